@@ -1,0 +1,43 @@
+#pragma once
+
+#include "link/ConnectionState.h"
+#include "link/ModemLink.h"
+#include "ptt/PttKeyer.h"
+#include "settings/Settings.h"
+#include "terminal/DisplayState.h"
+#include "terminal/RxTextModel.h"
+#include "terminal/Terminal.h"
+
+#include <QObject>
+
+// Everything the main window, the dialogs and the tests share: the settings,
+// the connection variables, what the display shows, and the logic modules.
+class Session : public QObject
+{
+    Q_OBJECT
+public:
+    // folder: where "KELDO Terminal.ini" lives (the program's folder by default).
+    explicit Session(const QString& folder = QString(), QObject* parent = nullptr);
+    ~Session() override;
+
+    Settings& s() { return settings.s(); }
+
+    SettingsStore settings;
+    ConnectionState conn;
+    DisplayState display;
+    RxTextModel rx;
+    ModemLink link;
+    Terminal terminal;
+    PttKeyer ptt;
+
+    // The main window's shutdown flag: 1 from the start of shutdown on.
+    quint8 TerminarAplicacion = 0;
+
+    static QString ProgramFolder();
+};
+
+inline const QString& CaptionPrefix()
+{
+    static const QString prefix = QStringLiteral("KELDO Terminal v1.2.0      ");
+    return prefix;
+}

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QFrame>
+#include <QHash>
+
+class QLabel;
+struct PanelState;
+
+// stbStatus: five fixed panels in a row, each a sunken frame with a picture
+// and a plain-text label, reached by key.
+class StatusPanels : public QFrame
+{
+    Q_OBJECT
+public:
+    explicit StatusPanels(QWidget* parent = nullptr);
+
+    void setPanel(const QString& key, const PanelState& state);
+    void setPanelWidth(const QString& key, int pixels);
+    QFrame* panel(const QString& key) const { return m_frames.value(key); }
+    QLabel* panelText(const QString& key) const { return m_texts.value(key); }
+    QLabel* panelPicture(const QString& key) const { return m_pictures.value(key); }
+    QStringList keys() const { return m_order; }
+
+private:
+    void addPanel(const QString& key, const QString& text, int widthTwips, bool bevel, Qt::Alignment align);
+
+    QStringList m_order;
+    QHash<QString, QFrame*> m_frames;
+    QHash<QString, QLabel*> m_texts;
+    QHash<QString, QLabel*> m_pictures;
+    QHash<QString, QString> m_pictureKeys;
+};
+
+// Sets a tooltip that is always shown as plain text.
+void SetPlainToolTip(QWidget* widget, const QString& text);

@@ -1,0 +1,95 @@
+#pragma once
+
+#include <QMainWindow>
+#include <memory>
+
+class QAction;
+class QMenu;
+class QPlainTextEdit;
+class QProgressBar;
+class QToolButton;
+class RxScreenView;
+class Session;
+class SingleInstance;
+class StatusPanels;
+
+// The main window: owns its controls and wires their events to the logic.
+class frmKeldoTerminal : public QMainWindow
+{
+    Q_OBJECT
+public:
+    // Design client area below the menu bar, in twips.
+    static constexpr int DesignClientWidth = 8025;
+    static constexpr int DesignClientHeight = 5295;
+
+    explicit frmKeldoTerminal(Session& session, QWidget* parent = nullptr);
+    ~frmKeldoTerminal() override;
+
+    // The start-up sequence. Returns false when the program must end at once
+    // (another copy runs from the same program file).
+    bool Form_Load(const QString& programPath);
+    // The shutdown sequence; runs once, whatever ends the program.
+    void Form_Unload();
+    bool isShutDown() const { return m_shutDown; }
+
+    Session& session() { return m_session; }
+
+    // Controls, for the dialogs and the tests.
+    RxScreenView* txtMainChat() const { return m_rx; }
+    QProgressBar* progressBar() const { return m_progress; }
+    QPlainTextEdit* txtTXChat() const { return m_tx; }
+    QToolButton* cmdEnviar() const { return m_send; }
+    StatusPanels* stbStatus() const { return m_status; }
+    QAction* action(const QString& objectName) const;
+
+    // Menu commands.
+    void mnuSetup_Click();
+    void mnuPTT_Click();
+    void mnuConnect_Click();
+    void mnuStop_Click();
+    void mnuClear_Click();
+    void mnuGroup_Click();
+    void mnuSite_Click();
+    void mnuChangeLog_Click();
+    void mnuAbout_Click();
+    void mnuSize_Click(int points);
+    void mnuColor_Click(const QString& scheme);
+    void cmdEnviar_Click();
+
+    // The modem program of the current mode (start-up step 11).
+    void LaunchModemOfMode();
+    // Closes a running instance of every other top-level window.
+    void closeOtherWindows();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildMenus();
+    void buildControls();
+    void layoutControls();
+    void refreshFromDisplay();
+    void recordWindowForSave();
+    void placeWindow(int topTwips, int leftTwips);
+    void applyPendingOuterSize();
+    QAction* addAction(QMenu* menu, const QString& name, const QString& caption);
+
+    Session& m_session;
+    std::unique_ptr<SingleInstance> m_instance;
+    QWidget* m_client = nullptr;
+    RxScreenView* m_rx = nullptr;
+    QProgressBar* m_progress = nullptr;
+    QPlainTextEdit* m_tx = nullptr;
+    QToolButton* m_send = nullptr;
+    StatusPanels* m_status = nullptr;
+    QMenu* m_menuMode = nullptr;
+    QSize m_pendingOuterSize;
+    bool m_shutDown = false;
+    bool m_loaded = false;
+    QList<QAction*> m_sizeActions;
+    QList<QAction*> m_colourActions;
+};

@@ -1,0 +1,117 @@
+#pragma once
+
+#include "link/LineAssembler.h"
+
+#include <QElapsedTimer>
+#include <QObject>
+#include <QTcpSocket>
+#include <QTimer>
+
+class SettingsStore;
+class DisplayState;
+class Terminal;
+class PttKeyer;
+struct ConnectionState;
+
+// modInterfaceZNP: the two TCP channels to the modem, their supervision, and
+// the command protocol. Data flows one way: socket bytes -> LineAssembler ->
+// HandleCommandLine -> connection variables -> display and keyer.
+class ModemLink : public QObject
+{
+    Q_OBJECT
+public:
+    static constexpr int SupervisionIntervalMs = 5000;
+    static constexpr int RetryThrottleMs = 1000;
+
+    ModemLink(SettingsStore& settings, ConnectionState& conn, DisplayState& display, QObject* parent = nullptr);
+    ~ModemLink() override;
+
+    void attach(Terminal* terminal, PttKeyer* ptt);
+
+    QTcpSocket& winsockZNPComandos() { return m_cmd; }
+    QTcpSocket& winsockZNPDatos() { return m_data; }
+    QTimer& tmrComprobarSocket() { return m_timer; }
+
+    bool commandConnected() const { return m_cmd.state() == QAbstractSocket::ConnectedState; }
+    bool dataConnected() const { return m_data.state() == QAbstractSocket::ConnectedState; }
+    bool bothConnected() const { return commandConnected() && dataConnected(); }
+
+    // The endpoint each socket was last asked to connect to (Qt forgets the
+    // peer of a closed socket, so we remember it).
+    QString commandRemoteHost() const { return m_cmdHost; }
+    quint16 commandRemotePort() const { return m_cmdPort; }
+    QString dataRemoteHost() const { return m_dataHost; }
+    quint16 dataRemotePort() const { return m_dataPort; }
+
+    // The endpoint of the current mode.
+    QString modeHost() const;
+    int modeCommandPort() const;
+
+    // Supervision.
+    void CheckSockets();
+    void armSupervision();      // (re)starts the 5000 ms timer
+    void stopSupervision();
+    // Closes both sockets ourselves: raises no supervision pass.
+    void closeSockets();
+    void setSupervisionInterval(int ms) { m_intervalMs = ms; if (m_timer.isActive()) m_timer.start(ms); }
+    void setRetryThrottle(int ms) { m_throttleMs = ms; }
+    int connectAttempts() const { return m_attempts; }
+
+    // Command channel.
+    void ReceiveCommandBytes(const QByteArray& bytes);
+    void HandleCommandLine(const QString& line);
+    void SendMyCall();
+    void SendListenOn();
+    void SendCompressionFiles();
+    void SendBW500();
+    void SendBW2300();
+    void SendBW2750();
+    void SendBandwidth();
+    void SendConnect();
+    void SendAbort();
+    void ResetConnectionState();
+
+    // Data channel: returns the number of bytes handed to the socket.
+    qint64 writeData(const QByteArray& bytes);
+
+signals:
+    // Both sockets connected and the standing commands sent.
+    void linkedUp();
+    // Every command written to the modem, without its CR (for watching).
+    void commandWritten(const QString& command);
+
+private:
+    enum class PassKind { Timer, Event };
+    void supervise(PassKind kind);
+    void attempt(QTcpSocket& socket, bool isCommand, PassKind kind);
+    void onConnected();
+    void onPeerClosedOrError();
+    void onCommandReadyRead();
+    void onDataReadyRead();
+    void sendCommand(const QString& text);
+    void connectionStart(const QString& line);
+
+    SettingsStore& m_settings;
+    ConnectionState& m_conn;
+    DisplayState& m_display;
+    Terminal* m_terminal = nullptr;
+    PttKeyer* m_ptt = nullptr;
+
+    QTcpSocket m_cmd;
+    QTcpSocket m_data;
+    QTimer m_timer;
+    QTimer m_retryTimer;
+    QElapsedTimer m_cmdLastAttempt;
+    QElapsedTimer m_dataLastAttempt;
+    LineAssembler m_assembler;
+    QString m_cmdHost;
+    quint16 m_cmdPort = 0;
+    QString m_dataHost;
+    quint16 m_dataPort = 0;
+    int m_intervalMs = SupervisionIntervalMs;
+    int m_throttleMs = RetryThrottleMs;
+    int m_attempts = 0;
+    bool m_closingOurselves = false;
+    bool m_stopped = false;
+    bool m_passQueued = false;
+};

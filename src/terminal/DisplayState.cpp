@@ -1,0 +1,62 @@
+#include "DisplayState.h"
+
+DisplayState::DisplayState(QObject* parent)
+    : QObject(parent)
+{
+    m_panels.insert(Panel::Margen1, {});
+    m_panels.insert(Panel::Ptt, {});
+    m_panels.insert(Panel::Indicativos, {});
+    m_panels.insert(Panel::Bytes, {});
+    m_panels.insert(Panel::Tcp, {QStringLiteral("TCP"), {}, {}});
+}
+
+template<typename T>
+static bool assign(T& field, const T& value)
+{
+    if (field == value)
+        return false;
+    field = value;
+    return true;
+}
+
+void DisplayState::setPanelText(const QString& key, const QString& text)
+{
+    if (assign(m_panels[key].text, text))
+        emit changed();
+}
+
+void DisplayState::setPanelToolTip(const QString& key, const QString& toolTip)
+{
+    if (assign(m_panels[key].toolTip, toolTip))
+        emit changed();
+}
+
+void DisplayState::setPanelPicture(const QString& key, const QString& picture)
+{
+    if (assign(m_panels[key].picture, picture))
+        emit changed();
+}
+
+void DisplayState::setConnectEnabled(bool on) { if (assign(m_connectEnabled, on)) emit changed(); }
+void DisplayState::setStopEnabled(bool on) { if (assign(m_stopEnabled, on)) emit changed(); }
+void DisplayState::setClearEnabled(bool on) { if (assign(m_clearEnabled, on)) emit changed(); }
+void DisplayState::setSendVisible(bool on) { if (assign(m_sendVisible, on)) emit changed(); }
+void DisplayState::setProgressVisible(bool on) { if (assign(m_progressVisible, on)) emit changed(); }
+void DisplayState::setPttMenuVisible(bool on) { if (assign(m_pttMenuVisible, on)) emit changed(); }
+void DisplayState::setCaption(const QString& caption) { if (assign(m_caption, caption)) emit changed(); }
+
+void DisplayState::setProgressValue(int value)
+{
+    if (value < 0 || value > 100)
+        return;
+    if (assign(m_progressValue, value))
+        emit changed();
+}
+
+void DisplayState::setModeChecked(const QString& token, bool on)
+{
+    if (m_checkedModes.value(token) == on)
+        return;
+    m_checkedModes[token] = on;
+    emit changed();
+}

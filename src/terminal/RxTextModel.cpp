@@ -1,0 +1,64 @@
+#include "RxTextModel.h"
+
+#include "settings/AnsiCodec.h"
+
+// Banners and headers are not capped, but a modem that sends nothing but
+// connection banners must not grow the screen without end.
+static constexpr qsizetype HardCeiling = 16 * RxTextModel::Cap;
+
+void RxTextModel::appendCapped(const QString& text)
+{
+    m_text.append(text);
+    m_appendedTotal += quint64(text.size());
+    trimToCap();
+    emit changed();
+}
+
+void RxTextModel::appendUncapped(const QString& text)
+{
+    m_text.append(text);
+    m_appendedTotal += quint64(text.size());
+    if (m_text.size() > HardCeiling)
+        trimToCap();
+    emit changed();
+}
+
+void RxTextModel::clear()
+{
+    m_text.clear();
+    ++m_resets;
+    emit changed();
+}
+
+void RxTextModel::trimToCap()
+{
+    const qsizetype excess = m_text.size() - Cap;
+    if (excess <= 0)
+        return;
+    m_trimmedCrTotal += quint64(QStringView(m_text).left(excess).count(QLatin1Char('\r')));
+    m_trimmedTotal += quint64(excess);
+    m_text.remove(0, excess);
+}
+
+void RxTextModel::ConvertReceivedInto(QString& out, const char* data, qsizetype size)
+{
+    out.reserve(out.size() + size + size / 8 + 2);
+    for (qsizetype i = 0; i < size; ++i) {
+        const unsigned char b = static_cast<unsigned char>(data[i]);
+        if (b == '\r') {
+            out.append(QLatin1Char('\r'));
+            out.append(QLatin1Char('\n'));
+            if (i + 1 < size && data[i + 1] == '\n')
+                ++i;
+        } else {
+            out.append(Ansi::byteToChar(b));
+        }
+    }
+}
+
+QString RxTextModel::ConvertReceived(const QByteArray& bytes)
+{
+    QString out;
+    ConvertReceivedInto(out, bytes.constData(), bytes.size());
+    return out;
+}

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QByteArray>
+#include <QObject>
+#include <QString>
+
+// The RX screen's text, exactly as the conversation made it: CR LF line
+// breaks, lone LF characters, capped at its last 64000 characters after
+// received and echoed text. The widget mirrors it at most once per frame.
+class RxTextModel : public QObject
+{
+    Q_OBJECT
+public:
+    static constexpr qsizetype Cap = 64000;
+
+    explicit RxTextModel(QObject* parent = nullptr) : QObject(parent) {}
+
+    const QString& text() const { return m_text; }
+    qsizetype length() const { return m_text.size(); }
+
+    // Received or echoed text: appended, then the cap applies.
+    void appendCapped(const QString& text);
+    // Banners and headers: appended without the cap.
+    void appendUncapped(const QString& text);
+    void clear();
+
+    // Received bytes as the screen shows them: CR and CR LF become CR LF,
+    // every other byte (a lone LF too) its ANSI character.
+    static QString ConvertReceived(const QByteArray& bytes);
+    static void ConvertReceivedInto(QString& out, const char* data, qsizetype size);
+
+    // Bookkeeping for views that follow the model incrementally.
+    quint64 appendedTotal() const { return m_appendedTotal; }   // characters ever appended
+    quint64 trimmedTotal() const { return m_trimmedTotal; }     // characters ever cut from the front
+    quint64 trimmedCrTotal() const { return m_trimmedCrTotal; } // of those, how many were CR
+    quint64 resetCount() const { return m_resets; }
+
+signals:
+    void changed();
+
+private:
+    void trimToCap();
+
+    QString m_text;
+    quint64 m_appendedTotal = 0;
+    quint64 m_trimmedTotal = 0;
+    quint64 m_trimmedCrTotal = 0;
+    quint64 m_resets = 0;
+};

@@ -1,0 +1,226 @@
+#include "Terminal.h"
+
+#include "link/CommandProtocol.h"
+#include "link/ConnectionState.h"
+#include "link/ModemLink.h"
+#include "settings/AnsiCodec.h"
+#include "settings/Settings.h"
+#include "terminal/DisplayState.h"
+#include "terminal/RxTextModel.h"
+
+#include <cmath>
+#include <limits>
+
+static const QString CrLf = QStringLiteral("\r\n");
+
+Terminal::Terminal(SettingsStore& settings, ConnectionState& conn, DisplayState& display, RxTextModel& rx,
+                   ModemLink& link, QObject* parent)
+    : QObject(parent)
+    , m_settings(settings)
+    , m_conn(conn)
+    , m_display(display)
+    , m_rx(rx)
+    , m_link(link)
+    , m_clock([] { return QDateTime::currentDateTimeUtc(); })
+{
+}
+
+// ---- Outgoing text -------------------------------------------------------------
+
+QString Terminal::ToWireLineBreaks(const QString& txText)
+{
+    QString out;
+    out.reserve(txText.size() + txText.size() / 16);
+    for (qsizetype i = 0; i < txText.size(); ++i) {
+        const QChar c = txText.at(i);
+        if (c == QLatin1Char('\r')) {
+            out.append(CrLf);
+            if (i + 1 < txText.size() && txText.at(i + 1) == QLatin1Char('\n'))
+                ++i;
+        } else if (c == QLatin1Char('\n') || c == QChar::ParagraphSeparator || c == QChar::LineSeparator) {
+            out.append(CrLf);
+        } else {
+            out.append(c);
+        }
+    }
+    return out;
+}
+
+int Terminal::ProgressPercent(qint64 bytesToSend, qint64 remaining)
+{
+    if (bytesToSend <= 0)
+        return 0;
+    // Exact half-to-even on integers: no floating-point surprises.
+    const qint64 num = (bytesToSend - remaining) * 100;
+    qint64 q = num / bytesToSend;
+    const qint64 r = num % bytesToSend;
+    if (2 * r > bytesToSend || (2 * r == bytesToSend && (q % 2) == 1))
+        ++q;
+    return int(q);
+}
+
+bool Terminal::SendTypedText(const QString& txText)
+{
+    if (txText.isEmpty())
+        return false;
+    const QString text = ToWireLineBreaks(txText);
+    m_display.setProgressVisible(true);
+    m_display.setSendVisible(false);
+    m_display.setClearEnabled(false);
+    QByteArray block = Ansi::fromUnicode(text);
+    block.append('\r');
+    m_conn.PendingEcho = text + CrLf;
+    const qint64 written = m_link.writeData(block);
+    // Counts what actually went to the socket: a block lost to a dead link is
+    // 0 bytes, and the display refresh then ends the Sending state.
+    m_conn.BytesToSend = qint32(qMin<qint64>(written, std::numeric_limits<qint32>::max()));
+    m_display.setProgressValue(0);
+    return true;
+}
+
+void Terminal::UpdateTransmitProgress(const QString& count)
+{
+    m_conn.BytesReceived = 0;
+    const qint64 toSend = m_conn.BytesToSend;
+    if (toSend <= 0)
+        return;
+    qint64 remaining = Protocol::LeadingNumber(count);
+    if (remaining > toSend)
+        remaining = toSend;
+    // A negative count is not a real report; treat it as the block gone.
+    if (remaining < 0)
+        remaining = 0;
+    m_display.setProgressValue(ProgressPercent(toSend, remaining));
+    m_display.setPanelPicture(Panel::Bytes, Picture::Subiendo);
+    m_display.setPanelText(Panel::Bytes, QString::number(toSend - remaining) + QStringLiteral(" Bytes Sent"));
+    if (remaining != 0)
+        return;
+
+    if (m_conn.LastSpeaker != 2)
+        m_rx.appendUncapped(QLatin1Char('>') + m_settings.s().myCallsign + CrLf);
+    m_rx.appendCapped(m_conn.PendingEcho);
+    m_display.setClearEnabled(true);
+    m_conn.PendingEcho.clear();
+    m_conn.BytesToSend = 0;
+    m_display.setPanelPicture(Panel::Bytes, Picture::None);
+    m_display.setPanelText(Panel::Bytes, QString());
+    m_display.setProgressVisible(false);
+    m_conn.LastSpeaker = 2;
+    m_display.setSendVisible(true);
+    m_display.requestTxFocus();
+}
+
+// ---- Incoming text ---------------------------------------------------------------
+
+void Terminal::ReceiveDataBytes(const QByteArray& bytes)
+{
+    if (m_conn.LastSpeaker != 1)
+        m_rx.appendUncapped(QLatin1Char('<') + m_conn.OtherStation() + CrLf);
+    m_conn.LastSpeaker = 1;
+    if (m_conn.BytesReceived < std::numeric_limits<qint64>::max() - bytes.size())
+        m_conn.BytesReceived += bytes.size();
+    m_display.setPanelPicture(Panel::Bytes, Picture::Descargando);
+    m_display.setPanelText(Panel::Bytes, QString::number(m_conn.BytesReceived) + QStringLiteral(" Bytes Rcvd"));
+
+    // Only the last Cap characters can survive; skip converting the rest.
+    const char* data = bytes.constData();
+    qsizetype size = bytes.size();
+    if (size > RxTextModel::Cap + 1) {
+        data += size - (RxTextModel::Cap + 1);
+        size = RxTextModel::Cap + 1;
+    }
+    QString text;
+    RxTextModel::ConvertReceivedInto(text, data, size);
+    m_rx.appendCapped(text);
+}
+
+QString Terminal::CallChain(const ConnectionState& c)
+{
+    static const QString sep = QStringLiteral(" <-> ");
+    if (!c.ConnectedVia2.isEmpty())
+        return c.ConnectedCall1 + sep + c.ConnectedVia1 + sep + c.ConnectedVia2 + sep + c.ConnectedCall2;
+    if (!c.ConnectedVia1.isEmpty())
+        return c.ConnectedCall1 + sep + c.ConnectedVia1 + sep + c.ConnectedCall2;
+    return c.ConnectedCall1 + sep + c.ConnectedCall2;
+}
+
+QString Terminal::UtcTimeStamp() const
+{
+    return m_clock().toUTC().time().toString(QStringLiteral("HH:mm:ss"));
+}
+
+void Terminal::AppendConnectBanner()
+{
+    m_rx.appendUncapped(CrLf + QStringLiteral("          ******* ") + CallChain(m_conn) + QStringLiteral(" *******  ")
+                        + UtcTimeStamp() + CrLf + CrLf);
+}
+
+void Terminal::ClearScreen()
+{
+    m_rx.clear();
+}
+
+// ---- Connection display ------------------------------------------------------------
+
+void Terminal::UpdateConnectionDisplay()
+{
+    if (!m_link.bothConnected()) {
+        m_display.setStopEnabled(false);
+        m_display.setSendVisible(false);
+        m_display.setPanelText(Panel::Indicativos, QStringLiteral("Disconnected"));
+        m_display.setPanelPicture(Panel::Indicativos, Picture::None);
+        m_display.setPanelToolTip(Panel::Indicativos, QStringLiteral("Modem Disconnected"));
+        m_display.setPanelPicture(Panel::Bytes, Picture::None);
+        m_display.setPanelText(Panel::Bytes, QString());
+        m_display.setProgressVisible(false);
+        m_display.setProgressValue(0);
+        m_conn.PendingEcho.clear();
+        // A block cut off by the lost link never completes: let Clear work again.
+        m_display.setClearEnabled(true);
+        return;
+    }
+    if (m_conn.ConnectionActive == 1) {
+        m_display.setConnectEnabled(false);
+        if (m_conn.AbortRequested != 0)
+            return;
+        m_display.setPanelPicture(Panel::Indicativos, Picture::Connected);
+        m_display.setPanelText(Panel::Indicativos, CallChain(m_conn));
+        m_display.setPanelToolTip(Panel::Indicativos, QStringLiteral("Modem Connected"));
+        return;
+    }
+    m_display.setPanelPicture(Panel::Bytes, Picture::None);
+    m_display.setPanelText(Panel::Bytes, QString());
+    m_display.setProgressVisible(false);
+    m_display.setProgressValue(0);
+    m_display.setConnectEnabled(true);
+    m_display.setStopEnabled(false);
+    m_display.setSendVisible(false);
+    m_display.setPanelText(Panel::Indicativos, QStringLiteral("Disconnected"));
+    m_display.setPanelPicture(Panel::Indicativos, Picture::None);
+    m_display.setPanelToolTip(Panel::Indicativos, QStringLiteral("Modem Disconnected"));
+    m_conn.PendingEcho.clear();
+    m_display.setClearEnabled(true);
+}
+
+void Terminal::ShowConnecting()
+{
+    m_conn.OutgoingCall = 1;
+    m_conn.AbortRequested = 0;
+    m_display.setStopEnabled(true);
+    const Settings& s = m_settings.s();
+    QString target;
+    bool known = true;
+    if (s.keldoMode == QLatin1String(Settings::ModeHf))
+        target = s.connectWithHf;
+    else if (s.keldoMode == QLatin1String(Settings::ModeFm))
+        target = s.connectWithFm;
+    else if (s.keldoMode == QLatin1String(Settings::ModeSat))
+        target = s.connectWithSat;
+    else
+        known = false;
+    if (known)
+        m_display.setPanelText(Panel::Indicativos, QStringLiteral("Connecting with ") + target + QStringLiteral(" ..."));
+    m_display.setPanelPicture(Panel::Indicativos, Picture::None);
+    m_display.setPanelToolTip(Panel::Indicativos, QString());
+    m_display.setConnectEnabled(false);
+}
