@@ -1,0 +1,125 @@
+#include "RigctldClient.h"
+
+namespace {
+// A command waiting for the connection; far more than any burst of key-ups.
+constexpr int MaxPendingBytes = 4096;
+// rigctld's replies are short lines; a longer run without a newline is junk.
+constexpr int MaxReplyLine = 4096;
+} // namespace
+
+RigctldClient::RigctldClient(QObject* parent)
+    : QObject(parent)
+{
+    m_connectTimer.setSingleShot(true);
+    connect(&m_connectTimer, &QTimer::timeout, this, &RigctldClient::onConnectTimeout);
+    connect(&m_socket, &QTcpSocket::connected, this, &RigctldClient::onConnected);
+    connect(&m_socket, &QTcpSocket::readyRead, this, &RigctldClient::onReadyRead);
+    connect(&m_socket, &QTcpSocket::errorOccurred, this, &RigctldClient::onError);
+}
+
+RigctldClient::~RigctldClient()
+{
+    m_socket.disconnect(this);
+    m_socket.abort();
+}
+
+void RigctldClient::setEndpoint(const QString& host, int port)
+{
+    if (host == m_host && port == m_port)
+        return;
+    m_host = host;
+    m_port = port;
+    m_pending.clear();
+    m_connectTimer.stop();
+    m_socket.abort();
+}
+
+void RigctldClient::send(const QByteArray& line)
+{
+    switch (m_socket.state()) {
+    case QAbstractSocket::ConnectedState:
+        m_socket.write(line);
+        m_socket.flush();
+        return;
+    case QAbstractSocket::HostLookupState:
+    case QAbstractSocket::ConnectingState:
+        if (m_pending.size() + line.size() <= MaxPendingBytes)
+            m_pending += line;
+        return;
+    default:
+        break;
+    }
+
+    m_socket.abort();
+    m_reply.clear();
+    if (m_host.trimmed().isEmpty() || m_port < 1 || m_port > 65535) {
+        emit problem(QStringLiteral("rigctld %1: no such address").arg(where()));
+        return;
+    }
+    m_pending = line;
+    m_connectTimer.start(m_connectTimeoutMs);
+    m_socket.connectToHost(m_host.trimmed(), quint16(m_port));
+}
+
+void RigctldClient::close()
+{
+    m_connectTimer.stop();
+    m_pending.clear();
+    if (m_socket.state() == QAbstractSocket::ConnectedState) {
+        m_socket.flush();
+        m_socket.disconnectFromHost();
+        if (m_socket.state() != QAbstractSocket::UnconnectedState)
+            m_socket.waitForDisconnected(1000);
+    }
+    m_socket.abort();
+}
+
+void RigctldClient::onConnected()
+{
+    m_connectTimer.stop();
+    m_socket.setSocketOption(QAbstractSocket::LowDelayOption, 1);
+    if (!m_pending.isEmpty()) {
+        m_socket.write(m_pending);
+        m_pending.clear();
+        m_socket.flush();
+    }
+}
+
+void RigctldClient::onReadyRead()
+{
+    m_reply += m_socket.readAll();
+    int start = 0;
+    for (;;) {
+        const int nl = m_reply.indexOf('\n', start);
+        if (nl < 0)
+            break;
+        const QByteArray line = m_reply.mid(start, nl - start).trimmed();
+        start = nl + 1;
+        if (!line.isEmpty() && line != "RPRT 0")
+            emit problem(QStringLiteral("rigctld: ") + QString::fromLatin1(line.left(200)));
+    }
+    m_reply.remove(0, start);
+    if (m_reply.size() > MaxReplyLine)
+        m_reply.clear();
+}
+
+void RigctldClient::onError(QAbstractSocket::SocketError)
+{
+    m_connectTimer.stop();
+    m_pending.clear();
+    emit problem(QStringLiteral("rigctld %1: %2").arg(where(), m_socket.errorString()));
+}
+
+void RigctldClient::onConnectTimeout()
+{
+    if (m_socket.state() == QAbstractSocket::ConnectedState)
+        return;
+    m_pending.clear();
+    m_socket.abort();
+    emit problem(QStringLiteral("rigctld %1: no answer").arg(where()));
+}
+
+QString RigctldClient::where() const
+{
+    return QStringLiteral("%1:%2").arg(m_host).arg(m_port);
+}

@@ -1,0 +1,366 @@
+#include "frmPTT.h"
+
+#include "PttDrivers.h"
+#include "PttKeyer.h"
+#include "RadioCatalogue.h"
+#include "SerialPortDevice.h"
+#include "app/MessageBox.h"
+#include "app/Session.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QIntValidator>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalBlocker>
+
+namespace {
+
+constexpr int TwipsPerPixel = 15;
+constexpr int PortCount = 16;
+
+template<typename W>
+W* make(QWidget* parent, const char* name, const QString& caption, int left, int top, int width, int height)
+{
+    auto* w = new W(parent);
+    w->setObjectName(QLatin1String(name));
+    if constexpr (std::is_same_v<W, QGroupBox>)
+        w->setTitle(caption);
+    else if constexpr (!std::is_same_v<W, QComboBox> && !std::is_same_v<W, QLineEdit>)
+        w->setText(caption);
+    w->setGeometry(left / TwipsPerPixel, top / TwipsPerPixel, width / TwipsPerPixel, height / TwipsPerPixel);
+    return w;
+}
+
+} // namespace
+
+frmPTT::frmPTT(Session& session, QWidget* parent)
+    : QDialog(parent)
+    , m_session(session)
+{
+    setObjectName(QStringLiteral("frmPTT"));
+    setWindowTitle(QStringLiteral("PTT"));
+    setModal(true);
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    setFixedSize(5535 / TwipsPerPixel, 5100 / TwipsPerPixel);
+
+    FraGlobal = make<QGroupBox>(this, "FraGlobal", QString(), 0, 0, 5535, 4095);
+    // Wider than the three original options need, to take the fourth.
+    fraSeleccionarPTT = make<QGroupBox>(FraGlobal, "fraSeleccionarPTT", QStringLiteral("PTT Via"), 600, 360, 4815, 855);
+    optCAT = make<QRadioButton>(fraSeleccionarPTT, "optCAT", QStringLiteral("CAT"), 600, 240, 615, 495);
+    optCOM = make<QRadioButton>(fraSeleccionarPTT, "optCOM", QStringLiteral("COM"), 1680, 240, 735, 495);
+    optVOX = make<QRadioButton>(fraSeleccionarPTT, "optVOX", QStringLiteral("VOX/ZK-Board"), 2640, 240, 1575, 495);
+    optRigctld = make<QRadioButton>(fraSeleccionarPTT, "optRigctld", QStringLiteral("rigctld"), 4260, 240, 1000, 495);
+
+    lblMarca = make<QLabel>(FraGlobal, "lblMarca", QStringLiteral("Brand:"), 600, 1440, 1095, 255);
+    cboMarcas = make<QComboBox>(FraGlobal, "cboMarcas", QString(), 600, 1650, 1575, 315);
+    lblModel = make<QLabel>(FraGlobal, "lblModel", QStringLiteral("Model:"), 600, 2160, 1095, 255);
+    cboModelos = make<QComboBox>(FraGlobal, "cboModelos", QString(), 600, 2370, 1575, 315);
+    lblPuerto = make<QLabel>(FraGlobal, "lblPuerto", QStringLiteral("Port:"), 2520, 1440, 975, 255);
+    cboPTTCOM = make<QComboBox>(FraGlobal, "cboPTTCOM", QString(), 2520, 1650, 1335, 315);
+    cboCATCOM = make<QComboBox>(FraGlobal, "cboCATCOM", QString(), 2520, 1200, 1335, 315);
+    lblBauds = make<QLabel>(FraGlobal, "lblBauds", QStringLiteral("Bauds:"), 2520, 2160, 975, 255);
+    cboBaudios = make<QComboBox>(FraGlobal, "cboBaudios", QString(), 2520, 2370, 1335, 315);
+    fraPin = make<QGroupBox>(FraGlobal, "fraPin", QStringLiteral("PTT Pin"), 2520, 2160, 1335, 1455);
+    optRTS = make<QRadioButton>(fraPin, "optRTS", QStringLiteral("RTS"), 120, 240, 735, 375);
+    optDTR = make<QRadioButton>(fraPin, "optDTR", QStringLiteral("DTR"), 120, 600, 855, 375);
+    optRTSDTR = make<QRadioButton>(fraPin, "optRTSDTR", QStringLiteral("RTS+DTR"), 120, 960, 1070, 375);
+    chkRTS = make<QCheckBox>(FraGlobal, "chkRTS", QStringLiteral("RTS"), 600, 2760, 735, 495);
+    chkDTR = make<QCheckBox>(FraGlobal, "chkDTR", QStringLiteral("DTR"), 600, 3120, 735, 495);
+    lblIcomAddress = make<QLabel>(FraGlobal, "lblIcomAddress", QStringLiteral("CI-V Address:"), 600, 3600, 1095, 255);
+    txtIcomAddress = make<QLineEdit>(FraGlobal, "txtIcomAddress", QString(), 1680, 3550, 375, 315);
+    // The rigctld endpoint takes the place of the brand and port lists.
+    lblRigctldHost = make<QLabel>(FraGlobal, "lblRigctldHost", QStringLiteral("Host:"), 600, 1440, 1095, 255);
+    txtRigctldHost = make<QLineEdit>(FraGlobal, "txtRigctldHost", QString(), 600, 1650, 1575, 315);
+    lblRigctldPort = make<QLabel>(FraGlobal, "lblRigctldPort", QStringLiteral("Port:"), 2520, 1440, 975, 255);
+    txtRigctldPort = make<QLineEdit>(FraGlobal, "txtRigctldPort", QString(), 2520, 1650, 1335, 315);
+    txtRigctldPort->setValidator(new QIntValidator(1, 65535, txtRigctldPort));
+    cmdOK = make<QPushButton>(this, "cmdOK", QStringLiteral("Close"), 2280, 4440, 1260, 435);
+
+    connect(cboMarcas, &QComboBox::currentIndexChanged, this, [this] { cboMarcas_Click(); });
+    connect(cboModelos, &QComboBox::currentIndexChanged, this, [this] { cboModelos_Click(); });
+    connect(cboBaudios, &QComboBox::currentIndexChanged, this, [this] { cboBaudios_Click(); });
+    connect(cboPTTCOM, &QComboBox::currentIndexChanged, this, [this] { cboPTTCOM_Click(); });
+    connect(cboCATCOM, &QComboBox::currentIndexChanged, this, [this] { cboCATCOM_Click(); });
+    connect(chkRTS, &QCheckBox::toggled, this, [this] { chkRTS_Click(); });
+    connect(chkDTR, &QCheckBox::toggled, this, [this] { chkDTR_Click(); });
+    const std::pair<QRadioButton*, int> methods[] = {{optCAT, 1}, {optCOM, 2}, {optVOX, 3}, {optRigctld, 5}};
+    for (auto [button, via] : methods) {
+        connect(button, &QRadioButton::toggled, this, [this, via = via](bool on) {
+            if (on)
+                optMethod_Click(via);
+        });
+    }
+    const std::pair<QRadioButton*, int> pins[] = {{optRTS, 1}, {optDTR, 2}, {optRTSDTR, 3}};
+    for (auto [button, pin] : pins) {
+        connect(button, &QRadioButton::toggled, this, [this, pin = pin](bool on) {
+            if (on)
+                optPin_Click(pin);
+        });
+    }
+    connect(txtRigctldHost, &QLineEdit::textChanged, this, [this] { txtRigctldHost_Change(); });
+    connect(txtRigctldPort, &QLineEdit::textChanged, this, [this] { txtRigctldPort_Change(); });
+    connect(cmdOK, &QPushButton::clicked, this, &QDialog::close);
+
+    Form_Load();
+}
+
+frmPTT::~frmPTT() = default;
+
+bool frmPTT::IsValidIcomAddress(const QString& text)
+{
+    // Two characters that are not hexadecimal would read as 0x00, the CI-V
+    // broadcast address.
+    return IsTwoHexDigits(text);
+}
+
+void frmPTT::select(QComboBox* list, int index)
+{
+    // A selection by the program runs the list's handling as a click would,
+    // even when the same entry was current already.
+    {
+        const QSignalBlocker block(list);
+        list->setCurrentIndex(-1);
+    }
+    list->setCurrentIndex(index);
+}
+
+void frmPTT::Form_Load()
+{
+    Settings& s = m_session.s();
+    const RadioCatalogue& catalogue = LoadRadioCatalogue();
+    const RadioModel* rig = RadioModelAt(s.rig);
+
+    {
+        const QSignalBlocker block(cboMarcas);
+        for (const QString& brand : catalogue.BrandNames)
+            cboMarcas->addItem(brand);
+        cboMarcas->setCurrentIndex(-1);
+    }
+    if (rig) {
+        const int brand = BrandIndexOf(rig->Brand);
+        if (brand >= 0)
+            select(cboMarcas, brand);
+    }
+
+    fillPortList(cboPTTCOM, s.pttPort);
+    fillPortList(cboCATCOM, s.catPort);
+
+    switch (s.pin) {
+    case 1: optRTS->setChecked(true); break;
+    case 2: optDTR->setChecked(true); break;
+    case 3: optRTSDTR->setChecked(true); break;
+    default: break;
+    }
+
+    chkRTS->setChecked(s.rts == 1);
+    chkDTR->setChecked(s.dtr == 1);
+
+    {
+        const QSignalBlocker blockHost(txtRigctldHost);
+        const QSignalBlocker blockPort(txtRigctldPort);
+        txtRigctldHost->setText(s.rigctldHost);
+        txtRigctldPort->setText(QString::number(s.rigctldPort));
+    }
+
+    switch (s.via) {
+    case 1: optCAT->setChecked(true); break;
+    case 2: optCOM->setChecked(true); break;
+    case 3: optVOX->setChecked(true); break;
+    case 5: optRigctld->setChecked(true); break;
+    default: break;
+    }
+
+    cboCATCOM->move(cboPTTCOM->pos());
+}
+
+void frmPTT::fillPortList(QComboBox* list, const QString& setting)
+{
+    const Settings& s = m_session.s();
+    int found = -1;
+    {
+        const QSignalBlocker block(list);
+        list->clear();
+        for (int n = 1; n <= PortCount; ++n) {
+            const QString name = QStringLiteral("COM%1").arg(n);
+            list->addItem(name);
+            list->setItemData(n - 1, PortDeviceFor(n, s.portDevices), Qt::ToolTipRole);
+            if (found < 0 && name == setting)
+                found = n - 1;
+        }
+        list->setCurrentIndex(-1);
+    }
+    select(list, found >= 0 ? found : 0);
+}
+
+void frmPTT::portChosen(QComboBox* list, QString& setting)
+{
+    if (list->currentIndex() < 0)
+        return;
+    setting = list->currentText();
+    list->setToolTip(list->currentData(Qt::ToolTipRole).toString());
+}
+
+void frmPTT::cboMarcas_Click()
+{
+    const int brand = cboMarcas->currentIndex();
+    if (brand < 0)
+        return;
+    txtIcomAddress->hide();
+    lblIcomAddress->hide();
+
+    const RadioModel* rig = RadioModelAt(m_session.s().rig);
+    const QStringList models = ModelsOfBrand(brand);
+    int found = -1;
+    {
+        const QSignalBlocker block(cboModelos);
+        cboModelos->clear();
+        for (int row = 0; row < models.size(); ++row) {
+            cboModelos->addItem(models[row]);
+            if (found < 0 && rig && models[row] == rig->Model)
+                found = row;
+        }
+        cboModelos->setCurrentIndex(-1);
+    }
+    if (found < 0)
+        found = models.indexOf(DefaultModelOfBrand(brand));
+    if (found >= 0)
+        select(cboModelos, found);
+}
+
+void frmPTT::cboModelos_Click()
+{
+    if (cboModelos->currentIndex() < 0)
+        return;
+    Settings& s = m_session.s();
+    const int previousRig = s.rig;
+    const int position = RadioPositionOf(cboModelos->currentText());
+    const RadioModel* model = RadioModelAt(position);
+    if (!model)
+        return;
+    s.rig = quint8(position);
+
+    const QStringList bauds = model->baudList();
+    {
+        const QSignalBlocker block(cboBaudios);
+        cboBaudios->clear();
+        cboBaudios->addItems(bauds);
+        cboBaudios->setCurrentIndex(-1);
+    }
+    const int found = bauds.indexOf(s.baud);
+    if (!bauds.isEmpty())
+        select(cboBaudios, found >= 0 ? found : 0);
+
+    if (!model->CivAddress.isEmpty()) {
+        txtIcomAddress->setText(s.rig == previousRig ? s.icomAddress : model->CivAddress);
+        txtIcomAddress->show();
+        lblIcomAddress->show();
+    }
+}
+
+void frmPTT::cboBaudios_Click()
+{
+    if (cboBaudios->currentIndex() >= 0)
+        m_session.s().baud = cboBaudios->currentText();
+}
+
+void frmPTT::cboPTTCOM_Click()
+{
+    portChosen(cboPTTCOM, m_session.s().pttPort);
+}
+
+void frmPTT::cboCATCOM_Click()
+{
+    portChosen(cboCATCOM, m_session.s().catPort);
+}
+
+void frmPTT::chkRTS_Click()
+{
+    m_session.s().rts = chkRTS->isChecked() ? 1 : 0;
+}
+
+void frmPTT::chkDTR_Click()
+{
+    m_session.s().dtr = chkDTR->isChecked() ? 1 : 0;
+}
+
+void frmPTT::optPin_Click(int pin)
+{
+    m_session.s().pin = quint8(pin);
+}
+
+void frmPTT::optMethod_Click(int via)
+{
+    m_session.s().via = quint8(via);
+    const bool cat = via == 1;
+    const bool com = via == 2;
+    const bool rigctld = via == 5;
+
+    for (QWidget* w : {static_cast<QWidget*>(lblMarca), static_cast<QWidget*>(cboMarcas),
+                       static_cast<QWidget*>(lblModel), static_cast<QWidget*>(cboModelos)})
+        w->setVisible(cat);
+    lblPuerto->setVisible(cat || com);
+    cboCATCOM->setVisible(cat);
+    cboPTTCOM->setVisible(com);
+    for (QWidget* w : {static_cast<QWidget*>(lblBauds), static_cast<QWidget*>(cboBaudios),
+                       static_cast<QWidget*>(chkRTS), static_cast<QWidget*>(chkDTR)})
+        w->setVisible(cat);
+    fraPin->setVisible(com);
+    if (cat) {
+        const RadioModel* rig = RadioModelAt(m_session.s().rig);
+        if (rig && !rig->CivAddress.isEmpty()) {
+            lblIcomAddress->show();
+            txtIcomAddress->show();
+        }
+    } else {
+        lblIcomAddress->hide();
+        txtIcomAddress->hide();
+    }
+    for (QWidget* w : {static_cast<QWidget*>(lblRigctldHost), static_cast<QWidget*>(txtRigctldHost),
+                       static_cast<QWidget*>(lblRigctldPort), static_cast<QWidget*>(txtRigctldPort)})
+        w->setVisible(rigctld);
+}
+
+void frmPTT::txtRigctldHost_Change()
+{
+    m_session.s().rigctldHost = txtRigctldHost->text().trimmed();
+}
+
+void frmPTT::txtRigctldPort_Change()
+{
+    bool ok = false;
+    const int port = txtRigctldPort->text().toInt(&ok);
+    if (ok && port >= 1 && port <= 65535)
+        m_session.s().rigctldPort = port;
+}
+
+bool frmPTT::Form_Unload()
+{
+    // Shutdown closes every dialog; nothing is applied then.
+    if (m_session.TerminarAplicacion == 1)
+        return true;
+
+    if (txtIcomAddress->isVisibleTo(this) && !IsValidIcomAddress(txtIcomAddress->text())) {
+        MessageBox::show(this, QStringLiteral("wrong Icom Address format"), MessageBox::Icon::Critical);
+        txtIcomAddress->setFocus();
+        return false;
+    }
+    Settings& s = m_session.s();
+    s.icomAddress = txtIcomAddress->text().toUpper();
+    if (s.rigctldHost.isEmpty())
+        s.rigctldHost = QStringLiteral("localhost");
+
+    m_session.ptt.OpenPttPort();
+    m_session.settings.SaveSettings();
+    return true;
+}
+
+void frmPTT::done(int result)
+{
+    if (!Form_Unload())
+        return;
+    QDialog::done(result);
+}
