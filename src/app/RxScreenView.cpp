@@ -62,13 +62,13 @@ void RxScreenView::syncNow()
     const bool incremental = !reset && appended <= quint64(text.size())
         && trimmed <= quint64(document()->characterCount());
     if (!incremental) {
-        setPlainText(ToDisplay(text));
+        setPlainText(ToDisplay(text, m_model.charBeforeText()));
     } else if (appended > 0 || trimmed > 0) {
         QTextCursor cursor(document());
         cursor.beginEditBlock();
         if (appended > 0) {
             const qsizetype start = text.size() - qsizetype(appended);
-            const QChar prev = start > 0 ? text.at(start - 1) : QChar();
+            const QChar prev = start > 0 ? text.at(start - 1) : m_model.charBeforeText();
             cursor.movePosition(QTextCursor::End);
             cursor.insertText(ToDisplay(QStringView(text).mid(start), prev));
         }

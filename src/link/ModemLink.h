@@ -56,6 +56,7 @@ public:
     void setSupervisionInterval(int ms) { m_intervalMs = ms; if (m_timer.isActive()) m_timer.start(ms); }
     void setRetryThrottle(int ms) { m_throttleMs = ms; }
     int connectAttempts() const { return m_attempts; }
+    bool retryPending() const { return m_retryTimer.isActive() || m_passQueued; }
 
     // Command channel.
     void ReceiveCommandBytes(const QByteArray& bytes);

@@ -26,6 +26,7 @@ void RxTextModel::appendUncapped(const QString& text)
 void RxTextModel::clear()
 {
     m_text.clear();
+    m_charBefore = QChar();
     ++m_resets;
     emit changed();
 }
@@ -35,8 +36,15 @@ void RxTextModel::trimToCap()
     const qsizetype excess = m_text.size() - Cap;
     if (excess <= 0)
         return;
-    m_trimmedCrTotal += quint64(QStringView(m_text).left(excess).count(QLatin1Char('\r')));
+    // CRs that start a CR LF pair: the pair is one character on screen.
+    quint64 pairs = 0;
+    const QChar* p = m_text.constData();
+    for (qsizetype i = 0; i < excess; ++i)
+        if (p[i] == QLatin1Char('\r') && p[i + 1] == QLatin1Char('\n'))
+            ++pairs;
+    m_trimmedCrTotal += pairs;
     m_trimmedTotal += quint64(excess);
+    m_charBefore = m_text.at(excess - 1);
     m_text.remove(0, excess);
 }
 

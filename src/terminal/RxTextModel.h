@@ -34,6 +34,8 @@ public:
     quint64 trimmedTotal() const { return m_trimmedTotal; }     // characters ever cut from the front
     quint64 trimmedCrTotal() const { return m_trimmedCrTotal; } // of those, how many were CR
     quint64 resetCount() const { return m_resets; }
+    // The character just before the text (the last one cut off), or null.
+    QChar charBeforeText() const { return m_charBefore; }
 
 signals:
     void changed();
@@ -46,4 +48,5 @@ private:
     quint64 m_trimmedTotal = 0;
     quint64 m_trimmedCrTotal = 0;
     quint64 m_resets = 0;
+    QChar m_charBefore;
 };
