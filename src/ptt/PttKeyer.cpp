@@ -125,8 +125,10 @@ void PttKeyer::OpenPttPort()
     if (m_comPTT->isOpen() && wanted == m_last)
         return;
 
-    if (m_comPTT->isOpen())
+    if (m_comPTT->isOpen()) {
+        m_comPTT->flush();
         m_comPTT->close();
+    }
     const std::optional<LineSettings> line = LineSettings::parse(wanted.settings);
     const QString device = PortDeviceFor(wanted.portNumber, s.portDevices);
     if (!line || device.isEmpty() || !m_comPTT->open(device, *line)) {

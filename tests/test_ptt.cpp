@@ -1,0 +1,488 @@
+#include "ptt/PttDrivers.h"
+#include "ptt/PttKeyer.h"
+#include "ptt/RadioCatalogue.h"
+#include "ptt/RecordingSerialPort.h"
+#include "settings/Settings.h"
+#include "support/MessageBoxRecorder.h"
+#include "terminal/DisplayState.h"
+
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <memory>
+
+// Keying by CAT command and by serial line, against a port that records
+// what is done to it.
+class TestPtt : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+
+    void portNamesAndDevices();
+    void lineSettingsText();
+    void civFramesForIc7300_data();
+    void civFramesForIc7300();
+    void ft817FiveByteCommands();
+    void ts2000StopBitsByBaud_data();
+    void ts2000StopBitsByBaud();
+    void modelsWithoutCommandsWriteNothing_data();
+    void modelsWithoutCommandsWriteNothing();
+    void repeatedKeyUpIsNotSuppressed();
+    void comMethodByPin_data();
+    void comMethodByPin();
+    void comMethodOpensWithLinesLowered();
+    void fmModeChangesPanelOnly();
+    void panelChangesTextThenPictureThenToolTip();
+    void openTwiceLeavesPortAlone();
+    void changedParametersReopen();
+    void catThenVoxThenCat();
+    void openFailureNamesThePort();
+    void portsSectionNamesTheDevice();
+    void unusableSettingsShowTheMessage_data();
+    void unusableSettingsShowTheMessage();
+    void deviceWithoutLinesCarriesCatOnly();
+    void closeLowersLinesAndFlushesBeforeClosing();
+
+private:
+    Settings& s() { return m_store->s(); }
+    void useCat(int rig, const QString& baud = QStringLiteral("4800"));
+    PanelState panel() const { return m_display->panel(Panel::Ptt); }
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<SettingsStore> m_store;
+    std::unique_ptr<DisplayState> m_display;
+    std::unique_ptr<PttKeyer> m_keyer;
+    std::unique_ptr<MessageBoxRecorder> m_boxes;
+    RecordingSerialPort* m_port = nullptr;
+};
+
+void TestPtt::init()
+{
+    m_boxes = std::make_unique<MessageBoxRecorder>();
+    m_dir = std::make_unique<QTemporaryDir>();
+    m_store = std::make_unique<SettingsStore>(m_dir->path());
+    m_display = std::make_unique<DisplayState>();
+    m_keyer = std::make_unique<PttKeyer>(*m_store, *m_display);
+    auto port = std::make_unique<RecordingSerialPort>();
+    m_port = port.get();
+    m_keyer->setSerialPort(std::move(port));
+    s().keldoMode = QStringLiteral("KELDOHF");
+}
+
+void TestPtt::cleanup()
+{
+    m_boxes->verifyNoUnexpected();
+    m_keyer.reset();
+    m_display.reset();
+    m_store.reset();
+    m_dir.reset();
+    m_boxes.reset();
+}
+
+void TestPtt::useCat(int rig, const QString& baud)
+{
+    s().via = 1;
+    s().rig = quint8(rig);
+    s().baud = baud;
+    s().catPort = QStringLiteral("COM3");
+    m_keyer->OpenPttPort();
+    QVERIFY(m_port->isOpen());
+    m_port->clearLog();
+}
+
+void TestPtt::portNamesAndDevices()
+{
+    QCOMPARE(int(PortNumberOf("COM7")), 7);
+    QCOMPARE(int(PortNumberOf("COM12")), 12);
+    QCOMPARE(int(PortNumberOf("COMCOM4")), 4);
+    QCOMPARE(int(PortNumberOf("COM3x")), 3);
+    QCOMPARE(int(PortNumberOf("com3")), 0);
+    QCOMPARE(int(PortNumberOf("")), 0);
+    QCOMPARE(int(PortNumberOf("COM")), 0);
+    QCOMPARE(int(PortNumberOf("COM255")), 255);
+    QCOMPARE(int(PortNumberOf("COM256")), 0);
+    QCOMPARE(int(PortNumberOf("COM99999999999999999999")), 0);
+
+    QMap<int, QString> ports;
+    ports.insert(3, QStringLiteral("/dev/ttyUSB0"));
+    QVERIFY(PortDeviceFor(0, ports).isEmpty());
+#ifdef Q_OS_WIN
+    QCOMPARE(PortDeviceFor(3, ports), QStringLiteral("COM3"));
+#else
+    QCOMPARE(PortDeviceFor(3, ports), QStringLiteral("/dev/ttyUSB0"));
+    QCOMPARE(PortDeviceFor(1, ports), QStringLiteral("/dev/ttyS0"));
+    QCOMPARE(PortDeviceFor(16, ports), QStringLiteral("/dev/ttyS15"));
+#endif
+}
+
+void TestPtt::lineSettingsText()
+{
+    auto ls = LineSettings::parse("4800,n,8,2");
+    QVERIFY(ls);
+    QCOMPARE(ls->baud, 4800);
+    QCOMPARE(ls->parity, 'n');
+    QCOMPARE(ls->dataBits, 8);
+    QCOMPARE(ls->stopBits, 2);
+    ls = LineSettings::parse("4800,N,8,1");
+    QVERIFY(ls);
+    QCOMPARE(ls->parity, 'n');
+    QCOMPARE(ls->stopBits, 1);
+    QCOMPARE(LineSettings::parse("115200,e,7,1.5")->stopBits, 3);
+    for (const char* bad : {"", "4800", "4800,n,8", "abc,n,8,1", "0,n,8,1", "-4800,n,8,1", "4800,x,8,1",
+                            "4800,n,9,1", "4800,n,8,3", "4800,n,8,1,1", "99999999999,n,8,1"})
+        QVERIFY2(!LineSettings::parse(QString::fromLatin1(bad)), bad);
+}
+
+void TestPtt::civFramesForIc7300_data()
+{
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<QByteArray>("on");
+    QTest::addColumn<QByteArray>("off");
+    const QByteArray own_on = QByteArray::fromHex("FEFE94E01C0001FD");
+    const QByteArray own_off = QByteArray::fromHex("FEFE94E01C0000FD");
+    QTest::newRow("no stored address") << QString() << own_on << own_off;
+    QTest::newRow("stored 5E") << "5E" << QByteArray::fromHex("FEFE5EE01C0001FD") << QByteArray::fromHex("FEFE5EE01C0000FD");
+    QTest::newRow("stored lower case a2") << "a2" << QByteArray::fromHex("FEFEA2E01C0001FD") << QByteArray::fromHex("FEFEA2E01C0000FD");
+    // Not the broadcast address 00: the model's own serves.
+    QTest::newRow("stored ZZ") << "ZZ" << own_on << own_off;
+    QTest::newRow("stored 5") << "5" << own_on << own_off;
+    QTest::newRow("stored 5E7") << "5E7" << own_on << own_off;
+    QTest::newRow("stored 5G") << "5G" << own_on << own_off;
+}
+
+void TestPtt::civFramesForIc7300()
+{
+    QFETCH(QString, stored);
+    QFETCH(QByteArray, on);
+    QFETCH(QByteArray, off);
+    s().icomAddress = stored;
+    useCat(128, QStringLiteral("19200"));
+    QCOMPARE(m_keyer->lastPortParameters().settings, QStringLiteral("19200,n,8,1"));
+    m_keyer->PttOn();
+    QCOMPARE(m_port->written, on);
+    m_port->clearLog();
+    m_keyer->PttOff();
+    QCOMPARE(m_port->written, off);
+}
+
+void TestPtt::ft817FiveByteCommands()
+{
+    s().via = 1;
+    s().rig = 48;
+    s().baud = QStringLiteral("4800");
+    s().catPort = QStringLiteral("COM3");
+    m_keyer->OpenPttPort();
+    QCOMPARE(m_keyer->lastPortParameters().settings, QStringLiteral("4800,n,8,2"));
+    QCOMPARE(int(m_keyer->lastPortParameters().portNumber), 3);
+    QCOMPARE(m_port->log.first(), QStringLiteral("open %1 4800,n,8,2").arg(PortDeviceFor(3, {})));
+    QCOMPARE(m_port->settings.stopBits, 2);
+    m_port->clearLog();
+
+    m_keyer->PttOn();
+    QCOMPARE(m_port->log, QStringList{"write 00 00 00 00 08"});
+    m_keyer->PttOff();
+    QCOMPARE(m_port->log, QStringList({"write 00 00 00 00 08", "write 00 00 00 00 88"}));
+}
+
+void TestPtt::ts2000StopBitsByBaud_data()
+{
+    QTest::addColumn<int>("rig");
+    QTest::addColumn<QString>("baud");
+    QTest::addColumn<QString>("settings");
+    QTest::newRow("TS-2000 4800") << 87 << "4800" << "4800,n,8,2";
+    QTest::newRow("TS-2000 9600") << 87 << "9600" << "9600,n,8,1";
+    QTest::newRow("TS-2000 57600") << 87 << "57600" << "57600,n,8,1";
+    QTest::newRow("FT-817 38400") << 48 << "38400" << "38400,n,8,2";
+    QTest::newRow("IC-7000 4800") << 29 << "4800" << "4800,n,8,1";
+    QTest::newRow("Orion 4800") << 94 << "4800" << "4800,n,8,1";
+}
+
+void TestPtt::ts2000StopBitsByBaud()
+{
+    QFETCH(int, rig);
+    QFETCH(QString, baud);
+    QFETCH(QString, settings);
+    useCat(rig, baud);
+    QCOMPARE(m_keyer->lastPortParameters().settings, settings);
+    if (rig == 87) {
+        m_keyer->PttOn();
+        m_keyer->PttOff();
+        QCOMPARE(m_port->written, QByteArray("TX;RX;"));
+    }
+}
+
+void TestPtt::modelsWithoutCommandsWriteNothing_data()
+{
+    QTest::addColumn<QString>("model");
+    for (const char* name : {"R-5000", "VR-5000", "FT-757GXII", "Jupiter", "RX-350"})
+        QTest::newRow(name) << QString::fromLatin1(name);
+}
+
+void TestPtt::modelsWithoutCommandsWriteNothing()
+{
+    QFETCH(QString, model);
+    useCat(RadioPositionOf(model));
+    m_keyer->PttOn();
+    QCOMPARE(panel().text, QStringLiteral("TX"));
+    m_keyer->PttOff();
+    QCOMPARE(panel().text, QStringLiteral("RX"));
+    QVERIFY(m_port->log.isEmpty());
+}
+
+void TestPtt::repeatedKeyUpIsNotSuppressed()
+{
+    useCat(87);
+    m_keyer->PttOn();
+    m_keyer->PttOn();
+    QCOMPARE(m_port->written, QByteArray("TX;TX;"));
+}
+
+void TestPtt::comMethodByPin_data()
+{
+    QTest::addColumn<int>("pin");
+    QTest::addColumn<QStringList>("on");
+    QTest::newRow("RTS") << 1 << QStringList{"rts 1"};
+    QTest::newRow("DTR") << 2 << QStringList{"dtr 1"};
+    QTest::newRow("RTS+DTR") << 3 << QStringList{"rts 1", "dtr 1"};
+    QTest::newRow("unknown pin") << 7 << QStringList{};
+}
+
+void TestPtt::comMethodByPin()
+{
+    QFETCH(int, pin);
+    QFETCH(QStringList, on);
+    s().via = 2;
+    s().pin = quint8(pin);
+    s().pttPort = QStringLiteral("COM2");
+    m_keyer->OpenPttPort();
+    QVERIFY(m_port->isOpen());
+    m_port->clearLog();
+
+    m_keyer->PttOn();
+    QCOMPARE(m_port->log, on);
+    m_port->clearLog();
+    // Both lines drop, whatever the pin.
+    m_keyer->PttOff();
+    QCOMPARE(m_port->log, QStringList({"rts 0", "dtr 0"}));
+    QVERIFY(m_port->written.isEmpty());
+}
+
+void TestPtt::comMethodOpensWithLinesLowered()
+{
+    s().via = 2;
+    s().pttPort = QStringLiteral("COM2");
+    s().baud = QStringLiteral("38400");
+    s().rts = 1;
+    s().dtr = 1;
+    m_keyer->OpenPttPort();
+    QCOMPARE(m_port->log, QStringList({QStringLiteral("open %1 4800,n,8,1").arg(PortDeviceFor(2, {})),
+                                       "rts 0", "dtr 0"}));
+    QCOMPARE(m_keyer->lastPortParameters().settings, QStringLiteral("4800,N,8,1"));
+}
+
+void TestPtt::fmModeChangesPanelOnly()
+{
+    useCat(128);
+    s().keldoMode = QStringLiteral("KELDOFM");
+    m_keyer->PttOn();
+    QCOMPARE(panel(), (PanelState{"TX", "PTT ON", Picture::LedRojo}));
+    m_keyer->PttOff();
+    QCOMPARE(panel(), (PanelState{"RX", "PTT OFF", Picture::LedVerde}));
+    QVERIFY(m_port->log.isEmpty());
+
+    s().via = 2;
+    m_keyer->PttOn();
+    QVERIFY(m_port->log.isEmpty());
+
+    m_keyer->OpenPttPort();
+    QVERIFY(!m_port->isOpen());
+    QCOMPARE(m_port->log.last(), QStringLiteral("close"));
+}
+
+void TestPtt::panelChangesTextThenPictureThenToolTip()
+{
+    QList<PanelState> seen;
+    connect(m_display.get(), &DisplayState::changed, this, [&] { seen << panel(); });
+    m_keyer->PttOn();
+    QCOMPARE(seen, (QList<PanelState>{{"TX", "", ""}, {"TX", "", Picture::LedRojo}, {"TX", "PTT ON", Picture::LedRojo}}));
+    seen.clear();
+    m_keyer->PttOff();
+    QCOMPARE(seen, (QList<PanelState>{{"RX", "PTT ON", Picture::LedRojo},
+                                      {"RX", "PTT ON", Picture::LedVerde},
+                                      {"RX", "PTT OFF", Picture::LedVerde}}));
+}
+
+void TestPtt::openTwiceLeavesPortAlone()
+{
+    s().rts = 1;
+    useCat(52);
+    m_keyer->OpenPttPort();
+    QVERIFY(m_port->log.isEmpty());
+    QVERIFY(m_port->rts);
+
+    s().via = 2;
+    s().pttPort = QStringLiteral("COM5");
+    m_keyer->OpenPttPort();
+    m_port->clearLog();
+    m_keyer->OpenPttPort();
+    QVERIFY(m_port->log.isEmpty());
+}
+
+void TestPtt::changedParametersReopen()
+{
+    useCat(52);
+    const PttKeyer::PortParameters before = m_keyer->lastPortParameters();
+    s().dtr = 1;
+    m_keyer->OpenPttPort();
+    QCOMPARE(m_port->log, QStringList({"flush", "close", QStringLiteral("open %1 4800,n,8,2").arg(PortDeviceFor(3, {})),
+                                       "rts 0", "dtr 1"}));
+    QVERIFY(m_keyer->lastPortParameters() != before);
+
+    // CAT at 4800 with one stop bit and COM differ only in the letter's case.
+    useCat(29);
+    s().via = 2;
+    s().pttPort = QStringLiteral("COM3");
+    m_keyer->OpenPttPort();
+    QVERIFY(m_port->log.contains("close"));
+    QCOMPARE(m_keyer->lastPortParameters().settings, QStringLiteral("4800,N,8,1"));
+}
+
+void TestPtt::catThenVoxThenCat()
+{
+    useCat(87);
+    s().via = 3;
+    m_keyer->OpenPttPort();
+    QVERIFY(!m_port->isOpen());
+    QCOMPARE(m_port->log.last(), QStringLiteral("close"));
+    m_keyer->PttOn();
+    QCOMPARE(panel().text, QStringLiteral("TX"));
+    QVERIFY(m_port->written.isEmpty());
+
+    s().via = 1;
+    m_port->clearLog();
+    m_keyer->OpenPttPort();
+    QVERIFY(m_port->isOpen());
+    QCOMPARE(m_port->log.first(), QStringLiteral("open %1 4800,n,8,2").arg(PortDeviceFor(3, {})));
+}
+
+void TestPtt::openFailureNamesThePort()
+{
+    useCat(52);
+    const PttKeyer::PortParameters before = m_keyer->lastPortParameters();
+    m_port->busyDevices.insert(PortDeviceFor(7, {}));
+    s().catPort = QStringLiteral("COM7");
+    m_boxes->expect("Unable to open radio serial port COM7. May be in use by another application.",
+                    MessageBox::Icon::Warning, "KELDO Terminal");
+    m_keyer->OpenPttPort();
+    QVERIFY(m_boxes->verify());
+    QVERIFY(!m_port->isOpen());
+    QVERIFY(m_keyer->lastPortParameters() == before);
+
+    m_port->clearLog();
+    m_keyer->PttOn();
+    QCOMPARE(panel().text, QStringLiteral("TX"));
+    QVERIFY(m_port->written.isEmpty());
+
+    // The next call tries again.
+    m_port->busyDevices.clear();
+    m_keyer->OpenPttPort();
+    QVERIFY(m_port->isOpen());
+    QCOMPARE(int(m_keyer->lastPortParameters().portNumber), 7);
+}
+
+void TestPtt::portsSectionNamesTheDevice()
+{
+#ifdef Q_OS_WIN
+    QSKIP("On Windows the name is the device");
+#endif
+    s().portDevices.insert(3, QStringLiteral("/dev/ttyUSB0"));
+    s().via = 1;
+    s().catPort = QStringLiteral("COM3");
+    m_keyer->OpenPttPort();
+    QCOMPARE(m_port->device, QStringLiteral("/dev/ttyUSB0"));
+
+    m_port->busyDevices.insert(QStringLiteral("/dev/ttyUSB1"));
+    s().portDevices.insert(4, QStringLiteral("/dev/ttyUSB1"));
+    s().catPort = QStringLiteral("COM4");
+    m_boxes->expect("Unable to open radio serial port COM4. May be in use by another application.",
+                    MessageBox::Icon::Warning);
+    m_keyer->OpenPttPort();
+    QVERIFY(m_boxes->verify());
+}
+
+void TestPtt::unusableSettingsShowTheMessage_data()
+{
+    QTest::addColumn<int>("via");
+    QTest::addColumn<int>("rig");
+    QTest::addColumn<QString>("baud");
+    QTest::addColumn<QString>("port");
+    QTest::addColumn<QString>("named");
+    QTest::newRow("rig 0") << 1 << 0 << "4800" << "COM3" << "COM3";
+    QTest::newRow("rig 135") << 1 << 135 << "4800" << "COM3" << "COM3";
+    QTest::newRow("baud not a number") << 1 << 52 << "fast" << "COM3" << "COM3";
+    QTest::newRow("empty baud") << 1 << 52 << "" << "COM3" << "COM3";
+    QTest::newRow("no port number") << 1 << 52 << "4800" << "USB" << "COM0";
+    QTest::newRow("unknown method") << 7 << 52 << "4800" << "COM3" << "COM0";
+}
+
+void TestPtt::unusableSettingsShowTheMessage()
+{
+    QFETCH(int, via);
+    QFETCH(int, rig);
+    QFETCH(QString, baud);
+    QFETCH(QString, port);
+    QFETCH(QString, named);
+    s().via = quint8(via);
+    s().rig = quint8(rig);
+    s().baud = baud;
+    s().catPort = port;
+    m_boxes->expect(QStringLiteral("Unable to open radio serial port %1. May be in use by another application.").arg(named),
+                    MessageBox::Icon::Warning);
+    m_keyer->OpenPttPort();
+    QVERIFY(m_boxes->verify());
+    QVERIFY(!m_port->isOpen());
+    // Keying with such settings does nothing but change the panel.
+    m_keyer->PttOn();
+    m_keyer->PttOff();
+    QVERIFY(m_port->written.isEmpty());
+    QCOMPARE(panel().text, QStringLiteral("RX"));
+}
+
+void TestPtt::deviceWithoutLinesCarriesCatOnly()
+{
+    m_port->hasLines = false;
+    s().rts = 1;
+    useCat(128);
+    m_keyer->PttOn();
+    QCOMPARE(m_port->written, QByteArray::fromHex("FEFE94E01C0001FD"));
+
+    s().via = 2;
+    s().pttPort = QStringLiteral("COM3");
+    m_boxes->expect("Unable to open radio serial port COM3. May be in use by another application.",
+                    MessageBox::Icon::Warning);
+    m_keyer->OpenPttPort();
+    QVERIFY(m_boxes->verify());
+    QVERIFY(!m_port->isOpen());
+}
+
+void TestPtt::closeLowersLinesAndFlushesBeforeClosing()
+{
+    s().rts = 1;
+    s().dtr = 1;
+    useCat(87);
+    m_keyer->PttOff();
+    m_keyer->ClosePttPort();
+    QCOMPARE(m_port->log, QStringList({"write 52 58 3B", "rts 0", "dtr 0", "flush", "close"}));
+    QVERIFY(!m_port->isOpen());
+    m_port->clearLog();
+    m_keyer->ClosePttPort();
+    QVERIFY(m_port->log.isEmpty());
+    // The record of the last opening survives the close.
+    QCOMPARE(m_keyer->lastPortParameters().settings, QStringLiteral("4800,n,8,2"));
+    QVERIFY(m_keyer->lastPortParameters().rts);
+}
+
+QTEST_GUILESS_MAIN(TestPtt)
+#include "test_ptt.moc"
