@@ -1,0 +1,618 @@
+#include "settings/IniDocument.h"
+#include "settings/Settings.h"
+#include "support/MessageBoxRecorder.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <csignal>
+#include <functional>
+#include <sys/resource.h>
+#include <unistd.h>
+
+namespace {
+
+QByteArray readAll(const QString& path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return QByteArray();
+    return f.readAll();
+}
+
+bool writeAll(const QString& path, const QByteArray& bytes)
+{
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
+}
+
+QStringList listKeys(const char* name)
+{
+    QStringList keys;
+    for (int i = 0; i < 10; ++i)
+        keys << QString::number(i) + QLatin1String(name);
+    return keys;
+}
+
+// Every member, for comparisons with a readable failure.
+QStringList differences(const Settings& a, const Settings& b)
+{
+    QStringList out;
+#define CMP(m) \
+    if (!(a.m == b.m)) out << QStringLiteral(#m)
+    CMP(rig); CMP(pttPort); CMP(catPort); CMP(baud); CMP(pin); CMP(rts); CMP(dtr); CMP(via);
+    CMP(icomAddress); CMP(rigctldHost); CMP(rigctldPort);
+    CMP(hfTcpPort); CMP(fmTcpPort); CMP(satTcpPort); CMP(hfHost); CMP(fmHost); CMP(satHost);
+    CMP(myCallsign); CMP(connectWithHf); CMP(connectWithFm); CMP(connectWithSat); CMP(via1); CMP(via2);
+    CMP(keldoMode); CMP(keldoHfBw); CMP(autoLaunch);
+    CMP(connectHfList); CMP(connectFmList); CMP(via1List); CMP(via2List); CMP(connectSatList);
+    CMP(keldoHfPath); CMP(keldoFmPath); CMP(keldoSatPath); CMP(fontSize); CMP(colour);
+    CMP(topPosition); CMP(leftPosition); CMP(terminalWidth); CMP(terminalHeight); CMP(windowState);
+    CMP(loadPathFile); CMP(savePathFile); CMP(portDevices);
+#undef CMP
+    return out;
+}
+
+// Numeric settings by key, for the table-driven tests.
+const QHash<QString, std::function<qint64(const Settings&)>>& numericGetters()
+{
+    static const QHash<QString, std::function<qint64(const Settings&)>> getters = {
+        {"Rig", [](const Settings& s) { return qint64(s.rig); }},
+        {"Pin", [](const Settings& s) { return qint64(s.pin); }},
+        {"RTS", [](const Settings& s) { return qint64(s.rts); }},
+        {"DTR", [](const Settings& s) { return qint64(s.dtr); }},
+        {"Via", [](const Settings& s) { return qint64(s.via); }},
+        {"Rigctld Port", [](const Settings& s) { return qint64(s.rigctldPort); }},
+        {"HF TCP Port", [](const Settings& s) { return qint64(s.hfTcpPort); }},
+        {"FM TCP Port", [](const Settings& s) { return qint64(s.fmTcpPort); }},
+        {"SAT TCP Port", [](const Settings& s) { return qint64(s.satTcpPort); }},
+        {"AutoLaunch", [](const Settings& s) { return qint64(s.autoLaunch); }},
+        {"Font Size", [](const Settings& s) { return qint64(s.fontSize); }},
+        {"Top Position", [](const Settings& s) { return qint64(s.topPosition); }},
+        {"Left Position", [](const Settings& s) { return qint64(s.leftPosition); }},
+        {"Terminal Width", [](const Settings& s) { return qint64(s.terminalWidth); }},
+        {"Terminal Height", [](const Settings& s) { return qint64(s.terminalHeight); }},
+        {"Window State", [](const Settings& s) { return qint64(s.windowState); }},
+    };
+    return getters;
+}
+
+// Restores the file-size limit and SIGXFSZ whatever happens in the test.
+struct FileSizeLimit {
+    rlimit old{};
+    void (*oldHandler)(int) = SIG_DFL;
+    bool active = false;
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        if (::getrlimit(RLIMIT_FSIZE, &old) != 0)
+            return;
+        oldHandler = ::signal(SIGXFSZ, SIG_IGN);
+        rlimit lim = old;
+        lim.rlim_cur = bytes;
+        active = ::setrlimit(RLIMIT_FSIZE, &lim) == 0;
+    }
+    ~FileSizeLimit()
+    {
+        if (active)
+            ::setrlimit(RLIMIT_FSIZE, &old);
+        ::signal(SIGXFSZ, oldHandler);
+    }
+};
+
+} // namespace
+
+class TestSettings : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void defaultsWithNoFile();
+    void firstSaveWritesEveryKey();
+    void readsWindowsWrittenFile();
+    void valueCutTo255();
+    void presentEmptyKeyIsNotDefault();
+    void numbers_data();
+    void numbers();
+    void modeRule_data();
+    void modeRule();
+    void callSignRuleAtLoad();
+    void everySettingRoundTrips();
+    void saveMergesWithOtherWriters();
+    void saveRunsHookFirst();
+    void portsReadButNeverWritten();
+    void valueWithLineBreaksCannotAddKeys();
+    void interruptedSaveLeavesWholeFile();
+    void readOnlyFolder();
+    void missingFolder();
+    void savesKeepPermissions();
+};
+
+void TestSettings::defaultsWithNoFile()
+{
+    QTemporaryDir dir;
+    SettingsStore store(dir.path());
+    store.s().rig = 1;
+    store.s().myCallsign = QStringLiteral("X");
+    store.LoadSettings();
+
+    const Settings defaults;
+    QCOMPARE(differences(store.s(), defaults), QStringList());
+    QCOMPARE(store.s().rig, quint8(52));
+    QCOMPARE(store.s().keldoHfPath, QStringLiteral("C:\\KELDO\\KELDO.exe"));
+    QCOMPARE(store.s().keldoFmPath, QStringLiteral("C:\\KELDO FM\\KELDOFM.exe"));
+    QCOMPARE(store.s().loadPathFile, Settings::defaultPathFolder());
+    QVERIFY(!Settings::defaultPathFolder().isEmpty());
+    QCOMPARE(store.filePath(), QDir(dir.path()).filePath("KELDO Terminal.ini"));
+    QVERIFY(!QFile::exists(store.filePath()));
+}
+
+void TestSettings::firstSaveWritesEveryKey()
+{
+    QTemporaryDir dir;
+    SettingsStore store(dir.path());
+    store.LoadSettings();
+    MessageBoxRecorder boxes;
+    QVERIFY(store.SaveSettings());
+
+    const QByteArray bytes = readAll(store.filePath());
+    const IniDocument doc(bytes);
+    QCOMPARE(doc.sections(), (QStringList{"PTT", "Setup", "Position", "Path"}));
+    QCOMPARE(doc.keys("PTT"), (QStringList{"Rig", "PTTPort", "CATPort", "Baud", "Pin", "RTS", "DTR", "Via",
+                                           "Icom Address", "Rigctld Host", "Rigctld Port"}));
+    const QStringList setup = QStringList{"HF TCP Port", "FM TCP Port", "SAT TCP Port", "HF Host", "FM Host",
+                                          "SAT Host", "My Callsign", "Connect With HF", "Connect With FM",
+                                          "Connect With SAT", "Via1", "Via2", "KELDO Mode", "KELDOHF BW",
+                                          "KELDO HF Path", "KELDO FM Path", "KELDO SAT Path", "Font Size",
+                                          "Colour", "AutoLaunch"}
+        + listKeys("ConnectHF List") + listKeys("ConnectFM List") + listKeys("ConnectSAT List")
+        + listKeys("Via1 List") + listKeys("Via2 List");
+    QCOMPARE(doc.keys("Setup"), setup);
+    QCOMPARE(doc.keys("Setup").size(), 70);
+    QCOMPARE(doc.keys("Position"),
+             (QStringList{"Top Position", "Left Position", "Terminal Width", "Terminal Height", "Window State"}));
+    QCOMPARE(doc.keys("Path"), (QStringList{"Load Path File", "Save Path File"}));
+    for (const char* list : {"ConnectHF List", "ConnectFM List", "ConnectSAT List", "Via1 List", "Via2 List"})
+        for (const QString& key : listKeys(list))
+            QCOMPARE(doc.value("Setup", key, "missing"), QString());
+
+    // The exact text, as the Windows functions would have written it.
+    QVERIFY(bytes.startsWith("[PTT]\r\nRig=52\r\nPTTPort=COM1\r\nCATPort=COM1\r\nBaud=4800\r\nPin=1\r\n"
+                             "RTS=0\r\nDTR=0\r\nVia=3\r\nIcom Address=\r\nRigctld Host=localhost\r\n"
+                             "Rigctld Port=4532\r\n[Setup]\r\nHF TCP Port=8300\r\n"));
+    QVERIFY(bytes.contains("\r\nKELDO HF Path=C:\\KELDO\\KELDO.exe\r\n"));
+    QVERIFY(bytes.contains("\r\nAutoLaunch=1\r\n0ConnectHF List=\r\n"));
+    QVERIFY(bytes.contains("\r\n9Via2 List=\r\n[Position]\r\nTop Position=870\r\nLeft Position=2325\r\n"
+                           "Terminal Width=8145\r\nTerminal Height=6105\r\nWindow State=0\r\n[Path]\r\n"));
+    QVERIFY(bytes.endsWith("\r\n"));
+    QVERIFY(!bytes.contains("\n\n") && !bytes.contains("\r\r"));
+
+    // Saving again changes nothing.
+    QVERIFY(store.SaveSettings());
+    QCOMPARE(readAll(store.filePath()), bytes);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"KELDO Terminal.ini"});
+}
+
+void TestSettings::readsWindowsWrittenFile()
+{
+    QTemporaryDir dir;
+    SettingsStore store(dir.path());
+    QVERIFY(writeAll(store.filePath(),
+                     "Rig=77\r\n"
+                     "[PTT]\r\n"
+                     "Rig=12\r\n"
+                     ";Rig=88\r\n"
+                     "  pttport = COM3  \r\n"
+                     "CATPort=COM4\r\n"
+                     "Baud=\"9600\"\r\n"
+                     "Pin=2\r\n"
+                     "RTS=1\r\n"
+                     "Rig=99\r\n"
+                     "Via=2\r\n"
+                     "Icom Address=94\r\n"
+                     "\r\n"
+                     "[SETUP]\r\n"
+                     "HF TCP Port=8500\r\n"
+                     "FM Host=fm.example\r\n"
+                     "My Callsign=ea4xyz-7\r\n"
+                     "KELDO Mode=KELDOSAT\r\n"
+                     "KELDO SAT Path=C:\\Program Files\\KELDO\\KELDOSAT.exe\r\n"
+                     "3connecthf list=ab1cd\r\n"
+                     "0Via2 List = n0call-t \r\n"
+                     "Colour=White\r\n"
+                     "Font Size=16\r\n"
+                     "AutoLaunch=0\r\n"
+                     "[Position]\r\n"
+                     "Top Position=-120\r\n"
+                     "Window State=2\r\n"
+                     "[Path]\r\n"
+                     "Load Path File=C:\\Users\\op\\Desktop\r\n"));
+    store.LoadSettings();
+    const Settings& s = store.s();
+    QCOMPARE(s.rig, quint8(12));
+    QCOMPARE(s.pttPort, QStringLiteral("COM3"));
+    QCOMPARE(s.catPort, QStringLiteral("COM4"));
+    QCOMPARE(s.baud, QStringLiteral("9600"));
+    QCOMPARE(s.pin, quint8(2));
+    QCOMPARE(s.rts, quint8(1));
+    QCOMPARE(s.dtr, quint8(0));
+    QCOMPARE(s.via, quint8(2));
+    QCOMPARE(s.icomAddress, QStringLiteral("94"));
+    QCOMPARE(s.hfTcpPort, 8500);
+    QCOMPARE(s.fmTcpPort, 8300);
+    QCOMPARE(s.fmHost, QStringLiteral("fm.example"));
+    QCOMPARE(s.hfHost, QStringLiteral("localhost"));
+    QCOMPARE(s.myCallsign, QStringLiteral("EA4XYZ-7"));
+    QCOMPARE(s.keldoMode, QStringLiteral("KELDOSAT"));
+    QCOMPARE(s.keldoSatPath, QStringLiteral("C:\\Program Files\\KELDO\\KELDOSAT.exe"));
+    QCOMPARE(s.connectHfList[3], QStringLiteral("AB1CD"));
+    QCOMPARE(s.via2List[0], QStringLiteral("N0CALL-T"));
+    QCOMPARE(s.colour, QStringLiteral("White"));
+    QCOMPARE(s.fontSize, quint8(16));
+    QCOMPARE(s.autoLaunch, quint8(0));
+    QCOMPARE(s.topPosition, -120);
+    QCOMPARE(s.leftPosition, 2325);
+    QCOMPARE(s.windowState, qint16(2));
+    QCOMPARE(s.loadPathFile, QStringLiteral("C:\\Users\\op\\Desktop"));
+    QCOMPARE(s.savePathFile, Settings::defaultPathFolder());
+}
+
+void TestSettings::valueCutTo255()
+{
+    QTemporaryDir dir;
+    SettingsStore store(dir.path());
+    const QByteArray host(300, 'h');
+    QVERIFY(writeAll(store.filePath(), "[Setup]\r\nHF Host=" + host + "\r\n"));
+    store.LoadSettings();
+    QCOMPARE(store.s().hfHost, QString(255, QLatin1Char('h')));
+}
+
+void TestSettings::presentEmptyKeyIsNotDefault()
+{
+    QTemporaryDir dir;
+    SettingsStore store(dir.path());
+    QVERIFY(writeAll(store.filePath(), "[Setup]\r\nHF Host=\r\nMy Callsign=\r\nKELDO HF Path=  \r\n"));
+    store.LoadSettings();
+    QCOMPARE(store.s().hfHost, QString(""));
+    QCOMPARE(store.s().myCallsign, QString(""));
+    QCOMPARE(store.s().keldoHfPath, QString(""));
+    QCOMPARE(store.s().fmHost, QStringLiteral("localhost"));
+}
+
+void TestSettings::numbers_data()
+{
+    QTest::addColumn<QString>("section");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<qint64>("value");
+
+    auto row = [](const char* name, const char* section, const char* key, const char* text, qint64 value) {
+        QTest::newRow(name) << QString(section) << QString(key) << QString(text) << value;
+    };
+    row("Rig in range", "PTT", "Rig", "134", 134);
+    row("Rig first", "PTT", "Rig", "1", 1);
+    row("Rig 0", "PTT", "Rig", "0", 52);
+    row("Rig 135", "PTT", "Rig", "135", 52);
+    row("Rig 999", "PTT", "Rig", "999", 52);
+    row("Rig rounded", "PTT", "Rig", "12.6", 13);
+    row("Rig blanks", "PTT", "Rig", "  7  ", 7);
+    row("Via 4 reads 3", "PTT", "Via", "4", 3);
+    row("Via 3.6 rounds to 4, reads 3", "PTT", "Via", "3.6", 3);
+    row("Via 5 rigctld", "PTT", "Via", "5", 5);
+    row("Via 1", "PTT", "Via", "1", 1);
+    row("Via empty", "PTT", "Via", "", 3);
+    row("Pin empty", "PTT", "Pin", "", 1);
+    row("Pin word", "PTT", "Pin", "abc", 1);
+    row("Pin trailing junk", "PTT", "Pin", "2abc", 1);
+    row("Pin exponent", "PTT", "Pin", "1e1", 1);
+    row("Pin hex", "PTT", "Pin", "0x2", 1);
+    row("Pin negative", "PTT", "Pin", "-1", 1);
+    row("Pin 256", "PTT", "Pin", "256", 1);
+    row("Pin 255", "PTT", "Pin", "255", 255);
+    row("Pin plus", "PTT", "Pin", "+3", 3);
+    row("Pin half to even down", "PTT", "Pin", "2.5", 2);
+    row("Pin half to even up", "PTT", "Pin", "3.5", 4);
+    row("RTS fraction only", "PTT", "RTS", ".6", 1);
+    row("Pin lone dot", "PTT", "Pin", ".", 1);
+    row("Pin 255.4", "PTT", "Pin", "255.4", 255);
+    row("Pin 255.6 too big", "PTT", "Pin", "255.6", 1);
+    row("RTS quoted", "PTT", "RTS", "\"1\"", 1);
+    row("Rigctld Port", "PTT", "Rigctld Port", "4533", 4533);
+    row("Rigctld Port junk", "PTT", "Rigctld Port", "x", 4532);
+    row("port top", "Setup", "HF TCP Port", "65535", 65535);
+    row("port over", "Setup", "FM TCP Port", "65536", 8300);
+    row("port negative", "Setup", "SAT TCP Port", "-1", 8300);
+    row("port zero", "Setup", "SAT TCP Port", "0", 0);
+    row("AutoLaunch junk", "Setup", "AutoLaunch", "yes", 1);
+    row("Font Size 14 kept", "Setup", "Font Size", "14", 14);
+    row("Font Size huge", "Setup", "Font Size", "99999999999999999999999", 10);
+    row("Top negative", "Position", "Top Position", "-300", -300);
+    row("Top 32-bit max", "Position", "Top Position", "2147483647", 2147483647);
+    row("Top over 32 bits", "Position", "Top Position", "2147483648", 870);
+    row("Left under 32 bits", "Position", "Left Position", "-2147483649", 2325);
+    row("Width empty", "Position", "Terminal Width", "", 8145);
+    row("Height junk", "Position", "Terminal Height", "6105px", 6105);
+    row("Window State 16-bit min", "Position", "Window State", "-32768", -32768);
+    row("Window State over 16 bits", "Position", "Window State", "40000", 0);
+    row("Window State 7 as stored", "Position", "Window State", "7", 7);
+}
+
+void TestSettings::numbers()
+{
+    QFETCH(QString, section);
+    QFETCH(QString, key);
+    QFETCH(QString, text);
+    QFETCH(qint64, value);
+
+    const QByteArray file = "[" + section.toLatin1() + "]\r\n" + key.toLatin1() + "=" + text.toLatin1() + "\r\n";
+    SettingsStore store(QStringLiteral("/nonexistent"));
+    store.readFrom(IniDocument(file));
+    QVERIFY(numericGetters().contains(key));
+    QCOMPARE(numericGetters()[key](store.s()), value);
+}
+
+void TestSettings::modeRule_data()
+{
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<QString>("mode");
+    QTest::newRow("FM") << "KELDOFM" << "KELDOFM";
+    QTest::newRow("FM with more") << "KELDOFM2" << "KELDOFM";
+    QTest::newRow("FM inside") << "xKELDOFMx" << "KELDOFM";
+    QTest::newRow("other case") << "keldofm" << "keldofm";
+    QTest::newRow("HF") << "KELDOHF" << "KELDOHF";
+    QTest::newRow("SAT") << "KELDOSAT" << "KELDOSAT";
+    QTest::newRow("anything") << "Packet" << "Packet";
+    QTest::newRow("empty") << "" << "";
+}
+
+void TestSettings::modeRule()
+{
+    QFETCH(QString, stored);
+    QFETCH(QString, mode);
+    IniDocument doc;
+    doc.setValue("Setup", "KELDO Mode", stored);
+    SettingsStore store(QStringLiteral("/nonexistent"));
+    store.readFrom(IniDocument(doc.toBytes()));
+    QCOMPARE(store.s().keldoMode, mode);
+}
+
+void TestSettings::callSignRuleAtLoad()
+{
+    IniDocument doc;
+    doc.setValue("Setup", "My Callsign", "ABCDEFGH-1");
+    doc.setValue("Setup", "Connect With HF", "ea4abc-r");
+    doc.setValue("Setup", "Connect With FM", "ABCDEFGH");
+    doc.setValue("Setup", "Connect With SAT", "N0CALL-0");
+    doc.setValue("Setup", "Via1", "wide1-1");
+    doc.setValue("Setup", "Via2", "W/DE");
+    doc.setValue("Setup", "0ConnectHF List", "n0call-2");
+    doc.setValue("Setup", "1ConnectHF List", "N0CALL-0");
+    doc.setValue("Setup", "2ConnectHF List", "ok1");
+    doc.setValue("Setup", "9ConnectSAT List", "sat9");
+    doc.setValue("Setup", "5Via1 List", "digi-17");
+    doc.setValue("Setup", "6Via2 List", "digi-18");
+    doc.setValue("Setup", "0ConnectFM List", "fm-t");
+
+    SettingsStore store(QStringLiteral("/nonexistent"));
+    store.readFrom(IniDocument(doc.toBytes()));
+    const Settings& s = store.s();
+    QCOMPARE(s.myCallsign, QString(""));
+    QCOMPARE(s.connectWithHf, QStringLiteral("EA4ABC-R"));
+    QCOMPARE(s.connectWithFm, QString(""));
+    QCOMPARE(s.connectWithSat, QString(""));
+    QCOMPARE(s.via1, QStringLiteral("WIDE1-1"));
+    QCOMPARE(s.via2, QString(""));
+    QCOMPARE(s.connectHfList[0], QStringLiteral("N0CALL-2"));
+    QCOMPARE(s.connectHfList[1], QString(""));
+    QCOMPARE(s.connectHfList[2], QStringLiteral("OK1"));
+    QCOMPARE(s.connectSatList[9], QStringLiteral("SAT9"));
+    QCOMPARE(s.via1List[5], QStringLiteral("DIGI-17"));
+    QCOMPARE(s.via2List[6], QString(""));
+    QCOMPARE(s.connectFmList[0], QStringLiteral("FM-T"));
+    // The entry behind the invalid one stays stored, just not visible.
+    QCOMPARE(VisibleHistory(s.connectHfList), QStringList{"N0CALL-2"});
+}
+
+void TestSettings::everySettingRoundTrips()
+{
+    QTemporaryDir dir;
+    SettingsStore a(dir.path());
+    Settings& s = a.s();
+    s.rig = 3; s.pttPort = "COM7"; s.catPort = "/dev/ttyUSB1"; s.baud = "19200"; s.pin = 3; s.rts = 1; s.dtr = 1;
+    s.via = 5; s.icomAddress = "94h"; s.rigctldHost = "rig.local"; s.rigctldPort = 4533;
+    s.hfTcpPort = 8400; s.fmTcpPort = 8500; s.satTcpPort = 65534; s.hfHost = "hf"; s.fmHost = "fm"; s.satHost = "sat";
+    s.myCallsign = "EA4AAA-1"; s.connectWithHf = "EA4BBB"; s.connectWithFm = "EA4CCC-2"; s.connectWithSat = "EA4DDD-T";
+    s.via1 = "WIDE1-1"; s.via2 = "WIDE2-2"; s.keldoMode = "KELDOSAT"; s.keldoHfBw = "500"; s.autoLaunch = 0;
+    for (int i = 0; i < 10; ++i) {
+        s.connectHfList[size_t(i)] = QStringLiteral("HF%1").arg(i);
+        s.connectFmList[size_t(i)] = QStringLiteral("FM%1").arg(i);
+        s.connectSatList[size_t(i)] = QStringLiteral("SAT%1").arg(i);
+        s.via1List[size_t(i)] = QStringLiteral("VA%1").arg(i);
+        s.via2List[size_t(i)] = QStringLiteral("VB%1").arg(i);
+    }
+    s.keldoHfPath = "/opt/keldo/KELDO \"HF\".exe"; s.keldoFmPath = "  spaced  "; s.keldoSatPath = "C:\\x\\y.exe";
+    s.fontSize = 20; s.colour = "White";
+    s.topPosition = -15; s.leftPosition = 100000; s.terminalWidth = 9000; s.terminalHeight = 7000; s.windowState = 1;
+    s.loadPathFile = "/home/op/in"; s.savePathFile = "/home/op/out";
+
+    MessageBoxRecorder boxes;
+    QVERIFY(a.SaveSettings());
+    SettingsStore b(dir.path());
+    b.LoadSettings();
+    QCOMPARE(differences(b.s(), a.s()), QStringList());
+}
+
+void TestSettings::saveMergesWithOtherWriters()
+{
+    QTemporaryDir dir;
+    SettingsStore mine(dir.path());
+    mine.LoadSettings();
+    MessageBoxRecorder boxes;
+    QVERIFY(mine.SaveSettings());
+
+    // Meanwhile another program (or an older copy) edits the file.
+    IniDocument theirs(readAll(mine.filePath()));
+    theirs.setValue("Setup", "HF Host", "theirs.example");
+    theirs.setValue("Setup", "Future Key", "kept");
+    theirs.setValue("Elsewhere", "Key", "also kept");
+    QByteArray edited = theirs.toBytes();
+    edited.replace("[Position]\r\n", "; hand-written note\r\n[Position]\r\n");
+    QVERIFY(writeAll(mine.filePath(), edited));
+
+    mine.s().myCallsign = QStringLiteral("EA4ZZZ");
+    QVERIFY(mine.SaveSettings());
+
+    const IniDocument after(readAll(mine.filePath()));
+    QCOMPARE(after.value("Setup", "Future Key"), QStringLiteral("kept"));
+    QCOMPARE(after.value("Elsewhere", "Key"), QStringLiteral("also kept"));
+    QVERIFY(readAll(mine.filePath()).contains("; hand-written note\r\n[Position]"));
+    // Every key of ours is written on every save: the last writer wins.
+    QCOMPARE(after.value("Setup", "HF Host"), QStringLiteral("localhost"));
+    QCOMPARE(after.value("Setup", "My Callsign"), QStringLiteral("EA4ZZZ"));
+    QCOMPARE(after.sections(), (QStringList{"PTT", "Setup", "Position", "Path", "Elsewhere"}));
+}
+
+void TestSettings::saveRunsHookFirst()
+{
+    QTemporaryDir dir;
+    SettingsStore store(dir.path());
+    store.LoadSettings();
+    int calls = 0;
+    store.setBeforeSave([&calls](Settings& s) {
+        ++calls;
+        s.windowState = 2; // maximised: width and height stay as they were
+    });
+    MessageBoxRecorder boxes;
+    QVERIFY(store.SaveSettings());
+    QCOMPARE(calls, 1);
+    const IniDocument doc(readAll(store.filePath()));
+    QCOMPARE(doc.value("Position", "Window State"), QStringLiteral("2"));
+    QCOMPARE(doc.value("Position", "Terminal Width"), QStringLiteral("8145"));
+}
+
+void TestSettings::portsReadButNeverWritten()
+{
+    QTemporaryDir dir;
+    SettingsStore store(dir.path());
+    const QByteArray ports("[Ports]\r\nCOM3=/dev/ttyUSB0\r\n com4 = /dev/serial/by-id/x \r\nCOM17=/dev/no\r\nCOM5=\r\n");
+    QVERIFY(writeAll(store.filePath(), ports));
+    store.LoadSettings();
+    QCOMPARE(store.s().portDevices,
+             (QMap<int, QString>{{3, "/dev/ttyUSB0"}, {4, "/dev/serial/by-id/x"}}));
+
+    MessageBoxRecorder boxes;
+    store.s().portDevices.insert(9, QStringLiteral("/dev/ttyS9"));
+    QVERIFY(store.SaveSettings());
+    const QByteArray bytes = readAll(store.filePath());
+    QVERIFY(bytes.startsWith(ports + "[PTT]\r\n"));
+    QVERIFY(!bytes.contains("ttyS9"));
+
+    QTemporaryDir fresh;
+    SettingsStore other(fresh.path());
+    QVERIFY(other.SaveSettings());
+    QVERIFY(!readAll(other.filePath()).contains("[Ports]"));
+}
+
+void TestSettings::valueWithLineBreaksCannotAddKeys()
+{
+    QTemporaryDir dir;
+    SettingsStore store(dir.path());
+    store.s().hfHost = QStringLiteral("host\r\n[PTT]\r\nVia=1\nRig=9");
+    store.s().colour = QStringLiteral("Black\rAutoLaunch=0");
+    MessageBoxRecorder boxes;
+    QVERIFY(store.SaveSettings());
+
+    SettingsStore back(dir.path());
+    back.LoadSettings();
+    QCOMPARE(back.s().via, quint8(3));
+    QCOMPARE(back.s().rig, quint8(52));
+    QCOMPARE(back.s().autoLaunch, quint8(1));
+    QCOMPARE(back.s().hfHost, QStringLiteral("host  [PTT]  Via=1 Rig=9"));
+    QCOMPARE(back.s().colour, QStringLiteral("Black AutoLaunch=0"));
+}
+
+void TestSettings::interruptedSaveLeavesWholeFile()
+{
+    QTemporaryDir dir;
+    SettingsStore store(dir.path());
+    const QByteArray old("[Setup]\r\nMy Callsign=EA4OLD\r\n; keep me\r\n");
+    QVERIFY(writeAll(store.filePath(), old));
+    store.LoadSettings();
+    store.s().myCallsign = QStringLiteral("EA4NEW");
+
+    MessageBoxRecorder boxes;
+    {
+        // The disk "fills up" part way through the new file.
+        FileSizeLimit limit(200);
+        QVERIFY(limit.active);
+        QVERIFY(!store.SaveSettings());
+    }
+    const QList<MessageBox::Shown> shown = boxes.take();
+    QCOMPARE(shown.size(), 1);
+    QCOMPARE(shown[0].icon, MessageBox::Icon::Warning);
+    QCOMPARE(shown[0].title, QStringLiteral("KELDO Terminal"));
+    QVERIFY2(shown[0].text.contains(store.filePath()), qPrintable(shown[0].text));
+
+    QCOMPARE(readAll(store.filePath()), old);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"KELDO Terminal.ini"});
+
+    // Once there is room again the save goes through.
+    QVERIFY(store.SaveSettings());
+    SettingsStore back(dir.path());
+    back.LoadSettings();
+    QCOMPARE(back.s().myCallsign, QStringLiteral("EA4NEW"));
+    QVERIFY(readAll(store.filePath()).contains("; keep me\r\n"));
+}
+
+void TestSettings::readOnlyFolder()
+{
+    if (::geteuid() == 0)
+        QSKIP("root writes into read-only folders");
+    QTemporaryDir dir;
+    SettingsStore store(dir.path());
+    const QByteArray old("[PTT]\r\nRig=7\r\n");
+    QVERIFY(writeAll(store.filePath(), old));
+    store.LoadSettings();
+    QVERIFY(QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+
+    MessageBoxRecorder boxes;
+    boxes.expectContaining(store.filePath(), MessageBox::Icon::Warning);
+    const bool saved = store.SaveSettings();
+    QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    QVERIFY(!saved);
+    QVERIFY(boxes.verify());
+    QCOMPARE(readAll(store.filePath()), old);
+}
+
+void TestSettings::missingFolder()
+{
+    QTemporaryDir dir;
+    const QString folder = QDir(dir.path()).filePath("gone");
+    SettingsStore store(folder);
+    store.LoadSettings();
+    MessageBoxRecorder boxes;
+    boxes.expectContaining(QDir(folder).filePath("KELDO Terminal.ini"), MessageBox::Icon::Warning);
+    QVERIFY(!store.SaveSettings());
+    QVERIFY(boxes.verify());
+    QVERIFY(!QFileInfo::exists(folder));
+}
+
+void TestSettings::savesKeepPermissions()
+{
+    QTemporaryDir dir;
+    SettingsStore store(dir.path());
+    QVERIFY(writeAll(store.filePath(), "[PTT]\r\nRig=7\r\n"));
+    const auto perms = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup
+        | QFileDevice::ReadOther;
+    const auto narrow = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup;
+    for (auto p : {perms, narrow}) {
+        QVERIFY(QFile::setPermissions(store.filePath(), p));
+        MessageBoxRecorder boxes;
+        QVERIFY(store.SaveSettings());
+        QCOMPARE(int(QFile::permissions(store.filePath()) & 0x7077), int(p));
+    }
+}
+
+QTEST_GUILESS_MAIN(TestSettings)
+#include "test_settings.moc"
