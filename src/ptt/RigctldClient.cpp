@@ -5,6 +5,16 @@ namespace {
 constexpr int MaxPendingBytes = 4096;
 // rigctld's replies are short lines; a longer run without a newline is junk.
 constexpr int MaxReplyLine = 4096;
+
+QString printable(QByteArray text)
+{
+    for (char& c : text) {
+        if (uchar(c) < 0x20 || uchar(c) >= 0x7F)
+            c = '?';
+    }
+    return QString::fromLatin1(text);
+}
+
 } // namespace
 
 RigctldClient::RigctldClient(QObject* parent)
@@ -96,7 +106,7 @@ void RigctldClient::onReadyRead()
         const QByteArray line = m_reply.mid(start, nl - start).trimmed();
         start = nl + 1;
         if (!line.isEmpty() && line != "RPRT 0")
-            emit problem(QStringLiteral("rigctld: ") + QString::fromLatin1(line.left(200)));
+            emit problem(QStringLiteral("rigctld: ") + printable(line.left(200)));
     }
     m_reply.remove(0, start);
     if (m_reply.size() > MaxReplyLine)
