@@ -316,7 +316,14 @@ private slots:
         ModemClient c;
         QVERIFY(setUp(sim, c));
 
-        // Idle: still answered, so a terminal in "Disconnecting..." is released.
+        // Idle: still answered, so a terminal in "Disconnecting..." is released;
+        // a call placed before that answer is out still goes ahead after it.
+        QVERIFY(command(sim, c, "ABORT"));
+        QVERIFY(connectStep(sim, c, "CONNECT N0CALL K1ABC", QStringLiteral("DISCONNECTED")));
+        sim.writeControl(QStringLiteral("status"));
+        QVERIFY(sim.waitForOutputMatch(QRegularExpression(QStringLiteral("^# status link=calling "))).size() > 0);
+        sim.writeControl(QStringLiteral("step"));
+        QCOMPARE(c.nextLine(), QStringLiteral("CONNECTED N0CALL K1ABC 2300"));
         QVERIFY(connectStep(sim, c, "ABORT", QStringLiteral("DISCONNECTED")));
 
         // A call under way never connects after ABORT.

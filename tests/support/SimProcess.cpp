@@ -52,8 +52,9 @@ bool SimProcess::start(int timeoutMs)
         m_error = QStringLiteral("already running");
         return false;
     }
-    for (int attempt = 0; attempt < 5; ++attempt) {
-        m_port = freePortPair();
+    const int attempts = m_fixedPort ? 1 : 5;
+    for (int attempt = 0; attempt < attempts; ++attempt) {
+        m_port = m_fixedPort ? m_fixedPort : freePortPair();
         if (m_port == 0) {
             m_error = QStringLiteral("no free port pair on 127.0.0.1");
             return false;

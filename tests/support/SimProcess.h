@@ -8,9 +8,10 @@
 //   QVERIFY(sim.waitForOutput("<- MYCALL N0CALL"));     // the sim saw it
 //   sim.writeControl("step");                          // next report
 //
-// start() picks a free pair of loopback ports (command and command + 1),
-// starts the program and returns once it prints its "# listening" line; if
-// the ports were taken in the meantime it retries with others.
+// start() picks a free pair of loopback ports (command and command + 1)
+// unless setPort() fixed one, starts the program and returns once it prints
+// its "# listening" line; if the ports were taken in the meantime it retries
+// with others. Arguments must not contain --port (use setPort()).
 //
 // Every stdout line of the program is kept in output(). The program logs
 // "<- TEXT" for each command received, "-> TEXT" for each response sent,
@@ -45,6 +46,8 @@ public:
     // A command port whose next port is free too, on 127.0.0.1; 0 if none found.
     static quint16 freePortPair();
 
+    // A fixed command port instead of a free pair (0, the default, picks one).
+    void setPort(quint16 port) { m_fixedPort = port; }
     bool start(int timeoutMs = 10000);
     // Asks the program to quit ("quit" on stdin), waits, kills it if needed.
     // Returns true when it ended on its own with exit code 0.
@@ -85,5 +88,6 @@ private:
     QByteArray m_stderr;
     int m_cursor = 0;
     quint16 m_port = 0;
+    quint16 m_fixedPort = 0;
     QString m_error;
 };

@@ -366,7 +366,7 @@ void ModemSim::handleAbort()
         // Nothing to end, but a terminal waiting in "Disconnecting..." needs
         // the line to leave that state.
         if (m_linkQueue.empty())
-            enqueue({"DISCONNECTED", m_opt.abortDelayMs, true, Link::Idle, false});
+            enqueue({"DISCONNECTED", m_opt.abortDelayMs, false, Link::Idle, false});
         else
             logLine(QStringLiteral("# ABORT ignored: an answer is already pending"));
         break;
