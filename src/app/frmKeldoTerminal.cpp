@@ -75,6 +75,9 @@ QPixmap SendPicture()
 
 frmKeldoTerminal::frmKeldoTerminal(Session& session, QWidget* parent)
     : QMainWindow(parent)
+    , openDocument(OpenDocument)
+    , launchProgram(LaunchModemProgram)
+    , killProcessByName(KillProcessByName)
     , m_session(session)
 {
     setObjectName(QStringLiteral("frmKeldoTerminal"));
@@ -437,7 +440,7 @@ void frmKeldoTerminal::LaunchModemOfMode()
     else
         return;
     if (FileExistsAtPath(path))
-        LaunchModemProgram(path);
+        launchProgram(path);
     else
         MessageBox::show(nullptr, path + QStringLiteral(" file not found"), MessageBox::Icon::Critical);
 }
@@ -477,7 +480,7 @@ void frmKeldoTerminal::Form_Unload()
             path = s.keldoSatPath;
         else
             path = s.keldoFmPath;
-        KillProcessByName(FileNameOfPath(path));
+        killProcessByName(FileNameOfPath(path));
     }
     // 2 to 5.
     se.ptt.PttOff();
@@ -555,12 +558,12 @@ void frmKeldoTerminal::mnuClear_Click()
 
 void frmKeldoTerminal::mnuGroup_Click()
 {
-    OpenDocument(QString::fromLatin1(Links::GoogleGroup));
+    openDocument(QString::fromLatin1(Links::GoogleGroup));
 }
 
 void frmKeldoTerminal::mnuSite_Click()
 {
-    OpenDocument(QString::fromLatin1(Links::DownloadSite));
+    openDocument(QString::fromLatin1(Links::DownloadSite));
 }
 
 void frmKeldoTerminal::mnuChangeLog_Click()
@@ -568,7 +571,7 @@ void frmKeldoTerminal::mnuChangeLog_Click()
     const QString name = QStringLiteral("KELDOTerminalChangeLog.txt");
     const QString path = QDir(m_session.settings.folder()).filePath(name);
     if (FileExistsAtPath(path))
-        OpenDocument(path);
+        openDocument(path);
     else
         MessageBox::show(this, name + QStringLiteral(" not found"), MessageBox::Icon::Information);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <functional>
 #include <memory>
 
 class QAction;
@@ -58,8 +59,13 @@ public:
 
     // The modem program of the current mode (start-up step 11).
     void LaunchModemOfMode();
-    // Closes a running instance of every other top-level window.
+    // Closes every other top-level window (their unload sees the shutdown flag).
     void closeOtherWindows();
+
+    // What the shell does for us; tests replace these.
+    std::function<void(const QString&)> openDocument;
+    std::function<void(const QString&)> launchProgram;
+    std::function<void(const QString&)> killProcessByName;
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "app/Session.h"
+#include "app/frmKeldoTerminal.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <memory>
+
+// A main window on its own settings folder, as the program builds it, with
+// the shell's actions recorded instead of carried out.
+struct TerminalFixture
+{
+    QTemporaryDir dir;
+    std::unique_ptr<Session> session;
+    std::unique_ptr<frmKeldoTerminal> window;
+    QStringList opened;
+    QStringList launched;
+    QStringList killed;
+
+    QString iniPath() const { return QDir(dir.path()).filePath(QStringLiteral("KELDO Terminal.ini")); }
+    // A program path of our own, so no two tests share an instance lock.
+    QString programPath() const { return QDir(dir.path()).filePath(QStringLiteral("keldo-terminal")); }
+
+    void writeIni(const QByteArray& text)
+    {
+        QFile f(iniPath());
+        f.open(QIODevice::WriteOnly);
+        f.write(text);
+    }
+    QByteArray readIni() const
+    {
+        QFile f(iniPath());
+        f.open(QIODevice::ReadOnly);
+        return f.readAll();
+    }
+
+    void create()
+    {
+        session = std::make_unique<Session>(dir.path());
+        window = std::make_unique<frmKeldoTerminal>(*session);
+        window->openDocument = [this](const QString& p) { opened << p; };
+        window->launchProgram = [this](const QString& p) { launched << p; };
+        window->killProcessByName = [this](const QString& p) { killed << p; };
+    }
+
+    // Creates the window and runs the start-up sequence.
+    bool load()
+    {
+        create();
+        return window->Form_Load(programPath());
+    }
+};

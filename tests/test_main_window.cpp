@@ -1,0 +1,284 @@
+#include "app/RxScreenView.h"
+#include "app/SingleInstance.h"
+#include "app/StatusPanels.h"
+#include "support/FakeModem.h"
+#include "support/MessageBoxRecorder.h"
+#include "support/TerminalFixture.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QToolButton>
+#include <QtTest>
+
+// The main window offscreen: start-up, layout, menus, shutdown.
+class TestMainWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void startsWithDefaultsAndTellsOfMissingModem()
+    {
+        TerminalFixture f;
+        MessageBoxRecorder boxes;
+        bool windowShownAtBox = true;
+        f.create();
+        // The missing-program box comes before the window is shown.
+        MessageBox::setHandler([&](const MessageBox::Shown& box) {
+            windowShownAtBox = f.window->isVisible();
+            QCOMPARE(box.text, QString("C:\\KELDO\\KELDO.exe file not found"));
+            QCOMPARE(box.icon, MessageBox::Icon::Critical);
+            QCOMPARE(box.title, QString("KELDO Terminal"));
+        });
+        QVERIFY(f.window->Form_Load(f.programPath()));
+        MessageBox::setHandler(nullptr);
+        QVERIFY(!windowShownAtBox);
+        QVERIFY(f.launched.isEmpty());
+        f.window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
+
+        QCOMPARE(f.window->windowTitle(), QString("KELDO Terminal v1.2.0      N0CALL-1"));
+        QVERIFY(!f.window->progressBar()->isVisible());
+        QCOMPARE(f.window->txtMainChat()->toolTip(), QString("RX Screen"));
+        QCOMPARE(f.window->txtTXChat()->toolTip(), QString("TX Screen"));
+        QCOMPARE(f.window->cmdEnviar()->toolTip(), QString("Send text (ENTER key)"));
+        QVERIFY(f.window->txtMainChat()->isReadOnly());
+        // Five panels in order; TCP shows its text and the red lamp; PTT unkeyed.
+        QCOMPARE(f.window->stbStatus()->keys(), QStringList({"Margen1", "PTT", "Indicativos", "Bytes", "TCP"}));
+        QCOMPARE(f.window->stbStatus()->panelText("TCP")->text(), QString("TCP"));
+        QCOMPARE(f.window->stbStatus()->panelText("PTT")->text(), QString("RX"));
+        QCOMPARE(f.session->display.panel(Panel::Ptt).toolTip, QString("PTT OFF"));
+        QCOMPARE(f.session->display.panel(Panel::Tcp).picture, Picture::LedRojo);
+        QCOMPARE(f.window->stbStatus()->panelText("Indicativos")->text(), QString("Disconnected"));
+        QVERIFY(!f.window->cmdEnviar()->isVisible()); // no link, no sending
+        // Menus: the whole bar, PTT... shown in HF, mode ticked, font 10 and Black ticked.
+        for (const char* name : {"mnuSetup", "mnuPTT", "mnuConnect", "mnuStop", "mnuClear", "mnuGroup", "mnuSite",
+                                 "mnuChangeLog", "mnuAbout", "mnuKELDOHF", "mnuKELDOFM1200", "mnuKELDOSAT",
+                                 "mnuSize10", "mnuSize20", "mnuColorNegro", "mnuColorBlanco"})
+            QVERIFY2(f.window->action(name), name);
+        QCOMPARE(f.window->action("mnuSetup")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_S));
+        QVERIFY(f.window->action("mnuPTT")->isVisible());
+        QVERIFY(f.window->action("mnuKELDOHF")->isChecked());
+        QVERIFY(!f.window->action("mnuKELDOFM1200")->isChecked());
+        QVERIFY(!f.window->findChild<QMenu*>("menuMode")->menuAction()->isVisible());
+        QVERIFY(f.window->action("mnuSize10")->isChecked());
+        QVERIFY(f.window->action("mnuColorNegro")->isChecked());
+        QCOMPARE(f.window->txtMainChat()->font().pointSize(), 10);
+    }
+
+    void resizeRule()
+    {
+        TerminalFixture f;
+        f.writeIni("[Setup]\r\nAutoLaunch=0\r\n");
+        QVERIFY(f.load());
+        f.window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
+        QWidget* client = f.window->centralWidget();
+
+        // Smaller than the design size snaps back to it.
+        f.window->resize(100, 100);
+        QTRY_COMPARE(client->size(), QSize(535, 353));
+        QCOMPARE(f.window->txtMainChat()->geometry(), QRect(8, 8, 521, 241));
+        QCOMPARE(f.window->progressBar()->geometry(), QRect(8, 256, 521, 17));
+        QCOMPARE(f.window->txtTXChat()->geometry(), QRect(8, 280, 473, 41));
+        QCOMPARE(f.window->cmdEnviar()->geometry(), QRect(488, 280, 41, 41));
+        QCOMPARE(f.window->stbStatus()->panel("Indicativos")->width(), 283);
+
+        // 100 pixels (1500 twips) wider and taller: everything grows by as much.
+        const QSize grow(100, 100);
+        f.window->resize(f.window->size() + grow);
+        QTRY_COMPARE(client->size(), QSize(635, 453));
+        QCOMPARE(f.window->txtMainChat()->geometry(), QRect(8, 8, 621, 341));
+        QCOMPARE(f.window->txtTXChat()->geometry(), QRect(8, 380, 573, 41));
+        QCOMPARE(f.window->cmdEnviar()->geometry(), QRect(588, 380, 41, 41));
+        QCOMPARE(f.window->stbStatus()->panel("Indicativos")->width(), 383);
+        QCOMPARE(f.window->stbStatus()->panel("Bytes")->width(), 120);
+    }
+
+    void fontAndColourMenus()
+    {
+        TerminalFixture f;
+        f.writeIni("[Setup]\r\nAutoLaunch=0\r\nFont Size=14\r\nColour=Purple\r\n");
+        QVERIFY(f.load());
+        // A size outside the menu leaves the design font, nothing ticked.
+        QCOMPARE(f.window->txtMainChat()->font().family(), QString("Courier New"));
+        QCOMPARE(f.window->txtMainChat()->font().pointSizeF(), 11.25);
+        for (int n : {10, 11, 12, 16, 20})
+            QVERIFY(!f.window->action(QString("mnuSize%1").arg(n))->isChecked());
+        QVERIFY(!f.window->action("mnuColorNegro")->isChecked() && !f.window->action("mnuColorBlanco")->isChecked());
+
+        f.window->action("mnuSize16")->trigger();
+        QVERIFY(f.window->action("mnuSize16")->isChecked());
+        QVERIFY(!f.window->action("mnuSize10")->isChecked());
+        QCOMPARE(f.window->txtMainChat()->font().pointSize(), 16);
+        QCOMPARE(f.window->txtTXChat()->font().pointSize(), 16);
+        QCOMPARE(f.session->s().fontSize, quint8(16));
+        f.window->action("mnuSize16")->trigger();
+        QVERIFY(f.window->action("mnuSize16")->isChecked());
+
+        f.window->action("mnuColorBlanco")->trigger();
+        QCOMPARE(f.window->txtMainChat()->palette().color(QPalette::Base), QColor(Qt::white));
+        QCOMPARE(f.window->txtTXChat()->palette().color(QPalette::Text), QColor(Qt::black));
+        QVERIFY(!f.window->action("mnuColorNegro")->isChecked());
+        QCOMPARE(f.session->s().colour, QString("White"));
+    }
+
+    void enterSendsOnlyWhileAllowed()
+    {
+        FakeModem modem;
+        QVERIFY(modem.listen());
+        TerminalFixture f;
+        f.writeIni(QString("[Setup]\r\nAutoLaunch=0\r\nHF Host=127.0.0.1\r\nHF TCP Port=%1\r\n")
+                       .arg(modem.commandPort()).toLatin1());
+        QVERIFY(f.load());
+        f.window->show();
+        QTRY_VERIFY(f.session->link.bothConnected());
+        QPlainTextEdit* tx = f.window->txtTXChat();
+        tx->setFocus();
+
+        // Send button hidden: Enter neither sends nor breaks the line.
+        QTest::keyClicks(tx, "hello");
+        QTest::keyClick(tx, Qt::Key_Return);
+        QCOMPARE(tx->toPlainText(), QString("hello"));
+        QVERIFY(modem.dataReceived().isEmpty());
+
+        modem.sendLine("CONNECTED N0CALL-1 EA1ABC 2300");
+        QTRY_VERIFY(f.window->cmdEnviar()->isVisible());
+        QTest::keyClick(tx, Qt::Key_Enter);
+        QCOMPARE(tx->toPlainText(), QString());
+        QTRY_COMPARE(modem.dataReceived(), QByteArray("hello\r"));
+        QVERIFY(!f.window->cmdEnviar()->isVisible());
+        QVERIFY(f.window->progressBar()->isVisible());
+        QVERIFY(!f.window->action("mnuClear")->isEnabled());
+        // Enter with an empty box while sending is allowed sends nothing.
+        modem.sendLine("BUFFER 0");
+        QTRY_VERIFY(f.window->cmdEnviar()->isVisible());
+        QTest::keyClick(tx, Qt::Key_Return);
+        QCOMPARE(modem.dataReceived(), QByteArray("hello\r"));
+        f.window->txtMainChat()->syncNow();
+        QVERIFY(f.window->txtMainChat()->toPlainText().endsWith(">N0CALL-1\nhello\n"));
+
+        f.window->action("mnuClear")->trigger();
+        QCOMPARE(f.session->rx.text(), QString());
+    }
+
+    void connectRefusedWhileLinkDown()
+    {
+        FakeModem modem;
+        QVERIFY(modem.listen());
+        modem.setRefuseData(true);
+        TerminalFixture f;
+        f.writeIni(QString("[Setup]\r\nAutoLaunch=0\r\nHF Host=127.0.0.1\r\nHF TCP Port=%1\r\n")
+                       .arg(modem.commandPort()).toLatin1());
+        QVERIFY(f.load());
+        QTRY_VERIFY(f.session->link.commandConnected());
+        MessageBoxRecorder boxes;
+        boxes.expect("KELDO Terminal is not connected with KELDO Modem", MessageBox::Icon::Warning);
+        f.window->action("mnuConnect")->trigger();
+        QVERIFY(boxes.verify());
+    }
+
+    void helpMenu()
+    {
+        TerminalFixture f;
+        f.writeIni("[Setup]\r\nAutoLaunch=0\r\n");
+        QVERIFY(f.load());
+        f.window->action("mnuGroup")->trigger();
+        f.window->action("mnuSite")->trigger();
+        QCOMPARE(f.opened.size(), 2);
+        QVERIFY(f.opened[0].startsWith("https://") && f.opened[1].startsWith("https://"));
+        {
+            MessageBoxRecorder boxes;
+            boxes.expect("KELDOTerminalChangeLog.txt not found", MessageBox::Icon::Information);
+            f.window->action("mnuChangeLog")->trigger();
+            QVERIFY(boxes.verify());
+        }
+        QFile log(QDir(f.dir.path()).filePath("KELDOTerminalChangeLog.txt"));
+        QVERIFY(log.open(QIODevice::WriteOnly));
+        log.close();
+        f.window->action("mnuChangeLog")->trigger();
+        QCOMPARE(f.opened.last(), log.fileName());
+    }
+
+    void shutdownWritesEverythingAndEndsModem()
+    {
+        TerminalFixture f;
+        f.writeIni("[Setup]\r\nKELDO Mode=KELDOSAT\r\nKELDO SAT Path=/opt/keldo/keldosat-modem\r\n"
+                   "[Position]\r\nWindow State=7\r\n");
+        MessageBoxRecorder boxes;
+        boxes.expect("/opt/keldo/keldosat-modem file not found", MessageBox::Icon::Critical);
+        QVERIFY(f.load());
+        QVERIFY(boxes.verify());
+        QVERIFY(!f.window->isMaximized() && !f.window->isMinimized()); // unknown state: normal
+        f.window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
+        f.session->s().keldoMode = "KELDOHF"; // the mode at shutdown decides
+        f.window->close();
+        QCOMPARE(f.killed, QStringList({"KELDO.exe"}));
+        QCOMPARE(f.session->TerminarAplicacion, quint8(1));
+        QVERIFY(!f.session->link.tmrComprobarSocket().isActive());
+        const QByteArray ini = f.readIni();
+        for (const char* key : {"Rig=52", "Via=3", "My Callsign=N0CALL-1", "Window State=0", "9Via2 List=",
+                                "Terminal Width=", "Top Position=", "Load Path File="})
+            QVERIFY2(ini.contains(key), key);
+        // A second close does nothing more.
+        f.window->Form_Unload();
+        QCOMPARE(f.killed.size(), 1);
+    }
+
+    void maximisedKeepsStoredSize()
+    {
+        TerminalFixture f;
+        f.writeIni("[Setup]\r\nAutoLaunch=0\r\n[Position]\r\nWindow State=2\r\nTerminal Width=9000\r\nTerminal Height=7000\r\n");
+        QVERIFY(f.load());
+        f.window->show();
+        QTRY_VERIFY(f.window->isMaximized());
+        f.window->close();
+        const QByteArray ini = f.readIni();
+        QVERIFY(ini.contains("Window State=2"));
+        QVERIFY(ini.contains("Terminal Width=9000"));
+        QVERIFY(ini.contains("Terminal Height=7000"));
+    }
+
+    void secondCopyFromSameProgramRefused()
+    {
+        TerminalFixture f;
+        f.writeIni("[Setup]\r\nAutoLaunch=0\r\n");
+        const QByteArray before = f.readIni();
+        // The first copy holds the lock (see test_app_process for a real second process).
+        SingleInstance first(f.programPath());
+        QVERIFY(first.tryAcquire());
+        MessageBoxRecorder boxes;
+        boxes.expect("Error: Another copy of KELDO Terminal is running from this folder. Only one copy can be run at "
+                     "a time from the same folder",
+                     MessageBox::Icon::Warning);
+        f.create();
+        QVERIFY(!f.window->Form_Load(f.programPath()));
+        QVERIFY(boxes.verify());
+        QCOMPARE(f.readIni(), before);
+    }
+
+    void developerCallSignPicksPorts()
+    {
+        TerminalFixture f;
+        f.writeIni("[Setup]\r\nAutoLaunch=0\r\nMy Callsign=ZX9QQQ-7\r\nHF TCP Port=9000\r\nFM TCP Port=9100\r\nSAT TCP Port=9200\r\n");
+        QVERIFY(f.load());
+        QCOMPARE(f.session->s().hfTcpPort, 8300);
+        QCOMPARE(f.session->s().fmTcpPort, 8300);
+        QCOMPARE(f.session->s().satTcpPort, 9200);
+        // A further copy from the same program file is allowed and moves to 8320.
+        TerminalFixture g;
+        g.writeIni(f.readIni());
+        g.create();
+        QVERIFY(g.window->Form_Load(f.programPath()));
+        QCOMPARE(g.session->s().hfTcpPort, 8320);
+        QCOMPARE(g.session->s().fmTcpPort, 8320);
+        g.window->close();
+        QVERIFY(g.readIni().contains("HF TCP Port=8320"));
+    }
+};
+
+QTEST_MAIN(TestMainWindow)
+#include "test_main_window.moc"
