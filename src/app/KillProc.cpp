@@ -1,0 +1,141 @@
+#include "KillProc.h"
+
+#include <QtGlobal>
+
+QString FileNameOfPath(const QString& path)
+{
+    const qsizetype p = qMax(path.lastIndexOf(QLatin1Char('\\')), path.lastIndexOf(QLatin1Char('/')));
+    return path.mid(p + 1);
+}
+
+#if defined(Q_OS_LINUX)
+
+#include <QByteArray>
+#include <QDir>
+#include <QFile>
+
+#include <cerrno>
+#include <csignal>
+#include <sys/stat.h>
+#include <sys/syscall.h>
+#include <sys/types.h>
+#include <unistd.h>
+
+#ifndef SYS_pidfd_open
+#define SYS_pidfd_open 434
+#endif
+#ifndef SYS_pidfd_send_signal
+#define SYS_pidfd_send_signal 424
+#endif
+
+namespace {
+
+QString lastComponent(const QByteArray& path)
+{
+    return FileNameOfPath(QFile::decodeName(path));
+}
+
+// The name the process was started as and its executable's file name.
+bool processHasName(const QByteArray& procDir, const QString& name)
+{
+    QFile cmdline(QString::fromLatin1(procDir + "/cmdline"));
+    if (cmdline.open(QIODevice::ReadOnly)) {
+        QByteArray argv0 = cmdline.read(4096);
+        const qsizetype nul = argv0.indexOf('\0');
+        if (nul >= 0)
+            argv0.truncate(nul);
+        if (!argv0.isEmpty() && lastComponent(argv0).compare(name, Qt::CaseInsensitive) == 0)
+            return true;
+    }
+
+    char target[4096];
+    const QByteArray exe = procDir + "/exe";
+    const ssize_t n = ::readlink(exe.constData(), target, sizeof target - 1);
+    if (n > 0) {
+        QByteArray path(target, n);
+        // An executable replaced or removed while running.
+        if (path.endsWith(" (deleted)"))
+            path.chop(10);
+        if (lastComponent(path).compare(name, Qt::CaseInsensitive) == 0)
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+void KillProcessByName(const QString& name)
+{
+    if (name.isEmpty())
+        return;
+    const pid_t self = ::getpid();
+    const uid_t uid = ::getuid();
+
+    const QStringList entries = QDir(QStringLiteral("/proc")).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+    for (const QString& entry : entries) {
+        bool ok = false;
+        const qlonglong value = entry.toLongLong(&ok);
+        if (!ok || value <= 0 || value == self)
+            continue;
+        const pid_t pid = pid_t(value);
+        const QByteArray procDir = "/proc/" + entry.toLatin1();
+
+        // A process handle first, so that the checks below and the signal
+        // reach the same process even if the number is reused meanwhile.
+        const int pidfd = int(::syscall(SYS_pidfd_open, pid, 0));
+        if (pidfd < 0 && errno == ESRCH)
+            continue; // already gone
+
+        struct stat st;
+        const bool mine = ::stat(procDir.constData(), &st) == 0 && st.st_uid == uid;
+        if (mine && processHasName(procDir, name)) {
+            // Forced termination, as the modem is ended on Windows: it gets no
+            // chance to linger or to ask anything.
+            if (pidfd >= 0)
+                ::syscall(SYS_pidfd_send_signal, pidfd, SIGKILL, nullptr, 0);
+            else // a kernel or sandbox without process handles
+                ::kill(pid, SIGKILL);
+        }
+        if (pidfd >= 0)
+            ::close(pidfd);
+    }
+}
+
+#elif defined(Q_OS_WIN)
+
+#include <windows.h>
+#include <tlhelp32.h>
+
+void KillProcessByName(const QString& name)
+{
+    if (name.isEmpty())
+        return;
+    const DWORD self = ::GetCurrentProcessId();
+    HANDLE snapshot = ::CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    if (snapshot == INVALID_HANDLE_VALUE)
+        return;
+    PROCESSENTRY32W entry;
+    entry.dwSize = sizeof entry;
+    for (BOOL more = ::Process32FirstW(snapshot, &entry); more; more = ::Process32NextW(snapshot, &entry)) {
+        if (entry.th32ProcessID == self)
+            continue;
+        const QString exe = QString::fromWCharArray(entry.szExeFile);
+        if (FileNameOfPath(exe).compare(name, Qt::CaseInsensitive) != 0)
+            continue;
+        HANDLE process = ::OpenProcess(PROCESS_TERMINATE, FALSE, entry.th32ProcessID);
+        if (process) {
+            ::TerminateProcess(process, 0);
+            ::CloseHandle(process);
+        }
+    }
+    ::CloseHandle(snapshot);
+}
+
+#else
+
+// No process table we can read portably here: nothing is ended.
+void KillProcessByName(const QString&)
+{
+}
+
+#endif
