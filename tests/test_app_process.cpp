@@ -1,0 +1,95 @@
+#include "app/SingleInstance.h"
+#include "support/MessageBoxRecorder.h"
+#include "support/TerminalFixture.h"
+
+#include <QDirIterator>
+#include <QProcess>
+#include <QtTest>
+
+#include <csignal>
+
+// The real program, copied alone into a folder of its own.
+class TestAppProcess : public QObject
+{
+    Q_OBJECT
+
+    static QString copyInto(const QString& from, const QString& folder, const QString& name)
+    {
+        const QString to = QDir(folder).filePath(name);
+        QFile::remove(to);
+        if (!QFile::copy(from, to))
+            return QString();
+        QFile::setPermissions(to, QFile::permissions(to) | QFile::ExeOwner);
+        return to;
+    }
+
+    // Processes whose executable is the given file.
+    static QList<qint64> processesOf(const QString& exe)
+    {
+        QList<qint64> pids;
+        const QString canonical = QFileInfo(exe).canonicalFilePath();
+        for (const QString& entry : QDir("/proc").entryList(QDir::Dirs)) {
+            bool ok = false;
+            const qint64 pid = entry.toLongLong(&ok);
+            if (ok && QFileInfo(QString("/proc/%1/exe").arg(pid)).symLinkTarget() == canonical)
+                pids << pid;
+        }
+        return pids;
+    }
+
+private slots:
+    void sigtermRunsShutdownAndEndsModem()
+    {
+        QTemporaryDir dir;
+        const QString terminal = copyInto(KELDO_TERMINAL_EXE, dir.path(), "keldo-terminal");
+        const QString modem = copyInto(KELDO_IDLE_EXE, dir.path(), "keldo-fake-modem");
+        QVERIFY(!terminal.isEmpty() && !modem.isEmpty());
+        const QString ini = QDir(dir.path()).filePath("KELDO Terminal.ini");
+        {
+            QFile f(ini);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(QString("[Setup]\r\nAutoLaunch=1\r\nKELDO HF Path=%1\r\nHF Host=127.0.0.1\r\nHF TCP Port=1\r\n")
+                        .arg(modem).toUtf8());
+        }
+        const QByteArray before = [&] { QFile f(ini); f.open(QIODevice::ReadOnly); return f.readAll(); }();
+
+        QProcess app;
+        app.setProgram(terminal);
+        app.setWorkingDirectory(QDir::tempPath());
+        app.start();
+        QVERIFY(app.waitForStarted());
+        // Start-up launched the modem program of the mode.
+        QTRY_VERIFY_WITH_TIMEOUT(!processesOf(modem).isEmpty(), 15000);
+        QTRY_VERIFY(QFile::exists(SingleInstance::LockPathFor(terminal)));
+
+        // A second copy started from the same program file is refused.
+        {
+            TerminalFixture second;
+            second.session = std::make_unique<Session>(dir.path());
+            second.window = std::make_unique<frmKeldoTerminal>(*second.session);
+            MessageBoxRecorder boxes;
+            boxes.expectContaining("Another copy of KELDO Terminal is running from this folder", MessageBox::Icon::Warning);
+            QVERIFY(!second.window->Form_Load(terminal));
+            QVERIFY(boxes.verify());
+            QFile f(ini);
+            QVERIFY(f.open(QIODevice::ReadOnly));
+            QCOMPARE(f.readAll(), before);
+        }
+
+        ::kill(pid_t(app.processId()), SIGTERM);
+        QVERIFY(app.waitForFinished(15000));
+        QCOMPARE(app.exitStatus(), QProcess::NormalExit);
+        QTRY_VERIFY(processesOf(modem).isEmpty());
+        QFile f(ini);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QByteArray after = f.readAll();
+        for (const char* key : {"[PTT]", "Rig=52", "AutoLaunch=1", "0ConnectHF List=", "Window State=0", "[Path]"})
+            QVERIFY2(after.contains(key), key);
+        // The lock went with the process: a new start is allowed.
+        SingleInstance next(terminal);
+        QVERIFY(next.tryAcquire());
+    }
+};
+
+QTEST_MAIN(TestAppProcess)
+#include "test_app_process.moc"
