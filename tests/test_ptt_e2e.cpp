@@ -1,0 +1,393 @@
+#include "app/Session.h"
+#include "app/frmKeldoTerminal.h"
+#include "ptt/PttKeyer.h"
+#include "ptt/SerialPortDevice.h"
+#include "settings/Settings.h"
+#include "support/MessageBoxRecorder.h"
+#include "support/SimProcess.h"
+#include "terminal/DisplayState.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <memory>
+
+namespace {
+
+const QByteArray Ic7300On = QByteArray::fromHex("FEFE94E01C0001FD");
+const QByteArray Ic7300Off = QByteArray::fromHex("FEFE94E01C0000FD");
+
+// Two pseudo-terminals joined by socat: the terminal writes to a(), the
+// test reads what the "radio" gets from b().
+class PtyPair
+{
+public:
+    ~PtyPair()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+        if (m_socat.state() != QProcess::NotRunning) {
+            m_socat.terminate();
+            if (!m_socat.waitForFinished(3000))
+                m_socat.kill();
+            m_socat.waitForFinished(3000);
+        }
+    }
+
+    bool start()
+    {
+        const QString socat = QStandardPaths::findExecutable(QStringLiteral("socat"));
+        if (socat.isEmpty() || !m_dir.isValid())
+            return false;
+        m_socat.start(socat, {QStringLiteral("-d"), QStringLiteral("-d"),
+                              QStringLiteral("pty,raw,echo=0,link=") + a(),
+                              QStringLiteral("pty,raw,echo=0,link=") + b()});
+        if (!m_socat.waitForStarted(5000))
+            return false;
+        if (!QTest::qWaitFor([&] { return QFile::exists(a()) && QFile::exists(b()); }, 10000))
+            return false;
+        m_fd = ::open(QFile::encodeName(b()).constData(), O_RDWR | O_NOCTTY | O_NONBLOCK);
+        return m_fd >= 0;
+    }
+
+    QString a() const { return m_dir.filePath(QStringLiteral("ttyA")); }
+    QString b() const { return m_dir.filePath(QStringLiteral("ttyB")); }
+
+    // Everything the radio end has received so far.
+    QByteArray received()
+    {
+        char buf[512];
+        for (;;) {
+            const ssize_t n = ::read(m_fd, buf, sizeof buf);
+            if (n <= 0)
+                break;
+            m_received.append(buf, int(n));
+        }
+        return m_received;
+    }
+
+private:
+    QTemporaryDir m_dir;
+    QProcess m_socat;
+    int m_fd = -1;
+    QByteArray m_received;
+};
+
+// A real rigctld running Hamlib's dummy radio on loopback.
+class Rigctld
+{
+public:
+    ~Rigctld()
+    {
+        if (m_process.state() != QProcess::NotRunning) {
+            m_process.terminate();
+            if (!m_process.waitForFinished(3000))
+                m_process.kill();
+            m_process.waitForFinished(3000);
+        }
+    }
+
+    bool start()
+    {
+        const QString program = QStandardPaths::findExecutable(QStringLiteral("rigctld"));
+        if (program.isEmpty())
+            return false;
+        for (int attempt = 0; attempt < 5; ++attempt) {
+            {
+                QTcpServer probe;
+                if (!probe.listen(QHostAddress::LocalHost, 0))
+                    continue;
+                m_port = probe.serverPort();
+            }
+            m_process.start(program, {QStringLiteral("-m"), QStringLiteral("1"), QStringLiteral("-P"),
+                                      QStringLiteral("RIG"), QStringLiteral("-T"), QStringLiteral("127.0.0.1"),
+                                      QStringLiteral("-t"), QString::number(m_port)});
+            if (!m_process.waitForStarted(5000))
+                return false;
+            const bool up = QTest::qWaitFor([&] {
+                if (m_process.state() == QProcess::NotRunning)
+                    return true;
+                QTcpSocket s;
+                s.connectToHost(QHostAddress::LocalHost, m_port);
+                return s.waitForConnected(200);
+            }, 10000);
+            if (up && m_process.state() == QProcess::Running)
+                return true;
+            m_process.kill();
+            m_process.waitForFinished(3000);
+        }
+        return false;
+    }
+
+    quint16 port() const { return m_port; }
+
+    // The radio's PTT state as rigctld reports it, asked on a connection of its own.
+    QString ptt() const
+    {
+        QTcpSocket s;
+        s.connectToHost(QHostAddress::LocalHost, m_port);
+        if (!s.waitForConnected(2000))
+            return QStringLiteral("no connection");
+        s.write("t\n");
+        while (!s.canReadLine()) {
+            if (!s.waitForReadyRead(2000))
+                return QStringLiteral("no answer");
+        }
+        return QString::fromLatin1(s.readLine()).trimmed();
+    }
+
+private:
+    QProcess m_process;
+    quint16 m_port = 0;
+};
+
+void writeIni(const QString& folder, const QString& text)
+{
+    QFile f(folder + QStringLiteral("/KELDO Terminal.ini"));
+    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(text.toLatin1());
+}
+
+} // namespace
+
+// Keying a real tty device and a real rigctld, from the practice modem's
+// "PTT ON" and "PTT OFF" lines through the terminal.
+class TestPttEndToEnd : public QObject
+{
+    Q_OBJECT
+private slots:
+    void catBytesReachTheTty();
+    void comMethodNeedsModemLines();
+    void rigctldFollowsKeyer();
+    void modemKeysTheRadio_data();
+    void modemKeysTheRadio();
+    void closingWhileKeyedUnkeys();
+};
+
+void TestPttEndToEnd::catBytesReachTheTty()
+{
+    PtyPair pty;
+    if (QStandardPaths::findExecutable(QStringLiteral("socat")).isEmpty())
+        QSKIP("socat is not installed");
+    QVERIFY(pty.start());
+
+    MessageBoxRecorder boxes;
+    QTemporaryDir dir;
+    SettingsStore store(dir.path());
+    DisplayState display;
+    PttKeyer keyer(store, display);
+    Settings& s = store.s();
+    s.keldoMode = QStringLiteral("KELDOHF");
+    s.via = 1;
+    s.rig = 48; // FT-817, five-byte commands, 4800,n,8,2
+    s.baud = QStringLiteral("4800");
+    s.catPort = QStringLiteral("COM3");
+    s.portDevices.insert(3, pty.a());
+    keyer.OpenPttPort();
+    QVERIFY(boxes.verify());
+    QCOMPARE(keyer.lastPortParameters().settings, QStringLiteral("4800,n,8,2"));
+
+    keyer.PttOn();
+    QTRY_COMPARE(pty.received(), QByteArray::fromHex("0000000008"));
+    keyer.PttOff();
+    QTRY_COMPARE(pty.received(), QByteArray::fromHex("00000000080000000088"));
+
+    // Another model on the same device: the port is reopened for it.
+    s.rig = 128;
+    s.baud = QStringLiteral("19200");
+    keyer.OpenPttPort();
+    QVERIFY(boxes.verify());
+    keyer.PttOn();
+    keyer.PttOff();
+    keyer.ClosePttPort();
+    QTRY_VERIFY(pty.received().endsWith(Ic7300On + Ic7300Off));
+}
+
+void TestPttEndToEnd::comMethodNeedsModemLines()
+{
+    PtyPair pty;
+    if (QStandardPaths::findExecutable(QStringLiteral("socat")).isEmpty())
+        QSKIP("socat is not installed");
+    QVERIFY(pty.start());
+
+    MessageBoxRecorder boxes;
+    QTemporaryDir dir;
+    SettingsStore store(dir.path());
+    DisplayState display;
+    PttKeyer keyer(store, display);
+    Settings& s = store.s();
+    s.via = 2;
+    s.pttPort = QStringLiteral("COM3");
+    s.portDevices.insert(3, pty.a());
+    boxes.expect(QStringLiteral("Unable to open radio serial port COM3. May be in use by another application."),
+                 MessageBox::Icon::Warning);
+    keyer.OpenPttPort();
+    QVERIFY(boxes.verify());
+    QVERIFY(!keyer.comPTT().isOpen());
+
+    // A device that does not exist at all.
+    s.portDevices.insert(3, dir.filePath(QStringLiteral("no-such-tty")));
+    boxes.expect(QStringLiteral("Unable to open radio serial port COM3. May be in use by another application."),
+                 MessageBox::Icon::Warning);
+    s.via = 1;
+    s.catPort = QStringLiteral("COM3");
+    keyer.OpenPttPort();
+    QVERIFY(boxes.verify());
+    QVERIFY(!keyer.comPTT().isOpen());
+}
+
+void TestPttEndToEnd::rigctldFollowsKeyer()
+{
+    Rigctld rig;
+    if (QStandardPaths::findExecutable(QStringLiteral("rigctld")).isEmpty())
+        QSKIP("rigctld is not installed");
+    QVERIFY(rig.start());
+    QCOMPARE(rig.ptt(), QStringLiteral("0"));
+
+    MessageBoxRecorder boxes;
+    QTemporaryDir dir;
+    SettingsStore store(dir.path());
+    DisplayState display;
+    PttKeyer keyer(store, display);
+    Settings& s = store.s();
+    s.keldoMode = QStringLiteral("KELDOSAT");
+    s.via = 5;
+    s.rigctldHost = QStringLiteral("127.0.0.1");
+    s.rigctldPort = rig.port();
+    keyer.OpenPttPort();
+
+    keyer.PttOn();
+    QTRY_COMPARE(rig.ptt(), QStringLiteral("1"));
+    keyer.PttOff();
+    QTRY_COMPARE(rig.ptt(), QStringLiteral("0"));
+    keyer.PttOn();
+    QTRY_COMPARE(rig.ptt(), QStringLiteral("1"));
+    // Shutdown: unkey, then close; the unkey still arrives.
+    keyer.PttOff();
+    keyer.ClosePttPort();
+    QTRY_COMPARE(rig.ptt(), QStringLiteral("0"));
+    QCOMPARE(display.panel(Panel::Ptt).toolTip, QStringLiteral("PTT OFF"));
+}
+
+void TestPttEndToEnd::modemKeysTheRadio_data()
+{
+    QTest::addColumn<int>("via");
+    QTest::newRow("CAT on a tty") << 1;
+    QTest::newRow("rigctld") << 5;
+}
+
+void TestPttEndToEnd::modemKeysTheRadio()
+{
+    QFETCH(int, via);
+    PtyPair pty;
+    Rigctld rig;
+    if (via == 1) {
+        if (QStandardPaths::findExecutable(QStringLiteral("socat")).isEmpty())
+            QSKIP("socat is not installed");
+        QVERIFY(pty.start());
+    } else {
+        if (QStandardPaths::findExecutable(QStringLiteral("rigctld")).isEmpty())
+            QSKIP("rigctld is not installed");
+        QVERIFY(rig.start());
+    }
+
+    SimProcess sim({QStringLiteral("--step"), QStringLiteral("--reply"), QStringLiteral("none")});
+    QVERIFY2(sim.start(), qPrintable(sim.errorString()));
+
+    MessageBoxRecorder boxes;
+    QTemporaryDir dir;
+    Session session(dir.path());
+    Settings& s = session.s();
+    s.keldoMode = QStringLiteral("KELDOHF");
+    s.hfHost = sim.host();
+    s.hfTcpPort = sim.port();
+    s.via = quint8(via);
+    s.rig = 128;
+    s.baud = QStringLiteral("19200");
+    s.catPort = QStringLiteral("COM3");
+    s.portDevices.insert(3, pty.a());
+    s.rigctldHost = QStringLiteral("127.0.0.1");
+    s.rigctldPort = rig.port();
+    session.ptt.OpenPttPort();
+    QVERIFY(boxes.verify());
+
+    session.link.CheckSockets();
+    QTRY_VERIFY(session.link.bothConnected());
+    QVERIFY(sim.waitForOutput(QStringLiteral("<- LISTEN ON")));
+    sim.writeControl(QStringLiteral("callin N0CALL-2"));
+    QVERIFY(!sim.waitForOutputMatch(QRegularExpression(QStringLiteral("^-> CONNECTED "))).isEmpty());
+
+    session.link.writeData("HELLO\r");
+    QVERIFY(!sim.waitForOutputMatch(QRegularExpression(QStringLiteral("^<= 6 bytes"))).isEmpty());
+    sim.writeControl(QStringLiteral("step"));
+    QVERIFY(sim.waitForOutput(QStringLiteral("-> PTT ON")));
+    QTRY_COMPARE(session.display.panel(Panel::Ptt).text, QStringLiteral("TX"));
+    if (via == 1)
+        QTRY_COMPARE(pty.received(), Ic7300On);
+    else
+        QTRY_COMPARE(rig.ptt(), QStringLiteral("1"));
+
+    // The rest of the transmission, up to and including PTT OFF.
+    sim.writeControl(QStringLiteral("run"));
+    QVERIFY(sim.waitForOutput(QStringLiteral("-> PTT OFF")));
+    QTRY_COMPARE(session.display.panel(Panel::Ptt).text, QStringLiteral("RX"));
+    if (via == 1)
+        QTRY_COMPARE(pty.received(), Ic7300On + Ic7300Off);
+    else
+        QTRY_COMPARE(rig.ptt(), QStringLiteral("0"));
+    session.ptt.ClosePttPort();
+}
+
+void TestPttEndToEnd::closingWhileKeyedUnkeys()
+{
+    PtyPair pty;
+    if (QStandardPaths::findExecutable(QStringLiteral("socat")).isEmpty())
+        QSKIP("socat is not installed");
+    QVERIFY(pty.start());
+    SimProcess sim({QStringLiteral("--step"), QStringLiteral("--reply"), QStringLiteral("none")});
+    QVERIFY2(sim.start(), qPrintable(sim.errorString()));
+
+    MessageBoxRecorder boxes;
+    QTemporaryDir dir;
+    writeIni(dir.path(), QStringLiteral("[PTT]\r\nRig=128\r\nCATPort=COM3\r\nBaud=19200\r\nVia=1\r\n"
+                                        "[Setup]\r\nHF Host=%1\r\nHF TCP Port=%2\r\nKELDO Mode=KELDOHF\r\n"
+                                        "AutoLaunch=0\r\n[Ports]\r\nCOM3=%3\r\n")
+                             .arg(sim.host())
+                             .arg(sim.port())
+                             .arg(pty.a()));
+    Session session(dir.path());
+    {
+        frmKeldoTerminal window(session);
+        QVERIFY(window.Form_Load(dir.filePath(QStringLiteral("keldo-terminal"))));
+        QVERIFY(boxes.verify());
+        QVERIFY(session.ptt.comPTT().isOpen());
+        window.show();
+
+        QTRY_VERIFY(session.link.bothConnected());
+        QVERIFY(sim.waitForOutput(QStringLiteral("<- LISTEN ON")));
+        sim.writeControl(QStringLiteral("callin N0CALL-2"));
+        QVERIFY(!sim.waitForOutputMatch(QRegularExpression(QStringLiteral("^-> CONNECTED "))).isEmpty());
+        session.link.writeData("HELLO\r");
+        QVERIFY(!sim.waitForOutputMatch(QRegularExpression(QStringLiteral("^<= 6 bytes"))).isEmpty());
+        sim.writeControl(QStringLiteral("step"));
+        QVERIFY(sim.waitForOutput(QStringLiteral("-> PTT ON")));
+        // Start-up ended unkeyed; the modem has keyed the radio since.
+        QTRY_COMPARE(pty.received(), Ic7300Off + Ic7300On);
+
+        window.close();
+        QVERIFY(window.isShutDown());
+        QVERIFY(!session.ptt.comPTT().isOpen());
+    }
+    QTRY_COMPARE(pty.received(), Ic7300Off + Ic7300On + Ic7300Off);
+}
+
+QTEST_MAIN(TestPttEndToEnd)
+#include "test_ptt_e2e.moc"
