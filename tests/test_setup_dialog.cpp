@@ -1,0 +1,826 @@
+#include "app/Session.h"
+#include "dialogs/frmSetup.h"
+#include "support/FakeModem.h"
+#include "support/MessageBoxRecorder.h"
+#include "support/SimProcess.h"
+
+#include <QCheckBox>
+#include <QFile>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRandomGenerator>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+const QString HF = QStringLiteral("KELDOHF");
+const QString FM = QStringLiteral("KELDOFM");
+const QString SAT = QStringLiteral("KELDOSAT");
+
+// The settings the dialog may change, for comparing before and after.
+struct SetupValues
+{
+    int hfPort, fmPort, satPort;
+    QString hfHost, fmHost, satHost, call, mode, bw;
+    int autoLaunch;
+    QString hfPath, fmPath, satPath;
+
+    static SetupValues of(const Settings& s)
+    {
+        return {s.hfTcpPort, s.fmTcpPort, s.satTcpPort, s.hfHost, s.fmHost, s.satHost, s.myCallsign,
+                s.keldoMode, s.keldoHfBw, s.autoLaunch, s.keldoHfPath, s.keldoFmPath, s.keldoSatPath};
+    }
+    bool operator==(const SetupValues& o) const
+    {
+        return hfPort == o.hfPort && fmPort == o.fmPort && satPort == o.satPort && hfHost == o.hfHost
+            && fmHost == o.fmHost && satHost == o.satHost && call == o.call && mode == o.mode && bw == o.bw
+            && autoLaunch == o.autoLaunch && hfPath == o.hfPath && fmPath == o.fmPath && satPath == o.satPath;
+    }
+};
+
+char* toString(const SetupValues& v)
+{
+    const QString text = QStringLiteral("ports %1/%2/%3 hosts %4/%5/%6 call %7 mode %8 bw %9 launch %10 paths %11|%12|%13")
+                             .arg(v.hfPort).arg(v.fmPort).arg(v.satPort)
+                             .arg(v.hfHost, v.fmHost, v.satHost, v.call, v.mode, v.bw)
+                             .arg(v.autoLaunch)
+                             .arg(v.hfPath, v.fmPath, v.satPath);
+    return qstrdup(qPrintable(text));
+}
+
+} // namespace
+
+class TestSetupDialog : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void framesAndMenusFollowTheOptions();
+    void dataPortShowsCommandPortPlusOne();
+    void selectedModePortLimits_data();
+    void selectedModePortLimits();
+    void onlySelectedModeFieldsAreTested();
+    void otherModesKeepTheirPortUnlessUsable();
+    void callSignUpperCasedOnFocusOutAndOnEnter();
+    void changedCallSignReachesModemAndCaption();
+    void unchangedSettingsSendOnlyTheBandwidth();
+    void modeOrPathChangeSwitchesPrograms_data();
+    void modeOrPathChangeSwitchesPrograms();
+    void modeSwitchEndsAndStartsRealPrograms();
+    void missingProgramRefusesAndCancelRestores();
+    void cancelRestoresEverything();
+    void refusedWhileConnectedRestoresMenus();
+    void hostChangeReconnectsToNewModem();
+    void portChangeReconnectsToNewModem();
+    void otherModeAddressChangeKeepsTheLink();
+    void unknownStoredModeAndBandwidthStayUnchanged();
+    void shutdownClosesWithoutApplying();
+    void closeBoxAppliesLikeUpdate();
+    void switchToSatAgainstPracticeModem();
+
+private:
+    struct Rig {
+        QTemporaryDir dir;
+        std::unique_ptr<Session> session;
+        Rig()
+        {
+            session = std::make_unique<Session>(dir.path());
+            Settings& s = session->s();
+            s.autoLaunch = 0;
+            s.hfHost = s.fmHost = s.satHost = QStringLiteral("127.0.0.1");
+            s.hfTcpPort = 8300;
+            s.fmTcpPort = 8310;
+            s.satTcpPort = 8320;
+            s.myCallsign = QStringLiteral("N0CALL-1");
+            s.keldoMode = HF;
+            s.keldoHfBw = QStringLiteral("2300");
+            s.keldoHfPath = QStringLiteral("/opt/keldo/KELDO.exe");
+            s.keldoFmPath = QStringLiteral("/opt/keldo fm/KELDOFM.exe");
+            s.keldoSatPath = QStringLiteral("/opt/keldo/KELDOSAT.exe");
+            // Refused connections are retried quickly, never in a spin.
+            session->link.setRetryThrottle(20);
+        }
+        Settings& s() { return session->s(); }
+        QString iniPath() const { return session->settings.filePath(); }
+    };
+
+    // Opens the dialog as the menu does (shown, active).
+    std::unique_ptr<frmSetup> open(Rig& rig);
+    // Links the session to modem in the current mode, with the link-up done.
+    void linkTo(Rig& rig, FakeModem& modem);
+    static bool refusedAndOpen(frmSetup& dialog) { return dialog.isVisible(); }
+
+    std::unique_ptr<MessageBoxRecorder> m_boxes;
+    QStringList m_killed;
+    QStringList m_launched;
+    QSet<QString> m_existing;
+};
+
+void TestSetupDialog::initTestCase()
+{
+    // No test ends or starts a real program unless it says so.
+    ModemProgramHooks hooks;
+    hooks.kill = [this](const QString& name) { m_killed << name; };
+    hooks.exists = [this](const QString& path) { return m_existing.contains(path); };
+    hooks.launch = [this](const QString& path) { m_launched << path; };
+    frmSetup::setDefaultProgramHooks(hooks);
+}
+
+void TestSetupDialog::init()
+{
+    m_boxes = std::make_unique<MessageBoxRecorder>();
+    m_killed.clear();
+    m_launched.clear();
+    m_existing.clear();
+}
+
+void TestSetupDialog::cleanup()
+{
+    m_boxes->verifyNoUnexpected();
+    m_boxes.reset();
+}
+
+std::unique_ptr<frmSetup> TestSetupDialog::open(Rig& rig)
+{
+    auto dialog = std::make_unique<frmSetup>(*rig.session);
+    dialog->show();
+    dialog->activateWindow();
+    if (!QTest::qWaitForWindowActive(dialog.get()))
+        qWarning("setup dialog did not become active");
+    return dialog;
+}
+
+void TestSetupDialog::linkTo(Rig& rig, FakeModem& modem)
+{
+    QSignalSpy written(&rig.session->link, &ModemLink::commandWritten);
+    rig.session->link.CheckSockets();
+    QTRY_VERIFY(rig.session->link.bothConnected());
+    QTRY_VERIFY(modem.linked());
+    // Every standing command of the link-up(s) has arrived.
+    QTRY_COMPARE(modem.commands().size(), written.size());
+    QVERIFY(modem.commands().contains(QStringLiteral("LISTEN ON")));
+    modem.clearCommands();
+}
+
+// ---- Frames, menus, display ---------------------------------------------------
+
+void TestSetupDialog::framesAndMenusFollowTheOptions()
+{
+    Rig rig;
+    rig.s().autoLaunch = 1;
+    auto dialog = open(rig);
+    frmSetup& d = *dialog;
+    DisplayState& menus = rig.session->display;
+
+    QVERIFY(d.optKELDOHF->isChecked());
+    QVERIFY(d.opt2300->isChecked());
+    QVERIFY(d.chkLaunch->isChecked());
+    auto shown = [&d](QWidget* w) { return w->isVisibleTo(&d); };
+    QVERIFY(shown(d.fraHFTCP) && shown(d.fraBW) && shown(d.fraRutaKELDOHF));
+    QVERIFY(!shown(d.fraFMTCP) && !shown(d.fraSATTCP) && !shown(d.fraRutaKELDOFM) && !shown(d.fraRutaKELDOSAT));
+
+    d.optKELDOFM1200->click();
+    QVERIFY(shown(d.fraFMTCP) && shown(d.fraRutaKELDOFM));
+    QVERIFY(!shown(d.fraHFTCP) && !shown(d.fraSATTCP) && !shown(d.fraBW) && !shown(d.fraRutaKELDOHF));
+    QVERIFY(!menus.pttMenuVisible());
+    QVERIFY(menus.modeChecked(FM) && !menus.modeChecked(HF) && !menus.modeChecked(SAT));
+
+    d.optKELDOSAT->click();
+    QVERIFY(shown(d.fraSATTCP) && shown(d.fraRutaKELDOSAT) && !shown(d.fraBW));
+    QVERIFY(menus.pttMenuVisible());
+    QVERIFY(menus.modeChecked(SAT) && !menus.modeChecked(FM));
+
+    // Unticking the launch box hides every modem location; ticking shows the mode's.
+    d.chkLaunch->click();
+    QVERIFY(!shown(d.fraRutaKELDOHF) && !shown(d.fraRutaKELDOFM) && !shown(d.fraRutaKELDOSAT));
+    d.chkLaunch->click();
+    QVERIFY(shown(d.fraRutaKELDOSAT) && !shown(d.fraRutaKELDOHF) && !shown(d.fraRutaKELDOFM));
+
+    // Each location frame can browse for the program; the box stays editable.
+    QVERIFY(d.cmdBrowseSAT->parentWidget() == d.fraRutaKELDOSAT);
+    QVERIFY(!d.txtKELDOSATPath->isReadOnly());
+    QCOMPARE(d.windowTitle(), QStringLiteral("Setup"));
+    QCOMPARE(d.fraBW->title(), QStringLiteral("KELDO HF Bandwitdh"));
+}
+
+void TestSetupDialog::dataPortShowsCommandPortPlusOne()
+{
+    Rig rig;
+    auto dialog = open(rig);
+    QCOMPARE(dialog->txtPuertoDatosHF->text(), QStringLiteral("8301"));
+    QCOMPARE(dialog->txtPuertoDatosFM->text(), QStringLiteral("8311"));
+    QCOMPARE(dialog->txtPuertoDatosSAT->text(), QStringLiteral("8321"));
+    QVERIFY(dialog->txtPuertoDatosHF->isReadOnly());
+
+    QLineEdit* port = dialog->txtPuertoComandosFM;
+    port->clear();
+    QTest::keyClicks(port, QStringLiteral("8400abc"));
+    QCOMPARE(dialog->txtPuertoDatosFM->text(), QStringLiteral("8401"));
+    port->clear();
+    QCOMPARE(dialog->txtPuertoDatosFM->text(), QStringLiteral("1"));
+    port->setText(QStringLiteral("xyz"));
+    QCOMPARE(dialog->txtPuertoDatosFM->text(), QStringLiteral("1"));
+}
+
+// ---- Checks -------------------------------------------------------------------
+
+void TestSetupDialog::selectedModePortLimits_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("accepted");
+    QTest::addColumn<int>("stored");
+    QTest::newRow("1024 refused") << "1024" << false << 0;
+    QTest::newRow("1025 accepted") << "1025" << true << 1025;
+    QTest::newRow("65534 accepted") << "65534" << true << 65534;
+    QTest::newRow("65535 refused") << "65535" << false << 0;
+    QTest::newRow("trailing letters") << "8400abc" << true << 8400;
+    QTest::newRow("empty refused") << "" << false << 0;
+    QTest::newRow("far too large") << "99999999999999999999" << false << 0;
+}
+
+void TestSetupDialog::selectedModePortLimits()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, accepted);
+    QFETCH(int, stored);
+
+    Rig rig;
+    const SetupValues before = SetupValues::of(rig.s());
+    auto dialog = open(rig);
+    dialog->txtPuertoComandosHF->setText(text);
+    if (!accepted)
+        m_boxes->expect(QStringLiteral("Invalid TCP port"), MessageBox::Icon::Warning);
+    dialog->cmdOK->click();
+    QVERIFY(m_boxes->verify());
+
+    if (accepted) {
+        QVERIFY(!dialog->isVisible());
+        QCOMPARE(rig.s().hfTcpPort, stored);
+        QVERIFY(QFile::exists(rig.iniPath()));
+    } else {
+        QVERIFY(refusedAndOpen(*dialog));
+        QCOMPARE(dialog->focusWidget(), dialog->txtPuertoComandosHF);
+        QCOMPARE(SetupValues::of(rig.s()), before);
+        QVERIFY(!QFile::exists(rig.iniPath()));
+    }
+}
+
+void TestSetupDialog::onlySelectedModeFieldsAreTested()
+{
+    Rig rig;
+    {
+        // Another mode's empty host and unusable port pass.
+        auto dialog = open(rig);
+        dialog->txtHostFM->clear();
+        dialog->txtPuertoComandosSAT->setText(QStringLiteral("12"));
+        dialog->cmdOK->click();
+        QVERIFY(!dialog->isVisible());
+        QCOMPARE(rig.s().fmHost, QString());
+    }
+    {
+        // The selected mode's empty host is refused.
+        auto dialog = open(rig);
+        dialog->optKELDOSAT->click();
+        dialog->txtHostSAT->clear();
+        m_boxes->expect(QStringLiteral("Invalid Host"), MessageBox::Icon::Warning);
+        dialog->cmdOK->click();
+        QVERIFY(m_boxes->verify());
+        QVERIFY(refusedAndOpen(*dialog));
+        QCOMPARE(dialog->focusWidget(), dialog->txtHostSAT);
+        QCOMPARE(rig.s().keldoMode, HF);
+        // The port is tested before the host.
+        dialog->txtPuertoComandosSAT->setText(QStringLiteral("80"));
+        m_boxes->expect(QStringLiteral("Invalid TCP port"), MessageBox::Icon::Warning);
+        dialog->cmdOK->click();
+        QVERIFY(m_boxes->verify());
+        QCOMPARE(dialog->focusWidget(), dialog->txtPuertoComandosSAT);
+        dialog->cmdCancel->click();
+        QVERIFY(!dialog->isVisible());
+    }
+    {
+        // The call sign: invalid refused with the focus there; empty passes.
+        auto dialog = open(rig);
+        dialog->txtMyCallSign->setText(QStringLiteral("N0CALL-99"));
+        m_boxes->expect(QStringLiteral("Invalid Call Sign"), MessageBox::Icon::Warning);
+        dialog->cmdOK->click();
+        QVERIFY(m_boxes->verify());
+        QVERIFY(refusedAndOpen(*dialog));
+        QCOMPARE(dialog->focusWidget(), dialog->txtMyCallSign);
+        QCOMPARE(rig.s().myCallsign, QStringLiteral("N0CALL-1"));
+        dialog->txtMyCallSign->clear();
+        dialog->cmdOK->click();
+        QVERIFY(!dialog->isVisible());
+        QCOMPARE(rig.s().myCallsign, QString());
+    }
+}
+
+void TestSetupDialog::otherModesKeepTheirPortUnlessUsable()
+{
+    Rig rig;
+    auto dialog = open(rig);
+    dialog->txtPuertoComandosFM->setText(QStringLiteral("0"));
+    dialog->txtPuertoComandosSAT->setText(QStringLiteral("9100xyz"));
+    dialog->txtHostSAT->setText(QStringLiteral("sat.example"));
+    dialog->cmdOK->click();
+    QVERIFY(!dialog->isVisible());
+    QCOMPARE(rig.s().fmTcpPort, 8310);
+    QCOMPARE(rig.s().satTcpPort, 9100);
+    QCOMPARE(rig.s().satHost, QStringLiteral("sat.example"));
+
+    // What was saved comes back the same.
+    SettingsStore reread(rig.dir.path());
+    reread.LoadSettings();
+    QCOMPARE(reread.s().fmTcpPort, 8310);
+    QCOMPARE(reread.s().satTcpPort, 9100);
+}
+
+// ---- Call sign ----------------------------------------------------------------
+
+void TestSetupDialog::callSignUpperCasedOnFocusOutAndOnEnter()
+{
+    Rig rig;
+    {
+        auto dialog = open(rig);
+        dialog->txtMyCallSign->setFocus();
+        dialog->txtMyCallSign->selectAll();
+        QTest::keyClicks(dialog->txtMyCallSign, QStringLiteral("ab1cd-7"));
+        QCOMPARE(dialog->txtMyCallSign->text(), QStringLiteral("ab1cd-7"));
+        dialog->txtHostHF->setFocus();
+        QCOMPARE(dialog->txtMyCallSign->text(), QStringLiteral("AB1CD-7"));
+        dialog->cmdCancel->click();
+    }
+    {
+        // Enter while the box still has the focus: no focus-out happens.
+        auto dialog = open(rig);
+        dialog->txtMyCallSign->setFocus();
+        dialog->txtMyCallSign->selectAll();
+        QTest::keyClicks(dialog->txtMyCallSign, QStringLiteral("ab1cd-7"));
+        QTest::keyClick(dialog->txtMyCallSign, Qt::Key_Return);
+        QVERIFY(!dialog->isVisible());
+        QCOMPARE(dialog->result(), int(QDialog::Accepted));
+        QCOMPARE(rig.s().myCallsign, QStringLiteral("AB1CD-7"));
+        QCOMPARE(rig.session->display.caption(), CaptionPrefix() + QStringLiteral("AB1CD-7"));
+    }
+}
+
+void TestSetupDialog::changedCallSignReachesModemAndCaption()
+{
+    Rig rig;
+    FakeModem modem;
+    QVERIFY(modem.listen());
+    rig.s().hfTcpPort = modem.commandPort();
+    linkTo(rig, modem);
+    QSignalSpy written(&rig.session->link, &ModemLink::commandWritten);
+
+    auto dialog = open(rig);
+    dialog->txtMyCallSign->setText(QStringLiteral("n0new-3"));
+    dialog->cmdOK->click();
+    QVERIFY(!dialog->isVisible());
+
+    QCOMPARE(rig.s().myCallsign, QStringLiteral("N0NEW-3"));
+    QCOMPARE(rig.session->display.caption(), QStringLiteral("KELDO Terminal v1.2.0      N0NEW-3"));
+    QTRY_COMPARE(modem.commands(), (QStringList{QStringLiteral("MYCALL N0NEW-3"), QStringLiteral("BW2300")}));
+    QCOMPARE(written.size(), 2);
+    QVERIFY(rig.session->link.bothConnected());
+}
+
+void TestSetupDialog::unchangedSettingsSendOnlyTheBandwidth()
+{
+    Rig rig;
+    rig.s().autoLaunch = 1;
+    rig.s().keldoHfBw = QStringLiteral("500");
+    m_existing << rig.s().keldoHfPath;
+    FakeModem modem;
+    QVERIFY(modem.listen());
+    rig.s().hfTcpPort = modem.commandPort();
+    linkTo(rig, modem);
+    const int attempts = rig.session->link.connectAttempts();
+    const SetupValues before = SetupValues::of(rig.s());
+    QSignalSpy written(&rig.session->link, &ModemLink::commandWritten);
+
+    auto dialog = open(rig);
+    dialog->cmdOK->click();
+    QVERIFY(!dialog->isVisible());
+
+    QCOMPARE(written.size(), 1);
+    QCOMPARE(written.at(0).at(0).toString(), QStringLiteral("BW500"));
+    QTRY_COMPARE(modem.commands(), QStringList{QStringLiteral("BW500")});
+    QVERIFY(m_killed.isEmpty());
+    QVERIFY(m_launched.isEmpty());
+    QVERIFY(rig.session->link.bothConnected());
+    QCOMPARE(rig.session->link.connectAttempts(), attempts);
+    QCOMPARE(modem.commandAccepts(), 1);
+    QCOMPARE(modem.dataAccepts(), 1);
+    QCOMPARE(SetupValues::of(rig.s()), before);
+    QVERIFY(QFile::exists(rig.iniPath()));
+}
+
+// ---- Modem programs -----------------------------------------------------------
+
+void TestSetupDialog::modeOrPathChangeSwitchesPrograms_data()
+{
+    QTest::addColumn<QString>("from");
+    QTest::addColumn<QString>("to");
+    QTest::addColumn<QString>("newPath");   // empty: path box unchanged
+    QTest::addColumn<int>("autoLaunch");
+    QTest::addColumn<QStringList>("killed");
+    QTest::addColumn<QStringList>("launched");
+
+    const QString hf = QStringLiteral("KELDO.exe");
+    const QString fm = QStringLiteral("KELDOFM.exe");
+    const QString sat = QStringLiteral("KELDOSAT.exe");
+    QTest::newRow("HF to FM") << HF << FM << QString() << 1 << QStringList{sat, hf}
+                              << QStringList{QStringLiteral("/opt/keldo fm/KELDOFM.exe")};
+    QTest::newRow("HF to FM, new FM path") << HF << FM << QStringLiteral("/srv/fm2/FM2.exe") << 1
+                                           << QStringList{sat, hf, fm} << QStringList{QStringLiteral("/srv/fm2/FM2.exe")};
+    QTest::newRow("HF to SAT") << HF << SAT << QString() << 1 << QStringList{fm, hf}
+                               << QStringList{QStringLiteral("/opt/keldo/KELDOSAT.exe")};
+    QTest::newRow("SAT to HF") << SAT << HF << QString() << 1 << QStringList{fm, sat}
+                               << QStringList{QStringLiteral("/opt/keldo/KELDO.exe")};
+    QTest::newRow("HF path only") << HF << HF << QStringLiteral("/srv/hf2/HF2.exe") << 1 << QStringList{hf}
+                                  << QStringList{QStringLiteral("/srv/hf2/HF2.exe")};
+    QTest::newRow("HF to FM, no launch") << HF << FM << QString() << 0 << QStringList{sat, hf} << QStringList{};
+}
+
+void TestSetupDialog::modeOrPathChangeSwitchesPrograms()
+{
+    QFETCH(QString, from);
+    QFETCH(QString, to);
+    QFETCH(QString, newPath);
+    QFETCH(int, autoLaunch);
+    QFETCH(QStringList, killed);
+    QFETCH(QStringList, launched);
+
+    Rig rig;
+    rig.s().keldoMode = from;
+    rig.s().autoLaunch = quint8(autoLaunch);
+    m_existing << rig.s().keldoHfPath << rig.s().keldoFmPath << rig.s().keldoSatPath << newPath;
+    auto dialog = open(rig);
+    QRadioButton* option = to == HF ? dialog->optKELDOHF : to == FM ? dialog->optKELDOFM1200 : dialog->optKELDOSAT;
+    option->click();
+    QLineEdit* pathBox = to == HF ? dialog->txtKELDOHFPath : to == FM ? dialog->txtKELDOFMPath : dialog->txtKELDOSATPath;
+    if (!newPath.isEmpty())
+        pathBox->setText(newPath);
+    dialog->cmdOK->click();
+    QVERIFY(!dialog->isVisible());
+    QCOMPARE(m_killed, killed);
+    QCOMPARE(m_launched, launched);
+    QCOMPARE(rig.s().keldoMode, to);
+    if (!newPath.isEmpty())
+        QCOMPARE(to == HF ? rig.s().keldoHfPath : rig.s().keldoFmPath, newPath);
+}
+
+void TestSetupDialog::modeSwitchEndsAndStartsRealPrograms()
+{
+    QTemporaryDir bin;
+    QTemporaryDir elsewhere;
+    QVERIFY(bin.isValid() && elsewhere.isValid());
+    // Names of our own, so that nothing else running here is touched.
+    const QString tag = QStringLiteral("%1x%2").arg(QCoreApplication::applicationPid())
+                            .arg(QRandomGenerator::global()->generate() % 100000);
+    const QString hfName = QStringLiteral("KELDO%1.exe").arg(tag);
+    const QString satName = QStringLiteral("KELDOSAT%1.exe").arg(tag);
+    const QString fmName = QStringLiteral("KELDOFM%1.exe").arg(tag);
+
+    auto sleeper = [](const QString& path) {
+        QFile::remove(path);
+        if (!QFile::copy(QStringLiteral("/bin/sleep"), path))
+            return false;
+        return QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    };
+    const QString hfPath = bin.filePath(hfName);
+    const QString satPath = bin.filePath(satName);
+    const QString runningFmPath = elsewhere.filePath(fmName);
+    QVERIFY(sleeper(hfPath) && sleeper(satPath) && sleeper(runningFmPath));
+
+    // The FM program to start only leaves a mark that it ran.
+    const QString marker = bin.filePath(QStringLiteral("fm-started"));
+    const QString fmPath = bin.filePath(fmName);
+    {
+        QFile script(fmPath);
+        QVERIFY(script.open(QIODevice::WriteOnly));
+        script.write("#!/bin/sh\necho started > '" + QFile::encodeName(marker) + "'\n");
+    }
+    QVERIFY(QFile::setPermissions(fmPath, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+
+    QProcess hf, sat, survivor;
+    hf.start(hfPath, {QStringLiteral("120")});
+    sat.start(satPath, {QStringLiteral("120")});
+    // An FM modem already running: switching to FM does not end it.
+    survivor.start(runningFmPath, {QStringLiteral("120")});
+    QVERIFY(hf.waitForStarted() && sat.waitForStarted() && survivor.waitForStarted());
+
+    Rig rig;
+    rig.s().autoLaunch = 1;
+    rig.s().keldoHfPath = hfPath;
+    rig.s().keldoSatPath = satPath;
+    rig.s().keldoFmPath = fmPath;
+    auto dialog = open(rig);
+    dialog->programs = ModemProgramHooks::real();
+    dialog->optKELDOFM1200->click();
+    dialog->cmdOK->click();
+    QVERIFY(!dialog->isVisible());
+
+    QTRY_COMPARE(hf.state(), QProcess::NotRunning);
+    QTRY_COMPARE(sat.state(), QProcess::NotRunning);
+    QTRY_VERIFY(QFile::exists(marker));
+    QCOMPARE(survivor.state(), QProcess::Running);
+    survivor.kill();
+    survivor.waitForFinished();
+}
+
+void TestSetupDialog::missingProgramRefusesAndCancelRestores()
+{
+    Rig rig;
+    rig.s().autoLaunch = 1;
+    const SetupValues before = SetupValues::of(rig.s());
+    auto dialog = open(rig);
+    dialog->optKELDOFM1200->click();
+    dialog->txtKELDOFMPath->setText(QStringLiteral("/nowhere/FMX.exe"));
+    m_boxes->expect(QStringLiteral("/nowhere/FMX.exe file not found"), MessageBox::Icon::Critical);
+    dialog->cmdOK->click();
+    QVERIFY(m_boxes->verify());
+    QVERIFY(refusedAndOpen(*dialog));
+    // The other programs were ended already, and stay so.
+    QCOMPARE(m_killed, (QStringList{QStringLiteral("KELDOSAT.exe"), QStringLiteral("KELDO.exe"),
+                                    QStringLiteral("KELDOFM.exe")}));
+    QVERIFY(m_launched.isEmpty());
+    // A refused Update leaves the settings as they were (a shutdown may save them now).
+    QCOMPARE(SetupValues::of(rig.s()), before);
+    // The menus follow the stored mode while the dialog stays open.
+    QVERIFY(rig.session->display.modeChecked(HF));
+    QVERIFY(!rig.session->display.modeChecked(FM));
+    QVERIFY(rig.session->display.pttMenuVisible());
+
+    dialog->cmdCancel->click();
+    QVERIFY(!dialog->isVisible());
+    QCOMPARE(SetupValues::of(rig.s()), before);
+    QCOMPARE(m_killed.size(), 3);
+    QVERIFY(!QFile::exists(rig.iniPath()));
+
+    // The next opening shows the stored values again.
+    auto again = open(rig);
+    QVERIFY(again->optKELDOHF->isChecked());
+    QCOMPARE(again->txtKELDOFMPath->text(), before.fmPath);
+}
+
+void TestSetupDialog::cancelRestoresEverything()
+{
+    Rig rig;
+    FakeModem modem;
+    QVERIFY(modem.listen());
+    rig.s().hfTcpPort = modem.commandPort();
+    linkTo(rig, modem);
+    const SetupValues before = SetupValues::of(rig.s());
+    QSignalSpy written(&rig.session->link, &ModemLink::commandWritten);
+
+    for (bool byEscape : {false, true}) {
+        auto dialog = open(rig);
+        dialog->optKELDOSAT->click();
+        dialog->opt2750->click();
+        dialog->txtPuertoComandosHF->setText(QStringLiteral("9000"));
+        dialog->txtPuertoComandosSAT->setText(QStringLiteral("9002"));
+        dialog->txtHostSAT->setText(QStringLiteral("127.0.0.9"));
+        dialog->txtMyCallSign->setText(QStringLiteral("N0NEW"));
+        dialog->txtKELDOSATPath->setText(QStringLiteral("/x/SAT2.exe"));
+        dialog->chkLaunch->click();
+        QVERIFY(!rig.session->display.modeChecked(HF));
+        if (byEscape)
+            QTest::keyClick(dialog.get(), Qt::Key_Escape);
+        else
+            dialog->cmdCancel->click();
+        QVERIFY(!dialog->isVisible());
+        QCOMPARE(SetupValues::of(rig.s()), before);
+        QVERIFY(rig.session->display.modeChecked(HF));
+        QVERIFY(!rig.session->display.modeChecked(SAT));
+        QVERIFY(rig.session->display.pttMenuVisible());
+    }
+    QCOMPARE(written.size(), 0);
+    QVERIFY(m_killed.isEmpty() && m_launched.isEmpty());
+    QVERIFY(rig.session->link.bothConnected());
+    QVERIFY(!QFile::exists(rig.iniPath()));
+}
+
+void TestSetupDialog::refusedWhileConnectedRestoresMenus()
+{
+    Rig rig;
+    rig.session->conn.ConnectionActive = 1;
+    const SetupValues before = SetupValues::of(rig.s());
+    auto dialog = open(rig);
+    dialog->optKELDOFM1200->click();
+    QVERIFY(!rig.session->display.pttMenuVisible());
+    m_boxes->expect(QStringLiteral("No while a connection is is progress."), MessageBox::Icon::Warning);
+    dialog->cmdOK->click();
+    QVERIFY(m_boxes->verify());
+    QVERIFY(refusedAndOpen(*dialog));
+    QVERIFY(rig.session->display.pttMenuVisible());
+    QVERIFY(rig.session->display.modeChecked(HF));
+
+    // The close box is refused the same way; only Cancel closes.
+    m_boxes->expect(QStringLiteral("No while a connection is is progress."), MessageBox::Icon::Warning);
+    dialog->close();
+    QVERIFY(m_boxes->verify());
+    QVERIFY(dialog->isVisible());
+    dialog->cmdCancel->click();
+    QVERIFY(!dialog->isVisible());
+    QCOMPARE(SetupValues::of(rig.s()), before);
+}
+
+// ---- Live link ----------------------------------------------------------------
+
+void TestSetupDialog::hostChangeReconnectsToNewModem()
+{
+    FakeModem first(QHostAddress(QStringLiteral("127.0.0.1")));
+    FakeModem second(QHostAddress(QStringLiteral("127.0.0.2")));
+    bool listening = false;
+    for (int i = 0; i < 20 && !listening; ++i) {
+        first.stopListening();
+        listening = first.listen() && second.listen(first.commandPort());
+    }
+    QVERIFY2(listening, "no port pair free on both 127.0.0.1 and 127.0.0.2");
+
+    Rig rig;
+    rig.s().hfHost = QStringLiteral("127.0.0.1");
+    rig.s().hfTcpPort = first.commandPort();
+    const int period = 3000;
+    rig.session->link.setSupervisionInterval(period);
+    rig.session->link.armSupervision();
+    linkTo(rig, first);
+
+    auto dialog = open(rig);
+    dialog->txtHostHF->setText(QStringLiteral("127.0.0.2"));
+    dialog->cmdOK->click();
+    QVERIFY(!dialog->isVisible());
+
+    QTRY_VERIFY_WITH_TIMEOUT(second.linked() && rig.session->link.bothConnected(), period);
+    QCOMPARE(rig.session->link.commandRemoteHost(), QStringLiteral("127.0.0.2"));
+    QCOMPARE(rig.session->link.dataRemotePort(), quint16(first.commandPort() + 1));
+    QTRY_VERIFY(second.commands().contains(QStringLiteral("MYCALL N0CALL-1")));
+    QTRY_VERIFY(!first.commandConnected() && !first.dataConnected());
+    QCOMPARE(first.commandAccepts(), 1);
+}
+
+void TestSetupDialog::portChangeReconnectsToNewModem()
+{
+    FakeModem first;
+    FakeModem second;
+    QVERIFY(first.listen() && second.listen());
+
+    Rig rig;
+    rig.s().hfTcpPort = first.commandPort();
+    const int period = 3000;
+    rig.session->link.setSupervisionInterval(period);
+    rig.session->link.armSupervision();
+    linkTo(rig, first);
+
+    auto dialog = open(rig);
+    dialog->txtPuertoComandosHF->setText(QString::number(second.commandPort()));
+    dialog->cmdOK->click();
+    QVERIFY(!dialog->isVisible());
+
+    QTRY_VERIFY_WITH_TIMEOUT(second.linked() && rig.session->link.bothConnected(), period);
+    QCOMPARE(rig.session->link.commandRemotePort(), second.commandPort());
+    QTRY_VERIFY(!first.commandConnected() && !first.dataConnected());
+    QCOMPARE(rig.s().hfTcpPort, int(second.commandPort()));
+}
+
+void TestSetupDialog::otherModeAddressChangeKeepsTheLink()
+{
+    FakeModem modem;
+    QVERIFY(modem.listen());
+    Rig rig;
+    rig.s().hfTcpPort = modem.commandPort();
+    linkTo(rig, modem);
+    const int attempts = rig.session->link.connectAttempts();
+
+    auto dialog = open(rig);
+    dialog->txtHostFM->setText(QStringLiteral("127.0.0.7"));
+    dialog->txtPuertoComandosSAT->setText(QStringLiteral("9500"));
+    dialog->cmdOK->click();
+    QVERIFY(!dialog->isVisible());
+    QVERIFY(rig.session->link.bothConnected());
+    QCOMPARE(rig.session->link.connectAttempts(), attempts);
+    QCOMPARE(modem.commandAccepts(), 1);
+    QCOMPARE(rig.s().fmHost, QStringLiteral("127.0.0.7"));
+    QCOMPARE(rig.s().satTcpPort, 9500);
+}
+
+// ---- Stored values that match no option ---------------------------------------
+
+void TestSetupDialog::unknownStoredModeAndBandwidthStayUnchanged()
+{
+    Rig rig;
+    rig.s().keldoMode = QStringLiteral("KELDOXX");
+    rig.s().keldoHfBw = QStringLiteral("1800");
+    rig.s().autoLaunch = 1;
+    m_existing << rig.s().keldoFmPath;
+    auto dialog = open(rig);
+    frmSetup& d = *dialog;
+
+    QVERIFY(!d.optKELDOHF->isChecked() && !d.optKELDOFM1200->isChecked() && !d.optKELDOSAT->isChecked());
+    QVERIFY(!d.opt500->isChecked() && !d.opt2300->isChecked() && !d.opt2750->isChecked());
+    QVERIFY(d.fraFMTCP->isVisibleTo(&d) && !d.fraHFTCP->isVisibleTo(&d) && !d.fraBW->isVisibleTo(&d));
+    QVERIFY(!rig.session->display.pttMenuVisible());
+    QVERIFY(!rig.session->display.modeChecked(FM) && !rig.session->display.modeChecked(HF));
+
+    // The FM fields are the ones tested.
+    d.txtPuertoComandosFM->setText(QStringLiteral("80"));
+    m_boxes->expect(QStringLiteral("Invalid TCP port"), MessageBox::Icon::Warning);
+    d.cmdOK->click();
+    QVERIFY(m_boxes->verify());
+    QCOMPARE(d.focusWidget(), d.txtPuertoComandosFM);
+    d.txtPuertoComandosFM->setText(QStringLiteral("8311"));
+    d.cmdOK->click();
+    QVERIFY(!d.isVisible());
+
+    QCOMPARE(rig.s().keldoMode, QStringLiteral("KELDOXX"));
+    QCOMPARE(rig.s().keldoHfBw, QStringLiteral("1800"));
+    QCOMPARE(rig.s().fmTcpPort, 8311);
+    QVERIFY(m_killed.isEmpty() && m_launched.isEmpty());
+    SettingsStore reread(rig.dir.path());
+    reread.LoadSettings();
+    QCOMPARE(reread.s().keldoMode, QStringLiteral("KELDOXX"));
+    QCOMPARE(reread.s().keldoHfBw, QStringLiteral("1800"));
+}
+
+// ---- Closing ------------------------------------------------------------------
+
+void TestSetupDialog::shutdownClosesWithoutApplying()
+{
+    Rig rig;
+    const SetupValues before = SetupValues::of(rig.s());
+    auto dialog = open(rig);
+    dialog->txtPuertoComandosHF->setText(QStringLiteral("1"));
+    dialog->txtMyCallSign->setText(QStringLiteral("N0NEW"));
+    rig.session->TerminarAplicacion = 1;
+    dialog->close();
+    QVERIFY(!dialog->isVisible());
+    QCOMPARE(SetupValues::of(rig.s()), before);
+    QVERIFY(!QFile::exists(rig.iniPath()));
+}
+
+void TestSetupDialog::closeBoxAppliesLikeUpdate()
+{
+    Rig rig;
+    auto dialog = open(rig);
+    dialog->optKELDOSAT->click();
+    dialog->txtMyCallSign->setText(QStringLiteral("n0new"));
+    dialog->chkLaunch->click();
+    dialog->close();
+    QVERIFY(!dialog->isVisible());
+    QCOMPARE(rig.s().keldoMode, SAT);
+    QCOMPARE(rig.s().myCallsign, QStringLiteral("N0NEW"));
+    QCOMPARE(rig.s().autoLaunch, quint8(1));
+    QVERIFY(rig.session->display.modeChecked(SAT));
+    QVERIFY(QFile::exists(rig.iniPath()));
+}
+
+void TestSetupDialog::switchToSatAgainstPracticeModem()
+{
+    SimProcess hfModem;
+    QVERIFY2(hfModem.start(), qPrintable(hfModem.errorString()));
+    SimProcess satModem;
+    QVERIFY2(satModem.start(), qPrintable(satModem.errorString()));
+    QVERIFY(hfModem.port() != satModem.port());
+
+    Rig rig;
+    rig.s().hfTcpPort = hfModem.port();
+    rig.s().satTcpPort = 8399;
+    // The terminal's own supervision period.
+    rig.session->link.armSupervision();
+    rig.session->link.CheckSockets();
+    QVERIFY(hfModem.waitForOutput(QStringLiteral("<- BW2300")));
+    QTRY_VERIFY(rig.session->link.bothConnected());
+
+    QSignalSpy written(&rig.session->link, &ModemLink::commandWritten);
+    QSignalSpy linkedUp(&rig.session->link, &ModemLink::linkedUp);
+    auto dialog = open(rig);
+    dialog->optKELDOSAT->click();
+    dialog->txtPuertoComandosSAT->setText(QString::number(satModem.port()));
+    dialog->cmdOK->click();
+    QVERIFY(!dialog->isVisible());
+
+    QVERIFY(satModem.waitForOutput(QStringLiteral("<- MYCALL N0CALL-1"), ModemLink::SupervisionIntervalMs));
+    QVERIFY(satModem.waitForOutput(QStringLiteral("<- COMPRESSION FILES")));
+    QVERIFY(!linkedUp.isEmpty());
+    QVERIFY(rig.session->link.bothConnected());
+    QCOMPARE(rig.session->link.commandRemotePort(), satModem.port());
+    QCOMPARE(rig.session->link.dataRemotePort(), quint16(satModem.port() + 1));
+    // Neither the dialog nor the link-up in SAT mode sends a bandwidth.
+    for (const QList<QVariant>& command : written)
+        QVERIFY2(!command.at(0).toString().startsWith(QStringLiteral("BW")), qPrintable(command.at(0).toString()));
+}
+
+QTEST_MAIN(TestSetupDialog)
+#include "test_setup_dialog.moc"
