@@ -1,0 +1,397 @@
+#include "app/Session.h"
+#include "ptt/RecordingSerialPort.h"
+#include "ptt/frmPTT.h"
+#include "support/MessageBoxRecorder.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+const QStringList AllControls = {
+    "FraGlobal", "fraSeleccionarPTT", "optCAT", "optCOM", "optVOX", "optRigctld", "lblMarca", "cboMarcas",
+    "lblModel", "cboModelos", "lblPuerto", "cboPTTCOM", "cboCATCOM", "lblBauds", "cboBaudios", "fraPin",
+    "optRTS", "optDTR", "optRTSDTR", "chkRTS", "chkDTR", "lblIcomAddress", "txtIcomAddress",
+    "lblRigctldHost", "txtRigctldHost", "lblRigctldPort", "txtRigctldPort", "cmdOK"};
+
+QStringList itemsOf(QComboBox* box)
+{
+    QStringList items;
+    for (int i = 0; i < box->count(); ++i)
+        items << box->itemText(i);
+    return items;
+}
+
+} // namespace
+
+class TestPttDialog : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+
+    void defaultsShowOnlyTheMethod();
+    void brandSwitchToIcom();
+    void storedAddressOfTheSameModelIsKept();
+    void badAddressIsRefused_data();
+    void badAddressIsRefused();
+    void goodAddressIsStoredUpperCaseThenPortAndFile();
+    void otherBrandHidesAddressAndStoresItsText();
+    void comMethodShowsPinFrameInBaudPlace();
+    void unknownPortSettingFallsBackToCom1();
+    void everyChoiceGoesToTheSettingsAtOnce();
+    void rigctldHidesSerialControls();
+    void portListsShowTheirDevices();
+    void unknownMethodLeavesEverythingShown();
+    void shutdownClosesWithoutApplying();
+
+private:
+    template<typename T = QWidget>
+    T* w(const char* name) const
+    {
+        T* found = m_dialog->findChild<T*>(QLatin1String(name));
+        if (!found)
+            qFatal("no control %s", name);
+        return found;
+    }
+    void open();
+    QStringList visibleControls() const;
+    QString iniText() const;
+    Settings& s() { return m_session->s(); }
+
+    std::unique_ptr<MessageBoxRecorder> m_boxes;
+    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<Session> m_session;
+    std::unique_ptr<frmPTT> m_dialog;
+    RecordingSerialPort* m_port = nullptr;
+};
+
+void TestPttDialog::init()
+{
+    m_boxes = std::make_unique<MessageBoxRecorder>();
+    m_dir = std::make_unique<QTemporaryDir>();
+    m_session = std::make_unique<Session>(m_dir->path());
+    auto port = std::make_unique<RecordingSerialPort>();
+    m_port = port.get();
+    m_session->ptt.setSerialPort(std::move(port));
+}
+
+void TestPttDialog::cleanup()
+{
+    m_boxes->verifyNoUnexpected();
+    if (m_dialog) {
+        // Closing at the end of a test applies nothing.
+        m_session->TerminarAplicacion = 1;
+        m_dialog->close();
+    }
+    m_dialog.reset();
+    m_session.reset();
+    m_dir.reset();
+    m_boxes.reset();
+}
+
+void TestPttDialog::open()
+{
+    m_dialog = std::make_unique<frmPTT>(*m_session);
+    m_dialog->show();
+}
+
+QStringList TestPttDialog::visibleControls() const
+{
+    QStringList shown;
+    for (const QString& name : AllControls) {
+        if (w(name.toLatin1().constData())->isVisibleTo(m_dialog.get()))
+            shown << name;
+    }
+    return shown;
+}
+
+QString TestPttDialog::iniText() const
+{
+    QFile f(m_dir->filePath(QStringLiteral("KELDO Terminal.ini")));
+    if (!f.open(QIODevice::ReadOnly))
+        return QString();
+    return QString::fromLatin1(f.readAll());
+}
+
+void TestPttDialog::defaultsShowOnlyTheMethod()
+{
+    open();
+    QCOMPARE(m_dialog->windowTitle(), QStringLiteral("PTT"));
+    QCOMPARE(w<QComboBox>("cboMarcas")->currentText(), QStringLiteral("Yaesu"));
+    QCOMPARE(w<QComboBox>("cboModelos")->currentText(), QStringLiteral("FT-897"));
+    QCOMPARE(w<QComboBox>("cboBaudios")->currentText(), QStringLiteral("4800"));
+    QVERIFY(w<QRadioButton>("optVOX")->isChecked());
+    QCOMPARE(visibleControls(), QStringList({"FraGlobal", "fraSeleccionarPTT", "optCAT", "optCOM", "optVOX",
+                                             "optRigctld", "cmdOK"}));
+    QCOMPARE(w<QPushButton>("cmdOK")->text(), QStringLiteral("Close"));
+    QCOMPARE(w<QGroupBox>("fraSeleccionarPTT")->title(), QStringLiteral("PTT Via"));
+    QCOMPARE(w<QRadioButton>("optVOX")->text(), QStringLiteral("VOX/ZK-Board"));
+    // 15 twips to the pixel; the two port lists share one place.
+    QCOMPARE(w("cmdOK")->geometry(), QRect(152, 296, 84, 29));
+    QCOMPARE(w("cboPTTCOM")->geometry(), QRect(168, 110, 89, 21));
+    QCOMPARE(w("cboCATCOM")->pos(), w("cboPTTCOM")->pos());
+    QCOMPARE(w("fraPin")->pos(), w("lblBauds")->pos());
+    // Nothing was changed by opening: FT-897 and 4800 were stored already.
+    QCOMPARE(int(s().rig), 52);
+    QCOMPARE(s().baud, QStringLiteral("4800"));
+    QCOMPARE(int(s().via), 3);
+}
+
+void TestPttDialog::brandSwitchToIcom()
+{
+    open();
+    w<QRadioButton>("optCAT")->click();
+    QCOMPARE(int(s().via), 1);
+    QVERIFY(w("cboMarcas")->isVisibleTo(m_dialog.get()));
+    QVERIFY(!w("txtIcomAddress")->isVisibleTo(m_dialog.get()));
+
+    w<QComboBox>("cboMarcas")->setCurrentIndex(0);
+    auto* models = w<QComboBox>("cboModelos");
+    QCOMPARE(models->count(), 62);
+    QCOMPARE(models->itemText(0), QStringLiteral("IC-78"));
+    QCOMPARE(models->currentText(), QStringLiteral("IC-7000"));
+    QCOMPARE(int(s().rig), 29);
+    QCOMPARE(itemsOf(w<QComboBox>("cboBaudios")), QStringList({"19200", "9600", "4800", "1200"}));
+    QCOMPARE(w<QComboBox>("cboBaudios")->currentText(), QStringLiteral("4800"));
+    QVERIFY(w("txtIcomAddress")->isVisibleTo(m_dialog.get()));
+    QVERIFY(w("lblIcomAddress")->isVisibleTo(m_dialog.get()));
+    QCOMPARE(w<QLineEdit>("txtIcomAddress")->text(), QStringLiteral("70"));
+
+    // A model without the stored rate takes its first.
+    models->setCurrentText(QStringLiteral("IC-706MkIIG"));
+    QCOMPARE(int(s().rig), 4);
+    QCOMPARE(s().baud, QStringLiteral("19200"));
+    QCOMPARE(w<QLineEdit>("txtIcomAddress")->text(), QStringLiteral("58"));
+
+    QVERIFY(m_dialog->close());
+    QCOMPARE(s().icomAddress, QStringLiteral("58"));
+}
+
+void TestPttDialog::storedAddressOfTheSameModelIsKept()
+{
+    s().via = 1;
+    s().rig = 128;
+    s().icomAddress = QStringLiteral("5E");
+    open();
+    QCOMPARE(w<QComboBox>("cboMarcas")->currentText(), QStringLiteral("Icom"));
+    QCOMPARE(w<QComboBox>("cboModelos")->currentText(), QStringLiteral("IC-7300"));
+    QCOMPARE(w<QLineEdit>("txtIcomAddress")->text(), QStringLiteral("5E"));
+    QVERIFY(w("txtIcomAddress")->isVisibleTo(m_dialog.get()));
+}
+
+void TestPttDialog::badAddressIsRefused_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::newRow("empty") << "";
+    QTest::newRow("one digit") << "7";
+    QTest::newRow("three digits") << "123";
+    // Two characters, but no hexadecimal number: would become the broadcast address.
+    QTest::newRow("ZZ") << "ZZ";
+    QTest::newRow("5G") << "5G";
+    QTest::newRow("blank and digit") << " 5";
+}
+
+void TestPttDialog::badAddressIsRefused()
+{
+    QFETCH(QString, typed);
+    s().via = 1;
+    s().rig = 29;
+    s().icomAddress = QString();
+    open();
+    auto* box = w<QLineEdit>("txtIcomAddress");
+    QCOMPARE(box->text(), QString());
+    box->setText(typed);
+    m_boxes->expect(QStringLiteral("wrong Icom Address format"), MessageBox::Icon::Critical, "KELDO Terminal");
+    QTest::mouseClick(w<QPushButton>("cmdOK"), Qt::LeftButton);
+    QVERIFY(m_boxes->verify());
+    QVERIFY(m_dialog->isVisible());
+    QCOMPARE(m_dialog->focusWidget(), box);
+    QCOMPARE(s().icomAddress, QString());
+    QVERIFY(m_port->log.isEmpty());
+    QVERIFY(iniText().isEmpty());
+
+    // The close box and Escape are refused the same way.
+    m_boxes->expect(QStringLiteral("wrong Icom Address format"), MessageBox::Icon::Critical);
+    QVERIFY(!m_dialog->close());
+    m_boxes->expect(QStringLiteral("wrong Icom Address format"), MessageBox::Icon::Critical);
+    m_dialog->reject();
+    QVERIFY(m_boxes->verify());
+    QVERIFY(m_dialog->isVisible());
+}
+
+void TestPttDialog::goodAddressIsStoredUpperCaseThenPortAndFile()
+{
+    s().via = 1;
+    s().rig = 29;
+    s().catPort = QStringLiteral("COM4");
+    open();
+    w<QLineEdit>("txtIcomAddress")->setText(QStringLiteral("5e"));
+    QTest::mouseClick(w<QPushButton>("cmdOK"), Qt::LeftButton);
+    QVERIFY(!m_dialog->isVisible());
+    QCOMPARE(s().icomAddress, QStringLiteral("5E"));
+    // The port was opened for the new settings, then the file written.
+    QVERIFY(m_port->isOpen());
+    QCOMPARE(int(m_session->ptt.lastPortParameters().portNumber), 4);
+    QVERIFY(iniText().contains(QStringLiteral("Icom Address=5E")));
+    QVERIFY(iniText().contains(QStringLiteral("Rig=29")));
+}
+
+void TestPttDialog::otherBrandHidesAddressAndStoresItsText()
+{
+    s().via = 1;
+    s().rig = 29;
+    s().icomAddress = QStringLiteral("70");
+    open();
+    w<QLineEdit>("txtIcomAddress")->setText(QStringLiteral("7a"));
+    w<QComboBox>("cboMarcas")->setCurrentText(QStringLiteral("Kenwood"));
+    QVERIFY(!w("txtIcomAddress")->isVisibleTo(m_dialog.get()));
+    QCOMPARE(w<QComboBox>("cboModelos")->currentText(), QStringLiteral("TS-2000"));
+    QCOMPARE(int(s().rig), 87);
+    QVERIFY(m_dialog->close());
+    QCOMPARE(s().icomAddress, QStringLiteral("7A"));
+}
+
+void TestPttDialog::comMethodShowsPinFrameInBaudPlace()
+{
+    s().pin = 3;
+    open();
+    QVERIFY(w<QRadioButton>("optRTSDTR")->isChecked());
+    w<QRadioButton>("optCOM")->click();
+    QCOMPARE(int(s().via), 2);
+    QCOMPARE(visibleControls(), QStringList({"FraGlobal", "fraSeleccionarPTT", "optCAT", "optCOM", "optVOX",
+                                             "optRigctld", "lblPuerto", "cboPTTCOM", "fraPin", "optRTS",
+                                             "optDTR", "optRTSDTR", "cmdOK"}));
+    w<QRadioButton>("optDTR")->click();
+    QCOMPARE(int(s().pin), 2);
+    w<QRadioButton>("optRTS")->click();
+    QCOMPARE(int(s().pin), 1);
+}
+
+void TestPttDialog::unknownPortSettingFallsBackToCom1()
+{
+    s().pttPort = QStringLiteral("COM20");
+    s().catPort = QStringLiteral("COM16");
+    open();
+    QCOMPARE(itemsOf(w<QComboBox>("cboPTTCOM")).size(), 16);
+    QCOMPARE(w<QComboBox>("cboPTTCOM")->currentText(), QStringLiteral("COM1"));
+    QCOMPARE(s().pttPort, QStringLiteral("COM1"));
+    QCOMPARE(w<QComboBox>("cboCATCOM")->currentText(), QStringLiteral("COM16"));
+    QCOMPARE(s().catPort, QStringLiteral("COM16"));
+}
+
+void TestPttDialog::everyChoiceGoesToTheSettingsAtOnce()
+{
+    s().via = 1;
+    open();
+    w<QComboBox>("cboBaudios")->setCurrentText(QStringLiteral("38400"));
+    QCOMPARE(s().baud, QStringLiteral("38400"));
+    w<QComboBox>("cboCATCOM")->setCurrentText(QStringLiteral("COM7"));
+    QCOMPARE(s().catPort, QStringLiteral("COM7"));
+    w<QCheckBox>("chkRTS")->click();
+    QCOMPARE(int(s().rts), 1);
+    w<QCheckBox>("chkDTR")->click();
+    QCOMPARE(int(s().dtr), 1);
+    w<QCheckBox>("chkRTS")->click();
+    QCOMPARE(int(s().rts), 0);
+    w<QRadioButton>("optVOX")->click();
+    QCOMPARE(int(s().via), 3);
+}
+
+void TestPttDialog::rigctldHidesSerialControls()
+{
+    s().via = 1;
+    s().rig = 29;
+    s().icomAddress = QStringLiteral("7c");
+    open();
+    w<QRadioButton>("optRigctld")->click();
+    QCOMPARE(int(s().via), 5);
+    QCOMPARE(visibleControls(), QStringList({"FraGlobal", "fraSeleccionarPTT", "optCAT", "optCOM", "optVOX",
+                                             "optRigctld", "lblRigctldHost", "txtRigctldHost",
+                                             "lblRigctldPort", "txtRigctldPort", "cmdOK"}));
+    auto* host = w<QLineEdit>("txtRigctldHost");
+    auto* port = w<QLineEdit>("txtRigctldPort");
+    QCOMPARE(host->text(), QStringLiteral("localhost"));
+    QCOMPARE(port->text(), QStringLiteral("4532"));
+    host->clear();
+    QTest::keyClicks(host, QStringLiteral("shack-pi"));
+    QCOMPARE(s().rigctldHost, QStringLiteral("shack-pi"));
+    port->clear();
+    QTest::keyClicks(port, QStringLiteral("4533x"));
+    QCOMPARE(port->text(), QStringLiteral("4533"));
+    QCOMPARE(s().rigctldPort, 4533);
+    // An unfinished entry leaves the last good port.
+    port->clear();
+    QTest::keyClicks(port, QStringLiteral("0"));
+    QCOMPARE(s().rigctldPort, 4533);
+    port->setText(QStringLiteral("4533"));
+
+    // Hidden: the address box is not checked, its text is stored as it is.
+    QVERIFY(m_dialog->close());
+    QVERIFY(!m_port->isOpen());
+    QCOMPARE(s().icomAddress, QStringLiteral("7C"));
+    QVERIFY(iniText().contains(QStringLiteral("Via=5")));
+    QVERIFY(iniText().contains(QStringLiteral("Rigctld Host=shack-pi")));
+    QVERIFY(iniText().contains(QStringLiteral("Rigctld Port=4533")));
+
+    // Reopened: the method and endpoint come back.
+    m_dialog.reset();
+    open();
+    QVERIFY(w<QRadioButton>("optRigctld")->isChecked());
+    QCOMPARE(w<QLineEdit>("txtRigctldHost")->text(), QStringLiteral("shack-pi"));
+    QVERIFY(!w("cboCATCOM")->isVisibleTo(m_dialog.get()));
+}
+
+void TestPttDialog::portListsShowTheirDevices()
+{
+#ifdef Q_OS_WIN
+    QSKIP("On Windows the name is the device");
+#endif
+    s().portDevices.insert(3, QStringLiteral("/dev/ttyUSB0"));
+    s().catPort = QStringLiteral("COM3");
+    open();
+    auto* cat = w<QComboBox>("cboCATCOM");
+    QCOMPARE(cat->itemData(2, Qt::ToolTipRole).toString(), QStringLiteral("/dev/ttyUSB0"));
+    QCOMPARE(cat->itemData(0, Qt::ToolTipRole).toString(), QStringLiteral("/dev/ttyS0"));
+    QCOMPARE(cat->toolTip(), QStringLiteral("/dev/ttyUSB0"));
+    auto* ptt = w<QComboBox>("cboPTTCOM");
+    QCOMPARE(ptt->itemData(15, Qt::ToolTipRole).toString(), QStringLiteral("/dev/ttyS15"));
+}
+
+void TestPttDialog::unknownMethodLeavesEverythingShown()
+{
+    s().via = 0;
+    s().rig = 0;
+    open();
+    QCOMPARE(visibleControls().size(), AllControls.size());
+    QCOMPARE(w<QComboBox>("cboMarcas")->currentIndex(), -1);
+    QCOMPARE(w<QComboBox>("cboModelos")->count(), 0);
+    QCOMPARE(int(s().via), 0);
+}
+
+void TestPttDialog::shutdownClosesWithoutApplying()
+{
+    s().via = 1;
+    s().rig = 29;
+    open();
+    w<QLineEdit>("txtIcomAddress")->setText(QStringLiteral("ZZ"));
+    m_session->TerminarAplicacion = 1;
+    QVERIFY(m_dialog->close());
+    QVERIFY(m_port->log.isEmpty());
+    QVERIFY(iniText().isEmpty());
+    QCOMPARE(s().icomAddress, QString());
+}
+
+QTEST_MAIN(TestPttDialog)
+#include "test_ptt_dialog.moc"
