@@ -1,0 +1,146 @@
+#include "app/RxScreenView.h"
+#include "support/MessageBoxRecorder.h"
+#include "support/SimProcess.h"
+#include "support/TerminalFixture.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QDialog>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTimer>
+#include <QToolButton>
+#include <QtTest>
+
+// The main road: the real main window against the practice modem on loopback.
+class TestConversationE2E : public QObject
+{
+    Q_OBJECT
+
+    // Asks the practice modem for one action at a time until it has logged line.
+    static bool stepTo(SimProcess& sim, const QString& line)
+    {
+        for (int i = 0; i < 40; ++i) {
+            const int before = int(sim.output().size());
+            sim.writeControl(QStringLiteral("step"));
+            if (!QTest::qWaitFor([&] { return sim.output().size() > before; }, 5000))
+                return false;
+            if (sim.output().mid(before).contains(line)) {
+                sim.skipOutput();
+                return true;
+            }
+        }
+        return false;
+    }
+
+    static void typeLine(frmKeldoTerminal& w, const QString& text)
+    {
+        QPlainTextEdit* tx = w.txtTXChat();
+        tx->setFocus();
+        QTest::keyClicks(tx, text);
+        QTest::keyClick(tx, Qt::Key_Return);
+    }
+
+private slots:
+    void wholeConversation()
+    {
+        SimProcess sim({"--step", "--reply", "none"});
+        QVERIFY2(sim.start(), qPrintable(sim.errorString()));
+        TerminalFixture f;
+        f.writeIni(QString("[Setup]\r\nAutoLaunch=0\r\nHF Host=127.0.0.1\r\nHF TCP Port=%1\r\nMy Callsign=N0CALL-1\r\n")
+                       .arg(sim.port()).toLatin1());
+        MessageBoxRecorder boxes;
+        QVERIFY(f.load());
+        frmKeldoTerminal& w = *f.window;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+
+        // Link-up.
+        QVERIFY(sim.waitForOutput("<- MYCALL N0CALL-1"));
+        QVERIFY(sim.waitForOutput("<- LISTEN ON"));
+        QVERIFY(sim.waitForOutput("<- COMPRESSION FILES"));
+        QVERIFY(sim.waitForOutput("<- BW2300"));
+        QTRY_COMPARE(f.session->display.panel(Panel::Tcp).picture, Picture::LedVerde);
+        QTRY_VERIFY(w.action("mnuConnect")->isEnabled());
+
+        // Connect through the dialog, typed in lower case and confirmed at once.
+        bool dialogSeen = false;
+        QTimer::singleShot(0, this, [&] {
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            dialogSeen = true;
+            auto* target = dialog->findChild<QComboBox*>("cboConnectHF");
+            QVERIFY(target && target->isVisibleTo(dialog));
+            target->setEditText("ea1abc");
+            dialog->findChild<QPushButton*>("cmdConnect")->click();
+        });
+        w.action("mnuConnect")->trigger();
+        QVERIFY(dialogSeen);
+        QCOMPARE(f.session->display.panel(Panel::Indicativos).text, QString("Connecting with EA1ABC ..."));
+        QCOMPARE(f.session->s().connectWithHf, QString("EA1ABC"));
+        QCOMPARE(f.session->s().connectHfList[0], QString("EA1ABC"));
+        QVERIFY(f.readIni().contains("Connect With HF=EA1ABC"));
+        QVERIFY(sim.waitForOutput("<- CONNECT N0CALL-1 EA1ABC"));
+        QVERIFY(stepTo(sim, "-> CONNECTED N0CALL-1 EA1ABC 2300"));
+        QTRY_COMPARE(f.session->display.panel(Panel::Indicativos).text, QString("N0CALL-1 <-> EA1ABC"));
+        QVERIFY(f.session->rx.text().contains("******* N0CALL-1 <-> EA1ABC *******  "));
+        QVERIFY(w.cmdEnviar()->isVisible());
+        QVERIFY(w.action("mnuStop")->isEnabled());
+        QVERIFY(!w.action("mnuConnect")->isEnabled());
+
+        // Two lines, one header, progress from the reports, echo at BUFFER 0.
+        typeLine(w, "GOOD MORNING");
+        QVERIFY(!w.cmdEnviar()->isVisible());
+        QVERIFY(w.progressBar()->isVisible());
+        QVERIFY(sim.waitForOutputMatch(QRegularExpression("^<= 13 bytes")).size());
+        QVERIFY(stepTo(sim, "-> PTT ON"));
+        QTRY_COMPARE(f.session->display.panel(Panel::Ptt).text, QString("TX"));
+        QVERIFY(stepTo(sim, "-> BUFFER 13"));
+        QTRY_COMPARE(f.session->display.panel(Panel::Bytes).text, QString("0 Bytes Sent"));
+        QCOMPARE(w.progressBar()->value(), 0);
+        QVERIFY(!f.session->rx.text().contains("GOOD MORNING"));
+        QVERIFY(stepTo(sim, "-> BUFFER 0"));
+        QTRY_VERIFY(f.session->rx.text().endsWith(">N0CALL-1\r\nGOOD MORNING\r\n"));
+        QVERIFY(w.cmdEnviar()->isVisible());
+        QVERIFY(!w.progressBar()->isVisible());
+        QVERIFY(stepTo(sim, "-> PTT OFF"));
+        QTRY_COMPARE(f.session->display.panel(Panel::Ptt).text, QString("RX"));
+
+        typeLine(w, "HOW ARE YOU");
+        QVERIFY(sim.waitForOutputMatch(QRegularExpression("^<= 12 bytes")).size());
+        QVERIFY(stepTo(sim, "-> BUFFER 0"));
+        QTRY_VERIFY(f.session->rx.text().endsWith("GOOD MORNING\r\nHOW ARE YOU\r\n"));
+        QCOMPARE(f.session->rx.text().count(">N0CALL-1"), 1);
+
+        // The reply, under the other station's header, with its counter.
+        QVERIFY(stepTo(sim, "-> PTT OFF"));
+        sim.writeControl("say 73 DE EA1ABC");
+        QTRY_VERIFY(f.session->rx.text().contains("<EA1ABC\r\n73 DE EA1ABC"));
+        QVERIFY(f.session->display.panel(Panel::Bytes).text.endsWith(" Bytes Rcvd"));
+        w.txtMainChat()->syncNow();
+        QVERIFY(w.txtMainChat()->toPlainText().contains("<EA1ABC\n73 DE EA1ABC"));
+
+        // Stop: Disconnecting... until DISCONNECTED.
+        w.action("mnuStop")->trigger();
+        QCOMPARE(f.session->display.panel(Panel::Indicativos).text, QString("Disconnecting..."));
+        QVERIFY(!w.action("mnuStop")->isEnabled());
+        QVERIFY(sim.waitForOutput("<- ABORT"));
+        QVERIFY(stepTo(sim, "-> DISCONNECTED"));
+        QTRY_COMPARE(f.session->display.panel(Panel::Indicativos).text, QString("Disconnected"));
+        QVERIFY(w.action("mnuConnect")->isEnabled());
+        QVERIFY(!w.cmdEnviar()->isVisible());
+
+        // An incoming call: the header shows the caller.
+        sim.writeControl("callin EB2XYZ");
+        QTRY_COMPARE(f.session->display.panel(Panel::Indicativos).text, QString("EB2XYZ <-> N0CALL-1"));
+        sim.writeControl("say HELLO N0CALL");
+        QTRY_VERIFY(f.session->rx.text().contains("<EB2XYZ\r\nHELLO N0CALL\r\n"));
+        QVERIFY(boxes.verify());
+    }
+};
+
+QTEST_MAIN(TestConversationE2E)
+#include "test_conversation_e2e.moc"
