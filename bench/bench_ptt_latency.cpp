@@ -1,0 +1,236 @@
+// Keying latency: from the moment the modem writes "PTT ON\r" on the command
+// channel to the moment the CAT bytes can be read at the radio's end of a
+// pseudo-terminal pair. The terminal (link and keyer) runs on the main
+// thread's event loop as in the program; a stand-in modem and the "radio"
+// run on a second thread with plain blocking calls, so their own overhead
+// is a few system calls.
+//
+//   bench_ptt_latency [key-ups]      (default 2000; needs socat)
+
+#include "app/MessageBox.h"
+#include "app/Session.h"
+#include "ptt/PttKeyer.h"
+#include "ptt/SerialPortDevice.h"
+#include "settings/Settings.h"
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QThread>
+#include <QTimer>
+
+#include <arpa/inet.h>
+#include <fcntl.h>
+#include <netinet/in.h>
+#include <netinet/tcp.h>
+#include <poll.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <future>
+#include <thread>
+#include <vector>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+const QByteArray KeyFrame = QByteArray::fromHex("FEFE94E01C0001FD");
+const QByteArray UnkeyFrame = QByteArray::fromHex("FEFE94E01C0000FD");
+
+int listenOn(quint16 port)
+{
+    const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
+    if (fd < 0)
+        return -1;
+    const int one = 1;
+    ::setsockopt(fd, SOL_SOCKET, SO_REUSEADDR, &one, sizeof one);
+    sockaddr_in a{};
+    a.sin_family = AF_INET;
+    a.sin_port = htons(port);
+    a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    if (::bind(fd, reinterpret_cast<sockaddr*>(&a), sizeof a) != 0 || ::listen(fd, 4) != 0) {
+        ::close(fd);
+        return -1;
+    }
+    return fd;
+}
+
+quint16 portOf(int fd)
+{
+    sockaddr_in a{};
+    socklen_t len = sizeof a;
+    ::getsockname(fd, reinterpret_cast<sockaddr*>(&a), &len);
+    return ntohs(a.sin_port);
+}
+
+// Reads exactly n bytes from fd, or fails after timeoutMs.
+bool readExactly(int fd, QByteArray& out, int n, int timeoutMs)
+{
+    out.clear();
+    const auto deadline = Clock::now() + std::chrono::milliseconds(timeoutMs);
+    char buf[64];
+    while (out.size() < n) {
+        const int left = int(std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count());
+        if (left <= 0)
+            return false;
+        pollfd p{fd, POLLIN, 0};
+        if (::poll(&p, 1, left) <= 0)
+            continue;
+        const ssize_t got = ::read(fd, buf, std::min<size_t>(sizeof buf, size_t(n - out.size())));
+        if (got > 0)
+            out.append(buf, int(got));
+        else if (got == 0)
+            return false;
+    }
+    return true;
+}
+
+void drain(int fd)
+{
+    char buf[4096];
+    while (::recv(fd, buf, sizeof buf, MSG_DONTWAIT) > 0) {
+    }
+}
+
+struct Stats
+{
+    double median = 0, p99 = 0, max = 0;
+};
+
+Stats statsOf(std::vector<double> v)
+{
+    Stats s;
+    if (v.empty())
+        return s;
+    std::sort(v.begin(), v.end());
+    s.median = v[v.size() / 2];
+    s.p99 = v[size_t(std::ceil(0.99 * double(v.size()))) - 1];
+    s.max = v.back();
+    return s;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    const int keyUps = argc > 1 ? std::max(1, QByteArray(argv[1]).toInt()) : 2000;
+    const int warmUp = 50;
+
+    MessageBox::setHandler([](const MessageBox::Shown& box) {
+        std::fprintf(stderr, "message box: %s\n", qPrintable(box.text));
+    });
+
+    const QString socat = QStandardPaths::findExecutable(QStringLiteral("socat"));
+    if (socat.isEmpty()) {
+        std::fprintf(stderr, "socat is not installed\n");
+        return 2;
+    }
+    QTemporaryDir dir;
+    const QString ttyA = dir.filePath(QStringLiteral("ttyA"));
+    const QString ttyB = dir.filePath(QStringLiteral("ttyB"));
+    QProcess pair;
+    pair.start(socat, {QStringLiteral("pty,raw,echo=0,link=") + ttyA, QStringLiteral("pty,raw,echo=0,link=") + ttyB});
+    QDeadlineTimer ready(10000);
+    while (!(QFile::exists(ttyA) && QFile::exists(ttyB)) && !ready.hasExpired())
+        QThread::msleep(5);
+    const int radio = ::open(QFile::encodeName(ttyB).constData(), O_RDWR | O_NOCTTY);
+    if (radio < 0) {
+        std::fprintf(stderr, "no pseudo-terminal pair\n");
+        return 2;
+    }
+
+    // The stand-in modem listens on a command port and the port above it.
+    int cmdListen = -1, dataListen = -1;
+    for (int attempt = 0; attempt < 50 && dataListen < 0; ++attempt) {
+        cmdListen = listenOn(0);
+        if (cmdListen < 0)
+            continue;
+        dataListen = listenOn(quint16(portOf(cmdListen) + 1));
+        if (dataListen < 0)
+            ::close(cmdListen);
+    }
+    if (dataListen < 0) {
+        std::fprintf(stderr, "no free port pair\n");
+        return 2;
+    }
+
+    Session session(dir.path());
+    Settings& s = session.s();
+    s.keldoMode = QStringLiteral("KELDOHF");
+    s.hfHost = QStringLiteral("127.0.0.1");
+    s.hfTcpPort = portOf(cmdListen);
+    s.via = 1;
+    s.rig = 128; // IC-7300: an 8-byte CI-V frame
+    s.baud = QStringLiteral("115200");
+    s.catPort = QStringLiteral("COM3");
+    s.portDevices.insert(3, ttyA);
+    session.ptt.OpenPttPort();
+    if (!session.ptt.comPTT().isOpen()) {
+        std::fprintf(stderr, "the CAT port did not open\n");
+        return 2;
+    }
+
+    std::vector<double> keyUs, unkeyUs;
+    std::atomic<int> errors{0};
+    std::thread modem([&] {
+        const int cmd = ::accept(cmdListen, nullptr, nullptr);
+        const int data = ::accept(dataListen, nullptr, nullptr);
+        const int one = 1;
+        ::setsockopt(cmd, IPPROTO_TCP, TCP_NODELAY, &one, sizeof one);
+        QByteArray got;
+        for (int i = 0; i < warmUp + keyUps; ++i) {
+            drain(cmd);
+            const auto t0 = Clock::now();
+            ::send(cmd, "PTT ON\r", 7, 0);
+            const bool keyed = readExactly(radio, got, KeyFrame.size(), 2000);
+            const auto t1 = Clock::now();
+            if (!keyed || got != KeyFrame)
+                ++errors;
+            const auto t2 = Clock::now();
+            ::send(cmd, "PTT OFF\r", 8, 0);
+            const bool unkeyed = readExactly(radio, got, UnkeyFrame.size(), 2000);
+            const auto t3 = Clock::now();
+            if (!unkeyed || got != UnkeyFrame)
+                ++errors;
+            if (i >= warmUp) {
+                keyUs.push_back(std::chrono::duration<double, std::micro>(t1 - t0).count());
+                unkeyUs.push_back(std::chrono::duration<double, std::micro>(t3 - t2).count());
+            }
+        }
+        ::close(cmd);
+        ::close(data);
+        QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+    });
+
+    QTimer::singleShot(0, &session, [&] { session.link.CheckSockets(); });
+    app.exec();
+    modem.join();
+    session.ptt.ClosePttPort();
+    ::close(radio);
+    ::close(cmdListen);
+    ::close(dataListen);
+    pair.terminate();
+    pair.waitForFinished(3000);
+
+    const Stats on = statsOf(keyUs);
+    const Stats off = statsOf(unkeyUs);
+    std::printf("PTT keying latency, modem line written -> CAT bytes readable on the tty (%d key-ups, IC-7300 CI-V)\n",
+                int(keyUs.size()));
+    std::printf("  PTT ON : median %8.1f us   p99 %8.1f us   max %8.1f us\n", on.median, on.p99, on.max);
+    std::printf("  PTT OFF: median %8.1f us   p99 %8.1f us   max %8.1f us\n", off.median, off.p99, off.max);
+    const bool met = on.median < 1000.0 && on.p99 < 5000.0;
+    std::printf("  target : median < 1000 us, p99 < 5000 us: %s\n", met ? "met" : "MISSED");
+    if (errors > 0)
+        std::printf("  %d wrong or missing frames\n", int(errors));
+    return errors > 0 ? 1 : 0;
+}
