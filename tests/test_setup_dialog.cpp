@@ -261,7 +261,8 @@ void TestSetupDialog::selectedModePortLimits()
     dialog->txtPuertoComandosHF->setText(text);
     if (!accepted)
         m_boxes->expect(QStringLiteral("Invalid TCP port"), MessageBox::Icon::Warning);
-    dialog->cmdOK->click();
+    // A mouse click takes the focus to the button first.
+    QTest::mouseClick(dialog->cmdOK, Qt::LeftButton);
     QVERIFY(m_boxes->verify());
 
     if (accepted) {
@@ -737,7 +738,7 @@ void TestSetupDialog::unknownStoredModeAndBandwidthStayUnchanged()
     // The FM fields are the ones tested.
     d.txtPuertoComandosFM->setText(QStringLiteral("80"));
     m_boxes->expect(QStringLiteral("Invalid TCP port"), MessageBox::Icon::Warning);
-    d.cmdOK->click();
+    QTest::mouseClick(d.cmdOK, Qt::LeftButton);
     QVERIFY(m_boxes->verify());
     QCOMPARE(d.focusWidget(), d.txtPuertoComandosFM);
     d.txtPuertoComandosFM->setText(QStringLiteral("8311"));
