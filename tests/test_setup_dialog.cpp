@@ -207,6 +207,14 @@ void TestSetupDialog::framesAndMenusFollowTheOptions()
     d.chkLaunch->click();
     QVERIFY(shown(d.fraRutaKELDOSAT) && !shown(d.fraRutaKELDOHF) && !shown(d.fraRutaKELDOFM));
 
+    // Arrow keys between the options choose a mode as well.
+    d.optKELDOHF->click();
+    d.optKELDOHF->setFocus();
+    QTest::keyClick(d.optKELDOHF, Qt::Key_Down);
+    QVERIFY(d.optKELDOFM1200->isChecked());
+    QVERIFY(shown(d.fraFMTCP) && !shown(d.fraHFTCP));
+    QVERIFY(menus.modeChecked(FM) && !menus.pttMenuVisible());
+
     // Each location frame can browse for the program; the box stays editable.
     QVERIFY(d.cmdBrowseSAT->parentWidget() == d.fraRutaKELDOSAT);
     QVERIFY(!d.txtKELDOSATPath->isReadOnly());

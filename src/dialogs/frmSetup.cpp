@@ -9,6 +9,7 @@
 #include "app/Twips.h"
 #include "settings/CallSign.h"
 
+#include <QAbstractButton>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QDir>
@@ -191,7 +192,11 @@ void frmSetup::buildControls()
             data->setText(QString::number(PortValueOfText(text) + 1));
         });
     }
-    connect(m_modeGroup, &QButtonGroup::buttonClicked, this, [this] { GestionarModo(); });
+    // Toggled rather than clicked, so that arrow keys between the options count too.
+    connect(m_modeGroup, &QButtonGroup::buttonToggled, this, [this](QAbstractButton*, bool checked) {
+        if (checked)
+            GestionarModo();
+    });
     connect(chkLaunch, &QCheckBox::clicked, this, [this] { GestionarModo(); });
     connect(cmdOK, &QPushButton::clicked, this, [this] { cmdOK_Click(); });
     connect(cmdCancel, &QPushButton::clicked, this, [this] { cmdCancel_Click(); });
@@ -210,7 +215,8 @@ void frmSetup::Form_Load()
     txtPuertoComandosFM->setToolTip(QStringLiteral("TCP Command Port (default: 8310)"));
     txtPuertoComandosSAT->setToolTip(QStringLiteral("TCP Command Port (default: 8300)"));
     setWindowIcon(QIcon(ImageList::Picture(QStringLiteral("Rueda"))));
-    // 3. Setting a port box also fills its data-port box.
+    // 3. The data-port box is filled here too: the design text "8300" gives
+    // no change signal when the setting is 8300.
     for (ModeFields* m : {&m_hf, &m_fm, &m_sat}) {
         m->port->setText(QString::number(*m->portSetting));
         m->dataPort->setText(QString::number(qint64(*m->portSetting) + 1));
