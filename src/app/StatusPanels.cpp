@@ -37,6 +37,7 @@ void StatusPanels::addPanel(const QString& key, const QString& text, int widthTw
 {
     auto* frame = new QFrame(this);
     frame->setObjectName(key);
+    frame->setAccessibleName(key);
     frame->setFrameShape(bevel ? QFrame::Panel : QFrame::NoFrame);
     frame->setFrameShadow(QFrame::Sunken);
     frame->setFixedWidth(Twips::ToPixels(widthTwips));

@@ -12,19 +12,11 @@
 #include "app/StatusPanels.h"
 #include "app/Twips.h"
 #include "app/frmAbout.h"
+#include "ptt/RadioCatalogue.h"
 
-#if __has_include("dialogs/frmConnect.h")
 #include "dialogs/frmConnect.h"
-#define KELDO_HAVE_CONNECT 1
-#endif
-#if __has_include("dialogs/frmSetup.h")
 #include "dialogs/frmSetup.h"
-#define KELDO_HAVE_SETUP 1
-#endif
-#if __has_include("ptt/frmPTT.h")
 #include "ptt/frmPTT.h"
-#define KELDO_HAVE_PTT_DIALOG 1
-#endif
 
 #include <QActionGroup>
 #include <QApplication>
@@ -380,7 +372,8 @@ bool frmKeldoTerminal::Form_Load(const QString& programPath)
         s.fmTcpPort = port;
     }
 
-    // 3. The radio catalogue is built in on first use.
+    // 3. The radio catalogue (constant tables, built once).
+    LoadRadioCatalogue();
     // 4. The status bar exists since construction.
     // 5. Caption without call sign.
     se.display.setCaption(CaptionPrefix());
@@ -518,18 +511,14 @@ void frmKeldoTerminal::closeEvent(QCloseEvent* event)
 
 void frmKeldoTerminal::mnuSetup_Click()
 {
-#ifdef KELDO_HAVE_SETUP
     frmSetup dialog(m_session, this);
     dialog.exec();
-#endif
 }
 
 void frmKeldoTerminal::mnuPTT_Click()
 {
-#ifdef KELDO_HAVE_PTT_DIALOG
     frmPTT dialog(m_session, this);
     dialog.exec();
-#endif
 }
 
 void frmKeldoTerminal::mnuConnect_Click()
@@ -540,10 +529,8 @@ void frmKeldoTerminal::mnuConnect_Click()
         return;
     }
     m_tx->setFocus();
-#ifdef KELDO_HAVE_CONNECT
     frmConnect dialog(m_session, this);
     dialog.exec();
-#endif
 }
 
 void frmKeldoTerminal::mnuStop_Click()
