@@ -48,6 +48,7 @@ void StatusPanels::addPanel(const QString& key, const QString& text, int widthTw
     picture->setObjectName(key + QStringLiteral("Picture"));
     picture->setFixedSize(20, 20);
     picture->hide();
+    m_shown.insert(key, PanelState{text, QString(), QString()});
     auto* label = new QLabel(text, frame);
     label->setObjectName(key + QStringLiteral("Text"));
     label->setTextFormat(Qt::PlainText);
@@ -75,12 +76,16 @@ void StatusPanels::setPanel(const QString& key, const PanelState& state)
     QLabel* picture = m_pictures.value(key);
     if (!text || !picture)
         return;
-    text->setText(state.text);
-    SetPlainToolTip(m_frames.value(key), state.toolTip);
-    if (m_pictureKeys.value(key) != state.picture) {
-        m_pictureKeys[key] = state.picture;
+    // Refreshes come on every arrival: touch only what changed.
+    PanelState& shown = m_shown[key];
+    if (shown.text != state.text)
+        text->setText(state.text);
+    if (shown.toolTip != state.toolTip)
+        SetPlainToolTip(m_frames.value(key), state.toolTip);
+    if (shown.picture != state.picture) {
         const QPixmap pm = ImageList::Picture(state.picture);
         picture->setPixmap(pm);
         picture->setVisible(!pm.isNull());
     }
+    shown = state;
 }

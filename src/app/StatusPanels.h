@@ -3,8 +3,9 @@
 #include <QFrame>
 #include <QHash>
 
+#include "terminal/DisplayState.h"
+
 class QLabel;
-struct PanelState;
 
 // stbStatus: five fixed panels in a row, each a sunken frame with a picture
 // and a plain-text label, reached by key.
@@ -28,7 +29,7 @@ private:
     QHash<QString, QFrame*> m_frames;
     QHash<QString, QLabel*> m_texts;
     QHash<QString, QLabel*> m_pictures;
-    QHash<QString, QString> m_pictureKeys;
+    QHash<QString, PanelState> m_shown;
 };
 
 // Sets a tooltip that is always shown as plain text.
