@@ -512,6 +512,8 @@ void frmKeldoTerminal::closeEvent(QCloseEvent* event)
 void frmKeldoTerminal::mnuSetup_Click()
 {
     frmSetup dialog(m_session, this);
+    dialog.programs.kill = killProcessByName;
+    dialog.programs.launch = launchProgram;
     dialog.exec();
 }
 
