@@ -1,0 +1,393 @@
+// Received text through the real receive path into the real RX screen:
+// Terminal::ReceiveDataBytes -> RxTextModel -> RxScreenView (txtMainChat of
+// the real main window, offscreen), with the screen already at its cap. Beside
+// it the whole-rewrite approach: a plain QPlainTextEdit whose whole text is
+// set with setPlainText on every arrival, at the same cap, in the same run.
+//
+//   bench_rx_throughput [MB] [rewrite-MB]      (default 10 and 1)
+//
+// How arrivals are driven: one arrival per event-loop pass, as a socket's
+// readyRead delivers them. For each fragment the loop takes the arrival time,
+// calls ReceiveDataBytes (as ModemLink does), then runs
+// QCoreApplication::processEvents(): that is where the view's own 16 ms frame
+// timer fires (RxScreenView syncs at most once per frame) and where the
+// window's paint events run. Arrivals come flat out, so this is a flood: the
+// worst case for throughput and for the frame timer's latency.
+//
+// When an arrival is on screen, two figures:
+// - synced: the view's sync edits its document in one edit block, whose end
+//   emits QTextDocument::contentsChanged. When that fired during a
+//   processEvents() call, the sync read the model after every arrival so far,
+//   so all arrivals not yet synced are stamped with the time processEvents()
+//   returned (after the sync, its caret move and scroll, and whatever else
+//   that pass ran: a slight overestimate, never an underestimate).
+// - painted: the first paint of the view's viewport in a later pass (a paint
+//   in the same pass may have come before the sync, so it is not counted).
+// For the whole-rewrite widget the text is set synchronously before the pass:
+// an arrival is "set" when that pass returns, "painted" once the viewport has
+// been painted in that pass or a later one.
+//
+// Memory: VmRSS sampled every 256 arrivals over the run, VmHWM (peak) from
+// /proc/self/status.
+
+#include "app/MessageBox.h"
+#include "app/RxScreenView.h"
+#include "app/Session.h"
+#include "app/frmKeldoTerminal.h"
+#include "terminal/RxTextModel.h"
+#include "terminal/Terminal.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QTextBlock>
+#include <QTextDocument>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <random>
+#include <vector>
+
+namespace {
+
+constexpr unsigned Seed = 20240611;
+constexpr int MaxFragment = 1460;
+
+// Text as a keyboard QSO looks: words, a CR every ~60 characters, now and
+// then CR LF or a lone LF instead.
+QByteArray makeText(qsizetype bytes, std::mt19937& rng)
+{
+    static const char letters[] = "ETAOINSHRDLCUMWFGYPBVKJXQZ0123456789etaoinshrdlcumwfgypbvk";
+    static const char punct[] = ".,?!/-=";
+    std::uniform_int_distribution<int> letter(0, int(sizeof letters) - 2);
+    std::uniform_int_distribution<int> mark(0, int(sizeof punct) - 2);
+    std::uniform_int_distribution<int> wordLen(1, 9);
+    std::uniform_int_distribution<int> lineLen(40, 80);
+    std::uniform_int_distribution<int> percent(0, 99);
+    QByteArray out;
+    out.reserve(bytes + 100);
+    int line = 0;
+    int target = lineLen(rng);
+    while (out.size() < bytes) {
+        const int n = wordLen(rng);
+        for (int i = 0; i < n; ++i)
+            out.append(letters[letter(rng)]);
+        if (percent(rng) < 8)
+            out.append(punct[mark(rng)]);
+        line += n + 1;
+        if (line >= target) {
+            const int p = percent(rng);
+            if (p < 6)
+                out.append("\r\n");
+            else if (p < 8)
+                out.append('\n');
+            else
+                out.append('\r');
+            line = 0;
+            target = lineLen(rng);
+        } else {
+            out.append(' ');
+        }
+    }
+    out.truncate(bytes);
+    return out;
+}
+
+struct Fragment {
+    qsizetype offset;
+    qsizetype size;
+};
+
+std::vector<Fragment> splitRandomly(qsizetype total, std::mt19937& rng)
+{
+    std::uniform_int_distribution<int> size(1, MaxFragment);
+    std::vector<Fragment> out;
+    qsizetype at = 0;
+    while (at < total) {
+        const qsizetype n = std::min<qsizetype>(size(rng), total - at);
+        out.push_back({at, n});
+        at += n;
+    }
+    return out;
+}
+
+long long statusKb(const char* field)
+{
+    QFile f(QStringLiteral("/proc/self/status"));
+    if (!f.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray& line : f.readAll().split('\n'))
+        if (line.startsWith(field))
+            return line.mid(int(qstrlen(field))).trimmed().split(' ').value(0).toLongLong();
+    return -1;
+}
+
+struct Result {
+    double mb = 0;
+    double seconds = 0;
+    double mbPerS = 0;
+    double medianMs = 0;
+    double p99Ms = 0;
+    double maxMs = 0;
+    size_t over20 = 0;
+    size_t arrivals = 0;
+};
+
+Result summarize(std::vector<qint64> latencyNs, qint64 bytes, qint64 elapsedNs)
+{
+    Result r;
+    r.arrivals = latencyNs.size();
+    r.mb = double(bytes) / 1e6;
+    r.seconds = double(elapsedNs) / 1e9;
+    r.mbPerS = r.mb / r.seconds;
+    if (latencyNs.empty())
+        return r;
+    std::sort(latencyNs.begin(), latencyNs.end());
+    auto at = [&](double q) { return double(latencyNs[size_t(q * double(latencyNs.size() - 1))]) / 1e6; };
+    r.medianMs = at(0.5);
+    r.p99Ms = at(0.99);
+    r.maxMs = double(latencyNs.back()) / 1e6;
+    r.over20 = size_t(std::count_if(latencyNs.begin(), latencyNs.end(), [](qint64 ns) { return ns > 20'000'000; }));
+    return r;
+}
+
+// Arrival times, and for each arrival when the widget's text first included
+// it (synced) and when the widget was next painted after that (painted).
+struct Tracker {
+    explicit Tracker(size_t n) : arrival(n), toSync(n), toPaint(n) {}
+    void arrived(size_t i, qint64 t) { arrival[i] = t; }
+    // Every arrival before index end is in the widget's text as of t.
+    void synced(size_t end, qint64 t)
+    {
+        for (; syncedEnd < end; ++syncedEnd)
+            toSync[syncedEnd] = t - arrival[syncedEnd];
+    }
+    void painted(qint64 t)
+    {
+        for (; paintedEnd < syncedEnd; ++paintedEnd)
+            toPaint[paintedEnd] = t - arrival[paintedEnd];
+    }
+    bool allPainted() const { return paintedEnd == arrival.size(); }
+    void truncate(size_t n)
+    {
+        arrival.resize(n);
+        toSync.resize(n);
+        toPaint.resize(n);
+    }
+    std::vector<qint64> arrival, toSync, toPaint;
+    size_t syncedEnd = 0;
+    size_t paintedEnd = 0;
+};
+
+// Notes when a widget's viewport is painted.
+class PaintWatch : public QObject
+{
+public:
+    bool painted = false;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            painted = true;
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+void settle()
+{
+    for (int i = 0; i < 5; ++i)
+        QCoreApplication::processEvents();
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    const double mb = argc > 1 ? std::atof(argv[1]) : 10.0;
+    const double rewriteMb = argc > 2 ? std::atof(argv[2]) : 1.0;
+    if (mb <= 0 || rewriteMb <= 0) {
+        std::fprintf(stderr, "usage: %s [MB] [rewrite-MB]\n", argv[0]);
+        return 2;
+    }
+    int boxes = 0;
+    MessageBox::setHandler([&boxes](const MessageBox::Shown& box) {
+        std::fprintf(stderr, "unexpected message box: %s\n", qPrintable(box.text));
+        ++boxes;
+    });
+
+    std::mt19937 rng(Seed);
+    const qsizetype total = qsizetype(mb * 1e6);
+    const qsizetype rewriteTotal = std::min(total, qsizetype(rewriteMb * 1e6));
+    const QByteArray prefill = makeText(2 * RxTextModel::Cap, rng);
+    const QByteArray text = makeText(total, rng);
+    const std::vector<Fragment> fragments = splitRandomly(total, rng);
+
+    // The real window on settings of its own, shown; the link is never started.
+    QTemporaryDir dir;
+    Session session(dir.path());
+    session.conn.ConnectedCall1 = QStringLiteral("N0CALL");
+    session.conn.ConnectedCall2 = QStringLiteral("W1AW");
+    session.conn.OutgoingCall = 1;
+    frmKeldoTerminal window(session);
+    window.show();
+    settle();
+    RxScreenView* view = window.txtMainChat();
+
+    // The screen at its cap before the clock starts.
+    for (qsizetype at = 0; at < prefill.size(); at += MaxFragment)
+        session.terminal.ReceiveDataBytes(prefill.mid(at, MaxFragment));
+    view->syncNow();
+    settle();
+    if (session.rx.length() != RxTextModel::Cap) {
+        std::fprintf(stderr, "the screen is not at its cap: %lld characters\n", (long long)session.rx.length());
+        return 1;
+    }
+
+    // ---- The real path -------------------------------------------------------
+    bool synced = false;
+    QObject::connect(view->document(), &QTextDocument::contentsChanged, [&synced] { synced = true; });
+    PaintWatch viewPaints;
+    view->viewport()->installEventFilter(&viewPaints);
+    Tracker real(fragments.size());
+    std::vector<qint64> syncPassNs;
+    qint64 receiveNs = 0;
+    const long long rssStart = statusKb("VmRSS:");
+    long long rssMin = rssStart, rssMax = rssStart;
+    QElapsedTimer clock;
+    clock.start();
+    for (size_t i = 0; i < fragments.size(); ++i) {
+        const Fragment f = fragments[i];
+        const qint64 t0 = clock.nsecsElapsed();
+        real.arrived(i, t0);
+        session.terminal.ReceiveDataBytes(QByteArray(text.constData() + f.offset, f.size));
+        const qint64 t1 = clock.nsecsElapsed();
+        receiveNs += t1 - t0;
+        synced = false;
+        viewPaints.painted = false;
+        QCoreApplication::processEvents();
+        const qint64 now = clock.nsecsElapsed();
+        // A paint is credited only to syncs of earlier passes: within one
+        // pass it may have come before the sync.
+        if (viewPaints.painted)
+            real.painted(now);
+        if (synced) {
+            syncPassNs.push_back(now - t1);
+            real.synced(i + 1, now);
+        }
+        if (i % 256 == 0) {
+            const long long rss = statusKb("VmRSS:");
+            rssMin = std::min(rssMin, rss);
+            rssMax = std::max(rssMax, rss);
+        }
+    }
+    // The last arrivals wait for the next frame and its paint.
+    while (!real.allPainted()) {
+        synced = false;
+        viewPaints.painted = false;
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        const qint64 now = clock.nsecsElapsed();
+        if (viewPaints.painted)
+            real.painted(now);
+        if (synced)
+            real.synced(fragments.size(), now);
+    }
+    const qint64 realNs = clock.nsecsElapsed();
+    const long long rssEnd = statusKb("VmRSS:");
+    const long long hwmAfterReal = statusKb("VmHWM:");
+    const Result realSync = summarize(real.toSync, total, realNs);
+    const Result realPaint = summarize(real.toPaint, total, realNs);
+    rssMin = std::min(rssMin, rssEnd);
+    rssMax = std::max(rssMax, rssEnd);
+    // What the screen shows must be the model's text.
+    const bool faithful = view->toPlainText() == RxScreenView::ToDisplay(session.rx.text(), session.rx.charBeforeText());
+
+    // ---- The whole-rewrite approach -------------------------------------------
+    // Same conversion and cap (a second session's receive path, no window), and
+    // a plain widget of the same size and font whose text is set every time.
+    QTemporaryDir dir2;
+    Session plainSession(dir2.path());
+    plainSession.conn = session.conn;
+    QPlainTextEdit plain;
+    plain.setReadOnly(true);
+    plain.setUndoRedoEnabled(false);
+    plain.setFont(view->font());
+    plain.setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    plain.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    plain.resize(view->size());
+    plain.show();
+    auto rewrite = [&] {
+        plain.setPlainText(RxScreenView::ToDisplay(plainSession.rx.text(), plainSession.rx.charBeforeText()));
+        QTextCursor end = plain.textCursor();
+        end.movePosition(QTextCursor::End);
+        plain.setTextCursor(end);
+        plain.verticalScrollBar()->setValue(plain.verticalScrollBar()->maximum());
+    };
+    for (qsizetype at = 0; at < prefill.size(); at += MaxFragment)
+        plainSession.terminal.ReceiveDataBytes(prefill.mid(at, MaxFragment));
+    rewrite();
+    settle();
+    PaintWatch plainPaints;
+    plain.viewport()->installEventFilter(&plainPaints);
+    Tracker whole(fragments.size());
+    qint64 rewriteBytes = 0;
+    size_t rewriteArrivals = 0;
+    clock.restart();
+    for (size_t i = 0; i < fragments.size() && rewriteBytes < rewriteTotal; ++i) {
+        const Fragment f = fragments[i];
+        whole.arrived(i, clock.nsecsElapsed());
+        plainSession.terminal.ReceiveDataBytes(QByteArray(text.constData() + f.offset, f.size));
+        rewrite();
+        plainPaints.painted = false;
+        QCoreApplication::processEvents();
+        const qint64 now = clock.nsecsElapsed();
+        whole.synced(i + 1, now);
+        if (plainPaints.painted)
+            whole.painted(now);
+        rewriteBytes += f.size;
+        rewriteArrivals = i + 1;
+    }
+    whole.truncate(rewriteArrivals);
+    while (!whole.allPainted()) {
+        plainPaints.painted = false;
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        if (plainPaints.painted)
+            whole.painted(clock.nsecsElapsed());
+    }
+    const qint64 rewriteNs = clock.nsecsElapsed();
+    const Result wholeSync = summarize(whole.toSync, rewriteBytes, rewriteNs);
+    const Result wholePaint = summarize(whole.toPaint, rewriteBytes, rewriteNs);
+    std::sort(syncPassNs.begin(), syncPassNs.end());
+
+    auto latencies = [](const char* what, const Result& r) {
+        std::printf("      arrival -> %-9s median %6.2f ms, p99 %6.2f ms, max %6.2f ms, over 20 ms: %zu of %zu\n", what,
+                    r.medianMs, r.p99Ms, r.maxMs, r.over20, r.arrivals);
+    };
+    std::printf("received text into the RX screen at its cap (%lld characters), fragments of 1..%d bytes, seed %u\n",
+                (long long)RxTextModel::Cap, MaxFragment, Seed);
+    std::printf("  frame-synced view (real path): %6.2f MB in %6.2f s = %8.2f MB/s\n", realSync.mb, realSync.seconds,
+                realSync.mbPerS);
+    latencies("synced:", realSync);
+    latencies("painted:", realPaint);
+    std::printf("      ReceiveDataBytes: %.0f %% of the run; event passes with a sync: %zu, each median %.2f ms, max %.2f ms\n",
+                100.0 * double(receiveNs) / double(realNs), syncPassNs.size(),
+                syncPassNs.empty() ? 0.0 : double(syncPassNs[syncPassNs.size() / 2]) / 1e6,
+                syncPassNs.empty() ? 0.0 : double(syncPassNs.back()) / 1e6);
+    std::printf("  whole rewrite (setPlainText):  %6.2f MB in %6.2f s = %8.2f MB/s%s\n", wholeSync.mb, wholeSync.seconds,
+                wholeSync.mbPerS, rewriteBytes < total ? " (fewer MB, as it is slow; MB/s is comparable)" : "");
+    latencies("set:", wholeSync);
+    latencies("painted:", wholePaint);
+    std::printf("  throughput ratio: %.1fx the whole rewrite (target >= 50x)\n", realSync.mbPerS / wholeSync.mbPerS);
+    std::printf("  memory over the real-path run: VmRSS start %lld KiB, end %lld KiB, lowest %lld, highest %lld; "
+                "peak VmHWM after it %lld KiB, at the end %lld KiB\n",
+                rssStart, rssEnd, rssMin, rssMax, hwmAfterReal, statusKb("VmHWM:"));
+    std::printf("  screen matches the model: %s; message boxes: %d\n", faithful ? "yes" : "NO", boxes);
+    return faithful && boxes == 0 ? 0 : 1;
+}

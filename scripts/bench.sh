@@ -1,0 +1,53 @@
+#!/usr/bin/env bash
+# Builds, then runs the benchmarks and prints their figures:
+#   bench_link_cpu       terminal CPU use, no modem / linked to an idle practice modem
+#   bench_rx_throughput  received text into the RX screen, beside a whole rewrite
+#   bench_startup        start-up time and memory beside a bare Qt window
+#
+#   scripts/bench.sh [--xvfb]
+#
+# Everything runs offscreen (or under the QT_QPA_PLATFORM you set). With
+# --xvfb the start-up benchmark runs once more under Xvfb with the xcb
+# platform. KELDO_BENCH_CPU_SECONDS shortens the CPU phases (default 30 s).
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=${KELDO_BUILD_DIR:-$root/build}
+
+xvfb=0
+for arg in "$@"; do
+  case "$arg" in
+    --xvfb) xvfb=1 ;;
+    *) echo "usage: $0 [--xvfb]" >&2; exit 2 ;;
+  esac
+done
+
+"$root/scripts/build.sh"
+
+export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
+failed=()
+run() {
+  local name=$1; shift
+  echo "== $name"
+  # Qt's own notices (offscreen plugin, runtime dir) are not results.
+  if ! "$@" 2> >(grep -v -e '^QStandardPaths:' -e 'propagateSizeHints' >&2); then
+    failed+=("$name")
+  fi
+  echo
+}
+
+run bench_link_cpu "$build/bench/bench_link_cpu" "${KELDO_BENCH_CPU_SECONDS:-30}"
+run bench_rx_throughput "$build/bench/bench_rx_throughput"
+run bench_startup "$build/bench/bench_startup"
+if [ "$xvfb" = 1 ]; then
+  if command -v xvfb-run >/dev/null; then
+    run "bench_startup (xcb under Xvfb)" env QT_QPA_PLATFORM=xcb xvfb-run -a "$build/bench/bench_startup"
+  else
+    echo "xvfb-run not found: skipping the Xvfb run" >&2
+    failed+=("bench_startup (xcb under Xvfb)")
+  fi
+fi
+
+if [ ${#failed[@]} -gt 0 ]; then
+  printf 'failed: %s\n' "${failed[@]}" >&2
+  exit 1
+fi
