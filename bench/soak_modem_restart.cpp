@@ -27,6 +27,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -36,11 +37,40 @@
 #include <sys/types.h>
 
 #include <algorithm>
+#include <functional>
 #include <cstdio>
 #include <random>
 #include <vector>
 
 namespace {
+
+// Runs the event loop (without the sleeps of QTest's waits, which would
+// show up as stalls and slow every round) until cond holds or ms pass.
+bool runUntil(const std::function<bool()>& cond, int ms)
+{
+    if (cond())
+        return true;
+    QEventLoop loop;
+    QElapsedTimer t;
+    t.start();
+    QTimer check;
+    check.setInterval(1);
+    QObject::connect(&check, &QTimer::timeout, &loop, [&] {
+        if (cond() || t.elapsed() >= ms)
+            loop.quit();
+    });
+    check.start();
+    loop.exec();
+    return cond();
+}
+
+void runFor(int ms)
+{
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
 
 const QString Reply = QStringLiteral("QSL DE EA1ABC");
 const QString CrLf = QStringLiteral("\r\n");
@@ -226,7 +256,7 @@ int main(int argc, char** argv)
         }
     });
 
-    auto waitFor = [](const std::function<bool()>& cond, int ms) { return QTest::qWaitFor(cond, ms); };
+    auto waitFor = [](const std::function<bool()>& cond, int ms) { return runUntil(cond, ms); };
     auto linkedAndShown = [&] {
         return se.link.bothConnected() && se.display.panel(Panel::Tcp).picture == Picture::LedVerde;
     };
@@ -271,7 +301,7 @@ int main(int argc, char** argv)
 
         // Talk for a random while, then kill the modem.
         const int talk = uniform(talkMs);
-        QTest::qWait(talk);
+        runFor(talk);
         if (se.conn.ConnectionActive == 1) {
             ++connectedRounds;
             const PanelState ind = se.display.panel(Panel::Indicativos);
@@ -311,7 +341,7 @@ int main(int argc, char** argv)
         allCertain += acks.certain;
 
         // Down for a while, then up again on the same ports.
-        QTest::qWait(uniform(downMs));
+        runFor(uniform(downMs));
         listeningAt = -1;
         linkedAt = -1;
         if (!sim.start()) {
