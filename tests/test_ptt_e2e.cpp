@@ -87,6 +87,7 @@ class Rigctld
 public:
     ~Rigctld()
     {
+        m_query.abort();
         if (m_process.state() != QProcess::NotRunning) {
             m_process.terminate();
             if (!m_process.waitForFinished(3000))
@@ -112,12 +113,14 @@ public:
                                       QStringLiteral("-t"), QString::number(m_port)});
             if (!m_process.waitForStarted(5000))
                 return false;
+            // The first connection that gets through stays as the query
+            // connection: no short-lived probes (see ptt()).
             const bool up = QTest::qWaitFor([&] {
                 if (m_process.state() == QProcess::NotRunning)
                     return true;
-                QTcpSocket s;
-                s.connectToHost(QHostAddress::LocalHost, m_port);
-                return s.waitForConnected(200);
+                m_query.abort();
+                m_query.connectToHost(QHostAddress::LocalHost, m_port);
+                return m_query.waitForConnected(200);
             }, 10000);
             if (up && m_process.state() == QProcess::Running)
                 return true;
@@ -129,23 +132,29 @@ public:
 
     quint16 port() const { return m_port; }
 
-    // The radio's PTT state as rigctld reports it, asked on a connection of its own.
-    QString ptt() const
+    // The radio's PTT state as rigctld reports it, asked on a connection of
+    // its own, kept like the keyer's (rigctld 4.5 can drop other clients'
+    // connections when short-lived ones come and go quickly).
+    QString ptt()
     {
-        QTcpSocket s;
-        s.connectToHost(QHostAddress::LocalHost, m_port);
-        if (!s.waitForConnected(2000))
-            return QStringLiteral("no connection");
-        s.write("t\n");
-        while (!s.canReadLine()) {
-            if (!s.waitForReadyRead(2000))
-                return QStringLiteral("no answer");
+        if (m_query.state() != QAbstractSocket::ConnectedState) {
+            m_query.abort();
+            m_query.connectToHost(QHostAddress::LocalHost, m_port);
+            if (!m_query.waitForConnected(2000))
+                return QStringLiteral("no connection");
         }
-        return QString::fromLatin1(s.readLine()).trimmed();
+        m_query.readAll();
+        m_query.write("t\n");
+        while (!m_query.canReadLine()) {
+            if (!m_query.waitForReadyRead(2000))
+                return QStringLiteral("no answer: ") + m_query.errorString();
+        }
+        return QString::fromLatin1(m_query.readLine()).trimmed();
     }
 
 private:
     QProcess m_process;
+    QTcpSocket m_query;
     quint16 m_port = 0;
 };
 

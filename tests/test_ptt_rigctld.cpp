@@ -20,6 +20,8 @@ class FakeRigctld : public QObject
     Q_OBJECT
 public:
     QByteArray reply = "RPRT 0\n";
+    // Connections to close on their first command, unanswered.
+    int dropConnections = 0;
     QByteArray received;
     int accepts = 0;
     QPointer<QTcpSocket> client;
@@ -32,9 +34,16 @@ public:
             while (QTcpSocket* s = m_server.nextPendingConnection()) {
                 ++accepts;
                 client = s;
-                connect(s, &QTcpSocket::readyRead, this, [this, s] {
+                const bool drop = dropConnections > 0;
+                if (drop)
+                    --dropConnections;
+                connect(s, &QTcpSocket::readyRead, this, [this, s, drop] {
                     const QByteArray bytes = s->readAll();
                     received += bytes;
+                    if (drop) {
+                        s->abort();
+                        return;
+                    }
                     for (int i = 0; i < bytes.count('\n'); ++i)
                         s->write(reply);
                 });
@@ -62,6 +71,7 @@ private slots:
     void replyOtherThanRprt0ShowsInToolTip();
     void refusedConnectionShowsAndIsRetried();
     void lostConnectionShowsAndIsRetried();
+    void lostBeforeAnswerIsSentAgainOnce();
     void fmModeKeysNothing();
     void openPttPortClosesSerialPortAndKeepsNoMessage();
     void otherMethodDropsTheConnection();
@@ -187,6 +197,38 @@ void TestPttRigctld::lostConnectionShowsAndIsRetried()
     m_keyer->PttOff();
     QTRY_COMPARE(m_rig->received, QByteArray("T 1\nT 0\n"));
     QCOMPARE(m_rig->accepts, 2);
+}
+
+void TestPttRigctld::lostBeforeAnswerIsSentAgainOnce()
+{
+    // rigctld goes away with the unkey unanswered: it is sent again at once.
+    m_keyer->PttOn();
+    QTRY_COMPARE(m_rig->received, QByteArray("T 1\n"));
+    QTRY_COMPARE(m_keyer->rigctld().unanswered(), 0);
+    m_rig->client->abort();
+    m_keyer->PttOff();
+    QTRY_COMPARE(m_rig->received, QByteArray("T 1\nT 0\n"));
+    QCOMPARE(m_rig->accepts, 2);
+    QTRY_COMPARE(m_keyer->rigctld().unanswered(), 0);
+
+    // A lost connection with everything answered is only reported.
+    QSignalSpy problems(&m_keyer->rigctld(), &RigctldClient::problem);
+    m_rig->dropConnections = 1000;
+    m_rig->client->abort();
+    QTRY_COMPARE(problems.count(), 1);
+    QTRY_COMPARE(m_keyer->rigctld().state(), QAbstractSocket::UnconnectedState);
+
+    // Dropped again and again: one more attempt per command, no more.
+    m_keyer->PttOn();
+    QTRY_COMPARE(problems.count(), 3);
+    QTRY_COMPARE(m_keyer->rigctld().state(), QAbstractSocket::UnconnectedState);
+    QCOMPARE(m_rig->accepts, 4);
+    QCOMPARE(m_display->panel(Panel::Ptt).text, QStringLiteral("TX"));
+    m_rig->dropConnections = 0;
+    m_keyer->PttOff();
+    QTRY_VERIFY(m_rig->received.endsWith("T 1\nT 1\nT 0\n"));
+    QCOMPARE(m_rig->accepts, 5);
+    QCOMPARE(problems.count(), 3);
 }
 
 void TestPttRigctld::fmModeKeysNothing()

@@ -40,16 +40,20 @@ void RigctldClient::setEndpoint(const QString& host, int port)
     m_host = host;
     m_port = port;
     m_pending.clear();
+    m_unanswered = 0;
     m_connectTimer.stop();
     m_socket.abort();
 }
 
 void RigctldClient::send(const QByteArray& line)
 {
+    m_retried = false;
     switch (m_socket.state()) {
     case QAbstractSocket::ConnectedState:
         m_socket.write(line);
         m_socket.flush();
+        m_lastSent = line;
+        ++m_unanswered;
         return;
     case QAbstractSocket::HostLookupState:
     case QAbstractSocket::ConnectingState:
@@ -59,14 +63,20 @@ void RigctldClient::send(const QByteArray& line)
     default:
         break;
     }
+    connectWith(line);
+}
 
+void RigctldClient::connectWith(const QByteArray& pending)
+{
     m_socket.abort();
     m_reply.clear();
+    m_unanswered = 0;
     if (m_host.trimmed().isEmpty() || m_port < 1 || m_port > 65535) {
+        m_pending.clear();
         emit problem(QStringLiteral("rigctld %1: no such address").arg(where()));
         return;
     }
-    m_pending = line;
+    m_pending = pending;
     m_connectTimer.start(m_connectTimeoutMs);
     m_socket.connectToHost(m_host.trimmed(), quint16(m_port));
 }
@@ -75,6 +85,7 @@ void RigctldClient::close()
 {
     m_connectTimer.stop();
     m_pending.clear();
+    m_unanswered = 0;
     if (m_socket.state() == QAbstractSocket::ConnectedState) {
         m_socket.flush();
         m_socket.disconnectFromHost();
@@ -90,8 +101,11 @@ void RigctldClient::onConnected()
     m_socket.setSocketOption(QAbstractSocket::LowDelayOption, 1);
     if (!m_pending.isEmpty()) {
         m_socket.write(m_pending);
-        m_pending.clear();
         m_socket.flush();
+        m_unanswered += int(m_pending.count('\n'));
+        const int start = m_pending.lastIndexOf('\n', m_pending.size() - 2) + 1;
+        m_lastSent = m_pending.mid(start);
+        m_pending.clear();
     }
 }
 
@@ -105,6 +119,8 @@ void RigctldClient::onReadyRead()
             break;
         const QByteArray line = m_reply.mid(start, nl - start).trimmed();
         start = nl + 1;
+        if (line.startsWith("RPRT") && m_unanswered > 0)
+            --m_unanswered;
         if (!line.isEmpty() && line != "RPRT 0")
             emit problem(QStringLiteral("rigctld: ") + printable(line.left(200)));
     }
@@ -118,6 +134,18 @@ void RigctldClient::onError(QAbstractSocket::SocketError)
     m_connectTimer.stop();
     m_pending.clear();
     emit problem(QStringLiteral("rigctld %1: %2").arg(where(), m_socket.errorString()));
+    if (m_unanswered > 0 && !m_retried && !m_lastSent.isEmpty()) {
+        m_retried = true;
+        m_unanswered = 0;
+        // Not from inside the socket's own error handling.
+        const QByteArray again = m_lastSent;
+        QTimer::singleShot(0, this, [this, again] {
+            if (m_socket.state() == QAbstractSocket::UnconnectedState)
+                connectWith(again);
+        });
+        return;
+    }
+    m_unanswered = 0;
 }
 
 void RigctldClient::onConnectTimeout()

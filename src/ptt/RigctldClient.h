@@ -8,6 +8,10 @@
 // One kept TCP connection to Hamlib's rigctld, opened when the first command
 // needs it. Commands issued while it is being made wait and go out as soon
 // as it is up, in order. Never blocks.
+//
+// A connection lost before rigctld answered the last command gets one
+// immediate new attempt with that command: an unkey must not vanish with
+// the connection and leave the radio transmitting.
 class RigctldClient : public QObject
 {
     Q_OBJECT
@@ -29,6 +33,8 @@ public:
     void close();
 
     QAbstractSocket::SocketState state() const { return m_socket.state(); }
+    // Commands sent whose reply has not come yet.
+    int unanswered() const { return m_unanswered; }
     void setConnectTimeout(int ms) { m_connectTimeoutMs = ms; }
 
 signals:
@@ -40,6 +46,7 @@ private:
     void onReadyRead();
     void onError(QAbstractSocket::SocketError error);
     void onConnectTimeout();
+    void connectWith(const QByteArray& pending);
     QString where() const;
 
     QTcpSocket m_socket;
@@ -48,5 +55,8 @@ private:
     int m_port = 0;
     QByteArray m_pending;
     QByteArray m_reply;
+    QByteArray m_lastSent;   // the latest command handed to the socket
+    int m_unanswered = 0;    // commands sent without their "RPRT" line yet
+    bool m_retried = false;  // the latest command has had its second attempt
     int m_connectTimeoutMs = DefaultConnectTimeoutMs;
 };
