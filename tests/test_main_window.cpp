@@ -47,11 +47,11 @@ private slots:
         QVERIFY(f.window->txtMainChat()->isReadOnly());
         // Five panels in order; TCP shows its text and the red lamp; PTT unkeyed.
         QCOMPARE(f.window->stbStatus()->keys(), QStringList({"Margen1", "PTT", "Indicativos", "Bytes", "TCP"}));
-        QCOMPARE(f.window->stbStatus()->panelText("TCP")->text(), QString("TCP"));
-        QCOMPARE(f.window->stbStatus()->panelText("PTT")->text(), QString("RX"));
+        QTRY_COMPARE(f.window->stbStatus()->panelText("TCP")->text(), QString("TCP"));
+        QTRY_COMPARE(f.window->stbStatus()->panelText("PTT")->text(), QString("RX"));
         QCOMPARE(f.session->display.panel(Panel::Ptt).toolTip, QString("PTT OFF"));
         QCOMPARE(f.session->display.panel(Panel::Tcp).picture, Picture::LedRojo);
-        QCOMPARE(f.window->stbStatus()->panelText("Indicativos")->text(), QString("Disconnected"));
+        QTRY_COMPARE(f.window->stbStatus()->panelText("Indicativos")->text(), QString("Disconnected"));
         QVERIFY(!f.window->cmdEnviar()->isVisible()); // no link, no sending
         // Menus: the whole bar, PTT... shown in HF, mode ticked, font 10 and Black ticked.
         for (const char* name : {"mnuSetup", "mnuPTT", "mnuConnect", "mnuStop", "mnuClear", "mnuGroup", "mnuSite",

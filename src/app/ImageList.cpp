@@ -137,7 +137,10 @@ static QPixmap draw(const QString& key)
         p.setPen(QPen(Qt::gray, 1));
         p.setBrush(Qt::black);
         p.drawRect(QRectF(1.5, 3.5, 17, 13));
-        letters(p, QStringLiteral(">_"), QColor(0, 255, 0));
+        // Drawn, not lettered: the window icon must not load a font at start-up.
+        p.setPen(QPen(QColor(0, 255, 0), 1.5));
+        p.drawPolyline(QPolygonF({QPointF(4.5, 7), QPointF(8, 10), QPointF(4.5, 13)}));
+        p.drawLine(QPointF(9.5, 13.5), QPointF(15, 13.5));
     } else if (key == QLatin1String("User")) {
         p.setPen(Qt::NoPen);
         p.setBrush(blue);

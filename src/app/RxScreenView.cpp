@@ -18,7 +18,8 @@ RxScreenView::RxScreenView(RxTextModel& model, QWidget* parent)
     // Keep a visible caret in a read-only pane, as a locked text box does.
     setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     m_frame.setSingleShot(true);
-    m_frame.setInterval(FrameMs);
+    m_frame.setTimerType(Qt::PreciseTimer);
+    m_sinceSync.start();
     connect(&m_frame, &QTimer::timeout, this, &RxScreenView::syncNow);
     connect(&m_model, &RxTextModel::changed, this, &RxScreenView::scheduleSync);
     syncNow();
@@ -26,8 +27,10 @@ RxScreenView::RxScreenView(RxTextModel& model, QWidget* parent)
 
 void RxScreenView::scheduleSync()
 {
+    // Frames are timed from the last sync, so a change that comes long after
+    // it shows at once and a flood still syncs only once per frame.
     if (!m_frame.isActive())
-        m_frame.start();
+        m_frame.start(int(qMax<qint64>(0, FrameMs - m_sinceSync.elapsed())));
 }
 
 QString RxScreenView::ToDisplay(QStringView text, QChar prev)
@@ -53,6 +56,7 @@ QString RxScreenView::ToDisplay(QStringView text, QChar prev)
 void RxScreenView::syncNow()
 {
     m_frame.stop();
+    m_sinceSync.restart();
     const QString& text = m_model.text();
     const quint64 appended = m_model.appendedTotal() - m_seenAppended;
     const quint64 trimmed = m_model.trimmedTotal() - m_seenTrimmed;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QPlainTextEdit>
 #include <QTimer>
 
@@ -31,6 +32,7 @@ private:
 
     RxTextModel& m_model;
     QTimer m_frame;
+    QElapsedTimer m_sinceSync;
     quint64 m_seenAppended = 0;
     quint64 m_seenTrimmed = 0;
     quint64 m_seenTrimmedCr = 0;

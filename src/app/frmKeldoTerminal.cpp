@@ -77,11 +77,15 @@ frmKeldoTerminal::frmKeldoTerminal(Session& session, QWidget* parent)
     buildMenus();
     buildControls();
 
+    m_panelFrame.setSingleShot(true);
+    m_panelFrame.setInterval(RxScreenView::FrameMs);
+    connect(&m_panelFrame, &QTimer::timeout, this, &frmKeldoTerminal::syncStatusPanels);
     connect(&m_session.display, &DisplayState::changed, this, &frmKeldoTerminal::refreshFromDisplay);
     connect(&m_session.display, &DisplayState::txFocusRequested, this, [this] { m_tx->setFocus(); });
     m_session.settings.setBeforeSave([this](Settings& s) { recordWindowForSave(); (void)s; });
     m_session.ptt.setMessageParent(this);
     refreshFromDisplay();
+    syncStatusPanels();
 }
 
 frmKeldoTerminal::~frmKeldoTerminal()
@@ -272,11 +276,22 @@ void frmKeldoTerminal::changeEvent(QEvent* event)
         layoutControls();
 }
 
-void frmKeldoTerminal::refreshFromDisplay()
+void frmKeldoTerminal::syncStatusPanels()
 {
+    m_panelFrame.stop();
     const DisplayState& d = m_session.display;
     for (const QString& key : m_status->keys())
         m_status->setPanel(key, d.panel(key));
+}
+
+void frmKeldoTerminal::refreshFromDisplay()
+{
+    const DisplayState& d = m_session.display;
+    // The panels change on every arrival (the byte counter); like the RX
+    // screen they follow at most once per frame. Commands and the send
+    // button follow at once.
+    if (!m_panelFrame.isActive())
+        m_panelFrame.start();
     action(QStringLiteral("mnuConnect"))->setEnabled(d.connectEnabled());
     action(QStringLiteral("mnuStop"))->setEnabled(d.stopEnabled());
     action(QStringLiteral("mnuClear"))->setEnabled(d.clearEnabled());

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QTimer>
 #include <functional>
 #include <memory>
 
@@ -42,6 +43,8 @@ public:
     QToolButton* cmdEnviar() const { return m_send; }
     StatusPanels* stbStatus() const { return m_status; }
     QAction* action(const QString& objectName) const;
+    // Brings the status panels up to date now (they follow once per frame).
+    void syncStatusPanels();
 
     // Menu commands.
     void mnuSetup_Click();
@@ -93,6 +96,7 @@ private:
     QToolButton* m_send = nullptr;
     StatusPanels* m_status = nullptr;
     QMenu* m_menuMode = nullptr;
+    QTimer m_panelFrame;
     QSize m_pendingOuterSize;
     bool m_shutDown = false;
     bool m_loaded = false;

@@ -18,8 +18,18 @@ int main(int argc, char* argv[])
     Session session(Session::ProgramFolder());
     frmKeldoTerminal window(session);
 
+    // A termination signal may come while a message box of the start-up is
+    // open (before the event loop runs): close the box, then end as for a
+    // closed window.
+    bool terminationRequested = false;
     SignalBridge signals_;
-    QObject::connect(&signals_, &SignalBridge::terminationRequested, &window, [&window](int) {
+    QObject::connect(&signals_, &SignalBridge::terminationRequested, &window, [&](int) {
+        terminationRequested = true;
+        while (QWidget* modal = QApplication::activeModalWidget()) {
+            modal->close();
+            if (QApplication::activeModalWidget() == modal)
+                break;
+        }
         window.close();
         QApplication::quit();
     });
@@ -31,6 +41,10 @@ int main(int argc, char* argv[])
 
     if (!window.Form_Load(QCoreApplication::applicationFilePath()))
         return 0;
+    if (terminationRequested) {
+        window.Form_Unload();
+        return 0;
+    }
     window.show();
     // For the start-up benchmark only: say when the window is up.
     if (qEnvironmentVariableIsSet("KELDO_STARTUP_PROBE")) {
