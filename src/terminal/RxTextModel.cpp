@@ -50,18 +50,22 @@ void RxTextModel::trimToCap()
 
 void RxTextModel::ConvertReceivedInto(QString& out, const char* data, qsizetype size)
 {
-    out.reserve(out.size() + size + size / 8 + 2);
+    // Worst case every byte is a CR and becomes two characters.
+    const qsizetype start = out.size();
+    out.resize(start + 2 * size);
+    QChar* w = out.data() + start;
     for (qsizetype i = 0; i < size; ++i) {
         const unsigned char b = static_cast<unsigned char>(data[i]);
         if (b == '\r') {
-            out.append(QLatin1Char('\r'));
-            out.append(QLatin1Char('\n'));
+            *w++ = QLatin1Char('\r');
+            *w++ = QLatin1Char('\n');
             if (i + 1 < size && data[i + 1] == '\n')
                 ++i;
         } else {
-            out.append(Ansi::byteToChar(b));
+            *w++ = Ansi::byteToChar(b);
         }
     }
+    out.truncate(w - out.constData());
 }
 
 QString RxTextModel::ConvertReceived(const QByteArray& bytes)
