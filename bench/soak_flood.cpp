@@ -382,9 +382,10 @@ int main(int argc, char** argv)
                 startKb / 1024, baseKb / 1024, peakKb / 1024, statusKb("VmRSS") / 1024, limitMb);
     std::printf("  resident memory per phase (start / max / end, MB):\n");
     for (const Phase& p : phases)
-        std::printf("    %-52s %5.1f / %5.1f / %5.1f   %.1f s\n", qPrintable(p.name), double(p.startKb) / 1024,
+        std::printf("    %-52s %5.1f / %5.1f / %5.1f   %.2f s\n", qPrintable(p.name), double(p.startKb) / 1024,
                     double(p.maxKb) / 1024, double(p.endKb) / 1024, p.seconds);
-    std::printf("  command flood: %d MB in %.1f s (%.0f MB/s)\n", commandMb, floodSeconds, commandMb / std::max(0.001, floodSeconds));
+    std::printf("  command flood: %d MB in %.1f s (1 MB at a time, each read to the end before the next)\n", commandMb,
+                floodSeconds);
     std::printf("  BUFFER counts out of range sent: %d; longest RX text seen: %lld chars (the 60 KB call in a banner, which the cap leaves alone)\n", outOfRange, qint64(rxMax));
     std::printf("  link connections made by the modem's side: %d command, %d data\n", modem.commandAccepts(), modem.dataAccepts());
     std::printf("  result: %s (%lld failures)\n", failures.isEmpty() ? "PASS" : "FAIL", qint64(failures.size()));
