@@ -338,8 +338,10 @@ int main(int argc, char** argv)
         for (const QString& line : acks.certain) {
             if (!sent.contains(line))
                 fail.add(QStringLiteral("round %1: the modem acknowledged \"%2\", which was never sent").arg(round).arg(line));
-            else if (!se.rx.text().contains(line + CrLf) && ++missing)
+            else if (!se.rx.text().contains(line + CrLf)) {
+                ++missing;
                 fail.add(QStringLiteral("round %1: acknowledged line \"%2\" is not on the RX screen").arg(round).arg(line));
+            }
         }
         for (const QString& line : acks.uncertain) {
             ++uncertainTotal;
