@@ -1,14 +1,19 @@
+#include "app/DialogGeometry.h"
 #include "app/Session.h"
 #include "dialogs/frmConnect.h"
 #include "support/FakeModem.h"
 #include "support/MessageBoxRecorder.h"
 
+#include <QAbstractButton>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -74,6 +79,47 @@ char* toString(const ConnectValues& v)
                                   .arg(entriesOf(v.via2List).join(QLatin1Char(',')))));
 }
 
+// Every shown caption, edit text and control fits: nothing is cut at the
+// platform's font, and nothing sticks out of its frame or the dialog.
+QStringList clippedControls(QWidget* dialog)
+{
+    QStringList faults;
+    for (QWidget* w : dialog->findChildren<QWidget*>()) {
+        // A combo box's own parts are its business; its edit text is checked below.
+        if (w->window() != dialog || !w->isVisibleTo(dialog) || qobject_cast<QComboBox*>(w->parentWidget()))
+            continue;
+        const QString name = w->objectName().isEmpty() ? QLatin1String(w->metaObject()->className()) : w->objectName();
+        if (!w->parentWidget()->rect().contains(w->geometry()))
+            faults << name + QStringLiteral(" outside its parent");
+        QString text;
+        int room = 0;
+        if (auto* g = qobject_cast<QGroupBox*>(w); g && !g->title().isEmpty()) {
+            if (g->minimumSizeHint().width() > g->width())
+                faults << name + QStringLiteral(" title cut");
+        } else if ((qobject_cast<QAbstractButton*>(w) && !static_cast<QAbstractButton*>(w)->text().isEmpty())
+                   || (qobject_cast<QLabel*>(w) && !static_cast<QLabel*>(w)->text().isEmpty())) {
+            if (w->sizeHint().width() > w->width() || w->fontMetrics().height() > w->height())
+                faults << name + QStringLiteral(" caption cut");
+        } else if (auto* e = qobject_cast<QLineEdit*>(w)) {
+            const int frame = e->hasFrame() ? 2 * e->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, e) : 0;
+            text = e->text();
+            room = e->width() - frame - 4;
+        } else if (auto* c = qobject_cast<QComboBox*>(w); c && c->isEditable()) {
+            text = c->currentText();
+            room = c->lineEdit()->width() - 4;
+        } else if (c) {
+            QStyleOptionComboBox opt;
+            opt.initFrom(c);
+            opt.frame = c->hasFrame();
+            text = c->currentText();
+            room = c->style()->subControlRect(QStyle::CC_ComboBox, &opt, QStyle::SC_ComboBoxEditField, c).width();
+        }
+        if (!text.isEmpty() && w->fontMetrics().horizontalAdvance(text) > room)
+            faults << name + QStringLiteral(" text \"") + text + QStringLiteral("\" cut");
+    }
+    return faults;
+}
+
 } // namespace
 
 class TestConnectDialog : public QObject
@@ -98,6 +144,8 @@ private slots:
     void closeBoxStoresOnlyWhenEveryBoxIsValid();
     void focusOutUpperCases();
     void shutdownClosesWithoutStoring();
+    void everyModeFitsThePlatformFont_data();
+    void everyModeFitsThePlatformFont();
 
 private:
     struct Rig {
@@ -458,6 +506,34 @@ void TestConnectDialog::shutdownClosesWithoutStoring()
     QVERIFY(!dialog->isVisible());
     QCOMPARE(ConnectValues::of(rig.s()), before);
     QVERIFY(!QFile::exists(rig.iniPath()));
+}
+
+// ---- Layout -------------------------------------------------------------------
+
+void TestConnectDialog::everyModeFitsThePlatformFont_data()
+{
+    QTest::addColumn<QString>("mode");
+    QTest::newRow("HF") << HF;
+    QTest::newRow("FM") << FM;
+    QTest::newRow("SAT") << SAT;
+}
+
+void TestConnectDialog::everyModeFitsThePlatformFont()
+{
+    QFETCH(QString, mode);
+    Rig rig;
+    rig.s().keldoMode = mode;
+    // A long call with a two-digit SSID in every box.
+    rig.s().connectWithHf = rig.s().connectWithFm = rig.s().connectWithSat = QStringLiteral("DL1ABC-15");
+    rig.s().via1 = rig.s().via2 = QStringLiteral("DB0ABC-10");
+    auto dialog = open(rig);
+    const QStringList faults = clippedControls(dialog.get());
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QStringLiteral("; "))));
+
+    const double scale = DialogGeometry::ScaleOf(dialog.get());
+    QVERIFY(scale >= DialogGeometry::FontScale(dialog->font()));
+    QCOMPARE(dialog->size(), DialogGeometry::Scaled(QSize(224, 136), scale));
+    QCOMPARE(dialog->cboVia2->geometry(), DialogGeometry::Scaled(QRect(120, 96, 89, 21), scale));
 }
 
 QTEST_MAIN(TestConnectDialog)

@@ -1,3 +1,4 @@
+#include "app/DialogGeometry.h"
 #include "app/Session.h"
 #include "ptt/RecordingSerialPort.h"
 #include "ptt/frmPTT.h"
@@ -11,6 +12,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -30,6 +33,47 @@ QStringList itemsOf(QComboBox* box)
     for (int i = 0; i < box->count(); ++i)
         items << box->itemText(i);
     return items;
+}
+
+// Every shown caption, edit text and control fits: nothing is cut at the
+// platform's font, and nothing sticks out of its frame or the dialog.
+QStringList clippedControls(QWidget* dialog)
+{
+    QStringList faults;
+    for (QWidget* w : dialog->findChildren<QWidget*>()) {
+        // A combo box's own parts are its business; its edit text is checked below.
+        if (w->window() != dialog || !w->isVisibleTo(dialog) || qobject_cast<QComboBox*>(w->parentWidget()))
+            continue;
+        const QString name = w->objectName().isEmpty() ? QLatin1String(w->metaObject()->className()) : w->objectName();
+        if (!w->parentWidget()->rect().contains(w->geometry()))
+            faults << name + QStringLiteral(" outside its parent");
+        QString text;
+        int room = 0;
+        if (auto* g = qobject_cast<QGroupBox*>(w); g && !g->title().isEmpty()) {
+            if (g->minimumSizeHint().width() > g->width())
+                faults << name + QStringLiteral(" title cut");
+        } else if ((qobject_cast<QAbstractButton*>(w) && !static_cast<QAbstractButton*>(w)->text().isEmpty())
+                   || (qobject_cast<QLabel*>(w) && !static_cast<QLabel*>(w)->text().isEmpty())) {
+            if (w->sizeHint().width() > w->width() || w->fontMetrics().height() > w->height())
+                faults << name + QStringLiteral(" caption cut");
+        } else if (auto* e = qobject_cast<QLineEdit*>(w)) {
+            const int frame = e->hasFrame() ? 2 * e->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, e) : 0;
+            text = e->text();
+            room = e->width() - frame - 4;
+        } else if (auto* c = qobject_cast<QComboBox*>(w); c && c->isEditable()) {
+            text = c->currentText();
+            room = c->lineEdit()->width() - 4;
+        } else if (c) {
+            QStyleOptionComboBox opt;
+            opt.initFrom(c);
+            opt.frame = c->hasFrame();
+            text = c->currentText();
+            room = c->style()->subControlRect(QStyle::CC_ComboBox, &opt, QStyle::SC_ComboBoxEditField, c).width();
+        }
+        if (!text.isEmpty() && w->fontMetrics().horizontalAdvance(text) > room)
+            faults << name + QStringLiteral(" text \"") + text + QStringLiteral("\" cut");
+    }
+    return faults;
 }
 
 } // namespace
@@ -55,6 +99,8 @@ private slots:
     void portListsShowTheirDevices();
     void unknownMethodLeavesEverythingShown();
     void shutdownClosesWithoutApplying();
+    void everyMethodFitsThePlatformFont_data();
+    void everyMethodFitsThePlatformFont();
 
 private:
     template<typename T = QWidget>
@@ -138,9 +184,12 @@ void TestPttDialog::defaultsShowOnlyTheMethod()
     QCOMPARE(w<QPushButton>("cmdOK")->text(), QStringLiteral("Close"));
     QCOMPARE(w<QGroupBox>("fraSeleccionarPTT")->title(), QStringLiteral("PTT Via"));
     QCOMPARE(w<QRadioButton>("optVOX")->text(), QStringLiteral("VOX/ZK-Board"));
-    // 15 twips to the pixel; the two port lists share one place.
-    QCOMPARE(w("cmdOK")->geometry(), QRect(152, 296, 84, 29));
-    QCOMPARE(w("cboPTTCOM")->geometry(), QRect(168, 110, 89, 21));
+    // 15 twips to the pixel, scaled for the font; the two port lists share one place.
+    const double scale = DialogGeometry::ScaleOf(m_dialog.get());
+    QVERIFY(scale >= DialogGeometry::FontScale(m_dialog->font()));
+    QCOMPARE(m_dialog->size(), DialogGeometry::Scaled(QSize(369, 340), scale));
+    QCOMPARE(w("cmdOK")->geometry(), DialogGeometry::Scaled(QRect(152, 296, 84, 29), scale));
+    QCOMPARE(w("cboPTTCOM")->geometry(), DialogGeometry::Scaled(QRect(168, 110, 89, 21), scale));
     QCOMPARE(w("cboCATCOM")->pos(), w("cboPTTCOM")->pos());
     QCOMPARE(w("fraPin")->pos(), w("lblBauds")->pos());
     // Nothing was changed by opening: FT-897 and 4800 were stored already.
@@ -391,6 +440,34 @@ void TestPttDialog::shutdownClosesWithoutApplying()
     QVERIFY(m_port->log.isEmpty());
     QVERIFY(iniText().isEmpty());
     QCOMPARE(s().icomAddress, QString());
+}
+
+void TestPttDialog::everyMethodFitsThePlatformFont_data()
+{
+    QTest::addColumn<int>("via");
+    QTest::addColumn<int>("rig");
+    QTest::addColumn<bool>("address");
+    QTest::newRow("CAT, Icom") << 1 << 128 << true;
+    QTest::newRow("CAT, Yaesu") << 1 << 52 << false;
+    QTest::newRow("COM") << 2 << 52 << false;
+    QTest::newRow("VOX") << 3 << 52 << false;
+    QTest::newRow("rigctld") << 5 << 52 << false;
+}
+
+void TestPttDialog::everyMethodFitsThePlatformFont()
+{
+    QFETCH(int, via);
+    QFETCH(int, rig);
+    QFETCH(bool, address);
+    s().via = quint8(via);
+    s().rig = quint8(rig);
+    open();
+    QCOMPARE(w("txtIcomAddress")->isVisibleTo(m_dialog.get()), address);
+    const QStringList faults = clippedControls(m_dialog.get());
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QStringLiteral("; "))));
+    // The address label ends before its box begins.
+    if (address)
+        QVERIFY(w("lblIcomAddress")->geometry().right() < w("txtIcomAddress")->x());
 }
 
 QTEST_MAIN(TestPttDialog)

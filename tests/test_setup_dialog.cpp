@@ -1,10 +1,14 @@
+#include "app/DialogGeometry.h"
 #include "app/Session.h"
 #include "dialogs/frmSetup.h"
 #include "support/FakeModem.h"
 #include "support/MessageBoxRecorder.h"
 #include "support/SimProcess.h"
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
 #include <QFile>
 #include <QGroupBox>
 #include <QLineEdit>
@@ -13,6 +17,8 @@
 #include <QRadioButton>
 #include <QRandomGenerator>
 #include <QSignalSpy>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -55,6 +61,47 @@ char* toString(const SetupValues& v)
     return qstrdup(qPrintable(text));
 }
 
+// Every shown caption, edit text and control fits: nothing is cut at the
+// platform's font, and nothing sticks out of its frame or the dialog.
+QStringList clippedControls(QWidget* dialog)
+{
+    QStringList faults;
+    for (QWidget* w : dialog->findChildren<QWidget*>()) {
+        // A combo box's own parts are its business; its edit text is checked below.
+        if (w->window() != dialog || !w->isVisibleTo(dialog) || qobject_cast<QComboBox*>(w->parentWidget()))
+            continue;
+        const QString name = w->objectName().isEmpty() ? QLatin1String(w->metaObject()->className()) : w->objectName();
+        if (!w->parentWidget()->rect().contains(w->geometry()))
+            faults << name + QStringLiteral(" outside its parent");
+        QString text;
+        int room = 0;
+        if (auto* g = qobject_cast<QGroupBox*>(w); g && !g->title().isEmpty()) {
+            if (g->minimumSizeHint().width() > g->width())
+                faults << name + QStringLiteral(" title cut");
+        } else if ((qobject_cast<QAbstractButton*>(w) && !static_cast<QAbstractButton*>(w)->text().isEmpty())
+                   || (qobject_cast<QLabel*>(w) && !static_cast<QLabel*>(w)->text().isEmpty())) {
+            if (w->sizeHint().width() > w->width() || w->fontMetrics().height() > w->height())
+                faults << name + QStringLiteral(" caption cut");
+        } else if (auto* e = qobject_cast<QLineEdit*>(w)) {
+            const int frame = e->hasFrame() ? 2 * e->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, e) : 0;
+            text = e->text();
+            room = e->width() - frame - 4;
+        } else if (auto* c = qobject_cast<QComboBox*>(w); c && c->isEditable()) {
+            text = c->currentText();
+            room = c->lineEdit()->width() - 4;
+        } else if (c) {
+            QStyleOptionComboBox opt;
+            opt.initFrom(c);
+            opt.frame = c->hasFrame();
+            text = c->currentText();
+            room = c->style()->subControlRect(QStyle::CC_ComboBox, &opt, QStyle::SC_ComboBoxEditField, c).width();
+        }
+        if (!text.isEmpty() && w->fontMetrics().horizontalAdvance(text) > room)
+            faults << name + QStringLiteral(" text \"") + text + QStringLiteral("\" cut");
+    }
+    return faults;
+}
+
 } // namespace
 
 class TestSetupDialog : public QObject
@@ -88,6 +135,8 @@ private slots:
     void shutdownClosesWithoutApplying();
     void closeBoxAppliesLikeUpdate();
     void switchToSatAgainstPracticeModem();
+    void everyModeFitsThePlatformFont_data();
+    void everyModeFitsThePlatformFont();
 
 private:
     struct Rig {
@@ -829,6 +878,59 @@ void TestSetupDialog::switchToSatAgainstPracticeModem()
     // Neither the dialog nor the link-up in SAT mode sends a bandwidth.
     for (const QList<QVariant>& command : written)
         QVERIFY2(!command.at(0).toString().startsWith(QStringLiteral("BW")), qPrintable(command.at(0).toString()));
+}
+
+// ---- Layout -------------------------------------------------------------------
+
+void TestSetupDialog::everyModeFitsThePlatformFont_data()
+{
+    QTest::addColumn<QString>("mode");
+    QTest::addColumn<int>("autoLaunch");
+    QTest::addColumn<qreal>("points");   // application font size, 0: the platform's
+    QTest::newRow("HF") << HF << 1 << 0.0;
+    QTest::newRow("FM") << FM << 1 << 0.0;
+    QTest::newRow("SAT") << SAT << 1 << 0.0;
+    QTest::newRow("HF, no launch") << HF << 0 << 0.0;
+    QTest::newRow("HF, large font") << HF << 1 << 16.0;
+}
+
+void TestSetupDialog::everyModeFitsThePlatformFont()
+{
+    QFETCH(QString, mode);
+    QFETCH(int, autoLaunch);
+    QFETCH(qreal, points);
+
+    const QFont platformFont = QApplication::font();
+    const double platformScale = DialogGeometry::FontScale(platformFont);
+    struct RestoreFont {
+        QFont font;
+        ~RestoreFont() { QApplication::setFont(font); }
+    } restore{platformFont};
+    if (points > 0) {
+        QFont big = platformFont;
+        big.setPointSizeF(points);
+        QApplication::setFont(big);
+    }
+
+    Rig rig;
+    rig.s().keldoMode = mode;
+    rig.s().autoLaunch = autoLaunch;
+    auto dialog = open(rig);
+    const QStringList faults = clippedControls(dialog.get());
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QStringLiteral("; "))));
+
+    // The design grows as a whole: 15 twips to the pixel, times the scale.
+    const double scale = DialogGeometry::ScaleOf(dialog.get());
+    QVERIFY(scale >= DialogGeometry::FontScale(dialog->font()));
+    if (points > 0)
+        QVERIFY(scale > platformScale);
+    QCOMPARE(dialog->size(), DialogGeometry::Scaled(QSize(465, 360), scale));
+    QCOMPARE(dialog->findChild<QWidget*>(QStringLiteral("fraBW"))->geometry(),
+             DialogGeometry::Scaled(QRect(312, 8, 137, 169), scale));
+    QCOMPARE(dialog->findChild<QWidget*>(QStringLiteral("opt2300"))->geometry(),
+             DialogGeometry::Scaled(QRect(16, 72, 113, 25), scale));
+    QCOMPARE(dialog->findChild<QWidget*>(QStringLiteral("cmdCancel"))->geometry(),
+             DialogGeometry::Scaled(QRect(256, 320, 84, 29), scale));
 }
 
 QTEST_MAIN(TestSetupDialog)

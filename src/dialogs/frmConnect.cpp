@@ -1,5 +1,6 @@
 #include "frmConnect.h"
 
+#include "app/DialogGeometry.h"
 #include "app/ImageList.h"
 #include "app/MessageBox.h"
 #include "app/Session.h"
@@ -86,6 +87,7 @@ frmConnect::frmConnect(Session& session, QWidget* parent)
         c->installEventFilter(this);
 
     Form_Load();
+    DialogGeometry::FitToFont(this);
 }
 
 frmConnect::~frmConnect() = default;

@@ -1,5 +1,6 @@
 #include "frmSetup.h"
 
+#include "app/DialogGeometry.h"
 #include "app/ImageList.h"
 #include "app/KillProc.h"
 #include "app/MessageBox.h"
@@ -104,6 +105,7 @@ frmSetup::frmSetup(Session& session, QWidget* parent)
     setFixedSize(Twips::ToPixels(ClientWidth), Twips::ToPixels(ClientHeight));
     buildControls();
     Form_Load();
+    DialogGeometry::FitToFont(this);
 }
 
 frmSetup::~frmSetup() = default;

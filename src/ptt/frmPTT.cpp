@@ -4,6 +4,7 @@
 #include "PttKeyer.h"
 #include "RadioCatalogue.h"
 #include "SerialPortDevice.h"
+#include "app/DialogGeometry.h"
 #include "app/MessageBox.h"
 #include "app/Session.h"
 
@@ -48,12 +49,13 @@ frmPTT::frmPTT(Session& session, QWidget* parent)
     setFixedSize(5535 / TwipsPerPixel, 5100 / TwipsPerPixel);
 
     FraGlobal = make<QGroupBox>(this, "FraGlobal", QString(), 0, 0, 5535, 4095);
-    // Wider than the three original options need, to take the fourth.
+    // Wider than the three original options need, to take the fourth; the
+    // options move left so that the fourth ends inside the frame.
     fraSeleccionarPTT = make<QGroupBox>(FraGlobal, "fraSeleccionarPTT", QStringLiteral("PTT Via"), 600, 360, 4815, 855);
-    optCAT = make<QRadioButton>(fraSeleccionarPTT, "optCAT", QStringLiteral("CAT"), 600, 240, 615, 495);
-    optCOM = make<QRadioButton>(fraSeleccionarPTT, "optCOM", QStringLiteral("COM"), 1680, 240, 735, 495);
-    optVOX = make<QRadioButton>(fraSeleccionarPTT, "optVOX", QStringLiteral("VOX/ZK-Board"), 2640, 240, 1575, 495);
-    optRigctld = make<QRadioButton>(fraSeleccionarPTT, "optRigctld", QStringLiteral("rigctld"), 4260, 240, 1000, 495);
+    optCAT = make<QRadioButton>(fraSeleccionarPTT, "optCAT", QStringLiteral("CAT"), 240, 240, 735, 495);
+    optCOM = make<QRadioButton>(fraSeleccionarPTT, "optCOM", QStringLiteral("COM"), 1200, 240, 735, 495);
+    optVOX = make<QRadioButton>(fraSeleccionarPTT, "optVOX", QStringLiteral("VOX/ZK-Board"), 2160, 240, 1455, 495);
+    optRigctld = make<QRadioButton>(fraSeleccionarPTT, "optRigctld", QStringLiteral("rigctld"), 3780, 240, 915, 495);
 
     lblMarca = make<QLabel>(FraGlobal, "lblMarca", QStringLiteral("Brand:"), 600, 1440, 1095, 255);
     cboMarcas = make<QComboBox>(FraGlobal, "cboMarcas", QString(), 600, 1650, 1575, 315);
@@ -70,7 +72,7 @@ frmPTT::frmPTT(Session& session, QWidget* parent)
     optRTSDTR = make<QRadioButton>(fraPin, "optRTSDTR", QStringLiteral("RTS+DTR"), 120, 960, 1070, 375);
     chkRTS = make<QCheckBox>(FraGlobal, "chkRTS", QStringLiteral("RTS"), 600, 2760, 735, 495);
     chkDTR = make<QCheckBox>(FraGlobal, "chkDTR", QStringLiteral("DTR"), 600, 3120, 735, 495);
-    lblIcomAddress = make<QLabel>(FraGlobal, "lblIcomAddress", QStringLiteral("CI-V Address:"), 600, 3600, 1095, 255);
+    lblIcomAddress = make<QLabel>(FraGlobal, "lblIcomAddress", QStringLiteral("CI-V Address:"), 600, 3600, 1080, 255);
     txtIcomAddress = make<QLineEdit>(FraGlobal, "txtIcomAddress", QString(), 1680, 3550, 375, 315);
     // The rigctld endpoint takes the place of the brand and port lists.
     lblRigctldHost = make<QLabel>(FraGlobal, "lblRigctldHost", QStringLiteral("Host:"), 600, 1440, 1095, 255);
@@ -106,6 +108,7 @@ frmPTT::frmPTT(Session& session, QWidget* parent)
     connect(cmdOK, &QPushButton::clicked, this, &QDialog::close);
 
     Form_Load();
+    DialogGeometry::FitToFont(this);
 }
 
 frmPTT::~frmPTT() = default;
