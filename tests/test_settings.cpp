@@ -127,6 +127,7 @@ private slots:
     void readOnlyFolder();
     void missingFolder();
     void savesKeepPermissions();
+    void unfinishedSaveClearedByNextSave();
 };
 
 void TestSettings::defaultsWithNoFile()
@@ -613,6 +614,33 @@ void TestSettings::savesKeepPermissions()
         QCOMPARE(int(QFile::permissions(store.filePath()) & 0x7077), int(p));
     }
 }
+
+
+#ifdef Q_OS_UNIX
+void TestSettings::unfinishedSaveClearedByNextSave()
+{
+    // A copy killed during a save leaves its temporary file; the next save
+    // removes it, and nothing else beside the settings file.
+    QTemporaryDir dir;
+    SettingsStore store(dir.path());
+    QVERIFY(writeAll(store.filePath(), "[PTT]\r\nRig=7\r\n"));
+    const QString left = store.filePath() + ".unfinished-save-999999";
+    const QString mine = store.filePath() + ".backup";
+    QVERIFY(writeAll(left, "[PTT]\r\nRig="));
+    QVERIFY(writeAll(mine, "[PTT]\r\nRig=9\r\n"));
+    MessageBoxRecorder boxes;
+    QVERIFY(store.SaveSettings());
+    QVERIFY(!QFile::exists(left));
+    QCOMPARE(readAll(mine), QByteArray("[PTT]\r\nRig=9\r\n"));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+             (QStringList{"KELDO Terminal.ini", "KELDO Terminal.ini.backup"}));
+}
+#else
+void TestSettings::unfinishedSaveClearedByNextSave()
+{
+    QSKIP("temporary files of our own name only on Unix");
+}
+#endif
 
 QTEST_GUILESS_MAIN(TestSettings)
 #include "test_settings.moc"

@@ -15,6 +15,7 @@
 #include <unistd.h>
 #endif
 
+#include <cerrno>
 #include <cmath>
 #include <limits>
 #include <optional>
@@ -147,6 +148,26 @@ void applyCallSignRule(QString& value)
 {
     if (!IsValidCallSign(value))
         value.clear();
+}
+
+// Beside the settings file while a save writes it (with the process id).
+constexpr const char* UnfinishedSaveInfix = ".unfinished-save-";
+
+// The file a save replaces: a settings file that is a link stays one.
+QString SaveTarget(const QString& path)
+{
+    const QFileInfo info(path);
+    return info.isSymLink() ? info.symLinkTarget() : path;
+}
+
+void RemoveUnfinishedSaves(const QString& path)
+{
+    const QFileInfo target(SaveTarget(path));
+    QDir dir = target.absoluteDir();
+    const QString prefix = target.fileName() + QLatin1String(UnfinishedSaveInfix);
+    for (const QString& name : dir.entryList(QDir::Files | QDir::Hidden | QDir::System))
+        if (name.startsWith(prefix))
+            dir.remove(name);
 }
 
 } // namespace
@@ -334,8 +355,16 @@ bool SettingsStore::SaveSettings()
     // that neither loses what the other wrote between our read and rename.
     // If no lock can be had (a read-only folder, say) the save goes ahead.
     QLockFile lock(path + QLatin1String(".lock"));
-    lock.setStaleLockTime(10000);
-    lock.tryLock(5000);
+    // A save takes milliseconds, so a lock this old was left by a copy that
+    // died. One killed while creating the lock leaves it empty, with no
+    // process id to show it is dead: only the age clears it, and the wait
+    // for that freezes the window.
+    lock.setStaleLockTime(1000);
+    const bool locked = lock.tryLock(2000);
+    // Temporary files of saves cut short by a kill; only while holding the
+    // lock, when no other copy can be in the middle of a save.
+    if (locked)
+        RemoveUnfinishedSaves(path);
 
     IniDocument doc;
     QFile current(path);
@@ -357,6 +386,44 @@ bool SettingsStore::SaveSettings()
 
 bool WriteFileAtomically(const QString& path, const QByteArray& bytes, QString* error)
 {
+#ifdef Q_OS_UNIX
+    // Our own temporary file beside the target, given the old file's
+    // permissions and put on the disk before it is renamed over the target:
+    // whenever the process dies, the target is the old file or the new one.
+    // A temporary file left by a killed process has a name of our own, so
+    // the next save clears it (QSaveFile's names cannot be told from the
+    // operator's own files).
+    const QString target = SaveTarget(path);
+    const QString temp = target + QLatin1String(UnfinishedSaveInfix) + QString::number(::getpid());
+    QFile file(temp);
+    auto failed = [&file, &temp, error](const QString& why) {
+        if (error)
+            *error = why;
+        file.close();
+        QFile::remove(temp);
+        return false;
+    };
+    // Unbuffered: a buffered flush that the disk cuts short (full disk, size
+    // limit) is not reported, and the rename would then install a cut file.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered))
+        return failed(file.errorString());
+    if (QFileInfo::exists(target) && !file.setPermissions(QFile::permissions(target)))
+        return failed(file.errorString());
+    qint64 done = 0;
+    while (done < bytes.size()) {
+        const qint64 n = file.write(bytes.constData() + done, bytes.size() - done);
+        if (n <= 0)
+            return failed(file.errorString());
+        done += n;
+    }
+    // On the disk before the rename, so that a power cut leaves one whole file.
+    if (::fsync(file.handle()) != 0)
+        return failed(qt_error_string(errno));
+    file.close();
+    if (::rename(QFile::encodeName(temp).constData(), QFile::encodeName(target).constData()) != 0)
+        return failed(qt_error_string(errno));
+    return true;
+#else
     // QSaveFile writes a temporary file beside the target, gives it the old
     // file's permissions and renames it over the old one; on any failure the
     // temporary file is removed and the old file stays as it was.
@@ -379,15 +446,11 @@ bool WriteFileAtomically(const QString& path, const QByteArray& bytes, QString* 
             return failed();
         done += n;
     }
-#ifdef Q_OS_UNIX
-    // On the disk before the rename, so that a power cut leaves one whole file.
-    if (::fsync(file.handle()) != 0)
-        return failed();
-#endif
     if (!file.commit()) {
         if (error)
             *error = file.errorString();
         return false;
     }
     return true;
+#endif
 }
