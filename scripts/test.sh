@@ -9,3 +9,5 @@ build=${KELDO_BUILD_DIR:-$root/build}
 
 export QT_QPA_PLATFORM=offscreen
 ctest --test-dir "$build" --output-on-failure --timeout 600
+"$root/scripts/fuzz.sh" --short
+"$root/scripts/sanitize.sh"
