@@ -7,169 +7,25 @@
 //
 //   bench_link_cpu [seconds-per-phase]      (default 30)
 
+#include "support/BenchSupport.h"
+
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
 #include <QString>
 #include <QTemporaryDir>
 
-#include <arpa/inet.h>
-#include <fcntl.h>
-#include <netinet/in.h>
-#include <poll.h>
-#include <signal.h>
-#include <sys/resource.h>
-#include <sys/socket.h>
-#include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <string>
 #include <thread>
-#include <vector>
+
+using namespace bench;
 
 namespace {
-
-using Clock = std::chrono::steady_clock;
-
-double secondsSince(Clock::time_point t)
-{
-    return std::chrono::duration<double>(Clock::now() - t).count();
-}
-
-// A loopback port whose next port is free too, and nobody listens on either.
-quint16 freePortPair()
-{
-    for (int attempt = 0; attempt < 50; ++attempt) {
-        const int a = ::socket(AF_INET, SOCK_STREAM, 0);
-        sockaddr_in addr{};
-        addr.sin_family = AF_INET;
-        addr.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-        addr.sin_port = 0;
-        if (::bind(a, reinterpret_cast<sockaddr*>(&addr), sizeof addr) != 0) {
-            ::close(a);
-            continue;
-        }
-        socklen_t len = sizeof addr;
-        ::getsockname(a, reinterpret_cast<sockaddr*>(&addr), &len);
-        const quint16 p = ntohs(addr.sin_port);
-        const int b = ::socket(AF_INET, SOCK_STREAM, 0);
-        sockaddr_in next = addr;
-        next.sin_port = htons(quint16(p + 1));
-        const bool ok = p < 65534 && ::bind(b, reinterpret_cast<sockaddr*>(&next), sizeof next) == 0;
-        ::close(b);
-        ::close(a);
-        if (ok)
-            return p;
-    }
-    return 0;
-}
-
-struct Child {
-    pid_t pid = -1;
-    int out = -1; // read end of its stdout, or -1
-};
-
-// Starts program with args; stdout to a pipe (or to outFile), stderr to errFile.
-Child spawn(const std::string& program, const std::vector<std::string>& args, const std::string& workDir,
-            const std::vector<std::string>& env, const std::string& outFile, const std::string& errFile)
-{
-    int fds[2] = {-1, -1};
-    if (outFile.empty() && ::pipe(fds) != 0)
-        return {};
-    const pid_t pid = ::fork();
-    if (pid == 0) {
-        for (const std::string& e : env)
-            ::putenv(const_cast<char*>(e.c_str()));
-        if (!workDir.empty() && ::chdir(workDir.c_str()) != 0)
-            ::_exit(127);
-        if (outFile.empty()) {
-            ::dup2(fds[1], 1);
-            ::close(fds[0]);
-            ::close(fds[1]);
-        } else {
-            const int o = ::open(outFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-            ::dup2(o, 1);
-            ::close(o);
-        }
-        const int e = ::open(errFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-        ::dup2(e, 2);
-        ::close(e);
-        std::vector<char*> argv;
-        argv.push_back(const_cast<char*>(program.c_str()));
-        for (const std::string& a : args)
-            argv.push_back(const_cast<char*>(a.c_str()));
-        argv.push_back(nullptr);
-        ::execv(program.c_str(), argv.data());
-        ::_exit(127);
-    }
-    Child c;
-    c.pid = pid;
-    if (outFile.empty()) {
-        ::close(fds[1]);
-        c.out = fds[0];
-    }
-    return c;
-}
-
-// Reads the child's stdout until a line equal to marker; false on timeout or EOF.
-bool waitForLine(const Child& c, const char* marker, double timeoutS)
-{
-    std::string buf;
-    const auto start = Clock::now();
-    while (secondsSince(start) < timeoutS) {
-        pollfd p{c.out, POLLIN, 0};
-        if (::poll(&p, 1, 100) <= 0)
-            continue;
-        char chunk[512];
-        const ssize_t n = ::read(c.out, chunk, sizeof chunk);
-        if (n <= 0)
-            return false;
-        buf.append(chunk, size_t(n));
-        size_t nl;
-        while ((nl = buf.find('\n')) != std::string::npos) {
-            if (buf.compare(0, nl, marker) == 0)
-                return true;
-            buf.erase(0, nl + 1);
-        }
-    }
-    return false;
-}
-
-// Ends a child with SIGTERM (SIGKILL after 10 s); returns true if it ended on
-// SIGTERM. lifeCpu: its CPU time over its whole life, from wait4.
-bool terminate(Child& c, double* lifeCpu = nullptr)
-{
-    if (c.pid <= 0)
-        return true;
-    ::kill(c.pid, SIGTERM);
-    const auto start = Clock::now();
-    int status = 0;
-    rusage usage{};
-    bool ended = false;
-    while (secondsSince(start) < 10) {
-        if (::wait4(c.pid, &status, WNOHANG, &usage) == c.pid) {
-            ended = true;
-            break;
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    }
-    if (!ended) {
-        ::kill(c.pid, SIGKILL);
-        ::wait4(c.pid, &status, 0, &usage);
-    }
-    if (lifeCpu)
-        *lifeCpu = double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec)
-            + double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
-    if (c.out >= 0)
-        ::close(c.out);
-    c = Child{};
-    return ended;
-}
 
 // utime + stime of a process, in seconds; negative if it is gone.
 double cpuSeconds(pid_t pid)
@@ -211,12 +67,6 @@ long long tcpAttemptFails()
     return -1;
 }
 
-QString readFile(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
-}
-
 struct PhaseResult {
     bool ok = false;
     double cpuPercent = 0;
@@ -234,9 +84,9 @@ PhaseResult runTerminal(const QString& dir, double seconds, Ready ready, const c
     const std::string exe = QDir(dir).filePath(QStringLiteral("keldo-terminal")).toStdString();
     const std::string err = QDir(dir).filePath(QStringLiteral("terminal-%1.err").arg(phase)).toStdString();
     const auto born = Clock::now();
-    Child t = spawn(exe, {}, dir.toStdString(), {"QT_QPA_PLATFORM=offscreen", "KELDO_STARTUP_PROBE=1"}, {}, err);
+    ChildProcess t = spawn(exe, {}, dir.toStdString(), {"QT_QPA_PLATFORM=offscreen", "KELDO_STARTUP_PROBE=1"}, {}, err);
     if (t.pid <= 0 || !waitForLine(t, "startup-shown", 30)) {
-        std::fprintf(stderr, "%s: the terminal did not start: %s\n", phase, qPrintable(readFile(QString::fromStdString(err))));
+        std::fprintf(stderr, "%s: the terminal did not start: %s\n", phase, qPrintable(readTextFile(QString::fromStdString(err))));
         terminate(t);
         return r;
     }
@@ -256,7 +106,7 @@ PhaseResult runTerminal(const QString& dir, double seconds, Ready ready, const c
     r.wall = secondsSince(t0);
     if (cpu0 < 0 || cpu1 < 0) {
         std::fprintf(stderr, "%s: the terminal ended during the run: %s\n", phase,
-                     qPrintable(readFile(QString::fromStdString(err))));
+                     qPrintable(readTextFile(QString::fromStdString(err))));
         terminate(t);
         return r;
     }
@@ -282,8 +132,7 @@ int main(int argc, char* argv[])
     if (!tmp.isValid())
         return 1;
     const QString dir = tmp.path();
-    const QString exe = QDir(dir).filePath(QStringLiteral("keldo-terminal"));
-    if (!QFile::copy(QStringLiteral(KELDO_TERMINAL_EXE), exe)) {
+    if (copyTerminal(dir).isEmpty()) {
         std::fprintf(stderr, "cannot copy %s\n", KELDO_TERMINAL_EXE);
         return 1;
     }
@@ -292,14 +141,7 @@ int main(int argc, char* argv[])
         std::fprintf(stderr, "no free loopback port pair\n");
         return 1;
     }
-    const QString ini = QDir(dir).filePath(QStringLiteral("KELDO Terminal.ini"));
-    auto writeIni = [&] {
-        QFile f(ini);
-        if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate))
-            return false;
-        f.write(QStringLiteral("[Setup]\r\nAutoLaunch=0\r\nHF Host=127.0.0.1\r\nHF TCP Port=%1\r\n").arg(port).toLatin1());
-        return true;
-    };
+    auto writeIni = [&] { return writeTerminalIni(dir, linkIni(port)); };
 
     std::printf("terminal CPU use, %.0f s per phase, measured from the window shown (port %u);\n"
                 "/proc/<pid>/stat counts in %ld ms ticks, so the resolution is %.3f %%\n",
@@ -327,25 +169,25 @@ int main(int argc, char* argv[])
     if (!writeIni())
         return 1;
     const QString simOut = QDir(dir).filePath(QStringLiteral("modem-sim.out"));
-    Child sim = spawn(KELDO_MODEM_SIM, {"--port", std::to_string(port)}, dir.toStdString(), {}, simOut.toStdString(),
+    ChildProcess sim = spawn(KELDO_MODEM_SIM, {"--port", std::to_string(port)}, dir.toStdString(), {}, simOut.toStdString(),
                       QDir(dir).filePath(QStringLiteral("modem-sim.err")).toStdString());
     const auto simStart = Clock::now();
-    while (!readFile(simOut).contains(QLatin1String("# listening"))) {
+    while (!readTextFile(simOut).contains(QLatin1String("# listening"))) {
         if (secondsSince(simStart) > 10) {
             std::fprintf(stderr, "the practice modem did not listen on %u: %s\n", port,
-                         qPrintable(readFile(QDir(dir).filePath(QStringLiteral("modem-sim.err")))));
+                         qPrintable(readTextFile(QDir(dir).filePath(QStringLiteral("modem-sim.err")))));
             terminate(sim);
             return 1;
         }
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
     }
     auto linked = [&] {
-        const QString log = readFile(simOut);
+        const QString log = readTextFile(simOut);
         return log.contains(QLatin1String("# command channel connected"))
             && log.contains(QLatin1String("# data channel connected"));
     };
     const PhaseResult linkedRun = runTerminal(dir, seconds, linked, "linked");
-    const QString log = readFile(simOut);
+    const QString log = readTextFile(simOut);
     terminate(sim);
     if (!linkedRun.ok)
         return 1;

@@ -34,12 +34,12 @@
 #include "app/RxScreenView.h"
 #include "app/Session.h"
 #include "app/frmKeldoTerminal.h"
+#include "support/BenchSupport.h"
 #include "terminal/RxTextModel.h"
 #include "terminal/Terminal.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QTemporaryDir>
@@ -51,6 +51,8 @@
 #include <cstdlib>
 #include <random>
 #include <vector>
+
+using namespace bench;
 
 namespace {
 
@@ -113,17 +115,6 @@ std::vector<Fragment> splitRandomly(qsizetype total, std::mt19937& rng)
         at += n;
     }
     return out;
-}
-
-long long statusKb(const char* field)
-{
-    QFile f(QStringLiteral("/proc/self/status"));
-    if (!f.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray& line : f.readAll().split('\n'))
-        if (line.startsWith(field))
-            return line.mid(int(qstrlen(field))).trimmed().split(' ').value(0).toLongLong();
-    return -1;
 }
 
 struct Result {
@@ -208,8 +199,7 @@ void settle()
 
 int main(int argc, char* argv[])
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    defaultToOffscreen();
     QApplication app(argc, argv);
     const double mb = argc > 1 ? std::atof(argv[1]) : 10.0;
     const double rewriteMb = argc > 2 ? std::atof(argv[2]) : 1.0;
@@ -259,7 +249,7 @@ int main(int argc, char* argv[])
     Tracker real(fragments.size());
     std::vector<qint64> syncPassNs;
     qint64 receiveNs = 0;
-    const long long rssStart = statusKb("VmRSS:");
+    const long long rssStart = statusKb("VmRSS");
     long long rssMin = rssStart, rssMax = rssStart;
     QElapsedTimer clock;
     clock.start();
@@ -283,7 +273,7 @@ int main(int argc, char* argv[])
             real.synced(i + 1, now);
         }
         if (i % 256 == 0) {
-            const long long rss = statusKb("VmRSS:");
+            const long long rss = statusKb("VmRSS");
             rssMin = std::min(rssMin, rss);
             rssMax = std::max(rssMax, rss);
         }
@@ -300,8 +290,8 @@ int main(int argc, char* argv[])
             real.synced(fragments.size(), now);
     }
     const qint64 realNs = clock.nsecsElapsed();
-    const long long rssEnd = statusKb("VmRSS:");
-    const long long hwmAfterReal = statusKb("VmHWM:");
+    const long long rssEnd = statusKb("VmRSS");
+    const long long hwmAfterReal = statusKb("VmHWM");
     const Result realSync = summarize(real.toSync, total, realNs);
     const Result realPaint = summarize(real.toPaint, total, realNs);
     rssMin = std::min(rssMin, rssEnd);
@@ -387,7 +377,7 @@ int main(int argc, char* argv[])
     std::printf("  throughput ratio: %.1fx the whole rewrite (target >= 50x)\n", realSync.mbPerS / wholeSync.mbPerS);
     std::printf("  memory over the real-path run: VmRSS start %lld KiB, end %lld KiB, lowest %lld, highest %lld; "
                 "peak VmHWM after it %lld KiB, at the end %lld KiB\n",
-                rssStart, rssEnd, rssMin, rssMax, hwmAfterReal, statusKb("VmHWM:"));
+                rssStart, rssEnd, rssMin, rssMax, hwmAfterReal, statusKb("VmHWM"));
     std::printf("  screen matches the model: %s; message boxes: %d\n", faithful ? "yes" : "NO", boxes);
     return faithful && boxes == 0 ? 0 : 1;
 }

@@ -12,65 +12,24 @@
 // The platform is QT_QPA_PLATFORM from the environment, offscreen if unset
 // (e.g. QT_QPA_PLATFORM=xcb xvfb-run -a bench_startup).
 
-#include <QByteArray>
+#include "support/BenchSupport.h"
+
 #include <QDir>
 #include <QFile>
 #include <QString>
 #include <QTemporaryDir>
 
-#include <arpa/inet.h>
-#include <fcntl.h>
-#include <netinet/in.h>
-#include <poll.h>
-#include <signal.h>
-#include <sys/socket.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
-#include <thread>
 #include <vector>
 
+using namespace bench;
+
 namespace {
-
-using Clock = std::chrono::steady_clock;
-
-double secondsSince(Clock::time_point t)
-{
-    return std::chrono::duration<double>(Clock::now() - t).count();
-}
-
-// A loopback port nobody listens on (nor on the next one), so the terminal's
-// link attempts are refused at once, as with no modem running.
-quint16 unusedPortPair()
-{
-    for (int attempt = 0; attempt < 50; ++attempt) {
-        const int a = ::socket(AF_INET, SOCK_STREAM, 0);
-        sockaddr_in addr{};
-        addr.sin_family = AF_INET;
-        addr.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-        if (::bind(a, reinterpret_cast<sockaddr*>(&addr), sizeof addr) != 0) {
-            ::close(a);
-            continue;
-        }
-        socklen_t len = sizeof addr;
-        ::getsockname(a, reinterpret_cast<sockaddr*>(&addr), &len);
-        const quint16 p = ntohs(addr.sin_port);
-        const int b = ::socket(AF_INET, SOCK_STREAM, 0);
-        sockaddr_in next = addr;
-        next.sin_port = htons(quint16(p + 1));
-        const bool ok = p < 65534 && ::bind(b, reinterpret_cast<sockaddr*>(&next), sizeof next) == 0;
-        ::close(b);
-        ::close(a);
-        if (ok)
-            return p;
-    }
-    return 0;
-}
 
 struct Sample {
     bool ok = false;
@@ -79,92 +38,30 @@ struct Sample {
     std::string error;
 };
 
-long long statusField(pid_t pid, const char* name)
-{
-    QFile f(QStringLiteral("/proc/%1/status").arg(pid));
-    if (!f.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray& line : f.readAll().split('\n'))
-        if (line.startsWith(name))
-            return line.mid(int(qstrlen(name))).trimmed().split(' ').value(0).toLongLong();
-    return -1;
-}
-
-QString readFile(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
-}
-
 // One run: start, wait for the marker, read VmRSS, SIGTERM, reap.
 Sample runOnce(const std::string& exe, const char* arg, const std::string& workDir, const std::string& platform)
 {
     Sample s;
     const std::string errFile = workDir + "/last-run.err";
-    int fds[2];
-    if (::pipe(fds) != 0) {
-        s.error = "pipe failed";
-        return s;
-    }
+    std::vector<std::string> args;
+    if (arg)
+        args.push_back(arg);
+    const std::vector<std::string> env = {"QT_QPA_PLATFORM=" + platform, "KELDO_STARTUP_PROBE=1"};
     const auto t0 = Clock::now();
-    const pid_t pid = ::fork();
-    if (pid == 0) {
-        ::setenv("QT_QPA_PLATFORM", platform.c_str(), 1);
-        ::setenv("KELDO_STARTUP_PROBE", "1", 1);
-        if (::chdir(workDir.c_str()) != 0)
-            ::_exit(127);
-        ::dup2(fds[1], 1);
-        ::close(fds[0]);
-        ::close(fds[1]);
-        const int e = ::open(errFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-        ::dup2(e, 2);
-        ::close(e);
-        char* argv[] = {const_cast<char*>(exe.c_str()), const_cast<char*>(arg), nullptr};
-        ::execv(exe.c_str(), argv);
-        ::_exit(127);
-    }
-    ::close(fds[1]);
-    if (pid < 0) {
-        ::close(fds[0]);
-        s.error = "fork failed";
+    ChildProcess c = spawn(exe, args, workDir, env, {}, errFile);
+    if (c.pid <= 0) {
+        s.error = "pipe or fork failed";
         return s;
     }
-    std::string buf;
-    bool shown = false;
-    while (!shown && secondsSince(t0) < 30) {
-        pollfd p{fds[0], POLLIN, 0};
-        if (::poll(&p, 1, 100) <= 0)
-            continue;
-        char chunk[256];
-        const ssize_t n = ::read(fds[0], chunk, sizeof chunk);
-        if (n <= 0)
-            break;
-        buf.append(chunk, size_t(n));
-        shown = buf.find("startup-shown\n") != std::string::npos;
-    }
+    const bool shown = waitForLine(c, "startup-shown", 30);
     if (shown) {
         s.ms = secondsSince(t0) * 1000.0;
-        s.rssKb = double(statusField(pid, "VmRSS:"));
+        s.rssKb = double(statusKb("VmRSS", c.pid));
         s.ok = s.rssKb > 0;
     }
-    ::kill(pid, SIGTERM);
-    int status = 0;
-    bool ended = false;
-    const auto t1 = Clock::now();
-    while (secondsSince(t1) < 10) {
-        if (::waitpid(pid, &status, WNOHANG) == pid) {
-            ended = true;
-            break;
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(5));
-    }
-    if (!ended) {
-        ::kill(pid, SIGKILL);
-        ::waitpid(pid, &status, 0);
-    }
-    ::close(fds[0]);
+    terminate(c);
     if (!shown)
-        s.error = "no startup-shown line: " + readFile(QString::fromStdString(errFile)).toStdString();
+        s.error = "no startup-shown line: " + readTextFile(QString::fromStdString(errFile)).toStdString();
     return s;
 }
 
@@ -208,21 +105,18 @@ int main(int argc, char* argv[])
     const QString bareDir = QDir(tmp.path()).filePath(QStringLiteral("bare"));
     QDir().mkpath(termDir);
     QDir().mkpath(bareDir);
-    const QString termExe = QDir(termDir).filePath(QStringLiteral("keldo-terminal"));
     const QString bareExe = QDir(bareDir).filePath(QStringLiteral("bare-window"));
     const QString bareSource = QString::fromStdString(ownFolder() + "/bare-window");
-    if (!QFile::copy(QStringLiteral(KELDO_TERMINAL_EXE), termExe) || !QFile::copy(bareSource, bareExe)) {
+    const QString termExe = copyTerminal(termDir);
+    if (termExe.isEmpty() || !QFile::copy(bareSource, bareExe)) {
         std::fprintf(stderr, "cannot copy %s or %s\n", KELDO_TERMINAL_EXE, qPrintable(bareSource));
         return 1;
     }
-    const quint16 port = unusedPortPair();
-    const QString iniPath = QDir(termDir).filePath(QStringLiteral("KELDO Terminal.ini"));
-    const QByteArray ini = QStringLiteral("[Setup]\r\nAutoLaunch=0\r\nHF Host=127.0.0.1\r\nHF TCP Port=%1\r\n").arg(port).toLatin1();
-    auto writeIni = [&] {
-        // Rewritten before every run: the terminal saves its settings on exit.
-        QFile f(iniPath);
-        return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(ini) == ini.size();
-    };
+    // A port nobody listens on (nor on the next one), so the terminal's link
+    // attempts are refused at once, as with no modem running.
+    const QByteArray ini = linkIni(freePortPair());
+    // Rewritten before every run: the terminal saves its settings on exit.
+    auto writeIni = [&] { return writeTerminalIni(termDir, ini); };
 
     struct Program {
         const char* name;

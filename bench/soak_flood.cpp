@@ -14,15 +14,12 @@
 // Defaults: 100 MB without a CR, 20 MB of every byte value on the data
 // channel, a 1024 KB CONNECTED line, at most 64 MB of growth.
 
-#include "app/MessageBox.h"
 #include "app/Session.h"
+#include "support/BenchSupport.h"
 #include "support/FakeModem.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QElapsedTimer>
-#include <QEventLoop>
-#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -32,49 +29,11 @@
 #include <functional>
 #include <vector>
 
+using namespace bench;
+
 namespace {
 
-// Runs the event loop (without the sleeps of QTest's waits, which would
-// show up as stalls and slow every round) until cond holds or ms pass.
-bool runUntil(const std::function<bool()>& cond, int ms)
-{
-    if (cond())
-        return true;
-    QEventLoop loop;
-    QElapsedTimer t;
-    t.start();
-    QTimer check;
-    check.setInterval(1);
-    QObject::connect(&check, &QTimer::timeout, &loop, [&] {
-        if (cond() || t.elapsed() >= ms)
-            loop.quit();
-    });
-    check.start();
-    loop.exec();
-    return cond();
-}
-
-
-
 const QString CrLf = QStringLiteral("\r\n");
-
-qint64 statusKb(const char* field)
-{
-    QFile f(QStringLiteral("/proc/self/status"));
-    if (!f.open(QIODevice::ReadOnly))
-        return -1;
-    const QByteArray key = QByteArray(field) + ':';
-    for (const QByteArray& line : f.readAll().split('\n'))
-        if (line.startsWith(key))
-            return line.mid(key.size()).trimmed().split(' ').value(0).toLongLong();
-    return -1;
-}
-
-int argValue(const QStringList& args, const QString& name, int def)
-{
-    const qsizetype i = args.indexOf(name);
-    return i >= 0 && i + 1 < args.size() ? args[i + 1].toInt() : def;
-}
 
 struct Phase
 {
@@ -87,8 +46,7 @@ struct Phase
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    defaultToOffscreen();
     QApplication app(argc, argv);
     const QStringList args = app.arguments();
     const int commandMb = argValue(args, QStringLiteral("--command-mb"), 100);
@@ -96,13 +54,8 @@ int main(int argc, char** argv)
     const int connectedKb = argValue(args, QStringLiteral("--connected-kb"), 1024);
     const int limitMb = argValue(args, QStringLiteral("--limit-mb"), 64);
 
-    QStringList failures;
-    auto fail = [&failures](const QString& what) {
-        if (failures.size() < 50)
-            std::fprintf(stderr, "FAIL: %s\n", qPrintable(what));
-        failures << what;
-    };
-    MessageBox::setHandler([&fail](const MessageBox::Shown& box) { fail(QStringLiteral("message box: ") + box.text); });
+    Failures fail;
+    fail.catchMessageBoxes();
 
     FakeModem modem;
     QTemporaryDir dir;
@@ -110,14 +63,7 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "no temporary folder or no free ports\n");
         return 2;
     }
-    {
-        QFile ini(QDir(dir.path()).filePath(QStringLiteral("KELDO Terminal.ini")));
-        ini.open(QIODevice::WriteOnly);
-        ini.write(QStringLiteral("[PTT]\r\nVia=3\r\n[Setup]\r\nAutoLaunch=0\r\nHF Host=127.0.0.1\r\nHF TCP Port=%1\r\n"
-                                 "My Callsign=N0CALL-1\r\nKELDO Mode=KELDOHF\r\n")
-                      .arg(modem.commandPort())
-                      .toLatin1());
-    }
+    writeTerminalIni(dir.path(), soakIni(modem.commandPort()));
     Session se(dir.path());
     se.settings.LoadSettings();
 
@@ -388,6 +334,5 @@ int main(int argc, char** argv)
                 floodSeconds);
     std::printf("  BUFFER counts out of range sent: %d; longest RX text seen: %lld chars (the 60 KB call in a banner, which the cap leaves alone)\n", outOfRange, qint64(rxMax));
     std::printf("  link connections made by the modem's side: %d command, %d data\n", modem.commandAccepts(), modem.dataAccepts());
-    std::printf("  result: %s (%lld failures)\n", failures.isEmpty() ? "PASS" : "FAIL", qint64(failures.size()));
-    return failures.isEmpty() ? 0 : 1;
+    return fail.result();
 }

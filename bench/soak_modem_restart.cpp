@@ -20,15 +20,13 @@
 // at 50 times its normal pace, up to 1500 ms of conversation and up to 300 ms
 // of downtime per round.
 
-#include "app/MessageBox.h"
 #include "app/Session.h"
+#include "support/BenchSupport.h"
 #include "support/SimProcess.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
-#include <QEventLoop>
-#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -42,35 +40,9 @@
 #include <random>
 #include <vector>
 
+using namespace bench;
+
 namespace {
-
-// Runs the event loop (without the sleeps of QTest's waits, which would
-// show up as stalls and slow every round) until cond holds or ms pass.
-bool runUntil(const std::function<bool()>& cond, int ms)
-{
-    if (cond())
-        return true;
-    QEventLoop loop;
-    QElapsedTimer t;
-    t.start();
-    QTimer check;
-    check.setInterval(1);
-    QObject::connect(&check, &QTimer::timeout, &loop, [&] {
-        if (cond() || t.elapsed() >= ms)
-            loop.quit();
-    });
-    check.start();
-    loop.exec();
-    return cond();
-}
-
-void runFor(int ms)
-{
-    QEventLoop loop;
-    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
-    loop.exec();
-}
-
 
 const QString Reply = QStringLiteral("QSL DE EA1ABC");
 const QString CrLf = QStringLiteral("\r\n");
@@ -153,29 +125,11 @@ Acks acknowledged(const QStringList& log)
     return acks;
 }
 
-struct Failures
-{
-    QStringList list;
-    void add(const QString& what)
-    {
-        if (list.size() < 50)
-            std::fprintf(stderr, "FAIL: %s\n", qPrintable(what));
-        list << what;
-    }
-};
-
-int argValue(const QStringList& args, const QString& name, int def)
-{
-    const qsizetype i = args.indexOf(name);
-    return i >= 0 && i + 1 < args.size() ? args[i + 1].toInt() : def;
-}
-
 } // namespace
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    defaultToOffscreen();
     QApplication app(argc, argv);
     const QStringList args = app.arguments();
     const int restarts = argValue(args, QStringLiteral("--restarts"), 100);
@@ -188,7 +142,7 @@ int main(int argc, char** argv)
     auto uniform = [&rng](int hi) { return std::uniform_int_distribution<int>(0, std::max(0, hi))(rng); };
 
     Failures fail;
-    MessageBox::setHandler([&fail](const MessageBox::Shown& box) { fail.add(QStringLiteral("message box: ") + box.text); });
+    fail.catchMessageBoxes();
 
     QTemporaryDir dir;
     const quint16 port = SimProcess::freePortPair();
@@ -196,14 +150,7 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "no temporary folder or no free ports\n");
         return 2;
     }
-    {
-        QFile ini(QDir(dir.path()).filePath(QStringLiteral("KELDO Terminal.ini")));
-        ini.open(QIODevice::WriteOnly);
-        ini.write(QStringLiteral("[PTT]\r\nVia=3\r\n[Setup]\r\nAutoLaunch=0\r\nHF Host=127.0.0.1\r\nHF TCP Port=%1\r\n"
-                                 "My Callsign=N0CALL-1\r\nConnect With HF=EA1ABC\r\nKELDO Mode=KELDOHF\r\n")
-                      .arg(port)
-                      .toLatin1());
-    }
+    writeTerminalIni(dir.path(), soakIni(port, QStringLiteral("Connect With HF=EA1ABC\r\n")));
 
     SimProcess sim({QStringLiteral("--speed"), QString::number(speed), QStringLiteral("--reply"),
                     QStringLiteral("text:") + Reply, QStringLiteral("--seed"), QString::number(seed)});
@@ -285,23 +232,23 @@ int main(int argc, char** argv)
     for (int round = 0; round <= restarts; ++round) {
         // Linked again?
         if (!waitFor(linkedAndShown, limitMs + 5000)) {
-            fail.add(QStringLiteral("round %1: no link-up within %2 ms").arg(round).arg(limitMs + 5000));
+            fail(QStringLiteral("round %1: no link-up within %2 ms").arg(round).arg(limitMs + 5000));
             break;
         }
         if (round > 0) {
             const qint64 ms = (linkedAt >= 0 && listeningAt >= 0) ? std::max<qint64>(0, linkedAt - listeningAt) : -1;
             relinkMs.push_back(ms);
             if (ms < 0 || ms > limitMs)
-                fail.add(QStringLiteral("round %1: linked %2 ms after the modem listened (limit %3)").arg(round).arg(ms).arg(limitMs));
+                fail(QStringLiteral("round %1: linked %2 ms after the modem listened (limit %3)").arg(round).arg(ms).arg(limitMs));
         }
         // Right after the link-up: green lamp, no radio connection yet.
         {
             const PanelState tcp = se.display.panel(Panel::Tcp);
             if (tcp.picture != Picture::LedVerde || !tcp.toolTip.isEmpty())
-                fail.add(QStringLiteral("round %1: TCP panel after link-up: %2 / %3").arg(round).arg(tcp.picture, tcp.toolTip));
+                fail(QStringLiteral("round %1: TCP panel after link-up: %2 / %3").arg(round).arg(tcp.picture, tcp.toolTip));
             if (indicativosAtLinkUp.text != QLatin1String("Disconnected")
                 || indicativosAtLinkUp.toolTip != QLatin1String("Modem Disconnected"))
-                fail.add(QStringLiteral("round %1: at link-up the connection panel shows \"%2\"").arg(round).arg(indicativosAtLinkUp.text));
+                fail(QStringLiteral("round %1: at link-up the connection panel shows \"%2\"").arg(round).arg(indicativosAtLinkUp.text));
         }
         fds.push_back(openDescriptors());
         if (round == restarts)
@@ -314,7 +261,7 @@ int main(int argc, char** argv)
             ++connectedRounds;
             const PanelState ind = se.display.panel(Panel::Indicativos);
             if (ind.text != QLatin1String("N0CALL-1 <-> EA1ABC") || ind.picture != Picture::Connected)
-                fail.add(QStringLiteral("round %1: connected, but the display shows \"%2\"").arg(round).arg(ind.text));
+                fail(QStringLiteral("round %1: connected, but the display shows \"%2\"").arg(round).arg(ind.text));
         }
         const qint64 pid = sim.process().processId();
         ::kill(pid_t(pid), SIGKILL);
@@ -327,20 +274,20 @@ int main(int argc, char** argv)
                 && se.display.panel(Panel::Indicativos).text == QLatin1String("Disconnected");
         }, 3000);
         if (!lossShown)
-            fail.add(QStringLiteral("round %1: after the loss the display shows \"%2\", lamp %3")
+            fail(QStringLiteral("round %1: after the loss the display shows \"%2\", lamp %3")
                          .arg(round)
                          .arg(se.display.panel(Panel::Indicativos).text, se.display.panel(Panel::Tcp).picture));
         if (se.display.sendVisible() || se.display.progressVisible())
-            fail.add(QStringLiteral("round %1: send button or progress bar still shown after the loss").arg(round));
+            fail(QStringLiteral("round %1: send button or progress bar still shown after the loss").arg(round));
 
         // Nothing the modem acknowledged is missing.
         const Acks acks = acknowledged(sim.output());
         for (const QString& line : acks.certain) {
             if (!sent.contains(line))
-                fail.add(QStringLiteral("round %1: the modem acknowledged \"%2\", which was never sent").arg(round).arg(line));
+                fail(QStringLiteral("round %1: the modem acknowledged \"%2\", which was never sent").arg(round).arg(line));
             else if (!se.rx.text().contains(line + CrLf)) {
                 ++missing;
-                fail.add(QStringLiteral("round %1: acknowledged line \"%2\" is not on the RX screen").arg(round).arg(line));
+                fail(QStringLiteral("round %1: acknowledged line \"%2\" is not on the RX screen").arg(round).arg(line));
             }
         }
         for (const QString& line : acks.uncertain) {
@@ -355,7 +302,7 @@ int main(int argc, char** argv)
         listeningAt = -1;
         linkedAt = -1;
         if (!sim.start()) {
-            fail.add(QStringLiteral("round %1: the practice modem did not restart: %2").arg(round).arg(sim.errorString()));
+            fail(QStringLiteral("round %1: the practice modem did not restart: %2").arg(round).arg(sim.errorString()));
             break;
         }
         if (listeningAt < 0)
@@ -382,7 +329,7 @@ int main(int argc, char** argv)
                 // Between two acknowledged lines there is at most a banner,
                 // two headers and a reply: more room than that means a loss.
                 if (se.rx.trimmedTotal() == 0 || from > 200)
-                    fail.add(QStringLiteral("acknowledged line \"%1\" missing from the RX screen at the end").arg(allCertain[i]));
+                    fail(QStringLiteral("acknowledged line \"%1\" missing from the RX screen at the end").arg(allCertain[i]));
                 break;
             }
             pos = at;
@@ -398,7 +345,7 @@ int main(int argc, char** argv)
     const int fdLast = fds.empty() ? 0 : fds.back();
     const int fdMax = fds.empty() ? 0 : *std::max_element(fds.begin(), fds.end());
     if (fdLast > fdFirst || fdMax > fdFirst + 2)
-        fail.add(QStringLiteral("open descriptors grew: first %1, last %2, max %3").arg(fdFirst).arg(fdLast).arg(fdMax));
+        fail(QStringLiteral("open descriptors grew: first %1, last %2, max %3").arg(fdFirst).arg(fdLast).arg(fdMax));
 
     std::printf("soak_modem_restart\n");
     std::printf("  restarts: %d (supervision period %d ms, modem speed x%d)\n", int(relinkMs.size()), period, speed);
@@ -414,6 +361,5 @@ int main(int argc, char** argv)
     std::printf("  RX screen at the end: %lld chars (%llu trimmed by the cap); newest %d acknowledged lines checked in order\n",
                 qint64(se.rx.length()), static_cast<unsigned long long>(se.rx.trimmedTotal()), verified);
     std::printf("  elapsed: %.1f s\n", double(clock.elapsed()) / 1000.0);
-    std::printf("  result: %s (%lld failures)\n", fail.list.isEmpty() ? "PASS" : "FAIL", qint64(fail.list.size()));
-    return fail.list.isEmpty() ? 0 : 1;
+    return fail.result();
 }

@@ -15,76 +15,29 @@
 // Defaults: 50 MB in writes of 1 byte to 16 KB (8 KB on average); fails on a stall over 250 ms or more than
 // 16 MB of growth after the first tenth.
 
-#include "app/MessageBox.h"
 #include "app/RxScreenView.h"
 #include "app/Session.h"
 #include "app/frmKeldoTerminal.h"
+#include "support/BenchSupport.h"
 #include "support/FakeModem.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
-#include <QEventLoop>
-#include <QFile>
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
 #include <algorithm>
-#include <functional>
 #include <random>
 #include <cstdio>
 #include <vector>
 
+using namespace bench;
+
 namespace {
-
-// Runs the event loop (without the sleeps of QTest's waits, which would
-// show up as stalls and slow every round) until cond holds or ms pass.
-bool runUntil(const std::function<bool()>& cond, int ms)
-{
-    if (cond())
-        return true;
-    QEventLoop loop;
-    QElapsedTimer t;
-    t.start();
-    QTimer check;
-    check.setInterval(1);
-    QObject::connect(&check, &QTimer::timeout, &loop, [&] {
-        if (cond() || t.elapsed() >= ms)
-            loop.quit();
-    });
-    check.start();
-    loop.exec();
-    return cond();
-}
-
-void runFor(int ms)
-{
-    QEventLoop loop;
-    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
-    loop.exec();
-}
-
-
-qint64 statusKb(const char* field)
-{
-    QFile f(QStringLiteral("/proc/self/status"));
-    if (!f.open(QIODevice::ReadOnly))
-        return -1;
-    const QByteArray key = QByteArray(field) + ':';
-    for (const QByteArray& line : f.readAll().split('\n'))
-        if (line.startsWith(key))
-            return line.mid(key.size()).trimmed().split(' ').value(0).toLongLong();
-    return -1;
-}
-
-int argValue(const QStringList& args, const QString& name, int def)
-{
-    const qsizetype i = args.indexOf(name);
-    return i >= 0 && i + 1 < args.size() ? args[i + 1].toInt() : def;
-}
 
 // The remote station's text: numbered lines ending in CR, as a modem passes
 // them on.
@@ -111,8 +64,7 @@ private:
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    defaultToOffscreen();
     QApplication app(argc, argv);
     const QStringList args = app.arguments();
     const qint64 totalBytes = qint64(argValue(args, QStringLiteral("--mb"), 50)) << 20;
@@ -122,13 +74,8 @@ int main(int argc, char** argv)
     const int stallLimitMs = argValue(args, QStringLiteral("--stall-limit-ms"), 250);
     const int growthLimitMb = argValue(args, QStringLiteral("--growth-limit-mb"), 16);
 
-    QStringList failures;
-    auto fail = [&failures](const QString& what) {
-        if (failures.size() < 50)
-            std::fprintf(stderr, "FAIL: %s\n", qPrintable(what));
-        failures << what;
-    };
-    MessageBox::setHandler([&fail](const MessageBox::Shown& box) { fail(QStringLiteral("message box: ") + box.text); });
+    Failures fail;
+    fail.catchMessageBoxes();
 
     FakeModem modem;
     QTemporaryDir dir;
@@ -136,14 +83,7 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "no temporary folder or no free ports\n");
         return 2;
     }
-    {
-        QFile ini(QDir(dir.path()).filePath(QStringLiteral("KELDO Terminal.ini")));
-        ini.open(QIODevice::WriteOnly);
-        ini.write(QStringLiteral("[PTT]\r\nVia=3\r\n[Setup]\r\nAutoLaunch=0\r\nHF Host=127.0.0.1\r\nHF TCP Port=%1\r\n"
-                                 "My Callsign=N0CALL-1\r\nKELDO Mode=KELDOHF\r\n")
-                      .arg(modem.commandPort())
-                      .toLatin1());
-    }
+    writeTerminalIni(dir.path(), soakIni(modem.commandPort()));
     Session se(dir.path());
     frmKeldoTerminal w(se);
     w.openDocument = [](const QString&) {};
@@ -325,7 +265,7 @@ int main(int argc, char** argv)
         std::printf(" %.1fs:%lld->%.1f", samples[i].seconds, samples[i].sentMb, double(samples[i].rssKb) / 1024);
     std::printf("\n");
     std::printf("  after the flood: typing 10 keys took %.1f ms; Clear emptied the screen\n", typeMs);
-    std::printf("  result: %s (%lld failures)\n", failures.isEmpty() ? "PASS" : "FAIL", qint64(failures.size()));
+    const int exitCode = fail.result();
     w.close();
-    return failures.isEmpty() ? 0 : 1;
+    return exitCode;
 }

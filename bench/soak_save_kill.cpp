@@ -20,6 +20,7 @@
 #include "app/MessageBox.h"
 #include "settings/IniDocument.h"
 #include "settings/Settings.h"
+#include "support/BenchSupport.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -42,6 +43,8 @@
 #include <vector>
 
 extern char** environ;
+
+using namespace bench;
 
 namespace {
 
@@ -79,12 +82,6 @@ const QString IniName = QLatin1String(SettingsStore::FileName);
 // A save that waits this long for what a killed one left freezes the window.
 constexpr int SlowSaveMs = 2000;
 
-QByteArray readFile(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 // The child: saves forever, writing 'b' before and 'e' after every save.
 int child(const QString& folder, bool startWithB)
 {
@@ -102,12 +99,6 @@ int child(const QString& folder, bool startWithB)
         (void)::write(STDOUT_FILENO, "e", 1);
         b = !b;
     }
-}
-
-int argValue(const QStringList& args, const QString& name, int def)
-{
-    const qsizetype i = args.indexOf(name);
-    return i >= 0 && i + 1 < args.size() ? args[i + 1].toInt() : def;
 }
 
 struct Child
@@ -190,13 +181,8 @@ int main(int argc, char** argv)
     const qsizetype dirArg = args.indexOf(QStringLiteral("--dir"));
     std::mt19937 rng{quint32(seed)};
 
-    QStringList failures;
-    auto fail = [&failures](const QString& what) {
-        if (failures.size() < 50)
-            std::fprintf(stderr, "FAIL: %s\n", qPrintable(what));
-        failures << what;
-    };
-    MessageBox::setHandler([&fail](const MessageBox::Shown& box) { fail(QStringLiteral("message box: ") + box.text); });
+    Failures fail;
+    fail.catchMessageBoxes();
 
     QTemporaryDir tmp(dirArg >= 0 && dirArg + 1 < args.size() ? args[dirArg + 1] + QStringLiteral("/soak-save-XXXXXX")
                                                               : QDir::tempPath() + QStringLiteral("/soak-save-XXXXXX"));
@@ -418,6 +404,5 @@ int main(int argc, char** argv)
     std::printf("  first save of the next process: max %.1f ms, mean %.1f ms\n", maxFirstSaveMs,
                 kills > 0 ? sumFirstSaveMs / kills : 0.0);
     std::printf("  elapsed: %.1f s\n", double(clock.elapsed()) / 1000.0);
-    std::printf("  result: %s (%lld failures)\n", failures.isEmpty() ? "PASS" : "FAIL", qint64(failures.size()));
-    return failures.isEmpty() ? 0 : 1;
+    return fail.result();
 }
