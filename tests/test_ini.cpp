@@ -332,6 +332,8 @@ void TestIni::oddValuesReadBackUnchanged_data()
     QTest::newRow("windows path") << "C:\\KELDO FM\\KELDOFM.exe";
     QTest::newRow("empty") << "";
     QTest::newRow("lone quote") << "\"";
+    // A NUL read from a file must survive the next save (found by fuzzing).
+    QTest::newRow("nul inside") << QString::fromLatin1("R\0ed", 4);
 }
 
 void TestIni::oddValuesReadBackUnchanged()

@@ -88,7 +88,7 @@ QString storedValue(const QString& value)
 {
     QString v = value;
     for (QChar& c : v) {
-        if (c == QLatin1Char('\r') || c == QLatin1Char('\n') || c.unicode() == 0)
+        if (c == QLatin1Char('\r') || c == QLatin1Char('\n'))
             c = QLatin1Char(' ');
     }
     const bool needsQuotes = trimBlanks(v).size() != v.size()
