@@ -1,8 +1,14 @@
 #pragma once
 
+#include "app/Twips.h"
+
+#include <QGroupBox>
 #include <QRect>
 #include <QSize>
+#include <QString>
+#include <type_traits>
 
+class QComboBox;
 class QFont;
 class QWidget;
 
@@ -27,6 +33,21 @@ double FitToFont(QWidget* dialog);
 
 // The factor FitToFont applied to the dialog; 1 when it was never scaled.
 double ScaleOf(const QWidget* dialog);
+
+// Creates a control with its objectName and caption at its design place,
+// given in twips.
+template<typename W>
+W* Place(QWidget* parent, const char* name, const QString& caption, int left, int top, int width, int height)
+{
+    auto* w = new W(parent);
+    w->setObjectName(QLatin1String(name));
+    if constexpr (std::is_same_v<W, QGroupBox>)
+        w->setTitle(caption);
+    else if constexpr (!std::is_same_v<W, QComboBox>)
+        w->setText(caption);
+    w->setGeometry(Twips::ToPixels(left), Twips::ToPixels(top), Twips::ToPixels(width), Twips::ToPixels(height));
+    return w;
+}
 
 // Edges are scaled, not sizes, so controls that touch stay touching.
 QRect Scaled(const QRect& rect, double factor);

@@ -32,19 +32,6 @@ constexpr int ClientHeight = 5400;
 constexpr int PortMin = 1025;
 constexpr int PortMax = 65534;
 
-template<typename W>
-W* make(QWidget* parent, const char* name, const QString& caption, int left, int top, int width, int height)
-{
-    auto* w = new W(parent);
-    w->setObjectName(QLatin1String(name));
-    if constexpr (std::is_same_v<W, QGroupBox>)
-        w->setTitle(caption);
-    else
-        w->setText(caption);
-    w->setGeometry(Twips::ToPixels(left), Twips::ToPixels(top), Twips::ToPixels(width), Twips::ToPixels(height));
-    return w;
-}
-
 ModemProgramHooks& defaultHooks()
 {
     static ModemProgramHooks hooks = ModemProgramHooks::real();
@@ -115,15 +102,15 @@ void frmSetup::buildControls()
     // The three TCP frames lie on top of each other; the mode shows one.
     auto tcpFrame = [this](const char* frame, const QString& caption, const char* port, const char* data,
                            const char* host, QLineEdit*& portBox, QLineEdit*& dataBox, QLineEdit*& hostBox) {
-        QGroupBox* f = make<QGroupBox>(this, frame, caption, 240, 120, 2055, 2535);
-        make<QLabel>(f, "lblPuertoComandos", QStringLiteral("Command Port"), 240, 300, 1575, 255);
-        portBox = make<QLineEdit>(f, port, QStringLiteral("8300"), 240, 570, 1575, 315);
-        make<QLabel>(f, "lblPuertoDatos", QStringLiteral("Data Port"), 240, 1020, 1575, 255);
-        dataBox = make<QLineEdit>(f, data, QString(), 240, 1290, 1575, 315);
+        QGroupBox* f = DialogGeometry::Place<QGroupBox>(this, frame, caption, 240, 120, 2055, 2535);
+        DialogGeometry::Place<QLabel>(f, "lblPuertoComandos", QStringLiteral("Command Port"), 240, 300, 1575, 255);
+        portBox = DialogGeometry::Place<QLineEdit>(f, port, QStringLiteral("8300"), 240, 570, 1575, 315);
+        DialogGeometry::Place<QLabel>(f, "lblPuertoDatos", QStringLiteral("Data Port"), 240, 1020, 1575, 255);
+        dataBox = DialogGeometry::Place<QLineEdit>(f, data, QString(), 240, 1290, 1575, 315);
         dataBox->setReadOnly(true);
         dataBox->setFocusPolicy(Qt::NoFocus);
-        make<QLabel>(f, "lblHost", QStringLiteral("Host "), 240, 1740, 1575, 255);
-        hostBox = make<QLineEdit>(f, host, QString(), 240, 2010, 1575, 315);
+        DialogGeometry::Place<QLabel>(f, "lblHost", QStringLiteral("Host "), 240, 1740, 1575, 255);
+        hostBox = DialogGeometry::Place<QLineEdit>(f, host, QString(), 240, 2010, 1575, 315);
         return f;
     };
     fraHFTCP = tcpFrame("fraHFTCP", QStringLiteral("KELDO HF TCP"), "txtPuertoComandosHF", "txtPuertoDatosHF",
@@ -133,24 +120,24 @@ void frmSetup::buildControls()
     fraSATTCP = tcpFrame("fraSATTCP", QStringLiteral("KELDO SAT TCP"), "txtPuertoComandosSAT", "txtPuertoDatosSAT",
                          "txtHostSAT", txtPuertoComandosSAT, txtPuertoDatosSAT, txtHostSAT);
 
-    fraSeleccionarPTT = make<QGroupBox>(this, "fraSeleccionarPTT", QStringLiteral("KELDO Mode"), 2520, 120, 2055, 1575);
-    optKELDOHF = make<QRadioButton>(fraSeleccionarPTT, "optKELDOHF", QStringLiteral("KELDO HF"), 240, 330, 1695, 315);
-    optKELDOFM1200 = make<QRadioButton>(fraSeleccionarPTT, "optKELDOFM1200", QStringLiteral("KELDO FM"), 240, 720, 1695, 315);
-    optKELDOSAT = make<QRadioButton>(fraSeleccionarPTT, "optKELDOSAT", QStringLiteral("KELDO SAT"), 240, 1110, 1695, 315);
+    fraSeleccionarPTT = DialogGeometry::Place<QGroupBox>(this, "fraSeleccionarPTT", QStringLiteral("KELDO Mode"), 2520, 120, 2055, 1575);
+    optKELDOHF = DialogGeometry::Place<QRadioButton>(fraSeleccionarPTT, "optKELDOHF", QStringLiteral("KELDO HF"), 240, 330, 1695, 315);
+    optKELDOFM1200 = DialogGeometry::Place<QRadioButton>(fraSeleccionarPTT, "optKELDOFM1200", QStringLiteral("KELDO FM"), 240, 720, 1695, 315);
+    optKELDOSAT = DialogGeometry::Place<QRadioButton>(fraSeleccionarPTT, "optKELDOSAT", QStringLiteral("KELDO SAT"), 240, 1110, 1695, 315);
 
-    fraMyCallsign = make<QGroupBox>(this, "fraMyCallsign", QStringLiteral("My Call Sign"), 2520, 1800, 2055, 855);
-    txtMyCallSign = make<QLineEdit>(fraMyCallsign, "txtMyCallSign", QString(), 240, 360, 1575, 315);
+    fraMyCallsign = DialogGeometry::Place<QGroupBox>(this, "fraMyCallsign", QStringLiteral("My Call Sign"), 2520, 1800, 2055, 855);
+    txtMyCallSign = DialogGeometry::Place<QLineEdit>(fraMyCallsign, "txtMyCallSign", QString(), 240, 360, 1575, 315);
 
-    fraBW = make<QGroupBox>(this, "fraBW", QStringLiteral("KELDO HF Bandwitdh"), 4680, 120, 2055, 2535);
-    opt500 = make<QRadioButton>(fraBW, "opt500", QStringLiteral("500 Hz (Narrow)"), 240, 480, 1695, 375);
-    opt2300 = make<QRadioButton>(fraBW, "opt2300", QStringLiteral("2300 Hz (Standard)"), 240, 1080, 1695, 375);
-    opt2750 = make<QRadioButton>(fraBW, "opt2750", QStringLiteral("2750 Hz (Tactical)"), 240, 1680, 1695, 375);
+    fraBW = DialogGeometry::Place<QGroupBox>(this, "fraBW", QStringLiteral("KELDO HF Bandwitdh"), 4680, 120, 2055, 2535);
+    opt500 = DialogGeometry::Place<QRadioButton>(fraBW, "opt500", QStringLiteral("500 Hz (Narrow)"), 240, 480, 1695, 375);
+    opt2300 = DialogGeometry::Place<QRadioButton>(fraBW, "opt2300", QStringLiteral("2300 Hz (Standard)"), 240, 1080, 1695, 375);
+    opt2750 = DialogGeometry::Place<QRadioButton>(fraBW, "opt2750", QStringLiteral("2750 Hz (Tactical)"), 240, 1680, 1695, 375);
 
     auto pathFrame = [this](const char* frame, const QString& caption, const char* box, const char* browse,
                             QLineEdit*& pathBox, QPushButton*& browseButton) {
-        QGroupBox* f = make<QGroupBox>(this, frame, caption, 240, 2760, 6495, 975);
-        pathBox = make<QLineEdit>(f, box, QString(), 240, 420, 4935, 315);
-        browseButton = make<QPushButton>(f, browse, QStringLiteral("Browse..."), 5280, 390, 1095, 375);
+        QGroupBox* f = DialogGeometry::Place<QGroupBox>(this, frame, caption, 240, 2760, 6495, 975);
+        pathBox = DialogGeometry::Place<QLineEdit>(f, box, QString(), 240, 420, 4935, 315);
+        browseButton = DialogGeometry::Place<QPushButton>(f, browse, QStringLiteral("Browse..."), 5280, 390, 1095, 375);
         browseButton->setAutoDefault(false);
         connect(browseButton, &QPushButton::clicked, this, [this, pathBox, caption] { browseFor(pathBox, caption); });
         return f;
@@ -162,12 +149,12 @@ void frmSetup::buildControls()
     fraRutaKELDOSAT = pathFrame("fraRutaKELDOSAT", QStringLiteral("KELDO SAT Modem location"), "txtKELDOSATPath",
                                 "cmdBrowseSAT", txtKELDOSATPath, cmdBrowseSAT);
 
-    chkLaunch = make<QCheckBox>(this, "chkLaunch",
+    chkLaunch = DialogGeometry::Place<QCheckBox>(this, "chkLaunch",
                                 QStringLiteral("Automatically launch KELDO TNC when KELDO Terminal is opened"),
                                 240, 3840, 6495, 375);
 
-    cmdOK = make<QPushButton>(this, "cmdOK", QStringLiteral("Update"), 2040, 4800, 1260, 435);
-    cmdCancel = make<QPushButton>(this, "cmdCancel", QStringLiteral("Cancel"), 3840, 4800, 1260, 435);
+    cmdOK = DialogGeometry::Place<QPushButton>(this, "cmdOK", QStringLiteral("Update"), 2040, 4800, 1260, 435);
+    cmdCancel = DialogGeometry::Place<QPushButton>(this, "cmdCancel", QStringLiteral("Cancel"), 3840, 4800, 1260, 435);
     cmdOK->setDefault(true);
     cmdCancel->setAutoDefault(false);
 

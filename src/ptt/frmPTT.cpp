@@ -20,21 +20,7 @@
 
 namespace {
 
-constexpr int TwipsPerPixel = 15;
 constexpr int PortCount = 16;
-
-template<typename W>
-W* make(QWidget* parent, const char* name, const QString& caption, int left, int top, int width, int height)
-{
-    auto* w = new W(parent);
-    w->setObjectName(QLatin1String(name));
-    if constexpr (std::is_same_v<W, QGroupBox>)
-        w->setTitle(caption);
-    else if constexpr (!std::is_same_v<W, QComboBox> && !std::is_same_v<W, QLineEdit>)
-        w->setText(caption);
-    w->setGeometry(left / TwipsPerPixel, top / TwipsPerPixel, width / TwipsPerPixel, height / TwipsPerPixel);
-    return w;
-}
 
 } // namespace
 
@@ -46,41 +32,41 @@ frmPTT::frmPTT(Session& session, QWidget* parent)
     setWindowTitle(QStringLiteral("PTT"));
     setModal(true);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
-    setFixedSize(5535 / TwipsPerPixel, 5100 / TwipsPerPixel);
+    setFixedSize(Twips::ToPixels(5535), Twips::ToPixels(5100));
 
-    FraGlobal = make<QGroupBox>(this, "FraGlobal", QString(), 0, 0, 5535, 4095);
+    FraGlobal = DialogGeometry::Place<QGroupBox>(this, "FraGlobal", QString(), 0, 0, 5535, 4095);
     // Wider than the three original options need, to take the fourth; the
     // options move left so that the fourth ends inside the frame.
-    fraSeleccionarPTT = make<QGroupBox>(FraGlobal, "fraSeleccionarPTT", QStringLiteral("PTT Via"), 600, 360, 4815, 855);
-    optCAT = make<QRadioButton>(fraSeleccionarPTT, "optCAT", QStringLiteral("CAT"), 240, 240, 735, 495);
-    optCOM = make<QRadioButton>(fraSeleccionarPTT, "optCOM", QStringLiteral("COM"), 1200, 240, 735, 495);
-    optVOX = make<QRadioButton>(fraSeleccionarPTT, "optVOX", QStringLiteral("VOX/ZK-Board"), 2160, 240, 1455, 495);
-    optRigctld = make<QRadioButton>(fraSeleccionarPTT, "optRigctld", QStringLiteral("rigctld"), 3780, 240, 915, 495);
+    fraSeleccionarPTT = DialogGeometry::Place<QGroupBox>(FraGlobal, "fraSeleccionarPTT", QStringLiteral("PTT Via"), 600, 360, 4815, 855);
+    optCAT = DialogGeometry::Place<QRadioButton>(fraSeleccionarPTT, "optCAT", QStringLiteral("CAT"), 240, 240, 735, 495);
+    optCOM = DialogGeometry::Place<QRadioButton>(fraSeleccionarPTT, "optCOM", QStringLiteral("COM"), 1200, 240, 735, 495);
+    optVOX = DialogGeometry::Place<QRadioButton>(fraSeleccionarPTT, "optVOX", QStringLiteral("VOX/ZK-Board"), 2160, 240, 1455, 495);
+    optRigctld = DialogGeometry::Place<QRadioButton>(fraSeleccionarPTT, "optRigctld", QStringLiteral("rigctld"), 3780, 240, 915, 495);
 
-    lblMarca = make<QLabel>(FraGlobal, "lblMarca", QStringLiteral("Brand:"), 600, 1440, 1095, 255);
-    cboMarcas = make<QComboBox>(FraGlobal, "cboMarcas", QString(), 600, 1650, 1575, 315);
-    lblModel = make<QLabel>(FraGlobal, "lblModel", QStringLiteral("Model:"), 600, 2160, 1095, 255);
-    cboModelos = make<QComboBox>(FraGlobal, "cboModelos", QString(), 600, 2370, 1575, 315);
-    lblPuerto = make<QLabel>(FraGlobal, "lblPuerto", QStringLiteral("Port:"), 2520, 1440, 975, 255);
-    cboPTTCOM = make<QComboBox>(FraGlobal, "cboPTTCOM", QString(), 2520, 1650, 1335, 315);
-    cboCATCOM = make<QComboBox>(FraGlobal, "cboCATCOM", QString(), 2520, 1200, 1335, 315);
-    lblBauds = make<QLabel>(FraGlobal, "lblBauds", QStringLiteral("Bauds:"), 2520, 2160, 975, 255);
-    cboBaudios = make<QComboBox>(FraGlobal, "cboBaudios", QString(), 2520, 2370, 1335, 315);
-    fraPin = make<QGroupBox>(FraGlobal, "fraPin", QStringLiteral("PTT Pin"), 2520, 2160, 1335, 1455);
-    optRTS = make<QRadioButton>(fraPin, "optRTS", QStringLiteral("RTS"), 120, 240, 735, 375);
-    optDTR = make<QRadioButton>(fraPin, "optDTR", QStringLiteral("DTR"), 120, 600, 855, 375);
-    optRTSDTR = make<QRadioButton>(fraPin, "optRTSDTR", QStringLiteral("RTS+DTR"), 120, 960, 1070, 375);
-    chkRTS = make<QCheckBox>(FraGlobal, "chkRTS", QStringLiteral("RTS"), 600, 2760, 735, 495);
-    chkDTR = make<QCheckBox>(FraGlobal, "chkDTR", QStringLiteral("DTR"), 600, 3120, 735, 495);
-    lblIcomAddress = make<QLabel>(FraGlobal, "lblIcomAddress", QStringLiteral("CI-V Address:"), 600, 3600, 1080, 255);
-    txtIcomAddress = make<QLineEdit>(FraGlobal, "txtIcomAddress", QString(), 1680, 3550, 375, 315);
+    lblMarca = DialogGeometry::Place<QLabel>(FraGlobal, "lblMarca", QStringLiteral("Brand:"), 600, 1440, 1095, 255);
+    cboMarcas = DialogGeometry::Place<QComboBox>(FraGlobal, "cboMarcas", QString(), 600, 1650, 1575, 315);
+    lblModel = DialogGeometry::Place<QLabel>(FraGlobal, "lblModel", QStringLiteral("Model:"), 600, 2160, 1095, 255);
+    cboModelos = DialogGeometry::Place<QComboBox>(FraGlobal, "cboModelos", QString(), 600, 2370, 1575, 315);
+    lblPuerto = DialogGeometry::Place<QLabel>(FraGlobal, "lblPuerto", QStringLiteral("Port:"), 2520, 1440, 975, 255);
+    cboPTTCOM = DialogGeometry::Place<QComboBox>(FraGlobal, "cboPTTCOM", QString(), 2520, 1650, 1335, 315);
+    cboCATCOM = DialogGeometry::Place<QComboBox>(FraGlobal, "cboCATCOM", QString(), 2520, 1200, 1335, 315);
+    lblBauds = DialogGeometry::Place<QLabel>(FraGlobal, "lblBauds", QStringLiteral("Bauds:"), 2520, 2160, 975, 255);
+    cboBaudios = DialogGeometry::Place<QComboBox>(FraGlobal, "cboBaudios", QString(), 2520, 2370, 1335, 315);
+    fraPin = DialogGeometry::Place<QGroupBox>(FraGlobal, "fraPin", QStringLiteral("PTT Pin"), 2520, 2160, 1335, 1455);
+    optRTS = DialogGeometry::Place<QRadioButton>(fraPin, "optRTS", QStringLiteral("RTS"), 120, 240, 735, 375);
+    optDTR = DialogGeometry::Place<QRadioButton>(fraPin, "optDTR", QStringLiteral("DTR"), 120, 600, 855, 375);
+    optRTSDTR = DialogGeometry::Place<QRadioButton>(fraPin, "optRTSDTR", QStringLiteral("RTS+DTR"), 120, 960, 1070, 375);
+    chkRTS = DialogGeometry::Place<QCheckBox>(FraGlobal, "chkRTS", QStringLiteral("RTS"), 600, 2760, 735, 495);
+    chkDTR = DialogGeometry::Place<QCheckBox>(FraGlobal, "chkDTR", QStringLiteral("DTR"), 600, 3120, 735, 495);
+    lblIcomAddress = DialogGeometry::Place<QLabel>(FraGlobal, "lblIcomAddress", QStringLiteral("CI-V Address:"), 600, 3600, 1080, 255);
+    txtIcomAddress = DialogGeometry::Place<QLineEdit>(FraGlobal, "txtIcomAddress", QString(), 1680, 3550, 375, 315);
     // The rigctld endpoint takes the place of the brand and port lists.
-    lblRigctldHost = make<QLabel>(FraGlobal, "lblRigctldHost", QStringLiteral("Host:"), 600, 1440, 1095, 255);
-    txtRigctldHost = make<QLineEdit>(FraGlobal, "txtRigctldHost", QString(), 600, 1650, 1575, 315);
-    lblRigctldPort = make<QLabel>(FraGlobal, "lblRigctldPort", QStringLiteral("Port:"), 2520, 1440, 975, 255);
-    txtRigctldPort = make<QLineEdit>(FraGlobal, "txtRigctldPort", QString(), 2520, 1650, 1335, 315);
+    lblRigctldHost = DialogGeometry::Place<QLabel>(FraGlobal, "lblRigctldHost", QStringLiteral("Host:"), 600, 1440, 1095, 255);
+    txtRigctldHost = DialogGeometry::Place<QLineEdit>(FraGlobal, "txtRigctldHost", QString(), 600, 1650, 1575, 315);
+    lblRigctldPort = DialogGeometry::Place<QLabel>(FraGlobal, "lblRigctldPort", QStringLiteral("Port:"), 2520, 1440, 975, 255);
+    txtRigctldPort = DialogGeometry::Place<QLineEdit>(FraGlobal, "txtRigctldPort", QString(), 2520, 1650, 1335, 315);
     txtRigctldPort->setValidator(new QIntValidator(1, 65535, txtRigctldPort));
-    cmdOK = make<QPushButton>(this, "cmdOK", QStringLiteral("Close"), 2280, 4440, 1260, 435);
+    cmdOK = DialogGeometry::Place<QPushButton>(this, "cmdOK", QStringLiteral("Close"), 2280, 4440, 1260, 435);
 
     connect(cboMarcas, &QComboBox::currentIndexChanged, this, [this] { cboMarcas_Click(); });
     connect(cboModelos, &QComboBox::currentIndexChanged, this, [this] { cboModelos_Click(); });
