@@ -131,6 +131,7 @@ private:
     static bool refusedAndOpen(frmSetup& dialog) { return dialog.isVisible(); }
 
     std::unique_ptr<MessageBoxRecorder> m_boxes;
+    ModemProgramHooks m_hooks;
     QStringList m_killed;
     QStringList m_launched;
     QSet<QString> m_existing;
@@ -139,11 +140,9 @@ private:
 void TestSetupDialog::initTestCase()
 {
     // No test ends or starts a real program unless it says so.
-    ModemProgramHooks hooks;
-    hooks.kill = [this](const QString& name) { m_killed << name; };
-    hooks.exists = [this](const QString& path) { return m_existing.contains(path); };
-    hooks.launch = [this](const QString& path) { m_launched << path; };
-    frmSetup::setDefaultProgramHooks(hooks);
+    m_hooks.kill = [this](const QString& name) { m_killed << name; };
+    m_hooks.exists = [this](const QString& path) { return m_existing.contains(path); };
+    m_hooks.launch = [this](const QString& path) { m_launched << path; };
 }
 
 void TestSetupDialog::init()
@@ -163,6 +162,7 @@ void TestSetupDialog::cleanup()
 std::unique_ptr<frmSetup> TestSetupDialog::open(Rig& rig)
 {
     auto dialog = std::make_unique<frmSetup>(*rig.session);
+    dialog->programs = m_hooks;
     dialog->show();
     dialog->activateWindow();
     if (!QTest::qWaitForWindowActive(dialog.get()))

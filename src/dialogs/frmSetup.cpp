@@ -8,6 +8,7 @@
 #include "app/ProcessLauncher.h"
 #include "app/Session.h"
 #include "app/Twips.h"
+#include "link/CommandProtocol.h"
 #include "settings/CallSign.h"
 
 #include <QAbstractButton>
@@ -32,12 +33,6 @@ constexpr int ClientHeight = 5400;
 constexpr int PortMin = 1025;
 constexpr int PortMax = 65534;
 
-ModemProgramHooks& defaultHooks()
-{
-    static ModemProgramHooks hooks = ModemProgramHooks::real();
-    return hooks;
-}
-
 bool isUsablePort(qint64 value)
 {
     return value >= PortMin && value <= PortMax;
@@ -52,37 +47,13 @@ ModemProgramHooks ModemProgramHooks::real()
 
 qint64 PortValueOfText(const QString& text)
 {
-    qsizetype i = 0;
-    const qsizetype n = text.size();
-    while (i < n && (text.at(i) == QLatin1Char(' ') || text.at(i) == QLatin1Char('\t')))
-        ++i;
-    bool negative = false;
-    if (i < n && (text.at(i) == QLatin1Char('-') || text.at(i) == QLatin1Char('+'))) {
-        negative = text.at(i) == QLatin1Char('-');
-        ++i;
-    }
-    qint64 value = 0;
-    for (; i < n; ++i) {
-        const QChar c = text.at(i);
-        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
-            break;
-        value = qMin<qint64>(value * 10 + (c.unicode() - '0'), 1000000000);
-    }
-    return negative ? -value : value;
-}
-
-void frmSetup::setDefaultProgramHooks(const ModemProgramHooks& hooks)
-{
-    const ModemProgramHooks real = ModemProgramHooks::real();
-    ModemProgramHooks& d = defaultHooks();
-    d.kill = hooks.kill ? hooks.kill : real.kill;
-    d.exists = hooks.exists ? hooks.exists : real.exists;
-    d.launch = hooks.launch ? hooks.launch : real.launch;
+    // Capped far above any port, so that "+ 1" for the data port cannot overflow.
+    return qMin<qint64>(Protocol::LeadingNumber(text), 1000000000);
 }
 
 frmSetup::frmSetup(Session& session, QWidget* parent)
     : QDialog(parent)
-    , programs(defaultHooks())
+    , programs(ModemProgramHooks::real())
     , m_session(session)
 {
     setObjectName(QStringLiteral("frmSetup"));

@@ -41,9 +41,8 @@ public:
     // mode check marks and "PTT..." item by the selected mode.
     void GestionarModo();
 
-    // Replaces how programs are ended and started, for every dialog made
-    // from now on (an empty member keeps the real function).
-    static void setDefaultProgramHooks(const ModemProgramHooks& hooks);
+    // How this dialog ends and starts programs (the real functions unless
+    // the owner or a test says otherwise).
     ModemProgramHooks programs;
 
     // "Update", the close box and Enter end here; "Cancel" and Escape as well,
