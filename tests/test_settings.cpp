@@ -50,7 +50,7 @@ QStringList differences(const Settings& a, const Settings& b)
     CMP(connectHfList); CMP(connectFmList); CMP(via1List); CMP(via2List); CMP(connectSatList);
     CMP(keldoHfPath); CMP(keldoFmPath); CMP(keldoSatPath); CMP(fontSize); CMP(colour);
     CMP(topPosition); CMP(leftPosition); CMP(terminalWidth); CMP(terminalHeight); CMP(windowState);
-    CMP(loadPathFile); CMP(savePathFile); CMP(portDevices);
+    CMP(loadPathFile); CMP(savePathFile); CMP(portDevices); CMP(pttTimeoutSeconds);
 #undef CMP
     return out;
 }
@@ -159,7 +159,7 @@ void TestSettings::firstSaveWritesEveryKey()
 
     const QByteArray bytes = readAll(store.filePath());
     const IniDocument doc(bytes);
-    QCOMPARE(doc.sections(), (QStringList{"PTT", "Setup", "Position", "Path"}));
+    QCOMPARE(doc.sections(), (QStringList{"PTT", "Setup", "Position", "Path", "Options"}));
     QCOMPARE(doc.keys("PTT"), (QStringList{"Rig", "PTTPort", "CATPort", "Baud", "Pin", "RTS", "DTR", "Via",
                                            "Icom Address", "Rigctld Host", "Rigctld Port"}));
     const QStringList setup = QStringList{"HF TCP Port", "FM TCP Port", "SAT TCP Port", "HF Host", "FM Host",
@@ -174,6 +174,7 @@ void TestSettings::firstSaveWritesEveryKey()
     QCOMPARE(doc.keys("Position"),
              (QStringList{"Top Position", "Left Position", "Terminal Width", "Terminal Height", "Window State"}));
     QCOMPARE(doc.keys("Path"), (QStringList{"Load Path File", "Save Path File"}));
+    QCOMPARE(doc.keys("Options"), (QStringList{"PTT Timeout"}));
     for (const char* list : {"ConnectHF List", "ConnectFM List", "ConnectSAT List", "Via1 List", "Via2 List"})
         for (const QString& key : listKeys(list))
             QCOMPARE(doc.value("Setup", key, "missing"), QString());

@@ -27,6 +27,7 @@ const QString Setup = QStringLiteral("Setup");
 const QString Position = QStringLiteral("Position");
 const QString Path = QStringLiteral("Path");
 const QString Ports = QStringLiteral("Ports");
+const QString Options = QStringLiteral("Options");
 
 constexpr int RigCount = 134;
 constexpr int DefaultRig = 52;
@@ -265,6 +266,8 @@ void SettingsStore::readFrom(const IniDocument& doc)
     s.loadPathFile = r.text(Path, "Load Path File", pathDefault);
     s.savePathFile = r.text(Path, "Save Path File", pathDefault);
 
+    s.pttTimeoutSeconds = int(r.number(Options, "PTT Timeout", d.pttTimeoutSeconds, 0, 86400));
+
     s.portDevices.clear();
     for (int n = 1; n <= 16; ++n) {
         const QString device = doc.value(Ports, QStringLiteral("COM%1").arg(n));
@@ -325,6 +328,8 @@ void SettingsStore::writeTo(IniDocument& doc) const
 
     w(Path, "Load Path File", s.loadPathFile);
     w(Path, "Save Path File", s.savePathFile);
+
+    w(Options, "PTT Timeout", s.pttTimeoutSeconds);
 }
 
 void SettingsStore::LoadSettings()

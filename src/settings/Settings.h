@@ -62,6 +62,11 @@ struct Settings
     QString loadPathFile = defaultPathFolder();
     QString savePathFile = defaultPathFolder();
 
+    // [Options]: features beyond the original design.
+    // Longest continuous keying in seconds before the terminal unkeys by
+    // itself; 0 turns the time-out off.
+    int pttTimeoutSeconds = 300;
+
     // [Ports]: COMn=device, read only (kept in the file like any unknown line).
     QMap<int, QString> portDevices;
 
