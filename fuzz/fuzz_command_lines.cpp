@@ -17,35 +17,40 @@ namespace {
 
 constexpr qsizetype Max = LineAssembler::MaxLineBytes;
 
-// The stream cut at every CR: a line is due when its CR arrives, unless it
-// is longer than Max; a reset forgets the unfinished line.
+// The stream cut at every CR, byte by byte: a line is due when its CR
+// arrives, unless it is longer than Max; an LF right after a CR belongs to
+// no line; a reset forgets the unfinished line.
 struct ReferenceSplit {
     std::string current; // the unfinished line, kept up to Max + 1 bytes
     qsizetype currentLength = 0;
+    bool afterCr = false;
 
     void feed(const char* data, qsizetype size, std::deque<std::string>& due)
     {
-        qsizetype pos = 0;
-        while (pos < size) {
-            const void* hit = std::memchr(data + pos, '\r', size_t(size - pos));
-            const qsizetype end = hit ? static_cast<const char*>(hit) - data : size;
-            const qsizetype n = end - pos;
+        for (qsizetype i = 0; i < size; ++i) {
+            const char c = data[i];
+            const bool lineFeedAfterCr = afterCr && c == '\n';
+            afterCr = false;
+            if (lineFeedAfterCr)
+                continue;
+            if (c == '\r') {
+                if (currentLength <= Max)
+                    due.push_back(current);
+                current.clear();
+                currentLength = 0;
+                afterCr = true;
+                continue;
+            }
             if (currentLength <= Max)
-                current.append(data + pos, size_t(std::min<qsizetype>(n, Max + 1 - currentLength)));
-            currentLength += n;
-            if (!hit)
-                return;
-            if (currentLength <= Max)
-                due.push_back(current);
-            current.clear();
-            currentLength = 0;
-            pos = end + 1;
+                current.push_back(c);
+            ++currentLength;
         }
     }
     void reset()
     {
         current.clear();
         currentLength = 0;
+        afterCr = false;
     }
 };
 

@@ -28,7 +28,7 @@ struct Rig {
     RxTextModel rx;
     ModemLink link{settings, conn, display};
     Terminal terminal{settings, conn, display, rx, link};
-    Rig() { link.attach(&terminal, nullptr); }
+    Rig() { link.attach(&terminal); }
 };
 
 // Counts as a modem might send them: digits, sometimes a lot of them, with

@@ -187,9 +187,13 @@ private slots:
         QTRY_COMPARE(s->display.panel(Panel::Ptt).text, QString("TX"));
         modem.sendCommandBytes("PTT OFF\r");
         QTRY_COMPARE(s->display.panel(Panel::Ptt).text, QString("RX"));
-        // Near misses are ignored.
-        modem.sendCommandBytes("PTT ON \rCONNECTED\rPTT OFF\r");
+        // Blanks at the end of a whole-line response do not matter; CR LF
+        // endings work; near misses are ignored.
+        modem.sendCommandBytes("PTT ON \r\nCONNECTED\r\n");
+        QTRY_COMPARE(s->display.panel(Panel::Ptt).text, QString("TX"));
+        modem.sendCommandBytes("PTT OFF \t\r\nPTTOFF\rPTT ON X\r");
         QTRY_COMPARE(s->display.panel(Panel::Ptt).picture, Picture::LedVerde);
+        QCOMPARE(s->display.panel(Panel::Ptt).text, QString("RX"));
         QCOMPARE(s->conn.ConnectionActive, quint8(0));
 
         // BUFFER with nothing outstanding is ignored.

@@ -373,16 +373,21 @@ void TestPtt::openFailureNamesThePort()
     const PttKeyer::PortParameters before = m_keyer->lastPortParameters();
     m_port->busyDevices.insert(PortDeviceFor(7, {}));
     s().catPort = QStringLiteral("COM7");
-    m_boxes->expect("Unable to open radio serial port COM7. May be in use by another application.",
-                    MessageBox::Icon::Warning, "KELDO Terminal");
+    // The message as it always read, then the device on a line of its own.
+    m_boxes->expectContaining("Unable to open radio serial port COM7. May be in use by another application.\n"
+                                  + PortDeviceFor(7, {}) + ": ",
+                              MessageBox::Icon::Warning, "KELDO Terminal");
     m_keyer->OpenPttPort();
     QVERIFY(m_boxes->verify());
     QVERIFY(!m_port->isOpen());
     QVERIFY(m_keyer->lastPortParameters() == before);
 
+    // Keying meant to happen and failed: TX with the yellow lamp, and why.
     m_port->clearLog();
     m_keyer->PttOn();
     QCOMPARE(panel().text, QStringLiteral("TX"));
+    QCOMPARE(panel().picture, QStringLiteral("LedAmarillo"));
+    QVERIFY2(panel().toolTip.startsWith(QStringLiteral("COM7 (%1): ").arg(PortDeviceFor(7, {}))), qPrintable(panel().toolTip));
     QVERIFY(m_port->written.isEmpty());
 
     // The next call tries again.
@@ -406,7 +411,7 @@ void TestPtt::portsSectionNamesTheDevice()
     m_port->busyDevices.insert(QStringLiteral("/dev/ttyUSB1"));
     s().portDevices.insert(4, QStringLiteral("/dev/ttyUSB1"));
     s().catPort = QStringLiteral("COM4");
-    m_boxes->expect("Unable to open radio serial port COM4. May be in use by another application.",
+    m_boxes->expectContaining("Unable to open radio serial port COM4. May be in use by another application.",
                     MessageBox::Icon::Warning);
     m_keyer->OpenPttPort();
     QVERIFY(m_boxes->verify());
@@ -438,7 +443,7 @@ void TestPtt::unusableSettingsShowTheMessage()
     s().rig = quint8(rig);
     s().baud = baud;
     s().catPort = port;
-    m_boxes->expect(QStringLiteral("Unable to open radio serial port %1. May be in use by another application.").arg(named),
+    m_boxes->expectContaining(QStringLiteral("Unable to open radio serial port %1. May be in use by another application.").arg(named),
                     MessageBox::Icon::Warning);
     m_keyer->OpenPttPort();
     QVERIFY(m_boxes->verify());
@@ -460,7 +465,7 @@ void TestPtt::deviceWithoutLinesCarriesCatOnly()
 
     s().via = 2;
     s().pttPort = QStringLiteral("COM3");
-    m_boxes->expect("Unable to open radio serial port COM3. May be in use by another application.",
+    m_boxes->expectContaining("Unable to open radio serial port COM3. May be in use by another application.",
                     MessageBox::Icon::Warning);
     m_keyer->OpenPttPort();
     QVERIFY(m_boxes->verify());

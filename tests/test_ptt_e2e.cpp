@@ -4,19 +4,14 @@
 #include "ptt/SerialPortDevice.h"
 #include "settings/Settings.h"
 #include "support/MessageBoxRecorder.h"
+#include "support/RadioEnds.h"
 #include "support/SimProcess.h"
 #include "terminal/DisplayState.h"
 
 #include <QFile>
-#include <QProcess>
 #include <QStandardPaths>
-#include <QTcpServer>
-#include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QtTest>
-
-#include <fcntl.h>
-#include <unistd.h>
 
 #include <memory>
 
@@ -24,139 +19,6 @@ namespace {
 
 const QByteArray Ic7300On = QByteArray::fromHex("FEFE94E01C0001FD");
 const QByteArray Ic7300Off = QByteArray::fromHex("FEFE94E01C0000FD");
-
-// Two pseudo-terminals joined by socat: the terminal writes to a(), the
-// test reads what the "radio" gets from b().
-class PtyPair
-{
-public:
-    ~PtyPair()
-    {
-        if (m_fd >= 0)
-            ::close(m_fd);
-        if (m_socat.state() != QProcess::NotRunning) {
-            m_socat.terminate();
-            if (!m_socat.waitForFinished(3000))
-                m_socat.kill();
-            m_socat.waitForFinished(3000);
-        }
-    }
-
-    bool start()
-    {
-        const QString socat = QStandardPaths::findExecutable(QStringLiteral("socat"));
-        if (socat.isEmpty() || !m_dir.isValid())
-            return false;
-        m_socat.start(socat, {QStringLiteral("-d"), QStringLiteral("-d"),
-                              QStringLiteral("pty,raw,echo=0,link=") + a(),
-                              QStringLiteral("pty,raw,echo=0,link=") + b()});
-        if (!m_socat.waitForStarted(5000))
-            return false;
-        if (!QTest::qWaitFor([&] { return QFile::exists(a()) && QFile::exists(b()); }, 10000))
-            return false;
-        m_fd = ::open(QFile::encodeName(b()).constData(), O_RDWR | O_NOCTTY | O_NONBLOCK);
-        return m_fd >= 0;
-    }
-
-    QString a() const { return m_dir.filePath(QStringLiteral("ttyA")); }
-    QString b() const { return m_dir.filePath(QStringLiteral("ttyB")); }
-
-    // Everything the radio end has received so far.
-    QByteArray received()
-    {
-        char buf[512];
-        for (;;) {
-            const ssize_t n = ::read(m_fd, buf, sizeof buf);
-            if (n <= 0)
-                break;
-            m_received.append(buf, int(n));
-        }
-        return m_received;
-    }
-
-private:
-    QTemporaryDir m_dir;
-    QProcess m_socat;
-    int m_fd = -1;
-    QByteArray m_received;
-};
-
-// A real rigctld running Hamlib's dummy radio on loopback.
-class Rigctld
-{
-public:
-    ~Rigctld()
-    {
-        m_query.abort();
-        if (m_process.state() != QProcess::NotRunning) {
-            m_process.terminate();
-            if (!m_process.waitForFinished(3000))
-                m_process.kill();
-            m_process.waitForFinished(3000);
-        }
-    }
-
-    bool start()
-    {
-        const QString program = QStandardPaths::findExecutable(QStringLiteral("rigctld"));
-        if (program.isEmpty())
-            return false;
-        for (int attempt = 0; attempt < 5; ++attempt) {
-            {
-                QTcpServer probe;
-                if (!probe.listen(QHostAddress::LocalHost, 0))
-                    continue;
-                m_port = probe.serverPort();
-            }
-            m_process.start(program, {QStringLiteral("-m"), QStringLiteral("1"), QStringLiteral("-P"),
-                                      QStringLiteral("RIG"), QStringLiteral("-T"), QStringLiteral("127.0.0.1"),
-                                      QStringLiteral("-t"), QString::number(m_port)});
-            if (!m_process.waitForStarted(5000))
-                return false;
-            // The first connection that gets through stays as the query
-            // connection: no short-lived probes (see ptt()).
-            const bool up = QTest::qWaitFor([&] {
-                if (m_process.state() == QProcess::NotRunning)
-                    return true;
-                m_query.abort();
-                m_query.connectToHost(QHostAddress::LocalHost, m_port);
-                return m_query.waitForConnected(200);
-            }, 10000);
-            if (up && m_process.state() == QProcess::Running)
-                return true;
-            m_process.kill();
-            m_process.waitForFinished(3000);
-        }
-        return false;
-    }
-
-    quint16 port() const { return m_port; }
-
-    // The radio's PTT state as rigctld reports it, asked on a connection of
-    // its own, kept like the keyer's (rigctld 4.5 can drop other clients'
-    // connections when short-lived ones come and go quickly).
-    QString ptt()
-    {
-        if (m_query.state() != QAbstractSocket::ConnectedState) {
-            m_query.abort();
-            m_query.connectToHost(QHostAddress::LocalHost, m_port);
-            if (!m_query.waitForConnected(2000))
-                return QStringLiteral("no connection");
-        }
-        m_query.readAll();
-        m_query.write("t\n");
-        while (!m_query.canReadLine()) {
-            if (!m_query.waitForReadyRead(2000))
-                return QStringLiteral("no answer: ") + m_query.errorString();
-        }
-        return QString::fromLatin1(m_query.readLine()).trimmed();
-    }
-
-private:
-    QProcess m_process;
-    QTcpSocket m_query;
-    quint16 m_port = 0;
-};
 
 void writeIni(const QString& folder, const QString& text)
 {
@@ -236,16 +98,18 @@ void TestPttEndToEnd::comMethodNeedsModemLines()
     s.via = 2;
     s.pttPort = QStringLiteral("COM3");
     s.portDevices.insert(3, pty.a());
-    boxes.expect(QStringLiteral("Unable to open radio serial port COM3. May be in use by another application."),
+    boxes.expect(QStringLiteral("Unable to open radio serial port COM3. May be in use by another application.\n")
+                     + pty.a() + QStringLiteral(": no RTS/DTR lines"),
                  MessageBox::Icon::Warning);
     keyer.OpenPttPort();
     QVERIFY(boxes.verify());
     QVERIFY(!keyer.comPTT().isOpen());
 
-    // A device that does not exist at all.
+    // A device that does not exist at all: the system's reason on a line of its own.
     s.portDevices.insert(3, dir.filePath(QStringLiteral("no-such-tty")));
-    boxes.expect(QStringLiteral("Unable to open radio serial port COM3. May be in use by another application."),
-                 MessageBox::Icon::Warning);
+    boxes.expectContaining(QStringLiteral("Unable to open radio serial port COM3. May be in use by another application.\n")
+                               + dir.filePath(QStringLiteral("no-such-tty: ")),
+                           MessageBox::Icon::Warning);
     s.via = 1;
     s.catPort = QStringLiteral("COM3");
     keyer.OpenPttPort();

@@ -9,7 +9,21 @@ Session::Session(const QString& folder, QObject* parent)
     , terminal(settings, conn, display, rx, link)
     , ptt(settings, display)
 {
-    link.attach(&terminal, &ptt);
+    link.attach(&terminal);
+
+    // The keyer follows the modem, and lets go when the modem cannot.
+    connect(&link, &ModemLink::pttRequested, &ptt, [this](bool on) { on ? ptt.PttOn() : ptt.PttOff(); });
+    connect(&link, &ModemLink::commandLinkLost, &ptt,
+            [this] { ptt.releaseNow(QStringLiteral("Unkeyed: the link to the modem was lost")); });
+    connect(&link, &ModemLink::dataLinkLost, &ptt, [this] {
+        ptt.releaseAfterGrace(QStringLiteral("Unkeyed: the modem's data link was lost and no PTT OFF came"));
+    });
+    connect(&link, &ModemLink::disconnectedReceived, &ptt, [this] {
+        ptt.releaseAfterGrace(QStringLiteral("Unkeyed: the connection ended and no PTT OFF came"));
+    });
+    connect(&link, &ModemLink::abortSent, &ptt, [this] {
+        ptt.releaseAfterGrace(QStringLiteral("Unkeyed: the connection was stopped and no PTT OFF came"));
+    });
 }
 
 Session::~Session()

@@ -420,6 +420,8 @@ bool frmSetup::Form_Unload()
     // 9. With no option selected the stored value stays.
     if (!mode.isEmpty())
         s.keldoMode = mode;
+    // Keying of the old mode must not outlive it (FM keys nothing).
+    se.ptt.settingsChanged();
     if (opt500->isChecked())
         s.keldoHfBw = QStringLiteral("500");
     else if (opt2300->isChecked())

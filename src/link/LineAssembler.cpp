@@ -5,6 +5,11 @@
 void LineAssembler::feed(const char* data, qsizetype size, const LineHandler& onLine)
 {
     qsizetype pos = 0;
+    if (m_afterCr && size > 0) {
+        m_afterCr = false;
+        if (data[0] == '\n')
+            pos = 1;
+    }
     while (pos < size) {
         const void* hit = std::memchr(data + pos, '\r', size_t(size - pos));
         if (!hit) {
@@ -36,6 +41,10 @@ void LineAssembler::feed(const char* data, qsizetype size, const LineHandler& on
             onLine(line);
         }
         pos = end + 1;
+        if (pos == size)
+            m_afterCr = true;
+        else if (data[pos] == '\n')
+            ++pos;
     }
 }
 
@@ -43,4 +52,5 @@ void LineAssembler::reset()
 {
     m_tail.clear();
     m_discarding = false;
+    m_afterCr = false;
 }

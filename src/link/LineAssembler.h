@@ -8,6 +8,8 @@
 // that grows past MaxLineBytes is dropped, and so is the rest of that line up
 // to and including its CR, so a misbehaving modem cannot grow the buffer
 // without limit nor have the rest of an overlong line parsed as a new one.
+// An LF right after a CR (a modem that ends lines with CR LF) is dropped,
+// also when the CR ended the previous arrival.
 class LineAssembler
 {
 public:
@@ -25,4 +27,5 @@ public:
 private:
     QByteArray m_tail;
     bool m_discarding = false;
+    bool m_afterCr = false; // the last byte seen was a CR
 };

@@ -2,7 +2,6 @@
 
 #include "link/CommandProtocol.h"
 #include "link/ConnectionState.h"
-#include "ptt/PttKeyer.h"
 #include "settings/AnsiCodec.h"
 #include "settings/Settings.h"
 #include "terminal/DisplayState.h"
@@ -23,10 +22,18 @@ ModemLink::ModemLink(SettingsStore& settings, ConnectionState& conn, DisplayStat
         // Low latency matters more than throughput for "PTT ON".
         connect(socket, &QTcpSocket::connected, this, [this, socket] {
             socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
+            (socket == &m_cmd ? m_cmdUp : m_dataUp) = true;
             onConnected();
         });
-        connect(socket, &QTcpSocket::disconnected, this, &ModemLink::onPeerClosedOrError);
-        connect(socket, &QTcpSocket::errorOccurred, this, &ModemLink::onPeerClosedOrError);
+        connect(socket, &QTcpSocket::disconnected, this, [this, socket] {
+            noteDown(*socket);
+            onPeerClosedOrError();
+        });
+        connect(socket, &QTcpSocket::errorOccurred, this, [this, socket] {
+            if (socket->state() != QAbstractSocket::ConnectedState)
+                noteDown(*socket);
+            onPeerClosedOrError();
+        });
     }
     connect(&m_cmd, &QTcpSocket::readyRead, this, &ModemLink::onCommandReadyRead);
     connect(&m_data, &QTcpSocket::readyRead, this, &ModemLink::onDataReadyRead);
@@ -39,10 +46,9 @@ ModemLink::~ModemLink()
     closeSockets();
 }
 
-void ModemLink::attach(Terminal* terminal, PttKeyer* ptt)
+void ModemLink::attach(Terminal* terminal)
 {
     m_terminal = terminal;
-    m_ptt = ptt;
 }
 
 QString ModemLink::modeHost() const
@@ -96,6 +102,22 @@ void ModemLink::closeSockets()
         socket->abort();
     }
     m_closingOurselves = false;
+    noteDown(m_cmd);
+    noteDown(m_data);
+}
+
+// Tells once that a channel which was up is down, whoever closed it: the
+// keyer must not wait for a "PTT OFF" that can no longer come.
+void ModemLink::noteDown(QTcpSocket& socket)
+{
+    bool& up = &socket == &m_cmd ? m_cmdUp : m_dataUp;
+    if (!up || socket.state() == QAbstractSocket::ConnectedState)
+        return;
+    up = false;
+    if (&socket == &m_cmd)
+        emit commandLinkLost();
+    else
+        emit dataLinkLost();
 }
 
 void ModemLink::onPeerClosedOrError()
@@ -117,6 +139,8 @@ void ModemLink::supervise(PassKind kind)
         return;
     const bool cmdUp = commandConnected();
     const bool dataUp = dataConnected();
+    noteDown(m_cmd);
+    noteDown(m_data);
     if (!cmdUp || !dataUp) {
         if (m_conn.ConnectionActive == 1)
             m_conn.ConnectionActive = 0;
@@ -155,6 +179,7 @@ void ModemLink::attempt(QTcpSocket& socket, bool isCommand, PassKind kind)
     m_closingOurselves = true;
     socket.abort();
     m_closingOurselves = false;
+    noteDown(socket);
 
     const QString host = modeHost();
     const int port = modeCommandPort() + (isCommand ? 0 : 1);
@@ -209,8 +234,14 @@ void ModemLink::ReceiveCommandBytes(const QByteArray& bytes)
     });
 }
 
-void ModemLink::HandleCommandLine(const QString& line)
+void ModemLink::HandleCommandLine(const QString& fullLine)
 {
+    // Rules that match a whole line ignore blanks at its end; the rules
+    // that split fields see the line as it came.
+    const QString& line = fullLine;
+    QStringView whole(fullLine);
+    while (!whole.isEmpty() && (whole.back() == QLatin1Char(' ') || whole.back() == QLatin1Char('\t')))
+        whole.chop(1);
     if (line.startsWith(QLatin1String("CONNECTED "))) {
         connectionStart(line);
     } else if (line.startsWith(QLatin1String("BUFFER "))) {
@@ -219,16 +250,15 @@ void ModemLink::HandleCommandLine(const QString& line)
             return;
         if (m_terminal)
             m_terminal->UpdateTransmitProgress(fields.at(1));
-    } else if (line == QLatin1String("DISCONNECTED")) {
+    } else if (whole == QLatin1String("DISCONNECTED")) {
         ResetConnectionState();
         if (m_terminal)
             m_terminal->UpdateConnectionDisplay();
-    } else if (line == QLatin1String("PTT ON")) {
-        if (m_ptt)
-            m_ptt->PttOn();
-    } else if (line == QLatin1String("PTT OFF")) {
-        if (m_ptt)
-            m_ptt->PttOff();
+        emit disconnectedReceived();
+    } else if (whole == QLatin1String("PTT ON")) {
+        emit pttRequested(true);
+    } else if (whole == QLatin1String("PTT OFF")) {
+        emit pttRequested(false);
     }
 }
 
@@ -354,4 +384,5 @@ void ModemLink::SendAbort()
     m_display.setStopEnabled(false);
     m_display.setPanelText(Panel::Indicativos, QStringLiteral("Disconnecting..."));
     sendCommand(QStringLiteral("ABORT"));
+    emit abortSent();
 }

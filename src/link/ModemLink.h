@@ -10,7 +10,6 @@
 class SettingsStore;
 class DisplayState;
 class Terminal;
-class PttKeyer;
 struct ConnectionState;
 
 // modInterfaceZNP: the two TCP channels to the modem, their supervision, and
@@ -26,7 +25,7 @@ public:
     ModemLink(SettingsStore& settings, ConnectionState& conn, DisplayState& display, QObject* parent = nullptr);
     ~ModemLink() override;
 
-    void attach(Terminal* terminal, PttKeyer* ptt);
+    void attach(Terminal* terminal);
 
     QTcpSocket& winsockZNPComandos() { return m_cmd; }
     QTcpSocket& winsockZNPDatos() { return m_data; }
@@ -78,6 +77,15 @@ public:
 signals:
     // Both sockets connected and the standing commands sent.
     void linkedUp();
+    // The modem asked for the transmitter on ("PTT ON") or off ("PTT OFF").
+    void pttRequested(bool on);
+    // A channel that was up is down (lost, or closed by us).
+    void commandLinkLost();
+    void dataLinkLost();
+    // The modem said "DISCONNECTED".
+    void disconnectedReceived();
+    // Stop: "ABORT" went to the modem.
+    void abortSent();
     // Every command written to the modem, without its CR (for watching).
     void commandWritten(const QString& command);
 
@@ -87,6 +95,7 @@ private:
     void attempt(QTcpSocket& socket, bool isCommand, PassKind kind);
     void onConnected();
     void onPeerClosedOrError();
+    void noteDown(QTcpSocket& socket);
     void onCommandReadyRead();
     void onDataReadyRead();
     void sendCommand(const QString& text);
@@ -96,7 +105,6 @@ private:
     ConnectionState& m_conn;
     DisplayState& m_display;
     Terminal* m_terminal = nullptr;
-    PttKeyer* m_ptt = nullptr;
 
     QTcpSocket m_cmd;
     QTcpSocket m_data;
@@ -115,4 +123,6 @@ private:
     bool m_closingOurselves = false;
     bool m_stopped = false;
     bool m_passQueued = false;
+    bool m_cmdUp = false;  // as last seen: up until noted down
+    bool m_dataUp = false;
 };

@@ -5,6 +5,8 @@
 #include "SerialPortDevice.h"
 #include "settings/Settings.h"
 
+#include <utility>
+
 bool IsTwoHexDigits(const QString& text)
 {
     if (text.size() != 2)
@@ -47,65 +49,168 @@ QByteArray CatCommand(const Settings& s, const RadioModel& model, bool transmit)
     return transmit ? model.TxCommand : model.RxCommand;
 }
 
-void CatPttDriver::key(const Settings& s)
+PttMethod PttMethodOf(quint8 via)
 {
-    send(s, true);
-}
-
-void CatPttDriver::unkey(const Settings& s)
-{
-    send(s, false);
-}
-
-void CatPttDriver::send(const Settings& s, bool transmit)
-{
-    if (!m_port || !m_port->isOpen())
-        return;
-    const RadioModel* model = RadioModelAt(s.rig);
-    if (!model)
-        return;
-    const QByteArray bytes = CatCommand(s, *model, transmit);
-    if (!bytes.isEmpty())
-        m_port->write(bytes);
-}
-
-void ComPttDriver::key(const Settings& s)
-{
-    if (!m_port || !m_port->isOpen())
-        return;
-    switch (s.pin) {
-    case 1:
-        m_port->setRts(true);
-        break;
-    case 2:
-        m_port->setDtr(true);
-        break;
-    case 3:
-        m_port->setRts(true);
-        m_port->setDtr(true);
-        break;
-    default:
-        break;
+    switch (via) {
+    case 1: return PttMethod::Cat;
+    case 2: return PttMethod::Com;
+    case 5: return PttMethod::Rigctld;
+    default: return PttMethod::None;
     }
 }
 
-void ComPttDriver::unkey(const Settings&)
+namespace {
+
+const char* const Releasing = "keldoReleasing";
+
+KeyingResult portNotOpen(const std::unique_ptr<SerialPortDevice>& port)
+{
+    const QString reason = port ? port->errorString() : QString();
+    return {false, reason.isEmpty() ? QStringLiteral("port not open") : reason};
+}
+
+} // namespace
+
+bool CatPttDriver::keysRadio(const Settings& s) const
+{
+    const RadioModel* model = RadioModelAt(s.rig);
+    return model && !CatCommand(s, *model, true).isEmpty();
+}
+
+KeyingResult CatPttDriver::send(const Settings& s, bool transmit)
+{
+    const RadioModel* model = RadioModelAt(s.rig);
+    if (!model)
+        return {false, QStringLiteral("no radio model %1").arg(s.rig)};
+    const QByteArray bytes = CatCommand(s, *model, transmit);
+    if (bytes.isEmpty())
+        return {};
+    if (!m_port || !m_port->isOpen())
+        return portNotOpen(m_port);
+    if (!m_port->write(bytes))
+        return {false, m_port->errorString().isEmpty() ? QStringLiteral("write failed") : m_port->errorString()};
+    return {};
+}
+
+bool ComPttDriver::keysRadio(const Settings& s) const
+{
+    return s.pin >= 1 && s.pin <= 3;
+}
+
+KeyingResult ComPttDriver::key(const Settings& s)
+{
+    if (!keysRadio(s))
+        return {};
+    if (!m_port || !m_port->isOpen())
+        return portNotOpen(m_port);
+    bool ok = true;
+    if (s.pin == 1 || s.pin == 3)
+        ok = m_port->setRts(true) && ok;
+    if (s.pin == 2 || s.pin == 3)
+        ok = m_port->setDtr(true) && ok;
+    if (!ok)
+        return {false, m_port->errorString().isEmpty() ? QStringLiteral("line refused") : m_port->errorString()};
+    return {};
+}
+
+KeyingResult ComPttDriver::unkey(const Settings&)
 {
     // Both lines drop whatever "Pin" says; a failure of one still tries the other.
-    if (!m_port)
-        return;
-    m_port->setRts(false);
-    m_port->setDtr(false);
+    if (!m_port || !m_port->isOpen())
+        return portNotOpen(m_port);
+    const bool rts = m_port->setRts(false);
+    const bool dtr = m_port->setDtr(false);
+    if (!(rts && dtr))
+        return {false, m_port->errorString().isEmpty() ? QStringLiteral("line refused") : m_port->errorString()};
+    return {};
 }
 
-void RigctldPttDriver::key(const Settings& s)
+RigctldClient& RigctldPttDriver::client(const QString& host, int port)
 {
-    m_client.setEndpoint(s.rigctldHost, s.rigctldPort);
-    m_client.send(QByteArrayLiteral("T 1\n"));
+    if (RigctldClient* c = find(host, port)) {
+        c->setProperty(Releasing, false); // in use again
+        return *c;
+    }
+    auto* c = new RigctldClient(host, port, this);
+    if (m_retryMs > 0)
+        c->setRetryInterval(m_retryMs);
+    connect(c, &RigctldClient::problem, this, &RigctldPttDriver::problem);
+    connect(c, &RigctldClient::confirmed, this, &RigctldPttDriver::confirmed);
+    m_clients.append(c);
+    return *c;
 }
 
-void RigctldPttDriver::unkey(const Settings& s)
+RigctldClient* RigctldPttDriver::find(const QString& host, int port) const
 {
-    m_client.setEndpoint(s.rigctldHost, s.rigctldPort);
-    m_client.send(QByteArrayLiteral("T 0\n"));
+    for (RigctldClient* c : m_clients) {
+        if (c->host() == host && c->port() == port)
+            return c;
+    }
+    return nullptr;
+}
+
+KeyingResult RigctldPttDriver::key(const Settings& s)
+{
+    client(s.rigctldHost, s.rigctldPort).setTransmit(true);
+    return {};
+}
+
+KeyingResult RigctldPttDriver::unkey(const Settings& s)
+{
+    client(s.rigctldHost, s.rigctldPort).setTransmit(false);
+    return {};
+}
+
+void RigctldPttDriver::release(const QString& keepHost, int keepPort)
+{
+    const QList<RigctldClient*> clients = m_clients;
+    for (RigctldClient* c : clients) {
+        if (c->host() == keepHost && c->port() == keepPort)
+            continue;
+        auto drop = [this, c] {
+            m_clients.removeOne(c);
+            c->close();
+            c->deleteLater();
+        };
+        if (!c->unkeyPending()) {
+            drop();
+            continue;
+        }
+        // Not before rigctld has the unkey.
+        if (c->property(Releasing).toBool())
+            continue;
+        c->setProperty(Releasing, true);
+        connect(c, &RigctldClient::confirmed, this, [c, drop](bool transmit) {
+            if (transmit)
+                return;
+            QMetaObject::invokeMethod(c, [c, drop] {
+                if (c->property(Releasing).toBool() && !c->unkeyPending())
+                    drop();
+            }, Qt::QueuedConnection);
+        });
+    }
+}
+
+bool RigctldPttDriver::unkeyPending() const
+{
+    for (const RigctldClient* c : m_clients) {
+        if (c->unkeyPending())
+            return true;
+    }
+    return false;
+}
+
+void RigctldPttDriver::closeAll()
+{
+    for (RigctldClient* c : std::exchange(m_clients, {})) {
+        c->close();
+        delete c;
+    }
+}
+
+void RigctldPttDriver::setRetryInterval(int ms)
+{
+    m_retryMs = ms;
+    for (RigctldClient* c : m_clients)
+        c->setRetryInterval(ms);
 }

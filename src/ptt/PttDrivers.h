@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QByteArray>
+#include <QList>
+#include <QObject>
 #include <QString>
 
 #include <memory>
@@ -10,14 +12,28 @@ struct RadioModel;
 class SerialPortDevice;
 class RigctldClient;
 
-// One keying method ("Via"). key/unkey run after the panel has changed and
-// only outside "KELDOFM" mode; they read the settings afresh each time.
+// How the radio is keyed, from "Via". 3 (VOX/ZK-Board) and any unknown
+// value key nothing.
+enum class PttMethod { None, Cat, Com, Rigctld };
+PttMethod PttMethodOf(quint8 via);
+
+// What became of one key-up or unkey.
+struct KeyingResult
+{
+    bool ok = true;
+    QString problem; // the system's reason when not ok
+};
+
+// One keying method. key/unkey run after the panel has changed and only
+// outside "KELDOFM" mode, with the settings the keyer hands them.
 class PttDriver
 {
 public:
     virtual ~PttDriver() = default;
-    virtual void key(const Settings& s) = 0;
-    virtual void unkey(const Settings& s) = 0;
+    virtual KeyingResult key(const Settings& s) = 0;
+    virtual KeyingResult unkey(const Settings& s) = 0;
+    // Whether these settings make the method key anything at all.
+    virtual bool keysRadio(const Settings&) const { return true; }
 };
 
 // Via 1: the selected model's CAT command on comPTT.
@@ -25,11 +41,12 @@ class CatPttDriver : public PttDriver
 {
 public:
     explicit CatPttDriver(std::unique_ptr<SerialPortDevice>& port) : m_port(port) {}
-    void key(const Settings& s) override;
-    void unkey(const Settings& s) override;
+    KeyingResult key(const Settings& s) override { return send(s, true); }
+    KeyingResult unkey(const Settings& s) override { return send(s, false); }
+    bool keysRadio(const Settings& s) const override;
 
 private:
-    void send(const Settings& s, bool transmit);
+    KeyingResult send(const Settings& s, bool transmit);
     std::unique_ptr<SerialPortDevice>& m_port;
 };
 
@@ -38,8 +55,9 @@ class ComPttDriver : public PttDriver
 {
 public:
     explicit ComPttDriver(std::unique_ptr<SerialPortDevice>& port) : m_port(port) {}
-    void key(const Settings& s) override;
-    void unkey(const Settings& s) override;
+    KeyingResult key(const Settings& s) override;
+    KeyingResult unkey(const Settings& s) override;
+    bool keysRadio(const Settings& s) const override;
 
 private:
     std::unique_ptr<SerialPortDevice>& m_port;
@@ -49,20 +67,41 @@ private:
 class NoPttDriver : public PttDriver
 {
 public:
-    void key(const Settings&) override {}
-    void unkey(const Settings&) override {}
+    KeyingResult key(const Settings&) override { return {}; }
+    KeyingResult unkey(const Settings&) override { return {}; }
+    bool keysRadio(const Settings&) const override { return false; }
 };
 
-// Via 5: "T 1" / "T 0" to Hamlib's rigctld.
-class RigctldPttDriver : public PttDriver
+// Via 5: "T 1" / "T 0" to Hamlib's rigctld, one client per address. The
+// outcome comes later, as problem() or confirmed().
+class RigctldPttDriver : public QObject, public PttDriver
 {
+    Q_OBJECT
 public:
-    explicit RigctldPttDriver(RigctldClient& client) : m_client(client) {}
-    void key(const Settings& s) override;
-    void unkey(const Settings& s) override;
+    explicit RigctldPttDriver(QObject* parent = nullptr) : QObject(parent) {}
+
+    KeyingResult key(const Settings& s) override;
+    KeyingResult unkey(const Settings& s) override;
+
+    // The client of an address, if one was made.
+    RigctldClient* find(const QString& host, int port) const;
+    // Lets go of every client but the one of keepHost:keepPort; a client
+    // with an unkey still unacknowledged stays until rigctld takes it.
+    void release(const QString& keepHost = QString(), int keepPort = -1);
+    bool unkeyPending() const;
+    // Drops every client, pending or not (the end of the program).
+    void closeAll();
+    void setRetryInterval(int ms);
+
+signals:
+    void problem(const QString& text);
+    void confirmed(bool transmit);
 
 private:
-    RigctldClient& m_client;
+    RigctldClient& client(const QString& host, int port);
+
+    QList<RigctldClient*> m_clients; // children of this
+    int m_retryMs = -1;
 };
 
 // True for exactly two hexadecimal digits.

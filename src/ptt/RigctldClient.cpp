@@ -1,8 +1,6 @@
 #include "RigctldClient.h"
 
 namespace {
-// A command waiting for the connection; far more than any burst of key-ups.
-constexpr int MaxPendingBytes = 4096;
 // rigctld's replies are short lines; a longer run without a newline is junk.
 constexpr int MaxReplyLine = 4096;
 
@@ -17,11 +15,13 @@ QString printable(QByteArray text)
 
 } // namespace
 
-RigctldClient::RigctldClient(QObject* parent)
+RigctldClient::RigctldClient(const QString& host, int port, QObject* parent)
     : QObject(parent)
+    , m_host(host)
+    , m_port(port)
 {
-    m_connectTimer.setSingleShot(true);
-    connect(&m_connectTimer, &QTimer::timeout, this, &RigctldClient::onConnectTimeout);
+    m_retry.setInterval(DefaultRetryIntervalMs);
+    connect(&m_retry, &QTimer::timeout, this, &RigctldClient::onRetry);
     connect(&m_socket, &QTcpSocket::connected, this, &RigctldClient::onConnected);
     connect(&m_socket, &QTcpSocket::readyRead, this, &RigctldClient::onReadyRead);
     connect(&m_socket, &QTcpSocket::errorOccurred, this, &RigctldClient::onError);
@@ -33,80 +33,71 @@ RigctldClient::~RigctldClient()
     m_socket.abort();
 }
 
-void RigctldClient::setEndpoint(const QString& host, int port)
+QString RigctldClient::where() const
 {
-    if (host == m_host && port == m_port)
-        return;
-    m_host = host;
-    m_port = port;
-    m_pending.clear();
-    m_unanswered = 0;
-    m_connectTimer.stop();
-    m_socket.abort();
+    return QStringLiteral("rigctld %1:%2").arg(m_host).arg(m_port);
 }
 
-void RigctldClient::send(const QByteArray& line)
+void RigctldClient::setRetryInterval(int ms)
 {
-    m_retried = false;
+    m_retry.setInterval(ms);
+}
+
+void RigctldClient::setTransmit(bool on)
+{
+    m_wanted = on ? Wanted::On : Wanted::Off;
+    m_acknowledged = false;
+    sendWanted();
+    if (!m_retry.isActive())
+        m_retry.start();
+}
+
+void RigctldClient::sendWanted()
+{
     switch (m_socket.state()) {
     case QAbstractSocket::ConnectedState:
-        m_socket.write(line);
+        m_socket.write(m_wanted == Wanted::On ? QByteArrayLiteral("T 1\n") : QByteArrayLiteral("T 0\n"));
         m_socket.flush();
-        m_lastSent = line;
-        ++m_unanswered;
+        ++m_awaiting;
+        m_lastSent.start();
         return;
     case QAbstractSocket::HostLookupState:
     case QAbstractSocket::ConnectingState:
-        if (m_pending.size() + line.size() <= MaxPendingBytes)
-            m_pending += line;
-        return;
+        return; // goes out when the connection is up
     default:
-        break;
+        startConnecting();
     }
-    connectWith(line);
 }
 
-void RigctldClient::connectWith(const QByteArray& pending)
+void RigctldClient::startConnecting()
 {
     m_socket.abort();
     m_reply.clear();
-    m_unanswered = 0;
+    m_awaiting = 0;
     if (m_host.trimmed().isEmpty() || m_port < 1 || m_port > 65535) {
-        m_pending.clear();
-        emit problem(QStringLiteral("rigctld %1: no such address").arg(where()));
+        emit problem(where() + QStringLiteral(": no such address"));
         return;
     }
-    m_pending = pending;
-    m_connectTimer.start(m_connectTimeoutMs);
+    m_connecting.start();
     m_socket.connectToHost(m_host.trimmed(), quint16(m_port));
 }
 
 void RigctldClient::close()
 {
-    m_connectTimer.stop();
-    m_pending.clear();
-    m_unanswered = 0;
-    if (m_socket.state() == QAbstractSocket::ConnectedState) {
+    m_retry.stop();
+    m_wanted = Wanted::Nothing;
+    m_acknowledged = false;
+    m_awaiting = 0;
+    if (m_socket.state() == QAbstractSocket::ConnectedState)
         m_socket.flush();
-        m_socket.disconnectFromHost();
-        if (m_socket.state() != QAbstractSocket::UnconnectedState)
-            m_socket.waitForDisconnected(1000);
-    }
     m_socket.abort();
 }
 
 void RigctldClient::onConnected()
 {
-    m_connectTimer.stop();
     m_socket.setSocketOption(QAbstractSocket::LowDelayOption, 1);
-    if (!m_pending.isEmpty()) {
-        m_socket.write(m_pending);
-        m_socket.flush();
-        m_unanswered += int(m_pending.count('\n'));
-        const int start = m_pending.lastIndexOf('\n', m_pending.size() - 2) + 1;
-        m_lastSent = m_pending.mid(start);
-        m_pending.clear();
-    }
+    if (!settled())
+        sendWanted();
 }
 
 void RigctldClient::onReadyRead()
@@ -119,10 +110,19 @@ void RigctldClient::onReadyRead()
             break;
         const QByteArray line = m_reply.mid(start, nl - start).trimmed();
         start = nl + 1;
-        if (line.startsWith("RPRT") && m_unanswered > 0)
-            --m_unanswered;
-        if (!line.isEmpty() && line != "RPRT 0")
+        if (line.isEmpty())
+            continue;
+        const bool report = line.startsWith("RPRT");
+        if (report && m_awaiting > 0)
+            --m_awaiting;
+        if (line != "RPRT 0") {
             emit problem(QStringLiteral("rigctld: ") + printable(line.left(200)));
+        } else if (m_awaiting == 0 && !settled()) {
+            // The answer to the latest request.
+            m_acknowledged = true;
+            m_retry.stop();
+            emit confirmed(m_wanted == Wanted::On);
+        }
     }
     m_reply.remove(0, start);
     if (m_reply.size() > MaxReplyLine)
@@ -131,33 +131,41 @@ void RigctldClient::onReadyRead()
 
 void RigctldClient::onError(QAbstractSocket::SocketError)
 {
-    m_connectTimer.stop();
-    m_pending.clear();
-    emit problem(QStringLiteral("rigctld %1: %2").arg(where(), m_socket.errorString()));
-    if (m_unanswered > 0 && !m_retried && !m_lastSent.isEmpty()) {
-        m_retried = true;
-        m_unanswered = 0;
-        // Not from inside the socket's own error handling.
-        const QByteArray again = m_lastSent;
-        QTimer::singleShot(0, this, [this, again] {
-            if (m_socket.state() == QAbstractSocket::UnconnectedState)
-                connectWith(again);
-        });
+    m_awaiting = 0;
+    // An idle connection that closes costs nothing: the next request makes
+    // a new one. While a request is unacknowledged, the retry timer does.
+    if (!settled())
+        emit problem(where() + QStringLiteral(": ") + m_socket.errorString());
+}
+
+void RigctldClient::onRetry()
+{
+    if (settled()) {
+        m_retry.stop();
         return;
     }
-    m_unanswered = 0;
-}
-
-void RigctldClient::onConnectTimeout()
-{
-    if (m_socket.state() == QAbstractSocket::ConnectedState)
-        return;
-    m_pending.clear();
-    m_socket.abort();
-    emit problem(QStringLiteral("rigctld %1: no answer").arg(where()));
-}
-
-QString RigctldClient::where() const
-{
-    return QStringLiteral("%1:%2").arg(m_host).arg(m_port);
+    switch (m_socket.state()) {
+    case QAbstractSocket::UnconnectedState:
+        startConnecting();
+        break;
+    case QAbstractSocket::HostLookupState:
+    case QAbstractSocket::ConnectingState:
+        if (m_connecting.elapsed() > m_connectTimeoutMs) {
+            m_socket.abort();
+            emit problem(where() + QStringLiteral(": no answer"));
+        }
+        break;
+    case QAbstractSocket::ConnectedState:
+        if (m_awaiting == 0) {
+            sendWanted(); // the last reply refused it
+        } else if (m_lastSent.elapsed() > m_connectTimeoutMs) {
+            m_socket.abort();
+            m_awaiting = 0;
+            emit problem(where() + QStringLiteral(": no answer"));
+        }
+        break;
+    default:
+        m_socket.abort();
+        break;
+    }
 }

@@ -1,62 +1,72 @@
 #pragma once
 
 #include <QByteArray>
+#include <QElapsedTimer>
 #include <QObject>
 #include <QTcpSocket>
 #include <QTimer>
 
-// One kept TCP connection to Hamlib's rigctld, opened when the first command
-// needs it. Commands issued while it is being made wait and go out as soon
-// as it is up, in order. Never blocks.
+// One kept TCP connection to one Hamlib rigctld, opened when the first
+// command needs it. Never blocks.
 //
-// A connection lost before rigctld answered the last command gets one
-// immediate new attempt with that command: an unkey must not vanish with
-// the connection and leave the radio transmitting.
+// It holds the transmit state last asked for, not a queue of commands: that
+// state is sent at once and again once a second (reconnecting as needed)
+// until rigctld acknowledges it with "RPRT 0". So an unkey cannot vanish with
+// a lost connection or a rigctld that is down for a while.
 class RigctldClient : public QObject
 {
     Q_OBJECT
 public:
+    static constexpr int DefaultRetryIntervalMs = 1000;
     static constexpr int DefaultConnectTimeoutMs = 5000;
 
-    explicit RigctldClient(QObject* parent = nullptr);
+    RigctldClient(const QString& host, int port, QObject* parent = nullptr);
     ~RigctldClient() override;
 
-    // A different endpoint drops the connection; the next command makes a new one.
-    void setEndpoint(const QString& host, int port);
     QString host() const { return m_host; }
     int port() const { return m_port; }
+    // "rigctld localhost:4532", for messages.
+    QString where() const;
 
-    // Sends one command line (with its newline), connecting first if needed.
-    void send(const QByteArray& line);
+    // Asks for the transmitter on or off.
+    void setTransmit(bool on);
+    // Nothing asked for, or the last request acknowledged.
+    bool settled() const { return m_wanted == Wanted::Nothing || m_acknowledged; }
+    // An unkey still waiting for its acknowledgement.
+    bool unkeyPending() const { return m_wanted == Wanted::Off && !m_acknowledged; }
 
-    // Hands what is already written to the system, then closes.
+    // Drops the connection and forgets what was asked for.
     void close();
 
     QAbstractSocket::SocketState state() const { return m_socket.state(); }
-    // Commands sent whose reply has not come yet.
-    int unanswered() const { return m_unanswered; }
+    void setRetryInterval(int ms);
     void setConnectTimeout(int ms) { m_connectTimeoutMs = ms; }
 
 signals:
-    // A refused or lost connection, or a reply other than "RPRT 0".
+    // A refused or lost connection, no answer, or a reply other than "RPRT 0".
     void problem(const QString& text);
+    // rigctld acknowledged the state asked for.
+    void confirmed(bool transmit);
 
 private:
+    enum class Wanted { Nothing, On, Off };
+
+    void sendWanted();
+    void startConnecting();
     void onConnected();
     void onReadyRead();
     void onError(QAbstractSocket::SocketError error);
-    void onConnectTimeout();
-    void connectWith(const QByteArray& pending);
-    QString where() const;
+    void onRetry();
 
     QTcpSocket m_socket;
-    QTimer m_connectTimer;
+    QTimer m_retry;
+    QElapsedTimer m_connecting;
+    QElapsedTimer m_lastSent;
     QString m_host;
     int m_port = 0;
-    QByteArray m_pending;
     QByteArray m_reply;
-    QByteArray m_lastSent;   // the latest command handed to the socket
-    int m_unanswered = 0;    // commands sent without their "RPRT" line yet
-    bool m_retried = false;  // the latest command has had its second attempt
+    Wanted m_wanted = Wanted::Nothing;
+    bool m_acknowledged = false;
+    int m_awaiting = 0; // replies still due on this connection
     int m_connectTimeoutMs = DefaultConnectTimeoutMs;
 };

@@ -86,11 +86,15 @@ public:
     {
         // Whatever the radio sends back (a CI-V echo) is of no use here.
         QObject::connect(&m_port, &QSerialPort::readyRead, &m_port, [this] { m_port.readAll(); });
-        // A vanished device (USB adapter pulled) counts as closed, so the
-        // next OpenPttPort tries again.
+        // A port that fails while open (USB adapter pulled, far end of a pty
+        // gone) is closed at once: left open, its read notifier would fire
+        // without end and spin a core.
         QObject::connect(&m_port, &QSerialPort::errorOccurred, &m_port, [this](QSerialPort::SerialPortError e) {
-            if (e == QSerialPort::ResourceError && m_port.isOpen())
-                m_port.close();
+            // Not for a refused setting (a pty has no RTS/DTR lines).
+            const bool broken = e == QSerialPort::ResourceError || e == QSerialPort::ReadError
+                                || e == QSerialPort::WriteError;
+            if (broken && m_port.isOpen())
+                failWhileOpen();
         });
     }
 
@@ -118,23 +122,38 @@ public:
             return false;
         m_port.setReadBufferSize(1024);
         if (!m_port.open(QIODevice::ReadWrite)) {
+            m_error = m_port.errorString();
             m_port.clearError();
             return false;
         }
+        m_error.clear();
         return true;
     }
+
+    QString errorString() const override { return m_error; }
 
     bool setRts(bool raised) override { return setLine(&QSerialPort::setRequestToSend, raised); }
     bool setDtr(bool raised) override { return setLine(&QSerialPort::setDataTerminalReady, raised); }
 
     bool write(const QByteArray& bytes) override
     {
-        if (!m_port.isOpen())
+        if (!m_port.isOpen()) {
+            if (m_error.isEmpty())
+                m_error = QStringLiteral("port not open");
             return false;
-        if (m_port.write(bytes) != bytes.size())
-            return false;
+        }
         // Straight to the device rather than at the next turn of the event loop.
-        m_port.flush();
+        const bool queued = m_port.write(bytes) == bytes.size();
+        if (queued)
+            m_port.flush();
+        if (!m_port.isOpen())
+            return false; // failed and closed on the way
+        if (!queued) {
+            m_error = m_port.errorString();
+            if (m_port.error() != QSerialPort::NoError)
+                failWhileOpen();
+            return false;
+        }
         return true;
     }
 
@@ -165,12 +184,28 @@ private:
         if (!m_port.isOpen())
             return false;
         const bool ok = (m_port.*setter)(raised);
-        if (!ok)
+        if (!ok) {
+            m_error = m_port.errorString();
             m_port.clearError();
+        }
         return ok;
     }
 
+    void failWhileOpen()
+    {
+        if (m_failing)
+            return;
+        m_failing = true;
+        m_error = m_port.errorString();
+        m_port.close();
+        m_port.clearError();
+        m_failing = false;
+        reportFailure(m_error);
+    }
+
     QSerialPort m_port;
+    QString m_error;
+    bool m_failing = false;
 };
 
 } // namespace

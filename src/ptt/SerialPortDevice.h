@@ -4,6 +4,7 @@
 #include <QMap>
 #include <QString>
 
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -47,6 +48,22 @@ public:
     // Waits (briefly) until everything written has left the port.
     virtual void flush() = 0;
     virtual void close() = 0;
+    // The system's reason for the last failure ("No such file or directory").
+    virtual QString errorString() const { return QString(); }
+
+    // Told once when an open port fails by itself (device unplugged, far end
+    // of a pseudo-terminal gone); the port is already closed by then.
+    void setFailureHandler(std::function<void(const QString& reason)> handler) { m_onFailure = std::move(handler); }
+
+protected:
+    void reportFailure(const QString& reason)
+    {
+        if (m_onFailure)
+            m_onFailure(reason);
+    }
+
+private:
+    std::function<void(const QString&)> m_onFailure;
 };
 
 // The real port, on QSerialPort.

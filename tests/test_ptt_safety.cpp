@@ -1,0 +1,283 @@
+// The transmitter is never left keyed: every way the modem can lose control
+// of it, against one real rigctld (Hamlib's dummy radio) and a pty.
+#include "app/Session.h"
+#include "dialogs/frmSetup.h"
+#include "ptt/SerialPortDevice.h"
+#include "support/FakeModem.h"
+#include "support/MessageBoxRecorder.h"
+#include "support/RadioEnds.h"
+#include "support/TerminalFixture.h"
+
+#include <QPushButton>
+#include <QRadioButton>
+#include <QtTest>
+
+#include <sys/resource.h>
+
+#include <memory>
+
+namespace {
+
+const QByteArray Ic7300On = QByteArray::fromHex("FEFE94E01C0001FD");
+
+// CPU time this process has used, user and system.
+double cpuSeconds()
+{
+    rusage u{};
+    getrusage(RUSAGE_SELF, &u);
+    return double(u.ru_utime.tv_sec + u.ru_stime.tv_sec) + double(u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e6;
+}
+
+} // namespace
+
+class TestPttSafety : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void unkeyedWhenTheModemCannot_data();
+    void unkeyedWhenTheModemCannot();
+    void modeSwitchToFmUnkeys();
+    void shutdownInFmUnkeysWhatHfKeyed();
+    void unkeyReachesRigctldWhenItIsBack();
+    void timeOutUnkeysUntilTheNextPttOn();
+    void hungUpPortNeitherSpinsNorStaysLost();
+
+private:
+    // A session linked to the scripted modem, keying through rigctld.
+    void link(quint16 rigctldPort);
+    void keyUp();
+    QString rig() { return m_rig.ptt(); }
+    Settings& s() { return m_session->s(); }
+
+    Rigctld m_rig;
+    std::unique_ptr<MessageBoxRecorder> m_boxes;
+    std::unique_ptr<FakeModem> m_modem;
+    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<Session> m_session;
+};
+
+void TestPttSafety::initTestCase()
+{
+    if (!Rigctld::available())
+        QSKIP("rigctld is not installed");
+    QVERIFY(m_rig.start());
+}
+
+void TestPttSafety::init()
+{
+    m_boxes = std::make_unique<MessageBoxRecorder>();
+    m_modem = std::make_unique<FakeModem>();
+    QVERIFY(m_modem->listen());
+    m_dir = std::make_unique<QTemporaryDir>();
+    // Every test starts with the radio receiving.
+    QCOMPARE(rig(), QStringLiteral("0"));
+}
+
+void TestPttSafety::cleanup()
+{
+    m_session.reset();
+    m_modem.reset();
+    m_dir.reset();
+    m_boxes.reset();
+    QTRY_COMPARE(rig(), QStringLiteral("0"));
+}
+
+void TestPttSafety::link(quint16 rigctldPort)
+{
+    m_session = std::make_unique<Session>(m_dir->path());
+    s().keldoMode = QStringLiteral("KELDOHF");
+    s().hfHost = s().fmHost = m_modem->host();
+    s().hfTcpPort = s().fmTcpPort = m_modem->commandPort();
+    s().autoLaunch = 0;
+    s().via = 5;
+    s().rigctldHost = QStringLiteral("127.0.0.1");
+    s().rigctldPort = rigctldPort;
+    m_session->ptt.setGracePeriod(300);
+    m_session->ptt.setRigctldRetryInterval(100);
+    m_session->ptt.OpenPttPort();
+    m_session->link.CheckSockets();
+    QTRY_VERIFY(m_modem->linked() && m_session->link.bothConnected());
+}
+
+void TestPttSafety::keyUp()
+{
+    m_modem->sendLine(QStringLiteral("PTT ON"));
+    QTRY_COMPARE(rig(), QStringLiteral("1"));
+    QVERIFY(m_session->ptt.keyed());
+}
+
+void TestPttSafety::unkeyedWhenTheModemCannot_data()
+{
+    QTest::addColumn<QString>("event");
+    QTest::addColumn<bool>("afterGrace");
+    QTest::newRow("command link dropped") << "drop command" << false;
+    QTest::newRow("modem gone") << "modem gone" << false;
+    QTest::newRow("data link dropped") << "drop data" << true;
+    QTest::newRow("DISCONNECTED without PTT OFF") << "DISCONNECTED" << true;
+    QTest::newRow("Stop, modem silent") << "stop" << true;
+}
+
+void TestPttSafety::unkeyedWhenTheModemCannot()
+{
+    QFETCH(QString, event);
+    QFETCH(bool, afterGrace);
+    link(m_rig.port());
+    keyUp();
+
+    if (event == QLatin1String("drop command"))
+        m_modem->dropCommand();
+    else if (event == QLatin1String("modem gone"))
+        m_modem.reset();
+    else if (event == QLatin1String("drop data"))
+        m_modem->dropData();
+    else if (event == QLatin1String("DISCONNECTED"))
+        m_modem->sendLine(event);
+    else
+        m_session->link.SendAbort();
+
+    if (afterGrace) {
+        // The modem may still be sending its last frame: keyed until the grace ends.
+        QTRY_VERIFY(m_session->ptt.gracePending());
+        QCOMPARE(rig(), QStringLiteral("1"));
+    }
+    QTRY_COMPARE_WITH_TIMEOUT(rig(), QStringLiteral("0"), 3000);
+    QCOMPARE(m_session->display.panel(Panel::Ptt).text, QStringLiteral("RX"));
+    QVERIFY(m_session->display.panel(Panel::Ptt).toolTip.startsWith(QStringLiteral("Unkeyed: ")));
+
+    // A modem that is (or comes) back keys again.
+    if (m_modem) {
+        QTRY_VERIFY(m_modem->linked() && m_session->link.bothConnected());
+        m_modem->sendLine(QStringLiteral("PTT ON"));
+        QTRY_COMPARE(rig(), QStringLiteral("1"));
+        m_modem->sendLine(QStringLiteral("PTT OFF"));
+        QTRY_COMPARE(rig(), QStringLiteral("0"));
+    }
+}
+
+void TestPttSafety::modeSwitchToFmUnkeys()
+{
+    link(m_rig.port());
+    keyUp();
+    {
+        frmSetup dialog(*m_session);
+        dialog.optKELDOFM1200->click();
+        dialog.cmdOK->click();
+    }
+    QCOMPARE(s().keldoMode, QStringLiteral("KELDOFM"));
+    // The FM modem is the same one: the link stays, yet the radio is free.
+    QVERIFY(m_session->link.bothConnected());
+    QTRY_COMPARE_WITH_TIMEOUT(rig(), QStringLiteral("0"), 3000);
+    // FM keys nothing, and the modem's late PTT OFF harms nothing.
+    m_modem->sendLine(QStringLiteral("PTT ON"));
+    QTRY_COMPARE(m_session->display.panel(Panel::Ptt).text, QStringLiteral("TX"));
+    m_modem->sendLine(QStringLiteral("PTT OFF"));
+    QTRY_COMPARE(m_session->display.panel(Panel::Ptt).text, QStringLiteral("RX"));
+    QCOMPARE(rig(), QStringLiteral("0"));
+}
+
+void TestPttSafety::shutdownInFmUnkeysWhatHfKeyed()
+{
+    TerminalFixture t;
+    t.writeIni(QStringLiteral("[PTT]\r\nVia=5\r\nRigctld Host=127.0.0.1\r\nRigctld Port=%1\r\n"
+                              "[Setup]\r\nHF Host=%2\r\nHF TCP Port=%3\r\nKELDO Mode=KELDOHF\r\nAutoLaunch=0\r\n")
+                   .arg(m_rig.port())
+                   .arg(m_modem->host())
+                   .arg(m_modem->commandPort())
+                   .toLatin1());
+    QVERIFY(t.load());
+    QTRY_VERIFY(m_modem->linked());
+    m_modem->sendLine(QStringLiteral("PTT ON"));
+    QTRY_COMPARE(rig(), QStringLiteral("1"));
+
+    // The mode changes behind the keyer's back; the radio must still be freed.
+    t.session->s().keldoMode = QStringLiteral("KELDOFM");
+    t.window->close();
+    QVERIFY(t.window->isShutDown());
+    // Shutdown waited for rigctld to take the unkey.
+    QCOMPARE(rig(), QStringLiteral("0"));
+}
+
+void TestPttSafety::unkeyReachesRigctldWhenItIsBack()
+{
+    TcpRelay relay(m_rig.port());
+    QVERIFY(relay.listen());
+    link(relay.port());
+    keyUp();
+
+    relay.cut();
+    m_modem->sendLine(QStringLiteral("PTT OFF"));
+    // The unkey cannot go out: the panel says so.
+    QTRY_COMPARE(m_session->display.panel(Panel::Ptt).picture, QStringLiteral("LedAmarillo"));
+    QVERIFY(m_session->display.panel(Panel::Ptt).toolTip.contains(QString::number(relay.port())));
+    QCOMPARE(rig(), QStringLiteral("1"));
+
+    QVERIFY(relay.restore());
+    QTRY_COMPARE_WITH_TIMEOUT(rig(), QStringLiteral("0"), 5000);
+    QTRY_COMPARE(m_session->display.panel(Panel::Ptt).picture, Picture::LedVerde);
+}
+
+void TestPttSafety::timeOutUnkeysUntilTheNextPttOn()
+{
+    link(m_rig.port());
+    m_session->ptt.setTimeoutOverride(300);
+    keyUp();
+    // A repeated PTT ON does not restart the clock: keying is continuous.
+    m_modem->sendLine(QStringLiteral("PTT ON"));
+    QTRY_COMPARE_WITH_TIMEOUT(rig(), QStringLiteral("0"), 3000);
+    QVERIFY(!m_session->ptt.keyed());
+    QVERIFY(m_session->display.panel(Panel::Ptt).toolTip.startsWith(QStringLiteral("PTT time-out")));
+
+    // The modem's late PTT OFF changes nothing; the next PTT ON keys again.
+    m_modem->sendLine(QStringLiteral("PTT OFF"));
+    QTRY_COMPARE(m_session->display.panel(Panel::Ptt).toolTip, QStringLiteral("PTT OFF"));
+    keyUp();
+    m_modem->sendLine(QStringLiteral("PTT OFF"));
+    QTRY_COMPARE(rig(), QStringLiteral("0"));
+}
+
+void TestPttSafety::hungUpPortNeitherSpinsNorStaysLost()
+{
+    if (!PtyPair::available())
+        QSKIP("socat is not installed");
+    PtyPair pty;
+    QVERIFY(pty.start());
+    link(m_rig.port());
+    s().via = 1;
+    s().rig = 128; // IC-7300, CI-V
+    s().baud = QStringLiteral("19200");
+    s().catPort = QStringLiteral("COM3");
+    s().portDevices.insert(3, pty.a());
+    m_session->ptt.OpenPttPort();
+    QVERIFY(m_boxes->verify());
+    m_modem->sendLine(QStringLiteral("PTT ON"));
+    QTRY_VERIFY(pty.received().endsWith(Ic7300On));
+
+    // The cable is pulled: the port closes and says why, naming the device.
+    pty.kill();
+    QTRY_VERIFY(!m_session->ptt.comPTT().isOpen());
+    const PanelState panel = m_session->display.panel(Panel::Ptt);
+    QCOMPARE(panel.picture, QStringLiteral("LedAmarillo"));
+    QVERIFY2(panel.toolTip.contains(pty.a()), qPrintable(panel.toolTip));
+
+    // Nothing spins while it is gone (2 s of the event loop).
+    const double before = cpuSeconds();
+    QTest::qWait(2000);
+    const double used = cpuSeconds() - before;
+    QVERIFY2(used < 0.1, qPrintable(QStringLiteral("%1 s of CPU").arg(used)));
+
+    // Plugged in again: the next PTT ON reopens it quietly and keys.
+    QVERIFY(pty.start());
+    const qsizetype mark = pty.received().size();
+    m_modem->sendLine(QStringLiteral("PTT OFF"));
+    m_modem->sendLine(QStringLiteral("PTT ON"));
+    QTRY_COMPARE(pty.received().mid(mark), Ic7300On);
+    QTRY_COMPARE(m_session->display.panel(Panel::Ptt).picture, Picture::LedRojo);
+    QVERIFY(m_boxes->verify());
+}
+
+QTEST_MAIN(TestPttSafety)
+#include "test_ptt_safety.moc"
