@@ -227,6 +227,9 @@ void TestConnectDialog::showsTheModesBoxesAndStoredValues()
     QCOMPARE(d.cboVia2->currentText(), QString());
     QCOMPARE(d.windowTitle(), QStringLiteral("Connect"));
     QCOMPARE(d.Label1->text(), QStringLiteral("Connect with:"));
+    // No box takes more than the settings file keeps.
+    for (QComboBox* c : {d.cboConnectHF, d.cboConnectFM, d.cboConnectSAT, d.cboVia1, d.cboVia2})
+        QCOMPARE(c->lineEdit()->maxLength(), 255);
 }
 
 void TestConnectDialog::historyOfferedUpToFirstEmpty()

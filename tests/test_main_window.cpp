@@ -1,3 +1,5 @@
+#include "app/DialogGeometry.h"
+#include "app/ProcessLauncher.h"
 #include "app/RxScreenView.h"
 #include "app/SingleInstance.h"
 #include "app/StatusPanels.h"
@@ -12,6 +14,8 @@
 #include <QProgressBar>
 #include <QToolButton>
 #include <QtTest>
+
+#include <cmath>
 
 // The main window offscreen: start-up, layout, menus, shutdown.
 class TestMainWindow : public QObject
@@ -84,7 +88,9 @@ private slots:
         QCOMPARE(f.window->progressBar()->geometry(), QRect(8, 256, 521, 17));
         QCOMPARE(f.window->txtTXChat()->geometry(), QRect(8, 280, 473, 41));
         QCOMPARE(f.window->cmdEnviar()->geometry(), QRect(488, 280, 41, 41));
-        QCOMPARE(f.window->stbStatus()->panel("Indicativos")->width(), 283);
+        // The fixed panels grow with the platform font; the call-sign panel gives way.
+        StatusPanels* bar = f.window->stbStatus();
+        QCOMPARE(bar->panel("Indicativos")->width(), 283 - bar->growthOfFixedPanels());
 
         // 100 pixels (1500 twips) wider and taller: everything grows by as much.
         const QSize grow(100, 100);
@@ -93,8 +99,18 @@ private slots:
         QCOMPARE(f.window->txtMainChat()->geometry(), QRect(8, 8, 621, 341));
         QCOMPARE(f.window->txtTXChat()->geometry(), QRect(8, 380, 573, 41));
         QCOMPARE(f.window->cmdEnviar()->geometry(), QRect(588, 380, 41, 41));
-        QCOMPARE(f.window->stbStatus()->panel("Indicativos")->width(), 383);
-        QCOMPARE(f.window->stbStatus()->panel("Bytes")->width(), 120);
+        QCOMPARE(bar->panel("Indicativos")->width(), 383 - bar->growthOfFixedPanels());
+        QVERIFY(bar->scale() >= DialogGeometry::FontScale(bar->font()));
+        QCOMPARE(bar->panel("Bytes")->width(), int(std::lround(120 * bar->scale())));
+
+        // A 10-digit counter with its picture is not cut.
+        f.session->display.setPanelPicture(Panel::Bytes, Picture::Descargando);
+        f.session->display.setPanelText(Panel::Bytes, "4294967295 Bytes Rcvd");
+        f.window->syncStatusPanels();
+        QLabel* bytes = bar->panelText("Bytes");
+        QTRY_VERIFY(bar->panelPicture("Bytes")->isVisible());
+        QTRY_VERIFY2(bytes->width() >= bytes->fontMetrics().horizontalAdvance(bytes->text()),
+                     qPrintable(QString("%1 < %2").arg(bytes->width()).arg(bytes->fontMetrics().horizontalAdvance(bytes->text()))));
     }
 
     void fontAndColourMenus()
@@ -200,6 +216,75 @@ private slots:
         log.close();
         f.window->action("mnuChangeLog")->trigger();
         QCOMPARE(f.opened.last(), log.fileName());
+
+        // No program on the PATH to show it with: say so, naming the file.
+        const QByteArray path = qgetenv("PATH");
+        qputenv("PATH", "");
+        f.window->documentViewerAvailable = DocumentViewerAvailable;
+        const int openedBefore = f.opened.size();
+        {
+            MessageBoxRecorder boxes;
+            boxes.expect("No program to show text files was found (such as xdg-open).\nThe change log is the file "
+                             + QDir::toNativeSeparators(log.fileName()),
+                         MessageBox::Icon::Information);
+            f.window->action("mnuChangeLog")->trigger();
+            QVERIFY(boxes.verify());
+        }
+        qputenv("PATH", path);
+        QCOMPARE(f.opened.size(), openedBefore);
+    }
+
+    void unsentBlockGoesBackToTheTxBox()
+    {
+        FakeModem modem;
+        QVERIFY(modem.listen());
+        TerminalFixture f;
+        f.writeIni(QString("[Setup]\r\nAutoLaunch=0\r\nHF Host=127.0.0.1\r\nHF TCP Port=%1\r\n")
+                       .arg(modem.commandPort()).toLatin1());
+        QVERIFY(f.load());
+        f.session->link.setRetryThrottle(20);
+        f.window->show();
+        QTRY_VERIFY(f.session->link.bothConnected());
+        QPlainTextEdit* tx = f.window->txtTXChat();
+        tx->setFocus();
+        auto rxShown = [&f] {
+            f.window->txtMainChat()->syncNow();
+            return f.window->txtMainChat()->toPlainText();
+        };
+
+        // Stop during a block the modem has partly sent: "hello" CR LF "world" CR is
+        // 13 bytes, 8 still held, so the break and "world" come back.
+        modem.sendLine("CONNECTED N0CALL-1 EA1ABC 2300");
+        QTRY_VERIFY(f.window->cmdEnviar()->isVisible());
+        tx->setPlainText("hello\nworld");
+        QTest::keyClick(tx, Qt::Key_Return);
+        QTRY_COMPARE(modem.dataReceived(), QByteArray("hello\r\nworld\r"));
+        modem.sendLine("BUFFER 8");
+        QTRY_COMPARE(f.session->display.progressValue(), 38);
+        QTest::keyClicks(tx, "later");
+        f.window->action("mnuStop")->trigger();
+        QTRY_VERIFY(modem.commands().contains("ABORT"));
+        modem.sendLine("DISCONNECTED");
+        QTRY_COMPARE(tx->toPlainText(), QString("\nworldlater"));
+        QCOMPARE(tx->textCursor().selectedText(), QString(QChar::ParagraphSeparator) + "world");
+        QVERIFY(!rxShown().contains("world"));
+
+        // Enter on the next connection sends it with what was typed since.
+        modem.clearData();
+        modem.sendLine("CONNECTED N0CALL-1 EA1ABC 2300");
+        QTRY_VERIFY(f.window->cmdEnviar()->isVisible());
+        QTest::keyClick(tx, Qt::Key_Return);
+        QTRY_COMPARE(modem.dataReceived(), QByteArray("\r\nworldlater\r"));
+
+        // The link drops before any report: the whole block comes back, in
+        // front of what was typed since; Delete drops it again.
+        QTest::keyClicks(tx, "more");
+        modem.dropData();
+        QTRY_COMPARE(tx->toPlainText(), QString("\nworldlatermore"));
+        QCOMPARE(tx->textCursor().selectedText(), QString(QChar::ParagraphSeparator) + "worldlater");
+        QVERIFY(!rxShown().contains("worldlater"));
+        QTest::keyClick(tx, Qt::Key_Delete);
+        QCOMPARE(tx->toPlainText(), QString("more"));
     }
 
     void shutdownWritesEverythingAndEndsModem()

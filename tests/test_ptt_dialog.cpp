@@ -344,6 +344,18 @@ void TestPttDialog::rigctldHidesSerialControls()
     port->clear();
     QTest::keyClicks(port, QStringLiteral("0"));
     QCOMPARE(s().rigctldPort, 4533);
+    // A port no socket can use is refused on closing, not cut to fit.
+    for (const char* bad : {"70000", "65536", "0"}) {
+        port->clear();
+        QTest::keyClicks(port, QLatin1String(bad));
+        QCOMPARE(port->text(), QLatin1String(bad));
+        host->setFocus();
+        m_boxes->expect(QStringLiteral("Invalid rigctld port"), MessageBox::Icon::Warning);
+        QVERIFY(!m_dialog->close());
+        QVERIFY2(m_boxes->verify(), bad);
+        QCOMPARE(m_dialog->focusWidget(), port);
+    }
+    QCOMPARE(port->maxLength(), 255);
     port->setText(QStringLiteral("4533"));
 
     // Hidden: the address box is not checked, its text is stored as it is.

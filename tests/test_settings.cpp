@@ -277,7 +277,8 @@ void TestSettings::presentEmptyKeyIsNotDefault()
     QVERIFY(writeAll(store.filePath(), "[Setup]\r\nHF Host=\r\nMy Callsign=\r\nKELDO HF Path=  \r\n"));
     store.LoadSettings();
     QCOMPARE(store.s().hfHost, QString(""));
-    QCOMPARE(store.s().myCallsign, QString(""));
+    // No call to announce reads as the default call.
+    QCOMPARE(store.s().myCallsign, Settings().myCallsign);
     QCOMPARE(store.s().keldoHfPath, QString(""));
     QCOMPARE(store.s().fmHost, QStringLiteral("localhost"));
 }
@@ -399,7 +400,7 @@ void TestSettings::callSignRuleAtLoad()
     SettingsStore store(QStringLiteral("/nonexistent"));
     store.readFrom(IniDocument(doc.toBytes()));
     const Settings& s = store.s();
-    QCOMPARE(s.myCallsign, QString(""));
+    QCOMPARE(s.myCallsign, Settings().myCallsign);
     QCOMPARE(s.connectWithHf, QStringLiteral("EA4ABC-R"));
     QCOMPARE(s.connectWithFm, QString(""));
     QCOMPARE(s.connectWithSat, QString(""));

@@ -229,6 +229,11 @@ void TestSetupDialog::framesAndMenusFollowTheOptions()
     QVERIFY(!d.txtKELDOSATPath->isReadOnly());
     QCOMPARE(d.windowTitle(), QStringLiteral("Setup"));
     QCOMPARE(d.fraBW->title(), QStringLiteral("KELDO HF Bandwitdh"));
+    // The FM tooltip names the default the settings use.
+    QCOMPARE(d.txtPuertoComandosFM->toolTip(), QStringLiteral("TCP Command Port (default: %1)").arg(Settings().fmTcpPort));
+    // No box takes more than the settings file keeps.
+    for (QLineEdit* box : {d.txtHostHF, d.txtPuertoComandosSAT, d.txtMyCallSign, d.txtKELDOFMPath})
+        QCOMPARE(box->maxLength(), 255);
 }
 
 void TestSetupDialog::dataPortShowsCommandPortPlusOne()
@@ -327,19 +332,23 @@ void TestSetupDialog::onlySelectedModeFieldsAreTested()
         QVERIFY(!dialog->isVisible());
     }
     {
-        // The call sign: invalid refused with the focus there; empty passes.
+        // The call sign: invalid refused with the focus there, and so is
+        // one that leaves the modem no call to announce (empty, bare SSID).
         auto dialog = open(rig);
-        dialog->txtMyCallSign->setText(QStringLiteral("N0CALL-99"));
-        m_boxes->expect(QStringLiteral("Invalid Call Sign"), MessageBox::Icon::Warning);
-        dialog->cmdOK->click();
-        QVERIFY(m_boxes->verify());
-        QVERIFY(refusedAndOpen(*dialog));
-        QCOMPARE(dialog->focusWidget(), dialog->txtMyCallSign);
-        QCOMPARE(rig.s().myCallsign, QStringLiteral("N0CALL-1"));
-        dialog->txtMyCallSign->clear();
+        for (const QString& bad : {QStringLiteral("N0CALL-99"), QString(), QStringLiteral("-5")}) {
+            dialog->txtMyCallSign->setText(bad);
+            dialog->cmdCancel->setFocus();
+            m_boxes->expect(QStringLiteral("Invalid Call Sign"), MessageBox::Icon::Warning);
+            dialog->cmdOK->click();
+            QVERIFY2(m_boxes->verify(), qPrintable(bad));
+            QVERIFY(refusedAndOpen(*dialog));
+            QCOMPARE(dialog->focusWidget(), dialog->txtMyCallSign);
+            QCOMPARE(rig.s().myCallsign, QStringLiteral("N0CALL-1"));
+        }
+        dialog->txtMyCallSign->setText(QStringLiteral("n0new-5"));
         dialog->cmdOK->click();
         QVERIFY(!dialog->isVisible());
-        QCOMPARE(rig.s().myCallsign, QString());
+        QCOMPARE(rig.s().myCallsign, QStringLiteral("N0NEW-5"));
     }
 }
 

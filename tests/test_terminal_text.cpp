@@ -153,6 +153,34 @@ private slots:
         QVERIFY(s->terminal.SendTypedText(QString::fromUtf8("año€")));
         QCOMPARE(s->conn.BytesToSend, 5);
         QTRY_VERIFY(modem.dataReceived().endsWith("a\xf1o\x80\r"));
+        modem.sendLine("BUFFER 0");
+        QTRY_VERIFY(s->rx.text().endsWith(QString::fromUtf8("año€\r\n")));
+
+        // Outside the code page: the echo shows the "?" that went on the air.
+        QVERIFY(s->terminal.SendTypedText(QString::fromUtf8("Жук 👍!")));
+        QTRY_VERIFY(modem.dataReceived().endsWith("??? ?!\r"));
+        modem.sendLine("BUFFER 0");
+        QTRY_VERIFY(s->rx.text().endsWith("??? ?!\r\n"));
+        QVERIFY(!s->rx.text().contains(QString::fromUtf8("Жук")));
+    }
+
+    void unsentTailInTxBoxForm()
+    {
+        // "ab" CR LF "cd" CR: 7 bytes on the wire.
+        QCOMPARE(Terminal::UnsentText("ab\ncd", 7), QString("ab\ncd"));
+        QCOMPARE(Terminal::UnsentText("ab\ncd", 100), QString("ab\ncd"));
+        QCOMPARE(Terminal::UnsentText("ab\ncd", 5), QString("\ncd"));
+        // Only the LF of the break is left: the CR broke the line already.
+        QCOMPARE(Terminal::UnsentText("ab\ncd", 4), QString("cd"));
+        QCOMPARE(Terminal::UnsentText("ab\r\ncd", 3), QString("cd"));
+        QCOMPARE(Terminal::UnsentText("ab\r\ncd", 5), QString("\ncd"));
+        QCOMPARE(Terminal::UnsentText(QString::fromUtf16(u"a\u2029b"), 4), QString("\nb"));
+        // Only the closing CR left, or nothing.
+        QCOMPARE(Terminal::UnsentText("ab", 1), QString());
+        QCOMPARE(Terminal::UnsentText("ab", 0), QString());
+        // One byte per character, a surrogate pair included; the text comes back as typed.
+        QCOMPARE(Terminal::UnsentText(QString::fromUtf8("x👍é€"), 4), QString::fromUtf8("👍é€"));
+        QCOMPARE(Terminal::UnsentText(QString::fromUtf8("x👍é€"), 3), QString::fromUtf8("é€"));
     }
 
     void linkLostMidTransmission()
@@ -163,6 +191,7 @@ private slots:
         QTRY_VERIFY(s->link.bothConnected());
         modem.sendLine("CONNECTED N0CALL-1 EA1ABC 2300");
         QTRY_VERIFY(s->display.sendVisible());
+        QSignalSpy returned(&s->display, &DisplayState::txTextReturned);
         QVERIFY(s->terminal.SendTypedText("never echoed"));
         modem.sendLine("BUFFER 5");
         QTRY_VERIFY(s->display.progressValue() > 0);
@@ -175,7 +204,11 @@ private slots:
         QCOMPARE(s->display.panel(Panel::Bytes).text, QString());
         QVERIFY(s->display.clearEnabled());
         QVERIFY(s->conn.PendingEcho.isEmpty());
-        QVERIFY(!s->rx.text().contains("never echoed"));
+        QVERIFY(!s->rx.text().contains("echoed"));
+        // The unsent end (4 characters and the CR) goes back to the TX box, once.
+        QCOMPARE(returned.count(), 1);
+        QCOMPARE(returned.at(0).at(0).toString(), QString("hoed"));
+        QCOMPARE(s->conn.BytesToSend, 0);
     }
 
     void bannerAndTime()

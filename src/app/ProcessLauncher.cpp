@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QUrl>
 
 bool FileExistsAtPath(const QString& path)
@@ -36,4 +37,17 @@ void OpenDocument(const QString& pathOrUrl)
         }
     }
     QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(pathOrUrl).absoluteFilePath()));
+}
+
+bool DocumentViewerAvailable()
+{
+    // A sandbox hands documents to the desktop portal instead.
+    if (!qEnvironmentVariableIsEmpty("FLATPAK_ID") || !qEnvironmentVariableIsEmpty("SNAP"))
+        return true;
+    static const char* const launchers[] = {"xdg-open", "gio", "kde-open", "kde-open5", "kfmclient",
+                                            "gnome-open", "gvfs-open", "exo-open"};
+    for (const char* name : launchers)
+        if (!QStandardPaths::findExecutable(QLatin1String(name)).isEmpty())
+            return true;
+    return false;
 }

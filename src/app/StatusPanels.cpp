@@ -1,5 +1,6 @@
 #include "StatusPanels.h"
 
+#include "app/DialogGeometry.h"
 #include "app/ImageList.h"
 #include "app/Twips.h"
 #include "terminal/DisplayState.h"
@@ -7,6 +8,8 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QTextDocumentFragment>
+
+#include <cmath>
 
 void SetPlainToolTip(QWidget* widget, const QString& text)
 {
@@ -18,6 +21,20 @@ void SetPlainToolTip(QWidget* widget, const QString& text)
         widget->setToolTip(text);
 }
 
+namespace {
+
+constexpr int PictureSize = 20;
+constexpr int RowMargin = 2;
+constexpr int RowSpacing = 3;
+constexpr int BytesDesignTwips = 1800;
+
+} // namespace
+
+QString StatusPanels::WidestBytesText()
+{
+    return QStringLiteral("4294967295 Bytes Rcvd");
+}
+
 StatusPanels::StatusPanels(QWidget* parent)
     : QFrame(parent)
 {
@@ -25,10 +42,23 @@ StatusPanels::StatusPanels(QWidget* parent)
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 2, 0, 2);
     layout->setSpacing(2);
+
+    // Drawn for the design font: scaled like the dialogs, and far enough for
+    // the byte counter with its picture not to be cut.
+    const QFontMetrics fm(font());
+    QFrame probe;
+    probe.setFrameShape(QFrame::Panel);
+    probe.setFrameShadow(QFrame::Sunken);
+    int widest = 0;
+    for (const QString& text : {WidestBytesText(), QStringLiteral("4294967295 Bytes Sent")})
+        widest = qMax(widest, fm.horizontalAdvance(text));
+    const int bytesNeed = widest + PictureSize + RowSpacing + 2 * RowMargin + 2 * probe.frameWidth() + 2;
+    m_scale = qMax(DialogGeometry::FontScale(font()), double(bytesNeed) / Twips::ToPixels(BytesDesignTwips));
+
     addPanel(Panel::Margen1, QString(), 70, false, Qt::AlignLeft);
     addPanel(Panel::Ptt, QString(), 700, true, Qt::AlignLeft);
     addPanel(Panel::Indicativos, QString(), 4250, true, Qt::AlignLeft);
-    addPanel(Panel::Bytes, QString(), 1800, true, Qt::AlignLeft);
+    addPanel(Panel::Bytes, QString(), BytesDesignTwips, true, Qt::AlignLeft);
     addPanel(Panel::Tcp, QStringLiteral("TCP"), 750, true, Qt::AlignRight);
     layout->addStretch(1);
 }
@@ -40,13 +70,17 @@ void StatusPanels::addPanel(const QString& key, const QString& text, int widthTw
     frame->setAccessibleName(key);
     frame->setFrameShape(bevel ? QFrame::Panel : QFrame::NoFrame);
     frame->setFrameShadow(QFrame::Sunken);
-    frame->setFixedWidth(Twips::ToPixels(widthTwips));
+    const int design = Twips::ToPixels(widthTwips);
+    const int width = int(std::lround(design * m_scale));
+    if (key != Panel::Indicativos)
+        m_growth += width - design;
+    frame->setFixedWidth(width);
     auto* row = new QHBoxLayout(frame);
-    row->setContentsMargins(2, 0, 2, 0);
-    row->setSpacing(3);
+    row->setContentsMargins(RowMargin, 0, RowMargin, 0);
+    row->setSpacing(RowSpacing);
     auto* picture = new QLabel(frame);
     picture->setObjectName(key + QStringLiteral("Picture"));
-    picture->setFixedSize(20, 20);
+    picture->setFixedSize(PictureSize, PictureSize);
     picture->hide();
     m_shown.insert(key, PanelState{text, QString(), QString()});
     auto* label = new QLabel(text, frame);

@@ -29,6 +29,7 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QScreen>
+#include <QTextCursor>
 #include <QToolButton>
 #include <QUrl>
 #include <QWindow>
@@ -70,6 +71,7 @@ frmKeldoTerminal::frmKeldoTerminal(Session& session, QWidget* parent)
     , openDocument(OpenDocument)
     , launchProgram(LaunchModemProgram)
     , killProcessByName(KillProcessByName)
+    , documentViewerAvailable(DocumentViewerAvailable)
     , m_session(session)
 {
     setObjectName(QStringLiteral("frmKeldoTerminal"));
@@ -82,6 +84,7 @@ frmKeldoTerminal::frmKeldoTerminal(Session& session, QWidget* parent)
     connect(&m_panelFrame, &QTimer::timeout, this, &frmKeldoTerminal::syncStatusPanels);
     connect(&m_session.display, &DisplayState::changed, this, &frmKeldoTerminal::refreshFromDisplay);
     connect(&m_session.display, &DisplayState::txFocusRequested, this, [this] { m_tx->setFocus(); });
+    connect(&m_session.display, &DisplayState::txTextReturned, this, &frmKeldoTerminal::putBackUnsentText);
     m_session.settings.setBeforeSave([this](Settings& s) { recordWindowForSave(); (void)s; });
     m_session.ptt.setMessageParent(this);
     refreshFromDisplay();
@@ -240,7 +243,8 @@ void frmKeldoTerminal::layoutControls()
     m_tx->setGeometry(px(120), px(h - 1095), px(w - 930), px(615));
     m_send->setGeometry(px(w - 705), px(h - 1095), px(615), px(615));
     m_status->setGeometry(0, px(h - 375), m_client->width(), px(375));
-    m_status->setPanelWidth(Panel::Indicativos, px(w - 3775));
+    // The rest of the width: what the other panels grew by with the font comes off here.
+    m_status->setPanelWidth(Panel::Indicativos, px(w - 3775) - m_status->growthOfFixedPanels());
 }
 
 void frmKeldoTerminal::resizeEvent(QResizeEvent* event)
@@ -318,6 +322,18 @@ bool frmKeldoTerminal::eventFilter(QObject* watched, QEvent* event)
         }
     }
     return QMainWindow::eventFilter(watched, event);
+}
+
+void frmKeldoTerminal::putBackUnsentText(const QString& text)
+{
+    // In front of anything typed since, selected: Delete drops it, Enter on
+    // the next connection sends it.
+    QTextCursor cursor(m_tx->document());
+    cursor.movePosition(QTextCursor::Start);
+    cursor.insertText(text);
+    cursor.setPosition(0);
+    cursor.setPosition(int(text.size()), QTextCursor::KeepAnchor);
+    m_tx->setTextCursor(cursor);
 }
 
 void frmKeldoTerminal::cmdEnviar_Click()
@@ -574,10 +590,17 @@ void frmKeldoTerminal::mnuChangeLog_Click()
 {
     const QString name = QStringLiteral("KELDOTerminalChangeLog.txt");
     const QString path = QDir(m_session.settings.folder()).filePath(name);
-    if (FileExistsAtPath(path))
-        openDocument(path);
-    else
+    if (!FileExistsAtPath(path))
         MessageBox::show(this, name + QStringLiteral(" not found"), MessageBox::Icon::Information);
+    else if (documentViewerAvailable && !documentViewerAvailable())
+        // Opening would fail without a word.
+        MessageBox::show(this,
+                         QStringLiteral("No program to show text files was found (such as xdg-open).\n"
+                                        "The change log is the file ")
+                             + QDir::toNativeSeparators(path),
+                         MessageBox::Icon::Information);
+    else
+        openDocument(path);
 }
 
 void frmKeldoTerminal::mnuAbout_Click()

@@ -69,6 +69,7 @@ public:
     std::function<void(const QString&)> openDocument;
     std::function<void(const QString&)> launchProgram;
     std::function<void(const QString&)> killProcessByName;
+    std::function<bool()> documentViewerAvailable;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -82,6 +83,7 @@ private:
     void buildControls();
     void layoutControls();
     void refreshFromDisplay();
+    void putBackUnsentText(const QString& text);
     void recordWindowForSave();
     void placeWindow(int topTwips, int leftTwips);
     void applyPendingOuterSize();

@@ -6,6 +6,7 @@
 #include "app/Session.h"
 #include "app/Twips.h"
 #include "settings/CallSign.h"
+#include "settings/IniDocument.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -40,6 +41,8 @@ QComboBox* combo(QWidget* parent, const char* name, int left, int top, int width
     // Enter confirms the dialog; it does not add what was typed to the list.
     c->setInsertPolicy(QComboBox::NoInsert);
     c->setMaxVisibleItems(10);
+    // The settings file keeps no more than this of a value.
+    c->lineEdit()->setMaxLength(IniDocument::MaxValueLength);
     place(c, name, left, top, width, ComboHeight);
     return c;
 }

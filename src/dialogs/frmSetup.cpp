@@ -10,6 +10,7 @@
 #include "app/Twips.h"
 #include "link/CommandProtocol.h"
 #include "settings/CallSign.h"
+#include "settings/IniDocument.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>
@@ -161,6 +162,10 @@ void frmSetup::buildControls()
     connect(cmdOK, &QPushButton::clicked, this, [this] { cmdOK_Click(); });
     connect(cmdCancel, &QPushButton::clicked, this, [this] { cmdCancel_Click(); });
     txtMyCallSign->installEventFilter(this);
+
+    // The settings file keeps no more than this of a value.
+    for (QLineEdit* box : findChildren<QLineEdit*>())
+        box->setMaxLength(IniDocument::MaxValueLength);
 }
 
 void frmSetup::Form_Load()
@@ -172,7 +177,7 @@ void frmSetup::Form_Load()
                 s.keldoMode, s.keldoHfBw, s.autoLaunch, s.keldoHfPath, s.keldoFmPath, s.keldoSatPath};
     // 2.
     txtPuertoComandosHF->setToolTip(QStringLiteral("TCP Command Port (default: 8300)"));
-    txtPuertoComandosFM->setToolTip(QStringLiteral("TCP Command Port (default: 8310)"));
+    txtPuertoComandosFM->setToolTip(QStringLiteral("TCP Command Port (default: %1)").arg(Settings().fmTcpPort));
     txtPuertoComandosSAT->setToolTip(QStringLiteral("TCP Command Port (default: 8300)"));
     setWindowIcon(QIcon(ImageList::Picture(QStringLiteral("Rueda"))));
     // 3. The data-port box is filled here too: the design text "8300" gives
@@ -352,7 +357,8 @@ bool frmSetup::Form_Unload()
         const bool valid = IsValidCallSign(call);
         if (call != txtMyCallSign->text())
             txtMyCallSign->setText(call);
-        if (!valid)
+        // The modem needs a call to announce: no empty one, no bare SSID.
+        if (!valid || CallSignBase(call).isEmpty())
             return refuse(QStringLiteral("Invalid Call Sign"), MessageBox::Icon::Warning, txtMyCallSign);
     }
 

@@ -7,15 +7,16 @@
 #include "app/DialogGeometry.h"
 #include "app/MessageBox.h"
 #include "app/Session.h"
+#include "settings/IniDocument.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
-#include <QIntValidator>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpressionValidator>
 #include <QSignalBlocker>
 
 namespace {
@@ -65,7 +66,12 @@ frmPTT::frmPTT(Session& session, QWidget* parent)
     txtRigctldHost = DialogGeometry::Place<QLineEdit>(FraGlobal, "txtRigctldHost", QString(), 600, 1650, 1575, 315);
     lblRigctldPort = DialogGeometry::Place<QLabel>(FraGlobal, "lblRigctldPort", QStringLiteral("Port:"), 2520, 1440, 975, 255);
     txtRigctldPort = DialogGeometry::Place<QLineEdit>(FraGlobal, "txtRigctldPort", QString(), 2520, 1650, 1335, 315);
-    txtRigctldPort->setValidator(new QIntValidator(1, 65535, txtRigctldPort));
+    // Digits only; the range is checked on closing, so that a port out of
+    // range is refused rather than cut to fit.
+    txtRigctldPort->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), txtRigctldPort));
+    // The settings file keeps no more than this of a value.
+    for (QLineEdit* box : {txtIcomAddress, txtRigctldHost, txtRigctldPort})
+        box->setMaxLength(IniDocument::MaxValueLength);
     cmdOK = DialogGeometry::Place<QPushButton>(this, "cmdOK", QStringLiteral("Close"), 2280, 4440, 1260, 435);
 
     connect(cboMarcas, &QComboBox::currentIndexChanged, this, [this] { cboMarcas_Click(); });
@@ -318,11 +324,16 @@ void frmPTT::txtRigctldHost_Change()
     m_session.s().rigctldHost = txtRigctldHost->text().trimmed();
 }
 
-void frmPTT::txtRigctldPort_Change()
+int frmPTT::rigctldPortOfText(const QString& text)
 {
     bool ok = false;
-    const int port = txtRigctldPort->text().toInt(&ok);
-    if (ok && port >= 1 && port <= 65535)
+    const int port = text.trimmed().toInt(&ok);
+    return ok && port >= 1 && port <= 65535 ? port : 0;
+}
+
+void frmPTT::txtRigctldPort_Change()
+{
+    if (const int port = rigctldPortOfText(txtRigctldPort->text()))
         m_session.s().rigctldPort = port;
 }
 
@@ -335,6 +346,11 @@ bool frmPTT::Form_Unload()
     if (txtIcomAddress->isVisibleTo(this) && !IsValidIcomAddress(txtIcomAddress->text())) {
         MessageBox::show(this, QStringLiteral("wrong Icom Address format"), MessageBox::Icon::Critical);
         txtIcomAddress->setFocus();
+        return false;
+    }
+    if (txtRigctldPort->isVisibleTo(this) && rigctldPortOfText(txtRigctldPort->text()) == 0) {
+        MessageBox::show(this, QStringLiteral("Invalid rigctld port"), MessageBox::Icon::Warning);
+        txtRigctldPort->setFocus();
         return false;
     }
     Settings& s = m_session.s();

@@ -39,6 +39,8 @@ private:
     void optPin_Click(int pin);
     void txtRigctldHost_Change();
     void txtRigctldPort_Change();
+    // The port a text names, 0 when it names none a socket can use.
+    static int rigctldPortOfText(const QString& text);
     bool Form_Unload();
 
     void fillPortList(QComboBox* list, const QString& setting);

@@ -251,6 +251,10 @@ void SettingsStore::readFrom(const IniDocument& doc)
     s.colour = r.text(Setup, "Colour", d.colour);
 
     applyCallSignRule(s.myCallsign);
+    // The modem must be told a call: a stored value that leaves none (empty,
+    // invalid, or a bare SSID such as "-5") reads as the default.
+    if (CallSignBase(s.myCallsign).isEmpty())
+        s.myCallsign = d.myCallsign;
     applyCallSignRule(s.connectWithHf);
     applyCallSignRule(s.connectWithFm);
     applyCallSignRule(s.connectWithSat);

@@ -70,10 +70,14 @@ public:
 
     // Asks the window to move the keyboard focus to the TX box.
     void requestTxFocus() { emit txFocusRequested(); }
+    // Gives typed text that never went out back to the TX box, in front of
+    // what is there, selected.
+    void returnToTxBox(const QString& text) { emit txTextReturned(text); }
 
 signals:
     void changed();
     void txFocusRequested();
+    void txTextReturned(const QString& text);
 
 private:
     QHash<QString, PanelState> m_panels;

@@ -59,6 +59,39 @@ int Terminal::ProgressPercent(qint64 bytesToSend, qint64 remaining)
     return int(q);
 }
 
+QString Terminal::UnsentText(const QString& txText, qint64 unsentBytes)
+{
+    // Walk back from the end in the units the wire has: one byte per
+    // character (a surrogate pair is one '?'), two for a line break. The
+    // closing CR is the block's last byte.
+    qint64 left = unsentBytes - 1;
+    qsizetype i = txText.size();
+    while (left > 0 && i > 0) {
+        const QChar c = txText.at(i - 1);
+        qsizetype start = i - 1;
+        qint64 bytes = 1;
+        if (c == QLatin1Char('\n') && start > 0 && txText.at(start - 1) == QLatin1Char('\r')) {
+            --start;
+            bytes = 2;
+        } else if (c == QLatin1Char('\r') || c == QLatin1Char('\n') || c == QChar::ParagraphSeparator
+                   || c == QChar::LineSeparator) {
+            bytes = 2;
+        } else if (c.isLowSurrogate() && start > 0 && txText.at(start - 1).isHighSurrogate()) {
+            --start;
+        }
+        if (bytes > left)
+            break; // only the LF of this break is unsent; the CR broke the line already
+        left -= bytes;
+        i = start;
+    }
+    QString tail = txText.mid(i);
+    tail.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    for (QChar& c : tail)
+        if (c == QLatin1Char('\r') || c == QChar::ParagraphSeparator || c == QChar::LineSeparator)
+            c = QLatin1Char('\n');
+    return tail;
+}
+
 bool Terminal::SendTypedText(const QString& txText)
 {
     if (txText.isEmpty())
@@ -68,8 +101,12 @@ bool Terminal::SendTypedText(const QString& txText)
     m_display.setSendVisible(false);
     m_display.setClearEnabled(false);
     QByteArray block = Ansi::fromUnicode(text);
+    // The echo shows what went on the air: '?' for what the code page lacks.
+    m_conn.PendingEcho = Ansi::toUnicode(block) + CrLf;
     block.append('\r');
-    m_conn.PendingEcho = text + CrLf;
+    m_outstandingText = txText;
+    m_outstandingSize = block.size();
+    m_outstandingUnsent = block.size();
     const qint64 written = m_link.writeData(block);
     // Counts what actually went to the socket: a block lost to a dead link is
     // 0 bytes, and the display refresh then ends the Sending state.
@@ -90,6 +127,8 @@ void Terminal::UpdateTransmitProgress(const QString& count)
     // A negative count is not a real report; treat it as the block gone.
     if (remaining < 0)
         remaining = 0;
+    // What never reached the socket counts as unsent too.
+    m_outstandingUnsent = remaining + qMax<qint64>(0, m_outstandingSize - toSend);
     m_display.setProgressValue(ProgressPercent(toSend, remaining));
     m_display.setPanelPicture(Panel::Bytes, Picture::Subiendo);
     m_display.setPanelText(Panel::Bytes, QString::number(toSend - remaining) + QStringLiteral(" Bytes Sent"));
@@ -102,6 +141,8 @@ void Terminal::UpdateTransmitProgress(const QString& count)
     m_display.setClearEnabled(true);
     m_conn.PendingEcho.clear();
     m_conn.BytesToSend = 0;
+    m_outstandingText.clear();
+    m_outstandingSize = m_outstandingUnsent = 0;
     m_display.setPanelPicture(Panel::Bytes, Picture::None);
     m_display.setPanelText(Panel::Bytes, QString());
     m_display.setProgressVisible(false);
@@ -162,6 +203,18 @@ void Terminal::ClearScreen()
 
 // ---- Connection display ------------------------------------------------------------
 
+void Terminal::returnOutstandingBlock()
+{
+    if (m_outstandingSize == 0)
+        return;
+    const QString unsent = UnsentText(m_outstandingText, m_outstandingUnsent);
+    m_outstandingText.clear();
+    m_outstandingSize = m_outstandingUnsent = 0;
+    m_conn.BytesToSend = 0;
+    if (!unsent.isEmpty())
+        m_display.returnToTxBox(unsent);
+}
+
 void Terminal::UpdateConnectionDisplay()
 {
     if (!m_link.bothConnected()) {
@@ -177,6 +230,7 @@ void Terminal::UpdateConnectionDisplay()
         m_conn.PendingEcho.clear();
         // A block cut off by the lost link never completes: let Clear work again.
         m_display.setClearEnabled(true);
+        returnOutstandingBlock();
         return;
     }
     if (m_conn.ConnectionActive == 1) {
@@ -200,6 +254,7 @@ void Terminal::UpdateConnectionDisplay()
     m_display.setPanelToolTip(Panel::Indicativos, QStringLiteral("Modem Disconnected"));
     m_conn.PendingEcho.clear();
     m_display.setClearEnabled(true);
+    returnOutstandingBlock();
 }
 
 void Terminal::ShowConnecting()

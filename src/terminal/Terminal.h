@@ -35,15 +35,28 @@ public:
 
     // TX box text with every line break as CR LF.
     static QString ToWireLineBreaks(const QString& txText);
+    // The part of a typed text still unsent when the modem holds its last
+    // unsentBytes (of the block: the text with CR LF breaks plus the closing
+    // CR), in the TX box's form: line breaks as LF. A break whose CR went out
+    // already counts as sent.
+    static QString UnsentText(const QString& txText, qint64 unsentBytes);
     // Half to even, as the progress bar rounds.
     static int ProgressPercent(qint64 bytesToSend, qint64 remaining);
     static QString CallChain(const ConnectionState& conn);
 
 private:
+    // A block that never completed goes back to the TX box.
+    void returnOutstandingBlock();
+
     SettingsStore& m_settings;
     ConnectionState& m_conn;
     DisplayState& m_display;
     RxTextModel& m_rx;
     ModemLink& m_link;
     std::function<QDateTime()> m_clock;
+    // The block outstanding: the typed text, its size on the wire and how
+    // much of it the modem still held at the last report.
+    QString m_outstandingText;
+    qint64 m_outstandingSize = 0;
+    qint64 m_outstandingUnsent = 0;
 };
