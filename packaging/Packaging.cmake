@@ -52,7 +52,10 @@ set(CPACK_PACKAGE_NAME keldo-terminal)
 set(CPACK_PACKAGE_VENDOR "KELDO")
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "keyboard chat terminal for the KELDO radio modems")
-set(CPACK_PACKAGE_DESCRIPTION "The operator's side of a text conversation over the air: a separate modem program carries the text, the terminal shows the conversation and keys the transmitter. Includes keldo-modem-sim, a practice modem.")
+set(CPACK_PACKAGE_DESCRIPTION "The operator's side of a text conversation over the air: a separate modem
+program (KELDO HF, FM or SAT) carries the text, the terminal shows the
+conversation and keys the transmitter (CAT, RTS/DTR, VOX or rigctld).
+Includes keldo-modem-sim, a practice modem.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

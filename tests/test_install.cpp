@@ -3,7 +3,9 @@
 
 #include <QDirIterator>
 #include <QImage>
+#include <QPainter>
 #include <QProcess>
+#include <QSvgRenderer>
 #include <QtTest>
 
 #include <sys/stat.h>
@@ -92,6 +94,28 @@ class TestInstall : public QObject
                     green = QColor(icon.pixel(x, y)).green() > 200 && QColor(icon.pixel(x, y)).red() < 80;
             QVERIFY(green);
         }
+        // The scalable icon is the same picture: rendered at 64 pixels it
+        // differs from the drawn one only along the edges.
+        QSvgRenderer svg(QDir(prefix).filePath("share/icons/hicolor/scalable/apps/keldo-terminal.svg"));
+        QVERIFY(svg.isValid());
+        QImage rendered(64, 64, QImage::Format_ARGB32_Premultiplied);
+        rendered.fill(Qt::transparent);
+        {
+            QPainter p(&rendered);
+            svg.render(&p);
+        }
+        const QImage drawn =
+            QImage(QDir(prefix).filePath("share/icons/hicolor/64x64/apps/keldo-terminal.png"))
+                .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        int differing = 0;
+        for (int y = 0; y < 64; ++y)
+            for (int x = 0; x < 64; ++x) {
+                const QRgb a = rendered.pixel(x, y), b = drawn.pixel(x, y);
+                if (qAbs(qRed(a) - qRed(b)) + qAbs(qGreen(a) - qGreen(b)) + qAbs(qBlue(a) - qBlue(b)) +
+                        qAbs(qAlpha(a) - qAlpha(b)) > 96)
+                    ++differing;
+            }
+        QVERIFY2(differing < 64 * 64 / 50, qPrintable(QString::number(differing)));
 
         const Run desktop = run("desktop-file-validate",
                                 {QDir(prefix).filePath("share/applications/org.example.keldo.terminal.desktop")});
