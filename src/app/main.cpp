@@ -70,6 +70,8 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("KELDO Terminal"));
     QApplication::setApplicationVersion(QStringLiteral("1.2.0"));
     QApplication::setQuitOnLastWindowClosed(true);
+    // Ties the window to its desktop entry (its icon and name in the task bar).
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.keldo.terminal"));
 
     QCommandLineParser parser;
     DescribeOptions(parser);
