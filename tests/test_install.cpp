@@ -62,6 +62,9 @@ class TestInstall : public QObject
     static Run run(const QString& program, const QStringList& args, int timeoutMs = 120000)
     {
         QProcess p;
+        // Folders made by an install or a package follow the umask; build as
+        // a packager would, whatever the test runner's umask.
+        p.setChildProcessModifier([] { ::umask(022); });
         p.start(program, args);
         Run r;
         if (!p.waitForStarted() || !p.waitForFinished(timeoutMs)) {
@@ -175,6 +178,7 @@ private slots:
     {
         QVERIFY(m_dest.isValid());
         QProcess install;
+        install.setChildProcessModifier([] { ::umask(022); });
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("DESTDIR", m_dest.path());
         install.setProcessEnvironment(env);
