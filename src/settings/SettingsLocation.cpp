@@ -12,7 +12,13 @@ SettingsLocation LocateSettings(const QString& programFolder, const QString& con
     SettingsLocation usual;
     const QString beside = QDir(programFolder).absoluteFilePath(QLatin1String(SettingsStore::FileName));
     const QFileInfo besideInfo(beside);
-    if (besideInfo.exists() ? besideInfo.isWritable() : QFileInfo(programFolder).isWritable()) {
+#ifdef Q_OS_WIN
+    // Windows keeps the file beside the program, writable or not.
+    const bool useBeside = true;
+#else
+    const bool useBeside = besideInfo.exists() ? besideInfo.isWritable() : QFileInfo(programFolder).isWritable();
+#endif
+    if (useBeside) {
         usual.file = beside;
     } else {
         usual.file = QDir(configHome).absoluteFilePath(QStringLiteral("KELDO Terminal/") +
