@@ -9,6 +9,7 @@ packages=(
   qt6-qpa-plugins libgl-dev
   xvfb xauth socat libhamlib-utils
   clang libclang-rt-14-dev fonts-dejavu-core
+  desktop-file-utils appstream dpkg-dev file util-linux
 )
 
 missing=()

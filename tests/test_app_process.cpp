@@ -1,6 +1,7 @@
 #include "app/SingleInstance.h"
 #include "support/MessageBoxRecorder.h"
 #include "support/TerminalFixture.h"
+#include "support/TerminalProcess.h"
 
 #include <QDirIterator>
 #include <QProcess>
@@ -60,7 +61,7 @@ private slots:
         QVERIFY(app.waitForStarted());
         // Start-up launched the modem program of the mode.
         QTRY_VERIFY_WITH_TIMEOUT(!processesOf(modem).isEmpty(), 15000);
-        QTRY_VERIFY(QFile::exists(SingleInstance::LockPathFor(terminal)));
+        QTRY_VERIFY(QFile::exists(SingleInstance::LockPathFor(ini)));
 
         // A second copy started from the same program file is refused.
         {
@@ -86,8 +87,55 @@ private slots:
         for (const char* key : {"[PTT]", "Rig=52", "AutoLaunch=1", "0ConnectHF List=", "Window State=0", "[Path]"})
             QVERIFY2(after.contains(key), key);
         // The lock went with the process: a new start is allowed.
-        SingleInstance next(terminal);
+        SingleInstance next(ini);
         QVERIFY(next.tryAcquire());
+    }
+
+    // Two stations from one program file, each on its own --settings file,
+    // run side by side; a third on one of those files (spelled another way)
+    // is refused with the instance message and writes nothing.
+    void oneCopyPerSettingsFile()
+    {
+        QTemporaryDir dir;
+        const QString terminal = copyInto(KELDO_TERMINAL_EXE, dir.path(), "keldo-terminal");
+        QVERIFY(!terminal.isEmpty());
+        QVERIFY(QDir(dir.path()).mkdir("b"));
+        const QString a = QDir(dir.path()).filePath("a.ini");
+        const QString b = QDir(dir.path()).filePath("b/b.ini");
+        for (const QString& ini : {a, b}) {
+            QFile f(ini);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write("[Setup]\r\nAutoLaunch=0\r\nHF Host=127.0.0.1\r\nHF TCP Port=1\r\n");
+        }
+        const QByteArray before = [&] { QFile f(a); f.open(QIODevice::ReadOnly); return f.readAll(); }();
+
+        TerminalProcess first, second, third;
+        QVERIFY(first.start(terminal, {"--settings", a}, dir.path()));
+        QVERIFY(second.start(terminal, {"--settings", b}, dir.path()));
+        QTRY_VERIFY_WITH_TIMEOUT(first.up() && second.up(), 30000);
+        QVERIFY(first.messageBoxes().isEmpty() && second.messageBoxes().isEmpty());
+
+        // Relative to the working folder, through a detour.
+        QVERIFY(third.start(terminal, {"--settings", "b/../a.ini"}, dir.path()));
+        QVERIFY(third.waitForExit());
+        QCOMPARE(third.exitCode(), 0);
+        QVERIFY(!third.up());
+        QCOMPARE(third.messageBoxes(),
+                 QStringList("Error: Another copy of KELDO Terminal is running from this folder. Only one copy can be "
+                             "run at a time from the same folder"));
+        QFile f(a);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), before);
+        f.close();
+
+        QVERIFY(first.stop());
+        QVERIFY(second.stop());
+        for (const QString& ini : {a, b}) {
+            QFile saved(ini);
+            QVERIFY(saved.open(QIODevice::ReadOnly));
+            QVERIFY2(saved.readAll().contains("[Position]"), qPrintable(ini));
+        }
+        QVERIFY(!QFile::exists(QDir(dir.path()).filePath("KELDO Terminal.ini")));
     }
 };
 

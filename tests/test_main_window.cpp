@@ -3,6 +3,7 @@
 #include "app/RxScreenView.h"
 #include "app/SingleInstance.h"
 #include "app/StatusPanels.h"
+#include "app/frmAbout.h"
 #include "support/FakeModem.h"
 #include "support/MessageBoxRecorder.h"
 #include "support/TerminalFixture.h"
@@ -333,7 +334,7 @@ private slots:
         f.writeIni("[Setup]\r\nAutoLaunch=0\r\n");
         const QByteArray before = f.readIni();
         // The first copy holds the lock (see test_app_process for a real second process).
-        SingleInstance first(f.programPath());
+        SingleInstance first(f.iniPath());
         QVERIFY(first.tryAcquire());
         MessageBoxRecorder boxes;
         boxes.expect("Error: Another copy of KELDO Terminal is running from this folder. Only one copy can be run at "
@@ -345,6 +346,16 @@ private slots:
         QCOMPARE(f.readIni(), before);
     }
 
+    void aboutNamesSettingsFile()
+    {
+        const QString file = "/home/op/.config/KELDO Terminal/KELDO Terminal.ini";
+        frmAbout about(file);
+        auto* label = about.findChild<QLabel*>("lblSettingsFile");
+        QVERIFY(label);
+        QCOMPARE(label->toolTip(), file);
+        QVERIFY(label->text().endsWith("KELDO Terminal.ini"));
+    }
+
     void developerCallSignPicksPorts()
     {
         TerminalFixture f;
@@ -353,15 +364,15 @@ private slots:
         QCOMPARE(f.session->s().hfTcpPort, 8300);
         QCOMPARE(f.session->s().fmTcpPort, 8300);
         QCOMPARE(f.session->s().satTcpPort, 9200);
-        // A further copy from the same program file is allowed and moves to 8320.
+        // A further copy on the same settings file is allowed and moves to 8320.
         TerminalFixture g;
-        g.writeIni(f.readIni());
-        g.create();
+        g.session = std::make_unique<Session>(f.dir.path());
+        g.window = std::make_unique<frmKeldoTerminal>(*g.session);
         QVERIFY(g.window->Form_Load(f.programPath()));
         QCOMPARE(g.session->s().hfTcpPort, 8320);
         QCOMPARE(g.session->s().fmTcpPort, 8320);
         g.window->close();
-        QVERIFY(g.readIni().contains("HF TCP Port=8320"));
+        QVERIFY(f.readIni().contains("HF TCP Port=8320"));
     }
 };
 

@@ -1,5 +1,6 @@
 #include "settings/IniDocument.h"
 #include "settings/Settings.h"
+#include "settings/SettingsLocation.h"
 #include "support/MessageBoxRecorder.h"
 
 #include <QDir>
@@ -128,6 +129,8 @@ private slots:
     void missingFolder();
     void savesKeepPermissions();
     void unfinishedSaveClearedByNextSave();
+    void locationOfTheSettingsFile();
+    void newFileStartsFromSeed();
 };
 
 void TestSettings::defaultsWithNoFile()
@@ -643,6 +646,97 @@ void TestSettings::unfinishedSaveClearedByNextSave()
     QSKIP("temporary files of our own name only on Unix");
 }
 #endif
+
+void TestSettings::locationOfTheSettingsFile()
+{
+    QTemporaryDir dir;
+    const QString program = QDir(dir.path()).filePath("bin");
+    const QString config = QDir(dir.path()).filePath("config");
+    QVERIFY(QDir().mkpath(program));
+    const QString beside = QDir(program).filePath("KELDO Terminal.ini");
+    const QString xdg = QDir(config).filePath("KELDO Terminal/KELDO Terminal.ini");
+
+    // A writable folder without a file: the portable use.
+    SettingsLocation loc = LocateSettings(program, config);
+    QCOMPARE(loc.file, beside);
+    QVERIFY(loc.seed.isEmpty());
+    QVERIFY(writeAll(beside, "[Setup]\r\nMy Callsign=W1AW\r\n"));
+    loc = LocateSettings(program, config);
+    QCOMPARE(loc.file, beside);
+    QVERIFY(loc.seed.isEmpty());
+
+    // Named on the command line (relative to the working folder): a new file
+    // starts from the usual one; naming the usual one changes nothing.
+    const QString old = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(dir.path()));
+    loc = LocateSettings(program, config, "station2.ini");
+    QDir::setCurrent(old);
+    QCOMPARE(loc.file, QDir(dir.path()).filePath("station2.ini"));
+    QCOMPARE(loc.seed, beside);
+    loc = LocateSettings(program, config, program + "/../bin/KELDO Terminal.ini");
+    QCOMPARE(loc.file, beside);
+    QVERIFY(loc.seed.isEmpty());
+
+    if (::geteuid() != 0) {
+        // Read-only file, then no file in a read-only folder: under the config home.
+        QVERIFY(QFile::setPermissions(beside, QFileDevice::ReadOwner));
+        loc = LocateSettings(program, config);
+        QCOMPARE(loc.file, xdg);
+        QCOMPARE(loc.seed, beside);
+        QVERIFY(QFile::remove(beside));
+        QVERIFY(QFile::setPermissions(program, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+        loc = LocateSettings(program, config);
+        QFile::setPermissions(program, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        QCOMPARE(loc.file, xdg);
+        QVERIFY(loc.seed.isEmpty());
+    } // as root the installed-tree test (test_install) covers these
+
+    // One file, however it is spelled, also before it exists.
+    QVERIFY(QFile::link(program, QDir(dir.path()).filePath("link")));
+    QCOMPARE(CanonicalSettingsPath(QDir(dir.path()).filePath("link/sub/x.ini")),
+             CanonicalSettingsPath(program + "/../bin/sub/x.ini"));
+    QCOMPARE(CanonicalSettingsPath(QDir(dir.path()).filePath("link/sub/x.ini")),
+             QFileInfo(program).canonicalFilePath() + "/sub/x.ini");
+
+    // The change log: beside the program first, then the doc folder beside it.
+    const QStringList logs = ChangeLogCandidates(program);
+    QVERIFY(logs.size() >= 2);
+    QCOMPARE(logs[0], QDir(program).filePath("KELDOTerminalChangeLog.txt"));
+    QVERIFY(logs[1].endsWith("/doc/keldo-terminal/KELDOTerminalChangeLog.txt"));
+}
+
+void TestSettings::newFileStartsFromSeed()
+{
+    // A site-wide file gives the starting values; the first save creates the
+    // user's file (and its folder) with the same contents, unknown lines kept,
+    // and leaves the site-wide file alone.
+    QTemporaryDir dir;
+    const QString seed = QDir(dir.path()).filePath("KELDO Terminal.ini");
+    const QByteArray site("; site defaults\r\n[Setup]\r\nMy Callsign=W1AW\r\n[Ports]\r\nCOM3=/dev/ttyUSB0\r\n");
+    QVERIFY(writeAll(seed, site));
+    const QString file = QDir(dir.path()).filePath("home/.config/KELDO Terminal/KELDO Terminal.ini");
+    SettingsStore store;
+    store.useFile(file, seed);
+    QCOMPARE(store.filePath(), file);
+    store.LoadSettings();
+    QCOMPARE(store.s().myCallsign, QStringLiteral("W1AW"));
+    QCOMPARE(store.s().portDevices.value(3), QStringLiteral("/dev/ttyUSB0"));
+    MessageBoxRecorder boxes;
+    store.s().rig = 7;
+    QVERIFY(store.SaveSettings());
+    const QByteArray saved = readAll(file);
+    for (const char* line : {"; site defaults\r\n", "My Callsign=W1AW\r\n", "COM3=/dev/ttyUSB0\r\n", "Rig=7\r\n"})
+        QVERIFY2(saved.contains(line), line);
+    QCOMPARE(readAll(seed), site);
+
+    // From now on the user's own file counts, not the seed.
+    QVERIFY(writeAll(seed, "[Setup]\r\nMy Callsign=K2XYZ\r\n"));
+    SettingsStore again;
+    again.useFile(file, seed);
+    again.LoadSettings();
+    QCOMPARE(again.s().myCallsign, QStringLiteral("W1AW"));
+    QCOMPARE(again.s().rig, quint8(7));
+}
 
 QTEST_GUILESS_MAIN(TestSettings)
 #include "test_settings.moc"

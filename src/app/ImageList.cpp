@@ -75,11 +75,9 @@ static void letters(QPainter& p, const QString& text, QColor c)
     p.drawText(QRectF(0, 0, 20, 20), Qt::AlignCenter, text);
 }
 
-static QPixmap draw(const QString& key)
+// Draws one picture in a 20 x 20 space.
+static void paint(QPainter& p, const QString& key)
 {
-    QPixmap pm(20, 20);
-    pm.fill(Qt::transparent);
-    QPainter p(&pm);
     p.setRenderHint(QPainter::Antialiasing);
     const QColor blue(40, 90, 200);
     if (key == QLatin1String("LedVerde")) {
@@ -161,7 +159,27 @@ static QPixmap draw(const QString& key)
         p.drawRoundedRect(QRectF(0.5, 0.5, 19, 19), 3, 3);
         letters(p, text.value(key, QStringLiteral("?")), blue);
     }
+}
+
+static QPixmap draw(const QString& key)
+{
+    QPixmap pm(20, 20);
+    pm.fill(Qt::transparent);
+    QPainter p(&pm);
+    paint(p, key);
     return pm;
+}
+
+QImage Render(const QString& key, int size)
+{
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    if (key.isEmpty() || !Keys().contains(key) || size <= 0)
+        return image;
+    QPainter p(&image);
+    p.scale(size / 20.0, size / 20.0);
+    paint(p, key);
+    return image;
 }
 
 QPixmap Picture(const QString& key)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QImage>
 #include <QPixmap>
 #include <QString>
 #include <QStringList>
@@ -10,5 +11,7 @@ namespace ImageList {
 const QStringList& Keys();
 // A null pixmap for an unknown or empty key.
 QPixmap Picture(const QString& key);
+// The same picture drawn at size x size pixels (the installed icons).
+QImage Render(const QString& key, int size);
 
 } // namespace ImageList

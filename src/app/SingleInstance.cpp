@@ -1,16 +1,17 @@
 #include "SingleInstance.h"
 
+#include "settings/SettingsLocation.h"
+
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFileInfo>
 #include <QLockFile>
 #include <QStandardPaths>
 
-QString SingleInstance::LockPathFor(const QString& programPath)
+QString SingleInstance::LockPathFor(const QString& settingsPath)
 {
-    QString canonical = QFileInfo(programPath).canonicalFilePath();
-    if (canonical.isEmpty())
-        canonical = QFileInfo(programPath).absoluteFilePath();
+    // The file may not exist yet (created by the first save).
+    QString canonical = CanonicalSettingsPath(settingsPath);
 #ifdef Q_OS_WIN
     canonical = canonical.toLower();
 #endif
@@ -21,8 +22,8 @@ QString SingleInstance::LockPathFor(const QString& programPath)
     return QDir(folder).filePath(QStringLiteral("keldo-terminal-%1.lock").arg(QString::fromLatin1(hash)));
 }
 
-SingleInstance::SingleInstance(const QString& programPath)
-    : m_path(LockPathFor(programPath))
+SingleInstance::SingleInstance(const QString& settingsPath)
+    : m_path(LockPathFor(settingsPath))
 {
 }
 

@@ -5,22 +5,24 @@
 
 class QLockFile;
 
-// One running copy per program file: a lock in the per-user runtime folder,
-// named from the program's canonical path and held for the whole run. A lock
-// left by a crashed copy is recognised as stale (its process is gone).
+// One running copy per settings file: a lock in the per-user runtime folder,
+// named from the settings file's canonical path and held for the whole run.
+// Copies of one program file share their settings file unless told another
+// with --settings, so they still refuse each other. A lock left by a crashed
+// copy is recognised as stale (its process is gone).
 class SingleInstance
 {
 public:
-    explicit SingleInstance(const QString& programPath);
+    explicit SingleInstance(const QString& settingsPath);
     ~SingleInstance();
 
-    // True when no other copy from the same program file holds the lock; the
+    // True when no other copy on the same settings file holds the lock; the
     // lock is then ours until this object goes away.
     bool tryAcquire();
     bool held() const;
     QString lockPath() const { return m_path; }
 
-    static QString LockPathFor(const QString& programPath);
+    static QString LockPathFor(const QString& settingsPath);
 
 private:
     QString m_path;

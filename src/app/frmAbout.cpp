@@ -2,12 +2,13 @@
 
 #include "app/ImageList.h"
 
+#include <QDir>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
-frmAbout::frmAbout(QWidget* parent)
+frmAbout::frmAbout(const QString& settingsFile, QWidget* parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmAbout"));
@@ -26,6 +27,17 @@ frmAbout::frmAbout(QWidget* parent)
     version->setObjectName(QStringLiteral("lblVersion"));
     auto* blurb = new QLabel(QStringLiteral("Keyboard chat terminal for the KELDO modems."), this);
     blurb->setObjectName(QStringLiteral("lblDescription"));
+    // Which file holds the settings: beside the program, under ~/.config or
+    // named by --settings. Long paths are cut in the middle; the tooltip
+    // gives the whole path.
+    const QString nativeFile = QDir::toNativeSeparators(settingsFile);
+    auto* settings = new QLabel(this);
+    settings->setObjectName(QStringLiteral("lblSettingsFile"));
+    settings->setText(QStringLiteral("Settings: ") +
+                      settings->fontMetrics().elidedText(nativeFile, Qt::ElideMiddle, 360));
+    settings->setToolTip(nativeFile);
+    settings->setAccessibleDescription(QStringLiteral("Settings file: ") + nativeFile);
+    settings->setTextInteractionFlags(Qt::TextSelectableByMouse);
     auto* ok = new QPushButton(QStringLiteral("Close"), this);
     ok->setObjectName(QStringLiteral("cmdOK"));
     ok->setDefault(true);
@@ -37,6 +49,7 @@ frmAbout::frmAbout(QWidget* parent)
     texts->addWidget(product);
     texts->addWidget(version);
     texts->addWidget(blurb);
+    texts->addWidget(settings);
     top->addLayout(texts, 1);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);

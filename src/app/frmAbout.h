@@ -6,5 +6,6 @@ class frmAbout : public QDialog
 {
     Q_OBJECT
 public:
-    explicit frmAbout(QWidget* parent = nullptr);
+    // settingsFile: the settings file in use, shown to the operator.
+    explicit frmAbout(const QString& settingsFile, QWidget* parent = nullptr);
 };

@@ -13,6 +13,7 @@
 #include "app/Twips.h"
 #include "app/frmAbout.h"
 #include "ptt/RadioCatalogue.h"
+#include "settings/SettingsLocation.h"
 
 #include "dialogs/frmConnect.h"
 #include "dialogs/frmSetup.h"
@@ -386,8 +387,10 @@ bool frmKeldoTerminal::Form_Load(const QString& programPath)
     // 1. Settings.
     se.settings.LoadSettings();
 
-    // 2. The instance rule.
-    m_instance = std::make_unique<SingleInstance>(programPath);
+    m_programFolder = QFileInfo(programPath).absolutePath();
+
+    // 2. The instance rule, per settings file.
+    m_instance = std::make_unique<SingleInstance>(se.settings.filePath());
     const bool first = m_instance->tryAcquire();
     if (s.myCallsign != DeveloperCallSign) {
         if (!first) {
@@ -589,23 +592,29 @@ void frmKeldoTerminal::mnuSite_Click()
 void frmKeldoTerminal::mnuChangeLog_Click()
 {
     const QString name = QStringLiteral("KELDOTerminalChangeLog.txt");
-    const QString path = QDir(m_session.settings.folder()).filePath(name);
-    if (!FileExistsAtPath(path))
-        MessageBox::show(this, name + QStringLiteral(" not found"), MessageBox::Icon::Information);
-    else if (documentViewerAvailable && !documentViewerAvailable())
-        // Opening would fail without a word.
-        MessageBox::show(this,
-                         QStringLiteral("No program to show text files was found (such as xdg-open).\n"
-                                        "The change log is the file ")
-                             + QDir::toNativeSeparators(path),
-                         MessageBox::Icon::Information);
-    else
-        openDocument(path);
+    // Beside the program, or in the documentation folder of an installed one.
+    const QString folder = m_programFolder.isEmpty() ? Session::ProgramFolder() : m_programFolder;
+    for (const QString& path : ChangeLogCandidates(folder)) {
+        if (!FileExistsAtPath(path))
+            continue;
+        if (documentViewerAvailable && !documentViewerAvailable()) {
+            // Opening would fail without a word.
+            MessageBox::show(this,
+                             QStringLiteral("No program to show text files was found (such as xdg-open).\n"
+                                            "The change log is the file ")
+                                 + QDir::toNativeSeparators(path),
+                             MessageBox::Icon::Information);
+        } else {
+            openDocument(path);
+        }
+        return;
+    }
+    MessageBox::show(this, name + QStringLiteral(" not found"), MessageBox::Icon::Information);
 }
 
 void frmKeldoTerminal::mnuAbout_Click()
 {
-    frmAbout about(this);
+    frmAbout about(m_session.settings.filePath(), this);
     about.exec();
 }
 

@@ -28,7 +28,8 @@ public:
     ~frmKeldoTerminal() override;
 
     // The start-up sequence. Returns false when the program must end at once
-    // (another copy runs from the same program file).
+    // (another copy runs on the same settings file). programPath: the
+    // program file, whose folder may hold the change log.
     bool Form_Load(const QString& programPath);
     // The shutdown sequence; runs once, whatever ends the program.
     void Form_Unload();
@@ -91,6 +92,7 @@ private:
 
     Session& m_session;
     std::unique_ptr<SingleInstance> m_instance;
+    QString m_programFolder;
     QWidget* m_client = nullptr;
     RxScreenView* m_rx = nullptr;
     QProgressBar* m_progress = nullptr;

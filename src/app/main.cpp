@@ -2,20 +2,99 @@
 #include "app/Session.h"
 #include "app/frmKeldoTerminal.h"
 
+#include "app/MessageBox.h"
+#include "settings/SettingsLocation.h"
+
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QSessionManager>
+#include <QStandardPaths>
 #include <QTimer>
 
 #include <cstdio>
+#include <cstring>
+
+namespace {
+
+const QCommandLineOption& SettingsOption()
+{
+    static const QCommandLineOption option(
+        {QStringLiteral("settings")},
+        QStringLiteral("Use FILE as the settings file (created on the first save). One copy runs per settings file."),
+        QStringLiteral("FILE"));
+    return option;
+}
+
+void DescribeOptions(QCommandLineParser& parser)
+{
+    parser.setApplicationDescription(
+        QStringLiteral("Keyboard chat terminal for the KELDO modems.\n\n"
+                       "Settings: \"KELDO Terminal.ini\" beside the program when it (or, when there is\n"
+                       "none, the program's folder) is writable; otherwise\n"
+                       "$XDG_CONFIG_HOME/KELDO Terminal/KELDO Terminal.ini (default ~/.config/...)."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addOption(SettingsOption());
+}
+
+// --help and --version answer without a display.
+bool AsksOnlyForText(int argc, char* argv[])
+{
+    for (int i = 1; i < argc; ++i) {
+        for (const char* name : {"-h", "-?", "--help", "--help-all", "-v", "--version"})
+            if (std::strcmp(argv[i], name) == 0)
+                return true;
+        if (std::strcmp(argv[i], "--settings") == 0)
+            ++i; // its value is a file name, whatever it looks like
+    }
+    return false;
+}
+
+} // namespace
 
 int main(int argc, char* argv[])
 {
+    if (AsksOnlyForText(argc, argv)) {
+        QCoreApplication text(argc, argv);
+        QCoreApplication::setApplicationName(QStringLiteral("KELDO Terminal"));
+        QCoreApplication::setApplicationVersion(QStringLiteral("1.2.0"));
+        QCommandLineParser parser;
+        DescribeOptions(parser);
+        parser.parse(text.arguments());
+        if (parser.isSet(QStringLiteral("version")))
+            parser.showVersion();
+        parser.showHelp(0);
+    }
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("KELDO Terminal"));
     QApplication::setApplicationVersion(QStringLiteral("1.2.0"));
     QApplication::setQuitOnLastWindowClosed(true);
+    // Ties the window to its desktop entry (its icon and name in the task bar).
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.keldo.terminal"));
 
+    QCommandLineParser parser;
+    DescribeOptions(parser);
+    parser.process(app);
+    if (!parser.positionalArguments().isEmpty()) {
+        std::fprintf(stderr, "keldo-terminal: unexpected argument: %s\n",
+                     qPrintable(parser.positionalArguments().first()));
+        return 1;
+    }
+    // For process tests only: message boxes are written to standard output
+    // and answered at once instead of waiting for a click.
+    if (qEnvironmentVariableIsSet("KELDO_MESSAGE_PROBE")) {
+        MessageBox::setHandler([](const MessageBox::Shown& box) {
+            std::printf("message-box: %s\n", qPrintable(QString(box.text).replace(QLatin1Char('\n'), QLatin1String("\\n"))));
+            std::fflush(stdout);
+        });
+    }
+
+    const SettingsLocation location =
+        LocateSettings(Session::ProgramFolder(), QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation),
+                       parser.value(SettingsOption()));
     Session session(Session::ProgramFolder());
+    session.settings.useFile(location.file, location.seed);
     frmKeldoTerminal window(session);
 
     // A termination signal may come while a message box of the start-up is

@@ -192,7 +192,22 @@ SettingsStore::SettingsStore(const QString& folder)
 
 QString SettingsStore::filePath() const
 {
-    return QDir(m_folder).filePath(QLatin1String(FileName));
+    return m_file.isEmpty() ? QDir(m_folder).filePath(QLatin1String(FileName)) : m_file;
+}
+
+void SettingsStore::useFile(const QString& file, const QString& seed)
+{
+    m_file = QFileInfo(file).absoluteFilePath();
+    m_folder = QFileInfo(m_file).absolutePath();
+    m_seed = seed;
+}
+
+QString SettingsStore::sourcePath() const
+{
+    const QFileInfo file(filePath());
+    if (m_seed.isEmpty() || file.exists() || file.isSymLink() || !QFileInfo(m_seed).isReadable())
+        return filePath();
+    return m_seed;
 }
 
 void SettingsStore::readFrom(const IniDocument& doc)
@@ -340,7 +355,7 @@ void SettingsStore::LoadSettings()
 {
     // A missing or unreadable file simply yields the defaults.
     IniDocument doc;
-    QFile file(filePath());
+    QFile file(sourcePath());
     if (file.open(QIODevice::ReadOnly))
         doc.parse(file.readAll());
     readFrom(doc);
@@ -352,6 +367,10 @@ bool SettingsStore::SaveSettings()
         m_beforeSave(m_settings);
 
     const QString path = filePath();
+    // A settings folder chosen by useFile (under ~/.config, say) is made on
+    // the first save; the program's own folder is never made.
+    if (!m_file.isEmpty())
+        QDir().mkpath(QFileInfo(path).absolutePath());
     auto fail = [&path](const QString& why) {
         MessageBox::show(nullptr,
                          QStringLiteral("The settings could not be saved to %1\n%2")
@@ -376,7 +395,7 @@ bool SettingsStore::SaveSettings()
         RemoveUnfinishedSaves(path);
 
     IniDocument doc;
-    QFile current(path);
+    QFile current(sourcePath());
     if (current.exists()) {
         if (!current.open(QIODevice::ReadOnly))
             return fail(current.errorString());

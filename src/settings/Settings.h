@@ -80,7 +80,7 @@ struct Settings
 };
 
 // Owns the settings and the file they live in ("KELDO Terminal.ini" in the
-// program's folder unless a test says otherwise).
+// program's folder unless useFile() names another).
 class SettingsStore
 {
 public:
@@ -94,6 +94,9 @@ public:
 
     QString folder() const { return m_folder; }
     QString filePath() const;
+    // Reads and writes file instead; while it does not exist, seed (if
+    // readable) gives the starting values and the first save's contents.
+    void useFile(const QString& file, const QString& seed = QString());
 
     void LoadSettings();
     // Writes every setting. Returns false (and has told the operator) when
@@ -107,7 +110,12 @@ public:
     void readFrom(const class IniDocument& doc);
 
 private:
+    // The file to read: the settings file, or the seed while there is none.
+    QString sourcePath() const;
+
     QString m_folder;
+    QString m_file;
+    QString m_seed;
     Settings m_settings;
     std::function<void(Settings&)> m_beforeSave;
 };

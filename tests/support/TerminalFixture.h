@@ -20,7 +20,8 @@ struct TerminalFixture
     QStringList killed;
 
     QString iniPath() const { return QDir(dir.path()).filePath(QStringLiteral("KELDO Terminal.ini")); }
-    // A program path of our own, so no two tests share an instance lock.
+    // The program's path, in the settings folder (the portable use): the
+    // change log is looked for beside it.
     QString programPath() const { return QDir(dir.path()).filePath(QStringLiteral("keldo-terminal")); }
 
     void writeIni(const QByteArray& text)

@@ -1,0 +1,48 @@
+#pragma once
+
+// TerminalProcess: the real keldo-terminal as a separate process, offscreen.
+//
+//   TerminalProcess t;
+//   t.start(exe, {"--settings", ini}, home);      // HOME and working folder
+//   QTRY_VERIFY_WITH_TIMEOUT(t.up(), 30000);       // the window is shown
+//   QVERIFY(t.stop());                             // SIGTERM, clean exit 0
+//
+// Message boxes do not wait for a click: the program prints them as
+// "message-box: TEXT" lines (see messageBoxes()) and goes on as if OK had
+// been pressed. setUser() runs the program as another user (root only, via
+// setpriv), for the cases where root's rights would hide a read-only file or
+// folder. The destructor kills a program still running.
+#include <QProcess>
+#include <QStringList>
+
+class TerminalProcess
+{
+public:
+    TerminalProcess() = default;
+    ~TerminalProcess();
+    TerminalProcess(const TerminalProcess&) = delete;
+    TerminalProcess& operator=(const TerminalProcess&) = delete;
+
+    // Run as this user and group id (only when the test runs as root).
+    void setUser(uint uid) { m_uid = int(uid); }
+    // home: HOME, working folder and the runtime folder's parent (home/runtime
+    // is created, owned by the user the program runs as).
+    bool start(const QString& program, const QStringList& args, const QString& home);
+
+    // The start-up sequence finished and the window is shown.
+    bool up();
+    QStringList messageBoxes();
+    QByteArray output();
+    // Ended by itself (for instance refused at start-up) within the wait.
+    bool waitForExit(int ms = 30000);
+    int exitCode() const;
+    // SIGTERM, then true when the program ended normally with code 0.
+    bool stop();
+
+private:
+    void read();
+
+    QProcess m_process;
+    QByteArray m_out;
+    int m_uid = -1;
+};
