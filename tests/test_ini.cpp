@@ -374,6 +374,15 @@ void TestIni::textOutsideCodePageWritesUtf8()
     QCOMPARE(back.value("S", "k"), QString(QChar(0x20AC)));
     QCOMPARE(back.sections(), (QStringList{"S", "Path"}));
     QCOMPARE(back.toBytes(), want);
+
+    // 1252 text whose bytes happen to be UTF-8 (these two letters are the
+    // UTF-8 of one) would not read back as written: the same way out (found
+    // by fuzzing).
+    IniDocument ascii(QByteArray("[S]\r\n"));
+    const QString lookalike = QString::fromUtf8("\xC3\x83\xC2\xA9");
+    ascii.setValue("S", "k", lookalike);
+    QCOMPARE(ascii.toBytes(), QByteArray("\xEF\xBB\xBF\r\n[S]\r\nk=\xC3\x83\xC2\xA9\r\n"));
+    QCOMPARE(IniDocument(ascii.toBytes()).value("S", "k"), lookalike);
 }
 
 void TestIni::utf8FileStaysUtf8()

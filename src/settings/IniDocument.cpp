@@ -259,9 +259,12 @@ QByteArray IniDocument::toBytes() const
     case Encoding::Ansi:
         break;
     }
+    // Text outside the code page, and code-page text whose bytes happen to
+    // be UTF-8 and so would read back as other text, go out in UTF-8.
     bool complete = false;
     QByteArray ansi = Ansi::fromUnicode(text, &complete);
-    if (complete)
+    bool high = false;
+    if (complete && !(isUtf8(ansi, &high) && high))
         return ansi;
     // Read back, this empty line joins the lines before the first section:
     // the next save writes the same bytes.
