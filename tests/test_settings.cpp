@@ -627,6 +627,14 @@ void TestSettings::savesKeepPermissions()
         QVERIFY(store.SaveSettings());
         QCOMPARE(int(QFile::permissions(store.filePath()) & 0x7077), int(p));
     }
+    if (::geteuid() == 0) {
+        // Saved by root, another user's file stays theirs.
+        QCOMPARE(::chown(QFile::encodeName(store.filePath()).constData(), 65534, 65534), 0);
+        MessageBoxRecorder boxes;
+        QVERIFY(store.SaveSettings());
+        QCOMPARE(QFileInfo(store.filePath()).ownerId(), uint(65534));
+        QCOMPARE(QFileInfo(store.filePath()).groupId(), uint(65534));
+    }
 }
 
 

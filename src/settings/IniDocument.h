@@ -34,8 +34,9 @@
 //   be written in it, the file is written as UTF-8 with a byte-order mark
 //   and an empty first line instead: the profile functions honour the mark,
 //   and a reader that does not loses only that line, which holds no key.
-//   So does text whose code-page bytes would read back as UTF-8. A file
-//   with only code-page text keeps its bytes.
+//   Code-page text whose bytes happen to form UTF-8, and so would read back
+//   as other text, goes the same way. A file with only code-page text keeps
+//   its bytes.
 // - A file that starts with a UTF-8 or UTF-16LE byte-order mark is read and
 //   written back in that encoding. A file without a mark that is valid UTF-8
 //   and has bytes above 127 came from a UTF-8 editor (code-page text with

@@ -494,6 +494,13 @@ bool WriteFileAtomically(const QString& path, const QByteArray& bytes, QString* 
         return failed(file.errorString());
     if (QFileInfo::exists(target) && !file.setPermissions(QFile::permissions(target)))
         return failed(file.errorString());
+    // Root saving another user's file leaves it theirs, so that their own
+    // next save is not refused. Where the owner cannot be given back the
+    // save still goes ahead: the settings matter more.
+    struct stat old;
+    if (::geteuid() == 0 && ::stat(QFile::encodeName(target).constData(), &old) == 0
+        && (old.st_uid != 0 || old.st_gid != 0))
+        (void)::fchown(file.handle(), old.st_uid, old.st_gid);
     qint64 done = 0;
     while (done < bytes.size()) {
         const qint64 n = file.write(bytes.constData() + done, bytes.size() - done);
