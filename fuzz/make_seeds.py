@@ -83,6 +83,10 @@ utf8 = '\ufeff[Setup]\nMy Callsign=EA1\u00c9\nColour=\u00fcber\n'.encode('utf-8'
 write(t, 'utf8_bom', u16(len(utf8)) + utf8 + b'\x11' + lp('Setup') + lp('Colour') + lp('\xe9'))
 utf16 = b'\xff\xfe' + '[Path]\r\nSave Path File=C:\\Users\\op\r\n'.encode('utf-16-le')
 write(t, 'utf16_bom', u16(len(utf16)) + utf16 + b'\x00' + lp('Path') + lp('Load Path File') + lp(' x '))
+unmarked = '[Setup]\nHF Host\nKELDO HF Path=/home/\u0418\u0432\u0430\u043d/KELDO\nHF Host=hidden\n'.encode('utf-8')
+write(t, 'utf8_unmarked_bare_key', u16(len(unmarked)) + unmarked
+      + b'\x00' + lp('Setup') + lp('hf host') + lp('modem')
+      + b'\x20' + lp('Path') + lp('Load Path File') + lp('/home/\u0418\u0432\u0430\u043d'.encode('utf-8')))
 write(t, 'empty_file', u16(0) + b'\x00' + lp('S') + lp('K') + lp('') + b'\x00' + lp(']') + lp('k') + lp('v'))
 
 # fuzz_callsign: mode, text, three pool texts, ten list entries, pushes.

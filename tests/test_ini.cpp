@@ -34,7 +34,11 @@ private slots:
     void oddValuesReadBackUnchanged_data();
     void oddValuesReadBackUnchanged();
     void eightBitTextKept();
+    void textOutsideCodePageWritesUtf8();
     void utf8FileStaysUtf8();
+    void unmarkedUtf8_data();
+    void unmarkedUtf8();
+    void bareKeyFilledInPlace();
 };
 
 void TestIni::ansiEveryByteRoundTrips()
@@ -350,8 +354,35 @@ void TestIni::eightBitTextKept()
     IniDocument doc(bytes);
     QCOMPARE(doc.value("S", "k"), QString::fromUtf8("\xC3\xA9t\xC3\xA9 \xE2\x82\xAC"));
     QCOMPARE(doc.toBytes(), bytes);
-    doc.setValue("S", "n", QString::fromUtf8("\xC3\x9F \xE4\xB8\xAD"));
-    QVERIFY(doc.toBytes().endsWith("n=\xDF ?\r\n"));
+    doc.setValue("S", "n", QString::fromUtf8("\xC3\x9F \xE2\x84\xA2"));
+    QCOMPARE(doc.toBytes(), bytes + "n=\xDF \x99\r\n");
+}
+
+void TestIni::textOutsideCodePageWritesUtf8()
+{
+    // A Cyrillic folder cannot be written in 1252: the whole file turns to
+    // UTF-8 behind a mark and an empty line, the old 8-bit text included.
+    const QString folder = QString::fromUtf8("/home/\xD0\xB8\xD0\xB2\xD0\xB0\xD0\xBD/KELDO");
+    IniDocument doc(QByteArray("; caf\xE9\r\n[S]\r\nk=\x80\r\n"));
+    doc.setValue("Path", "Folder", folder);
+    const QByteArray want = "\xEF\xBB\xBF\r\n; caf\xC3\xA9\r\n[S]\r\nk=\xE2\x82\xAC\r\n[Path]\r\nFolder="
+        + folder.toUtf8() + "\r\n";
+    QCOMPARE(doc.toBytes(), want);
+    // Read back the same, and written again unchanged (no second empty line).
+    const IniDocument back(want);
+    QCOMPARE(back.value("Path", "Folder"), folder);
+    QCOMPARE(back.value("S", "k"), QString(QChar(0x20AC)));
+    QCOMPARE(back.sections(), (QStringList{"S", "Path"}));
+    QCOMPARE(back.toBytes(), want);
+
+    // 1252 text whose bytes happen to be UTF-8 (these two letters are the
+    // UTF-8 of one) would not read back as written: the same way out (found
+    // by fuzzing).
+    IniDocument ascii(QByteArray("[S]\r\n"));
+    const QString lookalike = QString::fromUtf8("\xC3\x83\xC2\xA9");
+    ascii.setValue("S", "k", lookalike);
+    QCOMPARE(ascii.toBytes(), QByteArray("\xEF\xBB\xBF\r\n[S]\r\nk=\xC3\x83\xC2\xA9\r\n"));
+    QCOMPARE(IniDocument(ascii.toBytes()).value("S", "k"), lookalike);
 }
 
 void TestIni::utf8FileStaysUtf8()
@@ -362,6 +393,62 @@ void TestIni::utf8FileStaysUtf8()
     QCOMPARE(doc.toBytes(), bytes);
     doc.setValue("S", "k", QString::fromUtf8("\xE4\xB8\xAD"));
     QCOMPARE(doc.toBytes(), QByteArray("\xEF\xBB\xBF[S]\r\nk=\xE4\xB8\xAD\r\n"));
+}
+
+void TestIni::unmarkedUtf8_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<bool>("utf8");
+    QTest::newRow("cyrillic") << QByteArray("[S]\nk=\xD0\x9F\xD1\x83\xD1\x82\xD1\x8C\n")
+                              << QString::fromUtf8("\xD0\x9F\xD1\x83\xD1\x82\xD1\x8C") << true;
+    QTest::newRow("four bytes") << QByteArray("[S]\r\nk=\xF0\x9F\x93\xBB\r\n")
+                                << QString::fromUtf8("\xF0\x9F\x93\xBB") << true;
+    // Not UTF-8, so 1252: a stray lead byte, an overlong '/', an encoded
+    // surrogate, a sequence cut by the end of the file.
+    QTest::newRow("lead byte alone") << QByteArray("[S]\r\nk=caf\xC3\r\n") << QString::fromUtf8("caf\xC3\x83") << false;
+    QTest::newRow("overlong") << QByteArray("[S]\r\nk=\xC0\xAF\r\n") << QString::fromUtf8("\xC3\x80\xC2\xAF") << false;
+    QTest::newRow("surrogate") << QByteArray("[S]\r\nk=\xED\xA0\x80\r\n")
+                               << QString::fromUtf8("\xC3\xAD\xC2\xA0\xE2\x82\xAC") << false;
+    QTest::newRow("cut at end") << QByteArray("[S]\r\nk=\xE2\x82") << QString::fromUtf8("\xC3\xA2\xE2\x80\x9A") << false;
+}
+
+void TestIni::unmarkedUtf8()
+{
+    // A file saved by a UTF-8 editor, without a mark: read as UTF-8 and
+    // written back the same way, with no mark added.
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, value);
+    QFETCH(bool, utf8);
+    IniDocument doc(bytes);
+    QCOMPARE(doc.value("S", "k"), value);
+    doc.setValue("S", "n", QString::fromUtf8("\xC3\xB1"));
+    const QByteArray n = utf8 ? QByteArray("n=\xC3\xB1\r\n") : QByteArray("n=\xF1\r\n");
+    QCOMPARE(doc.toBytes(), "[S]\r\nk=" + (utf8 ? value.toUtf8() : Ansi::fromUnicode(value)) + "\r\n" + n);
+}
+
+void TestIni::bareKeyFilledInPlace()
+{
+    // A key line without '=' is the key with no value: read as absent, and
+    // it hides a later line of the same key, as the profile functions have
+    // it. A write fills that line, so a reader that takes the first line
+    // sees the value.
+    IniDocument doc(QByteArray("[Setup]\r\n"
+                               "  HF Host \r\n"
+                               "FM Host=fm\r\n"
+                               "hf host=hidden\r\n"
+                               "[Other]\r\n"));
+    QCOMPARE(doc.value("Setup", "HF Host", "localhost"), QStringLiteral("localhost"));
+    QVERIFY(!doc.contains("Setup", "HF Host"));
+    QCOMPARE(doc.keys("Setup"), QStringList{"FM Host"});
+    QVERIFY(doc.setValue("Setup", "hf HOST", "modem.local"));
+    QCOMPARE(doc.toBytes(), QByteArray("[Setup]\r\n"
+                                       "HF Host=modem.local\r\n"
+                                       "FM Host=fm\r\n"
+                                       "hf host=hidden\r\n"
+                                       "[Other]\r\n"));
+    QCOMPARE(doc.value("Setup", "HF Host"), QStringLiteral("modem.local"));
+    QCOMPARE(doc.keys("Setup"), (QStringList{"HF Host", "FM Host"}));
 }
 
 QTEST_APPLESS_MAIN(TestIni)

@@ -3,14 +3,19 @@
 #include "settings/SettingsLocation.h"
 #include "support/MessageBoxRecorder.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QProcess>
+#include <QScopeGuard>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <csignal>
 #include <functional>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -131,6 +136,14 @@ private slots:
     void unfinishedSaveClearedByNextSave();
     void locationOfTheSettingsFile();
     void newFileStartsFromSeed();
+
+    void cyrillicPathSurvivesRestart();
+    void codePageFileKeptByteForByte();
+    void unmarkedUtf8FileKept();
+    void linkChainKept();
+    void readOnlyFileNotReplaced();
+    void foreignFileNotReplaced();
+    void readOnlyAsUnprivilegedUser();
 };
 
 void TestSettings::defaultsWithNoFile()
@@ -574,7 +587,7 @@ void TestSettings::interruptedSaveLeavesWholeFile()
 void TestSettings::readOnlyFolder()
 {
     if (::geteuid() == 0)
-        QSKIP("root writes into read-only folders");
+        QSKIP("root writes into read-only folders; readOnlyAsUnprivilegedUser runs it");
     QTemporaryDir dir;
     SettingsStore store(dir.path());
     const QByteArray old("[PTT]\r\nRig=7\r\n");
@@ -617,6 +630,14 @@ void TestSettings::savesKeepPermissions()
         MessageBoxRecorder boxes;
         QVERIFY(store.SaveSettings());
         QCOMPARE(int(QFile::permissions(store.filePath()) & 0x7077), int(p));
+    }
+    if (::geteuid() == 0) {
+        // Saved by root, another user's file stays theirs.
+        QCOMPARE(::chown(QFile::encodeName(store.filePath()).constData(), 65534, 65534), 0);
+        MessageBoxRecorder boxes;
+        QVERIFY(store.SaveSettings());
+        QCOMPARE(QFileInfo(store.filePath()).ownerId(), uint(65534));
+        QCOMPARE(QFileInfo(store.filePath()).groupId(), uint(65534));
     }
 }
 
@@ -737,6 +758,255 @@ void TestSettings::newFileStartsFromSeed()
     QCOMPARE(again.s().myCallsign, QStringLiteral("W1AW"));
     QCOMPARE(again.s().rig, quint8(7));
 }
+
+
+// Set for foreignFileNotReplaced by readOnlyAsUnprivilegedUser, which runs
+// this program again as a user without root rights.
+static const char ForeignFolderVariable[] = "KELDO_TEST_FOREIGN_FOLDER";
+
+void TestSettings::cyrillicPathSurvivesRestart()
+{
+    QTemporaryDir dir;
+    // A home folder that 1252 cannot spell: the [Path] defaults lie in it.
+    const QString home = QDir(dir.path()).filePath(QString::fromUtf8("\xD0\x98\xD0\xB2\xD0\xB0\xD0\xBD"));
+    QVERIFY(QDir().mkpath(home));
+    const QByteArray oldHome = qgetenv("HOME");
+    const QByteArray oldConfig = qgetenv("XDG_CONFIG_HOME");
+    const bool hadConfig = qEnvironmentVariableIsSet("XDG_CONFIG_HOME");
+    auto restoreHome = [&] {
+        qputenv("HOME", oldHome);
+        if (hadConfig)
+            qputenv("XDG_CONFIG_HOME", oldConfig);
+    };
+    const auto guard = qScopeGuard(restoreHome);
+    qputenv("HOME", QFile::encodeName(home));
+    qunsetenv("XDG_CONFIG_HOME");
+
+    SettingsStore a(dir.path());
+    a.LoadSettings();
+    QCOMPARE(a.s().loadPathFile, QDir::toNativeSeparators(home));
+    a.s().keldoHfPath = home + QStringLiteral("/KELDO/KELDO.exe");
+    a.s().colour = QString::fromUtf8("Caf\xC3\xA9"); // in 1252, but the file is UTF-8 now
+    MessageBoxRecorder boxes;
+    QVERIFY(a.SaveSettings());
+    const QByteArray bytes = readAll(a.filePath());
+    QVERIFY(bytes.startsWith("\xEF\xBB\xBF\r\n[PTT]\r\nRig=52\r\n"));
+    QVERIFY(bytes.contains("\r\nKELDO HF Path=" + a.s().keldoHfPath.toUtf8() + "\r\n"));
+    QVERIFY(!bytes.contains('?'));
+
+    // Restarted elsewhere: the values come from the file, not the defaults.
+    restoreHome();
+    SettingsStore b(dir.path());
+    b.LoadSettings();
+    QCOMPARE(differences(b.s(), a.s()), QStringList());
+    QVERIFY(b.SaveSettings());
+    QCOMPARE(readAll(b.filePath()), bytes);
+}
+
+void TestSettings::codePageFileKeptByteForByte()
+{
+    // Accented text that 1252 holds stays 1252, comments and all.
+    QTemporaryDir dir;
+    SettingsStore a(dir.path());
+    a.s().keldoHfPath = QString::fromUtf8("C:\\Radio\\A\xC3\xB1o\\KELDO.exe");
+    MessageBoxRecorder boxes;
+    QVERIFY(a.SaveSettings());
+    QByteArray file = readAll(a.filePath());
+    file.replace("[Position]\r\n", "; notas: se\xF1" "al \x80\r\n[Position]\r\n");
+    QVERIFY(writeAll(a.filePath(), file));
+
+    SettingsStore b(dir.path());
+    b.LoadSettings();
+    QCOMPARE(b.s().keldoHfPath, a.s().keldoHfPath);
+    QVERIFY(b.SaveSettings());
+    QCOMPARE(readAll(b.filePath()), file);
+}
+
+void TestSettings::unmarkedUtf8FileKept()
+{
+    // Edited in a UTF-8 editor: no mark, LF line ends.
+    QTemporaryDir dir;
+    SettingsStore store(dir.path());
+    const QByteArray path = "/home/\xD0\x9E\xD0\xBB\xD1\x8F/KELDO/KELDO.exe";
+    QVERIFY(writeAll(store.filePath(), "[Setup]\nKELDO HF Path=" + path + "\nColour=White\n"));
+    store.LoadSettings();
+    QCOMPARE(store.s().keldoHfPath, QString::fromUtf8(path));
+    QCOMPARE(store.s().colour, QStringLiteral("White"));
+    store.s().myCallsign = QStringLiteral("EA4XYZ");
+    MessageBoxRecorder boxes;
+    QVERIFY(store.SaveSettings());
+    const QByteArray bytes = readAll(store.filePath());
+    QVERIFY(bytes.startsWith("[Setup]\r\nKELDO HF Path=" + path + "\r\nColour=White\r\n"));
+
+    SettingsStore back(dir.path());
+    back.LoadSettings();
+    QCOMPARE(differences(back.s(), store.s()), QStringList());
+}
+
+#ifdef Q_OS_UNIX
+namespace {
+bool isLink(const QString& path, const QByteArray& text)
+{
+    char buf[4096];
+    const ssize_t n = ::readlink(QFile::encodeName(path).constData(), buf, sizeof buf);
+    return n >= 0 && QByteArray(buf, int(n)) == text;
+}
+QStringList filesIn(const QString& folder)
+{
+    return QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System);
+}
+} // namespace
+
+void TestSettings::linkChainKept()
+{
+    // app/"KELDO Terminal.ini" -> links/middle.ini -> real/settings.ini, by
+    // relative links: the save updates the real file and keeps both links.
+    QTemporaryDir dir;
+    const QDir root(dir.path());
+    for (const char* sub : {"app", "links", "real", "loop"})
+        QVERIFY(root.mkpath(sub));
+    SettingsStore store(root.filePath("app"));
+    const QByteArray first = "../links/middle.ini";
+    const QByteArray second = "../real/settings.ini";
+    QCOMPARE(::symlink(first.constData(), QFile::encodeName(store.filePath()).constData()), 0);
+    QCOMPARE(::symlink(second.constData(), QFile::encodeName(root.filePath("links/middle.ini")).constData()), 0);
+    const QString real = root.filePath("real/settings.ini");
+    QVERIFY(writeAll(real, "[PTT]\r\nRig=7\r\n"));
+
+    MessageBoxRecorder boxes;
+    store.LoadSettings();
+    QCOMPARE(store.s().rig, quint8(7));
+    store.s().rig = 9;
+    QVERIFY(store.SaveSettings());
+    store.s().rig = 11;
+    QVERIFY(store.SaveSettings());
+    QVERIFY(isLink(store.filePath(), first));
+    QVERIFY(isLink(root.filePath("links/middle.ini"), second));
+    QCOMPARE(IniDocument(readAll(real)).value("PTT", "Rig"), QStringLiteral("11"));
+    // No lock or temporary file left anywhere.
+    QCOMPARE(filesIn(root.filePath("app")), QStringList{"KELDO Terminal.ini"});
+    QCOMPARE(filesIn(root.filePath("links")), QStringList{"middle.ini"});
+    QCOMPARE(filesIn(root.filePath("real")), QStringList{"settings.ini"});
+
+    // A link to a file not there yet: the first save creates it.
+    QVERIFY(QFile::remove(real));
+    QVERIFY(store.SaveSettings());
+    QVERIFY(isLink(root.filePath("links/middle.ini"), second));
+    QCOMPARE(IniDocument(readAll(real)).value("PTT", "Rig"), QStringLiteral("11"));
+
+    // A loop is a failed save, and creates nothing.
+    SettingsStore looped(root.filePath("loop"));
+    QCOMPARE(::symlink("other", QFile::encodeName(looped.filePath()).constData()), 0);
+    QCOMPARE(::symlink("KELDO Terminal.ini", QFile::encodeName(root.filePath("loop/other")).constData()), 0);
+    boxes.expectContaining(looped.filePath(), MessageBox::Icon::Warning);
+    QVERIFY(!looped.SaveSettings());
+    QVERIFY(boxes.verify());
+    QCOMPARE(filesIn(root.filePath("loop")), (QStringList{"KELDO Terminal.ini", "other"}));
+}
+
+void TestSettings::readOnlyFileNotReplaced()
+{
+    // Mode 0444 in a writable folder: a rename could replace it, root or not.
+    QTemporaryDir dir;
+    SettingsStore store(dir.path());
+    const QByteArray old("[PTT]\r\nRig=7\r\n");
+    QVERIFY(writeAll(store.filePath(), old));
+    const auto readOnly = QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther;
+    QVERIFY(QFile::setPermissions(store.filePath(), readOnly));
+    struct stat before {};
+    QCOMPARE(::stat(QFile::encodeName(store.filePath()).constData(), &before), 0);
+    store.LoadSettings();
+    store.s().rig = 9;
+
+    MessageBoxRecorder boxes;
+    QVERIFY(!store.SaveSettings());
+    const QList<MessageBox::Shown> shown = boxes.take();
+    QCOMPARE(shown.size(), 1);
+    QCOMPARE(shown[0].icon, MessageBox::Icon::Warning);
+    QVERIFY2(shown[0].text.contains(store.filePath()) && shown[0].text.contains("read-only"),
+             qPrintable(shown[0].text));
+    struct stat after {};
+    QCOMPARE(::stat(QFile::encodeName(store.filePath()).constData(), &after), 0);
+    QCOMPARE(after.st_ino, before.st_ino);
+    QCOMPARE(readAll(store.filePath()), old);
+    QCOMPARE(int(QFile::permissions(store.filePath()) & 0x7077), int(readOnly));
+    QCOMPARE(filesIn(dir.path()), QStringList{"KELDO Terminal.ini"});
+
+    // Made writable again, the save goes through.
+    QVERIFY(QFile::setPermissions(store.filePath(), readOnly | QFileDevice::WriteOwner));
+    QVERIFY(store.SaveSettings());
+    QCOMPARE(IniDocument(readAll(store.filePath())).value("PTT", "Rig"), QStringLiteral("9"));
+}
+
+void TestSettings::foreignFileNotReplaced()
+{
+    // Root's file, mode 0644, in a folder this user may write: the folder
+    // would let a rename replace it, the file's bits say no.
+    const QString folder = qEnvironmentVariable(ForeignFolderVariable);
+    if (folder.isEmpty())
+        QSKIP("needs root to set up another user's file; readOnlyAsUnprivilegedUser runs it");
+    QVERIFY(::geteuid() != 0);
+    SettingsStore store(folder);
+    const QByteArray old = readAll(store.filePath());
+    QVERIFY(!old.isEmpty());
+    store.LoadSettings();
+    store.s().rig = 9;
+    MessageBoxRecorder boxes;
+    boxes.expectContaining(store.filePath(), MessageBox::Icon::Warning);
+    QVERIFY(!store.SaveSettings());
+    QVERIFY(boxes.verify());
+    QCOMPARE(readAll(store.filePath()), old);
+    QCOMPARE(QFileInfo(store.filePath()).ownerId(), uint(0));
+}
+
+// The read-only cases once more as a user whom the permission bits stop.
+void TestSettings::readOnlyAsUnprivilegedUser()
+{
+    if (::geteuid() != 0)
+        QSKIP("not root: the read-only cases already ran as this user");
+    const QString setpriv = QStandardPaths::findExecutable("setpriv");
+    if (setpriv.isEmpty())
+        QSKIP("no setpriv to give up root rights");
+    const QStringList asNobody{"--reuid=65534", "--regid=65534", "--clear-groups"};
+    const QString self = QCoreApplication::applicationFilePath();
+
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    QVERIFY(::chown(QFile::encodeName(dir.path()).constData(), 65534, 65534) == 0);
+    const QString file = QDir(dir.path()).filePath("KELDO Terminal.ini");
+    QVERIFY(writeAll(file, "[PTT]\r\nRig=7\r\n"));
+    QVERIFY(QFile::setPermissions(file, QFileDevice::ReadOwner | QFileDevice::WriteOwner
+                                            | QFileDevice::ReadGroup | QFileDevice::ReadOther));
+
+    // The unprivileged user has to reach this program and the folder.
+    QProcess probe;
+    probe.start(setpriv, asNobody + QStringList{"sh", "-c", "test -x \"$1\" && test -w \"$2\"", "sh", self, dir.path()});
+    if (!probe.waitForFinished(120000) || probe.exitStatus() != QProcess::NormalExit || probe.exitCode() != 0)
+        QSKIP(qPrintable(QStringLiteral("user 65534 cannot run %1 or write %2 %3")
+                             .arg(self, dir.path(), QString::fromLocal8Bit(probe.readAllStandardError()))));
+
+    QProcess child;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QLatin1String(ForeignFolderVariable), dir.path());
+    env.insert("HOME", dir.path());
+    env.insert("TMPDIR", dir.path());
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    child.setProcessEnvironment(env);
+    child.setProcessChannelMode(QProcess::MergedChannels);
+    const QStringList cases{"readOnlyFileNotReplaced", "foreignFileNotReplaced", "readOnlyFolder"};
+    child.start(setpriv, asNobody + QStringList{self} + cases);
+    QVERIFY(child.waitForFinished(300000));
+    const QString out = QString::fromLocal8Bit(child.readAll());
+    QVERIFY2(child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0, qPrintable(out));
+    for (const QString& name : cases)
+        QVERIFY2(out.contains(QStringLiteral("PASS   : TestSettings::%1()").arg(name)), qPrintable(out));
+}
+#else
+void TestSettings::linkChainKept() { QSKIP("symbolic links of the Unix kind only"); }
+void TestSettings::readOnlyFileNotReplaced() { QSKIP("permission bits of the Unix kind only"); }
+void TestSettings::foreignFileNotReplaced() { QSKIP("permission bits of the Unix kind only"); }
+void TestSettings::readOnlyAsUnprivilegedUser() { QSKIP("Unix users only"); }
+#endif
 
 QTEST_GUILESS_MAIN(TestSettings)
 #include "test_settings.moc"

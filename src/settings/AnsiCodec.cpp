@@ -86,8 +86,10 @@ QString toUnicode(const char* data, qsizetype size)
     return out;
 }
 
-QByteArray fromUnicode(QStringView text)
+QByteArray fromUnicode(QStringView text, bool* complete)
 {
+    if (complete)
+        *complete = true;
     QByteArray out(text.size(), Qt::Uninitialized);
     char* dst = out.data();
     qsizetype n = 0;
@@ -107,6 +109,8 @@ QByteArray fromUnicode(QStringView text)
         if (QChar::isHighSurrogate(c) && i + 1 < size && text[i + 1].isLowSurrogate())
             ++i;
         dst[n++] = '?';
+        if (complete)
+            *complete = false;
     }
     out.truncate(n);
     return out;

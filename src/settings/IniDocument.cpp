@@ -53,7 +53,9 @@ Parsed classify(QStringView raw)
     }
     const qsizetype eq = s.indexOf(QLatin1Char('='));
     if (eq < 0) {
+        // A bare key: named, without a value.
         p.kind = LineKind::Other;
+        p.name = s;
         return p;
     }
     p.kind = LineKind::Key;
@@ -98,6 +100,53 @@ QString storedValue(const QString& value)
     return v;
 }
 
+// Strict UTF-8 (no overlong forms, surrogates or code points above
+// U+10FFFF), so that decoding and encoding again gives the same bytes.
+// high: whether any byte is above 127.
+bool isUtf8(const QByteArray& bytes, bool* high)
+{
+    const auto* p = reinterpret_cast<const unsigned char*>(bytes.constData());
+    const qsizetype n = bytes.size();
+    *high = false;
+    for (qsizetype i = 0; i < n;) {
+        const unsigned char b = p[i];
+        if (b < 0x80) {
+            ++i;
+            continue;
+        }
+        *high = true;
+        int more;
+        unsigned char lo = 0x80;
+        unsigned char hi = 0xBF;
+        if (b >= 0xC2 && b <= 0xDF) {
+            more = 1;
+        } else if (b >= 0xE0 && b <= 0xEF) {
+            more = 2;
+            if (b == 0xE0)
+                lo = 0xA0;
+            else if (b == 0xED)
+                hi = 0x9F;
+        } else if (b >= 0xF0 && b <= 0xF4) {
+            more = 3;
+            if (b == 0xF0)
+                lo = 0x90;
+            else if (b == 0xF4)
+                hi = 0x8F;
+        } else {
+            return false;
+        }
+        if (n - i <= more)
+            return false;
+        if (p[i + 1] < lo || p[i + 1] > hi)
+            return false;
+        for (int k = 2; k <= more; ++k)
+            if ((p[i + k] & 0xC0) != 0x80)
+                return false;
+        i += more + 1;
+    }
+    return true;
+}
+
 std::vector<QString> splitLines(const QString& text)
 {
     std::vector<QString> lines;
@@ -133,8 +182,14 @@ void IniDocument::parse(const QByteArray& bytes)
         QStringDecoder decode(QStringConverter::Utf16LE);
         text = decode(QByteArrayView(bytes.constData() + 2, bytes.size() - 2));
     } else {
-        m_encoding = Encoding::Ansi;
-        text = Ansi::toUnicode(bytes);
+        bool high = false;
+        if (isUtf8(bytes, &high) && high) {
+            m_encoding = Encoding::Utf8NoMark;
+            text = QString::fromUtf8(bytes);
+        } else {
+            m_encoding = Encoding::Ansi;
+            text = Ansi::toUnicode(bytes);
+        }
     }
 
     Section current;
@@ -157,7 +212,7 @@ void IniDocument::parse(const QByteArray& bytes)
             continue;
         }
         const int index = int(current.lines.size());
-        if (p.kind == LineKind::Key) {
+        if (p.kind == LineKind::Key || p.kind == LineKind::Other) {
             const QString key = fold(p.name);
             if (!current.keyIndex.contains(key))
                 current.keyIndex.insert(key, index);
@@ -195,6 +250,8 @@ QByteArray IniDocument::toBytes() const
     switch (m_encoding) {
     case Encoding::Utf8:
         return QByteArray("\xEF\xBB\xBF") + text.toUtf8();
+    case Encoding::Utf8NoMark:
+        return text.toUtf8();
     case Encoding::Utf16LE: {
         QStringEncoder encode(QStringConverter::Utf16LE);
         return QByteArray("\xFF\xFE") + QByteArray(encode(text));
@@ -202,7 +259,16 @@ QByteArray IniDocument::toBytes() const
     case Encoding::Ansi:
         break;
     }
-    return Ansi::fromUnicode(text);
+    // Text outside the code page, and code-page text whose bytes happen to
+    // be UTF-8 and so would read back as other text, go out in UTF-8.
+    bool complete = false;
+    QByteArray ansi = Ansi::fromUnicode(text, &complete);
+    bool high = false;
+    if (complete && !(isUtf8(ansi, &high) && high))
+        return ansi;
+    // Read back, this empty line joins the lines before the first section:
+    // the next save writes the same bytes.
+    return QByteArray("\xEF\xBB\xBF\r\n") + text.toUtf8();
 }
 
 const IniDocument::Section* IniDocument::findSection(const QString& name) const
@@ -215,8 +281,11 @@ QString IniDocument::value(const QString& section, const QString& key, const QSt
 {
     if (const Section* s = findSection(section)) {
         const auto it = s->keyIndex.constFind(fold(trimBlanks(key)));
-        if (it != s->keyIndex.constEnd())
-            return readValue(classify(s->lines[size_t(it.value())]).value);
+        if (it != s->keyIndex.constEnd()) {
+            const Parsed p = classify(s->lines[size_t(it.value())]);
+            if (p.kind == LineKind::Key)
+                return readValue(p.value);
+        }
     }
     // The profile functions drop trailing blanks of the default and cut it
     // to the buffer like any value.
@@ -229,7 +298,10 @@ QString IniDocument::value(const QString& section, const QString& key, const QSt
 bool IniDocument::contains(const QString& section, const QString& key) const
 {
     const Section* s = findSection(section);
-    return s && s->keyIndex.contains(fold(trimBlanks(key)));
+    if (!s)
+        return false;
+    const auto it = s->keyIndex.constFind(fold(trimBlanks(key)));
+    return it != s->keyIndex.constEnd() && classify(s->lines[size_t(it.value())]).kind == LineKind::Key;
 }
 
 bool IniDocument::setValue(const QString& section, const QString& key, const QString& value)
@@ -257,7 +329,8 @@ bool IniDocument::setValue(const QString& section, const QString& key, const QSt
     const QString folded = fold(keyName);
     const auto kit = s.keyIndex.constFind(folded);
     if (kit != s.keyIndex.constEnd()) {
-        // Keep the key's own spelling; only the value changes.
+        // Keep the key's own spelling; only the value changes, or a bare
+        // key line gets one.
         QString& line = s.lines[size_t(kit.value())];
         line = classify(line).name.toString() + QLatin1Char('=') + stored;
         return true;

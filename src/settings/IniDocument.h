@@ -17,7 +17,11 @@
 // - A line whose first non-blank character is ';' is a comment. A line
 //   starting with '[' and holding a ']' is a section header; its name is the
 //   text up to the last ']'. Any other line with '=' is a key; the first '='
-//   ends the name. Lines without '=' are kept but are no key.
+//   ends the name.
+// - Any other line is a bare key: its whole text is the name and it has no
+//   value. It reads as absent and is not listed, but it is the first line of
+//   its name, so a later line of that key is never seen, and a write fills
+//   the bare line in (a new line after it would stay hidden behind it).
 // - Lines before the first section belong to no section and are only kept.
 // - On read the first matching section, and in it the first matching key,
 //   wins; later duplicates are kept but never seen. Writes go to the same one.
@@ -26,8 +30,19 @@
 // - A new key goes after the last line of its section that is neither blank
 //   nor a comment; a new section goes at the end of the file with no blank
 //   line before it.
-// - The text is in the ANSI code page; a file that starts with a UTF-8 or
-//   UTF-16LE byte-order mark is read and written back in that encoding.
+// - The text is in the ANSI code page (Windows-1252). When some text cannot
+//   be written in it, the file is written as UTF-8 with a byte-order mark
+//   and an empty first line instead: the profile functions honour the mark,
+//   and a reader that does not loses only that line, which holds no key.
+//   Code-page text whose bytes happen to form UTF-8, and so would read back
+//   as other text, goes the same way. A file with only code-page text keeps
+//   its bytes.
+// - A file that starts with a UTF-8 or UTF-16LE byte-order mark is read and
+//   written back in that encoding. A file without a mark that is valid UTF-8
+//   and has bytes above 127 came from a UTF-8 editor (code-page text with
+//   accented letters is hardly ever valid UTF-8): it is read as UTF-8 and
+//   written back as UTF-8 without a mark, as it came, so that its editor and
+//   any diff see only the values that changed.
 class IniDocument
 {
 public:
@@ -56,7 +71,7 @@ public:
     QStringList sections() const;
 
 private:
-    enum class Encoding { Ansi, Utf8, Utf16LE };
+    enum class Encoding { Ansi, Utf8, Utf8NoMark, Utf16LE };
 
     struct Section {
         QString header;              // the raw header line; empty before the first section

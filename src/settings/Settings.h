@@ -121,6 +121,8 @@ private:
 };
 
 // Writes bytes to path through a temporary file in the same folder and a
-// rename, keeping the old file's permissions. Returns false on any failure;
-// the old file is then untouched.
+// rename, keeping the old file's permissions. A path that is a link, or a
+// chain of them, writes the file at the end of the chain: every link stays.
+// A read-only file is not replaced. Returns false on any failure (with the
+// reason in error); the old file is then untouched.
 bool WriteFileAtomically(const QString& path, const QByteArray& bytes, QString* error = nullptr);
