@@ -28,7 +28,9 @@ private slots:
         // The missing-program box comes before the window is shown.
         MessageBox::setHandler([&](const MessageBox::Shown& box) {
             windowShownAtBox = f.window->isVisible();
-            QCOMPARE(box.text, QString("C:\\KELDO\\KELDO.exe file not found"));
+            // The key's text first; then the file looked for in the Wine prefix.
+            QCOMPARE(box.text.section('\n', 0, 0), QString("C:\\KELDO\\KELDO.exe file not found"));
+            QVERIFY(box.text.section('\n', 1).endsWith("/dosdevices/c:/KELDO/KELDO.exe"));
             QCOMPARE(box.icon, MessageBox::Icon::Critical);
             QCOMPARE(box.title, QString("KELDO Terminal"));
         });

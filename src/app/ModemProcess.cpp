@@ -168,18 +168,16 @@ void killIfNamed(qint64 pid, const QString& name)
 
 } // namespace
 
-QList<qint64> ProcessesServingLink(const ModemLinkEnds& ends)
+namespace {
+
+QSet<quint64> socketsServing(const ModemLinkEnds& ends, bool connection)
 {
-    QList<qint64> pids;
-    if (ends.modemPort == 0 || !isLocalAddress(ends.modemAddress))
-        return pids;
-    const bool linked = ends.terminalPort != 0;
     QSet<quint64> inodes;
     for (const char* table : {"/proc/net/tcp", "/proc/net/tcp6"}) {
         for (const TcpEntry& e : readTcpTable(table)) {
             if (e.localPort != ends.modemPort)
                 continue;
-            const bool match = linked
+            const bool match = connection
                 ? e.state == TcpEstablished && e.remotePort == ends.terminalPort
                       && sameAddress(e.remote, ends.terminalAddress) && sameAddress(e.local, ends.modemAddress)
                 : e.state == TcpListen && (isAnyAddress(e.local) || sameAddress(e.local, ends.modemAddress)
@@ -188,9 +186,14 @@ QList<qint64> ProcessesServingLink(const ModemLinkEnds& ends)
                 inodes.insert(e.inode);
         }
     }
+    return inodes;
+}
+
+QList<qint64> ownersOf(const QSet<quint64>& inodes)
+{
+    QList<qint64> pids;
     if (inodes.isEmpty())
         return pids;
-
     const pid_t self = ::getpid();
     const uid_t uid = ::getuid();
     const QStringList entries = QDir(QStringLiteral("/proc")).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
@@ -218,6 +221,21 @@ QList<qint64> ProcessesServingLink(const ModemLinkEnds& ends)
             }
         }
     }
+    return pids;
+}
+
+} // namespace
+
+QList<qint64> ProcessesServingLink(const ModemLinkEnds& ends)
+{
+    if (ends.modemPort == 0 || !isLocalAddress(ends.modemAddress))
+        return {};
+    // A connection not yet accepted belongs to no process: then the listener.
+    QList<qint64> pids;
+    if (ends.terminalPort != 0)
+        pids = ownersOf(socketsServing(ends, true));
+    if (pids.isEmpty())
+        pids = ownersOf(socketsServing(ends, false));
     return pids;
 }
 
