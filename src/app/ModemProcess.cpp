@@ -296,8 +296,9 @@ ModemProcesses::Launch ModemProcesses::launch(const QString& keyText)
         return Launch::Failed;
     }
     if (pid == 0) {
-        // A group of its own: ending it ends what it started too.
-        ::setpgid(0, 0);
+        // A session and group of its own: ending the group ends what it
+        // started too, and the terminal's tty does not reach it.
+        ::setsid();
         sigset_t none;
         sigemptyset(&none);
         ::sigprocmask(SIG_SETMASK, &none, nullptr);
@@ -323,7 +324,7 @@ ModemProcesses::Launch ModemProcesses::launch(const QString& keyText)
         [[maybe_unused]] ssize_t n = ::write(report[1], &error, sizeof error);
         ::_exit(127);
     }
-    ::setpgid(pid, pid); // the child may not have run yet
+    // Returns at exec (or its failure): by then the child leads its group.
     ::close(report[1]);
     int error = 0;
     ssize_t got;

@@ -484,6 +484,7 @@ void frmKeldoTerminal::Form_Unload()
     if (m_shutDown || !m_loaded)
         return;
     m_shutDown = true;
+    m_closeStep = CloseStep::GoOn;
     m_closeWait.stop();
     disconnect(m_closeWatch);
     Session& se = m_session;
