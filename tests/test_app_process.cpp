@@ -1,5 +1,6 @@
 #include "app/SingleInstance.h"
 #include "support/MessageBoxRecorder.h"
+#include "support/SimProcess.h"
 #include "support/TerminalFixture.h"
 #include "support/TerminalProcess.h"
 
@@ -54,6 +55,13 @@ private slots:
         }
         const QByteArray before = [&] { QFile f(ini); f.open(QIODevice::ReadOnly); return f.readAll(); }();
 
+        // A program of the same name that this terminal neither starts nor links to.
+        QTemporaryDir otherDir;
+        const QString sameName = copyInto(KELDO_IDLE_EXE, otherDir.path(), "keldo-fake-modem");
+        QProcess standIn;
+        standIn.start(sameName, QStringList());
+        QVERIFY(standIn.waitForStarted());
+
         QProcess app;
         app.setProgram(terminal);
         app.setWorkingDirectory(QDir::tempPath());
@@ -81,6 +89,9 @@ private slots:
         QVERIFY(app.waitForFinished(15000));
         QCOMPARE(app.exitStatus(), QProcess::NormalExit);
         QTRY_VERIFY(processesOf(modem).isEmpty());
+        QCOMPARE(standIn.state(), QProcess::Running);
+        standIn.kill();
+        standIn.waitForFinished();
         QFile f(ini);
         QVERIFY(f.open(QIODevice::ReadOnly));
         const QByteArray after = f.readAll();
@@ -89,6 +100,63 @@ private slots:
         // The lock went with the process: a new start is allowed.
         SingleInstance next(ini);
         QVERIFY(next.tryAcquire());
+    }
+
+    // A script modem (the practice modem run by a shell script) in a
+    // connection: SIGTERM sends ABORT, waits for DISCONNECTED, then ends the
+    // script and what it started.
+    void sigtermDuringConnectionAbortsThenEndsScriptModem()
+    {
+        QTemporaryDir dir;
+        const QString terminal = copyInto(KELDO_TERMINAL_EXE, dir.path(), "keldo-terminal");
+        const QString sim = copyInto(SimProcess::program(), dir.path(), "keldo-practice-modem");
+        QVERIFY(!terminal.isEmpty() && !sim.isEmpty());
+        const quint16 port = SimProcess::freePortPair();
+        QVERIFY(port != 0);
+        const QString log = QDir(dir.path()).filePath("modem.log");
+        const QString scriptPid = QDir(dir.path()).filePath("script.pid");
+        const QString script = QDir(dir.path()).filePath("keldo-hf-modem");
+        {
+            QFile f(script);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(QString("#!/bin/bash\necho $$ > '%1'\n'%2' --port %3 --call-in W1AW --after 1 --abort-delay-ms 100 > '%4'\n")
+                        .arg(scriptPid, sim).arg(port).arg(log).toUtf8());
+        }
+        QVERIFY(QFile::setPermissions(script, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        {
+            QFile f(QDir(dir.path()).filePath("KELDO Terminal.ini"));
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(QString("[Setup]\r\nAutoLaunch=1\r\nKELDO HF Path=%1\r\nHF Host=127.0.0.1\r\nHF TCP Port=%2\r\n")
+                        .arg(script).arg(port).toUtf8());
+        }
+        auto logText = [&] {
+            QFile f(log);
+            return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
+        };
+
+        QProcess app;
+        app.setProgram(terminal);
+        app.setWorkingDirectory(QDir::tempPath());
+        app.start();
+        QVERIFY(app.waitForStarted());
+        QTRY_VERIFY_WITH_TIMEOUT(logText().contains("-> CONNECTED W1AW"), 30000);
+        QTRY_VERIFY(QFile::exists(scriptPid) && processesOf(sim).size() == 1);
+        QFile pidFile(scriptPid);
+        QVERIFY(pidFile.open(QIODevice::ReadOnly));
+        const qint64 shell = pidFile.readAll().trimmed().toLongLong();
+        QVERIFY(QFile::exists(QString("/proc/%1").arg(shell)));
+
+        ::kill(pid_t(app.processId()), SIGTERM);
+        QVERIFY(app.waitForFinished(30000));
+        QCOMPARE(app.exitStatus(), QProcess::NormalExit);
+        const QString text = logText();
+        QVERIFY2(text.indexOf("<- ABORT") >= 0 && text.indexOf("-> DISCONNECTED") > text.indexOf("<- ABORT"),
+                 qPrintable(text));
+        QTRY_VERIFY(processesOf(sim).isEmpty());
+        QTRY_VERIFY(!QFile::exists(QString("/proc/%1").arg(shell)) || [&] {
+            QFile stat(QString("/proc/%1/stat").arg(shell));
+            return stat.open(QIODevice::ReadOnly) && stat.readAll().contains(") Z ");
+        }());
     }
 
     // Two stations from one program file, each on its own --settings file,

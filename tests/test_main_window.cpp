@@ -33,7 +33,9 @@ private slots:
         // The missing-program box comes before the window is shown.
         MessageBox::setHandler([&](const MessageBox::Shown& box) {
             windowShownAtBox = f.window->isVisible();
-            QCOMPARE(box.text, QString("C:\\KELDO\\KELDO.exe file not found"));
+            // The key's text first; then the file looked for in the Wine prefix.
+            QCOMPARE(box.text.section('\n', 0, 0), QString("C:\\KELDO\\KELDO.exe file not found"));
+            QVERIFY(box.text.section('\n', 1).endsWith("/dosdevices/c:/KELDO/KELDO.exe"));
             QCOMPARE(box.icon, MessageBox::Icon::Critical);
             QCOMPARE(box.title, QString("KELDO Terminal"));
         });
@@ -311,6 +313,63 @@ private slots:
             QVERIFY2(ini.contains(key), key);
         // A second close does nothing more.
         f.window->Form_Unload();
+        QCOMPARE(f.killed.size(), 1);
+    }
+
+    // Closing during a connection with AutoLaunch 1: ABORT first, the modem
+    // program is ended only once the connection is over (or the wait ran out).
+    void closeDuringConnectionAbortsFirst_data()
+    {
+        QTest::addColumn<int>("autoLaunch");
+        QTest::addColumn<QString>("route");
+        QTest::newRow("DISCONNECTED comes") << 1 << "disconnected";
+        QTest::newRow("no answer") << 1 << "timeout";
+        QTest::newRow("second close") << 1 << "second close";
+        QTest::newRow("AutoLaunch 0") << 0 << "";
+    }
+    void closeDuringConnectionAbortsFirst()
+    {
+        QFETCH(int, autoLaunch);
+        QFETCH(QString, route);
+        FakeModem modem;
+        QVERIFY(modem.listen());
+        TerminalFixture f;
+        f.writeIni(QString("[Setup]\r\nAutoLaunch=%1\r\nKELDO HF Path=%2\r\nHF Host=127.0.0.1\r\nHF TCP Port=%3\r\n")
+                       .arg(autoLaunch).arg(QString(KELDO_IDLE_EXE)).arg(modem.commandPort()).toUtf8());
+        QVERIFY(f.load());
+        f.window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
+        QTRY_VERIFY(f.session->link.bothConnected() && modem.linked());
+        QTRY_VERIFY(modem.commands().contains("LISTEN ON"));
+        modem.sendLine("CONNECTED EA1ABC N0CALL-1");
+        QTRY_COMPARE(f.session->conn.ConnectionActive, quint8(1));
+        modem.clearCommands();
+        // Long enough never to run out by itself, unless the test wants it to.
+        f.window->setCloseWaitInterval(route == "timeout" ? 50 : 600000);
+
+        f.window->close();
+        if (autoLaunch == 0) {
+            QVERIFY(f.window->isShutDown());
+            QVERIFY(f.killed.isEmpty());
+            QVERIFY(!modem.commands().contains("ABORT"));
+            return;
+        }
+        QTRY_COMPARE(modem.commands(), QStringList({"ABORT"}));
+        QVERIFY(f.window->waitingToClose() && !f.window->isShutDown());
+        QVERIFY(f.killed.isEmpty());
+        QCOMPARE(f.session->display.panel(Panel::Indicativos).text, QString("Disconnecting..."));
+
+        if (route == "disconnected")
+            modem.sendLine("DISCONNECTED");
+        else if (route == "second close")
+            f.window->close();
+        QTRY_VERIFY(f.window->isShutDown());
+        QCOMPARE(f.killed, QStringList({"keldo-idle"}));
+        QVERIFY(!f.window->isVisible());
+        QCOMPARE(f.session->TerminarAplicacion, quint8(1));
+        // Once only, whatever comes later.
+        f.window->Form_Unload();
+        f.window->close();
         QCOMPARE(f.killed.size(), 1);
     }
 

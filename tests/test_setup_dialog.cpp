@@ -516,20 +516,20 @@ void TestSetupDialog::modeSwitchEndsAndStartsRealPrograms()
     // Names of our own, so that nothing else running here is touched.
     const QString tag = QStringLiteral("%1x%2").arg(QCoreApplication::applicationPid())
                             .arg(QRandomGenerator::global()->generate() % 100000);
-    const QString hfName = QStringLiteral("KELDO%1.exe").arg(tag);
-    const QString satName = QStringLiteral("KELDOSAT%1.exe").arg(tag);
-    const QString fmName = QStringLiteral("KELDOFM%1.exe").arg(tag);
+    const QString hfName = QStringLiteral("keldo-hf-%1").arg(tag);
+    const QString satName = QStringLiteral("keldo-sat-%1").arg(tag);
+    const QString fmName = QStringLiteral("keldo-fm-%1").arg(tag);
 
-    auto sleeper = [](const QString& path) {
+    auto idle = [](const QString& path) {
         QFile::remove(path);
-        if (!QFile::copy(QStringLiteral("/bin/sleep"), path))
+        if (!QFile::copy(QStringLiteral(KELDO_IDLE_EXE), path))
             return false;
         return QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     };
     const QString hfPath = bin.filePath(hfName);
     const QString satPath = bin.filePath(satName);
-    const QString runningFmPath = elsewhere.filePath(fmName);
-    QVERIFY(sleeper(hfPath) && sleeper(satPath) && sleeper(runningFmPath));
+    const QString otherHfPath = elsewhere.filePath(hfName);
+    QVERIFY(idle(hfPath) && idle(satPath) && idle(otherHfPath));
 
     // The FM program to start only leaves a mark that it ran.
     const QString marker = bin.filePath(QStringLiteral("fm-started"));
@@ -541,36 +541,44 @@ void TestSetupDialog::modeSwitchEndsAndStartsRealPrograms()
     }
     QVERIFY(QFile::setPermissions(fmPath, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
 
-    QProcess hf, sat, survivor;
-    hf.start(hfPath, {QStringLiteral("120")});
-    sat.start(satPath, {QStringLiteral("120")});
-    // An FM modem already running: switching to FM does not end it.
-    survivor.start(runningFmPath, {QStringLiteral("120")});
-    QVERIFY(hf.waitForStarted() && sat.waitForStarted() && survivor.waitForStarted());
+    // Programs of the same names that this terminal neither started nor links to.
+    QProcess sat, otherHf;
+    sat.start(satPath, {});
+    otherHf.start(otherHfPath, {});
+    QVERIFY(sat.waitForStarted() && otherHf.waitForStarted());
 
     Rig rig;
     rig.s().autoLaunch = 1;
     rig.s().keldoHfPath = hfPath;
     rig.s().keldoSatPath = satPath;
     rig.s().keldoFmPath = fmPath;
+    QCOMPARE(rig.session->modem.launch(hfPath), ModemProcesses::Launch::Started);
+    const QList<qint64> own = rig.session->modem.started();
+    QCOMPARE(own.size(), 1);
     auto dialog = open(rig);
-    dialog->programs = ModemProgramHooks::real();
+    dialog->programs = ModemProgramHooks::real(*rig.session);
     dialog->optKELDOFM1200->click();
     dialog->cmdOK->click();
     QVERIFY(!dialog->isVisible());
 
-    QTRY_COMPARE(hf.state(), QProcess::NotRunning);
-    QTRY_COMPARE(sat.state(), QProcess::NotRunning);
+    QTRY_VERIFY(!rig.session->modem.isRunning(own.first()));
     QTRY_VERIFY(QFile::exists(marker));
-    QCOMPARE(survivor.state(), QProcess::Running);
-    survivor.kill();
-    survivor.waitForFinished();
+    QCOMPARE(sat.state(), QProcess::Running);
+    QCOMPARE(otherHf.state(), QProcess::Running);
+    for (QProcess* p : {&sat, &otherHf}) {
+        p->kill();
+        p->waitForFinished();
+    }
 }
 
 void TestSetupDialog::missingProgramRefusesAndCancelRestores()
 {
     Rig rig;
+    FakeModem modem;
+    QVERIFY(modem.listen());
+    rig.s().hfTcpPort = modem.commandPort();
     rig.s().autoLaunch = 1;
+    linkTo(rig, modem);
     const SetupValues before = SetupValues::of(rig.s());
     auto dialog = open(rig);
     dialog->optKELDOFM1200->click();
@@ -579,9 +587,8 @@ void TestSetupDialog::missingProgramRefusesAndCancelRestores()
     dialog->cmdOK->click();
     QVERIFY(m_boxes->verify());
     QVERIFY(refusedAndOpen(*dialog));
-    // The other programs were ended already, and stay so.
-    QCOMPARE(m_killed, (QStringList{QStringLiteral("KELDOSAT.exe"), QStringLiteral("KELDO.exe"),
-                                    QStringLiteral("KELDOFM.exe")}));
+    // Checked before anything is ended: the running modem stays.
+    QVERIFY(m_killed.isEmpty());
     QVERIFY(m_launched.isEmpty());
     // A refused Update leaves the settings as they were (a shutdown may save them now).
     QCOMPARE(SetupValues::of(rig.s()), before);
@@ -593,8 +600,12 @@ void TestSetupDialog::missingProgramRefusesAndCancelRestores()
     dialog->cmdCancel->click();
     QVERIFY(!dialog->isVisible());
     QCOMPARE(SetupValues::of(rig.s()), before);
-    QCOMPARE(m_killed.size(), 3);
+    QVERIFY(m_killed.isEmpty());
     QVERIFY(!QFile::exists(rig.iniPath()));
+    // The link was never touched.
+    QVERIFY(rig.session->link.bothConnected());
+    QCOMPARE(modem.commandAccepts(), 1);
+    QCOMPARE(modem.dataAccepts(), 1);
 
     // The next opening shows the stored values again.
     auto again = open(rig);

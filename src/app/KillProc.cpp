@@ -64,6 +64,17 @@ bool processHasName(const QByteArray& procDir, const QString& name)
 
 } // namespace
 
+bool ProcessHasName(qint64 pid, const QString& name)
+{
+    if (pid <= 0 || name.isEmpty())
+        return false;
+    const QByteArray procDir = "/proc/" + QByteArray::number(pid);
+    struct stat st;
+    if (::stat(procDir.constData(), &st) != 0 || st.st_uid != ::getuid())
+        return false;
+    return processHasName(procDir, name);
+}
+
 void KillProcessByName(const QString& name)
 {
     if (name.isEmpty())
@@ -131,11 +142,33 @@ void KillProcessByName(const QString& name)
     ::CloseHandle(snapshot);
 }
 
+bool ProcessHasName(qint64 pid, const QString& name)
+{
+    if (pid <= 0 || name.isEmpty())
+        return false;
+    HANDLE snapshot = ::CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    if (snapshot == INVALID_HANDLE_VALUE)
+        return false;
+    bool found = false;
+    PROCESSENTRY32W entry;
+    entry.dwSize = sizeof entry;
+    for (BOOL more = ::Process32FirstW(snapshot, &entry); more && !found; more = ::Process32NextW(snapshot, &entry))
+        found = qint64(entry.th32ProcessID) == pid
+             && FileNameOfPath(QString::fromWCharArray(entry.szExeFile)).compare(name, Qt::CaseInsensitive) == 0;
+    ::CloseHandle(snapshot);
+    return found;
+}
+
 #else
 
 // No process table we can read portably here: nothing is ended.
 void KillProcessByName(const QString&)
 {
+}
+
+bool ProcessHasName(qint64, const QString&)
+{
+    return false;
 }
 
 #endif

@@ -11,3 +11,7 @@ QString FileNameOfPath(const QString& path);
 // emulator is found too) or the file name of its executable. The whole name
 // must match; the terminal itself is never ended. An empty name does nothing.
 void KillProcessByName(const QString& name);
+
+// True when the process pid belongs to this user and has file name name, by
+// the whole-name rule above.
+bool ProcessHasName(qint64 pid, const QString& name);

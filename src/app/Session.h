@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/ModemProcess.h"
 #include "link/ConnectionState.h"
 #include "link/ModemLink.h"
 #include "ptt/PttKeyer.h"
@@ -29,9 +30,14 @@ public:
     ModemLink link;
     Terminal terminal;
     PttKeyer ptt;
+    // The modem programs this terminal started, and how it ends them.
+    ModemProcesses modem;
 
     // The main window's shutdown flag: 1 from the start of shutdown on.
     quint8 TerminarAplicacion = 0;
+
+    // The modem's end of the command connection, for finding the program serving it.
+    ModemLinkEnds modemLinkEnds();
 
     static QString ProgramFolder();
 };

@@ -5,6 +5,7 @@
 #include "app/Links.h"
 #include "app/MessageBox.h"
 #include "app/ModeMenus.h"
+#include "app/ModemProcess.h"
 #include "app/ProcessLauncher.h"
 #include "app/RxScreenView.h"
 #include "app/Session.h"
@@ -70,8 +71,8 @@ QPixmap SendPicture()
 frmKeldoTerminal::frmKeldoTerminal(Session& session, QWidget* parent)
     : QMainWindow(parent)
     , openDocument(OpenDocument)
-    , launchProgram(LaunchModemProgram)
-    , killProcessByName(KillProcessByName)
+    , launchProgram([this](const QString& path) { m_session.modem.launch(path); })
+    , killProcessByName([this](const QString& name) { m_session.modem.end(name, m_session.modemLinkEnds()); })
     , documentViewerAvailable(DocumentViewerAvailable)
     , m_session(session)
 {
@@ -83,6 +84,9 @@ frmKeldoTerminal::frmKeldoTerminal(Session& session, QWidget* parent)
     m_panelFrame.setSingleShot(true);
     m_panelFrame.setInterval(RxScreenView::FrameMs);
     connect(&m_panelFrame, &QTimer::timeout, this, &frmKeldoTerminal::syncStatusPanels);
+    m_closeWait.setSingleShot(true);
+    m_closeWait.setInterval(CloseWaitMs);
+    connect(&m_closeWait, &QTimer::timeout, this, &frmKeldoTerminal::goOnClosing);
     connect(&m_session.display, &DisplayState::changed, this, &frmKeldoTerminal::refreshFromDisplay);
     connect(&m_session.display, &DisplayState::txFocusRequested, this, [this] { m_tx->setFocus(); });
     connect(&m_session.display, &DisplayState::txTextReturned, this, &frmKeldoTerminal::putBackUnsentText);
@@ -466,10 +470,14 @@ void frmKeldoTerminal::LaunchModemOfMode()
         path = s.keldoFmPath;
     else
         return;
-    if (FileExistsAtPath(path))
-        launchProgram(path);
+    // A Windows path is looked for in the Wine prefix; the setting keeps its text.
+    const ModemProgramPlan plan = m_session.modem.plan(path);
+    if (!FileExistsAtPath(plan.path))
+        MessageBox::show(nullptr, ModemProgramNotFoundText(plan), MessageBox::Icon::Critical);
+    else if (plan.wineMissing())
+        MessageBox::show(nullptr, WineMissingText(plan), MessageBox::Icon::Critical);
     else
-        MessageBox::show(nullptr, path + QStringLiteral(" file not found"), MessageBox::Icon::Critical);
+        launchProgram(path);
 }
 
 // ---- Shutdown -------------------------------------------------------------------
@@ -495,6 +503,9 @@ void frmKeldoTerminal::Form_Unload()
     if (m_shutDown || !m_loaded)
         return;
     m_shutDown = true;
+    m_closeStep = CloseStep::GoOn;
+    m_closeWait.stop();
+    disconnect(m_closeWatch);
     Session& se = m_session;
     Settings& s = se.s();
 
@@ -537,8 +548,47 @@ void frmKeldoTerminal::closeOtherWindows()
 
 void frmKeldoTerminal::closeEvent(QCloseEvent* event)
 {
+    if (m_closeStep == CloseStep::None && disconnectBeforeClosing()) {
+        event->ignore();
+        return;
+    }
     Form_Unload();
     event->accept();
+}
+
+// The modem program is about to be ended in the middle of a connection: let
+// it end the connection first, so that the other station is not left calling
+// into silence. A second close request does not wait.
+bool frmKeldoTerminal::disconnectBeforeClosing()
+{
+    Session& se = m_session;
+    if (m_shutDown || !m_loaded || se.s().autoLaunch != 1 || se.conn.ConnectionActive != 1
+        || !se.link.commandConnected())
+        return false;
+    m_closeStep = CloseStep::Waiting;
+    // DISCONNECTED, or the link lost, clears the connection and updates the display.
+    m_closeWatch = connect(&se.display, &DisplayState::changed, this, [this] {
+        if (m_session.conn.ConnectionActive != 1)
+            QMetaObject::invokeMethod(this, &frmKeldoTerminal::goOnClosing, Qt::QueuedConnection);
+    });
+    m_closeWait.start();
+    se.link.SendAbort();
+    return true;
+}
+
+void frmKeldoTerminal::goOnClosing()
+{
+    if (m_closeStep != CloseStep::Waiting)
+        return;
+    m_closeStep = CloseStep::GoOn;
+    m_closeWait.stop();
+    disconnect(m_closeWatch);
+    close();
+}
+
+void frmKeldoTerminal::setCloseWaitInterval(int ms)
+{
+    m_closeWait.setInterval(ms);
 }
 
 // ---- Menu commands --------------------------------------------------------------

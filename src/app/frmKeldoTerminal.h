@@ -34,6 +34,11 @@ public:
     // The shutdown sequence; runs once, whatever ends the program.
     void Form_Unload();
     bool isShutDown() const { return m_shutDown; }
+    // Closing during a connection with "AutoLaunch" 1 first sends ABORT and
+    // waits for DISCONNECTED this long at most.
+    static constexpr int CloseWaitMs = 10000;
+    void setCloseWaitInterval(int ms);
+    bool waitingToClose() const { return m_closeStep == CloseStep::Waiting; }
 
     Session& session() { return m_session; }
 
@@ -89,6 +94,8 @@ private:
     void placeWindow(int topTwips, int leftTwips);
     void applyPendingOuterSize();
     QAction* addAction(QMenu* menu, const QString& name, const QString& caption);
+    bool disconnectBeforeClosing();
+    void goOnClosing();
 
     Session& m_session;
     std::unique_ptr<SingleInstance> m_instance;
@@ -102,6 +109,10 @@ private:
     QMenu* m_menuMode = nullptr;
     QTimer m_panelFrame;
     QSize m_pendingOuterSize;
+    enum class CloseStep { None, Waiting, GoOn };
+    CloseStep m_closeStep = CloseStep::None;
+    QTimer m_closeWait;
+    QMetaObject::Connection m_closeWatch;
     bool m_shutDown = false;
     bool m_loaded = false;
     QList<QAction*> m_sizeActions;

@@ -109,8 +109,11 @@ int main(int argc, char* argv[])
             if (QApplication::activeModalWidget() == modal)
                 break;
         }
+        // During a connection the window may first wait for the modem to end
+        // it (a further signal goes on at once); it then quits by closing.
         window.close();
-        QApplication::quit();
+        if (!window.waitingToClose())
+            QApplication::quit();
     });
     // The desktop session ending: settings are written before the event loop stops.
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &window, [&window](QSessionManager&) {

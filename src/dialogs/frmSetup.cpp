@@ -5,6 +5,7 @@
 #include "app/KillProc.h"
 #include "app/MessageBox.h"
 #include "app/ModeMenus.h"
+#include "app/ModemProcess.h"
 #include "app/ProcessLauncher.h"
 #include "app/Session.h"
 #include "app/Twips.h"
@@ -41,9 +42,20 @@ bool isUsablePort(qint64 value)
 
 } // namespace
 
-ModemProgramHooks ModemProgramHooks::real()
+ModemProgramHooks ModemProgramHooks::real(Session& session)
 {
-    return ModemProgramHooks{&KillProcessByName, &FileExistsAtPath, &LaunchModemProgram};
+    ModemProcesses* modem = &session.modem;
+    Session* se = &session;
+    ModemProgramHooks hooks;
+    hooks.kill = [modem, se](const QString& name) { modem->end(name, se->modemLinkEnds()); };
+    hooks.exists = [modem](const QString& path) { return FileExistsAtPath(modem->plan(path).path); };
+    hooks.launch = [modem](const QString& path) { modem->launch(path); };
+    hooks.launchProblem = [modem](const QString& path) {
+        const ModemProgramPlan plan = modem->plan(path);
+        return plan.wineMissing() ? WineMissingText(plan) : QString();
+    };
+    hooks.notFoundText = [modem](const QString& path) { return ModemProgramNotFoundText(modem->plan(path)); };
+    return hooks;
 }
 
 qint64 PortValueOfText(const QString& text)
@@ -54,7 +66,7 @@ qint64 PortValueOfText(const QString& text)
 
 frmSetup::frmSetup(Session& session, QWidget* parent)
     : QDialog(parent)
-    , programs(ModemProgramHooks::real())
+    , programs(ModemProgramHooks::real(session))
     , m_session(session)
 {
     setObjectName(QStringLiteral("frmSetup"));
@@ -369,6 +381,19 @@ bool frmSetup::Form_Unload()
         const bool modeChanged = s.keldoMode != m.token;
         const bool pathChanged = m.path->text() != *m.pathSetting;
         if (modeChanged || pathChanged) {
+            // The new program is checked before anything is ended: a refused
+            // Update leaves the running modem and its link as they were.
+            const QString path = m.path->text();
+            if (s.autoLaunch == 1) {
+                if (!(programs.exists && programs.exists(path))) {
+                    const QString text = programs.notFoundText ? programs.notFoundText(path)
+                                                               : path + QStringLiteral(" file not found");
+                    return refuse(text, MessageBox::Icon::Critical, nullptr);
+                }
+                const QString problem = programs.launchProblem ? programs.launchProblem(path) : QString();
+                if (!problem.isEmpty())
+                    return refuse(problem, MessageBox::Icon::Critical, nullptr);
+            }
             if (modeChanged) {
                 if (&m == &m_hf) {
                     killByPath(s.keldoFmPath);
@@ -383,18 +408,9 @@ bool frmSetup::Form_Unload()
             }
             if (pathChanged)
                 killByPath(*m.pathSetting);
-            const QString oldPath = *m.pathSetting;
-            *m.pathSetting = m.path->text();
-            if (s.autoLaunch == 1) {
-                const QString path = *m.pathSetting;
-                if (!(programs.exists && programs.exists(path))) {
-                    // A refused Update changes no setting; what was ended stays ended.
-                    *m.pathSetting = oldPath;
-                    return refuse(path + QStringLiteral(" file not found"), MessageBox::Icon::Critical, nullptr);
-                }
-                if (programs.launch)
-                    programs.launch(path);
-            }
+            *m.pathSetting = path;
+            if (s.autoLaunch == 1 && programs.launch)
+                programs.launch(path);
         }
     }
 

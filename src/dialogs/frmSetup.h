@@ -17,11 +17,15 @@ class Session;
 // default; tests put observers (or the real ones) in their place.
 struct ModemProgramHooks
 {
-    std::function<void(const QString& fileName)> kill;   // every process with that file name
-    std::function<bool(const QString& path)> exists;
+    std::function<void(const QString& fileName)> kill;   // the program of that name serving this terminal
+    std::function<bool(const QString& path)> exists;     // at the file the key names on this machine
     std::function<void(const QString& path)> launch;     // minimised, not waited for
+    // Why an existing program cannot be started (Wine missing); empty when it can.
+    std::function<QString(const QString& path)> launchProblem;
+    // The "file not found" text for path.
+    std::function<QString(const QString& path)> notFoundText;
 
-    static ModemProgramHooks real();
+    static ModemProgramHooks real(Session& session);
 };
 
 // The leading decimal number of a port box: blanks, an optional sign, then

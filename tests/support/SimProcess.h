@@ -46,6 +46,8 @@ public:
     // A command port whose next port is free too, on 127.0.0.1; 0 if none found.
     static quint16 freePortPair();
 
+    // Another copy of the program (for instance under another file name).
+    void setProgram(const QString &path) { m_process.setProgram(path); }
     // A fixed command port instead of a free pair (0, the default, picks one).
     void setPort(quint16 port) { m_fixedPort = port; }
     bool start(int timeoutMs = 10000);

@@ -1,0 +1,77 @@
+#pragma once
+
+#include "app/WinePath.h"
+
+#include <QHostAddress>
+#include <QList>
+#include <QProcessEnvironment>
+#include <QString>
+
+class QTcpSocket;
+
+// The modem command connection as this terminal sees it: the modem's end
+// (host and command port) and, while linked, the terminal's own end.
+struct ModemLinkEnds
+{
+    QHostAddress modemAddress;
+    quint16 modemPort = 0;
+    QHostAddress terminalAddress;
+    quint16 terminalPort = 0; // 0 while not linked
+
+    // From the command socket, or from the host and port it was last sent to.
+    static ModemLinkEnds of(const QTcpSocket& command, const QString& host, quint16 port);
+};
+
+// Processes of this user that own the modem's end of that connection on this
+// machine: the connected socket while linked, otherwise the listening command
+// port. Empty when the modem is on another machine.
+QList<qint64> ProcessesServingLink(const ModemLinkEnds& ends);
+
+// The modem programs this terminal starts and ends. A program is started in
+// a process group of its own and remembered, so that ending it ends exactly
+// it and what it started; other programs of the same name are left alone.
+// No widgets here: failures come back as results.
+class ModemProcesses
+{
+public:
+    ModemProcesses();
+    ~ModemProcesses();
+    ModemProcesses(const ModemProcesses&) = delete;
+    ModemProcesses& operator=(const ModemProcesses&) = delete;
+
+    // The environment programs are looked up in and started with (PATH, WINEPREFIX).
+    void setEnvironment(const QProcessEnvironment& env) { m_env = env; }
+    const QProcessEnvironment& environment() const { return m_env; }
+
+    ModemProgramPlan plan(const QString& keyText) const { return PlanModemProgram(keyText, m_env); }
+
+    enum class Launch { Started, Opened, NotFound, WineMissing, Failed };
+    // Starts the program a modem-program key names, without waiting for it.
+    // An executable runs in the terminal's current folder; a Windows program
+    // runs under wine in its own folder; any other file goes to the desktop.
+    Launch launch(const QString& keyText);
+
+    // Ends the modem program named fileName (whole name, case ignored) that
+    // serves this terminal: the one started here, with its process group,
+    // and, when that is not alive, the process of that name serving link.
+    void end(const QString& fileName, const ModemLinkEnds& link);
+
+    // Leaders of the groups started here and not ended, for tests.
+    QList<qint64> started() const;
+    // A program started here is still running (not merely a zombie).
+    bool isRunning(qint64 pid) const;
+
+private:
+    struct Child
+    {
+        qint64 pid;
+        QString fileName;
+        bool ended;
+    };
+    void reapEnded();
+
+    QProcessEnvironment m_env;
+    // Kept unreaped until ended: the zombie keeps its number, and so the
+    // group's, from going to another process.
+    QList<Child> m_children;
+};

@@ -1,0 +1,274 @@
+#include "app/KillProc.h"
+#include "app/ModemProcess.h"
+#include "app/WinePath.h"
+#include "support/MessageBoxRecorder.h"
+#include "support/SimProcess.h"
+#include "support/TerminalFixture.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QTcpSocket>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+// Running, not merely a zombie waiting for its parent.
+bool running(qint64 pid)
+{
+    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+    if (!stat.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray text = stat.readAll();
+    const qsizetype close = text.lastIndexOf(')');
+    return close > 0 && close + 2 < text.size() && text.at(close + 2) != 'Z';
+}
+
+bool writeScript(const QString& path, const QByteArray& body)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly))
+        return false;
+    f.write("#!/bin/bash\n" + body);
+    f.close();
+    return f.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+bool copyExecutable(const QString& from, const QString& to)
+{
+    QFile::remove(to);
+    return QFile::copy(from, to) && QFile::setPermissions(to, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+QString readAll(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
+}
+
+// A process started by the test (not by the terminal) under a given name.
+struct StandIn
+{
+    QProcess process;
+    explicit StandIn(const QString& program, const QString& startedAs = QString())
+    {
+        process.setProgram(QStringLiteral("/bin/bash"));
+        process.setArguments({QStringLiteral("-c"), QStringLiteral("exec -a \"$0\" \"$1\""),
+                              startedAs.isEmpty() ? program : startedAs, program});
+        process.start();
+    }
+    ~StandIn()
+    {
+        process.kill();
+        process.waitForFinished(5000);
+    }
+    qint64 pid() const { return process.processId(); }
+};
+
+} // namespace
+
+// Which modem processes the terminal starts and ends, and Windows programs under Wine.
+class TestModemProcess : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        m_tag = QString::number(QCoreApplication::applicationPid());
+    }
+
+    void drivePathResolvedThroughPrefix()
+    {
+        QTemporaryDir prefix;
+        QVERIFY(QDir().mkpath(prefix.filePath("drive_c/Keldo Modem")) && QDir().mkpath(prefix.filePath("dosdevices")));
+        QVERIFY(QFile::link("../drive_c", prefix.filePath("dosdevices/c:")));
+        QVERIFY(writeScript(prefix.filePath("drive_c/Keldo Modem/KELDO.EXE"), ""));
+        const QString base = prefix.filePath("dosdevices/c:");
+
+        // Letter case of every component as Windows ignores it; the file found is used.
+        QCOMPARE(WinePath::Resolve("C:\\KELDO MODEM\\keldo.exe", prefix.path()), base + "/Keldo Modem/KELDO.EXE");
+        QCOMPARE(WinePath::Resolve("c:/keldo modem//Keldo.Exe", prefix.path()), base + "/Keldo Modem/KELDO.EXE");
+        // Nothing there: the rest is kept as written, so the message can name it.
+        QCOMPARE(WinePath::Resolve("C:\\keldo modem\\FM\\KELDOFM.exe", prefix.path()),
+                 base + "/Keldo Modem/FM/KELDOFM.exe");
+        QCOMPARE(WinePath::Resolve("/opt/keldo/KELDO.exe", prefix.path()), QString("/opt/keldo/KELDO.exe"));
+
+        QProcessEnvironment env;
+        env.insert("HOME", "/home/op");
+        QCOMPARE(WinePath::Prefix(env), QString("/home/op/.wine"));
+        env.insert("WINEPREFIX", prefix.path());
+        QCOMPARE(WinePath::Prefix(env), prefix.path());
+
+        env.insert("PATH", "/nonexistent");
+        const ModemProgramPlan plan = PlanModemProgram("C:\\Keldo Modem\\KELDO.exe", env);
+        QCOMPARE(plan.keyText, QString("C:\\Keldo Modem\\KELDO.exe"));
+        QCOMPARE(plan.path, base + "/Keldo Modem/KELDO.EXE");
+        QVERIFY(plan.throughWine && plan.wineMissing());
+        QVERIFY(WineMissingText(plan).startsWith("C:\\Keldo Modem\\KELDO.exe "));
+        QVERIFY(WineMissingText(plan).contains("\"wine\" was not found"));
+        QCOMPARE(ModemProgramNotFoundText(PlanModemProgram("C:\\KELDO\\X.exe", env)),
+                 QString("C:\\KELDO\\X.exe file not found\nLinux path tried: %1/KELDO/X.exe").arg(base));
+        // A Linux program is neither resolved nor run under Wine.
+        const ModemProgramPlan native = PlanModemProgram("/opt/keldo/keldo-hf", env);
+        QVERIFY(!native.throughWine && !native.resolved());
+        QCOMPARE(ModemProgramNotFoundText(native), QString("/opt/keldo/keldo-hf file not found"));
+    }
+
+    void windowsProgramStartsAndEndsUnderWine()
+    {
+        QTemporaryDir prefix, bin;
+        QVERIFY(QDir().mkpath(prefix.filePath("drive_c/KELDO")) && QDir().mkpath(prefix.filePath("dosdevices")));
+        QVERIFY(QFile::link("../drive_c", prefix.filePath("dosdevices/c:")));
+        const QString exe = prefix.filePath("drive_c/KELDO/Keldo-%1.exe").arg(m_tag);
+        QVERIFY(writeScript(exe, ""));
+        // wine as the test sees it: records how it was called, then stays,
+        // named like the Windows program.
+        const QString record = bin.filePath("wine-args");
+        QVERIFY(writeScript(bin.filePath("wine"),
+                            "{ pwd -P; for a in \"$@\"; do echo \"$a\"; done; echo \"$WINEPREFIX\"; } > '"
+                                + QFile::encodeName(record) + ".part'\nmv '" + QFile::encodeName(record) + ".part' '"
+                                + QFile::encodeName(record) + "'\nexec -a \"C:\\\\KELDO\\\\$(basename \"$1\")\" '"
+                                + QByteArray(KELDO_IDLE_EXE) + "'\n"));
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("PATH", bin.path() + ":/usr/bin:/bin");
+        env.insert("WINEPREFIX", prefix.path());
+
+        const QString key = QStringLiteral("C:\\keldo\\KELDO-%1.EXE").arg(m_tag);
+        const QString name = FileNameOfPath(key);
+        // The same Windows program run by someone else.
+        StandIn other(QStringLiteral(KELDO_IDLE_EXE), "C:\\KELDO\\" + FileNameOfPath(exe));
+        QVERIFY(other.process.waitForStarted());
+
+        ModemProcesses modem;
+        modem.setEnvironment(env);
+        QCOMPARE(modem.launch(key), ModemProcesses::Launch::Started);
+        QTRY_VERIFY(QFile::exists(record));
+        const QStringList lines = readAll(record).split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(lines, QStringList({QFileInfo(exe).canonicalPath(),
+                                     prefix.filePath("dosdevices/c:/KELDO/" + FileNameOfPath(exe)), prefix.path()}));
+        const qint64 pid = modem.started().value(0);
+        QTRY_VERIFY(ProcessHasName(pid, name));
+        QTRY_VERIFY(ProcessHasName(other.pid(), name));
+
+        modem.end(name, ModemLinkEnds());
+        QTRY_VERIFY(!running(pid));
+        QVERIFY(running(other.pid()));
+
+        // Without wine the program is not started, and nothing is ended.
+        env.insert("PATH", "/nonexistent");
+        modem.setEnvironment(env);
+        QCOMPARE(modem.launch(key), ModemProcesses::Launch::WineMissing);
+        QVERIFY(modem.started().isEmpty());
+    }
+
+    void wineMissingIsToldAtStartUp()
+    {
+        QTemporaryDir prefix;
+        QVERIFY(QDir().mkpath(prefix.filePath("drive_c/KELDO")) && QDir().mkpath(prefix.filePath("dosdevices")));
+        QVERIFY(QFile::link("../drive_c", prefix.filePath("dosdevices/c:")));
+        QVERIFY(writeScript(prefix.filePath("drive_c/KELDO/KELDO.exe"), ""));
+        TerminalFixture f;
+        f.writeIni("[Setup]\r\nAutoLaunch=1\r\n");
+        f.create();
+        QProcessEnvironment env;
+        env.insert("PATH", "/nonexistent");
+        env.insert("WINEPREFIX", prefix.path());
+        f.session->modem.setEnvironment(env);
+        MessageBoxRecorder boxes;
+        boxes.expectContaining("C:\\KELDO\\KELDO.exe cannot be started", MessageBox::Icon::Critical);
+        QVERIFY(f.window->Form_Load(f.programPath()));
+        QVERIFY(boxes.verify());
+        QVERIFY(f.launched.isEmpty());
+    }
+
+    void endsOnlyTheProgramItStarted()
+    {
+        QTemporaryDir dir, elsewhere;
+        const QString name = QStringLiteral("keldo-modem-%1").arg(m_tag);
+        const QString path = dir.filePath(name);
+        QVERIFY(copyExecutable(KELDO_IDLE_EXE, path) && copyExecutable(KELDO_IDLE_EXE, elsewhere.filePath(name)));
+        // Started before the terminal, not serving it: same file, and same name elsewhere.
+        StandIn sameFile(path), sameName(elsewhere.filePath(name));
+        QVERIFY(sameFile.process.waitForStarted() && sameName.process.waitForStarted());
+
+        ModemProcesses modem;
+        QCOMPARE(modem.launch(path), ModemProcesses::Launch::Started);
+        const qint64 own = modem.started().value(0);
+        QTRY_VERIFY(ProcessHasName(own, name) && ProcessHasName(sameFile.pid(), name));
+
+        modem.end(name.toUpper(), ModemLinkEnds());
+        QTRY_VERIFY(!running(own));
+        QVERIFY(running(sameFile.pid()));
+        QVERIFY(running(sameName.pid()));
+    }
+
+    void scriptModemEndsWithWhatItStarted()
+    {
+        QTemporaryDir dir;
+        const QString name = QStringLiteral("keldo-script-%1").arg(m_tag);
+        const QString childPid = dir.filePath("child.pid");
+        // Not replaced by what it runs: the shell stays, the modem is its child.
+        QVERIFY(writeScript(dir.filePath(name), "'" + QByteArray(KELDO_IDLE_EXE) + "' &\necho $! > '"
+                                                    + QFile::encodeName(childPid) + ".part'\nmv '"
+                                                    + QFile::encodeName(childPid) + ".part' '"
+                                                    + QFile::encodeName(childPid) + "'\nwait\n"));
+        ModemProcesses modem;
+        QCOMPARE(modem.launch(dir.filePath(name)), ModemProcesses::Launch::Started);
+        const qint64 shell = modem.started().value(0);
+        QTRY_VERIFY(QFile::exists(childPid));
+        const qint64 child = readAll(childPid).trimmed().toLongLong();
+        QVERIFY(running(shell) && running(child));
+
+        modem.end(name, ModemLinkEnds());
+        QTRY_VERIFY(!running(shell));
+        QTRY_VERIFY(!running(child));
+    }
+
+    void endsTheModemServingTheLink()
+    {
+        QTemporaryDir dir;
+        const QString name = QStringLiteral("keldo-sim-%1").arg(m_tag);
+        QVERIFY(copyExecutable(SimProcess::program(), dir.filePath(name)));
+        // Two practice modems of the same name started by hand; the terminal links to one.
+        SimProcess served, other;
+        served.setProgram(dir.filePath(name));
+        other.setProgram(dir.filePath(name));
+        QVERIFY2(served.start(), qPrintable(served.errorString()));
+        QVERIFY2(other.start(), qPrintable(other.errorString()));
+        QTcpSocket link, otherLink;
+        link.connectToHost(served.host(), served.port());
+        otherLink.connectToHost(other.host(), other.port());
+        QVERIFY(link.waitForConnected(10000) && otherLink.waitForConnected(10000));
+        const ModemLinkEnds ends = ModemLinkEnds::of(link, served.host(), served.port());
+        QCOMPARE(ProcessesServingLink(ends), QList<qint64>{served.process().processId()});
+
+        // The terminal started a program of that name, but it is no longer alive.
+        QTemporaryDir other_dir;
+        QVERIFY(writeScript(other_dir.filePath(name), "exit 0\n"));
+        ModemProcesses modem;
+        QCOMPARE(modem.launch(other_dir.filePath(name)), ModemProcesses::Launch::Started);
+        const qint64 gone = modem.started().value(0);
+        QTRY_VERIFY(!modem.isRunning(gone));
+        modem.end(name, ends);
+
+        QVERIFY(served.process().waitForFinished(10000));
+        QCOMPARE(served.process().exitStatus(), QProcess::CrashExit);
+        QCOMPARE(other.process().state(), QProcess::Running);
+
+        // Unlinked, the listener on the command port is the one.
+        otherLink.abort();
+        modem.end(name, ModemLinkEnds::of(otherLink, QStringLiteral("localhost"), other.port()));
+        QVERIFY(other.process().waitForFinished(10000));
+        QCOMPARE(other.process().exitStatus(), QProcess::CrashExit);
+    }
+
+private:
+    QString m_tag;
+};
+
+QTEST_MAIN(TestModemProcess)
+#include "test_modem_process.moc"
