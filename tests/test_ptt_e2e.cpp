@@ -2,11 +2,14 @@
 #include "app/frmKeldoTerminal.h"
 #include "ptt/PttKeyer.h"
 #include "ptt/SerialPortDevice.h"
+#include "ptt/frmPTT.h"
 #include "settings/Settings.h"
+#include "support/FakePortEnumerator.h"
 #include "support/MessageBoxRecorder.h"
 #include "support/SimProcess.h"
 #include "terminal/DisplayState.h"
 
+#include <QComboBox>
 #include <QFile>
 #include <QProcess>
 #include <QStandardPaths>
@@ -175,6 +178,8 @@ class TestPttEndToEnd : public QObject
 private slots:
     void catBytesReachTheTty();
     void comMethodNeedsModemLines();
+    void deviceChosenByPathKeysCat();
+    void absentDeviceAtStartUpIsNamed();
     void rigctldFollowsKeyer();
     void modemKeysTheRadio_data();
     void modemKeysTheRadio();
@@ -251,6 +256,73 @@ void TestPttEndToEnd::comMethodNeedsModemLines()
     keyer.OpenPttPort();
     QVERIFY(boxes.verify());
     QVERIFY(!keyer.comPTT().isOpen());
+}
+
+void TestPttEndToEnd::deviceChosenByPathKeysCat()
+{
+    PtyPair pty;
+    if (QStandardPaths::findExecutable(QStringLiteral("socat")).isEmpty())
+        QSKIP("socat is not installed");
+    QVERIFY(pty.start());
+
+    MessageBoxRecorder boxes;
+    QTemporaryDir dir;
+    Session session(dir.path());
+    Settings& s = session.s();
+    s.keldoMode = QStringLiteral("KELDOHF");
+    s.via = 1;
+    s.rig = 128;
+    s.baud = QStringLiteral("19200");
+    s.icomAddress = QStringLiteral("94");
+    FakePortEnumerator ports;
+    SerialDevice device;
+    device.path = pty.a();
+    ports.list << device;
+    {
+        frmPTT dialog(session, nullptr, &ports);
+        dialog.show();
+        auto* list = dialog.findChild<QComboBox*>(QStringLiteral("cboCATCOM"));
+        QVERIFY(list);
+        list->setCurrentText(pty.a());
+        QVERIFY(dialog.close());
+    }
+    QVERIFY(boxes.verify());
+    QCOMPARE(s.catPort, pty.a());
+    QVERIFY(session.ptt.comPTT().isOpen());
+
+    session.ptt.PttOn();
+    QTRY_COMPARE(pty.received(), Ic7300On);
+    session.ptt.PttOff();
+    session.ptt.ClosePttPort();
+    QTRY_COMPARE(pty.received(), Ic7300On + Ic7300Off);
+}
+
+void TestPttEndToEnd::absentDeviceAtStartUpIsNamed()
+{
+    quint16 nobody = 0;
+    {
+        QTcpServer probe;
+        QVERIFY(probe.listen(QHostAddress::LocalHost, 0));
+        nobody = probe.serverPort();
+    }
+    MessageBoxRecorder boxes;
+    QTemporaryDir dir;
+    const QString unplugged = dir.filePath(QStringLiteral("usb-FTDI_FT232R_USB_UART_A1B2C3-if00-port0"));
+    writeIni(dir.path(), QStringLiteral("[PTT]\r\nRig=128\r\nCATPort=%1\r\nBaud=19200\r\nVia=1\r\n"
+                                        "[Setup]\r\nHF Host=127.0.0.1\r\nHF TCP Port=%2\r\nKELDO Mode=KELDOHF\r\n"
+                                        "AutoLaunch=0\r\n")
+                             .arg(unplugged)
+                             .arg(nobody));
+    Session session(dir.path());
+    frmKeldoTerminal window(session);
+    boxes.expect(QStringLiteral("Unable to open radio serial port %1. May be in use by another application.").arg(unplugged),
+                 MessageBox::Icon::Warning, "KELDO Terminal");
+    QVERIFY(window.Form_Load(dir.filePath(QStringLiteral("keldo-terminal"))));
+    QVERIFY(boxes.verify());
+    QVERIFY(!session.ptt.comPTT().isOpen());
+    // The setting is kept for when the cable is back.
+    QCOMPARE(session.s().catPort, unplugged);
+    window.close();
 }
 
 void TestPttEndToEnd::rigctldFollowsKeyer()

@@ -4,6 +4,7 @@
 #include "RadioCatalogue.h"
 #include "RigctldClient.h"
 #include "SerialPortDevice.h"
+#include "SerialPortList.h"
 #include "app/MessageBox.h"
 #include "settings/Settings.h"
 #include "terminal/DisplayState.h"
@@ -46,8 +47,12 @@ void PttKeyer::setSerialPort(std::unique_ptr<SerialPortDevice> port)
 
 QString PttKeyer::OpenFailureText(int portNumber)
 {
-    return QStringLiteral("Unable to open radio serial port COM%1. May be in use by another application.")
-        .arg(portNumber);
+    return OpenFailureText(QStringLiteral("COM%1").arg(portNumber));
+}
+
+QString PttKeyer::OpenFailureText(const QString& port)
+{
+    return QStringLiteral("Unable to open radio serial port %1. May be in use by another application.").arg(port);
 }
 
 PttDriver& PttKeyer::driverFor(int via)
@@ -102,11 +107,17 @@ void PttKeyer::OpenPttPort()
     }
 
     PortParameters wanted;
+    QString portText;
+    if (s.via == ViaCat)
+        portText = s.catPort;
+    else if (s.via == ViaCom)
+        portText = s.pttPort;
+    wanted.portNumber = PortNumberOf(portText);
+    wanted.port = PortIdentityOf(portText);
     if (s.via == ViaCat) {
-        wanted.portNumber = PortNumberOf(s.catPort);
         const RadioModel* model = RadioModelAt(s.rig);
         if (!model) {
-            openFailed(wanted.portNumber);
+            openFailed(wanted.port);
             return;
         }
         int stopBits = 1;
@@ -118,7 +129,6 @@ void PttKeyer::OpenPttPort()
         wanted.rts = s.rts == 1;
         wanted.dtr = s.dtr == 1;
     } else if (s.via == ViaCom) {
-        wanted.portNumber = PortNumberOf(s.pttPort);
         wanted.settings = QStringLiteral("4800,N,8,1");
     }
 
@@ -130,9 +140,9 @@ void PttKeyer::OpenPttPort()
         m_comPTT->close();
     }
     const std::optional<LineSettings> line = LineSettings::parse(wanted.settings);
-    const QString device = PortDeviceFor(wanted.portNumber, s.portDevices);
+    const QString device = PortDeviceOf(portText, s.portDevices);
     if (!line || device.isEmpty() || !m_comPTT->open(device, *line)) {
-        openFailed(wanted.portNumber);
+        openFailed(wanted.port);
         return;
     }
     const bool rtsSet = m_comPTT->setRts(wanted.rts);
@@ -141,7 +151,7 @@ void PttKeyer::OpenPttPort()
     // CAT port) still carries the commands; the COM method needs the lines.
     if (s.via == ViaCom && !(rtsSet && dtrSet)) {
         m_comPTT->close();
-        openFailed(wanted.portNumber);
+        openFailed(wanted.port);
         return;
     }
     m_last = wanted;
@@ -164,7 +174,7 @@ void PttKeyer::closeSerial()
     m_comPTT->close();
 }
 
-void PttKeyer::openFailed(int portNumber)
+void PttKeyer::openFailed(const QString& port)
 {
-    MessageBox::show(m_messageParent, OpenFailureText(portNumber), MessageBox::Icon::Warning);
+    MessageBox::show(m_messageParent, OpenFailureText(port), MessageBox::Icon::Warning);
 }

@@ -22,12 +22,15 @@ public:
     struct PortParameters
     {
         quint8 portNumber = 0;
+        // PortIdentityOf the port text: a device path stands apart from every COM name.
+        QString port;
         bool rts = false;
         bool dtr = false;
         QString settings;
         bool operator==(const PortParameters& o) const
         {
-            return portNumber == o.portNumber && rts == o.rts && dtr == o.dtr && settings == o.settings;
+            return portNumber == o.portNumber && port == o.port && rts == o.rts && dtr == o.dtr
+                   && settings == o.settings;
         }
         bool operator!=(const PortParameters& o) const { return !(*this == o); }
     };
@@ -50,12 +53,14 @@ public:
     const PortParameters& lastPortParameters() const { return m_last; }
 
     static QString OpenFailureText(int portNumber);
+    // port: "COM3" or a device path.
+    static QString OpenFailureText(const QString& port);
 
 private:
     PttDriver& driverFor(int via);
     bool keyingSuppressed() const;
     void closeSerial();
-    void openFailed(int portNumber);
+    void openFailed(const QString& port);
 
     SettingsStore& m_settings;
     DisplayState& m_display;
