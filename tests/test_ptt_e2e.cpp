@@ -99,7 +99,10 @@ public:
         }
     }
 
-    bool start()
+    // Hamlib's dummy radio by default; upWithin: a real model first probes its radio.
+    bool start(const QStringList& radio = {QStringLiteral("-m"), QStringLiteral("1"), QStringLiteral("-P"),
+                                           QStringLiteral("RIG")},
+               int upWithin = 10000)
     {
         const QString program = QStandardPaths::findExecutable(QStringLiteral("rigctld"));
         if (program.isEmpty())
@@ -111,9 +114,8 @@ public:
                     continue;
                 m_port = probe.serverPort();
             }
-            m_process.start(program, {QStringLiteral("-m"), QStringLiteral("1"), QStringLiteral("-P"),
-                                      QStringLiteral("RIG"), QStringLiteral("-T"), QStringLiteral("127.0.0.1"),
-                                      QStringLiteral("-t"), QString::number(m_port)});
+            m_process.start(program, radio + QStringList{QStringLiteral("-T"), QStringLiteral("127.0.0.1"),
+                                                         QStringLiteral("-t"), QString::number(m_port)});
             if (!m_process.waitForStarted(5000))
                 return false;
             // The first connection that gets through stays as the query
@@ -124,7 +126,7 @@ public:
                 m_query.abort();
                 m_query.connectToHost(QHostAddress::LocalHost, m_port);
                 return m_query.waitForConnected(200);
-            }, 10000);
+            }, upWithin);
             if (up && m_process.state() == QProcess::Running)
                 return true;
             m_process.kill();
@@ -181,6 +183,7 @@ private slots:
     void deviceChosenByPathKeysCat();
     void absentDeviceAtStartUpIsNamed();
     void rigctldFollowsKeyer();
+    void rigctldRadioByModelNumber();
     void modemKeysTheRadio_data();
     void modemKeysTheRadio();
     void closingWhileKeyedUnkeys();
@@ -356,6 +359,38 @@ void TestPttEndToEnd::rigctldFollowsKeyer()
     keyer.ClosePttPort();
     QTRY_COMPARE(rig.ptt(), QStringLiteral("0"));
     QCOMPARE(display.panel(Panel::Ptt).toolTip, QStringLiteral("PTT OFF"));
+}
+
+void TestPttEndToEnd::rigctldRadioByModelNumber()
+{
+    // The README's first recipe, with a pseudo-terminal for the radio's CAT
+    // port: Hamlib's IC-7300 (model 3073) sends the CI-V PTT frames. No radio
+    // answers, so rigctld reports time-outs; the frames go out all the same.
+    PtyPair pty;
+    Rigctld rig;
+    if (QStandardPaths::findExecutable(QStringLiteral("socat")).isEmpty()
+        || QStandardPaths::findExecutable(QStringLiteral("rigctld")).isEmpty())
+        QSKIP("socat or rigctld is not installed");
+    QVERIFY(pty.start());
+    QVERIFY(rig.start({QStringLiteral("-m"), QStringLiteral("3073"), QStringLiteral("-r"), pty.a(),
+                       QStringLiteral("-s"), QStringLiteral("19200")},
+                      120000));
+
+    QTemporaryDir dir;
+    SettingsStore store(dir.path());
+    DisplayState display;
+    PttKeyer keyer(store, display);
+    Settings& s = store.s();
+    s.keldoMode = QStringLiteral("KELDOHF");
+    s.via = 5;
+    s.rigctldHost = QStringLiteral("127.0.0.1");
+    s.rigctldPort = rig.port();
+    keyer.OpenPttPort();
+    keyer.PttOn();
+    QTRY_VERIFY_WITH_TIMEOUT(pty.received().contains(Ic7300On), 60000);
+    keyer.PttOff();
+    QTRY_VERIFY_WITH_TIMEOUT(pty.received().contains(Ic7300Off), 60000);
+    keyer.ClosePttPort();
 }
 
 void TestPttEndToEnd::modemKeysTheRadio_data()
