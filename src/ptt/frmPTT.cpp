@@ -11,6 +11,7 @@
 #include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QIntValidator>
 #include <QLabel>
@@ -191,11 +192,14 @@ void frmPTT::fillPortList(QComboBox* list, const QString& setting)
             if (found < 0 && device.path == setting)
                 found = list->count() - 1;
         }
-        // A stored device that is unplugged stays the choice rather than
-        // falling back to COM1 behind the operator's back.
+        // A stored device that is unplugged (or named otherwise than the
+        // list names it) stays the choice rather than falling back to COM1
+        // behind the operator's back.
         if (found < 0 && IsDevicePath(setting)) {
             list->addItem(setting);
-            list->setItemData(list->count() - 1, setting + QStringLiteral("\nnot present"), Qt::ToolTipRole);
+            const bool present = QFileInfo::exists(setting); // a look-up, not an open
+            list->setItemData(list->count() - 1, present ? setting : setting + QStringLiteral("\nnot present"),
+                              Qt::ToolTipRole);
             found = list->count() - 1;
         }
         list->setCurrentIndex(-1);
