@@ -105,6 +105,7 @@ public:
                int upWithin = 10000)
     {
         const QString program = QStandardPaths::findExecutable(QStringLiteral("rigctld"));
+        m_process.setProcessEnvironment(environment);
         if (program.isEmpty())
             return false;
         for (int attempt = 0; attempt < 5; ++attempt) {
@@ -136,6 +137,8 @@ public:
     }
 
     quint16 port() const { return m_port; }
+
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
 
     // The radio's PTT state as rigctld reports it, asked on a connection of
     // its own, kept like the keyer's (rigctld 4.5 can drop other clients'
@@ -184,6 +187,8 @@ private slots:
     void absentDeviceAtStartUpIsNamed();
     void rigctldFollowsKeyer();
     void rigctldRadioByModelNumber();
+    void rigctldLineRecipes_data();
+    void rigctldLineRecipes();
     void modemKeysTheRadio_data();
     void modemKeysTheRadio();
     void closingWhileKeyedUnkeys();
@@ -391,6 +396,72 @@ void TestPttEndToEnd::rigctldRadioByModelNumber()
     keyer.PttOff();
     QTRY_VERIFY_WITH_TIMEOUT(pty.received().contains(Ic7300Off), 60000);
     keyer.ClosePttPort();
+}
+
+void TestPttEndToEnd::rigctldLineRecipes_data()
+{
+    QTest::addColumn<QString>("type");
+    QTest::addColumn<QByteArray>("keyed");
+    QTest::addColumn<QByteArray>("unkeyed");
+    QTest::newRow("RTS line") << "RTS" << QByteArray("RTS=1 DTR=0\n") << QByteArray("RTS=0 DTR=0\n");
+    QTest::newRow("DTR line") << "DTR" << QByteArray("RTS=0 DTR=1\n") << QByteArray("RTS=0 DTR=0\n");
+    // HID output reports: GPIO3 (bit 2) set, then cleared.
+    QTest::newRow("CM108") << "CM108" << QByteArray::fromHex("0000040400") << QByteArray::fromHex("0000000400");
+}
+
+void TestPttEndToEnd::rigctldLineRecipes()
+{
+    // The README's line recipes ("rigctld -m 1 -P RTS -p <device>" and the
+    // like), keyed by the terminal, with stand-ins for what needs hardware.
+#ifndef KELDO_FAKE_LINES
+    QSKIP("the line stand-ins are built on Linux only");
+#else
+    QFETCH(QString, type);
+    QFETCH(QByteArray, keyed);
+    QFETCH(QByteArray, unkeyed);
+    PtyPair pty;
+    Rigctld rig;
+    if (QStandardPaths::findExecutable(QStringLiteral("socat")).isEmpty()
+        || QStandardPaths::findExecutable(QStringLiteral("rigctld")).isEmpty())
+        QSKIP("socat or rigctld is not installed");
+    QVERIFY(pty.start());
+    QTemporaryDir dir;
+    const bool cm108 = type == QLatin1String("CM108");
+    // Line changes are logged to one file; a CM108's reports are written to another.
+    const QString record = dir.filePath(cm108 ? QStringLiteral("hidraw0") : QStringLiteral("lines.log"));
+    if (cm108) {
+        QFile hid(record);
+        QVERIFY(hid.open(QIODevice::WriteOnly));
+        rig.environment.insert(QStringLiteral("KELDO_FAKE_CM108"), QStringLiteral("1"));
+    } else {
+        rig.environment.insert(QStringLiteral("KELDO_LINES_LOG"), record);
+    }
+    rig.environment.insert(QStringLiteral("LD_PRELOAD"), QStringLiteral(KELDO_FAKE_LINES));
+    QStringList command{QStringLiteral("-m"), QStringLiteral("1"), QStringLiteral("-P"), type,
+                        QStringLiteral("-p"), cm108 ? record : pty.a()};
+    if (cm108)
+        command << QStringLiteral("-C") << QStringLiteral("ptt_bitnum=2");
+    QVERIFY(rig.start(command));
+
+    SettingsStore store(dir.path());
+    DisplayState display;
+    PttKeyer keyer(store, display);
+    Settings& s = store.s();
+    s.keldoMode = QStringLiteral("KELDOHF");
+    s.via = 5;
+    s.rigctldHost = QStringLiteral("127.0.0.1");
+    s.rigctldPort = rig.port();
+    keyer.OpenPttPort();
+    auto recorded = [&] {
+        QFile f(record);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    };
+    keyer.PttOn();
+    QTRY_VERIFY2_WITH_TIMEOUT(recorded().endsWith(keyed), recorded().toHex(' ').constData(), 20000);
+    keyer.PttOff();
+    QTRY_VERIFY2_WITH_TIMEOUT(recorded().endsWith(unkeyed), recorded().toHex(' ').constData(), 20000);
+    keyer.ClosePttPort();
+#endif
 }
 
 void TestPttEndToEnd::modemKeysTheRadio_data()
