@@ -2,10 +2,13 @@
 #include "ptt/PttKeyer.h"
 #include "ptt/RadioCatalogue.h"
 #include "ptt/RecordingSerialPort.h"
+#include "ptt/SerialPortList.h"
 #include "settings/Settings.h"
 #include "support/MessageBoxRecorder.h"
 #include "terminal/DisplayState.h"
 
+#include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -40,6 +43,8 @@ private slots:
     void catThenVoxThenCat();
     void openFailureNamesThePort();
     void portsSectionNamesTheDevice();
+    void devicePathIsOpenedComparedAndNamedByItself();
+    void sysfsListsSerialDevicesByStableName();
     void unusableSettingsShowTheMessage_data();
     void unusableSettingsShowTheMessage();
     void deviceWithoutLinesCarriesCatOnly();
@@ -114,7 +119,14 @@ void TestPtt::portNamesAndDevices()
     QCOMPARE(PortDeviceFor(3, ports), QStringLiteral("/dev/ttyUSB0"));
     QCOMPARE(PortDeviceFor(1, ports), QStringLiteral("/dev/ttyS0"));
     QCOMPARE(PortDeviceFor(16, ports), QStringLiteral("/dev/ttyS15"));
+    // A stored device path is its own device and its own name.
+    QCOMPARE(PortDeviceOf(QStringLiteral("/dev/serial/by-id/usb-X-if00"), ports),
+             QStringLiteral("/dev/serial/by-id/usb-X-if00"));
+    QCOMPARE(PortIdentityOf(QStringLiteral("/dev/ttyACM0")), QStringLiteral("/dev/ttyACM0"));
 #endif
+    QCOMPARE(PortDeviceOf(QStringLiteral("COM3"), ports), PortDeviceFor(3, ports));
+    QCOMPARE(PortIdentityOf(QStringLiteral("COM3x")), QStringLiteral("COM3"));
+    QCOMPARE(PortIdentityOf(QStringLiteral("USB")), QStringLiteral("COM0"));
 }
 
 void TestPtt::lineSettingsText()
@@ -415,6 +427,135 @@ void TestPtt::portsSectionNamesTheDevice()
                     MessageBox::Icon::Warning);
     m_keyer->OpenPttPort();
     QVERIFY(m_boxes->verify());
+}
+
+void TestPtt::devicePathIsOpenedComparedAndNamedByItself()
+{
+#ifdef Q_OS_WIN
+    QSKIP("Windows ports go by their COM names");
+#endif
+    s().portDevices.insert(1, QStringLiteral("/dev/ttyUSB0"));
+    s().via = 1;
+    s().rig = 52;
+    s().catPort = QStringLiteral("/dev/ttyUSB0");
+    m_keyer->OpenPttPort();
+    QCOMPARE(m_port->log.first(), QStringLiteral("open /dev/ttyUSB0 4800,n,8,2"));
+    QCOMPARE(m_keyer->lastPortParameters().port, QStringLiteral("/dev/ttyUSB0"));
+
+    // Every path has port number 0: only the path tells two devices apart.
+    m_port->clearLog();
+    s().catPort = QStringLiteral("/dev/ttyUSB1");
+    m_keyer->OpenPttPort();
+    QCOMPARE(m_port->log, QStringList({"flush", "close", "open /dev/ttyUSB1 4800,n,8,2", "rts 0", "dtr 0"}));
+    m_port->clearLog();
+    m_keyer->OpenPttPort();
+    QVERIFY(m_port->log.isEmpty());
+
+    // COM1 is the same device here, but another port text: reopened.
+    s().catPort = QStringLiteral("COM1");
+    m_keyer->OpenPttPort();
+    QCOMPARE(m_port->device, QStringLiteral("/dev/ttyUSB0"));
+    QCOMPARE(m_keyer->lastPortParameters().port, QStringLiteral("COM1"));
+
+    // A device that is busy or unplugged is named by its path.
+    const QString gone = QStringLiteral("/dev/serial/by-id/usb-FTDI_FT232R_USB_UART_A1B2C3-if00-port0");
+    m_port->busyDevices.insert(gone);
+    s().via = 2;
+    s().pttPort = gone;
+    m_boxes->expectContaining(QStringLiteral("Unable to open radio serial port %1. May be in use by another application.").arg(gone),
+                    MessageBox::Icon::Warning, "KELDO Terminal");
+    m_keyer->OpenPttPort();
+    QVERIFY(m_boxes->verify());
+    QVERIFY(!m_port->isOpen());
+}
+
+namespace {
+
+void makeDir(const QString& path) { QVERIFY(QDir().mkpath(path)); }
+
+void writeFile(const QString& path, const QByteArray& text)
+{
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(text);
+}
+
+void makeLink(const QString& target, const QString& at) { QVERIFY(QFile::link(target, at)); }
+
+} // namespace
+
+void TestPtt::sysfsListsSerialDevicesByStableName()
+{
+#ifndef Q_OS_LINUX
+    QSKIP("sysfs is Linux's");
+#endif
+    // A small copy of /sys/class/tty, /sys/devices and /dev.
+    QTemporaryDir root;
+    const QString sys = root.filePath(QStringLiteral("sys"));
+    const QString tty = sys + QStringLiteral("/class/tty");
+    const QString dev = root.filePath(QStringLiteral("dev"));
+    const QString byId = dev + QStringLiteral("/serial/by-id");
+    makeDir(tty);
+    makeDir(byId);
+    makeDir(sys + QStringLiteral("/bus/drivers/serial8250"));
+    makeDir(sys + QStringLiteral("/devices/platform/serial8250"));
+    makeLink(QStringLiteral("../../../bus/drivers/serial8250"), sys + QStringLiteral("/devices/platform/serial8250/driver"));
+    auto usb = [&](const QString& port, const QString& ids, const QByteArray& maker, const QByteArray& product,
+                   const QByteArray& serial) {
+        const QString device = sys + QStringLiteral("/devices/usb1/") + port;
+        makeDir(device + QStringLiteral("/") + port + QStringLiteral(":1.0"));
+        writeFile(device + QStringLiteral("/idVendor"), ids.left(4).toLatin1() + "\n");
+        writeFile(device + QStringLiteral("/idProduct"), ids.mid(5).toLatin1() + "\n");
+        if (!maker.isEmpty())
+            writeFile(device + QStringLiteral("/manufacturer"), maker + "\n");
+        if (!product.isEmpty())
+            writeFile(device + QStringLiteral("/product"), product + "\n");
+        if (!serial.isEmpty())
+            writeFile(device + QStringLiteral("/serial"), serial + "\n");
+        return QStringLiteral("devices/usb1/") + port + QStringLiteral("/") + port + QStringLiteral(":1.0");
+    };
+    // name -> device folder under sys ("" for none); "type" of a serial-core port.
+    auto ttyEntry = [&](const QString& name, const QString& device, const QByteArray& type = QByteArray()) {
+        makeDir(tty + QLatin1Char('/') + name);
+        if (!device.isEmpty()) {
+            makeDir(sys + QLatin1Char('/') + device);
+            makeLink(QStringLiteral("../../../") + device, tty + QLatin1Char('/') + name + QStringLiteral("/device"));
+        }
+        if (!type.isEmpty())
+            writeFile(tty + QLatin1Char('/') + name + QStringLiteral("/type"), type + "\n");
+        writeFile(dev + QLatin1Char('/') + name, QByteArray());
+    };
+    ttyEntry(QStringLiteral("tty0"), QString());                                                // a console
+    ttyEntry(QStringLiteral("ttyS0"), QStringLiteral("devices/platform/serial8250"), "4");       // a 16550A
+    ttyEntry(QStringLiteral("ttyS1"), QStringLiteral("devices/platform/serial8250"), "0");       // no UART
+    const QString ftdi = usb(QStringLiteral("1-1"), QStringLiteral("0403:6001"), "FTDI", "FT232R USB UART", "A1B2C3");
+    ttyEntry(QStringLiteral("ttyUSB0"), ftdi + QStringLiteral("/ttyUSB0"));
+    const QString cp = usb(QStringLiteral("1-2"), QStringLiteral("10c4:ea60"), "Silicon Labs", QByteArray(), QByteArray());
+    writeFile(sys + QLatin1Char('/') + cp + QStringLiteral("/interface"), "CAT\n");
+    ttyEntry(QStringLiteral("ttyACM0"), cp);
+    const QString third = usb(QStringLiteral("1-3"), QStringLiteral("067b:2303"), "", "", "");
+    ttyEntry(QStringLiteral("ttyUSB10"), third + QStringLiteral("/ttyUSB10"));
+    ttyEntry(QStringLiteral("ttyUSB2"), third + QStringLiteral("/ttyUSB2"));
+    const QString stable = byId + QStringLiteral("/usb-FTDI_FT232R_USB_UART_A1B2C3-if00-port0");
+    makeLink(QStringLiteral("../../ttyUSB0"), stable);
+    writeFile(dev + QStringLiteral("/ttyXR0"), QByteArray());
+    makeLink(QStringLiteral("../../ttyXR0"), byId + QStringLiteral("/usb-Exar_XR21V1410-if00"));
+
+    const QList<SerialDevice> found = SysfsPortEnumerator(tty, dev, byId).devices();
+    QStringList paths;
+    for (const SerialDevice& d : found)
+        paths << d.path;
+    QCOMPARE(paths, QStringList({dev + "/ttyACM0", dev + "/ttyS0", stable, dev + "/ttyUSB2", dev + "/ttyUSB10",
+                                 byId + "/usb-Exar_XR21V1410-if00"}));
+    QCOMPARE(SerialDeviceToolTip(found[2]),
+             stable + QStringLiteral("\nFT232R USB UART\nFTDI\nUSB 0403:6001, serial A1B2C3"));
+    QCOMPARE(SerialDeviceToolTip(found[0]), dev + QStringLiteral("/ttyACM0\nCAT\nSilicon Labs\nUSB 10c4:ea60"));
+    QCOMPARE(SerialDeviceToolTip(found[1]), dev + QStringLiteral("/ttyS0\nserial8250"));
+    QCOMPARE(SerialDeviceToolTip(found[3]), dev + QStringLiteral("/ttyUSB2\nUSB 067b:2303"));
+    QCOMPARE(SerialDeviceToolTip(found[5]), found[5].path);
+
+    // Nothing there at all (no sysfs, no by-id folder): no devices, no fault.
+    QVERIFY(SysfsPortEnumerator(root.filePath("none"), root.filePath("none"), root.filePath("none")).devices().isEmpty());
 }
 
 void TestPtt::unusableSettingsShowTheMessage_data()

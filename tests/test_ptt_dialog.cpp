@@ -2,10 +2,12 @@
 #include "app/Session.h"
 #include "ptt/RecordingSerialPort.h"
 #include "ptt/frmPTT.h"
+#include "support/FakePortEnumerator.h"
 #include "support/LayoutChecks.h"
 #include "support/MessageBoxRecorder.h"
 
 #include <QCheckBox>
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QFile>
 #include <QGroupBox>
@@ -57,6 +59,7 @@ private slots:
     void everyChoiceGoesToTheSettingsAtOnce();
     void rigctldHidesSerialControls();
     void portListsShowTheirDevices();
+    void systemDevicesFollowTheComNames();
     void unknownMethodLeavesEverythingShown();
     void shutdownClosesWithoutApplying();
     void everyMethodFitsThePlatformFont_data();
@@ -81,6 +84,7 @@ private:
     std::unique_ptr<Session> m_session;
     std::unique_ptr<frmPTT> m_dialog;
     RecordingSerialPort* m_port = nullptr;
+    FakePortEnumerator m_ports;
 };
 
 void TestPttDialog::init()
@@ -105,11 +109,12 @@ void TestPttDialog::cleanup()
     m_session.reset();
     m_dir.reset();
     m_boxes.reset();
+    m_ports.list.clear();
 }
 
 void TestPttDialog::open()
 {
-    m_dialog = std::make_unique<frmPTT>(*m_session);
+    m_dialog = std::make_unique<frmPTT>(*m_session, nullptr, &m_ports);
     m_dialog->show();
 }
 
@@ -388,6 +393,67 @@ void TestPttDialog::portListsShowTheirDevices()
     QCOMPARE(cat->toolTip(), QStringLiteral("/dev/ttyUSB0"));
     auto* ptt = w<QComboBox>("cboPTTCOM");
     QCOMPARE(ptt->itemData(15, Qt::ToolTipRole).toString(), QStringLiteral("/dev/ttyS15"));
+}
+
+void TestPttDialog::systemDevicesFollowTheComNames()
+{
+#ifdef Q_OS_WIN
+    QSKIP("Windows ports go by their COM names");
+#endif
+    SerialDevice ftdi;
+    ftdi.path = QStringLiteral("/dev/serial/by-id/usb-FTDI_FT232R_USB_UART_A1B2C3-if00-port0");
+    ftdi.description = QStringLiteral("FT232R USB UART");
+    ftdi.manufacturer = QStringLiteral("FTDI");
+    ftdi.hasUsbIds = true;
+    ftdi.vendorId = 0x0403;
+    ftdi.productId = 0x6001;
+    SerialDevice board;
+    board.path = QStringLiteral("/dev/ttyS0");
+    board.description = QStringLiteral("serial8250");
+    m_ports.list = {ftdi, board};
+    const QString gone = QStringLiteral("/dev/serial/by-id/usb-Prolific_PL2303-if00-port0");
+    s().via = 1;
+    s().rig = 128;
+    s().icomAddress = QStringLiteral("94");
+    s().catPort = ftdi.path;
+    s().pttPort = gone;
+    s().portDevices.insert(3, QStringLiteral("/dev/ttyUSB7"));
+    open();
+
+    auto* cat = w<QComboBox>("cboCATCOM");
+    QStringList expected;
+    for (int n = 1; n <= 16; ++n)
+        expected << QStringLiteral("COM%1").arg(n);
+    QCOMPARE(itemsOf(cat), expected + QStringList({ftdi.path, board.path}));
+    QCOMPARE(cat->currentText(), ftdi.path);
+    QCOMPARE(s().catPort, ftdi.path);
+    QCOMPARE(cat->itemData(16, Qt::ToolTipRole).toString(),
+             ftdi.path + QStringLiteral("\nFT232R USB UART\nFTDI\nUSB 0403:6001"));
+    QCOMPARE(cat->itemData(17, Qt::ToolTipRole).toString(), QStringLiteral("/dev/ttyS0\nserial8250"));
+    QCOMPARE(cat->toolTip(), cat->itemData(16, Qt::ToolTipRole).toString());
+    // The [Ports] names of the COM entries stay.
+    QCOMPARE(cat->itemData(2, Qt::ToolTipRole).toString(), QStringLiteral("/dev/ttyUSB7"));
+    // The open list is wide enough for the longest name.
+    QVERIFY(cat->view()->minimumWidth() > cat->fontMetrics().horizontalAdvance(ftdi.path));
+
+    // An unplugged device stays chosen, marked as absent.
+    auto* ptt = w<QComboBox>("cboPTTCOM");
+    QCOMPARE(itemsOf(ptt), expected + QStringList({ftdi.path, board.path, gone}));
+    QCOMPARE(ptt->currentText(), gone);
+    QCOMPARE(s().pttPort, gone);
+    QCOMPARE(ptt->toolTip(), gone + QStringLiteral("\nnot present"));
+
+    ptt->setCurrentText(board.path);
+    QCOMPARE(s().pttPort, board.path);
+    ptt->setCurrentText(QStringLiteral("COM5"));
+    QCOMPARE(s().pttPort, QStringLiteral("COM5"));
+
+    // Closing opens the chosen device itself.
+    QVERIFY(m_dialog->close());
+    QCOMPARE(m_port->device, ftdi.path);
+    QCOMPARE(m_session->ptt.lastPortParameters().port, ftdi.path);
+    QVERIFY(iniText().contains(QStringLiteral("CATPort=") + ftdi.path));
+    QVERIFY(iniText().contains(QStringLiteral("PTTPort=COM5")));
 }
 
 void TestPttDialog::unknownMethodLeavesEverythingShown()

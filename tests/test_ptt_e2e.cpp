@@ -2,16 +2,20 @@
 #include "app/frmKeldoTerminal.h"
 #include "ptt/PttKeyer.h"
 #include "ptt/SerialPortDevice.h"
+#include "ptt/frmPTT.h"
 #include "settings/Settings.h"
+#include "support/FakePortEnumerator.h"
 #include "support/MessageBoxRecorder.h"
 #include "support/RadioEnds.h"
 #include "support/SimProcess.h"
 #include "terminal/DisplayState.h"
 
+#include <QComboBox>
 #include <QFile>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
+
 
 #include <memory>
 
@@ -37,7 +41,12 @@ class TestPttEndToEnd : public QObject
 private slots:
     void catBytesReachTheTty();
     void comMethodNeedsModemLines();
+    void deviceChosenByPathKeysCat();
+    void absentDeviceAtStartUpIsNamed();
     void rigctldFollowsKeyer();
+    void rigctldRadioByModelNumber();
+    void rigctldLineRecipes_data();
+    void rigctldLineRecipes();
     void modemKeysTheRadio_data();
     void modemKeysTheRadio();
     void closingWhileKeyedUnkeys();
@@ -117,6 +126,73 @@ void TestPttEndToEnd::comMethodNeedsModemLines()
     QVERIFY(!keyer.comPTT().isOpen());
 }
 
+void TestPttEndToEnd::deviceChosenByPathKeysCat()
+{
+    PtyPair pty;
+    if (QStandardPaths::findExecutable(QStringLiteral("socat")).isEmpty())
+        QSKIP("socat is not installed");
+    QVERIFY(pty.start());
+
+    MessageBoxRecorder boxes;
+    QTemporaryDir dir;
+    Session session(dir.path());
+    Settings& s = session.s();
+    s.keldoMode = QStringLiteral("KELDOHF");
+    s.via = 1;
+    s.rig = 128;
+    s.baud = QStringLiteral("19200");
+    s.icomAddress = QStringLiteral("94");
+    FakePortEnumerator ports;
+    SerialDevice device;
+    device.path = pty.a();
+    ports.list << device;
+    {
+        frmPTT dialog(session, nullptr, &ports);
+        dialog.show();
+        auto* list = dialog.findChild<QComboBox*>(QStringLiteral("cboCATCOM"));
+        QVERIFY(list);
+        list->setCurrentText(pty.a());
+        QVERIFY(dialog.close());
+    }
+    QVERIFY(boxes.verify());
+    QCOMPARE(s.catPort, pty.a());
+    QVERIFY(session.ptt.comPTT().isOpen());
+
+    session.ptt.PttOn();
+    QTRY_COMPARE(pty.received(), Ic7300On);
+    session.ptt.PttOff();
+    session.ptt.ClosePttPort();
+    QTRY_COMPARE(pty.received(), Ic7300On + Ic7300Off);
+}
+
+void TestPttEndToEnd::absentDeviceAtStartUpIsNamed()
+{
+    quint16 nobody = 0;
+    {
+        QTcpServer probe;
+        QVERIFY(probe.listen(QHostAddress::LocalHost, 0));
+        nobody = probe.serverPort();
+    }
+    MessageBoxRecorder boxes;
+    QTemporaryDir dir;
+    const QString unplugged = dir.filePath(QStringLiteral("usb-FTDI_FT232R_USB_UART_A1B2C3-if00-port0"));
+    writeIni(dir.path(), QStringLiteral("[PTT]\r\nRig=128\r\nCATPort=%1\r\nBaud=19200\r\nVia=1\r\n"
+                                        "[Setup]\r\nHF Host=127.0.0.1\r\nHF TCP Port=%2\r\nKELDO Mode=KELDOHF\r\n"
+                                        "AutoLaunch=0\r\n")
+                             .arg(unplugged)
+                             .arg(nobody));
+    Session session(dir.path());
+    frmKeldoTerminal window(session);
+    boxes.expectContaining(QStringLiteral("Unable to open radio serial port %1. May be in use by another application.").arg(unplugged),
+                 MessageBox::Icon::Warning, "KELDO Terminal");
+    QVERIFY(window.Form_Load(dir.filePath(QStringLiteral("keldo-terminal"))));
+    QVERIFY(boxes.verify());
+    QVERIFY(!session.ptt.comPTT().isOpen());
+    // The setting is kept for when the cable is back.
+    QCOMPARE(session.s().catPort, unplugged);
+    window.close();
+}
+
 void TestPttEndToEnd::rigctldFollowsKeyer()
 {
     Rigctld rig;
@@ -148,6 +224,104 @@ void TestPttEndToEnd::rigctldFollowsKeyer()
     keyer.ClosePttPort();
     QTRY_COMPARE(rig.ptt(), QStringLiteral("0"));
     QCOMPARE(display.panel(Panel::Ptt).toolTip, QStringLiteral("PTT OFF"));
+}
+
+void TestPttEndToEnd::rigctldRadioByModelNumber()
+{
+    // The README's first recipe, with a pseudo-terminal for the radio's CAT
+    // port: Hamlib's IC-7300 (model 3073) sends the CI-V PTT frames. No radio
+    // answers, so rigctld reports time-outs; the frames go out all the same.
+    PtyPair pty;
+    Rigctld rig;
+    if (QStandardPaths::findExecutable(QStringLiteral("socat")).isEmpty()
+        || QStandardPaths::findExecutable(QStringLiteral("rigctld")).isEmpty())
+        QSKIP("socat or rigctld is not installed");
+    QVERIFY(pty.start());
+    QVERIFY(rig.start({QStringLiteral("-m"), QStringLiteral("3073"), QStringLiteral("-r"), pty.a(),
+                       QStringLiteral("-s"), QStringLiteral("19200")},
+                      120000));
+
+    QTemporaryDir dir;
+    SettingsStore store(dir.path());
+    DisplayState display;
+    PttKeyer keyer(store, display);
+    Settings& s = store.s();
+    s.keldoMode = QStringLiteral("KELDOHF");
+    s.via = 5;
+    s.rigctldHost = QStringLiteral("127.0.0.1");
+    s.rigctldPort = rig.port();
+    keyer.OpenPttPort();
+    keyer.PttOn();
+    QTRY_VERIFY_WITH_TIMEOUT(pty.received().contains(Ic7300On), 60000);
+    keyer.PttOff();
+    QTRY_VERIFY_WITH_TIMEOUT(pty.received().contains(Ic7300Off), 60000);
+    keyer.ClosePttPort();
+}
+
+void TestPttEndToEnd::rigctldLineRecipes_data()
+{
+    QTest::addColumn<QString>("type");
+    QTest::addColumn<QByteArray>("keyed");
+    QTest::addColumn<QByteArray>("unkeyed");
+    QTest::newRow("RTS line") << "RTS" << QByteArray("RTS=1 DTR=0\n") << QByteArray("RTS=0 DTR=0\n");
+    QTest::newRow("DTR line") << "DTR" << QByteArray("RTS=0 DTR=1\n") << QByteArray("RTS=0 DTR=0\n");
+    // HID output reports: GPIO3 (bit 2) set, then cleared.
+    QTest::newRow("CM108") << "CM108" << QByteArray::fromHex("0000040400") << QByteArray::fromHex("0000000400");
+}
+
+void TestPttEndToEnd::rigctldLineRecipes()
+{
+    // The README's line recipes ("rigctld -m 1 -P RTS -p <device>" and the
+    // like), keyed by the terminal, with stand-ins for what needs hardware.
+#ifndef KELDO_FAKE_LINES
+    QSKIP("the line stand-ins are built on Linux only");
+#else
+    QFETCH(QString, type);
+    QFETCH(QByteArray, keyed);
+    QFETCH(QByteArray, unkeyed);
+    PtyPair pty;
+    Rigctld rig;
+    if (QStandardPaths::findExecutable(QStringLiteral("socat")).isEmpty()
+        || QStandardPaths::findExecutable(QStringLiteral("rigctld")).isEmpty())
+        QSKIP("socat or rigctld is not installed");
+    QVERIFY(pty.start());
+    QTemporaryDir dir;
+    const bool cm108 = type == QLatin1String("CM108");
+    // Line changes are logged to one file; a CM108's reports are written to another.
+    const QString record = dir.filePath(cm108 ? QStringLiteral("hidraw0") : QStringLiteral("lines.log"));
+    if (cm108) {
+        QFile hid(record);
+        QVERIFY(hid.open(QIODevice::WriteOnly));
+        rig.environment.insert(QStringLiteral("KELDO_FAKE_CM108"), QStringLiteral("1"));
+    } else {
+        rig.environment.insert(QStringLiteral("KELDO_LINES_LOG"), record);
+    }
+    rig.environment.insert(QStringLiteral("LD_PRELOAD"), QStringLiteral(KELDO_FAKE_LINES));
+    QStringList command{QStringLiteral("-m"), QStringLiteral("1"), QStringLiteral("-P"), type,
+                        QStringLiteral("-p"), cm108 ? record : pty.a()};
+    if (cm108)
+        command << QStringLiteral("-C") << QStringLiteral("ptt_bitnum=2");
+    QVERIFY(rig.start(command));
+
+    SettingsStore store(dir.path());
+    DisplayState display;
+    PttKeyer keyer(store, display);
+    Settings& s = store.s();
+    s.keldoMode = QStringLiteral("KELDOHF");
+    s.via = 5;
+    s.rigctldHost = QStringLiteral("127.0.0.1");
+    s.rigctldPort = rig.port();
+    keyer.OpenPttPort();
+    auto recorded = [&] {
+        QFile f(record);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    };
+    keyer.PttOn();
+    QTRY_VERIFY2_WITH_TIMEOUT(recorded().endsWith(keyed), recorded().toHex(' ').constData(), 20000);
+    keyer.PttOff();
+    QTRY_VERIFY2_WITH_TIMEOUT(recorded().endsWith(unkeyed), recorded().toHex(' ').constData(), 20000);
+    keyer.ClosePttPort();
+#endif
 }
 
 void TestPttEndToEnd::modemKeysTheRadio_data()

@@ -3,6 +3,7 @@
 #include "RadioCatalogue.h"
 #include "RigctldClient.h"
 #include "SerialPortDevice.h"
+#include "SerialPortList.h"
 #include "app/MessageBox.h"
 #include "terminal/DisplayState.h"
 
@@ -22,9 +23,10 @@ bool isSerial(PttMethod m)
     return m == PttMethod::Cat || m == PttMethod::Com;
 }
 
-QString deviceOfPortText(const QString& portText, const QMap<int, QString>& portDevices)
+// The port text of the serial method in use.
+QString portTextOf(const Settings& s)
 {
-    return PortDeviceFor(PortNumberOf(portText), portDevices);
+    return s.via == ViaCat ? s.catPort : s.via == ViaCom ? s.pttPort : QString();
 }
 
 } // namespace
@@ -81,8 +83,12 @@ void PttKeyer::setSerialPort(std::unique_ptr<SerialPortDevice> port)
 
 QString PttKeyer::OpenFailureText(int portNumber)
 {
-    return QStringLiteral("Unable to open radio serial port COM%1. May be in use by another application.")
-        .arg(portNumber);
+    return OpenFailureText(QStringLiteral("COM%1").arg(portNumber));
+}
+
+QString PttKeyer::OpenFailureText(const QString& port)
+{
+    return QStringLiteral("Unable to open radio serial port %1. May be in use by another application.").arg(port);
 }
 
 PttDriver& PttKeyer::driverFor(PttMethod method)
@@ -108,8 +114,8 @@ PttKeyer::Target PttKeyer::targetOf(const Settings& s) const
         return t;
     t.method = PttMethodOf(s.via);
     switch (t.method) {
-    case PttMethod::Cat: t.where = deviceOfPortText(s.catPort, s.portDevices); break;
-    case PttMethod::Com: t.where = deviceOfPortText(s.pttPort, s.portDevices); break;
+    case PttMethod::Cat: t.where = PortDeviceOf(s.catPort, s.portDevices); break;
+    case PttMethod::Com: t.where = PortDeviceOf(s.pttPort, s.portDevices); break;
     case PttMethod::Rigctld: t.where = QStringLiteral("%1:%2").arg(s.rigctldHost).arg(s.rigctldPort); break;
     case PttMethod::None: break;
     }
@@ -273,8 +279,9 @@ void PttKeyer::onTimeout()
 std::optional<PttKeyer::PortParameters> PttKeyer::wantedPortParameters(const Settings& s) const
 {
     PortParameters wanted;
+    wanted.portNumber = PortNumberOf(portTextOf(s));
+    wanted.port = PortIdentityOf(portTextOf(s));
     if (s.via == ViaCat) {
-        wanted.portNumber = PortNumberOf(s.catPort);
         const RadioModel* model = RadioModelAt(s.rig);
         if (!model)
             return std::nullopt;
@@ -287,7 +294,6 @@ std::optional<PttKeyer::PortParameters> PttKeyer::wantedPortParameters(const Set
         wanted.rts = s.rts == 1;
         wanted.dtr = s.dtr == 1;
     } else if (s.via == ViaCom) {
-        wanted.portNumber = PortNumberOf(s.pttPort);
         wanted.settings = QStringLiteral("4800,N,8,1");
     }
     return wanted;
@@ -302,7 +308,7 @@ std::optional<QString> PttKeyer::openSerial(const PortParameters& wanted, const 
     const std::optional<LineSettings> line = LineSettings::parse(wanted.settings);
     if (!line)
         return QStringLiteral("line settings \"%1\" refused").arg(wanted.settings);
-    const QString device = PortDeviceFor(wanted.portNumber, s.portDevices);
+    const QString device = PortDeviceOf(portTextOf(s), s.portDevices);
     if (device.isEmpty())
         return QStringLiteral("no such port");
     if (!m_comPTT->open(device, *line)) {
@@ -339,7 +345,7 @@ void PttKeyer::OpenPttPort()
 
     const std::optional<PortParameters> wanted = wantedPortParameters(s);
     if (!wanted) {
-        openFailed(PortNumberOf(s.catPort), QStringLiteral("no radio model %1").arg(s.rig));
+        openFailed(PortIdentityOf(s.catPort), QStringLiteral("no radio model %1").arg(s.rig));
         return;
     }
     if (m_comPTT->isOpen() && *wanted == m_last)
@@ -348,7 +354,7 @@ void PttKeyer::OpenPttPort()
     if (m_keyed && isSerial(m_keyed->target.method))
         releaseNow(QStringLiteral("Unkeyed: the keying settings changed"));
     if (const auto failure = openSerial(*wanted, s))
-        openFailed(wanted->portNumber, *failure);
+        openFailed(wanted->port, *failure);
 }
 
 void PttKeyer::ClosePttPort()
@@ -388,13 +394,13 @@ void PttKeyer::onPortFailed(const QString& reason)
     const Settings& s = m_keyed ? m_keyed->used : m_settings.s();
     Target target = m_keyed ? m_keyed->target : targetOf(s);
     if (!isSerial(target.method))
-        target = Target{PttMethod::Cat, PortDeviceFor(m_last.portNumber, s.portDevices)};
+        target = Target{PttMethod::Cat, PortDeviceOf(m_last.port, s.portDevices)};
     showProblem(describe(target) + QStringLiteral(" closed: ") + reason);
 }
 
-void PttKeyer::openFailed(int portNumber, const QString& detail)
+void PttKeyer::openFailed(const QString& port, const QString& detail)
 {
-    QString text = OpenFailureText(portNumber);
+    QString text = OpenFailureText(port);
     if (!detail.isEmpty())
         text += QLatin1Char('\n') + detail;
     MessageBox::show(m_messageParent, text, MessageBox::Icon::Warning);

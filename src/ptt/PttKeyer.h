@@ -30,12 +30,15 @@ public:
     struct PortParameters
     {
         quint8 portNumber = 0;
+        // PortIdentityOf the port text: a device path stands apart from every COM name.
+        QString port;
         bool rts = false;
         bool dtr = false;
         QString settings;
         bool operator==(const PortParameters& o) const
         {
-            return portNumber == o.portNumber && rts == o.rts && dtr == o.dtr && settings == o.settings;
+            return portNumber == o.portNumber && port == o.port && rts == o.rts && dtr == o.dtr
+                   && settings == o.settings;
         }
         bool operator!=(const PortParameters& o) const { return !(*this == o); }
     };
@@ -83,6 +86,8 @@ public:
     const PortParameters& lastPortParameters() const { return m_last; }
 
     static QString OpenFailureText(int portNumber);
+    // port: "COM3" or a device path.
+    static QString OpenFailureText(const QString& port);
 
 private:
     // Where keying goes: the method and the device or address.
@@ -113,7 +118,7 @@ private:
     void onPortFailed(const QString& reason);
     void showPanel(bool tx, const QString& picture, const QString& toolTip);
     void showProblem(const QString& text);
-    void openFailed(int portNumber, const QString& detail);
+    void openFailed(const QString& port, const QString& detail);
 
     SettingsStore& m_settings;
     DisplayState& m_display;

@@ -9,8 +9,10 @@
 #include "app/Session.h"
 #include "settings/IniDocument.h"
 
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -18,6 +20,7 @@
 #include <QRadioButton>
 #include <QRegularExpressionValidator>
 #include <QSignalBlocker>
+#include <QStyle>
 
 namespace {
 
@@ -25,10 +28,13 @@ constexpr int PortCount = 16;
 
 } // namespace
 
-frmPTT::frmPTT(Session& session, QWidget* parent)
+frmPTT::frmPTT(Session& session, QWidget* parent, const SerialPortEnumerator* ports)
     : QDialog(parent)
     , m_session(session)
 {
+    // Listed once for both port lists, from the system without opening any device.
+    m_devices = ports ? ports->devices() : CreateSystemPortEnumerator()->devices();
+
     setObjectName(QStringLiteral("frmPTT"));
     setWindowTitle(QStringLiteral("PTT"));
     setModal(true);
@@ -186,8 +192,31 @@ void frmPTT::fillPortList(QComboBox* list, const QString& setting)
             if (found < 0 && name == setting)
                 found = n - 1;
         }
+        for (const SerialDevice& device : m_devices) {
+            list->addItem(device.path);
+            list->setItemData(list->count() - 1, SerialDeviceToolTip(device), Qt::ToolTipRole);
+            if (found < 0 && device.path == setting)
+                found = list->count() - 1;
+        }
+        // A stored device that is unplugged (or named otherwise than the
+        // list names it) stays the choice rather than falling back to COM1
+        // behind the operator's back.
+        if (found < 0 && IsDevicePath(setting)) {
+            list->addItem(setting);
+            const bool present = QFileInfo::exists(setting); // a look-up, not an open
+            list->setItemData(list->count() - 1, present ? setting : setting + QStringLiteral("\nnot present"),
+                              Qt::ToolTipRole);
+            found = list->count() - 1;
+        }
         list->setCurrentIndex(-1);
     }
+    // Device names are longer than the box: the open list shows them whole.
+    int widest = 0;
+    for (int i = 0; i < list->count(); ++i)
+        widest = qMax(widest, list->fontMetrics().horizontalAdvance(list->itemText(i)));
+    QAbstractItemView* view = list->view();
+    view->setMinimumWidth(widest + 2 * view->frameWidth() + view->style()->pixelMetric(QStyle::PM_ScrollBarExtent)
+                          + 2 * view->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 8);
     select(list, found >= 0 ? found : 0);
 }
 

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "SerialPortList.h"
+
 #include <QDialog>
+#include <QList>
 
 class Session;
 class QCheckBox;
@@ -18,7 +21,9 @@ class frmPTT : public QDialog
 {
     Q_OBJECT
 public:
-    explicit frmPTT(Session& session, QWidget* parent = nullptr);
+    // ports: the serial devices to offer besides COM1 to COM16; the system's
+    // when none is given.
+    explicit frmPTT(Session& session, QWidget* parent = nullptr, const SerialPortEnumerator* ports = nullptr);
     ~frmPTT() override;
 
     // Closing by the Close button, the close box or Escape all come here.
@@ -48,6 +53,7 @@ private:
     static void select(QComboBox* list, int index);
 
     Session& m_session;
+    QList<SerialDevice> m_devices;
 
     QGroupBox* FraGlobal;
     QGroupBox* fraSeleccionarPTT;

@@ -90,9 +90,10 @@ bool Rigctld::available()
     return !QStandardPaths::findExecutable(QStringLiteral("rigctld")).isEmpty();
 }
 
-bool Rigctld::start()
+bool Rigctld::start(const QStringList& radio, int upWithin)
 {
     const QString program = QStandardPaths::findExecutable(QStringLiteral("rigctld"));
+    m_process.setProcessEnvironment(environment);
     if (program.isEmpty())
         return false;
     for (int attempt = 0; attempt < 5; ++attempt) {
@@ -102,9 +103,8 @@ bool Rigctld::start()
                 continue;
             m_port = probe.serverPort();
         }
-        m_process.start(program, {QStringLiteral("-m"), QStringLiteral("1"), QStringLiteral("-P"), QStringLiteral("RIG"),
-                                  QStringLiteral("-T"), QStringLiteral("127.0.0.1"), QStringLiteral("-t"),
-                                  QString::number(m_port)});
+        m_process.start(program, radio + QStringList{QStringLiteral("-T"), QStringLiteral("127.0.0.1"),
+                                                     QStringLiteral("-t"), QString::number(m_port)});
         if (!m_process.waitForStarted(5000))
             return false;
         // The first connection that gets through stays as the query
@@ -115,7 +115,7 @@ bool Rigctld::start()
             m_query.abort();
             m_query.connectToHost(QHostAddress::LocalHost, m_port);
             return m_query.waitForConnected(200);
-        }, 10000);
+        }, upWithin);
         if (up && m_process.state() == QProcess::Running)
             return true;
         m_process.kill();

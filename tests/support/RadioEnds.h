@@ -45,8 +45,13 @@ public:
     ~Rigctld();
     static bool available();
 
-    bool start();
+    // Hamlib's dummy radio by default; upWithin: a real model first probes its radio.
+    bool start(const QStringList& radio = {QStringLiteral("-m"), QStringLiteral("1"), QStringLiteral("-P"),
+                                           QStringLiteral("RIG")},
+               int upWithin = 10000);
     quint16 port() const { return m_port; }
+
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
 
     // The radio's PTT state as rigctld reports it ("0" or "1"), asked on a
     // connection of its own, kept like the keyer's (rigctld 4.5 can drop
