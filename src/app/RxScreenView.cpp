@@ -119,6 +119,13 @@ const QTextCharFormat& RxScreenView::formatOf(Speaker speaker) const
 void RxScreenView::rewriteAll()
 {
     const QString& text = m_model.text();
+    // setPlainText gives the whole text the caret's format: keep that the plain one.
+    QTextCursor caret = textCursor();
+    if (caret.charFormat().hasProperty(QTextFormat::ForegroundBrush)) {
+        caret.clearSelection();
+        caret.setCharFormat(QTextCharFormat());
+        setTextCursor(caret);
+    }
     if (!m_speakerColours) {
         setPlainText(ToDisplay(text, m_model.charBeforeText()));
         return;
