@@ -29,13 +29,24 @@
 //
 // Memory: VmRSS sampled every 256 arrivals over the run, VmHWM (peak) from
 // /proc/self/status.
+//
+// A second real-path run has speaker colours on and feeds a conversation:
+// the other station's text (fragments as above, one to four at a time)
+// alternating with own blocks (sized like the fragments) echoed through
+// UpdateTransmitProgress, so the colour changes every two or three arrivals,
+// each time under a header. Its throughput is set against the same whole
+// rewrite (of plain text, the cheaper kind). Then the start of the same
+// conversation at a pace of one arrival every 25 ms, still far more than any
+// radio modem delivers: every arrival must be on screen within 20 ms.
 
 #include "app/MessageBox.h"
 #include "app/RxScreenView.h"
 #include "app/Session.h"
 #include "app/frmKeldoTerminal.h"
 #include "support/BenchSupport.h"
+#include "settings/AnsiCodec.h"
 #include "terminal/RxTextModel.h"
+#include "terminal/SpeakerColours.h"
 #include "terminal/Terminal.h"
 
 #include <QApplication>
@@ -45,6 +56,8 @@
 #include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTextDocument>
+#include <QTextFragment>
+#include <QTimer>
 
 #include <algorithm>
 #include <cstdio>
@@ -102,6 +115,8 @@ QByteArray makeText(qsizetype bytes, std::mt19937& rng)
 struct Fragment {
     qsizetype offset;
     qsizetype size;
+    bool own = false; // an own block, echoed, rather than received text
+    QString echo;     // its text as the send made it, for an own block
 };
 
 std::vector<Fragment> splitRandomly(qsizetype total, std::mt19937& rng)
@@ -189,6 +204,76 @@ protected:
     }
 };
 
+// The conversation: 1 to 4 fragments of the other station's text, then an
+// own block, and so on. Own blocks carry the text the
+// send made of them (done when the operator sends, not when it is echoed).
+std::vector<Fragment> conversation(const QByteArray& text, std::mt19937& rng)
+{
+    const qsizetype total = text.size();
+    std::uniform_int_distribution<int> size(1, MaxFragment);
+    std::uniform_int_distribution<int> remoteRun(1, 4);
+    std::vector<Fragment> out;
+    qsizetype at = 0;
+    while (at < total) {
+        for (int n = remoteRun(rng); n > 0 && at < total; --n) {
+            const qsizetype k = std::min<qsizetype>(size(rng), total - at);
+            out.push_back({at, k, false, {}});
+            at += k;
+        }
+        if (at < total) {
+            const qsizetype k = std::min<qsizetype>(size(rng), total - at);
+            const QString typed = Ansi::toUnicode(text.mid(at, k));
+            out.push_back({at, k, true, Terminal::ToWireLineBreaks(typed) + QStringLiteral("\r\n")});
+            at += k;
+        }
+    }
+    return out;
+}
+
+// One arrival through the real path: received bytes, or an own block as the
+// modem's last buffer report echoes it.
+void deliver(Session& session, const QByteArray& text, const Fragment& f)
+{
+    if (!f.own) {
+        session.terminal.ReceiveDataBytes(QByteArray(text.constData() + f.offset, f.size));
+        return;
+    }
+    session.conn.PendingEcho = f.echo;
+    session.conn.BytesToSend = qint32(f.size + 1);
+    session.terminal.UpdateTransmitProgress(QStringLiteral("0"));
+}
+
+// The colours on screen match the model's speakers, character by character.
+bool coloursMatch(const RxScreenView& view, const RxTextModel& model, const SchemeColours& colours)
+{
+    QString want;
+    const QString& text = model.text();
+    qsizetype at = 0;
+    for (const RxTextModel::Run& run : model.runs()) {
+        const QChar prev = at > 0 ? text.at(at - 1) : model.charBeforeText();
+        const QChar next = at + run.length < text.size() ? text.at(at + run.length) : QChar();
+        const QChar mark = run.speaker == Speaker::Own ? 'O' : run.speaker == Speaker::Banner ? 'B' : 'R';
+        for (QChar c : RxScreenView::ToDisplay(QStringView(text).mid(at, run.length), prev, next))
+            if (c != QLatin1Char('\n'))
+                want += mark;
+        at += run.length;
+    }
+    QString got;
+    for (QTextBlock b = view.document()->begin(); b.isValid(); b = b.next())
+        for (auto it = b.begin(); !it.atEnd(); ++it) {
+            const QTextCharFormat fmt = it.fragment().charFormat();
+            QChar mark = '?';
+            if (!fmt.hasProperty(QTextFormat::ForegroundBrush))
+                mark = 'R';
+            else if (fmt.foreground().color() == colours.own)
+                mark = 'O';
+            else if (fmt.foreground().color() == colours.banner)
+                mark = 'B';
+            got += QString(it.fragment().length(), mark);
+        }
+    return got == want;
+}
+
 void settle()
 {
     for (int i = 0; i < 5; ++i)
@@ -246,58 +331,111 @@ int main(int argc, char* argv[])
     QObject::connect(view->document(), &QTextDocument::contentsChanged, [&synced] { synced = true; });
     PaintWatch viewPaints;
     view->viewport()->installEventFilter(&viewPaints);
-    Tracker real(fragments.size());
-    std::vector<qint64> syncPassNs;
-    qint64 receiveNs = 0;
+    struct RealRun {
+        Result sync, paint;
+        std::vector<qint64> syncPassNs;
+        qint64 receiveNs = 0;
+        qint64 elapsedNs = 0;
+    };
+    long long rssMin = 0, rssMax = 0;
+    // Arrivals one per event-loop pass, timed as described at the top; with
+    // an interval, one every intervalMs, the event loop running in between.
+    auto runReal = [&](const QByteArray& feed, const std::vector<Fragment>& arrivals, bool sampleMemory,
+                       int intervalMs = 0) {
+        RealRun run;
+        Tracker real(arrivals.size());
+        QTimer wake;
+        wake.setSingleShot(true);
+        wake.setTimerType(Qt::PreciseTimer);
+        QElapsedTimer clock;
+        clock.start();
+        for (size_t i = 0; i < arrivals.size(); ++i) {
+            const qint64 due = qint64(i) * intervalMs * 1000000;
+            while (clock.nsecsElapsed() < due) {
+                if (!wake.isActive())
+                    wake.start(int((due - clock.nsecsElapsed()) / 1000000));
+                synced = false;
+                viewPaints.painted = false;
+                QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+                const qint64 now = clock.nsecsElapsed();
+                if (viewPaints.painted)
+                    real.painted(now);
+                if (synced)
+                    real.synced(i, now);
+            }
+            const qint64 t0 = clock.nsecsElapsed();
+            real.arrived(i, t0);
+            deliver(session, feed, arrivals[i]);
+            const qint64 t1 = clock.nsecsElapsed();
+            run.receiveNs += t1 - t0;
+            synced = false;
+            viewPaints.painted = false;
+            QCoreApplication::processEvents();
+            const qint64 now = clock.nsecsElapsed();
+            // A paint is credited only to syncs of earlier passes: within one
+            // pass it may have come before the sync.
+            if (viewPaints.painted)
+                real.painted(now);
+            if (synced) {
+                run.syncPassNs.push_back(now - t1);
+                real.synced(i + 1, now);
+            }
+            if (sampleMemory && i % 256 == 0) {
+                const long long rss = statusKb("VmRSS");
+                rssMin = std::min(rssMin, rss);
+                rssMax = std::max(rssMax, rss);
+            }
+        }
+        // The last arrivals wait for the next frame and its paint.
+        while (!real.allPainted()) {
+            synced = false;
+            viewPaints.painted = false;
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+            const qint64 now = clock.nsecsElapsed();
+            if (viewPaints.painted)
+                real.painted(now);
+            if (synced)
+                real.synced(arrivals.size(), now);
+        }
+        run.elapsedNs = clock.nsecsElapsed();
+        qint64 bytes = 0;
+        for (const Fragment& f : arrivals)
+            bytes += f.size;
+        run.sync = summarize(real.toSync, bytes, run.elapsedNs);
+        run.paint = summarize(real.toPaint, bytes, run.elapsedNs);
+        std::sort(run.syncPassNs.begin(), run.syncPassNs.end());
+        return run;
+    };
+
     const long long rssStart = statusKb("VmRSS");
-    long long rssMin = rssStart, rssMax = rssStart;
-    QElapsedTimer clock;
-    clock.start();
-    for (size_t i = 0; i < fragments.size(); ++i) {
-        const Fragment f = fragments[i];
-        const qint64 t0 = clock.nsecsElapsed();
-        real.arrived(i, t0);
-        session.terminal.ReceiveDataBytes(QByteArray(text.constData() + f.offset, f.size));
-        const qint64 t1 = clock.nsecsElapsed();
-        receiveNs += t1 - t0;
-        synced = false;
-        viewPaints.painted = false;
-        QCoreApplication::processEvents();
-        const qint64 now = clock.nsecsElapsed();
-        // A paint is credited only to syncs of earlier passes: within one
-        // pass it may have come before the sync.
-        if (viewPaints.painted)
-            real.painted(now);
-        if (synced) {
-            syncPassNs.push_back(now - t1);
-            real.synced(i + 1, now);
-        }
-        if (i % 256 == 0) {
-            const long long rss = statusKb("VmRSS");
-            rssMin = std::min(rssMin, rss);
-            rssMax = std::max(rssMax, rss);
-        }
-    }
-    // The last arrivals wait for the next frame and its paint.
-    while (!real.allPainted()) {
-        synced = false;
-        viewPaints.painted = false;
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-        const qint64 now = clock.nsecsElapsed();
-        if (viewPaints.painted)
-            real.painted(now);
-        if (synced)
-            real.synced(fragments.size(), now);
-    }
-    const qint64 realNs = clock.nsecsElapsed();
+    rssMin = rssMax = rssStart;
+    const RealRun plainRun = runReal(text, fragments, true);
     const long long rssEnd = statusKb("VmRSS");
     const long long hwmAfterReal = statusKb("VmHWM");
-    const Result realSync = summarize(real.toSync, total, realNs);
-    const Result realPaint = summarize(real.toPaint, total, realNs);
+    const Result& realSync = plainRun.sync;
+    const Result& realPaint = plainRun.paint;
     rssMin = std::min(rssMin, rssEnd);
     rssMax = std::max(rssMax, rssEnd);
     // What the screen shows must be the model's text.
     const bool faithful = view->toPlainText() == RxScreenView::ToDisplay(session.rx.text(), session.rx.charBeforeText());
+
+    // ---- Speaker colours on, a conversation -------------------------------------
+    const QByteArray talk = makeText(total, rng);
+    const std::vector<Fragment> turns = conversation(talk, rng);
+    window.mnuSpeakerColours_Click(true);
+    view->syncNow();
+    settle();
+    const RealRun colourRun = runReal(talk, turns, false);
+    // The same at a pace.
+    constexpr int PaceMs = 25;
+    const std::vector<Fragment> paced(turns.begin(), turns.begin() + std::min<size_t>(turns.size(), 200));
+    const RealRun colourPaced = runReal(talk, paced, false, PaceMs);
+    const bool colourFaithful =
+        view->toPlainText() == RxScreenView::ToDisplay(session.rx.text(), session.rx.charBeforeText())
+        && coloursMatch(*view, session.rx, ColoursOf(ColourScheme::Black));
+    size_t ownBlocks = 0;
+    for (const Fragment& f : turns)
+        ownBlocks += f.own ? 1 : 0;
 
     // ---- The whole-rewrite approach -------------------------------------------
     // Same conversion and cap (a second session's receive path, no window), and
@@ -329,7 +467,8 @@ int main(int argc, char* argv[])
     Tracker whole(fragments.size());
     qint64 rewriteBytes = 0;
     size_t rewriteArrivals = 0;
-    clock.restart();
+    QElapsedTimer clock;
+    clock.start();
     for (size_t i = 0; i < fragments.size() && rewriteBytes < rewriteTotal; ++i) {
         const Fragment f = fragments[i];
         whole.arrived(i, clock.nsecsElapsed());
@@ -354,7 +493,6 @@ int main(int argc, char* argv[])
     const qint64 rewriteNs = clock.nsecsElapsed();
     const Result wholeSync = summarize(whole.toSync, rewriteBytes, rewriteNs);
     const Result wholePaint = summarize(whole.toPaint, rewriteBytes, rewriteNs);
-    std::sort(syncPassNs.begin(), syncPassNs.end());
 
     auto latencies = [](const char* what, const Result& r) {
         std::printf("      arrival -> %-9s median %6.2f ms, p99 %6.2f ms, max %6.2f ms, over 20 ms: %zu of %zu\n", what,
@@ -364,20 +502,38 @@ int main(int argc, char* argv[])
                 (long long)RxTextModel::Cap, MaxFragment, Seed);
     std::printf("  frame-synced view (real path): %6.2f MB in %6.2f s = %8.2f MB/s\n", realSync.mb, realSync.seconds,
                 realSync.mbPerS);
+    auto passes = [](const char* what, const RealRun& r) {
+        std::printf("      %s: %.0f %% of the run; event passes with a sync: %zu, each median %.2f ms, max %.2f ms\n",
+                    what, 100.0 * double(r.receiveNs) / double(r.elapsedNs), r.syncPassNs.size(),
+                    r.syncPassNs.empty() ? 0.0 : double(r.syncPassNs[r.syncPassNs.size() / 2]) / 1e6,
+                    r.syncPassNs.empty() ? 0.0 : double(r.syncPassNs.back()) / 1e6);
+    };
     latencies("synced:", realSync);
     latencies("painted:", realPaint);
-    std::printf("      ReceiveDataBytes: %.0f %% of the run; event passes with a sync: %zu, each median %.2f ms, max %.2f ms\n",
-                100.0 * double(receiveNs) / double(realNs), syncPassNs.size(),
-                syncPassNs.empty() ? 0.0 : double(syncPassNs[syncPassNs.size() / 2]) / 1e6,
-                syncPassNs.empty() ? 0.0 : double(syncPassNs.back()) / 1e6);
+    passes("ReceiveDataBytes", plainRun);
+    std::printf("  speaker colours on, conversation (%zu arrivals, %zu own blocks): %6.2f MB in %6.2f s = %8.2f MB/s\n",
+                turns.size(), ownBlocks, colourRun.sync.mb, colourRun.sync.seconds, colourRun.sync.mbPerS);
+    latencies("synced:", colourRun.sync);
+    latencies("painted:", colourRun.paint);
+    passes("receive and echo", colourRun);
+    std::printf("    the same, an arrival every %d ms (%zu arrivals):\n", PaceMs, paced.size());
+    latencies("synced:", colourPaced.sync);
+    latencies("painted:", colourPaced.paint);
     std::printf("  whole rewrite (setPlainText):  %6.2f MB in %6.2f s = %8.2f MB/s%s\n", wholeSync.mb, wholeSync.seconds,
                 wholeSync.mbPerS, rewriteBytes < total ? " (fewer MB, as it is slow; MB/s is comparable)" : "");
     latencies("set:", wholeSync);
     latencies("painted:", wholePaint);
+    const double colourRatio = colourRun.sync.mbPerS / wholeSync.mbPerS;
+    const bool colourInTime = colourPaced.sync.over20 == 0 && colourPaced.paint.over20 == 0;
     std::printf("  throughput ratio: %.1fx the whole rewrite (target >= 50x)\n", realSync.mbPerS / wholeSync.mbPerS);
+    std::printf("  speaker colours on: %.1fx the whole rewrite (target >= 200x): %s; every arrival on screen within "
+                "20 ms at a pace of %d ms: %s (max synced %.2f ms, painted %.2f ms)\n",
+                colourRatio, colourRatio >= 200 ? "met" : "NOT MET", PaceMs, colourInTime ? "yes" : "NO",
+                colourPaced.sync.maxMs, colourPaced.paint.maxMs);
     std::printf("  memory over the real-path run: VmRSS start %lld KiB, end %lld KiB, lowest %lld, highest %lld; "
                 "peak VmHWM after it %lld KiB, at the end %lld KiB\n",
                 rssStart, rssEnd, rssMin, rssMax, hwmAfterReal, statusKb("VmHWM"));
-    std::printf("  screen matches the model: %s; message boxes: %d\n", faithful ? "yes" : "NO", boxes);
-    return faithful && boxes == 0 ? 0 : 1;
+    std::printf("  screen matches the model: %s; with speaker colours, text and colours: %s; message boxes: %d\n",
+                faithful ? "yes" : "NO", colourFaithful ? "yes" : "NO", boxes);
+    return faithful && colourFaithful && boxes == 0 ? 0 : 1;
 }

@@ -28,7 +28,7 @@ const char* firstDifference(const Settings& a, const Settings& b)
     SAME(connectHfList); SAME(connectFmList); SAME(via1List); SAME(via2List); SAME(connectSatList);
     SAME(keldoHfPath); SAME(keldoFmPath); SAME(keldoSatPath); SAME(fontSize); SAME(colour);
     SAME(topPosition); SAME(leftPosition); SAME(terminalWidth); SAME(terminalHeight); SAME(windowState);
-    SAME(loadPathFile); SAME(savePathFile); SAME(portDevices); SAME(pttTimeoutSeconds);
+    SAME(loadPathFile); SAME(savePathFile); SAME(portDevices); SAME(pttTimeoutSeconds); SAME(speakerColours);
 #undef SAME
     return nullptr;
 }

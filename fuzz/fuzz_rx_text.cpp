@@ -184,10 +184,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
                 capped = false;
             }
         }
+        const Speaker speaker = Speaker((op >> 4) % 3);
         if (capped)
-            rx.appendCapped(added);
+            rx.appendCapped(added, speaker);
         else
-            rx.appendUncapped(added);
+            rx.appendUncapped(added, speaker);
         m.appended += quint64(added.size());
         m.stream += added;
         // Keep the mirror bounded (the model never holds more than 16 caps),
@@ -197,6 +198,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             m.stream.remove(0, m.stream.size() - keep);
         FUZZ_CHECK(m.changes == changesBefore + 1, "one change signal per append");
         checkModel(rx, m, capped, before, added.size());
+        // Speaker runs: cover the text exactly, never empty, neighbours differ,
+        // the newest text under the speaker who just spoke.
+        qsizetype covered = 0;
+        const std::deque<RxTextModel::Run>& runs = rx.runs();
+        for (size_t i = 0; i < runs.size(); ++i) {
+            FUZZ_CHECK(runs[i].length > 0);
+            FUZZ_CHECK(i == 0 || runs[i].speaker != runs[i - 1].speaker);
+            covered += runs[i].length;
+        }
+        FUZZ_CHECK(covered == rx.length(), "runs cover %lld of %lld", (long long)covered, (long long)rx.length());
+        FUZZ_CHECK(added.isEmpty() || rx.length() == 0 || runs.back().speaker == speaker);
 
         // What was cut is the front of the old text plus what was appended.
         const quint64 cut = rx.trimmedTotal() - trimmedBefore;

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds, then runs the benchmarks and prints their figures:
 #   bench_link_cpu       terminal CPU use, no modem / linked to an idle practice modem
-#   bench_rx_throughput  received text into the RX screen, beside a whole rewrite
+#   bench_rx_throughput  received text into the RX screen, beside a whole rewrite; then with
+#                        speaker colours on, over a conversation (flooded and at a pace)
 #   bench_startup        start-up time and memory beside a bare Qt window
 #
 #   scripts/bench.sh [--xvfb]

@@ -13,6 +13,8 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QProgressBar>
+#include <QScrollBar>
+#include <QTextBlock>
 #include <QToolButton>
 #include <QtTest>
 
@@ -142,6 +144,175 @@ private slots:
         QCOMPARE(f.window->txtTXChat()->palette().color(QPalette::Text), QColor(Qt::black));
         QVERIFY(!f.window->action("mnuColorNegro")->isChecked());
         QCOMPARE(f.session->s().colour, QString("White"));
+    }
+
+    void speakerColoursMenu()
+    {
+        TerminalFixture f;
+        f.writeIni("[Setup]\r\nAutoLaunch=0\r\nColour=White\r\n");
+        QVERIFY(f.load());
+        QAction* speakers = f.window->action("mnuSpeakerColours");
+        QVERIFY(speakers);
+        QVERIFY(f.window->findChild<QMenu*>("mnuColor")->actions().contains(speakers));
+        QCOMPARE(speakers->text(), QString("Speaker Colours"));
+        QVERIFY(speakers->isCheckable() && !speakers->isChecked());
+
+        Session& se = *f.session;
+        RxScreenView* rx = f.window->txtMainChat();
+        se.conn.ConnectedCall1 = "EA1ABC";
+        se.terminal.ReceiveDataBytes("their words\r");
+        se.conn.PendingEcho = "own words\r\n";
+        se.conn.BytesToSend = 1;
+        se.terminal.UpdateTransmitProgress("0");
+        auto colourOf = [&](const QString& what) {
+            rx->syncNow();
+            const QTextCharFormat fmt = rx->document()->find(what).charFormat();
+            return fmt.hasProperty(QTextFormat::ForegroundBrush) ? fmt.foreground().color() : QColor();
+        };
+        QCOMPARE(colourOf("own words"), QColor());
+
+        speakers->trigger();
+        QVERIFY(speakers->isChecked());
+        QVERIFY(se.s().speakerColours);
+        QCOMPARE(colourOf("own words"), ColoursOf(ColourScheme::White).own);
+        QCOMPARE(colourOf(">N0CALL-1"), ColoursOf(ColourScheme::White).own);
+        QCOMPARE(colourOf("their words"), QColor());
+        // The scheme changes the colours of what is already shown.
+        f.window->action("mnuColorNegro")->trigger();
+        QCOMPARE(colourOf("own words"), ColoursOf(ColourScheme::Black).own);
+        QCOMPARE(rx->palette().color(QPalette::Text), ColoursOf(ColourScheme::Black).text);
+        speakers->trigger();
+        QCOMPARE(colourOf("own words"), QColor());
+        QVERIFY(!se.s().speakerColours);
+
+        // Stored on, ticked and applied at start-up.
+        TerminalFixture g;
+        g.writeIni("[Setup]\r\nAutoLaunch=0\r\n[Options]\r\nSpeaker Colours=1\r\n");
+        QVERIFY(g.load());
+        QVERIFY(g.window->action("mnuSpeakerColours")->isChecked());
+        QVERIFY(g.window->txtMainChat()->speakerColours());
+    }
+
+    void readingBackHoldsTheView()
+    {
+        TerminalFixture f;
+        f.writeIni("[Setup]\r\nAutoLaunch=0\r\n");
+        QVERIFY(f.load());
+        f.window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
+        Session& se = *f.session;
+        RxScreenView* rx = f.window->txtMainChat();
+        QScrollBar* bar = rx->verticalScrollBar();
+        int next = 0;
+        auto lines = [&](int n) { // 13 characters each
+            QByteArray bytes;
+            for (int i = 0; i < n; ++i)
+                bytes += QByteArray::number(100000 + next++) + " text\r";
+            se.terminal.ReceiveDataBytes(bytes);
+            rx->syncNow();
+        };
+        auto firstVisible = [&] { return rx->cursorForPosition(QPoint(4, 4)).block().text(); };
+        auto caretAtEnd = [&] { return rx->textCursor().position() == rx->document()->characterCount() - 1; };
+
+        lines(4000);
+        QVERIFY(rx->isFollowing());
+        QCOMPARE(bar->value(), bar->maximum());
+        QVERIFY(rx->newTextNotice()->isHidden());
+
+        // The operator scrolls back: new text neither moves the view nor keeps the caret.
+        bar->setValue(bar->maximum() - 300);
+        QVERIFY(!rx->isFollowing());
+        const QString reading = firstVisible();
+        lines(10);
+        QCOMPARE(firstVisible(), reading);
+        QVERIFY(caretAtEnd());
+        QVERIFY(rx->newTextNotice()->isVisible());
+        // Past the cap, arrival by arrival: the front goes, the lines being read stay.
+        for (int i = 0; i < 30; ++i)
+            lines(50);
+        QVERIFY(se.rx.trimmedTotal() > 5000);
+        QCOMPARE(firstVisible(), reading);
+        QVERIFY(caretAtEnd());
+        // Once they are cut too, the oldest line left is in view, still held.
+        for (int i = 0; i < 10; ++i)
+            lines(500);
+        QCOMPARE(firstVisible(), rx->document()->firstBlock().text());
+        QVERIFY(!rx->isFollowing());
+        // Also when one arrival replaces the whole screen.
+        bar->setValue(bar->maximum() - 100);
+        lines(6000);
+        QCOMPARE(firstVisible(), rx->document()->firstBlock().text());
+        QVERIFY(!rx->isFollowing());
+
+        // Page keys read on from the lines in view, not from the caret at the end.
+        bar->setValue(bar->maximum() - 200);
+        lines(1);
+        const int held = bar->value();
+        QTest::keyClick(rx, Qt::Key_PageUp);
+        QVERIFY(bar->value() < held);
+        QVERIFY(!rx->isFollowing());
+    }
+
+    void readingBackResumes()
+    {
+        TerminalFixture f;
+        f.writeIni("[Setup]\r\nAutoLaunch=0\r\n");
+        QVERIFY(f.load());
+        f.window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
+        Session& se = *f.session;
+        RxScreenView* rx = f.window->txtMainChat();
+        QPlainTextEdit* tx = f.window->txtTXChat();
+        QScrollBar* bar = rx->verticalScrollBar();
+        auto lines = [&](int n) {
+            se.terminal.ReceiveDataBytes(QByteArray("some text\r").repeated(n));
+            rx->syncNow();
+        };
+        auto scrollBack = [&] {
+            lines(1);
+            bar->setValue(bar->maximum() - 50);
+            lines(1);
+            QVERIFY(!rx->isFollowing());
+            QVERIFY(rx->newTextNotice()->isVisible());
+        };
+        auto followsAgain = [&] {
+            QVERIFY(rx->isFollowing());
+            QVERIFY(rx->newTextNotice()->isHidden());
+            lines(5);
+            QCOMPARE(bar->value(), bar->maximum());
+        };
+        lines(500);
+
+        // Typing alone does not resume; scrolling to the end does.
+        scrollBack();
+        QTest::keyClicks(tx, "reply");
+        lines(1);
+        QVERIFY(!rx->isFollowing());
+        bar->setValue(bar->maximum());
+        followsAgain();
+        // Ctrl+End in the RX screen, and in the TX box (which keeps its text).
+        scrollBack();
+        QTest::keyClick(rx, Qt::Key_End, Qt::ControlModifier);
+        followsAgain();
+        scrollBack();
+        QTest::keyClick(tx, Qt::Key_End, Qt::ControlModifier);
+        followsAgain();
+        QCOMPARE(tx->toPlainText(), QString("reply"));
+        // The notice itself.
+        scrollBack();
+        QTest::mouseClick(rx->newTextNotice(), Qt::LeftButton);
+        followsAgain();
+        // Sending.
+        scrollBack();
+        f.window->cmdEnviar_Click();
+        QCOMPARE(tx->toPlainText(), QString());
+        followsAgain();
+        // Clear leaves nothing to read back.
+        scrollBack();
+        f.window->mnuClear_Click();
+        rx->syncNow();
+        QVERIFY(rx->isFollowing());
+        QVERIFY(rx->newTextNotice()->isHidden());
     }
 
     void enterSendsOnlyWhileAllowed()

@@ -56,7 +56,7 @@ QStringList differences(const Settings& a, const Settings& b)
     CMP(connectHfList); CMP(connectFmList); CMP(via1List); CMP(via2List); CMP(connectSatList);
     CMP(keldoHfPath); CMP(keldoFmPath); CMP(keldoSatPath); CMP(fontSize); CMP(colour);
     CMP(topPosition); CMP(leftPosition); CMP(terminalWidth); CMP(terminalHeight); CMP(windowState);
-    CMP(loadPathFile); CMP(savePathFile); CMP(portDevices); CMP(pttTimeoutSeconds);
+    CMP(loadPathFile); CMP(savePathFile); CMP(portDevices); CMP(pttTimeoutSeconds); CMP(speakerColours);
 #undef CMP
     return out;
 }
@@ -81,6 +81,7 @@ const QHash<QString, std::function<qint64(const Settings&)>>& numericGetters()
         {"Terminal Width", [](const Settings& s) { return qint64(s.terminalWidth); }},
         {"Terminal Height", [](const Settings& s) { return qint64(s.terminalHeight); }},
         {"Window State", [](const Settings& s) { return qint64(s.windowState); }},
+        {"Speaker Colours", [](const Settings& s) { return qint64(s.speakerColours); }},
     };
     return getters;
 }
@@ -190,7 +191,8 @@ void TestSettings::firstSaveWritesEveryKey()
     QCOMPARE(doc.keys("Position"),
              (QStringList{"Top Position", "Left Position", "Terminal Width", "Terminal Height", "Window State"}));
     QCOMPARE(doc.keys("Path"), (QStringList{"Load Path File", "Save Path File"}));
-    QCOMPARE(doc.keys("Options"), (QStringList{"PTT Timeout"}));
+    QCOMPARE(doc.keys("Options"), (QStringList{"PTT Timeout", "Speaker Colours"}));
+    QCOMPARE(doc.value("Options", "Speaker Colours"), QString("0"));
     for (const char* list : {"ConnectHF List", "ConnectFM List", "ConnectSAT List", "Via1 List", "Via2 List"})
         for (const QString& key : listKeys(list))
             QCOMPARE(doc.value("Setup", key, "missing"), QString());
@@ -345,6 +347,9 @@ void TestSettings::numbers_data()
     row("port zero", "Setup", "SAT TCP Port", "0", 0);
     row("AutoLaunch junk", "Setup", "AutoLaunch", "yes", 1);
     row("Font Size 14 kept", "Setup", "Font Size", "14", 14);
+    row("Speaker Colours on", "Options", "Speaker Colours", "1", 1);
+    row("Speaker Colours 2 is off", "Options", "Speaker Colours", "2", 0);
+    row("Speaker Colours word is off", "Options", "Speaker Colours", "yes", 0);
     row("Font Size huge", "Setup", "Font Size", "99999999999999999999999", 10);
     row("Top negative", "Position", "Top Position", "-300", -300);
     row("Top 32-bit max", "Position", "Top Position", "2147483647", 2147483647);
@@ -454,6 +459,7 @@ void TestSettings::everySettingRoundTrips()
     s.fontSize = 20; s.colour = "White";
     s.topPosition = -15; s.leftPosition = 100000; s.terminalWidth = 9000; s.terminalHeight = 7000; s.windowState = 1;
     s.loadPathFile = "/home/op/in"; s.savePathFile = "/home/op/out";
+    s.speakerColours = true;
 
     MessageBoxRecorder boxes;
     QVERIFY(a.SaveSettings());

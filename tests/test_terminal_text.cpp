@@ -2,9 +2,83 @@
 #include "app/Session.h"
 #include "support/FakeModem.h"
 
+#include "terminal/SpeakerColours.h"
+
 #include <QRandomGenerator>
 #include <QTemporaryDir>
+#include <QTextBlock>
 #include <QtTest>
+
+#include <array>
+#include <cmath>
+
+namespace {
+
+// Who said each visible character: by the model's runs, and by the colours
+// the view shows ('R' the pane's text colour, 'O' own, 'B' banner). Line
+// breaks are left out: they carry no colour on screen.
+QString expectedSpeakers(const RxTextModel& model)
+{
+    QString out;
+    qsizetype at = 0;
+    const QString& text = model.text();
+    for (const RxTextModel::Run& run : model.runs()) {
+        const QChar prev = at > 0 ? text.at(at - 1) : model.charBeforeText();
+        const QChar next = at + run.length < text.size() ? text.at(at + run.length) : QChar();
+        const QString shown = RxScreenView::ToDisplay(QStringView(text).mid(at, run.length), prev, next);
+        const QChar mark = run.speaker == Speaker::Own ? 'O' : run.speaker == Speaker::Banner ? 'B' : 'R';
+        for (QChar c : shown)
+            if (c != QLatin1Char('\n'))
+                out += mark;
+        at += run.length;
+    }
+    return out;
+}
+
+QString shownSpeakers(const RxScreenView& view, const SchemeColours& colours)
+{
+    QString out;
+    for (QTextBlock b = view.document()->begin(); b.isValid(); b = b.next()) {
+        for (auto it = b.begin(); !it.atEnd(); ++it) {
+            const QTextFragment f = it.fragment();
+            const QTextCharFormat fmt = f.charFormat();
+            QChar mark = '?';
+            if (!fmt.hasProperty(QTextFormat::ForegroundBrush))
+                mark = 'R';
+            else if (fmt.foreground().color() == colours.own)
+                mark = 'O';
+            else if (fmt.foreground().color() == colours.banner)
+                mark = 'B';
+            out += QString(f.length(), mark);
+        }
+    }
+    return out;
+}
+
+// WCAG relative luminance of linear RGB, and the colour-blind views of a
+// colour (Machado, Oliveira and Fernandes 2009, full severity, linear RGB).
+using Linear = std::array<double, 3>;
+double toLinear(int c)
+{
+    const double v = c / 255.0;
+    return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+}
+Linear linearOf(const QColor& c) { return {toLinear(c.red()), toLinear(c.green()), toLinear(c.blue())}; }
+Linear simulate(const double m[3][3], const Linear& l)
+{
+    Linear out;
+    for (int i = 0; i < 3; ++i)
+        out[size_t(i)] = qBound(0.0, m[i][0] * l[0] + m[i][1] * l[1] + m[i][2] * l[2], 1.0);
+    return out;
+}
+double luminance(const Linear& l) { return 0.2126 * l[0] + 0.7152 * l[1] + 0.0722 * l[2]; }
+double contrast(double a, double b) { return (qMax(a, b) + 0.05) / (qMin(a, b) + 0.05); }
+double lightness(double y) // CIE L*
+{
+    return y > 216.0 / 24389 ? 116 * std::cbrt(y) - 16 : y * 24389 / 27;
+}
+
+} // namespace
 
 // Received and sent text, the RX screen model and its view.
 class TestTerminalText : public QObject
@@ -236,23 +310,37 @@ private slots:
 
     void viewFollowsModel()
     {
-        // Whatever happens to the model, the widget ends up showing exactly it.
+        // Whatever happens to the model, the widget ends up showing exactly it,
+        // with or without speaker colours, and the colours where the speakers are.
         RxTextModel model;
         RxScreenView view(model);
+        const SchemeColours colours = ColoursOf(ColourScheme::White);
+        view.setSchemeColours(colours);
         QRandomGenerator rng(99);
         const QStringList pieces = {"abc", "\r\n", "\n", "xyz\r\n\r\n", QString(5000, 'q'), QString(70000, 'w') + "\r\n"};
-        for (int i = 0; i < 400; ++i) {
+        for (int i = 0; i < 800; ++i) {
             const int op = rng.bounded(100);
             const QString piece = pieces[rng.bounded(pieces.size())];
+            const Speaker speaker = Speaker(rng.bounded(3));
             if (op < 60)
-                model.appendCapped(piece);
+                model.appendCapped(piece, speaker);
             else if (op < 97)
-                model.appendUncapped(piece);
+                model.appendUncapped(piece, speaker);
             else
                 model.clear();
+            if (i == 300 || i == 600)
+                view.setSpeakerColours(!view.speakerColours());
             if (rng.bounded(4) == 0) {
                 view.syncNow();
                 QCOMPARE(view.toPlainText(), RxScreenView::ToDisplay(model.text(), model.charBeforeText()));
+                qsizetype covered = 0;
+                for (const RxTextModel::Run& run : model.runs())
+                    covered += run.length;
+                QCOMPARE(covered, model.length());
+                if (view.speakerColours())
+                    QCOMPARE(shownSpeakers(view, colours), expectedSpeakers(model));
+                else
+                    QVERIFY(!shownSpeakers(view, colours).contains(QRegularExpression("[^R]")));
             }
         }
         view.syncNow();
@@ -260,6 +348,84 @@ private slots:
         QCOMPARE(view.textCursor().position(), view.document()->characterCount() - 1);
         // Lone LF is a mark inside the line, CR LF a break.
         QCOMPARE(RxScreenView::ToDisplay(u"a\nb\r\nc"), QString::fromUtf16(u"a\u240Ab\nc"));
+    }
+
+    void speakersOfAConversation()
+    {
+        // Banner, the other station, an own block, the other station again:
+        // each with its header in its speaker's colour, also once the cap cuts the front.
+        Session s(m_dir.path());
+        RxScreenView view(s.rx);
+        const SchemeColours colours = ColoursOf(ColourScheme::Black);
+        view.setSchemeColours(colours);
+        view.setSpeakerColours(true);
+        s.conn.ConnectedCall1 = "EA1ABC";
+        s.conn.ConnectedCall2 = "N0CALL-1";
+        s.terminal.AppendConnectBanner();
+        s.terminal.ReceiveDataBytes("hello\r");
+        s.conn.PendingEcho = "hi there\r\n";
+        s.conn.BytesToSend = 9;
+        s.terminal.UpdateTransmitProgress("0");
+        s.terminal.ReceiveDataBytes("bye");
+        view.syncNow();
+        const QString shown = view.toPlainText();
+        const QString marks = shownSpeakers(view, colours);
+        auto markOf = [&](const QString& what) {
+            const int at = int(shown.left(shown.indexOf(what)).remove('\n').size());
+            return marks.mid(at, what.size());
+        };
+        QCOMPARE(markOf("******* EA1ABC"), QString(14, 'B'));
+        QCOMPARE(markOf("<EA1ABC"), QString(7, 'R'));
+        QCOMPARE(markOf("hello"), QString(5, 'R'));
+        QCOMPARE(markOf(">N0CALL-1"), QString(9, 'O'));
+        QCOMPARE(markOf("hi there"), QString(8, 'O'));
+        QCOMPARE(markOf("bye"), QString(3, 'R'));
+
+        // The underlying text stays plain: markup from the other station is shown as sent.
+        s.terminal.ReceiveDataBytes("<b>not bold</b>");
+        // 72 characters too many: the banner, the first header and "he" go.
+        s.conn.PendingEcho = QString(RxTextModel::Cap - 66, 'x') + "\r\n";
+        s.conn.BytesToSend = 1;
+        s.terminal.UpdateTransmitProgress("0");
+        view.syncNow();
+        QVERIFY(view.toPlainText().contains("<b>not bold</b>"));
+        QCOMPARE(s.rx.length(), RxTextModel::Cap);
+        QVERIFY(view.toPlainText().startsWith("llo\n>N0CALL-1"));
+        QCOMPARE(shownSpeakers(view, colours), expectedSpeakers(s.rx));
+        QVERIFY(shownSpeakers(view, colours).startsWith("RRRO"));
+        QVERIFY(shownSpeakers(view, colours).endsWith(QString(RxTextModel::Cap - 66 + 9, 'O')));
+    }
+
+    void speakerColoursReadableForAll()
+    {
+        // Every text colour clears 4.5:1 against its background, and the three
+        // stay apart in lightness, for normal sight and under protanopia and
+        // deuteranopia alike.
+        static const double none[3][3] = {{1, 0, 0}, {0, 1, 0}, {0, 0, 1}};
+        static const double protanopia[3][3] = {
+            {0.152286, 1.052583, -0.204868}, {0.114503, 0.786281, 0.099216}, {-0.003882, -0.048116, 1.051998}};
+        static const double deuteranopia[3][3] = {
+            {0.367322, 0.860646, -0.227968}, {0.280085, 0.672501, 0.047413}, {-0.011820, 0.042940, 0.968881}};
+        const std::pair<const char*, const double(*)[3]> sights[] = {
+            {"normal", none}, {"protanopia", protanopia}, {"deuteranopia", deuteranopia}};
+        for (ColourScheme scheme : {ColourScheme::Black, ColourScheme::White}) {
+            const SchemeColours c = ColoursOf(scheme);
+            QCOMPARE(c.of(Speaker::Remote), c.text);
+            for (const auto& [name, m] : sights) {
+                auto y = [&](const QColor& colour) { return luminance(simulate(m, linearOf(colour))); };
+                const double back = y(c.background);
+                const QColor texts[] = {c.text, c.own, c.banner};
+                for (const QColor& t : texts)
+                    QVERIFY2(contrast(y(t), back) >= 4.5, qPrintable(QString("%1 %2").arg(name, t.name())));
+                for (int a = 0; a < 3; ++a)
+                    for (int b = a + 1; b < 3; ++b)
+                        QVERIFY2(std::abs(lightness(y(texts[a])) - lightness(y(texts[b]))) >= 15,
+                                 qPrintable(QString("%1 %2 %3").arg(name, texts[a].name(), texts[b].name())));
+            }
+        }
+        // The scheme colours the panes take.
+        QCOMPARE(ColoursOf(ColourScheme::Black).text, QColor(0, 255, 0));
+        QCOMPARE(ColoursOf(ColourScheme::White).background, QColor(Qt::white));
     }
 
     void viewUpdatesWithinAFrame()

@@ -2,14 +2,33 @@
 
 #include "terminal/RxTextModel.h"
 
+#include <QKeyEvent>
+#include <QPlainTextDocumentLayout>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextCursor>
+#include <QTextLayout>
+#include <QToolButton>
+
+#include <vector>
+
+namespace {
+
+// Sets a flag for the lifetime of a scope.
+struct Flag {
+    explicit Flag(bool& f) : flag(f), old(f) { flag = true; }
+    ~Flag() { flag = old; }
+    bool& flag;
+    bool old;
+};
+
+} // namespace
 
 RxScreenView::RxScreenView(RxTextModel& model, QWidget* parent)
     : QPlainTextEdit(parent)
     , m_model(model)
 {
+    setSchemeColours(ColoursOf(ColourScheme::Black));
     setReadOnly(true);
     setUndoRedoEnabled(false);
     setLineWrapMode(QPlainTextEdit::WidgetWidth);
@@ -22,6 +41,21 @@ RxScreenView::RxScreenView(RxTextModel& model, QWidget* parent)
     m_sinceSync.start();
     connect(&m_frame, &QTimer::timeout, this, &RxScreenView::syncNow);
     connect(&m_model, &RxTextModel::changed, this, &RxScreenView::scheduleSync);
+    connect(verticalScrollBar(), &QScrollBar::valueChanged, this, &RxScreenView::onScrolled);
+
+    m_notice = new QToolButton(this);
+    m_notice->setObjectName(QStringLiteral("rxNewTextNotice"));
+    m_notice->setText(QStringLiteral("New text below"));
+    m_notice->setArrowType(Qt::DownArrow);
+    m_notice->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    m_notice->setToolTip(QStringLiteral("Show the newest text (Ctrl+End)"));
+    m_notice->setAccessibleName(QStringLiteral("New text below"));
+    m_notice->setFocusPolicy(Qt::NoFocus);
+    m_notice->setCursor(Qt::ArrowCursor);
+    m_notice->setAutoRaise(false);
+    m_notice->hide();
+    connect(m_notice, &QToolButton::clicked, this, &RxScreenView::followEnd);
+
     syncNow();
 }
 
@@ -33,14 +67,15 @@ void RxScreenView::scheduleSync()
         m_frame.start(int(qMax<qint64>(0, FrameMs - m_sinceSync.elapsed())));
 }
 
-QString RxScreenView::ToDisplay(QStringView text, QChar prev)
+QString RxScreenView::ToDisplay(QStringView text, QChar prev, QChar next)
 {
     QString out;
     out.reserve(text.size());
-    for (qsizetype i = 0; i < text.size(); ++i) {
+    const qsizetype n = text.size();
+    for (qsizetype i = 0; i < n; ++i) {
         const QChar c = text[i];
         if (c == QLatin1Char('\r')) {
-            if (i + 1 < text.size() && text[i + 1] == QLatin1Char('\n'))
+            if ((i + 1 < n ? text[i + 1] : next) == QLatin1Char('\n'))
                 continue; // the LF makes the break
             out.append(QChar(LoneCrMark));
         } else if (c == QLatin1Char('\n')) {
@@ -53,6 +88,219 @@ QString RxScreenView::ToDisplay(QStringView text, QChar prev)
     return out;
 }
 
+// ---- Speaker colours ----------------------------------------------------------
+
+void RxScreenView::setSpeakerColours(bool on)
+{
+    if (on == m_speakerColours)
+        return;
+    m_speakerColours = on;
+    m_rewrite = true;
+    syncNow();
+}
+
+void RxScreenView::setSchemeColours(const SchemeColours& colours)
+{
+    m_scheme = colours;
+    m_formats[int(Speaker::Own)].setForeground(colours.own);
+    m_formats[int(Speaker::Banner)].setForeground(colours.banner);
+    if (m_speakerColours) {
+        m_rewrite = true;
+        syncNow();
+    }
+}
+
+const QTextCharFormat& RxScreenView::formatOf(Speaker speaker) const
+{
+    // The other station's text keeps the default format: the pane's text colour.
+    return m_formats[m_speakerColours ? int(speaker) : int(Speaker::Remote)];
+}
+
+void RxScreenView::rewriteAll()
+{
+    const QString& text = m_model.text();
+    // setPlainText gives the whole text the caret's format: keep that the plain one.
+    QTextCursor caret = textCursor();
+    if (caret.charFormat().hasProperty(QTextFormat::ForegroundBrush)) {
+        caret.clearSelection();
+        caret.setCharFormat(QTextCharFormat());
+        setTextCursor(caret);
+    }
+    if (!m_speakerColours) {
+        setPlainText(ToDisplay(text, m_model.charBeforeText()));
+        return;
+    }
+    // One plain text, then the formats over the runs that have one.
+    QString display;
+    display.reserve(text.size());
+    struct Span {
+        int from, to;
+        Speaker speaker;
+    };
+    std::vector<Span> spans;
+    qsizetype at = 0;
+    for (const RxTextModel::Run& run : m_model.runs()) {
+        const QChar prev = at > 0 ? text.at(at - 1) : m_model.charBeforeText();
+        const QChar next = at + run.length < text.size() ? text.at(at + run.length) : QChar();
+        const int from = int(display.size());
+        display += ToDisplay(QStringView(text).mid(at, run.length), prev, next);
+        if (run.speaker != Speaker::Remote && display.size() > from)
+            spans.push_back({from, int(display.size()), run.speaker});
+        at += run.length;
+    }
+    setPlainText(display);
+    if (spans.empty())
+        return;
+    QTextCursor cursor(document());
+    cursor.beginEditBlock();
+    for (const Span& s : spans) {
+        cursor.setPosition(s.from);
+        cursor.setPosition(s.to, QTextCursor::KeepAnchor);
+        cursor.setCharFormat(m_formats[int(s.speaker)]);
+    }
+    cursor.endEditBlock();
+}
+
+// The model's text from start to its end, appended run by run in each run's format.
+void RxScreenView::appendColoured(qsizetype start)
+{
+    const QString& text = m_model.text();
+    const std::deque<RxTextModel::Run>& runs = m_model.runs();
+    // Runs are found from the end: what is appended is usually short.
+    auto it = runs.end();
+    qsizetype runStart = text.size();
+    while (it != runs.begin()) {
+        --it;
+        runStart -= it->length;
+        if (runStart <= start)
+            break;
+    }
+    QTextCursor cursor(document());
+    cursor.movePosition(QTextCursor::End);
+    qsizetype at = start;
+    for (; it != runs.end(); ++it) {
+        const qsizetype end = runStart + it->length;
+        const QChar prev = at > 0 ? text.at(at - 1) : m_model.charBeforeText();
+        const QChar next = end < text.size() ? text.at(end) : QChar();
+        cursor.insertText(ToDisplay(QStringView(text).mid(at, end - at), prev, next), formatOf(it->speaker));
+        runStart = at = end;
+    }
+}
+
+// ---- Following the newest text ----------------------------------------------------
+
+void RxScreenView::setFollowing(bool on)
+{
+    if (on == m_following)
+        return;
+    m_following = on;
+    if (on)
+        m_notice->hide();
+    emit followingChanged(on);
+}
+
+void RxScreenView::onScrolled(int value)
+{
+    const int before = m_lastValue;
+    m_lastValue = value;
+    if (m_adjusting)
+        return;
+    // A value pulled back by a shrinking range is no move of the operator's.
+    QScrollBar* bar = verticalScrollBar();
+    if (before > bar->maximum())
+        return;
+    setFollowing(value >= bar->maximum());
+}
+
+void RxScreenView::followEnd()
+{
+    {
+        Flag adjusting(m_adjusting);
+        QTextCursor end = textCursor();
+        end.movePosition(QTextCursor::End);
+        setTextCursor(end);
+        verticalScrollBar()->setValue(verticalScrollBar()->maximum());
+    }
+    setFollowing(true);
+}
+
+void RxScreenView::keyPressEvent(QKeyEvent* event)
+{
+    if (event == QKeySequence::MoveToEndOfDocument) {
+        followEnd();
+        event->accept();
+        return;
+    }
+    if (!m_following && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        // The caret sits at the end while the operator reads back: line and
+        // page keys start from the lines in view instead of jumping there.
+        const int key = event->key();
+        const bool up = key == Qt::Key_Up || key == Qt::Key_PageUp;
+        const bool down = key == Qt::Key_Down || key == Qt::Key_PageDown;
+        if (up || down) {
+            Flag adjusting(m_adjusting);
+            const int value = verticalScrollBar()->value();
+            setTextCursor(cursorForPosition(QPoint(0, up ? 0 : viewport()->height() - 1)));
+            verticalScrollBar()->setValue(value);
+        }
+    }
+    QPlainTextEdit::keyPressEvent(event);
+}
+
+void RxScreenView::resizeEvent(QResizeEvent* event)
+{
+    QPlainTextEdit::resizeEvent(event);
+    placeNotice();
+}
+
+void RxScreenView::placeNotice()
+{
+    m_notice->adjustSize();
+    const QRect area = viewport()->geometry();
+    m_notice->move(area.right() - m_notice->width() - 6, area.bottom() - m_notice->height() - 6);
+}
+
+// Where the first line in view starts, as a document position.
+int RxScreenView::topLinePosition() const
+{
+    const QTextBlock block = firstVisibleBlock();
+    if (!block.isValid())
+        return 0;
+    const int line = verticalScrollBar()->value() - block.firstLineNumber();
+    const QTextLayout* layout = block.layout();
+    if (layout && line > 0 && line < layout->lineCount())
+        return block.position() + layout->lineAt(line).textStart();
+    return block.position();
+}
+
+// Scrolls so that the line holding position is the first in view.
+void RxScreenView::showLineAt(int position)
+{
+    QScrollBar* bar = verticalScrollBar();
+    const QTextBlock block = document()->findBlock(qMax(0, position));
+    if (!block.isValid()) {
+        bar->setValue(0);
+        return;
+    }
+    if (auto* layout = qobject_cast<QPlainTextDocumentLayout*>(document()->documentLayout()))
+        layout->ensureBlockLayout(block);
+    int line = 0;
+    if (block.layout()) {
+        const QTextLine tl = block.layout()->lineForTextPosition(position - block.position());
+        if (tl.isValid())
+            line = tl.lineNumber();
+    }
+    const int value = qMin(block.firstLineNumber() + line, bar->maximum());
+    // The scroll position is a line number; lines cut from the front leave
+    // the number and the line under it out of step, so move it even when
+    // the number comes out the same.
+    if (value == bar->value() && firstVisibleBlock() != block)
+        bar->setValue(value > 0 ? value - 1 : value + 1);
+    bar->setValue(value);
+}
+
+// ---- Sync -------------------------------------------------------------------------
+
 void RxScreenView::syncNow()
 {
     m_frame.stop();
@@ -62,37 +310,65 @@ void RxScreenView::syncNow()
     const quint64 trimmed = m_model.trimmedTotal() - m_seenTrimmed;
     const quint64 trimmedCr = m_model.trimmedCrTotal() - m_seenTrimmedCr;
     const bool reset = m_model.resetCount() != m_seenResets;
+    if (reset)
+        setFollowing(true); // nothing left to read back
+
+    Flag adjusting(m_adjusting);
+    const bool following = m_following;
+    // Held: the lines being read, as a position in the document before the edit.
+    const int top = following ? 0 : topLinePosition();
+    // Characters cut from the document's front, or -1 when all of it was replaced.
+    int removed = 0;
 
     const bool incremental = !reset && appended <= quint64(text.size())
         && trimmed <= quint64(document()->characterCount());
     if (!incremental) {
-        setPlainText(ToDisplay(text, m_model.charBeforeText()));
+        rewriteAll();
+        removed = -1;
+    } else if (m_rewrite) {
+        // Same text with other colours: the lines stay where they are.
+        removed = int(qMin<qsizetype>(qsizetype(trimmed - trimmedCr), document()->characterCount() - 1));
+        rewriteAll();
     } else if (appended > 0 || trimmed > 0) {
         QTextCursor cursor(document());
         cursor.beginEditBlock();
         if (appended > 0) {
             const qsizetype start = text.size() - qsizetype(appended);
-            const QChar prev = start > 0 ? text.at(start - 1) : m_model.charBeforeText();
-            cursor.movePosition(QTextCursor::End);
-            cursor.insertText(ToDisplay(QStringView(text).mid(start), prev));
+            if (m_speakerColours) {
+                appendColoured(start);
+            } else {
+                const QChar prev = start > 0 ? text.at(start - 1) : m_model.charBeforeText();
+                cursor.movePosition(QTextCursor::End);
+                cursor.insertText(ToDisplay(QStringView(text).mid(start), prev));
+            }
         }
         if (trimmed > 0) {
             // A CR LF pair is one character on screen.
-            const qsizetype remove = qsizetype(trimmed - trimmedCr);
+            removed = int(qMin<qsizetype>(qsizetype(trimmed - trimmedCr), document()->characterCount() - 1));
             cursor.setPosition(0);
-            cursor.setPosition(qMin<qsizetype>(remove, document()->characterCount() - 1), QTextCursor::KeepAnchor);
+            cursor.setPosition(removed, QTextCursor::KeepAnchor);
             cursor.removeSelectedText();
         }
         cursor.endEditBlock();
     }
+    m_rewrite = false;
     m_seenAppended = m_model.appendedTotal();
     m_seenTrimmed = m_model.trimmedTotal();
     m_seenTrimmedCr = m_model.trimmedCrTotal();
     m_seenResets = m_model.resetCount();
 
-    // The caret at the end, so the newest text is in view.
+    // The caret at the end; the newest text in view unless the operator reads back.
     QTextCursor end = textCursor();
     end.movePosition(QTextCursor::End);
     setTextCursor(end);
-    verticalScrollBar()->setValue(verticalScrollBar()->maximum());
+    if (following) {
+        verticalScrollBar()->setValue(verticalScrollBar()->maximum());
+        return;
+    }
+    showLineAt(removed < 0 || removed > top ? 0 : top - removed);
+    if (appended > 0 && m_notice->isHidden()) {
+        placeNotice();
+        m_notice->show();
+        m_notice->raise();
+    }
 }

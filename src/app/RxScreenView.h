@@ -1,14 +1,23 @@
 #pragma once
 
+#include "terminal/SpeakerColours.h"
+
 #include <QElapsedTimer>
 #include <QPlainTextEdit>
+#include <QTextCharFormat>
 #include <QTimer>
 
+class QToolButton;
 class RxTextModel;
 
 // txtMainChat: shows the RX text model. The model changes on every arrival;
 // the widget follows at most once per display frame, by appending at the end
 // and trimming the front, never by rewriting the whole text.
+//
+// At its end the view follows the newest text. Once the operator scrolls
+// away from the end it holds the lines being read (the caret still goes to
+// the end) and a notice says that new text is below, until the operator
+// scrolls back to the end, presses Ctrl+End or sends.
 class RxScreenView : public QPlainTextEdit
 {
     Q_OBJECT
@@ -20,15 +29,43 @@ public:
     // Brings the widget up to date now (tests, and the frame timer).
     void syncNow();
 
+    // Own text and banners in colours of their own (character formats over
+    // the plain text), in the colours of the current scheme.
+    void setSpeakerColours(bool on);
+    bool speakerColours() const { return m_speakerColours; }
+    void setSchemeColours(const SchemeColours& colours);
+
+    // Following the newest text, or held where the operator reads.
+    bool isFollowing() const { return m_following; }
+    // Back to the end, following again.
+    void followEnd();
+    // The "New text below" notice.
+    QToolButton* newTextNotice() const { return m_notice; }
+
     // How a piece of the model looks on screen: CR LF is a line break, a lone
     // LF a visible mark inside the line. prev is the model character before
-    // the piece (or a null QChar).
-    static QString ToDisplay(QStringView modelText, QChar prev = QChar());
+    // the piece, next the one after it (or a null QChar).
+    static QString ToDisplay(QStringView modelText, QChar prev = QChar(), QChar next = QChar());
     static constexpr char16_t LoneLfMark = 0x240A; // SYMBOL FOR LINE FEED
     static constexpr char16_t LoneCrMark = 0x240D; // SYMBOL FOR CARRIAGE RETURN
 
+signals:
+    void followingChanged(bool following);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
 private:
     void scheduleSync();
+    void rewriteAll();
+    void appendColoured(qsizetype start);
+    void onScrolled(int value);
+    void setFollowing(bool on);
+    void placeNotice();
+    int topLinePosition() const;
+    void showLineAt(int position);
+    const QTextCharFormat& formatOf(Speaker speaker) const;
 
     RxTextModel& m_model;
     QTimer m_frame;
@@ -37,4 +74,14 @@ private:
     quint64 m_seenTrimmed = 0;
     quint64 m_seenTrimmedCr = 0;
     quint64 m_seenResets = 0;
+
+    bool m_speakerColours = false;
+    bool m_rewrite = false;
+    SchemeColours m_scheme;
+    QTextCharFormat m_formats[3];
+
+    bool m_following = true;
+    bool m_adjusting = false; // scroll changes of our own, not the operator's
+    int m_lastValue = 0;
+    QToolButton* m_notice = nullptr;
 };

@@ -15,6 +15,7 @@
 #include "app/frmAbout.h"
 #include "ptt/RadioCatalogue.h"
 #include "settings/SettingsLocation.h"
+#include "terminal/SpeakerColours.h"
 
 #include "dialogs/frmConnect.h"
 #include "dialogs/frmSetup.h"
@@ -152,6 +153,10 @@ void frmKeldoTerminal::buildMenus()
     }
     connect(black, &QAction::triggered, this, [this] { mnuColor_Click(QStringLiteral("Black")); });
     connect(white, &QAction::triggered, this, [this] { mnuColor_Click(QStringLiteral("White")); });
+    colour->addSeparator();
+    QAction* speakers = addAction(colour, QStringLiteral("mnuSpeakerColours"), QStringLiteral("Speaker Colours"));
+    speakers->setCheckable(true);
+    connect(speakers, &QAction::triggered, this, &frmKeldoTerminal::mnuSpeakerColours_Click);
 
     // The mode menu only carries check marks; the mode is chosen in the setup dialog.
     m_menuMode = bar->addMenu(QStringLiteral("Mode"));
@@ -319,6 +324,10 @@ bool frmKeldoTerminal::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == m_tx && event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
+        // Ctrl+End also brings the RX screen back to its newest text; the
+        // TX box goes to its own end as usual.
+        if (key->matches(QKeySequence::MoveToEndOfDocument))
+            m_rx->followEnd();
         if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
             // Enter never enters the TX box; it sends only while sending is allowed.
             if (m_session.display.sendVisible())
@@ -343,8 +352,11 @@ void frmKeldoTerminal::putBackUnsentText(const QString& text)
 
 void frmKeldoTerminal::cmdEnviar_Click()
 {
-    if (m_session.terminal.SendTypedText(m_tx->toPlainText()))
+    if (m_session.terminal.SendTypedText(m_tx->toPlainText())) {
         m_tx->clear();
+        // Sending ends reading back: the echo and the answer are what matter now.
+        m_rx->followEnd();
+    }
 }
 
 // ---- Start-up -------------------------------------------------------------------
@@ -452,6 +464,8 @@ bool frmKeldoTerminal::Form_Load(const QString& programPath)
         mnuColor_Click(QStringLiteral("White"));
     else if (s.colour == QLatin1String("Black"))
         mnuColor_Click(QStringLiteral("Black"));
+    if (s.speakerColours)
+        mnuSpeakerColours_Click(true);
     // 16. Unkeyed.
     se.ptt.PttOff();
     m_loaded = true;
@@ -686,10 +700,19 @@ void frmKeldoTerminal::mnuColor_Click(const QString& scheme)
     m_colourActions[0]->setChecked(!white);
     m_colourActions[1]->setChecked(white);
     m_session.s().colour = scheme;
+    const SchemeColours colours = ColoursOf(white ? ColourScheme::White : ColourScheme::Black);
     for (QPlainTextEdit* pane : {static_cast<QPlainTextEdit*>(m_rx), m_tx}) {
         QPalette pal = pane->palette();
-        pal.setColor(QPalette::Base, white ? Qt::white : Qt::black);
-        pal.setColor(QPalette::Text, white ? Qt::black : QColor(0, 255, 0));
+        pal.setColor(QPalette::Base, colours.background);
+        pal.setColor(QPalette::Text, colours.text);
         pane->setPalette(pal);
     }
+    m_rx->setSchemeColours(colours);
+}
+
+void frmKeldoTerminal::mnuSpeakerColours_Click(bool on)
+{
+    action(QStringLiteral("mnuSpeakerColours"))->setChecked(on);
+    m_session.s().speakerColours = on;
+    m_rx->setSpeakerColours(on);
 }

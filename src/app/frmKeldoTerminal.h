@@ -64,6 +64,7 @@ public:
     void mnuAbout_Click();
     void mnuSize_Click(int points);
     void mnuColor_Click(const QString& scheme);
+    void mnuSpeakerColours_Click(bool on);
     void cmdEnviar_Click();
 
     // The modem program of the current mode (start-up step 11).

@@ -352,6 +352,7 @@ void SettingsStore::readFrom(const IniDocument& doc)
     s.savePathFile = r.text(Path, "Save Path File", pathDefault);
 
     s.pttTimeoutSeconds = int(r.number(Options, "PTT Timeout", d.pttTimeoutSeconds, 0, 86400));
+    s.speakerColours = r.number(Options, "Speaker Colours", d.speakerColours ? 1 : 0, 0, 1) == 1;
 
     s.portDevices.clear();
     for (int n = 1; n <= 16; ++n) {
@@ -415,6 +416,7 @@ void SettingsStore::writeTo(IniDocument& doc) const
     w(Path, "Save Path File", s.savePathFile);
 
     w(Options, "PTT Timeout", s.pttTimeoutSeconds);
+    w(Options, "Speaker Colours", qint64(s.speakerColours ? 1 : 0));
 }
 
 void SettingsStore::LoadSettings()

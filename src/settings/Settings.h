@@ -66,6 +66,8 @@ struct Settings
     // Longest continuous keying in seconds before the terminal unkeys by
     // itself; 0 turns the time-out off.
     int pttTimeoutSeconds = 300;
+    // Own text and banners in colours of their own in the RX screen.
+    bool speakerColours = false;
 
     // [Ports]: COMn=device, read only (kept in the file like any unknown line).
     QMap<int, QString> portDevices;

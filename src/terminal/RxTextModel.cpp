@@ -6,17 +6,29 @@
 // connection banners must not grow the screen without end.
 static constexpr qsizetype HardCeiling = 16 * RxTextModel::Cap;
 
-void RxTextModel::appendCapped(const QString& text)
+void RxTextModel::addRun(qsizetype length, Speaker speaker)
+{
+    if (length <= 0)
+        return;
+    if (!m_runs.empty() && m_runs.back().speaker == speaker)
+        m_runs.back().length += length;
+    else
+        m_runs.push_back({length, speaker});
+}
+
+void RxTextModel::appendCapped(const QString& text, Speaker speaker)
 {
     m_text.append(text);
+    addRun(text.size(), speaker);
     m_appendedTotal += quint64(text.size());
     trimToCap();
     emit changed();
 }
 
-void RxTextModel::appendUncapped(const QString& text)
+void RxTextModel::appendUncapped(const QString& text, Speaker speaker)
 {
     m_text.append(text);
+    addRun(text.size(), speaker);
     m_appendedTotal += quint64(text.size());
     if (m_text.size() > HardCeiling)
         trimToCap();
@@ -26,6 +38,7 @@ void RxTextModel::appendUncapped(const QString& text)
 void RxTextModel::clear()
 {
     m_text.clear();
+    m_runs.clear();
     m_charBefore = QChar();
     ++m_resets;
     emit changed();
@@ -46,6 +59,15 @@ void RxTextModel::trimToCap()
     m_trimmedTotal += quint64(excess);
     m_charBefore = m_text.at(excess - 1);
     m_text.remove(0, excess);
+    for (qsizetype left = excess; left > 0;) {
+        Run& front = m_runs.front();
+        if (front.length > left) {
+            front.length -= left;
+            break;
+        }
+        left -= front.length;
+        m_runs.pop_front();
+    }
 }
 
 void RxTextModel::ConvertReceivedInto(QString& out, const char* data, qsizetype size)

@@ -4,6 +4,11 @@
 #include <QObject>
 #include <QString>
 
+#include <deque>
+
+// Who a piece of the RX screen's text belongs to, for speaker colours.
+enum class Speaker : quint8 { Remote, Own, Banner };
+
 // The RX screen's text, exactly as the conversation made it: CR LF line
 // breaks, lone LF characters, capped at its last 64000 characters after
 // received and echoed text. The widget mirrors it at most once per frame.
@@ -19,10 +24,18 @@ public:
     qsizetype length() const { return m_text.size(); }
 
     // Received or echoed text: appended, then the cap applies.
-    void appendCapped(const QString& text);
+    void appendCapped(const QString& text, Speaker speaker = Speaker::Remote);
     // Banners and headers: appended without the cap.
-    void appendUncapped(const QString& text);
+    void appendUncapped(const QString& text, Speaker speaker = Speaker::Remote);
     void clear();
+
+    // Who said what: consecutive runs covering the text from its start,
+    // trimmed with it. Neighbouring runs always differ in speaker.
+    struct Run {
+        qsizetype length;
+        Speaker speaker;
+    };
+    const std::deque<Run>& runs() const { return m_runs; }
 
     // Received bytes as the screen shows them: CR and CR LF become CR LF,
     // every other byte (a lone LF too) its ANSI character.
@@ -42,8 +55,10 @@ signals:
 
 private:
     void trimToCap();
+    void addRun(qsizetype length, Speaker speaker);
 
     QString m_text;
+    std::deque<Run> m_runs;
     quint64 m_appendedTotal = 0;
     quint64 m_trimmedTotal = 0;
     quint64 m_trimmedCrTotal = 0;

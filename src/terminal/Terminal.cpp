@@ -136,8 +136,8 @@ void Terminal::UpdateTransmitProgress(const QString& count)
         return;
 
     if (m_conn.LastSpeaker != 2)
-        m_rx.appendUncapped(QLatin1Char('>') + m_settings.s().myCallsign + CrLf);
-    m_rx.appendCapped(m_conn.PendingEcho);
+        m_rx.appendUncapped(QLatin1Char('>') + m_settings.s().myCallsign + CrLf, Speaker::Own);
+    m_rx.appendCapped(m_conn.PendingEcho, Speaker::Own);
     m_display.setClearEnabled(true);
     m_conn.PendingEcho.clear();
     m_conn.BytesToSend = 0;
@@ -156,7 +156,7 @@ void Terminal::UpdateTransmitProgress(const QString& count)
 void Terminal::ReceiveDataBytes(const QByteArray& bytes)
 {
     if (m_conn.LastSpeaker != 1)
-        m_rx.appendUncapped(QLatin1Char('<') + m_conn.OtherStation() + CrLf);
+        m_rx.appendUncapped(QLatin1Char('<') + m_conn.OtherStation() + CrLf, Speaker::Remote);
     m_conn.LastSpeaker = 1;
     if (m_conn.BytesReceived < std::numeric_limits<qint64>::max() - bytes.size())
         m_conn.BytesReceived += bytes.size();
@@ -172,7 +172,7 @@ void Terminal::ReceiveDataBytes(const QByteArray& bytes)
     }
     QString text;
     RxTextModel::ConvertReceivedInto(text, data, size);
-    m_rx.appendCapped(text);
+    m_rx.appendCapped(text, Speaker::Remote);
 }
 
 QString Terminal::CallChain(const ConnectionState& c)
@@ -193,7 +193,8 @@ QString Terminal::UtcTimeStamp() const
 void Terminal::AppendConnectBanner()
 {
     m_rx.appendUncapped(CrLf + QStringLiteral("          ******* ") + CallChain(m_conn) + QStringLiteral(" *******  ")
-                        + UtcTimeStamp() + CrLf + CrLf);
+                        + UtcTimeStamp() + CrLf + CrLf,
+                        Speaker::Banner);
 }
 
 void Terminal::ClearScreen()

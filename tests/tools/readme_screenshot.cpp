@@ -1,5 +1,9 @@
-// Takes the README's screenshot: the real main window in a conversation with
-// the practice modem. Run it under Xvfb: xvfb-run build/tests/readme-screenshot OUT.png
+// Takes the README's screenshots: the real main window in a conversation with
+// the practice modem. Run it under Xvfb:
+//   xvfb-run -a build/tests/readme-screenshot docs        (all of them into docs/)
+//   xvfb-run -a build/tests/readme-screenshot OUT.png     (the conversation only)
+// The folder gets conversation.png, speaker-colours-black.png,
+// speaker-colours-white.png and reading-back.png.
 #include "app/RxScreenView.h"
 #include "app/Session.h"
 #include "app/frmKeldoTerminal.h"
@@ -10,6 +14,7 @@
 #include <QFile>
 #include <QPlainTextEdit>
 #include <QScreen>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -23,7 +28,10 @@ static bool waitFor(const std::function<bool()>& condition, int ms = 20000)
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("conversation.png");
+    const QString arg = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("conversation.png");
+    const bool all = !arg.endsWith(QLatin1String(".png"));
+    const QDir folder(all ? arg : QString());
+    const QString out = all ? folder.filePath("conversation.png") : arg;
 
     SimProcess sim({"--speed", "8", "--reply", "text:GM OM, RST 599 HERE IN MADRID. NAME IS PACO. HW?"});
     if (!sim.start()) {
@@ -68,15 +76,65 @@ int main(int argc, char* argv[])
     window.txtMainChat()->syncNow();
     QTest::qWait(100);
 
-    const QPixmap shot = window.screen() ? window.screen()->grabWindow(0, window.frameGeometry().x(),
-                                                                       window.frameGeometry().y(),
-                                                                       window.frameGeometry().width(),
-                                                                       window.frameGeometry().height())
-                                         : QPixmap();
-    const QPixmap image = shot.isNull() ? window.grab() : shot;
-    if (!image.save(out))
+    auto save = [&](const QString& path) {
+        window.txtMainChat()->syncNow();
+        QTest::qWait(100);
+        const QRect frame = window.frameGeometry();
+        const QPixmap shot = window.screen()
+            ? window.screen()->grabWindow(0, frame.x(), frame.y(), frame.width(), frame.height())
+            : QPixmap();
+        const QPixmap image = shot.isNull() ? window.grab() : shot;
+        if (!image.save(path))
+            return false;
+        std::printf("wrote %s\n", qPrintable(path));
+        return true;
+    };
+    if (!save(out))
         return 5;
-    std::printf("wrote %s\n", qPrintable(out));
+    if (!all) {
+        window.close();
+        return 0;
+    }
+
+    // Speaker colours over a few more turns, in both schemes.
+    auto replies = [&] { return session.rx.text().count("HW?"); };
+    auto turn = [&](const QString& text) {
+        const int before = replies();
+        say(text);
+        return waitFor([&] { return replies() > before; }, 60000);
+    };
+    if (!waitFor([&] { return replies() >= 2; }, 60000))
+        return 6;
+    window.mnuSpeakerColours_Click(true);
+    if (!turn("73 AND GOOD DX") || !turn("QRZ? DE N0CALL-1"))
+        return 7;
+    window.txtTXChat()->setPlainText("TNX FOR THE QSO");
+    // From the top, so the connection banner is in view.
+    window.txtMainChat()->syncNow();
+    window.txtMainChat()->verticalScrollBar()->setValue(0);
+    if (!save(folder.filePath("speaker-colours-black.png")))
+        return 8;
+    window.mnuColor_Click("White");
+    if (!save(folder.filePath("speaker-colours-white.png")))
+        return 8;
+    window.mnuColor_Click("Black");
+
+    // Reading back: the view held a few lines up while the answer comes in.
+    for (const char* text : {"PSE QSL VIA BURO", "WX HERE IS SUNNY, 22 C", "RIG IS 100 W TO A DIPOLE"})
+        if (!turn(QString::fromLatin1(text)))
+            return 9;
+    const int before = replies();
+    say("HOW COPY?");
+    if (!waitFor([&] { return session.rx.text().endsWith("HOW COPY?\r\n"); }, 30000))
+        return 10;
+    window.txtMainChat()->syncNow();
+    QScrollBar* bar = window.txtMainChat()->verticalScrollBar();
+    bar->setValue(qMax(0, bar->maximum() - 8));
+    if (!waitFor([&] { return replies() > before; }, 60000))
+        return 11;
+    window.txtTXChat()->setPlainText("SORRY, I WAS READING BACK");
+    if (!save(folder.filePath("reading-back.png")))
+        return 12;
     window.close();
     return 0;
 }
