@@ -51,6 +51,7 @@ QStringList differences(const Settings& a, const Settings& b)
     CMP(keldoHfPath); CMP(keldoFmPath); CMP(keldoSatPath); CMP(fontSize); CMP(colour);
     CMP(topPosition); CMP(leftPosition); CMP(terminalWidth); CMP(terminalHeight); CMP(windowState);
     CMP(loadPathFile); CMP(savePathFile); CMP(portDevices); CMP(pttTimeoutSeconds);
+    CMP(notifyIncomingCall); CMP(logConversations); CMP(logFolder);
 #undef CMP
     return out;
 }
@@ -174,7 +175,7 @@ void TestSettings::firstSaveWritesEveryKey()
     QCOMPARE(doc.keys("Position"),
              (QStringList{"Top Position", "Left Position", "Terminal Width", "Terminal Height", "Window State"}));
     QCOMPARE(doc.keys("Path"), (QStringList{"Load Path File", "Save Path File"}));
-    QCOMPARE(doc.keys("Options"), (QStringList{"PTT Timeout"}));
+    QCOMPARE(doc.keys("Options"), (QStringList{"PTT Timeout", "Notify on Incoming Call", "Log Conversations", "Log Folder"}));
     for (const char* list : {"ConnectHF List", "ConnectFM List", "ConnectSAT List", "Via1 List", "Via2 List"})
         for (const QString& key : listKeys(list))
             QCOMPARE(doc.value("Setup", key, "missing"), QString());

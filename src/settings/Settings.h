@@ -66,6 +66,12 @@ struct Settings
     // Longest continuous keying in seconds before the terminal unkeys by
     // itself; 0 turns the time-out off.
     int pttTimeoutSeconds = 300;
+    // An incoming call also raises a desktop notification and a sound.
+    bool notifyIncomingCall = false;
+    // Each conversation appended to a daily file in logFolder (empty: the
+    // "KELDO Terminal logs" folder beside the settings file).
+    bool logConversations = false;
+    QString logFolder;
 
     // [Ports]: COMn=device, read only (kept in the file like any unknown line).
     QMap<int, QString> portDevices;

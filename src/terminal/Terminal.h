@@ -8,6 +8,7 @@ class SettingsStore;
 class DisplayState;
 class RxTextModel;
 class ModemLink;
+class ConversationLog;
 struct ConnectionState;
 
 // modTerminal: outgoing and incoming text, banners and the connection display.
@@ -32,12 +33,19 @@ public:
     void ClearScreen();
 
     void setClock(std::function<QDateTime()> utcNow) { m_clock = std::move(utcNow); }
+    QDateTime utcNow() const { return m_clock(); }
+    // Where conversations are logged (none by default).
+    void setLog(ConversationLog* log) { m_log = log; }
 
     // TX box text with every line break as CR LF.
     static QString ToWireLineBreaks(const QString& txText);
     // Half to even, as the progress bar rounds.
     static int ProgressPercent(qint64 bytesToSend, qint64 remaining);
     static QString CallChain(const ConnectionState& conn);
+
+signals:
+    // A connection came up that this station did not call.
+    void incomingCall(const QString& caller);
 
 private:
     SettingsStore& m_settings;
@@ -46,4 +54,5 @@ private:
     RxTextModel& m_rx;
     ModemLink& m_link;
     std::function<QDateTime()> m_clock;
+    ConversationLog* m_log = nullptr;
 };
