@@ -116,7 +116,9 @@ private slots:
         const QDir logs(QDir(dir.path()).filePath("KELDO Terminal logs"));
         const auto logText = [&] {
             const QStringList files = logs.entryList({"*.log"}, QDir::Files);
-            QFile f(files.isEmpty() ? QString() : logs.filePath(files.first()));
+            if (files.isEmpty())
+                return QByteArray();
+            QFile f(logs.filePath(files.first()));
             return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
         };
         // The banner is on file once the terminal has the connection.

@@ -270,6 +270,23 @@ void TestConversationE2E::unwritableLogReportedOnce()
     QTRY_COMPARE(boxes.count(), 2);
     QVERIFY(f.session->link.bothConnected());
     boxes.take();
+
+    // Another folder chosen from the menu takes the conversation from there on.
+    const QString other = QDir(f.dir.path()).filePath("other logs");
+    QVERIFY(QDir().mkdir(other));
+    f.window->chooseFolder = [&](const QString& current) {
+        return current == folder ? other : QString();
+    };
+    f.window->action("mnuLogFolder")->trigger();
+    QCOMPARE(f.session->s().logFolder, other);
+    // What could not be written before goes there too.
+    QCOMPARE(readFile(QDir(other).filePath("2026-12-07.log")),
+             QByteArray("LINE 5\n******* Connection ended  08:00:00 UTC\n\n"
+                        "******* EA1ABC <-> N0CALL-1 *******  2026-12-07 08:00:00 UTC\n"));
+    sim.writeControl("say THERE");
+    QTRY_VERIFY(readFile(QDir(other).filePath("2026-12-07.log")).endsWith("<EA1ABC  08:00:00 UTC\nTHERE\n"));
+    QTRY_COMPARE(tooltip(), QString());
+    QCOMPARE(boxes.count(), 0);
 }
 
 QTEST_MAIN(TestConversationE2E)

@@ -473,7 +473,7 @@ void TestSettings::saveMergesWithOtherWriters()
     // Every key of ours is written on every save: the last writer wins.
     QCOMPARE(after.value("Setup", "HF Host"), QStringLiteral("localhost"));
     QCOMPARE(after.value("Setup", "My Callsign"), QStringLiteral("EA4ZZZ"));
-    QCOMPARE(after.sections(), (QStringList{"PTT", "Setup", "Position", "Path", "Elsewhere"}));
+    QCOMPARE(after.sections(), (QStringList{"PTT", "Setup", "Position", "Path", "Options", "Elsewhere"}));
 }
 
 void TestSettings::saveRunsHookFirst()
