@@ -219,6 +219,11 @@ void TestConversationE2E::conversationLogged()
     sim.writeControl("say NOT LOGGED");
     QTRY_VERIFY(f.session->rx.text().endsWith("NOT LOGGED\r\n"));
     QVERIFY(readFile(log).endsWith("73\n******* Logging switched off  10:22:00 UTC\n"));
+    // Switched on again mid-connection, the record starts there.
+    w.action("mnuLog")->trigger();
+    sim.writeControl("say LOGGED AGAIN");
+    QTRY_VERIFY(readFile(log).endsWith("Logging switched off  10:22:00 UTC\n\n"
+                                       "******* EA1ABC <-> N0CALL-1 *******  2026-12-07 10:22:00 UTC\nLOGGED AGAIN\n"));
     QVERIFY(boxes.verify());
 }
 
@@ -287,6 +292,12 @@ void TestConversationE2E::unwritableLogReportedOnce()
     QTRY_VERIFY(readFile(QDir(other).filePath("2026-12-07.log")).endsWith("<EA1ABC  08:00:00 UTC\nTHERE\n"));
     QTRY_COMPARE(tooltip(), QString());
     QCOMPARE(boxes.count(), 0);
+
+    // Shutdown completes the unfinished line and closes the record.
+    sim.writeControl("rawdata HALF");
+    QTRY_VERIFY(readFile(QDir(other).filePath("2026-12-07.log")).endsWith("THERE\nHALF"));
+    f.window->close();
+    QVERIFY(readFile(QDir(other).filePath("2026-12-07.log")).endsWith("THERE\nHALF\n******* Terminal closed  08:00:00 UTC\n"));
 }
 
 QTEST_MAIN(TestConversationE2E)

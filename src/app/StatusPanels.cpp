@@ -92,6 +92,7 @@ StatusPanels::StatusPanels(QWidget* parent)
     : QFrame(parent)
 {
     setObjectName(QStringLiteral("stbStatus"));
+    setAccessibleName(QStringLiteral("Status bar"));
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 2, 0, 2);
     layout->setSpacing(2);
