@@ -29,6 +29,7 @@ const char* firstDifference(const Settings& a, const Settings& b)
     SAME(keldoHfPath); SAME(keldoFmPath); SAME(keldoSatPath); SAME(fontSize); SAME(colour);
     SAME(topPosition); SAME(leftPosition); SAME(terminalWidth); SAME(terminalHeight); SAME(windowState);
     SAME(loadPathFile); SAME(savePathFile); SAME(portDevices); SAME(pttTimeoutSeconds); SAME(speakerColours);
+    SAME(notifyIncomingCall); SAME(logConversations); SAME(logFolder);
 #undef SAME
     return nullptr;
 }

@@ -7,7 +7,7 @@ packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-serialport-dev libqt6svg6 libqt6svg6-dev
   qt6-qpa-plugins libgl-dev
-  xvfb xauth socat libhamlib-utils
+  xvfb xauth socat libhamlib-utils dbus-daemon
   clang libclang-rt-14-dev fonts-dejavu-core
   desktop-file-utils appstream dpkg-dev file util-linux
 )

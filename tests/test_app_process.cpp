@@ -205,6 +205,54 @@ private slots:
         }
         QVERIFY(!QFile::exists(QDir(dir.path()).filePath("KELDO Terminal.ini")));
     }
+
+    // Killed outright mid-conversation, the program leaves in its log every
+    // line it had shown, the unfinished one included.
+    void killedProgramLeavesItsLog()
+    {
+        SimProcess sim({"--reply", "none"});
+        QVERIFY2(sim.start(), qPrintable(sim.errorString()));
+        QTemporaryDir dir;
+        const QString terminal = copyInto(KELDO_TERMINAL_EXE, dir.path(), "keldo-terminal");
+        QVERIFY(!terminal.isEmpty());
+        {
+            QFile f(QDir(dir.path()).filePath("KELDO Terminal.ini"));
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(QString("[Setup]\r\nAutoLaunch=0\r\nHF Host=127.0.0.1\r\nHF TCP Port=%1\r\n"
+                            "[Options]\r\nLog Conversations=1\r\n")
+                        .arg(sim.port()).toUtf8());
+        }
+        QProcess app;
+        app.setProgram(terminal);
+        app.start();
+        QVERIFY(app.waitForStarted());
+        QVERIFY(sim.waitForOutput("<- LISTEN ON", 30000));
+        sim.writeControl("callin EB2XYZ");
+        const QDir logs(QDir(dir.path()).filePath("KELDO Terminal logs"));
+        const auto logText = [&] {
+            const QStringList files = logs.entryList({"*.log"}, QDir::Files);
+            if (files.isEmpty())
+                return QByteArray();
+            QFile f(logs.filePath(files.first()));
+            return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+        };
+        // The banner is on file once the terminal has the connection.
+        QTRY_VERIFY_WITH_TIMEOUT(logText().startsWith("******* EB2XYZ <-> "), 30000);
+        for (int i = 1; i <= 20; ++i)
+            sim.writeControl(QString("say LINE %1 OF THE REPORT").arg(i));
+        sim.writeControl("rawdata UNFINISHED");
+        QTRY_VERIFY_WITH_TIMEOUT(logText().endsWith("UNFINISHED"), 30000);
+        ::kill(pid_t(app.processId()), SIGKILL);
+        QVERIFY(app.waitForFinished(15000));
+
+        const QList<QByteArray> lines = logText().split('\n');
+        QCOMPARE(lines.size(), 23);
+        QVERIFY(lines[0].startsWith("******* EB2XYZ <-> N0CALL-1 *******  "));
+        QVERIFY(lines[1].startsWith("<EB2XYZ  "));
+        for (int i = 1; i <= 20; ++i)
+            QCOMPARE(lines[i + 1], QString("LINE %1 OF THE REPORT").arg(i).toUtf8());
+        QCOMPARE(lines[22], QByteArray("UNFINISHED"));
+    }
 };
 
 QTEST_MAIN(TestAppProcess)

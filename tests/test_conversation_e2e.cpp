@@ -44,6 +44,25 @@ class TestConversationE2E : public QObject
         QTest::keyClick(tx, Qt::Key_Return);
     }
 
+    // A main window linked up with the practice modem; options go to [Options].
+    static bool linkUp(TerminalFixture& f, SimProcess& sim, const QString& options)
+    {
+        f.writeIni(QString("[Setup]\r\nAutoLaunch=0\r\nHF Host=127.0.0.1\r\nHF TCP Port=%1\r\n"
+                           "My Callsign=N0CALL-1\r\n[Options]\r\n%2")
+                       .arg(sim.port()).arg(options).toUtf8());
+        if (!f.load())
+            return false;
+        f.window->show();
+        return sim.waitForOutput("<- LISTEN ON")
+            && QTest::qWaitFor([&] { return f.session->display.panel(Panel::Tcp).picture == Picture::LedVerde; }, 20000);
+    }
+
+    static QByteArray readFile(const QString& path)
+    {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
 private slots:
     void wholeConversation()
     {
@@ -140,7 +159,146 @@ private slots:
         QTRY_VERIFY(f.session->rx.text().contains("<EB2XYZ\r\nHELLO N0CALL\r\n"));
         QVERIFY(boxes.verify());
     }
+
+    void conversationLogged();
+    void unwritableLogReportedOnce();
 };
+
+
+// The conversation log: what the screen shows, with UTC times, written
+// through, and a log that cannot be written reported without stopping anything.
+void TestConversationE2E::conversationLogged()
+{
+    SimProcess sim({"--step", "--reply", "none"});
+    QVERIFY2(sim.start(), qPrintable(sim.errorString()));
+    TerminalFixture f;
+    MessageBoxRecorder boxes;
+    QVERIFY(linkUp(f, sim, "Log Conversations=1\r\n"));
+    frmKeldoTerminal& w = *f.window;
+    QVERIFY(w.action("mnuLog")->isChecked());
+    QDateTime now(QDate(2026, 12, 7), QTime(10, 20, 30), Qt::UTC);
+    f.session->terminal.setClock([&] { return now; });
+    const QString log = QDir(f.dir.path()).filePath("KELDO Terminal logs/2026-12-07.log");
+
+    sim.writeControl("callin EB2XYZ");
+    QTRY_COMPARE(f.session->display.panel(Panel::Indicativos).text, QString("EB2XYZ <-> N0CALL-1"));
+    now = now.addSecs(5);
+    sim.writeControl("say HELLO N0CALL");
+    QTRY_VERIFY(f.session->rx.text().endsWith("HELLO N0CALL\r\n"));
+    sim.writeControl("rawdata \\xC4RGER");
+    // Written through at once, the partial line too.
+    QTRY_VERIFY(readFile(log).endsWith("HELLO N0CALL\n\xC3\x84RGER"));
+
+    now = now.addSecs(25);
+    typeLine(w, "GOOD DAY");
+    QVERIFY(sim.waitForOutputMatch(QRegularExpression("^<= 9 bytes")).size());
+    QVERIFY(stepTo(sim, "-> BUFFER 0"));
+    QTRY_VERIFY(f.session->rx.text().endsWith("GOOD DAY\r\n"));
+    QVERIFY(stepTo(sim, "-> PTT OFF"));
+    now = now.addSecs(60);
+    sim.writeControl("disconnect");
+    QTRY_COMPARE(f.session->display.panel(Panel::Indicativos).text, QString("Disconnected"));
+
+    QCOMPARE(QString::fromUtf8(readFile(log)),
+             QString("******* EB2XYZ <-> N0CALL-1 *******  2026-12-07 10:20:30 UTC\n"
+                     "<EB2XYZ  10:20:35 UTC\n"
+                     "HELLO N0CALL\n"
+                     "\u00C4RGER\n"
+                     ">N0CALL-1  10:21:00 UTC\n"
+                     "GOOD DAY\n"
+                     "******* Connection ended  10:22:00 UTC\n"));
+
+    // The next conversation follows after a blank line; switched off, nothing more is written.
+    sim.writeControl("callin EA1ABC");
+    QTRY_COMPARE(f.session->display.panel(Panel::Indicativos).text, QString("EA1ABC <-> N0CALL-1"));
+    sim.writeControl("say 73");
+    QTRY_VERIFY(readFile(log).endsWith("\n\n******* EA1ABC <-> N0CALL-1 *******  2026-12-07 10:22:00 UTC\n"
+                                       "<EA1ABC  10:22:00 UTC\n73\n"));
+    w.action("mnuLog")->trigger();
+    QVERIFY(!f.session->s().logConversations);
+    sim.writeControl("say NOT LOGGED");
+    QTRY_VERIFY(f.session->rx.text().endsWith("NOT LOGGED\r\n"));
+    QVERIFY(readFile(log).endsWith("73\n******* Logging switched off  10:22:00 UTC\n"));
+    // Switched on again mid-connection, the record starts there.
+    w.action("mnuLog")->trigger();
+    sim.writeControl("say LOGGED AGAIN");
+    QTRY_VERIFY(readFile(log).endsWith("Logging switched off  10:22:00 UTC\n\n"
+                                       "******* EA1ABC <-> N0CALL-1 *******  2026-12-07 10:22:00 UTC\nLOGGED AGAIN\n"));
+    QVERIFY(boxes.verify());
+}
+
+void TestConversationE2E::unwritableLogReportedOnce()
+{
+    SimProcess sim({"--reply", "none"});
+    QVERIFY2(sim.start(), qPrintable(sim.errorString()));
+    TerminalFixture f;
+    // A regular file where the folder should be: not writable even for root.
+    const QString folder = QDir(f.dir.path()).filePath("logs");
+    QFile blocker(folder);
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    MessageBoxRecorder boxes;
+    QVERIFY(linkUp(f, sim, QString("Log Conversations=1\r\nLog Folder=%1\r\n").arg(folder)));
+    f.session->terminal.setClock([] { return QDateTime(QDate(2026, 12, 7), QTime(8, 0), Qt::UTC); });
+    const auto tooltip = [&] { return f.session->display.panel(Panel::Bytes).toolTip; };
+
+    sim.writeControl("callin EB2XYZ");
+    QTRY_COMPARE(f.session->display.panel(Panel::Indicativos).text, QString("EB2XYZ <-> N0CALL-1"));
+    for (int i = 1; i <= 3; ++i)
+        sim.writeControl(QString("say LINE %1").arg(i));
+    QTRY_VERIFY(f.session->rx.text().endsWith("LINE 3\r\n"));
+    QTRY_COMPARE(boxes.count(), 1);
+    QVERIFY(boxes.shown().first().text.contains(folder));
+    QCOMPARE(boxes.shown().first().icon, MessageBox::Icon::Warning);
+    QVERIFY(tooltip().startsWith("Conversation log cannot be written: "));
+
+    // Writable again: what waited is written, and the tooltip clears.
+    QVERIFY(QFile::remove(folder));
+    QVERIFY(QDir().mkdir(folder));
+    sim.writeControl("say LINE 4");
+    const QString log = QDir(folder).filePath("2026-12-07.log");
+    QTRY_VERIFY(readFile(log).endsWith("LINE 1\nLINE 2\nLINE 3\nLINE 4\n"));
+    QVERIFY(readFile(log).startsWith("******* EB2XYZ <-> N0CALL-1 *******  "));
+    QTRY_COMPARE(tooltip(), QString());
+
+    // Failing again in the same conversation: no second box; the next conversation reports anew.
+    QVERIFY(QDir(folder).removeRecursively());
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    sim.writeControl("say LINE 5");
+    QTRY_VERIFY(f.session->rx.text().endsWith("LINE 5\r\n"));
+    QTRY_VERIFY(!tooltip().isEmpty());
+    sim.writeControl("disconnect");
+    QTRY_COMPARE(f.session->display.panel(Panel::Indicativos).text, QString("Disconnected"));
+    QCOMPARE(boxes.count(), 1);
+    sim.writeControl("callin EA1ABC");
+    QTRY_COMPARE(boxes.count(), 2);
+    QVERIFY(f.session->link.bothConnected());
+    boxes.take();
+
+    // Another folder chosen from the menu takes the conversation from there on.
+    const QString other = QDir(f.dir.path()).filePath("other logs");
+    QVERIFY(QDir().mkdir(other));
+    f.window->chooseFolder = [&](const QString& current) {
+        return current == folder ? other : QString();
+    };
+    f.window->action("mnuLogFolder")->trigger();
+    QCOMPARE(f.session->s().logFolder, other);
+    // What could not be written before goes there too.
+    QCOMPARE(readFile(QDir(other).filePath("2026-12-07.log")),
+             QByteArray("LINE 5\n******* Connection ended  08:00:00 UTC\n\n"
+                        "******* EA1ABC <-> N0CALL-1 *******  2026-12-07 08:00:00 UTC\n"));
+    sim.writeControl("say THERE");
+    QTRY_VERIFY(readFile(QDir(other).filePath("2026-12-07.log")).endsWith("<EA1ABC  08:00:00 UTC\nTHERE\n"));
+    QTRY_COMPARE(tooltip(), QString());
+    QCOMPARE(boxes.count(), 0);
+
+    // Shutdown completes the unfinished line and closes the record.
+    sim.writeControl("rawdata HALF");
+    QTRY_VERIFY(readFile(QDir(other).filePath("2026-12-07.log")).endsWith("THERE\nHALF"));
+    f.window->close();
+    QVERIFY(readFile(QDir(other).filePath("2026-12-07.log")).endsWith("THERE\nHALF\n******* Terminal closed  08:00:00 UTC\n"));
+}
 
 QTEST_MAIN(TestConversationE2E)
 #include "test_conversation_e2e.moc"

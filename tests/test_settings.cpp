@@ -57,6 +57,7 @@ QStringList differences(const Settings& a, const Settings& b)
     CMP(keldoHfPath); CMP(keldoFmPath); CMP(keldoSatPath); CMP(fontSize); CMP(colour);
     CMP(topPosition); CMP(leftPosition); CMP(terminalWidth); CMP(terminalHeight); CMP(windowState);
     CMP(loadPathFile); CMP(savePathFile); CMP(portDevices); CMP(pttTimeoutSeconds); CMP(speakerColours);
+    CMP(notifyIncomingCall); CMP(logConversations); CMP(logFolder);
 #undef CMP
     return out;
 }
@@ -191,7 +192,8 @@ void TestSettings::firstSaveWritesEveryKey()
     QCOMPARE(doc.keys("Position"),
              (QStringList{"Top Position", "Left Position", "Terminal Width", "Terminal Height", "Window State"}));
     QCOMPARE(doc.keys("Path"), (QStringList{"Load Path File", "Save Path File"}));
-    QCOMPARE(doc.keys("Options"), (QStringList{"PTT Timeout", "Speaker Colours"}));
+    QCOMPARE(doc.keys("Options"), (QStringList{"PTT Timeout", "Speaker Colours", "Notify on Incoming Call",
+                                               "Log Conversations", "Log Folder"}));
     QCOMPARE(doc.value("Options", "Speaker Colours"), QString("0"));
     for (const char* list : {"ConnectHF List", "ConnectFM List", "ConnectSAT List", "Via1 List", "Via2 List"})
         for (const QString& key : listKeys(list))

@@ -1,6 +1,7 @@
 #include "app/RxScreenView.h"
 #include "app/Session.h"
 #include "support/FakeModem.h"
+#include "terminal/ConversationLog.h"
 
 #include "terminal/SpeakerColours.h"
 
@@ -98,6 +99,7 @@ class TestTerminalText : public QObject
     }
 
 private slots:
+    void logOnFullDisk();
     void receivedLineBreaks()
     {
         QCOMPARE(RxTextModel::ConvertReceived("one\rtwo\r\n"), QString("one\r\ntwo\r\n"));
@@ -436,6 +438,38 @@ private slots:
         QTRY_COMPARE(view.toPlainText(), QString("hello"));
     }
 };
+
+// A full disk: the short write is noticed, reported once, and nothing is
+// lost once there is room again.
+void TestTerminalText::logOnFullDisk()
+{
+    if (!QFileInfo::exists("/dev/full"))
+        QSKIP("no /dev/full here");
+    QTemporaryDir dir;
+    const QString file = QDir(dir.path()).filePath("2026-12-07.log");
+    QVERIFY(QFile::link("/dev/full", file));
+    ConversationLog log;
+    QSignalSpy reports(&log, &ConversationLog::failed);
+    const QDateTime t(QDate(2026, 12, 7), QTime(9, 0), Qt::UTC);
+    log.setFolder(dir.path(), false);
+    log.setEnabled(true, t);
+    log.connectionBegan("N0CALL-1 <-> N0CALL-2", t);
+    log.speaker('<', "N0CALL-2", t);
+    log.text("FIRST\r\nSECO");
+    QCOMPARE(reports.size(), 1);
+    QVERIFY(log.failing());
+
+    QVERIFY(QFile::remove(file));
+    log.text("ND\r\n");
+    QVERIFY(!log.failing());
+    log.connectionEnded(t.addSecs(61));
+    QFile f(file);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    QCOMPARE(f.readAll(), QByteArray("******* N0CALL-1 <-> N0CALL-2 *******  2026-12-07 09:00:00 UTC\n"
+                                     "<N0CALL-2  09:00:00 UTC\nFIRST\nSECOND\n"
+                                     "******* Connection ended  09:01:01 UTC\n"));
+    QCOMPARE(reports.size(), 1);
+}
 
 QTEST_MAIN(TestTerminalText)
 #include "test_terminal_text.moc"

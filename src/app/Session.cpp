@@ -1,6 +1,8 @@
 #include "Session.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 
 Session::Session(const QString& folder, QObject* parent)
     : QObject(parent)
@@ -24,6 +26,27 @@ Session::Session(const QString& folder, QObject* parent)
     connect(&link, &ModemLink::abortSent, &ptt, [this] {
         ptt.releaseAfterGrace(QStringLiteral("Unkeyed: the connection was stopped and no PTT OFF came"));
     });
+    terminal.setLog(&log);
+    // A log that cannot be written shows in the byte counter's tooltip.
+    connect(&log, &ConversationLog::failureChanged, this, [this] {
+        display.setPanelToolTip(Panel::Bytes, log.failing()
+                                                  ? QStringLiteral("Conversation log cannot be written: ") + log.error()
+                                                  : QString());
+    });
+}
+
+QString Session::logFolder() const
+{
+    const Settings& s = settings.s();
+    if (!s.logFolder.isEmpty())
+        return s.logFolder;
+    return QFileInfo(settings.filePath()).absoluteDir().filePath(QLatin1String(ConversationLog::DefaultFolderName));
+}
+
+void Session::ApplyLogSettings()
+{
+    log.setFolder(logFolder(), settings.s().logFolder.isEmpty());
+    log.setEnabled(settings.s().logConversations, terminal.utcNow());
 }
 
 Session::~Session()

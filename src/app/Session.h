@@ -5,6 +5,7 @@
 #include "link/ModemLink.h"
 #include "ptt/PttKeyer.h"
 #include "settings/Settings.h"
+#include "terminal/ConversationLog.h"
 #include "terminal/DisplayState.h"
 #include "terminal/RxTextModel.h"
 #include "terminal/Terminal.h"
@@ -32,6 +33,12 @@ public:
     PttKeyer ptt;
     // The modem programs this terminal started, and how it ends them.
     ModemProcesses modem;
+    ConversationLog log;
+
+    // Brings the conversation log in step with the settings (switch, folder).
+    void ApplyLogSettings();
+    // The log folder in use: the stored one, or the default beside the settings file.
+    QString logFolder() const;
 
     // The main window's shutdown flag: 1 from the start of shutdown on.
     quint8 TerminarAplicacion = 0;

@@ -7,6 +7,7 @@
 
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QRegularExpression>
 #include <QTextDocumentFragment>
 
 #include <cmath>
@@ -28,6 +29,23 @@ constexpr int RowMargin = 2;
 constexpr int RowSpacing = 3;
 constexpr int BytesDesignTwips = 1800;
 
+// "N0CALL-1 <-> WIDE1 <-> N0CALL-2" read as "N0CALL-1 with N0CALL-2 via WIDE1".
+QString SpokenChain(const QString& chain)
+{
+    const QStringList calls = chain.split(QStringLiteral(" <-> "));
+    if (calls.size() < 2)
+        return chain;
+    QString out = calls.first() + QStringLiteral(" with ") + calls.last();
+    if (calls.size() > 2)
+        out += QStringLiteral(" via ") + calls.mid(1, calls.size() - 2).join(QStringLiteral(" and "));
+    return out;
+}
+
+QString WithDetail(const QString& description, const QString& detail)
+{
+    return detail.isEmpty() ? description : description + QStringLiteral(". ") + detail;
+}
+
 } // namespace
 
 QString StatusPanels::WidestBytesText()
@@ -35,10 +53,59 @@ QString StatusPanels::WidestBytesText()
     return QStringLiteral("4294967295 Bytes Rcvd");
 }
 
+PanelSpeech PanelAccessibleText(const QString& key, const PanelState& state)
+{
+    static const QRegularExpression counter(QStringLiteral("^(\\d+) Bytes (Sent|Rcvd)$"));
+    if (key == Panel::Ptt) {
+        const QString what = state.text == QLatin1String("TX")   ? QStringLiteral("transmitting")
+                             : state.text == QLatin1String("RX") ? QStringLiteral("receiving")
+                             : state.text.isEmpty()              ? QStringLiteral("not keyed")
+                                                                 : state.text;
+        return {QStringLiteral("Transmitter: ") + what,
+                WithDetail(QStringLiteral("Whether the radio is keyed to transmit"), state.toolTip)};
+    }
+    if (key == Panel::Indicativos) {
+        QString what;
+        static const QLatin1String calling("Connecting with ");
+        if (state.picture == Picture::Connected)
+            what = SpokenChain(state.text);
+        else if (state.text.isEmpty() || state.text == QLatin1String("Disconnected"))
+            what = QStringLiteral("none");
+        else if (state.text == QLatin1String("Disconnecting..."))
+            what = QStringLiteral("ending");
+        else if (state.text.startsWith(calling) && state.text.endsWith(QLatin1String(" ...")))
+            what = QStringLiteral("calling ") + state.text.mid(calling.size(), state.text.size() - calling.size() - 4);
+        else
+            what = state.text;
+        return {QStringLiteral("Connection: ") + what,
+                WithDetail(QStringLiteral("The radio connection and the stations in it"), state.toolTip)};
+    }
+    if (key == Panel::Bytes) {
+        QString name = QStringLiteral("Bytes sent and received");
+        const QRegularExpressionMatch m = counter.match(state.text);
+        if (m.hasMatch())
+            name += QStringLiteral(": ") + m.captured(1)
+                    + (m.captured(2) == QLatin1String("Sent") ? QStringLiteral(" sent") : QStringLiteral(" received"));
+        else if (!state.text.isEmpty())
+            name += QStringLiteral(": ") + state.text;
+        return {name, WithDetail(QStringLiteral("Bytes of the current text sent to or received from the other station"),
+                                 state.toolTip)};
+    }
+    if (key == Panel::Tcp) {
+        const QString what = state.picture == Picture::LedVerde  ? QStringLiteral("up")
+                             : state.picture == Picture::LedRojo ? QStringLiteral("down")
+                                                                 : QStringLiteral("not connected yet");
+        return {QStringLiteral("Modem link: ") + what,
+                WithDetail(QStringLiteral("The network link to the modem program"), state.toolTip)};
+    }
+    return {QStringLiteral("Status"), QStringLiteral("Start of the status bar")};
+}
+
 StatusPanels::StatusPanels(QWidget* parent)
     : QFrame(parent)
 {
     setObjectName(QStringLiteral("stbStatus"));
+    setAccessibleName(QStringLiteral("Status bar"));
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 2, 0, 2);
     layout->setSpacing(2);
@@ -67,7 +134,6 @@ void StatusPanels::addPanel(const QString& key, const QString& text, int widthTw
 {
     auto* frame = new QFrame(this);
     frame->setObjectName(key);
-    frame->setAccessibleName(key);
     frame->setFrameShape(bevel ? QFrame::Panel : QFrame::NoFrame);
     frame->setFrameShadow(QFrame::Sunken);
     const int design = Twips::ToPixels(widthTwips);
@@ -96,6 +162,23 @@ void StatusPanels::addPanel(const QString& key, const QString& text, int widthTw
     m_frames.insert(key, frame);
     m_texts.insert(key, label);
     m_pictures.insert(key, picture);
+    speak(key);
+}
+
+void StatusPanels::speak(const QString& key)
+{
+    const PanelSpeech speech = PanelAccessibleText(key, m_shown.value(key));
+    QFrame* frame = m_frames.value(key);
+    // The frame speaks for the panel; its label carries the same words so a
+    // reader landing on it hears them too (the design texts say little).
+    if (frame->accessibleName() != speech.name) {
+        frame->setAccessibleName(speech.name);
+        m_texts.value(key)->setAccessibleName(speech.name);
+    }
+    if (frame->accessibleDescription() != speech.description) {
+        frame->setAccessibleDescription(speech.description);
+        m_texts.value(key)->setAccessibleDescription(speech.description);
+    }
 }
 
 void StatusPanels::setPanelWidth(const QString& key, int pixels)
@@ -122,4 +205,5 @@ void StatusPanels::setPanel(const QString& key, const PanelState& state)
         picture->setVisible(!pm.isNull());
     }
     shown = state;
+    speak(key);
 }

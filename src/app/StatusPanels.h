@@ -32,6 +32,7 @@ public:
     QStringList keys() const { return m_order; }
 
 private:
+    void speak(const QString& key);
     void addPanel(const QString& key, const QString& text, int widthTwips, bool bevel, Qt::Alignment align);
 
     double m_scale = 1.0;
@@ -42,6 +43,14 @@ private:
     QHash<QString, QLabel*> m_pictures;
     QHash<QString, PanelState> m_shown;
 };
+
+// What a screen reader says for a panel: a name in plain words that follows
+// the panel's state, and a description of what the panel is for.
+struct PanelSpeech {
+    QString name;
+    QString description;
+};
+PanelSpeech PanelAccessibleText(const QString& key, const PanelState& state);
 
 // Sets a tooltip that is always shown as plain text.
 void SetPlainToolTip(QWidget* widget, const QString& text);

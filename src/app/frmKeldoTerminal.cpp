@@ -1,6 +1,7 @@
 #include "frmKeldoTerminal.h"
 
 #include "app/ImageList.h"
+#include "app/IncomingCallAlert.h"
 #include "app/KillProc.h"
 #include "app/Links.h"
 #include "app/MessageBox.h"
@@ -25,6 +26,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QMenuBar>
@@ -77,6 +79,9 @@ frmKeldoTerminal::frmKeldoTerminal(Session& session, QWidget* parent)
     , documentViewerAvailable(DocumentViewerAvailable)
     , m_session(session)
 {
+    chooseFolder = [this](const QString& current) {
+        return QFileDialog::getExistingDirectory(this, QStringLiteral("Log Folder"), current);
+    };
     setObjectName(QStringLiteral("frmKeldoTerminal"));
     setWindowIcon(QIcon(ImageList::Picture(QStringLiteral("Terminal"))));
     buildMenus();
@@ -93,6 +98,14 @@ frmKeldoTerminal::frmKeldoTerminal(Session& session, QWidget* parent)
     connect(&m_session.display, &DisplayState::txTextReturned, this, &frmKeldoTerminal::putBackUnsentText);
     m_session.settings.setBeforeSave([this](Settings& s) { recordWindowForSave(); (void)s; });
     m_session.ptt.setMessageParent(this);
+
+    m_alert = new IncomingCallAlert(this, this);
+    connect(&m_session.terminal, &Terminal::incomingCall, this,
+            [this](const QString& caller) { m_alert->announce(caller, m_session.s().notifyIncomingCall); });
+    // Queued: the box must not open inside the arrival that failed to log.
+    connect(&m_session.log, &ConversationLog::failed, this,
+            [this](const QString& text) { MessageBox::show(this, text, MessageBox::Icon::Warning); },
+            Qt::QueuedConnection);
     refreshFromDisplay();
     syncStatusPanels();
 }
@@ -158,6 +171,16 @@ void frmKeldoTerminal::buildMenus()
     speakers->setCheckable(true);
     connect(speakers, &QAction::triggered, this, &frmKeldoTerminal::mnuSpeakerColours_Click);
 
+    settings->addSeparator();
+    QAction* notify = addAction(settings, QStringLiteral("mnuNotify"), QStringLiteral("Notify on Incoming Call"));
+    notify->setCheckable(true);
+    connect(notify, &QAction::triggered, this, &frmKeldoTerminal::mnuNotify_Click);
+    QAction* log = addAction(settings, QStringLiteral("mnuLog"), QStringLiteral("Log Conversations"));
+    log->setCheckable(true);
+    connect(log, &QAction::triggered, this, &frmKeldoTerminal::mnuLog_Click);
+    connect(addAction(settings, QStringLiteral("mnuLogFolder"), QStringLiteral("Log Folder...")), &QAction::triggered,
+            this, &frmKeldoTerminal::mnuLogFolder_Click);
+
     // The mode menu only carries check marks; the mode is chosen in the setup dialog.
     m_menuMode = bar->addMenu(QStringLiteral("Mode"));
     m_menuMode->setObjectName(QStringLiteral("menuMode"));
@@ -200,19 +223,25 @@ void frmKeldoTerminal::buildControls()
     m_rx->setObjectName(QStringLiteral("txtMainChat"));
     m_rx->setFont(font);
     m_rx->setToolTip(QStringLiteral("RX Screen"));
-    m_rx->setAccessibleName(QStringLiteral("RX Screen"));
+    m_rx->setAccessibleName(QStringLiteral("Received text"));
+    m_rx->setAccessibleDescription(QStringLiteral("The conversation: what the other station sent and what you sent"));
+    // Read-only, but reachable by keyboard to read back and select.
+    m_rx->setFocusPolicy(Qt::StrongFocus);
 
     m_progress = new QProgressBar(m_client);
     m_progress->setObjectName(QStringLiteral("ProgressBar"));
     m_progress->setRange(0, 100);
     m_progress->setTextVisible(false);
     m_progress->hide();
+    m_progress->setAccessibleName(QStringLiteral("Sending progress"));
+    m_progress->setAccessibleDescription(QStringLiteral("How much of the text being sent the modem has transmitted"));
 
     m_tx = new QPlainTextEdit(m_client);
     m_tx->setObjectName(QStringLiteral("txtTXChat"));
     m_tx->setFont(font);
     m_tx->setToolTip(QStringLiteral("TX Screen"));
-    m_tx->setAccessibleName(QStringLiteral("TX Screen"));
+    m_tx->setAccessibleName(QStringLiteral("Text to send"));
+    m_tx->setAccessibleDescription(QStringLiteral("Type your text here; Enter sends it"));
     m_tx->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_tx->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_tx->setTabChangesFocus(true);
@@ -223,10 +252,14 @@ void frmKeldoTerminal::buildControls()
     m_send->setIcon(QIcon(SendPicture()));
     m_send->setIconSize(QSize(28, 28));
     m_send->setToolTip(QStringLiteral("Send text (ENTER key)"));
-    m_send->setAccessibleName(QStringLiteral("Send text"));
+    m_send->setAccessibleName(QStringLiteral("Send"));
+    m_send->setAccessibleDescription(QStringLiteral("Sends the typed text to the other station (Enter key)"));
+    m_send->setFocusPolicy(Qt::StrongFocus);
     connect(m_send, &QToolButton::clicked, this, &frmKeldoTerminal::cmdEnviar_Click);
 
     m_status = new StatusPanels(m_client);
+    setTabOrder(m_rx, m_tx);
+    setTabOrder(m_tx, m_send);
 
     // Design colours: green on black, until start-up applies the stored scheme.
     for (QPlainTextEdit* pane : {static_cast<QPlainTextEdit*>(m_rx), m_tx}) {
@@ -402,6 +435,9 @@ bool frmKeldoTerminal::Form_Load(const QString& programPath)
 
     // 1. Settings.
     se.settings.LoadSettings();
+    action(QStringLiteral("mnuNotify"))->setChecked(s.notifyIncomingCall);
+    action(QStringLiteral("mnuLog"))->setChecked(s.logConversations);
+    se.ApplyLogSettings();
 
     m_programFolder = QFileInfo(programPath).absolutePath();
 
@@ -545,6 +581,8 @@ void frmKeldoTerminal::Form_Unload()
         s.topPosition = Twips::FromPixels(pos.y());
         s.leftPosition = Twips::FromPixels(pos.x());
     }
+    // The log's last line is completed before anything else can stop us.
+    se.log.close(se.terminal.utcNow());
     // 7, 8.
     se.ptt.ClosePttPort();
     se.settings.SaveSettings();
@@ -715,4 +753,36 @@ void frmKeldoTerminal::mnuSpeakerColours_Click(bool on)
     action(QStringLiteral("mnuSpeakerColours"))->setChecked(on);
     m_session.s().speakerColours = on;
     m_rx->setSpeakerColours(on);
+}
+
+void frmKeldoTerminal::mnuNotify_Click(bool on)
+{
+    action(QStringLiteral("mnuNotify"))->setChecked(on);
+    m_session.s().notifyIncomingCall = on;
+}
+
+void frmKeldoTerminal::mnuLog_Click(bool on)
+{
+    action(QStringLiteral("mnuLog"))->setChecked(on);
+    m_session.s().logConversations = on;
+    m_session.ApplyLogSettings();
+    // Switched on during a connection: its record starts now.
+    if (on && m_session.conn.ConnectionActive == 1 && !m_session.log.inConversation())
+        m_session.log.connectionBegan(Terminal::CallChain(m_session.conn), m_session.terminal.utcNow());
+}
+
+void frmKeldoTerminal::mnuLogFolder_Click()
+{
+    const QString chosen = chooseFolder ? chooseFolder(m_session.logFolder()) : QString();
+    if (chosen.isEmpty())
+        return;
+    Settings& s = m_session.s();
+    const QString previous = s.logFolder;
+    s.logFolder = QDir::cleanPath(chosen);
+    // Choosing the default folder keeps it the default (it moves with the settings file).
+    if (s.logFolder == QDir::cleanPath(QFileInfo(m_session.settings.filePath()).absoluteDir().filePath(
+                           QLatin1String(ConversationLog::DefaultFolderName))))
+        s.logFolder.clear();
+    if (s.logFolder != previous)
+        m_session.ApplyLogSettings();
 }

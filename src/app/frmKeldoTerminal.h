@@ -14,6 +14,7 @@ class RxScreenView;
 class Session;
 class SingleInstance;
 class StatusPanels;
+class IncomingCallAlert;
 
 // The main window: owns its controls and wires their events to the logic.
 class frmKeldoTerminal : public QMainWindow
@@ -65,6 +66,9 @@ public:
     void mnuSize_Click(int points);
     void mnuColor_Click(const QString& scheme);
     void mnuSpeakerColours_Click(bool on);
+    void mnuNotify_Click(bool on);
+    void mnuLog_Click(bool on);
+    void mnuLogFolder_Click();
     void cmdEnviar_Click();
 
     // The modem program of the current mode (start-up step 11).
@@ -77,6 +81,10 @@ public:
     std::function<void(const QString&)> launchProgram;
     std::function<void(const QString&)> killProcessByName;
     std::function<bool()> documentViewerAvailable;
+    // The log-folder dialog: the chosen folder, or empty when cancelled.
+    std::function<QString(const QString& current)> chooseFolder;
+
+    IncomingCallAlert& incomingCallAlert() { return *m_alert; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -118,4 +126,5 @@ private:
     bool m_loaded = false;
     QList<QAction*> m_sizeActions;
     QList<QAction*> m_colourActions;
+    IncomingCallAlert* m_alert = nullptr;
 };

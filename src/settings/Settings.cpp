@@ -353,6 +353,9 @@ void SettingsStore::readFrom(const IniDocument& doc)
 
     s.pttTimeoutSeconds = int(r.number(Options, "PTT Timeout", d.pttTimeoutSeconds, 0, 86400));
     s.speakerColours = r.number(Options, "Speaker Colours", d.speakerColours ? 1 : 0, 0, 1) == 1;
+    s.notifyIncomingCall = r.number(Options, "Notify on Incoming Call", d.notifyIncomingCall, 0, 1) != 0;
+    s.logConversations = r.number(Options, "Log Conversations", d.logConversations, 0, 1) != 0;
+    s.logFolder = r.text(Options, "Log Folder", d.logFolder);
 
     s.portDevices.clear();
     for (int n = 1; n <= 16; ++n) {
@@ -417,6 +420,9 @@ void SettingsStore::writeTo(IniDocument& doc) const
 
     w(Options, "PTT Timeout", s.pttTimeoutSeconds);
     w(Options, "Speaker Colours", qint64(s.speakerColours ? 1 : 0));
+    w(Options, "Notify on Incoming Call", qint64(s.notifyIncomingCall ? 1 : 0));
+    w(Options, "Log Conversations", qint64(s.logConversations ? 1 : 0));
+    w(Options, "Log Folder", s.logFolder);
 }
 
 void SettingsStore::LoadSettings()

@@ -68,6 +68,12 @@ struct Settings
     int pttTimeoutSeconds = 300;
     // Own text and banners in colours of their own in the RX screen.
     bool speakerColours = false;
+    // An incoming call also raises a desktop notification and a sound.
+    bool notifyIncomingCall = false;
+    // Each conversation appended to a daily file in logFolder (empty: the
+    // "KELDO Terminal logs" folder beside the settings file).
+    bool logConversations = false;
+    QString logFolder;
 
     // [Ports]: COMn=device, read only (kept in the file like any unknown line).
     QMap<int, QString> portDevices;

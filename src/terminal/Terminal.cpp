@@ -5,6 +5,7 @@
 #include "link/ModemLink.h"
 #include "settings/AnsiCodec.h"
 #include "settings/Settings.h"
+#include "terminal/ConversationLog.h"
 #include "terminal/DisplayState.h"
 #include "terminal/RxTextModel.h"
 
@@ -135,9 +136,14 @@ void Terminal::UpdateTransmitProgress(const QString& count)
     if (remaining != 0)
         return;
 
-    if (m_conn.LastSpeaker != 2)
+    if (m_conn.LastSpeaker != 2) {
         m_rx.appendUncapped(QLatin1Char('>') + m_settings.s().myCallsign + CrLf, Speaker::Own);
+        if (m_log)
+            m_log->speaker(QLatin1Char('>'), m_settings.s().myCallsign, m_clock());
+    }
     m_rx.appendCapped(m_conn.PendingEcho, Speaker::Own);
+    if (m_log)
+        m_log->text(m_conn.PendingEcho);
     m_display.setClearEnabled(true);
     m_conn.PendingEcho.clear();
     m_conn.BytesToSend = 0;
@@ -155,13 +161,21 @@ void Terminal::UpdateTransmitProgress(const QString& count)
 
 void Terminal::ReceiveDataBytes(const QByteArray& bytes)
 {
-    if (m_conn.LastSpeaker != 1)
+    if (m_conn.LastSpeaker != 1) {
         m_rx.appendUncapped(QLatin1Char('<') + m_conn.OtherStation() + CrLf, Speaker::Remote);
+        if (m_log)
+            m_log->speaker(QLatin1Char('<'), m_conn.OtherStation(), m_clock());
+    }
     m_conn.LastSpeaker = 1;
     if (m_conn.BytesReceived < std::numeric_limits<qint64>::max() - bytes.size())
         m_conn.BytesReceived += bytes.size();
     m_display.setPanelPicture(Panel::Bytes, Picture::Descargando);
     m_display.setPanelText(Panel::Bytes, QString::number(m_conn.BytesReceived) + QStringLiteral(" Bytes Rcvd"));
+
+    if (m_log && m_log->inConversation()) {
+        // The log keeps all of it, not just what fits on the screen.
+        m_log->text(RxTextModel::ConvertReceived(bytes));
+    }
 
     // Only the last Cap characters can survive; skip converting the rest.
     const char* data = bytes.constData();
@@ -192,9 +206,15 @@ QString Terminal::UtcTimeStamp() const
 
 void Terminal::AppendConnectBanner()
 {
-    m_rx.appendUncapped(CrLf + QStringLiteral("          ******* ") + CallChain(m_conn) + QStringLiteral(" *******  ")
-                        + UtcTimeStamp() + CrLf + CrLf,
+    const QDateTime now = m_clock();
+    const QString chain = CallChain(m_conn);
+    m_rx.appendUncapped(CrLf + QStringLiteral("          ******* ") + chain + QStringLiteral(" *******  ")
+                            + now.toUTC().time().toString(QStringLiteral("HH:mm:ss")) + CrLf + CrLf,
                         Speaker::Banner);
+    if (m_log)
+        m_log->connectionBegan(chain, now);
+    if (m_conn.OutgoingCall == 0)
+        emit incomingCall(m_conn.ConnectedCall1);
 }
 
 void Terminal::ClearScreen()
@@ -229,6 +249,8 @@ void Terminal::UpdateConnectionDisplay()
         m_display.setProgressVisible(false);
         m_display.setProgressValue(0);
         m_conn.PendingEcho.clear();
+        if (m_log)
+            m_log->connectionEnded(m_clock());
         // A block cut off by the lost link never completes: let Clear work again.
         m_display.setClearEnabled(true);
         returnOutstandingBlock();
@@ -256,6 +278,8 @@ void Terminal::UpdateConnectionDisplay()
     m_conn.PendingEcho.clear();
     m_display.setClearEnabled(true);
     returnOutstandingBlock();
+    if (m_log)
+        m_log->connectionEnded(m_clock());
 }
 
 void Terminal::ShowConnecting()

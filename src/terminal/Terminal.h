@@ -8,6 +8,7 @@ class SettingsStore;
 class DisplayState;
 class RxTextModel;
 class ModemLink;
+class ConversationLog;
 struct ConnectionState;
 
 // modTerminal: outgoing and incoming text, banners and the connection display.
@@ -32,6 +33,9 @@ public:
     void ClearScreen();
 
     void setClock(std::function<QDateTime()> utcNow) { m_clock = std::move(utcNow); }
+    QDateTime utcNow() const { return m_clock(); }
+    // Where conversations are logged (none by default).
+    void setLog(ConversationLog* log) { m_log = log; }
 
     // TX box text with every line break as CR LF.
     static QString ToWireLineBreaks(const QString& txText);
@@ -43,6 +47,10 @@ public:
     // Half to even, as the progress bar rounds.
     static int ProgressPercent(qint64 bytesToSend, qint64 remaining);
     static QString CallChain(const ConnectionState& conn);
+
+signals:
+    // A connection came up that this station did not call.
+    void incomingCall(const QString& caller);
 
 private:
     // A block that never completed goes back to the TX box.
@@ -59,4 +67,5 @@ private:
     QString m_outstandingText;
     qint64 m_outstandingSize = 0;
     qint64 m_outstandingUnsent = 0;
+    ConversationLog* m_log = nullptr;
 };

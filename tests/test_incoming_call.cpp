@@ -1,0 +1,104 @@
+#include "app/IncomingCallAlert.h"
+#include "support/MessageBoxRecorder.h"
+#include "support/PrivateSessionBus.h"
+#include "support/TerminalFixture.h"
+
+#include <QtTest>
+
+// An incoming call asks for attention: urgency hint always, a desktop
+// notification and a sound when the operator asked for them.
+class TestIncomingCall : public QObject
+{
+    Q_OBJECT
+
+    PrivateSessionBus m_bus;
+
+    struct Window : TerminalFixture {
+        int alerts = 0;
+        int sounds = 0;
+        bool start(bool notify)
+        {
+            writeIni(QByteArray("[Setup]\r\nAutoLaunch=0\r\nHF Host=127.0.0.1\r\nHF TCP Port=1\r\n[Options]\r\n"
+                                "Notify on Incoming Call=")
+                     + (notify ? "1" : "0") + "\r\n");
+            if (!load())
+                return false;
+            window->incomingCallAlert().alertWindow = [this](QWidget*) { ++alerts; };
+            window->incomingCallAlert().playSound = [this] { ++sounds; };
+            return true;
+        }
+        void line(const QString& text) { session->link.HandleCommandLine(text); }
+    };
+
+private slots:
+    void initTestCase()
+    {
+        // Before anything asks for the session bus.
+        QVERIFY2(m_bus.start(), qPrintable(m_bus.errorString()));
+    }
+
+    void noServiceIsNoError()
+    {
+        MessageBoxRecorder boxes;
+        Window w;
+        QVERIFY(w.start(true));
+        QVERIFY(w.window->action("mnuNotify")->isChecked());
+        w.line("CONNECTED N0CALL-2 N0CALL-1 2300");
+        QCOMPARE(w.alerts, 1);
+        QCOMPARE(w.sounds, 1);
+        QTest::qWait(50);
+        QVERIFY(boxes.verify());
+    }
+
+    void notifiesOnlyIncomingCallsWhenAsked()
+    {
+        FakeNotifications fake;
+        QVERIFY(fake.registerOn(m_bus));
+        MessageBoxRecorder boxes;
+
+        // Option off: the urgency hint only.
+        {
+            Window w;
+            QVERIFY(w.start(false));
+            QVERIFY(!w.window->action("mnuNotify")->isChecked());
+            w.line("CONNECTED N0CALL-2 N0CALL-1 2300");
+            QCOMPARE(w.alerts, 1);
+            QCOMPARE(w.sounds, 0);
+        }
+
+        Window w;
+        QVERIFY(w.start(true));
+        // Our own call answered: nothing at all.
+        w.session->terminal.ShowConnecting();
+        w.line("CONNECTED N0CALL-1 N0CALL-2 2300");
+        QCOMPARE(w.alerts, 0);
+        w.line("DISCONNECTED");
+
+        // A caller whose call sign looks like markup reaches the server escaped.
+        w.line("CONNECTED <B>X&Y N0CALL-1 2300");
+        QCOMPARE(w.alerts, 1);
+        QCOMPARE(w.sounds, 1);
+        QTRY_COMPARE_WITH_TIMEOUT(fake.calls().size(), 1, 20000);
+        // Messages of one sender arrive in order: had the others notified, theirs came first.
+        const FakeNotifications::Call call = fake.calls().first();
+        QCOMPARE(call.appName, QString("KELDO Terminal"));
+        QCOMPARE(call.summary, QString("KELDO Terminal"));
+        QCOMPARE(call.body, QString("&lt;B&gt;X&amp;Y is calling"));
+
+        // Switched off from the menu: no more notifications.
+        w.line("DISCONNECTED");
+        w.window->action("mnuNotify")->trigger();
+        QVERIFY(!w.session->s().notifyIncomingCall);
+        w.line("CONNECTED N0CALL-3 N0CALL-1 2300");
+        QCOMPARE(w.alerts, 2);
+        w.window->action("mnuNotify")->trigger();
+        w.line("DISCONNECTED");
+        w.line("CONNECTED N0CALL-4 N0CALL-1 2300");
+        QTRY_COMPARE_WITH_TIMEOUT(fake.calls().size(), 2, 20000);
+        QCOMPARE(fake.calls().at(1).body, QString("N0CALL-4 is calling"));
+        QVERIFY(boxes.verify());
+    }
+};
+
+QTEST_MAIN(TestIncomingCall)
+#include "test_incoming_call.moc"
