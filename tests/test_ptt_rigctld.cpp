@@ -72,6 +72,7 @@ private slots:
     void refusedConnectionShowsAndIsRetried();
     void lostConnectionShowsAndIsRetried();
     void sentAgainUntilAcknowledged();
+    void noUnkeyForAKeyUpThatNeverWentOut();
     void fmModeKeysNothing();
     void openPttPortClosesSerialPortAndKeepsNoMessage();
     void otherMethodDropsTheConnection();
@@ -224,6 +225,22 @@ void TestPttRigctld::sentAgainUntilAcknowledged()
     QCOMPARE(m_rig->accepts, 5);
     QCOMPARE(picture(), Picture::LedVerde);
     QCOMPARE(toolTip(), QStringLiteral("PTT OFF"));
+}
+
+void TestPttRigctld::noUnkeyForAKeyUpThatNeverWentOut()
+{
+    // rigctld is down for the whole over: another program sharing it must
+    // not get a "T 0" from us when it comes back.
+    const quint16 port = m_rig->port();
+    m_rig.reset();
+    m_keyer->PttOn();
+    QTRY_VERIFY(toolTip().startsWith(QStringLiteral("rigctld 127.0.0.1:%1: ").arg(port)));
+    m_keyer->PttOff();
+    QVERIFY(client()->settled());
+    m_rig = std::make_unique<FakeRigctld>();
+    QVERIFY(m_rig->listen(port));
+    m_keyer->PttOn();
+    QTRY_COMPARE(m_rig->received, QByteArray("T 1\n"));
 }
 
 void TestPttRigctld::fmModeKeysNothing()

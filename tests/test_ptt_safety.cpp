@@ -229,6 +229,8 @@ void TestPttSafety::timeOutUnkeysUntilTheNextPttOn()
     m_modem->sendLine(QStringLiteral("PTT ON"));
     QTRY_COMPARE_WITH_TIMEOUT(rig(), QStringLiteral("0"), 3000);
     QVERIFY(!m_session->ptt.keyed());
+    // The reason stays, also once rigctld has acknowledged the unkey.
+    QTRY_VERIFY(!m_session->ptt.rigctld().unkeyPending());
     QVERIFY(m_session->display.panel(Panel::Ptt).toolTip.startsWith(QStringLiteral("PTT time-out")));
 
     // The modem's late PTT OFF changes nothing; the next PTT ON keys again.

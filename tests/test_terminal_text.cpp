@@ -100,6 +100,7 @@ class TestTerminalText : public QObject
 
 private slots:
     void logOnFullDisk();
+    void logJoinsLineBreakSplitAcrossArrivals();
     void receivedLineBreaks()
     {
         QCOMPARE(RxTextModel::ConvertReceived("one\rtwo\r\n"), QString("one\r\ntwo\r\n"));
@@ -441,6 +442,24 @@ private slots:
 
 // A full disk: the short write is noticed, reported once, and nothing is
 // lost once there is room again.
+void TestTerminalText::logJoinsLineBreakSplitAcrossArrivals()
+{
+    QTemporaryDir dir;
+    Session s(dir.path());
+    s.s().logConversations = true;
+    s.ApplyLogSettings();
+    s.conn.ConnectedCall1 = "N0CALL-2";
+    s.conn.ConnectedCall2 = "N0CALL-1";
+    s.terminal.AppendConnectBanner();
+    s.terminal.ReceiveDataBytes("A\r");
+    s.terminal.ReceiveDataBytes("\nB\r");
+    const QStringList logs = QDir(s.logFolder()).entryList({"*.log"});
+    QCOMPARE(logs.size(), 1);
+    QFile f(QDir(s.logFolder()).filePath(logs.first()));
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    QVERIFY2(f.readAll().endsWith("\nA\nB\n"), "one line break, not two");
+}
+
 void TestTerminalText::logOnFullDisk()
 {
     if (!QFileInfo::exists("/dev/full"))

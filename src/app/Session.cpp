@@ -38,9 +38,18 @@ Session::Session(const QString& folder, QObject* parent)
 QString Session::logFolder() const
 {
     const Settings& s = settings.s();
-    if (!s.logFolder.isEmpty())
-        return s.logFolder;
-    return QFileInfo(settings.filePath()).absoluteDir().filePath(QLatin1String(ConversationLog::DefaultFolderName));
+    return s.logFolder.isEmpty() ? defaultLogFolder() : s.logFolder;
+}
+
+QString Session::defaultLogFolder() const
+{
+    // Beside the settings file; a second station (--settings other.ini in
+    // the same folder) gets a folder of its own so conversations never mix.
+    const QFileInfo ini(settings.filePath());
+    const QString name = ini.fileName() == QLatin1String(SettingsStore::FileName)
+                             ? QLatin1String(ConversationLog::DefaultFolderName)
+                             : ini.completeBaseName() + QStringLiteral(" logs");
+    return ini.absoluteDir().filePath(name);
 }
 
 void Session::ApplyLogSettings()

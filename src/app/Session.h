@@ -39,6 +39,7 @@ public:
     void ApplyLogSettings();
     // The log folder in use: the stored one, or the default beside the settings file.
     QString logFolder() const;
+    QString defaultLogFolder() const;
 
     // The main window's shutdown flag: 1 from the start of shutdown on.
     quint8 TerminarAplicacion = 0;

@@ -104,7 +104,11 @@ frmKeldoTerminal::frmKeldoTerminal(Session& session, QWidget* parent)
             [this](const QString& caller) { m_alert->announce(caller, m_session.s().notifyIncomingCall); });
     // Queued: the box must not open inside the arrival that failed to log.
     connect(&m_session.log, &ConversationLog::failed, this,
-            [this](const QString& text) { MessageBox::show(this, text, MessageBox::Icon::Warning); },
+            [this](const QString& text) {
+                // Not once shutdown has begun: a box then would keep the program alive.
+                if (m_session.TerminarAplicacion == 0)
+                    MessageBox::show(this, text, MessageBox::Icon::Warning);
+            },
             Qt::QueuedConnection);
     refreshFromDisplay();
     syncStatusPanels();
@@ -780,8 +784,7 @@ void frmKeldoTerminal::mnuLogFolder_Click()
     const QString previous = s.logFolder;
     s.logFolder = QDir::cleanPath(chosen);
     // Choosing the default folder keeps it the default (it moves with the settings file).
-    if (s.logFolder == QDir::cleanPath(QFileInfo(m_session.settings.filePath()).absoluteDir().filePath(
-                           QLatin1String(ConversationLog::DefaultFolderName))))
+    if (s.logFolder == QDir::cleanPath(m_session.defaultLogFolder()))
         s.logFolder.clear();
     if (s.logFolder != previous)
         m_session.ApplyLogSettings();

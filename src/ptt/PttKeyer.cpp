@@ -54,7 +54,7 @@ PttKeyer::PttKeyer(SettingsStore& settings, DisplayState& display, QObject* pare
             showProblem(text);
     });
     connect(m_rig.get(), &RigctldPttDriver::confirmed, this, [this](bool transmit) {
-        if (!m_problemShown || transmit != m_txShown || transmit != keyed())
+        if (!m_problemShown || m_timedOut || transmit != m_txShown || transmit != keyed())
             return;
         m_problemShown = false;
         m_display.setPanelPicture(Panel::Ptt, transmit ? Picture::LedRojo : Picture::LedVerde);
@@ -114,8 +114,15 @@ PttKeyer::Target PttKeyer::targetOf(const Settings& s) const
         return t;
     t.method = PttMethodOf(s.via);
     switch (t.method) {
-    case PttMethod::Cat: t.where = PortDeviceOf(s.catPort, s.portDevices); break;
-    case PttMethod::Com: t.where = PortDeviceOf(s.pttPort, s.portDevices); break;
+    case PttMethod::Cat:
+        t.where = PortDeviceOf(s.catPort, s.portDevices);
+        if (const RadioModel* model = RadioModelAt(s.rig))
+            t.how = CatCommand(s, *model, false);
+        break;
+    case PttMethod::Com:
+        t.where = PortDeviceOf(s.pttPort, s.portDevices);
+        t.how = QByteArray::number(s.pin);
+        break;
     case PttMethod::Rigctld: t.where = QStringLiteral("%1:%2").arg(s.rigctldHost).arg(s.rigctldPort); break;
     case PttMethod::None: break;
     }
@@ -144,6 +151,7 @@ void PttKeyer::showPanel(bool tx, const QString& picture, const QString& toolTip
 {
     m_txShown = tx;
     m_problemShown = false;
+    m_timedOut = false;
     m_display.setPanelText(Panel::Ptt, tx ? QStringLiteral("TX") : QStringLiteral("RX"));
     m_display.setPanelPicture(Panel::Ptt, picture);
     m_display.setPanelToolTip(Panel::Ptt, toolTip);
@@ -270,6 +278,7 @@ void PttKeyer::onTimeout()
                              "Unkeyed until the next PTT ON.")
                   .arg(m_timeoutOverrideMs >= 0 ? QString::number(m_timeoutOverrideMs / 1000.0) : QString::number(seconds)));
     m_problemShown = true;
+    m_timedOut = true;
     if (!result.ok)
         showProblem(describe(target) + QStringLiteral(": ") + result.problem);
 }

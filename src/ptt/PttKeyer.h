@@ -95,7 +95,8 @@ private:
     {
         PttMethod method = PttMethod::None;
         QString where;
-        bool operator==(const Target& o) const { return method == o.method && where == o.where; }
+        QByteArray how; // what unkeys it there: the CAT command, or the COM lines
+        bool operator==(const Target& o) const { return method == o.method && where == o.where && how == o.how; }
         bool operator!=(const Target& o) const { return !(*this == o); }
     };
     struct KeyRecord
@@ -134,6 +135,7 @@ private:
     std::optional<KeyRecord> m_keyed;
     bool m_txShown = false;     // the panel says "TX"
     bool m_problemShown = false; // the panel shows a keying failure
+    bool m_timedOut = false;     // the panel tells of the time-out
     QTimer m_grace;
     QString m_graceWhy;
     QTimer m_timeout;

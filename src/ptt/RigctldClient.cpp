@@ -45,6 +45,14 @@ void RigctldClient::setRetryInterval(int ms)
 
 void RigctldClient::setTransmit(bool on)
 {
+    // No "T 0" for a key-up that never went out: a rigctld shared with other
+    // programs must not be unkeyed under them.
+    if (!on && !m_keyUpWritten) {
+        m_wanted = Wanted::Nothing;
+        m_acknowledged = false;
+        m_retry.stop();
+        return;
+    }
     m_wanted = on ? Wanted::On : Wanted::Off;
     m_acknowledged = false;
     sendWanted();
@@ -57,6 +65,8 @@ void RigctldClient::sendWanted()
     switch (m_socket.state()) {
     case QAbstractSocket::ConnectedState:
         m_socket.write(m_wanted == Wanted::On ? QByteArrayLiteral("T 1\n") : QByteArrayLiteral("T 0\n"));
+        if (m_wanted == Wanted::On)
+            m_keyUpWritten = true;
         m_socket.flush();
         ++m_awaiting;
         m_lastSent.start();
@@ -121,6 +131,8 @@ void RigctldClient::onReadyRead()
             // The answer to the latest request.
             m_acknowledged = true;
             m_retry.stop();
+            if (m_wanted == Wanted::Off)
+                m_keyUpWritten = false;
             emit confirmed(m_wanted == Wanted::On);
         }
     }

@@ -67,6 +67,7 @@ private:
     QByteArray m_reply;
     Wanted m_wanted = Wanted::Nothing;
     bool m_acknowledged = false;
+    bool m_keyUpWritten = false; // a "T 1" went out since the last acknowledged "T 0"
     int m_awaiting = 0; // replies still due on this connection
     int m_connectTimeoutMs = DefaultConnectTimeoutMs;
 };

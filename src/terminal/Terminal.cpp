@@ -165,6 +165,7 @@ void Terminal::ReceiveDataBytes(const QByteArray& bytes)
         m_rx.appendUncapped(QLatin1Char('<') + m_conn.OtherStation() + CrLf, Speaker::Remote);
         if (m_log)
             m_log->speaker(QLatin1Char('<'), m_conn.OtherStation(), m_clock());
+        m_receivedEndedWithCr = false;
     }
     m_conn.LastSpeaker = 1;
     if (m_conn.BytesReceived < std::numeric_limits<qint64>::max() - bytes.size())
@@ -173,9 +174,12 @@ void Terminal::ReceiveDataBytes(const QByteArray& bytes)
     m_display.setPanelText(Panel::Bytes, QString::number(m_conn.BytesReceived) + QStringLiteral(" Bytes Rcvd"));
 
     if (m_log && m_log->inConversation()) {
-        // The log keeps all of it, not just what fits on the screen.
-        m_log->text(RxTextModel::ConvertReceived(bytes));
+        // The log keeps all of it, not just what fits on the screen. A CR LF
+        // split between two arrivals is one line break there, not two.
+        const bool lfOfLastCr = m_receivedEndedWithCr && bytes.startsWith('\n');
+        m_log->text(RxTextModel::ConvertReceived(lfOfLastCr ? bytes.mid(1) : bytes));
     }
+    m_receivedEndedWithCr = bytes.endsWith('\r');
 
     // Only the last Cap characters can survive; skip converting the rest.
     const char* data = bytes.constData();

@@ -68,4 +68,5 @@ private:
     qint64 m_outstandingSize = 0;
     qint64 m_outstandingUnsent = 0;
     ConversationLog* m_log = nullptr;
+    bool m_receivedEndedWithCr = false; // the last arrival's CR may own the next one's LF
 };
