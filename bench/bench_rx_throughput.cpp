@@ -126,7 +126,7 @@ std::vector<Fragment> splitRandomly(qsizetype total, std::mt19937& rng)
     qsizetype at = 0;
     while (at < total) {
         const qsizetype n = std::min<qsizetype>(size(rng), total - at);
-        out.push_back({at, n});
+        out.push_back({at, n, false, {}});
         at += n;
     }
     return out;

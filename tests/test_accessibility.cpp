@@ -88,7 +88,8 @@ class TestAccessibility : public QObject
             popup->close();
         QTest::keyClick(bar, Qt::Key_Escape);
         w.activateWindow();
-        QTest::qWaitForWindowActive(&w);
+        if (!QTest::qWaitForWindowActive(&w))
+            return {QStringLiteral("window never became active")};
         for (QAction* a : bar->actions())
             if (a->isVisible() && a->isEnabled()) {
                 const QString name = a->menu() ? a->menu()->objectName() : a->objectName();

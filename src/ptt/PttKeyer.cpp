@@ -403,7 +403,7 @@ void PttKeyer::onPortFailed(const QString& reason)
     const Settings& s = m_keyed ? m_keyed->used : m_settings.s();
     Target target = m_keyed ? m_keyed->target : targetOf(s);
     if (!isSerial(target.method))
-        target = Target{PttMethod::Cat, PortDeviceOf(m_last.port, s.portDevices)};
+        target = Target{PttMethod::Cat, PortDeviceOf(m_last.port, s.portDevices), {}};
     showProblem(describe(target) + QStringLiteral(" closed: ") + reason);
 }
 
