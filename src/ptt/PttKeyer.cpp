@@ -170,16 +170,14 @@ void PttKeyer::PttOn()
 {
     m_grace.stop();
     showPanel(true, Picture::LedRojo, QStringLiteral("PTT ON"));
-    if (keyingSuppressed())
-        return;
     const Settings& s = m_settings.s();
-    const Target target = targetOf(s);
+    const Target target = targetOf(s); // keys nothing in FM mode
+    // Settings changed behind the keyer's back: what it keyed goes first.
+    if (m_keyed && m_keyed->target != target)
+        unkeyRecorded();
     PttDriver& driver = driverFor(target.method);
     if (!driver.keysRadio(s))
         return;
-    // Settings changed behind the keyer's back: the old target goes first.
-    if (m_keyed && m_keyed->target != target)
-        unkeyRecorded();
     const bool wasKeyed = keyed();
     m_keyed = KeyRecord{target, s};
     if (!wasKeyed)
