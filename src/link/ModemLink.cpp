@@ -25,15 +25,12 @@ ModemLink::ModemLink(SettingsStore& settings, ConnectionState& conn, DisplayStat
             (socket == &m_cmd ? m_cmdUp : m_dataUp) = true;
             onConnected();
         });
-        connect(socket, &QTcpSocket::disconnected, this, [this, socket] {
+        const auto down = [this, socket] {
             noteDown(*socket);
             onPeerClosedOrError();
-        });
-        connect(socket, &QTcpSocket::errorOccurred, this, [this, socket] {
-            if (socket->state() != QAbstractSocket::ConnectedState)
-                noteDown(*socket);
-            onPeerClosedOrError();
-        });
+        };
+        connect(socket, &QTcpSocket::disconnected, this, down);
+        connect(socket, &QTcpSocket::errorOccurred, this, down);
     }
     connect(&m_cmd, &QTcpSocket::readyRead, this, &ModemLink::onCommandReadyRead);
     connect(&m_data, &QTcpSocket::readyRead, this, &ModemLink::onDataReadyRead);
@@ -179,7 +176,6 @@ void ModemLink::attempt(QTcpSocket& socket, bool isCommand, PassKind kind)
     m_closingOurselves = true;
     socket.abort();
     m_closingOurselves = false;
-    noteDown(socket);
 
     const QString host = modeHost();
     const int port = modeCommandPort() + (isCommand ? 0 : 1);
@@ -234,12 +230,11 @@ void ModemLink::ReceiveCommandBytes(const QByteArray& bytes)
     });
 }
 
-void ModemLink::HandleCommandLine(const QString& fullLine)
+void ModemLink::HandleCommandLine(const QString& line)
 {
     // Rules that match a whole line ignore blanks at its end; the rules
     // that split fields see the line as it came.
-    const QString& line = fullLine;
-    QStringView whole(fullLine);
+    QStringView whole(line);
     while (!whole.isEmpty() && (whole.back() == QLatin1Char(' ') || whole.back() == QLatin1Char('\t')))
         whole.chop(1);
     if (line.startsWith(QLatin1String("CONNECTED "))) {

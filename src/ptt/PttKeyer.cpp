@@ -166,6 +166,11 @@ void PttKeyer::showProblem(const QString& text)
     m_display.setPanelToolTip(Panel::Ptt, text);
 }
 
+void PttKeyer::showFailure(const Target& target, const QString& reason)
+{
+    showProblem(describe(target) + QStringLiteral(": ") + reason);
+}
+
 void PttKeyer::PttOn()
 {
     m_grace.stop();
@@ -187,14 +192,14 @@ void PttKeyer::PttOn()
     if (isSerial(target.method) && !m_comPTT->isOpen()) {
         if (const auto wanted = wantedPortParameters(s)) {
             if (const auto failure = openSerial(*wanted, s)) {
-                showProblem(describe(target) + QStringLiteral(": ") + *failure);
+                showFailure(target, *failure);
                 return;
             }
         }
     }
     const KeyingResult result = driver.key(s);
     if (!result.ok)
-        showProblem(describe(target) + QStringLiteral(": ") + result.problem);
+        showFailure(target, result.problem);
 }
 
 void PttKeyer::PttOff()
@@ -205,7 +210,7 @@ void PttKeyer::PttOff()
         const Target target = m_keyed->target;
         const KeyingResult result = unkeyRecorded();
         if (!result.ok)
-            showProblem(describe(target) + QStringLiteral(": ") + result.problem);
+            showFailure(target, result.problem);
         return;
     }
     if (keyingSuppressed())
@@ -239,7 +244,7 @@ void PttKeyer::releaseNow(const QString& why)
         const Target target = m_keyed->target;
         const KeyingResult result = unkeyRecorded();
         if (!result.ok)
-            showProblem(describe(target) + QStringLiteral(": ") + result.problem);
+            showFailure(target, result.problem);
     }
 }
 
@@ -278,7 +283,7 @@ void PttKeyer::onTimeout()
     m_problemShown = true;
     m_timedOut = true;
     if (!result.ok)
-        showProblem(describe(target) + QStringLiteral(": ") + result.problem);
+        showFailure(target, result.problem);
 }
 
 // ---- The serial port --------------------------------------------------------

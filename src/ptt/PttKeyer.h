@@ -119,6 +119,7 @@ private:
     void onPortFailed(const QString& reason);
     void showPanel(bool tx, const QString& picture, const QString& toolTip);
     void showProblem(const QString& text);
+    void showFailure(const Target& target, const QString& reason);
     void openFailed(const QString& port, const QString& detail);
 
     SettingsStore& m_settings;
