@@ -7,7 +7,7 @@
 //
 //   bench_ptt_latency [key-ups]      (default 2000; needs socat)
 
-#include "app/MessageBox.h"
+#include "widgets/MessageBox.h"
 #include "app/Session.h"
 #include "ptt/PttKeyer.h"
 #include "ptt/SerialPortDevice.h"

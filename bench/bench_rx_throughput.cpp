@@ -39,12 +39,12 @@
 // conversation at a pace of one arrival every 25 ms, still far more than any
 // radio modem delivers: every arrival must be on screen within 20 ms.
 
-#include "app/MessageBox.h"
-#include "app/RxScreenView.h"
+#include "widgets/MessageBox.h"
+#include "widgets/RxScreenView.h"
 #include "app/Session.h"
 #include "app/frmKeldoTerminal.h"
 #include "support/BenchSupport.h"
-#include "settings/AnsiCodec.h"
+#include "encoding/AnsiCodec.h"
 #include "terminal/RxTextModel.h"
 #include "terminal/SpeakerColours.h"
 #include "terminal/Terminal.h"

@@ -15,7 +15,7 @@
 // Defaults: 50 MB in writes of 1 byte to 16 KB (8 KB on average); fails on a stall over 250 ms or more than
 // 16 MB of growth after the first tenth.
 
-#include "app/RxScreenView.h"
+#include "widgets/RxScreenView.h"
 #include "app/Session.h"
 #include "app/frmKeldoTerminal.h"
 #include "support/BenchSupport.h"

@@ -17,7 +17,7 @@
 // Defaults: 500 kills, 3000 extra keys (a file of about 600 KB), a fresh
 // temporary folder.
 
-#include "app/MessageBox.h"
+#include "widgets/MessageBox.h"
 #include "settings/IniDocument.h"
 #include "settings/Settings.h"
 #include "support/BenchSupport.h"

@@ -1,7 +1,7 @@
 // Call signs: validity against the rule written as a pattern, the SSID and
 // base helpers, and the history list.
 
-#include "settings/AnsiCodec.h"
+#include "encoding/AnsiCodec.h"
 #include "settings/CallSign.h"
 #include "support/ByteReader.h"
 #include "support/FuzzCheck.h"

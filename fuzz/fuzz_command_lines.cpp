@@ -3,7 +3,7 @@
 // through the field helpers.
 
 #include "link/LineAssembler.h"
-#include "settings/AnsiCodec.h"
+#include "encoding/AnsiCodec.h"
 #include "support/ByteReader.h"
 #include "support/FuzzCheck.h"
 #include "support/ProtocolReference.h"

@@ -3,7 +3,7 @@
 // name written with setValue can add or change any other key. Values outside
 // 1252 turn the file into UTF-8, which must be a fixed point as well.
 
-#include "settings/AnsiCodec.h"
+#include "encoding/AnsiCodec.h"
 #include "settings/IniDocument.h"
 #include "settings/Settings.h"
 #include "support/ByteReader.h"

@@ -1,7 +1,7 @@
 // Received text: the byte-to-screen conversion, the capped RX text model and
 // the ANSI converter in both directions.
 
-#include "settings/AnsiCodec.h"
+#include "encoding/AnsiCodec.h"
 #include "support/ByteReader.h"
 #include "support/FuzzCheck.h"
 #include "terminal/RxTextModel.h"

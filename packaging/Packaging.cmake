@@ -8,7 +8,7 @@ set(KELDO_PACKAGING_DIR ${CMAKE_CURRENT_LIST_DIR})
 # drawing code, and an SVG drawn to match.
 set(KELDO_ICON_SIZES 16 22 24 32 48 64 128 256)
 add_executable(keldo-render-icons ${KELDO_PACKAGING_DIR}/render-icons.cpp)
-target_link_libraries(keldo-render-icons PRIVATE keldo_core)
+target_link_libraries(keldo-render-icons PRIVATE keldo_ui)
 set(KELDO_ICON_DIR ${CMAKE_BINARY_DIR}/icons/hicolor)
 set(KELDO_ICON_PNGS)
 foreach(size ${KELDO_ICON_SIZES})

@@ -2,7 +2,7 @@
 // Usage: keldo-render-icons <output folder> <size>...
 // Writes <output folder>/<size>x<size>/apps/keldo-terminal.png.
 
-#include "app/ImageList.h"
+#include "widgets/ImageList.h"
 
 #include <QDir>
 #include <QGuiApplication>

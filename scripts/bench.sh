@@ -22,7 +22,7 @@ for arg in "$@"; do
   esac
 done
 
-"$root/scripts/build.sh"
+KELDO_PRESET=bench "$root/scripts/build.sh"
 
 export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
 failed=()

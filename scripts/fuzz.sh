@@ -11,7 +11,7 @@
 #
 # Exits non-zero when any target crashes, leaks, hangs or fails a property;
 # the input that did it is left in the work folder (crash-*, leak-*,
-# timeout-*) and can be replayed with: build-fuzz/<target> <file>.
+# timeout-*) and can be replayed with: build-fuzz/fuzz/<target> <file>.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${KELDO_FUZZ_BUILD_DIR:-$root/build-fuzz}
@@ -27,9 +27,8 @@ case "${1:-}" in
 esac
 
 "$root/scripts/install-deps.sh"
-cmake -S "$root/fuzz" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DCMAKE_CXX_COMPILER=clang++ >/dev/null
-cmake --build "$build"
+KELDO_PRESET=fuzz KELDO_BUILD_DIR="$build" KELDO_WERROR=0 "$root/scripts/build.sh"
+build=$build/fuzz
 
 # Longest first, so the parallel runs finish together. Runs per target in
 # --short are sized so that the whole short run stays near a minute on two

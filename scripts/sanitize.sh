@@ -7,11 +7,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 build=${KELDO_ASAN_BUILD_DIR:-$root/build-asan}
 
 "$root/scripts/install-deps.sh"
-
-# The benchmarks are not tests; leaving them out keeps the build shorter.
-cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DKELDO_SANITIZE=ON -DKELDO_BUILD_TESTS=ON -DKELDO_BUILD_BENCH=OFF "$@" >/dev/null
-cmake --build "$build"
+KELDO_PRESET=sanitizers KELDO_BUILD_DIR="$build" "$root/scripts/build.sh" "$@"
 
 export QT_QPA_PLATFORM=offscreen
 # Reports go to files, so that one raised in a program a test starts (the

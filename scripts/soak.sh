@@ -14,7 +14,7 @@ set -uo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${KELDO_BUILD_DIR:-$root/build}
 
-"$root/scripts/build.sh" || exit 1
+KELDO_PRESET=bench "$root/scripts/build.sh" || exit 1
 
 export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
 drivers=("$@")

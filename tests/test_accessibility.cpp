@@ -1,5 +1,5 @@
-#include "app/RxScreenView.h"
-#include "app/StatusPanels.h"
+#include "widgets/RxScreenView.h"
+#include "widgets/StatusPanels.h"
 #include "support/FakeModem.h"
 #include "support/MessageBoxRecorder.h"
 #include "support/TerminalFixture.h"

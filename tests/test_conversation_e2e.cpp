@@ -1,4 +1,4 @@
-#include "app/RxScreenView.h"
+#include "widgets/RxScreenView.h"
 #include "support/MessageBoxRecorder.h"
 #include "support/SimProcess.h"
 #include "support/TerminalFixture.h"

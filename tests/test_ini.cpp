@@ -1,4 +1,4 @@
-#include "settings/AnsiCodec.h"
+#include "encoding/AnsiCodec.h"
 #include "settings/IniDocument.h"
 
 #include <QSet>

@@ -1,11 +1,11 @@
 #include "ptt/PttDrivers.h"
 #include "ptt/PttKeyer.h"
 #include "ptt/RadioCatalogue.h"
-#include "ptt/RecordingSerialPort.h"
+#include "support/RecordingSerialPort.h"
 #include "ptt/SerialPortList.h"
 #include "settings/Settings.h"
 #include "support/MessageBoxRecorder.h"
-#include "terminal/DisplayState.h"
+#include "display/DisplayState.h"
 
 #include <QDir>
 #include <QFile>

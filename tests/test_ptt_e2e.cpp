@@ -2,13 +2,13 @@
 #include "app/frmKeldoTerminal.h"
 #include "ptt/PttKeyer.h"
 #include "ptt/SerialPortDevice.h"
-#include "ptt/frmPTT.h"
+#include "dialogs/frmPTT.h"
 #include "settings/Settings.h"
 #include "support/FakePortEnumerator.h"
 #include "support/MessageBoxRecorder.h"
 #include "support/RadioEnds.h"
 #include "support/SimProcess.h"
-#include "terminal/DisplayState.h"
+#include "display/DisplayState.h"
 
 #include <QComboBox>
 #include <QFile>

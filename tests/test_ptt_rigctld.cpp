@@ -1,9 +1,9 @@
 #include "ptt/PttKeyer.h"
-#include "ptt/RecordingSerialPort.h"
+#include "support/RecordingSerialPort.h"
 #include "ptt/RigctldClient.h"
 #include "settings/Settings.h"
 #include "support/MessageBoxRecorder.h"
-#include "terminal/DisplayState.h"
+#include "display/DisplayState.h"
 
 #include <QPointer>
 #include <QTcpServer>

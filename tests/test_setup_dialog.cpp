@@ -1,4 +1,4 @@
-#include "app/DialogGeometry.h"
+#include "widgets/DialogGeometry.h"
 #include "app/Session.h"
 #include "dialogs/frmSetup.h"
 #include "support/LayoutChecks.h"

@@ -1,4 +1,4 @@
-#include "app/RxScreenView.h"
+#include "widgets/RxScreenView.h"
 #include "app/Session.h"
 #include "support/FakeModem.h"
 #include "terminal/ConversationLog.h"

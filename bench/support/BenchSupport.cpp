@@ -1,6 +1,6 @@
 #include "support/BenchSupport.h"
 
-#include "app/MessageBox.h"
+#include "widgets/MessageBox.h"
 
 #include <QDir>
 #include <QElapsedTimer>

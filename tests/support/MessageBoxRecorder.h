@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/MessageBox.h"
+#include "widgets/MessageBox.h"
 
 #include <QList>
 #include <QString>

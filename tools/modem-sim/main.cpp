@@ -1,6 +1,7 @@
 // keldo-modem-sim: a practice modem for KELDO Terminal. See README.md.
 
 #include "Console.h"
+#include "Version.h"
 #include "ModemSim.h"
 #include "SimOptions.h"
 
@@ -12,7 +13,7 @@ int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("keldo-modem-sim"));
-    QCoreApplication::setApplicationVersion(QStringLiteral("1.2.0"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(KELDO_VERSION));
 
     SimOptions options;
     QString error;

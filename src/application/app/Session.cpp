@@ -1,0 +1,85 @@
+#include "Session.h"
+
+#include "widgets/MessageBox.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+
+Session::Session(const QString& folder, QObject* parent)
+    : QObject(parent)
+    , settings(folder.isEmpty() ? ProgramFolder() : folder)
+    , link(settings, conn, display)
+    , terminal(settings, conn, display, rx, link)
+    , ptt(settings, display)
+{
+    link.attach(&terminal);
+
+    // The keyer follows the modem, and lets go when the modem cannot.
+    connect(&link, &ModemLink::pttRequested, &ptt, [this](bool on) { on ? ptt.PttOn() : ptt.PttOff(); });
+    connect(&link, &ModemLink::commandLinkLost, &ptt,
+            [this] { ptt.releaseNow(QStringLiteral("Unkeyed: the link to the modem was lost")); });
+    connect(&link, &ModemLink::dataLinkLost, &ptt, [this] {
+        ptt.releaseAfterGrace(QStringLiteral("Unkeyed: the modem's data link was lost and no PTT OFF came"));
+    });
+    connect(&link, &ModemLink::disconnectedReceived, &ptt, [this] {
+        ptt.releaseAfterGrace(QStringLiteral("Unkeyed: the connection ended and no PTT OFF came"));
+    });
+    connect(&link, &ModemLink::abortSent, &ptt, [this] {
+        ptt.releaseAfterGrace(QStringLiteral("Unkeyed: the connection was stopped and no PTT OFF came"));
+    });
+    // The core reports; the operator is told here.
+    connect(&settings, &SettingsStore::saveFailed, this,
+            [](const QString& text) { MessageBox::show(nullptr, text, MessageBox::Icon::Warning); });
+    connect(&ptt, &PttKeyer::portOpenFailed, this,
+            [this](const QString& text) { MessageBox::show(m_messageParent, text, MessageBox::Icon::Warning); });
+
+    terminal.setLog(&log);
+    // A log that cannot be written shows in the byte counter's tooltip.
+    connect(&log, &ConversationLog::failureChanged, this, [this] {
+        display.setPanelToolTip(Panel::Bytes, log.failing()
+                                                  ? QStringLiteral("Conversation log cannot be written: ") + log.error()
+                                                  : QString());
+    });
+}
+
+QString Session::logFolder() const
+{
+    const Settings& s = settings.s();
+    return s.logFolder.isEmpty() ? defaultLogFolder() : s.logFolder;
+}
+
+QString Session::defaultLogFolder() const
+{
+    // Beside the settings file; a second station (--settings other.ini in
+    // the same folder) gets a folder of its own so conversations never mix.
+    const QFileInfo ini(settings.filePath());
+    const QString name = ini.fileName() == QLatin1String(SettingsStore::FileName)
+                             ? QLatin1String(ConversationLog::DefaultFolderName)
+                             : ini.completeBaseName() + QStringLiteral(" logs");
+    return ini.absoluteDir().filePath(name);
+}
+
+void Session::ApplyLogSettings()
+{
+    log.setFolder(logFolder(), settings.s().logFolder.isEmpty());
+    log.setEnabled(settings.s().logConversations, terminal.utcNow());
+}
+
+Session::~Session()
+{
+    link.closeSockets();
+}
+
+ModemLinkEnds Session::modemLinkEnds()
+{
+    // Unlinked: the endpoint last tried, which is the one the settings give.
+    if (link.commandRemotePort() != 0)
+        return ModemLinkEnds::of(link.winsockZNPComandos(), link.commandRemoteHost(), link.commandRemotePort());
+    return ModemLinkEnds::of(link.winsockZNPComandos(), link.modeHost(), quint16(link.modeCommandPort()));
+}
+
+QString Session::ProgramFolder()
+{
+    return QCoreApplication::applicationDirPath();
+}

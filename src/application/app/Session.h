@@ -1,0 +1,66 @@
+#pragma once
+
+#include "app/ModemProcess.h"
+#include "Version.h"
+#include "link/ConnectionState.h"
+#include "link/ModemLink.h"
+#include "ptt/PttKeyer.h"
+#include "settings/Settings.h"
+#include "terminal/ConversationLog.h"
+#include "display/DisplayState.h"
+#include "terminal/RxTextModel.h"
+#include "terminal/Terminal.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QWidget>
+
+// Everything the main window, the dialogs and the tests share: the settings,
+// the connection variables, what the display shows, and the logic modules.
+class Session : public QObject
+{
+    Q_OBJECT
+public:
+    // folder: where "KELDO Terminal.ini" lives (the program's folder by default).
+    explicit Session(const QString& folder = QString(), QObject* parent = nullptr);
+    ~Session() override;
+
+    Settings& s() { return settings.s(); }
+
+    SettingsStore settings;
+    ConnectionState conn;
+    DisplayState display;
+    RxTextModel rx;
+    ModemLink link;
+    Terminal terminal;
+    PttKeyer ptt;
+    // The modem programs this terminal started, and how it ends them.
+    ModemProcesses modem;
+    ConversationLog log;
+
+    // Brings the conversation log in step with the settings (switch, folder).
+    void ApplyLogSettings();
+    // The log folder in use: the stored one, or the default beside the settings file.
+    QString logFolder() const;
+    QString defaultLogFolder() const;
+
+    // The main window's shutdown flag: 1 from the start of shutdown on.
+    quint8 TerminarAplicacion = 0;
+
+    // The modem's end of the command connection, for finding the program serving it.
+    ModemLinkEnds modemLinkEnds();
+
+    static QString ProgramFolder();
+
+    // Parent of the boxes that tell the operator of a failed port open.
+    void setMessageParent(QWidget* parent) { m_messageParent = parent; }
+
+private:
+    QPointer<QWidget> m_messageParent;
+};
+
+inline const QString& CaptionPrefix()
+{
+    static const QString prefix = QStringLiteral("KELDO Terminal v" KELDO_VERSION "      ");
+    return prefix;
+}

@@ -1,0 +1,62 @@
+#include "frmAbout.h"
+#include "Version.h"
+
+#include "widgets/ImageList.h"
+
+#include <QDir>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+frmAbout::frmAbout(const QString& settingsFile, QWidget* parent)
+    : QDialog(parent)
+{
+    setObjectName(QStringLiteral("frmAbout"));
+    setWindowTitle(QStringLiteral("About KELDO Chat"));
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+
+    auto* icon = new QLabel(this);
+    icon->setPixmap(ImageList::Picture(QStringLiteral("Terminal")).scaled(40, 40));
+    auto* product = new QLabel(QStringLiteral("KELDO Terminal"), this);
+    product->setObjectName(QStringLiteral("lblProduct"));
+    QFont f = product->font();
+    f.setPointSizeF(f.pointSizeF() * 1.5);
+    f.setBold(true);
+    product->setFont(f);
+    auto* version = new QLabel(QStringLiteral("Version " KELDO_VERSION "    "), this);
+    version->setObjectName(QStringLiteral("lblVersion"));
+    auto* blurb = new QLabel(QStringLiteral("Keyboard chat terminal for the KELDO modems."), this);
+    blurb->setObjectName(QStringLiteral("lblDescription"));
+    // Which file holds the settings: beside the program, under ~/.config or
+    // named by --settings. Long paths are cut in the middle; the tooltip
+    // gives the whole path.
+    const QString nativeFile = QDir::toNativeSeparators(settingsFile);
+    auto* settings = new QLabel(this);
+    settings->setObjectName(QStringLiteral("lblSettingsFile"));
+    settings->setText(QStringLiteral("Settings: ") +
+                      settings->fontMetrics().elidedText(nativeFile, Qt::ElideMiddle, 360));
+    settings->setToolTip(nativeFile);
+    settings->setAccessibleDescription(QStringLiteral("Settings file: ") + nativeFile);
+    settings->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    auto* ok = new QPushButton(QStringLiteral("Close"), this);
+    ok->setObjectName(QStringLiteral("cmdOK"));
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+
+    auto* top = new QHBoxLayout;
+    top->addWidget(icon, 0, Qt::AlignTop);
+    auto* texts = new QVBoxLayout;
+    texts->addWidget(product);
+    texts->addWidget(version);
+    texts->addWidget(blurb);
+    texts->addWidget(settings);
+    top->addLayout(texts, 1);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(ok);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addLayout(buttons);
+    setFixedSize(sizeHint());
+}

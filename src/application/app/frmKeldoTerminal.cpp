@@ -1,0 +1,791 @@
+#include "frmKeldoTerminal.h"
+
+#include "widgets/ImageList.h"
+#include "app/IncomingCallAlert.h"
+#include "app/KillProc.h"
+#include "app/Links.h"
+#include "widgets/MessageBox.h"
+#include "app/ModeMenus.h"
+#include "app/ModemProcess.h"
+#include "app/ProcessLauncher.h"
+#include "widgets/RxScreenView.h"
+#include "app/Session.h"
+#include "app/SingleInstance.h"
+#include "widgets/StatusPanels.h"
+#include "widgets/Twips.h"
+#include "app/frmAbout.h"
+#include "ptt/RadioCatalogue.h"
+#include "settings/SettingsLocation.h"
+#include "terminal/SpeakerColours.h"
+
+#include "dialogs/frmConnect.h"
+#include "dialogs/frmSetup.h"
+#include "dialogs/frmPTT.h"
+
+#include <QActionGroup>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QMenuBar>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QScreen>
+#include <QTextCursor>
+#include <QToolButton>
+#include <QUrl>
+#include <QWindow>
+
+namespace {
+
+const QString DeveloperCallSign = QStringLiteral("ZX9QQQ-7");
+constexpr int DeveloperFirstPort = 8300;
+constexpr int DeveloperFurtherPort = 8320;
+const int FontSizes[] = {10, 11, 12, 16, 20};
+
+QFont DesignFont()
+{
+    QFont f(QStringLiteral("Courier New"));
+    f.setStyleHint(QFont::Monospace);
+    f.setFixedPitch(true);
+    f.setPointSizeF(11.25);
+    return f;
+}
+
+QPixmap SendPicture()
+{
+    QPixmap pm(32, 32);
+    pm.fill(Qt::transparent);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(20, 80, 170), 1.5));
+    p.setBrush(QColor(70, 140, 230));
+    QPolygonF plane({QPointF(3, 15), QPointF(29, 4), QPointF(21, 28), QPointF(15, 19)});
+    p.drawPolygon(plane);
+    p.drawLine(QPointF(29, 4), QPointF(15, 19));
+    return pm;
+}
+
+} // namespace
+
+frmKeldoTerminal::frmKeldoTerminal(Session& session, QWidget* parent)
+    : QMainWindow(parent)
+    , openDocument(OpenDocument)
+    , launchProgram([this](const QString& path) { m_session.modem.launch(path); })
+    , killProcessByName([this](const QString& name) { m_session.modem.end(name, m_session.modemLinkEnds()); })
+    , documentViewerAvailable(DocumentViewerAvailable)
+    , m_session(session)
+{
+    chooseFolder = [this](const QString& current) {
+        return QFileDialog::getExistingDirectory(this, QStringLiteral("Log Folder"), current);
+    };
+    setObjectName(QStringLiteral("frmKeldoTerminal"));
+    setWindowIcon(QIcon(ImageList::Picture(QStringLiteral("Terminal"))));
+    buildMenus();
+    buildControls();
+
+    m_panelFrame.setSingleShot(true);
+    m_panelFrame.setInterval(RxScreenView::FrameMs);
+    connect(&m_panelFrame, &QTimer::timeout, this, &frmKeldoTerminal::syncStatusPanels);
+    m_closeWait.setSingleShot(true);
+    m_closeWait.setInterval(CloseWaitMs);
+    connect(&m_closeWait, &QTimer::timeout, this, &frmKeldoTerminal::goOnClosing);
+    connect(&m_session.display, &DisplayState::changed, this, &frmKeldoTerminal::refreshFromDisplay);
+    connect(&m_session.display, &DisplayState::txFocusRequested, this, [this] { m_tx->setFocus(); });
+    connect(&m_session.display, &DisplayState::txTextReturned, this, &frmKeldoTerminal::putBackUnsentText);
+    m_session.settings.setBeforeSave([this](Settings& s) { recordWindowForSave(); (void)s; });
+    m_session.setMessageParent(this);
+
+    m_alert = new IncomingCallAlert(this, this);
+    connect(&m_session.terminal, &Terminal::incomingCall, this,
+            [this](const QString& caller) { m_alert->announce(caller, m_session.s().notifyIncomingCall); });
+    // Queued: the box must not open inside the arrival that failed to log.
+    connect(&m_session.log, &ConversationLog::failed, this,
+            [this](const QString& text) {
+                // Not once shutdown has begun: a box then would keep the program alive.
+                if (m_session.TerminarAplicacion == 0)
+                    MessageBox::show(this, text, MessageBox::Icon::Warning);
+            },
+            Qt::QueuedConnection);
+    refreshFromDisplay();
+    syncStatusPanels();
+}
+
+frmKeldoTerminal::~frmKeldoTerminal()
+{
+    m_session.settings.setBeforeSave(nullptr);
+    m_session.setMessageParent(nullptr);
+}
+
+QAction* frmKeldoTerminal::addAction(QMenu* menu, const QString& name, const QString& caption)
+{
+    auto* a = new QAction(caption, this);
+    a->setObjectName(name);
+    if (menu)
+        menu->addAction(a);
+    else
+        menuBar()->addAction(a);
+    return a;
+}
+
+QAction* frmKeldoTerminal::action(const QString& objectName) const
+{
+    return findChild<QAction*>(objectName);
+}
+
+void frmKeldoTerminal::buildMenus()
+{
+    QMenuBar* bar = menuBar();
+    bar->setNativeMenuBar(false);
+
+    QMenu* settings = bar->addMenu(QStringLiteral("&Settings"));
+    settings->setObjectName(QStringLiteral("mnuSettings"));
+    QAction* setup = addAction(settings, QStringLiteral("mnuSetup"), QStringLiteral("Terminal Setup..."));
+    setup->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    connect(setup, &QAction::triggered, this, &frmKeldoTerminal::mnuSetup_Click);
+    QAction* ptt = addAction(settings, QStringLiteral("mnuPTT"), QStringLiteral("PTT..."));
+    connect(ptt, &QAction::triggered, this, &frmKeldoTerminal::mnuPTT_Click);
+
+    QMenu* size = settings->addMenu(QStringLiteral("Font Size"));
+    size->setObjectName(QStringLiteral("mnuSize"));
+    auto* sizeGroup = new QActionGroup(this);
+    sizeGroup->setExclusionPolicy(QActionGroup::ExclusionPolicy::None);
+    for (int points : FontSizes) {
+        QAction* a = addAction(size, QStringLiteral("mnuSize%1").arg(points), QString::number(points));
+        a->setCheckable(true);
+        sizeGroup->addAction(a);
+        m_sizeActions << a;
+        connect(a, &QAction::triggered, this, [this, points] { mnuSize_Click(points); });
+    }
+    QMenu* colour = settings->addMenu(QStringLiteral("Colour"));
+    colour->setObjectName(QStringLiteral("mnuColor"));
+    QAction* black = addAction(colour, QStringLiteral("mnuColorNegro"), QStringLiteral("Black"));
+    QAction* white = addAction(colour, QStringLiteral("mnuColorBlanco"), QStringLiteral("White"));
+    for (QAction* a : {black, white}) {
+        a->setCheckable(true);
+        m_colourActions << a;
+    }
+    connect(black, &QAction::triggered, this, [this] { mnuColor_Click(QStringLiteral("Black")); });
+    connect(white, &QAction::triggered, this, [this] { mnuColor_Click(QStringLiteral("White")); });
+    colour->addSeparator();
+    QAction* speakers = addAction(colour, QStringLiteral("mnuSpeakerColours"), QStringLiteral("Speaker Colours"));
+    speakers->setCheckable(true);
+    connect(speakers, &QAction::triggered, this, &frmKeldoTerminal::mnuSpeakerColours_Click);
+
+    settings->addSeparator();
+    QAction* notify = addAction(settings, QStringLiteral("mnuNotify"), QStringLiteral("Notify on Incoming Call"));
+    notify->setCheckable(true);
+    connect(notify, &QAction::triggered, this, &frmKeldoTerminal::mnuNotify_Click);
+    QAction* log = addAction(settings, QStringLiteral("mnuLog"), QStringLiteral("Log Conversations"));
+    log->setCheckable(true);
+    connect(log, &QAction::triggered, this, &frmKeldoTerminal::mnuLog_Click);
+    connect(addAction(settings, QStringLiteral("mnuLogFolder"), QStringLiteral("Log Folder...")), &QAction::triggered,
+            this, &frmKeldoTerminal::mnuLogFolder_Click);
+
+    // The mode menu only carries check marks; the mode is chosen in the setup dialog.
+    m_menuMode = bar->addMenu(QStringLiteral("Mode"));
+    m_menuMode->setObjectName(QStringLiteral("menuMode"));
+    m_menuMode->menuAction()->setVisible(false);
+    for (const auto& [name, caption] : {std::pair{"mnuKELDOHF", "KELDO HF"}, std::pair{"mnuKELDOFM1200", "KELDO FM"},
+                                        std::pair{"mnuKELDOSAT", "KELDO SAT"}}) {
+        QAction* a = addAction(m_menuMode, QLatin1String(name), QLatin1String(caption));
+        a->setCheckable(true);
+        a->setEnabled(false);
+    }
+
+    connect(addAction(nullptr, QStringLiteral("mnuConnect"), QStringLiteral("Connect")), &QAction::triggered, this,
+            &frmKeldoTerminal::mnuConnect_Click);
+    connect(addAction(nullptr, QStringLiteral("mnuStop"), QStringLiteral("Stop")), &QAction::triggered, this,
+            &frmKeldoTerminal::mnuStop_Click);
+    connect(addAction(nullptr, QStringLiteral("mnuClear"), QStringLiteral("Clear")), &QAction::triggered, this,
+            &frmKeldoTerminal::mnuClear_Click);
+
+    QMenu* help = bar->addMenu(QStringLiteral("&Help"));
+    help->setObjectName(QStringLiteral("mnuHelp"));
+    connect(addAction(help, QStringLiteral("mnuGroup"), QStringLiteral("KELDO Google Group")), &QAction::triggered, this,
+            &frmKeldoTerminal::mnuGroup_Click);
+    connect(addAction(help, QStringLiteral("mnuSite"), QStringLiteral("KELDO download site")), &QAction::triggered, this,
+            &frmKeldoTerminal::mnuSite_Click);
+    connect(addAction(help, QStringLiteral("mnuChangeLog"), QStringLiteral("ChangeLog")), &QAction::triggered, this,
+            &frmKeldoTerminal::mnuChangeLog_Click);
+    connect(addAction(help, QStringLiteral("mnuAbout"), QStringLiteral("About...")), &QAction::triggered, this,
+            &frmKeldoTerminal::mnuAbout_Click);
+}
+
+void frmKeldoTerminal::buildControls()
+{
+    m_client = new QWidget(this);
+    m_client->setObjectName(QStringLiteral("clientArea"));
+    m_client->setMinimumSize(Twips::ToPixels(DesignClientWidth), Twips::ToPixels(DesignClientHeight));
+    setCentralWidget(m_client);
+
+    const QFont font = DesignFont();
+    m_rx = new RxScreenView(m_session.rx, m_client);
+    m_rx->setObjectName(QStringLiteral("txtMainChat"));
+    m_rx->setFont(font);
+    m_rx->setToolTip(QStringLiteral("RX Screen"));
+    m_rx->setAccessibleName(QStringLiteral("Received text"));
+    m_rx->setAccessibleDescription(QStringLiteral("The conversation: what the other station sent and what you sent"));
+    // Read-only, but reachable by keyboard to read back and select.
+    m_rx->setFocusPolicy(Qt::StrongFocus);
+
+    m_progress = new QProgressBar(m_client);
+    m_progress->setObjectName(QStringLiteral("ProgressBar"));
+    m_progress->setRange(0, 100);
+    m_progress->setTextVisible(false);
+    m_progress->hide();
+    m_progress->setAccessibleName(QStringLiteral("Sending progress"));
+    m_progress->setAccessibleDescription(QStringLiteral("How much of the text being sent the modem has transmitted"));
+
+    m_tx = new QPlainTextEdit(m_client);
+    m_tx->setObjectName(QStringLiteral("txtTXChat"));
+    m_tx->setFont(font);
+    m_tx->setToolTip(QStringLiteral("TX Screen"));
+    m_tx->setAccessibleName(QStringLiteral("Text to send"));
+    m_tx->setAccessibleDescription(QStringLiteral("Type your text here; Enter sends it"));
+    m_tx->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_tx->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_tx->setTabChangesFocus(true);
+    m_tx->installEventFilter(this);
+
+    m_send = new QToolButton(m_client);
+    m_send->setObjectName(QStringLiteral("cmdEnviar"));
+    m_send->setIcon(QIcon(SendPicture()));
+    m_send->setIconSize(QSize(28, 28));
+    m_send->setToolTip(QStringLiteral("Send text (ENTER key)"));
+    m_send->setAccessibleName(QStringLiteral("Send"));
+    m_send->setAccessibleDescription(QStringLiteral("Sends the typed text to the other station (Enter key)"));
+    m_send->setFocusPolicy(Qt::StrongFocus);
+    connect(m_send, &QToolButton::clicked, this, &frmKeldoTerminal::cmdEnviar_Click);
+
+    m_status = new StatusPanels(m_client);
+    setTabOrder(m_rx, m_tx);
+    setTabOrder(m_tx, m_send);
+
+    // Design colours: green on black, until start-up applies the stored scheme.
+    for (QPlainTextEdit* pane : {static_cast<QPlainTextEdit*>(m_rx), m_tx}) {
+        QPalette pal = pane->palette();
+        pal.setColor(QPalette::Base, Qt::black);
+        pal.setColor(QPalette::Text, QColor(0, 255, 0));
+        pane->setPalette(pal);
+    }
+    layoutControls();
+}
+
+// The resize rule, on the client area below the menu bar. Every value is the
+// design value plus the growth beyond the minimum; the minimum itself is
+// enforced by the client area's minimum size.
+void frmKeldoTerminal::layoutControls()
+{
+    if (isMinimized())
+        return;
+    const int w = Twips::FromPixels(m_client->width());
+    const int h = Twips::FromPixels(m_client->height());
+    const auto px = Twips::ToPixels;
+    m_rx->setGeometry(px(120), px(120), px(w - 210), px(h - 1680));
+    m_progress->setGeometry(px(120), px(h - 1455), px(w - 210), px(255));
+    m_tx->setGeometry(px(120), px(h - 1095), px(w - 930), px(615));
+    m_send->setGeometry(px(w - 705), px(h - 1095), px(615), px(615));
+    m_status->setGeometry(0, px(h - 375), m_client->width(), px(375));
+    // The rest of the width: what the other panels grew by with the font comes off here.
+    m_status->setPanelWidth(Panel::Indicativos, px(w - 3775) - m_status->growthOfFixedPanels());
+}
+
+void frmKeldoTerminal::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    applyPendingOuterSize();
+    layoutControls();
+}
+
+void frmKeldoTerminal::moveEvent(QMoveEvent* event)
+{
+    QMainWindow::moveEvent(event);
+    applyPendingOuterSize();
+}
+
+void frmKeldoTerminal::applyPendingOuterSize()
+{
+    if (!m_pendingOuterSize.isValid() || !windowHandle())
+        return;
+    const QMargins m = windowHandle()->frameMargins();
+    if (m.isNull())
+        return;
+    const QSize outer = m_pendingOuterSize;
+    m_pendingOuterSize = QSize();
+    if (windowState() == Qt::WindowNoState)
+        resize(qMax(1, outer.width() - m.left() - m.right()), qMax(1, outer.height() - m.top() - m.bottom()));
+}
+
+void frmKeldoTerminal::changeEvent(QEvent* event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange)
+        layoutControls();
+}
+
+void frmKeldoTerminal::syncStatusPanels()
+{
+    m_panelFrame.stop();
+    const DisplayState& d = m_session.display;
+    for (const QString& key : m_status->keys())
+        m_status->setPanel(key, d.panel(key));
+}
+
+void frmKeldoTerminal::refreshFromDisplay()
+{
+    const DisplayState& d = m_session.display;
+    // The panels change on every arrival (the byte counter); like the RX
+    // screen they follow at most once per frame. Commands and the send
+    // button follow at once.
+    if (!m_panelFrame.isActive())
+        m_panelFrame.start();
+    action(QStringLiteral("mnuConnect"))->setEnabled(d.connectEnabled());
+    action(QStringLiteral("mnuStop"))->setEnabled(d.stopEnabled());
+    action(QStringLiteral("mnuClear"))->setEnabled(d.clearEnabled());
+    action(QStringLiteral("mnuPTT"))->setVisible(d.pttMenuVisible());
+    action(QStringLiteral("mnuKELDOHF"))->setChecked(d.modeChecked(QLatin1String(Settings::ModeHf)));
+    action(QStringLiteral("mnuKELDOFM1200"))->setChecked(d.modeChecked(QLatin1String(Settings::ModeFm)));
+    action(QStringLiteral("mnuKELDOSAT"))->setChecked(d.modeChecked(QLatin1String(Settings::ModeSat)));
+    m_send->setVisible(d.sendVisible());
+    m_progress->setValue(d.progressValue());
+    m_progress->setVisible(d.progressVisible());
+    if (windowTitle() != d.caption())
+        setWindowTitle(d.caption());
+}
+
+bool frmKeldoTerminal::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_tx && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        // Ctrl+End also brings the RX screen back to its newest text; the
+        // TX box goes to its own end as usual.
+        if (key->matches(QKeySequence::MoveToEndOfDocument))
+            m_rx->followEnd();
+        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+            // Enter never enters the TX box; it sends only while sending is allowed.
+            if (m_session.display.sendVisible())
+                cmdEnviar_Click();
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void frmKeldoTerminal::putBackUnsentText(const QString& text)
+{
+    // In front of anything typed since, selected: Delete drops it, Enter on
+    // the next connection sends it.
+    QTextCursor cursor(m_tx->document());
+    cursor.movePosition(QTextCursor::Start);
+    cursor.insertText(text);
+    cursor.setPosition(0);
+    cursor.setPosition(int(text.size()), QTextCursor::KeepAnchor);
+    m_tx->setTextCursor(cursor);
+}
+
+void frmKeldoTerminal::cmdEnviar_Click()
+{
+    if (m_session.terminal.SendTypedText(m_tx->toPlainText())) {
+        m_tx->clear();
+        // Sending ends reading back: the echo and the answer are what matter now.
+        m_rx->followEnd();
+    }
+}
+
+// ---- Start-up -------------------------------------------------------------------
+
+void frmKeldoTerminal::placeWindow(int topTwips, int leftTwips)
+{
+    QPoint pos(Twips::ToPixels(leftTwips), Twips::ToPixels(topTwips));
+    // A position out of reach of every screen is moved onto the nearest one.
+    const QList<QScreen*> screens = QGuiApplication::screens();
+    if (!screens.isEmpty()) {
+        const QSize size = frameGeometry().size();
+        bool reachable = false;
+        QScreen* nearest = screens.first();
+        qint64 best = -1;
+        for (QScreen* screen : screens) {
+            const QRect area = screen->availableGeometry();
+            // Reachable: enough of the title area lies on the screen to grab it.
+            if (area.intersects(QRect(pos, QSize(size.width(), 30))) &&
+                area.intersected(QRect(pos, QSize(size.width(), 30))).width() >= 40) {
+                reachable = true;
+                break;
+            }
+            const QPoint c = area.center();
+            const qint64 dx = c.x() - pos.x(), dy = c.y() - pos.y();
+            if (best < 0 || dx * dx + dy * dy < best) {
+                best = dx * dx + dy * dy;
+                nearest = screen;
+            }
+        }
+        if (!reachable) {
+            const QRect area = nearest->availableGeometry();
+            pos.setX(qBound(area.left(), pos.x(), qMax(area.left(), area.right() - size.width())));
+            pos.setY(qBound(area.top(), pos.y(), qMax(area.top(), area.bottom() - size.height())));
+        }
+    }
+    move(pos);
+}
+
+bool frmKeldoTerminal::Form_Load(const QString& programPath)
+{
+    Session& se = m_session;
+    Settings& s = se.s();
+
+    // 1. Settings.
+    se.settings.LoadSettings();
+    action(QStringLiteral("mnuNotify"))->setChecked(s.notifyIncomingCall);
+    action(QStringLiteral("mnuLog"))->setChecked(s.logConversations);
+    se.ApplyLogSettings();
+
+    m_programFolder = QFileInfo(programPath).absolutePath();
+
+    // 2. The instance rule, per settings file.
+    m_instance = std::make_unique<SingleInstance>(se.settings.filePath());
+    const bool first = m_instance->tryAcquire();
+    if (s.myCallsign != DeveloperCallSign) {
+        if (!first) {
+            MessageBox::show(nullptr,
+                             QStringLiteral("Error: Another copy of KELDO Terminal is running from this folder. Only one "
+                                            "copy can be run at a time from the same folder"),
+                             MessageBox::Icon::Warning);
+            return false;
+        }
+    } else {
+        const int port = first ? DeveloperFirstPort : DeveloperFurtherPort;
+        s.hfTcpPort = port;
+        s.fmTcpPort = port;
+    }
+
+    // 3. The radio catalogue (constant tables, built once).
+    LoadRadioCatalogue();
+    // 4. The status bar exists since construction.
+    // 5. Caption without call sign.
+    se.display.setCaption(CaptionPrefix());
+    // 6. Position.
+    placeWindow(s.topPosition, s.leftPosition);
+    // 7. The PTT serial port.
+    se.ptt.OpenPttPort();
+    // 8. Caption with call sign.
+    se.display.setCaption(CaptionPrefix() + s.myCallsign);
+    // 9. First supervision pass.
+    se.link.CheckSockets();
+    // 10. Supervision timer.
+    se.link.armSupervision();
+    // 11. The modem program.
+    if (s.autoLaunch == 1)
+        LaunchModemOfMode();
+    // 12. Menus follow the stored mode.
+    ApplyModeMenus(se.display, s.keldoMode);
+    // 13. Window state and size.
+    const int state = (s.windowState == 1 || s.windowState == 2) ? s.windowState : 0;
+    if (state == 0) {
+        // The stored size is the outer size; the frame is known only once the
+        // window manager has framed the window, so it is taken off then too.
+        m_pendingOuterSize = QSize(Twips::ToPixels(s.terminalWidth), Twips::ToPixels(s.terminalHeight));
+        const QSize frame = frameGeometry().size() - geometry().size();
+        resize(qMax(1, m_pendingOuterSize.width() - frame.width()), qMax(1, m_pendingOuterSize.height() - frame.height()));
+        if (!frame.isEmpty())
+            m_pendingOuterSize = QSize();
+        setWindowState(Qt::WindowNoState);
+    } else {
+        setWindowState(state == 1 ? Qt::WindowMinimized : Qt::WindowMaximized);
+    }
+    // 14, 15. Font size and colour.
+    for (int points : FontSizes)
+        if (s.fontSize == points)
+            mnuSize_Click(points);
+    if (s.colour == QLatin1String("White"))
+        mnuColor_Click(QStringLiteral("White"));
+    else if (s.colour == QLatin1String("Black"))
+        mnuColor_Click(QStringLiteral("Black"));
+    if (s.speakerColours)
+        mnuSpeakerColours_Click(true);
+    // 16. Unkeyed.
+    se.ptt.PttOff();
+    m_loaded = true;
+    return true;
+}
+
+void frmKeldoTerminal::LaunchModemOfMode()
+{
+    const Settings& s = m_session.s();
+    QString path;
+    if (s.keldoMode == QLatin1String(Settings::ModeHf))
+        path = s.keldoHfPath;
+    else if (s.keldoMode == QLatin1String(Settings::ModeSat))
+        path = s.keldoSatPath;
+    else if (s.keldoMode == QLatin1String(Settings::ModeFm))
+        path = s.keldoFmPath;
+    else
+        return;
+    // A Windows path is looked for in the Wine prefix; the setting keeps its text.
+    const ModemProgramPlan plan = m_session.modem.plan(path);
+    if (!FileExistsAtPath(plan.path))
+        MessageBox::show(nullptr, ModemProgramNotFoundText(plan), MessageBox::Icon::Critical);
+    else if (plan.wineMissing())
+        MessageBox::show(nullptr, WineMissingText(plan), MessageBox::Icon::Critical);
+    else
+        launchProgram(path);
+}
+
+// ---- Shutdown -------------------------------------------------------------------
+
+void frmKeldoTerminal::recordWindowForSave()
+{
+    Settings& s = m_session.s();
+    if (isMinimized())
+        s.windowState = 1;
+    else if (isMaximized() || isFullScreen())
+        s.windowState = 2;
+    else
+        s.windowState = 0;
+    if (s.windowState == 0) {
+        const QRect frame = frameGeometry();
+        s.terminalWidth = Twips::FromPixels(frame.width());
+        s.terminalHeight = Twips::FromPixels(frame.height());
+    }
+}
+
+void frmKeldoTerminal::Form_Unload()
+{
+    if (m_shutDown || !m_loaded)
+        return;
+    m_shutDown = true;
+    m_closeStep = CloseStep::GoOn;
+    m_closeWait.stop();
+    disconnect(m_closeWatch);
+    Session& se = m_session;
+    Settings& s = se.s();
+
+    // 1. End the modem program of the mode at this moment.
+    if (s.autoLaunch == 1) {
+        QString path;
+        if (s.keldoMode == QLatin1String(Settings::ModeHf))
+            path = s.keldoHfPath;
+        else if (s.keldoMode == QLatin1String(Settings::ModeSat))
+            path = s.keldoSatPath;
+        else
+            path = s.keldoFmPath;
+        killProcessByName(FileNameOfPath(path));
+    }
+    // 2 to 5.
+    se.ptt.PttOff();
+    se.TerminarAplicacion = 1;
+    se.link.stopSupervision();
+    se.link.closeSockets();
+    // 6. Position, unless minimised.
+    if (!isMinimized()) {
+        const QPoint pos = frameGeometry().topLeft();
+        s.topPosition = Twips::FromPixels(pos.y());
+        s.leftPosition = Twips::FromPixels(pos.x());
+    }
+    // The log's last line is completed before anything else can stop us.
+    se.log.close(se.terminal.utcNow());
+    // 7, 8.
+    se.ptt.ClosePttPort();
+    se.settings.SaveSettings();
+    // 9. The other windows close without applying anything.
+    closeOtherWindows();
+}
+
+void frmKeldoTerminal::closeOtherWindows()
+{
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (w != this && w->isVisible() && w->objectName() != objectName())
+            w->close();
+    }
+}
+
+void frmKeldoTerminal::closeEvent(QCloseEvent* event)
+{
+    if (m_closeStep == CloseStep::None && disconnectBeforeClosing()) {
+        event->ignore();
+        return;
+    }
+    Form_Unload();
+    event->accept();
+}
+
+// The modem program is about to be ended in the middle of a connection: let
+// it end the connection first, so that the other station is not left calling
+// into silence. A second close request does not wait.
+bool frmKeldoTerminal::disconnectBeforeClosing()
+{
+    Session& se = m_session;
+    if (m_shutDown || !m_loaded || se.s().autoLaunch != 1 || se.conn.ConnectionActive != 1
+        || !se.link.commandConnected())
+        return false;
+    m_closeStep = CloseStep::Waiting;
+    // DISCONNECTED, or the link lost, clears the connection and updates the display.
+    m_closeWatch = connect(&se.display, &DisplayState::changed, this, [this] {
+        if (m_session.conn.ConnectionActive != 1)
+            QMetaObject::invokeMethod(this, &frmKeldoTerminal::goOnClosing, Qt::QueuedConnection);
+    });
+    m_closeWait.start();
+    se.link.SendAbort();
+    return true;
+}
+
+void frmKeldoTerminal::goOnClosing()
+{
+    if (m_closeStep != CloseStep::Waiting)
+        return;
+    m_closeStep = CloseStep::GoOn;
+    m_closeWait.stop();
+    disconnect(m_closeWatch);
+    close();
+}
+
+void frmKeldoTerminal::setCloseWaitInterval(int ms)
+{
+    m_closeWait.setInterval(ms);
+}
+
+// ---- Menu commands --------------------------------------------------------------
+
+void frmKeldoTerminal::mnuSetup_Click()
+{
+    frmSetup dialog(m_session, this);
+    dialog.programs.kill = killProcessByName;
+    dialog.programs.launch = launchProgram;
+    dialog.exec();
+}
+
+void frmKeldoTerminal::mnuPTT_Click()
+{
+    frmPTT dialog(m_session, this);
+    dialog.exec();
+}
+
+void frmKeldoTerminal::mnuConnect_Click()
+{
+    if (!m_session.link.bothConnected()) {
+        MessageBox::show(this, QStringLiteral("KELDO Terminal is not connected with KELDO Modem"),
+                         MessageBox::Icon::Warning);
+        return;
+    }
+    m_tx->setFocus();
+    frmConnect dialog(m_session, this);
+    dialog.exec();
+}
+
+void frmKeldoTerminal::mnuStop_Click()
+{
+    m_session.link.SendAbort();
+}
+
+void frmKeldoTerminal::mnuClear_Click()
+{
+    m_session.terminal.ClearScreen();
+}
+
+void frmKeldoTerminal::mnuGroup_Click()
+{
+    openDocument(QString::fromLatin1(Links::GoogleGroup));
+}
+
+void frmKeldoTerminal::mnuSite_Click()
+{
+    openDocument(QString::fromLatin1(Links::DownloadSite));
+}
+
+void frmKeldoTerminal::mnuChangeLog_Click()
+{
+    const QString name = QStringLiteral("KELDOTerminalChangeLog.txt");
+    // Beside the program, or in the documentation folder of an installed one.
+    const QString folder = m_programFolder.isEmpty() ? Session::ProgramFolder() : m_programFolder;
+    for (const QString& path : ChangeLogCandidates(folder)) {
+        if (!FileExistsAtPath(path))
+            continue;
+        if (documentViewerAvailable && !documentViewerAvailable()) {
+            // Opening would fail without a word.
+            MessageBox::show(this,
+                             QStringLiteral("No program to show text files was found (such as xdg-open).\n"
+                                            "The change log is the file ")
+                                 + QDir::toNativeSeparators(path),
+                             MessageBox::Icon::Information);
+        } else {
+            openDocument(path);
+        }
+        return;
+    }
+    MessageBox::show(this, name + QStringLiteral(" not found"), MessageBox::Icon::Information);
+}
+
+void frmKeldoTerminal::mnuAbout_Click()
+{
+    frmAbout about(m_session.settings.filePath(), this);
+    about.exec();
+}
+
+void frmKeldoTerminal::mnuSize_Click(int points)
+{
+    for (int i = 0; i < m_sizeActions.size(); ++i)
+        m_sizeActions[i]->setChecked(FontSizes[i] == points);
+    m_session.s().fontSize = quint8(points);
+    for (QWidget* pane : {static_cast<QWidget*>(m_rx), static_cast<QWidget*>(m_tx)}) {
+        QFont f = pane->font();
+        f.setPointSize(points);
+        pane->setFont(f);
+    }
+}
+
+void frmKeldoTerminal::mnuColor_Click(const QString& scheme)
+{
+    const bool white = scheme == QLatin1String("White");
+    m_colourActions[0]->setChecked(!white);
+    m_colourActions[1]->setChecked(white);
+    m_session.s().colour = scheme;
+    const SchemeColours colours = ColoursOf(white ? ColourScheme::White : ColourScheme::Black);
+    for (QPlainTextEdit* pane : {static_cast<QPlainTextEdit*>(m_rx), m_tx}) {
+        QPalette pal = pane->palette();
+        pal.setColor(QPalette::Base, colours.background);
+        pal.setColor(QPalette::Text, colours.text);
+        pane->setPalette(pal);
+    }
+    m_rx->setSchemeColours(colours);
+}
+
+void frmKeldoTerminal::mnuSpeakerColours_Click(bool on)
+{
+    action(QStringLiteral("mnuSpeakerColours"))->setChecked(on);
+    m_session.s().speakerColours = on;
+    m_rx->setSpeakerColours(on);
+}
+
+void frmKeldoTerminal::mnuNotify_Click(bool on)
+{
+    action(QStringLiteral("mnuNotify"))->setChecked(on);
+    m_session.s().notifyIncomingCall = on;
+}
+
+void frmKeldoTerminal::mnuLog_Click(bool on)
+{
+    action(QStringLiteral("mnuLog"))->setChecked(on);
+    m_session.s().logConversations = on;
+    m_session.ApplyLogSettings();
+    // Switched on during a connection: its record starts now.
+    if (on && m_session.conn.ConnectionActive == 1 && !m_session.log.inConversation())
+        m_session.log.connectionBegan(Terminal::CallChain(m_session.conn), m_session.terminal.utcNow());
+}
+
+void frmKeldoTerminal::mnuLogFolder_Click()
+{
+    const QString chosen = chooseFolder ? chooseFolder(m_session.logFolder()) : QString();
+    if (chosen.isEmpty())
+        return;
+    Settings& s = m_session.s();
+    const QString previous = s.logFolder;
+    s.logFolder = QDir::cleanPath(chosen);
+    // Choosing the default folder keeps it the default (it moves with the settings file).
+    if (s.logFolder == QDir::cleanPath(m_session.defaultLogFolder()))
+        s.logFolder.clear();
+    if (s.logFolder != previous)
+        m_session.ApplyLogSettings();
+}

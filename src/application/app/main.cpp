@@ -1,0 +1,140 @@
+#include "app/SignalBridge.h"
+#include "Version.h"
+#include "app/Session.h"
+#include "app/frmKeldoTerminal.h"
+
+#include "widgets/MessageBox.h"
+#include "settings/SettingsLocation.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QSessionManager>
+#include <QStandardPaths>
+#include <QTimer>
+
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+const QCommandLineOption& SettingsOption()
+{
+    static const QCommandLineOption option(
+        {QStringLiteral("settings")},
+        QStringLiteral("Use FILE as the settings file (created on the first save). One copy runs per settings file."),
+        QStringLiteral("FILE"));
+    return option;
+}
+
+void DescribeOptions(QCommandLineParser& parser)
+{
+    parser.setApplicationDescription(
+        QStringLiteral("Keyboard chat terminal for the KELDO modems.\n\n"
+                       "Settings: \"KELDO Terminal.ini\" beside the program when it (or, when there is\n"
+                       "none, the program's folder) is writable; otherwise\n"
+                       "$XDG_CONFIG_HOME/KELDO Terminal/KELDO Terminal.ini (default ~/.config/...)."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addOption(SettingsOption());
+}
+
+// --help and --version answer without a display.
+bool AsksOnlyForText(int argc, char* argv[])
+{
+    for (int i = 1; i < argc; ++i) {
+        for (const char* name : {"-h", "-?", "--help", "--help-all", "-v", "--version"})
+            if (std::strcmp(argv[i], name) == 0)
+                return true;
+        if (std::strcmp(argv[i], "--settings") == 0)
+            ++i; // its value is a file name, whatever it looks like
+    }
+    return false;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    if (AsksOnlyForText(argc, argv)) {
+        QCoreApplication text(argc, argv);
+        QCoreApplication::setApplicationName(QStringLiteral("KELDO Terminal"));
+        QCoreApplication::setApplicationVersion(QStringLiteral(KELDO_VERSION));
+        QCommandLineParser parser;
+        DescribeOptions(parser);
+        parser.parse(text.arguments());
+        if (parser.isSet(QStringLiteral("version")))
+            parser.showVersion();
+        parser.showHelp(0);
+    }
+
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("KELDO Terminal"));
+    QApplication::setApplicationVersion(QStringLiteral(KELDO_VERSION));
+    QApplication::setQuitOnLastWindowClosed(true);
+    // Ties the window to its desktop entry (its icon and name in the task bar).
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.keldo.terminal"));
+
+    QCommandLineParser parser;
+    DescribeOptions(parser);
+    parser.process(app);
+    if (!parser.positionalArguments().isEmpty()) {
+        std::fprintf(stderr, "keldo-terminal: unexpected argument: %s\n",
+                     qPrintable(parser.positionalArguments().first()));
+        return 1;
+    }
+    // For process tests only: message boxes are written to standard output
+    // and answered at once instead of waiting for a click.
+    if (qEnvironmentVariableIsSet("KELDO_MESSAGE_PROBE")) {
+        MessageBox::setHandler([](const MessageBox::Shown& box) {
+            std::printf("message-box: %s\n", qPrintable(QString(box.text).replace(QLatin1Char('\n'), QLatin1String("\\n"))));
+            std::fflush(stdout);
+        });
+    }
+
+    const SettingsLocation location =
+        LocateSettings(Session::ProgramFolder(), QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation),
+                       parser.value(SettingsOption()));
+    Session session(Session::ProgramFolder());
+    session.settings.useFile(location.file, location.seed);
+    frmKeldoTerminal window(session);
+
+    // A termination signal may come while a message box of the start-up is
+    // open (before the event loop runs): close the box, then end as for a
+    // closed window.
+    bool terminationRequested = false;
+    SignalBridge signals_;
+    QObject::connect(&signals_, &SignalBridge::terminationRequested, &window, [&](int) {
+        terminationRequested = true;
+        while (QWidget* modal = QApplication::activeModalWidget()) {
+            modal->close();
+            if (QApplication::activeModalWidget() == modal)
+                break;
+        }
+        // During a connection the window may first wait for the modem to end
+        // it (a further signal goes on at once); it then quits by closing.
+        window.close();
+        if (!window.waitingToClose())
+            QApplication::quit();
+    });
+    // The desktop session ending: settings are written before the event loop stops.
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &window, [&window](QSessionManager&) {
+        window.Form_Unload();
+    });
+    QObject::connect(&app, &QCoreApplication::aboutToQuit, &window, [&window] { window.Form_Unload(); });
+
+    if (!window.Form_Load(QCoreApplication::applicationFilePath()))
+        return 0;
+    if (terminationRequested) {
+        window.Form_Unload();
+        return 0;
+    }
+    window.show();
+    // For the start-up benchmark only: say when the window is up.
+    if (qEnvironmentVariableIsSet("KELDO_STARTUP_PROBE")) {
+        QTimer::singleShot(0, [] {
+            std::printf("startup-shown\n");
+            std::fflush(stdout);
+        });
+    }
+    return app.exec();
+}

@@ -1,0 +1,227 @@
+#include "frmConnect.h"
+
+#include "widgets/DialogGeometry.h"
+#include "widgets/ImageList.h"
+#include "widgets/MessageBox.h"
+#include "app/Session.h"
+#include "widgets/Twips.h"
+#include "settings/CallSign.h"
+#include "settings/IniDocument.h"
+
+#include <QComboBox>
+#include <QEvent>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+
+constexpr int ClientWidth = 3360;
+constexpr int ClientHeight = 2040;
+constexpr int ComboHeight = 315;
+
+void place(QWidget* w, const char* name, int left, int top, int width, int height)
+{
+    w->setObjectName(QLatin1String(name));
+    w->setGeometry(Twips::ToPixels(left), Twips::ToPixels(top), Twips::ToPixels(width), Twips::ToPixels(height));
+}
+
+QLabel* label(QWidget* parent, const char* name, const QString& caption, int left, int top, int width)
+{
+    auto* l = new QLabel(caption, parent);
+    place(l, name, left, top, width, 255);
+    return l;
+}
+
+QComboBox* combo(QWidget* parent, const char* name, int left, int top, int width)
+{
+    auto* c = new QComboBox(parent);
+    c->setEditable(true);
+    // Enter confirms the dialog; it does not add what was typed to the list.
+    c->setInsertPolicy(QComboBox::NoInsert);
+    c->setMaxVisibleItems(10);
+    // The settings file keeps no more than this of a value.
+    c->lineEdit()->setMaxLength(IniDocument::MaxValueLength);
+    place(c, name, left, top, width, ComboHeight);
+    return c;
+}
+
+QString upper(const QString& text)
+{
+    QString out = text;
+    IsValidCallSign(out);
+    return out;
+}
+
+} // namespace
+
+frmConnect::frmConnect(Session& session, QWidget* parent)
+    : QDialog(parent)
+    , m_session(session)
+{
+    setObjectName(QStringLiteral("frmConnect"));
+    setWindowTitle(QStringLiteral("Connect"));
+    setModal(true);
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    setFixedSize(Twips::ToPixels(ClientWidth), Twips::ToPixels(ClientHeight));
+
+    Label1 = label(this, "Label1", QStringLiteral("Connect with:"), 360, 240, 1215);
+    // The three targets lie on top of each other; the mode shows one.
+    cboConnectHF = combo(this, "cboConnectHF", 360, 600, 1335);
+    cboConnectFM = combo(this, "cboConnectFM", 360, 600, 1335);
+    cboConnectSAT = combo(this, "cboConnectSAT", 360, 600, 1335);
+    lblVia1 = label(this, "lblVia1", QStringLiteral("Via1"), 360, 1080, 1215);
+    lblVia2 = label(this, "lblVia2", QStringLiteral("Via2"), 1680, 1080, 1215);
+    cboVia1 = combo(this, "cboVia1", 360, 1440, 1335);
+    cboVia2 = combo(this, "cboVia2", 1800, 1440, 1335);
+
+    cmdConnect = new QPushButton(this);
+    place(cmdConnect, "cmdConnect", 2160, 240, 735, 650);
+    const QPixmap picture = ImageList::Picture(QStringLiteral("Conectar"));
+    cmdConnect->setIcon(QIcon(picture.scaled(32, 32, Qt::KeepAspectRatio, Qt::SmoothTransformation)));
+    cmdConnect->setIconSize(QSize(32, 32));
+    cmdConnect->setToolTip(QStringLiteral("Connect"));
+    cmdConnect->setAccessibleName(QStringLiteral("Connect"));
+    cmdConnect->setDefault(true);
+    connect(cmdConnect, &QPushButton::clicked, this, [this] { cmdConnect_Click(); });
+
+    for (QComboBox* c : {cboConnectHF, cboConnectFM, cboConnectSAT, cboVia1, cboVia2})
+        c->installEventFilter(this);
+
+    Form_Load();
+    DialogGeometry::FitToFont(this);
+}
+
+frmConnect::~frmConnect() = default;
+
+void frmConnect::Form_Load()
+{
+    const Settings& s = m_session.s();
+    // 1. Another mode text leaves every control as designed.
+    const bool hf = s.keldoMode == QLatin1String(Settings::ModeHf);
+    const bool fm = s.keldoMode == QLatin1String(Settings::ModeFm);
+    const bool sat = s.keldoMode == QLatin1String(Settings::ModeSat);
+    if (hf || fm || sat) {
+        cboConnectHF->setVisible(hf);
+        cboConnectFM->setVisible(fm);
+        cboConnectSAT->setVisible(sat);
+        for (QWidget* w : {static_cast<QWidget*>(lblVia1), static_cast<QWidget*>(cboVia1),
+                           static_cast<QWidget*>(lblVia2), static_cast<QWidget*>(cboVia2)})
+            w->setVisible(fm);
+    }
+    // 2.
+    cboConnectHF->addItems(VisibleHistory(s.connectHfList));
+    cboConnectFM->addItems(VisibleHistory(s.connectFmList));
+    cboConnectSAT->addItems(VisibleHistory(s.connectSatList));
+    cboVia1->addItems(VisibleHistory(s.via1List));
+    cboVia2->addItems(VisibleHistory(s.via2List));
+    // 3.
+    cboConnectHF->setEditText(s.connectWithHf);
+    cboConnectFM->setEditText(s.connectWithFm);
+    cboVia1->setEditText(s.via1);
+    cboVia2->setEditText(s.via2);
+    cboConnectSAT->setEditText(s.connectWithSat);
+}
+
+bool frmConnect::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::FocusOut) {
+        if (auto* c = qobject_cast<QComboBox*>(watched)) {
+            const QString text = upper(c->currentText());
+            if (text != c->currentText())
+                c->setEditText(text);
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void frmConnect::upperCaseAll()
+{
+    // Enter or the close box may come while a box still holds the focus, so
+    // its text has not been upper-cased yet.
+    for (QComboBox* c : {cboConnectHF, cboConnectFM, cboConnectSAT, cboVia1, cboVia2}) {
+        const QString text = upper(c->currentText());
+        if (text != c->currentText())
+            c->setEditText(text);
+    }
+}
+
+void frmConnect::storeModeTexts()
+{
+    Settings& s = m_session.s();
+    if (s.keldoMode == QLatin1String(Settings::ModeHf)) {
+        s.connectWithHf = cboConnectHF->currentText();
+    } else if (s.keldoMode == QLatin1String(Settings::ModeFm)) {
+        s.connectWithFm = cboConnectFM->currentText();
+        s.via1 = cboVia1->currentText();
+        s.via2 = cboVia2->currentText();
+    } else if (s.keldoMode == QLatin1String(Settings::ModeSat)) {
+        s.connectWithSat = cboConnectSAT->currentText();
+    }
+}
+
+void frmConnect::cmdConnect_Click()
+{
+    upperCaseAll();
+    Settings& s = m_session.s();
+    const QString mode = s.keldoMode;
+    const bool fm = mode == QLatin1String(Settings::ModeFm);
+
+    auto valid = [](const QComboBox* c) {
+        QString copy = c->currentText();
+        return IsValidCallSign(copy);
+    };
+    auto validTarget = [&valid](const QComboBox* c) { return !c->currentText().isEmpty() && valid(c); };
+
+    QComboBox* failing = nullptr;
+    if (mode == QLatin1String(Settings::ModeHf) && !validTarget(cboConnectHF))
+        failing = cboConnectHF;
+    else if (fm && !validTarget(cboConnectFM))
+        failing = cboConnectFM;
+    else if (mode == QLatin1String(Settings::ModeSat) && !validTarget(cboConnectSAT))
+        failing = cboConnectSAT;
+    else if (fm && !valid(cboVia1))
+        failing = cboVia1;
+    else if (fm && !valid(cboVia2))
+        failing = cboVia2;
+    if (failing) {
+        MessageBox::show(this, QStringLiteral("Invalid Call Sign"), MessageBox::Icon::Warning);
+        failing->setFocus();
+        return;
+    }
+
+    storeModeTexts();
+    PushCallSignHistory(s.connectHfList, s.connectWithHf);
+    PushCallSignHistory(s.connectFmList, s.connectWithFm);
+    PushCallSignHistory(s.connectSatList, s.connectWithSat);
+    PushCallSignHistory(s.via1List, s.via1);
+    PushCallSignHistory(s.via2List, s.via2);
+    m_session.settings.SaveSettings();
+    m_session.link.SendConnect();
+    accept();
+}
+
+void frmConnect::Form_Unload()
+{
+    if (m_session.TerminarAplicacion == 1)
+        return;
+    upperCaseAll();
+    for (QComboBox* c : {cboConnectHF, cboConnectFM, cboConnectSAT, cboVia1, cboVia2}) {
+        QString copy = c->currentText();
+        if (!IsValidCallSign(copy))
+            return;
+    }
+    // An empty target is kept here; only the button insists on one.
+    storeModeTexts();
+    m_session.settings.SaveSettings();
+}
+
+void frmConnect::done(int result)
+{
+    if (!m_unloaded) {
+        m_unloaded = true;
+        Form_Unload();
+    }
+    QDialog::done(result);
+}

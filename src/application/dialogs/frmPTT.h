@@ -1,0 +1,88 @@
+#pragma once
+
+#include "ptt/SerialPortList.h"
+
+#include <QDialog>
+#include <QList>
+
+class Session;
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+// The "PTT" dialog: keying method, radio brand and model, ports, baud rate,
+// line states and CI-V address. Every choice goes to the settings at once;
+// closing checks the address, reopens the port and saves.
+class frmPTT : public QDialog
+{
+    Q_OBJECT
+public:
+    // ports: the serial devices to offer besides COM1 to COM16; the system's
+    // when none is given.
+    explicit frmPTT(Session& session, QWidget* parent = nullptr, const SerialPortEnumerator* ports = nullptr);
+    ~frmPTT() override;
+
+    // Closing by the Close button, the close box or Escape all come here.
+    void done(int result) override;
+
+    static bool IsValidIcomAddress(const QString& text);
+
+private:
+    void Form_Load();
+    void cboMarcas_Click();
+    void cboModelos_Click();
+    void cboBaudios_Click();
+    void cboPTTCOM_Click();
+    void cboCATCOM_Click();
+    void chkRTS_Click();
+    void chkDTR_Click();
+    void optMethod_Click(int via);
+    void optPin_Click(int pin);
+    void txtRigctldHost_Change();
+    void txtRigctldPort_Change();
+    // The port a text names, 0 when it names none a socket can use.
+    static int rigctldPortOfText(const QString& text);
+    bool Form_Unload();
+
+    void fillPortList(QComboBox* list, const QString& setting);
+    void portChosen(QComboBox* list, QString& setting);
+    static void select(QComboBox* list, int index);
+
+    Session& m_session;
+    QList<SerialDevice> m_devices;
+
+    QGroupBox* FraGlobal;
+    QGroupBox* fraSeleccionarPTT;
+    QRadioButton* optCAT;
+    QRadioButton* optCOM;
+    QRadioButton* optVOX;
+    QRadioButton* optRigctld;
+    QLabel* lblMarca;
+    QComboBox* cboMarcas;
+    QLabel* lblModel;
+    QComboBox* cboModelos;
+    QLabel* lblPuerto;
+    QComboBox* cboPTTCOM;
+    QComboBox* cboCATCOM;
+    QLabel* lblBauds;
+    QComboBox* cboBaudios;
+    QGroupBox* fraPin;
+    QRadioButton* optRTS;
+    QRadioButton* optDTR;
+    QRadioButton* optRTSDTR;
+    QCheckBox* chkRTS;
+    QCheckBox* chkDTR;
+    QLabel* lblIcomAddress;
+    QLineEdit* txtIcomAddress;
+    QLabel* lblRigctldHost;
+    QLineEdit* txtRigctldHost;
+    QLabel* lblRigctldPort;
+    QLineEdit* txtRigctldPort;
+    QPushButton* cmdOK;
+
+    bool m_closed = false;
+};

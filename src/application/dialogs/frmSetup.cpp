@@ -1,0 +1,464 @@
+#include "frmSetup.h"
+
+#include "widgets/DialogGeometry.h"
+#include "widgets/ImageList.h"
+#include "app/KillProc.h"
+#include "widgets/MessageBox.h"
+#include "app/ModeMenus.h"
+#include "app/ModemProcess.h"
+#include "app/ProcessLauncher.h"
+#include "app/Session.h"
+#include "widgets/Twips.h"
+#include "link/CommandProtocol.h"
+#include "settings/CallSign.h"
+#include "settings/IniDocument.h"
+
+#include <QAbstractButton>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QDir>
+#include <QEvent>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QIcon>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace {
+
+constexpr int ClientWidth = 6975;
+constexpr int ClientHeight = 5400;
+constexpr int PortMin = 1025;
+constexpr int PortMax = 65534;
+
+bool isUsablePort(qint64 value)
+{
+    return value >= PortMin && value <= PortMax;
+}
+
+} // namespace
+
+ModemProgramHooks ModemProgramHooks::real(Session& session)
+{
+    ModemProcesses* modem = &session.modem;
+    Session* se = &session;
+    ModemProgramHooks hooks;
+    hooks.kill = [modem, se](const QString& name) { modem->end(name, se->modemLinkEnds()); };
+    hooks.exists = [modem](const QString& path) { return FileExistsAtPath(modem->plan(path).path); };
+    hooks.launch = [modem](const QString& path) { modem->launch(path); };
+    hooks.launchProblem = [modem](const QString& path) {
+        const ModemProgramPlan plan = modem->plan(path);
+        return plan.wineMissing() ? WineMissingText(plan) : QString();
+    };
+    hooks.notFoundText = [modem](const QString& path) { return ModemProgramNotFoundText(modem->plan(path)); };
+    return hooks;
+}
+
+qint64 PortValueOfText(const QString& text)
+{
+    // Capped far above any port, so that "+ 1" for the data port cannot overflow.
+    return qMin<qint64>(Protocol::LeadingNumber(text), 1000000000);
+}
+
+frmSetup::frmSetup(Session& session, QWidget* parent)
+    : QDialog(parent)
+    , programs(ModemProgramHooks::real(session))
+    , m_session(session)
+{
+    setObjectName(QStringLiteral("frmSetup"));
+    setWindowTitle(QStringLiteral("Setup"));
+    setModal(true);
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    setFixedSize(Twips::ToPixels(ClientWidth), Twips::ToPixels(ClientHeight));
+    buildControls();
+    Form_Load();
+    DialogGeometry::FitToFont(this);
+}
+
+frmSetup::~frmSetup() = default;
+
+void frmSetup::buildControls()
+{
+    // The three TCP frames lie on top of each other; the mode shows one.
+    auto tcpFrame = [this](const char* frame, const QString& caption, const char* port, const char* data,
+                           const char* host, QLineEdit*& portBox, QLineEdit*& dataBox, QLineEdit*& hostBox) {
+        QGroupBox* f = DialogGeometry::Place<QGroupBox>(this, frame, caption, 240, 120, 2055, 2535);
+        DialogGeometry::Place<QLabel>(f, "lblPuertoComandos", QStringLiteral("Command Port"), 240, 300, 1575, 255);
+        portBox = DialogGeometry::Place<QLineEdit>(f, port, QStringLiteral("8300"), 240, 570, 1575, 315);
+        DialogGeometry::Place<QLabel>(f, "lblPuertoDatos", QStringLiteral("Data Port"), 240, 1020, 1575, 255);
+        dataBox = DialogGeometry::Place<QLineEdit>(f, data, QString(), 240, 1290, 1575, 315);
+        dataBox->setReadOnly(true);
+        dataBox->setFocusPolicy(Qt::NoFocus);
+        DialogGeometry::Place<QLabel>(f, "lblHost", QStringLiteral("Host "), 240, 1740, 1575, 255);
+        hostBox = DialogGeometry::Place<QLineEdit>(f, host, QString(), 240, 2010, 1575, 315);
+        return f;
+    };
+    fraHFTCP = tcpFrame("fraHFTCP", QStringLiteral("KELDO HF TCP"), "txtPuertoComandosHF", "txtPuertoDatosHF",
+                        "txtHostHF", txtPuertoComandosHF, txtPuertoDatosHF, txtHostHF);
+    fraFMTCP = tcpFrame("fraFMTCP", QStringLiteral("KELDO FM TCP"), "txtPuertoComandosFM", "txtPuertoDatosFM",
+                        "txtHostFM", txtPuertoComandosFM, txtPuertoDatosFM, txtHostFM);
+    fraSATTCP = tcpFrame("fraSATTCP", QStringLiteral("KELDO SAT TCP"), "txtPuertoComandosSAT", "txtPuertoDatosSAT",
+                         "txtHostSAT", txtPuertoComandosSAT, txtPuertoDatosSAT, txtHostSAT);
+
+    fraSeleccionarPTT = DialogGeometry::Place<QGroupBox>(this, "fraSeleccionarPTT", QStringLiteral("KELDO Mode"), 2520, 120, 2055, 1575);
+    optKELDOHF = DialogGeometry::Place<QRadioButton>(fraSeleccionarPTT, "optKELDOHF", QStringLiteral("KELDO HF"), 240, 330, 1695, 315);
+    optKELDOFM1200 = DialogGeometry::Place<QRadioButton>(fraSeleccionarPTT, "optKELDOFM1200", QStringLiteral("KELDO FM"), 240, 720, 1695, 315);
+    optKELDOSAT = DialogGeometry::Place<QRadioButton>(fraSeleccionarPTT, "optKELDOSAT", QStringLiteral("KELDO SAT"), 240, 1110, 1695, 315);
+
+    fraMyCallsign = DialogGeometry::Place<QGroupBox>(this, "fraMyCallsign", QStringLiteral("My Call Sign"), 2520, 1800, 2055, 855);
+    txtMyCallSign = DialogGeometry::Place<QLineEdit>(fraMyCallsign, "txtMyCallSign", QString(), 240, 360, 1575, 315);
+
+    fraBW = DialogGeometry::Place<QGroupBox>(this, "fraBW", QStringLiteral("KELDO HF Bandwitdh"), 4680, 120, 2055, 2535);
+    opt500 = DialogGeometry::Place<QRadioButton>(fraBW, "opt500", QStringLiteral("500 Hz (Narrow)"), 240, 480, 1695, 375);
+    opt2300 = DialogGeometry::Place<QRadioButton>(fraBW, "opt2300", QStringLiteral("2300 Hz (Standard)"), 240, 1080, 1695, 375);
+    opt2750 = DialogGeometry::Place<QRadioButton>(fraBW, "opt2750", QStringLiteral("2750 Hz (Tactical)"), 240, 1680, 1695, 375);
+
+    auto pathFrame = [this](const char* frame, const QString& caption, const char* box, const char* browse,
+                            QLineEdit*& pathBox, QPushButton*& browseButton) {
+        QGroupBox* f = DialogGeometry::Place<QGroupBox>(this, frame, caption, 240, 2760, 6495, 975);
+        pathBox = DialogGeometry::Place<QLineEdit>(f, box, QString(), 240, 420, 4935, 315);
+        browseButton = DialogGeometry::Place<QPushButton>(f, browse, QStringLiteral("Browse..."), 5280, 390, 1095, 375);
+        browseButton->setAutoDefault(false);
+        connect(browseButton, &QPushButton::clicked, this, [this, pathBox, caption] { browseFor(pathBox, caption); });
+        return f;
+    };
+    fraRutaKELDOHF = pathFrame("fraRutaKELDOHF", QStringLiteral("KELDO HF Modem location"), "txtKELDOHFPath",
+                               "cmdBrowseHF", txtKELDOHFPath, cmdBrowseHF);
+    fraRutaKELDOFM = pathFrame("fraRutaKELDOFM", QStringLiteral("KELDO FM Modem location"), "txtKELDOFMPath",
+                               "cmdBrowseFM", txtKELDOFMPath, cmdBrowseFM);
+    fraRutaKELDOSAT = pathFrame("fraRutaKELDOSAT", QStringLiteral("KELDO SAT Modem location"), "txtKELDOSATPath",
+                                "cmdBrowseSAT", txtKELDOSATPath, cmdBrowseSAT);
+
+    chkLaunch = DialogGeometry::Place<QCheckBox>(this, "chkLaunch",
+                                QStringLiteral("Automatically launch KELDO TNC when KELDO Terminal is opened"),
+                                240, 3840, 6495, 375);
+
+    cmdOK = DialogGeometry::Place<QPushButton>(this, "cmdOK", QStringLiteral("Update"), 2040, 4800, 1260, 435);
+    cmdCancel = DialogGeometry::Place<QPushButton>(this, "cmdCancel", QStringLiteral("Cancel"), 3840, 4800, 1260, 435);
+    cmdOK->setDefault(true);
+    cmdCancel->setAutoDefault(false);
+
+    // Plain groups: a stored value that matches no option leaves its group
+    // without a selection, and nothing here ever clears one.
+    m_modeGroup = new QButtonGroup(this);
+    for (QRadioButton* b : {optKELDOHF, optKELDOFM1200, optKELDOSAT})
+        m_modeGroup->addButton(b);
+    m_bwGroup = new QButtonGroup(this);
+    for (QRadioButton* b : {opt500, opt2300, opt2750})
+        m_bwGroup->addButton(b);
+
+    Settings& s = m_session.s();
+    m_hf = {QLatin1String(Settings::ModeHf), optKELDOHF, txtPuertoComandosHF, txtPuertoDatosHF, txtHostHF,
+            txtKELDOHFPath, &s.hfTcpPort, &s.hfHost, &s.keldoHfPath};
+    m_fm = {QLatin1String(Settings::ModeFm), optKELDOFM1200, txtPuertoComandosFM, txtPuertoDatosFM, txtHostFM,
+            txtKELDOFMPath, &s.fmTcpPort, &s.fmHost, &s.keldoFmPath};
+    m_sat = {QLatin1String(Settings::ModeSat), optKELDOSAT, txtPuertoComandosSAT, txtPuertoDatosSAT, txtHostSAT,
+             txtKELDOSATPath, &s.satTcpPort, &s.satHost, &s.keldoSatPath};
+
+    for (ModeFields* m : {&m_hf, &m_fm, &m_sat}) {
+        QLineEdit* data = m->dataPort;
+        connect(m->port, &QLineEdit::textChanged, this, [data](const QString& text) {
+            data->setText(QString::number(PortValueOfText(text) + 1));
+        });
+    }
+    // Toggled rather than clicked, so that arrow keys between the options count too.
+    connect(m_modeGroup, &QButtonGroup::buttonToggled, this, [this](QAbstractButton*, bool checked) {
+        if (checked)
+            GestionarModo();
+    });
+    connect(chkLaunch, &QCheckBox::clicked, this, [this] { GestionarModo(); });
+    connect(cmdOK, &QPushButton::clicked, this, [this] { cmdOK_Click(); });
+    connect(cmdCancel, &QPushButton::clicked, this, [this] { cmdCancel_Click(); });
+    txtMyCallSign->installEventFilter(this);
+
+    // The settings file keeps no more than this of a value.
+    for (QLineEdit* box : findChildren<QLineEdit*>())
+        box->setMaxLength(IniDocument::MaxValueLength);
+}
+
+void frmSetup::Form_Load()
+{
+    // 1.
+    m_cancelled = false;
+    Settings& s = m_session.s();
+    m_stored = {s.hfTcpPort, s.fmTcpPort, s.satTcpPort, s.hfHost, s.fmHost, s.satHost, s.myCallsign,
+                s.keldoMode, s.keldoHfBw, s.autoLaunch, s.keldoHfPath, s.keldoFmPath, s.keldoSatPath};
+    // 2.
+    txtPuertoComandosHF->setToolTip(QStringLiteral("TCP Command Port (default: 8300)"));
+    txtPuertoComandosFM->setToolTip(QStringLiteral("TCP Command Port (default: %1)").arg(Settings().fmTcpPort));
+    txtPuertoComandosSAT->setToolTip(QStringLiteral("TCP Command Port (default: 8300)"));
+    setWindowIcon(QIcon(ImageList::Picture(QStringLiteral("Rueda"))));
+    // 3. The data-port box is filled here too: the design text "8300" gives
+    // no change signal when the setting is 8300.
+    for (ModeFields* m : {&m_hf, &m_fm, &m_sat}) {
+        m->port->setText(QString::number(*m->portSetting));
+        m->dataPort->setText(QString::number(qint64(*m->portSetting) + 1));
+        m->host->setText(*m->hostSetting);
+        m->path->setText(*m->pathSetting);
+    }
+    txtMyCallSign->setText(s.myCallsign);
+    // 4.
+    for (ModeFields* m : {&m_hf, &m_fm, &m_sat})
+        if (s.keldoMode == m->token)
+            m->option->setChecked(true);
+    if (s.keldoHfBw == QLatin1String("500"))
+        opt500->setChecked(true);
+    else if (s.keldoHfBw == QLatin1String("2300"))
+        opt2300->setChecked(true);
+    else if (s.keldoHfBw == QLatin1String("2750"))
+        opt2750->setChecked(true);
+    // 5, 6.
+    chkLaunch->setChecked(s.autoLaunch == 1);
+    GestionarModo();
+}
+
+QString frmSetup::selectedMode() const
+{
+    for (const ModeFields* m : {&m_hf, &m_fm, &m_sat})
+        if (m->option->isChecked())
+            return m->token;
+    return QString();
+}
+
+void frmSetup::GestionarModo()
+{
+    const bool hf = optKELDOHF->isChecked();
+    const bool sat = !hf && optKELDOSAT->isChecked();
+    const bool fm = !hf && !sat;
+    fraHFTCP->setVisible(hf);
+    fraSATTCP->setVisible(sat);
+    fraFMTCP->setVisible(fm);
+    fraBW->setVisible(hf);
+    const bool launch = chkLaunch->isChecked();
+    fraRutaKELDOHF->setVisible(launch && hf);
+    fraRutaKELDOSAT->setVisible(launch && sat);
+    fraRutaKELDOFM->setVisible(launch && fm);
+    // With no option selected nothing is ticked and "PTT..." hides, as in FM.
+    ApplyModeMenus(m_session.display, selectedMode());
+}
+
+frmSetup::ModeFields& frmSetup::fieldsOf(const QString& token)
+{
+    if (token == m_hf.token)
+        return m_hf;
+    if (token == m_sat.token)
+        return m_sat;
+    return m_fm;
+}
+
+frmSetup::ModeFields& frmSetup::fieldsOfSelectedMode()
+{
+    return fieldsOf(selectedMode());
+}
+
+bool frmSetup::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == txtMyCallSign && event->type() == QEvent::FocusOut) {
+        QString call = txtMyCallSign->text();
+        IsValidCallSign(call);
+        if (call != txtMyCallSign->text())
+            txtMyCallSign->setText(call);
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void frmSetup::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        cmdCancel_Click();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void frmSetup::cmdOK_Click()
+{
+    done(QDialog::Accepted);
+}
+
+void frmSetup::cmdCancel_Click()
+{
+    m_cancelled = true;
+    done(QDialog::Rejected);
+}
+
+void frmSetup::done(int result)
+{
+    // A refusal keeps the dialog open: the operator corrects the entry or cancels.
+    if (!Form_Unload())
+        return;
+    QDialog::done(result);
+}
+
+void frmSetup::browseFor(QLineEdit* pathBox, const QString& caption)
+{
+    const QFileInfo current(pathBox->text());
+    const QString folder = current.absolutePath();
+    const QString chosen = QFileDialog::getOpenFileName(this, caption, current.exists() ? current.absoluteFilePath() : folder);
+    if (!chosen.isEmpty())
+        pathBox->setText(QDir::toNativeSeparators(chosen));
+}
+
+void frmSetup::restoreStoredState()
+{
+    Settings& s = m_session.s();
+    const Stored& o = m_stored;
+    s.hfTcpPort = o.hfTcpPort;
+    s.fmTcpPort = o.fmTcpPort;
+    s.satTcpPort = o.satTcpPort;
+    s.hfHost = o.hfHost;
+    s.fmHost = o.fmHost;
+    s.satHost = o.satHost;
+    s.myCallsign = o.myCallsign;
+    s.keldoMode = o.keldoMode;
+    s.keldoHfBw = o.keldoHfBw;
+    s.autoLaunch = o.autoLaunch;
+    s.keldoHfPath = o.keldoHfPath;
+    s.keldoFmPath = o.keldoFmPath;
+    s.keldoSatPath = o.keldoSatPath;
+    // The menus follow "KELDO Mode" again, not the option last clicked.
+    ApplyModeMenus(m_session.display, s.keldoMode);
+}
+
+void frmSetup::killByPath(const QString& path)
+{
+    if (programs.kill)
+        programs.kill(FileNameOfPath(path));
+}
+
+bool frmSetup::Form_Unload()
+{
+    Session& se = m_session;
+    Settings& s = se.s();
+
+    // 1.
+    if (se.TerminarAplicacion == 1)
+        return true;
+    if (m_cancelled) {
+        restoreStoredState();
+        return true;
+    }
+    auto refuse = [this](const QString& text, MessageBox::Icon icon, QWidget* focus) {
+        MessageBox::show(this, text, icon);
+        if (focus)
+            focus->setFocus();
+        ApplyModeMenus(m_session.display, m_session.s().keldoMode);
+        return false;
+    };
+
+    // 2.
+    if (se.conn.ConnectionActive == 1)
+        return refuse(QStringLiteral("No while a connection is is progress."), MessageBox::Icon::Warning, nullptr);
+
+    // 3. Only the fields of the selected mode (FM when none is selected).
+    ModeFields& sel = fieldsOfSelectedMode();
+    const qint64 selPort = PortValueOfText(sel.port->text());
+    if (selPort <= 1024 || selPort > PortMax)
+        return refuse(QStringLiteral("Invalid TCP port"), MessageBox::Icon::Warning, sel.port);
+    if (sel.host->text().isEmpty())
+        return refuse(QStringLiteral("Invalid Host"), MessageBox::Icon::Warning, sel.host);
+
+    // 4. Upper-cased here as well: Enter or the close box may come without
+    // the box ever losing the focus.
+    {
+        QString call = txtMyCallSign->text();
+        const bool valid = IsValidCallSign(call);
+        if (call != txtMyCallSign->text())
+            txtMyCallSign->setText(call);
+        // The modem needs a call to announce: no empty one, no bare SSID.
+        if (!valid || CallSignBase(call).isEmpty())
+            return refuse(QStringLiteral("Invalid Call Sign"), MessageBox::Icon::Warning, txtMyCallSign);
+    }
+
+    // 5. The modem program, only for a selected mode.
+    const QString mode = selectedMode();
+    if (!mode.isEmpty()) {
+        ModeFields& m = fieldsOf(mode);
+        const bool modeChanged = s.keldoMode != m.token;
+        const bool pathChanged = m.path->text() != *m.pathSetting;
+        if (modeChanged || pathChanged) {
+            // The new program is checked before anything is ended: a refused
+            // Update leaves the running modem and its link as they were.
+            const QString path = m.path->text();
+            if (s.autoLaunch == 1) {
+                if (!(programs.exists && programs.exists(path))) {
+                    const QString text = programs.notFoundText ? programs.notFoundText(path)
+                                                               : path + QStringLiteral(" file not found");
+                    return refuse(text, MessageBox::Icon::Critical, nullptr);
+                }
+                const QString problem = programs.launchProblem ? programs.launchProblem(path) : QString();
+                if (!problem.isEmpty())
+                    return refuse(problem, MessageBox::Icon::Critical, nullptr);
+            }
+            if (modeChanged) {
+                if (&m == &m_hf) {
+                    killByPath(s.keldoFmPath);
+                    killByPath(s.keldoSatPath);
+                } else if (&m == &m_sat) {
+                    killByPath(s.keldoFmPath);
+                    killByPath(s.keldoHfPath);
+                } else {
+                    killByPath(s.keldoSatPath);
+                    killByPath(s.keldoHfPath);
+                }
+            }
+            if (pathChanged)
+                killByPath(*m.pathSetting);
+            *m.pathSetting = path;
+            if (s.autoLaunch == 1 && programs.launch)
+                programs.launch(path);
+        }
+    }
+
+    // 6. The selected modem moved: drop the link; it is reopened below.
+    bool dropped = false;
+    if (selPort != qint64(se.link.commandRemotePort()) || sel.host->text() != se.link.commandRemoteHost()) {
+        se.link.closeSockets();
+        dropped = true;
+    }
+
+    // 7. A port text of another mode that gives no usable port keeps that
+    // mode's port.
+    for (ModeFields* f : {&m_hf, &m_fm, &m_sat}) {
+        const qint64 value = PortValueOfText(f->port->text());
+        if (f == &sel || isUsablePort(value))
+            *f->portSetting = int(value);
+        *f->hostSetting = f->host->text();
+    }
+
+    // 8.
+    const QString call = txtMyCallSign->text();
+    if (call != s.myCallsign) {
+        s.myCallsign = call;
+        se.display.setCaption(CaptionPrefix() + call);
+        se.link.SendMyCall();
+    }
+    s.myCallsign = call;
+
+    // 9. With no option selected the stored value stays.
+    if (!mode.isEmpty())
+        s.keldoMode = mode;
+    // Keying of the old mode must not outlive it (FM keys nothing).
+    se.ptt.settingsChanged();
+    if (opt500->isChecked())
+        s.keldoHfBw = QStringLiteral("500");
+    else if (opt2300->isChecked())
+        s.keldoHfBw = QStringLiteral("2300");
+    else if (opt2750->isChecked())
+        s.keldoHfBw = QStringLiteral("2750");
+    se.link.SendBandwidth();
+
+    // 10, 11.
+    s.autoLaunch = chkLaunch->isChecked() ? 1 : 0;
+    se.settings.SaveSettings();
+
+    // Reconnect at once rather than at the next supervision tick, now that
+    // the settings name the new endpoint.
+    if (dropped)
+        se.link.CheckSockets();
+    return true;
+}

@@ -1,0 +1,383 @@
+#include "ModemLink.h"
+
+#include "link/CommandProtocol.h"
+#include "link/ConnectionState.h"
+#include "encoding/AnsiCodec.h"
+#include "settings/Settings.h"
+#include "display/DisplayState.h"
+#include "terminal/Terminal.h"
+
+ModemLink::ModemLink(SettingsStore& settings, ConnectionState& conn, DisplayState& display, QObject* parent)
+    : QObject(parent)
+    , m_settings(settings)
+    , m_conn(conn)
+    , m_display(display)
+{
+    m_cmd.setObjectName(QStringLiteral("winsockZNPComandos"));
+    m_data.setObjectName(QStringLiteral("winsockZNPDatos"));
+    m_timer.setObjectName(QStringLiteral("tmrComprobarSocket"));
+    m_retryTimer.setSingleShot(true);
+
+    for (QTcpSocket* socket : {&m_cmd, &m_data}) {
+        // Low latency matters more than throughput for "PTT ON".
+        connect(socket, &QTcpSocket::connected, this, [this, socket] {
+            socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
+            (socket == &m_cmd ? m_cmdUp : m_dataUp) = true;
+            onConnected();
+        });
+        const auto down = [this, socket] {
+            noteDown(*socket);
+            onPeerClosedOrError();
+        };
+        connect(socket, &QTcpSocket::disconnected, this, down);
+        connect(socket, &QTcpSocket::errorOccurred, this, down);
+    }
+    connect(&m_cmd, &QTcpSocket::readyRead, this, &ModemLink::onCommandReadyRead);
+    connect(&m_data, &QTcpSocket::readyRead, this, &ModemLink::onDataReadyRead);
+    connect(&m_timer, &QTimer::timeout, this, [this] { supervise(PassKind::Timer); });
+    connect(&m_retryTimer, &QTimer::timeout, this, [this] { supervise(PassKind::Event); });
+}
+
+ModemLink::~ModemLink()
+{
+    closeSockets();
+}
+
+void ModemLink::attach(Terminal* terminal)
+{
+    m_terminal = terminal;
+}
+
+QString ModemLink::modeHost() const
+{
+    const Settings& s = m_settings.s();
+    if (s.keldoMode == QLatin1String(Settings::ModeHf))
+        return s.hfHost;
+    if (s.keldoMode == QLatin1String(Settings::ModeSat))
+        return s.satHost;
+    return s.fmHost;
+}
+
+int ModemLink::modeCommandPort() const
+{
+    const Settings& s = m_settings.s();
+    if (s.keldoMode == QLatin1String(Settings::ModeHf))
+        return s.hfTcpPort;
+    if (s.keldoMode == QLatin1String(Settings::ModeSat))
+        return s.satTcpPort;
+    return s.fmTcpPort;
+}
+
+// ---- Supervision ----------------------------------------------------------
+
+void ModemLink::CheckSockets()
+{
+    supervise(PassKind::Timer);
+}
+
+void ModemLink::armSupervision()
+{
+    m_stopped = false;
+    m_timer.stop();
+    m_timer.setInterval(m_intervalMs);
+    m_timer.start();
+}
+
+void ModemLink::stopSupervision()
+{
+    m_stopped = true;
+    m_timer.stop();
+    m_retryTimer.stop();
+}
+
+void ModemLink::closeSockets()
+{
+    m_closingOurselves = true;
+    for (QTcpSocket* socket : {&m_cmd, &m_data}) {
+        if (socket->state() == QAbstractSocket::ConnectedState)
+            socket->flush();
+        socket->abort();
+    }
+    m_closingOurselves = false;
+    noteDown(m_cmd);
+    noteDown(m_data);
+}
+
+// Tells once that a channel which was up is down, whoever closed it: the
+// keyer must not wait for a "PTT OFF" that can no longer come.
+void ModemLink::noteDown(QTcpSocket& socket)
+{
+    bool& up = &socket == &m_cmd ? m_cmdUp : m_dataUp;
+    if (!up || socket.state() == QAbstractSocket::ConnectedState)
+        return;
+    up = false;
+    if (&socket == &m_cmd)
+        emit commandLinkLost();
+    else
+        emit dataLinkLost();
+}
+
+void ModemLink::onPeerClosedOrError()
+{
+    if (m_closingOurselves || m_stopped || m_passQueued)
+        return;
+    // Run the pass after the socket has finished its own signal handling.
+    m_passQueued = true;
+    QMetaObject::invokeMethod(this, [this] {
+        m_passQueued = false;
+        if (!m_stopped)
+            supervise(PassKind::Event);
+    }, Qt::QueuedConnection);
+}
+
+void ModemLink::supervise(PassKind kind)
+{
+    if (m_stopped)
+        return;
+    const bool cmdUp = commandConnected();
+    const bool dataUp = dataConnected();
+    noteDown(m_cmd);
+    noteDown(m_data);
+    if (!cmdUp || !dataUp) {
+        if (m_conn.ConnectionActive == 1)
+            m_conn.ConnectionActive = 0;
+        m_display.setPanelPicture(Panel::Tcp, Picture::LedRojo);
+        m_display.setPanelToolTip(Panel::Tcp, QStringLiteral("TCP link disconnected"));
+        if (m_terminal)
+            m_terminal->UpdateConnectionDisplay();
+    }
+    if (!cmdUp)
+        attempt(m_cmd, true, kind);
+    if (!dataUp)
+        attempt(m_data, false, kind);
+}
+
+void ModemLink::attempt(QTcpSocket& socket, bool isCommand, PassKind kind)
+{
+    QElapsedTimer& last = isCommand ? m_cmdLastAttempt : m_dataLastAttempt;
+    const auto state = socket.state();
+    const bool inProgress = state == QAbstractSocket::HostLookupState || state == QAbstractSocket::ConnectingState;
+
+    // At most one attempt a second per socket: a refused connection fails at
+    // once, and retrying on every error would spin a core.
+    if (last.isValid() && last.elapsed() < m_throttleMs) {
+        if (!inProgress) {
+            const int wait = int(m_throttleMs - last.elapsed());
+            if (!m_retryTimer.isActive() || m_retryTimer.remainingTime() > wait)
+                m_retryTimer.start(qMax(wait, 1));
+        }
+        return;
+    }
+    // An early pass (a close or error of the other socket) leaves an attempt
+    // in progress alone; the timer's pass restarts it.
+    if (inProgress && kind == PassKind::Event)
+        return;
+
+    m_closingOurselves = true;
+    socket.abort();
+    m_closingOurselves = false;
+
+    const QString host = modeHost();
+    const int port = modeCommandPort() + (isCommand ? 0 : 1);
+    if (isCommand) {
+        m_cmdHost = host;
+        m_cmdPort = quint16(port);
+    } else {
+        m_dataHost = host;
+        m_dataPort = quint16(port);
+    }
+    last.start();
+    m_assembler.reset();
+    if (port <= 0 || port > 65535 || host.isEmpty())
+        return; // an impossible endpoint is skipped; the next pass tries again
+    ++m_attempts;
+    socket.connectToHost(host, quint16(port));
+}
+
+void ModemLink::onConnected()
+{
+    if (!bothConnected())
+        return;
+    m_display.setPanelPicture(Panel::Tcp, Picture::LedVerde);
+    m_display.setPanelToolTip(Panel::Tcp, QString());
+    SendMyCall();
+    SendListenOn();
+    SendCompressionFiles();
+    SendBandwidth();
+    if (m_terminal)
+        m_terminal->UpdateConnectionDisplay();
+    emit linkedUp();
+}
+
+// ---- Receiving --------------------------------------------------------------
+
+void ModemLink::onCommandReadyRead()
+{
+    ReceiveCommandBytes(m_cmd.readAll());
+}
+
+void ModemLink::onDataReadyRead()
+{
+    const QByteArray bytes = m_data.readAll();
+    if (m_terminal && !bytes.isEmpty())
+        m_terminal->ReceiveDataBytes(bytes);
+}
+
+void ModemLink::ReceiveCommandBytes(const QByteArray& bytes)
+{
+    m_assembler.feed(bytes, [this](const QByteArray& line) {
+        HandleCommandLine(Ansi::toUnicode(line).toUpper());
+    });
+}
+
+void ModemLink::HandleCommandLine(const QString& line)
+{
+    // Rules that match a whole line ignore blanks at its end; the rules
+    // that split fields see the line as it came.
+    QStringView whole(line);
+    while (!whole.isEmpty() && (whole.back() == QLatin1Char(' ') || whole.back() == QLatin1Char('\t')))
+        whole.chop(1);
+    if (line.startsWith(QLatin1String("CONNECTED "))) {
+        connectionStart(line);
+    } else if (line.startsWith(QLatin1String("BUFFER "))) {
+        const QStringList fields = Protocol::SplitFields(line);
+        if (fields.size() != 2 || m_conn.BytesToSend == 0)
+            return;
+        if (m_terminal)
+            m_terminal->UpdateTransmitProgress(fields.at(1));
+    } else if (whole == QLatin1String("DISCONNECTED")) {
+        ResetConnectionState();
+        if (m_terminal)
+            m_terminal->UpdateConnectionDisplay();
+        emit disconnectedReceived();
+    } else if (whole == QLatin1String("PTT ON")) {
+        emit pttRequested(true);
+    } else if (whole == QLatin1String("PTT OFF")) {
+        emit pttRequested(false);
+    }
+}
+
+void ModemLink::connectionStart(const QString& line)
+{
+    const Protocol::ConnectedFields f = Protocol::ParseConnected(line);
+    if (f.hasCall1)
+        m_conn.ConnectedCall1 = f.call1;
+    if (f.hasCall2)
+        m_conn.ConnectedCall2 = f.call2;
+    m_conn.ConnectedVia1 = f.via1;
+    m_conn.ConnectedVia2 = f.via2;
+    m_conn.LastSpeaker = 0;
+    if (m_terminal)
+        m_terminal->AppendConnectBanner();
+    m_conn.ConnectionActive = 1;
+    if (m_conn.AbortRequested == 0)
+        m_display.setStopEnabled(true);
+    m_display.setSendVisible(true);
+    if (m_terminal)
+        m_terminal->UpdateConnectionDisplay();
+}
+
+void ModemLink::ResetConnectionState()
+{
+    m_conn.ConnectionActive = 0;
+    m_conn.AbortRequested = 0;
+    m_conn.OutgoingCall = 0;
+    m_conn.BytesToSend = 0;
+    m_conn.BytesReceived = 0;
+    m_conn.PendingEcho.clear();
+    m_conn.LastSpeaker = 0;
+}
+
+// ---- Sending ----------------------------------------------------------------
+
+void ModemLink::sendCommand(const QString& text)
+{
+    // A command written while the link is down is lost; the next link-up
+    // sends the standing commands again.
+    if (!commandConnected())
+        return;
+    QByteArray bytes = Ansi::fromUnicode(text);
+    bytes.append('\r');
+    m_cmd.write(bytes);
+    emit commandWritten(text);
+}
+
+qint64 ModemLink::writeData(const QByteArray& bytes)
+{
+    if (!dataConnected())
+        return 0;
+    const qint64 written = m_data.write(bytes);
+    return written < 0 ? 0 : written;
+}
+
+void ModemLink::SendMyCall()
+{
+    sendCommand(QStringLiteral("MYCALL ") + m_settings.s().myCallsign);
+}
+
+void ModemLink::SendListenOn()
+{
+    sendCommand(QStringLiteral("LISTEN ON"));
+}
+
+void ModemLink::SendCompressionFiles()
+{
+    sendCommand(QStringLiteral("COMPRESSION FILES"));
+}
+
+void ModemLink::SendBW500()
+{
+    sendCommand(QStringLiteral("BW500"));
+}
+
+void ModemLink::SendBW2300()
+{
+    sendCommand(QStringLiteral("BW2300"));
+}
+
+void ModemLink::SendBW2750()
+{
+    sendCommand(QStringLiteral("BW2750"));
+}
+
+void ModemLink::SendBandwidth()
+{
+    const Settings& s = m_settings.s();
+    if (s.keldoMode != QLatin1String(Settings::ModeHf))
+        return;
+    if (s.keldoHfBw == QLatin1String("500"))
+        SendBW500();
+    else if (s.keldoHfBw == QLatin1String("2300"))
+        SendBW2300();
+    else if (s.keldoHfBw == QLatin1String("2750"))
+        SendBW2750();
+}
+
+void ModemLink::SendConnect()
+{
+    if (m_terminal)
+        m_terminal->ShowConnecting();
+    const Settings& s = m_settings.s();
+    const QString prefix = QStringLiteral("CONNECT ") + s.myCallsign + QLatin1Char(' ');
+    if (s.keldoMode == QLatin1String(Settings::ModeFm)) {
+        if (!s.via1.isEmpty() && !s.via2.isEmpty())
+            sendCommand(prefix + s.connectWithFm + QStringLiteral(" VIA ") + s.via1 + QLatin1Char(' ') + s.via2);
+        else if (!s.via1.isEmpty())
+            sendCommand(prefix + s.connectWithFm + QStringLiteral(" VIA ") + s.via1);
+        else
+            sendCommand(prefix + s.connectWithFm);
+    } else if (s.keldoMode == QLatin1String(Settings::ModeHf)) {
+        sendCommand(prefix + s.connectWithHf);
+    } else if (s.keldoMode == QLatin1String(Settings::ModeSat)) {
+        sendCommand(prefix + s.connectWithSat);
+    }
+}
+
+void ModemLink::SendAbort()
+{
+    m_conn.AbortRequested = 1;
+    m_display.setStopEnabled(false);
+    m_display.setPanelText(Panel::Indicativos, QStringLiteral("Disconnecting..."));
+    sendCommand(QStringLiteral("ABORT"));
+    emit abortSent();
+}

@@ -1,0 +1,418 @@
+#include "PttKeyer.h"
+
+#include "RadioCatalogue.h"
+#include "RigctldClient.h"
+#include "SerialPortDevice.h"
+#include "SerialPortList.h"
+#include "display/DisplayState.h"
+
+#include <QElapsedTimer>
+#include <QEventLoop>
+
+#include <limits>
+
+namespace {
+constexpr quint8 ViaCat = 1;
+constexpr quint8 ViaCom = 2;
+constexpr quint8 ViaVox = 3;
+constexpr quint8 ViaRigctld = 5;
+
+bool isSerial(PttMethod m)
+{
+    return m == PttMethod::Cat || m == PttMethod::Com;
+}
+
+// The port text of the serial method in use.
+QString portTextOf(const Settings& s)
+{
+    return s.via == ViaCat ? s.catPort : s.via == ViaCom ? s.pttPort : QString();
+}
+
+} // namespace
+
+PttKeyer::PttKeyer(SettingsStore& settings, DisplayState& display, QObject* parent)
+    : QObject(parent)
+    , m_settings(settings)
+    , m_display(display)
+    , m_rig(std::make_unique<RigctldPttDriver>())
+{
+    setSerialPort(CreateSystemSerialPort());
+    m_cat = std::make_unique<CatPttDriver>(m_comPTT);
+    m_com = std::make_unique<ComPttDriver>(m_comPTT);
+    m_none = std::make_unique<NoPttDriver>();
+
+    m_grace.setSingleShot(true);
+    connect(&m_grace, &QTimer::timeout, this, [this] { releaseNow(m_graceWhy); });
+    m_timeout.setSingleShot(true);
+    connect(&m_timeout, &QTimer::timeout, this, &PttKeyer::onTimeout);
+
+    // rigctld answers later; the panel follows what it says.
+    connect(m_rig.get(), &RigctldPttDriver::problem, this, [this](const QString& text) {
+        const bool keyingThere = m_keyed && m_keyed->target.method == PttMethod::Rigctld;
+        if (keyingThere || m_rig->unkeyPending())
+            showProblem(text);
+    });
+    connect(m_rig.get(), &RigctldPttDriver::confirmed, this, [this](bool transmit) {
+        if (!m_problemShown || m_timedOut || transmit != m_txShown || transmit != keyed())
+            return;
+        m_problemShown = false;
+        m_display.setPanelPicture(Panel::Ptt, transmit ? Picture::LedRojo : Picture::LedVerde);
+        m_display.setPanelToolTip(Panel::Ptt, transmit ? QStringLiteral("PTT ON") : QStringLiteral("PTT OFF"));
+    });
+}
+
+PttKeyer::~PttKeyer()
+{
+    m_rig->disconnect(this);
+    if (m_comPTT)
+        m_comPTT->setFailureHandler(nullptr);
+}
+
+void PttKeyer::setSerialPort(std::unique_ptr<SerialPortDevice> port)
+{
+    if (m_comPTT) {
+        m_comPTT->setFailureHandler(nullptr);
+        m_comPTT->close();
+    }
+    m_comPTT = std::move(port);
+    if (!m_comPTT)
+        m_comPTT = CreateSystemSerialPort();
+    m_comPTT->setFailureHandler([this](const QString& reason) { onPortFailed(reason); });
+}
+
+QString PttKeyer::OpenFailureText(int portNumber)
+{
+    return OpenFailureText(QStringLiteral("COM%1").arg(portNumber));
+}
+
+QString PttKeyer::OpenFailureText(const QString& port)
+{
+    return QStringLiteral("Unable to open radio serial port %1. May be in use by another application.").arg(port);
+}
+
+PttDriver& PttKeyer::driverFor(PttMethod method)
+{
+    switch (method) {
+    case PttMethod::Cat: return *m_cat;
+    case PttMethod::Com: return *m_com;
+    case PttMethod::Rigctld: return *m_rig;
+    case PttMethod::None: break;
+    }
+    return *m_none;
+}
+
+bool PttKeyer::keyingSuppressed() const
+{
+    return m_settings.s().keldoMode == QLatin1String(Settings::ModeFm);
+}
+
+PttKeyer::Target PttKeyer::targetOf(const Settings& s) const
+{
+    Target t;
+    if (keyingSuppressed())
+        return t;
+    t.method = PttMethodOf(s.via);
+    switch (t.method) {
+    case PttMethod::Cat:
+        t.where = PortDeviceOf(s.catPort, s.portDevices);
+        if (const RadioModel* model = RadioModelAt(s.rig))
+            t.how = CatCommand(s, *model, false);
+        break;
+    case PttMethod::Com:
+        t.where = PortDeviceOf(s.pttPort, s.portDevices);
+        t.how = QByteArray::number(s.pin);
+        break;
+    case PttMethod::Rigctld: t.where = QStringLiteral("%1:%2").arg(s.rigctldHost).arg(s.rigctldPort); break;
+    case PttMethod::None: break;
+    }
+    return t;
+}
+
+// "COM3 (/dev/ttyUSB0)", "rigctld localhost:4532"
+QString PttKeyer::describe(const Target& t) const
+{
+    const Settings& s = m_keyed && m_keyed->target == t ? m_keyed->used : m_settings.s();
+    switch (t.method) {
+    case PttMethod::Cat:
+    case PttMethod::Com: {
+        const QString name = t.method == PttMethod::Cat ? s.catPort : s.pttPort;
+        return name == t.where || t.where.isEmpty() ? name : QStringLiteral("%1 (%2)").arg(name, t.where);
+    }
+    case PttMethod::Rigctld: return QStringLiteral("rigctld ") + t.where;
+    case PttMethod::None: break;
+    }
+    return QString();
+}
+
+// ---- Keying -------------------------------------------------------------------
+
+void PttKeyer::showPanel(bool tx, const QString& picture, const QString& toolTip)
+{
+    m_txShown = tx;
+    m_problemShown = false;
+    m_timedOut = false;
+    m_display.setPanelText(Panel::Ptt, tx ? QStringLiteral("TX") : QStringLiteral("RX"));
+    m_display.setPanelPicture(Panel::Ptt, picture);
+    m_display.setPanelToolTip(Panel::Ptt, toolTip);
+}
+
+// A keying that was meant to happen and did not: the yellow lamp, and the
+// reason until the next key-up that works.
+void PttKeyer::showProblem(const QString& text)
+{
+    m_problemShown = true;
+    m_display.setPanelPicture(Panel::Ptt, QStringLiteral("LedAmarillo"));
+    m_display.setPanelToolTip(Panel::Ptt, text);
+}
+
+void PttKeyer::showFailure(const Target& target, const QString& reason)
+{
+    showProblem(describe(target) + QStringLiteral(": ") + reason);
+}
+
+void PttKeyer::PttOn()
+{
+    m_grace.stop();
+    showPanel(true, Picture::LedRojo, QStringLiteral("PTT ON"));
+    const Settings& s = m_settings.s();
+    const Target target = targetOf(s); // keys nothing in FM mode
+    // Settings changed behind the keyer's back: what it keyed goes first.
+    if (m_keyed && m_keyed->target != target)
+        unkeyRecorded();
+    PttDriver& driver = driverFor(target.method);
+    if (!driver.keysRadio(s))
+        return;
+    const bool wasKeyed = keyed();
+    m_keyed = KeyRecord{target, s};
+    if (!wasKeyed)
+        startTimeout(s);
+
+    // A port lost or never opened is tried again, quietly.
+    if (isSerial(target.method) && !m_comPTT->isOpen()) {
+        if (const auto wanted = wantedPortParameters(s)) {
+            if (const auto failure = openSerial(*wanted, s)) {
+                showFailure(target, *failure);
+                return;
+            }
+        }
+    }
+    const KeyingResult result = driver.key(s);
+    if (!result.ok)
+        showFailure(target, result.problem);
+}
+
+void PttKeyer::PttOff()
+{
+    m_grace.stop();
+    showPanel(false, Picture::LedVerde, QStringLiteral("PTT OFF"));
+    if (m_keyed) {
+        const Target target = m_keyed->target;
+        const KeyingResult result = unkeyRecorded();
+        if (!result.ok)
+            showFailure(target, result.problem);
+        return;
+    }
+    if (keyingSuppressed())
+        return;
+    // Nothing keyed by us. An exclusive serial port is unkeyed all the same
+    // (start-up ends with this, which frees a radio left keyed by a crash);
+    // a rigctld that other programs share is left alone.
+    const Settings& s = m_settings.s();
+    const PttMethod method = PttMethodOf(s.via);
+    if (isSerial(method) && m_comPTT->isOpen())
+        driverFor(method).unkey(s);
+}
+
+KeyingResult PttKeyer::unkeyRecorded()
+{
+    if (!m_keyed)
+        return {};
+    const KeyRecord record = std::move(*m_keyed);
+    m_keyed.reset();
+    m_timeout.stop();
+    return driverFor(record.target.method).unkey(record.used);
+}
+
+void PttKeyer::releaseNow(const QString& why)
+{
+    m_grace.stop();
+    if (!m_keyed && !m_txShown)
+        return;
+    showPanel(false, Picture::LedVerde, why);
+    if (m_keyed) {
+        const Target target = m_keyed->target;
+        const KeyingResult result = unkeyRecorded();
+        if (!result.ok)
+            showFailure(target, result.problem);
+    }
+}
+
+void PttKeyer::releaseAfterGrace(const QString& why)
+{
+    if (!m_keyed && !m_txShown)
+        return;
+    m_graceWhy = why;
+    m_grace.start(m_graceMs);
+}
+
+void PttKeyer::settingsChanged()
+{
+    if (m_keyed && m_keyed->target != targetOf(m_settings.s()))
+        releaseNow(QStringLiteral("Unkeyed: the keying settings changed"));
+}
+
+void PttKeyer::startTimeout(const Settings& s)
+{
+    const qint64 ms = m_timeoutOverrideMs >= 0 ? m_timeoutOverrideMs : qint64(s.pttTimeoutSeconds) * 1000;
+    if (ms > 0)
+        m_timeout.start(int(qMin<qint64>(ms, std::numeric_limits<int>::max())));
+}
+
+void PttKeyer::onTimeout()
+{
+    if (!m_keyed)
+        return;
+    const Target target = m_keyed->target;
+    const int seconds = m_keyed->used.pttTimeoutSeconds;
+    const KeyingResult result = unkeyRecorded();
+    showPanel(false, QStringLiteral("LedAmarillo"),
+              QStringLiteral("PTT time-out: keyed for more than %1 s without PTT OFF. "
+                             "Unkeyed until the next PTT ON.")
+                  .arg(m_timeoutOverrideMs >= 0 ? QString::number(m_timeoutOverrideMs / 1000.0) : QString::number(seconds)));
+    m_problemShown = true;
+    m_timedOut = true;
+    if (!result.ok)
+        showFailure(target, result.problem);
+}
+
+// ---- The serial port --------------------------------------------------------
+
+std::optional<PttKeyer::PortParameters> PttKeyer::wantedPortParameters(const Settings& s) const
+{
+    PortParameters wanted;
+    wanted.portNumber = PortNumberOf(portTextOf(s));
+    wanted.port = PortIdentityOf(portTextOf(s));
+    if (s.via == ViaCat) {
+        const RadioModel* model = RadioModelAt(s.rig);
+        if (!model)
+            return std::nullopt;
+        int stopBits = 1;
+        if (model->Dialect == DialectFiveByte)
+            stopBits = 2;
+        else if (model->Dialect == DialectSemicolon && s.baud == QLatin1String("4800"))
+            stopBits = 2;
+        wanted.settings = (s.baud + QStringLiteral(",N,8,") + QString::number(stopBits)).toLower();
+        wanted.rts = s.rts == 1;
+        wanted.dtr = s.dtr == 1;
+    } else if (s.via == ViaCom) {
+        wanted.settings = QStringLiteral("4800,N,8,1");
+    }
+    return wanted;
+}
+
+std::optional<QString> PttKeyer::openSerial(const PortParameters& wanted, const Settings& s)
+{
+    if (m_comPTT->isOpen()) {
+        m_comPTT->flush();
+        m_comPTT->close();
+    }
+    const std::optional<LineSettings> line = LineSettings::parse(wanted.settings);
+    if (!line)
+        return QStringLiteral("line settings \"%1\" refused").arg(wanted.settings);
+    const QString device = PortDeviceOf(portTextOf(s), s.portDevices);
+    if (device.isEmpty())
+        return QStringLiteral("no such port");
+    if (!m_comPTT->open(device, *line)) {
+        const QString reason = m_comPTT->errorString();
+        return device + QStringLiteral(": ") + (reason.isEmpty() ? QStringLiteral("cannot be opened") : reason);
+    }
+    const bool rtsSet = m_comPTT->setRts(wanted.rts);
+    const bool dtrSet = m_comPTT->setDtr(wanted.dtr);
+    // A CAT port without modem-control lines (a pseudo-terminal, a virtual
+    // CAT port) still carries the commands; the COM method needs the lines.
+    if (s.via == ViaCom && !(rtsSet && dtrSet)) {
+        m_comPTT->close();
+        return device + QStringLiteral(": no RTS/DTR lines");
+    }
+    m_last = wanted;
+    return std::nullopt;
+}
+
+void PttKeyer::OpenPttPort()
+{
+    const Settings& s = m_settings.s();
+    settingsChanged();
+
+    const Target target = targetOf(s);
+    if (target.method == PttMethod::Rigctld)
+        m_rig->release(s.rigctldHost, s.rigctldPort);
+    else
+        m_rig->release();
+
+    if (s.via == ViaVox || s.via == ViaRigctld || keyingSuppressed()) {
+        closeSerial();
+        return;
+    }
+
+    const std::optional<PortParameters> wanted = wantedPortParameters(s);
+    if (!wanted) {
+        openFailed(PortIdentityOf(s.catPort), QStringLiteral("no radio model %1").arg(s.rig));
+        return;
+    }
+    if (m_comPTT->isOpen() && *wanted == m_last)
+        return;
+    // The port is about to close: nothing may stay keyed through it.
+    if (m_keyed && isSerial(m_keyed->target.method))
+        releaseNow(QStringLiteral("Unkeyed: the keying settings changed"));
+    if (const auto failure = openSerial(*wanted, s))
+        openFailed(wanted->port, *failure);
+}
+
+void PttKeyer::ClosePttPort()
+{
+    if (m_keyed)
+        releaseNow(QStringLiteral("PTT OFF"));
+    // An unkey to rigctld may still be on its way; give it a moment.
+    if (m_rig->unkeyPending()) {
+        QElapsedTimer waited;
+        waited.start();
+        QEventLoop loop;
+        QTimer poll;
+        connect(&poll, &QTimer::timeout, &loop, [&] {
+            if (!m_rig->unkeyPending() || waited.elapsed() >= ShutdownWaitMs)
+                loop.quit();
+        });
+        poll.start(10);
+        loop.exec(QEventLoop::ExcludeUserInputEvents);
+    }
+    closeSerial();
+    m_rig->closeAll();
+}
+
+void PttKeyer::closeSerial()
+{
+    if (!m_comPTT->isOpen())
+        return;
+    m_comPTT->setRts(false);
+    m_comPTT->setDtr(false);
+    // The unkey command must reach the radio before the port goes.
+    m_comPTT->flush();
+    m_comPTT->close();
+}
+
+void PttKeyer::onPortFailed(const QString& reason)
+{
+    const Settings& s = m_keyed ? m_keyed->used : m_settings.s();
+    Target target = m_keyed ? m_keyed->target : targetOf(s);
+    if (!isSerial(target.method))
+        target = Target{PttMethod::Cat, PortDeviceOf(m_last.port, s.portDevices), {}};
+    showProblem(describe(target) + QStringLiteral(" closed: ") + reason);
+}
+
+void PttKeyer::openFailed(const QString& port, const QString& detail)
+{
+    QString text = OpenFailureText(port);
+    if (!detail.isEmpty())
+        text += QLatin1Char('\n') + detail;
+    emit portOpenFailed(text);
+}

@@ -1,0 +1,147 @@
+#pragma once
+
+#include "PttDrivers.h"
+#include "settings/Settings.h"
+
+#include <QObject>
+#include <QString>
+#include <QTimer>
+
+#include <memory>
+#include <optional>
+
+class DisplayState;
+class SerialPortDevice;
+class RigctldClient;
+
+// modPTT: keys and unkeys the radio when the modem asks. The keying method
+// ("Via") picks a driver; the settings are read afresh at every key-up.
+//
+// The keyer remembers what it keyed (method, port or rigctld address, and
+// the settings used) and every unkey goes through that record, so changing
+// mode, method or port can never strand a keyed radio, and it only ever
+// unkeys what it keyed itself.
+class PttKeyer : public QObject
+{
+    Q_OBJECT
+public:
+    // How comPTT was last opened successfully.
+    struct PortParameters
+    {
+        quint8 portNumber = 0;
+        // PortIdentityOf the port text: a device path stands apart from every COM name.
+        QString port;
+        bool rts = false;
+        bool dtr = false;
+        QString settings;
+        bool operator==(const PortParameters& o) const
+        {
+            return portNumber == o.portNumber && port == o.port && rts == o.rts && dtr == o.dtr
+                   && settings == o.settings;
+        }
+        bool operator!=(const PortParameters& o) const { return !(*this == o); }
+    };
+
+    // The modem may still be sending its last frame after a DISCONNECTED,
+    // an abort or a lost data link.
+    static constexpr int GracePeriodMs = 3000;
+    // The longest shutdown waits for an unkey to go out.
+    static constexpr int ShutdownWaitMs = 2000;
+
+    PttKeyer(SettingsStore& settings, DisplayState& display, QObject* parent = nullptr);
+    ~PttKeyer() override;
+
+    void PttOn();
+    void PttOff();
+    void OpenPttPort();
+    // At shutdown: unkey what is keyed, wait (at most ShutdownWaitMs) for
+    // it to go out, then close the port and every rigctld connection.
+    void ClosePttPort();
+
+    // The modem can no longer say "PTT OFF" (command link lost): unkey now.
+    // why goes to the panel's tooltip.
+    void releaseNow(const QString& why);
+    // Unkeys after the grace period unless "PTT OFF" or "PTT ON" comes first.
+    void releaseAfterGrace(const QString& why);
+    // After mode, method or port changed: unkeys what was keyed if keying
+    // no longer goes there.
+    void settingsChanged();
+
+    bool keyed() const { return m_keyed.has_value(); }
+    bool gracePending() const { return m_grace.isActive(); }
+
+signals:
+    // The serial port could not be opened: the operator is told this text.
+    void portOpenFailed(const QString& text);
+
+public:
+
+    // For tests: shorter waits than the real ones.
+    void setGracePeriod(int ms) { m_graceMs = ms; }
+    // Overrides "PTT Timeout" (milliseconds; negative: use the setting).
+    void setTimeoutOverride(int ms) { m_timeoutOverrideMs = ms; }
+    void setRigctldRetryInterval(int ms) { m_rig->setRetryInterval(ms); }
+
+    // Replaces comPTT (tests hand in a recording port). Closes the old one.
+    void setSerialPort(std::unique_ptr<SerialPortDevice> port);
+    SerialPortDevice& comPTT() { return *m_comPTT; }
+    RigctldPttDriver& rigctld() { return *m_rig; }
+    const PortParameters& lastPortParameters() const { return m_last; }
+
+    static QString OpenFailureText(int portNumber);
+    // port: "COM3" or a device path.
+    static QString OpenFailureText(const QString& port);
+
+private:
+    // Where keying goes: the method and the device or address.
+    struct Target
+    {
+        PttMethod method = PttMethod::None;
+        QString where;
+        QByteArray how; // what unkeys it there: the CAT command, or the COM lines
+        bool operator==(const Target& o) const { return method == o.method && where == o.where && how == o.how; }
+        bool operator!=(const Target& o) const { return !(*this == o); }
+    };
+    struct KeyRecord
+    {
+        Target target;
+        Settings used;
+    };
+
+    PttDriver& driverFor(PttMethod method);
+    bool keyingSuppressed() const;
+    Target targetOf(const Settings& s) const;
+    QString describe(const Target& t) const;
+    std::optional<PortParameters> wantedPortParameters(const Settings& s) const;
+    // Opens comPTT; on failure returns the system's reason.
+    std::optional<QString> openSerial(const PortParameters& wanted, const Settings& s);
+    void closeSerial();
+    KeyingResult unkeyRecorded();
+    void startTimeout(const Settings& s);
+    void onTimeout();
+    void onPortFailed(const QString& reason);
+    void showPanel(bool tx, const QString& picture, const QString& toolTip);
+    void showProblem(const QString& text);
+    void showFailure(const Target& target, const QString& reason);
+    void openFailed(const QString& port, const QString& detail);
+
+    SettingsStore& m_settings;
+    DisplayState& m_display;
+
+    std::unique_ptr<SerialPortDevice> m_comPTT;
+    std::unique_ptr<PttDriver> m_cat;
+    std::unique_ptr<PttDriver> m_com;
+    std::unique_ptr<PttDriver> m_none;
+    std::unique_ptr<RigctldPttDriver> m_rig;
+    PortParameters m_last;
+
+    std::optional<KeyRecord> m_keyed;
+    bool m_txShown = false;     // the panel says "TX"
+    bool m_problemShown = false; // the panel shows a keying failure
+    bool m_timedOut = false;     // the panel tells of the time-out
+    QTimer m_grace;
+    QString m_graceWhy;
+    QTimer m_timeout;
+    int m_graceMs = GracePeriodMs;
+    int m_timeoutOverrideMs = -1;
+};

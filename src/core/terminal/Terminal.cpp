@@ -1,0 +1,310 @@
+#include "Terminal.h"
+
+#include "link/CommandProtocol.h"
+#include "link/ConnectionState.h"
+#include "link/ModemLink.h"
+#include "encoding/AnsiCodec.h"
+#include "settings/Settings.h"
+#include "terminal/ConversationLog.h"
+#include "display/DisplayState.h"
+#include "terminal/RxTextModel.h"
+
+#include <cmath>
+#include <limits>
+
+static const QString CrLf = QStringLiteral("\r\n");
+
+Terminal::Terminal(SettingsStore& settings, ConnectionState& conn, DisplayState& display, RxTextModel& rx,
+                   ModemLink& link, QObject* parent)
+    : QObject(parent)
+    , m_settings(settings)
+    , m_conn(conn)
+    , m_display(display)
+    , m_rx(rx)
+    , m_link(link)
+    , m_clock([] { return QDateTime::currentDateTimeUtc(); })
+{
+}
+
+// ---- Outgoing text -------------------------------------------------------------
+
+QString Terminal::ToWireLineBreaks(const QString& txText)
+{
+    QString out;
+    out.reserve(txText.size() + txText.size() / 16);
+    for (qsizetype i = 0; i < txText.size(); ++i) {
+        const QChar c = txText.at(i);
+        if (c == QLatin1Char('\r')) {
+            out.append(CrLf);
+            if (i + 1 < txText.size() && txText.at(i + 1) == QLatin1Char('\n'))
+                ++i;
+        } else if (c == QLatin1Char('\n') || c == QChar::ParagraphSeparator || c == QChar::LineSeparator) {
+            out.append(CrLf);
+        } else {
+            out.append(c);
+        }
+    }
+    return out;
+}
+
+int Terminal::ProgressPercent(qint64 bytesToSend, qint64 remaining)
+{
+    if (bytesToSend <= 0)
+        return 0;
+    // Exact half-to-even on integers: no floating-point surprises.
+    const qint64 num = (bytesToSend - remaining) * 100;
+    qint64 q = num / bytesToSend;
+    const qint64 r = num % bytesToSend;
+    if (2 * r > bytesToSend || (2 * r == bytesToSend && (q % 2) == 1))
+        ++q;
+    return int(q);
+}
+
+QString Terminal::UnsentText(const QString& txText, qint64 unsentBytes)
+{
+    // Walk back from the end in the units the wire has: one byte per
+    // character (a surrogate pair is one '?'), two for a line break. The
+    // closing CR is the block's last byte.
+    qint64 left = unsentBytes - 1;
+    qsizetype i = txText.size();
+    while (left > 0 && i > 0) {
+        const QChar c = txText.at(i - 1);
+        qsizetype start = i - 1;
+        qint64 bytes = 1;
+        if (c == QLatin1Char('\n') && start > 0 && txText.at(start - 1) == QLatin1Char('\r')) {
+            --start;
+            bytes = 2;
+        } else if (c == QLatin1Char('\r') || c == QLatin1Char('\n') || c == QChar::ParagraphSeparator
+                   || c == QChar::LineSeparator) {
+            bytes = 2;
+        } else if (c.isLowSurrogate() && start > 0 && txText.at(start - 1).isHighSurrogate()) {
+            --start;
+        }
+        if (bytes > left)
+            break; // only the LF of this break is unsent; the CR broke the line already
+        left -= bytes;
+        i = start;
+    }
+    QString tail = txText.mid(i);
+    tail.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    for (QChar& c : tail)
+        if (c == QLatin1Char('\r') || c == QChar::ParagraphSeparator || c == QChar::LineSeparator)
+            c = QLatin1Char('\n');
+    return tail;
+}
+
+bool Terminal::SendTypedText(const QString& txText)
+{
+    if (txText.isEmpty())
+        return false;
+    const QString text = ToWireLineBreaks(txText);
+    m_display.setProgressVisible(true);
+    m_display.setSendVisible(false);
+    m_display.setClearEnabled(false);
+    QByteArray block = Ansi::fromUnicode(text);
+    // The echo shows what went on the air: '?' for what the code page lacks.
+    m_conn.PendingEcho = Ansi::toUnicode(block) + CrLf;
+    block.append('\r');
+    m_outstandingText = txText;
+    m_outstandingSize = block.size();
+    m_outstandingUnsent = block.size();
+    const qint64 written = m_link.writeData(block);
+    // Counts what actually went to the socket: a block lost to a dead link is
+    // 0 bytes, and the display refresh then ends the Sending state.
+    m_conn.BytesToSend = qint32(qMin<qint64>(written, std::numeric_limits<qint32>::max()));
+    m_display.setProgressValue(0);
+    return true;
+}
+
+void Terminal::UpdateTransmitProgress(const QString& count)
+{
+    m_conn.BytesReceived = 0;
+    const qint64 toSend = m_conn.BytesToSend;
+    if (toSend <= 0)
+        return;
+    qint64 remaining = Protocol::LeadingNumber(count);
+    if (remaining > toSend)
+        remaining = toSend;
+    // A negative count is not a real report; treat it as the block gone.
+    if (remaining < 0)
+        remaining = 0;
+    // What never reached the socket counts as unsent too.
+    m_outstandingUnsent = remaining + qMax<qint64>(0, m_outstandingSize - toSend);
+    m_display.setProgressValue(ProgressPercent(toSend, remaining));
+    m_display.setPanelPicture(Panel::Bytes, Picture::Subiendo);
+    m_display.setPanelText(Panel::Bytes, QString::number(toSend - remaining) + QStringLiteral(" Bytes Sent"));
+    if (remaining != 0)
+        return;
+
+    if (m_conn.LastSpeaker != 2) {
+        m_rx.appendUncapped(QLatin1Char('>') + m_settings.s().myCallsign + CrLf, Speaker::Own);
+        if (m_log)
+            m_log->speaker(QLatin1Char('>'), m_settings.s().myCallsign, m_clock());
+    }
+    m_rx.appendCapped(m_conn.PendingEcho, Speaker::Own);
+    if (m_log)
+        m_log->text(m_conn.PendingEcho);
+    m_display.setClearEnabled(true);
+    m_conn.PendingEcho.clear();
+    m_conn.BytesToSend = 0;
+    m_outstandingText.clear();
+    m_outstandingSize = m_outstandingUnsent = 0;
+    m_display.setPanelPicture(Panel::Bytes, Picture::None);
+    m_display.setPanelText(Panel::Bytes, QString());
+    m_display.setProgressVisible(false);
+    m_conn.LastSpeaker = 2;
+    m_display.setSendVisible(true);
+    m_display.requestTxFocus();
+}
+
+// ---- Incoming text ---------------------------------------------------------------
+
+void Terminal::ReceiveDataBytes(const QByteArray& bytes)
+{
+    if (m_conn.LastSpeaker != 1) {
+        m_rx.appendUncapped(QLatin1Char('<') + m_conn.OtherStation() + CrLf, Speaker::Remote);
+        if (m_log)
+            m_log->speaker(QLatin1Char('<'), m_conn.OtherStation(), m_clock());
+        m_receivedEndedWithCr = false;
+    }
+    m_conn.LastSpeaker = 1;
+    if (m_conn.BytesReceived < std::numeric_limits<qint64>::max() - bytes.size())
+        m_conn.BytesReceived += bytes.size();
+    m_display.setPanelPicture(Panel::Bytes, Picture::Descargando);
+    m_display.setPanelText(Panel::Bytes, QString::number(m_conn.BytesReceived) + QStringLiteral(" Bytes Rcvd"));
+
+    if (m_log && m_log->inConversation()) {
+        // The log keeps all of it, not just what fits on the screen. A CR LF
+        // split between two arrivals is one line break there, not two.
+        const bool lfOfLastCr = m_receivedEndedWithCr && bytes.startsWith('\n');
+        m_log->text(RxTextModel::ConvertReceived(lfOfLastCr ? bytes.mid(1) : bytes));
+    }
+    m_receivedEndedWithCr = bytes.endsWith('\r');
+
+    // Only the last Cap characters can survive; skip converting the rest.
+    const char* data = bytes.constData();
+    qsizetype size = bytes.size();
+    if (size > RxTextModel::Cap + 1) {
+        data += size - (RxTextModel::Cap + 1);
+        size = RxTextModel::Cap + 1;
+    }
+    QString text;
+    RxTextModel::ConvertReceivedInto(text, data, size);
+    m_rx.appendCapped(text, Speaker::Remote);
+}
+
+QString Terminal::CallChain(const ConnectionState& c)
+{
+    static const QString sep = QStringLiteral(" <-> ");
+    if (!c.ConnectedVia2.isEmpty())
+        return c.ConnectedCall1 + sep + c.ConnectedVia1 + sep + c.ConnectedVia2 + sep + c.ConnectedCall2;
+    if (!c.ConnectedVia1.isEmpty())
+        return c.ConnectedCall1 + sep + c.ConnectedVia1 + sep + c.ConnectedCall2;
+    return c.ConnectedCall1 + sep + c.ConnectedCall2;
+}
+
+QString Terminal::UtcTimeStamp() const
+{
+    return m_clock().toUTC().time().toString(QStringLiteral("HH:mm:ss"));
+}
+
+void Terminal::AppendConnectBanner()
+{
+    const QDateTime now = m_clock();
+    const QString chain = CallChain(m_conn);
+    m_rx.appendUncapped(CrLf + QStringLiteral("          ******* ") + chain + QStringLiteral(" *******  ")
+                            + now.toUTC().time().toString(QStringLiteral("HH:mm:ss")) + CrLf + CrLf,
+                        Speaker::Banner);
+    if (m_log)
+        m_log->connectionBegan(chain, now);
+    if (m_conn.OutgoingCall == 0)
+        emit incomingCall(m_conn.ConnectedCall1);
+}
+
+void Terminal::ClearScreen()
+{
+    m_rx.clear();
+}
+
+// ---- Connection display ------------------------------------------------------------
+
+void Terminal::returnOutstandingBlock()
+{
+    if (m_outstandingSize == 0)
+        return;
+    const QString unsent = UnsentText(m_outstandingText, m_outstandingUnsent);
+    m_outstandingText.clear();
+    m_outstandingSize = m_outstandingUnsent = 0;
+    m_conn.BytesToSend = 0;
+    if (!unsent.isEmpty())
+        m_display.returnToTxBox(unsent);
+}
+
+void Terminal::UpdateConnectionDisplay()
+{
+    if (!m_link.bothConnected()) {
+        m_display.setStopEnabled(false);
+        m_display.setSendVisible(false);
+        m_display.setPanelText(Panel::Indicativos, QStringLiteral("Disconnected"));
+        m_display.setPanelPicture(Panel::Indicativos, Picture::None);
+        m_display.setPanelToolTip(Panel::Indicativos, QStringLiteral("Modem Disconnected"));
+        m_display.setPanelPicture(Panel::Bytes, Picture::None);
+        m_display.setPanelText(Panel::Bytes, QString());
+        m_display.setProgressVisible(false);
+        m_display.setProgressValue(0);
+        m_conn.PendingEcho.clear();
+        if (m_log)
+            m_log->connectionEnded(m_clock());
+        // A block cut off by the lost link never completes: let Clear work again.
+        m_display.setClearEnabled(true);
+        returnOutstandingBlock();
+        return;
+    }
+    if (m_conn.ConnectionActive == 1) {
+        m_display.setConnectEnabled(false);
+        if (m_conn.AbortRequested != 0)
+            return;
+        m_display.setPanelPicture(Panel::Indicativos, Picture::Connected);
+        m_display.setPanelText(Panel::Indicativos, CallChain(m_conn));
+        m_display.setPanelToolTip(Panel::Indicativos, QStringLiteral("Modem Connected"));
+        return;
+    }
+    m_display.setPanelPicture(Panel::Bytes, Picture::None);
+    m_display.setPanelText(Panel::Bytes, QString());
+    m_display.setProgressVisible(false);
+    m_display.setProgressValue(0);
+    m_display.setConnectEnabled(true);
+    m_display.setStopEnabled(false);
+    m_display.setSendVisible(false);
+    m_display.setPanelText(Panel::Indicativos, QStringLiteral("Disconnected"));
+    m_display.setPanelPicture(Panel::Indicativos, Picture::None);
+    m_display.setPanelToolTip(Panel::Indicativos, QStringLiteral("Modem Disconnected"));
+    m_conn.PendingEcho.clear();
+    m_display.setClearEnabled(true);
+    returnOutstandingBlock();
+    if (m_log)
+        m_log->connectionEnded(m_clock());
+}
+
+void Terminal::ShowConnecting()
+{
+    m_conn.OutgoingCall = 1;
+    m_conn.AbortRequested = 0;
+    m_display.setStopEnabled(true);
+    const Settings& s = m_settings.s();
+    QString target;
+    bool known = true;
+    if (s.keldoMode == QLatin1String(Settings::ModeHf))
+        target = s.connectWithHf;
+    else if (s.keldoMode == QLatin1String(Settings::ModeFm))
+        target = s.connectWithFm;
+    else if (s.keldoMode == QLatin1String(Settings::ModeSat))
+        target = s.connectWithSat;
+    else
+        known = false;
+    if (known)
+        m_display.setPanelText(Panel::Indicativos, QStringLiteral("Connecting with ") + target + QStringLiteral(" ..."));
+    m_display.setPanelPicture(Panel::Indicativos, Picture::None);
+    m_display.setPanelToolTip(Panel::Indicativos, QString());
+    m_display.setConnectEnabled(false);
+}

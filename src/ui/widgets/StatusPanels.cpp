@@ -1,0 +1,209 @@
+#include "StatusPanels.h"
+
+#include "widgets/DialogGeometry.h"
+#include "widgets/ImageList.h"
+#include "widgets/Twips.h"
+#include "display/DisplayState.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QRegularExpression>
+#include <QTextDocumentFragment>
+
+#include <cmath>
+
+void SetPlainToolTip(QWidget* widget, const QString& text)
+{
+    // Qt guesses rich text from the content; text from the modem must not be
+    // interpreted, so anything that looks like markup is escaped.
+    if (Qt::mightBeRichText(text))
+        widget->setToolTip(QStringLiteral("<p style='white-space:pre'>") + text.toHtmlEscaped() + QStringLiteral("</p>"));
+    else
+        widget->setToolTip(text);
+}
+
+namespace {
+
+constexpr int PictureSize = 20;
+constexpr int RowMargin = 2;
+constexpr int RowSpacing = 3;
+constexpr int BytesDesignTwips = 1800;
+
+// "N0CALL-1 <-> WIDE1 <-> N0CALL-2" read as "N0CALL-1 with N0CALL-2 via WIDE1".
+QString SpokenChain(const QString& chain)
+{
+    const QStringList calls = chain.split(QStringLiteral(" <-> "));
+    if (calls.size() < 2)
+        return chain;
+    QString out = calls.first() + QStringLiteral(" with ") + calls.last();
+    if (calls.size() > 2)
+        out += QStringLiteral(" via ") + calls.mid(1, calls.size() - 2).join(QStringLiteral(" and "));
+    return out;
+}
+
+QString WithDetail(const QString& description, const QString& detail)
+{
+    return detail.isEmpty() ? description : description + QStringLiteral(". ") + detail;
+}
+
+} // namespace
+
+QString StatusPanels::WidestBytesText()
+{
+    return QStringLiteral("4294967295 Bytes Rcvd");
+}
+
+PanelSpeech PanelAccessibleText(const QString& key, const PanelState& state)
+{
+    static const QRegularExpression counter(QStringLiteral("^(\\d+) Bytes (Sent|Rcvd)$"));
+    if (key == Panel::Ptt) {
+        const QString what = state.text == QLatin1String("TX")   ? QStringLiteral("transmitting")
+                             : state.text == QLatin1String("RX") ? QStringLiteral("receiving")
+                             : state.text.isEmpty()              ? QStringLiteral("not keyed")
+                                                                 : state.text;
+        return {QStringLiteral("Transmitter: ") + what,
+                WithDetail(QStringLiteral("Whether the radio is keyed to transmit"), state.toolTip)};
+    }
+    if (key == Panel::Indicativos) {
+        QString what;
+        static const QLatin1String calling("Connecting with ");
+        if (state.picture == Picture::Connected)
+            what = SpokenChain(state.text);
+        else if (state.text.isEmpty() || state.text == QLatin1String("Disconnected"))
+            what = QStringLiteral("none");
+        else if (state.text == QLatin1String("Disconnecting..."))
+            what = QStringLiteral("ending");
+        else if (state.text.startsWith(calling) && state.text.endsWith(QLatin1String(" ...")))
+            what = QStringLiteral("calling ") + state.text.mid(calling.size(), state.text.size() - calling.size() - 4);
+        else
+            what = state.text;
+        return {QStringLiteral("Connection: ") + what,
+                WithDetail(QStringLiteral("The radio connection and the stations in it"), state.toolTip)};
+    }
+    if (key == Panel::Bytes) {
+        QString name = QStringLiteral("Bytes sent and received");
+        const QRegularExpressionMatch m = counter.match(state.text);
+        if (m.hasMatch())
+            name += QStringLiteral(": ") + m.captured(1)
+                    + (m.captured(2) == QLatin1String("Sent") ? QStringLiteral(" sent") : QStringLiteral(" received"));
+        else if (!state.text.isEmpty())
+            name += QStringLiteral(": ") + state.text;
+        return {name, WithDetail(QStringLiteral("Bytes of the current text sent to or received from the other station"),
+                                 state.toolTip)};
+    }
+    if (key == Panel::Tcp) {
+        const QString what = state.picture == Picture::LedVerde  ? QStringLiteral("up")
+                             : state.picture == Picture::LedRojo ? QStringLiteral("down")
+                                                                 : QStringLiteral("not connected yet");
+        return {QStringLiteral("Modem link: ") + what,
+                WithDetail(QStringLiteral("The network link to the modem program"), state.toolTip)};
+    }
+    return {QStringLiteral("Status"), QStringLiteral("Start of the status bar")};
+}
+
+StatusPanels::StatusPanels(QWidget* parent)
+    : QFrame(parent)
+{
+    setObjectName(QStringLiteral("stbStatus"));
+    setAccessibleName(QStringLiteral("Status bar"));
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(0, 2, 0, 2);
+    layout->setSpacing(2);
+
+    // Drawn for the design font: scaled like the dialogs, and far enough for
+    // the byte counter with its picture not to be cut.
+    const QFontMetrics fm(font());
+    QFrame probe;
+    probe.setFrameShape(QFrame::Panel);
+    probe.setFrameShadow(QFrame::Sunken);
+    int widest = 0;
+    for (const QString& text : {WidestBytesText(), QStringLiteral("4294967295 Bytes Sent")})
+        widest = qMax(widest, fm.horizontalAdvance(text));
+    const int bytesNeed = widest + PictureSize + RowSpacing + 2 * RowMargin + 2 * probe.frameWidth() + 2;
+    m_scale = qMax(DialogGeometry::FontScale(font()), double(bytesNeed) / Twips::ToPixels(BytesDesignTwips));
+
+    addPanel(Panel::Margen1, QString(), 70, false, Qt::AlignLeft);
+    addPanel(Panel::Ptt, QString(), 700, true, Qt::AlignLeft);
+    addPanel(Panel::Indicativos, QString(), 4250, true, Qt::AlignLeft);
+    addPanel(Panel::Bytes, QString(), BytesDesignTwips, true, Qt::AlignLeft);
+    addPanel(Panel::Tcp, QStringLiteral("TCP"), 750, true, Qt::AlignRight);
+    layout->addStretch(1);
+}
+
+void StatusPanels::addPanel(const QString& key, const QString& text, int widthTwips, bool bevel, Qt::Alignment align)
+{
+    auto* frame = new QFrame(this);
+    frame->setObjectName(key);
+    frame->setFrameShape(bevel ? QFrame::Panel : QFrame::NoFrame);
+    frame->setFrameShadow(QFrame::Sunken);
+    const int design = Twips::ToPixels(widthTwips);
+    const int width = int(std::lround(design * m_scale));
+    if (key != Panel::Indicativos)
+        m_growth += width - design;
+    frame->setFixedWidth(width);
+    auto* row = new QHBoxLayout(frame);
+    row->setContentsMargins(RowMargin, 0, RowMargin, 0);
+    row->setSpacing(RowSpacing);
+    auto* picture = new QLabel(frame);
+    picture->setObjectName(key + QStringLiteral("Picture"));
+    picture->setFixedSize(PictureSize, PictureSize);
+    picture->hide();
+    m_shown.insert(key, PanelState{text, QString(), QString()});
+    auto* label = new QLabel(text, frame);
+    label->setObjectName(key + QStringLiteral("Text"));
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(align | Qt::AlignVCenter);
+    label->setMinimumWidth(0);
+    label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    row->addWidget(picture);
+    row->addWidget(label, 1);
+    static_cast<QHBoxLayout*>(layout())->addWidget(frame);
+    m_order << key;
+    m_frames.insert(key, frame);
+    m_texts.insert(key, label);
+    m_pictures.insert(key, picture);
+    speak(key);
+}
+
+void StatusPanels::speak(const QString& key)
+{
+    const PanelSpeech speech = PanelAccessibleText(key, m_shown.value(key));
+    QFrame* frame = m_frames.value(key);
+    // The frame speaks for the panel; its label carries the same words so a
+    // reader landing on it hears them too (the design texts say little).
+    if (frame->accessibleName() != speech.name) {
+        frame->setAccessibleName(speech.name);
+        m_texts.value(key)->setAccessibleName(speech.name);
+    }
+    if (frame->accessibleDescription() != speech.description) {
+        frame->setAccessibleDescription(speech.description);
+        m_texts.value(key)->setAccessibleDescription(speech.description);
+    }
+}
+
+void StatusPanels::setPanelWidth(const QString& key, int pixels)
+{
+    if (QFrame* f = m_frames.value(key))
+        f->setFixedWidth(qMax(0, pixels));
+}
+
+void StatusPanels::setPanel(const QString& key, const PanelState& state)
+{
+    QLabel* text = m_texts.value(key);
+    QLabel* picture = m_pictures.value(key);
+    if (!text || !picture)
+        return;
+    // Refreshes come on every arrival: touch only what changed.
+    PanelState& shown = m_shown[key];
+    if (shown.text != state.text)
+        text->setText(state.text);
+    if (shown.toolTip != state.toolTip)
+        SetPlainToolTip(m_frames.value(key), state.toolTip);
+    if (shown.picture != state.picture) {
+        const QPixmap pm = ImageList::Picture(state.picture);
+        picture->setPixmap(pm);
+        picture->setVisible(!pm.isNull());
+    }
+    shown = state;
+    speak(key);
+}

@@ -1,0 +1,84 @@
+#pragma once
+
+#include "ptt/SerialPortDevice.h"
+
+#include <QSet>
+#include <QStringList>
+
+// A serial port that only records what is done to it, for the tests.
+// Every call leaves one line in log(): "open <device> <baud>,<parity>,<data>,<stop>",
+// "rts 1", "dtr 0", "write FE FE 94 ...", "flush", "close".
+class RecordingSerialPort : public SerialPortDevice
+{
+public:
+    // Devices whose open fails (as if another program held them).
+    QSet<QString> busyDevices;
+    // False for a device without modem-control lines (a pseudo-terminal).
+    bool hasLines = true;
+
+    bool open_ = false;
+    bool rts = false;
+    bool dtr = false;
+    QString device;
+    LineSettings settings;
+    QByteArray written;
+    QStringList log;
+
+    bool isOpen() const override { return open_; }
+
+    bool open(const QString& dev, const LineSettings& ls) override
+    {
+        if (open_ || dev.isEmpty() || busyDevices.contains(dev)) {
+            log << QStringLiteral("open-failed %1").arg(dev);
+            return false;
+        }
+        open_ = true;
+        device = dev;
+        settings = ls;
+        log << QStringLiteral("open %1 %2,%3,%4,%5")
+                   .arg(dev)
+                   .arg(ls.baud)
+                   .arg(QLatin1Char(ls.parity))
+                   .arg(ls.dataBits)
+                   .arg(ls.stopBits == 3 ? QStringLiteral("1.5") : QString::number(ls.stopBits));
+        return true;
+    }
+
+    bool setRts(bool raised) override { return setLine(QStringLiteral("rts"), rts, raised); }
+    bool setDtr(bool raised) override { return setLine(QStringLiteral("dtr"), dtr, raised); }
+
+    bool write(const QByteArray& bytes) override
+    {
+        if (!open_)
+            return false;
+        written += bytes;
+        log << QStringLiteral("write ") + QString::fromLatin1(bytes.toHex(' ').toUpper());
+        return true;
+    }
+
+    void flush() override { log << QStringLiteral("flush"); }
+
+    void close() override
+    {
+        log << QStringLiteral("close");
+        open_ = false;
+    }
+
+    void clearLog()
+    {
+        log.clear();
+        written.clear();
+    }
+
+private:
+    bool setLine(const QString& name, bool& line, bool raised)
+    {
+        if (!open_ || !hasLines) {
+            log << QStringLiteral("%1-failed").arg(name);
+            return false;
+        }
+        line = raised;
+        log << QStringLiteral("%1 %2").arg(name).arg(raised ? 1 : 0);
+        return true;
+    }
+};
