@@ -70,6 +70,9 @@ void TestPtt::init()
     m_store = std::make_unique<SettingsStore>(m_dir->path());
     m_display = std::make_unique<DisplayState>();
     m_keyer = std::make_unique<PttKeyer>(*m_store, *m_display);
+    // Shown to the operator as the application shows it.
+    connect(m_keyer.get(), &PttKeyer::portOpenFailed, this,
+            [](const QString& text) { MessageBox::show(nullptr, text, MessageBox::Icon::Warning); });
     auto port = std::make_unique<RecordingSerialPort>();
     m_port = port.get();
     m_keyer->setSerialPort(std::move(port));
