@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-serialport-dev libqt6svg6 libqt6svg6-dev
   qt6-qpa-plugins libgl-dev
   xvfb xauth socat libhamlib-utils dbus-daemon
-  clang libclang-rt-14-dev fonts-dejavu-core
+  clang clang-format libclang-rt-14-dev fonts-dejavu-core
   desktop-file-utils appstream dpkg-dev file util-linux
 )
 
