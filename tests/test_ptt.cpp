@@ -174,7 +174,7 @@ void TestPtt::civFramesForIc7300()
     QFETCH(QByteArray, off);
     s().icomAddress = stored;
     useCat(128, QStringLiteral("19200"));
-    QCOMPARE(m_keyer->lastPortParameters().settings, QStringLiteral("19200,n,8,1"));
+    QCOMPARE(m_port->lineSettings(), QStringLiteral("19200,n,8,1"));
     m_keyer->PttOn();
     QCOMPARE(m_port->written, on);
     m_port->clearLog();
@@ -189,10 +189,7 @@ void TestPtt::ft817FiveByteCommands()
     s().baud = QStringLiteral("4800");
     s().catPort = QStringLiteral("COM3");
     m_keyer->OpenPttPort();
-    QCOMPARE(m_keyer->lastPortParameters().settings, QStringLiteral("4800,n,8,2"));
-    QCOMPARE(int(m_keyer->lastPortParameters().portNumber), 3);
     QCOMPARE(m_port->log.first(), QStringLiteral("open %1 4800,n,8,2").arg(PortDeviceFor(3, {})));
-    QCOMPARE(m_port->settings.stopBits, 2);
     m_port->clearLog();
 
     m_keyer->PttOn();
@@ -220,7 +217,7 @@ void TestPtt::ts2000StopBitsByBaud()
     QFETCH(QString, baud);
     QFETCH(QString, settings);
     useCat(rig, baud);
-    QCOMPARE(m_keyer->lastPortParameters().settings, settings);
+    QCOMPARE(m_port->lineSettings(), settings);
     if (rig == 87) {
         m_keyer->PttOn();
         m_keyer->PttOff();
@@ -294,7 +291,6 @@ void TestPtt::comMethodOpensWithLinesLowered()
     m_keyer->OpenPttPort();
     QCOMPARE(m_port->log, QStringList({QStringLiteral("open %1 4800,n,8,1").arg(PortDeviceFor(2, {})),
                                        "rts 0", "dtr 0"}));
-    QCOMPARE(m_keyer->lastPortParameters().settings, QStringLiteral("4800,N,8,1"));
 }
 
 void TestPtt::fmModeChangesPanelOnly()
@@ -348,20 +344,20 @@ void TestPtt::openTwiceLeavesPortAlone()
 void TestPtt::changedParametersReopen()
 {
     useCat(52);
-    const PttKeyer::PortParameters before = m_keyer->lastPortParameters();
     s().dtr = 1;
     m_keyer->OpenPttPort();
     QCOMPARE(m_port->log, QStringList({"flush", "close", QStringLiteral("open %1 4800,n,8,2").arg(PortDeviceFor(3, {})),
                                        "rts 0", "dtr 1"}));
-    QVERIFY(m_keyer->lastPortParameters() != before);
 
-    // CAT at 4800 with one stop bit and COM differ only in the letter's case.
+    // CAT at 4800 with one stop bit and COM differ only in the letter's case:
+    // the same port is opened again the same way.
+    s().dtr = 0;
     useCat(29);
     s().via = 2;
     s().pttPort = QStringLiteral("COM3");
     m_keyer->OpenPttPort();
-    QVERIFY(m_port->log.contains("close"));
-    QCOMPARE(m_keyer->lastPortParameters().settings, QStringLiteral("4800,N,8,1"));
+    QCOMPARE(m_port->log, QStringList({"flush", "close", QStringLiteral("open %1 4800,n,8,1").arg(PortDeviceFor(3, {})),
+                                       "rts 0", "dtr 0"}));
 }
 
 void TestPtt::catThenVoxThenCat()
@@ -385,7 +381,6 @@ void TestPtt::catThenVoxThenCat()
 void TestPtt::openFailureNamesThePort()
 {
     useCat(52);
-    const PttKeyer::PortParameters before = m_keyer->lastPortParameters();
     m_port->busyDevices.insert(PortDeviceFor(7, {}));
     s().catPort = QStringLiteral("COM7");
     // The message as it always read, then the device on a line of its own.
@@ -395,7 +390,6 @@ void TestPtt::openFailureNamesThePort()
     m_keyer->OpenPttPort();
     QVERIFY(m_boxes->verify());
     QVERIFY(!m_port->isOpen());
-    QVERIFY(m_keyer->lastPortParameters() == before);
 
     // Keying meant to happen and failed: TX with the yellow lamp, and why.
     m_port->clearLog();
@@ -409,7 +403,7 @@ void TestPtt::openFailureNamesThePort()
     m_port->busyDevices.clear();
     m_keyer->OpenPttPort();
     QVERIFY(m_port->isOpen());
-    QCOMPARE(int(m_keyer->lastPortParameters().portNumber), 7);
+    QCOMPARE(m_port->device, PortDeviceFor(7, {}));
 }
 
 void TestPtt::portsSectionNamesTheDevice()
@@ -443,7 +437,6 @@ void TestPtt::devicePathIsOpenedComparedAndNamedByItself()
     s().catPort = QStringLiteral("/dev/ttyUSB0");
     m_keyer->OpenPttPort();
     QCOMPARE(m_port->log.first(), QStringLiteral("open /dev/ttyUSB0 4800,n,8,2"));
-    QCOMPARE(m_keyer->lastPortParameters().port, QStringLiteral("/dev/ttyUSB0"));
 
     // Every path has port number 0: only the path tells two devices apart.
     m_port->clearLog();
@@ -457,8 +450,7 @@ void TestPtt::devicePathIsOpenedComparedAndNamedByItself()
     // COM1 is the same device here, but another port text: reopened.
     s().catPort = QStringLiteral("COM1");
     m_keyer->OpenPttPort();
-    QCOMPARE(m_port->device, QStringLiteral("/dev/ttyUSB0"));
-    QCOMPARE(m_keyer->lastPortParameters().port, QStringLiteral("COM1"));
+    QCOMPARE(m_port->log, QStringList({"flush", "close", "open /dev/ttyUSB0 4800,n,8,2", "rts 0", "dtr 0"}));
 
     // A device that is busy or unplugged is named by its path.
     const QString gone = QStringLiteral("/dev/serial/by-id/usb-FTDI_FT232R_USB_UART_A1B2C3-if00-port0");
@@ -628,9 +620,6 @@ void TestPtt::closeLowersLinesAndFlushesBeforeClosing()
     m_port->clearLog();
     m_keyer->ClosePttPort();
     QVERIFY(m_port->log.isEmpty());
-    // The record of the last opening survives the close.
-    QCOMPARE(m_keyer->lastPortParameters().settings, QStringLiteral("4800,n,8,2"));
-    QVERIFY(m_keyer->lastPortParameters().rts);
 }
 
 QTEST_GUILESS_MAIN(TestPtt)

@@ -12,10 +12,8 @@
 
 #include <QComboBox>
 #include <QFile>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
-
 
 #include <memory>
 
@@ -39,41 +37,71 @@ class TestPttEndToEnd : public QObject
 {
     Q_OBJECT
 private slots:
+    void init();
+    void cleanup();
+
     void catBytesReachTheTty();
     void comMethodNeedsModemLines();
     void deviceChosenByPathKeysCat();
     void absentDeviceAtStartUpIsNamed();
-    void rigctldFollowsKeyer();
     void rigctldRadioByModelNumber();
     void rigctldLineRecipes_data();
     void rigctldLineRecipes();
     void modemKeysTheRadio_data();
     void modemKeysTheRadio();
     void closingWhileKeyedUnkeys();
+
+private:
+    // A keyer alone, on the test's settings folder.
+    PttKeyer& newKeyer();
+
+    std::unique_ptr<MessageBoxRecorder> m_boxes;
+    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<SettingsStore> m_store;
+    std::unique_ptr<DisplayState> m_display;
+    std::unique_ptr<PttKeyer> m_keyer;
 };
+
+void TestPttEndToEnd::init()
+{
+    m_boxes = std::make_unique<MessageBoxRecorder>();
+    m_dir = std::make_unique<QTemporaryDir>();
+}
+
+void TestPttEndToEnd::cleanup()
+{
+    m_keyer.reset();
+    m_display.reset();
+    m_store.reset();
+    m_boxes->verifyNoUnexpected();
+    m_boxes.reset();
+    m_dir.reset();
+}
+
+PttKeyer& TestPttEndToEnd::newKeyer()
+{
+    m_store = std::make_unique<SettingsStore>(m_dir->path());
+    m_display = std::make_unique<DisplayState>();
+    m_keyer = std::make_unique<PttKeyer>(*m_store, *m_display);
+    return *m_keyer;
+}
 
 void TestPttEndToEnd::catBytesReachTheTty()
 {
     PtyPair pty;
-    if (QStandardPaths::findExecutable(QStringLiteral("socat")).isEmpty())
+    if (!PtyPair::available())
         QSKIP("socat is not installed");
     QVERIFY(pty.start());
-
-    MessageBoxRecorder boxes;
-    QTemporaryDir dir;
-    SettingsStore store(dir.path());
-    DisplayState display;
-    PttKeyer keyer(store, display);
-    Settings& s = store.s();
-    s.keldoMode = QStringLiteral("KELDOHF");
+    PttKeyer& keyer = newKeyer();
+    Settings& s = m_store->s();
     s.via = 1;
     s.rig = 48; // FT-817, five-byte commands, 4800,n,8,2
     s.baud = QStringLiteral("4800");
     s.catPort = QStringLiteral("COM3");
     s.portDevices.insert(3, pty.a());
     keyer.OpenPttPort();
-    QVERIFY(boxes.verify());
-    QCOMPARE(keyer.lastPortParameters().settings, QStringLiteral("4800,n,8,2"));
+    QVERIFY(m_boxes->verify());
+    QCOMPARE(pty.lineSettings(), QStringLiteral("4800,n,8,2"));
 
     keyer.PttOn();
     QTRY_COMPARE(pty.received(), QByteArray::fromHex("0000000008"));
@@ -84,7 +112,8 @@ void TestPttEndToEnd::catBytesReachTheTty()
     s.rig = 128;
     s.baud = QStringLiteral("19200");
     keyer.OpenPttPort();
-    QVERIFY(boxes.verify());
+    QVERIFY(m_boxes->verify());
+    QCOMPARE(pty.lineSettings(), QStringLiteral("19200,n,8,1"));
     keyer.PttOn();
     keyer.PttOff();
     keyer.ClosePttPort();
@@ -94,16 +123,11 @@ void TestPttEndToEnd::catBytesReachTheTty()
 void TestPttEndToEnd::comMethodNeedsModemLines()
 {
     PtyPair pty;
-    if (QStandardPaths::findExecutable(QStringLiteral("socat")).isEmpty())
+    if (!PtyPair::available())
         QSKIP("socat is not installed");
     QVERIFY(pty.start());
-
-    MessageBoxRecorder boxes;
-    QTemporaryDir dir;
-    SettingsStore store(dir.path());
-    DisplayState display;
-    PttKeyer keyer(store, display);
-    Settings& s = store.s();
+    PttKeyer& keyer = newKeyer();
+    Settings& s = m_store->s();
     s.via = 2;
     s.pttPort = QStringLiteral("COM3");
     s.portDevices.insert(3, pty.a());
@@ -116,29 +140,25 @@ void TestPttEndToEnd::comMethodNeedsModemLines()
     QVERIFY(!keyer.comPTT().isOpen());
 
     // A device that does not exist at all: the system's reason on a line of its own.
-    s.portDevices.insert(3, dir.filePath(QStringLiteral("no-such-tty")));
+    s.portDevices.insert(3, m_dir->filePath(QStringLiteral("no-such-tty")));
     s.via = 1;
     s.catPort = QStringLiteral("COM3");
     keyer.OpenPttPort();
     QCOMPARE(failed.size(), 2);
     QVERIFY(failed[1][0].toString().startsWith(
         QStringLiteral("Unable to open radio serial port COM3. May be in use by another application.\n")
-        + dir.filePath(QStringLiteral("no-such-tty: "))));
+        + m_dir->filePath(QStringLiteral("no-such-tty: "))));
     QVERIFY(!keyer.comPTT().isOpen());
 }
 
 void TestPttEndToEnd::deviceChosenByPathKeysCat()
 {
     PtyPair pty;
-    if (QStandardPaths::findExecutable(QStringLiteral("socat")).isEmpty())
+    if (!PtyPair::available())
         QSKIP("socat is not installed");
     QVERIFY(pty.start());
-
-    MessageBoxRecorder boxes;
-    QTemporaryDir dir;
-    Session session(dir.path());
+    Session session(m_dir->path());
     Settings& s = session.s();
-    s.keldoMode = QStringLiteral("KELDOHF");
     s.via = 1;
     s.rig = 128;
     s.baud = QStringLiteral("19200");
@@ -155,7 +175,7 @@ void TestPttEndToEnd::deviceChosenByPathKeysCat()
         list->setCurrentText(pty.a());
         QVERIFY(dialog.close());
     }
-    QVERIFY(boxes.verify());
+    QVERIFY(m_boxes->verify());
     QCOMPARE(s.catPort, pty.a());
     QVERIFY(session.ptt.comPTT().isOpen());
 
@@ -174,57 +194,22 @@ void TestPttEndToEnd::absentDeviceAtStartUpIsNamed()
         QVERIFY(probe.listen(QHostAddress::LocalHost, 0));
         nobody = probe.serverPort();
     }
-    MessageBoxRecorder boxes;
-    QTemporaryDir dir;
-    const QString unplugged = dir.filePath(QStringLiteral("usb-FTDI_FT232R_USB_UART_A1B2C3-if00-port0"));
-    writeIni(dir.path(), QStringLiteral("[PTT]\r\nRig=128\r\nCATPort=%1\r\nBaud=19200\r\nVia=1\r\n"
+    const QString unplugged = m_dir->filePath(QStringLiteral("usb-FTDI_FT232R_USB_UART_A1B2C3-if00-port0"));
+    writeIni(m_dir->path(), QStringLiteral("[PTT]\r\nRig=128\r\nCATPort=%1\r\nBaud=19200\r\nVia=1\r\n"
                                         "[Setup]\r\nHF Host=127.0.0.1\r\nHF TCP Port=%2\r\nKELDO Mode=KELDOHF\r\n"
                                         "AutoLaunch=0\r\n")
                              .arg(unplugged)
                              .arg(nobody));
-    Session session(dir.path());
+    Session session(m_dir->path());
     frmKeldoTerminal window(session);
-    boxes.expectContaining(QStringLiteral("Unable to open radio serial port %1. May be in use by another application.").arg(unplugged),
+    m_boxes->expectContaining(QStringLiteral("Unable to open radio serial port %1. May be in use by another application.").arg(unplugged),
                  MessageBox::Icon::Warning, "KELDO Terminal");
-    QVERIFY(window.Form_Load(dir.filePath(QStringLiteral("keldo-terminal"))));
-    QVERIFY(boxes.verify());
+    QVERIFY(window.Form_Load(m_dir->filePath(QStringLiteral("keldo-terminal"))));
+    QVERIFY(m_boxes->verify());
     QVERIFY(!session.ptt.comPTT().isOpen());
     // The setting is kept for when the cable is back.
     QCOMPARE(session.s().catPort, unplugged);
     window.close();
-}
-
-void TestPttEndToEnd::rigctldFollowsKeyer()
-{
-    Rigctld rig;
-    if (QStandardPaths::findExecutable(QStringLiteral("rigctld")).isEmpty())
-        QSKIP("rigctld is not installed");
-    QVERIFY(rig.start());
-    QCOMPARE(rig.ptt(), QStringLiteral("0"));
-
-    MessageBoxRecorder boxes;
-    QTemporaryDir dir;
-    SettingsStore store(dir.path());
-    DisplayState display;
-    PttKeyer keyer(store, display);
-    Settings& s = store.s();
-    s.keldoMode = QStringLiteral("KELDOSAT");
-    s.via = 5;
-    s.rigctldHost = QStringLiteral("127.0.0.1");
-    s.rigctldPort = rig.port();
-    keyer.OpenPttPort();
-
-    keyer.PttOn();
-    QTRY_COMPARE(rig.ptt(), QStringLiteral("1"));
-    keyer.PttOff();
-    QTRY_COMPARE(rig.ptt(), QStringLiteral("0"));
-    keyer.PttOn();
-    QTRY_COMPARE(rig.ptt(), QStringLiteral("1"));
-    // Shutdown: unkey, then close; the unkey still arrives.
-    keyer.PttOff();
-    keyer.ClosePttPort();
-    QTRY_COMPARE(rig.ptt(), QStringLiteral("0"));
-    QCOMPARE(display.panel(Panel::Ptt).toolTip, QStringLiteral("PTT OFF"));
 }
 
 void TestPttEndToEnd::rigctldRadioByModelNumber()
@@ -234,20 +219,14 @@ void TestPttEndToEnd::rigctldRadioByModelNumber()
     // answers, so rigctld reports time-outs; the frames go out all the same.
     PtyPair pty;
     Rigctld rig;
-    if (QStandardPaths::findExecutable(QStringLiteral("socat")).isEmpty()
-        || QStandardPaths::findExecutable(QStringLiteral("rigctld")).isEmpty())
+    if (!PtyPair::available() || !Rigctld::available())
         QSKIP("socat or rigctld is not installed");
     QVERIFY(pty.start());
     QVERIFY(rig.start({QStringLiteral("-m"), QStringLiteral("3073"), QStringLiteral("-r"), pty.a(),
                        QStringLiteral("-s"), QStringLiteral("19200")},
                       120000));
-
-    QTemporaryDir dir;
-    SettingsStore store(dir.path());
-    DisplayState display;
-    PttKeyer keyer(store, display);
-    Settings& s = store.s();
-    s.keldoMode = QStringLiteral("KELDOHF");
+    PttKeyer& keyer = newKeyer();
+    Settings& s = m_store->s();
     s.via = 5;
     s.rigctldHost = QStringLiteral("127.0.0.1");
     s.rigctldPort = rig.port();
@@ -282,14 +261,12 @@ void TestPttEndToEnd::rigctldLineRecipes()
     QFETCH(QByteArray, unkeyed);
     PtyPair pty;
     Rigctld rig;
-    if (QStandardPaths::findExecutable(QStringLiteral("socat")).isEmpty()
-        || QStandardPaths::findExecutable(QStringLiteral("rigctld")).isEmpty())
+    if (!PtyPair::available() || !Rigctld::available())
         QSKIP("socat or rigctld is not installed");
     QVERIFY(pty.start());
-    QTemporaryDir dir;
     const bool cm108 = type == QLatin1String("CM108");
     // Line changes are logged to one file; a CM108's reports are written to another.
-    const QString record = dir.filePath(cm108 ? QStringLiteral("hidraw0") : QStringLiteral("lines.log"));
+    const QString record = m_dir->filePath(cm108 ? QStringLiteral("hidraw0") : QStringLiteral("lines.log"));
     if (cm108) {
         QFile hid(record);
         QVERIFY(hid.open(QIODevice::WriteOnly));
@@ -303,12 +280,8 @@ void TestPttEndToEnd::rigctldLineRecipes()
     if (cm108)
         command << QStringLiteral("-C") << QStringLiteral("ptt_bitnum=2");
     QVERIFY(rig.start(command));
-
-    SettingsStore store(dir.path());
-    DisplayState display;
-    PttKeyer keyer(store, display);
-    Settings& s = store.s();
-    s.keldoMode = QStringLiteral("KELDOHF");
+    PttKeyer& keyer = newKeyer();
+    Settings& s = m_store->s();
     s.via = 5;
     s.rigctldHost = QStringLiteral("127.0.0.1");
     s.rigctldPort = rig.port();
@@ -337,24 +310,14 @@ void TestPttEndToEnd::modemKeysTheRadio()
     QFETCH(int, via);
     PtyPair pty;
     Rigctld rig;
-    if (via == 1) {
-        if (QStandardPaths::findExecutable(QStringLiteral("socat")).isEmpty())
-            QSKIP("socat is not installed");
-        QVERIFY(pty.start());
-    } else {
-        if (QStandardPaths::findExecutable(QStringLiteral("rigctld")).isEmpty())
-            QSKIP("rigctld is not installed");
-        QVERIFY(rig.start());
-    }
+    if (via == 1 ? !PtyPair::available() : !Rigctld::available())
+        QSKIP("socat or rigctld is not installed");
+    QVERIFY(via == 1 ? pty.start() : rig.start());
 
     SimProcess sim({QStringLiteral("--step"), QStringLiteral("--reply"), QStringLiteral("none")});
     QVERIFY2(sim.start(), qPrintable(sim.errorString()));
-
-    MessageBoxRecorder boxes;
-    QTemporaryDir dir;
-    Session session(dir.path());
+    Session session(m_dir->path());
     Settings& s = session.s();
-    s.keldoMode = QStringLiteral("KELDOHF");
     s.hfHost = sim.host();
     s.hfTcpPort = sim.port();
     s.via = quint8(via);
@@ -365,7 +328,7 @@ void TestPttEndToEnd::modemKeysTheRadio()
     s.rigctldHost = QStringLiteral("127.0.0.1");
     s.rigctldPort = rig.port();
     session.ptt.OpenPttPort();
-    QVERIFY(boxes.verify());
+    QVERIFY(m_boxes->verify());
 
     session.link.CheckSockets();
     QTRY_VERIFY(session.link.bothConnected());
@@ -397,25 +360,22 @@ void TestPttEndToEnd::modemKeysTheRadio()
 void TestPttEndToEnd::closingWhileKeyedUnkeys()
 {
     PtyPair pty;
-    if (QStandardPaths::findExecutable(QStringLiteral("socat")).isEmpty())
+    if (!PtyPair::available())
         QSKIP("socat is not installed");
     QVERIFY(pty.start());
     SimProcess sim({QStringLiteral("--step"), QStringLiteral("--reply"), QStringLiteral("none")});
     QVERIFY2(sim.start(), qPrintable(sim.errorString()));
-
-    MessageBoxRecorder boxes;
-    QTemporaryDir dir;
-    writeIni(dir.path(), QStringLiteral("[PTT]\r\nRig=128\r\nCATPort=COM3\r\nBaud=19200\r\nVia=1\r\n"
+    writeIni(m_dir->path(), QStringLiteral("[PTT]\r\nRig=128\r\nCATPort=COM3\r\nBaud=19200\r\nVia=1\r\n"
                                         "[Setup]\r\nHF Host=%1\r\nHF TCP Port=%2\r\nKELDO Mode=KELDOHF\r\n"
                                         "AutoLaunch=0\r\n[Ports]\r\nCOM3=%3\r\n")
                              .arg(sim.host())
                              .arg(sim.port())
                              .arg(pty.a()));
-    Session session(dir.path());
+    Session session(m_dir->path());
     {
         frmKeldoTerminal window(session);
-        QVERIFY(window.Form_Load(dir.filePath(QStringLiteral("keldo-terminal"))));
-        QVERIFY(boxes.verify());
+        QVERIFY(window.Form_Load(m_dir->filePath(QStringLiteral("keldo-terminal"))));
+        QVERIFY(m_boxes->verify());
         QVERIFY(session.ptt.comPTT().isOpen());
         window.show();
 

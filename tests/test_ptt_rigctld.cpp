@@ -126,11 +126,14 @@ void TestPttRigctld::cleanup()
 
 void TestPttRigctld::firstKeyUpIsNotLost()
 {
+    s().keldoMode = QStringLiteral("KELDOSAT"); // keys as HF does
     m_keyer->OpenPttPort();
     m_keyer->PttOn();
     QCOMPARE(m_display->panel(Panel::Ptt).text, QStringLiteral("TX"));
     QTRY_COMPARE(m_rig->received, QByteArray("T 1\n"));
+    // Shutdown: unkey, then close at once; the unkey still arrives.
     m_keyer->PttOff();
+    m_keyer->ClosePttPort();
     QTRY_COMPARE(m_rig->received, QByteArray("T 1\nT 0\n"));
     QCOMPARE(toolTip(), QStringLiteral("PTT OFF"));
 }

@@ -130,7 +130,6 @@ private slots:
     void defaultsWithNoFile();
     void firstSaveWritesEveryKey();
     void readsWindowsWrittenFile();
-    void valueCutTo255();
     void presentEmptyKeyIsNotDefault();
     void numbers_data();
     void numbers();
@@ -289,16 +288,6 @@ void TestSettings::readsWindowsWrittenFile()
     QCOMPARE(s.windowState, qint16(2));
     QCOMPARE(s.loadPathFile, QStringLiteral("C:\\Users\\op\\Desktop"));
     QCOMPARE(s.savePathFile, Settings::defaultPathFolder());
-}
-
-void TestSettings::valueCutTo255()
-{
-    QTemporaryDir dir;
-    SettingsStore store(dir.path());
-    const QByteArray host(300, 'h');
-    QVERIFY(writeAll(store.filePath(), "[Setup]\r\nHF Host=" + host + "\r\n"));
-    store.LoadSettings();
-    QCOMPARE(store.s().hfHost, QString(255, QLatin1Char('h')));
 }
 
 void TestSettings::presentEmptyKeyIsNotDefault()

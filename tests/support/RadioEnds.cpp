@@ -1,10 +1,13 @@
 #include "RadioEnds.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QStandardPaths>
 #include <QtTest>
 
 #include <fcntl.h>
+#include <termios.h>
 #include <unistd.h>
 
 namespace {
@@ -77,6 +80,29 @@ QByteArray PtyPair::received()
         m_received.append(buf, int(n));
     }
     return m_received;
+}
+
+QString PtyPair::lineSettings() const
+{
+    // The terminal opens its tty exclusively: read the settings through its own descriptor.
+    const QString tty = QFileInfo(a()).canonicalFilePath();
+    const QDir fds(QStringLiteral("/proc/self/fd"));
+    for (const QString& fd : fds.entryList(QDir::Files | QDir::System)) {
+        termios t{};
+        if (QFileInfo(fds.filePath(fd)).canonicalFilePath() != tty || ::tcgetattr(fd.toInt(), &t) != 0)
+            continue;
+        static const std::pair<speed_t, int> bauds[] = {{B1200, 1200},   {B2400, 2400},   {B4800, 4800},
+                                                        {B9600, 9600},   {B19200, 19200}, {B38400, 38400},
+                                                        {B57600, 57600}, {B115200, 115200}};
+        int baud = 0;
+        for (const auto& [code, value] : bauds)
+            baud = ::cfgetospeed(&t) == code ? value : baud;
+        const char parity = !(t.c_cflag & PARENB) ? 'n' : (t.c_cflag & PARODD) ? 'o' : 'e';
+        const int size = t.c_cflag & CSIZE;
+        const int bits = size == CS5 ? 5 : size == CS6 ? 6 : size == CS7 ? 7 : 8;
+        return QStringLiteral("%1,%2,%3,%4").arg(baud).arg(QLatin1Char(parity)).arg(bits).arg(t.c_cflag & CSTOPB ? 2 : 1);
+    }
+    return QString();
 }
 
 Rigctld::~Rigctld()

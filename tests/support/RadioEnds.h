@@ -28,6 +28,9 @@ public:
 
     // Everything the radio end has received so far (since start()).
     QByteArray received();
+    // How the terminal set up its end, as "4800,n,8,2"; empty unless this
+    // process holds a() open.
+    QString lineSettings() const;
 
 private:
     void closeReader();

@@ -35,13 +35,18 @@ public:
         open_ = true;
         device = dev;
         settings = ls;
-        log << QStringLiteral("open %1 %2,%3,%4,%5")
-                   .arg(dev)
-                   .arg(ls.baud)
-                   .arg(QLatin1Char(ls.parity))
-                   .arg(ls.dataBits)
-                   .arg(ls.stopBits == 3 ? QStringLiteral("1.5") : QString::number(ls.stopBits));
+        log << QStringLiteral("open %1 %2").arg(dev, lineSettings());
         return true;
+    }
+
+    // The line settings of the last open, as "4800,n,8,2".
+    QString lineSettings() const
+    {
+        return QStringLiteral("%1,%2,%3,%4")
+            .arg(settings.baud)
+            .arg(QLatin1Char(settings.parity))
+            .arg(settings.dataBits)
+            .arg(settings.stopBits == 3 ? QStringLiteral("1.5") : QString::number(settings.stopBits));
     }
 
     bool setRts(bool raised) override { return setLine(QStringLiteral("rts"), rts, raised); }
