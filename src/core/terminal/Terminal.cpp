@@ -8,9 +8,6 @@
 #include "display/DisplayState.h"
 #include "terminal/RxTextModel.h"
 
-#include <cmath>
-#include <limits>
-
 static const QString CrLf = QStringLiteral("\r\n");
 
 Terminal::Terminal(SettingsStore& settings, ConnectionState& conn, DisplayState& display, RxTextModel& rx,
