@@ -18,6 +18,7 @@
 
 #include <limits>
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -28,11 +29,16 @@ struct Rig {
     RxTextModel rx;
     ModemLink link{settings, conn, display};
     Terminal terminal{settings, conn, display, rx, link};
+    // The BUFFER counts the link reported, as numbers.
+    std::vector<qint64> reported;
     // As the session wires them.
     Rig()
     {
         QObject::connect(&link, &ModemLink::connected, &terminal, &Terminal::ShowConnected);
-        QObject::connect(&link, &ModemLink::bufferReported, &terminal, &Terminal::UpdateTransmitProgress);
+        QObject::connect(&link, &ModemLink::bufferReported, &terminal, [this](qint64 n) {
+            reported.push_back(n);
+            terminal.UpdateTransmitProgress(n);
+        });
         QObject::connect(&link, &ModemLink::disconnected, &terminal, &Terminal::UpdateConnectionDisplay);
     }
 };
@@ -96,9 +102,15 @@ void bufferLine(Rig& r, const QString& count, qint32 toSend)
     r.conn.BytesReceived = 7;
     const int progressBefore = r.display.progressValue();
     const QString rxBefore = r.rx.text();
+    const size_t reportsBefore = r.reported.size();
     r.link.HandleCommandLine(line);
 
     const bool accepted = fuzz::referenceFields(line).size() == 2 && toSend != 0;
+    // The count leaves the link once, as the number the field starts with.
+    FUZZ_CHECK(r.reported.size() == reportsBefore + (accepted ? 1 : 0));
+    if (accepted)
+        FUZZ_CHECK(r.reported.back() == fuzz::referenceLeadingNumber(count), "count %s reported as %lld",
+                   fuzz::show(count).constData(), (long long)r.reported.back());
     if (!accepted || toSend < 0) {
         // Ignored (or a block size no send makes): nothing moves.
         if (!accepted) {
