@@ -240,7 +240,7 @@ void deliver(Session& session, const QByteArray& text, const Fragment& f)
     }
     session.conn.PendingEcho = f.echo;
     session.conn.BytesToSend = qint32(f.size + 1);
-    session.terminal.UpdateTransmitProgress(QStringLiteral("0"));
+    session.terminal.UpdateTransmitProgress(0);
 }
 
 // The colours on screen match the model's speakers, character by character.
@@ -310,7 +310,7 @@ int main(int argc, char* argv[])
     Session session(dir.path());
     session.conn.ConnectedCall1 = QStringLiteral("N0CALL");
     session.conn.ConnectedCall2 = QStringLiteral("W1AW");
-    session.conn.OutgoingCall = 1;
+    session.conn.OutgoingCall = true;
     frmKeldoTerminal window(session);
     window.show();
     settle();

@@ -18,6 +18,7 @@
 
 #include <limits>
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -28,7 +29,18 @@ struct Rig {
     RxTextModel rx;
     ModemLink link{settings, conn, display};
     Terminal terminal{settings, conn, display, rx, link};
-    Rig() { link.attach(&terminal); }
+    // The BUFFER counts the link reported, as numbers.
+    std::vector<qint64> reported;
+    // As the session wires them.
+    Rig()
+    {
+        QObject::connect(&link, &ModemLink::connected, &terminal, &Terminal::ShowConnected);
+        QObject::connect(&link, &ModemLink::bufferReported, &terminal, [this](qint64 n) {
+            reported.push_back(n);
+            terminal.UpdateTransmitProgress(n);
+        });
+        QObject::connect(&link, &ModemLink::disconnected, &terminal, &Terminal::UpdateConnectionDisplay);
+    }
 };
 
 // Counts as a modem might send them: digits, sometimes a lot of them, with
@@ -73,13 +85,13 @@ void connectedLine(Rig& r, const QString& line)
     const ConnectionState before = r.conn;
     r.link.HandleCommandLine(line);
     const std::vector<QString> f = fuzz::referenceFields(line);
-    FUZZ_CHECK(r.conn.ConnectionActive == 1);
+    FUZZ_CHECK(r.conn.ConnectionActive);
     FUZZ_CHECK(r.conn.ConnectedCall1 == (f.size() > 1 ? f[1] : before.ConnectedCall1));
     FUZZ_CHECK(r.conn.ConnectedCall2 == (f.size() > 2 ? f[2] : before.ConnectedCall2));
     FUZZ_CHECK(r.conn.ConnectedVia1 == (f.size() > 4 ? f[4] : QString()));
     const bool via2 = f.size() > 5 && f[5] != QLatin1String("NARROW") && f[5] != QLatin1String("WIDE");
     FUZZ_CHECK(r.conn.ConnectedVia2 == (via2 ? f[5] : QString()), "line %s", fuzz::show(line).constData());
-    FUZZ_CHECK(r.conn.LastSpeaker == 0);
+    FUZZ_CHECK(r.conn.LastSpeaker == Talker::Nobody);
 }
 
 void bufferLine(Rig& r, const QString& count, qint32 toSend)
@@ -90,9 +102,15 @@ void bufferLine(Rig& r, const QString& count, qint32 toSend)
     r.conn.BytesReceived = 7;
     const int progressBefore = r.display.progressValue();
     const QString rxBefore = r.rx.text();
+    const size_t reportsBefore = r.reported.size();
     r.link.HandleCommandLine(line);
 
     const bool accepted = fuzz::referenceFields(line).size() == 2 && toSend != 0;
+    // The count leaves the link once, as the number the field starts with.
+    FUZZ_CHECK(r.reported.size() == reportsBefore + (accepted ? 1 : 0));
+    if (accepted)
+        FUZZ_CHECK(r.reported.back() == fuzz::referenceLeadingNumber(count), "count %s reported as %lld",
+                   fuzz::show(count).constData(), (long long)r.reported.back());
     if (!accepted || toSend < 0) {
         // Ignored (or a block size no send makes): nothing moves.
         if (!accepted) {
@@ -116,7 +134,7 @@ void bufferLine(Rig& r, const QString& count, qint32 toSend)
     } else {
         // The block is gone: echoed once, the send button back.
         FUZZ_CHECK(percent == 100);
-        FUZZ_CHECK(r.conn.BytesToSend == 0 && r.conn.PendingEcho.isEmpty() && r.conn.LastSpeaker == 2);
+        FUZZ_CHECK(r.conn.BytesToSend == 0 && r.conn.PendingEcho.isEmpty() && r.conn.LastSpeaker == Talker::ThisStation);
         FUZZ_CHECK(r.rx.text().endsWith(QStringLiteral("fuzz echo\r\n")));
         FUZZ_CHECK(r.display.sendVisible() && !r.display.progressVisible());
     }
@@ -161,7 +179,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         }
         case 4:
             r.link.HandleCommandLine(QStringLiteral("DISCONNECTED"));
-            FUZZ_CHECK(r.conn.ConnectionActive == 0 && r.conn.BytesToSend == 0);
+            FUZZ_CHECK(!r.conn.ConnectionActive && r.conn.BytesToSend == 0);
             break;
         case 5: {
             // The rounding alone, over every block size a send can make.

@@ -163,7 +163,7 @@ private slots:
         se.terminal.ReceiveDataBytes("their words\r");
         se.conn.PendingEcho = "own words\r\n";
         se.conn.BytesToSend = 1;
-        se.terminal.UpdateTransmitProgress("0");
+        se.terminal.UpdateTransmitProgress(0);
         auto colourOf = [&](const QString& what) {
             rx->syncNow();
             const QTextCharFormat fmt = rx->document()->find(what).charFormat();

@@ -5,55 +5,80 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-// The link against a scripted modem on loopback.
+// The link against a scripted modem on loopback. Each test starts with the
+// session linked to a fresh modem in KELDOHF mode.
 class TestModemLink : public QObject
 {
     Q_OBJECT
 
     QTemporaryDir m_dir;
+    std::unique_ptr<FakeModem> m_modem;
+    std::unique_ptr<Session> m_s;
 
-    std::unique_ptr<Session> makeSession(FakeModem& modem, const QString& mode = QStringLiteral("KELDOHF"))
+    // Points the session at a modem, without touching the link.
+    void aimAt(const FakeModem& modem)
     {
-        auto s = std::make_unique<Session>(m_dir.path());
-        s->s().keldoMode = mode;
-        s->s().hfHost = s->s().fmHost = s->s().satHost = modem.host();
-        s->s().hfTcpPort = s->s().fmTcpPort = s->s().satTcpPort = modem.commandPort();
-        s->link.setRetryThrottle(50);
-        s->link.setSupervisionInterval(300);
-        return s;
+        m_s->s().hfHost = m_s->s().fmHost = m_s->s().satHost = modem.host();
+        m_s->s().hfTcpPort = m_s->s().fmTcpPort = m_s->s().satTcpPort = modem.commandPort();
     }
 
-    static void start(Session& s)
+    bool linkUp(FakeModem& m) const { return m_s->link.bothConnected() && m.linked() && m.commands().size() >= 3; }
+
+    // Everything written so far has reached the modem once a marker sent after it has.
+    bool settled(FakeModem& m)
     {
-        s.link.CheckSockets();
-        s.link.armSupervision();
+        const qsizetype before = m.commands().size();
+        m_s->link.SendListenOn();
+        return QTest::qWaitFor([&] { return m.commands().size() == before + 1; }, 10000);
     }
 
-    static bool linkUp(Session& s, FakeModem& m)
+    // What the operator sees of the connection.
+    QString callPanel() const { return m_s->display.panel(Panel::Indicativos).text; }
+    qsizetype banners() const { return m_s->rx.text().count(QStringLiteral("*******")) / 2; }
+
+    // Sends a CONNECTED line and waits for its banner.
+    bool connectedLine(const QString& line)
     {
-        return s.link.bothConnected() && m.linked() && m.commands().size() >= 3;
+        const qsizetype before = banners();
+        m_modem->sendLine(line);
+        return QTest::qWaitFor([&] { return banners() == before + 1; }, 10000);
     }
 
 private slots:
+    void init()
+    {
+        m_modem = std::make_unique<FakeModem>();
+        QVERIFY(m_modem->listen());
+        m_s = std::make_unique<Session>(m_dir.path());
+        m_s->s().keldoMode = QStringLiteral("KELDOHF");
+        aimAt(*m_modem);
+        m_s->link.setRetryThrottle(50);
+        m_s->link.setSupervisionInterval(300);
+        m_s->link.CheckSockets();
+        m_s->link.armSupervision();
+        QTRY_VERIFY(linkUp(*m_modem));
+    }
+
+    void cleanup()
+    {
+        m_s.reset();
+        m_modem.reset();
+    }
+
     void linkUpSendsStandingCommands()
     {
-        FakeModem modem;
-        QVERIFY(modem.listen());
-        auto s = makeSession(modem);
-        s->s().myCallsign = "N0CALL-1";
-        start(*s);
-        QTRY_VERIFY(linkUp(*s, modem));
+        FakeModem& modem = *m_modem;
         QTRY_COMPARE(modem.commands(), QStringList({"MYCALL N0CALL-1", "LISTEN ON", "COMPRESSION FILES", "BW2300"}));
-        QCOMPARE(s->display.panel(Panel::Tcp).picture, Picture::LedVerde);
-        QCOMPARE(s->display.panel(Panel::Tcp).toolTip, QString());
-        QCOMPARE(s->display.panel(Panel::Tcp).text, QString("TCP"));
-        QCOMPARE(s->display.panel(Panel::Indicativos).text, QString("Disconnected"));
-        QVERIFY(s->display.connectEnabled());
-        QVERIFY(!s->display.stopEnabled());
-        QVERIFY(!s->display.sendVisible());
+        QCOMPARE(m_s->display.panel(Panel::Tcp).picture, Picture::LedVerde);
+        QCOMPARE(m_s->display.panel(Panel::Tcp).toolTip, QString());
+        QCOMPARE(m_s->display.panel(Panel::Tcp).text, QString("TCP"));
+        QCOMPARE(callPanel(), QString("Disconnected"));
+        QVERIFY(m_s->display.connectEnabled());
+        QVERIFY(!m_s->display.stopEnabled());
+        QVERIFY(!m_s->display.sendVisible());
         QCOMPARE(modem.commandAccepts(), 1);
         QCOMPARE(modem.dataAccepts(), 1);
-        QCOMPARE(s->link.dataRemotePort(), quint16(modem.commandPort() + 1));
+        QCOMPARE(m_s->link.dataRemotePort(), quint16(modem.commandPort() + 1));
     }
 
     void bandwidthOnlyInHfAndKnown_data()
@@ -72,227 +97,224 @@ private slots:
         QFETCH(QString, mode);
         QFETCH(QString, bw);
         QFETCH(QString, expected);
-        FakeModem modem;
-        QVERIFY(modem.listen());
-        auto s = makeSession(modem, mode);
-        s->s().keldoHfBw = bw;
-        start(*s);
-        QTRY_VERIFY(linkUp(*s, modem));
-        QTRY_VERIFY(modem.commands().contains("COMPRESSION FILES"));
-        // Everything the link-up writes has arrived once a marker sent after it has.
-        s->link.SendListenOn();
-        QTRY_COMPARE(modem.commands().size(), expected.isEmpty() ? 4 : 5);
-        QCOMPARE(modem.commands().at(3), expected.isEmpty() ? QString("LISTEN ON") : expected);
+        FakeModem& modem = *m_modem;
+        // Settings changed, then the link reopened, as the setup dialog does.
+        QVERIFY(settled(modem));
+        modem.clearCommands();
+        m_s->s().keldoMode = mode;
+        m_s->s().keldoHfBw = bw;
+        m_s->link.closeSockets();
+        QTRY_VERIFY(linkUp(modem));
+        QVERIFY(settled(modem));
+        const QStringList standing = {"MYCALL N0CALL-1", "LISTEN ON", "COMPRESSION FILES"};
+        QCOMPARE(modem.commands(), standing + (expected.isEmpty() ? QStringList() : QStringList{expected})
+                                       + QStringList{"LISTEN ON"});
     }
 
-    void noModemStaysRedQuietlyAndThrottled()
+    void modemGoneStaysRedQuietlyAndThrottled()
     {
-        FakeModem modem;
-        QVERIFY(modem.listen());
-        const quint16 port = modem.commandPort();
-        modem.stopListening(); // nothing listens there now
-        auto s = std::make_unique<Session>(m_dir.path());
-        s->s().hfHost = "127.0.0.1";
-        s->s().hfTcpPort = port;
+        const quint16 port = m_modem->commandPort();
         const int throttle = 40;
-        s->link.setRetryThrottle(throttle);
-        s->link.setSupervisionInterval(100000); // only errors drive the retries here
+        m_s->link.setRetryThrottle(throttle);
+        m_s->link.setSupervisionInterval(100000); // only errors drive the retries here
+        m_modem.reset(); // the modem program ends: both channels drop, nothing listens
+        QTRY_COMPARE(m_s->display.panel(Panel::Tcp).picture, Picture::LedRojo);
         QElapsedTimer clock;
         clock.start();
-        start(*s);
-        QTRY_VERIFY_WITH_TIMEOUT(s->link.connectAttempts() >= 12, 20000);
+        const int before = m_s->link.connectAttempts();
+        QTRY_VERIFY_WITH_TIMEOUT(m_s->link.connectAttempts() - before >= 12, 20000);
         // Two sockets, at most one attempt per socket per throttle period.
-        const int attempts = s->link.connectAttempts();
+        const int attempts = m_s->link.connectAttempts() - before;
         QVERIFY2(clock.elapsed() >= qint64(attempts / 2 - 1) * throttle,
                  qPrintable(QString("%1 attempts in %2 ms").arg(attempts).arg(clock.elapsed())));
-        QCOMPARE(s->display.panel(Panel::Tcp).picture, Picture::LedRojo);
-        QCOMPARE(s->display.panel(Panel::Tcp).toolTip, QString("TCP link disconnected"));
-        QCOMPARE(s->display.panel(Panel::Indicativos).text, QString("Disconnected"));
-        QCOMPARE(s->display.panel(Panel::Indicativos).toolTip, QString("Modem Disconnected"));
-        // Once the modem appears, the link comes up by itself.
+        QCOMPARE(m_s->display.panel(Panel::Tcp).picture, Picture::LedRojo);
+        QCOMPARE(m_s->display.panel(Panel::Tcp).toolTip, QString("TCP link disconnected"));
+        QCOMPARE(callPanel(), QString("Disconnected"));
+        QCOMPARE(m_s->display.panel(Panel::Indicativos).toolTip, QString("Modem Disconnected"));
+        // Once the modem is back, the link comes up by itself.
         FakeModem later;
         QVERIFY(later.listen(port));
-        QTRY_VERIFY(s->link.bothConnected());
-        QTRY_COMPARE(s->display.panel(Panel::Tcp).picture, Picture::LedVerde);
+        QTRY_VERIFY(linkUp(later));
+        QTRY_COMPARE(m_s->display.panel(Panel::Tcp).picture, Picture::LedVerde);
     }
 
     void onlyDataPortRefusing()
     {
-        FakeModem modem;
-        QVERIFY(modem.listen());
+        FakeModem& modem = *m_modem;
+        QVERIFY(settled(modem));
         modem.setRefuseData(true);
-        auto s = makeSession(modem);
-        start(*s);
-        QTRY_VERIFY(s->link.commandConnected());
-        QTRY_VERIFY(s->link.connectAttempts() >= 6);
-        QVERIFY(!s->link.dataConnected());
-        QCOMPARE(modem.commandAccepts(), 1);     // the connected socket is left alone
-        QVERIFY(modem.commands().isEmpty());     // no link-up without both
+        modem.dropData();
+        QTRY_VERIFY(!m_s->link.dataConnected());
+        modem.clearCommands();
+        const int before = m_s->link.connectAttempts();
+        QTRY_VERIFY(m_s->link.connectAttempts() - before >= 6);
+        QVERIFY(m_s->link.commandConnected());
+        QCOMPARE(m_s->display.panel(Panel::Tcp).picture, Picture::LedRojo);
+        QCOMPARE(modem.commandAccepts(), 1); // the connected socket is left alone
+        QVERIFY(modem.commands().isEmpty()); // no link-up without both
         modem.setRefuseData(false);
-        QTRY_VERIFY(linkUp(*s, modem));
+        QTRY_VERIFY(linkUp(modem));
         QCOMPARE(modem.commandAccepts(), 1);
+        QCOMPARE(modem.dataAccepts(), 2);
     }
 
     void commandDroppedDuringConnection()
     {
-        FakeModem modem;
-        QVERIFY(modem.listen());
-        auto s = makeSession(modem);
-        start(*s);
-        QTRY_VERIFY(linkUp(*s, modem));
-        modem.sendLine("CONNECTED N0CALL-1 EA1ABC 2300");
-        QTRY_COMPARE(s->conn.ConnectionActive, quint8(1));
-        QVERIFY(s->display.sendVisible());
+        FakeModem& modem = *m_modem;
+        QVERIFY(connectedLine("CONNECTED N0CALL-1 EA1ABC 2300"));
+        QCOMPARE(callPanel(), QString("N0CALL-1 <-> EA1ABC"));
+        QVERIFY(m_s->display.sendVisible());
+        QVERIFY(!m_s->display.connectEnabled());
         modem.clearCommands();
 
         modem.dropCommand();
-        QTRY_COMPARE(s->conn.ConnectionActive, quint8(0));
-        QCOMPARE(s->display.panel(Panel::Indicativos).text, QString("Disconnected"));
-        QVERIFY(!s->display.sendVisible());
-        QTRY_VERIFY(linkUp(*s, modem));
+        QTRY_COMPARE(callPanel(), QString("Disconnected"));
+        QVERIFY(!m_s->display.sendVisible());
+        QTRY_VERIFY(linkUp(modem));
         QCOMPARE(modem.commandAccepts(), 2);
         QCOMPARE(modem.dataAccepts(), 1); // the data socket was never touched
         QTRY_VERIFY(modem.commands().contains("MYCALL N0CALL-1"));
+        // The connection did not survive the lost link: the operator may call again.
+        QCOMPARE(callPanel(), QString("Disconnected"));
+        QVERIFY(m_s->display.connectEnabled());
+        QVERIFY(!m_s->display.sendVisible());
     }
 
     void modeSwitchGoesToOtherPorts()
     {
-        FakeModem hf, sat;
-        QVERIFY(hf.listen());
+        FakeModem sat;
         QVERIFY(sat.listen());
-        auto s = makeSession(hf);
-        s->s().satTcpPort = sat.commandPort();
-        start(*s);
-        QTRY_VERIFY(linkUp(*s, hf));
-        s->s().keldoMode = "KELDOSAT";
-        s->link.closeSockets();
-        QTRY_VERIFY(linkUp(*s, sat));
-        QCOMPARE(s->link.commandRemotePort(), sat.commandPort());
-        QCOMPARE(s->link.dataRemotePort(), quint16(sat.commandPort() + 1));
-        s->link.SendCompressionFiles();
+        m_s->s().satTcpPort = sat.commandPort();
+        m_s->s().keldoMode = "KELDOSAT";
+        m_s->link.closeSockets();
+        QTRY_VERIFY(linkUp(sat));
+        QCOMPARE(m_s->link.commandRemotePort(), sat.commandPort());
+        QCOMPARE(m_s->link.dataRemotePort(), quint16(sat.commandPort() + 1));
+        m_s->link.SendCompressionFiles();
         QTRY_COMPARE(sat.commands().size(), 4);
         QVERIFY(!sat.commands().join(' ').contains("BW")); // no bandwidth outside HF
     }
 
     void responsesDriveTheConnection()
     {
-        FakeModem modem;
-        QVERIFY(modem.listen());
-        auto s = makeSession(modem);
-        start(*s);
-        QTRY_VERIFY(linkUp(*s, modem));
-
+        FakeModem& modem = *m_modem;
         // Lower case is accepted; PTT lines reach the keyer's panel.
         modem.sendCommandBytes("ptt on\r");
-        QTRY_COMPARE(s->display.panel(Panel::Ptt).text, QString("TX"));
+        QTRY_COMPARE(m_s->display.panel(Panel::Ptt).text, QString("TX"));
         modem.sendCommandBytes("PTT OFF\r");
-        QTRY_COMPARE(s->display.panel(Panel::Ptt).text, QString("RX"));
+        QTRY_COMPARE(m_s->display.panel(Panel::Ptt).text, QString("RX"));
         // Blanks at the end of a whole-line response do not matter; CR LF
         // endings work; near misses are ignored.
         modem.sendCommandBytes("PTT ON \r\nCONNECTED\r\n");
-        QTRY_COMPARE(s->display.panel(Panel::Ptt).text, QString("TX"));
+        QTRY_COMPARE(m_s->display.panel(Panel::Ptt).text, QString("TX"));
         modem.sendCommandBytes("PTT OFF \t\r\nPTTOFF\rPTT ON X\r");
-        QTRY_COMPARE(s->display.panel(Panel::Ptt).picture, Picture::LedVerde);
-        QCOMPARE(s->display.panel(Panel::Ptt).text, QString("RX"));
-        QCOMPARE(s->conn.ConnectionActive, quint8(0));
+        QTRY_COMPARE(m_s->display.panel(Panel::Ptt).picture, Picture::LedVerde);
+        QCOMPARE(m_s->display.panel(Panel::Ptt).text, QString("RX"));
+        QCOMPARE(callPanel(), QString("Disconnected"));
+        QVERIFY(!m_s->display.sendVisible());
+        QCOMPARE(banners(), 0);
 
         // BUFFER with nothing outstanding is ignored.
         modem.sendCommandBytes("BUFFER 0\rBUFFER 1 2\rPTT OFF\r");
-        QTRY_COMPARE(s->display.panel(Panel::Ptt).text, QString("RX"));
-        QCOMPARE(s->display.panel(Panel::Bytes).text, QString());
+        QTRY_COMPARE(m_s->display.panel(Panel::Ptt).text, QString("RX"));
+        QCOMPARE(m_s->display.panel(Panel::Bytes).text, QString());
 
-        // Outgoing call, two digipeaters, then Stop.
-        s->s().connectWithHf = "EA1ABC";
-        s->link.SendConnect();
-        QCOMPARE(s->display.panel(Panel::Indicativos).text, QString("Connecting with EA1ABC ..."));
-        QVERIFY(!s->display.connectEnabled());
-        QVERIFY(s->display.stopEnabled());
+        // Outgoing call, two digipeaters, then Stop. The operator sees the
+        // call going out before the modem gets it.
+        m_s->s().connectWithHf = "EA1ABC";
+        QString panelWhenSent;
+        connect(&m_s->link, &ModemLink::commandWritten, this, [&](const QString& command) {
+            if (command.startsWith("CONNECT "))
+                panelWhenSent = callPanel();
+        });
+        m_s->link.SendConnect();
+        QCOMPARE(panelWhenSent, QString("Connecting with EA1ABC ..."));
+        QCOMPARE(callPanel(), QString("Connecting with EA1ABC ..."));
+        QVERIFY(!m_s->display.connectEnabled());
+        QVERIFY(m_s->display.stopEnabled());
         QTRY_COMPARE(modem.commands().last(), QString("CONNECT N0CALL-1 EA1ABC"));
-        modem.sendLine("connected n0call-1 ea1abc 1200 digi1 digi2");
-        QTRY_COMPARE(s->conn.ConnectionActive, quint8(1));
-        QCOMPARE(s->display.panel(Panel::Indicativos).text, QString("N0CALL-1 <-> DIGI1 <-> DIGI2 <-> EA1ABC"));
-        QCOMPARE(s->display.panel(Panel::Indicativos).picture, Picture::Connected);
-        QCOMPARE(s->display.panel(Panel::Indicativos).toolTip, QString("Modem Connected"));
-        QVERIFY(s->rx.text().contains("******* N0CALL-1 <-> DIGI1 <-> DIGI2 <-> EA1ABC *******"));
+        QVERIFY(connectedLine("connected n0call-1 ea1abc 1200 digi1 digi2"));
+        QCOMPARE(callPanel(), QString("N0CALL-1 <-> DIGI1 <-> DIGI2 <-> EA1ABC"));
+        QCOMPARE(m_s->display.panel(Panel::Indicativos).picture, Picture::Connected);
+        QCOMPARE(m_s->display.panel(Panel::Indicativos).toolTip, QString("Modem Connected"));
+        QVERIFY(m_s->rx.text().contains("******* N0CALL-1 <-> DIGI1 <-> DIGI2 <-> EA1ABC *******"));
+        // Our own call: the other station is the called one.
+        modem.sendData("hello\r");
+        QTRY_VERIFY(m_s->rx.text().endsWith("<EA1ABC\r\nhello\r\n"));
 
-        s->link.SendAbort();
-        QCOMPARE(s->display.panel(Panel::Indicativos).text, QString("Disconnecting..."));
-        QVERIFY(!s->display.stopEnabled());
+        m_s->link.SendAbort();
+        QCOMPARE(callPanel(), QString("Disconnecting..."));
+        QVERIFY(!m_s->display.stopEnabled());
         QTRY_COMPARE(modem.commands().last(), QString("ABORT"));
         // A refresh before DISCONNECTED keeps "Disconnecting...".
-        modem.sendLine("CONNECTED N0CALL-1 EA1ABC 2300");
-        QTRY_VERIFY(s->rx.text().count("*******") == 4);
-        QCOMPARE(s->display.panel(Panel::Indicativos).text, QString("Disconnecting..."));
-        QVERIFY(!s->display.connectEnabled());
-        QVERIFY(!s->display.stopEnabled());
+        QVERIFY(connectedLine("CONNECTED N0CALL-1 EA1ABC 2300"));
+        QCOMPARE(callPanel(), QString("Disconnecting..."));
+        QVERIFY(!m_s->display.connectEnabled());
+        QVERIFY(!m_s->display.stopEnabled());
         modem.sendLine("DISCONNECTED");
-        QTRY_COMPARE(s->display.panel(Panel::Indicativos).text, QString("Disconnected"));
-        QCOMPARE(s->conn.AbortRequested, quint8(0));
-        QCOMPARE(s->conn.OutgoingCall, quint8(0));
-        QVERIFY(s->display.connectEnabled());
+        QTRY_COMPARE(callPanel(), QString("Disconnected"));
+        QVERIFY(m_s->display.connectEnabled());
+        QVERIFY(!m_s->display.sendVisible());
+
+        // DISCONNECTED forgot the Stop and the call out: the next connection
+        // is an incoming one, shown whole, with Stop available.
+        QSignalSpy incoming(&m_s->terminal, &Terminal::incomingCall);
+        QVERIFY(connectedLine("CONNECTED EB2XYZ N0CALL-1 2300"));
+        QCOMPARE(callPanel(), QString("EB2XYZ <-> N0CALL-1"));
+        QVERIFY(m_s->display.stopEnabled());
+        QCOMPARE(incoming.count(), 1);
+        modem.sendData("hi\r");
+        QTRY_VERIFY(m_s->rx.text().endsWith("<EB2XYZ\r\nhi\r\n"));
     }
 
     void connectedFieldCounts()
     {
-        FakeModem modem;
-        QVERIFY(modem.listen());
-        auto s = makeSession(modem);
-        start(*s);
-        QTRY_VERIFY(linkUp(*s, modem));
-        modem.sendLine("CONNECTED A1 B2 2300");
-        QTRY_COMPARE(s->conn.ConnectedCall2, QString("B2"));
-        QVERIFY(s->conn.ConnectedVia1.isEmpty());
-        modem.sendLine("CONNECTED A1 B2 1200 V1");
-        QTRY_COMPARE(s->conn.ConnectedVia1, QString("V1"));
-        QVERIFY(s->conn.ConnectedVia2.isEmpty());
-        modem.sendLine("CONNECTED A1 B2 1200 V1 NARROW");
-        QTRY_COMPARE(s->display.panel(Panel::Indicativos).text, QString("A1 <-> V1 <-> B2"));
-        QVERIFY(s->conn.ConnectedVia2.isEmpty());
+        // What the operator sees of each CONNECTED line: the call chain.
+        QVERIFY(connectedLine("CONNECTED A1 B2 2300"));
+        QCOMPARE(callPanel(), QString("A1 <-> B2"));
+        QVERIFY(connectedLine("CONNECTED A1 B2 1200 V1"));
+        QCOMPARE(callPanel(), QString("A1 <-> V1 <-> B2"));
+        QVERIFY(connectedLine("CONNECTED A1 B2 1200 V1 NARROW"));
+        QCOMPARE(callPanel(), QString("A1 <-> V1 <-> B2"));
+        QVERIFY(connectedLine("CONNECTED A1 B2 1200 V1 V2"));
+        QCOMPARE(callPanel(), QString("A1 <-> V1 <-> V2 <-> B2"));
         // Fewer than three fields: calls keep their values, digipeaters clear.
-        modem.sendLine("CONNECTED Z9");
-        QTRY_COMPARE(s->conn.ConnectedCall1, QString("Z9"));
-        QCOMPARE(s->conn.ConnectedCall2, QString("B2"));
-        QVERIFY(s->conn.ConnectedVia1.isEmpty());
+        QVERIFY(connectedLine("CONNECTED Z9"));
+        QCOMPARE(callPanel(), QString("Z9 <-> B2"));
+        QVERIFY(m_s->rx.text().contains("******* Z9 <-> B2 *******"));
     }
 
     void fmConnectForms()
     {
-        FakeModem modem;
-        QVERIFY(modem.listen());
-        auto s = makeSession(modem, "KELDOFM");
-        start(*s);
-        QTRY_VERIFY(linkUp(*s, modem));
-        s->s().connectWithFm = "EB2XYZ";
-        s->s().via1.clear();
-        s->s().via2 = "D2";
-        s->link.SendConnect();
+        FakeModem& modem = *m_modem;
+        m_s->s().keldoMode = "KELDOFM";
+        m_s->s().connectWithFm = "EB2XYZ";
+        m_s->s().via1.clear();
+        m_s->s().via2 = "D2";
+        m_s->link.SendConnect();
         QTRY_COMPARE(modem.commands().last(), QString("CONNECT N0CALL-1 EB2XYZ"));
-        s->s().via1 = "D1";
-        s->s().via2.clear();
-        s->link.SendConnect();
+        m_s->s().via1 = "D1";
+        m_s->s().via2.clear();
+        m_s->link.SendConnect();
         QTRY_COMPARE(modem.commands().last(), QString("CONNECT N0CALL-1 EB2XYZ VIA D1"));
-        s->s().via2 = "D2";
-        s->link.SendConnect();
+        m_s->s().via2 = "D2";
+        m_s->link.SendConnect();
         QTRY_COMPARE(modem.commands().last(), QString("CONNECT N0CALL-1 EB2XYZ VIA D1 D2"));
     }
 
     void shutdownClosesWithoutReconnect()
     {
-        FakeModem modem;
-        QVERIFY(modem.listen());
-        auto s = makeSession(modem);
-        start(*s);
-        QTRY_VERIFY(linkUp(*s, modem));
-        s->link.stopSupervision();
-        s->link.closeSockets();
+        FakeModem& modem = *m_modem;
+        m_s->link.stopSupervision();
+        m_s->link.closeSockets();
         QTRY_VERIFY(!modem.commandConnected() && !modem.dataConnected());
         // Nothing is left that could start a new attempt.
-        QVERIFY(!s->link.tmrComprobarSocket().isActive());
-        QVERIFY(!s->link.retryPending());
+        QVERIFY(!m_s->link.tmrComprobarSocket().isActive());
+        QVERIFY(!m_s->link.retryPending());
         QCoreApplication::processEvents();
         QCOMPARE(modem.commandAccepts(), 1);
         QCOMPARE(modem.dataAccepts(), 1);
-        QVERIFY(!s->link.commandConnected());
+        QVERIFY(!m_s->link.commandConnected());
     }
 };
 

@@ -135,8 +135,8 @@ private slots:
 
         // Outgoing connection: field 2; an own block completed in between gives a new header.
         s.rx.clear();
-        s.conn.OutgoingCall = 1;
-        s.conn.LastSpeaker = 2;
+        s.conn.OutgoingCall = true;
+        s.conn.LastSpeaker = Talker::ThisStation;
         s.terminal.ReceiveDataBytes("x");
         QCOMPARE(s.rx.text(), QString("<CALLED\r\nx"));
     }
@@ -144,18 +144,18 @@ private slots:
     void capAtItsEdge()
     {
         Session s(m_dir.path());
-        s.conn.LastSpeaker = 1;
+        s.conn.LastSpeaker = Talker::OtherStation;
         s.rx.appendUncapped(QString(RxTextModel::Cap - 10, 'a'));
         s.terminal.ReceiveDataBytes(QByteArray(20, 'b'));
         QCOMPARE(s.rx.length(), RxTextModel::Cap);
         QVERIFY(s.rx.text().endsWith(QString(20, 'b')));
         QVERIFY(s.rx.text().startsWith(QString(RxTextModel::Cap - 20, 'a')));
         // Headers and banners alone never trim.
-        s.conn.LastSpeaker = 0;
+        s.conn.LastSpeaker = Talker::Nobody;
         s.terminal.AppendConnectBanner();
         QVERIFY(s.rx.length() > RxTextModel::Cap);
         // CR LF counts two characters.
-        s.conn.LastSpeaker = 1;
+        s.conn.LastSpeaker = Talker::OtherStation;
         s.terminal.ReceiveDataBytes(QByteArray(RxTextModel::Cap / 2, '\r'));
         QCOMPARE(s.rx.length(), RxTextModel::Cap);
         QCOMPARE(s.rx.text(), QString("\r\n").repeated(RxTextModel::Cap / 2));
@@ -368,7 +368,7 @@ private slots:
         s.terminal.ReceiveDataBytes("hello\r");
         s.conn.PendingEcho = "hi there\r\n";
         s.conn.BytesToSend = 9;
-        s.terminal.UpdateTransmitProgress("0");
+        s.terminal.UpdateTransmitProgress(0);
         s.terminal.ReceiveDataBytes("bye");
         view.syncNow();
         const QString shown = view.toPlainText();
@@ -389,7 +389,7 @@ private slots:
         // 72 characters too many: the banner, the first header and "he" go.
         s.conn.PendingEcho = QString(RxTextModel::Cap - 66, 'x') + "\r\n";
         s.conn.BytesToSend = 1;
-        s.terminal.UpdateTransmitProgress("0");
+        s.terminal.UpdateTransmitProgress(0);
         view.syncNow();
         QVERIFY(view.toPlainText().contains("<b>not bold</b>"));
         QCOMPARE(s.rx.length(), RxTextModel::Cap);

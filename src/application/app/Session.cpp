@@ -13,7 +13,16 @@ Session::Session(const QString& folder, QObject* parent)
     , terminal(settings, conn, display, rx, link)
     , ptt(settings, display)
 {
-    link.attach(&terminal);
+    // The one place the link reaches the terminal and the keyer. The terminal
+    // is connected first: on each event it updates the display before anyone
+    // else hears of it.
+    connect(&link, &ModemLink::dataReceived, &terminal, &Terminal::ReceiveDataBytes);
+    connect(&link, &ModemLink::connected, &terminal, &Terminal::ShowConnected);
+    connect(&link, &ModemLink::bufferReported, &terminal, &Terminal::UpdateTransmitProgress);
+    connect(&link, &ModemLink::callingOut, &terminal, &Terminal::ShowConnecting);
+    connect(&link, &ModemLink::linkedUp, &terminal, &Terminal::UpdateConnectionDisplay);
+    connect(&link, &ModemLink::linkDown, &terminal, &Terminal::UpdateConnectionDisplay);
+    connect(&link, &ModemLink::disconnected, &terminal, &Terminal::UpdateConnectionDisplay);
 
     // The keyer follows the modem, and lets go when the modem cannot.
     connect(&link, &ModemLink::pttRequested, &ptt, [this](bool on) { on ? ptt.PttOn() : ptt.PttOff(); });
@@ -22,7 +31,7 @@ Session::Session(const QString& folder, QObject* parent)
     connect(&link, &ModemLink::dataLinkLost, &ptt, [this] {
         ptt.releaseAfterGrace(QStringLiteral("Unkeyed: the modem's data link was lost and no PTT OFF came"));
     });
-    connect(&link, &ModemLink::disconnectedReceived, &ptt, [this] {
+    connect(&link, &ModemLink::disconnected, &ptt, [this] {
         ptt.releaseAfterGrace(QStringLiteral("Unkeyed: the connection ended and no PTT OFF came"));
     });
     connect(&link, &ModemLink::abortSent, &ptt, [this] {

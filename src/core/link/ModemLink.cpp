@@ -5,7 +5,6 @@
 #include "encoding/AnsiCodec.h"
 #include "settings/Settings.h"
 #include "display/DisplayState.h"
-#include "terminal/Terminal.h"
 
 ModemLink::ModemLink(SettingsStore& settings, ConnectionState& conn, DisplayState& display, QObject* parent)
     : QObject(parent)
@@ -41,11 +40,6 @@ ModemLink::ModemLink(SettingsStore& settings, ConnectionState& conn, DisplayStat
 ModemLink::~ModemLink()
 {
     closeSockets();
-}
-
-void ModemLink::attach(Terminal* terminal)
-{
-    m_terminal = terminal;
 }
 
 QString ModemLink::modeHost() const
@@ -139,12 +133,10 @@ void ModemLink::supervise(PassKind kind)
     noteDown(m_cmd);
     noteDown(m_data);
     if (!cmdUp || !dataUp) {
-        if (m_conn.ConnectionActive == 1)
-            m_conn.ConnectionActive = 0;
+        m_conn.linkLost();
         m_display.setPanelPicture(Panel::Tcp, Picture::LedRojo);
         m_display.setPanelToolTip(Panel::Tcp, QStringLiteral("TCP link disconnected"));
-        if (m_terminal)
-            m_terminal->UpdateConnectionDisplay();
+        emit linkDown();
     }
     if (!cmdUp)
         attempt(m_cmd, true, kind);
@@ -204,8 +196,6 @@ void ModemLink::onConnected()
     SendListenOn();
     SendCompressionFiles();
     SendBandwidth();
-    if (m_terminal)
-        m_terminal->UpdateConnectionDisplay();
     emit linkedUp();
 }
 
@@ -219,8 +209,8 @@ void ModemLink::onCommandReadyRead()
 void ModemLink::onDataReadyRead()
 {
     const QByteArray bytes = m_data.readAll();
-    if (m_terminal && !bytes.isEmpty())
-        m_terminal->ReceiveDataBytes(bytes);
+    if (!bytes.isEmpty())
+        emit dataReceived(bytes);
 }
 
 void ModemLink::ReceiveCommandBytes(const QByteArray& bytes)
@@ -238,54 +228,22 @@ void ModemLink::HandleCommandLine(const QString& line)
     while (!whole.isEmpty() && (whole.back() == QLatin1Char(' ') || whole.back() == QLatin1Char('\t')))
         whole.chop(1);
     if (line.startsWith(QLatin1String("CONNECTED "))) {
-        connectionStart(line);
+        const Protocol::ConnectedFields fields = Protocol::ParseConnected(line);
+        m_conn.connected(fields);
+        emit connected(fields);
     } else if (line.startsWith(QLatin1String("BUFFER "))) {
         const QStringList fields = Protocol::SplitFields(line);
         if (fields.size() != 2 || m_conn.BytesToSend == 0)
             return;
-        if (m_terminal)
-            m_terminal->UpdateTransmitProgress(fields.at(1));
+        emit bufferReported(Protocol::LeadingNumber(fields.at(1)));
     } else if (whole == QLatin1String("DISCONNECTED")) {
-        ResetConnectionState();
-        if (m_terminal)
-            m_terminal->UpdateConnectionDisplay();
-        emit disconnectedReceived();
+        m_conn.reset();
+        emit disconnected();
     } else if (whole == QLatin1String("PTT ON")) {
         emit pttRequested(true);
     } else if (whole == QLatin1String("PTT OFF")) {
         emit pttRequested(false);
     }
-}
-
-void ModemLink::connectionStart(const QString& line)
-{
-    const Protocol::ConnectedFields f = Protocol::ParseConnected(line);
-    if (f.hasCall1)
-        m_conn.ConnectedCall1 = f.call1;
-    if (f.hasCall2)
-        m_conn.ConnectedCall2 = f.call2;
-    m_conn.ConnectedVia1 = f.via1;
-    m_conn.ConnectedVia2 = f.via2;
-    m_conn.LastSpeaker = 0;
-    if (m_terminal)
-        m_terminal->AppendConnectBanner();
-    m_conn.ConnectionActive = 1;
-    if (m_conn.AbortRequested == 0)
-        m_display.setStopEnabled(true);
-    m_display.setSendVisible(true);
-    if (m_terminal)
-        m_terminal->UpdateConnectionDisplay();
-}
-
-void ModemLink::ResetConnectionState()
-{
-    m_conn.ConnectionActive = 0;
-    m_conn.AbortRequested = 0;
-    m_conn.OutgoingCall = 0;
-    m_conn.BytesToSend = 0;
-    m_conn.BytesReceived = 0;
-    m_conn.PendingEcho.clear();
-    m_conn.LastSpeaker = 0;
 }
 
 // ---- Sending ----------------------------------------------------------------
@@ -355,8 +313,7 @@ void ModemLink::SendBandwidth()
 
 void ModemLink::SendConnect()
 {
-    if (m_terminal)
-        m_terminal->ShowConnecting();
+    emit callingOut();
     const Settings& s = m_settings.s();
     const QString prefix = QStringLiteral("CONNECT ") + s.myCallsign + QLatin1Char(' ');
     if (s.keldoMode == QLatin1String(Settings::ModeFm)) {
@@ -375,7 +332,7 @@ void ModemLink::SendConnect()
 
 void ModemLink::SendAbort()
 {
-    m_conn.AbortRequested = 1;
+    m_conn.abortRequested();
     m_display.setStopEnabled(false);
     m_display.setPanelText(Panel::Indicativos, QStringLiteral("Disconnecting..."));
     sendCommand(QStringLiteral("ABORT"));

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "link/CommandProtocol.h"
+#include "link/DataChannel.h"
 #include "link/LineAssembler.h"
 
 #include <QElapsedTimer>
@@ -9,13 +11,13 @@
 
 class SettingsStore;
 class DisplayState;
-class Terminal;
 struct ConnectionState;
 
 // modInterfaceZNP: the two TCP channels to the modem, their supervision, and
 // the command protocol. Data flows one way: socket bytes -> LineAssembler ->
-// HandleCommandLine -> connection variables -> display and keyer.
-class ModemLink : public QObject
+// HandleCommandLine -> connection variables -> signals, which the session
+// hands to the terminal and the keyer.
+class ModemLink : public QObject, public DataChannel
 {
     Q_OBJECT
 public:
@@ -24,8 +26,6 @@ public:
 
     ModemLink(SettingsStore& settings, ConnectionState& conn, DisplayState& display, QObject* parent = nullptr);
     ~ModemLink() override;
-
-    void attach(Terminal* terminal);
 
     QTcpSocket& winsockZNPComandos() { return m_cmd; }
     QTcpSocket& winsockZNPDatos() { return m_data; }
@@ -69,21 +69,34 @@ public:
     void SendBandwidth();
     void SendConnect();
     void SendAbort();
-    void ResetConnectionState();
 
     // Data channel: returns the number of bytes handed to the socket.
-    qint64 writeData(const QByteArray& bytes);
+    qint64 writeData(const QByteArray& bytes) override;
+    bool linkUp() const override { return bothConnected(); }
 
 signals:
     // Both sockets connected and the standing commands sent.
     void linkedUp();
+    // A supervision pass found a channel down (every such pass, not only the
+    // first: the display follows the link each time).
+    void linkDown();
+    // Bytes from the data socket, never empty.
+    void dataReceived(const QByteArray& bytes);
+    // "CONNECTED": the fields as the line gives them; the connection
+    // variables already hold the new connection.
+    void connected(const Protocol::ConnectedFields& fields);
+    // "BUFFER n" while a block is outstanding: n as the modem counts it (the
+    // leading number of the field, may be negative or larger than the block).
+    void bufferReported(qint64 unsentBytes);
+    // This station starts a call: emitted before "CONNECT" goes to the modem.
+    void callingOut();
     // The modem asked for the transmitter on ("PTT ON") or off ("PTT OFF").
     void pttRequested(bool on);
     // A channel that was up is down (lost, or closed by us).
     void commandLinkLost();
     void dataLinkLost();
-    // The modem said "DISCONNECTED".
-    void disconnectedReceived();
+    // The modem said "DISCONNECTED"; the connection variables are reset.
+    void disconnected();
     // Stop: "ABORT" went to the modem.
     void abortSent();
     // Every command written to the modem, without its CR (for watching).
@@ -99,12 +112,10 @@ private:
     void onCommandReadyRead();
     void onDataReadyRead();
     void sendCommand(const QString& text);
-    void connectionStart(const QString& line);
 
     SettingsStore& m_settings;
     ConnectionState& m_conn;
     DisplayState& m_display;
-    Terminal* m_terminal = nullptr;
 
     QTcpSocket m_cmd;
     QTcpSocket m_data;

@@ -1,27 +1,23 @@
 #include "Terminal.h"
 
-#include "link/CommandProtocol.h"
 #include "link/ConnectionState.h"
-#include "link/ModemLink.h"
+#include "link/DataChannel.h"
 #include "encoding/AnsiCodec.h"
 #include "settings/Settings.h"
 #include "terminal/ConversationLog.h"
 #include "display/DisplayState.h"
 #include "terminal/RxTextModel.h"
 
-#include <cmath>
-#include <limits>
-
 static const QString CrLf = QStringLiteral("\r\n");
 
 Terminal::Terminal(SettingsStore& settings, ConnectionState& conn, DisplayState& display, RxTextModel& rx,
-                   ModemLink& link, QObject* parent)
+                   DataChannel& channel, QObject* parent)
     : QObject(parent)
     , m_settings(settings)
     , m_conn(conn)
     , m_display(display)
     , m_rx(rx)
-    , m_link(link)
+    , m_channel(channel)
     , m_clock([] { return QDateTime::currentDateTimeUtc(); })
 {
 }
@@ -103,26 +99,23 @@ bool Terminal::SendTypedText(const QString& txText)
     m_display.setClearEnabled(false);
     QByteArray block = Ansi::fromUnicode(text);
     // The echo shows what went on the air: '?' for what the code page lacks.
-    m_conn.PendingEcho = Ansi::toUnicode(block) + CrLf;
+    const QString echo = Ansi::toUnicode(block) + CrLf;
     block.append('\r');
     m_outstandingText = txText;
     m_outstandingSize = block.size();
     m_outstandingUnsent = block.size();
-    const qint64 written = m_link.writeData(block);
-    // Counts what actually went to the socket: a block lost to a dead link is
-    // 0 bytes, and the display refresh then ends the Sending state.
-    m_conn.BytesToSend = qint32(qMin<qint64>(written, std::numeric_limits<qint32>::max()));
+    m_conn.blockWritten(echo, m_channel.writeData(block));
     m_display.setProgressValue(0);
     return true;
 }
 
-void Terminal::UpdateTransmitProgress(const QString& count)
+void Terminal::UpdateTransmitProgress(qint64 unsentBytes)
 {
-    m_conn.BytesReceived = 0;
+    m_conn.bufferReported();
     const qint64 toSend = m_conn.BytesToSend;
     if (toSend <= 0)
         return;
-    qint64 remaining = Protocol::LeadingNumber(count);
+    qint64 remaining = unsentBytes;
     if (remaining > toSend)
         remaining = toSend;
     // A negative count is not a real report; treat it as the block gone.
@@ -136,7 +129,7 @@ void Terminal::UpdateTransmitProgress(const QString& count)
     if (remaining != 0)
         return;
 
-    if (m_conn.LastSpeaker != 2) {
+    if (m_conn.LastSpeaker != Talker::ThisStation) {
         m_rx.appendUncapped(QLatin1Char('>') + m_settings.s().myCallsign + CrLf, Speaker::Own);
         if (m_log)
             m_log->speaker(QLatin1Char('>'), m_settings.s().myCallsign, m_clock());
@@ -145,14 +138,12 @@ void Terminal::UpdateTransmitProgress(const QString& count)
     if (m_log)
         m_log->text(m_conn.PendingEcho);
     m_display.setClearEnabled(true);
-    m_conn.PendingEcho.clear();
-    m_conn.BytesToSend = 0;
+    m_conn.blockDelivered();
     m_outstandingText.clear();
     m_outstandingSize = m_outstandingUnsent = 0;
     m_display.setPanelPicture(Panel::Bytes, Picture::None);
     m_display.setPanelText(Panel::Bytes, QString());
     m_display.setProgressVisible(false);
-    m_conn.LastSpeaker = 2;
     m_display.setSendVisible(true);
     m_display.requestTxFocus();
 }
@@ -161,15 +152,13 @@ void Terminal::UpdateTransmitProgress(const QString& count)
 
 void Terminal::ReceiveDataBytes(const QByteArray& bytes)
 {
-    if (m_conn.LastSpeaker != 1) {
+    if (m_conn.LastSpeaker != Talker::OtherStation) {
         m_rx.appendUncapped(QLatin1Char('<') + m_conn.OtherStation() + CrLf, Speaker::Remote);
         if (m_log)
             m_log->speaker(QLatin1Char('<'), m_conn.OtherStation(), m_clock());
         m_receivedEndedWithCr = false;
     }
-    m_conn.LastSpeaker = 1;
-    if (m_conn.BytesReceived < std::numeric_limits<qint64>::max() - bytes.size())
-        m_conn.BytesReceived += bytes.size();
+    m_conn.textReceived(bytes.size());
     m_display.setPanelPicture(Panel::Bytes, Picture::Descargando);
     m_display.setPanelText(Panel::Bytes, QString::number(m_conn.BytesReceived) + QStringLiteral(" Bytes Rcvd"));
 
@@ -217,8 +206,17 @@ void Terminal::AppendConnectBanner()
                         Speaker::Banner);
     if (m_log)
         m_log->connectionBegan(chain, now);
-    if (m_conn.OutgoingCall == 0)
+    if (!m_conn.OutgoingCall)
         emit incomingCall(m_conn.ConnectedCall1);
+}
+
+void Terminal::ShowConnected()
+{
+    AppendConnectBanner();
+    if (!m_conn.AbortRequested)
+        m_display.setStopEnabled(true);
+    m_display.setSendVisible(true);
+    UpdateConnectionDisplay();
 }
 
 void Terminal::ClearScreen()
@@ -235,14 +233,14 @@ void Terminal::returnOutstandingBlock()
     const QString unsent = UnsentText(m_outstandingText, m_outstandingUnsent);
     m_outstandingText.clear();
     m_outstandingSize = m_outstandingUnsent = 0;
-    m_conn.BytesToSend = 0;
+    m_conn.blockAbandoned();
     if (!unsent.isEmpty())
         m_display.returnToTxBox(unsent);
 }
 
 void Terminal::UpdateConnectionDisplay()
 {
-    if (!m_link.bothConnected()) {
+    if (!m_channel.linkUp()) {
         m_display.setStopEnabled(false);
         m_display.setSendVisible(false);
         m_display.setPanelText(Panel::Indicativos, QStringLiteral("Disconnected"));
@@ -252,7 +250,7 @@ void Terminal::UpdateConnectionDisplay()
         m_display.setPanelText(Panel::Bytes, QString());
         m_display.setProgressVisible(false);
         m_display.setProgressValue(0);
-        m_conn.PendingEcho.clear();
+        m_conn.echoDropped();
         if (m_log)
             m_log->connectionEnded(m_clock());
         // A block cut off by the lost link never completes: let Clear work again.
@@ -260,9 +258,9 @@ void Terminal::UpdateConnectionDisplay()
         returnOutstandingBlock();
         return;
     }
-    if (m_conn.ConnectionActive == 1) {
+    if (m_conn.ConnectionActive) {
         m_display.setConnectEnabled(false);
-        if (m_conn.AbortRequested != 0)
+        if (m_conn.AbortRequested)
             return;
         m_display.setPanelPicture(Panel::Indicativos, Picture::Connected);
         m_display.setPanelText(Panel::Indicativos, CallChain(m_conn));
@@ -279,7 +277,7 @@ void Terminal::UpdateConnectionDisplay()
     m_display.setPanelText(Panel::Indicativos, QStringLiteral("Disconnected"));
     m_display.setPanelPicture(Panel::Indicativos, Picture::None);
     m_display.setPanelToolTip(Panel::Indicativos, QStringLiteral("Modem Disconnected"));
-    m_conn.PendingEcho.clear();
+    m_conn.echoDropped();
     m_display.setClearEnabled(true);
     returnOutstandingBlock();
     if (m_log)
@@ -288,8 +286,7 @@ void Terminal::UpdateConnectionDisplay()
 
 void Terminal::ShowConnecting()
 {
-    m_conn.OutgoingCall = 1;
-    m_conn.AbortRequested = 0;
+    m_conn.callingOut();
     m_display.setStopEnabled(true);
     const Settings& s = m_settings.s();
     QString target;

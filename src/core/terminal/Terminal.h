@@ -7,7 +7,7 @@
 class SettingsStore;
 class DisplayState;
 class RxTextModel;
-class ModemLink;
+class DataChannel;
 class ConversationLog;
 struct ConnectionState;
 
@@ -17,14 +17,18 @@ class Terminal : public QObject
     Q_OBJECT
 public:
     Terminal(SettingsStore& settings, ConnectionState& conn, DisplayState& display, RxTextModel& rx,
-             ModemLink& link, QObject* parent = nullptr);
+             DataChannel& channel, QObject* parent = nullptr);
 
     // Sends the TX box's text (line breaks as the widget gives them: LF or
     // CR LF). Returns true when a block went out, so the caller empties the box.
     bool SendTypedText(const QString& txText);
-    void UpdateTransmitProgress(const QString& count);
+    // The modem still holds unsentBytes of the outstanding block (its BUFFER
+    // count, as it came: may be negative or larger than the block).
+    void UpdateTransmitProgress(qint64 unsentBytes);
     void ReceiveDataBytes(const QByteArray& bytes);
     void AppendConnectBanner();
+    // A connection came up (the connection variables name its stations).
+    void ShowConnected();
     void UpdateConnectionDisplay();
     void ShowConnecting();
     QString UtcTimeStamp() const;
@@ -60,7 +64,7 @@ private:
     ConnectionState& m_conn;
     DisplayState& m_display;
     RxTextModel& m_rx;
-    ModemLink& m_link;
+    DataChannel& m_channel;
     std::function<QDateTime()> m_clock;
     // The block outstanding: the typed text, its size on the wire and how
     // much of it the modem still held at the last report.
