@@ -464,7 +464,7 @@ void TestConnectDialog::shutdownClosesWithoutStoring()
     const ConnectValues before = ConnectValues::of(rig.s());
     auto dialog = open(rig);
     type(dialog->cboConnectHF, QStringLiteral("N0CALL-9"));
-    rig.session->TerminarAplicacion = 1;
+    rig.session->TerminarAplicacion = true;
     dialog->close();
     QVERIFY(!dialog->isVisible());
     QCOMPARE(ConnectValues::of(rig.s()), before);

@@ -1,5 +1,4 @@
 #include "widgets/DialogGeometry.h"
-#include "app/ProcessLauncher.h"
 #include "widgets/RxScreenView.h"
 #include "app/SingleInstance.h"
 #include "widgets/StatusPanels.h"
@@ -29,22 +28,28 @@ private slots:
     void startsWithDefaultsAndTellsOfMissingModem()
     {
         TerminalFixture f;
-        MessageBoxRecorder boxes;
         bool windowShownAtBox = true;
+        int shownBoxes = 0;
         f.create();
         // The missing-program box comes before the window is shown.
-        MessageBox::setHandler([&](const MessageBox::Shown& box) {
+        struct WatchingShell : TestShell {
+            std::function<void(const MessageBox::Shown&)> seen;
+            void showMessage(QWidget*, const MessageBox::Shown& box) override { seen(box); }
+        } shell;
+        shell.seen = [&](const MessageBox::Shown& box) {
+            ++shownBoxes;
             windowShownAtBox = f.window->isVisible();
             // The key's text first; then the file looked for in the Wine prefix.
             QCOMPARE(box.text.section('\n', 0, 0), QString("C:\\KELDO\\KELDO.exe file not found"));
             QVERIFY(box.text.section('\n', 1).endsWith("/dosdevices/c:/KELDO/KELDO.exe"));
             QCOMPARE(box.icon, MessageBox::Icon::Critical);
             QCOMPARE(box.title, QString("KELDO Terminal"));
-        });
+        };
         QVERIFY(f.window->Form_Load(f.programPath()));
-        MessageBox::setHandler(nullptr);
+        Shell::remove(&shell);
+        QCOMPARE(shownBoxes, 1);
         QVERIFY(!windowShownAtBox);
-        QVERIFY(f.launched.isEmpty());
+        QVERIFY(shell.launched.isEmpty() && f.launched.isEmpty());
         f.window->show();
         QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
 
@@ -394,7 +399,7 @@ private slots:
         // No program on the PATH to show it with: say so, naming the file.
         const QByteArray path = qgetenv("PATH");
         qputenv("PATH", "");
-        f.window->documentViewerAvailable = DocumentViewerAvailable;
+        f.shell.viewerAvailable.reset();
         const int openedBefore = f.opened.size();
         {
             MessageBoxRecorder boxes;
@@ -476,7 +481,7 @@ private slots:
         f.session->s().keldoMode = "KELDOHF"; // the mode at shutdown decides
         f.window->close();
         QCOMPARE(f.killed, QStringList({"KELDO.exe"}));
-        QCOMPARE(f.session->TerminarAplicacion, quint8(1));
+        QVERIFY(f.session->TerminarAplicacion);
         QVERIFY(!f.session->link.tmrComprobarSocket().isActive());
         const QByteArray ini = f.readIni();
         for (const char* key : {"Rig=52", "Via=3", "My Callsign=N0CALL-1", "Window State=0", "9Via2 List=",
@@ -537,7 +542,7 @@ private slots:
         QTRY_VERIFY(f.window->isShutDown());
         QCOMPARE(f.killed, QStringList({"keldo-idle"}));
         QVERIFY(!f.window->isVisible());
-        QCOMPARE(f.session->TerminarAplicacion, quint8(1));
+        QVERIFY(f.session->TerminarAplicacion);
         // Once only, whatever comes later.
         f.window->Form_Unload();
         f.window->close();

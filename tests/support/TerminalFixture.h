@@ -2,6 +2,7 @@
 
 #include "app/Session.h"
 #include "app/frmKeldoTerminal.h"
+#include "support/TestShell.h"
 
 #include <QDir>
 #include <QFile>
@@ -9,15 +10,17 @@
 #include <memory>
 
 // A main window on its own settings folder, as the program builds it, with
-// the shell's actions recorded instead of carried out.
+// the shell's actions recorded instead of carried out (the fixture's shell
+// answers while the fixture lives).
 struct TerminalFixture
 {
     QTemporaryDir dir;
+    TestShell shell;
+    QStringList& opened = shell.opened;
+    QStringList& launched = shell.launched;
+    QStringList& killed = shell.killed;
     std::unique_ptr<Session> session;
     std::unique_ptr<frmKeldoTerminal> window;
-    QStringList opened;
-    QStringList launched;
-    QStringList killed;
 
     QString iniPath() const { return QDir(dir.path()).filePath(QStringLiteral("KELDO Terminal.ini")); }
     // The program's path, in the settings folder (the portable use): the
@@ -41,11 +44,6 @@ struct TerminalFixture
     {
         session = std::make_unique<Session>(dir.path());
         window = std::make_unique<frmKeldoTerminal>(*session);
-        window->openDocument = [this](const QString& p) { opened << p; };
-        window->launchProgram = [this](const QString& p) { launched << p; };
-        window->killProcessByName = [this](const QString& p) { killed << p; };
-        // Whatever the machine has installed, documents "open" into the list above.
-        window->documentViewerAvailable = [] { return true; };
     }
 
     // Creates the window and runs the start-up sequence.
