@@ -85,8 +85,7 @@ private slots:
     void resizeRule()
     {
         TerminalFixture f;
-        f.writeIni("[Setup]\r\nAutoLaunch=0\r\n");
-        QVERIFY(f.load());
+        QVERIFY(f.loadWithoutProgram());
         f.window->show();
         QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
         QWidget* client = f.window->centralWidget();
@@ -126,8 +125,7 @@ private slots:
     void fontAndColourMenus()
     {
         TerminalFixture f;
-        f.writeIni("[Setup]\r\nAutoLaunch=0\r\nFont Size=14\r\nColour=Purple\r\n");
-        QVERIFY(f.load());
+        QVERIFY(f.loadWithoutProgram("Font Size=14\r\nColour=Purple\r\n"));
         // A size outside the menu leaves the design font, nothing ticked.
         QCOMPARE(f.window->txtMainChat()->font().family(), QString("Courier New"));
         QCOMPARE(f.window->txtMainChat()->font().pointSizeF(), 11.25);
@@ -154,8 +152,7 @@ private slots:
     void speakerColoursMenu()
     {
         TerminalFixture f;
-        f.writeIni("[Setup]\r\nAutoLaunch=0\r\nColour=White\r\n");
-        QVERIFY(f.load());
+        QVERIFY(f.loadWithoutProgram("Colour=White\r\n"));
         QAction* speakers = f.window->action("mnuSpeakerColours");
         QVERIFY(speakers);
         QVERIFY(f.window->findChild<QMenu*>("mnuColor")->actions().contains(speakers));
@@ -192,8 +189,7 @@ private slots:
 
         // Stored on, ticked and applied at start-up.
         TerminalFixture g;
-        g.writeIni("[Setup]\r\nAutoLaunch=0\r\n[Options]\r\nSpeaker Colours=1\r\n");
-        QVERIFY(g.load());
+        QVERIFY(g.loadWithoutProgram("[Options]\r\nSpeaker Colours=1\r\n"));
         QVERIFY(g.window->action("mnuSpeakerColours")->isChecked());
         QVERIFY(g.window->txtMainChat()->speakerColours());
     }
@@ -201,8 +197,7 @@ private slots:
     void readingBackHoldsTheView()
     {
         TerminalFixture f;
-        f.writeIni("[Setup]\r\nAutoLaunch=0\r\n");
-        QVERIFY(f.load());
+        QVERIFY(f.loadWithoutProgram());
         f.window->show();
         QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
         Session& se = *f.session;
@@ -261,8 +256,7 @@ private slots:
     void readingBackResumes()
     {
         TerminalFixture f;
-        f.writeIni("[Setup]\r\nAutoLaunch=0\r\n");
-        QVERIFY(f.load());
+        QVERIFY(f.loadWithoutProgram());
         f.window->show();
         QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
         Session& se = *f.session;
@@ -325,9 +319,7 @@ private slots:
         FakeModem modem;
         QVERIFY(modem.listen());
         TerminalFixture f;
-        f.writeIni(QString("[Setup]\r\nAutoLaunch=0\r\nHF Host=127.0.0.1\r\nHF TCP Port=%1\r\n")
-                       .arg(modem.commandPort()).toLatin1());
-        QVERIFY(f.load());
+        QVERIFY(f.loadWithModemAt(modem.commandPort()));
         f.window->show();
         QTRY_VERIFY(f.session->link.bothConnected());
         QPlainTextEdit* tx = f.window->txtTXChat();
@@ -365,9 +357,7 @@ private slots:
         QVERIFY(modem.listen());
         modem.setRefuseData(true);
         TerminalFixture f;
-        f.writeIni(QString("[Setup]\r\nAutoLaunch=0\r\nHF Host=127.0.0.1\r\nHF TCP Port=%1\r\n")
-                       .arg(modem.commandPort()).toLatin1());
-        QVERIFY(f.load());
+        QVERIFY(f.loadWithModemAt(modem.commandPort()));
         QTRY_VERIFY(f.session->link.commandConnected());
         MessageBoxRecorder boxes;
         boxes.expect("KELDO Terminal is not connected with KELDO Modem", MessageBox::Icon::Warning);
@@ -378,8 +368,7 @@ private slots:
     void helpMenu()
     {
         TerminalFixture f;
-        f.writeIni("[Setup]\r\nAutoLaunch=0\r\n");
-        QVERIFY(f.load());
+        QVERIFY(f.loadWithoutProgram());
         f.window->action("mnuGroup")->trigger();
         f.window->action("mnuSite")->trigger();
         QCOMPARE(f.opened.size(), 2);
@@ -418,9 +407,7 @@ private slots:
         FakeModem modem;
         QVERIFY(modem.listen());
         TerminalFixture f;
-        f.writeIni(QString("[Setup]\r\nAutoLaunch=0\r\nHF Host=127.0.0.1\r\nHF TCP Port=%1\r\n")
-                       .arg(modem.commandPort()).toLatin1());
-        QVERIFY(f.load());
+        QVERIFY(f.loadWithModemAt(modem.commandPort()));
         f.session->link.setRetryThrottle(20);
         f.window->show();
         QTRY_VERIFY(f.session->link.bothConnected());
@@ -552,8 +539,7 @@ private slots:
     void maximisedKeepsStoredSize()
     {
         TerminalFixture f;
-        f.writeIni("[Setup]\r\nAutoLaunch=0\r\n[Position]\r\nWindow State=2\r\nTerminal Width=9000\r\nTerminal Height=7000\r\n");
-        QVERIFY(f.load());
+        QVERIFY(f.loadWithoutProgram("[Position]\r\nWindow State=2\r\nTerminal Width=9000\r\nTerminal Height=7000\r\n"));
         f.window->show();
         QTRY_VERIFY(f.window->isMaximized());
         f.window->close();
@@ -594,8 +580,7 @@ private slots:
     void developerCallSignPicksPorts()
     {
         TerminalFixture f;
-        f.writeIni("[Setup]\r\nAutoLaunch=0\r\nMy Callsign=ZX9QQQ-7\r\nHF TCP Port=9000\r\nFM TCP Port=9100\r\nSAT TCP Port=9200\r\n");
-        QVERIFY(f.load());
+        QVERIFY(f.loadWithoutProgram("My Callsign=ZX9QQQ-7\r\nHF TCP Port=9000\r\nFM TCP Port=9100\r\nSAT TCP Port=9200\r\n"));
         QCOMPARE(f.session->s().hfTcpPort, 8300);
         QCOMPARE(f.session->s().fmTcpPort, 8300);
         QCOMPARE(f.session->s().satTcpPort, 9200);

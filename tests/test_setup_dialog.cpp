@@ -6,6 +6,7 @@
 #include "support/FakeModem.h"
 #include "support/MessageBoxRecorder.h"
 #include "support/SimProcess.h"
+#include "support/TerminalFixture.h"
 #include "support/TestShell.h"
 
 #include <QApplication>
@@ -102,12 +103,10 @@ private slots:
     void everyModeFitsThePlatformFont();
 
 private:
-    struct Rig {
-        QTemporaryDir dir;
-        std::unique_ptr<Session> session;
+    struct Rig : SessionFixture {
         Rig()
         {
-            session = std::make_unique<Session>(dir.path());
+            createSession();
             Settings& s = session->s();
             s.autoLaunch = 0;
             s.hfHost = s.fmHost = s.satHost = QStringLiteral("127.0.0.1");
@@ -133,8 +132,6 @@ private:
             env.insert(QStringLiteral("PATH"), dir.path() + QLatin1Char(':') + env.value(QStringLiteral("PATH")));
             session->modem.setEnvironment(env);
         }
-        Settings& s() { return session->s(); }
-        QString iniPath() const { return session->settings.filePath(); }
     };
 
     // Opens the dialog as the menu does (shown, active).

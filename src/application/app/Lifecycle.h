@@ -38,9 +38,6 @@ public:
     bool waitingToClose() const { return m_closeStep == CloseStep::Waiting; }
     void setCloseWaitInterval(int ms) { m_closeWait.setInterval(ms); }
 
-    // The modem program of the current mode, when it can be started.
-    void launchModemOfMode();
-
     // Ties the shutdown to the application's ends: a termination signal
     // (closing any box of the start-up first), the desktop session ending,
     // and the event loop stopping.
@@ -48,6 +45,8 @@ public:
     bool terminationRequested() const { return m_terminationRequested; }
 
 private:
+    // The modem program of the current mode, when it can be started.
+    void launchModemOfMode();
     bool disconnectBeforeClosing();
     void goOnClosing();
     void endModemOfMode();

@@ -368,7 +368,6 @@ bool frmSetup::Form_Unload()
     if (!problem.isEmpty())
         return refuse(problem, MessageBox::Icon::Critical, nullptr);
 
-    m_choice = choice;
     controller.apply(choice);
     return true;
 }

@@ -38,8 +38,6 @@ public:
 
     // The token of the selected mode option, empty when none is selected.
     QString selectedMode() const;
-    // What the operator chose, as last applied.
-    const SetupChoice& choice() const { return m_choice; }
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -73,7 +71,6 @@ private:
 
     Session& m_session;
     bool m_cancelled = false;
-    SetupChoice m_choice;
 
     // What the dialog may change in memory, as it stood when it opened.
     struct Stored {
