@@ -505,7 +505,9 @@ private slots:
         QTRY_VERIFY(f.session->link.bothConnected() && modem.linked());
         QTRY_VERIFY(modem.commands().contains("LISTEN ON"));
         modem.sendLine("CONNECTED EA1ABC N0CALL-1");
-        QTRY_COMPARE(f.session->conn.ConnectionActive, quint8(1));
+        // Connected, as the operator sees it: Connect greyed, the calls shown.
+        QTRY_VERIFY(!f.window->action("mnuConnect")->isEnabled());
+        QTRY_VERIFY(f.window->stbStatus()->panelText("Indicativos")->text().contains("EA1ABC"));
         modem.clearCommands();
         // Long enough never to run out by itself, unless the test wants it to.
         f.window->setCloseWaitInterval(route == "timeout" ? 50 : 600000);
