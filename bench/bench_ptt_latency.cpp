@@ -7,6 +7,7 @@
 //
 //   bench_ptt_latency [key-ups]      (default 2000; needs socat)
 
+#include "support/BenchSupport.h"
 #include "widgets/MessageBox.h"
 #include "app/Session.h"
 #include "ptt/PttKeyer.h"
@@ -126,7 +127,7 @@ int main(int argc, char** argv)
     const int keyUps = argc > 1 ? std::max(1, QByteArray(argv[1]).toInt()) : 2000;
     const int warmUp = 50;
 
-    MessageBox::setHandler([](const MessageBox::Shown& box) {
+    bench::QuietShell shell([](const MessageBox::Shown& box) {
         std::fprintf(stderr, "message box: %s\n", qPrintable(box.text));
     });
 

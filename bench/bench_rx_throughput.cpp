@@ -293,7 +293,7 @@ int main(int argc, char* argv[])
         return 2;
     }
     int boxes = 0;
-    MessageBox::setHandler([&boxes](const MessageBox::Shown& box) {
+    QuietShell shell([&boxes](const MessageBox::Shown& box) {
         std::fprintf(stderr, "unexpected message box: %s\n", qPrintable(box.text));
         ++boxes;
     });

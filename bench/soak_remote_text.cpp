@@ -86,9 +86,6 @@ int main(int argc, char** argv)
     writeTerminalIni(dir.path(), soakIni(modem.commandPort()));
     Session se(dir.path());
     frmKeldoTerminal w(se);
-    w.openDocument = [](const QString&) {};
-    w.launchProgram = [](const QString&) {};
-    w.killProcessByName = [](const QString&) {};
     if (!w.Form_Load(QDir(dir.path()).filePath(QStringLiteral("keldo-terminal")))) {
         std::fprintf(stderr, "the main window did not load\n");
         return 2;

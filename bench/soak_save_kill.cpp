@@ -85,7 +85,7 @@ constexpr int SlowSaveMs = 2000;
 // The child: saves forever, writing 'b' before and 'e' after every save.
 int child(const QString& folder, bool startWithB)
 {
-    MessageBox::setHandler([](const MessageBox::Shown& box) {
+    QuietShell shell([](const MessageBox::Shown& box) {
         std::fprintf(stderr, "child: message box: %s\n", qPrintable(box.text));
         ::_exit(3);
     });

@@ -57,9 +57,7 @@ class TestAccessibility : public QObject
         {
             if (!modem.listen())
                 return false;
-            writeIni(QString("[Setup]\r\nAutoLaunch=0\r\nHF Host=127.0.0.1\r\nHF TCP Port=%1\r\n")
-                         .arg(modem.commandPort()).toLatin1());
-            if (!load())
+            if (!loadWithModemAt(modem.commandPort()))
                 return false;
             window->show();
             return QTest::qWaitForWindowExposed(window.get())

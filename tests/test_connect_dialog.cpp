@@ -4,6 +4,7 @@
 #include "support/LayoutChecks.h"
 #include "support/FakeModem.h"
 #include "support/MessageBoxRecorder.h"
+#include "support/TerminalFixture.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -108,12 +109,10 @@ private slots:
     void everyModeFitsThePlatformFont();
 
 private:
-    struct Rig {
-        QTemporaryDir dir;
-        std::unique_ptr<Session> session;
+    struct Rig : SessionFixture {
         Rig()
         {
-            session = std::make_unique<Session>(dir.path());
+            createSession();
             Settings& s = session->s();
             s.myCallsign = QStringLiteral("N0CALL-1");
             s.keldoMode = HF;
@@ -127,8 +126,6 @@ private:
             s.via2List = listOf({QStringLiteral("DIGI2")});
             session->link.setRetryThrottle(20);
         }
-        Settings& s() { return session->s(); }
-        QString iniPath() const { return session->settings.filePath(); }
         Settings reread() const
         {
             SettingsStore store(dir.path());
@@ -464,7 +461,7 @@ void TestConnectDialog::shutdownClosesWithoutStoring()
     const ConnectValues before = ConnectValues::of(rig.s());
     auto dialog = open(rig);
     type(dialog->cboConnectHF, QStringLiteral("N0CALL-9"));
-    rig.session->TerminarAplicacion = 1;
+    rig.session->TerminarAplicacion = true;
     dialog->close();
     QVERIFY(!dialog->isVisible());
     QCOMPARE(ConnectValues::of(rig.s()), before);

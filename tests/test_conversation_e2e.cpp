@@ -279,7 +279,7 @@ void TestConversationE2E::unwritableLogReportedOnce()
     // Another folder chosen from the menu takes the conversation from there on.
     const QString other = QDir(f.dir.path()).filePath("other logs");
     QVERIFY(QDir().mkdir(other));
-    f.window->chooseFolder = [&](const QString& current) {
+    f.shell.folderAnswer = [&](const QString& current) {
         return current == folder ? other : QString();
     };
     f.window->action("mnuLogFolder")->trigger();

@@ -18,10 +18,7 @@ class TestIncomingCall : public QObject
         int sounds = 0;
         bool start(bool notify)
         {
-            writeIni(QByteArray("[Setup]\r\nAutoLaunch=0\r\nHF Host=127.0.0.1\r\nHF TCP Port=1\r\n[Options]\r\n"
-                                "Notify on Incoming Call=")
-                     + (notify ? "1" : "0") + "\r\n");
-            if (!load())
+            if (!loadWithModemAt(1, QByteArray("[Options]\r\nNotify on Incoming Call=") + (notify ? "1" : "0") + "\r\n"))
                 return false;
             window->incomingCallAlert().alertWindow = [this](QWidget*) { ++alerts; };
             window->incomingCallAlert().playSound = [this] { ++sounds; };

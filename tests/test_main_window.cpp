@@ -1,5 +1,4 @@
 #include "widgets/DialogGeometry.h"
-#include "app/ProcessLauncher.h"
 #include "widgets/RxScreenView.h"
 #include "app/SingleInstance.h"
 #include "widgets/StatusPanels.h"
@@ -29,22 +28,28 @@ private slots:
     void startsWithDefaultsAndTellsOfMissingModem()
     {
         TerminalFixture f;
-        MessageBoxRecorder boxes;
         bool windowShownAtBox = true;
+        int shownBoxes = 0;
         f.create();
         // The missing-program box comes before the window is shown.
-        MessageBox::setHandler([&](const MessageBox::Shown& box) {
+        struct WatchingShell : TestShell {
+            std::function<void(const MessageBox::Shown&)> seen;
+            void showMessage(QWidget*, const MessageBox::Shown& box) override { seen(box); }
+        } shell;
+        shell.seen = [&](const MessageBox::Shown& box) {
+            ++shownBoxes;
             windowShownAtBox = f.window->isVisible();
             // The key's text first; then the file looked for in the Wine prefix.
             QCOMPARE(box.text.section('\n', 0, 0), QString("C:\\KELDO\\KELDO.exe file not found"));
             QVERIFY(box.text.section('\n', 1).endsWith("/dosdevices/c:/KELDO/KELDO.exe"));
             QCOMPARE(box.icon, MessageBox::Icon::Critical);
             QCOMPARE(box.title, QString("KELDO Terminal"));
-        });
+        };
         QVERIFY(f.window->Form_Load(f.programPath()));
-        MessageBox::setHandler(nullptr);
+        Shell::remove(&shell);
+        QCOMPARE(shownBoxes, 1);
         QVERIFY(!windowShownAtBox);
-        QVERIFY(f.launched.isEmpty());
+        QVERIFY(shell.launched.isEmpty() && f.launched.isEmpty());
         f.window->show();
         QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
 
@@ -80,8 +85,7 @@ private slots:
     void resizeRule()
     {
         TerminalFixture f;
-        f.writeIni("[Setup]\r\nAutoLaunch=0\r\n");
-        QVERIFY(f.load());
+        QVERIFY(f.loadWithoutProgram());
         f.window->show();
         QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
         QWidget* client = f.window->centralWidget();
@@ -121,8 +125,7 @@ private slots:
     void fontAndColourMenus()
     {
         TerminalFixture f;
-        f.writeIni("[Setup]\r\nAutoLaunch=0\r\nFont Size=14\r\nColour=Purple\r\n");
-        QVERIFY(f.load());
+        QVERIFY(f.loadWithoutProgram("Font Size=14\r\nColour=Purple\r\n"));
         // A size outside the menu leaves the design font, nothing ticked.
         QCOMPARE(f.window->txtMainChat()->font().family(), QString("Courier New"));
         QCOMPARE(f.window->txtMainChat()->font().pointSizeF(), 11.25);
@@ -149,8 +152,7 @@ private slots:
     void speakerColoursMenu()
     {
         TerminalFixture f;
-        f.writeIni("[Setup]\r\nAutoLaunch=0\r\nColour=White\r\n");
-        QVERIFY(f.load());
+        QVERIFY(f.loadWithoutProgram("Colour=White\r\n"));
         QAction* speakers = f.window->action("mnuSpeakerColours");
         QVERIFY(speakers);
         QVERIFY(f.window->findChild<QMenu*>("mnuColor")->actions().contains(speakers));
@@ -187,8 +189,7 @@ private slots:
 
         // Stored on, ticked and applied at start-up.
         TerminalFixture g;
-        g.writeIni("[Setup]\r\nAutoLaunch=0\r\n[Options]\r\nSpeaker Colours=1\r\n");
-        QVERIFY(g.load());
+        QVERIFY(g.loadWithoutProgram("[Options]\r\nSpeaker Colours=1\r\n"));
         QVERIFY(g.window->action("mnuSpeakerColours")->isChecked());
         QVERIFY(g.window->txtMainChat()->speakerColours());
     }
@@ -196,8 +197,7 @@ private slots:
     void readingBackHoldsTheView()
     {
         TerminalFixture f;
-        f.writeIni("[Setup]\r\nAutoLaunch=0\r\n");
-        QVERIFY(f.load());
+        QVERIFY(f.loadWithoutProgram());
         f.window->show();
         QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
         Session& se = *f.session;
@@ -256,8 +256,7 @@ private slots:
     void readingBackResumes()
     {
         TerminalFixture f;
-        f.writeIni("[Setup]\r\nAutoLaunch=0\r\n");
-        QVERIFY(f.load());
+        QVERIFY(f.loadWithoutProgram());
         f.window->show();
         QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
         Session& se = *f.session;
@@ -320,9 +319,7 @@ private slots:
         FakeModem modem;
         QVERIFY(modem.listen());
         TerminalFixture f;
-        f.writeIni(QString("[Setup]\r\nAutoLaunch=0\r\nHF Host=127.0.0.1\r\nHF TCP Port=%1\r\n")
-                       .arg(modem.commandPort()).toLatin1());
-        QVERIFY(f.load());
+        QVERIFY(f.loadWithModemAt(modem.commandPort()));
         f.window->show();
         QTRY_VERIFY(f.session->link.bothConnected());
         QPlainTextEdit* tx = f.window->txtTXChat();
@@ -360,9 +357,7 @@ private slots:
         QVERIFY(modem.listen());
         modem.setRefuseData(true);
         TerminalFixture f;
-        f.writeIni(QString("[Setup]\r\nAutoLaunch=0\r\nHF Host=127.0.0.1\r\nHF TCP Port=%1\r\n")
-                       .arg(modem.commandPort()).toLatin1());
-        QVERIFY(f.load());
+        QVERIFY(f.loadWithModemAt(modem.commandPort()));
         QTRY_VERIFY(f.session->link.commandConnected());
         MessageBoxRecorder boxes;
         boxes.expect("KELDO Terminal is not connected with KELDO Modem", MessageBox::Icon::Warning);
@@ -373,8 +368,7 @@ private slots:
     void helpMenu()
     {
         TerminalFixture f;
-        f.writeIni("[Setup]\r\nAutoLaunch=0\r\n");
-        QVERIFY(f.load());
+        QVERIFY(f.loadWithoutProgram());
         f.window->action("mnuGroup")->trigger();
         f.window->action("mnuSite")->trigger();
         QCOMPARE(f.opened.size(), 2);
@@ -394,7 +388,7 @@ private slots:
         // No program on the PATH to show it with: say so, naming the file.
         const QByteArray path = qgetenv("PATH");
         qputenv("PATH", "");
-        f.window->documentViewerAvailable = DocumentViewerAvailable;
+        f.shell.viewerAvailable.reset();
         const int openedBefore = f.opened.size();
         {
             MessageBoxRecorder boxes;
@@ -413,9 +407,7 @@ private slots:
         FakeModem modem;
         QVERIFY(modem.listen());
         TerminalFixture f;
-        f.writeIni(QString("[Setup]\r\nAutoLaunch=0\r\nHF Host=127.0.0.1\r\nHF TCP Port=%1\r\n")
-                       .arg(modem.commandPort()).toLatin1());
-        QVERIFY(f.load());
+        QVERIFY(f.loadWithModemAt(modem.commandPort()));
         f.session->link.setRetryThrottle(20);
         f.window->show();
         QTRY_VERIFY(f.session->link.bothConnected());
@@ -476,7 +468,7 @@ private slots:
         f.session->s().keldoMode = "KELDOHF"; // the mode at shutdown decides
         f.window->close();
         QCOMPARE(f.killed, QStringList({"KELDO.exe"}));
-        QCOMPARE(f.session->TerminarAplicacion, quint8(1));
+        QVERIFY(f.session->TerminarAplicacion);
         QVERIFY(!f.session->link.tmrComprobarSocket().isActive());
         const QByteArray ini = f.readIni();
         for (const char* key : {"Rig=52", "Via=3", "My Callsign=N0CALL-1", "Window State=0", "9Via2 List=",
@@ -513,7 +505,9 @@ private slots:
         QTRY_VERIFY(f.session->link.bothConnected() && modem.linked());
         QTRY_VERIFY(modem.commands().contains("LISTEN ON"));
         modem.sendLine("CONNECTED EA1ABC N0CALL-1");
-        QTRY_COMPARE(f.session->conn.ConnectionActive, quint8(1));
+        // Connected, as the operator sees it: Connect greyed, the calls shown.
+        QTRY_VERIFY(!f.window->action("mnuConnect")->isEnabled());
+        QTRY_VERIFY(f.window->stbStatus()->panelText("Indicativos")->text().contains("EA1ABC"));
         modem.clearCommands();
         // Long enough never to run out by itself, unless the test wants it to.
         f.window->setCloseWaitInterval(route == "timeout" ? 50 : 600000);
@@ -537,7 +531,7 @@ private slots:
         QTRY_VERIFY(f.window->isShutDown());
         QCOMPARE(f.killed, QStringList({"keldo-idle"}));
         QVERIFY(!f.window->isVisible());
-        QCOMPARE(f.session->TerminarAplicacion, quint8(1));
+        QVERIFY(f.session->TerminarAplicacion);
         // Once only, whatever comes later.
         f.window->Form_Unload();
         f.window->close();
@@ -547,8 +541,7 @@ private slots:
     void maximisedKeepsStoredSize()
     {
         TerminalFixture f;
-        f.writeIni("[Setup]\r\nAutoLaunch=0\r\n[Position]\r\nWindow State=2\r\nTerminal Width=9000\r\nTerminal Height=7000\r\n");
-        QVERIFY(f.load());
+        QVERIFY(f.loadWithoutProgram("[Position]\r\nWindow State=2\r\nTerminal Width=9000\r\nTerminal Height=7000\r\n"));
         f.window->show();
         QTRY_VERIFY(f.window->isMaximized());
         f.window->close();
@@ -589,8 +582,7 @@ private slots:
     void developerCallSignPicksPorts()
     {
         TerminalFixture f;
-        f.writeIni("[Setup]\r\nAutoLaunch=0\r\nMy Callsign=ZX9QQQ-7\r\nHF TCP Port=9000\r\nFM TCP Port=9100\r\nSAT TCP Port=9200\r\n");
-        QVERIFY(f.load());
+        QVERIFY(f.loadWithoutProgram("My Callsign=ZX9QQQ-7\r\nHF TCP Port=9000\r\nFM TCP Port=9100\r\nSAT TCP Port=9200\r\n"));
         QCOMPARE(f.session->s().hfTcpPort, 8300);
         QCOMPARE(f.session->s().fmTcpPort, 8300);
         QCOMPARE(f.session->s().satTcpPort, 9200);

@@ -102,7 +102,7 @@ void TestPttDialog::cleanup()
     m_boxes->verifyNoUnexpected();
     if (m_dialog) {
         // Closing at the end of a test applies nothing.
-        m_session->TerminarAplicacion = 1;
+        m_session->TerminarAplicacion = true;
         m_dialog->close();
     }
     m_dialog.reset();
@@ -473,7 +473,7 @@ void TestPttDialog::shutdownClosesWithoutApplying()
     s().rig = 29;
     open();
     w<QLineEdit>("txtIcomAddress")->setText(QStringLiteral("ZZ"));
-    m_session->TerminarAplicacion = 1;
+    m_session->TerminarAplicacion = true;
     QVERIFY(m_dialog->close());
     QVERIFY(m_port->log.isEmpty());
     QVERIFY(iniText().isEmpty());

@@ -1,14 +1,18 @@
 #include "widgets/DialogGeometry.h"
+#include "app/DesktopShell.h"
 #include "app/Session.h"
 #include "dialogs/frmSetup.h"
 #include "support/LayoutChecks.h"
 #include "support/FakeModem.h"
 #include "support/MessageBoxRecorder.h"
 #include "support/SimProcess.h"
+#include "support/TerminalFixture.h"
+#include "support/TestShell.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QLabel>
 #include <QFile>
 #include <QGroupBox>
@@ -99,12 +103,10 @@ private slots:
     void everyModeFitsThePlatformFont();
 
 private:
-    struct Rig {
-        QTemporaryDir dir;
-        std::unique_ptr<Session> session;
+    struct Rig : SessionFixture {
         Rig()
         {
-            session = std::make_unique<Session>(dir.path());
+            createSession();
             Settings& s = session->s();
             s.autoLaunch = 0;
             s.hfHost = s.fmHost = s.satHost = QStringLiteral("127.0.0.1");
@@ -119,9 +121,17 @@ private:
             s.keldoSatPath = QStringLiteral("/opt/keldo/KELDOSAT.exe");
             // Refused connections are retried quickly, never in a spin.
             session->link.setRetryThrottle(20);
+            // Wine is there to start the Windows programs with.
+            const QString wine = dir.filePath(QStringLiteral("wine"));
+            QFile script(wine);
+            if (script.open(QIODevice::WriteOnly))
+                script.write("#!/bin/sh\n");
+            script.close();
+            script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+            QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+            env.insert(QStringLiteral("PATH"), dir.path() + QLatin1Char(':') + env.value(QStringLiteral("PATH")));
+            session->modem.setEnvironment(env);
         }
-        Settings& s() { return session->s(); }
-        QString iniPath() const { return session->settings.filePath(); }
     };
 
     // Opens the dialog as the menu does (shown, active).
@@ -130,19 +140,18 @@ private:
     void linkTo(Rig& rig, FakeModem& modem);
     static bool refusedAndOpen(frmSetup& dialog) { return dialog.isVisible(); }
 
+    // No test ends or starts a real program unless it says so; a program
+    // exists when the test lists it.
+    TestShell m_shell;
+    QStringList& m_killed = m_shell.killed;
+    QStringList& m_launched = m_shell.launched;
+    QSet<QString>& m_existing = m_shell.existing;
     std::unique_ptr<MessageBoxRecorder> m_boxes;
-    ModemProgramHooks m_hooks;
-    QStringList m_killed;
-    QStringList m_launched;
-    QSet<QString> m_existing;
 };
 
 void TestSetupDialog::initTestCase()
 {
-    // No test ends or starts a real program unless it says so.
-    m_hooks.kill = [this](const QString& name) { m_killed << name; };
-    m_hooks.exists = [this](const QString& path) { return m_existing.contains(path); };
-    m_hooks.launch = [this](const QString& path) { m_launched << path; };
+    m_shell.onlyListedFiles = true;
 }
 
 void TestSetupDialog::init()
@@ -162,7 +171,6 @@ void TestSetupDialog::cleanup()
 std::unique_ptr<frmSetup> TestSetupDialog::open(Rig& rig)
 {
     auto dialog = std::make_unique<frmSetup>(*rig.session);
-    dialog->programs = m_hooks;
     dialog->show();
     dialog->activateWindow();
     if (!QTest::qWaitForWindowActive(dialog.get()))
@@ -451,6 +459,18 @@ void TestSetupDialog::unchangedSettingsSendOnlyTheBandwidth()
     QCOMPARE(modem.dataAccepts(), 1);
     QCOMPARE(SetupValues::of(rig.s()), before);
     QVERIFY(QFile::exists(rig.iniPath()));
+
+    // A settings file that cannot be written is told to the operator; what
+    // was chosen still holds for this run.
+    QVERIFY(QFile::remove(rig.iniPath()) && QDir().mkdir(rig.iniPath()));
+    auto again = open(rig);
+    m_boxes->expectContaining(QStringLiteral("The settings could not be saved to ")
+                                  + QDir::toNativeSeparators(rig.iniPath()),
+                              MessageBox::Icon::Warning);
+    again->cmdOK->click();
+    QVERIFY(m_boxes->verify());
+    QVERIFY(!again->isVisible());
+    QCOMPARE(SetupValues::of(rig.s()), before);
 }
 
 // ---- Modem programs -----------------------------------------------------------
@@ -555,8 +575,13 @@ void TestSetupDialog::modeSwitchEndsAndStartsRealPrograms()
     QCOMPARE(rig.session->modem.launch(hfPath), ModemProcesses::Launch::Started);
     const QList<qint64> own = rig.session->modem.started();
     QCOMPARE(own.size(), 1);
+    // The program's own shell, its boxes recorded.
+    struct RealPrograms : DesktopShell {
+        using DesktopShell::DesktopShell;
+        void showMessage(QWidget*, const MessageBox::Shown& box) override { MessageBoxRecorder::deliver(box); }
+    } real(*rig.session);
+    Shell::install(&real);
     auto dialog = open(rig);
-    dialog->programs = ModemProgramHooks::real(*rig.session);
     dialog->optKELDOFM1200->click();
     dialog->cmdOK->click();
     QVERIFY(!dialog->isVisible());
@@ -801,7 +826,7 @@ void TestSetupDialog::shutdownClosesWithoutApplying()
     auto dialog = open(rig);
     dialog->txtPuertoComandosHF->setText(QStringLiteral("1"));
     dialog->txtMyCallSign->setText(QStringLiteral("N0NEW"));
-    rig.session->TerminarAplicacion = 1;
+    rig.session->TerminarAplicacion = true;
     dialog->close();
     QVERIFY(!dialog->isVisible());
     QCOMPARE(SetupValues::of(rig.s()), before);

@@ -246,7 +246,8 @@ void Failures::operator()(const QString& what)
 
 void Failures::catchMessageBoxes()
 {
-    MessageBox::setHandler([this](const MessageBox::Shown& box) { (*this)(QStringLiteral("message box: ") + box.text); });
+    shell = std::make_unique<QuietShell>(
+        [this](const MessageBox::Shown& box) { (*this)(QStringLiteral("message box: ") + box.text); });
 }
 
 int Failures::result() const

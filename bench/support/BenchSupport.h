@@ -5,6 +5,8 @@
 // INI, child processes driven without an event loop, event-loop waits and the
 // failure list of a soak run.
 
+#include "widgets/Shell.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -13,6 +15,7 @@
 
 #include <chrono>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -75,10 +78,29 @@ bool runUntil(const std::function<bool()>& cond, int ms);
 // Runs the event loop for ms.
 void runFor(int ms);
 
+// The shell of a benchmark, installed while it lives: nothing is launched,
+// ended or opened, and every message box goes to onBox.
+class QuietShell : public Shell
+{
+public:
+    explicit QuietShell(std::function<void(const MessageBox::Shown&)> onBox) : m_onBox(std::move(onBox))
+    {
+        Shell::install(this);
+    }
+    void launchProgram(const QString&) override {}
+    void killProcessByName(const QString&) override {}
+    void openDocument(const QString&) override {}
+    void showMessage(QWidget*, const MessageBox::Shown& box) override { m_onBox(box); }
+
+private:
+    std::function<void(const MessageBox::Shown&)> m_onBox;
+};
+
 // The failures of a soak run: the first 50 are printed as they happen, all
 // are counted.
 struct Failures {
     QStringList list;
+    std::unique_ptr<QuietShell> shell;
 
     void operator()(const QString& what);
     // Every message box from now on is a failure.

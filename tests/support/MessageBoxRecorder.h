@@ -5,7 +5,9 @@
 #include <QList>
 #include <QString>
 
-// Records every message box while it lives, instead of showing it.
+// Records every message box while it lives, instead of showing it. Boxes
+// reach it through the test shell (TestShell.h); a recorder installs one
+// for good when no test shell is installed yet.
 //
 //   MessageBoxRecorder boxes;
 //   boxes.expect("C:\\KELDO\\KELDO.exe file not found", MessageBox::Icon::Critical);
@@ -43,6 +45,10 @@ public:
     bool verify();
     // Fails the current test itself on an unexpected box.
     void verifyNoUnexpected();
+
+    // A box the shell was asked to show: to the recorder created last, or a
+    // failure of the current test when none lives.
+    static void deliver(const MessageBox::Shown& box);
 
 private:
     struct Expected {

@@ -2,28 +2,23 @@
 
 #include "app/Session.h"
 #include "app/frmKeldoTerminal.h"
+#include "support/TestShell.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <memory>
 
-// A main window on its own settings folder, as the program builds it, with
-// the shell's actions recorded instead of carried out.
-struct TerminalFixture
+// A session on its own settings folder, for the dialogs.
+struct SessionFixture
 {
     QTemporaryDir dir;
     std::unique_ptr<Session> session;
-    std::unique_ptr<frmKeldoTerminal> window;
-    QStringList opened;
-    QStringList launched;
-    QStringList killed;
+
+    void createSession() { session = std::make_unique<Session>(dir.path()); }
+    Settings& s() { return session->s(); }
 
     QString iniPath() const { return QDir(dir.path()).filePath(QStringLiteral("KELDO Terminal.ini")); }
-    // The program's path, in the settings folder (the portable use): the
-    // change log is looked for beside it.
-    QString programPath() const { return QDir(dir.path()).filePath(QStringLiteral("keldo-terminal")); }
-
     void writeIni(const QByteArray& text)
     {
         QFile f(iniPath());
@@ -36,16 +31,27 @@ struct TerminalFixture
         f.open(QIODevice::ReadOnly);
         return f.readAll();
     }
+};
+
+// A main window on its own settings folder, as the program builds it, with
+// the shell's actions recorded instead of carried out (the fixture's shell
+// answers while the fixture lives).
+struct TerminalFixture : SessionFixture
+{
+    TestShell shell;
+    QStringList& opened = shell.opened;
+    QStringList& launched = shell.launched;
+    QStringList& killed = shell.killed;
+    std::unique_ptr<frmKeldoTerminal> window;
+
+    // The program's path, in the settings folder (the portable use): the
+    // change log is looked for beside it.
+    QString programPath() const { return QDir(dir.path()).filePath(QStringLiteral("keldo-terminal")); }
 
     void create()
     {
-        session = std::make_unique<Session>(dir.path());
+        createSession();
         window = std::make_unique<frmKeldoTerminal>(*session);
-        window->openDocument = [this](const QString& p) { opened << p; };
-        window->launchProgram = [this](const QString& p) { launched << p; };
-        window->killProcessByName = [this](const QString& p) { killed << p; };
-        // Whatever the machine has installed, documents "open" into the list above.
-        window->documentViewerAvailable = [] { return true; };
     }
 
     // Creates the window and runs the start-up sequence.
@@ -53,5 +59,18 @@ struct TerminalFixture
     {
         create();
         return window->Form_Load(programPath());
+    }
+
+    // Starts with no modem program launched; more: further [Setup] lines,
+    // then any other sections.
+    bool loadWithoutProgram(const QByteArray& more = QByteArray())
+    {
+        writeIni("[Setup]\r\nAutoLaunch=0\r\n" + more);
+        return load();
+    }
+    // As loadWithoutProgram, with the HF modem at port on this machine.
+    bool loadWithModemAt(int port, const QByteArray& more = QByteArray())
+    {
+        return loadWithoutProgram("HF Host=127.0.0.1\r\nHF TCP Port=" + QByteArray::number(port) + "\r\n" + more);
     }
 };

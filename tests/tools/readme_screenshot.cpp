@@ -8,6 +8,7 @@
 #include "app/Session.h"
 #include "app/frmKeldoTerminal.h"
 #include "support/SimProcess.h"
+#include "support/TestShell.h"
 
 #include <QApplication>
 #include <QDir>
@@ -47,11 +48,10 @@ int main(int argc, char* argv[])
                   .toLatin1());
     ini.close();
 
+    // Nothing is launched, ended or opened.
+    TestShell shell;
     Session session(dir.path());
     frmKeldoTerminal window(session);
-    window.openDocument = [](const QString&) {};
-    window.launchProgram = [](const QString&) {};
-    window.killProcessByName = [](const QString&) {};
     if (!window.Form_Load(QDir(dir.path()).filePath("keldo-terminal")))
         return 1;
     window.resize(680, 460);

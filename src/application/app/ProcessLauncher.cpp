@@ -4,7 +4,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QProcess>
-#include <QStandardPaths>
 #include <QUrl>
 
 bool FileExistsAtPath(const QString& path)
@@ -23,31 +22,4 @@ void LaunchModemProgram(const QString& path)
         return;
     }
     QDesktopServices::openUrl(QUrl::fromLocalFile(info.absoluteFilePath()));
-}
-
-void OpenDocument(const QString& pathOrUrl)
-{
-    if (pathOrUrl.isEmpty())
-        return;
-    static const char* const schemes[] = {"http://", "https://", "mailto:", "file:"};
-    for (const char* scheme : schemes) {
-        if (pathOrUrl.startsWith(QLatin1String(scheme), Qt::CaseInsensitive)) {
-            QDesktopServices::openUrl(QUrl(pathOrUrl, QUrl::StrictMode));
-            return;
-        }
-    }
-    QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(pathOrUrl).absoluteFilePath()));
-}
-
-bool DocumentViewerAvailable()
-{
-    // A sandbox hands documents to the desktop portal instead.
-    if (!qEnvironmentVariableIsEmpty("FLATPAK_ID") || !qEnvironmentVariableIsEmpty("SNAP"))
-        return true;
-    static const char* const launchers[] = {"xdg-open", "gio", "kde-open", "kde-open5", "kfmclient",
-                                            "gnome-open", "gvfs-open", "exo-open"};
-    for (const char* name : launchers)
-        if (!QStandardPaths::findExecutable(QLatin1String(name)).isEmpty())
-            return true;
-    return false;
 }

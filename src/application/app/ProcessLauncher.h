@@ -11,10 +11,3 @@ bool FileExistsAtPath(const QString& path);
 // current folder; anything else is handed to the desktop's associated
 // application.
 void LaunchModemProgram(const QString& path);
-
-// Opens a web page or a local file with the desktop's associated application.
-void OpenDocument(const QString& pathOrUrl);
-
-// True when the desktop has a program to open a local document with (what
-// Qt's document launcher looks for on the PATH).
-bool DocumentViewerAvailable();

@@ -44,8 +44,9 @@ public:
     QString logFolder() const;
     QString defaultLogFolder() const;
 
-    // The main window's shutdown flag: 1 from the start of shutdown on.
-    quint8 TerminarAplicacion = 0;
+    // The shutdown flag: set from the start of shutdown on; the dialogs then
+    // close without applying anything.
+    bool TerminarAplicacion = false;
 
     // The modem's end of the command connection, for finding the program serving it.
     ModemLinkEnds modemLinkEnds();

@@ -41,8 +41,3 @@ bool SingleInstance::tryAcquire()
     m_lock.reset();
     return false;
 }
-
-bool SingleInstance::held() const
-{
-    return m_lock && m_lock->isLocked();
-}

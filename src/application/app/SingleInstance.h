@@ -19,8 +19,6 @@ public:
     // True when no other copy on the same settings file holds the lock; the
     // lock is then ours until this object goes away.
     bool tryAcquire();
-    bool held() const;
-    QString lockPath() const { return m_path; }
 
     static QString LockPathFor(const QString& settingsPath);
 

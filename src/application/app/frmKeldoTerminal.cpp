@@ -2,19 +2,15 @@
 
 #include "widgets/ImageList.h"
 #include "app/IncomingCallAlert.h"
-#include "app/KillProc.h"
+#include "app/Lifecycle.h"
 #include "app/Links.h"
 #include "widgets/MessageBox.h"
-#include "app/ModeMenus.h"
-#include "app/ModemProcess.h"
-#include "app/ProcessLauncher.h"
 #include "widgets/RxScreenView.h"
 #include "app/Session.h"
-#include "app/SingleInstance.h"
+#include "widgets/Shell.h"
 #include "widgets/StatusPanels.h"
 #include "widgets/Twips.h"
 #include "app/frmAbout.h"
-#include "ptt/RadioCatalogue.h"
 #include "settings/SettingsLocation.h"
 #include "terminal/SpeakerColours.h"
 
@@ -26,7 +22,6 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QMenuBar>
@@ -36,14 +31,10 @@
 #include <QScreen>
 #include <QTextCursor>
 #include <QToolButton>
-#include <QUrl>
 #include <QWindow>
 
 namespace {
 
-const QString DeveloperCallSign = QStringLiteral("ZX9QQQ-7");
-constexpr int DeveloperFirstPort = 8300;
-constexpr int DeveloperFurtherPort = 8320;
 const int FontSizes[] = {10, 11, 12, 16, 20};
 
 QFont DesignFont()
@@ -73,15 +64,9 @@ QPixmap SendPicture()
 
 frmKeldoTerminal::frmKeldoTerminal(Session& session, QWidget* parent)
     : QMainWindow(parent)
-    , openDocument(OpenDocument)
-    , launchProgram([this](const QString& path) { m_session.modem.launch(path); })
-    , killProcessByName([this](const QString& name) { m_session.modem.end(name, m_session.modemLinkEnds()); })
-    , documentViewerAvailable(DocumentViewerAvailable)
     , m_session(session)
+    , m_lifecycle(std::make_unique<Lifecycle>(session, *this))
 {
-    chooseFolder = [this](const QString& current) {
-        return QFileDialog::getExistingDirectory(this, QStringLiteral("Log Folder"), current);
-    };
     setObjectName(QStringLiteral("frmKeldoTerminal"));
     setWindowIcon(QIcon(ImageList::Picture(QStringLiteral("Terminal"))));
     buildMenus();
@@ -90,9 +75,6 @@ frmKeldoTerminal::frmKeldoTerminal(Session& session, QWidget* parent)
     m_panelFrame.setSingleShot(true);
     m_panelFrame.setInterval(RxScreenView::FrameMs);
     connect(&m_panelFrame, &QTimer::timeout, this, &frmKeldoTerminal::syncStatusPanels);
-    m_closeWait.setSingleShot(true);
-    m_closeWait.setInterval(CloseWaitMs);
-    connect(&m_closeWait, &QTimer::timeout, this, &frmKeldoTerminal::goOnClosing);
     connect(&m_session.display, &DisplayState::changed, this, &frmKeldoTerminal::refreshFromDisplay);
     connect(&m_session.display, &DisplayState::txFocusRequested, this, [this] { m_tx->setFocus(); });
     connect(&m_session.display, &DisplayState::txTextReturned, this, &frmKeldoTerminal::putBackUnsentText);
@@ -106,7 +88,7 @@ frmKeldoTerminal::frmKeldoTerminal(Session& session, QWidget* parent)
     connect(&m_session.log, &ConversationLog::failed, this,
             [this](const QString& text) {
                 // Not once shutdown has begun: a box then would keep the program alive.
-                if (m_session.TerminarAplicacion == 0)
+                if (!m_session.TerminarAplicacion)
                     MessageBox::show(this, text, MessageBox::Icon::Warning);
             },
             Qt::QueuedConnection);
@@ -434,55 +416,25 @@ void frmKeldoTerminal::placeWindow(int topTwips, int leftTwips)
 
 bool frmKeldoTerminal::Form_Load(const QString& programPath)
 {
-    Session& se = m_session;
-    Settings& s = se.s();
+    return m_lifecycle->startUp(programPath);
+}
 
-    // 1. Settings.
-    se.settings.LoadSettings();
+void frmKeldoTerminal::showStoredOptions()
+{
+    const Settings& s = m_session.s();
     action(QStringLiteral("mnuNotify"))->setChecked(s.notifyIncomingCall);
     action(QStringLiteral("mnuLog"))->setChecked(s.logConversations);
-    se.ApplyLogSettings();
+}
 
+void frmKeldoTerminal::setProgramFolderFrom(const QString& programPath)
+{
     m_programFolder = QFileInfo(programPath).absolutePath();
+}
 
-    // 2. The instance rule, per settings file.
-    m_instance = std::make_unique<SingleInstance>(se.settings.filePath());
-    const bool first = m_instance->tryAcquire();
-    if (s.myCallsign != DeveloperCallSign) {
-        if (!first) {
-            MessageBox::show(nullptr,
-                             QStringLiteral("Error: Another copy of KELDO Terminal is running from this folder. Only one "
-                                            "copy can be run at a time from the same folder"),
-                             MessageBox::Icon::Warning);
-            return false;
-        }
-    } else {
-        const int port = first ? DeveloperFirstPort : DeveloperFurtherPort;
-        s.hfTcpPort = port;
-        s.fmTcpPort = port;
-    }
-
-    // 3. The radio catalogue (constant tables, built once).
-    LoadRadioCatalogue();
-    // 4. The status bar exists since construction.
-    // 5. Caption without call sign.
-    se.display.setCaption(CaptionPrefix());
-    // 6. Position.
-    placeWindow(s.topPosition, s.leftPosition);
-    // 7. The PTT serial port.
-    se.ptt.OpenPttPort();
-    // 8. Caption with call sign.
-    se.display.setCaption(CaptionPrefix() + s.myCallsign);
-    // 9. First supervision pass.
-    se.link.CheckSockets();
-    // 10. Supervision timer.
-    se.link.armSupervision();
-    // 11. The modem program.
-    if (s.autoLaunch == 1)
-        LaunchModemOfMode();
-    // 12. Menus follow the stored mode.
-    ApplyModeMenus(se.display, s.keldoMode);
-    // 13. Window state and size.
+void frmKeldoTerminal::restoreStoredWindow()
+{
+    const Settings& s = m_session.s();
+    // State and size.
     const int state = (s.windowState == 1 || s.windowState == 2) ? s.windowState : 0;
     if (state == 0) {
         // The stored size is the outer size; the frame is known only once the
@@ -496,7 +448,7 @@ bool frmKeldoTerminal::Form_Load(const QString& programPath)
     } else {
         setWindowState(state == 1 ? Qt::WindowMinimized : Qt::WindowMaximized);
     }
-    // 14, 15. Font size and colour.
+    // Font size and colour.
     for (int points : FontSizes)
         if (s.fontSize == points)
             mnuSize_Click(points);
@@ -506,32 +458,6 @@ bool frmKeldoTerminal::Form_Load(const QString& programPath)
         mnuColor_Click(QStringLiteral("Black"));
     if (s.speakerColours)
         mnuSpeakerColours_Click(true);
-    // 16. Unkeyed.
-    se.ptt.PttOff();
-    m_loaded = true;
-    return true;
-}
-
-void frmKeldoTerminal::LaunchModemOfMode()
-{
-    const Settings& s = m_session.s();
-    QString path;
-    if (s.keldoMode == QLatin1String(Settings::ModeHf))
-        path = s.keldoHfPath;
-    else if (s.keldoMode == QLatin1String(Settings::ModeSat))
-        path = s.keldoSatPath;
-    else if (s.keldoMode == QLatin1String(Settings::ModeFm))
-        path = s.keldoFmPath;
-    else
-        return;
-    // A Windows path is looked for in the Wine prefix; the setting keeps its text.
-    const ModemProgramPlan plan = m_session.modem.plan(path);
-    if (!FileExistsAtPath(plan.path))
-        MessageBox::show(nullptr, ModemProgramNotFoundText(plan), MessageBox::Icon::Critical);
-    else if (plan.wineMissing())
-        MessageBox::show(nullptr, WineMissingText(plan), MessageBox::Icon::Critical);
-    else
-        launchProgram(path);
 }
 
 // ---- Shutdown -------------------------------------------------------------------
@@ -554,44 +480,22 @@ void frmKeldoTerminal::recordWindowForSave()
 
 void frmKeldoTerminal::Form_Unload()
 {
-    if (m_shutDown || !m_loaded)
-        return;
-    m_shutDown = true;
-    m_closeStep = CloseStep::GoOn;
-    m_closeWait.stop();
-    disconnect(m_closeWatch);
-    Session& se = m_session;
-    Settings& s = se.s();
+    m_lifecycle->shutDown();
+}
 
-    // 1. End the modem program of the mode at this moment.
-    if (s.autoLaunch == 1) {
-        QString path;
-        if (s.keldoMode == QLatin1String(Settings::ModeHf))
-            path = s.keldoHfPath;
-        else if (s.keldoMode == QLatin1String(Settings::ModeSat))
-            path = s.keldoSatPath;
-        else
-            path = s.keldoFmPath;
-        killProcessByName(FileNameOfPath(path));
-    }
-    // 2 to 5.
-    se.ptt.PttOff();
-    se.TerminarAplicacion = 1;
-    se.link.stopSupervision();
-    se.link.closeSockets();
-    // 6. Position, unless minimised.
-    if (!isMinimized()) {
-        const QPoint pos = frameGeometry().topLeft();
-        s.topPosition = Twips::FromPixels(pos.y());
-        s.leftPosition = Twips::FromPixels(pos.x());
-    }
-    // The log's last line is completed before anything else can stop us.
-    se.log.close(se.terminal.utcNow());
-    // 7, 8.
-    se.ptt.ClosePttPort();
-    se.settings.SaveSettings();
-    // 9. The other windows close without applying anything.
-    closeOtherWindows();
+bool frmKeldoTerminal::isShutDown() const
+{
+    return m_lifecycle->isShutDown();
+}
+
+void frmKeldoTerminal::recordPositionForSave()
+{
+    if (isMinimized())
+        return;
+    Settings& s = m_session.s();
+    const QPoint pos = frameGeometry().topLeft();
+    s.topPosition = Twips::FromPixels(pos.y());
+    s.leftPosition = Twips::FromPixels(pos.x());
 }
 
 void frmKeldoTerminal::closeOtherWindows()
@@ -604,47 +508,21 @@ void frmKeldoTerminal::closeOtherWindows()
 
 void frmKeldoTerminal::closeEvent(QCloseEvent* event)
 {
-    if (m_closeStep == CloseStep::None && disconnectBeforeClosing()) {
+    if (!m_lifecycle->closeRequested()) {
         event->ignore();
         return;
     }
-    Form_Unload();
     event->accept();
-}
-
-// The modem program is about to be ended in the middle of a connection: let
-// it end the connection first, so that the other station is not left calling
-// into silence. A second close request does not wait.
-bool frmKeldoTerminal::disconnectBeforeClosing()
-{
-    Session& se = m_session;
-    if (m_shutDown || !m_loaded || se.s().autoLaunch != 1 || se.conn.ConnectionActive != 1
-        || !se.link.commandConnected())
-        return false;
-    m_closeStep = CloseStep::Waiting;
-    // DISCONNECTED, or the link lost, clears the connection and updates the display.
-    m_closeWatch = connect(&se.display, &DisplayState::changed, this, [this] {
-        if (m_session.conn.ConnectionActive != 1)
-            QMetaObject::invokeMethod(this, &frmKeldoTerminal::goOnClosing, Qt::QueuedConnection);
-    });
-    m_closeWait.start();
-    se.link.SendAbort();
-    return true;
-}
-
-void frmKeldoTerminal::goOnClosing()
-{
-    if (m_closeStep != CloseStep::Waiting)
-        return;
-    m_closeStep = CloseStep::GoOn;
-    m_closeWait.stop();
-    disconnect(m_closeWatch);
-    close();
 }
 
 void frmKeldoTerminal::setCloseWaitInterval(int ms)
 {
-    m_closeWait.setInterval(ms);
+    m_lifecycle->setCloseWaitInterval(ms);
+}
+
+bool frmKeldoTerminal::waitingToClose() const
+{
+    return m_lifecycle->waitingToClose();
 }
 
 // ---- Menu commands --------------------------------------------------------------
@@ -652,8 +530,6 @@ void frmKeldoTerminal::setCloseWaitInterval(int ms)
 void frmKeldoTerminal::mnuSetup_Click()
 {
     frmSetup dialog(m_session, this);
-    dialog.programs.kill = killProcessByName;
-    dialog.programs.launch = launchProgram;
     dialog.exec();
 }
 
@@ -687,12 +563,12 @@ void frmKeldoTerminal::mnuClear_Click()
 
 void frmKeldoTerminal::mnuGroup_Click()
 {
-    openDocument(QString::fromLatin1(Links::GoogleGroup));
+    Shell::current().openDocument(QString::fromLatin1(Links::GoogleGroup));
 }
 
 void frmKeldoTerminal::mnuSite_Click()
 {
-    openDocument(QString::fromLatin1(Links::DownloadSite));
+    Shell::current().openDocument(QString::fromLatin1(Links::DownloadSite));
 }
 
 void frmKeldoTerminal::mnuChangeLog_Click()
@@ -701,9 +577,10 @@ void frmKeldoTerminal::mnuChangeLog_Click()
     // Beside the program, or in the documentation folder of an installed one.
     const QString folder = m_programFolder.isEmpty() ? Session::ProgramFolder() : m_programFolder;
     for (const QString& path : ChangeLogCandidates(folder)) {
-        if (!FileExistsAtPath(path))
+        Shell& shell = Shell::current();
+        if (!shell.fileExists(path))
             continue;
-        if (documentViewerAvailable && !documentViewerAvailable()) {
+        if (!shell.documentViewerAvailable()) {
             // Opening would fail without a word.
             MessageBox::show(this,
                              QStringLiteral("No program to show text files was found (such as xdg-open).\n"
@@ -711,7 +588,7 @@ void frmKeldoTerminal::mnuChangeLog_Click()
                                  + QDir::toNativeSeparators(path),
                              MessageBox::Icon::Information);
         } else {
-            openDocument(path);
+            shell.openDocument(path);
         }
         return;
     }
@@ -777,7 +654,7 @@ void frmKeldoTerminal::mnuLog_Click(bool on)
 
 void frmKeldoTerminal::mnuLogFolder_Click()
 {
-    const QString chosen = chooseFolder ? chooseFolder(m_session.logFolder()) : QString();
+    const QString chosen = Shell::current().chooseFolder(this, QStringLiteral("Log Folder"), m_session.logFolder());
     if (chosen.isEmpty())
         return;
     Settings& s = m_session.s();

@@ -2,9 +2,9 @@
 
 #include <QMainWindow>
 #include <QTimer>
-#include <functional>
 #include <memory>
 
+class Lifecycle;
 class QAction;
 class QMenu;
 class QPlainTextEdit;
@@ -12,7 +12,6 @@ class QProgressBar;
 class QToolButton;
 class RxScreenView;
 class Session;
-class SingleInstance;
 class StatusPanels;
 class IncomingCallAlert;
 
@@ -28,20 +27,18 @@ public:
     explicit frmKeldoTerminal(Session& session, QWidget* parent = nullptr);
     ~frmKeldoTerminal() override;
 
-    // The start-up sequence. Returns false when the program must end at once
-    // (another copy runs on the same settings file). programPath: the
-    // program file, whose folder may hold the change log.
+    // The start-up sequence (see Lifecycle). Returns false when the program
+    // must end at once. programPath: the program file, whose folder may hold
+    // the change log.
     bool Form_Load(const QString& programPath);
     // The shutdown sequence; runs once, whatever ends the program.
     void Form_Unload();
-    bool isShutDown() const { return m_shutDown; }
-    // Closing during a connection with "AutoLaunch" 1 first sends ABORT and
-    // waits for DISCONNECTED this long at most.
-    static constexpr int CloseWaitMs = 10000;
+    bool isShutDown() const;
     void setCloseWaitInterval(int ms);
-    bool waitingToClose() const { return m_closeStep == CloseStep::Waiting; }
+    bool waitingToClose() const;
 
     Session& session() { return m_session; }
+    Lifecycle& lifecycle() { return *m_lifecycle; }
 
     // Controls, for the dialogs and the tests.
     RxScreenView* txtMainChat() const { return m_rx; }
@@ -71,18 +68,15 @@ public:
     void mnuLogFolder_Click();
     void cmdEnviar_Click();
 
-    // The modem program of the current mode (start-up step 11).
-    void LaunchModemOfMode();
+    // The window's steps of start-up and shutdown.
+    void showStoredOptions();
+    void setProgramFolderFrom(const QString& programPath);
+    void placeWindow(int topTwips, int leftTwips);
+    // State and size, font size and colours, as stored.
+    void restoreStoredWindow();
+    void recordPositionForSave();
     // Closes every other top-level window (their unload sees the shutdown flag).
     void closeOtherWindows();
-
-    // What the shell does for us; tests replace these.
-    std::function<void(const QString&)> openDocument;
-    std::function<void(const QString&)> launchProgram;
-    std::function<void(const QString&)> killProcessByName;
-    std::function<bool()> documentViewerAvailable;
-    // The log-folder dialog: the chosen folder, or empty when cancelled.
-    std::function<QString(const QString& current)> chooseFolder;
 
     IncomingCallAlert& incomingCallAlert() { return *m_alert; }
 
@@ -100,14 +94,11 @@ private:
     void refreshFromDisplay();
     void putBackUnsentText(const QString& text);
     void recordWindowForSave();
-    void placeWindow(int topTwips, int leftTwips);
     void applyPendingOuterSize();
     QAction* addAction(QMenu* menu, const QString& name, const QString& caption);
-    bool disconnectBeforeClosing();
-    void goOnClosing();
 
     Session& m_session;
-    std::unique_ptr<SingleInstance> m_instance;
+    std::unique_ptr<Lifecycle> m_lifecycle;
     QString m_programFolder;
     QWidget* m_client = nullptr;
     RxScreenView* m_rx = nullptr;
@@ -118,12 +109,6 @@ private:
     QMenu* m_menuMode = nullptr;
     QTimer m_panelFrame;
     QSize m_pendingOuterSize;
-    enum class CloseStep { None, Waiting, GoOn };
-    CloseStep m_closeStep = CloseStep::None;
-    QTimer m_closeWait;
-    QMetaObject::Connection m_closeWatch;
-    bool m_shutDown = false;
-    bool m_loaded = false;
     QList<QAction*> m_sizeActions;
     QList<QAction*> m_colourActions;
     IncomingCallAlert* m_alert = nullptr;

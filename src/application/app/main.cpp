@@ -1,19 +1,19 @@
-#include "app/SignalBridge.h"
 #include "Version.h"
+#include "app/DesktopShell.h"
+#include "app/Lifecycle.h"
 #include "app/Session.h"
 #include "app/frmKeldoTerminal.h"
 
-#include "widgets/MessageBox.h"
 #include "settings/SettingsLocation.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
-#include <QSessionManager>
 #include <QStandardPaths>
 #include <QTimer>
 
 #include <cstdio>
 #include <cstring>
+#include <memory>
 
 namespace {
 
@@ -51,6 +51,19 @@ bool AsksOnlyForText(int argc, char* argv[])
     return false;
 }
 
+// For process tests only: message boxes are written to standard output
+// and answered at once instead of waiting for a click.
+class MessageProbeShell : public DesktopShell
+{
+public:
+    using DesktopShell::DesktopShell;
+    void showMessage(QWidget*, const MessageBox::Shown& box) override
+    {
+        std::printf("message-box: %s\n", qPrintable(QString(box.text).replace(QLatin1Char('\n'), QLatin1String("\\n"))));
+        std::fflush(stdout);
+    }
+};
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -82,49 +95,24 @@ int main(int argc, char* argv[])
                      qPrintable(parser.positionalArguments().first()));
         return 1;
     }
-    // For process tests only: message boxes are written to standard output
-    // and answered at once instead of waiting for a click.
-    if (qEnvironmentVariableIsSet("KELDO_MESSAGE_PROBE")) {
-        MessageBox::setHandler([](const MessageBox::Shown& box) {
-            std::printf("message-box: %s\n", qPrintable(QString(box.text).replace(QLatin1Char('\n'), QLatin1String("\\n"))));
-            std::fflush(stdout);
-        });
-    }
-
     const SettingsLocation location =
         LocateSettings(Session::ProgramFolder(), QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation),
                        parser.value(SettingsOption()));
     Session session(Session::ProgramFolder());
     session.settings.useFile(location.file, location.seed);
+    std::unique_ptr<Shell> shell;
+    if (qEnvironmentVariableIsSet("KELDO_MESSAGE_PROBE"))
+        shell = std::make_unique<MessageProbeShell>(session);
+    else
+        shell = std::make_unique<DesktopShell>(session);
+    Shell::install(shell.get());
     frmKeldoTerminal window(session);
-
-    // A termination signal may come while a message box of the start-up is
-    // open (before the event loop runs): close the box, then end as for a
-    // closed window.
-    bool terminationRequested = false;
-    SignalBridge signals_;
-    QObject::connect(&signals_, &SignalBridge::terminationRequested, &window, [&](int) {
-        terminationRequested = true;
-        while (QWidget* modal = QApplication::activeModalWidget()) {
-            modal->close();
-            if (QApplication::activeModalWidget() == modal)
-                break;
-        }
-        // During a connection the window may first wait for the modem to end
-        // it (a further signal goes on at once); it then quits by closing.
-        window.close();
-        if (!window.waitingToClose())
-            QApplication::quit();
-    });
-    // The desktop session ending: settings are written before the event loop stops.
-    QObject::connect(&app, &QGuiApplication::commitDataRequest, &window, [&window](QSessionManager&) {
-        window.Form_Unload();
-    });
-    QObject::connect(&app, &QCoreApplication::aboutToQuit, &window, [&window] { window.Form_Unload(); });
+    Lifecycle& lifecycle = window.lifecycle();
+    lifecycle.attachTo(app);
 
     if (!window.Form_Load(QCoreApplication::applicationFilePath()))
         return 0;
-    if (terminationRequested) {
+    if (lifecycle.terminationRequested()) {
         window.Form_Unload();
         return 0;
     }

@@ -204,7 +204,7 @@ void frmConnect::cmdConnect_Click()
 
 void frmConnect::Form_Unload()
 {
-    if (m_session.TerminarAplicacion == 1)
+    if (m_session.TerminarAplicacion)
         return;
     upperCaseAll();
     for (QComboBox* c : {cboConnectHF, cboConnectFM, cboConnectSAT, cboVia1, cboVia2}) {

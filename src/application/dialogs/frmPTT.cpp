@@ -369,7 +369,7 @@ void frmPTT::txtRigctldPort_Change()
 bool frmPTT::Form_Unload()
 {
     // Shutdown closes every dialog; nothing is applied then.
-    if (m_session.TerminarAplicacion == 1)
+    if (m_session.TerminarAplicacion)
         return true;
 
     if (txtIcomAddress->isVisibleTo(this) && !IsValidIcomAddress(txtIcomAddress->text())) {

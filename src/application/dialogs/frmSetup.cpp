@@ -2,11 +2,8 @@
 
 #include "widgets/DialogGeometry.h"
 #include "widgets/ImageList.h"
-#include "app/KillProc.h"
 #include "widgets/MessageBox.h"
 #include "app/ModeMenus.h"
-#include "app/ModemProcess.h"
-#include "app/ProcessLauncher.h"
 #include "app/Session.h"
 #include "widgets/Twips.h"
 #include "link/CommandProtocol.h"
@@ -32,31 +29,8 @@ namespace {
 
 constexpr int ClientWidth = 6975;
 constexpr int ClientHeight = 5400;
-constexpr int PortMin = 1025;
-constexpr int PortMax = 65534;
-
-bool isUsablePort(qint64 value)
-{
-    return value >= PortMin && value <= PortMax;
-}
 
 } // namespace
-
-ModemProgramHooks ModemProgramHooks::real(Session& session)
-{
-    ModemProcesses* modem = &session.modem;
-    Session* se = &session;
-    ModemProgramHooks hooks;
-    hooks.kill = [modem, se](const QString& name) { modem->end(name, se->modemLinkEnds()); };
-    hooks.exists = [modem](const QString& path) { return FileExistsAtPath(modem->plan(path).path); };
-    hooks.launch = [modem](const QString& path) { modem->launch(path); };
-    hooks.launchProblem = [modem](const QString& path) {
-        const ModemProgramPlan plan = modem->plan(path);
-        return plan.wineMissing() ? WineMissingText(plan) : QString();
-    };
-    hooks.notFoundText = [modem](const QString& path) { return ModemProgramNotFoundText(modem->plan(path)); };
-    return hooks;
-}
 
 qint64 PortValueOfText(const QString& text)
 {
@@ -66,7 +40,6 @@ qint64 PortValueOfText(const QString& text)
 
 frmSetup::frmSetup(Session& session, QWidget* parent)
     : QDialog(parent)
-    , programs(ModemProgramHooks::real(session))
     , m_session(session)
 {
     setObjectName(QStringLiteral("frmSetup"));
@@ -324,19 +297,32 @@ void frmSetup::restoreStoredState()
     ApplyModeMenus(m_session.display, s.keldoMode);
 }
 
-void frmSetup::killByPath(const QString& path)
+SetupChoice frmSetup::readChoice() const
 {
-    if (programs.kill)
-        programs.kill(FileNameOfPath(path));
+    SetupChoice c;
+    for (auto [fields, modem] : {std::pair{&m_hf, &c.hf}, std::pair{&m_fm, &c.fm}, std::pair{&m_sat, &c.sat}}) {
+        modem->port = PortValueOfText(fields->port->text());
+        modem->host = fields->host->text();
+        modem->path = fields->path->text();
+    }
+    c.mode = selectedMode();
+    if (opt500->isChecked())
+        c.bandwidth = QStringLiteral("500");
+    else if (opt2300->isChecked())
+        c.bandwidth = QStringLiteral("2300");
+    else if (opt2750->isChecked())
+        c.bandwidth = QStringLiteral("2750");
+    c.callSign = txtMyCallSign->text();
+    c.autoLaunch = chkLaunch->isChecked();
+    return c;
 }
 
 bool frmSetup::Form_Unload()
 {
     Session& se = m_session;
-    Settings& s = se.s();
 
     // 1.
-    if (se.TerminarAplicacion == 1)
+    if (se.TerminarAplicacion)
         return true;
     if (m_cancelled) {
         restoreStoredState();
@@ -357,7 +343,7 @@ bool frmSetup::Form_Unload()
     // 3. Only the fields of the selected mode (FM when none is selected).
     ModeFields& sel = fieldsOfSelectedMode();
     const qint64 selPort = PortValueOfText(sel.port->text());
-    if (selPort <= 1024 || selPort > PortMax)
+    if (selPort <= 1024 || selPort > SetupController::PortMax)
         return refuse(QStringLiteral("Invalid TCP port"), MessageBox::Icon::Warning, sel.port);
     if (sel.host->text().isEmpty())
         return refuse(QStringLiteral("Invalid Host"), MessageBox::Icon::Warning, sel.host);
@@ -374,91 +360,14 @@ bool frmSetup::Form_Unload()
             return refuse(QStringLiteral("Invalid Call Sign"), MessageBox::Icon::Warning, txtMyCallSign);
     }
 
-    // 5. The modem program, only for a selected mode.
-    const QString mode = selectedMode();
-    if (!mode.isEmpty()) {
-        ModeFields& m = fieldsOf(mode);
-        const bool modeChanged = s.keldoMode != m.token;
-        const bool pathChanged = m.path->text() != *m.pathSetting;
-        if (modeChanged || pathChanged) {
-            // The new program is checked before anything is ended: a refused
-            // Update leaves the running modem and its link as they were.
-            const QString path = m.path->text();
-            if (s.autoLaunch == 1) {
-                if (!(programs.exists && programs.exists(path))) {
-                    const QString text = programs.notFoundText ? programs.notFoundText(path)
-                                                               : path + QStringLiteral(" file not found");
-                    return refuse(text, MessageBox::Icon::Critical, nullptr);
-                }
-                const QString problem = programs.launchProblem ? programs.launchProblem(path) : QString();
-                if (!problem.isEmpty())
-                    return refuse(problem, MessageBox::Icon::Critical, nullptr);
-            }
-            if (modeChanged) {
-                if (&m == &m_hf) {
-                    killByPath(s.keldoFmPath);
-                    killByPath(s.keldoSatPath);
-                } else if (&m == &m_sat) {
-                    killByPath(s.keldoFmPath);
-                    killByPath(s.keldoHfPath);
-                } else {
-                    killByPath(s.keldoSatPath);
-                    killByPath(s.keldoHfPath);
-                }
-            }
-            if (pathChanged)
-                killByPath(*m.pathSetting);
-            *m.pathSetting = path;
-            if (s.autoLaunch == 1 && programs.launch)
-                programs.launch(path);
-        }
-    }
+    // 5. The new modem program is checked before anything is ended: a
+    // refused Update leaves the running modem and its link as they were.
+    const SetupChoice choice = readChoice();
+    SetupController controller(se);
+    const QString problem = controller.programProblem(choice);
+    if (!problem.isEmpty())
+        return refuse(problem, MessageBox::Icon::Critical, nullptr);
 
-    // 6. The selected modem moved: drop the link; it is reopened below.
-    bool dropped = false;
-    if (selPort != qint64(se.link.commandRemotePort()) || sel.host->text() != se.link.commandRemoteHost()) {
-        se.link.closeSockets();
-        dropped = true;
-    }
-
-    // 7. A port text of another mode that gives no usable port keeps that
-    // mode's port.
-    for (ModeFields* f : {&m_hf, &m_fm, &m_sat}) {
-        const qint64 value = PortValueOfText(f->port->text());
-        if (f == &sel || isUsablePort(value))
-            *f->portSetting = int(value);
-        *f->hostSetting = f->host->text();
-    }
-
-    // 8.
-    const QString call = txtMyCallSign->text();
-    if (call != s.myCallsign) {
-        s.myCallsign = call;
-        se.display.setCaption(CaptionPrefix() + call);
-        se.link.SendMyCall();
-    }
-    s.myCallsign = call;
-
-    // 9. With no option selected the stored value stays.
-    if (!mode.isEmpty())
-        s.keldoMode = mode;
-    // Keying of the old mode must not outlive it (FM keys nothing).
-    se.ptt.settingsChanged();
-    if (opt500->isChecked())
-        s.keldoHfBw = QStringLiteral("500");
-    else if (opt2300->isChecked())
-        s.keldoHfBw = QStringLiteral("2300");
-    else if (opt2750->isChecked())
-        s.keldoHfBw = QStringLiteral("2750");
-    se.link.SendBandwidth();
-
-    // 10, 11.
-    s.autoLaunch = chkLaunch->isChecked() ? 1 : 0;
-    se.settings.SaveSettings();
-
-    // Reconnect at once rather than at the next supervision tick, now that
-    // the settings name the new endpoint.
-    if (dropped)
-        se.link.CheckSockets();
+    controller.apply(choice);
     return true;
 }

@@ -1,8 +1,9 @@
 #pragma once
 
+#include "app/SetupController.h"
+
 #include <QDialog>
 #include <QString>
-#include <functional>
 
 class QButtonGroup;
 class QCheckBox;
@@ -13,27 +14,13 @@ class QPushButton;
 class QRadioButton;
 class Session;
 
-// How the setup dialog ends and starts modem programs. The real functions by
-// default; tests put observers (or the real ones) in their place.
-struct ModemProgramHooks
-{
-    std::function<void(const QString& fileName)> kill;   // the program of that name serving this terminal
-    std::function<bool(const QString& path)> exists;     // at the file the key names on this machine
-    std::function<void(const QString& path)> launch;     // minimised, not waited for
-    // Why an existing program cannot be started (Wine missing); empty when it can.
-    std::function<QString(const QString& path)> launchProblem;
-    // The "file not found" text for path.
-    std::function<QString(const QString& path)> notFoundText;
-
-    static ModemProgramHooks real(Session& session);
-};
-
 // The leading decimal number of a port box: blanks, an optional sign, then
 // digits; 0 when there are none. Saturates far above any port.
 qint64 PortValueOfText(const QString& text);
 
 // "Setup": mode, modem addresses, call sign, HF bandwidth, modem programs.
-// Everything is applied only when the dialog closes without "Cancel".
+// Nothing is applied until the dialog closes without "Cancel"; then the
+// operator's checked choice goes to a SetupController.
 class frmSetup : public QDialog
 {
     Q_OBJECT
@@ -44,10 +31,6 @@ public:
     // Frames by the selected mode and the launch box, and the main window's
     // mode check marks and "PTT..." item by the selected mode.
     void GestionarModo();
-
-    // How this dialog ends and starts programs (the real functions unless
-    // the owner or a test says otherwise).
-    ModemProgramHooks programs;
 
     // "Update", the close box and Enter end here; "Cancel" and Escape as well,
     // with the cancelled flag set.
@@ -84,7 +67,7 @@ private:
     // The mode whose fields are tested: the selected one, FM when none is.
     ModeFields& fieldsOfSelectedMode();
     ModeFields& fieldsOf(const QString& token);
-    void killByPath(const QString& path);
+    SetupChoice readChoice() const;
 
     Session& m_session;
     bool m_cancelled = false;

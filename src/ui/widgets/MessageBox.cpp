@@ -1,34 +1,12 @@
 #include "MessageBox.h"
 
-#include <QMessageBox>
+#include "Shell.h"
 
 namespace MessageBox {
 
-static Handler& handler()
-{
-    static Handler h;
-    return h;
-}
-
-void setHandler(Handler h)
-{
-    handler() = std::move(h);
-}
-
 void show(QWidget* parent, const QString& text, Icon icon, const QString& title)
 {
-    if (handler()) {
-        handler()(Shown{title, text, icon});
-        return;
-    }
-    QMessageBox::Icon qicon = QMessageBox::Information;
-    if (icon == Icon::Warning)
-        qicon = QMessageBox::Warning;
-    else if (icon == Icon::Critical)
-        qicon = QMessageBox::Critical;
-    QMessageBox box(qicon, title, text, QMessageBox::Ok, parent);
-    box.setTextFormat(Qt::PlainText);
-    box.exec();
+    Shell::current().showMessage(parent, Shown{title, text, icon});
 }
 
 } // namespace MessageBox

@@ -1,13 +1,11 @@
 #pragma once
 
 #include <QString>
-#include <functional>
 
 class QWidget;
 
-// Every message box of the program goes through here. In the program it is a
-// real modal box (its nested event loop keeps sockets and timers running);
-// tests install a handler that records the box and returns at once.
+// Every message box of the program goes through here, and on to the shell
+// (widgets/Shell.h): a real modal box in the program, a record in tests.
 namespace MessageBox {
 
 enum class Icon { Information, Warning, Critical };
@@ -25,9 +23,5 @@ inline const QString& DefaultTitle()
 }
 
 void show(QWidget* parent, const QString& text, Icon icon, const QString& title = DefaultTitle());
-
-using Handler = std::function<void(const Shown&)>;
-// Replaces the real box; pass nullptr to restore it.
-void setHandler(Handler handler);
 
 } // namespace MessageBox

@@ -1,0 +1,216 @@
+#include "Lifecycle.h"
+
+#include "app/KillProc.h"
+#include "app/ModeMenus.h"
+#include "app/Session.h"
+#include "app/SignalBridge.h"
+#include "app/SingleInstance.h"
+#include "app/frmKeldoTerminal.h"
+#include "ptt/RadioCatalogue.h"
+#include "widgets/MessageBox.h"
+#include "widgets/Shell.h"
+
+#include <QApplication>
+#include <QSessionManager>
+
+namespace {
+
+const QString DeveloperCallSign = QStringLiteral("ZX9QQQ-7");
+constexpr int DeveloperFirstPort = 8300;
+constexpr int DeveloperFurtherPort = 8320;
+
+} // namespace
+
+Lifecycle::Lifecycle(Session& session, frmKeldoTerminal& window)
+    : m_session(session)
+    , m_window(window)
+{
+    m_closeWait.setSingleShot(true);
+    m_closeWait.setInterval(CloseWaitMs);
+    connect(&m_closeWait, &QTimer::timeout, this, &Lifecycle::goOnClosing);
+}
+
+Lifecycle::~Lifecycle() = default;
+
+bool Lifecycle::startUp(const QString& programPath)
+{
+    Session& se = m_session;
+    Settings& s = se.s();
+
+    // 1. Settings.
+    se.settings.LoadSettings();
+    m_window.showStoredOptions();
+    se.ApplyLogSettings();
+
+    m_window.setProgramFolderFrom(programPath);
+
+    // 2. The instance rule, per settings file.
+    m_instance = std::make_unique<SingleInstance>(se.settings.filePath());
+    const bool first = m_instance->tryAcquire();
+    if (s.myCallsign != DeveloperCallSign) {
+        if (!first) {
+            MessageBox::show(nullptr,
+                             QStringLiteral("Error: Another copy of KELDO Terminal is running from this folder. Only one "
+                                            "copy can be run at a time from the same folder"),
+                             MessageBox::Icon::Warning);
+            return false;
+        }
+    } else {
+        const int port = first ? DeveloperFirstPort : DeveloperFurtherPort;
+        s.hfTcpPort = port;
+        s.fmTcpPort = port;
+    }
+
+    // 3. The radio catalogue (constant tables, built once).
+    LoadRadioCatalogue();
+    // 4. The status bar exists since construction.
+    // 5. Caption without call sign.
+    se.display.setCaption(CaptionPrefix());
+    // 6. Position.
+    m_window.placeWindow(s.topPosition, s.leftPosition);
+    // 7. The PTT serial port.
+    se.ptt.OpenPttPort();
+    // 8. Caption with call sign.
+    se.display.setCaption(CaptionPrefix() + s.myCallsign);
+    // 9. First supervision pass.
+    se.link.CheckSockets();
+    // 10. Supervision timer.
+    se.link.armSupervision();
+    // 11. The modem program.
+    if (s.autoLaunch == 1)
+        launchModemOfMode();
+    // 12. Menus follow the stored mode.
+    ApplyModeMenus(se.display, s.keldoMode);
+    // 13 to 15. Window state and size, font size and colours.
+    m_window.restoreStoredWindow();
+    // 16. Unkeyed.
+    se.ptt.PttOff();
+    m_loaded = true;
+    return true;
+}
+
+void Lifecycle::launchModemOfMode()
+{
+    const Settings& s = m_session.s();
+    QString path;
+    if (s.keldoMode == QLatin1String(Settings::ModeHf))
+        path = s.keldoHfPath;
+    else if (s.keldoMode == QLatin1String(Settings::ModeSat))
+        path = s.keldoSatPath;
+    else if (s.keldoMode == QLatin1String(Settings::ModeFm))
+        path = s.keldoFmPath;
+    else
+        return;
+    // A Windows path is looked for in the Wine prefix; the setting keeps its text.
+    const ModemProgramPlan plan = m_session.modem.plan(path);
+    if (!Shell::current().fileExists(plan.path))
+        MessageBox::show(nullptr, ModemProgramNotFoundText(plan), MessageBox::Icon::Critical);
+    else if (plan.wineMissing())
+        MessageBox::show(nullptr, WineMissingText(plan), MessageBox::Icon::Critical);
+    else
+        Shell::current().launchProgram(path);
+}
+
+void Lifecycle::endModemOfMode()
+{
+    const Settings& s = m_session.s();
+    QString path;
+    if (s.keldoMode == QLatin1String(Settings::ModeHf))
+        path = s.keldoHfPath;
+    else if (s.keldoMode == QLatin1String(Settings::ModeSat))
+        path = s.keldoSatPath;
+    else
+        path = s.keldoFmPath;
+    Shell::current().killProcessByName(FileNameOfPath(path));
+}
+
+void Lifecycle::shutDown()
+{
+    if (m_shutDown || !m_loaded)
+        return;
+    m_shutDown = true;
+    m_closeStep = CloseStep::GoOn;
+    m_closeWait.stop();
+    disconnect(m_closeWatch);
+    Session& se = m_session;
+
+    // 1. End the modem program of the mode at this moment.
+    if (se.s().autoLaunch == 1)
+        endModemOfMode();
+    // 2 to 5.
+    se.ptt.PttOff();
+    se.TerminarAplicacion = true;
+    se.link.stopSupervision();
+    se.link.closeSockets();
+    // 6. Position, unless minimised.
+    m_window.recordPositionForSave();
+    // The log's last line is completed before anything else can stop us.
+    se.log.close(se.terminal.utcNow());
+    // 7, 8.
+    se.ptt.ClosePttPort();
+    se.settings.SaveSettings();
+    // 9. The other windows close without applying anything.
+    m_window.closeOtherWindows();
+}
+
+bool Lifecycle::closeRequested()
+{
+    if (m_closeStep == CloseStep::None && disconnectBeforeClosing())
+        return false;
+    shutDown();
+    return true;
+}
+
+// The modem program is about to be ended in the middle of a connection: let
+// it end the connection first, so that the other station is not left calling
+// into silence. A second close request does not wait.
+bool Lifecycle::disconnectBeforeClosing()
+{
+    Session& se = m_session;
+    if (m_shutDown || !m_loaded || se.s().autoLaunch != 1 || se.conn.ConnectionActive != 1
+        || !se.link.commandConnected())
+        return false;
+    m_closeStep = CloseStep::Waiting;
+    // DISCONNECTED, or the link lost, clears the connection and updates the display.
+    m_closeWatch = connect(&se.display, &DisplayState::changed, this, [this] {
+        if (m_session.conn.ConnectionActive != 1)
+            QMetaObject::invokeMethod(this, &Lifecycle::goOnClosing, Qt::QueuedConnection);
+    });
+    m_closeWait.start();
+    se.link.SendAbort();
+    return true;
+}
+
+void Lifecycle::goOnClosing()
+{
+    if (m_closeStep != CloseStep::Waiting)
+        return;
+    m_closeStep = CloseStep::GoOn;
+    m_closeWait.stop();
+    disconnect(m_closeWatch);
+    m_window.close();
+}
+
+void Lifecycle::attachTo(QApplication& app)
+{
+    // A termination signal may come while a message box of the start-up is
+    // open (before the event loop runs): close the box, then end as for a
+    // closed window.
+    m_signals = std::make_unique<SignalBridge>();
+    connect(m_signals.get(), &SignalBridge::terminationRequested, this, [this](int) {
+        m_terminationRequested = true;
+        while (QWidget* modal = QApplication::activeModalWidget()) {
+            modal->close();
+            if (QApplication::activeModalWidget() == modal)
+                break;
+        }
+        // During a connection the window may first wait for the modem to end
+        // it (a further signal goes on at once); it then quits by closing.
+        m_window.close();
+        if (!waitingToClose())
+            QApplication::quit();
+    });
+    // The desktop session ending: settings are written before the event loop stops.
+    connect(&app, &QGuiApplication::commitDataRequest, this, [this](QSessionManager&) { shutDown(); });
+    connect(&app, &QCoreApplication::aboutToQuit, this, [this] { shutDown(); });
+}

@@ -1,0 +1,65 @@
+#pragma once
+
+#include <QObject>
+#include <QTimer>
+#include <memory>
+
+class QApplication;
+class Session;
+class SignalBridge;
+class SingleInstance;
+class frmKeldoTerminal;
+
+// Start-up and shutdown of the program, in order: the single-instance rule,
+// the modem program launched at start-up and ended at shutdown, the ending
+// of a connection before closing, and the application's own ends
+// (termination signals, the desktop session ending, quitting).
+class Lifecycle : public QObject
+{
+    Q_OBJECT
+public:
+    // Closing during a connection with "AutoLaunch" 1 first sends ABORT and
+    // waits for DISCONNECTED this long at most.
+    static constexpr int CloseWaitMs = 10000;
+
+    Lifecycle(Session& session, frmKeldoTerminal& window);
+    ~Lifecycle() override;
+
+    // The start-up sequence. False when the program must end at once
+    // (another copy runs on the same settings file).
+    bool startUp(const QString& programPath);
+    // The shutdown sequence; runs once, whatever ends the program.
+    void shutDown();
+    bool isShutDown() const { return m_shutDown; }
+
+    // The window was asked to close: false while the modem is first given
+    // the chance to end the connection (the window stays open meanwhile).
+    bool closeRequested();
+    bool waitingToClose() const { return m_closeStep == CloseStep::Waiting; }
+    void setCloseWaitInterval(int ms) { m_closeWait.setInterval(ms); }
+
+    // Ties the shutdown to the application's ends: a termination signal
+    // (closing any box of the start-up first), the desktop session ending,
+    // and the event loop stopping.
+    void attachTo(QApplication& app);
+    bool terminationRequested() const { return m_terminationRequested; }
+
+private:
+    // The modem program of the current mode, when it can be started.
+    void launchModemOfMode();
+    bool disconnectBeforeClosing();
+    void goOnClosing();
+    void endModemOfMode();
+
+    Session& m_session;
+    frmKeldoTerminal& m_window;
+    std::unique_ptr<SingleInstance> m_instance;
+    std::unique_ptr<SignalBridge> m_signals;
+    enum class CloseStep { None, Waiting, GoOn };
+    CloseStep m_closeStep = CloseStep::None;
+    QTimer m_closeWait;
+    QMetaObject::Connection m_closeWatch;
+    bool m_shutDown = false;
+    bool m_loaded = false;
+    bool m_terminationRequested = false;
+};

@@ -1,0 +1,120 @@
+#include "SetupController.h"
+
+#include "app/KillProc.h"
+#include "app/Session.h"
+#include "widgets/Shell.h"
+
+namespace {
+
+bool isUsablePort(qint64 value)
+{
+    return value >= SetupController::PortMin && value <= SetupController::PortMax;
+}
+
+} // namespace
+
+SetupController::Slot SetupController::slotOf(const SetupChoice& choice, const QString& token) const
+{
+    Settings& s = m_session.s();
+    if (token == QLatin1String(Settings::ModeHf))
+        return {QLatin1String(Settings::ModeHf), &choice.hf, &s.hfTcpPort, &s.hfHost, &s.keldoHfPath};
+    if (token == QLatin1String(Settings::ModeSat))
+        return {QLatin1String(Settings::ModeSat), &choice.sat, &s.satTcpPort, &s.satHost, &s.keldoSatPath};
+    return {QLatin1String(Settings::ModeFm), &choice.fm, &s.fmTcpPort, &s.fmHost, &s.keldoFmPath};
+}
+
+bool SetupController::programChanges(const SetupChoice& choice) const
+{
+    // Only a selected mode has a program to switch to.
+    if (choice.mode.isEmpty())
+        return false;
+    const Slot m = slotOf(choice, choice.mode);
+    return m_session.s().keldoMode != m.token || m.chosen->path != *m.path;
+}
+
+QString SetupController::programProblem(const SetupChoice& choice) const
+{
+    if (m_session.s().autoLaunch != 1 || !programChanges(choice))
+        return QString();
+    const ModemProgramPlan plan = m_session.modem.plan(slotOf(choice, choice.mode).chosen->path);
+    if (!Shell::current().fileExists(plan.path))
+        return ModemProgramNotFoundText(plan);
+    if (plan.wineMissing())
+        return WineMissingText(plan);
+    return QString();
+}
+
+void SetupController::killByPath(const QString& path)
+{
+    Shell::current().killProcessByName(FileNameOfPath(path));
+}
+
+void SetupController::apply(const SetupChoice& choice)
+{
+    Session& se = m_session;
+    Settings& s = se.s();
+
+    // The modem program, only for a selected mode: the other modes' programs
+    // end, and so does the old program of a changed path.
+    if (programChanges(choice)) {
+        const Slot m = slotOf(choice, choice.mode);
+        const QString& path = m.chosen->path;
+        if (s.keldoMode != m.token) {
+            if (m.token == QLatin1String(Settings::ModeHf)) {
+                killByPath(s.keldoFmPath);
+                killByPath(s.keldoSatPath);
+            } else if (m.token == QLatin1String(Settings::ModeSat)) {
+                killByPath(s.keldoFmPath);
+                killByPath(s.keldoHfPath);
+            } else {
+                killByPath(s.keldoSatPath);
+                killByPath(s.keldoHfPath);
+            }
+        }
+        if (path != *m.path)
+            killByPath(*m.path);
+        *m.path = path;
+        if (s.autoLaunch == 1)
+            Shell::current().launchProgram(path);
+    }
+
+    // The selected modem moved: drop the link; it is reopened below.
+    const Slot sel = slotOf(choice, choice.mode);
+    bool dropped = false;
+    if (sel.chosen->port != qint64(se.link.commandRemotePort()) || sel.chosen->host != se.link.commandRemoteHost()) {
+        se.link.closeSockets();
+        dropped = true;
+    }
+
+    // A port of another mode that is no usable port keeps that mode's port.
+    for (QLatin1String token : {QLatin1String(Settings::ModeHf), QLatin1String(Settings::ModeFm),
+                                 QLatin1String(Settings::ModeSat)}) {
+        const Slot f = slotOf(choice, QString(token));
+        if (f.token == sel.token || isUsablePort(f.chosen->port))
+            *f.port = int(f.chosen->port);
+        *f.host = f.chosen->host;
+    }
+
+    if (choice.callSign != s.myCallsign) {
+        s.myCallsign = choice.callSign;
+        se.display.setCaption(CaptionPrefix() + choice.callSign);
+        se.link.SendMyCall();
+    }
+
+    // With no option selected the stored mode stays.
+    if (!choice.mode.isEmpty())
+        s.keldoMode = choice.mode;
+    // Keying of the old mode must not outlive it (FM keys nothing).
+    se.ptt.settingsChanged();
+    if (!choice.bandwidth.isEmpty())
+        s.keldoHfBw = choice.bandwidth;
+    se.link.SendBandwidth();
+
+    s.autoLaunch = choice.autoLaunch ? 1 : 0;
+    se.settings.SaveSettings();
+
+    // Reconnect at once rather than at the next supervision tick, now that
+    // the settings name the new endpoint.
+    if (dropped)
+        se.link.CheckSockets();
+}

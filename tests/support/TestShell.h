@@ -1,0 +1,48 @@
+#pragma once
+
+#include "widgets/Shell.h"
+
+#include <QSet>
+#include <QStringList>
+#include <functional>
+#include <optional>
+
+// The shell for tests: installed while it lives, it records what the
+// program asks the desktop for instead of doing it. Message boxes go to the
+// MessageBoxRecorder alive at the time; with none, the box fails the test.
+class TestShell : public Shell
+{
+public:
+    TestShell() { Shell::install(this); }
+
+    QStringList launched;
+    QStringList killed;
+    QStringList opened;
+
+    // Files exist as on disk, and also every path listed here; with
+    // onlyListedFiles set, only those listed.
+    QSet<QString> existing;
+    bool onlyListedFiles = false;
+    // Whatever the machine has installed, documents "open" into the list
+    // above; reset it to ask the machine.
+    std::optional<bool> viewerAvailable = true;
+    // The operator's answer to the folder dialog (cancelled when unset).
+    std::function<QString(const QString& current)> folderAnswer;
+
+    void launchProgram(const QString& keyText) override { launched << keyText; }
+    void killProcessByName(const QString& fileName) override { killed << fileName; }
+    bool fileExists(const QString& path) override
+    {
+        return existing.contains(path) || (!onlyListedFiles && Shell::fileExists(path));
+    }
+    void openDocument(const QString& pathOrUrl) override { opened << pathOrUrl; }
+    bool documentViewerAvailable() override
+    {
+        return viewerAvailable ? *viewerAvailable : Shell::documentViewerAvailable();
+    }
+    QString chooseFolder(QWidget*, const QString&, const QString& current) override
+    {
+        return folderAnswer ? folderAnswer(current) : QString();
+    }
+    void showMessage(QWidget* parent, const MessageBox::Shown& box) override;
+};
