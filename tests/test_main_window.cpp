@@ -473,7 +473,7 @@ private slots:
         QVERIFY(!f.window->isMaximized() && !f.window->isMinimized()); // unknown state: normal
         f.window->show();
         QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
-        f.session->s().keldoMode = "KELDOHF"; // the mode at shutdown decides
+        f.session->s().keldoMode = Mode::HF; // the mode at shutdown decides
         f.window->close();
         QCOMPARE(f.killed, QStringList({"KELDO.exe"}));
         QCOMPARE(f.session->TerminarAplicacion, quint8(1));

@@ -12,7 +12,7 @@ class TestModemLink : public QObject
 
     QTemporaryDir m_dir;
 
-    std::unique_ptr<Session> makeSession(FakeModem& modem, const QString& mode = QStringLiteral("KELDOHF"))
+    std::unique_ptr<Session> makeSession(FakeModem& modem, Mode mode = Mode::HF)
     {
         auto s = std::make_unique<Session>(m_dir.path());
         s->s().keldoMode = mode;
@@ -58,18 +58,18 @@ private slots:
 
     void bandwidthOnlyInHfAndKnown_data()
     {
-        QTest::addColumn<QString>("mode");
+        QTest::addColumn<Mode>("mode");
         QTest::addColumn<QString>("bw");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("hf 500") << "KELDOHF" << "500" << "BW500";
-        QTest::newRow("hf 2750") << "KELDOHF" << "2750" << "BW2750";
-        QTest::newRow("hf unknown") << "KELDOHF" << "1800" << "";
-        QTest::newRow("sat") << "KELDOSAT" << "2300" << "";
-        QTest::newRow("fm") << "KELDOFM" << "2300" << "";
+        QTest::newRow("hf 500") << Mode::HF << "500" << "BW500";
+        QTest::newRow("hf 2750") << Mode::HF << "2750" << "BW2750";
+        QTest::newRow("hf unknown") << Mode::HF << "1800" << "";
+        QTest::newRow("sat") << Mode::SAT << "2300" << "";
+        QTest::newRow("fm") << Mode::FM << "2300" << "";
     }
     void bandwidthOnlyInHfAndKnown()
     {
-        QFETCH(QString, mode);
+        QFETCH(Mode, mode);
         QFETCH(QString, bw);
         QFETCH(QString, expected);
         FakeModem modem;
@@ -164,7 +164,7 @@ private slots:
         s->s().satTcpPort = sat.commandPort();
         start(*s);
         QTRY_VERIFY(linkUp(*s, hf));
-        s->s().keldoMode = "KELDOSAT";
+        s->s().keldoMode = Mode::SAT;
         s->link.closeSockets();
         QTRY_VERIFY(linkUp(*s, sat));
         QCOMPARE(s->link.commandRemotePort(), sat.commandPort());
@@ -259,7 +259,7 @@ private slots:
     {
         FakeModem modem;
         QVERIFY(modem.listen());
-        auto s = makeSession(modem, "KELDOFM");
+        auto s = makeSession(modem, Mode::FM);
         start(*s);
         QTRY_VERIFY(linkUp(*s, modem));
         s->s().connectWithFm = "EB2XYZ";

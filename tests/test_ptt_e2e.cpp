@@ -65,8 +65,8 @@ void TestPttEndToEnd::catBytesReachTheTty()
     DisplayState display;
     PttKeyer keyer(store, display);
     Settings& s = store.s();
-    s.keldoMode = QStringLiteral("KELDOHF");
-    s.via = 1;
+    s.keldoMode = Mode::HF;
+    s.via = PttMethod::Cat;
     s.rig = 48; // FT-817, five-byte commands, 4800,n,8,2
     s.baud = QStringLiteral("4800");
     s.catPort = QStringLiteral("COM3");
@@ -104,7 +104,7 @@ void TestPttEndToEnd::comMethodNeedsModemLines()
     DisplayState display;
     PttKeyer keyer(store, display);
     Settings& s = store.s();
-    s.via = 2;
+    s.via = PttMethod::Com;
     s.pttPort = QStringLiteral("COM3");
     s.portDevices.insert(3, pty.a());
     QSignalSpy failed(&keyer, &PttKeyer::portOpenFailed);
@@ -117,7 +117,7 @@ void TestPttEndToEnd::comMethodNeedsModemLines()
 
     // A device that does not exist at all: the system's reason on a line of its own.
     s.portDevices.insert(3, dir.filePath(QStringLiteral("no-such-tty")));
-    s.via = 1;
+    s.via = PttMethod::Cat;
     s.catPort = QStringLiteral("COM3");
     keyer.OpenPttPort();
     QCOMPARE(failed.size(), 2);
@@ -138,8 +138,8 @@ void TestPttEndToEnd::deviceChosenByPathKeysCat()
     QTemporaryDir dir;
     Session session(dir.path());
     Settings& s = session.s();
-    s.keldoMode = QStringLiteral("KELDOHF");
-    s.via = 1;
+    s.keldoMode = Mode::HF;
+    s.via = PttMethod::Cat;
     s.rig = 128;
     s.baud = QStringLiteral("19200");
     s.icomAddress = QStringLiteral("94");
@@ -208,8 +208,8 @@ void TestPttEndToEnd::rigctldFollowsKeyer()
     DisplayState display;
     PttKeyer keyer(store, display);
     Settings& s = store.s();
-    s.keldoMode = QStringLiteral("KELDOSAT");
-    s.via = 5;
+    s.keldoMode = Mode::SAT;
+    s.via = PttMethod::Rigctld;
     s.rigctldHost = QStringLiteral("127.0.0.1");
     s.rigctldPort = rig.port();
     keyer.OpenPttPort();
@@ -247,8 +247,8 @@ void TestPttEndToEnd::rigctldRadioByModelNumber()
     DisplayState display;
     PttKeyer keyer(store, display);
     Settings& s = store.s();
-    s.keldoMode = QStringLiteral("KELDOHF");
-    s.via = 5;
+    s.keldoMode = Mode::HF;
+    s.via = PttMethod::Rigctld;
     s.rigctldHost = QStringLiteral("127.0.0.1");
     s.rigctldPort = rig.port();
     keyer.OpenPttPort();
@@ -308,8 +308,8 @@ void TestPttEndToEnd::rigctldLineRecipes()
     DisplayState display;
     PttKeyer keyer(store, display);
     Settings& s = store.s();
-    s.keldoMode = QStringLiteral("KELDOHF");
-    s.via = 5;
+    s.keldoMode = Mode::HF;
+    s.via = PttMethod::Rigctld;
     s.rigctldHost = QStringLiteral("127.0.0.1");
     s.rigctldPort = rig.port();
     keyer.OpenPttPort();
@@ -327,17 +327,17 @@ void TestPttEndToEnd::rigctldLineRecipes()
 
 void TestPttEndToEnd::modemKeysTheRadio_data()
 {
-    QTest::addColumn<int>("via");
-    QTest::newRow("CAT on a tty") << 1;
-    QTest::newRow("rigctld") << 5;
+    QTest::addColumn<PttMethod>("via");
+    QTest::newRow("CAT on a tty") << PttMethod::Cat;
+    QTest::newRow("rigctld") << PttMethod::Rigctld;
 }
 
 void TestPttEndToEnd::modemKeysTheRadio()
 {
-    QFETCH(int, via);
+    QFETCH(PttMethod, via);
     PtyPair pty;
     Rigctld rig;
-    if (via == 1) {
+    if (via == PttMethod::Cat) {
         if (QStandardPaths::findExecutable(QStringLiteral("socat")).isEmpty())
             QSKIP("socat is not installed");
         QVERIFY(pty.start());
@@ -354,10 +354,10 @@ void TestPttEndToEnd::modemKeysTheRadio()
     QTemporaryDir dir;
     Session session(dir.path());
     Settings& s = session.s();
-    s.keldoMode = QStringLiteral("KELDOHF");
+    s.keldoMode = Mode::HF;
     s.hfHost = sim.host();
     s.hfTcpPort = sim.port();
-    s.via = quint8(via);
+    s.via = via;
     s.rig = 128;
     s.baud = QStringLiteral("19200");
     s.catPort = QStringLiteral("COM3");
@@ -378,7 +378,7 @@ void TestPttEndToEnd::modemKeysTheRadio()
     sim.writeControl(QStringLiteral("step"));
     QVERIFY(sim.waitForOutput(QStringLiteral("-> PTT ON")));
     QTRY_COMPARE(session.display.panel(Panel::Ptt).text, QStringLiteral("TX"));
-    if (via == 1)
+    if (via == PttMethod::Cat)
         QTRY_COMPARE(pty.received(), Ic7300On);
     else
         QTRY_COMPARE(rig.ptt(), QStringLiteral("1"));
@@ -387,7 +387,7 @@ void TestPttEndToEnd::modemKeysTheRadio()
     sim.writeControl(QStringLiteral("run"));
     QVERIFY(sim.waitForOutput(QStringLiteral("-> PTT OFF")));
     QTRY_COMPARE(session.display.panel(Panel::Ptt).text, QStringLiteral("RX"));
-    if (via == 1)
+    if (via == PttMethod::Cat)
         QTRY_COMPARE(pty.received(), Ic7300On + Ic7300Off);
     else
         QTRY_COMPARE(rig.ptt(), QStringLiteral("0"));

@@ -107,8 +107,8 @@ void TestPttRigctld::init()
     m_keyer->setRigctldRetryInterval(50);
     m_rig = std::make_unique<FakeRigctld>();
     QVERIFY(m_rig->listen());
-    s().keldoMode = QStringLiteral("KELDOHF");
-    s().via = 5;
+    s().keldoMode = Mode::HF;
+    s().via = PttMethod::Rigctld;
     s().rigctldHost = QStringLiteral("127.0.0.1");
     s().rigctldPort = m_rig->port();
 }
@@ -245,7 +245,7 @@ void TestPttRigctld::noUnkeyForAKeyUpThatNeverWentOut()
 
 void TestPttRigctld::fmModeKeysNothing()
 {
-    s().keldoMode = QStringLiteral("KELDOFM");
+    s().keldoMode = Mode::FM;
     m_keyer->PttOn();
     QCOMPARE(m_display->panel(Panel::Ptt).text, QStringLiteral("TX"));
     m_keyer->PttOff();
@@ -255,11 +255,11 @@ void TestPttRigctld::fmModeKeysNothing()
 
 void TestPttRigctld::openPttPortClosesSerialPortAndKeepsNoMessage()
 {
-    s().via = 1;
+    s().via = PttMethod::Cat;
     s().catPort = QStringLiteral("COM3");
     m_keyer->OpenPttPort();
     QVERIFY(m_port->isOpen());
-    s().via = 5;
+    s().via = PttMethod::Rigctld;
     m_keyer->OpenPttPort();
     QVERIFY(!m_port->isOpen());
     QVERIFY(m_port->log.endsWith("close"));
@@ -276,7 +276,7 @@ void TestPttRigctld::otherMethodDropsTheConnection()
     QVERIFY(m_rig->client);
     QSignalSpy gone(m_rig->client.data(), &QTcpSocket::disconnected);
     // Keyed, then VOX: what rigctld keyed is unkeyed before it is let go.
-    s().via = 3;
+    s().via = PttMethod::Vox;
     m_keyer->OpenPttPort();
     QVERIFY(gone.count() == 1 || gone.wait());
     QCOMPARE(m_rig->received, QByteArray("T 1\nT 0\n"));

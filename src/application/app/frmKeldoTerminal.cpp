@@ -347,9 +347,9 @@ void frmKeldoTerminal::refreshFromDisplay()
     action(QStringLiteral("mnuStop"))->setEnabled(d.stopEnabled());
     action(QStringLiteral("mnuClear"))->setEnabled(d.clearEnabled());
     action(QStringLiteral("mnuPTT"))->setVisible(d.pttMenuVisible());
-    action(QStringLiteral("mnuKELDOHF"))->setChecked(d.modeChecked(QLatin1String(Settings::ModeHf)));
-    action(QStringLiteral("mnuKELDOFM1200"))->setChecked(d.modeChecked(QLatin1String(Settings::ModeFm)));
-    action(QStringLiteral("mnuKELDOSAT"))->setChecked(d.modeChecked(QLatin1String(Settings::ModeSat)));
+    action(QStringLiteral("mnuKELDOHF"))->setChecked(d.modeChecked(Mode::HF));
+    action(QStringLiteral("mnuKELDOFM1200"))->setChecked(d.modeChecked(Mode::FM));
+    action(QStringLiteral("mnuKELDOSAT"))->setChecked(d.modeChecked(Mode::SAT));
     m_send->setVisible(d.sendVisible());
     m_progress->setValue(d.progressValue());
     m_progress->setVisible(d.progressVisible());
@@ -478,10 +478,10 @@ bool frmKeldoTerminal::Form_Load(const QString& programPath)
     // 10. Supervision timer.
     se.link.armSupervision();
     // 11. The modem program.
-    if (s.autoLaunch == 1)
+    if (s.autoLaunch == AutoLaunch::On)
         LaunchModemOfMode();
     // 12. Menus follow the stored mode.
-    ApplyModeMenus(se.display, s.keldoMode);
+    ApplyModeMenus(se.display, s.keldoMode.value());
     // 13. Window state and size.
     const int state = (s.windowState == 1 || s.windowState == 2) ? s.windowState : 0;
     if (state == 0) {
@@ -515,15 +515,11 @@ bool frmKeldoTerminal::Form_Load(const QString& programPath)
 void frmKeldoTerminal::LaunchModemOfMode()
 {
     const Settings& s = m_session.s();
-    QString path;
-    if (s.keldoMode == QLatin1String(Settings::ModeHf))
-        path = s.keldoHfPath;
-    else if (s.keldoMode == QLatin1String(Settings::ModeSat))
-        path = s.keldoSatPath;
-    else if (s.keldoMode == QLatin1String(Settings::ModeFm))
-        path = s.keldoFmPath;
-    else
+    // Another mode text starts nothing.
+    const ModeProfile* profile = s.profile();
+    if (!profile)
         return;
+    const QString path = s.*profile->programPath;
     // A Windows path is looked for in the Wine prefix; the setting keeps its text.
     const ModemProgramPlan plan = m_session.modem.plan(path);
     if (!FileExistsAtPath(plan.path))
@@ -564,15 +560,10 @@ void frmKeldoTerminal::Form_Unload()
     Settings& s = se.s();
 
     // 1. End the modem program of the mode at this moment.
-    if (s.autoLaunch == 1) {
-        QString path;
-        if (s.keldoMode == QLatin1String(Settings::ModeHf))
-            path = s.keldoHfPath;
-        else if (s.keldoMode == QLatin1String(Settings::ModeSat))
-            path = s.keldoSatPath;
-        else
-            path = s.keldoFmPath;
-        killProcessByName(FileNameOfPath(path));
+    if (s.autoLaunch == AutoLaunch::On) {
+        // Another mode text ends the FM program.
+        const ModeProfile* profile = s.profile();
+        killProcessByName(FileNameOfPath(s.*(profile ? profile : ProfileOf(Mode::FM))->programPath));
     }
     // 2 to 5.
     se.ptt.PttOff();
@@ -618,7 +609,7 @@ void frmKeldoTerminal::closeEvent(QCloseEvent* event)
 bool frmKeldoTerminal::disconnectBeforeClosing()
 {
     Session& se = m_session;
-    if (m_shutDown || !m_loaded || se.s().autoLaunch != 1 || se.conn.ConnectionActive != 1
+    if (m_shutDown || !m_loaded || se.s().autoLaunch != AutoLaunch::On || se.conn.ConnectionActive != 1
         || !se.link.commandConnected())
         return false;
     m_closeStep = CloseStep::Waiting;

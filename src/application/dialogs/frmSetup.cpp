@@ -152,11 +152,11 @@ void frmSetup::buildControls()
         m_bwGroup->addButton(b);
 
     Settings& s = m_session.s();
-    m_hf = {QLatin1String(Settings::ModeHf), optKELDOHF, txtPuertoComandosHF, txtPuertoDatosHF, txtHostHF,
+    m_hf = {Mode::HF, optKELDOHF, txtPuertoComandosHF, txtPuertoDatosHF, txtHostHF,
             txtKELDOHFPath, &s.hfTcpPort, &s.hfHost, &s.keldoHfPath};
-    m_fm = {QLatin1String(Settings::ModeFm), optKELDOFM1200, txtPuertoComandosFM, txtPuertoDatosFM, txtHostFM,
+    m_fm = {Mode::FM, optKELDOFM1200, txtPuertoComandosFM, txtPuertoDatosFM, txtHostFM,
             txtKELDOFMPath, &s.fmTcpPort, &s.fmHost, &s.keldoFmPath};
-    m_sat = {QLatin1String(Settings::ModeSat), optKELDOSAT, txtPuertoComandosSAT, txtPuertoDatosSAT, txtHostSAT,
+    m_sat = {Mode::SAT, optKELDOSAT, txtPuertoComandosSAT, txtPuertoDatosSAT, txtHostSAT,
              txtKELDOSATPath, &s.satTcpPort, &s.satHost, &s.keldoSatPath};
 
     for (ModeFields* m : {&m_hf, &m_fm, &m_sat}) {
@@ -203,7 +203,7 @@ void frmSetup::Form_Load()
     txtMyCallSign->setText(s.myCallsign);
     // 4.
     for (ModeFields* m : {&m_hf, &m_fm, &m_sat})
-        if (s.keldoMode == m->token)
+        if (s.keldoMode == m->mode)
             m->option->setChecked(true);
     if (s.keldoHfBw == QLatin1String("500"))
         opt500->setChecked(true);
@@ -212,16 +212,16 @@ void frmSetup::Form_Load()
     else if (s.keldoHfBw == QLatin1String("2750"))
         opt2750->setChecked(true);
     // 5, 6.
-    chkLaunch->setChecked(s.autoLaunch == 1);
+    chkLaunch->setChecked(s.autoLaunch == AutoLaunch::On);
     GestionarModo();
 }
 
-QString frmSetup::selectedMode() const
+Mode frmSetup::selectedMode() const
 {
     for (const ModeFields* m : {&m_hf, &m_fm, &m_sat})
         if (m->option->isChecked())
-            return m->token;
-    return QString();
+            return m->mode;
+    return Mode::Other;
 }
 
 void frmSetup::GestionarModo()
@@ -241,11 +241,11 @@ void frmSetup::GestionarModo()
     ApplyModeMenus(m_session.display, selectedMode());
 }
 
-frmSetup::ModeFields& frmSetup::fieldsOf(const QString& token)
+frmSetup::ModeFields& frmSetup::fieldsOf(Mode mode)
 {
-    if (token == m_hf.token)
+    if (mode == Mode::HF)
         return m_hf;
-    if (token == m_sat.token)
+    if (mode == Mode::SAT)
         return m_sat;
     return m_fm;
 }
@@ -321,7 +321,7 @@ void frmSetup::restoreStoredState()
     s.keldoFmPath = o.keldoFmPath;
     s.keldoSatPath = o.keldoSatPath;
     // The menus follow "KELDO Mode" again, not the option last clicked.
-    ApplyModeMenus(m_session.display, s.keldoMode);
+    ApplyModeMenus(m_session.display, s.keldoMode.value());
 }
 
 void frmSetup::killByPath(const QString& path)
@@ -346,7 +346,7 @@ bool frmSetup::Form_Unload()
         MessageBox::show(this, text, icon);
         if (focus)
             focus->setFocus();
-        ApplyModeMenus(m_session.display, m_session.s().keldoMode);
+        ApplyModeMenus(m_session.display, m_session.s().keldoMode.value());
         return false;
     };
 
@@ -375,16 +375,16 @@ bool frmSetup::Form_Unload()
     }
 
     // 5. The modem program, only for a selected mode.
-    const QString mode = selectedMode();
-    if (!mode.isEmpty()) {
+    const Mode mode = selectedMode();
+    if (mode != Mode::Other) {
         ModeFields& m = fieldsOf(mode);
-        const bool modeChanged = s.keldoMode != m.token;
+        const bool modeChanged = s.keldoMode != m.mode;
         const bool pathChanged = m.path->text() != *m.pathSetting;
         if (modeChanged || pathChanged) {
             // The new program is checked before anything is ended: a refused
             // Update leaves the running modem and its link as they were.
             const QString path = m.path->text();
-            if (s.autoLaunch == 1) {
+            if (s.autoLaunch == AutoLaunch::On) {
                 if (!(programs.exists && programs.exists(path))) {
                     const QString text = programs.notFoundText ? programs.notFoundText(path)
                                                                : path + QStringLiteral(" file not found");
@@ -409,7 +409,7 @@ bool frmSetup::Form_Unload()
             if (pathChanged)
                 killByPath(*m.pathSetting);
             *m.pathSetting = path;
-            if (s.autoLaunch == 1 && programs.launch)
+            if (s.autoLaunch == AutoLaunch::On && programs.launch)
                 programs.launch(path);
         }
     }
@@ -440,7 +440,7 @@ bool frmSetup::Form_Unload()
     s.myCallsign = call;
 
     // 9. With no option selected the stored value stays.
-    if (!mode.isEmpty())
+    if (mode != Mode::Other)
         s.keldoMode = mode;
     // Keying of the old mode must not outlive it (FM keys nothing).
     se.ptt.settingsChanged();
@@ -453,7 +453,7 @@ bool frmSetup::Form_Unload()
     se.link.SendBandwidth();
 
     // 10, 11.
-    s.autoLaunch = chkLaunch->isChecked() ? 1 : 0;
+    s.autoLaunch = chkLaunch->isChecked() ? AutoLaunch::On : AutoLaunch::Off;
     se.settings.SaveSettings();
 
     // Reconnect at once rather than at the next supervision tick, now that

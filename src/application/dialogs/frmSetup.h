@@ -1,5 +1,7 @@
 #pragma once
 
+#include "settings/Settings.h"
+
 #include <QDialog>
 #include <QString>
 #include <functional>
@@ -53,8 +55,8 @@ public:
     // with the cancelled flag set.
     void done(int result) override;
 
-    // The token of the selected mode option, empty when none is selected.
-    QString selectedMode() const;
+    // The mode of the selected option, Other when none is selected.
+    Mode selectedMode() const;
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -62,7 +64,7 @@ protected:
 
 private:
     struct ModeFields {
-        QString token;
+        Mode mode;
         QRadioButton* option;
         QLineEdit* port;
         QLineEdit* dataPort;
@@ -83,7 +85,7 @@ private:
     void restoreStoredState();
     // The mode whose fields are tested: the selected one, FM when none is.
     ModeFields& fieldsOfSelectedMode();
-    ModeFields& fieldsOf(const QString& token);
+    ModeFields& fieldsOf(Mode mode);
     void killByPath(const QString& path);
 
     Session& m_session;
@@ -93,8 +95,10 @@ private:
     struct Stored {
         int hfTcpPort, fmTcpPort, satTcpPort;
         QString hfHost, fmHost, satHost;
-        QString myCallsign, keldoMode, keldoHfBw;
-        quint8 autoLaunch;
+        QString myCallsign;
+        ModeSetting keldoMode;
+        QString keldoHfBw;
+        AutoLaunchSetting autoLaunch;
         QString keldoHfPath, keldoFmPath, keldoSatPath;
     } m_stored;
 

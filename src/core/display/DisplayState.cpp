@@ -53,10 +53,10 @@ void DisplayState::setProgressValue(int value)
         emit changed();
 }
 
-void DisplayState::setModeChecked(const QString& token, bool on)
+void DisplayState::setModeChecked(Mode mode, bool on)
 {
-    if (m_checkedModes.value(token) == on)
+    if (mode == Mode::Other || m_checkedModes[size_t(mode)] == on)
         return;
-    m_checkedModes[token] = on;
+    m_checkedModes[size_t(mode)] = on;
     emit changed();
 }

@@ -1,8 +1,12 @@
 #pragma once
 
+#include "settings/Mode.h"
+
 #include <QHash>
 #include <QObject>
 #include <QString>
+
+#include <array>
 
 // Status-bar panel keys and image-list keys used by the logic.
 namespace Panel {
@@ -55,7 +59,7 @@ public:
     bool progressVisible() const { return m_progressVisible; }
     int progressValue() const { return m_progressValue; }
     bool pttMenuVisible() const { return m_pttMenuVisible; }
-    bool modeChecked(const QString& token) const { return m_checkedModes.value(token); }
+    bool modeChecked(Mode mode) const { return mode != Mode::Other && m_checkedModes[size_t(mode)]; }
     QString caption() const { return m_caption; }
 
     void setConnectEnabled(bool on);
@@ -65,7 +69,7 @@ public:
     void setProgressVisible(bool on);
     void setProgressValue(int value); // values outside 0..100 are ignored
     void setPttMenuVisible(bool on);
-    void setModeChecked(const QString& token, bool on);
+    void setModeChecked(Mode mode, bool on);
     void setCaption(const QString& caption);
 
     // Asks the window to move the keyboard focus to the TX box.
@@ -88,6 +92,6 @@ private:
     bool m_progressVisible = false;
     int m_progressValue = 0;
     bool m_pttMenuVisible = true;
-    QHash<QString, bool> m_checkedModes;
+    std::array<bool, KnownModes.size()> m_checkedModes{};
     QString m_caption;
 };

@@ -96,7 +96,7 @@ private:
     // Where keying goes: the method and the device or address.
     struct Target
     {
-        PttMethod method = PttMethod::None;
+        PttMethod method = PttMethod::Other; // keys nothing
         QString where;
         QByteArray how; // what unkeys it there: the CAT command, or the COM lines
         bool operator==(const Target& o) const { return method == o.method && where == o.where && how == o.how; }
