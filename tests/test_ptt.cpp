@@ -321,7 +321,7 @@ void TestPtt::panelChangesTextThenPictureThenToolTip()
     QList<PanelState> seen;
     connect(m_display.get(), &DisplayState::changed, this, [&] { seen << panel(); });
     m_keyer->PttOn();
-    QCOMPARE(seen, (QList<PanelState>{{"TX", "", ""}, {"TX", "", Picture::LedRojo}, {"TX", "PTT ON", Picture::LedRojo}}));
+    QCOMPARE(seen, (QList<PanelState>{{"TX", "", Picture::None}, {"TX", "", Picture::LedRojo}, {"TX", "PTT ON", Picture::LedRojo}}));
     seen.clear();
     m_keyer->PttOff();
     QCOMPARE(seen, (QList<PanelState>{{"RX", "PTT ON", Picture::LedRojo},
@@ -401,7 +401,7 @@ void TestPtt::openFailureNamesThePort()
     m_port->clearLog();
     m_keyer->PttOn();
     QCOMPARE(panel().text, QStringLiteral("TX"));
-    QCOMPARE(panel().picture, QStringLiteral("LedAmarillo"));
+    QCOMPARE(panel().picture, Picture::LedAmarillo);
     QVERIFY2(panel().toolTip.startsWith(QStringLiteral("COM7 (%1): ").arg(PortDeviceFor(7, {}))), qPrintable(panel().toolTip));
     QVERIFY(m_port->written.isEmpty());
 

@@ -82,7 +82,7 @@ private slots:
 private:
     Settings& s() { return m_store->s(); }
     QString toolTip() const { return m_display->panel(Panel::Ptt).toolTip; }
-    QString picture() const { return m_display->panel(Panel::Ptt).picture; }
+    Picture picture() const { return m_display->panel(Panel::Ptt).picture; }
     RigctldClient* client() { return m_keyer->rigctld().find(s().rigctldHost, s().rigctldPort); }
 
     std::unique_ptr<MessageBoxRecorder> m_boxes;
@@ -165,7 +165,7 @@ void TestPttRigctld::replyOtherThanRprt0ShowsInToolTip()
     m_rig->reply = "RPRT -1\n";
     m_keyer->PttOn();
     QTRY_COMPARE(toolTip(), QStringLiteral("rigctld: RPRT -1"));
-    QCOMPARE(picture(), QStringLiteral("LedAmarillo"));
+    QCOMPARE(picture(), Picture::LedAmarillo);
     QCOMPARE(m_display->panel(Panel::Ptt).text, QStringLiteral("TX"));
     QTRY_VERIFY(m_rig->received.count('\n') >= 3);
     m_rig->reply = "RPRT 0\n";
@@ -185,7 +185,7 @@ void TestPttRigctld::refusedConnectionShowsAndIsRetried()
     m_keyer->PttOn();
     QTRY_VERIFY(toolTip().startsWith(QStringLiteral("rigctld 127.0.0.1:%1: ").arg(port)));
     QCOMPARE(m_display->panel(Panel::Ptt).text, QStringLiteral("TX"));
-    QCOMPARE(picture(), QStringLiteral("LedAmarillo"));
+    QCOMPARE(picture(), Picture::LedAmarillo);
 
     // rigctld starts: the wanted state reaches it by itself.
     m_rig = std::make_unique<FakeRigctld>();

@@ -211,7 +211,7 @@ void TestPttSafety::unkeyReachesRigctldWhenItIsBack()
     relay.cut();
     m_modem->sendLine(QStringLiteral("PTT OFF"));
     // The unkey cannot go out: the panel says so.
-    QTRY_COMPARE(m_session->display.panel(Panel::Ptt).picture, QStringLiteral("LedAmarillo"));
+    QTRY_COMPARE(m_session->display.panel(Panel::Ptt).picture, Picture::LedAmarillo);
     QVERIFY(m_session->display.panel(Panel::Ptt).toolTip.contains(QString::number(relay.port())));
     QCOMPARE(rig(), QStringLiteral("1"));
 
@@ -262,7 +262,7 @@ void TestPttSafety::hungUpPortNeitherSpinsNorStaysLost()
     pty.kill();
     QTRY_VERIFY(!m_session->ptt.comPTT().isOpen());
     const PanelState panel = m_session->display.panel(Panel::Ptt);
-    QCOMPARE(panel.picture, QStringLiteral("LedAmarillo"));
+    QCOMPARE(panel.picture, Picture::LedAmarillo);
     QVERIFY2(panel.toolTip.contains(pty.a()), qPrintable(panel.toolTip));
 
     // Nothing spins while it is gone (2 s of the event loop).

@@ -331,7 +331,7 @@ void frmKeldoTerminal::syncStatusPanels()
 {
     m_panelFrame.stop();
     const DisplayState& d = m_session.display;
-    for (const QString& key : m_status->keys())
+    for (Panel key : StatusPanels::keys())
         m_status->setPanel(key, d.panel(key));
 }
 

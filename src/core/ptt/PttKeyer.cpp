@@ -147,7 +147,7 @@ QString PttKeyer::describe(const Target& t) const
 
 // ---- Keying -------------------------------------------------------------------
 
-void PttKeyer::showPanel(bool tx, const QString& picture, const QString& toolTip)
+void PttKeyer::showPanel(bool tx, Picture picture, const QString& toolTip)
 {
     m_txShown = tx;
     m_problemShown = false;
@@ -162,7 +162,7 @@ void PttKeyer::showPanel(bool tx, const QString& picture, const QString& toolTip
 void PttKeyer::showProblem(const QString& text)
 {
     m_problemShown = true;
-    m_display.setPanelPicture(Panel::Ptt, QStringLiteral("LedAmarillo"));
+    m_display.setPanelPicture(Panel::Ptt, Picture::LedAmarillo);
     m_display.setPanelToolTip(Panel::Ptt, text);
 }
 
@@ -276,7 +276,7 @@ void PttKeyer::onTimeout()
     const Target target = m_keyed->target;
     const int seconds = m_keyed->used.pttTimeoutSeconds;
     const KeyingResult result = unkeyRecorded();
-    showPanel(false, QStringLiteral("LedAmarillo"),
+    showPanel(false, Picture::LedAmarillo,
               QStringLiteral("PTT time-out: keyed for more than %1 s without PTT OFF. "
                              "Unkeyed until the next PTT ON.")
                   .arg(m_timeoutOverrideMs >= 0 ? QString::number(m_timeoutOverrideMs / 1000.0) : QString::number(seconds)));

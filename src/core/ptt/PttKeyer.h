@@ -11,6 +11,7 @@
 #include <optional>
 
 class DisplayState;
+enum class Picture;
 class SerialPortDevice;
 class RigctldClient;
 
@@ -120,7 +121,7 @@ private:
     void startTimeout(const Settings& s);
     void onTimeout();
     void onPortFailed(const QString& reason);
-    void showPanel(bool tx, const QString& picture, const QString& toolTip);
+    void showPanel(bool tx, Picture picture, const QString& toolTip);
     void showProblem(const QString& text);
     void showFailure(const Target& target, const QString& reason);
     void openFailed(const QString& port, const QString& detail);
