@@ -148,6 +148,7 @@ private slots:
     void modeRule();
     void callSignRuleAtLoad();
     void everySettingRoundTrips();
+    void unusualStoredValuesWrittenBackAsRead();
     void saveMergesWithOtherWriters();
     void saveRunsHookFirst();
     void portsReadButNeverWritten();
@@ -489,6 +490,39 @@ void TestSettings::everySettingRoundTrips()
     SettingsStore b(dir.path());
     b.LoadSettings();
     QCOMPARE(differences(b.s(), a.s()), QStringList());
+}
+
+void TestSettings::unusualStoredValuesWrittenBackAsRead()
+{
+    // A file as the terminal writes it, with values no dialog would store:
+    // another mode text, AutoLaunch 2, an unknown Via, line flags and pin
+    // beyond 0/1 and 1..3, a window state beyond 0..2.
+    QTemporaryDir dir;
+    SettingsStore first(dir.path());
+    QVERIFY(first.SaveSettings());
+    QByteArray bytes = readAll(first.filePath());
+    const std::pair<const char*, const char*> unusual[] = {
+        {"\r\nKELDO Mode=KELDOHF\r\n", "\r\nKELDO Mode=Packet 9600\r\n"},
+        {"\r\nAutoLaunch=1\r\n", "\r\nAutoLaunch=2\r\n"},
+        {"\r\nVia=3\r\n", "\r\nVia=7\r\n"},
+        {"\r\nRTS=0\r\n", "\r\nRTS=7\r\n"},
+        {"\r\nDTR=0\r\n", "\r\nDTR=255\r\n"},
+        {"\r\nPin=1\r\n", "\r\nPin=9\r\n"},
+        {"\r\nWindow State=0\r\n", "\r\nWindow State=5\r\n"},
+    };
+    for (const auto& [from, to] : unusual) {
+        QVERIFY2(bytes.contains(from), from);
+        bytes.replace(from, to);
+    }
+    QVERIFY(writeAll(first.filePath(), bytes));
+
+    SettingsStore store(dir.path());
+    store.LoadSettings();
+    QCOMPARE(store.s().keldoMode, ModeSetting::other(QStringLiteral("Packet 9600")));
+    QCOMPARE(store.s().autoLaunch, AutoLaunchSetting::other(2));
+    QCOMPARE(store.s().via, PttMethodSetting::other(7));
+    QVERIFY(store.SaveSettings());
+    QCOMPARE(readAll(store.filePath()), bytes);
 }
 
 void TestSettings::saveMergesWithOtherWriters()
