@@ -167,10 +167,10 @@ int main(int argc, char** argv)
 
     Session session(dir.path());
     Settings& s = session.s();
-    s.keldoMode = QStringLiteral("KELDOHF");
+    s.keldoMode = Mode::HF;
     s.hfHost = QStringLiteral("127.0.0.1");
     s.hfTcpPort = portOf(cmdListen);
-    s.via = 1;
+    s.via = PttMethod::Cat;
     s.rig = 128; // IC-7300: an 8-byte CI-V frame
     s.baud = QStringLiteral("115200");
     s.catPort = QStringLiteral("COM3");

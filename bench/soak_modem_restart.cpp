@@ -245,7 +245,7 @@ int main(int argc, char** argv)
         {
             const PanelState tcp = se.display.panel(Panel::Tcp);
             if (tcp.picture != Picture::LedVerde || !tcp.toolTip.isEmpty())
-                fail(QStringLiteral("round %1: TCP panel after link-up: %2 / %3").arg(round).arg(tcp.picture, tcp.toolTip));
+                fail(QStringLiteral("round %1: TCP panel after link-up: %2 / %3").arg(round).arg(int(tcp.picture)).arg(tcp.toolTip));
             if (indicativosAtLinkUp.text != QLatin1String("Disconnected")
                 || indicativosAtLinkUp.toolTip != QLatin1String("Modem Disconnected"))
                 fail(QStringLiteral("round %1: at link-up the connection panel shows \"%2\"").arg(round).arg(indicativosAtLinkUp.text));
@@ -276,7 +276,8 @@ int main(int argc, char** argv)
         if (!lossShown)
             fail(QStringLiteral("round %1: after the loss the display shows \"%2\", lamp %3")
                          .arg(round)
-                         .arg(se.display.panel(Panel::Indicativos).text, se.display.panel(Panel::Tcp).picture));
+                         .arg(se.display.panel(Panel::Indicativos).text)
+                         .arg(int(se.display.panel(Panel::Tcp).picture)));
         if (se.display.sendVisible() || se.display.progressVisible())
             fail(QStringLiteral("round %1: send button or progress bar still shown after the loss").arg(round));
 

@@ -63,7 +63,7 @@ class TestAccessibility : public QObject
             return QTest::qWaitForWindowExposed(window.get())
                 && QTest::qWaitFor([&] { return modem.commands().contains("LISTEN ON"); }, 20000);
         }
-        QFrame* panel(const QString& key) const { return window->stbStatus()->panel(key); }
+        QFrame* panel(Panel key) const { return window->stbStatus()->panel(key); }
     };
 
     // Alt+S opens the first menu; Right walks the bar. Returns what it met,

@@ -23,9 +23,9 @@
 
 namespace {
 
-const QString HF = QStringLiteral("KELDOHF");
-const QString FM = QStringLiteral("KELDOFM");
-const QString SAT = QStringLiteral("KELDOSAT");
+const ModeSetting HF = Mode::HF;
+const ModeSetting FM = Mode::FM;
+const ModeSetting SAT = Mode::SAT;
 
 CallSignList listOf(const QStringList& entries)
 {
@@ -190,19 +190,19 @@ void TestConnectDialog::type(QComboBox* combo, const QString& text)
 
 void TestConnectDialog::showsTheModesBoxesAndStoredValues_data()
 {
-    QTest::addColumn<QString>("mode");
+    QTest::addColumn<ModeSetting>("mode");
     QTest::addColumn<QString>("target");   // objectName of the one visible target, empty: all
     QTest::addColumn<bool>("digipeaters");
     QTest::newRow("HF") << HF << "cboConnectHF" << false;
     QTest::newRow("FM") << FM << "cboConnectFM" << true;
     QTest::newRow("SAT") << SAT << "cboConnectSAT" << false;
     // Another mode text changes no visibility.
-    QTest::newRow("unknown") << QStringLiteral("KELDOXX") << QString() << true;
+    QTest::newRow("unknown") << ModeSetting::other(QStringLiteral("KELDOXX")) << QString() << true;
 }
 
 void TestConnectDialog::showsTheModesBoxesAndStoredValues()
 {
-    QFETCH(QString, mode);
+    QFETCH(ModeSetting, mode);
     QFETCH(QString, target);
     QFETCH(bool, digipeaters);
 
@@ -323,7 +323,7 @@ void TestConnectDialog::fmCallWithAndWithoutDigipeaters()
 
 void TestConnectDialog::invalidCallSignRefusedWithFocus_data()
 {
-    QTest::addColumn<QString>("mode");
+    QTest::addColumn<ModeSetting>("mode");
     QTest::addColumn<QString>("box");
     QTest::addColumn<QString>("text");
     QTest::newRow("HF target empty") << HF << "cboConnectHF" << QString();
@@ -336,7 +336,7 @@ void TestConnectDialog::invalidCallSignRefusedWithFocus_data()
 
 void TestConnectDialog::invalidCallSignRefusedWithFocus()
 {
-    QFETCH(QString, mode);
+    QFETCH(ModeSetting, mode);
     QFETCH(QString, box);
     QFETCH(QString, text);
     FakeModem modem;
@@ -472,7 +472,7 @@ void TestConnectDialog::shutdownClosesWithoutStoring()
 
 void TestConnectDialog::everyModeFitsThePlatformFont_data()
 {
-    QTest::addColumn<QString>("mode");
+    QTest::addColumn<ModeSetting>("mode");
     QTest::newRow("HF") << HF;
     QTest::newRow("FM") << FM;
     QTest::newRow("SAT") << SAT;
@@ -480,7 +480,7 @@ void TestConnectDialog::everyModeFitsThePlatformFont_data()
 
 void TestConnectDialog::everyModeFitsThePlatformFont()
 {
-    QFETCH(QString, mode);
+    QFETCH(ModeSetting, mode);
     Rig rig;
     rig.s().keldoMode = mode;
     // A long call with a two-digit SSID in every box.

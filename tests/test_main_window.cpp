@@ -60,12 +60,15 @@ private slots:
         QCOMPARE(f.window->cmdEnviar()->toolTip(), QString("Send text (ENTER key)"));
         QVERIFY(f.window->txtMainChat()->isReadOnly());
         // Five panels in order; TCP shows its text and the red lamp; PTT unkeyed.
-        QCOMPARE(f.window->stbStatus()->keys(), QStringList({"Margen1", "PTT", "Indicativos", "Bytes", "TCP"}));
-        QTRY_COMPARE(f.window->stbStatus()->panelText("TCP")->text(), QString("TCP"));
-        QTRY_COMPARE(f.window->stbStatus()->panelText("PTT")->text(), QString("RX"));
+        QStringList panelNames;
+        for (Panel key : StatusPanels::keys())
+            panelNames << f.window->stbStatus()->panel(key)->objectName();
+        QCOMPARE(panelNames, QStringList({"Margen1", "PTT", "Indicativos", "Bytes", "TCP"}));
+        QTRY_COMPARE(f.window->stbStatus()->panelText(Panel::Tcp)->text(), QString("TCP"));
+        QTRY_COMPARE(f.window->stbStatus()->panelText(Panel::Ptt)->text(), QString("RX"));
         QCOMPARE(f.session->display.panel(Panel::Ptt).toolTip, QString("PTT OFF"));
         QCOMPARE(f.session->display.panel(Panel::Tcp).picture, Picture::LedRojo);
-        QTRY_COMPARE(f.window->stbStatus()->panelText("Indicativos")->text(), QString("Disconnected"));
+        QTRY_COMPARE(f.window->stbStatus()->panelText(Panel::Indicativos)->text(), QString("Disconnected"));
         QVERIFY(!f.window->cmdEnviar()->isVisible()); // no link, no sending
         // Menus: the whole bar, PTT... shown in HF, mode ticked, font 10 and Black ticked.
         for (const char* name : {"mnuSetup", "mnuPTT", "mnuConnect", "mnuStop", "mnuClear", "mnuGroup", "mnuSite",
@@ -99,7 +102,7 @@ private slots:
         QCOMPARE(f.window->cmdEnviar()->geometry(), QRect(488, 280, 41, 41));
         // The fixed panels grow with the platform font; the call-sign panel gives way.
         StatusPanels* bar = f.window->stbStatus();
-        QCOMPARE(bar->panel("Indicativos")->width(), 283 - bar->growthOfFixedPanels());
+        QCOMPARE(bar->panel(Panel::Indicativos)->width(), 283 - bar->growthOfFixedPanels());
 
         // 100 pixels (1500 twips) wider and taller: everything grows by as much.
         const QSize grow(100, 100);
@@ -108,16 +111,16 @@ private slots:
         QCOMPARE(f.window->txtMainChat()->geometry(), QRect(8, 8, 621, 341));
         QCOMPARE(f.window->txtTXChat()->geometry(), QRect(8, 380, 573, 41));
         QCOMPARE(f.window->cmdEnviar()->geometry(), QRect(588, 380, 41, 41));
-        QCOMPARE(bar->panel("Indicativos")->width(), 383 - bar->growthOfFixedPanels());
+        QCOMPARE(bar->panel(Panel::Indicativos)->width(), 383 - bar->growthOfFixedPanels());
         QVERIFY(bar->scale() >= DialogGeometry::FontScale(bar->font()));
-        QCOMPARE(bar->panel("Bytes")->width(), int(std::lround(120 * bar->scale())));
+        QCOMPARE(bar->panel(Panel::Bytes)->width(), int(std::lround(120 * bar->scale())));
 
         // A 10-digit counter with its picture is not cut.
         f.session->display.setPanelPicture(Panel::Bytes, Picture::Descargando);
         f.session->display.setPanelText(Panel::Bytes, "4294967295 Bytes Rcvd");
         f.window->syncStatusPanels();
-        QLabel* bytes = bar->panelText("Bytes");
-        QTRY_VERIFY(bar->panelPicture("Bytes")->isVisible());
+        QLabel* bytes = bar->panelText(Panel::Bytes);
+        QTRY_VERIFY(bar->panelPicture(Panel::Bytes)->isVisible());
         QTRY_VERIFY2(bytes->width() >= bytes->fontMetrics().horizontalAdvance(bytes->text()),
                      qPrintable(QString("%1 < %2").arg(bytes->width()).arg(bytes->fontMetrics().horizontalAdvance(bytes->text()))));
     }
@@ -465,7 +468,7 @@ private slots:
         QVERIFY(!f.window->isMaximized() && !f.window->isMinimized()); // unknown state: normal
         f.window->show();
         QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
-        f.session->s().keldoMode = "KELDOHF"; // the mode at shutdown decides
+        f.session->s().keldoMode = Mode::HF; // the mode at shutdown decides
         f.window->close();
         QCOMPARE(f.killed, QStringList({"KELDO.exe"}));
         QVERIFY(f.session->TerminarAplicacion);
@@ -507,7 +510,7 @@ private slots:
         modem.sendLine("CONNECTED EA1ABC N0CALL-1");
         // Connected, as the operator sees it: Connect greyed, the calls shown.
         QTRY_VERIFY(!f.window->action("mnuConnect")->isEnabled());
-        QTRY_VERIFY(f.window->stbStatus()->panelText("Indicativos")->text().contains("EA1ABC"));
+        QTRY_VERIFY(f.window->stbStatus()->panelText(Panel::Indicativos)->text().contains("EA1ABC"));
         modem.clearCommands();
         // Long enough never to run out by itself, unless the test wants it to.
         f.window->setCloseWaitInterval(route == "timeout" ? 50 : 600000);

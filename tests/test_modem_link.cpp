@@ -50,7 +50,7 @@ private slots:
         m_modem = std::make_unique<FakeModem>();
         QVERIFY(m_modem->listen());
         m_s = std::make_unique<Session>(m_dir.path());
-        m_s->s().keldoMode = QStringLiteral("KELDOHF");
+        m_s->s().keldoMode = Mode::HF;
         aimAt(*m_modem);
         m_s->link.setRetryThrottle(50);
         m_s->link.setSupervisionInterval(300);
@@ -83,18 +83,18 @@ private slots:
 
     void bandwidthOnlyInHfAndKnown_data()
     {
-        QTest::addColumn<QString>("mode");
+        QTest::addColumn<Mode>("mode");
         QTest::addColumn<QString>("bw");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("hf 500") << "KELDOHF" << "500" << "BW500";
-        QTest::newRow("hf 2750") << "KELDOHF" << "2750" << "BW2750";
-        QTest::newRow("hf unknown") << "KELDOHF" << "1800" << "";
-        QTest::newRow("sat") << "KELDOSAT" << "2300" << "";
-        QTest::newRow("fm") << "KELDOFM" << "2300" << "";
+        QTest::newRow("hf 500") << Mode::HF << "500" << "BW500";
+        QTest::newRow("hf 2750") << Mode::HF << "2750" << "BW2750";
+        QTest::newRow("hf unknown") << Mode::HF << "1800" << "";
+        QTest::newRow("sat") << Mode::SAT << "2300" << "";
+        QTest::newRow("fm") << Mode::FM << "2300" << "";
     }
     void bandwidthOnlyInHfAndKnown()
     {
-        QFETCH(QString, mode);
+        QFETCH(Mode, mode);
         QFETCH(QString, bw);
         QFETCH(QString, expected);
         FakeModem& modem = *m_modem;
@@ -185,7 +185,7 @@ private slots:
         FakeModem sat;
         QVERIFY(sat.listen());
         m_s->s().satTcpPort = sat.commandPort();
-        m_s->s().keldoMode = "KELDOSAT";
+        m_s->s().keldoMode = Mode::SAT;
         m_s->link.closeSockets();
         QTRY_VERIFY(linkUp(sat));
         QCOMPARE(m_s->link.commandRemotePort(), sat.commandPort());
@@ -287,7 +287,7 @@ private slots:
     void fmConnectForms()
     {
         FakeModem& modem = *m_modem;
-        m_s->s().keldoMode = "KELDOFM";
+        m_s->s().keldoMode = Mode::FM;
         m_s->s().connectWithFm = "EB2XYZ";
         m_s->s().via1.clear();
         m_s->s().via2 = "D2";

@@ -76,7 +76,7 @@ void TestPtt::init()
     auto port = std::make_unique<RecordingSerialPort>();
     m_port = port.get();
     m_keyer->setSerialPort(std::move(port));
-    s().keldoMode = QStringLiteral("KELDOHF");
+    s().keldoMode = Mode::HF;
 }
 
 void TestPtt::cleanup()
@@ -91,7 +91,7 @@ void TestPtt::cleanup()
 
 void TestPtt::useCat(int rig, const QString& baud)
 {
-    s().via = 1;
+    s().via = PttMethod::Cat;
     s().rig = quint8(rig);
     s().baud = baud;
     s().catPort = QStringLiteral("COM3");
@@ -184,7 +184,7 @@ void TestPtt::civFramesForIc7300()
 
 void TestPtt::ft817FiveByteCommands()
 {
-    s().via = 1;
+    s().via = PttMethod::Cat;
     s().rig = 48;
     s().baud = QStringLiteral("4800");
     s().catPort = QStringLiteral("COM3");
@@ -265,7 +265,7 @@ void TestPtt::comMethodByPin()
 {
     QFETCH(int, pin);
     QFETCH(QStringList, on);
-    s().via = 2;
+    s().via = PttMethod::Com;
     s().pin = quint8(pin);
     s().pttPort = QStringLiteral("COM2");
     m_keyer->OpenPttPort();
@@ -283,7 +283,7 @@ void TestPtt::comMethodByPin()
 
 void TestPtt::comMethodOpensWithLinesLowered()
 {
-    s().via = 2;
+    s().via = PttMethod::Com;
     s().pttPort = QStringLiteral("COM2");
     s().baud = QStringLiteral("38400");
     s().rts = 1;
@@ -296,14 +296,14 @@ void TestPtt::comMethodOpensWithLinesLowered()
 void TestPtt::fmModeChangesPanelOnly()
 {
     useCat(128);
-    s().keldoMode = QStringLiteral("KELDOFM");
+    s().keldoMode = Mode::FM;
     m_keyer->PttOn();
     QCOMPARE(panel(), (PanelState{"TX", "PTT ON", Picture::LedRojo}));
     m_keyer->PttOff();
     QCOMPARE(panel(), (PanelState{"RX", "PTT OFF", Picture::LedVerde}));
     QVERIFY(m_port->log.isEmpty());
 
-    s().via = 2;
+    s().via = PttMethod::Com;
     m_keyer->PttOn();
     QVERIFY(m_port->log.isEmpty());
 
@@ -317,7 +317,7 @@ void TestPtt::panelChangesTextThenPictureThenToolTip()
     QList<PanelState> seen;
     connect(m_display.get(), &DisplayState::changed, this, [&] { seen << panel(); });
     m_keyer->PttOn();
-    QCOMPARE(seen, (QList<PanelState>{{"TX", "", ""}, {"TX", "", Picture::LedRojo}, {"TX", "PTT ON", Picture::LedRojo}}));
+    QCOMPARE(seen, (QList<PanelState>{{"TX", "", Picture::None}, {"TX", "", Picture::LedRojo}, {"TX", "PTT ON", Picture::LedRojo}}));
     seen.clear();
     m_keyer->PttOff();
     QCOMPARE(seen, (QList<PanelState>{{"RX", "PTT ON", Picture::LedRojo},
@@ -333,7 +333,7 @@ void TestPtt::openTwiceLeavesPortAlone()
     QVERIFY(m_port->log.isEmpty());
     QVERIFY(m_port->rts);
 
-    s().via = 2;
+    s().via = PttMethod::Com;
     s().pttPort = QStringLiteral("COM5");
     m_keyer->OpenPttPort();
     m_port->clearLog();
@@ -353,7 +353,7 @@ void TestPtt::changedParametersReopen()
     // the same port is opened again the same way.
     s().dtr = 0;
     useCat(29);
-    s().via = 2;
+    s().via = PttMethod::Com;
     s().pttPort = QStringLiteral("COM3");
     m_keyer->OpenPttPort();
     QCOMPARE(m_port->log, QStringList({"flush", "close", QStringLiteral("open %1 4800,n,8,1").arg(PortDeviceFor(3, {})),
@@ -363,7 +363,7 @@ void TestPtt::changedParametersReopen()
 void TestPtt::catThenVoxThenCat()
 {
     useCat(87);
-    s().via = 3;
+    s().via = PttMethod::Vox;
     m_keyer->OpenPttPort();
     QVERIFY(!m_port->isOpen());
     QCOMPARE(m_port->log.last(), QStringLiteral("close"));
@@ -371,7 +371,7 @@ void TestPtt::catThenVoxThenCat()
     QCOMPARE(panel().text, QStringLiteral("TX"));
     QVERIFY(m_port->written.isEmpty());
 
-    s().via = 1;
+    s().via = PttMethod::Cat;
     m_port->clearLog();
     m_keyer->OpenPttPort();
     QVERIFY(m_port->isOpen());
@@ -395,7 +395,7 @@ void TestPtt::openFailureNamesThePort()
     m_port->clearLog();
     m_keyer->PttOn();
     QCOMPARE(panel().text, QStringLiteral("TX"));
-    QCOMPARE(panel().picture, QStringLiteral("LedAmarillo"));
+    QCOMPARE(panel().picture, Picture::LedAmarillo);
     QVERIFY2(panel().toolTip.startsWith(QStringLiteral("COM7 (%1): ").arg(PortDeviceFor(7, {}))), qPrintable(panel().toolTip));
     QVERIFY(m_port->written.isEmpty());
 
@@ -412,7 +412,7 @@ void TestPtt::portsSectionNamesTheDevice()
     QSKIP("On Windows the name is the device");
 #endif
     s().portDevices.insert(3, QStringLiteral("/dev/ttyUSB0"));
-    s().via = 1;
+    s().via = PttMethod::Cat;
     s().catPort = QStringLiteral("COM3");
     m_keyer->OpenPttPort();
     QCOMPARE(m_port->device, QStringLiteral("/dev/ttyUSB0"));
@@ -432,7 +432,7 @@ void TestPtt::devicePathIsOpenedComparedAndNamedByItself()
     QSKIP("Windows ports go by their COM names");
 #endif
     s().portDevices.insert(1, QStringLiteral("/dev/ttyUSB0"));
-    s().via = 1;
+    s().via = PttMethod::Cat;
     s().rig = 52;
     s().catPort = QStringLiteral("/dev/ttyUSB0");
     m_keyer->OpenPttPort();
@@ -455,7 +455,7 @@ void TestPtt::devicePathIsOpenedComparedAndNamedByItself()
     // A device that is busy or unplugged is named by its path.
     const QString gone = QStringLiteral("/dev/serial/by-id/usb-FTDI_FT232R_USB_UART_A1B2C3-if00-port0");
     m_port->busyDevices.insert(gone);
-    s().via = 2;
+    s().via = PttMethod::Com;
     s().pttPort = gone;
     m_boxes->expectContaining(QStringLiteral("Unable to open radio serial port %1. May be in use by another application.").arg(gone),
                     MessageBox::Icon::Warning, "KELDO Terminal");
@@ -555,27 +555,28 @@ void TestPtt::sysfsListsSerialDevicesByStableName()
 
 void TestPtt::unusableSettingsShowTheMessage_data()
 {
-    QTest::addColumn<int>("via");
+    QTest::addColumn<PttMethodSetting>("via");
     QTest::addColumn<int>("rig");
     QTest::addColumn<QString>("baud");
     QTest::addColumn<QString>("port");
     QTest::addColumn<QString>("named");
-    QTest::newRow("rig 0") << 1 << 0 << "4800" << "COM3" << "COM3";
-    QTest::newRow("rig 135") << 1 << 135 << "4800" << "COM3" << "COM3";
-    QTest::newRow("baud not a number") << 1 << 52 << "fast" << "COM3" << "COM3";
-    QTest::newRow("empty baud") << 1 << 52 << "" << "COM3" << "COM3";
-    QTest::newRow("no port number") << 1 << 52 << "4800" << "USB" << "COM0";
-    QTest::newRow("unknown method") << 7 << 52 << "4800" << "COM3" << "COM0";
+    const PttMethodSetting cat = PttMethod::Cat;
+    QTest::newRow("rig 0") << cat << 0 << "4800" << "COM3" << "COM3";
+    QTest::newRow("rig 135") << cat << 135 << "4800" << "COM3" << "COM3";
+    QTest::newRow("baud not a number") << cat << 52 << "fast" << "COM3" << "COM3";
+    QTest::newRow("empty baud") << cat << 52 << "" << "COM3" << "COM3";
+    QTest::newRow("no port number") << cat << 52 << "4800" << "USB" << "COM0";
+    QTest::newRow("unknown method") << PttMethodSetting::other(7) << 52 << "4800" << "COM3" << "COM0";
 }
 
 void TestPtt::unusableSettingsShowTheMessage()
 {
-    QFETCH(int, via);
+    QFETCH(PttMethodSetting, via);
     QFETCH(int, rig);
     QFETCH(QString, baud);
     QFETCH(QString, port);
     QFETCH(QString, named);
-    s().via = quint8(via);
+    s().via = via;
     s().rig = quint8(rig);
     s().baud = baud;
     s().catPort = port;
@@ -599,7 +600,7 @@ void TestPtt::deviceWithoutLinesCarriesCatOnly()
     m_keyer->PttOn();
     QCOMPARE(m_port->written, QByteArray::fromHex("FEFE94E01C0001FD"));
 
-    s().via = 2;
+    s().via = PttMethod::Com;
     s().pttPort = QStringLiteral("COM3");
     m_boxes->expectContaining("Unable to open radio serial port COM3. May be in use by another application.",
                     MessageBox::Icon::Warning);

@@ -160,14 +160,14 @@ void TestPttDialog::defaultsShowOnlyTheMethod()
     // Nothing was changed by opening: FT-897 and 4800 were stored already.
     QCOMPARE(int(s().rig), 52);
     QCOMPARE(s().baud, QStringLiteral("4800"));
-    QCOMPARE(int(s().via), 3);
+    QCOMPARE(s().via.value(), PttMethod::Vox);
 }
 
 void TestPttDialog::brandSwitchToIcom()
 {
     open();
     w<QRadioButton>("optCAT")->click();
-    QCOMPARE(int(s().via), 1);
+    QCOMPARE(s().via.value(), PttMethod::Cat);
     QVERIFY(w("cboMarcas")->isVisibleTo(m_dialog.get()));
     QVERIFY(!w("txtIcomAddress")->isVisibleTo(m_dialog.get()));
 
@@ -195,7 +195,7 @@ void TestPttDialog::brandSwitchToIcom()
 
 void TestPttDialog::storedAddressOfTheSameModelIsKept()
 {
-    s().via = 1;
+    s().via = PttMethod::Cat;
     s().rig = 128;
     s().icomAddress = QStringLiteral("5E");
     open();
@@ -220,7 +220,7 @@ void TestPttDialog::badAddressIsRefused_data()
 void TestPttDialog::badAddressIsRefused()
 {
     QFETCH(QString, typed);
-    s().via = 1;
+    s().via = PttMethod::Cat;
     s().rig = 29;
     s().icomAddress = QString();
     open();
@@ -247,7 +247,7 @@ void TestPttDialog::badAddressIsRefused()
 
 void TestPttDialog::goodAddressIsStoredUpperCaseThenPortAndFile()
 {
-    s().via = 1;
+    s().via = PttMethod::Cat;
     s().rig = 29;
     s().catPort = QStringLiteral("COM4");
     open();
@@ -264,7 +264,7 @@ void TestPttDialog::goodAddressIsStoredUpperCaseThenPortAndFile()
 
 void TestPttDialog::otherBrandHidesAddressAndStoresItsText()
 {
-    s().via = 1;
+    s().via = PttMethod::Cat;
     s().rig = 29;
     s().icomAddress = QStringLiteral("70");
     open();
@@ -283,7 +283,7 @@ void TestPttDialog::comMethodShowsPinFrameInBaudPlace()
     open();
     QVERIFY(w<QRadioButton>("optRTSDTR")->isChecked());
     w<QRadioButton>("optCOM")->click();
-    QCOMPARE(int(s().via), 2);
+    QCOMPARE(s().via.value(), PttMethod::Com);
     QCOMPARE(visibleControls(), QStringList({"FraGlobal", "fraSeleccionarPTT", "optCAT", "optCOM", "optVOX",
                                              "optRigctld", "lblPuerto", "cboPTTCOM", "fraPin", "optRTS",
                                              "optDTR", "optRTSDTR", "cmdOK"}));
@@ -307,7 +307,7 @@ void TestPttDialog::unknownPortSettingFallsBackToCom1()
 
 void TestPttDialog::everyChoiceGoesToTheSettingsAtOnce()
 {
-    s().via = 1;
+    s().via = PttMethod::Cat;
     open();
     w<QComboBox>("cboBaudios")->setCurrentText(QStringLiteral("38400"));
     QCOMPARE(s().baud, QStringLiteral("38400"));
@@ -320,17 +320,17 @@ void TestPttDialog::everyChoiceGoesToTheSettingsAtOnce()
     w<QCheckBox>("chkRTS")->click();
     QCOMPARE(int(s().rts), 0);
     w<QRadioButton>("optVOX")->click();
-    QCOMPARE(int(s().via), 3);
+    QCOMPARE(s().via.value(), PttMethod::Vox);
 }
 
 void TestPttDialog::rigctldHidesSerialControls()
 {
-    s().via = 1;
+    s().via = PttMethod::Cat;
     s().rig = 29;
     s().icomAddress = QStringLiteral("7c");
     open();
     w<QRadioButton>("optRigctld")->click();
-    QCOMPARE(int(s().via), 5);
+    QCOMPARE(s().via.value(), PttMethod::Rigctld);
     QCOMPARE(visibleControls(), QStringList({"FraGlobal", "fraSeleccionarPTT", "optCAT", "optCOM", "optVOX",
                                              "optRigctld", "lblRigctldHost", "txtRigctldHost",
                                              "lblRigctldPort", "txtRigctldPort", "cmdOK"}));
@@ -412,7 +412,7 @@ void TestPttDialog::systemDevicesFollowTheComNames()
     board.description = QStringLiteral("serial8250");
     m_ports.list = {ftdi, board};
     const QString gone = QStringLiteral("/dev/serial/by-id/usb-Prolific_PL2303-if00-port0");
-    s().via = 1;
+    s().via = PttMethod::Cat;
     s().rig = 128;
     s().icomAddress = QStringLiteral("94");
     s().catPort = ftdi.path;
@@ -458,18 +458,18 @@ void TestPttDialog::systemDevicesFollowTheComNames()
 
 void TestPttDialog::unknownMethodLeavesEverythingShown()
 {
-    s().via = 0;
+    s().via = PttMethodSetting::other(0);
     s().rig = 0;
     open();
     QCOMPARE(visibleControls().size(), AllControls.size());
     QCOMPARE(w<QComboBox>("cboMarcas")->currentIndex(), -1);
     QCOMPARE(w<QComboBox>("cboModelos")->count(), 0);
-    QCOMPARE(int(s().via), 0);
+    QCOMPARE(s().via, PttMethodSetting::other(0));
 }
 
 void TestPttDialog::shutdownClosesWithoutApplying()
 {
-    s().via = 1;
+    s().via = PttMethod::Cat;
     s().rig = 29;
     open();
     w<QLineEdit>("txtIcomAddress")->setText(QStringLiteral("ZZ"));
@@ -482,22 +482,22 @@ void TestPttDialog::shutdownClosesWithoutApplying()
 
 void TestPttDialog::everyMethodFitsThePlatformFont_data()
 {
-    QTest::addColumn<int>("via");
+    QTest::addColumn<PttMethod>("via");
     QTest::addColumn<int>("rig");
     QTest::addColumn<bool>("address");
-    QTest::newRow("CAT, Icom") << 1 << 128 << true;
-    QTest::newRow("CAT, Yaesu") << 1 << 52 << false;
-    QTest::newRow("COM") << 2 << 52 << false;
-    QTest::newRow("VOX") << 3 << 52 << false;
-    QTest::newRow("rigctld") << 5 << 52 << false;
+    QTest::newRow("CAT, Icom") << PttMethod::Cat << 128 << true;
+    QTest::newRow("CAT, Yaesu") << PttMethod::Cat << 52 << false;
+    QTest::newRow("COM") << PttMethod::Com << 52 << false;
+    QTest::newRow("VOX") << PttMethod::Vox << 52 << false;
+    QTest::newRow("rigctld") << PttMethod::Rigctld << 52 << false;
 }
 
 void TestPttDialog::everyMethodFitsThePlatformFont()
 {
-    QFETCH(int, via);
+    QFETCH(PttMethod, via);
     QFETCH(int, rig);
     QFETCH(bool, address);
-    s().via = quint8(via);
+    s().via = via;
     s().rig = quint8(rig);
     open();
     QCOMPARE(w("txtIcomAddress")->isVisibleTo(m_dialog.get()), address);

@@ -94,7 +94,7 @@ void TestPttEndToEnd::catBytesReachTheTty()
     QVERIFY(pty.start());
     PttKeyer& keyer = newKeyer();
     Settings& s = m_store->s();
-    s.via = 1;
+    s.via = PttMethod::Cat;
     s.rig = 48; // FT-817, five-byte commands, 4800,n,8,2
     s.baud = QStringLiteral("4800");
     s.catPort = QStringLiteral("COM3");
@@ -128,7 +128,7 @@ void TestPttEndToEnd::comMethodNeedsModemLines()
     QVERIFY(pty.start());
     PttKeyer& keyer = newKeyer();
     Settings& s = m_store->s();
-    s.via = 2;
+    s.via = PttMethod::Com;
     s.pttPort = QStringLiteral("COM3");
     s.portDevices.insert(3, pty.a());
     QSignalSpy failed(&keyer, &PttKeyer::portOpenFailed);
@@ -141,7 +141,7 @@ void TestPttEndToEnd::comMethodNeedsModemLines()
 
     // A device that does not exist at all: the system's reason on a line of its own.
     s.portDevices.insert(3, m_dir->filePath(QStringLiteral("no-such-tty")));
-    s.via = 1;
+    s.via = PttMethod::Cat;
     s.catPort = QStringLiteral("COM3");
     keyer.OpenPttPort();
     QCOMPARE(failed.size(), 2);
@@ -159,7 +159,7 @@ void TestPttEndToEnd::deviceChosenByPathKeysCat()
     QVERIFY(pty.start());
     Session session(m_dir->path());
     Settings& s = session.s();
-    s.via = 1;
+    s.via = PttMethod::Cat;
     s.rig = 128;
     s.baud = QStringLiteral("19200");
     s.icomAddress = QStringLiteral("94");
@@ -227,7 +227,7 @@ void TestPttEndToEnd::rigctldRadioByModelNumber()
                       120000));
     PttKeyer& keyer = newKeyer();
     Settings& s = m_store->s();
-    s.via = 5;
+    s.via = PttMethod::Rigctld;
     s.rigctldHost = QStringLiteral("127.0.0.1");
     s.rigctldPort = rig.port();
     keyer.OpenPttPort();
@@ -282,7 +282,7 @@ void TestPttEndToEnd::rigctldLineRecipes()
     QVERIFY(rig.start(command));
     PttKeyer& keyer = newKeyer();
     Settings& s = m_store->s();
-    s.via = 5;
+    s.via = PttMethod::Rigctld;
     s.rigctldHost = QStringLiteral("127.0.0.1");
     s.rigctldPort = rig.port();
     keyer.OpenPttPort();
@@ -300,19 +300,19 @@ void TestPttEndToEnd::rigctldLineRecipes()
 
 void TestPttEndToEnd::modemKeysTheRadio_data()
 {
-    QTest::addColumn<int>("via");
-    QTest::newRow("CAT on a tty") << 1;
-    QTest::newRow("rigctld") << 5;
+    QTest::addColumn<PttMethod>("via");
+    QTest::newRow("CAT on a tty") << PttMethod::Cat;
+    QTest::newRow("rigctld") << PttMethod::Rigctld;
 }
 
 void TestPttEndToEnd::modemKeysTheRadio()
 {
-    QFETCH(int, via);
+    QFETCH(PttMethod, via);
     PtyPair pty;
     Rigctld rig;
-    if (via == 1 ? !PtyPair::available() : !Rigctld::available())
+    if (via == PttMethod::Cat ? !PtyPair::available() : !Rigctld::available())
         QSKIP("socat or rigctld is not installed");
-    QVERIFY(via == 1 ? pty.start() : rig.start());
+    QVERIFY(via == PttMethod::Cat ? pty.start() : rig.start());
 
     SimProcess sim({QStringLiteral("--step"), QStringLiteral("--reply"), QStringLiteral("none")});
     QVERIFY2(sim.start(), qPrintable(sim.errorString()));
@@ -320,7 +320,7 @@ void TestPttEndToEnd::modemKeysTheRadio()
     Settings& s = session.s();
     s.hfHost = sim.host();
     s.hfTcpPort = sim.port();
-    s.via = quint8(via);
+    s.via = via;
     s.rig = 128;
     s.baud = QStringLiteral("19200");
     s.catPort = QStringLiteral("COM3");
@@ -341,7 +341,7 @@ void TestPttEndToEnd::modemKeysTheRadio()
     sim.writeControl(QStringLiteral("step"));
     QVERIFY(sim.waitForOutput(QStringLiteral("-> PTT ON")));
     QTRY_COMPARE(session.display.panel(Panel::Ptt).text, QStringLiteral("TX"));
-    if (via == 1)
+    if (via == PttMethod::Cat)
         QTRY_COMPARE(pty.received(), Ic7300On);
     else
         QTRY_COMPARE(rig.ptt(), QStringLiteral("1"));
@@ -350,7 +350,7 @@ void TestPttEndToEnd::modemKeysTheRadio()
     sim.writeControl(QStringLiteral("run"));
     QVERIFY(sim.waitForOutput(QStringLiteral("-> PTT OFF")));
     QTRY_COMPARE(session.display.panel(Panel::Ptt).text, QStringLiteral("RX"));
-    if (via == 1)
+    if (via == PttMethod::Cat)
         QTRY_COMPARE(pty.received(), Ic7300On + Ic7300Off);
     else
         QTRY_COMPARE(rig.ptt(), QStringLiteral("0"));

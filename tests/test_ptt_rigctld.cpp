@@ -82,7 +82,7 @@ private slots:
 private:
     Settings& s() { return m_store->s(); }
     QString toolTip() const { return m_display->panel(Panel::Ptt).toolTip; }
-    QString picture() const { return m_display->panel(Panel::Ptt).picture; }
+    Picture picture() const { return m_display->panel(Panel::Ptt).picture; }
     RigctldClient* client() { return m_keyer->rigctld().find(s().rigctldHost, s().rigctldPort); }
 
     std::unique_ptr<MessageBoxRecorder> m_boxes;
@@ -107,8 +107,8 @@ void TestPttRigctld::init()
     m_keyer->setRigctldRetryInterval(50);
     m_rig = std::make_unique<FakeRigctld>();
     QVERIFY(m_rig->listen());
-    s().keldoMode = QStringLiteral("KELDOHF");
-    s().via = 5;
+    s().keldoMode = Mode::HF;
+    s().via = PttMethod::Rigctld;
     s().rigctldHost = QStringLiteral("127.0.0.1");
     s().rigctldPort = m_rig->port();
 }
@@ -126,7 +126,7 @@ void TestPttRigctld::cleanup()
 
 void TestPttRigctld::firstKeyUpIsNotLost()
 {
-    s().keldoMode = QStringLiteral("KELDOSAT"); // keys as HF does
+    s().keldoMode = Mode::SAT; // keys as HF does
     m_keyer->OpenPttPort();
     m_keyer->PttOn();
     QCOMPARE(m_display->panel(Panel::Ptt).text, QStringLiteral("TX"));
@@ -168,7 +168,7 @@ void TestPttRigctld::replyOtherThanRprt0ShowsInToolTip()
     m_rig->reply = "RPRT -1\n";
     m_keyer->PttOn();
     QTRY_COMPARE(toolTip(), QStringLiteral("rigctld: RPRT -1"));
-    QCOMPARE(picture(), QStringLiteral("LedAmarillo"));
+    QCOMPARE(picture(), Picture::LedAmarillo);
     QCOMPARE(m_display->panel(Panel::Ptt).text, QStringLiteral("TX"));
     QTRY_VERIFY(m_rig->received.count('\n') >= 3);
     m_rig->reply = "RPRT 0\n";
@@ -188,7 +188,7 @@ void TestPttRigctld::refusedConnectionShowsAndIsRetried()
     m_keyer->PttOn();
     QTRY_VERIFY(toolTip().startsWith(QStringLiteral("rigctld 127.0.0.1:%1: ").arg(port)));
     QCOMPARE(m_display->panel(Panel::Ptt).text, QStringLiteral("TX"));
-    QCOMPARE(picture(), QStringLiteral("LedAmarillo"));
+    QCOMPARE(picture(), Picture::LedAmarillo);
 
     // rigctld starts: the wanted state reaches it by itself.
     m_rig = std::make_unique<FakeRigctld>();
@@ -248,7 +248,7 @@ void TestPttRigctld::noUnkeyForAKeyUpThatNeverWentOut()
 
 void TestPttRigctld::fmModeKeysNothing()
 {
-    s().keldoMode = QStringLiteral("KELDOFM");
+    s().keldoMode = Mode::FM;
     m_keyer->PttOn();
     QCOMPARE(m_display->panel(Panel::Ptt).text, QStringLiteral("TX"));
     m_keyer->PttOff();
@@ -258,11 +258,11 @@ void TestPttRigctld::fmModeKeysNothing()
 
 void TestPttRigctld::openPttPortClosesSerialPortAndKeepsNoMessage()
 {
-    s().via = 1;
+    s().via = PttMethod::Cat;
     s().catPort = QStringLiteral("COM3");
     m_keyer->OpenPttPort();
     QVERIFY(m_port->isOpen());
-    s().via = 5;
+    s().via = PttMethod::Rigctld;
     m_keyer->OpenPttPort();
     QVERIFY(!m_port->isOpen());
     QVERIFY(m_port->log.endsWith("close"));
@@ -279,7 +279,7 @@ void TestPttRigctld::otherMethodDropsTheConnection()
     QVERIFY(m_rig->client);
     QSignalSpy gone(m_rig->client.data(), &QTcpSocket::disconnected);
     // Keyed, then VOX: what rigctld keyed is unkeyed before it is let go.
-    s().via = 3;
+    s().via = PttMethod::Vox;
     m_keyer->OpenPttPort();
     QVERIFY(gone.count() == 1 || gone.wait());
     QCOMPARE(m_rig->received, QByteArray("T 1\nT 0\n"));

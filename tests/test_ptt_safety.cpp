@@ -89,11 +89,11 @@ void TestPttSafety::cleanup()
 void TestPttSafety::link(quint16 rigctldPort)
 {
     m_session = std::make_unique<Session>(m_dir->path());
-    s().keldoMode = QStringLiteral("KELDOHF");
+    s().keldoMode = Mode::HF;
     s().hfHost = s().fmHost = m_modem->host();
     s().hfTcpPort = s().fmTcpPort = m_modem->commandPort();
-    s().autoLaunch = 0;
-    s().via = 5;
+    s().autoLaunch = AutoLaunch::Off;
+    s().via = PttMethod::Rigctld;
     s().rigctldHost = QStringLiteral("127.0.0.1");
     s().rigctldPort = rigctldPort;
     m_session->ptt.setGracePeriod(300);
@@ -167,7 +167,7 @@ void TestPttSafety::modeSwitchToFmUnkeys()
         dialog.optKELDOFM1200->click();
         dialog.cmdOK->click();
     }
-    QCOMPARE(s().keldoMode, QStringLiteral("KELDOFM"));
+    QCOMPARE(s().keldoMode.value(), Mode::FM);
     // The FM modem is the same one: the link stays, yet the radio is free.
     QVERIFY(m_session->link.bothConnected());
     QTRY_COMPARE_WITH_TIMEOUT(rig(), QStringLiteral("0"), 3000);
@@ -194,7 +194,7 @@ void TestPttSafety::shutdownInFmUnkeysWhatHfKeyed()
     QTRY_COMPARE(rig(), QStringLiteral("1"));
 
     // The mode changes behind the keyer's back; the radio must still be freed.
-    t.session->s().keldoMode = QStringLiteral("KELDOFM");
+    t.session->s().keldoMode = Mode::FM;
     t.window->close();
     QVERIFY(t.window->isShutDown());
     // Shutdown waited for rigctld to take the unkey.
@@ -211,7 +211,7 @@ void TestPttSafety::unkeyReachesRigctldWhenItIsBack()
     relay.cut();
     m_modem->sendLine(QStringLiteral("PTT OFF"));
     // The unkey cannot go out: the panel says so.
-    QTRY_COMPARE(m_session->display.panel(Panel::Ptt).picture, QStringLiteral("LedAmarillo"));
+    QTRY_COMPARE(m_session->display.panel(Panel::Ptt).picture, Picture::LedAmarillo);
     QVERIFY(m_session->display.panel(Panel::Ptt).toolTip.contains(QString::number(relay.port())));
     QCOMPARE(rig(), QStringLiteral("1"));
 
@@ -248,7 +248,7 @@ void TestPttSafety::hungUpPortNeitherSpinsNorStaysLost()
     PtyPair pty;
     QVERIFY(pty.start());
     link(m_rig.port());
-    s().via = 1;
+    s().via = PttMethod::Cat;
     s().rig = 128; // IC-7300, CI-V
     s().baud = QStringLiteral("19200");
     s().catPort = QStringLiteral("COM3");
@@ -262,7 +262,7 @@ void TestPttSafety::hungUpPortNeitherSpinsNorStaysLost()
     pty.kill();
     QTRY_VERIFY(!m_session->ptt.comPTT().isOpen());
     const PanelState panel = m_session->display.panel(Panel::Ptt);
-    QCOMPARE(panel.picture, QStringLiteral("LedAmarillo"));
+    QCOMPARE(panel.picture, Picture::LedAmarillo);
     QVERIFY2(panel.toolTip.contains(pty.a()), qPrintable(panel.toolTip));
 
     // Nothing spins while it is gone (2 s of the event loop).

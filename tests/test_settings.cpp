@@ -45,6 +45,16 @@ bool writeAll(const QString& path, const QByteArray& bytes)
     return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
 }
 
+// The text a setting is saved as.
+QString savedText(const Settings& s, const char* section, const char* key)
+{
+    SettingsStore store(QStringLiteral("/nonexistent"));
+    store.s() = s;
+    IniDocument doc;
+    store.writeTo(doc);
+    return doc.value(QLatin1String(section), QLatin1String(key));
+}
+
 QStringList listKeys(const char* name)
 {
     QStringList keys;
@@ -81,12 +91,12 @@ const QHash<QString, std::function<qint64(const Settings&)>>& numericGetters()
         {"Pin", [](const Settings& s) { return qint64(s.pin); }},
         {"RTS", [](const Settings& s) { return qint64(s.rts); }},
         {"DTR", [](const Settings& s) { return qint64(s.dtr); }},
-        {"Via", [](const Settings& s) { return qint64(s.via); }},
+        {"Via", [](const Settings& s) { return savedText(s, "PTT", "Via").toLongLong(); }},
         {"Rigctld Port", [](const Settings& s) { return qint64(s.rigctldPort); }},
         {"HF TCP Port", [](const Settings& s) { return qint64(s.hfTcpPort); }},
         {"FM TCP Port", [](const Settings& s) { return qint64(s.fmTcpPort); }},
         {"SAT TCP Port", [](const Settings& s) { return qint64(s.satTcpPort); }},
-        {"AutoLaunch", [](const Settings& s) { return qint64(s.autoLaunch); }},
+        {"AutoLaunch", [](const Settings& s) { return savedText(s, "Setup", "AutoLaunch").toLongLong(); }},
         {"Font Size", [](const Settings& s) { return qint64(s.fontSize); }},
         {"Top Position", [](const Settings& s) { return qint64(s.topPosition); }},
         {"Left Position", [](const Settings& s) { return qint64(s.leftPosition); }},
@@ -137,6 +147,7 @@ private slots:
     void modeRule();
     void callSignRuleAtLoad();
     void everySettingRoundTrips();
+    void unusualStoredValuesWrittenBackAsRead();
     void saveMergesWithOtherWriters();
     void saveRunsHookFirst();
     void portsReadButNeverWritten();
@@ -269,20 +280,20 @@ void TestSettings::readsWindowsWrittenFile()
     QCOMPARE(s.pin, quint8(2));
     QCOMPARE(s.rts, quint8(1));
     QCOMPARE(s.dtr, quint8(0));
-    QCOMPARE(s.via, quint8(2));
+    QCOMPARE(s.via.value(), PttMethod::Com);
     QCOMPARE(s.icomAddress, QStringLiteral("94"));
     QCOMPARE(s.hfTcpPort, 8500);
     QCOMPARE(s.fmTcpPort, 8300);
     QCOMPARE(s.fmHost, QStringLiteral("fm.example"));
     QCOMPARE(s.hfHost, QStringLiteral("localhost"));
     QCOMPARE(s.myCallsign, QStringLiteral("EA4XYZ-7"));
-    QCOMPARE(s.keldoMode, QStringLiteral("KELDOSAT"));
+    QCOMPARE(s.keldoMode.value(), Mode::SAT);
     QCOMPARE(s.keldoSatPath, QStringLiteral("C:\\Program Files\\KELDO\\KELDOSAT.exe"));
     QCOMPARE(s.connectHfList[3], QStringLiteral("AB1CD"));
     QCOMPARE(s.via2List[0], QStringLiteral("N0CALL-T"));
     QCOMPARE(s.colour, QStringLiteral("White"));
     QCOMPARE(s.fontSize, quint8(16));
-    QCOMPARE(s.autoLaunch, quint8(0));
+    QCOMPARE(s.autoLaunch.value(), AutoLaunch::Off);
     QCOMPARE(s.topPosition, -120);
     QCOMPARE(s.leftPosition, 2325);
     QCOMPARE(s.windowState, qint16(2));
@@ -400,7 +411,7 @@ void TestSettings::modeRule()
     doc.setValue("Setup", "KELDO Mode", stored);
     SettingsStore store(QStringLiteral("/nonexistent"));
     store.readFrom(IniDocument(doc.toBytes()));
-    QCOMPARE(store.s().keldoMode, mode);
+    QCOMPARE(savedText(store.s(), "Setup", "KELDO Mode"), mode);
 }
 
 void TestSettings::callSignRuleAtLoad()
@@ -446,10 +457,10 @@ void TestSettings::everySettingRoundTrips()
     SettingsStore a(dir.path());
     Settings& s = a.s();
     s.rig = 3; s.pttPort = "COM7"; s.catPort = "/dev/ttyUSB1"; s.baud = "19200"; s.pin = 3; s.rts = 1; s.dtr = 1;
-    s.via = 5; s.icomAddress = "94h"; s.rigctldHost = "rig.local"; s.rigctldPort = 4533;
+    s.via = PttMethod::Rigctld; s.icomAddress = "94h"; s.rigctldHost = "rig.local"; s.rigctldPort = 4533;
     s.hfTcpPort = 8400; s.fmTcpPort = 8500; s.satTcpPort = 65534; s.hfHost = "hf"; s.fmHost = "fm"; s.satHost = "sat";
     s.myCallsign = "EA4AAA-1"; s.connectWithHf = "EA4BBB"; s.connectWithFm = "EA4CCC-2"; s.connectWithSat = "EA4DDD-T";
-    s.via1 = "WIDE1-1"; s.via2 = "WIDE2-2"; s.keldoMode = "KELDOSAT"; s.keldoHfBw = "500"; s.autoLaunch = 0;
+    s.via1 = "WIDE1-1"; s.via2 = "WIDE2-2"; s.keldoMode = Mode::SAT; s.keldoHfBw = "500"; s.autoLaunch = AutoLaunch::Off;
     for (int i = 0; i < 10; ++i) {
         s.connectHfList[size_t(i)] = QStringLiteral("HF%1").arg(i);
         s.connectFmList[size_t(i)] = QStringLiteral("FM%1").arg(i);
@@ -468,6 +479,39 @@ void TestSettings::everySettingRoundTrips()
     SettingsStore b(dir.path());
     b.LoadSettings();
     QCOMPARE(differences(b.s(), a.s()), QStringList());
+}
+
+void TestSettings::unusualStoredValuesWrittenBackAsRead()
+{
+    // A file as the terminal writes it, with values no dialog would store:
+    // another mode text, AutoLaunch 2, an unknown Via, line flags and pin
+    // beyond 0/1 and 1..3, a window state beyond 0..2.
+    QTemporaryDir dir;
+    SettingsStore first(dir.path());
+    QVERIFY(first.SaveSettings());
+    QByteArray bytes = readAll(first.filePath());
+    const std::pair<const char*, const char*> unusual[] = {
+        {"\r\nKELDO Mode=KELDOHF\r\n", "\r\nKELDO Mode=Packet 9600\r\n"},
+        {"\r\nAutoLaunch=1\r\n", "\r\nAutoLaunch=2\r\n"},
+        {"\r\nVia=3\r\n", "\r\nVia=7\r\n"},
+        {"\r\nRTS=0\r\n", "\r\nRTS=7\r\n"},
+        {"\r\nDTR=0\r\n", "\r\nDTR=255\r\n"},
+        {"\r\nPin=1\r\n", "\r\nPin=9\r\n"},
+        {"\r\nWindow State=0\r\n", "\r\nWindow State=5\r\n"},
+    };
+    for (const auto& [from, to] : unusual) {
+        QVERIFY2(bytes.contains(from), from);
+        bytes.replace(from, to);
+    }
+    QVERIFY(writeAll(first.filePath(), bytes));
+
+    SettingsStore store(dir.path());
+    store.LoadSettings();
+    QCOMPARE(store.s().keldoMode, ModeSetting::other(QStringLiteral("Packet 9600")));
+    QCOMPARE(store.s().autoLaunch, AutoLaunchSetting::other(2));
+    QCOMPARE(store.s().via, PttMethodSetting::other(7));
+    QVERIFY(store.SaveSettings());
+    QCOMPARE(readAll(store.filePath()), bytes);
 }
 
 void TestSettings::saveMergesWithOtherWriters()
@@ -552,9 +596,9 @@ void TestSettings::valueWithLineBreaksCannotAddKeys()
 
     SettingsStore back(dir.path());
     back.LoadSettings();
-    QCOMPARE(back.s().via, quint8(3));
+    QCOMPARE(back.s().via.value(), PttMethod::Vox);
     QCOMPARE(back.s().rig, quint8(52));
-    QCOMPARE(back.s().autoLaunch, quint8(1));
+    QCOMPARE(back.s().autoLaunch.value(), AutoLaunch::On);
     QCOMPARE(back.s().hfHost, QStringLiteral("host  [PTT]  Via=1 Rig=9"));
     QCOMPARE(back.s().colour, QStringLiteral("Black AutoLaunch=0"));
 }

@@ -31,16 +31,18 @@
 
 namespace {
 
-const QString HF = QStringLiteral("KELDOHF");
-const QString FM = QStringLiteral("KELDOFM");
-const QString SAT = QStringLiteral("KELDOSAT");
+constexpr Mode HF = Mode::HF;
+constexpr Mode FM = Mode::FM;
+constexpr Mode SAT = Mode::SAT;
 
 // The settings the dialog may change, for comparing before and after.
 struct SetupValues
 {
     int hfPort, fmPort, satPort;
-    QString hfHost, fmHost, satHost, call, mode, bw;
-    int autoLaunch;
+    QString hfHost, fmHost, satHost, call;
+    ModeSetting mode;
+    QString bw;
+    AutoLaunchSetting autoLaunch;
     QString hfPath, fmPath, satPath;
 
     static SetupValues of(const Settings& s)
@@ -60,8 +62,9 @@ char* toString(const SetupValues& v)
 {
     const QString text = QStringLiteral("ports %1/%2/%3 hosts %4/%5/%6 call %7 mode %8 bw %9 launch %10 paths %11|%12|%13")
                              .arg(v.hfPort).arg(v.fmPort).arg(v.satPort)
-                             .arg(v.hfHost, v.fmHost, v.satHost, v.call, v.mode, v.bw)
-                             .arg(v.autoLaunch)
+                             .arg(v.hfHost, v.fmHost, v.satHost, v.call,
+                                  QString::number(int(v.mode.value())) + v.mode.otherValue(), v.bw)
+                             .arg(int(v.autoLaunch.value()))
                              .arg(v.hfPath, v.fmPath, v.satPath);
     return qstrdup(qPrintable(text));
 }
@@ -108,7 +111,7 @@ private:
         {
             createSession();
             Settings& s = session->s();
-            s.autoLaunch = 0;
+            s.autoLaunch = AutoLaunch::Off;
             s.hfHost = s.fmHost = s.satHost = QStringLiteral("127.0.0.1");
             s.hfTcpPort = 8300;
             s.fmTcpPort = 8310;
@@ -195,7 +198,7 @@ void TestSetupDialog::linkTo(Rig& rig, FakeModem& modem)
 void TestSetupDialog::framesAndMenusFollowTheOptions()
 {
     Rig rig;
-    rig.s().autoLaunch = 1;
+    rig.s().autoLaunch = AutoLaunch::On;
     auto dialog = open(rig);
     frmSetup& d = *dialog;
     DisplayState& menus = rig.session->display;
@@ -329,7 +332,7 @@ void TestSetupDialog::onlySelectedModeFieldsAreTested()
         QVERIFY(m_boxes->verify());
         QVERIFY(refusedAndOpen(*dialog));
         QCOMPARE(dialog->focusWidget(), dialog->txtHostSAT);
-        QCOMPARE(rig.s().keldoMode, HF);
+        QCOMPARE(rig.s().keldoMode.value(), HF);
         // The port is tested before the host.
         dialog->txtPuertoComandosSAT->setText(QStringLiteral("80"));
         m_boxes->expect(QStringLiteral("Invalid TCP port"), MessageBox::Icon::Warning);
@@ -433,7 +436,7 @@ void TestSetupDialog::changedCallSignReachesModemAndCaption()
 void TestSetupDialog::unchangedSettingsSendOnlyTheBandwidth()
 {
     Rig rig;
-    rig.s().autoLaunch = 1;
+    rig.s().autoLaunch = AutoLaunch::On;
     rig.s().keldoHfBw = QStringLiteral("500");
     m_existing << rig.s().keldoHfPath;
     FakeModem modem;
@@ -477,8 +480,8 @@ void TestSetupDialog::unchangedSettingsSendOnlyTheBandwidth()
 
 void TestSetupDialog::modeOrPathChangeSwitchesPrograms_data()
 {
-    QTest::addColumn<QString>("from");
-    QTest::addColumn<QString>("to");
+    QTest::addColumn<Mode>("from");
+    QTest::addColumn<Mode>("to");
     QTest::addColumn<QString>("newPath");   // empty: path box unchanged
     QTest::addColumn<int>("autoLaunch");
     QTest::addColumn<QStringList>("killed");
@@ -502,8 +505,8 @@ void TestSetupDialog::modeOrPathChangeSwitchesPrograms_data()
 
 void TestSetupDialog::modeOrPathChangeSwitchesPrograms()
 {
-    QFETCH(QString, from);
-    QFETCH(QString, to);
+    QFETCH(Mode, from);
+    QFETCH(Mode, to);
     QFETCH(QString, newPath);
     QFETCH(int, autoLaunch);
     QFETCH(QStringList, killed);
@@ -511,7 +514,7 @@ void TestSetupDialog::modeOrPathChangeSwitchesPrograms()
 
     Rig rig;
     rig.s().keldoMode = from;
-    rig.s().autoLaunch = quint8(autoLaunch);
+    rig.s().autoLaunch = autoLaunch ? AutoLaunch::On : AutoLaunch::Off;
     m_existing << rig.s().keldoHfPath << rig.s().keldoFmPath << rig.s().keldoSatPath << newPath;
     auto dialog = open(rig);
     QRadioButton* option = to == HF ? dialog->optKELDOHF : to == FM ? dialog->optKELDOFM1200 : dialog->optKELDOSAT;
@@ -523,7 +526,7 @@ void TestSetupDialog::modeOrPathChangeSwitchesPrograms()
     QVERIFY(!dialog->isVisible());
     QCOMPARE(m_killed, killed);
     QCOMPARE(m_launched, launched);
-    QCOMPARE(rig.s().keldoMode, to);
+    QCOMPARE(rig.s().keldoMode.value(), to);
     if (!newPath.isEmpty())
         QCOMPARE(to == HF ? rig.s().keldoHfPath : rig.s().keldoFmPath, newPath);
 }
@@ -568,7 +571,7 @@ void TestSetupDialog::modeSwitchEndsAndStartsRealPrograms()
     QVERIFY(sat.waitForStarted() && otherHf.waitForStarted());
 
     Rig rig;
-    rig.s().autoLaunch = 1;
+    rig.s().autoLaunch = AutoLaunch::On;
     rig.s().keldoHfPath = hfPath;
     rig.s().keldoSatPath = satPath;
     rig.s().keldoFmPath = fmPath;
@@ -602,7 +605,7 @@ void TestSetupDialog::missingProgramRefusesAndCancelRestores()
     FakeModem modem;
     QVERIFY(modem.listen());
     rig.s().hfTcpPort = modem.commandPort();
-    rig.s().autoLaunch = 1;
+    rig.s().autoLaunch = AutoLaunch::On;
     linkTo(rig, modem);
     const SetupValues before = SetupValues::of(rig.s());
     auto dialog = open(rig);
@@ -784,9 +787,9 @@ void TestSetupDialog::otherModeAddressChangeKeepsTheLink()
 void TestSetupDialog::unknownStoredModeAndBandwidthStayUnchanged()
 {
     Rig rig;
-    rig.s().keldoMode = QStringLiteral("KELDOXX");
+    rig.s().keldoMode = ModeSetting::other(QStringLiteral("KELDOXX"));
     rig.s().keldoHfBw = QStringLiteral("1800");
-    rig.s().autoLaunch = 1;
+    rig.s().autoLaunch = AutoLaunch::On;
     m_existing << rig.s().keldoFmPath;
     auto dialog = open(rig);
     frmSetup& d = *dialog;
@@ -807,13 +810,13 @@ void TestSetupDialog::unknownStoredModeAndBandwidthStayUnchanged()
     d.cmdOK->click();
     QVERIFY(!d.isVisible());
 
-    QCOMPARE(rig.s().keldoMode, QStringLiteral("KELDOXX"));
+    QCOMPARE(rig.s().keldoMode, ModeSetting::other(QStringLiteral("KELDOXX")));
     QCOMPARE(rig.s().keldoHfBw, QStringLiteral("1800"));
     QCOMPARE(rig.s().fmTcpPort, 8311);
     QVERIFY(m_killed.isEmpty() && m_launched.isEmpty());
     SettingsStore reread(rig.dir.path());
     reread.LoadSettings();
-    QCOMPARE(reread.s().keldoMode, QStringLiteral("KELDOXX"));
+    QCOMPARE(reread.s().keldoMode, ModeSetting::other(QStringLiteral("KELDOXX")));
     QCOMPARE(reread.s().keldoHfBw, QStringLiteral("1800"));
 }
 
@@ -842,9 +845,9 @@ void TestSetupDialog::closeBoxAppliesLikeUpdate()
     dialog->chkLaunch->click();
     dialog->close();
     QVERIFY(!dialog->isVisible());
-    QCOMPARE(rig.s().keldoMode, SAT);
+    QCOMPARE(rig.s().keldoMode.value(), SAT);
     QCOMPARE(rig.s().myCallsign, QStringLiteral("N0NEW"));
-    QCOMPARE(rig.s().autoLaunch, quint8(1));
+    QCOMPARE(rig.s().autoLaunch.value(), AutoLaunch::On);
     QVERIFY(rig.session->display.modeChecked(SAT));
     QVERIFY(QFile::exists(rig.iniPath()));
 }
@@ -889,7 +892,7 @@ void TestSetupDialog::switchToSatAgainstPracticeModem()
 
 void TestSetupDialog::everyModeFitsThePlatformFont_data()
 {
-    QTest::addColumn<QString>("mode");
+    QTest::addColumn<Mode>("mode");
     QTest::addColumn<int>("autoLaunch");
     QTest::addColumn<qreal>("points");   // application font size, 0: the platform's
     QTest::newRow("HF") << HF << 1 << 0.0;
@@ -901,7 +904,7 @@ void TestSetupDialog::everyModeFitsThePlatformFont_data()
 
 void TestSetupDialog::everyModeFitsThePlatformFont()
 {
-    QFETCH(QString, mode);
+    QFETCH(Mode, mode);
     QFETCH(int, autoLaunch);
     QFETCH(qreal, points);
 
@@ -919,7 +922,7 @@ void TestSetupDialog::everyModeFitsThePlatformFont()
 
     Rig rig;
     rig.s().keldoMode = mode;
-    rig.s().autoLaunch = autoLaunch;
+    rig.s().autoLaunch = autoLaunch ? AutoLaunch::On : AutoLaunch::Off;
     auto dialog = open(rig);
     const QStringList faults = clippedControls(dialog.get());
     QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QStringLiteral("; "))));

@@ -77,10 +77,10 @@ bool Lifecycle::startUp(const QString& programPath)
     // 10. Supervision timer.
     se.link.armSupervision();
     // 11. The modem program.
-    if (s.autoLaunch == 1)
+    if (s.autoLaunch == AutoLaunch::On)
         launchModemOfMode();
     // 12. Menus follow the stored mode.
-    ApplyModeMenus(se.display, s.keldoMode);
+    ApplyModeMenus(se.display, s.keldoMode.value());
     // 13 to 15. Window state and size, font size and colours.
     m_window.restoreStoredWindow();
     // 16. Unkeyed.
@@ -92,15 +92,11 @@ bool Lifecycle::startUp(const QString& programPath)
 void Lifecycle::launchModemOfMode()
 {
     const Settings& s = m_session.s();
-    QString path;
-    if (s.keldoMode == QLatin1String(Settings::ModeHf))
-        path = s.keldoHfPath;
-    else if (s.keldoMode == QLatin1String(Settings::ModeSat))
-        path = s.keldoSatPath;
-    else if (s.keldoMode == QLatin1String(Settings::ModeFm))
-        path = s.keldoFmPath;
-    else
+    // Another mode text starts nothing.
+    const ModeProfile* profile = s.profile();
+    if (!profile)
         return;
+    const QString path = s.*profile->programPath;
     // A Windows path is looked for in the Wine prefix; the setting keeps its text.
     const ModemProgramPlan plan = m_session.modem.plan(path);
     if (!Shell::current().fileExists(plan.path))
@@ -114,14 +110,9 @@ void Lifecycle::launchModemOfMode()
 void Lifecycle::endModemOfMode()
 {
     const Settings& s = m_session.s();
-    QString path;
-    if (s.keldoMode == QLatin1String(Settings::ModeHf))
-        path = s.keldoHfPath;
-    else if (s.keldoMode == QLatin1String(Settings::ModeSat))
-        path = s.keldoSatPath;
-    else
-        path = s.keldoFmPath;
-    Shell::current().killProcessByName(FileNameOfPath(path));
+    // Another mode text ends the FM program.
+    const ModeProfile* profile = s.profile();
+    Shell::current().killProcessByName(FileNameOfPath(s.*(profile ? profile : ProfileOf(Mode::FM))->programPath));
 }
 
 void Lifecycle::shutDown()
@@ -135,7 +126,7 @@ void Lifecycle::shutDown()
     Session& se = m_session;
 
     // 1. End the modem program of the mode at this moment.
-    if (se.s().autoLaunch == 1)
+    if (se.s().autoLaunch == AutoLaunch::On)
         endModemOfMode();
     // 2 to 5.
     se.ptt.PttOff();
@@ -167,13 +158,13 @@ bool Lifecycle::closeRequested()
 bool Lifecycle::disconnectBeforeClosing()
 {
     Session& se = m_session;
-    if (m_shutDown || !m_loaded || se.s().autoLaunch != 1 || se.conn.ConnectionActive != 1
+    if (m_shutDown || !m_loaded || se.s().autoLaunch != AutoLaunch::On || !se.conn.ConnectionActive
         || !se.link.commandConnected())
         return false;
     m_closeStep = CloseStep::Waiting;
     // DISCONNECTED, or the link lost, clears the connection and updates the display.
     m_closeWatch = connect(&se.display, &DisplayState::changed, this, [this] {
-        if (m_session.conn.ConnectionActive != 1)
+        if (!m_session.conn.ConnectionActive)
             QMetaObject::invokeMethod(this, &Lifecycle::goOnClosing, Qt::QueuedConnection);
     });
     m_closeWait.start();

@@ -1,15 +1,12 @@
 #include "ModeMenus.h"
 
-#include "settings/Settings.h"
 #include "display/DisplayState.h"
 
-void ApplyModeMenus(DisplayState& display, const QString& mode)
+void ApplyModeMenus(DisplayState& display, Mode mode)
 {
-    const QString hf = QLatin1String(Settings::ModeHf);
-    const QString fm = QLatin1String(Settings::ModeFm);
-    const QString sat = QLatin1String(Settings::ModeSat);
-    display.setPttMenuVisible(mode == hf || mode == sat);
-    display.setModeChecked(hf, mode == hf);
-    display.setModeChecked(sat, mode == sat);
-    display.setModeChecked(fm, mode == fm);
+    const ModeProfile* profile = ProfileOf(mode);
+    display.setPttMenuVisible(profile && profile->terminalKeys);
+    display.setModeChecked(Mode::HF, mode == Mode::HF);
+    display.setModeChecked(Mode::SAT, mode == Mode::SAT);
+    display.setModeChecked(Mode::FM, mode == Mode::FM);
 }

@@ -1,9 +1,9 @@
 #pragma once
 
-#include <QString>
+#include "settings/Mode.h"
 
 class DisplayState;
 
 // The main window's mode check marks and the visibility of "PTT..." for a
-// mode token (an unknown token ticks nothing and hides "PTT...").
-void ApplyModeMenus(DisplayState& display, const QString& mode);
+// mode (another mode text ticks nothing and hides "PTT...").
+void ApplyModeMenus(DisplayState& display, Mode mode);

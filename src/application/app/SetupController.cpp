@@ -13,28 +13,26 @@ bool isUsablePort(qint64 value)
 
 } // namespace
 
-SetupController::Slot SetupController::slotOf(const SetupChoice& choice, const QString& token) const
+SetupController::Slot SetupController::slotOf(const SetupChoice& choice, Mode mode) const
 {
     Settings& s = m_session.s();
-    if (token == QLatin1String(Settings::ModeHf))
-        return {QLatin1String(Settings::ModeHf), &choice.hf, &s.hfTcpPort, &s.hfHost, &s.keldoHfPath};
-    if (token == QLatin1String(Settings::ModeSat))
-        return {QLatin1String(Settings::ModeSat), &choice.sat, &s.satTcpPort, &s.satHost, &s.keldoSatPath};
-    return {QLatin1String(Settings::ModeFm), &choice.fm, &s.fmTcpPort, &s.fmHost, &s.keldoFmPath};
+    const ModeProfile& p = *ProfileOf(mode == Mode::Other ? Mode::FM : mode);
+    const SetupChoice::Modem* chosen = p.mode == Mode::HF ? &choice.hf : p.mode == Mode::SAT ? &choice.sat : &choice.fm;
+    return {p.mode, chosen, &(s.*p.commandPort), &(s.*p.host), &(s.*p.programPath)};
 }
 
 bool SetupController::programChanges(const SetupChoice& choice) const
 {
     // Only a selected mode has a program to switch to.
-    if (choice.mode.isEmpty())
+    if (choice.mode == Mode::Other)
         return false;
     const Slot m = slotOf(choice, choice.mode);
-    return m_session.s().keldoMode != m.token || m.chosen->path != *m.path;
+    return m_session.s().keldoMode != m.mode || m.chosen->path != *m.path;
 }
 
 QString SetupController::programProblem(const SetupChoice& choice) const
 {
-    if (m_session.s().autoLaunch != 1 || !programChanges(choice))
+    if (m_session.s().autoLaunch != AutoLaunch::On || !programChanges(choice))
         return QString();
     const ModemProgramPlan plan = m_session.modem.plan(slotOf(choice, choice.mode).chosen->path);
     if (!Shell::current().fileExists(plan.path))
@@ -59,22 +57,17 @@ void SetupController::apply(const SetupChoice& choice)
     if (programChanges(choice)) {
         const Slot m = slotOf(choice, choice.mode);
         const QString& path = m.chosen->path;
-        if (s.keldoMode != m.token) {
-            if (m.token == QLatin1String(Settings::ModeHf)) {
-                killByPath(s.keldoFmPath);
-                killByPath(s.keldoSatPath);
-            } else if (m.token == QLatin1String(Settings::ModeSat)) {
-                killByPath(s.keldoFmPath);
-                killByPath(s.keldoHfPath);
-            } else {
-                killByPath(s.keldoSatPath);
-                killByPath(s.keldoHfPath);
+        if (s.keldoMode != m.mode) {
+            // The other modes' programs, in the order FM, SAT, HF skipping the new one.
+            for (Mode other : {Mode::FM, Mode::SAT, Mode::HF}) {
+                if (other != m.mode)
+                    killByPath(s.*ProfileOf(other)->programPath);
             }
         }
         if (path != *m.path)
             killByPath(*m.path);
         *m.path = path;
-        if (s.autoLaunch == 1)
+        if (s.autoLaunch == AutoLaunch::On)
             Shell::current().launchProgram(path);
     }
 
@@ -87,10 +80,9 @@ void SetupController::apply(const SetupChoice& choice)
     }
 
     // A port of another mode that is no usable port keeps that mode's port.
-    for (QLatin1String token : {QLatin1String(Settings::ModeHf), QLatin1String(Settings::ModeFm),
-                                 QLatin1String(Settings::ModeSat)}) {
-        const Slot f = slotOf(choice, QString(token));
-        if (f.token == sel.token || isUsablePort(f.chosen->port))
+    for (Mode mode : KnownModes) {
+        const Slot f = slotOf(choice, mode);
+        if (f.mode == sel.mode || isUsablePort(f.chosen->port))
             *f.port = int(f.chosen->port);
         *f.host = f.chosen->host;
     }
@@ -102,7 +94,7 @@ void SetupController::apply(const SetupChoice& choice)
     }
 
     // With no option selected the stored mode stays.
-    if (!choice.mode.isEmpty())
+    if (choice.mode != Mode::Other)
         s.keldoMode = choice.mode;
     // Keying of the old mode must not outlive it (FM keys nothing).
     se.ptt.settingsChanged();
@@ -110,7 +102,7 @@ void SetupController::apply(const SetupChoice& choice)
         s.keldoHfBw = choice.bandwidth;
     se.link.SendBandwidth();
 
-    s.autoLaunch = choice.autoLaunch ? 1 : 0;
+    s.autoLaunch = choice.autoLaunch ? AutoLaunch::On : AutoLaunch::Off;
     se.settings.SaveSettings();
 
     // Reconnect at once rather than at the next supervision tick, now that

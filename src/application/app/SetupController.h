@@ -1,5 +1,7 @@
 #pragma once
 
+#include "settings/Mode.h"
+
 #include <QString>
 
 class Session;
@@ -14,7 +16,7 @@ struct SetupChoice
         QString path;    // the modem program's key text
     };
     Modem hf, fm, sat;
-    QString mode;        // the selected mode's token; empty when none is selected
+    Mode mode = Mode::Other; // the selected mode; Other when none is selected
     QString bandwidth;   // "500", "2300" or "2750"; empty when none is selected
     QString callSign;    // checked and upper-cased
     bool autoLaunch = false;
@@ -41,14 +43,14 @@ public:
 private:
     struct Slot
     {
-        QString token;
+        Mode mode;
         const SetupChoice::Modem* chosen;
         int* port;
         QString* host;
         QString* path;
     };
-    // The selected mode's slot; FM when none is selected.
-    Slot slotOf(const SetupChoice& choice, const QString& token) const;
+    // The mode's slot; FM's for Other (no option selected).
+    Slot slotOf(const SetupChoice& choice, Mode mode) const;
     bool programChanges(const SetupChoice& choice) const;
     static void killByPath(const QString& path);
 

@@ -313,7 +313,7 @@ void frmKeldoTerminal::syncStatusPanels()
 {
     m_panelFrame.stop();
     const DisplayState& d = m_session.display;
-    for (const QString& key : m_status->keys())
+    for (Panel key : StatusPanels::keys())
         m_status->setPanel(key, d.panel(key));
 }
 
@@ -329,9 +329,9 @@ void frmKeldoTerminal::refreshFromDisplay()
     action(QStringLiteral("mnuStop"))->setEnabled(d.stopEnabled());
     action(QStringLiteral("mnuClear"))->setEnabled(d.clearEnabled());
     action(QStringLiteral("mnuPTT"))->setVisible(d.pttMenuVisible());
-    action(QStringLiteral("mnuKELDOHF"))->setChecked(d.modeChecked(QLatin1String(Settings::ModeHf)));
-    action(QStringLiteral("mnuKELDOFM1200"))->setChecked(d.modeChecked(QLatin1String(Settings::ModeFm)));
-    action(QStringLiteral("mnuKELDOSAT"))->setChecked(d.modeChecked(QLatin1String(Settings::ModeSat)));
+    action(QStringLiteral("mnuKELDOHF"))->setChecked(d.modeChecked(Mode::HF));
+    action(QStringLiteral("mnuKELDOFM1200"))->setChecked(d.modeChecked(Mode::FM));
+    action(QStringLiteral("mnuKELDOSAT"))->setChecked(d.modeChecked(Mode::SAT));
     m_send->setVisible(d.sendVisible());
     m_progress->setValue(d.progressValue());
     m_progress->setVisible(d.progressVisible());

@@ -99,10 +99,10 @@ void frmConnect::Form_Load()
 {
     const Settings& s = m_session.s();
     // 1. Another mode text leaves every control as designed.
-    const bool hf = s.keldoMode == QLatin1String(Settings::ModeHf);
-    const bool fm = s.keldoMode == QLatin1String(Settings::ModeFm);
-    const bool sat = s.keldoMode == QLatin1String(Settings::ModeSat);
-    if (hf || fm || sat) {
+    const bool hf = s.keldoMode == Mode::HF;
+    const bool fm = s.keldoMode == Mode::FM;
+    const bool sat = s.keldoMode == Mode::SAT;
+    if (s.profile()) {
         cboConnectHF->setVisible(hf);
         cboConnectFM->setVisible(fm);
         cboConnectSAT->setVisible(sat);
@@ -150,13 +150,13 @@ void frmConnect::upperCaseAll()
 void frmConnect::storeModeTexts()
 {
     Settings& s = m_session.s();
-    if (s.keldoMode == QLatin1String(Settings::ModeHf)) {
+    if (s.keldoMode == Mode::HF) {
         s.connectWithHf = cboConnectHF->currentText();
-    } else if (s.keldoMode == QLatin1String(Settings::ModeFm)) {
+    } else if (s.keldoMode == Mode::FM) {
         s.connectWithFm = cboConnectFM->currentText();
         s.via1 = cboVia1->currentText();
         s.via2 = cboVia2->currentText();
-    } else if (s.keldoMode == QLatin1String(Settings::ModeSat)) {
+    } else if (s.keldoMode == Mode::SAT) {
         s.connectWithSat = cboConnectSAT->currentText();
     }
 }
@@ -165,8 +165,8 @@ void frmConnect::cmdConnect_Click()
 {
     upperCaseAll();
     Settings& s = m_session.s();
-    const QString mode = s.keldoMode;
-    const bool fm = mode == QLatin1String(Settings::ModeFm);
+    const Mode mode = s.keldoMode.value();
+    const bool fm = mode == Mode::FM;
 
     auto valid = [](const QComboBox* c) {
         QString copy = c->currentText();
@@ -175,11 +175,11 @@ void frmConnect::cmdConnect_Click()
     auto validTarget = [&valid](const QComboBox* c) { return !c->currentText().isEmpty() && valid(c); };
 
     QComboBox* failing = nullptr;
-    if (mode == QLatin1String(Settings::ModeHf) && !validTarget(cboConnectHF))
+    if (mode == Mode::HF && !validTarget(cboConnectHF))
         failing = cboConnectHF;
     else if (fm && !validTarget(cboConnectFM))
         failing = cboConnectFM;
-    else if (mode == QLatin1String(Settings::ModeSat) && !validTarget(cboConnectSAT))
+    else if (mode == Mode::SAT && !validTarget(cboConnectSAT))
         failing = cboConnectSAT;
     else if (fm && !valid(cboVia1))
         failing = cboVia1;

@@ -87,11 +87,12 @@ frmPTT::frmPTT(Session& session, QWidget* parent, const SerialPortEnumerator* po
     connect(cboCATCOM, &QComboBox::currentIndexChanged, this, [this] { cboCATCOM_Click(); });
     connect(chkRTS, &QCheckBox::toggled, this, [this] { chkRTS_Click(); });
     connect(chkDTR, &QCheckBox::toggled, this, [this] { chkDTR_Click(); });
-    const std::pair<QRadioButton*, int> methods[] = {{optCAT, 1}, {optCOM, 2}, {optVOX, 3}, {optRigctld, 5}};
-    for (auto [button, via] : methods) {
-        connect(button, &QRadioButton::toggled, this, [this, via = via](bool on) {
+    const std::pair<QRadioButton*, PttMethod> methods[] = {
+        {optCAT, PttMethod::Cat}, {optCOM, PttMethod::Com}, {optVOX, PttMethod::Vox}, {optRigctld, PttMethod::Rigctld}};
+    for (auto [button, method] : methods) {
+        connect(button, &QRadioButton::toggled, this, [this, method = method](bool on) {
             if (on)
-                optMethod_Click(via);
+                optMethod_Click(method);
         });
     }
     const std::pair<QRadioButton*, int> pins[] = {{optRTS, 1}, {optDTR, 2}, {optRTSDTR, 3}};
@@ -167,12 +168,13 @@ void frmPTT::Form_Load()
         txtRigctldPort->setText(QString::number(s.rigctldPort));
     }
 
-    switch (s.via) {
-    case 1: optCAT->setChecked(true); break;
-    case 2: optCOM->setChecked(true); break;
-    case 3: optVOX->setChecked(true); break;
-    case 5: optRigctld->setChecked(true); break;
-    default: break;
+    // Another "Via" leaves every option clear.
+    switch (s.via.value()) {
+    case PttMethod::Cat: optCAT->setChecked(true); break;
+    case PttMethod::Com: optCOM->setChecked(true); break;
+    case PttMethod::Vox: optVOX->setChecked(true); break;
+    case PttMethod::Rigctld: optRigctld->setChecked(true); break;
+    case PttMethod::Other: break;
     }
 
     cboCATCOM->move(cboPTTCOM->pos());
@@ -316,12 +318,12 @@ void frmPTT::optPin_Click(int pin)
     m_session.s().pin = quint8(pin);
 }
 
-void frmPTT::optMethod_Click(int via)
+void frmPTT::optMethod_Click(PttMethod method)
 {
-    m_session.s().via = quint8(via);
-    const bool cat = via == 1;
-    const bool com = via == 2;
-    const bool rigctld = via == 5;
+    m_session.s().via = method;
+    const bool cat = method == PttMethod::Cat;
+    const bool com = method == PttMethod::Com;
+    const bool rigctld = method == PttMethod::Rigctld;
 
     for (QWidget* w : {static_cast<QWidget*>(lblMarca), static_cast<QWidget*>(cboMarcas),
                        static_cast<QWidget*>(lblModel), static_cast<QWidget*>(cboModelos)})

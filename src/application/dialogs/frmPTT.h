@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ptt/SerialPortList.h"
+#include "settings/PttMethod.h"
 
 #include <QDialog>
 #include <QList>
@@ -40,7 +41,7 @@ private:
     void cboCATCOM_Click();
     void chkRTS_Click();
     void chkDTR_Click();
-    void optMethod_Click(int via);
+    void optMethod_Click(PttMethod method);
     void optPin_Click(int pin);
     void txtRigctldHost_Change();
     void txtRigctldPort_Change();

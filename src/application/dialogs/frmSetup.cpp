@@ -125,11 +125,11 @@ void frmSetup::buildControls()
         m_bwGroup->addButton(b);
 
     Settings& s = m_session.s();
-    m_hf = {QLatin1String(Settings::ModeHf), optKELDOHF, txtPuertoComandosHF, txtPuertoDatosHF, txtHostHF,
+    m_hf = {Mode::HF, optKELDOHF, txtPuertoComandosHF, txtPuertoDatosHF, txtHostHF,
             txtKELDOHFPath, &s.hfTcpPort, &s.hfHost, &s.keldoHfPath};
-    m_fm = {QLatin1String(Settings::ModeFm), optKELDOFM1200, txtPuertoComandosFM, txtPuertoDatosFM, txtHostFM,
+    m_fm = {Mode::FM, optKELDOFM1200, txtPuertoComandosFM, txtPuertoDatosFM, txtHostFM,
             txtKELDOFMPath, &s.fmTcpPort, &s.fmHost, &s.keldoFmPath};
-    m_sat = {QLatin1String(Settings::ModeSat), optKELDOSAT, txtPuertoComandosSAT, txtPuertoDatosSAT, txtHostSAT,
+    m_sat = {Mode::SAT, optKELDOSAT, txtPuertoComandosSAT, txtPuertoDatosSAT, txtHostSAT,
              txtKELDOSATPath, &s.satTcpPort, &s.satHost, &s.keldoSatPath};
 
     for (ModeFields* m : {&m_hf, &m_fm, &m_sat}) {
@@ -176,7 +176,7 @@ void frmSetup::Form_Load()
     txtMyCallSign->setText(s.myCallsign);
     // 4.
     for (ModeFields* m : {&m_hf, &m_fm, &m_sat})
-        if (s.keldoMode == m->token)
+        if (s.keldoMode == m->mode)
             m->option->setChecked(true);
     if (s.keldoHfBw == QLatin1String("500"))
         opt500->setChecked(true);
@@ -185,16 +185,16 @@ void frmSetup::Form_Load()
     else if (s.keldoHfBw == QLatin1String("2750"))
         opt2750->setChecked(true);
     // 5, 6.
-    chkLaunch->setChecked(s.autoLaunch == 1);
+    chkLaunch->setChecked(s.autoLaunch == AutoLaunch::On);
     GestionarModo();
 }
 
-QString frmSetup::selectedMode() const
+Mode frmSetup::selectedMode() const
 {
     for (const ModeFields* m : {&m_hf, &m_fm, &m_sat})
         if (m->option->isChecked())
-            return m->token;
-    return QString();
+            return m->mode;
+    return Mode::Other;
 }
 
 void frmSetup::GestionarModo()
@@ -214,11 +214,11 @@ void frmSetup::GestionarModo()
     ApplyModeMenus(m_session.display, selectedMode());
 }
 
-frmSetup::ModeFields& frmSetup::fieldsOf(const QString& token)
+frmSetup::ModeFields& frmSetup::fieldsOf(Mode mode)
 {
-    if (token == m_hf.token)
+    if (mode == Mode::HF)
         return m_hf;
-    if (token == m_sat.token)
+    if (mode == Mode::SAT)
         return m_sat;
     return m_fm;
 }
@@ -294,7 +294,7 @@ void frmSetup::restoreStoredState()
     s.keldoFmPath = o.keldoFmPath;
     s.keldoSatPath = o.keldoSatPath;
     // The menus follow "KELDO Mode" again, not the option last clicked.
-    ApplyModeMenus(m_session.display, s.keldoMode);
+    ApplyModeMenus(m_session.display, s.keldoMode.value());
 }
 
 SetupChoice frmSetup::readChoice() const
@@ -332,7 +332,7 @@ bool frmSetup::Form_Unload()
         MessageBox::show(this, text, icon);
         if (focus)
             focus->setFocus();
-        ApplyModeMenus(m_session.display, m_session.s().keldoMode);
+        ApplyModeMenus(m_session.display, m_session.s().keldoMode.value());
         return false;
     };
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/SetupController.h"
+#include "settings/Settings.h"
 
 #include <QDialog>
 #include <QString>
@@ -36,8 +37,8 @@ public:
     // with the cancelled flag set.
     void done(int result) override;
 
-    // The token of the selected mode option, empty when none is selected.
-    QString selectedMode() const;
+    // The mode of the selected option, Other when none is selected.
+    Mode selectedMode() const;
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -45,7 +46,7 @@ protected:
 
 private:
     struct ModeFields {
-        QString token;
+        Mode mode;
         QRadioButton* option;
         QLineEdit* port;
         QLineEdit* dataPort;
@@ -66,7 +67,7 @@ private:
     void restoreStoredState();
     // The mode whose fields are tested: the selected one, FM when none is.
     ModeFields& fieldsOfSelectedMode();
-    ModeFields& fieldsOf(const QString& token);
+    ModeFields& fieldsOf(Mode mode);
     SetupChoice readChoice() const;
 
     Session& m_session;
@@ -76,8 +77,10 @@ private:
     struct Stored {
         int hfTcpPort, fmTcpPort, satTcpPort;
         QString hfHost, fmHost, satHost;
-        QString myCallsign, keldoMode, keldoHfBw;
-        quint8 autoLaunch;
+        QString myCallsign;
+        ModeSetting keldoMode;
+        QString keldoHfBw;
+        AutoLaunchSetting autoLaunch;
         QString keldoHfPath, keldoFmPath, keldoSatPath;
     } m_stored;
 

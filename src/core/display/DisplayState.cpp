@@ -3,11 +3,7 @@
 DisplayState::DisplayState(QObject* parent)
     : QObject(parent)
 {
-    m_panels.insert(Panel::Margen1, {});
-    m_panels.insert(Panel::Ptt, {});
-    m_panels.insert(Panel::Indicativos, {});
-    m_panels.insert(Panel::Bytes, {});
-    m_panels.insert(Panel::Tcp, {QStringLiteral("TCP"), {}, {}});
+    m_panels[size_t(Panel::Tcp)].text = QStringLiteral("TCP");
 }
 
 template<typename T>
@@ -19,21 +15,21 @@ static bool assign(T& field, const T& value)
     return true;
 }
 
-void DisplayState::setPanelText(const QString& key, const QString& text)
+void DisplayState::setPanelText(Panel key, const QString& text)
 {
-    if (assign(m_panels[key].text, text))
+    if (assign(m_panels[size_t(key)].text, text))
         emit changed();
 }
 
-void DisplayState::setPanelToolTip(const QString& key, const QString& toolTip)
+void DisplayState::setPanelToolTip(Panel key, const QString& toolTip)
 {
-    if (assign(m_panels[key].toolTip, toolTip))
+    if (assign(m_panels[size_t(key)].toolTip, toolTip))
         emit changed();
 }
 
-void DisplayState::setPanelPicture(const QString& key, const QString& picture)
+void DisplayState::setPanelPicture(Panel key, Picture picture)
 {
-    if (assign(m_panels[key].picture, picture))
+    if (assign(m_panels[size_t(key)].picture, picture))
         emit changed();
 }
 
@@ -53,10 +49,10 @@ void DisplayState::setProgressValue(int value)
         emit changed();
 }
 
-void DisplayState::setModeChecked(const QString& token, bool on)
+void DisplayState::setModeChecked(Mode mode, bool on)
 {
-    if (m_checkedModes.value(token) == on)
+    if (mode == Mode::Other || m_checkedModes[size_t(mode)] == on)
         return;
-    m_checkedModes[token] = on;
+    m_checkedModes[size_t(mode)] = on;
     emit changed();
 }

@@ -1,33 +1,23 @@
 #pragma once
 
-#include <QHash>
+#include "settings/Mode.h"
+
 #include <QObject>
 #include <QString>
 
-// Status-bar panel keys and image-list keys used by the logic.
-namespace Panel {
-inline const QString Margen1 = QStringLiteral("Margen1");
-inline const QString Ptt = QStringLiteral("PTT");
-inline const QString Indicativos = QStringLiteral("Indicativos");
-inline const QString Bytes = QStringLiteral("Bytes");
-inline const QString Tcp = QStringLiteral("TCP");
-} // namespace Panel
+#include <array>
 
-namespace Picture {
-inline const QString None;
-inline const QString Connected = QStringLiteral("Connected");
-inline const QString ErrorAmarillo = QStringLiteral("ErrorAmarillo");
-inline const QString Descargando = QStringLiteral("Descargando");
-inline const QString Subiendo = QStringLiteral("Subiendo");
-inline const QString LedVerde = QStringLiteral("LedVerde");
-inline const QString LedRojo = QStringLiteral("LedRojo");
-inline const QString Rueda = QStringLiteral("Rueda");
-} // namespace Picture
+// The status-bar panels, left to right.
+enum class Panel { Margen1, Ptt, Indicativos, Bytes, Tcp };
+inline constexpr int PanelCount = 5;
+
+// The pictures the logic puts in a panel.
+enum class Picture { None, Connected, ErrorAmarillo, Descargando, Subiendo, LedVerde, LedRojo, LedAmarillo, Rueda };
 
 struct PanelState {
     QString text;
     QString toolTip;
-    QString picture; // image-list key, empty for none
+    Picture picture = Picture::None;
     bool operator==(const PanelState& o) const
     {
         return text == o.text && toolTip == o.toolTip && picture == o.picture;
@@ -43,10 +33,10 @@ class DisplayState : public QObject
 public:
     explicit DisplayState(QObject* parent = nullptr);
 
-    PanelState panel(const QString& key) const { return m_panels.value(key); }
-    void setPanelText(const QString& key, const QString& text);
-    void setPanelToolTip(const QString& key, const QString& toolTip);
-    void setPanelPicture(const QString& key, const QString& picture);
+    PanelState panel(Panel key) const { return m_panels[size_t(key)]; }
+    void setPanelText(Panel key, const QString& text);
+    void setPanelToolTip(Panel key, const QString& toolTip);
+    void setPanelPicture(Panel key, Picture picture);
 
     bool connectEnabled() const { return m_connectEnabled; }
     bool stopEnabled() const { return m_stopEnabled; }
@@ -55,7 +45,7 @@ public:
     bool progressVisible() const { return m_progressVisible; }
     int progressValue() const { return m_progressValue; }
     bool pttMenuVisible() const { return m_pttMenuVisible; }
-    bool modeChecked(const QString& token) const { return m_checkedModes.value(token); }
+    bool modeChecked(Mode mode) const { return mode != Mode::Other && m_checkedModes[size_t(mode)]; }
     QString caption() const { return m_caption; }
 
     void setConnectEnabled(bool on);
@@ -65,7 +55,7 @@ public:
     void setProgressVisible(bool on);
     void setProgressValue(int value); // values outside 0..100 are ignored
     void setPttMenuVisible(bool on);
-    void setModeChecked(const QString& token, bool on);
+    void setModeChecked(Mode mode, bool on);
     void setCaption(const QString& caption);
 
     // Asks the window to move the keyboard focus to the TX box.
@@ -80,7 +70,7 @@ signals:
     void txTextReturned(const QString& text);
 
 private:
-    QHash<QString, PanelState> m_panels;
+    std::array<PanelState, PanelCount> m_panels;
     bool m_connectEnabled = true;
     bool m_stopEnabled = true;
     bool m_clearEnabled = true;
@@ -88,6 +78,6 @@ private:
     bool m_progressVisible = false;
     int m_progressValue = 0;
     bool m_pttMenuVisible = true;
-    QHash<QString, bool> m_checkedModes;
+    std::array<bool, KnownModes.size()> m_checkedModes{};
     QString m_caption;
 };

@@ -42,24 +42,23 @@ ModemLink::~ModemLink()
     closeSockets();
 }
 
+// Another mode text links to the FM modem.
+static const ModeProfile& linkProfile(const Settings& s)
+{
+    const ModeProfile* profile = s.profile();
+    return profile ? *profile : *ProfileOf(Mode::FM);
+}
+
 QString ModemLink::modeHost() const
 {
     const Settings& s = m_settings.s();
-    if (s.keldoMode == QLatin1String(Settings::ModeHf))
-        return s.hfHost;
-    if (s.keldoMode == QLatin1String(Settings::ModeSat))
-        return s.satHost;
-    return s.fmHost;
+    return s.*linkProfile(s).host;
 }
 
 int ModemLink::modeCommandPort() const
 {
     const Settings& s = m_settings.s();
-    if (s.keldoMode == QLatin1String(Settings::ModeHf))
-        return s.hfTcpPort;
-    if (s.keldoMode == QLatin1String(Settings::ModeSat))
-        return s.satTcpPort;
-    return s.fmTcpPort;
+    return s.*linkProfile(s).commandPort;
 }
 
 // ---- Supervision ----------------------------------------------------------
@@ -301,7 +300,7 @@ void ModemLink::SendBW2750()
 void ModemLink::SendBandwidth()
 {
     const Settings& s = m_settings.s();
-    if (s.keldoMode != QLatin1String(Settings::ModeHf))
+    if (!s.profile() || !s.profile()->hasBandwidth)
         return;
     if (s.keldoHfBw == QLatin1String("500"))
         SendBW500();
@@ -316,18 +315,17 @@ void ModemLink::SendConnect()
     emit callingOut();
     const Settings& s = m_settings.s();
     const QString prefix = QStringLiteral("CONNECT ") + s.myCallsign + QLatin1Char(' ');
-    if (s.keldoMode == QLatin1String(Settings::ModeFm)) {
-        if (!s.via1.isEmpty() && !s.via2.isEmpty())
-            sendCommand(prefix + s.connectWithFm + QStringLiteral(" VIA ") + s.via1 + QLatin1Char(' ') + s.via2);
-        else if (!s.via1.isEmpty())
-            sendCommand(prefix + s.connectWithFm + QStringLiteral(" VIA ") + s.via1);
-        else
-            sendCommand(prefix + s.connectWithFm);
-    } else if (s.keldoMode == QLatin1String(Settings::ModeHf)) {
-        sendCommand(prefix + s.connectWithHf);
-    } else if (s.keldoMode == QLatin1String(Settings::ModeSat)) {
-        sendCommand(prefix + s.connectWithSat);
-    }
+    // Another mode text calls no one.
+    const ModeProfile* profile = s.profile();
+    if (!profile)
+        return;
+    const QString target = s.*profile->connectWith;
+    if (profile->connectsVia && !s.via1.isEmpty() && !s.via2.isEmpty())
+        sendCommand(prefix + target + QStringLiteral(" VIA ") + s.via1 + QLatin1Char(' ') + s.via2);
+    else if (profile->connectsVia && !s.via1.isEmpty())
+        sendCommand(prefix + target + QStringLiteral(" VIA ") + s.via1);
+    else
+        sendCommand(prefix + target);
 }
 
 void ModemLink::SendAbort()

@@ -49,16 +49,6 @@ QByteArray CatCommand(const Settings& s, const RadioModel& model, bool transmit)
     return transmit ? model.TxCommand : model.RxCommand;
 }
 
-PttMethod PttMethodOf(quint8 via)
-{
-    switch (via) {
-    case 1: return PttMethod::Cat;
-    case 2: return PttMethod::Com;
-    case 5: return PttMethod::Rigctld;
-    default: return PttMethod::None;
-    }
-}
-
 namespace {
 
 const char* const Releasing = "keldoReleasing";

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "settings/PttMethod.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QObject>
@@ -12,10 +14,6 @@ struct RadioModel;
 class SerialPortDevice;
 class RigctldClient;
 
-// How the radio is keyed, from "Via". 3 (VOX/ZK-Board) and any unknown
-// value key nothing.
-enum class PttMethod { None, Cat, Com, Rigctld };
-PttMethod PttMethodOf(quint8 via);
 
 // What became of one key-up or unkey.
 struct KeyingResult
@@ -25,7 +23,7 @@ struct KeyingResult
 };
 
 // One keying method. key/unkey run after the panel has changed and only
-// outside "KELDOFM" mode, with the settings the keyer hands them.
+// outside FM mode, with the settings the keyer hands them.
 class PttDriver
 {
 public:
@@ -36,7 +34,7 @@ public:
     virtual bool keysRadio(const Settings&) const { return true; }
 };
 
-// Via 1: the selected model's CAT command on comPTT.
+// CAT: the selected model's CAT command on comPTT.
 class CatPttDriver : public PttDriver
 {
 public:
@@ -50,7 +48,7 @@ private:
     std::unique_ptr<SerialPortDevice>& m_port;
 };
 
-// Via 2: the RTS and/or DTR line of comPTT.
+// COM: the RTS and/or DTR line of comPTT.
 class ComPttDriver : public PttDriver
 {
 public:
@@ -63,7 +61,7 @@ private:
     std::unique_ptr<SerialPortDevice>& m_port;
 };
 
-// Via 3 (VOX/ZK-Board) and anything unknown: the radio keys itself.
+// VOX (ZK-Board) and any other "Via": the radio keys itself.
 class NoPttDriver : public PttDriver
 {
 public:
@@ -72,7 +70,7 @@ public:
     bool keysRadio(const Settings&) const override { return false; }
 };
 
-// Via 5: "T 1" / "T 0" to Hamlib's rigctld, one client per address. The
+// rigctld: "T 1" / "T 0" to Hamlib's rigctld, one client per address. The
 // outcome comes later, as problem() or confirmed().
 class RigctldPttDriver : public QObject, public PttDriver
 {

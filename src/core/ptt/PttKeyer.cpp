@@ -12,10 +12,6 @@
 #include <limits>
 
 namespace {
-constexpr quint8 ViaCat = 1;
-constexpr quint8 ViaCom = 2;
-constexpr quint8 ViaVox = 3;
-constexpr quint8 ViaRigctld = 5;
 
 bool isSerial(PttMethod m)
 {
@@ -25,7 +21,7 @@ bool isSerial(PttMethod m)
 // The port text of the serial method in use.
 QString portTextOf(const Settings& s)
 {
-    return s.via == ViaCat ? s.catPort : s.via == ViaCom ? s.pttPort : QString();
+    return s.via == PttMethod::Cat ? s.catPort : s.via == PttMethod::Com ? s.pttPort : QString();
 }
 
 } // namespace
@@ -96,14 +92,17 @@ PttDriver& PttKeyer::driverFor(PttMethod method)
     case PttMethod::Cat: return *m_cat;
     case PttMethod::Com: return *m_com;
     case PttMethod::Rigctld: return *m_rig;
-    case PttMethod::None: break;
+    case PttMethod::Vox:
+    case PttMethod::Other: break;
     }
     return *m_none;
 }
 
 bool PttKeyer::keyingSuppressed() const
 {
-    return m_settings.s().keldoMode == QLatin1String(Settings::ModeFm);
+    // Another mode text keys as HF and SAT do.
+    const ModeProfile* profile = m_settings.s().profile();
+    return profile && !profile->terminalKeys;
 }
 
 PttKeyer::Target PttKeyer::targetOf(const Settings& s) const
@@ -111,7 +110,7 @@ PttKeyer::Target PttKeyer::targetOf(const Settings& s) const
     Target t;
     if (keyingSuppressed())
         return t;
-    t.method = PttMethodOf(s.via);
+    t.method = s.via.value();
     switch (t.method) {
     case PttMethod::Cat:
         t.where = PortDeviceOf(s.catPort, s.portDevices);
@@ -123,7 +122,8 @@ PttKeyer::Target PttKeyer::targetOf(const Settings& s) const
         t.how = QByteArray::number(s.pin);
         break;
     case PttMethod::Rigctld: t.where = QStringLiteral("%1:%2").arg(s.rigctldHost).arg(s.rigctldPort); break;
-    case PttMethod::None: break;
+    case PttMethod::Vox:
+    case PttMethod::Other: break;
     }
     return t;
 }
@@ -139,14 +139,15 @@ QString PttKeyer::describe(const Target& t) const
         return name == t.where || t.where.isEmpty() ? name : QStringLiteral("%1 (%2)").arg(name, t.where);
     }
     case PttMethod::Rigctld: return QStringLiteral("rigctld ") + t.where;
-    case PttMethod::None: break;
+    case PttMethod::Vox:
+    case PttMethod::Other: break;
     }
     return QString();
 }
 
 // ---- Keying -------------------------------------------------------------------
 
-void PttKeyer::showPanel(bool tx, const QString& picture, const QString& toolTip)
+void PttKeyer::showPanel(bool tx, Picture picture, const QString& toolTip)
 {
     m_txShown = tx;
     m_problemShown = false;
@@ -161,7 +162,7 @@ void PttKeyer::showPanel(bool tx, const QString& picture, const QString& toolTip
 void PttKeyer::showProblem(const QString& text)
 {
     m_problemShown = true;
-    m_display.setPanelPicture(Panel::Ptt, QStringLiteral("LedAmarillo"));
+    m_display.setPanelPicture(Panel::Ptt, Picture::LedAmarillo);
     m_display.setPanelToolTip(Panel::Ptt, text);
 }
 
@@ -218,7 +219,7 @@ void PttKeyer::PttOff()
     // (start-up ends with this, which frees a radio left keyed by a crash);
     // a rigctld that other programs share is left alone.
     const Settings& s = m_settings.s();
-    const PttMethod method = PttMethodOf(s.via);
+    const PttMethod method = s.via.value();
     if (isSerial(method) && m_comPTT->isOpen())
         driverFor(method).unkey(s);
 }
@@ -275,7 +276,7 @@ void PttKeyer::onTimeout()
     const Target target = m_keyed->target;
     const int seconds = m_keyed->used.pttTimeoutSeconds;
     const KeyingResult result = unkeyRecorded();
-    showPanel(false, QStringLiteral("LedAmarillo"),
+    showPanel(false, Picture::LedAmarillo,
               QStringLiteral("PTT time-out: keyed for more than %1 s without PTT OFF. "
                              "Unkeyed until the next PTT ON.")
                   .arg(m_timeoutOverrideMs >= 0 ? QString::number(m_timeoutOverrideMs / 1000.0) : QString::number(seconds)));
@@ -292,7 +293,7 @@ std::optional<PttKeyer::PortParameters> PttKeyer::wantedPortParameters(const Set
     PortParameters wanted;
     wanted.portNumber = PortNumberOf(portTextOf(s));
     wanted.port = PortIdentityOf(portTextOf(s));
-    if (s.via == ViaCat) {
+    if (s.via == PttMethod::Cat) {
         const RadioModel* model = RadioModelAt(s.rig);
         if (!model)
             return std::nullopt;
@@ -304,7 +305,7 @@ std::optional<PttKeyer::PortParameters> PttKeyer::wantedPortParameters(const Set
         wanted.settings = (s.baud + QStringLiteral(",N,8,") + QString::number(stopBits)).toLower();
         wanted.rts = s.rts == 1;
         wanted.dtr = s.dtr == 1;
-    } else if (s.via == ViaCom) {
+    } else if (s.via == PttMethod::Com) {
         wanted.settings = QStringLiteral("4800,N,8,1");
     }
     return wanted;
@@ -330,7 +331,7 @@ std::optional<QString> PttKeyer::openSerial(const PortParameters& wanted, const 
     const bool dtrSet = m_comPTT->setDtr(wanted.dtr);
     // A CAT port without modem-control lines (a pseudo-terminal, a virtual
     // CAT port) still carries the commands; the COM method needs the lines.
-    if (s.via == ViaCom && !(rtsSet && dtrSet)) {
+    if (s.via == PttMethod::Com && !(rtsSet && dtrSet)) {
         m_comPTT->close();
         return device + QStringLiteral(": no RTS/DTR lines");
     }
@@ -349,7 +350,7 @@ void PttKeyer::OpenPttPort()
     else
         m_rig->release();
 
-    if (s.via == ViaVox || s.via == ViaRigctld || keyingSuppressed()) {
+    if (s.via == PttMethod::Vox || s.via == PttMethod::Rigctld || keyingSuppressed()) {
         closeSerial();
         return;
     }

@@ -11,6 +11,7 @@
 #include <optional>
 
 class DisplayState;
+enum class Picture;
 class SerialPortDevice;
 class RigctldClient;
 
@@ -96,7 +97,7 @@ private:
     // Where keying goes: the method and the device or address.
     struct Target
     {
-        PttMethod method = PttMethod::None;
+        PttMethod method = PttMethod::Other; // keys nothing
         QString where;
         QByteArray how; // what unkeys it there: the CAT command, or the COM lines
         bool operator==(const Target& o) const { return method == o.method && where == o.where && how == o.how; }
@@ -120,7 +121,7 @@ private:
     void startTimeout(const Settings& s);
     void onTimeout();
     void onPortFailed(const QString& reason);
-    void showPanel(bool tx, const QString& picture, const QString& toolTip);
+    void showPanel(bool tx, Picture picture, const QString& toolTip);
     void showProblem(const QString& text);
     void showFailure(const Target& target, const QString& reason);
     void openFailed(const QString& port, const QString& detail);

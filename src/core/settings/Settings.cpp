@@ -33,6 +33,50 @@ const QString Options = QStringLiteral("Options");
 constexpr int RigCount = 134;
 constexpr int DefaultRig = 52;
 
+// The stored numbers of "Via" and "AutoLaunch". Any other number reads as
+// Other and is written back as it was.
+template<typename E>
+struct Numbered {
+    E value;
+    quint8 number;
+};
+constexpr Numbered<PttMethod> ViaNumbers[] = {
+    {PttMethod::Cat, 1}, {PttMethod::Com, 2}, {PttMethod::Vox, 3}, {PttMethod::Rigctld, 5}};
+constexpr Numbered<AutoLaunch> AutoLaunchNumbers[] = {{AutoLaunch::Off, 0}, {AutoLaunch::On, 1}};
+
+template<typename E, size_t N>
+StoredChoice<E, quint8> choiceOf(const Numbered<E> (&table)[N], quint8 number)
+{
+    for (const Numbered<E>& entry : table)
+        if (entry.number == number)
+            return entry.value;
+    return StoredChoice<E, quint8>::other(number);
+}
+
+template<typename E, size_t N>
+quint8 numberOf(const Numbered<E> (&table)[N], const StoredChoice<E, quint8>& choice)
+{
+    for (const Numbered<E>& entry : table)
+        if (choice == entry.value)
+            return entry.number;
+    return choice.otherValue();
+}
+
+// "KELDO Mode": the spelling of a mode, or any other text as it is.
+ModeSetting modeOf(const QString& text)
+{
+    for (Mode mode : KnownModes)
+        if (text == QLatin1String(ProfileOf(mode)->iniName))
+            return mode;
+    return ModeSetting::other(text);
+}
+
+QString textOf(const ModeSetting& mode)
+{
+    const ModeProfile* profile = ProfileOf(mode.value());
+    return profile ? QLatin1String(profile->iniName) : mode.otherValue();
+}
+
 // A whole decimal number, optionally signed, with an optional fraction:
 // "12", " -3 ", "12.6", ".5". Anything else ("12abc", "1e3", "0x10", "")
 // is not a number; the caller then falls back to the key's default rather
@@ -292,9 +336,10 @@ void SettingsStore::readFrom(const IniDocument& doc)
     s.pin = r.byte(PTT, "Pin", d.pin);
     s.rts = r.byte(PTT, "RTS", d.rts);
     s.dtr = r.byte(PTT, "DTR", d.dtr);
-    s.via = r.byte(PTT, "Via", d.via);
-    if (s.via == 4)
-        s.via = 3;
+    quint8 via = r.byte(PTT, "Via", numberOf(ViaNumbers, d.via));
+    if (via == 4) // reads as VOX
+        via = 3;
+    s.via = choiceOf(ViaNumbers, via);
     s.icomAddress = r.text(PTT, "Icom Address", d.icomAddress);
     s.rigctldHost = r.text(PTT, "Rigctld Host", d.rigctldHost);
     s.rigctldPort = r.port(PTT, "Rigctld Port", d.rigctldPort);
@@ -311,9 +356,9 @@ void SettingsStore::readFrom(const IniDocument& doc)
     s.connectWithSat = r.text(Setup, "Connect With SAT", d.connectWithSat);
     s.via1 = r.text(Setup, "Via1", d.via1);
     s.via2 = r.text(Setup, "Via2", d.via2);
-    s.keldoMode = r.text(Setup, "KELDO Mode", d.keldoMode);
+    QString mode = r.text(Setup, "KELDO Mode", textOf(d.keldoMode));
     s.keldoHfBw = r.text(Setup, "KELDOHF BW", d.keldoHfBw);
-    s.autoLaunch = r.byte(Setup, "AutoLaunch", d.autoLaunch);
+    s.autoLaunch = choiceOf(AutoLaunchNumbers, r.byte(Setup, "AutoLaunch", numberOf(AutoLaunchNumbers, d.autoLaunch)));
 
     r.list("ConnectHF List", s.connectHfList);
     r.list("ConnectFM List", s.connectFmList);
@@ -321,8 +366,11 @@ void SettingsStore::readFrom(const IniDocument& doc)
     r.list("Via2 List", s.via2List);
     r.list("ConnectSAT List", s.connectSatList);
 
-    if (s.keldoMode.contains(QLatin1String(Settings::ModeFm)))
-        s.keldoMode = QLatin1String(Settings::ModeFm);
+    // "KELDOFM1200" and the like are FM.
+    const QString fm = QLatin1String(ProfileOf(Mode::FM)->iniName);
+    if (mode.contains(fm))
+        mode = fm;
+    s.keldoMode = modeOf(mode);
 
     s.keldoHfPath = r.text(Setup, "KELDO HF Path", d.keldoHfPath);
     s.keldoFmPath = r.text(Setup, "KELDO FM Path", d.keldoFmPath);
@@ -376,7 +424,7 @@ void SettingsStore::writeTo(IniDocument& doc) const
     w(PTT, "Pin", s.pin);
     w(PTT, "RTS", s.rts);
     w(PTT, "DTR", s.dtr);
-    w(PTT, "Via", s.via);
+    w(PTT, "Via", numberOf(ViaNumbers, s.via));
     w(PTT, "Icom Address", s.icomAddress);
     w(PTT, "Rigctld Host", s.rigctldHost);
     w(PTT, "Rigctld Port", s.rigctldPort);
@@ -393,14 +441,14 @@ void SettingsStore::writeTo(IniDocument& doc) const
     w(Setup, "Connect With SAT", s.connectWithSat);
     w(Setup, "Via1", s.via1);
     w(Setup, "Via2", s.via2);
-    w(Setup, "KELDO Mode", s.keldoMode);
+    w(Setup, "KELDO Mode", textOf(s.keldoMode));
     w(Setup, "KELDOHF BW", s.keldoHfBw);
     w(Setup, "KELDO HF Path", s.keldoHfPath);
     w(Setup, "KELDO FM Path", s.keldoFmPath);
     w(Setup, "KELDO SAT Path", s.keldoSatPath);
     w(Setup, "Font Size", s.fontSize);
     w(Setup, "Colour", s.colour);
-    w(Setup, "AutoLaunch", s.autoLaunch);
+    w(Setup, "AutoLaunch", numberOf(AutoLaunchNumbers, s.autoLaunch));
 
     w.list("ConnectHF List", s.connectHfList);
     w.list("ConnectFM List", s.connectFmList);

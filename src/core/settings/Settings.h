@@ -1,11 +1,19 @@
 #pragma once
 
 #include "CallSign.h"
+#include "Mode.h"
+#include "PttMethod.h"
 
 #include <QMap>
 #include <QObject>
 #include <QString>
 #include <functional>
+
+// Whether the modem program of the mode is started with the terminal and
+// ended with it ("AutoLaunch"). Other is any other stored number: it
+// launches nothing.
+enum class AutoLaunch { Off, On, Other };
+using AutoLaunchSetting = StoredChoice<AutoLaunch, quint8>;
 
 // The in-memory settings, one member per INI key. Filled once by
 // LoadSettings; changed by the dialogs and the main window; written back
@@ -18,9 +26,11 @@ struct Settings
     QString catPort = QStringLiteral("COM1");
     QString baud = QStringLiteral("4800");
     quint8 pin = 1;
+    // Lines raised while the CAT port is open: on only at 1. Numbers, not
+    // bools: any stored byte is written back as it was read.
     quint8 rts = 0;
     quint8 dtr = 0;
-    quint8 via = 3;                      // 1 CAT, 2 COM, 3 VOX, 5 rigctld
+    PttMethodSetting via = PttMethod::Vox;
     QString icomAddress;
     QString rigctldHost = QStringLiteral("localhost");
     int rigctldPort = 4532;
@@ -38,9 +48,9 @@ struct Settings
     QString connectWithSat = QStringLiteral("N0CALL-2");
     QString via1;
     QString via2;
-    QString keldoMode = QStringLiteral("KELDOHF");
+    ModeSetting keldoMode = Mode::HF;
     QString keldoHfBw = QStringLiteral("2300");
-    quint8 autoLaunch = 1;
+    AutoLaunchSetting autoLaunch = AutoLaunch::On;
     CallSignList connectHfList;
     CallSignList connectFmList;
     CallSignList via1List;
@@ -82,10 +92,8 @@ struct Settings
     // The desktop folder, or the home folder when there is none.
     static QString defaultPathFolder();
 
-    // The three modes.
-    static constexpr const char* ModeHf = "KELDOHF";
-    static constexpr const char* ModeFm = "KELDOFM";
-    static constexpr const char* ModeSat = "KELDOSAT";
+    // What the stored mode takes from the settings; nullptr for Other.
+    const ModeProfile* profile() const { return ProfileOf(keldoMode.value()); }
 };
 
 // Owns the settings and the file they live in ("KELDO Terminal.ini" in the

@@ -289,18 +289,10 @@ void Terminal::ShowConnecting()
     m_conn.callingOut();
     m_display.setStopEnabled(true);
     const Settings& s = m_settings.s();
-    QString target;
-    bool known = true;
-    if (s.keldoMode == QLatin1String(Settings::ModeHf))
-        target = s.connectWithHf;
-    else if (s.keldoMode == QLatin1String(Settings::ModeFm))
-        target = s.connectWithFm;
-    else if (s.keldoMode == QLatin1String(Settings::ModeSat))
-        target = s.connectWithSat;
-    else
-        known = false;
-    if (known)
-        m_display.setPanelText(Panel::Indicativos, QStringLiteral("Connecting with ") + target + QStringLiteral(" ..."));
+    // Another mode text leaves the panel's text as it was.
+    if (const ModeProfile* profile = s.profile())
+        m_display.setPanelText(Panel::Indicativos,
+                               QStringLiteral("Connecting with ") + s.*profile->connectWith + QStringLiteral(" ..."));
     m_display.setPanelPicture(Panel::Indicativos, Picture::None);
     m_display.setPanelToolTip(Panel::Indicativos, QString());
     m_display.setConnectEnabled(false);

@@ -53,7 +53,40 @@ QString StatusPanels::WidestBytesText()
     return QStringLiteral("4294967295 Bytes Rcvd");
 }
 
-PanelSpeech PanelAccessibleText(const QString& key, const PanelState& state)
+QList<::Panel> StatusPanels::keys()
+{
+    return {::Panel::Margen1, ::Panel::Ptt, ::Panel::Indicativos, ::Panel::Bytes, ::Panel::Tcp};
+}
+
+QString StatusPanels::PanelName(::Panel key)
+{
+    switch (key) {
+    case ::Panel::Margen1: return QStringLiteral("Margen1");
+    case ::Panel::Ptt: return QStringLiteral("PTT");
+    case ::Panel::Indicativos: return QStringLiteral("Indicativos");
+    case ::Panel::Bytes: return QStringLiteral("Bytes");
+    case ::Panel::Tcp: return QStringLiteral("TCP");
+    }
+    return QString();
+}
+
+QString StatusPanels::PictureName(Picture picture)
+{
+    switch (picture) {
+    case Picture::None: break;
+    case Picture::Connected: return QStringLiteral("Connected");
+    case Picture::ErrorAmarillo: return QStringLiteral("ErrorAmarillo");
+    case Picture::Descargando: return QStringLiteral("Descargando");
+    case Picture::Subiendo: return QStringLiteral("Subiendo");
+    case Picture::LedVerde: return QStringLiteral("LedVerde");
+    case Picture::LedRojo: return QStringLiteral("LedRojo");
+    case Picture::LedAmarillo: return QStringLiteral("LedAmarillo");
+    case Picture::Rueda: return QStringLiteral("Rueda");
+    }
+    return QString();
+}
+
+PanelSpeech PanelAccessibleText(Panel key, const PanelState& state)
 {
     static const QRegularExpression counter(QStringLiteral("^(\\d+) Bytes (Sent|Rcvd)$"));
     if (key == Panel::Ptt) {
@@ -122,35 +155,36 @@ StatusPanels::StatusPanels(QWidget* parent)
     const int bytesNeed = widest + PictureSize + RowSpacing + 2 * RowMargin + 2 * probe.frameWidth() + 2;
     m_scale = qMax(DialogGeometry::FontScale(font()), double(bytesNeed) / Twips::ToPixels(BytesDesignTwips));
 
-    addPanel(Panel::Margen1, QString(), 70, false, Qt::AlignLeft);
-    addPanel(Panel::Ptt, QString(), 700, true, Qt::AlignLeft);
-    addPanel(Panel::Indicativos, QString(), 4250, true, Qt::AlignLeft);
-    addPanel(Panel::Bytes, QString(), BytesDesignTwips, true, Qt::AlignLeft);
-    addPanel(Panel::Tcp, QStringLiteral("TCP"), 750, true, Qt::AlignRight);
+    addPanel(::Panel::Margen1, QString(), 70, false, Qt::AlignLeft);
+    addPanel(::Panel::Ptt, QString(), 700, true, Qt::AlignLeft);
+    addPanel(::Panel::Indicativos, QString(), 4250, true, Qt::AlignLeft);
+    addPanel(::Panel::Bytes, QString(), BytesDesignTwips, true, Qt::AlignLeft);
+    addPanel(::Panel::Tcp, QStringLiteral("TCP"), 750, true, Qt::AlignRight);
     layout->addStretch(1);
 }
 
-void StatusPanels::addPanel(const QString& key, const QString& text, int widthTwips, bool bevel, Qt::Alignment align)
+void StatusPanels::addPanel(::Panel key, const QString& text, int widthTwips, bool bevel, Qt::Alignment align)
 {
+    const QString name = PanelName(key);
     auto* frame = new QFrame(this);
-    frame->setObjectName(key);
+    frame->setObjectName(name);
     frame->setFrameShape(bevel ? QFrame::Panel : QFrame::NoFrame);
     frame->setFrameShadow(QFrame::Sunken);
     const int design = Twips::ToPixels(widthTwips);
     const int width = int(std::lround(design * m_scale));
-    if (key != Panel::Indicativos)
+    if (key != ::Panel::Indicativos)
         m_growth += width - design;
     frame->setFixedWidth(width);
     auto* row = new QHBoxLayout(frame);
     row->setContentsMargins(RowMargin, 0, RowMargin, 0);
     row->setSpacing(RowSpacing);
     auto* picture = new QLabel(frame);
-    picture->setObjectName(key + QStringLiteral("Picture"));
+    picture->setObjectName(name + QStringLiteral("Picture"));
     picture->setFixedSize(PictureSize, PictureSize);
     picture->hide();
-    m_shown.insert(key, PanelState{text, QString(), QString()});
+    m_shown[size_t(key)] = PanelState{text, QString(), Picture::None};
     auto* label = new QLabel(text, frame);
-    label->setObjectName(key + QStringLiteral("Text"));
+    label->setObjectName(name + QStringLiteral("Text"));
     label->setTextFormat(Qt::PlainText);
     label->setAlignment(align | Qt::AlignVCenter);
     label->setMinimumWidth(0);
@@ -158,49 +192,49 @@ void StatusPanels::addPanel(const QString& key, const QString& text, int widthTw
     row->addWidget(picture);
     row->addWidget(label, 1);
     static_cast<QHBoxLayout*>(layout())->addWidget(frame);
-    m_order << key;
-    m_frames.insert(key, frame);
-    m_texts.insert(key, label);
-    m_pictures.insert(key, picture);
+    m_frames[size_t(key)] = frame;
+    m_texts[size_t(key)] = label;
+    m_pictures[size_t(key)] = picture;
     speak(key);
 }
 
-void StatusPanels::speak(const QString& key)
+void StatusPanels::speak(::Panel key)
 {
-    const PanelSpeech speech = PanelAccessibleText(key, m_shown.value(key));
-    QFrame* frame = m_frames.value(key);
+    const PanelSpeech speech = PanelAccessibleText(key, m_shown[size_t(key)]);
+    QFrame* frame = panel(key);
+    QLabel* text = panelText(key);
     // The frame speaks for the panel; its label carries the same words so a
     // reader landing on it hears them too (the design texts say little).
     if (frame->accessibleName() != speech.name) {
         frame->setAccessibleName(speech.name);
-        m_texts.value(key)->setAccessibleName(speech.name);
+        text->setAccessibleName(speech.name);
     }
     if (frame->accessibleDescription() != speech.description) {
         frame->setAccessibleDescription(speech.description);
-        m_texts.value(key)->setAccessibleDescription(speech.description);
+        text->setAccessibleDescription(speech.description);
     }
 }
 
-void StatusPanels::setPanelWidth(const QString& key, int pixels)
+void StatusPanels::setPanelWidth(::Panel key, int pixels)
 {
-    if (QFrame* f = m_frames.value(key))
+    if (QFrame* f = panel(key))
         f->setFixedWidth(qMax(0, pixels));
 }
 
-void StatusPanels::setPanel(const QString& key, const PanelState& state)
+void StatusPanels::setPanel(::Panel key, const PanelState& state)
 {
-    QLabel* text = m_texts.value(key);
-    QLabel* picture = m_pictures.value(key);
+    QLabel* text = panelText(key);
+    QLabel* picture = panelPicture(key);
     if (!text || !picture)
         return;
     // Refreshes come on every arrival: touch only what changed.
-    PanelState& shown = m_shown[key];
+    PanelState& shown = m_shown[size_t(key)];
     if (shown.text != state.text)
         text->setText(state.text);
     if (shown.toolTip != state.toolTip)
-        SetPlainToolTip(m_frames.value(key), state.toolTip);
+        SetPlainToolTip(panel(key), state.toolTip);
     if (shown.picture != state.picture) {
-        const QPixmap pm = ImageList::Picture(state.picture);
+        const QPixmap pm = ImageList::Picture(PictureName(state.picture));
         picture->setPixmap(pm);
         picture->setVisible(!pm.isNull());
     }
