@@ -1,5 +1,7 @@
 #pragma once
 
+#include "settings/RigNumbers.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -34,8 +36,7 @@ struct RadioModel
 
 constexpr int BrandCount = 7;
 constexpr int ModelRows = 62;
-constexpr int RadioModelCount = 134;
-constexpr int DefaultRig = 52; // FT-897
+constexpr int RadioModelCount = RigCount;
 
 struct RadioCatalogue
 {

@@ -30,8 +30,6 @@ const QString Path = QStringLiteral("Path");
 const QString Ports = QStringLiteral("Ports");
 const QString Options = QStringLiteral("Options");
 
-constexpr int RigCount = 134;
-constexpr int DefaultRig = 52;
 
 // The stored numbers of "Via" and "AutoLaunch". Any other number reads as
 // Other and is written back as it was.

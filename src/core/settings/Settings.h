@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CallSign.h"
+#include "RigNumbers.h"
 #include "Mode.h"
 #include "PttMethod.h"
 
@@ -21,7 +22,7 @@ using AutoLaunchSetting = StoredChoice<AutoLaunch, quint8>;
 struct Settings
 {
     // [PTT]
-    quint8 rig = 52;
+    quint8 rig = DefaultRig;
     QString pttPort = QStringLiteral("COM1");
     QString catPort = QStringLiteral("COM1");
     QString baud = QStringLiteral("4800");
