@@ -67,11 +67,12 @@ long long tcpAttemptFails()
     return -1;
 }
 
-struct PhaseResult {
+struct PhaseResult
+{
     bool ok = false;
     double cpuPercent = 0;
     double wall = 0;
-    double lifeCpu = 0;  // seconds, start-up and shutdown included
+    double lifeCpu = 0; // seconds, start-up and shutdown included
     double lifeWall = 0; // seconds
 };
 
@@ -86,7 +87,8 @@ PhaseResult runTerminal(const QString& dir, double seconds, Ready ready, const c
     const auto born = Clock::now();
     ChildProcess t = spawn(exe, {}, dir.toStdString(), {"QT_QPA_PLATFORM=offscreen", "KELDO_STARTUP_PROBE=1"}, {}, err);
     if (t.pid <= 0 || !waitForLine(t, "startup-shown", 30)) {
-        std::fprintf(stderr, "%s: the terminal did not start: %s\n", phase, qPrintable(readTextFile(QString::fromStdString(err))));
+        std::fprintf(stderr, "%s: the terminal did not start: %s\n", phase,
+                     qPrintable(readTextFile(QString::fromStdString(err))));
         terminate(t);
         return r;
     }
@@ -152,7 +154,8 @@ int main(int argc, char* argv[])
     if (!writeIni())
         return 1;
     const long long fails0 = tcpAttemptFails();
-    const PhaseResult idle = runTerminal(dir, seconds, [] { return true; }, "no-modem");
+    const PhaseResult idle = runTerminal(
+        dir, seconds, [] { return true; }, "no-modem");
     const long long fails1 = tcpAttemptFails();
     if (!idle.ok)
         return 1;
@@ -160,17 +163,18 @@ int main(int argc, char* argv[])
     std::printf("  whole life (start-up and shutdown included): %.0f ms CPU in %.1f s\n", idle.lifeCpu * 1000,
                 idle.lifeWall);
     if (fails0 >= 0 && fails1 >= 0)
-        std::printf("  refused TCP connects on this host during its life: %lld (%.1f/s; all processes, so an upper bound;\n"
-                    "  Qt tries twice per refused connectToHost, and the terminal has two sockets)\n",
-                    fails1 - fails0, double(fails1 - fails0) / idle.lifeWall);
+        std::printf(
+            "  refused TCP connects on this host during its life: %lld (%.1f/s; all processes, so an upper bound;\n"
+            "  Qt tries twice per refused connectToHost, and the terminal has two sockets)\n",
+            fails1 - fails0, double(fails1 - fails0) / idle.lifeWall);
     std::fflush(stdout);
 
     // 2. Linked to an idle practice modem on the same port.
     if (!writeIni())
         return 1;
     const QString simOut = QDir(dir).filePath(QStringLiteral("modem-sim.out"));
-    ChildProcess sim = spawn(KELDO_MODEM_SIM, {"--port", std::to_string(port)}, dir.toStdString(), {}, simOut.toStdString(),
-                      QDir(dir).filePath(QStringLiteral("modem-sim.err")).toStdString());
+    ChildProcess sim = spawn(KELDO_MODEM_SIM, {"--port", std::to_string(port)}, dir.toStdString(), {},
+                             simOut.toStdString(), QDir(dir).filePath(QStringLiteral("modem-sim.err")).toStdString());
     const auto simStart = Clock::now();
     while (!readTextFile(simOut).contains(QLatin1String("# listening"))) {
         if (secondsSince(simStart) > 10) {

@@ -7,12 +7,12 @@
 //
 //   bench_ptt_latency [key-ups]      (default 2000; needs socat)
 
-#include "support/BenchSupport.h"
-#include "widgets/MessageBox.h"
 #include "app/Session.h"
 #include "ptt/PttKeyer.h"
 #include "ptt/SerialPortDevice.h"
 #include "settings/Settings.h"
+#include "support/BenchSupport.h"
+#include "widgets/MessageBox.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
@@ -127,9 +127,8 @@ int main(int argc, char** argv)
     const int keyUps = argc > 1 ? std::max(1, QByteArray(argv[1]).toInt()) : 2000;
     const int warmUp = 50;
 
-    bench::QuietShell shell([](const MessageBox::Shown& box) {
-        std::fprintf(stderr, "message box: %s\n", qPrintable(box.text));
-    });
+    bench::QuietShell shell(
+        [](const MessageBox::Shown& box) { std::fprintf(stderr, "message box: %s\n", qPrintable(box.text)); });
 
     const QString socat = QStandardPaths::findExecutable(QStringLiteral("socat"));
     if (socat.isEmpty()) {

@@ -39,15 +39,15 @@
 // conversation at a pace of one arrival every 25 ms, still far more than any
 // radio modem delivers: every arrival must be on screen within 20 ms.
 
-#include "widgets/MessageBox.h"
-#include "widgets/RxScreenView.h"
 #include "app/Session.h"
 #include "app/frmKeldoTerminal.h"
-#include "support/BenchSupport.h"
 #include "encoding/AnsiCodec.h"
+#include "support/BenchSupport.h"
 #include "terminal/RxTextModel.h"
 #include "terminal/SpeakerColours.h"
 #include "terminal/Terminal.h"
+#include "widgets/MessageBox.h"
+#include "widgets/RxScreenView.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -112,11 +112,12 @@ QByteArray makeText(qsizetype bytes, std::mt19937& rng)
     return out;
 }
 
-struct Fragment {
+struct Fragment
+{
     qsizetype offset;
     qsizetype size;
     bool own = false; // an own block, echoed, rather than received text
-    QString echo;     // its text as the send made it, for an own block
+    QString echo; // its text as the send made it, for an own block
 };
 
 std::vector<Fragment> splitRandomly(qsizetype total, std::mt19937& rng)
@@ -132,7 +133,8 @@ std::vector<Fragment> splitRandomly(qsizetype total, std::mt19937& rng)
     return out;
 }
 
-struct Result {
+struct Result
+{
     double mb = 0;
     double seconds = 0;
     double mbPerS = 0;
@@ -163,8 +165,13 @@ Result summarize(std::vector<qint64> latencyNs, qint64 bytes, qint64 elapsedNs)
 
 // Arrival times, and for each arrival when the widget's text first included
 // it (synced) and when the widget was next painted after that (painted).
-struct Tracker {
-    explicit Tracker(size_t n) : arrival(n), toSync(n), toPaint(n) {}
+struct Tracker
+{
+    explicit Tracker(size_t n)
+        : arrival(n)
+        , toSync(n)
+        , toPaint(n)
+    { }
     void arrived(size_t i, qint64 t) { arrival[i] = t; }
     // Every arrival before index end is in the widget's text as of t.
     void synced(size_t end, qint64 t)
@@ -331,7 +338,8 @@ int main(int argc, char* argv[])
     QObject::connect(view->document(), &QTextDocument::contentsChanged, [&synced] { synced = true; });
     PaintWatch viewPaints;
     view->viewport()->installEventFilter(&viewPaints);
-    struct RealRun {
+    struct RealRun
+    {
         Result sync, paint;
         std::vector<qint64> syncPassNs;
         qint64 receiveNs = 0;
@@ -417,7 +425,8 @@ int main(int argc, char* argv[])
     rssMin = std::min(rssMin, rssEnd);
     rssMax = std::max(rssMax, rssEnd);
     // What the screen shows must be the model's text.
-    const bool faithful = view->toPlainText() == RxScreenView::ToDisplay(session.rx.text(), session.rx.charBeforeText());
+    const bool faithful =
+        view->toPlainText() == RxScreenView::ToDisplay(session.rx.text(), session.rx.charBeforeText());
 
     // ---- Speaker colours on, a conversation -------------------------------------
     const QByteArray talk = makeText(total, rng);
@@ -519,8 +528,9 @@ int main(int argc, char* argv[])
     std::printf("    the same, an arrival every %d ms (%zu arrivals):\n", PaceMs, paced.size());
     latencies("synced:", colourPaced.sync);
     latencies("painted:", colourPaced.paint);
-    std::printf("  whole rewrite (setPlainText):  %6.2f MB in %6.2f s = %8.2f MB/s%s\n", wholeSync.mb, wholeSync.seconds,
-                wholeSync.mbPerS, rewriteBytes < total ? " (fewer MB, as it is slow; MB/s is comparable)" : "");
+    std::printf("  whole rewrite (setPlainText):  %6.2f MB in %6.2f s = %8.2f MB/s%s\n", wholeSync.mb,
+                wholeSync.seconds, wholeSync.mbPerS,
+                rewriteBytes < total ? " (fewer MB, as it is slow; MB/s is comparable)" : "");
     latencies("set:", wholeSync);
     latencies("painted:", wholePaint);
     const double colourRatio = colourRun.sync.mbPerS / wholeSync.mbPerS;

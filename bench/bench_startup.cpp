@@ -31,7 +31,8 @@ using namespace bench;
 
 namespace {
 
-struct Sample {
+struct Sample
+{
     bool ok = false;
     double ms = 0;
     double rssKb = 0;
@@ -118,7 +119,8 @@ int main(int argc, char* argv[])
     // Rewritten before every run: the terminal saves its settings on exit.
     auto writeIni = [&] { return writeTerminalIni(termDir, ini); };
 
-    struct Program {
+    struct Program
+    {
         const char* name;
         std::string exe;
         const char* arg;

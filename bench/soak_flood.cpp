@@ -96,7 +96,8 @@ int main(int argc, char** argv)
     // The command channel is quiet: nothing arrived for a while, so what
     // the modem wrote has all been read.
     qint64 lastCmdArrival = 0;
-    QObject::connect(&se.link.winsockZNPComandos(), &QIODevice::readyRead, &app, [&] { lastCmdArrival = clock.elapsed(); });
+    QObject::connect(&se.link.winsockZNPComandos(), &QIODevice::readyRead, &app,
+                     [&] { lastCmdArrival = clock.elapsed(); });
     qint64 lastCmdSent = 0;
     auto send = [&](const QByteArray& bytes) {
         lastCmdSent = clock.elapsed();
@@ -119,7 +120,9 @@ int main(int argc, char** argv)
 
     se.link.CheckSockets();
     se.link.armSupervision();
-    if (!waitFor([&] { return se.link.bothConnected() && modem.linked() && modem.commands().contains(QStringLiteral("BW2300")); })) {
+    if (!waitFor([&] {
+            return se.link.bothConnected() && modem.linked() && modem.commands().contains(QStringLiteral("BW2300"));
+        })) {
         std::fprintf(stderr, "no link-up with the scripted modem\n");
         return 2;
     }
@@ -153,11 +156,15 @@ int main(int argc, char** argv)
         commandWorks(QStringLiteral("after the 1 MB CONNECTED line"));
         if (se.conn.ConnectionActive != 0 || se.rx.length() != rxBefore)
             fail(QStringLiteral("the overlong CONNECTED line was taken in part"));
-        modem.sendLine(QStringLiteral("CONNECTED N0CALL-1 ") + QString(60000, QLatin1Char('B')) + QStringLiteral(" 2300"));
+        modem.sendLine(QStringLiteral("CONNECTED N0CALL-1 ") + QString(60000, QLatin1Char('B'))
+                       + QStringLiteral(" 2300"));
         if (!waitFor([&] { return se.conn.ConnectionActive == 1; }))
             fail(QStringLiteral("a 60 KB CONNECTED line was not taken"));
         modem.sendLine(QStringLiteral("DISCONNECTED"));
-        if (!waitFor([&] { return se.conn.ConnectionActive == 0 && se.display.panel(Panel::Indicativos).text == QLatin1String("Disconnected"); }))
+        if (!waitFor([&] {
+                return se.conn.ConnectionActive == 0
+                    && se.display.panel(Panel::Indicativos).text == QLatin1String("Disconnected");
+            }))
             fail(QStringLiteral("DISCONNECTED after the long CONNECTED line not shown"));
         commandWorks(QStringLiteral("after the CONNECTED lines"));
     }
@@ -179,20 +186,30 @@ int main(int argc, char** argv)
 
         auto sendBlock = [&](const QString& text) {
             modem.clearData();
-            if (!se.terminal.SendTypedText(text) || !waitFor([&] { return modem.dataReceived() == text.toLatin1() + '\r'; }))
+            if (!se.terminal.SendTypedText(text)
+                || !waitFor([&] { return modem.dataReceived() == text.toLatin1() + '\r'; }))
                 fail(QStringLiteral("block \"%1\" did not reach the modem").arg(text));
         };
         auto outstanding = [&](const QString& text) {
-            return se.conn.BytesToSend == text.size() + 1 && !se.display.sendVisible() && !se.rx.text().endsWith(text + CrLf);
+            return se.conn.BytesToSend == text.size() + 1 && !se.display.sendVisible()
+                && !se.rx.text().endsWith(text + CrLf);
         };
         sendBlock(QStringLiteral("HELLO"));
-        const QStringList huge = {
-            QStringLiteral("99999999999999999999999"), QStringLiteral("4294967296"), QStringLiteral("4294967295"),
-            QStringLiteral("2147483648"), QStringLiteral("2147483647"), QStringLiteral("18446744073709551616"),
-            QStringLiteral("18446744073709551615"), QStringLiteral("9223372036854775808"),
-            QStringLiteral("9223372036854775807"), QStringLiteral("65536"), QStringLiteral("256"), QStringLiteral("7"),
-            QStringLiteral("+99999999999999999999999"), QString(60000, QLatin1Char('9')),
-            QStringLiteral("1") + QString(40, QLatin1Char('0'))};
+        const QStringList huge = {QStringLiteral("99999999999999999999999"),
+                                  QStringLiteral("4294967296"),
+                                  QStringLiteral("4294967295"),
+                                  QStringLiteral("2147483648"),
+                                  QStringLiteral("2147483647"),
+                                  QStringLiteral("18446744073709551616"),
+                                  QStringLiteral("18446744073709551615"),
+                                  QStringLiteral("9223372036854775808"),
+                                  QStringLiteral("9223372036854775807"),
+                                  QStringLiteral("65536"),
+                                  QStringLiteral("256"),
+                                  QStringLiteral("7"),
+                                  QStringLiteral("+99999999999999999999999"),
+                                  QString(60000, QLatin1Char('9')),
+                                  QStringLiteral("1") + QString(40, QLatin1Char('0'))};
         for (const QString& n : huge) {
             modem.sendLine(QStringLiteral("BUFFER ") + n);
             commandWorks(QStringLiteral("after BUFFER %1").arg(n.left(30)));
@@ -221,7 +238,9 @@ int main(int argc, char** argv)
             sendBlock(text);
         }
         modem.sendLine(QStringLiteral("BUFFER 0"));
-        if (!waitFor([&] { return se.display.sendVisible() && se.rx.text().endsWith(text + CrLf) && se.conn.BytesToSend == 0; }))
+        if (!waitFor([&] {
+                return se.display.sendVisible() && se.rx.text().endsWith(text + CrLf) && se.conn.BytesToSend == 0;
+            }))
             fail(QStringLiteral("BUFFER 0 did not end the last block"));
     }
     end();
@@ -245,7 +264,8 @@ int main(int argc, char** argv)
         auto dataWait = [&](qint64 total) { return waitFor([&] { return se.conn.BytesReceived >= total; }, 60000); };
         const qint64 start = se.conn.BytesReceived;
         modem.sendData(everyByte);
-        if (!dataWait(start + 256) || !se.rx.text().endsWith(QStringLiteral("<EA1ABC\r\n") + RxTextModel::ConvertReceived(everyByte)))
+        if (!dataWait(start + 256)
+            || !se.rx.text().endsWith(QStringLiteral("<EA1ABC\r\n") + RxTextModel::ConvertReceived(everyByte)))
             fail(QStringLiteral("the 256 byte values did not arrive as their characters"));
         // A megabyte of NULs: the screen keeps its last 64000.
         modem.sendData(QByteArray(1 << 20, '\0'));
@@ -289,8 +309,10 @@ int main(int argc, char** argv)
         if (ptt() == QLatin1String("TX"))
             modem.sendLine(QStringLiteral("PTT OFF"));
         modem.sendLine(QStringLiteral("CONNECTED EA1ABC N0CALL-1 2300")); // a call from EA1ABC
-        if (!waitFor([&] { return se.display.panel(Panel::Indicativos).text == QLatin1String("EA1ABC <-> N0CALL-1")
-                                  && se.display.sendVisible(); }))
+        if (!waitFor([&] {
+                return se.display.panel(Panel::Indicativos).text == QLatin1String("EA1ABC <-> N0CALL-1")
+                    && se.display.sendVisible();
+            }))
             fail(QStringLiteral("normal round: CONNECTED not shown"));
         modem.clearData();
         se.terminal.SendTypedText(QStringLiteral("ROUND TRIP"));
@@ -303,7 +325,9 @@ int main(int argc, char** argv)
         if (!waitFor([&] { return se.display.panel(Panel::Bytes).text == QLatin1String("0 Bytes Sent"); }))
             fail(QStringLiteral("normal round: BUFFER 11 not shown"));
         modem.sendLine(QStringLiteral("BUFFER 0"));
-        if (!waitFor([&] { return se.rx.text().endsWith(QStringLiteral(">N0CALL-1\r\nROUND TRIP\r\n")) && se.display.sendVisible(); }))
+        if (!waitFor([&] {
+                return se.rx.text().endsWith(QStringLiteral(">N0CALL-1\r\nROUND TRIP\r\n")) && se.display.sendVisible();
+            }))
             fail(QStringLiteral("normal round: the echo did not come at BUFFER 0"));
         modem.sendLine(QStringLiteral("PTT OFF"));
         if (!waitFor([&] { return ptt() == QLatin1String("RX"); }))
@@ -312,9 +336,10 @@ int main(int argc, char** argv)
         if (!waitFor([&] { return se.rx.text().endsWith(QStringLiteral("<EA1ABC\r\n73 DE EA1ABC\r\n")); }))
             fail(QStringLiteral("normal round: the reply was not shown"));
         if (modem.commandAccepts() != 1 || modem.dataAccepts() != 1)
-            fail(QStringLiteral("the link was dropped and made again during the flood (%1 command, %2 data connections)")
-                     .arg(modem.commandAccepts())
-                     .arg(modem.dataAccepts()));
+            fail(
+                QStringLiteral("the link was dropped and made again during the flood (%1 command, %2 data connections)")
+                    .arg(modem.commandAccepts())
+                    .arg(modem.dataAccepts()));
     }
     end();
 
@@ -332,7 +357,10 @@ int main(int argc, char** argv)
                     double(p.maxKb) / 1024, double(p.endKb) / 1024, p.seconds);
     std::printf("  command flood: %d MB in %.1f s (1 MB at a time, each read to the end before the next)\n", commandMb,
                 floodSeconds);
-    std::printf("  BUFFER counts out of range sent: %d; longest RX text seen: %lld chars (the 60 KB call in a banner, which the cap leaves alone)\n", outOfRange, qint64(rxMax));
-    std::printf("  link connections made by the modem's side: %d command, %d data\n", modem.commandAccepts(), modem.dataAccepts());
+    std::printf("  BUFFER counts out of range sent: %d; longest RX text seen: %lld chars (the 60 KB call in a banner, "
+                "which the cap leaves alone)\n",
+                outOfRange, qint64(rxMax));
+    std::printf("  link connections made by the modem's side: %d command, %d data\n", modem.commandAccepts(),
+                modem.dataAccepts());
     return fail.result();
 }

@@ -35,8 +35,8 @@
 #include <sys/types.h>
 
 #include <algorithm>
-#include <functional>
 #include <cstdio>
+#include <functional>
 #include <random>
 #include <vector>
 
@@ -49,7 +49,8 @@ const QString CrLf = QStringLiteral("\r\n");
 
 int openDescriptors()
 {
-    return int(QDir(QStringLiteral("/proc/self/fd")).entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::System).size());
+    return int(
+        QDir(QStringLiteral("/proc/self/fd")).entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::System).size());
 }
 
 // The sim's log escapes: \r \n \t \\ \xHH.
@@ -79,7 +80,7 @@ QString unescape(const QString& s)
 
 struct Acks
 {
-    QStringList certain;   // BUFFER 0 logged and the modem's loop ran on afterwards
+    QStringList certain; // BUFFER 0 logged and the modem's loop ran on afterwards
     QStringList uncertain; // BUFFER 0 was the modem's last word: it may never have left
 };
 
@@ -239,16 +240,24 @@ int main(int argc, char** argv)
             const qint64 ms = (linkedAt >= 0 && listeningAt >= 0) ? std::max<qint64>(0, linkedAt - listeningAt) : -1;
             relinkMs.push_back(ms);
             if (ms < 0 || ms > limitMs)
-                fail(QStringLiteral("round %1: linked %2 ms after the modem listened (limit %3)").arg(round).arg(ms).arg(limitMs));
+                fail(QStringLiteral("round %1: linked %2 ms after the modem listened (limit %3)")
+                         .arg(round)
+                         .arg(ms)
+                         .arg(limitMs));
         }
         // Right after the link-up: green lamp, no radio connection yet.
         {
             const PanelState tcp = se.display.panel(Panel::Tcp);
             if (tcp.picture != Picture::LedVerde || !tcp.toolTip.isEmpty())
-                fail(QStringLiteral("round %1: TCP panel after link-up: %2 / %3").arg(round).arg(int(tcp.picture)).arg(tcp.toolTip));
+                fail(QStringLiteral("round %1: TCP panel after link-up: %2 / %3")
+                         .arg(round)
+                         .arg(int(tcp.picture))
+                         .arg(tcp.toolTip));
             if (indicativosAtLinkUp.text != QLatin1String("Disconnected")
                 || indicativosAtLinkUp.toolTip != QLatin1String("Modem Disconnected"))
-                fail(QStringLiteral("round %1: at link-up the connection panel shows \"%2\"").arg(round).arg(indicativosAtLinkUp.text));
+                fail(QStringLiteral("round %1: at link-up the connection panel shows \"%2\"")
+                         .arg(round)
+                         .arg(indicativosAtLinkUp.text));
         }
         fds.push_back(openDescriptors());
         if (round == restarts)
@@ -269,15 +278,17 @@ int main(int argc, char** argv)
         QCoreApplication::processEvents();
 
         // The loss shows.
-        const bool lossShown = waitFor([&] {
-            return !se.link.bothConnected() && se.display.panel(Panel::Tcp).picture == Picture::LedRojo
-                && se.display.panel(Panel::Indicativos).text == QLatin1String("Disconnected");
-        }, 3000);
+        const bool lossShown = waitFor(
+            [&] {
+                return !se.link.bothConnected() && se.display.panel(Panel::Tcp).picture == Picture::LedRojo
+                    && se.display.panel(Panel::Indicativos).text == QLatin1String("Disconnected");
+            },
+            3000);
         if (!lossShown)
             fail(QStringLiteral("round %1: after the loss the display shows \"%2\", lamp %3")
-                         .arg(round)
-                         .arg(se.display.panel(Panel::Indicativos).text)
-                         .arg(int(se.display.panel(Panel::Tcp).picture)));
+                     .arg(round)
+                     .arg(se.display.panel(Panel::Indicativos).text)
+                     .arg(int(se.display.panel(Panel::Tcp).picture)));
         if (se.display.sendVisible() || se.display.progressVisible())
             fail(QStringLiteral("round %1: send button or progress bar still shown after the loss").arg(round));
 
@@ -285,7 +296,9 @@ int main(int argc, char** argv)
         const Acks acks = acknowledged(sim.output());
         for (const QString& line : acks.certain) {
             if (!sent.contains(line))
-                fail(QStringLiteral("round %1: the modem acknowledged \"%2\", which was never sent").arg(round).arg(line));
+                fail(QStringLiteral("round %1: the modem acknowledged \"%2\", which was never sent")
+                         .arg(round)
+                         .arg(line));
             else if (!se.rx.text().contains(line + CrLf)) {
                 ++missing;
                 fail(QStringLiteral("round %1: acknowledged line \"%2\" is not on the RX screen").arg(round).arg(line));
@@ -309,7 +322,8 @@ int main(int argc, char** argv)
         if (listeningAt < 0)
             listeningAt = clock.elapsed();
         if ((round + 1) % 10 == 0)
-            std::printf("  %d restarts, %lld lines sent, RX %lld chars\n", round + 1, qint64(sent.size()), qint64(se.rx.length()));
+            std::printf("  %d restarts, %lld lines sent, RX %lld chars\n", round + 1, qint64(sent.size()),
+                        qint64(se.rx.length()));
         std::fflush(stdout);
     }
     pump.stop();
@@ -330,7 +344,8 @@ int main(int argc, char** argv)
                 // Between two acknowledged lines there is at most a banner,
                 // two headers and a reply: more room than that means a loss.
                 if (se.rx.trimmedTotal() == 0 || from > 200)
-                    fail(QStringLiteral("acknowledged line \"%1\" missing from the RX screen at the end").arg(allCertain[i]));
+                    fail(QStringLiteral("acknowledged line \"%1\" missing from the RX screen at the end")
+                             .arg(allCertain[i]));
                 break;
             }
             pos = at;
@@ -355,12 +370,14 @@ int main(int argc, char** argv)
                     relinkMs.back(), relinkMs[relinkMs.size() / 2], sum / qint64(relinkMs.size()), limitMs);
     std::printf("  open descriptors after each link-up: first %d, last %d, max %d\n", fdFirst, fdLast, fdMax);
     std::printf("  rounds killed while connected: %d of %d\n", connectedRounds, restarts);
-    std::printf("  lines sent %lld, acknowledged (BUFFER 0) %lld, missing from the RX screen when the link dropped: %d\n",
-                qint64(sent.size()), qint64(allCertain.size()), missing);
-    std::printf("  BUFFER 0 as the modem's last word before the kill: %d (%d of them on the screen)\n",
-                uncertainTotal, uncertainShown);
-    std::printf("  RX screen at the end: %lld chars (%llu trimmed by the cap); newest %d acknowledged lines checked in order\n",
-                qint64(se.rx.length()), static_cast<unsigned long long>(se.rx.trimmedTotal()), verified);
+    std::printf(
+        "  lines sent %lld, acknowledged (BUFFER 0) %lld, missing from the RX screen when the link dropped: %d\n",
+        qint64(sent.size()), qint64(allCertain.size()), missing);
+    std::printf("  BUFFER 0 as the modem's last word before the kill: %d (%d of them on the screen)\n", uncertainTotal,
+                uncertainShown);
+    std::printf(
+        "  RX screen at the end: %lld chars (%llu trimmed by the cap); newest %d acknowledged lines checked in order\n",
+        qint64(se.rx.length()), static_cast<unsigned long long>(se.rx.trimmedTotal()), verified);
     std::printf("  elapsed: %.1f s\n", double(clock.elapsed()) / 1000.0);
     return fail.result();
 }

@@ -15,11 +15,11 @@
 // Defaults: 50 MB in writes of 1 byte to 16 KB (8 KB on average); fails on a stall over 250 ms or more than
 // 16 MB of growth after the first tenth.
 
-#include "widgets/RxScreenView.h"
 #include "app/Session.h"
 #include "app/frmKeldoTerminal.h"
 #include "support/BenchSupport.h"
 #include "support/FakeModem.h"
+#include "widgets/RxScreenView.h"
 
 #include <QAction>
 #include <QApplication>
@@ -31,8 +31,8 @@
 #include <QTimer>
 
 #include <algorithm>
-#include <random>
 #include <cstdio>
+#include <random>
 #include <vector>
 
 using namespace bench;
@@ -133,7 +133,12 @@ int main(int argc, char** argv)
     });
 
     // Memory and the widget, sampled.
-    struct Sample { double seconds; qint64 sentMb; qint64 rssKb; };
+    struct Sample
+    {
+        double seconds;
+        qint64 sentMb;
+        qint64 rssKb;
+    };
     std::vector<Sample> samples;
     int docMax = 0;
     qint64 sent = 0;
@@ -174,8 +179,8 @@ int main(int argc, char** argv)
     watchdog.start();
     sampler.start();
     feeder.start();
-    const bool done = runUntil([&] { return sent >= totalBytes && se.conn.BytesReceived - receivedStart >= totalBytes; },
-                                      600000);
+    const bool done =
+        runUntil([&] { return sent >= totalBytes && se.conn.BytesReceived - receivedStart >= totalBytes; }, 600000);
     const double seconds = double(clock.elapsed()) / 1000.0;
     runFor(100);
     watchdog.stop();
@@ -189,13 +194,16 @@ int main(int argc, char** argv)
         fail(QStringLiteral("after an arrival the RX text held %1 characters").arg(rxMaxAfterArrival));
     const QString expected = RxTextModel::ConvertReceived(lastBytes).right(RxTextModel::Cap);
     if (se.rx.text() != expected)
-        fail(QStringLiteral("the RX text is not the last 64000 characters received (%1 characters)").arg(se.rx.length()));
+        fail(QStringLiteral("the RX text is not the last 64000 characters received (%1 characters)")
+                 .arg(se.rx.length()));
     RxScreenView* view = w.txtMainChat();
     view->syncNow();
     const QString shown = view->toPlainText();
     const QString want = RxScreenView::ToDisplay(se.rx.text(), se.rx.charBeforeText());
     if (shown != want)
-        fail(QStringLiteral("the RX screen widget shows %1 characters, not the model's %2").arg(shown.size()).arg(want.size()));
+        fail(QStringLiteral("the RX screen widget shows %1 characters, not the model's %2")
+                 .arg(shown.size())
+                 .arg(want.size()));
     if (docMax > RxTextModel::Cap + 1)
         fail(QStringLiteral("the RX widget's document reached %1 characters").arg(docMax));
 
@@ -223,7 +231,9 @@ int main(int argc, char** argv)
     const qint64 over50 = std::count_if(gapsMs.begin(), gapsMs.end(), [](qint64 g) { return g > 50; });
     const qint64 over100 = std::count_if(gapsMs.begin(), gapsMs.end(), [](qint64 g) { return g > 100; });
     if (maxStallMs > stallLimitMs)
-        fail(QStringLiteral("the event loop stalled for %1 ms (limit %2 ms)").arg(maxStallMs, 0, 'f', 1).arg(stallLimitMs));
+        fail(QStringLiteral("the event loop stalled for %1 ms (limit %2 ms)")
+                 .arg(maxStallMs, 0, 'f', 1)
+                 .arg(stallLimitMs));
 
     qint64 warmKb = -1, maxKb = 0, minKb = 0, lastKb = 0;
     for (const Sample& s : samples) {
@@ -245,11 +255,13 @@ int main(int argc, char** argv)
                  .arg(growthLimitMb));
 
     std::printf("soak_remote_text\n");
-    std::printf("  received: %lld MB in %.1f s (%.1f MB/s), %lld writes of 1..%d bytes, %lld arrivals\n", totalBytes >> 20,
-                seconds, double(totalBytes >> 20) / std::max(0.001, seconds), writes, 2 * chunkBytes, arrivals);
-    std::printf("  event loop: longest stall %.1f ms (limit %d ms); gaps of the 5 ms watchdog: median %lld ms, p99 %lld ms,"
-                " p99.9 %lld ms, %lld over 50 ms, %lld over 100 ms\n",
-                maxStallMs, stallLimitMs, pct(0.5), pct(0.99), pct(0.999), over50, over100);
+    std::printf("  received: %lld MB in %.1f s (%.1f MB/s), %lld writes of 1..%d bytes, %lld arrivals\n",
+                totalBytes >> 20, seconds, double(totalBytes >> 20) / std::max(0.001, seconds), writes, 2 * chunkBytes,
+                arrivals);
+    std::printf(
+        "  event loop: longest stall %.1f ms (limit %d ms); gaps of the 5 ms watchdog: median %lld ms, p99 %lld ms,"
+        " p99.9 %lld ms, %lld over 50 ms, %lld over 100 ms\n",
+        maxStallMs, stallLimitMs, pct(0.5), pct(0.99), pct(0.999), over50, over100);
     std::printf("  RX text after every arrival: max %lld chars (cap %lld); widget document: max %d chars\n",
                 qint64(rxMaxAfterArrival), qint64(RxTextModel::Cap), docMax);
     std::printf("  resident memory: %.1f MB before, %.1f MB after the first tenth, min %.1f / max %.1f MB from then on,"

@@ -17,10 +17,10 @@
 // Defaults: 500 kills, 3000 extra keys (a file of about 600 KB), a fresh
 // temporary folder.
 
-#include "widgets/MessageBox.h"
 #include "settings/IniDocument.h"
 #include "settings/Settings.h"
 #include "support/BenchSupport.h"
+#include "widgets/MessageBox.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -51,7 +51,8 @@ namespace {
 // The two states the child alternates between.
 void applyState(Settings& s, bool b)
 {
-    static const char* const aCalls[] = {"EA1AAA", "EA2AAA-1", "EA3AAA", "EA4AAA-2", "EA5AAA", "EA6AAA-3", "EA7AAA", "EA8AAA-4", "EA9AAA", "EC1AAA-5"};
+    static const char* const aCalls[] = {"EA1AAA",   "EA2AAA-1", "EA3AAA",   "EA4AAA-2", "EA5AAA",
+                                         "EA6AAA-3", "EA7AAA",   "EA8AAA-4", "EA9AAA",   "EC1AAA-5"};
     static const char* const bCalls[] = {"EB2BBB-7", "W1AW", "K2BBB", "", "", "", "", "", "", ""};
     s.myCallsign = QLatin1String(b ? "EB2BBB-7" : "EA1AAA-1");
     s.connectWithHf = QLatin1String(b ? "W1AW" : "EA2AAA-1");
@@ -360,7 +361,8 @@ int main(int argc, char** argv)
         }
         maxTempFiles = std::max(maxTempFiles, temps);
         if ((k + 1) % 100 == 0) {
-            std::printf("  %d kills, %d saves done, %d temporary files beside the file\n", k + 1, completedSaves, temps);
+            std::printf("  %d kills, %d saves done, %d temporary files beside the file\n", k + 1, completedSaves,
+                        temps);
             std::fflush(stdout);
         }
     }
@@ -393,14 +395,16 @@ int main(int argc, char** argv)
     std::printf("  folder: %s\n", qPrintable(QDir(folder).absolutePath()));
     std::printf("  settings file: %lld bytes (state A), %lld bytes (state B); one save %.1f ms\n", qint64(fileA.size()),
                 qint64(fileB.size()), saveMs);
-    std::printf("  kills: %d, %d of them inside SaveSettings (%d left the old file, %d the new one)\n", kills, insideSave,
-                oldKept, newInstalled);
+    std::printf("  kills: %d, %d of them inside SaveSettings (%d left the old file, %d the new one)\n", kills,
+                insideSave, oldKept, newInstalled);
     std::printf("  saves completed by the children: %d\n", completedSaves);
-    std::printf("  file after every kill: %s\n", fileFailures == 0 ? "complete, the old or the new state" : "INCOMPLETE (see failures)");
-    std::printf("  temporary files beside the file: max %d after a kill, %d after a final complete save\n", maxTempFiles,
-                tempsAtEnd);
+    std::printf("  file after every kill: %s\n",
+                fileFailures == 0 ? "complete, the old or the new state" : "INCOMPLETE (see failures)");
+    std::printf("  temporary files beside the file: max %d after a kill, %d after a final complete save\n",
+                maxTempFiles, tempsAtEnd);
     std::printf("  stale lock file left by the killed process: after %d of %d kills, %d of them without an owner "
-                "(at the end: %s)\n", locksSeen, kills, locksUnreadable, lockLeft ? "yes" : "no");
+                "(at the end: %s)\n",
+                locksSeen, kills, locksUnreadable, lockLeft ? "yes" : "no");
     std::printf("  first save of the next process: max %.1f ms, mean %.1f ms\n", maxFirstSaveMs,
                 kills > 0 ? sumFirstSaveMs / kills : 0.0);
     std::printf("  elapsed: %.1f s\n", double(clock.elapsed()) / 1000.0);

@@ -16,8 +16,8 @@ namespace {
 // of two characters starts with 0 or 1.
 const QRegularExpression& rule()
 {
-    static const QRegularExpression re(QRegularExpression::anchoredPattern(
-        QStringLiteral("([A-Z0-9]{0,7})(?:-([1-9]|0[1-9]|1[0-7]|R|T))?")));
+    static const QRegularExpression re(
+        QRegularExpression::anchoredPattern(QStringLiteral("([A-Z0-9]{0,7})(?:-([1-9]|0[1-9]|1[0-7]|R|T))?")));
     return re;
 }
 

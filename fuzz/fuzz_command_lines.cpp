@@ -2,8 +2,8 @@
 // with a plain split of the concatenated stream, and every complete line
 // through the field helpers.
 
-#include "link/LineAssembler.h"
 #include "encoding/AnsiCodec.h"
+#include "link/LineAssembler.h"
 #include "support/ByteReader.h"
 #include "support/FuzzCheck.h"
 #include "support/ProtocolReference.h"
@@ -20,7 +20,8 @@ constexpr qsizetype Max = LineAssembler::MaxLineBytes;
 // The stream cut at every CR, byte by byte: a line is due when its CR
 // arrives, unless it is longer than Max; an LF right after a CR belongs to
 // no line; a reset forgets the unfinished line.
-struct ReferenceSplit {
+struct ReferenceSplit
+{
     std::string current; // the unfinished line, kept up to Max + 1 bytes
     qsizetype currentLength = 0;
     bool afterCr = false;
@@ -54,7 +55,8 @@ struct ReferenceSplit {
     }
 };
 
-struct Harness {
+struct Harness
+{
     LineAssembler assembler;
     ReferenceSplit ref;
     std::deque<std::string> due;
@@ -64,8 +66,7 @@ struct Harness {
     {
         ref.feed(bytes.constData(), bytes.size(), due);
         assembler.feed(bytes, [this](const QByteArray& line) {
-            FUZZ_CHECK(!due.empty(), "a line handled that the stream does not hold: %s",
-                       fuzz::show(line).constData());
+            FUZZ_CHECK(!due.empty(), "a line handled that the stream does not hold: %s", fuzz::show(line).constData());
             FUZZ_CHECK(line.size() == qsizetype(due.front().size())
                            && std::memcmp(line.constData(), due.front().data(), size_t(line.size())) == 0,
                        "line %lld: got %s, want %s", (long long)linesHandled, fuzz::show(line).constData(),
@@ -80,9 +81,8 @@ struct Harness {
         FUZZ_CHECK(assembler.pendingBytes() <= Max);
         const bool overlong = ref.currentLength > Max;
         FUZZ_CHECK(assembler.discarding() == overlong);
-        FUZZ_CHECK(assembler.pendingBytes() == (overlong ? 0 : ref.currentLength),
-                   "pending %lld, unfinished line %lld", (long long)assembler.pendingBytes(),
-                   (long long)ref.currentLength);
+        FUZZ_CHECK(assembler.pendingBytes() == (overlong ? 0 : ref.currentLength), "pending %lld, unfinished line %lld",
+                   (long long)assembler.pendingBytes(), (long long)ref.currentLength);
     }
 };
 

@@ -2,15 +2,15 @@
 // connection variables, the progress bar and the byte counter compared to
 // references; and the progress rounding on its own over the whole range.
 
+#include "display/DisplayState.h"
+#include "encoding/AnsiCodec.h"
 #include "link/CommandProtocol.h"
 #include "link/ConnectionState.h"
 #include "link/ModemLink.h"
-#include "encoding/AnsiCodec.h"
 #include "settings/Settings.h"
 #include "support/ByteReader.h"
 #include "support/FuzzCheck.h"
 #include "support/ProtocolReference.h"
-#include "display/DisplayState.h"
 #include "terminal/RxTextModel.h"
 #include "terminal/Terminal.h"
 
@@ -22,7 +22,8 @@
 
 namespace {
 
-struct Rig {
+struct Rig
+{
     SettingsStore settings{QStringLiteral("/nonexistent-keldo-fuzz")};
     ConnectionState conn;
     DisplayState display;
@@ -63,10 +64,14 @@ qint32 blockSize(fuzz::ByteReader& in)
     const uint8_t form = in.byte();
     const uint32_t v = in.u32();
     switch (form % 4) {
-    case 0: return qint32(v % 200);
-    case 1: return std::numeric_limits<qint32>::max() - qint32(v % 200);
-    case 2: return qint32(v & 0x7fffffff);
-    default: return qint32(v); // may be negative: never a real block, must do no harm
+    case 0:
+        return qint32(v % 200);
+    case 1:
+        return std::numeric_limits<qint32>::max() - qint32(v % 200);
+    case 2:
+        return qint32(v & 0x7fffffff);
+    default:
+        return qint32(v); // may be negative: never a real block, must do no harm
     }
 }
 
@@ -74,10 +79,9 @@ void checkPercent(qint64 total, qint64 remaining)
 {
     const int got = Terminal::ProgressPercent(total, remaining);
     const int want = fuzz::referencePercent(total, remaining);
-    FUZZ_CHECK(got >= 0 && got <= 100, "ProgressPercent(%lld, %lld) = %d", (long long)total,
-               (long long)remaining, got);
-    FUZZ_CHECK(got == want, "ProgressPercent(%lld, %lld) = %d, want %d", (long long)total, (long long)remaining,
-               got, want);
+    FUZZ_CHECK(got >= 0 && got <= 100, "ProgressPercent(%lld, %lld) = %d", (long long)total, (long long)remaining, got);
+    FUZZ_CHECK(got == want, "ProgressPercent(%lld, %lld) = %d, want %d", (long long)total, (long long)remaining, got,
+               want);
 }
 
 void connectedLine(Rig& r, const QString& line)
@@ -127,14 +131,16 @@ void bufferLine(Rig& r, const QString& count, qint32 toSend)
                fuzz::show(count).constData(), toSend, r.display.progressValue(), percent);
     if (remaining != 0) {
         FUZZ_CHECK(r.conn.BytesToSend == toSend);
-        FUZZ_CHECK(r.display.panel(Panel::Bytes).text == QString::number(toSend - remaining) + QStringLiteral(" Bytes Sent"),
+        FUZZ_CHECK(r.display.panel(Panel::Bytes).text
+                       == QString::number(toSend - remaining) + QStringLiteral(" Bytes Sent"),
                    "count %s: panel %s", fuzz::show(count).constData(),
                    fuzz::show(r.display.panel(Panel::Bytes).text).constData());
         FUZZ_CHECK(r.rx.text() == rxBefore);
     } else {
         // The block is gone: echoed once, the send button back.
         FUZZ_CHECK(percent == 100);
-        FUZZ_CHECK(r.conn.BytesToSend == 0 && r.conn.PendingEcho.isEmpty() && r.conn.LastSpeaker == Talker::ThisStation);
+        FUZZ_CHECK(r.conn.BytesToSend == 0 && r.conn.PendingEcho.isEmpty()
+                   && r.conn.LastSpeaker == Talker::ThisStation);
         FUZZ_CHECK(r.rx.text().endsWith(QStringLiteral("fuzz echo\r\n")));
         FUZZ_CHECK(r.display.sendVisible() && !r.display.progressVisible());
     }

@@ -19,17 +19,58 @@ namespace {
 // The first member that differs, or null.
 const char* firstDifference(const Settings& a, const Settings& b)
 {
-#define SAME(m) if (!(a.m == b.m)) return #m
-    SAME(rig); SAME(pttPort); SAME(catPort); SAME(baud); SAME(pin); SAME(rts); SAME(dtr); SAME(via);
-    SAME(icomAddress); SAME(rigctldHost); SAME(rigctldPort);
-    SAME(hfTcpPort); SAME(fmTcpPort); SAME(satTcpPort); SAME(hfHost); SAME(fmHost); SAME(satHost);
-    SAME(myCallsign); SAME(connectWithHf); SAME(connectWithFm); SAME(connectWithSat); SAME(via1); SAME(via2);
-    SAME(keldoMode); SAME(keldoHfBw); SAME(autoLaunch);
-    SAME(connectHfList); SAME(connectFmList); SAME(via1List); SAME(via2List); SAME(connectSatList);
-    SAME(keldoHfPath); SAME(keldoFmPath); SAME(keldoSatPath); SAME(fontSize); SAME(colour);
-    SAME(topPosition); SAME(leftPosition); SAME(terminalWidth); SAME(terminalHeight); SAME(windowState);
-    SAME(loadPathFile); SAME(savePathFile); SAME(portDevices); SAME(pttTimeoutSeconds); SAME(speakerColours);
-    SAME(notifyIncomingCall); SAME(logConversations); SAME(logFolder);
+#define SAME(m)                                                                                                        \
+    if (!(a.m == b.m))                                                                                                 \
+    return #m
+    SAME(rig);
+    SAME(pttPort);
+    SAME(catPort);
+    SAME(baud);
+    SAME(pin);
+    SAME(rts);
+    SAME(dtr);
+    SAME(via);
+    SAME(icomAddress);
+    SAME(rigctldHost);
+    SAME(rigctldPort);
+    SAME(hfTcpPort);
+    SAME(fmTcpPort);
+    SAME(satTcpPort);
+    SAME(hfHost);
+    SAME(fmHost);
+    SAME(satHost);
+    SAME(myCallsign);
+    SAME(connectWithHf);
+    SAME(connectWithFm);
+    SAME(connectWithSat);
+    SAME(via1);
+    SAME(via2);
+    SAME(keldoMode);
+    SAME(keldoHfBw);
+    SAME(autoLaunch);
+    SAME(connectHfList);
+    SAME(connectFmList);
+    SAME(via1List);
+    SAME(via2List);
+    SAME(connectSatList);
+    SAME(keldoHfPath);
+    SAME(keldoFmPath);
+    SAME(keldoSatPath);
+    SAME(fontSize);
+    SAME(colour);
+    SAME(topPosition);
+    SAME(leftPosition);
+    SAME(terminalWidth);
+    SAME(terminalHeight);
+    SAME(windowState);
+    SAME(loadPathFile);
+    SAME(savePathFile);
+    SAME(portDevices);
+    SAME(pttTimeoutSeconds);
+    SAME(speakerColours);
+    SAME(notifyIncomingCall);
+    SAME(logConversations);
+    SAME(logFolder);
 #undef SAME
     return nullptr;
 }
@@ -136,9 +177,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             if (c == QLatin1Char('\r') || c == QLatin1Char('\n'))
                 c = QLatin1Char(' ');
         want.truncate(IniDocument::MaxValueLength);
-        FUZZ_CHECK(doc.value(section, key, QStringLiteral("\x01missing")) == want,
-                   "value %s read back as %s", fuzz::show(value).constData(),
-                   fuzz::show(doc.value(section, key)).constData());
+        FUZZ_CHECK(doc.value(section, key, QStringLiteral("\x01missing")) == want, "value %s read back as %s",
+                   fuzz::show(value).constData(), fuzz::show(doc.value(section, key)).constData());
         // Every other key reads as before; no key appeared but the one set.
         const Snapshot after = snapshot(doc);
         for (auto it = before.cbegin(); it != before.cend(); ++it) {

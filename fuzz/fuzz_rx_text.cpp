@@ -92,15 +92,15 @@ void checkConversion(const QByteArray& bytes, const QString& converted)
 
 // What the model must hold: everything appended since the last clear, of
 // which it keeps a tail.
-struct Mirror {
-    QString stream;            // appended since the last clear, its front trimmed to bound memory
+struct Mirror
+{
+    QString stream; // appended since the last clear, its front trimmed to bound memory
     quint64 appended = 0;
-    quint64 cleared = 0;       // characters that clear() discarded
+    quint64 cleared = 0; // characters that clear() discarded
     quint64 changes = 0;
 };
 
-void checkModel(const RxTextModel& rx, const Mirror& m, bool afterCapped, qsizetype lengthBefore,
-                qsizetype added)
+void checkModel(const RxTextModel& rx, const Mirror& m, bool afterCapped, qsizetype lengthBefore, qsizetype added)
 {
     const QString& text = rx.text();
     FUZZ_CHECK(rx.length() == text.size());

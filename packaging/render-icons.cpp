@@ -27,8 +27,9 @@ int main(int argc, char* argv[])
             return 2;
         }
         const QString folder = QStringLiteral("%1/%2x%2/apps").arg(args[1]).arg(size);
-        if (!QDir().mkpath(folder) ||
-            !ImageList::Render(QStringLiteral("Terminal"), size).save(folder + QStringLiteral("/keldo-terminal.png"))) {
+        if (!QDir().mkpath(folder)
+            || !ImageList::Render(QStringLiteral("Terminal"), size)
+                    .save(folder + QStringLiteral("/keldo-terminal.png"))) {
             std::fprintf(stderr, "cannot write %s\n", qPrintable(folder));
             return 1;
         }

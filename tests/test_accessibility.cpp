@@ -1,8 +1,8 @@
-#include "widgets/RxScreenView.h"
-#include "widgets/StatusPanels.h"
 #include "support/FakeModem.h"
 #include "support/MessageBoxRecorder.h"
 #include "support/TerminalFixture.h"
+#include "widgets/RxScreenView.h"
+#include "widgets/StatusPanels.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -20,7 +20,8 @@ class TestAccessibility : public QObject
 {
     Q_OBJECT
 
-    struct Node {
+    struct Node
+    {
         QString name;
         QString description;
         QAccessible::Role role;
@@ -31,8 +32,8 @@ class TestAccessibility : public QObject
     {
         if (!iface || depth > 40)
             return;
-        out.append({iface->text(QAccessible::Name), iface->text(QAccessible::Description), iface->role(),
-                    iface->object()});
+        out.append(
+            {iface->text(QAccessible::Name), iface->text(QAccessible::Description), iface->role(), iface->object()});
         for (int i = 0; i < iface->childCount(); ++i)
             walk(iface->child(i), out, depth + 1);
     }
@@ -51,7 +52,8 @@ class TestAccessibility : public QObject
     }
 
     // Main window linked up with a modem of the test.
-    struct Linked : TerminalFixture {
+    struct Linked : TerminalFixture
+    {
         FakeModem modem;
         bool start()
         {
@@ -73,8 +75,9 @@ class TestAccessibility : public QObject
         QMenuBar* bar = w.menuBar();
         QStringList reached;
         QTest::keyClick(&w, Qt::Key_S, Qt::AltModifier);
-        if (!QTest::qWaitFor([&] { return bar->activeAction() && bar->activeAction()->menu()
-                                       && bar->activeAction()->menu()->isVisible(); }))
+        if (!QTest::qWaitFor([&] {
+                return bar->activeAction() && bar->activeAction()->menu() && bar->activeAction()->menu()->isVisible();
+            }))
             return reached;
         for (int i = 0; i < 8; ++i) {
             if (QAction* a = bar->activeAction())
@@ -158,7 +161,8 @@ private slots:
         f.modem.sendLine("CONNECTED N0CALL-1 N0CALL-2 2300");
         QTRY_COMPARE(spoken(connection), QString("Connection: N0CALL-1 with N0CALL-2"));
         // The label inside says the same, so a reader landing there is not left with design text.
-        QCOMPARE(spoken(f.window->stbStatus()->panelText(Panel::Indicativos)), QString("Connection: N0CALL-1 with N0CALL-2"));
+        QCOMPARE(spoken(f.window->stbStatus()->panelText(Panel::Indicativos)),
+                 QString("Connection: N0CALL-1 with N0CALL-2"));
 
         f.modem.sendLine("PTT ON");
         QTRY_COMPARE(spoken(ptt), QString("Transmitter: transmitting"));

@@ -51,9 +51,14 @@ private slots:
             QFile f(ini);
             QVERIFY(f.open(QIODevice::WriteOnly));
             f.write(QString("[Setup]\r\nAutoLaunch=1\r\nKELDO HF Path=%1\r\nHF Host=127.0.0.1\r\nHF TCP Port=1\r\n")
-                        .arg(modem).toUtf8());
+                        .arg(modem)
+                        .toUtf8());
         }
-        const QByteArray before = [&] { QFile f(ini); f.open(QIODevice::ReadOnly); return f.readAll(); }();
+        const QByteArray before = [&] {
+            QFile f(ini);
+            f.open(QIODevice::ReadOnly);
+            return f.readAll();
+        }();
 
         // A program of the same name that this terminal neither starts nor links to.
         QTemporaryDir otherDir;
@@ -77,7 +82,8 @@ private slots:
             second.session = std::make_unique<Session>(dir.path());
             second.window = std::make_unique<frmKeldoTerminal>(*second.session);
             MessageBoxRecorder boxes;
-            boxes.expectContaining("Another copy of KELDO Terminal is running from this folder", MessageBox::Icon::Warning);
+            boxes.expectContaining("Another copy of KELDO Terminal is running from this folder",
+                                   MessageBox::Icon::Warning);
             QVERIFY(!second.window->Form_Load(terminal));
             QVERIFY(boxes.verify());
             QFile f(ini);
@@ -119,15 +125,21 @@ private slots:
         {
             QFile f(script);
             QVERIFY(f.open(QIODevice::WriteOnly));
-            f.write(QString("#!/bin/bash\necho $$ > '%1'\n'%2' --port %3 --call-in W1AW --after 1 --abort-delay-ms 100 > '%4'\n")
-                        .arg(scriptPid, sim).arg(port).arg(log).toUtf8());
+            f.write(QString("#!/bin/bash\necho $$ > '%1'\n'%2' --port %3 --call-in W1AW --after 1 --abort-delay-ms 100 "
+                            "> '%4'\n")
+                        .arg(scriptPid, sim)
+                        .arg(port)
+                        .arg(log)
+                        .toUtf8());
         }
         QVERIFY(QFile::setPermissions(script, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
         {
             QFile f(QDir(dir.path()).filePath("KELDO Terminal.ini"));
             QVERIFY(f.open(QIODevice::WriteOnly));
             f.write(QString("[Setup]\r\nAutoLaunch=1\r\nKELDO HF Path=%1\r\nHF Host=127.0.0.1\r\nHF TCP Port=%2\r\n")
-                        .arg(script).arg(port).toUtf8());
+                        .arg(script)
+                        .arg(port)
+                        .toUtf8());
         }
         auto logText = [&] {
             QFile f(log);
@@ -175,7 +187,11 @@ private slots:
             QVERIFY(f.open(QIODevice::WriteOnly));
             f.write("[Setup]\r\nAutoLaunch=0\r\nHF Host=127.0.0.1\r\nHF TCP Port=1\r\n");
         }
-        const QByteArray before = [&] { QFile f(a); f.open(QIODevice::ReadOnly); return f.readAll(); }();
+        const QByteArray before = [&] {
+            QFile f(a);
+            f.open(QIODevice::ReadOnly);
+            return f.readAll();
+        }();
 
         TerminalProcess first, second, third;
         QVERIFY(first.start(terminal, {"--settings", a}, dir.path()));
@@ -220,7 +236,8 @@ private slots:
             QVERIFY(f.open(QIODevice::WriteOnly));
             f.write(QString("[Setup]\r\nAutoLaunch=0\r\nHF Host=127.0.0.1\r\nHF TCP Port=%1\r\n"
                             "[Options]\r\nLog Conversations=1\r\n")
-                        .arg(sim.port()).toUtf8());
+                        .arg(sim.port())
+                        .toUtf8());
         }
         QProcess app;
         app.setProgram(terminal);

@@ -26,20 +26,34 @@ void TestCallSign::baseAndSsid_data()
     QTest::addColumn<QString>("base");
     QTest::addColumn<int>("ssid");
 
-    QTest::newRow("no hyphen") << "n0call" << "N0CALL" << 0;
-    QTest::newRow("digit") << "N0CALL-7" << "N0CALL" << 7;
-    QTest::newRow("two digits") << "N0CALL-15" << "N0CALL" << 15;
-    QTest::newRow("T") << "N0CALL-T" << "N0CALL" << 16;
-    QTest::newRow("R") << "N0CALL-R" << "N0CALL" << 17;
-    QTest::newRow("lower r is no R") << "N0CALL-r" << "N0CALL" << 0;
-    QTest::newRow("bare hyphen") << "N0CALL-" << "N0CALL" << 0;
-    QTest::newRow("leading number") << "N0CALL-12AB" << "N0CALL" << 12;
-    QTest::newRow("not a number") << "N0CALL-X" << "N0CALL" << 0;
-    QTest::newRow("too big for a byte") << "N0CALL-256" << "N0CALL" << 0;
-    QTest::newRow("fits a byte") << "N0CALL-255" << "N0CALL" << 255;
-    QTest::newRow("two hyphens") << "A-1-2" << "A" << 1;
-    QTest::newRow("empty base") << "-5" << "" << 5;
-    QTest::newRow("empty") << "" << "" << 0;
+    QTest::newRow("no hyphen") << "n0call"
+                               << "N0CALL" << 0;
+    QTest::newRow("digit") << "N0CALL-7"
+                           << "N0CALL" << 7;
+    QTest::newRow("two digits") << "N0CALL-15"
+                                << "N0CALL" << 15;
+    QTest::newRow("T") << "N0CALL-T"
+                       << "N0CALL" << 16;
+    QTest::newRow("R") << "N0CALL-R"
+                       << "N0CALL" << 17;
+    QTest::newRow("lower r is no R") << "N0CALL-r"
+                                     << "N0CALL" << 0;
+    QTest::newRow("bare hyphen") << "N0CALL-"
+                                 << "N0CALL" << 0;
+    QTest::newRow("leading number") << "N0CALL-12AB"
+                                    << "N0CALL" << 12;
+    QTest::newRow("not a number") << "N0CALL-X"
+                                  << "N0CALL" << 0;
+    QTest::newRow("too big for a byte") << "N0CALL-256"
+                                        << "N0CALL" << 0;
+    QTest::newRow("fits a byte") << "N0CALL-255"
+                                 << "N0CALL" << 255;
+    QTest::newRow("two hyphens") << "A-1-2"
+                                 << "A" << 1;
+    QTest::newRow("empty base") << "-5"
+                                << "" << 5;
+    QTest::newRow("empty") << ""
+                           << "" << 0;
 }
 
 void TestCallSign::baseAndSsid()

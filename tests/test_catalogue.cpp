@@ -153,8 +153,8 @@ void TestCatalogue::spotChecks()
     QCOMPARE(RadioModelAt(133)->CivAddress, QStringLiteral("A2"));
 
     // Receivers take CI-V frames like the transceivers.
-    for (const char* name : {"IC-R10", "IC-R20", "IC-R71", "IC-R72", "IC-R75", "IC-R7000", "IC-R7100",
-                             "IC-R8500", "IC-R9000", "IC-R9500", "IC-RX7", "Perseus"})
+    for (const char* name : {"IC-R10", "IC-R20", "IC-R71", "IC-R72", "IC-R75", "IC-R7000", "IC-R7100", "IC-R8500",
+                             "IC-R9000", "IC-R9500", "IC-RX7", "Perseus"})
         QCOMPARE(int(RadioModelAt(RadioPositionOf(name))->Dialect), int(DialectCiv));
 
     // Binary bytes before the carriage return survive.

@@ -1,15 +1,15 @@
-#include "widgets/DialogGeometry.h"
 #include "app/Session.h"
 #include "dialogs/frmConnect.h"
-#include "support/LayoutChecks.h"
 #include "support/FakeModem.h"
+#include "support/LayoutChecks.h"
 #include "support/MessageBoxRecorder.h"
 #include "support/TerminalFixture.h"
+#include "widgets/DialogGeometry.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
-#include <QGroupBox>
 #include <QFile>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -59,26 +59,24 @@ struct ConnectValues
 
     static ConnectValues of(const Settings& s)
     {
-        return {s.connectWithHf, s.connectWithFm, s.connectWithSat, s.via1, s.via2,
+        return {s.connectWithHf, s.connectWithFm, s.connectWithSat, s.via1,     s.via2,
                 s.connectHfList, s.connectFmList, s.connectSatList, s.via1List, s.via2List};
     }
     bool operator==(const ConnectValues& o) const
     {
-        return hf == o.hf && fm == o.fm && sat == o.sat && via1 == o.via1 && via2 == o.via2
-            && hfList == o.hfList && fmList == o.fmList && satList == o.satList && via1List == o.via1List
-            && via2List == o.via2List;
+        return hf == o.hf && fm == o.fm && sat == o.sat && via1 == o.via1 && via2 == o.via2 && hfList == o.hfList
+            && fmList == o.fmList && satList == o.satList && via1List == o.via1List && via2List == o.via2List;
     }
 };
 
 char* toString(const ConnectValues& v)
 {
-    return qstrdup(qPrintable(QStringLiteral("targets %1/%2/%3 via %4/%5 lists [%6] [%7] [%8] [%9] [%10]")
-                                  .arg(v.hf, v.fm, v.sat, v.via1, v.via2,
-                                       entriesOf(v.hfList).join(QLatin1Char(',')),
-                                       entriesOf(v.fmList).join(QLatin1Char(',')),
-                                       entriesOf(v.satList).join(QLatin1Char(',')),
-                                       entriesOf(v.via1List).join(QLatin1Char(',')))
-                                  .arg(entriesOf(v.via2List).join(QLatin1Char(',')))));
+    return qstrdup(
+        qPrintable(QStringLiteral("targets %1/%2/%3 via %4/%5 lists [%6] [%7] [%8] [%9] [%10]")
+                       .arg(v.hf, v.fm, v.sat, v.via1, v.via2, entriesOf(v.hfList).join(QLatin1Char(',')),
+                            entriesOf(v.fmList).join(QLatin1Char(',')), entriesOf(v.satList).join(QLatin1Char(',')),
+                            entriesOf(v.via1List).join(QLatin1Char(',')))
+                       .arg(entriesOf(v.via2List).join(QLatin1Char(',')))));
 }
 
 } // namespace
@@ -109,7 +107,8 @@ private slots:
     void everyModeFitsThePlatformFont();
 
 private:
-    struct Rig : SessionFixture {
+    struct Rig : SessionFixture
+    {
         Rig()
         {
             createSession();
@@ -191,7 +190,7 @@ void TestConnectDialog::type(QComboBox* combo, const QString& text)
 void TestConnectDialog::showsTheModesBoxesAndStoredValues_data()
 {
     QTest::addColumn<ModeSetting>("mode");
-    QTest::addColumn<QString>("target");   // objectName of the one visible target, empty: all
+    QTest::addColumn<QString>("target"); // objectName of the one visible target, empty: all
     QTest::addColumn<bool>("digipeaters");
     QTest::newRow("HF") << HF << "cboConnectHF" << false;
     QTest::newRow("FM") << FM << "cboConnectFM" << true;
@@ -296,8 +295,11 @@ void TestConnectDialog::fmCallWithAndWithoutDigipeaters_data()
     QTest::addColumn<QString>("command");
     QTest::newRow("none") << QString() << QString() << "CONNECT N0CALL-1 N0FM-2";
     QTest::newRow("one") << "digi1-3" << QString() << "CONNECT N0CALL-1 N0FM-2 VIA DIGI1-3";
-    QTest::newRow("two") << "DIGI1" << "digi2-r" << "CONNECT N0CALL-1 N0FM-2 VIA DIGI1 DIGI2-R";
-    QTest::newRow("second only") << QString() << "DIGI2" << "CONNECT N0CALL-1 N0FM-2";
+    QTest::newRow("two") << "DIGI1"
+                         << "digi2-r"
+                         << "CONNECT N0CALL-1 N0FM-2 VIA DIGI1 DIGI2-R";
+    QTest::newRow("second only") << QString() << "DIGI2"
+                                 << "CONNECT N0CALL-1 N0FM-2";
 }
 
 void TestConnectDialog::fmCallWithAndWithoutDigipeaters()
@@ -327,11 +329,15 @@ void TestConnectDialog::invalidCallSignRefusedWithFocus_data()
     QTest::addColumn<QString>("box");
     QTest::addColumn<QString>("text");
     QTest::newRow("HF target empty") << HF << "cboConnectHF" << QString();
-    QTest::newRow("HF target too long") << HF << "cboConnectHF" << "N0CALLXX";
-    QTest::newRow("SAT target bad SSID") << SAT << "cboConnectSAT" << "n0sat-18";
+    QTest::newRow("HF target too long") << HF << "cboConnectHF"
+                                        << "N0CALLXX";
+    QTest::newRow("SAT target bad SSID") << SAT << "cboConnectSAT"
+                                         << "n0sat-18";
     QTest::newRow("FM target empty") << FM << "cboConnectFM" << QString();
-    QTest::newRow("FM first digipeater") << FM << "cboVia1" << "N0CALL-0";
-    QTest::newRow("FM second digipeater") << FM << "cboVia2" << "N0-CALL";
+    QTest::newRow("FM first digipeater") << FM << "cboVia1"
+                                         << "N0CALL-0";
+    QTest::newRow("FM second digipeater") << FM << "cboVia2"
+                                          << "N0-CALL";
 }
 
 void TestConnectDialog::invalidCallSignRefusedWithFocus()
@@ -401,7 +407,8 @@ void TestConnectDialog::callPushesTheOtherModesValues()
              (QStringList{QStringLiteral("N0SAT-2"), QStringLiteral("N0SAT-3"), QString()}));
     // An empty value is not pushed, so the list stays offered.
     QCOMPARE(entriesOf(s.via1List).mid(0, 2), (QStringList{QStringLiteral("DIGI1"), QString()}));
-    QCOMPARE(entriesOf(s.via2List).mid(0, 3), (QStringList{QStringLiteral("DIGI7"), QStringLiteral("DIGI2"), QString()}));
+    QCOMPARE(entriesOf(s.via2List).mid(0, 3),
+             (QStringList{QStringLiteral("DIGI7"), QStringLiteral("DIGI2"), QString()}));
     const Settings saved = rig.reread();
     QCOMPARE(saved.connectFmList, s.connectFmList);
     QCOMPARE(saved.via2List, s.via2List);

@@ -1,7 +1,7 @@
-#include "widgets/RxScreenView.h"
 #include "support/MessageBoxRecorder.h"
 #include "support/SimProcess.h"
 #include "support/TerminalFixture.h"
+#include "widgets/RxScreenView.h"
 
 #include <QAction>
 #include <QApplication>
@@ -49,12 +49,15 @@ class TestConversationE2E : public QObject
     {
         f.writeIni(QString("[Setup]\r\nAutoLaunch=0\r\nHF Host=127.0.0.1\r\nHF TCP Port=%1\r\n"
                            "My Callsign=N0CALL-1\r\n[Options]\r\n%2")
-                       .arg(sim.port()).arg(options).toUtf8());
+                       .arg(sim.port())
+                       .arg(options)
+                       .toUtf8());
         if (!f.load())
             return false;
         f.window->show();
         return sim.waitForOutput("<- LISTEN ON")
-            && QTest::qWaitFor([&] { return f.session->display.panel(Panel::Tcp).picture == Picture::LedVerde; }, 20000);
+            && QTest::qWaitFor([&] { return f.session->display.panel(Panel::Tcp).picture == Picture::LedVerde; },
+                               20000);
     }
 
     static QByteArray readFile(const QString& path)
@@ -70,7 +73,8 @@ private slots:
         QVERIFY2(sim.start(), qPrintable(sim.errorString()));
         TerminalFixture f;
         f.writeIni(QString("[Setup]\r\nAutoLaunch=0\r\nHF Host=127.0.0.1\r\nHF TCP Port=%1\r\nMy Callsign=N0CALL-1\r\n")
-                       .arg(sim.port()).toLatin1());
+                       .arg(sim.port())
+                       .toLatin1());
         MessageBoxRecorder boxes;
         QVERIFY(f.load());
         frmKeldoTerminal& w = *f.window;
@@ -163,7 +167,6 @@ private slots:
     void conversationLogged();
     void unwritableLogReportedOnce();
 };
-
 
 // The conversation log: what the screen shows, with UTC times, written
 // through, and a log that cannot be written reported without stopping anything.
@@ -279,9 +282,7 @@ void TestConversationE2E::unwritableLogReportedOnce()
     // Another folder chosen from the menu takes the conversation from there on.
     const QString other = QDir(f.dir.path()).filePath("other logs");
     QVERIFY(QDir().mkdir(other));
-    f.shell.folderAnswer = [&](const QString& current) {
-        return current == folder ? other : QString();
-    };
+    f.shell.folderAnswer = [&](const QString& current) { return current == folder ? other : QString(); };
     f.window->action("mnuLogFolder")->trigger();
     QCOMPARE(f.session->s().logFolder, other);
     // What could not be written before goes there too.
@@ -297,7 +298,8 @@ void TestConversationE2E::unwritableLogReportedOnce()
     sim.writeControl("rawdata HALF");
     QTRY_VERIFY(readFile(QDir(other).filePath("2026-12-07.log")).endsWith("THERE\nHALF"));
     f.window->close();
-    QVERIFY(readFile(QDir(other).filePath("2026-12-07.log")).endsWith("THERE\nHALF\n******* Terminal closed  08:00:00 UTC\n"));
+    QVERIFY(readFile(QDir(other).filePath("2026-12-07.log"))
+                .endsWith("THERE\nHALF\n******* Terminal closed  08:00:00 UTC\n"));
 }
 
 QTEST_MAIN(TestConversationE2E)

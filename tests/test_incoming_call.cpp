@@ -13,12 +13,14 @@ class TestIncomingCall : public QObject
 
     PrivateSessionBus m_bus;
 
-    struct Window : TerminalFixture {
+    struct Window : TerminalFixture
+    {
         int alerts = 0;
         int sounds = 0;
         bool start(bool notify)
         {
-            if (!loadWithModemAt(1, QByteArray("[Options]\r\nNotify on Incoming Call=") + (notify ? "1" : "0") + "\r\n"))
+            if (!loadWithModemAt(1,
+                                 QByteArray("[Options]\r\nNotify on Incoming Call=") + (notify ? "1" : "0") + "\r\n"))
                 return false;
             window->incomingCallAlert().alertWindow = [this](QWidget*) { ++alerts; };
             window->incomingCallAlert().playSound = [this] { ++sounds; };

@@ -82,32 +82,31 @@ void TestIni::ansiUnknownCharactersBecomeQuestionMarks()
 }
 
 // A file as the Windows functions and hand editing leave it.
-static const char WindowsFile[] =
-    "; settings of the terminal\r\n"
-    "orphan=before any section\r\n"
-    "\r\n"
-    "[PTT]\r\n"
-    "Rig=7\r\n"
-    "  Baud   =   9600   \r\n"
-    "rig=99\r\n"
-    ";Pin=3\r\n"
-    "just a line\r\n"
-    "Icom Address=\r\n"
-    "\r\n"
-    "  [ setup ]  \r\n"
-    "HF Host\t=\tmodem.example\t\r\n"
-    "[Extra]\r\n"
-    "Anything=goes\r\n"
-    "[ptt]\r\n"
-    "Rig=55\r\n"
-    "Pin=2\r\n";
+static const char WindowsFile[] = "; settings of the terminal\r\n"
+                                  "orphan=before any section\r\n"
+                                  "\r\n"
+                                  "[PTT]\r\n"
+                                  "Rig=7\r\n"
+                                  "  Baud   =   9600   \r\n"
+                                  "rig=99\r\n"
+                                  ";Pin=3\r\n"
+                                  "just a line\r\n"
+                                  "Icom Address=\r\n"
+                                  "\r\n"
+                                  "  [ setup ]  \r\n"
+                                  "HF Host\t=\tmodem.example\t\r\n"
+                                  "[Extra]\r\n"
+                                  "Anything=goes\r\n"
+                                  "[ptt]\r\n"
+                                  "Rig=55\r\n"
+                                  "Pin=2\r\n";
 
 void TestIni::readsWindowsWrittenFile()
 {
     const IniDocument doc{QByteArray(WindowsFile)};
-    QCOMPARE(doc.value("PTT", "Rig"), QStringLiteral("7"));      // first key wins
-    QCOMPARE(doc.value("ptt", "RIG"), QStringLiteral("7"));      // names ignore case
-    QCOMPARE(doc.value(" PTT ", " Rig "), QStringLiteral("7"));  // and blanks around them
+    QCOMPARE(doc.value("PTT", "Rig"), QStringLiteral("7")); // first key wins
+    QCOMPARE(doc.value("ptt", "RIG"), QStringLiteral("7")); // names ignore case
+    QCOMPARE(doc.value(" PTT ", " Rig "), QStringLiteral("7")); // and blanks around them
     QCOMPARE(doc.value("PTT", "Baud"), QStringLiteral("9600"));
     QCOMPARE(doc.value("PTT", "Pin", "d"), QStringLiteral("d")); // comment and later section unseen
     QCOMPARE(doc.value("PTT", ";Pin", "d"), QStringLiteral("d"));
@@ -208,14 +207,15 @@ void TestIni::newFileLayout()
     doc.setValue("App2", "key4", "string4");
     doc.setValue("App3", "key5", "string5");
     doc.setValue("app1", "KEY2", "");
-    QCOMPARE(doc.toBytes(), QByteArray("[App1]\r\n"
-                                       "key1=string1\r\n"
-                                       "key2=\r\n"
-                                       "key3=string3\r\n"
-                                       "[App2]\r\n"
-                                       "key4=string4\r\n"
-                                       "[App3]\r\n"
-                                       "key5=string5\r\n"));
+    QCOMPARE(doc.toBytes(),
+             QByteArray("[App1]\r\n"
+                        "key1=string1\r\n"
+                        "key2=\r\n"
+                        "key3=string3\r\n"
+                        "[App2]\r\n"
+                        "key4=string4\r\n"
+                        "[App3]\r\n"
+                        "key5=string5\r\n"));
 }
 
 void TestIni::updateKeepsEverythingElse()
@@ -249,23 +249,24 @@ void TestIni::newKeyGoesAfterLastKeyOfItsSection()
     doc.setValue("B", "b1", "1");
     doc.setValue("C", "c2", "2");
     doc.setValue("D", "d1", "1");
-    QCOMPARE(doc.toBytes(), QByteArray("[A]\r\n"
-                                       "a1=1\r\n"
-                                       "no equals sign\r\n"
-                                       "a2=2\r\n"
-                                       "a3=3\r\n"
-                                       "\r\n"
-                                       "; about B\r\n"
-                                       "\r\n"
-                                       "[B]\r\n"
-                                       "b1=1\r\n"
-                                       "; nothing yet\r\n"
-                                       "[C]\r\n"
-                                       "c1=1\r\n"
-                                       "c2=2\r\n"
-                                       "\r\n"
-                                       "[D]\r\n"
-                                       "d1=1\r\n"));
+    QCOMPARE(doc.toBytes(),
+             QByteArray("[A]\r\n"
+                        "a1=1\r\n"
+                        "no equals sign\r\n"
+                        "a2=2\r\n"
+                        "a3=3\r\n"
+                        "\r\n"
+                        "; about B\r\n"
+                        "\r\n"
+                        "[B]\r\n"
+                        "b1=1\r\n"
+                        "; nothing yet\r\n"
+                        "[C]\r\n"
+                        "c1=1\r\n"
+                        "c2=2\r\n"
+                        "\r\n"
+                        "[D]\r\n"
+                        "d1=1\r\n"));
     // Keys after the inserted ones are still found.
     doc.setValue("A", "a1", "one");
     QCOMPARE(doc.value("A", "a1"), QStringLiteral("one"));
@@ -365,8 +366,8 @@ void TestIni::textOutsideCodePageWritesUtf8()
     const QString folder = QString::fromUtf8("/home/\xD0\xB8\xD0\xB2\xD0\xB0\xD0\xBD/KELDO");
     IniDocument doc(QByteArray("; caf\xE9\r\n[S]\r\nk=\x80\r\n"));
     doc.setValue("Path", "Folder", folder);
-    const QByteArray want = "\xEF\xBB\xBF\r\n; caf\xC3\xA9\r\n[S]\r\nk=\xE2\x82\xAC\r\n[Path]\r\nFolder="
-        + folder.toUtf8() + "\r\n";
+    const QByteArray want =
+        "\xEF\xBB\xBF\r\n; caf\xC3\xA9\r\n[S]\r\nk=\xE2\x82\xAC\r\n[Path]\r\nFolder=" + folder.toUtf8() + "\r\n";
     QCOMPARE(doc.toBytes(), want);
     // Read back the same, and written again unchanged (no second empty line).
     const IniDocument back(want);
@@ -402,15 +403,16 @@ void TestIni::unmarkedUtf8_data()
     QTest::addColumn<bool>("utf8");
     QTest::newRow("cyrillic") << QByteArray("[S]\nk=\xD0\x9F\xD1\x83\xD1\x82\xD1\x8C\n")
                               << QString::fromUtf8("\xD0\x9F\xD1\x83\xD1\x82\xD1\x8C") << true;
-    QTest::newRow("four bytes") << QByteArray("[S]\r\nk=\xF0\x9F\x93\xBB\r\n")
-                                << QString::fromUtf8("\xF0\x9F\x93\xBB") << true;
+    QTest::newRow("four bytes") << QByteArray("[S]\r\nk=\xF0\x9F\x93\xBB\r\n") << QString::fromUtf8("\xF0\x9F\x93\xBB")
+                                << true;
     // Not UTF-8, so 1252: a stray lead byte, an overlong '/', an encoded
     // surrogate, a sequence cut by the end of the file.
     QTest::newRow("lead byte alone") << QByteArray("[S]\r\nk=caf\xC3\r\n") << QString::fromUtf8("caf\xC3\x83") << false;
     QTest::newRow("overlong") << QByteArray("[S]\r\nk=\xC0\xAF\r\n") << QString::fromUtf8("\xC3\x80\xC2\xAF") << false;
     QTest::newRow("surrogate") << QByteArray("[S]\r\nk=\xED\xA0\x80\r\n")
                                << QString::fromUtf8("\xC3\xAD\xC2\xA0\xE2\x82\xAC") << false;
-    QTest::newRow("cut at end") << QByteArray("[S]\r\nk=\xE2\x82") << QString::fromUtf8("\xC3\xA2\xE2\x80\x9A") << false;
+    QTest::newRow("cut at end") << QByteArray("[S]\r\nk=\xE2\x82") << QString::fromUtf8("\xC3\xA2\xE2\x80\x9A")
+                                << false;
 }
 
 void TestIni::unmarkedUtf8()
@@ -442,11 +444,12 @@ void TestIni::bareKeyFilledInPlace()
     QVERIFY(!doc.contains("Setup", "HF Host"));
     QCOMPARE(doc.keys("Setup"), QStringList{"FM Host"});
     QVERIFY(doc.setValue("Setup", "hf HOST", "modem.local"));
-    QCOMPARE(doc.toBytes(), QByteArray("[Setup]\r\n"
-                                       "HF Host=modem.local\r\n"
-                                       "FM Host=fm\r\n"
-                                       "hf host=hidden\r\n"
-                                       "[Other]\r\n"));
+    QCOMPARE(doc.toBytes(),
+             QByteArray("[Setup]\r\n"
+                        "HF Host=modem.local\r\n"
+                        "FM Host=fm\r\n"
+                        "hf host=hidden\r\n"
+                        "[Other]\r\n"));
     QCOMPARE(doc.value("Setup", "HF Host"), QStringLiteral("modem.local"));
     QCOMPARE(doc.keys("Setup"), (QStringList{"HF Host", "FM Host"}));
 }

@@ -54,7 +54,8 @@ class TestInstall : public QObject
         return files;
     }
 
-    struct Run {
+    struct Run
+    {
         int exitCode = -1;
         QByteArray out;
         QByteArray err;
@@ -107,15 +108,15 @@ class TestInstall : public QObject
             QPainter p(&rendered);
             svg.render(&p);
         }
-        const QImage drawn =
-            QImage(QDir(prefix).filePath("share/icons/hicolor/64x64/apps/keldo-terminal.png"))
-                .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        const QImage drawn = QImage(QDir(prefix).filePath("share/icons/hicolor/64x64/apps/keldo-terminal.png"))
+                                 .convertToFormat(QImage::Format_ARGB32_Premultiplied);
         int differing = 0;
         for (int y = 0; y < 64; ++y)
             for (int x = 0; x < 64; ++x) {
                 const QRgb a = rendered.pixel(x, y), b = drawn.pixel(x, y);
-                if (qAbs(qRed(a) - qRed(b)) + qAbs(qGreen(a) - qGreen(b)) + qAbs(qBlue(a) - qBlue(b)) +
-                        qAbs(qAlpha(a) - qAlpha(b)) > 96)
+                if (qAbs(qRed(a) - qRed(b)) + qAbs(qGreen(a) - qGreen(b)) + qAbs(qBlue(a) - qBlue(b))
+                        + qAbs(qAlpha(a) - qAlpha(b))
+                    > 96)
                     ++differing;
             }
         QVERIFY2(differing < 64 * 64 / 50, qPrintable(QString::number(differing)));
@@ -123,8 +124,9 @@ class TestInstall : public QObject
         const Run desktop = run("desktop-file-validate",
                                 {QDir(prefix).filePath("share/applications/org.example.keldo.terminal.desktop")});
         QVERIFY2(desktop.exitCode == 0 && desktop.out.trimmed().isEmpty(), desktop.out + desktop.err);
-        const Run meta = run("appstreamcli", {"validate", "--no-net",
-                                              QDir(prefix).filePath("share/metainfo/org.example.keldo.terminal.metainfo.xml")});
+        const Run meta = run(
+            "appstreamcli",
+            {"validate", "--no-net", QDir(prefix).filePath("share/metainfo/org.example.keldo.terminal.metainfo.xml")});
         QVERIFY2(meta.exitCode == 0, meta.out + meta.err);
         QFile entry(QDir(prefix).filePath("share/applications/org.example.keldo.terminal.desktop"));
         QVERIFY(entry.open(QIODevice::ReadOnly));
@@ -191,15 +193,9 @@ private slots:
         QVERIFY(::chmod(QFile::encodeName(m_prefix + "/bin").constData(), 0555) == 0);
     }
 
-    void cleanupTestCase()
-    {
-        ::chmod(QFile::encodeName(m_prefix + "/bin").constData(), 0755);
-    }
+    void cleanupTestCase() { ::chmod(QFile::encodeName(m_prefix + "/bin").constData(), 0755); }
 
-    void installedTree()
-    {
-        checkTree(m_prefix);
-    }
+    void installedTree() { checkTree(m_prefix); }
 
     // Installed in a folder the user cannot write: the settings go to
     // ~/.config, starting from a read-only file beside the program if there
@@ -291,9 +287,9 @@ private slots:
     {
         QTemporaryDir work;
         QVERIFY(work.isValid());
-        const Run pack = run(KELDO_CPACK_COMMAND, {"--config", QString(KELDO_BUILD_TREE) + "/CPackConfig.cmake", "-G", "DEB",
-                                                   "-B", work.path()},
-                             240000);
+        const Run pack =
+            run(KELDO_CPACK_COMMAND,
+                {"--config", QString(KELDO_BUILD_TREE) + "/CPackConfig.cmake", "-G", "DEB", "-B", work.path()}, 240000);
         QVERIFY2(pack.exitCode == 0, pack.out + pack.err);
         const QStringList debs = QDir(work.path()).entryList({"*.deb"}, QDir::Files);
         QCOMPARE(debs.size(), 1);
@@ -301,8 +297,8 @@ private slots:
 
         const Run depends = run("dpkg-deb", {"-f", deb, "Depends"});
         QCOMPARE(depends.exitCode, 0);
-        for (const char* dep : {"libc6", "libqt6core6", "libqt6widgets6", "libqt6network6", "libqt6serialport6",
-                                "qt6-qpa-plugins"})
+        for (const char* dep :
+             {"libc6", "libqt6core6", "libqt6widgets6", "libqt6network6", "libqt6serialport6", "qt6-qpa-plugins"})
             QVERIFY2(depends.out.contains(dep), depends.out);
 
         const QString root = QDir(work.path()).filePath("root");

@@ -55,10 +55,7 @@ public:
         }
         return got == "ping\n";
     }
-    bool killed()
-    {
-        return m_proc.waitForFinished(10000) && m_proc.exitStatus() == QProcess::CrashExit;
-    }
+    bool killed() { return m_proc.waitForFinished(10000) && m_proc.exitStatus() == QProcess::CrashExit; }
 
 private:
     QProcess m_proc;
@@ -109,15 +106,24 @@ void TestKillProc::fileNameOfPath_data()
 {
     QTest::addColumn<QString>("path");
     QTest::addColumn<QString>("name");
-    QTest::newRow("FM default") << "C:\\KELDO FM\\KELDOFM.exe" << "KELDOFM.exe";
-    QTest::newRow("bare name") << "KELDO.exe" << "KELDO.exe";
-    QTest::newRow("ends in backslash") << "C:\\KELDO\\" << "";
-    QTest::newRow("unix path") << "/opt/keldo/keldo-hf" << "keldo-hf";
-    QTest::newRow("ends in slash") << "/opt/keldo/" << "";
-    QTest::newRow("mixed, backslash last") << "/home/op/wine/c:\\KELDO\\KELDO.exe" << "KELDO.exe";
-    QTest::newRow("mixed, slash last") << "C:\\KELDO/KELDO.exe" << "KELDO.exe";
-    QTest::newRow("blanks kept") << "C:\\x\\ KELDO .exe" << " KELDO .exe";
-    QTest::newRow("empty") << "" << "";
+    QTest::newRow("FM default") << "C:\\KELDO FM\\KELDOFM.exe"
+                                << "KELDOFM.exe";
+    QTest::newRow("bare name") << "KELDO.exe"
+                               << "KELDO.exe";
+    QTest::newRow("ends in backslash") << "C:\\KELDO\\"
+                                       << "";
+    QTest::newRow("unix path") << "/opt/keldo/keldo-hf"
+                               << "keldo-hf";
+    QTest::newRow("ends in slash") << "/opt/keldo/"
+                                   << "";
+    QTest::newRow("mixed, backslash last") << "/home/op/wine/c:\\KELDO\\KELDO.exe"
+                                           << "KELDO.exe";
+    QTest::newRow("mixed, slash last") << "C:\\KELDO/KELDO.exe"
+                                       << "KELDO.exe";
+    QTest::newRow("blanks kept") << "C:\\x\\ KELDO .exe"
+                                 << " KELDO .exe";
+    QTest::newRow("empty") << ""
+                           << "";
 }
 
 void TestKillProc::fileNameOfPath()
@@ -239,7 +245,7 @@ void TestKillProc::fileExistsAtPath()
     QVERIFY(f.open(QIODevice::WriteOnly));
     f.close();
     QVERIFY(FileExistsAtPath(file));
-    QVERIFY(FileExistsAtPath(dir.path()));  // a folder counts, as on Windows
+    QVERIFY(FileExistsAtPath(dir.path())); // a folder counts, as on Windows
     QVERIFY(!FileExistsAtPath(file + "/"));
     QVERIFY(!FileExistsAtPath(QDir(dir.path()).filePath("KELDOFM.exe")));
     QVERIFY(!FileExistsAtPath(QString()));

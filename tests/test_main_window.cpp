@@ -1,11 +1,11 @@
-#include "widgets/DialogGeometry.h"
-#include "widgets/RxScreenView.h"
 #include "app/SingleInstance.h"
-#include "widgets/StatusPanels.h"
 #include "app/frmAbout.h"
 #include "support/FakeModem.h"
 #include "support/MessageBoxRecorder.h"
 #include "support/TerminalFixture.h"
+#include "widgets/DialogGeometry.h"
+#include "widgets/RxScreenView.h"
+#include "widgets/StatusPanels.h"
 
 #include <QAction>
 #include <QLabel>
@@ -32,7 +32,8 @@ private slots:
         int shownBoxes = 0;
         f.create();
         // The missing-program box comes before the window is shown.
-        struct WatchingShell : TestShell {
+        struct WatchingShell : TestShell
+        {
             std::function<void(const MessageBox::Shown&)> seen;
             void showMessage(QWidget*, const MessageBox::Shown& box) override { seen(box); }
         } shell;
@@ -72,8 +73,8 @@ private slots:
         QVERIFY(!f.window->cmdEnviar()->isVisible()); // no link, no sending
         // Menus: the whole bar, PTT... shown in HF, mode ticked, font 10 and Black ticked.
         for (const char* name : {"mnuSetup", "mnuPTT", "mnuConnect", "mnuStop", "mnuClear", "mnuGroup", "mnuSite",
-                                 "mnuChangeLog", "mnuAbout", "mnuKELDOHF", "mnuKELDOFM1200", "mnuKELDOSAT",
-                                 "mnuSize10", "mnuSize20", "mnuColorNegro", "mnuColorBlanco"})
+                                 "mnuChangeLog", "mnuAbout", "mnuKELDOHF", "mnuKELDOFM1200", "mnuKELDOSAT", "mnuSize10",
+                                 "mnuSize20", "mnuColorNegro", "mnuColorBlanco"})
             QVERIFY2(f.window->action(name), name);
         QCOMPARE(f.window->action("mnuSetup")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_S));
         QVERIFY(f.window->action("mnuPTT")->isVisible());
@@ -121,8 +122,10 @@ private slots:
         f.window->syncStatusPanels();
         QLabel* bytes = bar->panelText(Panel::Bytes);
         QTRY_VERIFY(bar->panelPicture(Panel::Bytes)->isVisible());
-        QTRY_VERIFY2(bytes->width() >= bytes->fontMetrics().horizontalAdvance(bytes->text()),
-                     qPrintable(QString("%1 < %2").arg(bytes->width()).arg(bytes->fontMetrics().horizontalAdvance(bytes->text()))));
+        QTRY_VERIFY2(
+            bytes->width() >= bytes->fontMetrics().horizontalAdvance(bytes->text()),
+            qPrintable(
+                QString("%1 < %2").arg(bytes->width()).arg(bytes->fontMetrics().horizontalAdvance(bytes->text()))));
     }
 
     void fontAndColourMenus()
@@ -474,8 +477,8 @@ private slots:
         QVERIFY(f.session->TerminarAplicacion);
         QVERIFY(!f.session->link.tmrComprobarSocket().isActive());
         const QByteArray ini = f.readIni();
-        for (const char* key : {"Rig=52", "Via=3", "My Callsign=N0CALL-1", "Window State=0", "9Via2 List=",
-                                "Terminal Width=", "Top Position=", "Load Path File="})
+        for (const char* key : {"Rig=52", "Via=3", "My Callsign=N0CALL-1", "Window State=0",
+                                "9Via2 List=", "Terminal Width=", "Top Position=", "Load Path File="})
             QVERIFY2(ini.contains(key), key);
         // A second close does nothing more.
         f.window->Form_Unload();
@@ -501,7 +504,10 @@ private slots:
         QVERIFY(modem.listen());
         TerminalFixture f;
         f.writeIni(QString("[Setup]\r\nAutoLaunch=%1\r\nKELDO HF Path=%2\r\nHF Host=127.0.0.1\r\nHF TCP Port=%3\r\n")
-                       .arg(autoLaunch).arg(QString(KELDO_IDLE_EXE)).arg(modem.commandPort()).toUtf8());
+                       .arg(autoLaunch)
+                       .arg(QString(KELDO_IDLE_EXE))
+                       .arg(modem.commandPort())
+                       .toUtf8());
         QVERIFY(f.load());
         f.window->show();
         QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
@@ -544,7 +550,8 @@ private slots:
     void maximisedKeepsStoredSize()
     {
         TerminalFixture f;
-        QVERIFY(f.loadWithoutProgram("[Position]\r\nWindow State=2\r\nTerminal Width=9000\r\nTerminal Height=7000\r\n"));
+        QVERIFY(
+            f.loadWithoutProgram("[Position]\r\nWindow State=2\r\nTerminal Width=9000\r\nTerminal Height=7000\r\n"));
         f.window->show();
         QTRY_VERIFY(f.window->isMaximized());
         f.window->close();
@@ -585,7 +592,8 @@ private slots:
     void developerCallSignPicksPorts()
     {
         TerminalFixture f;
-        QVERIFY(f.loadWithoutProgram("My Callsign=ZX9QQQ-7\r\nHF TCP Port=9000\r\nFM TCP Port=9100\r\nSAT TCP Port=9200\r\n"));
+        QVERIFY(f.loadWithoutProgram(
+            "My Callsign=ZX9QQQ-7\r\nHF TCP Port=9000\r\nFM TCP Port=9100\r\nSAT TCP Port=9200\r\n"));
         QCOMPARE(f.session->s().hfTcpPort, 8300);
         QCOMPARE(f.session->s().fmTcpPort, 8300);
         QCOMPARE(f.session->s().satTcpPort, 9200);

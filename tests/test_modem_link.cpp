@@ -86,11 +86,16 @@ private slots:
         QTest::addColumn<Mode>("mode");
         QTest::addColumn<QString>("bw");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("hf 500") << Mode::HF << "500" << "BW500";
-        QTest::newRow("hf 2750") << Mode::HF << "2750" << "BW2750";
-        QTest::newRow("hf unknown") << Mode::HF << "1800" << "";
-        QTest::newRow("sat") << Mode::SAT << "2300" << "";
-        QTest::newRow("fm") << Mode::FM << "2300" << "";
+        QTest::newRow("hf 500") << Mode::HF << "500"
+                                << "BW500";
+        QTest::newRow("hf 2750") << Mode::HF << "2750"
+                                 << "BW2750";
+        QTest::newRow("hf unknown") << Mode::HF << "1800"
+                                    << "";
+        QTest::newRow("sat") << Mode::SAT << "2300"
+                             << "";
+        QTest::newRow("fm") << Mode::FM << "2300"
+                            << "";
     }
     void bandwidthOnlyInHfAndKnown()
     {
@@ -107,8 +112,8 @@ private slots:
         QTRY_VERIFY(linkUp(modem));
         QVERIFY(settled(modem));
         const QStringList standing = {"MYCALL N0CALL-1", "LISTEN ON", "COMPRESSION FILES"};
-        QCOMPARE(modem.commands(), standing + (expected.isEmpty() ? QStringList() : QStringList{expected})
-                                       + QStringList{"LISTEN ON"});
+        QCOMPARE(modem.commands(),
+                 standing + (expected.isEmpty() ? QStringList() : QStringList{expected}) + QStringList{"LISTEN ON"});
     }
 
     void modemGoneStaysRedQuietlyAndThrottled()

@@ -76,10 +76,7 @@ class TestModemProcess : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        m_tag = QString::number(QCoreApplication::applicationPid());
-    }
+    void initTestCase() { m_tag = QString::number(QCoreApplication::applicationPid()); }
 
     void drivePathResolvedThroughPrefix()
     {
@@ -148,8 +145,9 @@ private slots:
         QCOMPARE(modem.launch(key), ModemProcesses::Launch::Started);
         QTRY_VERIFY(QFile::exists(record));
         const QStringList lines = readAll(record).split('\n', Qt::SkipEmptyParts);
-        QCOMPARE(lines, QStringList({QFileInfo(exe).canonicalPath(),
-                                     prefix.filePath("dosdevices/c:/KELDO/" + FileNameOfPath(exe)), prefix.path()}));
+        QCOMPARE(lines,
+                 QStringList({QFileInfo(exe).canonicalPath(),
+                              prefix.filePath("dosdevices/c:/KELDO/" + FileNameOfPath(exe)), prefix.path()}));
         const qint64 pid = modem.started().value(0);
         QTRY_VERIFY(ProcessHasName(pid, name));
         QTRY_VERIFY(ProcessHasName(other.pid(), name));
@@ -212,10 +210,10 @@ private slots:
         const QString name = QStringLiteral("keldo-script-%1").arg(m_tag);
         const QString childPid = dir.filePath("child.pid");
         // Not replaced by what it runs: the shell stays, the modem is its child.
-        QVERIFY(writeScript(dir.filePath(name), "'" + QByteArray(KELDO_IDLE_EXE) + "' &\necho $! > '"
-                                                    + QFile::encodeName(childPid) + ".part'\nmv '"
-                                                    + QFile::encodeName(childPid) + ".part' '"
-                                                    + QFile::encodeName(childPid) + "'\nwait\n"));
+        QVERIFY(writeScript(dir.filePath(name),
+                            "'" + QByteArray(KELDO_IDLE_EXE) + "' &\necho $! > '" + QFile::encodeName(childPid)
+                                + ".part'\nmv '" + QFile::encodeName(childPid) + ".part' '"
+                                + QFile::encodeName(childPid) + "'\nwait\n"));
         ModemProcesses modem;
         QCOMPARE(modem.launch(dir.filePath(name)), ModemProcesses::Launch::Started);
         const qint64 shell = modem.started().value(0);

@@ -18,7 +18,7 @@ namespace {
 class ModemClient
 {
 public:
-    bool connectTo(const SimProcess &sim)
+    bool connectTo(const SimProcess& sim)
     {
         cmd = std::make_unique<QTcpSocket>();
         data = std::make_unique<QTcpSocket>();
@@ -27,14 +27,13 @@ public:
         lines.clear();
         next = 0;
         QObject::connect(cmd.get(), &QTcpSocket::readyRead, [this]() { readCommand(); });
-        QObject::connect(data.get(), &QTcpSocket::readyRead,
-                         [this]() { dataBytes += data->readAll(); });
+        QObject::connect(data.get(), &QTcpSocket::readyRead, [this]() { dataBytes += data->readAll(); });
         cmd->connectToHost(sim.host(), sim.port());
         data->connectToHost(sim.host(), sim.dataPort());
         return cmd->waitForConnected(5000) && data->waitForConnected(5000);
     }
 
-    void send(const QByteArray &command) { cmd->write(command + '\r'); }
+    void send(const QByteArray& command) { cmd->write(command + '\r'); }
 
     // The next response line not yet taken, waiting for it; empty on timeout.
     QString nextLine(int timeoutMs = 10000)
@@ -44,15 +43,15 @@ public:
         return lines.at(next++);
     }
 
-    bool waitForData(const QByteArray &expected, int timeoutMs = 10000)
+    bool waitForData(const QByteArray& expected, int timeoutMs = 10000)
     {
         return QTest::qWaitFor([&]() { return dataBytes.size() >= expected.size(); }, timeoutMs)
-               && dataBytes == expected;
+            && dataBytes == expected;
     }
 
     std::unique_ptr<QTcpSocket> cmd;
     std::unique_ptr<QTcpSocket> data;
-    QByteArray cmdBytes;   // everything received on the command channel
+    QByteArray cmdBytes; // everything received on the command channel
     QByteArray dataBytes;
     QStringList lines;
     int next = 0;
@@ -72,10 +71,9 @@ private:
     QByteArray partial;
 };
 
-QString exited(QProcess &p)
+QString exited(QProcess& p)
 {
-    return QStringLiteral("state %1 status %2 code %3")
-        .arg(p.state()).arg(p.exitStatus()).arg(p.exitCode());
+    return QStringLiteral("state %1 status %2 code %3").arg(p.state()).arg(p.exitStatus()).arg(p.exitCode());
 }
 
 } // namespace
@@ -86,7 +84,7 @@ class TestModemSim : public QObject
 
 private:
     // Starts a sim and links a client to it; step mode unless told otherwise.
-    bool setUp(SimProcess &sim, ModemClient &client)
+    bool setUp(SimProcess& sim, ModemClient& client)
     {
         if (!sim.start()) {
             qWarning("%s", qPrintable(sim.errorString()));
@@ -95,23 +93,24 @@ private:
         if (!client.connectTo(sim))
             return false;
         // Both accepted by the sim (in either order) before the test goes on.
-        return QTest::qWaitFor([&]() {
-            const QString out = sim.outputText();
-            return out.contains(QLatin1String("# command channel connected"))
-                   && out.contains(QLatin1String("# data channel connected"));
-        }, 10000);
+        return QTest::qWaitFor(
+            [&]() {
+                const QString out = sim.outputText();
+                return out.contains(QLatin1String("# command channel connected"))
+                    && out.contains(QLatin1String("# data channel connected"));
+            },
+            10000);
     }
 
     // A command, then wait until the sim has read it, so a following "step"
     // finds the work it caused.
-    static bool command(SimProcess &sim, ModemClient &c, const QByteArray &text)
+    static bool command(SimProcess& sim, ModemClient& c, const QByteArray& text)
     {
         c.send(text);
         return sim.waitForOutput(QStringLiteral("<- ") + QString::fromLatin1(text));
     }
 
-    static bool connectStep(SimProcess &sim, ModemClient &c, const QByteArray &connect,
-                            const QString &expected)
+    static bool connectStep(SimProcess& sim, ModemClient& c, const QByteArray& connect, const QString& expected)
     {
         if (!command(sim, c, connect))
             return false;
@@ -133,7 +132,7 @@ private slots:
         c.send("mycall n0call-1");
         c.send("Compression Files");
         c.send("BW2750");
-        c.send("MYCALL N0CALL-2");            // repeated, as at every reconnection
+        c.send("MYCALL N0CALL-2"); // repeated, as at every reconnection
         c.cmd->write("bw500\r\nLISTEN OFF\n"); // CR LF and a lone LF
         c.cmd->write(QByteArray("\0\x01\xff junk\r", 9));
         c.send("LISTEN ON");
@@ -184,7 +183,7 @@ private slots:
         SimProcess sim({QStringLiteral("--step")});
         ModemClient c;
         QVERIFY(setUp(sim, c));
-        for (const QByteArray &s : setup)
+        for (const QByteArray& s : setup)
             c.send(s);
         QVERIFY(connectStep(sim, c, connect, expected));
 
@@ -196,8 +195,7 @@ private slots:
 
     void unreachableStationsAnswerDisconnected()
     {
-        SimProcess sim({QStringLiteral("--step"), QStringLiteral("--unreachable"),
-                        QStringLiteral("k9xx,DIGI9")});
+        SimProcess sim({QStringLiteral("--step"), QStringLiteral("--unreachable"), QStringLiteral("k9xx,DIGI9")});
         ModemClient c;
         QVERIFY(setUp(sim, c));
 
@@ -218,9 +216,8 @@ private slots:
         const QByteArray first("hello world\r"); // 12 bytes
         c.data->write(first);
         QVERIFY(sim.waitForOutput(QStringLiteral("<= 12 bytes: hello world\\r")));
-        const QStringList head{QStringLiteral("PTT ON"), QStringLiteral("BUFFER 12"),
-                               QStringLiteral("BUFFER 7")};
-        for (const QString &expected : head) {
+        const QStringList head{QStringLiteral("PTT ON"), QStringLiteral("BUFFER 12"), QStringLiteral("BUFFER 7")};
+        for (const QString& expected : head) {
             sim.writeControl(QStringLiteral("step"));
             QCOMPARE(c.nextLine(), expected);
         }
@@ -229,9 +226,9 @@ private slots:
         const QByteArray second("again\r"); // 6 bytes
         c.data->write(second);
         QVERIFY(sim.waitForOutput(QStringLiteral("<= 6 bytes: again\\r")));
-        const QStringList tail{QStringLiteral("BUFFER 8"), QStringLiteral("BUFFER 3"),
-                               QStringLiteral("BUFFER 0"), QStringLiteral("PTT OFF")};
-        for (const QString &expected : tail) {
+        const QStringList tail{QStringLiteral("BUFFER 8"), QStringLiteral("BUFFER 3"), QStringLiteral("BUFFER 0"),
+                               QStringLiteral("PTT OFF")};
+        for (const QString& expected : tail) {
             sim.writeControl(QStringLiteral("step"));
             QCOMPARE(c.nextLine(), expected);
         }
@@ -253,8 +250,8 @@ private slots:
 
     void transmissionRunsByItself()
     {
-        SimProcess sim({QStringLiteral("--speed"), QStringLiteral("50"), QStringLiteral("--seed"),
-                        QStringLiteral("7")});
+        SimProcess sim(
+            {QStringLiteral("--speed"), QStringLiteral("50"), QStringLiteral("--seed"), QStringLiteral("7")});
         ModemClient c;
         QVERIFY(setUp(sim, c));
         c.send("CONNECT N0CALL K1ABC");
@@ -262,10 +259,10 @@ private slots:
 
         const QByteArray text = QByteArray(49, 'x') + '\r'; // 50 bytes at 20 a report
         c.data->write(text);
-        const QStringList expected{QStringLiteral("PTT ON"), QStringLiteral("BUFFER 50"),
+        const QStringList expected{QStringLiteral("PTT ON"),    QStringLiteral("BUFFER 50"),
                                    QStringLiteral("BUFFER 30"), QStringLiteral("BUFFER 10"),
-                                   QStringLiteral("BUFFER 0"), QStringLiteral("PTT OFF")};
-        for (const QString &e : expected)
+                                   QStringLiteral("BUFFER 0"),  QStringLiteral("PTT OFF")};
+        for (const QString& e : expected)
             QCOMPARE(c.nextLine(), e);
         QVERIFY(c.waitForData(text));
         QVERIFY(!c.cmdBytes.contains('\n'));
@@ -274,8 +271,7 @@ private slots:
     void remoteStationReplyModes()
     {
         {
-            SimProcess sim({QStringLiteral("--step"), QStringLiteral("--reply"),
-                            QStringLiteral("text:QSL 73\\x21")});
+            SimProcess sim({QStringLiteral("--step"), QStringLiteral("--reply"), QStringLiteral("text:QSL 73\\x21")});
             ModemClient c;
             QVERIFY(setUp(sim, c));
             QVERIFY(connectStep(sim, c, "CONNECT N0CALL K1ABC", QStringLiteral("CONNECTED N0CALL K1ABC 2300")));
@@ -406,14 +402,16 @@ private slots:
 
     void stationCallsInOnceListening()
     {
-        SimProcess sim({QStringLiteral("--call-in"), QStringLiteral("w1aw"), QStringLiteral("--after"),
-                        QStringLiteral("0.05")});
+        SimProcess sim(
+            {QStringLiteral("--call-in"), QStringLiteral("w1aw"), QStringLiteral("--after"), QStringLiteral("0.05")});
         ModemClient c;
         QVERIFY(setUp(sim, c));
         c.send("MYCALL N0CALL");
         QVERIFY(sim.waitForOutput(QStringLiteral("<- MYCALL N0CALL")));
-        QVERIFY(sim.waitForOutputMatch(QRegularExpression(
-                    QStringLiteral("^# call from W1AW unanswered \\(not listening\\)"))).size() > 0);
+        QVERIFY(sim.waitForOutputMatch(
+                       QRegularExpression(QStringLiteral("^# call from W1AW unanswered \\(not listening\\)")))
+                    .size()
+                > 0);
         QVERIFY(c.cmdBytes.isEmpty());
         c.send("LISTEN ON");
         QCOMPARE(c.nextLine(), QStringLiteral("CONNECTED W1AW N0CALL 2300"));
@@ -506,10 +504,9 @@ private slots:
         help.start(SimProcess::program(), {QStringLiteral("--help")});
         QVERIFY(help.waitForFinished(10000));
         const QString text = QString::fromLocal8Bit(help.readAllStandardOutput());
-        for (const char *opt : {"--host", "--port", "--bandwidth", "--unreachable", "--reply",
-                                "--call-in", "--after", "--step", "--speed", "--connect-delay-ms",
-                                "--abort-delay-ms", "--ptt-delay-ms", "--report-ms",
-                                "--reply-delay-ms", "--seed"})
+        for (const char* opt : {"--host", "--port", "--bandwidth", "--unreachable", "--reply", "--call-in", "--after",
+                                "--step", "--speed", "--connect-delay-ms", "--abort-delay-ms", "--ptt-delay-ms",
+                                "--report-ms", "--reply-delay-ms", "--seed"})
             QVERIFY2(text.contains(QLatin1String(opt)), opt);
 
         const QList<QStringList> bad{{QStringLiteral("--port"), QStringLiteral("65535")},
@@ -517,7 +514,7 @@ private slots:
                                      {QStringLiteral("--reply"), QStringLiteral("shout")},
                                      {QStringLiteral("--speed"), QStringLiteral("0")},
                                      {QStringLiteral("stray")}};
-        for (const QStringList &args : bad) {
+        for (const QStringList& args : bad) {
             QProcess p;
             p.start(SimProcess::program(), args);
             QVERIFY(p.waitForFinished(10000));

@@ -1,11 +1,11 @@
+#include "display/DisplayState.h"
 #include "ptt/PttDrivers.h"
 #include "ptt/PttKeyer.h"
 #include "ptt/RadioCatalogue.h"
-#include "support/RecordingSerialPort.h"
 #include "ptt/SerialPortList.h"
 #include "settings/Settings.h"
 #include "support/MessageBoxRecorder.h"
-#include "display/DisplayState.h"
+#include "support/RecordingSerialPort.h"
 
 #include <QDir>
 #include <QFile>
@@ -145,8 +145,8 @@ void TestPtt::lineSettingsText()
     QCOMPARE(ls->parity, 'n');
     QCOMPARE(ls->stopBits, 1);
     QCOMPARE(LineSettings::parse("115200,e,7,1.5")->stopBits, 3);
-    for (const char* bad : {"", "4800", "4800,n,8", "abc,n,8,1", "0,n,8,1", "-4800,n,8,1", "4800,x,8,1",
-                            "4800,n,9,1", "4800,n,8,3", "4800,n,8,1,1", "99999999999,n,8,1"})
+    for (const char* bad : {"", "4800", "4800,n,8", "abc,n,8,1", "0,n,8,1", "-4800,n,8,1", "4800,x,8,1", "4800,n,9,1",
+                            "4800,n,8,3", "4800,n,8,1,1", "99999999999,n,8,1"})
         QVERIFY2(!LineSettings::parse(QString::fromLatin1(bad)), bad);
 }
 
@@ -158,8 +158,10 @@ void TestPtt::civFramesForIc7300_data()
     const QByteArray own_on = QByteArray::fromHex("FEFE94E01C0001FD");
     const QByteArray own_off = QByteArray::fromHex("FEFE94E01C0000FD");
     QTest::newRow("no stored address") << QString() << own_on << own_off;
-    QTest::newRow("stored 5E") << "5E" << QByteArray::fromHex("FEFE5EE01C0001FD") << QByteArray::fromHex("FEFE5EE01C0000FD");
-    QTest::newRow("stored lower case a2") << "a2" << QByteArray::fromHex("FEFEA2E01C0001FD") << QByteArray::fromHex("FEFEA2E01C0000FD");
+    QTest::newRow("stored 5E") << "5E" << QByteArray::fromHex("FEFE5EE01C0001FD")
+                               << QByteArray::fromHex("FEFE5EE01C0000FD");
+    QTest::newRow("stored lower case a2")
+        << "a2" << QByteArray::fromHex("FEFEA2E01C0001FD") << QByteArray::fromHex("FEFEA2E01C0000FD");
     // Not the broadcast address 00: the model's own serves.
     QTest::newRow("stored ZZ") << "ZZ" << own_on << own_off;
     QTest::newRow("stored 5") << "5" << own_on << own_off;
@@ -203,12 +205,18 @@ void TestPtt::ts2000StopBitsByBaud_data()
     QTest::addColumn<int>("rig");
     QTest::addColumn<QString>("baud");
     QTest::addColumn<QString>("settings");
-    QTest::newRow("TS-2000 4800") << 87 << "4800" << "4800,n,8,2";
-    QTest::newRow("TS-2000 9600") << 87 << "9600" << "9600,n,8,1";
-    QTest::newRow("TS-2000 57600") << 87 << "57600" << "57600,n,8,1";
-    QTest::newRow("FT-817 38400") << 48 << "38400" << "38400,n,8,2";
-    QTest::newRow("IC-7000 4800") << 29 << "4800" << "4800,n,8,1";
-    QTest::newRow("Orion 4800") << 94 << "4800" << "4800,n,8,1";
+    QTest::newRow("TS-2000 4800") << 87 << "4800"
+                                  << "4800,n,8,2";
+    QTest::newRow("TS-2000 9600") << 87 << "9600"
+                                  << "9600,n,8,1";
+    QTest::newRow("TS-2000 57600") << 87 << "57600"
+                                   << "57600,n,8,1";
+    QTest::newRow("FT-817 38400") << 48 << "38400"
+                                  << "38400,n,8,2";
+    QTest::newRow("IC-7000 4800") << 29 << "4800"
+                                  << "4800,n,8,1";
+    QTest::newRow("Orion 4800") << 94 << "4800"
+                                << "4800,n,8,1";
 }
 
 void TestPtt::ts2000StopBitsByBaud()
@@ -289,8 +297,8 @@ void TestPtt::comMethodOpensWithLinesLowered()
     s().rts = 1;
     s().dtr = 1;
     m_keyer->OpenPttPort();
-    QCOMPARE(m_port->log, QStringList({QStringLiteral("open %1 4800,n,8,1").arg(PortDeviceFor(2, {})),
-                                       "rts 0", "dtr 0"}));
+    QCOMPARE(m_port->log,
+             QStringList({QStringLiteral("open %1 4800,n,8,1").arg(PortDeviceFor(2, {})), "rts 0", "dtr 0"}));
 }
 
 void TestPtt::fmModeChangesPanelOnly()
@@ -317,12 +325,15 @@ void TestPtt::panelChangesTextThenPictureThenToolTip()
     QList<PanelState> seen;
     connect(m_display.get(), &DisplayState::changed, this, [&] { seen << panel(); });
     m_keyer->PttOn();
-    QCOMPARE(seen, (QList<PanelState>{{"TX", "", Picture::None}, {"TX", "", Picture::LedRojo}, {"TX", "PTT ON", Picture::LedRojo}}));
+    QCOMPARE(seen,
+             (QList<PanelState>{
+                 {"TX", "", Picture::None}, {"TX", "", Picture::LedRojo}, {"TX", "PTT ON", Picture::LedRojo}}));
     seen.clear();
     m_keyer->PttOff();
-    QCOMPARE(seen, (QList<PanelState>{{"RX", "PTT ON", Picture::LedRojo},
-                                      {"RX", "PTT ON", Picture::LedVerde},
-                                      {"RX", "PTT OFF", Picture::LedVerde}}));
+    QCOMPARE(seen,
+             (QList<PanelState>{{"RX", "PTT ON", Picture::LedRojo},
+                                {"RX", "PTT ON", Picture::LedVerde},
+                                {"RX", "PTT OFF", Picture::LedVerde}}));
 }
 
 void TestPtt::openTwiceLeavesPortAlone()
@@ -346,8 +357,9 @@ void TestPtt::changedParametersReopen()
     useCat(52);
     s().dtr = 1;
     m_keyer->OpenPttPort();
-    QCOMPARE(m_port->log, QStringList({"flush", "close", QStringLiteral("open %1 4800,n,8,2").arg(PortDeviceFor(3, {})),
-                                       "rts 0", "dtr 1"}));
+    QCOMPARE(m_port->log,
+             QStringList(
+                 {"flush", "close", QStringLiteral("open %1 4800,n,8,2").arg(PortDeviceFor(3, {})), "rts 0", "dtr 1"}));
 
     // CAT at 4800 with one stop bit and COM differ only in the letter's case:
     // the same port is opened again the same way.
@@ -356,8 +368,9 @@ void TestPtt::changedParametersReopen()
     s().via = PttMethod::Com;
     s().pttPort = QStringLiteral("COM3");
     m_keyer->OpenPttPort();
-    QCOMPARE(m_port->log, QStringList({"flush", "close", QStringLiteral("open %1 4800,n,8,1").arg(PortDeviceFor(3, {})),
-                                       "rts 0", "dtr 0"}));
+    QCOMPARE(m_port->log,
+             QStringList(
+                 {"flush", "close", QStringLiteral("open %1 4800,n,8,1").arg(PortDeviceFor(3, {})), "rts 0", "dtr 0"}));
 }
 
 void TestPtt::catThenVoxThenCat()
@@ -396,7 +409,8 @@ void TestPtt::openFailureNamesThePort()
     m_keyer->PttOn();
     QCOMPARE(panel().text, QStringLiteral("TX"));
     QCOMPARE(panel().picture, Picture::LedAmarillo);
-    QVERIFY2(panel().toolTip.startsWith(QStringLiteral("COM7 (%1): ").arg(PortDeviceFor(7, {}))), qPrintable(panel().toolTip));
+    QVERIFY2(panel().toolTip.startsWith(QStringLiteral("COM7 (%1): ").arg(PortDeviceFor(7, {}))),
+             qPrintable(panel().toolTip));
     QVERIFY(m_port->written.isEmpty());
 
     // The next call tries again.
@@ -421,7 +435,7 @@ void TestPtt::portsSectionNamesTheDevice()
     s().portDevices.insert(4, QStringLiteral("/dev/ttyUSB1"));
     s().catPort = QStringLiteral("COM4");
     m_boxes->expectContaining("Unable to open radio serial port COM4. May be in use by another application.",
-                    MessageBox::Icon::Warning);
+                              MessageBox::Icon::Warning);
     m_keyer->OpenPttPort();
     QVERIFY(m_boxes->verify());
 }
@@ -457,8 +471,9 @@ void TestPtt::devicePathIsOpenedComparedAndNamedByItself()
     m_port->busyDevices.insert(gone);
     s().via = PttMethod::Com;
     s().pttPort = gone;
-    m_boxes->expectContaining(QStringLiteral("Unable to open radio serial port %1. May be in use by another application.").arg(gone),
-                    MessageBox::Icon::Warning, "KELDO Terminal");
+    m_boxes->expectContaining(
+        QStringLiteral("Unable to open radio serial port %1. May be in use by another application.").arg(gone),
+        MessageBox::Icon::Warning, "KELDO Terminal");
     m_keyer->OpenPttPort();
     QVERIFY(m_boxes->verify());
     QVERIFY(!m_port->isOpen());
@@ -466,7 +481,10 @@ void TestPtt::devicePathIsOpenedComparedAndNamedByItself()
 
 namespace {
 
-void makeDir(const QString& path) { QVERIFY(QDir().mkpath(path)); }
+void makeDir(const QString& path)
+{
+    QVERIFY(QDir().mkpath(path));
+}
 
 void writeFile(const QString& path, const QByteArray& text)
 {
@@ -475,7 +493,10 @@ void writeFile(const QString& path, const QByteArray& text)
     f.write(text);
 }
 
-void makeLink(const QString& target, const QString& at) { QVERIFY(QFile::link(target, at)); }
+void makeLink(const QString& target, const QString& at)
+{
+    QVERIFY(QFile::link(target, at));
+}
 
 } // namespace
 
@@ -494,7 +515,8 @@ void TestPtt::sysfsListsSerialDevicesByStableName()
     makeDir(byId);
     makeDir(sys + QStringLiteral("/bus/drivers/serial8250"));
     makeDir(sys + QStringLiteral("/devices/platform/serial8250"));
-    makeLink(QStringLiteral("../../../bus/drivers/serial8250"), sys + QStringLiteral("/devices/platform/serial8250/driver"));
+    makeLink(QStringLiteral("../../../bus/drivers/serial8250"),
+             sys + QStringLiteral("/devices/platform/serial8250/driver"));
     auto usb = [&](const QString& port, const QString& ids, const QByteArray& maker, const QByteArray& product,
                    const QByteArray& serial) {
         const QString device = sys + QStringLiteral("/devices/usb1/") + port;
@@ -520,12 +542,13 @@ void TestPtt::sysfsListsSerialDevicesByStableName()
             writeFile(tty + QLatin1Char('/') + name + QStringLiteral("/type"), type + "\n");
         writeFile(dev + QLatin1Char('/') + name, QByteArray());
     };
-    ttyEntry(QStringLiteral("tty0"), QString());                                                // a console
-    ttyEntry(QStringLiteral("ttyS0"), QStringLiteral("devices/platform/serial8250"), "4");       // a 16550A
-    ttyEntry(QStringLiteral("ttyS1"), QStringLiteral("devices/platform/serial8250"), "0");       // no UART
+    ttyEntry(QStringLiteral("tty0"), QString()); // a console
+    ttyEntry(QStringLiteral("ttyS0"), QStringLiteral("devices/platform/serial8250"), "4"); // a 16550A
+    ttyEntry(QStringLiteral("ttyS1"), QStringLiteral("devices/platform/serial8250"), "0"); // no UART
     const QString ftdi = usb(QStringLiteral("1-1"), QStringLiteral("0403:6001"), "FTDI", "FT232R USB UART", "A1B2C3");
     ttyEntry(QStringLiteral("ttyUSB0"), ftdi + QStringLiteral("/ttyUSB0"));
-    const QString cp = usb(QStringLiteral("1-2"), QStringLiteral("10c4:ea60"), "Silicon Labs", QByteArray(), QByteArray());
+    const QString cp =
+        usb(QStringLiteral("1-2"), QStringLiteral("10c4:ea60"), "Silicon Labs", QByteArray(), QByteArray());
     writeFile(sys + QLatin1Char('/') + cp + QStringLiteral("/interface"), "CAT\n");
     ttyEntry(QStringLiteral("ttyACM0"), cp);
     const QString third = usb(QStringLiteral("1-3"), QStringLiteral("067b:2303"), "", "", "");
@@ -540,8 +563,9 @@ void TestPtt::sysfsListsSerialDevicesByStableName()
     QStringList paths;
     for (const SerialDevice& d : found)
         paths << d.path;
-    QCOMPARE(paths, QStringList({dev + "/ttyACM0", dev + "/ttyS0", stable, dev + "/ttyUSB2", dev + "/ttyUSB10",
-                                 byId + "/usb-Exar_XR21V1410-if00"}));
+    QCOMPARE(paths,
+             QStringList({dev + "/ttyACM0", dev + "/ttyS0", stable, dev + "/ttyUSB2", dev + "/ttyUSB10",
+                          byId + "/usb-Exar_XR21V1410-if00"}));
     QCOMPARE(SerialDeviceToolTip(found[2]),
              stable + QStringLiteral("\nFT232R USB UART\nFTDI\nUSB 0403:6001, serial A1B2C3"));
     QCOMPARE(SerialDeviceToolTip(found[0]), dev + QStringLiteral("/ttyACM0\nCAT\nSilicon Labs\nUSB 10c4:ea60"));
@@ -550,7 +574,8 @@ void TestPtt::sysfsListsSerialDevicesByStableName()
     QCOMPARE(SerialDeviceToolTip(found[5]), found[5].path);
 
     // Nothing there at all (no sysfs, no by-id folder): no devices, no fault.
-    QVERIFY(SysfsPortEnumerator(root.filePath("none"), root.filePath("none"), root.filePath("none")).devices().isEmpty());
+    QVERIFY(
+        SysfsPortEnumerator(root.filePath("none"), root.filePath("none"), root.filePath("none")).devices().isEmpty());
 }
 
 void TestPtt::unusableSettingsShowTheMessage_data()
@@ -561,12 +586,24 @@ void TestPtt::unusableSettingsShowTheMessage_data()
     QTest::addColumn<QString>("port");
     QTest::addColumn<QString>("named");
     const PttMethodSetting cat = PttMethod::Cat;
-    QTest::newRow("rig 0") << cat << 0 << "4800" << "COM3" << "COM3";
-    QTest::newRow("rig 135") << cat << 135 << "4800" << "COM3" << "COM3";
-    QTest::newRow("baud not a number") << cat << 52 << "fast" << "COM3" << "COM3";
-    QTest::newRow("empty baud") << cat << 52 << "" << "COM3" << "COM3";
-    QTest::newRow("no port number") << cat << 52 << "4800" << "USB" << "COM0";
-    QTest::newRow("unknown method") << PttMethodSetting::other(7) << 52 << "4800" << "COM3" << "COM0";
+    QTest::newRow("rig 0") << cat << 0 << "4800"
+                           << "COM3"
+                           << "COM3";
+    QTest::newRow("rig 135") << cat << 135 << "4800"
+                             << "COM3"
+                             << "COM3";
+    QTest::newRow("baud not a number") << cat << 52 << "fast"
+                                       << "COM3"
+                                       << "COM3";
+    QTest::newRow("empty baud") << cat << 52 << ""
+                                << "COM3"
+                                << "COM3";
+    QTest::newRow("no port number") << cat << 52 << "4800"
+                                    << "USB"
+                                    << "COM0";
+    QTest::newRow("unknown method") << PttMethodSetting::other(7) << 52 << "4800"
+                                    << "COM3"
+                                    << "COM0";
 }
 
 void TestPtt::unusableSettingsShowTheMessage()
@@ -580,8 +617,9 @@ void TestPtt::unusableSettingsShowTheMessage()
     s().rig = quint8(rig);
     s().baud = baud;
     s().catPort = port;
-    m_boxes->expectContaining(QStringLiteral("Unable to open radio serial port %1. May be in use by another application.").arg(named),
-                    MessageBox::Icon::Warning);
+    m_boxes->expectContaining(
+        QStringLiteral("Unable to open radio serial port %1. May be in use by another application.").arg(named),
+        MessageBox::Icon::Warning);
     m_keyer->OpenPttPort();
     QVERIFY(m_boxes->verify());
     QVERIFY(!m_port->isOpen());
@@ -603,7 +641,7 @@ void TestPtt::deviceWithoutLinesCarriesCatOnly()
     s().via = PttMethod::Com;
     s().pttPort = QStringLiteral("COM3");
     m_boxes->expectContaining("Unable to open radio serial port COM3. May be in use by another application.",
-                    MessageBox::Icon::Warning);
+                              MessageBox::Icon::Warning);
     m_keyer->OpenPttPort();
     QVERIFY(m_boxes->verify());
     QVERIFY(!m_port->isOpen());

@@ -1,13 +1,13 @@
-#include "widgets/DialogGeometry.h"
 #include "app/Session.h"
-#include "support/RecordingSerialPort.h"
 #include "dialogs/frmPTT.h"
 #include "support/FakePortEnumerator.h"
 #include "support/LayoutChecks.h"
 #include "support/MessageBoxRecorder.h"
+#include "support/RecordingSerialPort.h"
+#include "widgets/DialogGeometry.h"
 
-#include <QCheckBox>
 #include <QAbstractItemView>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
 #include <QGroupBox>
@@ -24,11 +24,20 @@
 
 namespace {
 
-const QStringList AllControls = {
-    "FraGlobal", "fraSeleccionarPTT", "optCAT", "optCOM", "optVOX", "optRigctld", "lblMarca", "cboMarcas",
-    "lblModel", "cboModelos", "lblPuerto", "cboPTTCOM", "cboCATCOM", "lblBauds", "cboBaudios", "fraPin",
-    "optRTS", "optDTR", "optRTSDTR", "chkRTS", "chkDTR", "lblIcomAddress", "txtIcomAddress",
-    "lblRigctldHost", "txtRigctldHost", "lblRigctldPort", "txtRigctldPort", "cmdOK"};
+const QStringList AllControls = {"FraGlobal",      "fraSeleccionarPTT",
+                                 "optCAT",         "optCOM",
+                                 "optVOX",         "optRigctld",
+                                 "lblMarca",       "cboMarcas",
+                                 "lblModel",       "cboModelos",
+                                 "lblPuerto",      "cboPTTCOM",
+                                 "cboCATCOM",      "lblBauds",
+                                 "cboBaudios",     "fraPin",
+                                 "optRTS",         "optDTR",
+                                 "optRTSDTR",      "chkRTS",
+                                 "chkDTR",         "lblIcomAddress",
+                                 "txtIcomAddress", "lblRigctldHost",
+                                 "txtRigctldHost", "lblRigctldPort",
+                                 "txtRigctldPort", "cmdOK"};
 
 QStringList itemsOf(QComboBox* box)
 {
@@ -66,7 +75,7 @@ private slots:
     void everyMethodFitsThePlatformFont();
 
 private:
-    template<typename T = QWidget>
+    template <typename T = QWidget>
     T* w(const char* name) const
     {
         T* found = m_dialog->findChild<T*>(QLatin1String(name));
@@ -144,8 +153,8 @@ void TestPttDialog::defaultsShowOnlyTheMethod()
     QCOMPARE(w<QComboBox>("cboModelos")->currentText(), QStringLiteral("FT-897"));
     QCOMPARE(w<QComboBox>("cboBaudios")->currentText(), QStringLiteral("4800"));
     QVERIFY(w<QRadioButton>("optVOX")->isChecked());
-    QCOMPARE(visibleControls(), QStringList({"FraGlobal", "fraSeleccionarPTT", "optCAT", "optCOM", "optVOX",
-                                             "optRigctld", "cmdOK"}));
+    QCOMPARE(visibleControls(),
+             QStringList({"FraGlobal", "fraSeleccionarPTT", "optCAT", "optCOM", "optVOX", "optRigctld", "cmdOK"}));
     QCOMPARE(w<QPushButton>("cmdOK")->text(), QStringLiteral("Close"));
     QCOMPARE(w<QGroupBox>("fraSeleccionarPTT")->title(), QStringLiteral("PTT Via"));
     QCOMPARE(w<QRadioButton>("optVOX")->text(), QStringLiteral("VOX/ZK-Board"));
@@ -284,9 +293,9 @@ void TestPttDialog::comMethodShowsPinFrameInBaudPlace()
     QVERIFY(w<QRadioButton>("optRTSDTR")->isChecked());
     w<QRadioButton>("optCOM")->click();
     QCOMPARE(s().via.value(), PttMethod::Com);
-    QCOMPARE(visibleControls(), QStringList({"FraGlobal", "fraSeleccionarPTT", "optCAT", "optCOM", "optVOX",
-                                             "optRigctld", "lblPuerto", "cboPTTCOM", "fraPin", "optRTS",
-                                             "optDTR", "optRTSDTR", "cmdOK"}));
+    QCOMPARE(visibleControls(),
+             QStringList({"FraGlobal", "fraSeleccionarPTT", "optCAT", "optCOM", "optVOX", "optRigctld", "lblPuerto",
+                          "cboPTTCOM", "fraPin", "optRTS", "optDTR", "optRTSDTR", "cmdOK"}));
     w<QRadioButton>("optDTR")->click();
     QCOMPARE(int(s().pin), 2);
     w<QRadioButton>("optRTS")->click();
@@ -331,9 +340,9 @@ void TestPttDialog::rigctldHidesSerialControls()
     open();
     w<QRadioButton>("optRigctld")->click();
     QCOMPARE(s().via.value(), PttMethod::Rigctld);
-    QCOMPARE(visibleControls(), QStringList({"FraGlobal", "fraSeleccionarPTT", "optCAT", "optCOM", "optVOX",
-                                             "optRigctld", "lblRigctldHost", "txtRigctldHost",
-                                             "lblRigctldPort", "txtRigctldPort", "cmdOK"}));
+    QCOMPARE(visibleControls(),
+             QStringList({"FraGlobal", "fraSeleccionarPTT", "optCAT", "optCOM", "optVOX", "optRigctld",
+                          "lblRigctldHost", "txtRigctldHost", "lblRigctldPort", "txtRigctldPort", "cmdOK"}));
     auto* host = w<QLineEdit>("txtRigctldHost");
     auto* port = w<QLineEdit>("txtRigctldPort");
     QCOMPARE(host->text(), QStringLiteral("localhost"));

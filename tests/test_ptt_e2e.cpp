@@ -1,14 +1,14 @@
 #include "app/Session.h"
 #include "app/frmKeldoTerminal.h"
+#include "dialogs/frmPTT.h"
+#include "display/DisplayState.h"
 #include "ptt/PttKeyer.h"
 #include "ptt/SerialPortDevice.h"
-#include "dialogs/frmPTT.h"
 #include "settings/Settings.h"
 #include "support/FakePortEnumerator.h"
 #include "support/MessageBoxRecorder.h"
 #include "support/RadioEnds.h"
 #include "support/SimProcess.h"
-#include "display/DisplayState.h"
 
 #include <QComboBox>
 #include <QFile>
@@ -135,8 +135,8 @@ void TestPttEndToEnd::comMethodNeedsModemLines()
     keyer.OpenPttPort();
     QCOMPARE(failed.size(), 1);
     QCOMPARE(failed[0][0].toString(),
-             QStringLiteral("Unable to open radio serial port COM3. May be in use by another application.\n")
-                 + pty.a() + QStringLiteral(": no RTS/DTR lines"));
+             QStringLiteral("Unable to open radio serial port COM3. May be in use by another application.\n") + pty.a()
+                 + QStringLiteral(": no RTS/DTR lines"));
     QVERIFY(!keyer.comPTT().isOpen());
 
     // A device that does not exist at all: the system's reason on a line of its own.
@@ -195,15 +195,17 @@ void TestPttEndToEnd::absentDeviceAtStartUpIsNamed()
         nobody = probe.serverPort();
     }
     const QString unplugged = m_dir->filePath(QStringLiteral("usb-FTDI_FT232R_USB_UART_A1B2C3-if00-port0"));
-    writeIni(m_dir->path(), QStringLiteral("[PTT]\r\nRig=128\r\nCATPort=%1\r\nBaud=19200\r\nVia=1\r\n"
-                                        "[Setup]\r\nHF Host=127.0.0.1\r\nHF TCP Port=%2\r\nKELDO Mode=KELDOHF\r\n"
-                                        "AutoLaunch=0\r\n")
-                             .arg(unplugged)
-                             .arg(nobody));
+    writeIni(m_dir->path(),
+             QStringLiteral("[PTT]\r\nRig=128\r\nCATPort=%1\r\nBaud=19200\r\nVia=1\r\n"
+                            "[Setup]\r\nHF Host=127.0.0.1\r\nHF TCP Port=%2\r\nKELDO Mode=KELDOHF\r\n"
+                            "AutoLaunch=0\r\n")
+                 .arg(unplugged)
+                 .arg(nobody));
     Session session(m_dir->path());
     frmKeldoTerminal window(session);
-    m_boxes->expectContaining(QStringLiteral("Unable to open radio serial port %1. May be in use by another application.").arg(unplugged),
-                 MessageBox::Icon::Warning, "KELDO Terminal");
+    m_boxes->expectContaining(
+        QStringLiteral("Unable to open radio serial port %1. May be in use by another application.").arg(unplugged),
+        MessageBox::Icon::Warning, "KELDO Terminal");
     QVERIFY(window.Form_Load(m_dir->filePath(QStringLiteral("keldo-terminal"))));
     QVERIFY(m_boxes->verify());
     QVERIFY(!session.ptt.comPTT().isOpen());
@@ -275,7 +277,7 @@ void TestPttEndToEnd::rigctldLineRecipes()
         rig.environment.insert(QStringLiteral("KELDO_LINES_LOG"), record);
     }
     rig.environment.insert(QStringLiteral("LD_PRELOAD"), QStringLiteral(KELDO_FAKE_LINES));
-    QStringList command{QStringLiteral("-m"), QStringLiteral("1"), QStringLiteral("-P"), type,
+    QStringList command{QStringLiteral("-m"), QStringLiteral("1"),     QStringLiteral("-P"), type,
                         QStringLiteral("-p"), cm108 ? record : pty.a()};
     if (cm108)
         command << QStringLiteral("-C") << QStringLiteral("ptt_bitnum=2");
@@ -365,12 +367,13 @@ void TestPttEndToEnd::closingWhileKeyedUnkeys()
     QVERIFY(pty.start());
     SimProcess sim({QStringLiteral("--step"), QStringLiteral("--reply"), QStringLiteral("none")});
     QVERIFY2(sim.start(), qPrintable(sim.errorString()));
-    writeIni(m_dir->path(), QStringLiteral("[PTT]\r\nRig=128\r\nCATPort=COM3\r\nBaud=19200\r\nVia=1\r\n"
-                                        "[Setup]\r\nHF Host=%1\r\nHF TCP Port=%2\r\nKELDO Mode=KELDOHF\r\n"
-                                        "AutoLaunch=0\r\n[Ports]\r\nCOM3=%3\r\n")
-                             .arg(sim.host())
-                             .arg(sim.port())
-                             .arg(pty.a()));
+    writeIni(m_dir->path(),
+             QStringLiteral("[PTT]\r\nRig=128\r\nCATPort=COM3\r\nBaud=19200\r\nVia=1\r\n"
+                            "[Setup]\r\nHF Host=%1\r\nHF TCP Port=%2\r\nKELDO Mode=KELDOHF\r\n"
+                            "AutoLaunch=0\r\n[Ports]\r\nCOM3=%3\r\n")
+                 .arg(sim.host())
+                 .arg(sim.port())
+                 .arg(pty.a()));
     Session session(m_dir->path());
     {
         frmKeldoTerminal window(session);

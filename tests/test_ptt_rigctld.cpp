@@ -1,9 +1,9 @@
+#include "display/DisplayState.h"
 #include "ptt/PttKeyer.h"
-#include "support/RecordingSerialPort.h"
 #include "ptt/RigctldClient.h"
 #include "settings/Settings.h"
 #include "support/MessageBoxRecorder.h"
-#include "display/DisplayState.h"
+#include "support/RecordingSerialPort.h"
 
 #include <QPointer>
 #include <QTcpServer>

@@ -67,18 +67,58 @@ QStringList listKeys(const char* name)
 QStringList differences(const Settings& a, const Settings& b)
 {
     QStringList out;
-#define CMP(m) \
-    if (!(a.m == b.m)) out << QStringLiteral(#m)
-    CMP(rig); CMP(pttPort); CMP(catPort); CMP(baud); CMP(pin); CMP(rts); CMP(dtr); CMP(via);
-    CMP(icomAddress); CMP(rigctldHost); CMP(rigctldPort);
-    CMP(hfTcpPort); CMP(fmTcpPort); CMP(satTcpPort); CMP(hfHost); CMP(fmHost); CMP(satHost);
-    CMP(myCallsign); CMP(connectWithHf); CMP(connectWithFm); CMP(connectWithSat); CMP(via1); CMP(via2);
-    CMP(keldoMode); CMP(keldoHfBw); CMP(autoLaunch);
-    CMP(connectHfList); CMP(connectFmList); CMP(via1List); CMP(via2List); CMP(connectSatList);
-    CMP(keldoHfPath); CMP(keldoFmPath); CMP(keldoSatPath); CMP(fontSize); CMP(colour);
-    CMP(topPosition); CMP(leftPosition); CMP(terminalWidth); CMP(terminalHeight); CMP(windowState);
-    CMP(loadPathFile); CMP(savePathFile); CMP(portDevices); CMP(pttTimeoutSeconds); CMP(speakerColours);
-    CMP(notifyIncomingCall); CMP(logConversations); CMP(logFolder);
+#define CMP(m)                                                                                                         \
+    if (!(a.m == b.m))                                                                                                 \
+    out << QStringLiteral(#m)
+    CMP(rig);
+    CMP(pttPort);
+    CMP(catPort);
+    CMP(baud);
+    CMP(pin);
+    CMP(rts);
+    CMP(dtr);
+    CMP(via);
+    CMP(icomAddress);
+    CMP(rigctldHost);
+    CMP(rigctldPort);
+    CMP(hfTcpPort);
+    CMP(fmTcpPort);
+    CMP(satTcpPort);
+    CMP(hfHost);
+    CMP(fmHost);
+    CMP(satHost);
+    CMP(myCallsign);
+    CMP(connectWithHf);
+    CMP(connectWithFm);
+    CMP(connectWithSat);
+    CMP(via1);
+    CMP(via2);
+    CMP(keldoMode);
+    CMP(keldoHfBw);
+    CMP(autoLaunch);
+    CMP(connectHfList);
+    CMP(connectFmList);
+    CMP(via1List);
+    CMP(via2List);
+    CMP(connectSatList);
+    CMP(keldoHfPath);
+    CMP(keldoFmPath);
+    CMP(keldoSatPath);
+    CMP(fontSize);
+    CMP(colour);
+    CMP(topPosition);
+    CMP(leftPosition);
+    CMP(terminalWidth);
+    CMP(terminalHeight);
+    CMP(windowState);
+    CMP(loadPathFile);
+    CMP(savePathFile);
+    CMP(portDevices);
+    CMP(pttTimeoutSeconds);
+    CMP(speakerColours);
+    CMP(notifyIncomingCall);
+    CMP(logConversations);
+    CMP(logFolder);
 #undef CMP
     return out;
 }
@@ -109,7 +149,8 @@ const QHash<QString, std::function<qint64(const Settings&)>>& numericGetters()
 }
 
 // Restores the file-size limit and SIGXFSZ whatever happens in the test.
-struct FileSizeLimit {
+struct FileSizeLimit
+{
     rlimit old{};
     void (*oldHandler)(int) = SIG_DFL;
     bool active = false;
@@ -199,22 +240,24 @@ void TestSettings::firstSaveWritesEveryKey()
     const QByteArray bytes = readAll(store.filePath());
     const IniDocument doc(bytes);
     QCOMPARE(doc.sections(), (QStringList{"PTT", "Setup", "Position", "Path", "Options"}));
-    QCOMPARE(doc.keys("PTT"), (QStringList{"Rig", "PTTPort", "CATPort", "Baud", "Pin", "RTS", "DTR", "Via",
-                                           "Icom Address", "Rigctld Host", "Rigctld Port"}));
-    const QStringList setup = QStringList{"HF TCP Port", "FM TCP Port", "SAT TCP Port", "HF Host", "FM Host",
-                                          "SAT Host", "My Callsign", "Connect With HF", "Connect With FM",
-                                          "Connect With SAT", "Via1", "Via2", "KELDO Mode", "KELDOHF BW",
-                                          "KELDO HF Path", "KELDO FM Path", "KELDO SAT Path", "Font Size",
-                                          "Colour", "AutoLaunch"}
-        + listKeys("ConnectHF List") + listKeys("ConnectFM List") + listKeys("ConnectSAT List")
-        + listKeys("Via1 List") + listKeys("Via2 List");
+    QCOMPARE(doc.keys("PTT"),
+             (QStringList{"Rig", "PTTPort", "CATPort", "Baud", "Pin", "RTS", "DTR", "Via", "Icom Address",
+                          "Rigctld Host", "Rigctld Port"}));
+    const QStringList setup =
+        QStringList{"HF TCP Port",   "FM TCP Port",    "SAT TCP Port",    "HF Host",         "FM Host",
+                    "SAT Host",      "My Callsign",    "Connect With HF", "Connect With FM", "Connect With SAT",
+                    "Via1",          "Via2",           "KELDO Mode",      "KELDOHF BW",      "KELDO HF Path",
+                    "KELDO FM Path", "KELDO SAT Path", "Font Size",       "Colour",          "AutoLaunch"}
+        + listKeys("ConnectHF List") + listKeys("ConnectFM List") + listKeys("ConnectSAT List") + listKeys("Via1 List")
+        + listKeys("Via2 List");
     QCOMPARE(doc.keys("Setup"), setup);
     QCOMPARE(doc.keys("Setup").size(), 70);
     QCOMPARE(doc.keys("Position"),
              (QStringList{"Top Position", "Left Position", "Terminal Width", "Terminal Height", "Window State"}));
     QCOMPARE(doc.keys("Path"), (QStringList{"Load Path File", "Save Path File"}));
-    QCOMPARE(doc.keys("Options"), (QStringList{"PTT Timeout", "Speaker Colours", "Notify on Incoming Call",
-                                               "Log Conversations", "Log Folder"}));
+    QCOMPARE(
+        doc.keys("Options"),
+        (QStringList{"PTT Timeout", "Speaker Colours", "Notify on Incoming Call", "Log Conversations", "Log Folder"}));
     QCOMPARE(doc.value("Options", "Speaker Colours"), QString("0"));
     for (const char* list : {"ConnectHF List", "ConnectFM List", "ConnectSAT List", "Via1 List", "Via2 List"})
         for (const QString& key : listKeys(list))
@@ -393,14 +436,22 @@ void TestSettings::modeRule_data()
 {
     QTest::addColumn<QString>("stored");
     QTest::addColumn<QString>("mode");
-    QTest::newRow("FM") << "KELDOFM" << "KELDOFM";
-    QTest::newRow("FM with more") << "KELDOFM2" << "KELDOFM";
-    QTest::newRow("FM inside") << "xKELDOFMx" << "KELDOFM";
-    QTest::newRow("other case") << "keldofm" << "keldofm";
-    QTest::newRow("HF") << "KELDOHF" << "KELDOHF";
-    QTest::newRow("SAT") << "KELDOSAT" << "KELDOSAT";
-    QTest::newRow("anything") << "Packet" << "Packet";
-    QTest::newRow("empty") << "" << "";
+    QTest::newRow("FM") << "KELDOFM"
+                        << "KELDOFM";
+    QTest::newRow("FM with more") << "KELDOFM2"
+                                  << "KELDOFM";
+    QTest::newRow("FM inside") << "xKELDOFMx"
+                               << "KELDOFM";
+    QTest::newRow("other case") << "keldofm"
+                                << "keldofm";
+    QTest::newRow("HF") << "KELDOHF"
+                        << "KELDOHF";
+    QTest::newRow("SAT") << "KELDOSAT"
+                         << "KELDOSAT";
+    QTest::newRow("anything") << "Packet"
+                              << "Packet";
+    QTest::newRow("empty") << ""
+                           << "";
 }
 
 void TestSettings::modeRule()
@@ -456,11 +507,32 @@ void TestSettings::everySettingRoundTrips()
     QTemporaryDir dir;
     SettingsStore a(dir.path());
     Settings& s = a.s();
-    s.rig = 3; s.pttPort = "COM7"; s.catPort = "/dev/ttyUSB1"; s.baud = "19200"; s.pin = 3; s.rts = 1; s.dtr = 1;
-    s.via = PttMethod::Rigctld; s.icomAddress = "94h"; s.rigctldHost = "rig.local"; s.rigctldPort = 4533;
-    s.hfTcpPort = 8400; s.fmTcpPort = 8500; s.satTcpPort = 65534; s.hfHost = "hf"; s.fmHost = "fm"; s.satHost = "sat";
-    s.myCallsign = "EA4AAA-1"; s.connectWithHf = "EA4BBB"; s.connectWithFm = "EA4CCC-2"; s.connectWithSat = "EA4DDD-T";
-    s.via1 = "WIDE1-1"; s.via2 = "WIDE2-2"; s.keldoMode = Mode::SAT; s.keldoHfBw = "500"; s.autoLaunch = AutoLaunch::Off;
+    s.rig = 3;
+    s.pttPort = "COM7";
+    s.catPort = "/dev/ttyUSB1";
+    s.baud = "19200";
+    s.pin = 3;
+    s.rts = 1;
+    s.dtr = 1;
+    s.via = PttMethod::Rigctld;
+    s.icomAddress = "94h";
+    s.rigctldHost = "rig.local";
+    s.rigctldPort = 4533;
+    s.hfTcpPort = 8400;
+    s.fmTcpPort = 8500;
+    s.satTcpPort = 65534;
+    s.hfHost = "hf";
+    s.fmHost = "fm";
+    s.satHost = "sat";
+    s.myCallsign = "EA4AAA-1";
+    s.connectWithHf = "EA4BBB";
+    s.connectWithFm = "EA4CCC-2";
+    s.connectWithSat = "EA4DDD-T";
+    s.via1 = "WIDE1-1";
+    s.via2 = "WIDE2-2";
+    s.keldoMode = Mode::SAT;
+    s.keldoHfBw = "500";
+    s.autoLaunch = AutoLaunch::Off;
     for (int i = 0; i < 10; ++i) {
         s.connectHfList[size_t(i)] = QStringLiteral("HF%1").arg(i);
         s.connectFmList[size_t(i)] = QStringLiteral("FM%1").arg(i);
@@ -468,10 +540,18 @@ void TestSettings::everySettingRoundTrips()
         s.via1List[size_t(i)] = QStringLiteral("VA%1").arg(i);
         s.via2List[size_t(i)] = QStringLiteral("VB%1").arg(i);
     }
-    s.keldoHfPath = "/opt/keldo/KELDO \"HF\".exe"; s.keldoFmPath = "  spaced  "; s.keldoSatPath = "C:\\x\\y.exe";
-    s.fontSize = 20; s.colour = "White";
-    s.topPosition = -15; s.leftPosition = 100000; s.terminalWidth = 9000; s.terminalHeight = 7000; s.windowState = 1;
-    s.loadPathFile = "/home/op/in"; s.savePathFile = "/home/op/out";
+    s.keldoHfPath = "/opt/keldo/KELDO \"HF\".exe";
+    s.keldoFmPath = "  spaced  ";
+    s.keldoSatPath = "C:\\x\\y.exe";
+    s.fontSize = 20;
+    s.colour = "White";
+    s.topPosition = -15;
+    s.leftPosition = 100000;
+    s.terminalWidth = 9000;
+    s.terminalHeight = 7000;
+    s.windowState = 1;
+    s.loadPathFile = "/home/op/in";
+    s.savePathFile = "/home/op/out";
     s.speakerColours = true;
 
     MessageBoxRecorder boxes;
@@ -566,11 +646,11 @@ void TestSettings::portsReadButNeverWritten()
 {
     QTemporaryDir dir;
     SettingsStore store(dir.path());
-    const QByteArray ports("[Ports]\r\nCOM3=/dev/ttyUSB0\r\n com4 = /dev/serial/by-id/x \r\nCOM17=/dev/no\r\nCOM5=\r\n");
+    const QByteArray ports(
+        "[Ports]\r\nCOM3=/dev/ttyUSB0\r\n com4 = /dev/serial/by-id/x \r\nCOM17=/dev/no\r\nCOM5=\r\n");
     QVERIFY(writeAll(store.filePath(), ports));
     store.LoadSettings();
-    QCOMPARE(store.s().portDevices,
-             (QMap<int, QString>{{3, "/dev/ttyUSB0"}, {4, "/dev/serial/by-id/x"}}));
+    QCOMPARE(store.s().portDevices, (QMap<int, QString>{{3, "/dev/ttyUSB0"}, {4, "/dev/serial/by-id/x"}}));
 
     MessageBoxRecorder boxes;
     store.s().portDevices.insert(9, QStringLiteral("/dev/ttyS9"));
@@ -668,8 +748,8 @@ void TestSettings::savesKeepPermissions()
     QTemporaryDir dir;
     SettingsStore store(dir.path());
     QVERIFY(writeAll(store.filePath(), "[PTT]\r\nRig=7\r\n"));
-    const auto perms = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup
-        | QFileDevice::ReadOther;
+    const auto perms =
+        QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther;
     const auto narrow = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup;
     for (auto p : {perms, narrow}) {
         QVERIFY(QFile::setPermissions(store.filePath(), p));
@@ -686,7 +766,6 @@ void TestSettings::savesKeepPermissions()
         QCOMPARE(QFileInfo(store.filePath()).groupId(), uint(65534));
     }
 }
-
 
 #ifdef Q_OS_UNIX
 void TestSettings::unfinishedSaveClearedByNextSave()
@@ -805,7 +884,6 @@ void TestSettings::newFileStartsFromSeed()
     QCOMPARE(again.s().rig, quint8(7));
 }
 
-
 // Set for foreignFileNotReplaced by readOnlyAsUnprivilegedUser, which runs
 // this program again as a user without root rights.
 static const char ForeignFolderVariable[] = "KELDO_TEST_FOREIGN_FOLDER";
@@ -858,7 +936,9 @@ void TestSettings::codePageFileKeptByteForByte()
     MessageBoxRecorder boxes;
     QVERIFY(a.SaveSettings());
     QByteArray file = readAll(a.filePath());
-    file.replace("[Position]\r\n", "; notas: se\xF1" "al \x80\r\n[Position]\r\n");
+    file.replace("[Position]\r\n",
+                 "; notas: se\xF1"
+                 "al \x80\r\n[Position]\r\n");
     QVERIFY(writeAll(a.filePath(), file));
 
     SettingsStore b(dir.path());
@@ -959,7 +1039,8 @@ void TestSettings::readOnlyFileNotReplaced()
     QVERIFY(writeAll(store.filePath(), old));
     const auto readOnly = QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther;
     QVERIFY(QFile::setPermissions(store.filePath(), readOnly));
-    struct stat before {};
+    struct stat before
+    { };
     QCOMPARE(::stat(QFile::encodeName(store.filePath()).constData(), &before), 0);
     store.LoadSettings();
     store.s().rig = 9;
@@ -968,7 +1049,8 @@ void TestSettings::readOnlyFileNotReplaced()
     QVERIFY(!store.SaveSettings());
     QVERIFY(reportedOnce(failed, store.filePath()));
     QVERIFY2(failed[0][0].toString().contains("read-only"), qPrintable(failed[0][0].toString()));
-    struct stat after {};
+    struct stat after
+    { };
     QCOMPARE(::stat(QFile::encodeName(store.filePath()).constData(), &after), 0);
     QCOMPARE(after.st_ino, before.st_ino);
     QCOMPARE(readAll(store.filePath()), old);
@@ -1017,12 +1099,13 @@ void TestSettings::readOnlyAsUnprivilegedUser()
     QVERIFY(::chown(QFile::encodeName(dir.path()).constData(), 65534, 65534) == 0);
     const QString file = QDir(dir.path()).filePath("KELDO Terminal.ini");
     QVERIFY(writeAll(file, "[PTT]\r\nRig=7\r\n"));
-    QVERIFY(QFile::setPermissions(file, QFileDevice::ReadOwner | QFileDevice::WriteOwner
-                                            | QFileDevice::ReadGroup | QFileDevice::ReadOther));
+    QVERIFY(QFile::setPermissions(
+        file, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther));
 
     // The unprivileged user has to reach this program and the folder.
     QProcess probe;
-    probe.start(setpriv, asNobody + QStringList{"sh", "-c", "test -x \"$1\" && test -w \"$2\"", "sh", self, dir.path()});
+    probe.start(setpriv,
+                asNobody + QStringList{"sh", "-c", "test -x \"$1\" && test -w \"$2\"", "sh", self, dir.path()});
     if (!probe.waitForFinished(120000) || probe.exitStatus() != QProcess::NormalExit || probe.exitCode() != 0)
         QSKIP(qPrintable(QStringLiteral("user 65534 cannot run %1 or write %2 %3")
                              .arg(self, dir.path(), QString::fromLocal8Bit(probe.readAllStandardError()))));
@@ -1044,10 +1127,22 @@ void TestSettings::readOnlyAsUnprivilegedUser()
         QVERIFY2(out.contains(QStringLiteral("PASS   : TestSettings::%1()").arg(name)), qPrintable(out));
 }
 #else
-void TestSettings::linkChainKept() { QSKIP("symbolic links of the Unix kind only"); }
-void TestSettings::readOnlyFileNotReplaced() { QSKIP("permission bits of the Unix kind only"); }
-void TestSettings::foreignFileNotReplaced() { QSKIP("permission bits of the Unix kind only"); }
-void TestSettings::readOnlyAsUnprivilegedUser() { QSKIP("Unix users only"); }
+void TestSettings::linkChainKept()
+{
+    QSKIP("symbolic links of the Unix kind only");
+}
+void TestSettings::readOnlyFileNotReplaced()
+{
+    QSKIP("permission bits of the Unix kind only");
+}
+void TestSettings::foreignFileNotReplaced()
+{
+    QSKIP("permission bits of the Unix kind only");
+}
+void TestSettings::readOnlyAsUnprivilegedUser()
+{
+    QSKIP("Unix users only");
+}
 #endif
 
 QTEST_GUILESS_MAIN(TestSettings)

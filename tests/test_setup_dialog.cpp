@@ -1,21 +1,21 @@
-#include "widgets/DialogGeometry.h"
 #include "app/DesktopShell.h"
 #include "app/Session.h"
 #include "dialogs/frmSetup.h"
-#include "support/LayoutChecks.h"
 #include "support/FakeModem.h"
+#include "support/LayoutChecks.h"
 #include "support/MessageBoxRecorder.h"
 #include "support/SimProcess.h"
 #include "support/TerminalFixture.h"
 #include "support/TestShell.h"
+#include "widgets/DialogGeometry.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
-#include <QLabel>
 #include <QFile>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
@@ -47,7 +47,7 @@ struct SetupValues
 
     static SetupValues of(const Settings& s)
     {
-        return {s.hfTcpPort, s.fmTcpPort, s.satTcpPort, s.hfHost, s.fmHost, s.satHost, s.myCallsign,
+        return {s.hfTcpPort, s.fmTcpPort, s.satTcpPort, s.hfHost,      s.fmHost,      s.satHost,     s.myCallsign,
                 s.keldoMode, s.keldoHfBw, s.autoLaunch, s.keldoHfPath, s.keldoFmPath, s.keldoSatPath};
     }
     bool operator==(const SetupValues& o) const
@@ -60,12 +60,15 @@ struct SetupValues
 
 char* toString(const SetupValues& v)
 {
-    const QString text = QStringLiteral("ports %1/%2/%3 hosts %4/%5/%6 call %7 mode %8 bw %9 launch %10 paths %11|%12|%13")
-                             .arg(v.hfPort).arg(v.fmPort).arg(v.satPort)
-                             .arg(v.hfHost, v.fmHost, v.satHost, v.call,
-                                  QString::number(int(v.mode.value())) + v.mode.otherValue(), v.bw)
-                             .arg(int(v.autoLaunch.value()))
-                             .arg(v.hfPath, v.fmPath, v.satPath);
+    const QString text =
+        QStringLiteral("ports %1/%2/%3 hosts %4/%5/%6 call %7 mode %8 bw %9 launch %10 paths %11|%12|%13")
+            .arg(v.hfPort)
+            .arg(v.fmPort)
+            .arg(v.satPort)
+            .arg(v.hfHost, v.fmHost, v.satHost, v.call, QString::number(int(v.mode.value())) + v.mode.otherValue(),
+                 v.bw)
+            .arg(int(v.autoLaunch.value()))
+            .arg(v.hfPath, v.fmPath, v.satPath);
     return qstrdup(qPrintable(text));
 }
 
@@ -106,7 +109,8 @@ private slots:
     void everyModeFitsThePlatformFont();
 
 private:
-    struct Rig : SessionFixture {
+    struct Rig : SessionFixture
+    {
         Rig()
         {
             createSession();
@@ -241,7 +245,8 @@ void TestSetupDialog::framesAndMenusFollowTheOptions()
     QCOMPARE(d.windowTitle(), QStringLiteral("Setup"));
     QCOMPARE(d.fraBW->title(), QStringLiteral("KELDO HF Bandwitdh"));
     // The FM tooltip names the default the settings use.
-    QCOMPARE(d.txtPuertoComandosFM->toolTip(), QStringLiteral("TCP Command Port (default: %1)").arg(Settings().fmTcpPort));
+    QCOMPARE(d.txtPuertoComandosFM->toolTip(),
+             QStringLiteral("TCP Command Port (default: %1)").arg(Settings().fmTcpPort));
     // No box takes more than the settings file keeps.
     for (QLineEdit* box : {d.txtHostHF, d.txtPuertoComandosSAT, d.txtMyCallSign, d.txtKELDOFMPath})
         QCOMPARE(box->maxLength(), 255);
@@ -482,7 +487,7 @@ void TestSetupDialog::modeOrPathChangeSwitchesPrograms_data()
 {
     QTest::addColumn<Mode>("from");
     QTest::addColumn<Mode>("to");
-    QTest::addColumn<QString>("newPath");   // empty: path box unchanged
+    QTest::addColumn<QString>("newPath"); // empty: path box unchanged
     QTest::addColumn<int>("autoLaunch");
     QTest::addColumn<QStringList>("killed");
     QTest::addColumn<QStringList>("launched");
@@ -492,8 +497,9 @@ void TestSetupDialog::modeOrPathChangeSwitchesPrograms_data()
     const QString sat = QStringLiteral("KELDOSAT.exe");
     QTest::newRow("HF to FM") << HF << FM << QString() << 1 << QStringList{sat, hf}
                               << QStringList{QStringLiteral("/opt/keldo fm/KELDOFM.exe")};
-    QTest::newRow("HF to FM, new FM path") << HF << FM << QStringLiteral("/srv/fm2/FM2.exe") << 1
-                                           << QStringList{sat, hf, fm} << QStringList{QStringLiteral("/srv/fm2/FM2.exe")};
+    QTest::newRow("HF to FM, new FM path")
+        << HF << FM << QStringLiteral("/srv/fm2/FM2.exe") << 1 << QStringList{sat, hf, fm}
+        << QStringList{QStringLiteral("/srv/fm2/FM2.exe")};
     QTest::newRow("HF to SAT") << HF << SAT << QString() << 1 << QStringList{fm, hf}
                                << QStringList{QStringLiteral("/opt/keldo/KELDOSAT.exe")};
     QTest::newRow("SAT to HF") << SAT << HF << QString() << 1 << QStringList{fm, sat}
@@ -519,7 +525,9 @@ void TestSetupDialog::modeOrPathChangeSwitchesPrograms()
     auto dialog = open(rig);
     QRadioButton* option = to == HF ? dialog->optKELDOHF : to == FM ? dialog->optKELDOFM1200 : dialog->optKELDOSAT;
     option->click();
-    QLineEdit* pathBox = to == HF ? dialog->txtKELDOHFPath : to == FM ? dialog->txtKELDOFMPath : dialog->txtKELDOSATPath;
+    QLineEdit* pathBox = to == HF ? dialog->txtKELDOHFPath
+        : to == FM                ? dialog->txtKELDOFMPath
+                                  : dialog->txtKELDOSATPath;
     if (!newPath.isEmpty())
         pathBox->setText(newPath);
     dialog->cmdOK->click();
@@ -537,7 +545,8 @@ void TestSetupDialog::modeSwitchEndsAndStartsRealPrograms()
     QTemporaryDir elsewhere;
     QVERIFY(bin.isValid() && elsewhere.isValid());
     // Names of our own, so that nothing else running here is touched.
-    const QString tag = QStringLiteral("%1x%2").arg(QCoreApplication::applicationPid())
+    const QString tag = QStringLiteral("%1x%2")
+                            .arg(QCoreApplication::applicationPid())
                             .arg(QRandomGenerator::global()->generate() % 100000);
     const QString hfName = QStringLiteral("keldo-hf-%1").arg(tag);
     const QString satName = QStringLiteral("keldo-sat-%1").arg(tag);
@@ -579,7 +588,8 @@ void TestSetupDialog::modeSwitchEndsAndStartsRealPrograms()
     const QList<qint64> own = rig.session->modem.started();
     QCOMPARE(own.size(), 1);
     // The program's own shell, its boxes recorded.
-    struct RealPrograms : DesktopShell {
+    struct RealPrograms : DesktopShell
+    {
         using DesktopShell::DesktopShell;
         void showMessage(QWidget*, const MessageBox::Shown& box) override { MessageBoxRecorder::deliver(box); }
     } real(*rig.session);
@@ -894,7 +904,7 @@ void TestSetupDialog::everyModeFitsThePlatformFont_data()
 {
     QTest::addColumn<Mode>("mode");
     QTest::addColumn<int>("autoLaunch");
-    QTest::addColumn<qreal>("points");   // application font size, 0: the platform's
+    QTest::addColumn<qreal>("points"); // application font size, 0: the platform's
     QTest::newRow("HF") << HF << 1 << 0.0;
     QTest::newRow("FM") << FM << 1 << 0.0;
     QTest::newRow("SAT") << SAT << 1 << 0.0;
@@ -910,7 +920,8 @@ void TestSetupDialog::everyModeFitsThePlatformFont()
 
     const QFont platformFont = QApplication::font();
     const double platformScale = DialogGeometry::FontScale(platformFont);
-    struct RestoreFont {
+    struct RestoreFont
+    {
         QFont font;
         ~RestoreFont() { QApplication::setFont(font); }
     } restore{platformFont};

@@ -1,7 +1,7 @@
-#include "widgets/RxScreenView.h"
 #include "app/Session.h"
 #include "support/FakeModem.h"
 #include "terminal/ConversationLog.h"
+#include "widgets/RxScreenView.h"
 
 #include "terminal/SpeakerColours.h"
 
@@ -64,7 +64,10 @@ double toLinear(int c)
     const double v = c / 255.0;
     return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
 }
-Linear linearOf(const QColor& c) { return {toLinear(c.red()), toLinear(c.green()), toLinear(c.blue())}; }
+Linear linearOf(const QColor& c)
+{
+    return {toLinear(c.red()), toLinear(c.green()), toLinear(c.blue())};
+}
 Linear simulate(const double m[3][3], const Linear& l)
 {
     Linear out;
@@ -72,8 +75,14 @@ Linear simulate(const double m[3][3], const Linear& l)
         out[size_t(i)] = qBound(0.0, m[i][0] * l[0] + m[i][1] * l[1] + m[i][2] * l[2], 1.0);
     return out;
 }
-double luminance(const Linear& l) { return 0.2126 * l[0] + 0.7152 * l[1] + 0.0722 * l[2]; }
-double contrast(double a, double b) { return (qMax(a, b) + 0.05) / (qMin(a, b) + 0.05); }
+double luminance(const Linear& l)
+{
+    return 0.2126 * l[0] + 0.7152 * l[1] + 0.0722 * l[2];
+}
+double contrast(double a, double b)
+{
+    return (qMax(a, b) + 0.05) / (qMin(a, b) + 0.05);
+}
 double lightness(double y) // CIE L*
 {
     return y > 216.0 / 24389 ? 116 * std::cbrt(y) - 16 : y * 24389 / 27;
@@ -177,9 +186,9 @@ private slots:
         QCOMPARE(Terminal::ProgressPercent(10, 10), 0);
         QCOMPARE(Terminal::ProgressPercent(10, 6), 40);
         QCOMPARE(Terminal::ProgressPercent(10, 0), 100);
-        QCOMPARE(Terminal::ProgressPercent(6, 5), 17);  // 16.67
-        QCOMPARE(Terminal::ProgressPercent(8, 7), 12);  // 12.5 goes to even
-        QCOMPARE(Terminal::ProgressPercent(8, 1), 88);  // 87.5 goes to even
+        QCOMPARE(Terminal::ProgressPercent(6, 5), 17); // 16.67
+        QCOMPARE(Terminal::ProgressPercent(8, 7), 12); // 12.5 goes to even
+        QCOMPARE(Terminal::ProgressPercent(8, 1), 88); // 87.5 goes to even
         QCOMPARE(Terminal::ProgressPercent(200, 1), 100); // 99.5 goes to even
         QCOMPARE(Terminal::ProgressPercent(std::numeric_limits<qint32>::max(), 1), 100);
     }
@@ -320,7 +329,8 @@ private slots:
         const SchemeColours colours = ColoursOf(ColourScheme::White);
         view.setSchemeColours(colours);
         QRandomGenerator rng(99);
-        const QStringList pieces = {"abc", "\r\n", "\n", "xyz\r\n\r\n", QString(5000, 'q'), QString(70000, 'w') + "\r\n"};
+        const QStringList pieces = {
+            "abc", "\r\n", "\n", "xyz\r\n\r\n", QString(5000, 'q'), QString(70000, 'w') + "\r\n"};
         for (int i = 0; i < 800; ++i) {
             const int op = rng.bounded(100);
             const QString piece = pieces[rng.bounded(pieces.size())];
@@ -496,9 +506,10 @@ void TestTerminalText::logOnFullDisk()
     log.connectionEnded(t.addSecs(61));
     QFile f(file);
     QVERIFY(f.open(QIODevice::ReadOnly));
-    QCOMPARE(f.readAll(), QByteArray("******* N0CALL-1 <-> N0CALL-2 *******  2026-12-07 09:00:00 UTC\n"
-                                     "<N0CALL-2  09:00:00 UTC\nFIRST\nSECOND\n"
-                                     "******* Connection ended  09:01:01 UTC\n"));
+    QCOMPARE(f.readAll(),
+             QByteArray("******* N0CALL-1 <-> N0CALL-2 *******  2026-12-07 09:00:00 UTC\n"
+                        "<N0CALL-2  09:00:00 UTC\nFIRST\nSECOND\n"
+                        "******* Connection ended  09:01:01 UTC\n"));
     QCOMPARE(reports.size(), 1);
 }
 

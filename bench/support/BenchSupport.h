@@ -57,7 +57,8 @@ QString copyTerminal(const QString& dir);
 
 // A child process run with plain system calls, so waiting for it needs no
 // event loop.
-struct ChildProcess {
+struct ChildProcess
+{
     pid_t pid = -1;
     int out = -1; // read end of its stdout, or -1
 };
@@ -83,13 +84,14 @@ void runFor(int ms);
 class QuietShell : public Shell
 {
 public:
-    explicit QuietShell(std::function<void(const MessageBox::Shown&)> onBox) : m_onBox(std::move(onBox))
+    explicit QuietShell(std::function<void(const MessageBox::Shown&)> onBox)
+        : m_onBox(std::move(onBox))
     {
         Shell::install(this);
     }
-    void launchProgram(const QString&) override {}
-    void killProcessByName(const QString&) override {}
-    void openDocument(const QString&) override {}
+    void launchProgram(const QString&) override { }
+    void killProcessByName(const QString&) override { }
+    void openDocument(const QString&) override { }
     void showMessage(QWidget*, const MessageBox::Shown& box) override { m_onBox(box); }
 
 private:
@@ -98,7 +100,8 @@ private:
 
 // The failures of a soak run: the first 50 are printed as they happen, all
 // are counted.
-struct Failures {
+struct Failures
+{
     QStringList list;
     std::unique_ptr<QuietShell> shell;
 

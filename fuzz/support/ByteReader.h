@@ -13,14 +13,25 @@ namespace fuzz {
 class ByteReader
 {
 public:
-    ByteReader(const uint8_t* data, size_t size) : m_data(data), m_size(size) {}
+    ByteReader(const uint8_t* data, size_t size)
+        : m_data(data)
+        , m_size(size)
+    { }
 
     bool atEnd() const { return m_pos >= m_size; }
     size_t remaining() const { return m_pos < m_size ? m_size - m_pos : 0; }
 
     uint8_t byte() { return m_pos < m_size ? m_data[m_pos++] : 0; }
-    uint16_t u16() { const uint16_t lo = byte(); return uint16_t(lo | (uint16_t(byte()) << 8)); }
-    uint32_t u32() { const uint32_t lo = u16(); return lo | (uint32_t(u16()) << 16); }
+    uint16_t u16()
+    {
+        const uint16_t lo = byte();
+        return uint16_t(lo | (uint16_t(byte()) << 8));
+    }
+    uint32_t u32()
+    {
+        const uint32_t lo = u16();
+        return lo | (uint32_t(u16()) << 16);
+    }
 
     QByteArray bytes(size_t n)
     {

@@ -7,14 +7,14 @@
 #include <cstdlib>
 
 // A failed property aborts, so libFuzzer keeps the input as a crash.
-#define FUZZ_CHECK(cond, ...)                                                            \
-    do {                                                                                 \
-        if (!(cond)) {                                                                   \
-            std::fprintf(stderr, "\n%s:%d: property failed: %s\n", __FILE__, __LINE__, #cond); \
-            std::fprintf(stderr, "" __VA_ARGS__);                                        \
-            std::fprintf(stderr, "\n");                                                  \
-            std::abort();                                                                \
-        }                                                                                \
+#define FUZZ_CHECK(cond, ...)                                                                                          \
+    do {                                                                                                               \
+        if (!(cond)) {                                                                                                 \
+            std::fprintf(stderr, "\n%s:%d: property failed: %s\n", __FILE__, __LINE__, #cond);                         \
+            std::fprintf(stderr, "" __VA_ARGS__);                                                                      \
+            std::fprintf(stderr, "\n");                                                                                \
+            std::abort();                                                                                              \
+        }                                                                                                              \
     } while (0)
 
 namespace fuzz {

@@ -72,8 +72,8 @@ inline void checkFieldHelpers(const QString& line)
     for (const QString& field : ref) {
         const qint64 got = Protocol::LeadingNumber(field);
         const qint64 want = referenceLeadingNumber(field);
-        FUZZ_CHECK(got == want, "LeadingNumber(%s) = %lld, want %lld", show(field).constData(),
-                   (long long)got, (long long)want);
+        FUZZ_CHECK(got == want, "LeadingNumber(%s) = %lld, want %lld", show(field).constData(), (long long)got,
+                   (long long)want);
     }
     FUZZ_CHECK(Protocol::LeadingNumber(line) == referenceLeadingNumber(line));
 }
@@ -86,8 +86,8 @@ inline int referencePercent(qint64 total, qint64 remaining)
         return 0;
     const __int128 num = __int128(total - remaining) * 100;
     const __int128 lo = num / total;
-    const __int128 below = num - lo * total;        // distance to lo, times total
-    const __int128 above = (lo + 1) * total - num;  // distance to lo + 1, times total
+    const __int128 below = num - lo * total; // distance to lo, times total
+    const __int128 above = (lo + 1) * total - num; // distance to lo + 1, times total
     if (below < above)
         return int(lo);
     if (above < below)

@@ -9,9 +9,12 @@ namespace {
 const char* iconName(MessageBox::Icon icon)
 {
     switch (icon) {
-    case MessageBox::Icon::Information: return "information";
-    case MessageBox::Icon::Warning: return "warning";
-    case MessageBox::Icon::Critical: return "critical";
+    case MessageBox::Icon::Information:
+        return "information";
+    case MessageBox::Icon::Warning:
+        return "warning";
+    case MessageBox::Icon::Critical:
+        return "critical";
     }
     return "?";
 }

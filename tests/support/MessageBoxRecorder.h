@@ -28,8 +28,7 @@ public:
     MessageBoxRecorder& operator=(const MessageBoxRecorder&) = delete;
 
     // Boxes are expected in the order given; the title defaults to "KELDO Terminal".
-    void expect(const QString& text, MessageBox::Icon icon,
-                const QString& title = MessageBox::DefaultTitle());
+    void expect(const QString& text, MessageBox::Icon icon, const QString& title = MessageBox::DefaultTitle());
     // As expect(), but only a part of the text has to match.
     void expectContaining(const QString& fragment, MessageBox::Icon icon,
                           const QString& title = MessageBox::DefaultTitle());
@@ -51,7 +50,8 @@ public:
     static void deliver(const MessageBox::Shown& box);
 
 private:
-    struct Expected {
+    struct Expected
+    {
         QString text;
         MessageBox::Icon icon;
         QString title;

@@ -30,7 +30,8 @@ bool PrivateSessionBus::start()
     }
     while (!m_daemon.canReadLine()) {
         if (!m_daemon.waitForReadyRead(20000)) {
-            m_error = QStringLiteral("dbus-daemon printed no address: ") + QString::fromLocal8Bit(m_daemon.readAllStandardError());
+            m_error = QStringLiteral("dbus-daemon printed no address: ")
+                + QString::fromLocal8Bit(m_daemon.readAllStandardError());
             return false;
         }
     }
@@ -49,13 +50,13 @@ bool FakeNotifications::registerOn(const PrivateSessionBus& bus)
 {
     m_connectionName = QStringLiteral("fake-notifications");
     QDBusConnection c = QDBusConnection::connectToBus(bus.address(), m_connectionName);
-    return c.isConnected() && c.registerObject(QStringLiteral("/org/freedesktop/Notifications"), this,
-                                               QDBusConnection::ExportAllSlots)
+    return c.isConnected()
+        && c.registerObject(QStringLiteral("/org/freedesktop/Notifications"), this, QDBusConnection::ExportAllSlots)
         && c.registerService(QStringLiteral("org.freedesktop.Notifications"));
 }
 
-uint FakeNotifications::Notify(const QString& appName, uint, const QString&, const QString& summary, const QString& body,
-                               const QStringList&, const QVariantMap& hints, int)
+uint FakeNotifications::Notify(const QString& appName, uint, const QString&, const QString& summary,
+                               const QString& body, const QStringList&, const QVariantMap& hints, int)
 {
     m_calls.append({appName, summary, body, hints});
     return uint(m_calls.size());

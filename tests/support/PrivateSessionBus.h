@@ -38,7 +38,8 @@ class FakeNotifications : public QObject
     Q_OBJECT
     Q_CLASSINFO("D-Bus Interface", "org.freedesktop.Notifications")
 public:
-    struct Call {
+    struct Call
+    {
         QString appName;
         QString summary;
         QString body;

@@ -44,8 +44,9 @@ bool PtyPair::start()
     // Links left by a killed socat would stop a new one.
     QFile::remove(a());
     QFile::remove(b());
-    m_socat.start(socat, {QStringLiteral("-d"), QStringLiteral("-d"), QStringLiteral("pty,raw,echo=0,link=") + a(),
-                          QStringLiteral("pty,raw,echo=0,link=") + b()});
+    m_socat.start(socat,
+                  {QStringLiteral("-d"), QStringLiteral("-d"), QStringLiteral("pty,raw,echo=0,link=") + a(),
+                   QStringLiteral("pty,raw,echo=0,link=") + b()});
     if (!m_socat.waitForStarted(5000))
         return false;
     if (!QTest::qWaitFor([&] { return QFile::exists(a()) && QFile::exists(b()); }, 10000))
@@ -91,8 +92,8 @@ QString PtyPair::lineSettings() const
         termios t{};
         if (QFileInfo(fds.filePath(fd)).canonicalFilePath() != tty || ::tcgetattr(fd.toInt(), &t) != 0)
             continue;
-        static const std::pair<speed_t, int> bauds[] = {{B1200, 1200},   {B2400, 2400},   {B4800, 4800},
-                                                        {B9600, 9600},   {B19200, 19200}, {B38400, 38400},
+        static const std::pair<speed_t, int> bauds[] = {{B1200, 1200},   {B2400, 2400},    {B4800, 4800},
+                                                        {B9600, 9600},   {B19200, 19200},  {B38400, 38400},
                                                         {B57600, 57600}, {B115200, 115200}};
         int baud = 0;
         for (const auto& [code, value] : bauds)
@@ -100,7 +101,11 @@ QString PtyPair::lineSettings() const
         const char parity = !(t.c_cflag & PARENB) ? 'n' : (t.c_cflag & PARODD) ? 'o' : 'e';
         const int size = t.c_cflag & CSIZE;
         const int bits = size == CS5 ? 5 : size == CS6 ? 6 : size == CS7 ? 7 : 8;
-        return QStringLiteral("%1,%2,%3,%4").arg(baud).arg(QLatin1Char(parity)).arg(bits).arg(t.c_cflag & CSTOPB ? 2 : 1);
+        return QStringLiteral("%1,%2,%3,%4")
+            .arg(baud)
+            .arg(QLatin1Char(parity))
+            .arg(bits)
+            .arg(t.c_cflag & CSTOPB ? 2 : 1);
     }
     return QString();
 }
@@ -129,19 +134,23 @@ bool Rigctld::start(const QStringList& radio, int upWithin)
                 continue;
             m_port = probe.serverPort();
         }
-        m_process.start(program, radio + QStringList{QStringLiteral("-T"), QStringLiteral("127.0.0.1"),
-                                                     QStringLiteral("-t"), QString::number(m_port)});
+        m_process.start(program,
+                        radio
+                            + QStringList{QStringLiteral("-T"), QStringLiteral("127.0.0.1"), QStringLiteral("-t"),
+                                          QString::number(m_port)});
         if (!m_process.waitForStarted(5000))
             return false;
         // The first connection that gets through stays as the query
         // connection: no short-lived probes (see ptt()).
-        const bool up = QTest::qWaitFor([&] {
-            if (m_process.state() == QProcess::NotRunning)
-                return true;
-            m_query.abort();
-            m_query.connectToHost(QHostAddress::LocalHost, m_port);
-            return m_query.waitForConnected(200);
-        }, upWithin);
+        const bool up = QTest::qWaitFor(
+            [&] {
+                if (m_process.state() == QProcess::NotRunning)
+                    return true;
+                m_query.abort();
+                m_query.connectToHost(QHostAddress::LocalHost, m_port);
+                return m_query.waitForConnected(200);
+            },
+            upWithin);
         if (up && m_process.state() == QProcess::Running)
             return true;
         m_process.kill();

@@ -6,8 +6,9 @@
 
 #include <functional>
 
-SimProcess::SimProcess(const QStringList &arguments, QObject *parent)
-    : QObject(parent), m_args(arguments)
+SimProcess::SimProcess(const QStringList& arguments, QObject* parent)
+    : QObject(parent)
+    , m_args(arguments)
 {
     m_process.setProgram(program());
     m_process.setProcessChannelMode(QProcess::SeparateChannels);
@@ -70,13 +71,12 @@ bool SimProcess::start(int timeoutMs)
             return false;
         }
         auto listening = [this]() {
-            for (const QString &l : m_lines)
+            for (const QString& l : m_lines)
                 if (l.startsWith(QLatin1String("# listening")))
                     return true;
             return false;
         };
-        (void)QTest::qWaitFor([&]() { return listening() || m_process.state() == QProcess::NotRunning; },
-                              timeoutMs);
+        (void)QTest::qWaitFor([&]() { return listening() || m_process.state() == QProcess::NotRunning; }, timeoutMs);
         if (listening())
             return true;
         m_process.kill();
@@ -110,7 +110,7 @@ bool SimProcess::isRunning() const
     return m_process.state() != QProcess::NotRunning;
 }
 
-void SimProcess::writeControl(const QString &line)
+void SimProcess::writeControl(const QString& line)
 {
     if (m_process.state() != QProcess::Running)
         return;
@@ -130,7 +130,7 @@ void SimProcess::readStdout()
     }
 }
 
-int SimProcess::findFromCursor(const std::function<bool(const QString &)> &match) const
+int SimProcess::findFromCursor(const std::function<bool(const QString&)>& match) const
 {
     for (int i = qMax(0, m_cursor); i < m_lines.size(); ++i)
         if (match(m_lines.at(i)))
@@ -138,26 +138,30 @@ int SimProcess::findFromCursor(const std::function<bool(const QString &)> &match
     return -1;
 }
 
-bool SimProcess::waitForOutput(const QString &line, int timeoutMs)
+bool SimProcess::waitForOutput(const QString& line, int timeoutMs)
 {
     int found = -1;
-    (void)QTest::qWaitFor([&]() {
-        found = findFromCursor([&](const QString &l) { return l == line; });
-        return found >= 0;
-    }, timeoutMs);
+    (void)QTest::qWaitFor(
+        [&]() {
+            found = findFromCursor([&](const QString& l) { return l == line; });
+            return found >= 0;
+        },
+        timeoutMs);
     if (found < 0)
         return false;
     m_cursor = found + 1;
     return true;
 }
 
-QString SimProcess::waitForOutputMatch(const QRegularExpression &pattern, int timeoutMs)
+QString SimProcess::waitForOutputMatch(const QRegularExpression& pattern, int timeoutMs)
 {
     int found = -1;
-    (void)QTest::qWaitFor([&]() {
-        found = findFromCursor([&](const QString &l) { return pattern.match(l).hasMatch(); });
-        return found >= 0;
-    }, timeoutMs);
+    (void)QTest::qWaitFor(
+        [&]() {
+            found = findFromCursor([&](const QString& l) { return pattern.match(l).hasMatch(); });
+            return found >= 0;
+        },
+        timeoutMs);
     if (found < 0)
         return QString();
     m_cursor = found + 1;

@@ -38,7 +38,7 @@ class SimProcess : public QObject
 {
     Q_OBJECT
 public:
-    explicit SimProcess(const QStringList &arguments = {}, QObject *parent = nullptr);
+    explicit SimProcess(const QStringList& arguments = {}, QObject* parent = nullptr);
     ~SimProcess() override;
 
     // Path of the built keldo-modem-sim.
@@ -47,7 +47,7 @@ public:
     static quint16 freePortPair();
 
     // Another copy of the program (for instance under another file name).
-    void setProgram(const QString &path) { m_process.setProgram(path); }
+    void setProgram(const QString& path) { m_process.setProgram(path); }
     // A fixed command port instead of a free pair (0, the default, picks one).
     void setPort(quint16 port) { m_fixedPort = port; }
     bool start(int timeoutMs = 10000);
@@ -61,27 +61,27 @@ public:
     quint16 dataPort() const { return quint16(m_port + 1); }
 
     // One control line (see the README); the newline is added.
-    void writeControl(const QString &line);
+    void writeControl(const QString& line);
 
     QStringList output() const { return m_lines; }
     QString outputText() const { return m_lines.join(QLatin1Char('\n')); }
-    bool hasOutput(const QString &line) const { return m_lines.contains(line); }
+    bool hasOutput(const QString& line) const { return m_lines.contains(line); }
 
     // Waits for an exact line at or after the cursor; moves the cursor past it.
-    bool waitForOutput(const QString &line, int timeoutMs = 10000);
+    bool waitForOutput(const QString& line, int timeoutMs = 10000);
     // The same for the first line matching a pattern; returns it (or an empty text).
-    QString waitForOutputMatch(const QRegularExpression &pattern, int timeoutMs = 10000);
+    QString waitForOutputMatch(const QRegularExpression& pattern, int timeoutMs = 10000);
     int cursor() const { return m_cursor; }
     void setCursor(int index) { m_cursor = index; }
     // Moves the cursor to the end: later waits see only new lines.
     void skipOutput() { m_cursor = int(m_lines.size()); }
 
     QString errorString() const { return m_error; }
-    QProcess &process() { return m_process; }
+    QProcess& process() { return m_process; }
 
 private:
     void readStdout();
-    int findFromCursor(const std::function<bool(const QString &)> &match) const;
+    int findFromCursor(const std::function<bool(const QString&)>& match) const;
 
     QStringList m_args;
     QProcess m_process;

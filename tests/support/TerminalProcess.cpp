@@ -38,8 +38,8 @@ bool TerminalProcess::start(const QString& program, const QStringList& args, con
     if (switchUser) {
         m_process.start(QStringLiteral("setpriv"),
                         QStringList{QStringLiteral("--reuid=%1").arg(m_uid), QStringLiteral("--regid=%1").arg(m_uid),
-                                    QStringLiteral("--clear-groups"), QStringLiteral("--"), program} +
-                            args);
+                                    QStringLiteral("--clear-groups"), QStringLiteral("--"), program}
+                            + args);
     } else {
         m_process.start(program, args);
     }

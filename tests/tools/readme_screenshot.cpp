@@ -4,11 +4,11 @@
 //   xvfb-run -a build/tests/readme-screenshot OUT.png     (the conversation only)
 // The folder gets conversation.png, speaker-colours-black.png,
 // speaker-colours-white.png and reading-back.png.
-#include "widgets/RxScreenView.h"
 #include "app/Session.h"
 #include "app/frmKeldoTerminal.h"
 #include "support/SimProcess.h"
 #include "support/TestShell.h"
+#include "widgets/RxScreenView.h"
 
 #include <QApplication>
 #include <QDir>

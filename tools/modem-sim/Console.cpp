@@ -22,7 +22,7 @@ namespace {
 constexpr int kMaxControlLine = 64 * 1024;
 }
 
-void logLine(const QString &line)
+void logLine(const QString& line)
 {
     const QByteArray b = line.toUtf8();
     std::fwrite(b.constData(), 1, size_t(b.size()), stdout);
@@ -30,7 +30,8 @@ void logLine(const QString &line)
     std::fflush(stdout);
 }
 
-StdinReader::StdinReader(QObject *parent) : QObject(parent)
+StdinReader::StdinReader(QObject* parent)
+    : QObject(parent)
 {
 #ifdef Q_OS_UNIX
     if (::fcntl(STDIN_FILENO, F_GETFD) == -1)
@@ -45,13 +46,16 @@ StdinReader::StdinReader(QObject *parent) : QObject(parent)
         std::string s;
         while (std::getline(std::cin, s)) {
             const QByteArray chunk = QByteArray::fromStdString(s) + '\n';
-            QObject *app = QCoreApplication::instance();
+            QObject* app = QCoreApplication::instance();
             if (!app)
                 return;
-            QMetaObject::invokeMethod(app, [self, chunk]() {
-                if (self)
-                    self->deliver(chunk);
-            }, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                app,
+                [self, chunk]() {
+                    if (self)
+                        self->deliver(chunk);
+                },
+                Qt::QueuedConnection);
         }
     }).detach();
 #endif
@@ -78,7 +82,7 @@ void StdinReader::onReadable()
 #endif
 }
 
-void StdinReader::deliver(const QByteArray &chunk)
+void StdinReader::deliver(const QByteArray& chunk)
 {
     int start = 0;
     while (start < chunk.size()) {
@@ -119,13 +123,13 @@ void onQuitSignal(int sig)
 } // namespace
 #endif
 
-void installQuitSignals(QObject *app)
+void installQuitSignals(QObject* app)
 {
 #ifdef Q_OS_UNIX
     std::signal(SIGPIPE, SIG_IGN);
     if (::socketpair(AF_UNIX, SOCK_STREAM, 0, g_signalPipe) != 0)
         return;
-    auto *n = new QSocketNotifier(g_signalPipe[1], QSocketNotifier::Read, app);
+    auto* n = new QSocketNotifier(g_signalPipe[1], QSocketNotifier::Read, app);
     QObject::connect(n, &QSocketNotifier::activated, app, [n]() {
         char c = 0;
         const ssize_t r = ::read(g_signalPipe[1], &c, 1);

@@ -8,10 +8,10 @@
 
 namespace {
 
-constexpr int kMaxLine = 64 * 1024;            // longer command lines are discarded
-constexpr qint64 kMaxQueued = 1024 * 1024;     // transmit queue cap
+constexpr int kMaxLine = 64 * 1024; // longer command lines are discarded
+constexpr qint64 kMaxQueued = 1024 * 1024; // transmit queue cap
 constexpr int kMaxFragment = 64;
-const char *const kNoCall = "NOCALL";
+const char* const kNoCall = "NOCALL";
 
 QString channelName(bool command)
 {
@@ -20,11 +20,14 @@ QString channelName(bool command)
 
 } // namespace
 
-ModemSim::ModemSim(const SimOptions &options, QObject *parent)
-    : QObject(parent), m_opt(options), m_bandwidth(options.bandwidth),
-      m_stepMode(options.step), m_random(options.seed)
+ModemSim::ModemSim(const SimOptions& options, QObject* parent)
+    : QObject(parent)
+    , m_opt(options)
+    , m_bandwidth(options.bandwidth)
+    , m_stepMode(options.step)
+    , m_random(options.seed)
 {
-    for (QTimer *t : {&m_linkTimer, &m_txTimer, &m_replyTimer, &m_callInTimer})
+    for (QTimer* t : {&m_linkTimer, &m_txTimer, &m_replyTimer, &m_callInTimer})
         t->setSingleShot(true);
 
     connect(&m_linkTimer, &QTimer::timeout, this, [this]() {
@@ -42,14 +45,10 @@ ModemSim::ModemSim(const SimOptions &options, QObject *parent)
             replyStep();
         kick();
     });
-    connect(&m_callInTimer, &QTimer::timeout, this, [this]() {
-        tryCallIn(m_opt.callIn, {}, true);
-    });
+    connect(&m_callInTimer, &QTimer::timeout, this, [this]() { tryCallIn(m_opt.callIn, {}, true); });
 
-    connect(&m_cmdServer, &QTcpServer::newConnection, this,
-            [this]() { onNewConnection(Channel::Command); });
-    connect(&m_dataServer, &QTcpServer::newConnection, this,
-            [this]() { onNewConnection(Channel::Data); });
+    connect(&m_cmdServer, &QTcpServer::newConnection, this, [this]() { onNewConnection(Channel::Command); });
+    connect(&m_dataServer, &QTcpServer::newConnection, this, [this]() { onNewConnection(Channel::Data); });
 }
 
 ModemSim::~ModemSim()
@@ -58,11 +57,11 @@ ModemSim::~ModemSim()
     m_callInTimer.stop();
     // Closing here raises disconnected() on sockets whose handlers are guarded
     // by the pointers, so clear those first.
-    QTcpSocket *c = m_cmd;
-    QTcpSocket *d = m_data;
+    QTcpSocket* c = m_cmd;
+    QTcpSocket* d = m_data;
     m_cmd = nullptr;
     m_data = nullptr;
-    for (QTcpSocket *s : {c, d}) {
+    for (QTcpSocket* s : {c, d}) {
         if (s) {
             s->disconnect(this);
             s->flush();
@@ -73,7 +72,7 @@ ModemSim::~ModemSim()
 
 // ---------------------------------------------------------------- channels
 
-bool ModemSim::listen(QString *error)
+bool ModemSim::listen(QString* error)
 {
     const QString h = m_opt.host;
     if (h.compare(QLatin1String("localhost"), Qt::CaseInsensitive) == 0) {
@@ -102,31 +101,29 @@ bool ModemSim::listen(QString *error)
     return true;
 }
 
-bool ModemSim::startServer(Channel ch, QString *error)
+bool ModemSim::startServer(Channel ch, QString* error)
 {
-    QTcpServer &server = ch == Channel::Command ? m_cmdServer : m_dataServer;
+    QTcpServer& server = ch == Channel::Command ? m_cmdServer : m_dataServer;
     const quint16 port = ch == Channel::Command ? m_opt.port : quint16(m_opt.port + 1);
     if (server.isListening())
         return true;
     if (server.listen(m_address, port))
         return true;
-    *error = QStringLiteral("cannot listen on %1 port %2: %3")
-                 .arg(m_address.toString())
-                 .arg(port)
-                 .arg(server.errorString());
+    *error =
+        QStringLiteral("cannot listen on %1 port %2: %3").arg(m_address.toString()).arg(port).arg(server.errorString());
     return false;
 }
 
 void ModemSim::onNewConnection(Channel ch)
 {
-    QTcpServer &server = ch == Channel::Command ? m_cmdServer : m_dataServer;
-    QPointer<QTcpSocket> &slot = ch == Channel::Command ? m_cmd : m_data;
+    QTcpServer& server = ch == Channel::Command ? m_cmdServer : m_dataServer;
+    QPointer<QTcpSocket>& slot = ch == Channel::Command ? m_cmd : m_data;
     const bool isCmd = ch == Channel::Command;
 
-    while (QTcpSocket *sock = server.nextPendingConnection()) {
+    while (QTcpSocket* sock = server.nextPendingConnection()) {
         if (slot) {
             // The terminal has reconnected: the newest connection wins.
-            QTcpSocket *old = slot;
+            QTcpSocket* old = slot;
             slot = nullptr;
             old->disconnect(this);
             old->abort();
@@ -153,9 +150,9 @@ void ModemSim::onNewConnection(Channel ch)
     }
 }
 
-void ModemSim::onSocketGone(QTcpSocket *sock, Channel ch)
+void ModemSim::onSocketGone(QTcpSocket* sock, Channel ch)
 {
-    QPointer<QTcpSocket> &slot = ch == Channel::Command ? m_cmd : m_data;
+    QPointer<QTcpSocket>& slot = ch == Channel::Command ? m_cmd : m_data;
     if (slot != sock)
         return; // replaced or closed by us; already handled
     slot = nullptr;
@@ -167,10 +164,10 @@ void ModemSim::onSocketGone(QTcpSocket *sock, Channel ch)
 
 void ModemSim::closeChannel(Channel ch)
 {
-    QPointer<QTcpSocket> &slot = ch == Channel::Command ? m_cmd : m_data;
+    QPointer<QTcpSocket>& slot = ch == Channel::Command ? m_cmd : m_data;
     if (!slot)
         return;
-    QTcpSocket *sock = slot;
+    QTcpSocket* sock = slot;
     slot = nullptr;
     sock->disconnect(this);
     sock->flush();
@@ -188,8 +185,8 @@ void ModemSim::channelLost(Channel ch)
         m_cmdBuffer.clear();
         m_discardingLine = false;
     }
-    const bool linkBusy = m_link != Link::Idle || !m_linkQueue.empty() || m_tx != Tx::Off
-                          || m_txPending > 0 || !m_reply.isEmpty();
+    const bool linkBusy =
+        m_link != Link::Idle || !m_linkQueue.empty() || m_tx != Tx::Off || m_txPending > 0 || !m_reply.isEmpty();
     if (!linkBusy)
         return;
     logLine(QStringLiteral("# radio link ended with the %1 channel").arg(channelName(ch == Channel::Command)));
@@ -199,7 +196,7 @@ void ModemSim::channelLost(Channel ch)
 
 void ModemSim::onCommandBytes()
 {
-    QTcpSocket *sock = m_cmd;
+    QTcpSocket* sock = m_cmd;
     if (!sock)
         return;
     const QByteArray bytes = sock->readAll();
@@ -260,7 +257,7 @@ void ModemSim::onDataBytes()
 
 // ---------------------------------------------------------------- protocol
 
-void ModemSim::handleCommand(const QByteArray &raw)
+void ModemSim::handleCommand(const QByteArray& raw)
 {
     if (raw.isEmpty())
         return;
@@ -273,7 +270,7 @@ void ModemSim::handleCommand(const QByteArray &raw)
     }
     const QString kw = parts.first().trimmed().toUpper();
     QStringList args = parts.mid(1);
-    for (QString &a : args)
+    for (QString& a : args)
         a = a.trimmed().toUpper();
     args.removeAll(QString());
 
@@ -303,8 +300,7 @@ void ModemSim::handleCommand(const QByteArray &raw)
     }
 }
 
-QByteArray ModemSim::connectedLine(const QString &calling, const QString &called,
-                                   const QStringList &digis) const
+QByteArray ModemSim::connectedLine(const QString& calling, const QString& called, const QStringList& digis) const
 {
     // Field 3 is not read by the terminal: the speed of the path, 1200 for a
     // digipeated (FM) path and the bandwidth otherwise. Fields 4 and 5 carry
@@ -315,7 +311,7 @@ QByteArray ModemSim::connectedLine(const QString &calling, const QString &called
     return f.join(QLatin1Char(' ')).toLatin1();
 }
 
-void ModemSim::handleConnect(const QStringList &args)
+void ModemSim::handleConnect(const QStringList& args)
 {
     const int via = args.indexOf(QStringLiteral("VIA"));
     const QStringList calls = via < 0 ? args : args.mid(0, via);
@@ -343,13 +339,13 @@ void ModemSim::handleConnect(const QStringList &args)
         enqueue({"DISCONNECTED", m_opt.connectDelayMs, true, Link::Idle, false});
         return;
     }
-    const QString calling = calls.size() >= 2 ? calls.at(0)
-                            : (m_mycall.isEmpty() ? QString::fromLatin1(kNoCall) : m_mycall);
+    const QString calling =
+        calls.size() >= 2 ? calls.at(0) : (m_mycall.isEmpty() ? QString::fromLatin1(kNoCall) : m_mycall);
     const QString target = calls.size() >= 2 ? calls.at(1) : calls.at(0);
 
     QStringList path = digis;
     path << target;
-    for (const QString &station : path) {
+    for (const QString& station : path) {
         if (m_opt.unreachable.contains(station)) {
             logLine(QStringLiteral("# %1 does not answer").arg(station));
             enqueue({"DISCONNECTED", m_opt.connectDelayMs, true, Link::Idle, false});
@@ -386,7 +382,7 @@ void ModemSim::handleAbort()
     }
 }
 
-void ModemSim::sendLine(const QByteArray &line)
+void ModemSim::sendLine(const QByteArray& line)
 {
     if (!m_cmd || m_cmd->state() != QAbstractSocket::ConnectedState) {
         logLine(QStringLiteral("# not delivered (no command channel): ") + printable(line));
@@ -396,7 +392,7 @@ void ModemSim::sendLine(const QByteArray &line)
     logLine(QStringLiteral("-> ") + printable(line));
 }
 
-void ModemSim::sendData(const QByteArray &bytes)
+void ModemSim::sendData(const QByteArray& bytes)
 {
     if (!m_data || m_data->state() != QAbstractSocket::ConnectedState) {
         logLine(QStringLiteral("# not delivered (no data channel): %1 bytes").arg(bytes.size()));
@@ -430,7 +426,7 @@ void ModemSim::remoteDisconnect(bool announce)
     kick();
 }
 
-void ModemSim::tryCallIn(const QString &call, const QStringList &digis, bool fromTimer)
+void ModemSim::tryCallIn(const QString& call, const QStringList& digis, bool fromTimer)
 {
     QString why;
     if (!m_cmd)
@@ -460,7 +456,7 @@ void ModemSim::tryCallIn(const QString &call, const QStringList &digis, bool fro
 
 // ---------------------------------------------------------------- lanes
 
-void ModemSim::enqueue(const LinkItem &item)
+void ModemSim::enqueue(const LinkItem& item)
 {
     m_linkQueue.push_back(item);
     kick();
@@ -475,7 +471,7 @@ void ModemSim::kick()
     if (replyHasWork() && !m_replyTimer.isActive()) {
         const int gap = m_replyFresh ? m_opt.replyDelayMs
                                      : m_opt.fragmentGapMinMs
-                                           + int(m_random.bounded(quint32(m_opt.fragmentGapMaxMs - m_opt.fragmentGapMinMs + 1)));
+                + int(m_random.bounded(quint32(m_opt.fragmentGapMaxMs - m_opt.fragmentGapMinMs + 1)));
         m_replyTimer.start(m_opt.scaled(gap));
     }
     if (txHasWork() && !m_txTimer.isActive())
@@ -507,10 +503,14 @@ bool ModemSim::txHasWork() const
 int ModemSim::txDelayMs() const
 {
     switch (m_tx) {
-    case Tx::Off: return m_opt.pttDelayMs;
-    case Tx::KeyedUp: return 0;
-    case Tx::Sending: return m_opt.reportMs;
-    case Tx::Ending: return m_txPending > 0 ? m_opt.reportMs : m_opt.pttDelayMs;
+    case Tx::Off:
+        return m_opt.pttDelayMs;
+    case Tx::KeyedUp:
+        return 0;
+    case Tx::Sending:
+        return m_opt.reportMs;
+    case Tx::Ending:
+        return m_txPending > 0 ? m_opt.reportMs : m_opt.pttDelayMs;
     }
     return 0;
 }
@@ -595,12 +595,17 @@ void ModemSim::cancelTransmission(bool unkeyNow)
     }
 }
 
-void ModemSim::startReply(const QByteArray &heard)
+void ModemSim::startReply(const QByteArray& heard)
 {
     switch (m_opt.reply) {
-    case SimOptions::Reply::Echo: m_reply += heard; break;
-    case SimOptions::Reply::Text: m_reply += m_opt.replyText; break;
-    case SimOptions::Reply::None: break;
+    case SimOptions::Reply::Echo:
+        m_reply += heard;
+        break;
+    case SimOptions::Reply::Text:
+        m_reply += m_opt.replyText;
+        break;
+    case SimOptions::Reply::None:
+        break;
     }
     m_replyFresh = !m_reply.isEmpty();
 }
@@ -627,10 +632,14 @@ bool ModemSim::step()
 QString ModemSim::linkName(Link l)
 {
     switch (l) {
-    case Link::Idle: return QStringLiteral("idle");
-    case Link::Calling: return QStringLiteral("calling");
-    case Link::Connected: return QStringLiteral("connected");
-    case Link::Disconnecting: return QStringLiteral("disconnecting");
+    case Link::Idle:
+        return QStringLiteral("idle");
+    case Link::Calling:
+        return QStringLiteral("calling");
+    case Link::Connected:
+        return QStringLiteral("connected");
+    case Link::Disconnecting:
+        return QStringLiteral("disconnecting");
     }
     return QString();
 }
@@ -652,7 +661,7 @@ void ModemSim::printStatus()
                      m_data ? QStringLiteral("up") : QStringLiteral("down")));
 }
 
-void ModemSim::handleControl(const QString &rawLine)
+void ModemSim::handleControl(const QString& rawLine)
 {
     const QString line = rawLine.trimmed();
     if (line.isEmpty())
@@ -671,7 +680,7 @@ void ModemSim::handleControl(const QString &rawLine)
         text = rawLine.mid(sep + 1);
     }
 
-    auto which = [&](bool &cmd, bool &data) {
+    auto which = [&](bool& cmd, bool& data) {
         const QString w = rest.toLower();
         cmd = w.isEmpty() || w == QLatin1String("both") || w == QLatin1String("command");
         data = w.isEmpty() || w == QLatin1String("both") || w == QLatin1String("data");
@@ -780,7 +789,7 @@ void ModemSim::handleControl(const QString &rawLine)
         logLine(QStringLiteral("# reply set"));
     } else if (word == QLatin1String("unreachable")) {
         m_opt.unreachable.clear();
-        for (const QString &c : rest.toUpper().split(QRegularExpression(QStringLiteral("[, ]")), Qt::SkipEmptyParts))
+        for (const QString& c : rest.toUpper().split(QRegularExpression(QStringLiteral("[, ]")), Qt::SkipEmptyParts))
             m_opt.unreachable << c;
         logLine(QStringLiteral("# unreachable: ") + m_opt.unreachable.join(QLatin1Char(',')));
     } else if (word == QLatin1String("status")) {

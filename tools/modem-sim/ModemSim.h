@@ -27,11 +27,11 @@ class ModemSim : public QObject
 {
     Q_OBJECT
 public:
-    explicit ModemSim(const SimOptions &options, QObject *parent = nullptr);
+    explicit ModemSim(const SimOptions& options, QObject* parent = nullptr);
     ~ModemSim() override;
 
-    bool listen(QString *error);
-    void handleControl(const QString &line);
+    bool listen(QString* error);
+    void handleControl(const QString& line);
 
 signals:
     void quitRequested();
@@ -52,26 +52,25 @@ private:
 
     // channels
     void onNewConnection(Channel ch);
-    void onSocketGone(QTcpSocket *sock, Channel ch);
+    void onSocketGone(QTcpSocket* sock, Channel ch);
     void channelLost(Channel ch);
     void closeChannel(Channel ch);
     void onCommandBytes();
     void onDataBytes();
-    bool startServer(Channel ch, QString *error);
+    bool startServer(Channel ch, QString* error);
 
     // protocol
-    void handleCommand(const QByteArray &raw);
-    void handleConnect(const QStringList &args);
+    void handleCommand(const QByteArray& raw);
+    void handleConnect(const QStringList& args);
     void handleAbort();
-    void sendLine(const QByteArray &line);
-    void sendData(const QByteArray &bytes);
-    QByteArray connectedLine(const QString &calling, const QString &called,
-                             const QStringList &digis) const;
+    void sendLine(const QByteArray& line);
+    void sendData(const QByteArray& bytes);
+    QByteArray connectedLine(const QString& calling, const QString& called, const QStringList& digis) const;
     void remoteDisconnect(bool announce);
-    void tryCallIn(const QString &call, const QStringList &digis, bool fromTimer);
+    void tryCallIn(const QString& call, const QStringList& digis, bool fromTimer);
 
     // lanes
-    void enqueue(const LinkItem &item);
+    void enqueue(const LinkItem& item);
     void kick();
     void stopLanes();
     bool replyHasWork() const;
@@ -81,7 +80,7 @@ private:
     void replyStep();
     void txStep();
     void cancelTransmission(bool unkeyNow);
-    void startReply(const QByteArray &heard);
+    void startReply(const QByteArray& heard);
     bool step();
 
     void printStatus();
@@ -108,10 +107,10 @@ private:
 
     Tx m_tx = Tx::Off;
     bool m_ptt = false;
-    qint64 m_txPending = 0;  // bytes still queued for transmission
-    QByteArray m_txHeard;    // what the remote station receives in this over
+    qint64 m_txPending = 0; // bytes still queued for transmission
+    QByteArray m_txHeard; // what the remote station receives in this over
 
-    QByteArray m_reply;      // the remote station's answer still to deliver
+    QByteArray m_reply; // the remote station's answer still to deliver
     bool m_replyFresh = false;
 
     QTimer m_linkTimer;

@@ -1,15 +1,15 @@
 // keldo-modem-sim: a practice modem for KELDO Terminal. See README.md.
 
 #include "Console.h"
-#include "Version.h"
 #include "ModemSim.h"
 #include "SimOptions.h"
+#include "Version.h"
 
 #include <QCoreApplication>
 
 #include <cstdio>
 
-int main(int argc, char *argv[])
+int main(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("keldo-modem-sim"));
@@ -30,8 +30,7 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "keldo-modem-sim: %s\n", qPrintable(error));
         return 2;
     }
-    QObject::connect(&sim, &ModemSim::quitRequested, &app, &QCoreApplication::quit,
-                     Qt::QueuedConnection);
+    QObject::connect(&sim, &ModemSim::quitRequested, &app, &QCoreApplication::quit, Qt::QueuedConnection);
 
     StdinReader control;
     QObject::connect(&control, &StdinReader::lineRead, &sim, &ModemSim::handleControl);

@@ -9,7 +9,9 @@ class Session;
 class DesktopShell : public Shell
 {
 public:
-    explicit DesktopShell(Session& session) : m_session(session) {}
+    explicit DesktopShell(Session& session)
+        : m_session(session)
+    { }
 
     void launchProgram(const QString& keyText) override;
     void killProcessByName(const QString& fileName) override;

@@ -14,8 +14,7 @@ IncomingCallAlert::IncomingCallAlert(QWidget* window, QObject* parent)
     , alertWindow([](QWidget* w) { QApplication::alert(w); })
     , playSound([] { QApplication::beep(); })
     , m_window(window)
-{
-}
+{ }
 
 QString IncomingCallAlert::NotificationBody(const QString& caller)
 {

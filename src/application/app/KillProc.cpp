@@ -114,8 +114,8 @@ void KillProcessByName(const QString& name)
 
 #elif defined(Q_OS_WIN)
 
-#include <windows.h>
 #include <tlhelp32.h>
+#include <windows.h>
 
 void KillProcessByName(const QString& name)
 {
@@ -154,7 +154,7 @@ bool ProcessHasName(qint64 pid, const QString& name)
     entry.dwSize = sizeof entry;
     for (BOOL more = ::Process32FirstW(snapshot, &entry); more && !found; more = ::Process32NextW(snapshot, &entry))
         found = qint64(entry.th32ProcessID) == pid
-             && FileNameOfPath(QString::fromWCharArray(entry.szExeFile)).compare(name, Qt::CaseInsensitive) == 0;
+            && FileNameOfPath(QString::fromWCharArray(entry.szExeFile)).compare(name, Qt::CaseInsensitive) == 0;
     ::CloseHandle(snapshot);
     return found;
 }
@@ -162,9 +162,7 @@ bool ProcessHasName(qint64 pid, const QString& name)
 #else
 
 // No process table we can read portably here: nothing is ended.
-void KillProcessByName(const QString&)
-{
-}
+void KillProcessByName(const QString&) { }
 
 bool ProcessHasName(qint64, const QString&)
 {

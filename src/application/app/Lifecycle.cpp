@@ -49,10 +49,11 @@ bool Lifecycle::startUp(const QString& programPath)
     const bool first = m_instance->tryAcquire();
     if (s.myCallsign != DeveloperCallSign) {
         if (!first) {
-            MessageBox::show(nullptr,
-                             QStringLiteral("Error: Another copy of KELDO Terminal is running from this folder. Only one "
-                                            "copy can be run at a time from the same folder"),
-                             MessageBox::Icon::Warning);
+            MessageBox::show(
+                nullptr,
+                QStringLiteral("Error: Another copy of KELDO Terminal is running from this folder. Only one "
+                               "copy can be run at a time from the same folder"),
+                MessageBox::Icon::Warning);
             return false;
         }
     } else {

@@ -140,7 +140,8 @@ QList<TcpEntry> readTcpTable(const char* file)
         TcpEntry e;
         bool ok = false;
         e.state = fields.at(3).toInt(&ok, 16);
-        if (!ok || !parseEndpoint(fields.at(1), e.local, e.localPort) || !parseEndpoint(fields.at(2), e.remote, e.remotePort))
+        if (!ok || !parseEndpoint(fields.at(1), e.local, e.localPort)
+            || !parseEndpoint(fields.at(2), e.remote, e.remotePort))
             continue;
         e.inode = fields.at(9).toULongLong(&ok);
         if (ok && e.inode != 0)
@@ -177,11 +178,11 @@ QSet<quint64> socketsServing(const ModemLinkEnds& ends, bool connection)
         for (const TcpEntry& e : readTcpTable(table)) {
             if (e.localPort != ends.modemPort)
                 continue;
-            const bool match = connection
-                ? e.state == TcpEstablished && e.remotePort == ends.terminalPort
-                      && sameAddress(e.remote, ends.terminalAddress) && sameAddress(e.local, ends.modemAddress)
-                : e.state == TcpListen && (isAnyAddress(e.local) || sameAddress(e.local, ends.modemAddress)
-                                           || (ends.modemAddress.isLoopback() && e.local.isLoopback()));
+            const bool match = connection ? e.state == TcpEstablished && e.remotePort == ends.terminalPort
+                    && sameAddress(e.remote, ends.terminalAddress) && sameAddress(e.local, ends.modemAddress)
+                                          : e.state == TcpListen
+                    && (isAnyAddress(e.local) || sameAddress(e.local, ends.modemAddress)
+                        || (ends.modemAddress.isLoopback() && e.local.isLoopback()));
             if (match)
                 inodes.insert(e.inode);
         }
@@ -241,8 +242,7 @@ QList<qint64> ProcessesServingLink(const ModemLinkEnds& ends)
 
 ModemProcesses::ModemProcesses()
     : m_env(QProcessEnvironment::systemEnvironment())
-{
-}
+{ }
 
 ModemProcesses::~ModemProcesses() = default;
 
@@ -400,8 +400,7 @@ QList<qint64> ProcessesServingLink(const ModemLinkEnds&)
 
 ModemProcesses::ModemProcesses()
     : m_env(QProcessEnvironment::systemEnvironment())
-{
-}
+{ }
 
 ModemProcesses::~ModemProcesses() = default;
 
@@ -429,8 +428,6 @@ bool ModemProcesses::isRunning(qint64) const
     return false;
 }
 
-void ModemProcesses::reapEnded()
-{
-}
+void ModemProcesses::reapEnded() { }
 
 #endif

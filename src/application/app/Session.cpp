@@ -31,9 +31,8 @@ Session::Session(const QString& folder, QObject* parent)
     connect(&link, &ModemLink::dataLinkLost, &ptt, [this] {
         ptt.releaseAfterGrace(QStringLiteral("Unkeyed: the modem's data link was lost and no PTT OFF came"));
     });
-    connect(&link, &ModemLink::disconnected, &ptt, [this] {
-        ptt.releaseAfterGrace(QStringLiteral("Unkeyed: the connection ended and no PTT OFF came"));
-    });
+    connect(&link, &ModemLink::disconnected, &ptt,
+            [this] { ptt.releaseAfterGrace(QStringLiteral("Unkeyed: the connection ended and no PTT OFF came")); });
     connect(&link, &ModemLink::abortSent, &ptt, [this] {
         ptt.releaseAfterGrace(QStringLiteral("Unkeyed: the connection was stopped and no PTT OFF came"));
     });
@@ -46,9 +45,9 @@ Session::Session(const QString& folder, QObject* parent)
     terminal.setLog(&log);
     // A log that cannot be written shows in the byte counter's tooltip.
     connect(&log, &ConversationLog::failureChanged, this, [this] {
-        display.setPanelToolTip(Panel::Bytes, log.failing()
-                                                  ? QStringLiteral("Conversation log cannot be written: ") + log.error()
-                                                  : QString());
+        display.setPanelToolTip(Panel::Bytes,
+                                log.failing() ? QStringLiteral("Conversation log cannot be written: ") + log.error()
+                                              : QString());
     });
 }
 
@@ -64,8 +63,8 @@ QString Session::defaultLogFolder() const
     // the same folder) gets a folder of its own so conversations never mix.
     const QFileInfo ini(settings.filePath());
     const QString name = ini.fileName() == QLatin1String(SettingsStore::FileName)
-                             ? QLatin1String(ConversationLog::DefaultFolderName)
-                             : ini.completeBaseName() + QStringLiteral(" logs");
+        ? QLatin1String(ConversationLog::DefaultFolderName)
+        : ini.completeBaseName() + QStringLiteral(" logs");
     return ini.absoluteDir().filePath(name);
 }
 

@@ -1,13 +1,13 @@
 #pragma once
 
-#include "app/ModemProcess.h"
 #include "Version.h"
+#include "app/ModemProcess.h"
+#include "display/DisplayState.h"
 #include "link/ConnectionState.h"
 #include "link/ModemLink.h"
 #include "ptt/PttKeyer.h"
 #include "settings/Settings.h"
 #include "terminal/ConversationLog.h"
-#include "display/DisplayState.h"
 #include "terminal/RxTextModel.h"
 #include "terminal/Terminal.h"
 

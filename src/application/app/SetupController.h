@@ -13,12 +13,12 @@ struct SetupChoice
     {
         qint64 port = 0; // the leading number of the command port box
         QString host;
-        QString path;    // the modem program's key text
+        QString path; // the modem program's key text
     };
     Modem hf, fm, sat;
     Mode mode = Mode::Other; // the selected mode; Other when none is selected
-    QString bandwidth;   // "500", "2300" or "2750"; empty when none is selected
-    QString callSign;    // checked and upper-cased
+    QString bandwidth; // "500", "2300" or "2750"; empty when none is selected
+    QString callSign; // checked and upper-cased
     bool autoLaunch = false;
 };
 
@@ -31,7 +31,9 @@ public:
     static constexpr int PortMin = 1025;
     static constexpr int PortMax = 65534;
 
-    explicit SetupController(Session& session) : m_session(session) {}
+    explicit SetupController(Session& session)
+        : m_session(session)
+    { }
 
     // Why the modem program the choice switches to cannot be started (the
     // operator's text); empty when it can or nothing is to be started.

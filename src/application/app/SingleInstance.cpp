@@ -24,8 +24,7 @@ QString SingleInstance::LockPathFor(const QString& settingsPath)
 
 SingleInstance::SingleInstance(const QString& settingsPath)
     : m_path(LockPathFor(settingsPath))
-{
-}
+{ }
 
 SingleInstance::~SingleInstance() = default;
 

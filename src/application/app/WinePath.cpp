@@ -36,8 +36,8 @@ QString Resolve(const QString& drivePath, const QString& prefix)
         QString name = part;
         if (lookingUp && !QFileInfo::exists(path + QLatin1Char('/') + part)) {
             // Sorted, so that two names differing only in case always give the same pick.
-            const QStringList entries = QDir(path).entryList(QDir::AllEntries | QDir::Hidden | QDir::System
-                                                             | QDir::NoDotAndDotDot, QDir::Name);
+            const QStringList entries =
+                QDir(path).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
             name.clear();
             for (const QString& entry : entries) {
                 if (entry.compare(part, Qt::CaseInsensitive) == 0) {

@@ -8,10 +8,10 @@
 // names a file inside the Wine prefix. The key's text itself never changes.
 struct ModemProgramPlan
 {
-    QString keyText;          // as the settings hold it
-    QString path;             // the file on this machine
+    QString keyText; // as the settings hold it
+    QString path; // the file on this machine
     bool throughWine = false; // started as "wine <path>"
-    QString wine;             // wine found on PATH; empty when it is not there
+    QString wine; // wine found on PATH; empty when it is not there
 
     bool wineMissing() const { return throughWine && wine.isEmpty(); }
     // A drive path was looked up in the prefix: the file tried differs from the key.

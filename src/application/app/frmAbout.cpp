@@ -34,8 +34,8 @@ frmAbout::frmAbout(const QString& settingsFile, QWidget* parent)
     const QString nativeFile = QDir::toNativeSeparators(settingsFile);
     auto* settings = new QLabel(this);
     settings->setObjectName(QStringLiteral("lblSettingsFile"));
-    settings->setText(QStringLiteral("Settings: ") +
-                      settings->fontMetrics().elidedText(nativeFile, Qt::ElideMiddle, 360));
+    settings->setText(QStringLiteral("Settings: ")
+                      + settings->fontMetrics().elidedText(nativeFile, Qt::ElideMiddle, 360));
     settings->setToolTip(nativeFile);
     settings->setAccessibleDescription(QStringLiteral("Settings file: ") + nativeFile);
     settings->setTextInteractionFlags(Qt::TextSelectableByMouse);

@@ -1,22 +1,22 @@
 #include "frmKeldoTerminal.h"
 
-#include "widgets/ImageList.h"
 #include "app/IncomingCallAlert.h"
 #include "app/Lifecycle.h"
 #include "app/Links.h"
-#include "widgets/MessageBox.h"
-#include "widgets/RxScreenView.h"
 #include "app/Session.h"
-#include "widgets/Shell.h"
-#include "widgets/StatusPanels.h"
-#include "widgets/Twips.h"
 #include "app/frmAbout.h"
 #include "settings/SettingsLocation.h"
 #include "terminal/SpeakerColours.h"
+#include "widgets/ImageList.h"
+#include "widgets/MessageBox.h"
+#include "widgets/RxScreenView.h"
+#include "widgets/Shell.h"
+#include "widgets/StatusPanels.h"
+#include "widgets/Twips.h"
 
 #include "dialogs/frmConnect.h"
-#include "dialogs/frmSetup.h"
 #include "dialogs/frmPTT.h"
+#include "dialogs/frmSetup.h"
 
 #include <QActionGroup>
 #include <QApplication>
@@ -78,20 +78,24 @@ frmKeldoTerminal::frmKeldoTerminal(Session& session, QWidget* parent)
     connect(&m_session.display, &DisplayState::changed, this, &frmKeldoTerminal::refreshFromDisplay);
     connect(&m_session.display, &DisplayState::txFocusRequested, this, [this] { m_tx->setFocus(); });
     connect(&m_session.display, &DisplayState::txTextReturned, this, &frmKeldoTerminal::putBackUnsentText);
-    m_session.settings.setBeforeSave([this](Settings& s) { recordWindowForSave(); (void)s; });
+    m_session.settings.setBeforeSave([this](Settings& s) {
+        recordWindowForSave();
+        (void)s;
+    });
     m_session.setMessageParent(this);
 
     m_alert = new IncomingCallAlert(this, this);
     connect(&m_session.terminal, &Terminal::incomingCall, this,
             [this](const QString& caller) { m_alert->announce(caller, m_session.s().notifyIncomingCall); });
     // Queued: the box must not open inside the arrival that failed to log.
-    connect(&m_session.log, &ConversationLog::failed, this,
-            [this](const QString& text) {
-                // Not once shutdown has begun: a box then would keep the program alive.
-                if (!m_session.TerminarAplicacion)
-                    MessageBox::show(this, text, MessageBox::Icon::Warning);
-            },
-            Qt::QueuedConnection);
+    connect(
+        &m_session.log, &ConversationLog::failed, this,
+        [this](const QString& text) {
+            // Not once shutdown has begun: a box then would keep the program alive.
+            if (!m_session.TerminarAplicacion)
+                MessageBox::show(this, text, MessageBox::Icon::Warning);
+        },
+        Qt::QueuedConnection);
     refreshFromDisplay();
     syncStatusPanels();
 }
@@ -187,10 +191,10 @@ void frmKeldoTerminal::buildMenus()
 
     QMenu* help = bar->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
-    connect(addAction(help, QStringLiteral("mnuGroup"), QStringLiteral("KELDO Google Group")), &QAction::triggered, this,
-            &frmKeldoTerminal::mnuGroup_Click);
-    connect(addAction(help, QStringLiteral("mnuSite"), QStringLiteral("KELDO download site")), &QAction::triggered, this,
-            &frmKeldoTerminal::mnuSite_Click);
+    connect(addAction(help, QStringLiteral("mnuGroup"), QStringLiteral("KELDO Google Group")), &QAction::triggered,
+            this, &frmKeldoTerminal::mnuGroup_Click);
+    connect(addAction(help, QStringLiteral("mnuSite"), QStringLiteral("KELDO download site")), &QAction::triggered,
+            this, &frmKeldoTerminal::mnuSite_Click);
     connect(addAction(help, QStringLiteral("mnuChangeLog"), QStringLiteral("ChangeLog")), &QAction::triggered, this,
             &frmKeldoTerminal::mnuChangeLog_Click);
     connect(addAction(help, QStringLiteral("mnuAbout"), QStringLiteral("About...")), &QAction::triggered, this,
@@ -393,8 +397,8 @@ void frmKeldoTerminal::placeWindow(int topTwips, int leftTwips)
         for (QScreen* screen : screens) {
             const QRect area = screen->availableGeometry();
             // Reachable: enough of the title area lies on the screen to grab it.
-            if (area.intersects(QRect(pos, QSize(size.width(), 30))) &&
-                area.intersected(QRect(pos, QSize(size.width(), 30))).width() >= 40) {
+            if (area.intersects(QRect(pos, QSize(size.width(), 30)))
+                && area.intersected(QRect(pos, QSize(size.width(), 30))).width() >= 40) {
                 reachable = true;
                 break;
             }
@@ -441,7 +445,8 @@ void frmKeldoTerminal::restoreStoredWindow()
         // window manager has framed the window, so it is taken off then too.
         m_pendingOuterSize = QSize(Twips::ToPixels(s.terminalWidth), Twips::ToPixels(s.terminalHeight));
         const QSize frame = frameGeometry().size() - geometry().size();
-        resize(qMax(1, m_pendingOuterSize.width() - frame.width()), qMax(1, m_pendingOuterSize.height() - frame.height()));
+        resize(qMax(1, m_pendingOuterSize.width() - frame.width()),
+               qMax(1, m_pendingOuterSize.height() - frame.height()));
         if (!frame.isEmpty())
             m_pendingOuterSize = QSize();
         setWindowState(Qt::WindowNoState);

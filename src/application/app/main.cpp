@@ -59,7 +59,8 @@ public:
     using DesktopShell::DesktopShell;
     void showMessage(QWidget*, const MessageBox::Shown& box) override
     {
-        std::printf("message-box: %s\n", qPrintable(QString(box.text).replace(QLatin1Char('\n'), QLatin1String("\\n"))));
+        std::printf("message-box: %s\n",
+                    qPrintable(QString(box.text).replace(QLatin1Char('\n'), QLatin1String("\\n"))));
         std::fflush(stdout);
     }
 };
@@ -95,9 +96,9 @@ int main(int argc, char* argv[])
                      qPrintable(parser.positionalArguments().first()));
         return 1;
     }
-    const SettingsLocation location =
-        LocateSettings(Session::ProgramFolder(), QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation),
-                       parser.value(SettingsOption()));
+    const SettingsLocation location = LocateSettings(
+        Session::ProgramFolder(), QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation),
+        parser.value(SettingsOption()));
     Session session(Session::ProgramFolder());
     session.settings.useFile(location.file, location.seed);
     std::unique_ptr<Shell> shell;

@@ -1,12 +1,12 @@
 #include "frmConnect.h"
 
+#include "app/Session.h"
+#include "settings/CallSign.h"
+#include "settings/IniDocument.h"
 #include "widgets/DialogGeometry.h"
 #include "widgets/ImageList.h"
 #include "widgets/MessageBox.h"
-#include "app/Session.h"
 #include "widgets/Twips.h"
-#include "settings/CallSign.h"
-#include "settings/IniDocument.h"
 
 #include <QComboBox>
 #include <QEvent>

@@ -1,13 +1,13 @@
 #include "frmPTT.h"
 
+#include "app/Session.h"
 #include "ptt/PttDrivers.h"
 #include "ptt/PttKeyer.h"
 #include "ptt/RadioCatalogue.h"
 #include "ptt/SerialPortDevice.h"
+#include "settings/IniDocument.h"
 #include "widgets/DialogGeometry.h"
 #include "widgets/MessageBox.h"
-#include "app/Session.h"
-#include "settings/IniDocument.h"
 
 #include <QAbstractItemView>
 #include <QCheckBox>
@@ -44,11 +44,16 @@ frmPTT::frmPTT(Session& session, QWidget* parent, const SerialPortEnumerator* po
     FraGlobal = DialogGeometry::Place<QGroupBox>(this, "FraGlobal", QString(), 0, 0, 5535, 4095);
     // Wider than the three original options need, to take the fourth; the
     // options move left so that the fourth ends inside the frame.
-    fraSeleccionarPTT = DialogGeometry::Place<QGroupBox>(FraGlobal, "fraSeleccionarPTT", QStringLiteral("PTT Via"), 600, 360, 4815, 855);
-    optCAT = DialogGeometry::Place<QRadioButton>(fraSeleccionarPTT, "optCAT", QStringLiteral("CAT"), 240, 240, 735, 495);
-    optCOM = DialogGeometry::Place<QRadioButton>(fraSeleccionarPTT, "optCOM", QStringLiteral("COM"), 1200, 240, 735, 495);
-    optVOX = DialogGeometry::Place<QRadioButton>(fraSeleccionarPTT, "optVOX", QStringLiteral("VOX/ZK-Board"), 2160, 240, 1455, 495);
-    optRigctld = DialogGeometry::Place<QRadioButton>(fraSeleccionarPTT, "optRigctld", QStringLiteral("rigctld"), 3780, 240, 915, 495);
+    fraSeleccionarPTT = DialogGeometry::Place<QGroupBox>(FraGlobal, "fraSeleccionarPTT", QStringLiteral("PTT Via"), 600,
+                                                         360, 4815, 855);
+    optCAT =
+        DialogGeometry::Place<QRadioButton>(fraSeleccionarPTT, "optCAT", QStringLiteral("CAT"), 240, 240, 735, 495);
+    optCOM =
+        DialogGeometry::Place<QRadioButton>(fraSeleccionarPTT, "optCOM", QStringLiteral("COM"), 1200, 240, 735, 495);
+    optVOX = DialogGeometry::Place<QRadioButton>(fraSeleccionarPTT, "optVOX", QStringLiteral("VOX/ZK-Board"), 2160, 240,
+                                                 1455, 495);
+    optRigctld = DialogGeometry::Place<QRadioButton>(fraSeleccionarPTT, "optRigctld", QStringLiteral("rigctld"), 3780,
+                                                     240, 915, 495);
 
     lblMarca = DialogGeometry::Place<QLabel>(FraGlobal, "lblMarca", QStringLiteral("Brand:"), 600, 1440, 1095, 255);
     cboMarcas = DialogGeometry::Place<QComboBox>(FraGlobal, "cboMarcas", QString(), 600, 1650, 1575, 315);
@@ -62,19 +67,24 @@ frmPTT::frmPTT(Session& session, QWidget* parent, const SerialPortEnumerator* po
     fraPin = DialogGeometry::Place<QGroupBox>(FraGlobal, "fraPin", QStringLiteral("PTT Pin"), 2520, 2160, 1335, 1455);
     optRTS = DialogGeometry::Place<QRadioButton>(fraPin, "optRTS", QStringLiteral("RTS"), 120, 240, 735, 375);
     optDTR = DialogGeometry::Place<QRadioButton>(fraPin, "optDTR", QStringLiteral("DTR"), 120, 600, 855, 375);
-    optRTSDTR = DialogGeometry::Place<QRadioButton>(fraPin, "optRTSDTR", QStringLiteral("RTS+DTR"), 120, 960, 1070, 375);
+    optRTSDTR =
+        DialogGeometry::Place<QRadioButton>(fraPin, "optRTSDTR", QStringLiteral("RTS+DTR"), 120, 960, 1070, 375);
     chkRTS = DialogGeometry::Place<QCheckBox>(FraGlobal, "chkRTS", QStringLiteral("RTS"), 600, 2760, 735, 495);
     chkDTR = DialogGeometry::Place<QCheckBox>(FraGlobal, "chkDTR", QStringLiteral("DTR"), 600, 3120, 735, 495);
-    lblIcomAddress = DialogGeometry::Place<QLabel>(FraGlobal, "lblIcomAddress", QStringLiteral("CI-V Address:"), 600, 3600, 1080, 255);
+    lblIcomAddress = DialogGeometry::Place<QLabel>(FraGlobal, "lblIcomAddress", QStringLiteral("CI-V Address:"), 600,
+                                                   3600, 1080, 255);
     txtIcomAddress = DialogGeometry::Place<QLineEdit>(FraGlobal, "txtIcomAddress", QString(), 1680, 3550, 375, 315);
     // The rigctld endpoint takes the place of the brand and port lists.
-    lblRigctldHost = DialogGeometry::Place<QLabel>(FraGlobal, "lblRigctldHost", QStringLiteral("Host:"), 600, 1440, 1095, 255);
+    lblRigctldHost =
+        DialogGeometry::Place<QLabel>(FraGlobal, "lblRigctldHost", QStringLiteral("Host:"), 600, 1440, 1095, 255);
     txtRigctldHost = DialogGeometry::Place<QLineEdit>(FraGlobal, "txtRigctldHost", QString(), 600, 1650, 1575, 315);
-    lblRigctldPort = DialogGeometry::Place<QLabel>(FraGlobal, "lblRigctldPort", QStringLiteral("Port:"), 2520, 1440, 975, 255);
+    lblRigctldPort =
+        DialogGeometry::Place<QLabel>(FraGlobal, "lblRigctldPort", QStringLiteral("Port:"), 2520, 1440, 975, 255);
     txtRigctldPort = DialogGeometry::Place<QLineEdit>(FraGlobal, "txtRigctldPort", QString(), 2520, 1650, 1335, 315);
     // Digits only; the range is checked on closing, so that a port out of
     // range is refused rather than cut to fit.
-    txtRigctldPort->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), txtRigctldPort));
+    txtRigctldPort->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), txtRigctldPort));
     // The settings file keeps no more than this of a value.
     for (QLineEdit* box : {txtIcomAddress, txtRigctldHost, txtRigctldPort})
         box->setMaxLength(IniDocument::MaxValueLength);
@@ -152,10 +162,17 @@ void frmPTT::Form_Load()
     fillPortList(cboCATCOM, s.catPort);
 
     switch (s.pin) {
-    case 1: optRTS->setChecked(true); break;
-    case 2: optDTR->setChecked(true); break;
-    case 3: optRTSDTR->setChecked(true); break;
-    default: break;
+    case 1:
+        optRTS->setChecked(true);
+        break;
+    case 2:
+        optDTR->setChecked(true);
+        break;
+    case 3:
+        optRTSDTR->setChecked(true);
+        break;
+    default:
+        break;
     }
 
     chkRTS->setChecked(s.rts == 1);
@@ -170,11 +187,20 @@ void frmPTT::Form_Load()
 
     // Another "Via" leaves every option clear.
     switch (s.via.value()) {
-    case PttMethod::Cat: optCAT->setChecked(true); break;
-    case PttMethod::Com: optCOM->setChecked(true); break;
-    case PttMethod::Vox: optVOX->setChecked(true); break;
-    case PttMethod::Rigctld: optRigctld->setChecked(true); break;
-    case PttMethod::Other: break;
+    case PttMethod::Cat:
+        optCAT->setChecked(true);
+        break;
+    case PttMethod::Com:
+        optCOM->setChecked(true);
+        break;
+    case PttMethod::Vox:
+        optVOX->setChecked(true);
+        break;
+    case PttMethod::Rigctld:
+        optRigctld->setChecked(true);
+        break;
+    case PttMethod::Other:
+        break;
     }
 
     cboCATCOM->move(cboPTTCOM->pos());

@@ -1,14 +1,14 @@
 #include "frmSetup.h"
 
-#include "widgets/DialogGeometry.h"
-#include "widgets/ImageList.h"
-#include "widgets/MessageBox.h"
 #include "app/ModeMenus.h"
 #include "app/Session.h"
-#include "widgets/Twips.h"
 #include "link/CommandProtocol.h"
 #include "settings/CallSign.h"
 #include "settings/IniDocument.h"
+#include "widgets/DialogGeometry.h"
+#include "widgets/ImageList.h"
+#include "widgets/MessageBox.h"
+#include "widgets/Twips.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>
@@ -77,18 +77,27 @@ void frmSetup::buildControls()
     fraSATTCP = tcpFrame("fraSATTCP", QStringLiteral("KELDO SAT TCP"), "txtPuertoComandosSAT", "txtPuertoDatosSAT",
                          "txtHostSAT", txtPuertoComandosSAT, txtPuertoDatosSAT, txtHostSAT);
 
-    fraSeleccionarPTT = DialogGeometry::Place<QGroupBox>(this, "fraSeleccionarPTT", QStringLiteral("KELDO Mode"), 2520, 120, 2055, 1575);
-    optKELDOHF = DialogGeometry::Place<QRadioButton>(fraSeleccionarPTT, "optKELDOHF", QStringLiteral("KELDO HF"), 240, 330, 1695, 315);
-    optKELDOFM1200 = DialogGeometry::Place<QRadioButton>(fraSeleccionarPTT, "optKELDOFM1200", QStringLiteral("KELDO FM"), 240, 720, 1695, 315);
-    optKELDOSAT = DialogGeometry::Place<QRadioButton>(fraSeleccionarPTT, "optKELDOSAT", QStringLiteral("KELDO SAT"), 240, 1110, 1695, 315);
+    fraSeleccionarPTT = DialogGeometry::Place<QGroupBox>(this, "fraSeleccionarPTT", QStringLiteral("KELDO Mode"), 2520,
+                                                         120, 2055, 1575);
+    optKELDOHF = DialogGeometry::Place<QRadioButton>(fraSeleccionarPTT, "optKELDOHF", QStringLiteral("KELDO HF"), 240,
+                                                     330, 1695, 315);
+    optKELDOFM1200 = DialogGeometry::Place<QRadioButton>(fraSeleccionarPTT, "optKELDOFM1200",
+                                                         QStringLiteral("KELDO FM"), 240, 720, 1695, 315);
+    optKELDOSAT = DialogGeometry::Place<QRadioButton>(fraSeleccionarPTT, "optKELDOSAT", QStringLiteral("KELDO SAT"),
+                                                      240, 1110, 1695, 315);
 
-    fraMyCallsign = DialogGeometry::Place<QGroupBox>(this, "fraMyCallsign", QStringLiteral("My Call Sign"), 2520, 1800, 2055, 855);
+    fraMyCallsign =
+        DialogGeometry::Place<QGroupBox>(this, "fraMyCallsign", QStringLiteral("My Call Sign"), 2520, 1800, 2055, 855);
     txtMyCallSign = DialogGeometry::Place<QLineEdit>(fraMyCallsign, "txtMyCallSign", QString(), 240, 360, 1575, 315);
 
-    fraBW = DialogGeometry::Place<QGroupBox>(this, "fraBW", QStringLiteral("KELDO HF Bandwitdh"), 4680, 120, 2055, 2535);
-    opt500 = DialogGeometry::Place<QRadioButton>(fraBW, "opt500", QStringLiteral("500 Hz (Narrow)"), 240, 480, 1695, 375);
-    opt2300 = DialogGeometry::Place<QRadioButton>(fraBW, "opt2300", QStringLiteral("2300 Hz (Standard)"), 240, 1080, 1695, 375);
-    opt2750 = DialogGeometry::Place<QRadioButton>(fraBW, "opt2750", QStringLiteral("2750 Hz (Tactical)"), 240, 1680, 1695, 375);
+    fraBW =
+        DialogGeometry::Place<QGroupBox>(this, "fraBW", QStringLiteral("KELDO HF Bandwitdh"), 4680, 120, 2055, 2535);
+    opt500 =
+        DialogGeometry::Place<QRadioButton>(fraBW, "opt500", QStringLiteral("500 Hz (Narrow)"), 240, 480, 1695, 375);
+    opt2300 = DialogGeometry::Place<QRadioButton>(fraBW, "opt2300", QStringLiteral("2300 Hz (Standard)"), 240, 1080,
+                                                  1695, 375);
+    opt2750 = DialogGeometry::Place<QRadioButton>(fraBW, "opt2750", QStringLiteral("2750 Hz (Tactical)"), 240, 1680,
+                                                  1695, 375);
 
     auto pathFrame = [this](const char* frame, const QString& caption, const char* box, const char* browse,
                             QLineEdit*& pathBox, QPushButton*& browseButton) {
@@ -106,9 +115,9 @@ void frmSetup::buildControls()
     fraRutaKELDOSAT = pathFrame("fraRutaKELDOSAT", QStringLiteral("KELDO SAT Modem location"), "txtKELDOSATPath",
                                 "cmdBrowseSAT", txtKELDOSATPath, cmdBrowseSAT);
 
-    chkLaunch = DialogGeometry::Place<QCheckBox>(this, "chkLaunch",
-                                QStringLiteral("Automatically launch KELDO TNC when KELDO Terminal is opened"),
-                                240, 3840, 6495, 375);
+    chkLaunch = DialogGeometry::Place<QCheckBox>(
+        this, "chkLaunch", QStringLiteral("Automatically launch KELDO TNC when KELDO Terminal is opened"), 240, 3840,
+        6495, 375);
 
     cmdOK = DialogGeometry::Place<QPushButton>(this, "cmdOK", QStringLiteral("Update"), 2040, 4800, 1260, 435);
     cmdCancel = DialogGeometry::Place<QPushButton>(this, "cmdCancel", QStringLiteral("Cancel"), 3840, 4800, 1260, 435);
@@ -125,18 +134,17 @@ void frmSetup::buildControls()
         m_bwGroup->addButton(b);
 
     Settings& s = m_session.s();
-    m_hf = {Mode::HF, optKELDOHF, txtPuertoComandosHF, txtPuertoDatosHF, txtHostHF,
-            txtKELDOHFPath, &s.hfTcpPort, &s.hfHost, &s.keldoHfPath};
-    m_fm = {Mode::FM, optKELDOFM1200, txtPuertoComandosFM, txtPuertoDatosFM, txtHostFM,
-            txtKELDOFMPath, &s.fmTcpPort, &s.fmHost, &s.keldoFmPath};
-    m_sat = {Mode::SAT, optKELDOSAT, txtPuertoComandosSAT, txtPuertoDatosSAT, txtHostSAT,
-             txtKELDOSATPath, &s.satTcpPort, &s.satHost, &s.keldoSatPath};
+    m_hf = {Mode::HF,       optKELDOHF,   txtPuertoComandosHF, txtPuertoDatosHF, txtHostHF,
+            txtKELDOHFPath, &s.hfTcpPort, &s.hfHost,           &s.keldoHfPath};
+    m_fm = {Mode::FM,       optKELDOFM1200, txtPuertoComandosFM, txtPuertoDatosFM, txtHostFM,
+            txtKELDOFMPath, &s.fmTcpPort,   &s.fmHost,           &s.keldoFmPath};
+    m_sat = {Mode::SAT,       optKELDOSAT,   txtPuertoComandosSAT, txtPuertoDatosSAT, txtHostSAT,
+             txtKELDOSATPath, &s.satTcpPort, &s.satHost,           &s.keldoSatPath};
 
     for (ModeFields* m : {&m_hf, &m_fm, &m_sat}) {
         QLineEdit* data = m->dataPort;
-        connect(m->port, &QLineEdit::textChanged, this, [data](const QString& text) {
-            data->setText(QString::number(PortValueOfText(text) + 1));
-        });
+        connect(m->port, &QLineEdit::textChanged, this,
+                [data](const QString& text) { data->setText(QString::number(PortValueOfText(text) + 1)); });
     }
     // Toggled rather than clicked, so that arrow keys between the options count too.
     connect(m_modeGroup, &QButtonGroup::buttonToggled, this, [this](QAbstractButton*, bool checked) {
@@ -158,7 +166,7 @@ void frmSetup::Form_Load()
     // 1.
     m_cancelled = false;
     Settings& s = m_session.s();
-    m_stored = {s.hfTcpPort, s.fmTcpPort, s.satTcpPort, s.hfHost, s.fmHost, s.satHost, s.myCallsign,
+    m_stored = {s.hfTcpPort, s.fmTcpPort, s.satTcpPort, s.hfHost,      s.fmHost,      s.satHost,     s.myCallsign,
                 s.keldoMode, s.keldoHfBw, s.autoLaunch, s.keldoHfPath, s.keldoFmPath, s.keldoSatPath};
     // 2.
     txtPuertoComandosHF->setToolTip(QStringLiteral("TCP Command Port (default: 8300)"));
@@ -271,7 +279,8 @@ void frmSetup::browseFor(QLineEdit* pathBox, const QString& caption)
 {
     const QFileInfo current(pathBox->text());
     const QString folder = current.absolutePath();
-    const QString chosen = QFileDialog::getOpenFileName(this, caption, current.exists() ? current.absoluteFilePath() : folder);
+    const QString chosen =
+        QFileDialog::getOpenFileName(this, caption, current.exists() ? current.absoluteFilePath() : folder);
     if (!chosen.isEmpty())
         pathBox->setText(QDir::toNativeSeparators(chosen));
 }

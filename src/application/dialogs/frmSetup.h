@@ -45,7 +45,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    struct ModeFields {
+    struct ModeFields
+    {
         Mode mode;
         QRadioButton* option;
         QLineEdit* port;
@@ -74,7 +75,8 @@ private:
     bool m_cancelled = false;
 
     // What the dialog may change in memory, as it stood when it opened.
-    struct Stored {
+    struct Stored
+    {
         int hfTcpPort, fmTcpPort, satTcpPort;
         QString hfHost, fmHost, satHost;
         QString myCallsign;

@@ -6,7 +6,7 @@ DisplayState::DisplayState(QObject* parent)
     m_panels[size_t(Panel::Tcp)].text = QStringLiteral("TCP");
 }
 
-template<typename T>
+template <typename T>
 static bool assign(T& field, const T& value)
 {
     if (field == value)
@@ -33,13 +33,41 @@ void DisplayState::setPanelPicture(Panel key, Picture picture)
         emit changed();
 }
 
-void DisplayState::setConnectEnabled(bool on) { if (assign(m_connectEnabled, on)) emit changed(); }
-void DisplayState::setStopEnabled(bool on) { if (assign(m_stopEnabled, on)) emit changed(); }
-void DisplayState::setClearEnabled(bool on) { if (assign(m_clearEnabled, on)) emit changed(); }
-void DisplayState::setSendVisible(bool on) { if (assign(m_sendVisible, on)) emit changed(); }
-void DisplayState::setProgressVisible(bool on) { if (assign(m_progressVisible, on)) emit changed(); }
-void DisplayState::setPttMenuVisible(bool on) { if (assign(m_pttMenuVisible, on)) emit changed(); }
-void DisplayState::setCaption(const QString& caption) { if (assign(m_caption, caption)) emit changed(); }
+void DisplayState::setConnectEnabled(bool on)
+{
+    if (assign(m_connectEnabled, on))
+        emit changed();
+}
+void DisplayState::setStopEnabled(bool on)
+{
+    if (assign(m_stopEnabled, on))
+        emit changed();
+}
+void DisplayState::setClearEnabled(bool on)
+{
+    if (assign(m_clearEnabled, on))
+        emit changed();
+}
+void DisplayState::setSendVisible(bool on)
+{
+    if (assign(m_sendVisible, on))
+        emit changed();
+}
+void DisplayState::setProgressVisible(bool on)
+{
+    if (assign(m_progressVisible, on))
+        emit changed();
+}
+void DisplayState::setPttMenuVisible(bool on)
+{
+    if (assign(m_pttMenuVisible, on))
+        emit changed();
+}
+void DisplayState::setCaption(const QString& caption)
+{
+    if (assign(m_caption, caption))
+        emit changed();
+}
 
 void DisplayState::setProgressValue(int value)
 {

@@ -14,7 +14,8 @@ inline constexpr int PanelCount = 5;
 // The pictures the logic puts in a panel.
 enum class Picture { None, Connected, ErrorAmarillo, Descargando, Subiendo, LedVerde, LedRojo, LedAmarillo, Rueda };
 
-struct PanelState {
+struct PanelState
+{
     QString text;
     QString toolTip;
     Picture picture = Picture::None;

@@ -11,7 +11,10 @@ namespace Ansi {
 
 QChar byteToChar(unsigned char b);
 QString toUnicode(const char* data, qsizetype size);
-inline QString toUnicode(const QByteArray& bytes) { return toUnicode(bytes.constData(), bytes.size()); }
+inline QString toUnicode(const QByteArray& bytes)
+{
+    return toUnicode(bytes.constData(), bytes.size());
+}
 
 // Characters outside the code page become '?', as the Windows converter does;
 // complete (when given) tells whether every character was in the code page.

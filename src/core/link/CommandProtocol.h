@@ -14,7 +14,8 @@ QStringList SplitFields(const QString& line);
 // large for any block still compares as larger than the block.
 qint64 LeadingNumber(const QString& text);
 
-struct ConnectedFields {
+struct ConnectedFields
+{
     bool hasCall1 = false;
     bool hasCall2 = false;
     QString call1;

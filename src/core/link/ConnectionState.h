@@ -18,8 +18,8 @@ struct ConnectionState
     bool AbortRequested = false;
     bool OutgoingCall = false;
     Talker LastSpeaker = Talker::Nobody;
-    qint32 BytesToSend = 0;      // size of the outstanding block, 0 when none
-    qint64 BytesReceived = 0;    // 64-bit so no amount of received text can wrap it
+    qint32 BytesToSend = 0; // size of the outstanding block, 0 when none
+    qint64 BytesReceived = 0; // 64-bit so no amount of received text can wrap it
     QString PendingEcho;
     QString ConnectedCall1;
     QString ConnectedCall2;

@@ -1,10 +1,10 @@
 #include "ModemLink.h"
 
+#include "display/DisplayState.h"
+#include "encoding/AnsiCodec.h"
 #include "link/CommandProtocol.h"
 #include "link/ConnectionState.h"
-#include "encoding/AnsiCodec.h"
 #include "settings/Settings.h"
-#include "display/DisplayState.h"
 
 ModemLink::ModemLink(SettingsStore& settings, ConnectionState& conn, DisplayState& display, QObject* parent)
     : QObject(parent)
@@ -116,11 +116,14 @@ void ModemLink::onPeerClosedOrError()
         return;
     // Run the pass after the socket has finished its own signal handling.
     m_passQueued = true;
-    QMetaObject::invokeMethod(this, [this] {
-        m_passQueued = false;
-        if (!m_stopped)
-            supervise(PassKind::Event);
-    }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            m_passQueued = false;
+            if (!m_stopped)
+                supervise(PassKind::Event);
+        },
+        Qt::QueuedConnection);
 }
 
 void ModemLink::supervise(PassKind kind)
@@ -214,9 +217,7 @@ void ModemLink::onDataReadyRead()
 
 void ModemLink::ReceiveCommandBytes(const QByteArray& bytes)
 {
-    m_assembler.feed(bytes, [this](const QByteArray& line) {
-        HandleCommandLine(Ansi::toUnicode(line).toUpper());
-    });
+    m_assembler.feed(bytes, [this](const QByteArray& line) { HandleCommandLine(Ansi::toUnicode(line).toUpper()); });
 }
 
 void ModemLink::HandleCommandLine(const QString& line)

@@ -48,11 +48,16 @@ public:
 
     // Supervision.
     void CheckSockets();
-    void armSupervision();      // (re)starts the 5000 ms timer
+    void armSupervision(); // (re)starts the 5000 ms timer
     void stopSupervision();
     // Closes both sockets ourselves: raises no supervision pass.
     void closeSockets();
-    void setSupervisionInterval(int ms) { m_intervalMs = ms; if (m_timer.isActive()) m_timer.start(ms); }
+    void setSupervisionInterval(int ms)
+    {
+        m_intervalMs = ms;
+        if (m_timer.isActive())
+            m_timer.start(ms);
+    }
     void setRetryThrottle(int ms) { m_throttleMs = ms; }
     int connectAttempts() const { return m_attempts; }
     bool retryPending() const { return m_retryTimer.isActive() || m_passQueued; }
@@ -134,6 +139,6 @@ private:
     bool m_closingOurselves = false;
     bool m_stopped = false;
     bool m_passQueued = false;
-    bool m_cmdUp = false;  // as last seen: up until noted down
+    bool m_cmdUp = false; // as last seen: up until noted down
     bool m_dataUp = false;
 };

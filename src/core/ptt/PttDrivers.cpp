@@ -173,10 +173,13 @@ void RigctldPttDriver::release(const QString& keepHost, int keepPort)
         connect(c, &RigctldClient::confirmed, this, [c, drop](bool transmit) {
             if (transmit)
                 return;
-            QMetaObject::invokeMethod(c, [c, drop] {
-                if (c->property(Releasing).toBool() && !c->unkeyPending())
-                    drop();
-            }, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                c,
+                [c, drop] {
+                    if (c->property(Releasing).toBool() && !c->unkeyPending())
+                        drop();
+                },
+                Qt::QueuedConnection);
         });
     }
 }

@@ -14,7 +14,6 @@ struct RadioModel;
 class SerialPortDevice;
 class RigctldClient;
 
-
 // What became of one key-up or unkey.
 struct KeyingResult
 {
@@ -38,7 +37,9 @@ public:
 class CatPttDriver : public PttDriver
 {
 public:
-    explicit CatPttDriver(std::unique_ptr<SerialPortDevice>& port) : m_port(port) {}
+    explicit CatPttDriver(std::unique_ptr<SerialPortDevice>& port)
+        : m_port(port)
+    { }
     KeyingResult key(const Settings& s) override { return send(s, true); }
     KeyingResult unkey(const Settings& s) override { return send(s, false); }
     bool keysRadio(const Settings& s) const override;
@@ -52,7 +53,9 @@ private:
 class ComPttDriver : public PttDriver
 {
 public:
-    explicit ComPttDriver(std::unique_ptr<SerialPortDevice>& port) : m_port(port) {}
+    explicit ComPttDriver(std::unique_ptr<SerialPortDevice>& port)
+        : m_port(port)
+    { }
     KeyingResult key(const Settings& s) override;
     KeyingResult unkey(const Settings& s) override;
     bool keysRadio(const Settings& s) const override;
@@ -76,7 +79,9 @@ class RigctldPttDriver : public QObject, public PttDriver
 {
     Q_OBJECT
 public:
-    explicit RigctldPttDriver(QObject* parent = nullptr) : QObject(parent) {}
+    explicit RigctldPttDriver(QObject* parent = nullptr)
+        : QObject(parent)
+    { }
 
     KeyingResult key(const Settings& s) override;
     KeyingResult unkey(const Settings& s) override;

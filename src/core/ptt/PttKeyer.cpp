@@ -89,11 +89,15 @@ QString PttKeyer::OpenFailureText(const QString& port)
 PttDriver& PttKeyer::driverFor(PttMethod method)
 {
     switch (method) {
-    case PttMethod::Cat: return *m_cat;
-    case PttMethod::Com: return *m_com;
-    case PttMethod::Rigctld: return *m_rig;
+    case PttMethod::Cat:
+        return *m_cat;
+    case PttMethod::Com:
+        return *m_com;
+    case PttMethod::Rigctld:
+        return *m_rig;
     case PttMethod::Vox:
-    case PttMethod::Other: break;
+    case PttMethod::Other:
+        break;
     }
     return *m_none;
 }
@@ -121,9 +125,12 @@ PttKeyer::Target PttKeyer::targetOf(const Settings& s) const
         t.where = PortDeviceOf(s.pttPort, s.portDevices);
         t.how = QByteArray::number(s.pin);
         break;
-    case PttMethod::Rigctld: t.where = QStringLiteral("%1:%2").arg(s.rigctldHost).arg(s.rigctldPort); break;
+    case PttMethod::Rigctld:
+        t.where = QStringLiteral("%1:%2").arg(s.rigctldHost).arg(s.rigctldPort);
+        break;
     case PttMethod::Vox:
-    case PttMethod::Other: break;
+    case PttMethod::Other:
+        break;
     }
     return t;
 }
@@ -138,9 +145,11 @@ QString PttKeyer::describe(const Target& t) const
         const QString name = t.method == PttMethod::Cat ? s.catPort : s.pttPort;
         return name == t.where || t.where.isEmpty() ? name : QStringLiteral("%1 (%2)").arg(name, t.where);
     }
-    case PttMethod::Rigctld: return QStringLiteral("rigctld ") + t.where;
+    case PttMethod::Rigctld:
+        return QStringLiteral("rigctld ") + t.where;
     case PttMethod::Vox:
-    case PttMethod::Other: break;
+    case PttMethod::Other:
+        break;
     }
     return QString();
 }
@@ -276,10 +285,11 @@ void PttKeyer::onTimeout()
     const Target target = m_keyed->target;
     const int seconds = m_keyed->used.pttTimeoutSeconds;
     const KeyingResult result = unkeyRecorded();
-    showPanel(false, Picture::LedAmarillo,
-              QStringLiteral("PTT time-out: keyed for more than %1 s without PTT OFF. "
-                             "Unkeyed until the next PTT ON.")
-                  .arg(m_timeoutOverrideMs >= 0 ? QString::number(m_timeoutOverrideMs / 1000.0) : QString::number(seconds)));
+    showPanel(
+        false, Picture::LedAmarillo,
+        QStringLiteral("PTT time-out: keyed for more than %1 s without PTT OFF. "
+                       "Unkeyed until the next PTT ON.")
+            .arg(m_timeoutOverrideMs >= 0 ? QString::number(m_timeoutOverrideMs / 1000.0) : QString::number(seconds)));
     m_problemShown = true;
     m_timedOut = true;
     if (!result.ok)

@@ -38,7 +38,7 @@ public:
         bool operator==(const PortParameters& o) const
         {
             return portNumber == o.portNumber && port == o.port && rts == o.rts && dtr == o.dtr
-                   && settings == o.settings;
+                && settings == o.settings;
         }
         bool operator!=(const PortParameters& o) const { return !(*this == o); }
     };
@@ -76,7 +76,6 @@ signals:
     void portOpenFailed(const QString& text);
 
 public:
-
     // For tests: shorter waits than the real ones.
     void setGracePeriod(int ms) { m_graceMs = ms; }
     // Overrides "PTT Timeout" (milliseconds; negative: use the setting).
@@ -137,9 +136,9 @@ private:
     PortParameters m_last;
 
     std::optional<KeyRecord> m_keyed;
-    bool m_txShown = false;     // the panel says "TX"
+    bool m_txShown = false; // the panel says "TX"
     bool m_problemShown = false; // the panel shows a keying failure
-    bool m_timedOut = false;     // the panel tells of the time-out
+    bool m_timedOut = false; // the panel tells of the time-out
     QTimer m_grace;
     QString m_graceWhy;
     QTimer m_timeout;

@@ -14,10 +14,10 @@
 
 // CAT command families.
 enum RadioDialect : quint8 {
-    DialectCiv = 1,       // Icom CI-V frame built at keying time
-    DialectFiveByte = 2,  // five binary bytes
+    DialectCiv = 1, // Icom CI-V frame built at keying time
+    DialectFiveByte = 2, // five binary bytes
     DialectSemicolon = 3, // ASCII text ending in ';'
-    DialectCr = 4,        // text ending in a carriage return
+    DialectCr = 4, // text ending in a carriage return
 };
 
 struct RadioModel

@@ -91,8 +91,8 @@ public:
         // without end and spin a core.
         QObject::connect(&m_port, &QSerialPort::errorOccurred, &m_port, [this](QSerialPort::SerialPortError e) {
             // Not for a refused setting (a pty has no RTS/DTR lines).
-            const bool broken = e == QSerialPort::ResourceError || e == QSerialPort::ReadError
-                                || e == QSerialPort::WriteError;
+            const bool broken =
+                e == QSerialPort::ResourceError || e == QSerialPort::ReadError || e == QSerialPort::WriteError;
             if (broken && m_port.isOpen())
                 failWhileOpen();
         });
@@ -107,15 +107,24 @@ public:
         m_port.setPortName(device);
         QSerialPort::Parity parity = QSerialPort::NoParity;
         switch (ls.parity) {
-        case 'e': parity = QSerialPort::EvenParity; break;
-        case 'o': parity = QSerialPort::OddParity; break;
-        case 'm': parity = QSerialPort::MarkParity; break;
-        case 's': parity = QSerialPort::SpaceParity; break;
-        default: break;
+        case 'e':
+            parity = QSerialPort::EvenParity;
+            break;
+        case 'o':
+            parity = QSerialPort::OddParity;
+            break;
+        case 'm':
+            parity = QSerialPort::MarkParity;
+            break;
+        case 's':
+            parity = QSerialPort::SpaceParity;
+            break;
+        default:
+            break;
         }
         const auto stop = ls.stopBits == 2 ? QSerialPort::TwoStop
-                          : ls.stopBits == 3 ? QSerialPort::OneAndHalfStop
-                                             : QSerialPort::OneStop;
+            : ls.stopBits == 3             ? QSerialPort::OneAndHalfStop
+                                           : QSerialPort::OneStop;
         if (!m_port.setBaudRate(ls.baud) || !m_port.setParity(parity)
             || !m_port.setDataBits(QSerialPort::DataBits(ls.dataBits)) || !m_port.setStopBits(stop)
             || !m_port.setFlowControl(QSerialPort::NoFlowControl))

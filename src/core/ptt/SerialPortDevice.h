@@ -15,7 +15,7 @@ struct LineSettings
     qint32 baud = 0;
     char parity = 'n'; // n, e, o, m, s
     int dataBits = 8;
-    int stopBits = 1;  // 1, 2, or 3 meaning one and a half
+    int stopBits = 1; // 1, 2, or 3 meaning one and a half
 
     // Nothing for a text the port would refuse.
     static std::optional<LineSettings> parse(const QString& text);

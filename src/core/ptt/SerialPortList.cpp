@@ -85,15 +85,14 @@ SysfsPortEnumerator::SysfsPortEnumerator(const QString& sysClassTty, const QStri
     : m_sysClassTty(sysClassTty)
     , m_devDir(devDir)
     , m_byIdDir(byIdDir)
-{
-}
+{ }
 
 QList<SerialDevice> SysfsPortEnumerator::devices() const
 {
     // Stable names first: by-id link -> the device node it resolves to.
     QHash<QString, QString> stableName;
-    const QFileInfoList links = QDir(m_byIdDir).entryInfoList(
-        QDir::Files | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
+    const QFileInfoList links =
+        QDir(m_byIdDir).entryInfoList(QDir::Files | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
     for (const QFileInfo& link : links) {
         const QString target = link.canonicalFilePath(); // readlink only, no open
         if (!target.isEmpty() && !stableName.contains(target))
@@ -125,7 +124,8 @@ QList<SerialDevice> SysfsPortEnumerator::devices() const
         const QString deviceDir = deviceLink.canonicalFilePath();
         readUsbIds(deviceDir, device);
         if (device.description.isEmpty())
-            device.description = QFileInfo(QFileInfo(deviceDir + QStringLiteral("/driver")).canonicalFilePath()).fileName();
+            device.description =
+                QFileInfo(QFileInfo(deviceDir + QStringLiteral("/driver")).canonicalFilePath()).fileName();
         found << device;
     }
 

@@ -9,8 +9,8 @@
 // A serial device present on the system, as the PTT dialog offers it.
 struct SerialDevice
 {
-    QString path;          // what is stored as the port text and opened
-    QString description;   // product or interface name, else the driver
+    QString path; // what is stored as the port text and opened
+    QString description; // product or interface name, else the driver
     QString manufacturer;
     QString serialNumber;
     bool hasUsbIds = false;

@@ -27,7 +27,8 @@ QStringView trimBlanks(QStringView s)
     return s.mid(b, e - b);
 }
 
-struct Parsed {
+struct Parsed
+{
     LineKind kind = LineKind::Blank;
     QStringView name;
     QStringView value;
@@ -93,8 +94,8 @@ QString storedValue(const QString& value)
         if (c == QLatin1Char('\r') || c == QLatin1Char('\n'))
             c = QLatin1Char(' ');
     }
-    const bool needsQuotes = trimBlanks(v).size() != v.size()
-        || (v.size() >= 2 && isQuote(v[0]) && v[v.size() - 1] == v[0]);
+    const bool needsQuotes =
+        trimBlanks(v).size() != v.size() || (v.size() >= 2 && isQuote(v[0]) && v[v.size() - 1] == v[0]);
     if (needsQuotes)
         return QLatin1Char('"') + v + QLatin1Char('"');
     return v;

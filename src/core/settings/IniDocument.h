@@ -73,12 +73,13 @@ public:
 private:
     enum class Encoding { Ansi, Utf8, Utf8NoMark, Utf16LE };
 
-    struct Section {
-        QString header;              // the raw header line; empty before the first section
-        QString name;                // trimmed section name
-        std::vector<QString> lines;  // raw lines after the header, without line ends
+    struct Section
+    {
+        QString header; // the raw header line; empty before the first section
+        QString name; // trimmed section name
+        std::vector<QString> lines; // raw lines after the header, without line ends
         QHash<QString, int> keyIndex; // folded key name -> first line holding it
-        int insertAt = 0;            // where a new key goes
+        int insertAt = 0; // where a new key goes
     };
 
     std::vector<Section> m_sections = std::vector<Section>(1); // [0]: lines before any section

@@ -40,10 +40,14 @@ const ModeProfile Sat{Mode::SAT,
 const ModeProfile* ProfileOf(Mode mode)
 {
     switch (mode) {
-    case Mode::HF: return &Hf;
-    case Mode::FM: return &Fm;
-    case Mode::SAT: return &Sat;
-    case Mode::Other: break;
+    case Mode::HF:
+        return &Hf;
+    case Mode::FM:
+        return &Fm;
+    case Mode::SAT:
+        return &Sat;
+    case Mode::Other:
+        break;
     }
     return nullptr;
 }

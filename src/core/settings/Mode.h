@@ -26,9 +26,9 @@ struct ModeProfile
     QString Settings::*programPath;
     QString Settings::*connectWith; // the "Connect With" target
     CallSignList Settings::*history; // the targets called before
-    bool connectsVia;   // FM calls through the digipeaters Via1, Via2
-    bool hasBandwidth;  // HF sends "KELDOHF BW"
-    bool terminalKeys;  // the terminal keys the radio (the FM modem keys it itself)
+    bool connectsVia; // FM calls through the digipeaters Via1, Via2
+    bool hasBandwidth; // HF sends "KELDOHF BW"
+    bool terminalKeys; // the terminal keys the radio (the FM modem keys it itself)
 };
 
 // The profile of HF, FM or SAT; nullptr for Other.

@@ -30,11 +30,11 @@ const QString Path = QStringLiteral("Path");
 const QString Ports = QStringLiteral("Ports");
 const QString Options = QStringLiteral("Options");
 
-
 // The stored numbers of "Via" and "AutoLaunch". Any other number reads as
 // Other and is written back as it was.
-template<typename E>
-struct Numbered {
+template <typename E>
+struct Numbered
+{
     E value;
     quint8 number;
 };
@@ -42,7 +42,7 @@ constexpr Numbered<PttMethod> ViaNumbers[] = {
     {PttMethod::Cat, 1}, {PttMethod::Com, 2}, {PttMethod::Vox, 3}, {PttMethod::Rigctld, 5}};
 constexpr Numbered<AutoLaunch> AutoLaunchNumbers[] = {{AutoLaunch::Off, 0}, {AutoLaunch::On, 1}};
 
-template<typename E, size_t N>
+template <typename E, size_t N>
 StoredChoice<E, quint8> choiceOf(const Numbered<E> (&table)[N], quint8 number)
 {
     for (const Numbered<E>& entry : table)
@@ -51,7 +51,7 @@ StoredChoice<E, quint8> choiceOf(const Numbered<E> (&table)[N], quint8 number)
     return StoredChoice<E, quint8>::other(number);
 }
 
-template<typename E, size_t N>
+template <typename E, size_t N>
 quint8 numberOf(const Numbered<E> (&table)[N], const StoredChoice<E, quint8>& choice)
 {
     for (const Numbered<E>& entry : table)
@@ -110,7 +110,9 @@ std::optional<double> parseDecimal(const QString& text)
 class Reader
 {
 public:
-    explicit Reader(const IniDocument& doc) : m_doc(doc) {}
+    explicit Reader(const IniDocument& doc)
+        : m_doc(doc)
+    { }
 
     QString text(const QString& section, const char* key, const QString& def) const
     {
@@ -137,13 +139,13 @@ public:
     }
     qint16 int16(const QString& section, const char* key, qint16 def) const
     {
-        return qint16(number(section, key, def, std::numeric_limits<qint16>::min(),
-                             std::numeric_limits<qint16>::max()));
+        return qint16(
+            number(section, key, def, std::numeric_limits<qint16>::min(), std::numeric_limits<qint16>::max()));
     }
     qint32 int32(const QString& section, const char* key, qint32 def) const
     {
-        return qint32(number(section, key, def, std::numeric_limits<qint32>::min(),
-                             std::numeric_limits<qint32>::max()));
+        return qint32(
+            number(section, key, def, std::numeric_limits<qint32>::min(), std::numeric_limits<qint32>::max()));
     }
     int port(const QString& section, const char* key, int def) const
     {
@@ -168,7 +170,9 @@ private:
 class Writer
 {
 public:
-    explicit Writer(IniDocument& doc) : m_doc(doc) {}
+    explicit Writer(IniDocument& doc)
+        : m_doc(doc)
+    { }
 
     void operator()(const QString& section, const char* key, const QString& value)
     {
@@ -260,8 +264,7 @@ bool IsReadOnly(const QString& target)
         return false;
     if (!(st.st_mode & S_IWUSR))
         return true;
-    return ::geteuid() != 0 && ::faccessat(AT_FDCWD, name.constData(), W_OK, AT_EACCESS) != 0
-        && errno != ENOENT;
+    return ::geteuid() != 0 && ::faccessat(AT_FDCWD, name.constData(), W_OK, AT_EACCESS) != 0 && errno != ENOENT;
 #else
     const QFileInfo info(target);
     return info.exists() && !info.isWritable();
@@ -491,8 +494,8 @@ bool SettingsStore::SaveSettings()
     if (!m_file.isEmpty())
         QDir().mkpath(QFileInfo(path).absolutePath());
     auto fail = [this, &path](const QString& why) {
-        emit saveFailed(QStringLiteral("The settings could not be saved to %1\n%2")
-                            .arg(QDir::toNativeSeparators(path), why));
+        emit saveFailed(
+            QStringLiteral("The settings could not be saved to %1\n%2").arg(QDir::toNativeSeparators(path), why));
         return false;
     };
 

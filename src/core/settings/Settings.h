@@ -1,9 +1,9 @@
 #pragma once
 
 #include "CallSign.h"
-#include "RigNumbers.h"
 #include "Mode.h"
 #include "PttMethod.h"
+#include "RigNumbers.h"
 
 #include <QMap>
 #include <QObject>

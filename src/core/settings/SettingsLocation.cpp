@@ -6,8 +6,7 @@
 #include <QDir>
 #include <QFileInfo>
 
-SettingsLocation LocateSettings(const QString& programFolder, const QString& configHome,
-                                const QString& explicitFile)
+SettingsLocation LocateSettings(const QString& programFolder, const QString& configHome, const QString& explicitFile)
 {
     SettingsLocation usual;
     const QString beside = QDir(programFolder).absoluteFilePath(QLatin1String(SettingsStore::FileName));
@@ -21,8 +20,8 @@ SettingsLocation LocateSettings(const QString& programFolder, const QString& con
     if (useBeside) {
         usual.file = beside;
     } else {
-        usual.file = QDir(configHome).absoluteFilePath(QStringLiteral("KELDO Terminal/") +
-                                                       QLatin1String(SettingsStore::FileName));
+        usual.file = QDir(configHome)
+                         .absoluteFilePath(QStringLiteral("KELDO Terminal/") + QLatin1String(SettingsStore::FileName));
         if (besideInfo.exists())
             usual.seed = beside;
     }
@@ -61,10 +60,10 @@ QStringList ChangeLogCandidates(const QString& programFolder)
 {
     const QString name = QStringLiteral("KELDOTerminalChangeLog.txt");
     const QDir program(programFolder);
-    QStringList candidates{program.absoluteFilePath(name),
-                           QDir::cleanPath(program.absoluteFilePath(QLatin1String(KELDO_BINDIR_TO_DOCDIR)) +
-                                           QLatin1Char('/') + name),
-                           QDir(QLatin1String(KELDO_FULL_DOCDIR)).absoluteFilePath(name)};
+    QStringList candidates{
+        program.absoluteFilePath(name),
+        QDir::cleanPath(program.absoluteFilePath(QLatin1String(KELDO_BINDIR_TO_DOCDIR)) + QLatin1Char('/') + name),
+        QDir(QLatin1String(KELDO_FULL_DOCDIR)).absoluteFilePath(name)};
     candidates.removeDuplicates();
     return candidates;
 }

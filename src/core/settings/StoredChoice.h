@@ -4,11 +4,13 @@
 // other stored text or number, which is kept as it was read so that the
 // save writes it back unchanged. Each place that uses the setting decides
 // for itself what Other means there.
-template<typename E, typename Stored>
+template <typename E, typename Stored>
 class StoredChoice
 {
 public:
-    StoredChoice(E value = E{}) : m_value(value) {} // implicit: s.via = PttMethod::Com
+    StoredChoice(E value = E{})
+        : m_value(value)
+    { } // implicit: s.via = PttMethod::Com
     static StoredChoice other(const Stored& stored)
     {
         StoredChoice c(E::Other);

@@ -15,8 +15,7 @@ QString Time(const QDateTime& utc)
 
 ConversationLog::ConversationLog(QObject* parent)
     : QObject(parent)
-{
-}
+{ }
 
 ConversationLog::~ConversationLog() = default;
 
@@ -157,8 +156,9 @@ void ConversationLog::setError(const QString& error)
     }
     if (!error.isEmpty() && !m_reported) {
         m_reported = true;
-        emit failed(QStringLiteral("The conversation log cannot be written to ") + QDir::toNativeSeparators(m_file)
-                    + QStringLiteral(": ") + error
-                    + QStringLiteral(".\nThe conversation goes on; logging resumes as soon as the file can be written."));
+        emit failed(
+            QStringLiteral("The conversation log cannot be written to ") + QDir::toNativeSeparators(m_file)
+            + QStringLiteral(": ") + error
+            + QStringLiteral(".\nThe conversation goes on; logging resumes as soon as the file can be written."));
     }
 }

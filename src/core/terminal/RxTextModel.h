@@ -18,7 +18,9 @@ class RxTextModel : public QObject
 public:
     static constexpr qsizetype Cap = 64000;
 
-    explicit RxTextModel(QObject* parent = nullptr) : QObject(parent) {}
+    explicit RxTextModel(QObject* parent = nullptr)
+        : QObject(parent)
+    { }
 
     const QString& text() const { return m_text; }
     qsizetype length() const { return m_text.size(); }
@@ -31,7 +33,8 @@ public:
 
     // Who said what: consecutive runs covering the text from its start,
     // trimmed with it. Neighbouring runs always differ in speaker.
-    struct Run {
+    struct Run
+    {
         qsizetype length;
         Speaker speaker;
     };
@@ -43,8 +46,8 @@ public:
     static void ConvertReceivedInto(QString& out, const char* data, qsizetype size);
 
     // Bookkeeping for views that follow the model incrementally.
-    quint64 appendedTotal() const { return m_appendedTotal; }   // characters ever appended
-    quint64 trimmedTotal() const { return m_trimmedTotal; }     // characters ever cut from the front
+    quint64 appendedTotal() const { return m_appendedTotal; } // characters ever appended
+    quint64 trimmedTotal() const { return m_trimmedTotal; } // characters ever cut from the front
     quint64 trimmedCrTotal() const { return m_trimmedCrTotal; } // of those, how many were CR
     quint64 resetCount() const { return m_resets; }
     // The character just before the text (the last one cut off), or null.

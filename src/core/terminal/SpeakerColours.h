@@ -23,9 +23,12 @@ struct SchemeColours
     QColor of(Speaker speaker) const
     {
         switch (speaker) {
-        case Speaker::Own: return own;
-        case Speaker::Banner: return banner;
-        case Speaker::Remote: break;
+        case Speaker::Own:
+            return own;
+        case Speaker::Banner:
+            return banner;
+        case Speaker::Remote:
+            break;
         }
         return text;
     }

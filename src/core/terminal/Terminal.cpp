@@ -1,11 +1,11 @@
 #include "Terminal.h"
 
+#include "display/DisplayState.h"
+#include "encoding/AnsiCodec.h"
 #include "link/ConnectionState.h"
 #include "link/DataChannel.h"
-#include "encoding/AnsiCodec.h"
 #include "settings/Settings.h"
 #include "terminal/ConversationLog.h"
-#include "display/DisplayState.h"
 #include "terminal/RxTextModel.h"
 
 static const QString CrLf = QStringLiteral("\r\n");
@@ -19,8 +19,7 @@ Terminal::Terminal(SettingsStore& settings, ConnectionState& conn, DisplayState&
     , m_rx(rx)
     , m_channel(channel)
     , m_clock([] { return QDateTime::currentDateTimeUtc(); })
-{
-}
+{ }
 
 // ---- Outgoing text -------------------------------------------------------------
 

@@ -36,7 +36,7 @@ double ScaleOf(const QWidget* dialog);
 
 // Creates a control with its objectName and caption at its design place,
 // given in twips.
-template<typename W>
+template <typename W>
 W* Place(QWidget* parent, const char* name, const QString& caption, int left, int top, int width, int height)
 {
     auto* w = new W(parent);

@@ -9,14 +9,15 @@ namespace ImageList {
 const QStringList& Keys()
 {
     static const QStringList keys = {
-        QStringLiteral("Conectar"), QStringLiteral("Altavoz"), QStringLiteral("Connected"),
+        QStringLiteral("Conectar"),      QStringLiteral("Altavoz"),   QStringLiteral("Connected"),
         QStringLiteral("ErrorAmarillo"), QStringLiteral("ErrorRojo"), QStringLiteral("Procesando"),
-        QStringLiteral("Descargando"), QStringLiteral("Subiendo"), QStringLiteral("Completado"),
-        QStringLiteral("LedVerde"), QStringLiteral("LedRojo"), QStringLiteral("LedAmarillo"),
-        QStringLiteral("Tune"), QStringLiteral("Ping"), QStringLiteral("User"), QStringLiteral("Igate"),
-        QStringLiteral("UnLock"), QStringLiteral("Lock"), QStringLiteral("Key"), QStringLiteral("Abort"),
-        QStringLiteral("Terminal"), QStringLiteral("Enchufe"), QStringLiteral("Rueda"),
-        QStringLiteral("Mezclador"), QStringLiteral("Warning"), QStringLiteral("CW"),
+        QStringLiteral("Descargando"),   QStringLiteral("Subiendo"),  QStringLiteral("Completado"),
+        QStringLiteral("LedVerde"),      QStringLiteral("LedRojo"),   QStringLiteral("LedAmarillo"),
+        QStringLiteral("Tune"),          QStringLiteral("Ping"),      QStringLiteral("User"),
+        QStringLiteral("Igate"),         QStringLiteral("UnLock"),    QStringLiteral("Lock"),
+        QStringLiteral("Key"),           QStringLiteral("Abort"),     QStringLiteral("Terminal"),
+        QStringLiteral("Enchufe"),       QStringLiteral("Rueda"),     QStringLiteral("Mezclador"),
+        QStringLiteral("Warning"),       QStringLiteral("CW"),
     };
     return keys;
 }
@@ -149,9 +150,9 @@ static void paint(QPainter& p, const QString& key)
         p.drawArc(QRectF(3, 3, 14, 14), 30 * 16, 280 * 16);
     } else {
         static const QHash<QString, QString> text = {
-            {QStringLiteral("Altavoz"), QStringLiteral("))")}, {QStringLiteral("Tune"), QStringLiteral("TUN")},
-            {QStringLiteral("Ping"), QStringLiteral("PNG")}, {QStringLiteral("Igate"), QStringLiteral("IG")},
-            {QStringLiteral("Key"), QStringLiteral("K")}, {QStringLiteral("Enchufe"), QStringLiteral("=|")},
+            {QStringLiteral("Altavoz"), QStringLiteral("))")},    {QStringLiteral("Tune"), QStringLiteral("TUN")},
+            {QStringLiteral("Ping"), QStringLiteral("PNG")},      {QStringLiteral("Igate"), QStringLiteral("IG")},
+            {QStringLiteral("Key"), QStringLiteral("K")},         {QStringLiteral("Enchufe"), QStringLiteral("=|")},
             {QStringLiteral("Mezclador"), QStringLiteral("|||")}, {QStringLiteral("CW"), QStringLiteral("CW")},
         };
         p.setPen(QPen(blue, 1));

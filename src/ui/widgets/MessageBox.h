@@ -10,7 +10,8 @@ namespace MessageBox {
 
 enum class Icon { Information, Warning, Critical };
 
-struct Shown {
+struct Shown
+{
     QString title;
     QString text;
     Icon icon;

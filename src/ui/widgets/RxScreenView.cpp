@@ -15,8 +15,14 @@
 namespace {
 
 // Sets a flag for the lifetime of a scope.
-struct Flag {
-    explicit Flag(bool& f) : flag(f), old(f) { flag = true; }
+struct Flag
+{
+    explicit Flag(bool& f)
+        : flag(f)
+        , old(f)
+    {
+        flag = true;
+    }
     ~Flag() { flag = old; }
     bool& flag;
     bool old;
@@ -133,7 +139,8 @@ void RxScreenView::rewriteAll()
     // One plain text, then the formats over the runs that have one.
     QString display;
     display.reserve(text.size());
-    struct Span {
+    struct Span
+    {
         int from, to;
         Speaker speaker;
     };
@@ -320,8 +327,8 @@ void RxScreenView::syncNow()
     // Characters cut from the document's front, or -1 when all of it was replaced.
     int removed = 0;
 
-    const bool incremental = !reset && appended <= quint64(text.size())
-        && trimmed <= quint64(document()->characterCount());
+    const bool incremental =
+        !reset && appended <= quint64(text.size()) && trimmed <= quint64(document()->characterCount());
     if (!incremental) {
         rewriteAll();
         removed = -1;

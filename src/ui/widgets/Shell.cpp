@@ -76,8 +76,8 @@ bool Shell::documentViewerAvailable()
     if (!qEnvironmentVariableIsEmpty("FLATPAK_ID") || !qEnvironmentVariableIsEmpty("SNAP"))
         return true;
     // What Qt's document launcher looks for on the PATH.
-    static const char* const launchers[] = {"xdg-open", "gio", "kde-open", "kde-open5", "kfmclient",
-                                            "gnome-open", "gvfs-open", "exo-open"};
+    static const char* const launchers[] = {"xdg-open",  "gio",        "kde-open",  "kde-open5",
+                                            "kfmclient", "gnome-open", "gvfs-open", "exo-open"};
     for (const char* name : launchers)
         if (!QStandardPaths::findExecutable(QLatin1String(name)).isEmpty())
             return true;

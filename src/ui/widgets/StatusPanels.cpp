@@ -1,9 +1,9 @@
 #include "StatusPanels.h"
 
+#include "display/DisplayState.h"
 #include "widgets/DialogGeometry.h"
 #include "widgets/ImageList.h"
 #include "widgets/Twips.h"
-#include "display/DisplayState.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -17,7 +17,8 @@ void SetPlainToolTip(QWidget* widget, const QString& text)
     // Qt guesses rich text from the content; text from the modem must not be
     // interpreted, so anything that looks like markup is escaped.
     if (Qt::mightBeRichText(text))
-        widget->setToolTip(QStringLiteral("<p style='white-space:pre'>") + text.toHtmlEscaped() + QStringLiteral("</p>"));
+        widget->setToolTip(QStringLiteral("<p style='white-space:pre'>") + text.toHtmlEscaped()
+                           + QStringLiteral("</p>"));
     else
         widget->setToolTip(text);
 }
@@ -61,11 +62,16 @@ QList<::Panel> StatusPanels::keys()
 QString StatusPanels::PanelName(::Panel key)
 {
     switch (key) {
-    case ::Panel::Margen1: return QStringLiteral("Margen1");
-    case ::Panel::Ptt: return QStringLiteral("PTT");
-    case ::Panel::Indicativos: return QStringLiteral("Indicativos");
-    case ::Panel::Bytes: return QStringLiteral("Bytes");
-    case ::Panel::Tcp: return QStringLiteral("TCP");
+    case ::Panel::Margen1:
+        return QStringLiteral("Margen1");
+    case ::Panel::Ptt:
+        return QStringLiteral("PTT");
+    case ::Panel::Indicativos:
+        return QStringLiteral("Indicativos");
+    case ::Panel::Bytes:
+        return QStringLiteral("Bytes");
+    case ::Panel::Tcp:
+        return QStringLiteral("TCP");
     }
     return QString();
 }
@@ -73,15 +79,24 @@ QString StatusPanels::PanelName(::Panel key)
 QString StatusPanels::PictureName(Picture picture)
 {
     switch (picture) {
-    case Picture::None: break;
-    case Picture::Connected: return QStringLiteral("Connected");
-    case Picture::ErrorAmarillo: return QStringLiteral("ErrorAmarillo");
-    case Picture::Descargando: return QStringLiteral("Descargando");
-    case Picture::Subiendo: return QStringLiteral("Subiendo");
-    case Picture::LedVerde: return QStringLiteral("LedVerde");
-    case Picture::LedRojo: return QStringLiteral("LedRojo");
-    case Picture::LedAmarillo: return QStringLiteral("LedAmarillo");
-    case Picture::Rueda: return QStringLiteral("Rueda");
+    case Picture::None:
+        break;
+    case Picture::Connected:
+        return QStringLiteral("Connected");
+    case Picture::ErrorAmarillo:
+        return QStringLiteral("ErrorAmarillo");
+    case Picture::Descargando:
+        return QStringLiteral("Descargando");
+    case Picture::Subiendo:
+        return QStringLiteral("Subiendo");
+    case Picture::LedVerde:
+        return QStringLiteral("LedVerde");
+    case Picture::LedRojo:
+        return QStringLiteral("LedRojo");
+    case Picture::LedAmarillo:
+        return QStringLiteral("LedAmarillo");
+    case Picture::Rueda:
+        return QStringLiteral("Rueda");
     }
     return QString();
 }
@@ -90,10 +105,10 @@ PanelSpeech PanelAccessibleText(Panel key, const PanelState& state)
 {
     static const QRegularExpression counter(QStringLiteral("^(\\d+) Bytes (Sent|Rcvd)$"));
     if (key == Panel::Ptt) {
-        const QString what = state.text == QLatin1String("TX")   ? QStringLiteral("transmitting")
-                             : state.text == QLatin1String("RX") ? QStringLiteral("receiving")
-                             : state.text.isEmpty()              ? QStringLiteral("not keyed")
-                                                                 : state.text;
+        const QString what = state.text == QLatin1String("TX") ? QStringLiteral("transmitting")
+            : state.text == QLatin1String("RX")                ? QStringLiteral("receiving")
+            : state.text.isEmpty()                             ? QStringLiteral("not keyed")
+                                                               : state.text;
         return {QStringLiteral("Transmitter: ") + what,
                 WithDetail(QStringLiteral("Whether the radio is keyed to transmit"), state.toolTip)};
     }
@@ -118,16 +133,17 @@ PanelSpeech PanelAccessibleText(Panel key, const PanelState& state)
         const QRegularExpressionMatch m = counter.match(state.text);
         if (m.hasMatch())
             name += QStringLiteral(": ") + m.captured(1)
-                    + (m.captured(2) == QLatin1String("Sent") ? QStringLiteral(" sent") : QStringLiteral(" received"));
+                + (m.captured(2) == QLatin1String("Sent") ? QStringLiteral(" sent") : QStringLiteral(" received"));
         else if (!state.text.isEmpty())
             name += QStringLiteral(": ") + state.text;
-        return {name, WithDetail(QStringLiteral("Bytes of the current text sent to or received from the other station"),
-                                 state.toolTip)};
+        return {name,
+                WithDetail(QStringLiteral("Bytes of the current text sent to or received from the other station"),
+                           state.toolTip)};
     }
     if (key == Panel::Tcp) {
-        const QString what = state.picture == Picture::LedVerde  ? QStringLiteral("up")
-                             : state.picture == Picture::LedRojo ? QStringLiteral("down")
-                                                                 : QStringLiteral("not connected yet");
+        const QString what = state.picture == Picture::LedVerde ? QStringLiteral("up")
+            : state.picture == Picture::LedRojo                 ? QStringLiteral("down")
+                                                                : QStringLiteral("not connected yet");
         return {QStringLiteral("Modem link: ") + what,
                 WithDetail(QStringLiteral("The network link to the modem program"), state.toolTip)};
     }

@@ -55,7 +55,8 @@ private:
 
 // What a screen reader says for a panel: a name in plain words that follows
 // the panel's state, and a description of what the panel is for.
-struct PanelSpeech {
+struct PanelSpeech
+{
     QString name;
     QString description;
 };
