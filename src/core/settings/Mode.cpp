@@ -11,9 +11,9 @@ const ModeProfile Hf{Mode::HF,
                      &Settings::keldoHfPath,
                      &Settings::connectWithHf,
                      &Settings::connectHfList,
-                     false,
-                     true,
-                     true};
+                     /*connectsVia*/ false,
+                     /*hasBandwidth*/ true,
+                     /*terminalKeys*/ true};
 const ModeProfile Fm{Mode::FM,
                      "KELDOFM",
                      &Settings::fmHost,
@@ -21,9 +21,9 @@ const ModeProfile Fm{Mode::FM,
                      &Settings::keldoFmPath,
                      &Settings::connectWithFm,
                      &Settings::connectFmList,
-                     true,
-                     false,
-                     false};
+                     /*connectsVia*/ true,
+                     /*hasBandwidth*/ false,
+                     /*terminalKeys*/ false};
 const ModeProfile Sat{Mode::SAT,
                       "KELDOSAT",
                       &Settings::satHost,
@@ -31,9 +31,9 @@ const ModeProfile Sat{Mode::SAT,
                       &Settings::keldoSatPath,
                       &Settings::connectWithSat,
                       &Settings::connectSatList,
-                      false,
-                      false,
-                      true};
+                      /*connectsVia*/ false,
+                      /*hasBandwidth*/ false,
+                      /*terminalKeys*/ true};
 
 } // namespace
 
