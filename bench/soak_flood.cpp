@@ -154,15 +154,15 @@ int main(int argc, char** argv)
         send(QByteArray("CONNECTED ") + QByteArray(connectedKb * 1024, 'A') + " EA1ABC 2300\r");
         settle();
         commandWorks(QStringLiteral("after the 1 MB CONNECTED line"));
-        if (se.conn.ConnectionActive != 0 || se.rx.length() != rxBefore)
+        if (se.conn.ConnectionActive || se.rx.length() != rxBefore)
             fail(QStringLiteral("the overlong CONNECTED line was taken in part"));
         modem.sendLine(QStringLiteral("CONNECTED N0CALL-1 ") + QString(60000, QLatin1Char('B'))
                        + QStringLiteral(" 2300"));
-        if (!waitFor([&] { return se.conn.ConnectionActive == 1; }))
+        if (!waitFor([&] { return se.conn.ConnectionActive; }))
             fail(QStringLiteral("a 60 KB CONNECTED line was not taken"));
         modem.sendLine(QStringLiteral("DISCONNECTED"));
         if (!waitFor([&] {
-                return se.conn.ConnectionActive == 0
+                return !se.conn.ConnectionActive
                     && se.display.panel(Panel::Indicativos).text == QLatin1String("Disconnected");
             }))
             fail(QStringLiteral("DISCONNECTED after the long CONNECTED line not shown"));

@@ -189,7 +189,7 @@ int main(int argc, char** argv)
     QObject::connect(&pump, &QTimer::timeout, &app, [&] {
         if (!se.link.bothConnected())
             return;
-        if (se.conn.ConnectionActive != 1) {
+        if (!se.conn.ConnectionActive) {
             if (!connectSent) {
                 se.link.SendConnect();
                 connectSent = true;
@@ -266,7 +266,7 @@ int main(int argc, char** argv)
         // Talk for a random while, then kill the modem.
         const int talk = uniform(talkMs);
         runFor(talk);
-        if (se.conn.ConnectionActive == 1) {
+        if (se.conn.ConnectionActive) {
             ++connectedRounds;
             const PanelState ind = se.display.panel(Panel::Indicativos);
             if (ind.text != QLatin1String("N0CALL-1 <-> EA1ABC") || ind.picture != Picture::Connected)

@@ -100,7 +100,7 @@ int main(int argc, char** argv)
         return 2;
     }
     modem.sendLine(QStringLiteral("CONNECTED EA1ABC N0CALL-1 2300"));
-    if (!runUntil([&] { return se.conn.ConnectionActive == 1; }, 10000)) {
+    if (!runUntil([&] { return se.conn.ConnectionActive; }, 10000)) {
         std::fprintf(stderr, "no connection\n");
         return 2;
     }

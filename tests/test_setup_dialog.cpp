@@ -691,7 +691,7 @@ void TestSetupDialog::cancelRestoresEverything()
 void TestSetupDialog::refusedWhileConnectedRestoresMenus()
 {
     Rig rig;
-    rig.session->conn.ConnectionActive = 1;
+    rig.session->conn.ConnectionActive = true;
     const SetupValues before = SetupValues::of(rig.s());
     auto dialog = open(rig);
     dialog->optKELDOFM1200->click();

@@ -60,7 +60,7 @@ int main(int argc, char* argv[])
         return 2;
 
     session.link.SendConnect();
-    if (!waitFor([&] { return session.conn.ConnectionActive == 1; }))
+    if (!waitFor([&] { return session.conn.ConnectionActive; }))
         return 3;
     auto say = [&](const QString& text) {
         window.txtTXChat()->setPlainText(text);

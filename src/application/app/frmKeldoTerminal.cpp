@@ -653,7 +653,7 @@ void frmKeldoTerminal::mnuLog_Click(bool on)
     m_session.s().logConversations = on;
     m_session.ApplyLogSettings();
     // Switched on during a connection: its record starts now.
-    if (on && m_session.conn.ConnectionActive == 1 && !m_session.log.inConversation())
+    if (on && m_session.conn.ConnectionActive && !m_session.log.inConversation())
         m_session.log.connectionBegan(Terminal::CallChain(m_session.conn), m_session.terminal.utcNow());
 }
 

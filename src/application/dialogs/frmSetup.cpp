@@ -346,7 +346,7 @@ bool frmSetup::Form_Unload()
     };
 
     // 2.
-    if (se.conn.ConnectionActive == 1)
+    if (se.conn.ConnectionActive)
         return refuse(QStringLiteral("No while a connection is is progress."), MessageBox::Icon::Warning, nullptr);
 
     // 3. Only the fields of the selected mode (FM when none is selected).

@@ -86,7 +86,6 @@ public:
     void setSerialPort(std::unique_ptr<SerialPortDevice> port);
     SerialPortDevice& comPTT() { return *m_comPTT; }
     RigctldPttDriver& rigctld() { return *m_rig; }
-    const PortParameters& lastPortParameters() const { return m_last; }
 
     static QString OpenFailureText(int portNumber);
     // port: "COM3" or a device path.
