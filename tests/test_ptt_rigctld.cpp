@@ -151,6 +151,19 @@ void TestPttRigctld::latestStateWinsWhileConnecting()
 
 void TestPttRigctld::oneConnectionIsKept()
 {
+    // A "PTT Timeout" of 0 is no time-out at all.
+    s().pttTimeoutSeconds = 0;
+    // One report too many must not leave later requests unconfirmed.
+    m_rig->reply = "RPRT 0\nRPRT 0\n";
+    m_keyer->PttOn();
+    QTRY_VERIFY(client()->settled());
+    m_rig->reply = "RPRT 0\n";
+    QCoreApplication::processEvents();
+    QCoreApplication::processEvents();
+    QVERIFY(m_keyer->keyed());
+    m_keyer->PttOff();
+    QTRY_VERIFY(client()->settled());
+    m_rig->received.clear();
     for (int i = 0; i < 5; ++i) {
         m_keyer->PttOn();
         QTRY_VERIFY(m_rig->received.endsWith("T 1\n"));
@@ -159,6 +172,7 @@ void TestPttRigctld::oneConnectionIsKept()
     }
     QCOMPARE(m_rig->accepts, 1);
     QCOMPARE(m_rig->received.count('\n'), 10);
+    QVERIFY(client()->settled());
 }
 
 void TestPttRigctld::replyOtherThanRprt0ShowsInToolTip()
@@ -232,10 +246,17 @@ void TestPttRigctld::sentAgainUntilAcknowledged()
 
 void TestPttRigctld::noUnkeyForAKeyUpThatNeverWentOut()
 {
-    // rigctld is down for the whole over: another program sharing it must
-    // not get a "T 0" from us when it comes back.
+    // An over that went out and was taken, then rigctld is down for the
+    // whole next over: another program sharing it must not get a "T 0"
+    // from us when it comes back.
+    m_keyer->PttOn();
+    QTRY_VERIFY(client()->settled());
+    m_keyer->PttOff();
+    QTRY_VERIFY(client()->settled());
+    QCOMPARE(m_rig->received, QByteArray("T 1\nT 0\n"));
     const quint16 port = m_rig->port();
     m_rig.reset();
+    QTRY_COMPARE(client()->state(), QAbstractSocket::UnconnectedState);
     m_keyer->PttOn();
     QTRY_VERIFY(toolTip().startsWith(QStringLiteral("rigctld 127.0.0.1:%1: ").arg(port)));
     m_keyer->PttOff();
@@ -275,16 +296,18 @@ void TestPttRigctld::openPttPortClosesSerialPortAndKeepsNoMessage()
 void TestPttRigctld::otherMethodDropsTheConnection()
 {
     m_keyer->PttOn();
-    QTRY_COMPARE(m_rig->received, QByteArray("T 1\n"));
-    QVERIFY(m_rig->client);
-    QSignalSpy gone(m_rig->client.data(), &QTcpSocket::disconnected);
-    // Keyed, then VOX: what rigctld keyed is unkeyed before it is let go.
+    QTRY_VERIFY(client()->settled());
+    // Keyed, then VOX: what rigctld keyed is unkeyed before it is let go,
+    // even when rigctld drops the first unkey unanswered.
+    m_rig->dropConnections = 1;
+    m_rig->client->abort();
     s().via = PttMethod::Vox;
     m_keyer->OpenPttPort();
-    QVERIFY(gone.count() == 1 || gone.wait());
-    QCOMPARE(m_rig->received, QByteArray("T 1\nT 0\n"));
-    m_keyer->PttOn();
+    QTRY_COMPARE(m_rig->received, QByteArray("T 1\nT 0\nT 0\n"));
     QTRY_VERIFY(!client());
+    QVERIFY(!m_keyer->rigctld().unkeyPending());
+    m_keyer->PttOn();
+    QVERIFY(!client());
 }
 
 void TestPttRigctld::unkeyGoesWhereTheKeyUpWent()

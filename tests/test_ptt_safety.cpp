@@ -19,6 +19,7 @@
 namespace {
 
 const QByteArray Ic7300On = QByteArray::fromHex("FEFE94E01C0001FD");
+const QByteArray Ic7300Off = QByteArray::fromHex("FEFE94E01C0000FD");
 
 // CPU time this process has used, user and system.
 double cpuSeconds()
@@ -43,13 +44,17 @@ private slots:
     void modeSwitchToFmUnkeys();
     void shutdownInFmUnkeysWhatHfKeyed();
     void unkeyReachesRigctldWhenItIsBack();
-    void timeOutUnkeysUntilTheNextPttOn();
+    void timeOutHoldsUntilPttOff();
     void hungUpPortNeitherSpinsNorStaysLost();
+    void unkeyOwedToAResetCableArrives_data();
+    void unkeyOwedToAResetCableArrives();
 
 private:
     // A session linked to the scripted modem, keying through rigctld.
     void link(quint16 rigctldPort);
     void keyUp();
+    // Keys an IC-7300 by CAT on the pty's terminal end.
+    void useCat(const PtyPair& pty);
     QString rig() { return m_rig.ptt(); }
     Settings& s() { return m_session->s(); }
 
@@ -98,6 +103,7 @@ void TestPttSafety::link(quint16 rigctldPort)
     s().rigctldPort = rigctldPort;
     m_session->ptt.setGracePeriod(300);
     m_session->ptt.setRigctldRetryInterval(100);
+    m_session->ptt.setPortRetryInterval(100);
     m_session->ptt.OpenPttPort();
     m_session->link.CheckSockets();
     QTRY_VERIFY(m_modem->linked() && m_session->link.bothConnected());
@@ -220,25 +226,46 @@ void TestPttSafety::unkeyReachesRigctldWhenItIsBack()
     QTRY_COMPARE(m_session->display.panel(Panel::Ptt).picture, Picture::LedVerde);
 }
 
-void TestPttSafety::timeOutUnkeysUntilTheNextPttOn()
+void TestPttSafety::timeOutHoldsUntilPttOff()
 {
     link(m_rig.port());
     m_session->ptt.setTimeoutOverride(300);
+    // Keyed once, never repeated: the time-out still comes.
     keyUp();
-    // A repeated PTT ON does not restart the clock: keying is continuous.
-    m_modem->sendLine(QStringLiteral("PTT ON"));
     QTRY_COMPARE_WITH_TIMEOUT(rig(), QStringLiteral("0"), 3000);
     QVERIFY(!m_session->ptt.keyed());
+    QVERIFY(m_session->rx.text().contains(
+        QStringLiteral("******* Transmit time-out: transmitter released until the modem sends PTT OFF  ")));
     // The reason stays, also once rigctld has acknowledged the unkey.
     QTRY_VERIFY(!m_session->ptt.rigctld().unkeyPending());
     QVERIFY(m_session->display.panel(Panel::Ptt).toolTip.startsWith(QStringLiteral("PTT time-out")));
 
-    // The modem's late PTT OFF changes nothing; the next PTT ON keys again.
+    // A modem that keeps asking is not obeyed until it lets go.
+    QSignalSpy asked(&m_session->link, &ModemLink::pttRequested);
+    for (int i = 0; i < 3; ++i) {
+        m_modem->sendLine(QStringLiteral("PTT ON"));
+        QTRY_COMPARE(asked.count(), i + 1);
+        QVERIFY(!m_session->ptt.keyed());
+        QCOMPARE(m_session->display.panel(Panel::Ptt).text, QStringLiteral("RX"));
+    }
+    QCOMPARE(rig(), QStringLiteral("0"));
+
     m_modem->sendLine(QStringLiteral("PTT OFF"));
     QTRY_COMPARE(m_session->display.panel(Panel::Ptt).toolTip, QStringLiteral("PTT OFF"));
     keyUp();
     m_modem->sendLine(QStringLiteral("PTT OFF"));
     QTRY_COMPARE(rig(), QStringLiteral("0"));
+}
+
+void TestPttSafety::useCat(const PtyPair& pty)
+{
+    s().via = PttMethod::Cat;
+    s().rig = 128; // IC-7300, CI-V
+    s().baud = QStringLiteral("19200");
+    s().catPort = QStringLiteral("COM3");
+    s().portDevices.insert(3, pty.a());
+    m_session->ptt.OpenPttPort();
+    QVERIFY(m_boxes->verify());
 }
 
 void TestPttSafety::hungUpPortNeitherSpinsNorStaysLost()
@@ -248,13 +275,7 @@ void TestPttSafety::hungUpPortNeitherSpinsNorStaysLost()
     PtyPair pty;
     QVERIFY(pty.start());
     link(m_rig.port());
-    s().via = PttMethod::Cat;
-    s().rig = 128; // IC-7300, CI-V
-    s().baud = QStringLiteral("19200");
-    s().catPort = QStringLiteral("COM3");
-    s().portDevices.insert(3, pty.a());
-    m_session->ptt.OpenPttPort();
-    QVERIFY(m_boxes->verify());
+    useCat(pty);
     m_modem->sendLine(QStringLiteral("PTT ON"));
     QTRY_VERIFY(pty.received().endsWith(Ic7300On));
 
@@ -271,13 +292,50 @@ void TestPttSafety::hungUpPortNeitherSpinsNorStaysLost()
     const double used = cpuSeconds() - before;
     QVERIFY2(used < 0.1, qPrintable(QStringLiteral("%1 s of CPU").arg(used)));
 
-    // Plugged in again: the next PTT ON reopens it quietly and keys.
+    // Plugged in again, still keyed: the next PTT ON reopens it quietly and keys.
     QVERIFY(pty.start());
     const qsizetype mark = pty.received().size();
-    m_modem->sendLine(QStringLiteral("PTT OFF"));
     m_modem->sendLine(QStringLiteral("PTT ON"));
     QTRY_COMPARE(pty.received().mid(mark), Ic7300On);
     QTRY_COMPARE(m_session->display.panel(Panel::Ptt).picture, Picture::LedRojo);
+    QVERIFY(m_boxes->verify());
+}
+
+void TestPttSafety::unkeyOwedToAResetCableArrives_data()
+{
+    QTest::addColumn<bool>("timeOut");
+    QTest::newRow("PTT OFF") << false;
+    QTest::newRow("time-out, no PTT OFF") << true;
+}
+
+void TestPttSafety::unkeyOwedToAResetCableArrives()
+{
+    QFETCH(bool, timeOut);
+    if (!PtyPair::available())
+        QSKIP("socat is not installed");
+    PtyPair pty;
+    QVERIFY(pty.start());
+    link(m_rig.port());
+    useCat(pty);
+    if (timeOut)
+        m_session->ptt.setTimeoutOverride(1000);
+    m_modem->sendLine(QStringLiteral("PTT ON"));
+    QTRY_VERIFY(pty.received().endsWith(Ic7300On));
+
+    // RF resets the USB adapter: the device goes and comes back on its path.
+    pty.kill();
+    QTRY_VERIFY(m_session->rx.text().contains(
+        QStringLiteral("******* PTT port %1 lost while transmitting: the radio may still be on the air  ")
+            .arg(pty.a())));
+    QVERIFY(pty.start());
+    const qsizetype mark = pty.received().size();
+    // Without PTT OFF, the time-out (running through the port error) unkeys.
+    if (!timeOut)
+        m_modem->sendLine(QStringLiteral("PTT OFF"));
+    QTRY_COMPARE_WITH_TIMEOUT(pty.received().mid(mark), Ic7300Off, 5000);
+    QTRY_VERIFY(
+        m_session->rx.text().contains(QStringLiteral("******* PTT port %1 back: transmitter released  ").arg(pty.a())));
+    QVERIFY(!m_session->ptt.unkeyOwed());
     QVERIFY(m_boxes->verify());
 }
 

@@ -117,6 +117,7 @@ QStringList differences(const Settings& a, const Settings& b)
     CMP(pttTimeoutSeconds);
     CMP(speakerColours);
     CMP(notifyIncomingCall);
+    CMP(keyerLines);
     CMP(logConversations);
     CMP(logFolder);
 #undef CMP
@@ -255,9 +256,9 @@ void TestSettings::firstSaveWritesEveryKey()
     QCOMPARE(doc.keys("Position"),
              (QStringList{"Top Position", "Left Position", "Terminal Width", "Terminal Height", "Window State"}));
     QCOMPARE(doc.keys("Path"), (QStringList{"Load Path File", "Save Path File"}));
-    QCOMPARE(
-        doc.keys("Options"),
-        (QStringList{"PTT Timeout", "Speaker Colours", "Notify on Incoming Call", "Log Conversations", "Log Folder"}));
+    QCOMPARE(doc.keys("Options"),
+             (QStringList{"PTT Timeout", "Speaker Colours", "Notify on Incoming Call", "Log Conversations",
+                          "Log Folder", "Keyer Lines"}));
     QCOMPARE(doc.value("Options", "Speaker Colours"), QString("0"));
     for (const char* list : {"ConnectHF List", "ConnectFM List", "ConnectSAT List", "Via1 List", "Via2 List"})
         for (const QString& key : listKeys(list))

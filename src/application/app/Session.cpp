@@ -26,8 +26,25 @@ Session::Session(const QString& folder, QObject* parent)
 
     // The keyer follows the modem, and lets go when the modem cannot.
     connect(&link, &ModemLink::pttRequested, &ptt, [this](bool on) { on ? ptt.PttOn() : ptt.PttOff(); });
-    connect(&link, &ModemLink::commandLinkLost, &ptt,
-            [this] { ptt.releaseNow(QStringLiteral("Unkeyed: the link to the modem was lost")); });
+    connect(&link, &ModemLink::commandLinkLost, &ptt, [this] {
+        ptt.endTimeoutHold();
+        ptt.releaseNow(QStringLiteral("Unkeyed: the link to the modem was lost"));
+    });
+    // What the keyer did by itself is told in words, not only by the lamp.
+    connect(&ptt, &PttKeyer::portLostWhileKeyed, this, [this](const QString& device) {
+        if (settings.s().keyerLines)
+            terminal.AppendNotice(
+                QStringLiteral("PTT port %1 lost while transmitting: the radio may still be on the air").arg(device));
+    });
+    connect(&ptt, &PttKeyer::portBackAndReleased, this, [this](const QString& device) {
+        if (settings.s().keyerLines)
+            terminal.AppendNotice(QStringLiteral("PTT port %1 back: transmitter released").arg(device));
+    });
+    connect(&ptt, &PttKeyer::timedOut, this, [this] {
+        if (settings.s().keyerLines)
+            terminal.AppendNotice(
+                QStringLiteral("Transmit time-out: transmitter released until the modem sends PTT OFF"));
+    });
     connect(&link, &ModemLink::dataLinkLost, &ptt, [this] {
         ptt.releaseAfterGrace(QStringLiteral("Unkeyed: the modem's data link was lost and no PTT OFF came"));
     });

@@ -8,7 +8,10 @@
 
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QFileInfo>
 
+#include <cerrno>
+#include <cstring>
 #include <limits>
 
 namespace {
@@ -40,7 +43,11 @@ PttKeyer::PttKeyer(SettingsStore& settings, DisplayState& display, QObject* pare
     m_grace.setSingleShot(true);
     connect(&m_grace, &QTimer::timeout, this, [this] { releaseNow(m_graceWhy); });
     m_timeout.setSingleShot(true);
+    // A coarse timer may fire up to 5 % early.
+    m_timeout.setTimerType(Qt::PreciseTimer);
     connect(&m_timeout, &QTimer::timeout, this, &PttKeyer::onTimeout);
+    m_reopen.setInterval(PortRetryMs);
+    connect(&m_reopen, &QTimer::timeout, this, &PttKeyer::deliverOwedUnkey);
 
     // rigctld answers later; the panel follows what it says.
     connect(m_rig.get(), &RigctldPttDriver::problem, this, [this](const QString& text) {
@@ -183,9 +190,16 @@ void PttKeyer::showFailure(const Target& target, const QString& reason)
 void PttKeyer::PttOn()
 {
     m_grace.stop();
-    showPanel(true, Picture::LedRojo, QStringLiteral("PTT ON"));
     const Settings& s = m_settings.s();
     const Target target = targetOf(s); // keys nothing in FM mode
+    // After a time-out the modem must let go first, as a radio's own
+    // time-out wants the key released; new keying settings start afresh.
+    if (m_held) {
+        if (*m_held == target)
+            return;
+        m_held.reset();
+    }
+    showPanel(true, Picture::LedRojo, QStringLiteral("PTT ON"));
     // Settings changed behind the keyer's back: what it keyed goes first.
     if (m_keyed && m_keyed->target != target)
         unkeyRecorded();
@@ -196,6 +210,11 @@ void PttKeyer::PttOn()
     m_keyed = KeyRecord{target, s};
     if (!wasKeyed)
         startTimeout(s);
+    // This key-up carries the owed unkey from here on.
+    if (m_owed && m_owed->target == target) {
+        m_owed.reset();
+        m_reopen.stop();
+    }
 
     // A port lost or never opened is tried again, quietly.
     if (isSerial(target.method) && !m_comPTT->isOpen()) {
@@ -214,6 +233,7 @@ void PttKeyer::PttOn()
 void PttKeyer::PttOff()
 {
     m_grace.stop();
+    m_held.reset();
     showPanel(false, Picture::LedVerde, QStringLiteral("PTT OFF"));
     if (m_keyed) {
         const Target target = m_keyed->target;
@@ -240,7 +260,108 @@ KeyingResult PttKeyer::unkeyRecorded()
     const KeyRecord record = std::move(*m_keyed);
     m_keyed.reset();
     m_timeout.stop();
-    return driverFor(record.target.method).unkey(record.used);
+    const KeyingResult result = driverFor(record.target.method).unkey(record.used);
+    // A CAT radio keeps transmitting until a command reaches it. A COM port
+    // that vanished took its raised lines with it.
+    if (record.target.method == PttMethod::Cat) {
+        if (result.ok)
+            released(record.target);
+        else
+            owe(record);
+    }
+    return result;
+}
+
+void PttKeyer::owe(const KeyRecord& record)
+{
+    announceLost(record.target);
+    m_owed = record;
+    if (!m_reopen.isActive())
+        m_reopen.start();
+}
+
+void PttKeyer::announceLost(const Target& target)
+{
+    if (m_lostDevice == target.where)
+        return;
+    m_lostDevice = target.where;
+    emit portLostWhileKeyed(target.where);
+}
+
+void PttKeyer::released(const Target& target)
+{
+    if (m_lostDevice.isEmpty() || m_lostDevice != target.where)
+        return;
+    m_lostDevice.clear();
+    emit portBackAndReleased(target.where);
+}
+
+void PttKeyer::deliverOwedUnkey()
+{
+    if (!m_owed) {
+        m_reopen.stop();
+        return;
+    }
+    const KeyRecord record = *m_owed;
+    const Settings& s = record.used;
+    KeyingResult result;
+    if (m_comPTT->isOpen() && m_openDevice != record.target.where) {
+        // Keying has moved to another port meanwhile: a port of its own.
+        std::unique_ptr<SerialPortDevice> spare = CreateSystemSerialPort();
+        const std::optional<LineSettings> line =
+            LineSettings::parse(wantedPortParameters(s).value_or(PortParameters{}).settings);
+        if (!line || !spare->open(record.target.where, *line)) {
+            showFailure(record.target, deviceFailure(record.target.where, spare->errorString()));
+            return;
+        }
+        spare->setRts(s.rts == 1);
+        spare->setDtr(s.dtr == 1);
+        CatPttDriver driver(spare);
+        result = driver.unkey(s);
+        spare->flush();
+        spare->close();
+    } else {
+        if (!m_comPTT->isOpen()) {
+            const std::optional<PortParameters> wanted = wantedPortParameters(s);
+            if (!wanted) {
+                // No radio model: there is no command to send.
+                m_owed.reset();
+                m_reopen.stop();
+                return;
+            }
+            if (const auto failure = openSerial(*wanted, s)) {
+                showFailure(record.target, *failure);
+                return;
+            }
+        }
+        result = m_cat->unkey(s);
+    }
+    if (!result.ok) {
+        showFailure(record.target, result.problem);
+        return;
+    }
+    m_owed.reset();
+    m_reopen.stop();
+    if (!m_keyed && !m_timedOut) {
+        m_problemShown = false;
+        m_display.setPanelPicture(Panel::Ptt, Picture::LedVerde);
+        m_display.setPanelToolTip(Panel::Ptt, QStringLiteral("PTT OFF"));
+    }
+    released(record.target);
+}
+
+QString PttKeyer::deviceFailure(const QString& device, const QString& reason)
+{
+    // Qt can blame permissions or a stale lock for a device that is simply
+    // gone; the system's own word for that is the true one.
+    if (device.startsWith(QLatin1Char('/')) && !QFileInfo::exists(device))
+        return device + QStringLiteral(": ") + QString::fromLocal8Bit(std::strerror(ENOENT));
+    return device + QStringLiteral(": ") + (reason.isEmpty() ? QStringLiteral("cannot be opened") : reason);
+}
+
+void PttKeyer::endTimeoutHold()
+{
+    m_held.reset();
 }
 
 void PttKeyer::releaseNow(const QString& why)
@@ -267,6 +388,8 @@ void PttKeyer::releaseAfterGrace(const QString& why)
 
 void PttKeyer::settingsChanged()
 {
+    if (m_held && *m_held != targetOf(m_settings.s()))
+        m_held.reset();
     if (m_keyed && m_keyed->target != targetOf(m_settings.s()))
         releaseNow(QStringLiteral("Unkeyed: the keying settings changed"));
 }
@@ -274,6 +397,8 @@ void PttKeyer::settingsChanged()
 void PttKeyer::startTimeout(const Settings& s)
 {
     const qint64 ms = m_timeoutOverrideMs >= 0 ? m_timeoutOverrideMs : qint64(s.pttTimeoutSeconds) * 1000;
+    m_timeoutMs = ms;
+    m_keyedSince.start();
     if (ms > 0)
         m_timeout.start(int(qMin<qint64>(ms, std::numeric_limits<int>::max())));
 }
@@ -282,18 +407,27 @@ void PttKeyer::onTimeout()
 {
     if (!m_keyed)
         return;
+    // Never before the setting, however the timer woke.
+    const qint64 left = m_timeoutMs - m_keyedSince.elapsed();
+    if (left > 0) {
+        m_timeout.start(int(qMin<qint64>(left, std::numeric_limits<int>::max())));
+        return;
+    }
+    m_grace.stop();
     const Target target = m_keyed->target;
     const int seconds = m_keyed->used.pttTimeoutSeconds;
     const KeyingResult result = unkeyRecorded();
+    m_held = target;
     showPanel(
         false, Picture::LedAmarillo,
         QStringLiteral("PTT time-out: keyed for more than %1 s without PTT OFF. "
-                       "Unkeyed until the next PTT ON.")
+                       "Released until the modem sends PTT OFF.")
             .arg(m_timeoutOverrideMs >= 0 ? QString::number(m_timeoutOverrideMs / 1000.0) : QString::number(seconds)));
     m_problemShown = true;
     m_timedOut = true;
     if (!result.ok)
         showFailure(target, result.problem);
+    emit timedOut();
 }
 
 // ---- The serial port --------------------------------------------------------
@@ -333,10 +467,9 @@ std::optional<QString> PttKeyer::openSerial(const PortParameters& wanted, const 
     const QString device = PortDeviceOf(portTextOf(s), s.portDevices);
     if (device.isEmpty())
         return QStringLiteral("no such port");
-    if (!m_comPTT->open(device, *line)) {
-        const QString reason = m_comPTT->errorString();
-        return device + QStringLiteral(": ") + (reason.isEmpty() ? QStringLiteral("cannot be opened") : reason);
-    }
+    if (!m_comPTT->open(device, *line))
+        return deviceFailure(device, m_comPTT->errorString());
+    m_openDevice = device;
     const bool rtsSet = m_comPTT->setRts(wanted.rts);
     const bool dtrSet = m_comPTT->setDtr(wanted.dtr);
     // A CAT port without modem-control lines (a pseudo-terminal, a virtual
@@ -383,6 +516,9 @@ void PttKeyer::ClosePttPort()
 {
     if (m_keyed)
         releaseNow(QStringLiteral("PTT OFF"));
+    // The last chance for an owed unkey.
+    deliverOwedUnkey();
+    m_reopen.stop();
     // An unkey to rigctld may still be on its way; give it a moment.
     if (m_rig->unkeyPending()) {
         QElapsedTimer waited;
@@ -418,6 +554,8 @@ void PttKeyer::onPortFailed(const QString& reason)
     if (!isSerial(target.method))
         target = Target{PttMethod::Cat, PortDeviceOf(m_last.port, s.portDevices), {}};
     showProblem(describe(target) + QStringLiteral(" closed: ") + reason);
+    if (m_keyed && m_keyed->target.method == PttMethod::Cat)
+        announceLost(m_keyed->target);
 }
 
 void PttKeyer::openFailed(const QString& port, const QString& detail)

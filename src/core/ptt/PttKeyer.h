@@ -3,6 +3,7 @@
 #include "PttDrivers.h"
 #include "settings/Settings.h"
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <QString>
 #include <QTimer>
@@ -48,6 +49,8 @@ public:
     static constexpr int GracePeriodMs = 3000;
     // The longest shutdown waits for an unkey to go out.
     static constexpr int ShutdownWaitMs = 2000;
+    // How often a CAT port that failed is reopened while an unkey is owed.
+    static constexpr int PortRetryMs = 1000;
 
     PttKeyer(SettingsStore& settings, DisplayState& display, QObject* parent = nullptr);
     ~PttKeyer() override;
@@ -62,6 +65,8 @@ public:
     // The modem can no longer say "PTT OFF" (command link lost): unkey now.
     // why goes to the panel's tooltip.
     void releaseNow(const QString& why);
+    // The command link is lost: a time-out's hold ends with it.
+    void endTimeoutHold();
     // Unkeys after the grace period unless "PTT OFF" or "PTT ON" comes first.
     void releaseAfterGrace(const QString& why);
     // After mode, method or port changed: unkeys what was keyed if keying
@@ -70,10 +75,21 @@ public:
 
     bool keyed() const { return m_keyed.has_value(); }
     bool gracePending() const { return m_grace.isActive(); }
+    // The time-out ran out: PTT ON is ignored until PTT OFF, a lost command
+    // link or changed keying settings.
+    bool timeoutHolding() const { return m_held.has_value(); }
+    // A CAT radio still waits for the unkey its failed port did not take.
+    bool unkeyOwed() const { return m_owed.has_value(); }
 
 signals:
     // The serial port could not be opened: the operator is told this text.
     void portOpenFailed(const QString& text);
+    // The CAT port of a keyed radio failed: it may still be transmitting.
+    void portLostWhileKeyed(const QString& device);
+    // The unkey owed since then reached the radio.
+    void portBackAndReleased(const QString& device);
+    // Keyed longer than "PTT Timeout": unkeyed and held.
+    void timedOut();
 
 public:
     // For tests: shorter waits than the real ones.
@@ -81,6 +97,7 @@ public:
     // Overrides "PTT Timeout" (milliseconds; negative: use the setting).
     void setTimeoutOverride(int ms) { m_timeoutOverrideMs = ms; }
     void setRigctldRetryInterval(int ms) { m_rig->setRetryInterval(ms); }
+    void setPortRetryInterval(int ms) { m_reopen.setInterval(ms); }
 
     // Replaces comPTT (tests hand in a recording port). Closes the old one.
     void setSerialPort(std::unique_ptr<SerialPortDevice> port);
@@ -119,6 +136,12 @@ private:
     void startTimeout(const Settings& s);
     void onTimeout();
     void onPortFailed(const QString& reason);
+    // An unkey that a CAT port could not take is owed until it can.
+    void owe(const KeyRecord& record);
+    void deliverOwedUnkey();
+    void announceLost(const Target& target);
+    void released(const Target& target);
+    static QString deviceFailure(const QString& device, const QString& reason);
     void showPanel(bool tx, Picture picture, const QString& toolTip);
     void showProblem(const QString& text);
     void showFailure(const Target& target, const QString& reason);
@@ -141,6 +164,16 @@ private:
     QTimer m_grace;
     QString m_graceWhy;
     QTimer m_timeout;
+    QElapsedTimer m_keyedSince;
+    qint64 m_timeoutMs = 0;
     int m_graceMs = GracePeriodMs;
     int m_timeoutOverrideMs = -1;
+    // Where the time-out released the radio; PTT ON keys nothing there.
+    std::optional<Target> m_held;
+    std::optional<KeyRecord> m_owed;
+    QTimer m_reopen;
+    // The device told of as lost, until an unkey reaches it.
+    QString m_lostDevice;
+    // The device comPTT was last opened on.
+    QString m_openDevice;
 };

@@ -404,6 +404,7 @@ void SettingsStore::readFrom(const IniDocument& doc)
     s.notifyIncomingCall = r.number(Options, "Notify on Incoming Call", d.notifyIncomingCall, 0, 1) != 0;
     s.logConversations = r.number(Options, "Log Conversations", d.logConversations, 0, 1) != 0;
     s.logFolder = r.text(Options, "Log Folder", d.logFolder);
+    s.keyerLines = r.number(Options, "Keyer Lines", d.keyerLines ? 1 : 0, 0, 1) != 0;
 
     s.portDevices.clear();
     for (int n = 1; n <= 16; ++n) {
@@ -471,6 +472,7 @@ void SettingsStore::writeTo(IniDocument& doc) const
     w(Options, "Notify on Incoming Call", qint64(s.notifyIncomingCall ? 1 : 0));
     w(Options, "Log Conversations", qint64(s.logConversations ? 1 : 0));
     w(Options, "Log Folder", s.logFolder);
+    w(Options, "Keyer Lines", qint64(s.keyerLines ? 1 : 0));
 }
 
 void SettingsStore::LoadSettings()

@@ -82,6 +82,9 @@ struct Settings
     bool speakerColours = false;
     // An incoming call also raises a desktop notification and a sound.
     bool notifyIncomingCall = false;
+    // What the keyer does on its own (a port lost while keyed, the time-out)
+    // is written on the RX screen too.
+    bool keyerLines = true;
     // Each conversation appended to a daily file in logFolder (empty: the
     // "KELDO Terminal logs" folder beside the settings file).
     bool logConversations = false;

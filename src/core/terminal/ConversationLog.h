@@ -36,6 +36,9 @@ public:
     // Text as the RX screen shows it; CR LF and a lone CR become LF.
     void text(const QString& shown);
     void connectionEnded(const QDateTime& utc);
+    // A line of the terminal's own, inside a conversation or outside one
+    // (then in the file of utc's date).
+    void notice(const QString& line, const QDateTime& utc);
     // Shutdown: ends an open record and completes a partial line.
     void close(const QDateTime& utc);
 

@@ -209,6 +209,17 @@ void Terminal::AppendConnectBanner()
         emit incomingCall(m_conn.ConnectedCall1);
 }
 
+void Terminal::AppendNotice(const QString& what)
+{
+    const QDateTime now = m_clock();
+    const QString line = QStringLiteral("******* ") + what + QStringLiteral("  ") + UtcTimeStamp();
+    const QString& shown = m_rx.text();
+    const bool lineStart = shown.isEmpty() || shown.endsWith(QLatin1Char('\n')) || shown.endsWith(QLatin1Char('\r'));
+    m_rx.appendUncapped((lineStart ? QString() : CrLf) + line + CrLf, Speaker::Banner);
+    if (m_log)
+        m_log->notice(line + QStringLiteral(" UTC"), now);
+}
+
 void Terminal::ShowConnected()
 {
     AppendConnectBanner();

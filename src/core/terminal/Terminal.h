@@ -31,6 +31,9 @@ public:
     void ShowConnected();
     void UpdateConnectionDisplay();
     void ShowConnecting();
+    // A line of the terminal's own on the RX screen and in the log, such as
+    // what the keyer did by itself: "******* <what>  <UTC time>".
+    void AppendNotice(const QString& what);
     QString UtcTimeStamp() const;
 
     // The Clear command.
