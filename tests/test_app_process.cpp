@@ -222,6 +222,30 @@ private slots:
         QVERIFY(!QFile::exists(QDir(dir.path()).filePath("KELDO Terminal.ini")));
     }
 
+    // Ended by a signal, with nobody there to click: a settings file that
+    // cannot be written is told on standard error, not in a box that would
+    // hold the program (boxes here are real ones that nobody answers).
+    void sigtermWithReadOnlySettingsEndsAlone()
+    {
+        QTemporaryDir dir;
+        const QString terminal = copyInto(KELDO_TERMINAL_EXE, dir.path(), "keldo-terminal");
+        QVERIFY(!terminal.isEmpty());
+        const QString ini = QDir(dir.path()).filePath("station.ini");
+        {
+            QFile f(ini);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write("[Setup]\r\nAutoLaunch=0\r\nHF Host=127.0.0.1\r\nHF TCP Port=1\r\n");
+        }
+        QVERIFY(QFile::setPermissions(ini, QFile::ReadOwner));
+        TerminalProcess station;
+        station.setBoxesWait();
+        QVERIFY(station.start(terminal, {"--settings", ini}, dir.path()));
+        QTRY_VERIFY_WITH_TIMEOUT(station.up(), 30000);
+        QVERIFY(station.stop());
+        QVERIFY2(station.errorOutput().contains("The settings could not be saved to " + ini.toUtf8()),
+                 station.errorOutput().constData());
+    }
+
     // Killed outright mid-conversation, the program leaves in its log every
     // line it had shown, the unfinished one included.
     void killedProgramLeavesItsLog()

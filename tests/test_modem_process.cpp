@@ -93,6 +93,10 @@ private slots:
         QCOMPARE(WinePath::Resolve("C:\\keldo modem\\FM\\KELDOFM.exe", prefix.path()),
                  base + "/Keldo Modem/FM/KELDOFM.exe");
         QCOMPARE(WinePath::Resolve("/opt/keldo/KELDO.exe", prefix.path()), QString("/opt/keldo/KELDO.exe"));
+        // ".." stops at the drive's root, as on Windows: the text never leaves the drive.
+        QCOMPARE(WinePath::Resolve("C:\\..\\..\\etc\\passwd", prefix.path()), base + "/etc/passwd");
+        QCOMPARE(WinePath::Resolve("C:/x/./../..\\Keldo Modem\\.\\keldo.exe", prefix.path()),
+                 base + "/Keldo Modem/KELDO.EXE");
 
         QProcessEnvironment env;
         env.insert("HOME", "/home/op");

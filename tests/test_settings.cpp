@@ -811,6 +811,12 @@ void TestSettings::locationOfTheSettingsFile()
     loc = LocateSettings(program, config);
     QCOMPARE(loc.file, beside);
     QVERIFY(loc.seed.isEmpty());
+    // Installed, the settings are the user's own, root's too (whom no
+    // permission bit stops); the file beside the program only seeds them.
+    loc = LocateSettings(program, config, QString(), true);
+    QCOMPARE(loc.file, xdg);
+    QCOMPARE(loc.seed, beside);
+    QVERIFY(IsInstalledProgramFolder("/usr/bin") && !IsInstalledProgramFolder(program));
 
     // Named on the command line (relative to the working folder): a new file
     // starts from the usual one; naming the usual one changes nothing.
@@ -844,6 +850,16 @@ void TestSettings::locationOfTheSettingsFile()
              CanonicalSettingsPath(program + "/../bin/sub/x.ini"));
     QCOMPARE(CanonicalSettingsPath(QDir(dir.path()).filePath("link/sub/x.ini")),
              QFileInfo(program).canonicalFilePath() + "/sub/x.ini");
+    // A chain of relative links to a file not there yet leads to that file,
+    // ".." leaving the folder a link leads to; a loop ends.
+    const QString top = QFileInfo(dir.path()).canonicalFilePath();
+    QVERIFY(QFile::link("link/next.ini", top + "/station.ini")
+            && QFile::link("../config/real.ini", program + "/next.ini"));
+    QCOMPARE(CanonicalSettingsPath(top + "/station.ini"), top + "/config/real.ini");
+    QVERIFY(QDir().mkpath(program + "/deep") && QFile::link("bin/deep", top + "/deeplink"));
+    QCOMPARE(CanonicalSettingsPath(top + "/deeplink/../x.ini"), top + "/bin/x.ini");
+    QVERIFY(QFile::link("loop", top + "/loop"));
+    QVERIFY(!CanonicalSettingsPath(top + "/loop").isEmpty());
 
     // The change log: beside the program first, then the doc folder beside it.
     const QStringList logs = ChangeLogCandidates(program);
@@ -1017,6 +1033,7 @@ void TestSettings::linkChainKept()
 
     // A link to a file not there yet: the first save creates it.
     QVERIFY(QFile::remove(real));
+    QCOMPARE(CanonicalSettingsPath(store.filePath()), CanonicalSettingsPath(real));
     QVERIFY(store.SaveSettings());
     QVERIFY(isLink(root.filePath("links/middle.ini"), second));
     QCOMPARE(IniDocument(readAll(real)).value("PTT", "Rig"), QStringLiteral("11"));

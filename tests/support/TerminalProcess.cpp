@@ -32,7 +32,8 @@ bool TerminalProcess::start(const QString& program, const QStringList& args, con
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     env.insert(QStringLiteral("QT_LOGGING_RULES"), QStringLiteral("qt.qpa.*=false"));
     env.insert(QStringLiteral("KELDO_STARTUP_PROBE"), QStringLiteral("1"));
-    env.insert(QStringLiteral("KELDO_MESSAGE_PROBE"), QStringLiteral("1"));
+    if (!m_boxesWait)
+        env.insert(QStringLiteral("KELDO_MESSAGE_PROBE"), QStringLiteral("1"));
     m_process.setProcessEnvironment(env);
     m_process.setWorkingDirectory(home);
     if (switchUser) {
@@ -49,12 +50,19 @@ bool TerminalProcess::start(const QString& program, const QStringList& args, con
 void TerminalProcess::read()
 {
     m_out += m_process.readAllStandardOutput();
+    m_err += m_process.readAllStandardError();
 }
 
 QByteArray TerminalProcess::output()
 {
     read();
     return m_out;
+}
+
+QByteArray TerminalProcess::errorOutput()
+{
+    read();
+    return m_err;
 }
 
 bool TerminalProcess::up()

@@ -25,6 +25,8 @@ public:
 
     // Run as this user and group id (only when the test runs as root).
     void setUser(uint uid) { m_uid = int(uid); }
+    // Message boxes are real and wait for a click (none will come).
+    void setBoxesWait() { m_boxesWait = true; }
     // home: HOME, working folder and the runtime folder's parent (home/runtime
     // is created, owned by the user the program runs as).
     bool start(const QString& program, const QStringList& args, const QString& home);
@@ -33,6 +35,7 @@ public:
     bool up();
     QStringList messageBoxes();
     QByteArray output();
+    QByteArray errorOutput();
     // Ended by itself (for instance refused at start-up) within the wait.
     bool waitForExit(int ms = 30000);
     int exitCode() const;
@@ -44,5 +47,7 @@ private:
 
     QProcess m_process;
     QByteArray m_out;
+    QByteArray m_err;
     int m_uid = -1;
+    bool m_boxesWait = false;
 };

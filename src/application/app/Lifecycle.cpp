@@ -13,11 +13,42 @@
 #include <QApplication>
 #include <QSessionManager>
 
+#include <cstdio>
+#include <optional>
+
 namespace {
 
 const QString DeveloperCallSign = QStringLiteral("ZX9QQQ-7");
 constexpr int DeveloperFirstPort = 8300;
 constexpr int DeveloperFurtherPort = 8320;
+
+// While the program ends with nobody there to click (a termination signal,
+// the desktop session ending), what would be a box goes to standard error:
+// a box would hold up the logout. Everything else is the shell's below.
+class UnattendedShell : public Shell
+{
+public:
+    UnattendedShell()
+        : m_below(Shell::current())
+    {
+        Shell::install(this);
+    }
+    void launchProgram(const QString& keyText) override { m_below.launchProgram(keyText); }
+    void killProcessByName(const QString& fileName) override { m_below.killProcessByName(fileName); }
+    bool fileExists(const QString& path) override { return m_below.fileExists(path); }
+    void openDocument(const QString& pathOrUrl) override { m_below.openDocument(pathOrUrl); }
+    bool documentViewerAvailable() override { return m_below.documentViewerAvailable(); }
+    QString chooseFolder(QWidget*, const QString&, const QString&) override { return QString(); }
+    void showMessage(QWidget*, const MessageBox::Shown& box) override
+    {
+        std::fprintf(stderr, "keldo-terminal: %s\n",
+                     qPrintable(QString(box.text).replace(QLatin1Char('\n'), QLatin1String(": "))));
+        std::fflush(stderr);
+    }
+
+private:
+    Shell& m_below;
+};
 
 } // namespace
 
@@ -125,6 +156,9 @@ void Lifecycle::shutDown()
     m_closeWait.stop();
     disconnect(m_closeWatch);
     Session& se = m_session;
+    std::optional<UnattendedShell> unattended;
+    if (m_unattended)
+        unattended.emplace();
 
     // 1. End the modem program of the mode at this moment.
     if (se.s().autoLaunch == AutoLaunch::On)
@@ -191,6 +225,7 @@ void Lifecycle::attachTo(QApplication& app)
     m_signals = std::make_unique<SignalBridge>();
     connect(m_signals.get(), &SignalBridge::terminationRequested, this, [this](int) {
         m_terminationRequested = true;
+        m_unattended = true;
         while (QWidget* modal = QApplication::activeModalWidget()) {
             modal->close();
             if (QApplication::activeModalWidget() == modal)
@@ -202,7 +237,12 @@ void Lifecycle::attachTo(QApplication& app)
         if (!waitingToClose())
             QApplication::quit();
     });
-    // The desktop session ending: settings are written before the event loop stops.
-    connect(&app, &QGuiApplication::commitDataRequest, this, [this](QSessionManager&) { shutDown(); });
-    connect(&app, &QCoreApplication::aboutToQuit, this, [this] { shutDown(); });
+    // The desktop session ending: settings are written before the event loop
+    // stops. A close from the window has shut down before the loop stops.
+    auto endUnattended = [this] {
+        m_unattended = true;
+        shutDown();
+    };
+    connect(&app, &QGuiApplication::commitDataRequest, this, endUnattended);
+    connect(&app, &QCoreApplication::aboutToQuit, this, endUnattended);
 }

@@ -62,4 +62,6 @@ private:
     bool m_shutDown = false;
     bool m_loaded = false;
     bool m_terminationRequested = false;
+    // Ending with nobody there to answer a box (a signal, the session ending).
+    bool m_unattended = false;
 };

@@ -30,8 +30,19 @@ QString Resolve(const QString& drivePath, const QString& prefix)
         return drivePath;
     QString path = QDir(prefix).filePath(QStringLiteral("dosdevices/") + drivePath.left(2).toLower());
     bool lookingUp = QFileInfo(path).isDir();
+    // Folded as Windows folds the text, before anything is looked up: ".."
+    // stops at the drive's root, so the text never leads out of the drive.
+    // Links inside the prefix (Wine's own) are followed as they are.
     static const QRegularExpression separators(QStringLiteral("[\\\\/]+"));
-    const QStringList parts = drivePath.mid(3).split(separators, Qt::SkipEmptyParts);
+    QStringList parts;
+    for (const QString& part : drivePath.mid(3).split(separators, Qt::SkipEmptyParts)) {
+        if (part == QLatin1String("..")) {
+            if (!parts.isEmpty())
+                parts.removeLast();
+        } else if (part != QLatin1String(".")) {
+            parts.append(part);
+        }
+    }
     for (const QString& part : parts) {
         QString name = part;
         if (lookingUp && !QFileInfo::exists(path + QLatin1Char('/') + part)) {

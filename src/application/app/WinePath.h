@@ -25,8 +25,10 @@ bool IsDrivePath(const QString& text);
 // $WINEPREFIX, or ~/.wine when it is unset or empty.
 QString Prefix(const QProcessEnvironment& env);
 // The file a drive path names under prefix: the letter through
-// "<prefix>/dosdevices/<letter>:", each folder and file name matched without
-// regard to case, as Windows does; a component found nowhere is kept as written.
+// "<prefix>/dosdevices/<letter>:", the text's "." and ".." folded first as
+// Windows folds them (".." at the drive's root stays there), each folder and
+// file name matched without regard to case, as Windows does; a component
+// found nowhere is kept as written.
 QString Resolve(const QString& drivePath, const QString& prefix);
 // wine on the PATH of env; empty when there is none.
 QString FindWine(const QProcessEnvironment& env);

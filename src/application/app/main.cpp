@@ -30,9 +30,9 @@ void DescribeOptions(QCommandLineParser& parser)
 {
     parser.setApplicationDescription(
         QStringLiteral("Keyboard chat terminal for the KELDO modems.\n\n"
-                       "Settings: \"KELDO Terminal.ini\" beside the program when it (or, when there is\n"
-                       "none, the program's folder) is writable; otherwise\n"
-                       "$XDG_CONFIG_HOME/KELDO Terminal/KELDO Terminal.ini (default ~/.config/...)."));
+                       "Settings: $XDG_CONFIG_HOME/KELDO Terminal/KELDO Terminal.ini (default\n"
+                       "~/.config/...) when installed, or when the program's folder cannot be written;\n"
+                       "otherwise \"KELDO Terminal.ini\" beside the program."));
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addOption(SettingsOption());
@@ -98,7 +98,7 @@ int main(int argc, char* argv[])
     }
     const SettingsLocation location = LocateSettings(
         Session::ProgramFolder(), QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation),
-        parser.value(SettingsOption()));
+        parser.value(SettingsOption()), IsInstalledProgramFolder(Session::ProgramFolder()));
     Session session(Session::ProgramFolder());
     session.settings.useFile(location.file, location.seed);
     std::unique_ptr<Shell> shell;
