@@ -10,9 +10,13 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <csignal>
+#include <unistd.h>
 
 namespace {
 
@@ -27,12 +31,12 @@ bool running(qint64 pid)
     return close > 0 && close + 2 < text.size() && text.at(close + 2) != 'Z';
 }
 
-bool writeScript(const QString& path, const QByteArray& body)
+bool writeScript(const QString& path, const QByteArray& body, const QByteArray& shebang = "#!/bin/bash\n")
 {
     QFile f(path);
     if (!f.open(QIODevice::WriteOnly))
         return false;
-    f.write("#!/bin/bash\n" + body);
+    f.write(shebang + body);
     f.close();
     return f.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
@@ -41,6 +45,20 @@ bool copyExecutable(const QString& from, const QString& to)
 {
     QFile::remove(to);
     return QFile::copy(from, to) && QFile::setPermissions(to, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+// Script lines that leave the last background job's pid in file, whole.
+QByteArray recordPid(const QString& file)
+{
+    const QByteArray f = QFile::encodeName(file);
+    return "echo $! > '" + f + ".part'\nmv '" + f + ".part' '" + f + "'\n";
+}
+
+bool connectWhenListening(QTcpSocket& socket, quint16 port)
+{
+    socket.abort();
+    socket.connectToHost(QHostAddress::LocalHost, port);
+    return socket.waitForConnected(1000);
 }
 
 QString readAll(const QString& path)
@@ -215,9 +233,7 @@ private slots:
         const QString childPid = dir.filePath("child.pid");
         // Not replaced by what it runs: the shell stays, the modem is its child.
         QVERIFY(writeScript(dir.filePath(name),
-                            "'" + QByteArray(KELDO_IDLE_EXE) + "' &\necho $! > '" + QFile::encodeName(childPid)
-                                + ".part'\nmv '" + QFile::encodeName(childPid) + ".part' '"
-                                + QFile::encodeName(childPid) + "'\nwait\n"));
+                            "'" + QByteArray(KELDO_IDLE_EXE) + "' &\n" + recordPid(childPid) + "wait\n"));
         ModemProcesses modem;
         QCOMPARE(modem.launch(dir.filePath(name)), ModemProcesses::Launch::Started);
         const qint64 shell = modem.started().value(0);
@@ -241,6 +257,11 @@ private slots:
         other.setProgram(dir.filePath(name));
         QVERIFY2(served.start(), qPrintable(served.errorString()));
         QVERIFY2(other.start(), qPrintable(other.errorString()));
+        // Same name and port on another loopback address: not this link's.
+        SimProcess bystander({QStringLiteral("--host"), QStringLiteral("127.0.0.2")});
+        bystander.setProgram(dir.filePath(name));
+        bystander.setPort(served.port());
+        QVERIFY2(bystander.start(), qPrintable(bystander.errorString()));
         QTcpSocket link, otherLink;
         link.connectToHost(served.host(), served.port());
         otherLink.connectToHost(other.host(), other.port());
@@ -260,12 +281,71 @@ private slots:
         QVERIFY(served.process().waitForFinished(10000));
         QCOMPARE(served.process().exitStatus(), QProcess::CrashExit);
         QCOMPARE(other.process().state(), QProcess::Running);
+        // Closing with the modem gone: an answer proves no kill reached the bystander.
+        modem.end(name, ends);
+        bystander.writeControl(QStringLiteral("status"));
+        QVERIFY(!bystander.waitForOutputMatch(QRegularExpression(QStringLiteral("^# status"))).isEmpty());
 
         // Unlinked, the listener on the command port is the one.
         otherLink.abort();
         modem.end(name, ModemLinkEnds::of(otherLink, QStringLiteral("localhost"), other.port()));
         QVERIFY(other.process().waitForFinished(10000));
         QCOMPARE(other.process().exitStatus(), QProcess::CrashExit);
+    }
+
+    void endsTheModemAStarterScriptDetached()
+    {
+        QTemporaryDir dir;
+        const QString name = QStringLiteral("keldo-started-%1").arg(m_tag);
+        const QString modemPath = dir.filePath("real/" + name), modemPid = dir.filePath("modem.pid");
+        QVERIFY(QDir().mkpath(dir.filePath("real")) && copyExecutable(SimProcess::program(), modemPath));
+        const quint16 port = SimProcess::freePortPair();
+        // The starter puts the real modem, same name, in a session of its own and waits.
+        QVERIFY(writeScript(dir.filePath(name),
+                            "setsid '" + QFile::encodeName(modemPath) + "' --port " + QByteArray::number(port)
+                                + " > /dev/null &\n" + recordPid(modemPid) + "wait\n"));
+        ModemProcesses modem;
+        qint64 real = 0;
+        // Nothing left running should the test fail first.
+        const auto leftovers = qScopeGuard([&] {
+            modem.end(name, ModemLinkEnds());
+            if (ProcessHasName(real, name))
+                ::kill(pid_t(real), SIGKILL);
+        });
+        QCOMPARE(modem.launch(dir.filePath(name)), ModemProcesses::Launch::Started);
+        const qint64 starter = modem.started().value(0);
+        QTRY_VERIFY(QFile::exists(modemPid));
+        real = readAll(modemPid).trimmed().toLongLong();
+        QTcpSocket link;
+        QTRY_VERIFY_WITH_TIMEOUT(connectWhenListening(link, port), 10000);
+        QVERIFY(running(starter));
+
+        modem.end(name, ModemLinkEnds::of(link, QStringLiteral("127.0.0.1"), port));
+        QTRY_VERIFY(!running(real));
+    }
+
+    void endsAScriptModemByItsScriptName()
+    {
+        if (!QFileInfo(QStringLiteral("/usr/bin/python3")).isExecutable())
+            QSKIP("no /usr/bin/python3 here");
+        QTemporaryDir dir;
+        const QString name = QStringLiteral("keldo-py-%1").arg(m_tag);
+        QVERIFY(writeScript(dir.filePath(name),
+                            "import socket, sys\ns = socket.socket()\ns.bind(('127.0.0.1', 0))\ns.listen(1)\n"
+                            "print(s.getsockname()[1], flush=True)\nconnection = s.accept()\nsys.stdin.read()\n",
+                            "#!/usr/bin/python3\n"));
+        // Started by hand: its program is the interpreter, the script an argument.
+        QProcess script;
+        script.start(dir.filePath(name));
+        QTRY_VERIFY(script.canReadLine());
+        const quint16 port = quint16(script.readLine().trimmed().toUInt());
+        QTcpSocket link;
+        QVERIFY(connectWhenListening(link, port));
+
+        ModemProcesses modem;
+        modem.end(name, ModemLinkEnds::of(link, QStringLiteral("127.0.0.1"), port));
+        QVERIFY(script.waitForFinished(10000));
+        QCOMPARE(script.exitStatus(), QProcess::CrashExit);
     }
 
 private:

@@ -13,9 +13,11 @@ QString FileNameOfPath(const QString& path)
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include <cerrno>
 #include <csignal>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/syscall.h>
 #include <sys/types.h>
@@ -35,30 +37,68 @@ QString lastComponent(const QByteArray& path)
     return FileNameOfPath(QFile::decodeName(path));
 }
 
-// The name the process was started as and its executable's file name.
-bool processHasName(const QByteArray& procDir, const QString& name)
+// The script a process runs, when it is an argument of its interpreter: a
+// regular file whose "#!" line names the process's program (argv0 or
+// executable). Opened without blocking, so a device or pipe of that name
+// cannot hold the caller.
+bool runsScript(const QByteArray& procDir, const QByteArray& arg, const QString& argv0, const QString& exe)
 {
-    QFile cmdline(QString::fromLatin1(procDir + "/cmdline"));
-    if (cmdline.open(QIODevice::ReadOnly)) {
-        QByteArray argv0 = cmdline.read(4096);
-        const qsizetype nul = argv0.indexOf('\0');
-        if (nul >= 0)
-            argv0.truncate(nul);
-        if (!argv0.isEmpty() && lastComponent(argv0).compare(name, Qt::CaseInsensitive) == 0)
+    const QByteArray path = arg.startsWith('/') ? arg : procDir + "/cwd/" + arg;
+    const int fd = ::open(path.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    struct stat st;
+    char head[256];
+    ssize_t n = 0;
+    if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode))
+        n = ::read(fd, head, sizeof head);
+    ::close(fd);
+    QByteArray line(head, n > 0 ? int(n) : 0);
+    if (!line.startsWith("#!"))
+        return false;
+    line.truncate(line.indexOf('\n') < 0 ? line.size() : line.indexOf('\n'));
+    const QStringList programs = QStringList{FileNameOfPath(argv0), FileNameOfPath(exe)};
+    for (const QByteArray& word : line.mid(2).simplified().split(' ')) {
+        const QString runner = QFile::decodeName(word);
+        if (!FileNameOfPath(runner).isEmpty() && programs.contains(FileNameOfPath(runner)))
+            return true;
+        // A link to the interpreter (python3 to python3.11).
+        if (!exe.isEmpty() && runner.startsWith(QLatin1Char('/')) && QFileInfo(runner).canonicalFilePath() == exe)
             return true;
     }
+    return false;
+}
+
+// The name the process was started as, its executable's file name, or the
+// file name of the script its interpreter runs.
+bool processHasName(const QByteArray& procDir, const QString& name)
+{
+    QList<QByteArray> argv;
+    QFile cmdline(QString::fromLatin1(procDir + "/cmdline"));
+    if (cmdline.open(QIODevice::ReadOnly))
+        argv = cmdline.read(65536).split('\0');
+    const QString argv0 = argv.isEmpty() ? QString() : QFile::decodeName(argv.first());
+    if (!argv0.isEmpty() && FileNameOfPath(argv0).compare(name, Qt::CaseInsensitive) == 0)
+        return true;
 
     char target[4096];
-    const QByteArray exe = procDir + "/exe";
-    const ssize_t n = ::readlink(exe.constData(), target, sizeof target - 1);
+    const QByteArray exeLink = procDir + "/exe";
+    const ssize_t n = ::readlink(exeLink.constData(), target, sizeof target - 1);
+    QString exe;
     if (n > 0) {
         QByteArray path(target, n);
         // An executable replaced or removed while running.
         if (path.endsWith(" (deleted)"))
             path.chop(10);
-        if (lastComponent(path).compare(name, Qt::CaseInsensitive) == 0)
+        exe = QFile::decodeName(path);
+        if (FileNameOfPath(exe).compare(name, Qt::CaseInsensitive) == 0)
             return true;
     }
+
+    for (qsizetype i = 1; i < argv.size(); ++i)
+        if (lastComponent(argv.at(i)).compare(name, Qt::CaseInsensitive) == 0
+            && runsScript(procDir, argv.at(i), argv0, exe))
+            return true;
     return false;
 }
 

@@ -178,11 +178,10 @@ QSet<quint64> socketsServing(const ModemLinkEnds& ends, bool connection)
         for (const TcpEntry& e : readTcpTable(table)) {
             if (e.localPort != ends.modemPort)
                 continue;
-            const bool match = connection ? e.state == TcpEstablished && e.remotePort == ends.terminalPort
+            const bool match = connection
+                ? e.state == TcpEstablished && e.remotePort == ends.terminalPort
                     && sameAddress(e.remote, ends.terminalAddress) && sameAddress(e.local, ends.modemAddress)
-                                          : e.state == TcpListen
-                    && (isAnyAddress(e.local) || sameAddress(e.local, ends.modemAddress)
-                        || (ends.modemAddress.isLoopback() && e.local.isLoopback()));
+                : e.state == TcpListen && (isAnyAddress(e.local) || sameAddress(e.local, ends.modemAddress));
             if (match)
                 inodes.insert(e.inode);
         }
@@ -353,20 +352,18 @@ void ModemProcesses::end(const QString& fileName, const ModemLinkEnds& link)
 {
     if (fileName.isEmpty())
         return;
-    bool served = false;
     for (Child& c : m_children) {
         if (c.ended || c.fileName.compare(fileName, Qt::CaseInsensitive) != 0)
             continue;
-        served = served || isRunning(c.pid);
         // Unreaped, the numbers are still ours: no other process can hold them.
         ::kill(pid_t(-c.pid), SIGKILL);
         ::kill(pid_t(c.pid), SIGKILL);
         c.ended = true;
     }
-    if (!served) {
-        for (qint64 pid : ProcessesServingLink(link))
-            killIfNamed(pid, fileName);
-    }
+    // Then the one serving the link, which may have left the group (a
+    // wrapper's setsid) or never been in it (started by hand).
+    for (qint64 pid : ProcessesServingLink(link))
+        killIfNamed(pid, fileName);
     reapEnded();
 }
 

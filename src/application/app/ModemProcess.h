@@ -23,8 +23,9 @@ struct ModemLinkEnds
 };
 
 // Processes of this user that own the modem's end of that connection on this
-// machine: the connected socket while linked, otherwise the listening command
-// port. Empty when the modem is on another machine.
+// machine: the connected socket while linked, otherwise the command port
+// listening on the link's address or on all addresses. Empty when the modem
+// is on another machine.
 QList<qint64> ProcessesServingLink(const ModemLinkEnds& ends);
 
 // The modem programs this terminal starts and ends. A program is started in
@@ -53,7 +54,7 @@ public:
 
     // Ends the modem program named fileName (whole name, case ignored) that
     // serves this terminal: the one started here, with its process group,
-    // and, when that is not alive, the process of that name serving link.
+    // then the process of that name serving link, wherever it was started.
     void end(const QString& fileName, const ModemLinkEnds& link);
 
     // Leaders of the groups started here and not ended, for tests.
