@@ -206,8 +206,9 @@ void ConversationLog::commit(const char* end)
     m_pending.truncate(size);
     if (size > m_head)
         m_lineOpen = m_pending.at(size - 1) != '\n';
-    dropOldest();
+    // Written before anything is dropped: a large arrival is no reason to lose text.
     flush();
+    dropOldest();
 }
 
 // Keeps the newest MaxPending bytes, the oldest of them overwritten by a
