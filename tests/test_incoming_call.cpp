@@ -3,6 +3,8 @@
 #include "support/PrivateSessionBus.h"
 #include "support/TerminalFixture.h"
 
+#include <QLocalServer>
+#include <QTemporaryDir>
 #include <QtTest>
 
 // An incoming call asks for attention: urgency hint always, a desktop
@@ -34,6 +36,38 @@ private slots:
     {
         // Before anything asks for the session bus.
         QVERIFY2(m_bus.start(), qPrintable(m_bus.errorString()));
+    }
+
+    // First, before the bus is used: a bus that accepts and never answers
+    // holds up neither the window nor the exit; notifications meanwhile are skipped, not queued.
+    void silentBusCostsNothing()
+    {
+        QTemporaryDir dir;
+        QLocalServer silent;
+        QVERIFY(silent.listen(dir.filePath("bus")));
+        const QByteArray address = qgetenv("DBUS_SESSION_BUS_ADDRESS");
+        qputenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=" + QFile::encodeName(silent.fullServerName()));
+        Window w;
+        QVERIFY(w.start(true));
+        IncomingCallAlert& alert = w.window->incomingCallAlert();
+        alert.setBusTimeout(1000);
+        bool ticked = false;
+        QTimer::singleShot(0, this, [&] { ticked = true; });
+        w.line("CONNECTED N0CALL-2 N0CALL-1 2300");
+        QVERIFY(alert.notificationPending());
+        QTRY_VERIFY(ticked);
+        QTRY_VERIFY(silent.hasPendingConnections());
+        w.line("DISCONNECTED");
+        w.line("CONNECTED N0CALL-3 N0CALL-1 2300");
+        QCOMPARE(w.sounds, 2);
+        QCOMPARE(alert.notificationsStarted(), 1);
+        // Given up after the bound: the next call tries again.
+        QTRY_VERIFY_WITH_TIMEOUT(!alert.notificationPending(), 20000);
+        w.line("DISCONNECTED");
+        w.line("CONNECTED N0CALL-4 N0CALL-1 2300");
+        QCOMPARE(alert.notificationsStarted(), 2);
+        QTRY_VERIFY_WITH_TIMEOUT(!alert.notificationPending(), 20000);
+        qputenv("DBUS_SESSION_BUS_ADDRESS", address);
     }
 
     void noServiceIsNoError()
@@ -92,9 +126,10 @@ private slots:
         QCOMPARE(w.alerts, 2);
         w.window->action("mnuNotify")->trigger();
         w.line("DISCONNECTED");
-        w.line("CONNECTED N0CALL-4 N0CALL-1 2300");
+        // Control characters of the caller are shown, and a NUL cuts nothing.
+        w.line(QString("CONNECTED N0CALL") + QChar(0x1b) + QChar(0) + "4 N0CALL-1 2300");
         QTRY_COMPARE_WITH_TIMEOUT(fake.calls().size(), 2, 20000);
-        QCOMPARE(fake.calls().at(1).body, QString("N0CALL-4 is calling"));
+        QCOMPARE(fake.calls().at(1).body, QString::fromUtf8("N0CALL\u241b\u24004 is calling"));
         QVERIFY(boxes.verify());
     }
 };

@@ -110,6 +110,7 @@ class TestTerminalText : public QObject
 private slots:
     void logOnFullDisk();
     void logJoinsLineBreakSplitAcrossArrivals();
+    void logShowsControlsAndKeepsTheNewest();
     void receivedLineBreaks()
     {
         QCOMPARE(RxTextModel::ConvertReceived("one\rtwo\r\n"), QString("one\r\ntwo\r\n"));
@@ -480,6 +481,49 @@ void TestTerminalText::logJoinsLineBreakSplitAcrossArrivals()
     QFile f(QDir(s.logFolder()).filePath(logs.first()));
     QVERIFY(f.open(QIODevice::ReadOnly));
     QVERIFY2(f.readAll().endsWith("\nA\nB\n"), "one line break, not two");
+}
+
+// Control characters reach the file as pictures, notices are whole lines
+// in and out of a conversation, and a log that cannot be written keeps the
+// newest text behind a mark of the gap.
+void TestTerminalText::logShowsControlsAndKeepsTheNewest()
+{
+    QTemporaryDir dir;
+    const QDateTime t(QDate(2026, 12, 7), QTime(9, 0), Qt::UTC);
+    ConversationLog log;
+    log.setFolder(dir.path(), false);
+    log.setEnabled(true, t);
+    log.notice("Before\x1b", t.addDays(-1));
+    log.connectionBegan("N0CALL-1 <-> N0CALL-2", t);
+    const QByteArray rx = QByteArrayLiteral("a\x1b[2Jb\x07\0c\x7f\td\re\r\nf\ng");
+    log.received(rx.constData(), rx.size());
+    log.notice("PTT\nnotice", t);
+    log.text(QString("x\x1b\r\n"));
+    log.connectionEnded(t);
+    auto read = [&](const QString& name) {
+        QFile f(QDir(dir.path()).filePath(name));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    };
+    QCOMPARE(read("2026-12-06.log"), QByteArray("Before\u241b\n"));
+    QCOMPARE(read("2026-12-07.log"),
+             QByteArray("******* N0CALL-1 <-> N0CALL-2 *******  2026-12-07 09:00:00 UTC\n"
+                        "a\u241b[2Jb\u2407\u2400c\u2421\td\ne\nf\ng\nPTT\u240anotice\nx\u241b\n"
+                        "******* Connection ended  09:00:00 UTC\n"));
+
+    // No folder to write to: only the newest MaxPending bytes wait.
+    log.setFolder(dir.filePath("later"), false);
+    log.connectionBegan("N0CALL-1 <-> N0CALL-2", t);
+    const QByteArray chunk(1000, 'z');
+    for (int i = 0; i < 3000; ++i)
+        log.received(chunk.constData(), chunk.size());
+    log.received("END", 3);
+    QVERIFY(log.failing());
+    QVERIFY(QDir(dir.path()).mkdir("later"));
+    log.received("\r", 1);
+    const QByteArray kept = read("later/2026-12-07.log");
+    QCOMPARE(kept.size(), ConversationLog::MaxPending + 1);
+    QVERIFY(kept.startsWith("\n[... text not logged ...]\nzzz"));
+    QVERIFY(kept.endsWith("zzzEND\n"));
 }
 
 void TestTerminalText::logOnFullDisk()

@@ -2,7 +2,9 @@
 
 #include <QObject>
 #include <QString>
+#include <atomic>
 #include <functional>
+#include <memory>
 
 class QWidget;
 
@@ -19,15 +21,25 @@ public:
     void announce(const QString& caller, bool notify);
 
     // The notification's body; notification servers read markup, so the
-    // caller is escaped.
+    // caller is escaped, and its control characters are shown as pictures.
     static QString NotificationBody(const QString& caller);
 
     // What the platform does; tests replace these.
     std::function<void(QWidget*)> alertWindow;
     std::function<void()> playSound;
 
+    // A notification still waiting for the bus to answer; others are skipped meanwhile.
+    bool notificationPending() const { return *m_pending; }
+    int notificationsStarted() const { return m_started; }
+    // How long the bus may take to answer before a notification is given up.
+    void setBusTimeout(int ms) { m_busTimeoutMs = ms; }
+
 private:
     void sendNotification(const QString& body);
 
     QWidget* m_window;
+    // Shared with the worker, which may outlive this object.
+    std::shared_ptr<std::atomic<bool>> m_pending = std::make_shared<std::atomic<bool>>(false);
+    int m_started = 0;
+    int m_busTimeoutMs = 3000;
 };

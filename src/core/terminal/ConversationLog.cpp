@@ -1,14 +1,39 @@
 #include "ConversationLog.h"
 
+#include "encoding/AnsiCodec.h"
+#include "encoding/ControlPictures.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+
+#include <algorithm>
 
 namespace {
 
 QString Time(const QDateTime& utc)
 {
     return utc.toUTC().time().toString(QStringLiteral("HH:mm:ss"));
+}
+
+inline char* PutUtf8(char* w, char32_t c)
+{
+    if (c < 0x80) {
+        *w++ = char(c);
+    } else if (c < 0x800) {
+        *w++ = char(0xC0 | (c >> 6));
+        *w++ = char(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+        *w++ = char(0xE0 | (c >> 12));
+        *w++ = char(0x80 | ((c >> 6) & 0x3F));
+        *w++ = char(0x80 | (c & 0x3F));
+    } else {
+        *w++ = char(0xF0 | (c >> 18));
+        *w++ = char(0x80 | ((c >> 12) & 0x3F));
+        *w++ = char(0x80 | ((c >> 6) & 0x3F));
+        *w++ = char(0x80 | (c & 0x3F));
+    }
+    return w;
 }
 
 } // namespace
@@ -59,7 +84,7 @@ void ConversationLog::connectionBegan(const QString& callChain, const QDateTime&
     m_inConversation = true;
     m_reported = false;
     const QDateTime u = utc.toUTC();
-    if (QFileInfo(m_file).size() > 0 || !m_pending.isEmpty())
+    if (QFileInfo(m_file).size() > 0 || pendingSize() > 0)
         line(QString());
     line(QStringLiteral("******* ") + callChain + QStringLiteral(" *******  ")
          + u.date().toString(QStringLiteral("yyyy-MM-dd")) + QLatin1Char(' ') + Time(u) + QStringLiteral(" UTC"));
@@ -71,16 +96,62 @@ void ConversationLog::speaker(QChar mark, const QString& call, const QDateTime& 
         line(mark + call + QStringLiteral("  ") + Time(utc) + QStringLiteral(" UTC"));
 }
 
+// The conversions below run once over the text, straight into the pending
+// bytes: a flood of short lines must cost no more than its length.
 void ConversationLog::text(const QString& shown)
 {
     if (!m_inConversation || shown.isEmpty())
         return;
-    QString t = shown;
-    t.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    t.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    append(t.toUtf8());
-    m_lineOpen = !t.endsWith(QLatin1Char('\n'));
-    flush();
+    const qsizetype n = shown.size();
+    const char16_t* p = reinterpret_cast<const char16_t*>(shown.constData());
+    char* w = reserve(3 * n);
+    for (qsizetype i = 0; i < n; ++i) {
+        const char16_t c = p[i];
+        if (c == u'\r') {
+            *w++ = '\n';
+            if (i + 1 < n && p[i + 1] == u'\n')
+                ++i;
+        } else if (QChar::isHighSurrogate(c) && i + 1 < n && QChar::isLowSurrogate(p[i + 1])) {
+            w = PutUtf8(w, QChar::surrogateToUcs4(c, p[i + 1]));
+            ++i;
+        } else if (QChar::isSurrogate(c)) {
+            w = PutUtf8(w, QChar::ReplacementCharacter);
+        } else {
+            w = PutUtf8(w, ControlPictures::visible(c));
+        }
+    }
+    commit(w);
+}
+
+void ConversationLog::received(const char* data, qsizetype size)
+{
+    if (!m_inConversation || size <= 0)
+        return;
+    char* w = reserve(3 * size);
+    for (qsizetype i = 0; i < size; ++i) {
+        const unsigned char b = static_cast<unsigned char>(data[i]);
+        if (b == '\r') {
+            *w++ = '\n';
+            if (i + 1 < size && data[i + 1] == '\n')
+                ++i;
+        } else if (b >= 0x20 && b < 0x7F) {
+            *w++ = char(b);
+        } else {
+            w = PutUtf8(w, ControlPictures::visible(Ansi::byteToChar(b).unicode()));
+        }
+    }
+    commit(w);
+}
+
+void ConversationLog::notice(const QString& text, const QDateTime& utc)
+{
+    if (!m_enabled)
+        return;
+    // Outside a conversation no record is opened: the line goes to its day's
+    // file, behind whatever still waits to be written.
+    if (!m_inConversation)
+        m_file = QDir(m_folder).filePath(FileNameFor(utc.toUTC().date()));
+    line(text);
 }
 
 void ConversationLog::connectionEnded(const QDateTime& utc)
@@ -112,13 +183,13 @@ void ConversationLog::close(const QDateTime& utc)
     flush();
 }
 
-// One whole line, after completing a partial one.
+// One whole line, after completing a partial one; line breaks in it are shown, not made.
 void ConversationLog::line(const QString& text)
 {
     QByteArray bytes;
     if (m_lineOpen)
         bytes.append('\n');
-    bytes.append(text.toUtf8());
+    bytes.append(ControlPictures::visible(text, false).toUtf8());
     bytes.append('\n');
     m_lineOpen = false;
     append(bytes);
@@ -128,15 +199,46 @@ void ConversationLog::line(const QString& text)
 void ConversationLog::append(const QByteArray& bytes)
 {
     m_pending.append(bytes);
-    if (m_pending.size() > MaxPending) {
+    dropOldest();
+}
+
+char* ConversationLog::reserve(qsizetype room)
+{
+    const qsizetype at = m_pending.size();
+    m_pending.resize(at + room);
+    return m_pending.data() + at;
+}
+
+void ConversationLog::commit(const char* end)
+{
+    const qsizetype size = end - m_pending.constData();
+    m_pending.truncate(size);
+    if (size > m_head)
+        m_lineOpen = m_pending.at(size - 1) != '\n';
+    // Written before anything is dropped: a large arrival is no reason to lose text.
+    flush();
+    dropOldest();
+}
+
+// Keeps the newest MaxPending bytes, the oldest of them overwritten by a
+// mark of the gap. The dead front is cut off only once it has grown as large
+// as what is kept, so each byte is moved a bounded number of times.
+void ConversationLog::dropOldest()
+{
+    if (pendingSize() > MaxPending) {
         static const QByteArray gap = QByteArrayLiteral("\n[... text not logged ...]\n");
-        m_pending = gap + m_pending.right(MaxPending - gap.size());
+        m_head = m_pending.size() - MaxPending;
+        std::copy(gap.begin(), gap.end(), m_pending.begin() + m_head);
+    }
+    if (m_head > MaxPending) {
+        m_pending.remove(0, m_head);
+        m_head = 0;
     }
 }
 
 void ConversationLog::flush()
 {
-    if (m_pending.isEmpty() || m_file.isEmpty())
+    if (pendingSize() == 0 || m_file.isEmpty())
         return;
     if (m_createFolder && !QFileInfo::exists(m_folder))
         QDir().mkpath(m_folder);
@@ -147,13 +249,15 @@ void ConversationLog::flush()
         setError(file.errorString());
         return;
     }
-    const qint64 written = file.write(m_pending);
+    const qint64 written = file.write(m_pending.constData() + m_head, pendingSize());
     if (written > 0)
-        m_pending.remove(0, written);
-    if (!m_pending.isEmpty()) {
+        m_head += written;
+    if (pendingSize() > 0) {
         setError(file.errorString().isEmpty() ? QStringLiteral("the disk is full") : file.errorString());
         return;
     }
+    m_pending.clear();
+    m_head = 0;
     setError(QString());
 }
 

@@ -33,8 +33,15 @@ public:
     // The events of a conversation.
     void connectionBegan(const QString& callChain, const QDateTime& utc);
     void speaker(QChar mark, const QString& call, const QDateTime& utc);
-    // Text as the RX screen shows it; CR LF and a lone CR become LF.
+    // Text as the RX screen shows it (the echo of own text); CR LF and a
+    // lone CR become LF, control characters their pictures.
     void text(const QString& shown);
+    // Received bytes (ANSI code page), converted as text() converts the
+    // screen's form of them, in one pass.
+    void received(const char* data, qsizetype size);
+    // A line worded by the caller, written whole: into the conversation's
+    // file during one, otherwise into the file of utc's date.
+    void notice(const QString& line, const QDateTime& utc);
     void connectionEnded(const QDateTime& utc);
     // A line of the terminal's own, inside a conversation or outside one
     // (then in the file of utc's date).
@@ -59,6 +66,12 @@ signals:
 private:
     void line(const QString& text);
     void append(const QByteArray& bytes);
+    // Room for at most `room` bytes at the end of the pending text; commit()
+    // takes what was written up to `end`.
+    char* reserve(qsizetype room);
+    void commit(const char* end);
+    void dropOldest();
+    qsizetype pendingSize() const { return m_pending.size() - m_head; }
     void flush();
     void setError(const QString& error);
 
@@ -70,5 +83,6 @@ private:
     bool m_lineOpen = false; // the last text written did not end its line
     QString m_file;
     QByteArray m_pending;
+    qsizetype m_head = 0; // bytes of m_pending already written or dropped
     QString m_error;
 };

@@ -164,8 +164,8 @@ void Terminal::ReceiveDataBytes(const QByteArray& bytes)
     if (m_log && m_log->inConversation()) {
         // The log keeps all of it, not just what fits on the screen. A CR LF
         // split between two arrivals is one line break there, not two.
-        const bool lfOfLastCr = m_receivedEndedWithCr && bytes.startsWith('\n');
-        m_log->text(RxTextModel::ConvertReceived(lfOfLastCr ? bytes.mid(1) : bytes));
+        const qsizetype skip = m_receivedEndedWithCr && bytes.startsWith('\n') ? 1 : 0;
+        m_log->received(bytes.constData() + skip, bytes.size() - skip);
     }
     m_receivedEndedWithCr = bytes.endsWith('\r');
 
