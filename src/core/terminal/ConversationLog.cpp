@@ -162,15 +162,6 @@ void ConversationLog::connectionEnded(const QDateTime& utc)
     m_inConversation = false;
 }
 
-void ConversationLog::notice(const QString& text, const QDateTime& utc)
-{
-    if (!m_enabled)
-        return;
-    if (!m_inConversation)
-        m_file = QDir(m_folder).filePath(FileNameFor(utc.toUTC().date()));
-    line(text);
-}
-
 void ConversationLog::close(const QDateTime& utc)
 {
     if (m_inConversation) {

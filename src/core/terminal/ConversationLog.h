@@ -43,9 +43,6 @@ public:
     // file during one, otherwise into the file of utc's date.
     void notice(const QString& line, const QDateTime& utc);
     void connectionEnded(const QDateTime& utc);
-    // A line of the terminal's own, inside a conversation or outside one
-    // (then in the file of utc's date).
-    void notice(const QString& line, const QDateTime& utc);
     // Shutdown: ends an open record and completes a partial line.
     void close(const QDateTime& utc);
 
