@@ -8,6 +8,7 @@
 #include "support/RadioEnds.h"
 #include "support/TerminalFixture.h"
 
+#include <QLocalServer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QtTest>
@@ -43,6 +44,7 @@ private slots:
     void unkeyedWhenTheModemCannot();
     void modeSwitchToFmUnkeys();
     void shutdownInFmUnkeysWhatHfKeyed();
+    void silentSessionBusHoldsUpNoKeying();
     void unkeyReachesRigctldWhenItIsBack();
     void timeOutHoldsUntilPttOff();
     void hungUpPortNeitherSpinsNorStaysLost();
@@ -205,6 +207,40 @@ void TestPttSafety::shutdownInFmUnkeysWhatHfKeyed()
     QVERIFY(t.window->isShutDown());
     // Shutdown waited for rigctld to take the unkey.
     QCOMPARE(rig(), QStringLiteral("0"));
+}
+
+void TestPttSafety::silentSessionBusHoldsUpNoKeying()
+{
+    // A session bus that accepts and never answers.
+    QTemporaryDir busDir;
+    QLocalServer silent;
+    QVERIFY(silent.listen(busDir.filePath(QStringLiteral("bus"))));
+    const QByteArray address = qgetenv("DBUS_SESSION_BUS_ADDRESS");
+    qputenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=" + QFile::encodeName(silent.fullServerName()));
+    const auto restore = qScopeGuard([&] { qputenv("DBUS_SESSION_BUS_ADDRESS", address); });
+
+    TerminalFixture t;
+    t.writeIni(QStringLiteral("[PTT]\r\nVia=5\r\nRigctld Host=127.0.0.1\r\nRigctld Port=%1\r\n"
+                              "[Setup]\r\nHF Host=%2\r\nHF TCP Port=%3\r\nKELDO Mode=KELDOHF\r\nAutoLaunch=0\r\n"
+                              "[Options]\r\nNotify on Incoming Call=1\r\n")
+                   .arg(m_rig.port())
+                   .arg(m_modem->host())
+                   .arg(m_modem->commandPort())
+                   .toLatin1());
+    QVERIFY(t.load());
+    QTRY_VERIFY(m_modem->linked());
+    m_modem->sendLine(QStringLiteral("PTT ON"));
+    QTRY_COMPARE(rig(), QStringLiteral("1"));
+    m_modem->sendLine(QStringLiteral("CONNECTED N0CALL-2 N0CALL-1 2300"));
+    QTRY_VERIFY(silent.hasPendingConnections());
+    m_modem->sendLine(QStringLiteral("PTT OFF"));
+    QTRY_COMPARE(rig(), QStringLiteral("0"));
+
+    // The time-out still fires meanwhile.
+    t.session->ptt.setTimeoutOverride(300);
+    m_modem->sendLine(QStringLiteral("PTT ON"));
+    QTRY_VERIFY(t.session->ptt.timeoutHolding());
+    QTRY_COMPARE(rig(), QStringLiteral("0"));
 }
 
 void TestPttSafety::unkeyReachesRigctldWhenItIsBack()
