@@ -55,6 +55,8 @@ private:
     // A session linked to the scripted modem, keying through rigctld.
     void link(quint16 rigctldPort);
     void keyUp();
+    // The whole terminal on a settings file, linked and keyed through rigctld.
+    void keyUpInWindow(TerminalFixture& t, const QByteArray& more = QByteArray());
     // Keys an IC-7300 by CAT on the pty's terminal end.
     void useCat(const PtyPair& pty);
     QString rig() { return m_rig.ptt(); }
@@ -187,19 +189,25 @@ void TestPttSafety::modeSwitchToFmUnkeys()
     QCOMPARE(rig(), QStringLiteral("0"));
 }
 
-void TestPttSafety::shutdownInFmUnkeysWhatHfKeyed()
+void TestPttSafety::keyUpInWindow(TerminalFixture& t, const QByteArray& more)
 {
-    TerminalFixture t;
     t.writeIni(QStringLiteral("[PTT]\r\nVia=5\r\nRigctld Host=127.0.0.1\r\nRigctld Port=%1\r\n"
                               "[Setup]\r\nHF Host=%2\r\nHF TCP Port=%3\r\nKELDO Mode=KELDOHF\r\nAutoLaunch=0\r\n")
                    .arg(m_rig.port())
                    .arg(m_modem->host())
                    .arg(m_modem->commandPort())
-                   .toLatin1());
+                   .toLatin1()
+               + more);
     QVERIFY(t.load());
     QTRY_VERIFY(m_modem->linked());
     m_modem->sendLine(QStringLiteral("PTT ON"));
     QTRY_COMPARE(rig(), QStringLiteral("1"));
+}
+
+void TestPttSafety::shutdownInFmUnkeysWhatHfKeyed()
+{
+    TerminalFixture t;
+    keyUpInWindow(t);
 
     // The mode changes behind the keyer's back; the radio must still be freed.
     t.session->s().keldoMode = Mode::FM;
@@ -220,17 +228,7 @@ void TestPttSafety::silentSessionBusHoldsUpNoKeying()
     const auto restore = qScopeGuard([&] { qputenv("DBUS_SESSION_BUS_ADDRESS", address); });
 
     TerminalFixture t;
-    t.writeIni(QStringLiteral("[PTT]\r\nVia=5\r\nRigctld Host=127.0.0.1\r\nRigctld Port=%1\r\n"
-                              "[Setup]\r\nHF Host=%2\r\nHF TCP Port=%3\r\nKELDO Mode=KELDOHF\r\nAutoLaunch=0\r\n"
-                              "[Options]\r\nNotify on Incoming Call=1\r\n")
-                   .arg(m_rig.port())
-                   .arg(m_modem->host())
-                   .arg(m_modem->commandPort())
-                   .toLatin1());
-    QVERIFY(t.load());
-    QTRY_VERIFY(m_modem->linked());
-    m_modem->sendLine(QStringLiteral("PTT ON"));
-    QTRY_COMPARE(rig(), QStringLiteral("1"));
+    keyUpInWindow(t, "[Options]\r\nNotify on Incoming Call=1\r\n");
     m_modem->sendLine(QStringLiteral("CONNECTED N0CALL-2 N0CALL-1 2300"));
     QTRY_VERIFY(silent.hasPendingConnections());
     m_modem->sendLine(QStringLiteral("PTT OFF"));
