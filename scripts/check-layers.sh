@@ -23,4 +23,14 @@ forbid ui "(\\.\\./)*(app|dialogs)/" "a widget helper includes the application"
 forbid core/link "(\\.\\./)*terminal/" "the modem link includes the terminal"
 forbid core/settings "(\\.\\./)*(link|terminal|ptt|display)/" "settings include a layer above them"
 forbid core/encoding "(\\.\\./)*(settings|link|terminal|ptt|display)/" "the encoding includes a layer above it"
+forbid core "(\\.\\./)*presenter/" "the core includes the presenter"
+
+# The core announces what happened; what the window shows is the presenter's.
+shown='\b(DisplayState|Panel::|Picture::)|"[^"]*(Bytes Sent|Bytes Rcvd|Connecting with|Modem Connected|Modem Disconnected|TCP link|Disconnecting\.\.\.)'
+hits=$(grep -rnE "$shown" "$src/core" || true)
+if [ -n "$hits" ]; then
+  echo "the core chooses what the window shows:"
+  echo "$hits" | sed "s#^$src/#  src/#"
+  status=1
+fi
 exit $status

@@ -1,4 +1,5 @@
-#include "display/DisplayState.h"
+#include "presenter/DisplayState.h"
+#include "presenter/Presenter.h"
 #include "ptt/PttDrivers.h"
 #include "ptt/PttKeyer.h"
 #include "ptt/RadioCatalogue.h"
@@ -58,6 +59,7 @@ private:
     std::unique_ptr<QTemporaryDir> m_dir;
     std::unique_ptr<SettingsStore> m_store;
     std::unique_ptr<DisplayState> m_display;
+    std::unique_ptr<Presenter> m_presenter;
     std::unique_ptr<PttKeyer> m_keyer;
     std::unique_ptr<MessageBoxRecorder> m_boxes;
     RecordingSerialPort* m_port = nullptr;
@@ -69,10 +71,13 @@ void TestPtt::init()
     m_dir = std::make_unique<QTemporaryDir>();
     m_store = std::make_unique<SettingsStore>(m_dir->path());
     m_display = std::make_unique<DisplayState>();
-    m_keyer = std::make_unique<PttKeyer>(*m_store, *m_display);
+    m_presenter = std::make_unique<Presenter>(*m_display);
+    m_keyer = std::make_unique<PttKeyer>(*m_store);
+    m_presenter->watch(*m_keyer);
     // Shown to the operator as the application shows it.
-    connect(m_keyer.get(), &PttKeyer::portOpenFailed, this,
-            [](const QString& text) { MessageBox::show(nullptr, text, MessageBox::Icon::Warning); });
+    connect(m_keyer.get(), &PttKeyer::portOpenFailed, this, [](const QString& port, const QString& detail) {
+        MessageBox::show(nullptr, Presenter::PortOpenFailureText(port, detail), MessageBox::Icon::Warning);
+    });
     auto port = std::make_unique<RecordingSerialPort>();
     m_port = port.get();
     m_keyer->setSerialPort(std::move(port));
@@ -83,6 +88,7 @@ void TestPtt::cleanup()
 {
     m_boxes->verifyNoUnexpected();
     m_keyer.reset();
+    m_presenter.reset();
     m_display.reset();
     m_store.reset();
     m_dir.reset();

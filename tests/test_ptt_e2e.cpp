@@ -1,7 +1,8 @@
 #include "app/Session.h"
 #include "app/frmKeldoTerminal.h"
 #include "dialogs/frmPTT.h"
-#include "display/DisplayState.h"
+#include "presenter/DisplayState.h"
+#include "presenter/Presenter.h"
 #include "ptt/PttKeyer.h"
 #include "ptt/SerialPortDevice.h"
 #include "settings/Settings.h"
@@ -59,6 +60,7 @@ private:
     std::unique_ptr<QTemporaryDir> m_dir;
     std::unique_ptr<SettingsStore> m_store;
     std::unique_ptr<DisplayState> m_display;
+    std::unique_ptr<Presenter> m_presenter;
     std::unique_ptr<PttKeyer> m_keyer;
 };
 
@@ -71,6 +73,7 @@ void TestPttEndToEnd::init()
 void TestPttEndToEnd::cleanup()
 {
     m_keyer.reset();
+    m_presenter.reset();
     m_display.reset();
     m_store.reset();
     m_boxes->verifyNoUnexpected();
@@ -82,7 +85,9 @@ PttKeyer& TestPttEndToEnd::newKeyer()
 {
     m_store = std::make_unique<SettingsStore>(m_dir->path());
     m_display = std::make_unique<DisplayState>();
-    m_keyer = std::make_unique<PttKeyer>(*m_store, *m_display);
+    m_presenter = std::make_unique<Presenter>(*m_display);
+    m_keyer = std::make_unique<PttKeyer>(*m_store);
+    m_presenter->watch(*m_keyer);
     return *m_keyer;
 }
 
@@ -134,7 +139,7 @@ void TestPttEndToEnd::comMethodNeedsModemLines()
     QSignalSpy failed(&keyer, &PttKeyer::portOpenFailed);
     keyer.OpenPttPort();
     QCOMPARE(failed.size(), 1);
-    QCOMPARE(failed[0][0].toString(),
+    QCOMPARE(Presenter::PortOpenFailureText(failed[0][0].toString(), failed[0][1].toString()),
              QStringLiteral("Unable to open radio serial port COM3. May be in use by another application.\n") + pty.a()
                  + QStringLiteral(": no RTS/DTR lines"));
     QVERIFY(!keyer.comPTT().isOpen());
@@ -145,9 +150,10 @@ void TestPttEndToEnd::comMethodNeedsModemLines()
     s.catPort = QStringLiteral("COM3");
     keyer.OpenPttPort();
     QCOMPARE(failed.size(), 2);
-    QVERIFY(failed[1][0].toString().startsWith(
-        QStringLiteral("Unable to open radio serial port COM3. May be in use by another application.\n")
-        + m_dir->filePath(QStringLiteral("no-such-tty: "))));
+    QVERIFY(
+        Presenter::PortOpenFailureText(failed[1][0].toString(), failed[1][1].toString())
+            .startsWith(QStringLiteral("Unable to open radio serial port COM3. May be in use by another application.\n")
+                        + m_dir->filePath(QStringLiteral("no-such-tty: "))));
     QVERIFY(!keyer.comPTT().isOpen());
 }
 

@@ -1,4 +1,5 @@
-#include "display/DisplayState.h"
+#include "presenter/DisplayState.h"
+#include "presenter/Presenter.h"
 #include "ptt/PttKeyer.h"
 #include "ptt/RigctldClient.h"
 #include "settings/Settings.h"
@@ -89,6 +90,7 @@ private:
     std::unique_ptr<QTemporaryDir> m_dir;
     std::unique_ptr<SettingsStore> m_store;
     std::unique_ptr<DisplayState> m_display;
+    std::unique_ptr<Presenter> m_presenter;
     std::unique_ptr<PttKeyer> m_keyer;
     std::unique_ptr<FakeRigctld> m_rig;
     RecordingSerialPort* m_port = nullptr;
@@ -100,7 +102,9 @@ void TestPttRigctld::init()
     m_dir = std::make_unique<QTemporaryDir>();
     m_store = std::make_unique<SettingsStore>(m_dir->path());
     m_display = std::make_unique<DisplayState>();
-    m_keyer = std::make_unique<PttKeyer>(*m_store, *m_display);
+    m_presenter = std::make_unique<Presenter>(*m_display);
+    m_keyer = std::make_unique<PttKeyer>(*m_store);
+    m_presenter->watch(*m_keyer);
     auto port = std::make_unique<RecordingSerialPort>();
     m_port = port.get();
     m_keyer->setSerialPort(std::move(port));
@@ -118,6 +122,7 @@ void TestPttRigctld::cleanup()
     m_boxes->verifyNoUnexpected();
     m_keyer.reset();
     m_rig.reset();
+    m_presenter.reset();
     m_display.reset();
     m_store.reset();
     m_dir.reset();

@@ -197,8 +197,8 @@ bool Lifecycle::disconnectBeforeClosing()
         || !se.link.commandConnected())
         return false;
     m_closeStep = CloseStep::Waiting;
-    // DISCONNECTED, or the link lost, clears the connection and updates the display.
-    m_closeWatch = connect(&se.display, &DisplayState::changed, this, [this] {
+    // DISCONNECTED, or the link lost, clears the connection.
+    m_closeWatch = connect(&se.terminal, &Terminal::connectionChanged, this, [this] {
         if (!m_session.conn.ConnectionActive)
             QMetaObject::invokeMethod(this, &Lifecycle::goOnClosing, Qt::QueuedConnection);
     });

@@ -1,6 +1,6 @@
 #include "ModeMenus.h"
 
-#include "display/DisplayState.h"
+#include "presenter/DisplayState.h"
 
 void ApplyModeMenus(DisplayState& display, Mode mode)
 {

@@ -9,13 +9,19 @@
 Session::Session(const QString& folder, QObject* parent)
     : QObject(parent)
     , settings(folder.isEmpty() ? ProgramFolder() : folder)
-    , link(settings, conn, display)
-    , terminal(settings, conn, display, rx, link)
-    , ptt(settings, display)
+    , presenter(display)
+    , link(settings, conn)
+    , terminal(settings, conn, rx, link)
+    , ptt(settings)
 {
-    // The one place the link reaches the terminal and the keyer. The terminal
-    // is connected first: on each event it updates the display before anyone
-    // else hears of it.
+    // The presenter hears of every change first: the window shows it before
+    // anyone acts on it.
+    presenter.watch(link);
+    presenter.watch(terminal);
+    presenter.watch(ptt);
+    presenter.watch(log);
+
+    // The one place the link reaches the terminal and the keyer.
     connect(&link, &ModemLink::dataReceived, &terminal, &Terminal::ReceiveDataBytes);
     connect(&link, &ModemLink::connected, &terminal, &Terminal::ShowConnected);
     connect(&link, &ModemLink::bufferReported, &terminal, &Terminal::UpdateTransmitProgress);
@@ -28,7 +34,7 @@ Session::Session(const QString& folder, QObject* parent)
     connect(&link, &ModemLink::pttRequested, &ptt, [this](bool on) { on ? ptt.PttOn() : ptt.PttOff(); });
     connect(&link, &ModemLink::commandLinkLost, &ptt, [this] {
         ptt.endTimeoutHold();
-        ptt.releaseNow(QStringLiteral("Unkeyed: the link to the modem was lost"));
+        ptt.releaseNow(KeyingReason::LinkLost);
     });
     // What the keyer did by itself is told in words, not only by the lamp.
     connect(&ptt, &PttKeyer::portLostWhileKeyed, this, [this](const QString& device) {
@@ -40,32 +46,22 @@ Session::Session(const QString& folder, QObject* parent)
         if (settings.s().keyerLines)
             terminal.AppendNotice(QStringLiteral("PTT port %1 back: transmitter released").arg(device));
     });
-    connect(&ptt, &PttKeyer::timedOut, this, [this] {
-        if (settings.s().keyerLines)
+    connect(&ptt, &PttKeyer::keyingChanged, this, [this](KeyingState, KeyingReason reason) {
+        if (reason == KeyingReason::TimedOut && settings.s().keyerLines)
             terminal.AppendNotice(
                 QStringLiteral("Transmit time-out: transmitter released until the modem sends PTT OFF"));
     });
-    connect(&link, &ModemLink::dataLinkLost, &ptt, [this] {
-        ptt.releaseAfterGrace(QStringLiteral("Unkeyed: the modem's data link was lost and no PTT OFF came"));
-    });
-    connect(&link, &ModemLink::disconnected, &ptt,
-            [this] { ptt.releaseAfterGrace(QStringLiteral("Unkeyed: the connection ended and no PTT OFF came")); });
-    connect(&link, &ModemLink::abortSent, &ptt, [this] {
-        ptt.releaseAfterGrace(QStringLiteral("Unkeyed: the connection was stopped and no PTT OFF came"));
-    });
+    connect(&link, &ModemLink::dataLinkLost, &ptt, [this] { ptt.releaseAfterGrace(KeyingReason::DataLinkLost); });
+    connect(&link, &ModemLink::disconnected, &ptt, [this] { ptt.releaseAfterGrace(KeyingReason::ConnectionEnded); });
+    connect(&link, &ModemLink::abortSent, &ptt, [this] { ptt.releaseAfterGrace(KeyingReason::Stopped); });
     // The core reports; the operator is told here.
     connect(&settings, &SettingsStore::saveFailed, this,
             [](const QString& text) { MessageBox::show(nullptr, text, MessageBox::Icon::Warning); });
-    connect(&ptt, &PttKeyer::portOpenFailed, this,
-            [this](const QString& text) { MessageBox::show(m_messageParent, text, MessageBox::Icon::Warning); });
+    connect(&ptt, &PttKeyer::portOpenFailed, this, [this](const QString& port, const QString& detail) {
+        MessageBox::show(m_messageParent, Presenter::PortOpenFailureText(port, detail), MessageBox::Icon::Warning);
+    });
 
     terminal.setLog(&log);
-    // A log that cannot be written shows in the byte counter's tooltip.
-    connect(&log, &ConversationLog::failureChanged, this, [this] {
-        display.setPanelToolTip(Panel::Bytes,
-                                log.failing() ? QStringLiteral("Conversation log cannot be written: ") + log.error()
-                                              : QString());
-    });
 }
 
 QString Session::logFolder() const

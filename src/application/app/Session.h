@@ -2,9 +2,10 @@
 
 #include "Version.h"
 #include "app/ModemProcess.h"
-#include "display/DisplayState.h"
 #include "link/ConnectionState.h"
 #include "link/ModemLink.h"
+#include "presenter/DisplayState.h"
+#include "presenter/Presenter.h"
 #include "ptt/PttKeyer.h"
 #include "settings/Settings.h"
 #include "terminal/ConversationLog.h"
@@ -30,6 +31,7 @@ public:
     SettingsStore settings;
     ConnectionState conn;
     DisplayState display;
+    Presenter presenter;
     RxTextModel rx;
     ModemLink link;
     Terminal terminal;

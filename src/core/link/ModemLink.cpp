@@ -1,16 +1,14 @@
 #include "ModemLink.h"
 
-#include "display/DisplayState.h"
 #include "encoding/AnsiCodec.h"
 #include "link/CommandProtocol.h"
 #include "link/ConnectionState.h"
 #include "settings/Settings.h"
 
-ModemLink::ModemLink(SettingsStore& settings, ConnectionState& conn, DisplayState& display, QObject* parent)
+ModemLink::ModemLink(SettingsStore& settings, ConnectionState& conn, QObject* parent)
     : QObject(parent)
     , m_settings(settings)
     , m_conn(conn)
-    , m_display(display)
 {
     m_cmd.setObjectName(QStringLiteral("winsockZNPComandos"));
     m_data.setObjectName(QStringLiteral("winsockZNPDatos"));
@@ -136,8 +134,6 @@ void ModemLink::supervise(PassKind kind)
     noteDown(m_data);
     if (!cmdUp || !dataUp) {
         m_conn.linkLost();
-        m_display.setPanelPicture(Panel::Tcp, Picture::LedRojo);
-        m_display.setPanelToolTip(Panel::Tcp, QStringLiteral("TCP link disconnected"));
         emit linkDown();
     }
     if (!cmdUp)
@@ -192,8 +188,6 @@ void ModemLink::onConnected()
 {
     if (!bothConnected())
         return;
-    m_display.setPanelPicture(Panel::Tcp, Picture::LedVerde);
-    m_display.setPanelToolTip(Panel::Tcp, QString());
     SendMyCall();
     SendListenOn();
     SendCompressionFiles();
@@ -332,8 +326,6 @@ void ModemLink::SendConnect()
 void ModemLink::SendAbort()
 {
     m_conn.abortRequested();
-    m_display.setStopEnabled(false);
-    m_display.setPanelText(Panel::Indicativos, QStringLiteral("Disconnecting..."));
     sendCommand(QStringLiteral("ABORT"));
     emit abortSent();
 }

@@ -10,7 +10,6 @@
 #include <QTimer>
 
 class SettingsStore;
-class DisplayState;
 struct ConnectionState;
 
 // modInterfaceZNP: the two TCP channels to the modem, their supervision, and
@@ -24,7 +23,7 @@ public:
     static constexpr int SupervisionIntervalMs = 5000;
     static constexpr int RetryThrottleMs = 1000;
 
-    ModemLink(SettingsStore& settings, ConnectionState& conn, DisplayState& display, QObject* parent = nullptr);
+    ModemLink(SettingsStore& settings, ConnectionState& conn, QObject* parent = nullptr);
     ~ModemLink() override;
 
     QTcpSocket& winsockZNPComandos() { return m_cmd; }
@@ -120,7 +119,6 @@ private:
 
     SettingsStore& m_settings;
     ConnectionState& m_conn;
-    DisplayState& m_display;
 
     QTcpSocket m_cmd;
     QTcpSocket m_data;

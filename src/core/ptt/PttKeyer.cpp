@@ -4,7 +4,6 @@
 #include "RigctldClient.h"
 #include "SerialPortDevice.h"
 #include "SerialPortList.h"
-#include "display/DisplayState.h"
 
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -29,10 +28,9 @@ QString portTextOf(const Settings& s)
 
 } // namespace
 
-PttKeyer::PttKeyer(SettingsStore& settings, DisplayState& display, QObject* parent)
+PttKeyer::PttKeyer(SettingsStore& settings, QObject* parent)
     : QObject(parent)
     , m_settings(settings)
-    , m_display(display)
     , m_rig(std::make_unique<RigctldPttDriver>())
 {
     setSerialPort(CreateSystemSerialPort());
@@ -53,14 +51,13 @@ PttKeyer::PttKeyer(SettingsStore& settings, DisplayState& display, QObject* pare
     connect(m_rig.get(), &RigctldPttDriver::problem, this, [this](const QString& text) {
         const bool keyingThere = m_keyed && m_keyed->target.method == PttMethod::Rigctld;
         if (keyingThere || m_rig->unkeyPending())
-            showProblem(text);
+            fail(KeyingFailure{QString(), text});
     });
     connect(m_rig.get(), &RigctldPttDriver::confirmed, this, [this](bool transmit) {
         if (!m_problemShown || m_timedOut || transmit != m_txShown || transmit != keyed())
             return;
         m_problemShown = false;
-        m_display.setPanelPicture(Panel::Ptt, transmit ? Picture::LedRojo : Picture::LedVerde);
-        m_display.setPanelToolTip(Panel::Ptt, transmit ? QStringLiteral("PTT ON") : QStringLiteral("PTT OFF"));
+        emit keyingConfirmed(transmit ? KeyingState::Transmitting : KeyingState::Receiving);
     });
 }
 
@@ -81,16 +78,6 @@ void PttKeyer::setSerialPort(std::unique_ptr<SerialPortDevice> port)
     if (!m_comPTT)
         m_comPTT = CreateSystemSerialPort();
     m_comPTT->setFailureHandler([this](const QString& reason) { onPortFailed(reason); });
-}
-
-QString PttKeyer::OpenFailureText(int portNumber)
-{
-    return OpenFailureText(QStringLiteral("COM%1").arg(portNumber));
-}
-
-QString PttKeyer::OpenFailureText(const QString& port)
-{
-    return QStringLiteral("Unable to open radio serial port %1. May be in use by another application.").arg(port);
 }
 
 PttDriver& PttKeyer::driverFor(PttMethod method)
@@ -163,28 +150,25 @@ QString PttKeyer::describe(const Target& t) const
 
 // ---- Keying -------------------------------------------------------------------
 
-void PttKeyer::showPanel(bool tx, Picture picture, const QString& toolTip)
+void PttKeyer::announce(KeyingState state, KeyingReason reason)
 {
-    m_txShown = tx;
-    m_problemShown = false;
-    m_timedOut = false;
-    m_display.setPanelText(Panel::Ptt, tx ? QStringLiteral("TX") : QStringLiteral("RX"));
-    m_display.setPanelPicture(Panel::Ptt, picture);
-    m_display.setPanelToolTip(Panel::Ptt, toolTip);
+    m_txShown = state == KeyingState::Transmitting;
+    m_problemShown = reason == KeyingReason::TimedOut;
+    m_timedOut = reason == KeyingReason::TimedOut;
+    emit keyingChanged(state, reason);
 }
 
-// A keying that was meant to happen and did not: the yellow lamp, and the
-// reason until the next key-up that works.
-void PttKeyer::showProblem(const QString& text)
+// A keying that was meant to happen and did not; told until the next
+// key-up that works.
+void PttKeyer::fail(const KeyingFailure& failure)
 {
     m_problemShown = true;
-    m_display.setPanelPicture(Panel::Ptt, Picture::LedAmarillo);
-    m_display.setPanelToolTip(Panel::Ptt, text);
+    emit keyingFailed(failure);
 }
 
 void PttKeyer::showFailure(const Target& target, const QString& reason)
 {
-    showProblem(describe(target) + QStringLiteral(": ") + reason);
+    fail(KeyingFailure{describe(target), reason});
 }
 
 void PttKeyer::PttOn()
@@ -199,7 +183,7 @@ void PttKeyer::PttOn()
             return;
         m_held.reset();
     }
-    showPanel(true, Picture::LedRojo, QStringLiteral("PTT ON"));
+    announce(KeyingState::Transmitting, KeyingReason::ModemAsked);
     // Settings changed behind the keyer's back: what it keyed goes first.
     if (m_keyed && m_keyed->target != target)
         unkeyRecorded();
@@ -234,7 +218,7 @@ void PttKeyer::PttOff()
 {
     m_grace.stop();
     m_held.reset();
-    showPanel(false, Picture::LedVerde, QStringLiteral("PTT OFF"));
+    announce(KeyingState::Receiving, KeyingReason::ModemAsked);
     if (m_keyed) {
         const Target target = m_keyed->target;
         const KeyingResult result = unkeyRecorded();
@@ -344,8 +328,7 @@ void PttKeyer::deliverOwedUnkey()
     m_reopen.stop();
     if (!m_keyed && !m_timedOut) {
         m_problemShown = false;
-        m_display.setPanelPicture(Panel::Ptt, Picture::LedVerde);
-        m_display.setPanelToolTip(Panel::Ptt, QStringLiteral("PTT OFF"));
+        emit keyingConfirmed(KeyingState::Receiving);
     }
     released(record.target);
 }
@@ -364,12 +347,12 @@ void PttKeyer::endTimeoutHold()
     m_held.reset();
 }
 
-void PttKeyer::releaseNow(const QString& why)
+void PttKeyer::releaseNow(KeyingReason why)
 {
     m_grace.stop();
     if (!m_keyed && !m_txShown)
         return;
-    showPanel(false, Picture::LedVerde, why);
+    announce(KeyingState::Receiving, why);
     if (m_keyed) {
         const Target target = m_keyed->target;
         const KeyingResult result = unkeyRecorded();
@@ -378,7 +361,7 @@ void PttKeyer::releaseNow(const QString& why)
     }
 }
 
-void PttKeyer::releaseAfterGrace(const QString& why)
+void PttKeyer::releaseAfterGrace(KeyingReason why)
 {
     if (!m_keyed && !m_txShown)
         return;
@@ -391,7 +374,7 @@ void PttKeyer::settingsChanged()
     if (m_held && *m_held != targetOf(m_settings.s()))
         m_held.reset();
     if (m_keyed && m_keyed->target != targetOf(m_settings.s()))
-        releaseNow(QStringLiteral("Unkeyed: the keying settings changed"));
+        releaseNow(KeyingReason::SettingsChanged);
 }
 
 void PttKeyer::startTimeout(const Settings& s)
@@ -415,19 +398,11 @@ void PttKeyer::onTimeout()
     }
     m_grace.stop();
     const Target target = m_keyed->target;
-    const int seconds = m_keyed->used.pttTimeoutSeconds;
     const KeyingResult result = unkeyRecorded();
     m_held = target;
-    showPanel(
-        false, Picture::LedAmarillo,
-        QStringLiteral("PTT time-out: keyed for more than %1 s without PTT OFF. "
-                       "Released until the modem sends PTT OFF.")
-            .arg(m_timeoutOverrideMs >= 0 ? QString::number(m_timeoutOverrideMs / 1000.0) : QString::number(seconds)));
-    m_problemShown = true;
-    m_timedOut = true;
+    announce(KeyingState::Receiving, KeyingReason::TimedOut);
     if (!result.ok)
         showFailure(target, result.problem);
-    emit timedOut();
 }
 
 // ---- The serial port --------------------------------------------------------
@@ -507,7 +482,7 @@ void PttKeyer::OpenPttPort()
         return;
     // The port is about to close: nothing may stay keyed through it.
     if (m_keyed && isSerial(m_keyed->target.method))
-        releaseNow(QStringLiteral("Unkeyed: the keying settings changed"));
+        releaseNow(KeyingReason::SettingsChanged);
     if (const auto failure = openSerial(*wanted, s))
         openFailed(wanted->port, *failure);
 }
@@ -515,7 +490,7 @@ void PttKeyer::OpenPttPort()
 void PttKeyer::ClosePttPort()
 {
     if (m_keyed)
-        releaseNow(QStringLiteral("PTT OFF"));
+        releaseNow(KeyingReason::Shutdown);
     // The last chance for an owed unkey.
     deliverOwedUnkey();
     m_reopen.stop();
@@ -553,15 +528,12 @@ void PttKeyer::onPortFailed(const QString& reason)
     Target target = m_keyed ? m_keyed->target : targetOf(s);
     if (!isSerial(target.method))
         target = Target{PttMethod::Cat, PortDeviceOf(m_last.port, s.portDevices), {}};
-    showProblem(describe(target) + QStringLiteral(" closed: ") + reason);
+    fail(KeyingFailure{describe(target), reason, true});
     if (m_keyed && m_keyed->target.method == PttMethod::Cat)
         announceLost(m_keyed->target);
 }
 
 void PttKeyer::openFailed(const QString& port, const QString& detail)
 {
-    QString text = OpenFailureText(port);
-    if (!detail.isEmpty())
-        text += QLatin1Char('\n') + detail;
-    emit portOpenFailed(text);
+    emit portOpenFailed(port, detail);
 }

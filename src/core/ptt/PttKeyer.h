@@ -11,10 +11,28 @@
 #include <memory>
 #include <optional>
 
-class DisplayState;
-enum class Picture;
 class SerialPortDevice;
 class RigctldClient;
+
+enum class KeyingState { Receiving, Transmitting };
+// Why the keyer keyed or let go.
+enum class KeyingReason {
+    ModemAsked, // "PTT ON" or "PTT OFF"
+    LinkLost, // the command link to the modem went down
+    DataLinkLost, // the data link went down and no PTT OFF came
+    ConnectionEnded, // DISCONNECTED and no PTT OFF came
+    Stopped, // Stop, and no PTT OFF came
+    SettingsChanged, // keying no longer goes where it went
+    TimedOut, // keyed longer than "PTT Timeout"
+    Shutdown,
+};
+// A keying meant to happen that did not, as the system or rigctld told it.
+struct KeyingFailure
+{
+    QString where; // "COM3 (/dev/ttyUSB0)", "rigctld localhost:4532"; empty when why names it
+    QString why;
+    bool portClosed = false; // the port failed by itself and closed
+};
 
 // modPTT: keys and unkeys the radio when the modem asks. The keying method
 // ("Via") picks a driver; the settings are read afresh at every key-up.
@@ -52,7 +70,7 @@ public:
     // How often a CAT port that failed is reopened while an unkey is owed.
     static constexpr int PortRetryMs = 1000;
 
-    PttKeyer(SettingsStore& settings, DisplayState& display, QObject* parent = nullptr);
+    explicit PttKeyer(SettingsStore& settings, QObject* parent = nullptr);
     ~PttKeyer() override;
 
     void PttOn();
@@ -63,12 +81,11 @@ public:
     void ClosePttPort();
 
     // The modem can no longer say "PTT OFF" (command link lost): unkey now.
-    // why goes to the panel's tooltip.
-    void releaseNow(const QString& why);
+    void releaseNow(KeyingReason why);
     // The command link is lost: a time-out's hold ends with it.
     void endTimeoutHold();
     // Unkeys after the grace period unless "PTT OFF" or "PTT ON" comes first.
-    void releaseAfterGrace(const QString& why);
+    void releaseAfterGrace(KeyingReason why);
     // After mode, method or port changed: unkeys what was keyed if keying
     // no longer goes there.
     void settingsChanged();
@@ -81,15 +98,20 @@ public:
     // A CAT radio still waits for the unkey its failed port did not take.
     bool unkeyOwed() const { return m_owed.has_value(); }
 
+    // The limit of the keying the time-out last ended.
+    qint64 timeoutMs() const { return m_timeoutMs; }
+
 signals:
-    // The serial port could not be opened: the operator is told this text.
-    void portOpenFailed(const QString& text);
+    void keyingChanged(KeyingState state, KeyingReason reason);
+    void keyingFailed(const KeyingFailure& failure);
+    // rigctld, or a port back again, took what was asked: the failure is over.
+    void keyingConfirmed(KeyingState state);
+    // The serial port could not be opened, for the reason in detail.
+    void portOpenFailed(const QString& port, const QString& detail);
     // The CAT port of a keyed radio failed: it may still be transmitting.
     void portLostWhileKeyed(const QString& device);
     // The unkey owed since then reached the radio.
     void portBackAndReleased(const QString& device);
-    // Keyed longer than "PTT Timeout": unkeyed and held.
-    void timedOut();
 
 public:
     // For tests: shorter waits than the real ones.
@@ -103,10 +125,6 @@ public:
     void setSerialPort(std::unique_ptr<SerialPortDevice> port);
     SerialPortDevice& comPTT() { return *m_comPTT; }
     RigctldPttDriver& rigctld() { return *m_rig; }
-
-    static QString OpenFailureText(int portNumber);
-    // port: "COM3" or a device path.
-    static QString OpenFailureText(const QString& port);
 
 private:
     // Where keying goes: the method and the device or address.
@@ -142,13 +160,12 @@ private:
     void announceLost(const Target& target);
     void released(const Target& target);
     static QString deviceFailure(const QString& device, const QString& reason);
-    void showPanel(bool tx, Picture picture, const QString& toolTip);
-    void showProblem(const QString& text);
+    void announce(KeyingState state, KeyingReason reason);
+    void fail(const KeyingFailure& failure);
     void showFailure(const Target& target, const QString& reason);
     void openFailed(const QString& port, const QString& detail);
 
     SettingsStore& m_settings;
-    DisplayState& m_display;
 
     std::unique_ptr<SerialPortDevice> m_comPTT;
     std::unique_ptr<PttDriver> m_cat;
@@ -162,7 +179,7 @@ private:
     bool m_problemShown = false; // the panel shows a keying failure
     bool m_timedOut = false; // the panel tells of the time-out
     QTimer m_grace;
-    QString m_graceWhy;
+    KeyingReason m_graceWhy = KeyingReason::ConnectionEnded;
     QTimer m_timeout;
     QElapsedTimer m_keyedSince;
     qint64 m_timeoutMs = 0;

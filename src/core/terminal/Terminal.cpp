@@ -1,6 +1,5 @@
 #include "Terminal.h"
 
-#include "display/DisplayState.h"
 #include "encoding/AnsiCodec.h"
 #include "link/ConnectionState.h"
 #include "link/DataChannel.h"
@@ -10,12 +9,11 @@
 
 static const QString CrLf = QStringLiteral("\r\n");
 
-Terminal::Terminal(SettingsStore& settings, ConnectionState& conn, DisplayState& display, RxTextModel& rx,
-                   DataChannel& channel, QObject* parent)
+Terminal::Terminal(SettingsStore& settings, ConnectionState& conn, RxTextModel& rx, DataChannel& channel,
+                   QObject* parent)
     : QObject(parent)
     , m_settings(settings)
     , m_conn(conn)
-    , m_display(display)
     , m_rx(rx)
     , m_channel(channel)
     , m_clock([] { return QDateTime::currentDateTimeUtc(); })
@@ -93,9 +91,7 @@ bool Terminal::SendTypedText(const QString& txText)
     if (txText.isEmpty())
         return false;
     const QString text = ToWireLineBreaks(txText);
-    m_display.setProgressVisible(true);
-    m_display.setSendVisible(false);
-    m_display.setClearEnabled(false);
+    emit sendStarted();
     QByteArray block = Ansi::fromUnicode(text);
     // The echo shows what went on the air: '?' for what the code page lacks.
     const QString echo = Ansi::toUnicode(block) + CrLf;
@@ -104,7 +100,6 @@ bool Terminal::SendTypedText(const QString& txText)
     m_outstandingSize = block.size();
     m_outstandingUnsent = block.size();
     m_conn.blockWritten(echo, m_channel.writeData(block));
-    m_display.setProgressValue(0);
     return true;
 }
 
@@ -122,9 +117,7 @@ void Terminal::UpdateTransmitProgress(qint64 unsentBytes)
         remaining = 0;
     // What never reached the socket counts as unsent too.
     m_outstandingUnsent = remaining + qMax<qint64>(0, m_outstandingSize - toSend);
-    m_display.setProgressValue(ProgressPercent(toSend, remaining));
-    m_display.setPanelPicture(Panel::Bytes, Picture::Subiendo);
-    m_display.setPanelText(Panel::Bytes, QString::number(toSend - remaining) + QStringLiteral(" Bytes Sent"));
+    emit sendProgress(toSend - remaining, toSend);
     if (remaining != 0)
         return;
 
@@ -136,15 +129,10 @@ void Terminal::UpdateTransmitProgress(qint64 unsentBytes)
     m_rx.appendCapped(m_conn.PendingEcho, Speaker::Own);
     if (m_log)
         m_log->text(m_conn.PendingEcho);
-    m_display.setClearEnabled(true);
     m_conn.blockDelivered();
     m_outstandingText.clear();
     m_outstandingSize = m_outstandingUnsent = 0;
-    m_display.setPanelPicture(Panel::Bytes, Picture::None);
-    m_display.setPanelText(Panel::Bytes, QString());
-    m_display.setProgressVisible(false);
-    m_display.setSendVisible(true);
-    m_display.requestTxFocus();
+    emit sendFinished();
 }
 
 // ---- Incoming text ---------------------------------------------------------------
@@ -158,8 +146,7 @@ void Terminal::ReceiveDataBytes(const QByteArray& bytes)
         m_receivedEndedWithCr = false;
     }
     m_conn.textReceived(bytes.size());
-    m_display.setPanelPicture(Panel::Bytes, Picture::Descargando);
-    m_display.setPanelText(Panel::Bytes, QString::number(m_conn.BytesReceived) + QStringLiteral(" Bytes Rcvd"));
+    emit received(m_conn.BytesReceived);
 
     if (m_log && m_log->inConversation()) {
         // The log keeps all of it, not just what fits on the screen. A CR LF
@@ -223,9 +210,7 @@ void Terminal::AppendNotice(const QString& what)
 void Terminal::ShowConnected()
 {
     AppendConnectBanner();
-    if (!m_conn.AbortRequested)
-        m_display.setStopEnabled(true);
-    m_display.setSendVisible(true);
+    emit connectionStarted(m_conn.AbortRequested);
     UpdateConnectionDisplay();
 }
 
@@ -245,50 +230,31 @@ void Terminal::returnOutstandingBlock()
     m_outstandingSize = m_outstandingUnsent = 0;
     m_conn.blockAbandoned();
     if (!unsent.isEmpty())
-        m_display.returnToTxBox(unsent);
+        emit unsentReturned(unsent);
 }
 
 void Terminal::UpdateConnectionDisplay()
 {
+    ConnectionInfo info;
     if (!m_channel.linkUp()) {
-        m_display.setStopEnabled(false);
-        m_display.setSendVisible(false);
-        m_display.setPanelText(Panel::Indicativos, QStringLiteral("Disconnected"));
-        m_display.setPanelPicture(Panel::Indicativos, Picture::None);
-        m_display.setPanelToolTip(Panel::Indicativos, QStringLiteral("Modem Disconnected"));
-        m_display.setPanelPicture(Panel::Bytes, Picture::None);
-        m_display.setPanelText(Panel::Bytes, QString());
-        m_display.setProgressVisible(false);
-        m_display.setProgressValue(0);
+        emit connectionChanged(info);
         m_conn.echoDropped();
         if (m_log)
             m_log->connectionEnded(m_clock());
-        // A block cut off by the lost link never completes: let Clear work again.
-        m_display.setClearEnabled(true);
+        // A block cut off by the lost link never completes.
         returnOutstandingBlock();
         return;
     }
     if (m_conn.ConnectionActive) {
-        m_display.setConnectEnabled(false);
-        if (m_conn.AbortRequested)
-            return;
-        m_display.setPanelPicture(Panel::Indicativos, Picture::Connected);
-        m_display.setPanelText(Panel::Indicativos, CallChain(m_conn));
-        m_display.setPanelToolTip(Panel::Indicativos, QStringLiteral("Modem Connected"));
+        info.phase = ConnectionPhase::Connected;
+        info.callChain = CallChain(m_conn);
+        info.stopping = m_conn.AbortRequested;
+        emit connectionChanged(info);
         return;
     }
-    m_display.setPanelPicture(Panel::Bytes, Picture::None);
-    m_display.setPanelText(Panel::Bytes, QString());
-    m_display.setProgressVisible(false);
-    m_display.setProgressValue(0);
-    m_display.setConnectEnabled(true);
-    m_display.setStopEnabled(false);
-    m_display.setSendVisible(false);
-    m_display.setPanelText(Panel::Indicativos, QStringLiteral("Disconnected"));
-    m_display.setPanelPicture(Panel::Indicativos, Picture::None);
-    m_display.setPanelToolTip(Panel::Indicativos, QStringLiteral("Modem Disconnected"));
+    info.phase = ConnectionPhase::Idle;
+    emit connectionChanged(info);
     m_conn.echoDropped();
-    m_display.setClearEnabled(true);
     returnOutstandingBlock();
     if (m_log)
         m_log->connectionEnded(m_clock());
@@ -297,13 +263,7 @@ void Terminal::UpdateConnectionDisplay()
 void Terminal::ShowConnecting()
 {
     m_conn.callingOut();
-    m_display.setStopEnabled(true);
     const Settings& s = m_settings.s();
-    // Another mode text leaves the panel's text as it was.
-    if (const ModeProfile* profile = s.profile())
-        m_display.setPanelText(Panel::Indicativos,
-                               QStringLiteral("Connecting with ") + s.*profile->connectWith + QStringLiteral(" ..."));
-    m_display.setPanelPicture(Panel::Indicativos, Picture::None);
-    m_display.setPanelToolTip(Panel::Indicativos, QString());
-    m_display.setConnectEnabled(false);
+    const ModeProfile* profile = s.profile();
+    emit callStarted(profile ? s.*profile->connectWith : QString(), profile != nullptr);
 }

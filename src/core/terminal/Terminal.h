@@ -5,19 +5,28 @@
 #include <functional>
 
 class SettingsStore;
-class DisplayState;
 class RxTextModel;
 class DataChannel;
 class ConversationLog;
 struct ConnectionState;
 
-// modTerminal: outgoing and incoming text, banners and the connection display.
+// Where the connection stands, as the terminal last announced it.
+enum class ConnectionPhase { LinkDown, Idle, Connected };
+struct ConnectionInfo
+{
+    ConnectionPhase phase = ConnectionPhase::LinkDown;
+    QString callChain; // Connected: the stations, digipeaters between them
+    bool stopping = false; // Connected: an abort was asked for
+};
+
+// modTerminal: outgoing and incoming text, banners, and what becomes of the
+// connection. It announces what happened; the presenter shows it.
 class Terminal : public QObject
 {
     Q_OBJECT
 public:
-    Terminal(SettingsStore& settings, ConnectionState& conn, DisplayState& display, RxTextModel& rx,
-             DataChannel& channel, QObject* parent = nullptr);
+    Terminal(SettingsStore& settings, ConnectionState& conn, RxTextModel& rx, DataChannel& channel,
+             QObject* parent = nullptr);
 
     // Sends the TX box's text (line breaks as the widget gives them: LF or
     // CR LF). Returns true when a block went out, so the caller empties the box.
@@ -58,6 +67,19 @@ public:
 signals:
     // A connection came up that this station did not call.
     void incomingCall(const QString& caller);
+    // A connection came up; stopping: an abort was asked for before it did.
+    void connectionStarted(bool stopping);
+    void connectionChanged(const ConnectionInfo& info);
+    // This station calls station; named is false for a mode that names none.
+    void callStarted(const QString& station, bool named);
+    // A typed block went to the modem; sent of its total bytes are on the air.
+    void sendStarted();
+    void sendProgress(qint64 sent, qint64 total);
+    void sendFinished();
+    // Typed text that never went out, for the TX box.
+    void unsentReturned(const QString& text);
+    // Bytes received in this connection so far.
+    void received(qint64 total);
 
 private:
     // A block that never completed goes back to the TX box.
@@ -65,7 +87,6 @@ private:
 
     SettingsStore& m_settings;
     ConnectionState& m_conn;
-    DisplayState& m_display;
     RxTextModel& m_rx;
     DataChannel& m_channel;
     std::function<QDateTime()> m_clock;

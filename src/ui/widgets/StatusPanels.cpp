@@ -1,6 +1,6 @@
 #include "StatusPanels.h"
 
-#include "display/DisplayState.h"
+#include "presenter/DisplayState.h"
 #include "widgets/DialogGeometry.h"
 #include "widgets/ImageList.h"
 #include "widgets/Twips.h"

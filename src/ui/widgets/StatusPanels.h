@@ -5,7 +5,7 @@
 
 #include <array>
 
-#include "display/DisplayState.h"
+#include "presenter/DisplayState.h"
 
 class QLabel;
 

@@ -1,0 +1,225 @@
+#include "Presenter.h"
+
+#include "link/ModemLink.h"
+#include "terminal/ConversationLog.h"
+
+Presenter::Presenter(DisplayState& display, QObject* parent)
+    : QObject(parent)
+    , m_display(display)
+{ }
+
+void Presenter::watch(ModemLink& link)
+{
+    connect(&link, &ModemLink::linkDown, this, &Presenter::showLinkDown);
+    connect(&link, &ModemLink::linkedUp, this, &Presenter::showLinkUp);
+    connect(&link, &ModemLink::abortSent, this, &Presenter::showStopping);
+}
+
+void Presenter::watch(Terminal& terminal)
+{
+    connect(&terminal, &Terminal::connectionStarted, this, &Presenter::showConnectionStarted);
+    connect(&terminal, &Terminal::connectionChanged, this, &Presenter::showConnection);
+    connect(&terminal, &Terminal::callStarted, this, &Presenter::showCalling);
+    connect(&terminal, &Terminal::sendStarted, this, &Presenter::showSendStarted);
+    connect(&terminal, &Terminal::sendProgress, this, &Presenter::showSendProgress);
+    connect(&terminal, &Terminal::sendFinished, this, &Presenter::showSendFinished);
+    connect(&terminal, &Terminal::received, this, &Presenter::showReceived);
+    connect(&terminal, &Terminal::unsentReturned, &m_display, &DisplayState::returnToTxBox);
+}
+
+void Presenter::watch(PttKeyer& keyer)
+{
+    m_keyer = &keyer;
+    connect(&keyer, &PttKeyer::keyingChanged, this, &Presenter::showKeying);
+    connect(&keyer, &PttKeyer::keyingFailed, this, &Presenter::showKeyingFailure);
+    connect(&keyer, &PttKeyer::keyingConfirmed, this, &Presenter::showKeyingConfirmed);
+}
+
+void Presenter::watch(ConversationLog& log)
+{
+    // A log that cannot be written shows in the byte counter's tooltip.
+    connect(&log, &ConversationLog::failureChanged, this, [this, &log] {
+        m_display.setPanelToolTip(Panel::Bytes, log.failing()
+                                                    ? QStringLiteral("Conversation log cannot be written: ") + log.error()
+                                                    : QString());
+    });
+}
+
+QString Presenter::PortOpenFailureText(const QString& port, const QString& detail)
+{
+    QString text =
+        QStringLiteral("Unable to open radio serial port %1. May be in use by another application.").arg(port);
+    if (!detail.isEmpty())
+        text += QLatin1Char('\n') + detail;
+    return text;
+}
+
+QString Presenter::KeyingReasonText(KeyingReason reason, qint64 timeoutMs)
+{
+    switch (reason) {
+    case KeyingReason::LinkLost:
+        return QStringLiteral("Unkeyed: the link to the modem was lost");
+    case KeyingReason::DataLinkLost:
+        return QStringLiteral("Unkeyed: the modem's data link was lost and no PTT OFF came");
+    case KeyingReason::ConnectionEnded:
+        return QStringLiteral("Unkeyed: the connection ended and no PTT OFF came");
+    case KeyingReason::Stopped:
+        return QStringLiteral("Unkeyed: the connection was stopped and no PTT OFF came");
+    case KeyingReason::SettingsChanged:
+        return QStringLiteral("Unkeyed: the keying settings changed");
+    case KeyingReason::TimedOut:
+        return QStringLiteral("PTT time-out: keyed for more than %1 s without PTT OFF. "
+                              "Released until the modem sends PTT OFF.")
+            .arg(QString::number(timeoutMs / 1000.0));
+    case KeyingReason::ModemAsked:
+    case KeyingReason::Shutdown:
+        break;
+    }
+    return QStringLiteral("PTT OFF");
+}
+
+// ---- The modem link --------------------------------------------------------------
+
+void Presenter::showLinkDown()
+{
+    m_display.setPanelPicture(Panel::Tcp, Picture::LedRojo);
+    m_display.setPanelToolTip(Panel::Tcp, QStringLiteral("TCP link disconnected"));
+}
+
+void Presenter::showLinkUp()
+{
+    m_display.setPanelPicture(Panel::Tcp, Picture::LedVerde);
+    m_display.setPanelToolTip(Panel::Tcp, QString());
+}
+
+void Presenter::showStopping()
+{
+    m_display.setStopEnabled(false);
+    m_display.setPanelText(Panel::Indicativos, QStringLiteral("Disconnecting..."));
+}
+
+// ---- The connection ----------------------------------------------------------------
+
+void Presenter::showConnectionStarted(bool stopping)
+{
+    if (!stopping)
+        m_display.setStopEnabled(true);
+    m_display.setSendVisible(true);
+}
+
+void Presenter::showBytesCleared()
+{
+    m_display.setPanelPicture(Panel::Bytes, Picture::None);
+    m_display.setPanelText(Panel::Bytes, QString());
+    m_display.setProgressVisible(false);
+    m_display.setProgressValue(0);
+}
+
+void Presenter::showConnection(const ConnectionInfo& info)
+{
+    switch (info.phase) {
+    case ConnectionPhase::Connected:
+        m_display.setConnectEnabled(false);
+        if (info.stopping)
+            return;
+        m_display.setPanelPicture(Panel::Indicativos, Picture::Connected);
+        m_display.setPanelText(Panel::Indicativos, info.callChain);
+        m_display.setPanelToolTip(Panel::Indicativos, QStringLiteral("Modem Connected"));
+        return;
+    case ConnectionPhase::LinkDown:
+        m_display.setStopEnabled(false);
+        m_display.setSendVisible(false);
+        m_display.setPanelText(Panel::Indicativos, QStringLiteral("Disconnected"));
+        m_display.setPanelPicture(Panel::Indicativos, Picture::None);
+        m_display.setPanelToolTip(Panel::Indicativos, QStringLiteral("Modem Disconnected"));
+        showBytesCleared();
+        break;
+    case ConnectionPhase::Idle:
+        showBytesCleared();
+        m_display.setConnectEnabled(true);
+        m_display.setStopEnabled(false);
+        m_display.setSendVisible(false);
+        m_display.setPanelText(Panel::Indicativos, QStringLiteral("Disconnected"));
+        m_display.setPanelPicture(Panel::Indicativos, Picture::None);
+        m_display.setPanelToolTip(Panel::Indicativos, QStringLiteral("Modem Disconnected"));
+        break;
+    }
+    // A block cut off by the end never completes: Clear works again.
+    m_display.setClearEnabled(true);
+}
+
+void Presenter::showCalling(const QString& station, bool named)
+{
+    m_display.setStopEnabled(true);
+    // A mode that names no station leaves the panel's text as it was.
+    if (named)
+        m_display.setPanelText(Panel::Indicativos, QStringLiteral("Connecting with ") + station + QStringLiteral(" ..."));
+    m_display.setPanelPicture(Panel::Indicativos, Picture::None);
+    m_display.setPanelToolTip(Panel::Indicativos, QString());
+    m_display.setConnectEnabled(false);
+}
+
+// ---- Text out and in ---------------------------------------------------------------
+
+void Presenter::showSendStarted()
+{
+    m_display.setProgressVisible(true);
+    m_display.setSendVisible(false);
+    m_display.setClearEnabled(false);
+    m_display.setProgressValue(0);
+}
+
+void Presenter::showSendProgress(qint64 sent, qint64 total)
+{
+    m_display.setProgressValue(Terminal::ProgressPercent(total, total - sent));
+    m_display.setPanelPicture(Panel::Bytes, Picture::Subiendo);
+    m_display.setPanelText(Panel::Bytes, QString::number(sent) + QStringLiteral(" Bytes Sent"));
+}
+
+void Presenter::showSendFinished()
+{
+    m_display.setClearEnabled(true);
+    m_display.setPanelPicture(Panel::Bytes, Picture::None);
+    m_display.setPanelText(Panel::Bytes, QString());
+    m_display.setProgressVisible(false);
+    m_display.setSendVisible(true);
+    m_display.requestTxFocus();
+}
+
+void Presenter::showReceived(qint64 total)
+{
+    m_display.setPanelPicture(Panel::Bytes, Picture::Descargando);
+    m_display.setPanelText(Panel::Bytes, QString::number(total) + QStringLiteral(" Bytes Rcvd"));
+}
+
+// ---- Keying ------------------------------------------------------------------------
+
+void Presenter::showKeying(KeyingState state, KeyingReason reason)
+{
+    const bool tx = state == KeyingState::Transmitting;
+    m_display.setPanelText(Panel::Ptt, tx ? QStringLiteral("TX") : QStringLiteral("RX"));
+    m_display.setPanelPicture(Panel::Ptt, tx                                 ? Picture::LedRojo
+                                              : reason == KeyingReason::TimedOut ? Picture::LedAmarillo
+                                                                                 : Picture::LedVerde);
+    m_display.setPanelToolTip(Panel::Ptt, tx ? QStringLiteral("PTT ON")
+                                             : KeyingReasonText(reason, m_keyer ? m_keyer->timeoutMs() : 0));
+}
+
+void Presenter::showKeyingFailure(const KeyingFailure& failure)
+{
+    m_display.setPanelPicture(Panel::Ptt, Picture::LedAmarillo);
+    if (failure.where.isEmpty())
+        m_display.setPanelToolTip(Panel::Ptt, failure.why);
+    else
+        m_display.setPanelToolTip(Panel::Ptt, failure.where
+                                                  + (failure.portClosed ? QStringLiteral(" closed: ")
+                                                                        : QStringLiteral(": "))
+                                                  + failure.why);
+}
+
+void Presenter::showKeyingConfirmed(KeyingState state)
+{
+    const bool tx = state == KeyingState::Transmitting;
+    m_display.setPanelPicture(Panel::Ptt, tx ? Picture::LedRojo : Picture::LedVerde);
+    m_display.setPanelToolTip(Panel::Ptt, tx ? QStringLiteral("PTT ON") : QStringLiteral("PTT OFF"));
+}

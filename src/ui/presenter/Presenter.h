@@ -1,0 +1,51 @@
+#pragma once
+
+#include "presenter/DisplayState.h"
+#include "ptt/PttKeyer.h"
+#include "terminal/Terminal.h"
+
+#include <QObject>
+
+class ModemLink;
+class ConversationLog;
+
+// Turns what the core announces into what the window shows: panel texts,
+// pictures and tooltips, the commands' states, the progress bar. The one
+// writer of the status panels; it needs no widgets.
+class Presenter : public QObject
+{
+    Q_OBJECT
+public:
+    explicit Presenter(DisplayState& display, QObject* parent = nullptr);
+
+    // Each part is watched once, before anyone else hears of its changes,
+    // so the window shows a change before it is acted on.
+    void watch(ModemLink& link);
+    void watch(Terminal& terminal);
+    void watch(PttKeyer& keyer);
+    void watch(ConversationLog& log);
+
+    // "Unable to open radio serial port COM3. ...", and the reason below it.
+    static QString PortOpenFailureText(const QString& port, const QString& detail = QString());
+    // The PTT panel's tooltip for an unkey of the keyer's own.
+    static QString KeyingReasonText(KeyingReason reason, qint64 timeoutMs);
+
+private:
+    void showLinkDown();
+    void showLinkUp();
+    void showStopping();
+    void showConnectionStarted(bool stopping);
+    void showConnection(const ConnectionInfo& info);
+    void showCalling(const QString& station, bool named);
+    void showSendStarted();
+    void showSendProgress(qint64 sent, qint64 total);
+    void showSendFinished();
+    void showReceived(qint64 total);
+    void showBytesCleared();
+    void showKeying(KeyingState state, KeyingReason reason);
+    void showKeyingFailure(const KeyingFailure& failure);
+    void showKeyingConfirmed(KeyingState state);
+
+    DisplayState& m_display;
+    const PttKeyer* m_keyer = nullptr;
+};
