@@ -20,6 +20,7 @@ forbid() { # folder, pattern of include paths it must not use, why
 widgets='Q(Widget|Dialog|MainWindow|MessageBox|Application|PushButton|Label|LineEdit|ComboBox|CheckBox|Menu|Action|StatusBar|ProgressBar|PlainTextEdit|TextEdit|GroupBox|RadioButton|Frame|Layout|[A-Z][A-Za-z]*Layout)>|QtWidgets'
 forbid core "(\\.\\./)*(app|dialogs|widgets)/|$widgets" "the core includes a widget or a higher layer"
 forbid ui "(\\.\\./)*(app|dialogs)/" "a widget helper includes the application"
+forbid application/dialogs "(\\.\\./)*app/" "a dialog includes the application (dialogs take and return values)"
 forbid core/link "(\\.\\./)*terminal/" "the modem link includes the terminal"
 forbid core/settings "(\\.\\./)*(link|terminal|ptt|display)/" "settings include a layer above them"
 forbid core/encoding "(\\.\\./)*(settings|link|terminal|ptt|display)/" "the encoding includes a layer above it"

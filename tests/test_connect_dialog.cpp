@@ -153,7 +153,7 @@ void TestConnectDialog::cleanup()
 
 std::unique_ptr<frmConnect> TestConnectDialog::open(Rig& rig)
 {
-    auto dialog = std::make_unique<frmConnect>(*rig.session);
+    auto dialog = rig.session->controller.connectDialog();
     dialog->show();
     dialog->activateWindow();
     if (!QTest::qWaitForWindowActive(dialog.get()))

@@ -1,5 +1,6 @@
 #include "app/SingleInstance.h"
 #include "app/frmAbout.h"
+#include "dialogs/frmPTT.h"
 #include "support/FakeModem.h"
 #include "support/MessageBoxRecorder.h"
 #include "support/TerminalFixture.h"
@@ -549,6 +550,19 @@ private slots:
 
     void maximisedKeepsStoredSize()
     {
+        {
+            // A save while the program runs writes the state the window has then.
+            TerminalFixture g;
+            QVERIFY(g.loadWithoutProgram("[Position]\r\nTerminal Width=9000\r\n"));
+            g.window->showMaximized();
+            QTRY_VERIFY(g.window->isMaximized());
+            auto ptt = g.session->controller.pttDialog(g.window.get());
+            ptt->show();
+            QVERIFY(ptt->close());
+            const QByteArray ini = g.readIni();
+            QVERIFY(ini.contains("Window State=2"));
+            QVERIFY(ini.contains("Terminal Width=9000"));
+        }
         TerminalFixture f;
         QVERIFY(
             f.loadWithoutProgram("[Position]\r\nWindow State=2\r\nTerminal Width=9000\r\nTerminal Height=7000\r\n"));

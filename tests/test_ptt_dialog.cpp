@@ -66,7 +66,7 @@ private slots:
     void otherBrandHidesAddressAndStoresItsText();
     void comMethodShowsPinFrameInBaudPlace();
     void unknownPortSettingFallsBackToCom1();
-    void everyChoiceGoesToTheSettingsAtOnce();
+    void choicesTakeEffectOnClosing();
     void rigctldHidesSerialControls();
     void portListsShowTheirDevices();
     void systemDevicesFollowTheComNames();
@@ -88,6 +88,8 @@ private:
     QStringList visibleControls() const;
     QString iniText() const;
     Settings& s() { return m_session->s(); }
+    // The dialog's choice as it stands; the settings take it on closing.
+    const PttChoice& v() const { return m_dialog->value(); }
 
     std::unique_ptr<MessageBoxRecorder> m_boxes;
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -124,7 +126,7 @@ void TestPttDialog::cleanup()
 
 void TestPttDialog::open()
 {
-    m_dialog = std::make_unique<frmPTT>(*m_session, nullptr, &m_ports);
+    m_dialog = m_session->controller.pttDialog(nullptr, &m_ports);
     m_dialog->show();
 }
 
@@ -177,7 +179,7 @@ void TestPttDialog::brandSwitchToIcom()
 {
     open();
     w<QRadioButton>("optCAT")->click();
-    QCOMPARE(s().via.value(), PttMethod::Cat);
+    QCOMPARE(v().via.value(), PttMethod::Cat);
     QVERIFY(w("cboMarcas")->isVisibleTo(m_dialog.get()));
     QVERIFY(!w("txtIcomAddress")->isVisibleTo(m_dialog.get()));
 
@@ -186,7 +188,7 @@ void TestPttDialog::brandSwitchToIcom()
     QCOMPARE(models->count(), 62);
     QCOMPARE(models->itemText(0), QStringLiteral("IC-78"));
     QCOMPARE(models->currentText(), QStringLiteral("IC-7000"));
-    QCOMPARE(int(s().rig), 29);
+    QCOMPARE(int(v().rig), 29);
     QCOMPARE(itemsOf(w<QComboBox>("cboBaudios")), QStringList({"19200", "9600", "4800", "1200"}));
     QCOMPARE(w<QComboBox>("cboBaudios")->currentText(), QStringLiteral("4800"));
     QVERIFY(w("txtIcomAddress")->isVisibleTo(m_dialog.get()));
@@ -195,12 +197,14 @@ void TestPttDialog::brandSwitchToIcom()
 
     // A model without the stored rate takes its first.
     models->setCurrentText(QStringLiteral("IC-706MkIIG"));
-    QCOMPARE(int(s().rig), 4);
-    QCOMPARE(s().baud, QStringLiteral("19200"));
+    QCOMPARE(int(v().rig), 4);
+    QCOMPARE(v().baud, QStringLiteral("19200"));
     QCOMPARE(w<QLineEdit>("txtIcomAddress")->text(), QStringLiteral("58"));
 
     QVERIFY(m_dialog->close());
     QCOMPARE(s().icomAddress, QStringLiteral("58"));
+    QCOMPARE(int(s().rig), 4);
+    QCOMPARE(s().baud, QStringLiteral("19200"));
 }
 
 void TestPttDialog::storedAddressOfTheSameModelIsKept()
@@ -282,7 +286,7 @@ void TestPttDialog::otherBrandHidesAddressAndStoresItsText()
     w<QComboBox>("cboMarcas")->setCurrentText(QStringLiteral("Kenwood"));
     QVERIFY(!w("txtIcomAddress")->isVisibleTo(m_dialog.get()));
     QCOMPARE(w<QComboBox>("cboModelos")->currentText(), QStringLiteral("TS-2000"));
-    QCOMPARE(int(s().rig), 87);
+    QCOMPARE(int(v().rig), 87);
     QVERIFY(m_dialog->close());
     QCOMPARE(s().icomAddress, QStringLiteral("7A"));
 }
@@ -293,14 +297,14 @@ void TestPttDialog::comMethodShowsPinFrameInBaudPlace()
     open();
     QVERIFY(w<QRadioButton>("optRTSDTR")->isChecked());
     w<QRadioButton>("optCOM")->click();
-    QCOMPARE(s().via.value(), PttMethod::Com);
+    QCOMPARE(v().via.value(), PttMethod::Com);
     QCOMPARE(visibleControls(),
              QStringList({"FraGlobal", "fraSeleccionarPTT", "optCAT", "optCOM", "optVOX", "optRigctld", "lblPuerto",
                           "cboPTTCOM", "fraPin", "optRTS", "optDTR", "optRTSDTR", "cmdOK"}));
     w<QRadioButton>("optDTR")->click();
-    QCOMPARE(int(s().pin), 2);
+    QCOMPARE(int(v().pin), 2);
     w<QRadioButton>("optRTS")->click();
-    QCOMPARE(int(s().pin), 1);
+    QCOMPARE(int(v().pin), 1);
 }
 
 void TestPttDialog::unknownPortSettingFallsBackToCom1()
@@ -310,27 +314,54 @@ void TestPttDialog::unknownPortSettingFallsBackToCom1()
     open();
     QCOMPARE(itemsOf(w<QComboBox>("cboPTTCOM")).size(), 16);
     QCOMPARE(w<QComboBox>("cboPTTCOM")->currentText(), QStringLiteral("COM1"));
-    QCOMPARE(s().pttPort, QStringLiteral("COM1"));
+    QCOMPARE(v().pttPort, QStringLiteral("COM1"));
     QCOMPARE(w<QComboBox>("cboCATCOM")->currentText(), QStringLiteral("COM16"));
-    QCOMPARE(s().catPort, QStringLiteral("COM16"));
+    QCOMPARE(v().catPort, QStringLiteral("COM16"));
 }
 
-void TestPttDialog::everyChoiceGoesToTheSettingsAtOnce()
+void TestPttDialog::choicesTakeEffectOnClosing()
 {
     s().via = PttMethod::Cat;
+    s().catPort = QStringLiteral("COM4");
+    const Settings before = s();
+    m_session->ptt.OpenPttPort();
+    QVERIFY(m_port->isOpen());
+    m_port->clearLog();
     open();
     w<QComboBox>("cboBaudios")->setCurrentText(QStringLiteral("38400"));
-    QCOMPARE(s().baud, QStringLiteral("38400"));
+    QCOMPARE(v().baud, QStringLiteral("38400"));
     w<QComboBox>("cboCATCOM")->setCurrentText(QStringLiteral("COM7"));
-    QCOMPARE(s().catPort, QStringLiteral("COM7"));
+    QCOMPARE(v().catPort, QStringLiteral("COM7"));
     w<QCheckBox>("chkRTS")->click();
-    QCOMPARE(int(s().rts), 1);
+    QCOMPARE(int(v().rts), 1);
     w<QCheckBox>("chkDTR")->click();
-    QCOMPARE(int(s().dtr), 1);
+    QCOMPARE(int(v().dtr), 1);
     w<QCheckBox>("chkRTS")->click();
+    QCOMPARE(int(v().rts), 0);
+    w<QRadioButton>("optCOM")->click();
+    QCOMPARE(v().via.value(), PttMethod::Com);
+    // While the dialog is open the keyer keeps the keying it had: a PTT ON
+    // keys the stored CAT port, not a half-made choice.
+    QCOMPARE(s().via, before.via);
+    QCOMPARE(s().baud, before.baud);
+    QCOMPARE(s().catPort, QStringLiteral("COM4"));
+    QCOMPARE(int(s().dtr), 0);
+    QVERIFY(m_port->log.isEmpty());
+    m_session->ptt.PttOn();
+    QCOMPARE(m_port->device, PortDeviceOf(QStringLiteral("COM4"), s().portDevices));
+    QCOMPARE(m_port->log.size(), 1);
+    QVERIFY(m_port->log.first().startsWith(QStringLiteral("write ")));
+    QVERIFY(!m_port->dtr);
+    m_session->ptt.PttOff();
+    QVERIFY(iniText().isEmpty());
+
+    QVERIFY(m_dialog->close());
+    QCOMPARE(s().via.value(), PttMethod::Com);
+    QCOMPARE(s().baud, QStringLiteral("38400"));
+    QCOMPARE(s().catPort, QStringLiteral("COM7"));
     QCOMPARE(int(s().rts), 0);
-    w<QRadioButton>("optVOX")->click();
-    QCOMPARE(s().via.value(), PttMethod::Vox);
+    QCOMPARE(int(s().dtr), 1);
+    QVERIFY(iniText().contains(QStringLiteral("Via=2")));
 }
 
 void TestPttDialog::rigctldHidesSerialControls()
@@ -340,7 +371,7 @@ void TestPttDialog::rigctldHidesSerialControls()
     s().icomAddress = QStringLiteral("7c");
     open();
     w<QRadioButton>("optRigctld")->click();
-    QCOMPARE(s().via.value(), PttMethod::Rigctld);
+    QCOMPARE(v().via.value(), PttMethod::Rigctld);
     QCOMPARE(visibleControls(),
              QStringList({"FraGlobal", "fraSeleccionarPTT", "optCAT", "optCOM", "optVOX", "optRigctld",
                           "lblRigctldHost", "txtRigctldHost", "lblRigctldPort", "txtRigctldPort", "cmdOK"}));
@@ -350,15 +381,15 @@ void TestPttDialog::rigctldHidesSerialControls()
     QCOMPARE(port->text(), QStringLiteral("4532"));
     host->clear();
     QTest::keyClicks(host, QStringLiteral("shack-pi"));
-    QCOMPARE(s().rigctldHost, QStringLiteral("shack-pi"));
+    QCOMPARE(v().rigctldHost, QStringLiteral("shack-pi"));
     port->clear();
     QTest::keyClicks(port, QStringLiteral("4533x"));
     QCOMPARE(port->text(), QStringLiteral("4533"));
-    QCOMPARE(s().rigctldPort, 4533);
+    QCOMPARE(v().rigctldPort, 4533);
     // An unfinished entry leaves the last good port.
     port->clear();
     QTest::keyClicks(port, QStringLiteral("0"));
-    QCOMPARE(s().rigctldPort, 4533);
+    QCOMPARE(v().rigctldPort, 4533);
     // A port no socket can use is refused on closing, not cut to fit.
     for (const char* bad : {"70000", "65536", "0"}) {
         port->clear();
@@ -436,7 +467,7 @@ void TestPttDialog::systemDevicesFollowTheComNames()
         expected << QStringLiteral("COM%1").arg(n);
     QCOMPARE(itemsOf(cat), expected + QStringList({ftdi.path, board.path}));
     QCOMPARE(cat->currentText(), ftdi.path);
-    QCOMPARE(s().catPort, ftdi.path);
+    QCOMPARE(v().catPort, ftdi.path);
     QCOMPARE(cat->itemData(16, Qt::ToolTipRole).toString(),
              ftdi.path + QStringLiteral("\nFT232R USB UART\nFTDI\nUSB 0403:6001"));
     QCOMPARE(cat->itemData(17, Qt::ToolTipRole).toString(), QStringLiteral("/dev/ttyS0\nserial8250"));
@@ -450,13 +481,13 @@ void TestPttDialog::systemDevicesFollowTheComNames()
     auto* ptt = w<QComboBox>("cboPTTCOM");
     QCOMPARE(itemsOf(ptt), expected + QStringList({ftdi.path, board.path, gone}));
     QCOMPARE(ptt->currentText(), gone);
-    QCOMPARE(s().pttPort, gone);
+    QCOMPARE(v().pttPort, gone);
     QCOMPARE(ptt->toolTip(), gone + QStringLiteral("\nnot present"));
 
     ptt->setCurrentText(board.path);
-    QCOMPARE(s().pttPort, board.path);
+    QCOMPARE(v().pttPort, board.path);
     ptt->setCurrentText(QStringLiteral("COM5"));
-    QCOMPARE(s().pttPort, QStringLiteral("COM5"));
+    QCOMPARE(v().pttPort, QStringLiteral("COM5"));
 
     // Closing opens the chosen device itself.
     QVERIFY(m_dialog->close());
@@ -473,7 +504,7 @@ void TestPttDialog::unknownMethodLeavesEverythingShown()
     QCOMPARE(visibleControls().size(), AllControls.size());
     QCOMPARE(w<QComboBox>("cboMarcas")->currentIndex(), -1);
     QCOMPARE(w<QComboBox>("cboModelos")->count(), 0);
-    QCOMPARE(s().via, PttMethodSetting::other(0));
+    QCOMPARE(v().via, PttMethodSetting::other(0));
 }
 
 void TestPttDialog::shutdownClosesWithoutApplying()
@@ -482,11 +513,13 @@ void TestPttDialog::shutdownClosesWithoutApplying()
     s().rig = 29;
     open();
     w<QLineEdit>("txtIcomAddress")->setText(QStringLiteral("ZZ"));
+    w<QRadioButton>("optVOX")->click();
     m_session->TerminarAplicacion = true;
     QVERIFY(m_dialog->close());
     QVERIFY(m_port->log.isEmpty());
     QVERIFY(iniText().isEmpty());
     QCOMPARE(s().icomAddress, QString());
+    QCOMPARE(s().via.value(), PttMethod::Cat);
 }
 
 void TestPttDialog::everyMethodFitsThePlatformFont_data()

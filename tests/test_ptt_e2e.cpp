@@ -174,12 +174,12 @@ void TestPttEndToEnd::deviceChosenByPathKeysCat()
     device.path = pty.a();
     ports.list << device;
     {
-        frmPTT dialog(session, nullptr, &ports);
-        dialog.show();
-        auto* list = dialog.findChild<QComboBox*>(QStringLiteral("cboCATCOM"));
+        auto dialog = session.controller.pttDialog(nullptr, &ports);
+        dialog->show();
+        auto* list = dialog->findChild<QComboBox*>(QStringLiteral("cboCATCOM"));
         QVERIFY(list);
         list->setCurrentText(pty.a());
-        QVERIFY(dialog.close());
+        QVERIFY(dialog->close());
     }
     QVERIFY(m_boxes->verify());
     QCOMPARE(s.catPort, pty.a());

@@ -173,9 +173,9 @@ void TestPttSafety::modeSwitchToFmUnkeys()
     link(m_rig.port());
     keyUp();
     {
-        frmSetup dialog(*m_session);
-        dialog.optKELDOFM1200->click();
-        dialog.cmdOK->click();
+        auto dialog = m_session->controller.setupDialog();
+        dialog->optKELDOFM1200->click();
+        dialog->cmdOK->click();
     }
     QCOMPARE(s().keldoMode.value(), Mode::FM);
     // The FM modem is the same one: the link stays, yet the radio is free.

@@ -191,7 +191,6 @@ private slots:
     void everySettingRoundTrips();
     void unusualStoredValuesWrittenBackAsRead();
     void saveMergesWithOtherWriters();
-    void saveRunsHookFirst();
     void portsReadButNeverWritten();
     void valueWithLineBreaksCannotAddKeys();
     void interruptedSaveLeavesWholeFile();
@@ -623,24 +622,6 @@ void TestSettings::saveMergesWithOtherWriters()
     QCOMPARE(after.value("Setup", "HF Host"), QStringLiteral("localhost"));
     QCOMPARE(after.value("Setup", "My Callsign"), QStringLiteral("EA4ZZZ"));
     QCOMPARE(after.sections(), (QStringList{"PTT", "Setup", "Position", "Path", "Options", "Elsewhere"}));
-}
-
-void TestSettings::saveRunsHookFirst()
-{
-    QTemporaryDir dir;
-    SettingsStore store(dir.path());
-    store.LoadSettings();
-    int calls = 0;
-    store.setBeforeSave([&calls](Settings& s) {
-        ++calls;
-        s.windowState = 2; // maximised: width and height stay as they were
-    });
-    MessageBoxRecorder boxes;
-    QVERIFY(store.SaveSettings());
-    QCOMPARE(calls, 1);
-    const IniDocument doc(readAll(store.filePath()));
-    QCOMPARE(doc.value("Position", "Window State"), QStringLiteral("2"));
-    QCOMPARE(doc.value("Position", "Terminal Width"), QStringLiteral("8145"));
 }
 
 void TestSettings::portsReadButNeverWritten()

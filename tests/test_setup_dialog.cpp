@@ -177,7 +177,7 @@ void TestSetupDialog::cleanup()
 
 std::unique_ptr<frmSetup> TestSetupDialog::open(Rig& rig)
 {
-    auto dialog = std::make_unique<frmSetup>(*rig.session);
+    auto dialog = rig.session->controller.setupDialog();
     dialog->show();
     dialog->activateWindow();
     if (!QTest::qWaitForWindowActive(dialog.get()))

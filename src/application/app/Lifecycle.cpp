@@ -174,7 +174,7 @@ void Lifecycle::shutDown()
     se.log.close(se.terminal.utcNow());
     // 7, 8.
     se.ptt.ClosePttPort();
-    se.settings.SaveSettings();
+    se.controller.save();
     // 9. The other windows close without applying anything.
     m_window.closeOtherWindows();
 }

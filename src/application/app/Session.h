@@ -2,6 +2,7 @@
 
 #include "Version.h"
 #include "app/ModemProcess.h"
+#include "app/SettingsController.h"
 #include "link/ConnectionState.h"
 #include "link/ModemLink.h"
 #include "presenter/DisplayState.h"
@@ -39,6 +40,8 @@ public:
     // The modem programs this terminal started, and how it ends them.
     ModemProcesses modem;
     ConversationLog log;
+    // Applies what the dialogs and the window choose, and saves the settings.
+    SettingsController controller{*this};
 
     // Brings the conversation log in step with the settings (switch, folder).
     void ApplyLogSettings();

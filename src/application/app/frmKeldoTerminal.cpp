@@ -78,10 +78,6 @@ frmKeldoTerminal::frmKeldoTerminal(Session& session, QWidget* parent)
     connect(&m_session.display, &DisplayState::changed, this, &frmKeldoTerminal::refreshFromDisplay);
     connect(&m_session.display, &DisplayState::txFocusRequested, this, [this] { m_tx->setFocus(); });
     connect(&m_session.display, &DisplayState::txTextReturned, this, &frmKeldoTerminal::putBackUnsentText);
-    m_session.settings.setBeforeSave([this](Settings& s) {
-        recordWindowForSave();
-        (void)s;
-    });
     m_session.setMessageParent(this);
 
     m_alert = new IncomingCallAlert(this, this);
@@ -102,7 +98,6 @@ frmKeldoTerminal::frmKeldoTerminal(Session& session, QWidget* parent)
 
 frmKeldoTerminal::~frmKeldoTerminal()
 {
-    m_session.settings.setBeforeSave(nullptr);
     m_session.setMessageParent(nullptr);
 }
 
@@ -285,12 +280,14 @@ void frmKeldoTerminal::resizeEvent(QResizeEvent* event)
     QMainWindow::resizeEvent(event);
     applyPendingOuterSize();
     layoutControls();
+    handPlacement();
 }
 
 void frmKeldoTerminal::moveEvent(QMoveEvent* event)
 {
     QMainWindow::moveEvent(event);
     applyPendingOuterSize();
+    handPlacement();
 }
 
 void frmKeldoTerminal::applyPendingOuterSize()
@@ -309,8 +306,10 @@ void frmKeldoTerminal::applyPendingOuterSize()
 void frmKeldoTerminal::changeEvent(QEvent* event)
 {
     QMainWindow::changeEvent(event);
-    if (event->type() == QEvent::WindowStateChange)
+    if (event->type() == QEvent::WindowStateChange) {
         layoutControls();
+        handPlacement();
+    }
 }
 
 void frmKeldoTerminal::syncStatusPanels()
@@ -467,20 +466,17 @@ void frmKeldoTerminal::restoreStoredWindow()
 
 // ---- Shutdown -------------------------------------------------------------------
 
-void frmKeldoTerminal::recordWindowForSave()
+void frmKeldoTerminal::handPlacement()
 {
-    Settings& s = m_session.s();
-    if (isMinimized())
-        s.windowState = 1;
-    else if (isMaximized() || isFullScreen())
-        s.windowState = 2;
-    else
-        s.windowState = 0;
-    if (s.windowState == 0) {
+    // Every save writes the state and size the window has then.
+    WindowPlacement p;
+    p.state = isMinimized() ? 1 : (isMaximized() || isFullScreen()) ? 2 : 0;
+    if (p.state == 0) {
         const QRect frame = frameGeometry();
-        s.terminalWidth = Twips::FromPixels(frame.width());
-        s.terminalHeight = Twips::FromPixels(frame.height());
+        p.width = Twips::FromPixels(frame.width());
+        p.height = Twips::FromPixels(frame.height());
     }
+    m_session.controller.setWindowPlacement(p);
 }
 
 void frmKeldoTerminal::Form_Unload()
@@ -495,12 +491,11 @@ bool frmKeldoTerminal::isShutDown() const
 
 void frmKeldoTerminal::recordPositionForSave()
 {
+    handPlacement();
     if (isMinimized())
         return;
-    Settings& s = m_session.s();
     const QPoint pos = frameGeometry().topLeft();
-    s.topPosition = Twips::FromPixels(pos.y());
-    s.leftPosition = Twips::FromPixels(pos.x());
+    m_session.controller.setWindowPosition(Twips::FromPixels(pos.y()), Twips::FromPixels(pos.x()));
 }
 
 void frmKeldoTerminal::closeOtherWindows()
@@ -534,14 +529,12 @@ bool frmKeldoTerminal::waitingToClose() const
 
 void frmKeldoTerminal::mnuSetup_Click()
 {
-    frmSetup dialog(m_session, this);
-    dialog.exec();
+    m_session.controller.setupDialog(this)->exec();
 }
 
 void frmKeldoTerminal::mnuPTT_Click()
 {
-    frmPTT dialog(m_session, this);
-    dialog.exec();
+    m_session.controller.pttDialog(this)->exec();
 }
 
 void frmKeldoTerminal::mnuConnect_Click()
@@ -552,8 +545,7 @@ void frmKeldoTerminal::mnuConnect_Click()
         return;
     }
     m_tx->setFocus();
-    frmConnect dialog(m_session, this);
-    dialog.exec();
+    m_session.controller.connectDialog(this)->exec();
 }
 
 void frmKeldoTerminal::mnuStop_Click()
@@ -610,7 +602,7 @@ void frmKeldoTerminal::mnuSize_Click(int points)
 {
     for (int i = 0; i < m_sizeActions.size(); ++i)
         m_sizeActions[i]->setChecked(FontSizes[i] == points);
-    m_session.s().fontSize = quint8(points);
+    m_session.controller.setFontSize(points);
     for (QWidget* pane : {static_cast<QWidget*>(m_rx), static_cast<QWidget*>(m_tx)}) {
         QFont f = pane->font();
         f.setPointSize(points);
@@ -623,7 +615,7 @@ void frmKeldoTerminal::mnuColor_Click(const QString& scheme)
     const bool white = scheme == QLatin1String("White");
     m_colourActions[0]->setChecked(!white);
     m_colourActions[1]->setChecked(white);
-    m_session.s().colour = scheme;
+    m_session.controller.setColour(scheme);
     const SchemeColours colours = ColoursOf(white ? ColourScheme::White : ColourScheme::Black);
     for (QPlainTextEdit* pane : {static_cast<QPlainTextEdit*>(m_rx), m_tx}) {
         QPalette pal = pane->palette();
@@ -637,37 +629,25 @@ void frmKeldoTerminal::mnuColor_Click(const QString& scheme)
 void frmKeldoTerminal::mnuSpeakerColours_Click(bool on)
 {
     action(QStringLiteral("mnuSpeakerColours"))->setChecked(on);
-    m_session.s().speakerColours = on;
+    m_session.controller.setSpeakerColours(on);
     m_rx->setSpeakerColours(on);
 }
 
 void frmKeldoTerminal::mnuNotify_Click(bool on)
 {
     action(QStringLiteral("mnuNotify"))->setChecked(on);
-    m_session.s().notifyIncomingCall = on;
+    m_session.controller.setNotifyIncomingCall(on);
 }
 
 void frmKeldoTerminal::mnuLog_Click(bool on)
 {
     action(QStringLiteral("mnuLog"))->setChecked(on);
-    m_session.s().logConversations = on;
-    m_session.ApplyLogSettings();
-    // Switched on during a connection: its record starts now.
-    if (on && m_session.conn.ConnectionActive && !m_session.log.inConversation())
-        m_session.log.connectionBegan(Terminal::CallChain(m_session.conn), m_session.terminal.utcNow());
+    m_session.controller.setLogConversations(on);
 }
 
 void frmKeldoTerminal::mnuLogFolder_Click()
 {
     const QString chosen = Shell::current().chooseFolder(this, QStringLiteral("Log Folder"), m_session.logFolder());
-    if (chosen.isEmpty())
-        return;
-    Settings& s = m_session.s();
-    const QString previous = s.logFolder;
-    s.logFolder = QDir::cleanPath(chosen);
-    // Choosing the default folder keeps it the default (it moves with the settings file).
-    if (s.logFolder == QDir::cleanPath(m_session.defaultLogFolder()))
-        s.logFolder.clear();
-    if (s.logFolder != previous)
-        m_session.ApplyLogSettings();
+    if (!chosen.isEmpty())
+        m_session.controller.setLogFolder(chosen);
 }

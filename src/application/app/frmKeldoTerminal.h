@@ -93,7 +93,8 @@ private:
     void layoutControls();
     void refreshFromDisplay();
     void putBackUnsentText(const QString& text);
-    void recordWindowForSave();
+    // Tells the settings controller the window's state and size.
+    void handPlacement();
     void applyPendingOuterSize();
     QAction* addAction(QMenu* menu, const QString& name, const QString& caption);
 

@@ -1,6 +1,5 @@
 #include "frmConnect.h"
 
-#include "app/Session.h"
 #include "settings/CallSign.h"
 #include "settings/IniDocument.h"
 #include "widgets/DialogGeometry.h"
@@ -56,9 +55,10 @@ QString upper(const QString& text)
 
 } // namespace
 
-frmConnect::frmConnect(Session& session, QWidget* parent)
+frmConnect::frmConnect(const Settings& shown, std::function<bool()> shuttingDown, QWidget* parent)
     : QDialog(parent)
-    , m_session(session)
+    , m_shown(shown)
+    , m_shuttingDown(std::move(shuttingDown))
 {
     setObjectName(QStringLiteral("frmConnect"));
     setWindowTitle(QStringLiteral("Connect"));
@@ -97,7 +97,7 @@ frmConnect::~frmConnect() = default;
 
 void frmConnect::Form_Load()
 {
-    const Settings& s = m_session.s();
+    const Settings& s = m_shown;
     // 1. Another mode text leaves every control as designed.
     const bool hf = s.keldoMode == Mode::HF;
     const bool fm = s.keldoMode == Mode::FM;
@@ -147,25 +147,16 @@ void frmConnect::upperCaseAll()
     }
 }
 
-void frmConnect::storeModeTexts()
+ConnectChoice frmConnect::readChoice() const
 {
-    Settings& s = m_session.s();
-    if (s.keldoMode == Mode::HF) {
-        s.connectWithHf = cboConnectHF->currentText();
-    } else if (s.keldoMode == Mode::FM) {
-        s.connectWithFm = cboConnectFM->currentText();
-        s.via1 = cboVia1->currentText();
-        s.via2 = cboVia2->currentText();
-    } else if (s.keldoMode == Mode::SAT) {
-        s.connectWithSat = cboConnectSAT->currentText();
-    }
+    return {cboConnectHF->currentText(), cboConnectFM->currentText(), cboConnectSAT->currentText(),
+            cboVia1->currentText(), cboVia2->currentText()};
 }
 
 void frmConnect::cmdConnect_Click()
 {
     upperCaseAll();
-    Settings& s = m_session.s();
-    const Mode mode = s.keldoMode.value();
+    const Mode mode = m_shown.keldoMode.value();
     const bool fm = mode == Mode::FM;
 
     auto valid = [](const QComboBox* c) {
@@ -191,20 +182,15 @@ void frmConnect::cmdConnect_Click()
         return;
     }
 
-    storeModeTexts();
-    PushCallSignHistory(s.connectHfList, s.connectWithHf);
-    PushCallSignHistory(s.connectFmList, s.connectWithFm);
-    PushCallSignHistory(s.connectSatList, s.connectWithSat);
-    PushCallSignHistory(s.via1List, s.via1);
-    PushCallSignHistory(s.via2List, s.via2);
-    m_session.settings.SaveSettings();
-    m_session.link.SendConnect();
+    m_choice = readChoice();
+    m_choice->call = true;
+    m_unloaded = true;
     accept();
 }
 
 void frmConnect::Form_Unload()
 {
-    if (m_session.TerminarAplicacion)
+    if (m_shuttingDown && m_shuttingDown())
         return;
     upperCaseAll();
     for (QComboBox* c : {cboConnectHF, cboConnectFM, cboConnectSAT, cboVia1, cboVia2}) {
@@ -213,8 +199,7 @@ void frmConnect::Form_Unload()
             return;
     }
     // An empty target is kept here; only the button insists on one.
-    storeModeTexts();
-    m_session.settings.SaveSettings();
+    m_choice = readChoice();
 }
 
 void frmConnect::done(int result)

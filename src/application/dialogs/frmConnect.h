@@ -1,20 +1,38 @@
 #pragma once
 
+#include "settings/Settings.h"
+
 #include <QDialog>
+
+#include <functional>
+#include <optional>
 
 class QComboBox;
 class QLabel;
 class QPushButton;
-class Session;
+
+// The boxes of the connect dialog, upper-cased; call: the operator asked
+// for the call (every box checked, the target not empty).
+struct ConnectChoice
+{
+    QString hf, fm, sat, via1, via2;
+    bool call = false;
+};
 
 // "Connect": the station to call (and in FM mode up to two digipeaters),
-// offered from the history lists; validated, stored, pushed, saved, called.
+// offered from the history lists of a copy of the settings. Closing yields
+// the boxes' texts when every one is a call sign; the caller stores them
+// and, for the button, calls.
 class frmConnect : public QDialog
 {
     Q_OBJECT
 public:
-    explicit frmConnect(Session& session, QWidget* parent = nullptr);
+    // shuttingDown: true once shutdown has begun; the dialog then closes
+    // without choosing anything.
+    frmConnect(const Settings& shown, std::function<bool()> shuttingDown, QWidget* parent = nullptr);
     ~frmConnect() override;
+
+    const std::optional<ConnectChoice>& choice() const { return m_choice; }
 
     void cmdConnect_Click();
     // Every way of closing ends here; it never keeps the dialog open.
@@ -37,8 +55,10 @@ private:
     void Form_Load();
     void Form_Unload();
     void upperCaseAll();
-    void storeModeTexts();
+    ConnectChoice readChoice() const;
 
-    Session& m_session;
+    const Settings m_shown;
+    const std::function<bool()> m_shuttingDown;
+    std::optional<ConnectChoice> m_choice;
     bool m_unloaded = false;
 };

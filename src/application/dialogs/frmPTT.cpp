@@ -1,8 +1,6 @@
 #include "frmPTT.h"
 
-#include "app/Session.h"
 #include "ptt/PttDrivers.h"
-#include "ptt/PttKeyer.h"
 #include "ptt/RadioCatalogue.h"
 #include "ptt/SerialPortDevice.h"
 #include "settings/IniDocument.h"
@@ -28,9 +26,34 @@ constexpr int PortCount = 16;
 
 } // namespace
 
-frmPTT::frmPTT(Session& session, QWidget* parent, const SerialPortEnumerator* ports)
+PttChoice PttChoice::of(const Settings& s)
+{
+    return {s.via, s.rig, s.baud,        s.pttPort,     s.catPort,    s.pin,
+            s.rts, s.dtr, s.icomAddress, s.rigctldHost, s.rigctldPort};
+}
+
+void PttChoice::applyTo(Settings& s) const
+{
+    s.via = via;
+    s.rig = rig;
+    s.baud = baud;
+    s.pttPort = pttPort;
+    s.catPort = catPort;
+    s.pin = pin;
+    s.rts = rts;
+    s.dtr = dtr;
+    s.icomAddress = icomAddress;
+    s.rigctldHost = rigctldHost;
+    s.rigctldPort = rigctldPort;
+}
+
+frmPTT::frmPTT(const Settings& shown, std::function<bool()> shuttingDown, const SerialPortEnumerator* ports,
+               QWidget* parent)
     : QDialog(parent)
-    , m_session(session)
+    , m_value(PttChoice::of(shown))
+    , m_storedAddress(shown.icomAddress)
+    , m_portDevices(shown.portDevices)
+    , m_shuttingDown(std::move(shuttingDown))
 {
     // Listed once for both port lists, from the system without opening any device.
     m_devices = ports ? ports->devices() : CreateSystemPortEnumerator()->devices();
@@ -142,7 +165,7 @@ void frmPTT::select(QComboBox* list, int index)
 
 void frmPTT::Form_Load()
 {
-    Settings& s = m_session.s();
+    const PttChoice& s = m_value;
     const RadioCatalogue& catalogue = LoadRadioCatalogue();
     const RadioModel* rig = RadioModelAt(s.rig);
 
@@ -208,7 +231,6 @@ void frmPTT::Form_Load()
 
 void frmPTT::fillPortList(QComboBox* list, const QString& setting)
 {
-    const Settings& s = m_session.s();
     int found = -1;
     {
         const QSignalBlocker block(list);
@@ -216,7 +238,7 @@ void frmPTT::fillPortList(QComboBox* list, const QString& setting)
         for (int n = 1; n <= PortCount; ++n) {
             const QString name = QStringLiteral("COM%1").arg(n);
             list->addItem(name);
-            list->setItemData(n - 1, PortDeviceFor(n, s.portDevices), Qt::ToolTipRole);
+            list->setItemData(n - 1, PortDeviceFor(n, m_portDevices), Qt::ToolTipRole);
             if (found < 0 && name == setting)
                 found = n - 1;
         }
@@ -264,7 +286,7 @@ void frmPTT::cboMarcas_Click()
     txtIcomAddress->hide();
     lblIcomAddress->hide();
 
-    const RadioModel* rig = RadioModelAt(m_session.s().rig);
+    const RadioModel* rig = RadioModelAt(m_value.rig);
     const QStringList models = ModelsOfBrand(brand);
     int found = -1;
     {
@@ -287,7 +309,7 @@ void frmPTT::cboModelos_Click()
 {
     if (cboModelos->currentIndex() < 0)
         return;
-    Settings& s = m_session.s();
+    PttChoice& s = m_value;
     const int previousRig = s.rig;
     const int position = RadioPositionOf(cboModelos->currentText());
     const RadioModel* model = RadioModelAt(position);
@@ -307,7 +329,7 @@ void frmPTT::cboModelos_Click()
         select(cboBaudios, found >= 0 ? found : 0);
 
     if (!model->CivAddress.isEmpty()) {
-        txtIcomAddress->setText(s.rig == previousRig ? s.icomAddress : model->CivAddress);
+        txtIcomAddress->setText(s.rig == previousRig ? m_storedAddress : model->CivAddress);
         txtIcomAddress->show();
         lblIcomAddress->show();
     }
@@ -316,37 +338,37 @@ void frmPTT::cboModelos_Click()
 void frmPTT::cboBaudios_Click()
 {
     if (cboBaudios->currentIndex() >= 0)
-        m_session.s().baud = cboBaudios->currentText();
+        m_value.baud = cboBaudios->currentText();
 }
 
 void frmPTT::cboPTTCOM_Click()
 {
-    portChosen(cboPTTCOM, m_session.s().pttPort);
+    portChosen(cboPTTCOM, m_value.pttPort);
 }
 
 void frmPTT::cboCATCOM_Click()
 {
-    portChosen(cboCATCOM, m_session.s().catPort);
+    portChosen(cboCATCOM, m_value.catPort);
 }
 
 void frmPTT::chkRTS_Click()
 {
-    m_session.s().rts = chkRTS->isChecked() ? 1 : 0;
+    m_value.rts = chkRTS->isChecked() ? 1 : 0;
 }
 
 void frmPTT::chkDTR_Click()
 {
-    m_session.s().dtr = chkDTR->isChecked() ? 1 : 0;
+    m_value.dtr = chkDTR->isChecked() ? 1 : 0;
 }
 
 void frmPTT::optPin_Click(int pin)
 {
-    m_session.s().pin = quint8(pin);
+    m_value.pin = quint8(pin);
 }
 
 void frmPTT::optMethod_Click(PttMethod method)
 {
-    m_session.s().via = method;
+    m_value.via = method;
     const bool cat = method == PttMethod::Cat;
     const bool com = method == PttMethod::Com;
     const bool rigctld = method == PttMethod::Rigctld;
@@ -362,7 +384,7 @@ void frmPTT::optMethod_Click(PttMethod method)
         w->setVisible(cat);
     fraPin->setVisible(com);
     if (cat) {
-        const RadioModel* rig = RadioModelAt(m_session.s().rig);
+        const RadioModel* rig = RadioModelAt(m_value.rig);
         if (rig && !rig->CivAddress.isEmpty()) {
             lblIcomAddress->show();
             txtIcomAddress->show();
@@ -378,7 +400,7 @@ void frmPTT::optMethod_Click(PttMethod method)
 
 void frmPTT::txtRigctldHost_Change()
 {
-    m_session.s().rigctldHost = txtRigctldHost->text().trimmed();
+    m_value.rigctldHost = txtRigctldHost->text().trimmed();
 }
 
 int frmPTT::rigctldPortOfText(const QString& text)
@@ -391,13 +413,13 @@ int frmPTT::rigctldPortOfText(const QString& text)
 void frmPTT::txtRigctldPort_Change()
 {
     if (const int port = rigctldPortOfText(txtRigctldPort->text()))
-        m_session.s().rigctldPort = port;
+        m_value.rigctldPort = port;
 }
 
 bool frmPTT::Form_Unload()
 {
     // Shutdown closes every dialog; nothing is applied then.
-    if (m_session.TerminarAplicacion)
+    if (m_shuttingDown && m_shuttingDown())
         return true;
 
     if (txtIcomAddress->isVisibleTo(this) && !IsValidIcomAddress(txtIcomAddress->text())) {
@@ -410,13 +432,10 @@ bool frmPTT::Form_Unload()
         txtRigctldPort->setFocus();
         return false;
     }
-    Settings& s = m_session.s();
-    s.icomAddress = txtIcomAddress->text().toUpper();
-    if (s.rigctldHost.isEmpty())
-        s.rigctldHost = QStringLiteral("localhost");
-
-    m_session.ptt.OpenPttPort();
-    m_session.settings.SaveSettings();
+    m_value.icomAddress = txtIcomAddress->text().toUpper();
+    if (m_value.rigctldHost.isEmpty())
+        m_value.rigctldHost = QStringLiteral("localhost");
+    m_choice = m_value;
     return true;
 }
 

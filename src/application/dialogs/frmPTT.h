@@ -1,12 +1,14 @@
 #pragma once
 
 #include "ptt/SerialPortList.h"
-#include "settings/PttMethod.h"
+#include "settings/Settings.h"
 
 #include <QDialog>
 #include <QList>
 
-class Session;
+#include <functional>
+#include <optional>
+
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
@@ -15,17 +17,43 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 
+// How the transmitter is keyed: the PTT settings the dialog edits.
+struct PttChoice
+{
+    PttMethodSetting via = PttMethod::Vox;
+    quint8 rig = DefaultRig;
+    QString baud;
+    QString pttPort;
+    QString catPort;
+    quint8 pin = 1;
+    quint8 rts = 0;
+    quint8 dtr = 0;
+    QString icomAddress;
+    QString rigctldHost;
+    int rigctldPort = 4532;
+
+    static PttChoice of(const Settings& s);
+    void applyTo(Settings& s) const;
+};
+
 // The "PTT" dialog: keying method, radio brand and model, ports, baud rate,
-// line states and CI-V address. Every choice goes to the settings at once;
-// closing checks the address, reopens the port and saves.
+// line states and CI-V address. It edits a copy: the keyer keeps what it
+// has until the dialog closes with a checked choice, which the caller applies.
 class frmPTT : public QDialog
 {
     Q_OBJECT
 public:
     // ports: the serial devices to offer besides COM1 to COM16; the system's
-    // when none is given.
-    explicit frmPTT(Session& session, QWidget* parent = nullptr, const SerialPortEnumerator* ports = nullptr);
+    // when none is given. shuttingDown: true once shutdown has begun; the
+    // dialog then closes without checking or choosing anything.
+    frmPTT(const Settings& shown, std::function<bool()> shuttingDown, const SerialPortEnumerator* ports = nullptr,
+           QWidget* parent = nullptr);
     ~frmPTT() override;
+
+    // The choice as the controls show it now.
+    const PttChoice& value() const { return m_value; }
+    // The checked choice once the dialog closed; none at shutdown.
+    const std::optional<PttChoice>& choice() const { return m_choice; }
 
     // Closing by the Close button, the close box or Escape all come here.
     void done(int result) override;
@@ -53,7 +81,12 @@ private:
     void portChosen(QComboBox* list, QString& setting);
     static void select(QComboBox* list, int index);
 
-    Session& m_session;
+    PttChoice m_value;
+    // The stored address, offered again while the same radio stays chosen.
+    const QString m_storedAddress;
+    const QMap<int, QString> m_portDevices;
+    const std::function<bool()> m_shuttingDown;
+    std::optional<PttChoice> m_choice;
     QList<SerialDevice> m_devices;
 
     QGroupBox* FraGlobal;

@@ -1,7 +1,5 @@
 #include "frmSetup.h"
 
-#include "app/ModeMenus.h"
-#include "app/Session.h"
 #include "link/CommandProtocol.h"
 #include "settings/CallSign.h"
 #include "settings/IniDocument.h"
@@ -38,9 +36,10 @@ qint64 PortValueOfText(const QString& text)
     return qMin<qint64>(Protocol::LeadingNumber(text), 1000000000);
 }
 
-frmSetup::frmSetup(Session& session, QWidget* parent)
+frmSetup::frmSetup(const Settings& shown, SetupChecks checks, QWidget* parent)
     : QDialog(parent)
-    , m_session(session)
+    , m_shown(shown)
+    , m_checks(std::move(checks))
 {
     setObjectName(QStringLiteral("frmSetup"));
     setWindowTitle(QStringLiteral("Setup"));
@@ -133,7 +132,7 @@ void frmSetup::buildControls()
     for (QRadioButton* b : {opt500, opt2300, opt2750})
         m_bwGroup->addButton(b);
 
-    Settings& s = m_session.s();
+    const Settings& s = m_shown;
     m_hf = {Mode::HF,       optKELDOHF,   txtPuertoComandosHF, txtPuertoDatosHF, txtHostHF,
             txtKELDOHFPath, &s.hfTcpPort, &s.hfHost,           &s.keldoHfPath};
     m_fm = {Mode::FM,       optKELDOFM1200, txtPuertoComandosFM, txtPuertoDatosFM, txtHostFM,
@@ -165,9 +164,7 @@ void frmSetup::Form_Load()
 {
     // 1.
     m_cancelled = false;
-    Settings& s = m_session.s();
-    m_stored = {s.hfTcpPort, s.fmTcpPort, s.satTcpPort, s.hfHost,      s.fmHost,      s.satHost,     s.myCallsign,
-                s.keldoMode, s.keldoHfBw, s.autoLaunch, s.keldoHfPath, s.keldoFmPath, s.keldoSatPath};
+    const Settings& s = m_shown;
     // 2.
     txtPuertoComandosHF->setToolTip(QStringLiteral("TCP Command Port (default: 8300)"));
     txtPuertoComandosFM->setToolTip(QStringLiteral("TCP Command Port (default: %1)").arg(Settings().fmTcpPort));
@@ -219,7 +216,7 @@ void frmSetup::GestionarModo()
     fraRutaKELDOSAT->setVisible(launch && sat);
     fraRutaKELDOFM->setVisible(launch && fm);
     // With no option selected nothing is ticked and "PTT..." hides, as in FM.
-    ApplyModeMenus(m_session.display, selectedMode());
+    emit modeShown(selectedMode());
 }
 
 frmSetup::ModeFields& frmSetup::fieldsOf(Mode mode)
@@ -285,27 +282,6 @@ void frmSetup::browseFor(QLineEdit* pathBox, const QString& caption)
         pathBox->setText(QDir::toNativeSeparators(chosen));
 }
 
-void frmSetup::restoreStoredState()
-{
-    Settings& s = m_session.s();
-    const Stored& o = m_stored;
-    s.hfTcpPort = o.hfTcpPort;
-    s.fmTcpPort = o.fmTcpPort;
-    s.satTcpPort = o.satTcpPort;
-    s.hfHost = o.hfHost;
-    s.fmHost = o.fmHost;
-    s.satHost = o.satHost;
-    s.myCallsign = o.myCallsign;
-    s.keldoMode = o.keldoMode;
-    s.keldoHfBw = o.keldoHfBw;
-    s.autoLaunch = o.autoLaunch;
-    s.keldoHfPath = o.keldoHfPath;
-    s.keldoFmPath = o.keldoFmPath;
-    s.keldoSatPath = o.keldoSatPath;
-    // The menus follow "KELDO Mode" again, not the option last clicked.
-    ApplyModeMenus(m_session.display, s.keldoMode.value());
-}
-
 SetupChoice frmSetup::readChoice() const
 {
     SetupChoice c;
@@ -328,31 +304,30 @@ SetupChoice frmSetup::readChoice() const
 
 bool frmSetup::Form_Unload()
 {
-    Session& se = m_session;
-
     // 1.
-    if (se.TerminarAplicacion)
+    if (m_checks.shuttingDown && m_checks.shuttingDown())
         return true;
     if (m_cancelled) {
-        restoreStoredState();
+        // The menus follow "KELDO Mode" again, not the option last clicked.
+        emit modeShown(m_shown.keldoMode.value());
         return true;
     }
     auto refuse = [this](const QString& text, MessageBox::Icon icon, QWidget* focus) {
         MessageBox::show(this, text, icon);
         if (focus)
             focus->setFocus();
-        ApplyModeMenus(m_session.display, m_session.s().keldoMode.value());
+        emit modeShown(m_shown.keldoMode.value());
         return false;
     };
 
     // 2.
-    if (se.conn.ConnectionActive)
+    if (m_checks.connectionActive && m_checks.connectionActive())
         return refuse(QStringLiteral("No while a connection is is progress."), MessageBox::Icon::Warning, nullptr);
 
     // 3. Only the fields of the selected mode (FM when none is selected).
     ModeFields& sel = fieldsOfSelectedMode();
     const qint64 selPort = PortValueOfText(sel.port->text());
-    if (selPort <= 1024 || selPort > SetupController::PortMax)
+    if (selPort <= 1024 || selPort > SetupChoice::PortMax)
         return refuse(QStringLiteral("Invalid TCP port"), MessageBox::Icon::Warning, sel.port);
     if (sel.host->text().isEmpty())
         return refuse(QStringLiteral("Invalid Host"), MessageBox::Icon::Warning, sel.host);
@@ -372,11 +347,10 @@ bool frmSetup::Form_Unload()
     // 5. The new modem program is checked before anything is ended: a
     // refused Update leaves the running modem and its link as they were.
     const SetupChoice choice = readChoice();
-    SetupController controller(se);
-    const QString problem = controller.programProblem(choice);
+    const QString problem = m_checks.programProblem ? m_checks.programProblem(choice) : QString();
     if (!problem.isEmpty())
         return refuse(problem, MessageBox::Icon::Critical, nullptr);
 
-    controller.apply(choice);
+    m_choice = choice;
     return true;
 }

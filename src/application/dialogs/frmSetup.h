@@ -1,10 +1,12 @@
 #pragma once
 
-#include "app/SetupController.h"
 #include "settings/Settings.h"
 
 #include <QDialog>
 #include <QString>
+
+#include <functional>
+#include <optional>
 
 class QButtonGroup;
 class QCheckBox;
@@ -13,24 +15,52 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
-class Session;
+
+// What the operator chose in the setup dialog, read from its boxes.
+struct SetupChoice
+{
+    static constexpr int PortMin = 1025;
+    static constexpr int PortMax = 65534;
+
+    struct Modem
+    {
+        qint64 port = 0; // the leading number of the command port box
+        QString host;
+        QString path; // the modem program's key text
+    };
+    Modem hf, fm, sat;
+    Mode mode = Mode::Other; // the selected mode; Other when none is selected
+    QString bandwidth; // "500", "2300" or "2750"; empty when none is selected
+    QString callSign; // checked and upper-cased
+    bool autoLaunch = false;
+};
+
+// What the dialog asks of the running terminal when it closes.
+struct SetupChecks
+{
+    // Shutdown has begun: close without checking or choosing anything.
+    std::function<bool()> shuttingDown;
+    std::function<bool()> connectionActive;
+    // Why the modem program the choice switches to cannot be started; empty when it can.
+    std::function<QString(const SetupChoice&)> programProblem;
+};
 
 // The leading decimal number of a port box: blanks, an optional sign, then
 // digits; 0 when there are none. Saturates far above any port.
 qint64 PortValueOfText(const QString& text);
 
 // "Setup": mode, modem addresses, call sign, HF bandwidth, modem programs.
-// Nothing is applied until the dialog closes without "Cancel"; then the
-// operator's checked choice goes to a SetupController.
+// Shows a copy of the settings; closing without "Cancel" yields the
+// operator's checked choice, which the caller applies.
 class frmSetup : public QDialog
 {
     Q_OBJECT
 public:
-    explicit frmSetup(Session& session, QWidget* parent = nullptr);
+    frmSetup(const Settings& shown, SetupChecks checks, QWidget* parent = nullptr);
     ~frmSetup() override;
 
-    // Frames by the selected mode and the launch box, and the main window's
-    // mode check marks and "PTT..." item by the selected mode.
+    // Frames by the selected mode and the launch box; modeShown tells the
+    // main window's mode check marks and "PTT..." item.
     void GestionarModo();
 
     // "Update", the close box and Enter end here; "Cancel" and Escape as well,
@@ -39,6 +69,14 @@ public:
 
     // The mode of the selected option, Other when none is selected.
     Mode selectedMode() const;
+
+    // The checked choice once the dialog closed with it; none after Cancel or at shutdown.
+    const std::optional<SetupChoice>& choice() const { return m_choice; }
+
+signals:
+    // The mode the main window's menus should show: the selected one while
+    // choosing, the stored one again after Cancel or a refusal.
+    void modeShown(Mode mode);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -53,9 +91,9 @@ private:
         QLineEdit* dataPort;
         QLineEdit* host;
         QLineEdit* path;
-        int* portSetting;
-        QString* hostSetting;
-        QString* pathSetting;
+        const int* portSetting;
+        const QString* hostSetting;
+        const QString* pathSetting;
     };
 
     void buildControls();
@@ -65,26 +103,15 @@ private:
     void cmdOK_Click();
     void cmdCancel_Click();
     void browseFor(QLineEdit* pathBox, const QString& caption);
-    void restoreStoredState();
     // The mode whose fields are tested: the selected one, FM when none is.
     ModeFields& fieldsOfSelectedMode();
     ModeFields& fieldsOf(Mode mode);
     SetupChoice readChoice() const;
 
-    Session& m_session;
+    const Settings m_shown;
+    const SetupChecks m_checks;
     bool m_cancelled = false;
-
-    // What the dialog may change in memory, as it stood when it opened.
-    struct Stored
-    {
-        int hfTcpPort, fmTcpPort, satTcpPort;
-        QString hfHost, fmHost, satHost;
-        QString myCallsign;
-        ModeSetting keldoMode;
-        QString keldoHfBw;
-        AutoLaunchSetting autoLaunch;
-        QString keldoHfPath, keldoFmPath, keldoSatPath;
-    } m_stored;
+    std::optional<SetupChoice> m_choice;
 
 public:
     QGroupBox* fraHFTCP;

@@ -487,9 +487,6 @@ void SettingsStore::LoadSettings()
 
 bool SettingsStore::SaveSettings()
 {
-    if (m_beforeSave)
-        m_beforeSave(m_settings);
-
     const QString path = filePath();
     // A settings folder chosen by useFile (under ~/.config, say) is made on
     // the first save; the program's own folder is never made.

@@ -124,8 +124,6 @@ public:
     // Writes every setting. Returns false, after saveFailed, when the file
     // could not be written.
     bool SaveSettings();
-    // The main window records its state and size here before each save.
-    void setBeforeSave(std::function<void(Settings&)> hook) { m_beforeSave = std::move(hook); }
 
     // Applies every setting to an INI document (for the save and for tests).
     void writeTo(class IniDocument& doc) const;
@@ -143,7 +141,6 @@ private:
     QString m_file;
     QString m_seed;
     Settings m_settings;
-    std::function<void(Settings&)> m_beforeSave;
 };
 
 // Writes bytes to path through a temporary file in the same folder and a

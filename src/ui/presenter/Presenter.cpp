@@ -39,9 +39,9 @@ void Presenter::watch(ConversationLog& log)
 {
     // A log that cannot be written shows in the byte counter's tooltip.
     connect(&log, &ConversationLog::failureChanged, this, [this, &log] {
-        m_display.setPanelToolTip(Panel::Bytes, log.failing()
-                                                    ? QStringLiteral("Conversation log cannot be written: ") + log.error()
-                                                    : QString());
+        m_display.setPanelToolTip(Panel::Bytes,
+                                  log.failing() ? QStringLiteral("Conversation log cannot be written: ") + log.error()
+                                                : QString());
     });
 }
 
@@ -153,7 +153,8 @@ void Presenter::showCalling(const QString& station, bool named)
     m_display.setStopEnabled(true);
     // A mode that names no station leaves the panel's text as it was.
     if (named)
-        m_display.setPanelText(Panel::Indicativos, QStringLiteral("Connecting with ") + station + QStringLiteral(" ..."));
+        m_display.setPanelText(Panel::Indicativos,
+                               QStringLiteral("Connecting with ") + station + QStringLiteral(" ..."));
     m_display.setPanelPicture(Panel::Indicativos, Picture::None);
     m_display.setPanelToolTip(Panel::Indicativos, QString());
     m_display.setConnectEnabled(false);
@@ -198,11 +199,12 @@ void Presenter::showKeying(KeyingState state, KeyingReason reason)
 {
     const bool tx = state == KeyingState::Transmitting;
     m_display.setPanelText(Panel::Ptt, tx ? QStringLiteral("TX") : QStringLiteral("RX"));
-    m_display.setPanelPicture(Panel::Ptt, tx                                 ? Picture::LedRojo
-                                              : reason == KeyingReason::TimedOut ? Picture::LedAmarillo
-                                                                                 : Picture::LedVerde);
-    m_display.setPanelToolTip(Panel::Ptt, tx ? QStringLiteral("PTT ON")
-                                             : KeyingReasonText(reason, m_keyer ? m_keyer->timeoutMs() : 0));
+    m_display.setPanelPicture(Panel::Ptt,
+                              tx                                     ? Picture::LedRojo
+                                  : reason == KeyingReason::TimedOut ? Picture::LedAmarillo
+                                                                     : Picture::LedVerde);
+    m_display.setPanelToolTip(
+        Panel::Ptt, tx ? QStringLiteral("PTT ON") : KeyingReasonText(reason, m_keyer ? m_keyer->timeoutMs() : 0));
 }
 
 void Presenter::showKeyingFailure(const KeyingFailure& failure)
@@ -211,10 +213,9 @@ void Presenter::showKeyingFailure(const KeyingFailure& failure)
     if (failure.where.isEmpty())
         m_display.setPanelToolTip(Panel::Ptt, failure.why);
     else
-        m_display.setPanelToolTip(Panel::Ptt, failure.where
-                                                  + (failure.portClosed ? QStringLiteral(" closed: ")
-                                                                        : QStringLiteral(": "))
-                                                  + failure.why);
+        m_display.setPanelToolTip(
+            Panel::Ptt,
+            failure.where + (failure.portClosed ? QStringLiteral(" closed: ") : QStringLiteral(": ")) + failure.why);
 }
 
 void Presenter::showKeyingConfirmed(KeyingState state)

@@ -1,0 +1,265 @@
+#include "SettingsController.h"
+
+#include "app/KillProc.h"
+#include "app/ModeMenus.h"
+#include "app/Session.h"
+#include "dialogs/frmConnect.h"
+#include "dialogs/frmPTT.h"
+#include "dialogs/frmSetup.h"
+#include "widgets/Shell.h"
+
+#include <QDir>
+
+namespace {
+
+bool isUsablePort(qint64 value)
+{
+    return value >= SetupChoice::PortMin && value <= SetupChoice::PortMax;
+}
+
+struct Slot
+{
+    Mode mode;
+    const SetupChoice::Modem* chosen;
+    int* port;
+    QString* host;
+    QString* path;
+};
+
+// The mode's slot; FM's for Other (no option selected).
+Slot slotOf(Settings& s, const SetupChoice& choice, Mode mode)
+{
+    const ModeProfile& p = *ProfileOf(mode == Mode::Other ? Mode::FM : mode);
+    const SetupChoice::Modem* chosen = p.mode == Mode::HF ? &choice.hf : p.mode == Mode::SAT ? &choice.sat : &choice.fm;
+    return {p.mode, chosen, &(s.*p.commandPort), &(s.*p.host), &(s.*p.programPath)};
+}
+
+bool programChanges(Settings& s, const SetupChoice& choice)
+{
+    // Only a selected mode has a program to switch to.
+    if (choice.mode == Mode::Other)
+        return false;
+    const Slot m = slotOf(s, choice, choice.mode);
+    return s.keldoMode != m.mode || m.chosen->path != *m.path;
+}
+
+} // namespace
+
+bool SettingsController::shuttingDown() const
+{
+    return m_session.TerminarAplicacion;
+}
+
+std::unique_ptr<frmSetup> SettingsController::setupDialog(QWidget* parent)
+{
+    SetupChecks checks{[this] { return shuttingDown(); }, [this] { return m_session.conn.ConnectionActive; },
+                       [this](const SetupChoice& choice) { return programProblem(choice); }};
+    auto dialog = std::make_unique<frmSetup>(m_session.s(), std::move(checks), parent);
+    frmSetup* d = dialog.get();
+    QObject::connect(d, &frmSetup::modeShown, &m_session,
+                     [this](Mode mode) { ApplyModeMenus(m_session.display, mode); });
+    ApplyModeMenus(m_session.display, d->selectedMode());
+    QObject::connect(d, &QDialog::finished, &m_session, [this, d] {
+        if (d->choice() && !shuttingDown())
+            apply(*d->choice());
+    });
+    return dialog;
+}
+
+std::unique_ptr<frmPTT> SettingsController::pttDialog(QWidget* parent, const SerialPortEnumerator* ports)
+{
+    auto dialog = std::make_unique<frmPTT>(
+        m_session.s(), [this] { return shuttingDown(); }, ports, parent);
+    frmPTT* d = dialog.get();
+    QObject::connect(d, &QDialog::finished, &m_session, [this, d] {
+        if (d->choice() && !shuttingDown())
+            apply(*d->choice());
+    });
+    return dialog;
+}
+
+std::unique_ptr<frmConnect> SettingsController::connectDialog(QWidget* parent)
+{
+    auto dialog = std::make_unique<frmConnect>(
+        m_session.s(), [this] { return shuttingDown(); }, parent);
+    frmConnect* d = dialog.get();
+    QObject::connect(d, &QDialog::finished, &m_session, [this, d] {
+        if (d->choice() && !shuttingDown())
+            apply(*d->choice());
+    });
+    return dialog;
+}
+
+QString SettingsController::programProblem(const SetupChoice& choice) const
+{
+    Settings& s = m_session.s();
+    if (s.autoLaunch != AutoLaunch::On || !programChanges(s, choice))
+        return QString();
+    const ModemProgramPlan plan = m_session.modem.plan(slotOf(s, choice, choice.mode).chosen->path);
+    if (!Shell::current().fileExists(plan.path))
+        return ModemProgramNotFoundText(plan);
+    if (plan.wineMissing())
+        return WineMissingText(plan);
+    return QString();
+}
+
+void SettingsController::killByPath(const QString& path)
+{
+    Shell::current().killProcessByName(FileNameOfPath(path));
+}
+
+void SettingsController::apply(const SetupChoice& choice)
+{
+    Session& se = m_session;
+    Settings& s = se.s();
+
+    // The modem program, only for a selected mode: the other modes' programs
+    // end, and so does the old program of a changed path.
+    if (programChanges(s, choice)) {
+        const Slot m = slotOf(s, choice, choice.mode);
+        const QString& path = m.chosen->path;
+        if (s.keldoMode != m.mode) {
+            // The other modes' programs, in the order FM, SAT, HF skipping the new one.
+            for (Mode other : {Mode::FM, Mode::SAT, Mode::HF}) {
+                if (other != m.mode)
+                    killByPath(s.*ProfileOf(other)->programPath);
+            }
+        }
+        if (path != *m.path)
+            killByPath(*m.path);
+        *m.path = path;
+        if (s.autoLaunch == AutoLaunch::On)
+            Shell::current().launchProgram(path);
+    }
+
+    // The selected modem moved: drop the link; it is reopened below.
+    const Slot sel = slotOf(s, choice, choice.mode);
+    bool dropped = false;
+    if (sel.chosen->port != qint64(se.link.commandRemotePort()) || sel.chosen->host != se.link.commandRemoteHost()) {
+        se.link.closeSockets();
+        dropped = true;
+    }
+
+    // A port of another mode that is no usable port keeps that mode's port.
+    for (Mode mode : KnownModes) {
+        const Slot f = slotOf(s, choice, mode);
+        if (f.mode == sel.mode || isUsablePort(f.chosen->port))
+            *f.port = int(f.chosen->port);
+        *f.host = f.chosen->host;
+    }
+
+    if (choice.callSign != s.myCallsign) {
+        s.myCallsign = choice.callSign;
+        se.display.setCaption(CaptionPrefix() + choice.callSign);
+        se.link.SendMyCall();
+    }
+
+    // With no option selected the stored mode stays.
+    if (choice.mode != Mode::Other)
+        s.keldoMode = choice.mode;
+    // Keying of the old mode must not outlive it (FM keys nothing).
+    se.ptt.settingsChanged();
+    if (!choice.bandwidth.isEmpty())
+        s.keldoHfBw = choice.bandwidth;
+    se.link.SendBandwidth();
+
+    s.autoLaunch = choice.autoLaunch ? AutoLaunch::On : AutoLaunch::Off;
+    save();
+
+    // Reconnect at once rather than at the next supervision tick, now that
+    // the settings name the new endpoint.
+    if (dropped)
+        se.link.CheckSockets();
+}
+
+void SettingsController::apply(const PttChoice& choice)
+{
+    choice.applyTo(m_session.s());
+    m_session.ptt.OpenPttPort();
+    save();
+}
+
+void SettingsController::apply(const ConnectChoice& choice)
+{
+    Settings& s = m_session.s();
+    if (s.keldoMode == Mode::HF) {
+        s.connectWithHf = choice.hf;
+    } else if (s.keldoMode == Mode::FM) {
+        s.connectWithFm = choice.fm;
+        s.via1 = choice.via1;
+        s.via2 = choice.via2;
+    } else if (s.keldoMode == Mode::SAT) {
+        s.connectWithSat = choice.sat;
+    }
+    if (choice.call) {
+        PushCallSignHistory(s.connectHfList, s.connectWithHf);
+        PushCallSignHistory(s.connectFmList, s.connectWithFm);
+        PushCallSignHistory(s.connectSatList, s.connectWithSat);
+        PushCallSignHistory(s.via1List, s.via1);
+        PushCallSignHistory(s.via2List, s.via2);
+    }
+    save();
+    if (choice.call)
+        m_session.link.SendConnect();
+}
+
+void SettingsController::setFontSize(int points)
+{
+    m_session.s().fontSize = quint8(points);
+}
+
+void SettingsController::setColour(const QString& scheme)
+{
+    m_session.s().colour = scheme;
+}
+
+void SettingsController::setSpeakerColours(bool on)
+{
+    m_session.s().speakerColours = on;
+}
+
+void SettingsController::setNotifyIncomingCall(bool on)
+{
+    m_session.s().notifyIncomingCall = on;
+}
+
+void SettingsController::setLogConversations(bool on)
+{
+    Session& se = m_session;
+    se.s().logConversations = on;
+    se.ApplyLogSettings();
+    // Switched on during a connection: its record starts now.
+    if (on && se.conn.ConnectionActive && !se.log.inConversation())
+        se.log.connectionBegan(Terminal::CallChain(se.conn), se.terminal.utcNow());
+}
+
+void SettingsController::setLogFolder(const QString& chosen)
+{
+    Settings& s = m_session.s();
+    const QString previous = s.logFolder;
+    s.logFolder = QDir::cleanPath(chosen);
+    // Choosing the default folder keeps it the default (it moves with the settings file).
+    if (s.logFolder == QDir::cleanPath(m_session.defaultLogFolder()))
+        s.logFolder.clear();
+    if (s.logFolder != previous)
+        m_session.ApplyLogSettings();
+}
+
+void SettingsController::setWindowPosition(qint32 topTwips, qint32 leftTwips)
+{
+    m_session.s().topPosition = topTwips;
+    m_session.s().leftPosition = leftTwips;
+}
+
+bool SettingsController::save()
+{
+    Settings& s = m_session.s();
+    if (m_placement) {
+        s.windowState = m_placement->state;
+        if (m_placement->state == 0) {
+            s.terminalWidth = m_placement->width;
+            s.terminalHeight = m_placement->height;
+        }
+    }
+    return m_session.settings.SaveSettings();
+}

@@ -1,0 +1,79 @@
+#pragma once
+
+#include <QString>
+
+#include <memory>
+#include <optional>
+
+class QWidget;
+class Session;
+class SerialPortEnumerator;
+class frmConnect;
+class frmPTT;
+class frmSetup;
+struct ConnectChoice;
+struct PttChoice;
+struct SetupChoice;
+
+// The window's state and outer size in twips, as the settings keep them.
+struct WindowPlacement
+{
+    qint16 state = 0; // 0 normal, 1 minimised, 2 maximised
+    qint32 width = 0; // kept only in the normal state
+    qint32 height = 0;
+};
+
+// The one way into the settings: the dialogs are built from a copy of them
+// and hand back the operator's choice, the main window hands over its menu
+// choices and its placement, and this applies each to the running terminal
+// and is the only one to write the file.
+class SettingsController
+{
+public:
+    explicit SettingsController(Session& session)
+        : m_session(session)
+    { }
+
+    // Each dialog shows the settings as they stand; its choice is applied
+    // when it closes (never at shutdown).
+    std::unique_ptr<frmSetup> setupDialog(QWidget* parent = nullptr);
+    std::unique_ptr<frmPTT> pttDialog(QWidget* parent = nullptr, const SerialPortEnumerator* ports = nullptr);
+    std::unique_ptr<frmConnect> connectDialog(QWidget* parent = nullptr);
+
+    // Why the modem program the choice switches to cannot be started (the
+    // operator's text); empty when it can or nothing is to be started.
+    // Asked before anything is ended, so that a refusal changes nothing.
+    QString programProblem(const SetupChoice& choice) const;
+
+    // Setup, in the order the modem needs: the programs are switched, a
+    // moved modem is unlinked, the settings taken over, MYCALL and BW sent,
+    // the file saved, and the link reopened.
+    void apply(const SetupChoice& choice);
+    // PTT: the keyer takes the new keying (reopening its port), then the file is saved.
+    void apply(const PttChoice& choice);
+    // Connect: the boxes of the mode are stored; a call also pushes every
+    // history list, saves and asks the modem to call.
+    void apply(const ConnectChoice& choice);
+
+    // The main window's menu choices, written with the next save.
+    void setFontSize(int points);
+    void setColour(const QString& scheme);
+    void setSpeakerColours(bool on);
+    void setNotifyIncomingCall(bool on);
+    void setLogConversations(bool on);
+    // A folder chosen by the operator; the default one stays "the default".
+    void setLogFolder(const QString& chosen);
+    // The window's state and size, written with every save; its position at shutdown.
+    void setWindowPlacement(const WindowPlacement& placement) { m_placement = placement; }
+    void setWindowPosition(qint32 topTwips, qint32 leftTwips);
+
+    // Writes the settings file; false when it could not be written.
+    bool save();
+
+private:
+    static void killByPath(const QString& path);
+    bool shuttingDown() const;
+
+    Session& m_session;
+    std::optional<WindowPlacement> m_placement;
+};
