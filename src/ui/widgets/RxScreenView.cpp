@@ -28,6 +28,43 @@ struct Flag
     bool old;
 };
 
+// Each character with the speaker whose format it is shown in.
+std::vector<char32_t> keyed(const QString& text, const std::deque<RxTextModel::Run>& runs, bool speakers)
+{
+    std::vector<char32_t> keys(size_t(text.size()));
+    size_t at = 0;
+    for (const RxTextModel::Run& run : runs) {
+        const char32_t speaker = speakers ? char32_t(run.speaker) << 16 : 0;
+        for (const size_t end = at + size_t(run.length); at < end && at < keys.size(); ++at)
+            keys[at] = text.at(qsizetype(at)).unicode() | speaker;
+    }
+    return keys;
+}
+
+// The longest q such that the last q keys of a are the first q keys of b (KMP).
+qsizetype longestOverlap(const std::vector<char32_t>& a, const std::vector<char32_t>& b)
+{
+    const size_t m = std::min(a.size(), b.size());
+    if (m == 0)
+        return 0;
+    std::vector<size_t> border(m, 0);
+    for (size_t i = 1, k = 0; i < m; ++i) {
+        while (k > 0 && b[i] != b[k])
+            k = border[k - 1];
+        if (b[i] == b[k])
+            ++k;
+        border[i] = k;
+    }
+    size_t q = 0;
+    for (size_t i = a.size() - m; i < a.size(); ++i) {
+        while (q > 0 && (q == m || a[i] != b[q]))
+            q = border[q - 1];
+        if (a[i] == b[q])
+            ++q;
+    }
+    return qsizetype(q);
+}
+
 } // namespace
 
 RxScreenView::RxScreenView(RxTextModel& model, QWidget* parent)
@@ -70,7 +107,7 @@ void RxScreenView::scheduleSync()
     // Frames are timed from the last sync, so a change that comes long after
     // it shows at once and a flood still syncs only once per frame.
     if (!m_frame.isActive())
-        m_frame.start(int(qMax<qint64>(0, FrameMs - m_sinceSync.elapsed())));
+        m_frame.start(int(qMax<qint64>(0, m_frameMs - m_sinceSync.elapsed())));
 }
 
 QString RxScreenView::ToDisplay(QStringView text, QChar prev, QChar next)
@@ -194,6 +231,28 @@ void RxScreenView::appendColoured(qsizetype start)
     }
 }
 
+// How much of the text the document shows continues into the model's text,
+// with the same colours and the same look at both ends of the overlap; 0 when
+// the document is to be rebuilt.
+qsizetype RxScreenView::overlapWithSeen() const
+{
+    const QString& text = m_model.text();
+    const QString& seen = m_seenText;
+    const qsizetype q =
+        longestOverlap(keyed(seen, m_seenRuns, m_speakerColours), keyed(text, m_model.runs(), m_speakerColours));
+    if (q == 0)
+        return 0;
+    const qsizetype cut = seen.size() - q;
+    const QChar seenPrev = cut > 0 ? seen.at(cut - 1) : m_seenBefore;
+    // A leading LF is a break only after a CR; a trailing CR a mark only at the end.
+    if (text.at(0) == QLatin1Char('\n')
+        && (seenPrev == QLatin1Char('\r')) != (m_model.charBeforeText() == QLatin1Char('\r')))
+        return 0;
+    if (seen.back() == QLatin1Char('\r') && q < text.size() && text.at(q) == QLatin1Char('\n'))
+        return 0;
+    return q;
+}
+
 // ---- Following the newest text ----------------------------------------------------
 
 void RxScreenView::setFollowing(bool on)
@@ -313,10 +372,11 @@ void RxScreenView::syncNow()
     m_frame.stop();
     m_sinceSync.restart();
     const QString& text = m_model.text();
-    const quint64 appended = m_model.appendedTotal() - m_seenAppended;
-    const quint64 trimmed = m_model.trimmedTotal() - m_seenTrimmed;
-    const quint64 trimmedCr = m_model.trimmedCrTotal() - m_seenTrimmedCr;
+    quint64 appended = m_model.appendedTotal() - m_seenAppended;
+    quint64 trimmed = m_model.trimmedTotal() - m_seenTrimmed;
+    quint64 trimmedCr = m_model.trimmedCrTotal() - m_seenTrimmedCr;
     const bool reset = m_model.resetCount() != m_seenResets;
+    const bool grew = appended > 0;
     if (reset)
         setFollowing(true); // nothing left to read back
 
@@ -327,8 +387,22 @@ void RxScreenView::syncNow()
     // Characters cut from the document's front, or -1 when all of it was replaced.
     int removed = 0;
 
-    const bool incremental =
-        !reset && appended <= quint64(text.size()) && trimmed <= quint64(document()->characterCount());
+    bool incremental = !reset && appended <= quint64(text.size()) && trimmed <= quint64(document()->characterCount());
+    // All of the text was replaced: cut and append only what differs from the
+    // document; the lines being read are gone all the same.
+    bool replaced = false;
+    if (!incremental && !reset && !m_rewrite) {
+        if (const qsizetype kept = overlapWithSeen(); kept > 0) {
+            const qsizetype cut = m_seenText.size() - kept;
+            trimmedCr = 0;
+            for (qsizetype i = 0; i < cut; ++i)
+                if (m_seenText.at(i) == QLatin1Char('\r') && m_seenText.at(i + 1) == QLatin1Char('\n'))
+                    ++trimmedCr;
+            trimmed = quint64(cut);
+            appended = quint64(text.size() - kept);
+            incremental = replaced = true;
+        }
+    }
     if (!incremental) {
         rewriteAll();
         removed = -1;
@@ -358,11 +432,19 @@ void RxScreenView::syncNow()
         }
         cursor.endEditBlock();
     }
+    if (replaced)
+        removed = -1;
+    // An expensive frame spaces out the next ones: the screen takes at most
+    // a fifth of the time, however the text arrives.
+    m_frameMs = int(qMax<qint64>(FrameMs, 5 * m_sinceSync.elapsed()));
     m_rewrite = false;
     m_seenAppended = m_model.appendedTotal();
     m_seenTrimmed = m_model.trimmedTotal();
     m_seenTrimmedCr = m_model.trimmedCrTotal();
     m_seenResets = m_model.resetCount();
+    m_seenText = text;
+    m_seenRuns = m_model.runs();
+    m_seenBefore = m_model.charBeforeText();
 
     // The caret at the end; the newest text in view unless the operator reads back.
     QTextCursor end = textCursor();
@@ -373,7 +455,7 @@ void RxScreenView::syncNow()
         return;
     }
     showLineAt(removed < 0 || removed > top ? 0 : top - removed);
-    if (appended > 0 && m_notice->isHidden()) {
+    if (grew && m_notice->isHidden()) {
         placeNotice();
         m_notice->show();
         m_notice->raise();
