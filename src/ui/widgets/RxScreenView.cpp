@@ -10,6 +10,7 @@
 #include <QTextLayout>
 #include <QToolButton>
 
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -28,41 +29,58 @@ struct Flag
     bool old;
 };
 
-// Each character with the speaker whose format it is shown in.
-std::vector<char32_t> keyed(const QString& text, const std::deque<RxTextModel::Run>& runs, bool speakers)
+// The longest q such that the last q characters of a are the first q of b
+// (Knuth-Morris-Pratt). b's borders are worked out only as far as a match
+// reaches, so texts that share little cost one pass over a.
+qsizetype longestOverlap(QStringView a, QStringView b)
 {
-    std::vector<char32_t> keys(size_t(text.size()));
-    size_t at = 0;
-    for (const RxTextModel::Run& run : runs) {
-        const char32_t speaker = speakers ? char32_t(run.speaker) << 16 : 0;
-        for (const size_t end = at + size_t(run.length); at < end && at < keys.size(); ++at)
-            keys[at] = text.at(qsizetype(at)).unicode() | speaker;
-    }
-    return keys;
-}
-
-// The longest q such that the last q keys of a are the first q keys of b (KMP).
-qsizetype longestOverlap(const std::vector<char32_t>& a, const std::vector<char32_t>& b)
-{
-    const size_t m = std::min(a.size(), b.size());
-    if (m == 0)
-        return 0;
-    std::vector<size_t> border(m, 0);
-    for (size_t i = 1, k = 0; i < m; ++i) {
-        while (k > 0 && b[i] != b[k])
-            k = border[k - 1];
-        if (b[i] == b[k])
-            ++k;
-        border[i] = k;
-    }
-    size_t q = 0;
-    for (size_t i = a.size() - m; i < a.size(); ++i) {
+    const qsizetype m = std::min(a.size(), b.size());
+    std::vector<qsizetype> border{0}; // border[i]: the longest proper border of b's first i + 1
+    auto borderAt = [&](qsizetype i) {
+        for (qsizetype j = qsizetype(border.size()); j <= i; ++j) {
+            qsizetype k = border.back();
+            while (k > 0 && b[j] != b[k])
+                k = border[size_t(k - 1)];
+            border.push_back(b[j] == b[k] ? k + 1 : k);
+        }
+        return border[size_t(i)];
+    };
+    qsizetype q = 0;
+    for (qsizetype i = a.size() - m; i < a.size(); ++i) {
         while (q > 0 && (q == m || a[i] != b[q]))
-            q = border[q - 1];
+            q = borderAt(q - 1);
         if (a[i] == b[q])
             ++q;
     }
-    return qsizetype(q);
+    return q;
+}
+
+// Whether a's runs from `from` on have the speakers of b's first `length` characters.
+bool sameSpeakers(const std::deque<RxTextModel::Run>& a, qsizetype from, const std::deque<RxTextModel::Run>& b,
+                  qsizetype length)
+{
+    auto ia = a.begin();
+    qsizetype leftA = 0; // of *ia, from the current position
+    for (qsizetype at = 0; ia != a.end(); ++ia) {
+        if (at + ia->length > from) {
+            leftA = at + ia->length - from;
+            break;
+        }
+        at += ia->length;
+    }
+    auto ib = b.begin();
+    qsizetype leftB = ib != b.end() ? ib->length : 0;
+    while (length > 0) {
+        if (ia == a.end() || ib == b.end() || ia->speaker != ib->speaker)
+            return false;
+        const qsizetype step = std::min({leftA, leftB, length});
+        length -= step;
+        if ((leftA -= step) == 0 && ++ia != a.end())
+            leftA = ia->length;
+        if ((leftB -= step) == 0 && ++ib != b.end())
+            leftB = ib->length;
+    }
+    return true;
 }
 
 } // namespace
@@ -238,11 +256,12 @@ qsizetype RxScreenView::overlapWithSeen() const
 {
     const QString& text = m_model.text();
     const QString& seen = m_seenText;
-    const qsizetype q =
-        longestOverlap(keyed(seen, m_seenRuns, m_speakerColours), keyed(text, m_model.runs(), m_speakerColours));
+    const qsizetype q = longestOverlap(seen, text);
     if (q == 0)
         return 0;
     const qsizetype cut = seen.size() - q;
+    if (m_speakerColours && !sameSpeakers(m_seenRuns, cut, m_model.runs(), q))
+        return 0;
     const QChar seenPrev = cut > 0 ? seen.at(cut - 1) : m_seenBefore;
     // A leading LF is a break only after a CR; a trailing CR a mark only at the end.
     if (text.at(0) == QLatin1Char('\n')
