@@ -168,7 +168,6 @@ private slots:
         // A large arrival is taken in bounded pieces: a command written after
         // it is acted on before all of it is in, and a lost data link is
         // reported only after the last of what came before.
-        FakeModem& modem = *m_modem;
         const QByteArray flood(1 << 20, 'x');
         QByteArray got;
         qsizetype atPtt = -1, atLost = -1, largest = 0;
@@ -178,13 +177,12 @@ private slots:
         });
         connect(&m_s->link, &ModemLink::pttRequested, this, [&] { atPtt = got.size(); });
         connect(&m_s->link, &ModemLink::dataLinkLost, this, [&] { atLost = got.size(); });
-        modem.sendData(flood);
-        modem.sendLine("PTT ON");
+        m_modem->sendData(flood);
+        m_modem->sendLine("PTT ON");
         QTRY_VERIFY(atPtt >= 0);
         QVERIFY(atPtt < flood.size());
-        QTRY_COMPARE(got.size(), flood.size());
-        modem.sendData(flood);
-        modem.dropData();
+        m_modem->sendData(flood);
+        m_modem->dropData();
         QTRY_VERIFY(atLost >= 0);
         QCOMPARE(atLost, 2 * flood.size());
         QVERIFY(got == flood + flood);
