@@ -453,8 +453,8 @@ void RxScreenView::syncNow()
     }
     if (replaced)
         removed = -1;
-    // An expensive frame spaces out the next ones: the screen takes at most
-    // a fifth of the time, however the text arrives.
+    // An expensive frame spaces out the next ones: syncing takes at most a
+    // fifth of the time, however the text arrives.
     m_frameMs = int(qMax<qint64>(FrameMs, 5 * m_sinceSync.elapsed()));
     m_rewrite = false;
     m_seenAppended = m_model.appendedTotal();
