@@ -163,6 +163,32 @@ private slots:
         QCOMPARE(modem.dataAccepts(), 2);
     }
 
+    void floodLeavesRoomForCommands()
+    {
+        // A large arrival is taken in bounded pieces: a command written after
+        // it is acted on before all of it is in, and a lost data link is
+        // reported only after the last of what came before.
+        const QByteArray flood(1 << 20, 'x');
+        QByteArray got;
+        qsizetype atPtt = -1, atLost = -1, largest = 0;
+        connect(&m_s->link, &ModemLink::dataReceived, this, [&](const QByteArray& bytes) {
+            got += bytes;
+            largest = qMax(largest, bytes.size());
+        });
+        connect(&m_s->link, &ModemLink::pttRequested, this, [&] { atPtt = got.size(); });
+        connect(&m_s->link, &ModemLink::dataLinkLost, this, [&] { atLost = got.size(); });
+        m_modem->sendData(flood);
+        m_modem->sendLine("PTT ON");
+        QTRY_VERIFY(atPtt >= 0);
+        QVERIFY(atPtt < flood.size());
+        m_modem->sendData(flood);
+        m_modem->dropData();
+        QTRY_VERIFY(atLost >= 0);
+        QCOMPARE(atLost, 2 * flood.size());
+        QVERIFY(got == flood + flood);
+        QVERIFY(largest <= ModemLink::DataChunkBytes);
+    }
+
     void commandDroppedDuringConnection()
     {
         FakeModem& modem = *m_modem;

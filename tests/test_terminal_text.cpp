@@ -360,6 +360,24 @@ private slots:
         view.syncNow();
         QCOMPARE(view.toPlainText(), RxScreenView::ToDisplay(model.text(), model.charBeforeText()));
         QCOMPARE(view.textCursor().position(), view.document()->characterCount() - 1);
+
+        // Floods that replace all of the text between two syncs: what the
+        // screen still shows is kept (a flood of line breaks leaves it alone),
+        // also where a break or mark at either end of it changes.
+        const QString ys(RxTextModel::Cap - 2, 'y');
+        const QString pad(RxTextModel::Cap, 'p');
+        const QString crs = QString("\r\n").repeated(RxTextModel::Cap / 2);
+        const std::pair<QString, QString> floods[] = {
+            {crs, crs + crs}, {"a\n" + ys, pad + "\r\n" + ys + "z"}, {"b" + ys + "\r", pad + ys + "\r\nz"}};
+        for (const auto& [before, flood] : floods) {
+            model.appendCapped(before);
+            view.syncNow();
+            QSignalSpy edits(view.document(), &QTextDocument::contentsChanged);
+            model.appendCapped(flood);
+            view.syncNow();
+            QCOMPARE(view.toPlainText(), RxScreenView::ToDisplay(model.text(), model.charBeforeText()));
+            QCOMPARE(edits.isEmpty(), flood == crs + crs);
+        }
         // Lone LF is a mark inside the line, CR LF a break.
         QCOMPARE(RxScreenView::ToDisplay(u"a\nb\r\nc"), QString::fromUtf16(u"a\u240Ab\nc"));
     }

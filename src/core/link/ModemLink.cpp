@@ -14,6 +14,10 @@ ModemLink::ModemLink(SettingsStore& settings, ConnectionState& conn, QObject* pa
     m_data.setObjectName(QStringLiteral("winsockZNPDatos"));
     m_timer.setObjectName(QStringLiteral("tmrComprobarSocket"));
     m_retryTimer.setSingleShot(true);
+    // Qt reads no more than this into the socket's buffer per notification,
+    // and each readyRead takes all of it, so nothing waits in a buffer of
+    // ours when the link goes down or is closed.
+    m_data.setReadBufferSize(DataChunkBytes);
 
     for (QTcpSocket* socket : {&m_cmd, &m_data}) {
         // Low latency matters more than throughput for "PTT ON".

@@ -22,6 +22,9 @@ class ModemLink : public QObject, public DataChannel
 public:
     static constexpr int SupervisionIntervalMs = 5000;
     static constexpr int RetryThrottleMs = 1000;
+    // The most taken from the data socket per pass of the event loop: a flood
+    // waits in the kernel (and the modem) while command lines get their turn.
+    static constexpr qint64 DataChunkBytes = 64 * 1024;
 
     ModemLink(SettingsStore& settings, ConnectionState& conn, QObject* parent = nullptr);
     ~ModemLink() override;

@@ -10,6 +10,7 @@
 #include <QTextLayout>
 #include <QToolButton>
 
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -27,6 +28,60 @@ struct Flag
     bool& flag;
     bool old;
 };
+
+// The longest q such that the last q characters of a are the first q of b
+// (Knuth-Morris-Pratt). b's borders are worked out only as far as a match
+// reaches, so texts that share little cost one pass over a.
+qsizetype longestOverlap(QStringView a, QStringView b)
+{
+    const qsizetype m = std::min(a.size(), b.size());
+    std::vector<qsizetype> border{0}; // border[i]: the longest proper border of b's first i + 1
+    auto borderAt = [&](qsizetype i) {
+        for (qsizetype j = qsizetype(border.size()); j <= i; ++j) {
+            qsizetype k = border.back();
+            while (k > 0 && b[j] != b[k])
+                k = border[size_t(k - 1)];
+            border.push_back(b[j] == b[k] ? k + 1 : k);
+        }
+        return border[size_t(i)];
+    };
+    qsizetype q = 0;
+    for (qsizetype i = a.size() - m; i < a.size(); ++i) {
+        while (q > 0 && (q == m || a[i] != b[q]))
+            q = borderAt(q - 1);
+        if (a[i] == b[q])
+            ++q;
+    }
+    return q;
+}
+
+// Whether a's runs from `from` on have the speakers of b's first `length` characters.
+bool sameSpeakers(const std::deque<RxTextModel::Run>& a, qsizetype from, const std::deque<RxTextModel::Run>& b,
+                  qsizetype length)
+{
+    auto ia = a.begin();
+    qsizetype leftA = 0; // of *ia, from the current position
+    for (qsizetype at = 0; ia != a.end(); ++ia) {
+        if (at + ia->length > from) {
+            leftA = at + ia->length - from;
+            break;
+        }
+        at += ia->length;
+    }
+    auto ib = b.begin();
+    qsizetype leftB = ib != b.end() ? ib->length : 0;
+    while (length > 0) {
+        if (ia == a.end() || ib == b.end() || ia->speaker != ib->speaker)
+            return false;
+        const qsizetype step = std::min({leftA, leftB, length});
+        length -= step;
+        if ((leftA -= step) == 0 && ++ia != a.end())
+            leftA = ia->length;
+        if ((leftB -= step) == 0 && ++ib != b.end())
+            leftB = ib->length;
+    }
+    return true;
+}
 
 } // namespace
 
@@ -70,7 +125,7 @@ void RxScreenView::scheduleSync()
     // Frames are timed from the last sync, so a change that comes long after
     // it shows at once and a flood still syncs only once per frame.
     if (!m_frame.isActive())
-        m_frame.start(int(qMax<qint64>(0, FrameMs - m_sinceSync.elapsed())));
+        m_frame.start(int(qMax<qint64>(0, m_frameMs - m_sinceSync.elapsed())));
 }
 
 QString RxScreenView::ToDisplay(QStringView text, QChar prev, QChar next)
@@ -194,6 +249,29 @@ void RxScreenView::appendColoured(qsizetype start)
     }
 }
 
+// How much of the text the document shows continues into the model's text,
+// with the same colours and the same look at both ends of the overlap; 0 when
+// the document is to be rebuilt.
+qsizetype RxScreenView::overlapWithSeen() const
+{
+    const QString& text = m_model.text();
+    const QString& seen = m_seenText;
+    const qsizetype q = longestOverlap(seen, text);
+    if (q == 0)
+        return 0;
+    const qsizetype cut = seen.size() - q;
+    if (m_speakerColours && !sameSpeakers(m_seenRuns, cut, m_model.runs(), q))
+        return 0;
+    const QChar seenPrev = cut > 0 ? seen.at(cut - 1) : m_seenBefore;
+    // A leading LF is a break only after a CR; a trailing CR a mark only at the end.
+    if (text.at(0) == QLatin1Char('\n')
+        && (seenPrev == QLatin1Char('\r')) != (m_model.charBeforeText() == QLatin1Char('\r')))
+        return 0;
+    if (seen.back() == QLatin1Char('\r') && q < text.size() && text.at(q) == QLatin1Char('\n'))
+        return 0;
+    return q;
+}
+
 // ---- Following the newest text ----------------------------------------------------
 
 void RxScreenView::setFollowing(bool on)
@@ -313,10 +391,11 @@ void RxScreenView::syncNow()
     m_frame.stop();
     m_sinceSync.restart();
     const QString& text = m_model.text();
-    const quint64 appended = m_model.appendedTotal() - m_seenAppended;
-    const quint64 trimmed = m_model.trimmedTotal() - m_seenTrimmed;
-    const quint64 trimmedCr = m_model.trimmedCrTotal() - m_seenTrimmedCr;
+    quint64 appended = m_model.appendedTotal() - m_seenAppended;
+    quint64 trimmed = m_model.trimmedTotal() - m_seenTrimmed;
+    quint64 trimmedCr = m_model.trimmedCrTotal() - m_seenTrimmedCr;
     const bool reset = m_model.resetCount() != m_seenResets;
+    const bool grew = appended > 0;
     if (reset)
         setFollowing(true); // nothing left to read back
 
@@ -327,8 +406,22 @@ void RxScreenView::syncNow()
     // Characters cut from the document's front, or -1 when all of it was replaced.
     int removed = 0;
 
-    const bool incremental =
-        !reset && appended <= quint64(text.size()) && trimmed <= quint64(document()->characterCount());
+    bool incremental = !reset && appended <= quint64(text.size()) && trimmed <= quint64(document()->characterCount());
+    // All of the text was replaced: cut and append only what differs from the
+    // document; the lines being read are gone all the same.
+    bool replaced = false;
+    if (!incremental && !reset && !m_rewrite) {
+        if (const qsizetype kept = overlapWithSeen(); kept > 0) {
+            const qsizetype cut = m_seenText.size() - kept;
+            trimmedCr = 0;
+            for (qsizetype i = 0; i < cut; ++i)
+                if (m_seenText.at(i) == QLatin1Char('\r') && m_seenText.at(i + 1) == QLatin1Char('\n'))
+                    ++trimmedCr;
+            trimmed = quint64(cut);
+            appended = quint64(text.size() - kept);
+            incremental = replaced = true;
+        }
+    }
     if (!incremental) {
         rewriteAll();
         removed = -1;
@@ -358,11 +451,19 @@ void RxScreenView::syncNow()
         }
         cursor.endEditBlock();
     }
+    if (replaced)
+        removed = -1;
+    // An expensive frame spaces out the next ones: syncing takes at most a
+    // fifth of the time, however the text arrives.
+    m_frameMs = int(qMax<qint64>(FrameMs, 5 * m_sinceSync.elapsed()));
     m_rewrite = false;
     m_seenAppended = m_model.appendedTotal();
     m_seenTrimmed = m_model.trimmedTotal();
     m_seenTrimmedCr = m_model.trimmedCrTotal();
     m_seenResets = m_model.resetCount();
+    m_seenText = text;
+    m_seenRuns = m_model.runs();
+    m_seenBefore = m_model.charBeforeText();
 
     // The caret at the end; the newest text in view unless the operator reads back.
     QTextCursor end = textCursor();
@@ -373,7 +474,7 @@ void RxScreenView::syncNow()
         return;
     }
     showLineAt(removed < 0 || removed > top ? 0 : top - removed);
-    if (appended > 0 && m_notice->isHidden()) {
+    if (grew && m_notice->isHidden()) {
         placeNotice();
         m_notice->show();
         m_notice->raise();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "terminal/RxTextModel.h"
 #include "terminal/SpeakerColours.h"
 
 #include <QElapsedTimer>
@@ -8,11 +9,14 @@
 #include <QTimer>
 
 class QToolButton;
-class RxTextModel;
 
 // txtMainChat: shows the RX text model. The model changes on every arrival;
 // the widget follows at most once per display frame, by appending at the end
-// and trimming the front, never by rewriting the whole text.
+// and trimming the front, never by rewriting the whole text. When a flood
+// replaced all of the text between two frames, what the screen already shows
+// is kept as far as the new text continues it (a flood of line breaks looks
+// the same frame after frame), and frames are spaced out while they are
+// expensive.
 //
 // At its end the view follows the newest text. Once the operator scrolls
 // away from the end it holds the lines being read (the caret still goes to
@@ -60,6 +64,7 @@ private:
     void scheduleSync();
     void rewriteAll();
     void appendColoured(qsizetype start);
+    qsizetype overlapWithSeen() const;
     void onScrolled(int value);
     void setFollowing(bool on);
     void placeNotice();
@@ -74,6 +79,11 @@ private:
     quint64 m_seenTrimmed = 0;
     quint64 m_seenTrimmedCr = 0;
     quint64 m_seenResets = 0;
+    // The model as the document shows it.
+    QString m_seenText;
+    std::deque<RxTextModel::Run> m_seenRuns;
+    QChar m_seenBefore;
+    int m_frameMs = FrameMs;
 
     bool m_speakerColours = false;
     bool m_rewrite = false;
