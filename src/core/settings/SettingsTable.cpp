@@ -29,8 +29,14 @@ constexpr Numbered<PttMethod> ViaNumbers[] = {
     {PttMethod::Cat, 1}, {PttMethod::Com, 2}, {PttMethod::Vox, 3}, {PttMethod::Vox, 4}, {PttMethod::Rigctld, 5}};
 constexpr Numbered<AutoLaunch> AutoLaunchNumbers[] = {{AutoLaunch::Off, 0}, {AutoLaunch::On, 1}};
 
-const auto& numbersOf(PttMethod) { return ViaNumbers; }
-const auto& numbersOf(AutoLaunch) { return AutoLaunchNumbers; }
+const auto& numbersOf(PttMethod)
+{
+    return ViaNumbers;
+}
+const auto& numbersOf(AutoLaunch)
+{
+    return AutoLaunchNumbers;
+}
 
 template <typename E>
 StoredChoice<E, quint8> choiceOf(quint8 number)
