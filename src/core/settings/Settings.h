@@ -18,76 +18,80 @@ using AutoLaunchSetting = StoredChoice<AutoLaunch, quint8>;
 
 // The in-memory settings, one member per INI key. Filled once by
 // LoadSettings; changed by the dialogs and the main window; written back
-// whole by SaveSettings.
+// whole by SaveSettings. Each member's key, default and reading rule are in
+// the table of SettingsTable.cpp.
 struct Settings
 {
+    // Every member at its default.
+    Settings();
+
     // [PTT]
-    quint8 rig = DefaultRig;
-    QString pttPort = QStringLiteral("COM1");
-    QString catPort = QStringLiteral("COM1");
-    QString baud = QStringLiteral("4800");
-    quint8 pin = 1;
+    quint8 rig;
+    QString pttPort;
+    QString catPort;
+    QString baud;
+    quint8 pin;
     // Lines raised while the CAT port is open: on only at 1. Numbers, not
     // bools: any stored byte is written back as it was read.
-    quint8 rts = 0;
-    quint8 dtr = 0;
-    PttMethodSetting via = PttMethod::Vox;
+    quint8 rts;
+    quint8 dtr;
+    PttMethodSetting via;
     QString icomAddress;
-    QString rigctldHost = QStringLiteral("localhost");
-    int rigctldPort = 4532;
+    QString rigctldHost;
+    int rigctldPort;
 
     // [Setup]
-    int hfTcpPort = 8300;
-    int fmTcpPort = 8300;
-    int satTcpPort = 8300;
-    QString hfHost = QStringLiteral("localhost");
-    QString fmHost = QStringLiteral("localhost");
-    QString satHost = QStringLiteral("localhost");
-    QString myCallsign = QStringLiteral("N0CALL-1");
-    QString connectWithHf = QStringLiteral("N0CALL-2");
-    QString connectWithFm = QStringLiteral("N0CALL-2");
-    QString connectWithSat = QStringLiteral("N0CALL-2");
+    int hfTcpPort;
+    int fmTcpPort;
+    int satTcpPort;
+    QString hfHost;
+    QString fmHost;
+    QString satHost;
+    QString myCallsign;
+    QString connectWithHf;
+    QString connectWithFm;
+    QString connectWithSat;
     QString via1;
     QString via2;
-    ModeSetting keldoMode = Mode::HF;
-    QString keldoHfBw = QStringLiteral("2300");
-    AutoLaunchSetting autoLaunch = AutoLaunch::On;
+    ModeSetting keldoMode;
+    QString keldoHfBw;
+    AutoLaunchSetting autoLaunch;
     CallSignList connectHfList;
     CallSignList connectFmList;
     CallSignList via1List;
     CallSignList via2List;
     CallSignList connectSatList;
-    QString keldoHfPath = QStringLiteral("C:\\KELDO\\KELDO.exe");
-    QString keldoFmPath = QStringLiteral("C:\\KELDO FM\\KELDOFM.exe");
-    QString keldoSatPath = QStringLiteral("C:\\KELDO\\KELDOSAT.exe");
-    quint8 fontSize = 10;
-    QString colour = QStringLiteral("Black");
+    QString keldoHfPath;
+    QString keldoFmPath;
+    QString keldoSatPath;
+    quint8 fontSize;
+    QString colour;
 
     // [Position], in twips
-    qint32 topPosition = 870;
-    qint32 leftPosition = 2325;
-    qint32 terminalWidth = 8145;
-    qint32 terminalHeight = 6105;
-    qint16 windowState = 0;
+    qint32 topPosition;
+    qint32 leftPosition;
+    qint32 terminalWidth;
+    qint32 terminalHeight;
+    qint16 windowState;
 
     // [Path]
-    QString loadPathFile = defaultPathFolder();
-    QString savePathFile = defaultPathFolder();
+    QString loadPathFile;
+    QString savePathFile;
 
     // [Options]: features beyond the original design.
     // Longest continuous keying in seconds before the terminal unkeys by
     // itself; 0 turns the time-out off.
-    int pttTimeoutSeconds = 300;
+    int pttTimeoutSeconds;
     // Own text and banners in colours of their own in the RX screen.
-    bool speakerColours = false;
+    bool speakerColours;
     // An incoming call also raises a desktop notification and a sound.
-    bool notifyIncomingCall = false;
+    bool notifyIncomingCall;
     // What the keyer does on its own (a port lost while keyed, the time-out)
     // is written on the RX screen too.
-    bool keyerLines = true;
+    bool keyerLines;
     // Each conversation appended to a daily file in logFolder (empty: the
     // "KELDO Terminal logs" folder beside the settings file).
-    bool logConversations = false;
+    bool logConversations;
     QString logFolder;
 
     // [Ports]: COMn=device, read only (kept in the file like any unknown line).
