@@ -1,7 +1,7 @@
 #include "Lifecycle.h"
 
-#include "app/KillProc.h"
 #include "app/ModeMenus.h"
+#include "app/ModemProcess.h"
 #include "app/Session.h"
 #include "app/SignalBridge.h"
 #include "app/SingleInstance.h"
@@ -33,7 +33,7 @@ public:
     {
         Shell::install(this);
     }
-    void launchProgram(const QString& keyText) override { m_below.launchProgram(keyText); }
+    QString launchProgram(const QString& keyText) override { return m_below.launchProgram(keyText); }
     void killProcessByName(const QString& fileName) override { m_below.killProcessByName(fileName); }
     bool fileExists(const QString& path) override { return m_below.fileExists(path); }
     void openDocument(const QString& pathOrUrl) override { m_below.openDocument(pathOrUrl); }
@@ -135,16 +135,8 @@ void Lifecycle::launchModemOfMode()
         MessageBox::show(nullptr, ModemProgramNotFoundText(plan), MessageBox::Icon::Critical);
     else if (plan.wineMissing())
         MessageBox::show(nullptr, WineMissingText(plan), MessageBox::Icon::Critical);
-    else
-        Shell::current().launchProgram(path);
-}
-
-void Lifecycle::endModemOfMode()
-{
-    const Settings& s = m_session.s();
-    // Another mode text ends the FM program.
-    const ModeProfile* profile = s.profile();
-    Shell::current().killProcessByName(FileNameOfPath(s.*(profile ? profile : ProfileOf(Mode::FM))->programPath));
+    else if (const QString problem = Shell::current().launchProgram(path); !problem.isEmpty())
+        MessageBox::show(nullptr, problem, MessageBox::Icon::Critical);
 }
 
 void Lifecycle::shutDown()
@@ -162,7 +154,7 @@ void Lifecycle::shutDown()
 
     // 1. End the modem program of the mode at this moment.
     if (se.s().autoLaunch == AutoLaunch::On)
-        endModemOfMode();
+        EndModemProgramOf(se.s(), se.s().keldoMode.value());
     // 2 to 5.
     se.ptt.PttOff();
     se.TerminarAplicacion = true;

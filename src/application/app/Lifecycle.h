@@ -49,7 +49,6 @@ private:
     void launchModemOfMode();
     bool disconnectBeforeClosing();
     void goOnClosing();
-    void endModemOfMode();
 
     Session& m_session;
     frmKeldoTerminal& m_window;

@@ -1,7 +1,8 @@
 #include "SetupController.h"
 
-#include "app/KillProc.h"
+#include "app/ModemProcess.h"
 #include "app/Session.h"
+#include "widgets/MessageBox.h"
 #include "widgets/Shell.h"
 
 namespace {
@@ -42,11 +43,6 @@ QString SetupController::programProblem(const SetupChoice& choice) const
     return QString();
 }
 
-void SetupController::killByPath(const QString& path)
-{
-    Shell::current().killProcessByName(FileNameOfPath(path));
-}
-
 void SetupController::apply(const SetupChoice& choice)
 {
     Session& se = m_session;
@@ -54,6 +50,7 @@ void SetupController::apply(const SetupChoice& choice)
 
     // The modem program, only for a selected mode: the other modes' programs
     // end, and so does the old program of a changed path.
+    QString launchProblem;
     if (programChanges(choice)) {
         const Slot m = slotOf(choice, choice.mode);
         const QString& path = m.chosen->path;
@@ -61,14 +58,14 @@ void SetupController::apply(const SetupChoice& choice)
             // The other modes' programs, in the order FM, SAT, HF skipping the new one.
             for (Mode other : {Mode::FM, Mode::SAT, Mode::HF}) {
                 if (other != m.mode)
-                    killByPath(s.*ProfileOf(other)->programPath);
+                    EndModemProgramOf(s, other);
             }
         }
         if (path != *m.path)
-            killByPath(*m.path);
+            EndModemProgramOf(s, m.mode);
         *m.path = path;
         if (s.autoLaunch == AutoLaunch::On)
-            Shell::current().launchProgram(path);
+            launchProblem = Shell::current().launchProgram(path);
     }
 
     // The selected modem moved: drop the link; it is reopened below.
@@ -109,4 +106,7 @@ void SetupController::apply(const SetupChoice& choice)
     // the settings name the new endpoint.
     if (dropped)
         se.link.CheckSockets();
+    // Told once everything is applied: the box runs the event loop.
+    if (!launchProblem.isEmpty())
+        MessageBox::show(nullptr, launchProblem, MessageBox::Icon::Critical);
 }

@@ -54,7 +54,6 @@ private:
     // The mode's slot; FM's for Other (no option selected).
     Slot slotOf(const SetupChoice& choice, Mode mode) const;
     bool programChanges(const SetupChoice& choice) const;
-    static void killByPath(const QString& path);
 
     Session& m_session;
 };
