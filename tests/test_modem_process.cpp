@@ -101,15 +101,24 @@ private slots:
     {
         QTest::addColumn<QString>("path");
         QTest::addColumn<QString>("name");
-        QTest::newRow("FM default") << "C:\\KELDO FM\\KELDOFM.exe" << "KELDOFM.exe";
-        QTest::newRow("bare name") << "KELDO.exe" << "KELDO.exe";
-        QTest::newRow("ends in backslash") << "C:\\KELDO\\" << "";
-        QTest::newRow("unix path") << "/opt/keldo/keldo-hf" << "keldo-hf";
-        QTest::newRow("ends in slash") << "/opt/keldo/" << "";
-        QTest::newRow("mixed, backslash last") << "/home/op/wine/c:\\KELDO\\KELDO.exe" << "KELDO.exe";
-        QTest::newRow("mixed, slash last") << "C:\\KELDO/KELDO.exe" << "KELDO.exe";
-        QTest::newRow("blanks kept") << "C:\\x\\ KELDO .exe" << " KELDO .exe";
-        QTest::newRow("empty") << "" << "";
+        QTest::newRow("FM default") << "C:\\KELDO FM\\KELDOFM.exe"
+                                    << "KELDOFM.exe";
+        QTest::newRow("bare name") << "KELDO.exe"
+                                   << "KELDO.exe";
+        QTest::newRow("ends in backslash") << "C:\\KELDO\\"
+                                           << "";
+        QTest::newRow("unix path") << "/opt/keldo/keldo-hf"
+                                   << "keldo-hf";
+        QTest::newRow("ends in slash") << "/opt/keldo/"
+                                       << "";
+        QTest::newRow("mixed, backslash last") << "/home/op/wine/c:\\KELDO\\KELDO.exe"
+                                               << "KELDO.exe";
+        QTest::newRow("mixed, slash last") << "C:\\KELDO/KELDO.exe"
+                                           << "KELDO.exe";
+        QTest::newRow("blanks kept") << "C:\\x\\ KELDO .exe"
+                                     << " KELDO .exe";
+        QTest::newRow("empty") << ""
+                               << "";
     }
     void fileNameOfPath()
     {
@@ -143,9 +152,11 @@ private slots:
                 if (::setgid(65534) != 0 || ::setuid(65534) != 0)
                     ::_exit(127);
             });
-            foreign.start(QStringLiteral("/bin/bash"), {QStringLiteral("-c"), QStringLiteral("exec -a \"$0\" /bin/cat"), name});
+            foreign.start(QStringLiteral("/bin/bash"),
+                          {QStringLiteral("-c"), QStringLiteral("exec -a \"$0\" /bin/cat"), name});
             QVERIFY(foreign.waitForStarted());
-            QTRY_VERIFY(QFileInfo(QStringLiteral("/proc/%1/exe").arg(foreign.processId())).symLinkTarget().endsWith("cat"));
+            QTRY_VERIFY(
+                QFileInfo(QStringLiteral("/proc/%1/exe").arg(foreign.processId())).symLinkTarget().endsWith("cat"));
             QVERIFY(!ProcessHasName(foreign.processId(), name));
             foreign.kill();
             foreign.waitForFinished();
@@ -173,8 +184,9 @@ private slots:
         const QString marker = dir.filePath("marker");
         // Blanks, quotes and shell syntax are part of the one file name.
         const QString program = QDir(folder).filePath("modem \"x\" $(touch injected) 'y'.sh");
-        QVERIFY(writeScript(program, "pwd > '" + marker.toUtf8() + ".part' && mv '" + marker.toUtf8() + ".part' '"
-                                         + marker.toUtf8() + "'\n",
+        QVERIFY(writeScript(program,
+                            "pwd > '" + marker.toUtf8() + ".part' && mv '" + marker.toUtf8() + ".part' '"
+                                + marker.toUtf8() + "'\n",
                             "#!/bin/sh\n"));
         const QString oldCurrent = QDir::currentPath();
         QVERIFY(QDir::setCurrent(dir.path()));

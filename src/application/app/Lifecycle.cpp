@@ -50,6 +50,16 @@ private:
     Shell& m_below;
 };
 
+struct UnattendedWhile
+{
+    std::optional<UnattendedShell> shell;
+    explicit UnattendedWhile(bool on)
+    {
+        if (on)
+            shell.emplace();
+    }
+};
+
 } // namespace
 
 Lifecycle::Lifecycle(Session& session, frmKeldoTerminal& window)
@@ -59,6 +69,7 @@ Lifecycle::Lifecycle(Session& session, frmKeldoTerminal& window)
     m_closeWait.setSingleShot(true);
     m_closeWait.setInterval(CloseWaitMs);
     connect(&m_closeWait, &QTimer::timeout, this, &Lifecycle::goOnClosing);
+    connect(&m_session.ptt, &PttKeyer::closed, this, &Lifecycle::keyerClosed);
 }
 
 Lifecycle::~Lifecycle() = default;
@@ -141,6 +152,16 @@ void Lifecycle::launchModemOfMode()
 
 void Lifecycle::shutDown()
 {
+    if (!m_loaded || m_finished)
+        return;
+    const UnattendedWhile unattended(m_unattended);
+    beginShutDown();
+    m_session.ptt.ClosePttPort();
+    finishShutDown();
+}
+
+void Lifecycle::beginShutDown()
+{
     if (m_shutDown || !m_loaded)
         return;
     m_shutDown = true;
@@ -148,9 +169,6 @@ void Lifecycle::shutDown()
     m_closeWait.stop();
     disconnect(m_closeWatch);
     Session& se = m_session;
-    std::optional<UnattendedShell> unattended;
-    if (m_unattended)
-        unattended.emplace();
 
     // 1. End the modem program of the mode at this moment.
     if (se.s().autoLaunch == AutoLaunch::On)
@@ -164,9 +182,15 @@ void Lifecycle::shutDown()
     m_window.recordPositionForSave();
     // The log's last line is completed before anything else can stop us.
     se.log.close(se.terminal.utcNow());
-    // 7, 8.
-    se.ptt.ClosePttPort();
-    se.settings.SaveSettings();
+}
+
+// 7 (the keyer closed), 8.
+void Lifecycle::finishShutDown()
+{
+    if (m_finished)
+        return;
+    m_finished = true;
+    m_session.settings.SaveSettings();
     // 9. The other windows close without applying anything.
     m_window.closeOtherWindows();
 }
@@ -175,8 +199,34 @@ bool Lifecycle::closeRequested()
 {
     if (m_closeStep == CloseStep::None && disconnectBeforeClosing())
         return false;
-    shutDown();
-    return true;
+    if (!m_loaded || m_finished)
+        return true;
+    if (!m_shutDown) {
+        const UnattendedWhile unattended(m_unattended);
+        beginShutDown();
+        // 7. rigctld may take a moment to take the unkey: wait on the
+        // normal loop, the window still and deaf meanwhile.
+        if (m_session.ptt.beginClose()) {
+            finishShutDown();
+        } else {
+            m_closeStep = CloseStep::Unkeying;
+            m_window.setEnabled(false);
+        }
+    }
+    return m_finished;
+}
+
+void Lifecycle::keyerClosed()
+{
+    if (!m_shutDown || m_finished)
+        return;
+    {
+        const UnattendedWhile unattended(m_unattended);
+        finishShutDown();
+    }
+    m_window.close();
+    if (m_terminationRequested)
+        QApplication::quit();
 }
 
 // The modem program is about to be ended in the middle of a connection: let
