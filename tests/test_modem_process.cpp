@@ -1,5 +1,6 @@
 #include "app/KillProc.h"
 #include "app/ModemProcess.h"
+#include "app/ProcessLauncher.h"
 #include "app/WinePath.h"
 #include "support/MessageBoxRecorder.h"
 #include "support/SimProcess.h"
@@ -95,6 +96,136 @@ class TestModemProcess : public QObject
 
 private slots:
     void initTestCase() { m_tag = QString::number(QCoreApplication::applicationPid()); }
+
+    void fileNameOfPath_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("FM default") << "C:\\KELDO FM\\KELDOFM.exe"
+                                    << "KELDOFM.exe";
+        QTest::newRow("bare name") << "KELDO.exe"
+                                   << "KELDO.exe";
+        QTest::newRow("ends in backslash") << "C:\\KELDO\\"
+                                           << "";
+        QTest::newRow("unix path") << "/opt/keldo/keldo-hf"
+                                   << "keldo-hf";
+        QTest::newRow("ends in slash") << "/opt/keldo/"
+                                       << "";
+        QTest::newRow("mixed, backslash last") << "/home/op/wine/c:\\KELDO\\KELDO.exe"
+                                               << "KELDO.exe";
+        QTest::newRow("mixed, slash last") << "C:\\KELDO/KELDO.exe"
+                                           << "KELDO.exe";
+        QTest::newRow("blanks kept") << "C:\\x\\ KELDO .exe"
+                                     << " KELDO .exe";
+        QTest::newRow("empty") << ""
+                               << "";
+    }
+    void fileNameOfPath()
+    {
+        QFETCH(QString, path);
+        QFETCH(QString, name);
+        QCOMPARE(FileNameOfPath(path), name);
+    }
+
+    // The name a modem is ended by: the whole file name, case ignored, as
+    // started, as executable, never a longer or shorter one, nor another user's.
+    void namesAProcessByItsWholeName()
+    {
+        QTemporaryDir dir;
+        const QString name = QStringLiteral("KELDO-%1.exe").arg(m_tag);
+        QVERIFY(copyExecutable(KELDO_IDLE_EXE, dir.filePath(name)));
+        // A Windows program under an emulator shows its Windows path as first argument.
+        StandIn own(dir.filePath(name)), windowsPath(KELDO_IDLE_EXE, "C:\\KELDO FM\\" + name),
+            renamed(dir.filePath(name), QStringLiteral("something-else")),
+            similar(KELDO_IDLE_EXE, "C:\\KELDO FM\\X" + name);
+        for (const StandIn* p : {&own, &windowsPath, &renamed})
+            QTRY_VERIFY(ProcessHasName(p->pid(), name.toLower()));
+        QTRY_VERIFY(ProcessHasName(similar.pid(), "x" + name));
+        QVERIFY(!ProcessHasName(similar.pid(), name));
+        QVERIFY(!ProcessHasName(own.pid(), "MY" + name));
+        QVERIFY(!ProcessHasName(own.pid(), name.chopped(1)));
+        QVERIFY(!ProcessHasName(own.pid(), QString()));
+        QVERIFY(!ProcessHasName(own.pid(), FileNameOfPath(QStringLiteral("C:\\KELDO\\"))));
+        if (::geteuid() == 0) {
+            QProcess foreign;
+            foreign.setChildProcessModifier([] {
+                if (::setgid(65534) != 0 || ::setuid(65534) != 0)
+                    ::_exit(127);
+            });
+            foreign.start(QStringLiteral("/bin/bash"),
+                          {QStringLiteral("-c"), QStringLiteral("exec -a \"$0\" /bin/cat"), name});
+            QVERIFY(foreign.waitForStarted());
+            QTRY_VERIFY(
+                QFileInfo(QStringLiteral("/proc/%1/exe").arg(foreign.processId())).symLinkTarget().endsWith("cat"));
+            QVERIFY(!ProcessHasName(foreign.processId(), name));
+            foreign.kill();
+            foreign.waitForFinished();
+        }
+    }
+
+    void fileExistsAtPath()
+    {
+        QTemporaryDir dir;
+        const QString file = dir.filePath("KELDO.exe");
+        QVERIFY(writeScript(file, ""));
+        QVERIFY(FileExistsAtPath(file));
+        QVERIFY(FileExistsAtPath(dir.path())); // a folder counts, as on Windows
+        QVERIFY(!FileExistsAtPath(file + "/"));
+        QVERIFY(!FileExistsAtPath(dir.filePath("KELDOFM.exe")));
+        QVERIFY(!FileExistsAtPath(QString()));
+        QVERIFY(!FileExistsAtPath(QStringLiteral("C:\\KELDO\\KELDO.exe")));
+    }
+
+    void launchesPathAsOneFileName()
+    {
+        QTemporaryDir dir;
+        const QString folder = dir.filePath("KELDO HF");
+        QVERIFY(QDir().mkpath(folder));
+        const QString marker = dir.filePath("marker");
+        // Blanks, quotes and shell syntax are part of the one file name.
+        const QString program = QDir(folder).filePath("modem \"x\" $(touch injected) 'y'.sh");
+        QVERIFY(writeScript(program,
+                            "pwd > '" + marker.toUtf8() + ".part' && mv '" + marker.toUtf8() + ".part' '"
+                                + marker.toUtf8() + "'\n",
+                            "#!/bin/sh\n"));
+        const QString oldCurrent = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(dir.path()));
+        const bool launched = LaunchModemProgram(program);
+        QDir::setCurrent(oldCurrent);
+        QVERIFY(launched);
+
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(marker), 10000);
+        QCOMPARE(readAll(marker).trimmed(), QDir(dir.path()).canonicalPath());
+        QVERIFY(!QFile::exists(dir.filePath("injected")));
+        QVERIFY(!QFile::exists(QDir(folder).filePath("injected")));
+    }
+
+    // A program the system refuses to run: the operator is told why.
+    void failedStartIsTold()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("keldo-broken");
+        QVERIFY(writeScript(path, "", "neither a program nor a script\n"));
+        ModemProcesses modem;
+        QString problem;
+        QCOMPARE(modem.launch(path, &problem), ModemProcesses::Launch::Failed);
+        QVERIFY(modem.started().isEmpty());
+        QVERIFY2(problem.startsWith(path + " cannot be started: "), qPrintable(problem));
+
+        TerminalFixture f;
+        f.writeIni("[Setup]\r\nAutoLaunch=1\r\nKELDO HF Path=" + QFile::encodeName(path) + "\r\n");
+        f.create();
+        MessageBoxRecorder boxes;
+        struct RealPrograms : DesktopShell
+        {
+            using DesktopShell::DesktopShell;
+            void showMessage(QWidget*, const MessageBox::Shown& box) override { MessageBoxRecorder::deliver(box); }
+        } real(*f.session);
+        Shell::install(&real);
+        boxes.expect(problem, MessageBox::Icon::Critical);
+        QVERIFY(f.window->Form_Load(f.programPath()));
+        QVERIFY(boxes.verify());
+    }
 
     void drivePathResolvedThroughPrefix()
     {

@@ -67,6 +67,7 @@ private slots:
     void cleanup();
 
     void firstKeyUpIsNotLost();
+    void closingWaitsForTheUnkeyWithinBounds();
     void latestStateWinsWhileConnecting();
     void oneConnectionIsKept();
     void replyOtherThanRprt0ShowsInToolTip();
@@ -136,11 +137,38 @@ void TestPttRigctld::firstKeyUpIsNotLost()
     m_keyer->PttOn();
     QCOMPARE(m_display->panel(Panel::Ptt).text, QStringLiteral("TX"));
     QTRY_COMPARE(m_rig->received, QByteArray("T 1\n"));
-    // Shutdown: unkey, then close at once; the unkey still arrives.
+    // Shutdown: unkey, then close at once; the closing waits for the unkey.
     m_keyer->PttOff();
-    m_keyer->ClosePttPort();
-    QTRY_COMPARE(m_rig->received, QByteArray("T 1\nT 0\n"));
+    QSignalSpy closed(m_keyer.get(), &PttKeyer::closed);
+    QVERIFY(!m_keyer->beginClose());
+    QVERIFY(closed.wait());
+    QCOMPARE(m_rig->received, QByteArray("T 1\nT 0\n"));
     QCOMPARE(toolTip(), QStringLiteral("PTT OFF"));
+}
+
+void TestPttRigctld::closingWaitsForTheUnkeyWithinBounds()
+{
+    // A rigctld that takes commands and never answers.
+    m_rig->reply.clear();
+    m_keyer->setShutdownWait(100);
+    for (bool loopRuns : {true, false}) {
+        m_rig->received.clear();
+        m_keyer->PttOn();
+        QTRY_COMPARE(m_rig->received, QByteArray("T 1\n"));
+        m_keyer->PttOff();
+        QTRY_COMPARE(m_rig->received, QByteArray("T 1\nT 0\n"));
+        QElapsedTimer waited;
+        waited.start();
+        if (loopRuns) {
+            QSignalSpy closed(m_keyer.get(), &PttKeyer::closed);
+            QVERIFY(!m_keyer->beginClose());
+            QVERIFY(closed.wait(5000));
+        } else {
+            m_keyer->ClosePttPort(); // the loop has ended: on the socket alone
+        }
+        QVERIFY(waited.elapsed() < 2000);
+        QCOMPARE(client(), nullptr);
+    }
 }
 
 void TestPttRigctld::latestStateWinsWhileConnecting()

@@ -1,4 +1,4 @@
-#include "app/DesktopShell.h"
+#include "app/ModemProcess.h"
 #include "app/Session.h"
 #include "dialogs/frmSetup.h"
 #include "support/FakeModem.h"

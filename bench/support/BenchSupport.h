@@ -89,7 +89,7 @@ public:
     {
         Shell::install(this);
     }
-    void launchProgram(const QString&) override { }
+    QString launchProgram(const QString&) override { return QString(); }
     void killProcessByName(const QString&) override { }
     void openDocument(const QString&) override { }
     void showMessage(QWidget*, const MessageBox::Shown& box) override { m_onBox(box); }

@@ -29,7 +29,11 @@ public:
     // The operator's answer to the folder dialog (cancelled when unset).
     std::function<QString(const QString& current)> folderAnswer;
 
-    void launchProgram(const QString& keyText) override { launched << keyText; }
+    QString launchProgram(const QString& keyText) override
+    {
+        launched << keyText;
+        return QString();
+    }
     void killProcessByName(const QString& fileName) override { killed << fileName; }
     bool fileExists(const QString& path) override
     {

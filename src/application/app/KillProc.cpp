@@ -11,24 +11,13 @@ QString FileNameOfPath(const QString& path)
 #if defined(Q_OS_LINUX)
 
 #include <QByteArray>
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
-#include <cerrno>
-#include <csignal>
 #include <fcntl.h>
 #include <sys/stat.h>
-#include <sys/syscall.h>
 #include <sys/types.h>
 #include <unistd.h>
-
-#ifndef SYS_pidfd_open
-#define SYS_pidfd_open 434
-#endif
-#ifndef SYS_pidfd_send_signal
-#define SYS_pidfd_send_signal 424
-#endif
 
 namespace {
 
@@ -115,43 +104,6 @@ bool ProcessHasName(qint64 pid, const QString& name)
     return processHasName(procDir, name);
 }
 
-void KillProcessByName(const QString& name)
-{
-    if (name.isEmpty())
-        return;
-    const pid_t self = ::getpid();
-    const uid_t uid = ::getuid();
-
-    const QStringList entries = QDir(QStringLiteral("/proc")).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
-    for (const QString& entry : entries) {
-        bool ok = false;
-        const qlonglong value = entry.toLongLong(&ok);
-        if (!ok || value <= 0 || value == self)
-            continue;
-        const pid_t pid = pid_t(value);
-        const QByteArray procDir = "/proc/" + entry.toLatin1();
-
-        // A process handle first, so that the checks below and the signal
-        // reach the same process even if the number is reused meanwhile.
-        const int pidfd = int(::syscall(SYS_pidfd_open, pid, 0));
-        if (pidfd < 0 && errno == ESRCH)
-            continue; // already gone
-
-        struct stat st;
-        const bool mine = ::stat(procDir.constData(), &st) == 0 && st.st_uid == uid;
-        if (mine && processHasName(procDir, name)) {
-            // Forced termination, as the modem is ended on Windows: it gets no
-            // chance to linger or to ask anything.
-            if (pidfd >= 0)
-                ::syscall(SYS_pidfd_send_signal, pidfd, SIGKILL, nullptr, 0);
-            else // a kernel or sandbox without process handles
-                ::kill(pid, SIGKILL);
-        }
-        if (pidfd >= 0)
-            ::close(pidfd);
-    }
-}
-
 #elif defined(Q_OS_WIN)
 
 #include <tlhelp32.h>
@@ -201,9 +153,7 @@ bool ProcessHasName(qint64 pid, const QString& name)
 
 #else
 
-// No process table we can read portably here: nothing is ended.
-void KillProcessByName(const QString&) { }
-
+// No process table we can read portably here.
 bool ProcessHasName(qint64, const QString&)
 {
     return false;

@@ -1,7 +1,7 @@
 #include "Lifecycle.h"
 
-#include "app/KillProc.h"
 #include "app/ModeMenus.h"
+#include "app/ModemProcess.h"
 #include "app/Session.h"
 #include "app/SignalBridge.h"
 #include "app/SingleInstance.h"
@@ -33,7 +33,7 @@ public:
     {
         Shell::install(this);
     }
-    void launchProgram(const QString& keyText) override { m_below.launchProgram(keyText); }
+    QString launchProgram(const QString& keyText) override { return m_below.launchProgram(keyText); }
     void killProcessByName(const QString& fileName) override { m_below.killProcessByName(fileName); }
     bool fileExists(const QString& path) override { return m_below.fileExists(path); }
     void openDocument(const QString& pathOrUrl) override { m_below.openDocument(pathOrUrl); }
@@ -50,6 +50,16 @@ private:
     Shell& m_below;
 };
 
+struct UnattendedWhile
+{
+    std::optional<UnattendedShell> shell;
+    explicit UnattendedWhile(bool on)
+    {
+        if (on)
+            shell.emplace();
+    }
+};
+
 } // namespace
 
 Lifecycle::Lifecycle(Session& session, frmKeldoTerminal& window)
@@ -59,6 +69,7 @@ Lifecycle::Lifecycle(Session& session, frmKeldoTerminal& window)
     m_closeWait.setSingleShot(true);
     m_closeWait.setInterval(CloseWaitMs);
     connect(&m_closeWait, &QTimer::timeout, this, &Lifecycle::goOnClosing);
+    connect(&m_session.ptt, &PttKeyer::closed, this, &Lifecycle::keyerClosed);
 }
 
 Lifecycle::~Lifecycle() = default;
@@ -135,19 +146,21 @@ void Lifecycle::launchModemOfMode()
         MessageBox::show(nullptr, ModemProgramNotFoundText(plan), MessageBox::Icon::Critical);
     else if (plan.wineMissing())
         MessageBox::show(nullptr, WineMissingText(plan), MessageBox::Icon::Critical);
-    else
-        Shell::current().launchProgram(path);
-}
-
-void Lifecycle::endModemOfMode()
-{
-    const Settings& s = m_session.s();
-    // Another mode text ends the FM program.
-    const ModeProfile* profile = s.profile();
-    Shell::current().killProcessByName(FileNameOfPath(s.*(profile ? profile : ProfileOf(Mode::FM))->programPath));
+    else if (const QString problem = Shell::current().launchProgram(path); !problem.isEmpty())
+        MessageBox::show(nullptr, problem, MessageBox::Icon::Critical);
 }
 
 void Lifecycle::shutDown()
+{
+    if (!m_loaded || m_finished)
+        return;
+    const UnattendedWhile unattended(m_unattended);
+    beginShutDown();
+    m_session.ptt.ClosePttPort();
+    finishShutDown();
+}
+
+void Lifecycle::beginShutDown()
 {
     if (m_shutDown || !m_loaded)
         return;
@@ -156,13 +169,10 @@ void Lifecycle::shutDown()
     m_closeWait.stop();
     disconnect(m_closeWatch);
     Session& se = m_session;
-    std::optional<UnattendedShell> unattended;
-    if (m_unattended)
-        unattended.emplace();
 
     // 1. End the modem program of the mode at this moment.
     if (se.s().autoLaunch == AutoLaunch::On)
-        endModemOfMode();
+        EndModemProgramOf(se.s(), se.s().keldoMode.value());
     // 2 to 5.
     se.ptt.PttOff();
     se.TerminarAplicacion = true;
@@ -172,9 +182,15 @@ void Lifecycle::shutDown()
     m_window.recordPositionForSave();
     // The log's last line is completed before anything else can stop us.
     se.log.close(se.terminal.utcNow());
-    // 7, 8.
-    se.ptt.ClosePttPort();
-    se.controller.save();
+}
+
+// 7 (the keyer closed), 8.
+void Lifecycle::finishShutDown()
+{
+    if (m_finished)
+        return;
+    m_finished = true;
+    m_session.controller.save();
     // 9. The other windows close without applying anything.
     m_window.closeOtherWindows();
 }
@@ -183,8 +199,34 @@ bool Lifecycle::closeRequested()
 {
     if (m_closeStep == CloseStep::None && disconnectBeforeClosing())
         return false;
-    shutDown();
-    return true;
+    if (!m_loaded || m_finished)
+        return true;
+    if (!m_shutDown) {
+        const UnattendedWhile unattended(m_unattended);
+        beginShutDown();
+        // 7. rigctld may take a moment to take the unkey: wait on the
+        // normal loop, the window still and deaf meanwhile.
+        if (m_session.ptt.beginClose()) {
+            finishShutDown();
+        } else {
+            m_closeStep = CloseStep::Unkeying;
+            m_window.setEnabled(false);
+        }
+    }
+    return m_finished;
+}
+
+void Lifecycle::keyerClosed()
+{
+    if (!m_shutDown || m_finished)
+        return;
+    {
+        const UnattendedWhile unattended(m_unattended);
+        finishShutDown();
+    }
+    m_window.close();
+    if (m_terminationRequested)
+        QApplication::quit();
 }
 
 // The modem program is about to be ended in the middle of a connection: let

@@ -28,14 +28,16 @@ public:
     // The start-up sequence. False when the program must end at once
     // (another copy runs on the same settings file).
     bool startUp(const QString& programPath);
-    // The shutdown sequence; runs once, whatever ends the program.
+    // The shutdown sequence, whole, for when no event loop runs after it;
+    // runs once, whatever ends the program.
     void shutDown();
-    bool isShutDown() const { return m_shutDown; }
+    bool isShutDown() const { return m_finished; }
 
     // The window was asked to close: false while the modem is first given
-    // the chance to end the connection (the window stays open meanwhile).
+    // the chance to end the connection, and while rigctld takes the last
+    // unkey (the window stays open meanwhile, closed when done).
     bool closeRequested();
-    bool waitingToClose() const { return m_closeStep == CloseStep::Waiting; }
+    bool waitingToClose() const { return m_closeStep == CloseStep::Waiting || m_closeStep == CloseStep::Unkeying; }
     void setCloseWaitInterval(int ms) { m_closeWait.setInterval(ms); }
 
     // Ties the shutdown to the application's ends: a termination signal
@@ -49,17 +51,21 @@ private:
     void launchModemOfMode();
     bool disconnectBeforeClosing();
     void goOnClosing();
-    void endModemOfMode();
+    // Shutdown up to the keyer's closing, then after it.
+    void beginShutDown();
+    void finishShutDown();
+    void keyerClosed();
 
     Session& m_session;
     frmKeldoTerminal& m_window;
     std::unique_ptr<SingleInstance> m_instance;
     std::unique_ptr<SignalBridge> m_signals;
-    enum class CloseStep { None, Waiting, GoOn };
+    enum class CloseStep { None, Waiting, GoOn, Unkeying };
     CloseStep m_closeStep = CloseStep::None;
     QTimer m_closeWait;
     QMetaObject::Connection m_closeWatch;
-    bool m_shutDown = false;
+    bool m_shutDown = false; // begun
+    bool m_finished = false;
     bool m_loaded = false;
     bool m_terminationRequested = false;
     // Ending with nobody there to answer a box (a signal, the session ending).

@@ -2,6 +2,7 @@
 
 #include "app/KillProc.h"
 #include "app/ProcessLauncher.h"
+#include "app/Session.h"
 
 #include <QDir>
 #include <QFile>
@@ -58,6 +59,56 @@ ModemLinkEnds ModemLinkEnds::of(const QTcpSocket& command, const QString& host, 
         || h.compare(QHostInfo::localHostName(), Qt::CaseInsensitive) == 0)
         ends.modemAddress = QHostAddress(QHostAddress::LocalHost);
     return ends;
+}
+
+ModemProcesses::Launch ModemProcesses::launch(const QString& keyText, QString* problem)
+{
+    const ModemProgramPlan p = plan(keyText);
+    QString reason;
+    Launch result = Launch::Failed;
+    if (!FileExistsAtPath(p.path))
+        result = Launch::NotFound;
+    else if (p.wineMissing())
+        result = Launch::WineMissing;
+    else
+        result = start(p, reason);
+    if (problem) {
+        switch (result) {
+        case Launch::Started:
+        case Launch::Opened:
+            problem->clear();
+            break;
+        case Launch::NotFound:
+            *problem = ModemProgramNotFoundText(p);
+            break;
+        case Launch::WineMissing:
+            *problem = WineMissingText(p);
+            break;
+        case Launch::Failed:
+            *problem = keyText + QStringLiteral(" cannot be started")
+                + (reason.isEmpty() ? QString() : QStringLiteral(": ") + reason);
+            break;
+        }
+    }
+    return result;
+}
+
+QString DesktopShell::launchProgram(const QString& keyText)
+{
+    QString problem;
+    m_session.modem.launch(keyText, &problem);
+    return problem;
+}
+
+void DesktopShell::killProcessByName(const QString& fileName)
+{
+    m_session.modem.end(fileName, m_session.modemLinkEnds());
+}
+
+void EndModemProgramOf(const Settings& s, Mode mode)
+{
+    const ModeProfile* profile = ProfileOf(mode);
+    Shell::current().killProcessByName(FileNameOfPath(s.*(profile ? profile : ProfileOf(Mode::FM))->programPath));
 }
 
 #if defined(Q_OS_LINUX)
@@ -245,15 +296,9 @@ ModemProcesses::ModemProcesses()
 
 ModemProcesses::~ModemProcesses() = default;
 
-ModemProcesses::Launch ModemProcesses::launch(const QString& keyText)
+ModemProcesses::Launch ModemProcesses::start(const ModemProgramPlan& p, QString& reason)
 {
     reapEnded();
-    const ModemProgramPlan p = plan(keyText);
-    if (!FileExistsAtPath(p.path))
-        return Launch::NotFound;
-    if (p.wineMissing())
-        return Launch::WineMissing;
-
     const QFileInfo info(p.path);
     QStringList argv;
     QString folder;
@@ -265,8 +310,7 @@ ModemProcesses::Launch ModemProcesses::launch(const QString& keyText)
         argv << info.absoluteFilePath();
         folder = QDir::currentPath();
     } else {
-        LaunchModemProgram(p.path);
-        return Launch::Opened;
+        return LaunchModemProgram(p.path) ? Launch::Opened : Launch::Failed;
     }
 
     // Everything the child needs is made before the fork: after it, only
@@ -286,10 +330,13 @@ ModemProcesses::Launch ModemProcesses::launch(const QString& keyText)
     const QByteArray cwd = QFile::encodeName(folder);
 
     int report[2];
-    if (::pipe2(report, O_CLOEXEC) != 0)
+    if (::pipe2(report, O_CLOEXEC) != 0) {
+        reason = QString::fromLocal8Bit(std::strerror(errno));
         return Launch::Failed;
+    }
     const pid_t pid = ::fork();
     if (pid < 0) {
+        reason = QString::fromLocal8Bit(std::strerror(errno));
         ::close(report[0]);
         ::close(report[1]);
         return Launch::Failed;
@@ -333,9 +380,10 @@ ModemProcesses::Launch ModemProcesses::launch(const QString& keyText)
     ::close(report[0]);
     if (got > 0) {
         ::waitpid(pid, nullptr, 0);
+        reason = QString::fromLocal8Bit(std::strerror(error));
         return Launch::Failed;
     }
-    m_children.append({qint64(pid), FileNameOfPath(keyText), false});
+    m_children.append({qint64(pid), FileNameOfPath(p.keyText), false});
     return Launch::Started;
 }
 
@@ -402,17 +450,18 @@ ModemProcesses::ModemProcesses()
 ModemProcesses::~ModemProcesses() = default;
 
 // Elsewhere the program is handed to the shell as before and ended by name.
-ModemProcesses::Launch ModemProcesses::launch(const QString& keyText)
+ModemProcesses::Launch ModemProcesses::start(const ModemProgramPlan& p, QString&)
 {
-    if (!FileExistsAtPath(keyText))
-        return Launch::NotFound;
-    LaunchModemProgram(keyText);
-    return Launch::Opened;
+    return LaunchModemProgram(p.path) ? Launch::Opened : Launch::Failed;
 }
 
 void ModemProcesses::end(const QString& fileName, const ModemLinkEnds&)
 {
+#if defined(Q_OS_WIN)
     KillProcessByName(fileName);
+#else
+    Q_UNUSED(fileName);
+#endif
 }
 
 QList<qint64> ModemProcesses::started() const

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "app/WinePath.h"
+#include "settings/Mode.h"
+#include "widgets/Shell.h"
 
 #include <QHostAddress>
 #include <QList>
@@ -8,6 +10,8 @@
 #include <QString>
 
 class QTcpSocket;
+class Session;
+struct Settings;
 
 // The modem command connection as this terminal sees it: the modem's end
 // (host and command port) and, while linked, the terminal's own end.
@@ -50,7 +54,8 @@ public:
     // Starts the program a modem-program key names, without waiting for it.
     // An executable runs in the terminal's current folder; a Windows program
     // runs under wine in its own folder; any other file goes to the desktop.
-    Launch launch(const QString& keyText);
+    // Unless started or opened, problem gets what the operator is told.
+    Launch launch(const QString& keyText, QString* problem = nullptr);
 
     // Ends the modem program named fileName (whole name, case ignored) that
     // serves this terminal: the one started here, with its process group,
@@ -70,9 +75,31 @@ private:
         bool ended;
     };
     void reapEnded();
+    Launch start(const ModemProgramPlan& plan, QString& reason);
 
     QProcessEnvironment m_env;
     // Kept unreaped until ended: the zombie keeps its number, and so the
     // group's, from going to another process.
     QList<Child> m_children;
 };
+
+// The program's shell: modem programs are started and ended through the
+// session's record of what it started; the rest is the desktop's.
+class DesktopShell : public Shell
+{
+public:
+    explicit DesktopShell(Session& session)
+        : m_session(session)
+    { }
+
+    QString launchProgram(const QString& keyText) override;
+    void killProcessByName(const QString& fileName) override;
+
+private:
+    Session& m_session;
+};
+
+// Ends the modem program of mode as the settings name it now (another mode
+// text: FM's), through the shell, which tests replace. Shutdown and a change
+// of mode or program end it here, and only here.
+void EndModemProgramOf(const Settings& s, Mode mode);

@@ -11,15 +11,13 @@ bool FileExistsAtPath(const QString& path)
     return !path.isEmpty() && QFileInfo::exists(path);
 }
 
-void LaunchModemProgram(const QString& path)
+bool LaunchModemProgram(const QString& path)
 {
     if (path.isEmpty())
-        return;
+        return false;
     const QFileInfo info(path);
-    if (info.isFile() && info.isExecutable()) {
-        // Absolute, so that a bare name is never looked up in PATH.
-        QProcess::startDetached(info.absoluteFilePath(), QStringList(), QDir::currentPath());
-        return;
-    }
-    QDesktopServices::openUrl(QUrl::fromLocalFile(info.absoluteFilePath()));
+    // Absolute, so that a bare name is never looked up in PATH.
+    if (info.isFile() && info.isExecutable())
+        return QProcess::startDetached(info.absoluteFilePath(), QStringList(), QDir::currentPath());
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(info.absoluteFilePath()));
 }

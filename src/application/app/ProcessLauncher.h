@@ -9,5 +9,5 @@ bool FileExistsAtPath(const QString& path);
 // file name, never parsed by a shell: blanks and quotes are part of it. An
 // executable file is started directly and detached, in the terminal's
 // current folder; anything else is handed to the desktop's associated
-// application.
-void LaunchModemProgram(const QString& path);
+// application. False when neither took it.
+bool LaunchModemProgram(const QString& path);

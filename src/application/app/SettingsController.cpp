@@ -1,11 +1,12 @@
 #include "SettingsController.h"
 
-#include "app/KillProc.h"
 #include "app/ModeMenus.h"
+#include "app/ModemProcess.h"
 #include "app/Session.h"
 #include "dialogs/frmConnect.h"
 #include "dialogs/frmPTT.h"
 #include "dialogs/frmSetup.h"
+#include "widgets/MessageBox.h"
 #include "widgets/Shell.h"
 
 #include <QDir>
@@ -103,11 +104,6 @@ QString SettingsController::programProblem(const SetupChoice& choice) const
     return QString();
 }
 
-void SettingsController::killByPath(const QString& path)
-{
-    Shell::current().killProcessByName(FileNameOfPath(path));
-}
-
 void SettingsController::apply(const SetupChoice& choice)
 {
     Session& se = m_session;
@@ -115,6 +111,7 @@ void SettingsController::apply(const SetupChoice& choice)
 
     // The modem program, only for a selected mode: the other modes' programs
     // end, and so does the old program of a changed path.
+    QString launchProblem;
     if (programChanges(s, choice)) {
         const Slot m = slotOf(s, choice, choice.mode);
         const QString& path = m.chosen->path;
@@ -122,14 +119,14 @@ void SettingsController::apply(const SetupChoice& choice)
             // The other modes' programs, in the order FM, SAT, HF skipping the new one.
             for (Mode other : {Mode::FM, Mode::SAT, Mode::HF}) {
                 if (other != m.mode)
-                    killByPath(s.*ProfileOf(other)->programPath);
+                    EndModemProgramOf(s, other);
             }
         }
         if (path != *m.path)
-            killByPath(*m.path);
+            EndModemProgramOf(s, m.mode);
         *m.path = path;
         if (s.autoLaunch == AutoLaunch::On)
-            Shell::current().launchProgram(path);
+            launchProblem = Shell::current().launchProgram(path);
     }
 
     // The selected modem moved: drop the link; it is reopened below.
@@ -170,6 +167,9 @@ void SettingsController::apply(const SetupChoice& choice)
     // the settings name the new endpoint.
     if (dropped)
         se.link.CheckSockets();
+    // Told once everything is applied: the box runs the event loop.
+    if (!launchProblem.isEmpty())
+        MessageBox::show(nullptr, launchProblem, MessageBox::Icon::Critical);
 }
 
 void SettingsController::apply(const PttChoice& choice)

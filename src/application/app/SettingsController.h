@@ -71,7 +71,6 @@ public:
     bool save();
 
 private:
-    static void killByPath(const QString& path);
     bool shuttingDown() const;
 
     Session& m_session;

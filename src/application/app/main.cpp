@@ -1,6 +1,6 @@
 #include "Version.h"
-#include "app/DesktopShell.h"
 #include "app/Lifecycle.h"
+#include "app/ModemProcess.h"
 #include "app/Session.h"
 #include "app/frmKeldoTerminal.h"
 

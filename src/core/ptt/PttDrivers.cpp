@@ -193,6 +193,13 @@ bool RigctldPttDriver::unkeyPending() const
     return false;
 }
 
+void RigctldPttDriver::settleWithin(QDeadlineTimer deadline)
+{
+    const QList<RigctldClient*> clients = m_clients;
+    for (RigctldClient* c : clients)
+        c->settleWithin(deadline);
+}
+
 void RigctldPttDriver::closeAll()
 {
     for (RigctldClient* c : std::exchange(m_clients, {})) {

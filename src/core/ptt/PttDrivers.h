@@ -3,6 +3,7 @@
 #include "settings/PttMethod.h"
 
 #include <QByteArray>
+#include <QDeadlineTimer>
 #include <QList>
 #include <QObject>
 #include <QString>
@@ -92,6 +93,8 @@ public:
     // with an unkey still unacknowledged stays until rigctld takes it.
     void release(const QString& keepHost = QString(), int keepPort = -1);
     bool unkeyPending() const;
+    // Waits, on the sockets alone, for every pending unkey (RigctldClient::settleWithin).
+    void settleWithin(QDeadlineTimer deadline);
     // Drops every client, pending or not (the end of the program).
     void closeAll();
     void setRetryInterval(int ms);

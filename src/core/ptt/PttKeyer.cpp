@@ -5,13 +5,14 @@
 #include "SerialPortDevice.h"
 #include "SerialPortList.h"
 
+#include <QDeadlineTimer>
 #include <QElapsedTimer>
-#include <QEventLoop>
 #include <QFileInfo>
 
 #include <cerrno>
 #include <cstring>
 #include <limits>
+#include <utility>
 
 namespace {
 
@@ -46,6 +47,18 @@ PttKeyer::PttKeyer(SettingsStore& settings, QObject* parent)
     connect(&m_timeout, &QTimer::timeout, this, &PttKeyer::onTimeout);
     m_reopen.setInterval(PortRetryMs);
     connect(&m_reopen, &QTimer::timeout, this, &PttKeyer::deliverOwedUnkey);
+    // Closing goes on once rigctld took the unkey, or the wait ran out.
+    m_closeWait.setSingleShot(true);
+    m_closeWait.setInterval(ShutdownWaitMs);
+    connect(&m_closeWait, &QTimer::timeout, this, &PttKeyer::finishClose);
+    // Queued: the client that answered is still at work when it says so.
+    connect(
+        m_rig.get(), &RigctldPttDriver::confirmed, this,
+        [this] {
+            if (m_closePending && !m_rig->unkeyPending())
+                finishClose();
+        },
+        Qt::QueuedConnection);
 
     // rigctld answers later; the panel follows what it says.
     connect(m_rig.get(), &RigctldPttDriver::problem, this, [this](const QString& text) {
@@ -487,8 +500,10 @@ void PttKeyer::OpenPttPort()
         openFailed(wanted->port, *failure);
 }
 
-void PttKeyer::ClosePttPort()
+bool PttKeyer::beginClose()
 {
+    if (m_closePending)
+        return false;
     if (m_keyed)
         releaseNow(KeyingReason::Shutdown);
     // The last chance for an owed unkey.
@@ -496,19 +511,30 @@ void PttKeyer::ClosePttPort()
     m_reopen.stop();
     // An unkey to rigctld may still be on its way; give it a moment.
     if (m_rig->unkeyPending()) {
-        QElapsedTimer waited;
-        waited.start();
-        QEventLoop loop;
-        QTimer poll;
-        connect(&poll, &QTimer::timeout, &loop, [&] {
-            if (!m_rig->unkeyPending() || waited.elapsed() >= ShutdownWaitMs)
-                loop.quit();
-        });
-        poll.start(10);
-        loop.exec(QEventLoop::ExcludeUserInputEvents);
+        m_closePending = true;
+        m_closeWait.start();
+        return false;
     }
+    finishClose();
+    return true;
+}
+
+void PttKeyer::ClosePttPort()
+{
+    if (beginClose())
+        return;
+    m_rig->settleWithin(QDeadlineTimer(qMax(0, m_closeWait.remainingTime())));
+    finishClose();
+}
+
+void PttKeyer::finishClose()
+{
+    const bool waited = std::exchange(m_closePending, false);
+    m_closeWait.stop();
     closeSerial();
     m_rig->closeAll();
+    if (waited)
+        emit closed();
 }
 
 void PttKeyer::closeSerial()

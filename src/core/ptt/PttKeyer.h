@@ -76,8 +76,12 @@ public:
     void PttOn();
     void PttOff();
     void OpenPttPort();
-    // At shutdown: unkey what is keyed, wait (at most ShutdownWaitMs) for
-    // it to go out, then close the port and every rigctld connection.
+    // At shutdown: unkeys what is keyed, then closes the port and every
+    // rigctld connection. True when done; false while rigctld has yet to
+    // take the unkey: closed() follows when it has, or after ShutdownWaitMs.
+    bool beginClose();
+    // The same for when the event loop no longer runs: waits at most
+    // ShutdownWaitMs, on the rigctld connections alone.
     void ClosePttPort();
 
     // The modem can no longer say "PTT OFF" (command link lost): unkey now.
@@ -112,6 +116,8 @@ signals:
     void portLostWhileKeyed(const QString& device);
     // The unkey owed since then reached the radio.
     void portBackAndReleased(const QString& device);
+    // A closing that had to wait for rigctld is done.
+    void closed();
 
 public:
     // For tests: shorter waits than the real ones.
@@ -120,6 +126,7 @@ public:
     void setTimeoutOverride(int ms) { m_timeoutOverrideMs = ms; }
     void setRigctldRetryInterval(int ms) { m_rig->setRetryInterval(ms); }
     void setPortRetryInterval(int ms) { m_reopen.setInterval(ms); }
+    void setShutdownWait(int ms) { m_closeWait.setInterval(ms); }
 
     // Replaces comPTT (tests hand in a recording port). Closes the old one.
     void setSerialPort(std::unique_ptr<SerialPortDevice> port);
@@ -150,6 +157,7 @@ private:
     // Opens comPTT; on failure returns the system's reason.
     std::optional<QString> openSerial(const PortParameters& wanted, const Settings& s);
     void closeSerial();
+    void finishClose();
     KeyingResult unkeyRecorded();
     void startTimeout(const Settings& s);
     void onTimeout();
@@ -189,6 +197,8 @@ private:
     std::optional<Target> m_held;
     std::optional<KeyRecord> m_owed;
     QTimer m_reopen;
+    QTimer m_closeWait;
+    bool m_closePending = false; // closed() is owed
     // The device told of as lost, until an unkey reaches it.
     QString m_lostDevice;
     // The device comPTT was last opened on.

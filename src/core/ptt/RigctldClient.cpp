@@ -103,6 +103,34 @@ void RigctldClient::close()
     m_socket.abort();
 }
 
+void RigctldClient::settleWithin(QDeadlineTimer deadline)
+{
+    while (unkeyPending() && !deadline.hasExpired()) {
+        const int left = int(qMax<qint64>(1, deadline.remainingTime()));
+        const QAbstractSocket::SocketState state = m_socket.state();
+        if (state == QAbstractSocket::UnconnectedState) {
+            startConnecting();
+            if (m_socket.state() == QAbstractSocket::UnconnectedState)
+                return; // no such address
+        } else if (state == QAbstractSocket::HostLookupState || state == QAbstractSocket::ConnectingState) {
+            // A name look-up here would not heed the deadline.
+            const QHostAddress literal(m_host.trimmed());
+            const bool quickName = !literal.isNull() || m_host.trimmed() == QLatin1String("localhost");
+            if (state == QAbstractSocket::HostLookupState && !quickName)
+                return;
+            if (!m_socket.waitForConnected(left)) // sends the wanted state once up
+                return;
+        } else if (state == QAbstractSocket::ConnectedState) {
+            if (m_awaiting == 0)
+                sendWanted();
+            if (!m_socket.waitForReadyRead(left)) // the answer is read as it comes
+                return;
+        } else {
+            return;
+        }
+    }
+}
+
 void RigctldClient::onConnected()
 {
     m_socket.setSocketOption(QAbstractSocket::LowDelayOption, 1);

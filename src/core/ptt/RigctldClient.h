@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QDeadlineTimer>
 #include <QElapsedTimer>
 #include <QObject>
 #include <QTcpSocket>
@@ -37,6 +38,9 @@ public:
 
     // Drops the connection and forgets what was asked for.
     void close();
+    // For when no event loop runs any more (the program is ending): waits on
+    // the socket alone, until deadline, for rigctld to take a pending unkey.
+    void settleWithin(QDeadlineTimer deadline);
 
     QAbstractSocket::SocketState state() const { return m_socket.state(); }
     void setRetryInterval(int ms);

@@ -41,9 +41,10 @@ void Shell::remove(Shell* shell)
 }
 
 // This layer knows nothing of modem programs; the application's shell does.
-void Shell::launchProgram(const QString& keyText)
+QString Shell::launchProgram(const QString& keyText)
 {
     qWarning("No shell to start %s", qPrintable(keyText));
+    return QString();
 }
 
 void Shell::killProcessByName(const QString& fileName)
