@@ -5,7 +5,6 @@
 #include "app/Session.h"
 #include "app/SignalBridge.h"
 #include "app/SingleInstance.h"
-#include "app/frmKeldoTerminal.h"
 #include "ptt/RadioCatalogue.h"
 #include "widgets/MessageBox.h"
 #include "widgets/Shell.h"
@@ -62,7 +61,7 @@ struct UnattendedWhile
 
 } // namespace
 
-Lifecycle::Lifecycle(Session& session, frmKeldoTerminal& window)
+Lifecycle::Lifecycle(Session& session, LifecycleWindow& window)
     : m_session(session)
     , m_window(window)
 {
@@ -210,7 +209,7 @@ bool Lifecycle::closeRequested()
             finishShutDown();
         } else {
             m_closeStep = CloseStep::Unkeying;
-            m_window.setEnabled(false);
+            m_window.setWaitingToClose();
         }
     }
     return m_finished;
@@ -224,7 +223,7 @@ void Lifecycle::keyerClosed()
         const UnattendedWhile unattended(m_unattended);
         finishShutDown();
     }
-    m_window.close();
+    m_window.closeWindow();
     if (m_terminationRequested)
         QApplication::quit();
 }
@@ -256,7 +255,7 @@ void Lifecycle::goOnClosing()
     m_closeStep = CloseStep::GoOn;
     m_closeWait.stop();
     disconnect(m_closeWatch);
-    m_window.close();
+    m_window.closeWindow();
 }
 
 void Lifecycle::attachTo(QApplication& app)
@@ -275,7 +274,7 @@ void Lifecycle::attachTo(QApplication& app)
         }
         // During a connection the window may first wait for the modem to end
         // it (a further signal goes on at once); it then quits by closing.
-        m_window.close();
+        m_window.closeWindow();
         if (!waitingToClose())
             QApplication::quit();
     });

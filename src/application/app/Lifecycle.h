@@ -8,7 +8,24 @@ class QApplication;
 class Session;
 class SignalBridge;
 class SingleInstance;
-class frmKeldoTerminal;
+
+// What start-up and shutdown ask of the main window, and no more.
+class LifecycleWindow
+{
+public:
+    virtual ~LifecycleWindow() = default;
+    virtual void showStoredOptions() = 0;
+    virtual void setProgramFolderFrom(const QString& programPath) = 0;
+    virtual void placeWindow(int topTwips, int leftTwips) = 0;
+    // State and size, font size and colours, as stored.
+    virtual void restoreStoredWindow() = 0;
+    virtual void recordPositionForSave() = 0;
+    // Closes every other top-level window (their unload sees the shutdown flag).
+    virtual void closeOtherWindows() = 0;
+    // Shown but refusing input while shutdown waits.
+    virtual void setWaitingToClose() = 0;
+    virtual void closeWindow() = 0;
+};
 
 // Start-up and shutdown of the program, in order: the single-instance rule,
 // the modem program launched at start-up and ended at shutdown, the ending
@@ -22,7 +39,7 @@ public:
     // waits for DISCONNECTED this long at most.
     static constexpr int CloseWaitMs = 10000;
 
-    Lifecycle(Session& session, frmKeldoTerminal& window);
+    Lifecycle(Session& session, LifecycleWindow& window);
     ~Lifecycle() override;
 
     // The start-up sequence. False when the program must end at once
@@ -57,7 +74,7 @@ private:
     void keyerClosed();
 
     Session& m_session;
-    frmKeldoTerminal& m_window;
+    LifecycleWindow& m_window;
     std::unique_ptr<SingleInstance> m_instance;
     std::unique_ptr<SignalBridge> m_signals;
     enum class CloseStep { None, Waiting, GoOn, Unkeying };

@@ -1,10 +1,11 @@
 #pragma once
 
+#include "app/Lifecycle.h"
+
 #include <QMainWindow>
 #include <QTimer>
 #include <memory>
 
-class Lifecycle;
 class QAction;
 class QMenu;
 class QPlainTextEdit;
@@ -16,7 +17,7 @@ class StatusPanels;
 class IncomingCallAlert;
 
 // The main window: owns its controls and wires their events to the logic.
-class frmKeldoTerminal : public QMainWindow
+class frmKeldoTerminal : public QMainWindow, public LifecycleWindow
 {
     Q_OBJECT
 public:
@@ -69,14 +70,14 @@ public:
     void cmdEnviar_Click();
 
     // The window's steps of start-up and shutdown.
-    void showStoredOptions();
-    void setProgramFolderFrom(const QString& programPath);
-    void placeWindow(int topTwips, int leftTwips);
-    // State and size, font size and colours, as stored.
-    void restoreStoredWindow();
-    void recordPositionForSave();
-    // Closes every other top-level window (their unload sees the shutdown flag).
-    void closeOtherWindows();
+    void showStoredOptions() override;
+    void setProgramFolderFrom(const QString& programPath) override;
+    void placeWindow(int topTwips, int leftTwips) override;
+    void restoreStoredWindow() override;
+    void recordPositionForSave() override;
+    void closeOtherWindows() override;
+    void setWaitingToClose() override { setEnabled(false); }
+    void closeWindow() override { close(); }
 
     IncomingCallAlert& incomingCallAlert() { return *m_alert; }
 
