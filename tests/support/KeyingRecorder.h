@@ -35,8 +35,9 @@ public:
             state = s;
             failure.reset();
         });
-        connect(&keyer, &PttKeyer::portOpenFailed, this,
-                [this](const QString& port, const QString& detail) { openFailures.append({port, detail}); });
+        connect(&keyer, &PttKeyer::portOpenFailed, this, [this](const QString& port, const QString& detail) {
+            openFailures.append({port, detail});
+        });
     }
 
     bool transmitting() const { return state == KeyingState::Transmitting; }

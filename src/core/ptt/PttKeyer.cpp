@@ -26,6 +26,14 @@ QString portTextOf(const KeyingConfig& c)
     return c.method == PttMethod::Cat ? c.cat.port : c.method == PttMethod::Com ? c.com.port : QString();
 }
 
+// The device that port text names.
+QString deviceOf(const KeyingConfig& c)
+{
+    if (c.method == PttMethod::Cat)
+        return c.cat.device;
+    return c.method == PttMethod::Com ? c.com.device : QString();
+}
+
 } // namespace
 
 PttKeyer::PttKeyer(QObject* parent)
@@ -450,8 +458,7 @@ std::optional<QString> PttKeyer::openSerial(const PortParameters& wanted, const 
     const std::optional<LineSettings> line = LineSettings::parse(wanted.settings);
     if (!line)
         return QStringLiteral("line settings \"%1\" refused").arg(wanted.settings);
-    const QString device =
-        c.method == PttMethod::Cat ? c.cat.device : c.method == PttMethod::Com ? c.com.device : QString();
+    const QString device = deviceOf(c);
     if (device.isEmpty())
         return QStringLiteral("no such port");
     if (!m_comPTT->open(device, *line))
