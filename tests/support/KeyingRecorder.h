@@ -52,13 +52,8 @@ public:
     // Takes the one port-open failure expected: of port, its detail starting so.
     bool takeOpenFailure(const QString& port, const QString& detailStart = QString())
     {
-        if (openFailures.size() != 1 || openFailures[0].port != port
-            || !openFailures[0].detail.startsWith(detailStart)) {
-            qWarning("port open failures: %d, first %s: %s", int(openFailures.size()),
-                     openFailures.isEmpty() ? "" : qPrintable(openFailures[0].port),
-                     openFailures.isEmpty() ? "" : qPrintable(openFailures[0].detail));
+        if (openFailures.size() != 1 || openFailures[0].port != port || !openFailures[0].detail.startsWith(detailStart))
             return false;
-        }
         openFailures.clear();
         return true;
     }
