@@ -186,7 +186,7 @@ int main(int argc, char** argv)
     s.baud = QStringLiteral("115200");
     s.catPort = QStringLiteral("COM3");
     s.portDevices.insert(3, ttyA);
-    session.ptt.OpenPttPort();
+    session.ptt.OpenPttPort(KeyingConfigOf(s));
     if (!session.ptt.comPTT().isOpen()) {
         std::fprintf(stderr, "the CAT port did not open\n");
         return 2;

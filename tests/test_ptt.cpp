@@ -1,11 +1,8 @@
-#include "presenter/DisplayState.h"
-#include "presenter/Presenter.h"
-#include "ptt/PttDrivers.h"
 #include "ptt/PttKeyer.h"
 #include "ptt/RadioCatalogue.h"
 #include "ptt/SerialPortList.h"
 #include "settings/Settings.h"
-#include "support/MessageBoxRecorder.h"
+#include "support/KeyingRecorder.h"
 #include "support/RecordingSerialPort.h"
 
 #include <QDir>
@@ -16,7 +13,7 @@
 #include <memory>
 
 // Keying by CAT command and by serial line, against a port that records
-// what is done to it.
+// what is done to it, and what the keyer announces meanwhile.
 class TestPtt : public QObject
 {
     Q_OBJECT
@@ -38,7 +35,6 @@ private slots:
     void comMethodByPin();
     void comMethodOpensWithLinesLowered();
     void fmModeChangesPanelOnly();
-    void panelChangesTextThenPictureThenToolTip();
     void openTwiceLeavesPortAlone();
     void changedParametersReopen();
     void catThenVoxThenCat();
@@ -52,32 +48,23 @@ private slots:
     void closeLowersLinesAndFlushesBeforeClosing();
 
 private:
-    Settings& s() { return m_store->s(); }
+    Settings& s() { return *m_settings; }
+    // The settings as the PTT dialog applies them, and as the Setup dialog does.
+    void open() { m_keyer->OpenPttPort(KeyingConfigOf(s())); }
+    void configure() { m_keyer->configure(KeyingConfigOf(s())); }
     void useCat(int rig, const QString& baud = QStringLiteral("4800"));
-    PanelState panel() const { return m_display->panel(Panel::Ptt); }
 
-    std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<SettingsStore> m_store;
-    std::unique_ptr<DisplayState> m_display;
-    std::unique_ptr<Presenter> m_presenter;
+    std::unique_ptr<Settings> m_settings;
     std::unique_ptr<PttKeyer> m_keyer;
-    std::unique_ptr<MessageBoxRecorder> m_boxes;
+    std::unique_ptr<KeyingRecorder> m_seen;
     RecordingSerialPort* m_port = nullptr;
 };
 
 void TestPtt::init()
 {
-    m_boxes = std::make_unique<MessageBoxRecorder>();
-    m_dir = std::make_unique<QTemporaryDir>();
-    m_store = std::make_unique<SettingsStore>(m_dir->path());
-    m_display = std::make_unique<DisplayState>();
-    m_presenter = std::make_unique<Presenter>(*m_display);
-    m_keyer = std::make_unique<PttKeyer>(*m_store);
-    m_presenter->watch(*m_keyer);
-    // Shown to the operator as the application shows it.
-    connect(m_keyer.get(), &PttKeyer::portOpenFailed, this, [](const QString& port, const QString& detail) {
-        MessageBox::show(nullptr, Presenter::PortOpenFailureText(port, detail), MessageBox::Icon::Warning);
-    });
+    m_settings = std::make_unique<Settings>();
+    m_keyer = std::make_unique<PttKeyer>();
+    m_seen = std::make_unique<KeyingRecorder>(*m_keyer);
     auto port = std::make_unique<RecordingSerialPort>();
     m_port = port.get();
     m_keyer->setSerialPort(std::move(port));
@@ -86,13 +73,10 @@ void TestPtt::init()
 
 void TestPtt::cleanup()
 {
-    m_boxes->verifyNoUnexpected();
+    QVERIFY(m_seen->openFailures.isEmpty());
+    m_seen.reset();
     m_keyer.reset();
-    m_presenter.reset();
-    m_display.reset();
-    m_store.reset();
-    m_dir.reset();
-    m_boxes.reset();
+    m_settings.reset();
 }
 
 void TestPtt::useCat(int rig, const QString& baud)
@@ -101,7 +85,7 @@ void TestPtt::useCat(int rig, const QString& baud)
     s().rig = quint8(rig);
     s().baud = baud;
     s().catPort = QStringLiteral("COM3");
-    m_keyer->OpenPttPort();
+    open();
     QVERIFY(m_port->isOpen());
     m_port->clearLog();
 }
@@ -196,7 +180,7 @@ void TestPtt::ft817FiveByteCommands()
     s().rig = 48;
     s().baud = QStringLiteral("4800");
     s().catPort = QStringLiteral("COM3");
-    m_keyer->OpenPttPort();
+    open();
     QCOMPARE(m_port->log.first(), QStringLiteral("open %1 4800,n,8,2").arg(PortDeviceFor(3, {})));
     m_port->clearLog();
 
@@ -251,9 +235,9 @@ void TestPtt::modelsWithoutCommandsWriteNothing()
     QFETCH(QString, model);
     useCat(RadioPositionOf(model));
     m_keyer->PttOn();
-    QCOMPARE(panel().text, QStringLiteral("TX"));
+    QVERIFY(m_seen->transmitting());
     m_keyer->PttOff();
-    QCOMPARE(panel().text, QStringLiteral("RX"));
+    QVERIFY(!m_seen->transmitting());
     QVERIFY(m_port->log.isEmpty());
 }
 
@@ -282,7 +266,7 @@ void TestPtt::comMethodByPin()
     s().via = PttMethod::Com;
     s().pin = quint8(pin);
     s().pttPort = QStringLiteral("COM2");
-    m_keyer->OpenPttPort();
+    open();
     QVERIFY(m_port->isOpen());
     m_port->clearLog();
 
@@ -302,7 +286,7 @@ void TestPtt::comMethodOpensWithLinesLowered()
     s().baud = QStringLiteral("38400");
     s().rts = 1;
     s().dtr = 1;
-    m_keyer->OpenPttPort();
+    open();
     QCOMPARE(m_port->log,
              QStringList({QStringLiteral("open %1 4800,n,8,1").arg(PortDeviceFor(2, {})), "rts 0", "dtr 0"}));
 }
@@ -311,50 +295,36 @@ void TestPtt::fmModeChangesPanelOnly()
 {
     useCat(128);
     s().keldoMode = Mode::FM;
+    configure();
     m_keyer->PttOn();
-    QCOMPARE(panel(), (PanelState{"TX", "PTT ON", Picture::LedRojo}));
+    QVERIFY(m_seen->clean(KeyingState::Transmitting));
     m_keyer->PttOff();
-    QCOMPARE(panel(), (PanelState{"RX", "PTT OFF", Picture::LedVerde}));
+    QVERIFY(m_seen->clean(KeyingState::Receiving));
     QVERIFY(m_port->log.isEmpty());
 
     s().via = PttMethod::Com;
+    configure();
     m_keyer->PttOn();
     QVERIFY(m_port->log.isEmpty());
 
-    m_keyer->OpenPttPort();
+    open();
     QVERIFY(!m_port->isOpen());
     QCOMPARE(m_port->log.last(), QStringLiteral("close"));
-}
-
-void TestPtt::panelChangesTextThenPictureThenToolTip()
-{
-    QList<PanelState> seen;
-    connect(m_display.get(), &DisplayState::changed, this, [&] { seen << panel(); });
-    m_keyer->PttOn();
-    QCOMPARE(seen,
-             (QList<PanelState>{
-                 {"TX", "", Picture::None}, {"TX", "", Picture::LedRojo}, {"TX", "PTT ON", Picture::LedRojo}}));
-    seen.clear();
-    m_keyer->PttOff();
-    QCOMPARE(seen,
-             (QList<PanelState>{{"RX", "PTT ON", Picture::LedRojo},
-                                {"RX", "PTT ON", Picture::LedVerde},
-                                {"RX", "PTT OFF", Picture::LedVerde}}));
 }
 
 void TestPtt::openTwiceLeavesPortAlone()
 {
     s().rts = 1;
     useCat(52);
-    m_keyer->OpenPttPort();
+    open();
     QVERIFY(m_port->log.isEmpty());
     QVERIFY(m_port->rts);
 
     s().via = PttMethod::Com;
     s().pttPort = QStringLiteral("COM5");
-    m_keyer->OpenPttPort();
+    open();
     m_port->clearLog();
-    m_keyer->OpenPttPort();
+    open();
     QVERIFY(m_port->log.isEmpty());
 }
 
@@ -362,7 +332,7 @@ void TestPtt::changedParametersReopen()
 {
     useCat(52);
     s().dtr = 1;
-    m_keyer->OpenPttPort();
+    open();
     QCOMPARE(m_port->log,
              QStringList(
                  {"flush", "close", QStringLiteral("open %1 4800,n,8,2").arg(PortDeviceFor(3, {})), "rts 0", "dtr 1"}));
@@ -373,7 +343,7 @@ void TestPtt::changedParametersReopen()
     useCat(29);
     s().via = PttMethod::Com;
     s().pttPort = QStringLiteral("COM3");
-    m_keyer->OpenPttPort();
+    open();
     QCOMPARE(m_port->log,
              QStringList(
                  {"flush", "close", QStringLiteral("open %1 4800,n,8,1").arg(PortDeviceFor(3, {})), "rts 0", "dtr 0"}));
@@ -383,16 +353,16 @@ void TestPtt::catThenVoxThenCat()
 {
     useCat(87);
     s().via = PttMethod::Vox;
-    m_keyer->OpenPttPort();
+    open();
     QVERIFY(!m_port->isOpen());
     QCOMPARE(m_port->log.last(), QStringLiteral("close"));
     m_keyer->PttOn();
-    QCOMPARE(panel().text, QStringLiteral("TX"));
+    QVERIFY(m_seen->transmitting());
     QVERIFY(m_port->written.isEmpty());
 
     s().via = PttMethod::Cat;
     m_port->clearLog();
-    m_keyer->OpenPttPort();
+    open();
     QVERIFY(m_port->isOpen());
     QCOMPARE(m_port->log.first(), QStringLiteral("open %1 4800,n,8,2").arg(PortDeviceFor(3, {})));
 }
@@ -402,26 +372,23 @@ void TestPtt::openFailureNamesThePort()
     useCat(52);
     m_port->busyDevices.insert(PortDeviceFor(7, {}));
     s().catPort = QStringLiteral("COM7");
-    // The message as it always read, then the device on a line of its own.
-    m_boxes->expectContaining("Unable to open radio serial port COM7. May be in use by another application.\n"
-                                  + PortDeviceFor(7, {}) + ": ",
-                              MessageBox::Icon::Warning, "KELDO Terminal");
-    m_keyer->OpenPttPort();
-    QVERIFY(m_boxes->verify());
+    // The port as stored, and the device with the system's reason.
+    open();
+    QVERIFY(m_seen->takeOpenFailure(QStringLiteral("COM7"), PortDeviceFor(7, {}) + ": "));
     QVERIFY(!m_port->isOpen());
 
-    // Keying meant to happen and failed: TX with the yellow lamp, and why.
+    // Keying meant to happen and failed: TX, a failure standing, and where.
     m_port->clearLog();
     m_keyer->PttOn();
-    QCOMPARE(panel().text, QStringLiteral("TX"));
-    QCOMPARE(panel().picture, Picture::LedAmarillo);
-    QVERIFY2(panel().toolTip.startsWith(QStringLiteral("COM7 (%1): ").arg(PortDeviceFor(7, {}))),
-             qPrintable(panel().toolTip));
+    QVERIFY(m_seen->transmitting());
+    QVERIFY(m_seen->failure);
+    QCOMPARE(m_seen->failure->where, QStringLiteral("COM7 (%1)").arg(PortDeviceFor(7, {})));
+    QVERIFY(!m_seen->failure->portClosed);
     QVERIFY(m_port->written.isEmpty());
 
     // The next call tries again.
     m_port->busyDevices.clear();
-    m_keyer->OpenPttPort();
+    open();
     QVERIFY(m_port->isOpen());
     QCOMPARE(m_port->device, PortDeviceFor(7, {}));
 }
@@ -434,16 +401,14 @@ void TestPtt::portsSectionNamesTheDevice()
     s().portDevices.insert(3, QStringLiteral("/dev/ttyUSB0"));
     s().via = PttMethod::Cat;
     s().catPort = QStringLiteral("COM3");
-    m_keyer->OpenPttPort();
+    open();
     QCOMPARE(m_port->device, QStringLiteral("/dev/ttyUSB0"));
 
     m_port->busyDevices.insert(QStringLiteral("/dev/ttyUSB1"));
     s().portDevices.insert(4, QStringLiteral("/dev/ttyUSB1"));
     s().catPort = QStringLiteral("COM4");
-    m_boxes->expectContaining("Unable to open radio serial port COM4. May be in use by another application.",
-                              MessageBox::Icon::Warning);
-    m_keyer->OpenPttPort();
-    QVERIFY(m_boxes->verify());
+    open();
+    QVERIFY(m_seen->takeOpenFailure(QStringLiteral("COM4")));
 }
 
 void TestPtt::devicePathIsOpenedComparedAndNamedByItself()
@@ -455,21 +420,21 @@ void TestPtt::devicePathIsOpenedComparedAndNamedByItself()
     s().via = PttMethod::Cat;
     s().rig = 52;
     s().catPort = QStringLiteral("/dev/ttyUSB0");
-    m_keyer->OpenPttPort();
+    open();
     QCOMPARE(m_port->log.first(), QStringLiteral("open /dev/ttyUSB0 4800,n,8,2"));
 
     // Every path has port number 0: only the path tells two devices apart.
     m_port->clearLog();
     s().catPort = QStringLiteral("/dev/ttyUSB1");
-    m_keyer->OpenPttPort();
+    open();
     QCOMPARE(m_port->log, QStringList({"flush", "close", "open /dev/ttyUSB1 4800,n,8,2", "rts 0", "dtr 0"}));
     m_port->clearLog();
-    m_keyer->OpenPttPort();
+    open();
     QVERIFY(m_port->log.isEmpty());
 
     // COM1 is the same device here, but another port text: reopened.
     s().catPort = QStringLiteral("COM1");
-    m_keyer->OpenPttPort();
+    open();
     QCOMPARE(m_port->log, QStringList({"flush", "close", "open /dev/ttyUSB0 4800,n,8,2", "rts 0", "dtr 0"}));
 
     // A device that is busy or unplugged is named by its path.
@@ -477,11 +442,8 @@ void TestPtt::devicePathIsOpenedComparedAndNamedByItself()
     m_port->busyDevices.insert(gone);
     s().via = PttMethod::Com;
     s().pttPort = gone;
-    m_boxes->expectContaining(
-        QStringLiteral("Unable to open radio serial port %1. May be in use by another application.").arg(gone),
-        MessageBox::Icon::Warning, "KELDO Terminal");
-    m_keyer->OpenPttPort();
-    QVERIFY(m_boxes->verify());
+    open();
+    QVERIFY(m_seen->takeOpenFailure(gone));
     QVERIFY(!m_port->isOpen());
 }
 
@@ -623,17 +585,14 @@ void TestPtt::unusableSettingsShowTheMessage()
     s().rig = quint8(rig);
     s().baud = baud;
     s().catPort = port;
-    m_boxes->expectContaining(
-        QStringLiteral("Unable to open radio serial port %1. May be in use by another application.").arg(named),
-        MessageBox::Icon::Warning);
-    m_keyer->OpenPttPort();
-    QVERIFY(m_boxes->verify());
+    open();
+    QVERIFY(m_seen->takeOpenFailure(named));
     QVERIFY(!m_port->isOpen());
-    // Keying with such settings does nothing but change the panel.
+    // Keying with such settings is announced and reaches no radio.
     m_keyer->PttOn();
     m_keyer->PttOff();
     QVERIFY(m_port->written.isEmpty());
-    QCOMPARE(panel().text, QStringLiteral("RX"));
+    QVERIFY(!m_seen->transmitting());
 }
 
 void TestPtt::deviceWithoutLinesCarriesCatOnly()
@@ -646,10 +605,8 @@ void TestPtt::deviceWithoutLinesCarriesCatOnly()
 
     s().via = PttMethod::Com;
     s().pttPort = QStringLiteral("COM3");
-    m_boxes->expectContaining("Unable to open radio serial port COM3. May be in use by another application.",
-                              MessageBox::Icon::Warning);
-    m_keyer->OpenPttPort();
-    QVERIFY(m_boxes->verify());
+    open();
+    QVERIFY(m_seen->takeOpenFailure(QStringLiteral("COM3")));
     QVERIFY(!m_port->isOpen());
 }
 

@@ -324,7 +324,7 @@ void TestPttDialog::choicesTakeEffectOnClosing()
     s().via = PttMethod::Cat;
     s().catPort = QStringLiteral("COM4");
     const Settings before = s();
-    m_session->ptt.OpenPttPort();
+    m_session->ptt.OpenPttPort(KeyingConfigOf(s()));
     QVERIFY(m_port->isOpen());
     m_port->clearLog();
     open();

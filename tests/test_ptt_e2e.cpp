@@ -86,7 +86,7 @@ PttKeyer& TestPttEndToEnd::newKeyer()
     m_store = std::make_unique<SettingsStore>(m_dir->path());
     m_display = std::make_unique<DisplayState>();
     m_presenter = std::make_unique<Presenter>(*m_display);
-    m_keyer = std::make_unique<PttKeyer>(*m_store);
+    m_keyer = std::make_unique<PttKeyer>();
     m_presenter->watch(*m_keyer);
     return *m_keyer;
 }
@@ -104,7 +104,7 @@ void TestPttEndToEnd::catBytesReachTheTty()
     s.baud = QStringLiteral("4800");
     s.catPort = QStringLiteral("COM3");
     s.portDevices.insert(3, pty.a());
-    keyer.OpenPttPort();
+    keyer.OpenPttPort(KeyingConfigOf(s));
     QVERIFY(m_boxes->verify());
     QCOMPARE(pty.lineSettings(), QStringLiteral("4800,n,8,2"));
 
@@ -116,7 +116,7 @@ void TestPttEndToEnd::catBytesReachTheTty()
     // Another model on the same device: the port is reopened for it.
     s.rig = 128;
     s.baud = QStringLiteral("19200");
-    keyer.OpenPttPort();
+    keyer.OpenPttPort(KeyingConfigOf(s));
     QVERIFY(m_boxes->verify());
     QCOMPARE(pty.lineSettings(), QStringLiteral("19200,n,8,1"));
     keyer.PttOn();
@@ -137,7 +137,7 @@ void TestPttEndToEnd::comMethodNeedsModemLines()
     s.pttPort = QStringLiteral("COM3");
     s.portDevices.insert(3, pty.a());
     QSignalSpy failed(&keyer, &PttKeyer::portOpenFailed);
-    keyer.OpenPttPort();
+    keyer.OpenPttPort(KeyingConfigOf(s));
     QCOMPARE(failed.size(), 1);
     QCOMPARE(Presenter::PortOpenFailureText(failed[0][0].toString(), failed[0][1].toString()),
              QStringLiteral("Unable to open radio serial port COM3. May be in use by another application.\n") + pty.a()
@@ -148,7 +148,7 @@ void TestPttEndToEnd::comMethodNeedsModemLines()
     s.portDevices.insert(3, m_dir->filePath(QStringLiteral("no-such-tty")));
     s.via = PttMethod::Cat;
     s.catPort = QStringLiteral("COM3");
-    keyer.OpenPttPort();
+    keyer.OpenPttPort(KeyingConfigOf(s));
     QCOMPARE(failed.size(), 2);
     QVERIFY(
         Presenter::PortOpenFailureText(failed[1][0].toString(), failed[1][1].toString())
@@ -238,7 +238,7 @@ void TestPttEndToEnd::rigctldRadioByModelNumber()
     s.via = PttMethod::Rigctld;
     s.rigctldHost = QStringLiteral("127.0.0.1");
     s.rigctldPort = rig.port();
-    keyer.OpenPttPort();
+    keyer.OpenPttPort(KeyingConfigOf(s));
     keyer.PttOn();
     QTRY_VERIFY_WITH_TIMEOUT(pty.received().contains(Ic7300On), 60000);
     keyer.PttOff();
@@ -293,7 +293,7 @@ void TestPttEndToEnd::rigctldLineRecipes()
     s.via = PttMethod::Rigctld;
     s.rigctldHost = QStringLiteral("127.0.0.1");
     s.rigctldPort = rig.port();
-    keyer.OpenPttPort();
+    keyer.OpenPttPort(KeyingConfigOf(s));
     auto recorded = [&] {
         QFile f(record);
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
@@ -335,7 +335,7 @@ void TestPttEndToEnd::modemKeysTheRadio()
     s.portDevices.insert(3, pty.a());
     s.rigctldHost = QStringLiteral("127.0.0.1");
     s.rigctldPort = rig.port();
-    session.ptt.OpenPttPort();
+    session.ptt.OpenPttPort(KeyingConfigOf(s));
     QVERIFY(m_boxes->verify());
 
     session.link.CheckSockets();

@@ -1,15 +1,12 @@
-#include "presenter/DisplayState.h"
-#include "presenter/Presenter.h"
 #include "ptt/PttKeyer.h"
 #include "ptt/RigctldClient.h"
 #include "settings/Settings.h"
-#include "support/MessageBoxRecorder.h"
+#include "support/KeyingRecorder.h"
 #include "support/RecordingSerialPort.h"
 
 #include <QPointer>
 #include <QTcpServer>
 #include <QTcpSocket>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include <memory>
@@ -82,30 +79,24 @@ private slots:
     void junkRepliesAreHarmless();
 
 private:
-    Settings& s() { return m_store->s(); }
-    QString toolTip() const { return m_display->panel(Panel::Ptt).toolTip; }
-    Picture picture() const { return m_display->panel(Panel::Ptt).picture; }
+    Settings& s() { return *m_settings; }
+    // The settings as the PTT dialog applies them, and as the Setup dialog does.
+    void open() { m_keyer->OpenPttPort(KeyingConfigOf(s())); }
+    void configure() { m_keyer->configure(KeyingConfigOf(s())); }
     RigctldClient* client() { return m_keyer->rigctld().find(s().rigctldHost, s().rigctldPort); }
 
-    std::unique_ptr<MessageBoxRecorder> m_boxes;
-    std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<SettingsStore> m_store;
-    std::unique_ptr<DisplayState> m_display;
-    std::unique_ptr<Presenter> m_presenter;
+    std::unique_ptr<Settings> m_settings;
     std::unique_ptr<PttKeyer> m_keyer;
+    std::unique_ptr<KeyingRecorder> m_seen;
     std::unique_ptr<FakeRigctld> m_rig;
     RecordingSerialPort* m_port = nullptr;
 };
 
 void TestPttRigctld::init()
 {
-    m_boxes = std::make_unique<MessageBoxRecorder>();
-    m_dir = std::make_unique<QTemporaryDir>();
-    m_store = std::make_unique<SettingsStore>(m_dir->path());
-    m_display = std::make_unique<DisplayState>();
-    m_presenter = std::make_unique<Presenter>(*m_display);
-    m_keyer = std::make_unique<PttKeyer>(*m_store);
-    m_presenter->watch(*m_keyer);
+    m_settings = std::make_unique<Settings>();
+    m_keyer = std::make_unique<PttKeyer>();
+    m_seen = std::make_unique<KeyingRecorder>(*m_keyer);
     auto port = std::make_unique<RecordingSerialPort>();
     m_port = port.get();
     m_keyer->setSerialPort(std::move(port));
@@ -116,26 +107,24 @@ void TestPttRigctld::init()
     s().via = PttMethod::Rigctld;
     s().rigctldHost = QStringLiteral("127.0.0.1");
     s().rigctldPort = m_rig->port();
+    configure();
 }
 
 void TestPttRigctld::cleanup()
 {
-    m_boxes->verifyNoUnexpected();
+    QVERIFY(m_seen->openFailures.isEmpty());
+    m_seen.reset();
     m_keyer.reset();
     m_rig.reset();
-    m_presenter.reset();
-    m_display.reset();
-    m_store.reset();
-    m_dir.reset();
-    m_boxes.reset();
+    m_settings.reset();
 }
 
 void TestPttRigctld::firstKeyUpIsNotLost()
 {
     s().keldoMode = Mode::SAT; // keys as HF does
-    m_keyer->OpenPttPort();
+    open();
     m_keyer->PttOn();
-    QCOMPARE(m_display->panel(Panel::Ptt).text, QStringLiteral("TX"));
+    QVERIFY(m_seen->transmitting());
     QTRY_COMPARE(m_rig->received, QByteArray("T 1\n"));
     // Shutdown: unkey, then close at once; the closing waits for the unkey.
     m_keyer->PttOff();
@@ -143,7 +132,7 @@ void TestPttRigctld::firstKeyUpIsNotLost()
     QVERIFY(!m_keyer->beginClose());
     QVERIFY(closed.wait());
     QCOMPARE(m_rig->received, QByteArray("T 1\nT 0\n"));
-    QCOMPARE(toolTip(), QStringLiteral("PTT OFF"));
+    QVERIFY(m_seen->clean(KeyingState::Receiving));
 }
 
 void TestPttRigctld::closingWaitsForTheUnkeyWithinBounds()
@@ -186,6 +175,7 @@ void TestPttRigctld::oneConnectionIsKept()
 {
     // A "PTT Timeout" of 0 is no time-out at all.
     s().pttTimeoutSeconds = 0;
+    configure();
     // One report too many must not leave later requests unconfirmed.
     m_rig->reply = "RPRT 0\nRPRT 0\n";
     m_keyer->PttOn();
@@ -210,17 +200,16 @@ void TestPttRigctld::oneConnectionIsKept()
 
 void TestPttRigctld::replyOtherThanRprt0ShowsInToolTip()
 {
-    // Refused: the yellow lamp and the reply, and the key-up is sent again
+    // Refused: a failure with the reply, and the key-up is sent again
     // until rigctld takes it.
     m_rig->reply = "RPRT -1\n";
     m_keyer->PttOn();
-    QTRY_COMPARE(toolTip(), QStringLiteral("rigctld: RPRT -1"));
-    QCOMPARE(picture(), Picture::LedAmarillo);
-    QCOMPARE(m_display->panel(Panel::Ptt).text, QStringLiteral("TX"));
+    QTRY_COMPARE(m_seen->why(), QStringLiteral("rigctld: RPRT -1"));
+    QVERIFY(m_seen->failure->where.isEmpty());
+    QVERIFY(m_seen->transmitting());
     QTRY_VERIFY(m_rig->received.count('\n') >= 3);
     m_rig->reply = "RPRT 0\n";
-    QTRY_COMPARE(picture(), Picture::LedRojo);
-    QCOMPARE(toolTip(), QStringLiteral("PTT ON"));
+    QTRY_VERIFY(m_seen->clean(KeyingState::Transmitting));
     const int sent = int(m_rig->received.count('\n'));
     m_keyer->PttOff();
     QTRY_COMPARE(int(m_rig->received.count('\n')), sent + 1);
@@ -233,15 +222,14 @@ void TestPttRigctld::refusedConnectionShowsAndIsRetried()
     const quint16 port = m_rig->port();
     m_rig.reset();
     m_keyer->PttOn();
-    QTRY_VERIFY(toolTip().startsWith(QStringLiteral("rigctld 127.0.0.1:%1: ").arg(port)));
-    QCOMPARE(m_display->panel(Panel::Ptt).text, QStringLiteral("TX"));
-    QCOMPARE(picture(), Picture::LedAmarillo);
+    QTRY_VERIFY(m_seen->why().startsWith(QStringLiteral("rigctld 127.0.0.1:%1: ").arg(port)));
+    QVERIFY(m_seen->transmitting());
 
     // rigctld starts: the wanted state reaches it by itself.
     m_rig = std::make_unique<FakeRigctld>();
     QVERIFY(m_rig->listen(port));
     QTRY_COMPARE(m_rig->received, QByteArray("T 1\n"));
-    QTRY_COMPARE(picture(), Picture::LedRojo);
+    QTRY_VERIFY(m_seen->clean(KeyingState::Transmitting));
     m_keyer->PttOff();
     QTRY_COMPARE(m_rig->received, QByteArray("T 1\nT 0\n"));
 }
@@ -256,7 +244,7 @@ void TestPttRigctld::lostConnectionShowsAndIsRetried()
     QVERIFY(m_rig->client);
     m_rig->client->close();
     QTRY_COMPARE(client()->state(), QAbstractSocket::UnconnectedState);
-    QCOMPARE(toolTip(), QStringLiteral("PTT ON"));
+    QVERIFY(m_seen->clean(KeyingState::Transmitting));
     m_keyer->PttOff();
     QTRY_COMPARE(m_rig->received, QByteArray("T 1\nT 0\n"));
     QCOMPARE(m_rig->accepts, 2);
@@ -273,8 +261,7 @@ void TestPttRigctld::sentAgainUntilAcknowledged()
     QTRY_VERIFY(client()->settled());
     QCOMPARE(m_rig->received, QByteArray("T 1\nT 0\nT 0\nT 0\nT 0\n"));
     QCOMPARE(m_rig->accepts, 5);
-    QCOMPARE(picture(), Picture::LedVerde);
-    QCOMPARE(toolTip(), QStringLiteral("PTT OFF"));
+    QVERIFY(m_seen->clean(KeyingState::Receiving));
 }
 
 void TestPttRigctld::noUnkeyForAKeyUpThatNeverWentOut()
@@ -291,7 +278,7 @@ void TestPttRigctld::noUnkeyForAKeyUpThatNeverWentOut()
     m_rig.reset();
     QTRY_COMPARE(client()->state(), QAbstractSocket::UnconnectedState);
     m_keyer->PttOn();
-    QTRY_VERIFY(toolTip().startsWith(QStringLiteral("rigctld 127.0.0.1:%1: ").arg(port)));
+    QTRY_VERIFY(m_seen->why().startsWith(QStringLiteral("rigctld 127.0.0.1:%1: ").arg(port)));
     m_keyer->PttOff();
     QVERIFY(client()->settled());
     m_rig = std::make_unique<FakeRigctld>();
@@ -303,8 +290,9 @@ void TestPttRigctld::noUnkeyForAKeyUpThatNeverWentOut()
 void TestPttRigctld::fmModeKeysNothing()
 {
     s().keldoMode = Mode::FM;
+    configure();
     m_keyer->PttOn();
-    QCOMPARE(m_display->panel(Panel::Ptt).text, QStringLiteral("TX"));
+    QVERIFY(m_seen->transmitting());
     m_keyer->PttOff();
     QVERIFY(!client());
     QCOMPARE(m_rig->accepts, 0);
@@ -314,10 +302,10 @@ void TestPttRigctld::openPttPortClosesSerialPortAndKeepsNoMessage()
 {
     s().via = PttMethod::Cat;
     s().catPort = QStringLiteral("COM3");
-    m_keyer->OpenPttPort();
+    open();
     QVERIFY(m_port->isOpen());
     s().via = PttMethod::Rigctld;
-    m_keyer->OpenPttPort();
+    open();
     QVERIFY(!m_port->isOpen());
     QVERIFY(m_port->log.endsWith("close"));
     m_port->clearLog();
@@ -335,7 +323,7 @@ void TestPttRigctld::otherMethodDropsTheConnection()
     m_rig->dropConnections = 1;
     m_rig->client->abort();
     s().via = PttMethod::Vox;
-    m_keyer->OpenPttPort();
+    open();
     QTRY_COMPARE(m_rig->received, QByteArray("T 1\nT 0\nT 0\n"));
     QTRY_VERIFY(!client());
     QVERIFY(!m_keyer->rigctld().unkeyPending());
@@ -350,6 +338,7 @@ void TestPttRigctld::unkeyGoesWhereTheKeyUpWent()
     FakeRigctld other;
     QVERIFY(other.listen());
     s().rigctldPort = other.port();
+    configure();
     m_keyer->PttOff();
     QTRY_COMPARE(m_rig->received, QByteArray("T 1\nT 0\n"));
     // Only what this terminal keyed is unkeyed: the other rigctld hears nothing.
@@ -360,9 +349,10 @@ void TestPttRigctld::unkeyGoesWhereTheKeyUpWent()
     // An address that cannot be one is reported, not attempted; the radio
     // keyed before is freed first.
     s().rigctldPort = 0;
+    configure();
     m_keyer->PttOn();
     QTRY_COMPARE(other.received, QByteArray("T 1\nT 0\n"));
-    QVERIFY(toolTip().startsWith(QStringLiteral("rigctld 127.0.0.1:0")));
+    QVERIFY(m_seen->why().startsWith(QStringLiteral("rigctld 127.0.0.1:0")));
 }
 
 void TestPttRigctld::junkRepliesAreHarmless()
@@ -370,7 +360,7 @@ void TestPttRigctld::junkRepliesAreHarmless()
     m_rig->reply = QByteArray(20000, '\x01') + "\nRPRT 0\n";
     m_keyer->PttOn();
     QTRY_VERIFY(client()->settled());
-    QVERIFY(toolTip().size() < 300);
+    QVERIFY(m_seen->why().size() < 300);
 
     // A reply that never ends: after a while the connection is given up
     // and the unkey goes out again on a new one.
@@ -379,12 +369,12 @@ void TestPttRigctld::junkRepliesAreHarmless()
     m_keyer->PttOff();
     QTRY_COMPARE(m_rig->received, QByteArray("T 1\nT 0\n"));
     m_rig->reply = "RPRT -9\n";
-    QTRY_COMPARE(toolTip(), QStringLiteral("rigctld: RPRT -9"));
+    QTRY_COMPARE(m_seen->why(), QStringLiteral("rigctld: RPRT -9"));
     QVERIFY(m_rig->accepts >= 2);
     QVERIFY(!client()->settled());
     m_rig->reply = "RPRT 0\n";
     QTRY_VERIFY(client()->settled());
-    QTRY_COMPARE(toolTip(), QStringLiteral("PTT OFF"));
+    QTRY_VERIFY(m_seen->clean(KeyingState::Receiving));
 }
 
 QTEST_GUILESS_MAIN(TestPttRigctld)

@@ -108,7 +108,7 @@ void TestPttSafety::link(quint16 rigctldPort)
     m_session->ptt.setGracePeriod(300);
     m_session->ptt.setRigctldRetryInterval(100);
     m_session->ptt.setPortRetryInterval(100);
-    m_session->ptt.OpenPttPort();
+    m_session->ptt.OpenPttPort(KeyingConfigOf(s()));
     m_session->link.CheckSockets();
     QTRY_VERIFY(m_modem->linked() && m_session->link.bothConnected());
 }
@@ -209,8 +209,9 @@ void TestPttSafety::shutdownInFmUnkeysWhatHfKeyed()
     TerminalFixture t;
     keyUpInWindow(t);
 
-    // The mode changes behind the keyer's back; the radio must still be freed.
+    // The keyer hears of FM without the port being reopened; the radio must still be freed.
     t.session->s().keldoMode = Mode::FM;
+    t.session->ptt.configure(KeyingConfigOf(t.session->s()));
     t.window->close();
     // The window stays until rigctld took the unkey, or the wait ran out.
     QTRY_VERIFY(t.window->isShutDown());
@@ -299,7 +300,7 @@ void TestPttSafety::useCat(const PtyPair& pty)
     s().baud = QStringLiteral("19200");
     s().catPort = QStringLiteral("COM3");
     s().portDevices.insert(3, pty.a());
-    m_session->ptt.OpenPttPort();
+    m_session->ptt.OpenPttPort(KeyingConfigOf(s()));
     QVERIFY(m_boxes->verify());
 }
 

@@ -111,7 +111,7 @@ bool Lifecycle::startUp(const QString& programPath)
     // 6. Position.
     m_window.placeWindow(s.topPosition, s.leftPosition);
     // 7. The PTT serial port.
-    se.ptt.OpenPttPort();
+    se.ptt.OpenPttPort(KeyingConfigOf(s));
     // 8. Caption with call sign.
     se.display.setCaption(CaptionPrefix() + s.myCallsign);
     // 9. First supervision pass.

@@ -12,7 +12,6 @@ Session::Session(const QString& folder, QObject* parent)
     , presenter(display)
     , link(settings, conn)
     , terminal(settings, conn, rx, link)
-    , ptt(settings)
 {
     // The presenter hears of every change first: the window shows it before
     // anyone acts on it.

@@ -155,7 +155,7 @@ void SettingsController::apply(const SetupChoice& choice)
     if (choice.mode != Mode::Other)
         s.keldoMode = choice.mode;
     // Keying of the old mode must not outlive it (FM keys nothing).
-    se.ptt.settingsChanged();
+    se.ptt.configure(KeyingConfigOf(s));
     if (!choice.bandwidth.isEmpty())
         s.keldoHfBw = choice.bandwidth;
     se.link.SendBandwidth();
@@ -175,7 +175,7 @@ void SettingsController::apply(const SetupChoice& choice)
 void SettingsController::apply(const PttChoice& choice)
 {
     choice.applyTo(m_session.s());
-    m_session.ptt.OpenPttPort();
+    m_session.ptt.OpenPttPort(KeyingConfigOf(m_session.s()));
     save();
 }
 

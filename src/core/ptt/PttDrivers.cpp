@@ -3,7 +3,6 @@
 #include "RadioCatalogue.h"
 #include "RigctldClient.h"
 #include "SerialPortDevice.h"
-#include "settings/Settings.h"
 
 #include <utility>
 
@@ -42,10 +41,10 @@ QByteArray CivFrame(quint8 address, bool transmit)
     return frame;
 }
 
-QByteArray CatCommand(const Settings& s, const RadioModel& model, bool transmit)
+QByteArray CatCommand(const CatConfig& c, const RadioModel& model, bool transmit)
 {
     if (model.Dialect == DialectCiv)
-        return CivFrame(CivAddressFor(s.icomAddress, model), transmit);
+        return CivFrame(CivAddressFor(c.icomAddress, model), transmit);
     return transmit ? model.TxCommand : model.RxCommand;
 }
 
@@ -61,18 +60,18 @@ KeyingResult portNotOpen(const std::unique_ptr<SerialPortDevice>& port)
 
 } // namespace
 
-bool CatPttDriver::keysRadio(const Settings& s) const
+bool CatPttDriver::keysRadio(const CatConfig& c)
 {
-    const RadioModel* model = RadioModelAt(s.rig);
-    return model && !CatCommand(s, *model, true).isEmpty();
+    const RadioModel* model = RadioModelAt(c.rig);
+    return model && !CatCommand(c, *model, true).isEmpty();
 }
 
-KeyingResult CatPttDriver::send(const Settings& s, bool transmit)
+KeyingResult CatPttDriver::send(const CatConfig& c, bool transmit)
 {
-    const RadioModel* model = RadioModelAt(s.rig);
+    const RadioModel* model = RadioModelAt(c.rig);
     if (!model)
-        return {false, QStringLiteral("no radio model %1").arg(s.rig)};
-    const QByteArray bytes = CatCommand(s, *model, transmit);
+        return {false, QStringLiteral("no radio model %1").arg(c.rig)};
+    const QByteArray bytes = CatCommand(c, *model, transmit);
     if (bytes.isEmpty())
         return {};
     if (!m_port || !m_port->isOpen())
@@ -82,28 +81,28 @@ KeyingResult CatPttDriver::send(const Settings& s, bool transmit)
     return {};
 }
 
-bool ComPttDriver::keysRadio(const Settings& s) const
+bool ComPttDriver::keysRadio(const ComConfig& c)
 {
-    return s.pin >= 1 && s.pin <= 3;
+    return c.pin >= 1 && c.pin <= 3;
 }
 
-KeyingResult ComPttDriver::key(const Settings& s)
+KeyingResult ComPttDriver::key(const ComConfig& c)
 {
-    if (!keysRadio(s))
+    if (!keysRadio(c))
         return {};
     if (!m_port || !m_port->isOpen())
         return portNotOpen(m_port);
     bool ok = true;
-    if (s.pin == 1 || s.pin == 3)
+    if (c.pin == 1 || c.pin == 3)
         ok = m_port->setRts(true) && ok;
-    if (s.pin == 2 || s.pin == 3)
+    if (c.pin == 2 || c.pin == 3)
         ok = m_port->setDtr(true) && ok;
     if (!ok)
         return {false, m_port->errorString().isEmpty() ? QStringLiteral("line refused") : m_port->errorString()};
     return {};
 }
 
-KeyingResult ComPttDriver::unkey(const Settings&)
+KeyingResult ComPttDriver::unkey()
 {
     // Both lines drop whatever "Pin" says; a failure of one still tries the other.
     if (!m_port || !m_port->isOpen())
@@ -139,16 +138,14 @@ RigctldClient* RigctldPttDriver::find(const QString& host, int port) const
     return nullptr;
 }
 
-KeyingResult RigctldPttDriver::key(const Settings& s)
+void RigctldPttDriver::key(const RigctldConfig& c)
 {
-    client(s.rigctldHost, s.rigctldPort).setTransmit(true);
-    return {};
+    client(c.host, c.port).setTransmit(true);
 }
 
-KeyingResult RigctldPttDriver::unkey(const Settings& s)
+void RigctldPttDriver::unkey(const RigctldConfig& c)
 {
-    client(s.rigctldHost, s.rigctldPort).setTransmit(false);
-    return {};
+    client(c.host, c.port).setTransmit(false);
 }
 
 void RigctldPttDriver::release(const QString& keepHost, int keepPort)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "settings/PttMethod.h"
+#include "KeyingConfig.h"
 
 #include <QByteArray>
 #include <QDeadlineTimer>
@@ -10,7 +10,6 @@
 
 #include <memory>
 
-struct Settings;
 struct RadioModel;
 class SerialPortDevice;
 class RigctldClient;
@@ -22,61 +21,44 @@ struct KeyingResult
     QString problem; // the system's reason when not ok
 };
 
-// One keying method. key/unkey run after the panel has changed and only
-// outside FM mode, with the settings the keyer hands them.
-class PttDriver
-{
-public:
-    virtual ~PttDriver() = default;
-    virtual KeyingResult key(const Settings& s) = 0;
-    virtual KeyingResult unkey(const Settings& s) = 0;
-    // Whether these settings make the method key anything at all.
-    virtual bool keysRadio(const Settings&) const { return true; }
-};
+// Each driver keys with its own part of the keying configuration; key and
+// unkey run after the panel has changed and only outside FM mode.
 
 // CAT: the selected model's CAT command on comPTT.
-class CatPttDriver : public PttDriver
+class CatPttDriver
 {
 public:
     explicit CatPttDriver(std::unique_ptr<SerialPortDevice>& port)
         : m_port(port)
     { }
-    KeyingResult key(const Settings& s) override { return send(s, true); }
-    KeyingResult unkey(const Settings& s) override { return send(s, false); }
-    bool keysRadio(const Settings& s) const override;
+    KeyingResult key(const CatConfig& c) { return send(c, true); }
+    KeyingResult unkey(const CatConfig& c) { return send(c, false); }
+    // Whether the model has a command at all.
+    static bool keysRadio(const CatConfig& c);
 
 private:
-    KeyingResult send(const Settings& s, bool transmit);
+    KeyingResult send(const CatConfig& c, bool transmit);
     std::unique_ptr<SerialPortDevice>& m_port;
 };
 
 // COM: the RTS and/or DTR line of comPTT.
-class ComPttDriver : public PttDriver
+class ComPttDriver
 {
 public:
     explicit ComPttDriver(std::unique_ptr<SerialPortDevice>& port)
         : m_port(port)
     { }
-    KeyingResult key(const Settings& s) override;
-    KeyingResult unkey(const Settings& s) override;
-    bool keysRadio(const Settings& s) const override;
+    KeyingResult key(const ComConfig& c);
+    KeyingResult unkey();
+    static bool keysRadio(const ComConfig& c);
 
 private:
     std::unique_ptr<SerialPortDevice>& m_port;
 };
 
-// VOX (ZK-Board) and any other "Via": the radio keys itself.
-class NoPttDriver : public PttDriver
-{
-public:
-    KeyingResult key(const Settings&) override { return {}; }
-    KeyingResult unkey(const Settings&) override { return {}; }
-    bool keysRadio(const Settings&) const override { return false; }
-};
-
 // rigctld: "T 1" / "T 0" to Hamlib's rigctld, one client per address. The
 // outcome comes later, as problem() or confirmed().
-class RigctldPttDriver : public QObject, public PttDriver
+class RigctldPttDriver : public QObject
 {
     Q_OBJECT
 public:
@@ -84,8 +66,8 @@ public:
         : QObject(parent)
     { }
 
-    KeyingResult key(const Settings& s) override;
-    KeyingResult unkey(const Settings& s) override;
+    void key(const RigctldConfig& c);
+    void unkey(const RigctldConfig& c);
 
     // The client of an address, if one was made.
     RigctldClient* find(const QString& host, int port) const;
@@ -122,4 +104,4 @@ quint8 CivAddressFor(const QString& storedAddress, const RadioModel& model);
 QByteArray CivFrame(quint8 address, bool transmit);
 
 // The bytes that key (or unkey) a model; empty when it has no command.
-QByteArray CatCommand(const Settings& s, const RadioModel& model, bool transmit);
+QByteArray CatCommand(const CatConfig& c, const RadioModel& model, bool transmit);

@@ -22,22 +22,28 @@ bool isSerial(PttMethod m)
 }
 
 // The port text of the serial method in use.
-QString portTextOf(const Settings& s)
+QString portTextOf(const KeyingConfig& c)
 {
-    return s.via == PttMethod::Cat ? s.catPort : s.via == PttMethod::Com ? s.pttPort : QString();
+    return c.method == PttMethod::Cat ? c.cat.port : c.method == PttMethod::Com ? c.com.port : QString();
+}
+
+// The device that port text names.
+QString deviceOf(const KeyingConfig& c)
+{
+    if (c.method == PttMethod::Cat)
+        return c.cat.device;
+    return c.method == PttMethod::Com ? c.com.device : QString();
 }
 
 } // namespace
 
-PttKeyer::PttKeyer(SettingsStore& settings, QObject* parent)
+PttKeyer::PttKeyer(QObject* parent)
     : QObject(parent)
-    , m_settings(settings)
     , m_rig(std::make_unique<RigctldPttDriver>())
 {
     setSerialPort(CreateSystemSerialPort());
     m_cat = std::make_unique<CatPttDriver>(m_comPTT);
     m_com = std::make_unique<ComPttDriver>(m_comPTT);
-    m_none = std::make_unique<NoPttDriver>();
 
     m_grace.setSingleShot(true);
     connect(&m_grace, &QTimer::timeout, this, [this] { releaseNow(m_graceWhy); });
@@ -93,47 +99,63 @@ void PttKeyer::setSerialPort(std::unique_ptr<SerialPortDevice> port)
     m_comPTT->setFailureHandler([this](const QString& reason) { onPortFailed(reason); });
 }
 
-PttDriver& PttKeyer::driverFor(PttMethod method)
+// VOX and any other method: the radio keys itself.
+bool PttKeyer::keysRadio(PttMethod method, const KeyingConfig& c)
 {
     switch (method) {
     case PttMethod::Cat:
-        return *m_cat;
+        return CatPttDriver::keysRadio(c.cat);
     case PttMethod::Com:
-        return *m_com;
+        return ComPttDriver::keysRadio(c.com);
     case PttMethod::Rigctld:
-        return *m_rig;
+        return true;
     case PttMethod::Vox:
     case PttMethod::Other:
         break;
     }
-    return *m_none;
+    return false;
 }
 
-bool PttKeyer::keyingSuppressed() const
+KeyingResult PttKeyer::drive(PttMethod method, const KeyingConfig& c, bool transmit)
 {
-    // Another mode text keys as HF and SAT do.
-    const ModeProfile* profile = m_settings.s().profile();
-    return profile && !profile->terminalKeys;
+    switch (method) {
+    case PttMethod::Cat:
+        return transmit ? m_cat->key(c.cat) : m_cat->unkey(c.cat);
+    case PttMethod::Com:
+        return transmit ? m_com->key(c.com) : m_com->unkey();
+    case PttMethod::Rigctld:
+        if (transmit)
+            m_rig->key(c.rigctld);
+        else
+            m_rig->unkey(c.rigctld);
+        break;
+    case PttMethod::Vox:
+    case PttMethod::Other:
+        break;
+    }
+    return {};
 }
 
-PttKeyer::Target PttKeyer::targetOf(const Settings& s) const
+PttKeyer::Target PttKeyer::targetOf(const KeyingConfig& c) const
 {
     Target t;
-    if (keyingSuppressed())
+    if (!c.terminalKeys)
         return t;
-    t.method = s.via.value();
+    t.method = c.method;
     switch (t.method) {
     case PttMethod::Cat:
-        t.where = PortDeviceOf(s.catPort, s.portDevices);
-        if (const RadioModel* model = RadioModelAt(s.rig))
-            t.how = CatCommand(s, *model, false);
+        t.where = c.cat.device;
+        t.name = c.cat.port;
+        if (const RadioModel* model = RadioModelAt(c.cat.rig))
+            t.how = CatCommand(c.cat, *model, false);
         break;
     case PttMethod::Com:
-        t.where = PortDeviceOf(s.pttPort, s.portDevices);
-        t.how = QByteArray::number(s.pin);
+        t.where = c.com.device;
+        t.name = c.com.port;
+        t.how = QByteArray::number(c.com.pin);
         break;
     case PttMethod::Rigctld:
-        t.where = QStringLiteral("%1:%2").arg(s.rigctldHost).arg(s.rigctldPort);
+        t.where = QStringLiteral("%1:%2").arg(c.rigctld.host).arg(c.rigctld.port);
         break;
     case PttMethod::Vox:
     case PttMethod::Other:
@@ -143,15 +165,12 @@ PttKeyer::Target PttKeyer::targetOf(const Settings& s) const
 }
 
 // "COM3 (/dev/ttyUSB0)", "rigctld localhost:4532"
-QString PttKeyer::describe(const Target& t) const
+QString PttKeyer::describe(const Target& t)
 {
-    const Settings& s = m_keyed && m_keyed->target == t ? m_keyed->used : m_settings.s();
     switch (t.method) {
     case PttMethod::Cat:
-    case PttMethod::Com: {
-        const QString name = t.method == PttMethod::Cat ? s.catPort : s.pttPort;
-        return name == t.where || t.where.isEmpty() ? name : QStringLiteral("%1 (%2)").arg(name, t.where);
-    }
+    case PttMethod::Com:
+        return t.name == t.where || t.where.isEmpty() ? t.name : QStringLiteral("%1 (%2)").arg(t.name, t.where);
     case PttMethod::Rigctld:
         return QStringLiteral("rigctld ") + t.where;
     case PttMethod::Vox:
@@ -187,26 +206,25 @@ void PttKeyer::showFailure(const Target& target, const QString& reason)
 void PttKeyer::PttOn()
 {
     m_grace.stop();
-    const Settings& s = m_settings.s();
-    const Target target = targetOf(s); // keys nothing in FM mode
+    const KeyingConfig& c = m_config;
+    const Target target = targetOf(c); // keys nothing in FM mode
     // After a time-out the modem must let go first, as a radio's own
-    // time-out wants the key released; new keying settings start afresh.
+    // time-out wants the key released; a new configuration starts afresh.
     if (m_held) {
         if (*m_held == target)
             return;
         m_held.reset();
     }
     announce(KeyingState::Transmitting, KeyingReason::ModemAsked);
-    // Settings changed behind the keyer's back: what it keyed goes first.
+    // Never two radios keyed at once: what was keyed elsewhere goes first.
     if (m_keyed && m_keyed->target != target)
         unkeyRecorded();
-    PttDriver& driver = driverFor(target.method);
-    if (!driver.keysRadio(s))
+    if (!keysRadio(target.method, c))
         return;
     const bool wasKeyed = keyed();
-    m_keyed = KeyRecord{target, s};
+    m_keyed = KeyRecord{target, c};
     if (!wasKeyed)
-        startTimeout(s);
+        startTimeout(c);
     // This key-up carries the owed unkey from here on.
     if (m_owed && m_owed->target == target) {
         m_owed.reset();
@@ -215,14 +233,14 @@ void PttKeyer::PttOn()
 
     // A port lost or never opened is tried again, quietly.
     if (isSerial(target.method) && !m_comPTT->isOpen()) {
-        if (const auto wanted = wantedPortParameters(s)) {
-            if (const auto failure = openSerial(*wanted, s)) {
+        if (const auto wanted = wantedPortParameters(c)) {
+            if (const auto failure = openSerial(*wanted, c)) {
                 showFailure(target, *failure);
                 return;
             }
         }
     }
-    const KeyingResult result = driver.key(s);
+    const KeyingResult result = drive(target.method, c, true);
     if (!result.ok)
         showFailure(target, result.problem);
 }
@@ -239,15 +257,14 @@ void PttKeyer::PttOff()
             showFailure(target, result.problem);
         return;
     }
-    if (keyingSuppressed())
+    if (!m_config.terminalKeys)
         return;
     // Nothing keyed by us. An exclusive serial port is unkeyed all the same
     // (start-up ends with this, which frees a radio left keyed by a crash);
     // a rigctld that other programs share is left alone.
-    const Settings& s = m_settings.s();
-    const PttMethod method = s.via.value();
+    const PttMethod method = m_config.method;
     if (isSerial(method) && m_comPTT->isOpen())
-        driverFor(method).unkey(s);
+        drive(method, m_config, false);
 }
 
 KeyingResult PttKeyer::unkeyRecorded()
@@ -257,7 +274,7 @@ KeyingResult PttKeyer::unkeyRecorded()
     const KeyRecord record = std::move(*m_keyed);
     m_keyed.reset();
     m_timeout.stop();
-    const KeyingResult result = driverFor(record.target.method).unkey(record.used);
+    const KeyingResult result = drive(record.target.method, record.used, false);
     // A CAT radio keeps transmitting until a command reaches it. A COM port
     // that vanished took its raised lines with it.
     if (record.target.method == PttMethod::Cat) {
@@ -300,38 +317,38 @@ void PttKeyer::deliverOwedUnkey()
         return;
     }
     const KeyRecord record = *m_owed;
-    const Settings& s = record.used;
+    const KeyingConfig& c = record.used;
     KeyingResult result;
     if (m_comPTT->isOpen() && m_openDevice != record.target.where) {
         // Keying has moved to another port meanwhile: a port of its own.
         std::unique_ptr<SerialPortDevice> spare = CreateSystemSerialPort();
         const std::optional<LineSettings> line =
-            LineSettings::parse(wantedPortParameters(s).value_or(PortParameters{}).settings);
+            LineSettings::parse(wantedPortParameters(c).value_or(PortParameters{}).settings);
         if (!line || !spare->open(record.target.where, *line)) {
             showFailure(record.target, deviceFailure(record.target.where, spare->errorString()));
             return;
         }
-        spare->setRts(s.rts == 1);
-        spare->setDtr(s.dtr == 1);
+        spare->setRts(c.cat.rts == 1);
+        spare->setDtr(c.cat.dtr == 1);
         CatPttDriver driver(spare);
-        result = driver.unkey(s);
+        result = driver.unkey(c.cat);
         spare->flush();
         spare->close();
     } else {
         if (!m_comPTT->isOpen()) {
-            const std::optional<PortParameters> wanted = wantedPortParameters(s);
+            const std::optional<PortParameters> wanted = wantedPortParameters(c);
             if (!wanted) {
                 // No radio model: there is no command to send.
                 m_owed.reset();
                 m_reopen.stop();
                 return;
             }
-            if (const auto failure = openSerial(*wanted, s)) {
+            if (const auto failure = openSerial(*wanted, c)) {
                 showFailure(record.target, *failure);
                 return;
             }
         }
-        result = m_cat->unkey(s);
+        result = m_cat->unkey(c.cat);
     }
     if (!result.ok) {
         showFailure(record.target, result.problem);
@@ -382,17 +399,19 @@ void PttKeyer::releaseAfterGrace(KeyingReason why)
     m_grace.start(m_graceMs);
 }
 
-void PttKeyer::settingsChanged()
+void PttKeyer::configure(const KeyingConfig& config)
 {
-    if (m_held && *m_held != targetOf(m_settings.s()))
+    m_config = config;
+    const Target target = targetOf(m_config);
+    if (m_held && *m_held != target)
         m_held.reset();
-    if (m_keyed && m_keyed->target != targetOf(m_settings.s()))
+    if (m_keyed && m_keyed->target != target)
         releaseNow(KeyingReason::SettingsChanged);
 }
 
-void PttKeyer::startTimeout(const Settings& s)
+void PttKeyer::startTimeout(const KeyingConfig& c)
 {
-    const qint64 ms = m_timeoutOverrideMs >= 0 ? m_timeoutOverrideMs : qint64(s.pttTimeoutSeconds) * 1000;
+    const qint64 ms = m_timeoutOverrideMs >= 0 ? m_timeoutOverrideMs : qint64(c.timeoutSeconds) * 1000;
     m_timeoutMs = ms;
     m_keyedSince.start();
     if (ms > 0)
@@ -420,30 +439,30 @@ void PttKeyer::onTimeout()
 
 // ---- The serial port --------------------------------------------------------
 
-std::optional<PttKeyer::PortParameters> PttKeyer::wantedPortParameters(const Settings& s) const
+std::optional<PttKeyer::PortParameters> PttKeyer::wantedPortParameters(const KeyingConfig& c)
 {
     PortParameters wanted;
-    wanted.portNumber = PortNumberOf(portTextOf(s));
-    wanted.port = PortIdentityOf(portTextOf(s));
-    if (s.via == PttMethod::Cat) {
-        const RadioModel* model = RadioModelAt(s.rig);
+    wanted.portNumber = PortNumberOf(portTextOf(c));
+    wanted.port = PortIdentityOf(portTextOf(c));
+    if (c.method == PttMethod::Cat) {
+        const RadioModel* model = RadioModelAt(c.cat.rig);
         if (!model)
             return std::nullopt;
         int stopBits = 1;
         if (model->Dialect == DialectFiveByte)
             stopBits = 2;
-        else if (model->Dialect == DialectSemicolon && s.baud == QLatin1String("4800"))
+        else if (model->Dialect == DialectSemicolon && c.cat.baud == QLatin1String("4800"))
             stopBits = 2;
-        wanted.settings = (s.baud + QStringLiteral(",N,8,") + QString::number(stopBits)).toLower();
-        wanted.rts = s.rts == 1;
-        wanted.dtr = s.dtr == 1;
-    } else if (s.via == PttMethod::Com) {
+        wanted.settings = (c.cat.baud + QStringLiteral(",N,8,") + QString::number(stopBits)).toLower();
+        wanted.rts = c.cat.rts == 1;
+        wanted.dtr = c.cat.dtr == 1;
+    } else if (c.method == PttMethod::Com) {
         wanted.settings = QStringLiteral("4800,N,8,1");
     }
     return wanted;
 }
 
-std::optional<QString> PttKeyer::openSerial(const PortParameters& wanted, const Settings& s)
+std::optional<QString> PttKeyer::openSerial(const PortParameters& wanted, const KeyingConfig& c)
 {
     if (m_comPTT->isOpen()) {
         m_comPTT->flush();
@@ -452,17 +471,18 @@ std::optional<QString> PttKeyer::openSerial(const PortParameters& wanted, const 
     const std::optional<LineSettings> line = LineSettings::parse(wanted.settings);
     if (!line)
         return QStringLiteral("line settings \"%1\" refused").arg(wanted.settings);
-    const QString device = PortDeviceOf(portTextOf(s), s.portDevices);
+    const QString device = deviceOf(c);
     if (device.isEmpty())
         return QStringLiteral("no such port");
     if (!m_comPTT->open(device, *line))
         return deviceFailure(device, m_comPTT->errorString());
     m_openDevice = device;
+    m_openPort = portTextOf(c);
     const bool rtsSet = m_comPTT->setRts(wanted.rts);
     const bool dtrSet = m_comPTT->setDtr(wanted.dtr);
     // A CAT port without modem-control lines (a pseudo-terminal, a virtual
     // CAT port) still carries the commands; the COM method needs the lines.
-    if (s.via == PttMethod::Com && !(rtsSet && dtrSet)) {
+    if (c.method == PttMethod::Com && !(rtsSet && dtrSet)) {
         m_comPTT->close();
         return device + QStringLiteral(": no RTS/DTR lines");
     }
@@ -470,25 +490,25 @@ std::optional<QString> PttKeyer::openSerial(const PortParameters& wanted, const 
     return std::nullopt;
 }
 
-void PttKeyer::OpenPttPort()
+void PttKeyer::OpenPttPort(const KeyingConfig& config)
 {
-    const Settings& s = m_settings.s();
-    settingsChanged();
+    configure(config);
+    const KeyingConfig& c = m_config;
 
-    const Target target = targetOf(s);
+    const Target target = targetOf(c);
     if (target.method == PttMethod::Rigctld)
-        m_rig->release(s.rigctldHost, s.rigctldPort);
+        m_rig->release(c.rigctld.host, c.rigctld.port);
     else
         m_rig->release();
 
-    if (s.via == PttMethod::Vox || s.via == PttMethod::Rigctld || keyingSuppressed()) {
+    if (c.method == PttMethod::Vox || c.method == PttMethod::Rigctld || !c.terminalKeys) {
         closeSerial();
         return;
     }
 
-    const std::optional<PortParameters> wanted = wantedPortParameters(s);
+    const std::optional<PortParameters> wanted = wantedPortParameters(c);
     if (!wanted) {
-        openFailed(PortIdentityOf(s.catPort), QStringLiteral("no radio model %1").arg(s.rig));
+        openFailed(PortIdentityOf(c.cat.port), QStringLiteral("no radio model %1").arg(c.cat.rig));
         return;
     }
     if (m_comPTT->isOpen() && *wanted == m_last)
@@ -496,7 +516,7 @@ void PttKeyer::OpenPttPort()
     // The port is about to close: nothing may stay keyed through it.
     if (m_keyed && isSerial(m_keyed->target.method))
         releaseNow(KeyingReason::SettingsChanged);
-    if (const auto failure = openSerial(*wanted, s))
+    if (const auto failure = openSerial(*wanted, c))
         openFailed(wanted->port, *failure);
 }
 
@@ -550,10 +570,9 @@ void PttKeyer::closeSerial()
 
 void PttKeyer::onPortFailed(const QString& reason)
 {
-    const Settings& s = m_keyed ? m_keyed->used : m_settings.s();
-    Target target = m_keyed ? m_keyed->target : targetOf(s);
+    Target target = m_keyed ? m_keyed->target : targetOf(m_config);
     if (!isSerial(target.method))
-        target = Target{PttMethod::Cat, PortDeviceOf(m_last.port, s.portDevices), {}};
+        target = Target{PttMethod::Cat, m_openDevice, {}, m_openPort};
     fail(KeyingFailure{describe(target), reason, true});
     if (m_keyed && m_keyed->target.method == PttMethod::Cat)
         announceLost(m_keyed->target);

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "KeyingConfig.h"
 #include "PttDrivers.h"
-#include "settings/Settings.h"
 
 #include <QElapsedTimer>
 #include <QObject>
@@ -35,12 +35,12 @@ struct KeyingFailure
 };
 
 // modPTT: keys and unkeys the radio when the modem asks. The keying method
-// ("Via") picks a driver; the settings are read afresh at every key-up.
+// picks a driver; the keyer is handed its configuration whenever it changes.
 //
 // The keyer remembers what it keyed (method, port or rigctld address, and
-// the settings used) and every unkey goes through that record, so changing
-// mode, method or port can never strand a keyed radio, and it only ever
-// unkeys what it keyed itself.
+// the configuration used) and every unkey goes through that record, so
+// changing mode, method or port can never strand a keyed radio, and it only
+// ever unkeys what it keyed itself.
 class PttKeyer : public QObject
 {
     Q_OBJECT
@@ -70,12 +70,13 @@ public:
     // How often a CAT port that failed is reopened while an unkey is owed.
     static constexpr int PortRetryMs = 1000;
 
-    explicit PttKeyer(SettingsStore& settings, QObject* parent = nullptr);
+    explicit PttKeyer(QObject* parent = nullptr);
     ~PttKeyer() override;
 
     void PttOn();
     void PttOff();
-    void OpenPttPort();
+    // Takes the configuration, then opens comPTT as it asks (or closes it).
+    void OpenPttPort(const KeyingConfig& config);
     // At shutdown: unkeys what is keyed, then closes the port and every
     // rigctld connection. True when done; false while rigctld has yet to
     // take the unkey: closed() follows when it has, or after ShutdownWaitMs.
@@ -90,14 +91,14 @@ public:
     void endTimeoutHold();
     // Unkeys after the grace period unless "PTT OFF" or "PTT ON" comes first.
     void releaseAfterGrace(KeyingReason why);
-    // After mode, method or port changed: unkeys what was keyed if keying
-    // no longer goes there.
-    void settingsChanged();
+    // Takes a new configuration (the port stays as it is): unkeys what was
+    // keyed if keying no longer goes there.
+    void configure(const KeyingConfig& config);
 
     bool keyed() const { return m_keyed.has_value(); }
     bool gracePending() const { return m_grace.isActive(); }
     // The time-out ran out: PTT ON is ignored until PTT OFF, a lost command
-    // link or changed keying settings.
+    // link or a changed keying configuration.
     bool timeoutHolding() const { return m_held.has_value(); }
     // A CAT radio still waits for the unkey its failed port did not take.
     bool unkeyOwed() const { return m_owed.has_value(); }
@@ -122,7 +123,7 @@ signals:
 public:
     // For tests: shorter waits than the real ones.
     void setGracePeriod(int ms) { m_graceMs = ms; }
-    // Overrides "PTT Timeout" (milliseconds; negative: use the setting).
+    // Overrides "PTT Timeout" (milliseconds; negative: use the configuration's).
     void setTimeoutOverride(int ms) { m_timeoutOverrideMs = ms; }
     void setRigctldRetryInterval(int ms) { m_rig->setRetryInterval(ms); }
     void setPortRetryInterval(int ms) { m_reopen.setInterval(ms); }
@@ -140,26 +141,27 @@ private:
         PttMethod method = PttMethod::Other; // keys nothing
         QString where;
         QByteArray how; // what unkeys it there: the CAT command, or the COM lines
+        QString name; // the port text, for messages only
         bool operator==(const Target& o) const { return method == o.method && where == o.where && how == o.how; }
         bool operator!=(const Target& o) const { return !(*this == o); }
     };
     struct KeyRecord
     {
         Target target;
-        Settings used;
+        KeyingConfig used;
     };
 
-    PttDriver& driverFor(PttMethod method);
-    bool keyingSuppressed() const;
-    Target targetOf(const Settings& s) const;
-    QString describe(const Target& t) const;
-    std::optional<PortParameters> wantedPortParameters(const Settings& s) const;
+    static bool keysRadio(PttMethod method, const KeyingConfig& c);
+    KeyingResult drive(PttMethod method, const KeyingConfig& c, bool transmit);
+    Target targetOf(const KeyingConfig& c) const;
+    static QString describe(const Target& t);
+    static std::optional<PortParameters> wantedPortParameters(const KeyingConfig& c);
     // Opens comPTT; on failure returns the system's reason.
-    std::optional<QString> openSerial(const PortParameters& wanted, const Settings& s);
+    std::optional<QString> openSerial(const PortParameters& wanted, const KeyingConfig& c);
     void closeSerial();
     void finishClose();
     KeyingResult unkeyRecorded();
-    void startTimeout(const Settings& s);
+    void startTimeout(const KeyingConfig& c);
     void onTimeout();
     void onPortFailed(const QString& reason);
     // An unkey that a CAT port could not take is owed until it can.
@@ -173,12 +175,11 @@ private:
     void showFailure(const Target& target, const QString& reason);
     void openFailed(const QString& port, const QString& detail);
 
-    SettingsStore& m_settings;
+    KeyingConfig m_config;
 
     std::unique_ptr<SerialPortDevice> m_comPTT;
-    std::unique_ptr<PttDriver> m_cat;
-    std::unique_ptr<PttDriver> m_com;
-    std::unique_ptr<PttDriver> m_none;
+    std::unique_ptr<CatPttDriver> m_cat;
+    std::unique_ptr<ComPttDriver> m_com;
     std::unique_ptr<RigctldPttDriver> m_rig;
     PortParameters m_last;
 
@@ -201,6 +202,7 @@ private:
     bool m_closePending = false; // closed() is owed
     // The device told of as lost, until an unkey reaches it.
     QString m_lostDevice;
-    // The device comPTT was last opened on.
+    // The device comPTT was last opened on, and the port text naming it.
     QString m_openDevice;
+    QString m_openPort;
 };

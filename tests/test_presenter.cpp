@@ -1,0 +1,72 @@
+#include "presenter/DisplayState.h"
+#include "presenter/Presenter.h"
+#include "ptt/PttKeyer.h"
+
+#include <QtTest>
+
+namespace {
+
+// A keyer whose announcements a presenter shows.
+struct Watched
+{
+    DisplayState display;
+    Presenter presenter{display};
+    PttKeyer keyer;
+    Watched() { presenter.watch(keyer); }
+    PanelState panel() const { return display.panel(Panel::Ptt); }
+};
+
+} // namespace
+
+// What the PTT panel shows of what the keyer announces.
+class TestPresenter : public QObject
+{
+    Q_OBJECT
+private slots:
+    void keyingChangesTextThenPictureThenToolTip();
+    void failuresAndConfirmationsShowOnThePanel();
+};
+
+void TestPresenter::keyingChangesTextThenPictureThenToolTip()
+{
+    Watched w;
+    QList<PanelState> seen;
+    connect(&w.display, &DisplayState::changed, this, [&] { seen << w.panel(); });
+    w.keyer.PttOn();
+    QCOMPARE(seen,
+             (QList<PanelState>{
+                 {"TX", "", Picture::None}, {"TX", "", Picture::LedRojo}, {"TX", "PTT ON", Picture::LedRojo}}));
+    seen.clear();
+    w.keyer.PttOff();
+    QCOMPARE(seen,
+             (QList<PanelState>{{"RX", "PTT ON", Picture::LedRojo},
+                                {"RX", "PTT ON", Picture::LedVerde},
+                                {"RX", "PTT OFF", Picture::LedVerde}}));
+}
+
+void TestPresenter::failuresAndConfirmationsShowOnThePanel()
+{
+    Watched w;
+    w.keyer.PttOn();
+    emit w.keyer.keyingFailed(KeyingFailure{QStringLiteral("COM7 (/dev/ttyS6)"), QStringLiteral("busy")});
+    QCOMPARE(w.panel(), (PanelState{"TX", "COM7 (/dev/ttyS6): busy", Picture::LedAmarillo}));
+    emit w.keyer.keyingFailed(KeyingFailure{QStringLiteral("COM3"), QStringLiteral("gone"), true});
+    QCOMPARE(w.panel().toolTip, QStringLiteral("COM3 closed: gone"));
+    // rigctld names itself in its reason.
+    emit w.keyer.keyingFailed(KeyingFailure{QString(), QStringLiteral("rigctld: RPRT -1")});
+    QCOMPARE(w.panel(), (PanelState{"TX", "rigctld: RPRT -1", Picture::LedAmarillo}));
+    emit w.keyer.keyingConfirmed(KeyingState::Transmitting);
+    QCOMPARE(w.panel(), (PanelState{"TX", "PTT ON", Picture::LedRojo}));
+
+    emit w.keyer.keyingChanged(KeyingState::Receiving, KeyingReason::TimedOut);
+    QCOMPARE(w.panel().picture, Picture::LedAmarillo);
+    QVERIFY(w.panel().toolTip.startsWith(QStringLiteral("PTT time-out: ")));
+    emit w.keyer.keyingChanged(KeyingState::Receiving, KeyingReason::LinkLost);
+    QCOMPARE(w.panel(), (PanelState{"RX", "Unkeyed: the link to the modem was lost", Picture::LedVerde}));
+    emit w.keyer.keyingFailed(KeyingFailure{QString(), QStringLiteral("rigctld 127.0.0.1:4532: no answer")});
+    emit w.keyer.keyingConfirmed(KeyingState::Receiving);
+    QCOMPARE(w.panel(), (PanelState{"RX", "PTT OFF", Picture::LedVerde}));
+}
+
+QTEST_GUILESS_MAIN(TestPresenter)
+#include "test_presenter.moc"
