@@ -239,7 +239,7 @@ int main(int argc, char** argv)
                 session.s().logConversations = true;
                 session.s().logFolder = dir.filePath(QStringLiteral("logs"));
                 QDir().mkpath(session.s().logFolder);
-                session.ApplyLogSettings();
+                session.applyLogSettings();
                 window.mnuSpeakerColours_Click(true);
             },
             Qt::BlockingQueuedConnection);

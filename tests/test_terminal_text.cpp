@@ -488,7 +488,7 @@ void TestTerminalText::logJoinsLineBreakSplitAcrossArrivals()
     QTemporaryDir dir;
     Session s(dir.path());
     s.s().logConversations = true;
-    s.ApplyLogSettings();
+    s.applyLogSettings();
     s.conn.ConnectedCall1 = "N0CALL-2";
     s.conn.ConnectedCall2 = "N0CALL-1";
     s.terminal.AppendConnectBanner();

@@ -81,7 +81,7 @@ bool Lifecycle::startUp(const QString& programPath)
     // 1. Settings.
     se.settings.LoadSettings();
     m_window.showStoredOptions();
-    se.ApplyLogSettings();
+    se.applyLogSettings();
 
     m_window.setProgramFolderFrom(programPath);
 

@@ -38,16 +38,16 @@ Session::Session(const QString& folder, QObject* parent)
     // What the keyer did by itself is told in words, not only by the lamp.
     connect(&ptt, &PttKeyer::portLostWhileKeyed, this, [this](const QString& device) {
         if (settings.s().keyerLines)
-            terminal.AppendNotice(
+            terminal.appendNotice(
                 QStringLiteral("PTT port %1 lost while transmitting: the radio may still be on the air").arg(device));
     });
     connect(&ptt, &PttKeyer::portBackAndReleased, this, [this](const QString& device) {
         if (settings.s().keyerLines)
-            terminal.AppendNotice(QStringLiteral("PTT port %1 back: transmitter released").arg(device));
+            terminal.appendNotice(QStringLiteral("PTT port %1 back: transmitter released").arg(device));
     });
     connect(&ptt, &PttKeyer::keyingChanged, this, [this](KeyingState, KeyingReason reason) {
         if (reason == KeyingReason::TimedOut && settings.s().keyerLines)
-            terminal.AppendNotice(
+            terminal.appendNotice(
                 QStringLiteral("Transmit time-out: transmitter released until the modem sends PTT OFF"));
     });
     connect(&link, &ModemLink::dataLinkLost, &ptt, [this] { ptt.releaseAfterGrace(KeyingReason::DataLinkLost); });
@@ -80,7 +80,7 @@ QString Session::defaultLogFolder() const
     return ini.absoluteDir().filePath(name);
 }
 
-void Session::ApplyLogSettings()
+void Session::applyLogSettings()
 {
     log.setFolder(logFolder(), settings.s().logFolder.isEmpty());
     log.setEnabled(settings.s().logConversations, terminal.utcNow());

@@ -44,7 +44,7 @@ public:
     SettingsController controller{*this};
 
     // Brings the conversation log in step with the settings (switch, folder).
-    void ApplyLogSettings();
+    void applyLogSettings();
     // The log folder in use: the stored one, or the default beside the settings file.
     QString logFolder() const;
     QString defaultLogFolder() const;

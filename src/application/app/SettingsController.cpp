@@ -227,7 +227,7 @@ void SettingsController::setLogConversations(bool on)
 {
     Session& se = m_session;
     se.s().logConversations = on;
-    se.ApplyLogSettings();
+    se.applyLogSettings();
     // Switched on during a connection: its record starts now.
     if (on && se.conn.ConnectionActive && !se.log.inConversation())
         se.log.connectionBegan(Terminal::CallChain(se.conn), se.terminal.utcNow());
@@ -242,7 +242,7 @@ void SettingsController::setLogFolder(const QString& chosen)
     if (s.logFolder == QDir::cleanPath(m_session.defaultLogFolder()))
         s.logFolder.clear();
     if (s.logFolder != previous)
-        m_session.ApplyLogSettings();
+        m_session.applyLogSettings();
 }
 
 void SettingsController::setWindowPosition(qint32 topTwips, qint32 leftTwips)

@@ -196,7 +196,7 @@ void Terminal::AppendConnectBanner()
         emit incomingCall(m_conn.ConnectedCall1);
 }
 
-void Terminal::AppendNotice(const QString& what)
+void Terminal::appendNotice(const QString& what)
 {
     const QDateTime now = m_clock();
     const QString line = QStringLiteral("******* ") + what + QStringLiteral("  ") + UtcTimeStamp();

@@ -42,7 +42,7 @@ public:
     void ShowConnecting();
     // A line of the terminal's own on the RX screen and in the log, such as
     // what the keyer did by itself: "******* <what>  <UTC time>".
-    void AppendNotice(const QString& what);
+    void appendNotice(const QString& what);
     QString UtcTimeStamp() const;
 
     // The Clear command.
