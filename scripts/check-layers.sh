@@ -3,10 +3,10 @@
 # (widgets/) -> core. Inside the core, the modem link knows nothing of the
 # terminal, and settings and encoding know nothing of the layers above them.
 # No two source folders include each other. A test declared core in
-# tests/CMakeLists.txt includes and links nothing above the core (given the
-# build folder, its link line is read from build.ninja too).
+# tests/CMakeLists.txt includes and links nothing above the core; given the
+# build folder, its link line in build.ninja is read too, helpers and all.
 # Prints every line that breaks this and exits non-zero if any does.
-#   check-layers.sh [BUILD_DIR]
+#   scripts/check-layers.sh [BUILD_DIR]
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 src=$root/src
@@ -15,7 +15,7 @@ build=${1:-}
 status=0
 forbid() { # folder or file under src/, pattern of include paths it must not use, why
   local hits
-  hits=$(grep -rnE "^[[:space:]]*#[[:space:]]*include[[:space:]]*[\"<]($2)" "$root/$1" || true)
+  hits=$(grep -rnHE "^[[:space:]]*#[[:space:]]*include[[:space:]]*[\"<]($2)" "$root/$1" || true)
   if [ -n "$hits" ]; then
     echo "$3:"
     echo "$hits" | sed "s#^$root/#  #"
@@ -51,7 +51,7 @@ edges=$(grep -rnoE '^[[:space:]]*#[[:space:]]*include[[:space:]]*"[^"]+"' "$src"
     for base in "$from" "$src/core" "$src/ui" "$src/application"; do
       if [ -f "$base/$path" ]; then
         to=$(dirname "$(realpath -m "$base/$path")")
-        [ "$to" != "$from" ] && echo "${from#"$src"/} ${to#"$src"/} ${file#"$src"/}:$line"
+        [ "$to" != "$from" ] && echo "${from#"$src"/} ${to#"$src"/} ${file#"$src"/}:$line:$path"
         break
       fi
     done
