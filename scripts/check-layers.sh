@@ -2,29 +2,35 @@
 # The layers include one way only: application (app/, dialogs/) -> ui
 # (widgets/) -> core. Inside the core, the modem link knows nothing of the
 # terminal, and settings and encoding know nothing of the layers above them.
-# Prints every include line that breaks this and exits non-zero if any does.
+# No two source folders include each other. A test declared core in
+# tests/CMakeLists.txt includes and links nothing above the core; given the
+# build folder, its link line in build.ninja is read too, helpers and all.
+# Prints every line that breaks this and exits non-zero if any does.
+#   scripts/check-layers.sh [BUILD_DIR]
 set -euo pipefail
-src=$(cd "$(dirname "$0")/../src" && pwd)
+root=$(cd "$(dirname "$0")/.." && pwd)
+src=$root/src
+build=${1:-}
 
 status=0
-forbid() { # folder, pattern of include paths it must not use, why
+forbid() { # folder or file under src/, pattern of include paths it must not use, why
   local hits
-  hits=$(grep -rnE "^[[:space:]]*#[[:space:]]*include[[:space:]]*[\"<]($2)" "$src/$1" || true)
+  hits=$(grep -rnHE "^[[:space:]]*#[[:space:]]*include[[:space:]]*[\"<]($2)" "$root/$1" || true)
   if [ -n "$hits" ]; then
     echo "$3:"
-    echo "$hits" | sed "s#^$src/#  src/#"
+    echo "$hits" | sed "s#^$root/#  #"
     status=1
   fi
 }
 
 widgets='Q(Widget|Dialog|MainWindow|MessageBox|Application|PushButton|Label|LineEdit|ComboBox|CheckBox|Menu|Action|StatusBar|ProgressBar|PlainTextEdit|TextEdit|GroupBox|RadioButton|Frame|Layout|[A-Z][A-Za-z]*Layout)>|QtWidgets'
-forbid core "(\\.\\./)*(app|dialogs|widgets)/|$widgets" "the core includes a widget or a higher layer"
-forbid ui "(\\.\\./)*(app|dialogs)/" "a widget helper includes the application"
-forbid application/dialogs "(\\.\\./)*app/" "a dialog includes the application (dialogs take and return values)"
-forbid core/link "(\\.\\./)*terminal/" "the modem link includes the terminal"
-forbid core/settings "(\\.\\./)*(link|terminal|ptt|display)/" "settings include a layer above them"
-forbid core/encoding "(\\.\\./)*(settings|link|terminal|ptt|display)/" "the encoding includes a layer above it"
-forbid core "(\\.\\./)*presenter/" "the core includes the presenter"
+forbid src/core "(\\.\\./)*(app|dialogs|widgets)/|$widgets" "the core includes a widget or a higher layer"
+forbid src/ui "(\\.\\./)*(app|dialogs)/" "a widget helper includes the application"
+forbid src/application/dialogs "(\\.\\./)*app/" "a dialog includes the application (dialogs take and return values)"
+forbid src/core/link "(\\.\\./)*terminal/" "the modem link includes the terminal"
+forbid src/core/settings "(\\.\\./)*(link|terminal|ptt|display)/" "settings include a layer above them"
+forbid src/core/encoding "(\\.\\./)*(settings|link|terminal|ptt|display)/" "the encoding includes a layer above it"
+forbid src/core "(\\.\\./)*presenter/" "the core includes the presenter"
 
 # The core announces what happened; what the window shows is the presenter's.
 shown='\b(DisplayState|Panel::|Picture::)|"[^"]*(Bytes Sent|Bytes Rcvd|Connecting with|Modem Connected|Modem Disconnected|TCP link|Disconnecting\.\.\.)'
@@ -34,4 +40,58 @@ if [ -n "$hits" ]; then
   echo "$hits" | sed "s#^$src/#  src/#"
   status=1
 fi
+
+# No two source folders include each other: every quoted include is resolved
+# as the compiler would (beside the file, then the layers' include roots).
+edges=$(grep -rnoE '^[[:space:]]*#[[:space:]]*include[[:space:]]*"[^"]+"' "$src" --include='*.h' --include='*.cpp' |
+  while IFS=: read -r file line inc; do
+    path=${inc#*\"}
+    path=${path%\"}
+    from=$(dirname "$file")
+    for base in "$from" "$src/core" "$src/ui" "$src/application"; do
+      if [ -f "$base/$path" ]; then
+        to=$(dirname "$(realpath -m "$base/$path")")
+        [ "$to" != "$from" ] && echo "${from#"$src"/} ${to#"$src"/} ${file#"$src"/}:$line:$path"
+        break
+      fi
+    done
+  done)
+pairs=$(echo "$edges" | awk 'NF {print $1, $2}' | sort -u)
+while read -r a b; do
+  if [[ -n "$a" && "$a" < "$b" ]] && grep -qxF "$b $a" <<<"$pairs"; then
+    echo "src/$a and src/$b include each other:"
+    awk -v a="$a" -v b="$b" '($1 == a && $2 == b) || ($1 == b && $2 == a) {print "  src/" $3}' <<<"$edges"
+    status=1
+  fi
+done <<<"$pairs"
+
+# Core tests stay in the core: their sources and helpers include nothing
+# above it, and neither CMake nor the link line brings in the widgets or the
+# application.
+above="(\\.\\./)*(app|application|dialogs|presenter|ui|widgets)/|$widgets"
+forbid tests/core "$above" "a core test helper includes a layer above the core"
+forbid tests/ui "(\\.\\./)*(app|application|dialogs)/" "a ui test helper includes the application"
+cmake=$(tr '\n' ' ' <"$root/tests/CMakeLists.txt")
+core_tests=$(grep -oE 'keldo_add_test\([[:space:]]*[A-Za-z0-9_]+[[:space:]]+LAYER[[:space:]]+core[[:space:]]*\)' \
+  "$root/tests/CMakeLists.txt" | sed -E 's/keldo_add_test\([[:space:]]*([A-Za-z0-9_]+).*/\1/')
+for t in $core_tests; do
+  forbid "tests/$t.cpp" "$above" "the core test $t includes a layer above the core"
+  hits=$(grep -oE "target_link_libraries\([[:space:]]*$t[[:space:]][^)]*" <<<"$cmake" |
+    grep -E '\b(keldo_(test_)?(ui|app)|Qt6::Widgets)\b' || true)
+  if [ -n "$hits" ]; then
+    echo "the core test $t links above the core in tests/CMakeLists.txt:"
+    echo "  $hits"
+    status=1
+  fi
+  if [ -n "$build" ] && [ -f "$build/build.ninja" ]; then
+    hits=$(awk -v t="tests/$t:" '$1 == "build" && $2 == t {f = 1; next}
+      f && $1 == "LINK_LIBRARIES" {print; exit} f && /^build / {exit}' "$build/build.ninja" |
+      grep -oE 'lib(keldo_(test_)?(ui|app)|Qt6Widgets)[^ ]*' || true)
+    if [ -n "$hits" ]; then
+      echo "the core test $t is linked above the core (build.ninja):"
+      echo "$hits" | sed 's/^/  /'
+      status=1
+    fi
+  fi
+done
 exit $status

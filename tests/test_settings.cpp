@@ -2,7 +2,6 @@
 #include "settings/Settings.h"
 #include "settings/SettingsLocation.h"
 #include "settings/SettingsTable.h"
-#include "support/MessageBoxRecorder.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -30,6 +29,19 @@ bool reportedOnce(const QSignalSpy& failed, const QString& path)
     }
     return true;
 }
+
+// While it lives, a failed save of the store fails the test.
+class NoSaveFailure
+{
+public:
+    explicit NoSaveFailure(SettingsStore& store)
+        : m_failed(&store, &SettingsStore::saveFailed)
+    { }
+    ~NoSaveFailure() { QVERIFY2(m_failed.isEmpty(), qPrintable(m_failed.value(0).value(0).toString())); }
+
+private:
+    QSignalSpy m_failed;
+};
 
 QByteArray readAll(const QString& path)
 {
@@ -162,7 +174,7 @@ void TestSettings::firstSaveWritesEveryKey()
     QTemporaryDir dir;
     SettingsStore store(dir.path());
     store.LoadSettings();
-    MessageBoxRecorder boxes;
+    const NoSaveFailure watch(store);
     QVERIFY(store.SaveSettings());
 
     const QByteArray bytes = readAll(store.filePath());
@@ -520,7 +532,7 @@ void TestSettings::everySettingRoundTrips()
     s.logConversations = true;
     s.logFolder = "/var/log/keldo";
 
-    MessageBoxRecorder boxes;
+    const NoSaveFailure watch(a);
     QVERIFY(a.SaveSettings());
     SettingsStore b(dir.path());
     b.LoadSettings();
@@ -565,7 +577,7 @@ void TestSettings::saveMergesWithOtherWriters()
     QTemporaryDir dir;
     SettingsStore mine(dir.path());
     mine.LoadSettings();
-    MessageBoxRecorder boxes;
+    const NoSaveFailure watch(mine);
     QVERIFY(mine.SaveSettings());
 
     // Meanwhile another program (or an older copy) edits the file.
@@ -600,7 +612,7 @@ void TestSettings::portsReadButNeverWritten()
     store.LoadSettings();
     QCOMPARE(store.s().portDevices, (QMap<int, QString>{{3, "/dev/ttyUSB0"}, {4, "/dev/serial/by-id/x"}}));
 
-    MessageBoxRecorder boxes;
+    const NoSaveFailure watch(store);
     store.s().portDevices.insert(9, QStringLiteral("/dev/ttyS9"));
     QVERIFY(store.SaveSettings());
     const QByteArray bytes = readAll(store.filePath());
@@ -619,7 +631,7 @@ void TestSettings::valueWithLineBreaksCannotAddKeys()
     SettingsStore store(dir.path());
     store.s().hfHost = QStringLiteral("host\r\n[PTT]\r\nVia=1\nRig=9");
     store.s().colour = QStringLiteral("Black\rAutoLaunch=0");
-    MessageBoxRecorder boxes;
+    const NoSaveFailure watch(store);
     QVERIFY(store.SaveSettings());
 
     SettingsStore back(dir.path());
@@ -701,14 +713,14 @@ void TestSettings::savesKeepPermissions()
     const auto narrow = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup;
     for (auto p : {perms, narrow}) {
         QVERIFY(QFile::setPermissions(store.filePath(), p));
-        MessageBoxRecorder boxes;
+        const NoSaveFailure watch(store);
         QVERIFY(store.SaveSettings());
         QCOMPARE(int(QFile::permissions(store.filePath()) & 0x7077), int(p));
     }
     if (::geteuid() == 0) {
         // Saved by root, another user's file stays theirs.
         QCOMPARE(::chown(QFile::encodeName(store.filePath()).constData(), 65534, 65534), 0);
-        MessageBoxRecorder boxes;
+        const NoSaveFailure watch(store);
         QVERIFY(store.SaveSettings());
         QCOMPARE(QFileInfo(store.filePath()).ownerId(), uint(65534));
         QCOMPARE(QFileInfo(store.filePath()).groupId(), uint(65534));
@@ -727,7 +739,7 @@ void TestSettings::unfinishedSaveClearedByNextSave()
     const QString mine = store.filePath() + ".backup";
     QVERIFY(writeAll(left, "[PTT]\r\nRig="));
     QVERIFY(writeAll(mine, "[PTT]\r\nRig=9\r\n"));
-    MessageBoxRecorder boxes;
+    const NoSaveFailure watch(store);
     QVERIFY(store.SaveSettings());
     QVERIFY(!QFile::exists(left));
     QCOMPARE(readAll(mine), QByteArray("[PTT]\r\nRig=9\r\n"));
@@ -831,7 +843,7 @@ void TestSettings::newFileStartsFromSeed()
     store.LoadSettings();
     QCOMPARE(store.s().myCallsign, QStringLiteral("W1AW"));
     QCOMPARE(store.s().portDevices.value(3), QStringLiteral("/dev/ttyUSB0"));
-    MessageBoxRecorder boxes;
+    const NoSaveFailure watch(store);
     store.s().rig = 7;
     QVERIFY(store.SaveSettings());
     const QByteArray saved = readAll(file);
@@ -875,7 +887,7 @@ void TestSettings::cyrillicPathSurvivesRestart()
     QCOMPARE(a.s().loadPathFile, QDir::toNativeSeparators(home));
     a.s().keldoHfPath = home + QStringLiteral("/KELDO/KELDO.exe");
     a.s().colour = QString::fromUtf8("Caf\xC3\xA9"); // in 1252, but the file is UTF-8 now
-    MessageBoxRecorder boxes;
+    const NoSaveFailure watch(a);
     QVERIFY(a.SaveSettings());
     const QByteArray bytes = readAll(a.filePath());
     QVERIFY(bytes.startsWith("\xEF\xBB\xBF\r\n[PTT]\r\nRig=52\r\n"));
@@ -897,7 +909,7 @@ void TestSettings::codePageFileKeptByteForByte()
     QTemporaryDir dir;
     SettingsStore a(dir.path());
     a.s().keldoHfPath = QString::fromUtf8("C:\\Radio\\A\xC3\xB1o\\KELDO.exe");
-    MessageBoxRecorder boxes;
+    const NoSaveFailure watch(a);
     QVERIFY(a.SaveSettings());
     QByteArray file = readAll(a.filePath());
     file.replace("[Position]\r\n",
@@ -923,7 +935,7 @@ void TestSettings::unmarkedUtf8FileKept()
     QCOMPARE(store.s().keldoHfPath, QString::fromUtf8(path));
     QCOMPARE(store.s().colour, QStringLiteral("White"));
     store.s().myCallsign = QStringLiteral("EA4XYZ");
-    MessageBoxRecorder boxes;
+    const NoSaveFailure watch(store);
     QVERIFY(store.SaveSettings());
     const QByteArray bytes = readAll(store.filePath());
     QVERIFY(bytes.startsWith("[Setup]\r\nKELDO HF Path=" + path + "\r\nColour=White\r\n"));
@@ -963,7 +975,7 @@ void TestSettings::linkChainKept()
     const QString real = root.filePath("real/settings.ini");
     QVERIFY(writeAll(real, "[PTT]\r\nRig=7\r\n"));
 
-    MessageBoxRecorder boxes;
+    const NoSaveFailure watch(store);
     store.LoadSettings();
     QCOMPARE(store.s().rig, quint8(7));
     store.s().rig = 9;
