@@ -220,7 +220,7 @@ private slots:
         {
             using DesktopShell::DesktopShell;
             void showMessage(QWidget*, const MessageBox::Shown& box) override { MessageBoxRecorder::deliver(box); }
-        } real(*f.session);
+        } real(f.session->modem, [&] { return f.session->modemLinkEnds(); });
         Shell::install(&real);
         boxes.expect(problem, MessageBox::Icon::Critical);
         QVERIFY(f.window->Form_Load(f.programPath()));

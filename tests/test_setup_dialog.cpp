@@ -592,7 +592,7 @@ void TestSetupDialog::modeSwitchEndsAndStartsRealPrograms()
     {
         using DesktopShell::DesktopShell;
         void showMessage(QWidget*, const MessageBox::Shown& box) override { MessageBoxRecorder::deliver(box); }
-    } real(*rig.session);
+    } real(rig.session->modem, [&] { return rig.session->modemLinkEnds(); });
     Shell::install(&real);
     auto dialog = open(rig);
     dialog->optKELDOFM1200->click();

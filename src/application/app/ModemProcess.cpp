@@ -96,13 +96,13 @@ ModemProcesses::Launch ModemProcesses::launch(const QString& keyText, QString* p
 QString DesktopShell::launchProgram(const QString& keyText)
 {
     QString problem;
-    m_session.modem.launch(keyText, &problem);
+    m_modem.launch(keyText, &problem);
     return problem;
 }
 
 void DesktopShell::killProcessByName(const QString& fileName)
 {
-    m_session.modem.end(fileName, m_session.modemLinkEnds());
+    m_modem.end(fileName, m_linkEnds());
 }
 
 void EndModemProgramOf(const Settings& s, Mode mode)

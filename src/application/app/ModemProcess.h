@@ -9,8 +9,9 @@
 #include <QProcessEnvironment>
 #include <QString>
 
+#include <functional>
+
 class QTcpSocket;
-class Session;
 struct Settings;
 
 // The modem command connection as this terminal sees it: the modem's end
@@ -84,19 +85,22 @@ private:
 };
 
 // The program's shell: modem programs are started and ended through the
-// session's record of what it started; the rest is the desktop's.
+// record of what was started here; the rest is the desktop's.
 class DesktopShell : public Shell
 {
 public:
-    explicit DesktopShell(Session& session)
-        : m_session(session)
+    // linkEnds: the command connection as it stands when a program is ended.
+    DesktopShell(ModemProcesses& modem, std::function<ModemLinkEnds()> linkEnds)
+        : m_modem(modem)
+        , m_linkEnds(std::move(linkEnds))
     { }
 
     QString launchProgram(const QString& keyText) override;
     void killProcessByName(const QString& fileName) override;
 
 private:
-    Session& m_session;
+    ModemProcesses& m_modem;
+    std::function<ModemLinkEnds()> m_linkEnds;
 };
 
 // Ends the modem program of mode as the settings name it now (another mode

@@ -102,10 +102,11 @@ int main(int argc, char* argv[])
     Session session(Session::ProgramFolder());
     session.settings.useFile(location.file, location.seed);
     std::unique_ptr<Shell> shell;
+    const auto linkEnds = [&session] { return session.modemLinkEnds(); };
     if (qEnvironmentVariableIsSet("KELDO_MESSAGE_PROBE"))
-        shell = std::make_unique<MessageProbeShell>(session);
+        shell = std::make_unique<MessageProbeShell>(session.modem, linkEnds);
     else
-        shell = std::make_unique<DesktopShell>(session);
+        shell = std::make_unique<DesktopShell>(session.modem, linkEnds);
     Shell::install(shell.get());
     frmKeldoTerminal window(session);
     Lifecycle& lifecycle = window.lifecycle();
