@@ -1,6 +1,5 @@
 #include "Lifecycle.h"
 
-#include "app/ModeMenus.h"
 #include "app/ModemProcess.h"
 #include "app/Session.h"
 #include "app/SignalBridge.h"
@@ -107,13 +106,13 @@ bool Lifecycle::startUp(const QString& programPath)
     LoadRadioCatalogue();
     // 4. The status bar exists since construction.
     // 5. Caption without call sign.
-    se.display.setCaption(CaptionPrefix());
+    se.presenter.showCallSign(QString());
     // 6. Position.
     m_window.placeWindow(s.topPosition, s.leftPosition);
     // 7. The PTT serial port.
     se.ptt.OpenPttPort(KeyingConfigOf(s));
     // 8. Caption with call sign.
-    se.display.setCaption(CaptionPrefix() + s.myCallsign);
+    se.presenter.showCallSign(s.myCallsign);
     // 9. First supervision pass.
     se.link.CheckSockets();
     // 10. Supervision timer.
@@ -122,7 +121,7 @@ bool Lifecycle::startUp(const QString& programPath)
     if (s.autoLaunch == AutoLaunch::On)
         launchModemOfMode();
     // 12. Menus follow the stored mode.
-    ApplyModeMenus(se.display, s.keldoMode.value());
+    se.presenter.showMode(s.keldoMode.value());
     // 13 to 15. Window state and size, font size and colours.
     m_window.restoreStoredWindow();
     // 16. Unkeyed.

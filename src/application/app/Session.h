@@ -64,9 +64,3 @@ public:
 private:
     QPointer<QWidget> m_messageParent;
 };
-
-inline const QString& CaptionPrefix()
-{
-    static const QString prefix = QStringLiteral("KELDO Terminal v" KELDO_VERSION "      ");
-    return prefix;
-}

@@ -1,6 +1,5 @@
 #include "SettingsController.h"
 
-#include "app/ModeMenus.h"
 #include "app/ModemProcess.h"
 #include "app/Session.h"
 #include "dialogs/frmConnect.h"
@@ -57,9 +56,8 @@ std::unique_ptr<frmSetup> SettingsController::setupDialog(QWidget* parent)
                        [this](const SetupChoice& choice) { return programProblem(choice); }};
     auto dialog = std::make_unique<frmSetup>(m_session.s(), std::move(checks), parent);
     frmSetup* d = dialog.get();
-    QObject::connect(d, &frmSetup::modeShown, &m_session,
-                     [this](Mode mode) { ApplyModeMenus(m_session.display, mode); });
-    ApplyModeMenus(m_session.display, d->selectedMode());
+    QObject::connect(d, &frmSetup::modeShown, &m_session, [this](Mode mode) { m_session.presenter.showMode(mode); });
+    m_session.presenter.showMode(d->selectedMode());
     QObject::connect(d, &QDialog::finished, &m_session, [this, d] {
         if (d->choice() && !shuttingDown())
             apply(*d->choice());
@@ -147,7 +145,7 @@ void SettingsController::apply(const SetupChoice& choice)
 
     if (choice.callSign != s.myCallsign) {
         s.myCallsign = choice.callSign;
-        se.display.setCaption(CaptionPrefix() + choice.callSign);
+        se.presenter.showCallSign(choice.callSign);
         se.link.SendMyCall();
     }
 

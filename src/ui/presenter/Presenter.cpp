@@ -45,6 +45,20 @@ void Presenter::watch(ConversationLog& log)
     });
 }
 
+void Presenter::showCallSign(const QString& callSign)
+{
+    m_display.setCaption(CaptionPrefix() + callSign);
+}
+
+void Presenter::showMode(Mode mode)
+{
+    const ModeProfile* profile = ProfileOf(mode);
+    m_display.setPttMenuVisible(profile && profile->terminalKeys);
+    m_display.setModeChecked(Mode::HF, mode == Mode::HF);
+    m_display.setModeChecked(Mode::SAT, mode == Mode::SAT);
+    m_display.setModeChecked(Mode::FM, mode == Mode::FM);
+}
+
 QString Presenter::PortOpenFailureText(const QString& port, const QString& detail)
 {
     QString text =

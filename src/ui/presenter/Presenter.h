@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Version.h"
 #include "presenter/DisplayState.h"
 #include "ptt/PttKeyer.h"
 #include "terminal/Terminal.h"
@@ -7,6 +8,13 @@
 #include <QObject>
 
 class ModemLink;
+
+inline const QString& CaptionPrefix()
+{
+    static const QString prefix = QStringLiteral("KELDO Terminal v" KELDO_VERSION "      ");
+    return prefix;
+}
+
 class ConversationLog;
 
 // Turns what the core announces into what the window shows: panel texts,
@@ -24,6 +32,12 @@ public:
     void watch(Terminal& terminal);
     void watch(PttKeyer& keyer);
     void watch(ConversationLog& log);
+
+    // The caption: the program and version, then the call sign once known.
+    void showCallSign(const QString& callSign);
+    // The mode menu's check marks and the visibility of "PTT..." (another
+    // mode text ticks nothing and hides "PTT...").
+    void showMode(Mode mode);
 
     // "Unable to open radio serial port COM3. ...", and the reason below it.
     static QString PortOpenFailureText(const QString& port, const QString& detail = QString());
