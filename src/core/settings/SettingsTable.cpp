@@ -150,9 +150,6 @@ void applyCallSignRule(QString& value)
         value.clear();
 }
 
-template <class>
-inline constexpr bool Unhandled = false;
-
 void readKey(const IniDocument& doc, const SettingKey& k, Settings& s)
 {
     const QString section = QLatin1String(k.section);
@@ -190,7 +187,7 @@ void readKey(const IniDocument& doc, const SettingKey& k, Settings& s)
                         v.insert(n, device);
                 }
             } else {
-                static_assert(Unhandled<T>, "a member type with no reading rule");
+                static_assert(sizeof(T) == 0, "a member type with no reading rule");
             }
         },
         k.member);
@@ -217,7 +214,7 @@ void writeKey(const Settings& s, const SettingKey& k, IniDocument& doc)
                     doc.setValue(section, listKey(i, k.key), v[size_t(i)]);
             } else if constexpr (!std::is_same_v<T, QMap<int, QString>>) {
                 // [Ports] is only read: its lines stay in the file as they are.
-                static_assert(Unhandled<T>, "a member type with no writing rule");
+                static_assert(sizeof(T) == 0, "a member type with no writing rule");
             }
         },
         k.member);
