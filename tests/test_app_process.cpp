@@ -40,6 +40,33 @@ class TestAppProcess : public QObject
     }
 
 private slots:
+    // Without a display the command line still answers: a wrong one on
+    // standard error with exit code 2, --help and --version with 0.
+    void commandLineAnswersWithoutDisplay()
+    {
+        QTemporaryDir home;
+        const struct
+        {
+            const char* option;
+            int exitCode;
+            const char* says;
+        } cases[] = {
+            {"--settings", 2, "keldo-terminal: Missing value after '--settings'."},
+            {"--bogus", 2, "keldo-terminal: Unknown option 'bogus'."},
+            {"--help", 0, "--settings <FILE>"},
+            {"--version", 0, "KELDO Terminal "},
+        };
+        for (const auto& c : cases) {
+            TerminalProcess terminal;
+            terminal.setNoDisplay();
+            QVERIFY(terminal.start(KELDO_TERMINAL_EXE, {c.option}, home.path()));
+            QVERIFY(terminal.waitForExit());
+            QVERIFY2(terminal.exitCode() == c.exitCode, c.option);
+            const QByteArray said = c.exitCode ? terminal.errorOutput() : terminal.output();
+            QVERIFY2(said.contains(c.says), said.constData());
+        }
+    }
+
     void sigtermRunsShutdownAndEndsModem()
     {
         QTemporaryDir dir;

@@ -12,8 +12,8 @@
 #include <QTimer>
 
 #include <cstdio>
-#include <cstring>
 #include <memory>
+#include <optional>
 
 namespace {
 
@@ -38,17 +38,57 @@ void DescribeOptions(QCommandLineParser& parser)
     parser.addOption(SettingsOption());
 }
 
-// --help and --version answer without a display.
-bool AsksOnlyForText(int argc, char* argv[])
+// Qt's own options, which QApplication takes out of the arguments once it
+// runs: the command line is read before that, so they are passed over here.
+int QtOptionLength(const QString& argument)
 {
+    static const QStringList withValue = {"platform",        "platformpluginpath", "platformtheme", "plugin",
+                                          "qwindowgeometry", "qwindowicon",        "qwindowtitle",  "session",
+                                          "display",         "geometry",           "name",          "title",
+                                          "style",           "stylesheet"};
+    static const QStringList alone = {"reverse", "widgetcount", "nograb", "dograb", "sync", "qmljsdebugger"};
+    if (!argument.startsWith(QLatin1Char('-')))
+        return 0;
+    const QString name = argument.mid(argument.startsWith(QLatin1String("--")) ? 2 : 1).section(QLatin1Char('='), 0, 0);
+    if (alone.contains(name) || (withValue.contains(name) && argument.contains(QLatin1Char('='))))
+        return 1;
+    return withValue.contains(name) ? 2 : 0;
+}
+
+// Everything the command line asks that needs no display: reading it, its
+// errors (exit 2, as command-line programs do), --help and --version.
+// Returns the exit code when the program should end here.
+std::optional<int> ReadCommandLine(int argc, char* argv[], QCommandLineParser& parser)
+{
+    QStringList arguments{QString::fromLocal8Bit(argv[0])};
     for (int i = 1; i < argc; ++i) {
-        for (const char* name : {"-h", "-?", "--help", "--help-all", "-v", "--version"})
-            if (std::strcmp(argv[i], name) == 0)
-                return true;
-        if (std::strcmp(argv[i], "--settings") == 0)
-            ++i; // its value is a file name, whatever it looks like
+        const QString argument = QString::fromLocal8Bit(argv[i]);
+        if (const int skip = QtOptionLength(argument))
+            i += skip - 1;
+        else
+            arguments << argument;
+        if (argument == QLatin1String("--settings") && i + 1 < argc)
+            arguments << QString::fromLocal8Bit(argv[++i]); // a file name, whatever it looks like
     }
-    return false;
+    DescribeOptions(parser);
+    const bool parsed = parser.parse(arguments);
+    if (!parsed || !parser.positionalArguments().isEmpty()) {
+        const QString error = parsed
+            ? QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments().first())
+            : parser.errorText();
+        std::fprintf(stderr, "keldo-terminal: %s\nTry 'keldo-terminal --help' for more information.\n",
+                     qPrintable(error));
+        return 2;
+    }
+    if (!parser.isSet(QStringLiteral("help")) && !parser.isSet(QStringLiteral("help-all"))
+        && !parser.isSet(QStringLiteral("version")))
+        return std::nullopt;
+    QCoreApplication text(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("KELDO Terminal"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(KELDO_VERSION));
+    if (parser.isSet(QStringLiteral("version")))
+        parser.showVersion();
+    parser.showHelp(0);
 }
 
 // For process tests only: message boxes are written to standard output
@@ -69,17 +109,9 @@ public:
 
 int main(int argc, char* argv[])
 {
-    if (AsksOnlyForText(argc, argv)) {
-        QCoreApplication text(argc, argv);
-        QCoreApplication::setApplicationName(QStringLiteral("KELDO Terminal"));
-        QCoreApplication::setApplicationVersion(QStringLiteral(KELDO_VERSION));
-        QCommandLineParser parser;
-        DescribeOptions(parser);
-        parser.parse(text.arguments());
-        if (parser.isSet(QStringLiteral("version")))
-            parser.showVersion();
-        parser.showHelp(0);
-    }
+    QCommandLineParser parser;
+    if (const std::optional<int> exitCode = ReadCommandLine(argc, argv, parser))
+        return *exitCode;
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("KELDO Terminal"));
@@ -88,14 +120,6 @@ int main(int argc, char* argv[])
     // Ties the window to its desktop entry (its icon and name in the task bar).
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.keldo.terminal"));
 
-    QCommandLineParser parser;
-    DescribeOptions(parser);
-    parser.process(app);
-    if (!parser.positionalArguments().isEmpty()) {
-        std::fprintf(stderr, "keldo-terminal: unexpected argument: %s\n",
-                     qPrintable(parser.positionalArguments().first()));
-        return 1;
-    }
     const SettingsLocation location = LocateSettings(
         Session::ProgramFolder(), QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation),
         parser.value(SettingsOption()), IsInstalledProgramFolder(Session::ProgramFolder()));

@@ -30,6 +30,10 @@ bool TerminalProcess::start(const QString& program, const QStringList& args, con
     env.remove(QStringLiteral("XDG_CONFIG_HOME"));
     env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime);
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    if (m_noDisplay) {
+        for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
+            env.remove(QString::fromLatin1(name));
+    }
     env.insert(QStringLiteral("QT_LOGGING_RULES"), QStringLiteral("qt.qpa.*=false"));
     env.insert(QStringLiteral("KELDO_STARTUP_PROBE"), QStringLiteral("1"));
     if (!m_boxesWait)

@@ -27,6 +27,8 @@ public:
     void setUser(uint uid) { m_uid = int(uid); }
     // Message boxes are real and wait for a click (none will come).
     void setBoxesWait() { m_boxesWait = true; }
+    // No display at all: no platform chosen, no X11 or Wayland display.
+    void setNoDisplay() { m_noDisplay = true; }
     // home: HOME, working folder and the runtime folder's parent (home/runtime
     // is created, owned by the user the program runs as).
     bool start(const QString& program, const QStringList& args, const QString& home);
@@ -50,4 +52,5 @@ private:
     QByteArray m_err;
     int m_uid = -1;
     bool m_boxesWait = false;
+    bool m_noDisplay = false;
 };
