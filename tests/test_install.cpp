@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QSvgRenderer>
 #include <QtTest>
 
@@ -23,10 +24,23 @@ class TestInstall : public QObject
     QTemporaryDir m_dest;
     QString m_prefix; // m_dest + /usr
 
-    // Every file an install puts below the prefix, and nothing else.
-    static QStringList expectedFiles()
+    // The pictures the installed README shows, by its relative links.
+    static QStringList readmePictures(const QString& prefix)
     {
-        QStringList files = {
+        QStringList pictures;
+        const QRegularExpression image(R"(!\[[^\]]*\]\(([^):]+)\))");
+        const QString readme = QString::fromUtf8(readFile(QDir(prefix).filePath("share/doc/keldo-terminal/README.md")));
+        for (auto it = image.globalMatch(readme); it.hasNext();)
+            pictures << "share/doc/keldo-terminal/" + it.next().captured(1);
+        pictures.removeDuplicates();
+        return pictures;
+    }
+
+    // Every file an install puts below the prefix, and nothing else.
+    static QStringList expectedFiles(const QString& prefix)
+    {
+        QStringList files = readmePictures(prefix);
+        files << QStringList{
             "bin/keldo-terminal",
             "bin/keldo-modem-sim",
             "share/applications/org.example.keldo.terminal.desktop",
@@ -34,6 +48,7 @@ class TestInstall : public QObject
             "share/icons/hicolor/scalable/apps/keldo-terminal.svg",
             "share/doc/keldo-terminal/KELDOTerminalChangeLog.txt",
             "share/doc/keldo-terminal/README.md",
+            "share/doc/keldo-terminal/copyright",
             "share/man/man1/keldo-terminal.1.gz",
             "share/man/man1/keldo-modem-sim.1.gz",
         };
@@ -84,7 +99,15 @@ class TestInstall : public QObject
     // validators, and the terminal answering --version and --help.
     static void checkTree(const QString& prefix)
     {
-        QCOMPARE(filesBelow(prefix), expectedFiles());
+        QCOMPARE(filesBelow(prefix), expectedFiles(prefix));
+        QVERIFY(!readmePictures(prefix).isEmpty());
+        for (const QString& picture : readmePictures(prefix))
+            QVERIFY2(!QImage(QDir(prefix).filePath(picture)).isNull(), qPrintable(picture));
+        // Debian's machine-readable copyright file, with the licence it names.
+        const QByteArray copyright = readFile(QDir(prefix).filePath("share/doc/keldo-terminal/copyright"));
+        QVERIFY(copyright.startsWith("Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/\n"));
+        QVERIFY(copyright.contains("\nFiles: *\n") && copyright.contains("\nLicense: GPL-3.0-or-later\n"));
+        QVERIFY(copyright.contains("/usr/share/common-licenses/GPL-3"));
         for (const char* exe : {"bin/keldo-terminal", "bin/keldo-modem-sim"})
             QVERIFY2(QFileInfo(QDir(prefix).filePath(exe)).isExecutable(), exe);
         for (int size : IconSizes()) {
