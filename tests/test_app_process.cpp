@@ -9,6 +9,7 @@
 #include <QtTest>
 
 #include <csignal>
+#include <tuple>
 
 // The real program, copied alone into a folder of its own.
 class TestAppProcess : public QObject
@@ -45,25 +46,19 @@ private slots:
     void commandLineAnswersWithoutDisplay()
     {
         QTemporaryDir home;
-        const struct
-        {
-            const char* option;
-            int exitCode;
-            const char* says;
-        } cases[] = {
+        const std::tuple<const char*, int, const char*> cases[] = {
             {"--settings", 2, "keldo-terminal: Missing value after '--settings'."},
             {"--bogus", 2, "keldo-terminal: Unknown option 'bogus'."},
             {"--help", 0, "--settings <FILE>"},
             {"--version", 0, "KELDO Terminal "},
         };
-        for (const auto& c : cases) {
+        for (const auto& [option, exitCode, says] : cases) {
             TerminalProcess terminal;
             terminal.setNoDisplay();
-            QVERIFY(terminal.start(KELDO_TERMINAL_EXE, {c.option}, home.path()));
+            QVERIFY(terminal.start(KELDO_TERMINAL_EXE, {option}, home.path()));
             QVERIFY(terminal.waitForExit());
-            QVERIFY2(terminal.exitCode() == c.exitCode, c.option);
-            const QByteArray said = c.exitCode ? terminal.errorOutput() : terminal.output();
-            QVERIFY2(said.contains(c.says), said.constData());
+            QVERIFY2(terminal.exitCode() == exitCode, option);
+            QVERIFY2((exitCode ? terminal.errorOutput() : terminal.output()).contains(says), option);
         }
     }
 

