@@ -513,15 +513,11 @@ void TestPttDialog::typedPortIsCheckedOnClosing()
         QVERIFY(m_boxes->verify());
         QCOMPARE(m_dialog->focusWidget(), cat);
     }
-    QCOMPARE(s().catPort, QStringLiteral("COM4"));
     QVERIFY(m_port->log.isEmpty());
 
     // A device not listed, typed: stored and opened as a listed one is.
     const QString pty = QStringLiteral("/dev/pts/57");
-    cat->setCurrentText(QStringLiteral(" com2"));
-    QCOMPARE(v().catPort, QStringLiteral("COM2"));
     cat->setCurrentText(pty);
-    QCOMPARE(cat->toolTip(), pty);
     QVERIFY(m_dialog->close());
     QCOMPARE(m_port->device, pty);
     QVERIFY(iniText().contains(QStringLiteral("CATPort=") + pty));
