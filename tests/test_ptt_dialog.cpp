@@ -70,6 +70,7 @@ private slots:
     void rigctldHidesSerialControls();
     void portListsShowTheirDevices();
     void systemDevicesFollowTheComNames();
+    void typedPortIsCheckedOnClosing();
     void unknownMethodLeavesEverythingShown();
     void shutdownClosesWithoutApplying();
     void everyMethodFitsThePlatformFont_data();
@@ -494,6 +495,32 @@ void TestPttDialog::systemDevicesFollowTheComNames()
     QCOMPARE(m_port->device, ftdi.path);
     QVERIFY(iniText().contains(QStringLiteral("CATPort=") + ftdi.path));
     QVERIFY(iniText().contains(QStringLiteral("PTTPort=COM5")));
+}
+
+void TestPttDialog::typedPortIsCheckedOnClosing()
+{
+#ifdef Q_OS_WIN
+    QSKIP("Windows ports go by their COM names");
+#endif
+    s().via = PttMethod::Cat;
+    s().catPort = QStringLiteral("COM4");
+    open();
+    auto* cat = w<QComboBox>("cboCATCOM");
+    for (const char* junk : {"ttyUSB0", "COM17", ""}) {
+        cat->setCurrentText(QLatin1String(junk));
+        m_boxes->expect(QStringLiteral("Invalid serial port"), MessageBox::Icon::Warning);
+        QVERIFY(!m_dialog->close());
+        QVERIFY(m_boxes->verify());
+        QCOMPARE(m_dialog->focusWidget(), cat);
+    }
+    QVERIFY(m_port->log.isEmpty());
+
+    // A device not listed, typed: stored and opened as a listed one is.
+    const QString pty = QStringLiteral("/dev/pts/57");
+    cat->setCurrentText(pty);
+    QVERIFY(m_dialog->close());
+    QCOMPARE(m_port->device, pty);
+    QVERIFY(iniText().contains(QStringLiteral("CATPort=") + pty));
 }
 
 void TestPttDialog::unknownMethodLeavesEverythingShown()

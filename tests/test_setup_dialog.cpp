@@ -489,24 +489,31 @@ void TestSetupDialog::modeOrPathChangeSwitchesPrograms_data()
     QTest::addColumn<Mode>("to");
     QTest::addColumn<QString>("newPath"); // empty: path box unchanged
     QTest::addColumn<int>("autoLaunch");
+    QTest::addColumn<bool>("ticked"); // the launch box at Update
     QTest::addColumn<QStringList>("killed");
     QTest::addColumn<QStringList>("launched");
 
     const QString hf = QStringLiteral("KELDO.exe");
     const QString fm = QStringLiteral("KELDOFM.exe");
     const QString sat = QStringLiteral("KELDOSAT.exe");
-    QTest::newRow("HF to FM") << HF << FM << QString() << 1 << QStringList{sat, hf}
+    QTest::newRow("HF to FM") << HF << FM << QString() << 1 << true << QStringList{sat, hf}
                               << QStringList{QStringLiteral("/opt/keldo fm/KELDOFM.exe")};
     QTest::newRow("HF to FM, new FM path")
-        << HF << FM << QStringLiteral("/srv/fm2/FM2.exe") << 1 << QStringList{sat, hf, fm}
+        << HF << FM << QStringLiteral("/srv/fm2/FM2.exe") << 1 << true << QStringList{sat, hf, fm}
         << QStringList{QStringLiteral("/srv/fm2/FM2.exe")};
-    QTest::newRow("HF to SAT") << HF << SAT << QString() << 1 << QStringList{fm, hf}
+    QTest::newRow("HF to SAT") << HF << SAT << QString() << 1 << true << QStringList{fm, hf}
                                << QStringList{QStringLiteral("/opt/keldo/KELDOSAT.exe")};
-    QTest::newRow("SAT to HF") << SAT << HF << QString() << 1 << QStringList{fm, sat}
+    QTest::newRow("SAT to HF") << SAT << HF << QString() << 1 << true << QStringList{fm, sat}
                                << QStringList{QStringLiteral("/opt/keldo/KELDO.exe")};
-    QTest::newRow("HF path only") << HF << HF << QStringLiteral("/srv/hf2/HF2.exe") << 1 << QStringList{hf}
+    QTest::newRow("HF path only") << HF << HF << QStringLiteral("/srv/hf2/HF2.exe") << 1 << true << QStringList{hf}
                                   << QStringList{QStringLiteral("/srv/hf2/HF2.exe")};
-    QTest::newRow("HF to FM, no launch") << HF << FM << QString() << 0 << QStringList{sat, hf} << QStringList{};
+    QTest::newRow("HF to FM, no launch") << HF << FM << QString() << 0 << false << QStringList{sat, hf}
+                                         << QStringList{};
+    // Unticked in the same Update: the missing FM program is neither looked for nor started.
+    QTest::newRow("HF to FM, launch unticked")
+        << HF << FM << QString() << 1 << false << QStringList{sat, hf} << QStringList{};
+    QTest::newRow("HF to FM, launch ticked") << HF << FM << QString() << 0 << true << QStringList{sat, hf}
+                                             << QStringList{QStringLiteral("/opt/keldo fm/KELDOFM.exe")};
 }
 
 void TestSetupDialog::modeOrPathChangeSwitchesPrograms()
@@ -515,16 +522,20 @@ void TestSetupDialog::modeOrPathChangeSwitchesPrograms()
     QFETCH(Mode, to);
     QFETCH(QString, newPath);
     QFETCH(int, autoLaunch);
+    QFETCH(bool, ticked);
     QFETCH(QStringList, killed);
     QFETCH(QStringList, launched);
 
     Rig rig;
     rig.s().keldoMode = from;
     rig.s().autoLaunch = autoLaunch ? AutoLaunch::On : AutoLaunch::Off;
-    m_existing << rig.s().keldoHfPath << rig.s().keldoFmPath << rig.s().keldoSatPath << newPath;
+    if (ticked)
+        m_existing << rig.s().keldoHfPath << rig.s().keldoFmPath << rig.s().keldoSatPath << newPath;
     auto dialog = open(rig);
     QRadioButton* option = to == HF ? dialog->optKELDOHF : to == FM ? dialog->optKELDOFM1200 : dialog->optKELDOSAT;
     option->click();
+    if (dialog->chkLaunch->isChecked() != ticked)
+        dialog->chkLaunch->click();
     QLineEdit* pathBox = to == HF ? dialog->txtKELDOHFPath
         : to == FM                ? dialog->txtKELDOFMPath
                                   : dialog->txtKELDOSATPath;
@@ -535,6 +546,7 @@ void TestSetupDialog::modeOrPathChangeSwitchesPrograms()
     QCOMPARE(m_killed, killed);
     QCOMPARE(m_launched, launched);
     QCOMPARE(rig.s().keldoMode.value(), to);
+    QCOMPARE(rig.s().autoLaunch == AutoLaunch::On, ticked);
     if (!newPath.isEmpty())
         QCOMPARE(to == HF ? rig.s().keldoHfPath : rig.s().keldoFmPath, newPath);
 }
@@ -849,6 +861,7 @@ void TestSetupDialog::shutdownClosesWithoutApplying()
 void TestSetupDialog::closeBoxAppliesLikeUpdate()
 {
     Rig rig;
+    m_existing << rig.s().keldoSatPath;
     auto dialog = open(rig);
     dialog->optKELDOSAT->click();
     dialog->txtMyCallSign->setText(QStringLiteral("n0new"));

@@ -92,7 +92,9 @@ std::unique_ptr<frmConnect> SettingsController::connectDialog(QWidget* parent)
 QString SettingsController::programProblem(const SetupChoice& choice) const
 {
     Settings& s = m_session.s();
-    if (s.autoLaunch != AutoLaunch::On || !programChanges(s, choice))
+    // The launch box as ticked now: with it unticked nothing is started, so
+    // there is nothing to find (the path box is hidden then, too).
+    if (!choice.autoLaunch || !programChanges(s, choice))
         return QString();
     const ModemProgramPlan plan = m_session.modem.plan(slotOf(s, choice, choice.mode).chosen->path);
     if (!Shell::current().fileExists(plan.path))
@@ -123,7 +125,7 @@ void SettingsController::apply(const SetupChoice& choice)
         if (path != *m.path)
             EndModemProgramOf(s, m.mode);
         *m.path = path;
-        if (s.autoLaunch == AutoLaunch::On)
+        if (choice.autoLaunch)
             launchProblem = Shell::current().launchProgram(path);
     }
 

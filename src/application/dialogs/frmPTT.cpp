@@ -16,13 +16,33 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QRegularExpressionValidator>
 #include <QSignalBlocker>
 #include <QStyle>
 
+#include <algorithm>
+
 namespace {
 
 constexpr int PortCount = 16;
+
+// A port text as the settings keep it: COM1 to COM16 upper-cased, or an
+// absolute device path as typed; empty for anything else. A device path is
+// not looked up here: like a listed one, it is tried when the keyer opens it.
+QString PortTextOf(const QString& typed)
+{
+    const QString text = typed.trimmed();
+    static const QRegularExpression com(QStringLiteral("^COM([1-9][0-9]?)$"),
+                                        QRegularExpression::CaseInsensitiveOption);
+    if (const QRegularExpressionMatch m = com.match(text); m.hasMatch())
+        return m.captured(1).toInt() <= PortCount ? text.toUpper() : QString();
+    const bool controls =
+        std::any_of(text.begin(), text.end(), [](QChar c) { return c.category() == QChar::Other_Control; });
+    if (!IsDevicePath(text) || text.endsWith(QLatin1Char('/')) || controls)
+        return QString();
+    return text;
+}
 
 } // namespace
 
@@ -85,6 +105,12 @@ frmPTT::frmPTT(const Settings& shown, std::function<bool()> shuttingDown, const 
     lblPuerto = DialogGeometry::Place<QLabel>(FraGlobal, "lblPuerto", QStringLiteral("Port:"), 2520, 1440, 975, 255);
     cboPTTCOM = DialogGeometry::Place<QComboBox>(FraGlobal, "cboPTTCOM", QString(), 2520, 1650, 1335, 315);
     cboCATCOM = DialogGeometry::Place<QComboBox>(FraGlobal, "cboCATCOM", QString(), 2520, 1200, 1335, 315);
+    // A device that is not listed (a pty, one plugged in later) is typed.
+    for (QComboBox* list : {cboPTTCOM, cboCATCOM}) {
+        list->setEditable(true);
+        list->setInsertPolicy(QComboBox::NoInsert);
+        list->lineEdit()->setMaxLength(IniDocument::MaxValueLength);
+    }
     lblBauds = DialogGeometry::Place<QLabel>(FraGlobal, "lblBauds", QStringLiteral("Bauds:"), 2520, 2160, 975, 255);
     cboBaudios = DialogGeometry::Place<QComboBox>(FraGlobal, "cboBaudios", QString(), 2520, 2370, 1335, 315);
     fraPin = DialogGeometry::Place<QGroupBox>(FraGlobal, "fraPin", QStringLiteral("PTT Pin"), 2520, 2160, 1335, 1455);
@@ -116,8 +142,9 @@ frmPTT::frmPTT(const Settings& shown, std::function<bool()> shuttingDown, const 
     connect(cboMarcas, &QComboBox::currentIndexChanged, this, [this] { cboMarcas_Click(); });
     connect(cboModelos, &QComboBox::currentIndexChanged, this, [this] { cboModelos_Click(); });
     connect(cboBaudios, &QComboBox::currentIndexChanged, this, [this] { cboBaudios_Click(); });
-    connect(cboPTTCOM, &QComboBox::currentIndexChanged, this, [this] { cboPTTCOM_Click(); });
-    connect(cboCATCOM, &QComboBox::currentIndexChanged, this, [this] { cboCATCOM_Click(); });
+    // The text, not the index: a typed device is no entry of the list.
+    connect(cboPTTCOM, &QComboBox::currentTextChanged, this, [this] { cboPTTCOM_Click(); });
+    connect(cboCATCOM, &QComboBox::currentTextChanged, this, [this] { cboCATCOM_Click(); });
     connect(chkRTS, &QCheckBox::toggled, this, [this] { chkRTS_Click(); });
     connect(chkDTR, &QCheckBox::toggled, this, [this] { chkDTR_Click(); });
     const std::pair<QRadioButton*, PttMethod> methods[] = {
@@ -272,10 +299,14 @@ void frmPTT::fillPortList(QComboBox* list, const QString& setting)
 
 void frmPTT::portChosen(QComboBox* list, QString& setting)
 {
-    if (list->currentIndex() < 0)
+    // Junk keeps the last good port; closing refuses it while the box shows.
+    const QString port = PortTextOf(list->currentText());
+    if (port.isEmpty())
         return;
-    setting = list->currentText();
-    list->setToolTip(list->currentData(Qt::ToolTipRole).toString());
+    setting = port;
+    // Typed text is not looked up at each key: a path may lead onto a slow mount.
+    const int item = list->findText(port);
+    list->setToolTip(item >= 0 ? list->itemData(item, Qt::ToolTipRole).toString() : port);
 }
 
 void frmPTT::cboMarcas_Click()
@@ -426,6 +457,13 @@ bool frmPTT::Form_Unload()
         MessageBox::show(this, QStringLiteral("wrong Icom Address format"), MessageBox::Icon::Critical);
         txtIcomAddress->setFocus();
         return false;
+    }
+    for (QComboBox* list : {cboCATCOM, cboPTTCOM}) {
+        if (list->isVisibleTo(this) && PortTextOf(list->currentText()).isEmpty()) {
+            MessageBox::show(this, QStringLiteral("Invalid serial port"), MessageBox::Icon::Warning);
+            list->setFocus();
+            return false;
+        }
     }
     if (txtRigctldPort->isVisibleTo(this) && rigctldPortOfText(txtRigctldPort->text()) == 0) {
         MessageBox::show(this, QStringLiteral("Invalid rigctld port"), MessageBox::Icon::Warning);
