@@ -282,8 +282,7 @@ void TestConversationE2E::callEventsTold()
                              "******* Connection ended  17:41:07\r\n")
                    : QString("17:41:07\r\n\r\n"));
     QCOMPARE(QString::fromUtf8(readFile(log)),
-             (shown ? failed + " UTC\n\n" : QString()) + banner
-                 + "2026-12-07 17:41:07 UTC\n"
+             (shown ? failed + " UTC\n\n" : QString()) + banner + "2026-12-07 17:41:07 UTC\n"
                  + (shown ? ">N0CALL-1  17:41:07 UTC\nHELLO EA4XYZ, HOW CO\n" : "")
                  + "******* Connection ended  17:41:07 UTC\n");
     QVERIFY(boxes.verify());
