@@ -44,13 +44,13 @@ class TestConversationE2E : public QObject
         QTest::keyClick(tx, Qt::Key_Return);
     }
 
-    // A main window linked up with the practice modem; options go to [Options].
-    static bool linkUp(TerminalFixture& f, SimProcess& sim, const QString& options)
+    // A main window linked up with the practice modem; options go to [Options], setup to [Setup].
+    static bool linkUp(TerminalFixture& f, SimProcess& sim, const QString& options, const QString& setup = {})
     {
-        f.writeIni(QString("[Setup]\r\nAutoLaunch=0\r\nHF Host=127.0.0.1\r\nHF TCP Port=%1\r\n"
-                           "My Callsign=N0CALL-1\r\n[Options]\r\n%2")
+        f.writeIni(QString("[Setup]\r\nAutoLaunch=0\r\nHF Host=127.0.0.1\r\nHF TCP Port=%1\r\nFM Host=127.0.0.1\r\n"
+                           "FM TCP Port=%1\r\nMy Callsign=N0CALL-1\r\n%3[Options]\r\n%2")
                        .arg(sim.port())
-                       .arg(options)
+                       .arg(options, setup)
                        .toUtf8());
         if (!f.load())
             return false;
@@ -165,6 +165,8 @@ private slots:
     }
 
     void conversationLogged();
+    void callEventsTold_data();
+    void callEventsTold();
     void unwritableLogReportedOnce();
 };
 
@@ -228,6 +230,59 @@ void TestConversationE2E::conversationLogged()
     QTRY_VERIFY(readFile(log).endsWith("Logging switched off  10:22:00 UTC\n\n"
                                        "******* EA1ABC <-> N0CALL-1 *******  2026-12-07 10:22:00 UTC\nLOGGED AGAIN\n"));
     QVERIFY(boxes.verify());
+}
+
+// A failed call, and Stop in the middle of an over: said on the screen and in
+// the log, unless switched off.
+void TestConversationE2E::callEventsTold_data()
+{
+    QTest::addColumn<bool>("shown");
+    QTest::newRow("shown") << true;
+    QTest::newRow("off") << false;
+}
+
+void TestConversationE2E::callEventsTold()
+{
+    QFETCH(bool, shown);
+    SimProcess sim({"--step", "--reply", "none", "--unreachable", "EA4XYZ"});
+    QVERIFY2(sim.start(), qPrintable(sim.errorString()));
+    TerminalFixture f;
+    QVERIFY(linkUp(f, sim, QString("Log Conversations=1\r\nShow Call Events=%1\r\n").arg(int(shown)),
+                   "KELDO Mode=KELDOFM\r\nConnect With FM=EA4XYZ\r\nVia1=EB3DIG\r\nVia2=EB4DIG\r\n"));
+    f.session->terminal.setClock([] { return QDateTime(QDate(2026, 12, 7), QTime(17, 41, 7), Qt::UTC); });
+    const QString log = QDir(f.dir.path()).filePath("KELDO Terminal logs/2026-12-07.log");
+    const auto panel = [&] { return f.session->display.panel(Panel::Indicativos); };
+
+    f.session->link.SendConnect();
+    QCOMPARE(panel().toolTip, shown ? QString("Via EB3DIG, EB4DIG") : QString());
+    QVERIFY(stepTo(sim, "-> DISCONNECTED"));
+    QTRY_COMPARE(panel().text, QString("Disconnected"));
+    const QString failed = "******* No connection with EA4XYZ via EB3DIG, EB4DIG  17:41:07";
+    QCOMPARE(f.session->rx.text(), shown ? failed + "\r\n" : QString());
+
+    // 20 of the 24 bytes are on the air when Stop is pressed.
+    sim.writeControl("unreachable");
+    f.session->link.SendConnect();
+    QVERIFY(stepTo(sim, "-> CONNECTED N0CALL-1 EA4XYZ 1200 EB3DIG EB4DIG"));
+    QTRY_COMPARE(panel().text, QString("N0CALL-1 <-> EB3DIG <-> EB4DIG <-> EA4XYZ"));
+    typeLine(*f.window, "HELLO EA4XYZ, HOW COPY?");
+    QVERIFY(sim.waitForOutputMatch(QRegularExpression("^<= 24 bytes")).size());
+    QVERIFY(stepTo(sim, "-> BUFFER 4"));
+    QTRY_COMPARE(f.session->display.panel(Panel::Bytes).text, QString("20 Bytes Sent"));
+    f.window->action("mnuStop")->trigger();
+    QVERIFY(sim.waitForOutput("<- ABORT"));
+    QVERIFY(stepTo(sim, "-> DISCONNECTED"));
+    QTRY_COMPARE(panel().text, QString("Disconnected"));
+    QCOMPARE(f.window->txtTXChat()->toPlainText(), QString("PY?"));
+    const QString banner = "******* N0CALL-1 <-> EB3DIG <-> EB4DIG <-> EA4XYZ *******  ";
+    QCOMPARE(f.session->rx.text().section(banner, 1),
+             shown ? QString("17:41:07\r\n\r\n>N0CALL-1\r\nHELLO EA4XYZ, HOW CO\r\n"
+                             "******* Connection ended  17:41:07\r\n")
+                   : QString("17:41:07\r\n\r\n"));
+    QCOMPARE(QString::fromUtf8(readFile(log)),
+             (shown ? failed + " UTC\n\n" : QString()) + banner + "2026-12-07 17:41:07 UTC\n"
+                 + (shown ? ">N0CALL-1  17:41:07 UTC\nHELLO EA4XYZ, HOW CO\n" : "")
+                 + "******* Connection ended  17:41:07 UTC\n");
 }
 
 void TestConversationE2E::unwritableLogReportedOnce()

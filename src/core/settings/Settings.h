@@ -89,6 +89,9 @@ struct Settings
     // What the keyer does on its own (a port lost while keyed, the time-out)
     // is written on the RX screen too.
     bool keyerLines;
+    // A failed call, a connection's end and what of a cut-off block went
+    // out are written on the RX screen (and in the log).
+    bool showCallEvents;
     // Each conversation appended to a daily file in logFolder (empty: the
     // "KELDO Terminal logs" folder beside the settings file).
     bool logConversations;

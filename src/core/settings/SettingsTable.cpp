@@ -281,6 +281,7 @@ const std::vector<SettingKey>& SettingKeys()
         {Options, "Log Conversations", &Settings::logConversations, "0"},
         {Options, "Log Folder", &Settings::logFolder, ""},
         {Options, "Keyer Lines", &Settings::keyerLines, "1"},
+        {Options, "Show Call Events", &Settings::showCallEvents, "1"},
 
         // COM1 to COM16.
         {"Ports", "COM", &Settings::portDevices, ""},

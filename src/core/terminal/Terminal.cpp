@@ -97,6 +97,7 @@ bool Terminal::SendTypedText(const QString& txText)
     const QString echo = Ansi::toUnicode(block) + CrLf;
     block.append('\r');
     m_outstandingText = txText;
+    m_outstandingBlock = block;
     m_outstandingSize = block.size();
     m_outstandingUnsent = block.size();
     m_conn.blockWritten(echo, m_channel.writeData(block));
@@ -121,18 +122,24 @@ void Terminal::UpdateTransmitProgress(qint64 unsentBytes)
     if (remaining != 0)
         return;
 
-    if (m_conn.LastSpeaker != Talker::ThisStation) {
-        m_rx.appendUncapped(QLatin1Char('>') + m_settings.s().myCallsign + CrLf, Speaker::Own);
-        if (m_log)
-            m_log->speaker(QLatin1Char('>'), m_settings.s().myCallsign, m_clock());
-    }
+    if (m_conn.LastSpeaker != Talker::ThisStation)
+        appendOwnHeader();
     m_rx.appendCapped(m_conn.PendingEcho, Speaker::Own);
     if (m_log)
         m_log->text(m_conn.PendingEcho);
     m_conn.blockDelivered();
     m_outstandingText.clear();
+    m_outstandingBlock.clear();
     m_outstandingSize = m_outstandingUnsent = 0;
     emit sendFinished();
+}
+
+void Terminal::appendOwnHeader()
+{
+    m_rx.appendUncapped(QLatin1Char('>') + m_settings.s().myCallsign + CrLf, Speaker::Own);
+    if (m_log)
+        m_log->speaker(QLatin1Char('>'), m_settings.s().myCallsign, m_clock());
+    m_ownHeaderLast = true;
 }
 
 // ---- Incoming text ---------------------------------------------------------------
@@ -144,6 +151,7 @@ void Terminal::ReceiveDataBytes(const QByteArray& bytes)
         if (m_log)
             m_log->speaker(QLatin1Char('<'), m_conn.OtherStation(), m_clock());
         m_receivedEndedWithCr = false;
+        m_ownHeaderLast = false;
     }
     m_conn.textReceived(bytes.size());
     emit received(m_conn.BytesReceived);
@@ -192,23 +200,37 @@ void Terminal::AppendConnectBanner()
                         Speaker::Banner);
     if (m_log)
         m_log->connectionBegan(chain, now);
+    m_ownHeaderLast = false;
     if (!m_conn.OutgoingCall)
         emit incomingCall(m_conn.ConnectedCall1);
+}
+
+QString Terminal::showNotice(const QString& what)
+{
+    const QString line = QStringLiteral("******* ") + what + QStringLiteral("  ") + UtcTimeStamp();
+    const QString& shown = m_rx.text();
+    const bool lineStart = shown.isEmpty() || shown.endsWith(QLatin1Char('\n')) || shown.endsWith(QLatin1Char('\r'));
+    m_rx.appendUncapped((lineStart ? QString() : CrLf) + line + CrLf, Speaker::Banner);
+    return line;
 }
 
 void Terminal::appendNotice(const QString& what)
 {
     const QDateTime now = m_clock();
-    const QString line = QStringLiteral("******* ") + what + QStringLiteral("  ") + UtcTimeStamp();
-    const QString& shown = m_rx.text();
-    const bool lineStart = shown.isEmpty() || shown.endsWith(QLatin1Char('\n')) || shown.endsWith(QLatin1Char('\r'));
-    m_rx.appendUncapped((lineStart ? QString() : CrLf) + line + CrLf, Speaker::Banner);
+    const QString line = showNotice(what);
     if (m_log)
         m_log->notice(line + QStringLiteral(" UTC"), now);
 }
 
+bool Terminal::showsCallEvents() const
+{
+    return m_settings.s().showCallEvents;
+}
+
 void Terminal::ShowConnected()
 {
+    m_calling = false;
+    m_connectionShown = true;
     AppendConnectBanner();
     emit connectionStarted(m_conn.AbortRequested);
     UpdateConnectionDisplay();
@@ -225,8 +247,21 @@ void Terminal::returnOutstandingBlock()
 {
     if (m_outstandingSize == 0)
         return;
+    const qint64 sent = m_outstandingSize - m_outstandingUnsent;
+    if (sent > 0 && showsCallEvents()) {
+        // The part on the air by the last report, ended as a line of its own.
+        QString echo = Ansi::toUnicode(m_outstandingBlock.left(sent));
+        if (!echo.endsWith(QLatin1Char('\n')))
+            echo += echo.endsWith(QLatin1Char('\r')) ? QStringLiteral("\n") : CrLf;
+        if (!m_ownHeaderLast)
+            appendOwnHeader();
+        m_rx.appendCapped(echo, Speaker::Own);
+        if (m_log)
+            m_log->text(echo);
+    }
     const QString unsent = UnsentText(m_outstandingText, m_outstandingUnsent);
     m_outstandingText.clear();
+    m_outstandingBlock.clear();
     m_outstandingSize = m_outstandingUnsent = 0;
     m_conn.blockAbandoned();
     if (!unsent.isEmpty())
@@ -236,28 +271,38 @@ void Terminal::returnOutstandingBlock()
 void Terminal::UpdateConnectionDisplay()
 {
     ConnectionInfo info;
-    if (!m_channel.linkUp()) {
-        emit connectionChanged(info);
-        m_conn.echoDropped();
-        if (m_log)
-            m_log->connectionEnded(m_clock());
-        // A block cut off by the lost link never completes.
-        returnOutstandingBlock();
-        return;
-    }
-    if (m_conn.ConnectionActive) {
+    const bool linkUp = m_channel.linkUp();
+    if (linkUp && m_conn.ConnectionActive) {
         info.phase = ConnectionPhase::Connected;
         info.callChain = CallChain(m_conn);
         info.stopping = m_conn.AbortRequested;
         emit connectionChanged(info);
         return;
     }
-    info.phase = ConnectionPhase::Idle;
+    if (linkUp)
+        info.phase = ConnectionPhase::Idle;
     emit connectionChanged(info);
     m_conn.echoDropped();
+    // A block cut off by the end (or the lost link) never completes.
     returnOutstandingBlock();
+    tellEnd();
     if (m_log)
         m_log->connectionEnded(m_clock());
+}
+
+void Terminal::tellEnd()
+{
+    const bool tell = showsCallEvents();
+    if (m_calling && tell) {
+        QString what = QStringLiteral("No connection with ") + m_calledStation;
+        if (!m_calledVia.isEmpty())
+            what += QStringLiteral(" via ") + m_calledVia.join(QStringLiteral(", "));
+        appendNotice(what);
+    }
+    // The log closes its record by itself.
+    if (m_connectionShown && tell)
+        showNotice(QStringLiteral("Connection ended"));
+    m_calling = m_connectionShown = false;
 }
 
 void Terminal::ShowConnecting()
@@ -265,5 +310,15 @@ void Terminal::ShowConnecting()
     m_conn.callingOut();
     const Settings& s = m_settings.s();
     const ModeProfile* profile = s.profile();
-    emit callStarted(profile ? s.*profile->connectWith : QString(), profile != nullptr);
+    // Another mode text calls no one.
+    m_calling = profile != nullptr;
+    m_calledStation = profile ? s.*profile->connectWith : QString();
+    m_calledVia.clear();
+    // The digipeaters as the CONNECT line names them: a second only after a first.
+    if (profile && profile->connectsVia && !s.via1.isEmpty()) {
+        m_calledVia << s.via1;
+        if (!s.via2.isEmpty())
+            m_calledVia << s.via2;
+    }
+    emit callStarted(m_calledStation, m_calling, m_calledVia);
 }

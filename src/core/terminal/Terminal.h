@@ -2,6 +2,7 @@
 
 #include <QDateTime>
 #include <QObject>
+#include <QStringList>
 #include <functional>
 
 class SettingsStore;
@@ -44,6 +45,9 @@ public:
     // what the keyer did by itself: "******* <what>  <UTC time>".
     void appendNotice(const QString& what);
     QString UtcTimeStamp() const;
+    // Failed calls, a connection's end and what went out of a cut-off block
+    // are told on the RX screen ("Show Call Events").
+    bool showsCallEvents() const;
 
     // The Clear command.
     void ClearScreen();
@@ -70,8 +74,9 @@ signals:
     // A connection came up; stopping: an abort was asked for before it did.
     void connectionStarted(bool stopping);
     void connectionChanged(const ConnectionInfo& info);
-    // This station calls station; named is false for a mode that names none.
-    void callStarted(const QString& station, bool named);
+    // This station calls station through digipeaters (in order); named is
+    // false for a mode that names none.
+    void callStarted(const QString& station, bool named, const QStringList& digipeaters);
     // A typed block went to the modem; sent of its total bytes are on the air.
     void sendStarted();
     void sendProgress(qint64 sent, qint64 total);
@@ -82,8 +87,14 @@ signals:
     void received(qint64 total);
 
 private:
-    // A block that never completed goes back to the TX box.
+    // A block that never completed goes back to the TX box; what of it went
+    // on the air is echoed.
     void returnOutstandingBlock();
+    void appendOwnHeader();
+    // The line on the RX screen only; returns it as shown.
+    QString showNotice(const QString& what);
+    // What became of the call or the connection that just ended.
+    void tellEnd();
 
     SettingsStore& m_settings;
     ConnectionState& m_conn;
@@ -93,8 +104,15 @@ private:
     // The block outstanding: the typed text, its size on the wire and how
     // much of it the modem still held at the last report.
     QString m_outstandingText;
+    QByteArray m_outstandingBlock;
     qint64 m_outstandingSize = 0;
     qint64 m_outstandingUnsent = 0;
     ConversationLog* m_log = nullptr;
     bool m_receivedEndedWithCr = false; // the last arrival's CR may own the next one's LF
+    // The call under way: the station called and its digipeaters.
+    bool m_calling = false;
+    QString m_calledStation;
+    QStringList m_calledVia;
+    bool m_connectionShown = false; // a banner opened the connection now ending
+    bool m_ownHeaderLast = false; // the screen's last header is the operator's
 };

@@ -17,6 +17,7 @@ void Presenter::watch(ModemLink& link)
 
 void Presenter::watch(Terminal& terminal)
 {
+    m_terminal = &terminal;
     connect(&terminal, &Terminal::connectionStarted, this, &Presenter::showConnectionStarted);
     connect(&terminal, &Terminal::connectionChanged, this, &Presenter::showConnection);
     connect(&terminal, &Terminal::callStarted, this, &Presenter::showCalling);
@@ -162,7 +163,7 @@ void Presenter::showConnection(const ConnectionInfo& info)
     m_display.setClearEnabled(true);
 }
 
-void Presenter::showCalling(const QString& station, bool named)
+void Presenter::showCalling(const QString& station, bool named, const QStringList& digipeaters)
 {
     m_display.setStopEnabled(true);
     // A mode that names no station leaves the panel's text as it was.
@@ -170,7 +171,9 @@ void Presenter::showCalling(const QString& station, bool named)
         m_display.setPanelText(Panel::Indicativos,
                                QStringLiteral("Connecting with ") + station + QStringLiteral(" ..."));
     m_display.setPanelPicture(Panel::Indicativos, Picture::None);
-    m_display.setPanelToolTip(Panel::Indicativos, QString());
+    const bool via = named && !digipeaters.isEmpty() && m_terminal && m_terminal->showsCallEvents();
+    m_display.setPanelToolTip(Panel::Indicativos,
+                              via ? QStringLiteral("Via ") + digipeaters.join(QStringLiteral(", ")) : QString());
     m_display.setConnectEnabled(false);
 }
 

@@ -50,7 +50,7 @@ private:
     void showStopping();
     void showConnectionStarted(bool stopping);
     void showConnection(const ConnectionInfo& info);
-    void showCalling(const QString& station, bool named);
+    void showCalling(const QString& station, bool named, const QStringList& digipeaters);
     void showSendStarted();
     void showSendProgress(qint64 sent, qint64 total);
     void showSendFinished();
@@ -62,4 +62,5 @@ private:
 
     DisplayState& m_display;
     const PttKeyer* m_keyer = nullptr;
+    const Terminal* m_terminal = nullptr;
 };
