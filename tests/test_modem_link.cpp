@@ -171,12 +171,14 @@ private slots:
         const QByteArray flood(1 << 20, 'x');
         QByteArray got;
         qsizetype atPtt = -1, atLost = -1, largest = 0;
-        connect(&m_s->link, &ModemLink::dataReceived, this, [&](const QByteArray& bytes) {
+        // The watchers go with this function's locals, before the session closes its sockets.
+        QObject watch;
+        connect(&m_s->link, &ModemLink::dataReceived, &watch, [&](const QByteArray& bytes) {
             got += bytes;
             largest = qMax(largest, bytes.size());
         });
-        connect(&m_s->link, &ModemLink::pttRequested, this, [&] { atPtt = got.size(); });
-        connect(&m_s->link, &ModemLink::dataLinkLost, this, [&] { atLost = got.size(); });
+        connect(&m_s->link, &ModemLink::pttRequested, &watch, [&] { atPtt = got.size(); });
+        connect(&m_s->link, &ModemLink::dataLinkLost, &watch, [&] { atLost = got.size(); });
         m_modem->sendData(flood);
         m_modem->sendLine("PTT ON");
         QTRY_VERIFY(atPtt >= 0);
