@@ -60,9 +60,9 @@ private slots:
         QVERIFY(f.window->Form_Load(f.programPath()));
         QVERIFY(practiceFirst);
         const QByteArray ini = f.readIni();
-        for (const QByteArray& key : QByteArrayList{"My Callsign=EA4XYZ-2", "AutoLaunch=1",
-                                                    "KELDO HF Path=" + QFile::encodeName(sim), "HF Host=127.0.0.1",
-                                                    "HF TCP Port=8300"})
+        for (const QByteArray& key :
+             QByteArrayList{"My Callsign=EA4XYZ-2", "AutoLaunch=1", "KELDO HF Path=" + QFile::encodeName(sim),
+                            "HF Host=127.0.0.1", "HF TCP Port=8300"})
             QVERIFY2(ini.contains("\r\n" + key + "\r\n"), key);
         QTRY_VERIFY_WITH_TIMEOUT(f.session->link.bothConnected(), 30000);
         f.window->Form_Unload();

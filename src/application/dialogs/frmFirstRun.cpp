@@ -24,9 +24,11 @@ frmFirstRun::frmFirstRun(const FirstRunOffer& offer, QWidget* parent)
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(QStringLiteral("There are no settings yet. Your call sign and your modem, to begin "
-                                                "with (Settings → Terminal Setup... changes them later)."),
-                                 this));
+    auto* intro = new QLabel(QStringLiteral("There are no settings yet. Your call sign and your modem, to begin "
+                                            "with (Settings → Terminal Setup... changes them later)."),
+                             this);
+    intro->setWordWrap(true);
+    layout->addWidget(intro);
     auto* form = new QFormLayout;
     txtMyCallSign = new QLineEdit(this);
     txtMyCallSign->setObjectName(QStringLiteral("txtMyCallSign"));
