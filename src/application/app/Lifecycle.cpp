@@ -9,7 +9,9 @@
 #include "widgets/Shell.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QSessionManager>
+#include <QStandardPaths>
 
 #include <cstdio>
 #include <optional>
@@ -47,6 +49,14 @@ public:
 private:
     Shell& m_below;
 };
+
+// The practice modem beside the program, else on the PATH; empty when neither.
+QString PracticeModemFor(const QString& programPath)
+{
+    const QString name = QStringLiteral("keldo-modem-sim");
+    const QString beside = QStandardPaths::findExecutable(name, {QFileInfo(programPath).absolutePath()});
+    return beside.isEmpty() ? QStandardPaths::findExecutable(name) : beside;
+}
 
 struct UnattendedWhile
 {
@@ -102,6 +112,9 @@ bool Lifecycle::startUp(const QString& programPath)
         s.fmTcpPort = port;
     }
 
+    if (m_firstRun)
+        askFirstSettings(programPath);
+
     // 3. The radio catalogue (constant tables, built once).
     LoadRadioCatalogue();
     // 4. The status bar exists since construction.
@@ -128,6 +141,26 @@ bool Lifecycle::startUp(const QString& programPath)
     se.ptt.PttOff();
     m_loaded = true;
     return true;
+}
+
+void Lifecycle::askFirstSettings(const QString& programPath)
+{
+    Settings& s = m_session.s();
+    const ModeProfile* profile = s.profile();
+    if (!profile)
+        return;
+    const FirstRunOffer offer{PracticeModemFor(programPath), s.*profile->programPath, s.*profile->host,
+                              s.*profile->commandPort};
+    const std::optional<FirstRunChoice> choice = m_firstRun(offer);
+    // A termination signal closes the dialog: nothing was chosen.
+    if (!choice || m_terminationRequested)
+        return;
+    s.myCallsign = choice->callSign;
+    s.autoLaunch = choice->autoLaunch ? AutoLaunch::On : AutoLaunch::Off;
+    s.*profile->programPath = choice->programPath;
+    s.*profile->host = choice->host;
+    s.*profile->commandPort = choice->port;
+    m_session.controller.save();
 }
 
 void Lifecycle::launchModemOfMode()

@@ -1,8 +1,12 @@
 #pragma once
 
+#include "dialogs/frmFirstRun.h"
+
 #include <QObject>
 #include <QTimer>
+#include <functional>
 #include <memory>
+#include <optional>
 
 class QApplication;
 class Session;
@@ -45,6 +49,11 @@ public:
     // The start-up sequence. False when the program must end at once
     // (another copy runs on the same settings file).
     bool startUp(const QString& programPath);
+    // With no settings file yet, startUp asks for the first settings through
+    // ask, after the instance rule and before anything is started, and saves
+    // the answer; none keeps the defaults. Never asked unless set.
+    using FirstRunAsk = std::function<std::optional<FirstRunChoice>(const FirstRunOffer&)>;
+    void offerFirstRun(FirstRunAsk ask) { m_firstRun = std::move(ask); }
     // The shutdown sequence, whole, for when no event loop runs after it;
     // runs once, whatever ends the program.
     void shutDown();
@@ -64,6 +73,7 @@ public:
     bool terminationRequested() const { return m_terminationRequested; }
 
 private:
+    void askFirstSettings(const QString& programPath);
     // The modem program of the current mode, when it can be started.
     void launchModemOfMode();
     bool disconnectBeforeClosing();
@@ -77,6 +87,7 @@ private:
     LifecycleWindow& m_window;
     std::unique_ptr<SingleInstance> m_instance;
     std::unique_ptr<SignalBridge> m_signals;
+    FirstRunAsk m_firstRun;
     enum class CloseStep { None, Waiting, GoOn, Unkeying };
     CloseStep m_closeStep = CloseStep::None;
     QTimer m_closeWait;

@@ -3,6 +3,7 @@
 #include "app/ModemProcess.h"
 #include "app/Session.h"
 #include "app/frmKeldoTerminal.h"
+#include "dialogs/frmFirstRun.h"
 
 #include "settings/SettingsLocation.h"
 
@@ -127,7 +128,8 @@ int main(int argc, char* argv[])
     session.settings.useFile(location.file, location.seed);
     std::unique_ptr<Shell> shell;
     const auto linkEnds = [&session] { return session.modemLinkEnds(); };
-    if (qEnvironmentVariableIsSet("KELDO_MESSAGE_PROBE"))
+    const bool probe = qEnvironmentVariableIsSet("KELDO_MESSAGE_PROBE");
+    if (probe)
         shell = std::make_unique<MessageProbeShell>(session.modem, linkEnds);
     else
         shell = std::make_unique<DesktopShell>(session.modem, linkEnds);
@@ -135,6 +137,18 @@ int main(int argc, char* argv[])
     frmKeldoTerminal window(session);
     Lifecycle& lifecycle = window.lifecycle();
     lifecycle.attachTo(app);
+    if (location.nothingToRead()) {
+        // Under the message probe the dialog is told on standard output and
+        // cancelled at once, like a box answered: the start goes on as without it.
+        if (probe)
+            lifecycle.offerFirstRun([](const FirstRunOffer&) -> std::optional<FirstRunChoice> {
+                std::printf("first-run: cancelled\n");
+                std::fflush(stdout);
+                return std::nullopt;
+            });
+        else
+            lifecycle.offerFirstRun(&frmFirstRun::ask);
+    }
 
     if (!window.Form_Load(QCoreApplication::applicationFilePath()))
         return 0;

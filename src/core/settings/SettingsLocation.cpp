@@ -49,6 +49,11 @@ SettingsLocation LocateSettings(const QString& programFolder, const QString& con
     return other;
 }
 
+bool SettingsLocation::nothingToRead() const
+{
+    return !QFileInfo::exists(file) && (seed.isEmpty() || !QFileInfo::exists(seed));
+}
+
 #ifdef Q_OS_UNIX
 namespace {
 

@@ -11,6 +11,9 @@ struct SettingsLocation
     // Read instead while `file` does not exist yet: the starting values of a
     // new file (a read-only "KELDO Terminal.ini" beside an installed program).
     QString seed;
+
+    // Neither exists: the run starts from the defaults alone.
+    bool nothingToRead() const;
 };
 
 // programFolder: the folder holding the program.

@@ -1,0 +1,67 @@
+#pragma once
+
+#include <QDialog>
+#include <QString>
+
+#include <optional>
+
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+// What the first-run dialog starts from.
+struct FirstRunOffer
+{
+    QString practiceModem; // the practice modem program; empty when none was found
+    QString programPath; // the mode's modem program as the settings have it
+    QString host;
+    int port = 0;
+};
+
+// The operator's first settings: the mode's modem program, whether the
+// terminal starts it, and where its command port is.
+struct FirstRunChoice
+{
+    // Where the practice modem listens when started without options.
+    static constexpr int PracticeModemPort = 8300;
+
+    QString callSign; // checked and upper-cased
+    QString programPath;
+    bool autoLaunch = true;
+    QString host;
+    int port = 0;
+};
+
+// With no settings file yet: the call sign and where the modem runs (the
+// practice modem, a modem program on this computer, or a modem on another
+// computer). OK yields the checked choice; Cancel or closing yields none.
+class frmFirstRun : public QDialog
+{
+    Q_OBJECT
+public:
+    explicit frmFirstRun(const FirstRunOffer& offer, QWidget* parent = nullptr);
+    ~frmFirstRun() override;
+
+    // Shows the dialog modally; the choice, or none when cancelled.
+    static std::optional<FirstRunChoice> ask(const FirstRunOffer& offer);
+
+    const std::optional<FirstRunChoice>& choice() const { return m_choice; }
+
+    void cmdOK_Click();
+
+    QLineEdit* txtMyCallSign;
+    QRadioButton* optPractice;
+    QRadioButton* optProgram;
+    QRadioButton* optRemote;
+    QLineEdit* txtProgram;
+    QLineEdit* txtHost;
+    QLineEdit* txtPort;
+    QPushButton* cmdOK;
+    QPushButton* cmdCancel;
+
+private:
+    void showFieldsOfChoice();
+
+    const FirstRunOffer m_offer;
+    std::optional<FirstRunChoice> m_choice;
+};

@@ -1,0 +1,111 @@
+#include "app/ModemProcess.h"
+#include "dialogs/frmFirstRun.h"
+#include "support/MessageBoxRecorder.h"
+#include "support/SimProcess.h"
+#include "support/TerminalFixture.h"
+#include "support/TerminalProcess.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QtTest>
+
+// Starts and ends modem programs for real; boxes go to the recorder.
+class LaunchingShell : public DesktopShell
+{
+public:
+    using DesktopShell::DesktopShell;
+    void showMessage(QWidget*, const MessageBox::Shown& box) override { MessageBoxRecorder::deliver(box); }
+};
+
+// With no settings file yet, the start-up asks for the first settings.
+class TestFirstRun : public QObject
+{
+    Q_OBJECT
+
+    // Answers the dialog once it is up, as the operator would.
+    static void answer(std::function<void(frmFirstRun&)> act)
+    {
+        auto* poll = new QTimer;
+        QObject::connect(poll, &QTimer::timeout, [poll, act] {
+            if (auto* dialog = qobject_cast<frmFirstRun*>(QApplication::activeModalWidget())) {
+                poll->stop();
+                poll->deleteLater();
+                act(*dialog);
+            }
+        });
+        poll->start(10);
+    }
+
+private slots:
+    // The practice modem, offered first, written in the existing keys; the
+    // link comes up and no box is shown.
+    void practiceModemLinksWithoutABox()
+    {
+        TerminalFixture f;
+        const QString sim = QDir(f.dir.path()).filePath("keldo-modem-sim");
+        QVERIFY(QFile::link(SimProcess::program(), sim));
+        f.create();
+        MessageBoxRecorder boxes;
+        LaunchingShell shell(f.session->modem, [&f] { return f.session->modemLinkEnds(); });
+        Shell::install(&shell);
+        f.window->lifecycle().offerFirstRun(&frmFirstRun::ask);
+        // Taken as preselected: otherwise the program's default is written.
+        answer([](frmFirstRun& d) {
+            d.txtMyCallSign->setText("ea4xyz-2");
+            d.cmdOK->click();
+        });
+        QVERIFY(f.window->Form_Load(f.programPath()));
+        const QByteArray ini = f.readIni();
+        for (const QByteArray& key :
+             QByteArrayList{"My Callsign=EA4XYZ-2", "AutoLaunch=1", "KELDO HF Path=" + QFile::encodeName(sim),
+                            "HF Host=127.0.0.1", "HF TCP Port=8300"})
+            QVERIFY2(ini.contains("\r\n" + key + "\r\n"), key);
+        QTRY_VERIFY_WITH_TIMEOUT(f.session->link.bothConnected(), 30000);
+        f.window->Form_Unload();
+        QVERIFY(boxes.verify());
+    }
+
+    // Cancel: the start and the file saved are today's, box included.
+    void cancelKeepsTodaysStart()
+    {
+        MessageBoxRecorder boxes;
+        TerminalFixture plain, f;
+        for (TerminalFixture* run : {&plain, &f}) {
+            boxes.expectContaining("C:\\KELDO\\KELDO.exe file not found", MessageBox::Icon::Critical);
+            run->create();
+            if (run == &f) {
+                f.window->lifecycle().offerFirstRun(&frmFirstRun::ask);
+                answer([](frmFirstRun& d) {
+                    d.txtMyCallSign->setText("EA4XYZ");
+                    d.cmdCancel->click();
+                });
+            }
+            QVERIFY(run->window->Form_Load(run->programPath()));
+            QVERIFY(!QFile::exists(run->iniPath()));
+            run->window->Form_Unload();
+        }
+        QCOMPARE(f.readIni(), plain.readIni());
+        QVERIFY(boxes.verify());
+    }
+
+    // The program offers the dialog only when no settings file exists: not
+    // with one beside it, nor for a new --settings file starting from it.
+    void offeredOnlyWithoutSettings()
+    {
+        QTemporaryDir dir;
+        const QString terminal = QDir(dir.path()).filePath("keldo-terminal");
+        QVERIFY(QFile::copy(KELDO_TERMINAL_EXE, terminal));
+        for (const QStringList& args : {QStringList(), QStringList({"--settings", "other.ini"}), QStringList()}) {
+            const bool fresh = !QFile::exists(QDir(dir.path()).filePath("KELDO Terminal.ini"));
+            TerminalProcess st;
+            QVERIFY(st.start(terminal, args, dir.path()));
+            QTRY_VERIFY_WITH_TIMEOUT(st.up(), 30000);
+            QCOMPARE(st.output().contains("first-run: cancelled\n"), fresh);
+            QVERIFY(st.stop());
+        }
+    }
+};
+
+QTEST_MAIN(TestFirstRun)
+#include "test_first_run.moc"
