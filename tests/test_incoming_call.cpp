@@ -127,6 +127,8 @@ private slots:
         w.window->action("mnuNotify")->trigger();
         w.line("DISCONNECTED");
         // Control characters of the caller are shown, and a NUL cuts nothing.
+        // (A notification still on its way would have this one skipped.)
+        QTRY_VERIFY(!w.window->incomingCallAlert().notificationPending());
         w.line(QString("CONNECTED N0CALL") + QChar(0x1b) + QChar(0) + "4 N0CALL-1 2300");
         QTRY_COMPARE_WITH_TIMEOUT(fake.calls().size(), 2, 20000);
         QCOMPARE(fake.calls().at(1).body, QString::fromUtf8("N0CALL\u241b\u24004 is calling"));
