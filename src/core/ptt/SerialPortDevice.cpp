@@ -1,5 +1,6 @@
 #include "SerialPortDevice.h"
 
+#include <QDeadlineTimer>
 #include <QSerialPort>
 #include <QStringList>
 
@@ -171,7 +172,10 @@ public:
         if (!m_port.isOpen())
             return;
         m_port.flush();
-        while (m_port.bytesToWrite() > 0 && m_port.waitForBytesWritten(500)) {
+        // Half a second in all, however the bytes trickle out.
+        const QDeadlineTimer deadline(500);
+        while (m_port.bytesToWrite() > 0 && !deadline.hasExpired()
+               && m_port.waitForBytesWritten(int(qMax<qint64>(1, deadline.remainingTime())))) {
         }
 #ifdef Q_OS_UNIX
         // Closing resets the line settings at once; let the last bytes leave first.
