@@ -39,8 +39,8 @@ QCheckBox* Check(const char* name, const QString& caption, bool on)
 
 LogbookChoice LogbookChoice::of(const Settings& s)
 {
-    return {s.logQsos,          s.logWithoutAsking, s.logMode,           s.logSubmode, s.rigControlHost,
-            s.rigControlPort,   s.sendQsosToLoggers, s.loggerHost,       s.loggerPort};
+    return {s.logQsos,        s.logWithoutAsking,  s.logMode,    s.logSubmode, s.rigControlHost,
+            s.rigControlPort, s.sendQsosToLoggers, s.loggerHost, s.loggerPort};
 }
 
 void LogbookChoice::applyTo(Settings& s) const

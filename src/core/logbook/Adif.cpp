@@ -151,8 +151,8 @@ QByteArray Adif::Record(const QsoRecord& q)
         + Field("SUBMODE", q.submode.toUpper());
     if (q.frequencyHz && *q.frequencyHz > 0)
         r += Field("FREQ", MegahertzText(*q.frequencyHz)) + Field("BAND", BandOf(*q.frequencyHz));
-    r += Field("RST_SENT", q.rstSent) + Field("RST_RCVD", q.rstReceived) + Field("NAME", q.name)
-        + Field("QTH", q.qth) + Field("GRIDSQUARE", GridSquare(q.gridSquare)) + Field("COMMENT", q.comment);
+    r += Field("RST_SENT", q.rstSent) + Field("RST_RCVD", q.rstReceived) + Field("NAME", q.name) + Field("QTH", q.qth)
+        + Field("GRIDSQUARE", GridSquare(q.gridSquare)) + Field("COMMENT", q.comment);
     return r + "<EOR>\r\n";
 }
 

@@ -30,9 +30,7 @@ QByteArray Message(Type type, Fill fill)
 
 QByteArray Wsjtx::Heartbeat()
 {
-    return Message(HeartbeatType, [](QDataStream& out) {
-        out << Schema << QByteArray(KELDO_VERSION) << QByteArray();
-    });
+    return Message(HeartbeatType, [](QDataStream& out) { out << Schema << QByteArray(KELDO_VERSION) << QByteArray(); });
 }
 
 QByteArray Wsjtx::QsoLogged(const QsoRecord& q)
@@ -40,9 +38,9 @@ QByteArray Wsjtx::QsoLogged(const QsoRecord& q)
     return Message(QsoLoggedType, [&](QDataStream& out) {
         const QString mode = q.submode.isEmpty() ? q.mode : q.submode;
         out << q.timeOff.toUTC() << Utf8(q.call) << Utf8(q.gridSquare) << quint64(q.frequencyHz.value_or(0))
-            << Utf8(mode) << Utf8(q.rstSent) << Utf8(q.rstReceived) << QByteArray() << Utf8(q.comment)
-            << Utf8(q.name) << q.timeOn.toUTC() << Utf8(q.stationCallsign) << Utf8(q.stationCallsign)
-            << QByteArray() << QByteArray() << QByteArray() << QByteArray();
+            << Utf8(mode) << Utf8(q.rstSent) << Utf8(q.rstReceived) << QByteArray() << Utf8(q.comment) << Utf8(q.name)
+            << q.timeOn.toUTC() << Utf8(q.stationCallsign) << Utf8(q.stationCallsign) << QByteArray() << QByteArray()
+            << QByteArray() << QByteArray();
     });
 }
 
