@@ -8,8 +8,7 @@
 #include <QDir>
 
 Logbook::Logbook(Session& session)
-    : QObject(&session)
-    , m_session(session)
+    : m_session(session)
 {
     connect(&session.qsos, &QsoTracker::qsoEnded, this, &Logbook::qsoEnded);
 }
