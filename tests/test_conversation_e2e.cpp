@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDialog>
+#include <QDialogButtonBox>
 #include <QLineEdit>
 #include <QNetworkDatagram>
 #include <QPlainTextEdit>
@@ -192,6 +193,7 @@ private slots:
     void conversationLogged();
     void qsoLoggedWithFrequencyAndSent();
     void halfRecordSetAside();
+    void qsoWindowsThenShutdown();
     void callEventsTold_data();
     void callEventsTold();
     void unwritableLogReportedOnce();
@@ -481,7 +483,8 @@ void TestConversationE2E::halfRecordSetAside()
     QVERIFY(QDir().mkpath(QFileInfo(adi).path()));
     QFile file(adi);
     QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("log\r\n<EOH>\r\n<CALL:6>EB2XYZ <EOR>\r\n<CALL:6>EA1ABC <QSO_DA");
+    // The half record's comment holds "<EOR>": only the lengths tell it is no record's end.
+    file.write("log\r\n<EOH>\r\n<CALL:6>EB2XYZ <EOR>\r\n<CALL:6>EA1ABC <COMMENT:14>73 <EOR> TU");
     file.close();
 
     sim.writeControl("callin EA4XYZ");
@@ -495,7 +498,56 @@ void TestConversationE2E::halfRecordSetAside()
     QCOMPARE(records[1]["CALL"], QString("EA4XYZ"));
     QCOMPARE(records[1]["TIME_OFF"], QString("100135"));
     QVERIFY(!records[1].contains("FREQ"));
-    QCOMPARE(readFile(adi + ".bad").trimmed(), QByteArray("<CALL:6>EA1ABC <QSO_DA"));
+    QCOMPARE(readFile(adi + ".bad").trimmed(), QByteArray("<CALL:6>EA1ABC <COMMENT:14>73 <EOR> TU"));
+}
+
+// Asked: each QSO's end opens a window of its own while the terminal goes on,
+// OK writes that one; closing the terminal writes the window still open and
+// the QSO under way as they stand, asking nobody.
+void TestConversationE2E::qsoWindowsThenShutdown()
+{
+    SimProcess sim({"--step", "--reply", "none"});
+    QVERIFY2(sim.start(), qPrintable(sim.errorString()));
+    TerminalFixture f;
+    MessageBoxRecorder boxes;
+    QVERIFY(linkUp(f, sim, "Log QSOs=1\r\n"));
+    f.session->terminal.setClock([] { return QDateTime(QDate(2026, 12, 7), QTime(10, 0), Qt::UTC); });
+    const auto windows = [&] {
+        QMap<QString, QDialog*> byCall;
+        for (QDialog* d : f.window->findChildren<QDialog*>("frmLogQso"))
+            if (d->isVisible())
+                byCall[d->findChild<QLineEdit*>("txtCall")->text()] = d;
+        return byCall;
+    };
+    // The second QSO runs while the first one's window is open.
+    for (const QString& call : {QString("EA4XYZ-7"), QString("EB2XYZ")}) {
+        sim.writeControl("callin " + call);
+        QTRY_COMPARE(f.session->display.panel(Panel::Indicativos).text, call + " <-> N0CALL-1");
+        sim.writeControl("disconnect");
+        QTRY_VERIFY(windows().contains(call.section('-', 0, 0)));
+        QVERIFY(!QApplication::activeModalWidget());
+    }
+    QCOMPARE(windows().size(), 2);
+    QDialog* first = windows()["EA4XYZ"];
+    QCOMPARE(first->findChild<QLineEdit*>("txtComment")->text(), QString("EA4XYZ-7 <-> N0CALL-1"));
+    first->findChild<QLineEdit*>("txtName")->setText("JOSE");
+    first->findChild<QDialogButtonBox*>("buttons")->button(QDialogButtonBox::Ok)->click();
+    const auto logged = [&] {
+        QStringList calls;
+        for (auto& r : readAdif(readFile(f.session->logbook.filePath())))
+            calls << r["CALL"] + ' ' + r["NAME"];
+        return calls;
+    };
+    QCOMPARE(logged(), QStringList("EA4XYZ JOSE"));
+    QCOMPARE(windows().keys(), QStringList("EB2XYZ"));
+
+    windows()["EB2XYZ"]->findChild<QLineEdit*>("txtName")->setText("ANA");
+    sim.writeControl("callin EA1ABC");
+    QTRY_COMPARE(f.session->display.panel(Panel::Indicativos).text, QString("EA1ABC <-> N0CALL-1"));
+    f.window->close();
+    QVERIFY(f.window->isShutDown());
+    QCOMPARE(logged(), (QStringList{"EA4XYZ JOSE", "EB2XYZ ANA", "EA1ABC "}));
+    QVERIFY(windows().isEmpty());
 }
 
 QTEST_MAIN(TestConversationE2E)

@@ -2,7 +2,6 @@
 
 #include "app/Session.h"
 #include "dialogs/frmLogQso.h"
-#include "logbook/Adif.h"
 #include "widgets/MessageBox.h"
 
 #include <QDir>
@@ -34,7 +33,9 @@ bool Logbook::write(const QsoRecord& qso)
 {
     const QDateTime now = m_session.terminal.utcNow();
     QString error;
-    if (!AdifFile(filePath()).append(qso, now, &error)) {
+    if (m_file.path() != filePath())
+        m_file = AdifFile(filePath());
+    if (!m_file.append(qso, now, &error)) {
         const QString text = QStringLiteral("The QSO with %1 could not be written to %2.\n%3")
                                  .arg(qso.call, QDir::toNativeSeparators(filePath()), error);
         if (m_session.TerminarAplicacion)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "logbook/Adif.h"
 #include "logbook/QsoRecord.h"
 
 #include <QList>
@@ -34,5 +35,7 @@ private:
 
     Session& m_session;
     QPointer<QWidget> m_parent;
+    // Kept, so that a large file's tail is looked at once, not at every write.
+    AdifFile m_file{QString()};
     QList<QPointer<frmLogQso>> m_windows;
 };

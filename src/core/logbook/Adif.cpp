@@ -6,6 +6,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
+
 namespace {
 
 // ADIF's band enumeration, limits in Hz / 100 (0.1 kHz).
@@ -87,6 +89,42 @@ QString CallOf(const QString& call)
     return call.trimmed().toUpper();
 }
 
+// Where the last whole record (else the header, else nothing) ends, read as
+// ADIF is read: <NAME:LEN> is followed by exactly LEN characters, so an
+// "<EOR>" inside a value ends nothing. A text not starting with '<' has a
+// header up to <EOH>.
+qsizetype EndOfWholeRecords(const QByteArray& text)
+{
+    // A '<' with no '>' this near is text, not a data specifier.
+    constexpr qsizetype LongestSpecifier = 128;
+    const QByteArrayView all(text);
+    qsizetype keep = 0;
+    bool inHeader = !text.startsWith('<');
+    qsizetype at = 0;
+    for (qsizetype open; (open = all.indexOf('<', at)) >= 0;) {
+        at = open + 1;
+        const qsizetype inside = all.sliced(at, std::min(LongestSpecifier, all.size() - at)).indexOf('>');
+        if (inside < 0)
+            continue;
+        const QList<QByteArray> parts = all.sliced(at, inside).toByteArray().split(':');
+        bool ok = true;
+        const qint64 length = parts.size() > 1 ? parts[1].trimmed().toLongLong(&ok) : 0;
+        if (parts[0].trimmed().isEmpty() || !ok || length < 0)
+            continue;
+        at += inside + 1 + length;
+        if (at > all.size())
+            break; // the value was cut
+        const QByteArray name = parts[0].trimmed().toUpper();
+        if (name == "EOH" && inHeader) {
+            inHeader = false;
+            keep = at;
+        } else if (name == "EOR" && !inHeader) {
+            keep = at;
+        }
+    }
+    return keep;
+}
+
 } // namespace
 
 QString Adif::BandOf(qint64 hz)
@@ -159,12 +197,7 @@ QByteArray Adif::Record(const QsoRecord& q)
 bool AdifFile::repairTail(QFile& file, QString* error)
 {
     const QByteArray all = file.readAll();
-    const QByteArray upper = all.toUpper();
-    // Kept: up to the last record's end, else the header's; else nothing.
-    qsizetype keep = upper.lastIndexOf("<EOR>");
-    if (keep < 0)
-        keep = upper.lastIndexOf("<EOH>");
-    keep = keep < 0 ? 0 : keep + 5;
+    const qsizetype keep = EndOfWholeRecords(all);
     const QByteArray tail = all.mid(keep);
     if (tail.trimmed().isEmpty())
         return true;
@@ -186,13 +219,16 @@ bool AdifFile::append(const QsoRecord& qso, const QDateTime& nowUtc, QString* er
 {
     QDir().mkpath(QFileInfo(m_path).absolutePath());
     QFile file(m_path);
-    if (!file.open(QIODevice::ReadWrite) || !repairTail(file, error)) {
+    if (!file.open(QIODevice::ReadWrite) || (!m_tailChecked && !repairTail(file, error))) {
         if (error && error->isEmpty())
             *error = file.errorString();
         return false;
     }
+    m_tailChecked = true;
     const QByteArray bytes = (file.size() == 0 ? Adif::Header(nowUtc) : QByteArray()) + Adif::Record(qso);
     if (!file.seek(file.size()) || file.write(bytes) != bytes.size() || !file.flush()) {
+        // Part of it may be on the disk: the next write looks at the tail again.
+        m_tailChecked = false;
         if (error)
             *error = file.errorString();
         return false;

@@ -25,9 +25,10 @@ QByteArray Record(const QsoRecord& qso);
 
 } // namespace Adif
 
-// The logbook file. Each record is appended in one write and flushed; a
-// file whose tail after the last <EOR> is not blank (a cut write) is cut
-// back first, the tail kept in the ".bad" file beside it.
+// The logbook file. Each record is appended in one write and flushed. Before
+// the first write (and after a failed one), a file whose tail after the last
+// whole record is not blank (a cut write) is cut back, the tail kept in the
+// ".bad" file beside it.
 class AdifFile
 {
 public:
@@ -45,4 +46,5 @@ private:
     bool repairTail(class QFile& file, QString* error);
 
     QString m_path;
+    bool m_tailChecked = false;
 };
