@@ -1,4 +1,5 @@
 #include "support/MessageBoxRecorder.h"
+#include "support/RadioEnds.h"
 #include "support/SimProcess.h"
 #include "support/TerminalFixture.h"
 #include "widgets/RxScreenView.h"
@@ -7,12 +8,16 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDialog>
+#include <QDialogButtonBox>
 #include <QLineEdit>
+#include <QNetworkDatagram>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTimer>
 #include <QToolButton>
+#include <QUdpSocket>
+#include <QtEndian>
 #include <QtTest>
 
 // The main road: the real main window against the practice modem on loopback.
@@ -58,6 +63,27 @@ class TestConversationE2E : public QObject
         return sim.waitForOutput("<- LISTEN ON")
             && QTest::qWaitFor([&] { return f.session->display.panel(Panel::Tcp).picture == Picture::LedVerde; },
                                20000);
+    }
+
+    // The records of an ADIF text, each field by name (upper case), read by
+    // the data specifiers' lengths; the header is skipped.
+    static QList<QMap<QString, QString>> readAdif(const QByteArray& text)
+    {
+        QList<QMap<QString, QString>> records;
+        QMap<QString, QString> fields;
+        static const QRegularExpression tag("<([A-Za-z_]+)(?::(\\d+)(?::[A-Za-z])?)?>");
+        qsizetype at = text.startsWith('<') ? 0 : text.toUpper().indexOf("<EOH>");
+        for (auto m = tag.match(QString::fromLatin1(text), at); m.hasMatch();
+             m = tag.match(QString::fromLatin1(text), at)) {
+            const QString name = m.captured(1).toUpper();
+            const int length = m.captured(2).toInt();
+            at = m.capturedEnd() + length;
+            if (name == "EOR")
+                records << std::exchange(fields, {});
+            else if (name != "EOH")
+                fields[name] = QString::fromLatin1(text.mid(m.capturedEnd(), length));
+        }
+        return records;
     }
 
     static QByteArray readFile(const QString& path)
@@ -165,6 +191,9 @@ private slots:
     }
 
     void conversationLogged();
+    void qsoLoggedWithFrequencyAndSent();
+    void halfRecordSetAside();
+    void qsoWindowsThenShutdown();
     void callEventsTold_data();
     void callEventsTold();
     void unwritableLogReportedOnce();
@@ -355,6 +384,170 @@ void TestConversationE2E::unwritableLogReportedOnce()
     f.window->close();
     QVERIFY(readFile(QDir(other).filePath("2026-12-07.log"))
                 .endsWith("THERE\nHALF\n******* Terminal closed  08:00:00 UTC\n"));
+}
+
+// One QSO with a rigctld dummy rig at 14.105 MHz: one ADIF record, and the
+// logger's "QSO Logged" and "Logged ADIF" datagrams, each read as published.
+void TestConversationE2E::qsoLoggedWithFrequencyAndSent()
+{
+    Rigctld rig;
+    if (!Rigctld::available())
+        QSKIP("rigctld is not installed");
+    QVERIFY(rig.start());
+    QCOMPARE(rig.command("F 14105000"), QString("RPRT 0"));
+    QUdpSocket logger;
+    QVERIFY(logger.bind(QHostAddress::LocalHost, 0));
+    SimProcess sim({"--step", "--reply", "none"});
+    QVERIFY2(sim.start(), qPrintable(sim.errorString()));
+    TerminalFixture f;
+    QVERIFY(linkUp(f, sim,
+                   QString("Log QSOs=1\r\nLog Without Asking=1\r\nLog Mode=DYNAMIC\r\nSend QSOs to Loggers=1\r\n"
+                           "Logger Host=127.0.0.1\r\nLogger Port=%1\r\nRig Control Host=127.0.0.1\r\n"
+                           "Rig Control Port=%2\r\n")
+                       .arg(logger.localPort())
+                       .arg(rig.port())));
+    QDateTime now(QDate(2026, 12, 7), QTime(23, 59, 0), Qt::UTC);
+    f.session->terminal.setClock([&] { return now; });
+
+    sim.writeControl("callin EA4XYZ-7");
+    QTRY_VERIFY(f.session->display.panel(Panel::Indicativos).toolTip.endsWith("14.105 MHz"));
+    now = now.addSecs(95);
+    sim.writeControl("disconnect");
+
+    const QString adi = f.session->logbook.filePath();
+    QTRY_VERIFY(readFile(adi).endsWith("<EOR>\r\n"));
+    const QList<QMap<QString, QString>> records = readAdif(readFile(adi));
+    QCOMPARE(records.size(), 1);
+    const QMap<QString, QString>& r = records[0];
+    QCOMPARE(r["CALL"], QString("EA4XYZ"));
+    QCOMPARE(r["QSO_DATE"] + r["TIME_ON"], QString("20261207235900"));
+    QCOMPARE(r["QSO_DATE_OFF"] + r["TIME_OFF"], QString("20261208000035"));
+    QCOMPARE(r["FREQ"].toDouble(), 14.105);
+    QCOMPARE(r["BAND"], QString("20m"));
+    QCOMPARE(r["MODE"], QString("DYNAMIC"));
+    QCOMPARE(r["STATION_CALLSIGN"], QString("N0CALL"));
+    QCOMPARE(r["COMMENT"], QString("EA4XYZ-7 <-> N0CALL-1"));
+
+    // Header: magic, schema, type, id; then the type's fields.
+    QMap<quint32, QByteArray> byType;
+    QTRY_VERIFY_WITH_TIMEOUT(
+        [&] {
+            while (logger.hasPendingDatagrams()) {
+                const QByteArray d = logger.receiveDatagram().data();
+                byType[quint32(d.size() >= 12 ? qFromBigEndian<quint32>(d.constData() + 8) : 99)] = d;
+            }
+            return byType.contains(5) && byType.contains(12);
+        }(),
+        20000);
+    auto open = [](const QByteArray& d, quint32 type) {
+        auto in = std::make_shared<QDataStream>(d);
+        in->setVersion(QDataStream::Qt_5_4);
+        quint32 magic, schema, t;
+        QByteArray id;
+        *in >> magic >> schema >> t >> id;
+        return (magic == 0xadbccbda && schema == 3 && t == type && id == "KELDO Terminal") ? in : nullptr;
+    };
+    auto logged = open(byType[5], 5);
+    QVERIFY(logged);
+    QDateTime off, on;
+    QByteArray dxCall, dxGrid, mode, sent, rcvd, power, comments, name, op, myCall, myGrid, exSent, exRcvd, prop;
+    quint64 txHz = 0;
+    *logged >> off >> dxCall >> dxGrid >> txHz >> mode >> sent >> rcvd >> power >> comments >> name >> on >> op
+        >> myCall >> myGrid >> exSent >> exRcvd >> prop;
+    QCOMPARE(logged->status(), QDataStream::Ok);
+    QVERIFY(logged->atEnd());
+    QCOMPARE(on, QDateTime(QDate(2026, 12, 7), QTime(23, 59, 0), Qt::UTC));
+    QCOMPARE(off, now);
+    QCOMPARE(dxCall, QByteArray("EA4XYZ"));
+    QCOMPARE(txHz, quint64(14105000));
+    QCOMPARE(mode, QByteArray("DYNAMIC"));
+    QCOMPARE(myCall, QByteArray("N0CALL"));
+    auto adif = open(byType[12], 12);
+    QVERIFY(adif);
+    QByteArray text;
+    *adif >> text;
+    QCOMPARE(readAdif(text), records);
+}
+
+// A file cut in the middle of a record: the next QSO is whole, and what was
+// cut off is kept aside.
+void TestConversationE2E::halfRecordSetAside()
+{
+    SimProcess sim({"--step", "--reply", "none"});
+    QVERIFY2(sim.start(), qPrintable(sim.errorString()));
+    TerminalFixture f;
+    QVERIFY(linkUp(f, sim, "Log QSOs=1\r\nLog Without Asking=1\r\n"));
+    QDateTime now(QDate(2026, 12, 7), QTime(10, 0, 0), Qt::UTC);
+    f.session->terminal.setClock([&] { return now; });
+    const QString adi = f.session->logbook.filePath();
+    QVERIFY(QDir().mkpath(QFileInfo(adi).path()));
+    QFile file(adi);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    // The half record's comment holds "<EOR>": only the lengths tell it is no record's end.
+    file.write("log\r\n<EOH>\r\n<CALL:6>EB2XYZ <EOR>\r\n<CALL:6>EA1ABC <COMMENT:14>73 <EOR> TU");
+    file.close();
+
+    sim.writeControl("callin EA4XYZ");
+    QTRY_COMPARE(f.session->display.panel(Panel::Indicativos).text, QString("EA4XYZ <-> N0CALL-1"));
+    now = now.addSecs(95);
+    sim.writeControl("disconnect");
+    QTRY_VERIFY(readFile(adi).endsWith("<EOR>\r\n"));
+    const QList<QMap<QString, QString>> records = readAdif(readFile(adi));
+    QCOMPARE(records.size(), 2);
+    QCOMPARE(records[0]["CALL"], QString("EB2XYZ"));
+    QCOMPARE(records[1]["CALL"], QString("EA4XYZ"));
+    QCOMPARE(records[1]["TIME_OFF"], QString("100135"));
+    QVERIFY(!records[1].contains("FREQ"));
+    QCOMPARE(readFile(adi + ".bad").trimmed(), QByteArray("<CALL:6>EA1ABC <COMMENT:14>73 <EOR> TU"));
+}
+
+// Asked: each QSO's end opens a window of its own while the terminal goes on,
+// OK writes that one; closing the terminal writes the window still open and
+// the QSO under way as they stand, asking nobody.
+void TestConversationE2E::qsoWindowsThenShutdown()
+{
+    SimProcess sim({"--step", "--reply", "none"});
+    QVERIFY2(sim.start(), qPrintable(sim.errorString()));
+    TerminalFixture f;
+    MessageBoxRecorder boxes;
+    QVERIFY(linkUp(f, sim, "Log QSOs=1\r\n"));
+    f.session->terminal.setClock([] { return QDateTime(QDate(2026, 12, 7), QTime(10, 0), Qt::UTC); });
+    const auto windows = [&] {
+        QMap<QString, QDialog*> byCall;
+        for (QDialog* d : f.window->findChildren<QDialog*>("frmLogQso"))
+            if (d->isVisible())
+                byCall[d->findChild<QLineEdit*>("txtCall")->text()] = d;
+        return byCall;
+    };
+    // The second QSO runs while the first one's window is open.
+    for (const QString& call : {QString("EA4XYZ-7"), QString("EB2XYZ")}) {
+        sim.writeControl("callin " + call);
+        QTRY_COMPARE(f.session->display.panel(Panel::Indicativos).text, call + " <-> N0CALL-1");
+        sim.writeControl("disconnect");
+        QTRY_VERIFY(windows().contains(call.section('-', 0, 0)));
+        QVERIFY(!QApplication::activeModalWidget());
+    }
+    QCOMPARE(windows().size(), 2);
+    QDialog* first = windows()["EA4XYZ"];
+    QCOMPARE(first->findChild<QLineEdit*>("txtComment")->text(), QString("EA4XYZ-7 <-> N0CALL-1"));
+    first->findChild<QLineEdit*>("txtName")->setText("JOSE");
+    first->findChild<QDialogButtonBox*>("buttons")->button(QDialogButtonBox::Ok)->click();
+    const auto logged = [&] {
+        QStringList calls;
+        for (auto& r : readAdif(readFile(f.session->logbook.filePath())))
+            calls << r["CALL"] + ' ' + r["NAME"];
+        return calls;
+    };
+    QCOMPARE(logged(), QStringList("EA4XYZ JOSE"));
+    QCOMPARE(windows().keys(), QStringList("EB2XYZ"));
+
+    windows()["EB2XYZ"]->findChild<QLineEdit*>("txtName")->setText("ANA");
+    sim.writeControl("callin EA1ABC");
+    QTRY_COMPARE(f.session->display.panel(Panel::Indicativos).text, QString("EA1ABC <-> N0CALL-1"));
+    f.window->close();
+    QVERIFY(f.window->isShutDown());
+    QCOMPARE(logged(), (QStringList{"EA4XYZ JOSE", "EB2XYZ ANA", "EA1ABC "}));
+    QVERIFY(windows().isEmpty());
 }
 
 QTEST_MAIN(TestConversationE2E)

@@ -91,6 +91,7 @@ bool Lifecycle::startUp(const QString& programPath)
     se.settings.LoadSettings();
     m_window.showStoredOptions();
     se.applyLogSettings();
+    se.logbook.applySettings();
 
     m_window.setProgramFolderFrom(programPath);
 
@@ -207,6 +208,10 @@ void Lifecycle::beginShutDown()
     // 2 to 5.
     se.ptt.PttOff();
     se.TerminarAplicacion = true;
+    // The QSO under way and those in open windows are logged as they stand:
+    // nobody is asked at shutdown.
+    se.logbook.writeOpenWindows();
+    se.qsos.endNow();
     se.link.stopSupervision();
     se.link.closeSockets();
     // 6. Position, unless minimised.

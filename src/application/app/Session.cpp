@@ -19,6 +19,7 @@ Session::Session(const QString& folder, QObject* parent)
     presenter.watch(terminal);
     presenter.watch(ptt);
     presenter.watch(log);
+    presenter.watch(rig);
 
     // The one place the link reaches the terminal and the keyer.
     connect(&link, &ModemLink::dataReceived, &terminal, &Terminal::ReceiveDataBytes);

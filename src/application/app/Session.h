@@ -1,10 +1,14 @@
 #pragma once
 
 #include "Version.h"
+#include "app/Logbook.h"
 #include "app/ModemProcess.h"
 #include "app/SettingsController.h"
 #include "link/ConnectionState.h"
 #include "link/ModemLink.h"
+#include "logbook/LoggerLink.h"
+#include "logbook/QsoTracker.h"
+#include "logbook/RigFrequency.h"
 #include "presenter/DisplayState.h"
 #include "presenter/Presenter.h"
 #include "ptt/PttKeyer.h"
@@ -40,6 +44,11 @@ public:
     // The modem programs this terminal started, and how it ends them.
     ModemProcesses modem;
     ConversationLog log;
+    // The logbook: the rig's frequency, each QSO's record, the loggers told.
+    RigFrequency rig;
+    QsoTracker qsos{settings, conn, terminal, rig};
+    LoggerLink loggers;
+    Logbook logbook{*this};
     // Applies what the dialogs and the window choose, and saves the settings.
     SettingsController controller{*this};
 

@@ -3,6 +3,7 @@
 #include "app/ModemProcess.h"
 #include "app/Session.h"
 #include "dialogs/frmConnect.h"
+#include "dialogs/frmLogbook.h"
 #include "dialogs/frmPTT.h"
 #include "dialogs/frmSetup.h"
 #include "widgets/MessageBox.h"
@@ -70,6 +71,17 @@ std::unique_ptr<frmPTT> SettingsController::pttDialog(QWidget* parent, const Ser
     auto dialog = std::make_unique<frmPTT>(
         m_session.s(), [this] { return shuttingDown(); }, ports, parent);
     frmPTT* d = dialog.get();
+    QObject::connect(d, &QDialog::finished, &m_session, [this, d] {
+        if (d->choice() && !shuttingDown())
+            apply(*d->choice());
+    });
+    return dialog;
+}
+
+std::unique_ptr<frmLogbook> SettingsController::logbookDialog(QWidget* parent)
+{
+    auto dialog = std::make_unique<frmLogbook>(LogbookChoice::of(m_session.s()), parent);
+    frmLogbook* d = dialog.get();
     QObject::connect(d, &QDialog::finished, &m_session, [this, d] {
         if (d->choice() && !shuttingDown())
             apply(*d->choice());
@@ -176,6 +188,14 @@ void SettingsController::apply(const PttChoice& choice)
 {
     choice.applyTo(m_session.s());
     m_session.ptt.OpenPttPort(KeyingConfigOf(m_session.s()));
+    m_session.logbook.applySettings();
+    save();
+}
+
+void SettingsController::apply(const LogbookChoice& choice)
+{
+    choice.applyTo(m_session.s());
+    m_session.logbook.applySettings();
     save();
 }
 

@@ -15,6 +15,7 @@
 #include "widgets/Twips.h"
 
 #include "dialogs/frmConnect.h"
+#include "dialogs/frmLogbook.h"
 #include "dialogs/frmPTT.h"
 #include "dialogs/frmSetup.h"
 
@@ -79,6 +80,7 @@ frmKeldoTerminal::frmKeldoTerminal(Session& session, QWidget* parent)
     connect(&m_session.display, &DisplayState::txFocusRequested, this, [this] { m_tx->setFocus(); });
     connect(&m_session.display, &DisplayState::txTextReturned, this, &frmKeldoTerminal::putBackUnsentText);
     m_session.setMessageParent(this);
+    m_session.logbook.setWindowParent(this);
 
     m_alert = new IncomingCallAlert(this, this);
     connect(&m_session.terminal, &Terminal::incomingCall, this,
@@ -165,6 +167,10 @@ void frmKeldoTerminal::buildMenus()
     connect(log, &QAction::triggered, this, &frmKeldoTerminal::mnuLog_Click);
     connect(addAction(settings, QStringLiteral("mnuLogFolder"), QStringLiteral("Log Folder...")), &QAction::triggered,
             this, &frmKeldoTerminal::mnuLogFolder_Click);
+    connect(addAction(settings, QStringLiteral("mnuLogbook"), QStringLiteral("Logbook...")), &QAction::triggered, this,
+            [this] { m_session.controller.logbookDialog(this)->exec(); });
+    connect(addAction(settings, QStringLiteral("mnuOpenLogsFolder"), QStringLiteral("Open Logs Folder")),
+            &QAction::triggered, this, &frmKeldoTerminal::mnuOpenLogsFolder_Click);
 
     // The mode menu only carries check marks; the mode is chosen in the setup dialog.
     m_menuMode = bar->addMenu(QStringLiteral("Mode"));
@@ -643,6 +649,14 @@ void frmKeldoTerminal::mnuLog_Click(bool on)
 {
     action(QStringLiteral("mnuLog"))->setChecked(on);
     m_session.controller.setLogConversations(on);
+}
+
+void frmKeldoTerminal::mnuOpenLogsFolder_Click()
+{
+    const QString folder = m_session.logFolder();
+    // A folder not made yet opens too: nothing was logged, but the operator sees where it will be.
+    QDir().mkpath(folder);
+    Shell::current().openDocument(folder);
 }
 
 void frmKeldoTerminal::mnuLogFolder_Click()

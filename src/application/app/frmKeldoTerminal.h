@@ -67,6 +67,7 @@ public:
     void mnuNotify_Click(bool on);
     void mnuLog_Click(bool on);
     void mnuLogFolder_Click();
+    void mnuOpenLogsFolder_Click();
     void cmdEnviar_Click();
 
     // The window's steps of start-up and shutdown.

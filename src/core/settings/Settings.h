@@ -96,6 +96,21 @@ struct Settings
     // "KELDO Terminal logs" folder beside the settings file).
     bool logConversations;
     QString logFolder;
+    // The logbook: a record per connection that reached CONNECTED, in an ADIF
+    // file beside the conversation log; asked for in a window unless
+    // logWithoutAsking. Mode and submode as the operator's logbook names them.
+    bool logQsos;
+    bool logWithoutAsking;
+    QString logMode;
+    QString logSubmode;
+    // A rigctld asked for the frequency alone when keying is not by rigctld
+    // (empty host: none).
+    QString rigControlHost;
+    int rigControlPort;
+    // Each logged QSO also goes out as the UDP messages logging programs read.
+    bool sendQsosToLoggers;
+    QString loggerHost;
+    int loggerPort;
 
     // [Ports]: COMn=device, read only (kept in the file like any unknown line).
     QMap<int, QString> portDevices;

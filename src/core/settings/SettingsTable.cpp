@@ -282,6 +282,15 @@ const std::vector<SettingKey>& SettingKeys()
         {Options, "Log Folder", &Settings::logFolder, ""},
         {Options, "Keyer Lines", &Settings::keyerLines, "1"},
         {Options, "Show Call Events", &Settings::showCallEvents, "1"},
+        {Options, "Log QSOs", &Settings::logQsos, "0"},
+        {Options, "Log Without Asking", &Settings::logWithoutAsking, "0"},
+        {Options, "Log Mode", &Settings::logMode, ""},
+        {Options, "Log Submode", &Settings::logSubmode, ""},
+        {Options, "Rig Control Host", &Settings::rigControlHost, ""},
+        {Options, "Rig Control Port", &Settings::rigControlPort, "4532", R::Plain, TcpPort},
+        {Options, "Send QSOs to Loggers", &Settings::sendQsosToLoggers, "0"},
+        {Options, "Logger Host", &Settings::loggerHost, "127.0.0.1"},
+        {Options, "Logger Port", &Settings::loggerPort, "2237", R::Plain, TcpPort},
 
         // COM1 to COM16.
         {"Ports", "COM", &Settings::portDevices, ""},

@@ -1,6 +1,8 @@
 #include "Presenter.h"
 
 #include "link/ModemLink.h"
+#include "logbook/Adif.h"
+#include "logbook/RigFrequency.h"
 #include "terminal/ConversationLog.h"
 
 Presenter::Presenter(DisplayState& display, QObject* parent)
@@ -139,9 +141,11 @@ void Presenter::showConnection(const ConnectionInfo& info)
             return;
         m_display.setPanelPicture(Panel::Indicativos, Picture::Connected);
         m_display.setPanelText(Panel::Indicativos, info.callChain);
-        m_display.setPanelToolTip(Panel::Indicativos, QStringLiteral("Modem Connected"));
+        m_connectedShown = true;
+        showConnectedToolTip();
         return;
     case ConnectionPhase::LinkDown:
+        m_connectedShown = false;
         m_display.setStopEnabled(false);
         m_display.setSendVisible(false);
         m_display.setPanelText(Panel::Indicativos, QStringLiteral("Disconnected"));
@@ -150,6 +154,7 @@ void Presenter::showConnection(const ConnectionInfo& info)
         showBytesCleared();
         break;
     case ConnectionPhase::Idle:
+        m_connectedShown = false;
         showBytesCleared();
         m_display.setConnectEnabled(true);
         m_display.setStopEnabled(false);
@@ -161,6 +166,30 @@ void Presenter::showConnection(const ConnectionInfo& info)
     }
     // A block cut off by the end never completes: Clear works again.
     m_display.setClearEnabled(true);
+}
+
+void Presenter::watch(RigFrequency& rig)
+{
+    m_rig = &rig;
+    connect(&rig, &RigFrequency::frequencyChanged, this, [this] {
+        if (m_connectedShown)
+            showConnectedToolTip();
+    });
+}
+
+void Presenter::showFrequencyWith(bool logging)
+{
+    m_showFrequency = logging;
+    if (m_connectedShown)
+        showConnectedToolTip();
+}
+
+void Presenter::showConnectedToolTip()
+{
+    QString tip = QStringLiteral("Modem Connected");
+    if (m_showFrequency && m_rig && m_rig->lastHz())
+        tip += QStringLiteral(", ") + Adif::MegahertzText(*m_rig->lastHz()) + QStringLiteral(" MHz");
+    m_display.setPanelToolTip(Panel::Indicativos, tip);
 }
 
 void Presenter::showCalling(const QString& station, bool named, const QStringList& digipeaters)

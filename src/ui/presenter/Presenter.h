@@ -8,6 +8,7 @@
 #include <QObject>
 
 class ModemLink;
+class RigFrequency;
 
 inline const QString& CaptionPrefix()
 {
@@ -32,6 +33,10 @@ public:
     void watch(Terminal& terminal);
     void watch(PttKeyer& keyer);
     void watch(ConversationLog& log);
+    // The rig's frequency goes in the connection panel's tooltip while
+    // QSOs are logged (showFrequencyWith).
+    void watch(RigFrequency& rig);
+    void showFrequencyWith(bool logging);
 
     // The caption: the program and version, then the call sign once known.
     void showCallSign(const QString& callSign);
@@ -50,6 +55,7 @@ private:
     void showStopping();
     void showConnectionStarted(bool stopping);
     void showConnection(const ConnectionInfo& info);
+    void showConnectedToolTip();
     void showCalling(const QString& station, bool named, const QStringList& digipeaters);
     void showSendStarted();
     void showSendProgress(qint64 sent, qint64 total);
@@ -63,4 +69,7 @@ private:
     DisplayState& m_display;
     const PttKeyer* m_keyer = nullptr;
     const Terminal* m_terminal = nullptr;
+    const RigFrequency* m_rig = nullptr;
+    bool m_showFrequency = false;
+    bool m_connectedShown = false;
 };

@@ -159,7 +159,7 @@ bool Rigctld::start(const QStringList& radio, int upWithin)
     return false;
 }
 
-QString Rigctld::ptt()
+QString Rigctld::command(const QByteArray& line)
 {
     if (m_query.state() != QAbstractSocket::ConnectedState) {
         m_query.abort();
@@ -168,7 +168,7 @@ QString Rigctld::ptt()
             return QStringLiteral("no connection");
     }
     m_query.readAll();
-    m_query.write("t\n");
+    m_query.write(line + '\n');
     while (!m_query.canReadLine()) {
         if (!m_query.waitForReadyRead(2000))
             return QStringLiteral("no answer: ") + m_query.errorString();

@@ -59,7 +59,9 @@ public:
     // The radio's PTT state as rigctld reports it ("0" or "1"), asked on a
     // connection of its own, kept like the keyer's (rigctld 4.5 can drop
     // other clients' connections when short-lived ones come and go quickly).
-    QString ptt();
+    QString ptt() { return command("t"); }
+    // Any command on that connection ("F 14105000"); the first line of the answer.
+    QString command(const QByteArray& line);
 
 private:
     QProcess m_process;

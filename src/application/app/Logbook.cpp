@@ -1,0 +1,75 @@
+#include "Logbook.h"
+
+#include "app/Session.h"
+#include "dialogs/frmLogQso.h"
+#include "widgets/MessageBox.h"
+
+#include <QDir>
+
+Logbook::Logbook(Session& session)
+    : m_session(session)
+{
+    connect(&session.qsos, &QsoTracker::qsoEnded, this, &Logbook::qsoEnded);
+}
+
+void Logbook::applySettings()
+{
+    const Settings& s = m_session.s();
+    // Keying by rigctld: the same rigctld, on a connection of its own.
+    if (s.via == PttMethod::Rigctld)
+        m_session.rig.setAddress(s.rigctldHost, s.rigctldPort);
+    else
+        m_session.rig.setAddress(s.rigControlHost, s.rigControlPort);
+    m_session.loggers.configure(s.sendQsosToLoggers, s.loggerHost, s.loggerPort);
+    m_session.presenter.showFrequencyWith(s.logQsos);
+}
+
+QString Logbook::filePath() const
+{
+    return QDir(m_session.logFolder()).filePath(QLatin1String(Adif::FileName));
+}
+
+bool Logbook::write(const QsoRecord& qso)
+{
+    const QDateTime now = m_session.terminal.utcNow();
+    QString error;
+    if (m_file.path() != filePath())
+        m_file = AdifFile(filePath());
+    if (!m_file.append(qso, now, &error)) {
+        const QString text = QStringLiteral("The QSO with %1 could not be written to %2.\n%3")
+                                 .arg(qso.call, QDir::toNativeSeparators(filePath()), error);
+        if (m_session.TerminarAplicacion)
+            qWarning("%s", qPrintable(text));
+        else
+            MessageBox::show(m_parent, text, MessageBox::Icon::Warning);
+        return false;
+    }
+    m_session.loggers.sendQso(qso, Adif::Header(now) + Adif::Record(qso));
+    return true;
+}
+
+void Logbook::qsoEnded(const QsoRecord& qso, bool shuttingDown)
+{
+    const Settings& s = m_session.s();
+    if (shuttingDown || m_session.TerminarAplicacion || s.logWithoutAsking) {
+        write(qso);
+        return;
+    }
+    auto* window = new frmLogQso(qso, m_parent);
+    connect(window, &frmLogQso::logged, this, [this](const QsoRecord& q) { write(q); });
+    m_windows.removeIf([](const QPointer<frmLogQso>& w) { return w.isNull(); });
+    m_windows << window;
+    window->show();
+}
+
+void Logbook::writeOpenWindows()
+{
+    const QList<QPointer<frmLogQso>> windows = std::exchange(m_windows, {});
+    for (const QPointer<frmLogQso>& w : windows) {
+        if (w && w->isVisible()) {
+            write(w->value());
+            w->disconnect(this);
+            w->close();
+        }
+    }
+}

@@ -1,0 +1,101 @@
+#include "frmLogQso.h"
+
+#include "logbook/Adif.h"
+
+#include <QDateTimeEdit>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+namespace {
+
+QLineEdit* Field(QFormLayout* form, const char* name, const QString& caption, const QString& text)
+{
+    auto* e = new QLineEdit(text);
+    e->setObjectName(QLatin1String(name));
+    form->addRow(caption, e);
+    return e;
+}
+
+QDateTimeEdit* UtcField(QFormLayout* form, const char* name, const QString& caption, const QDateTime& when)
+{
+    auto* e = new QDateTimeEdit;
+    e->setObjectName(QLatin1String(name));
+    e->setTimeSpec(Qt::UTC);
+    e->setDisplayFormat(QStringLiteral("yyyy-MM-dd HH:mm:ss 'UTC'"));
+    e->setDateTime(when.toUTC());
+    form->addRow(caption, e);
+    return e;
+}
+
+} // namespace
+
+frmLogQso::frmLogQso(const QsoRecord& qso, QWidget* parent)
+    : QDialog(parent)
+    , m_shown(qso)
+{
+    setObjectName(QStringLiteral("frmLogQso"));
+    setWindowTitle(QStringLiteral("Log QSO"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setModal(false);
+    auto* form = new QFormLayout;
+    txtCall = Field(form, "txtCall", QStringLiteral("&Call:"), qso.call);
+    dtOn = UtcField(form, "dtOn", QStringLiteral("Time o&n:"), qso.timeOn);
+    dtOff = UtcField(form, "dtOff", QStringLiteral("Time o&ff:"), qso.timeOff);
+    txtFreq = Field(form, "txtFreq", QStringLiteral("&Frequency (MHz):"),
+                    qso.frequencyHz ? Adif::MegahertzText(*qso.frequencyHz) : QString());
+    lblBand = new QLabel;
+    lblBand->setObjectName(QStringLiteral("lblBand"));
+    form->addRow(QStringLiteral("Band:"), lblBand);
+    txtMode = Field(form, "txtMode", QStringLiteral("&Mode:"), qso.mode);
+    txtSubmode = Field(form, "txtSubmode", QStringLiteral("&Submode:"), qso.submode);
+    txtRstSent = Field(form, "txtRstSent", QStringLiteral("RST s&ent:"), qso.rstSent);
+    txtRstRcvd = Field(form, "txtRstRcvd", QStringLiteral("RST &received:"), qso.rstReceived);
+    txtName = Field(form, "txtName", QStringLiteral("N&ame:"), qso.name);
+    txtQth = Field(form, "txtQth", QStringLiteral("&QTH:"), qso.qth);
+    txtGrid = Field(form, "txtGrid", QStringLiteral("&Locator:"), qso.gridSquare);
+    txtComment = Field(form, "txtComment", QStringLiteral("C&omment:"), qso.comment);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    buttons->setObjectName(QStringLiteral("buttons"));
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addWidget(buttons);
+    connect(txtFreq, &QLineEdit::textChanged, this, &frmLogQso::showBand);
+    showBand();
+}
+
+QsoRecord frmLogQso::value() const
+{
+    QsoRecord q = m_shown;
+    q.call = txtCall->text().trimmed().toUpper();
+    q.timeOn = dtOn->dateTime().toUTC();
+    q.timeOff = dtOff->dateTime().toUTC();
+    bool ok = false;
+    const double mhz = txtFreq->text().trimmed().replace(QLatin1Char(','), QLatin1Char('.')).toDouble(&ok);
+    q.frequencyHz = ok && mhz > 0 ? std::optional<qint64>(qint64(mhz * 1e6 + 0.5)) : std::nullopt;
+    q.mode = txtMode->text().trimmed();
+    q.submode = txtSubmode->text().trimmed();
+    q.rstSent = txtRstSent->text().trimmed();
+    q.rstReceived = txtRstRcvd->text().trimmed();
+    q.name = txtName->text().trimmed();
+    q.qth = txtQth->text().trimmed();
+    q.gridSquare = txtGrid->text().trimmed();
+    q.comment = txtComment->text().trimmed();
+    return q;
+}
+
+void frmLogQso::accept()
+{
+    emit logged(value());
+    QDialog::accept();
+}
+
+void frmLogQso::showBand()
+{
+    const QsoRecord q = value();
+    lblBand->setText(q.frequencyHz ? Adif::BandOf(*q.frequencyHz) : QString());
+}

@@ -1,0 +1,130 @@
+#include "frmLogbook.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+namespace {
+
+QSpinBox* PortBox(const char* name, int value)
+{
+    auto* s = new QSpinBox;
+    s->setObjectName(QLatin1String(name));
+    s->setRange(1, 65535);
+    s->setValue(value);
+    return s;
+}
+
+QLineEdit* Line(const char* name, const QString& text)
+{
+    auto* e = new QLineEdit(text);
+    e->setObjectName(QLatin1String(name));
+    return e;
+}
+
+QCheckBox* Check(const char* name, const QString& caption, bool on)
+{
+    auto* c = new QCheckBox(caption);
+    c->setObjectName(QLatin1String(name));
+    c->setChecked(on);
+    return c;
+}
+
+} // namespace
+
+LogbookChoice LogbookChoice::of(const Settings& s)
+{
+    return {s.logQsos,        s.logWithoutAsking,  s.logMode,    s.logSubmode, s.rigControlHost,
+            s.rigControlPort, s.sendQsosToLoggers, s.loggerHost, s.loggerPort};
+}
+
+void LogbookChoice::applyTo(Settings& s) const
+{
+    s.logQsos = logQsos;
+    s.logWithoutAsking = withoutAsking;
+    s.logMode = mode;
+    s.logSubmode = submode;
+    s.rigControlHost = rigHost;
+    s.rigControlPort = rigPort;
+    s.sendQsosToLoggers = sendToLoggers;
+    s.loggerHost = loggerHost;
+    s.loggerPort = loggerPort;
+}
+
+frmLogbook::frmLogbook(const LogbookChoice& shown, QWidget* parent)
+    : QDialog(parent)
+{
+    setObjectName(QStringLiteral("frmLogbook"));
+    setWindowTitle(QStringLiteral("Logbook"));
+    setModal(true);
+    chkLogQsos = Check("chkLogQsos", QStringLiteral("&Log QSOs"), shown.logQsos);
+    chkWithoutAsking = Check("chkWithoutAsking", QStringLiteral("Log &without asking"), shown.withoutAsking);
+    lblAskMode = new QLabel(QStringLiteral("Which mode does your logbook use for these QSOs?"));
+    lblAskMode->setObjectName(QStringLiteral("lblAskMode"));
+    lblAskMode->setVisible(false);
+    cboMode = new QComboBox;
+    cboMode->setObjectName(QStringLiteral("cboMode"));
+    cboMode->setEditable(true);
+    // Common ADIF modes for keyboard chat; any other can be typed.
+    cboMode->addItems({QString(), QStringLiteral("DYNAMIC"), QStringLiteral("PKT"), QStringLiteral("MFSK"),
+                       QStringLiteral("PSK"), QStringLiteral("RTTY"), QStringLiteral("OLIVIA")});
+    cboMode->setCurrentText(shown.mode);
+    txtSubmode = Line("txtSubmode", shown.submode);
+    txtRigHost = Line("txtRigHost", shown.rigHost);
+    spnRigPort = PortBox("spnRigPort", shown.rigPort);
+    chkLoggers = Check("chkLoggers", QStringLiteral("&Send QSOs to loggers"), shown.sendToLoggers);
+    txtLoggerHost = Line("txtLoggerHost", shown.loggerHost);
+    spnLoggerPort = PortBox("spnLoggerPort", shown.loggerPort);
+
+    auto* form = new QFormLayout;
+    form->addRow(chkLogQsos);
+    form->addRow(chkWithoutAsking);
+    form->addRow(lblAskMode);
+    form->addRow(QStringLiteral("Log &mode:"), cboMode);
+    form->addRow(QStringLiteral("Log s&ubmode:"), txtSubmode);
+    form->addRow(QStringLiteral("Rig control &host (rigctld):"), txtRigHost);
+    form->addRow(QStringLiteral("Rig control &port:"), spnRigPort);
+    form->addRow(chkLoggers);
+    form->addRow(QStringLiteral("Logger h&ost:"), txtLoggerHost);
+    form->addRow(QStringLiteral("Logger po&rt:"), spnLoggerPort);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addWidget(buttons);
+    connect(chkLogQsos, &QCheckBox::toggled, this, &frmLogbook::logQsosToggled);
+}
+
+void frmLogbook::logQsosToggled(bool on)
+{
+    // The first tick asks for the mode: the records carry it.
+    const bool ask = on && cboMode->currentText().trimmed().isEmpty();
+    lblAskMode->setVisible(ask);
+    if (ask)
+        cboMode->setFocus();
+}
+
+LogbookChoice frmLogbook::value() const
+{
+    return {chkLogQsos->isChecked(),
+            chkWithoutAsking->isChecked(),
+            cboMode->currentText().trimmed().toUpper(),
+            txtSubmode->text().trimmed().toUpper(),
+            txtRigHost->text().trimmed(),
+            spnRigPort->value(),
+            chkLoggers->isChecked(),
+            txtLoggerHost->text().trimmed(),
+            spnLoggerPort->value()};
+}
+
+void frmLogbook::accept()
+{
+    m_choice = value();
+    QDialog::accept();
+}

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "logbook/QsoRecord.h"
+
+#include <QByteArray>
+#include <QString>
+
+// Records in ADIF 3.1.4's text form (.adi): ASCII 32 to 126 only.
+namespace Adif {
+
+inline constexpr const char* FileName = "KELDO Terminal.adi";
+
+// The band of the ADIF enumeration a frequency lies in; empty outside all.
+QString BandOf(qint64 hz);
+// "14.105": MHz, without trailing zeros.
+QString MegahertzText(qint64 hz);
+// Text as ASCII 32..126: letters lose their accents (decomposed, marks
+// dropped), a few letters are spelt out (ß ss, æ ae, ø o, ł l, þ th),
+// line breaks and tabs become spaces, anything else '?'.
+QByteArray ToAscii(const QString& text);
+// The header a new file starts with.
+QByteArray Header(const QDateTime& createdUtc);
+// One record on one line, ended by <EOR> and CR LF; empty values are left out.
+QByteArray Record(const QsoRecord& qso);
+
+} // namespace Adif
+
+// The logbook file. Each record is appended in one write and flushed. Before
+// the first write (and after a failed one), a file whose tail after the last
+// whole record is not blank (a cut write) is cut back, the tail kept in the
+// ".bad" file beside it.
+class AdifFile
+{
+public:
+    explicit AdifFile(const QString& path)
+        : m_path(path)
+    { }
+
+    QString path() const { return m_path; }
+    QString badPath() const { return m_path + QStringLiteral(".bad"); }
+
+    // False, with the reason in error, when the record could not be written.
+    bool append(const QsoRecord& qso, const QDateTime& nowUtc, QString* error = nullptr);
+
+private:
+    bool repairTail(class QFile& file, QString* error);
+
+    QString m_path;
+    bool m_tailChecked = false;
+};

@@ -1,0 +1,71 @@
+#include "QsoTracker.h"
+
+#include "link/ConnectionState.h"
+#include "logbook/RigFrequency.h"
+#include "settings/CallSign.h"
+#include "settings/Settings.h"
+#include "terminal/Terminal.h"
+
+QsoTracker::QsoTracker(SettingsStore& settings, ConnectionState& conn, Terminal& terminal, RigFrequency& rig,
+                       QObject* parent)
+    : QObject(parent)
+    , m_settings(settings)
+    , m_conn(conn)
+    , m_terminal(terminal)
+    , m_rig(rig)
+{
+    connect(&terminal, &Terminal::connectionStarted, this, &QsoTracker::begin);
+    connect(&terminal, &Terminal::connectionChanged, this, &QsoTracker::end);
+    connect(&rig, &RigFrequency::settled, this, [this] {
+        if (m_ending)
+            finish(false);
+    });
+}
+
+void QsoTracker::begin()
+{
+    const Settings& s = m_settings.s();
+    if (!s.logQsos)
+        return;
+    // A connection ending while the last one waits for the rig: that one goes as it is.
+    if (m_ending)
+        finish(false);
+    QsoRecord q;
+    q.call = CallSignBase(m_conn.OtherStation());
+    q.stationCallsign = CallSignBase(s.myCallsign);
+    q.comment = Terminal::CallChain(m_conn);
+    q.timeOn = m_terminal.utcNow().toUTC();
+    q.mode = s.logMode;
+    q.submode = s.logSubmode;
+    m_open = q;
+    m_rig.ask();
+}
+
+void QsoTracker::end(const ConnectionInfo& info)
+{
+    if (info.phase == ConnectionPhase::Connected || !m_open)
+        return;
+    m_open->timeOff = m_terminal.utcNow().toUTC();
+    m_ending = std::exchange(m_open, std::nullopt);
+    if (!m_rig.configured())
+        finish(false);
+    else
+        m_rig.ask();
+}
+
+void QsoTracker::endNow()
+{
+    if (m_open) {
+        m_open->timeOff = m_terminal.utcNow().toUTC();
+        m_ending = std::exchange(m_open, std::nullopt);
+    }
+    if (m_ending)
+        finish(true);
+}
+
+void QsoTracker::finish(bool shuttingDown)
+{
+    QsoRecord q = *std::exchange(m_ending, std::nullopt);
+    q.frequencyHz = m_rig.lastHz();
+    emit qsoEnded(q, shuttingDown);
+}

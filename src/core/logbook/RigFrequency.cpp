@@ -1,0 +1,81 @@
+#include "RigFrequency.h"
+
+RigFrequency::RigFrequency(QObject* parent)
+    : QObject(parent)
+{
+    m_timeout.setSingleShot(true);
+    m_timeout.setInterval(DefaultAnswerTimeoutMs);
+    connect(&m_timeout, &QTimer::timeout, this, &RigFrequency::giveUp);
+    connect(&m_socket, &QTcpSocket::connected, this, &RigFrequency::writeQuestion);
+    connect(&m_socket, &QTcpSocket::readyRead, this, &RigFrequency::onReadyRead);
+    connect(&m_socket, &QTcpSocket::errorOccurred, this, [this] {
+        if (m_asking)
+            giveUp();
+    });
+}
+
+void RigFrequency::setAddress(const QString& host, int port)
+{
+    const QString h = host.trimmed();
+    if (h == m_host && quint16(port) == m_port)
+        return;
+    m_host = h;
+    m_port = quint16(port);
+    m_lastHz.reset();
+    m_socket.abort();
+    if (m_asking)
+        giveUp();
+}
+
+void RigFrequency::ask()
+{
+    if (m_asking)
+        return;
+    if (!configured() || (m_lastAsked.isValid() && m_lastAsked.elapsed() < MinIntervalMs)) {
+        QMetaObject::invokeMethod(this, &RigFrequency::settled, Qt::QueuedConnection);
+        return;
+    }
+    m_asking = true;
+    m_lastAsked.start();
+    m_timeout.start();
+    if (m_socket.state() == QAbstractSocket::ConnectedState)
+        writeQuestion();
+    else if (m_socket.state() == QAbstractSocket::UnconnectedState)
+        m_socket.connectToHost(m_host, m_port);
+}
+
+void RigFrequency::writeQuestion()
+{
+    if (!m_asking)
+        return;
+    m_socket.readAll();
+    m_socket.write("f\n");
+}
+
+void RigFrequency::onReadyRead()
+{
+    while (m_socket.canReadLine()) {
+        const QByteArray line = m_socket.readLine().trimmed();
+        if (!m_asking)
+            continue;
+        bool ok = false;
+        const double hz = line.toDouble(&ok);
+        if (ok && hz > 0) {
+            m_lastHz = qint64(hz + 0.5);
+            emit frequencyChanged(*m_lastHz);
+        }
+        // "RPRT -n" or anything else: the frequency stays as last known.
+        m_asking = false;
+        m_timeout.stop();
+        emit settled();
+    }
+}
+
+void RigFrequency::giveUp()
+{
+    // The answer to a question given up on must not pair with the next one.
+    m_socket.abort();
+    m_asking = false;
+    m_timeout.stop();
+    emit settled();
+}

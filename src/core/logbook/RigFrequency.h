@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QElapsedTimer>
+#include <QObject>
+#include <QTcpSocket>
+#include <QTimer>
+
+#include <optional>
+
+// Asks a rigctld for the radio's frequency ("f": a bare line in Hz, or
+// "RPRT -n") on a connection of its own, one question at a time and at most
+// once a second. Never blocks: the answer comes as a signal.
+class RigFrequency : public QObject
+{
+    Q_OBJECT
+public:
+    static constexpr int MinIntervalMs = 1000;
+    static constexpr int DefaultAnswerTimeoutMs = 2000;
+
+    explicit RigFrequency(QObject* parent = nullptr);
+
+    // An empty host: no rig to ask.
+    void setAddress(const QString& host, int port);
+    bool configured() const { return !m_host.isEmpty(); }
+    void setAnswerTimeout(int ms) { m_timeout.setInterval(ms); }
+
+    // Asks unless a question is out or one went less than a second ago;
+    // settled follows in every case, later (never from within this call).
+    void ask();
+    std::optional<qint64> lastHz() const { return m_lastHz; }
+
+signals:
+    void frequencyChanged(qint64 hz);
+    // The question was answered, refused, timed out, or not asked.
+    void settled();
+
+private:
+    void writeQuestion();
+    void onReadyRead();
+    void giveUp();
+
+    QTcpSocket m_socket;
+    QTimer m_timeout;
+    QElapsedTimer m_lastAsked;
+    QString m_host;
+    quint16 m_port = 0;
+    bool m_asking = false;
+    std::optional<qint64> m_lastHz;
+};
