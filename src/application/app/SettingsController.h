@@ -9,9 +9,11 @@ class QWidget;
 class Session;
 class SerialPortEnumerator;
 class frmConnect;
+class frmMacros;
 class frmPTT;
 class frmSetup;
 struct ConnectChoice;
+struct MacrosChoice;
 struct PttChoice;
 struct SetupChoice;
 
@@ -39,6 +41,7 @@ public:
     std::unique_ptr<frmSetup> setupDialog(QWidget* parent = nullptr);
     std::unique_ptr<frmPTT> pttDialog(QWidget* parent = nullptr, const SerialPortEnumerator* ports = nullptr);
     std::unique_ptr<frmConnect> connectDialog(QWidget* parent = nullptr);
+    std::unique_ptr<frmMacros> macrosDialog(QWidget* parent = nullptr);
 
     // Why the modem program the choice switches to cannot be started (the
     // operator's text); empty when it can or nothing is to be started.
@@ -54,6 +57,8 @@ public:
     // Connect: the boxes of the mode are stored; a call also pushes every
     // history list, saves and asks the modem to call.
     void apply(const ConnectChoice& choice);
+    // Macros: the twelve and the bar's switch are stored and saved.
+    void apply(const MacrosChoice& choice);
 
     // The main window's menu choices, written with the next save.
     void setFontSize(int points);
@@ -61,6 +66,7 @@ public:
     void setSpeakerColours(bool on);
     void setNotifyIncomingCall(bool on);
     void setLogConversations(bool on);
+    void setShowMacroBar(bool on);
     // A folder chosen by the operator; the default one stays "the default".
     void setLogFolder(const QString& chosen);
     // The window's state and size, written with every save; its position at shutdown.
