@@ -132,6 +132,7 @@ private slots:
     void unusualStoredValuesWrittenBackAsRead();
     void saveMergesWithOtherWriters();
     void portsReadButNeverWritten();
+    void macrosEscapedAndNeverCut();
     void valueWithLineBreaksCannotAddKeys();
     void interruptedSaveLeavesWholeFile();
     void readOnlyFolder();
@@ -197,7 +198,7 @@ void TestSettings::firstSaveWritesEveryKey()
     QCOMPARE(doc.keys("Path"), (QStringList{"Load Path File", "Save Path File"}));
     QCOMPARE(doc.keys("Options"),
              (QStringList{"PTT Timeout", "Speaker Colours", "Notify on Incoming Call", "Log Conversations",
-                          "Log Folder", "Keyer Lines", "Show Call Events"}));
+                          "Log Folder", "Keyer Lines", "Show Call Events", "Show Macro Bar"}));
     for (const char* list : {"ConnectHF List", "ConnectFM List", "ConnectSAT List", "Via1 List", "Via2 List"})
         for (const QString& key : listKeys(list))
             QCOMPARE(doc.value("Setup", key, "missing"), QString());
@@ -215,7 +216,8 @@ void TestSettings::firstSaveWritesEveryKey()
     QVERIFY(bytes.contains("\r\n9Via2 List=\r\n[Position]\r\nTop Position=870\r\nLeft Position=2325\r\n"
                            "Terminal Width=8145\r\nTerminal Height=6105\r\nWindow State=0\r\n[Path]\r\n"));
     QVERIFY(bytes.endsWith("\r\n[Options]\r\nPTT Timeout=300\r\nSpeaker Colours=0\r\nNotify on Incoming Call=0\r\n"
-                           "Log Conversations=0\r\nLog Folder=\r\nKeyer Lines=1\r\nShow Call Events=1\r\n"));
+                           "Log Conversations=0\r\nLog Folder=\r\nKeyer Lines=1\r\nShow Call Events=1\r\n"
+                           "Show Macro Bar=0\r\n"));
     QVERIFY(!bytes.contains("\n\n") && !bytes.contains("\r\r"));
 
     // Saving again changes nothing.
@@ -624,6 +626,33 @@ void TestSettings::portsReadButNeverWritten()
     SettingsStore other(fresh.path());
     QVERIFY(other.SaveSettings());
     QVERIFY(!readAll(other.filePath()).contains("[Ports]"));
+}
+
+void TestSettings::macrosEscapedAndNeverCut()
+{
+    QTemporaryDir dir;
+    SettingsStore store(dir.path());
+    // A hand-written text: a lone backslash reads as typed; F3 is there but empty.
+    QVERIFY(writeAll(store.filePath(), "[Macros]\r\nF2 Text=C:\\KELDO\r\nF3 Label=\r\n"));
+    store.LoadSettings();
+    QCOMPARE(store.s().macros[1].text, QStringLiteral("C:\\KELDO"));
+
+    MacroSet& m = store.s().macros;
+    m[0] = {QStringLiteral("CQ"), QStringLiteral("CQ CQ\r\nDE <MYCALL>\nC:\\new\\\\ <SEND>")};
+    m[1].text = QStringLiteral(" \"quoted\" ");
+    m[11] = {QStringLiteral("Long"), QString(300, QLatin1Char('x')) + QStringLiteral("\nEND")};
+    const NoSaveFailure watch(store);
+    QVERIFY(store.SaveSettings());
+    const QByteArray bytes = readAll(store.filePath());
+    QVERIFY(bytes.startsWith("[Macros]\r\nF2 Text=\" \"quoted\" \"\r\nF3 Label=\r\nF1 Label=CQ\r\n"
+                             "F1 Text=CQ CQ\\nDE <MYCALL>\\nC:\\\\new\\\\\\\\ <SEND>\r\nF12 Label=Long\r\n"));
+    // Nothing else of the twelve is written.
+    QCOMPARE(IniDocument(bytes).keys("Macros").size(), 6);
+
+    SettingsStore back(dir.path());
+    back.LoadSettings();
+    m[0].text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    QCOMPARE(differences(back.s(), store.s()), QStringList());
 }
 
 void TestSettings::valueWithLineBreaksCannotAddKeys()
