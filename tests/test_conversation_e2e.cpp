@@ -1,3 +1,4 @@
+#include "dialogs/frmMacros.h"
 #include "support/MessageBoxRecorder.h"
 #include "support/RadioEnds.h"
 #include "support/SimProcess.h"
@@ -171,6 +172,44 @@ private slots:
         QVERIFY(f.session->display.panel(Panel::Bytes).text.endsWith(" Bytes Rcvd"));
         w.txtMainChat()->syncNow();
         QVERIFY(w.txtMainChat()->toPlainText().contains("<EA1ABC\n73 DE EA1ABC"));
+
+        // F1, set in the Macros dialog (Ctrl+Shift+M), pressed while reading the RX screen.
+        f.session->terminal.setClock([] { return QDateTime(QDate(2026, 12, 7), QTime(17, 41, 59), Qt::UTC); });
+        w.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        QTimer::singleShot(0, this, [&] {
+            auto* dialog = qobject_cast<frmMacros*>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            dialog->txtLabel->setText("Reply");
+            dialog->txtText->setPlainText("<CALL> DE <MYCALL> <MODE> <BW>\nUTC <UTC> <DATE> <FRQ><BAND> K<SEND>");
+            dialog->accept();
+        });
+        QTest::keyClick(&w, Qt::Key_M, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(f.session->s().macros[0].label, QString("Reply"));
+        QVERIFY(f.readIni().contains("\r\n[Macros]\r\nF1 Label=Reply\r\nF1 Text=<CALL> DE <MYCALL> <MODE> <BW>\\nUTC"));
+        w.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        w.txtMainChat()->setFocus();
+        QTest::keyClick(w.txtMainChat(), Qt::Key_F1);
+        QVERIFY(sim
+                    .waitForOutputMatch(QRegularExpression(
+                        R"(^<= \d+ bytes: EA1ABC DE N0CALL-1 HF 2300\\r\\nUTC 17:41 2026-12-07 <FRQ> K\\r$)"))
+                    .size());
+        QVERIFY(stepTo(sim, "-> BUFFER 0"));
+        QTRY_VERIFY(f.session->rx.text().endsWith("UTC 17:41 2026-12-07 <FRQ> K\r\n"));
+
+        // Up recalls what was sent, newest first; Down goes back to the draft.
+        QPlainTextEdit* tx = w.txtTXChat();
+        QTest::keyClicks(tx, "DRAFT");
+        QTest::keyClick(tx, Qt::Key_Up);
+        QCOMPARE(tx->toPlainText(), QString("EA1ABC DE N0CALL-1 HF 2300\nUTC 17:41 2026-12-07 <FRQ> K"));
+        QTest::keyClick(tx, Qt::Key_Up); // on the last line: the caret moves up
+        QTest::keyClick(tx, Qt::Key_Up);
+        QCOMPARE(tx->toPlainText(), QString("HOW ARE YOU"));
+        QTest::keyClick(tx, Qt::Key_Down);
+        QTest::keyClick(tx, Qt::Key_Down);
+        QCOMPARE(tx->toPlainText(), QString("DRAFT"));
+        tx->clear();
 
         // Stop: Disconnecting... until DISCONNECTED.
         w.action("mnuStop")->trigger();

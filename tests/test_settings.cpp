@@ -132,6 +132,7 @@ private slots:
     void unusualStoredValuesWrittenBackAsRead();
     void saveMergesWithOtherWriters();
     void portsReadButNeverWritten();
+    void macrosEscapedAndNeverCut();
     void valueWithLineBreaksCannotAddKeys();
     void interruptedSaveLeavesWholeFile();
     void readOnlyFolder();
@@ -199,7 +200,8 @@ void TestSettings::firstSaveWritesEveryKey()
         doc.keys("Options"),
         (QStringList{"PTT Timeout", "Speaker Colours", "Notify on Incoming Call", "Log Conversations", "Log Folder",
                      "Keyer Lines", "Show Call Events", "Log QSOs", "Log Without Asking", "Log Mode", "Log Submode",
-                     "Rig Control Host", "Rig Control Port", "Send QSOs to Loggers", "Logger Host", "Logger Port"}));
+                     "Rig Control Host", "Rig Control Port", "Send QSOs to Loggers", "Logger Host", "Logger Port",
+                     "Show Macro Bar"}));
     for (const char* list : {"ConnectHF List", "ConnectFM List", "ConnectSAT List", "Via1 List", "Via2 List"})
         for (const QString& key : listKeys(list))
             QCOMPARE(doc.value("Setup", key, "missing"), QString());
@@ -220,7 +222,7 @@ void TestSettings::firstSaveWritesEveryKey()
                            "Log Conversations=0\r\nLog Folder=\r\nKeyer Lines=1\r\nShow Call Events=1\r\n"
                            "Log QSOs=0\r\nLog Without Asking=0\r\nLog Mode=\r\nLog Submode=\r\nRig Control Host=\r\n"
                            "Rig Control Port=4532\r\nSend QSOs to Loggers=0\r\nLogger Host=127.0.0.1\r\n"
-                           "Logger Port=2237\r\n"));
+                           "Logger Port=2237\r\nShow Macro Bar=0\r\n"));
     QVERIFY(!bytes.contains("\n\n") && !bytes.contains("\r\r"));
 
     // Saving again changes nothing.
@@ -629,6 +631,33 @@ void TestSettings::portsReadButNeverWritten()
     SettingsStore other(fresh.path());
     QVERIFY(other.SaveSettings());
     QVERIFY(!readAll(other.filePath()).contains("[Ports]"));
+}
+
+void TestSettings::macrosEscapedAndNeverCut()
+{
+    QTemporaryDir dir;
+    SettingsStore store(dir.path());
+    // A hand-written text: a lone backslash reads as typed; F3 is there but empty.
+    QVERIFY(writeAll(store.filePath(), "[Macros]\r\nF2 Text=C:\\KELDO\r\nF3 Label=\r\n"));
+    store.LoadSettings();
+    QCOMPARE(store.s().macros[1].text, QStringLiteral("C:\\KELDO"));
+
+    MacroSet& m = store.s().macros;
+    m[0] = {QStringLiteral("CQ"), QStringLiteral("CQ CQ\r\nDE <MYCALL>\nC:\\new\\\\ <SEND>")};
+    m[1].text = QStringLiteral(" \"quoted\" ");
+    m[11] = {QStringLiteral("Long"), QString(300, QLatin1Char('x')) + QStringLiteral("\nEND")};
+    const NoSaveFailure watch(store);
+    QVERIFY(store.SaveSettings());
+    const QByteArray bytes = readAll(store.filePath());
+    QVERIFY(bytes.startsWith("[Macros]\r\nF2 Text=\" \"quoted\" \"\r\nF3 Label=\r\nF1 Label=CQ\r\n"
+                             "F1 Text=CQ CQ\\nDE <MYCALL>\\nC:\\\\new\\\\\\\\ <SEND>\r\nF12 Label=Long\r\n"));
+    // Nothing else of the twelve is written.
+    QCOMPARE(IniDocument(bytes).keys("Macros").size(), 6);
+
+    SettingsStore back(dir.path());
+    back.LoadSettings();
+    m[0].text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    QCOMPARE(differences(back.s(), store.s()), QStringList());
 }
 
 void TestSettings::valueWithLineBreaksCannotAddKeys()

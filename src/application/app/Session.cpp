@@ -29,6 +29,7 @@ Session::Session(const QString& folder, QObject* parent)
     connect(&link, &ModemLink::linkedUp, &terminal, &Terminal::UpdateConnectionDisplay);
     connect(&link, &ModemLink::linkDown, &terminal, &Terminal::UpdateConnectionDisplay);
     connect(&link, &ModemLink::disconnected, &terminal, &Terminal::UpdateConnectionDisplay);
+    connect(&terminal, &Terminal::connectionStarted, this, [this] { m_lastOtherStation = conn.OtherStation(); });
 
     // The keyer follows the modem, and lets go when the modem cannot.
     connect(&link, &ModemLink::pttRequested, &ptt, [this](bool on) { on ? ptt.PttOn() : ptt.PttOff(); });
@@ -103,4 +104,26 @@ ModemLinkEnds Session::modemLinkEnds()
 QString Session::ProgramFolder()
 {
     return QCoreApplication::applicationDirPath();
+}
+
+MacroContext Session::macroContext() const
+{
+    const Settings& s = settings.s();
+    MacroContext c;
+    c.myCall = s.myCallsign;
+    c.call = conn.ConnectionActive ? conn.OtherStation() : m_lastOtherStation;
+    c.utc = terminal.utcNow();
+    const Mode mode = s.keldoMode.value();
+    c.mode = mode == Mode::HF ? QStringLiteral("HF")
+        : mode == Mode::FM    ? QStringLiteral("FM")
+        : mode == Mode::SAT   ? QStringLiteral("SAT")
+                              : QString();
+    // Only HF has a bandwidth to choose.
+    if (mode == Mode::HF)
+        c.bandwidth = s.keldoHfBw;
+    if (const auto hz = rig.lastHz()) {
+        c.frequency = Adif::MegahertzText(*hz);
+        c.band = Adif::BandOf(*hz);
+    }
+    return c;
 }

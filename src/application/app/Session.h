@@ -14,6 +14,7 @@
 #include "ptt/PttKeyer.h"
 #include "settings/Settings.h"
 #include "terminal/ConversationLog.h"
+#include "terminal/MacroText.h"
 #include "terminal/RxTextModel.h"
 #include "terminal/Terminal.h"
 
@@ -67,9 +68,14 @@ public:
 
     static QString ProgramFolder();
 
+    // What a macro's variables stand for now.
+    MacroContext macroContext() const;
+
     // Parent of the boxes that tell the operator of a failed port open.
     void setMessageParent(QWidget* parent) { m_messageParent = parent; }
 
 private:
     QPointer<QWidget> m_messageParent;
+    // The other station of the last connection, for <CALL> after it ended.
+    QString m_lastOtherStation;
 };

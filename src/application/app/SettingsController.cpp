@@ -4,6 +4,7 @@
 #include "app/Session.h"
 #include "dialogs/frmConnect.h"
 #include "dialogs/frmLogbook.h"
+#include "dialogs/frmMacros.h"
 #include "dialogs/frmPTT.h"
 #include "dialogs/frmSetup.h"
 #include "widgets/MessageBox.h"
@@ -94,6 +95,17 @@ std::unique_ptr<frmConnect> SettingsController::connectDialog(QWidget* parent)
     auto dialog = std::make_unique<frmConnect>(
         m_session.s(), [this] { return shuttingDown(); }, parent);
     frmConnect* d = dialog.get();
+    QObject::connect(d, &QDialog::finished, &m_session, [this, d] {
+        if (d->choice() && !shuttingDown())
+            apply(*d->choice());
+    });
+    return dialog;
+}
+
+std::unique_ptr<frmMacros> SettingsController::macrosDialog(QWidget* parent)
+{
+    auto dialog = std::make_unique<frmMacros>(m_session.s().macros, m_session.s().showMacroBar, parent);
+    frmMacros* d = dialog.get();
     QObject::connect(d, &QDialog::finished, &m_session, [this, d] {
         if (d->choice() && !shuttingDown())
             apply(*d->choice());
@@ -223,6 +235,13 @@ void SettingsController::apply(const ConnectChoice& choice)
         m_session.link.SendConnect();
 }
 
+void SettingsController::apply(const MacrosChoice& choice)
+{
+    m_session.s().macros = choice.macros;
+    m_session.s().showMacroBar = choice.showBar;
+    save();
+}
+
 void SettingsController::setFontSize(int points)
 {
     m_session.s().fontSize = quint8(points);
@@ -241,6 +260,11 @@ void SettingsController::setSpeakerColours(bool on)
 void SettingsController::setNotifyIncomingCall(bool on)
 {
     m_session.s().notifyIncomingCall = on;
+}
+
+void SettingsController::setShowMacroBar(bool on)
+{
+    m_session.s().showMacroBar = on;
 }
 
 void SettingsController::setLogConversations(bool on)

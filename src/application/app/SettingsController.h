@@ -14,6 +14,11 @@ class frmPTT;
 class frmSetup;
 struct ConnectChoice;
 struct LogbookChoice;
+class frmMacros;
+class frmPTT;
+class frmSetup;
+struct ConnectChoice;
+struct MacrosChoice;
 struct PttChoice;
 struct SetupChoice;
 
@@ -42,6 +47,7 @@ public:
     std::unique_ptr<frmPTT> pttDialog(QWidget* parent = nullptr, const SerialPortEnumerator* ports = nullptr);
     std::unique_ptr<frmConnect> connectDialog(QWidget* parent = nullptr);
     std::unique_ptr<frmLogbook> logbookDialog(QWidget* parent = nullptr);
+    std::unique_ptr<frmMacros> macrosDialog(QWidget* parent = nullptr);
 
     // Why the modem program the choice switches to cannot be started (the
     // operator's text); empty when it can or nothing is to be started.
@@ -59,6 +65,8 @@ public:
     void apply(const ConnectChoice& choice);
     // Logbook: the rig and the loggers follow, then the file is saved.
     void apply(const LogbookChoice& choice);
+    // Macros: the twelve and the bar's switch are stored and saved.
+    void apply(const MacrosChoice& choice);
 
     // The main window's menu choices, written with the next save.
     void setFontSize(int points);
@@ -66,6 +74,7 @@ public:
     void setSpeakerColours(bool on);
     void setNotifyIncomingCall(bool on);
     void setLogConversations(bool on);
+    void setShowMacroBar(bool on);
     // A folder chosen by the operator; the default one stays "the default".
     void setLogFolder(const QString& chosen);
     // The window's state and size, written with every save; its position at shutdown.

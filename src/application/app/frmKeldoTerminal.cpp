@@ -16,6 +16,7 @@
 
 #include "dialogs/frmConnect.h"
 #include "dialogs/frmLogbook.h"
+#include "dialogs/frmMacros.h"
 #include "dialogs/frmPTT.h"
 #include "dialogs/frmSetup.h"
 
@@ -24,6 +25,7 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QPainter>
@@ -59,6 +61,15 @@ QPixmap SendPicture()
     p.drawPolygon(plane);
     p.drawLine(QPointF(29, 4), QPointF(15, 19));
     return pm;
+}
+
+// A menu-bar command's shortcut, which the bar itself does not show.
+void Announce(QAction* a, const QKeySequence& keys, const QString& what)
+{
+    a->setShortcut(keys);
+    const QString tip = QStringLiteral("%1 (%2)").arg(what, keys.toString(QKeySequence::NativeText));
+    a->setToolTip(tip);
+    a->setStatusTip(tip);
 }
 
 } // namespace
@@ -171,6 +182,23 @@ void frmKeldoTerminal::buildMenus()
             [this] { m_session.controller.logbookDialog(this)->exec(); });
     connect(addAction(settings, QStringLiteral("mnuOpenLogsFolder"), QStringLiteral("Open Logs Folder")),
             &QAction::triggered, this, &frmKeldoTerminal::mnuOpenLogsFolder_Click);
+    settings->addSeparator();
+    QAction* macros = addAction(settings, QStringLiteral("mnuMacros"), QStringLiteral("Macros..."));
+    macros->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_M));
+    connect(macros, &QAction::triggered, this, &frmKeldoTerminal::mnuMacros_Click);
+    QAction* macroBar = addAction(settings, QStringLiteral("mnuMacroBar"), QStringLiteral("Show Macro Bar"));
+    macroBar->setCheckable(true);
+    connect(macroBar, &QAction::triggered, this, &frmKeldoTerminal::mnuMacroBar_Click);
+    // F1 to F12 wherever the focus is in the window; a control that wants
+    // one of them for itself (a find bar's F3) takes it by ShortcutOverride.
+    for (int i = 0; i < MacroCount; ++i) {
+        auto* key = new QAction(QStringLiteral("F%1").arg(i + 1), this);
+        key->setObjectName(QStringLiteral("mnuF%1").arg(i + 1));
+        key->setShortcut(QKeySequence(Qt::Key_F1 + i));
+        key->setShortcutContext(Qt::WindowShortcut);
+        connect(key, &QAction::triggered, this, [this, i] { runMacro(i); });
+        QWidget::addAction(key);
+    }
 
     // The mode menu only carries check marks; the mode is chosen in the setup dialog.
     m_menuMode = bar->addMenu(QStringLiteral("Mode"));
@@ -183,12 +211,16 @@ void frmKeldoTerminal::buildMenus()
         a->setEnabled(false);
     }
 
-    connect(addAction(nullptr, QStringLiteral("mnuConnect"), QStringLiteral("Connect")), &QAction::triggered, this,
-            &frmKeldoTerminal::mnuConnect_Click);
-    connect(addAction(nullptr, QStringLiteral("mnuStop"), QStringLiteral("Stop")), &QAction::triggered, this,
-            &frmKeldoTerminal::mnuStop_Click);
-    connect(addAction(nullptr, QStringLiteral("mnuClear"), QStringLiteral("Clear")), &QAction::triggered, this,
-            &frmKeldoTerminal::mnuClear_Click);
+    // Mnemonics clear of Alt+S (Settings) and Alt+H (Help).
+    QAction* connectCmd = addAction(nullptr, QStringLiteral("mnuConnect"), QStringLiteral("&Connect"));
+    Announce(connectCmd, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), QStringLiteral("Call a station"));
+    connect(connectCmd, &QAction::triggered, this, &frmKeldoTerminal::mnuConnect_Click);
+    QAction* stop = addAction(nullptr, QStringLiteral("mnuStop"), QStringLiteral("S&top"));
+    Announce(stop, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_X), QStringLiteral("End the connection"));
+    connect(stop, &QAction::triggered, this, &frmKeldoTerminal::mnuStop_Click);
+    QAction* clear = addAction(nullptr, QStringLiteral("mnuClear"), QStringLiteral("C&lear"));
+    Announce(clear, QKeySequence(Qt::CTRL | Qt::Key_L), QStringLiteral("Empty the RX screen"));
+    connect(clear, &QAction::triggered, this, &frmKeldoTerminal::mnuClear_Click);
 
     QMenu* help = bar->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
@@ -248,6 +280,24 @@ void frmKeldoTerminal::buildControls()
     m_send->setFocusPolicy(Qt::StrongFocus);
     connect(m_send, &QToolButton::clicked, this, &frmKeldoTerminal::cmdEnviar_Click);
 
+    m_macroBar = new QWidget(m_client);
+    m_macroBar->setObjectName(QStringLiteral("macroBar"));
+    m_macroBar->setAccessibleName(QStringLiteral("Macros"));
+    auto* row = new QHBoxLayout(m_macroBar);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(2);
+    for (int i = 0; i < MacroCount; ++i) {
+        auto* b = new QToolButton(m_macroBar);
+        b->setObjectName(QStringLiteral("cmdMacro%1").arg(i + 1));
+        b->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Expanding);
+        // The caret stays in the TX box.
+        b->setFocusPolicy(Qt::NoFocus);
+        connect(b, &QToolButton::clicked, this, [this, i] { runMacro(i); });
+        row->addWidget(b);
+        m_macroButtons << b;
+    }
+    m_macroBar->hide();
+
     m_status = new StatusPanels(m_client);
     setTabOrder(m_rx, m_tx);
     setTabOrder(m_tx, m_send);
@@ -272,10 +322,13 @@ void frmKeldoTerminal::layoutControls()
     const int w = Twips::FromPixels(m_client->width());
     const int h = Twips::FromPixels(m_client->height());
     const auto px = Twips::ToPixels;
-    m_rx->setGeometry(px(120), px(120), px(w - 210), px(h - 1680));
-    m_progress->setGeometry(px(120), px(h - 1455), px(w - 210), px(255));
-    m_tx->setGeometry(px(120), px(h - 1095), px(w - 930), px(615));
-    m_send->setGeometry(px(w - 705), px(h - 1095), px(615), px(615));
+    // The macro bar pushes everything above it up by its row.
+    const int bar = m_macroBar->isVisibleTo(m_client) ? MacroBarHeight : 0;
+    m_rx->setGeometry(px(120), px(120), px(w - 210), px(h - 1680 - bar));
+    m_progress->setGeometry(px(120), px(h - 1455 - bar), px(w - 210), px(255));
+    m_tx->setGeometry(px(120), px(h - 1095 - bar), px(w - 930), px(615));
+    m_send->setGeometry(px(w - 705), px(h - 1095 - bar), px(615), px(615));
+    m_macroBar->setGeometry(px(120), px(h - 420 - bar), px(w - 210), px(bar - 60));
     m_status->setGeometry(0, px(h - 375), m_client->width(), px(375));
     // The rest of the width: what the other panels grew by with the font comes off here.
     m_status->setPanelWidth(Panel::Indicativos, px(w - 3775) - m_status->growthOfFixedPanels());
@@ -357,13 +410,79 @@ bool frmKeldoTerminal::eventFilter(QObject* watched, QEvent* event)
         if (key->matches(QKeySequence::MoveToEndOfDocument))
             m_rx->followEnd();
         if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
-            // Enter never enters the TX box; it sends only while sending is allowed.
-            if (m_session.display.sendVisible())
-                cmdEnviar_Click();
+            // Enter never enters the TX box.
+            sendFromKeyboard();
             return true;
         }
+        const bool plain = (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+        if (plain && (key->key() == Qt::Key_Up || key->key() == Qt::Key_Down) && recallSent(key->key() == Qt::Key_Up))
+            return true;
     }
     return QMainWindow::eventFilter(watched, event);
+}
+
+void frmKeldoTerminal::sendFromKeyboard()
+{
+    // Sends only while sending is allowed.
+    if (m_session.display.sendVisible())
+        cmdEnviar_Click();
+}
+
+bool frmKeldoTerminal::recallSent(bool older)
+{
+    // Only from the first line up or the last line down; elsewhere the
+    // arrows move the caret as usual.
+    QTextCursor probe = m_tx->textCursor();
+    probe.clearSelection();
+    if (probe.movePosition(older ? QTextCursor::Up : QTextCursor::Down))
+        return false;
+    const std::optional<QString> text = older ? m_sent.older(m_tx->toPlainText()) : m_sent.newer();
+    if (!text)
+        return false;
+    m_tx->setPlainText(*text);
+    m_tx->moveCursor(QTextCursor::End);
+    return true;
+}
+
+void frmKeldoTerminal::runMacro(int index)
+{
+    const Macro& macro = m_session.s().macros[size_t(index)];
+    if (macro.text.isEmpty())
+        return;
+    const ExpandedMacro expanded = ExpandMacro(macro.text, m_session.macroContext());
+    m_tx->insertPlainText(expanded.text);
+    m_tx->setFocus();
+    if (expanded.send)
+        sendFromKeyboard();
+}
+
+void frmKeldoTerminal::showMacroLabels()
+{
+    const MacroSet& macros = m_session.s().macros;
+    for (int i = 0; i < MacroCount; ++i) {
+        const Macro& m = macros[size_t(i)];
+        QToolButton* b = m_macroButtons[i];
+        const QString key = QStringLiteral("F%1").arg(i + 1);
+        b->setText(m.label.isEmpty() ? key : m.label);
+        b->setEnabled(!m.text.isEmpty());
+        b->setToolTip(QStringLiteral("%1: %2").arg(key, m.text));
+        b->setAccessibleName(QStringLiteral("%1 %2").arg(key, m.label));
+    }
+}
+
+void frmKeldoTerminal::showMacroBar(bool on, bool grow)
+{
+    action(QStringLiteral("mnuMacroBar"))->setChecked(on);
+    if (on == m_macroBar->isVisibleTo(m_client))
+        return;
+    const int row = Twips::ToPixels(MacroBarHeight);
+    m_macroBar->setVisible(on);
+    m_client->setMinimumSize(Twips::ToPixels(DesignClientWidth),
+                             Twips::ToPixels(DesignClientHeight + (on ? MacroBarHeight : 0)));
+    // The RX screen keeps its size: the window takes the row.
+    if (grow && windowState() == Qt::WindowNoState)
+        resize(width(), height() + (on ? row : -row));
+    layoutControls();
 }
 
 void frmKeldoTerminal::putBackUnsentText(const QString& text)
@@ -380,8 +499,10 @@ void frmKeldoTerminal::putBackUnsentText(const QString& text)
 
 void frmKeldoTerminal::cmdEnviar_Click()
 {
-    if (m_session.terminal.SendTypedText(m_tx->toPlainText())) {
-        m_tx->clear();
+    const QString text = m_tx->toPlainText();
+    if (m_session.terminal.SendTypedText(text)) {
+        // A draft put aside to recall this text comes back.
+        m_tx->setPlainText(m_sent.add(text));
         // Sending ends reading back: the echo and the answer are what matter now.
         m_rx->followEnd();
     }
@@ -433,6 +554,8 @@ void frmKeldoTerminal::showStoredOptions()
     const Settings& s = m_session.s();
     action(QStringLiteral("mnuNotify"))->setChecked(s.notifyIncomingCall);
     action(QStringLiteral("mnuLog"))->setChecked(s.logConversations);
+    showMacroLabels();
+    showMacroBar(s.showMacroBar, false);
 }
 
 void frmKeldoTerminal::setProgramFolderFrom(const QString& programPath)
@@ -536,6 +659,19 @@ bool frmKeldoTerminal::waitingToClose() const
 void frmKeldoTerminal::mnuSetup_Click()
 {
     m_session.controller.setupDialog(this)->exec();
+}
+
+void frmKeldoTerminal::mnuMacros_Click()
+{
+    m_session.controller.macrosDialog(this)->exec();
+    showMacroLabels();
+    showMacroBar(m_session.s().showMacroBar, true);
+}
+
+void frmKeldoTerminal::mnuMacroBar_Click(bool on)
+{
+    m_session.controller.setShowMacroBar(on);
+    showMacroBar(on, true);
 }
 
 void frmKeldoTerminal::mnuPTT_Click()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/Lifecycle.h"
+#include "terminal/SentHistory.h"
 
 #include <QMainWindow>
 #include <QTimer>
@@ -24,6 +25,8 @@ public:
     // Design client area below the menu bar, in twips.
     static constexpr int DesignClientWidth = 8025;
     static constexpr int DesignClientHeight = 5295;
+    // What the row of macro buttons adds below the TX box, in twips.
+    static constexpr int MacroBarHeight = 405;
 
     explicit frmKeldoTerminal(Session& session, QWidget* parent = nullptr);
     ~frmKeldoTerminal() override;
@@ -46,6 +49,7 @@ public:
     QProgressBar* progressBar() const { return m_progress; }
     QPlainTextEdit* txtTXChat() const { return m_tx; }
     QToolButton* cmdEnviar() const { return m_send; }
+    QWidget* macroBar() const { return m_macroBar; }
     StatusPanels* stbStatus() const { return m_status; }
     QAction* action(const QString& objectName) const;
     // Brings the status panels up to date now (they follow once per frame).
@@ -68,7 +72,12 @@ public:
     void mnuLog_Click(bool on);
     void mnuLogFolder_Click();
     void mnuOpenLogsFolder_Click();
+    void mnuMacros_Click();
+    void mnuMacroBar_Click(bool on);
     void cmdEnviar_Click();
+    // Macro index (0 for F1) typed into the TX box at the caret, and sent
+    // when it ends in <SEND>.
+    void runMacro(int index);
 
     // The window's steps of start-up and shutdown.
     void showStoredOptions() override;
@@ -95,6 +104,13 @@ private:
     void layoutControls();
     void refreshFromDisplay();
     void putBackUnsentText(const QString& text);
+    // Enter in the TX box: sends when sending is allowed.
+    void sendFromKeyboard();
+    // Up and Down at the TX box's first or last line; true when handled.
+    bool recallSent(bool older);
+    void showMacroLabels();
+    // grow: the window grows or shrinks by the row (the operator's switch).
+    void showMacroBar(bool on, bool grow);
     // Tells the settings controller the window's state and size.
     void handPlacement();
     void applyPendingOuterSize();
@@ -115,4 +131,7 @@ private:
     QList<QAction*> m_sizeActions;
     QList<QAction*> m_colourActions;
     IncomingCallAlert* m_alert = nullptr;
+    QWidget* m_macroBar = nullptr;
+    QList<QToolButton*> m_macroButtons;
+    SentHistory m_sent;
 };

@@ -4,6 +4,7 @@
 
 #include <QStringDecoder>
 #include <QStringEncoder>
+#include <limits>
 
 namespace {
 
@@ -75,11 +76,11 @@ bool isQuote(QChar c)
     return c == QLatin1Char('"') || c == QLatin1Char('\'');
 }
 
-QString readValue(QStringView v)
+QString readValue(QStringView v, qsizetype limit = IniDocument::MaxValueLength)
 {
     if (v.size() >= 2 && isQuote(v[0]) && v[v.size() - 1] == v[0])
         v = v.mid(1, v.size() - 2);
-    return v.left(IniDocument::MaxValueLength).toString();
+    return v.left(limit).toString();
 }
 
 bool hasLineBreak(const QString& s)
@@ -278,22 +279,39 @@ const IniDocument::Section* IniDocument::findSection(const QString& name) const
     return it == m_sectionIndex.constEnd() ? nullptr : &m_sections[size_t(it.value())];
 }
 
-QString IniDocument::value(const QString& section, const QString& key, const QString& def) const
+bool IniDocument::read(const QString& section, const QString& key, qsizetype limit, QString& out) const
 {
     if (const Section* s = findSection(section)) {
         const auto it = s->keyIndex.constFind(fold(trimBlanks(key)));
         if (it != s->keyIndex.constEnd()) {
             const Parsed p = classify(s->lines[size_t(it.value())]);
-            if (p.kind == LineKind::Key)
-                return readValue(p.value);
+            if (p.kind == LineKind::Key) {
+                out = readValue(p.value, limit);
+                return true;
+            }
         }
     }
+    return false;
+}
+
+QString IniDocument::value(const QString& section, const QString& key, const QString& def) const
+{
+    QString v;
+    if (read(section, key, MaxValueLength, v))
+        return v;
     // The profile functions drop trailing blanks of the default and cut it
     // to the buffer like any value.
     QStringView d(def);
     while (!d.isEmpty() && isBlank(d.back()))
         d.chop(1);
     return d.left(MaxValueLength).toString();
+}
+
+QString IniDocument::fullValue(const QString& section, const QString& key) const
+{
+    QString v;
+    read(section, key, std::numeric_limits<qsizetype>::max(), v);
+    return v;
 }
 
 bool IniDocument::contains(const QString& section, const QString& key) const

@@ -57,6 +57,9 @@ public:
     // Returns def when the section or key is missing; a present key with an
     // empty value yields "".
     QString value(const QString& section, const QString& key, const QString& def = QString()) const;
+    // The value without the cut, as a larger buffer reads it, for keys only
+    // this program writes (canned texts); "" when missing.
+    QString fullValue(const QString& section, const QString& key) const;
     bool contains(const QString& section, const QString& key) const;
     // Line breaks in value become blanks, so a value can never add a line.
     // A value with blanks at either end, or wrapped in a pair of quotes, is
@@ -87,5 +90,7 @@ private:
     Encoding m_encoding = Encoding::Ansi;
 
     const Section* findSection(const QString& name) const;
+    // The key's value cut to limit; false when it is missing.
+    bool read(const QString& section, const QString& key, qsizetype limit, QString& out) const;
     void addSection(Section&& section);
 };

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CallSign.h"
+#include "MacroSet.h"
 #include "Mode.h"
 #include "PttMethod.h"
 #include "RigNumbers.h"
@@ -111,6 +112,11 @@ struct Settings
     bool sendQsosToLoggers;
     QString loggerHost;
     int loggerPort;
+    // The row of macro buttons under the TX box.
+    bool showMacroBar;
+
+    // [Macros]: F1 to F12.
+    MacroSet macros;
 
     // [Ports]: COMn=device, read only (kept in the file like any unknown line).
     QMap<int, QString> portDevices;

@@ -144,6 +144,11 @@ QString listKey(int i, const char* name)
     return QString::number(i) + QLatin1String(name);
 }
 
+QString macroKey(int index, const char* part)
+{
+    return QStringLiteral("F%1 %2").arg(index + 1).arg(QLatin1String(part));
+}
+
 void applyCallSignRule(QString& value)
 {
     if (!IsValidCallSign(value))
@@ -186,6 +191,11 @@ void readKey(const IniDocument& doc, const SettingKey& k, Settings& s)
                     if (!device.isEmpty())
                         v.insert(n, device);
                 }
+            } else if constexpr (std::is_same_v<T, MacroSet>) {
+                for (int i = 0; i < MacroCount; ++i) {
+                    v[size_t(i)].label = doc.value(section, macroKey(i, "Label"));
+                    v[size_t(i)].text = UnescapeMacroText(doc.fullValue(section, macroKey(i, "Text")));
+                }
             } else {
                 static_assert(sizeof(T) == 0, "a member type with no reading rule");
             }
@@ -212,6 +222,16 @@ void writeKey(const Settings& s, const SettingKey& k, IniDocument& doc)
             } else if constexpr (std::is_same_v<T, CallSignList>) {
                 for (int i = 0; i < int(v.size()); ++i)
                     doc.setValue(section, listKey(i, k.key), v[size_t(i)]);
+            } else if constexpr (std::is_same_v<T, MacroSet>) {
+                // Only what was set or is there already: a file without macros stays without.
+                auto put = [&](const QString& name, const QString& value) {
+                    if (!value.isEmpty() || doc.contains(section, name))
+                        doc.setValue(section, name, value);
+                };
+                for (int i = 0; i < MacroCount; ++i) {
+                    put(macroKey(i, "Label"), v[size_t(i)].label);
+                    put(macroKey(i, "Text"), EscapeMacroText(v[size_t(i)].text));
+                }
             } else if constexpr (!std::is_same_v<T, QMap<int, QString>>) {
                 // [Ports] is only read: its lines stay in the file as they are.
                 static_assert(sizeof(T) == 0, "a member type with no writing rule");
@@ -291,9 +311,11 @@ const std::vector<SettingKey>& SettingKeys()
         {Options, "Send QSOs to Loggers", &Settings::sendQsosToLoggers, "0"},
         {Options, "Logger Host", &Settings::loggerHost, "127.0.0.1"},
         {Options, "Logger Port", &Settings::loggerPort, "2237", R::Plain, TcpPort},
+        {Options, "Show Macro Bar", &Settings::showMacroBar, "0"},
 
         // COM1 to COM16.
         {"Ports", "COM", &Settings::portDevices, ""},
+        {"Macros", "F", &Settings::macros, ""},
     };
     return keys;
 }

@@ -11,10 +11,12 @@ class IniDocument;
 // The member a key is read into. Its type says how the text is read:
 // numbers are rounded and kept in range, Via and AutoLaunch are stored
 // numbers, "KELDO Mode" is stored text, a call-sign list is ten keys
-// "0<key>" to "9<key>", and [Ports] is COM1 to COM16, only read.
-using SettingMember = std::variant<QString Settings::*, quint8 Settings::*, qint16 Settings::*, qint32 Settings::*,
-                                   bool Settings::*, PttMethodSetting Settings::*, AutoLaunchSetting Settings::*,
-                                   ModeSetting Settings::*, CallSignList Settings::*, QMap<int, QString> Settings::*>;
+// "0<key>" to "9<key>", [Ports] is COM1 to COM16, only read, and the macros
+// are "F<n> Label" and "F<n> Text" (n 1 to 12), texts escaped and never cut.
+using SettingMember =
+    std::variant<QString Settings::*, quint8 Settings::*, qint16 Settings::*, qint32 Settings::*, bool Settings::*,
+                 PttMethodSetting Settings::*, AutoLaunchSetting Settings::*, ModeSetting Settings::*,
+                 CallSignList Settings::*, QMap<int, QString> Settings::*, MacroSet Settings::*>;
 
 // What is done with a text key after reading it.
 enum class SettingRule {

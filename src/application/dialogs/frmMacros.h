@@ -1,0 +1,45 @@
+#pragma once
+
+#include "settings/MacroSet.h"
+
+#include <QDialog>
+
+#include <optional>
+
+class QCheckBox;
+class QLineEdit;
+class QListWidget;
+class QPlainTextEdit;
+
+struct MacrosChoice
+{
+    MacroSet macros;
+    bool showBar = false;
+};
+
+// "Macros": the label and text of F1 to F12, and whether their buttons are
+// shown under the TX box. OK yields the twelve as edited; Cancel nothing.
+class frmMacros : public QDialog
+{
+    Q_OBJECT
+public:
+    frmMacros(const MacroSet& macros, bool showBar, QWidget* parent = nullptr);
+
+    const std::optional<MacrosChoice>& choice() const { return m_choice; }
+    // Shows macro index (0 for F1) in the boxes.
+    void selectMacro(int index);
+    void done(int result) override;
+
+    QListWidget* lstMacros;
+    QLineEdit* txtLabel;
+    QPlainTextEdit* txtText;
+    QCheckBox* chkMacroBar;
+
+private:
+    void keepEdits();
+    void showEntry(int index);
+
+    MacroSet m_macros;
+    int m_shown = -1;
+    std::optional<MacrosChoice> m_choice;
+};
