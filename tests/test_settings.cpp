@@ -197,7 +197,7 @@ void TestSettings::firstSaveWritesEveryKey()
     QCOMPARE(doc.keys("Path"), (QStringList{"Load Path File", "Save Path File"}));
     QCOMPARE(doc.keys("Options"),
              (QStringList{"PTT Timeout", "Speaker Colours", "Notify on Incoming Call", "Log Conversations",
-                          "Log Folder", "Keyer Lines", "Show Call Events"}));
+                          "Log Folder", "Keyer Lines", "Show Call Events", "Show Own Text at Once", "Type Ahead"}));
     for (const char* list : {"ConnectHF List", "ConnectFM List", "ConnectSAT List", "Via1 List", "Via2 List"})
         for (const QString& key : listKeys(list))
             QCOMPARE(doc.value("Setup", key, "missing"), QString());
@@ -215,7 +215,8 @@ void TestSettings::firstSaveWritesEveryKey()
     QVERIFY(bytes.contains("\r\n9Via2 List=\r\n[Position]\r\nTop Position=870\r\nLeft Position=2325\r\n"
                            "Terminal Width=8145\r\nTerminal Height=6105\r\nWindow State=0\r\n[Path]\r\n"));
     QVERIFY(bytes.endsWith("\r\n[Options]\r\nPTT Timeout=300\r\nSpeaker Colours=0\r\nNotify on Incoming Call=0\r\n"
-                           "Log Conversations=0\r\nLog Folder=\r\nKeyer Lines=1\r\nShow Call Events=1\r\n"));
+                           "Log Conversations=0\r\nLog Folder=\r\nKeyer Lines=1\r\nShow Call Events=1\r\n"
+                           "Show Own Text at Once=1\r\nType Ahead=1\r\n"));
     QVERIFY(!bytes.contains("\n\n") && !bytes.contains("\r\r"));
 
     // Saving again changes nothing.

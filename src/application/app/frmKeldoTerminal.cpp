@@ -351,8 +351,9 @@ bool frmKeldoTerminal::eventFilter(QObject* watched, QEvent* event)
         if (key->matches(QKeySequence::MoveToEndOfDocument))
             m_rx->followEnd();
         if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
-            // Enter never enters the TX box; it sends only while sending is allowed.
-            if (m_session.display.sendVisible())
+            // Enter never enters the TX box; it sends only while sending is
+            // allowed, or queues the text during an over ("Type Ahead").
+            if (m_session.display.sendVisible() || m_session.terminal.takesTypeAhead())
                 cmdEnviar_Click();
             return true;
         }

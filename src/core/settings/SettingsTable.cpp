@@ -282,6 +282,8 @@ const std::vector<SettingKey>& SettingKeys()
         {Options, "Log Folder", &Settings::logFolder, ""},
         {Options, "Keyer Lines", &Settings::keyerLines, "1"},
         {Options, "Show Call Events", &Settings::showCallEvents, "1"},
+        {Options, "Show Own Text at Once", &Settings::showOwnTextAtOnce, "1"},
+        {Options, "Type Ahead", &Settings::typeAhead, "1"},
 
         // COM1 to COM16.
         {"Ports", "COM", &Settings::portDevices, ""},
