@@ -83,14 +83,22 @@ void RxTextModel::recordEdit(const Edit& edit)
     ++m_editTotal;
 }
 
-void RxTextModel::setSpeaker(qsizetype from, qsizetype length, Speaker speaker)
+bool RxTextModel::splitRuns(qsizetype& from, qsizetype& length, size_t& first, size_t& last)
 {
     from = qBound<qsizetype>(0, from, m_text.size());
     length = qBound<qsizetype>(0, length, m_text.size() - from);
     if (length == 0)
+        return false;
+    first = runStartingAt(from);
+    last = runStartingAt(from + length);
+    return true;
+}
+
+void RxTextModel::setSpeaker(qsizetype from, qsizetype length, Speaker speaker)
+{
+    size_t first = 0, last = 0;
+    if (!splitRuns(from, length, first, last))
         return;
-    const size_t first = runStartingAt(from);
-    const size_t last = runStartingAt(from + length);
     for (size_t i = first; i < last; ++i)
         m_runs[i].speaker = speaker;
     mergeRunsAround(first, last);
@@ -100,12 +108,9 @@ void RxTextModel::setSpeaker(qsizetype from, qsizetype length, Speaker speaker)
 
 void RxTextModel::remove(qsizetype from, qsizetype length)
 {
-    from = qBound<qsizetype>(0, from, m_text.size());
-    length = qBound<qsizetype>(0, length, m_text.size() - from);
-    if (length == 0)
+    size_t first = 0, last = 0;
+    if (!splitRuns(from, length, first, last))
         return;
-    const size_t first = runStartingAt(from);
-    const size_t last = runStartingAt(from + length);
     m_runs.erase(m_runs.begin() + qsizetype(first), m_runs.begin() + qsizetype(last));
     mergeRunsAround(first, first);
     recordEdit({m_appendedTotal, m_text.size(), from, length, true, Speaker::Remote});

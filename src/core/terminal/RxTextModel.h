@@ -84,6 +84,9 @@ private:
     void addRun(qsizetype length, Speaker speaker);
     // The index of the run that starts at pos, splitting one if needed.
     size_t runStartingAt(qsizetype pos);
+    // Clamps the range to the text and splits the runs at its ends: runs
+    // [first, last) cover it. False for an empty range.
+    bool splitRuns(qsizetype& from, qsizetype& length, size_t& first, size_t& last);
     void mergeRunsAround(size_t from, size_t to);
     void recordEdit(const Edit& edit);
 

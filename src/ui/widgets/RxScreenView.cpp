@@ -308,40 +308,21 @@ int DocPositionFromEnd(const QString& seen, qsizetype at, int docLength)
 
 } // namespace
 
-// Whether the model's edits since the last sync can be replayed on the
-// document (all still in the journal, each on text the document shows or
-// text not yet appended); appended becomes what is left to append after them.
-bool RxScreenView::editsReplayable(quint64& appended) const
+// Replays the model's edits since the last sync on the document, each
+// counted from the end of what it shows; appended becomes what is left to
+// append after them. Without a cursor it only checks that they can be (all
+// still in the journal, each on text the document shows or not yet
+// appended). False also when a removal joins or parts a CR LF pair: the
+// caller then rewrites all of it.
+bool RxScreenView::replayEdits(QTextCursor* cursor, quint64& appended)
 {
     const std::deque<RxTextModel::Edit>& edits = m_model.edits();
     const quint64 unseen = m_model.editTotal() - m_seenEdits;
     if (unseen > edits.size())
         return false;
-    // fresh: characters at the model's end the document does not have yet.
-    quint64 fresh = 0;
-    quint64 at = m_seenAppended;
-    for (auto e = edits.end() - qsizetype(unseen); e != edits.end(); ++e) {
-        fresh += e->appendedAt - at;
-        at = e->appendedAt;
-        const qsizetype shownEnd = e->size - qsizetype(fresh);
-        if (shownEnd < 0 || shownEnd - e->from > m_seenText.size())
-            return false;
-        if (e->removed)
-            fresh -= quint64(e->from + e->length - qMax(e->from, qMin(shownEnd, e->from + e->length)));
-    }
-    appended = fresh + (m_model.appendedTotal() - at);
-    return true;
-}
-
-// Replays the edits on the document, each counted from the end of what it
-// shows. False when a removal joins or parts a CR LF pair: the caller then
-// rewrites all of it.
-bool RxScreenView::replayEdits(QTextCursor& cursor)
-{
-    const std::deque<RxTextModel::Edit>& edits = m_model.edits();
-    const quint64 unseen = m_model.editTotal() - m_seenEdits;
-    QString seen = m_seenText; // what the document shows, edit by edit
-    quint64 fresh = 0;
+    QString seen = cursor ? m_seenText : QString(); // what the document shows, edit by edit
+    qsizetype seenSize = m_seenText.size();
+    quint64 fresh = 0; // characters at the model's end the document does not have yet
     quint64 at = m_seenAppended;
     for (auto e = edits.end() - qsizetype(unseen); e != edits.end(); ++e) {
         fresh += e->appendedAt - at;
@@ -353,25 +334,29 @@ bool RxScreenView::replayEdits(QTextCursor& cursor)
                 fresh -= quint64(e->length);
             continue; // only text not shown yet: appended as it is now
         }
-        const qsizetype s0 = seen.size() - (shownEnd - e->from);
+        const qsizetype s0 = seenSize - (shownEnd - e->from);
         const qsizetype s1 = s0 + (qMin(end, shownEnd) - e->from);
         if (s0 < 0)
             return false;
+        if (e->removed) {
+            fresh -= quint64(end - qMin(end, shownEnd));
+            seenSize -= s1 - s0;
+        }
+        if (!cursor)
+            continue;
         const int docLength = document()->characterCount() - 1;
-        const int d0 = DocPositionFromEnd(seen, s0, docLength);
-        const int d1 = DocPositionFromEnd(seen, s1, docLength);
-        cursor.setPosition(d0);
-        cursor.setPosition(d1, QTextCursor::KeepAnchor);
+        cursor->setPosition(DocPositionFromEnd(seen, s0, docLength));
+        cursor->setPosition(DocPositionFromEnd(seen, s1, docLength), QTextCursor::KeepAnchor);
         if (!e->removed) {
-            cursor.setCharFormat(formatOf(e->speaker));
+            cursor->setCharFormat(formatOf(e->speaker));
             continue;
         }
         if ((s0 > 0 && seen.at(s0 - 1) == QLatin1Char('\r')) || (s1 < seen.size() && seen.at(s1) == QLatin1Char('\n')))
             return false;
-        cursor.removeSelectedText();
+        cursor->removeSelectedText();
         seen.remove(s0, s1 - s0);
-        fresh -= quint64(end - qMin(end, shownEnd));
     }
+    appended = fresh + (m_model.appendedTotal() - at);
     return true;
 }
 
@@ -511,7 +496,7 @@ void RxScreenView::syncNow()
 
     const bool edited = m_model.editTotal() != m_seenEdits;
     bool incremental = !reset && trimmed <= quint64(document()->characterCount())
-        && (!edited || m_rewrite || editsReplayable(appended)) && appended <= quint64(text.size());
+        && (!edited || m_rewrite || replayEdits(nullptr, appended)) && appended <= quint64(text.size());
     // All of the text was replaced: cut and append only what differs from the
     // document; the lines being read are gone all the same.
     bool replaced = false;
@@ -537,7 +522,7 @@ void RxScreenView::syncNow()
     } else if (appended > 0 || trimmed > 0 || edited) {
         QTextCursor cursor(document());
         cursor.beginEditBlock();
-        if (edited && !replaced && !replayEdits(cursor)) {
+        if (edited && !replaced && !replayEdits(&cursor, appended)) {
             cursor.endEditBlock();
             rewriteAll();
             removed = -1;

@@ -68,8 +68,7 @@ private:
     void rewriteAll();
     void appendColoured(qsizetype start);
     qsizetype overlapWithSeen() const;
-    bool editsReplayable(quint64& appended) const;
-    bool replayEdits(QTextCursor& cursor);
+    bool replayEdits(QTextCursor* cursor, quint64& appended);
     void onScrolled(int value);
     void setFollowing(bool on);
     void placeNotice();
