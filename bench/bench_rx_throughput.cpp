@@ -32,9 +32,11 @@
 //
 // A second real-path run has speaker colours on and feeds a conversation:
 // the other station's text (fragments as above, one to four at a time)
-// alternating with own blocks (sized like the fragments) echoed through
-// UpdateTransmitProgress, so the colour changes every two or three arrivals,
-// each time under a header. Its throughput is set against the same whole
+// alternating with own blocks (sized like the fragments), each shown at once
+// by SendTypedText ("Show Own Text at Once"), half of it then reported on
+// the air and then all of it by UpdateTransmitProgress, each step an arrival
+// of its own, so the colour changes every two or three arrivals, each time
+// under a header, and the view restyles text it already shows. Its throughput is set against the same whole
 // rewrite (of plain text, the cheaper kind). Then the start of the same
 // conversation at a pace of one arrival every 25 ms, still far more than any
 // radio modem delivers: every arrival must be on screen within 20 ms.
@@ -116,8 +118,9 @@ struct Fragment
 {
     qsizetype offset;
     qsizetype size;
-    bool own = false; // an own block, echoed, rather than received text
-    QString echo; // its text as the send made it, for an own block
+    // Received text, or a step of an own block: sent, half on the air, all of it.
+    enum Step { Received, Sent, HalfOut, AllOut } step = Received;
+    QString typed; // an own block's text as typed
 };
 
 std::vector<Fragment> splitRandomly(qsizetype total, std::mt19937& rng)
@@ -127,7 +130,7 @@ std::vector<Fragment> splitRandomly(qsizetype total, std::mt19937& rng)
     qsizetype at = 0;
     while (at < total) {
         const qsizetype n = std::min<qsizetype>(size(rng), total - at);
-        out.push_back({at, n, false, {}});
+        out.push_back({at, n, Fragment::Received, {}});
         at += n;
     }
     return out;
@@ -212,8 +215,7 @@ protected:
 };
 
 // The conversation: 1 to 4 fragments of the other station's text, then an
-// own block, and so on. Own blocks carry the text the
-// send made of them (done when the operator sends, not when it is echoed).
+// own block in its three steps, and so on.
 std::vector<Fragment> conversation(const QByteArray& text, std::mt19937& rng)
 {
     const qsizetype total = text.size();
@@ -224,30 +226,40 @@ std::vector<Fragment> conversation(const QByteArray& text, std::mt19937& rng)
     while (at < total) {
         for (int n = remoteRun(rng); n > 0 && at < total; --n) {
             const qsizetype k = std::min<qsizetype>(size(rng), total - at);
-            out.push_back({at, k, false, {}});
+            out.push_back({at, k, Fragment::Received, {}});
             at += k;
         }
         if (at < total) {
             const qsizetype k = std::min<qsizetype>(size(rng), total - at);
             const QString typed = Ansi::toUnicode(text.mid(at, k));
-            out.push_back({at, k, true, Terminal::ToWireLineBreaks(typed) + QStringLiteral("\r\n")});
+            for (Fragment::Step step : {Fragment::Sent, Fragment::HalfOut, Fragment::AllOut})
+                out.push_back({at, k, step, typed});
             at += k;
         }
     }
     return out;
 }
 
-// One arrival through the real path: received bytes, or an own block as the
-// modem's last buffer report echoes it.
+// One arrival through the real path: received bytes, or a step of an own
+// block: typed and sent, then the modem's buffer reports.
 void deliver(Session& session, const QByteArray& text, const Fragment& f)
 {
-    if (!f.own) {
+    switch (f.step) {
+    case Fragment::Received:
         session.terminal.ReceiveDataBytes(QByteArray(text.constData() + f.offset, f.size));
         return;
+    case Fragment::Sent:
+        session.terminal.SendTypedText(f.typed);
+        // The link is never started: as if the socket took the block.
+        session.conn.BytesToSend = qint32(f.size + 1);
+        return;
+    case Fragment::HalfOut:
+        session.terminal.UpdateTransmitProgress((f.size + 1) / 2);
+        return;
+    case Fragment::AllOut:
+        session.terminal.UpdateTransmitProgress(0);
+        return;
     }
-    session.conn.PendingEcho = f.echo;
-    session.conn.BytesToSend = qint32(f.size + 1);
-    session.terminal.UpdateTransmitProgress(0);
 }
 
 // The colours on screen match the model's speakers, character by character.
@@ -259,7 +271,7 @@ bool coloursMatch(const RxScreenView& view, const RxTextModel& model, const Sche
     for (const RxTextModel::Run& run : model.runs()) {
         const QChar prev = at > 0 ? text.at(at - 1) : model.charBeforeText();
         const QChar next = at + run.length < text.size() ? text.at(at + run.length) : QChar();
-        const QChar mark = run.speaker == Speaker::Own ? 'O' : run.speaker == Speaker::Banner ? 'B' : 'R';
+        const QChar mark = QLatin1Char("ROBPQ"[int(run.speaker)]);
         for (QChar c : RxScreenView::ToDisplay(QStringView(text).mid(at, run.length), prev, next))
             if (c != QLatin1Char('\n'))
                 want += mark;
@@ -272,6 +284,8 @@ bool coloursMatch(const RxScreenView& view, const RxTextModel& model, const Sche
             QChar mark = '?';
             if (!fmt.hasProperty(QTextFormat::ForegroundBrush))
                 mark = 'R';
+            else if (fmt.foreground() == view.formatOf(Speaker::Pending).foreground())
+                mark = fmt.fontItalic() ? 'Q' : 'P';
             else if (fmt.foreground().color() == colours.own)
                 mark = 'O';
             else if (fmt.foreground().color() == colours.banner)
@@ -408,7 +422,7 @@ int main(int argc, char* argv[])
         run.elapsedNs = clock.nsecsElapsed();
         qint64 bytes = 0;
         for (const Fragment& f : arrivals)
-            bytes += f.size;
+            bytes += f.step <= Fragment::Sent ? f.size : 0;
         run.sync = summarize(real.toSync, bytes, run.elapsedNs);
         run.paint = summarize(real.toPaint, bytes, run.elapsedNs);
         std::sort(run.syncPassNs.begin(), run.syncPassNs.end());
@@ -444,7 +458,7 @@ int main(int argc, char* argv[])
         && coloursMatch(*view, session.rx, ColoursOf(ColourScheme::Black));
     size_t ownBlocks = 0;
     for (const Fragment& f : turns)
-        ownBlocks += f.own ? 1 : 0;
+        ownBlocks += f.step == Fragment::Sent ? 1 : 0;
 
     // ---- The whole-rewrite approach -------------------------------------------
     // Same conversion and cap (a second session's receive path, no window), and
@@ -520,7 +534,8 @@ int main(int argc, char* argv[])
     latencies("synced:", realSync);
     latencies("painted:", realPaint);
     passes("ReceiveDataBytes", plainRun);
-    std::printf("  speaker colours on, conversation (%zu arrivals, %zu own blocks): %6.2f MB in %6.2f s = %8.2f MB/s\n",
+    std::printf("  speaker colours and own text at once on, conversation (%zu arrivals, %zu own blocks): %6.2f MB in "
+                "%6.2f s = %8.2f MB/s\n",
                 turns.size(), ownBlocks, colourRun.sync.mb, colourRun.sync.seconds, colourRun.sync.mbPerS);
     latencies("synced:", colourRun.sync);
     latencies("painted:", colourRun.paint);

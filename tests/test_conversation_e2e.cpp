@@ -151,7 +151,8 @@ private slots:
         QVERIFY(stepTo(sim, "-> BUFFER 13"));
         QTRY_COMPARE(f.session->display.panel(Panel::Bytes).text, QString("0 Bytes Sent"));
         QCOMPARE(w.progressBar()->value(), 0);
-        QVERIFY(!f.session->rx.text().contains("GOOD MORNING"));
+        // Shown at once, and once only.
+        QCOMPARE(f.session->rx.text().count("GOOD MORNING"), 1);
         QVERIFY(stepTo(sim, "-> BUFFER 0"));
         QTRY_VERIFY(f.session->rx.text().endsWith(">N0CALL-1\r\nGOOD MORNING\r\n"));
         QVERIFY(w.cmdEnviar()->isVisible());

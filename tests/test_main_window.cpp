@@ -346,13 +346,19 @@ private slots:
         QVERIFY(!f.window->cmdEnviar()->isVisible());
         QVERIFY(f.window->progressBar()->isVisible());
         QVERIFY(!f.window->action("mnuClear")->isEnabled());
+        // During the over Enter queues the text; it goes out after the block.
+        QTest::keyClicks(tx, "again");
+        QTest::keyClick(tx, Qt::Key_Return);
+        QCOMPARE(tx->toPlainText(), QString());
+        modem.sendLine("BUFFER 0");
+        QTRY_COMPARE(modem.dataReceived(), QByteArray("hello\ragain\r"));
         // Enter with an empty box while sending is allowed sends nothing.
         modem.sendLine("BUFFER 0");
         QTRY_VERIFY(f.window->cmdEnviar()->isVisible());
         QTest::keyClick(tx, Qt::Key_Return);
-        QCOMPARE(modem.dataReceived(), QByteArray("hello\r"));
+        QCOMPARE(modem.dataReceived(), QByteArray("hello\ragain\r"));
         f.window->txtMainChat()->syncNow();
-        QVERIFY(f.window->txtMainChat()->toPlainText().endsWith(">N0CALL-1\nhello\n"));
+        QVERIFY(f.window->txtMainChat()->toPlainText().endsWith(">N0CALL-1\nhello\nagain\n"));
 
         f.window->action("mnuClear")->trigger();
         QCOMPARE(f.session->rx.text(), QString());

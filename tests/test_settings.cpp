@@ -201,7 +201,7 @@ void TestSettings::firstSaveWritesEveryKey()
         (QStringList{"PTT Timeout", "Speaker Colours", "Notify on Incoming Call", "Log Conversations", "Log Folder",
                      "Keyer Lines", "Show Call Events", "Log QSOs", "Log Without Asking", "Log Mode", "Log Submode",
                      "Rig Control Host", "Rig Control Port", "Send QSOs to Loggers", "Logger Host", "Logger Port",
-                     "Show Macro Bar"}));
+                     "Show Macro Bar", "Show Own Text at Once", "Type Ahead"}));
     for (const char* list : {"ConnectHF List", "ConnectFM List", "ConnectSAT List", "Via1 List", "Via2 List"})
         for (const QString& key : listKeys(list))
             QCOMPARE(doc.value("Setup", key, "missing"), QString());
@@ -222,7 +222,7 @@ void TestSettings::firstSaveWritesEveryKey()
                            "Log Conversations=0\r\nLog Folder=\r\nKeyer Lines=1\r\nShow Call Events=1\r\n"
                            "Log QSOs=0\r\nLog Without Asking=0\r\nLog Mode=\r\nLog Submode=\r\nRig Control Host=\r\n"
                            "Rig Control Port=4532\r\nSend QSOs to Loggers=0\r\nLogger Host=127.0.0.1\r\n"
-                           "Logger Port=2237\r\nShow Macro Bar=0\r\n"));
+                           "Logger Port=2237\r\nShow Macro Bar=0\r\nShow Own Text at Once=1\r\nType Ahead=1\r\n"));
     QVERIFY(!bytes.contains("\n\n") && !bytes.contains("\r\r"));
 
     // Saving again changes nothing.

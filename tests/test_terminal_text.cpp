@@ -15,10 +15,20 @@
 
 namespace {
 
-// Who said each visible character: by the model's runs, and by the colours
-// the view shows ('R' the pane's text colour, 'O' own, 'B' banner). Line
-// breaks are left out: they carry no colour on screen.
-QString expectedSpeakers(const RxTextModel& model)
+// One letter per model character: who said it ('R' the other station, 'O'
+// own, 'B' banner), own text not yet on the air 'P', typed ahead 'Q'.
+QString modelSpeakers(const RxTextModel& model)
+{
+    QString out;
+    for (const RxTextModel::Run& run : model.runs())
+        out += QString(run.length, QLatin1Char("ROBPQ"[int(run.speaker)]));
+    return out;
+}
+
+// The same for each visible character, as the model's runs ask and as the
+// view shows them (by colour, italics for 'Q'); without speaker colours only
+// own text not yet sent stands out. Line breaks carry no colour on screen.
+QString expectedSpeakers(const RxTextModel& model, bool coloured = true)
 {
     QString out;
     qsizetype at = 0;
@@ -27,7 +37,9 @@ QString expectedSpeakers(const RxTextModel& model)
         const QChar prev = at > 0 ? text.at(at - 1) : model.charBeforeText();
         const QChar next = at + run.length < text.size() ? text.at(at + run.length) : QChar();
         const QString shown = RxScreenView::ToDisplay(QStringView(text).mid(at, run.length), prev, next);
-        const QChar mark = run.speaker == Speaker::Own ? 'O' : run.speaker == Speaker::Banner ? 'B' : 'R';
+        QChar mark = QLatin1Char("ROBPQ"[int(run.speaker)]);
+        if (!coloured && (mark == 'O' || mark == 'B'))
+            mark = 'R';
         for (QChar c : shown)
             if (c != QLatin1Char('\n'))
                 out += mark;
@@ -38,6 +50,7 @@ QString expectedSpeakers(const RxTextModel& model)
 
 QString shownSpeakers(const RxScreenView& view, const SchemeColours& colours)
 {
+    const QColor pending = view.formatOf(Speaker::Pending).foreground().color();
     QString out;
     for (QTextBlock b = view.document()->begin(); b.isValid(); b = b.next()) {
         for (auto it = b.begin(); !it.atEnd(); ++it) {
@@ -46,6 +59,8 @@ QString shownSpeakers(const RxScreenView& view, const SchemeColours& colours)
             QChar mark = '?';
             if (!fmt.hasProperty(QTextFormat::ForegroundBrush))
                 mark = 'R';
+            else if (fmt.foreground().color() == pending)
+                mark = fmt.fontItalic() ? 'Q' : 'P';
             else if (fmt.foreground().color() == colours.own)
                 mark = 'O';
             else if (fmt.foreground().color() == colours.banner)
@@ -211,17 +226,34 @@ private slots:
         QVERIFY(s->display.progressVisible());
         QVERIFY(!s->display.clearEnabled());
         QTRY_COMPARE(modem.dataReceived(), QByteArray("123456789\r"));
-        QVERIFY(!s->rx.text().contains("123456789"));
+        // Own text shows at once, dimmed until the reports say it went out,
+        // on the screen as in the model.
+        RxScreenView view(s->rx);
+        const SchemeColours colours = ColoursOf(ColourScheme::Black);
+        view.setSchemeColours(colours);
+        auto marks = [&](const QString& what) {
+            const qsizetype at = s->rx.text().lastIndexOf(what);
+            view.syncNow();
+            if (view.toPlainText() != RxScreenView::ToDisplay(s->rx.text(), s->rx.charBeforeText())
+                || shownSpeakers(view, colours) != expectedSpeakers(s->rx, false))
+                return QString("view differs");
+            return at < 0 ? QString() : modelSpeakers(s->rx).mid(at, what.size());
+        };
+        QVERIFY(s->rx.text().endsWith(">N0CALL-1\r\n123456789\r\n"));
+        QCOMPARE(marks("123456789\r\n"), QString(11, 'P'));
 
         const QStringList reports = {"BUFFER 99", "BUFFER 6", "BUFFER 0"};
         const QList<int> progress = {0, 40, 100};
         const QStringList panel = {"0 Bytes Sent", "4 Bytes Sent", ""};
+        const QStringList shown = {"PPPPPPPPPPP", "OOOOPPPPPPP", "OOOOOOOOOOO"};
         for (int i = 0; i < reports.size(); ++i) {
             modem.sendLine(reports[i]);
             QTRY_COMPARE(s->display.progressValue(), progress[i]);
             QTRY_COMPARE(s->display.panel(Panel::Bytes).text, panel[i]);
+            QCOMPARE(marks("123456789\r\n"), shown[i]);
         }
         QVERIFY(s->rx.text().endsWith(">N0CALL-1\r\n123456789\r\n"));
+        QCOMPARE(s->rx.text().count("123456789"), 1);
         QVERIFY(s->display.sendVisible());
         QVERIFY(!s->display.progressVisible());
         QVERIFY(s->display.clearEnabled());
@@ -233,7 +265,8 @@ private slots:
         QTRY_COMPARE(modem.dataReceived(), QByteArray("123456789\rtwo\r\nlines\r"));
         QCOMPARE(s->conn.BytesToSend, 11);
         modem.sendLine("BUFFER 0");
-        QTRY_VERIFY(s->rx.text().endsWith("123456789\r\ntwo\r\nlines\r\n"));
+        QTRY_VERIFY(s->display.sendVisible());
+        QVERIFY(s->rx.text().endsWith("123456789\r\ntwo\r\nlines\r\n"));
         QCOMPARE(s->rx.text().count(">N0CALL-1"), 1);
 
         // Text in the code page: bytes are counted, not characters.
@@ -241,14 +274,46 @@ private slots:
         QCOMPARE(s->conn.BytesToSend, 5);
         QTRY_VERIFY(modem.dataReceived().endsWith("a\xf1o\x80\r"));
         modem.sendLine("BUFFER 0");
-        QTRY_VERIFY(s->rx.text().endsWith(QString::fromUtf8("año€\r\n")));
+        QTRY_VERIFY(s->display.sendVisible());
+        QVERIFY(s->rx.text().endsWith(QString::fromUtf8("año€\r\n")));
 
         // Outside the code page: the echo shows the "?" that went on the air.
         QVERIFY(s->terminal.SendTypedText(QString::fromUtf8("Жук 👍!")));
         QTRY_VERIFY(modem.dataReceived().endsWith("??? ?!\r"));
         modem.sendLine("BUFFER 0");
-        QTRY_VERIFY(s->rx.text().endsWith("??? ?!\r\n"));
+        QTRY_VERIFY(s->display.sendVisible());
+        QVERIFY(s->rx.text().endsWith("??? ?!\r\n"));
         QVERIFY(!s->rx.text().contains(QString::fromUtf8("Жук")));
+
+        // Typed ahead during an over: shown at once as waiting, each block
+        // going out when the one before it is on the air. The other station's
+        // text meanwhile goes below, under its header.
+        QVERIFY(s->terminal.SendTypedText("first"));
+        QVERIFY(s->terminal.SendTypedText("ahead"));
+        modem.sendData("hi\r");
+        const QString remote = "<" + s->conn.OtherStation() + "\r\nhi\r\n";
+        QTRY_VERIFY(s->rx.text().endsWith("first\r\nahead\r\n" + remote));
+        QVERIFY(s->terminal.SendTypedText("more"));
+        QVERIFY(s->rx.text().endsWith(remote + ">N0CALL-1\r\nmore\r\n"));
+        QCOMPARE(marks("first\r\nahead\r\n"), "PPPPPPPQQQQQQQ");
+        QCOMPARE(marks("more\r\n"), "QQQQQQ");
+        QTRY_VERIFY(modem.dataReceived().endsWith("?!\rfirst\r"));
+        modem.sendLine("BUFFER 0");
+        QTRY_VERIFY(modem.dataReceived().endsWith("?!\rfirst\rahead\r"));
+        QCOMPARE(marks("first\r\nahead\r\n"), "OOOOOOOPPPPPPP");
+        QCOMPARE(marks("more\r\n"), "QQQQQQ");
+        // Stopped in the middle: what went on the air stays, ended as a line;
+        // the rest goes back to the TX box in order.
+        modem.sendLine("BUFFER 3");
+        QTRY_COMPARE(marks("ahead\r\n"), "OOOPPPP");
+        QSignalSpy returned(&s->display, &DisplayState::txTextReturned);
+        modem.sendLine("DISCONNECTED");
+        QTRY_COMPARE(returned.count(), 1);
+        QCOMPARE(returned.at(0).at(0).toString(), QString("ad\nmore"));
+        QVERIFY(s->rx.text().contains("first\r\nahe\r\n" + remote + "******* Connection ended"));
+        QVERIFY(!s->rx.text().contains("more"));
+        QCOMPARE(marks("ahe\r\n"), "OOOOO");
+        QVERIFY(modem.dataReceived().endsWith("ahead\r"));
     }
 
     void unsentTailInTxBoxForm()
@@ -335,11 +400,18 @@ private slots:
         for (int i = 0; i < 800; ++i) {
             const int op = rng.bounded(100);
             const QString piece = pieces[rng.bounded(pieces.size())];
-            const Speaker speaker = Speaker(rng.bounded(3));
-            if (op < 60)
+            const Speaker speaker = Speaker(rng.bounded(SpeakerCount));
+            // Own text changes look or goes, anywhere in the text, between syncs too.
+            const qsizetype from = rng.bounded(int(model.length()) + 1);
+            const qsizetype length = rng.bounded(int(qMin<qsizetype>(model.length() - from, 300)) + 1);
+            if (op < 45)
                 model.appendCapped(piece, speaker);
-            else if (op < 97)
+            else if (op < 75)
                 model.appendUncapped(piece, speaker);
+            else if (op < 87)
+                model.setSpeaker(from, length, speaker);
+            else if (op < 98)
+                model.remove(from, length);
             else
                 model.clear();
             if (i == 300 || i == 600)
@@ -351,10 +423,7 @@ private slots:
                 for (const RxTextModel::Run& run : model.runs())
                     covered += run.length;
                 QCOMPARE(covered, model.length());
-                if (view.speakerColours())
-                    QCOMPARE(shownSpeakers(view, colours), expectedSpeakers(model));
-                else
-                    QVERIFY(!shownSpeakers(view, colours).contains(QRegularExpression("[^R]")));
+                QCOMPARE(shownSpeakers(view, colours), expectedSpeakers(model, view.speakerColours()));
             }
         }
         view.syncNow();

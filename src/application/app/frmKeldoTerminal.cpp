@@ -423,8 +423,9 @@ bool frmKeldoTerminal::eventFilter(QObject* watched, QEvent* event)
 
 void frmKeldoTerminal::sendFromKeyboard()
 {
-    // Sends only while sending is allowed.
-    if (m_session.display.sendVisible())
+    // Sends only while sending is allowed, or queues the text during an
+    // over ("Type Ahead").
+    if (m_session.display.sendVisible() || m_session.terminal.takesTypeAhead())
         cmdEnviar_Click();
 }
 

@@ -93,6 +93,10 @@ struct Settings
     // A failed call, a connection's end and what of a cut-off block went
     // out are written on the RX screen (and in the log).
     bool showCallEvents;
+    // Own text goes on the RX screen on Enter, dimmed until it is on the air.
+    bool showOwnTextAtOnce;
+    // Enter during an over queues the text for when the block goes out.
+    bool typeAhead;
     // Each conversation appended to a daily file in logFolder (empty: the
     // "KELDO Terminal logs" folder beside the settings file).
     bool logConversations;

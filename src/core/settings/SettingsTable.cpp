@@ -312,6 +312,8 @@ const std::vector<SettingKey>& SettingKeys()
         {Options, "Logger Host", &Settings::loggerHost, "127.0.0.1"},
         {Options, "Logger Port", &Settings::loggerPort, "2237", R::Plain, TcpPort},
         {Options, "Show Macro Bar", &Settings::showMacroBar, "0"},
+        {Options, "Show Own Text at Once", &Settings::showOwnTextAtOnce, "1"},
+        {Options, "Type Ahead", &Settings::typeAhead, "1"},
 
         // COM1 to COM16.
         {"Ports", "COM", &Settings::portDevices, ""},

@@ -44,6 +44,80 @@ void RxTextModel::clear()
     emit changed();
 }
 
+size_t RxTextModel::runStartingAt(qsizetype pos)
+{
+    // From the end: edits touch the newest text.
+    qsizetype start = m_text.size();
+    size_t i = m_runs.size();
+    while (i > 0 && start > pos)
+        start -= m_runs[--i].length;
+    if (start == pos)
+        return start < m_text.size() ? i : m_runs.size();
+    // pos lies inside run i.
+    const qsizetype head = pos - start;
+    m_runs.insert(m_runs.begin() + qsizetype(i), Run{head, m_runs[i].speaker});
+    m_runs[i + 1].length -= head;
+    return i + 1;
+}
+
+void RxTextModel::mergeRunsAround(size_t from, size_t to)
+{
+    size_t i = from > 0 ? from - 1 : 0;
+    size_t end = qMin(to + 1, m_runs.size());
+    while (i + 1 < end) {
+        if (m_runs[i].speaker == m_runs[i + 1].speaker) {
+            m_runs[i].length += m_runs[i + 1].length;
+            m_runs.erase(m_runs.begin() + qsizetype(i) + 1);
+            --end;
+        } else {
+            ++i;
+        }
+    }
+}
+
+void RxTextModel::recordEdit(const Edit& edit)
+{
+    m_edits.push_back(edit);
+    if (qsizetype(m_edits.size()) > MaxEdits)
+        m_edits.pop_front();
+    ++m_editTotal;
+}
+
+bool RxTextModel::splitRuns(qsizetype& from, qsizetype& length, size_t& first, size_t& last)
+{
+    from = qBound<qsizetype>(0, from, m_text.size());
+    length = qBound<qsizetype>(0, length, m_text.size() - from);
+    if (length == 0)
+        return false;
+    first = runStartingAt(from);
+    last = runStartingAt(from + length);
+    return true;
+}
+
+void RxTextModel::setSpeaker(qsizetype from, qsizetype length, Speaker speaker)
+{
+    size_t first = 0, last = 0;
+    if (!splitRuns(from, length, first, last))
+        return;
+    for (size_t i = first; i < last; ++i)
+        m_runs[i].speaker = speaker;
+    mergeRunsAround(first, last);
+    recordEdit({m_appendedTotal, m_text.size(), from, length, false, speaker});
+    emit changed();
+}
+
+void RxTextModel::remove(qsizetype from, qsizetype length)
+{
+    size_t first = 0, last = 0;
+    if (!splitRuns(from, length, first, last))
+        return;
+    m_runs.erase(m_runs.begin() + qsizetype(first), m_runs.begin() + qsizetype(last));
+    mergeRunsAround(first, first);
+    recordEdit({m_appendedTotal, m_text.size(), from, length, true, Speaker::Remote});
+    m_text.remove(from, length);
+    emit changed();
+}
+
 void RxTextModel::trimToCap()
 {
     const qsizetype excess = m_text.size() - Cap;

@@ -24,6 +24,8 @@ struct SchemeColours
     {
         switch (speaker) {
         case Speaker::Own:
+        case Speaker::Pending: // the view dims it
+        case Speaker::Queued:
             return own;
         case Speaker::Banner:
             return banner;

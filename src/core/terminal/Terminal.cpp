@@ -86,22 +86,113 @@ QString Terminal::UnsentText(const QString& txText, qint64 unsentBytes)
     return tail;
 }
 
+QString Terminal::EchoOf(const QByteArray& block)
+{
+    // What went on the air: '?' for what the code page lacks; the closing CR ends the line.
+    return Ansi::toUnicode(block.left(block.size() - 1)) + CrLf;
+}
+
+bool Terminal::ownTextAtOnce() const
+{
+    return m_settings.s().showOwnTextAtOnce;
+}
+
+bool Terminal::takesTypeAhead() const
+{
+    return m_settings.s().typeAhead && m_outstandingSize > 0 && m_conn.ConnectionActive && !m_conn.AbortRequested;
+}
+
 bool Terminal::SendTypedText(const QString& txText)
 {
     if (txText.isEmpty())
         return false;
+    if (takesTypeAhead()) {
+        Queued q{txText, {}};
+        if (ownTextAtOnce())
+            q.shown = showOwnText(EchoOf(Ansi::fromUnicode(ToWireLineBreaks(txText)) + '\r'), Speaker::Queued);
+        m_queued.push_back(q);
+        return true;
+    }
+    startBlock(txText, nullptr);
+    return true;
+}
+
+void Terminal::startBlock(const QString& txText, const Shown* shownAlready)
+{
     const QString text = ToWireLineBreaks(txText);
     emit sendStarted();
     QByteArray block = Ansi::fromUnicode(text);
-    // The echo shows what went on the air: '?' for what the code page lacks.
-    const QString echo = Ansi::toUnicode(block) + CrLf;
     block.append('\r');
+    const QString echo = EchoOf(block);
     m_outstandingText = txText;
     m_outstandingBlock = block;
     m_outstandingSize = block.size();
     m_outstandingUnsent = block.size();
+    m_outstandingShown = Shown();
+    if (shownAlready) {
+        m_outstandingShown = *shownAlready;
+        qsizetype index = 0, length = 0;
+        if (locate(m_outstandingShown, 0, m_outstandingShown.length, index, length))
+            m_rx.setSpeaker(index, length, Speaker::Pending);
+    } else if (ownTextAtOnce()) {
+        m_outstandingShown = showOwnText(echo, Speaker::Pending);
+    }
     m_conn.blockWritten(echo, m_channel.writeData(block));
+}
+
+Terminal::Shown Terminal::showOwnText(const QString& echo, Speaker speaker)
+{
+    Shown shown;
+    if (!m_ownHeaderLast) {
+        const quint64 before = m_rx.appendedTotal();
+        appendOwnHeader(false);
+        shown.header = qsizetype(m_rx.appendedTotal() - before);
+        m_remoteBelowOwn = false;
+    }
+    m_rx.appendCapped(echo, speaker);
+    shown.at = m_rx.trimmedTotal() + quint64(m_rx.length() - echo.size());
+    shown.length = echo.size();
+    shown.reset = m_rx.resetCount();
+    m_ownShownLast = true;
+    return shown;
+}
+
+bool Terminal::locate(const Shown& shown, qsizetype from, qsizetype to, qsizetype& index, qsizetype& length) const
+{
+    if (shown.reset != m_rx.resetCount())
+        return false; // Clear took it
+    // The cap may have taken its front.
+    const qint64 first = qMax<qint64>(qint64(shown.at) + from, qint64(m_rx.trimmedTotal()));
+    const qint64 end = qint64(shown.at) + to;
+    if (end <= first)
+        return false;
+    index = qsizetype(first - qint64(m_rx.trimmedTotal()));
+    length = qsizetype(end - first);
     return true;
+}
+
+void Terminal::markSent(Shown& shown, qsizetype chars)
+{
+    qsizetype index = 0, length = 0;
+    chars = qMin(chars, shown.length);
+    if (chars > shown.sent && locate(shown, shown.sent, chars, index, length))
+        m_rx.setSpeaker(index, length, Speaker::Own);
+    shown.sent = qMax(shown.sent, chars);
+}
+
+void Terminal::unshow(Shown& shown, qsizetype keep, qsizetype keptEnd)
+{
+    qsizetype index = 0, length = 0;
+    keep = qMin(keep, shown.length);
+    keptEnd = qMin(keptEnd, shown.length - keep);
+    if (keep > 0)
+        markSent(shown, shown.length);
+    if (locate(shown, keep, shown.length - keptEnd, index, length))
+        m_rx.remove(index, length);
+    if (keep == 0 && shown.header > 0 && locate(shown, -shown.header, 0, index, length)) {
+        m_rx.remove(index, length);
+        m_ownHeaderLast = m_ownShownLast = false;
+    }
 }
 
 void Terminal::UpdateTransmitProgress(qint64 unsentBytes)
@@ -119,39 +210,68 @@ void Terminal::UpdateTransmitProgress(qint64 unsentBytes)
     // What never reached the socket counts as unsent too.
     m_outstandingUnsent = remaining + qMax<qint64>(0, m_outstandingSize - toSend);
     emit sendProgress(toSend - remaining, toSend);
-    if (remaining != 0)
+    const bool shown = m_outstandingShown.length > 0;
+    if (remaining != 0) {
+        // The echo has a character for every byte but the closing CR.
+        if (shown)
+            markSent(m_outstandingShown, qsizetype(m_outstandingSize - m_outstandingUnsent));
         return;
+    }
 
-    if (m_conn.LastSpeaker != Talker::ThisStation)
-        appendOwnHeader();
-    m_rx.appendCapped(m_conn.PendingEcho, Speaker::Own);
+    if (shown) {
+        markSent(m_outstandingShown, m_outstandingShown.length);
+        if (m_conn.LastSpeaker != Talker::ThisStation)
+            logOwnHeader();
+    } else {
+        if (m_conn.LastSpeaker != Talker::ThisStation)
+            appendOwnHeader();
+        m_rx.appendCapped(m_conn.PendingEcho, Speaker::Own);
+    }
     if (m_log)
         m_log->text(m_conn.PendingEcho);
     m_conn.blockDelivered();
     m_outstandingText.clear();
     m_outstandingBlock.clear();
     m_outstandingSize = m_outstandingUnsent = 0;
+    m_outstandingShown = Shown();
     emit sendFinished();
+    // Typed ahead: the next block goes out now.
+    if (!m_queued.empty()) {
+        const Queued next = m_queued.front();
+        m_queued.pop_front();
+        startBlock(next.typed, &next.shown);
+    }
 }
 
-void Terminal::appendOwnHeader()
+void Terminal::appendOwnHeader(bool logged)
 {
     m_rx.appendUncapped(QLatin1Char('>') + m_settings.s().myCallsign + CrLf, Speaker::Own);
+    if (logged)
+        logOwnHeader();
+    m_ownHeaderLast = true;
+}
+
+void Terminal::logOwnHeader()
+{
     if (m_log)
         m_log->speaker(QLatin1Char('>'), m_settings.s().myCallsign, m_clock());
-    m_ownHeaderLast = true;
 }
 
 // ---- Incoming text ---------------------------------------------------------------
 
 void Terminal::ReceiveDataBytes(const QByteArray& bytes)
 {
-    if (m_conn.LastSpeaker != Talker::OtherStation) {
+    const bool turn = m_conn.LastSpeaker != Talker::OtherStation;
+    // Own text shown before it went out puts the screen's turns ahead of the log's.
+    if (m_ownShownLast || (turn && !m_remoteBelowOwn)) {
         m_rx.appendUncapped(QLatin1Char('<') + m_conn.OtherStation() + CrLf, Speaker::Remote);
+        m_ownHeaderLast = m_ownShownLast = false;
+        m_remoteBelowOwn = m_outstandingShown.length > 0;
+    }
+    if (turn) {
         if (m_log)
             m_log->speaker(QLatin1Char('<'), m_conn.OtherStation(), m_clock());
         m_receivedEndedWithCr = false;
-        m_ownHeaderLast = false;
     }
     m_conn.textReceived(bytes.size());
     emit received(m_conn.BytesReceived);
@@ -200,7 +320,7 @@ void Terminal::AppendConnectBanner()
                         Speaker::Banner);
     if (m_log)
         m_log->connectionBegan(chain, now);
-    m_ownHeaderLast = false;
+    m_ownHeaderLast = m_ownShownLast = m_remoteBelowOwn = false;
     if (!m_conn.OutgoingCall)
         emit incomingCall(m_conn.ConnectedCall1);
 }
@@ -247,25 +367,45 @@ void Terminal::returnOutstandingBlock()
 {
     if (m_outstandingSize == 0)
         return;
+    // Typed ahead: none of it went out. Taken off the screen from the end,
+    // so the ranges before keep their places.
+    QStringList back;
+    for (auto q = m_queued.rbegin(); q != m_queued.rend(); ++q) {
+        unshow(q->shown, 0, 0);
+        back.prepend(q->typed);
+    }
+    m_queued.clear();
     const qint64 sent = m_outstandingSize - m_outstandingUnsent;
+    const bool shown = m_outstandingShown.length > 0;
+    QString echo;
     if (sent > 0 && showsCallEvents()) {
         // The part on the air by the last report, ended as a line of its own.
-        QString echo = Ansi::toUnicode(m_outstandingBlock.left(sent));
+        echo = Ansi::toUnicode(m_outstandingBlock.left(sent));
         if (!echo.endsWith(QLatin1Char('\n')))
             echo += echo.endsWith(QLatin1Char('\r')) ? QStringLiteral("\n") : CrLf;
-        if (!m_ownHeaderLast)
-            appendOwnHeader();
-        m_rx.appendCapped(echo, Speaker::Own);
+        if (shown) {
+            // The shown echo ends in CR LF, so the line's end is already there.
+            if (m_conn.LastSpeaker != Talker::ThisStation)
+                logOwnHeader();
+        } else {
+            if (!m_ownHeaderLast)
+                appendOwnHeader();
+            m_rx.appendCapped(echo, Speaker::Own);
+        }
         if (m_log)
             m_log->text(echo);
     }
-    const QString unsent = UnsentText(m_outstandingText, m_outstandingUnsent);
+    if (shown)
+        unshow(m_outstandingShown, qsizetype(echo.isEmpty() ? 0 : sent), echo.size() - qsizetype(sent));
+    back.prepend(UnsentText(m_outstandingText, m_outstandingUnsent));
+    back.removeAll(QString());
     m_outstandingText.clear();
     m_outstandingBlock.clear();
     m_outstandingSize = m_outstandingUnsent = 0;
+    m_outstandingShown = Shown();
     m_conn.blockAbandoned();
-    if (!unsent.isEmpty())
-        emit unsentReturned(unsent);
+    if (!back.isEmpty())
+        emit unsentReturned(back.join(QLatin1Char('\n')));
 }
 
 void Terminal::UpdateConnectionDisplay()

@@ -1,12 +1,14 @@
 #pragma once
 
+#include "terminal/RxTextModel.h"
+
 #include <QDateTime>
 #include <QObject>
 #include <QStringList>
+#include <deque>
 #include <functional>
 
 class SettingsStore;
-class RxTextModel;
 class DataChannel;
 class ConversationLog;
 struct ConnectionState;
@@ -30,8 +32,12 @@ public:
              QObject* parent = nullptr);
 
     // Sends the TX box's text (line breaks as the widget gives them: LF or
-    // CR LF). Returns true when a block went out, so the caller empties the box.
+    // CR LF); during an over, with "Type Ahead", queues it for when the
+    // block goes out. Returns true when the text was taken, so the caller
+    // empties the box.
     bool SendTypedText(const QString& txText);
+    // Enter during an over queues the text ("Type Ahead").
+    bool takesTypeAhead() const;
     // The modem still holds unsentBytes of the outstanding block (its BUFFER
     // count, as it came: may be negative or larger than the block).
     void UpdateTransmitProgress(qint64 unsentBytes);
@@ -90,7 +96,34 @@ private:
     // A block that never completed goes back to the TX box; what of it went
     // on the air is echoed.
     void returnOutstandingBlock();
-    void appendOwnHeader();
+    void appendOwnHeader(bool logged = true);
+    void logOwnHeader();
+    // Where own text shown at once sits on the RX screen: its first
+    // character as trimmedTotal() + index when shown, and the own header
+    // shown just before it for it (0: it shares one).
+    struct Shown
+    {
+        quint64 at = 0;
+        qsizetype length = 0;
+        qsizetype header = 0;
+        quint64 reset = 0;
+        qsizetype sent = 0; // characters shown as gone out
+    };
+    struct Queued
+    {
+        QString typed;
+        Shown shown;
+    };
+    bool ownTextAtOnce() const;
+    void startBlock(const QString& txText, const Shown* shownAlready);
+    Shown showOwnText(const QString& echo, Speaker speaker);
+    // Where characters [from, to) of a shown range are in the text now;
+    // false when Clear or the cap took all of them.
+    bool locate(const Shown& shown, qsizetype from, qsizetype to, qsizetype& index, qsizetype& length) const;
+    void markSent(Shown& shown, qsizetype chars);
+    // Keeps the first `keep` characters of the range; with none kept, its header goes too.
+    void unshow(Shown& shown, qsizetype keep, qsizetype keptEnd);
+    static QString EchoOf(const QByteArray& block);
     // The line on the RX screen only; returns it as shown.
     QString showNotice(const QString& what);
     // What became of the call or the connection that just ended.
@@ -115,4 +148,9 @@ private:
     QStringList m_calledVia;
     bool m_connectionShown = false; // a banner opened the connection now ending
     bool m_ownHeaderLast = false; // the screen's last header is the operator's
+    // Own text shown at once: the screen's turns run ahead of the log's.
+    Shown m_outstandingShown;
+    std::deque<Queued> m_queued; // typed ahead, in order
+    bool m_ownShownLast = false; // own text shown since the other station's last header
+    bool m_remoteBelowOwn = false; // its header went below own text not yet on the air
 };

@@ -163,9 +163,23 @@ void RxScreenView::setSpeakerColours(bool on)
 void RxScreenView::setSchemeColours(const SchemeColours& colours)
 {
     m_scheme = colours;
-    m_formats[int(Speaker::Own)].setForeground(colours.own);
-    m_formats[int(Speaker::Banner)].setForeground(colours.banner);
-    if (m_speakerColours) {
+    for (int coloured = 0; coloured < 2; ++coloured) {
+        QTextCharFormat* f = m_formats[coloured];
+        for (int i = 0; i < SpeakerCount; ++i)
+            f[i] = QTextCharFormat();
+        if (coloured) {
+            f[int(Speaker::Own)].setForeground(colours.own);
+            f[int(Speaker::Banner)].setForeground(colours.banner);
+        }
+        // Halfway to the background: plainly not yet said, still readable.
+        const QColor base = coloured ? colours.own : colours.text;
+        const QColor& back = colours.background;
+        f[int(Speaker::Pending)].setForeground(
+            QColor((base.red() + back.red()) / 2, (base.green() + back.green()) / 2, (base.blue() + back.blue()) / 2));
+        f[int(Speaker::Queued)] = f[int(Speaker::Pending)];
+        f[int(Speaker::Queued)].setFontItalic(true);
+    }
+    if (m_notice) {
         m_rewrite = true;
         syncNow();
     }
@@ -173,8 +187,8 @@ void RxScreenView::setSchemeColours(const SchemeColours& colours)
 
 const QTextCharFormat& RxScreenView::formatOf(Speaker speaker) const
 {
-    // The other station's text keeps the default format: the pane's text colour.
-    return m_formats[m_speakerColours ? int(speaker) : int(Speaker::Remote)];
+    // Without speaker colours the text keeps the pane's colour, but for own text not yet sent.
+    return m_formats[m_speakerColours ? 1 : 0][int(speaker)];
 }
 
 void RxScreenView::rewriteAll()
@@ -187,7 +201,10 @@ void RxScreenView::rewriteAll()
         caret.setCharFormat(QTextCharFormat());
         setTextCursor(caret);
     }
-    if (!m_speakerColours) {
+    const bool plain = std::all_of(m_model.runs().begin(), m_model.runs().end(), [this](const RxTextModel::Run& r) {
+        return formatOf(r.speaker).properties().isEmpty();
+    });
+    if (plain) {
         setPlainText(ToDisplay(text, m_model.charBeforeText()));
         return;
     }
@@ -206,7 +223,7 @@ void RxScreenView::rewriteAll()
         const QChar next = at + run.length < text.size() ? text.at(at + run.length) : QChar();
         const int from = int(display.size());
         display += ToDisplay(QStringView(text).mid(at, run.length), prev, next);
-        if (run.speaker != Speaker::Remote && display.size() > from)
+        if (!formatOf(run.speaker).properties().isEmpty() && display.size() > from)
             spans.push_back({from, int(display.size()), run.speaker});
         at += run.length;
     }
@@ -218,7 +235,7 @@ void RxScreenView::rewriteAll()
     for (const Span& s : spans) {
         cursor.setPosition(s.from);
         cursor.setPosition(s.to, QTextCursor::KeepAnchor);
-        cursor.setCharFormat(m_formats[int(s.speaker)]);
+        cursor.setCharFormat(formatOf(s.speaker));
     }
     cursor.endEditBlock();
 }
@@ -260,7 +277,7 @@ qsizetype RxScreenView::overlapWithSeen() const
     if (q == 0)
         return 0;
     const qsizetype cut = seen.size() - q;
-    if (m_speakerColours && !sameSpeakers(m_seenRuns, cut, m_model.runs(), q))
+    if (!sameSpeakers(m_seenRuns, cut, m_model.runs(), q))
         return 0;
     const QChar seenPrev = cut > 0 ? seen.at(cut - 1) : m_seenBefore;
     // A leading LF is a break only after a CR; a trailing CR a mark only at the end.
@@ -270,6 +287,77 @@ qsizetype RxScreenView::overlapWithSeen() const
     if (seen.back() == QLatin1Char('\r') && q < text.size() && text.at(q) == QLatin1Char('\n'))
         return 0;
     return q;
+}
+
+// ---- Edits inside the text ------------------------------------------------------
+
+namespace {
+
+// Where model position `at` of seen lands in a document of docLength
+// characters that shows seen, counted from the end: a CR LF pair is one
+// character there.
+int DocPositionFromEnd(const QString& seen, qsizetype at, int docLength)
+{
+    qsizetype pairs = 0;
+    const QChar* p = seen.constData();
+    for (qsizetype i = at; i + 1 < seen.size(); ++i)
+        if (p[i] == QLatin1Char('\r') && p[i + 1] == QLatin1Char('\n'))
+            ++pairs;
+    return docLength - int(seen.size() - at - pairs);
+}
+
+} // namespace
+
+// Replays the model's edits since the last sync on the document, each
+// counted from the end of what it shows; appended becomes what is left to
+// append after them. Without a cursor it only checks that they can be (all
+// still in the journal, each on text the document shows or not yet
+// appended). False also when a removal joins or parts a CR LF pair: the
+// caller then rewrites all of it.
+bool RxScreenView::replayEdits(QTextCursor* cursor, quint64& appended)
+{
+    const std::deque<RxTextModel::Edit>& edits = m_model.edits();
+    const quint64 unseen = m_model.editTotal() - m_seenEdits;
+    if (unseen > edits.size())
+        return false;
+    QString seen = cursor ? m_seenText : QString(); // what the document shows, edit by edit
+    qsizetype seenSize = m_seenText.size();
+    quint64 fresh = 0; // characters at the model's end the document does not have yet
+    quint64 at = m_seenAppended;
+    for (auto e = edits.end() - qsizetype(unseen); e != edits.end(); ++e) {
+        fresh += e->appendedAt - at;
+        at = e->appendedAt;
+        const qsizetype shownEnd = e->size - qsizetype(fresh);
+        const qsizetype end = e->from + e->length;
+        if (e->from >= shownEnd) {
+            if (e->removed)
+                fresh -= quint64(e->length);
+            continue; // only text not shown yet: appended as it is now
+        }
+        const qsizetype s0 = seenSize - (shownEnd - e->from);
+        const qsizetype s1 = s0 + (qMin(end, shownEnd) - e->from);
+        if (s0 < 0)
+            return false;
+        if (e->removed) {
+            fresh -= quint64(end - qMin(end, shownEnd));
+            seenSize -= s1 - s0;
+        }
+        if (!cursor)
+            continue;
+        const int docLength = document()->characterCount() - 1;
+        cursor->setPosition(DocPositionFromEnd(seen, s0, docLength));
+        cursor->setPosition(DocPositionFromEnd(seen, s1, docLength), QTextCursor::KeepAnchor);
+        if (!e->removed) {
+            cursor->setCharFormat(formatOf(e->speaker));
+            continue;
+        }
+        if ((s0 > 0 && seen.at(s0 - 1) == QLatin1Char('\r')) || (s1 < seen.size() && seen.at(s1) == QLatin1Char('\n')))
+            return false;
+        cursor->removeSelectedText();
+        seen.remove(s0, s1 - s0);
+    }
+    appended = fresh + (m_model.appendedTotal() - at);
+    return true;
 }
 
 // ---- Following the newest text ----------------------------------------------------
@@ -406,7 +494,9 @@ void RxScreenView::syncNow()
     // Characters cut from the document's front, or -1 when all of it was replaced.
     int removed = 0;
 
-    bool incremental = !reset && appended <= quint64(text.size()) && trimmed <= quint64(document()->characterCount());
+    const bool edited = m_model.editTotal() != m_seenEdits;
+    bool incremental = !reset && trimmed <= quint64(document()->characterCount())
+        && (!edited || m_rewrite || replayEdits(nullptr, appended)) && appended <= quint64(text.size());
     // All of the text was replaced: cut and append only what differs from the
     // document; the lines being read are gone all the same.
     bool replaced = false;
@@ -429,27 +519,25 @@ void RxScreenView::syncNow()
         // Same text with other colours: the lines stay where they are.
         removed = int(qMin<qsizetype>(qsizetype(trimmed - trimmedCr), document()->characterCount() - 1));
         rewriteAll();
-    } else if (appended > 0 || trimmed > 0) {
+    } else if (appended > 0 || trimmed > 0 || edited) {
         QTextCursor cursor(document());
         cursor.beginEditBlock();
-        if (appended > 0) {
-            const qsizetype start = text.size() - qsizetype(appended);
-            if (m_speakerColours) {
-                appendColoured(start);
-            } else {
-                const QChar prev = start > 0 ? text.at(start - 1) : m_model.charBeforeText();
-                cursor.movePosition(QTextCursor::End);
-                cursor.insertText(ToDisplay(QStringView(text).mid(start), prev));
+        if (edited && !replaced && !replayEdits(&cursor, appended)) {
+            cursor.endEditBlock();
+            rewriteAll();
+            removed = -1;
+        } else {
+            if (appended > 0)
+                appendColoured(text.size() - qsizetype(appended));
+            if (trimmed > 0) {
+                // A CR LF pair is one character on screen.
+                removed = int(qMin<qsizetype>(qsizetype(trimmed - trimmedCr), document()->characterCount() - 1));
+                cursor.setPosition(0);
+                cursor.setPosition(removed, QTextCursor::KeepAnchor);
+                cursor.removeSelectedText();
             }
+            cursor.endEditBlock();
         }
-        if (trimmed > 0) {
-            // A CR LF pair is one character on screen.
-            removed = int(qMin<qsizetype>(qsizetype(trimmed - trimmedCr), document()->characterCount() - 1));
-            cursor.setPosition(0);
-            cursor.setPosition(removed, QTextCursor::KeepAnchor);
-            cursor.removeSelectedText();
-        }
-        cursor.endEditBlock();
     }
     if (replaced)
         removed = -1;
@@ -461,6 +549,7 @@ void RxScreenView::syncNow()
     m_seenTrimmed = m_model.trimmedTotal();
     m_seenTrimmedCr = m_model.trimmedCrTotal();
     m_seenResets = m_model.resetCount();
+    m_seenEdits = m_model.editTotal();
     m_seenText = text;
     m_seenRuns = m_model.runs();
     m_seenBefore = m_model.charBeforeText();

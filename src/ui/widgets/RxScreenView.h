@@ -38,6 +38,9 @@ public:
     void setSpeakerColours(bool on);
     bool speakerColours() const { return m_speakerColours; }
     void setSchemeColours(const SchemeColours& colours);
+    // How a speaker's text looks now: own text not yet on the air dimmed
+    // (and typed-ahead text also in italics), with or without speaker colours.
+    const QTextCharFormat& formatOf(Speaker speaker) const;
 
     // Following the newest text, or held where the operator reads.
     bool isFollowing() const { return m_following; }
@@ -65,12 +68,12 @@ private:
     void rewriteAll();
     void appendColoured(qsizetype start);
     qsizetype overlapWithSeen() const;
+    bool replayEdits(QTextCursor* cursor, quint64& appended);
     void onScrolled(int value);
     void setFollowing(bool on);
     void placeNotice();
     int topLinePosition() const;
     void showLineAt(int position);
-    const QTextCharFormat& formatOf(Speaker speaker) const;
 
     RxTextModel& m_model;
     QTimer m_frame;
@@ -79,6 +82,7 @@ private:
     quint64 m_seenTrimmed = 0;
     quint64 m_seenTrimmedCr = 0;
     quint64 m_seenResets = 0;
+    quint64 m_seenEdits = 0;
     // The model as the document shows it.
     QString m_seenText;
     std::deque<RxTextModel::Run> m_seenRuns;
@@ -88,7 +92,7 @@ private:
     bool m_speakerColours = false;
     bool m_rewrite = false;
     SchemeColours m_scheme;
-    QTextCharFormat m_formats[3];
+    QTextCharFormat m_formats[2][SpeakerCount]; // [speaker colours on][speaker]
 
     bool m_following = true;
     bool m_adjusting = false; // scroll changes of our own, not the operator's
