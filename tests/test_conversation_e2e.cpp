@@ -137,26 +137,26 @@ private slots:
         QVERIFY(stepTo(sim, "-> CONNECTED N0CALL-1 EA1ABC 2300"));
         QTRY_COMPARE(f.session->display.panel(Panel::Indicativos).text, QString("N0CALL-1 <-> EA1ABC"));
         QVERIFY(f.session->rx.text().contains("******* N0CALL-1 <-> EA1ABC *******  "));
-        QVERIFY(w.cmdEnviar()->isVisible());
-        QVERIFY(w.action("mnuStop")->isEnabled());
-        QVERIFY(!w.action("mnuConnect")->isEnabled());
+        QTRY_VERIFY(w.cmdEnviar()->isVisible());
+        QTRY_VERIFY(w.action("mnuStop")->isEnabled());
+        QTRY_VERIFY(!w.action("mnuConnect")->isEnabled());
 
         // Two lines, one header, progress from the reports, echo at BUFFER 0.
         typeLine(w, "GOOD MORNING");
-        QVERIFY(!w.cmdEnviar()->isVisible());
-        QVERIFY(w.progressBar()->isVisible());
+        QTRY_VERIFY(!w.cmdEnviar()->isVisible());
+        QTRY_VERIFY(w.progressBar()->isVisible());
         QVERIFY(sim.waitForOutputMatch(QRegularExpression("^<= 13 bytes")).size());
         QVERIFY(stepTo(sim, "-> PTT ON"));
         QTRY_COMPARE(f.session->display.panel(Panel::Ptt).text, QString("TX"));
         QVERIFY(stepTo(sim, "-> BUFFER 13"));
         QTRY_COMPARE(f.session->display.panel(Panel::Bytes).text, QString("0 Bytes Sent"));
-        QCOMPARE(w.progressBar()->value(), 0);
+        QTRY_COMPARE(w.progressBar()->value(), 0);
         // Shown at once, and once only.
         QCOMPARE(f.session->rx.text().count("GOOD MORNING"), 1);
         QVERIFY(stepTo(sim, "-> BUFFER 0"));
         QTRY_VERIFY(f.session->rx.text().endsWith(">N0CALL-1\r\nGOOD MORNING\r\n"));
-        QVERIFY(w.cmdEnviar()->isVisible());
-        QVERIFY(!w.progressBar()->isVisible());
+        QTRY_VERIFY(w.cmdEnviar()->isVisible());
+        QTRY_VERIFY(!w.progressBar()->isVisible());
         QVERIFY(stepTo(sim, "-> PTT OFF"));
         QTRY_COMPARE(f.session->display.panel(Panel::Ptt).text, QString("RX"));
 
@@ -215,12 +215,12 @@ private slots:
         // Stop: Disconnecting... until DISCONNECTED.
         w.action("mnuStop")->trigger();
         QCOMPARE(f.session->display.panel(Panel::Indicativos).text, QString("Disconnecting..."));
-        QVERIFY(!w.action("mnuStop")->isEnabled());
+        QTRY_VERIFY(!w.action("mnuStop")->isEnabled());
         QVERIFY(sim.waitForOutput("<- ABORT"));
         QVERIFY(stepTo(sim, "-> DISCONNECTED"));
         QTRY_COMPARE(f.session->display.panel(Panel::Indicativos).text, QString("Disconnected"));
-        QVERIFY(w.action("mnuConnect")->isEnabled());
-        QVERIFY(!w.cmdEnviar()->isVisible());
+        QTRY_VERIFY(w.action("mnuConnect")->isEnabled());
+        QTRY_VERIFY(!w.cmdEnviar()->isVisible());
 
         // An incoming call: the header shows the caller.
         sim.writeControl("callin EB2XYZ");

@@ -339,13 +339,13 @@ private slots:
         QVERIFY(modem.dataReceived().isEmpty());
 
         modem.sendLine("CONNECTED N0CALL-1 EA1ABC 2300");
-        QTRY_VERIFY(f.window->cmdEnviar()->isVisible());
+        QTRY_VERIFY(f.session->display.sendVisible());
         QTest::keyClick(tx, Qt::Key_Enter);
         QCOMPARE(tx->toPlainText(), QString());
         QTRY_COMPARE(modem.dataReceived(), QByteArray("hello\r"));
-        QVERIFY(!f.window->cmdEnviar()->isVisible());
-        QVERIFY(f.window->progressBar()->isVisible());
-        QVERIFY(!f.window->action("mnuClear")->isEnabled());
+        QTRY_VERIFY(!f.window->cmdEnviar()->isVisible());
+        QTRY_VERIFY(f.window->progressBar()->isVisible());
+        QTRY_VERIFY(!f.window->action("mnuClear")->isEnabled());
         // During the over Enter queues the text; it goes out after the block.
         QTest::keyClicks(tx, "again");
         QTest::keyClick(tx, Qt::Key_Return);
@@ -434,13 +434,14 @@ private slots:
         // Stop during a block the modem has partly sent: "hello" CR LF "world" CR is
         // 13 bytes, 8 still held, so the break and "world" come back.
         modem.sendLine("CONNECTED N0CALL-1 EA1ABC 2300");
-        QTRY_VERIFY(f.window->cmdEnviar()->isVisible());
+        QTRY_VERIFY(f.session->display.sendVisible());
         tx->setPlainText("hello\nworld");
         QTest::keyClick(tx, Qt::Key_Return);
         QTRY_COMPARE(modem.dataReceived(), QByteArray("hello\r\nworld\r"));
         modem.sendLine("BUFFER 8");
         QTRY_COMPARE(f.session->display.progressValue(), 38);
         QTest::keyClicks(tx, "later");
+        QTRY_VERIFY(f.window->action("mnuStop")->isEnabled());
         f.window->action("mnuStop")->trigger();
         QTRY_VERIFY(modem.commands().contains("ABORT"));
         modem.sendLine("DISCONNECTED");
@@ -451,7 +452,7 @@ private slots:
         // Enter on the next connection sends it with what was typed since.
         modem.clearData();
         modem.sendLine("CONNECTED N0CALL-1 EA1ABC 2300");
-        QTRY_VERIFY(f.window->cmdEnviar()->isVisible());
+        QTRY_VERIFY(f.session->display.sendVisible());
         QTest::keyClick(tx, Qt::Key_Return);
         QTRY_COMPARE(modem.dataReceived(), QByteArray("\r\nworldlater\r"));
 

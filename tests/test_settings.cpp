@@ -196,12 +196,11 @@ void TestSettings::firstSaveWritesEveryKey()
     QCOMPARE(doc.keys("Position"),
              (QStringList{"Top Position", "Left Position", "Terminal Width", "Terminal Height", "Window State"}));
     QCOMPARE(doc.keys("Path"), (QStringList{"Load Path File", "Save Path File"}));
-    QCOMPARE(
-        doc.keys("Options"),
-        (QStringList{"PTT Timeout", "Speaker Colours", "Notify on Incoming Call", "Log Conversations", "Log Folder",
-                     "Keyer Lines", "Show Call Events", "Log QSOs", "Log Without Asking", "Log Mode", "Log Submode",
-                     "Rig Control Host", "Rig Control Port", "Send QSOs to Loggers", "Logger Host", "Logger Port",
-                     "Show Macro Bar", "Show Own Text at Once", "Type Ahead"}));
+    QCOMPARE(doc.keys("Options"),
+             (QStringList{"PTT Timeout", "Speaker Colours", "Notify on Incoming Call", "Log Conversations",
+                          "Log Folder", "Keyer Lines", "Show Call Events", "Log QSOs", "Log Without Asking", "Log Mode",
+                          "Log Submode", "Rig Control Host", "Rig Control Port", "Send QSOs to Loggers", "Logger Host",
+                          "Logger Port", "Show Macro Bar", "Show Own Text at Once", "Type Ahead"}));
     for (const char* list : {"ConnectHF List", "ConnectFM List", "ConnectSAT List", "Via1 List", "Via2 List"})
         for (const QString& key : listKeys(list))
             QCOMPARE(doc.value("Setup", key, "missing"), QString());

@@ -377,16 +377,6 @@ void frmKeldoTerminal::syncStatusPanels()
     const DisplayState& d = m_session.display;
     for (Panel key : StatusPanels::keys())
         m_status->setPanel(key, d.panel(key));
-}
-
-void frmKeldoTerminal::refreshFromDisplay()
-{
-    const DisplayState& d = m_session.display;
-    // The panels change on every arrival (the byte counter); like the RX
-    // screen they follow at most once per frame. Commands and the send
-    // button follow at once.
-    if (!m_panelFrame.isActive())
-        m_panelFrame.start();
     action(QStringLiteral("mnuConnect"))->setEnabled(d.connectEnabled());
     action(QStringLiteral("mnuStop"))->setEnabled(d.stopEnabled());
     action(QStringLiteral("mnuClear"))->setEnabled(d.clearEnabled());
@@ -399,6 +389,15 @@ void frmKeldoTerminal::refreshFromDisplay()
     m_progress->setVisible(d.progressVisible());
     if (windowTitle() != d.caption())
         setWindowTitle(d.caption());
+}
+
+void frmKeldoTerminal::refreshFromDisplay()
+{
+    // What the window shows changes on every arrival (the byte counter) and
+    // several times in every over; like the RX screen it follows at most
+    // once per frame, so a flood repaints the window once per frame.
+    if (!m_panelFrame.isActive())
+        m_panelFrame.start();
 }
 
 bool frmKeldoTerminal::eventFilter(QObject* watched, QEvent* event)
@@ -547,7 +546,10 @@ void frmKeldoTerminal::placeWindow(int topTwips, int leftTwips)
 
 bool frmKeldoTerminal::Form_Load(const QString& programPath)
 {
-    return m_lifecycle->startUp(programPath);
+    const bool running = m_lifecycle->startUp(programPath);
+    // The window opens showing where things stand, not a frame later.
+    syncStatusPanels();
+    return running;
 }
 
 void frmKeldoTerminal::showStoredOptions()

@@ -52,7 +52,8 @@ public:
     QWidget* macroBar() const { return m_macroBar; }
     StatusPanels* stbStatus() const { return m_status; }
     QAction* action(const QString& objectName) const;
-    // Brings the status panels up to date now (they follow once per frame).
+    // Brings the status panels and the progress bar up to date now (they
+    // follow once per frame).
     void syncStatusPanels();
 
     // Menu commands.
