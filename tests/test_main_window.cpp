@@ -260,6 +260,38 @@ private slots:
         QVERIFY(!rx->isFollowing());
     }
 
+    void readingBackWithKeysHolds()
+    {
+        TerminalFixture f;
+        QVERIFY(f.loadWithoutProgram());
+        f.window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
+        Session& se = *f.session;
+        se.conn.ConnectedCall1 = "EA1ABC";
+        RxScreenView* rx = f.window->txtMainChat();
+        QScrollBar* bar = rx->verticalScrollBar();
+        auto arrive = [&](int n) {
+            se.terminal.ReceiveDataBytes(QByteArray("a received line\r").repeated(n));
+            QTRY_VERIFY(rx->document()->blockCount() > n);
+        };
+        using Keys = QList<QKeySequence>;
+        for (const Keys& keys : {Keys{Qt::CTRL | Qt::Key_Home}, Keys(3, Qt::Key_PageUp), Keys(4, Qt::Key_Up)}) {
+            f.window->mnuClear_Click();
+            arrive(300);
+            QTRY_COMPARE(bar->value(), bar->maximum());
+            QTest::mouseClick(rx->viewport(), Qt::LeftButton, {}, QPoint(20, 20));
+            for (const QKeySequence& key : keys)
+                QTest::keySequence(rx, key);
+            const int held = bar->value();
+            QVERIFY(held < bar->maximum());
+            const int blocks = rx->document()->blockCount();
+            se.terminal.ReceiveDataBytes("one more\r");
+            QTRY_VERIFY(rx->document()->blockCount() > blocks);
+            QCOMPARE(bar->value(), held);
+            QVERIFY(!rx->isFollowing());
+        }
+    }
+
     void readingBackResumes()
     {
         TerminalFixture f;

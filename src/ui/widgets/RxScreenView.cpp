@@ -103,6 +103,12 @@ RxScreenView::RxScreenView(RxTextModel& model, QWidget* parent)
     connect(&m_frame, &QTimer::timeout, this, &RxScreenView::syncNow);
     connect(&m_model, &RxTextModel::changed, this, &RxScreenView::scheduleSync);
     connect(verticalScrollBar(), &QScrollBar::valueChanged, this, &RxScreenView::onScrolled);
+    // Keys and the caret scroll the view with the bar's signals blocked; the
+    // view's own update request still tells of the move.
+    connect(this, &QPlainTextEdit::updateRequest, this, [this](const QRect&, int dy) {
+        if (dy != 0)
+            onScrolled(verticalScrollBar()->value());
+    });
 
     m_notice = new QToolButton(this);
     m_notice->setObjectName(QStringLiteral("rxNewTextNotice"));
@@ -329,7 +335,10 @@ void RxScreenView::keyPressEvent(QKeyEvent* event)
             verticalScrollBar()->setValue(value);
         }
     }
+    const int before = verticalScrollBar()->value();
     QPlainTextEdit::keyPressEvent(event);
+    if (verticalScrollBar()->value() != before)
+        onScrolled(verticalScrollBar()->value());
 }
 
 void RxScreenView::resizeEvent(QResizeEvent* event)
