@@ -195,9 +195,10 @@ void TestSettings::firstSaveWritesEveryKey()
     QCOMPARE(doc.keys("Position"),
              (QStringList{"Top Position", "Left Position", "Terminal Width", "Terminal Height", "Window State"}));
     QCOMPARE(doc.keys("Path"), (QStringList{"Load Path File", "Save Path File"}));
-    QCOMPARE(doc.keys("Options"),
-             (QStringList{"PTT Timeout", "Speaker Colours", "Notify on Incoming Call", "Log Conversations",
-                          "Log Folder", "Keyer Lines", "Show Call Events"}));
+    QCOMPARE(
+        doc.keys("Options"),
+        (QStringList{"PTT Timeout", "Speaker Colours", "Notify on Incoming Call", "Log Conversations", "Log Folder",
+                     "Keyer Lines", "Show Call Events", "Time Stamps", "Alert On Own Call", "Alert Words"}));
     for (const char* list : {"ConnectHF List", "ConnectFM List", "ConnectSAT List", "Via1 List", "Via2 List"})
         for (const QString& key : listKeys(list))
             QCOMPARE(doc.value("Setup", key, "missing"), QString());
@@ -215,7 +216,8 @@ void TestSettings::firstSaveWritesEveryKey()
     QVERIFY(bytes.contains("\r\n9Via2 List=\r\n[Position]\r\nTop Position=870\r\nLeft Position=2325\r\n"
                            "Terminal Width=8145\r\nTerminal Height=6105\r\nWindow State=0\r\n[Path]\r\n"));
     QVERIFY(bytes.endsWith("\r\n[Options]\r\nPTT Timeout=300\r\nSpeaker Colours=0\r\nNotify on Incoming Call=0\r\n"
-                           "Log Conversations=0\r\nLog Folder=\r\nKeyer Lines=1\r\nShow Call Events=1\r\n"));
+                           "Log Conversations=0\r\nLog Folder=\r\nKeyer Lines=1\r\nShow Call Events=1\r\n"
+                           "Time Stamps=0\r\nAlert On Own Call=0\r\nAlert Words=\r\n"));
     QVERIFY(!bytes.contains("\n\n") && !bytes.contains("\r\r"));
 
     // Saving again changes nothing.

@@ -83,6 +83,10 @@ frmKeldoTerminal::frmKeldoTerminal(Session& session, QWidget* parent)
     m_alert = new IncomingCallAlert(this, this);
     connect(&m_session.terminal, &Terminal::incomingCall, this,
             [this](const QString& caller) { m_alert->announce(caller, m_session.s().notifyIncomingCall); });
+    connect(&m_session.terminal, &Terminal::alertWordReceived, this, [this](const QString& word) {
+        if (m_session.s().notifyIncomingCall)
+            m_alert->announceAlertWord(m_session.conn.OtherStation(), word);
+    });
     // Queued: the box must not open inside the arrival that failed to log.
     connect(
         &m_session.log, &ConversationLog::failed, this,
@@ -155,6 +159,9 @@ void frmKeldoTerminal::buildMenus()
     QAction* speakers = addAction(colour, QStringLiteral("mnuSpeakerColours"), QStringLiteral("Speaker Colours"));
     speakers->setCheckable(true);
     connect(speakers, &QAction::triggered, this, &frmKeldoTerminal::mnuSpeakerColours_Click);
+    QAction* stamps = addAction(colour, QStringLiteral("mnuTimeStamps"), QStringLiteral("Time Stamps"));
+    stamps->setCheckable(true);
+    connect(stamps, &QAction::triggered, this, &frmKeldoTerminal::mnuTimeStamps_Click);
 
     settings->addSeparator();
     QAction* notify = addAction(settings, QStringLiteral("mnuNotify"), QStringLiteral("Notify on Incoming Call"));
@@ -243,6 +250,12 @@ void frmKeldoTerminal::buildControls()
     connect(m_send, &QToolButton::clicked, this, &frmKeldoTerminal::cmdEnviar_Click);
 
     m_status = new StatusPanels(m_client);
+    // Ctrl+F: find in the RX screen, from anywhere in the window.
+    auto* find = new QAction(QStringLiteral("Find..."), this);
+    find->setObjectName(QStringLiteral("mnuFind"));
+    find->setShortcut(QKeySequence::Find);
+    connect(find, &QAction::triggered, m_rx, &RxScreenView::openFind);
+    QWidget::addAction(find);
     setTabOrder(m_rx, m_tx);
     setTabOrder(m_tx, m_send);
 
@@ -427,6 +440,7 @@ void frmKeldoTerminal::showStoredOptions()
     const Settings& s = m_session.s();
     action(QStringLiteral("mnuNotify"))->setChecked(s.notifyIncomingCall);
     action(QStringLiteral("mnuLog"))->setChecked(s.logConversations);
+    action(QStringLiteral("mnuTimeStamps"))->setChecked(s.timeStamps);
 }
 
 void frmKeldoTerminal::setProgramFolderFrom(const QString& programPath)
@@ -637,6 +651,12 @@ void frmKeldoTerminal::mnuNotify_Click(bool on)
 {
     action(QStringLiteral("mnuNotify"))->setChecked(on);
     m_session.controller.setNotifyIncomingCall(on);
+}
+
+void frmKeldoTerminal::mnuTimeStamps_Click(bool on)
+{
+    action(QStringLiteral("mnuTimeStamps"))->setChecked(on);
+    m_session.controller.setTimeStamps(on);
 }
 
 void frmKeldoTerminal::mnuLog_Click(bool on)

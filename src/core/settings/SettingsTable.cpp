@@ -282,6 +282,9 @@ const std::vector<SettingKey>& SettingKeys()
         {Options, "Log Folder", &Settings::logFolder, ""},
         {Options, "Keyer Lines", &Settings::keyerLines, "1"},
         {Options, "Show Call Events", &Settings::showCallEvents, "1"},
+        {Options, "Time Stamps", &Settings::timeStamps, "0"},
+        {Options, "Alert On Own Call", &Settings::alertOnOwnCall, "0"},
+        {Options, "Alert Words", &Settings::alertWords, ""},
 
         // COM1 to COM16.
         {"Ports", "COM", &Settings::portDevices, ""},

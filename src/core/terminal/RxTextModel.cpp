@@ -35,10 +35,20 @@ void RxTextModel::appendUncapped(const QString& text, Speaker speaker)
     emit changed();
 }
 
+void RxTextModel::addMark(quint64 from, quint64 to)
+{
+    if (to <= from || indexOf(to) <= 0)
+        return;
+    m_marks.push_back({from, to});
+    ++m_marksAdded;
+    emit changed();
+}
+
 void RxTextModel::clear()
 {
     m_text.clear();
     m_runs.clear();
+    m_marks.clear();
     m_charBefore = QChar();
     ++m_resets;
     emit changed();
@@ -68,6 +78,8 @@ void RxTextModel::trimToCap()
         left -= front.length;
         m_runs.pop_front();
     }
+    while (!m_marks.empty() && indexOf(m_marks.front().to) <= 0)
+        m_marks.pop_front();
 }
 
 void RxTextModel::ConvertReceivedInto(QString& out, const char* data, qsizetype size)

@@ -136,10 +136,26 @@ void Terminal::UpdateTransmitProgress(qint64 unsentBytes)
 
 void Terminal::appendOwnHeader()
 {
-    m_rx.appendUncapped(QLatin1Char('>') + m_settings.s().myCallsign + CrLf, Speaker::Own);
-    if (m_log)
-        m_log->speaker(QLatin1Char('>'), m_settings.s().myCallsign, m_clock());
+    appendHeader(QLatin1Char('>'), m_settings.s().myCallsign, Speaker::Own);
     m_ownHeaderLast = true;
+}
+
+void Terminal::appendHeader(QChar mark, const QString& call, Speaker speaker)
+{
+    const QDateTime now = m_clock().toUTC();
+    QString header = mark + call;
+    if (m_settings.s().timeStamps) {
+        if (now.date() != m_stampedDate) {
+            m_stampedDate = now.date();
+            m_rx.appendUncapped(QStringLiteral("******* ") + now.date().toString(Qt::ISODate) + QStringLiteral(" UTC")
+                                    + CrLf,
+                                Speaker::Banner);
+        }
+        header += QStringLiteral("  ") + now.time().toString(QStringLiteral("HH:mm:ss"));
+    }
+    m_rx.appendUncapped(header + CrLf, speaker);
+    if (m_log)
+        m_log->speaker(mark, call, now);
 }
 
 // ---- Incoming text ---------------------------------------------------------------
@@ -147,11 +163,11 @@ void Terminal::appendOwnHeader()
 void Terminal::ReceiveDataBytes(const QByteArray& bytes)
 {
     if (m_conn.LastSpeaker != Talker::OtherStation) {
-        m_rx.appendUncapped(QLatin1Char('<') + m_conn.OtherStation() + CrLf, Speaker::Remote);
-        if (m_log)
-            m_log->speaker(QLatin1Char('<'), m_conn.OtherStation(), m_clock());
+        appendHeader(QLatin1Char('<'), m_conn.OtherStation(), Speaker::Remote);
         m_receivedEndedWithCr = false;
         m_ownHeaderLast = false;
+        m_alertWords.restart();
+        m_alertedThisOver = false;
     }
     m_conn.textReceived(bytes.size());
     emit received(m_conn.BytesReceived);
@@ -173,7 +189,29 @@ void Terminal::ReceiveDataBytes(const QByteArray& bytes)
     }
     QString text;
     RxTextModel::ConvertReceivedInto(text, data, size);
+    const quint64 at = m_rx.appendedTotal();
     m_rx.appendCapped(text, Speaker::Remote);
+    markAlertWords(text, at);
+}
+
+void Terminal::markAlertWords(const QString& text, quint64 at)
+{
+    const Settings& s = m_settings.s();
+    const QString ownCall = s.alertOnOwnCall ? s.myCallsign : QString();
+    if (const QString from = ownCall + QLatin1Char('\n') + s.alertWords; from != m_alertWordsFrom) {
+        m_alertWordsFrom = from;
+        m_alertWords.setWords(s.alertWords, ownCall);
+    }
+    QString first; // the over's first match is announced
+    m_alertWords.scan(text, at, [&](quint64 from, quint64 to) {
+        m_rx.addMark(from, to);
+        if (first.isEmpty())
+            first = m_rx.text().mid(m_rx.indexOf(from), qsizetype(to - from));
+    });
+    if (!first.isEmpty() && !m_alertedThisOver) {
+        m_alertedThisOver = true;
+        emit alertWordReceived(first);
+    }
 }
 
 QString Terminal::CallChain(const ConnectionState& c)
@@ -239,6 +277,7 @@ void Terminal::ShowConnected()
 void Terminal::ClearScreen()
 {
     m_rx.clear();
+    m_stampedDate = QDate(); // the next time stamp names its date again
 }
 
 // ---- Connection display ------------------------------------------------------------

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "terminal/AlertWords.h"
+
 #include <QDateTime>
 #include <QObject>
 #include <QStringList>
@@ -9,6 +11,7 @@ class SettingsStore;
 class RxTextModel;
 class DataChannel;
 class ConversationLog;
+enum class Speaker : quint8;
 struct ConnectionState;
 
 // Where the connection stands, as the terminal last announced it.
@@ -85,12 +88,19 @@ signals:
     void unsentReturned(const QString& text);
     // Bytes received in this connection so far.
     void received(qint64 total);
+    // Received text held an alert word (or the own call sign); once per over.
+    void alertWordReceived(const QString& word);
 
 private:
     // A block that never completed goes back to the TX box; what of it went
     // on the air is echoed.
     void returnOutstandingBlock();
     void appendOwnHeader();
+    // A speaker's header line ("<CALL" or ">CALL", with the UTC time when
+    // time stamps are on), on the RX screen and in the log.
+    void appendHeader(QChar mark, const QString& call, Speaker speaker);
+    // Marks the alert words in received text just appended at position at.
+    void markAlertWords(const QString& text, quint64 at);
     // The line on the RX screen only; returns it as shown.
     QString showNotice(const QString& what);
     // What became of the call or the connection that just ended.
@@ -115,4 +125,8 @@ private:
     QStringList m_calledVia;
     bool m_connectionShown = false; // a banner opened the connection now ending
     bool m_ownHeaderLast = false; // the screen's last header is the operator's
+    QDate m_stampedDate; // the UTC date the screen's time stamps last named
+    AlertWords m_alertWords;
+    QString m_alertWordsFrom; // the settings they were made from
+    bool m_alertedThisOver = false;
 };
