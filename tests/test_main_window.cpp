@@ -5,11 +5,14 @@
 #include "support/MessageBoxRecorder.h"
 #include "support/TerminalFixture.h"
 #include "widgets/DialogGeometry.h"
+#include "widgets/RxFindBar.h"
 #include "widgets/RxScreenView.h"
 #include "widgets/StatusPanels.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QProgressBar>
@@ -290,6 +293,70 @@ private slots:
             QCOMPARE(bar->value(), held);
             QVERIFY(!rx->isFollowing());
         }
+    }
+
+    void findAcrossTheCap()
+    {
+        TerminalFixture f;
+        QVERIFY(f.loadWithoutProgram());
+        f.window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
+        Session& se = *f.session;
+        RxScreenView* rx = f.window->txtMainChat();
+        int next = 0;
+        auto lines = [&](int n) { // every 40th line holds the word
+            QByteArray bytes;
+            for (int i = 0; i < n; ++i, ++next)
+                bytes += QByteArray::number(100000 + next) + (next % 40 ? " text\r" : " Marker\r");
+            se.terminal.ReceiveDataBytes(bytes);
+            rx->syncNow();
+        };
+        // A macro key elsewhere: within the bar F3 finds instead.
+        QAction macro(f.window.get());
+        macro.setShortcut(Qt::Key_F3);
+        f.window->QWidget::addAction(&macro);
+        QSignalSpy macroSpy(&macro, &QAction::triggered);
+        auto highlightsRight = [&] {
+            const QList<QTextEdit::ExtraSelection> shown = rx->extraSelections();
+            QCOMPARE(shown.size(), rx->toPlainText().count("Marker"));
+            for (const QTextEdit::ExtraSelection& sel : shown)
+                QCOMPARE(sel.cursor.selectedText(), QString("Marker"));
+        };
+
+        lines(4800);
+        rx->verticalScrollBar()->setValue(2500);
+        f.window->txtTXChat()->setFocus();
+        QTest::keyClick(f.window.get(), Qt::Key_F, Qt::ControlModifier);
+        RxFindBar* bar = rx->findBar();
+        QVERIFY(bar && bar->isVisible() && bar->textBox()->hasFocus());
+        QTest::keyClicks(bar->textBox(), "marker");
+        QCOMPARE(rx->findMatchCount(), 120);
+        highlightsRight();
+        QVERIFY(!rx->isFollowing());
+        const QString first = rx->currentMatch().block().text();
+        QTest::keyClick(bar->textBox(), Qt::Key_Return);
+        QTest::keyClick(bar->textBox(), Qt::Key_F3);
+        QCOMPARE(macroSpy.count(), 0);
+        QCOMPARE(rx->currentMatch().block().text().left(6).toInt(), first.left(6).toInt() + 80);
+        QTest::keyClick(bar->textBox(), Qt::Key_F3, Qt::ShiftModifier);
+        const QString current = rx->currentMatch().block().text();
+        QCOMPARE(current.left(6).toInt(), first.left(6).toInt() + 40);
+        const int top = rx->cursorForPosition(QPoint(4, 4)).block().text().left(6).toInt();
+
+        // Arrivals cut the front at the cap: the matches move with the text.
+        for (int i = 0; i < 20; ++i)
+            lines(100);
+        QVERIFY(se.rx.trimmedTotal() > 20000);
+        highlightsRight();
+        QCOMPARE(rx->currentMatch().block().text(), current);
+        QCOMPARE(rx->cursorForPosition(QPoint(4, 4)).block().text().left(6).toInt(), top);
+        QVERIFY(!rx->isFollowing());
+
+        bar->matchCase()->setChecked(true);
+        QCOMPARE(rx->findMatchCount(), 0);
+        QTest::keyClick(bar->textBox(), Qt::Key_Escape);
+        QVERIFY(!bar->isVisible());
+        QVERIFY(rx->extraSelections().isEmpty());
     }
 
     void readingBackResumes()

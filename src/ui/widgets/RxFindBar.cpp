@@ -64,8 +64,9 @@ RxFindBar::RxFindBar(RxScreenView& view, QWidget* parent)
     m_case = new QCheckBox(QStringLiteral("Match &case"), this);
     m_case->setObjectName(QStringLiteral("rxFindMatchCase"));
     row->addWidget(m_case);
-    connect(AddButton(this, row, "rxFindPrevious", QStringLiteral("\u25B2"), QStringLiteral("Previous match (Shift+F3)")),
-            &QToolButton::clicked, this, [this] { next(true); });
+    connect(
+        AddButton(this, row, "rxFindPrevious", QStringLiteral("\u25B2"), QStringLiteral("Previous match (Shift+F3)")),
+        &QToolButton::clicked, this, [this] { next(true); });
     connect(AddButton(this, row, "rxFindNext", QStringLiteral("\u25BC"), QStringLiteral("Next match (Enter, F3)")),
             &QToolButton::clicked, this, [this] { next(false); });
     connect(AddButton(this, row, "rxFindClose", QStringLiteral("\u2715"), QStringLiteral("Close (Esc)")),
