@@ -25,6 +25,7 @@ public:
 
 private:
     QStringList m_words;
+    QList<char16_t> m_firsts; // each word's first character, case-folded
     qsizetype m_longest = 0;
     QString m_tail; // the end of what came before
 };

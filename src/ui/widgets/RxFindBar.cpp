@@ -120,7 +120,8 @@ void RxFindBar::showCount()
     else if (m_view.findMatchCount() == 0)
         m_count->setText(QStringLiteral("No match"));
     else
-        m_count->setText(QStringLiteral("%1 matches").arg(m_view.findMatchCount()));
+        m_count->setText(m_view.findMatchCount() == 1 ? QStringLiteral("1 match")
+                                                      : QStringLiteral("%1 matches").arg(m_view.findMatchCount()));
 }
 
 bool RxFindBar::eventFilter(QObject* watched, QEvent* event)
