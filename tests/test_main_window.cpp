@@ -28,6 +28,15 @@ class TestMainWindow : public QObject
 {
     Q_OBJECT
 
+    // The window started without a modem program, shown.
+    static bool loadShown(TerminalFixture& f)
+    {
+        if (!f.loadWithoutProgram())
+            return false;
+        f.window->show();
+        return QTest::qWaitForWindowExposed(f.window.get());
+    }
+
 private slots:
     void startsWithDefaultsAndTellsOfMissingModem()
     {
@@ -207,9 +216,7 @@ private slots:
     void readingBackHoldsTheView()
     {
         TerminalFixture f;
-        QVERIFY(f.loadWithoutProgram());
-        f.window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
+        QVERIFY(loadShown(f));
         Session& se = *f.session;
         RxScreenView* rx = f.window->txtMainChat();
         QScrollBar* bar = rx->verticalScrollBar();
@@ -266,9 +273,7 @@ private slots:
     void readingBackWithKeysHolds()
     {
         TerminalFixture f;
-        QVERIFY(f.loadWithoutProgram());
-        f.window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
+        QVERIFY(loadShown(f));
         Session& se = *f.session;
         se.conn.ConnectedCall1 = "EA1ABC";
         RxScreenView* rx = f.window->txtMainChat();
@@ -298,9 +303,7 @@ private slots:
     void findAcrossTheCap()
     {
         TerminalFixture f;
-        QVERIFY(f.loadWithoutProgram());
-        f.window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
+        QVERIFY(loadShown(f));
         Session& se = *f.session;
         RxScreenView* rx = f.window->txtMainChat();
         int next = 0;
@@ -362,9 +365,7 @@ private slots:
     void readingBackResumes()
     {
         TerminalFixture f;
-        QVERIFY(f.loadWithoutProgram());
-        f.window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
+        QVERIFY(loadShown(f));
         Session& se = *f.session;
         RxScreenView* rx = f.window->txtMainChat();
         QPlainTextEdit* tx = f.window->txtTXChat();
