@@ -205,11 +205,18 @@ private slots:
         speakers->trigger();
         QCOMPARE(colourOf("own words"), QColor());
         QVERIFY(!se.s().speakerColours);
+        // Time Stamps beside it.
+        QAction* stamps = f.window->action("mnuTimeStamps");
+        QVERIFY(stamps && stamps->isCheckable() && !stamps->isChecked());
+        QVERIFY(f.window->findChild<QMenu*>("mnuColor")->actions().contains(stamps));
+        stamps->trigger();
+        QVERIFY(se.s().timeStamps && stamps->isChecked());
 
         // Stored on, ticked and applied at start-up.
         TerminalFixture g;
-        QVERIFY(g.loadWithoutProgram("[Options]\r\nSpeaker Colours=1\r\n"));
+        QVERIFY(g.loadWithoutProgram("[Options]\r\nSpeaker Colours=1\r\nTime Stamps=1\r\n"));
         QVERIFY(g.window->action("mnuSpeakerColours")->isChecked());
+        QVERIFY(g.window->action("mnuTimeStamps")->isChecked());
         QVERIFY(g.window->txtMainChat()->speakerColours());
     }
 
