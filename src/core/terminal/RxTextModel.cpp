@@ -41,7 +41,6 @@ void RxTextModel::addMark(quint64 from, quint64 to)
         return;
     m_marks.push_back({from, to});
     ++m_marksAdded;
-    emit changed();
 }
 
 void RxTextModel::clear()

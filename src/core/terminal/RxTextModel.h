@@ -46,6 +46,8 @@ public:
     {
         quint64 from, to;
     };
+    // Told by no change of its own: a mark comes with the text just
+    // appended, whose change views sync with.
     void addMark(quint64 from, quint64 to);
     const std::deque<Mark>& marks() const { return m_marks; }
     quint64 marksAddedTotal() const { return m_marksAdded; }

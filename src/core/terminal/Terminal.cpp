@@ -142,9 +142,11 @@ void Terminal::appendOwnHeader()
 
 void Terminal::appendHeader(QChar mark, const QString& call, Speaker speaker)
 {
-    const QDateTime now = m_clock().toUTC();
+    const bool stamped = m_settings.s().timeStamps;
+    // The clock is read only when something shows it.
+    const QDateTime now = stamped || m_log ? m_clock().toUTC() : QDateTime();
     QString header = mark + call;
-    if (m_settings.s().timeStamps) {
+    if (stamped) {
         if (now.date() != m_stampedDate) {
             m_stampedDate = now.date();
             m_rx.appendUncapped(QStringLiteral("******* ") + now.date().toString(Qt::ISODate) + QStringLiteral(" UTC")
@@ -198,8 +200,9 @@ void Terminal::markAlertWords(const QString& text, quint64 at)
 {
     const Settings& s = m_settings.s();
     const QString ownCall = s.alertOnOwnCall ? s.myCallsign : QString();
-    if (const QString from = ownCall + QLatin1Char('\n') + s.alertWords; from != m_alertWordsFrom) {
-        m_alertWordsFrom = from;
+    if (ownCall != m_alertOwnCall || s.alertWords != m_alertWordList) {
+        m_alertOwnCall = ownCall;
+        m_alertWordList = s.alertWords;
         m_alertWords.setWords(s.alertWords, ownCall);
     }
     QString first; // the over's first match is announced

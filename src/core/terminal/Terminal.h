@@ -127,6 +127,6 @@ private:
     bool m_ownHeaderLast = false; // the screen's last header is the operator's
     QDate m_stampedDate; // the UTC date the screen's time stamps last named
     AlertWords m_alertWords;
-    QString m_alertWordsFrom; // the settings they were made from
+    QString m_alertOwnCall, m_alertWordList; // the settings they were made from
     bool m_alertedThisOver = false;
 };
