@@ -5,11 +5,14 @@
 #include "support/MessageBoxRecorder.h"
 #include "support/TerminalFixture.h"
 #include "widgets/DialogGeometry.h"
+#include "widgets/RxFindBar.h"
 #include "widgets/RxScreenView.h"
 #include "widgets/StatusPanels.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QProgressBar>
@@ -24,6 +27,15 @@
 class TestMainWindow : public QObject
 {
     Q_OBJECT
+
+    // The window started without a modem program, shown.
+    static bool loadShown(TerminalFixture& f)
+    {
+        if (!f.loadWithoutProgram())
+            return false;
+        f.window->show();
+        return QTest::qWaitForWindowExposed(f.window.get());
+    }
 
 private slots:
     void startsWithDefaultsAndTellsOfMissingModem()
@@ -193,20 +205,25 @@ private slots:
         speakers->trigger();
         QCOMPARE(colourOf("own words"), QColor());
         QVERIFY(!se.s().speakerColours);
+        // Time Stamps beside it.
+        QAction* stamps = f.window->action("mnuTimeStamps");
+        QVERIFY(stamps && stamps->isCheckable() && !stamps->isChecked());
+        QVERIFY(f.window->findChild<QMenu*>("mnuColor")->actions().contains(stamps));
+        stamps->trigger();
+        QVERIFY(se.s().timeStamps && stamps->isChecked());
 
         // Stored on, ticked and applied at start-up.
         TerminalFixture g;
-        QVERIFY(g.loadWithoutProgram("[Options]\r\nSpeaker Colours=1\r\n"));
+        QVERIFY(g.loadWithoutProgram("[Options]\r\nSpeaker Colours=1\r\nTime Stamps=1\r\n"));
         QVERIFY(g.window->action("mnuSpeakerColours")->isChecked());
+        QVERIFY(g.window->action("mnuTimeStamps")->isChecked());
         QVERIFY(g.window->txtMainChat()->speakerColours());
     }
 
     void readingBackHoldsTheView()
     {
         TerminalFixture f;
-        QVERIFY(f.loadWithoutProgram());
-        f.window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
+        QVERIFY(loadShown(f));
         Session& se = *f.session;
         RxScreenView* rx = f.window->txtMainChat();
         QScrollBar* bar = rx->verticalScrollBar();
@@ -260,12 +277,102 @@ private slots:
         QVERIFY(!rx->isFollowing());
     }
 
+    void readingBackWithKeysHolds()
+    {
+        TerminalFixture f;
+        QVERIFY(loadShown(f));
+        Session& se = *f.session;
+        se.conn.ConnectedCall1 = "EA1ABC";
+        RxScreenView* rx = f.window->txtMainChat();
+        QScrollBar* bar = rx->verticalScrollBar();
+        auto arrive = [&](int n) {
+            se.terminal.ReceiveDataBytes(QByteArray("a received line\r").repeated(n));
+            QTRY_VERIFY(rx->document()->blockCount() > n);
+        };
+        using Keys = QList<QKeySequence>;
+        for (const Keys& keys : {Keys{Qt::CTRL | Qt::Key_Home}, Keys(3, Qt::Key_PageUp), Keys(4, Qt::Key_Up)}) {
+            f.window->mnuClear_Click();
+            arrive(300);
+            QTRY_COMPARE(bar->value(), bar->maximum());
+            QTest::mouseClick(rx->viewport(), Qt::LeftButton, {}, QPoint(20, 20));
+            for (const QKeySequence& key : keys)
+                QTest::keySequence(rx, key);
+            const int held = bar->value();
+            QVERIFY(held < bar->maximum());
+            const int blocks = rx->document()->blockCount();
+            se.terminal.ReceiveDataBytes("one more\r");
+            QTRY_VERIFY(rx->document()->blockCount() > blocks);
+            QCOMPARE(bar->value(), held);
+            QVERIFY(!rx->isFollowing());
+        }
+    }
+
+    void findAcrossTheCap()
+    {
+        TerminalFixture f;
+        QVERIFY(loadShown(f));
+        Session& se = *f.session;
+        RxScreenView* rx = f.window->txtMainChat();
+        int next = 0;
+        auto lines = [&](int n) { // every 40th line holds the word
+            QByteArray bytes;
+            for (int i = 0; i < n; ++i, ++next)
+                bytes += QByteArray::number(100000 + next) + (next % 40 ? " text\r" : " Marker\r");
+            se.terminal.ReceiveDataBytes(bytes);
+            rx->syncNow();
+        };
+        // A macro key elsewhere: within the bar F3 finds instead.
+        QAction macro(f.window.get());
+        macro.setShortcut(Qt::Key_F3);
+        f.window->QWidget::addAction(&macro);
+        QSignalSpy macroSpy(&macro, &QAction::triggered);
+        auto highlightsRight = [&] {
+            const QList<QTextEdit::ExtraSelection> shown = rx->extraSelections();
+            QCOMPARE(shown.size(), rx->toPlainText().count("Marker"));
+            for (const QTextEdit::ExtraSelection& sel : shown)
+                QCOMPARE(sel.cursor.selectedText(), QString("Marker"));
+        };
+
+        lines(4800);
+        rx->verticalScrollBar()->setValue(2500);
+        f.window->txtTXChat()->setFocus();
+        QTest::keyClick(f.window.get(), Qt::Key_F, Qt::ControlModifier);
+        RxFindBar* bar = rx->findBar();
+        QVERIFY(bar && bar->isVisible() && bar->textBox()->hasFocus());
+        QTest::keyClicks(bar->textBox(), "marker");
+        QCOMPARE(rx->findMatchCount(), 120);
+        highlightsRight();
+        QVERIFY(!rx->isFollowing());
+        const QString first = rx->currentMatch().block().text();
+        QTest::keyClick(bar->textBox(), Qt::Key_Return);
+        QTest::keyClick(bar->textBox(), Qt::Key_F3);
+        QCOMPARE(macroSpy.count(), 0);
+        QCOMPARE(rx->currentMatch().block().text().left(6).toInt(), first.left(6).toInt() + 80);
+        QTest::keyClick(bar->textBox(), Qt::Key_F3, Qt::ShiftModifier);
+        const QString current = rx->currentMatch().block().text();
+        QCOMPARE(current.left(6).toInt(), first.left(6).toInt() + 40);
+        const int top = rx->cursorForPosition(QPoint(4, 4)).block().text().left(6).toInt();
+
+        // Arrivals cut the front at the cap: the matches move with the text.
+        for (int i = 0; i < 20; ++i)
+            lines(100);
+        QVERIFY(se.rx.trimmedTotal() > 20000);
+        highlightsRight();
+        QCOMPARE(rx->currentMatch().block().text(), current);
+        QCOMPARE(rx->cursorForPosition(QPoint(4, 4)).block().text().left(6).toInt(), top);
+        QVERIFY(!rx->isFollowing());
+
+        bar->matchCase()->setChecked(true);
+        QCOMPARE(rx->findMatchCount(), 0);
+        QTest::keyClick(bar->textBox(), Qt::Key_Escape);
+        QVERIFY(!bar->isVisible());
+        QVERIFY(rx->extraSelections().isEmpty());
+    }
+
     void readingBackResumes()
     {
         TerminalFixture f;
-        QVERIFY(f.loadWithoutProgram());
-        f.window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
+        QVERIFY(loadShown(f));
         Session& se = *f.session;
         RxScreenView* rx = f.window->txtMainChat();
         QPlainTextEdit* tx = f.window->txtTXChat();

@@ -197,10 +197,28 @@ void TestSettings::firstSaveWritesEveryKey()
              (QStringList{"Top Position", "Left Position", "Terminal Width", "Terminal Height", "Window State"}));
     QCOMPARE(doc.keys("Path"), (QStringList{"Load Path File", "Save Path File"}));
     QCOMPARE(doc.keys("Options"),
-             (QStringList{"PTT Timeout", "Speaker Colours", "Notify on Incoming Call", "Log Conversations",
-                          "Log Folder", "Keyer Lines", "Show Call Events", "Log QSOs", "Log Without Asking", "Log Mode",
-                          "Log Submode", "Rig Control Host", "Rig Control Port", "Send QSOs to Loggers", "Logger Host",
-                          "Logger Port", "Show Macro Bar", "Show Own Text at Once", "Type Ahead"}));
+             (QStringList{"PTT Timeout",
+                          "Speaker Colours",
+                          "Notify on Incoming Call",
+                          "Log Conversations",
+                          "Log Folder",
+                          "Keyer Lines",
+                          "Show Call Events",
+                          "Log QSOs",
+                          "Log Without Asking",
+                          "Log Mode",
+                          "Log Submode",
+                          "Rig Control Host",
+                          "Rig Control Port",
+                          "Send QSOs to Loggers",
+                          "Logger Host",
+                          "Logger Port",
+                          "Show Macro Bar",
+                          "Show Own Text at Once",
+                          "Type Ahead",
+                          "Time Stamps",
+                          "Alert On Own Call",
+                          "Alert Words"}));
     for (const char* list : {"ConnectHF List", "ConnectFM List", "ConnectSAT List", "Via1 List", "Via2 List"})
         for (const QString& key : listKeys(list))
             QCOMPARE(doc.value("Setup", key, "missing"), QString());
@@ -221,7 +239,8 @@ void TestSettings::firstSaveWritesEveryKey()
                            "Log Conversations=0\r\nLog Folder=\r\nKeyer Lines=1\r\nShow Call Events=1\r\n"
                            "Log QSOs=0\r\nLog Without Asking=0\r\nLog Mode=\r\nLog Submode=\r\nRig Control Host=\r\n"
                            "Rig Control Port=4532\r\nSend QSOs to Loggers=0\r\nLogger Host=127.0.0.1\r\n"
-                           "Logger Port=2237\r\nShow Macro Bar=0\r\nShow Own Text at Once=1\r\nType Ahead=1\r\n"));
+                           "Logger Port=2237\r\nShow Macro Bar=0\r\nShow Own Text at Once=1\r\nType Ahead=1\r\n"
+                           "Time Stamps=0\r\nAlert On Own Call=0\r\nAlert Words=\r\n"));
     QVERIFY(!bytes.contains("\n\n") && !bytes.contains("\r\r"));
 
     // Saving again changes nothing.

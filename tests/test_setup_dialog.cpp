@@ -428,8 +428,14 @@ void TestSetupDialog::changedCallSignReachesModemAndCaption()
 
     auto dialog = open(rig);
     dialog->txtMyCallSign->setText(QStringLiteral("n0new-3"));
+    // The alert choices go with the same Update.
+    QVERIFY(!dialog->chkAlertOwnCall->isChecked() && dialog->txtAlertWords->text().isEmpty());
+    dialog->chkAlertOwnCall->setChecked(true);
+    dialog->txtAlertWords->setText(QStringLiteral(" sked, qrz "));
     dialog->cmdOK->click();
     QVERIFY(!dialog->isVisible());
+    QVERIFY(rig.s().alertOnOwnCall);
+    QCOMPARE(rig.s().alertWords, QStringLiteral("sked, qrz"));
 
     QCOMPARE(rig.s().myCallsign, QStringLiteral("N0NEW-3"));
     QCOMPARE(rig.session->display.caption(), QStringLiteral("KELDO Terminal v1.2.0      N0NEW-3"));

@@ -373,6 +373,57 @@ private slots:
         s.conn.ConnectedVia1 = "V1";
         s.terminal.AppendConnectBanner();
         QCOMPARE(s.rx.text(), QString("\r\n          ******* A1 <-> V1 <-> B2 *******  07:05:09\r\n\r\n"));
+
+        // Time stamps: the time on each header, the date when it changes.
+        s.rx.clear();
+        s.s().timeStamps = true;
+        QDateTime now(QDate(2026, 1, 2), QTime(23, 59, 58), Qt::UTC);
+        s.terminal.setClock([&] { return now; });
+        s.terminal.ReceiveDataBytes("a\r");
+        s.conn.LastSpeaker = Talker::ThisStation;
+        s.terminal.ReceiveDataBytes("b\r");
+        s.conn.LastSpeaker = Talker::ThisStation;
+        now = now.addSecs(3);
+        s.terminal.ReceiveDataBytes("c\r");
+        QCOMPARE(s.rx.text(),
+                 QString("******* 2026-01-02 UTC\r\n<A1  23:59:58\r\na\r\n<A1  23:59:58\r\nb\r\n"
+                         "******* 2026-01-03 UTC\r\n<A1  00:00:01\r\nc\r\n"));
+    }
+
+    void alertWordsMarkedAndAnnouncedOncePerOver()
+    {
+        Session s(m_dir.path());
+        s.s().myCallsign = "EA4XYZ-1";
+        s.s().alertOnOwnCall = true;
+        s.s().alertWords = " sked ,QRZ";
+        s.conn.ConnectedCall1 = "EB2ABC";
+        RxScreenView view(s.rx);
+        QSignalSpy alerts(&s.terminal, &Terminal::alertWordReceived);
+        // Split between arrivals, any case; not inside a longer word.
+        s.terminal.ReceiveDataBytes("skeds\rhello ea4x");
+        view.syncNow();
+        s.terminal.ReceiveDataBytes("yz-1 de EB2ABC, SKED? ea4xyzz\r");
+        view.syncNow();
+        auto marked = [&] {
+            QStringList out;
+            for (QTextBlock b = view.document()->begin(); b.isValid(); b = b.next())
+                for (auto it = b.begin(); !it.atEnd(); ++it)
+                    if (it.fragment().charFormat().hasProperty(QTextFormat::BackgroundBrush))
+                        out << it.fragment().text();
+            return out;
+        };
+        QCOMPARE(marked(), QStringList({"ea4xyz", "SKED"}));
+        QCOMPARE(alerts.count(), 1);
+        QCOMPARE(alerts.at(0).at(0).toString(), QString("ea4xyz"));
+        // The next over is announced again; the marks stay when the colours change.
+        s.conn.LastSpeaker = Talker::ThisStation;
+        s.terminal.ReceiveDataBytes("qrz?\r");
+        view.setSpeakerColours(true);
+        QCOMPARE(marked(), QStringList({"ea4xyz", "SKED", "qrz"}));
+        QCOMPARE(alerts.count(), 2);
+        s.s().alertOnOwnCall = false;
+        s.terminal.ReceiveDataBytes("ea4xyz\r");
+        QCOMPARE(s.rx.marks().size(), size_t(3));
     }
 
     void receivedCounterNeverWraps()

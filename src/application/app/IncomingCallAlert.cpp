@@ -119,6 +119,21 @@ QString IncomingCallAlert::NotificationBody(const QString& caller)
     return ControlPictures::visible(caller, false).toHtmlEscaped() + QStringLiteral(" is calling");
 }
 
+QString IncomingCallAlert::AlertWordBody(const QString& station, const QString& word)
+{
+    return ControlPictures::visible(station, false).toHtmlEscaped() + QStringLiteral(" wrote \u201C")
+        + ControlPictures::visible(word, false).toHtmlEscaped() + QStringLiteral("\u201D");
+}
+
+void IncomingCallAlert::announceAlertWord(const QString& station, const QString& word)
+{
+    if (alertWindow && m_window)
+        alertWindow(m_window->window());
+    sendNotification(AlertWordBody(station, word));
+    if (playSound)
+        playSound();
+}
+
 void IncomingCallAlert::announce(const QString& caller, bool notify)
 {
     if (alertWindow && m_window)

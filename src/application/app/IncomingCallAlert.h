@@ -19,10 +19,13 @@ public:
     explicit IncomingCallAlert(QWidget* window, QObject* parent = nullptr);
 
     void announce(const QString& caller, bool notify);
+    // An alert word in what station sent: the same attention as a call.
+    void announceAlertWord(const QString& station, const QString& word);
 
     // The notification's body; notification servers read markup, so the
     // caller is escaped, and its control characters are shown as pictures.
     static QString NotificationBody(const QString& caller);
+    static QString AlertWordBody(const QString& station, const QString& word);
 
     // What the platform does; tests replace these.
     std::function<void(QWidget*)> alertWindow;

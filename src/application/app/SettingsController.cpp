@@ -185,6 +185,8 @@ void SettingsController::apply(const SetupChoice& choice)
     se.link.SendBandwidth();
 
     s.autoLaunch = choice.autoLaunch ? AutoLaunch::On : AutoLaunch::Off;
+    s.alertOnOwnCall = choice.alertOnOwnCall;
+    s.alertWords = choice.alertWords;
     save();
 
     // Reconnect at once rather than at the next supervision tick, now that
@@ -255,6 +257,11 @@ void SettingsController::setColour(const QString& scheme)
 void SettingsController::setSpeakerColours(bool on)
 {
     m_session.s().speakerColours = on;
+}
+
+void SettingsController::setTimeStamps(bool on)
+{
+    m_session.s().timeStamps = on;
 }
 
 void SettingsController::setNotifyIncomingCall(bool on)

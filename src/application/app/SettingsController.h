@@ -73,6 +73,7 @@ public:
     void setColour(const QString& scheme);
     void setSpeakerColours(bool on);
     void setNotifyIncomingCall(bool on);
+    void setTimeStamps(bool on);
     void setLogConversations(bool on);
     void setShowMacroBar(bool on);
     // A folder chosen by the operator; the default one stays "the default".

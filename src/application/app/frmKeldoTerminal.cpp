@@ -96,6 +96,10 @@ frmKeldoTerminal::frmKeldoTerminal(Session& session, QWidget* parent)
     m_alert = new IncomingCallAlert(this, this);
     connect(&m_session.terminal, &Terminal::incomingCall, this,
             [this](const QString& caller) { m_alert->announce(caller, m_session.s().notifyIncomingCall); });
+    connect(&m_session.terminal, &Terminal::alertWordReceived, this, [this](const QString& word) {
+        if (m_session.s().notifyIncomingCall)
+            m_alert->announceAlertWord(m_session.conn.OtherStation(), word);
+    });
     // Queued: the box must not open inside the arrival that failed to log.
     connect(
         &m_session.log, &ConversationLog::failed, this,
@@ -168,6 +172,9 @@ void frmKeldoTerminal::buildMenus()
     QAction* speakers = addAction(colour, QStringLiteral("mnuSpeakerColours"), QStringLiteral("Speaker Colours"));
     speakers->setCheckable(true);
     connect(speakers, &QAction::triggered, this, &frmKeldoTerminal::mnuSpeakerColours_Click);
+    QAction* stamps = addAction(colour, QStringLiteral("mnuTimeStamps"), QStringLiteral("Time Stamps"));
+    stamps->setCheckable(true);
+    connect(stamps, &QAction::triggered, this, &frmKeldoTerminal::mnuTimeStamps_Click);
 
     settings->addSeparator();
     QAction* notify = addAction(settings, QStringLiteral("mnuNotify"), QStringLiteral("Notify on Incoming Call"));
@@ -299,6 +306,12 @@ void frmKeldoTerminal::buildControls()
     m_macroBar->hide();
 
     m_status = new StatusPanels(m_client);
+    // Ctrl+F: find in the RX screen, from anywhere in the window.
+    auto* find = new QAction(QStringLiteral("Find..."), this);
+    find->setObjectName(QStringLiteral("mnuFind"));
+    find->setShortcut(QKeySequence::Find);
+    connect(find, &QAction::triggered, m_rx, &RxScreenView::openFind);
+    QWidget::addAction(find);
     setTabOrder(m_rx, m_tx);
     setTabOrder(m_tx, m_send);
 
@@ -559,6 +572,7 @@ void frmKeldoTerminal::showStoredOptions()
     action(QStringLiteral("mnuLog"))->setChecked(s.logConversations);
     showMacroLabels();
     showMacroBar(s.showMacroBar, false);
+    action(QStringLiteral("mnuTimeStamps"))->setChecked(s.timeStamps);
 }
 
 void frmKeldoTerminal::setProgramFolderFrom(const QString& programPath)
@@ -782,6 +796,12 @@ void frmKeldoTerminal::mnuNotify_Click(bool on)
 {
     action(QStringLiteral("mnuNotify"))->setChecked(on);
     m_session.controller.setNotifyIncomingCall(on);
+}
+
+void frmKeldoTerminal::mnuTimeStamps_Click(bool on)
+{
+    action(QStringLiteral("mnuTimeStamps"))->setChecked(on);
+    m_session.controller.setTimeStamps(on);
 }
 
 void frmKeldoTerminal::mnuLog_Click(bool on)

@@ -70,6 +70,7 @@ public:
     void mnuColor_Click(const QString& scheme);
     void mnuSpeakerColours_Click(bool on);
     void mnuNotify_Click(bool on);
+    void mnuTimeStamps_Click(bool on);
     void mnuLog_Click(bool on);
     void mnuLogFolder_Click();
     void mnuOpenLogsFolder_Click();

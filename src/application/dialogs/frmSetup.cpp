@@ -117,6 +117,13 @@ void frmSetup::buildControls()
     chkLaunch = DialogGeometry::Place<QCheckBox>(
         this, "chkLaunch", QStringLiteral("Automatically launch KELDO TNC when KELDO Terminal is opened"), 240, 3840,
         6495, 375);
+    chkAlertOwnCall = DialogGeometry::Place<QCheckBox>(this, "chkAlertOwnCall", QStringLiteral("Alert on My Call"), 240,
+                                                       4290, 2280, 375);
+    chkAlertOwnCall->setToolTip(QStringLiteral("Mark and announce received text holding your call sign"));
+    DialogGeometry::Place<QLabel>(this, "lblAlertWords", QStringLiteral("Alert Words"), 2640, 4350, 1095, 255);
+    txtAlertWords = DialogGeometry::Place<QLineEdit>(this, "txtAlertWords", QString(), 3720, 4320, 3015, 315);
+    txtAlertWords->setToolTip(QStringLiteral("Words to mark and announce in received text, separated by commas"));
+    txtAlertWords->setAccessibleName(QStringLiteral("Alert Words"));
 
     cmdOK = DialogGeometry::Place<QPushButton>(this, "cmdOK", QStringLiteral("Update"), 2040, 4800, 1260, 435);
     cmdCancel = DialogGeometry::Place<QPushButton>(this, "cmdCancel", QStringLiteral("Cancel"), 3840, 4800, 1260, 435);
@@ -191,6 +198,8 @@ void frmSetup::Form_Load()
         opt2750->setChecked(true);
     // 5, 6.
     chkLaunch->setChecked(s.autoLaunch == AutoLaunch::On);
+    chkAlertOwnCall->setChecked(s.alertOnOwnCall);
+    txtAlertWords->setText(s.alertWords);
     GestionarModo();
 }
 
@@ -299,6 +308,8 @@ SetupChoice frmSetup::readChoice() const
         c.bandwidth = QStringLiteral("2750");
     c.callSign = txtMyCallSign->text();
     c.autoLaunch = chkLaunch->isChecked();
+    c.alertOnOwnCall = chkAlertOwnCall->isChecked();
+    c.alertWords = txtAlertWords->text().trimmed();
     return c;
 }
 

@@ -33,6 +33,8 @@ struct SetupChoice
     QString bandwidth; // "500", "2300" or "2750"; empty when none is selected
     QString callSign; // checked and upper-cased
     bool autoLaunch = false;
+    bool alertOnOwnCall = false;
+    QString alertWords; // comma separated, as typed
 };
 
 // What the dialog asks of the running terminal when it closes.
@@ -146,6 +148,8 @@ public:
     QPushButton* cmdBrowseFM;
     QPushButton* cmdBrowseSAT;
     QCheckBox* chkLaunch;
+    QCheckBox* chkAlertOwnCall;
+    QLineEdit* txtAlertWords;
     QPushButton* cmdOK;
     QPushButton* cmdCancel;
 

@@ -97,6 +97,13 @@ struct Settings
     bool showOwnTextAtOnce;
     // Enter during an over queues the text for when the block goes out.
     bool typeAhead;
+    // Each speaker's header on the RX screen carries the UTC time, and a
+    // date line comes before it when the UTC date changed.
+    bool timeStamps;
+    // Received text marked and announced where it holds the own call sign
+    // (without SSID) or one of the comma-separated alert words.
+    bool alertOnOwnCall;
+    QString alertWords;
     // Each conversation appended to a daily file in logFolder (empty: the
     // "KELDO Terminal logs" folder beside the settings file).
     bool logConversations;

@@ -314,6 +314,9 @@ const std::vector<SettingKey>& SettingKeys()
         {Options, "Show Macro Bar", &Settings::showMacroBar, "0"},
         {Options, "Show Own Text at Once", &Settings::showOwnTextAtOnce, "1"},
         {Options, "Type Ahead", &Settings::typeAhead, "1"},
+        {Options, "Time Stamps", &Settings::timeStamps, "0"},
+        {Options, "Alert On Own Call", &Settings::alertOnOwnCall, "0"},
+        {Options, "Alert Words", &Settings::alertWords, ""},
 
         // COM1 to COM16.
         {"Ports", "COM", &Settings::portDevices, ""},

@@ -35,10 +35,19 @@ void RxTextModel::appendUncapped(const QString& text, Speaker speaker)
     emit changed();
 }
 
+void RxTextModel::addMark(quint64 from, quint64 to)
+{
+    if (to <= from || indexOf(to) <= 0)
+        return;
+    m_marks.push_back({from, to});
+    ++m_marksAdded;
+}
+
 void RxTextModel::clear()
 {
     m_text.clear();
     m_runs.clear();
+    m_marks.clear();
     m_charBefore = QChar();
     ++m_resets;
     emit changed();
@@ -114,6 +123,21 @@ void RxTextModel::remove(qsizetype from, qsizetype length)
     m_runs.erase(m_runs.begin() + qsizetype(first), m_runs.begin() + qsizetype(last));
     mergeRunsAround(first, first);
     recordEdit({m_appendedTotal, m_text.size(), from, length, true, Speaker::Remote});
+    // Marks count from the end: those before the range keep their place by
+    // moving up with it; one inside it goes with the text.
+    const quint64 start = m_appendedTotal - quint64(m_text.size()) + quint64(from);
+    const quint64 end = start + quint64(length);
+    std::deque<Mark> kept;
+    for (Mark m : m_marks) {
+        if (m.to <= start) {
+            m.from += quint64(length);
+            m.to += quint64(length);
+        } else if (m.from < end) {
+            continue;
+        }
+        kept.push_back(m);
+    }
+    m_marks.swap(kept);
     m_text.remove(from, length);
     emit changed();
 }
@@ -142,6 +166,8 @@ void RxTextModel::trimToCap()
         left -= front.length;
         m_runs.pop_front();
     }
+    while (!m_marks.empty() && indexOf(m_marks.front().to) <= 0)
+        m_marks.pop_front();
 }
 
 void RxTextModel::ConvertReceivedInto(QString& out, const char* data, qsizetype size)

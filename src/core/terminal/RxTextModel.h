@@ -48,6 +48,23 @@ public:
     };
     const std::deque<Run>& runs() const { return m_runs; }
 
+    // Stretches of the text to be marked (alert words), as positions counted
+    // in appendedTotal(); trimmed with the text.
+    struct Mark
+    {
+        quint64 from, to;
+    };
+    // Told by no change of its own: a mark comes with the text just
+    // appended, whose change views sync with.
+    void addMark(quint64 from, quint64 to);
+    const std::deque<Mark>& marks() const { return m_marks; }
+    quint64 marksAddedTotal() const { return m_marksAdded; }
+    // The model's index of an absolute position (negative: cut off).
+    qsizetype indexOf(quint64 position) const
+    {
+        return qsizetype(position) - qsizetype(m_appendedTotal) + m_text.size();
+    }
+
     // Received bytes as the screen shows them: CR and CR LF become CR LF,
     // every other byte (a lone LF too) its ANSI character.
     static QString ConvertReceived(const QByteArray& bytes);
@@ -92,6 +109,8 @@ private:
 
     QString m_text;
     std::deque<Run> m_runs;
+    std::deque<Mark> m_marks;
+    quint64 m_marksAdded = 0;
     quint64 m_appendedTotal = 0;
     quint64 m_trimmedTotal = 0;
     quint64 m_trimmedCrTotal = 0;

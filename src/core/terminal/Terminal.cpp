@@ -245,10 +245,26 @@ void Terminal::UpdateTransmitProgress(qint64 unsentBytes)
 
 void Terminal::appendOwnHeader(bool logged)
 {
-    m_rx.appendUncapped(QLatin1Char('>') + m_settings.s().myCallsign + CrLf, Speaker::Own);
+    showHeader(QLatin1Char('>'), m_settings.s().myCallsign, Speaker::Own);
     if (logged)
         logOwnHeader();
     m_ownHeaderLast = true;
+}
+
+void Terminal::showHeader(QChar mark, const QString& call, Speaker speaker)
+{
+    QString header = mark + call;
+    if (m_settings.s().timeStamps) {
+        const QDateTime now = m_clock().toUTC();
+        if (now.date() != m_stampedDate) {
+            m_stampedDate = now.date();
+            m_rx.appendUncapped(QStringLiteral("******* ") + now.date().toString(Qt::ISODate) + QStringLiteral(" UTC")
+                                    + CrLf,
+                                Speaker::Banner);
+        }
+        header += QStringLiteral("  ") + now.time().toString(QStringLiteral("HH:mm:ss"));
+    }
+    m_rx.appendUncapped(header + CrLf, speaker);
 }
 
 void Terminal::logOwnHeader()
@@ -264,7 +280,7 @@ void Terminal::ReceiveDataBytes(const QByteArray& bytes)
     const bool turn = m_conn.LastSpeaker != Talker::OtherStation;
     // Own text shown before it went out puts the screen's turns ahead of the log's.
     if (m_ownShownLast || (turn && !m_remoteBelowOwn)) {
-        m_rx.appendUncapped(QLatin1Char('<') + m_conn.OtherStation() + CrLf, Speaker::Remote);
+        showHeader(QLatin1Char('<'), m_conn.OtherStation(), Speaker::Remote);
         m_ownHeaderLast = m_ownShownLast = false;
         m_remoteBelowOwn = m_outstandingShown.length > 0;
     }
@@ -272,6 +288,8 @@ void Terminal::ReceiveDataBytes(const QByteArray& bytes)
         if (m_log)
             m_log->speaker(QLatin1Char('<'), m_conn.OtherStation(), m_clock());
         m_receivedEndedWithCr = false;
+        m_alertWords.restart();
+        m_alertedThisOver = false;
     }
     m_conn.textReceived(bytes.size());
     emit received(m_conn.BytesReceived);
@@ -293,7 +311,30 @@ void Terminal::ReceiveDataBytes(const QByteArray& bytes)
     }
     QString text;
     RxTextModel::ConvertReceivedInto(text, data, size);
+    const quint64 at = m_rx.appendedTotal();
     m_rx.appendCapped(text, Speaker::Remote);
+    markAlertWords(text, at);
+}
+
+void Terminal::markAlertWords(const QString& text, quint64 at)
+{
+    const Settings& s = m_settings.s();
+    const QString ownCall = s.alertOnOwnCall ? s.myCallsign : QString();
+    if (ownCall != m_alertOwnCall || s.alertWords != m_alertWordList) {
+        m_alertOwnCall = ownCall;
+        m_alertWordList = s.alertWords;
+        m_alertWords.setWords(s.alertWords, ownCall);
+    }
+    QString first; // the over's first match is announced
+    m_alertWords.scan(text, at, [&](quint64 from, quint64 to) {
+        m_rx.addMark(from, to);
+        if (first.isEmpty())
+            first = m_rx.text().mid(m_rx.indexOf(from), qsizetype(to - from));
+    });
+    if (!first.isEmpty() && !m_alertedThisOver) {
+        m_alertedThisOver = true;
+        emit alertWordReceived(first);
+    }
 }
 
 QString Terminal::CallChain(const ConnectionState& c)
@@ -359,6 +400,7 @@ void Terminal::ShowConnected()
 void Terminal::ClearScreen()
 {
     m_rx.clear();
+    m_stampedDate = QDate(); // the next time stamp names its date again
 }
 
 // ---- Connection display ------------------------------------------------------------

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "terminal/AlertWords.h"
 #include "terminal/RxTextModel.h"
 
 #include <QDateTime>
@@ -91,6 +92,8 @@ signals:
     void unsentReturned(const QString& text);
     // Bytes received in this connection so far.
     void received(qint64 total);
+    // Received text held an alert word (or the own call sign); once per over.
+    void alertWordReceived(const QString& word);
 
 private:
     // A block that never completed goes back to the TX box; what of it went
@@ -98,6 +101,11 @@ private:
     void returnOutstandingBlock();
     void appendOwnHeader(bool logged = true);
     void logOwnHeader();
+    // A speaker's header line on the RX screen ("<CALL" or ">CALL", with the
+    // UTC time when time stamps are on); the log stamps its own.
+    void showHeader(QChar mark, const QString& call, Speaker speaker);
+    // Marks the alert words in received text just appended at position at.
+    void markAlertWords(const QString& text, quint64 at);
     // Where own text shown at once sits on the RX screen: its first
     // character as trimmedTotal() + index when shown, and the own header
     // shown just before it for it (0: it shares one).
@@ -148,6 +156,10 @@ private:
     QStringList m_calledVia;
     bool m_connectionShown = false; // a banner opened the connection now ending
     bool m_ownHeaderLast = false; // the screen's last header is the operator's
+    QDate m_stampedDate; // the UTC date the screen's time stamps last named
+    AlertWords m_alertWords;
+    QString m_alertOwnCall, m_alertWordList; // the settings they were made from
+    bool m_alertedThisOver = false;
     // Own text shown at once: the screen's turns run ahead of the log's.
     Shown m_outstandingShown;
     std::deque<Queued> m_queued; // typed ahead, in order

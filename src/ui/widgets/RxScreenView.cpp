@@ -1,5 +1,6 @@
 #include "RxScreenView.h"
 
+#include "RxFindBar.h"
 #include "terminal/RxTextModel.h"
 
 #include <QKeyEvent>
@@ -103,6 +104,12 @@ RxScreenView::RxScreenView(RxTextModel& model, QWidget* parent)
     connect(&m_frame, &QTimer::timeout, this, &RxScreenView::syncNow);
     connect(&m_model, &RxTextModel::changed, this, &RxScreenView::scheduleSync);
     connect(verticalScrollBar(), &QScrollBar::valueChanged, this, &RxScreenView::onScrolled);
+    // Keys and the caret scroll the view with the bar's signals blocked; the
+    // view's own update request still tells of the move.
+    connect(this, &QPlainTextEdit::updateRequest, this, [this](const QRect&, int dy) {
+        if (dy != 0)
+            onScrolled(verticalScrollBar()->value());
+    });
 
     m_notice = new QToolButton(this);
     m_notice->setObjectName(QStringLiteral("rxNewTextNotice"));
@@ -179,6 +186,11 @@ void RxScreenView::setSchemeColours(const SchemeColours& colours)
         f[int(Speaker::Queued)] = f[int(Speaker::Pending)];
         f[int(Speaker::Queued)].setFontItalic(true);
     }
+    // Amber behind the text: the scheme's text colours all stay readable on it.
+    const bool dark = colours.background.lightness() < 128;
+    m_markFormat.setBackground(dark ? QColor(0x6b, 0x4f, 0x00) : QColor(0xff, 0xe0, 0x7a));
+    if (m_findBar)
+        showMatches();
     if (m_notice) {
         m_rewrite = true;
         syncNow();
@@ -196,7 +208,8 @@ void RxScreenView::rewriteAll()
     const QString& text = m_model.text();
     // setPlainText gives the whole text the caret's format: keep that the plain one.
     QTextCursor caret = textCursor();
-    if (caret.charFormat().hasProperty(QTextFormat::ForegroundBrush)) {
+    if (caret.charFormat().hasProperty(QTextFormat::ForegroundBrush)
+        || caret.charFormat().hasProperty(QTextFormat::BackgroundBrush)) {
         caret.clearSelection();
         caret.setCharFormat(QTextCharFormat());
         setTextCursor(caret);
@@ -417,13 +430,17 @@ void RxScreenView::keyPressEvent(QKeyEvent* event)
             verticalScrollBar()->setValue(value);
         }
     }
+    const int before = verticalScrollBar()->value();
     QPlainTextEdit::keyPressEvent(event);
+    if (verticalScrollBar()->value() != before)
+        onScrolled(verticalScrollBar()->value());
 }
 
 void RxScreenView::resizeEvent(QResizeEvent* event)
 {
     QPlainTextEdit::resizeEvent(event);
     placeNotice();
+    placeFindBar();
 }
 
 void RxScreenView::placeNotice()
@@ -472,6 +489,174 @@ void RxScreenView::showLineAt(int position)
     bar->setValue(value);
 }
 
+// ---- Alert marks and find ----------------------------------------------------------
+
+// The last count of the model's marks, on the document. Positions are counted
+// back from the end, where document and model meet: a CR LF pair is one
+// character on screen. New marks lie near the end, so this costs what came new.
+void RxScreenView::applyMarks(size_t count)
+{
+    const std::deque<RxTextModel::Mark>& marks = m_model.marks();
+    count = std::min(count, marks.size());
+    if (count == 0)
+        return;
+    const QString& text = m_model.text();
+    const qsizetype n = text.size();
+    const int docEnd = document()->characterCount() - 1;
+    qsizetype k = n;
+    qsizetype pairs = 0; // CR LF pairs from k on
+    auto docPos = [&](qsizetype i) {
+        if (i > k) {
+            k = n;
+            pairs = 0;
+        }
+        while (k > i) {
+            --k;
+            if (text.at(k) == QLatin1Char('\r') && k + 1 < n && text.at(k + 1) == QLatin1Char('\n'))
+                ++pairs;
+        }
+        return qMax(0, docEnd - int(n - i - pairs));
+    };
+    QTextCursor cursor(document());
+    cursor.beginEditBlock();
+    for (auto it = marks.end(); count > 0; --count) {
+        --it;
+        const qsizetype to = m_model.indexOf(it->to);
+        if (to <= 0)
+            continue;
+        const int end = docPos(to);
+        cursor.setPosition(docPos(qMax<qsizetype>(0, m_model.indexOf(it->from))));
+        cursor.setPosition(end, QTextCursor::KeepAnchor);
+        cursor.mergeCharFormat(m_markFormat);
+    }
+    cursor.endEditBlock();
+}
+
+static QTextDocument::FindFlags FlagsOf(Qt::CaseSensitivity cs)
+{
+    return cs == Qt::CaseSensitive ? QTextDocument::FindCaseSensitively : QTextDocument::FindFlags();
+}
+
+void RxScreenView::setFind(const QString& text, Qt::CaseSensitivity cs)
+{
+    m_findText = text;
+    m_findCase = cs;
+    m_current = -1;
+    findAll();
+    showMatches();
+}
+
+void RxScreenView::clearFind()
+{
+    setFind(QString(), m_findCase);
+}
+
+void RxScreenView::findAll()
+{
+    m_matches.clear();
+    findFrom(0);
+}
+
+// Matches from position on, after those already found.
+void RxScreenView::findFrom(int position)
+{
+    if (m_findText.isEmpty())
+        return;
+    if (!m_matches.isEmpty())
+        position = qMax(position, m_matches.back().selectionEnd());
+    const QTextDocument::FindFlags flags = FlagsOf(m_findCase);
+    for (QTextCursor c = document()->find(m_findText, position, flags); !c.isNull();
+         c = document()->find(m_findText, c, flags))
+        m_matches.append(c);
+}
+
+// Cutting the front shrinks the matches there to nothing; text appended
+// right after the last one widens it.
+void RxScreenView::dropCutMatches()
+{
+    const int length = int(m_findText.size());
+    while (!m_matches.isEmpty() && m_matches.front().selectionEnd() - m_matches.front().selectionStart() < length) {
+        m_matches.removeFirst();
+        m_current = m_current > 0 ? m_current - 1 : -1;
+    }
+    if (!m_matches.isEmpty()) {
+        QTextCursor& last = m_matches.back();
+        const int start = last.selectionStart();
+        last.setPosition(start);
+        last.setPosition(start + length, QTextCursor::KeepAnchor);
+    }
+}
+
+void RxScreenView::showMatches()
+{
+    QTextCharFormat match;
+    const bool dark = m_scheme.background.lightness() < 128;
+    match.setBackground(dark ? QColor(0x1f, 0x4e, 0x8c) : QColor(0xa8, 0xc8, 0xff));
+    QTextCharFormat current;
+    current.setBackground(m_scheme.text);
+    current.setForeground(m_scheme.background);
+    QList<QTextEdit::ExtraSelection> selections;
+    selections.reserve(m_matches.size());
+    for (int i = 0; i < m_matches.size(); ++i)
+        selections.append({m_matches[i], i == m_current ? current : match});
+    setExtraSelections(selections);
+    emit findMatchesChanged();
+}
+
+QTextCursor RxScreenView::currentMatch() const
+{
+    return m_current >= 0 ? m_matches[m_current] : QTextCursor();
+}
+
+bool RxScreenView::findNext(bool backward)
+{
+    const int n = int(m_matches.size());
+    if (n == 0)
+        return false;
+    if (m_current >= 0) {
+        m_current = (m_current + (backward ? n - 1 : 1)) % n;
+    } else if (!backward) {
+        // The first from the lines in view down, else the first of all.
+        const int top = topLinePosition();
+        m_current = 0;
+        while (m_current < n && m_matches[m_current].selectionStart() < top)
+            ++m_current;
+        m_current %= n;
+    } else {
+        const int bottom = cursorForPosition(QPoint(0, viewport()->height() - 1)).position();
+        m_current = n - 1;
+        while (m_current > 0 && m_matches[m_current].selectionStart() > bottom)
+            --m_current;
+    }
+    showMatches();
+    {
+        Flag adjusting(m_adjusting);
+        setTextCursor(m_matches[m_current]);
+        ensureCursorVisible();
+    }
+    m_lastValue = verticalScrollBar()->value();
+    // The match stays in view while text arrives, as in reading back.
+    setFollowing(false);
+    return true;
+}
+
+void RxScreenView::openFind()
+{
+    if (!m_findBar)
+        m_findBar = new RxFindBar(*this, this);
+    placeFindBar();
+    m_findBar->open();
+}
+
+void RxScreenView::placeFindBar()
+{
+    if (!m_findBar)
+        return;
+    m_findBar->adjustSize();
+    const QRect area = viewport()->geometry();
+    m_findBar->move(qMax(area.left(), area.right() - m_findBar->width() - 4), area.top() + 4);
+}
+
 // ---- Sync -------------------------------------------------------------------------
 
 void RxScreenView::syncNow()
@@ -493,6 +678,8 @@ void RxScreenView::syncNow()
     const int top = following ? 0 : topLinePosition();
     // Characters cut from the document's front, or -1 when all of it was replaced.
     int removed = 0;
+    const int lengthBefore = document()->characterCount() - 1;
+    const int currentAt = m_current >= 0 ? m_matches[m_current].selectionStart() : -1;
 
     const bool edited = m_model.editTotal() != m_seenEdits;
     bool incremental = !reset && trimmed <= quint64(document()->characterCount())
@@ -541,6 +728,23 @@ void RxScreenView::syncNow()
     }
     if (replaced)
         removed = -1;
+    const bool rewrote = removed < 0 || m_rewrite;
+    applyMarks(rewrote ? m_model.marks().size() : size_t(m_model.marksAddedTotal() - m_seenMarks));
+    m_seenMarks = m_model.marksAddedTotal();
+    if (!m_findText.isEmpty() && (rewrote || edited || appended > 0 || trimmed > 0)) {
+        // Own text restyled or taken out inside the text: search it all again.
+        if (rewrote || edited) {
+            findAll();
+            m_current = -1;
+            for (int i = 0; removed >= 0 && currentAt >= removed && i < m_matches.size(); ++i)
+                if (m_matches[i].selectionStart() == currentAt - removed)
+                    m_current = i;
+        } else {
+            dropCutMatches();
+            findFrom(qMax(0, lengthBefore - qMax(0, removed) - int(m_findText.size()) + 1));
+        }
+        showMatches();
+    }
     // An expensive frame spaces out the next ones: syncing takes at most a
     // fifth of the time, however the text arrives.
     m_frameMs = int(qMax<qint64>(FrameMs, 5 * m_sinceSync.elapsed()));

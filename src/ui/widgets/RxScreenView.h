@@ -9,6 +9,7 @@
 #include <QTimer>
 
 class QToolButton;
+class RxFindBar;
 
 // txtMainChat: shows the RX text model. The model changes on every arrival;
 // the widget follows at most once per display frame, by appending at the end
@@ -21,7 +22,12 @@ class QToolButton;
 // At its end the view follows the newest text. Once the operator scrolls
 // away from the end it holds the lines being read (the caret still goes to
 // the end) and a notice says that new text is below, until the operator
-// scrolls back to the end, presses Ctrl+End or sends.
+// scrolls back to the end, presses Ctrl+End or sends. However the view moved
+// (keys, wheel, scroll bar, a match found) counts.
+//
+// Alert words the model marks get a background of their own, applied to the
+// new text only. Find highlights every match as an extra selection; the
+// selections move with the text as it is cut at the front.
 class RxScreenView : public QPlainTextEdit
 {
     Q_OBJECT
@@ -49,6 +55,19 @@ public:
     // The "New text below" notice.
     QToolButton* newTextNotice() const { return m_notice; }
 
+    // Find: every match of text highlighted, one of them the current match.
+    void setFind(const QString& text, Qt::CaseSensitivity cs);
+    // The next (or previous) match made current and shown; the view then
+    // holds. False when there is none.
+    bool findNext(bool backward = false);
+    void clearFind();
+    int findMatchCount() const { return int(m_matches.size()); }
+    // The current match as a cursor selecting it (null when none).
+    QTextCursor currentMatch() const;
+    // Ctrl+F: the find bar at the top of the screen, its text selected.
+    void openFind();
+    RxFindBar* findBar() const { return m_findBar; }
+
     // How a piece of the model looks on screen: CR LF is a line break, a lone
     // LF a visible mark inside the line. prev is the model character before
     // the piece, next the one after it (or a null QChar).
@@ -58,6 +77,8 @@ public:
 
 signals:
     void followingChanged(bool following);
+    // Matches found or dropped, or another made current.
+    void findMatchesChanged();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -74,6 +95,12 @@ private:
     void placeNotice();
     int topLinePosition() const;
     void showLineAt(int position);
+    void applyMarks(size_t count);
+    void findAll();
+    void findFrom(int position);
+    void dropCutMatches();
+    void showMatches();
+    void placeFindBar();
 
     RxTextModel& m_model;
     QTimer m_frame;
@@ -93,6 +120,14 @@ private:
     bool m_rewrite = false;
     SchemeColours m_scheme;
     QTextCharFormat m_formats[2][SpeakerCount]; // [speaker colours on][speaker]
+    QTextCharFormat m_markFormat;
+    quint64 m_seenMarks = 0;
+
+    QString m_findText;
+    Qt::CaseSensitivity m_findCase = Qt::CaseInsensitive;
+    QList<QTextCursor> m_matches; // in document order; they move with the edits
+    int m_current = -1;
+    RxFindBar* m_findBar = nullptr;
 
     bool m_following = true;
     bool m_adjusting = false; // scroll changes of our own, not the operator's
