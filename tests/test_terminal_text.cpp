@@ -424,6 +424,12 @@ private slots:
         s.s().alertOnOwnCall = false;
         s.terminal.ReceiveDataBytes("ea4xyz\r");
         QCOMPARE(s.rx.marks().size(), size_t(3));
+        // Unsent own text taken out after the marked words leaves the marks on them.
+        const qsizetype end = s.rx.length();
+        s.rx.appendCapped("pending\r\n", Speaker::Pending);
+        s.rx.remove(end, 9);
+        view.setSpeakerColours(false);
+        QCOMPARE(marked(), QStringList({"ea4xyz", "SKED", "qrz"}));
     }
 
     void receivedCounterNeverWraps()
