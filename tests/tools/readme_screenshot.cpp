@@ -3,14 +3,16 @@
 //   xvfb-run -a build/tests/readme-screenshot docs        (all of them into docs/)
 //   xvfb-run -a build/tests/readme-screenshot OUT.png     (the conversation only)
 // The folder gets conversation.png, speaker-colours-black.png,
-// speaker-colours-white.png and reading-back.png.
+// speaker-colours-white.png, reading-back.png and keyboard.png.
 #include "app/Session.h"
 #include "app/frmKeldoTerminal.h"
 #include "support/SimProcess.h"
 #include "support/TestShell.h"
+#include "widgets/RxFindBar.h"
 #include "widgets/RxScreenView.h"
 
 #include <QApplication>
+#include <QLineEdit>
 #include <QDir>
 #include <QFile>
 #include <QPlainTextEdit>
@@ -135,6 +137,29 @@ int main(int argc, char* argv[])
     window.txtTXChat()->setPlainText("SORRY, I WAS READING BACK");
     if (!save(folder.filePath("reading-back.png")))
         return 12;
+
+    // The keyboard: the macro bar, time stamps, an alert word, a text typed
+    // ahead during an over and the find bar.
+    window.txtMainChat()->followEnd();
+    MacroSet& macros = session.s().macros;
+    macros[0] = {"CQ", "CQ CQ DE <MYCALL> K<SEND>"};
+    macros[1] = {"Call", "<CALL> DE <MYCALL>"};
+    macros[2] = {"Rig", "RIG IS 100 W TO A DIPOLE"};
+    macros[3] = {"73", "73 <CALL> DE <MYCALL> SK<SEND>"};
+    session.s().alertWords = QStringLiteral("PACO");
+    window.mnuMacroBar_Click(true);
+    window.showStoredOptions(); // the buttons' labels
+    window.mnuTimeStamps_Click(true);
+    if (!turn("NAME HERE IS JUAN"))
+        return 13;
+    say("QSL PACO, I WILL SEND MY QSL VIA THE BURO.");
+    waitFor([&] { return session.display.progressValue() >= 30; }, 30000);
+    say("73 ES GOOD DX");
+    window.txtMainChat()->openFind();
+    QTest::keyClicks(window.txtMainChat()->findBar()->textBox(), "QSL");
+    window.txtTXChat()->setPlainText("<CALL> DE <MYCALL>");
+    if (!save(folder.filePath("keyboard.png")))
+        return 14;
     window.close();
     return 0;
 }
