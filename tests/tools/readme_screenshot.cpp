@@ -12,9 +12,9 @@
 #include "widgets/RxScreenView.h"
 
 #include <QApplication>
-#include <QLineEdit>
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QScreen>
 #include <QScrollBar>
