@@ -190,7 +190,7 @@ void RxScreenView::setSchemeColours(const SchemeColours& colours)
     const bool dark = colours.background.lightness() < 128;
     m_markFormat.setBackground(dark ? QColor(0x6b, 0x4f, 0x00) : QColor(0xff, 0xe0, 0x7a));
     if (m_findBar)
-        showMatches();
+        showMatches(true);
     if (m_notice) {
         m_rewrite = true;
         syncNow();
@@ -325,8 +325,9 @@ int DocPositionFromEnd(const QString& seen, qsizetype at, int docLength)
 // counted from the end of what it shows; appended becomes what is left to
 // append after them. Without a cursor it only checks that they can be (all
 // still in the journal, each on text the document shows or not yet
-// appended). False also when a removal joins or parts a CR LF pair: the
-// caller then rewrites all of it.
+// appended). A removal that joins or parts a CR LF pair also mends the look
+// of the CR before it and the LF after it. Each change of length goes to
+// m_changes.
 bool RxScreenView::replayEdits(QTextCursor* cursor, quint64& appended)
 {
     const std::deque<RxTextModel::Edit>& edits = m_model.edits();
@@ -364,10 +365,33 @@ bool RxScreenView::replayEdits(QTextCursor* cursor, quint64& appended)
             cursor->setCharFormat(formatOf(e->speaker));
             continue;
         }
-        if ((s0 > 0 && seen.at(s0 - 1) == QLatin1Char('\r')) || (s1 < seen.size() && seen.at(s1) == QLatin1Char('\n')))
-            return false;
+        const QChar before = s0 > 0 ? seen.at(s0 - 1) : m_seenBefore;
+        const QChar first = seen.at(s0), last = seen.at(s1 - 1);
+        const QChar after = s1 < seen.size() ? seen.at(s1) : QChar();
+        int at = cursor->selectionStart();
+        changedAt(at, at - cursor->selectionEnd());
         cursor->removeSelectedText();
         seen.remove(s0, s1 - s0);
+        // A CR shows as a mark unless an LF follows; an LF is a break only after a CR.
+        if (s0 > 0 && before == QLatin1Char('\r') && (first == QLatin1Char('\n')) != (after == QLatin1Char('\n'))) {
+            if (after == QLatin1Char('\n')) {
+                cursor->setPosition(--at);
+                cursor->deleteChar();
+                changedAt(at, -1);
+            } else {
+                cursor->setPosition(at);
+                cursor->insertText(QString(QChar(LoneCrMark)));
+                changedAt(at++, 1);
+            }
+        }
+        if (after == QLatin1Char('\n') && (last == QLatin1Char('\r')) != (before == QLatin1Char('\r'))) {
+            cursor->setPosition(at);
+            cursor->setPosition(at + 1, QTextCursor::KeepAnchor);
+            const QTextCharFormat format = cursor->charFormat();
+            cursor->insertText(before == QLatin1Char('\r') ? QStringLiteral("\n") : QString(QChar(LoneLfMark)), format);
+            changedAt(at, -1);
+            changedAt(at, 1);
+        }
     }
     appended = fresh + (m_model.appendedTotal() - at);
     return true;
@@ -389,6 +413,8 @@ void RxScreenView::onScrolled(int value)
 {
     const int before = m_lastValue;
     m_lastValue = value;
+    if (!m_syncing)
+        showMatches();
     if (m_adjusting)
         return;
     // A value pulled back by a shrinking range is no move of the operator's.
@@ -417,12 +443,13 @@ void RxScreenView::keyPressEvent(QKeyEvent* event)
         event->accept();
         return;
     }
-    if (!m_following && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
-        // The caret sits at the end while the operator reads back: line and
-        // page keys start from the lines in view instead of jumping there.
+    if ((event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        // The caret sits at the end, where each arrival puts it: line and
+        // page keys start from the lines in view instead, so the first key
+        // up already scrolls and holds.
         const int key = event->key();
         const bool up = key == Qt::Key_Up || key == Qt::Key_PageUp;
-        const bool down = key == Qt::Key_Down || key == Qt::Key_PageDown;
+        const bool down = !m_following && (key == Qt::Key_Down || key == Qt::Key_PageDown);
         if (up || down) {
             Flag adjusting(m_adjusting);
             const int value = verticalScrollBar()->value();
@@ -441,6 +468,7 @@ void RxScreenView::resizeEvent(QResizeEvent* event)
     QPlainTextEdit::resizeEvent(event);
     placeNotice();
     placeFindBar();
+    showMatches();
 }
 
 void RxScreenView::placeNotice()
@@ -544,6 +572,7 @@ void RxScreenView::setFind(const QString& text, Qt::CaseSensitivity cs)
     m_current = -1;
     findAll();
     showMatches();
+    emit findMatchesChanged();
 }
 
 void RxScreenView::clearFind()
@@ -554,58 +583,133 @@ void RxScreenView::clearFind()
 void RxScreenView::findAll()
 {
     m_matches.clear();
+    m_matchOrigin = 0;
     findFrom(0);
 }
 
-// Matches from position on, after those already found.
-void RxScreenView::findFrom(int position)
+// Matches that start from position on (and before until, when given), those
+// already known left out.
+void RxScreenView::findFrom(int position, int until)
 {
     if (m_findText.isEmpty())
         return;
-    if (!m_matches.isEmpty())
-        position = qMax(position, m_matches.back().selectionEnd());
     const QTextDocument::FindFlags flags = FlagsOf(m_findCase);
     for (QTextCursor c = document()->find(m_findText, position, flags); !c.isNull();
-         c = document()->find(m_findText, c, flags))
-        m_matches.append(c);
+         c = document()->find(m_findText, c, flags)) {
+        if (until >= 0 && c.selectionStart() >= until)
+            break;
+        const qint64 start = c.selectionStart() + m_matchOrigin;
+        const auto it = std::lower_bound(m_matches.begin(), m_matches.end(), start);
+        if (it == m_matches.end() || *it != start)
+            m_matches.insert(it, start);
+    }
 }
 
-// Cutting the front shrinks the matches there to nothing; text appended
-// right after the last one widens it.
-void RxScreenView::dropCutMatches()
+void RxScreenView::changedAt(int at, int delta)
+{
+    m_changes.push_back({at, delta});
+}
+
+// The matches after this sync's changes inside the text, a cut of cutFront
+// characters at the front and text appended from searchFrom on: only the
+// matches the changes touch are dropped, and only the text around them and
+// the new text searched.
+void RxScreenView::moveMatches(int cutFront, int searchFrom)
 {
     const int length = int(m_findText.size());
-    while (!m_matches.isEmpty() && m_matches.front().selectionEnd() - m_matches.front().selectionStart() < length) {
-        m_matches.removeFirst();
-        m_current = m_current > 0 ? m_current - 1 : -1;
+    qint64 current = m_current >= 0 ? m_matches[size_t(m_current)] : -1;
+    if (!m_changes.empty()) {
+        std::vector<int> around;
+        for (const Change& c : m_changes) {
+            const int reach = c.at + qMax(0, -c.delta);
+            std::deque<qint64> kept;
+            qint64 moved = -1;
+            for (const qint64 m : m_matches) {
+                const qint64 at = m - m_matchOrigin;
+                if (at + length <= c.at)
+                    kept.push_back(m);
+                else if (at >= reach)
+                    kept.push_back(m + c.delta);
+                else
+                    continue; // the change falls inside it
+                if (m == current)
+                    moved = kept.back();
+            }
+            current = moved;
+            m_matches.swap(kept);
+            for (int& a : around)
+                if (a > c.at)
+                    a = qMax(c.at, a + c.delta);
+            around.push_back(c.at);
+        }
+        for (const int at : around)
+            findFrom(qMax(0, at - length + 1), at + length);
     }
-    if (!m_matches.isEmpty()) {
-        QTextCursor& last = m_matches.back();
-        const int start = last.selectionStart();
-        last.setPosition(start);
-        last.setPosition(start + length, QTextCursor::KeepAnchor);
+    if (cutFront > 0) {
+        m_matchOrigin += cutFront;
+        while (!m_matches.empty() && m_matches.front() < m_matchOrigin) {
+            if (m_matches.front() == current)
+                current = -1;
+            m_matches.pop_front();
+        }
     }
+    if (searchFrom >= 0)
+        findFrom(qMax(0, searchFrom - length + 1));
+    const auto it = std::lower_bound(m_matches.begin(), m_matches.end(), current);
+    m_current = current >= 0 && it != m_matches.end() && *it == current ? int(it - m_matches.begin()) : -1;
 }
 
-void RxScreenView::showMatches()
+// The matches in view highlighted, the current one apart; the document is
+// told only when that changes.
+void RxScreenView::showMatches(bool force)
 {
+    const int length = int(m_findText.size());
+    const QList<QTextEdit::ExtraSelection> shown = extraSelections();
+    if (m_matches.empty()) {
+        if (!shown.isEmpty())
+            setExtraSelections({});
+        return;
+    }
     QTextCharFormat match;
     const bool dark = m_scheme.background.lightness() < 128;
     match.setBackground(dark ? QColor(0x1f, 0x4e, 0x8c) : QColor(0xa8, 0xc8, 0xff));
     QTextCharFormat current;
     current.setBackground(m_scheme.text);
     current.setForeground(m_scheme.background);
+    const qint64 from = topLinePosition() - length + m_matchOrigin;
+    const qint64 to = cursorForPosition(QPoint(viewport()->width(), viewport()->height())).position() + m_matchOrigin;
+    std::vector<int> wanted;
+    for (auto it = std::lower_bound(m_matches.begin(), m_matches.end(), from); it != m_matches.end() && *it <= to; ++it)
+        wanted.push_back(int(it - m_matches.begin()));
+    if (m_current >= 0 && std::find(wanted.begin(), wanted.end(), m_current) == wanted.end())
+        wanted.push_back(m_current);
+    bool same = !force && shown.size() == qsizetype(wanted.size());
+    for (size_t i = 0; same && i < wanted.size(); ++i) {
+        const QTextCursor& c = shown[qsizetype(i)].cursor;
+        same = c.selectionStart() == matchAt(wanted[i]) && c.selectionEnd() - c.selectionStart() == length
+            && (shown[qsizetype(i)].format == current) == (wanted[i] == m_current);
+    }
+    if (same)
+        return;
     QList<QTextEdit::ExtraSelection> selections;
-    selections.reserve(m_matches.size());
-    for (int i = 0; i < m_matches.size(); ++i)
-        selections.append({m_matches[i], i == m_current ? current : match});
+    selections.reserve(qsizetype(wanted.size()));
+    for (const int i : wanted) {
+        QTextCursor c(document());
+        c.setPosition(matchAt(i));
+        c.setPosition(matchAt(i) + length, QTextCursor::KeepAnchor);
+        selections.append({c, i == m_current ? current : match});
+    }
     setExtraSelections(selections);
-    emit findMatchesChanged();
 }
 
 QTextCursor RxScreenView::currentMatch() const
 {
-    return m_current >= 0 ? m_matches[m_current] : QTextCursor();
+    if (m_current < 0)
+        return QTextCursor();
+    QTextCursor c(document());
+    c.setPosition(matchAt(m_current));
+    c.setPosition(matchAt(m_current) + int(m_findText.size()), QTextCursor::KeepAnchor);
+    return c;
 }
 
 bool RxScreenView::findNext(bool backward)
@@ -619,24 +723,25 @@ bool RxScreenView::findNext(bool backward)
         // The first from the lines in view down, else the first of all.
         const int top = topLinePosition();
         m_current = 0;
-        while (m_current < n && m_matches[m_current].selectionStart() < top)
+        while (m_current < n && matchAt(m_current) < top)
             ++m_current;
         m_current %= n;
     } else {
         const int bottom = cursorForPosition(QPoint(0, viewport()->height() - 1)).position();
         m_current = n - 1;
-        while (m_current > 0 && m_matches[m_current].selectionStart() > bottom)
+        while (m_current > 0 && matchAt(m_current) > bottom)
             --m_current;
     }
-    showMatches();
     {
         Flag adjusting(m_adjusting);
-        setTextCursor(m_matches[m_current]);
+        setTextCursor(currentMatch());
         ensureCursorVisible();
     }
     m_lastValue = verticalScrollBar()->value();
     // The match stays in view while text arrives, as in reading back.
     setFollowing(false);
+    showMatches();
+    emit findMatchesChanged();
     return true;
 }
 
@@ -673,13 +778,14 @@ void RxScreenView::syncNow()
         setFollowing(true); // nothing left to read back
 
     Flag adjusting(m_adjusting);
+    Flag syncing(m_syncing);
     const bool following = m_following;
     // Held: the lines being read, as a position in the document before the edit.
-    const int top = following ? 0 : topLinePosition();
+    int top = following ? 0 : topLinePosition();
     // Characters cut from the document's front, or -1 when all of it was replaced.
     int removed = 0;
     const int lengthBefore = document()->characterCount() - 1;
-    const int currentAt = m_current >= 0 ? m_matches[m_current].selectionStart() : -1;
+    m_changes.clear();
 
     const bool edited = m_model.editTotal() != m_seenEdits;
     bool incremental = !reset && trimmed <= quint64(document()->characterCount())
@@ -711,8 +817,11 @@ void RxScreenView::syncNow()
         cursor.beginEditBlock();
         if (edited && !replaced && !replayEdits(&cursor, appended)) {
             cursor.endEditBlock();
+            // The lines being read stay as near as the front cut lets them.
+            removed = int(qMin<qsizetype>(qsizetype(trimmed - trimmedCr), document()->characterCount() - 1));
             rewriteAll();
-            removed = -1;
+            m_changes.clear();
+            m_rewrite = true;
         } else {
             if (appended > 0)
                 appendColoured(text.size() - qsizetype(appended));
@@ -731,19 +840,24 @@ void RxScreenView::syncNow()
     const bool rewrote = removed < 0 || m_rewrite;
     applyMarks(rewrote ? m_model.marks().size() : size_t(m_model.marksAddedTotal() - m_seenMarks));
     m_seenMarks = m_model.marksAddedTotal();
+    // The lines being read move with the changes inside the text and the cut.
+    for (const Change& c : m_changes)
+        if (top > c.at)
+            top = qMax(c.at, top + c.delta);
     if (!m_findText.isEmpty() && (rewrote || edited || appended > 0 || trimmed > 0)) {
-        // Own text restyled or taken out inside the text: search it all again.
-        if (rewrote || edited) {
+        const int count = findMatchCount();
+        const int current = m_current;
+        if (removed < 0 || (m_rewrite && edited)) {
             findAll();
             m_current = -1;
-            for (int i = 0; removed >= 0 && currentAt >= removed && i < m_matches.size(); ++i)
-                if (m_matches[i].selectionStart() == currentAt - removed)
-                    m_current = i;
         } else {
-            dropCutMatches();
-            findFrom(qMax(0, lengthBefore - qMax(0, removed) - int(m_findText.size()) + 1));
+            int end = lengthBefore - qMax(0, removed);
+            for (const Change& c : m_changes)
+                end += c.delta;
+            moveMatches(qMax(0, removed), appended > 0 ? end : -1);
         }
-        showMatches();
+        if (findMatchCount() != count || m_current != current)
+            emit findMatchesChanged();
     }
     // An expensive frame spaces out the next ones: syncing takes at most a
     // fifth of the time, however the text arrives.
@@ -764,9 +878,11 @@ void RxScreenView::syncNow()
     setTextCursor(end);
     if (following) {
         verticalScrollBar()->setValue(verticalScrollBar()->maximum());
+        showMatches();
         return;
     }
     showLineAt(removed < 0 || removed > top ? 0 : top - removed);
+    showMatches();
     if (grew && m_notice->isHidden()) {
         placeNotice();
         m_notice->show();

@@ -8,6 +8,9 @@
 #include <QTextCharFormat>
 #include <QTimer>
 
+#include <deque>
+#include <vector>
+
 class QToolButton;
 class RxFindBar;
 
@@ -26,8 +29,10 @@ class RxFindBar;
 // (keys, wheel, scroll bar, a match found) counts.
 //
 // Alert words the model marks get a background of their own, applied to the
-// new text only. Find highlights every match as an extra selection; the
-// selections move with the text as it is cut at the front.
+// new text only. Find keeps every match as a position, moved as the text is
+// cut at the front or inside, and searches only the text that came new; the
+// matches in view are highlighted as extra selections, so an arrival costs
+// the same however many matches the screen holds.
 class RxScreenView : public QPlainTextEdit
 {
     Q_OBJECT
@@ -90,6 +95,7 @@ private:
     void appendColoured(qsizetype start);
     qsizetype overlapWithSeen() const;
     bool replayEdits(QTextCursor* cursor, quint64& appended);
+    void changedAt(int at, int delta);
     void onScrolled(int value);
     void setFollowing(bool on);
     void placeNotice();
@@ -97,9 +103,10 @@ private:
     void showLineAt(int position);
     void applyMarks(size_t count);
     void findAll();
-    void findFrom(int position);
-    void dropCutMatches();
-    void showMatches();
+    void findFrom(int position, int until = -1);
+    int matchAt(int i) const { return int(m_matches[size_t(i)] - m_matchOrigin); }
+    void moveMatches(int cutFront, int searchFrom);
+    void showMatches(bool force = false);
     void placeFindBar();
 
     RxTextModel& m_model;
@@ -125,8 +132,19 @@ private:
 
     QString m_findText;
     Qt::CaseSensitivity m_findCase = Qt::CaseInsensitive;
-    QList<QTextCursor> m_matches; // in document order; they move with the edits
+    // Where each match starts, in document order, counted from a front that
+    // moves as the text is cut there: cutting costs nothing per match.
+    std::deque<qint64> m_matches;
+    qint64 m_matchOrigin = 0;
     int m_current = -1;
+    // Changes of the document's length inside it in the sync under way
+    // (position, characters added or, when negative, removed there).
+    struct Change
+    {
+        int at, delta;
+    };
+    std::vector<Change> m_changes;
+    bool m_syncing = false;
     RxFindBar* m_findBar = nullptr;
 
     bool m_following = true;
