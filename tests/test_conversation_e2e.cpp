@@ -3,6 +3,7 @@
 #include "support/RadioEnds.h"
 #include "support/SimProcess.h"
 #include "support/TerminalFixture.h"
+#include "widgets/RxFindBar.h"
 #include "widgets/RxScreenView.h"
 
 #include <QAction>
@@ -15,6 +16,8 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QTextBlock>
 #include <QTimer>
 #include <QToolButton>
 #include <QUdpSocket>
@@ -228,6 +231,156 @@ private slots:
         sim.writeControl("say HELLO N0CALL");
         QTRY_VERIFY(f.session->rx.text().contains("<EB2XYZ\r\nHELLO N0CALL\r\n"));
         QVERIFY(boxes.verify());
+    }
+
+    // A QSO by keys alone: connect, a macro sent at once, typing ahead
+    // during the over, reading back and finding while text arrives, recall,
+    // and Stop in the middle of a typed-ahead block.
+    void qsoByKeysAlone()
+    {
+        SimProcess sim({"--step", "--reply", "none"});
+        QVERIFY2(sim.start(), qPrintable(sim.errorString()));
+        TerminalFixture f;
+        QVERIFY(
+            linkUp(f, sim,
+                   "\r\n[Macros]\r\nF1 Label=Call\r\nF1 Text=<CALL> DE <MYCALL> <MODE> <BW> <DATE> <UTC> K<SEND>\r\n"));
+        f.session->terminal.setClock([] { return QDateTime(QDate(2026, 12, 7), QTime(17, 41, 7), Qt::UTC); });
+        frmKeldoTerminal& w = *f.window;
+        RxScreenView* rx = w.txtMainChat();
+        QPlainTextEdit* tx = w.txtTXChat();
+        QScrollBar* bar = rx->verticalScrollBar();
+        const auto activate = [&] {
+            QApplication::setActiveWindow(&w);
+            w.activateWindow();
+            return QTest::qWaitForWindowActive(&w);
+        };
+        // The model and the view both end with text (in the model's CR LF form).
+        const auto shows = [&](const QString& text) {
+            return f.session->rx.text().endsWith(text) && rx->toPlainText().endsWith(RxScreenView::ToDisplay(text));
+        };
+        const auto italic = [&](const QString& text) { return rx->document()->find(text).charFormat().fontItalic(); };
+        // A step, then the bytes it lets go out (logged after the step's line, perhaps read with it).
+        const auto stepThenData = [&](const QString& step, const QString& data) {
+            const int mark = int(sim.output().size());
+            if (!stepTo(sim, step))
+                return false;
+            sim.setCursor(mark);
+            return sim.waitForOutput(data);
+        };
+
+        // Ctrl+Shift+C, the call typed into the dialog's box, Enter.
+        QVERIFY(activate());
+        QTRY_VERIFY(w.action("mnuConnect")->isEnabled());
+        QTimer::singleShot(0, this, [&] {
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            // As a window manager would: the dialog active, the focus in the call box.
+            QApplication::setActiveWindow(dialog);
+            QComboBox* box = dialog->findChild<QComboBox*>("cboConnectHF");
+            if (!QTest::qWaitFor([&] { return QApplication::focusWidget() == box; }, 5000))
+                return dialog->reject();
+            QTest::keyClicks(box, "ea1abc");
+            QTest::keyClick(box, Qt::Key_Return);
+        });
+        QTest::keyClick(tx, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+        QVERIFY(sim.waitForOutput("<- CONNECT N0CALL-1 EA1ABC"));
+        QVERIFY(stepTo(sim, "-> CONNECTED N0CALL-1 EA1ABC 2300"));
+        QTRY_VERIFY(w.cmdEnviar()->isVisible());
+        QVERIFY(activate());
+
+        // F1: the macro filled in and sent at once.
+        QTest::keyClick(tx, Qt::Key_F1);
+        QVERIFY(sim.waitForOutput("<= 46 bytes: EA1ABC DE N0CALL-1 HF 2300 2026-12-07 17:41 K\\r"));
+        QVERIFY(stepTo(sim, "-> BUFFER 46"));
+        QTRY_VERIFY(!w.cmdEnviar()->isVisible());
+        // Enter during the over: shown at once as waiting, sent only after BUFFER 0
+        // (sent earlier, it would have joined the countdown).
+        typeLine(w, "NAME IS JOE");
+        QCOMPARE(tx->toPlainText(), QString());
+        const QString macro = ">N0CALL-1\r\nEA1ABC DE N0CALL-1 HF 2300 2026-12-07 17:41 K\r\n";
+        QTRY_VERIFY(shows(macro + "NAME IS JOE\r\n"));
+        QVERIFY(italic("NAME IS JOE"));
+        QVERIFY(stepTo(sim, "-> BUFFER 26"));
+        QVERIFY(stepTo(sim, "-> BUFFER 6"));
+        QVERIFY(stepThenData("-> BUFFER 0", "<= 12 bytes: NAME IS JOE\\r"));
+        QVERIFY(stepTo(sim, "-> BUFFER 0"));
+        QVERIFY(stepTo(sim, "-> PTT OFF"));
+        QTRY_VERIFY(!italic("NAME IS JOE"));
+        QCOMPARE(f.session->rx.text().count("NAME IS JOE"), 1);
+
+        // The answer fills more than a screen; Ctrl+Home reads from the top,
+        // and the view holds while text arrives.
+        QStringList lines;
+        for (int i = 1; i <= 40; ++i)
+            lines << QString("LINE %1").arg(i, 2, 10, QChar('0'));
+        sim.writeControl("say " + lines.join("\\r"));
+        QTRY_VERIFY(shows("<EA1ABC\r\n" + lines.join("\r\n") + "\r\n"));
+        QTRY_COMPARE(bar->value(), bar->maximum());
+        QTest::keyClick(tx, Qt::Key_Tab, Qt::ShiftModifier);
+        QTRY_VERIFY(rx->hasFocus());
+        QTest::keyClick(rx, Qt::Key_Home, Qt::ControlModifier);
+        QCOMPARE(bar->value(), 0);
+        sim.writeControl("say MORE");
+        QTRY_VERIFY(shows("LINE 40\r\nMORE\r\n"));
+        QCOMPARE(bar->value(), 0);
+        QVERIFY(!rx->isFollowing() && rx->newTextNotice()->isVisible());
+
+        // Ctrl+F: the first match from the lines in view, Enter and F3 on,
+        // Shift+F3 back; the view holds on the match; Esc closes.
+        QTest::keyClick(rx, Qt::Key_F, Qt::ControlModifier);
+        RxFindBar* find = rx->findBar();
+        QTRY_VERIFY(find->isVisible() && find->textBox()->hasFocus());
+        QTest::keyClicks(find->textBox(), "line 3");
+        QCOMPARE(rx->findMatchCount(), 10);
+        QCOMPARE(rx->currentMatch().block().text(), QString("LINE 30"));
+        QTest::keyClick(find->textBox(), Qt::Key_Return);
+        QTest::keyClick(find->textBox(), Qt::Key_F3);
+        QTest::keyClick(find->textBox(), Qt::Key_F3, Qt::ShiftModifier);
+        QCOMPARE(rx->currentMatch().block().text(), QString("LINE 31"));
+        const int held = bar->value();
+        QVERIFY(held > 0 && held < bar->maximum());
+        sim.writeControl("say AGAIN");
+        QTRY_VERIFY(shows("MORE\r\nAGAIN\r\n"));
+        QCOMPARE(bar->value(), held);
+        QCOMPARE(rx->currentMatch().block().text(), QString("LINE 31"));
+        QTest::keyClick(find->textBox(), Qt::Key_Escape);
+        QVERIFY(!find->isVisible() && rx->extraSelections().isEmpty());
+        QTRY_VERIFY(rx->hasFocus());
+        QVERIFY(!rx->isFollowing());
+
+        // Up recalls, newest first; Down goes forward; Enter sends it again and
+        // the view follows the end once more.
+        QTest::keyClick(rx, Qt::Key_Tab);
+        QTRY_VERIFY(tx->hasFocus());
+        QTest::keyClick(tx, Qt::Key_Up);
+        QTest::keyClick(tx, Qt::Key_Up);
+        QCOMPARE(tx->toPlainText(), QString("EA1ABC DE N0CALL-1 HF 2300 2026-12-07 17:41 K"));
+        QTest::keyClick(tx, Qt::Key_Down);
+        QCOMPARE(tx->toPlainText(), QString("NAME IS JOE"));
+        QTest::keyClick(tx, Qt::Key_Return);
+        QVERIFY(sim.waitForOutput("<= 12 bytes: NAME IS JOE\\r"));
+        QVERIFY(rx->isFollowing());
+        QTRY_COMPARE(bar->value(), bar->maximum());
+
+        // Two more blocks typed ahead; Ctrl+Shift+X with 20 of the first's 31
+        // bytes on the air.
+        typeLine(w, "TNX FOR QSO, JOE. 73 ES GUD DX");
+        typeLine(w, "BYE");
+        QVERIFY(stepThenData("-> BUFFER 0", "<= 31 bytes: TNX FOR QSO, JOE. 73 ES GUD DX\\r"));
+        QVERIFY(stepTo(sim, "-> BUFFER 31"));
+        QVERIFY(stepTo(sim, "-> BUFFER 11"));
+        QTRY_COMPARE(f.session->display.panel(Panel::Bytes).text, QString("20 Bytes Sent"));
+        QTest::keyClick(tx, Qt::Key_X, Qt::ControlModifier | Qt::ShiftModifier);
+        QVERIFY(sim.waitForOutput("<- ABORT"));
+        QVERIFY(stepTo(sim, "-> DISCONNECTED"));
+        QTRY_COMPARE(f.session->display.panel(Panel::Indicativos).text, QString("Disconnected"));
+        QCOMPARE(tx->toPlainText(), QString(" ES GUD DX\nBYE"));
+        QCOMPARE(tx->textCursor().selectedText(), QString(" ES GUD DX\u2029BYE"));
+        QVERIFY(!sim.outputText().contains("BYE"));
+        const QString banner = "******* N0CALL-1 <-> EA1ABC *******  17:41:07\r\n\r\n";
+        QTRY_VERIFY(shows(banner + macro + "NAME IS JOE\r\n<EA1ABC\r\n" + lines.join("\r\n")
+                          + "\r\nMORE\r\nAGAIN\r\n>N0CALL-1\r\nNAME IS JOE\r\nTNX FOR QSO, JOE. 73\r\n"
+                            "******* Connection ended  17:41:07\r\n"));
     }
 
     void conversationLogged();

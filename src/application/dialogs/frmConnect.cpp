@@ -9,6 +9,7 @@
 
 #include <QComboBox>
 #include <QEvent>
+#include <QFocusEvent>
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
@@ -126,6 +127,13 @@ void frmConnect::Form_Load()
 
 bool frmConnect::eventFilter(QObject* watched, QEvent* event)
 {
+    // As a Windows combo box does: the focus selects the text, so a call
+    // typed on opening the dialog replaces the last one instead of
+    // joining it.
+    if (event->type() == QEvent::FocusIn && static_cast<QFocusEvent*>(event)->reason() != Qt::MouseFocusReason) {
+        if (auto* c = qobject_cast<QComboBox*>(watched); c && c->lineEdit())
+            c->lineEdit()->selectAll();
+    }
     if (event->type() == QEvent::FocusOut) {
         if (auto* c = qobject_cast<QComboBox*>(watched)) {
             const QString text = upper(c->currentText());
