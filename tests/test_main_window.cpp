@@ -23,6 +23,23 @@
 
 #include <cmath>
 
+// Counts the windows of one name shown anywhere in the application.
+struct ShowCounter : QObject
+{
+    explicit ShowCounter(const char* name)
+        : name(QLatin1String(name))
+    {
+        qApp->installEventFilter(this);
+    }
+    bool eventFilter(QObject* o, QEvent* e) override
+    {
+        count += e->type() == QEvent::Show && o->objectName() == name;
+        return false;
+    }
+    QString name;
+    int count = 0;
+};
+
 // The main window offscreen: start-up, layout, menus, shutdown.
 class TestMainWindow : public QObject
 {
@@ -618,7 +635,8 @@ private slots:
         FakeModem modem;
         QVERIFY(modem.listen());
         TerminalFixture f;
-        f.writeIni(QString("[Setup]\r\nAutoLaunch=%1\r\nKELDO HF Path=%2\r\nHF Host=127.0.0.1\r\nHF TCP Port=%3\r\n")
+        f.writeIni(QString("[Setup]\r\nAutoLaunch=%1\r\nKELDO HF Path=%2\r\nHF Host=127.0.0.1\r\nHF TCP Port=%3\r\n"
+                           "[Options]\r\nLog QSOs=1\r\n")
                        .arg(autoLaunch)
                        .arg(QString(KELDO_IDLE_EXE))
                        .arg(modem.commandPort())
@@ -648,11 +666,15 @@ private slots:
         QVERIFY(f.killed.isEmpty());
         QCOMPARE(f.session->display.panel(Panel::Indicativos).text, QString("Disconnecting..."));
 
+        // The QSO is logged as it stands: no Log QSO window, not even for a moment.
+        ShowCounter logWindows("frmLogQso");
         if (route == "disconnected")
             modem.sendLine("DISCONNECTED");
         else if (route == "second close")
             f.window->close();
         QTRY_VERIFY(f.window->isShutDown());
+        QCOMPARE(logWindows.count, 0);
+        QVERIFY(QFile::exists(f.session->logbook.filePath()));
         QCOMPARE(f.killed, QStringList({"keldo-idle"}));
         QVERIFY(!f.window->isVisible());
         QVERIFY(f.session->TerminarAplicacion);
