@@ -23,21 +23,15 @@
 
 #include <cmath>
 
-// Counts the windows of one name shown anywhere in the application.
-struct ShowCounter : QObject
+// Counts the Log QSO windows shown anywhere in the application.
+struct LogWindowCounter : QObject
 {
-    explicit ShowCounter(const char* name)
-        : name(QLatin1String(name))
-    {
-        qApp->installEventFilter(this);
-    }
+    int shown = 0;
     bool eventFilter(QObject* o, QEvent* e) override
     {
-        count += e->type() == QEvent::Show && o->objectName() == name;
+        shown += e->type() == QEvent::Show && o->objectName() == "frmLogQso";
         return false;
     }
-    QString name;
-    int count = 0;
 };
 
 // The main window offscreen: start-up, layout, menus, shutdown.
@@ -667,13 +661,14 @@ private slots:
         QCOMPARE(f.session->display.panel(Panel::Indicativos).text, QString("Disconnecting..."));
 
         // The QSO is logged as it stands: no Log QSO window, not even for a moment.
-        ShowCounter logWindows("frmLogQso");
+        LogWindowCounter logWindows;
+        qApp->installEventFilter(&logWindows);
         if (route == "disconnected")
             modem.sendLine("DISCONNECTED");
         else if (route == "second close")
             f.window->close();
         QTRY_VERIFY(f.window->isShutDown());
-        QCOMPARE(logWindows.count, 0);
+        QCOMPARE(logWindows.shown, 0);
         QVERIFY(QFile::exists(f.session->logbook.filePath()));
         QCOMPARE(f.killed, QStringList({"keldo-idle"}));
         QVERIFY(!f.window->isVisible());
