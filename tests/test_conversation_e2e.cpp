@@ -184,12 +184,17 @@ private slots:
         QTimer::singleShot(0, this, [&] {
             auto* dialog = qobject_cast<frmMacros*>(QApplication::activeModalWidget());
             QVERIFY(dialog);
+            // F2 looked at, not edited: its no-break space stays.
+            dialog->selectMacro(1);
+            dialog->selectMacro(0);
             dialog->txtLabel->setText("Reply");
             dialog->txtText->setPlainText("<CALL> DE <MYCALL> <MODE> <BW>\nUTC <UTC> <DATE> <FRQ><BAND> K<SEND>");
             dialog->accept();
         });
+        f.session->s().macros[1].text = QString::fromUtf8("73\u00a0TU");
         QTest::keyClick(&w, Qt::Key_M, Qt::ControlModifier | Qt::ShiftModifier);
         QCOMPARE(f.session->s().macros[0].label, QString("Reply"));
+        QCOMPARE(f.session->s().macros[1].text, QString::fromUtf8("73\u00a0TU"));
         QVERIFY(f.readIni().contains("\r\n[Macros]\r\nF1 Label=Reply\r\nF1 Text=<CALL> DE <MYCALL> <MODE> <BW>\\nUTC"));
         w.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&w));
@@ -683,14 +688,21 @@ void TestConversationE2E::halfRecordSetAside()
     sim.writeControl("callin EA4XYZ");
     QTRY_COMPARE(f.session->display.panel(Panel::Indicativos).text, QString("EA4XYZ <-> N0CALL-1"));
     now = now.addSecs(95);
+    // CONNECTED again with no end between: the first QSO ends there; the same station goes on.
+    sim.writeControl("respond CONNECTED EB3XYZ N0CALL-1 2300");
+    QTRY_COMPARE(f.session->display.panel(Panel::Indicativos).text, QString("EB3XYZ <-> N0CALL-1"));
+    now = now.addSecs(60);
+    sim.writeControl("respond CONNECTED EB3XYZ N0CALL-1 2300");
     sim.writeControl("disconnect");
-    QTRY_VERIFY(readFile(adi).endsWith("<EOR>\r\n"));
+    QTRY_COMPARE(readAdif(readFile(adi)).size(), 3);
     const QList<QMap<QString, QString>> records = readAdif(readFile(adi));
-    QCOMPARE(records.size(), 2);
     QCOMPARE(records[0]["CALL"], QString("EB2XYZ"));
     QCOMPARE(records[1]["CALL"], QString("EA4XYZ"));
     QCOMPARE(records[1]["TIME_OFF"], QString("100135"));
     QVERIFY(!records[1].contains("FREQ"));
+    QCOMPARE(records[2]["CALL"] + records[2]["TIME_ON"] + records[2]["TIME_OFF"], QString("EB3XYZ100135100235"));
+    // The cut left the file ending in <EOR>: the next record starts a line of its own.
+    QVERIFY(readFile(adi).contains("EB2XYZ <EOR>\r\n<CALL:6>EA4XYZ"));
     QCOMPARE(readFile(adi + ".bad").trimmed(), QByteArray("<CALL:6>EA1ABC <COMMENT:14>73 <EOR> TU"));
 }
 
@@ -719,12 +731,24 @@ void TestConversationE2E::qsoWindowsThenShutdown()
         sim.writeControl("disconnect");
         QTRY_VERIFY(windows().contains(call.section('-', 0, 0)));
         QVERIFY(!QApplication::activeModalWidget());
+        // The operator's typing stays in the terminal (offscreen activates every window shown).
+        QVERIFY(windows()[call.section('-', 0, 0)]->testAttribute(Qt::WA_ShowWithoutActivating));
     }
     QCOMPARE(windows().size(), 2);
     QDialog* first = windows()["EA4XYZ"];
     QCOMPARE(first->findChild<QLineEdit*>("txtComment")->text(), QString("EA4XYZ-7 <-> N0CALL-1"));
     first->findChild<QLineEdit*>("txtName")->setText("JOSE");
-    first->findChild<QDialogButtonBox*>("buttons")->button(QDialogButtonBox::Ok)->click();
+    // Enter meant for the TX box, should it reach the window, logs nothing.
+    QTest::keyClick(first->findChild<QLineEdit*>("txtName"), Qt::Key_Return);
+    QVERIFY(first->isVisible() && !QFile::exists(f.session->logbook.filePath()));
+    QPushButton* ok = first->findChild<QDialogButtonBox*>("buttons")->button(QDialogButtonBox::Ok);
+    // A write that fails keeps the window open with what was typed.
+    QVERIFY(QDir().mkpath(f.session->logbook.filePath()));
+    ok->click();
+    QCOMPARE(boxes.take().size(), 1);
+    QVERIFY(first->isVisible());
+    QVERIFY(QDir(f.session->logbook.filePath()).removeRecursively());
+    ok->click();
     const auto logged = [&] {
         QStringList calls;
         for (auto& r : readAdif(readFile(f.session->logbook.filePath())))

@@ -23,6 +23,17 @@
 
 #include <cmath>
 
+// Counts the Log QSO windows shown anywhere in the application.
+struct LogWindowCounter : QObject
+{
+    int shown = 0;
+    bool eventFilter(QObject* o, QEvent* e) override
+    {
+        shown += e->type() == QEvent::Show && o->objectName() == "frmLogQso";
+        return false;
+    }
+};
+
 // The main window offscreen: start-up, layout, menus, shutdown.
 class TestMainWindow : public QObject
 {
@@ -650,7 +661,8 @@ private slots:
         FakeModem modem;
         QVERIFY(modem.listen());
         TerminalFixture f;
-        f.writeIni(QString("[Setup]\r\nAutoLaunch=%1\r\nKELDO HF Path=%2\r\nHF Host=127.0.0.1\r\nHF TCP Port=%3\r\n")
+        f.writeIni(QString("[Setup]\r\nAutoLaunch=%1\r\nKELDO HF Path=%2\r\nHF Host=127.0.0.1\r\nHF TCP Port=%3\r\n"
+                           "[Options]\r\nLog QSOs=1\r\n")
                        .arg(autoLaunch)
                        .arg(QString(KELDO_IDLE_EXE))
                        .arg(modem.commandPort())
@@ -680,11 +692,16 @@ private slots:
         QVERIFY(f.killed.isEmpty());
         QCOMPARE(f.session->display.panel(Panel::Indicativos).text, QString("Disconnecting..."));
 
+        // The QSO is logged as it stands: no Log QSO window, not even for a moment.
+        LogWindowCounter logWindows;
+        qApp->installEventFilter(&logWindows);
         if (route == "disconnected")
             modem.sendLine("DISCONNECTED");
         else if (route == "second close")
             f.window->close();
         QTRY_VERIFY(f.window->isShutDown());
+        QCOMPARE(logWindows.shown, 0);
+        QVERIFY(QFile::exists(f.session->logbook.filePath()));
         QCOMPARE(f.killed, QStringList({"keldo-idle"}));
         QVERIFY(!f.window->isVisible());
         QVERIFY(f.session->TerminarAplicacion);

@@ -1,3 +1,4 @@
+#include "logbook/RigFrequency.h"
 #include "ptt/PttKeyer.h"
 #include "ptt/RigctldClient.h"
 #include "settings/Settings.h"
@@ -77,6 +78,7 @@ private slots:
     void otherMethodDropsTheConnection();
     void unkeyGoesWhereTheKeyUpWent();
     void junkRepliesAreHarmless();
+    void junkFrequencyKeepsTheLastGood();
 
 private:
     Settings& s() { return *m_settings; }
@@ -375,6 +377,21 @@ void TestPttRigctld::junkRepliesAreHarmless()
     m_rig->reply = "RPRT 0\n";
     QTRY_VERIFY(client()->settled());
     QTRY_VERIFY(m_seen->clean(KeyingState::Receiving));
+}
+
+// An absurd frequency must not reach the tooltip, <FREQ> or the logger.
+void TestPttRigctld::junkFrequencyKeepsTheLastGood()
+{
+    RigFrequency rig;
+    rig.setMinInterval(0);
+    rig.setAddress(QStringLiteral("127.0.0.1"), m_rig->port());
+    QSignalSpy settled(&rig, &RigFrequency::settled);
+    for (const char* reply : {"14105000\n", "inf\n", "1e30\n", "-7\n", "RPRT -1\n"}) {
+        m_rig->reply = reply;
+        rig.ask();
+        QVERIFY(settled.wait(10000));
+        QCOMPARE(rig.lastHz(), std::optional<qint64>(14105000));
+    }
 }
 
 QTEST_GUILESS_MAIN(TestPttRigctld)

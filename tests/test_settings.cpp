@@ -656,7 +656,7 @@ void TestSettings::macrosEscapedAndNeverCut()
     QTemporaryDir dir;
     SettingsStore store(dir.path());
     // A hand-written text: a lone backslash reads as typed; F3 is there but empty.
-    QVERIFY(writeAll(store.filePath(), "[Macros]\r\nF2 Text=C:\\KELDO\r\nF3 Label=\r\n"));
+    QVERIFY(writeAll(store.filePath(), "[Macros]\r\nF2 Text=C:\\KELDO\r\nF3 Label=\r\nF4 Text=C:\\KELDO\r\n"));
     store.LoadSettings();
     QCOMPARE(store.s().macros[1].text, QStringLiteral("C:\\KELDO"));
 
@@ -667,10 +667,11 @@ void TestSettings::macrosEscapedAndNeverCut()
     const NoSaveFailure watch(store);
     QVERIFY(store.SaveSettings());
     const QByteArray bytes = readAll(store.filePath());
-    QVERIFY(bytes.startsWith("[Macros]\r\nF2 Text=\" \"quoted\" \"\r\nF3 Label=\r\nF1 Label=CQ\r\n"
+    // F4 is left as written: it reads back as it is.
+    QVERIFY(bytes.startsWith("[Macros]\r\nF2 Text=\" \"quoted\" \"\r\nF3 Label=\r\nF4 Text=C:\\KELDO\r\nF1 Label=CQ\r\n"
                              "F1 Text=CQ CQ\\nDE <MYCALL>\\nC:\\\\new\\\\\\\\ <SEND>\r\nF12 Label=Long\r\n"));
     // Nothing else of the twelve is written.
-    QCOMPARE(IniDocument(bytes).keys("Macros").size(), 6);
+    QCOMPARE(IniDocument(bytes).keys("Macros").size(), 7);
 
     SettingsStore back(dir.path());
     back.LoadSettings();

@@ -275,6 +275,8 @@ bool Lifecycle::disconnectBeforeClosing()
         || !se.link.commandConnected())
         return false;
     m_closeStep = CloseStep::Waiting;
+    // The DISCONNECTED that follows may come before the shutdown: no Log QSO window for it.
+    se.logbook.setClosing();
     // DISCONNECTED, or the link lost, clears the connection.
     m_closeWatch = connect(&se.terminal, &Terminal::connectionChanged, this, [this] {
         if (!m_session.conn.ConnectionActive)

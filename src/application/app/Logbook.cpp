@@ -38,7 +38,7 @@ bool Logbook::write(const QsoRecord& qso)
     if (!m_file.append(qso, now, &error)) {
         const QString text = QStringLiteral("The QSO with %1 could not be written to %2.\n%3")
                                  .arg(qso.call, QDir::toNativeSeparators(filePath()), error);
-        if (m_session.TerminarAplicacion)
+        if (closing())
             qWarning("%s", qPrintable(text));
         else
             MessageBox::show(m_parent, text, MessageBox::Icon::Warning);
@@ -51,12 +51,14 @@ bool Logbook::write(const QsoRecord& qso)
 void Logbook::qsoEnded(const QsoRecord& qso, bool shuttingDown)
 {
     const Settings& s = m_session.s();
-    if (shuttingDown || m_session.TerminarAplicacion || s.logWithoutAsking) {
+    if (shuttingDown || closing() || s.logWithoutAsking) {
         write(qso);
         return;
     }
-    auto* window = new frmLogQso(qso, m_parent);
-    connect(window, &frmLogQso::logged, this, [this](const QsoRecord& q) { write(q); });
+    auto* window = new frmLogQso(
+        qso, [this](const QsoRecord& q) { return write(q); }, m_parent);
+    // The operator is typing in the terminal: the keyboard stays there.
+    window->setAttribute(Qt::WA_ShowWithoutActivating);
     m_windows.removeIf([](const QPointer<frmLogQso>& w) { return w.isNull(); });
     m_windows << window;
     window->show();
@@ -68,8 +70,12 @@ void Logbook::writeOpenWindows()
     for (const QPointer<frmLogQso>& w : windows) {
         if (w && w->isVisible()) {
             write(w->value());
-            w->disconnect(this);
             w->close();
         }
     }
+}
+
+bool Logbook::closing() const
+{
+    return m_closing || m_session.TerminarAplicacion;
 }

@@ -29,13 +29,18 @@ public:
     // Shutdown: windows still open are written as they stand, and closed.
     void writeOpenWindows();
     void setWindowParent(QWidget* parent) { m_parent = parent; }
+    // The terminal is closing (the connection may still be ending): records
+    // are written as they stand, no window opens.
+    void setClosing() { m_closing = true; }
 
 private:
     void qsoEnded(const QsoRecord& qso, bool shuttingDown);
+    bool closing() const;
 
     Session& m_session;
     QPointer<QWidget> m_parent;
     // Kept, so that a large file's tail is looked at once, not at every write.
     AdifFile m_file{QString()};
     QList<QPointer<frmLogQso>> m_windows;
+    bool m_closing = false;
 };

@@ -476,7 +476,8 @@ void frmKeldoTerminal::showMacroLabels()
         const Macro& m = macros[size_t(i)];
         QToolButton* b = m_macroButtons[i];
         const QString key = QStringLiteral("F%1").arg(i + 1);
-        b->setText(m.label.isEmpty() ? key : m.label);
+        // A tool button takes '&' for a mnemonic: "Name & QTH" shows as typed.
+        b->setText(m.label.isEmpty() ? key : QString(m.label).replace(QLatin1Char('&'), QLatin1String("&&")));
         b->setEnabled(!m.text.isEmpty());
         b->setToolTip(QStringLiteral("%1: %2").arg(key, m.text));
         b->setAccessibleName(QStringLiteral("%1 %2").arg(key, m.label));

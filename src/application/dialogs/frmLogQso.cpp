@@ -5,6 +5,7 @@
 #include <QDateTimeEdit>
 #include <QDialogButtonBox>
 #include <QFormLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QVBoxLayout>
@@ -32,9 +33,10 @@ QDateTimeEdit* UtcField(QFormLayout* form, const char* name, const QString& capt
 
 } // namespace
 
-frmLogQso::frmLogQso(const QsoRecord& qso, QWidget* parent)
+frmLogQso::frmLogQso(const QsoRecord& qso, Writer write, QWidget* parent)
     : QDialog(parent)
     , m_shown(qso)
+    , m_write(std::move(write))
 {
     setObjectName(QStringLiteral("frmLogQso"));
     setWindowTitle(QStringLiteral("Log QSO"));
@@ -44,7 +46,7 @@ frmLogQso::frmLogQso(const QsoRecord& qso, QWidget* parent)
     txtCall = Field(form, "txtCall", QStringLiteral("&Call:"), qso.call);
     dtOn = UtcField(form, "dtOn", QStringLiteral("Time o&n:"), qso.timeOn);
     dtOff = UtcField(form, "dtOff", QStringLiteral("Time o&ff:"), qso.timeOff);
-    txtFreq = Field(form, "txtFreq", QStringLiteral("&Frequency (MHz):"),
+    txtFreq = Field(form, "txtFreq", QStringLiteral("Freq&uency (MHz):"),
                     qso.frequencyHz ? Adif::MegahertzText(*qso.frequencyHz) : QString());
     lblBand = new QLabel;
     lblBand->setObjectName(QStringLiteral("lblBand"));
@@ -76,7 +78,7 @@ QsoRecord frmLogQso::value() const
     q.timeOff = dtOff->dateTime().toUTC();
     bool ok = false;
     const double mhz = txtFreq->text().trimmed().replace(QLatin1Char(','), QLatin1Char('.')).toDouble(&ok);
-    q.frequencyHz = ok && mhz > 0 ? std::optional<qint64>(qint64(mhz * 1e6 + 0.5)) : std::nullopt;
+    q.frequencyHz = ok ? Adif::RadioHz(mhz * 1e6) : std::nullopt;
     q.mode = txtMode->text().trimmed();
     q.submode = txtSubmode->text().trimmed();
     q.rstSent = txtRstSent->text().trimmed();
@@ -90,8 +92,17 @@ QsoRecord frmLogQso::value() const
 
 void frmLogQso::accept()
 {
-    emit logged(value());
-    QDialog::accept();
+    if (m_write(value()))
+        QDialog::accept();
+}
+
+void frmLogQso::keyPressEvent(QKeyEvent* event)
+{
+    // It opens while the operator types in the terminal: Enter meant for the
+    // TX box must not log a record. A focused button still takes it.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
+        return;
+    QDialog::keyPressEvent(event);
 }
 
 void frmLogQso::showBand()

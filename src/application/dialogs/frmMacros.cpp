@@ -46,7 +46,7 @@ frmMacros::frmMacros(const MacroSet& macros, bool showBar, QWidget* parent)
     txtText->setObjectName(QStringLiteral("txtText"));
     txtText->setAccessibleName(QStringLiteral("Macro text"));
     txtText->setTabChangesFocus(true);
-    auto* hint = new QLabel(QStringLiteral("Variables: <MYCALL> <CALL> <UTC> <DATE> <MODE> <BW>.\n"
+    auto* hint = new QLabel(QStringLiteral("Variables: <MYCALL> <CALL> <UTC> <DATE> <MODE> <BW> <FREQ> <BAND>.\n"
                                            "<SEND> at the end sends the text at once."),
                             this);
     hint->setObjectName(QStringLiteral("lblVariables"));
@@ -88,7 +88,12 @@ void frmMacros::keepEdits()
 {
     if (m_shown < 0)
         return;
-    m_macros[size_t(m_shown)] = {txtLabel->text(), txtText->toPlainText()};
+    Macro& m = m_macros[size_t(m_shown)];
+    m.label = txtLabel->text();
+    // toPlainText() turns U+00A0 and U+2028 into plain spaces and line breaks:
+    // a text not edited is kept as stored.
+    if (txtText->toPlainText() != m_shownText)
+        m.text = txtText->toPlainText();
 }
 
 void frmMacros::showEntry(int index)
@@ -99,6 +104,7 @@ void frmMacros::showEntry(int index)
         return;
     txtLabel->setText(m_macros[size_t(index)].label);
     txtText->setPlainText(m_macros[size_t(index)].text);
+    m_shownText = txtText->toPlainText();
 }
 
 void frmMacros::done(int result)

@@ -41,5 +41,6 @@ private:
 
     MacroSet m_macros;
     int m_shown = -1;
+    QString m_shownText; // as the box showed it at first
     std::optional<MacrosChoice> m_choice;
 };

@@ -7,6 +7,7 @@
 #include <QFileInfo>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -146,6 +147,13 @@ QString Adif::MegahertzText(qint64 hz)
     return text;
 }
 
+std::optional<qint64> Adif::RadioHz(double hz)
+{
+    if (!std::isfinite(hz) || hz <= 0 || hz >= 3e12)
+        return std::nullopt;
+    return qint64(hz + 0.5);
+}
+
 QByteArray Adif::ToAscii(const QString& text)
 {
     QString spelt;
@@ -225,7 +233,14 @@ bool AdifFile::append(const QsoRecord& qso, const QDateTime& nowUtc, QString* er
         return false;
     }
     m_tailChecked = true;
-    const QByteArray bytes = (file.size() == 0 ? Adif::Header(nowUtc) : QByteArray()) + Adif::Record(qso);
+    QByteArray bytes = Adif::Record(qso);
+    if (file.size() == 0) {
+        bytes.prepend(Adif::Header(nowUtc));
+    } else if (!file.seek(file.size() - 1) || file.peek(1) != "\n") {
+        // A repair cut just after <EOR>, or a file ended without a line break:
+        // the record starts a line of its own.
+        bytes.prepend("\r\n");
+    }
     if (!file.seek(file.size()) || file.write(bytes) != bytes.size() || !file.flush()) {
         // Part of it may be on the disk: the next write looks at the tail again.
         m_tailChecked = false;

@@ -14,6 +14,9 @@ inline constexpr const char* FileName = "KELDO Terminal.adi";
 QString BandOf(qint64 hz);
 // "14.105": MHz, without trailing zeros.
 QString MegahertzText(qint64 hz);
+// Hz rounded, or nothing for a value no radio is tuned to (not finite, not
+// above 0, 3 THz or more): junk must not become an absurd frequency.
+std::optional<qint64> RadioHz(double hz);
 // Text as ASCII 32..126: letters lose their accents (decomposed, marks
 // dropped), a few letters are spelt out (ß ss, æ ae, ø o, ł l, þ th),
 // line breaks and tabs become spaces, anything else '?'.

@@ -30,8 +30,14 @@ void QsoTracker::begin()
     // A connection ending while the last one waits for the rig: that one goes as it is.
     if (m_ending)
         finish(false);
+    const QString call = CallSignBase(m_conn.OtherStation());
+    // CONNECTED again with no end between: the same station goes on; another
+    // one ends the QSO before (its record settles with the rig's answer below).
+    if (m_open && m_open->call == call)
+        return;
+    closeOpen();
     QsoRecord q;
-    q.call = CallSignBase(m_conn.OtherStation());
+    q.call = call;
     q.stationCallsign = CallSignBase(s.myCallsign);
     q.comment = Terminal::CallChain(m_conn);
     q.timeOn = m_terminal.utcNow().toUTC();
@@ -45,8 +51,7 @@ void QsoTracker::end(const ConnectionInfo& info)
 {
     if (info.phase == ConnectionPhase::Connected || !m_open)
         return;
-    m_open->timeOff = m_terminal.utcNow().toUTC();
-    m_ending = std::exchange(m_open, std::nullopt);
+    closeOpen();
     if (!m_rig.configured())
         finish(false);
     else
@@ -55,12 +60,17 @@ void QsoTracker::end(const ConnectionInfo& info)
 
 void QsoTracker::endNow()
 {
-    if (m_open) {
-        m_open->timeOff = m_terminal.utcNow().toUTC();
-        m_ending = std::exchange(m_open, std::nullopt);
-    }
+    closeOpen();
     if (m_ending)
         finish(true);
+}
+
+void QsoTracker::closeOpen()
+{
+    if (!m_open)
+        return;
+    m_open->timeOff = m_terminal.utcNow().toUTC();
+    m_ending = std::exchange(m_open, std::nullopt);
 }
 
 void QsoTracker::finish(bool shuttingDown)

@@ -32,6 +32,8 @@ signals:
 private:
     void begin();
     void end(const ConnectionInfo& info);
+    // The open QSO ends now and waits for the rig's last answer.
+    void closeOpen();
     void finish(bool shuttingDown);
 
     SettingsStore& m_settings;

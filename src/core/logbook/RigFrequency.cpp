@@ -1,5 +1,7 @@
 #include "RigFrequency.h"
 
+#include "logbook/Adif.h"
+
 RigFrequency::RigFrequency(QObject* parent)
     : QObject(parent)
 {
@@ -31,7 +33,7 @@ void RigFrequency::ask()
 {
     if (m_asking)
         return;
-    if (!configured() || (m_lastAsked.isValid() && m_lastAsked.elapsed() < MinIntervalMs)) {
+    if (!configured() || (m_lastAsked.isValid() && m_lastAsked.elapsed() < m_minIntervalMs)) {
         QMetaObject::invokeMethod(this, &RigFrequency::settled, Qt::QueuedConnection);
         return;
     }
@@ -59,12 +61,12 @@ void RigFrequency::onReadyRead()
         if (!m_asking)
             continue;
         bool ok = false;
-        const double hz = line.toDouble(&ok);
-        if (ok && hz > 0) {
-            m_lastHz = qint64(hz + 0.5);
+        const std::optional<qint64> hz = Adif::RadioHz(line.toDouble(&ok));
+        if (ok && hz) {
+            m_lastHz = hz;
             emit frequencyChanged(*m_lastHz);
         }
-        // "RPRT -n" or anything else: the frequency stays as last known.
+        // "RPRT -n", junk or an absurd value: the frequency stays as last known.
         m_asking = false;
         m_timeout.stop();
         emit settled();

@@ -23,6 +23,7 @@ public:
     void setAddress(const QString& host, int port);
     bool configured() const { return !m_host.isEmpty(); }
     void setAnswerTimeout(int ms) { m_timeout.setInterval(ms); }
+    void setMinInterval(int ms) { m_minIntervalMs = ms; }
 
     // Asks unless a question is out or one went less than a second ago;
     // settled follows in every case, later (never from within this call).
@@ -44,6 +45,7 @@ private:
     QElapsedTimer m_lastAsked;
     QString m_host;
     quint16 m_port = 0;
+    int m_minIntervalMs = MinIntervalMs;
     bool m_asking = false;
     std::optional<qint64> m_lastHz;
 };

@@ -230,7 +230,11 @@ void writeKey(const Settings& s, const SettingKey& k, IniDocument& doc)
                 };
                 for (int i = 0; i < MacroCount; ++i) {
                     put(macroKey(i, "Label"), v[size_t(i)].label);
-                    put(macroKey(i, "Text"), EscapeMacroText(v[size_t(i)].text));
+                    // A hand-written text that reads as it is (a lone backslash) stays as written.
+                    const QString textKey = macroKey(i, "Text");
+                    if (!doc.contains(section, textKey)
+                        || UnescapeMacroText(doc.fullValue(section, textKey)) != v[size_t(i)].text)
+                        put(textKey, EscapeMacroText(v[size_t(i)].text));
                 }
             } else if constexpr (!std::is_same_v<T, QMap<int, QString>>) {
                 // [Ports] is only read: its lines stay in the file as they are.
