@@ -294,13 +294,12 @@ void Terminal::ReceiveDataBytes(const QByteArray& bytes)
         showHeader(QLatin1Char('<'), m_conn.OtherStation(), Speaker::Remote);
         m_ownHeaderLast = false;
         m_remoteBelowOwn = m_outstandingShown.length > 0;
+        m_alertedThisOver = false; // an over as the screen shows it
     }
     if (turn) {
         if (m_log)
             m_log->speaker(QLatin1Char('<'), m_conn.OtherStation(), m_clock());
         m_receivedEndedWithCr = false;
-        m_alertWords.restart();
-        m_alertedThisOver = false;
     }
     m_conn.textReceived(bytes.size());
     emit received(m_conn.BytesReceived);
@@ -319,12 +318,18 @@ void Terminal::ReceiveDataBytes(const QByteArray& bytes)
     if (size > RxTextModel::Cap + 1) {
         data += size - (RxTextModel::Cap + 1);
         size = RxTextModel::Cap + 1;
+        m_alertWords.restart(); // no word across what was skipped
     }
     QString text;
     RxTextModel::ConvertReceivedInto(text, data, size);
     const quint64 at = m_rx.appendedTotal();
+    // A word continues only straight after the last arrival: not across a
+    // header, a notice or own text shown between.
+    if (at != m_receivedEnd)
+        m_alertWords.restart();
     m_rx.appendCapped(text, Speaker::Remote);
     markAlertWords(text, at);
+    m_receivedEnd = m_rx.appendedTotal();
 }
 
 void Terminal::markAlertWords(const QString& text, quint64 at)

@@ -109,8 +109,8 @@ private:
     // Marks the alert words in received text just appended at position at.
     void markAlertWords(const QString& text, quint64 at);
     // Where own text shown at once sits on the RX screen: its first
-    // character as trimmedTotal() + index when shown, and the own header
-    // shown just before it for it (0: it shares one).
+    // character as trimmedTotal() + index when shown, and the size of the
+    // own header line shown just before it for it (0: it shares one).
     struct Shown
     {
         quint64 at = 0;
@@ -162,6 +162,7 @@ private:
     AlertWords m_alertWords;
     QString m_alertOwnCall, m_alertWordList; // the settings they were made from
     bool m_alertedThisOver = false;
+    quint64 m_receivedEnd = 0; // appendedTotal() after the last arrival
     // Own text shown at once: the screen's turns run ahead of the log's.
     Shown m_outstandingShown;
     std::deque<Queued> m_queued; // typed ahead, in order
