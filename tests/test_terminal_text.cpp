@@ -430,6 +430,97 @@ private slots:
         s.rx.remove(end, 9);
         view.setSpeakerColours(false);
         QCOMPARE(marked(), QStringList({"ea4xyz", "SKED", "qrz"}));
+
+        // Own text shown between two parts of a word splits it; the other
+        // station's header below it starts an over, which the air's turn
+        // afterwards does not start again.
+        s.terminal.ReceiveDataBytes("qrv sk");
+        QVERIFY(s.terminal.SendTypedText("ok"));
+        s.conn.BytesToSend = 3;
+        s.terminal.ReceiveDataBytes("ed sked\r");
+        s.terminal.UpdateTransmitProgress(0);
+        s.terminal.ReceiveDataBytes("sked ok?\r");
+        view.syncNow();
+        QCOMPARE(marked(), QStringList({"ea4xyz", "SKED", "qrz", "sked", "sked"}));
+        QCOMPARE(alerts.count(), 3);
+        // An arrival too long for the screen loses its front: no word across the gap.
+        s.terminal.ReceiveDataBytes("qrv sk");
+        s.terminal.ReceiveDataBytes(QByteArray(9, 'x') + "ed" + QByteArray(RxTextModel::Cap - 1, ' '));
+        QCOMPARE(s.rx.marks().size(), size_t(0));
+    }
+
+    void unsentOwnTextTakenOut()
+    {
+        // No modem: what went to the socket is set by hand.
+        auto session = [&](bool callEvents) {
+            auto s = std::make_unique<Session>(m_dir.path());
+            s->s().myCallsign = "EA4XYZ";
+            s->s().showCallEvents = callEvents;
+            s->conn.ConnectedCall1 = "EB2ABC";
+            s->conn.ConnectionActive = true;
+            return s;
+        };
+        auto send = [](Session& s, const QString& text) {
+            const bool ahead = s.terminal.takesTypeAhead();
+            QVERIFY(s.terminal.SendTypedText(text));
+            if (!ahead)
+                s.conn.BytesToSend = qint32(Terminal::ToWireLineBreaks(text).size() + 1);
+        };
+        auto stop = [](Session& s) {
+            s.conn.ConnectionActive = false;
+            s.terminal.UpdateConnectionDisplay();
+        };
+        // Stop without call events: the other station's text below stays
+        // whole, and so does the date line that came with the own header.
+        auto s = session(false);
+        s->s().timeStamps = true;
+        QDateTime now(QDate(2026, 1, 2), QTime(23, 59, 50), Qt::UTC);
+        s->terminal.setClock([&] { return now; });
+        s->terminal.ReceiveDataBytes("a\r");
+        now = now.addSecs(20);
+        send(*s, "hello world");
+        s->terminal.UpdateTransmitProgress(7);
+        s->terminal.ReceiveDataBytes("remote text\r");
+        stop(*s);
+        QCOMPARE(s->rx.text(),
+                 QString("******* 2026-01-02 UTC\r\n<EB2ABC  23:59:50\r\na\r\n******* 2026-01-03 UTC\r\n"
+                         "<EB2ABC  00:00:10\r\nremote text\r\n"));
+        // Stop after the CR of a line break: the line's CR LF stays one pair.
+        s = session(true);
+        send(*s, "AB\nCD");
+        s->terminal.UpdateTransmitProgress(4);
+        const QString before = s->rx.text();
+        stop(*s);
+        QCOMPARE(s->rx.text(), QString(">EA4XYZ\r\nAB\r\n"));
+        const RxTextModel::Edit cut = s->rx.edits().back();
+        QVERIFY(cut.removed && before.mid(cut.from - 1, 2) != "\r\n"
+                && before.mid(cut.from + cut.length - 1, 2) != "\r\n");
+        // Switched on during an over, then off: blocks keep their order, turns their headers.
+        s = session(false);
+        s->s().showOwnTextAtOnce = false;
+        send(*s, "first");
+        s->s().showOwnTextAtOnce = true;
+        send(*s, "second");
+        s->terminal.UpdateTransmitProgress(0);
+        s->conn.BytesToSend = 7;
+        s->terminal.ReceiveDataBytes("r1\r");
+        s->terminal.UpdateTransmitProgress(0);
+        s->s().showOwnTextAtOnce = false;
+        send(*s, "third");
+        s->terminal.UpdateTransmitProgress(0);
+        s->terminal.ReceiveDataBytes("r2\r");
+        QCOMPARE(s->rx.text(),
+                 QString(">EA4XYZ\r\nfirst\r\nsecond\r\n<EB2ABC\r\nr1\r\n>EA4XYZ\r\nthird\r\n"
+                         "<EB2ABC\r\nr2\r\n"));
+        // Cleared during an over: each block is shown as it goes on.
+        s = session(false);
+        send(*s, "one");
+        send(*s, "two");
+        s->terminal.ClearScreen();
+        s->terminal.UpdateTransmitProgress(0);
+        s->conn.BytesToSend = 4;
+        s->terminal.UpdateTransmitProgress(0);
+        QCOMPARE(s->rx.text(), QString(">EA4XYZ\r\none\r\ntwo\r\n"));
     }
 
     void receivedCounterNeverWraps()

@@ -108,7 +108,9 @@ bool Terminal::SendTypedText(const QString& txText)
         return false;
     if (takesTypeAhead()) {
         Queued q{txText, {}};
-        if (ownTextAtOnce())
+        // Shown at once only behind shown text, or it would stand before text shown later.
+        const Shown& last = m_queued.empty() ? m_outstandingShown : m_queued.back().shown;
+        if (ownTextAtOnce() && last.length > 0)
             q.shown = showOwnText(EchoOf(Ansi::fromUnicode(ToWireLineBreaks(txText)) + '\r'), Speaker::Queued);
         m_queued.push_back(q);
         return true;
@@ -129,7 +131,7 @@ void Terminal::startBlock(const QString& txText, const Shown* shownAlready)
     m_outstandingSize = block.size();
     m_outstandingUnsent = block.size();
     m_outstandingShown = Shown();
-    if (shownAlready) {
+    if (shownAlready && shownAlready->length > 0) {
         m_outstandingShown = *shownAlready;
         qsizetype index = 0, length = 0;
         if (locate(m_outstandingShown, 0, m_outstandingShown.length, index, length))
@@ -143,17 +145,13 @@ void Terminal::startBlock(const QString& txText, const Shown* shownAlready)
 Terminal::Shown Terminal::showOwnText(const QString& echo, Speaker speaker)
 {
     Shown shown;
-    if (!m_ownHeaderLast) {
-        const quint64 before = m_rx.appendedTotal();
-        appendOwnHeader(false);
-        shown.header = qsizetype(m_rx.appendedTotal() - before);
-        m_remoteBelowOwn = false;
-    }
+    // A date line before the header stays with it taken out: the date did change.
+    if (!m_ownHeaderLast)
+        shown.header = appendOwnHeader(false);
     m_rx.appendCapped(echo, speaker);
     shown.at = m_rx.trimmedTotal() + quint64(m_rx.length() - echo.size());
     shown.length = echo.size();
     shown.reset = m_rx.resetCount();
-    m_ownShownLast = true;
     return shown;
 }
 
@@ -187,11 +185,20 @@ void Terminal::unshow(Shown& shown, qsizetype keep, qsizetype keptEnd)
     keptEnd = qMin(keptEnd, shown.length - keep);
     if (keep > 0)
         markSent(shown, shown.length);
-    if (locate(shown, keep, shown.length - keptEnd, index, length))
+    if (locate(shown, keep, shown.length - keptEnd, index, length)) {
+        // Kept up to a CR whose LF would be taken: take the text after the
+        // LF and the kept end's LF instead, so no CR LF pair is split.
+        const QString& text = m_rx.text();
+        const qsizetype end = index + length;
+        if (index > 0 && end < text.size() && text.at(index - 1) == QLatin1Char('\r')
+            && text.at(index) == QLatin1Char('\n') && text.at(end - 1) == QLatin1Char('\r')
+            && text.at(end) == QLatin1Char('\n'))
+            ++index;
         m_rx.remove(index, length);
+    }
     if (keep == 0 && shown.header > 0 && locate(shown, -shown.header, 0, index, length)) {
         m_rx.remove(index, length);
-        m_ownHeaderLast = m_ownShownLast = false;
+        m_ownHeaderLast = false;
     }
 }
 
@@ -218,15 +225,15 @@ void Terminal::UpdateTransmitProgress(qint64 unsentBytes)
         return;
     }
 
-    if (shown) {
+    // The screen's header by what the screen shows, which may run ahead of the log's turn.
+    if (!shown && !m_ownHeaderLast)
+        appendOwnHeader(false);
+    if (m_conn.LastSpeaker != Talker::ThisStation)
+        logOwnHeader();
+    if (shown)
         markSent(m_outstandingShown, m_outstandingShown.length);
-        if (m_conn.LastSpeaker != Talker::ThisStation)
-            logOwnHeader();
-    } else {
-        if (m_conn.LastSpeaker != Talker::ThisStation)
-            appendOwnHeader();
+    else
         m_rx.appendCapped(m_conn.PendingEcho, Speaker::Own);
-    }
     if (m_log)
         m_log->text(m_conn.PendingEcho);
     m_conn.blockDelivered();
@@ -243,15 +250,17 @@ void Terminal::UpdateTransmitProgress(qint64 unsentBytes)
     }
 }
 
-void Terminal::appendOwnHeader(bool logged)
+qsizetype Terminal::appendOwnHeader(bool logged)
 {
-    showHeader(QLatin1Char('>'), m_settings.s().myCallsign, Speaker::Own);
+    const qsizetype size = showHeader(QLatin1Char('>'), m_settings.s().myCallsign, Speaker::Own);
     if (logged)
         logOwnHeader();
     m_ownHeaderLast = true;
+    m_remoteBelowOwn = false;
+    return size;
 }
 
-void Terminal::showHeader(QChar mark, const QString& call, Speaker speaker)
+qsizetype Terminal::showHeader(QChar mark, const QString& call, Speaker speaker)
 {
     QString header = mark + call;
     if (m_settings.s().timeStamps) {
@@ -264,7 +273,9 @@ void Terminal::showHeader(QChar mark, const QString& call, Speaker speaker)
         }
         header += QStringLiteral("  ") + now.time().toString(QStringLiteral("HH:mm:ss"));
     }
-    m_rx.appendUncapped(header + CrLf, speaker);
+    header += CrLf;
+    m_rx.appendUncapped(header, speaker);
+    return header.size();
 }
 
 void Terminal::logOwnHeader()
@@ -279,17 +290,16 @@ void Terminal::ReceiveDataBytes(const QByteArray& bytes)
 {
     const bool turn = m_conn.LastSpeaker != Talker::OtherStation;
     // Own text shown before it went out puts the screen's turns ahead of the log's.
-    if (m_ownShownLast || (turn && !m_remoteBelowOwn)) {
+    if (m_ownHeaderLast || (turn && !m_remoteBelowOwn)) {
         showHeader(QLatin1Char('<'), m_conn.OtherStation(), Speaker::Remote);
-        m_ownHeaderLast = m_ownShownLast = false;
+        m_ownHeaderLast = false;
         m_remoteBelowOwn = m_outstandingShown.length > 0;
+        m_alertedThisOver = false; // an over as the screen shows it
     }
     if (turn) {
         if (m_log)
             m_log->speaker(QLatin1Char('<'), m_conn.OtherStation(), m_clock());
         m_receivedEndedWithCr = false;
-        m_alertWords.restart();
-        m_alertedThisOver = false;
     }
     m_conn.textReceived(bytes.size());
     emit received(m_conn.BytesReceived);
@@ -308,12 +318,18 @@ void Terminal::ReceiveDataBytes(const QByteArray& bytes)
     if (size > RxTextModel::Cap + 1) {
         data += size - (RxTextModel::Cap + 1);
         size = RxTextModel::Cap + 1;
+        m_alertWords.restart(); // no word across what was skipped
     }
     QString text;
     RxTextModel::ConvertReceivedInto(text, data, size);
     const quint64 at = m_rx.appendedTotal();
+    // A word continues only straight after the last arrival: not across a
+    // header, a notice or own text shown between.
+    if (at != m_receivedEnd)
+        m_alertWords.restart();
     m_rx.appendCapped(text, Speaker::Remote);
     markAlertWords(text, at);
+    m_receivedEnd = m_rx.appendedTotal();
 }
 
 void Terminal::markAlertWords(const QString& text, quint64 at)
@@ -361,7 +377,7 @@ void Terminal::AppendConnectBanner()
                         Speaker::Banner);
     if (m_log)
         m_log->connectionBegan(chain, now);
-    m_ownHeaderLast = m_ownShownLast = m_remoteBelowOwn = false;
+    m_ownHeaderLast = m_remoteBelowOwn = false;
     if (!m_conn.OutgoingCall)
         emit incomingCall(m_conn.ConnectedCall1);
 }
@@ -401,6 +417,14 @@ void Terminal::ClearScreen()
 {
     m_rx.clear();
     m_stampedDate = QDate(); // the next time stamp names its date again
+    // Own text not yet on the air shows again as it goes, as if typed now;
+    // the text that continues keeps the turn it had on the air.
+    m_outstandingShown = Shown();
+    for (Queued& q : m_queued)
+        q.shown = Shown();
+    m_ownHeaderLast = m_conn.LastSpeaker == Talker::ThisStation;
+    m_remoteBelowOwn = false;
+    m_alertWords.restart();
 }
 
 // ---- Connection display ------------------------------------------------------------
@@ -437,8 +461,11 @@ void Terminal::returnOutstandingBlock()
         if (m_log)
             m_log->text(echo);
     }
-    if (shown)
-        unshow(m_outstandingShown, qsizetype(echo.isEmpty() ? 0 : sent), echo.size() - qsizetype(sent));
+    // Without an echo all of it goes; with one, its start and line end stay.
+    if (shown && echo.isEmpty())
+        unshow(m_outstandingShown, 0, 0);
+    else if (shown)
+        unshow(m_outstandingShown, qsizetype(sent), echo.size() - qsizetype(sent));
     back.prepend(UnsentText(m_outstandingText, m_outstandingUnsent));
     back.removeAll(QString());
     m_outstandingText.clear();

@@ -99,16 +99,18 @@ private:
     // A block that never completed goes back to the TX box; what of it went
     // on the air is echoed.
     void returnOutstandingBlock();
-    void appendOwnHeader(bool logged = true);
+    // Returns the header line's size.
+    qsizetype appendOwnHeader(bool logged = true);
     void logOwnHeader();
     // A speaker's header line on the RX screen ("<CALL" or ">CALL", with the
-    // UTC time when time stamps are on); the log stamps its own.
-    void showHeader(QChar mark, const QString& call, Speaker speaker);
+    // UTC time when time stamps are on), after a line with the date when it
+    // changed; returns the header line's size. The log stamps its own.
+    qsizetype showHeader(QChar mark, const QString& call, Speaker speaker);
     // Marks the alert words in received text just appended at position at.
     void markAlertWords(const QString& text, quint64 at);
     // Where own text shown at once sits on the RX screen: its first
-    // character as trimmedTotal() + index when shown, and the own header
-    // shown just before it for it (0: it shares one).
+    // character as trimmedTotal() + index when shown, and the size of the
+    // own header line shown just before it for it (0: it shares one).
     struct Shown
     {
         quint64 at = 0;
@@ -155,14 +157,14 @@ private:
     QString m_calledStation;
     QStringList m_calledVia;
     bool m_connectionShown = false; // a banner opened the connection now ending
-    bool m_ownHeaderLast = false; // the screen's last header is the operator's
+    bool m_ownHeaderLast = false; // the screen's last header is the operator's (own text goes under it)
     QDate m_stampedDate; // the UTC date the screen's time stamps last named
     AlertWords m_alertWords;
     QString m_alertOwnCall, m_alertWordList; // the settings they were made from
     bool m_alertedThisOver = false;
+    quint64 m_receivedEnd = 0; // appendedTotal() after the last arrival
     // Own text shown at once: the screen's turns run ahead of the log's.
     Shown m_outstandingShown;
     std::deque<Queued> m_queued; // typed ahead, in order
-    bool m_ownShownLast = false; // own text shown since the other station's last header
     bool m_remoteBelowOwn = false; // its header went below own text not yet on the air
 };
