@@ -390,6 +390,14 @@ private slots:
         QTest::keyClick(bar->textBox(), Qt::Key_Return);
         QTest::keyClick(bar->textBox(), Qt::Key_F3);
         QCOMPARE(macroSpy.count(), 0);
+        // Its Alt keys clash with none of the menu bar's.
+        QStringList alt;
+        for (QAction* a : f.window->menuBar()->actions())
+            alt << QKeySequence::mnemonic(a->text()).toString();
+        for (QAbstractButton* b : bar->findChildren<QAbstractButton*>())
+            alt << QKeySequence::mnemonic(b->text()).toString();
+        alt.removeAll(QString());
+        QCOMPARE(QSet<QString>(alt.begin(), alt.end()).size(), alt.size());
         QCOMPARE(rx->currentMatch().block().text().left(6).toInt(), first.left(6).toInt() + 80);
         QTest::keyClick(bar->textBox(), Qt::Key_F3, Qt::ShiftModifier);
         const QString current = rx->currentMatch().block().text();

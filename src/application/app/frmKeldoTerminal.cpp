@@ -34,6 +34,7 @@
 #include <QScreen>
 #include <QTextCursor>
 #include <QToolButton>
+#include <QToolTip>
 #include <QWindow>
 
 namespace {
@@ -172,7 +173,7 @@ void frmKeldoTerminal::buildMenus()
     QAction* speakers = addAction(colour, QStringLiteral("mnuSpeakerColours"), QStringLiteral("Speaker Colours"));
     speakers->setCheckable(true);
     connect(speakers, &QAction::triggered, this, &frmKeldoTerminal::mnuSpeakerColours_Click);
-    QAction* stamps = addAction(colour, QStringLiteral("mnuTimeStamps"), QStringLiteral("Time Stamps"));
+    QAction* stamps = addAction(settings, QStringLiteral("mnuTimeStamps"), QStringLiteral("Time Stamps"));
     stamps->setCheckable(true);
     connect(stamps, &QAction::triggered, this, &frmKeldoTerminal::mnuTimeStamps_Click);
 
@@ -276,6 +277,7 @@ void frmKeldoTerminal::buildControls()
     m_tx->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_tx->setTabChangesFocus(true);
     m_tx->installEventFilter(this);
+    menuBar()->installEventFilter(this);
 
     m_send = new QToolButton(m_client);
     m_send->setObjectName(QStringLiteral("cmdEnviar"));
@@ -415,6 +417,17 @@ void frmKeldoTerminal::refreshFromDisplay()
 
 bool frmKeldoTerminal::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == menuBar() && event->type() == QEvent::ToolTip) {
+        // A menu bar shows no tooltips by itself, and the commands on it keep
+        // their shortcuts there.
+        const auto* help = static_cast<QHelpEvent*>(event);
+        const QAction* a = menuBar()->actionAt(help->pos());
+        if (a && !a->menu() && a->toolTip() != QString(a->text()).remove(QLatin1Char('&')))
+            QToolTip::showText(help->globalPos(), a->toolTip(), menuBar());
+        else
+            QToolTip::hideText();
+        return true;
+    }
     if (watched == m_tx && event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
         // Ctrl+End also brings the RX screen back to its newest text; the
@@ -480,7 +493,7 @@ void frmKeldoTerminal::showMacroLabels()
         b->setText(m.label.isEmpty() ? key : QString(m.label).replace(QLatin1Char('&'), QLatin1String("&&")));
         b->setEnabled(!m.text.isEmpty());
         b->setToolTip(QStringLiteral("%1: %2").arg(key, m.text));
-        b->setAccessibleName(QStringLiteral("%1 %2").arg(key, m.label));
+        b->setAccessibleName(QStringLiteral("%1 %2").arg(key, m.label).trimmed());
     }
 }
 

@@ -50,6 +50,8 @@ frmMacros::frmMacros(const MacroSet& macros, bool showBar, QWidget* parent)
                                            "<SEND> at the end sends the text at once."),
                             this);
     hint->setObjectName(QStringLiteral("lblVariables"));
+    hint->setWordWrap(true);
+    txtText->setAccessibleDescription(hint->text());
     chkMacroBar = new QCheckBox(QStringLiteral("Show macro buttons under the TX box"), this);
     chkMacroBar->setObjectName(QStringLiteral("chkMacroBar"));
     chkMacroBar->setChecked(showBar);
@@ -76,7 +78,7 @@ frmMacros::frmMacros(const MacroSet& macros, bool showBar, QWidget* parent)
             lstMacros->item(m_shown)->setText(EntryCaption(m_shown, {txtLabel->text(), {}}));
     });
     selectMacro(0);
-    resize(sizeHint().width() * 3 / 2, sizeHint().height());
+    resize(qMin(sizeHint().width() * 3 / 2, 640), sizeHint().height());
 }
 
 void frmMacros::selectMacro(int index)

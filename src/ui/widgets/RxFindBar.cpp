@@ -45,6 +45,7 @@ RxFindBar::RxFindBar(RxScreenView& view, QWidget* parent)
     , m_view(view)
 {
     setObjectName(QStringLiteral("rxFindBar"));
+    setAccessibleName(QStringLiteral("Find"));
     setFrameShape(QFrame::StyledPanel);
     setAutoFillBackground(true);
     setCursor(Qt::ArrowCursor);
@@ -61,7 +62,7 @@ RxFindBar::RxFindBar(RxScreenView& view, QWidget* parent)
     m_count = new QLabel(this);
     m_count->setObjectName(QStringLiteral("rxFindCount"));
     row->addWidget(m_count);
-    m_case = new QCheckBox(QStringLiteral("Match &case"), this);
+    m_case = new QCheckBox(QStringLiteral("&Match case"), this);
     m_case->setObjectName(QStringLiteral("rxFindMatchCase"));
     row->addWidget(m_case);
     connect(
@@ -122,6 +123,8 @@ void RxFindBar::showCount()
     else
         m_count->setText(m_view.findMatchCount() == 1 ? QStringLiteral("1 match")
                                                       : QStringLiteral("%1 matches").arg(m_view.findMatchCount()));
+    // A screen reader hears the count with the box it is in.
+    m_text->setAccessibleDescription(m_count->text());
 }
 
 bool RxFindBar::eventFilter(QObject* watched, QEvent* event)

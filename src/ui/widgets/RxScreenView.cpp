@@ -438,6 +438,11 @@ void RxScreenView::followEnd()
 
 void RxScreenView::keyPressEvent(QKeyEvent* event)
 {
+    if (event->key() == Qt::Key_Escape && m_findBar && m_findBar->isVisible()) {
+        m_findBar->close();
+        event->accept();
+        return;
+    }
     if (event == QKeySequence::MoveToEndOfDocument) {
         followEnd();
         event->accept();
