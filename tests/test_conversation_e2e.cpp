@@ -24,6 +24,8 @@
 #include <QtEndian>
 #include <QtTest>
 
+#include <optional>
+
 // The main road: the real main window against the practice modem on loopback.
 class TestConversationE2E : public QObject
 {
@@ -588,11 +590,11 @@ void TestConversationE2E::unwritableLogReportedOnce()
 // logger's "QSO Logged" and "Logged ADIF" datagrams, each read as published.
 void TestConversationE2E::qsoLoggedWithFrequencyAndSent()
 {
-    Rigctld rig;
+    std::optional<Rigctld> rig(std::in_place);
     if (!Rigctld::available())
         QSKIP("rigctld is not installed");
-    QVERIFY(rig.start());
-    QCOMPARE(rig.command("F 14105000"), QString("RPRT 0"));
+    QVERIFY(rig->start());
+    QCOMPARE(rig->command("F 14105000"), QString("RPRT 0"));
     QUdpSocket logger;
     QVERIFY(logger.bind(QHostAddress::LocalHost, 0));
     SimProcess sim({"--step", "--reply", "none"});
@@ -603,7 +605,7 @@ void TestConversationE2E::qsoLoggedWithFrequencyAndSent()
                            "Logger Host=127.0.0.1\r\nLogger Port=%1\r\nRig Control Host=127.0.0.1\r\n"
                            "Rig Control Port=%2\r\n")
                        .arg(logger.localPort())
-                       .arg(rig.port())));
+                       .arg(rig->port())));
     QDateTime now(QDate(2026, 12, 7), QTime(23, 59, 0), Qt::UTC);
     f.session->terminal.setClock([&] { return now; });
 
@@ -665,6 +667,26 @@ void TestConversationE2E::qsoLoggedWithFrequencyAndSent()
     QByteArray text;
     *adif >> text;
     QCOMPARE(readAdif(text), records);
+
+    // Retuned, then stopped mid-QSO: the record keeps this QSO's own answer;
+    // the next QSO, with no rig answering, gets no frequency at all.
+    f.session->rig.setMinInterval(0);
+    QCOMPARE(rig->command("F 7074000"), QString("RPRT 0"));
+    const auto tooltip = [&] { return f.session->display.panel(Panel::Indicativos).toolTip; };
+    sim.writeControl("callin EB2XYZ");
+    QTRY_COMPARE(tooltip(), QString("Modem Connected, 7.074 MHz"));
+    rig.reset();
+    sim.writeControl("disconnect");
+    QTRY_COMPARE(readAdif(readFile(adi)).size(), 2);
+    sim.writeControl("callin EA1ABC");
+    QTRY_COMPARE(f.session->display.panel(Panel::Indicativos).text, QString("EA1ABC <-> N0CALL-1"));
+    QCOMPARE(tooltip(), QString("Modem Connected"));
+    sim.writeControl("disconnect");
+    QTRY_COMPARE(readAdif(readFile(adi)).size(), 3);
+    const QList<QMap<QString, QString>> later = readAdif(readFile(adi));
+    QCOMPARE(later[1]["FREQ"].toDouble(), 7.074);
+    QCOMPARE(later[1]["BAND"], QString("40m"));
+    QVERIFY(!later[2].contains("FREQ") && !later[2].contains("BAND"));
 }
 
 // A file cut in the middle of a record: the next QSO is whole, and what was
