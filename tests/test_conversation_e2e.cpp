@@ -668,13 +668,21 @@ void TestConversationE2E::qsoLoggedWithFrequencyAndSent()
     *adif >> text;
     QCOMPARE(readAdif(text), records);
 
-    // Retuned, then stopped mid-QSO: the record keeps this QSO's own answer;
+    // Retuned, then stopped mid-QSO: the record keeps this QSO's last answer;
     // the next QSO, with no rig answering, gets no frequency at all.
     f.session->rig.setMinInterval(0);
     QCOMPARE(rig->command("F 7074000"), QString("RPRT 0"));
     const auto tooltip = [&] { return f.session->display.panel(Panel::Indicativos).toolTip; };
     sim.writeControl("callin EB2XYZ");
     QTRY_COMPARE(tooltip(), QString("Modem Connected, 7.074 MHz"));
+    // A macro naming the frequency asks the retuned rig; the key pressed
+    // while it waits comes after it.
+    QCOMPARE(rig->command("F 3573000"), QString("RPRT 0"));
+    f.session->s().macros[0].text = "<FREQ> <BAND> ";
+    f.session->s().macros[1].text = "K";
+    f.window->runMacro(0);
+    f.window->runMacro(1);
+    QTRY_COMPARE(f.window->txtTXChat()->toPlainText(), QString("3.573 80m K"));
     rig.reset();
     sim.writeControl("disconnect");
     QTRY_COMPARE(readAdif(readFile(adi)).size(), 2);
@@ -684,8 +692,8 @@ void TestConversationE2E::qsoLoggedWithFrequencyAndSent()
     sim.writeControl("disconnect");
     QTRY_COMPARE(readAdif(readFile(adi)).size(), 3);
     const QList<QMap<QString, QString>> later = readAdif(readFile(adi));
-    QCOMPARE(later[1]["FREQ"].toDouble(), 7.074);
-    QCOMPARE(later[1]["BAND"], QString("40m"));
+    QCOMPARE(later[1]["FREQ"].toDouble(), 3.573);
+    QCOMPARE(later[1]["BAND"], QString("80m"));
     QVERIFY(!later[2].contains("FREQ") && !later[2].contains("BAND"));
 }
 
