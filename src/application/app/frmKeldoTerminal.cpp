@@ -855,7 +855,13 @@ void frmKeldoTerminal::mnuOpenLogsFolder_Click()
     const QString folder = m_session.logFolder();
     // A folder not made yet opens too: nothing was logged, but the operator sees where it will be.
     QDir().mkpath(folder);
-    Shell::current().openDocument(folder);
+    // With no opener on the desktop nothing would happen: say where it is.
+    if (!Shell::current().openDocument(folder))
+        MessageBox::show(this,
+                         QStringLiteral("The logs folder could not be opened: no program to open folders was found.\n"
+                                        "The logs are in ")
+                             + QDir::toNativeSeparators(folder),
+                         MessageBox::Icon::Information);
 }
 
 void frmKeldoTerminal::mnuLogFolder_Click()
