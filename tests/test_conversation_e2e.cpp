@@ -733,7 +733,7 @@ void TestConversationE2E::halfRecordSetAside()
     QCOMPARE(records[2]["CALL"] + records[2]["TIME_ON"] + records[2]["TIME_OFF"], QString("EB3XYZ100135100235"));
     // The cut left the file ending in <EOR>: the next record starts a line of its own.
     QVERIFY(readFile(adi).contains("EB2XYZ <EOR>\r\n<CALL:6>EA4XYZ"));
-    QCOMPARE(readFile(adi + ".bad").trimmed(), QByteArray("<CALL:6>EA1ABC <COMMENT:14>73 <EOR> TU"));
+    QCOMPARE(readFile(adi + ".bad"), QByteArray("<CALL:6>EA1ABC <COMMENT:14>73 <EOR> TU\r\n"));
 }
 
 // Asked: each QSO's end opens a window of its own while the terminal goes on,
