@@ -570,6 +570,15 @@ private slots:
         }
         qputenv("PATH", path);
         QCOMPARE(f.opened.size(), openedBefore);
+
+        // The desktop opens no folder: the operator learns where the logs are.
+        f.shell.opens = false;
+        MessageBoxRecorder boxes;
+        boxes.expect("The logs folder could not be opened: no program to open folders was found.\nThe logs are in "
+                         + QDir::toNativeSeparators(f.session->logFolder()),
+                     MessageBox::Icon::Information);
+        f.window->action("mnuOpenLogsFolder")->trigger();
+        QVERIFY(boxes.verify());
     }
 
     void unsentBlockGoesBackToTheTxBox()

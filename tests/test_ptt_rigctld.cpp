@@ -78,7 +78,7 @@ private slots:
     void otherMethodDropsTheConnection();
     void unkeyGoesWhereTheKeyUpWent();
     void junkRepliesAreHarmless();
-    void junkFrequencyKeepsTheLastGood();
+    void failedFrequencyIsUnknown();
 
 private:
     Settings& s() { return *m_settings; }
@@ -379,18 +379,23 @@ void TestPttRigctld::junkRepliesAreHarmless()
     QTRY_VERIFY(m_seen->clean(KeyingState::Receiving));
 }
 
-// An absurd frequency must not reach the tooltip, <FREQ> or the logger.
-void TestPttRigctld::junkFrequencyKeepsTheLastGood()
+// An absurd or refused answer must not reach the tooltip, <FREQ> or the
+// logger, nor leave the last good value standing for a retuned rig.
+void TestPttRigctld::failedFrequencyIsUnknown()
 {
     RigFrequency rig;
     rig.setMinInterval(0);
     rig.setAddress(QStringLiteral("127.0.0.1"), m_rig->port());
     QSignalSpy settled(&rig, &RigFrequency::settled);
-    for (const char* reply : {"14105000\n", "inf\n", "1e30\n", "-7\n", "RPRT -1\n"}) {
-        m_rig->reply = reply;
+    for (const char* reply : {"inf\n", "1e30\n", "-7\n", "RPRT -1\n"}) {
+        m_rig->reply = "14105000\n";
         rig.ask();
         QVERIFY(settled.wait(10000));
         QCOMPARE(rig.lastHz(), std::optional<qint64>(14105000));
+        m_rig->reply = reply;
+        rig.ask();
+        QVERIFY(settled.wait(10000));
+        QCOMPARE(rig.lastHz(), std::nullopt);
     }
 }
 

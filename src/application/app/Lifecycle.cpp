@@ -36,7 +36,7 @@ public:
     QString launchProgram(const QString& keyText) override { return m_below.launchProgram(keyText); }
     void killProcessByName(const QString& fileName) override { m_below.killProcessByName(fileName); }
     bool fileExists(const QString& path) override { return m_below.fileExists(path); }
-    void openDocument(const QString& pathOrUrl) override { m_below.openDocument(pathOrUrl); }
+    bool openDocument(const QString& pathOrUrl) override { return m_below.openDocument(pathOrUrl); }
     bool documentViewerAvailable() override { return m_below.documentViewerAvailable(); }
     QString chooseFolder(QWidget*, const QString&, const QString&) override { return QString(); }
     void showMessage(QWidget*, const MessageBox::Shown& box) override

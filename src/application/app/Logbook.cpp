@@ -60,6 +60,13 @@ void Logbook::qsoEnded(const QsoRecord& qso, bool shuttingDown)
     // The operator is typing in the terminal: the keyboard stays there.
     window->setAttribute(Qt::WA_ShowWithoutActivating);
     m_windows.removeIf([](const QPointer<frmLogQso>& w) { return w.isNull(); });
+    // Offset from the newest open one, so that it does not hide it.
+    for (auto it = m_windows.crbegin(); it != m_windows.crend(); ++it) {
+        if ((*it)->isVisible()) {
+            window->move((*it)->pos() + QPoint(32, 32));
+            break;
+        }
+    }
     m_windows << window;
     window->show();
 }

@@ -88,6 +88,13 @@ frmKeldoTerminal::frmKeldoTerminal(Session& session, QWidget* parent)
     m_panelFrame.setSingleShot(true);
     m_panelFrame.setInterval(RxScreenView::FrameMs);
     connect(&m_panelFrame, &QTimer::timeout, this, &frmKeldoTerminal::syncStatusPanels);
+    m_macroRigWait.setSingleShot(true);
+    m_macroRigWait.setInterval(1000);
+    connect(&m_macroRigWait, &QTimer::timeout, this, &frmKeldoTerminal::runWaitingMacros);
+    connect(&m_session.rig, &RigFrequency::settled, this, [this] {
+        if (m_macroRigWait.isActive())
+            runWaitingMacros();
+    });
     connect(&m_session.display, &DisplayState::changed, this, &frmKeldoTerminal::refreshFromDisplay);
     connect(&m_session.display, &DisplayState::txFocusRequested, this, [this] { m_tx->setFocus(); });
     connect(&m_session.display, &DisplayState::txTextReturned, this, &frmKeldoTerminal::putBackUnsentText);
@@ -472,14 +479,33 @@ bool frmKeldoTerminal::recallSent(bool older)
 
 void frmKeldoTerminal::runMacro(int index)
 {
-    const Macro& macro = m_session.s().macros[size_t(index)];
-    if (macro.text.isEmpty())
+    const QString text = m_session.s().macros[size_t(index)].text;
+    if (text.isEmpty())
         return;
-    const ExpandedMacro expanded = ExpandMacro(macro.text, m_session.macroContext());
-    m_tx->insertPlainText(expanded.text);
-    m_tx->setFocus();
-    if (expanded.send)
-        sendFromKeyboard();
+    m_waitingMacros << text;
+    // Behind one that waits for the rig: its turn comes after it.
+    if (m_macroRigWait.isActive())
+        return;
+    // The rig is asked only at the ends of a connection: a retuned rig would
+    // give an old <FREQ>. Its answer is waited for briefly, never blocking.
+    if (MacroUsesFrequency(text) && m_session.rig.configured() && !m_session.rig.fresh()) {
+        m_macroRigWait.start();
+        m_session.rig.ask();
+        return;
+    }
+    runWaitingMacros();
+}
+
+void frmKeldoTerminal::runWaitingMacros()
+{
+    m_macroRigWait.stop();
+    for (const QString& text : std::exchange(m_waitingMacros, {})) {
+        const ExpandedMacro expanded = ExpandMacro(text, m_session.macroContext());
+        m_tx->insertPlainText(expanded.text);
+        m_tx->setFocus();
+        if (expanded.send)
+            sendFromKeyboard();
+    }
 }
 
 void frmKeldoTerminal::showMacroLabels()
@@ -829,7 +855,13 @@ void frmKeldoTerminal::mnuOpenLogsFolder_Click()
     const QString folder = m_session.logFolder();
     // A folder not made yet opens too: nothing was logged, but the operator sees where it will be.
     QDir().mkpath(folder);
-    Shell::current().openDocument(folder);
+    // With no opener on the desktop nothing would happen: say where it is.
+    if (!Shell::current().openDocument(folder))
+        MessageBox::show(this,
+                         QStringLiteral("The logs folder could not be opened: no program to open folders was found.\n"
+                                        "The logs are in ")
+                             + QDir::toNativeSeparators(folder),
+                         MessageBox::Icon::Information);
 }
 
 void frmKeldoTerminal::mnuLogFolder_Click()

@@ -80,6 +80,8 @@ public:
     // Macro index (0 for F1) typed into the TX box at the caret, and sent
     // when it ends in <SEND>.
     void runMacro(int index);
+    // How long a macro naming the frequency waits for the rig's answer.
+    void setMacroRigWait(int ms) { m_macroRigWait.setInterval(ms); }
 
     // The window's steps of start-up and shutdown.
     void showStoredOptions() override;
@@ -110,6 +112,8 @@ private:
     void sendFromKeyboard();
     // Up and Down at the TX box's first or last line; true when handled.
     bool recallSent(bool older);
+    // Macros held for the rig's answer, typed in the order their keys came.
+    void runWaitingMacros();
     void showMacroLabels();
     // grow: the window grows or shrinks by the row (the operator's switch).
     void showMacroBar(bool on, bool grow);
@@ -136,4 +140,6 @@ private:
     QWidget* m_macroBar = nullptr;
     QList<QToolButton*> m_macroButtons;
     SentHistory m_sent;
+    QStringList m_waitingMacros;
+    QTimer m_macroRigWait;
 };

@@ -12,6 +12,14 @@
 
 namespace {
 
+// Tab leaves the field instead of walking its sections: the operator tabs
+// through the form; the arrows and typing still reach each section.
+class UtcEdit : public QDateTimeEdit
+{
+protected:
+    bool focusNextPrevChild(bool next) override { return QWidget::focusNextPrevChild(next); }
+};
+
 QLineEdit* Field(QFormLayout* form, const char* name, const QString& caption, const QString& text)
 {
     auto* e = new QLineEdit(text);
@@ -22,7 +30,7 @@ QLineEdit* Field(QFormLayout* form, const char* name, const QString& caption, co
 
 QDateTimeEdit* UtcField(QFormLayout* form, const char* name, const QString& caption, const QDateTime& when)
 {
-    auto* e = new QDateTimeEdit;
+    auto* e = new UtcEdit;
     e->setObjectName(QLatin1String(name));
     e->setTimeSpec(Qt::UTC);
     e->setDisplayFormat(QStringLiteral("yyyy-MM-dd HH:mm:ss 'UTC'"));
@@ -39,7 +47,8 @@ frmLogQso::frmLogQso(const QsoRecord& qso, Writer write, QWidget* parent)
     , m_write(std::move(write))
 {
     setObjectName(QStringLiteral("frmLogQso"));
-    setWindowTitle(QStringLiteral("Log QSO"));
+    // Several may be open at once: each says whose QSO it is.
+    setWindowTitle(qso.call.isEmpty() ? QStringLiteral("Log QSO") : QStringLiteral("Log QSO \u2013 ") + qso.call);
     setAttribute(Qt::WA_DeleteOnClose);
     setModal(false);
     auto* form = new QFormLayout;

@@ -74,6 +74,10 @@ frmLogbook::frmLogbook(const LogbookChoice& shown, QWidget* parent)
     cboMode->addItems({QString(), QStringLiteral("DYNAMIC"), QStringLiteral("PKT"), QStringLiteral("MFSK"),
                        QStringLiteral("PSK"), QStringLiteral("RTTY"), QStringLiteral("OLIVIA")});
     cboMode->setCurrentText(shown.mode);
+    // The question shows only at the first tick: a screen reader hears it always.
+    cboMode->setAccessibleName(QStringLiteral("Log mode"));
+    cboMode->setAccessibleDescription(lblAskMode->text());
+    cboMode->lineEdit()->setAccessibleName(QStringLiteral("Log mode"));
     txtSubmode = Line("txtSubmode", shown.submode);
     txtRigHost = Line("txtRigHost", shown.rigHost);
     spnRigPort = PortBox("spnRigPort", shown.rigPort);
@@ -87,8 +91,12 @@ frmLogbook::frmLogbook(const LogbookChoice& shown, QWidget* parent)
     form->addRow(lblAskMode);
     form->addRow(QStringLiteral("Log &mode:"), cboMode);
     form->addRow(QStringLiteral("Log s&ubmode:"), txtSubmode);
-    form->addRow(QStringLiteral("Rig control &host (rigctld):"), txtRigHost);
+    // Keying by rigctld, the frequency comes from that rigctld.
+    form->addRow(QStringLiteral("Rig control &host (rigctld, when PTT is not by rigctld):"), txtRigHost);
     form->addRow(QStringLiteral("Rig control &port:"), spnRigPort);
+    for (QWidget* w : {static_cast<QWidget*>(txtRigHost), static_cast<QWidget*>(spnRigPort)})
+        w->setToolTip(QStringLiteral("Used for the frequency when PTT is not by rigctld; "
+                                     "keying by rigctld, that rigctld is asked."));
     form->addRow(chkLoggers);
     form->addRow(QStringLiteral("Logger h&ost:"), txtLoggerHost);
     form->addRow(QStringLiteral("Logger po&rt:"), spnLoggerPort);

@@ -206,9 +206,12 @@ bool AdifFile::repairTail(QFile& file, QString* error)
 {
     const QByteArray all = file.readAll();
     const qsizetype keep = EndOfWholeRecords(all);
-    const QByteArray tail = all.mid(keep);
+    QByteArray tail = all.mid(keep);
     if (tail.trimmed().isEmpty())
         return true;
+    // The line break after the last whole record is no part of what was cut.
+    while (tail.startsWith('\r') || tail.startsWith('\n'))
+        tail.remove(0, 1);
     QFile bad(badPath());
     if (!bad.open(QIODevice::Append) || bad.write(tail + "\r\n") < 0 || !bad.flush()) {
         if (error)

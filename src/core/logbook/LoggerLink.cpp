@@ -72,8 +72,13 @@ void LoggerLink::configure(bool on, const QString& host, int port)
             // A name: looked up without waiting.
             m_lookup = QHostInfo::lookupHost(name, this, [this](const QHostInfo& info) {
                 m_lookup = -1;
-                if (!info.addresses().isEmpty())
-                    m_address = info.addresses().constFirst();
+                // Loggers mostly listen on IPv4 ("localhost" may list ::1 first).
+                for (const QHostAddress& a : info.addresses()) {
+                    if (m_address.isNull() || a.protocol() == QAbstractSocket::IPv4Protocol)
+                        m_address = a;
+                    if (a.protocol() == QAbstractSocket::IPv4Protocol)
+                        break;
+                }
                 const QList<QByteArray> waiting = std::exchange(m_waiting, {});
                 for (const QByteArray& d : waiting)
                     send(d);

@@ -17,8 +17,16 @@ QsoTracker::QsoTracker(SettingsStore& settings, ConnectionState& conn, Terminal&
     connect(&terminal, &Terminal::connectionStarted, this, &QsoTracker::begin);
     connect(&terminal, &Terminal::connectionChanged, this, &QsoTracker::end);
     connect(&rig, &RigFrequency::settled, this, [this] {
-        if (m_ending)
+        // Only answers given during the QSO count: a failed one keeps the
+        // last good answer of this QSO, never one of an earlier QSO.
+        const std::optional<qint64> hz = m_rig.lastHz();
+        if (m_ending) {
+            if (hz)
+                m_ending->frequencyHz = hz;
             finish(false);
+        } else if (m_open && hz) {
+            m_open->frequencyHz = hz;
+        }
     });
 }
 
@@ -75,7 +83,6 @@ void QsoTracker::closeOpen()
 
 void QsoTracker::finish(bool shuttingDown)
 {
-    QsoRecord q = *std::exchange(m_ending, std::nullopt);
-    q.frequencyHz = m_rig.lastHz();
+    const QsoRecord q = *std::exchange(m_ending, std::nullopt);
     emit qsoEnded(q, shuttingDown);
 }

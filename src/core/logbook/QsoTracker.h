@@ -14,7 +14,8 @@ struct ConnectionState;
 
 // Turns each connection that reached CONNECTED into a prefilled record at
 // its end, while "Log QSOs" is on. The rig is asked its frequency at both
-// ends; the record waits for the last answer (bounded by the rig's time-out).
+// ends; the record waits for the last answer (bounded by the rig's time-out)
+// and keeps the last good one given during the QSO, else none.
 class QsoTracker : public QObject
 {
     Q_OBJECT

@@ -23,17 +23,17 @@ void RigFrequency::setAddress(const QString& host, int port)
         return;
     m_host = h;
     m_port = quint16(port);
-    m_lastHz.reset();
     m_socket.abort();
     if (m_asking)
         giveUp();
+    setLastHz(std::nullopt);
 }
 
 void RigFrequency::ask()
 {
     if (m_asking)
         return;
-    if (!configured() || (m_lastAsked.isValid() && m_lastAsked.elapsed() < m_minIntervalMs)) {
+    if (!configured() || fresh()) {
         QMetaObject::invokeMethod(this, &RigFrequency::settled, Qt::QueuedConnection);
         return;
     }
@@ -62,11 +62,8 @@ void RigFrequency::onReadyRead()
             continue;
         bool ok = false;
         const std::optional<qint64> hz = Adif::RadioHz(line.toDouble(&ok));
-        if (ok && hz) {
-            m_lastHz = hz;
-            emit frequencyChanged(*m_lastHz);
-        }
-        // "RPRT -n", junk or an absurd value: the frequency stays as last known.
+        // "RPRT -n", junk or an absurd value: the frequency is not known.
+        setLastHz(ok ? hz : std::nullopt);
         m_asking = false;
         m_timeout.stop();
         emit settled();
@@ -79,5 +76,14 @@ void RigFrequency::giveUp()
     m_socket.abort();
     m_asking = false;
     m_timeout.stop();
+    setLastHz(std::nullopt);
     emit settled();
+}
+
+void RigFrequency::setLastHz(std::optional<qint64> hz)
+{
+    if (hz == m_lastHz)
+        return;
+    m_lastHz = hz;
+    emit frequencyChanged();
 }

@@ -28,10 +28,16 @@ public:
     // Asks unless a question is out or one went less than a second ago;
     // settled follows in every case, later (never from within this call).
     void ask();
+    // The last answer; unknown after a failed or junk one, so a stopped or
+    // retuned rig never leaves an old value standing.
     std::optional<qint64> lastHz() const { return m_lastHz; }
+    // A question went less than the minimum interval ago: lastHz is as fresh
+    // as asking again would make it.
+    bool fresh() const { return m_lastAsked.isValid() && m_lastAsked.elapsed() < m_minIntervalMs; }
 
 signals:
-    void frequencyChanged(qint64 hz);
+    // lastHz changed (to unknown, too).
+    void frequencyChanged();
     // The question was answered, refused, timed out, or not asked.
     void settled();
 
@@ -39,6 +45,7 @@ private:
     void writeQuestion();
     void onReadyRead();
     void giveUp();
+    void setLastHz(std::optional<qint64> hz);
 
     QTcpSocket m_socket;
     QTimer m_timeout;

@@ -57,3 +57,8 @@ ExpandedMacro ExpandMacro(const QString& text, const MacroContext& context)
     }
     return out;
 }
+
+bool MacroUsesFrequency(const QString& text)
+{
+    return text.contains(QLatin1String("<FREQ>")) || text.contains(QLatin1String("<BAND>"));
+}

@@ -26,3 +26,6 @@ struct ExpandedMacro
 // case only; an unknown tag stays as typed. A <SEND> at the end (blanks and
 // line breaks after it do not count) is taken off and asks for sending.
 ExpandedMacro ExpandMacro(const QString& text, const MacroContext& context);
+
+// The text names the rig's frequency or band, which may be worth asking for.
+bool MacroUsesFrequency(const QString& text);

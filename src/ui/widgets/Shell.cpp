@@ -57,18 +57,16 @@ bool Shell::fileExists(const QString& path)
     return !path.isEmpty() && QFileInfo::exists(path);
 }
 
-void Shell::openDocument(const QString& pathOrUrl)
+bool Shell::openDocument(const QString& pathOrUrl)
 {
     if (pathOrUrl.isEmpty())
-        return;
+        return false;
     static const char* const schemes[] = {"http://", "https://", "mailto:", "file:"};
     for (const char* scheme : schemes) {
-        if (pathOrUrl.startsWith(QLatin1String(scheme), Qt::CaseInsensitive)) {
-            QDesktopServices::openUrl(QUrl(pathOrUrl, QUrl::StrictMode));
-            return;
-        }
+        if (pathOrUrl.startsWith(QLatin1String(scheme), Qt::CaseInsensitive))
+            return QDesktopServices::openUrl(QUrl(pathOrUrl, QUrl::StrictMode));
     }
-    QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(pathOrUrl).absoluteFilePath()));
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(pathOrUrl).absoluteFilePath()));
 }
 
 bool Shell::documentViewerAvailable()

@@ -25,8 +25,9 @@ public:
     virtual void killProcessByName(const QString& fileName);
     // Something (a file or a folder) exists at path, taken as given.
     virtual bool fileExists(const QString& path);
-    // A web page or a local file, with the desktop's associated application.
-    virtual void openDocument(const QString& pathOrUrl);
+    // A web page, a local file or a folder, with the desktop's associated
+    // application; false when the desktop could not open it.
+    virtual bool openDocument(const QString& pathOrUrl);
     // The desktop has a program to open a local document with.
     virtual bool documentViewerAvailable();
     // The chosen folder, or empty when the operator cancelled.

@@ -26,6 +26,8 @@ public:
     // Whatever the machine has installed, documents "open" into the list
     // above; reset it to ask the machine.
     std::optional<bool> viewerAvailable = true;
+    // What the desktop answers when asked to open one.
+    bool opens = true;
     // The operator's answer to the folder dialog (cancelled when unset).
     std::function<QString(const QString& current)> folderAnswer;
 
@@ -39,7 +41,11 @@ public:
     {
         return existing.contains(path) || (!onlyListedFiles && Shell::fileExists(path));
     }
-    void openDocument(const QString& pathOrUrl) override { opened << pathOrUrl; }
+    bool openDocument(const QString& pathOrUrl) override
+    {
+        opened << pathOrUrl;
+        return opens;
+    }
     bool documentViewerAvailable() override
     {
         return viewerAvailable ? *viewerAvailable : Shell::documentViewerAvailable();
