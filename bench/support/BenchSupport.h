@@ -91,7 +91,7 @@ public:
     }
     QString launchProgram(const QString&) override { return QString(); }
     void killProcessByName(const QString&) override { }
-    void openDocument(const QString&) override { }
+    bool openDocument(const QString&) override { return true; }
     void showMessage(QWidget*, const MessageBox::Shown& box) override { m_onBox(box); }
 
 private:
