@@ -5,6 +5,8 @@
 #include <QStringList>
 
 #ifdef Q_OS_UNIX
+#include <QThread>
+#include <sys/ioctl.h>
 #include <termios.h>
 #endif
 
@@ -178,9 +180,15 @@ public:
                && m_port.waitForBytesWritten(int(qMax<qint64>(1, deadline.remainingTime())))) {
         }
 #ifdef Q_OS_UNIX
-        // Closing resets the line settings at once; let the last bytes leave first.
-        if (m_port.handle() >= 0)
-            ::tcdrain(m_port.handle());
+        // Closing resets the line settings at once; let the last bytes leave
+        // first. The driver's queue is watched within the same half second:
+        // tcdrain alone would wait for ever on an adapter that stalled.
+        const int fd = m_port.handle();
+        int queued = 0;
+        while (fd >= 0 && ::ioctl(fd, TIOCOUTQ, &queued) == 0 && queued > 0 && !deadline.hasExpired())
+            QThread::msleep(2);
+        if (fd >= 0 && queued == 0)
+            ::tcdrain(fd); // what is left is in the UART itself
 #endif
     }
 
