@@ -186,8 +186,8 @@ int main(int argc, char** argv)
     s.baud = QStringLiteral("115200");
     s.catPort = QStringLiteral("COM3");
     s.portDevices.insert(3, ttyA);
-    session.ptt.OpenPttPort(KeyingConfigOf(s));
-    if (!session.ptt.comPTT().isOpen()) {
+    session.keying.OpenPttPort(KeyingConfigOf(s));
+    if (!session.keying.call([](PttKeyer& k) { return k.comPTT().isOpen(); })) {
         std::fprintf(stderr, "the CAT port did not open\n");
         return 2;
     }
@@ -274,7 +274,7 @@ int main(int argc, char** argv)
     QTimer::singleShot(0, &session, [&] { session.link.CheckSockets(); });
     app.exec();
     modem.join();
-    session.ptt.ClosePttPort();
+    session.keying.ClosePttPort();
     ::close(radio);
     ::close(cmdListen);
     ::close(dataListen);

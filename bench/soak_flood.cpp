@@ -96,7 +96,8 @@ int main(int argc, char** argv)
     // The command channel is quiet: nothing arrived for a while, so what
     // the modem wrote has all been read.
     qint64 lastCmdArrival = 0;
-    QObject::connect(&se.link.winsockZNPComandos(), &QIODevice::readyRead, &app,
+    // The socket is the keying thread's: heard queued, never called.
+    QObject::connect(&se.keying.channel().socket(), &QIODevice::readyRead, &app,
                      [&] { lastCmdArrival = clock.elapsed(); });
     qint64 lastCmdSent = 0;
     auto send = [&](const QByteArray& bytes) {

@@ -42,39 +42,53 @@ private slots:
         QCOMPARE(a.pendingBytes(), 0);
     }
 
-    void lineFeedsAndEmptyLines()
+    void lineEndsAndEmptyLines()
     {
         LineAssembler a;
-        // CR LF is one line end, also when the LF opens the next arrival;
-        // any other LF is part of its line.
+        // CR, LF and CR LF each end a line; CR LF is one end, also when the
+        // LF opens the next arrival.
         auto lines = feedAll(a, {"PTT ON\r\nPTT OFF\r", "\nX\nY\r", "\n\nZ\r"});
-        QCOMPARE(lines, QList<QByteArray>({"PTT ON", "PTT OFF", "X\nY", "\nZ"}));
+        QCOMPARE(lines, QList<QByteArray>({"PTT ON", "PTT OFF", "X", "Y", "", "Z"}));
         lines = feedAll(a, {"\r\r"});
         QCOMPARE(lines, QList<QByteArray>({"", ""}));
         lines = feedAll(a, {QByteArray("A\0B\r", 4)});
         QCOMPARE(lines.first(), QByteArray("A\0B", 3));
+        // A modem ending lines with LF alone is heard at once: its unkey is not
+        // swallowed into the line before it.
+        lines = feedAll(a, {"BUFFER 5\n", "PTT OFF\n"});
+        QCOMPARE(lines, QList<QByteArray>({"BUFFER 5", "PTT OFF"}));
+        QCOMPARE(a.pendingBytes(), 0);
     }
 
-    void dropsOverlongLinesWhole()
+    void overlongLineStopsTheStream()
     {
-        LineAssembler a;
         const QByteArray big(LineAssembler::MaxLineBytes + 10, 'x');
-        // Overlong in pieces: dropped up to and including its CR, the next line survives.
-        auto lines = feedAll(a, {big.left(40000), big.mid(40000), "tail of it\rPTT ON\r"});
-        QCOMPARE(lines, QList<QByteArray>({"PTT ON"}));
-        QVERIFY(a.pendingBytes() <= LineAssembler::MaxLineBytes);
-        // Overlong in one arrival behaves the same.
-        lines = feedAll(a, {big + "\rPTT OFF\r"});
-        QCOMPARE(lines, QList<QByteArray>({"PTT OFF"}));
+        // In pieces or whole: refused, nothing handed on, nothing kept.
+        for (const QList<QByteArray>& arrivals : {QList<QByteArray>{big.left(40000), big.mid(40000), "\rPTT ON\r"},
+                                                  QList<QByteArray>{big + "\rPTT ON\r"}}) {
+            LineAssembler a;
+            bool fits = true;
+            for (const QByteArray& bytes : arrivals)
+                fits = a.feed(bytes, [](const QByteArray&) { QFAIL("no line expected"); }) && fits;
+            QVERIFY(!fits);
+            QVERIFY(a.overflowed());
+            QCOMPARE(a.pendingBytes(), 0);
+            // Until a new connection starts.
+            a.reset();
+            QCOMPARE(feedAll(a, {"PTT OFF\r"}), QList<QByteArray>({"PTT OFF"}));
+        }
+        // Lines before the overlong one in the same arrival are handed on.
+        LineAssembler a;
+        QCOMPARE(feedAll(a, {"PTT OFF\r" + big}), QList<QByteArray>({"PTT OFF"}));
+        QVERIFY(a.overflowed());
         // Exactly at the limit is still a line.
-        lines = feedAll(a, {QByteArray(LineAssembler::MaxLineBytes, 'y') + '\r'});
-        QCOMPARE(lines.size(), 1);
-        // A 100 MB stream without CR never holds more than the limit.
+        LineAssembler b;
+        QCOMPARE(feedAll(b, {QByteArray(LineAssembler::MaxLineBytes, 'y') + '\r'}).size(), 1);
+        QVERIFY(!b.overflowed());
+        // A 100 MB stream without a line end never holds more than the limit.
         for (int i = 0; i < 100; ++i)
-            a.feed(QByteArray(1 << 20, 'z'), [](const QByteArray&) { QFAIL("no line expected"); });
-        QVERIFY(a.pendingBytes() <= LineAssembler::MaxLineBytes);
-        lines = feedAll(a, {"junk\rOK\r"});
-        QCOMPARE(lines, QList<QByteArray>({"OK"}));
+            b.feed(QByteArray(1 << 20, 'z'), [](const QByteArray&) { QFAIL("no line expected"); });
+        QVERIFY(b.pendingBytes() <= LineAssembler::MaxLineBytes);
     }
 
     void resetForgetsPartialLine()
@@ -91,12 +105,11 @@ private slots:
         QRandomGenerator rng(1234);
         QByteArray stream;
         for (int i = 0; i < 300; ++i) {
-            const int len = rng.bounded(i % 50 == 0 ? 70000 : 40);
+            const int len = rng.bounded(i % 50 == 0 ? 60000 : 40);
             for (int j = 0; j < len; ++j)
                 stream.append(char('A' + rng.bounded(26)));
-            stream.append('\r');
-            if (rng.bounded(3) == 0)
-                stream.append('\n');
+            const char* ends[] = {"\r", "\n", "\r\n"};
+            stream.append(ends[rng.bounded(3)]);
         }
         LineAssembler whole;
         const auto expected = feedAll(whole, {stream});
@@ -110,6 +123,27 @@ private slots:
             }
             QCOMPARE(feedAll(a, arrivals), expected);
         }
+    }
+
+    void lineKinds()
+    {
+        using Protocol::LineKind;
+        // The unkey in any spacing, with blanks and tabs around it.
+        for (const char* off : {"PTT OFF", "PTT  OFF", "PTT\tOFF", " PTT OFF", "\tPTT \t OFF \t", "PTT OFF   "})
+            QVERIFY2(Protocol::KindOf(QString::fromLatin1(off)) == LineKind::PttOff, off);
+        for (const char* other : {"PTTOFF", "PTT OFFX", "PTT OF F", "XPTT OFF", "PTT", "OFF", "PTT ON OFF"})
+            QVERIFY2(Protocol::KindOf(QString::fromLatin1(other)) == LineKind::Other, other);
+        // The key-up only as before: exact, blanks after it allowed.
+        QVERIFY(Protocol::KindOf("PTT ON") == LineKind::PttOn);
+        QVERIFY(Protocol::KindOf("PTT ON \t") == LineKind::PttOn);
+        for (const char* notOn : {"PTT  ON", " PTT ON", "PTT\tON", "PTTON"})
+            QVERIFY2(Protocol::KindOf(QString::fromLatin1(notOn)) != LineKind::PttOn, notOn);
+        // DISCONNECTED ends the connection with blanks or a tab after it.
+        for (const char* end : {"DISCONNECTED", "DISCONNECTED ", "DISCONNECTED  ", "DISCONNECTED\t", "DISCONNECTED \t"})
+            QVERIFY2(Protocol::KindOf(QString::fromLatin1(end)) == LineKind::Disconnected, end);
+        QVERIFY(Protocol::KindOf("DISCONNECTED X") == LineKind::Other);
+        QVERIFY(Protocol::KindOf("CONNECTED A B 2300") == LineKind::Connected);
+        QVERIFY(Protocol::KindOf("BUFFER 12") == LineKind::Buffer);
     }
 
     void fieldsAndNumbers()

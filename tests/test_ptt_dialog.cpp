@@ -96,6 +96,13 @@ private:
     std::unique_ptr<QTemporaryDir> m_dir;
     std::unique_ptr<Session> m_session;
     std::unique_ptr<frmPTT> m_dialog;
+    // The recording port, once the keying thread has done what was asked of it.
+    RecordingSerialPort& port()
+    {
+        m_session->keying.call([](PttKeyer&) {});
+        return *m_port;
+    }
+
     RecordingSerialPort* m_port = nullptr;
     FakePortEnumerator m_ports;
 };
@@ -107,7 +114,7 @@ void TestPttDialog::init()
     m_session = std::make_unique<Session>(m_dir->path());
     auto port = std::make_unique<RecordingSerialPort>();
     m_port = port.get();
-    m_session->ptt.setSerialPort(std::move(port));
+    m_session->keying.call([&port](PttKeyer& k) { k.setSerialPort(std::move(port)); });
 }
 
 void TestPttDialog::cleanup()
@@ -248,7 +255,7 @@ void TestPttDialog::badAddressIsRefused()
     QVERIFY(m_dialog->isVisible());
     QCOMPARE(m_dialog->focusWidget(), box);
     QCOMPARE(s().icomAddress, QString());
-    QVERIFY(m_port->log.isEmpty());
+    QVERIFY(port().log.isEmpty());
     QVERIFY(iniText().isEmpty());
 
     // The close box and Escape are refused the same way.
@@ -271,8 +278,8 @@ void TestPttDialog::goodAddressIsStoredUpperCaseThenPortAndFile()
     QVERIFY(!m_dialog->isVisible());
     QCOMPARE(s().icomAddress, QStringLiteral("5E"));
     // The port was opened for the new settings, then the file written.
-    QVERIFY(m_port->isOpen());
-    QCOMPARE(m_port->device, PortDeviceOf(QStringLiteral("COM4"), s().portDevices));
+    QVERIFY(port().isOpen());
+    QCOMPARE(port().device, PortDeviceOf(QStringLiteral("COM4"), s().portDevices));
     QVERIFY(iniText().contains(QStringLiteral("Icom Address=5E")));
     QVERIFY(iniText().contains(QStringLiteral("Rig=29")));
 }
@@ -325,9 +332,9 @@ void TestPttDialog::choicesTakeEffectOnClosing()
     s().via = PttMethod::Cat;
     s().catPort = QStringLiteral("COM4");
     const Settings before = s();
-    m_session->ptt.OpenPttPort(KeyingConfigOf(s()));
-    QVERIFY(m_port->isOpen());
-    m_port->clearLog();
+    m_session->keying.OpenPttPort(KeyingConfigOf(s()));
+    QVERIFY(port().isOpen());
+    port().clearLog();
     open();
     w<QComboBox>("cboBaudios")->setCurrentText(QStringLiteral("38400"));
     QCOMPARE(v().baud, QStringLiteral("38400"));
@@ -347,13 +354,13 @@ void TestPttDialog::choicesTakeEffectOnClosing()
     QCOMPARE(s().baud, before.baud);
     QCOMPARE(s().catPort, QStringLiteral("COM4"));
     QCOMPARE(int(s().dtr), 0);
-    QVERIFY(m_port->log.isEmpty());
-    m_session->ptt.PttOn();
-    QCOMPARE(m_port->device, PortDeviceOf(QStringLiteral("COM4"), s().portDevices));
-    QCOMPARE(m_port->log.size(), 1);
-    QVERIFY(m_port->log.first().startsWith(QStringLiteral("write ")));
-    QVERIFY(!m_port->dtr);
-    m_session->ptt.PttOff();
+    QVERIFY(port().log.isEmpty());
+    m_session->keying.call([](PttKeyer& k) { k.PttOn(); });
+    QCOMPARE(port().device, PortDeviceOf(QStringLiteral("COM4"), s().portDevices));
+    QCOMPARE(port().log.size(), 1);
+    QVERIFY(port().log.first().startsWith(QStringLiteral("write ")));
+    QVERIFY(!port().dtr);
+    m_session->keying.call([](PttKeyer& k) { k.PttOff(); });
     QVERIFY(iniText().isEmpty());
 
     QVERIFY(m_dialog->close());
@@ -407,7 +414,7 @@ void TestPttDialog::rigctldHidesSerialControls()
 
     // Hidden: the address box is not checked, its text is stored as it is.
     QVERIFY(m_dialog->close());
-    QVERIFY(!m_port->isOpen());
+    QVERIFY(!this->port().isOpen());
     QCOMPARE(s().icomAddress, QStringLiteral("7C"));
     QVERIFY(iniText().contains(QStringLiteral("Via=5")));
     QVERIFY(iniText().contains(QStringLiteral("Rigctld Host=shack-pi")));
@@ -492,7 +499,7 @@ void TestPttDialog::systemDevicesFollowTheComNames()
 
     // Closing opens the chosen device itself.
     QVERIFY(m_dialog->close());
-    QCOMPARE(m_port->device, ftdi.path);
+    QCOMPARE(port().device, ftdi.path);
     QVERIFY(iniText().contains(QStringLiteral("CATPort=") + ftdi.path));
     QVERIFY(iniText().contains(QStringLiteral("PTTPort=COM5")));
 }
@@ -513,13 +520,13 @@ void TestPttDialog::typedPortIsCheckedOnClosing()
         QVERIFY(m_boxes->verify());
         QCOMPARE(m_dialog->focusWidget(), cat);
     }
-    QVERIFY(m_port->log.isEmpty());
+    QVERIFY(port().log.isEmpty());
 
     // A device not listed, typed: stored and opened as a listed one is.
     const QString pty = QStringLiteral("/dev/pts/57");
     cat->setCurrentText(pty);
     QVERIFY(m_dialog->close());
-    QCOMPARE(m_port->device, pty);
+    QCOMPARE(port().device, pty);
     QVERIFY(iniText().contains(QStringLiteral("CATPort=") + pty));
 }
 
@@ -543,7 +550,7 @@ void TestPttDialog::shutdownClosesWithoutApplying()
     w<QRadioButton>("optVOX")->click();
     m_session->TerminarAplicacion = true;
     QVERIFY(m_dialog->close());
-    QVERIFY(m_port->log.isEmpty());
+    QVERIFY(port().log.isEmpty());
     QVERIFY(iniText().isEmpty());
     QCOMPARE(s().icomAddress, QString());
     QCOMPARE(s().via.value(), PttMethod::Cat);

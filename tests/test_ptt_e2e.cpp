@@ -184,12 +184,12 @@ void TestPttEndToEnd::deviceChosenByPathKeysCat()
     }
     QVERIFY(m_boxes->verify());
     QCOMPARE(s.catPort, typed);
-    QVERIFY(session.ptt.comPTT().isOpen());
+    QVERIFY(session.keying.call([](PttKeyer& k) { return k.comPTT().isOpen(); }));
 
-    session.ptt.PttOn();
+    session.keying.call([](PttKeyer& k) { k.PttOn(); });
     QTRY_COMPARE(pty.received(), Ic7300On);
-    session.ptt.PttOff();
-    session.ptt.ClosePttPort();
+    session.keying.call([](PttKeyer& k) { k.PttOff(); });
+    session.keying.ClosePttPort();
     QTRY_COMPARE(pty.received(), Ic7300On + Ic7300Off);
 }
 
@@ -214,8 +214,10 @@ void TestPttEndToEnd::absentDeviceAtStartUpIsNamed()
         QStringLiteral("Unable to open radio serial port %1. May be in use by another application.").arg(unplugged),
         MessageBox::Icon::Warning, "KELDO Terminal");
     QVERIFY(window.Form_Load(m_dir->filePath(QStringLiteral("keldo-terminal"))));
+    // The keying thread tells of the port; the box follows on this thread.
+    QTRY_COMPARE(m_boxes->count(), 1);
     QVERIFY(m_boxes->verify());
-    QVERIFY(!session.ptt.comPTT().isOpen());
+    QVERIFY(!session.keying.call([](PttKeyer& k) { return k.comPTT().isOpen(); }));
     // The setting is kept for when the cable is back.
     QCOMPARE(session.s().catPort, unplugged);
     window.close();
@@ -336,7 +338,7 @@ void TestPttEndToEnd::modemKeysTheRadio()
     s.portDevices.insert(3, pty.a());
     s.rigctldHost = QStringLiteral("127.0.0.1");
     s.rigctldPort = rig.port();
-    session.ptt.OpenPttPort(KeyingConfigOf(s));
+    session.keying.OpenPttPort(KeyingConfigOf(s));
     QVERIFY(m_boxes->verify());
 
     session.link.CheckSockets();
@@ -363,7 +365,7 @@ void TestPttEndToEnd::modemKeysTheRadio()
         QTRY_COMPARE(pty.received(), Ic7300On + Ic7300Off);
     else
         QTRY_COMPARE(rig.ptt(), QStringLiteral("0"));
-    session.ptt.ClosePttPort();
+    session.keying.ClosePttPort();
 }
 
 void TestPttEndToEnd::closingWhileKeyedUnkeys()
@@ -386,7 +388,7 @@ void TestPttEndToEnd::closingWhileKeyedUnkeys()
         frmKeldoTerminal window(session);
         QVERIFY(window.Form_Load(m_dir->filePath(QStringLiteral("keldo-terminal"))));
         QVERIFY(m_boxes->verify());
-        QVERIFY(session.ptt.comPTT().isOpen());
+        QVERIFY(session.keying.call([](PttKeyer& k) { return k.comPTT().isOpen(); }));
         window.show();
 
         QTRY_VERIFY(session.link.bothConnected());
@@ -402,7 +404,7 @@ void TestPttEndToEnd::closingWhileKeyedUnkeys()
 
         window.close();
         QVERIFY(window.isShutDown());
-        QVERIFY(!session.ptt.comPTT().isOpen());
+        QVERIFY(!session.keying.call([](PttKeyer& k) { return k.comPTT().isOpen(); }));
     }
     QTRY_COMPARE(pty.received(), Ic7300Off + Ic7300On + Ic7300Off);
 }

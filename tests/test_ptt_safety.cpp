@@ -105,10 +105,12 @@ void TestPttSafety::link(quint16 rigctldPort)
     s().via = PttMethod::Rigctld;
     s().rigctldHost = QStringLiteral("127.0.0.1");
     s().rigctldPort = rigctldPort;
-    m_session->ptt.setGracePeriod(300);
-    m_session->ptt.setRigctldRetryInterval(100);
-    m_session->ptt.setPortRetryInterval(100);
-    m_session->ptt.OpenPttPort(KeyingConfigOf(s()));
+    m_session->keying.call([](PttKeyer& k) {
+        k.setGracePeriod(300);
+        k.setRigctldRetryInterval(100);
+        k.setPortRetryInterval(100);
+    });
+    m_session->keying.OpenPttPort(KeyingConfigOf(s()));
     m_session->link.CheckSockets();
     QTRY_VERIFY(m_modem->linked() && m_session->link.bothConnected());
 }
@@ -117,7 +119,7 @@ void TestPttSafety::keyUp()
 {
     m_modem->sendLine(QStringLiteral("PTT ON"));
     QTRY_COMPARE(rig(), QStringLiteral("1"));
-    QVERIFY(m_session->ptt.keyed());
+    QVERIFY(m_session->keying.call([](PttKeyer& k) { return k.keyed(); }));
 }
 
 void TestPttSafety::unkeyedWhenTheModemCannot_data()
@@ -151,12 +153,13 @@ void TestPttSafety::unkeyedWhenTheModemCannot()
 
     if (afterGrace) {
         // The modem may still be sending its last frame: keyed until the grace ends.
-        QTRY_VERIFY(m_session->ptt.gracePending());
+        QTRY_VERIFY(m_session->keying.call([](PttKeyer& k) { return k.gracePending(); }));
         QCOMPARE(rig(), QStringLiteral("1"));
     }
     QTRY_COMPARE_WITH_TIMEOUT(rig(), QStringLiteral("0"), 3000);
-    QCOMPARE(m_session->display.panel(Panel::Ptt).text, QStringLiteral("RX"));
-    QVERIFY(m_session->display.panel(Panel::Ptt).toolTip.startsWith(QStringLiteral("Unkeyed: ")));
+    // The panel follows the keying thread.
+    QTRY_COMPARE(m_session->display.panel(Panel::Ptt).text, QStringLiteral("RX"));
+    QTRY_VERIFY(m_session->display.panel(Panel::Ptt).toolTip.startsWith(QStringLiteral("Unkeyed: ")));
 
     // A modem that is (or comes) back keys again.
     if (m_modem) {
@@ -211,7 +214,7 @@ void TestPttSafety::shutdownInFmUnkeysWhatHfKeyed()
 
     // The keyer hears of FM without the port being reopened; the radio must still be freed.
     t.session->s().keldoMode = Mode::FM;
-    t.session->ptt.configure(KeyingConfigOf(t.session->s()));
+    t.session->keying.configure(KeyingConfigOf(t.session->s()));
     t.window->close();
     // The window stays until rigctld took the unkey, or the wait ran out.
     QTRY_VERIFY(t.window->isShutDown());
@@ -237,9 +240,9 @@ void TestPttSafety::silentSessionBusHoldsUpNoKeying()
     QTRY_COMPARE(rig(), QStringLiteral("0"));
 
     // The time-out still fires meanwhile.
-    t.session->ptt.setTimeoutOverride(300);
+    t.session->keying.call([](PttKeyer& k) { k.setTimeoutOverride(300); });
     m_modem->sendLine(QStringLiteral("PTT ON"));
-    QTRY_VERIFY(t.session->ptt.timeoutHolding());
+    QTRY_VERIFY(t.session->keying.call([](PttKeyer& k) { return k.timeoutHolding(); }));
     QTRY_COMPARE(rig(), QStringLiteral("0"));
 }
 
@@ -265,15 +268,15 @@ void TestPttSafety::unkeyReachesRigctldWhenItIsBack()
 void TestPttSafety::timeOutHoldsUntilPttOff()
 {
     link(m_rig.port());
-    m_session->ptt.setTimeoutOverride(300);
+    m_session->keying.call([](PttKeyer& k) { k.setTimeoutOverride(300); });
     // Keyed once, never repeated: the time-out still comes.
     keyUp();
     QTRY_COMPARE_WITH_TIMEOUT(rig(), QStringLiteral("0"), 3000);
-    QVERIFY(!m_session->ptt.keyed());
-    QVERIFY(m_session->rx.text().contains(
+    QVERIFY(!m_session->keying.call([](PttKeyer& k) { return k.keyed(); }));
+    QTRY_VERIFY(m_session->rx.text().contains(
         QStringLiteral("******* Transmit time-out: transmitter released until the modem sends PTT OFF  ")));
     // The reason stays, also once rigctld has acknowledged the unkey.
-    QTRY_VERIFY(!m_session->ptt.rigctld().unkeyPending());
+    QTRY_VERIFY(!m_session->keying.call([](PttKeyer& k) { return k.rigctld().unkeyPending(); }));
     QVERIFY(m_session->display.panel(Panel::Ptt).toolTip.startsWith(QStringLiteral("PTT time-out")));
 
     // A modem that keeps asking is not obeyed until it lets go.
@@ -281,7 +284,7 @@ void TestPttSafety::timeOutHoldsUntilPttOff()
     for (int i = 0; i < 3; ++i) {
         m_modem->sendLine(QStringLiteral("PTT ON"));
         QTRY_COMPARE(asked.count(), i + 1);
-        QVERIFY(!m_session->ptt.keyed());
+        QVERIFY(!m_session->keying.call([](PttKeyer& k) { return k.keyed(); }));
         QCOMPARE(m_session->display.panel(Panel::Ptt).text, QStringLiteral("RX"));
     }
     QCOMPARE(rig(), QStringLiteral("0"));
@@ -300,7 +303,7 @@ void TestPttSafety::useCat(const PtyPair& pty)
     s().baud = QStringLiteral("19200");
     s().catPort = QStringLiteral("COM3");
     s().portDevices.insert(3, pty.a());
-    m_session->ptt.OpenPttPort(KeyingConfigOf(s()));
+    m_session->keying.OpenPttPort(KeyingConfigOf(s()));
     QVERIFY(m_boxes->verify());
 }
 
@@ -317,9 +320,9 @@ void TestPttSafety::hungUpPortNeitherSpinsNorStaysLost()
 
     // The cable is pulled: the port closes and says why, naming the device.
     pty.kill();
-    QTRY_VERIFY(!m_session->ptt.comPTT().isOpen());
+    QTRY_VERIFY(!m_session->keying.call([](PttKeyer& k) { return k.comPTT().isOpen(); }));
+    QTRY_COMPARE(m_session->display.panel(Panel::Ptt).picture, Picture::LedAmarillo);
     const PanelState panel = m_session->display.panel(Panel::Ptt);
-    QCOMPARE(panel.picture, Picture::LedAmarillo);
     QVERIFY2(panel.toolTip.contains(pty.a()), qPrintable(panel.toolTip));
 
     // Nothing spins while it is gone (2 s of the event loop).
@@ -354,7 +357,7 @@ void TestPttSafety::unkeyOwedToAResetCableArrives()
     link(m_rig.port());
     useCat(pty);
     if (timeOut)
-        m_session->ptt.setTimeoutOverride(1000);
+        m_session->keying.call([](PttKeyer& k) { k.setTimeoutOverride(1000); });
     m_modem->sendLine(QStringLiteral("PTT ON"));
     QTRY_VERIFY(pty.received().endsWith(Ic7300On));
 
@@ -371,7 +374,7 @@ void TestPttSafety::unkeyOwedToAResetCableArrives()
     QTRY_COMPARE_WITH_TIMEOUT(pty.received().mid(mark), Ic7300Off, 5000);
     QTRY_VERIFY(
         m_session->rx.text().contains(QStringLiteral("******* PTT port %1 back: transmitter released  ").arg(pty.a())));
-    QVERIFY(!m_session->ptt.unkeyOwed());
+    QVERIFY(!m_session->keying.call([](PttKeyer& k) { return k.unkeyOwed(); }));
     QVERIFY(m_boxes->verify());
 }
 

@@ -77,7 +77,7 @@ Lifecycle::Lifecycle(Session& session, LifecycleWindow& window)
     m_closeWait.setSingleShot(true);
     m_closeWait.setInterval(CloseWaitMs);
     connect(&m_closeWait, &QTimer::timeout, this, &Lifecycle::goOnClosing);
-    connect(&m_session.ptt, &PttKeyer::closed, this, &Lifecycle::keyerClosed);
+    connect(&m_session.keying.keyer(), &PttKeyer::closed, this, &Lifecycle::keyerClosed);
 }
 
 Lifecycle::~Lifecycle() = default;
@@ -124,7 +124,7 @@ bool Lifecycle::startUp(const QString& programPath)
     // 6. Position.
     m_window.placeWindow(s.topPosition, s.leftPosition);
     // 7. The PTT serial port.
-    se.ptt.OpenPttPort(KeyingConfigOf(s));
+    se.keying.OpenPttPort(KeyingConfigOf(s));
     // 8. Caption with call sign.
     se.presenter.showCallSign(s.myCallsign);
     // 9. First supervision pass.
@@ -139,7 +139,7 @@ bool Lifecycle::startUp(const QString& programPath)
     // 13 to 15. Window state and size, font size and colours.
     m_window.restoreStoredWindow();
     // 16. Unkeyed.
-    se.ptt.PttOff();
+    se.keying.PttOff();
     m_loaded = true;
     return true;
 }
@@ -188,7 +188,7 @@ void Lifecycle::shutDown()
         return;
     const UnattendedWhile unattended(m_unattended);
     beginShutDown();
-    m_session.ptt.ClosePttPort();
+    m_session.keying.ClosePttPort();
     finishShutDown();
 }
 
@@ -206,7 +206,7 @@ void Lifecycle::beginShutDown()
     if (se.s().autoLaunch == AutoLaunch::On)
         EndModemProgramOf(se.s(), se.s().keldoMode.value());
     // 2 to 5.
-    se.ptt.PttOff();
+    se.keying.PttOff();
     se.TerminarAplicacion = true;
     // The QSO under way and those in open windows are logged as they stand:
     // nobody is asked at shutdown.
@@ -226,6 +226,8 @@ void Lifecycle::finishShutDown()
     if (m_finished)
         return;
     m_finished = true;
+    // The keyer has closed (or not answered in time): its thread ends.
+    m_session.keying.stop();
     m_session.controller.save();
     // 9. The other windows close without applying anything.
     m_window.closeOtherWindows();
@@ -242,7 +244,8 @@ bool Lifecycle::closeRequested()
         beginShutDown();
         // 7. rigctld may take a moment to take the unkey: wait on the
         // normal loop, the window still and deaf meanwhile.
-        if (m_session.ptt.beginClose()) {
+        // A keying thread that does not answer in time holds up nothing.
+        if (m_session.keying.beginClose().value_or(true)) {
             finishShutDown();
         } else {
             m_closeStep = CloseStep::Unkeying;
@@ -303,6 +306,8 @@ void Lifecycle::attachTo(QApplication& app)
     // open (before the event loop runs): close the box, then end as for a
     // closed window.
     m_signals = std::make_unique<SignalBridge>();
+    // The transmitter is let go at once, even if this thread is held up.
+    m_session.keying.watchTermination(m_signals->keyingFd());
     connect(m_signals.get(), &SignalBridge::terminationRequested, this, [this](int) {
         m_terminationRequested = true;
         m_unattended = true;

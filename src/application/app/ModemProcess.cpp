@@ -42,12 +42,19 @@ bool isLocalAddress(const QHostAddress& a)
 
 ModemLinkEnds ModemLinkEnds::of(const QTcpSocket& command, const QString& host, quint16 port)
 {
+    const bool up = command.state() == QAbstractSocket::ConnectedState;
+    return of(up, SocketEnds{command.localAddress(), command.localPort(), command.peerAddress(), command.peerPort()},
+              host, port);
+}
+
+ModemLinkEnds ModemLinkEnds::of(bool connected, const SocketEnds& command, const QString& host, quint16 port)
+{
     ModemLinkEnds ends;
-    if (command.state() == QAbstractSocket::ConnectedState) {
-        ends.modemAddress = command.peerAddress();
-        ends.modemPort = command.peerPort();
-        ends.terminalAddress = command.localAddress();
-        ends.terminalPort = command.localPort();
+    if (connected) {
+        ends.modemAddress = command.peer;
+        ends.modemPort = command.peerPort;
+        ends.terminalAddress = command.local;
+        ends.terminalPort = command.localPort;
         return ends;
     }
     ends.modemPort = port;

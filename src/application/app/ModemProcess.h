@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/WinePath.h"
+#include "link/CommandChannel.h"
 #include "settings/Mode.h"
 #include "widgets/Shell.h"
 
@@ -25,6 +26,8 @@ struct ModemLinkEnds
 
     // From the command socket, or from the host and port it was last sent to.
     static ModemLinkEnds of(const QTcpSocket& command, const QString& host, quint16 port);
+    // The same from the link's mirror of the command socket.
+    static ModemLinkEnds of(bool connected, const SocketEnds& command, const QString& host, quint16 port);
 };
 
 // Processes of this user that own the modem's end of that connection on this

@@ -10,14 +10,14 @@ Session::Session(const QString& folder, QObject* parent)
     : QObject(parent)
     , settings(folder.isEmpty() ? ProgramFolder() : folder)
     , presenter(display)
-    , link(settings, conn)
+    , link(settings, conn, &keying.channel())
     , terminal(settings, conn, rx, link)
 {
     // The presenter hears of every change first: the window shows it before
     // anyone acts on it.
     presenter.watch(link);
     presenter.watch(terminal);
-    presenter.watch(ptt);
+    presenter.watch(keying.keyer());
     presenter.watch(log);
     presenter.watch(rig);
 
@@ -31,12 +31,9 @@ Session::Session(const QString& folder, QObject* parent)
     connect(&link, &ModemLink::disconnected, &terminal, &Terminal::UpdateConnectionDisplay);
     connect(&terminal, &Terminal::connectionStarted, this, [this] { m_lastOtherStation = conn.OtherStation(); });
 
-    // The keyer follows the modem, and lets go when the modem cannot.
-    connect(&link, &ModemLink::pttRequested, &ptt, [this](bool on) { on ? ptt.PttOn() : ptt.PttOff(); });
-    connect(&link, &ModemLink::commandLinkLost, &ptt, [this] {
-        ptt.endTimeoutHold();
-        ptt.releaseNow(KeyingReason::LinkLost);
-    });
+    // The keyer follows the modem's PTT lines, DISCONNECTED and a lost
+    // command link on its own thread; what starts here reaches it queued.
+    PttKeyer& ptt = keying.keyer();
     // What the keyer did by itself is told in words, not only by the lamp.
     connect(&ptt, &PttKeyer::portLostWhileKeyed, this, [this](const QString& device) {
         if (settings.s().keyerLines)
@@ -52,9 +49,10 @@ Session::Session(const QString& folder, QObject* parent)
             terminal.appendNotice(
                 QStringLiteral("Transmit time-out: transmitter released until the modem sends PTT OFF"));
     });
-    connect(&link, &ModemLink::dataLinkLost, &ptt, [this] { ptt.releaseAfterGrace(KeyingReason::DataLinkLost); });
-    connect(&link, &ModemLink::disconnected, &ptt, [this] { ptt.releaseAfterGrace(KeyingReason::ConnectionEnded); });
-    connect(&link, &ModemLink::abortSent, &ptt, [this] { ptt.releaseAfterGrace(KeyingReason::Stopped); });
+    connect(&link, &ModemLink::dataLinkLost, this, [this] { keying.releaseAfterGrace(KeyingReason::DataLinkLost); });
+    connect(&link, &ModemLink::abortSent, this, [this] { keying.releaseAfterGrace(KeyingReason::Stopped); });
+    connect(&link, &ModemLink::commandLineTooLong, this,
+            [] { qWarning("the modem sent a command line past the limit: link dropped"); });
     // The core reports; the operator is told here.
     connect(&settings, &SettingsStore::saveFailed, this,
             [](const QString& text) { MessageBox::show(nullptr, text, MessageBox::Icon::Warning); });
@@ -96,9 +94,10 @@ Session::~Session()
 ModemLinkEnds Session::modemLinkEnds()
 {
     // Unlinked: the endpoint last tried, which is the one the settings give.
+    const bool up = link.commandConnected();
     if (link.commandRemotePort() != 0)
-        return ModemLinkEnds::of(link.winsockZNPComandos(), link.commandRemoteHost(), link.commandRemotePort());
-    return ModemLinkEnds::of(link.winsockZNPComandos(), link.modeHost(), quint16(link.modeCommandPort()));
+        return ModemLinkEnds::of(up, link.commandEnds(), link.commandRemoteHost(), link.commandRemotePort());
+    return ModemLinkEnds::of(up, link.commandEnds(), link.modeHost(), quint16(link.modeCommandPort()));
 }
 
 QString Session::ProgramFolder()

@@ -4,6 +4,7 @@
 #include "app/Logbook.h"
 #include "app/ModemProcess.h"
 #include "app/SettingsController.h"
+#include "keying/KeyingThread.h"
 #include "link/ConnectionState.h"
 #include "link/ModemLink.h"
 #include "logbook/LoggerLink.h"
@@ -39,9 +40,11 @@ public:
     DisplayState display;
     Presenter presenter;
     RxTextModel rx;
+    // The keyer and the command socket, on a thread of their own; made
+    // before the link, which drives its command socket, and ended after it.
+    KeyingThread keying;
     ModemLink link;
     Terminal terminal;
-    PttKeyer ptt;
     // The modem programs this terminal started, and how it ends them.
     ModemProcesses modem;
     ConversationLog log;

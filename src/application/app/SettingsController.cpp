@@ -179,7 +179,7 @@ void SettingsController::apply(const SetupChoice& choice)
     if (choice.mode != Mode::Other)
         s.keldoMode = choice.mode;
     // Keying of the old mode must not outlive it (FM keys nothing).
-    se.ptt.configure(KeyingConfigOf(s));
+    se.keying.configure(KeyingConfigOf(s));
     if (!choice.bandwidth.isEmpty())
         s.keldoHfBw = choice.bandwidth;
     se.link.SendBandwidth();
@@ -201,7 +201,7 @@ void SettingsController::apply(const SetupChoice& choice)
 void SettingsController::apply(const PttChoice& choice)
 {
     choice.applyTo(m_session.s());
-    m_session.ptt.OpenPttPort(KeyingConfigOf(m_session.s()));
+    m_session.keying.OpenPttPort(KeyingConfigOf(m_session.s()));
     m_session.logbook.applySettings();
     save();
 }

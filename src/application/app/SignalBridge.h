@@ -14,6 +14,9 @@ public:
     explicit SignalBridge(QObject* parent = nullptr);
     ~SignalBridge() override;
 
+    // Readable once per termination signal, for the keying thread (-1 when none).
+    int keyingFd() const;
+
 signals:
     void terminationRequested(int signalNumber);
 

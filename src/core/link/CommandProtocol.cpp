@@ -55,4 +55,46 @@ ConnectedFields ParseConnected(const QString& line)
     return f;
 }
 
+namespace {
+
+bool isBlank(QChar c)
+{
+    return c == QLatin1Char(' ') || c == QLatin1Char('\t');
+}
+
+// "PTT", one or more blanks, "OFF", whatever surrounds it.
+bool isPttOff(QStringView line)
+{
+    while (!line.isEmpty() && isBlank(line.front()))
+        line = line.mid(1);
+    if (line.size() < 7 || !line.startsWith(QLatin1String("PTT")) || !line.endsWith(QLatin1String("OFF")))
+        return false;
+    const QStringView gap = line.mid(3, line.size() - 6);
+    for (QChar c : gap) {
+        if (!isBlank(c))
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+LineKind KindOf(const QString& line)
+{
+    if (line.startsWith(QLatin1String("CONNECTED ")))
+        return LineKind::Connected;
+    if (line.startsWith(QLatin1String("BUFFER ")))
+        return LineKind::Buffer;
+    QStringView whole(line);
+    while (!whole.isEmpty() && isBlank(whole.back()))
+        whole.chop(1);
+    if (whole == QLatin1String("DISCONNECTED"))
+        return LineKind::Disconnected;
+    if (whole == QLatin1String("PTT ON"))
+        return LineKind::PttOn;
+    if (isPttOff(whole))
+        return LineKind::PttOff;
+    return LineKind::Other;
+}
+
 } // namespace Protocol

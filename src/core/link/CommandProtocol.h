@@ -26,4 +26,10 @@ struct ConnectedFields
 // Reads a "CONNECTED " line (already upper-cased).
 ConnectedFields ParseConnected(const QString& line);
 
+enum class LineKind { Other, Connected, Buffer, Disconnected, PttOn, PttOff };
+// What an upper-cased line from the modem asks. Whole-line rules ignore
+// blanks and tabs at the end; an unkey is taken in any spacing, so that it
+// is hard to miss, while a key-up must be exact.
+LineKind KindOf(const QString& line);
+
 } // namespace Protocol

@@ -1,56 +1,65 @@
 #include "LineAssembler.h"
 
-#include <cstring>
+namespace {
 
-void LineAssembler::feed(const char* data, qsizetype size, const LineHandler& onLine)
+// The first CR or LF in [from, end), or end.
+const char* lineEnd(const char* from, const char* end)
 {
-    qsizetype pos = 0;
-    if (m_afterCr && size > 0) {
-        m_afterCr = false;
-        if (data[0] == '\n')
-            pos = 1;
+    for (const char* p = from; p != end; ++p) {
+        if (*p == '\r' || *p == '\n')
+            return p;
     }
-    while (pos < size) {
-        const void* hit = std::memchr(data + pos, '\r', size_t(size - pos));
-        if (!hit) {
-            const qsizetype rest = size - pos;
-            if (m_discarding)
-                return;
-            if (m_tail.size() + rest > MaxLineBytes) {
-                // Overlong line: drop it up to and including its CR.
-                m_tail.clear();
-                m_tail.squeeze();
-                m_discarding = true;
-                return;
-            }
-            m_tail.append(data + pos, rest);
-            return;
-        }
-        const qsizetype end = static_cast<const char*>(hit) - data;
-        // Lines longer than the limit are dropped however they were split.
-        if (m_discarding) {
-            m_discarding = false;
-        } else if (m_tail.size() + (end - pos) > MaxLineBytes) {
+    return end;
+}
+
+} // namespace
+
+bool LineAssembler::feed(const char* data, qsizetype size, const LineHandler& onLine)
+{
+    if (m_overflowed)
+        return false;
+    const char* const end = data + size;
+    const char* pos = data;
+    if (m_afterCr && pos != end) {
+        m_afterCr = false;
+        if (*pos == '\n')
+            ++pos;
+    }
+    while (pos != end) {
+        const char* hit = lineEnd(pos, end);
+        const qsizetype length = hit - pos;
+        if (m_tail.size() + length > MaxLineBytes) {
             m_tail.clear();
-        } else if (m_tail.isEmpty()) {
-            onLine(QByteArray::fromRawData(data + pos, end - pos));
+            m_tail.squeeze();
+            m_overflowed = true;
+            return false;
+        }
+        if (hit == end) {
+            m_tail.append(pos, length);
+            return true;
+        }
+        if (m_tail.isEmpty()) {
+            onLine(QByteArray::fromRawData(pos, length));
         } else {
-            m_tail.append(data + pos, end - pos);
+            m_tail.append(pos, length);
             const QByteArray line = std::move(m_tail);
             m_tail = QByteArray();
             onLine(line);
         }
-        pos = end + 1;
-        if (pos == size)
-            m_afterCr = true;
-        else if (data[pos] == '\n')
-            ++pos;
+        pos = hit + 1;
+        if (*hit == '\r') {
+            if (pos == end)
+                m_afterCr = true;
+            else if (*pos == '\n')
+                ++pos;
+        }
     }
+    return true;
 }
 
 void LineAssembler::reset()
 {
     m_tail.clear();
-    m_discarding = false;
+    m_overflowed = false;
     m_afterCr = false;
 }

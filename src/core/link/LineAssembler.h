@@ -3,29 +3,32 @@
 #include <QByteArray>
 #include <functional>
 
-// Cuts the command channel's byte stream into CR-terminated lines. A line is
-// handed on as soon as its CR arrives; only the unfinished tail waits. A tail
-// that grows past MaxLineBytes is dropped, and so is the rest of that line up
-// to and including its CR, so a misbehaving modem cannot grow the buffer
-// without limit nor have the rest of an overlong line parsed as a new one.
-// An LF right after a CR (a modem that ends lines with CR LF) is dropped,
-// also when the CR ended the previous arrival.
+// Cuts the command channel's byte stream into lines ended by CR, LF or CR LF
+// (an LF right after a CR ends nothing more, also when the CR ended the
+// previous arrival). A line is handed on as soon as its end arrives; only
+// the unfinished tail waits. A tail that grows past MaxLineBytes makes feed()
+// return false: the stream is misbehaving, the caller drops the connection,
+// and nothing more is taken until reset(), so memory stays bounded.
 class LineAssembler
 {
 public:
     static constexpr qsizetype MaxLineBytes = 64 * 1024;
     using LineHandler = std::function<void(const QByteArray& line)>;
 
-    void feed(const char* data, qsizetype size, const LineHandler& onLine);
-    void feed(const QByteArray& bytes, const LineHandler& onLine) { feed(bytes.constData(), bytes.size(), onLine); }
-    // Forgets any partial line (a new connection attempt starts).
+    // False once a line has grown past MaxLineBytes.
+    bool feed(const char* data, qsizetype size, const LineHandler& onLine);
+    bool feed(const QByteArray& bytes, const LineHandler& onLine)
+    {
+        return feed(bytes.constData(), bytes.size(), onLine);
+    }
+    // Forgets any partial line and an overflow (a new connection starts).
     void reset();
 
     qsizetype pendingBytes() const { return m_tail.size(); }
-    bool discarding() const { return m_discarding; }
+    bool overflowed() const { return m_overflowed; }
 
 private:
     QByteArray m_tail;
-    bool m_discarding = false;
+    bool m_overflowed = false;
     bool m_afterCr = false; // the last byte seen was a CR
 };

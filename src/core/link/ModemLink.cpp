@@ -5,12 +5,15 @@
 #include "link/ConnectionState.h"
 #include "settings/Settings.h"
 
-ModemLink::ModemLink(SettingsStore& settings, ConnectionState& conn, QObject* parent)
+#include <QThread>
+
+ModemLink::ModemLink(SettingsStore& settings, ConnectionState& conn, CommandChannel* channel, QObject* parent)
     : QObject(parent)
     , m_settings(settings)
     , m_conn(conn)
+    , m_ownChannel(channel ? nullptr : std::make_unique<CommandChannel>())
+    , m_channel(channel ? channel : m_ownChannel.get())
 {
-    m_cmd.setObjectName(QStringLiteral("winsockZNPComandos"));
     m_data.setObjectName(QStringLiteral("winsockZNPDatos"));
     m_timer.setObjectName(QStringLiteral("tmrComprobarSocket"));
     m_retryTimer.setSingleShot(true);
@@ -19,22 +22,23 @@ ModemLink::ModemLink(SettingsStore& settings, ConnectionState& conn, QObject* pa
     // ours when the link goes down or is closed.
     m_data.setReadBufferSize(DataChunkBytes);
 
-    for (QTcpSocket* socket : {&m_cmd, &m_data}) {
+    connect(&m_data, &QTcpSocket::connected, this, [this] {
         // Low latency matters more than throughput for "PTT ON".
-        connect(socket, &QTcpSocket::connected, this, [this, socket] {
-            socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
-            (socket == &m_cmd ? m_cmdUp : m_dataUp) = true;
-            onConnected();
-        });
-        const auto down = [this, socket] {
-            noteDown(*socket);
-            onPeerClosedOrError();
-        };
-        connect(socket, &QTcpSocket::disconnected, this, down);
-        connect(socket, &QTcpSocket::errorOccurred, this, down);
-    }
-    connect(&m_cmd, &QTcpSocket::readyRead, this, &ModemLink::onCommandReadyRead);
+        m_data.setSocketOption(QAbstractSocket::LowDelayOption, 1);
+        m_dataUp = true;
+        onConnected();
+    });
+    const auto down = [this] {
+        noteDown(false);
+        onPeerClosedOrError();
+    };
+    connect(&m_data, &QTcpSocket::disconnected, this, down);
+    connect(&m_data, &QTcpSocket::errorOccurred, this, down);
     connect(&m_data, &QTcpSocket::readyRead, this, &ModemLink::onDataReadyRead);
+    // Queued when the channel lives on another thread: in arrival order.
+    connect(m_channel.data(), &CommandChannel::stateReported, this, &ModemLink::onCommandReport);
+    connect(m_channel.data(), &CommandChannel::lineReceived, this, &ModemLink::HandleCommandLine);
+    connect(m_channel.data(), &CommandChannel::overlongLine, this, &ModemLink::commandLineTooLong);
     connect(&m_timer, &QTimer::timeout, this, [this] { supervise(PassKind::Timer); });
     connect(&m_retryTimer, &QTimer::timeout, this, [this] { supervise(PassKind::Event); });
 }
@@ -88,28 +92,67 @@ void ModemLink::stopSupervision()
 void ModemLink::closeSockets()
 {
     m_closingOurselves = true;
-    for (QTcpSocket* socket : {&m_cmd, &m_data}) {
-        if (socket->state() == QAbstractSocket::ConnectedState)
-            socket->flush();
-        socket->abort();
-    }
+    // Whatever the channel reports of the closed socket is old news.
+    ++m_cmdAttempt;
+    m_cmdState = QAbstractSocket::UnconnectedState;
+    m_cmdEnds = SocketEnds{};
+    toChannel([](CommandChannel& channel) { channel.close(); });
+    if (m_data.state() == QAbstractSocket::ConnectedState)
+        m_data.flush();
+    m_data.abort();
     m_closingOurselves = false;
-    noteDown(m_cmd);
-    noteDown(m_data);
+    noteDown(true);
+    noteDown(false);
+}
+
+// The channel is another thread's: it is only ever asked, never called.
+void ModemLink::toChannel(std::function<void(CommandChannel&)> call)
+{
+    if (!m_channel)
+        return;
+    if (m_channel->thread() == QThread::currentThread()) {
+        call(*m_channel);
+        return;
+    }
+    QMetaObject::invokeMethod(
+        m_channel.data(), [channel = m_channel.data(), call = std::move(call)] { call(*channel); },
+        Qt::QueuedConnection);
+}
+
+QAbstractSocket::SocketState ModemLink::stateOf(bool isCommand) const
+{
+    return isCommand ? m_cmdState : m_data.state();
 }
 
 // Tells once that a channel which was up is down, whoever closed it: the
 // keyer must not wait for a "PTT OFF" that can no longer come.
-void ModemLink::noteDown(QTcpSocket& socket)
+void ModemLink::noteDown(bool isCommand)
 {
-    bool& up = &socket == &m_cmd ? m_cmdUp : m_dataUp;
-    if (!up || socket.state() == QAbstractSocket::ConnectedState)
+    bool& up = isCommand ? m_cmdUp : m_dataUp;
+    if (!up || stateOf(isCommand) == QAbstractSocket::ConnectedState)
         return;
     up = false;
-    if (&socket == &m_cmd)
+    if (isCommand)
         emit commandLinkLost();
     else
         emit dataLinkLost();
+}
+
+void ModemLink::onCommandReport(int attempt, bool connected, const SocketEnds& ends)
+{
+    if (attempt != m_cmdAttempt)
+        return;
+    if (connected) {
+        m_cmdState = QAbstractSocket::ConnectedState;
+        m_cmdEnds = ends;
+        m_cmdUp = true;
+        onConnected();
+        return;
+    }
+    m_cmdState = QAbstractSocket::UnconnectedState;
+    m_cmdEnds = SocketEnds{};
+    noteDown(true);
+    onPeerClosedOrError();
 }
 
 void ModemLink::onPeerClosedOrError()
@@ -134,22 +177,22 @@ void ModemLink::supervise(PassKind kind)
         return;
     const bool cmdUp = commandConnected();
     const bool dataUp = dataConnected();
-    noteDown(m_cmd);
-    noteDown(m_data);
+    noteDown(true);
+    noteDown(false);
     if (!cmdUp || !dataUp) {
         m_conn.linkLost();
         emit linkDown();
     }
     if (!cmdUp)
-        attempt(m_cmd, true, kind);
+        attempt(true, kind);
     if (!dataUp)
-        attempt(m_data, false, kind);
+        attempt(false, kind);
 }
 
-void ModemLink::attempt(QTcpSocket& socket, bool isCommand, PassKind kind)
+void ModemLink::attempt(bool isCommand, PassKind kind)
 {
     QElapsedTimer& last = isCommand ? m_cmdLastAttempt : m_dataLastAttempt;
-    const auto state = socket.state();
+    const auto state = stateOf(isCommand);
     const bool inProgress = state == QAbstractSocket::HostLookupState || state == QAbstractSocket::ConnectingState;
 
     // At most one attempt a second per socket: a refused connection fails at
@@ -167,9 +210,11 @@ void ModemLink::attempt(QTcpSocket& socket, bool isCommand, PassKind kind)
     if (inProgress && kind == PassKind::Event)
         return;
 
-    m_closingOurselves = true;
-    socket.abort();
-    m_closingOurselves = false;
+    if (!isCommand) {
+        m_closingOurselves = true;
+        m_data.abort();
+        m_closingOurselves = false;
+    }
 
     const QString host = modeHost();
     const int port = modeCommandPort() + (isCommand ? 0 : 1);
@@ -181,11 +226,25 @@ void ModemLink::attempt(QTcpSocket& socket, bool isCommand, PassKind kind)
         m_dataPort = quint16(port);
     }
     last.start();
-    m_assembler.reset();
-    if (port <= 0 || port > 65535 || host.isEmpty())
+    if (isCommand) {
+        // The channel drops what it had (a stale attempt) when it takes this one.
+        ++m_cmdAttempt;
+        m_cmdState = QAbstractSocket::UnconnectedState;
+        m_cmdEnds = SocketEnds{};
+    }
+    if (port <= 0 || port > 65535 || host.isEmpty()) {
+        if (isCommand)
+            toChannel([](CommandChannel& channel) { channel.close(); });
         return; // an impossible endpoint is skipped; the next pass tries again
+    }
     ++m_attempts;
-    socket.connectToHost(host, quint16(port));
+    if (!isCommand) {
+        m_data.connectToHost(host, quint16(port));
+        return;
+    }
+    m_cmdState = QAbstractSocket::ConnectingState;
+    toChannel(
+        [host, port = quint16(port), n = m_cmdAttempt](CommandChannel& channel) { channel.connectTo(host, port, n); });
 }
 
 void ModemLink::onConnected()
@@ -201,11 +260,6 @@ void ModemLink::onConnected()
 
 // ---- Receiving --------------------------------------------------------------
 
-void ModemLink::onCommandReadyRead()
-{
-    ReceiveCommandBytes(m_cmd.readAll());
-}
-
 void ModemLink::onDataReadyRead()
 {
     const QByteArray bytes = m_data.readAll();
@@ -213,34 +267,35 @@ void ModemLink::onDataReadyRead()
         emit dataReceived(bytes);
 }
 
-void ModemLink::ReceiveCommandBytes(const QByteArray& bytes)
-{
-    m_assembler.feed(bytes, [this](const QByteArray& line) { HandleCommandLine(Ansi::toUnicode(line).toUpper()); });
-}
-
 void ModemLink::HandleCommandLine(const QString& line)
 {
-    // Rules that match a whole line ignore blanks at its end; the rules
-    // that split fields see the line as it came.
-    QStringView whole(line);
-    while (!whole.isEmpty() && (whole.back() == QLatin1Char(' ') || whole.back() == QLatin1Char('\t')))
-        whole.chop(1);
-    if (line.startsWith(QLatin1String("CONNECTED "))) {
+    // The rules that split fields see the line as it came.
+    switch (Protocol::KindOf(line)) {
+    case Protocol::LineKind::Connected: {
         const Protocol::ConnectedFields fields = Protocol::ParseConnected(line);
         m_conn.connected(fields);
         emit connected(fields);
-    } else if (line.startsWith(QLatin1String("BUFFER "))) {
+        break;
+    }
+    case Protocol::LineKind::Buffer: {
         const QStringList fields = Protocol::SplitFields(line);
         if (fields.size() != 2 || m_conn.BytesToSend == 0)
             return;
         emit bufferReported(Protocol::LeadingNumber(fields.at(1)));
-    } else if (whole == QLatin1String("DISCONNECTED")) {
+        break;
+    }
+    case Protocol::LineKind::Disconnected:
         m_conn.reset();
         emit disconnected();
-    } else if (whole == QLatin1String("PTT ON")) {
+        break;
+    case Protocol::LineKind::PttOn:
         emit pttRequested(true);
-    } else if (whole == QLatin1String("PTT OFF")) {
+        break;
+    case Protocol::LineKind::PttOff:
         emit pttRequested(false);
+        break;
+    case Protocol::LineKind::Other:
+        break;
     }
 }
 
@@ -254,7 +309,7 @@ void ModemLink::sendCommand(const QString& text)
         return;
     QByteArray bytes = Ansi::fromUnicode(text);
     bytes.append('\r');
-    m_cmd.write(bytes);
+    toChannel([bytes](CommandChannel& channel) { channel.write(bytes); });
     emit commandWritten(text);
 }
 

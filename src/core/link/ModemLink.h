@@ -1,13 +1,17 @@
 #pragma once
 
+#include "link/CommandChannel.h"
 #include "link/CommandProtocol.h"
 #include "link/DataChannel.h"
-#include "link/LineAssembler.h"
 
 #include <QElapsedTimer>
 #include <QObject>
+#include <QPointer>
 #include <QTcpSocket>
 #include <QTimer>
+
+#include <functional>
+#include <memory>
 
 class SettingsStore;
 struct ConnectionState;
@@ -15,7 +19,13 @@ struct ConnectionState;
 // modInterfaceZNP: the two TCP channels to the modem, their supervision, and
 // the command protocol. Data flows one way: socket bytes -> LineAssembler ->
 // HandleCommandLine -> connection variables -> signals, which the session
-// hands to the terminal and the keyer.
+// hands to the terminal.
+//
+// The command socket is a CommandChannel that may live on another thread
+// (the keying thread, where PTT lines are acted on at once): the link talks
+// to it by queued calls only and keeps a mirror of its state, so that
+// commandConnected() and the supervision never touch it. Lines reach
+// HandleCommandLine in arrival order, after the keyer has seen them.
 class ModemLink : public QObject, public DataChannel
 {
     Q_OBJECT
@@ -26,14 +36,19 @@ public:
     // waits in the kernel (and the modem) while command lines get their turn.
     static constexpr qint64 DataChunkBytes = 64 * 1024;
 
-    ModemLink(SettingsStore& settings, ConnectionState& conn, QObject* parent = nullptr);
+    // channel: the command socket's owner, living on any thread; without
+    // one the link makes its own on this thread.
+    ModemLink(SettingsStore& settings, ConnectionState& conn, CommandChannel* channel = nullptr,
+              QObject* parent = nullptr);
     ~ModemLink() override;
 
-    QTcpSocket& winsockZNPComandos() { return m_cmd; }
     QTcpSocket& winsockZNPDatos() { return m_data; }
     QTimer& tmrComprobarSocket() { return m_timer; }
 
-    bool commandConnected() const { return m_cmd.state() == QAbstractSocket::ConnectedState; }
+    // The command socket as last reported by its thread.
+    bool commandConnected() const { return m_cmdState == QAbstractSocket::ConnectedState; }
+    // Its ends while connected.
+    SocketEnds commandEnds() const { return m_cmdEnds; }
     bool dataConnected() const { return m_data.state() == QAbstractSocket::ConnectedState; }
     bool bothConnected() const { return commandConnected() && dataConnected(); }
 
@@ -108,28 +123,37 @@ signals:
     void abortSent();
     // Every command written to the modem, without its CR (for watching).
     void commandWritten(const QString& command);
+    // The modem sent a command line past the limit: the link was dropped.
+    void commandLineTooLong();
 
 private:
     enum class PassKind { Timer, Event };
     void supervise(PassKind kind);
-    void attempt(QTcpSocket& socket, bool isCommand, PassKind kind);
+    void attempt(bool isCommand, PassKind kind);
+    QAbstractSocket::SocketState stateOf(bool isCommand) const;
+    void toChannel(std::function<void(CommandChannel&)> call);
     void onConnected();
     void onPeerClosedOrError();
-    void noteDown(QTcpSocket& socket);
-    void onCommandReadyRead();
+    void noteDown(bool isCommand);
+    void onCommandReport(int attempt, bool connected, const SocketEnds& ends);
     void onDataReadyRead();
     void sendCommand(const QString& text);
 
     SettingsStore& m_settings;
     ConnectionState& m_conn;
 
-    QTcpSocket m_cmd;
+    std::unique_ptr<CommandChannel> m_ownChannel;
+    // Gone once the keying thread has ended.
+    QPointer<CommandChannel> m_channel;
+    // The mirror of the command socket: the attempt it belongs to, its state, its ends.
+    int m_cmdAttempt = 0;
+    QAbstractSocket::SocketState m_cmdState = QAbstractSocket::UnconnectedState;
+    SocketEnds m_cmdEnds;
     QTcpSocket m_data;
     QTimer m_timer;
     QTimer m_retryTimer;
     QElapsedTimer m_cmdLastAttempt;
     QElapsedTimer m_dataLastAttempt;
-    LineAssembler m_assembler;
     QString m_cmdHost;
     quint16 m_cmdPort = 0;
     QString m_dataHost;

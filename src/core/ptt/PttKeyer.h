@@ -8,6 +8,7 @@
 #include <QString>
 #include <QTimer>
 
+#include <atomic>
 #include <memory>
 #include <optional>
 
@@ -104,7 +105,8 @@ public:
     bool unkeyOwed() const { return m_owed.has_value(); }
 
     // The limit of the keying the time-out last ended.
-    qint64 timeoutMs() const { return m_timeoutMs; }
+    // Also read by the GUI thread when the time-out is told.
+    qint64 timeoutMs() const { return m_timeoutMs.load(); }
 
 signals:
     void keyingChanged(KeyingState state, KeyingReason reason);
@@ -191,7 +193,7 @@ private:
     KeyingReason m_graceWhy = KeyingReason::ConnectionEnded;
     QTimer m_timeout;
     QElapsedTimer m_keyedSince;
-    qint64 m_timeoutMs = 0;
+    std::atomic<qint64> m_timeoutMs{0};
     int m_graceMs = GracePeriodMs;
     int m_timeoutOverrideMs = -1;
     // Where the time-out released the radio; PTT ON keys nothing there.
