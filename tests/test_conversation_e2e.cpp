@@ -484,6 +484,8 @@ void TestConversationE2E::callEventsTold()
 
     f.session->link.SendConnect();
     QCOMPARE(panel().toolTip, shown ? QString("Via EB3DIG, EB4DIG") : QString());
+    // The keying thread writes the command: the sim has it before it steps.
+    QVERIFY(sim.waitForOutput("<- CONNECT N0CALL-1 EA4XYZ VIA EB3DIG EB4DIG"));
     QVERIFY(stepTo(sim, "-> DISCONNECTED"));
     QTRY_COMPARE(panel().text, QString("Disconnected"));
     const QString failed = "******* No connection with EA4XYZ via EB3DIG, EB4DIG  17:41:07";
@@ -491,7 +493,10 @@ void TestConversationE2E::callEventsTold()
 
     // 20 of the 24 bytes are on the air when Stop is pressed.
     sim.writeControl("unreachable");
+    // Heard before the call, which the sim reads on another channel.
+    QVERIFY(sim.waitForOutput("# unreachable: "));
     f.session->link.SendConnect();
+    QVERIFY(sim.waitForOutput("<- CONNECT N0CALL-1 EA4XYZ VIA EB3DIG EB4DIG"));
     QVERIFY(stepTo(sim, "-> CONNECTED N0CALL-1 EA4XYZ 1200 EB3DIG EB4DIG"));
     QTRY_COMPARE(panel().text, QString("N0CALL-1 <-> EB3DIG <-> EB4DIG <-> EA4XYZ"));
     typeLine(*f.window, "HELLO EA4XYZ, HOW COPY?");
