@@ -31,8 +31,13 @@ private slots:
     void modelsWithoutCommandsWriteNothing_data();
     void modelsWithoutCommandsWriteNothing();
     void repeatedKeyUpIsNotSuppressed();
+    void repeatedKeyUpDoesNotRestartTheTimeOut();
+    void unsentKeyUpIsDroppedForTheUnkey();
+    void owedUnkeyIsTriedOnceMoreAtClose();
     void comMethodByPin_data();
     void comMethodByPin();
+    void comUnkeyDropsEachLineWhateverTheOther_data();
+    void comUnkeyDropsEachLineWhateverTheOther();
     void comMethodOpensWithLinesLowered();
     void fmModeChangesPanelOnly();
     void openTwiceLeavesPortAlone();
@@ -247,6 +252,80 @@ void TestPtt::repeatedKeyUpIsNotSuppressed()
     m_keyer->PttOn();
     m_keyer->PttOn();
     QCOMPARE(m_port->written, QByteArray("TX;TX;"));
+}
+
+void TestPtt::repeatedKeyUpDoesNotRestartTheTimeOut()
+{
+    useCat(87);
+    m_keyer->setTimeoutOverride(300);
+    m_keyer->PttOn();
+    // A modem that says "PTT ON" again and again, faster than the time-out.
+    QTimer again;
+    connect(&again, &QTimer::timeout, m_keyer.get(), [this] { m_keyer->PttOn(); });
+    again.start(50);
+    QElapsedTimer clock;
+    clock.start();
+    QTRY_VERIFY_WITH_TIMEOUT(m_keyer->timeoutHolding(), 3000);
+    QVERIFY2(clock.elapsed() < 1500, qPrintable(QString::number(clock.elapsed())));
+    QVERIFY(!m_keyer->keyed());
+    QVERIFY(m_port->written.endsWith("RX;"));
+}
+
+void TestPtt::unsentKeyUpIsDroppedForTheUnkey()
+{
+    useCat(128);
+    // The adapter stalls with the key-up still in it; the unkey comes.
+    m_port->stalled = true;
+    m_keyer->PttOn();
+    m_keyer->PttOff();
+    m_port->unstall();
+    // Only the unkey reaches the radio: the key-up never follows it.
+    QCOMPARE(m_port->written, QByteArray::fromHex("FEFE94E01C0000FD"));
+    QVERIFY(m_port->log.contains(QStringLiteral("discard FE FE 94 E0 1C 00 01 FD")));
+}
+
+void TestPtt::owedUnkeyIsTriedOnceMoreAtClose()
+{
+    useCat(128);
+    // No retry tick comes before the close.
+    m_keyer->setPortRetryInterval(3600 * 1000);
+    m_keyer->PttOn();
+    m_port->hangUp(QStringLiteral("Resource temporarily unavailable"));
+    m_keyer->PttOff();
+    QVERIFY(m_keyer->unkeyOwed());
+    m_port->clearLog();
+    // The device is back by the time the program closes.
+    m_keyer->ClosePttPort();
+    QCOMPARE(m_port->written, QByteArray::fromHex("FEFE94E01C0000FD"));
+    QVERIFY(!m_keyer->unkeyOwed());
+    QVERIFY(!m_port->isOpen());
+}
+
+void TestPtt::comUnkeyDropsEachLineWhateverTheOther_data()
+{
+    QTest::addColumn<QString>("refused");
+    QTest::newRow("RTS refused") << "rts";
+    QTest::newRow("DTR refused") << "dtr";
+}
+
+void TestPtt::comUnkeyDropsEachLineWhateverTheOther()
+{
+    QFETCH(QString, refused);
+    s().via = PttMethod::Com;
+    s().pin = 3; // both lines
+    s().pttPort = QStringLiteral("COM2");
+    open();
+    m_keyer->PttOn();
+    QVERIFY(m_port->rts && m_port->dtr);
+    m_port->refusedLines.insert(refused);
+    m_port->clearLog();
+    m_keyer->PttOff();
+    // The refused line is told; the other one is down all the same.
+    QCOMPARE(m_port->log,
+             refused == QLatin1String("rts") ? QStringList({"rts-failed", "dtr 0"})
+                                             : QStringList({"rts 0", "dtr-failed"}));
+    QVERIFY(refused == QLatin1String("rts") ? !m_port->dtr : !m_port->rts);
+    QVERIFY(!m_seen->why().isEmpty());
 }
 
 void TestPtt::comMethodByPin_data()

@@ -77,7 +77,8 @@ private slots:
     void openPttPortClosesSerialPortAndKeepsNoMessage();
     void otherMethodDropsTheConnection();
     void unkeyGoesWhereTheKeyUpWent();
-    void junkRepliesAreHarmless();
+    void pendingStateGoesOutOnConnecting();
+    void junkAndOverlongReplies();
     void failedFrequencyIsUnknown();
 
 private:
@@ -357,19 +358,37 @@ void TestPttRigctld::unkeyGoesWhereTheKeyUpWent()
     QVERIFY(m_seen->why().startsWith(QStringLiteral("rigctld 127.0.0.1:0")));
 }
 
-void TestPttRigctld::junkRepliesAreHarmless()
+void TestPttRigctld::pendingStateGoesOutOnConnecting()
 {
-    m_rig->reply = QByteArray(20000, '\x01') + "\nRPRT 0\n";
+    // The retry tick is far away: only the connection itself can send.
+    m_keyer->setRigctldRetryInterval(60000);
+    open();
+    m_keyer->PttOn();
+    QTRY_COMPARE_WITH_TIMEOUT(m_rig->received, QByteArray("T 1\n"), 3000);
+    QTRY_VERIFY(client()->settled());
+    // rigctld restarts: the unkey goes out as soon as the new connection is up.
+    m_rig->client->abort();
+    QTRY_COMPARE(client()->state(), QAbstractSocket::UnconnectedState);
+    m_keyer->PttOff();
+    QTRY_COMPARE_WITH_TIMEOUT(m_rig->received, QByteArray("T 1\nT 0\n"), 3000);
+    QCOMPARE(m_rig->accepts, 2);
+}
+
+void TestPttRigctld::junkAndOverlongReplies()
+{
+    // Short junk is told and harmless.
+    m_rig->reply = QByteArray(200, '\x01') + "\nRPRT 0\n";
     m_keyer->PttOn();
     QTRY_VERIFY(client()->settled());
     QVERIFY(m_seen->why().size() < 300);
 
-    // A reply that never ends: after a while the connection is given up
-    // and the unkey goes out again on a new one.
-    client()->setConnectTimeout(200);
+    // A line past the limit is no rigctld: the connection is dropped and
+    // told, and the unkey goes out again on a new one.
     m_rig->reply = QByteArray(50000, 'x');
     m_keyer->PttOff();
-    QTRY_COMPARE(m_rig->received, QByteArray("T 1\nT 0\n"));
+    QTRY_VERIFY(m_seen->why().endsWith(QStringLiteral("reply line too long, connection dropped")));
+    QTRY_VERIFY(m_rig->accepts >= 2);
+    QVERIFY(m_rig->received.startsWith("T 1\nT 0\nT 0\n"));
     m_rig->reply = "RPRT -9\n";
     QTRY_COMPARE(m_seen->why(), QStringLiteral("rigctld: RPRT -9"));
     QVERIFY(m_rig->accepts >= 2);

@@ -76,6 +76,8 @@ KeyingResult CatPttDriver::send(const CatConfig& c, bool transmit)
         return {};
     if (!m_port || !m_port->isOpen())
         return portNotOpen(m_port);
+    if (!transmit)
+        m_port->discardUnsent();
     if (!m_port->write(bytes))
         return {false, m_port->errorString().isEmpty() ? QStringLiteral("write failed") : m_port->errorString()};
     return {};

@@ -1,7 +1,8 @@
 #include "RigctldClient.h"
 
 namespace {
-// rigctld's replies are short lines; a longer run without a newline is junk.
+// rigctld's replies are short lines; a longer one is not rigctld: the
+// connection is dropped, so memory stays bounded whatever comes.
 constexpr int MaxReplyLine = 4096;
 
 QString printable(QByteArray text)
@@ -25,6 +26,8 @@ RigctldClient::RigctldClient(const QString& host, int port, QObject* parent)
     connect(&m_socket, &QTcpSocket::connected, this, &RigctldClient::onConnected);
     connect(&m_socket, &QTcpSocket::readyRead, this, &RigctldClient::onReadyRead);
     connect(&m_socket, &QTcpSocket::errorOccurred, this, &RigctldClient::onError);
+    // Qt holds no more than this unread: a flood waits in the kernel.
+    m_socket.setReadBufferSize(4 * MaxReplyLine);
 }
 
 RigctldClient::~RigctldClient()
@@ -53,6 +56,10 @@ void RigctldClient::setTransmit(bool on)
         m_retry.stop();
         return;
     }
+    // A "T 1" still in the socket's buffer must not go out before (or
+    // after) the "T 0": the connection goes with it, the unkey on a new one.
+    if (!on && m_wanted == Wanted::On && m_socket.bytesToWrite() > 0)
+        m_socket.abort();
     m_wanted = on ? Wanted::On : Wanted::Off;
     m_acknowledged = false;
     sendWanted();
@@ -140,11 +147,20 @@ void RigctldClient::onConnected()
 
 void RigctldClient::onReadyRead()
 {
-    m_reply += m_socket.readAll();
+    // In bounded pieces, each one's lines taken before the next is read.
+    while (m_socket.state() == QAbstractSocket::ConnectedState && m_socket.bytesAvailable() > 0) {
+        m_reply += m_socket.read(4 * MaxReplyLine);
+        if (!takeReplyLines())
+            return;
+    }
+}
+
+bool RigctldClient::takeReplyLines()
+{
     int start = 0;
     for (;;) {
         const int nl = m_reply.indexOf('\n', start);
-        if (nl < 0)
+        if (nl < 0 || nl - start > MaxReplyLine)
             break;
         const QByteArray line = m_reply.mid(start, nl - start).trimmed();
         start = nl + 1;
@@ -165,8 +181,14 @@ void RigctldClient::onReadyRead()
         }
     }
     m_reply.remove(0, start);
-    if (m_reply.size() > MaxReplyLine)
-        m_reply.clear();
+    if (m_reply.size() <= MaxReplyLine)
+        return true;
+    m_reply.clear();
+    m_reply.squeeze();
+    m_socket.abort();
+    m_awaiting = 0;
+    emit problem(where() + QStringLiteral(": reply line too long, connection dropped"));
+    return false;
 }
 
 void RigctldClient::onError(QAbstractSocket::SocketError)

@@ -59,6 +59,8 @@ private:
     void startConnecting();
     void onConnected();
     void onReadyRead();
+    // False when a line grew past the limit and the connection was dropped.
+    bool takeReplyLines();
     void onError(QAbstractSocket::SocketError error);
     void onRetry();
 

@@ -192,6 +192,13 @@ public:
 #endif
     }
 
+    void discardUnsent() override
+    {
+        // Qt's buffer and the driver's queue alike.
+        if (m_port.isOpen())
+            m_port.clear(QSerialPort::Output);
+    }
+
     void close() override
     {
         if (m_port.isOpen())

@@ -47,6 +47,9 @@ public:
     virtual bool write(const QByteArray& bytes) = 0;
     // Waits (briefly) until everything written has left the port.
     virtual void flush() = 0;
+    // Throws away what was written and has not left yet (a key-up a stalled
+    // port still holds must not follow, nor precede, the unkey).
+    virtual void discardUnsent() { }
     virtual void close() = 0;
     // The system's reason for the last failure ("No such file or directory").
     virtual QString errorString() const { return QString(); }

@@ -5,6 +5,8 @@
 #include <QSet>
 #include <QStringList>
 
+#include <utility>
+
 // A serial port that only records what is done to it, for the tests.
 // Every call leaves one line in log(): "open <device> <baud>,<parity>,<data>,<stop>",
 // "rts 1", "dtr 0", "write FE FE 94 ...", "flush", "close".
@@ -15,6 +17,11 @@ public:
     QSet<QString> busyDevices;
     // False for a device without modem-control lines (a pseudo-terminal).
     bool hasLines = true;
+    // Lines ("rts", "dtr") the device refuses to set while open.
+    QSet<QString> refusedLines;
+    // A stalled adapter: what is written waits in unsent until unstall().
+    bool stalled = false;
+    QByteArray unsent;
 
     bool open_ = false;
     bool rts = false;
@@ -56,12 +63,35 @@ public:
     {
         if (!open_)
             return false;
-        written += bytes;
+        (stalled ? unsent : written) += bytes;
         log << QStringLiteral("write ") + QString::fromLatin1(bytes.toHex(' ').toUpper());
         return true;
     }
 
     void flush() override { log << QStringLiteral("flush"); }
+
+    void discardUnsent() override
+    {
+        if (unsent.isEmpty())
+            return;
+        log << QStringLiteral("discard ") + QString::fromLatin1(unsent.toHex(' ').toUpper());
+        unsent.clear();
+    }
+
+    // The device fails by itself (cable pulled): closed, and the keyer told.
+    void hangUp(const QString& reason)
+    {
+        log << QStringLiteral("hang-up");
+        open_ = false;
+        reportFailure(reason);
+    }
+
+    // The adapter moves again: what waited reaches the radio.
+    void unstall()
+    {
+        stalled = false;
+        written += std::exchange(unsent, QByteArray());
+    }
 
     void close() override
     {
@@ -78,7 +108,7 @@ public:
 private:
     bool setLine(const QString& name, bool& line, bool raised)
     {
-        if (!open_ || !hasLines) {
+        if (!open_ || !hasLines || refusedLines.contains(name)) {
             log << QStringLiteral("%1-failed").arg(name);
             return false;
         }
