@@ -243,6 +243,12 @@ private slots:
         modem.sendCommandBytes("PTT OFF \t\r\nPTTOFF\rPTT ON X\r");
         QTRY_COMPARE(m_s->display.panel(Panel::Ptt).picture, Picture::LedVerde);
         QCOMPARE(m_s->display.panel(Panel::Ptt).text, QString("RX"));
+        // A modem ending lines with LF alone is heard, and its unkey is
+        // taken in any spacing.
+        modem.sendCommandBytes("PTT ON\n");
+        QTRY_COMPARE(m_s->display.panel(Panel::Ptt).text, QString("TX"));
+        modem.sendCommandBytes("BUFFER 5\n \tPTT \t OFF\n");
+        QTRY_COMPARE(m_s->display.panel(Panel::Ptt).text, QString("RX"));
         QCOMPARE(callPanel(), QString("Disconnected"));
         QVERIFY(!m_s->display.sendVisible());
         QCOMPARE(banners(), 0);

@@ -11,11 +11,14 @@
 #include <QLocalServer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSemaphore>
 #include <QtTest>
 
 #include <sys/resource.h>
 
+#include <atomic>
 #include <memory>
+#include <thread>
 
 namespace {
 
@@ -50,6 +53,7 @@ private slots:
     void hungUpPortNeitherSpinsNorStaysLost();
     void unkeyOwedToAResetCableArrives_data();
     void unkeyOwedToAResetCableArrives();
+    void keyingGoesOnWhileTheGuiThreadIsHeld();
 
 private:
     // A session linked to the scripted modem, keying through rigctld.
@@ -376,6 +380,108 @@ void TestPttSafety::unkeyOwedToAResetCableArrives()
         m_session->rx.text().contains(QStringLiteral("******* PTT port %1 back: transmitter released  ").arg(pty.a())));
     QVERIFY(!m_session->keying.call([](PttKeyer& k) { return k.unkeyOwed(); }));
     QVERIFY(m_boxes->verify());
+}
+
+void TestPttSafety::keyingGoesOnWhileTheGuiThreadIsHeld()
+{
+    // The modem and the radio live outside the GUI thread: the modem on a
+    // thread of its own, rigctld in its process.
+    ThreadedFakeModem modem;
+    QVERIFY(modem.listen());
+    m_session = std::make_unique<Session>(m_dir->path());
+    s().keldoMode = Mode::HF;
+    s().hfHost = modem.host();
+    s().hfTcpPort = modem.commandPort();
+    s().via = PttMethod::Rigctld;
+    s().rigctldHost = QStringLiteral("127.0.0.1");
+    s().rigctldPort = m_rig.port();
+    m_session->keying.call([](PttKeyer& k) {
+        k.setRigctldRetryInterval(100);
+        k.setTimeoutOverride(1000);
+    });
+    m_session->keying.OpenPttPort(KeyingConfigOf(s()));
+    m_session->link.CheckSockets();
+    QTRY_VERIFY(modem.linked() && m_session->link.bothConnected());
+
+    // A slot holds the GUI thread (as a hung file write or a slow paint
+    // would) until the checks below, on a thread of their own, release it.
+    QSemaphore holding, release;
+    std::atomic<bool> held{false};
+    QElapsedTimer heldFor;
+    QMetaObject::invokeMethod(
+        m_session.get(),
+        [&] {
+            heldFor.start();
+            held = true;
+            holding.release();
+            release.acquire();
+            held = false;
+        },
+        Qt::QueuedConnection);
+
+    const quint16 rigPort = m_rig.port();
+    std::atomic<bool> done{false};
+    QString failure;
+    qint64 unkeyMs = -1, timeoutMs = -1;
+    std::thread checks([&] {
+        // The radio's state, asked of rigctld on a connection of this thread.
+        QTcpSocket rig;
+        auto radio = [&] {
+            if (rig.state() != QAbstractSocket::ConnectedState) {
+                rig.connectToHost(QStringLiteral("127.0.0.1"), rigPort);
+                if (!rig.waitForConnected(2000))
+                    return QByteArray();
+            }
+            rig.write("t\n");
+            if (!rig.waitForBytesWritten(2000))
+                return QByteArray();
+            while (!rig.canReadLine())
+                if (!rig.waitForReadyRead(2000))
+                    return QByteArray();
+            return rig.readLine().trimmed();
+        };
+        auto waitRadio = [&](const QByteArray& state, int withinMs) {
+            QElapsedTimer clock;
+            clock.start();
+            while (clock.elapsed() < withinMs) {
+                if (radio() == state)
+                    return clock.elapsed();
+            }
+            return qint64(-1);
+        };
+        auto check = [&] {
+            holding.acquire();
+            modem.sendLine(QStringLiteral("PTT ON"));
+            if (waitRadio("1", 3000) < 0)
+                return QStringLiteral("PTT ON did not key");
+            modem.sendLine(QStringLiteral("PTT OFF"));
+            if ((unkeyMs = waitRadio("0", 3000)) < 0)
+                return QStringLiteral("PTT OFF did not unkey");
+            // Keyed and never let go: the time-out frees the radio.
+            modem.sendLine(QStringLiteral("PTT ON"));
+            if (waitRadio("1", 3000) < 0)
+                return QStringLiteral("PTT ON did not key again");
+            if ((timeoutMs = waitRadio("0", 4000)) < 0)
+                return QStringLiteral("the time-out did not fire");
+            if (!held)
+                return QStringLiteral("the GUI thread was let go too early");
+            // Held for 5 s in all, however quick the checks were.
+            QThread::msleep(ulong(qMax<qint64>(0, 5000 - heldFor.elapsed())));
+            return QString();
+        };
+        failure = check();
+        release.release();
+        done = true;
+    });
+    QTRY_VERIFY_WITH_TIMEOUT(done, 20000);
+    checks.join();
+    QVERIFY2(failure.isEmpty(), qPrintable(failure));
+    QVERIFY2(unkeyMs < 1000, qPrintable(QString::number(unkeyMs)));
+    QVERIFY2(timeoutMs > 300, qPrintable(QString::number(timeoutMs)));
+    // Once free, the GUI thread catches up with what the keyer did.
+    QTRY_VERIFY(m_session->rx.text().contains(
+        QStringLiteral("******* Transmit time-out: transmitter released until the modem sends PTT OFF  ")));
+    QTRY_COMPARE(m_session->display.panel(Panel::Ptt).text, QStringLiteral("RX"));
 }
 
 QTEST_MAIN(TestPttSafety)

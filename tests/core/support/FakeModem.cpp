@@ -129,3 +129,52 @@ void FakeModem::setRefuseData(bool refuse)
     else if (m_port)
         m_dataServer.listen(m_address, quint16(m_port + 1));
 }
+
+ThreadedFakeModem::ThreadedFakeModem()
+    : m_thread(new QThread)
+{
+    m_thread->start();
+    QObject context;
+    context.moveToThread(m_thread);
+    QMetaObject::invokeMethod(
+        &context, [this] { m_modem = new FakeModem; }, Qt::BlockingQueuedConnection);
+}
+
+ThreadedFakeModem::~ThreadedFakeModem()
+{
+    onThread([this] { delete m_modem; }, Qt::BlockingQueuedConnection);
+    m_thread->quit();
+    m_thread->wait();
+    delete m_thread;
+}
+
+template <typename F>
+void ThreadedFakeModem::onThread(F f, Qt::ConnectionType type)
+{
+    QMetaObject::invokeMethod(m_modem, f, type);
+}
+
+bool ThreadedFakeModem::listen()
+{
+    bool ok = false;
+    onThread(
+        [this, &ok] {
+            ok = m_modem->listen();
+            m_host = m_modem->host();
+            m_port = m_modem->commandPort();
+        },
+        Qt::BlockingQueuedConnection);
+    return ok;
+}
+
+bool ThreadedFakeModem::linked()
+{
+    bool up = false;
+    onThread([this, &up] { up = m_modem->linked(); }, Qt::BlockingQueuedConnection);
+    return up;
+}
+
+void ThreadedFakeModem::sendLine(const QString& line)
+{
+    onThread([this, line] { m_modem->sendLine(line); }, Qt::QueuedConnection);
+}

@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <QThread>
 
 // A scripted modem inside the test: listens on a command port and the port
 // above it, records the command lines it receives and sends what the test
@@ -61,4 +62,28 @@ private:
     int m_cmdAccepts = 0;
     int m_dataAccepts = 0;
     bool m_refuseData = false;
+};
+
+// The scripted modem on a thread of its own, so that it goes on answering
+// while the test holds up its own thread. Safe to call from any thread.
+class ThreadedFakeModem
+{
+public:
+    ThreadedFakeModem();
+    ~ThreadedFakeModem();
+
+    bool listen();
+    QString host() const { return m_host; }
+    quint16 commandPort() const { return m_port; }
+    bool linked();
+    void sendLine(const QString& line);
+
+private:
+    template <typename F>
+    void onThread(F f, Qt::ConnectionType type);
+
+    QThread* m_thread;
+    FakeModem* m_modem = nullptr;
+    QString m_host;
+    quint16 m_port = 0;
 };
