@@ -191,6 +191,21 @@ private slots:
         QVERIFY(largest <= ModemLink::DataChunkBytes);
     }
 
+    void overlongCommandLineDropsTheLink()
+    {
+        FakeModem& modem = *m_modem;
+        QSignalSpy tooLong(&m_s->link, &ModemLink::commandLineTooLong);
+        modem.sendLine("PTT ON");
+        QTRY_COMPARE(m_s->display.panel(Panel::Ptt).text, QString("TX"));
+        // A line that never ends: the link is dropped (which unkeys) and made again.
+        modem.sendCommandBytes(QByteArray(LineAssembler::MaxLineBytes + 1, 'x'));
+        QTRY_COMPARE(tooLong.count(), 1);
+        QTRY_COMPARE(m_s->display.panel(Panel::Ptt).text, QString("RX"));
+        QTRY_VERIFY(linkUp(modem) && modem.commandAccepts() == 2);
+        modem.sendLine("PTT ON");
+        QTRY_COMPARE(m_s->display.panel(Panel::Ptt).text, QString("TX"));
+    }
+
     void commandDroppedDuringConnection()
     {
         FakeModem& modem = *m_modem;
