@@ -1,9 +1,13 @@
 // Keying latency: from the moment the modem writes "PTT ON\r" on the command
 // channel to the moment the CAT bytes can be read at the radio's end of a
-// pseudo-terminal pair. The terminal (link and keyer) runs on the main
-// thread's event loop as in the program; a stand-in modem and the "radio"
+// pseudo-terminal pair. The terminal runs as in the program: the link on
+// the main thread's event loop, the command socket and the keyer on the
+// keying thread; a stand-in modem and the "radio"
 // run on a second thread with plain blocking calls, so their own overhead
 // is a few system calls.
+//
+// Then with the GUI thread held up (a slot waiting, as a hung file write or
+// a modal box would hold it): the keying thread acts alone.
 //
 // Then the same under load: the other station calls in, logging (to a
 // temporary folder) and speaker colours are on, the window is shown
@@ -26,6 +30,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QSemaphore>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QThread>
@@ -200,7 +205,8 @@ int main(int argc, char** argv)
     QObject::connect(&session.link, &ModemLink::dataReceived, &session,
                      [&](const QByteArray& bytes) { received += bytes.size(); });
 
-    std::vector<double> keyUs, unkeyUs, floodKeyUs, floodUnkeyUs;
+    std::vector<double> keyUs, unkeyUs, blockedKeyUs, blockedUnkeyUs, floodKeyUs, floodUnkeyUs;
+    const int blockedKeyUps = std::max(1, keyUps / 4);
     std::atomic<int> errors{0};
     double floodSeconds = 0;
     std::thread modem([&] {
@@ -231,6 +237,20 @@ int main(int argc, char** argv)
         };
         for (int i = 0; i < warmUp + keyUps; ++i)
             cycle(keyUs, unkeyUs, i >= warmUp, 2000);
+
+        // The GUI thread held up for the whole run.
+        QSemaphore holding, release;
+        QMetaObject::invokeMethod(
+            qApp,
+            [&] {
+                holding.release();
+                release.acquire();
+            },
+            Qt::QueuedConnection);
+        holding.acquire();
+        for (int i = 0; i < blockedKeyUps; ++i)
+            cycle(blockedKeyUs, blockedUnkeyUs, true, 2000);
+        release.release();
 
         // Under load: an incoming call, logged, coloured, flooded with CR.
         QMetaObject::invokeMethod(
@@ -287,8 +307,16 @@ int main(int argc, char** argv)
                 int(keyUs.size()));
     std::printf("  PTT ON : median %8.1f us   p99 %8.1f us   max %8.1f us\n", on.median, on.p99, on.max);
     std::printf("  PTT OFF: median %8.1f us   p99 %8.1f us   max %8.1f us\n", off.median, off.p99, off.max);
-    const bool met = on.median < 1000.0 && on.p99 < 5000.0;
-    std::printf("  target : median < 1000 us, p99 < 5000 us: %s\n", met ? "met" : "MISSED");
+    const bool met = on.median < 100.0 && off.median < 100.0;
+    std::printf("  target : median < 100 us: %s\n", met ? "met" : "MISSED");
+
+    const Stats bon = statsOf(blockedKeyUs);
+    const Stats boff = statsOf(blockedUnkeyUs);
+    std::printf("While the GUI thread is held up: %d key-ups\n", int(blockedKeyUs.size()));
+    std::printf("  PTT ON : median %8.1f us   p99 %8.1f us   max %8.1f us\n", bon.median, bon.p99, bon.max);
+    std::printf("  PTT OFF: median %8.1f us   p99 %8.1f us   max %8.1f us\n", boff.median, boff.p99, boff.max);
+    const bool blockedMet = !blockedUnkeyUs.empty() && boff.p99 < 10000.0;
+    std::printf("  target : PTT OFF p99 < 10 ms: %s\n", blockedMet ? "met" : "MISSED");
 
     const Stats fon = statsOf(floodKeyUs);
     const Stats foff = statsOf(floodUnkeyUs);
@@ -304,8 +332,8 @@ int main(int argc, char** argv)
                 foff.max / 1000);
     if (session.log.failing())
         std::printf("  the log failed: %s\n", qPrintable(session.log.error()));
-    const bool floodMet = !floodKeyUs.empty() && fon.p99 < 50000.0 && foff.p99 < 50000.0;
-    std::printf("  target : p99 < 50 ms: %s\n", floodMet ? "met" : "MISSED");
+    const bool floodMet = !floodKeyUs.empty() && fon.p99 < 10000.0 && foff.p99 < 10000.0;
+    std::printf("  target : p99 < 10 ms: %s\n", floodMet ? "met" : "MISSED");
     if (errors > 0)
         std::printf("  %d wrong or missing frames\n", int(errors));
     return errors > 0 ? 1 : 0;
