@@ -1,6 +1,7 @@
 // The transmitter is never left keyed: every way the modem can lose control
 // of it, against one real rigctld (Hamlib's dummy radio) and a pty.
 #include "app/Session.h"
+#include "app/SignalBridge.h"
 #include "dialogs/frmSetup.h"
 #include "ptt/SerialPortDevice.h"
 #include "support/FakeModem.h"
@@ -14,9 +15,12 @@
 #include <QSemaphore>
 #include <QtTest>
 
+#include <csignal>
 #include <sys/resource.h>
+#include <unistd.h>
 
 #include <atomic>
+#include <functional>
 #include <memory>
 #include <thread>
 
@@ -34,6 +38,8 @@ double cpuSeconds()
 }
 
 } // namespace
+
+class RigProbe;
 
 class TestPttSafety : public QObject
 {
@@ -54,6 +60,7 @@ private slots:
     void unkeyOwedToAResetCableArrives_data();
     void unkeyOwedToAResetCableArrives();
     void keyingGoesOnWhileTheGuiThreadIsHeld();
+    void terminationSignalUnkeysWhileTheGuiThreadIsHeld();
 
 private:
     // A session linked to the scripted modem, keying through rigctld.
@@ -61,6 +68,12 @@ private:
     void keyUp();
     // The whole terminal on a settings file, linked and keyed through rigctld.
     void keyUpInWindow(TerminalFixture& t, const QByteArray& more = QByteArray());
+    // A session linked to a modem on its own thread, keying through rigctld,
+    // with a time-out of 1 s.
+    void linkThreaded(ThreadedFakeModem& modem);
+    // Runs checks on a thread of their own while a slot holds the GUI
+    // thread, for holdMs at least; what went wrong, or nothing.
+    QString whileGuiThreadHeld(int holdMs, const std::function<QString(RigProbe&)>& checks);
     // Keys an IC-7300 by CAT on the pty's terminal end.
     void useCat(const PtyPair& pty);
     QString rig() { return m_rig.ptt(); }
@@ -382,12 +395,49 @@ void TestPttSafety::unkeyOwedToAResetCableArrives()
     QVERIFY(m_boxes->verify());
 }
 
-void TestPttSafety::keyingGoesOnWhileTheGuiThreadIsHeld()
+// The radio's state, asked of rigctld on a connection of the calling thread
+// (which need run no event loop).
+class RigProbe
 {
-    // The modem and the radio live outside the GUI thread: the modem on a
-    // thread of its own, rigctld in its process.
-    ThreadedFakeModem modem;
-    QVERIFY(modem.listen());
+public:
+    explicit RigProbe(quint16 port)
+        : m_port(port)
+    { }
+    QByteArray state()
+    {
+        if (m_socket.state() != QAbstractSocket::ConnectedState) {
+            m_socket.connectToHost(QStringLiteral("127.0.0.1"), m_port);
+            if (!m_socket.waitForConnected(2000))
+                return QByteArray();
+        }
+        m_socket.write("t\n");
+        if (!m_socket.waitForBytesWritten(2000))
+            return QByteArray();
+        while (!m_socket.canReadLine()) {
+            if (!m_socket.waitForReadyRead(2000))
+                return QByteArray();
+        }
+        return m_socket.readLine().trimmed();
+    }
+    // How long until the radio is in that state; -1 if not within withinMs.
+    qint64 waitFor(const QByteArray& wanted, int withinMs)
+    {
+        QElapsedTimer clock;
+        clock.start();
+        while (clock.elapsed() < withinMs) {
+            if (state() == wanted)
+                return clock.elapsed();
+        }
+        return -1;
+    }
+
+private:
+    quint16 m_port;
+    QTcpSocket m_socket;
+};
+
+void TestPttSafety::linkThreaded(ThreadedFakeModem& modem)
+{
     m_session = std::make_unique<Session>(m_dir->path());
     s().keldoMode = Mode::HF;
     s().hfHost = modem.host();
@@ -402,9 +452,12 @@ void TestPttSafety::keyingGoesOnWhileTheGuiThreadIsHeld()
     m_session->keying.OpenPttPort(KeyingConfigOf(s()));
     m_session->link.CheckSockets();
     QTRY_VERIFY(modem.linked() && m_session->link.bothConnected());
+}
 
+QString TestPttSafety::whileGuiThreadHeld(int holdMs, const std::function<QString(RigProbe&)>& checks)
+{
     // A slot holds the GUI thread (as a hung file write or a slow paint
-    // would) until the checks below, on a thread of their own, release it.
+    // would) until the checks, on a thread of their own, release it.
     QSemaphore holding, release;
     std::atomic<bool> held{false};
     QElapsedTimer heldFor;
@@ -418,63 +471,48 @@ void TestPttSafety::keyingGoesOnWhileTheGuiThreadIsHeld()
             held = false;
         },
         Qt::QueuedConnection);
-
-    const quint16 rigPort = m_rig.port();
     std::atomic<bool> done{false};
     QString failure;
-    qint64 unkeyMs = -1, timeoutMs = -1;
-    std::thread checks([&] {
-        // The radio's state, asked of rigctld on a connection of this thread.
-        QTcpSocket rig;
-        auto radio = [&] {
-            if (rig.state() != QAbstractSocket::ConnectedState) {
-                rig.connectToHost(QStringLiteral("127.0.0.1"), rigPort);
-                if (!rig.waitForConnected(2000))
-                    return QByteArray();
-            }
-            rig.write("t\n");
-            if (!rig.waitForBytesWritten(2000))
-                return QByteArray();
-            while (!rig.canReadLine())
-                if (!rig.waitForReadyRead(2000))
-                    return QByteArray();
-            return rig.readLine().trimmed();
-        };
-        auto waitRadio = [&](const QByteArray& state, int withinMs) {
-            QElapsedTimer clock;
-            clock.start();
-            while (clock.elapsed() < withinMs) {
-                if (radio() == state)
-                    return clock.elapsed();
-            }
-            return qint64(-1);
-        };
-        auto check = [&] {
-            holding.acquire();
-            modem.sendLine(QStringLiteral("PTT ON"));
-            if (waitRadio("1", 3000) < 0)
-                return QStringLiteral("PTT ON did not key");
-            modem.sendLine(QStringLiteral("PTT OFF"));
-            if ((unkeyMs = waitRadio("0", 3000)) < 0)
-                return QStringLiteral("PTT OFF did not unkey");
-            // Keyed and never let go: the time-out frees the radio.
-            modem.sendLine(QStringLiteral("PTT ON"));
-            if (waitRadio("1", 3000) < 0)
-                return QStringLiteral("PTT ON did not key again");
-            if ((timeoutMs = waitRadio("0", 4000)) < 0)
-                return QStringLiteral("the time-out did not fire");
-            if (!held)
-                return QStringLiteral("the GUI thread was let go too early");
-            // Held for 5 s in all, however quick the checks were.
-            QThread::msleep(ulong(qMax<qint64>(0, 5000 - heldFor.elapsed())));
-            return QString();
-        };
-        failure = check();
+    const quint16 rigPort = m_rig.port();
+    std::thread checker([&] {
+        holding.acquire();
+        RigProbe rig(rigPort);
+        failure = checks(rig);
+        if (failure.isEmpty() && !held)
+            failure = QStringLiteral("the GUI thread was let go too early");
+        // Held that long in all, however quick the checks were.
+        QThread::msleep(ulong(qMax<qint64>(0, holdMs - heldFor.elapsed())));
         release.release();
         done = true;
     });
-    QTRY_VERIFY_WITH_TIMEOUT(done, 20000);
-    checks.join();
+    const bool finished = QTest::qWaitFor([&] { return done.load(); }, holdMs + 20000);
+    checker.join();
+    return finished ? failure : QStringLiteral("the checks did not end");
+}
+
+void TestPttSafety::keyingGoesOnWhileTheGuiThreadIsHeld()
+{
+    // The modem and the radio live outside the GUI thread: the modem on a
+    // thread of its own, rigctld in its process.
+    ThreadedFakeModem modem;
+    QVERIFY(modem.listen());
+    linkThreaded(modem);
+    qint64 unkeyMs = -1, timeoutMs = -1;
+    const QString failure = whileGuiThreadHeld(5000, [&](RigProbe& rig) {
+        modem.sendLine(QStringLiteral("PTT ON"));
+        if (rig.waitFor("1", 3000) < 0)
+            return QStringLiteral("PTT ON did not key");
+        modem.sendLine(QStringLiteral("PTT OFF"));
+        if ((unkeyMs = rig.waitFor("0", 3000)) < 0)
+            return QStringLiteral("PTT OFF did not unkey");
+        // Keyed and never let go: the time-out frees the radio.
+        modem.sendLine(QStringLiteral("PTT ON"));
+        if (rig.waitFor("1", 3000) < 0)
+            return QStringLiteral("PTT ON did not key again");
+        if ((timeoutMs = rig.waitFor("0", 4000)) < 0)
+            return QStringLiteral("the time-out did not fire");
+        return QString();
+    });
     QVERIFY2(failure.isEmpty(), qPrintable(failure));
     QVERIFY2(unkeyMs < 1000, qPrintable(QString::number(unkeyMs)));
     QVERIFY2(timeoutMs > 300, qPrintable(QString::number(timeoutMs)));
@@ -482,6 +520,29 @@ void TestPttSafety::keyingGoesOnWhileTheGuiThreadIsHeld()
     QTRY_VERIFY(m_session->rx.text().contains(
         QStringLiteral("******* Transmit time-out: transmitter released until the modem sends PTT OFF  ")));
     QTRY_COMPARE(m_session->display.panel(Panel::Ptt).text, QStringLiteral("RX"));
+}
+
+void TestPttSafety::terminationSignalUnkeysWhileTheGuiThreadIsHeld()
+{
+    ThreadedFakeModem modem;
+    QVERIFY(modem.listen());
+    linkThreaded(modem);
+    SignalBridge bridge;
+    m_session->keying.watchTermination(bridge.keyingFd());
+    QSignalSpy terminated(&bridge, &SignalBridge::terminationRequested);
+    const QString failure = whileGuiThreadHeld(1000, [&](RigProbe& rig) {
+        modem.sendLine(QStringLiteral("PTT ON"));
+        if (rig.waitFor("1", 3000) < 0)
+            return QStringLiteral("PTT ON did not key");
+        ::kill(::getpid(), SIGTERM);
+        if (rig.waitFor("0", 3000) < 0)
+            return QStringLiteral("the termination signal did not unkey");
+        return QString();
+    });
+    QVERIFY2(failure.isEmpty(), qPrintable(failure));
+    // The GUI thread hears of it too, once free, and shuts down as before.
+    QTRY_COMPARE(terminated.count(), 1);
+    QCOMPARE(terminated.first().first().toInt(), int(SIGTERM));
 }
 
 QTEST_MAIN(TestPttSafety)

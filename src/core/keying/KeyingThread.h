@@ -35,6 +35,7 @@ public:
     explicit KeyingThread(QObject* parent = nullptr);
     ~KeyingThread() override;
 
+    // Valid until stop().
     PttKeyer& keyer() { return *m_keyer; }
     CommandChannel& channel() { return *m_channel; }
     QThread* keyingThread() const;

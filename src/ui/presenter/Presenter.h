@@ -6,6 +6,7 @@
 #include "terminal/Terminal.h"
 
 #include <QObject>
+#include <QPointer>
 
 class ModemLink;
 class RigFrequency;
@@ -67,7 +68,8 @@ private:
     void showKeyingConfirmed(KeyingState state);
 
     DisplayState& m_display;
-    const PttKeyer* m_keyer = nullptr;
+    // Lives on the keying thread and may be gone before its last signal is heard.
+    QPointer<const PttKeyer> m_keyer;
     const Terminal* m_terminal = nullptr;
     const RigFrequency* m_rig = nullptr;
     bool m_showFrequency = false;
