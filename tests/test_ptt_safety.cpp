@@ -527,6 +527,8 @@ void TestPttSafety::terminationSignalUnkeysWhileTheGuiThreadIsHeld()
     ThreadedFakeModem modem;
     QVERIFY(modem.listen());
     linkThreaded(modem);
+    // No time-out to free the radio meanwhile.
+    m_session->keying.call([](PttKeyer& k) { k.setTimeoutOverride(0); });
     SignalBridge bridge;
     m_session->keying.watchTermination(bridge.keyingFd());
     QSignalSpy terminated(&bridge, &SignalBridge::terminationRequested);
