@@ -121,6 +121,8 @@ void TestPttEndToEnd::catBytesReachTheTty()
     QVERIFY(m_boxes->verify());
     QCOMPARE(pty.lineSettings(), QStringLiteral("19200,n,8,1"));
     keyer.PttOn();
+    // (An unkey drops a key-up the port has not sent yet.)
+    QTRY_VERIFY(pty.received().endsWith(Ic7300On));
     keyer.PttOff();
     keyer.ClosePttPort();
     QTRY_VERIFY(pty.received().endsWith(Ic7300On + Ic7300Off));
