@@ -1,11 +1,14 @@
 // A modem gone mad: a scripted modem (FakeModem) linked to a Session sends
-//  - 100 MB on the command channel without a CR,
-//  - a CONNECTED line of 1 MB (and one just under the line limit),
+//  - 100 MB on the command channel without a line end (past the line limit
+//    the terminal drops the link and makes it again, each time),
+//  - a CONNECTED line of 1 MB (dropped with the link; and one just under the
+//    line limit, taken),
 //  - BUFFER counts beyond every integer range while a block is outstanding,
 //  - NUL bytes and every byte value 0..255 on both channels, and a long run
 //    of every byte value on the data channel,
 // and afterwards a normal round (PTT ON, CONNECTED, a line out with its
-// BUFFER countdown, a reply, PTT OFF) must still work on the same link.
+// BUFFER countdown, a reply, PTT OFF) must still work, the data link never
+// having dropped.
 // Memory is sampled all along: the peak (VmHWM) and the resident size over
 // time are printed, and the growth over the start must stay bounded.
 //
@@ -128,6 +131,20 @@ int main(int argc, char** argv)
         return 2;
     }
     const qint64 baseKb = statusKb("VmRSS");
+    // An overlong command line drops the command link, which is made again at once.
+    int commandLinks = 1;
+    auto overlong = [&](const QByteArray& bytes, const QString& why) {
+        ++commandLinks;
+        modem.sendCommandBytes(bytes);
+        if (!waitFor([&] {
+                return modem.commandAccepts() == commandLinks && modem.linked() && se.link.bothConnected()
+                    && modem.commands().endsWith(QStringLiteral("BW2300"));
+            }))
+            fail(QStringLiteral("%1: the command link was not dropped and made again (%2 connections)")
+                     .arg(why)
+                     .arg(modem.commandAccepts()));
+        commandWorks(why);
+    };
 
     // 1. The command channel without a CR.
     begin(QStringLiteral("%1 MB on the command channel without a CR").arg(commandMb));
@@ -135,26 +152,22 @@ int main(int argc, char** argv)
         QByteArray chunk(1 << 20, Qt::Uninitialized);
         for (int i = 0; i < chunk.size(); ++i) {
             const char b = char(i & 0xFF);
-            chunk[i] = b == '\r' ? 'R' : b;
+            chunk[i] = b == '\r' || b == '\n' ? 'R' : b;
         }
-        for (int mb = 0; mb < commandMb; ++mb) {
-            send(chunk);
-            settle();
-        }
-        send("\r");
-        commandWorks(QStringLiteral("after the flood without a CR"));
+        // What a link takes before it is dropped; the rest goes with it.
+        for (int mb = 0; mb < commandMb; ++mb)
+            overlong(chunk, QStringLiteral("after %1 MB without a line end").arg(mb + 1));
     }
     const double floodSeconds = (double(clock.elapsed()) - phases.back().seconds) / 1000.0;
     end();
 
-    // 2. CONNECTED lines: one of 1 MB (over the line limit: dropped whole),
-    // one just under it (taken as it stands).
+    // 2. CONNECTED lines: one of 1 MB (over the line limit: dropped whole,
+    // with the link), one just under it (taken as it stands).
     begin(QStringLiteral("CONNECTED lines of %1 KB and 60 KB").arg(connectedKb));
     {
         const qsizetype rxBefore = se.rx.length();
-        send(QByteArray("CONNECTED ") + QByteArray(connectedKb * 1024, 'A') + " EA1ABC 2300\r");
-        settle();
-        commandWorks(QStringLiteral("after the 1 MB CONNECTED line"));
+        overlong(QByteArray("CONNECTED ") + QByteArray(connectedKb * 1024, 'A') + " EA1ABC 2300\r",
+                 QStringLiteral("after the 1 MB CONNECTED line"));
         if (se.conn.ConnectionActive || se.rx.length() != rxBefore)
             fail(QStringLiteral("the overlong CONNECTED line was taken in part"));
         modem.sendLine(QStringLiteral("CONNECTED N0CALL-1 ") + QString(60000, QLatin1Char('B'))
@@ -255,7 +268,7 @@ int main(int argc, char** argv)
         const QString pttBefore = ptt();
         send(everyByte + '\r');
         send(QByteArray("PTT\0ON\r\0PTT ON\rPTT ON\0\r", 23));
-        send(QByteArray(1 << 20, '\0') + '\r');
+        send(QByteArray(60000, '\0') + '\r');
         settle();
         if (ptt() != pttBefore)
             fail(QStringLiteral("a command with NUL bytes in it was taken"));
@@ -336,11 +349,11 @@ int main(int argc, char** argv)
         modem.sendData("73 DE EA1ABC\r");
         if (!waitFor([&] { return se.rx.text().endsWith(QStringLiteral("<EA1ABC\r\n73 DE EA1ABC\r\n")); }))
             fail(QStringLiteral("normal round: the reply was not shown"));
-        if (modem.commandAccepts() != 1 || modem.dataAccepts() != 1)
-            fail(
-                QStringLiteral("the link was dropped and made again during the flood (%1 command, %2 data connections)")
-                    .arg(modem.commandAccepts())
-                    .arg(modem.dataAccepts()));
+        if (modem.commandAccepts() != commandLinks || modem.dataAccepts() != 1)
+            fail(QStringLiteral("links dropped and made again: %1 command (%2 expected), %3 data (1 expected)")
+                     .arg(modem.commandAccepts())
+                     .arg(commandLinks)
+                     .arg(modem.dataAccepts()));
     }
     end();
 
