@@ -497,6 +497,12 @@ void TestPttSafety::keyingGoesOnWhileTheGuiThreadIsHeld()
     ThreadedFakeModem modem;
     QVERIFY(modem.listen());
     linkThreaded(modem);
+    // The command socket and the keyer belong to the keying thread.
+    KeyingThread& keying = m_session->keying;
+    QVERIFY(keying.keyingThread() != QThread::currentThread());
+    QCOMPARE(keying.keyer().thread(), keying.keyingThread());
+    QCOMPARE(keying.channel().socket().thread(), keying.keyingThread());
+    QCOMPARE(keying.call([](PttKeyer& k) { return k.rigctld().thread(); }), keying.keyingThread());
     qint64 unkeyMs = -1, timeoutMs = -1;
     const QString failure = whileGuiThreadHeld(5000, [&](RigProbe& rig) {
         modem.sendLine(QStringLiteral("PTT ON"));

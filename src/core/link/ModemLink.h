@@ -113,6 +113,7 @@ signals:
     // This station starts a call: emitted before "CONNECT" goes to the modem.
     void callingOut();
     // The modem asked for the transmitter on ("PTT ON") or off ("PTT OFF").
+    // A keyer beside the channel (KeyingThread) has acted on it already.
     void pttRequested(bool on);
     // A channel that was up is down (lost, or closed by us).
     void commandLinkLost();
