@@ -1,5 +1,7 @@
 #include "Session.h"
 
+#include "ptt/FileKeyingJournal.h"
+#include "ptt/KeyingState.h"
 #include "widgets/MessageBox.h"
 
 #include <QCoreApplication>
@@ -86,6 +88,29 @@ void Session::applyLogSettings()
 {
     log.setFolder(logFolder(), settings.s().logFolder.isEmpty());
     log.setEnabled(settings.s().logConversations, terminal.utcNow());
+    // The trace follows the log folder.
+    if (keyingJournal && keyingTracePath() != m_keyingTrace)
+        startKeyingJournal();
+}
+
+QString Session::keyingTracePath() const
+{
+    return QDir(logFolder()).filePath(QStringLiteral("keying.log"));
+}
+
+QString Session::keyingStatePath() const
+{
+    return KeyingStatePathFor(settings.filePath());
+}
+
+void Session::startKeyingJournal()
+{
+    m_keyingTrace = keyingTracePath();
+    auto journal =
+        std::make_unique<FileKeyingJournal>(AppendRotating(m_keyingTrace), ReplaceAtomically(keyingStatePath()));
+    // The keyer lets go of the old journal before it goes (writing what it holds).
+    ptt.setJournal(journal.get());
+    keyingJournal = std::move(journal);
 }
 
 Session::~Session()

@@ -11,6 +11,7 @@
 #include "logbook/RigFrequency.h"
 #include "presenter/DisplayState.h"
 #include "presenter/Presenter.h"
+#include "ptt/KeyingJournal.h"
 #include "ptt/PttKeyer.h"
 #include "settings/Settings.h"
 #include "terminal/ConversationLog.h"
@@ -21,6 +22,8 @@
 #include <QObject>
 #include <QPointer>
 #include <QWidget>
+
+#include <memory>
 
 // Everything the main window, the dialogs and the tests share: the settings,
 // the connection variables, what the display shows, and the logic modules.
@@ -41,6 +44,8 @@ public:
     RxTextModel rx;
     ModemLink link;
     Terminal terminal;
+    // Where the keyer's trace and state go once started (outlives the keyer).
+    std::unique_ptr<KeyingJournal> keyingJournal;
     PttKeyer ptt;
     // The modem programs this terminal started, and how it ends them.
     ModemProcesses modem;
@@ -58,6 +63,12 @@ public:
     // The log folder in use: the stored one, or the default beside the settings file.
     QString logFolder() const;
     QString defaultLogFolder() const;
+
+    // The keying trace (keying.log in the log folder) and the keying state
+    // beside the settings file, kept from here on.
+    void startKeyingJournal();
+    QString keyingTracePath() const;
+    QString keyingStatePath() const;
 
     // The shutdown flag: set from the start of shutdown on; the dialogs then
     // close without applying anything.
@@ -78,4 +89,5 @@ private:
     QPointer<QWidget> m_messageParent;
     // The other station of the last connection, for <CALL> after it ended.
     QString m_lastOtherStation;
+    QString m_keyingTrace; // where the journal writes the trace
 };

@@ -95,9 +95,8 @@ void FileKeyingJournal::run()
 bool FileKeyingJournal::writeOut(QByteArrayList& lines, qint64& dropped, std::optional<QByteArray>& state)
 {
     if (dropped > 0) {
-        lines.append(KeyingTraceLine(QDateTime::currentMSecsSinceEpoch(), "trace-lines-dropped")
-                         .field("count", dropped)
-                         .text());
+        lines.append(
+            KeyingTraceLine(QDateTime::currentMSecsSinceEpoch(), "trace-lines-dropped").field("count", dropped).text());
         dropped = 0;
     }
     bool ok = true;

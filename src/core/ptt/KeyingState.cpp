@@ -221,9 +221,8 @@ QList<KeyingStateEntry> ParseKeyingState(const QByteArray& text)
 QString KeyingStatePathFor(const QString& settingsPath)
 {
     const QFileInfo ini(settingsPath);
-    const QString name = ini.suffix().compare(QLatin1String("ini"), Qt::CaseInsensitive) == 0
-        ? ini.completeBaseName()
-        : ini.fileName();
+    const QString name =
+        ini.suffix().compare(QLatin1String("ini"), Qt::CaseInsensitive) == 0 ? ini.completeBaseName() : ini.fileName();
     return ini.dir().filePath(name + QStringLiteral(".keying"));
 }
 

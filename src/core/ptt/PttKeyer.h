@@ -4,8 +4,8 @@
 #include "PttDrivers.h"
 
 #include <QByteArray>
-#include <QList>
 #include <QElapsedTimer>
+#include <QList>
 #include <QObject>
 #include <QString>
 #include <QTimer>
