@@ -127,7 +127,7 @@ PttKeyer::PttKeyer(QObject* parent)
             KeyingConfig c;
             c.method = PttMethod::Rigctld;
             c.rigctld = rig;
-            KeyingTraceLine line = traceLine("unkey-confirmed");
+            KeyingTraceLine line = traceEvent("unkey-confirmed");
             describeTo(line, targetOf(c), c);
             trace(line);
         }
@@ -277,7 +277,7 @@ void PttKeyer::PttOn()
     if (m_held) {
         if (*m_held == target) {
             if (!std::exchange(m_lockoutTraced, true)) {
-                KeyingTraceLine line = traceLine("lockout");
+                KeyingTraceLine line = traceEvent("lockout");
                 line.field("reason", ReasonName(KeyingReason::TimedOut));
                 describeTo(line, target, c);
                 trace(line);
@@ -317,7 +317,7 @@ void PttKeyer::PttOn()
     if (!result.ok)
         showFailure(target, result.problem);
     // Told once the key is out.
-    KeyingTraceLine line = traceLine("key");
+    KeyingTraceLine line = traceEvent("key");
     line.field("reason", ReasonName(KeyingReason::ModemAsked));
     describeTo(line, target, c);
     if (!result.ok)
@@ -349,7 +349,7 @@ void PttKeyer::PttOff()
     const PttMethod method = m_config.method;
     if (isSerial(method) && m_comPTT->isOpen()) {
         const KeyingResult result = drive(method, m_config, false);
-        KeyingTraceLine line = traceLine("idle-unkey");
+        KeyingTraceLine line = traceEvent("idle-unkey");
         line.field("reason", ReasonName(KeyingReason::ModemAsked));
         describeTo(line, targetOf(m_config), m_config);
         if (!result.ok)
@@ -383,7 +383,7 @@ KeyingResult PttKeyer::unkeyRecorded(KeyingReason why)
         if (client && client->unkeyPending() && std::none_of(m_rigUnconfirmed.begin(), m_rigUnconfirmed.end(), same))
             m_rigUnconfirmed.append(record.used.rigctld);
     }
-    KeyingTraceLine line = traceLine(why == KeyingReason::TimedOut ? "timeout" : "unkey");
+    KeyingTraceLine line = traceEvent(why == KeyingReason::TimedOut ? "timeout" : "unkey");
     line.field("reason", ReasonName(why));
     describeTo(line, record.target, record.used);
     if (why == KeyingReason::TimedOut)
@@ -460,7 +460,7 @@ void PttKeyer::deliverOwedUnkey()
         // No radio model: there is no command to send.
         m_owed.reset();
         m_reopen.stop();
-        KeyingTraceLine line = traceLine("owed-unkey-dropped");
+        KeyingTraceLine line = traceEvent("owed-unkey-dropped");
         describeTo(line, record.target, record.used);
         trace(line);
         saveState();
@@ -480,7 +480,7 @@ void PttKeyer::deliverOwedUnkey()
     }
     released(record.target);
     m_lastFailure.clear();
-    KeyingTraceLine line = traceLine("owed-unkey-delivered");
+    KeyingTraceLine line = traceEvent("owed-unkey-delivered");
     describeTo(line, record.target, record.used);
     trace(line);
     saveState();
@@ -534,7 +534,7 @@ void PttKeyer::configure(const KeyingConfig& config)
         releaseNow(KeyingReason::SettingsChanged);
     if (m_setUp != target) {
         m_setUp = target;
-        KeyingTraceLine line = traceLine("setup");
+        KeyingTraceLine line = traceEvent("setup");
         describeTo(line, target, m_config);
         trace(line);
     }
@@ -686,7 +686,7 @@ void PttKeyer::finishClose()
     m_closeWait.stop();
     closeSerial();
     m_rig->closeAll();
-    trace(traceLine("closed"));
+    trace(traceEvent("closed"));
     saveState();
     if (waited)
         emit closed();
@@ -712,7 +712,7 @@ void PttKeyer::onPortFailed(const QString& reason)
     const bool keyedThere = m_keyed && m_keyed->target.method == PttMethod::Cat;
     if (keyedThere)
         announceLost(m_keyed->target);
-    KeyingTraceLine line = traceLine("port-lost");
+    KeyingTraceLine line = traceEvent("port-lost");
     describeTo(line, target, m_keyed ? m_keyed->used : m_config);
     line.field("keyed", keyedThere ? "yes" : "no");
     line.field("detail", reason);
@@ -721,7 +721,7 @@ void PttKeyer::onPortFailed(const QString& reason)
 
 void PttKeyer::openFailed(const QString& port, const QString& detail)
 {
-    KeyingTraceLine line = traceLine("open-failed");
+    KeyingTraceLine line = traceEvent("open-failed");
     line.field("driver", DriverName(m_config.method, m_config.terminalKeys));
     line.field("port", port);
     line.field("detail", detail);
@@ -737,7 +737,7 @@ void PttKeyer::setJournal(KeyingJournal* journal)
     m_savedState.clear();
 }
 
-KeyingTraceLine PttKeyer::traceLine(const char* event) const
+KeyingTraceLine PttKeyer::traceEvent(const char* event) const
 {
     return KeyingTraceLine(m_clock ? m_clock() : QDateTime::currentMSecsSinceEpoch(), event);
 }
@@ -772,7 +772,7 @@ void PttKeyer::trace(const KeyingTraceLine& line)
 
 void PttKeyer::traceFailure(const char* event, const Target& target, const KeyingConfig& c, const QString& detail)
 {
-    KeyingTraceLine line = traceLine(event);
+    KeyingTraceLine line = traceEvent(event);
     describeTo(line, target, c);
     line.field("detail", detail);
     // The same failure again (a retry each second) is not news.
@@ -789,7 +789,7 @@ void PttKeyer::traceSelfKeyed(const char* event, KeyingReason why)
     const Target target = targetOf(m_config);
     if (target.method != PttMethod::Vox && target.method != PttMethod::Other)
         return;
-    KeyingTraceLine line = traceLine(event);
+    KeyingTraceLine line = traceEvent(event);
     line.field("reason", ReasonName(why));
     describeTo(line, target, m_config);
     trace(line);
@@ -864,7 +864,7 @@ int PttKeyer::releaseLeftKeyed(const QByteArray& state)
         case PttMethod::Other:
             break;
         }
-        KeyingTraceLine line = traceLine("startup-release");
+        KeyingTraceLine line = traceEvent("startup-release");
         line.field("reason", "left-keyed");
         describeTo(line, target, c);
         if (!result.ok)

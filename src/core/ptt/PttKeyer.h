@@ -202,7 +202,7 @@ private:
     void openFailed(const QString& port, const QString& detail);
 
     // ---- The journal
-    KeyingTraceLine traceLine(const char* event) const;
+    KeyingTraceLine traceEvent(const char* event) const;
     static void describeTo(KeyingTraceLine& line, const Target& target, const KeyingConfig& c);
     void trace(const KeyingTraceLine& line);
     // A failure told once until it changes or keying works again.
