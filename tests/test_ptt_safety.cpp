@@ -52,6 +52,7 @@ private slots:
     void unkeyOwedToAResetCableArrives_data();
     void unkeyOwedToAResetCableArrives();
     void killedWhileKeyedReleasedAtNextStart();
+    void traceFollowsTheLogFolder();
 
 private:
     // A session linked to the scripted modem, keying through rigctld.
@@ -444,6 +445,31 @@ void TestPttSafety::killedWhileKeyedReleasedAtNextStart()
     QVERIFY(find("unkey-confirmed " + address, release + 1) > release);
     QVERIFY(station.stop());
     QVERIFY(!readFile(m_dir->filePath(QStringLiteral("station.keying"))).contains("keyed=1"));
+}
+
+void TestPttSafety::traceFollowsTheLogFolder()
+{
+    TerminalFixture t;
+    QVERIFY(t.loadWithoutProgram("[PTT]\r\nVia=3\r\n"));
+    const auto readFile = [](const QString& path) {
+        QFile f(path);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    };
+    t.session->ptt.PttOn();
+    t.session->ptt.PttOff();
+    const QString first = t.dir.filePath(QStringLiteral("KELDO Terminal logs/keying.log"));
+    QTRY_VERIFY(readFile(first).endsWith(" unkey reason=modem-asked driver=VOX\n"));
+    QVERIFY(readFile(first).contains(" setup driver=VOX\n"));
+    QTRY_COMPARE(readFile(t.dir.filePath(QStringLiteral("KELDO Terminal.keying"))),
+                 QByteArray("driver=VOX\nkeyed=0\n"));
+
+    // Another log folder takes the trace from then on.
+    const QString other = t.dir.filePath(QStringLiteral("station logs"));
+    t.s().logFolder = other;
+    t.session->applyLogSettings();
+    t.session->ptt.PttOn();
+    QTRY_VERIFY(readFile(other + QStringLiteral("/keying.log")).endsWith(" key reason=modem-asked driver=VOX\n"));
+    QCOMPARE(readFile(first).count(" key "), 1);
 }
 
 QTEST_MAIN(TestPttSafety)
