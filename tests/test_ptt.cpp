@@ -982,6 +982,20 @@ void TestPtt::fileJournalQueuesBoundsAndRotates()
         QVERIFY(journal.waitIdle(5000));
         QCOMPARE(traced, QByteArray("1\n2\n"));
     }
+    // A disk that never answers holds up the end of the program no longer than the wait.
+    {
+        const auto gate = std::make_shared<QSemaphore>();
+        QElapsedTimer ended;
+        {
+            FileKeyingJournal journal([gate](const QByteArray&) { return gate->acquire(), true; },
+                                      [](const QByteArray&) { return true; });
+            journal.setCloseWait(50);
+            journal.traceLine("closed\n");
+            ended.start();
+        }
+        QVERIFY(ended.elapsed() < FileKeyingJournal::CloseWaitMs);
+        gate->release(); // the worker left behind ends
+    }
     // The files: the trace rotates keeping one older file, the state is replaced whole.
     QTemporaryDir dir;
     const QString trace = dir.filePath(QStringLiteral("logs/keying.log"));

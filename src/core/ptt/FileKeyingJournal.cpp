@@ -8,111 +8,147 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <QByteArrayList>
+
 #include <chrono>
+#include <condition_variable>
+#include <mutex>
+#include <optional>
+
+// Everything the worker uses: it may outlive the journal when the disk stalls.
+struct FileKeyingJournal::Shared
+{
+    Write append;
+    Write replace;
+    int maxLines = DefaultMaxQueuedLines;
+
+    std::mutex mutex;
+    std::condition_variable wake;
+    std::condition_variable idle;
+    QByteArrayList lines;
+    qint64 dropped = 0;
+    std::optional<QByteArray> state;
+    bool fresh = false; // queued since the worker last looked
+    bool busy = false;
+    bool stop = false;
+    bool finished = false;
+
+    // One pass over what was taken; false when something was refused.
+    bool writeOut(QByteArrayList& out, qint64& lost, std::optional<QByteArray>& newest)
+    {
+        if (lost > 0) {
+            out.append(KeyingTraceLine(QDateTime::currentMSecsSinceEpoch(), "trace-lines-dropped")
+                           .field("count", lost)
+                           .text());
+            lost = 0;
+        }
+        bool ok = true;
+        if (!out.isEmpty()) {
+            if (append && append(out.join()))
+                out.clear();
+            else
+                ok = false;
+        }
+        if (newest) {
+            if (replace && replace(*newest))
+                newest.reset();
+            else
+                ok = false;
+        }
+        return ok;
+    }
+};
 
 FileKeyingJournal::FileKeyingJournal(Write appendTrace, Write replaceState, int maxQueuedLines)
-    : m_append(std::move(appendTrace))
-    , m_replace(std::move(replaceState))
-    , m_maxLines(qMax(1, maxQueuedLines))
+    : m_shared(std::make_shared<Shared>())
 {
-    m_worker = std::thread([this] { run(); });
+    m_shared->append = std::move(appendTrace);
+    m_shared->replace = std::move(replaceState);
+    m_shared->maxLines = qMax(1, maxQueuedLines);
+    m_worker = std::thread(&FileKeyingJournal::run, m_shared);
 }
 
 FileKeyingJournal::~FileKeyingJournal()
 {
-    {
-        const std::lock_guard<std::mutex> lock(m_mutex);
-        m_stop = true;
-    }
-    m_wake.notify_all();
-    m_worker.join();
+    Shared& s = *m_shared;
+    std::unique_lock<std::mutex> lock(s.mutex);
+    s.stop = true;
+    s.wake.notify_all();
+    const bool done = s.idle.wait_for(lock, std::chrono::milliseconds(m_closeWaitMs), [&s] { return s.finished; });
+    lock.unlock();
+    if (done)
+        m_worker.join();
+    else
+        m_worker.detach();
 }
 
 void FileKeyingJournal::traceLine(const QByteArray& line)
 {
+    Shared& s = *m_shared;
     {
-        const std::lock_guard<std::mutex> lock(m_mutex);
-        if (m_lines.size() >= m_maxLines)
-            ++m_dropped;
+        const std::lock_guard<std::mutex> lock(s.mutex);
+        if (s.lines.size() >= s.maxLines)
+            ++s.dropped;
         else
-            m_lines.append(line);
-        m_new = true;
+            s.lines.append(line);
+        s.fresh = true;
     }
-    m_wake.notify_one();
+    s.wake.notify_one();
 }
 
 void FileKeyingJournal::saveState(const QByteArray& contents)
 {
+    Shared& s = *m_shared;
     {
-        const std::lock_guard<std::mutex> lock(m_mutex);
-        m_state = contents;
-        m_new = true;
+        const std::lock_guard<std::mutex> lock(s.mutex);
+        s.state = contents;
+        s.fresh = true;
     }
-    m_wake.notify_one();
+    s.wake.notify_one();
 }
 
 bool FileKeyingJournal::waitIdle(int ms)
 {
-    std::unique_lock<std::mutex> lock(m_mutex);
-    return m_idle.wait_for(lock, std::chrono::milliseconds(ms), [this] { return !m_new && !m_busy; });
+    Shared& s = *m_shared;
+    std::unique_lock<std::mutex> lock(s.mutex);
+    return s.idle.wait_for(lock, std::chrono::milliseconds(ms), [&s] { return !s.fresh && !s.busy; });
 }
 
-void FileKeyingJournal::run()
+void FileKeyingJournal::run(const std::shared_ptr<Shared>& shared)
 {
-    std::unique_lock<std::mutex> lock(m_mutex);
+    Shared& s = *shared;
+    std::unique_lock<std::mutex> lock(s.mutex);
     for (;;) {
-        m_wake.wait(lock, [this] { return m_new || m_stop; });
-        const bool last = m_stop;
-        QByteArrayList lines = std::exchange(m_lines, {});
-        qint64 dropped = std::exchange(m_dropped, 0);
-        std::optional<QByteArray> state = std::exchange(m_state, std::nullopt);
-        m_new = false;
-        m_busy = true;
+        s.wake.wait(lock, [&s] { return s.fresh || s.stop; });
+        const bool last = s.stop;
+        QByteArrayList lines = std::exchange(s.lines, {});
+        qint64 dropped = std::exchange(s.dropped, 0);
+        std::optional<QByteArray> state = std::exchange(s.state, std::nullopt);
+        s.fresh = false;
+        s.busy = true;
         lock.unlock();
 
-        const bool written = writeOut(lines, dropped, state);
+        const bool written = s.writeOut(lines, dropped, state);
 
         lock.lock();
         if (!written) {
             // Kept, oldest first, within the bound; a newer state wins.
-            lines += std::exchange(m_lines, {});
-            while (lines.size() > m_maxLines) {
+            lines += std::exchange(s.lines, {});
+            while (lines.size() > s.maxLines) {
                 lines.removeFirst();
                 ++dropped;
             }
-            m_lines = lines;
-            m_dropped += dropped;
-            if (!m_state)
-                m_state = state;
+            s.lines = lines;
+            s.dropped += dropped;
+            if (!s.state)
+                s.state = state;
         }
-        m_busy = false;
-        m_idle.notify_all();
+        s.busy = false;
+        s.finished = last;
+        s.idle.notify_all();
         if (last)
             return;
     }
-}
-
-bool FileKeyingJournal::writeOut(QByteArrayList& lines, qint64& dropped, std::optional<QByteArray>& state)
-{
-    if (dropped > 0) {
-        lines.append(
-            KeyingTraceLine(QDateTime::currentMSecsSinceEpoch(), "trace-lines-dropped").field("count", dropped).text());
-        dropped = 0;
-    }
-    bool ok = true;
-    if (!lines.isEmpty()) {
-        if (m_append && m_append(lines.join()))
-            lines.clear();
-        else
-            ok = false;
-    }
-    if (state) {
-        if (m_replace && m_replace(*state))
-            state.reset();
-        else
-            ok = false;
-    }
-    return ok;
 }
 
 FileKeyingJournal::Write AppendRotating(const QString& path, qint64 maxBytes)

@@ -2,13 +2,10 @@
 
 #include "KeyingJournal.h"
 
-#include <QByteArrayList>
 #include <QString>
 
-#include <condition_variable>
 #include <functional>
-#include <mutex>
-#include <optional>
+#include <memory>
 #include <thread>
 
 // The keying journal on files: the keyer's calls only queue, a worker thread
@@ -26,9 +23,12 @@ public:
     using Write = std::function<bool(const QByteArray& bytes)>;
 
     static constexpr int DefaultMaxQueuedLines = 1000;
+    // The longest the end of the program waits for a stalled disk.
+    static constexpr int CloseWaitMs = 2000;
 
     FileKeyingJournal(Write appendTrace, Write replaceState, int maxQueuedLines = DefaultMaxQueuedLines);
-    // Writes what waits (one attempt), then stops the worker.
+    // Writes what waits (one attempt), then stops the worker; a worker held
+    // up by the disk beyond CloseWaitMs is left to finish alone.
     ~FileKeyingJournal() override;
 
     void traceLine(const QByteArray& line) override;
@@ -36,26 +36,15 @@ public:
 
     // Waits at most ms for the worker to have tried everything queued.
     bool waitIdle(int ms);
+    void setCloseWait(int ms) { m_closeWaitMs = ms; }
 
 private:
-    void run();
-    // One pass over what was taken; false when something was refused.
-    bool writeOut(QByteArrayList& lines, qint64& dropped, std::optional<QByteArray>& state);
+    struct Shared;
+    static void run(const std::shared_ptr<Shared>& shared);
 
-    Write m_append;
-    Write m_replace;
-    const int m_maxLines;
-
-    std::mutex m_mutex;
-    std::condition_variable m_wake;
-    std::condition_variable m_idle;
-    QByteArrayList m_lines;
-    qint64 m_dropped = 0;
-    std::optional<QByteArray> m_state;
-    bool m_new = false; // queued since the worker last looked
-    bool m_busy = false;
-    bool m_stop = false;
+    std::shared_ptr<Shared> m_shared;
     std::thread m_worker;
+    int m_closeWaitMs = CloseWaitMs;
 };
 
 // Appends to path (its folder made as needed); a file that the bytes would
