@@ -836,6 +836,7 @@ void TestPtt::stateFileReadDefensively()
         {QByteArray("\x00\xff\x01=\x02\n\n=\n====", 15), 0},
         {"driver=CAT\nport=COM3\ndevice=/dev/x\nmodel=999\nbaud=4800\nkeyed=1\n", 0},
         {"driver=CAT\nport=COM3\nmodel=128\nbaud=4800\nkeyed=1\n", 0},
+        {"driver=CAT\nport=COM3\ndevice=/dev/x\nmodel=128\nkeyed=1\n", 0},
         {"driver=CAT\ndevice=/dev/x\nmodel=128\nbaud=fast\nkeyed=1\n", 0},
         {"driver=COM\ndevice=/dev/ttyS0\npin=9\nkeyed=1\n", 0},
         {"driver=rigctld\nhost=h\ntcp-port=70000\nkeyed=1\n", 0},

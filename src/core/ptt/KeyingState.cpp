@@ -67,7 +67,7 @@ bool usable(const KeyingStateEntry& e)
 {
     switch (e.config.method) {
     case PttMethod::Cat:
-        return !e.config.cat.device.isEmpty() && RadioModelAt(e.config.cat.rig);
+        return !e.config.cat.device.isEmpty() && !e.config.cat.baud.isEmpty() && RadioModelAt(e.config.cat.rig);
     case PttMethod::Com:
         return !e.config.com.device.isEmpty() && e.config.com.pin >= 1 && e.config.com.pin <= 3;
     case PttMethod::Rigctld:
