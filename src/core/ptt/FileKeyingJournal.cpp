@@ -32,6 +32,7 @@ struct FileKeyingJournal::Shared
     bool busy = false;
     bool stop = false;
     bool finished = false;
+    bool failing = false; // told once until a write succeeds again
 
     // One pass over what was taken; false when something was refused.
     bool writeOut(QByteArrayList& out, qint64& lost, std::optional<QByteArray>& newest)
@@ -129,6 +130,11 @@ void FileKeyingJournal::run(const std::shared_ptr<Shared>& shared)
         lock.unlock();
 
         const bool written = s.writeOut(lines, dropped, state);
+        if (written == s.failing) {
+            s.failing = !written;
+            if (s.failing)
+                qWarning("keldo-terminal: the keying trace or state cannot be written; kept for later");
+        }
 
         lock.lock();
         if (!written) {
@@ -160,7 +166,9 @@ FileKeyingJournal::Write AppendRotating(const QString& path, qint64 maxBytes)
         if (info.exists() && info.size() > 0 && info.size() + bytes.size() > maxBytes) {
             const QString older = path + QStringLiteral(".1");
             QFile::remove(older);
-            QFile::rename(path, older);
+            // The bound holds even when the older file cannot be kept.
+            if (!QFile::rename(path, older))
+                QFile::remove(path);
         }
         QFile f(path);
         if (!f.open(QIODevice::WriteOnly | QIODevice::Append))
