@@ -6,6 +6,7 @@
 #   bench_startup        start-up time and memory beside a bare Qt window
 #   bench_ptt_latency    "PTT ON"/"PTT OFF" to the CAT bytes: idle, with the GUI thread held
 #                        up, and under a flood of received text (needs socat)
+#   bench_keying_trace   the keying journal's cost to a key-up and unkey, files or a stalled disk
 #
 #   scripts/bench.sh [--xvfb]
 #
@@ -42,6 +43,7 @@ run bench_link_cpu "$build/bench/bench_link_cpu" "${KELDO_BENCH_CPU_SECONDS:-30}
 run bench_rx_throughput "$build/bench/bench_rx_throughput"
 run bench_startup "$build/bench/bench_startup"
 run bench_ptt_latency "$build/bench/bench_ptt_latency"
+run bench_keying_trace "$build/bench/bench_keying_trace"
 if [ "$xvfb" = 1 ]; then
   if command -v xvfb-run >/dev/null; then
     run "bench_startup (xcb under Xvfb)" env QT_QPA_PLATFORM=xcb xvfb-run -a "$build/bench/bench_startup"

@@ -293,7 +293,7 @@ private slots:
         sim.writeControl("callin EB2XYZ");
         const QDir logs(QDir(dir.path()).filePath("KELDO Terminal logs"));
         const auto logText = [&] {
-            const QStringList files = logs.entryList({"*.log"}, QDir::Files);
+            const QStringList files = logs.entryList({"[0-9]*.log"}, QDir::Files);
             if (files.isEmpty())
                 return QByteArray();
             QFile f(logs.filePath(files.first()));

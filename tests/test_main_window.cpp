@@ -797,6 +797,9 @@ private slots:
         QVERIFY(g.window->Form_Load(f.programPath()));
         QCOMPARE(g.session->s().hfTcpPort, 8320);
         QCOMPARE(g.session->s().fmTcpPort, 8320);
+        // The keying trace and state are the first copy's alone.
+        QVERIFY(f.session->keyingJournal);
+        QVERIFY(!g.session->keyingJournal);
         g.window->close();
         QVERIFY(f.readIni().contains("HF TCP Port=8320"));
     }

@@ -1,16 +1,27 @@
+#include "ptt/FileKeyingJournal.h"
+#include "ptt/KeyingState.h"
+#include "ptt/KeyingTrace.h"
 #include "ptt/PttKeyer.h"
 #include "ptt/RadioCatalogue.h"
 #include "ptt/SerialPortList.h"
 #include "settings/Settings.h"
 #include "support/KeyingRecorder.h"
+#include "support/MemoryKeyingJournal.h"
 #include "support/RecordingSerialPort.h"
 
 #include <QDir>
 #include <QFile>
+#include <QSemaphore>
 #include <QTemporaryDir>
+#include <QTimeZone>
 #include <QtTest>
 
+#include <atomic>
+#include <cerrno>
+#include <cstring>
 #include <memory>
+
+#include <sys/stat.h>
 
 // Keying by CAT command and by serial line, against a port that records
 // what is done to it, and what the keyer announces meanwhile.
@@ -52,6 +63,14 @@ private slots:
     void deviceWithoutLinesCarriesCatOnly();
     void closeLowersLinesAndFlushesBeforeClosing();
 
+    void traceTimeAndValues();
+    void traceTellsTheOver_data();
+    void traceTellsTheOver();
+    void stateMarksTheKeyedRadio();
+    void stateFileReadDefensively();
+    void leftKeyedRadioReleasedAtStart();
+    void fileJournalQueuesBoundsAndRotates();
+
 private:
     Settings& s() { return *m_settings; }
     // The settings as the PTT dialog applies them, and as the Setup dialog does.
@@ -59,16 +78,31 @@ private:
     void configure() { m_keyer->configure(KeyingConfigOf(s())); }
     void useCat(int rig, const QString& baud = QStringLiteral("4800"));
 
+    // A CAT radio on a device that is never there, so that its failures read the same everywhere.
+    void useCatOnAbsentDevice();
+
     std::unique_ptr<Settings> m_settings;
+    std::unique_ptr<MemoryKeyingJournal> m_journal;
     std::unique_ptr<PttKeyer> m_keyer;
     std::unique_ptr<KeyingRecorder> m_seen;
     RecordingSerialPort* m_port = nullptr;
 };
 
+namespace {
+
+const QString AbsentDevice = QStringLiteral("/dev/keldo-test-absent");
+// 2026-12-08T03:41:07.123Z
+constexpr qint64 TraceNow = 1796701267123;
+
+} // namespace
+
 void TestPtt::init()
 {
     m_settings = std::make_unique<Settings>();
+    m_journal = std::make_unique<MemoryKeyingJournal>();
     m_keyer = std::make_unique<PttKeyer>();
+    m_keyer->setJournal(m_journal.get());
+    m_keyer->setTraceClock([] { return TraceNow; });
     m_seen = std::make_unique<KeyingRecorder>(*m_keyer);
     auto port = std::make_unique<RecordingSerialPort>();
     m_port = port.get();
@@ -81,6 +115,7 @@ void TestPtt::cleanup()
     QVERIFY(m_seen->openFailures.isEmpty());
     m_seen.reset();
     m_keyer.reset();
+    m_journal.reset();
     m_settings.reset();
 }
 
@@ -545,6 +580,12 @@ void makeLink(const QString& target, const QString& at)
     QVERIFY(QFile::link(target, at));
 }
 
+QByteArray readAll(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
 } // namespace
 
 void TestPtt::sysfsListsSerialDevicesByStableName()
@@ -701,6 +742,363 @@ void TestPtt::closeLowersLinesAndFlushesBeforeClosing()
     m_port->clearLog();
     m_keyer->ClosePttPort();
     QVERIFY(m_port->log.isEmpty());
+}
+
+void TestPtt::useCatOnAbsentDevice()
+{
+    s().portDevices.insert(3, AbsentDevice);
+    useCat(128, QStringLiteral("19200"));
+    m_journal->clear();
+}
+
+void TestPtt::traceTimeAndValues()
+{
+    QCOMPARE(UtcTimeText(TraceNow), QByteArray("2026-12-08T03:41:07.123Z"));
+    // As Qt's calendar has them: the epoch, leap days, a century's turn, the last millisecond of a day.
+    for (const qint64 ms :
+         {qint64(0), qint64(951782400000), qint64(1709164800999), qint64(4102444799999), qint64(253402300799999)})
+        QCOMPARE(UtcTimeText(ms),
+                 QDateTime::fromMSecsSinceEpoch(ms, QTimeZone::utc())
+                     .toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss.zzzZ"))
+                     .toLatin1());
+
+    QCOMPARE(TraceValue("COM3"), QByteArray("COM3"));
+    QCOMPARE(TraceValue(""), QByteArray("\"\""));
+    QCOMPARE(TraceValue("No such file"), QByteArray("\"No such file\""));
+    QCOMPARE(TraceValue("say \"73\" \\"), QByteArray("\"say \\\"73\\\" \\\\\""));
+    // One line, ASCII only, whatever a port name holds.
+    QCOMPARE(KeyingTraceLine(TraceNow, "key").field("port", QString::fromUtf8("P\xC3\xB3rt\r\n")).field("n", 5).text(),
+             QByteArray("2026-12-08T03:41:07.123Z key port=P\\xC3\\xB3rt\\x0D\\x0A n=5\n"));
+}
+
+void TestPtt::traceTellsTheOver_data()
+{
+    const QByteArray cat = " driver=CAT port=COM3 device=/dev/keldo-test-absent radio=IC-7300";
+    QTest::addColumn<QString>("over");
+    QTest::addColumn<QByteArrayList>("events");
+    QTest::newRow("normal over") << "normal"
+                                 << QByteArrayList{"key reason=modem-asked" + cat, "unkey reason=modem-asked" + cat};
+    // PTT ON ignored while the time-out holds is told once per hold.
+    QTest::newRow("time-out") << "time-out"
+                              << QByteArrayList{
+                                     "key reason=modem-asked" + cat, "timeout reason=timed-out" + cat + " limit-ms=50",
+                                     "lockout reason=timed-out" + cat, "idle-unkey reason=modem-asked" + cat};
+    QTest::newRow("link lost") << "link lost"
+                               << QByteArrayList{"key reason=modem-asked" + cat, "unkey reason=link-lost" + cat};
+    // The port failing once per retry is told once.
+    QTest::newRow("CAT cable reset") << "reset"
+                                     << QByteArrayList{
+                                            "key reason=modem-asked" + cat,
+                                            "port-lost" + cat + " keyed=yes detail=\"Input/output error\"",
+                                            "unkey reason=modem-asked" + cat + " failed=\"port not open\" owed=yes",
+                                            "owed-unkey-failed" + cat + " detail=\"" + AbsentDevice.toLatin1() + ": "
+                                                + std::strerror(ENOENT) + "\"",
+                                            "owed-unkey-delivered" + cat};
+}
+
+void TestPtt::traceTellsTheOver()
+{
+    QFETCH(QString, over);
+    QFETCH(QByteArrayList, events);
+    useCatOnAbsentDevice();
+    m_keyer->setPortRetryInterval(10);
+    if (over == QLatin1String("time-out"))
+        m_keyer->setTimeoutOverride(50);
+    m_keyer->PttOn();
+    if (over == QLatin1String("normal")) {
+        m_keyer->PttOff();
+    } else if (over == QLatin1String("time-out")) {
+        QTRY_VERIFY(m_keyer->timeoutHolding());
+        m_keyer->PttOn();
+        m_keyer->PttOn();
+        m_keyer->PttOff();
+    } else if (over == QLatin1String("link lost")) {
+        m_keyer->releaseNow(KeyingReason::LinkLost);
+    } else {
+        m_port->busyDevices.insert(AbsentDevice);
+        m_port->fail(QStringLiteral("Input/output error"));
+        m_keyer->PttOff();
+        // Retried a few times meanwhile, told once.
+        QTRY_VERIFY(m_port->log.count(QStringLiteral("open-failed ") + AbsentDevice) >= 3);
+        QCOMPARE(m_journal->lines().size(), 4);
+        m_port->busyDevices.clear();
+        QTRY_VERIFY(!m_keyer->unkeyOwed());
+        QCOMPARE(m_port->log.last(), QStringLiteral("write FE FE 94 E0 1C 00 00 FD"));
+    }
+    QCOMPARE(m_journal->events(), events);
+    for (const QByteArray& line : m_journal->lines())
+        QVERIFY2(line.startsWith("2026-12-08T03:41:07.123Z ") && line.endsWith('\n') && line.count('\n') == 1,
+                 line.constData());
+    // Nothing is left marked keyed once the radio was released.
+    QVERIFY(m_journal->keyedEntries().isEmpty());
+}
+
+void TestPtt::stateMarksTheKeyedRadio()
+{
+    useCatOnAbsentDevice();
+    QCOMPARE(m_journal->keyedEntries().size(), 0);
+    // The key goes out first, then the state follows.
+    QByteArrayList writtenAtState;
+    m_journal->onState = [&] { writtenAtState << m_port->written; };
+    m_keyer->PttOn();
+    QCOMPARE(writtenAtState, QByteArrayList{QByteArray::fromHex("FEFE94E01C0001FD")});
+    QList<KeyingStateEntry> keyed = m_journal->keyedEntries();
+    QCOMPARE(keyed.size(), 1);
+    QCOMPARE(keyed[0].config.method, PttMethod::Cat);
+    QCOMPARE(keyed[0].config.cat.device, AbsentDevice);
+    QCOMPARE(keyed[0].config.cat.rig, 128);
+    QCOMPARE(keyed[0].config.cat.baud, QStringLiteral("19200"));
+    // A repeated key-up changes nothing to save.
+    const int states = m_journal->states().size();
+    m_keyer->PttOn();
+    QCOMPARE(m_journal->states().size(), states);
+    m_keyer->PttOff();
+    QVERIFY(m_journal->keyedEntries().isEmpty());
+
+    // An owed unkey keeps the radio marked until it is delivered.
+    m_keyer->setPortRetryInterval(10);
+    m_keyer->PttOn();
+    m_port->busyDevices.insert(AbsentDevice);
+    m_port->fail(QStringLiteral("Input/output error"));
+    m_keyer->PttOff();
+    QVERIFY(m_keyer->unkeyOwed());
+    QCOMPARE(m_journal->keyedEntries().size(), 1);
+    // Keying moves to VOX meanwhile: the radio on the lost port stays marked.
+    s().via = PttMethod::Vox;
+    open();
+    QCOMPARE(m_journal->keyedEntries().size(), 1);
+    QCOMPARE(ParseKeyingState(m_journal->state()).last().config.method, PttMethod::Vox);
+    m_port->busyDevices.clear();
+    QTRY_VERIFY(!m_keyer->unkeyOwed());
+    QVERIFY(m_journal->keyedEntries().isEmpty());
+
+    // VOX keys nothing here, and says so.
+    m_journal->clear();
+    m_keyer->PttOn();
+    m_keyer->PttOff();
+    QCOMPARE(m_journal->events(),
+             QByteArrayList({"key reason=modem-asked driver=VOX", "unkey reason=modem-asked driver=VOX"}));
+    QVERIFY(m_journal->keyedEntries().isEmpty());
+}
+
+void TestPtt::stateFileReadDefensively()
+{
+    // What is written is read back, a device name with a line break included.
+    KeyingStateEntry cat;
+    cat.config.method = PttMethod::Cat;
+    cat.config.cat =
+        CatConfig{QStringLiteral("COM3"), QStringLiteral("/dev/odd%\nname"), 128, QStringLiteral("19200"), 1, 0,
+                  QStringLiteral("5E")};
+    cat.keyed = true;
+    KeyingStateEntry com;
+    com.config.method = PttMethod::Com;
+    com.config.com = ComConfig{QStringLiteral("COM2"), QStringLiteral("/dev/ttyS1"), 3};
+    KeyingStateEntry rig;
+    rig.config.method = PttMethod::Rigctld;
+    rig.config.rigctld = RigctldConfig{QStringLiteral("::1"), 4532};
+    rig.keyed = true;
+    const QByteArray text = FormatKeyingState({cat, com, rig});
+    QCOMPARE(text.count('\n'), 9 + 5 + 4);
+    const QList<KeyingStateEntry> back = ParseKeyingState(text);
+    QCOMPARE(back.size(), 3);
+    QCOMPARE(back[0].config.cat.device, cat.config.cat.device);
+    QCOMPARE(back[0].config.cat.icomAddress, QStringLiteral("5E"));
+    QCOMPARE(back[0].config.cat.rts, 1);
+    QVERIFY(back[0].keyed && !back[1].keyed && back[2].keyed);
+    QCOMPARE(back[1].config.com.pin, 3);
+    QCOMPARE(back[2].config.rigctld.host, QStringLiteral("::1"));
+    QCOMPARE(back[2].config.rigctld.port, 4532);
+
+    // Anything else is passed over, entry by entry.
+    const std::pair<QByteArray, int> inputs[] = {
+        {"", 0},
+        {QByteArray("\x00\xff\x01=\x02\n\n=\n====", 15), 0},
+        {"driver=CAT\nport=COM3\ndevice=/dev/x\nmodel=999\nbaud=4800\nkeyed=1\n", 0},
+        {"driver=CAT\nport=COM3\nmodel=128\nbaud=4800\nkeyed=1\n", 0},
+        {"driver=CAT\nport=COM3\ndevice=/dev/x\nmodel=128\nkeyed=1\n", 0},
+        {"driver=CAT\ndevice=/dev/x\nmodel=128\nbaud=fast\nkeyed=1\n", 0},
+        {"driver=COM\ndevice=/dev/ttyS0\npin=9\nkeyed=1\n", 0},
+        {"driver=rigctld\nhost=h\ntcp-port=70000\nkeyed=1\n", 0},
+        {"driver=rigctld\nhost=h\ntcp-port=4532\nkeyed=2\n", 0},
+        {"driver=rigctld\nhost=\ntcp-port=4532\nkeyed=1\n", 0},
+        {"driver=VOX\nkeyed=1\n", 0},
+        {"keyed=1\nhost=h\ntcp-port=4532\n", 0},
+        {"driver=radio\nkeyed=1\r\ndriver=rigctld\r\nhost=h\r\ntcp-port=4532\r\nkeyed=1\r\n", 1},
+        {"driver=rigctld\nhost=h\ntcp-port=4532\nkeyed=1\n" + QByteArray(5000, 'x') + "\ndriver=VOX\n", 1},
+        {QByteArray("driver=rigctld\nhost=h\ntcp-port=4532\nkeyed=1\n").repeated(20), MaxKeyingStateEntries},
+    };
+    for (const auto& [input, entries] : inputs)
+        QVERIFY2(ParseKeyingState(input).size() == entries, input.left(60).toHex().constData());
+
+    QCOMPARE(KeyingStatePathFor(QStringLiteral("/a/KELDO Terminal.ini")), QStringLiteral("/a/KELDO Terminal.keying"));
+    QCOMPARE(KeyingStatePathFor(QStringLiteral("/a/other.INI")), QStringLiteral("/a/other.keying"));
+    QCOMPARE(KeyingStatePathFor(QStringLiteral("/a/station")), QStringLiteral("/a/station.keying"));
+    // Never the settings file itself.
+    QCOMPARE(KeyingStatePathFor(QStringLiteral("/a/x.keying")), QStringLiteral("/a/x.keying.keying"));
+
+    // Only a small regular file is read: a pipe would hold the start up.
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("a.keying"));
+    writeFile(file, "keyed=0\n");
+    QCOMPARE(ReadSmallRegularFile(file, MaxKeyingStateBytes), std::optional<QByteArray>("keyed=0\n"));
+    writeFile(file, QByteArray(int(MaxKeyingStateBytes) + 1, 'x'));
+    QVERIFY(!ReadSmallRegularFile(file, MaxKeyingStateBytes));
+    QVERIFY(!ReadSmallRegularFile(dir.filePath(QStringLiteral("missing")), MaxKeyingStateBytes));
+    QVERIFY(!ReadSmallRegularFile(dir.path(), MaxKeyingStateBytes));
+#ifdef Q_OS_UNIX
+    const QString fifo = dir.filePath(QStringLiteral("fifo.keying"));
+    QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    QVERIFY(!ReadSmallRegularFile(fifo, MaxKeyingStateBytes));
+    const QString zero = dir.filePath(QStringLiteral("zero.keying"));
+    makeLink(QStringLiteral("/dev/zero"), zero);
+    QVERIFY(!ReadSmallRegularFile(zero, MaxKeyingStateBytes));
+#endif
+}
+
+void TestPtt::leftKeyedRadioReleasedAtStart()
+{
+    // A CAT radio and a COM line left keyed; another radio and a shared
+    // rigctld this station had not keyed stay as they are.
+    const QByteArray left = "driver=CAT\nport=COM3\ndevice=/dev/keldo-test-cat\nmodel=128\nbaud=19200\nrts=1\ndtr=0\n"
+                            "icom-address=\nkeyed=1\n"
+                            "driver=COM\nport=COM2\ndevice=/dev/keldo-test-com\npin=3\nkeyed=1\n"
+                            "driver=CAT\nport=COM4\ndevice=/dev/keldo-test-other\nmodel=87\nbaud=4800\nkeyed=0\n"
+                            "driver=rigctld\nhost=127.0.0.1\ntcp-port=4532\nkeyed=0\n";
+    QCOMPARE(m_keyer->releaseLeftKeyed(left), 2);
+    QCOMPARE(m_port->log,
+             QStringList({"open /dev/keldo-test-cat 19200,n,8,1", "rts 1", "dtr 0", "write FE FE 94 E0 1C 00 00 FD",
+                          "rts 0", "dtr 0", "flush", "close", "open /dev/keldo-test-com 4800,n,8,1", "rts 0", "dtr 0",
+                          "flush", "close"}));
+    QCOMPARE(m_keyer->rigctld().find(QStringLiteral("127.0.0.1"), 4532), nullptr);
+    QCOMPARE(m_journal->events(),
+             QByteArrayList({"startup-release reason=left-keyed driver=CAT port=COM3 device=/dev/keldo-test-cat "
+                             "radio=IC-7300",
+                             "startup-release reason=left-keyed driver=COM port=COM2 device=/dev/keldo-test-com "
+                             "pin=RTS+DTR"}));
+    QVERIFY(m_journal->keyedEntries().isEmpty());
+    QVERIFY(!m_seen->failure);
+
+    // A CAT port that cannot be opened owes the unkey, as a lost one does.
+    m_port->clearLog();
+    m_journal->clear();
+    m_keyer->setPortRetryInterval(10);
+    m_port->busyDevices.insert(QStringLiteral("/dev/keldo-test-cat"));
+    QCOMPARE(m_keyer->releaseLeftKeyed(left.left(left.indexOf("driver=COM"))), 1);
+    QVERIFY(m_keyer->unkeyOwed());
+    QVERIFY(m_seen->failure);
+    QCOMPARE(m_journal->keyedEntries().size(), 1);
+    QVERIFY(m_journal->events().first().endsWith(" owed=yes"));
+    m_port->busyDevices.clear();
+    QTRY_VERIFY(!m_keyer->unkeyOwed());
+    QVERIFY(m_port->log.contains(QStringLiteral("write FE FE 94 E0 1C 00 00 FD")));
+    QVERIFY(m_journal->events().last().startsWith("owed-unkey-delivered driver=CAT"));
+    QVERIFY(m_journal->keyedEntries().isEmpty());
+
+    // Keying set up afterwards opens its own port as ever.
+    m_port->clearLog();
+    useCat(87);
+    m_keyer->PttOn();
+    QCOMPARE(m_port->written, QByteArray("TX;"));
+}
+
+void TestPtt::fileJournalQueuesBoundsAndRotates()
+{
+    // A disk that stalls: the keyer's calls still return at once, the trace
+    // queue keeps its bound and counts what it let go, the state its newest.
+    {
+        QSemaphore entered;
+        QSemaphore gate;
+        QMutex mutex;
+        QByteArrayList traced;
+        QByteArrayList saved;
+        FileKeyingJournal journal(
+            [&](const QByteArray& bytes) {
+                entered.release();
+                gate.acquire();
+                const QMutexLocker lock(&mutex);
+                traced << bytes;
+                return true;
+            },
+            [&](const QByteArray& bytes) {
+                const QMutexLocker lock(&mutex);
+                saved << bytes;
+                return true;
+            },
+            3);
+        journal.traceLine("1\n");
+        QVERIFY(entered.tryAcquire(1, 5000));
+        for (const char* line : {"2\n", "3\n", "4\n", "5\n", "6\n"})
+            journal.traceLine(line);
+        journal.saveState("a");
+        journal.saveState("b");
+        gate.release(10);
+        QVERIFY(journal.waitIdle(5000));
+        const QMutexLocker lock(&mutex);
+        QCOMPARE(traced.size(), 2);
+        QCOMPARE(traced[0], QByteArray("1\n"));
+        QVERIFY2(traced[1].startsWith("2\n3\n4\n") && traced[1].endsWith(" trace-lines-dropped count=2\n"),
+                 traced[1].constData());
+        QCOMPARE(saved, QByteArrayList{"b"});
+    }
+    // A write refused is kept for the next one, never retried in a loop.
+    {
+        std::atomic<int> calls{0};
+        std::atomic<bool> refuse{true};
+        QByteArray traced;
+        FileKeyingJournal journal(
+            [&](const QByteArray& bytes) {
+                ++calls;
+                if (refuse)
+                    return false;
+                traced += bytes;
+                return true;
+            },
+            [](const QByteArray&) { return true; });
+        QTest::ignoreMessage(QtWarningMsg,
+                             "keldo-terminal: the keying trace or state cannot be written; kept for later");
+        journal.traceLine("1\n");
+        QVERIFY(journal.waitIdle(5000));
+        QCOMPARE(calls.load(), 1);
+        refuse = false;
+        journal.traceLine("2\n");
+        QVERIFY(journal.waitIdle(5000));
+        QCOMPARE(traced, QByteArray("1\n2\n"));
+    }
+    // A disk that never answers holds up the end of the program no longer than the wait.
+    {
+        const auto gate = std::make_shared<QSemaphore>();
+        QElapsedTimer ended;
+        {
+            FileKeyingJournal journal([gate](const QByteArray&) { return gate->acquire(), true; },
+                                      [](const QByteArray&) { return true; });
+            journal.setCloseWait(50);
+            journal.traceLine("closed\n");
+            ended.start();
+        }
+        QVERIFY(ended.elapsed() < FileKeyingJournal::CloseWaitMs);
+        gate->release(); // the worker left behind ends
+    }
+    // The files: the trace rotates keeping one older file, the state is replaced whole.
+    QTemporaryDir dir;
+    const QString trace = dir.filePath(QStringLiteral("logs/keying.log"));
+    const FileKeyingJournal::Write append = AppendRotating(trace, 64);
+    for (char c : {'a', 'b', 'c'})
+        QVERIFY(append(QByteArray(39, c) + '\n'));
+    QCOMPARE(readAll(trace), QByteArray(39, 'c') + '\n');
+    QCOMPARE(readAll(trace + QStringLiteral(".1")), QByteArray(39, 'b') + '\n');
+    QCOMPARE(QDir(dir.filePath(QStringLiteral("logs"))).entryList(QDir::Files),
+             QStringList({"keying.log", "keying.log.1"}));
+    const QString state = dir.filePath(QStringLiteral("KELDO Terminal.keying"));
+    {
+        FileKeyingJournal journal(AppendRotating(trace, 1024 * 1024), ReplaceAtomically(state));
+        journal.saveState("driver=VOX\nkeyed=0\n");
+        journal.traceLine("closed\n");
+        journal.saveState("driver=rigctld\nhost=h\ntcp-port=1\nkeyed=1\n");
+        // What waits is written as the journal goes.
+    }
+    QCOMPARE(readAll(state), QByteArray("driver=rigctld\nhost=h\ntcp-port=1\nkeyed=1\n"));
+    QVERIFY(readAll(trace).endsWith("\nclosed\n"));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"KELDO Terminal.keying"});
 }
 
 QTEST_GUILESS_MAIN(TestPtt)

@@ -3,6 +3,7 @@
 #include "ptt/RigctldClient.h"
 #include "settings/Settings.h"
 #include "support/KeyingRecorder.h"
+#include "support/MemoryKeyingJournal.h"
 #include "support/RecordingSerialPort.h"
 
 #include <QPointer>
@@ -80,6 +81,7 @@ private slots:
     void pendingStateGoesOutOnConnecting();
     void junkAndOverlongReplies();
     void failedFrequencyIsUnknown();
+    void leftKeyedRadioReleasedAtStart();
 
 private:
     Settings& s() { return *m_settings; }
@@ -416,6 +418,45 @@ void TestPttRigctld::failedFrequencyIsUnknown()
         QVERIFY(settled.wait(10000));
         QCOMPARE(rig.lastHz(), std::nullopt);
     }
+}
+
+// A start after a crash while keyed: "T 0" goes to the rigctld the state
+// marks keyed, within a short wait, and again until rigctld takes it; one
+// not marked is left alone.
+void TestPttRigctld::leftKeyedRadioReleasedAtStart()
+{
+    MemoryKeyingJournal journal;
+    m_keyer->setJournal(&journal);
+    const auto letGo = qScopeGuard([&] { m_keyer->setJournal(nullptr); });
+    const QByteArray address = "127.0.0.1:" + QByteArray::number(m_rig->port());
+    const QByteArray left =
+        "driver=rigctld\nhost=127.0.0.1\ntcp-port=" + QByteArray::number(m_rig->port()) + "\nkeyed=1\n";
+    QCOMPARE(m_keyer->releaseLeftKeyed(QByteArray(left).replace("keyed=1", "keyed=0")), 0);
+    QCOMPARE(client(), nullptr);
+
+    // The first connection closes unanswered: the wait ends, the unkey does not.
+    m_rig->dropConnections = 1;
+    m_keyer->setLeftKeyedWait(100);
+    QElapsedTimer waited;
+    waited.start();
+    QCOMPARE(m_keyer->releaseLeftKeyed(left), 1);
+    QVERIFY(waited.elapsed() < 2000);
+    QCOMPARE(journal.keyedEntries().size(), 1);
+    QCOMPARE(journal.events().first(), "startup-release reason=left-keyed driver=rigctld address=" + address);
+    QTRY_VERIFY(journal.keyedEntries().isEmpty());
+    // Only ever "T 0", sent again on a new connection.
+    QVERIFY(m_rig->accepts >= 2);
+    QCOMPARE(m_rig->received, QByteArray("T 0\n").repeated(m_rig->received.count('\n')));
+    QCOMPARE(journal.events().last(), "unkey-confirmed driver=rigctld address=" + address);
+
+    // Keying set up there afterwards goes on as ever.
+    open();
+    m_keyer->PttOn();
+    QTRY_VERIFY(m_rig->received.endsWith("T 1\n"));
+    QCOMPARE(journal.keyedEntries().size(), 1);
+    m_keyer->PttOff();
+    QTRY_VERIFY(m_rig->received.endsWith("T 0\n"));
+    QTRY_VERIFY(journal.keyedEntries().isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestPttRigctld)

@@ -8,6 +8,7 @@
 #include "support/MessageBoxRecorder.h"
 #include "support/RadioEnds.h"
 #include "support/TerminalFixture.h"
+#include "support/TerminalProcess.h"
 
 #include <QLocalServer>
 #include <QPushButton>
@@ -61,6 +62,8 @@ private slots:
     void unkeyOwedToAResetCableArrives();
     void keyingGoesOnWhileTheGuiThreadIsHeld();
     void terminationSignalUnkeysWhileTheGuiThreadIsHeld();
+    void killedWhileKeyedReleasedAtNextStart();
+    void traceFollowsTheLogFolder();
 
 private:
     // A session linked to the scripted modem, keying through rigctld.
@@ -551,6 +554,100 @@ void TestPttSafety::terminationSignalUnkeysWhileTheGuiThreadIsHeld()
     // The GUI thread hears of it too, once free, and shuts down as before.
     QTRY_COMPARE(terminated.count(), 1);
     QCOMPARE(terminated.first().first().toInt(), int(SIGTERM));
+// The terminal killed outright while keyed through rigctld: the next start
+// unkeys the radio before it reaches the modem, and the keying trace tells
+// the story. rigctld here takes its commands late, so that a start that did
+// not wait for the unkey would be seen linking while the radio transmits.
+void TestPttSafety::killedWhileKeyedReleasedAtNextStart()
+{
+    TcpRelay relay(m_rig.port());
+    relay.setDelay(300);
+    QVERIFY(relay.listen());
+    const QString ini = m_dir->filePath(QStringLiteral("station.ini"));
+    {
+        QFile f(ini);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(QStringLiteral("[PTT]\r\nVia=5\r\nRigctld Host=127.0.0.1\r\nRigctld Port=%1\r\n"
+                               "[Setup]\r\nHF Host=%2\r\nHF TCP Port=%3\r\nKELDO Mode=KELDOHF\r\nAutoLaunch=0\r\n")
+                    .arg(relay.port())
+                    .arg(m_modem->host())
+                    .arg(m_modem->commandPort())
+                    .toLatin1());
+    }
+    const auto readFile = [](const QString& path) {
+        QFile f(path);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    };
+    const QStringList args{QStringLiteral("--settings"), ini};
+    {
+        TerminalProcess station;
+        QVERIFY(station.start(KELDO_TERMINAL_EXE, args, m_dir->path()));
+        QTRY_VERIFY_WITH_TIMEOUT(m_modem->linked(), 30000);
+        m_modem->sendLine(QStringLiteral("PTT ON"));
+        QTRY_COMPARE(rig(), QStringLiteral("1"));
+        QTRY_VERIFY(readFile(m_dir->filePath(QStringLiteral("station.keying"))).contains("keyed=1"));
+        station.kill();
+    }
+    QCOMPARE(rig(), QStringLiteral("1"));
+    QTRY_VERIFY(!m_modem->commandConnected());
+
+    QString rigWhenLinked;
+    const QMetaObject::Connection watch = connect(m_modem.get(), &FakeModem::commandAccepted, this, [&] {
+        if (rigWhenLinked.isEmpty())
+            rigWhenLinked = rig();
+    });
+    const auto unwatch = qScopeGuard([&] { disconnect(watch); });
+    TerminalProcess station;
+    QVERIFY(station.start(KELDO_TERMINAL_EXE, args, m_dir->path()));
+    QTRY_VERIFY_WITH_TIMEOUT(!rigWhenLinked.isEmpty(), 30000);
+    QCOMPARE(rigWhenLinked, QStringLiteral("0"));
+
+    // A key with no unkey after it, then this start's release and its confirmation.
+    const QByteArray address = "driver=rigctld address=127.0.0.1:" + QByteArray::number(relay.port());
+    const QString trace = m_dir->filePath(QStringLiteral("station logs/keying.log"));
+    QTRY_VERIFY(readFile(trace).contains(" unkey-confirmed " + address));
+    const QByteArrayList lines = readFile(trace).split('\n');
+    const auto find = [&](const QByteArray& event, qsizetype from = 0) {
+        for (qsizetype i = from; i < lines.size(); ++i)
+            if (lines[i].mid(25).startsWith(event))
+                return i;
+        return qsizetype(-1);
+    };
+    const qsizetype key = find("key reason=modem-asked " + address);
+    const qsizetype release = find("startup-release reason=left-keyed " + address, key + 1);
+    QVERIFY2(key >= 0 && release > key, readFile(trace).constData());
+    for (qsizetype i = key + 1; i < release; ++i)
+        QVERIFY2(!lines[i].contains(" unkey ") && !lines[i].contains(" closed"), lines[i].constData());
+    QVERIFY(find("unkey-confirmed " + address, release + 1) > release);
+    QVERIFY(station.stop());
+    QVERIFY(!readFile(m_dir->filePath(QStringLiteral("station.keying"))).contains("keyed=1"));
+}
+
+void TestPttSafety::traceFollowsTheLogFolder()
+{
+    TerminalFixture t;
+    QVERIFY(t.loadWithoutProgram("[PTT]\r\nVia=3\r\n"));
+    const auto readFile = [](const QString& path) {
+        QFile f(path);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    };
+    t.session->keying.call([](PttKeyer& k) {
+        k.PttOn();
+        k.PttOff();
+    });
+    const QString first = t.dir.filePath(QStringLiteral("KELDO Terminal logs/keying.log"));
+    QTRY_VERIFY(readFile(first).endsWith(" unkey reason=modem-asked driver=VOX\n"));
+    QVERIFY(readFile(first).contains(" setup driver=VOX\n"));
+    QTRY_COMPARE(readFile(t.dir.filePath(QStringLiteral("KELDO Terminal.keying"))),
+                 QByteArray("driver=VOX\nkeyed=0\n"));
+
+    // Another log folder takes the trace from then on.
+    const QString other = t.dir.filePath(QStringLiteral("station logs"));
+    t.s().logFolder = other;
+    t.session->applyLogSettings();
+    t.session->keying.call([](PttKeyer& k) { k.PttOn(); });
+    QTRY_VERIFY(readFile(other + QStringLiteral("/keying.log")).endsWith(" key reason=modem-asked driver=VOX\n"));
+    QCOMPARE(readFile(first).count(" key "), 1);
 }
 
 QTEST_MAIN(TestPttSafety)

@@ -4,6 +4,7 @@
 #include "app/Session.h"
 #include "app/SignalBridge.h"
 #include "app/SingleInstance.h"
+#include "ptt/KeyingState.h"
 #include "ptt/RadioCatalogue.h"
 #include "widgets/MessageBox.h"
 #include "widgets/Shell.h"
@@ -112,6 +113,13 @@ bool Lifecycle::startUp(const QString& programPath)
         s.hfTcpPort = port;
         s.fmTcpPort = port;
     }
+    // The keying journal is the first copy's alone: what an earlier run
+    // left is read before this run writes anything.
+    std::optional<QByteArray> leftKeying;
+    if (first) {
+        leftKeying = ReadSmallRegularFile(se.keyingStatePath(), MaxKeyingStateBytes);
+        se.startKeyingJournal();
+    }
 
     if (m_firstRun)
         askFirstSettings(programPath);
@@ -123,6 +131,11 @@ bool Lifecycle::startUp(const QString& programPath)
     se.presenter.showCallSign(QString());
     // 6. Position.
     m_window.placeWindow(s.topPosition, s.leftPosition);
+    // A radio an earlier run left keyed (it ended without unkeying) is
+    // unkeyed before anything else keys, and before the modem is reached.
+    if (leftKeying)
+        se.keying.runWaiting([left = *leftKeying](PttKeyer& k) { k.releaseLeftKeyed(left); },
+                             PttKeyer::LeftKeyedWaitMs + 1000);
     // 7. The PTT serial port.
     se.keying.OpenPttPort(KeyingConfigOf(s));
     // 8. Caption with call sign.

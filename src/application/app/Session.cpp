@@ -1,5 +1,7 @@
 #include "Session.h"
 
+#include "ptt/FileKeyingJournal.h"
+#include "ptt/KeyingState.h"
 #include "widgets/MessageBox.h"
 
 #include <QCoreApplication>
@@ -84,6 +86,33 @@ void Session::applyLogSettings()
 {
     log.setFolder(logFolder(), settings.s().logFolder.isEmpty());
     log.setEnabled(settings.s().logConversations, terminal.utcNow());
+    // The trace follows the log folder.
+    if (keyingJournal && keyingTracePath() != m_keyingTrace)
+        startKeyingJournal();
+}
+
+QString Session::keyingTracePath() const
+{
+    return QDir(logFolder()).filePath(QStringLiteral("keying.log"));
+}
+
+QString Session::keyingStatePath() const
+{
+    return KeyingStatePathFor(settings.filePath());
+}
+
+void Session::startKeyingJournal()
+{
+    m_keyingTrace = keyingTracePath();
+    auto journal =
+        std::make_unique<FileKeyingJournal>(AppendRotating(m_keyingTrace), ReplaceAtomically(keyingStatePath()));
+    // The keyer takes the new journal on its own thread before the old one
+    // goes; a keyer that does not answer in time may still hold the old one,
+    // which is then left alive rather than pulled from under it.
+    KeyingJournal* const next = journal.get();
+    if (!keying.runWaiting([next](PttKeyer& k) { k.setJournal(next); }, JournalSwapWaitMs))
+        (void)keyingJournal.release();
+    keyingJournal = std::move(journal);
 }
 
 Session::~Session()

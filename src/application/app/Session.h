@@ -12,6 +12,7 @@
 #include "logbook/RigFrequency.h"
 #include "presenter/DisplayState.h"
 #include "presenter/Presenter.h"
+#include "ptt/KeyingJournal.h"
 #include "ptt/PttKeyer.h"
 #include "settings/Settings.h"
 #include "terminal/ConversationLog.h"
@@ -22,6 +23,8 @@
 #include <QObject>
 #include <QPointer>
 #include <QWidget>
+
+#include <memory>
 
 // Everything the main window, the dialogs and the tests share: the settings,
 // the connection variables, what the display shows, and the logic modules.
@@ -40,6 +43,8 @@ public:
     DisplayState display;
     Presenter presenter;
     RxTextModel rx;
+    // Where the keyer's trace and state go once started (outlives the keyer).
+    std::unique_ptr<KeyingJournal> keyingJournal;
     // The keyer and the command socket, on a thread of their own; made
     // before the link, which drives its command socket, and ended after it.
     KeyingThread keying;
@@ -62,6 +67,12 @@ public:
     QString logFolder() const;
     QString defaultLogFolder() const;
 
+    // The keying trace (keying.log in the log folder) and the keying state
+    // beside the settings file, kept from here on.
+    void startKeyingJournal();
+    QString keyingTracePath() const;
+    QString keyingStatePath() const;
+
     // The shutdown flag: set from the start of shutdown on; the dialogs then
     // close without applying anything.
     bool TerminarAplicacion = false;
@@ -70,6 +81,8 @@ public:
     ModemLinkEnds modemLinkEnds();
 
     static QString ProgramFolder();
+    // The longest the GUI thread waits for the keyer to take a new journal.
+    static constexpr int JournalSwapWaitMs = 2000;
 
     // What a macro's variables stand for now.
     MacroContext macroContext() const;
@@ -81,4 +94,5 @@ private:
     QPointer<QWidget> m_messageParent;
     // The other station of the last connection, for <CALL> after it ended.
     QString m_lastOtherStation;
+    QString m_keyingTrace; // where the journal writes the trace
 };

@@ -150,6 +150,11 @@ void RigctldPttDriver::unkey(const RigctldConfig& c)
     client(c.host, c.port).setTransmit(false);
 }
 
+void RigctldPttDriver::unkeyAnyway(const RigctldConfig& c)
+{
+    client(c.host, c.port).unkeyAnyway();
+}
+
 void RigctldPttDriver::release(const QString& keepHost, int keepPort)
 {
     const QList<RigctldClient*> clients = m_clients;

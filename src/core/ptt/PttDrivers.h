@@ -68,6 +68,8 @@ public:
 
     void key(const RigctldConfig& c);
     void unkey(const RigctldConfig& c);
+    // The unkey of a radio keyed by an earlier run (RigctldClient::unkeyAnyway).
+    void unkeyAnyway(const RigctldConfig& c);
 
     // The client of an address, if one was made.
     RigctldClient* find(const QString& host, int port) const;

@@ -3,15 +3,20 @@
 #include "KeyingConfig.h"
 #include "PttDrivers.h"
 
+#include <QByteArray>
 #include <QElapsedTimer>
+#include <QList>
 #include <QObject>
 #include <QString>
 #include <QTimer>
 
 #include <atomic>
+#include <functional>
 #include <memory>
 #include <optional>
 
+class KeyingJournal;
+class KeyingTraceLine;
 class SerialPortDevice;
 class RigctldClient;
 
@@ -42,6 +47,10 @@ struct KeyingFailure
 // the configuration used) and every unkey goes through that record, so
 // changing mode, method or port can never strand a keyed radio, and it only
 // ever unkeys what it keyed itself.
+//
+// With a journal, every keying event becomes a trace line, and the state
+// (what keying is set up to use, which radio may be transmitting) is handed
+// over after each change: always after the key or unkey itself went out.
 class PttKeyer : public QObject
 {
     Q_OBJECT
@@ -70,6 +79,9 @@ public:
     static constexpr int ShutdownWaitMs = 2000;
     // How often a CAT port that failed is reopened while an unkey is owed.
     static constexpr int PortRetryMs = 1000;
+    // The longest a start waits for rigctld to take the unkey of a radio
+    // left keyed; it is sent again afterwards until rigctld takes it.
+    static constexpr int LeftKeyedWaitMs = 2000;
 
     explicit PttKeyer(QObject* parent = nullptr);
     ~PttKeyer() override;
@@ -95,6 +107,14 @@ public:
     // Takes a new configuration (the port stays as it is): unkeys what was
     // keyed if keying no longer goes there.
     void configure(const KeyingConfig& config);
+
+    // Where the trace and the state go (not owned); null for nowhere.
+    void setJournal(KeyingJournal* journal);
+    // At a start, before anything is keyed: sends the unkey of every radio
+    // the state an earlier run left (ParseKeyingState) marks keyed, once.
+    // Waits at most LeftKeyedWaitMs for rigctld. A CAT port that cannot be
+    // opened owes the unkey, as a lost port does. Returns how many.
+    int releaseLeftKeyed(const QByteArray& state);
 
     bool keyed() const { return m_keyed.has_value(); }
     bool gracePending() const { return m_grace.isActive(); }
@@ -130,6 +150,9 @@ public:
     void setRigctldRetryInterval(int ms) { m_rig->setRetryInterval(ms); }
     void setPortRetryInterval(int ms) { m_reopen.setInterval(ms); }
     void setShutdownWait(int ms) { m_closeWait.setInterval(ms); }
+    void setLeftKeyedWait(int ms) { m_leftKeyedWaitMs = ms; }
+    // The trace's clock, milliseconds since the epoch (UTC).
+    void setTraceClock(std::function<qint64()> clock) { m_clock = std::move(clock); }
 
     // Replaces comPTT (tests hand in a recording port). Closes the old one.
     void setSerialPort(std::unique_ptr<SerialPortDevice> port);
@@ -162,7 +185,10 @@ private:
     std::optional<QString> openSerial(const PortParameters& wanted, const KeyingConfig& c);
     void closeSerial();
     void finishClose();
-    KeyingResult unkeyRecorded();
+    KeyingResult unkeyRecorded(KeyingReason why);
+    // The unkey of a CAT radio on the port it was keyed through.
+    KeyingResult unkeyCat(const KeyRecord& record);
+    KeyingResult releaseComLines(const QString& device);
     void startTimeout(const KeyingConfig& c);
     void onTimeout();
     void onPortFailed(const QString& reason);
@@ -176,6 +202,16 @@ private:
     void fail(const KeyingFailure& failure);
     void showFailure(const Target& target, const QString& reason);
     void openFailed(const QString& port, const QString& detail);
+
+    // ---- The journal
+    KeyingTraceLine traceEvent(const char* event) const;
+    static void describeTo(KeyingTraceLine& line, const Target& target, const KeyingConfig& c);
+    void trace(const KeyingTraceLine& line);
+    // A failure told once until it changes or keying works again.
+    void traceFailure(const char* event, const Target& target, const KeyingConfig& c, const QString& detail);
+    // Keying the terminal does not do itself (VOX, FM), as the modem asked.
+    void traceSelfKeyed(const char* event, KeyingReason why);
+    void saveState();
 
     KeyingConfig m_config;
 
@@ -207,4 +243,14 @@ private:
     // The device comPTT was last opened on, and the port text naming it.
     QString m_openDevice;
     QString m_openPort;
+
+    KeyingJournal* m_journal = nullptr;
+    std::function<qint64()> m_clock;
+    QByteArray m_savedState;
+    std::optional<Target> m_setUp; // the keying the last "setup" line told of
+    bool m_lockoutTraced = false; // once per time-out hold
+    QByteArray m_lastFailure;
+    // rigctld addresses sent an unkey they have not yet acknowledged.
+    QList<RigctldConfig> m_rigUnconfirmed;
+    int m_leftKeyedWaitMs = LeftKeyedWaitMs;
 };

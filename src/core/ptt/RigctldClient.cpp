@@ -67,6 +67,12 @@ void RigctldClient::setTransmit(bool on)
         m_retry.start();
 }
 
+void RigctldClient::unkeyAnyway()
+{
+    m_keyUpWritten = true;
+    setTransmit(false);
+}
+
 void RigctldClient::sendWanted()
 {
     switch (m_socket.state()) {

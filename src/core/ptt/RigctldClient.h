@@ -35,6 +35,10 @@ public:
     bool settled() const { return m_wanted == Wanted::Nothing || m_acknowledged; }
     // An unkey still waiting for its acknowledgement.
     bool unkeyPending() const { return m_wanted == Wanted::Off && !m_acknowledged; }
+    // rigctld took the unkey last asked for.
+    bool unkeyConfirmed() const { return m_wanted == Wanted::Off && m_acknowledged; }
+    // "T 0" though this client sent no "T 1": a radio an earlier run left keyed.
+    void unkeyAnyway();
 
     // Drops the connection and forgets what was asked for.
     void close();

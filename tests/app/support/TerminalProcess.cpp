@@ -95,6 +95,14 @@ int TerminalProcess::exitCode() const
     return m_process.exitStatus() == QProcess::NormalExit ? m_process.exitCode() : -1;
 }
 
+void TerminalProcess::kill()
+{
+    if (m_process.state() == QProcess::NotRunning)
+        return;
+    ::kill(pid_t(m_process.processId()), SIGKILL);
+    waitForExit();
+}
+
 bool TerminalProcess::stop()
 {
     if (m_process.state() == QProcess::NotRunning)

@@ -43,6 +43,8 @@ public:
     int exitCode() const;
     // SIGTERM, then true when the program ended normally with code 0.
     bool stop();
+    // SIGKILL: ended at once, nothing of its shutdown run.
+    void kill();
 
 private:
     void read();

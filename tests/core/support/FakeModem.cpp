@@ -21,6 +21,7 @@ FakeModem::FakeModem(const QHostAddress& address, QObject* parent)
                     emit commandReceived(line);
                 }
             });
+            emit commandAccepted();
         }
     });
     connect(&m_dataServer, &QTcpServer::newConnection, this, [this] {

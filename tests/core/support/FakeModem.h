@@ -46,6 +46,8 @@ public:
     void setRefuseData(bool refuse);
 
 signals:
+    // A command connection was accepted (told as the test's loop sees it).
+    void commandAccepted();
     void commandReceived(const QString& line);
     void dataArrived();
 

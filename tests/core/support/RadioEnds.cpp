@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <QTimer>
 #include <QtTest>
 
 #include <fcntl.h>
@@ -206,6 +207,18 @@ bool TcpRelay::restore()
     return listen();
 }
 
+void TcpRelay::forward(QTcpSocket* in, QTcpSocket* out)
+{
+    if (m_delayMs <= 0) {
+        out->write(in->readAll());
+        return;
+    }
+    QTimer::singleShot(m_delayMs, out, [in = QPointer<QTcpSocket>(in), out] {
+        if (in && out->state() == QAbstractSocket::ConnectedState)
+            out->write(in->readAll());
+    });
+}
+
 void TcpRelay::accept()
 {
     while (QTcpSocket* in = m_server.nextPendingConnection()) {
@@ -213,11 +226,11 @@ void TcpRelay::accept()
         in->setParent(this);
         m_sockets << in << out;
         out->connectToHost(QHostAddress::LocalHost, m_target);
-        connect(in, &QTcpSocket::readyRead, out, [in, out] {
+        connect(in, &QTcpSocket::readyRead, out, [this, in, out] {
             if (out->state() == QAbstractSocket::ConnectedState)
-                out->write(in->readAll());
+                forward(in, out);
         });
-        connect(out, &QTcpSocket::connected, in, [in, out] { out->write(in->readAll()); });
+        connect(out, &QTcpSocket::connected, in, [this, in, out] { forward(in, out); });
         connect(out, &QTcpSocket::readyRead, in, [in, out] { in->write(out->readAll()); });
         for (QTcpSocket* s : {in, out}) {
             QTcpSocket* other = s == in ? out : in;

@@ -79,12 +79,16 @@ public:
     quint16 port() const { return m_port; }
     void cut();
     bool restore();
+    // What goes towards the server waits this long first (a slow server).
+    void setDelay(int ms) { m_delayMs = ms; }
 
 private:
     void accept();
+    void forward(QTcpSocket* in, QTcpSocket* out);
 
     QTcpServer m_server;
     quint16 m_target;
     quint16 m_port = 0;
+    int m_delayMs = 0;
     QList<QPointer<QTcpSocket>> m_sockets;
 };

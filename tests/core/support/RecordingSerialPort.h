@@ -99,6 +99,14 @@ public:
         open_ = false;
     }
 
+    // The device fails by itself (unplugged, reset by RF): closed, and told.
+    void fail(const QString& reason)
+    {
+        log << QStringLiteral("failed");
+        open_ = false;
+        reportFailure(reason);
+    }
+
     void clearLog()
     {
         log.clear();
