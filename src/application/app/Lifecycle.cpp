@@ -92,6 +92,8 @@ bool Lifecycle::startUp(const QString& programPath)
     m_window.showStoredOptions();
     se.applyLogSettings();
     se.logbook.applySettings();
+    // QSO records the last run could not get into the logbook.
+    se.logbook.loadWaiting();
 
     m_window.setProgramFolderFrom(programPath);
 
@@ -227,6 +229,11 @@ void Lifecycle::finishShutDown()
         return;
     m_finished = true;
     m_session.controller.save();
+    // The settings, the log's last lines and the records written now reach
+    // their files; a folder that does not answer is not waited for beyond
+    // the bound (its thread is left behind, and the records stay spooled).
+    if (!m_session.files.flush(ShutdownFilesMs))
+        qWarning("Some files were not written before the terminal closed");
     // 9. The other windows close without applying anything.
     m_window.closeOtherWindows();
 }

@@ -2,6 +2,7 @@
 
 #include "Version.h"
 #include "app/Logbook.h"
+#include "files/FileWriter.h"
 #include "app/ModemProcess.h"
 #include "app/SettingsController.h"
 #include "link/ConnectionState.h"
@@ -34,6 +35,8 @@ public:
 
     Settings& s() { return settings.s(); }
 
+    // Every file the station writes, off this thread; first made, last gone.
+    FileWriter files;
     SettingsStore settings;
     ConnectionState conn;
     DisplayState display;
@@ -76,6 +79,8 @@ public:
 
 private:
     QPointer<QWidget> m_messageParent;
+    // Folders whose stall the operator was told of.
+    QStringList m_stallsTold;
     // The other station of the last connection, for <CALL> after it ended.
     QString m_lastOtherStation;
 };

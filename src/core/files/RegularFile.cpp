@@ -137,7 +137,7 @@ bool RegularFile::Append(const QString& path, const QByteArray& bytes, Links lin
 #endif
 }
 
-RegularFile::Read RegularFile::ReadFile(const QString& path, qint64 maxBytes, Links links, bool tail)
+RegularFile::Read RegularFile::ReadFile(const QString& path, qint64 maxBytes, Links links, Part part)
 {
     Read r;
 #ifdef Q_OS_UNIX
@@ -161,16 +161,17 @@ RegularFile::Read RegularFile::ReadFile(const QString& path, qint64 maxBytes, Li
     }
     r.size = st.st_size;
     if (r.size > maxBytes) {
-        if (!tail) {
+        if (part == Part::Whole) {
             r.tooLarge = true;
             r.why = QStringLiteral("larger than %1 bytes").arg(maxBytes);
             ::close(fd);
             return r;
         }
-        r.offset = r.size - maxBytes;
+        if (part == Part::Tail)
+            r.offset = r.size - maxBytes;
     }
     // What the size said, and no more: a file that grows meanwhile is read as it was.
-    r.bytes.resize(r.size - r.offset);
+    r.bytes.resize(qMin(r.size - r.offset, maxBytes));
     qint64 done = 0;
     while (done < r.bytes.size()) {
         const ssize_t n = ::pread(fd, r.bytes.data() + done, size_t(r.bytes.size() - done), off_t(r.offset + done));
@@ -207,15 +208,16 @@ RegularFile::Read RegularFile::ReadFile(const QString& path, qint64 maxBytes, Li
     }
     r.size = file.size();
     if (r.size > maxBytes) {
-        if (!tail) {
+        if (part == Part::Whole) {
             r.tooLarge = true;
             r.why = QStringLiteral("larger than %1 bytes").arg(maxBytes);
             return r;
         }
-        r.offset = r.size - maxBytes;
+        if (part == Part::Tail)
+            r.offset = r.size - maxBytes;
         file.seek(r.offset);
     }
-    r.bytes = file.read(r.size - r.offset);
+    r.bytes = file.read(qMin(r.size - r.offset, maxBytes));
     r.ok = file.error() == QFileDevice::NoError;
     if (!r.ok)
         r.why = file.errorString();

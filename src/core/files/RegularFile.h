@@ -19,9 +19,12 @@ QString Problem(const QString& path, Links links);
 // the umask).
 bool Append(const QString& path, const QByteArray& bytes, Links links, QString* why);
 
-// Reads at most maxBytes; a larger file is refused (tooLarge set), unless
-// tail is true, when only its last maxBytes are read (offset says where
-// they start). A missing file reads as empty with exists false.
+// Which part of a larger file is read.
+enum class Part { Whole, Head, Tail };
+
+// Reads at most maxBytes; a larger file is refused (tooLarge set) when the
+// whole is asked for, else its first or last maxBytes are read (offset says
+// where they start). A missing file reads as empty with exists false.
 struct Read
 {
     bool ok = false;
@@ -32,7 +35,7 @@ struct Read
     qint64 offset = 0; // where bytes start
     QString why;
 };
-Read ReadFile(const QString& path, qint64 maxBytes, Links links, bool tail = false);
+Read ReadFile(const QString& path, qint64 maxBytes, Links links, Part part = Part::Whole);
 
 // Cuts a regular file back to size.
 bool Truncate(const QString& path, qint64 size, QString* why);
