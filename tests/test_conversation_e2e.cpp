@@ -1,3 +1,4 @@
+#include "dialogs/frmLogbook.h"
 #include "dialogs/frmMacros.h"
 #include "support/MessageBoxRecorder.h"
 #include "support/RadioEnds.h"
@@ -433,6 +434,7 @@ void TestConversationE2E::conversationLogged()
     sim.writeControl("disconnect");
     QTRY_COMPARE(f.session->display.panel(Panel::Indicativos).text, QString("Disconnected"));
 
+    QVERIFY(f.settleFiles());
     QCOMPARE(QString::fromUtf8(readFile(log)),
              QString("******* EB2XYZ <-> N0CALL-1 *******  2026-12-07 10:20:30 UTC\n"
                      "<EB2XYZ  10:20:35 UTC\n"
@@ -452,6 +454,7 @@ void TestConversationE2E::conversationLogged()
     QVERIFY(!f.session->s().logConversations);
     sim.writeControl("say NOT LOGGED");
     QTRY_VERIFY(f.session->rx.text().endsWith("NOT LOGGED\r\n"));
+    QVERIFY(f.settleFiles());
     QVERIFY(readFile(log).endsWith("73\n******* Logging switched off  10:22:00 UTC\n"));
     // Switched on again mid-connection, the record starts there.
     w.action("mnuLog")->trigger();
@@ -508,6 +511,7 @@ void TestConversationE2E::callEventsTold()
              shown ? QString("17:41:07\r\n\r\n>N0CALL-1\r\nHELLO EA4XYZ, HOW CO\r\n"
                              "******* Connection ended  17:41:07\r\n")
                    : QString("17:41:07\r\n\r\n"));
+    QVERIFY(f.settleFiles());
     QCOMPARE(QString::fromUtf8(readFile(log)),
              (shown ? failed + " UTC\n\n" : QString()) + banner + "2026-12-07 17:41:07 UTC\n"
                  + (shown ? ">N0CALL-1  17:41:07 UTC\nHELLO EA4XYZ, HOW CO\n" : "")
@@ -570,6 +574,7 @@ void TestConversationE2E::unwritableLogReportedOnce()
     f.window->action("mnuLogFolder")->trigger();
     QCOMPARE(f.session->s().logFolder, other);
     // What could not be written before goes there too.
+    QVERIFY(f.settleFiles());
     QCOMPARE(readFile(QDir(other).filePath("2026-12-07.log")),
              QByteArray("LINE 5\n******* Connection ended  08:00:00 UTC\n\n"
                         "******* EA1ABC <-> N0CALL-1 *******  2026-12-07 08:00:00 UTC\n"));
@@ -772,20 +777,32 @@ void TestConversationE2E::qsoWindowsThenShutdown()
     QTest::keyClick(first->findChild<QLineEdit*>("txtName"), Qt::Key_Return);
     QVERIFY(first->isVisible() && !QFile::exists(f.session->logbook.filePath()));
     QPushButton* ok = first->findChild<QDialogButtonBox*>("buttons")->button(QDialogButtonBox::Ok);
-    // A write that fails keeps the window open with what was typed.
-    QVERIFY(QDir().mkpath(f.session->logbook.filePath()));
-    ok->click();
-    QCOMPARE(boxes.take().size(), 1);
-    QVERIFY(first->isVisible());
-    QVERIFY(QDir(f.session->logbook.filePath()).removeRecursively());
-    ok->click();
     const auto logged = [&] {
         QStringList calls;
         for (auto& r : readAdif(readFile(f.session->logbook.filePath())))
             calls << r["CALL"] + ' ' + r["NAME"];
         return calls;
     };
-    QCOMPARE(logged(), QStringList("EA4XYZ JOSE"));
+    // A logbook that cannot take the record: the record waits beside the
+    // settings, the operator is told once, and Settings > Logbook... tries again.
+    const QString spool = f.session->logbook.spoolPath();
+    QCOMPARE(QFileInfo(spool).dir(), QFileInfo(f.iniPath()).dir());
+    QVERIFY(QDir().mkpath(f.session->logbook.filePath()));
+    ok->click();
+    QTRY_COMPARE(boxes.count(), 1);
+    QVERIFY(boxes.take().first().text.contains(QDir::toNativeSeparators(spool)));
+    QVERIFY(!first->isVisible());
+    QCOMPARE(f.session->logbook.waiting(), 1);
+    QVERIFY(f.session->display.panel(Panel::Bytes).toolTip.contains("QSO records waiting for the logbook: 1"));
+    QVERIFY(f.settleFiles());
+    QVERIFY(readFile(spool).startsWith("<CALL:6>EA4XYZ "));
+    QVERIFY(QDir(f.session->logbook.filePath()).removeRecursively());
+    f.session->controller.logbookDialog(f.window.get());
+    QTRY_COMPARE(logged(), QStringList("EA4XYZ JOSE"));
+    QTRY_COMPARE(f.session->logbook.waiting(), 0);
+    QVERIFY(f.settleFiles());
+    QVERIFY(!QFile::exists(spool));
+    QCOMPARE(f.session->display.panel(Panel::Bytes).toolTip, QString());
     QCOMPARE(windows().keys(), QStringList("EB2XYZ"));
 
     windows()["EB2XYZ"]->findChild<QLineEdit*>("txtName")->setText("ANA");

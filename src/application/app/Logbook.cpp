@@ -49,7 +49,7 @@ QString Logbook::spoolPath() const
 bool Logbook::write(const QsoRecord& qso)
 {
     const QByteArray record = Adif::Record(qso);
-    m_waiting << record;
+    m_waiting << Waiting{m_nextId++, record};
     keepWaiting();
     send();
     m_session.loggers.sendQso(qso, Adif::Header(m_session.terminal.utcNow()) + record);
@@ -69,7 +69,7 @@ void Logbook::loadWaiting()
     for (const QByteArray& line : spool.bytes.split('\n')) {
         const QByteArray record = line.trimmed();
         if (record.toUpper().endsWith("<EOR>"))
-            m_waiting << record + "\r\n";
+            m_waiting << Waiting{m_nextId++, record + "\r\n"};
     }
     if (!m_waiting.isEmpty()) {
         m_failing = true;
@@ -85,35 +85,40 @@ void Logbook::retryWaiting()
 
 void Logbook::send()
 {
-    if (m_sending || m_waiting.isEmpty())
+    QList<QByteArray> records;
+    QList<quint64> ids;
+    for (Waiting& w : m_waiting) {
+        if (!w.sending) {
+            w.sending = true;
+            records << w.record;
+            ids << w.id;
+        }
+    }
+    if (records.isEmpty())
         return;
     const AdifFile file(filePath());
-    const QList<QByteArray> records = m_waiting;
     const QDateTime now = m_session.terminal.utcNow();
-    m_sending = m_session.files.run(
+    const bool queued = m_session.files.run(
         file.path(), [file, records, now](QString* why) { return file.append(records, now, why); },
-        [this, count = records.size()](bool ok, const QString& why) { sent(count, ok, why); });
-    if (!m_sending)
-        sent(0, false, QStringLiteral("the folder does not answer"));
+        [this, ids](bool ok, const QString& why) { sent(ids, ok, why); });
+    if (!queued)
+        sent(ids, false, QStringLiteral("the folder does not answer"));
 }
 
-void Logbook::sent(qsizetype count, bool ok, const QString& why)
+void Logbook::sent(const QList<quint64>& ids, bool ok, const QString& why)
 {
-    m_sending = false;
     if (ok) {
-        m_waiting.remove(0, count);
+        m_waiting.removeIf([&ids](const Waiting& w) { return ids.contains(w.id); });
         keepWaiting();
-        if (!m_waiting.isEmpty()) {
-            // More came while these were written.
-            send();
-            return;
-        }
-        if (std::exchange(m_failing, false)) {
+        if (m_waiting.isEmpty() && std::exchange(m_failing, false)) {
             m_told = false;
             emit waitingChanged(0);
         }
         return;
     }
+    for (Waiting& w : m_waiting)
+        if (ids.contains(w.id))
+            w.sending = false;
     m_failing = true;
     emit waitingChanged(waiting());
     if (std::exchange(m_told, true))
@@ -136,8 +141,8 @@ void Logbook::keepWaiting()
 {
     const QString path = spoolPath();
     QByteArray bytes;
-    for (const QByteArray& record : m_waiting)
-        bytes += record;
+    for (const Waiting& w : m_waiting)
+        bytes += w.record;
     const bool queued = m_session.files.run(
         path,
         [path, bytes](QString* why) {

@@ -55,14 +55,21 @@ private:
     void qsoEnded(const QsoRecord& qso, bool shuttingDown);
     bool closing() const;
     void send();
-    void sent(qsizetype count, bool ok, const QString& why);
+    void sent(const QList<quint64>& ids, bool ok, const QString& why);
     void keepWaiting();
 
     Session& m_session;
     QPointer<QWidget> m_parent;
-    // Records (Adif::Record's bytes) not yet confirmed in the logbook file.
-    QList<QByteArray> m_waiting;
-    bool m_sending = false;
+    // Records (Adif::Record's bytes) not yet confirmed in the logbook file;
+    // those handed to the writer are not handed again until it answers.
+    struct Waiting
+    {
+        quint64 id;
+        QByteArray record;
+        bool sending = false;
+    };
+    QList<Waiting> m_waiting;
+    quint64 m_nextId = 0;
     bool m_failing = false;
     bool m_told = false;
     QList<QPointer<frmLogQso>> m_windows;

@@ -2,9 +2,9 @@
 
 #include "Version.h"
 #include "app/Logbook.h"
-#include "files/FileWriter.h"
 #include "app/ModemProcess.h"
 #include "app/SettingsController.h"
+#include "files/FileWriter.h"
 #include "link/ConnectionState.h"
 #include "link/ModemLink.h"
 #include "logbook/LoggerLink.h"

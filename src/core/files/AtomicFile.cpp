@@ -100,7 +100,6 @@ void RemoveUnfinishedSaves(const QString& targetPath)
             dir.remove(name);
 }
 
-
 bool WriteFileAtomically(const QString& path, const QByteArray& bytes, QString* error)
 {
     QString why;

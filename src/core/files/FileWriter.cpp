@@ -28,10 +28,10 @@ struct Task
 struct Lane
 {
     std::deque<Task> tasks;
-    bool busy = false;     // a thread works this queue
-    bool givenUp = false;  // its current work outlived the bound
+    bool busy = false; // a thread works this queue
+    bool givenUp = false; // its current work outlived the bound
     Clock::time_point started;
-    QString what;          // the current work
+    QString what; // the current work
     FileWriter::Done done; // the current work's, until answered
 };
 
@@ -60,7 +60,8 @@ struct FileWriter::State
     void answer(const Done& done, bool ok, const QString& why)
     {
         if (done && owner)
-            QMetaObject::invokeMethod(owner, [done, ok, why] { done(ok, why); }, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                owner, [done, ok, why] { done(ok, why); }, Qt::QueuedConnection);
     }
 
     bool folderGivenUp(const QString& folder) const

@@ -31,7 +31,7 @@ struct Read
     bool exists = false;
     bool tooLarge = false;
     QByteArray bytes;
-    qint64 size = 0;   // the whole file's
+    qint64 size = 0; // the whole file's
     qint64 offset = 0; // where bytes start
     QString why;
 };

@@ -230,8 +230,8 @@ bool AdifFile::append(const QList<QByteArray>& records, const QDateTime& nowUtc,
     // A link is followed, but only to a regular file.
     if (const QString problem = RegularFile::Problem(m_path, RegularFile::Links::Follow); !problem.isEmpty())
         return fail(problem);
-    const RegularFile::Read head = RegularFile::ReadFile(m_path, TailBytes, RegularFile::Links::Follow,
-                                                         RegularFile::Part::Head);
+    const RegularFile::Read head =
+        RegularFile::ReadFile(m_path, TailBytes, RegularFile::Links::Follow, RegularFile::Part::Head);
     if (!head.ok)
         return fail(head.why);
     if (!ReadsAsAdif(head.bytes))
