@@ -9,6 +9,7 @@
 #include "widgets/Shell.h"
 
 #include <QApplication>
+#include <QDeadlineTimer>
 #include <QFileInfo>
 #include <QSessionManager>
 #include <QStandardPaths>
@@ -232,7 +233,15 @@ void Lifecycle::finishShutDown()
     // The settings, the log's last lines and the records written now reach
     // their files; a folder that does not answer is not waited for beyond
     // the bound (its thread is left behind, and the records stay spooled).
-    if (!m_session.files.flush(ShutdownFilesMs))
+    // Their answers (a failed save told, a spool updated) are taken at once:
+    // the event loop may not run again.
+    QDeadlineTimer deadline(ShutdownFilesMs);
+    bool written = false;
+    for (int round = 0; round < 3 && !written; ++round) {
+        written = m_session.files.flush(int(deadline.remainingTime()));
+        QCoreApplication::sendPostedEvents(&m_session.files, QEvent::MetaCall);
+    }
+    if (!written)
         qWarning("Some files were not written before the terminal closed");
     // 9. The other windows close without applying anything.
     m_window.closeOtherWindows();

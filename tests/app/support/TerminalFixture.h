@@ -27,6 +27,11 @@ struct SessionFixture
     }
     // The files the session handed to its writer are on the disk.
     bool settleFiles() const { return !session || session->files.flush(10000); }
+    bool iniExists() const
+    {
+        settleFiles();
+        return QFile::exists(iniPath());
+    }
     QByteArray readIni() const
     {
         settleFiles();
