@@ -26,6 +26,7 @@
 #include <QtTest>
 
 #include <optional>
+#include <sys/stat.h>
 
 // The main road: the real main window against the practice modem on loopback.
 class TestConversationE2E : public QObject
@@ -395,6 +396,7 @@ private slots:
     void qsoLoggedWithFrequencyAndSent();
     void halfRecordSetAside();
     void qsoWindowsThenShutdown();
+    void pipesAtTheLogPathsBlockNothing();
     void callEventsTold_data();
     void callEventsTold();
     void unwritableLogReportedOnce();
@@ -812,6 +814,70 @@ void TestConversationE2E::qsoWindowsThenShutdown()
     QVERIFY(f.window->isShutDown());
     QCOMPARE(logged(), (QStringList{"EA4XYZ JOSE", "EB2XYZ ANA", "EA1ABC "}));
     QVERIFY(windows().isEmpty());
+}
+
+// A named pipe nobody reads at the logbook's path and at the day's log: the
+// terminal never waits on them (its own timer keeps ticking), the operator is
+// told of each, the record waits in the spool and the conversation's text in
+// memory; both reach their files once the pipes are gone.
+void TestConversationE2E::pipesAtTheLogPathsBlockNothing()
+{
+    SimProcess sim({"--step", "--reply", "none"});
+    QVERIFY2(sim.start(), qPrintable(sim.errorString()));
+    TerminalFixture f;
+    MessageBoxRecorder boxes;
+    const QString logs = QDir(f.dir.path()).filePath("KELDO Terminal logs");
+    QVERIFY(QDir().mkpath(logs));
+    const QString adi = QDir(logs).filePath("KELDO Terminal.adi");
+    const QString log = QDir(logs).filePath("2026-12-07.log");
+    for (const QString& pipe : {adi, log})
+        QVERIFY(::mkfifo(QFile::encodeName(pipe).constData(), 0600) == 0);
+    QVERIFY(linkUp(f, sim, "Log Conversations=1\r\nLog QSOs=1\r\nLog Without Asking=1\r\n"));
+    QDateTime now(QDate(2026, 12, 7), QTime(10, 0), Qt::UTC);
+    f.session->terminal.setClock([&] { return now; });
+    int ticks = 0;
+    QTimer ticker;
+    connect(&ticker, &QTimer::timeout, this, [&] { ++ticks; });
+    ticker.start(10);
+
+    sim.writeControl("callin EA4XYZ");
+    QTRY_COMPARE(f.session->display.panel(Panel::Indicativos).text, QString("EA4XYZ <-> N0CALL-1"));
+    sim.writeControl("say HELLO");
+    QTRY_VERIFY(f.session->rx.text().endsWith("HELLO\r\n"));
+    now = now.addSecs(60);
+    sim.writeControl("disconnect");
+    QTRY_COMPARE(boxes.count(), 2);
+    QStringList texts;
+    for (const MessageBox::Shown& box : boxes.take())
+        texts << box.text;
+    texts.sort();
+    QVERIFY2(texts[0].contains(QDir::toNativeSeparators(f.session->logbook.spoolPath())), qPrintable(texts[0]));
+    QVERIFY2(texts[1].contains(QDir::toNativeSeparators(log)) && texts[1].contains("not a regular file"),
+             qPrintable(texts[1]));
+    QCOMPARE(f.session->logbook.waiting(), 1);
+    const int ticked = ticks;
+    QTRY_VERIFY(ticks > ticked + 5);
+    QVERIFY(f.settleFiles());
+    QVERIFY(QFileInfo(adi).exists() && !QFileInfo(adi).isFile());
+    QVERIFY(QFileInfo(log).exists() && !QFileInfo(log).isFile());
+
+    // The pipes gone: the next QSO brings the one that waited, and the log
+    // what it kept.
+    QVERIFY(QFile::remove(adi) && QFile::remove(log));
+    sim.writeControl("callin EB2XYZ");
+    QTRY_COMPARE(f.session->display.panel(Panel::Indicativos).text, QString("EB2XYZ <-> N0CALL-1"));
+    sim.writeControl("disconnect");
+    QTRY_COMPARE(readAdif(readFile(adi)).size(), 2);
+    const QList<QMap<QString, QString>> records = readAdif(readFile(adi));
+    QCOMPARE(records[0]["CALL"] + ' ' + records[1]["CALL"], QString("EA4XYZ EB2XYZ"));
+    QTRY_COMPARE(f.session->logbook.waiting(), 0);
+    QVERIFY(f.settleFiles());
+    QVERIFY(!QFile::exists(f.session->logbook.spoolPath()));
+    QTRY_VERIFY(readFile(log).endsWith("******* Connection ended  10:01:00 UTC\n"));
+    QVERIFY(readFile(log).startsWith("******* EA4XYZ <-> N0CALL-1 *******  2026-12-07 10:00:00 UTC\n"
+                                     "<EA4XYZ  10:00:00 UTC\nHELLO\n******* Connection ended  10:01:00 UTC\n\n"
+                                     "******* EB2XYZ <-> N0CALL-1 *******"));
+    QCOMPARE(boxes.count(), 0);
 }
 
 QTEST_MAIN(TestConversationE2E)
