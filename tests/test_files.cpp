@@ -1,3 +1,4 @@
+#include "files/Diagnostics.h"
 #include "files/FileWriter.h"
 #include "files/RegularFile.h"
 #include "logbook/Adif.h"
@@ -10,9 +11,12 @@
 #include <QTest>
 
 #include <atomic>
+#include <fcntl.h>
 #include <memory>
 #include <sys/stat.h>
 #include <sys/types.h>
+#include <thread>
+#include <unistd.h>
 
 namespace {
 
@@ -68,6 +72,7 @@ private slots:
     void rotationKeepsOneOlderFile();
     void onlyRegularFilesWritten();
     void logbookLinkedToAnotherFileLeftAlone();
+    void diagnosticsNeverWaitForStandardError();
 };
 
 // Full: refused at once, with no answer; what was taken is written in order.
@@ -258,6 +263,55 @@ void TestFiles::logbookLinkedToAnotherFileLeftAlone()
     QVERIFY2(AdifFile(adi).append(next, now, &why), qPrintable(why));
     QCOMPARE(readAll(adi), large + Adif::Record(next));
     QCOMPARE(readAll(adi + ".bad"), QByteArray("<CALL:6>EB2\r\n"));
+}
+
+// Standard error a pipe nobody reads: diagnostics from any thread return at
+// once, what does not fit is dropped and counted, and told once read again.
+void TestFiles::diagnosticsNeverWaitForStandardError()
+{
+    int ends[2];
+    QVERIFY(::pipe(ends) == 0);
+    const auto closeEnds = qScopeGuard([&] {
+        Diagnostics::Uninstall();
+        ::close(ends[0]);
+        ::close(ends[1]);
+    });
+    // Filled to the brim, then left blocking as standard error is.
+    QVERIFY(::fcntl(ends[1], F_SETFL, O_NONBLOCK) == 0);
+    const QByteArray fill(4096, 'f');
+    qint64 filled = 0;
+    for (ssize_t n; (n = ::write(ends[1], fill.constData(), size_t(fill.size()))) > 0;)
+        filled += n;
+    QVERIFY(::fcntl(ends[1], F_SETFL, 0) == 0);
+
+    Diagnostics::Install(ends[1], 8, 4096);
+    std::thread keying([] {
+        for (int i = 0; i < 100; ++i)
+            qWarning("keyer line %d", i);
+    });
+    keying.join();
+    for (int i = 0; i < 100; ++i)
+        qWarning("window line %d", i);
+    QVERIFY(Diagnostics::Dropped() >= 180);
+    QVERIFY(!Diagnostics::Flush(50));
+
+    // Read again: what was kept, then how much was not.
+    QVERIFY(::fcntl(ends[0], F_SETFL, O_NONBLOCK) == 0);
+    QByteArray out;
+    QByteArray chunk(65536, Qt::Uninitialized);
+    QElapsedTimer waited;
+    waited.start();
+    while (!out.contains("dropped") && waited.elapsed() < 5000) {
+        const ssize_t n = ::read(ends[0], chunk.data(), size_t(chunk.size()));
+        if (n > 0)
+            out += chunk.left(n);
+        else
+            QTest::qWait(5);
+    }
+    out.remove(0, filled);
+    QVERIFY2(out.startsWith("keyer line 0\n"), out.left(200).constData());
+    QVERIFY(out.contains(QByteArray::number(Diagnostics::Dropped()) + " diagnostic line(s) dropped"));
+    QVERIFY(Diagnostics::Flush(5000));
 }
 
 QTEST_GUILESS_MAIN(TestFiles)

@@ -4,6 +4,7 @@
 #include "app/Session.h"
 #include "app/SignalBridge.h"
 #include "app/SingleInstance.h"
+#include "files/Diagnostics.h"
 #include "ptt/RadioCatalogue.h"
 #include "widgets/MessageBox.h"
 #include "widgets/Shell.h"
@@ -42,9 +43,8 @@ public:
     QString chooseFolder(QWidget*, const QString&, const QString&) override { return QString(); }
     void showMessage(QWidget*, const MessageBox::Shown& box) override
     {
-        std::fprintf(stderr, "keldo-terminal: %s\n",
-                     qPrintable(QString(box.text).replace(QLatin1Char('\n'), QLatin1String(": "))));
-        std::fflush(stderr);
+        Diagnostics::Write("keldo-terminal: "
+                           + QString(box.text).replace(QLatin1Char('\n'), QLatin1String(": ")).toLocal8Bit());
     }
 
 private:
