@@ -25,6 +25,7 @@
 #include <QtEndian>
 #include <QtTest>
 
+#include <atomic>
 #include <optional>
 #include <sys/stat.h>
 
@@ -397,6 +398,7 @@ private slots:
     void halfRecordSetAside();
     void qsoWindowsThenShutdown();
     void pipesAtTheLogPathsBlockNothing();
+    void recordsLeftWaitingWrittenAtStartAndStallsTold();
     void callEventsTold_data();
     void callEventsTold();
     void unwritableLogReportedOnce();
@@ -878,6 +880,54 @@ void TestConversationE2E::pipesAtTheLogPathsBlockNothing()
                                      "<EA4XYZ  10:00:00 UTC\nHELLO\n******* Connection ended  10:01:00 UTC\n\n"
                                      "******* EB2XYZ <-> N0CALL-1 *******"));
     QCOMPARE(boxes.count(), 0);
+}
+
+// Records the last run left waiting reach the logbook at start-up; a folder
+// that stops answering is told once.
+void TestConversationE2E::recordsLeftWaitingWrittenAtStartAndStallsTold()
+{
+    TerminalFixture f;
+    MessageBoxRecorder boxes;
+    const QString spool = QDir(f.dir.path()).filePath("KELDO Terminal.adi.pending");
+    QFile file(spool);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("<CALL:6>EA4XYZ <QSO_DATE:8>20261207 <TIME_ON:6>100000 <EOR>\r\n"
+               "<CALL:6>EB2XYZ <QSO_DATE:8>20261207 <TIME_ON:6>101000 <EOR>\r\n");
+    file.close();
+    QVERIFY(f.loadWithoutProgram());
+    QCOMPARE(f.session->logbook.spoolPath(), spool);
+    const QString adi = f.session->logbook.filePath();
+    QTRY_COMPARE(readAdif(readFile(adi)).size(), 2);
+    QCOMPARE(readAdif(readFile(adi))[1]["CALL"], QString("EB2XYZ"));
+    QTRY_COMPARE(f.session->logbook.waiting(), 0);
+    QVERIFY(f.settleFiles());
+    QVERIFY(!QFile::exists(spool));
+    QCOMPARE(boxes.count(), 0);
+
+    FileWriter& files = f.session->files;
+    files.setStallBound(100);
+    auto hold = std::make_shared<std::atomic<bool>>(true);
+    const auto hang = [hold](QString*) {
+        while (*hold)
+            QThread::msleep(5);
+        return true;
+    };
+    const QString folder = QFileInfo(adi).absolutePath();
+    QVERIFY(files.run(QDir(folder).filePath("2026-12-07.log"), hang));
+    QTRY_COMPARE(boxes.count(), 1);
+    QVERIFY(boxes.take().first().text.contains(QDir::toNativeSeparators(folder)));
+    // Back: it takes work again (a lane given up on is not waited for by flush).
+    *hold = false;
+    QTRY_VERIFY(files.flush(0));
+    // Again in the same folder: not told twice.
+    *hold = true;
+    QVERIFY(files.run(adi, hang));
+    QSignalSpy stalled(&files, &FileWriter::stalled);
+    QVERIFY(stalled.wait(5000));
+    QCoreApplication::processEvents();
+    QCOMPARE(boxes.count(), 0);
+    *hold = false;
+    QTRY_VERIFY(files.flush(0));
 }
 
 QTEST_MAIN(TestConversationE2E)

@@ -74,7 +74,8 @@ void WriteLoop()
             q.lines.pop_front();
         }
         if (q.droppedUntold > 0) {
-            out += QByteArray::number(q.droppedUntold) + " diagnostic line(s) dropped: standard error did not keep up\n";
+            out +=
+                QByteArray::number(q.droppedUntold) + " diagnostic line(s) dropped: standard error did not keep up\n";
             q.droppedUntold = 0;
         }
         const int fd = q.fd;

@@ -319,8 +319,9 @@ void ConversationLog::flush()
         box.folder = m_folder;
         box.createFolder = m_createFolder;
         if (box.active) {
-            // A write that does not come back must not let the text grow without end.
-            KeepNewest(box.bytes, box.head, MaxPending);
+            // A write that does not come back must not let the text grow
+            // without end; one that is merely busy is given room for a flood.
+            KeepNewest(box.bytes, box.head, MaxWhileWriting);
             return;
         }
         if (box.bytes.size() == box.head)

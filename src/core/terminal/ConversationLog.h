@@ -23,6 +23,8 @@ public:
     static constexpr const char* DefaultFolderName = "KELDO Terminal logs";
     // Text kept while the file cannot be written; beyond it the oldest goes.
     static constexpr qsizetype MaxPending = 1 << 20;
+    // Text that may pile up behind a write under way.
+    static constexpr qsizetype MaxWhileWriting = 16 * MaxPending;
 
     explicit ConversationLog(QObject* parent = nullptr);
     ~ConversationLog() override;
