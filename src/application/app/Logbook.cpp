@@ -100,7 +100,10 @@ void Logbook::send()
     const QDateTime now = m_session.terminal.utcNow();
     const bool queued = m_session.files.run(
         file.path(), [file, records, now](QString* why) { return file.append(records, now, why); },
-        [this, ids](bool ok, const QString& why) { sent(ids, ok, why); });
+        [self = QPointer<Logbook>(this), ids](bool ok, const QString& why) {
+            if (self)
+                self->sent(ids, ok, why);
+        });
     if (!queued)
         sent(ids, false, QStringLiteral("the folder does not answer"));
 }

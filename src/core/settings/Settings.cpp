@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
+#include <QPointer>
 #include <QStandardPaths>
 
 Settings::Settings()
@@ -125,10 +126,12 @@ bool SettingsStore::SaveSettings()
             }
             return !settings || SaveNow(*settings, path, seed, makeFolder, why);
         },
-        [this, path](bool ok, const QString& why) {
+        [self = QPointer<SettingsStore>(this), path](bool ok, const QString& why) {
+            if (!self)
+                return;
             if (!ok)
-                emit saveFailed(FailureText(path, why));
-            emit saveFinished(ok);
+                emit self->saveFailed(FailureText(path, why));
+            emit self->saveFinished(ok);
         });
     if (!queued) {
         {

@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QPointer>
 
 #include <algorithm>
 #include <mutex>
@@ -339,7 +340,10 @@ void ConversationLog::flush()
     const std::shared_ptr<Outbox> shared = m_outbox;
     const bool queued = m_writer->run(
         m_file, [shared](QString* why) { return shared->drain(why); },
-        [this](bool ok, const QString& why) { written(ok, why); });
+        [self = QPointer<ConversationLog>(this)](bool ok, const QString& why) {
+            if (self)
+                self->written(ok, why);
+        });
     if (!queued) {
         {
             std::lock_guard lock(box.mutex);
