@@ -28,7 +28,8 @@ struct Task
 struct Lane
 {
     std::deque<Task> tasks;
-    bool busy = false; // a thread works this queue
+    bool thread = false; // a thread serves this queue
+    bool busy = false; // and works a task of it now
     bool givenUp = false; // its current work outlived the bound
     Clock::time_point started;
     QString what; // the current work
@@ -54,6 +55,8 @@ struct FileWriter::State
     int stallMs = FileWriter::DefaultStallMs;
     int maxQueued = FileWriter::DefaultMaxQueued;
     qint64 maxQueuedBytes = FileWriter::DefaultMaxQueuedBytes;
+    // The owner's watch timer runs (or has been asked to start).
+    bool watching = false;
 
     // Posting while holding the mutex: the writer's destructor takes it
     // before the object goes, and Qt drops events posted to a deleted object.
@@ -107,8 +110,12 @@ struct FileWriter::State
 
 namespace {
 
-// Works one file's queue until it is empty. Holds the state alive: a thread
-// stuck in write(2) outlives the writer harmlessly.
+// How long a thread waits for more work before it ends: a file written
+// line by line (a trace) is not given a new thread for each line.
+constexpr auto Linger = std::chrono::seconds(2);
+
+// Works one file's queue until it stays empty. Holds the state alive: a
+// thread stuck in write(2) outlives the writer harmlessly.
 void Drain(std::shared_ptr<FileWriter::State> st, QString path)
 {
     std::unique_lock lock(st->mutex);
@@ -116,15 +123,19 @@ void Drain(std::shared_ptr<FileWriter::State> st, QString path)
         Lane& lane = st->lanes[path];
         if (lane.tasks.empty()) {
             lane.busy = false;
-            lane.givenUp = false;
-            st->lanes.erase(path);
             st->changed.notify_all();
-            return;
+            st->changed.wait_for(lock, Linger, [&] { return !st->lanes[path].tasks.empty(); });
+            if (st->lanes[path].tasks.empty()) {
+                st->lanes.erase(path);
+                return;
+            }
+            continue;
         }
         Task task = std::move(lane.tasks.front());
         lane.tasks.pop_front();
         --st->queued;
         st->queuedBytes -= task.size;
+        lane.busy = true;
         lane.started = Clock::now();
         lane.what = task.what;
         lane.done = std::move(task.done);
@@ -182,6 +193,7 @@ void FileWriter::setQueueLimits(int count, qint64 bytes)
 
 bool FileWriter::enqueue(const QString& path, const QString& what, qint64 size, Job job, Done done)
 {
+    bool startWatch = false;
     {
         std::lock_guard lock(m_state->mutex);
         State& st = *m_state;
@@ -193,20 +205,24 @@ bool FileWriter::enqueue(const QString& path, const QString& what, qint64 size, 
         lane.tasks.push_back(Task{what, size, std::move(job), std::move(done)});
         ++st.queued;
         st.queuedBytes += size;
-        if (!lane.busy) {
-            lane.busy = true;
-            lane.started = Clock::now();
+        if (!lane.thread) {
+            lane.thread = true;
             std::thread(Drain, m_state, path).detach();
+        } else {
+            st.changed.notify_all();
         }
+        startWatch = !std::exchange(st.watching, true);
     }
-    // The watch runs on the owner's thread, wherever the work came from.
-    QMetaObject::invokeMethod(
-        this,
-        [this] {
-            if (!m_watch.isActive())
-                m_watch.start();
-        },
-        Qt::AutoConnection);
+    // The watch runs on the owner's thread, wherever the work came from;
+    // asked for once while it runs, not at every line of a busy file.
+    if (startWatch)
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                if (!m_watch.isActive())
+                    m_watch.start();
+            },
+            Qt::AutoConnection);
     return true;
 }
 
@@ -214,8 +230,10 @@ void FileWriter::watch()
 {
     std::lock_guard lock(m_state->mutex);
     m_state->giveUpStalled();
-    if (m_state->idle())
+    if (m_state->idle()) {
         m_watch.stop();
+        m_state->watching = false;
+    }
 }
 
 bool FileWriter::append(const QString& path, const QByteArray& bytes, Done done)
