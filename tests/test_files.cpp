@@ -282,6 +282,9 @@ void TestFiles::diagnosticsNeverWaitForStandardError()
     qint64 filled = 0;
     for (ssize_t n; (n = ::write(ends[1], fill.constData(), size_t(fill.size()))) > 0;)
         filled += n;
+    // The last free bytes too: a short line must not slip in.
+    for (ssize_t n; (n = ::write(ends[1], "f", 1)) > 0;)
+        filled += n;
     QVERIFY(::fcntl(ends[1], F_SETFL, 0) == 0);
 
     Diagnostics::Install(ends[1], 8, 4096);
