@@ -70,7 +70,8 @@ int main(int argc, char* argv[])
     int refused = 0;
     QElapsedTimer total;
     total.start();
-    Print("trace line (80 B), folder answering", AppendsFromAnotherThread(writer, dir.filePath("trace.log"), Lines, &refused));
+    Print("trace line (80 B), folder answering",
+          AppendsFromAnotherThread(writer, dir.filePath("trace.log"), Lines, &refused));
     const bool flushed = writer.flush(30000);
     std::printf("  %d lines on the disk in %.0f ms (%s, %d refused: queue full)\n", Lines, double(total.elapsed()),
                 flushed ? "all written" : "NOT all written", refused);
@@ -87,7 +88,8 @@ int main(int argc, char* argv[])
     QThread::msleep(150);
     writer.flush(0);
     refused = 0;
-    Print("trace line, folder hung (refused)", AppendsFromAnotherThread(writer, dir.filePath("hung/trace.log"), Lines, &refused));
+    Print("trace line, folder hung (refused)",
+          AppendsFromAnotherThread(writer, dir.filePath("hung/trace.log"), Lines, &refused));
     std::printf("  %d of %d refused at once\n", refused, Lines);
     total.start();
     const bool gaveUp = !writer.flush(1000);
@@ -133,9 +135,8 @@ int main(int argc, char* argv[])
     QCoreApplication::processEvents();
     Print("received line (64 B) into the log", StatsOf(us));
     std::printf("  log file: %lld bytes for %d lines%s\n",
-                static_cast<long long>(QFileInfo(QDir(dir.filePath("logs")).filePath(
-                                                     ConversationLog::FileNameFor(now.date())))
-                                           .size()),
+                static_cast<long long>(
+                    QFileInfo(QDir(dir.filePath("logs")).filePath(ConversationLog::FileNameFor(now.date()))).size()),
                 Lines, log.failing() ? " (the log failed)" : "");
     return 0;
 }

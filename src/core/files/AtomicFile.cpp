@@ -133,8 +133,20 @@ bool WriteFileAtomically(const QString& path, const QByteArray& bytes, QString* 
     };
     // Unbuffered: a buffered flush that the disk cuts short (full disk, size
     // limit) is not reported, and the rename would then install a cut file.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered))
+    // A file of our own, made now: whatever stands at the name (a pipe
+    // left there, a link) is removed first, never opened.
+    QFile::remove(temp);
+    const int fd =
+        ::open(QFile::encodeName(temp).constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+    if (fd < 0) {
+        if (error)
+            *error = qt_error_string(errno);
+        return false;
+    }
+    if (!file.open(fd, QIODevice::WriteOnly | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
         return failed(file.errorString());
+    }
     if (QFileInfo::exists(target) && !file.setPermissions(QFile::permissions(target)))
         return failed(file.errorString());
     // Root saving another user's file leaves it theirs, so that their own
