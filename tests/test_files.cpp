@@ -15,6 +15,7 @@
 #include <fcntl.h>
 #include <memory>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <sys/types.h>
 #include <thread>
 #include <unistd.h>
@@ -240,6 +241,13 @@ void TestFiles::logbookLinkedToAnotherFileLeftAlone()
         QVERIFY(QFile::remove(adi) && QFile::link(device, adi));
         QVERIFY(!AdifFile(adi).append(qso, now, &why));
         QCOMPARE(why, QString("not a regular file"));
+    }
+    // The device itself at the path, where the system lets us make one.
+    QVERIFY(QFile::remove(adi));
+    if (::mknod(QFile::encodeName(adi).constData(), S_IFCHR | 0600, makedev(1, 5)) == 0) {
+        QVERIFY(!AdifFile(adi).append(qso, now, &why));
+        QCOMPARE(why, QString("not a regular file"));
+        QVERIFY(::unlink(QFile::encodeName(adi).constData()) == 0);
     }
 
     // A link to a logbook is followed; a record already at its end (written
