@@ -93,8 +93,6 @@ bool Lifecycle::startUp(const QString& programPath)
     m_window.showStoredOptions();
     se.applyLogSettings();
     se.logbook.applySettings();
-    // QSO records the last run could not get into the logbook.
-    se.logbook.loadWaiting();
 
     m_window.setProgramFolderFrom(programPath);
 
@@ -118,6 +116,9 @@ bool Lifecycle::startUp(const QString& programPath)
 
     if (m_firstRun)
         askFirstSettings(programPath);
+    // QSO records the last run could not get into the logbook; only the
+    // copy that owns the settings file takes them.
+    se.logbook.loadWaiting();
 
     // 3. The radio catalogue (constant tables, built once).
     LoadRadioCatalogue();
