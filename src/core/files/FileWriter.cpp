@@ -19,6 +19,7 @@ using Clock = std::chrono::steady_clock;
 
 struct Task
 {
+    quint64 seq = 0; // in the order it was queued, over all files
     QString what;
     qint64 size = 0;
     FileWriter::Job job;
@@ -32,6 +33,7 @@ struct Lane
     bool busy = false; // and works a task of it now
     bool givenUp = false; // its current work outlived the bound
     Clock::time_point started;
+    quint64 seq = 0; // the current work's
     QString what; // the current work
     FileWriter::Done done; // the current work's, until answered
 };
@@ -55,6 +57,7 @@ struct FileWriter::State
     int stallMs = FileWriter::DefaultStallMs;
     int maxQueued = FileWriter::DefaultMaxQueued;
     qint64 maxQueuedBytes = FileWriter::DefaultMaxQueuedBytes;
+    quint64 nextSeq = 0;
     // The owner's watch timer runs (or has been asked to start).
     bool watching = false;
 
@@ -137,6 +140,7 @@ void Drain(std::shared_ptr<FileWriter::State> st, QString path)
         st->queuedBytes -= task.size;
         lane.busy = true;
         lane.started = Clock::now();
+        lane.seq = task.seq;
         lane.what = task.what;
         lane.done = std::move(task.done);
         lock.unlock();
@@ -202,7 +206,7 @@ bool FileWriter::enqueue(const QString& path, const QString& what, qint64 size, 
             || st.folderGivenUp(FolderOf(path)))
             return false;
         Lane& lane = st.lanes[path];
-        lane.tasks.push_back(Task{what, size, std::move(job), std::move(done)});
+        lane.tasks.push_back(Task{st.nextSeq++, what, size, std::move(job), std::move(done)});
         ++st.queued;
         st.queuedBytes += size;
         if (!lane.thread) {
@@ -285,6 +289,8 @@ bool FileWriter::flush(int ms)
     const auto deadline = Clock::now() + std::chrono::milliseconds(qMax(0, ms));
     std::unique_lock lock(m_state->mutex);
     State& st = *m_state;
+    // What is queued later (a trace still being written) is not waited for.
+    const quint64 before = st.nextSeq;
     for (;;) {
         st.giveUpStalled();
         bool waiting = false;
@@ -292,7 +298,7 @@ bool FileWriter::flush(int ms)
         for (const auto& [path, lane] : st.lanes) {
             if (lane.givenUp)
                 stuck = true;
-            else if (lane.busy || !lane.tasks.empty())
+            else if ((lane.busy && lane.seq < before) || (!lane.tasks.empty() && lane.tasks.front().seq < before))
                 waiting = true;
         }
         if (!waiting)
