@@ -12,6 +12,7 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QNetworkDatagram>
 #include <QPlainTextEdit>
@@ -926,6 +927,15 @@ void TestConversationE2E::recordsLeftWaitingWrittenAtStartAndStallsTold()
     QVERIFY(stalled.wait(5000));
     QCoreApplication::processEvents();
     QCOMPARE(boxes.count(), 0);
+
+    // Closing does not wait on it beyond its bound: the settings are written
+    // (another folder's file), the hung work is left behind.
+    QElapsedTimer closing;
+    closing.start();
+    f.window->close();
+    QVERIFY(f.window->isShutDown());
+    QVERIFY2(closing.elapsed() < Lifecycle::ShutdownFilesMs + 2000, "shutdown waits a bounded time");
+    QVERIFY(f.readIni().contains("[Setup]"));
     *hold = false;
     QTRY_VERIFY(files.flush(0));
 }
