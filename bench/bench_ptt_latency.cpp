@@ -320,6 +320,7 @@ int main(int argc, char** argv)
 
     const Stats fon = statsOf(floodKeyUs);
     const Stats foff = statsOf(floodUnkeyUs);
+    session.files.flush(10000);
     const QString logFile =
         QDir(session.logFolder()).filePath(ConversationLog::FileNameFor(session.terminal.utcNow().date()));
     std::printf("While %d x %.0f MB of CR arrive back to back (taken in %.2f s; logging on, %.1f MB logged; speaker "

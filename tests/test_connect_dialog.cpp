@@ -127,6 +127,7 @@ private:
         }
         Settings reread() const
         {
+            settleFiles();
             SettingsStore store(dir.path());
             store.LoadSettings();
             return store.s();
@@ -364,7 +365,7 @@ void TestConnectDialog::invalidCallSignRefusedWithFocus()
     QVERIFY(dialog->isVisible());
     QCOMPARE(dialog->focusWidget(), failing);
     QCOMPARE(ConnectValues::of(rig.s()), before);
-    QVERIFY(!QFile::exists(rig.iniPath()));
+    QVERIFY(!rig.iniExists());
     QCOMPARE(written.size(), 0);
     QVERIFY(!rig.session->conn.OutgoingCall);
 }
@@ -429,7 +430,7 @@ void TestConnectDialog::closeBoxStoresOnlyWhenEveryBoxIsValid()
         dialog->close();
         QVERIFY(!dialog->isVisible());
         QCOMPARE(ConnectValues::of(rig.s()), before);
-        QVERIFY(!QFile::exists(rig.iniPath()));
+        QVERIFY(!rig.iniExists());
     }
     {
         // All valid: the mode's boxes are stored, upper-cased, and saved.
@@ -472,7 +473,7 @@ void TestConnectDialog::shutdownClosesWithoutStoring()
     dialog->close();
     QVERIFY(!dialog->isVisible());
     QCOMPARE(ConnectValues::of(rig.s()), before);
-    QVERIFY(!QFile::exists(rig.iniPath()));
+    QVERIFY(!rig.iniExists());
 }
 
 // ---- Layout -------------------------------------------------------------------

@@ -1,3 +1,4 @@
+#include "dialogs/frmLogbook.h"
 #include "dialogs/frmMacros.h"
 #include "support/MessageBoxRecorder.h"
 #include "support/RadioEnds.h"
@@ -11,6 +12,7 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QNetworkDatagram>
 #include <QPlainTextEdit>
@@ -24,7 +26,9 @@
 #include <QtEndian>
 #include <QtTest>
 
+#include <atomic>
 #include <optional>
+#include <sys/stat.h>
 
 // The main road: the real main window against the practice modem on loopback.
 class TestConversationE2E : public QObject
@@ -394,6 +398,8 @@ private slots:
     void qsoLoggedWithFrequencyAndSent();
     void halfRecordSetAside();
     void qsoWindowsThenShutdown();
+    void pipesAtTheLogPathsBlockNothing();
+    void recordsLeftWaitingWrittenAtStartAndStallsTold();
     void callEventsTold_data();
     void callEventsTold();
     void unwritableLogReportedOnce();
@@ -433,6 +439,7 @@ void TestConversationE2E::conversationLogged()
     sim.writeControl("disconnect");
     QTRY_COMPARE(f.session->display.panel(Panel::Indicativos).text, QString("Disconnected"));
 
+    QVERIFY(f.settleFiles());
     QCOMPARE(QString::fromUtf8(readFile(log)),
              QString("******* EB2XYZ <-> N0CALL-1 *******  2026-12-07 10:20:30 UTC\n"
                      "<EB2XYZ  10:20:35 UTC\n"
@@ -452,6 +459,7 @@ void TestConversationE2E::conversationLogged()
     QVERIFY(!f.session->s().logConversations);
     sim.writeControl("say NOT LOGGED");
     QTRY_VERIFY(f.session->rx.text().endsWith("NOT LOGGED\r\n"));
+    QVERIFY(f.settleFiles());
     QVERIFY(readFile(log).endsWith("73\n******* Logging switched off  10:22:00 UTC\n"));
     // Switched on again mid-connection, the record starts there.
     w.action("mnuLog")->trigger();
@@ -513,6 +521,7 @@ void TestConversationE2E::callEventsTold()
              shown ? QString("17:41:07\r\n\r\n>N0CALL-1\r\nHELLO EA4XYZ, HOW CO\r\n"
                              "******* Connection ended  17:41:07\r\n")
                    : QString("17:41:07\r\n\r\n"));
+    QVERIFY(f.settleFiles());
     QCOMPARE(QString::fromUtf8(readFile(log)),
              (shown ? failed + " UTC\n\n" : QString()) + banner + "2026-12-07 17:41:07 UTC\n"
                  + (shown ? ">N0CALL-1  17:41:07 UTC\nHELLO EA4XYZ, HOW CO\n" : "")
@@ -575,6 +584,7 @@ void TestConversationE2E::unwritableLogReportedOnce()
     f.window->action("mnuLogFolder")->trigger();
     QCOMPARE(f.session->s().logFolder, other);
     // What could not be written before goes there too.
+    QVERIFY(f.settleFiles());
     QCOMPARE(readFile(QDir(other).filePath("2026-12-07.log")),
              QByteArray("LINE 5\n******* Connection ended  08:00:00 UTC\n\n"
                         "******* EA1ABC <-> N0CALL-1 *******  2026-12-07 08:00:00 UTC\n"));
@@ -777,20 +787,32 @@ void TestConversationE2E::qsoWindowsThenShutdown()
     QTest::keyClick(first->findChild<QLineEdit*>("txtName"), Qt::Key_Return);
     QVERIFY(first->isVisible() && !QFile::exists(f.session->logbook.filePath()));
     QPushButton* ok = first->findChild<QDialogButtonBox*>("buttons")->button(QDialogButtonBox::Ok);
-    // A write that fails keeps the window open with what was typed.
-    QVERIFY(QDir().mkpath(f.session->logbook.filePath()));
-    ok->click();
-    QCOMPARE(boxes.take().size(), 1);
-    QVERIFY(first->isVisible());
-    QVERIFY(QDir(f.session->logbook.filePath()).removeRecursively());
-    ok->click();
     const auto logged = [&] {
         QStringList calls;
         for (auto& r : readAdif(readFile(f.session->logbook.filePath())))
             calls << r["CALL"] + ' ' + r["NAME"];
         return calls;
     };
-    QCOMPARE(logged(), QStringList("EA4XYZ JOSE"));
+    // A logbook that cannot take the record: the record waits beside the
+    // settings, the operator is told once, and Settings > Logbook... tries again.
+    const QString spool = f.session->logbook.spoolPath();
+    QCOMPARE(QFileInfo(spool).dir(), QFileInfo(f.iniPath()).dir());
+    QVERIFY(QDir().mkpath(f.session->logbook.filePath()));
+    ok->click();
+    QTRY_COMPARE(boxes.count(), 1);
+    QVERIFY(boxes.take().first().text.contains(QDir::toNativeSeparators(spool)));
+    QVERIFY(!first->isVisible());
+    QCOMPARE(f.session->logbook.waiting(), 1);
+    QVERIFY(f.session->display.panel(Panel::Bytes).toolTip.contains("QSO records waiting for the logbook: 1"));
+    QVERIFY(f.settleFiles());
+    QVERIFY(readFile(spool).startsWith("<CALL:6>EA4XYZ "));
+    QVERIFY(QDir(f.session->logbook.filePath()).removeRecursively());
+    f.session->controller.logbookDialog(f.window.get());
+    QTRY_COMPARE(logged(), QStringList("EA4XYZ JOSE"));
+    QTRY_COMPARE(f.session->logbook.waiting(), 0);
+    QVERIFY(f.settleFiles());
+    QVERIFY(!QFile::exists(spool));
+    QCOMPARE(f.session->display.panel(Panel::Bytes).toolTip, QString());
     QCOMPARE(windows().keys(), QStringList("EB2XYZ"));
 
     windows()["EB2XYZ"]->findChild<QLineEdit*>("txtName")->setText("ANA");
@@ -800,6 +822,127 @@ void TestConversationE2E::qsoWindowsThenShutdown()
     QVERIFY(f.window->isShutDown());
     QCOMPARE(logged(), (QStringList{"EA4XYZ JOSE", "EB2XYZ ANA", "EA1ABC "}));
     QVERIFY(windows().isEmpty());
+}
+
+// A named pipe nobody reads at the logbook's path and at the day's log: the
+// terminal never waits on them (its own timer keeps ticking), the operator is
+// told of each, the record waits in the spool and the conversation's text in
+// memory; both reach their files once the pipes are gone.
+void TestConversationE2E::pipesAtTheLogPathsBlockNothing()
+{
+    SimProcess sim({"--step", "--reply", "none"});
+    QVERIFY2(sim.start(), qPrintable(sim.errorString()));
+    TerminalFixture f;
+    MessageBoxRecorder boxes;
+    const QString logs = QDir(f.dir.path()).filePath("KELDO Terminal logs");
+    QVERIFY(QDir().mkpath(logs));
+    const QString adi = QDir(logs).filePath("KELDO Terminal.adi");
+    const QString log = QDir(logs).filePath("2026-12-07.log");
+    for (const QString& pipe : {adi, log})
+        QVERIFY(::mkfifo(QFile::encodeName(pipe).constData(), 0600) == 0);
+    QVERIFY(linkUp(f, sim, "Log Conversations=1\r\nLog QSOs=1\r\nLog Without Asking=1\r\n"));
+    QDateTime now(QDate(2026, 12, 7), QTime(10, 0), Qt::UTC);
+    f.session->terminal.setClock([&] { return now; });
+    int ticks = 0;
+    QTimer ticker;
+    connect(&ticker, &QTimer::timeout, this, [&] { ++ticks; });
+    ticker.start(10);
+
+    sim.writeControl("callin EA4XYZ");
+    QTRY_COMPARE(f.session->display.panel(Panel::Indicativos).text, QString("EA4XYZ <-> N0CALL-1"));
+    sim.writeControl("say HELLO");
+    QTRY_VERIFY(f.session->rx.text().endsWith("HELLO\r\n"));
+    now = now.addSecs(60);
+    sim.writeControl("disconnect");
+    QTRY_COMPARE(boxes.count(), 2);
+    QStringList texts;
+    for (const MessageBox::Shown& box : boxes.take())
+        texts << box.text;
+    texts.sort();
+    QVERIFY2(texts[0].contains(QDir::toNativeSeparators(f.session->logbook.spoolPath())), qPrintable(texts[0]));
+    QVERIFY2(texts[1].contains(QDir::toNativeSeparators(log)) && texts[1].contains("not a regular file"),
+             qPrintable(texts[1]));
+    QCOMPARE(f.session->logbook.waiting(), 1);
+    const int ticked = ticks;
+    QTRY_VERIFY(ticks > ticked + 5);
+    QVERIFY(f.settleFiles());
+    QVERIFY(QFileInfo(adi).exists() && !QFileInfo(adi).isFile());
+    QVERIFY(QFileInfo(log).exists() && !QFileInfo(log).isFile());
+
+    // The pipes gone: the next QSO brings the one that waited, and the log
+    // what it kept.
+    QVERIFY(QFile::remove(adi) && QFile::remove(log));
+    sim.writeControl("callin EB2XYZ");
+    QTRY_COMPARE(f.session->display.panel(Panel::Indicativos).text, QString("EB2XYZ <-> N0CALL-1"));
+    sim.writeControl("disconnect");
+    QTRY_COMPARE(readAdif(readFile(adi)).size(), 2);
+    const QList<QMap<QString, QString>> records = readAdif(readFile(adi));
+    QCOMPARE(records[0]["CALL"] + ' ' + records[1]["CALL"], QString("EA4XYZ EB2XYZ"));
+    QTRY_COMPARE(f.session->logbook.waiting(), 0);
+    QVERIFY(f.settleFiles());
+    QVERIFY(!QFile::exists(f.session->logbook.spoolPath()));
+    QTRY_VERIFY(readFile(log).endsWith("******* Connection ended  10:01:00 UTC\n"));
+    QVERIFY(readFile(log).startsWith("******* EA4XYZ <-> N0CALL-1 *******  2026-12-07 10:00:00 UTC\n"
+                                     "<EA4XYZ  10:00:00 UTC\nHELLO\n******* Connection ended  10:01:00 UTC\n\n"
+                                     "******* EB2XYZ <-> N0CALL-1 *******"));
+    QCOMPARE(boxes.count(), 0);
+}
+
+// Records the last run left waiting reach the logbook at start-up; a folder
+// that stops answering is told once.
+void TestConversationE2E::recordsLeftWaitingWrittenAtStartAndStallsTold()
+{
+    TerminalFixture f;
+    MessageBoxRecorder boxes;
+    const QString spool = QDir(f.dir.path()).filePath("KELDO Terminal.adi.pending");
+    QFile file(spool);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("<CALL:6>EA4XYZ <QSO_DATE:8>20261207 <TIME_ON:6>100000 <EOR>\r\n"
+               "<CALL:6>EB2XYZ <QSO_DATE:8>20261207 <TIME_ON:6>101000 <EOR>\r\n");
+    file.close();
+    QVERIFY(f.loadWithoutProgram());
+    QCOMPARE(f.session->logbook.spoolPath(), spool);
+    const QString adi = f.session->logbook.filePath();
+    QTRY_COMPARE(readAdif(readFile(adi)).size(), 2);
+    QCOMPARE(readAdif(readFile(adi))[1]["CALL"], QString("EB2XYZ"));
+    QTRY_COMPARE(f.session->logbook.waiting(), 0);
+    QVERIFY(f.settleFiles());
+    QVERIFY(!QFile::exists(spool));
+    QCOMPARE(boxes.count(), 0);
+
+    FileWriter& files = f.session->files;
+    files.setStallBound(100);
+    auto hold = std::make_shared<std::atomic<bool>>(true);
+    const auto hang = [hold](QString*) {
+        while (*hold)
+            QThread::msleep(5);
+        return true;
+    };
+    const QString folder = QFileInfo(adi).absolutePath();
+    QVERIFY(files.run(QDir(folder).filePath("2026-12-07.log"), hang));
+    QTRY_COMPARE(boxes.count(), 1);
+    QVERIFY(boxes.take().first().text.contains(QDir::toNativeSeparators(folder)));
+    // Back: it takes work again (a lane given up on is not waited for by flush).
+    *hold = false;
+    QTRY_VERIFY(files.flush(0));
+    // Again in the same folder: not told twice.
+    *hold = true;
+    QVERIFY(files.run(adi, hang));
+    QSignalSpy stalled(&files, &FileWriter::stalled);
+    QVERIFY(stalled.wait(5000));
+    QCoreApplication::processEvents();
+    QCOMPARE(boxes.count(), 0);
+
+    // Closing does not wait on it beyond its bound: the settings are written
+    // (another folder's file), the hung work is left behind.
+    QElapsedTimer closing;
+    closing.start();
+    f.window->close();
+    QVERIFY(f.window->isShutDown());
+    QVERIFY2(closing.elapsed() < Lifecycle::ShutdownFilesMs + 2000, "shutdown waits a bounded time");
+    QVERIFY(f.readIni().contains("[Setup]"));
+    *hold = false;
+    QTRY_VERIFY(files.flush(0));
 }
 
 QTEST_MAIN(TestConversationE2E)

@@ -82,7 +82,7 @@ private slots:
                 });
             }
             QVERIFY(run->window->Form_Load(run->programPath()));
-            QVERIFY(!QFile::exists(run->iniPath()));
+            QVERIFY(!run->iniExists());
             run->window->Form_Unload();
         }
         QCOMPARE(f.readIni(), plain.readIni());

@@ -150,6 +150,9 @@ QStringList TestPttDialog::visibleControls() const
 
 QString TestPttDialog::iniText() const
 {
+    // Saves are written off the GUI thread.
+    if (m_session)
+        m_session->files.flush(10000);
     QFile f(m_dir->filePath(QStringLiteral("KELDO Terminal.ini")));
     if (!f.open(QIODevice::ReadOnly))
         return QString();

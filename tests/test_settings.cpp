@@ -1,3 +1,4 @@
+#include "files/FileWriter.h"
 #include "settings/IniDocument.h"
 #include "settings/Settings.h"
 #include "settings/SettingsLocation.h"
@@ -13,6 +14,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <atomic>
 #include <csignal>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -131,6 +133,7 @@ private slots:
     void everySettingRoundTrips();
     void unusualStoredValuesWrittenBackAsRead();
     void saveMergesWithOtherWriters();
+    void queuedSavesJoinAndOnlyAFileIsWritten();
     void portsReadButNeverWritten();
     void macrosEscapedAndNeverCut();
     void valueWithLineBreaksCannotAddKeys();
@@ -626,6 +629,59 @@ void TestSettings::saveMergesWithOtherWriters()
     QCOMPARE(after.value("Setup", "HF Host"), QStringLiteral("localhost"));
     QCOMPARE(after.value("Setup", "My Callsign"), QStringLiteral("EA4ZZZ"));
     QCOMPARE(after.sections(), (QStringList{"PTT", "Setup", "Position", "Path", "Options", "Elsewhere"}));
+}
+
+// Through the writer: saves asked for while one waits become that one, and
+// write the newest settings. A pipe or an oversized file in the settings'
+// place is neither read nor replaced.
+void TestSettings::queuedSavesJoinAndOnlyAFileIsWritten()
+{
+    QTemporaryDir dir;
+    FileWriter writer;
+    SettingsStore store(dir.path());
+    store.setWriter(&writer);
+    store.LoadSettings();
+    QSignalSpy finished(&store, &SettingsStore::saveFinished);
+    QSignalSpy failed(&store, &SettingsStore::saveFailed);
+    // The settings file's queue is held up while the saves are asked for.
+    auto hold = std::make_shared<std::atomic<bool>>(true);
+    QVERIFY(writer.run(store.filePath(), [hold](QString*) {
+        while (*hold)
+            QThread::msleep(5);
+        return true;
+    }));
+    for (int i = 0; i < 50; ++i) {
+        store.s().myCallsign = QStringLiteral("EA4ZZZ-%1").arg(i);
+        QVERIFY(store.SaveSettings());
+    }
+    *hold = false;
+    QVERIFY(writer.flush(5000));
+    QTRY_COMPARE(finished.size(), 1);
+    QCOMPARE(finished[0][0].toBool(), true);
+    QCOMPARE(IniDocument(readAll(store.filePath())).value("Setup", "My Callsign"), QStringLiteral("EA4ZZZ-49"));
+    // The next save is a save of its own.
+    QVERIFY(store.SaveSettings());
+    QTRY_COMPARE(finished.size(), 2);
+
+    // A pipe nobody writes: loading does not wait on it, saving leaves it.
+    QVERIFY(QFile::remove(store.filePath()));
+    QVERIFY(::mkfifo(QFile::encodeName(store.filePath()).constData(), 0600) == 0);
+    store.LoadSettings();
+    QCOMPARE(store.s().myCallsign, Settings().myCallsign);
+    QVERIFY(store.SaveSettings());
+    QTRY_COMPARE(failed.size(), 1);
+    QVERIFY(failed[0][0].toString().contains("not a regular file"));
+    QVERIFY(QFileInfo::exists(store.filePath()) && !QFileInfo(store.filePath()).isFile());
+
+    // Larger than any settings file: read as nothing, and kept as it is.
+    QVERIFY(QFile::remove(store.filePath()));
+    const QByteArray huge = "[Setup]\r\nMy Callsign=EA4BIG\r\n" + QByteArray(SettingsStore::MaxFileBytes, ';');
+    QVERIFY(writeAll(store.filePath(), huge));
+    store.LoadSettings();
+    QCOMPARE(store.s().myCallsign, Settings().myCallsign);
+    QVERIFY(store.SaveSettings());
+    QTRY_COMPARE(failed.size(), 2);
+    QCOMPARE(readAll(store.filePath()), huge);
 }
 
 void TestSettings::portsReadButNeverWritten()

@@ -306,12 +306,12 @@ void TestSetupDialog::selectedModePortLimits()
     if (accepted) {
         QVERIFY(!dialog->isVisible());
         QCOMPARE(rig.s().hfTcpPort, stored);
-        QVERIFY(QFile::exists(rig.iniPath()));
+        QVERIFY(rig.iniExists());
     } else {
         QVERIFY(refusedAndOpen(*dialog));
         QCOMPARE(dialog->focusWidget(), dialog->txtPuertoComandosHF);
         QCOMPARE(SetupValues::of(rig.s()), before);
-        QVERIFY(!QFile::exists(rig.iniPath()));
+        QVERIFY(!rig.iniExists());
     }
 }
 
@@ -382,6 +382,7 @@ void TestSetupDialog::otherModesKeepTheirPortUnlessUsable()
     QCOMPARE(rig.s().satHost, QStringLiteral("sat.example"));
 
     // What was saved comes back the same.
+    QVERIFY(rig.settleFiles());
     SettingsStore reread(rig.dir.path());
     reread.LoadSettings();
     QCOMPARE(reread.s().fmTcpPort, 8310);
@@ -472,7 +473,7 @@ void TestSetupDialog::unchangedSettingsSendOnlyTheBandwidth()
     QCOMPARE(modem.commandAccepts(), 1);
     QCOMPARE(modem.dataAccepts(), 1);
     QCOMPARE(SetupValues::of(rig.s()), before);
-    QVERIFY(QFile::exists(rig.iniPath()));
+    QVERIFY(rig.iniExists());
 
     // A settings file that cannot be written is told to the operator; what
     // was chosen still holds for this run.
@@ -482,6 +483,8 @@ void TestSetupDialog::unchangedSettingsSendOnlyTheBandwidth()
                                   + QDir::toNativeSeparators(rig.iniPath()),
                               MessageBox::Icon::Warning);
     again->cmdOK->click();
+    // The save is written off the GUI thread; its failure comes after.
+    QTRY_COMPARE(m_boxes->count(), 1);
     QVERIFY(m_boxes->verify());
     QVERIFY(!again->isVisible());
     QCOMPARE(SetupValues::of(rig.s()), before);
@@ -657,7 +660,7 @@ void TestSetupDialog::missingProgramRefusesAndCancelRestores()
     QVERIFY(!dialog->isVisible());
     QCOMPARE(SetupValues::of(rig.s()), before);
     QVERIFY(m_killed.isEmpty());
-    QVERIFY(!QFile::exists(rig.iniPath()));
+    QVERIFY(!rig.iniExists());
     // The link was never touched.
     QVERIFY(rig.session->link.bothConnected());
     QCOMPARE(modem.commandAccepts(), 1);
@@ -703,7 +706,7 @@ void TestSetupDialog::cancelRestoresEverything()
     QCOMPARE(written.size(), 0);
     QVERIFY(m_killed.isEmpty() && m_launched.isEmpty());
     QVERIFY(rig.session->link.bothConnected());
-    QVERIFY(!QFile::exists(rig.iniPath()));
+    QVERIFY(!rig.iniExists());
 }
 
 void TestSetupDialog::refusedWhileConnectedRestoresMenus()
@@ -842,6 +845,7 @@ void TestSetupDialog::unknownStoredModeAndBandwidthStayUnchanged()
     QCOMPARE(rig.s().keldoHfBw, QStringLiteral("1800"));
     QCOMPARE(rig.s().fmTcpPort, 8311);
     QVERIFY(m_killed.isEmpty() && m_launched.isEmpty());
+    QVERIFY(rig.settleFiles());
     SettingsStore reread(rig.dir.path());
     reread.LoadSettings();
     QCOMPARE(reread.s().keldoMode, ModeSetting::other(QStringLiteral("KELDOXX")));
@@ -861,7 +865,7 @@ void TestSetupDialog::shutdownClosesWithoutApplying()
     dialog->close();
     QVERIFY(!dialog->isVisible());
     QCOMPARE(SetupValues::of(rig.s()), before);
-    QVERIFY(!QFile::exists(rig.iniPath()));
+    QVERIFY(!rig.iniExists());
 }
 
 void TestSetupDialog::closeBoxAppliesLikeUpdate()
@@ -878,7 +882,7 @@ void TestSetupDialog::closeBoxAppliesLikeUpdate()
     QCOMPARE(rig.s().myCallsign, QStringLiteral("N0NEW"));
     QCOMPARE(rig.s().autoLaunch.value(), AutoLaunch::On);
     QVERIFY(rig.session->display.modeChecked(SAT));
-    QVERIFY(QFile::exists(rig.iniPath()));
+    QVERIFY(rig.iniExists());
 }
 
 void TestSetupDialog::switchToSatAgainstPracticeModem()

@@ -711,6 +711,7 @@ void TestTerminalText::logJoinsLineBreakSplitAcrossArrivals()
     s.terminal.AppendConnectBanner();
     s.terminal.ReceiveDataBytes("A\r");
     s.terminal.ReceiveDataBytes("\nB\r");
+    QVERIFY(s.files.flush(5000));
     const QStringList logs = QDir(s.logFolder()).entryList({"*.log"});
     QCOMPARE(logs.size(), 1);
     QFile f(QDir(s.logFolder()).filePath(logs.first()));

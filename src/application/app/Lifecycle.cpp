@@ -5,11 +5,13 @@
 #include "app/SignalBridge.h"
 #include "app/SingleInstance.h"
 #include "ptt/KeyingState.h"
+#include "files/Diagnostics.h"
 #include "ptt/RadioCatalogue.h"
 #include "widgets/MessageBox.h"
 #include "widgets/Shell.h"
 
 #include <QApplication>
+#include <QDeadlineTimer>
 #include <QFileInfo>
 #include <QSessionManager>
 #include <QStandardPaths>
@@ -42,9 +44,8 @@ public:
     QString chooseFolder(QWidget*, const QString&, const QString&) override { return QString(); }
     void showMessage(QWidget*, const MessageBox::Shown& box) override
     {
-        std::fprintf(stderr, "keldo-terminal: %s\n",
-                     qPrintable(QString(box.text).replace(QLatin1Char('\n'), QLatin1String(": "))));
-        std::fflush(stderr);
+        Diagnostics::Write("keldo-terminal: "
+                           + QString(box.text).replace(QLatin1Char('\n'), QLatin1String(": ")).toLocal8Bit());
     }
 
 private:
@@ -123,6 +124,9 @@ bool Lifecycle::startUp(const QString& programPath)
 
     if (m_firstRun)
         askFirstSettings(programPath);
+    // QSO records the last run could not get into the logbook; only the
+    // copy that owns the settings file takes them.
+    se.logbook.loadWaiting();
 
     // 3. The radio catalogue (constant tables, built once).
     LoadRadioCatalogue();
@@ -242,6 +246,19 @@ void Lifecycle::finishShutDown()
     // The keyer has closed (or not answered in time): its thread ends.
     m_session.keying.stop();
     m_session.controller.save();
+    // The settings, the log's last lines and the records written now reach
+    // their files; a folder that does not answer is not waited for beyond
+    // the bound (its thread is left behind, and the records stay spooled).
+    // Their answers (a failed save told, a spool updated) are taken at once:
+    // the event loop may not run again.
+    QDeadlineTimer deadline(ShutdownFilesMs);
+    bool written = false;
+    for (int round = 0; round < 3 && !written; ++round) {
+        written = m_session.files.flush(int(deadline.remainingTime()));
+        QCoreApplication::sendPostedEvents(&m_session.files, QEvent::MetaCall);
+    }
+    if (!written)
+        qWarning("Some files were not written before the terminal closed");
     // 9. The other windows close without applying anything.
     m_window.closeOtherWindows();
 }

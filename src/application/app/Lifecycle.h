@@ -42,6 +42,8 @@ public:
     // Closing during a connection with "AutoLaunch" 1 first sends ABORT and
     // waits for DISCONNECTED this long at most.
     static constexpr int CloseWaitMs = 10000;
+    // How long shutdown waits for the files still being written.
+    static constexpr int ShutdownFilesMs = 3000;
 
     Lifecycle(Session& session, LifecycleWindow& window);
     ~Lifecycle() override;

@@ -4,7 +4,18 @@
 #include "dialogs/frmLogQso.h"
 #include "widgets/MessageBox.h"
 
+#include "files/FileWriter.h"
+#include "files/RegularFile.h"
+
 #include <QDir>
+#include <QFileInfo>
+
+namespace {
+
+// Larger than any number of QSOs a logbook would wait with.
+constexpr qint64 MaxSpoolBytes = 16 << 20;
+
+} // namespace
 
 Logbook::Logbook(Session& session)
     : m_session(session)
@@ -29,23 +40,128 @@ QString Logbook::filePath() const
     return QDir(m_session.logFolder()).filePath(QLatin1String(Adif::FileName));
 }
 
+QString Logbook::spoolPath() const
+{
+    const QFileInfo ini(m_session.settings.filePath());
+    return ini.absoluteDir().filePath(ini.completeBaseName() + QStringLiteral(".adi.pending"));
+}
+
 bool Logbook::write(const QsoRecord& qso)
 {
-    const QDateTime now = m_session.terminal.utcNow();
-    QString error;
-    if (m_file.path() != filePath())
-        m_file = AdifFile(filePath());
-    if (!m_file.append(qso, now, &error)) {
-        const QString text = QStringLiteral("The QSO with %1 could not be written to %2.\n%3")
-                                 .arg(qso.call, QDir::toNativeSeparators(filePath()), error);
-        if (closing())
-            qWarning("%s", qPrintable(text));
-        else
-            MessageBox::show(m_parent, text, MessageBox::Icon::Warning);
-        return false;
-    }
-    m_session.loggers.sendQso(qso, Adif::Header(now) + Adif::Record(qso));
+    const QByteArray record = Adif::Record(qso);
+    m_waiting << Waiting{m_nextId++, record};
+    keepWaiting();
+    send();
+    m_session.loggers.sendQso(qso, Adif::Header(m_session.terminal.utcNow()) + record);
     return true;
+}
+
+void Logbook::loadWaiting()
+{
+    const RegularFile::Read spool =
+        RegularFile::ReadFile(spoolPath(), MaxSpoolBytes, RegularFile::Links::Refuse, RegularFile::Part::Head);
+    if (!spool.ok) {
+        if (spool.exists)
+            qWarning("%s: %s", qPrintable(QDir::toNativeSeparators(spoolPath())), qPrintable(spool.why));
+        return;
+    }
+    // One record a line: Adif::Record makes every line break a space.
+    for (const QByteArray& line : spool.bytes.split('\n')) {
+        const QByteArray record = line.trimmed();
+        if (record.toUpper().endsWith("<EOR>"))
+            m_waiting << Waiting{m_nextId++, record + "\r\n"};
+    }
+    if (!m_waiting.isEmpty()) {
+        m_failing = true;
+        emit waitingChanged(waiting());
+    }
+    send();
+}
+
+void Logbook::retryWaiting()
+{
+    send();
+}
+
+void Logbook::send()
+{
+    QList<QByteArray> records;
+    QList<quint64> ids;
+    for (Waiting& w : m_waiting) {
+        if (!w.sending) {
+            w.sending = true;
+            records << w.record;
+            ids << w.id;
+        }
+    }
+    if (records.isEmpty())
+        return;
+    const AdifFile file(filePath());
+    const QDateTime now = m_session.terminal.utcNow();
+    const bool queued = m_session.files.run(
+        file.path(), [file, records, now](QString* why) { return file.append(records, now, why); },
+        [self = QPointer<Logbook>(this), ids](bool ok, const QString& why) {
+            if (self)
+                self->sent(ids, ok, why);
+        });
+    if (!queued)
+        sent(ids, false, QStringLiteral("the folder does not answer"));
+}
+
+void Logbook::sent(const QList<quint64>& ids, bool ok, const QString& why)
+{
+    if (ok) {
+        m_waiting.removeIf([&ids](const Waiting& w) { return ids.contains(w.id); });
+        keepWaiting();
+        if (m_waiting.isEmpty() && std::exchange(m_failing, false)) {
+            m_told = false;
+            emit waitingChanged(0);
+        }
+        return;
+    }
+    for (Waiting& w : m_waiting)
+        if (ids.contains(w.id))
+            w.sending = false;
+    m_failing = true;
+    emit waitingChanged(waiting());
+    if (std::exchange(m_told, true))
+        return;
+    const QString text =
+        QStringLiteral("%1 QSO record(s) could not be written to the logbook %2:\n%3\n\nThey are kept in %4 and "
+                       "written as soon as the logbook can take them: at the next QSO, when the logbook "
+                       "settings are opened, or at the next start.")
+            .arg(m_waiting.size())
+            .arg(QDir::toNativeSeparators(filePath()), why, QDir::toNativeSeparators(spoolPath()));
+    if (closing())
+        qWarning("%s", qPrintable(text));
+    else
+        MessageBox::show(m_parent, text, MessageBox::Icon::Warning);
+}
+
+// The spool follows the records waiting: rewritten whole (atomically) while
+// there are any, removed once there are none.
+void Logbook::keepWaiting()
+{
+    const QString path = spoolPath();
+    QByteArray bytes;
+    for (const Waiting& w : m_waiting)
+        bytes += w.record;
+    const bool queued = m_session.files.run(
+        path,
+        [path, bytes](QString* why) {
+            if (!bytes.isEmpty())
+                return WriteFileAtomically(path, bytes, why);
+            if (!RegularFile::Problem(path, RegularFile::Links::Refuse).isEmpty())
+                return true;
+            return !QFileInfo::exists(path) || QFile::remove(path);
+        },
+        [path](bool ok, const QString& why) {
+            if (!ok)
+                qWarning("QSO records waiting cannot be kept in %s: %s", qPrintable(QDir::toNativeSeparators(path)),
+                         qPrintable(why));
+        });
+    if (!queued)
+        qWarning("QSO records waiting cannot be kept in %s", qPrintable(QDir::toNativeSeparators(path)));
 }
 
 void Logbook::qsoEnded(const QsoRecord& qso, bool shuttingDown)

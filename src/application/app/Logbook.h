@@ -12,8 +12,14 @@ class Session;
 class frmLogQso;
 
 // What becomes of a finished QSO: a "Log QSO" window, or, without asking or
-// at shutdown, the record written as it stands; written records also go to
-// the loggers on the network.
+// at shutdown, the record written as it stands; records also go to the
+// loggers on the network at once.
+//
+// No record is lost: each is first kept in a spool beside the settings file
+// ("<settings name>.adi.pending") and leaves it once the logbook file has
+// taken it. Records the logbook cannot take (folder missing, read-only or
+// full, not a regular file, not answering) wait there and are tried again
+// at the next QSO, when the logbook settings are opened and at start-up.
 class Logbook : public QObject
 {
     Q_OBJECT
@@ -23,9 +29,17 @@ public:
     // The rig to ask and the loggers to tell, as the settings say now.
     void applySettings();
     QString filePath() const;
-    // Appends the record and sends it on; false (and the operator told,
-    // unless shutting down) when the file could not be written.
+    QString spoolPath() const;
+    // Keeps the record, hands it to the logbook file and sends it on. True
+    // once it is kept: should the file not take it, it waits (and the
+    // operator is told, once, unless shutting down).
     bool write(const QsoRecord& qso);
+    // Start-up: the records left waiting by the last run, tried again.
+    void loadWaiting();
+    // Records waiting are tried again.
+    void retryWaiting();
+    // Records the logbook file has not taken after a failed try.
+    int waiting() const { return m_failing ? int(m_waiting.size()) : 0; }
     // Shutdown: windows still open are written as they stand, and closed.
     void writeOpenWindows();
     void setWindowParent(QWidget* parent) { m_parent = parent; }
@@ -33,14 +47,31 @@ public:
     // are written as they stand, no window opens.
     void setClosing() { m_closing = true; }
 
+signals:
+    // waiting() changed.
+    void waitingChanged(int count);
+
 private:
     void qsoEnded(const QsoRecord& qso, bool shuttingDown);
     bool closing() const;
+    void send();
+    void sent(const QList<quint64>& ids, bool ok, const QString& why);
+    void keepWaiting();
 
     Session& m_session;
     QPointer<QWidget> m_parent;
-    // Kept, so that a large file's tail is looked at once, not at every write.
-    AdifFile m_file{QString()};
+    // Records (Adif::Record's bytes) not yet confirmed in the logbook file;
+    // those handed to the writer are not handed again until it answers.
+    struct Waiting
+    {
+        quint64 id;
+        QByteArray record;
+        bool sending = false;
+    };
+    QList<Waiting> m_waiting;
+    quint64 m_nextId = 0;
+    bool m_failing = false;
+    bool m_told = false;
     QList<QPointer<frmLogQso>> m_windows;
     bool m_closing = false;
 };

@@ -63,6 +63,27 @@ Session::Session(const QString& folder, QObject* parent)
     });
 
     terminal.setLog(&log);
+
+    settings.setWriter(&files);
+    log.setWriter(&files);
+    connect(&logbook, &Logbook::waitingChanged, &presenter, &Presenter::showQsosWaiting);
+    // A folder that stops answering is told once; everything else goes on.
+    connect(&files, &FileWriter::stalled, this, [this](const QString& path, const QString&) {
+        const QString folder = QFileInfo(path).absolutePath();
+        if (m_stallsTold.contains(folder))
+            return;
+        m_stallsTold << folder;
+        const QString text =
+            QStringLiteral("The folder %1 does not answer: writing %2 did not finish within %3 s.\nThe terminal goes "
+                           "on without it; what could not be written is kept where it can be and written when the "
+                           "folder answers again.")
+                .arg(QDir::toNativeSeparators(folder), QFileInfo(path).fileName())
+                .arg(files.stallBound() / 1000.0);
+        if (TerminarAplicacion)
+            qWarning("%s", qPrintable(text));
+        else
+            MessageBox::show(m_messageParent, text, MessageBox::Icon::Warning);
+    });
 }
 
 QString Session::logFolder() const

@@ -5,6 +5,7 @@
 #include "app/ModemProcess.h"
 #include "app/SettingsController.h"
 #include "keying/KeyingThread.h"
+#include "files/FileWriter.h"
 #include "link/ConnectionState.h"
 #include "link/ModemLink.h"
 #include "logbook/LoggerLink.h"
@@ -38,6 +39,8 @@ public:
 
     Settings& s() { return settings.s(); }
 
+    // Every file the station writes, off this thread; first made, last gone.
+    FileWriter files;
     SettingsStore settings;
     ConnectionState conn;
     DisplayState display;
@@ -92,6 +95,8 @@ public:
 
 private:
     QPointer<QWidget> m_messageParent;
+    // Folders whose stall the operator was told of.
+    QStringList m_stallsTold;
     // The other station of the last connection, for <CALL> after it ended.
     QString m_lastOtherStation;
     QString m_keyingTrace; // where the journal writes the trace

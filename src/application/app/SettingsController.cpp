@@ -81,6 +81,9 @@ std::unique_ptr<frmPTT> SettingsController::pttDialog(QWidget* parent, const Ser
 
 std::unique_ptr<frmLogbook> SettingsController::logbookDialog(QWidget* parent)
 {
+    // Records waiting for the logbook file get another try, now and when
+    // the dialog's choice is applied (it may name a folder that works).
+    m_session.logbook.retryWaiting();
     auto dialog = std::make_unique<frmLogbook>(LogbookChoice::of(m_session.s()), parent);
     frmLogbook* d = dialog.get();
     QObject::connect(d, &QDialog::finished, &m_session, [this, d] {
@@ -211,6 +214,7 @@ void SettingsController::apply(const LogbookChoice& choice)
     choice.applyTo(m_session.s());
     m_session.logbook.applySettings();
     save();
+    m_session.logbook.retryWaiting();
 }
 
 void SettingsController::apply(const ConnectChoice& choice)

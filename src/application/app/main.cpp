@@ -4,6 +4,7 @@
 #include "app/Session.h"
 #include "app/frmKeldoTerminal.h"
 #include "dialogs/frmFirstRun.h"
+#include "files/Diagnostics.h"
 
 #include "settings/SettingsLocation.h"
 
@@ -110,6 +111,14 @@ public:
 
 int main(int argc, char* argv[])
 {
+    // Diagnostics are written by a thread of their own; what is still queued
+    // at the end gets a moment, not a wait on a standard error nobody reads.
+    Diagnostics::Install();
+    struct FlushDiagnostics
+    {
+        ~FlushDiagnostics() { Diagnostics::Flush(500); }
+    } flushDiagnostics;
+
     QCommandLineParser parser;
     if (const std::optional<int> exitCode = ReadCommandLine(argc, argv, parser))
         return *exitCode;

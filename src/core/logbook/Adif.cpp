@@ -1,10 +1,12 @@
 #include "Adif.h"
 
 #include "Version.h"
+#include "files/RegularFile.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 #include <algorithm>
 #include <cmath>
@@ -94,13 +96,13 @@ QString CallOf(const QString& call)
 // ADIF is read: <NAME:LEN> is followed by exactly LEN characters, so an
 // "<EOR>" inside a value ends nothing. A text not starting with '<' has a
 // header up to <EOH>.
-qsizetype EndOfWholeRecords(const QByteArray& text)
+qsizetype EndOfWholeRecords(const QByteArray& text, bool fromStart = true)
 {
     // A '<' with no '>' this near is text, not a data specifier.
     constexpr qsizetype LongestSpecifier = 128;
     const QByteArrayView all(text);
     qsizetype keep = 0;
-    bool inHeader = !text.startsWith('<');
+    bool inHeader = fromStart && !text.startsWith('<');
     qsizetype at = 0;
     for (qsizetype open; (open = all.indexOf('<', at)) >= 0;) {
         at = open + 1;
@@ -202,54 +204,82 @@ QByteArray Adif::Record(const QsoRecord& q)
     return r + "<EOR>\r\n";
 }
 
-bool AdifFile::repairTail(QFile& file, QString* error)
+bool AdifFile::ReadsAsAdif(const QByteArray& head)
 {
-    const QByteArray all = file.readAll();
-    const qsizetype keep = EndOfWholeRecords(all);
-    QByteArray tail = all.mid(keep);
-    if (tail.trimmed().isEmpty())
+    const QByteArray text = head.trimmed();
+    if (text.isEmpty())
         return true;
-    // The line break after the last whole record is no part of what was cut.
-    while (tail.startsWith('\r') || tail.startsWith('\n'))
-        tail.remove(0, 1);
-    QFile bad(badPath());
-    if (!bad.open(QIODevice::Append) || bad.write(tail + "\r\n") < 0 || !bad.flush()) {
-        if (error)
-            *error = bad.errorString();
+    // Text only: a binary file is nobody's logbook.
+    if (text.contains('\0'))
         return false;
-    }
-    if (!file.resize(keep)) {
-        if (error)
-            *error = file.errorString();
-        return false;
-    }
-    return true;
+    if (text.toUpper().contains("<EOH>"))
+        return true;
+    static const QRegularExpression specifier(QStringLiteral("^<[A-Za-z_][A-Za-z0-9_]*(:\\d+(:[A-Za-z])?)?>"));
+    return specifier.match(QString::fromLatin1(text.left(64))).hasMatch();
 }
 
-bool AdifFile::append(const QsoRecord& qso, const QDateTime& nowUtc, QString* error)
+bool AdifFile::append(const QList<QByteArray>& records, const QDateTime& nowUtc, QString* error) const
 {
-    QDir().mkpath(QFileInfo(m_path).absolutePath());
-    QFile file(m_path);
-    if (!file.open(QIODevice::ReadWrite) || (!m_tailChecked && !repairTail(file, error))) {
-        if (error && error->isEmpty())
-            *error = file.errorString();
+    QString why;
+    auto fail = [&why, error](const QString& reason) {
+        if (error)
+            *error = reason.isEmpty() ? why : reason;
         return false;
+    };
+    QDir().mkpath(QFileInfo(m_path).absolutePath());
+    // A link is followed, but only to a regular file.
+    if (const QString problem = RegularFile::Problem(m_path, RegularFile::Links::Follow); !problem.isEmpty())
+        return fail(problem);
+    const RegularFile::Read head =
+        RegularFile::ReadFile(m_path, TailBytes, RegularFile::Links::Follow, RegularFile::Part::Head);
+    if (!head.ok)
+        return fail(head.why);
+    if (!ReadsAsAdif(head.bytes))
+        return fail(QStringLiteral("the file does not read as an ADIF logbook; it is left as it is"));
+
+    // The tail after the last whole record, read as ADIF is read from its
+    // start when the file is small; in a large one, from the first <EOR> of
+    // its last TailBytes.
+    RegularFile::Read tail = head;
+    if (head.size > head.bytes.size()) {
+        tail = RegularFile::ReadFile(m_path, TailBytes, RegularFile::Links::Follow, RegularFile::Part::Tail);
+        if (!tail.ok)
+            return fail(tail.why);
     }
-    m_tailChecked = true;
-    QByteArray bytes = Adif::Record(qso);
-    if (file.size() == 0) {
+    qsizetype keep = tail.bytes.size();
+    if (tail.offset == 0) {
+        keep = EndOfWholeRecords(tail.bytes);
+    } else if (const qsizetype eor = tail.bytes.toUpper().indexOf("<EOR>"); eor >= 0) {
+        keep = eor + 5 + EndOfWholeRecords(tail.bytes.mid(eor + 5), false);
+    }
+    QByteArray cut = tail.bytes.mid(keep);
+    qint64 size = tail.size;
+    if (!cut.trimmed().isEmpty()) {
+        // The line break after the last whole record is no part of what was cut.
+        while (cut.startsWith('\r') || cut.startsWith('\n'))
+            cut.remove(0, 1);
+        if (!RegularFile::Append(badPath(), cut + "\r\n", RegularFile::Links::Refuse, &why))
+            return fail(badPath() + QStringLiteral(": ") + why);
+        size = tail.offset + keep;
+        if (!RegularFile::Truncate(m_path, size, &why))
+            return fail(QString());
+        tail.bytes.truncate(keep);
+    }
+
+    QByteArray bytes;
+    for (const QByteArray& record : records)
+        if (!tail.bytes.contains(record))
+            bytes += record;
+    if (bytes.isEmpty())
+        return true;
+    if (size == 0) {
         bytes.prepend(Adif::Header(nowUtc));
-    } else if (!file.seek(file.size() - 1) || file.peek(1) != "\n") {
+    } else if (!tail.bytes.endsWith('\n')) {
         // A repair cut just after <EOR>, or a file ended without a line break:
         // the record starts a line of its own.
         bytes.prepend("\r\n");
     }
-    if (!file.seek(file.size()) || file.write(bytes) != bytes.size() || !file.flush()) {
-        // Part of it may be on the disk: the next write looks at the tail again.
-        m_tailChecked = false;
-        if (error)
-            *error = file.errorString();
-        return false;
-    }
+    if (!RegularFile::Append(m_path, bytes, RegularFile::Links::Follow, &why))
+        return fail(QString());
     return true;
 }

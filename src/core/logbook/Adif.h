@@ -28,13 +28,18 @@ QByteArray Record(const QsoRecord& qso);
 
 } // namespace Adif
 
-// The logbook file. Each record is appended in one write and flushed. Before
-// the first write (and after a failed one), a file whose tail after the last
-// whole record is not blank (a cut write) is cut back, the tail kept in the
-// ".bad" file beside it.
+// The logbook file, written on the file writer's thread. Records are
+// appended in one write. Only a regular file is written: a link is followed
+// only to one, and a file that does not read as ADIF (text that is not a
+// logbook, say) is never changed, nor repaired. Before each write a tail
+// after the last whole record that is not blank (a cut write) is cut back,
+// the tail kept in the ".bad" file beside it; only the file's last
+// TailBytes are read for that.
 class AdifFile
 {
 public:
+    static constexpr qint64 TailBytes = 64 * 1024;
+
     explicit AdifFile(const QString& path)
         : m_path(path)
     { }
@@ -42,12 +47,19 @@ public:
     QString path() const { return m_path; }
     QString badPath() const { return m_path + QStringLiteral(".bad"); }
 
-    // False, with the reason in error, when the record could not be written.
-    bool append(const QsoRecord& qso, const QDateTime& nowUtc, QString* error = nullptr);
+    // Appends the records (Adif::Record's bytes), leaving out any that the
+    // file already ends with (written before a crash could say so). False,
+    // with the reason in error, when they could not be written.
+    bool append(const QList<QByteArray>& records, const QDateTime& nowUtc, QString* error = nullptr) const;
+    bool append(const QsoRecord& qso, const QDateTime& nowUtc, QString* error = nullptr) const
+    {
+        return append(QList<QByteArray>{Adif::Record(qso)}, nowUtc, error);
+    }
+
+    // Empty or blank, or ADIF's text form: a header ended by <EOH>, or data
+    // specifiers from the start.
+    static bool ReadsAsAdif(const QByteArray& head);
 
 private:
-    bool repairTail(class QFile& file, QString* error);
-
     QString m_path;
-    bool m_tailChecked = false;
 };

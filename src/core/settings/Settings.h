@@ -5,11 +5,15 @@
 #include "Mode.h"
 #include "PttMethod.h"
 #include "RigNumbers.h"
+#include "files/AtomicFile.h"
 
 #include <QMap>
 #include <QObject>
 #include <QString>
 #include <functional>
+#include <memory>
+#include <mutex>
+#include <optional>
 
 // Whether the modem program of the mode is started with the terminal and
 // ended with it ("AutoLaunch"). Other is any other stored number: it
@@ -141,11 +145,15 @@ struct Settings
 
 // Owns the settings and the file they live in ("KELDO Terminal.ini" in the
 // program's folder unless useFile() names another).
+class FileWriter;
+
 class SettingsStore : public QObject
 {
     Q_OBJECT
 public:
     static constexpr const char* FileName = "KELDO Terminal.ini";
+    // A settings file larger than this is neither read nor replaced.
+    static constexpr qint64 MaxFileBytes = 1 << 20;
 
     // folder: where the file lives; the program's folder when empty.
     explicit SettingsStore(const QString& folder = QString());
@@ -160,9 +168,13 @@ public:
     void useFile(const QString& file, const QString& seed = QString());
 
     void LoadSettings();
-    // Writes every setting. Returns false, after saveFailed, when the file
-    // could not be written.
+    // Writes every setting. Without a writer, at once: false, after
+    // saveFailed, when the file could not be written. With one, queued (a
+    // save asked for while another waits joins it): false only when the
+    // writer refused it; a failure comes later as saveFailed.
     bool SaveSettings();
+    // Saves go through writer from now on (nullptr: written at once).
+    void setWriter(FileWriter* writer);
 
     // Applies every setting to an INI document (for the save and for tests).
     void writeTo(class IniDocument& doc) const;
@@ -171,20 +183,30 @@ public:
 signals:
     // A save failed; text says where and why, for the operator.
     void saveFailed(const QString& text);
+    // A save finished (after saveFailed when it failed).
+    void saveFinished(bool ok);
 
 private:
     // The file to read: the settings file, or the seed while there is none.
     QString sourcePath() const;
 
+    // Reads the file (or its seed), applies settings and replaces it atomically,
+    // under the file's lock; runs on the writer's thread.
+    static bool SaveNow(const Settings& settings, const QString& path, const QString& seed, bool makeFolder,
+                        QString* why);
+    static QString FailureText(const QString& path, const QString& why);
+
+    // The settings the queued save will write, empty once it has taken them.
+    struct NextSave
+    {
+        std::mutex mutex;
+        std::optional<Settings> settings;
+    };
+
+    FileWriter* m_writer = nullptr;
+    std::shared_ptr<NextSave> m_next = std::make_shared<NextSave>();
     QString m_folder;
     QString m_file;
     QString m_seed;
     Settings m_settings;
 };
-
-// Writes bytes to path through a temporary file in the same folder and a
-// rename, keeping the old file's permissions. A path that is a link, or a
-// chain of them, writes the file at the end of the chain: every link stays.
-// A read-only file is not replaced. Returns false on any failure (with the
-// reason in error); the old file is then untouched.
-bool WriteFileAtomically(const QString& path, const QByteArray& bytes, QString* error = nullptr);

@@ -2,12 +2,16 @@
 
 #include "encoding/AnsiCodec.h"
 #include "encoding/ControlPictures.h"
+#include "files/FileWriter.h"
+#include "files/RegularFile.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QPointer>
 
 #include <algorithm>
+#include <mutex>
 
 namespace {
 
@@ -36,10 +40,92 @@ inline char* PutUtf8(char* w, char32_t c)
     return w;
 }
 
+// Stands where a conversation starts: a blank line before it, unless it
+// opens the file. Control characters never reach the bytes otherwise (they
+// are written as their pictures).
+constexpr char Separator = '\x01';
+
+const QByteArray& Gap()
+{
+    static const QByteArray gap = QByteArrayLiteral("\n[... text not logged ...]\n");
+    return gap;
+}
+
+// Keeps the newest max bytes after head, the oldest of them overwritten by
+// a mark of the gap. The dead front is cut off only once it has grown as
+// large as what is kept, so each byte is moved a bounded number of times.
+void KeepNewest(QByteArray& bytes, qsizetype& head, qsizetype max)
+{
+    if (bytes.size() - head > max) {
+        head = bytes.size() - max;
+        std::copy(Gap().begin(), Gap().end(), bytes.begin() + head);
+    }
+    if (head > max) {
+        bytes.remove(0, head);
+        head = 0;
+    }
+}
+
 } // namespace
+
+struct ConversationLog::Outbox
+{
+    std::mutex mutex;
+    QByteArray bytes;
+    qsizetype head = 0;
+    QString file;
+    QString folder;
+    bool createFolder = false;
+    // A write is queued or under way: it takes what is added meanwhile.
+    bool active = false;
+
+    // Writes until nothing is left; what fails goes back in front.
+    bool drain(QString* why)
+    {
+        for (;;) {
+            QByteArray chunk;
+            QString path;
+            QString makeFolder;
+            {
+                std::lock_guard lock(mutex);
+                if (bytes.size() == head) {
+                    bytes.clear();
+                    head = 0;
+                    active = false;
+                    return true;
+                }
+                chunk = bytes.mid(head);
+                bytes.clear();
+                head = 0;
+                path = file;
+                if (createFolder)
+                    makeFolder = folder;
+            }
+            if (!makeFolder.isEmpty() && !QFileInfo::exists(makeFolder))
+                QDir().mkpath(makeFolder);
+            QByteArray out = chunk;
+            if (out.startsWith(Separator)) {
+                const QFileInfo info(path);
+                if (info.exists() && info.size() > 0)
+                    out[0] = '\n';
+                else
+                    out.remove(0, 1);
+            }
+            out.replace(Separator, '\n');
+            if (!RegularFile::Append(path, out, RegularFile::Links::Refuse, why)) {
+                std::lock_guard lock(mutex);
+                bytes.prepend(chunk);
+                KeepNewest(bytes, head, MaxPending);
+                active = false;
+                return false;
+            }
+        }
+    }
+};
 
 ConversationLog::ConversationLog(QObject* parent)
     : QObject(parent)
+    , m_outbox(std::make_shared<Outbox>())
 { }
 
 ConversationLog::~ConversationLog() = default;
@@ -84,8 +170,12 @@ void ConversationLog::connectionBegan(const QString& callChain, const QDateTime&
     m_inConversation = true;
     m_reported = false;
     const QDateTime u = utc.toUTC();
-    if (QFileInfo(m_file).size() > 0 || pendingSize() > 0)
+    // Whether the file holds anything is for the writer to see: asking here
+    // could hang on a folder that does not answer.
+    if (m_lineOpen)
         line(QString());
+    else
+        append(QByteArray(1, Separator));
     line(QStringLiteral("******* ") + callChain + QStringLiteral(" *******  ")
          + u.date().toString(QStringLiteral("yyyy-MM-dd")) + QLatin1Char(' ') + Time(u) + QStringLiteral(" UTC"));
 }
@@ -211,45 +301,71 @@ void ConversationLog::commit(const char* end)
     dropOldest();
 }
 
-// Keeps the newest MaxPending bytes, the oldest of them overwritten by a
-// mark of the gap. The dead front is cut off only once it has grown as large
-// as what is kept, so each byte is moved a bounded number of times.
 void ConversationLog::dropOldest()
 {
-    if (pendingSize() > MaxPending) {
-        static const QByteArray gap = QByteArrayLiteral("\n[... text not logged ...]\n");
-        m_head = m_pending.size() - MaxPending;
-        std::copy(gap.begin(), gap.end(), m_pending.begin() + m_head);
-    }
-    if (m_head > MaxPending) {
-        m_pending.remove(0, m_head);
-        m_head = 0;
-    }
+    KeepNewest(m_pending, m_head, MaxPending);
 }
 
 void ConversationLog::flush()
 {
-    if (pendingSize() == 0 || m_file.isEmpty())
+    if (m_file.isEmpty())
         return;
-    if (m_createFolder && !QFileInfo::exists(m_folder))
-        QDir().mkpath(m_folder);
+    Outbox& box = *m_outbox;
+    {
+        std::lock_guard lock(box.mutex);
+        box.bytes.append(m_pending.constData() + m_head, pendingSize());
+        m_pending.clear();
+        m_head = 0;
+        box.file = m_file;
+        box.folder = m_folder;
+        box.createFolder = m_createFolder;
+        if (box.active) {
+            // A write that does not come back must not let the text grow
+            // without end; one that is merely busy is given room for a flood.
+            KeepNewest(box.bytes, box.head, MaxWhileWriting);
+            return;
+        }
+        if (box.bytes.size() == box.head)
+            return;
+        box.active = true;
+    }
     // Opened per write: a folder that disappears is noticed at once, and
     // nothing sits in a buffer of ours when the program is killed.
-    QFile file(m_file);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered)) {
-        setError(file.errorString());
+    if (!m_writer) {
+        QString why;
+        const bool ok = box.drain(&why);
+        written(ok, why);
         return;
     }
-    const qint64 written = file.write(m_pending.constData() + m_head, pendingSize());
-    if (written > 0)
-        m_head += written;
-    if (pendingSize() > 0) {
-        setError(file.errorString().isEmpty() ? QStringLiteral("the disk is full") : file.errorString());
+    const std::shared_ptr<Outbox> shared = m_outbox;
+    const bool queued = m_writer->run(
+        m_file, [shared](QString* why) { return shared->drain(why); },
+        [self = QPointer<ConversationLog>(this)](bool ok, const QString& why) {
+            if (self)
+                self->written(ok, why);
+        });
+    if (!queued) {
+        {
+            std::lock_guard lock(box.mutex);
+            box.active = false;
+            KeepNewest(box.bytes, box.head, MaxPending);
+        }
+        written(false, QStringLiteral("the folder does not answer"));
+    }
+}
+
+void ConversationLog::written(bool ok, const QString& why)
+{
+    if (ok) {
+        setError(QString());
         return;
     }
-    m_pending.clear();
-    m_head = 0;
-    setError(QString());
+    {
+        // Given up after a stall: the next event tries again.
+        std::lock_guard lock(m_outbox->mutex);
+        m_outbox->active = false;
+    }
+    setError(why.isEmpty() ? QStringLiteral("the disk is full") : why);
 }
 
 void ConversationLog::setError(const QString& error)

@@ -6,11 +6,16 @@
 #include <QObject>
 #include <QString>
 
+#include <memory>
+
+class FileWriter;
+
 // Appends each radio conversation, as the RX screen shows it, to a daily
 // UTF-8 file "YYYY-MM-DD.log" (UTC date of the connection's start). Every
-// event is written through at once, so a killed program loses nothing that
-// was shown. A failed write keeps its text and tries again at the next event;
-// the failure is signalled once per conversation.
+// event is handed to the writer at once, so a killed program loses nothing
+// that was shown. A failed write keeps its text and tries again at the next
+// event; the failure is signalled once per conversation. Only a regular file
+// is written (a link, a pipe or a device at the file's path is refused).
 class ConversationLog : public QObject
 {
     Q_OBJECT
@@ -18,9 +23,15 @@ public:
     static constexpr const char* DefaultFolderName = "KELDO Terminal logs";
     // Text kept while the file cannot be written; beyond it the oldest goes.
     static constexpr qsizetype MaxPending = 1 << 20;
+    // Text that may pile up behind a write under way.
+    static constexpr qsizetype MaxWhileWriting = 16 * MaxPending;
 
     explicit ConversationLog(QObject* parent = nullptr);
     ~ConversationLog() override;
+
+    // Writes go through writer from now on (nullptr: written at once, on
+    // the caller's thread).
+    void setWriter(FileWriter* writer) { m_writer = writer; }
 
     // Switching off during a conversation closes its record.
     void setEnabled(bool on, const QDateTime& utc);
@@ -70,7 +81,14 @@ private:
     void dropOldest();
     qsizetype pendingSize() const { return m_pending.size() - m_head; }
     void flush();
+    void written(bool ok, const QString& why);
     void setError(const QString& error);
+
+    // What was handed over for the file and not yet written; shared with
+    // the writer's thread.
+    struct Outbox;
+    std::shared_ptr<Outbox> m_outbox;
+    FileWriter* m_writer = nullptr;
 
     bool m_enabled = false;
     QString m_folder;

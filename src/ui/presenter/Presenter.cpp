@@ -42,10 +42,25 @@ void Presenter::watch(ConversationLog& log)
 {
     // A log that cannot be written shows in the byte counter's tooltip.
     connect(&log, &ConversationLog::failureChanged, this, [this, &log] {
-        m_display.setPanelToolTip(Panel::Bytes,
-                                  log.failing() ? QStringLiteral("Conversation log cannot be written: ") + log.error()
-                                                : QString());
+        m_logTrouble = log.failing() ? QStringLiteral("Conversation log cannot be written: ") + log.error() : QString();
+        showFileTrouble();
     });
+}
+
+void Presenter::showQsosWaiting(int count)
+{
+    m_qsosWaiting = count;
+    showFileTrouble();
+}
+
+void Presenter::showFileTrouble()
+{
+    QStringList lines;
+    if (!m_logTrouble.isEmpty())
+        lines << m_logTrouble;
+    if (m_qsosWaiting > 0)
+        lines << QStringLiteral("QSO records waiting for the logbook: %1").arg(m_qsosWaiting);
+    m_display.setPanelToolTip(Panel::Bytes, lines.join(QLatin1Char('\n')));
 }
 
 void Presenter::showCallSign(const QString& callSign)

@@ -34,6 +34,8 @@ public:
     void watch(Terminal& terminal);
     void watch(PttKeyer& keyer);
     void watch(ConversationLog& log);
+    // QSO records waiting for the logbook file to take them (0: none).
+    void showQsosWaiting(int count);
     // The rig's frequency goes in the connection panel's tooltip while
     // QSOs are logged (showFrequencyWith).
     void watch(RigFrequency& rig);
@@ -51,6 +53,10 @@ public:
     static QString KeyingReasonText(KeyingReason reason, qint64 timeoutMs);
 
 private:
+    // The byte counter's tooltip: what of the files cannot be written.
+    void showFileTrouble();
+    QString m_logTrouble;
+    int m_qsosWaiting = 0;
     void showLinkDown();
     void showLinkUp();
     void showStopping();

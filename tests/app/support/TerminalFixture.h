@@ -25,8 +25,16 @@ struct SessionFixture
         f.open(QIODevice::WriteOnly);
         f.write(text);
     }
+    // The files the session handed to its writer are on the disk.
+    bool settleFiles() const { return !session || session->files.flush(10000); }
+    bool iniExists() const
+    {
+        settleFiles();
+        return QFile::exists(iniPath());
+    }
     QByteArray readIni() const
     {
+        settleFiles();
         QFile f(iniPath());
         f.open(QIODevice::ReadOnly);
         return f.readAll();
