@@ -22,6 +22,7 @@ void Logbook::applySettings()
         m_session.rig.setAddress(s.rigControlHost, s.rigControlPort);
     m_session.loggers.configure(s.sendQsosToLoggers, s.loggerHost, s.loggerPort);
     m_session.presenter.showFrequencyWith(s.logQsos);
+    m_session.qsos.loggingChanged();
 }
 
 QString Logbook::filePath() const
@@ -29,7 +30,7 @@ QString Logbook::filePath() const
     return QDir(m_session.logFolder()).filePath(QLatin1String(Adif::FileName));
 }
 
-bool Logbook::write(const QsoRecord& qso)
+bool Logbook::write(const QsoRecord& qso, QString* reason)
 {
     const QDateTime now = m_session.terminal.utcNow();
     QString error;
@@ -38,6 +39,8 @@ bool Logbook::write(const QsoRecord& qso)
     if (!m_file.append(qso, now, &error)) {
         const QString text = QStringLiteral("The QSO with %1 could not be written to %2.\n%3")
                                  .arg(qso.call, QDir::toNativeSeparators(filePath()), error);
+        if (reason)
+            *reason = text;
         if (closing())
             qWarning("%s", qPrintable(text));
         else
@@ -55,31 +58,23 @@ void Logbook::qsoEnded(const QsoRecord& qso, bool shuttingDown)
         write(qso);
         return;
     }
-    auto* window = new frmLogQso(
-        qso, [this](const QsoRecord& q) { return write(q); }, m_parent);
-    // The operator is typing in the terminal: the keyboard stays there.
-    window->setAttribute(Qt::WA_ShowWithoutActivating);
-    m_windows.removeIf([](const QPointer<frmLogQso>& w) { return w.isNull(); });
-    // Offset from the newest open one, so that it does not hide it.
-    for (auto it = m_windows.crbegin(); it != m_windows.crend(); ++it) {
-        if ((*it)->isVisible()) {
-            window->move((*it)->pos() + QPoint(32, 32));
-            break;
-        }
+    if (!m_window) {
+        m_window = new frmLogQso([this](const QsoRecord& q, QString* error) { return write(q, error); }, m_parent);
+        // The operator is typing in the terminal: the keyboard stays there.
+        m_window->setAttribute(Qt::WA_ShowWithoutActivating);
     }
-    m_windows << window;
-    window->show();
+    m_window->add(qso);
 }
 
 void Logbook::writeOpenWindows()
 {
-    const QList<QPointer<frmLogQso>> windows = std::exchange(m_windows, {});
-    for (const QPointer<frmLogQso>& w : windows) {
-        if (w && w->isVisible()) {
-            write(w->value());
-            w->close();
-        }
-    }
+    if (!m_window)
+        return;
+    const QList<QsoRecord> waiting = m_window->pending();
+    m_window->clear();
+    for (const QsoRecord& q : waiting)
+        write(q);
+    m_window->close();
 }
 
 bool Logbook::closing() const

@@ -1,19 +1,18 @@
 #pragma once
 
+#include "dialogs/frmLogQso.h"
 #include "logbook/Adif.h"
 #include "logbook/QsoRecord.h"
 
-#include <QList>
 #include <QObject>
 #include <QPointer>
 
 class QWidget;
 class Session;
-class frmLogQso;
 
-// What becomes of a finished QSO: a "Log QSO" window, or, without asking or
-// at shutdown, the record written as it stands; written records also go to
-// the loggers on the network.
+// What becomes of a finished QSO: an entry in the "Log QSO" window, or,
+// without asking or at shutdown, the record written as it stands; written
+// records also go to the loggers on the network.
 class Logbook : public QObject
 {
     Q_OBJECT
@@ -24,14 +23,18 @@ public:
     void applySettings();
     QString filePath() const;
     // Appends the record and sends it on; false (and the operator told,
-    // unless shutting down) when the file could not be written.
-    bool write(const QsoRecord& qso);
-    // Shutdown: windows still open are written as they stand, and closed.
+    // unless shutting down, and the reason in error) when the file could
+    // not be written.
+    bool write(const QsoRecord& qso, QString* error = nullptr);
+    // Shutdown: every QSO waiting in the window is written as it stands, and
+    // the window closed.
     void writeOpenWindows();
     void setWindowParent(QWidget* parent) { m_parent = parent; }
     // The terminal is closing (the connection may still be ending): records
     // are written as they stand, no window opens.
     void setClosing() { m_closing = true; }
+    // The "Log QSO" window, once a QSO has waited in it.
+    frmLogQso* window() const { return m_window; }
 
 private:
     void qsoEnded(const QsoRecord& qso, bool shuttingDown);
@@ -41,6 +44,6 @@ private:
     QPointer<QWidget> m_parent;
     // Kept, so that a large file's tail is looked at once, not at every write.
     AdifFile m_file{QString()};
-    QList<QPointer<frmLogQso>> m_windows;
+    QPointer<frmLogQso> m_window;
     bool m_closing = false;
 };

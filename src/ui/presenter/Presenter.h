@@ -7,8 +7,10 @@
 
 #include <QObject>
 
+class LoggerLink;
 class ModemLink;
 class RigFrequency;
+struct LoggerFailure;
 
 inline const QString& CaptionPrefix()
 {
@@ -37,6 +39,10 @@ public:
     // QSOs are logged (showFrequencyWith).
     void watch(RigFrequency& rig);
     void showFrequencyWith(bool logging);
+    // A logger that cannot be reached is said in the connection panel's
+    // tooltip until a datagram goes again.
+    void watch(LoggerLink& loggers);
+    static QString LoggerFailureText(const LoggerFailure& failure);
 
     // The caption: the program and version, then the call sign once known.
     void showCallSign(const QString& callSign);
@@ -56,6 +62,8 @@ private:
     void showConnectionStarted(bool stopping);
     void showConnection(const ConnectionInfo& info);
     void showConnectedToolTip();
+    // The connection panel's tooltip: tip, and the logbook's trouble below it.
+    void setConnectionToolTip(const QString& tip);
     void showCalling(const QString& station, bool named, const QStringList& digipeaters);
     void showSendStarted();
     void showSendProgress(qint64 sent, qint64 total);
@@ -71,5 +79,7 @@ private:
     const Terminal* m_terminal = nullptr;
     const RigFrequency* m_rig = nullptr;
     bool m_showFrequency = false;
+    QString m_connectionTip; // without the logbook's trouble
+    QString m_loggerTrouble;
     bool m_connectedShown = false;
 };
