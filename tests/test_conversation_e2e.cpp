@@ -11,11 +11,13 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QNetworkDatagram>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTimer>
@@ -736,9 +738,10 @@ void TestConversationE2E::halfRecordSetAside()
     QCOMPARE(readFile(adi + ".bad"), QByteArray("<CALL:6>EA1ABC <COMMENT:14>73 <EOR> TU\r\n"));
 }
 
-// Asked: each QSO's end opens a window of its own while the terminal goes on,
-// OK writes that one; closing the terminal writes the window still open and
-// the QSO under way as they stand, asking nobody.
+// Asked: each QSO's end joins the one Log QSO window's list while the
+// terminal goes on; Log writes the selected one, Drop drops it; closing the
+// terminal writes the ones still waiting and the QSO under way as they
+// stand, asking nobody.
 void TestConversationE2E::qsoWindowsThenShutdown()
 {
     SimProcess sim({"--step", "--reply", "none"});
@@ -747,38 +750,51 @@ void TestConversationE2E::qsoWindowsThenShutdown()
     MessageBoxRecorder boxes;
     QVERIFY(linkUp(f, sim, "Log QSOs=1\r\n"));
     f.session->terminal.setClock([] { return QDateTime(QDate(2026, 12, 7), QTime(10, 0), Qt::UTC); });
-    const auto windows = [&] {
-        QMap<QString, QDialog*> byCall;
-        for (QDialog* d : f.window->findChildren<QDialog*>("frmLogQso"))
-            if (d->isVisible())
-                byCall[d->findChild<QLineEdit*>("txtCall")->text()] = d;
-        return byCall;
+    const auto window = [&] { return f.session->logbook.window(); };
+    const auto field = [&](const char* name) { return window()->findChild<QLineEdit*>(name); };
+    const auto listed = [&] {
+        QStringList calls;
+        for (const QsoRecord& q : window()->pending())
+            calls << q.call;
+        return calls;
     };
-    // The second QSO runs while the first one's window is open.
-    for (const QString& call : {QString("EA4XYZ-7"), QString("EB2XYZ")}) {
+    // The next QSOs run while the first one waits: one window, its list grows.
+    for (const QString& call : {QString("EA4XYZ-7"), QString("EB2XYZ"), QString("EC3ZZZ")}) {
         sim.writeControl("callin " + call);
         QTRY_COMPARE(f.session->display.panel(Panel::Indicativos).text, call + " <-> N0CALL-1");
         sim.writeControl("disconnect");
-        QTRY_VERIFY(windows().contains(call.section('-', 0, 0)));
+        QTRY_VERIFY(window() && listed().contains(call.section('-', 0, 0)));
+        QVERIFY(window()->isVisible());
         QVERIFY(!QApplication::activeModalWidget());
         // The operator's typing stays in the terminal (offscreen activates every window shown).
-        QVERIFY(windows()[call.section('-', 0, 0)]->testAttribute(Qt::WA_ShowWithoutActivating));
+        QVERIFY(window()->testAttribute(Qt::WA_ShowWithoutActivating));
     }
-    QCOMPARE(windows().size(), 2);
-    QDialog* first = windows()["EA4XYZ"];
-    QCOMPARE(first->findChild<QLineEdit*>("txtComment")->text(), QString("EA4XYZ-7 <-> N0CALL-1"));
-    first->findChild<QLineEdit*>("txtName")->setText("JOSE");
+    QCOMPARE(f.window->findChildren<QDialog*>("frmLogQso").size(), 1);
+    QCOMPARE(listed(), (QStringList{"EA4XYZ", "EB2XYZ", "EC3ZZZ"}));
+    QCOMPARE(window()->selected(), 0);
+    QCOMPARE(field("txtComment")->text(), QString("EA4XYZ-7 <-> N0CALL-1"));
+    field("txtName")->setText("JOSE");
+    // What was typed stays with its entry while another one is looked at.
+    window()->select(1);
+    QCOMPARE(field("txtCall")->text(), QString("EB2XYZ"));
+    QCOMPARE(field("txtName")->text(), QString());
+    field("txtName")->setText("ANA");
+    window()->select(0);
+    QCOMPARE(field("txtName")->text(), QString("JOSE"));
     // Enter meant for the TX box, should it reach the window, logs nothing.
-    QTest::keyClick(first->findChild<QLineEdit*>("txtName"), Qt::Key_Return);
-    QVERIFY(first->isVisible() && !QFile::exists(f.session->logbook.filePath()));
-    QPushButton* ok = first->findChild<QDialogButtonBox*>("buttons")->button(QDialogButtonBox::Ok);
-    // A write that fails keeps the window open with what was typed.
+    QTest::keyClick(field("txtName"), Qt::Key_Return);
+    QVERIFY(window()->isVisible() && !QFile::exists(f.session->logbook.filePath()));
+    QCOMPARE(window()->count(), 3);
+    QPushButton* log = window()->findChild<QDialogButtonBox*>("buttons")->button(QDialogButtonBox::Ok);
+    // A write that fails keeps the entry, with what was typed and why.
     QVERIFY(QDir().mkpath(f.session->logbook.filePath()));
-    ok->click();
+    log->click();
     QCOMPARE(boxes.take().size(), 1);
-    QVERIFY(first->isVisible());
+    QCOMPARE(window()->count(), 3);
+    QCOMPARE(field("txtName")->text(), QString("JOSE"));
+    QVERIFY(window()->findChild<QLabel*>("lblError")->text().contains("could not be written"));
     QVERIFY(QDir(f.session->logbook.filePath()).removeRecursively());
-    ok->click();
+    log->click();
     const auto logged = [&] {
         QStringList calls;
         for (auto& r : readAdif(readFile(f.session->logbook.filePath())))
@@ -786,15 +802,29 @@ void TestConversationE2E::qsoWindowsThenShutdown()
         return calls;
     };
     QCOMPARE(logged(), QStringList("EA4XYZ JOSE"));
-    QCOMPARE(windows().keys(), QStringList("EB2XYZ"));
+    QCOMPARE(listed(), (QStringList{"EB2XYZ", "EC3ZZZ"}));
+    QCOMPARE(field("txtName")->text(), QString("ANA"));
+    // Drop: that one is never logged.
+    window()->select(1);
+    window()->findChild<QDialogButtonBox*>("buttons")->button(QDialogButtonBox::Discard)->click();
+    QCOMPARE(listed(), QStringList("EB2XYZ"));
+    // However many wait, the window stays within the screen.
+    for (int i = 0; i < 200; ++i)
+        window()->add(window()->pending().first());
+    const QSize room = window()->screen()->availableGeometry().size();
+    QVERIFY(window()->height() <= room.height() && window()->width() <= room.width());
+    QVERIFY(window()->sizeHint().height() <= room.height());
+    while (window()->count() > 1) {
+        window()->select(1);
+        window()->findChild<QDialogButtonBox*>("buttons")->button(QDialogButtonBox::Discard)->click();
+    }
 
-    windows()["EB2XYZ"]->findChild<QLineEdit*>("txtName")->setText("ANA");
     sim.writeControl("callin EA1ABC");
     QTRY_COMPARE(f.session->display.panel(Panel::Indicativos).text, QString("EA1ABC <-> N0CALL-1"));
     f.window->close();
     QVERIFY(f.window->isShutDown());
     QCOMPARE(logged(), (QStringList{"EA4XYZ JOSE", "EB2XYZ ANA", "EA1ABC "}));
-    QVERIFY(windows().isEmpty());
+    QVERIFY(!window() || !window()->isVisible());
 }
 
 QTEST_MAIN(TestConversationE2E)

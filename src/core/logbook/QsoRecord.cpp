@@ -19,8 +19,8 @@ QString WithoutControls(const QString& text)
 QsoRecord LoggableQso(const QsoRecord& qso)
 {
     QsoRecord q = qso;
-    for (QString* text : {&q.call, &q.stationCallsign, &q.mode, &q.submode, &q.rstSent, &q.rstReceived, &q.name,
-                          &q.qth, &q.gridSquare, &q.comment, &q.myGridSquare, &q.txPower})
+    for (QString* text : {&q.call, &q.stationCallsign, &q.mode, &q.submode, &q.rstSent, &q.rstReceived, &q.name, &q.qth,
+                          &q.gridSquare, &q.comment, &q.myGridSquare, &q.txPower})
         *text = WithoutControls(*text).trimmed();
     QString call = q.call;
     const bool isCall = !CallSignBase(call).isEmpty() && IsValidCallSign(call);
