@@ -1,4 +1,6 @@
+#include "dialogs/frmLogbook.h"
 #include "dialogs/frmMacros.h"
+#include "support/FakeRigctld.h"
 #include "support/MessageBoxRecorder.h"
 #include "support/RadioEnds.h"
 #include "support/SimProcess.h"
@@ -396,6 +398,8 @@ private slots:
     void qsoLoggedWithFrequencyAndSent();
     void halfRecordSetAside();
     void qsoWindowsThenShutdown();
+    void logQsosTickedDuringQso();
+    void rigJunkAndLateAnswersGiveNoFrequency();
     void callEventsTold_data();
     void callEventsTold();
     void unwritableLogReportedOnce();
@@ -825,6 +829,119 @@ void TestConversationE2E::qsoWindowsThenShutdown()
     QVERIFY(f.window->isShutDown());
     QCOMPARE(logged(), (QStringList{"EA4XYZ JOSE", "EB2XYZ ANA", "EA1ABC "}));
     QVERIFY(!window() || !window()->isVisible());
+}
+
+// Log QSOs ticked in the middle of a QSO logs that QSO; unticked before its
+// end, it is not logged. A logger that cannot be reached is said, once, in
+// the connection panel's tooltip.
+void TestConversationE2E::logQsosTickedDuringQso()
+{
+    SimProcess sim({"--step", "--reply", "none"});
+    QVERIFY2(sim.start(), qPrintable(sim.errorString()));
+    TerminalFixture f;
+    QVERIFY(linkUp(f, sim,
+                   "Log Without Asking=1\r\nLog Mode=DYNAMIC\r\nMy Locator=IN80dj\r\nTX Power=50\r\n"
+                   "Send QSOs to Loggers=1\r\nLogger Host=logger..invalid\r\n"));
+    QDateTime now(QDate(2026, 12, 7), QTime(10, 0, 0), Qt::UTC);
+    f.session->terminal.setClock([&] { return now; });
+    const QString adi = f.session->logbook.filePath();
+    const auto tick = [&](bool on) {
+        LogbookChoice choice = LogbookChoice::of(f.session->s());
+        choice.logQsos = on;
+        f.session->controller.apply(choice);
+    };
+    const auto tooltip = [&] { return f.session->display.panel(Panel::Indicativos).toolTip; };
+    const QString unreachable = "Logger logger..invalid:2237 cannot be reached";
+
+    sim.writeControl("callin EA4XYZ");
+    QTRY_COMPARE(f.session->display.panel(Panel::Indicativos).text, QString("EA4XYZ <-> N0CALL-1"));
+    now = now.addSecs(60);
+    tick(true);
+    now = now.addSecs(60);
+    sim.writeControl("disconnect");
+    QTRY_COMPARE(readAdif(readFile(adi)).size(), 1);
+    const QMap<QString, QString> r = readAdif(readFile(adi)).first();
+    QCOMPARE(r["CALL"] + ' ' + r["TIME_ON"] + ' ' + r["TIME_OFF"], QString("EA4XYZ 100000 100200"));
+    QCOMPARE(r["MODE"], QString("DYNAMIC"));
+    QCOMPARE(r["MY_GRIDSQUARE"], QString("IN80dj"));
+    QCOMPARE(r["TX_PWR"], QString("50"));
+
+    // Unticked before the end: not logged.
+    sim.writeControl("callin EB2XYZ");
+    QTRY_COMPARE(f.session->display.panel(Panel::Indicativos).text, QString("EB2XYZ <-> N0CALL-1"));
+    tick(false);
+    sim.writeControl("disconnect");
+    QTRY_COMPARE(f.session->display.panel(Panel::Indicativos).text, QString("Disconnected"));
+    sim.writeControl("callin EC3XYZ");
+    QTRY_COMPARE(f.session->display.panel(Panel::Indicativos).text, QString("EC3XYZ <-> N0CALL-1"));
+    tick(true);
+    sim.writeControl("disconnect");
+    QTRY_COMPARE(readAdif(readFile(adi)).size(), 2);
+    QCOMPARE(readAdif(readFile(adi)).last()["CALL"], QString("EC3XYZ"));
+
+    QTRY_VERIFY(tooltip().contains(unreachable));
+    QCOMPARE(tooltip().count(unreachable), 1);
+    QVERIFY(tooltip().startsWith("Modem Disconnected\n"));
+}
+
+// A rig that answers junk, or too late, gives no frequency: not in the
+// tooltip, not in a macro's <FREQ> and <BAND>, not in the record; an older
+// answer never stands in for it.
+void TestConversationE2E::rigJunkAndLateAnswersGiveNoFrequency()
+{
+    FakeRigctld rig;
+    QVERIFY(rig.listen());
+    rig.reply = "14105000\n";
+    SimProcess sim({"--step", "--reply", "none"});
+    QVERIFY2(sim.start(), qPrintable(sim.errorString()));
+    TerminalFixture f;
+    QVERIFY(linkUp(f, sim,
+                   QString("Log QSOs=1\r\nLog Without Asking=1\r\nRig Control Host=127.0.0.1\r\n"
+                           "Rig Control Port=%1\r\n")
+                       .arg(rig.port())));
+    f.session->rig.setMinInterval(0);
+    f.window->setMacroRigWait(100);
+    const auto tooltip = [&] { return f.session->display.panel(Panel::Indicativos).toolTip; };
+    QPlainTextEdit* tx = f.window->txtTXChat();
+    f.session->s().macros[0].text = "[<FREQ>|<BAND>]";
+
+    sim.writeControl("callin EA4XYZ");
+    QTRY_COMPARE(tooltip(), QString("Modem Connected, 14.105 MHz"));
+    f.window->runMacro(0);
+    QTRY_COMPARE(tx->toPlainText(), QString("[14.105|20m]"));
+    tx->clear();
+
+    // Retuned, and the answer comes after the macro stopped waiting: the
+    // macro's fields are empty, not the frequency asked for before.
+    rig.hold = true;
+    f.session->rig.setAnswerTimeout(5000);
+    f.window->runMacro(0);
+    QTRY_COMPARE(tx->toPlainText(), QString("[|]"));
+    tx->clear();
+    QCOMPARE(tooltip(), QString("Modem Connected, 14.105 MHz"));
+    rig.answer("nan\n");
+    QTRY_COMPARE(tooltip(), QString("Modem Connected"));
+    rig.hold = false;
+    for (const QByteArray& junk : {QByteArray("inf\n"), QByteArray("-7074000\n"), QByteArray("nan\n")}) {
+        rig.reply = junk;
+        f.window->runMacro(0);
+        QTRY_COMPARE(tx->toPlainText(), QString("[|]"));
+        tx->clear();
+        QCOMPARE(tooltip(), QString("Modem Connected"));
+    }
+    sim.writeControl("disconnect");
+    const QString adi = f.session->logbook.filePath();
+    QTRY_COMPARE(readAdif(readFile(adi)).size(), 1);
+
+    // A QSO the rig answered only with junk: no FREQ, no BAND.
+    sim.writeControl("callin EB2XYZ");
+    QTRY_COMPARE(f.session->display.panel(Panel::Indicativos).text, QString("EB2XYZ <-> N0CALL-1"));
+    rig.reply = "-14105000\n";
+    sim.writeControl("disconnect");
+    QTRY_COMPARE(readAdif(readFile(adi)).size(), 2);
+    const QMap<QString, QString> r = readAdif(readFile(adi)).last();
+    QCOMPARE(r["CALL"], QString("EB2XYZ"));
+    QVERIFY(!r.contains("FREQ") && !r.contains("BAND"));
 }
 
 QTEST_MAIN(TestConversationE2E)
