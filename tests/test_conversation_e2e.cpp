@@ -806,6 +806,9 @@ void TestConversationE2E::qsoWindowsThenShutdown()
         return calls;
     };
     QCOMPARE(logged(), QStringList("EA4XYZ JOSE"));
+    // The window's times are UTC, whatever this machine's time zone.
+    const QMap<QString, QString> first = readAdif(readFile(f.session->logbook.filePath())).first();
+    QCOMPARE(first["QSO_DATE"] + first["TIME_ON"] + first["TIME_OFF"], QString("20261207100000100000"));
     QCOMPARE(listed(), (QStringList{"EB2XYZ", "EC3ZZZ"}));
     QCOMPARE(field("txtName")->text(), QString("ANA"));
     // Drop: that one is never logged.

@@ -76,8 +76,8 @@ class TestLogbook : public QObject
         in >> magic >> schema >> type >> id >> l.off >> l.dxCall >> l.dxGrid >> l.txHz >> l.mode >> l.sent >> l.rcvd
             >> l.power >> l.comments >> l.name >> l.on >> l.op >> l.myCall >> l.myGrid >> l.exSent >> l.exRcvd
             >> l.prop;
-        if (magic != Wsjtx::Magic || schema != 3 || type != 5 || id != "KELDO Terminal" || in.status() != QDataStream::Ok
-            || !in.atEnd())
+        if (magic != Wsjtx::Magic || schema != 3 || type != 5 || id != "KELDO Terminal"
+            || in.status() != QDataStream::Ok || !in.atEnd())
             return std::nullopt;
         return l;
     }
@@ -132,7 +132,8 @@ void TestLogbook::fieldLengthsCountBytesWritten_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QByteArray>("written");
-    QTest::newRow("spelt as two letters") << QString("Jürgen Weiß, Ærøskøbing") << QByteArray("Jurgen Weiss, AEroskobing");
+    QTest::newRow("spelt as two letters")
+        << QString("Jürgen Weiß, Ærøskøbing") << QByteArray("Jurgen Weiss, AEroskobing");
     QTest::newRow("decomposed accents") << QString("Jose\u0301 Mun\u0303oz") << QByteArray("Jose Munoz");
     QTest::newRow("emoji") << QString("73 \U0001F600\U0001F4FB.") << QByteArray("73 ??.");
     QTest::newRow("mixed") << QString("æøß e\u0301\u0323 \U0001F600") << QByteArray("aeoss e ?");
@@ -152,7 +153,8 @@ void TestLogbook::fieldLengthsCountBytesWritten()
     QVERIFY2(whole, record.constData());
     for (const char* name : {"NAME", "QTH", "COMMENT"}) {
         QCOMPARE(fields[name], written);
-        QVERIFY(record.contains('<' + QByteArray(name) + ':' + QByteArray::number(written.size()) + '>' + written + ' '));
+        QVERIFY(
+            record.contains('<' + QByteArray(name) + ':' + QByteArray::number(written.size()) + '>' + written + ' '));
     }
     QCOMPARE(fields["CALL"], QByteArray("EA4XYZ"));
     QVERIFY(record.endsWith("<EOR>\r\n"));
@@ -162,22 +164,38 @@ void TestLogbook::bandAtItsEdges_data()
 {
     QTest::addColumn<QString>("mhz");
     QTest::addColumn<QString>("band");
-    QTest::newRow("160m low") << "1.8" << "160m";
-    QTest::newRow("160m high") << "2.000" << "160m";
-    QTest::newRow("80m high") << "4.000" << "80m";
-    QTest::newRow("40m high") << "7.300" << "40m";
-    QTest::newRow("30m high") << "10.150" << "30m";
-    QTest::newRow("20m low") << "14.000" << "20m";
-    QTest::newRow("20m high") << "14.350" << "20m";
-    QTest::newRow("17m high") << "18.168" << "17m";
-    QTest::newRow("15m high") << "21.450" << "15m";
-    QTest::newRow("12m high") << "24.990" << "12m";
-    QTest::newRow("10m high") << "29.700" << "10m";
-    QTest::newRow("6m high") << "54.000" << "6m";
-    QTest::newRow("2m high") << "148.000" << "2m";
-    QTest::newRow("70cm high") << "450.000" << "70cm";
-    QTest::newRow("past 20m") << "14.351" << "";
-    QTest::newRow("below 40m") << "6.999" << "";
+    QTest::newRow("160m low") << "1.8"
+                              << "160m";
+    QTest::newRow("160m high") << "2.000"
+                               << "160m";
+    QTest::newRow("80m high") << "4.000"
+                              << "80m";
+    QTest::newRow("40m high") << "7.300"
+                              << "40m";
+    QTest::newRow("30m high") << "10.150"
+                              << "30m";
+    QTest::newRow("20m low") << "14.000"
+                             << "20m";
+    QTest::newRow("20m high") << "14.350"
+                              << "20m";
+    QTest::newRow("17m high") << "18.168"
+                              << "17m";
+    QTest::newRow("15m high") << "21.450"
+                              << "15m";
+    QTest::newRow("12m high") << "24.990"
+                              << "12m";
+    QTest::newRow("10m high") << "29.700"
+                              << "10m";
+    QTest::newRow("6m high") << "54.000"
+                             << "6m";
+    QTest::newRow("2m high") << "148.000"
+                             << "2m";
+    QTest::newRow("70cm high") << "450.000"
+                               << "70cm";
+    QTest::newRow("past 20m") << "14.351"
+                              << "";
+    QTest::newRow("below 40m") << "6.999"
+                               << "";
 }
 
 // At the upper edge too, whichever way the frequency came: typed in MHz, or
@@ -207,7 +225,8 @@ void TestLogbook::callOnlyWhenACallSign_data()
     QTest::newRow("lower case, SSID") << "ea4xyz-7" << QByteArray("EA4XYZ") << QByteArray("EA4XYZ-7 <-> N0CALL-1");
     QTest::newRow("portable") << "EA4/XYZ" << QByteArray() << QByteArray("EA4/XYZ EA4XYZ-7 <-> N0CALL-1");
     QTest::newRow("said in the chain") << "EA4XYZ-99" << QByteArray() << QByteArray("EA4XYZ-99 EA4XYZ-7 <-> N0CALL-1");
-    QTest::newRow("control bytes") << "AB\x01\x1b[31mC\r\nD" << QByteArray() << QByteArray("AB[31mC  D EA4XYZ-7 <-> N0CALL-1");
+    QTest::newRow("control bytes") << "AB\x01\x1b[31mC\r\nD" << QByteArray()
+                                   << QByteArray("AB[31mC  D EA4XYZ-7 <-> N0CALL-1");
     QTest::newRow("not ASCII") << "ÉÀ1Ω" << QByteArray() << QByteArray("EA1? EA4XYZ-7 <-> N0CALL-1");
     QTest::newRow("long") << QString(300, 'Q') << QByteArray()
                           << QByteArray(MaxRawCallLength, 'Q') + " EA4XYZ-7 <-> N0CALL-1";
@@ -323,7 +342,8 @@ void TestLogbook::noControlBytesToTheLoggers()
     q.qth = "\x7f\u0085Madrid\u2028";
     q.comment = "line 1\nline 2\x00";
     q.rstSent = "5\x01";
-    q.rstReceived = "\x02" "5";
+    q.rstReceived = "\x02"
+                    "5";
     q.mode = "DYN\x03";
     const std::optional<Logged> l = readLogged(Wsjtx::QsoLogged(q));
     QVERIFY(l);
@@ -331,8 +351,7 @@ void TestLogbook::noControlBytesToTheLoggers()
         QVERIFY2(!hasControls(text), text.toHex().constData());
     QCOMPARE(l->name, QByteArray("Ana  Maria[0m"));
     QCOMPARE(l->sent, QByteArray("5"));
-    const std::optional<QByteArray> adif =
-        readLoggedAdif(Wsjtx::LoggedAdif(Adif::Header(q.timeOff) + Adif::Record(q)));
+    const std::optional<QByteArray> adif = readLoggedAdif(Wsjtx::LoggedAdif(Adif::Header(q.timeOff) + Adif::Record(q)));
     QVERIFY(adif);
     QVERIFY2(!hasControls(*adif), adif->constData());
     // Still read as ADIF: the header, then the record's fields.

@@ -1,3 +1,4 @@
+#include "logbook/LoggerLink.h"
 #include "presenter/DisplayState.h"
 #include "presenter/Presenter.h"
 #include "ptt/PttKeyer.h"
@@ -25,6 +26,7 @@ class TestPresenter : public QObject
 private slots:
     void keyingChangesTextThenPictureThenToolTip();
     void failuresAndConfirmationsShowOnThePanel();
+    void loggerTroubleShowsInTheConnectionToolTip();
 };
 
 void TestPresenter::keyingChangesTextThenPictureThenToolTip()
@@ -66,6 +68,23 @@ void TestPresenter::failuresAndConfirmationsShowOnThePanel()
     emit w.keyer.keyingFailed(KeyingFailure{QString(), QStringLiteral("rigctld 127.0.0.1:4532: no answer")});
     emit w.keyer.keyingConfirmed(KeyingState::Receiving);
     QCOMPARE(w.panel(), (PanelState{"RX", "PTT OFF", Picture::LedVerde}));
+}
+
+// Below whatever the connection panel's tooltip says, until datagrams go again.
+void TestPresenter::loggerTroubleShowsInTheConnectionToolTip()
+{
+    Watched w;
+    LoggerLink loggers;
+    w.presenter.watch(loggers);
+    const auto tip = [&] { return w.display.panel(Panel::Indicativos).toolTip; };
+    emit loggers.sendFailed(LoggerFailure{LoggerFailure::Kind::LookupFailed, "logger.lan", 2237, "Host not found"});
+    QCOMPARE(tip(), QString("Logger logger.lan:2237 cannot be reached: host not found (Host not found)"));
+    emit loggers.sendingResumed();
+    QCOMPARE(tip(), QString());
+    emit loggers.sendFailed(LoggerFailure{LoggerFailure::Kind::SendFailed, "192.0.2.1", 2237, QString()});
+    QCOMPARE(tip(), QString("Logger 192.0.2.1:2237 cannot be reached"));
+    emit loggers.sendingResumed();
+    QCOMPARE(tip(), QString());
 }
 
 QTEST_GUILESS_MAIN(TestPresenter)
