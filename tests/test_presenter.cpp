@@ -1,7 +1,9 @@
 #include "logbook/LoggerLink.h"
+#include "logbook/RigFrequency.h"
 #include "presenter/DisplayState.h"
 #include "presenter/Presenter.h"
 #include "ptt/PttKeyer.h"
+#include "support/FakeRigctld.h"
 
 #include <QtTest>
 
@@ -27,6 +29,7 @@ private slots:
     void keyingChangesTextThenPictureThenToolTip();
     void failuresAndConfirmationsShowOnThePanel();
     void loggerTroubleShowsInTheConnectionToolTip();
+    void rigFloodShowsUntilAFrequencyIsAnswered();
 };
 
 void TestPresenter::keyingChangesTextThenPictureThenToolTip()
@@ -85,6 +88,30 @@ void TestPresenter::loggerTroubleShowsInTheConnectionToolTip()
     QCOMPARE(tip(), QString("Logger 192.0.2.1:2237 cannot be reached"));
     emit loggers.sendingResumed();
     QCOMPARE(tip(), QString());
+}
+
+void TestPresenter::rigFloodShowsUntilAFrequencyIsAnswered()
+{
+    Watched w;
+    FakeRigctld fake;
+    QVERIFY(fake.listen());
+    RigFrequency rig;
+    rig.setMinInterval(0);
+    rig.setAddress("127.0.0.1", fake.port());
+    w.presenter.watch(rig);
+    const auto tip = [&] { return w.display.panel(Panel::Indicativos).toolTip; };
+    fake.flood = true;
+    rig.ask();
+    QTRY_COMPARE(tip(), QString("rigctld sent a line too long for a frequency: connection dropped"));
+    fake.flood = false;
+    fake.reply = "RPRT -11\n";
+    QSignalSpy settled(&rig, &RigFrequency::settled);
+    rig.ask();
+    QVERIFY(settled.wait(10000));
+    QVERIFY(!tip().isEmpty());
+    fake.reply = "7074000\n";
+    rig.ask();
+    QTRY_COMPARE(tip(), QString());
 }
 
 QTEST_GUILESS_MAIN(TestPresenter)

@@ -176,6 +176,19 @@ void Presenter::watch(RigFrequency& rig)
         if (m_connectedShown)
             showConnectedToolTip();
     });
+    // A flood from the rig is said until a frequency is answered again.
+    connect(&rig, &RigFrequency::answerFailed, this, [this](RigAnswerFailure why) {
+        if (why != RigAnswerFailure::TooLong)
+            return;
+        m_rigTrouble = QStringLiteral("rigctld sent a line too long for a frequency: connection dropped");
+        setConnectionToolTip(m_connectionTip);
+    });
+    connect(&rig, &RigFrequency::settled, this, [this] {
+        if (m_rig->lastHz() && !m_rigTrouble.isEmpty()) {
+            m_rigTrouble.clear();
+            setConnectionToolTip(m_connectionTip);
+        }
+    });
 }
 
 void Presenter::showFrequencyWith(bool logging)
@@ -220,8 +233,10 @@ void Presenter::setConnectionToolTip(const QString& tip)
 {
     m_connectionTip = tip;
     QString shown = tip;
-    if (!m_loggerTrouble.isEmpty())
-        shown += (shown.isEmpty() ? QString() : QStringLiteral("\n")) + m_loggerTrouble;
+    for (const QString& trouble : {m_rigTrouble, m_loggerTrouble}) {
+        if (!trouble.isEmpty())
+            shown += (shown.isEmpty() ? QString() : QStringLiteral("\n")) + trouble;
+    }
     m_display.setPanelToolTip(Panel::Indicativos, shown);
 }
 

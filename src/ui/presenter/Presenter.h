@@ -36,7 +36,8 @@ public:
     void watch(PttKeyer& keyer);
     void watch(ConversationLog& log);
     // The rig's frequency goes in the connection panel's tooltip while
-    // QSOs are logged (showFrequencyWith).
+    // QSOs are logged (showFrequencyWith); a rig flooding its connection is
+    // said there until it answers a frequency again.
     void watch(RigFrequency& rig);
     void showFrequencyWith(bool logging);
     // A logger that cannot be reached is said in the connection panel's
@@ -81,5 +82,6 @@ private:
     bool m_showFrequency = false;
     QString m_connectionTip; // without the logbook's trouble
     QString m_loggerTrouble;
+    QString m_rigTrouble;
     bool m_connectedShown = false;
 };
