@@ -69,7 +69,9 @@ void RigFrequency::writeQuestion()
 
 void RigFrequency::onReadyRead()
 {
-    while (m_socket.state() == QAbstractSocket::ConnectedState) {
+    // Ends when the lines are read, or the connection is dropped (its
+    // buffer goes with it).
+    for (;;) {
         if (!m_socket.canReadLine()) {
             // A line this long is no frequency: drop it with the connection
             // rather than hold what a broken rigctld keeps sending.
