@@ -1,5 +1,6 @@
 #include "dialogs/frmLogbook.h"
 #include "dialogs/frmMacros.h"
+#include "support/FakeRigctld.h"
 #include "support/MessageBoxRecorder.h"
 #include "support/RadioEnds.h"
 #include "support/SimProcess.h"
@@ -13,11 +14,13 @@
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QElapsedTimer>
+#include <QLabel>
 #include <QLineEdit>
 #include <QNetworkDatagram>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTimer>
@@ -400,6 +403,8 @@ private slots:
     void qsoWindowsThenShutdown();
     void pipesAtTheLogPathsBlockNothing();
     void recordsLeftWaitingWrittenAtStartAndStallsTold();
+    void logQsosTickedDuringQso();
+    void rigJunkAndLateAnswersGiveNoFrequency();
     void callEventsTold_data();
     void callEventsTold();
     void unwritableLogReportedOnce();
@@ -751,9 +756,10 @@ void TestConversationE2E::halfRecordSetAside()
     QCOMPARE(readFile(adi + ".bad"), QByteArray("<CALL:6>EA1ABC <COMMENT:14>73 <EOR> TU\r\n"));
 }
 
-// Asked: each QSO's end opens a window of its own while the terminal goes on,
-// OK writes that one; closing the terminal writes the window still open and
-// the QSO under way as they stand, asking nobody.
+// Asked: each QSO's end joins the one Log QSO window's list while the
+// terminal goes on; Log writes the selected one, Drop drops it; closing the
+// terminal writes the ones still waiting and the QSO under way as they
+// stand, asking nobody.
 void TestConversationE2E::qsoWindowsThenShutdown()
 {
     SimProcess sim({"--step", "--reply", "none"});
@@ -762,31 +768,42 @@ void TestConversationE2E::qsoWindowsThenShutdown()
     MessageBoxRecorder boxes;
     QVERIFY(linkUp(f, sim, "Log QSOs=1\r\n"));
     f.session->terminal.setClock([] { return QDateTime(QDate(2026, 12, 7), QTime(10, 0), Qt::UTC); });
-    const auto windows = [&] {
-        QMap<QString, QDialog*> byCall;
-        for (QDialog* d : f.window->findChildren<QDialog*>("frmLogQso"))
-            if (d->isVisible())
-                byCall[d->findChild<QLineEdit*>("txtCall")->text()] = d;
-        return byCall;
+    const auto window = [&] { return f.session->logbook.window(); };
+    const auto field = [&](const char* name) { return window()->findChild<QLineEdit*>(name); };
+    const auto listed = [&] {
+        QStringList calls;
+        for (const QsoRecord& q : window()->pending())
+            calls << q.call;
+        return calls;
     };
-    // The second QSO runs while the first one's window is open.
-    for (const QString& call : {QString("EA4XYZ-7"), QString("EB2XYZ")}) {
+    // The next QSOs run while the first one waits: one window, its list grows.
+    for (const QString& call : {QString("EA4XYZ-7"), QString("EB2XYZ"), QString("EC3ZZZ")}) {
         sim.writeControl("callin " + call);
         QTRY_COMPARE(f.session->display.panel(Panel::Indicativos).text, call + " <-> N0CALL-1");
         sim.writeControl("disconnect");
-        QTRY_VERIFY(windows().contains(call.section('-', 0, 0)));
+        QTRY_VERIFY(window() && listed().contains(call.section('-', 0, 0)));
+        QVERIFY(window()->isVisible());
         QVERIFY(!QApplication::activeModalWidget());
         // The operator's typing stays in the terminal (offscreen activates every window shown).
-        QVERIFY(windows()[call.section('-', 0, 0)]->testAttribute(Qt::WA_ShowWithoutActivating));
+        QVERIFY(window()->testAttribute(Qt::WA_ShowWithoutActivating));
     }
-    QCOMPARE(windows().size(), 2);
-    QDialog* first = windows()["EA4XYZ"];
-    QCOMPARE(first->findChild<QLineEdit*>("txtComment")->text(), QString("EA4XYZ-7 <-> N0CALL-1"));
-    first->findChild<QLineEdit*>("txtName")->setText("JOSE");
+    QCOMPARE(f.window->findChildren<QDialog*>("frmLogQso").size(), 1);
+    QCOMPARE(listed(), (QStringList{"EA4XYZ", "EB2XYZ", "EC3ZZZ"}));
+    QCOMPARE(window()->selected(), 0);
+    QCOMPARE(field("txtComment")->text(), QString("EA4XYZ-7 <-> N0CALL-1"));
+    field("txtName")->setText("JOSE");
+    // What was typed stays with its entry while another one is looked at.
+    window()->select(1);
+    QCOMPARE(field("txtCall")->text(), QString("EB2XYZ"));
+    QCOMPARE(field("txtName")->text(), QString());
+    field("txtName")->setText("ANA");
+    window()->select(0);
+    QCOMPARE(field("txtName")->text(), QString("JOSE"));
     // Enter meant for the TX box, should it reach the window, logs nothing.
-    QTest::keyClick(first->findChild<QLineEdit*>("txtName"), Qt::Key_Return);
-    QVERIFY(first->isVisible() && !QFile::exists(f.session->logbook.filePath()));
-    QPushButton* ok = first->findChild<QDialogButtonBox*>("buttons")->button(QDialogButtonBox::Ok);
+    QTest::keyClick(field("txtName"), Qt::Key_Return);
+    QVERIFY(window()->isVisible() && !QFile::exists(f.session->logbook.filePath()));
+    QCOMPARE(window()->count(), 3);
+    QPushButton* log = window()->findChild<QDialogButtonBox*>("buttons")->button(QDialogButtonBox::Ok);
     const auto logged = [&] {
         QStringList calls;
         for (auto& r : readAdif(readFile(f.session->logbook.filePath())))
@@ -798,10 +815,10 @@ void TestConversationE2E::qsoWindowsThenShutdown()
     const QString spool = f.session->logbook.spoolPath();
     QCOMPARE(QFileInfo(spool).dir(), QFileInfo(f.iniPath()).dir());
     QVERIFY(QDir().mkpath(f.session->logbook.filePath()));
-    ok->click();
+    log->click();
     QTRY_COMPARE(boxes.count(), 1);
     QVERIFY(boxes.take().first().text.contains(QDir::toNativeSeparators(spool)));
-    QVERIFY(!first->isVisible());
+    QCOMPARE(window()->count(), 2);
     QCOMPARE(f.session->logbook.waiting(), 1);
     QVERIFY(f.session->display.panel(Panel::Bytes).toolTip.contains("QSO records waiting for the logbook: 1"));
     QVERIFY(f.settleFiles());
@@ -813,15 +830,145 @@ void TestConversationE2E::qsoWindowsThenShutdown()
     QVERIFY(f.settleFiles());
     QVERIFY(!QFile::exists(spool));
     QCOMPARE(f.session->display.panel(Panel::Bytes).toolTip, QString());
-    QCOMPARE(windows().keys(), QStringList("EB2XYZ"));
+    // The window's times are UTC, whatever this machine's time zone.
+    const QMap<QString, QString> first = readAdif(readFile(f.session->logbook.filePath())).first();
+    QCOMPARE(first["QSO_DATE"] + first["TIME_ON"] + first["TIME_OFF"], QString("20261207100000100000"));
+    QCOMPARE(listed(), (QStringList{"EB2XYZ", "EC3ZZZ"}));
+    QCOMPARE(field("txtName")->text(), QString("ANA"));
+    // Drop: that one is never logged.
+    window()->select(1);
+    window()->findChild<QDialogButtonBox*>("buttons")->button(QDialogButtonBox::Discard)->click();
+    QCOMPARE(listed(), QStringList("EB2XYZ"));
+    // However many wait, the window stays within the screen.
+    for (int i = 0; i < 200; ++i)
+        window()->add(window()->pending().first());
+    const QSize room = window()->screen()->availableGeometry().size();
+    QVERIFY(window()->height() <= room.height() && window()->width() <= room.width());
+    QVERIFY(window()->sizeHint().height() <= room.height());
+    while (window()->count() > 1) {
+        window()->select(1);
+        window()->findChild<QDialogButtonBox*>("buttons")->button(QDialogButtonBox::Discard)->click();
+    }
 
-    windows()["EB2XYZ"]->findChild<QLineEdit*>("txtName")->setText("ANA");
     sim.writeControl("callin EA1ABC");
     QTRY_COMPARE(f.session->display.panel(Panel::Indicativos).text, QString("EA1ABC <-> N0CALL-1"));
     f.window->close();
     QVERIFY(f.window->isShutDown());
     QCOMPARE(logged(), (QStringList{"EA4XYZ JOSE", "EB2XYZ ANA", "EA1ABC "}));
-    QVERIFY(windows().isEmpty());
+    QVERIFY(!window() || !window()->isVisible());
+}
+
+// Log QSOs ticked in the middle of a QSO logs that QSO; unticked before its
+// end, it is not logged. A logger that cannot be reached is said, once, in
+// the connection panel's tooltip.
+void TestConversationE2E::logQsosTickedDuringQso()
+{
+    SimProcess sim({"--step", "--reply", "none"});
+    QVERIFY2(sim.start(), qPrintable(sim.errorString()));
+    TerminalFixture f;
+    QVERIFY(linkUp(f, sim,
+                   "Log Without Asking=1\r\nLog Mode=DYNAMIC\r\nMy Locator=IN80dj\r\nTX Power=50\r\n"
+                   "Send QSOs to Loggers=1\r\nLogger Host=logger..invalid\r\n"));
+    QDateTime now(QDate(2026, 12, 7), QTime(10, 0, 0), Qt::UTC);
+    f.session->terminal.setClock([&] { return now; });
+    const QString adi = f.session->logbook.filePath();
+    const auto tick = [&](bool on) {
+        LogbookChoice choice = LogbookChoice::of(f.session->s());
+        choice.logQsos = on;
+        f.session->controller.apply(choice);
+    };
+    const auto tooltip = [&] { return f.session->display.panel(Panel::Indicativos).toolTip; };
+    const QString unreachable = "Logger logger..invalid:2237 cannot be reached";
+
+    sim.writeControl("callin EA4XYZ");
+    QTRY_COMPARE(f.session->display.panel(Panel::Indicativos).text, QString("EA4XYZ <-> N0CALL-1"));
+    now = now.addSecs(60);
+    tick(true);
+    now = now.addSecs(60);
+    sim.writeControl("disconnect");
+    QTRY_COMPARE(readAdif(readFile(adi)).size(), 1);
+    const QMap<QString, QString> r = readAdif(readFile(adi)).first();
+    QCOMPARE(r["CALL"] + ' ' + r["TIME_ON"] + ' ' + r["TIME_OFF"], QString("EA4XYZ 100000 100200"));
+    QCOMPARE(r["MODE"], QString("DYNAMIC"));
+    QCOMPARE(r["MY_GRIDSQUARE"], QString("IN80dj"));
+    QCOMPARE(r["TX_PWR"], QString("50"));
+
+    // Unticked before the end: not logged.
+    sim.writeControl("callin EB2XYZ");
+    QTRY_COMPARE(f.session->display.panel(Panel::Indicativos).text, QString("EB2XYZ <-> N0CALL-1"));
+    tick(false);
+    sim.writeControl("disconnect");
+    QTRY_COMPARE(f.session->display.panel(Panel::Indicativos).text, QString("Disconnected"));
+    sim.writeControl("callin EC3XYZ");
+    QTRY_COMPARE(f.session->display.panel(Panel::Indicativos).text, QString("EC3XYZ <-> N0CALL-1"));
+    tick(true);
+    sim.writeControl("disconnect");
+    QTRY_COMPARE(readAdif(readFile(adi)).size(), 2);
+    QCOMPARE(readAdif(readFile(adi)).last()["CALL"], QString("EC3XYZ"));
+
+    QTRY_VERIFY(tooltip().contains(unreachable));
+    QCOMPARE(tooltip().count(unreachable), 1);
+    QVERIFY(tooltip().startsWith("Modem Disconnected\n"));
+}
+
+// A rig that answers junk, or too late, gives no frequency: not in the
+// tooltip, not in a macro's <FREQ> and <BAND>, not in the record; an older
+// answer never stands in for it.
+void TestConversationE2E::rigJunkAndLateAnswersGiveNoFrequency()
+{
+    FakeRigctld rig;
+    QVERIFY(rig.listen());
+    rig.reply = "14105000\n";
+    SimProcess sim({"--step", "--reply", "none"});
+    QVERIFY2(sim.start(), qPrintable(sim.errorString()));
+    TerminalFixture f;
+    QVERIFY(linkUp(f, sim,
+                   QString("Log QSOs=1\r\nLog Without Asking=1\r\nRig Control Host=127.0.0.1\r\n"
+                           "Rig Control Port=%1\r\n")
+                       .arg(rig.port())));
+    f.session->rig.setMinInterval(0);
+    f.window->setMacroRigWait(100);
+    const auto tooltip = [&] { return f.session->display.panel(Panel::Indicativos).toolTip; };
+    QPlainTextEdit* tx = f.window->txtTXChat();
+    f.session->s().macros[0].text = "[<FREQ>|<BAND>]";
+
+    sim.writeControl("callin EA4XYZ");
+    QTRY_COMPARE(tooltip(), QString("Modem Connected, 14.105 MHz"));
+    f.window->runMacro(0);
+    QTRY_COMPARE(tx->toPlainText(), QString("[14.105|20m]"));
+    tx->clear();
+
+    // Retuned, and the answer comes after the macro stopped waiting: the
+    // macro's fields are empty, not the frequency asked for before.
+    rig.hold = true;
+    f.session->rig.setAnswerTimeout(5000);
+    f.window->runMacro(0);
+    QTRY_COMPARE(tx->toPlainText(), QString("[|]"));
+    tx->clear();
+    QCOMPARE(tooltip(), QString("Modem Connected, 14.105 MHz"));
+    rig.answer("nan\n");
+    QTRY_COMPARE(tooltip(), QString("Modem Connected"));
+    rig.hold = false;
+    for (const QByteArray& junk : {QByteArray("inf\n"), QByteArray("-7074000\n"), QByteArray("nan\n")}) {
+        rig.reply = junk;
+        f.window->runMacro(0);
+        QTRY_COMPARE(tx->toPlainText(), QString("[|]"));
+        tx->clear();
+        QCOMPARE(tooltip(), QString("Modem Connected"));
+    }
+    sim.writeControl("disconnect");
+    const QString adi = f.session->logbook.filePath();
+    QTRY_COMPARE(readAdif(readFile(adi)).size(), 1);
+
+    // A QSO the rig answered only with junk: no FREQ, no BAND.
+    sim.writeControl("callin EB2XYZ");
+    QTRY_COMPARE(f.session->display.panel(Panel::Indicativos).text, QString("EB2XYZ <-> N0CALL-1"));
+    rig.reply = "-14105000\n";
+    sim.writeControl("disconnect");
+    QTRY_COMPARE(readAdif(readFile(adi)).size(), 2);
+    const QMap<QString, QString> r = readAdif(readFile(adi)).last();
+    QCOMPARE(r["CALL"], QString("EB2XYZ"));
+    QVERIFY(!r.contains("FREQ") && !r.contains("BAND"));
 }
 
 // A named pipe nobody reads at the logbook's path and at the day's log: the

@@ -1,6 +1,9 @@
+#include "logbook/LoggerLink.h"
+#include "logbook/RigFrequency.h"
 #include "presenter/DisplayState.h"
 #include "presenter/Presenter.h"
 #include "ptt/PttKeyer.h"
+#include "support/FakeRigctld.h"
 
 #include <QtTest>
 
@@ -25,6 +28,8 @@ class TestPresenter : public QObject
 private slots:
     void keyingChangesTextThenPictureThenToolTip();
     void failuresAndConfirmationsShowOnThePanel();
+    void loggerTroubleShowsInTheConnectionToolTip();
+    void rigFloodShowsUntilAFrequencyIsAnswered();
 };
 
 void TestPresenter::keyingChangesTextThenPictureThenToolTip()
@@ -66,6 +71,47 @@ void TestPresenter::failuresAndConfirmationsShowOnThePanel()
     emit w.keyer.keyingFailed(KeyingFailure{QString(), QStringLiteral("rigctld 127.0.0.1:4532: no answer")});
     emit w.keyer.keyingConfirmed(KeyingState::Receiving);
     QCOMPARE(w.panel(), (PanelState{"RX", "PTT OFF", Picture::LedVerde}));
+}
+
+// Below whatever the connection panel's tooltip says, until datagrams go again.
+void TestPresenter::loggerTroubleShowsInTheConnectionToolTip()
+{
+    Watched w;
+    LoggerLink loggers;
+    w.presenter.watch(loggers);
+    const auto tip = [&] { return w.display.panel(Panel::Indicativos).toolTip; };
+    emit loggers.sendFailed(LoggerFailure{LoggerFailure::Kind::LookupFailed, "logger.lan", 2237, "Host not found"});
+    QCOMPARE(tip(), QString("Logger logger.lan:2237 cannot be reached: host not found (Host not found)"));
+    emit loggers.sendingResumed();
+    QCOMPARE(tip(), QString());
+    emit loggers.sendFailed(LoggerFailure{LoggerFailure::Kind::SendFailed, "192.0.2.1", 2237, QString()});
+    QCOMPARE(tip(), QString("Logger 192.0.2.1:2237 cannot be reached"));
+    emit loggers.sendingResumed();
+    QCOMPARE(tip(), QString());
+}
+
+void TestPresenter::rigFloodShowsUntilAFrequencyIsAnswered()
+{
+    Watched w;
+    FakeRigctld fake;
+    QVERIFY(fake.listen());
+    RigFrequency rig;
+    rig.setMinInterval(0);
+    rig.setAddress("127.0.0.1", fake.port());
+    w.presenter.watch(rig);
+    const auto tip = [&] { return w.display.panel(Panel::Indicativos).toolTip; };
+    fake.flood = true;
+    rig.ask();
+    QTRY_COMPARE(tip(), QString("rigctld sent a line too long for a frequency: connection dropped"));
+    fake.flood = false;
+    fake.reply = "RPRT -11\n";
+    QSignalSpy settled(&rig, &RigFrequency::settled);
+    rig.ask();
+    QVERIFY(settled.wait(10000));
+    QVERIFY(!tip().isEmpty());
+    fake.reply = "7074000\n";
+    rig.ask();
+    QTRY_COMPARE(tip(), QString());
 }
 
 QTEST_GUILESS_MAIN(TestPresenter)

@@ -2,6 +2,7 @@
 #include "ptt/PttKeyer.h"
 #include "ptt/RigctldClient.h"
 #include "settings/Settings.h"
+#include "support/FakeRigctld.h"
 #include "support/KeyingRecorder.h"
 #include "support/MemoryKeyingJournal.h"
 #include "support/RecordingSerialPort.h"
@@ -12,51 +13,6 @@
 #include <QtTest>
 
 #include <memory>
-
-// A stand-in for rigctld: records the command lines and answers each with
-// the reply the test sets.
-class FakeRigctld : public QObject
-{
-    Q_OBJECT
-public:
-    QByteArray reply = "RPRT 0\n";
-    // Connections to close on their first command, unanswered.
-    int dropConnections = 0;
-    QByteArray received;
-    int accepts = 0;
-    QPointer<QTcpSocket> client;
-
-    bool listen(quint16 port = 0)
-    {
-        if (!m_server.listen(QHostAddress::LocalHost, port))
-            return false;
-        connect(&m_server, &QTcpServer::newConnection, this, [this] {
-            while (QTcpSocket* s = m_server.nextPendingConnection()) {
-                ++accepts;
-                client = s;
-                const bool drop = dropConnections > 0;
-                if (drop)
-                    --dropConnections;
-                connect(s, &QTcpSocket::readyRead, this, [this, s, drop] {
-                    const QByteArray bytes = s->readAll();
-                    received += bytes;
-                    if (drop) {
-                        s->abort();
-                        return;
-                    }
-                    for (int i = 0; i < bytes.count('\n'); ++i)
-                        s->write(reply);
-                });
-            }
-        });
-        return true;
-    }
-    quint16 port() const { return m_server.serverPort(); }
-    void close() { m_server.close(); }
-
-private:
-    QTcpServer m_server;
-};
 
 class TestPttRigctld : public QObject
 {

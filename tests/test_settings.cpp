@@ -131,6 +131,7 @@ private slots:
     void modeRule();
     void callSignRuleAtLoad();
     void everySettingRoundTrips();
+    void newerKeysWrittenOnlyWhenSet();
     void unusualStoredValuesWrittenBackAsRead();
     void saveMergesWithOtherWriters();
     void queuedSavesJoinAndOnlyAFileIsWritten();
@@ -560,12 +561,42 @@ void TestSettings::everySettingRoundTrips()
     s.showCallEvents = false;
     s.logConversations = true;
     s.logFolder = "/var/log/keldo";
+    s.myLocator = "IN80DJ";
+    s.txPower = "100";
 
     const NoSaveFailure watch(a);
     QVERIFY(a.SaveSettings());
     SettingsStore b(dir.path());
     b.LoadSettings();
     QCOMPARE(differences(b.s(), a.s()), QStringList());
+}
+
+// "My Locator" and "TX Power": a file saved before they existed keeps its
+// bytes until they are set; once in the file they stay, even emptied.
+void TestSettings::newerKeysWrittenOnlyWhenSet()
+{
+    QTemporaryDir dir;
+    SettingsStore store(dir.path());
+    const NoSaveFailure watch(store);
+    QVERIFY(store.SaveSettings());
+    const QByteArray old = readAll(store.filePath());
+    QVERIFY(!old.contains("My Locator") && !old.contains("TX Power"));
+    store.LoadSettings();
+    QVERIFY(store.s().myLocator.isEmpty() && store.s().txPower.isEmpty());
+    QVERIFY(store.SaveSettings());
+    QCOMPARE(readAll(store.filePath()), old);
+
+    store.s().txPower = "50";
+    QVERIFY(store.SaveSettings());
+    QCOMPARE(readAll(store.filePath()), old + "TX Power=50\r\n");
+    store.s().myLocator = "JN11CK";
+    store.s().txPower.clear();
+    QVERIFY(store.SaveSettings());
+    QCOMPARE(readAll(store.filePath()), old + "TX Power=\r\nMy Locator=JN11CK\r\n");
+    SettingsStore again(dir.path());
+    again.LoadSettings();
+    QCOMPARE(again.s().myLocator, QString("JN11CK"));
+    QCOMPARE(again.s().txPower, QString());
 }
 
 void TestSettings::unusualStoredValuesWrittenBackAsRead()

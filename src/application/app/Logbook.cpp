@@ -33,6 +33,7 @@ void Logbook::applySettings()
         m_session.rig.setAddress(s.rigControlHost, s.rigControlPort);
     m_session.loggers.configure(s.sendQsosToLoggers, s.loggerHost, s.loggerPort);
     m_session.presenter.showFrequencyWith(s.logQsos);
+    m_session.qsos.loggingChanged();
 }
 
 QString Logbook::filePath() const
@@ -46,7 +47,7 @@ QString Logbook::spoolPath() const
     return ini.absoluteDir().filePath(ini.completeBaseName() + QStringLiteral(".adi.pending"));
 }
 
-bool Logbook::write(const QsoRecord& qso)
+bool Logbook::write(const QsoRecord& qso, QString*)
 {
     const QByteArray record = Adif::Record(qso);
     m_waiting << Waiting{m_nextId++, record};
@@ -171,31 +172,23 @@ void Logbook::qsoEnded(const QsoRecord& qso, bool shuttingDown)
         write(qso);
         return;
     }
-    auto* window = new frmLogQso(
-        qso, [this](const QsoRecord& q) { return write(q); }, m_parent);
-    // The operator is typing in the terminal: the keyboard stays there.
-    window->setAttribute(Qt::WA_ShowWithoutActivating);
-    m_windows.removeIf([](const QPointer<frmLogQso>& w) { return w.isNull(); });
-    // Offset from the newest open one, so that it does not hide it.
-    for (auto it = m_windows.crbegin(); it != m_windows.crend(); ++it) {
-        if ((*it)->isVisible()) {
-            window->move((*it)->pos() + QPoint(32, 32));
-            break;
-        }
+    if (!m_window) {
+        m_window = new frmLogQso([this](const QsoRecord& q, QString* error) { return write(q, error); }, m_parent);
+        // The operator is typing in the terminal: the keyboard stays there.
+        m_window->setAttribute(Qt::WA_ShowWithoutActivating);
     }
-    m_windows << window;
-    window->show();
+    m_window->add(qso);
 }
 
 void Logbook::writeOpenWindows()
 {
-    const QList<QPointer<frmLogQso>> windows = std::exchange(m_windows, {});
-    for (const QPointer<frmLogQso>& w : windows) {
-        if (w && w->isVisible()) {
-            write(w->value());
-            w->close();
-        }
-    }
+    if (!m_window)
+        return;
+    const QList<QsoRecord> waiting = m_window->pending();
+    m_window->clear();
+    for (const QsoRecord& q : waiting)
+        write(q);
+    m_window->close();
 }
 
 bool Logbook::closing() const

@@ -1,17 +1,16 @@
 #pragma once
 
+#include "dialogs/frmLogQso.h"
 #include "logbook/Adif.h"
 #include "logbook/QsoRecord.h"
 
-#include <QList>
 #include <QObject>
 #include <QPointer>
 
 class QWidget;
 class Session;
-class frmLogQso;
 
-// What becomes of a finished QSO: a "Log QSO" window, or, without asking or
+// What becomes of a finished QSO: an entry in the "Log QSO" window, or, without asking or
 // at shutdown, the record written as it stands; records also go to the
 // loggers on the network at once.
 //
@@ -33,19 +32,22 @@ public:
     // Keeps the record, hands it to the logbook file and sends it on. True
     // once it is kept: should the file not take it, it waits (and the
     // operator is told, once, unless shutting down).
-    bool write(const QsoRecord& qso);
+    bool write(const QsoRecord& qso, QString* error = nullptr);
     // Start-up: the records left waiting by the last run, tried again.
     void loadWaiting();
     // Records waiting are tried again.
     void retryWaiting();
     // Records the logbook file has not taken after a failed try.
     int waiting() const { return m_failing ? int(m_waiting.size()) : 0; }
-    // Shutdown: windows still open are written as they stand, and closed.
+    // Shutdown: every QSO waiting in the window is written as it stands, and
+    // the window closed.
     void writeOpenWindows();
     void setWindowParent(QWidget* parent) { m_parent = parent; }
     // The terminal is closing (the connection may still be ending): records
     // are written as they stand, no window opens.
     void setClosing() { m_closing = true; }
+    // The "Log QSO" window, once a QSO has waited in it.
+    frmLogQso* window() const { return m_window; }
 
 signals:
     // waiting() changed.
@@ -72,6 +74,6 @@ private:
     quint64 m_nextId = 0;
     bool m_failing = false;
     bool m_told = false;
-    QList<QPointer<frmLogQso>> m_windows;
+    QPointer<frmLogQso> m_window;
     bool m_closing = false;
 };

@@ -22,6 +22,7 @@ Session::Session(const QString& folder, QObject* parent)
     presenter.watch(keying.keyer());
     presenter.watch(log);
     presenter.watch(rig);
+    presenter.watch(loggers);
 
     // The one place the link reaches the terminal and the keyer.
     connect(&link, &ModemLink::dataReceived, &terminal, &Terminal::ReceiveDataBytes);
@@ -155,7 +156,7 @@ QString Session::ProgramFolder()
     return QCoreApplication::applicationDirPath();
 }
 
-MacroContext Session::macroContext() const
+MacroContext Session::macroContext(RigFrequency::Question question) const
 {
     const Settings& s = settings.s();
     MacroContext c;
@@ -170,7 +171,8 @@ MacroContext Session::macroContext() const
     // Only HF has a bandwidth to choose.
     if (mode == Mode::HF)
         c.bandwidth = s.keldoHfBw;
-    if (const auto hz = rig.lastHz()) {
+    // An answer to an earlier question may be from before a retune.
+    if (const auto hz = rig.answerTo(question)) {
         c.frequency = Adif::MegahertzText(*hz);
         c.band = Adif::BandOf(*hz);
     }

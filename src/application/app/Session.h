@@ -87,8 +87,9 @@ public:
     // The longest the GUI thread waits for the keyer to take a new journal.
     static constexpr int JournalSwapWaitMs = 2000;
 
-    // What a macro's variables stand for now.
-    MacroContext macroContext() const;
+    // What a macro's variables stand for now; the frequency only as
+    // answered to the rig's question (none: no frequency).
+    MacroContext macroContext(RigFrequency::Question question = 0) const;
 
     // Parent of the boxes that tell the operator of a failed port open.
     void setMessageParent(QWidget* parent) { m_messageParent = parent; }

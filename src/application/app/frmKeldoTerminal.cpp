@@ -92,7 +92,7 @@ frmKeldoTerminal::frmKeldoTerminal(Session& session, QWidget* parent)
     m_macroRigWait.setInterval(1000);
     connect(&m_macroRigWait, &QTimer::timeout, this, &frmKeldoTerminal::runWaitingMacros);
     connect(&m_session.rig, &RigFrequency::settled, this, [this] {
-        if (m_macroRigWait.isActive())
+        if (m_macroRigWait.isActive() && m_session.rig.answered(m_macroQuestion))
             runWaitingMacros();
     });
     connect(&m_session.display, &DisplayState::changed, this, &frmKeldoTerminal::refreshFromDisplay);
@@ -487,11 +487,15 @@ void frmKeldoTerminal::runMacro(int index)
     if (m_macroRigWait.isActive())
         return;
     // The rig is asked only at the ends of a connection: a retuned rig would
-    // give an old <FREQ>. Its answer is waited for briefly, never blocking.
-    if (MacroUsesFrequency(text) && m_session.rig.configured() && !m_session.rig.fresh()) {
-        m_macroRigWait.start();
-        m_session.rig.ask();
-        return;
+    // give an old <FREQ>. Its answer is waited for briefly, never blocking;
+    // none in time leaves <FREQ> empty, never an older answer.
+    m_macroQuestion = 0;
+    if (MacroUsesFrequency(text) && m_session.rig.configured()) {
+        m_macroQuestion = m_session.rig.ask();
+        if (!m_session.rig.answered(m_macroQuestion)) {
+            m_macroRigWait.start();
+            return;
+        }
     }
     runWaitingMacros();
 }
@@ -499,8 +503,9 @@ void frmKeldoTerminal::runMacro(int index)
 void frmKeldoTerminal::runWaitingMacros()
 {
     m_macroRigWait.stop();
+    const RigFrequency::Question question = std::exchange(m_macroQuestion, 0);
     for (const QString& text : std::exchange(m_waitingMacros, {})) {
-        const ExpandedMacro expanded = ExpandMacro(text, m_session.macroContext());
+        const ExpandedMacro expanded = ExpandMacro(text, m_session.macroContext(question));
         m_tx->insertPlainText(expanded.text);
         m_tx->setFocus();
         if (expanded.send)

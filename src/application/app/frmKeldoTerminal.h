@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/Lifecycle.h"
+#include "logbook/RigFrequency.h"
 #include "terminal/SentHistory.h"
 
 #include <QMainWindow>
@@ -142,4 +143,5 @@ private:
     SentHistory m_sent;
     QStringList m_waitingMacros;
     QTimer m_macroRigWait;
+    RigFrequency::Question m_macroQuestion = 0; // the waiting macros' <FREQ> answers it
 };

@@ -5,9 +5,13 @@
 #include <QDateTimeEdit>
 #include <QDialogButtonBox>
 #include <QFormLayout>
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScreen>
 #include <QVBoxLayout>
 
 namespace {
@@ -20,68 +24,128 @@ protected:
     bool focusNextPrevChild(bool next) override { return QWidget::focusNextPrevChild(next); }
 };
 
-QLineEdit* Field(QFormLayout* form, const char* name, const QString& caption, const QString& text)
+QLineEdit* Field(QFormLayout* form, const char* name, const QString& caption)
 {
-    auto* e = new QLineEdit(text);
+    auto* e = new QLineEdit;
     e->setObjectName(QLatin1String(name));
     form->addRow(caption, e);
     return e;
 }
 
-QDateTimeEdit* UtcField(QFormLayout* form, const char* name, const QString& caption, const QDateTime& when)
+QDateTimeEdit* UtcField(QFormLayout* form, const char* name, const QString& caption)
 {
     auto* e = new UtcEdit;
     e->setObjectName(QLatin1String(name));
     e->setTimeSpec(Qt::UTC);
     e->setDisplayFormat(QStringLiteral("yyyy-MM-dd HH:mm:ss 'UTC'"));
-    e->setDateTime(when.toUTC());
     form->addRow(caption, e);
     return e;
 }
 
 } // namespace
 
-frmLogQso::frmLogQso(const QsoRecord& qso, Writer write, QWidget* parent)
+frmLogQso::frmLogQso(Writer write, QWidget* parent)
     : QDialog(parent)
-    , m_shown(qso)
     , m_write(std::move(write))
 {
     setObjectName(QStringLiteral("frmLogQso"));
-    // Several may be open at once: each says whose QSO it is.
-    setWindowTitle(qso.call.isEmpty() ? QStringLiteral("Log QSO") : QStringLiteral("Log QSO \u2013 ") + qso.call);
-    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("Log QSO"));
     setModal(false);
+    lstQsos = new QListWidget;
+    lstQsos->setObjectName(QStringLiteral("lstQsos"));
+    lstQsos->setAccessibleName(QStringLiteral("QSOs waiting to be logged"));
+    // However many wait, the list scrolls: the window keeps its size.
+    lstQsos->setMinimumWidth(fontMetrics().horizontalAdvance(QLatin1Char('M')) * 16);
+    lstQsos->setSizeAdjustPolicy(QAbstractScrollArea::AdjustIgnored);
     auto* form = new QFormLayout;
-    txtCall = Field(form, "txtCall", QStringLiteral("&Call:"), qso.call);
-    dtOn = UtcField(form, "dtOn", QStringLiteral("Time o&n:"), qso.timeOn);
-    dtOff = UtcField(form, "dtOff", QStringLiteral("Time o&ff:"), qso.timeOff);
-    txtFreq = Field(form, "txtFreq", QStringLiteral("Freq&uency (MHz):"),
-                    qso.frequencyHz ? Adif::MegahertzText(*qso.frequencyHz) : QString());
+    txtCall = Field(form, "txtCall", QStringLiteral("&Call:"));
+    dtOn = UtcField(form, "dtOn", QStringLiteral("Time o&n:"));
+    dtOff = UtcField(form, "dtOff", QStringLiteral("Time o&ff:"));
+    txtFreq = Field(form, "txtFreq", QStringLiteral("Freq&uency (MHz):"));
     lblBand = new QLabel;
     lblBand->setObjectName(QStringLiteral("lblBand"));
     form->addRow(QStringLiteral("Band:"), lblBand);
-    txtMode = Field(form, "txtMode", QStringLiteral("&Mode:"), qso.mode);
-    txtSubmode = Field(form, "txtSubmode", QStringLiteral("&Submode:"), qso.submode);
-    txtRstSent = Field(form, "txtRstSent", QStringLiteral("RST s&ent:"), qso.rstSent);
-    txtRstRcvd = Field(form, "txtRstRcvd", QStringLiteral("RST &received:"), qso.rstReceived);
-    txtName = Field(form, "txtName", QStringLiteral("N&ame:"), qso.name);
-    txtQth = Field(form, "txtQth", QStringLiteral("&QTH:"), qso.qth);
-    txtGrid = Field(form, "txtGrid", QStringLiteral("&Locator:"), qso.gridSquare);
-    txtComment = Field(form, "txtComment", QStringLiteral("C&omment:"), qso.comment);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    txtMode = Field(form, "txtMode", QStringLiteral("&Mode:"));
+    txtSubmode = Field(form, "txtSubmode", QStringLiteral("&Submode:"));
+    txtRstSent = Field(form, "txtRstSent", QStringLiteral("RST s&ent:"));
+    txtRstRcvd = Field(form, "txtRstRcvd", QStringLiteral("RST &received:"));
+    txtName = Field(form, "txtName", QStringLiteral("N&ame:"));
+    txtQth = Field(form, "txtQth", QStringLiteral("&QTH:"));
+    txtGrid = Field(form, "txtGrid", QStringLiteral("&Locator:"));
+    txtComment = Field(form, "txtComment", QStringLiteral("C&omment:"));
+    lblError = new QLabel;
+    lblError->setObjectName(QStringLiteral("lblError"));
+    lblError->setWordWrap(true);
+    lblError->setVisible(false);
+    buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Discard);
     buttons->setObjectName(QStringLiteral("buttons"));
+    buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("&Log"));
+    buttons->button(QDialogButtonBox::Discard)->setText(QStringLiteral("&Drop"));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(form);
-    layout->addWidget(buttons);
+    connect(buttons->button(QDialogButtonBox::Discard), &QPushButton::clicked, this, &frmLogQso::drop);
+    auto* right = new QVBoxLayout;
+    right->addLayout(form);
+    right->addWidget(lblError);
+    right->addStretch();
+    right->addWidget(buttons);
+    auto* layout = new QHBoxLayout(this);
+    layout->addWidget(lstQsos);
+    layout->addLayout(right, 1);
+    connect(lstQsos, &QListWidget::currentRowChanged, this, &frmLogQso::showEntry);
     connect(txtFreq, &QLineEdit::textChanged, this, &frmLogQso::showBand);
-    showBand();
+    connect(txtCall, &QLineEdit::textChanged, this, [this] {
+        if (!m_loading && m_current >= 0)
+            lstQsos->item(m_current)->setText(itemText(value()));
+    });
+    showEntry(-1);
+}
+
+QString frmLogQso::itemText(const QsoRecord& qso) const
+{
+    const QString call = qso.call.isEmpty() ? QStringLiteral("?") : qso.call;
+    return call + QStringLiteral("  ") + qso.timeOff.toUTC().toString(QStringLiteral("HH:mm"));
+}
+
+void frmLogQso::add(const QsoRecord& qso)
+{
+    m_entries << Entry{qso, QString()};
+    lstQsos->addItem(itemText(qso));
+    if (m_current < 0)
+        lstQsos->setCurrentRow(int(m_entries.size()) - 1);
+    showCount();
+    if (!isVisible()) {
+        fitScreen();
+        show();
+    }
+}
+
+QList<QsoRecord> frmLogQso::pending() const
+{
+    QList<QsoRecord> records;
+    for (int i = 0; i < m_entries.size(); ++i)
+        records << (i == m_current ? value() : m_entries[i].record);
+    return records;
+}
+
+void frmLogQso::clear()
+{
+    m_current = -1;
+    m_entries.clear();
+    lstQsos->clear();
+    showEntry(-1);
+    hide();
+}
+
+void frmLogQso::select(int row)
+{
+    lstQsos->setCurrentRow(row);
 }
 
 QsoRecord frmLogQso::value() const
 {
-    QsoRecord q = m_shown;
+    if (m_current < 0)
+        return QsoRecord();
+    QsoRecord q = m_entries[m_current].record;
     q.call = txtCall->text().trimmed().toUpper();
     q.timeOn = dtOn->dateTime().toUTC();
     q.timeOff = dtOff->dateTime().toUTC();
@@ -99,10 +163,87 @@ QsoRecord frmLogQso::value() const
     return q;
 }
 
+void frmLogQso::keepFields()
+{
+    if (m_current >= 0 && m_current < m_entries.size())
+        m_entries[m_current].record = value();
+}
+
+void frmLogQso::showEntry(int row)
+{
+    keepFields();
+    m_current = row >= 0 && row < m_entries.size() ? row : -1;
+    const QsoRecord q = m_current >= 0 ? m_entries[m_current].record : QsoRecord();
+    m_loading = true;
+    txtCall->setText(q.call);
+    dtOn->setDateTime(q.timeOn.isValid() ? q.timeOn.toUTC() : QDateTime());
+    dtOff->setDateTime(q.timeOff.isValid() ? q.timeOff.toUTC() : QDateTime());
+    txtFreq->setText(q.frequencyHz ? Adif::MegahertzText(*q.frequencyHz) : QString());
+    txtMode->setText(q.mode);
+    txtSubmode->setText(q.submode);
+    txtRstSent->setText(q.rstSent);
+    txtRstRcvd->setText(q.rstReceived);
+    txtName->setText(q.name);
+    txtQth->setText(q.qth);
+    txtGrid->setText(q.gridSquare);
+    txtComment->setText(q.comment);
+    m_loading = false;
+    const QString error = m_current >= 0 ? m_entries[m_current].error : QString();
+    lblError->setText(error);
+    lblError->setVisible(!error.isEmpty());
+    for (QWidget* w : findChildren<QLineEdit*>())
+        w->setEnabled(m_current >= 0);
+    dtOn->setEnabled(m_current >= 0);
+    dtOff->setEnabled(m_current >= 0);
+    buttons->setEnabled(m_current >= 0);
+    showBand();
+}
+
 void frmLogQso::accept()
 {
-    if (m_write(value()))
-        QDialog::accept();
+    if (m_current < 0)
+        return;
+    QString error;
+    if (m_write(value(), &error)) {
+        remove(m_current);
+        return;
+    }
+    // Kept with what was typed, and why.
+    keepFields();
+    m_entries[m_current].error = error.isEmpty() ? QStringLiteral("The QSO could not be written.") : error;
+    lblError->setText(m_entries[m_current].error);
+    lblError->setVisible(true);
+}
+
+void frmLogQso::reject()
+{
+    // Closing keeps the entries: shown again with the next QSO, written at shutdown.
+    keepFields();
+    hide();
+}
+
+void frmLogQso::drop()
+{
+    if (m_current >= 0)
+        remove(m_current);
+}
+
+void frmLogQso::remove(int row)
+{
+    m_current = -1; // what the fields show goes with it
+    m_entries.removeAt(row);
+    delete lstQsos->takeItem(row);
+    if (m_entries.isEmpty()) {
+        showEntry(-1);
+        hide();
+    } else {
+        const int next = std::min(row, int(m_entries.size()) - 1);
+        lstQsos->setCurrentRow(next);
+        // The row number may not have changed: show that entry anyway.
+        if (m_current != next)
+            showEntry(next);
+    }
+    showCount();
 }
 
 void frmLogQso::keyPressEvent(QKeyEvent* event)
@@ -118,4 +259,20 @@ void frmLogQso::showBand()
 {
     const QsoRecord q = value();
     lblBand->setText(q.frequencyHz ? Adif::BandOf(*q.frequencyHz) : QString());
+}
+
+void frmLogQso::showCount()
+{
+    setWindowTitle(m_entries.size() > 1 ? QStringLiteral("Log QSO \u2013 %1 waiting").arg(m_entries.size())
+                                        : QStringLiteral("Log QSO"));
+}
+
+void frmLogQso::fitScreen()
+{
+    const QScreen* s = parentWidget() ? parentWidget()->screen() : screen();
+    if (!s)
+        return;
+    const QRect room = s->availableGeometry();
+    setMaximumSize(room.size());
+    resize(sizeHint().boundedTo(room.size()));
 }

@@ -1,11 +1,14 @@
 #include "frmLogbook.h"
 
+#include "logbook/Adif.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QRegularExpressionValidator>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
@@ -39,8 +42,8 @@ QCheckBox* Check(const char* name, const QString& caption, bool on)
 
 LogbookChoice LogbookChoice::of(const Settings& s)
 {
-    return {s.logQsos,        s.logWithoutAsking,  s.logMode,    s.logSubmode, s.rigControlHost,
-            s.rigControlPort, s.sendQsosToLoggers, s.loggerHost, s.loggerPort};
+    return {s.logQsos,           s.logWithoutAsking, s.logMode,    s.logSubmode, s.rigControlHost, s.rigControlPort,
+            s.sendQsosToLoggers, s.loggerHost,       s.loggerPort, s.myLocator,  s.txPower};
 }
 
 void LogbookChoice::applyTo(Settings& s) const
@@ -54,6 +57,8 @@ void LogbookChoice::applyTo(Settings& s) const
     s.sendQsosToLoggers = sendToLoggers;
     s.loggerHost = loggerHost;
     s.loggerPort = loggerPort;
+    s.myLocator = myLocator;
+    s.txPower = txPower;
 }
 
 frmLogbook::frmLogbook(const LogbookChoice& shown, QWidget* parent)
@@ -85,6 +90,14 @@ frmLogbook::frmLogbook(const LogbookChoice& shown, QWidget* parent)
     txtLoggerHost = Line("txtLoggerHost", shown.loggerHost);
     spnLoggerPort = PortBox("spnLoggerPort", shown.loggerPort);
 
+    txtMyLocator = Line("txtMyLocator", shown.myLocator);
+    // Maidenhead: 2, 4, 6 or 8 characters (JN11, IN80dj).
+    txtMyLocator->setValidator(new QRegularExpressionValidator(
+        QRegularExpression(QStringLiteral("[A-Ra-r]{2}([0-9]{2}([A-Xa-x]{2}([0-9]{2})?)?)?")), txtMyLocator));
+    txtTxPower = Line("txtTxPower", shown.txPower);
+    txtTxPower->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{1,6}([.,][0-9]{1,3})?")), txtTxPower));
+
     auto* form = new QFormLayout;
     form->addRow(chkLogQsos);
     form->addRow(chkWithoutAsking);
@@ -92,6 +105,8 @@ frmLogbook::frmLogbook(const LogbookChoice& shown, QWidget* parent)
     form->addRow(QStringLiteral("Log &mode:"), cboMode);
     form->addRow(QStringLiteral("Log s&ubmode:"), txtSubmode);
     // Keying by rigctld, the frequency comes from that rigctld.
+    form->addRow(QStringLiteral("M&y locator:"), txtMyLocator);
+    form->addRow(QStringLiteral("&TX power (W):"), txtTxPower);
     form->addRow(QStringLiteral("Rig control &host (rigctld, when PTT is not by rigctld):"), txtRigHost);
     form->addRow(QStringLiteral("Rig control &port:"), spnRigPort);
     for (QWidget* w : {static_cast<QWidget*>(txtRigHost), static_cast<QWidget*>(spnRigPort)})
@@ -128,7 +143,9 @@ LogbookChoice frmLogbook::value() const
             spnRigPort->value(),
             chkLoggers->isChecked(),
             txtLoggerHost->text().trimmed(),
-            spnLoggerPort->value()};
+            spnLoggerPort->value(),
+            Adif::GridSquare(txtMyLocator->text()).toUpper(),
+            txtTxPower->text().trimmed().replace(QLatin1Char(','), QLatin1Char('.'))};
 }
 
 void frmLogbook::accept()

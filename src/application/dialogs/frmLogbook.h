@@ -24,6 +24,8 @@ struct LogbookChoice
     bool sendToLoggers = false;
     QString loggerHost;
     int loggerPort = 2237;
+    QString myLocator;
+    QString txPower;
 
     static LogbookChoice of(const Settings& s);
     void applyTo(Settings& s) const;
@@ -58,4 +60,6 @@ private:
     QCheckBox* chkLoggers;
     QLineEdit* txtLoggerHost;
     QSpinBox* spnLoggerPort;
+    QLineEdit* txtMyLocator;
+    QLineEdit* txtTxPower;
 };

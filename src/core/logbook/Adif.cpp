@@ -80,13 +80,6 @@ QByteArray Field(const char* name, const QString& value)
     return '<' + QByteArray(name) + ':' + QByteArray::number(v.size()) + '>' + v + ' ';
 }
 
-// Gridsquares are 2, 4, 6 or 8 characters.
-QString GridSquare(const QString& text)
-{
-    QString g = text.trimmed().left(8);
-    return g.left(g.size() & ~1);
-}
-
 QString CallOf(const QString& call)
 {
     return call.trimmed().toUpper();
@@ -187,8 +180,27 @@ QByteArray Adif::Header(const QDateTime& createdUtc)
         + Field("CREATED_TIMESTAMP", createdUtc.toUTC().toString(QStringLiteral("yyyyMMdd HHmmss"))) + "<EOH>\r\n";
 }
 
-QByteArray Adif::Record(const QsoRecord& q)
+QString Adif::GridSquare(const QString& text)
 {
+    QString g = text.trimmed().left(8);
+    return g.left(g.size() & ~1);
+}
+
+QString Adif::PowerText(const QString& text)
+{
+    QString t = text.trimmed();
+    if (t.endsWith(QLatin1Char('W'), Qt::CaseInsensitive))
+        t.chop(1);
+    bool ok = false;
+    const double watts = t.trimmed().replace(QLatin1Char(','), QLatin1Char('.')).toDouble(&ok);
+    if (!ok || !std::isfinite(watts) || watts <= 0 || watts > 1e7)
+        return QString();
+    return QString::number(watts, 'g', 8);
+}
+
+QByteArray Adif::Record(const QsoRecord& qso)
+{
+    const QsoRecord q = LoggableQso(qso);
     const QDateTime on = q.timeOn.toUTC();
     const QDateTime off = q.timeOff.toUTC();
     QByteArray r = Field("CALL", CallOf(q.call)) + Field("QSO_DATE", on.toString(QStringLiteral("yyyyMMdd")))
@@ -200,7 +212,8 @@ QByteArray Adif::Record(const QsoRecord& q)
     if (q.frequencyHz && *q.frequencyHz > 0)
         r += Field("FREQ", MegahertzText(*q.frequencyHz)) + Field("BAND", BandOf(*q.frequencyHz));
     r += Field("RST_SENT", q.rstSent) + Field("RST_RCVD", q.rstReceived) + Field("NAME", q.name) + Field("QTH", q.qth)
-        + Field("GRIDSQUARE", GridSquare(q.gridSquare)) + Field("COMMENT", q.comment);
+        + Field("GRIDSQUARE", GridSquare(q.gridSquare)) + Field("MY_GRIDSQUARE", GridSquare(q.myGridSquare))
+        + Field("TX_PWR", PowerText(q.txPower)) + Field("COMMENT", q.comment);
     return r + "<EOR>\r\n";
 }
 

@@ -21,9 +21,15 @@ std::optional<qint64> RadioHz(double hz);
 // dropped), a few letters are spelt out (ß ss, æ ae, ø o, ł l, þ th),
 // line breaks and tabs become spaces, anything else '?'.
 QByteArray ToAscii(const QString& text);
+// A gridsquare as written: 2, 4, 6 or 8 characters (an odd last one cut).
+QString GridSquare(const QString& text);
+// Transmit power in watts as a positive number ("100", "5.5"; a trailing
+// "W" is allowed); empty for anything else.
+QString PowerText(const QString& text);
 // The header a new file starts with.
 QByteArray Header(const QDateTime& createdUtc);
-// One record on one line, ended by <EOR> and CR LF; empty values are left out.
+// One record on one line, ended by <EOR> and CR LF; empty values are left
+// out. The record is made loggable first (LoggableQso).
 QByteArray Record(const QsoRecord& qso);
 
 } // namespace Adif

@@ -9,6 +9,8 @@
 #include <QTimer>
 #include <QUdpSocket>
 
+#include <optional>
+
 // The messages logging programs read from WSJT-X over UDP (schema 3,
 // QDataStream Qt 5.4, big-endian).
 namespace Wsjtx {
@@ -25,9 +27,24 @@ QByteArray LoggedAdif(const QByteArray& adif);
 
 } // namespace Wsjtx
 
+// Why the datagrams do not reach the logger.
+struct LoggerFailure
+{
+    enum class Kind {
+        LookupFailed, // the host name is not known
+        SendFailed, // the system refused the datagram
+    };
+    Kind kind;
+    QString host;
+    quint16 port = 0;
+    QString detail; // the system's words, possibly empty
+};
+
 // Sends the logged QSOs to a logging program (or a multicast group), and a
 // heartbeat every 15 s while on. Never blocks; a datagram that cannot go is
-// dropped, the record stays in the file.
+// dropped, the record stays in the file, and the failure is told once until
+// a datagram goes again. A name that is not found is looked up again with
+// the next datagram.
 class LoggerLink : public QObject
 {
     Q_OBJECT
@@ -40,9 +57,19 @@ public:
     void configure(bool on, const QString& host, int port);
     void setHeartbeatInterval(int ms) { m_heartbeat.setInterval(ms); }
     void sendQso(const QsoRecord& qso, const QByteArray& adif);
+    // The failure told last, while it lasts.
+    const std::optional<LoggerFailure>& failure() const { return m_failure; }
+
+signals:
+    void sendFailed(const LoggerFailure& failure);
+    // A datagram went after a failure, or the loggers were set anew.
+    void sendingResumed();
 
 private:
     void send(const QByteArray& datagram);
+    void lookUp();
+    void fail(LoggerFailure::Kind kind, const QString& detail);
+    void clearFailure();
 
     QUdpSocket m_socket;
     QTimer m_heartbeat;
@@ -52,4 +79,5 @@ private:
     quint16 m_port = 0;
     int m_lookup = -1;
     QList<QByteArray> m_waiting; // datagrams sent while the name was looked up
+    std::optional<LoggerFailure> m_failure;
 };

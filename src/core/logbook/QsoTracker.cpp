@@ -17,24 +17,24 @@ QsoTracker::QsoTracker(SettingsStore& settings, ConnectionState& conn, Terminal&
     connect(&terminal, &Terminal::connectionStarted, this, &QsoTracker::begin);
     connect(&terminal, &Terminal::connectionChanged, this, &QsoTracker::end);
     connect(&rig, &RigFrequency::settled, this, [this] {
-        // Only answers given during the QSO count: a failed one keeps the
-        // last good answer of this QSO, never one of an earlier QSO.
-        const std::optional<qint64> hz = m_rig.lastHz();
-        if (m_ending) {
-            if (hz)
-                m_ending->frequencyHz = hz;
-            finish(false);
-        } else if (m_open && hz) {
-            m_open->frequencyHz = hz;
+        // Only answers to questions asked during the QSO count: a failed one
+        // keeps the last good answer of this QSO, never one of an earlier QSO.
+        settleEnding();
+        if (m_open) {
+            if (const auto hz = m_rig.answerTo(m_openQuestion))
+                m_open->frequencyHz = hz;
         }
     });
+}
+
+bool QsoTracker::logging() const
+{
+    return m_settings.s().logQsos;
 }
 
 void QsoTracker::begin()
 {
     const Settings& s = m_settings.s();
-    if (!s.logQsos)
-        return;
     // A connection ending while the last one waits for the rig: that one goes as it is.
     if (m_ending)
         finish(false);
@@ -44,15 +44,44 @@ void QsoTracker::begin()
     if (m_open && m_open->call == call)
         return;
     closeOpen();
+    // With no rig to wait for, the QSO before goes at once.
+    if (!m_rig.configured())
+        settleEnding();
+    // Every connection is followed, so that ticking Log QSOs during one
+    // logs it; the record is made at its end.
     QsoRecord q;
     q.call = call;
     q.stationCallsign = CallSignBase(s.myCallsign);
     q.comment = Terminal::CallChain(m_conn);
     q.timeOn = m_terminal.utcNow().toUTC();
-    q.mode = s.logMode;
-    q.submode = s.logSubmode;
     m_open = q;
-    m_rig.ask();
+    m_openQuestion = 0;
+    if (logging())
+        askDuringQso();
+}
+
+void QsoTracker::loggingChanged()
+{
+    // Ticked during a QSO: the rig is asked now, as at its start.
+    if (logging() && m_open && m_openQuestion == 0)
+        askDuringQso();
+}
+
+void QsoTracker::askDuringQso()
+{
+    m_openQuestion = m_rig.ask();
+    // With no rig now, a question asked later in the QSO still counts.
+    if (m_openQuestion == 0)
+        m_openQuestion = m_rig.lastAsked() + 1;
+}
+
+void QsoTracker::settleEnding()
+{
+    if (!m_ending || (m_rig.configured() && !m_rig.answered(m_endQuestion)))
+        return;
+    if (const auto hz = m_rig.answerTo(m_endQuestion))
+        m_ending->frequencyHz = hz;
+    finish(false);
 }
 
 void QsoTracker::end(const ConnectionInfo& info)
@@ -60,10 +89,12 @@ void QsoTracker::end(const ConnectionInfo& info)
     if (info.phase == ConnectionPhase::Connected || !m_open)
         return;
     closeOpen();
+    if (!m_ending)
+        return;
     if (!m_rig.configured())
         finish(false);
     else
-        m_rig.ask();
+        m_endQuestion = m_rig.ask();
 }
 
 void QsoTracker::endNow()
@@ -77,8 +108,19 @@ void QsoTracker::closeOpen()
 {
     if (!m_open)
         return;
-    m_open->timeOff = m_terminal.utcNow().toUTC();
-    m_ending = std::exchange(m_open, std::nullopt);
+    QsoRecord q = *std::exchange(m_open, std::nullopt);
+    // Not logged when Log QSOs is off as the QSO ends.
+    if (!logging())
+        return;
+    const Settings& s = m_settings.s();
+    q.timeOff = m_terminal.utcNow().toUTC();
+    q.mode = s.logMode;
+    q.submode = s.logSubmode;
+    q.myGridSquare = s.myLocator;
+    q.txPower = s.txPower;
+    m_ending = q;
+    // An answer to a question asked during the QSO ends its wait too.
+    m_endQuestion = m_openQuestion != 0 ? m_openQuestion : m_rig.lastAsked() + 1;
 }
 
 void QsoTracker::finish(bool shuttingDown)

@@ -127,6 +127,10 @@ struct Settings
     bool sendQsosToLoggers;
     QString loggerHost;
     int loggerPort;
+    // This station's locator and transmit power (watts) for each record;
+    // empty: left out.
+    QString myLocator;
+    QString txPower;
     // The row of macro buttons under the TX box.
     bool showMacroBar;
 

@@ -212,7 +212,8 @@ void writeKey(const Settings& s, const SettingKey& k, IniDocument& doc)
             const auto& v = s.*member;
             using T = std::decay_t<decltype(v)>;
             if constexpr (std::is_same_v<T, QString>) {
-                doc.setValue(section, key, v);
+                if (k.rule != SettingRule::WrittenWhenSet || !v.isEmpty() || doc.contains(section, key))
+                    doc.setValue(section, key, v);
             } else if constexpr (std::is_arithmetic_v<T>) {
                 doc.setValue(section, key, QString::number(qint64(v)));
             } else if constexpr (IsNumberedChoice<T>::value) {
@@ -321,6 +322,8 @@ const std::vector<SettingKey>& SettingKeys()
         {Options, "Time Stamps", &Settings::timeStamps, "0"},
         {Options, "Alert On Own Call", &Settings::alertOnOwnCall, "0"},
         {Options, "Alert Words", &Settings::alertWords, ""},
+        {Options, "My Locator", &Settings::myLocator, "", R::WrittenWhenSet},
+        {Options, "TX Power", &Settings::txPower, "", R::WrittenWhenSet},
 
         // COM1 to COM16.
         {"Ports", "COM", &Settings::portDevices, ""},

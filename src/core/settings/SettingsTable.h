@@ -24,6 +24,7 @@ enum class SettingRule {
     CallSign, // upper-cased; anything but a call sign reads as empty
     OwnCall, // the same, and a value that leaves no call reads as the default
     DesktopFolder, // the default is the desktop folder (or home), found on reading
+    WrittenWhenSet, // a newer key: written only when set or already in the file, so an older file keeps its bytes
 };
 
 // The numbers a numeric key accepts; others read as the default. Always

@@ -2,6 +2,7 @@
 
 #include "link/ModemLink.h"
 #include "logbook/Adif.h"
+#include "logbook/LoggerLink.h"
 #include "logbook/RigFrequency.h"
 #include "terminal/ConversationLog.h"
 
@@ -165,7 +166,7 @@ void Presenter::showConnection(const ConnectionInfo& info)
         m_display.setSendVisible(false);
         m_display.setPanelText(Panel::Indicativos, QStringLiteral("Disconnected"));
         m_display.setPanelPicture(Panel::Indicativos, Picture::None);
-        m_display.setPanelToolTip(Panel::Indicativos, QStringLiteral("Modem Disconnected"));
+        setConnectionToolTip(QStringLiteral("Modem Disconnected"));
         showBytesCleared();
         break;
     case ConnectionPhase::Idle:
@@ -176,7 +177,7 @@ void Presenter::showConnection(const ConnectionInfo& info)
         m_display.setSendVisible(false);
         m_display.setPanelText(Panel::Indicativos, QStringLiteral("Disconnected"));
         m_display.setPanelPicture(Panel::Indicativos, Picture::None);
-        m_display.setPanelToolTip(Panel::Indicativos, QStringLiteral("Modem Disconnected"));
+        setConnectionToolTip(QStringLiteral("Modem Disconnected"));
         break;
     }
     // A block cut off by the end never completes: Clear works again.
@@ -189,6 +190,19 @@ void Presenter::watch(RigFrequency& rig)
     connect(&rig, &RigFrequency::frequencyChanged, this, [this] {
         if (m_connectedShown)
             showConnectedToolTip();
+    });
+    // A flood from the rig is said until a frequency is answered again.
+    connect(&rig, &RigFrequency::answerFailed, this, [this](RigAnswerFailure why) {
+        if (why != RigAnswerFailure::TooLong)
+            return;
+        m_rigTrouble = QStringLiteral("rigctld sent a line too long for a frequency: connection dropped");
+        setConnectionToolTip(m_connectionTip);
+    });
+    connect(&rig, &RigFrequency::settled, this, [this] {
+        if (m_rig->lastHz() && !m_rigTrouble.isEmpty()) {
+            m_rigTrouble.clear();
+            setConnectionToolTip(m_connectionTip);
+        }
     });
 }
 
@@ -204,7 +218,41 @@ void Presenter::showConnectedToolTip()
     QString tip = QStringLiteral("Modem Connected");
     if (m_showFrequency && m_rig && m_rig->lastHz())
         tip += QStringLiteral(", ") + Adif::MegahertzText(*m_rig->lastHz()) + QStringLiteral(" MHz");
-    m_display.setPanelToolTip(Panel::Indicativos, tip);
+    setConnectionToolTip(tip);
+}
+
+void Presenter::watch(LoggerLink& loggers)
+{
+    connect(&loggers, &LoggerLink::sendFailed, this, [this](const LoggerFailure& failure) {
+        m_loggerTrouble = LoggerFailureText(failure);
+        setConnectionToolTip(m_connectionTip);
+    });
+    connect(&loggers, &LoggerLink::sendingResumed, this, [this] {
+        m_loggerTrouble.clear();
+        setConnectionToolTip(m_connectionTip);
+    });
+}
+
+QString Presenter::LoggerFailureText(const LoggerFailure& failure)
+{
+    const QString where = failure.host + QLatin1Char(':') + QString::number(failure.port);
+    QString text = failure.kind == LoggerFailure::Kind::LookupFailed
+        ? QStringLiteral("Logger %1 cannot be reached: host not found").arg(where)
+        : QStringLiteral("Logger %1 cannot be reached").arg(where);
+    if (!failure.detail.isEmpty())
+        text += QStringLiteral(" (") + failure.detail + QLatin1Char(')');
+    return text;
+}
+
+void Presenter::setConnectionToolTip(const QString& tip)
+{
+    m_connectionTip = tip;
+    QString shown = tip;
+    for (const QString& trouble : {m_rigTrouble, m_loggerTrouble}) {
+        if (!trouble.isEmpty())
+            shown += (shown.isEmpty() ? QString() : QStringLiteral("\n")) + trouble;
+    }
+    m_display.setPanelToolTip(Panel::Indicativos, shown);
 }
 
 void Presenter::showCalling(const QString& station, bool named, const QStringList& digipeaters)
@@ -216,8 +264,7 @@ void Presenter::showCalling(const QString& station, bool named, const QStringLis
                                QStringLiteral("Connecting with ") + station + QStringLiteral(" ..."));
     m_display.setPanelPicture(Panel::Indicativos, Picture::None);
     const bool via = named && !digipeaters.isEmpty() && m_terminal && m_terminal->showsCallEvents();
-    m_display.setPanelToolTip(Panel::Indicativos,
-                              via ? QStringLiteral("Via ") + digipeaters.join(QStringLiteral(", ")) : QString());
+    setConnectionToolTip(via ? QStringLiteral("Via ") + digipeaters.join(QStringLiteral(", ")) : QString());
     m_display.setConnectEnabled(false);
 }
 

@@ -8,8 +8,10 @@
 #include <QObject>
 #include <QPointer>
 
+class LoggerLink;
 class ModemLink;
 class RigFrequency;
+struct LoggerFailure;
 
 inline const QString& CaptionPrefix()
 {
@@ -37,9 +39,14 @@ public:
     // QSO records waiting for the logbook file to take them (0: none).
     void showQsosWaiting(int count);
     // The rig's frequency goes in the connection panel's tooltip while
-    // QSOs are logged (showFrequencyWith).
+    // QSOs are logged (showFrequencyWith); a rig flooding its connection is
+    // said there until it answers a frequency again.
     void watch(RigFrequency& rig);
     void showFrequencyWith(bool logging);
+    // A logger that cannot be reached is said in the connection panel's
+    // tooltip until a datagram goes again.
+    void watch(LoggerLink& loggers);
+    static QString LoggerFailureText(const LoggerFailure& failure);
 
     // The caption: the program and version, then the call sign once known.
     void showCallSign(const QString& callSign);
@@ -63,6 +70,8 @@ private:
     void showConnectionStarted(bool stopping);
     void showConnection(const ConnectionInfo& info);
     void showConnectedToolTip();
+    // The connection panel's tooltip: tip, and the logbook's trouble below it.
+    void setConnectionToolTip(const QString& tip);
     void showCalling(const QString& station, bool named, const QStringList& digipeaters);
     void showSendStarted();
     void showSendProgress(qint64 sent, qint64 total);
@@ -79,5 +88,8 @@ private:
     const Terminal* m_terminal = nullptr;
     const RigFrequency* m_rig = nullptr;
     bool m_showFrequency = false;
+    QString m_connectionTip; // without the logbook's trouble
+    QString m_loggerTrouble;
+    QString m_rigTrouble;
     bool m_connectedShown = false;
 };
