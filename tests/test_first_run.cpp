@@ -105,6 +105,25 @@ private slots:
             QVERIFY(st.stop());
         }
     }
+
+    // Ended while the dialog waits: at once, and with nothing written, so
+    // that the next start asks again.
+    void terminationWhileAskedSavesNothing()
+    {
+        QTemporaryDir dir;
+        const QString terminal = QDir(dir.path()).filePath("keldo-terminal");
+        QVERIFY(QFile::copy(KELDO_TERMINAL_EXE, terminal));
+        for (int start = 0; start < 2; ++start) {
+            TerminalProcess st;
+            st.setBoxesWait();
+            QVERIFY(st.start(terminal, {}, dir.path()));
+            QTRY_VERIFY_WITH_TIMEOUT(st.output().contains("first-run-shown\n"), 30000);
+            QVERIFY(st.stop());
+            QVERIFY(!st.up());
+            QCOMPARE(QDir(dir.path()).entryList({"*.ini"}, QDir::Files), QStringList());
+            QVERIFY(!QDir(dir.path()).exists(".config/KELDO Terminal"));
+        }
+    }
 };
 
 QTEST_MAIN(TestFirstRun)

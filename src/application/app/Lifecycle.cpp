@@ -113,8 +113,12 @@ bool Lifecycle::startUp(const QString& programPath)
         s.fmTcpPort = port;
     }
 
-    if (m_firstRun)
+    if (m_firstRun) {
         askFirstSettings(programPath);
+        // Ended while asked: nothing is saved, so the next start asks again.
+        if (m_terminationRequested)
+            return false;
+    }
 
     // 3. The radio catalogue (constant tables, built once).
     LoadRadioCatalogue();
@@ -153,7 +157,6 @@ void Lifecycle::askFirstSettings(const QString& programPath)
     const FirstRunOffer offer{PracticeModemFor(programPath), s.*profile->programPath, s.*profile->host,
                               s.*profile->commandPort};
     const std::optional<FirstRunChoice> choice = m_firstRun(offer);
-    // A termination signal closes the dialog: nothing was chosen.
     if (!choice || m_terminationRequested)
         return;
     s.myCallsign = choice->callSign;
