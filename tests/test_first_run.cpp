@@ -18,7 +18,8 @@ public:
     void showMessage(QWidget*, const MessageBox::Shown& box) override { MessageBoxRecorder::deliver(box); }
 };
 
-// With no settings file yet, the start-up asks for the first settings.
+// With no settings file yet, the start-up asks for the first settings; the
+// practice modem it offers is started where the settings say.
 class TestFirstRun : public QObject
 {
     Q_OBJECT
@@ -63,6 +64,31 @@ private slots:
             QVERIFY2(ini.contains("\r\n" + key + "\r\n"), key);
         QTRY_VERIFY_WITH_TIMEOUT(f.session->link.bothConnected(), 30000);
         f.window->Form_Unload();
+        QVERIFY(boxes.verify());
+    }
+
+    // Started by the start-up on the command port and address the settings
+    // give, not on its own default: the link comes up there.
+    void practiceModemStartsOnTheSettingsPort()
+    {
+        TerminalFixture f;
+        const QString sim = QDir(f.dir.path()).filePath("keldo-modem-sim");
+        QVERIFY(QFile::link(SimProcess::program(), sim));
+        const quint16 port = SimProcess::freePortPair();
+        QVERIFY(port != 0 && port != FirstRunChoice::PracticeModemPort);
+        f.writeIni("[Setup]\r\nAutoLaunch=1\r\nKELDO HF Path=" + QFile::encodeName(sim)
+                   + "\r\nHF Host=127.0.0.1\r\nHF TCP Port=" + QByteArray::number(port) + "\r\n");
+        f.create();
+        MessageBoxRecorder boxes;
+        LaunchingShell shell(f.session->modem, [&f] { return f.session->modemLinkEnds(); });
+        Shell::install(&shell);
+        f.session->link.setRetryThrottle(20);
+        QVERIFY(f.window->Form_Load(f.programPath()));
+        QCOMPARE(f.session->modem.started().size(), 1);
+        QTRY_VERIFY_WITH_TIMEOUT(f.session->link.bothConnected(), 30000);
+        QCOMPARE(f.session->link.commandRemotePort(), port);
+        f.window->Form_Unload();
+        QVERIFY(f.session->modem.started().isEmpty());
         QVERIFY(boxes.verify());
     }
 

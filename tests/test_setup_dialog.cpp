@@ -95,6 +95,7 @@ private slots:
     void modeOrPathChangeSwitchesPrograms_data();
     void modeOrPathChangeSwitchesPrograms();
     void modeSwitchEndsAndStartsRealPrograms();
+    void practiceModemFollowsItsAddress();
     void missingProgramRefusesAndCancelRestores();
     void cancelRestoresEverything();
     void refusedWhileConnectedRestoresMenus();
@@ -555,6 +556,55 @@ void TestSetupDialog::modeOrPathChangeSwitchesPrograms()
     QCOMPARE(rig.s().autoLaunch == AutoLaunch::On, ticked);
     if (!newPath.isEmpty())
         QCOMPARE(to == HF ? rig.s().keldoHfPath : rig.s().keldoFmPath, newPath);
+    // Only the practice modem is told where to listen.
+    for (const QStringList& arguments : m_shell.launchArguments)
+        QVERIFY(arguments.isEmpty());
+}
+
+// The practice modem is started on the address and command port of its
+// mode, and started again there when they change (any other program is not).
+void TestSetupDialog::practiceModemFollowsItsAddress()
+{
+    Rig rig;
+    rig.s().autoLaunch = AutoLaunch::On;
+    const QString sim = QStringLiteral("/opt/keldo/keldo-modem-sim");
+    m_existing << sim << rig.s().keldoHfPath;
+    QList<QStringList>& arguments = m_shell.launchArguments;
+    arguments.clear();
+    auto update = [&](const std::function<void(frmSetup&)>& change) {
+        m_killed.clear();
+        m_launched.clear();
+        arguments.clear();
+        auto dialog = open(rig);
+        change(*dialog);
+        dialog->cmdOK->click();
+        QVERIFY(!dialog->isVisible());
+    };
+
+    // Chosen as the program of the mode.
+    update([&](frmSetup& d) { d.txtKELDOHFPath->setText(sim); });
+    QCOMPARE(m_killed, QStringList{QStringLiteral("KELDO.exe")});
+    QCOMPARE(m_launched, QStringList{sim});
+    QCOMPARE(arguments, (QList<QStringList>{{"--host", "127.0.0.1", "--port", "8300"}}));
+    // Moved: ended and started where the link goes.
+    update([&](frmSetup& d) {
+        d.txtPuertoComandosHF->setText(QStringLiteral("8350"));
+        d.txtHostHF->setText(QStringLiteral("localhost"));
+    });
+    QCOMPARE(m_killed, QStringList{QStringLiteral("keldo-modem-sim")});
+    QCOMPARE(arguments, (QList<QStringList>{{"--host", "localhost", "--port", "8350"}}));
+    // Unchanged, or another mode's port: left running.
+    update([](frmSetup&) {});
+    update([](frmSetup& d) { d.txtPuertoComandosFM->setText(QStringLiteral("8360")); });
+    QVERIFY(m_killed.isEmpty() && m_launched.isEmpty());
+    // Moved with the launch unticked: ended, not started.
+    update([](frmSetup& d) {
+        d.txtPuertoComandosHF->setText(QStringLiteral("8370"));
+        d.chkLaunch->click();
+    });
+    QCOMPARE(m_killed, QStringList{QStringLiteral("keldo-modem-sim")});
+    QVERIFY(m_launched.isEmpty());
+    QCOMPARE(rig.s().hfTcpPort, 8370);
 }
 
 void TestSetupDialog::modeSwitchEndsAndStartsRealPrograms()

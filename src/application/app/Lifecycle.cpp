@@ -33,7 +33,10 @@ public:
     {
         Shell::install(this);
     }
-    QString launchProgram(const QString& keyText) override { return m_below.launchProgram(keyText); }
+    QString launchProgram(const QString& keyText, const QStringList& arguments) override
+    {
+        return m_below.launchProgram(keyText, arguments);
+    }
     void killProcessByName(const QString& fileName) override { m_below.killProcessByName(fileName); }
     bool fileExists(const QString& path) override { return m_below.fileExists(path); }
     bool openDocument(const QString& pathOrUrl) override { return m_below.openDocument(pathOrUrl); }
@@ -181,7 +184,9 @@ void Lifecycle::launchModemOfMode()
         MessageBox::show(nullptr, ModemProgramNotFoundText(plan), MessageBox::Icon::Critical);
     else if (plan.wineMissing())
         MessageBox::show(nullptr, WineMissingText(plan), MessageBox::Icon::Critical);
-    else if (const QString problem = Shell::current().launchProgram(path); !problem.isEmpty())
+    else if (const QString problem = Shell::current().launchProgram(
+                 path, ModemProgramArguments(path, s.*profile->host, s.*profile->commandPort));
+             !problem.isEmpty())
         MessageBox::show(nullptr, problem, MessageBox::Icon::Critical);
 }
 

@@ -36,13 +36,19 @@ Slot slotOf(Settings& s, const SetupChoice& choice, Mode mode)
     return {p.mode, chosen, &(s.*p.commandPort), &(s.*p.host), &(s.*p.programPath)};
 }
 
+// The practice modem listens where the settings say: moved, it is started again there.
+bool practiceModemMoves(const Slot& m)
+{
+    return IsPracticeModem(m.chosen->path) && (m.chosen->port != qint64(*m.port) || m.chosen->host != *m.host);
+}
+
 bool programChanges(Settings& s, const SetupChoice& choice)
 {
     // Only a selected mode has a program to switch to.
     if (choice.mode == Mode::Other)
         return false;
     const Slot m = slotOf(s, choice, choice.mode);
-    return s.keldoMode != m.mode || m.chosen->path != *m.path;
+    return s.keldoMode != m.mode || m.chosen->path != *m.path || practiceModemMoves(m);
 }
 
 } // namespace
@@ -146,11 +152,12 @@ void SettingsController::apply(const SetupChoice& choice)
                     EndModemProgramOf(s, other);
             }
         }
-        if (path != *m.path)
+        if (path != *m.path || practiceModemMoves(m))
             EndModemProgramOf(s, m.mode);
         *m.path = path;
         if (choice.autoLaunch)
-            launchProblem = Shell::current().launchProgram(path);
+            launchProblem =
+                Shell::current().launchProgram(path, ModemProgramArguments(path, m.chosen->host, m.chosen->port));
     }
 
     // The selected modem moved: drop the link; it is reopened below.
