@@ -99,6 +99,7 @@ private slots:
     void missingProgramRefusesAndCancelRestores();
     void cancelRestoresEverything();
     void refusedWhileConnectedRestoresMenus();
+    void alertWordsApplyDuringConnection();
     void hostChangeReconnectsToNewModem();
     void portChangeReconnectsToNewModem();
     void otherModeAddressChangeKeepsTheLink();
@@ -779,6 +780,59 @@ void TestSetupDialog::refusedWhileConnectedRestoresMenus()
     dialog->cmdCancel->click();
     QVERIFY(!dialog->isVisible());
     QCOMPARE(SetupValues::of(rig.s()), before);
+}
+
+// What leaves the link and the modem alone is taken during a connection,
+// without a word to the modem; any field they depend on is still refused.
+void TestSetupDialog::alertWordsApplyDuringConnection()
+{
+    Rig rig;
+    rig.s().autoLaunch = AutoLaunch::On;
+    m_existing << rig.s().keldoHfPath;
+    FakeModem modem;
+    QVERIFY(modem.listen());
+    rig.s().hfTcpPort = modem.commandPort();
+    linkTo(rig, modem);
+    rig.session->conn.ConnectionActive = true;
+    const SetupValues before = SetupValues::of(rig.s());
+    QSignalSpy written(&rig.session->link, &ModemLink::commandWritten);
+
+    auto dialog = open(rig);
+    dialog->chkAlertOwnCall->click();
+    dialog->txtAlertWords->setText(QStringLiteral("QRZ, CONTEST"));
+    // The call sign as typed in small letters is the same call.
+    dialog->txtMyCallSign->setText(QStringLiteral("n0call-1"));
+    dialog->cmdOK->click();
+    QVERIFY(!dialog->isVisible());
+    QCOMPARE(rig.s().alertWords, QStringLiteral("QRZ, CONTEST"));
+    QVERIFY(rig.s().alertOnOwnCall);
+    QVERIFY(rig.readIni().contains("Alert Words=QRZ, CONTEST\r\n"));
+    QCOMPARE(written.size(), 0);
+    QVERIFY(m_killed.isEmpty() && m_launched.isEmpty());
+    QCOMPARE(SetupValues::of(rig.s()), before);
+
+    const std::function<void(frmSetup&)> linkChanges[] = {
+        [](frmSetup& d) { d.txtPuertoComandosHF->setText(QStringLiteral("8350")); },
+        [](frmSetup& d) { d.txtHostSAT->setText(QStringLiteral("10.0.0.9")); },
+        [](frmSetup& d) { d.txtMyCallSign->setText(QStringLiteral("N0NEW")); },
+        [](frmSetup& d) { d.opt500->click(); },
+        [](frmSetup& d) { d.txtKELDOFMPath->setText(QStringLiteral("/srv/fm2/FM2.exe")); },
+        [](frmSetup& d) { d.chkLaunch->click(); },
+        [](frmSetup& d) { d.optKELDOSAT->click(); },
+    };
+    for (const auto& change : linkChanges) {
+        auto refused = open(rig);
+        change(*refused);
+        refused->txtAlertWords->setText(QStringLiteral("DX"));
+        m_boxes->expect(QStringLiteral("No while a connection is is progress."), MessageBox::Icon::Warning);
+        refused->cmdOK->click();
+        QVERIFY(m_boxes->verify());
+        QVERIFY(refusedAndOpen(*refused));
+        refused->cmdCancel->click();
+    }
+    QCOMPARE(rig.s().alertWords, QStringLiteral("QRZ, CONTEST"));
+    QCOMPARE(SetupValues::of(rig.s()), before);
+    QCOMPARE(written.size(), 0);
 }
 
 // ---- Live link ----------------------------------------------------------------

@@ -139,6 +139,15 @@ void SettingsController::apply(const SetupChoice& choice)
     Session& se = m_session;
     Settings& s = se.s();
 
+    // During a connection the dialog lets through only what leaves the link
+    // and the modem alone: no command, no program, no keying touched.
+    if (se.conn.ConnectionActive) {
+        s.alertOnOwnCall = choice.alertOnOwnCall;
+        s.alertWords = choice.alertWords;
+        save();
+        return;
+    }
+
     // The modem program, only for a selected mode: the other modes' programs
     // end, and so does the old program of a changed path.
     QString launchProblem;

@@ -56,7 +56,8 @@ public:
 
     // Setup, in the order the modem needs: the programs are switched, a
     // moved modem is unlinked, the settings taken over, MYCALL and BW sent,
-    // the file saved, and the link reopened.
+    // the file saved, and the link reopened. During a connection (the dialog
+    // then refuses any other change) only the alert words are taken and saved.
     void apply(const SetupChoice& choice);
     // PTT: the keyer takes the new keying (reopening its port), then the file is saved.
     void apply(const PttChoice& choice);
