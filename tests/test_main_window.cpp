@@ -179,6 +179,44 @@ private slots:
         QCOMPARE(f.session->s().colour, QString("White"));
     }
 
+    // Each menu choice is on file as soon as it is made (a crash loses
+    // none); the start-up restoring the stored ones writes nothing.
+    void menuChoicesSavedAsMade()
+    {
+        TerminalFixture f;
+        const QByteArray stored = "Font Size=12\r\nColour=White\r\n[Options]\r\nSpeaker Colours=1\r\n";
+        QVERIFY(f.loadWithoutProgram(stored));
+        QCOMPARE(f.readIni(), "[Setup]\r\nAutoLaunch=0\r\n" + stored);
+        const std::pair<const char*, const char*> choices[] = {
+            {"mnuSize16", "Font Size=16"},
+            {"mnuColorNegro", "Colour=Black"},
+            {"mnuSpeakerColours", "Speaker Colours=0"},
+            {"mnuTimeStamps", "Time Stamps=1"},
+            {"mnuNotify", "Notify on Incoming Call=1"},
+            {"mnuLog", "Log Conversations=1"},
+            {"mnuMacroBar", "Show Macro Bar=1"},
+        };
+        for (const auto& [menu, line] : choices) {
+            f.window->action(menu)->trigger();
+            QVERIFY2(f.readIni().contains(QByteArray("\r\n") + line + "\r\n"), line);
+        }
+        f.shell.folderAnswer = [&f](const QString&) { return f.dir.filePath("logs"); };
+        f.window->action("mnuLogFolder")->trigger();
+        QVERIFY(f.readIni().contains("\r\nLog Folder=" + QFile::encodeName(f.dir.filePath("logs")) + "\r\n"));
+        // The same bytes as the shutdown writes, but for the window's place and size.
+        const auto withoutPlace = [](const QByteArray& ini) {
+            QByteArrayList lines = ini.split('\n');
+            lines.removeIf([](const QByteArray& line) {
+                return line.startsWith("Terminal Width=") || line.startsWith("Terminal Height=")
+                    || line.startsWith("Top Position=") || line.startsWith("Left Position=");
+            });
+            return lines;
+        };
+        const QByteArray midway = f.readIni();
+        f.window->Form_Unload();
+        QCOMPARE(withoutPlace(f.readIni()), withoutPlace(midway));
+    }
+
     void speakerColoursMenu()
     {
         TerminalFixture f;

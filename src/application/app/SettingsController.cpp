@@ -260,40 +260,50 @@ void SettingsController::apply(const MacrosChoice& choice)
     save();
 }
 
+template <typename T>
+void SettingsController::choose(T& setting, const T& value)
+{
+    // The window restoring a stored choice changes nothing and writes nothing.
+    if (setting == value)
+        return;
+    setting = value;
+    save();
+}
+
 void SettingsController::setFontSize(int points)
 {
-    m_session.s().fontSize = quint8(points);
+    choose(m_session.s().fontSize, quint8(points));
 }
 
 void SettingsController::setColour(const QString& scheme)
 {
-    m_session.s().colour = scheme;
+    choose(m_session.s().colour, scheme);
 }
 
 void SettingsController::setSpeakerColours(bool on)
 {
-    m_session.s().speakerColours = on;
+    choose(m_session.s().speakerColours, on);
 }
 
 void SettingsController::setTimeStamps(bool on)
 {
-    m_session.s().timeStamps = on;
+    choose(m_session.s().timeStamps, on);
 }
 
 void SettingsController::setNotifyIncomingCall(bool on)
 {
-    m_session.s().notifyIncomingCall = on;
+    choose(m_session.s().notifyIncomingCall, on);
 }
 
 void SettingsController::setShowMacroBar(bool on)
 {
-    m_session.s().showMacroBar = on;
+    choose(m_session.s().showMacroBar, on);
 }
 
 void SettingsController::setLogConversations(bool on)
 {
     Session& se = m_session;
-    se.s().logConversations = on;
+    choose(se.s().logConversations, on);
     se.applyLogSettings();
     // Switched on during a connection: its record starts now.
     if (on && se.conn.ConnectionActive && !se.log.inConversation())
@@ -303,13 +313,14 @@ void SettingsController::setLogConversations(bool on)
 void SettingsController::setLogFolder(const QString& chosen)
 {
     Settings& s = m_session.s();
-    const QString previous = s.logFolder;
-    s.logFolder = QDir::cleanPath(chosen);
+    QString folder = QDir::cleanPath(chosen);
     // Choosing the default folder keeps it the default (it moves with the settings file).
-    if (s.logFolder == QDir::cleanPath(m_session.defaultLogFolder()))
-        s.logFolder.clear();
-    if (s.logFolder != previous)
-        m_session.applyLogSettings();
+    if (folder == QDir::cleanPath(m_session.defaultLogFolder()))
+        folder.clear();
+    if (folder == s.logFolder)
+        return;
+    choose(s.logFolder, folder);
+    m_session.applyLogSettings();
 }
 
 void SettingsController::setWindowPosition(qint32 topTwips, qint32 leftTwips)

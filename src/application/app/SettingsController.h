@@ -69,7 +69,7 @@ public:
     // Macros: the twelve and the bar's switch are stored and saved.
     void apply(const MacrosChoice& choice);
 
-    // The main window's menu choices, written with the next save.
+    // The main window's menu choices, each saved as it is made.
     void setFontSize(int points);
     void setColour(const QString& scheme);
     void setSpeakerColours(bool on);
@@ -88,6 +88,9 @@ public:
 
 private:
     bool shuttingDown() const;
+    // Takes a choice, and saves when it changes the setting.
+    template <typename T>
+    void choose(T& setting, const T& value);
 
     Session& m_session;
     std::optional<WindowPlacement> m_placement;
