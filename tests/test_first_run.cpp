@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QToolButton>
 #include <QtTest>
 
 // Starts and ends modem programs for real; boxes go to the recorder.
@@ -62,9 +63,36 @@ private slots:
              QByteArrayList{"My Callsign=EA4XYZ-2", "AutoLaunch=1", "KELDO HF Path=" + QFile::encodeName(sim),
                             "HF Host=127.0.0.1", "HF TCP Port=8300"})
             QVERIFY2(ini.contains("\r\n" + key + "\r\n"), key);
+        // A starter set of canned texts, on the bar.
+        for (const QByteArray& key :
+             QByteArrayList{"[Macros]", "F1 Label=CQ", "F1 Text=CQ CQ CQ de <MYCALL> <MYCALL> <MYCALL> pse k<SEND>",
+                            "F2 Label=Answer", "F3 Label=73", "Show Macro Bar=1"})
+            QVERIFY2(ini.contains(key + "\r\n"), key);
+        QCOMPARE(f.window->findChild<QToolButton*>("cmdMacro1")->text(), QString("F1 CQ"));
+        QVERIFY(f.window->findChild<QWidget*>("macroBar")->isVisibleTo(f.window.get()));
         QTRY_VERIFY_WITH_TIMEOUT(f.session->link.bothConnected(), 30000);
         f.window->Form_Unload();
         QVERIFY(boxes.verify());
+    }
+
+    // Macros of the operator's are never replaced by the starter set.
+    void ownMacrosKept()
+    {
+        TerminalFixture f;
+        f.writeIni("[Setup]\r\nAutoLaunch=0\r\n[Macros]\r\nF5 Label=Mine\r\nF5 Text=MY TEXT\r\n");
+        f.create();
+        f.window->lifecycle().offerFirstRun(&frmFirstRun::ask);
+        answer([](frmFirstRun& d) {
+            d.txtMyCallSign->setText("EA4XYZ");
+            d.optRemote->click();
+            d.txtHost->setText("10.0.0.9");
+            d.cmdOK->click();
+        });
+        QVERIFY(f.window->Form_Load(f.programPath()));
+        const QByteArray ini = f.readIni();
+        QVERIFY(ini.contains("\r\n[Macros]\r\nF5 Label=Mine\r\nF5 Text=MY TEXT\r\n"));
+        QVERIFY(!ini.contains("F1 Label=") && !ini.contains("Show Macro Bar=1"));
+        f.window->Form_Unload();
     }
 
     // Started by the start-up on the command port and address the settings

@@ -457,6 +457,54 @@ private slots:
         QVERIFY(rx->extraSelections().isEmpty());
     }
 
+    // Find is in the Edit menu with its key; the bar covers no line of the
+    // text, and once it is closed a view at the end follows again.
+    void findBarMakesRoomAndLetsGo()
+    {
+        TerminalFixture f;
+        QVERIFY(loadShown(f));
+        Session& se = *f.session;
+        RxScreenView* rx = f.window->txtMainChat();
+        QScrollBar* scroll = rx->verticalScrollBar();
+        auto lines = [&](const QByteArray& line, int n) {
+            se.terminal.ReceiveDataBytes(line.repeated(n));
+            rx->syncNow();
+        };
+        QAction* find = f.window->action("mnuFind");
+        QVERIFY(f.window->findChild<QMenu*>("mnuEdit")->actions().contains(find));
+        QCOMPARE(find->shortcut(), QKeySequence(QKeySequence::Find));
+        lines("early Marker\r", 1);
+        lines("some text\r", 300);
+        lines("late Marker\r", 1);
+        const int textTop = rx->viewport()->geometry().top();
+
+        find->trigger();
+        RxFindBar* bar = rx->findBar();
+        QVERIFY(bar && bar->isVisible());
+        QVERIFY(bar->geometry().bottom() < rx->viewport()->geometry().top());
+        QVERIFY(rx->isFollowing());
+        QCOMPARE(scroll->value(), scroll->maximum());
+
+        // The match at the end: held while shown, following again after Esc.
+        QTest::keyClicks(bar->textBox(), "late marker");
+        QVERIFY(!rx->isFollowing());
+        QTest::keyClick(bar->textBox(), Qt::Key_Escape);
+        QVERIFY(!bar->isVisible());
+        QCOMPARE(rx->viewport()->geometry().top(), textTop);
+        QVERIFY(rx->isFollowing());
+        lines("newer\r", 50);
+        QCOMPARE(scroll->value(), scroll->maximum());
+
+        // A match read further up stays where it is read.
+        QTest::keyClick(f.window.get(), Qt::Key_F, Qt::ControlModifier);
+        QTest::keyClicks(bar->textBox(), "early");
+        const QString reading = rx->cursorForPosition(QPoint(4, 4)).block().text();
+        QTest::keyClick(bar->textBox(), Qt::Key_Escape);
+        QVERIFY(!rx->isFollowing());
+        lines("newest\r", 50);
+        QCOMPARE(rx->cursorForPosition(QPoint(4, 4)).block().text(), reading);
+    }
+
     void readingBackResumes()
     {
         TerminalFixture f;

@@ -61,6 +61,16 @@ QString PracticeModemFor(const QString& programPath)
     return beside.isEmpty() ? QStandardPaths::findExecutable(name) : beside;
 }
 
+// What a new station starts with on F1 to F3: the call, the answer, the end.
+MacroSet StarterMacros()
+{
+    MacroSet m;
+    m[0] = {QStringLiteral("CQ"), QStringLiteral("CQ CQ CQ de <MYCALL> <MYCALL> <MYCALL> pse k<SEND>")};
+    m[1] = {QStringLiteral("Answer"), QStringLiteral("<CALL> de <MYCALL> - thanks for the call. ")};
+    m[2] = {QStringLiteral("73"), QStringLiteral("Thanks for the QSO, 73 and good DX. <CALL> de <MYCALL> sk<SEND>")};
+    return m;
+}
+
 struct UnattendedWhile
 {
     std::optional<UnattendedShell> shell;
@@ -167,6 +177,12 @@ void Lifecycle::askFirstSettings(const QString& programPath)
     s.*profile->programPath = choice->programPath;
     s.*profile->host = choice->host;
     s.*profile->commandPort = choice->port;
+    // Canned texts to begin with, on the bar; never over macros of the operator's.
+    if (s.macros == MacroSet{}) {
+        s.macros = StarterMacros();
+        s.showMacroBar = true;
+        m_window.showStoredOptions();
+    }
     m_session.controller.save();
 }
 
