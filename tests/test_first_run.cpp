@@ -75,6 +75,21 @@ private slots:
         QVERIFY(boxes.verify());
     }
 
+    // The practice modem keeps the port the settings give (a second
+    // developer copy's); one outside the ports usable falls back to its own.
+    void practiceChoiceKeepsThePort()
+    {
+        for (const auto& [offered, chosen] : {std::pair{8320, 8320}, std::pair{80, 8300}}) {
+            frmFirstRun d({"/opt/keldo/keldo-modem-sim", "C:\\KELDO\\KELDO.exe", "localhost", offered});
+            d.txtMyCallSign->setText("EA4XYZ");
+            d.cmdOK_Click();
+            QVERIFY(d.choice());
+            QCOMPARE(d.choice()->port, chosen);
+            QCOMPARE(d.choice()->host, QString("127.0.0.1"));
+            QCOMPARE(d.choice()->programPath, QString("/opt/keldo/keldo-modem-sim"));
+        }
+    }
+
     // Macros of the operator's are never replaced by the starter set.
     void ownMacrosKept()
     {
