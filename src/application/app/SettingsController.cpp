@@ -36,10 +36,12 @@ Slot slotOf(Settings& s, const SetupChoice& choice, Mode mode)
     return {p.mode, chosen, &(s.*p.commandPort), &(s.*p.host), &(s.*p.programPath)};
 }
 
-// The practice modem listens where the settings say: moved, it is started again there.
-bool practiceModemMoves(const Slot& m)
+// The practice modem the terminal starts listens where the settings say:
+// moved, it is started again there. One started by hand is left to its owner.
+bool practiceModemMoves(const SetupChoice& choice, const Slot& m)
 {
-    return IsPracticeModem(m.chosen->path) && (m.chosen->port != qint64(*m.port) || m.chosen->host != *m.host);
+    return choice.autoLaunch && IsPracticeModem(m.chosen->path)
+        && (m.chosen->port != qint64(*m.port) || m.chosen->host != *m.host);
 }
 
 bool programChanges(Settings& s, const SetupChoice& choice)
@@ -48,7 +50,7 @@ bool programChanges(Settings& s, const SetupChoice& choice)
     if (choice.mode == Mode::Other)
         return false;
     const Slot m = slotOf(s, choice, choice.mode);
-    return s.keldoMode != m.mode || m.chosen->path != *m.path || practiceModemMoves(m);
+    return s.keldoMode != m.mode || m.chosen->path != *m.path || practiceModemMoves(choice, m);
 }
 
 } // namespace
@@ -161,7 +163,7 @@ void SettingsController::apply(const SetupChoice& choice)
                     EndModemProgramOf(s, other);
             }
         }
-        if (path != *m.path || practiceModemMoves(m))
+        if (path != *m.path || practiceModemMoves(choice, m))
             EndModemProgramOf(s, m.mode);
         *m.path = path;
         if (choice.autoLaunch)
