@@ -147,6 +147,26 @@ private slots:
         QVERIFY(boxes.verify());
     }
 
+    // A macro button shows and says its key, with the label after it.
+    void macroButtonsNameTheirKey()
+    {
+        TerminalFixture f;
+        QVERIFY(f.loadWithoutProgram("[Options]\r\nShow Macro Bar=1\r\n[Macros]\r\nF1 Label=CQ\r\nF1 Text=CQ\r\n"
+                                     "F2 Label=Name & QTH\r\nF2 Text=NAME\r\nF3 Text=TU\r\n"));
+        const std::tuple<const char*, const char*, const char*> buttons[] = {
+            {"cmdMacro1", "F1 CQ", "F1 CQ"},
+            {"cmdMacro2", "F2 Name && QTH", "F2 Name & QTH"},
+            {"cmdMacro3", "F3", "F3"},
+            {"cmdMacro12", "F12", "F12"},
+        };
+        for (const auto& [name, text, said] : buttons) {
+            auto* b = f.window->findChild<QToolButton*>(name);
+            QVERIFY2(b, name);
+            QCOMPARE(b->text(), QString(text));
+            QCOMPARE(spoken(b), QString(said));
+        }
+    }
+
     void panelsFollowTheConnection()
     {
         MessageBoxRecorder boxes;
@@ -215,7 +235,7 @@ private slots:
         // Stop is enabled now, Connect and Clear were before: all met by keyboard.
         const QStringList before = reached;
         reached = walkMenuBar(w);
-        for (const char* name : {"mnuSettings", "mnuConnect", "mnuStop", "mnuClear", "mnuHelp"})
+        for (const char* name : {"mnuSettings", "mnuEdit", "mnuConnect", "mnuStop", "mnuClear", "mnuHelp"})
             QVERIFY2(reached.contains(name) || before.contains(name), qPrintable(reached.join(',')));
         QVERIFY(boxes.verify());
     }

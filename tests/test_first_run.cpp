@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QToolButton>
 #include <QtTest>
 
 // Starts and ends modem programs for real; boxes go to the recorder.
@@ -18,7 +19,8 @@ public:
     void showMessage(QWidget*, const MessageBox::Shown& box) override { MessageBoxRecorder::deliver(box); }
 };
 
-// With no settings file yet, the start-up asks for the first settings.
+// With no settings file yet, the start-up asks for the first settings; the
+// practice modem it offers is started where the settings say.
 class TestFirstRun : public QObject
 {
     Q_OBJECT
@@ -61,8 +63,75 @@ private slots:
              QByteArrayList{"My Callsign=EA4XYZ-2", "AutoLaunch=1", "KELDO HF Path=" + QFile::encodeName(sim),
                             "HF Host=127.0.0.1", "HF TCP Port=8300"})
             QVERIFY2(ini.contains("\r\n" + key + "\r\n"), key);
+        // A starter set of canned texts, on the bar.
+        for (const QByteArray& key :
+             QByteArrayList{"[Macros]", "F1 Label=CQ", "F1 Text=CQ CQ CQ de <MYCALL> <MYCALL> <MYCALL> pse k<SEND>",
+                            "F2 Label=Answer", "F3 Label=73", "Show Macro Bar=1"})
+            QVERIFY2(ini.contains(key + "\r\n"), key);
+        QCOMPARE(f.window->findChild<QToolButton*>("cmdMacro1")->text(), QString("F1 CQ"));
+        QVERIFY(f.window->findChild<QWidget*>("macroBar")->isVisibleTo(f.window.get()));
         QTRY_VERIFY_WITH_TIMEOUT(f.session->link.bothConnected(), 30000);
         f.window->Form_Unload();
+        QVERIFY(boxes.verify());
+    }
+
+    // The practice modem keeps the port the settings give (a second
+    // developer copy's); one outside the ports usable falls back to its own.
+    void practiceChoiceKeepsThePort()
+    {
+        for (const auto& [offered, chosen] : {std::pair{8320, 8320}, std::pair{80, 8300}}) {
+            frmFirstRun d({"/opt/keldo/keldo-modem-sim", "C:\\KELDO\\KELDO.exe", "localhost", offered});
+            d.txtMyCallSign->setText("EA4XYZ");
+            d.cmdOK_Click();
+            QVERIFY(d.choice());
+            QCOMPARE(d.choice()->port, chosen);
+            QCOMPARE(d.choice()->host, QString("127.0.0.1"));
+            QCOMPARE(d.choice()->programPath, QString("/opt/keldo/keldo-modem-sim"));
+        }
+    }
+
+    // Macros of the operator's are never replaced by the starter set.
+    void ownMacrosKept()
+    {
+        TerminalFixture f;
+        f.writeIni("[Setup]\r\nAutoLaunch=0\r\n[Macros]\r\nF5 Label=Mine\r\nF5 Text=MY TEXT\r\n");
+        f.create();
+        f.window->lifecycle().offerFirstRun(&frmFirstRun::ask);
+        answer([](frmFirstRun& d) {
+            d.txtMyCallSign->setText("EA4XYZ");
+            d.optRemote->click();
+            d.txtHost->setText("10.0.0.9");
+            d.cmdOK->click();
+        });
+        QVERIFY(f.window->Form_Load(f.programPath()));
+        const QByteArray ini = f.readIni();
+        QVERIFY(ini.contains("\r\n[Macros]\r\nF5 Label=Mine\r\nF5 Text=MY TEXT\r\n"));
+        QVERIFY(!ini.contains("F1 Label=") && !ini.contains("Show Macro Bar=1"));
+        f.window->Form_Unload();
+    }
+
+    // Started by the start-up on the command port and address the settings
+    // give, not on its own default: the link comes up there.
+    void practiceModemStartsOnTheSettingsPort()
+    {
+        TerminalFixture f;
+        const QString sim = QDir(f.dir.path()).filePath("keldo-modem-sim");
+        QVERIFY(QFile::link(SimProcess::program(), sim));
+        const quint16 port = SimProcess::freePortPair();
+        QVERIFY(port != 0 && port != FirstRunChoice::PracticeModemPort);
+        f.writeIni("[Setup]\r\nAutoLaunch=1\r\nKELDO HF Path=" + QFile::encodeName(sim)
+                   + "\r\nHF Host=127.0.0.1\r\nHF TCP Port=" + QByteArray::number(port) + "\r\n");
+        f.create();
+        MessageBoxRecorder boxes;
+        LaunchingShell shell(f.session->modem, [&f] { return f.session->modemLinkEnds(); });
+        Shell::install(&shell);
+        f.session->link.setRetryThrottle(20);
+        QVERIFY(f.window->Form_Load(f.programPath()));
+        QCOMPARE(f.session->modem.started().size(), 1);
+        QTRY_VERIFY_WITH_TIMEOUT(f.session->link.bothConnected(), 30000);
+        QCOMPARE(f.session->link.commandRemotePort(), port);
+        f.window->Form_Unload();
+        QVERIFY(f.session->modem.started().isEmpty());
         QVERIFY(boxes.verify());
     }
 
@@ -103,6 +172,25 @@ private slots:
             QTRY_VERIFY_WITH_TIMEOUT(st.up(), 30000);
             QCOMPARE(st.output().contains("first-run: cancelled\n"), fresh);
             QVERIFY(st.stop());
+        }
+    }
+
+    // Ended while the dialog waits: at once, and with nothing written, so
+    // that the next start asks again.
+    void terminationWhileAskedSavesNothing()
+    {
+        QTemporaryDir dir;
+        const QString terminal = QDir(dir.path()).filePath("keldo-terminal");
+        QVERIFY(QFile::copy(KELDO_TERMINAL_EXE, terminal));
+        for (int start = 0; start < 2; ++start) {
+            TerminalProcess st;
+            st.setBoxesWait();
+            QVERIFY(st.start(terminal, {}, dir.path()));
+            QTRY_VERIFY_WITH_TIMEOUT(st.output().contains("first-run-shown\n"), 30000);
+            QVERIFY(st.stop());
+            QVERIFY(!st.up());
+            QCOMPARE(QDir(dir.path()).entryList({"*.ini"}, QDir::Files), QStringList());
+            QVERIFY(!QDir(dir.path()).exists(".config/KELDO Terminal"));
         }
     }
 };

@@ -179,6 +179,44 @@ private slots:
         QCOMPARE(f.session->s().colour, QString("White"));
     }
 
+    // Each menu choice is on file as soon as it is made (a crash loses
+    // none); the start-up restoring the stored ones writes nothing.
+    void menuChoicesSavedAsMade()
+    {
+        TerminalFixture f;
+        const QByteArray stored = "Font Size=12\r\nColour=White\r\n[Options]\r\nSpeaker Colours=1\r\n";
+        QVERIFY(f.loadWithoutProgram(stored));
+        QCOMPARE(f.readIni(), "[Setup]\r\nAutoLaunch=0\r\n" + stored);
+        const std::pair<const char*, const char*> choices[] = {
+            {"mnuSize16", "Font Size=16"},
+            {"mnuColorNegro", "Colour=Black"},
+            {"mnuSpeakerColours", "Speaker Colours=0"},
+            {"mnuTimeStamps", "Time Stamps=1"},
+            {"mnuNotify", "Notify on Incoming Call=1"},
+            {"mnuLog", "Log Conversations=1"},
+            {"mnuMacroBar", "Show Macro Bar=1"},
+        };
+        for (const auto& [menu, line] : choices) {
+            f.window->action(menu)->trigger();
+            QVERIFY2(f.readIni().contains(QByteArray("\r\n") + line + "\r\n"), line);
+        }
+        f.shell.folderAnswer = [&f](const QString&) { return f.dir.filePath("logs"); };
+        f.window->action("mnuLogFolder")->trigger();
+        QVERIFY(f.readIni().contains("\r\nLog Folder=" + QFile::encodeName(f.dir.filePath("logs")) + "\r\n"));
+        // The same bytes as the shutdown writes, but for the window's place and size.
+        const auto withoutPlace = [](const QByteArray& ini) {
+            QByteArrayList lines = ini.split('\n');
+            lines.removeIf([](const QByteArray& line) {
+                return line.startsWith("Terminal Width=") || line.startsWith("Terminal Height=")
+                    || line.startsWith("Top Position=") || line.startsWith("Left Position=");
+            });
+            return lines;
+        };
+        const QByteArray midway = f.readIni();
+        f.window->Form_Unload();
+        QCOMPARE(withoutPlace(f.readIni()), withoutPlace(midway));
+    }
+
     void speakerColoursMenu()
     {
         TerminalFixture f;
@@ -417,6 +455,54 @@ private slots:
         QTest::keyClick(bar->textBox(), Qt::Key_Escape);
         QVERIFY(!bar->isVisible());
         QVERIFY(rx->extraSelections().isEmpty());
+    }
+
+    // Find is in the Edit menu with its key; the bar covers no line of the
+    // text, and once it is closed a view at the end follows again.
+    void findBarMakesRoomAndLetsGo()
+    {
+        TerminalFixture f;
+        QVERIFY(loadShown(f));
+        Session& se = *f.session;
+        RxScreenView* rx = f.window->txtMainChat();
+        QScrollBar* scroll = rx->verticalScrollBar();
+        auto lines = [&](const QByteArray& line, int n) {
+            se.terminal.ReceiveDataBytes(line.repeated(n));
+            rx->syncNow();
+        };
+        QAction* find = f.window->action("mnuFind");
+        QVERIFY(f.window->findChild<QMenu*>("mnuEdit")->actions().contains(find));
+        QCOMPARE(find->shortcut(), QKeySequence(QKeySequence::Find));
+        lines("early Marker\r", 1);
+        lines("some text\r", 300);
+        lines("late Marker\r", 1);
+        const int textTop = rx->viewport()->geometry().top();
+
+        find->trigger();
+        RxFindBar* bar = rx->findBar();
+        QVERIFY(bar && bar->isVisible());
+        QVERIFY(bar->geometry().bottom() < rx->viewport()->geometry().top());
+        QVERIFY(rx->isFollowing());
+        QCOMPARE(scroll->value(), scroll->maximum());
+
+        // The match at the end: held while shown, following again after Esc.
+        QTest::keyClicks(bar->textBox(), "late marker");
+        QVERIFY(!rx->isFollowing());
+        QTest::keyClick(bar->textBox(), Qt::Key_Escape);
+        QVERIFY(!bar->isVisible());
+        QCOMPARE(rx->viewport()->geometry().top(), textTop);
+        QVERIFY(rx->isFollowing());
+        lines("newer\r", 50);
+        QCOMPARE(scroll->value(), scroll->maximum());
+
+        // A match read further up stays where it is read.
+        QTest::keyClick(f.window.get(), Qt::Key_F, Qt::ControlModifier);
+        QTest::keyClicks(bar->textBox(), "early");
+        const QString reading = rx->cursorForPosition(QPoint(4, 4)).block().text();
+        QTest::keyClick(bar->textBox(), Qt::Key_Escape);
+        QVERIFY(!rx->isFollowing());
+        lines("newest\r", 50);
+        QCOMPARE(rx->cursorForPosition(QPoint(4, 4)).block().text(), reading);
     }
 
     void readingBackResumes()

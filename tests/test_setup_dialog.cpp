@@ -95,9 +95,11 @@ private slots:
     void modeOrPathChangeSwitchesPrograms_data();
     void modeOrPathChangeSwitchesPrograms();
     void modeSwitchEndsAndStartsRealPrograms();
+    void practiceModemFollowsItsAddress();
     void missingProgramRefusesAndCancelRestores();
     void cancelRestoresEverything();
     void refusedWhileConnectedRestoresMenus();
+    void alertWordsApplyDuringConnection();
     void hostChangeReconnectsToNewModem();
     void portChangeReconnectsToNewModem();
     void otherModeAddressChangeKeepsTheLink();
@@ -558,6 +560,54 @@ void TestSetupDialog::modeOrPathChangeSwitchesPrograms()
     QCOMPARE(rig.s().autoLaunch == AutoLaunch::On, ticked);
     if (!newPath.isEmpty())
         QCOMPARE(to == HF ? rig.s().keldoHfPath : rig.s().keldoFmPath, newPath);
+    // Only the practice modem is told where to listen.
+    for (const QStringList& arguments : m_shell.launchArguments)
+        QVERIFY(arguments.isEmpty());
+}
+
+// The practice modem is started on the address and command port of its
+// mode, and started again there when they change (any other program is not).
+void TestSetupDialog::practiceModemFollowsItsAddress()
+{
+    Rig rig;
+    rig.s().autoLaunch = AutoLaunch::On;
+    const QString sim = QStringLiteral("/opt/keldo/keldo-modem-sim");
+    m_existing << sim << rig.s().keldoHfPath;
+    QList<QStringList>& arguments = m_shell.launchArguments;
+    arguments.clear();
+    auto update = [&](const std::function<void(frmSetup&)>& change) {
+        m_killed.clear();
+        m_launched.clear();
+        arguments.clear();
+        auto dialog = open(rig);
+        change(*dialog);
+        dialog->cmdOK->click();
+        QVERIFY(!dialog->isVisible());
+    };
+
+    // Chosen as the program of the mode.
+    update([&](frmSetup& d) { d.txtKELDOHFPath->setText(sim); });
+    QCOMPARE(m_killed, QStringList{QStringLiteral("KELDO.exe")});
+    QCOMPARE(m_launched, QStringList{sim});
+    QCOMPARE(arguments, (QList<QStringList>{{"--host", "127.0.0.1", "--port", "8300"}}));
+    // Moved: ended and started where the link goes.
+    update([&](frmSetup& d) {
+        d.txtPuertoComandosHF->setText(QStringLiteral("8350"));
+        d.txtHostHF->setText(QStringLiteral("localhost"));
+    });
+    QCOMPARE(m_killed, QStringList{QStringLiteral("keldo-modem-sim")});
+    QCOMPARE(arguments, (QList<QStringList>{{"--host", "localhost", "--port", "8350"}}));
+    // Unchanged, or another mode's port: left running.
+    update([](frmSetup&) {});
+    update([](frmSetup& d) { d.txtPuertoComandosFM->setText(QStringLiteral("8360")); });
+    QVERIFY(m_killed.isEmpty() && m_launched.isEmpty());
+    // Moved with the launch unticked: the terminal no longer runs it.
+    update([](frmSetup& d) {
+        d.txtPuertoComandosHF->setText(QStringLiteral("8370"));
+        d.chkLaunch->click();
+    });
+    QVERIFY(m_killed.isEmpty() && m_launched.isEmpty());
+    QCOMPARE(rig.s().hfTcpPort, 8370);
 }
 
 void TestSetupDialog::modeSwitchEndsAndStartsRealPrograms()
@@ -732,6 +782,59 @@ void TestSetupDialog::refusedWhileConnectedRestoresMenus()
     dialog->cmdCancel->click();
     QVERIFY(!dialog->isVisible());
     QCOMPARE(SetupValues::of(rig.s()), before);
+}
+
+// What leaves the link and the modem alone is taken during a connection,
+// without a word to the modem; any field they depend on is still refused.
+void TestSetupDialog::alertWordsApplyDuringConnection()
+{
+    Rig rig;
+    rig.s().autoLaunch = AutoLaunch::On;
+    m_existing << rig.s().keldoHfPath;
+    FakeModem modem;
+    QVERIFY(modem.listen());
+    rig.s().hfTcpPort = modem.commandPort();
+    linkTo(rig, modem);
+    rig.session->conn.ConnectionActive = true;
+    const SetupValues before = SetupValues::of(rig.s());
+    QSignalSpy written(&rig.session->link, &ModemLink::commandWritten);
+
+    auto dialog = open(rig);
+    dialog->chkAlertOwnCall->click();
+    dialog->txtAlertWords->setText(QStringLiteral("QRZ, CONTEST"));
+    // The call sign as typed in small letters is the same call.
+    dialog->txtMyCallSign->setText(QStringLiteral("n0call-1"));
+    dialog->cmdOK->click();
+    QVERIFY(!dialog->isVisible());
+    QCOMPARE(rig.s().alertWords, QStringLiteral("QRZ, CONTEST"));
+    QVERIFY(rig.s().alertOnOwnCall);
+    QVERIFY(rig.readIni().contains("Alert Words=QRZ, CONTEST\r\n"));
+    QCOMPARE(written.size(), 0);
+    QVERIFY(m_killed.isEmpty() && m_launched.isEmpty());
+    QCOMPARE(SetupValues::of(rig.s()), before);
+
+    const std::function<void(frmSetup&)> linkChanges[] = {
+        [](frmSetup& d) { d.txtPuertoComandosHF->setText(QStringLiteral("8350")); },
+        [](frmSetup& d) { d.txtHostSAT->setText(QStringLiteral("10.0.0.9")); },
+        [](frmSetup& d) { d.txtMyCallSign->setText(QStringLiteral("N0NEW")); },
+        [](frmSetup& d) { d.opt500->click(); },
+        [](frmSetup& d) { d.txtKELDOFMPath->setText(QStringLiteral("/srv/fm2/FM2.exe")); },
+        [](frmSetup& d) { d.chkLaunch->click(); },
+        [](frmSetup& d) { d.optKELDOSAT->click(); },
+    };
+    for (const auto& change : linkChanges) {
+        auto refused = open(rig);
+        change(*refused);
+        refused->txtAlertWords->setText(QStringLiteral("DX"));
+        m_boxes->expect(QStringLiteral("No while a connection is is progress."), MessageBox::Icon::Warning);
+        refused->cmdOK->click();
+        QVERIFY(m_boxes->verify());
+        QVERIFY(refusedAndOpen(*refused));
+        refused->cmdCancel->click();
+    }
+    QCOMPARE(rig.s().alertWords, QStringLiteral("QRZ, CONTEST"));
+    QCOMPARE(SetupValues::of(rig.s()), before);
+    QCOMPARE(written.size(), 0);
 }
 
 // ---- Live link ----------------------------------------------------------------

@@ -89,7 +89,7 @@ public:
     {
         Shell::install(this);
     }
-    QString launchProgram(const QString&) override { return QString(); }
+    QString launchProgram(const QString&, const QStringList&) override { return QString(); }
     void killProcessByName(const QString&) override { }
     bool openDocument(const QString&) override { return true; }
     void showMessage(QWidget*, const MessageBox::Shown& box) override { m_onBox(box); }

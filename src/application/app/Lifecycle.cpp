@@ -36,7 +36,10 @@ public:
     {
         Shell::install(this);
     }
-    QString launchProgram(const QString& keyText) override { return m_below.launchProgram(keyText); }
+    QString launchProgram(const QString& keyText, const QStringList& arguments) override
+    {
+        return m_below.launchProgram(keyText, arguments);
+    }
     void killProcessByName(const QString& fileName) override { m_below.killProcessByName(fileName); }
     bool fileExists(const QString& path) override { return m_below.fileExists(path); }
     bool openDocument(const QString& pathOrUrl) override { return m_below.openDocument(pathOrUrl); }
@@ -58,6 +61,16 @@ QString PracticeModemFor(const QString& programPath)
     const QString name = QStringLiteral("keldo-modem-sim");
     const QString beside = QStandardPaths::findExecutable(name, {QFileInfo(programPath).absolutePath()});
     return beside.isEmpty() ? QStandardPaths::findExecutable(name) : beside;
+}
+
+// What a new station starts with on F1 to F3: the call, the answer, the end.
+MacroSet StarterMacros()
+{
+    MacroSet m;
+    m[0] = {QStringLiteral("CQ"), QStringLiteral("CQ CQ CQ de <MYCALL> <MYCALL> <MYCALL> pse k<SEND>")};
+    m[1] = {QStringLiteral("Answer"), QStringLiteral("<CALL> de <MYCALL> - thanks for the call. ")};
+    m[2] = {QStringLiteral("73"), QStringLiteral("Thanks for the QSO, 73 and good DX. <CALL> de <MYCALL> sk<SEND>")};
+    return m;
 }
 
 struct UnattendedWhile
@@ -122,8 +135,12 @@ bool Lifecycle::startUp(const QString& programPath)
         se.startKeyingJournal();
     }
 
-    if (m_firstRun)
+    if (m_firstRun) {
         askFirstSettings(programPath);
+        // Ended while asked: nothing is saved, so the next start asks again.
+        if (m_terminationRequested)
+            return false;
+    }
     // QSO records the last run could not get into the logbook; only the
     // copy that owns the settings file takes them.
     se.logbook.loadWaiting();
@@ -170,7 +187,6 @@ void Lifecycle::askFirstSettings(const QString& programPath)
     const FirstRunOffer offer{PracticeModemFor(programPath), s.*profile->programPath, s.*profile->host,
                               s.*profile->commandPort};
     const std::optional<FirstRunChoice> choice = m_firstRun(offer);
-    // A termination signal closes the dialog: nothing was chosen.
     if (!choice || m_terminationRequested)
         return;
     s.myCallsign = choice->callSign;
@@ -178,6 +194,12 @@ void Lifecycle::askFirstSettings(const QString& programPath)
     s.*profile->programPath = choice->programPath;
     s.*profile->host = choice->host;
     s.*profile->commandPort = choice->port;
+    // Canned texts to begin with, on the bar; never over macros of the operator's.
+    if (s.macros == MacroSet{}) {
+        s.macros = StarterMacros();
+        s.showMacroBar = true;
+        m_window.showStoredOptions();
+    }
     m_session.controller.save();
 }
 
@@ -195,7 +217,9 @@ void Lifecycle::launchModemOfMode()
         MessageBox::show(nullptr, ModemProgramNotFoundText(plan), MessageBox::Icon::Critical);
     else if (plan.wineMissing())
         MessageBox::show(nullptr, WineMissingText(plan), MessageBox::Icon::Critical);
-    else if (const QString problem = Shell::current().launchProgram(path); !problem.isEmpty())
+    else if (const QString problem = Shell::current().launchProgram(
+                 path, ModemProgramArguments(path, s.*profile->host, s.*profile->commandPort));
+             !problem.isEmpty())
         MessageBox::show(nullptr, problem, MessageBox::Icon::Critical);
 }
 

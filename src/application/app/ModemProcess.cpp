@@ -68,7 +68,7 @@ ModemLinkEnds ModemLinkEnds::of(bool connected, const SocketEnds& command, const
     return ends;
 }
 
-ModemProcesses::Launch ModemProcesses::launch(const QString& keyText, QString* problem)
+ModemProcesses::Launch ModemProcesses::launch(const QString& keyText, QString* problem, const QStringList& arguments)
 {
     const ModemProgramPlan p = plan(keyText);
     QString reason;
@@ -78,7 +78,7 @@ ModemProcesses::Launch ModemProcesses::launch(const QString& keyText, QString* p
     else if (p.wineMissing())
         result = Launch::WineMissing;
     else
-        result = start(p, reason);
+        result = start(p, arguments, reason);
     if (problem) {
         switch (result) {
         case Launch::Started:
@@ -100,11 +100,27 @@ ModemProcesses::Launch ModemProcesses::launch(const QString& keyText, QString* p
     return result;
 }
 
-QString DesktopShell::launchProgram(const QString& keyText)
+QString DesktopShell::launchProgram(const QString& keyText, const QStringList& arguments)
 {
     QString problem;
-    m_modem.launch(keyText, &problem);
+    m_modem.launch(keyText, &problem, arguments);
     return problem;
+}
+
+bool IsPracticeModem(const QString& keyText)
+{
+    return FileNameOfPath(keyText.trimmed()) == QLatin1String("keldo-modem-sim");
+}
+
+QStringList ModemProgramArguments(const QString& keyText, const QString& host, qint64 port)
+{
+    if (!IsPracticeModem(keyText))
+        return {};
+    QStringList arguments;
+    if (!host.trimmed().isEmpty())
+        arguments << QStringLiteral("--host") << host.trimmed();
+    arguments << QStringLiteral("--port") << QString::number(port);
+    return arguments;
 }
 
 void DesktopShell::killProcessByName(const QString& fileName)
@@ -303,7 +319,7 @@ ModemProcesses::ModemProcesses()
 
 ModemProcesses::~ModemProcesses() = default;
 
-ModemProcesses::Launch ModemProcesses::start(const ModemProgramPlan& p, QString& reason)
+ModemProcesses::Launch ModemProcesses::start(const ModemProgramPlan& p, const QStringList& arguments, QString& reason)
 {
     reapEnded();
     const QFileInfo info(p.path);
@@ -319,6 +335,7 @@ ModemProcesses::Launch ModemProcesses::start(const ModemProgramPlan& p, QString&
     } else {
         return LaunchModemProgram(p.path) ? Launch::Opened : Launch::Failed;
     }
+    argv << arguments;
 
     // Everything the child needs is made before the fork: after it, only
     // calls that are safe in a copy of a threaded process.
@@ -457,7 +474,7 @@ ModemProcesses::ModemProcesses()
 ModemProcesses::~ModemProcesses() = default;
 
 // Elsewhere the program is handed to the shell as before and ended by name.
-ModemProcesses::Launch ModemProcesses::start(const ModemProgramPlan& p, QString&)
+ModemProcesses::Launch ModemProcesses::start(const ModemProgramPlan& p, const QStringList&, QString&)
 {
     return LaunchModemProgram(p.path) ? Launch::Opened : Launch::Failed;
 }

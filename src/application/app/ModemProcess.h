@@ -59,7 +59,7 @@ public:
     // An executable runs in the terminal's current folder; a Windows program
     // runs under wine in its own folder; any other file goes to the desktop.
     // Unless started or opened, problem gets what the operator is told.
-    Launch launch(const QString& keyText, QString* problem = nullptr);
+    Launch launch(const QString& keyText, QString* problem = nullptr, const QStringList& arguments = {});
 
     // Ends the modem program named fileName (whole name, case ignored) that
     // serves this terminal: the one started here, with its process group,
@@ -79,7 +79,7 @@ private:
         bool ended;
     };
     void reapEnded();
-    Launch start(const ModemProgramPlan& plan, QString& reason);
+    Launch start(const ModemProgramPlan& plan, const QStringList& arguments, QString& reason);
 
     QProcessEnvironment m_env;
     // Kept unreaped until ended: the zombie keeps its number, and so the
@@ -98,13 +98,19 @@ public:
         , m_linkEnds(std::move(linkEnds))
     { }
 
-    QString launchProgram(const QString& keyText) override;
+    QString launchProgram(const QString& keyText, const QStringList& arguments) override;
     void killProcessByName(const QString& fileName) override;
 
 private:
     ModemProcesses& m_modem;
     std::function<ModemLinkEnds()> m_linkEnds;
 };
+
+// The practice modem, known by its file name, whatever folder it is in.
+bool IsPracticeModem(const QString& keyText);
+// What a modem program is started with: the practice modem is told the
+// address and command port the terminal links to; any other program nothing.
+QStringList ModemProgramArguments(const QString& keyText, const QString& host, qint64 port);
 
 // Ends the modem program of mode as the settings name it now (another mode
 // text: FM's), through the shell, which tests replace. Shutdown and a change

@@ -36,13 +36,21 @@ Slot slotOf(Settings& s, const SetupChoice& choice, Mode mode)
     return {p.mode, chosen, &(s.*p.commandPort), &(s.*p.host), &(s.*p.programPath)};
 }
 
+// The practice modem the terminal starts listens where the settings say:
+// moved, it is started again there. One started by hand is left to its owner.
+bool practiceModemMoves(const SetupChoice& choice, const Slot& m)
+{
+    return choice.autoLaunch && IsPracticeModem(m.chosen->path)
+        && (m.chosen->port != qint64(*m.port) || m.chosen->host != *m.host);
+}
+
 bool programChanges(Settings& s, const SetupChoice& choice)
 {
     // Only a selected mode has a program to switch to.
     if (choice.mode == Mode::Other)
         return false;
     const Slot m = slotOf(s, choice, choice.mode);
-    return s.keldoMode != m.mode || m.chosen->path != *m.path;
+    return s.keldoMode != m.mode || m.chosen->path != *m.path || practiceModemMoves(choice, m);
 }
 
 } // namespace
@@ -136,6 +144,15 @@ void SettingsController::apply(const SetupChoice& choice)
     Session& se = m_session;
     Settings& s = se.s();
 
+    // During a connection the dialog lets through only what leaves the link
+    // and the modem alone: no command, no program, no keying touched.
+    if (se.conn.ConnectionActive) {
+        s.alertOnOwnCall = choice.alertOnOwnCall;
+        s.alertWords = choice.alertWords;
+        save();
+        return;
+    }
+
     // The modem program, only for a selected mode: the other modes' programs
     // end, and so does the old program of a changed path.
     QString launchProblem;
@@ -149,11 +166,12 @@ void SettingsController::apply(const SetupChoice& choice)
                     EndModemProgramOf(s, other);
             }
         }
-        if (path != *m.path)
+        if (path != *m.path || practiceModemMoves(choice, m))
             EndModemProgramOf(s, m.mode);
         *m.path = path;
         if (choice.autoLaunch)
-            launchProblem = Shell::current().launchProgram(path);
+            launchProblem =
+                Shell::current().launchProgram(path, ModemProgramArguments(path, m.chosen->host, m.chosen->port));
     }
 
     // The selected modem moved: drop the link; it is reopened below.
@@ -248,40 +266,50 @@ void SettingsController::apply(const MacrosChoice& choice)
     save();
 }
 
+template <typename T>
+void SettingsController::choose(T& setting, const T& value)
+{
+    // The window restoring a stored choice changes nothing and writes nothing.
+    if (setting == value)
+        return;
+    setting = value;
+    save();
+}
+
 void SettingsController::setFontSize(int points)
 {
-    m_session.s().fontSize = quint8(points);
+    choose(m_session.s().fontSize, quint8(points));
 }
 
 void SettingsController::setColour(const QString& scheme)
 {
-    m_session.s().colour = scheme;
+    choose(m_session.s().colour, scheme);
 }
 
 void SettingsController::setSpeakerColours(bool on)
 {
-    m_session.s().speakerColours = on;
+    choose(m_session.s().speakerColours, on);
 }
 
 void SettingsController::setTimeStamps(bool on)
 {
-    m_session.s().timeStamps = on;
+    choose(m_session.s().timeStamps, on);
 }
 
 void SettingsController::setNotifyIncomingCall(bool on)
 {
-    m_session.s().notifyIncomingCall = on;
+    choose(m_session.s().notifyIncomingCall, on);
 }
 
 void SettingsController::setShowMacroBar(bool on)
 {
-    m_session.s().showMacroBar = on;
+    choose(m_session.s().showMacroBar, on);
 }
 
 void SettingsController::setLogConversations(bool on)
 {
     Session& se = m_session;
-    se.s().logConversations = on;
+    choose(se.s().logConversations, on);
     se.applyLogSettings();
     // Switched on during a connection: its record starts now.
     if (on && se.conn.ConnectionActive && !se.log.inConversation())
@@ -291,13 +319,14 @@ void SettingsController::setLogConversations(bool on)
 void SettingsController::setLogFolder(const QString& chosen)
 {
     Settings& s = m_session.s();
-    const QString previous = s.logFolder;
-    s.logFolder = QDir::cleanPath(chosen);
+    QString folder = QDir::cleanPath(chosen);
     // Choosing the default folder keeps it the default (it moves with the settings file).
-    if (s.logFolder == QDir::cleanPath(m_session.defaultLogFolder()))
-        s.logFolder.clear();
-    if (s.logFolder != previous)
-        m_session.applyLogSettings();
+    if (folder == QDir::cleanPath(m_session.defaultLogFolder()))
+        folder.clear();
+    if (folder == s.logFolder)
+        return;
+    choose(s.logFolder, folder);
+    m_session.applyLogSettings();
 }
 
 void SettingsController::setWindowPosition(qint32 topTwips, qint32 leftTwips)

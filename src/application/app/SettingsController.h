@@ -56,7 +56,8 @@ public:
 
     // Setup, in the order the modem needs: the programs are switched, a
     // moved modem is unlinked, the settings taken over, MYCALL and BW sent,
-    // the file saved, and the link reopened.
+    // the file saved, and the link reopened. During a connection (the dialog
+    // then refuses any other change) only the alert words are taken and saved.
     void apply(const SetupChoice& choice);
     // PTT: the keyer takes the new keying (reopening its port), then the file is saved.
     void apply(const PttChoice& choice);
@@ -68,7 +69,7 @@ public:
     // Macros: the twelve and the bar's switch are stored and saved.
     void apply(const MacrosChoice& choice);
 
-    // The main window's menu choices, written with the next save.
+    // The main window's menu choices, each saved as it is made.
     void setFontSize(int points);
     void setColour(const QString& scheme);
     void setSpeakerColours(bool on);
@@ -87,6 +88,9 @@ public:
 
 private:
     bool shuttingDown() const;
+    // Takes a choice, and saves when it changes the setting.
+    template <typename T>
+    void choose(T& setting, const T& value);
 
     Session& m_session;
     std::optional<WindowPlacement> m_placement;

@@ -215,6 +215,13 @@ void frmKeldoTerminal::buildMenus()
         QWidget::addAction(key);
     }
 
+    // Ctrl+F: find in the RX screen, from anywhere in the window; the menu shows the key.
+    QMenu* edit = bar->addMenu(QStringLiteral("&Edit"));
+    edit->setObjectName(QStringLiteral("mnuEdit"));
+    QAction* find = addAction(edit, QStringLiteral("mnuFind"), QStringLiteral("&Find..."));
+    find->setShortcut(QKeySequence::Find);
+    connect(find, &QAction::triggered, this, [this] { m_rx->openFind(); });
+
     // The mode menu only carries check marks; the mode is chosen in the setup dialog.
     m_menuMode = bar->addMenu(QStringLiteral("Mode"));
     m_menuMode->setObjectName(QStringLiteral("menuMode"));
@@ -226,7 +233,7 @@ void frmKeldoTerminal::buildMenus()
         a->setEnabled(false);
     }
 
-    // Mnemonics clear of Alt+S (Settings) and Alt+H (Help).
+    // Mnemonics clear of Alt+S (Settings), Alt+E (Edit) and Alt+H (Help).
     QAction* connectCmd = addAction(nullptr, QStringLiteral("mnuConnect"), QStringLiteral("&Connect"));
     Announce(connectCmd, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), QStringLiteral("Call a station"));
     connect(connectCmd, &QAction::triggered, this, &frmKeldoTerminal::mnuConnect_Click);
@@ -315,12 +322,6 @@ void frmKeldoTerminal::buildControls()
     m_macroBar->hide();
 
     m_status = new StatusPanels(m_client);
-    // Ctrl+F: find in the RX screen, from anywhere in the window.
-    auto* find = new QAction(QStringLiteral("Find..."), this);
-    find->setObjectName(QStringLiteral("mnuFind"));
-    find->setShortcut(QKeySequence::Find);
-    connect(find, &QAction::triggered, m_rx, &RxScreenView::openFind);
-    QWidget::addAction(find);
     setTabOrder(m_rx, m_tx);
     setTabOrder(m_tx, m_send);
 
@@ -521,7 +522,10 @@ void frmKeldoTerminal::showMacroLabels()
         QToolButton* b = m_macroButtons[i];
         const QString key = QStringLiteral("F%1").arg(i + 1);
         // A tool button takes '&' for a mnemonic: "Name & QTH" shows as typed.
-        b->setText(m.label.isEmpty() ? key : QString(m.label).replace(QLatin1Char('&'), QLatin1String("&&")));
+        // The key on the button too, so that it is learnt by looking.
+        b->setText(m.label.isEmpty()
+                       ? key
+                       : key + QLatin1Char(' ') + QString(m.label).replace(QLatin1Char('&'), QLatin1String("&&")));
         b->setEnabled(!m.text.isEmpty());
         b->setToolTip(QStringLiteral("%1: %2").arg(key, m.text));
         b->setAccessibleName(QStringLiteral("%1 %2").arg(key, m.label).trimmed());

@@ -156,7 +156,16 @@ int main(int argc, char* argv[])
                 return std::nullopt;
             });
         else
-            lifecycle.offerFirstRun(&frmFirstRun::ask);
+            lifecycle.offerFirstRun([](const FirstRunOffer& offer) {
+                // For process tests: say when the dialog is up.
+                if (qEnvironmentVariableIsSet("KELDO_STARTUP_PROBE")) {
+                    QTimer::singleShot(0, [] {
+                        std::printf("first-run-shown\n");
+                        std::fflush(stdout);
+                    });
+                }
+                return frmFirstRun::ask(offer);
+            });
     }
 
     if (!window.Form_Load(QCoreApplication::applicationFilePath()))

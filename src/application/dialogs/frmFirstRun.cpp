@@ -115,7 +115,11 @@ void frmFirstRun::cmdOK_Click()
     if (optPractice->isChecked()) {
         c.programPath = m_offer.practiceModem;
         c.host = QStringLiteral("127.0.0.1");
-        c.port = FirstRunChoice::PracticeModemPort;
+        // It is started on the port the settings give (another for a second
+        // developer copy); its own default when they give none usable.
+        c.port = m_offer.port >= SetupChoice::PortMin && m_offer.port <= SetupChoice::PortMax
+            ? m_offer.port
+            : FirstRunChoice::PracticeModemPort;
     } else if (optProgram->isChecked()) {
         c.programPath = txtProgram->text().trimmed();
         if (c.programPath.isEmpty())

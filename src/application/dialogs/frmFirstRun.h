@@ -22,7 +22,8 @@ struct FirstRunOffer
 // terminal starts it, and where its command port is.
 struct FirstRunChoice
 {
-    // Where the practice modem listens when started without options.
+    // Where the practice modem listens when started without options (it is
+    // given the settings' port, when usable).
     static constexpr int PracticeModemPort = 8300;
 
     QString callSign; // checked and upper-cased

@@ -313,6 +313,23 @@ SetupChoice frmSetup::readChoice() const
     return c;
 }
 
+bool frmSetup::touchesLink(const SetupChoice& c) const
+{
+    const Settings& s = m_shown;
+    for (auto [fields, modem] : {std::pair{&m_hf, &c.hf}, std::pair{&m_fm, &c.fm}, std::pair{&m_sat, &c.sat}}) {
+        if (modem->port != qint64(*fields->portSetting) || modem->host != *fields->hostSetting
+            || modem->path != *fields->pathSetting)
+            return true;
+    }
+    // A stored value no option shows is kept when none is selected.
+    const bool knownBw = s.keldoHfBw == QLatin1String("500") || s.keldoHfBw == QLatin1String("2300")
+        || s.keldoHfBw == QLatin1String("2750");
+    QString call = c.callSign;
+    IsValidCallSign(call);
+    return c.mode != s.keldoMode.value() || c.bandwidth != (knownBw ? s.keldoHfBw : QString()) || call != s.myCallsign
+        || c.autoLaunch != (s.autoLaunch == AutoLaunch::On);
+}
+
 bool frmSetup::Form_Unload()
 {
     // 1.
@@ -331,8 +348,8 @@ bool frmSetup::Form_Unload()
         return false;
     };
 
-    // 2.
-    if (m_checks.connectionActive && m_checks.connectionActive())
+    // 2. Only what the link and the modem program depend on waits for the connection to end.
+    if (m_checks.connectionActive && m_checks.connectionActive() && touchesLink(readChoice()))
         return refuse(QStringLiteral("No while a connection is is progress."), MessageBox::Icon::Warning, nullptr);
 
     // 3. Only the fields of the selected mode (FM when none is selected).

@@ -109,6 +109,9 @@ private:
     ModeFields& fieldsOfSelectedMode();
     ModeFields& fieldsOf(Mode mode);
     SetupChoice readChoice() const;
+    // The choice changes what the link or the modem program depends on (not
+    // the alert words, which apply during a connection too).
+    bool touchesLink(const SetupChoice& choice) const;
 
     const Settings m_shown;
     const SetupChecks m_checks;

@@ -95,7 +95,7 @@ void RxFindBar::open()
 void RxFindBar::close()
 {
     hide();
-    m_view.clearFind();
+    m_view.closeFind();
     m_view.setFocus(Qt::OtherFocusReason);
 }
 

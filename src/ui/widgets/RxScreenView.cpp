@@ -585,6 +585,37 @@ void RxScreenView::clearFind()
     setFind(QString(), m_findCase);
 }
 
+void RxScreenView::closeFind()
+{
+    clearFind();
+    showFindRoom(false);
+    // Held only for the match: with the end in view there is nothing to read back.
+    if (verticalScrollBar()->value() >= verticalScrollBar()->maximum())
+        setFollowing(true);
+}
+
+// While the find bar is shown the text starts below it, so that it covers
+// no line; the view stays where it was read, or at the end.
+void RxScreenView::showFindRoom(bool on)
+{
+    const int room = on && m_findBar ? m_findBar->sizeHint().height() + 4 : 0;
+    if (viewportMargins().top() == room)
+        return;
+    const bool atEnd = m_following;
+    {
+        Flag adjusting(m_adjusting);
+        const int top = topLinePosition();
+        setViewportMargins(0, room, 0, 0);
+        if (!atEnd)
+            showLineAt(top);
+    }
+    if (atEnd)
+        verticalScrollBar()->setValue(verticalScrollBar()->maximum());
+    m_lastValue = verticalScrollBar()->value();
+    placeFindBar();
+    placeNotice();
+}
+
 void RxScreenView::findAll()
 {
     m_matches.clear();
@@ -754,6 +785,7 @@ void RxScreenView::openFind()
 {
     if (!m_findBar)
         m_findBar = new RxFindBar(*this, this);
+    showFindRoom(true);
     placeFindBar();
     m_findBar->open();
 }
@@ -763,8 +795,10 @@ void RxScreenView::placeFindBar()
     if (!m_findBar)
         return;
     m_findBar->adjustSize();
+    // In the room above the text (see showFindRoom).
     const QRect area = viewport()->geometry();
-    m_findBar->move(qMax(area.left(), area.right() - m_findBar->width() - 4), area.top() + 4);
+    m_findBar->move(qMax(area.left(), area.right() - m_findBar->width() - 4),
+                    qMax(contentsRect().top(), area.top() - m_findBar->height() - 2));
 }
 
 // ---- Sync -------------------------------------------------------------------------

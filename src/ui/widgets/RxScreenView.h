@@ -66,6 +66,8 @@ public:
     // holds. False when there is none.
     bool findNext(bool backward = false);
     void clearFind();
+    // The find bar closed: no matches, and at the end the view follows again.
+    void closeFind();
     int findMatchCount() const { return int(m_matches.size()); }
     // The current match as a cursor selecting it (null when none).
     QTextCursor currentMatch() const;
@@ -108,6 +110,7 @@ private:
     void moveMatches(int cutFront, int searchFrom);
     void showMatches(bool force = false);
     void placeFindBar();
+    void showFindRoom(bool on);
 
     RxTextModel& m_model;
     QTimer m_frame;

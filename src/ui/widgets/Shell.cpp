@@ -41,7 +41,7 @@ void Shell::remove(Shell* shell)
 }
 
 // This layer knows nothing of modem programs; the application's shell does.
-QString Shell::launchProgram(const QString& keyText)
+QString Shell::launchProgram(const QString& keyText, const QStringList&)
 {
     qWarning("No shell to start %s", qPrintable(keyText));
     return QString();

@@ -3,6 +3,7 @@
 #include "widgets/MessageBox.h"
 
 #include <QString>
+#include <QStringList>
 
 class QWidget;
 
@@ -18,9 +19,9 @@ public:
     Shell(const Shell&) = delete;
     Shell& operator=(const Shell&) = delete;
 
-    // Starts the modem program a settings key names, not waited for. What
-    // went wrong, for the operator; empty when it started.
-    virtual QString launchProgram(const QString& keyText);
+    // Starts the modem program a settings key names, not waited for, with
+    // these arguments. What went wrong, for the operator; empty when it started.
+    virtual QString launchProgram(const QString& keyText, const QStringList& arguments = {});
     // Ends the program of that file name that serves this terminal.
     virtual void killProcessByName(const QString& fileName);
     // Something (a file or a folder) exists at path, taken as given.

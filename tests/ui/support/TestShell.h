@@ -16,6 +16,7 @@ public:
     TestShell() { Shell::install(this); }
 
     QStringList launched;
+    QList<QStringList> launchArguments; // one list per launched program
     QStringList killed;
     QStringList opened;
 
@@ -31,9 +32,10 @@ public:
     // The operator's answer to the folder dialog (cancelled when unset).
     std::function<QString(const QString& current)> folderAnswer;
 
-    QString launchProgram(const QString& keyText) override
+    QString launchProgram(const QString& keyText, const QStringList& arguments) override
     {
         launched << keyText;
+        launchArguments << arguments;
         return QString();
     }
     void killProcessByName(const QString& fileName) override { killed << fileName; }
