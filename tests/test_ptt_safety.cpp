@@ -554,6 +554,8 @@ void TestPttSafety::terminationSignalUnkeysWhileTheGuiThreadIsHeld()
     // The GUI thread hears of it too, once free, and shuts down as before.
     QTRY_COMPARE(terminated.count(), 1);
     QCOMPARE(terminated.first().first().toInt(), int(SIGTERM));
+}
+
 // The terminal killed outright while keyed through rigctld: the next start
 // unkeys the radio before it reaches the modem, and the keying trace tells
 // the story. rigctld here takes its commands late, so that a start that did
