@@ -18,6 +18,7 @@
 
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <atomic>
@@ -64,6 +65,7 @@ private slots:
     void terminationSignalUnkeysWhileTheGuiThreadIsHeld();
     void killedWhileKeyedReleasedAtNextStart();
     void traceFollowsTheLogFolder();
+    void pipesAtTheLogPathsHoldNoKeying();
 
 private:
     // A session linked to the scripted modem, keying through rigctld.
@@ -650,6 +652,46 @@ void TestPttSafety::traceFollowsTheLogFolder()
     t.session->keying.call([](PttKeyer& k) { k.PttOn(); });
     QTRY_VERIFY(readFile(other + QStringLiteral("/keying.log")).endsWith(" key reason=modem-asked driver=VOX\n"));
     QCOMPARE(readFile(first).count(" key "), 1);
+}
+
+// Named pipes that nobody reads at the logbook's path and at the day's
+// conversation log: the over still ends with the unkey, and an over with no
+// PTT OFF still times out, while the station logs a QSO to them.
+void TestPttSafety::pipesAtTheLogPathsHoldNoKeying()
+{
+    TerminalFixture t;
+    const QString logs = t.dir.filePath(QStringLiteral("KELDO Terminal logs"));
+    QVERIFY(QDir().mkpath(logs));
+    const QDate today = QDateTime::currentDateTimeUtc().date();
+    for (const QString& name :
+         {QStringLiteral("KELDO Terminal.adi"), today.toString(Qt::ISODate) + QStringLiteral(".log"),
+          today.addDays(1).toString(Qt::ISODate) + QStringLiteral(".log")})
+        QVERIFY(::mkfifo(QFile::encodeName(QDir(logs).filePath(name)).constData(), 0600) == 0);
+    keyUpInWindow(t, "[Options]\r\nLog Conversations=1\r\nLog QSOs=1\r\nLog Without Asking=1\r\n");
+    m_modem->sendLine(QStringLiteral("CONNECTED N0CALL-1 EA4XYZ 500"));
+    m_modem->sendData("HELLO\r");
+    QTRY_VERIFY(t.session->rx.text().contains(QStringLiteral("HELLO")));
+    m_modem->sendLine(QStringLiteral("PTT OFF"));
+    QTRY_COMPARE(rig(), QStringLiteral("0"));
+
+    // No PTT OFF this time: the time-out lets go.
+    t.session->keying.call([](PttKeyer& k) { k.setTimeoutOverride(300); });
+    m_modem->sendLine(QStringLiteral("PTT ON"));
+    QTRY_COMPARE(rig(), QStringLiteral("1"));
+    QTRY_COMPARE_WITH_TIMEOUT(rig(), QStringLiteral("0"), 3000);
+    m_modem->sendLine(QStringLiteral("PTT OFF"));
+
+    // The QSO ends into the pipe: it waits, and the keyer still answers.
+    m_modem->sendLine(QStringLiteral("DISCONNECTED"));
+    QTRY_COMPARE(t.session->logbook.waiting(), 1);
+    m_modem->sendLine(QStringLiteral("PTT ON"));
+    QTRY_COMPARE(rig(), QStringLiteral("1"));
+    m_modem->sendLine(QStringLiteral("PTT OFF"));
+    QTRY_COMPARE(rig(), QStringLiteral("0"));
+    QVERIFY(QFileInfo(QDir(logs).filePath(QStringLiteral("KELDO Terminal.adi"))).exists());
+    QVERIFY(!QFileInfo(QDir(logs).filePath(QStringLiteral("KELDO Terminal.adi"))).isFile());
+    QTRY_VERIFY(!m_boxes->shown().isEmpty());
+    m_boxes->take();
 }
 
 QTEST_MAIN(TestPttSafety)
