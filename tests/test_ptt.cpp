@@ -912,7 +912,7 @@ void TestPtt::stateFileReadDefensively()
     // Anything else is passed over, entry by entry.
     const std::pair<QByteArray, int> inputs[] = {
         {"", 0},
-        {QByteArray("\x00\xff\x01=\x02\n\n=\n====", 15), 0},
+        {QByteArray("\x00\xff\x01=\x02\n\n=\n====", 13), 0},
         {"driver=CAT\nport=COM3\ndevice=/dev/x\nmodel=999\nbaud=4800\nkeyed=1\n", 0},
         {"driver=CAT\nport=COM3\nmodel=128\nbaud=4800\nkeyed=1\n", 0},
         {"driver=CAT\nport=COM3\ndevice=/dev/x\nmodel=128\nkeyed=1\n", 0},
