@@ -9,7 +9,7 @@ packages=(
   qt6-qpa-plugins libgl-dev
   xvfb xauth socat libhamlib-utils dbus-daemon
   clang clang-format libclang-rt-14-dev fonts-dejavu-core
-  desktop-file-utils appstream dpkg-dev file util-linux
+  desktop-file-utils appstream dpkg-dev file util-linux tzdata
 )
 
 missing=()
