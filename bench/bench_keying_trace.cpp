@@ -6,6 +6,7 @@
 //
 //   bench_keying_trace [overs]      (default 20000)
 
+#include "files/FileWriter.h"
 #include "ptt/FileKeyingJournal.h"
 #include "ptt/KeyingConfig.h"
 #include "ptt/KeyingTrace.h"
@@ -96,11 +97,14 @@ int main(int argc, char* argv[])
 
     QTemporaryDir dir;
     {
-        FileKeyingJournal files(AppendRotating(dir.filePath(QStringLiteral("logs/keying.log"))),
-                                ReplaceAtomically(dir.filePath(QStringLiteral("KELDO Terminal.keying"))));
-        measure("file journal", &files, overs);
+        FileWriter writer;
+        const std::unique_ptr<FileKeyingJournal> files =
+            JournalThrough(writer, dir.filePath(QStringLiteral("logs/keying.log")),
+                           dir.filePath(QStringLiteral("KELDO Terminal.keying")));
+        measure("file journal", files.get(), overs);
         const auto t0 = Clock::now();
-        files.waitIdle(60000);
+        files->waitIdle(60000);
+        writer.flush(60000);
         std::printf("%-28s written %.0f ms after the last unkey\n", "file journal",
                     std::chrono::duration<double, std::milli>(Clock::now() - t0).count());
     }

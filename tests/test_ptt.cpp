@@ -1,3 +1,4 @@
+#include "files/FileWriter.h"
 #include "ptt/FileKeyingJournal.h"
 #include "ptt/KeyingState.h"
 #include "ptt/KeyingTrace.h"
@@ -1078,24 +1079,31 @@ void TestPtt::fileJournalQueuesBoundsAndRotates()
         QVERIFY(ended.elapsed() < FileKeyingJournal::CloseWaitMs);
         gate->release(); // the worker left behind ends
     }
-    // The files: the trace rotates keeping one older file, the state is replaced whole.
+    // Through the file writer: the trace rotates keeping one older file, the state is replaced whole.
     QTemporaryDir dir;
+    FileWriter files;
     const QString trace = dir.filePath(QStringLiteral("logs/keying.log"));
-    const FileKeyingJournal::Write append = AppendRotating(trace, 64);
-    for (char c : {'a', 'b', 'c'})
-        QVERIFY(append(QByteArray(39, c) + '\n'));
+    const QString state = dir.filePath(QStringLiteral("KELDO Terminal.keying"));
+    {
+        const std::unique_ptr<FileKeyingJournal> journal = JournalThrough(files, trace, state, 64);
+        for (char c : {'a', 'b', 'c'}) {
+            journal->traceLine(QByteArray(39, c) + '\n');
+            QVERIFY(journal->waitIdle(5000));
+        }
+        QVERIFY(files.flush(5000));
+    }
     QCOMPARE(readAll(trace), QByteArray(39, 'c') + '\n');
     QCOMPARE(readAll(trace + QStringLiteral(".1")), QByteArray(39, 'b') + '\n');
     QCOMPARE(QDir(dir.filePath(QStringLiteral("logs"))).entryList(QDir::Files),
              QStringList({"keying.log", "keying.log.1"}));
-    const QString state = dir.filePath(QStringLiteral("KELDO Terminal.keying"));
     {
-        FileKeyingJournal journal(AppendRotating(trace, 1024 * 1024), ReplaceAtomically(state));
-        journal.saveState("driver=VOX\nkeyed=0\n");
-        journal.traceLine("closed\n");
-        journal.saveState("driver=rigctld\nhost=h\ntcp-port=1\nkeyed=1\n");
+        const std::unique_ptr<FileKeyingJournal> journal = JournalThrough(files, trace, state);
+        journal->saveState("driver=VOX\nkeyed=0\n");
+        journal->traceLine("closed\n");
+        journal->saveState("driver=rigctld\nhost=h\ntcp-port=1\nkeyed=1\n");
         // What waits is written as the journal goes.
     }
+    QVERIFY(files.flush(5000));
     QCOMPARE(readAll(state), QByteArray("driver=rigctld\nhost=h\ntcp-port=1\nkeyed=1\n"));
     QVERIFY(readAll(trace).endsWith("\nclosed\n"));
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"KELDO Terminal.keying"});

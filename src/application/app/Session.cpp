@@ -126,8 +126,7 @@ QString Session::keyingStatePath() const
 void Session::startKeyingJournal()
 {
     m_keyingTrace = keyingTracePath();
-    auto journal =
-        std::make_unique<FileKeyingJournal>(AppendRotating(m_keyingTrace), ReplaceAtomically(keyingStatePath()));
+    auto journal = JournalThrough(files, m_keyingTrace, keyingStatePath());
     // The keyer takes the new journal on its own thread before the old one
     // goes; a keyer that does not answer in time may still hold the old one,
     // which is then left alive rather than pulled from under it.

@@ -1,12 +1,11 @@
 #include "FileKeyingJournal.h"
 
 #include "KeyingTrace.h"
+#include "files/FileWriter.h"
 
 #include <QDateTime>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <QByteArrayList>
 
@@ -157,35 +156,16 @@ void FileKeyingJournal::run(const std::shared_ptr<Shared>& shared)
     }
 }
 
-FileKeyingJournal::Write AppendRotating(const QString& path, qint64 maxBytes)
+std::unique_ptr<FileKeyingJournal> JournalThrough(FileWriter& files, const QString& tracePath, const QString& statePath,
+                                                  qint64 maxTraceBytes)
 {
-    return [path, maxBytes](const QByteArray& bytes) {
-        const QFileInfo info(path);
-        if (!QDir().mkpath(info.absolutePath()))
-            return false;
-        if (info.exists() && info.size() > 0 && info.size() + bytes.size() > maxBytes) {
-            const QString older = path + QStringLiteral(".1");
-            QFile::remove(older);
-            // The bound holds even when the older file cannot be kept.
-            if (!QFile::rename(path, older))
-                QFile::remove(path);
-        }
-        QFile f(path);
-        if (!f.open(QIODevice::WriteOnly | QIODevice::Append))
-            return false;
-        return f.write(bytes) == bytes.size();
-    };
-}
-
-FileKeyingJournal::Write ReplaceAtomically(const QString& path)
-{
-    return [path](const QByteArray& bytes) {
-        if (!QDir().mkpath(QFileInfo(path).absolutePath()))
-            return false;
-        QSaveFile f(path);
-        if (!f.open(QIODevice::WriteOnly))
-            return false;
-        f.write(bytes);
-        return f.commit();
-    };
+    // Each file's work is done in order, so the folders are there before
+    // the first line or state reaches them.
+    for (const QString& path : {tracePath, statePath})
+        files.run(path, [folder = QFileInfo(path).absolutePath()](QString*) { return QDir().mkpath(folder); });
+    return std::make_unique<FileKeyingJournal>(
+        [&files, tracePath, maxTraceBytes](const QByteArray& bytes) {
+            return files.appendRotating(tracePath, bytes, maxTraceBytes);
+        },
+        [&files, statePath](const QByteArray& bytes) { return files.replace(statePath, bytes); });
 }

@@ -4,6 +4,8 @@
 
 #include <QString>
 
+class FileWriter;
+
 #include <functional>
 #include <memory>
 #include <thread>
@@ -47,8 +49,9 @@ private:
     int m_closeWaitMs = CloseWaitMs;
 };
 
-// Appends to path (its folder made as needed); a file that the bytes would
-// take past maxBytes first becomes path + ".1", replacing the older one.
-FileKeyingJournal::Write AppendRotating(const QString& path, qint64 maxBytes = 1024 * 1024);
-// Replaces path's contents at once: a reader sees the old or the new, whole.
-FileKeyingJournal::Write ReplaceAtomically(const QString& path);
+// A journal writing through the station's file writer: the trace appended
+// to tracePath (past maxTraceBytes it becomes tracePath + ".1", replacing
+// the older one), the state replaced whole at statePath. Their folders are
+// made first. The writer must outlive the journal.
+std::unique_ptr<FileKeyingJournal> JournalThrough(FileWriter& files, const QString& tracePath, const QString& statePath,
+                                                  qint64 maxTraceBytes = 1024 * 1024);
