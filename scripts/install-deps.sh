@@ -10,6 +10,9 @@ packages=(
   xvfb xauth socat libhamlib-utils dbus-daemon
   clang clang-format libclang-rt-14-dev fonts-dejavu-core
   desktop-file-utils appstream dpkg-dev file util-linux tzdata
+  qt6-httpserver-dev qt6-websockets-dev openssl
+  chromium chromium-driver python3-selenium
+  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n fonts-noto-cjk
 )
 
 missing=()
