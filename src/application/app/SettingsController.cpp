@@ -301,6 +301,11 @@ void SettingsController::setNotifyIncomingCall(bool on)
     choose(m_session.s().notifyIncomingCall, on);
 }
 
+void SettingsController::setLanguage(const QString& code)
+{
+    choose(m_session.s().language, code);
+}
+
 void SettingsController::setShowMacroBar(bool on)
 {
     choose(m_session.s().showMacroBar, on);

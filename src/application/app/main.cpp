@@ -6,6 +6,7 @@
 #include "dialogs/frmFirstRun.h"
 #include "files/Diagnostics.h"
 
+#include "settings/Language.h"
 #include "settings/SettingsLocation.h"
 
 #include <QApplication>
@@ -133,6 +134,8 @@ int main(int argc, char* argv[])
     const SettingsLocation location = LocateSettings(
         Session::ProgramFolder(), QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation),
         parser.value(SettingsOption()), IsInstalledProgramFolder(Session::ProgramFolder()));
+    // Before any window or message: every shown text is translated when made.
+    Language::InstallTranslations(app, Language::StoredSetting(location.file, location.seed));
     Session session(Session::ProgramFolder());
     session.settings.useFile(location.file, location.seed);
     std::unique_ptr<Shell> shell;
