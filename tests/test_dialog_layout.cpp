@@ -38,13 +38,19 @@ QList<Variant> Dialogs()
     static FakePortEnumerator ports;
     QList<Variant> out;
     for (Mode mode : {Mode::HF, Mode::FM, Mode::SAT}) {
-        out.append({mode == Mode::HF ? "setup HF" : mode == Mode::FM ? "setup FM" : "setup SAT", [mode] {
+        out.append({mode == Mode::HF       ? "setup HF"
+                        : mode == Mode::FM ? "setup FM"
+                                           : "setup SAT",
+                    [mode] {
                         Settings s;
                         s.keldoMode = mode;
                         s.autoLaunch = AutoLaunch::On;
                         return std::unique_ptr<QDialog>(std::make_unique<frmSetup>(s, SetupChecks{}));
                     }});
-        out.append({mode == Mode::HF ? "connect HF" : mode == Mode::FM ? "connect FM" : "connect SAT", [mode] {
+        out.append({mode == Mode::HF       ? "connect HF"
+                        : mode == Mode::FM ? "connect FM"
+                                           : "connect SAT",
+                    [mode] {
                         Settings s;
                         s.keldoMode = mode;
                         return std::unique_ptr<QDialog>(std::make_unique<frmConnect>(s, nullptr));
@@ -64,9 +70,8 @@ QList<Variant> Dialogs()
                     }});
     }
     out.append({"macros", [] { return std::unique_ptr<QDialog>(std::make_unique<frmMacros>(MacroSet(), true)); }});
-    out.append({"logbook", [] {
-                    return std::unique_ptr<QDialog>(std::make_unique<frmLogbook>(LogbookChoice::of(Settings())));
-                }});
+    out.append({"logbook",
+                [] { return std::unique_ptr<QDialog>(std::make_unique<frmLogbook>(LogbookChoice::of(Settings()))); }});
     out.append({"log QSO", [] {
                     auto d = std::make_unique<frmLogQso>([](const QsoRecord&, QString*) { return true; });
                     QsoRecord q;
@@ -82,8 +87,8 @@ QList<Variant> Dialogs()
                     return std::unique_ptr<QDialog>(std::make_unique<frmFirstRun>(offer));
                 }});
     out.append({"about", [] {
-                    return std::unique_ptr<QDialog>(
-                        std::make_unique<frmAbout>(QStringLiteral("/home/op/.config/KELDO Terminal/KELDO Terminal.ini")));
+                    return std::unique_ptr<QDialog>(std::make_unique<frmAbout>(
+                        QStringLiteral("/home/op/.config/KELDO Terminal/KELDO Terminal.ini")));
                 }});
     return out;
 }

@@ -31,7 +31,7 @@ Count Read(const QString& tsFile)
     QString context;
     QString source;
     while (!xml.atEnd()) {
-        if (!xml.readNextStartElement())
+        if (xml.readNext() != QXmlStreamReader::StartElement)
             continue;
         if (xml.name() == QLatin1String("name")) {
             context = xml.readElementText();
@@ -127,15 +127,16 @@ void TestTranslations::everyTextTranslated()
     QVERIFY2(before.error.isEmpty() && after.error.isEmpty(), qPrintable(before.error + after.error));
 
     QStringList problems;
-    for (const QString& p : {Summary(QStringLiteral("texts without a finished translation"), after.unfinished),
-                             Summary(QStringLiteral("stale entries (texts the program no longer has)"), after.stale),
-                             Summary(QStringLiteral("unfinished or stale entries in the shipped file"),
-                                     before.unfinished + before.stale)})
+    for (const QString& p :
+         {Summary(QStringLiteral("texts without a finished translation"), after.unfinished),
+          Summary(QStringLiteral("stale entries (texts the program no longer has)"), after.stale),
+          Summary(QStringLiteral("unfinished or stale entries in the shipped file"), before.unfinished + before.stale)})
         if (!p.isEmpty())
             problems << p;
-    QVERIFY2(problems.isEmpty(), qPrintable(name + QStringLiteral(": ") + problems.join(QStringLiteral("; "))
-                                            + QStringLiteral(". Run scripts/update-translations.sh, then translate "
-                                                             "in Qt Linguist.")));
+    QVERIFY2(problems.isEmpty(),
+             qPrintable(name + QStringLiteral(": ") + problems.join(QStringLiteral("; "))
+                        + QStringLiteral(". Run scripts/update-translations.sh, then translate "
+                                         "in Qt Linguist.")));
 }
 
 QTEST_GUILESS_MAIN(TestTranslations)
