@@ -136,6 +136,7 @@ private slots:
     void newerKeysWrittenOnlyWhenSet();
     void languageOfSettingAndSystem_data();
     void languageOfSettingAndSystem();
+    void languageOfSystemUnderC();
     void savedTheSameUnderAnyLanguage();
     void unusualStoredValuesWrittenBackAsRead();
     void saveMergesWithOtherWriters();
@@ -640,6 +641,31 @@ void TestSettings::languageOfSettingAndSystem()
     QFETCH(QStringList, system);
     QFETCH(QString, loaded);
     QCOMPARE(Language::Resolve(setting, system), loaded);
+}
+
+// The C library's rule: under the C locale LANGUAGE is not read.
+void TestSettings::languageOfSystemUnderC()
+{
+    const char* const names[] = {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"};
+    QByteArrayList saved;
+    for (const char* name : names)
+        saved << qgetenv(name);
+    const auto restore = qScopeGuard([&] {
+        for (int i = 0; i < 4; ++i)
+            saved[i].isNull() ? qunsetenv(names[i]) : qputenv(names[i], saved[i]);
+    });
+    qputenv("LANGUAGE", "de:fr");
+    qunsetenv("LC_ALL");
+    qunsetenv("LC_MESSAGES");
+    for (const char* c : {"C", "C.UTF-8", "POSIX", ""}) {
+        qputenv("LANG", c);
+        QCOMPARE(Language::Resolve(QString(), Language::SystemLanguages()), QString());
+    }
+    qputenv("LANG", "de_DE.UTF-8");
+    qputenv("LC_ALL", "C");
+    QCOMPARE(Language::Resolve(QString(), Language::SystemLanguages()), QString());
+    // Chosen in the settings, it is that language all the same.
+    QCOMPARE(Language::Resolve("de", Language::SystemLanguages()), QString("de"));
 }
 
 // Translations change what is shown, never the file: sections, keys and

@@ -87,6 +87,19 @@ QString Resolve(const QString& setting, const QStringList& systemLanguages)
     return QString();
 }
 
+QStringList SystemLanguages()
+{
+    QByteArray messages;
+    for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+        messages = qgetenv(name);
+        if (!messages.isEmpty())
+            break;
+    }
+    if (messages.isEmpty() || messages == "C" || messages.startsWith("C.") || messages == "POSIX")
+        return {QStringLiteral("C")};
+    return QLocale::system().uiLanguages();
+}
+
 QStringList TranslationFolders(const QString& programFolder)
 {
     const QDir program(programFolder);
@@ -99,7 +112,7 @@ QStringList TranslationFolders(const QString& programFolder)
 
 QString InstallTranslations(QCoreApplication& app, const QString& setting)
 {
-    const QString code = Resolve(setting, QLocale::system().uiLanguages());
+    const QString code = Resolve(setting, SystemLanguages());
     if (code.isEmpty())
         return QString();
     bool loaded = false;

@@ -26,6 +26,12 @@ QString NativeName(const QString& code);
 // translation are English.
 QString Resolve(const QString& setting, const QStringList& systemLanguages);
 
+// The system's languages, most wanted first: QLocale::system().uiLanguages()
+// (LANGUAGE, else the messages locale), except that, as the C library has
+// it, a messages locale of C or POSIX (LC_ALL, LC_MESSAGES, LANG, the first
+// set; none set is C) means English whatever LANGUAGE says.
+QStringList SystemLanguages();
+
 // The folders searched for our .qm files, in order: "translations" beside
 // the program, the installed folder seen from the program (an unpacked
 // package), the installed folder, the build folder.
