@@ -223,6 +223,7 @@ private slots:
     {
         TerminalFixture f;
         QVERIFY(f.loadWithoutProgram("[Options]\r\nLanguage=ja\r\n"));
+        emit f.window->findChild<QMenu*>("mnuLanguage")->aboutToShow();
         QVERIFY(f.window->action("mnuLanguage_ja")->isChecked());
         QCOMPARE(f.window->action("mnuLanguage_ja")->text(), QString("日本語"));
         MessageBoxRecorder boxes;

@@ -180,6 +180,7 @@
     </message>
     <message>
         <source>Version %1    </source>
+        <extracomment>%1 is the version number; the blanks after it are kept.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -530,6 +531,7 @@
     <message>
         <source>%1
 not present</source>
+        <extracomment>Tooltip of a serial device that is not plugged in; %1 is its path.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>

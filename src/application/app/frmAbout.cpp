@@ -24,6 +24,7 @@ frmAbout::frmAbout(const QString& settingsFile, QWidget* parent)
     f.setPointSizeF(f.pointSizeF() * 1.5);
     f.setBold(true);
     product->setFont(f);
+    //: %1 is the version number; the blanks after it are kept.
     auto* version = new QLabel(tr("Version %1    ").arg(QStringLiteral(KELDO_VERSION)), this);
     version->setObjectName(QStringLiteral("lblVersion"));
     auto* blurb = new QLabel(tr("Keyboard chat terminal for the KELDO modems."), this);

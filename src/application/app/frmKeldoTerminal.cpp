@@ -145,17 +145,22 @@ void frmKeldoTerminal::addLanguageMenu(QMenu* settings)
     auto* group = new QActionGroup(this);
     QStringList codes{QString()};
     codes << Language::Shipped() << QLatin1String(Language::English);
-    const QString stored = m_session.s().language;
     for (const QString& code : codes) {
         // Each language by its own name, so that it is found from any other.
         QAction* a =
             addAction(menu, QStringLiteral("mnuLanguage_") + (code.isEmpty() ? QStringLiteral("system") : code),
                       code.isEmpty() ? tr("System language") : Language::NativeName(code));
         a->setCheckable(true);
-        a->setChecked(code == stored);
+        a->setData(code);
         group->addAction(a);
         connect(a, &QAction::triggered, this, [this, code] { mnuLanguage_Click(code); });
     }
+    // The stored choice, read when the menu opens: the settings are loaded
+    // after the menus are made.
+    connect(menu, &QMenu::aboutToShow, this, [this, group] {
+        for (QAction* a : group->actions())
+            a->setChecked(a->data().toString() == m_session.s().language);
+    });
 }
 
 void frmKeldoTerminal::mnuLanguage_Click(const QString& code)

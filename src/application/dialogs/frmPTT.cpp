@@ -278,6 +278,7 @@ void frmPTT::fillPortList(QComboBox* list, const QString& setting)
         if (found < 0 && IsDevicePath(setting)) {
             list->addItem(setting);
             const bool present = QFileInfo::exists(setting); // a look-up, not an open
+            //: Tooltip of a serial device that is not plugged in; %1 is its path.
             list->setItemData(list->count() - 1, present ? setting : tr("%1\nnot present").arg(setting),
                               Qt::ToolTipRole);
             found = list->count() - 1;

@@ -37,6 +37,7 @@ QString SpokenChain(const QString& chain)
     const QStringList calls = chain.split(QStringLiteral(" <-> "));
     if (calls.size() < 2)
         return chain;
+    // Spoken by screen readers; %1, %2 and %3 are call signs.
     if (calls.size() == 2)
         return QCoreApplication::translate("StatusPanels", "%1 with %2").arg(calls.first(), calls.last());
     QString via = calls.at(1);
