@@ -5,48 +5,48 @@
     <name>MessageBox</name>
     <message>
         <source>KELDO Terminal</source>
-        <translation type="unfinished"></translation>
+        <translation>KELDO Terminal</translation>
     </message>
 </context>
 <context>
     <name>RxFindBar</name>
     <message>
         <source>Find</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar</translation>
     </message>
     <message>
         <source>Find in the received text</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar en el texto recibido</translation>
     </message>
     <message>
         <source>&amp;Match case</source>
-        <translation type="unfinished"></translation>
+        <translation>Distinguir &amp;mayúsculas</translation>
     </message>
     <message>
         <source>Previous match (Shift+F3)</source>
-        <translation type="unfinished"></translation>
+        <translation>Coincidencia anterior (Shift+F3)</translation>
     </message>
     <message>
         <source>Next match (Enter, F3)</source>
-        <translation type="unfinished"></translation>
+        <translation>Coincidencia siguiente (Enter, F3)</translation>
     </message>
     <message>
         <source>Close (Esc)</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar (Esc)</translation>
     </message>
     <message>
         <source>No match</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin coincidencias</translation>
     </message>
     <message>
         <source>1 match</source>
-        <translation type="unfinished"></translation>
+        <translation>1 coincidencia</translation>
     </message>
     <message numerus="yes">
         <source>%n matches</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n coincidencia</numerusform>
+            <numerusform>%n coincidencias</numerusform>
         </translation>
     </message>
 </context>
@@ -54,332 +54,332 @@
     <name>RxScreenView</name>
     <message>
         <source>New text below</source>
-        <translation type="unfinished"></translation>
+        <translation>Texto nuevo abajo</translation>
     </message>
     <message>
         <source>Show the newest text (Ctrl+End)</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar el texto más reciente (Ctrl+End)</translation>
     </message>
 </context>
 <context>
     <name>StatusPanels</name>
     <message>
         <source>%1 with %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 con %2</translation>
     </message>
     <message>
         <source>%1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 y %2</translation>
     </message>
     <message>
         <source>%1 with %2 via %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 con %2 vía %3</translation>
     </message>
     <message>
         <source>transmitting</source>
-        <translation type="unfinished"></translation>
+        <translation>transmitiendo</translation>
     </message>
     <message>
         <source>receiving</source>
-        <translation type="unfinished"></translation>
+        <translation>recibiendo</translation>
     </message>
     <message>
         <source>not keyed</source>
-        <translation type="unfinished"></translation>
+        <translation>sin activar</translation>
     </message>
     <message>
         <source>Transmitter: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Transmisor: %1</translation>
     </message>
     <message>
         <source>Whether the radio is keyed to transmit</source>
-        <translation type="unfinished"></translation>
+        <translation>Indica si el equipo está activado para transmitir</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>ninguna</translation>
     </message>
     <message>
         <source>ending</source>
-        <translation type="unfinished"></translation>
+        <translation>finalizando</translation>
     </message>
     <message>
         <source>calling %1</source>
-        <translation type="unfinished"></translation>
+        <translation>llamando a %1</translation>
     </message>
     <message>
         <source>Connection: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Conexión: %1</translation>
     </message>
     <message>
         <source>The radio connection and the stations in it</source>
-        <translation type="unfinished"></translation>
+        <translation>La conexión por radio y las estaciones que participan en ella</translation>
     </message>
     <message>
         <source>Bytes sent and received</source>
-        <translation type="unfinished"></translation>
+        <translation>Bytes enviados y recibidos</translation>
     </message>
     <message>
         <source>Bytes sent and received: %1 sent</source>
-        <translation type="unfinished"></translation>
+        <translation>Bytes enviados y recibidos: %1 enviados</translation>
     </message>
     <message>
         <source>Bytes sent and received: %1 received</source>
-        <translation type="unfinished"></translation>
+        <translation>Bytes enviados y recibidos: %1 recibidos</translation>
     </message>
     <message>
         <source>Bytes sent and received: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Bytes enviados y recibidos: %1</translation>
     </message>
     <message>
         <source>Bytes of the current text sent to or received from the other station</source>
-        <translation type="unfinished"></translation>
+        <translation>Bytes del texto actual enviados a la otra estación o recibidos de ella</translation>
     </message>
     <message>
         <source>up</source>
-        <translation type="unfinished"></translation>
+        <translation>activo</translation>
     </message>
     <message>
         <source>down</source>
-        <translation type="unfinished"></translation>
+        <translation>caído</translation>
     </message>
     <message>
         <source>not connected yet</source>
-        <translation type="unfinished"></translation>
+        <translation>aún no conectado</translation>
     </message>
     <message>
         <source>Modem link: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Enlace con el módem: %1</translation>
     </message>
     <message>
         <source>The network link to the modem program</source>
-        <translation type="unfinished"></translation>
+        <translation>El enlace de red con el programa del módem</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Estado</translation>
     </message>
     <message>
         <source>Start of the status bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Inicio de la barra de estado</translation>
     </message>
     <message>
         <source>Status bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barra de estado</translation>
     </message>
     <message>
         <source>TCP</source>
-        <translation type="unfinished"></translation>
+        <translation>TCP</translation>
     </message>
 </context>
 <context>
     <name>frmAbout</name>
     <message>
         <source>About KELDO Chat</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de KELDO Chat</translation>
     </message>
     <message>
         <source>Version %1    </source>
         <extracomment>%1 is the version number; the blanks after it are kept.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Versión %1    </translation>
     </message>
     <message>
         <source>Keyboard chat terminal for the KELDO modems.</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminal de chat por teclado para los módems KELDO.</translation>
     </message>
     <message>
         <source>Settings: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuración: %1</translation>
     </message>
     <message>
         <source>Settings file: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo de configuración: %1</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
 </context>
 <context>
     <name>frmConnect</name>
     <message>
         <source>Connect</source>
-        <translation type="unfinished"></translation>
+        <translation>Conectar</translation>
     </message>
     <message>
         <source>Connect with:</source>
-        <translation type="unfinished"></translation>
+        <translation>Conectar con:</translation>
     </message>
     <message>
         <source>Via1</source>
-        <translation type="unfinished"></translation>
+        <translation>Vía 1</translation>
     </message>
     <message>
         <source>Via2</source>
-        <translation type="unfinished"></translation>
+        <translation>Vía 2</translation>
     </message>
     <message>
         <source>Invalid Call Sign</source>
-        <translation type="unfinished"></translation>
+        <translation>Indicativo no válido</translation>
     </message>
 </context>
 <context>
     <name>frmFirstRun</name>
     <message>
         <source>KELDO Terminal: first start</source>
-        <translation type="unfinished"></translation>
+        <translation>KELDO Terminal: primer inicio</translation>
     </message>
     <message>
         <source>There are no settings yet. Your call sign and your modem, to begin with (Settings → Terminal Setup... changes them later).</source>
-        <translation type="unfinished"></translation>
+        <translation>Aún no hay configuración. Para empezar, su indicativo y su módem (Settings → Terminal Setup... los cambia más adelante).</translation>
     </message>
     <message>
         <source>&amp;Call sign:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Indicativo:</translation>
     </message>
     <message>
         <source>Where the modem runs</source>
-        <translation type="unfinished"></translation>
+        <translation>Dónde se ejecuta el módem</translation>
     </message>
     <message>
         <source>The &amp;practice modem (%1), to try the terminal</source>
-        <translation type="unfinished"></translation>
+        <translation>El módem de &amp;prácticas (%1), para probar el terminal</translation>
     </message>
     <message>
         <source>A modem program on &amp;this computer:</source>
-        <translation type="unfinished"></translation>
+        <translation>Un programa de módem en &amp;este PC:</translation>
     </message>
     <message>
         <source>A modem on &amp;another computer:</source>
-        <translation type="unfinished"></translation>
+        <translation>Un módem en &amp;otro PC:</translation>
     </message>
     <message>
         <source>A program whose name ends in .exe runs under Wine</source>
-        <translation type="unfinished"></translation>
+        <translation>Un programa cuyo nombre termina en .exe se ejecuta con Wine</translation>
     </message>
     <message>
         <source>Program:</source>
-        <translation type="unfinished"></translation>
+        <translation>Programa:</translation>
     </message>
     <message>
         <source>&amp;Host:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Host:</translation>
     </message>
     <message>
         <source>Command &amp;port:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Puerto de comandos:</translation>
     </message>
     <message>
         <source>Invalid Call Sign</source>
-        <translation type="unfinished"></translation>
+        <translation>Indicativo no válido</translation>
     </message>
     <message>
         <source>Invalid modem program</source>
-        <translation type="unfinished"></translation>
+        <translation>Programa de módem no válido</translation>
     </message>
     <message>
         <source>Invalid Host</source>
-        <translation type="unfinished"></translation>
+        <translation>Host no válido</translation>
     </message>
     <message>
         <source>Invalid TCP port</source>
-        <translation type="unfinished"></translation>
+        <translation>Puerto TCP no válido</translation>
     </message>
 </context>
 <context>
     <name>frmKeldoTerminal</name>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Idioma</translation>
     </message>
     <message>
         <source>System language</source>
-        <translation type="unfinished"></translation>
+        <translation>Idioma del sistema</translation>
     </message>
     <message>
         <source>The language changes when KELDO Terminal is started again.</source>
-        <translation type="unfinished"></translation>
+        <translation>El idioma cambiará la próxima vez que se inicie KELDO Terminal.</translation>
     </message>
 </context>
 <context>
     <name>frmLogQso</name>
     <message>
         <source>Log QSO</source>
-        <translation type="unfinished"></translation>
+        <translation>Registrar QSO</translation>
     </message>
     <message>
         <source>QSOs waiting to be logged</source>
-        <translation type="unfinished"></translation>
+        <translation>QSO pendientes de registrar</translation>
     </message>
     <message>
         <source>&amp;Call:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Indicativo:</translation>
     </message>
     <message>
         <source>Time o&amp;n:</source>
-        <translation type="unfinished"></translation>
+        <translation>Hora de i&amp;nicio:</translation>
     </message>
     <message>
         <source>Time o&amp;ff:</source>
-        <translation type="unfinished"></translation>
+        <translation>Hora de &amp;fin:</translation>
     </message>
     <message>
         <source>Freq&amp;uency (MHz):</source>
-        <translation type="unfinished"></translation>
+        <translation>Frec&amp;uencia (MHz):</translation>
     </message>
     <message>
         <source>Band:</source>
-        <translation type="unfinished"></translation>
+        <translation>Banda:</translation>
     </message>
     <message>
         <source>&amp;Mode:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Modo:</translation>
     </message>
     <message>
         <source>&amp;Submode:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Submodo:</translation>
     </message>
     <message>
         <source>RST s&amp;ent:</source>
-        <translation type="unfinished"></translation>
+        <translation>RST &amp;enviado:</translation>
     </message>
     <message>
         <source>RST &amp;received:</source>
-        <translation type="unfinished"></translation>
+        <translation>RST &amp;recibido:</translation>
     </message>
     <message>
         <source>N&amp;ame:</source>
-        <translation type="unfinished"></translation>
+        <translation>N&amp;ombre:</translation>
     </message>
     <message>
         <source>&amp;QTH:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;QTH:</translation>
     </message>
     <message>
         <source>&amp;Locator:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Localizador:</translation>
     </message>
     <message>
         <source>C&amp;omment:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Comentario:</translation>
     </message>
     <message>
         <source>&amp;Log</source>
-        <translation type="unfinished"></translation>
+        <translation>Re&amp;gistrar</translation>
     </message>
     <message>
         <source>&amp;Drop</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Descartar</translation>
     </message>
     <message>
         <source>The QSO could not be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo escribir el QSO.</translation>
     </message>
     <message numerus="yes">
         <source>Log QSO – %n waiting</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Registrar QSO – %n pendiente</numerusform>
+            <numerusform>Registrar QSO – %n pendientes</numerusform>
         </translation>
     </message>
 </context>
@@ -387,299 +387,301 @@
     <name>frmLogbook</name>
     <message>
         <source>Logbook</source>
-        <translation type="unfinished"></translation>
+        <translation>Libro de guardia</translation>
     </message>
     <message>
         <source>&amp;Log QSOs</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Registrar los QSO</translation>
     </message>
     <message>
         <source>Log &amp;without asking</source>
-        <translation type="unfinished"></translation>
+        <translation>Registrar &amp;sin preguntar</translation>
     </message>
     <message>
         <source>Which mode does your logbook use for these QSOs?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Qué modo usa su libro de guardia para estos QSO?</translation>
     </message>
     <message>
         <source>Log mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo en el log</translation>
     </message>
     <message>
         <source>&amp;Send QSOs to loggers</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Enviar los QSO a programas de log</translation>
     </message>
     <message>
         <source>Log &amp;mode:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Modo en el log:</translation>
     </message>
     <message>
         <source>Log s&amp;ubmode:</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;ubmodo en el log:</translation>
     </message>
     <message>
         <source>M&amp;y locator:</source>
-        <translation type="unfinished"></translation>
+        <translation>Mi &amp;localizador:</translation>
     </message>
     <message>
         <source>&amp;TX power (W):</source>
-        <translation type="unfinished"></translation>
+        <translation>Potencia de &amp;TX (W):</translation>
     </message>
     <message>
         <source>Rig control &amp;host (rigctld, when PTT is not by rigctld):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Host de control del equipo (rigctld, si el PTT no es por rigctld):</translation>
     </message>
     <message>
         <source>Rig control &amp;port:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Puerto de control del equipo:</translation>
     </message>
     <message>
         <source>Used for the frequency when PTT is not by rigctld; keying by rigctld, that rigctld is asked.</source>
-        <translation type="unfinished"></translation>
+        <translation>Da la frecuencia cuando el PTT no es por rigctld; con PTT por rigctld, se consulta ese rigctld.</translation>
     </message>
     <message>
         <source>Logger h&amp;ost:</source>
-        <translation type="unfinished"></translation>
+        <translation>H&amp;ost del programa de log:</translation>
     </message>
     <message>
         <source>Logger po&amp;rt:</source>
-        <translation type="unfinished"></translation>
+        <translation>Puerto del programa de lo&amp;g:</translation>
     </message>
 </context>
 <context>
     <name>frmMacros</name>
     <message>
         <source>Macros</source>
-        <translation type="unfinished"></translation>
+        <translation>Macros</translation>
     </message>
     <message>
         <source>Function keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Teclas de función</translation>
     </message>
     <message>
         <source>Button label</source>
-        <translation type="unfinished"></translation>
+        <translation>Etiqueta del botón</translation>
     </message>
     <message>
         <source>Macro text</source>
-        <translation type="unfinished"></translation>
+        <translation>Texto de la macro</translation>
     </message>
     <message>
         <source>Variables: &lt;MYCALL&gt; &lt;CALL&gt; &lt;UTC&gt; &lt;DATE&gt; &lt;MODE&gt; &lt;BW&gt; &lt;FREQ&gt; &lt;BAND&gt;.
 &lt;SEND&gt; at the end sends the text at once.</source>
-        <translation type="unfinished"></translation>
+        <translation>Variables: &lt;MYCALL&gt; &lt;CALL&gt; &lt;UTC&gt; &lt;DATE&gt; &lt;MODE&gt; &lt;BW&gt; &lt;FREQ&gt; &lt;BAND&gt;.
+&lt;SEND&gt; al final envía el texto de inmediato.</translation>
     </message>
     <message>
         <source>Show macro buttons under the TX box</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar botones de macro bajo el cuadro de TX</translation>
     </message>
     <message>
         <source>&amp;Label:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Etiqueta:</translation>
     </message>
     <message>
         <source>&amp;Text:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Texto:</translation>
     </message>
 </context>
 <context>
     <name>frmPTT</name>
     <message>
         <source>PTT</source>
-        <translation type="unfinished"></translation>
+        <translation>PTT</translation>
     </message>
     <message>
         <source>PTT Via</source>
-        <translation type="unfinished"></translation>
+        <translation>PTT por</translation>
     </message>
     <message>
         <source>VOX/ZK-Board</source>
-        <translation type="unfinished"></translation>
+        <translation>VOX/ZK-Board</translation>
     </message>
     <message>
         <source>Brand:</source>
-        <translation type="unfinished"></translation>
+        <translation>Marca:</translation>
     </message>
     <message>
         <source>Model:</source>
-        <translation type="unfinished"></translation>
+        <translation>Modelo:</translation>
     </message>
     <message>
         <source>Port:</source>
-        <translation type="unfinished"></translation>
+        <translation>Puerto:</translation>
     </message>
     <message>
         <source>Bauds:</source>
-        <translation type="unfinished"></translation>
+        <translation>Baudios:</translation>
     </message>
     <message>
         <source>PTT Pin</source>
-        <translation type="unfinished"></translation>
+        <translation>Pin de PTT</translation>
     </message>
     <message>
         <source>CI-V Address:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dirección CI-V:</translation>
     </message>
     <message>
         <source>Host:</source>
-        <translation type="unfinished"></translation>
+        <translation>Host:</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <source>%1
 not present</source>
         <extracomment>Tooltip of a serial device that is not plugged in; %1 is its path.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1
+no conectado</translation>
     </message>
     <message>
         <source>wrong Icom Address format</source>
-        <translation type="unfinished"></translation>
+        <translation>Formato de dirección CI-V de Icom incorrecto</translation>
     </message>
     <message>
         <source>Invalid serial port</source>
-        <translation type="unfinished"></translation>
+        <translation>Puerto serie no válido</translation>
     </message>
     <message>
         <source>Invalid rigctld port</source>
-        <translation type="unfinished"></translation>
+        <translation>Puerto de rigctld no válido</translation>
     </message>
 </context>
 <context>
     <name>frmSetup</name>
     <message>
         <source>Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuración</translation>
     </message>
     <message>
         <source>Command Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Puerto de comandos</translation>
     </message>
     <message>
         <source>Data Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Puerto de datos</translation>
     </message>
     <message>
         <source>Host </source>
-        <translation type="unfinished"></translation>
+        <translation>Host </translation>
     </message>
     <message>
         <source>KELDO HF TCP</source>
-        <translation type="unfinished"></translation>
+        <translation>KELDO HF TCP</translation>
     </message>
     <message>
         <source>KELDO FM TCP</source>
-        <translation type="unfinished"></translation>
+        <translation>KELDO FM TCP</translation>
     </message>
     <message>
         <source>KELDO SAT TCP</source>
-        <translation type="unfinished"></translation>
+        <translation>KELDO SAT TCP</translation>
     </message>
     <message>
         <source>KELDO Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo KELDO</translation>
     </message>
     <message>
         <source>KELDO HF</source>
-        <translation type="unfinished"></translation>
+        <translation>KELDO HF</translation>
     </message>
     <message>
         <source>KELDO FM</source>
-        <translation type="unfinished"></translation>
+        <translation>KELDO FM</translation>
     </message>
     <message>
         <source>KELDO SAT</source>
-        <translation type="unfinished"></translation>
+        <translation>KELDO SAT</translation>
     </message>
     <message>
         <source>My Call Sign</source>
-        <translation type="unfinished"></translation>
+        <translation>Mi indicativo</translation>
     </message>
     <message>
         <source>KELDO HF Bandwitdh</source>
-        <translation type="unfinished"></translation>
+        <translation>Ancho de banda KELDO HF</translation>
     </message>
     <message>
         <source>500 Hz (Narrow)</source>
-        <translation type="unfinished"></translation>
+        <translation>500 Hz (estrecho)</translation>
     </message>
     <message>
         <source>2300 Hz (Standard)</source>
-        <translation type="unfinished"></translation>
+        <translation>2300 Hz (estándar)</translation>
     </message>
     <message>
         <source>2750 Hz (Tactical)</source>
-        <translation type="unfinished"></translation>
+        <translation>2750 Hz (táctico)</translation>
     </message>
     <message>
         <source>Browse...</source>
-        <translation type="unfinished"></translation>
+        <translation>Examinar...</translation>
     </message>
     <message>
         <source>KELDO HF Modem location</source>
-        <translation type="unfinished"></translation>
+        <translation>Ubicación del módem KELDO HF</translation>
     </message>
     <message>
         <source>KELDO FM Modem location</source>
-        <translation type="unfinished"></translation>
+        <translation>Ubicación del módem KELDO FM</translation>
     </message>
     <message>
         <source>KELDO SAT Modem location</source>
-        <translation type="unfinished"></translation>
+        <translation>Ubicación del módem KELDO SAT</translation>
     </message>
     <message>
         <source>Automatically launch KELDO TNC when KELDO Terminal is opened</source>
-        <translation type="unfinished"></translation>
+        <translation>Iniciar automáticamente el KELDO TNC al abrir KELDO Terminal</translation>
     </message>
     <message>
         <source>Alert on My Call</source>
-        <translation type="unfinished"></translation>
+        <translation>Avisar con mi indicativo</translation>
     </message>
     <message>
         <source>Mark and announce received text holding your call sign</source>
-        <translation type="unfinished"></translation>
+        <translation>Marcar y anunciar el texto recibido que contenga su indicativo</translation>
     </message>
     <message>
         <source>Alert Words</source>
-        <translation type="unfinished"></translation>
+        <translation>Palabras de aviso</translation>
     </message>
     <message>
         <source>Words to mark and announce in received text, separated by commas</source>
-        <translation type="unfinished"></translation>
+        <translation>Palabras que marcar y anunciar en el texto recibido, separadas por comas</translation>
     </message>
     <message>
         <source>Update</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualizar</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>TCP Command Port (default: 8300)</source>
-        <translation type="unfinished"></translation>
+        <translation>Puerto TCP de comandos (por defecto: 8300)</translation>
     </message>
     <message>
         <source>TCP Command Port (default: %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Puerto TCP de comandos (por defecto: %1)</translation>
     </message>
     <message>
         <source>No while a connection is is progress.</source>
-        <translation type="unfinished"></translation>
+        <translation>No es posible mientras haya una conexión en curso.</translation>
     </message>
     <message>
         <source>Invalid TCP port</source>
-        <translation type="unfinished"></translation>
+        <translation>Puerto TCP no válido</translation>
     </message>
     <message>
         <source>Invalid Host</source>
-        <translation type="unfinished"></translation>
+        <translation>Host no válido</translation>
     </message>
     <message>
         <source>Invalid Call Sign</source>
-        <translation type="unfinished"></translation>
+        <translation>Indicativo no válido</translation>
     </message>
 </context>
 </TS>
