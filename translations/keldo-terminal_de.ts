@@ -5,48 +5,48 @@
     <name>MessageBox</name>
     <message>
         <source>KELDO Terminal</source>
-        <translation type="unfinished"></translation>
+        <translation>KELDO Terminal</translation>
     </message>
 </context>
 <context>
     <name>RxFindBar</name>
     <message>
         <source>Find</source>
-        <translation type="unfinished"></translation>
+        <translation>Suchen</translation>
     </message>
     <message>
         <source>Find in the received text</source>
-        <translation type="unfinished"></translation>
+        <translation>Im Empfangstext suchen</translation>
     </message>
     <message>
         <source>&amp;Match case</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Groß-/Kleinschreibung beachten</translation>
     </message>
     <message>
         <source>Previous match (Shift+F3)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorheriger Treffer (Shift+F3)</translation>
     </message>
     <message>
         <source>Next match (Enter, F3)</source>
-        <translation type="unfinished"></translation>
+        <translation>Nächster Treffer (Enter, F3)</translation>
     </message>
     <message>
         <source>Close (Esc)</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen (Esc)</translation>
     </message>
     <message>
         <source>No match</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Treffer</translation>
     </message>
     <message>
         <source>1 match</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Treffer</translation>
     </message>
     <message numerus="yes">
         <source>%n matches</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Treffer</numerusform>
+            <numerusform>%n Treffer</numerusform>
         </translation>
     </message>
 </context>
@@ -54,332 +54,332 @@
     <name>RxScreenView</name>
     <message>
         <source>New text below</source>
-        <translation type="unfinished"></translation>
+        <translation>Neuer Text unten</translation>
     </message>
     <message>
         <source>Show the newest text (Ctrl+End)</source>
-        <translation type="unfinished"></translation>
+        <translation>Neuesten Text anzeigen (Ctrl+End)</translation>
     </message>
 </context>
 <context>
     <name>StatusPanels</name>
     <message>
         <source>%1 with %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 mit %2</translation>
     </message>
     <message>
         <source>%1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 und %2</translation>
     </message>
     <message>
         <source>%1 with %2 via %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 mit %2 via %3</translation>
     </message>
     <message>
         <source>transmitting</source>
-        <translation type="unfinished"></translation>
+        <translation>Senden</translation>
     </message>
     <message>
         <source>receiving</source>
-        <translation type="unfinished"></translation>
+        <translation>Empfang</translation>
     </message>
     <message>
         <source>not keyed</source>
-        <translation type="unfinished"></translation>
+        <translation>nicht getastet</translation>
     </message>
     <message>
         <source>Transmitter: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sender: %1</translation>
     </message>
     <message>
         <source>Whether the radio is keyed to transmit</source>
-        <translation type="unfinished"></translation>
+        <translation>Ob das Funkgerät auf Senden getastet ist</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>keine</translation>
     </message>
     <message>
         <source>ending</source>
-        <translation type="unfinished"></translation>
+        <translation>wird getrennt</translation>
     </message>
     <message>
         <source>calling %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ruft %1</translation>
     </message>
     <message>
         <source>Connection: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbindung: %1</translation>
     </message>
     <message>
         <source>The radio connection and the stations in it</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Funkverbindung und die beteiligten Stationen</translation>
     </message>
     <message>
         <source>Bytes sent and received</source>
-        <translation type="unfinished"></translation>
+        <translation>Gesendete und empfangene Bytes</translation>
     </message>
     <message>
         <source>Bytes sent and received: %1 sent</source>
-        <translation type="unfinished"></translation>
+        <translation>Gesendete und empfangene Bytes: %1 gesendet</translation>
     </message>
     <message>
         <source>Bytes sent and received: %1 received</source>
-        <translation type="unfinished"></translation>
+        <translation>Gesendete und empfangene Bytes: %1 empfangen</translation>
     </message>
     <message>
         <source>Bytes sent and received: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Gesendete und empfangene Bytes: %1</translation>
     </message>
     <message>
         <source>Bytes of the current text sent to or received from the other station</source>
-        <translation type="unfinished"></translation>
+        <translation>Bytes des aktuellen Textes, an die Gegenstation gesendet oder von ihr empfangen</translation>
     </message>
     <message>
         <source>up</source>
-        <translation type="unfinished"></translation>
+        <translation>steht</translation>
     </message>
     <message>
         <source>down</source>
-        <translation type="unfinished"></translation>
+        <translation>unterbrochen</translation>
     </message>
     <message>
         <source>not connected yet</source>
-        <translation type="unfinished"></translation>
+        <translation>noch nicht verbunden</translation>
     </message>
     <message>
         <source>Modem link: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Modemverbindung: %1</translation>
     </message>
     <message>
         <source>The network link to the modem program</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Netzwerkverbindung zum Modemprogramm</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Status</translation>
     </message>
     <message>
         <source>Start of the status bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Anfang der Statusleiste</translation>
     </message>
     <message>
         <source>Status bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Statusleiste</translation>
     </message>
     <message>
         <source>TCP</source>
-        <translation type="unfinished"></translation>
+        <translation>TCP</translation>
     </message>
 </context>
 <context>
     <name>frmAbout</name>
     <message>
         <source>About KELDO Chat</source>
-        <translation type="unfinished"></translation>
+        <translation>Über KELDO Chat</translation>
     </message>
     <message>
         <source>Version %1    </source>
         <extracomment>%1 is the version number; the blanks after it are kept.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Version %1    </translation>
     </message>
     <message>
         <source>Keyboard chat terminal for the KELDO modems.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tastatur-Chat-Terminal für die KELDO-Modems.</translation>
     </message>
     <message>
         <source>Settings: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen: %1</translation>
     </message>
     <message>
         <source>Settings file: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungsdatei: %1</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
 </context>
 <context>
     <name>frmConnect</name>
     <message>
         <source>Connect</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbinden</translation>
     </message>
     <message>
         <source>Connect with:</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbinden mit:</translation>
     </message>
     <message>
         <source>Via1</source>
-        <translation type="unfinished"></translation>
+        <translation>Via 1</translation>
     </message>
     <message>
         <source>Via2</source>
-        <translation type="unfinished"></translation>
+        <translation>Via 2</translation>
     </message>
     <message>
         <source>Invalid Call Sign</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültiges Rufzeichen</translation>
     </message>
 </context>
 <context>
     <name>frmFirstRun</name>
     <message>
         <source>KELDO Terminal: first start</source>
-        <translation type="unfinished"></translation>
+        <translation>KELDO Terminal: erster Start</translation>
     </message>
     <message>
         <source>There are no settings yet. Your call sign and your modem, to begin with (Settings → Terminal Setup... changes them later).</source>
-        <translation type="unfinished"></translation>
+        <translation>Noch keine Einstellungen vorhanden. Zu Beginn Ihr Rufzeichen und Ihr Modem (später änderbar unter Settings → Terminal Setup...).</translation>
     </message>
     <message>
         <source>&amp;Call sign:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rufzeichen:</translation>
     </message>
     <message>
         <source>Where the modem runs</source>
-        <translation type="unfinished"></translation>
+        <translation>Wo das Modem läuft</translation>
     </message>
     <message>
         <source>The &amp;practice modem (%1), to try the terminal</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Ü&amp;bungsmodem (%1), zum Ausprobieren</translation>
     </message>
     <message>
         <source>A modem program on &amp;this computer:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Modemprogramm auf &amp;diesem Rechner:</translation>
     </message>
     <message>
         <source>A modem on &amp;another computer:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Modem auf einem &amp;anderen Rechner:</translation>
     </message>
     <message>
         <source>A program whose name ends in .exe runs under Wine</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Programm mit der Endung .exe läuft unter Wine</translation>
     </message>
     <message>
         <source>Program:</source>
-        <translation type="unfinished"></translation>
+        <translation>Programm:</translation>
     </message>
     <message>
         <source>&amp;Host:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Host:</translation>
     </message>
     <message>
         <source>Command &amp;port:</source>
-        <translation type="unfinished"></translation>
+        <translation>Befehls&amp;port:</translation>
     </message>
     <message>
         <source>Invalid Call Sign</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültiges Rufzeichen</translation>
     </message>
     <message>
         <source>Invalid modem program</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültiges Modemprogramm</translation>
     </message>
     <message>
         <source>Invalid Host</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültiger Host</translation>
     </message>
     <message>
         <source>Invalid TCP port</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültiger TCP-Port</translation>
     </message>
 </context>
 <context>
     <name>frmKeldoTerminal</name>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprache</translation>
     </message>
     <message>
         <source>System language</source>
-        <translation type="unfinished"></translation>
+        <translation>Systemsprache</translation>
     </message>
     <message>
         <source>The language changes when KELDO Terminal is started again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Sprache wechselt beim nächsten Start von KELDO Terminal.</translation>
     </message>
 </context>
 <context>
     <name>frmLogQso</name>
     <message>
         <source>Log QSO</source>
-        <translation type="unfinished"></translation>
+        <translation>QSO loggen</translation>
     </message>
     <message>
         <source>QSOs waiting to be logged</source>
-        <translation type="unfinished"></translation>
+        <translation>Noch nicht geloggte QSOs</translation>
     </message>
     <message>
         <source>&amp;Call:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rufzeichen:</translation>
     </message>
     <message>
         <source>Time o&amp;n:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beginn:</translation>
     </message>
     <message>
         <source>Time o&amp;ff:</source>
-        <translation type="unfinished"></translation>
+        <translation>En&amp;de:</translation>
     </message>
     <message>
         <source>Freq&amp;uency (MHz):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Frequenz (MHz):</translation>
     </message>
     <message>
         <source>Band:</source>
-        <translation type="unfinished"></translation>
+        <translation>Band:</translation>
     </message>
     <message>
         <source>&amp;Mode:</source>
-        <translation type="unfinished"></translation>
+        <translation>Betriebs&amp;art:</translation>
     </message>
     <message>
         <source>&amp;Submode:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Submode:</translation>
     </message>
     <message>
         <source>RST s&amp;ent:</source>
-        <translation type="unfinished"></translation>
+        <translation>RST &amp;gesendet:</translation>
     </message>
     <message>
         <source>RST &amp;received:</source>
-        <translation type="unfinished"></translation>
+        <translation>RST e&amp;mpfangen:</translation>
     </message>
     <message>
         <source>N&amp;ame:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Name:</translation>
     </message>
     <message>
         <source>&amp;QTH:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;QTH:</translation>
     </message>
     <message>
         <source>&amp;Locator:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Locator:</translation>
     </message>
     <message>
         <source>C&amp;omment:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kommentar:</translation>
     </message>
     <message>
         <source>&amp;Log</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Eintragen</translation>
     </message>
     <message>
         <source>&amp;Drop</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Verwerfen</translation>
     </message>
     <message>
         <source>The QSO could not be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das QSO konnte nicht gespeichert werden.</translation>
     </message>
     <message numerus="yes">
         <source>Log QSO – %n waiting</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>QSO loggen – %n wartet</numerusform>
+            <numerusform>QSO loggen – %n warten</numerusform>
         </translation>
     </message>
 </context>
@@ -387,299 +387,301 @@
     <name>frmLogbook</name>
     <message>
         <source>Logbook</source>
-        <translation type="unfinished"></translation>
+        <translation>Logbuch</translation>
     </message>
     <message>
         <source>&amp;Log QSOs</source>
-        <translation type="unfinished"></translation>
+        <translation>QSOs &amp;loggen</translation>
     </message>
     <message>
         <source>Log &amp;without asking</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ohne Nachfrage loggen</translation>
     </message>
     <message>
         <source>Which mode does your logbook use for these QSOs?</source>
-        <translation type="unfinished"></translation>
+        <translation>Welche Betriebsart verwendet Ihr Logbuch für diese QSOs?</translation>
     </message>
     <message>
         <source>Log mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Betriebsart im Log</translation>
     </message>
     <message>
         <source>&amp;Send QSOs to loggers</source>
-        <translation type="unfinished"></translation>
+        <translation>QSOs an Logprogramme &amp;senden</translation>
     </message>
     <message>
         <source>Log &amp;mode:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Betriebsart im Log:</translation>
     </message>
     <message>
         <source>Log s&amp;ubmode:</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;ubmode im Log:</translation>
     </message>
     <message>
         <source>M&amp;y locator:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Eigener Locator:</translation>
     </message>
     <message>
         <source>&amp;TX power (W):</source>
-        <translation type="unfinished"></translation>
+        <translation>Sendeleis&amp;tung (W):</translation>
     </message>
     <message>
         <source>Rig control &amp;host (rigctld, when PTT is not by rigctld):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Host der TRX-Steuerung (rigctld, falls PTT nicht per rigctld):</translation>
     </message>
     <message>
         <source>Rig control &amp;port:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Port der TRX-Steuerung:</translation>
     </message>
     <message>
         <source>Used for the frequency when PTT is not by rigctld; keying by rigctld, that rigctld is asked.</source>
-        <translation type="unfinished"></translation>
+        <translation>Liefert die Frequenz, wenn PTT nicht per rigctld läuft; bei Tastung per rigctld wird dieses rigctld abgefragt.</translation>
     </message>
     <message>
         <source>Logger h&amp;ost:</source>
-        <translation type="unfinished"></translation>
+        <translation>Host des Logp&amp;rogramms:</translation>
     </message>
     <message>
         <source>Logger po&amp;rt:</source>
-        <translation type="unfinished"></translation>
+        <translation>Port des Logprogra&amp;mms:</translation>
     </message>
 </context>
 <context>
     <name>frmMacros</name>
     <message>
         <source>Macros</source>
-        <translation type="unfinished"></translation>
+        <translation>Makros</translation>
     </message>
     <message>
         <source>Function keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Funktionstasten</translation>
     </message>
     <message>
         <source>Button label</source>
-        <translation type="unfinished"></translation>
+        <translation>Beschriftung der Schaltfläche</translation>
     </message>
     <message>
         <source>Macro text</source>
-        <translation type="unfinished"></translation>
+        <translation>Makrotext</translation>
     </message>
     <message>
         <source>Variables: &lt;MYCALL&gt; &lt;CALL&gt; &lt;UTC&gt; &lt;DATE&gt; &lt;MODE&gt; &lt;BW&gt; &lt;FREQ&gt; &lt;BAND&gt;.
 &lt;SEND&gt; at the end sends the text at once.</source>
-        <translation type="unfinished"></translation>
+        <translation>Variablen: &lt;MYCALL&gt; &lt;CALL&gt; &lt;UTC&gt; &lt;DATE&gt; &lt;MODE&gt; &lt;BW&gt; &lt;FREQ&gt; &lt;BAND&gt;.
+&lt;SEND&gt; am Ende sendet den Text sofort.</translation>
     </message>
     <message>
         <source>Show macro buttons under the TX box</source>
-        <translation type="unfinished"></translation>
+        <translation>Makro-Schaltflächen unter dem Sendefeld anzeigen</translation>
     </message>
     <message>
         <source>&amp;Label:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beschriftung:</translation>
     </message>
     <message>
         <source>&amp;Text:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Text:</translation>
     </message>
 </context>
 <context>
     <name>frmPTT</name>
     <message>
         <source>PTT</source>
-        <translation type="unfinished"></translation>
+        <translation>PTT</translation>
     </message>
     <message>
         <source>PTT Via</source>
-        <translation type="unfinished"></translation>
+        <translation>PTT über</translation>
     </message>
     <message>
         <source>VOX/ZK-Board</source>
-        <translation type="unfinished"></translation>
+        <translation>VOX/ZK-Board</translation>
     </message>
     <message>
         <source>Brand:</source>
-        <translation type="unfinished"></translation>
+        <translation>Hersteller:</translation>
     </message>
     <message>
         <source>Model:</source>
-        <translation type="unfinished"></translation>
+        <translation>Modell:</translation>
     </message>
     <message>
         <source>Port:</source>
-        <translation type="unfinished"></translation>
+        <translation>Port:</translation>
     </message>
     <message>
         <source>Bauds:</source>
-        <translation type="unfinished"></translation>
+        <translation>Baudrate:</translation>
     </message>
     <message>
         <source>PTT Pin</source>
-        <translation type="unfinished"></translation>
+        <translation>PTT-Pin</translation>
     </message>
     <message>
         <source>CI-V Address:</source>
-        <translation type="unfinished"></translation>
+        <translation>CI-V-Adresse:</translation>
     </message>
     <message>
         <source>Host:</source>
-        <translation type="unfinished"></translation>
+        <translation>Host:</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>%1
 not present</source>
         <extracomment>Tooltip of a serial device that is not plugged in; %1 is its path.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1
+nicht vorhanden</translation>
     </message>
     <message>
         <source>wrong Icom Address format</source>
-        <translation type="unfinished"></translation>
+        <translation>Falsches Format der Icom-Adresse</translation>
     </message>
     <message>
         <source>Invalid serial port</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültige serielle Schnittstelle</translation>
     </message>
     <message>
         <source>Invalid rigctld port</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültiger rigctld-Port</translation>
     </message>
 </context>
 <context>
     <name>frmSetup</name>
     <message>
         <source>Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Einrichtung</translation>
     </message>
     <message>
         <source>Command Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Befehlsport</translation>
     </message>
     <message>
         <source>Data Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Datenport</translation>
     </message>
     <message>
         <source>Host </source>
-        <translation type="unfinished"></translation>
+        <translation>Host </translation>
     </message>
     <message>
         <source>KELDO HF TCP</source>
-        <translation type="unfinished"></translation>
+        <translation>KELDO HF TCP</translation>
     </message>
     <message>
         <source>KELDO FM TCP</source>
-        <translation type="unfinished"></translation>
+        <translation>KELDO FM TCP</translation>
     </message>
     <message>
         <source>KELDO SAT TCP</source>
-        <translation type="unfinished"></translation>
+        <translation>KELDO SAT TCP</translation>
     </message>
     <message>
         <source>KELDO Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>KELDO-Modus</translation>
     </message>
     <message>
         <source>KELDO HF</source>
-        <translation type="unfinished"></translation>
+        <translation>KELDO HF</translation>
     </message>
     <message>
         <source>KELDO FM</source>
-        <translation type="unfinished"></translation>
+        <translation>KELDO FM</translation>
     </message>
     <message>
         <source>KELDO SAT</source>
-        <translation type="unfinished"></translation>
+        <translation>KELDO SAT</translation>
     </message>
     <message>
         <source>My Call Sign</source>
-        <translation type="unfinished"></translation>
+        <translation>Mein Rufzeichen</translation>
     </message>
     <message>
         <source>KELDO HF Bandwitdh</source>
-        <translation type="unfinished"></translation>
+        <translation>Bandbreite KELDO HF</translation>
     </message>
     <message>
         <source>500 Hz (Narrow)</source>
-        <translation type="unfinished"></translation>
+        <translation>500 Hz (schmal)</translation>
     </message>
     <message>
         <source>2300 Hz (Standard)</source>
-        <translation type="unfinished"></translation>
+        <translation>2300 Hz (Standard)</translation>
     </message>
     <message>
         <source>2750 Hz (Tactical)</source>
-        <translation type="unfinished"></translation>
+        <translation>2750 Hz (taktisch)</translation>
     </message>
     <message>
         <source>Browse...</source>
-        <translation type="unfinished"></translation>
+        <translation>Durchsuchen...</translation>
     </message>
     <message>
         <source>KELDO HF Modem location</source>
-        <translation type="unfinished"></translation>
+        <translation>Pfad zum Modem KELDO HF</translation>
     </message>
     <message>
         <source>KELDO FM Modem location</source>
-        <translation type="unfinished"></translation>
+        <translation>Pfad zum Modem KELDO FM</translation>
     </message>
     <message>
         <source>KELDO SAT Modem location</source>
-        <translation type="unfinished"></translation>
+        <translation>Pfad zum Modem KELDO SAT</translation>
     </message>
     <message>
         <source>Automatically launch KELDO TNC when KELDO Terminal is opened</source>
-        <translation type="unfinished"></translation>
+        <translation>KELDO TNC beim Start von KELDO Terminal automatisch starten</translation>
     </message>
     <message>
         <source>Alert on My Call</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarm bei eigenem Rufzeichen</translation>
     </message>
     <message>
         <source>Mark and announce received text holding your call sign</source>
-        <translation type="unfinished"></translation>
+        <translation>Empfangenen Text mit Ihrem Rufzeichen markieren und melden</translation>
     </message>
     <message>
         <source>Alert Words</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarmwörter</translation>
     </message>
     <message>
         <source>Words to mark and announce in received text, separated by commas</source>
-        <translation type="unfinished"></translation>
+        <translation>Wörter, die im Empfangstext markiert und gemeldet werden, durch Kommas getrennt</translation>
     </message>
     <message>
         <source>Update</source>
-        <translation type="unfinished"></translation>
+        <translation>Übernehmen</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>TCP Command Port (default: 8300)</source>
-        <translation type="unfinished"></translation>
+        <translation>TCP-Befehlsport (Standard: 8300)</translation>
     </message>
     <message>
         <source>TCP Command Port (default: %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>TCP-Befehlsport (Standard: %1)</translation>
     </message>
     <message>
         <source>No while a connection is is progress.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht während einer laufenden Verbindung.</translation>
     </message>
     <message>
         <source>Invalid TCP port</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültiger TCP-Port</translation>
     </message>
     <message>
         <source>Invalid Host</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültiger Host</translation>
     </message>
     <message>
         <source>Invalid Call Sign</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültiges Rufzeichen</translation>
     </message>
 </context>
 </TS>
