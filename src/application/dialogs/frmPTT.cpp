@@ -1,6 +1,6 @@
 #include "frmPTT.h"
 
-#include "ptt/PttDrivers.h"
+#include "ptt/CatPttDriver.h"
 #include "ptt/RadioCatalogue.h"
 #include "ptt/SerialPortDevice.h"
 #include "settings/IniDocument.h"
