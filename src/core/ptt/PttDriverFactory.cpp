@@ -24,3 +24,23 @@ std::shared_ptr<PttDriver> PttDriverFactory::create(const KeyingConfig& c, const
     }
     return std::make_shared<UnknownPttDriver>(shared.line);
 }
+
+PttMethodNeeds NeedsOf(PttMethod method)
+{
+    PttMethodNeeds needs;
+    switch (method) {
+    case PttMethod::Cat:
+        needs.radioModel = needs.catPort = true;
+        break;
+    case PttMethod::Com:
+        needs.linePort = true;
+        break;
+    case PttMethod::Rigctld:
+        needs.rigctldAddress = true;
+        break;
+    case PttMethod::Vox:
+    case PttMethod::Other:
+        break;
+    }
+    return needs;
+}

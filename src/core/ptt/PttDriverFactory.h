@@ -15,6 +15,17 @@ struct PttDriverShared
     std::shared_ptr<RigctldLinks> links;
 };
 
+// What a method needs set up, for the dialog that chooses it and for those
+// that follow where it keys.
+struct PttMethodNeeds
+{
+    bool radioModel = false; // a CAT radio: model, baud, lines, CI-V address
+    bool catPort = false; // the serial port of the CAT commands
+    bool linePort = false; // the serial port whose RTS/DTR key
+    bool rigctldAddress = false; // Hamlib's rigctld
+};
+PttMethodNeeds NeedsOf(PttMethod method);
+
 // The one place that turns a keying method into a driver.
 namespace PttDriverFactory {
 

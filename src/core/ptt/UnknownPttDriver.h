@@ -23,10 +23,7 @@ public:
         none.port = PortIdentityOf(QString());
         return none;
     }
-    std::optional<QString> openPort() override
-    {
-        return m_line->open(*portParameters(), QString(), QString(), false);
-    }
+    std::optional<QString> openPort() override { return m_line->open(*portParameters(), QString(), QString(), false); }
 
 private:
     std::shared_ptr<SerialLine> m_line;
