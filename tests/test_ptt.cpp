@@ -821,7 +821,20 @@ void TestPtt::traceTellsTheOver()
 {
     QFETCH(QString, over);
     QFETCH(QByteArrayList, events);
+    // keldo.ptt, when asked for, tells the same lines.
+    static QByteArrayList logged;
+    QLoggingCategory::setFilterRules(QStringLiteral("keldo.ptt.debug=true"));
+    const QtMessageHandler previous =
+        qInstallMessageHandler([](QtMsgType, const QMessageLogContext& context, const QString& text) {
+            if (qstrcmp(context.category, "keldo.ptt") == 0)
+                logged.append(text.toUtf8() + '\n');
+        });
+    const auto restore = qScopeGuard([previous] {
+        qInstallMessageHandler(previous);
+        QLoggingCategory::setFilterRules(QString());
+    });
     useCatOnAbsentDevice();
+    logged.clear();
     m_keyer->setPortRetryInterval(10);
     if (over == QLatin1String("time-out"))
         m_keyer->setTimeoutOverride(50);
@@ -852,6 +865,7 @@ void TestPtt::traceTellsTheOver()
                  line.constData());
     // Nothing is left marked keyed once the radio was released.
     QVERIFY(m_journal->keyedEntries().isEmpty());
+    QCOMPARE(logged, m_journal->lines());
 }
 
 void TestPtt::stateMarksTheKeyedRadio()

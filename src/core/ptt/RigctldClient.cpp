@@ -100,7 +100,7 @@ void RigctldClient::startConnecting()
     m_reply.clear();
     m_awaiting = 0;
     if (m_host.trimmed().isEmpty() || m_port < 1 || m_port > 65535) {
-        qCWarning(lcRigctld).noquote() << where() << "no such address";
+        qCDebug(lcRigctld).noquote() << where() << "no such address";
         emit problem(where() + QStringLiteral(": no such address"));
         return;
     }
@@ -227,7 +227,7 @@ void RigctldClient::onRetry()
     case QAbstractSocket::ConnectingState:
         if (m_connecting.elapsed() > m_connectTimeoutMs) {
             m_socket.abort();
-            qCWarning(lcRigctld).noquote() << where() << "no answer while connecting, dropped";
+            qCDebug(lcRigctld).noquote() << where() << "no answer while connecting, dropped";
             emit problem(where() + QStringLiteral(": no answer"));
         }
         break;
@@ -237,7 +237,7 @@ void RigctldClient::onRetry()
         } else if (m_lastSent.elapsed() > m_connectTimeoutMs) {
             m_socket.abort();
             m_awaiting = 0;
-            qCWarning(lcRigctld).noquote() << where() << "no answer, connection dropped";
+            qCDebug(lcRigctld).noquote() << where() << "no answer, connection dropped";
             emit problem(where() + QStringLiteral(": no answer"));
         }
         break;
