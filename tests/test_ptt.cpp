@@ -740,8 +740,9 @@ void TestPtt::useCatOnAbsentDevice()
 // modem keys) none that keys anything.
 void TestPtt::factoryBuildsTheDriverOfEachMethod()
 {
-    const PttDriverShared shared{std::make_shared<SerialLine>(std::make_unique<RecordingSerialPort>()),
-                                 std::make_shared<RigctldLinks>()};
+    auto port = std::make_unique<RecordingSerialPort>();
+    port->busyDevices.insert(AbsentDevice);
+    const PttDriverShared shared{std::make_shared<SerialLine>(std::move(port)), std::make_shared<RigctldLinks>()};
     struct Expected
     {
         PttMethod method;
@@ -769,6 +770,25 @@ void TestPtt::factoryBuildsTheDriverOfEachMethod()
             QVERIFY2(d->confirmsLater() == (terminalKeys && e.confirmsLater), where);
             QVERIFY2(d->radioKeysItself() == (!terminalKeys || e.keysItself), where);
         }
+    }
+
+    // A serial driver's failure is signalled as well as returned.
+    s().portDevices.insert(3, AbsentDevice);
+    s().catPort = s().pttPort = QStringLiteral("COM3");
+    s().rig = 128;
+    s().pin = 1;
+    for (const PttMethod method : {PttMethod::Cat, PttMethod::Com}) {
+        s().via = method;
+        const std::shared_ptr<PttDriver> d = PttDriverFactory::create(KeyingConfigOf(s()), shared);
+        QSignalSpy errors(d.get(), &PttDriver::errorOccurred);
+        const std::optional<QString> failure = d->openPort();
+        QVERIFY(failure);
+        QCOMPARE(errors.size(), 1);
+        QCOMPARE(errors.first().first().toString(), *failure);
+        const KeyingResult key = d->key();
+        QVERIFY(!key.ok);
+        QCOMPARE(errors.size(), 2);
+        QCOMPARE(errors.last().first().toString(), key.problem);
     }
 }
 

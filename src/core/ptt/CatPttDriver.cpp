@@ -106,6 +106,11 @@ std::optional<SerialLine::Parameters> CatPttDriver::portParameters(QString* why)
 
 std::optional<QString> CatPttDriver::openPort()
 {
+    return reported(open());
+}
+
+std::optional<QString> CatPttDriver::open()
+{
     QString why;
     const std::optional<SerialLine::Parameters> wanted = portParameters(&why);
     if (!wanted)
@@ -139,6 +144,11 @@ KeyingResult CatPttDriver::sendOn(SerialPortDevice* port, bool transmit)
 
 KeyingResult CatPttDriver::unkeyAnyway()
 {
+    return reported(unkeyOnAnyPort());
+}
+
+KeyingResult CatPttDriver::unkeyOnAnyPort()
+{
     if (m_line->isOpen() && m_line->device() != m_config.device) {
         // Keying has moved to another port meanwhile: a port of its own.
         std::unique_ptr<SerialPortDevice> spare = CreateSystemSerialPort();
@@ -154,8 +164,8 @@ KeyingResult CatPttDriver::unkeyAnyway()
         return result;
     }
     if (!m_line->isOpen()) {
-        if (const auto failure = openPort())
+        if (const auto failure = open())
             return {false, *failure};
     }
-    return unkey();
+    return send(false);
 }

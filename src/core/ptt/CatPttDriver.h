@@ -17,8 +17,8 @@ public:
     CatPttDriver(const CatConfig& config, std::shared_ptr<SerialLine> line);
 
     bool keysRadio() const override;
-    KeyingResult key() override { return send(true); }
-    KeyingResult unkey() override { return send(false); }
+    KeyingResult key() override { return reported(send(true)); }
+    KeyingResult unkey() override { return reported(send(false)); }
     // On comPTT, reopened if it is closed, or on a port of its own when
     // comPTT has moved to another device meanwhile.
     KeyingResult unkeyAnyway() override;
@@ -36,6 +36,8 @@ public:
 
 private:
     KeyingResult send(bool transmit);
+    std::optional<QString> open();
+    KeyingResult unkeyOnAnyPort();
     KeyingResult sendOn(SerialPortDevice* port, bool transmit);
 
     CatConfig m_config;

@@ -30,7 +30,7 @@ ComPttDriver::ComPttDriver(const ComConfig& config, std::shared_ptr<SerialLine> 
     , m_line(std::move(line))
 { }
 
-KeyingResult ComPttDriver::key()
+KeyingResult ComPttDriver::raise()
 {
     if (!keysRadio())
         return {};
@@ -47,7 +47,7 @@ KeyingResult ComPttDriver::key()
     return {};
 }
 
-KeyingResult ComPttDriver::unkey()
+KeyingResult ComPttDriver::lower()
 {
     // A failure of one line still tries the other.
     SerialPortDevice& port = m_line->port();
@@ -60,7 +60,7 @@ KeyingResult ComPttDriver::unkey()
     return {};
 }
 
-KeyingResult ComPttDriver::unkeyAnyway()
+KeyingResult ComPttDriver::lowerOnAnyPort()
 {
     std::unique_ptr<SerialPortDevice> spare;
     SerialPortDevice* port = &m_line->port();
@@ -102,5 +102,5 @@ std::optional<SerialLine::Parameters> ComPttDriver::portParameters(QString*) con
 
 std::optional<QString> ComPttDriver::openPort()
 {
-    return m_line->open(*portParameters(), m_config.device, m_config.port, true);
+    return reported(m_line->open(*portParameters(), m_config.device, m_config.port, true));
 }

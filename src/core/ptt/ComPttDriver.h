@@ -13,11 +13,11 @@ public:
     ComPttDriver(const ComConfig& config, std::shared_ptr<SerialLine> line);
 
     bool keysRadio() const override { return m_config.pin >= 1 && m_config.pin <= 3; }
-    KeyingResult key() override;
+    KeyingResult key() override { return reported(raise()); }
     // Both lines drop whatever "Pin" says.
-    KeyingResult unkey() override;
+    KeyingResult unkey() override { return reported(lower()); }
     // Both lines lowered on the device, on a port of its own when comPTT is open.
-    KeyingResult unkeyAnyway() override;
+    KeyingResult unkeyAnyway() override { return reported(lowerOnAnyPort()); }
 
     QString where() const override { return m_config.device; }
     QByteArray how() const override { return QByteArray::number(m_config.pin); }
@@ -30,6 +30,10 @@ public:
     std::optional<QString> openPort() override;
 
 private:
+    KeyingResult raise();
+    KeyingResult lower();
+    KeyingResult lowerOnAnyPort();
+
     ComConfig m_config;
     std::shared_ptr<SerialLine> m_line;
 };

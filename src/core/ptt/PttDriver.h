@@ -75,6 +75,21 @@ signals:
     // A key-up or unkey did not happen, as the system or the far end said.
     void errorOccurred(const QString& text);
 
+protected:
+    // A failure told by its result is signalled too.
+    KeyingResult reported(KeyingResult result)
+    {
+        if (!result.ok)
+            emit errorOccurred(result.problem);
+        return result;
+    }
+    std::optional<QString> reported(std::optional<QString> failure)
+    {
+        if (failure)
+            emit errorOccurred(*failure);
+        return failure;
+    }
+
 private:
     PttMethod m_method;
 };
