@@ -42,11 +42,12 @@ struct KeyingFailure
     bool portClosed = false; // the port failed by itself and closed
 };
 
-// modPTT: keys and unkeys the radio when the modem asks. The keying method
-// picks a driver; the keyer is handed its configuration whenever it changes.
+// modPTT: keys and unkeys the radio when the modem asks. The keyer is handed
+// the keying configuration whenever it changes, and PttDriverFactory makes
+// the driver of it; the keyer decides when, the driver how.
 //
-// The keyer remembers what it keyed (method, port or rigctld address, and
-// the configuration used) and every unkey goes through that record, so
+// The keyer remembers what it keyed (method, port or rigctld address, the
+// configuration used and the driver) and every unkey goes through that record, so
 // changing mode, method or port can never strand a keyed radio, and it only
 // ever unkeys what it keyed itself.
 //
@@ -194,6 +195,7 @@ private:
 
     KeyingConfig m_config;
 
+    // comPTT and the rigctld connections, shared with the drivers.
     PttDriverShared m_shared;
     // The driver of m_config, and where it keys.
     std::shared_ptr<PttDriver> m_driver;
@@ -225,7 +227,7 @@ private:
     std::optional<Target> m_setUp; // the keying the last "setup" line told of
     bool m_lockoutTraced = false; // once per time-out hold
     QByteArray m_lastFailure;
-    // rigctld addresses sent an unkey they have not yet acknowledged.
+    // Unkeys sent that rigctld has not yet acknowledged.
     QList<KeyRecord> m_unconfirmed;
     int m_leftKeyedWaitMs = LeftKeyedWaitMs;
 };
