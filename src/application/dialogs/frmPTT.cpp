@@ -148,9 +148,7 @@ frmPTT::frmPTT(const Settings& shown, std::function<bool()> shuttingDown, const 
     connect(cboCATCOM, &QComboBox::currentTextChanged, this, [this] { cboCATCOM_Click(); });
     connect(chkRTS, &QCheckBox::toggled, this, [this] { chkRTS_Click(); });
     connect(chkDTR, &QCheckBox::toggled, this, [this] { chkDTR_Click(); });
-    const std::pair<QRadioButton*, PttMethod> methods[] = {
-        {optCAT, PttMethod::Cat}, {optCOM, PttMethod::Com}, {optVOX, PttMethod::Vox}, {optRigctld, PttMethod::Rigctld}};
-    for (auto [button, method] : methods) {
+    for (auto [button, method] : methodOptions()) {
         connect(button, &QRadioButton::toggled, this, [this, method = method](bool on) {
             if (on)
                 optMethod_Click(method);
@@ -237,9 +235,7 @@ void frmPTT::Form_Load()
     }
 
     // Another "Via" leaves every option clear.
-    const std::pair<QRadioButton*, PttMethod> methods[] = {
-        {optCAT, PttMethod::Cat}, {optCOM, PttMethod::Com}, {optVOX, PttMethod::Vox}, {optRigctld, PttMethod::Rigctld}};
-    for (auto [button, method] : methods) {
+    for (auto [button, method] : methodOptions()) {
         if (s.via.value() == method)
             button->setChecked(true);
     }
@@ -386,6 +382,12 @@ void frmPTT::chkDTR_Click()
 void frmPTT::optPin_Click(int pin)
 {
     m_value.pin = quint8(pin);
+}
+
+QList<std::pair<QRadioButton*, PttMethod>> frmPTT::methodOptions() const
+{
+    return {
+        {optCAT, PttMethod::Cat}, {optCOM, PttMethod::Com}, {optVOX, PttMethod::Vox}, {optRigctld, PttMethod::Rigctld}};
 }
 
 void frmPTT::optMethod_Click(PttMethod method)
