@@ -20,8 +20,8 @@ struct KeyingResult
 
 // One way of keying, built by PttDriverFactory from its own part of the
 // keying configuration. The keyer decides when; a driver knows only how.
-// Key and unkey answer at once; what comes later (rigctld's answer) is
-// signalled.
+// Key and unkey answer at once (a failure is signalled too); what comes
+// later, rigctld's answer, is signalled.
 class PttDriver : public QObject
 {
     Q_OBJECT
@@ -55,7 +55,8 @@ public:
 
     // ---- Serial drivers
     virtual bool usesSerialPort() const { return false; }
-    // The parameters its port opens with; nothing (and why) when it cannot.
+    // The parameters its port opens with; nothing for a driver without a
+    // port, nothing and why for one whose settings cannot open it.
     virtual std::optional<SerialLine::Parameters> portParameters(QString* why = nullptr) const;
     // Opens the shared port as it needs it; on failure the system's reason.
     virtual std::optional<QString> openPort() { return std::nullopt; }
