@@ -6,6 +6,7 @@
 
 #include "files/FileWriter.h"
 #include "files/RegularFile.h"
+#include "ptt/PttDriverFactory.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -27,7 +28,7 @@ void Logbook::applySettings()
 {
     const Settings& s = m_session.s();
     // Keying by rigctld: the same rigctld, on a connection of its own.
-    if (s.via == PttMethod::Rigctld)
+    if (NeedsOf(s.via.value()).rigctldAddress)
         m_session.rig.setAddress(s.rigctldHost, s.rigctldPort);
     else
         m_session.rig.setAddress(s.rigControlHost, s.rigControlPort);

@@ -1,6 +1,7 @@
 #include "frmPTT.h"
 
-#include "ptt/PttDrivers.h"
+#include "ptt/CatPttDriver.h"
+#include "ptt/PttDriverFactory.h"
 #include "ptt/RadioCatalogue.h"
 #include "ptt/SerialPortDevice.h"
 #include "settings/IniDocument.h"
@@ -144,9 +145,7 @@ frmPTT::frmPTT(const Settings& shown, std::function<bool()> shuttingDown, const 
     connect(cboCATCOM, &QComboBox::currentTextChanged, this, [this] { cboCATCOM_Click(); });
     connect(chkRTS, &QCheckBox::toggled, this, [this] { chkRTS_Click(); });
     connect(chkDTR, &QCheckBox::toggled, this, [this] { chkDTR_Click(); });
-    const std::pair<QRadioButton*, PttMethod> methods[] = {
-        {optCAT, PttMethod::Cat}, {optCOM, PttMethod::Com}, {optVOX, PttMethod::Vox}, {optRigctld, PttMethod::Rigctld}};
-    for (auto [button, method] : methods) {
+    for (auto [button, method] : methodOptions()) {
         connect(button, &QRadioButton::toggled, this, [this, method = method](bool on) {
             if (on)
                 optMethod_Click(method);
@@ -233,21 +232,9 @@ void frmPTT::Form_Load()
     }
 
     // Another "Via" leaves every option clear.
-    switch (s.via.value()) {
-    case PttMethod::Cat:
-        optCAT->setChecked(true);
-        break;
-    case PttMethod::Com:
-        optCOM->setChecked(true);
-        break;
-    case PttMethod::Vox:
-        optVOX->setChecked(true);
-        break;
-    case PttMethod::Rigctld:
-        optRigctld->setChecked(true);
-        break;
-    case PttMethod::Other:
-        break;
+    for (auto [button, method] : methodOptions()) {
+        if (s.via.value() == method)
+            button->setChecked(true);
     }
 
     cboCATCOM->move(cboPTTCOM->pos());
@@ -395,12 +382,19 @@ void frmPTT::optPin_Click(int pin)
     m_value.pin = quint8(pin);
 }
 
+QList<std::pair<QRadioButton*, PttMethod>> frmPTT::methodOptions() const
+{
+    return {
+        {optCAT, PttMethod::Cat}, {optCOM, PttMethod::Com}, {optVOX, PttMethod::Vox}, {optRigctld, PttMethod::Rigctld}};
+}
+
 void frmPTT::optMethod_Click(PttMethod method)
 {
     m_value.via = method;
-    const bool cat = method == PttMethod::Cat;
-    const bool com = method == PttMethod::Com;
-    const bool rigctld = method == PttMethod::Rigctld;
+    const PttMethodNeeds needs = NeedsOf(method);
+    const bool cat = needs.radioModel;
+    const bool com = needs.linePort;
+    const bool rigctld = needs.rigctldAddress;
 
     for (QWidget* w : {static_cast<QWidget*>(lblMarca), static_cast<QWidget*>(cboMarcas),
                        static_cast<QWidget*>(lblModel), static_cast<QWidget*>(cboModelos)})
