@@ -62,8 +62,7 @@ ServerIdentity SelfSignedIdentity(const QString& folder, int waitMs)
     QFile::remove(newCert);
     {
         QFile key(newKey);
-        if (!key.open(QIODevice::WriteOnly)
-            || !key.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner)) {
+        if (!key.open(QIODevice::WriteOnly) || !key.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner)) {
             id.error = tr("The key file cannot be made in %1.").arg(QDir::toNativeSeparators(folder));
             return id;
         }

@@ -7,8 +7,7 @@ RemoteLog::RemoteLog(FileWriter* files, QString path, const WebClock& clock)
     : m_files(files)
     , m_path(std::move(path))
     , m_clock(clock)
-{
-}
+{ }
 
 void RemoteLog::write(const QHostAddress& from, const QString& what) const
 {

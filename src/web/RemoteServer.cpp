@@ -86,8 +86,7 @@ QJsonValue QsoJson(const std::optional<QsoQuestion>& q)
 // Anything the watchdog would have to stop.
 bool NeedsWatching(const RemoteStatus& s)
 {
-    return s.connection == RemoteConnection::Calling || s.connection == RemoteConnection::Connected
-        || s.textQueued;
+    return s.connection == RemoteConnection::Calling || s.connection == RemoteConnection::Connected || s.textQueued;
 }
 
 void SecurityHeaders(QHttpServerResponse& response)
@@ -112,8 +111,8 @@ bool CleanPath(const QHttpServerRequest& request)
 {
     const QByteArray raw = request.url().toEncoded(QUrl::RemoveQuery);
     const QString path = request.url().path();
-    return !raw.contains("..") && !raw.toLower().contains("%2e") && !raw.contains('\\') && !path.contains(QLatin1String(".."))
-        && !path.contains(QLatin1String("//"));
+    return !raw.contains("..") && !raw.toLower().contains("%2e") && !raw.contains('\\')
+        && !path.contains(QLatin1String("..")) && !path.contains(QLatin1String("//"));
 }
 
 } // namespace
@@ -163,8 +162,7 @@ RemoteServer::RemoteServer(RemoteStation& station, FileWriter* files, const QStr
 
 RemoteServer::RemoteServer(RemoteStation& station, FileWriter* files, const QString& logPath, QObject* parent)
     : RemoteServer(station, files, logPath, Options(), parent)
-{
-}
+{ }
 
 RemoteServer::~RemoteServer()
 {
@@ -247,12 +245,13 @@ bool RemoteServer::start(const RemoteSettings& settings, const ServerIdentity& i
     m_pendingQso = snap.pendingQso;
     m_ping.start();
     m_log.write(QStringLiteral("serving on %1:%2").arg(settings.listenAddress).arg(m_port));
-    setState(State::Listening, tr("Serving on https://%1:%2/ (certificate SHA-256 %3).")
-                                   .arg(address.protocol() == QAbstractSocket::IPv6Protocol
-                                            ? QStringLiteral("[%1]").arg(settings.listenAddress)
-                                            : settings.listenAddress)
-                                   .arg(m_port)
-                                   .arg(m_fingerprint));
+    setState(State::Listening,
+             tr("Serving on https://%1:%2/ (certificate SHA-256 %3).")
+                 .arg(address.protocol() == QAbstractSocket::IPv6Protocol
+                          ? QStringLiteral("[%1]").arg(settings.listenAddress)
+                          : settings.listenAddress)
+                 .arg(m_port)
+                 .arg(m_fingerprint));
     return true;
 }
 
@@ -322,9 +321,12 @@ void RemoteServer::setUpRoutes()
             return Status(Code::NotFound);
         if (sessionOf(request).isEmpty())
             return Status(Code::Unauthorized);
-        return QHttpServerResponse(QJsonObject{{"status", StatusJson(m_status)},
-                                               {"controller", controllerLabel(m_station.controller())}});
+        return QHttpServerResponse(
+            QJsonObject{{"status", StatusJson(m_status)}, {"controller", controllerLabel(m_station.controller())}});
     });
+    // Matching here lets the upgrade go on; the socket is checked before
+    // anything is said on it (acceptSockets).
+    http.route("/ws", Method::Get, [](const QHttpServerRequest&, QHttpServerResponder&&) {});
     http.route("/login", Method::Post, [this](const QHttpServerRequest& request) { return handleLogin(request); });
     http.route("/logout", Method::Post, [this](const QHttpServerRequest& request) { return handleLogout(request); });
     http.afterRequest([](QHttpServerResponse&& response) {
@@ -417,9 +419,8 @@ QHttpServerResponse RemoteServer::handleLogin(const QHttpServerRequest& request)
         response.setHeader("Retry-After", QByteArray::number(seconds));
         return response;
     }
-    const QString password =
-        QUrlQuery(QString::fromUtf8(request.body().left(MaxPasswordLength * 4)))
-            .queryItemValue(QStringLiteral("password"), QUrl::FullyDecoded);
+    const QString password = QUrlQuery(QString::fromUtf8(request.body().left(MaxPasswordLength * 4)))
+                                 .queryItemValue(QStringLiteral("password"), QUrl::FullyDecoded);
     if (password.size() <= MaxPasswordLength && PasswordHash::verify(password, m_settings.passwordHash)) {
         throttle.failures.clear();
         throttle.nextWaitMs = 0;
@@ -447,13 +448,14 @@ QHttpServerResponse RemoteServer::handleLogin(const QHttpServerRequest& request)
         throttle.blockedUntil = t.addMSecs(wait);
         throttle.nextWaitMs = qMin(wait * 2, MaxThrottleWaitMs);
         throttle.failures.clear();
-        m_log.write(from, QStringLiteral("throttled for %1 s after %2 failed logins").arg(wait / 1000).arg(FailuresAllowed));
+        m_log.write(from,
+                    QStringLiteral("throttled for %1 s after %2 failed logins").arg(wait / 1000).arg(FailuresAllowed));
     }
     if (m_throttles.size() > MaxThrottled) {
         // Forget addresses that are neither waiting nor failing lately.
         for (auto it = m_throttles.begin(); it != m_throttles.end();)
             it = (!it->blockedUntil.isValid() || it->blockedUntil < t) && it->failures.empty() ? m_throttles.erase(it)
-                                                                                              : std::next(it);
+                                                                                               : std::next(it);
     }
     return page(QStringLiteral("login.html"), tr("Wrong password."));
 }
@@ -630,8 +632,12 @@ QJsonObject RemoteServer::snapshotMessage(const Client& client) const
     QJsonArray chunks;
     for (const Kept& kept : m_history)
         chunks.append(ChunkJson(kept.seq, kept.chunk));
-    return {{"t", "snapshot"},  {"epoch", m_epoch},           {"seq", m_seq},
-            {"chunks", chunks}, {"status", StatusJson(m_status)}, {"qso", QsoJson(m_pendingQso)},
+    return {{"t", "snapshot"},
+            {"epoch", m_epoch},
+            {"seq", m_seq},
+            {"chunks", chunks},
+            {"status", StatusJson(m_status)},
+            {"qso", QsoJson(m_pendingQso)},
             {"control", controlMessage(client)}};
 }
 
@@ -649,12 +655,13 @@ void RemoteServer::sendScreen(Client& client, qint64 last, const QString& epoch)
     for (const Kept& kept : m_history)
         if (kept.seq > last)
             chunks.append(ChunkJson(kept.seq, kept.chunk));
-    sendTo(client, {{"t", "resume"},
-                    {"seq", m_seq},
-                    {"chunks", chunks},
-                    {"status", StatusJson(m_status)},
-                    {"qso", QsoJson(m_pendingQso)},
-                    {"control", controlMessage(client)}});
+    sendTo(client,
+           {{"t", "resume"},
+            {"seq", m_seq},
+            {"chunks", chunks},
+            {"status", StatusJson(m_status)},
+            {"qso", QsoJson(m_pendingQso)},
+            {"control", controlMessage(client)}});
 }
 
 void RemoteServer::handleMessage(Client& client, const QString& text)
