@@ -307,16 +307,15 @@ private slots:
         QVERIFY2(!answer.contains("HTTP/1.1 200") && !answer.contains("password"), answer);
 
         auto c = loggedIn();
-        for (const char* path : {"/../station.js", "/%2e%2e/station.js", "/%2E%2E/%2e%2e/etc/passwd",
-                                 "/..%2fstation.js", "/etc/passwd", "//etc/passwd", "/station.js/..",
-                                 "/:/keldo/web/station.js", "/login.html"}) {
+        for (const char* path :
+             {"/../station.js", "/%2e%2e/station.js", "/%2E%2E/%2e%2e/etc/passwd", "/..%2fstation.js", "/etc/passwd",
+              "//etc/passwd", "/station.js/..", "/:/keldo/web/station.js", "/login.html"}) {
             QSslSocket raw;
             raw.setSslConfiguration(c->tls);
             QSignalSpy encrypted(&raw, &QSslSocket::encrypted);
             raw.connectToHostEncrypted(QStringLiteral("127.0.0.1"), m_server->port());
             QVERIFY(encrypted.wait(5000));
-            raw.write("GET " + QByteArray(path) + " HTTP/1.1\r\nHost: 127.0.0.1\r\nCookie: " + c->cookie
-                      + "\r\n\r\n");
+            raw.write("GET " + QByteArray(path) + " HTTP/1.1\r\nHost: 127.0.0.1\r\nCookie: " + c->cookie + "\r\n\r\n");
             QByteArray response;
             QTRY_VERIFY((response += raw.readAll()).contains("\r\n"));
             QVERIFY2(response.startsWith("HTTP/1.1 404"), path);
@@ -371,8 +370,7 @@ private slots:
             Say(*wsA, m);
         }
         QTRY_COMPARE(Count(heardB, "refused"), 5);
-        QTRY_COMPARE(m_station->calls,
-                     (QStringList{"send hello", "stop", "connect EB2XYZ", "macro 3"}));
+        QTRY_COMPARE(m_station->calls, (QStringList{"send hello", "stop", "connect EB2XYZ", "macro 3"}));
 
         // What the station says reaches everyone, in order.
         m_station->show(QStringLiteral("<b>hi</b>"));
@@ -443,7 +441,8 @@ private slots:
         QTRY_VERIFY(Count(heard, "ping") > pings + 3);
         QVERIFY(m_station->calls.isEmpty());
         m_clock.advance(1000);
-        QTRY_COMPARE(m_station->calls, (QStringList{"stop", QStringLiteral("lost ") + m_station->controller().browser}));
+        QTRY_COMPARE(m_station->calls,
+                     (QStringList{"stop", QStringLiteral("lost ") + m_station->controller().browser}));
         QVERIFY(log().contains("no answer for 30 s): stopped"));
 
         // A page closed while in control counts as lost at once; nothing
