@@ -19,7 +19,7 @@
 
 namespace {
 
-const QString Password = QStringLiteral("correct horse");
+const QString Password = QStringLiteral("correct horse+battery"); // as a form sends it: "correct+horse%2Bbattery"
 
 struct Reply
 {
@@ -69,7 +69,8 @@ struct Client
     }
     Reply login(const QString& password)
     {
-        const Reply r = send("POST", QStringLiteral("/login"), "password=" + QUrl::toPercentEncoding(password));
+        const Reply r = send("POST", QStringLiteral("/login"),
+                             "password=" + QUrl::toPercentEncoding(password, " ").replace(' ', '+'));
         const QByteArray set = r.header("Set-Cookie");
         if (!set.isEmpty())
             cookie = set.left(set.indexOf(';'));

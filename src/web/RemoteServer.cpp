@@ -419,8 +419,11 @@ QHttpServerResponse RemoteServer::handleLogin(const QHttpServerRequest& request)
         response.setHeader("Retry-After", QByteArray::number(seconds));
         return response;
     }
-    const QString password = QUrlQuery(QString::fromUtf8(request.body().left(MaxPasswordLength * 4)))
-                                 .queryItemValue(QStringLiteral("password"), QUrl::FullyDecoded);
+    // Forms send a blank as '+' (and a '+' as %2B); QUrlQuery keeps '+'.
+    QByteArray body = request.body().left(MaxPasswordLength * 4);
+    body.replace('+', ' ');
+    const QString password =
+        QUrlQuery(QString::fromUtf8(body)).queryItemValue(QStringLiteral("password"), QUrl::FullyDecoded);
     if (password.size() <= MaxPasswordLength && PasswordHash::verify(password, m_settings.passwordHash)) {
         throttle.failures.clear();
         throttle.nextWaitMs = 0;
