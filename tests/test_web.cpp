@@ -382,7 +382,7 @@ private slots:
         Say(*wsA, {{"t", "qso"}, {"id", "7"}, {"log", true}});
         QTRY_COMPARE(Count(heardB, "qso"), 2);
         QVERIFY(m_station->calls.contains(QStringLiteral("qso 7 1")));
-        QVERIFY(log().contains("control taken"));
+        QVERIFY(log().contains("127.0.0.1 in control: browser " + m_station->controller().browser.toLatin1()));
     }
 
     // A browser coming back gets exactly what it missed.
@@ -464,6 +464,15 @@ private slots:
                 QTRY_VERIFY(log().contains("page closed): nothing to stop"));
         }
         QCOMPARE(m_station->calls, QStringList());
+
+        // A socket that never asks for the screen gives its place up.
+        heard.clear();
+        ws = c->socket(&heard);
+        QTRY_VERIFY(ws->isValid());
+        QSignalSpy closed(ws.get(), &QWebSocket::disconnected);
+        m_clock.advance(30000);
+        QVERIFY(closed.wait(5000));
+        QCOMPARE(Count(heard, "snapshot"), 0);
     }
 
     void settingsSection()

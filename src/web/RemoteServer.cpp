@@ -153,7 +153,11 @@ RemoteServer::RemoteServer(RemoteStation& station, FileWriter* files, const QStr
         broadcast({{"t", "qso"}, {"qso", QJsonValue::Null}});
     });
     connect(&m_station, &RemoteStation::controlChanged, this, [this](const ControllerId& who) {
-        m_log.write(QStringLiteral("control: %1").arg(controllerLabel(who)));
+        // The log is in English whatever the operator reads.
+        static const char* const kinds[] = {"desktop", "console", "browser"};
+        const auto it = m_clients.find(who.browser);
+        m_log.write(it == m_clients.end() ? QHostAddress() : it->second.address,
+                    QStringLiteral("in control: %1 %2").arg(QLatin1String(kinds[int(who.kind)]), who.browser));
         for (auto& [id, client] : m_clients)
             if (client.greeted)
                 sendTo(client, controlMessage(client));
@@ -477,8 +481,9 @@ QHttpServerResponse RemoteServer::handleLogout(const QHttpServerRequest& request
                 gone.push_back(id);
         for (const QString& id : gone) {
             QWebSocket* socket = m_clients[id].socket;
-            clientGone(id);
+            clientGone(id, QStringLiteral("logged out"));
             socket->close(QWebSocketProtocol::CloseCodePolicyViolated, QStringLiteral("logged out"));
+            socket->deleteLater();
         }
     }
     QHttpServerResponse response = redirect("/");
@@ -516,7 +521,12 @@ void RemoteServer::acceptSockets()
         const QString id = QString::fromLatin1(RandomHex(6));
         socket->setMaxAllowedIncomingMessageSize(quint64(m_options.maxMessageBytes));
         socket->setMaxAllowedIncomingFrameSize(quint64(m_options.maxMessageBytes));
-        m_clients[id] = Client{socket, id, token, from, now()};
+        Client& client = m_clients[id];
+        client.socket = socket;
+        client.id = id;
+        client.session = token;
+        client.address = from;
+        client.lastHeard = now();
         connect(socket, &QWebSocket::textMessageReceived, this, [this, id](const QString& text) {
             const auto it = m_clients.find(id);
             if (it != m_clients.end())
@@ -530,14 +540,14 @@ void RemoteServer::acceptSockets()
             }
         });
         connect(socket, &QWebSocket::disconnected, this, [this, id, socket] {
-            clientGone(id);
+            clientGone(id, QStringLiteral("page closed"));
             socket->deleteLater();
         });
         m_log.write(from, QStringLiteral("websocket opened (%1)").arg(id));
     }
 }
 
-void RemoteServer::clientGone(const QString& id)
+void RemoteServer::clientGone(const QString& id, const QString& why)
 {
     const auto it = m_clients.find(id);
     if (it == m_clients.end())
@@ -545,13 +555,12 @@ void RemoteServer::clientGone(const QString& id)
     Client client = it->second;
     m_clients.erase(it);
     client.socket->disconnect(this);
-    if (m_station.controller() == ControllerId{ControllerId::Kind::Browser, id} && !client.lost)
-        controlLost(client, QStringLiteral("page closed"));
+    if (m_station.controller() == ControllerId{ControllerId::Kind::Browser, id})
+        controlLost(client, why);
 }
 
-void RemoteServer::controlLost(Client& client, const QString& why)
+void RemoteServer::controlLost(const Client& client, const QString& why)
 {
-    client.lost = true;
     if (!NeedsWatching(m_status)) {
         m_log.write(client.address, QStringLiteral("control link lost (%1, %2): nothing to stop").arg(client.id, why));
         return;
@@ -565,24 +574,29 @@ void RemoteServer::tick()
 {
     const QDateTime t = now();
     const ControllerId controller = m_station.controller();
-    std::vector<QString> dead;
+    const qint64 timeoutMs = qint64(m_settings.controlLinkTimeout) * 1000;
+    std::vector<std::pair<QString, QString>> dead; // id, why
     for (auto& [id, client] : m_clients) {
         if (!sessionAlive(client.session)) {
-            dead.push_back(id);
+            dead.emplace_back(id, QStringLiteral("session ended"));
             continue;
         }
         sendTo(client, {{"t", "ping"}, {"n", QString::number(++m_pingCount)}});
-        const bool silent = client.lastHeard.msecsTo(t) >= qint64(m_settings.controlLinkTimeout) * 1000;
-        if (silent && controller == ControllerId{ControllerId::Kind::Browser, id} && !client.lost) {
-            controlLost(client, QStringLiteral("no answer for %1 s").arg(m_settings.controlLinkTimeout));
-            dead.push_back(id);
-        }
+        const bool silent = client.lastHeard.msecsTo(t) >= timeoutMs;
+        if (silent && controller == ControllerId{ControllerId::Kind::Browser, id})
+            dead.emplace_back(id, QStringLiteral("no answer for %1 s").arg(m_settings.controlLinkTimeout));
+        // A socket that never asks for the screen, or cannot take it in,
+        // gives its place up.
+        else if (!client.greeted && silent)
+            dead.emplace_back(id, QStringLiteral("silent"));
+        else if (client.behind && client.behindSince.msecsTo(t) >= timeoutMs)
+            dead.emplace_back(id, QStringLiteral("cannot keep up"));
     }
-    for (const QString& id : dead) {
+    for (const auto& [id, why] : dead) {
         QWebSocket* socket = m_clients[id].socket;
-        m_clients[id].lost = true;
-        clientGone(id);
-        socket->close(QWebSocketProtocol::CloseCodePolicyViolated, QStringLiteral("gone"));
+        m_log.write(m_clients[id].address, QStringLiteral("websocket dropped (%1): %2").arg(id, why));
+        clientGone(id, why);
+        socket->close(QWebSocketProtocol::CloseCodePolicyViolated, why);
         socket->deleteLater();
     }
 }
@@ -594,6 +608,7 @@ void RemoteServer::sendTo(Client& client, const QJsonObject& message)
     if (client.socket->bytesToWrite() > m_options.maxSendBuffer) {
         // Brought back in step with a fresh screen once it has caught up.
         client.behind = true;
+        client.behindSince = now();
         return;
     }
     client.socket->sendTextMessage(QString::fromUtf8(QJsonDocument(message).toJson(QJsonDocument::Compact)));
@@ -670,7 +685,6 @@ void RemoteServer::sendScreen(Client& client, qint64 last, const QString& epoch)
 void RemoteServer::handleMessage(Client& client, const QString& text)
 {
     client.lastHeard = now();
-    client.lost = false;
     const QJsonObject message = QJsonDocument::fromJson(text.toUtf8()).object();
     const QString type = message.value(QLatin1String("t")).toString();
     if (type == QLatin1String("pong"))

@@ -86,7 +86,7 @@ private:
         QDateTime lastHeard;
         bool greeted = false; // has asked for its screen
         bool behind = false; // its buffer was full; a snapshot follows when it drains
-        bool lost = false; // the watchdog gave up on it
+        QDateTime behindSince;
     };
     struct Kept
     {
@@ -111,7 +111,8 @@ private:
     // WebSocket
     void acceptSockets();
     void handleMessage(Client& client, const QString& text);
-    void clientGone(const QString& id);
+    // A controlling browser gone counts as its control link lost.
+    void clientGone(const QString& id, const QString& why);
     void command(Client& client, const QJsonObject& message);
     void sendTo(Client& client, const QJsonObject& message);
     void broadcast(const QJsonObject& message);
@@ -120,7 +121,7 @@ private:
     QJsonObject controlMessage(const Client& client) const;
     QString controllerLabel(const ControllerId& who) const;
     void tick();
-    void controlLost(Client& client, const QString& why);
+    void controlLost(const Client& client, const QString& why);
 
     // The station
     void keep(const RemoteChunk& chunk);
