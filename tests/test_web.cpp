@@ -11,6 +11,7 @@
 #include <QNetworkReply>
 #include <QSignalSpy>
 #include <QSslSocket>
+#include <QTcpServer>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QWebSocket>
@@ -340,6 +341,31 @@ private slots:
             QVERIFY(!probe.waitForConnected(5000));
             QVERIFY(log().contains(QByteArray("not serving on ") + address + ":18446: no password set"));
         }
+    }
+
+    // From the settings file: the certificate is made beside it, once there
+    // is something to serve.
+    void startsFromTheSettingsFile()
+    {
+        QTemporaryDir folder;
+        const QString file = folder.filePath(QStringLiteral("KELDO Terminal.ini"));
+        QTcpServer free;
+        QVERIFY(free.listen(QHostAddress::LocalHost));
+        const quint16 port = free.serverPort();
+        free.close();
+        QFile out(file);
+        QVERIFY(out.open(QIODevice::WriteOnly));
+        out.write("[Remote]\r\nEnabled=1\r\nPort=" + QByteArray::number(port) + "\r\n");
+        out.close();
+        QVERIFY(!m_server->start(file));
+        QVERIFY(!QFile::exists(folder.filePath(QStringLiteral("remote-certificate.pem"))));
+
+        QString why;
+        QVERIFY(StoreRemotePasswordHash(file, m_hash, &why));
+        QVERIFY2(m_server->start(file), qPrintable(m_server->reason()));
+        QCOMPARE(m_server->port(), port);
+        QVERIFY(QFile::exists(folder.filePath(QStringLiteral("remote-certificate.pem"))));
+        QVERIFY(m_server->reason().contains(m_server->fingerprint()));
     }
 
     // Everyone sees; only the front end in control acts.

@@ -14,6 +14,7 @@
 #include <QNetworkCookie>
 #include <QRandomGenerator>
 #include <QSslConfiguration>
+#include <QSslServer>
 #include <QTcpServer>
 #include <QUrlQuery>
 #include <QWebSocket>
@@ -27,6 +28,7 @@ constexpr qint64 MaxThrottleWaitMs = 24LL * 3600 * 1000;
 constexpr int MaxThrottled = 4096;
 constexpr int MaxPasswordLength = 1024;
 constexpr int MaxCallLength = 20;
+constexpr int HandshakeTimeoutMs = 5000;
 
 QByteArray RandomHex(int bytes)
 {
@@ -237,6 +239,10 @@ bool RemoteServer::start(const RemoteSettings& settings, const ServerIdentity& i
         setState(State::Refused, tr("Cannot listen on %1 (in use, or not this machine's).").arg(where));
         return false;
     }
+    // A connection that never finishes its handshake is let go.
+    for (QTcpServer* server : m_http->servers())
+        if (auto* tlsServer = qobject_cast<QSslServer*>(server))
+            tlsServer->setHandshakeTimeout(HandshakeTimeoutMs);
     m_fingerprint = identity.fingerprint();
     m_epoch = QString::fromLatin1(RandomHex(8));
     const RemoteSnapshot snap = m_station.snapshot();
