@@ -103,6 +103,20 @@ void SecurityHeaders(QHttpServerResponse& response)
     response.setHeader("Cache-Control", "no-store");
 }
 
+// Failed logins are counted per address; an IPv6 network hands its hosts a
+// /64 each, so that is one address here.
+QString ThrottleKey(const QHostAddress& address)
+{
+    bool v4 = false;
+    const quint32 ip4 = address.toIPv4Address(&v4);
+    if (v4)
+        return QHostAddress(ip4).toString();
+    Q_IPV6ADDR ip6 = address.toIPv6Address();
+    for (int i = 8; i < 16; ++i)
+        ip6[i] = 0;
+    return QHostAddress(ip6).toString() + QLatin1String("/64");
+}
+
 QHttpServerResponse Status(QHttpServerResponse::StatusCode code)
 {
     return QHttpServerResponse("text/plain; charset=utf-8", QByteArray(), code);
@@ -415,7 +429,7 @@ QByteArray RemoteServer::sessionOf(const QHttpServerRequest& request)
 QHttpServerResponse RemoteServer::handleLogin(const QHttpServerRequest& request)
 {
     const QHostAddress from = request.remoteAddress();
-    const QString key = from.toString();
+    const QString key = ThrottleKey(from);
     if (!originMatches(request.value("Origin"), request.value("Host"))) {
         m_log.write(from, QStringLiteral("login refused: foreign origin"));
         return Status(QHttpServerResponse::StatusCode::Forbidden);

@@ -78,6 +78,8 @@ public:
     virtual ControllerId controller() const = 0;
 
     // Commands; the server calls them only for the front end in control.
+    // A line typed and sent with Enter, without its line end: the station
+    // ends it as the desktop's Enter does.
     virtual void sendText(const QString& text) = 0;
     virtual void connectTo(const QString& call, const QString& via1, const QString& via2) = 0;
     // What the Stop button does. Must keep the text still queued.

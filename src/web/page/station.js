@@ -167,7 +167,7 @@
     if (e.key === 'Enter' && !e.shiftKey && !e.isComposing) {
       e.preventDefault();
       if (!tx.value) return;
-      send({ t: 'send', text: tx.value + '\r' });
+      send({ t: 'send', text: tx.value });
       // Typed text stays until someone in control has sent it.
       if (inControl) tx.value = '';
     }
