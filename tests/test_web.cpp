@@ -326,10 +326,13 @@ private slots:
 
     void neverServesWithoutPassword()
     {
-        for (const char* address : {"127.0.0.1", "0.0.0.0"}) {
+        // No password, or a stored hash nothing can match.
+        const std::pair<const char*, QString> cases[] = {
+            {"127.0.0.1", QString()}, {"0.0.0.0", QString()}, {"127.0.0.1", QStringLiteral("plain text")}};
+        for (const auto& [address, hash] : cases) {
             RemoteSettings s = settings();
             s.listenAddress = QLatin1String(address);
-            s.passwordHash.clear();
+            s.passwordHash = hash;
             s.port = 18446;
             QSignalSpy changed(m_server.get(), &RemoteServer::stateChanged);
             QVERIFY(!m_server->start(s, m_identity));
@@ -339,7 +342,7 @@ private slots:
             QTcpSocket probe;
             probe.connectToHost(QHostAddress::LocalHost, 18446);
             QVERIFY(!probe.waitForConnected(5000));
-            QVERIFY(log().contains(QByteArray("not serving on ") + address + ":18446: no password set"));
+            QVERIFY(log().contains(QByteArray("not serving on ") + address + ":18446: "));
         }
     }
 
@@ -439,6 +442,13 @@ private slots:
         QCOMPARE(missed[1][u"x"].toString(), QStringLiteral("four"));
         QCOMPARE(missed[1][u"k"].toString(), QStringLiteral("own"));
         QCOMPARE(missed[1][u"c"].toString(), QStringLiteral("#123456"));
+
+        // More than a browser may send: the socket is closed.
+        QSignalSpy closed(ws.get(), &QWebSocket::disconnected);
+        ws->sendTextMessage(QString(100 * 1024, QLatin1Char('x')));
+        QVERIFY(closed.wait(5000));
+        ws = c->socket(&heard);
+        QTRY_VERIFY(ws->isValid());
 
         // After a clear, or from another run of the server: the whole screen.
         Say(*ws, {{"t", "hello"}, {"last", last}, {"epoch", "other"}});

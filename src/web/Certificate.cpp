@@ -12,10 +12,10 @@ namespace {
 
 constexpr qint64 MaxPemBytes = 64 * 1024;
 
-QString tr(const char* text)
+struct RemoteCertificate
 {
-    return QCoreApplication::translate("RemoteCertificate", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(RemoteCertificate)
+};
 
 } // namespace
 
@@ -30,7 +30,7 @@ ServerIdentity LoadIdentity(const QString& certificateFile, const QString& keyFi
     const RegularFile::Read cert = RegularFile::ReadFile(certificateFile, MaxPemBytes, RegularFile::Links::Follow);
     const RegularFile::Read key = RegularFile::ReadFile(keyFile, MaxPemBytes, RegularFile::Links::Follow);
     if (!cert.ok || !cert.exists || !key.ok || !key.exists) {
-        id.error = tr("The certificate or its key cannot be read (%1, %2).")
+        id.error = RemoteCertificate::tr("The certificate or its key cannot be read (%1, %2).")
                        .arg(QDir::toNativeSeparators(certificateFile), QDir::toNativeSeparators(keyFile));
         return id;
     }
@@ -41,7 +41,7 @@ ServerIdentity LoadIdentity(const QString& certificateFile, const QString& keyFi
             break;
     }
     if (id.certificate.isNull() || id.key.isNull())
-        id.error = tr("The certificate or its key is not in PEM form (%1, %2).")
+        id.error = RemoteCertificate::tr("The certificate or its key is not in PEM form (%1, %2).")
                        .arg(QDir::toNativeSeparators(certificateFile), QDir::toNativeSeparators(keyFile));
     return id;
 }
@@ -63,7 +63,8 @@ ServerIdentity SelfSignedIdentity(const QString& folder, int waitMs)
     {
         QFile key(newKey);
         if (!key.open(QIODevice::WriteOnly) || !key.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner)) {
-            id.error = tr("The key file cannot be made in %1.").arg(QDir::toNativeSeparators(folder));
+            id.error =
+                RemoteCertificate::tr("The key file cannot be made in %1.").arg(QDir::toNativeSeparators(folder));
             return id;
         }
     }
@@ -83,7 +84,7 @@ ServerIdentity SelfSignedIdentity(const QString& folder, int waitMs)
     if (!finished || openssl.exitStatus() != QProcess::NormalExit || openssl.exitCode() != 0) {
         QFile::remove(newKey);
         QFile::remove(newCert);
-        id.error = tr("No certificate could be made: the openssl command failed or is missing (%1).")
+        id.error = RemoteCertificate::tr("No certificate could be made: the openssl command failed or is missing (%1).")
                        .arg(QString::fromLocal8Bit(openssl.readAllStandardError()).trimmed().left(200));
         return id;
     }
@@ -91,7 +92,7 @@ ServerIdentity SelfSignedIdentity(const QString& folder, int waitMs)
     QFile::remove(keyFile);
     QFile::remove(certFile);
     if (!QFile::rename(newKey, keyFile) || !QFile::rename(newCert, certFile)) {
-        id.error = tr("The certificate cannot be kept in %1.").arg(QDir::toNativeSeparators(folder));
+        id.error = RemoteCertificate::tr("The certificate cannot be kept in %1.").arg(QDir::toNativeSeparators(folder));
         return id;
     }
     return LoadIdentity(certFile, keyFile);

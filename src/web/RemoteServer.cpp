@@ -225,6 +225,13 @@ bool RemoteServer::start(const RemoteSettings& settings, const ServerIdentity& i
                  tr("Remote operation needs a password: set one with keldo-terminal --set-remote-password."));
         return false;
     }
+    if (!PasswordHash::usable(settings.passwordHash)) {
+        m_log.write(QStringLiteral("not serving on %1: the password hash is not usable").arg(where));
+        setState(State::Refused,
+                 tr("The stored remote password cannot be used: set it again with "
+                    "keldo-terminal --set-remote-password."));
+        return false;
+    }
     if (!identity.ok()) {
         m_log.write(QStringLiteral("not serving on %1: no certificate").arg(where));
         setState(State::Refused, identity.error);

@@ -13,6 +13,8 @@
 #include <QPasswordDigestor>
 #include <QRandomGenerator>
 
+#include <optional>
+
 namespace {
 
 const QString Section = QStringLiteral("Remote");
@@ -103,20 +105,42 @@ QString PasswordHash::make(const QString& password, int iterations)
              QString::fromLatin1(Derive(password, salt, iterations).toBase64()));
 }
 
-bool PasswordHash::verify(const QString& password, const QString& stored)
+namespace {
+
+struct Stored
+{
+    int iterations = 0;
+    QByteArray salt;
+    QByteArray hash;
+};
+
+std::optional<Stored> Parse(const QString& stored)
 {
     const QStringList parts = stored.split(QLatin1Char('$'));
     if (parts.size() != 4 || parts[0] != Prefix)
-        return false;
+        return std::nullopt;
     bool ok = false;
     const int iterations = parts[1].toInt(&ok);
-    if (!ok || iterations < Iterations || iterations > MaxIterations)
-        return false;
+    if (!ok || iterations < PasswordHash::Iterations || iterations > MaxIterations)
+        return std::nullopt;
     const auto salt = QByteArray::fromBase64Encoding(parts[2].toLatin1(), QByteArray::AbortOnBase64DecodingErrors);
     const auto hash = QByteArray::fromBase64Encoding(parts[3].toLatin1(), QByteArray::AbortOnBase64DecodingErrors);
     if (!salt || !hash || salt.decoded.size() < SaltBytes || hash.decoded.size() != HashBytes)
-        return false;
-    return SameBytes(Derive(password, salt.decoded, iterations), hash.decoded);
+        return std::nullopt;
+    return Stored{iterations, salt.decoded, hash.decoded};
+}
+
+} // namespace
+
+bool PasswordHash::usable(const QString& stored)
+{
+    return Parse(stored).has_value();
+}
+
+bool PasswordHash::verify(const QString& password, const QString& stored)
+{
+    const std::optional<Stored> s = Parse(stored);
+    return s && SameBytes(Derive(password, s->salt, s->iterations), s->hash);
 }
 
 bool StoreRemotePasswordHash(const QString& settingsFile, const QString& hash, QString* why)

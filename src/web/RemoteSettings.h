@@ -36,6 +36,8 @@ constexpr int MinLength = 8;
 QString make(const QString& password, int iterations = Iterations);
 // False for anything not in the stored form, or too cheap to trust.
 bool verify(const QString& password, const QString& stored);
+// Whether stored is in that form (any password could match it).
+bool usable(const QString& stored);
 } // namespace PasswordHash
 
 // Replaces "Password Hash" in the settings file, every other byte kept.
