@@ -9,6 +9,7 @@
 #include <QJsonObject>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
+#include <QProcess>
 #include <QSignalSpy>
 #include <QSslSocket>
 #include <QTcpServer>
@@ -545,9 +546,14 @@ private slots:
         QVERIFY(errors.contains(QLatin1String("too short")));
         QCOMPARE(ReadFile(file), before);
 
-        QString goodLine = QStringLiteral("12345678\r\n");
-        QTextStream goodIn(&goodLine);
-        QCOMPARE(SetRemotePassword(goodIn, file, err), 0);
+        // The terminal's own command line.
+        QProcess terminal;
+        terminal.start(QStringLiteral(KELDO_TERMINAL_EXE),
+                       {QStringLiteral("--set-remote-password"), QStringLiteral("--settings"), file});
+        terminal.write("12345678\r\n");
+        terminal.closeWriteChannel();
+        QVERIFY(terminal.waitForFinished(30000));
+        QCOMPARE(terminal.exitCode(), 0);
         const QByteArray after = ReadFile(file);
         QVERIFY2(after.startsWith(before + "Password Hash=pbkdf2-sha256$100000$") && after.endsWith("\r\n")
                      && after.count('\n') == before.count('\n') + 1,
