@@ -241,7 +241,9 @@ private slots:
         for (const char* attribute : {"HttpOnly", "Secure", "SameSite=Strict", "Path=/"})
             QVERIFY2(set.contains(attribute), set);
         QCOMPARE(c->cookie.size(), qsizetype(strlen("keldo_session=") + 64)); // 256 bits
-        QCOMPARE(c->send("GET", QStringLiteral("/station")).status, 200);
+        const Reply page = c->send("GET", QStringLiteral("/station"));
+        QCOMPARE(page.status, 200);
+        QVERIFY(page.body.contains("id=\"take-control\"") && !page.body.contains("{{"));
         QCOMPARE(c->send("GET", QStringLiteral("/station.js")).status, 200);
         const Reply api = c->send("GET", QStringLiteral("/api/status"));
         QCOMPARE(api.status, 200);

@@ -358,6 +358,8 @@ void RemoteServer::setUpRoutes()
     // Matching here lets the upgrade go on; the socket is checked before
     // anything is said on it (acceptSockets).
     http.route("/ws", Method::Get, [](const QHttpServerRequest&, QHttpServerResponder&&) {});
+    // A reload after a failed login.
+    http.route("/login", Method::Get, [this](const QHttpServerRequest&) { return redirect("/"); });
     http.route("/login", Method::Post, [this](const QHttpServerRequest& request) { return handleLogin(request); });
     http.route("/logout", Method::Post, [this](const QHttpServerRequest& request) { return handleLogout(request); });
     http.afterRequest([](QHttpServerResponse&& response) {

@@ -24,6 +24,16 @@ class QWebSocket;
 // The web front end: pages and a WebSocket over TLS, for the holders of the
 // password only. One front end is in control at a time; the browser in
 // control is watched, and the station stopped when it goes silent.
+//
+// Lives on the thread of the station it serves (never the keying thread):
+//   RemoteServer web(station, &files, logsFolder + "/remote.log");
+//   web.start(settingsFile);   // then web.reason() says what it does
+//
+// The protocol on /ws is JSON text. The browser says hello (with the last
+// chunk number it shows and the server's epoch), pong, take-control, send,
+// connect, stop, clear, macro and qso; the server answers with a snapshot
+// or what followed that chunk (resume), then chunk, cleared, status,
+// control, qso, ping and refused.
 class RemoteServer : public QObject
 {
     Q_OBJECT
