@@ -86,7 +86,7 @@ def main():
     options.set_capability("goog:loggingPrefs", {"browser": "ALL"})
     browser = webdriver.Chrome(service=Service(driver_path), options=options)
     try:
-        run(browser, args)
+        run(browser, args, server)
     finally:
         browser.quit()
         if server:
@@ -95,7 +95,7 @@ def main():
     print("browser_qso: passed")
 
 
-def run(d, args):
+def run(d, args, server=None):
     wait = WebDriverWait(d, 20)
     el = lambda id: d.find_element(By.ID, id)
     rx_text = lambda: el("rx").text
@@ -128,6 +128,17 @@ def run(d, args):
     el("stop").click()
     wait.until(lambda _: "DISCONNECTED" in rx_text() and el("connection").text == "Disconnected")
     assert rx_text().count("CONNECTED with") == 1, rx_text()  # nothing shown twice
+
+    if server:
+        # The network goes away and comes back: what was said meanwhile
+        # appears once, and nothing shown before is repeated.
+        server.stdin.write("cut\nsay said while away\n")
+        server.stdin.flush()
+        WebDriverWait(d, 10, poll_frequency=0.05).until(lambda _: el("offline").is_displayed())
+        wait.until(lambda _: "said while away" in rx_text())
+        text = rx_text()
+        for line in ("said while away", "CONNECTED with", "hello from the browser", "Welcome"):
+            assert text.count(line) == 1, text
 
     # A phone: one column.
     d.set_window_size(400, 900)

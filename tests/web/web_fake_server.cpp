@@ -3,16 +3,22 @@
 // Prints "url https://127.0.0.1:PORT/" once it listens. The station answers
 // like a radio would: a call connects and the other side says a line
 // (markup in it, which must stay text), sent text is echoed, Stop ends it.
+// The browser reaches the server through a relay; lines on stdin after the
+// password: "cut" drops every connection (a network gone), "say TEXT"
+// shows TEXT as received.
 #include "RemoteServer.h"
 #include "files/FileWriter.h"
 #include "support/FakeRemoteStation.h"
 
 #include <QCoreApplication>
+#include <QSocketNotifier>
+#include <QTcpServer>
+#include <QTcpSocket>
 #include <QTemporaryDir>
-#include <QTextStream>
 #include <QTimer>
 
 #include <cstdio>
+#include <unistd.h>
 
 namespace {
 
@@ -52,6 +58,41 @@ public:
     }
 };
 
+// Passes bytes both ways between the browser and the server, until cut.
+class Relay : public QObject
+{
+public:
+    explicit Relay(quint16 target)
+    {
+        QObject::connect(&m_listener, &QTcpServer::newConnection, this, [this, target] {
+            while (QTcpSocket* outside = m_listener.nextPendingConnection()) {
+                auto* inside = new QTcpSocket(outside);
+                inside->connectToHost(QHostAddress::LocalHost, target);
+                const auto pass = [](QTcpSocket* from, QTcpSocket* to) {
+                    QObject::connect(from, &QTcpSocket::readyRead, to, [from, to] { to->write(from->readAll()); });
+                    QObject::connect(from, &QTcpSocket::disconnected, to, &QTcpSocket::disconnectFromHost);
+                };
+                QObject::connect(inside, &QTcpSocket::connected, outside, [=] {
+                    pass(outside, inside);
+                    pass(inside, outside);
+                    inside->write(outside->readAll());
+                });
+                QObject::connect(outside, &QTcpSocket::disconnected, outside, &QObject::deleteLater);
+            }
+        });
+        m_listener.listen(QHostAddress::LocalHost);
+    }
+    quint16 port() const { return m_listener.serverPort(); }
+    void cut()
+    {
+        for (QTcpSocket* socket : m_listener.findChildren<QTcpSocket*>(Qt::FindDirectChildrenOnly))
+            socket->abort();
+    }
+
+private:
+    QTcpServer m_listener;
+};
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -59,8 +100,12 @@ int main(int argc, char* argv[])
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments();
     const int portAt = args.indexOf(QStringLiteral("--port"));
-    QTextStream in(stdin);
-    const QString password = in.readLine().trimmed();
+    // Byte by byte: nothing after the password's line is taken from stdin.
+    QByteArray line;
+    char c = 0;
+    while (::read(0, &c, 1) == 1 && c != '\n')
+        line += c;
+    const QString password = QString::fromUtf8(line).trimmed();
     if (password.size() < PasswordHash::MinLength) {
         std::fprintf(stderr, "web-fake-server: give a password of 8 characters or more on stdin\n");
         return 2;
@@ -83,7 +128,26 @@ int main(int argc, char* argv[])
         std::fprintf(stderr, "web-fake-server: %s\n", qPrintable(server.reason()));
         return 1;
     }
-    std::printf("url https://127.0.0.1:%u/\n", unsigned(server.port()));
+    Relay relay(server.port());
+    QSocketNotifier commands(0, QSocketNotifier::Read);
+    QByteArray pending;
+    QObject::connect(&commands, &QSocketNotifier::activated, &app, [&] {
+        char buffer[4096];
+        const ssize_t n = ::read(0, buffer, sizeof buffer);
+        if (n <= 0) {
+            commands.setEnabled(false);
+            return;
+        }
+        pending.append(buffer, n);
+        for (qsizetype end; (end = pending.indexOf('\n')) >= 0; pending.remove(0, end + 1)) {
+            const QString command = QString::fromUtf8(pending.left(end));
+            if (command == QLatin1String("cut"))
+                relay.cut();
+            else if (command.startsWith(QLatin1String("say ")))
+                station.show(command.mid(4) + QLatin1Char('\n'));
+        }
+    });
+    std::printf("url https://127.0.0.1:%u/\n", unsigned(relay.port()));
     std::fflush(stdout);
     return app.exec();
 }
