@@ -138,7 +138,7 @@ class TestWeb : public QObject
     std::unique_ptr<FakeRemoteStation> m_station;
     std::unique_ptr<RemoteServer> m_server;
 
-    QString logPath() const { return m_dir.filePath(QStringLiteral("remote.log")); }
+    QString logPath() const { return m_dir.filePath(QStringLiteral("logs/remote.log")); }
     QByteArray log()
     {
         m_files.flush(5000);
@@ -402,6 +402,10 @@ private slots:
             Say(*wsB, m);
             Say(*wsA, m);
         }
+        // Nonsense from the controller is ignored.
+        for (const char* junk : {"not json", "[1,2]", R"({"t":5})", R"({"t":"connect","call":7})",
+                                 R"({"t":"qso","id":"x"})", R"({"t":"send","text":""})"})
+            wsA->sendTextMessage(QString::fromLatin1(junk));
         QTRY_COMPARE(Count(heardB, "refused"), 5);
         QTRY_COMPARE(m_station->calls, (QStringList{"send hello", "stop", "connect EB2XYZ", "macro 3"}));
 

@@ -3,11 +3,18 @@
 #include "WebClock.h"
 #include "files/FileWriter.h"
 
+#include <QDir>
+#include <QFileInfo>
+
 RemoteLog::RemoteLog(FileWriter* files, QString path, const WebClock& clock)
     : m_files(files)
     , m_path(std::move(path))
     , m_clock(clock)
-{ }
+{
+    // The logs folder may not be there yet; its queue makes it first.
+    if (m_files && !m_path.isEmpty())
+        m_files->run(m_path, [folder = QFileInfo(m_path).absolutePath()](QString*) { return QDir().mkpath(folder); });
+}
 
 void RemoteLog::write(const QHostAddress& from, const QString& what) const
 {
