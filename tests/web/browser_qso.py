@@ -128,6 +128,10 @@ def run(d, args, server=None):
     el("stop").click()
     wait.until(lambda _: "DISCONNECTED" in rx_text() and el("connection").text == "Disconnected")
     assert rx_text().count("CONNECTED with") == 1, rx_text()  # nothing shown twice
+    if server:
+        wait.until(lambda _: el("qso").is_displayed() and args.call in el("qso-text").text)
+        el("qso-log").click()
+        wait.until(lambda _: not el("qso").is_displayed())
 
     if server:
         # The network goes away and comes back: what was said meanwhile

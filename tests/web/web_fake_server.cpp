@@ -2,7 +2,8 @@
 //   web-fake-server [--port N]   (the password comes as one line on stdin)
 // Prints "url https://127.0.0.1:PORT/" once it listens. The station answers
 // like a radio would: a call connects and the other side says a line
-// (markup in it, which must stay text), sent text is echoed, Stop ends it.
+// (markup in it, which must stay text), sent text is echoed, Stop ends it
+// and asks whether to log the QSO.
 // The browser reaches the server through a relay; lines on stdin after the
 // password: "cut" drops every connection (a network gone), "say TEXT"
 // shows TEXT as received.
@@ -55,7 +56,11 @@ public:
         FakeRemoteStation::stop();
         show(QStringLiteral("*** DISCONNECTED\n"), RemoteChunk::Kind::Event, 0xff008000);
         setConnection(RemoteConnection::Idle, QStringLiteral("Disconnected"));
+        ask(++m_qsos, QStringLiteral("EB2XYZ"));
     }
+
+private:
+    quint64 m_qsos = 0;
 };
 
 // Passes bytes both ways between the browser and the server, until cut.
