@@ -516,6 +516,7 @@ private slots:
         m_clock.advance(30000);
         QVERIFY(closed.wait(5000));
         QCOMPARE(Count(heard, "snapshot"), 0);
+        QCOMPARE(int(ws->closeCode()), 4000); // for now: the page will try again
     }
 
     void settingsSection()

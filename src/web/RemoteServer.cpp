@@ -29,6 +29,8 @@ constexpr int MaxThrottled = 4096;
 constexpr int MaxPasswordLength = 1024;
 constexpr int MaxCallLength = 20;
 constexpr int HandshakeTimeoutMs = 5000;
+// Closed for now, not for good: the page opens again by itself.
+const auto TryLaterCode = QWebSocketProtocol::CloseCode(4000);
 
 QByteArray RandomHex(int bytes)
 {
@@ -531,17 +533,20 @@ void RemoteServer::acceptSockets()
         const QHostAddress from = socket->peerAddress();
         QString refusal;
         QByteArray token;
+        bool full = false;
         if (socket->requestUrl().path() != QLatin1String("/ws"))
             refusal = QStringLiteral("not found");
         else if (!originMatches(socket->origin().toUtf8(), request.rawHeader("Host")))
             refusal = QStringLiteral("foreign origin");
         else if ((token = sessionOfCookies(request.rawHeader("Cookie"))).isEmpty())
             refusal = QStringLiteral("no session");
-        else if (int(m_clients.size()) >= m_options.maxClients)
+        else if ((full = int(m_clients.size()) >= m_options.maxClients))
             refusal = QStringLiteral("too many clients");
         if (!refusal.isEmpty()) {
             m_log.write(from, QStringLiteral("websocket refused: %1").arg(refusal));
-            socket->close(QWebSocketProtocol::CloseCodePolicyViolated, refusal);
+            // Full: the page tries again later rather than going back to
+            // the login page.
+            socket->close(full ? TryLaterCode : QWebSocketProtocol::CloseCodePolicyViolated, refusal);
             connect(socket, &QWebSocket::disconnected, socket, &QObject::deleteLater);
             QTimer::singleShot(5000, socket, &QObject::deleteLater);
             continue;
@@ -622,10 +627,11 @@ void RemoteServer::tick()
             dead.emplace_back(id, QStringLiteral("cannot keep up"));
     }
     for (const auto& [id, why] : dead) {
+        const bool sessionEnded = why == QLatin1String("session ended");
         QWebSocket* socket = m_clients[id].socket;
         m_log.write(m_clients[id].address, QStringLiteral("websocket dropped (%1): %2").arg(id, why));
         clientGone(id, why);
-        socket->close(QWebSocketProtocol::CloseCodePolicyViolated, why);
+        socket->close(sessionEnded ? QWebSocketProtocol::CloseCodePolicyViolated : TryLaterCode, why);
         socket->deleteLater();
     }
 }

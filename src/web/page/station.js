@@ -128,7 +128,7 @@
     socket.onclose = (e) => {
       socket = null;
       $('offline').hidden = false;
-      // Refused by policy: the session is over.
+      // Refused by policy: the session is over (4000 and the rest: try again).
       if (e.code === 1008) { location.href = '/'; return; }
       setTimeout(open, retryMs);
       retryMs = Math.min(retryMs * 2, 10000);
