@@ -12,6 +12,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QNetworkCookie>
+#include <QPointer>
 #include <QRandomGenerator>
 #include <QSslConfiguration>
 #include <QSslServer>
@@ -510,12 +511,8 @@ QHttpServerResponse RemoteServer::handleLogout(const QHttpServerRequest& request
         for (auto& [id, client] : m_clients)
             if (client.session == token)
                 gone.push_back(id);
-        for (const QString& id : gone) {
-            QWebSocket* socket = m_clients[id].socket;
-            clientGone(id, QStringLiteral("logged out"));
-            socket->close(QWebSocketProtocol::CloseCodePolicyViolated, QStringLiteral("logged out"));
-            socket->deleteLater();
-        }
+        for (const QString& id : gone)
+            dropClient(id, QStringLiteral("logged out"), QWebSocketProtocol::CloseCodePolicyViolated);
     }
     QHttpServerResponse response = redirect("/");
     response.setHeader("Set-Cookie", CookieName + "=; Max-Age=0; HttpOnly; Secure; SameSite=Strict; Path=/");
@@ -573,10 +570,16 @@ void RemoteServer::acceptSockets()
                 sendTo(it->second, snapshotMessage(it->second));
             }
         });
-        connect(socket, &QWebSocket::disconnected, this, [this, id, socket] {
-            clientGone(id, QStringLiteral("page closed"));
-            socket->deleteLater();
-        });
+        // Queued: a socket failing while the clients are gone through must
+        // not leave them.
+        connect(
+            socket, &QWebSocket::disconnected, this,
+            [this, id, socket = QPointer<QWebSocket>(socket)] {
+                clientGone(id, QStringLiteral("page closed"));
+                if (socket)
+                    socket->deleteLater();
+            },
+            Qt::QueuedConnection);
         m_log.write(from, QStringLiteral("websocket opened (%1)").arg(id));
     }
 }
@@ -626,19 +629,26 @@ void RemoteServer::tick()
         else if (client.behind && client.behindSince.msecsTo(t) >= timeoutMs)
             dead.emplace_back(id, QStringLiteral("cannot keep up"));
     }
-    for (const auto& [id, why] : dead) {
-        const bool sessionEnded = why == QLatin1String("session ended");
-        QWebSocket* socket = m_clients[id].socket;
-        m_log.write(m_clients[id].address, QStringLiteral("websocket dropped (%1): %2").arg(id, why));
-        clientGone(id, why);
-        socket->close(sessionEnded ? QWebSocketProtocol::CloseCodePolicyViolated : TryLaterCode, why);
-        socket->deleteLater();
-    }
+    for (const auto& [id, why] : dead)
+        dropClient(id, why,
+                   why == QLatin1String("session ended") ? QWebSocketProtocol::CloseCodePolicyViolated : TryLaterCode);
+}
+
+void RemoteServer::dropClient(const QString& id, const QString& why, QWebSocketProtocol::CloseCode code)
+{
+    const auto it = m_clients.find(id);
+    if (it == m_clients.end())
+        return;
+    QWebSocket* socket = it->second.socket;
+    m_log.write(it->second.address, QStringLiteral("websocket dropped (%1): %2").arg(id, why));
+    clientGone(id, why);
+    socket->close(code, why);
+    socket->deleteLater();
 }
 
 void RemoteServer::sendTo(Client& client, const QJsonObject& message)
 {
-    if (client.behind)
+    if (client.behind || !client.socket->isValid())
         return;
     if (client.socket->bytesToWrite() > m_options.maxSendBuffer) {
         // Brought back in step with a fresh screen once it has caught up.

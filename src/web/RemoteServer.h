@@ -10,6 +10,7 @@
 #include <QHostAddress>
 #include <QObject>
 #include <QTimer>
+#include <QWebSocketProtocol>
 
 #include <deque>
 #include <map>
@@ -123,6 +124,7 @@ private:
     void handleMessage(Client& client, const QString& text);
     // A controlling browser gone counts as its control link lost.
     void clientGone(const QString& id, const QString& why);
+    void dropClient(const QString& id, const QString& why, QWebSocketProtocol::CloseCode code);
     void command(Client& client, const QJsonObject& message);
     void sendTo(Client& client, const QJsonObject& message);
     void broadcast(const QJsonObject& message);
