@@ -6,6 +6,7 @@
 #include "dialogs/frmFirstRun.h"
 #include "files/Diagnostics.h"
 
+#include "RemoteSettings.h"
 #include "settings/Language.h"
 #include "settings/SettingsLocation.h"
 
@@ -29,6 +30,14 @@ const QCommandLineOption& SettingsOption()
     return option;
 }
 
+const QCommandLineOption& SetRemotePasswordOption()
+{
+    static const QCommandLineOption option(
+        {QStringLiteral("set-remote-password")},
+        QStringLiteral("Read the remote operation password from standard input, store its hash and exit."));
+    return option;
+}
+
 void DescribeOptions(QCommandLineParser& parser)
 {
     parser.setApplicationDescription(
@@ -39,6 +48,7 @@ void DescribeOptions(QCommandLineParser& parser)
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addOption(SettingsOption());
+    parser.addOption(SetRemotePasswordOption());
 }
 
 // Qt's own options, which QApplication takes out of the arguments once it
@@ -123,6 +133,16 @@ int main(int argc, char* argv[])
     QCommandLineParser parser;
     if (const std::optional<int> exitCode = ReadCommandLine(argc, argv, parser))
         return *exitCode;
+
+    if (parser.isSet(SetRemotePasswordOption())) {
+        QCoreApplication console(argc, argv);
+        const SettingsLocation location = LocateSettings(
+            Session::ProgramFolder(), QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation),
+            parser.value(SettingsOption()), IsInstalledProgramFolder(Session::ProgramFolder()));
+        QTextStream in(stdin);
+        QTextStream err(stderr);
+        return SetRemotePassword(in, location.file, err);
+    }
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("KELDO Terminal"));
