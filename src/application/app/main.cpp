@@ -5,6 +5,7 @@
 #include "app/frmKeldoTerminal.h"
 #include "dialogs/frmFirstRun.h"
 #include "files/Diagnostics.h"
+#include "files/LogCategories.h"
 
 #include "settings/SettingsLocation.h"
 
@@ -13,6 +14,7 @@
 #include <QStandardPaths>
 #include <QTimer>
 
+#include <algorithm>
 #include <cstdio>
 #include <memory>
 #include <optional>
@@ -28,6 +30,16 @@ const QCommandLineOption& SettingsOption()
     return option;
 }
 
+const QCommandLineOption& DebugOption()
+{
+    static const QCommandLineOption option({QStringLiteral("debug")},
+                                           QStringLiteral("Write every diagnostic of the areas to standard error: ")
+                                               + DebugAreaNames().join(QLatin1Char(','))
+                                               + QStringLiteral(" (comma-separated)."),
+                                           QStringLiteral("AREA[,AREA]"));
+    return option;
+}
+
 void DescribeOptions(QCommandLineParser& parser)
 {
     parser.setApplicationDescription(
@@ -38,6 +50,7 @@ void DescribeOptions(QCommandLineParser& parser)
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addOption(SettingsOption());
+    parser.addOption(DebugOption());
 }
 
 // Qt's own options, which QApplication takes out of the arguments once it
@@ -74,10 +87,17 @@ std::optional<int> ReadCommandLine(int argc, char* argv[], QCommandLineParser& p
     }
     DescribeOptions(parser);
     const bool parsed = parser.parse(arguments);
-    if (!parsed || !parser.positionalArguments().isEmpty()) {
-        const QString error = parsed
-            ? QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments().first())
-            : parser.errorText();
+    QString debugError;
+    const QStringList debugAreas = parsed ? parser.values(DebugOption()) : QStringList();
+    const bool debugKnown = std::all_of(debugAreas.cbegin(), debugAreas.cend(), [&debugError](const QString& list) {
+        return EnableDebugAreas(list, &debugError);
+    });
+    if (!parsed || !debugKnown || !parser.positionalArguments().isEmpty()) {
+        QString error = debugError;
+        if (!parsed)
+            error = parser.errorText();
+        else if (debugKnown)
+            error = QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments().first());
         std::fprintf(stderr, "keldo-terminal: %s\nTry 'keldo-terminal --help' for more information.\n",
                      qPrintable(error));
         return 2;
