@@ -28,8 +28,8 @@ forbid src/core "(\\.\\./)*(app|dialogs|widgets)/|$widgets" "the core includes a
 forbid src/ui "(\\.\\./)*(app|dialogs)/" "a widget helper includes the application"
 forbid src/application/dialogs "(\\.\\./)*app/" "a dialog includes the application (dialogs take and return values)"
 forbid src/core/link "(\\.\\./)*terminal/" "the modem link includes the terminal"
-forbid src/core/settings "(\\.\\./)*(link|terminal|ptt|display)/" "settings include a layer above them"
-forbid src/core/encoding "(\\.\\./)*(settings|link|terminal|ptt|display)/" "the encoding includes a layer above it"
+forbid src/core/settings "(\\.\\./)*(link|terminal|ptt)/" "settings include a layer above them"
+forbid src/core/encoding "(\\.\\./)*(settings|link|terminal|ptt)/" "the encoding includes a layer above it"
 forbid src/core "(\\.\\./)*presenter/" "the core includes the presenter"
 
 # The core announces what happened; what the window shows is the presenter's.

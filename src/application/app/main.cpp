@@ -5,6 +5,7 @@
 #include "app/frmKeldoTerminal.h"
 #include "dialogs/frmFirstRun.h"
 #include "files/Diagnostics.h"
+#include "files/LogCategories.h"
 
 #include "RemoteSettings.h"
 #include "settings/Language.h"
@@ -15,6 +16,7 @@
 #include <QStandardPaths>
 #include <QTimer>
 
+#include <algorithm>
 #include <cstdio>
 #include <memory>
 #include <optional>
@@ -38,6 +40,16 @@ const QCommandLineOption& SetRemotePasswordOption()
     return option;
 }
 
+const QCommandLineOption& DebugOption()
+{
+    static const QCommandLineOption option({QStringLiteral("debug")},
+                                           QStringLiteral("Write every diagnostic of the areas to standard error: ")
+                                               + DebugAreaNames().join(QLatin1Char(','))
+                                               + QStringLiteral(" (comma-separated)."),
+                                           QStringLiteral("AREA[,AREA]"));
+    return option;
+}
+
 void DescribeOptions(QCommandLineParser& parser)
 {
     parser.setApplicationDescription(
@@ -49,6 +61,7 @@ void DescribeOptions(QCommandLineParser& parser)
     parser.addVersionOption();
     parser.addOption(SettingsOption());
     parser.addOption(SetRemotePasswordOption());
+    parser.addOption(DebugOption());
 }
 
 // Qt's own options, which QApplication takes out of the arguments once it
@@ -85,10 +98,17 @@ std::optional<int> ReadCommandLine(int argc, char* argv[], QCommandLineParser& p
     }
     DescribeOptions(parser);
     const bool parsed = parser.parse(arguments);
-    if (!parsed || !parser.positionalArguments().isEmpty()) {
-        const QString error = parsed
-            ? QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments().first())
-            : parser.errorText();
+    QString debugError;
+    const QStringList debugAreas = parsed ? parser.values(DebugOption()) : QStringList();
+    const bool debugKnown = std::all_of(debugAreas.cbegin(), debugAreas.cend(), [&debugError](const QString& list) {
+        return EnableDebugAreas(list, &debugError);
+    });
+    if (!parsed || !debugKnown || !parser.positionalArguments().isEmpty()) {
+        QString error = debugError;
+        if (!parsed)
+            error = parser.errorText();
+        else if (debugKnown)
+            error = QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments().first());
         std::fprintf(stderr, "keldo-terminal: %s\nTry 'keldo-terminal --help' for more information.\n",
                      qPrintable(error));
         return 2;

@@ -406,7 +406,6 @@ void RxScreenView::setFollowing(bool on)
     m_following = on;
     if (on)
         m_notice->hide();
-    emit followingChanged(on);
 }
 
 void RxScreenView::onScrolled(int value)
