@@ -70,15 +70,15 @@ Session::Session(const QString& folder, QObject* parent)
     connect(&logbook, &Logbook::waitingChanged, &presenter, &Presenter::showQsosWaiting);
     // A folder that stops answering is told once; everything else goes on.
     connect(&files, &FileWriter::stalled, this, [this](const QString& path, const QString&) {
-        const QString folder = QFileInfo(path).absolutePath();
-        if (m_stallsTold.contains(folder))
+        const QString stalledFolder = QFileInfo(path).absolutePath();
+        if (m_stallsTold.contains(stalledFolder))
             return;
-        m_stallsTold << folder;
+        m_stallsTold << stalledFolder;
         const QString text =
             QStringLiteral("The folder %1 does not answer: writing %2 did not finish within %3 s.\nThe terminal goes "
                            "on without it; what could not be written is kept where it can be and written when the "
                            "folder answers again.")
-                .arg(QDir::toNativeSeparators(folder), QFileInfo(path).fileName())
+                .arg(QDir::toNativeSeparators(stalledFolder), QFileInfo(path).fileName())
                 .arg(files.stallBound() / 1000.0);
         if (TerminarAplicacion)
             qWarning("%s", qPrintable(text));

@@ -56,13 +56,13 @@ frmSetup::~frmSetup() = default;
 void frmSetup::buildControls()
 {
     // The three TCP frames lie on top of each other; the mode shows one.
-    auto tcpFrame = [this](const char* frame, const QString& caption, const char* port, const char* data,
+    auto tcpFrame = [this](const char* frame, const QString& caption, const char* port, const char* dataName,
                            const char* host, QLineEdit*& portBox, QLineEdit*& dataBox, QLineEdit*& hostBox) {
         QGroupBox* f = DialogGeometry::Place<QGroupBox>(this, frame, caption, 240, 120, 2055, 2535);
         DialogGeometry::Place<QLabel>(f, "lblPuertoComandos", tr("Command Port"), 240, 300, 1575, 255);
         portBox = DialogGeometry::Place<QLineEdit>(f, port, QStringLiteral("8300"), 240, 570, 1575, 315);
         DialogGeometry::Place<QLabel>(f, "lblPuertoDatos", tr("Data Port"), 240, 1020, 1575, 255);
-        dataBox = DialogGeometry::Place<QLineEdit>(f, data, QString(), 240, 1290, 1575, 315);
+        dataBox = DialogGeometry::Place<QLineEdit>(f, dataName, QString(), 240, 1290, 1575, 315);
         dataBox->setReadOnly(true);
         dataBox->setFocusPolicy(Qt::NoFocus);
         DialogGeometry::Place<QLabel>(f, "lblHost", tr("Host "), 240, 1740, 1575, 255);
@@ -142,9 +142,9 @@ void frmSetup::buildControls()
              txtKELDOSATPath, &s.satTcpPort, &s.satHost,           &s.keldoSatPath};
 
     for (ModeFields* m : {&m_hf, &m_fm, &m_sat}) {
-        QLineEdit* data = m->dataPort;
+        QLineEdit* dataBox = m->dataPort;
         connect(m->port, &QLineEdit::textChanged, this,
-                [data](const QString& text) { data->setText(QString::number(PortValueOfText(text) + 1)); });
+                [dataBox](const QString& text) { dataBox->setText(QString::number(PortValueOfText(text) + 1)); });
     }
     // Toggled rather than clicked, so that arrow keys between the options count too.
     connect(m_modeGroup, &QButtonGroup::buttonToggled, this, [this](QAbstractButton*, bool checked) {

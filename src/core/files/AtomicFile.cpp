@@ -124,9 +124,9 @@ bool WriteFileAtomically(const QString& path, const QByteArray& bytes, QString* 
     // operator's own files).
     const QString temp = target + QLatin1String(UnfinishedSaveInfix) + QString::number(::getpid());
     QFile file(temp);
-    auto failed = [&file, &temp, error](const QString& why) {
+    auto failed = [&file, &temp, error](const QString& reason) {
         if (error)
-            *error = why;
+            *error = reason;
         file.close();
         QFile::remove(temp);
         return false;

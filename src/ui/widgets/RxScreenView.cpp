@@ -368,29 +368,29 @@ bool RxScreenView::replayEdits(QTextCursor* cursor, quint64& appended)
         const QChar before = s0 > 0 ? seen.at(s0 - 1) : m_seenBefore;
         const QChar first = seen.at(s0), last = seen.at(s1 - 1);
         const QChar after = s1 < seen.size() ? seen.at(s1) : QChar();
-        int at = cursor->selectionStart();
-        changedAt(at, at - cursor->selectionEnd());
+        int pos = cursor->selectionStart();
+        changedAt(pos, pos - cursor->selectionEnd());
         cursor->removeSelectedText();
         seen.remove(s0, s1 - s0);
         // A CR shows as a mark unless an LF follows; an LF is a break only after a CR.
         if (s0 > 0 && before == QLatin1Char('\r') && (first == QLatin1Char('\n')) != (after == QLatin1Char('\n'))) {
             if (after == QLatin1Char('\n')) {
-                cursor->setPosition(--at);
+                cursor->setPosition(--pos);
                 cursor->deleteChar();
-                changedAt(at, -1);
+                changedAt(pos, -1);
             } else {
-                cursor->setPosition(at);
+                cursor->setPosition(pos);
                 cursor->insertText(QString(QChar(LoneCrMark)));
-                changedAt(at++, 1);
+                changedAt(pos++, 1);
             }
         }
         if (after == QLatin1Char('\n') && (last == QLatin1Char('\r')) != (before == QLatin1Char('\r'))) {
-            cursor->setPosition(at);
-            cursor->setPosition(at + 1, QTextCursor::KeepAnchor);
+            cursor->setPosition(pos);
+            cursor->setPosition(pos + 1, QTextCursor::KeepAnchor);
             const QTextCharFormat format = cursor->charFormat();
             cursor->insertText(before == QLatin1Char('\r') ? QStringLiteral("\n") : QString(QChar(LoneLfMark)), format);
-            changedAt(at, -1);
-            changedAt(at, 1);
+            changedAt(pos, -1);
+            changedAt(pos, 1);
         }
     }
     appended = fresh + (m_model.appendedTotal() - at);
