@@ -1,6 +1,7 @@
 #include "console/ConsoleInput.h"
 #include "console/ConsoleOutput.h"
 #include "console/ConsoleText.h"
+#include "terminal/RxFeed.h"
 
 #include <QSignalSpy>
 #include <QTest>
@@ -15,12 +16,45 @@ class TestConsoleText : public QObject
 {
     Q_OBJECT
 private slots:
+    // What the RX screen gains is told once, by speaker, whatever the screen
+    // does with it afterwards.
+    void feedTellsEachAdditionOnce()
+    {
+        RxTextModel model;
+        model.appendCapped("before\r\n");
+        RxFeed feed(model);
+        QStringList told;
+        connect(&feed, &RxFeed::appended, this,
+                [&](const QString& text, Speaker speaker) { told << QString::number(int(speaker)) + ':' + text; });
+        QSignalSpy cleared(&feed, &RxFeed::cleared);
+        model.appendUncapped(">N0CALL\r\n", Speaker::Own);
+        model.appendCapped("typed", Speaker::Pending);
+        model.appendCapped("HELLO", Speaker::Remote);
+        model.setSpeaker(model.length() - 10, 5, Speaker::Own); // restyled: not told again
+        model.remove(model.length() - 10, 5); // never went out
+        model.appendCapped(" AGAIN", Speaker::Remote);
+        QCOMPARE(told, QStringList({"1:>N0CALL\r\n", "3:typed", "0:HELLO", "0: AGAIN"}));
+        told.clear();
+        // Trimmed at the cap: only the new tail is told.
+        model.appendCapped(QString(RxTextModel::Cap, 'x'), Speaker::Remote);
+        model.appendCapped("end", Speaker::Remote);
+        QCOMPARE(told.size(), 2);
+        QCOMPARE(told[0].size(), 2 + RxTextModel::Cap);
+        QCOMPARE(told[1], QString("0:end"));
+        model.clear();
+        model.appendCapped("new", Speaker::Remote);
+        QCOMPARE(cleared.size(), 1);
+        QCOMPARE(told.last(), QString("0:new"));
+    }
+
     void receivedTextCannotDriveTheTerminal()
     {
         ConsoleTextFilter f;
         // ESC [ 2 J, a bell, a lone LF, a tab, DEL and C1 CSI all as pictures;
         // CR and CR LF as line breaks, even split between two pieces.
-        QCOMPARE(f.feed(u"a\x1b[2J\a\nb\tc\x7f\x9b" "1m\r"), QString::fromUtf8("a␛[2J␇␊b␉c␡␛[1m\n"));
+        QCOMPARE(f.feed(u"a\x1b[2J\a\nb\tc\x7f\x9b"
+                        "1m\r"),
+                 QString::fromUtf8("a␛[2J␇␊b␉c␡␛[1m\n"));
         QVERIFY(f.atLineStart());
         QCOMPARE(f.feed(u"\nnext\r\r\n"), QString("next\n\n"));
         QCOMPARE(f.feed(u"tail"), QString("tail"));
@@ -89,7 +123,8 @@ private slots:
         // Full before the console writes a byte.
         ::fcntl(ends[1], F_SETFL, O_NONBLOCK);
         const QByteArray chunk(4096, 'x');
-        while (::write(ends[1], chunk.constData(), size_t(chunk.size())) > 0) { }
+        while (::write(ends[1], chunk.constData(), size_t(chunk.size())) > 0) {
+        }
         ::fcntl(ends[1], F_SETFL, 0);
         {
             ConsoleOutput out(ends[1], 4096);

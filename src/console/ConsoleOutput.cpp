@@ -75,9 +75,8 @@ ConsoleOutput::ConsoleOutput(int fd, qint64 maxBytes)
             }
             // Lines are dropped only behind a full queue: the count follows it.
             if (state->droppedUntold > 0) {
-                out += QCoreApplication::translate("ConsoleOutput",
-                                                   "[%n line(s) dropped: the output did not keep up]", nullptr,
-                                                   int(qMin<quint64>(state->droppedUntold, INT_MAX)))
+                out += QCoreApplication::translate("ConsoleOutput", "[%n line(s) dropped: the output did not keep up]",
+                                                   nullptr, int(qMin<quint64>(state->droppedUntold, INT_MAX)))
                            .toLocal8Bit()
                     + '\n';
                 state->droppedUntold = 0;

@@ -80,6 +80,6 @@ ConsoleCommand ConsoleCommand::parse(const QString& line)
             return alone(Kind::Macro);
         }
     }
-    return invalid(
-        QCoreApplication::translate("Console", "Unknown command %1: /help lists the commands.").arg(words.value(0, line)));
+    return invalid(QCoreApplication::translate("Console", "Unknown command %1: /help lists the commands.")
+                       .arg(words.value(0, line)));
 }
