@@ -244,13 +244,13 @@ private slots:
         speakers->trigger();
         QVERIFY(speakers->isChecked());
         QVERIFY(se.s().speakerColours);
-        QCOMPARE(colourOf("own words"), ColoursOf(ColourScheme::White).own);
-        QCOMPARE(colourOf(">N0CALL-1"), ColoursOf(ColourScheme::White).own);
+        QCOMPARE(colourOf("own words"), QColor(ColoursOf(ColourScheme::White).own));
+        QCOMPARE(colourOf(">N0CALL-1"), QColor(ColoursOf(ColourScheme::White).own));
         QCOMPARE(colourOf("their words"), QColor());
         // The scheme changes the colours of what is already shown.
         f.window->action("mnuColorNegro")->trigger();
-        QCOMPARE(colourOf("own words"), ColoursOf(ColourScheme::Black).own);
-        QCOMPARE(rx->palette().color(QPalette::Text), ColoursOf(ColourScheme::Black).text);
+        QCOMPARE(colourOf("own words"), QColor(ColoursOf(ColourScheme::Black).own));
+        QCOMPARE(rx->palette().color(QPalette::Text), QColor(ColoursOf(ColourScheme::Black).text));
         speakers->trigger();
         QCOMPARE(colourOf("own words"), QColor());
         QVERIFY(!se.s().speakerColours);

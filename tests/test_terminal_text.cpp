@@ -673,8 +673,8 @@ private slots:
             }
         }
         // The scheme colours the panes take.
-        QCOMPARE(ColoursOf(ColourScheme::Black).text, QColor(0, 255, 0));
-        QCOMPARE(ColoursOf(ColourScheme::White).background, QColor(Qt::white));
+        QCOMPARE(QColor(ColoursOf(ColourScheme::Black).text), QColor(0, 255, 0));
+        QCOMPARE(QColor(ColoursOf(ColourScheme::White).background), QColor(Qt::white));
     }
 
     void viewUpdatesWithinAFrame()
