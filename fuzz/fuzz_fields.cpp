@@ -34,7 +34,7 @@ struct Rig
     int percent = 0;
     qint64 sent = 0;
     bool finished = false;
-    // As the session wires them.
+    // As the station wires them.
     Rig()
     {
         QObject::connect(&terminal, &Terminal::sendProgress, [this](qint64 bytes, qint64 total) {

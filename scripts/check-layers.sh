@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # The layers include one way only: application (app/, dialogs/) -> ui
-# (widgets/) -> core. Inside the core, the modem link knows nothing of the
-# terminal, and settings and encoding know nothing of the layers above them.
+# (widgets/, presenter/) -> station -> core. The core and the station
+# include and link nothing of Qt Gui or Qt Widgets. Inside the core, the
+# modem link knows nothing of the terminal, and settings and encoding know
+# nothing of the layers above them. No identifier Session anywhere.
 # No two source folders include each other. A test declared core in
 # tests/CMakeLists.txt includes and links nothing above the core; given the
 # build folder, its link line in build.ninja is read too, helpers and all.
@@ -24,12 +26,14 @@ forbid() { # folder or file under src/, pattern of include paths it must not use
 }
 
 widgets='Q(Widget|Dialog|MainWindow|MessageBox|Application|PushButton|Label|LineEdit|ComboBox|CheckBox|Menu|Action|StatusBar|ProgressBar|PlainTextEdit|TextEdit|GroupBox|RadioButton|Frame|Layout|[A-Z][A-Za-z]*Layout)>|QtWidgets'
-forbid src/core "(\\.\\./)*(app|dialogs|widgets)/|$widgets" "the core includes a widget or a higher layer"
+gui='Q(Color|Font|FontMetrics|Gui[A-Za-z]*|Pixmap|Image|Icon|TextDocument|TextCursor|TextCharFormat|Palette|Brush|Painter|DesktopServices|Clipboard|KeySequence|Screen|Window|Rgb)>|QtGui|QtWidgets'
+forbid src/core "(\\.\\./)*(app|dialogs|widgets|presenter|station)/|$widgets|$gui" "the core includes Qt Gui, a widget or a higher layer"
+forbid src/station "(\\.\\./)*(app|application|dialogs|widgets|presenter|ui)/|$widgets|$gui" "the station includes Qt Gui, a widget or a front end"
 forbid src/ui "(\\.\\./)*(app|dialogs)/" "a widget helper includes the application"
 forbid src/application/dialogs "(\\.\\./)*app/" "a dialog includes the application (dialogs take and return values)"
 forbid src/core/link "(\\.\\./)*terminal/" "the modem link includes the terminal"
-forbid src/core/settings "(\\.\\./)*(link|terminal|ptt|display)/" "settings include a layer above them"
-forbid src/core/encoding "(\\.\\./)*(settings|link|terminal|ptt|display)/" "the encoding includes a layer above it"
+forbid src/core/settings "(\\.\\./)*(link|terminal|ptt)/" "settings include a layer above them"
+forbid src/core/encoding "(\\.\\./)*(settings|link|terminal|ptt)/" "the encoding includes a layer above it"
 forbid src/core "(\\.\\./)*presenter/" "the core includes the presenter"
 
 # The core announces what happened; what the window shows is the presenter's.
@@ -41,6 +45,26 @@ if [ -n "$hits" ]; then
   status=1
 fi
 
+# The core and the station link no Qt Gui or Widgets.
+srccmake=$(tr '\n' ' ' <"$src/CMakeLists.txt")
+for lib in keldo_core keldo_station; do
+  hits=$(grep -oE "target_link_libraries\([[:space:]]*$lib[[:space:]][^)]*" <<<"$srccmake" |
+    grep -E '\b(Qt6::(Gui|Widgets|OpenGL)|keldo_(ui|app))\b' || true)
+  if [ -n "$hits" ]; then
+    echo "$lib links Qt Gui, widgets or a front end in src/CMakeLists.txt:"
+    echo "  $hits"
+    status=1
+  fi
+done
+
+# The running station is the Station; the word Session names nothing.
+hits=$(grep -rnwE 'Session' "$src" "$root/tests" --include='*.h' --include='*.cpp' || true)
+if [ -n "$hits" ]; then
+  echo "an identifier Session (the running station is the Station):"
+  echo "$hits" | sed "s#^$root/#  #"
+  status=1
+fi
+
 # No two source folders include each other: every quoted include is resolved
 # as the compiler would (beside the file, then the layers' include roots).
 edges=$(grep -rnoE '^[[:space:]]*#[[:space:]]*include[[:space:]]*"[^"]+"' "$src" --include='*.h' --include='*.cpp' |
@@ -48,7 +72,7 @@ edges=$(grep -rnoE '^[[:space:]]*#[[:space:]]*include[[:space:]]*"[^"]+"' "$src"
     path=${inc#*\"}
     path=${path%\"}
     from=$(dirname "$file")
-    for base in "$from" "$src/core" "$src/ui" "$src/application"; do
+    for base in "$from" "$src/core" "$src/station" "$src/ui" "$src/application"; do
       if [ -f "$base/$path" ]; then
         to=$(dirname "$(realpath -m "$base/$path")")
         [ "$to" != "$from" ] && echo "${from#"$src"/} ${to#"$src"/} ${file#"$src"/}:$line:$path"

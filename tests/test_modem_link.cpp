@@ -1,4 +1,4 @@
-#include "app/Session.h"
+#include "app/DesktopStation.h"
 #include "support/FakeModem.h"
 
 #include <QElapsedTimer>
@@ -6,16 +6,16 @@
 #include <QtTest>
 
 // The link against a scripted modem on loopback. Each test starts with the
-// session linked to a fresh modem in KELDOHF mode.
+// station linked to a fresh modem in KELDOHF mode.
 class TestModemLink : public QObject
 {
     Q_OBJECT
 
     QTemporaryDir m_dir;
     std::unique_ptr<FakeModem> m_modem;
-    std::unique_ptr<Session> m_s;
+    std::unique_ptr<DesktopStation> m_s;
 
-    // Points the session at a modem, without touching the link.
+    // Points the station at a modem, without touching the link.
     void aimAt(const FakeModem& modem)
     {
         m_s->s().hfHost = m_s->s().fmHost = m_s->s().satHost = modem.host();
@@ -51,7 +51,7 @@ private slots:
     {
         m_modem = std::make_unique<FakeModem>();
         QVERIFY(m_modem->listen());
-        m_s = std::make_unique<Session>(m_dir.path());
+        m_s = std::make_unique<DesktopStation>(m_dir.path());
         m_s->s().keldoMode = Mode::HF;
         aimAt(*m_modem);
         m_s->link.setRetryThrottle(50);
@@ -173,7 +173,7 @@ private slots:
         const QByteArray flood(1 << 20, 'x');
         QByteArray got;
         qsizetype atPtt = -1, atLost = -1, largest = 0;
-        // The watchers go with this function's locals, before the session closes its sockets.
+        // The watchers go with this function's locals, before the station closes its sockets.
         QObject watch;
         connect(&m_s->link, &ModemLink::dataReceived, &watch, [&](const QByteArray& bytes) {
             got += bytes;

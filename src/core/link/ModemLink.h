@@ -18,7 +18,7 @@ struct ConnectionState;
 
 // modInterfaceZNP: the two TCP channels to the modem, their supervision, and
 // the command protocol. Data flows one way: socket bytes -> LineAssembler ->
-// HandleCommandLine -> connection variables -> signals, which the session
+// HandleCommandLine -> connection variables -> signals, which the station
 // hands to the terminal.
 //
 // The command socket is a CommandChannel that may live on another thread
