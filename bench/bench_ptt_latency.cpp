@@ -291,6 +291,7 @@ int main(int argc, char** argv)
         QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
     });
 
+    station.configureCore();
     QTimer::singleShot(0, &station, [&] { station.link.CheckSockets(); });
     app.exec();
     modem.join();

@@ -450,6 +450,7 @@ int main(int argc, char* argv[])
     // Alert words too: single letters and the own call, marked thousands of times.
     station.s().alertOnOwnCall = true;
     station.s().alertWords = QStringLiteral("E, ta, N0CALL");
+    station.configureCore();
     const quint64 marksBefore = station.rx.marksAddedTotal();
     view->syncNow();
     settle();

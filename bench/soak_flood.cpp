@@ -122,6 +122,7 @@ int main(int argc, char** argv)
     };
     const qint64 startKb = statusKb("VmRSS");
 
+    se.configureCore();
     se.link.CheckSockets();
     se.link.armSupervision();
     if (!waitFor([&] {

@@ -218,6 +218,7 @@ int main(int argc, char** argv)
         return 2;
     }
     se.link.setSupervisionInterval(period);
+    se.configureCore();
     se.link.CheckSockets();
     se.link.armSupervision();
     pump.start();

@@ -26,8 +26,8 @@ struct Rig
     SettingsStore settings{QStringLiteral("/nonexistent-keldo-fuzz")};
     ConnectionState conn;
     RxTextModel rx;
-    ModemLink link{settings, conn};
-    Terminal terminal{settings, conn, rx, link};
+    ModemLink link{LinkConfigOf(settings.s()), conn};
+    Terminal terminal{ConversationConfigOf(settings.s()), conn, rx, link};
     // The BUFFER counts the link reported, as numbers.
     std::vector<qint64> reported;
     // What the terminal announced of the block going out.

@@ -168,6 +168,7 @@ void TestConnectDialog::linkTo(Rig& rig, FakeModem& modem)
     s.hfHost = s.fmHost = s.satHost = modem.host();
     s.hfTcpPort = s.fmTcpPort = s.satTcpPort = modem.commandPort();
     QSignalSpy written(&rig.station->link, &ModemLink::commandWritten);
+    rig.station->configureCore();
     rig.station->link.CheckSockets();
     QTRY_VERIFY(rig.station->link.bothConnected());
     QTRY_VERIFY(modem.linked());

@@ -343,6 +343,7 @@ void TestPttEndToEnd::modemKeysTheRadio()
     station.keying.OpenPttPort(KeyingConfigOf(s));
     QVERIFY(m_boxes->verify());
 
+    station.configureCore();
     station.link.CheckSockets();
     QTRY_VERIFY(station.link.bothConnected());
     QVERIFY(sim.waitForOutput(QStringLiteral("<- LISTEN ON")));

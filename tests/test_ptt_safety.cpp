@@ -133,6 +133,7 @@ void TestPttSafety::link(quint16 rigctldPort)
         k.setPortRetryInterval(100);
     });
     m_station->keying.OpenPttPort(KeyingConfigOf(s()));
+    m_station->configureCore();
     m_station->link.CheckSockets();
     QTRY_VERIFY(m_modem->linked() && m_station->link.bothConnected());
 }
@@ -455,6 +456,7 @@ void TestPttSafety::linkThreaded(ThreadedFakeModem& modem)
         k.setTimeoutOverride(1000);
     });
     m_station->keying.OpenPttPort(KeyingConfigOf(s()));
+    m_station->configureCore();
     m_station->link.CheckSockets();
     QTRY_VERIFY(modem.linked() && m_station->link.bothConnected());
 }

@@ -190,6 +190,7 @@ std::unique_ptr<frmSetup> TestSetupDialog::open(Rig& rig)
 void TestSetupDialog::linkTo(Rig& rig, FakeModem& modem)
 {
     QSignalSpy written(&rig.station->link, &ModemLink::commandWritten);
+    rig.station->configureCore();
     rig.station->link.CheckSockets();
     QTRY_VERIFY(rig.station->link.bothConnected());
     QTRY_VERIFY(modem.linked());
@@ -855,6 +856,7 @@ void TestSetupDialog::hostChangeReconnectsToNewModem()
     rig.s().hfTcpPort = first.commandPort();
     const int period = 3000;
     rig.station->link.setSupervisionInterval(period);
+    rig.station->configureCore();
     rig.station->link.armSupervision();
     linkTo(rig, first);
 
@@ -881,6 +883,7 @@ void TestSetupDialog::portChangeReconnectsToNewModem()
     rig.s().hfTcpPort = first.commandPort();
     const int period = 3000;
     rig.station->link.setSupervisionInterval(period);
+    rig.station->configureCore();
     rig.station->link.armSupervision();
     linkTo(rig, first);
 
@@ -1000,6 +1003,7 @@ void TestSetupDialog::switchToSatAgainstPracticeModem()
     rig.s().hfTcpPort = hfModem.port();
     rig.s().satTcpPort = 8399;
     // The terminal's own supervision period.
+    rig.station->configureCore();
     rig.station->link.armSupervision();
     rig.station->link.CheckSockets();
     QVERIFY(hfModem.waitForOutput(QStringLiteral("<- BW2300")));

@@ -118,6 +118,7 @@ class TestTerminalText : public QObject
         s->s().hfHost = modem.host();
         s->s().hfTcpPort = modem.commandPort();
         s->link.setRetryThrottle(20);
+        s->configureCore();
         s->link.CheckSockets();
         return s;
     }
@@ -377,6 +378,7 @@ private slots:
         // Time stamps: the time on each header, the date when it changes.
         s.rx.clear();
         s.s().timeStamps = true;
+        s.configureCore();
         QDateTime now(QDate(2026, 1, 2), QTime(23, 59, 58), Qt::UTC);
         s.terminal.setClock([&] { return now; });
         s.terminal.ReceiveDataBytes("a\r");
@@ -396,6 +398,7 @@ private slots:
         s.s().myCallsign = "EA4XYZ-1";
         s.s().alertOnOwnCall = true;
         s.s().alertWords = " sked ,QRZ";
+        s.configureCore();
         s.conn.ConnectedCall1 = "EB2ABC";
         RxScreenView view(s.rx);
         QSignalSpy alerts(&s.terminal, &Terminal::alertWordReceived);
@@ -422,6 +425,7 @@ private slots:
         QCOMPARE(marked(), QStringList({"ea4xyz", "SKED", "qrz"}));
         QCOMPARE(alerts.count(), 2);
         s.s().alertOnOwnCall = false;
+        s.configureCore();
         s.terminal.ReceiveDataBytes("ea4xyz\r");
         QCOMPARE(s.rx.marks().size(), size_t(3));
         // Unsent own text taken out after the marked words leaves the marks on them.
@@ -456,6 +460,7 @@ private slots:
             auto s = std::make_unique<DesktopStation>(m_dir.path());
             s->s().myCallsign = "EA4XYZ";
             s->s().showCallEvents = callEvents;
+            s->configureCore();
             s->conn.ConnectedCall1 = "EB2ABC";
             s->conn.ConnectionActive = true;
             return s;
@@ -474,6 +479,7 @@ private slots:
         // whole, and so does the date line that came with the own header.
         auto s = station(false);
         s->s().timeStamps = true;
+        s->configureCore();
         QDateTime now(QDate(2026, 1, 2), QTime(23, 59, 50), Qt::UTC);
         s->terminal.setClock([&] { return now; });
         s->terminal.ReceiveDataBytes("a\r");
@@ -498,14 +504,17 @@ private slots:
         // Switched on during an over, then off: blocks keep their order, turns their headers.
         s = station(false);
         s->s().showOwnTextAtOnce = false;
+        s->configureCore();
         send(*s, "first");
         s->s().showOwnTextAtOnce = true;
+        s->configureCore();
         send(*s, "second");
         s->terminal.UpdateTransmitProgress(0);
         s->conn.BytesToSend = 7;
         s->terminal.ReceiveDataBytes("r1\r");
         s->terminal.UpdateTransmitProgress(0);
         s->s().showOwnTextAtOnce = false;
+        s->configureCore();
         send(*s, "third");
         s->terminal.UpdateTransmitProgress(0);
         s->terminal.ReceiveDataBytes("r2\r");

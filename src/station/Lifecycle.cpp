@@ -82,6 +82,7 @@ bool Lifecycle::startUp(const QString& programPath)
 
     // 1. Settings.
     se.settings.LoadSettings();
+    se.configureCore();
     m_window.showStoredOptions();
     se.applyLogSettings();
     se.logbook.applySettings();
@@ -121,6 +122,8 @@ bool Lifecycle::startUp(const QString& programPath)
     // QSO records the last run could not get into the logbook; only the
     // copy that owns the settings file takes them.
     se.logbook.loadWaiting();
+    // The settings as they stand now (a developer copy's port, the first run's answers).
+    se.configureCore();
 
     // 3. The radio catalogue (constant tables, built once).
     LoadRadioCatalogue();

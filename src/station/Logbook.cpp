@@ -31,6 +31,7 @@ void Logbook::applySettings()
         m_station.rig.setAddress(s.rigControlHost, s.rigControlPort);
     m_station.loggers.configure(s.sendQsosToLoggers, s.loggerHost, s.loggerPort);
     emit m_station.loggingChanged(s.logQsos);
+    m_station.qsos.configure(LogbookConfigOf(s));
     m_station.qsos.loggingChanged();
 }
 

@@ -79,6 +79,7 @@ void SettingsController::apply(const SetupChoice& choice)
     if (se.conn.ConnectionActive) {
         s.alertOnOwnCall = choice.alertOnOwnCall;
         s.alertWords = choice.alertWords;
+        se.configureCore();
         save();
         return;
     }
@@ -120,24 +121,26 @@ void SettingsController::apply(const SetupChoice& choice)
         *f.host = f.chosen->host;
     }
 
-    if (choice.callSign != s.myCallsign) {
-        s.myCallsign = choice.callSign;
-        emit se.callSignChanged(choice.callSign);
-        se.link.SendMyCall();
-    }
-
+    const bool newCall = choice.callSign != s.myCallsign;
+    s.myCallsign = choice.callSign;
     // With no option selected the stored mode stays.
     if (choice.mode != Mode::Other)
         s.keldoMode = choice.mode;
-    // Keying of the old mode must not outlive it (FM keys nothing).
-    se.keying.configure(KeyingConfigOf(s));
     if (!choice.bandwidth.isEmpty())
         s.keldoHfBw = choice.bandwidth;
+    se.configureCore();
+    if (newCall) {
+        emit se.callSignChanged(choice.callSign);
+        se.link.SendMyCall();
+    }
+    // Keying of the old mode must not outlive it (FM keys nothing).
+    se.keying.configure(KeyingConfigOf(s));
     se.link.SendBandwidth();
 
     s.autoLaunch = choice.autoLaunch ? AutoLaunch::On : AutoLaunch::Off;
     s.alertOnOwnCall = choice.alertOnOwnCall;
     s.alertWords = choice.alertWords;
+    se.configureCore();
     save();
 
     // Reconnect at once rather than at the next supervision tick, now that
@@ -184,6 +187,7 @@ void SettingsController::apply(const ConnectChoice& choice)
         PushCallSignHistory(s.via1List, s.via1);
         PushCallSignHistory(s.via2List, s.via2);
     }
+    m_station.configureCore();
     save();
     if (choice.call)
         m_station.link.SendConnect();
@@ -203,6 +207,7 @@ void SettingsController::choose(T& setting, const T& value)
     if (setting == value)
         return;
     setting = value;
+    m_station.configureCore();
     save();
 }
 

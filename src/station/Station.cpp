@@ -21,8 +21,8 @@ QString PortOpenFailureText(const QString& port, const QString& detail)
 Station::Station(const QString& folder, QObject* parent, const FirstListener& firstListener)
     : QObject(parent)
     , settings(folder.isEmpty() ? ProgramFolder() : folder)
-    , link(settings, conn, &keying.channel())
-    , terminal(settings, conn, rx, link)
+    , link(LinkConfigOf(settings.s()), conn, &keying.channel())
+    , terminal(ConversationConfigOf(settings.s()), conn, rx, link)
 {
     // Whoever must hear of every change first (the desktop's presenter).
     if (firstListener)
@@ -172,6 +172,14 @@ QString Station::defaultLogFolder() const
         ? QLatin1String(ConversationLog::DefaultFolderName)
         : ini.completeBaseName() + QStringLiteral(" logs");
     return ini.absoluteDir().filePath(name);
+}
+
+void Station::configureCore()
+{
+    const Settings& st = settings.s();
+    link.configure(LinkConfigOf(st));
+    terminal.configure(ConversationConfigOf(st));
+    qsos.configure(LogbookConfigOf(st));
 }
 
 void Station::applyLogSettings()

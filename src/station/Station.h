@@ -116,12 +116,15 @@ public:
     ConversationLog log;
     // The logbook: the rig's frequency, each QSO's record, the loggers told.
     RigFrequency rig;
-    QsoTracker qsos{settings, conn, terminal, rig};
+    QsoTracker qsos{LogbookConfigOf(settings.s()), conn, terminal, rig};
     LoggerLink loggers;
     Logbook logbook{*this};
     // Applies what the front ends choose, and saves the settings.
     SettingsController controller{*this};
 
+    // Hands the settings as they stand to the core's parts (the link, the
+    // conversation, the QSO tracker), which never read them themselves.
+    void configureCore();
     // Brings the conversation log in step with the settings (switch, folder).
     void applyLogSettings();
     // The log folder in use: the stored one, or the default beside the settings file.

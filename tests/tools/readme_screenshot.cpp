@@ -147,6 +147,7 @@ int main(int argc, char* argv[])
     macros[2] = {"Rig", "RIG IS 100 W TO A DIPOLE"};
     macros[3] = {"73", "73 <CALL> DE <MYCALL> SK<SEND>"};
     station.s().alertWords = QStringLiteral("PACO");
+    station.configureCore();
     window.mnuMacroBar_Click(true);
     window.showStoredOptions(); // the buttons' labels
     window.mnuTimeStamps_Click(true);

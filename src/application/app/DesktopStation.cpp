@@ -35,8 +35,8 @@ void DesktopStation::answer(const Attention& attention)
 void DesktopStation::askToLog(const QsoRecord& qso)
 {
     if (!m_logQso) {
-        m_logQso = new frmLogQso([this](const QsoRecord& q, QString* error) { return logQso(q, error); },
-                                 m_messageParent);
+        m_logQso =
+            new frmLogQso([this](const QsoRecord& q, QString* error) { return logQso(q, error); }, m_messageParent);
         // The operator is typing in the terminal: the keyboard stays there.
         m_logQso->setAttribute(Qt::WA_ShowWithoutActivating);
     }

@@ -552,7 +552,7 @@ void frmKeldoTerminal::putBackUnsentText(const QString& text)
 void frmKeldoTerminal::cmdEnviar_Click()
 {
     const QString text = m_tx->toPlainText();
-    if (m_station.terminal.SendTypedText(text)) {
+    if (m_station.sendText(text)) {
         // A draft put aside to recall this text comes back.
         m_tx->setPlainText(m_sent.add(text));
         // Sending ends reading back: the echo and the answer are what matter now.
