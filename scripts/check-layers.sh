@@ -36,6 +36,15 @@ forbid src/core/settings "(\\.\\./)*(link|terminal|ptt)/" "settings include a la
 forbid src/core/encoding "(\\.\\./)*(settings|link|terminal|ptt)/" "the encoding includes a layer above it"
 forbid src/core "(\\.\\./)*presenter/" "the core includes the presenter"
 
+# The link, the conversation and the logbook are handed their settings as
+# values (LinkConfig, ConversationConfig, LogbookConfig); none reads the store.
+hits=$(grep -rnw 'SettingsStore' "$src/core/link" "$src/core/terminal" "$src/core/logbook" || true)
+if [ -n "$hits" ]; then
+  echo "a part of the core reads the settings store instead of being handed values:"
+  echo "$hits" | sed "s#^$src/#  src/#"
+  status=1
+fi
+
 # The core announces what happened; what the window shows is the presenter's.
 shown='\b(DisplayState|Panel::|Picture::)|"[^"]*(Bytes Sent|Bytes Rcvd|Connecting with|Modem Connected|Modem Disconnected|TCP link|Disconnecting\.\.\.)'
 hits=$(grep -rnE "$shown" "$src/core" || true)
