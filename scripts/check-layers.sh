@@ -127,4 +127,22 @@ for t in $core_tests; do
     fi
   fi
 done
+
+# Station tests run the station as a console would: no widgets, no display,
+# nothing of the desktop front end.
+station_tests=$(grep -oE 'keldo_add_test\([[:space:]]*[A-Za-z0-9_]+[[:space:]]+LAYER[[:space:]]+station[[:space:]]*\)' \
+  "$root/tests/CMakeLists.txt" | sed -E 's/keldo_add_test\([[:space:]]*([A-Za-z0-9_]+).*/\1/')
+for t in $station_tests; do
+  forbid "tests/$t.cpp" "$above|$gui" "the station test $t includes a front end or Qt Gui"
+  if [ -n "$build" ] && [ -f "$build/build.ninja" ]; then
+    hits=$(awk -v t="tests/$t:" '$1 == "build" && $2 == t {f = 1; next}
+      f && $1 == "LINK_LIBRARIES" {print; exit} f && /^build / {exit}' "$build/build.ninja" |
+      grep -oE 'lib(keldo_(test_)?(ui|app)|Qt6Widgets|Qt6Gui)[^ ]*' || true)
+    if [ -n "$hits" ]; then
+      echo "the station test $t is linked above the station (build.ninja):"
+      echo "$hits" | sed 's/^/  /'
+      status=1
+    fi
+  fi
+done
 exit $status
