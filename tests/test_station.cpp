@@ -33,8 +33,8 @@ private slots:
         QVERIFY(modem.listen());
         QFile ini(QDir(dir.path()).filePath("KELDO Terminal.ini"));
         QVERIFY(ini.open(QIODevice::WriteOnly));
-        ini.write("[Setup]\r\nAutoLaunch=0\r\nMy Callsign=EA4XYZ-1\r\nKELDO Mode=KELDOFM\r\nFM Host=" + modem.host().toLatin1()
-                  + "\r\nFM TCP Port=" + QByteArray::number(modem.commandPort()) + "\r\n");
+        ini.write("[Setup]\r\nAutoLaunch=0\r\nMy Callsign=EA4XYZ-1\r\nKELDO Mode=KELDOFM\r\nFM Host="
+                  + modem.host().toLatin1() + "\r\nFM TCP Port=" + QByteArray::number(modem.commandPort()) + "\r\n");
         ini.close();
         Station station(dir.path());
         NoWindow window;
