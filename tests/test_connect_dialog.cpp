@@ -1,4 +1,4 @@
-#include "app/Session.h"
+#include "app/DesktopStation.h"
 #include "dialogs/frmConnect.h"
 #include "support/FakeModem.h"
 #include "support/LayoutChecks.h"
@@ -107,12 +107,12 @@ private slots:
     void everyModeFitsThePlatformFont();
 
 private:
-    struct Rig : SessionFixture
+    struct Rig : StationFixture
     {
         Rig()
         {
-            createSession();
-            Settings& s = session->s();
+            createStation();
+            Settings& s = station->s();
             s.myCallsign = QStringLiteral("N0CALL-1");
             s.keldoMode = HF;
             s.connectWithHf = QStringLiteral("N0CALL-2");
@@ -123,7 +123,7 @@ private:
             s.connectSatList = listOf({QStringLiteral("N0SAT-3")});
             s.via1List = listOf({QStringLiteral("DIGI1")});
             s.via2List = listOf({QStringLiteral("DIGI2")});
-            session->link.setRetryThrottle(20);
+            station->link.setRetryThrottle(20);
         }
         Settings reread() const
         {
@@ -154,7 +154,7 @@ void TestConnectDialog::cleanup()
 
 std::unique_ptr<frmConnect> TestConnectDialog::open(Rig& rig)
 {
-    auto dialog = rig.session->controller.connectDialog();
+    auto dialog = rig.station->connectDialog();
     dialog->show();
     dialog->activateWindow();
     if (!QTest::qWaitForWindowActive(dialog.get()))
@@ -167,9 +167,10 @@ void TestConnectDialog::linkTo(Rig& rig, FakeModem& modem)
     Settings& s = rig.s();
     s.hfHost = s.fmHost = s.satHost = modem.host();
     s.hfTcpPort = s.fmTcpPort = s.satTcpPort = modem.commandPort();
-    QSignalSpy written(&rig.session->link, &ModemLink::commandWritten);
-    rig.session->link.CheckSockets();
-    QTRY_VERIFY(rig.session->link.bothConnected());
+    QSignalSpy written(&rig.station->link, &ModemLink::commandWritten);
+    rig.station->configureCore();
+    rig.station->link.CheckSockets();
+    QTRY_VERIFY(rig.station->link.bothConnected());
     QTRY_VERIFY(modem.linked());
     QTRY_COMPARE(modem.commands().size(), written.size());
     modem.clearCommands();
@@ -286,7 +287,7 @@ void TestConnectDialog::lowerCaseCallIsStoredPushedSavedAndCalled()
     QCOMPARE(saved.connectWithHf, call);
     QCOMPARE(saved.connectHfList[0], call);
     QTRY_COMPARE(modem.commands(), QStringList{QStringLiteral("CONNECT N0CALL-1 N0CALL-5")});
-    QVERIFY(rig.session->conn.OutgoingCall);
+    QVERIFY(rig.station->conn.OutgoingCall);
 }
 
 void TestConnectDialog::fmCallWithAndWithoutDigipeaters_data()
@@ -352,7 +353,7 @@ void TestConnectDialog::invalidCallSignRefusedWithFocus()
     rig.s().keldoMode = mode;
     linkTo(rig, modem);
     const ConnectValues before = ConnectValues::of(rig.s());
-    QSignalSpy written(&rig.session->link, &ModemLink::commandWritten);
+    QSignalSpy written(&rig.station->link, &ModemLink::commandWritten);
 
     auto dialog = open(rig);
     QComboBox* failing = dialog->findChild<QComboBox*>(box);
@@ -367,7 +368,7 @@ void TestConnectDialog::invalidCallSignRefusedWithFocus()
     QCOMPARE(ConnectValues::of(rig.s()), before);
     QVERIFY(!rig.iniExists());
     QCOMPARE(written.size(), 0);
-    QVERIFY(!rig.session->conn.OutgoingCall);
+    QVERIFY(!rig.station->conn.OutgoingCall);
 }
 
 void TestConnectDialog::emptyTargetRefusedButCloseBoxStoresIt()
@@ -469,7 +470,7 @@ void TestConnectDialog::shutdownClosesWithoutStoring()
     const ConnectValues before = ConnectValues::of(rig.s());
     auto dialog = open(rig);
     type(dialog->cboConnectHF, QStringLiteral("N0CALL-9"));
-    rig.session->TerminarAplicacion = true;
+    rig.station->TerminarAplicacion = true;
     dialog->close();
     QVERIFY(!dialog->isVisible());
     QCOMPARE(ConnectValues::of(rig.s()), before);

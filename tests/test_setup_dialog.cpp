@@ -1,5 +1,5 @@
-#include "app/ModemProcess.h"
-#include "app/Session.h"
+#include "ModemProcess.h"
+#include "app/DesktopStation.h"
 #include "dialogs/frmSetup.h"
 #include "support/FakeModem.h"
 #include "support/LayoutChecks.h"
@@ -111,12 +111,12 @@ private slots:
     void everyModeFitsThePlatformFont();
 
 private:
-    struct Rig : SessionFixture
+    struct Rig : StationFixture
     {
         Rig()
         {
-            createSession();
-            Settings& s = session->s();
+            createStation();
+            Settings& s = station->s();
             s.autoLaunch = AutoLaunch::Off;
             s.hfHost = s.fmHost = s.satHost = QStringLiteral("127.0.0.1");
             s.hfTcpPort = 8300;
@@ -129,7 +129,7 @@ private:
             s.keldoFmPath = QStringLiteral("/opt/keldo fm/KELDOFM.exe");
             s.keldoSatPath = QStringLiteral("/opt/keldo/KELDOSAT.exe");
             // Refused connections are retried quickly, never in a spin.
-            session->link.setRetryThrottle(20);
+            station->link.setRetryThrottle(20);
             // Wine is there to start the Windows programs with.
             const QString wine = dir.filePath(QStringLiteral("wine"));
             QFile script(wine);
@@ -139,13 +139,13 @@ private:
             script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
             QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
             env.insert(QStringLiteral("PATH"), dir.path() + QLatin1Char(':') + env.value(QStringLiteral("PATH")));
-            session->modem.setEnvironment(env);
+            station->modem.setEnvironment(env);
         }
     };
 
     // Opens the dialog as the menu does (shown, active).
     std::unique_ptr<frmSetup> open(Rig& rig);
-    // Links the session to modem in the current mode, with the link-up done.
+    // Links the station to modem in the current mode, with the link-up done.
     void linkTo(Rig& rig, FakeModem& modem);
     static bool refusedAndOpen(frmSetup& dialog) { return dialog.isVisible(); }
 
@@ -179,7 +179,7 @@ void TestSetupDialog::cleanup()
 
 std::unique_ptr<frmSetup> TestSetupDialog::open(Rig& rig)
 {
-    auto dialog = rig.session->controller.setupDialog();
+    auto dialog = rig.station->setupDialog();
     dialog->show();
     dialog->activateWindow();
     if (!QTest::qWaitForWindowActive(dialog.get()))
@@ -189,9 +189,10 @@ std::unique_ptr<frmSetup> TestSetupDialog::open(Rig& rig)
 
 void TestSetupDialog::linkTo(Rig& rig, FakeModem& modem)
 {
-    QSignalSpy written(&rig.session->link, &ModemLink::commandWritten);
-    rig.session->link.CheckSockets();
-    QTRY_VERIFY(rig.session->link.bothConnected());
+    QSignalSpy written(&rig.station->link, &ModemLink::commandWritten);
+    rig.station->configureCore();
+    rig.station->link.CheckSockets();
+    QTRY_VERIFY(rig.station->link.bothConnected());
     QTRY_VERIFY(modem.linked());
     // Every standing command of the link-up(s) has arrived.
     QTRY_COMPARE(modem.commands().size(), written.size());
@@ -207,7 +208,7 @@ void TestSetupDialog::framesAndMenusFollowTheOptions()
     rig.s().autoLaunch = AutoLaunch::On;
     auto dialog = open(rig);
     frmSetup& d = *dialog;
-    DisplayState& menus = rig.session->display;
+    DisplayState& menus = rig.station->display;
 
     QVERIFY(d.optKELDOHF->isChecked());
     QVERIFY(d.opt2300->isChecked());
@@ -416,7 +417,7 @@ void TestSetupDialog::callSignUpperCasedOnFocusOutAndOnEnter()
         QVERIFY(!dialog->isVisible());
         QCOMPARE(dialog->result(), int(QDialog::Accepted));
         QCOMPARE(rig.s().myCallsign, QStringLiteral("AB1CD-7"));
-        QCOMPARE(rig.session->display.caption(), CaptionPrefix() + QStringLiteral("AB1CD-7"));
+        QCOMPARE(rig.station->display.caption(), CaptionPrefix() + QStringLiteral("AB1CD-7"));
     }
 }
 
@@ -427,7 +428,7 @@ void TestSetupDialog::changedCallSignReachesModemAndCaption()
     QVERIFY(modem.listen());
     rig.s().hfTcpPort = modem.commandPort();
     linkTo(rig, modem);
-    QSignalSpy written(&rig.session->link, &ModemLink::commandWritten);
+    QSignalSpy written(&rig.station->link, &ModemLink::commandWritten);
 
     auto dialog = open(rig);
     dialog->txtMyCallSign->setText(QStringLiteral("n0new-3"));
@@ -441,10 +442,10 @@ void TestSetupDialog::changedCallSignReachesModemAndCaption()
     QCOMPARE(rig.s().alertWords, QStringLiteral("sked, qrz"));
 
     QCOMPARE(rig.s().myCallsign, QStringLiteral("N0NEW-3"));
-    QCOMPARE(rig.session->display.caption(), QStringLiteral("KELDO Terminal v1.2.0      N0NEW-3"));
+    QCOMPARE(rig.station->display.caption(), QStringLiteral("KELDO Terminal v1.2.0      N0NEW-3"));
     QTRY_COMPARE(modem.commands(), (QStringList{QStringLiteral("MYCALL N0NEW-3"), QStringLiteral("BW2300")}));
     QCOMPARE(written.size(), 2);
-    QVERIFY(rig.session->link.bothConnected());
+    QVERIFY(rig.station->link.bothConnected());
 }
 
 void TestSetupDialog::unchangedSettingsSendOnlyTheBandwidth()
@@ -457,9 +458,9 @@ void TestSetupDialog::unchangedSettingsSendOnlyTheBandwidth()
     QVERIFY(modem.listen());
     rig.s().hfTcpPort = modem.commandPort();
     linkTo(rig, modem);
-    const int attempts = rig.session->link.connectAttempts();
+    const int attempts = rig.station->link.connectAttempts();
     const SetupValues before = SetupValues::of(rig.s());
-    QSignalSpy written(&rig.session->link, &ModemLink::commandWritten);
+    QSignalSpy written(&rig.station->link, &ModemLink::commandWritten);
 
     auto dialog = open(rig);
     dialog->cmdOK->click();
@@ -470,8 +471,8 @@ void TestSetupDialog::unchangedSettingsSendOnlyTheBandwidth()
     QTRY_COMPARE(modem.commands(), QStringList{QStringLiteral("BW500")});
     QVERIFY(m_killed.isEmpty());
     QVERIFY(m_launched.isEmpty());
-    QVERIFY(rig.session->link.bothConnected());
-    QCOMPARE(rig.session->link.connectAttempts(), attempts);
+    QVERIFY(rig.station->link.bothConnected());
+    QCOMPARE(rig.station->link.connectAttempts(), attempts);
     QCOMPARE(modem.commandAccepts(), 1);
     QCOMPARE(modem.dataAccepts(), 1);
     QCOMPARE(SetupValues::of(rig.s()), before);
@@ -655,22 +656,22 @@ void TestSetupDialog::modeSwitchEndsAndStartsRealPrograms()
     rig.s().keldoHfPath = hfPath;
     rig.s().keldoSatPath = satPath;
     rig.s().keldoFmPath = fmPath;
-    QCOMPARE(rig.session->modem.launch(hfPath), ModemProcesses::Launch::Started);
-    const QList<qint64> own = rig.session->modem.started();
+    QCOMPARE(rig.station->modem.launch(hfPath), ModemProcesses::Launch::Started);
+    const QList<qint64> own = rig.station->modem.started();
     QCOMPARE(own.size(), 1);
     // The program's own shell, its boxes recorded.
     struct RealPrograms : DesktopShell
     {
         using DesktopShell::DesktopShell;
         void showMessage(QWidget*, const MessageBox::Shown& box) override { MessageBoxRecorder::deliver(box); }
-    } real(rig.session->modem, [&] { return rig.session->modemLinkEnds(); });
+    } real(rig.station->modem, [&] { return rig.station->modemLinkEnds(); });
     Shell::install(&real);
     auto dialog = open(rig);
     dialog->optKELDOFM1200->click();
     dialog->cmdOK->click();
     QVERIFY(!dialog->isVisible());
 
-    QTRY_VERIFY(!rig.session->modem.isRunning(own.first()));
+    QTRY_VERIFY(!rig.station->modem.isRunning(own.first()));
     QTRY_VERIFY(QFile::exists(marker));
     QCOMPARE(sat.state(), QProcess::Running);
     QCOMPARE(otherHf.state(), QProcess::Running);
@@ -702,9 +703,9 @@ void TestSetupDialog::missingProgramRefusesAndCancelRestores()
     // A refused Update leaves the settings as they were (a shutdown may save them now).
     QCOMPARE(SetupValues::of(rig.s()), before);
     // The menus follow the stored mode while the dialog stays open.
-    QVERIFY(rig.session->display.modeChecked(HF));
-    QVERIFY(!rig.session->display.modeChecked(FM));
-    QVERIFY(rig.session->display.pttMenuVisible());
+    QVERIFY(rig.station->display.modeChecked(HF));
+    QVERIFY(!rig.station->display.modeChecked(FM));
+    QVERIFY(rig.station->display.pttMenuVisible());
 
     dialog->cmdCancel->click();
     QVERIFY(!dialog->isVisible());
@@ -712,7 +713,7 @@ void TestSetupDialog::missingProgramRefusesAndCancelRestores()
     QVERIFY(m_killed.isEmpty());
     QVERIFY(!rig.iniExists());
     // The link was never touched.
-    QVERIFY(rig.session->link.bothConnected());
+    QVERIFY(rig.station->link.bothConnected());
     QCOMPARE(modem.commandAccepts(), 1);
     QCOMPARE(modem.dataAccepts(), 1);
 
@@ -730,7 +731,7 @@ void TestSetupDialog::cancelRestoresEverything()
     rig.s().hfTcpPort = modem.commandPort();
     linkTo(rig, modem);
     const SetupValues before = SetupValues::of(rig.s());
-    QSignalSpy written(&rig.session->link, &ModemLink::commandWritten);
+    QSignalSpy written(&rig.station->link, &ModemLink::commandWritten);
 
     for (bool byEscape : {false, true}) {
         auto dialog = open(rig);
@@ -742,37 +743,37 @@ void TestSetupDialog::cancelRestoresEverything()
         dialog->txtMyCallSign->setText(QStringLiteral("N0NEW"));
         dialog->txtKELDOSATPath->setText(QStringLiteral("/x/SAT2.exe"));
         dialog->chkLaunch->click();
-        QVERIFY(!rig.session->display.modeChecked(HF));
+        QVERIFY(!rig.station->display.modeChecked(HF));
         if (byEscape)
             QTest::keyClick(dialog.get(), Qt::Key_Escape);
         else
             dialog->cmdCancel->click();
         QVERIFY(!dialog->isVisible());
         QCOMPARE(SetupValues::of(rig.s()), before);
-        QVERIFY(rig.session->display.modeChecked(HF));
-        QVERIFY(!rig.session->display.modeChecked(SAT));
-        QVERIFY(rig.session->display.pttMenuVisible());
+        QVERIFY(rig.station->display.modeChecked(HF));
+        QVERIFY(!rig.station->display.modeChecked(SAT));
+        QVERIFY(rig.station->display.pttMenuVisible());
     }
     QCOMPARE(written.size(), 0);
     QVERIFY(m_killed.isEmpty() && m_launched.isEmpty());
-    QVERIFY(rig.session->link.bothConnected());
+    QVERIFY(rig.station->link.bothConnected());
     QVERIFY(!rig.iniExists());
 }
 
 void TestSetupDialog::refusedWhileConnectedRestoresMenus()
 {
     Rig rig;
-    rig.session->conn.ConnectionActive = true;
+    rig.station->conn.ConnectionActive = true;
     const SetupValues before = SetupValues::of(rig.s());
     auto dialog = open(rig);
     dialog->optKELDOFM1200->click();
-    QVERIFY(!rig.session->display.pttMenuVisible());
+    QVERIFY(!rig.station->display.pttMenuVisible());
     m_boxes->expect(QStringLiteral("No while a connection is is progress."), MessageBox::Icon::Warning);
     dialog->cmdOK->click();
     QVERIFY(m_boxes->verify());
     QVERIFY(refusedAndOpen(*dialog));
-    QVERIFY(rig.session->display.pttMenuVisible());
-    QVERIFY(rig.session->display.modeChecked(HF));
+    QVERIFY(rig.station->display.pttMenuVisible());
+    QVERIFY(rig.station->display.modeChecked(HF));
 
     // The close box is refused the same way; only Cancel closes.
     m_boxes->expect(QStringLiteral("No while a connection is is progress."), MessageBox::Icon::Warning);
@@ -795,9 +796,9 @@ void TestSetupDialog::alertWordsApplyDuringConnection()
     QVERIFY(modem.listen());
     rig.s().hfTcpPort = modem.commandPort();
     linkTo(rig, modem);
-    rig.session->conn.ConnectionActive = true;
+    rig.station->conn.ConnectionActive = true;
     const SetupValues before = SetupValues::of(rig.s());
-    QSignalSpy written(&rig.session->link, &ModemLink::commandWritten);
+    QSignalSpy written(&rig.station->link, &ModemLink::commandWritten);
 
     auto dialog = open(rig);
     dialog->chkAlertOwnCall->click();
@@ -854,8 +855,9 @@ void TestSetupDialog::hostChangeReconnectsToNewModem()
     rig.s().hfHost = QStringLiteral("127.0.0.1");
     rig.s().hfTcpPort = first.commandPort();
     const int period = 3000;
-    rig.session->link.setSupervisionInterval(period);
-    rig.session->link.armSupervision();
+    rig.station->link.setSupervisionInterval(period);
+    rig.station->configureCore();
+    rig.station->link.armSupervision();
     linkTo(rig, first);
 
     auto dialog = open(rig);
@@ -863,9 +865,9 @@ void TestSetupDialog::hostChangeReconnectsToNewModem()
     dialog->cmdOK->click();
     QVERIFY(!dialog->isVisible());
 
-    QTRY_VERIFY_WITH_TIMEOUT(second.linked() && rig.session->link.bothConnected(), period);
-    QCOMPARE(rig.session->link.commandRemoteHost(), QStringLiteral("127.0.0.2"));
-    QCOMPARE(rig.session->link.dataRemotePort(), quint16(first.commandPort() + 1));
+    QTRY_VERIFY_WITH_TIMEOUT(second.linked() && rig.station->link.bothConnected(), period);
+    QCOMPARE(rig.station->link.commandRemoteHost(), QStringLiteral("127.0.0.2"));
+    QCOMPARE(rig.station->link.dataRemotePort(), quint16(first.commandPort() + 1));
     QTRY_VERIFY(second.commands().contains(QStringLiteral("MYCALL N0CALL-1")));
     QTRY_VERIFY(!first.commandConnected() && !first.dataConnected());
     QCOMPARE(first.commandAccepts(), 1);
@@ -880,8 +882,9 @@ void TestSetupDialog::portChangeReconnectsToNewModem()
     Rig rig;
     rig.s().hfTcpPort = first.commandPort();
     const int period = 3000;
-    rig.session->link.setSupervisionInterval(period);
-    rig.session->link.armSupervision();
+    rig.station->link.setSupervisionInterval(period);
+    rig.station->configureCore();
+    rig.station->link.armSupervision();
     linkTo(rig, first);
 
     auto dialog = open(rig);
@@ -889,8 +892,8 @@ void TestSetupDialog::portChangeReconnectsToNewModem()
     dialog->cmdOK->click();
     QVERIFY(!dialog->isVisible());
 
-    QTRY_VERIFY_WITH_TIMEOUT(second.linked() && rig.session->link.bothConnected(), period);
-    QCOMPARE(rig.session->link.commandRemotePort(), second.commandPort());
+    QTRY_VERIFY_WITH_TIMEOUT(second.linked() && rig.station->link.bothConnected(), period);
+    QCOMPARE(rig.station->link.commandRemotePort(), second.commandPort());
     QTRY_VERIFY(!first.commandConnected() && !first.dataConnected());
     QCOMPARE(rig.s().hfTcpPort, int(second.commandPort()));
 }
@@ -902,15 +905,15 @@ void TestSetupDialog::otherModeAddressChangeKeepsTheLink()
     Rig rig;
     rig.s().hfTcpPort = modem.commandPort();
     linkTo(rig, modem);
-    const int attempts = rig.session->link.connectAttempts();
+    const int attempts = rig.station->link.connectAttempts();
 
     auto dialog = open(rig);
     dialog->txtHostFM->setText(QStringLiteral("127.0.0.7"));
     dialog->txtPuertoComandosSAT->setText(QStringLiteral("9500"));
     dialog->cmdOK->click();
     QVERIFY(!dialog->isVisible());
-    QVERIFY(rig.session->link.bothConnected());
-    QCOMPARE(rig.session->link.connectAttempts(), attempts);
+    QVERIFY(rig.station->link.bothConnected());
+    QCOMPARE(rig.station->link.connectAttempts(), attempts);
     QCOMPARE(modem.commandAccepts(), 1);
     QCOMPARE(rig.s().fmHost, QStringLiteral("127.0.0.7"));
     QCOMPARE(rig.s().satTcpPort, 9500);
@@ -931,8 +934,8 @@ void TestSetupDialog::unknownStoredModeAndBandwidthStayUnchanged()
     QVERIFY(!d.optKELDOHF->isChecked() && !d.optKELDOFM1200->isChecked() && !d.optKELDOSAT->isChecked());
     QVERIFY(!d.opt500->isChecked() && !d.opt2300->isChecked() && !d.opt2750->isChecked());
     QVERIFY(d.fraFMTCP->isVisibleTo(&d) && !d.fraHFTCP->isVisibleTo(&d) && !d.fraBW->isVisibleTo(&d));
-    QVERIFY(!rig.session->display.pttMenuVisible());
-    QVERIFY(!rig.session->display.modeChecked(FM) && !rig.session->display.modeChecked(HF));
+    QVERIFY(!rig.station->display.pttMenuVisible());
+    QVERIFY(!rig.station->display.modeChecked(FM) && !rig.station->display.modeChecked(HF));
 
     // The FM fields are the ones tested.
     d.txtPuertoComandosFM->setText(QStringLiteral("80"));
@@ -964,7 +967,7 @@ void TestSetupDialog::shutdownClosesWithoutApplying()
     auto dialog = open(rig);
     dialog->txtPuertoComandosHF->setText(QStringLiteral("1"));
     dialog->txtMyCallSign->setText(QStringLiteral("N0NEW"));
-    rig.session->TerminarAplicacion = true;
+    rig.station->TerminarAplicacion = true;
     dialog->close();
     QVERIFY(!dialog->isVisible());
     QCOMPARE(SetupValues::of(rig.s()), before);
@@ -984,7 +987,7 @@ void TestSetupDialog::closeBoxAppliesLikeUpdate()
     QCOMPARE(rig.s().keldoMode.value(), SAT);
     QCOMPARE(rig.s().myCallsign, QStringLiteral("N0NEW"));
     QCOMPARE(rig.s().autoLaunch.value(), AutoLaunch::On);
-    QVERIFY(rig.session->display.modeChecked(SAT));
+    QVERIFY(rig.station->display.modeChecked(SAT));
     QVERIFY(rig.iniExists());
 }
 
@@ -1000,13 +1003,14 @@ void TestSetupDialog::switchToSatAgainstPracticeModem()
     rig.s().hfTcpPort = hfModem.port();
     rig.s().satTcpPort = 8399;
     // The terminal's own supervision period.
-    rig.session->link.armSupervision();
-    rig.session->link.CheckSockets();
+    rig.station->configureCore();
+    rig.station->link.armSupervision();
+    rig.station->link.CheckSockets();
     QVERIFY(hfModem.waitForOutput(QStringLiteral("<- BW2300")));
-    QTRY_VERIFY(rig.session->link.bothConnected());
+    QTRY_VERIFY(rig.station->link.bothConnected());
 
-    QSignalSpy written(&rig.session->link, &ModemLink::commandWritten);
-    QSignalSpy linkedUp(&rig.session->link, &ModemLink::linkedUp);
+    QSignalSpy written(&rig.station->link, &ModemLink::commandWritten);
+    QSignalSpy linkedUp(&rig.station->link, &ModemLink::linkedUp);
     auto dialog = open(rig);
     dialog->optKELDOSAT->click();
     dialog->txtPuertoComandosSAT->setText(QString::number(satModem.port()));
@@ -1016,9 +1020,9 @@ void TestSetupDialog::switchToSatAgainstPracticeModem()
     QVERIFY(satModem.waitForOutput(QStringLiteral("<- MYCALL N0CALL-1"), ModemLink::SupervisionIntervalMs));
     QVERIFY(satModem.waitForOutput(QStringLiteral("<- COMPRESSION FILES")));
     QVERIFY(!linkedUp.isEmpty());
-    QVERIFY(rig.session->link.bothConnected());
-    QCOMPARE(rig.session->link.commandRemotePort(), satModem.port());
-    QCOMPARE(rig.session->link.dataRemotePort(), quint16(satModem.port() + 1));
+    QVERIFY(rig.station->link.bothConnected());
+    QCOMPARE(rig.station->link.commandRemotePort(), satModem.port());
+    QCOMPARE(rig.station->link.dataRemotePort(), quint16(satModem.port() + 1));
     // Neither the dialog nor the link-up in SAT mode sends a bandwidth.
     for (const QList<QVariant>& command : written)
         QVERIFY2(!command.at(0).toString().startsWith(QStringLiteral("BW")), qPrintable(command.at(0).toString()));

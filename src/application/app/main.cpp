@@ -1,7 +1,7 @@
+#include "Lifecycle.h"
+#include "ProcessLauncher.h"
 #include "Version.h"
-#include "app/Lifecycle.h"
-#include "app/ModemProcess.h"
-#include "app/Session.h"
+#include "app/DesktopStation.h"
 #include "app/frmKeldoTerminal.h"
 #include "dialogs/frmFirstRun.h"
 #include "files/Diagnostics.h"
@@ -10,8 +10,10 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QDesktopServices>
 #include <QStandardPaths>
 #include <QTimer>
+#include <QUrl>
 
 #include <cstdio>
 #include <memory>
@@ -107,45 +109,36 @@ public:
     }
 };
 
-} // namespace
-
-int main(int argc, char* argv[])
+// The desktop front end: the window on a station, until it closes.
+int RunDesktop(int argc, char* argv[], const QCommandLineParser& options)
 {
-    // Diagnostics are written by a thread of their own; what is still queued
-    // at the end gets a moment, not a wait on a standard error nobody reads.
-    Diagnostics::Install();
-    struct FlushDiagnostics
-    {
-        ~FlushDiagnostics() { Diagnostics::Flush(500); }
-    } flushDiagnostics;
-
-    QCommandLineParser parser;
-    if (const std::optional<int> exitCode = ReadCommandLine(argc, argv, parser))
-        return *exitCode;
-
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("KELDO Terminal"));
     QApplication::setApplicationVersion(QStringLiteral(KELDO_VERSION));
     QApplication::setQuitOnLastWindowClosed(true);
     // Ties the window to its desktop entry (its icon and name in the task bar).
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.keldo.terminal"));
+    // A modem "program" that is no executable goes to the desktop's associated application.
+    SetDocumentOpener([](const QString& path) { return QDesktopServices::openUrl(QUrl::fromLocalFile(path)); });
 
     const SettingsLocation location = LocateSettings(
-        Session::ProgramFolder(), QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation),
-        parser.value(SettingsOption()), IsInstalledProgramFolder(Session::ProgramFolder()));
-    Session session(Session::ProgramFolder());
-    session.settings.useFile(location.file, location.seed);
+        Station::ProgramFolder(), QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation),
+        options.value(SettingsOption()), IsInstalledProgramFolder(Station::ProgramFolder()));
+    DesktopStation station(Station::ProgramFolder());
+    station.settings.useFile(location.file, location.seed);
     std::unique_ptr<Shell> shell;
-    const auto linkEnds = [&session] { return session.modemLinkEnds(); };
+    const auto linkEnds = [&station] { return station.modemLinkEnds(); };
     const bool probe = qEnvironmentVariableIsSet("KELDO_MESSAGE_PROBE");
     if (probe)
-        shell = std::make_unique<MessageProbeShell>(session.modem, linkEnds);
+        shell = std::make_unique<MessageProbeShell>(station.modem, linkEnds);
     else
-        shell = std::make_unique<DesktopShell>(session.modem, linkEnds);
+        shell = std::make_unique<DesktopShell>(station.modem, linkEnds);
     Shell::install(shell.get());
-    frmKeldoTerminal window(session);
+    frmKeldoTerminal window(station);
     Lifecycle& lifecycle = window.lifecycle();
     lifecycle.attachTo(app);
+    // The desktop session ending: settings are written before the event loop stops.
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &lifecycle, &Lifecycle::endUnattended);
     if (location.nothingToRead()) {
         // Under the message probe the dialog is told on standard output and
         // cancelled at once, like a box answered: the start goes on as without it.
@@ -183,4 +176,25 @@ int main(int argc, char* argv[])
         });
     }
     return app.exec();
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    // Diagnostics are written by a thread of their own; what is still queued
+    // at the end gets a moment, not a wait on a standard error nobody reads.
+    Diagnostics::Install();
+    struct FlushDiagnostics
+    {
+        ~FlushDiagnostics() { Diagnostics::Flush(500); }
+    } flushDiagnostics;
+
+    QCommandLineParser parser;
+    if (const std::optional<int> exitCode = ReadCommandLine(argc, argv, parser))
+        return *exitCode;
+
+    // A front end without a display (a console) would start here, on a
+    // QCoreApplication and the same Station, before any QApplication exists.
+    return RunDesktop(argc, argv, parser);
 }

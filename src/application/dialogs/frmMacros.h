@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Choices.h"
 #include "settings/MacroSet.h"
 
 #include <QDialog>
@@ -10,12 +11,6 @@ class QCheckBox;
 class QLineEdit;
 class QListWidget;
 class QPlainTextEdit;
-
-struct MacrosChoice
-{
-    MacroSet macros;
-    bool showBar = false;
-};
 
 // "Macros": the label and text of F1 to F12, and whether their buttons are
 // shown under the TX box. OK yields the twelve as edited; Cancel nothing.

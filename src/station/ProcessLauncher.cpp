@@ -1,10 +1,18 @@
 #include "ProcessLauncher.h"
 
-#include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
 #include <QProcess>
-#include <QUrl>
+
+namespace {
+
+DocumentOpener& opener()
+{
+    static DocumentOpener open;
+    return open;
+}
+
+} // namespace
 
 bool FileExistsAtPath(const QString& path)
 {
@@ -19,5 +27,10 @@ bool LaunchModemProgram(const QString& path)
     // Absolute, so that a bare name is never looked up in PATH.
     if (info.isFile() && info.isExecutable())
         return QProcess::startDetached(info.absoluteFilePath(), QStringList(), QDir::currentPath());
-    return QDesktopServices::openUrl(QUrl::fromLocalFile(info.absoluteFilePath()));
+    return opener() && opener()(info.absoluteFilePath());
+}
+
+void SetDocumentOpener(DocumentOpener open)
+{
+    opener() = std::move(open);
 }
