@@ -47,6 +47,7 @@ install(FILES ${CMAKE_SOURCE_DIR}/README.md DESTINATION ${CMAKE_INSTALL_DOCDIR})
 install(DIRECTORY ${CMAKE_SOURCE_DIR}/docs/ DESTINATION ${CMAKE_INSTALL_DOCDIR}/docs FILES_MATCHING PATTERN "*.png")
 install(FILES ${KELDO_PACKAGING_DIR}/copyright DESTINATION ${CMAKE_INSTALL_DOCDIR})
 install(FILES ${KELDO_MAN_PAGES} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${KELDO_QM_FILES} DESTINATION ${KELDO_INSTALL_TRANSLATIONSDIR})
 
 # cpack -G DEB: dependencies from the shared-library scan, plus the platform
 # plugins, without which Qt 6.4 opens no window on X11.
@@ -66,5 +67,7 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER "KELDO developers <keldo@example.org>")
 set(CPACK_DEBIAN_PACKAGE_SECTION hamradio)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
+# Qt's own texts (standard buttons, the file dialog) in the operator's language.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://keldo.example.org/")
 include(CPack)

@@ -49,6 +49,7 @@ private slots:
         const std::tuple<const char*, int, const char*> cases[] = {
             {"--settings", 2, "keldo-terminal: Missing value after '--settings'."},
             {"--bogus", 2, "keldo-terminal: Unknown option 'bogus'."},
+            {"--debug=link,radio", 2, "keldo-terminal: Unknown debug area 'radio'"},
             {"--help", 0, "--settings <FILE>"},
             {"--version", 0, "KELDO Terminal "},
         };

@@ -3,8 +3,8 @@
 #include <QSet>
 #include <QtTest>
 
-// The catalogue is two hand-kept tables (brand columns and records by
-// position) that must agree; these tests hold them to each other.
+// The catalogue is one table of records, each placing its radio in its
+// brand's list: no two on one place, no gap in a list, every name once.
 class TestCatalogue : public QObject
 {
     Q_OBJECT

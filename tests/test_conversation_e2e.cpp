@@ -4,6 +4,7 @@
 #include "support/FakeRigctld.h"
 #include "support/MessageBoxRecorder.h"
 #include "support/RadioEnds.h"
+#include "support/RequireTool.h"
 #include "support/SimProcess.h"
 #include "support/TerminalFixture.h"
 #include "widgets/RxFindBar.h"
@@ -612,8 +613,7 @@ void TestConversationE2E::unwritableLogReportedOnce()
 void TestConversationE2E::qsoLoggedWithFrequencyAndSent()
 {
     std::optional<Rigctld> rig(std::in_place);
-    if (!Rigctld::available())
-        QSKIP("rigctld is not installed");
+    REQUIRE_TOOL("rigctld");
     QVERIFY(rig->start());
     QCOMPARE(rig->command("F 14105000"), QString("RPRT 0"));
     QUdpSocket logger;

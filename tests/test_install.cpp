@@ -1,3 +1,4 @@
+#include "settings/Language.h"
 #include "settings/SettingsLocation.h"
 #include "support/TerminalProcess.h"
 
@@ -54,6 +55,9 @@ class TestInstall : public QObject
         };
         for (int size : IconSizes())
             files << QString("share/icons/hicolor/%1x%1/apps/keldo-terminal.png").arg(size);
+        // Every language the program offers, where it looks for it.
+        for (const QString& code : Language::Shipped())
+            files << QString("share/keldo-terminal/translations/keldo-terminal_%1.qm").arg(code);
         files.sort();
         return files;
     }

@@ -217,6 +217,29 @@ private slots:
         QCOMPARE(withoutPlace(f.readIni()), withoutPlace(midway));
     }
 
+    // Settings -> Language: kept for the next start and said so; the stored
+    // choice shows ticked, the same choice again says nothing.
+    void languageChosenForNextStart()
+    {
+        TerminalFixture f;
+        QVERIFY(f.loadWithoutProgram("[Options]\r\nLanguage=ja\r\n"));
+        emit f.window->findChild<QMenu*>("mnuLanguage")->aboutToShow();
+        QVERIFY(f.window->action("mnuLanguage_ja")->isChecked());
+        QCOMPARE(f.window->action("mnuLanguage_ja")->text(), QString("日本語"));
+        MessageBoxRecorder boxes;
+        boxes.expect("The language changes when KELDO Terminal is started again.", MessageBox::Icon::Information);
+        f.window->action("mnuLanguage_pt_BR")->trigger();
+        QVERIFY(boxes.verify());
+        QVERIFY(f.readIni().contains("\r\nLanguage=pt_BR\r\n"));
+        QVERIFY(f.window->action("mnuLanguage_pt_BR")->isChecked());
+        f.window->action("mnuLanguage_pt_BR")->trigger();
+        QCOMPARE(boxes.count(), 0);
+        boxes.expect("The language changes when KELDO Terminal is started again.", MessageBox::Icon::Information);
+        f.window->action("mnuLanguage_system")->trigger();
+        QVERIFY(boxes.verify());
+        QVERIFY(f.readIni().contains("\r\nLanguage=\r\n"));
+    }
+
     void speakerColoursMenu()
     {
         TerminalFixture f;

@@ -3,6 +3,7 @@
 #include "ProcessLauncher.h"
 #include "WinePath.h"
 #include "support/MessageBoxRecorder.h"
+#include "support/RequireTool.h"
 #include "support/SimProcess.h"
 #include "support/TerminalFixture.h"
 
@@ -457,8 +458,7 @@ private slots:
 
     void endsAScriptModemByItsScriptName()
     {
-        if (!QFileInfo(QStringLiteral("/usr/bin/python3")).isExecutable())
-            QSKIP("no /usr/bin/python3 here");
+        REQUIRE_TOOL("/usr/bin/python3");
         QTemporaryDir dir;
         const QString name = QStringLiteral("keldo-py-%1").arg(m_tag);
         QVERIFY(writeScript(dir.filePath(name),

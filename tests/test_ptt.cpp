@@ -2,13 +2,13 @@
 #include "ptt/FileKeyingJournal.h"
 #include "ptt/KeyingState.h"
 #include "ptt/KeyingTrace.h"
+#include "ptt/PttDriverFactory.h"
 #include "ptt/PttKeyer.h"
 #include "ptt/RadioCatalogue.h"
 #include "ptt/SerialPortList.h"
 #include "settings/Settings.h"
-#include "support/KeyingRecorder.h"
+#include "support/KeyerFixture.h"
 #include "support/MemoryKeyingJournal.h"
-#include "support/RecordingSerialPort.h"
 
 #include <QDir>
 #include <QFile>
@@ -26,7 +26,7 @@
 
 // Keying by CAT command and by serial line, against a port that records
 // what is done to it, and what the keyer announces meanwhile.
-class TestPtt : public QObject
+class TestPtt : public KeyerFixture
 {
     Q_OBJECT
 private slots:
@@ -63,6 +63,7 @@ private slots:
     void unusableSettingsShowTheMessage();
     void deviceWithoutLinesCarriesCatOnly();
     void closeLowersLinesAndFlushesBeforeClosing();
+    void factoryBuildsTheDriverOfEachMethod();
 
     void traceTimeAndValues();
     void traceTellsTheOver_data();
@@ -73,20 +74,12 @@ private slots:
     void fileJournalQueuesBoundsAndRotates();
 
 private:
-    Settings& s() { return *m_settings; }
-    // The settings as the PTT dialog applies them, and as the Setup dialog does.
-    void open() { m_keyer->OpenPttPort(KeyingConfigOf(s())); }
-    void configure() { m_keyer->configure(KeyingConfigOf(s())); }
     void useCat(int rig, const QString& baud = QStringLiteral("4800"));
 
     // A CAT radio on a device that is never there, so that its failures read the same everywhere.
     void useCatOnAbsentDevice();
 
-    std::unique_ptr<Settings> m_settings;
     std::unique_ptr<MemoryKeyingJournal> m_journal;
-    std::unique_ptr<PttKeyer> m_keyer;
-    std::unique_ptr<KeyingRecorder> m_seen;
-    RecordingSerialPort* m_port = nullptr;
 };
 
 namespace {
@@ -99,25 +92,16 @@ constexpr qint64 TraceNow = 1796701267123;
 
 void TestPtt::init()
 {
-    m_settings = std::make_unique<Settings>();
     m_journal = std::make_unique<MemoryKeyingJournal>();
-    m_keyer = std::make_unique<PttKeyer>();
+    startKeyer();
     m_keyer->setJournal(m_journal.get());
     m_keyer->setTraceClock([] { return TraceNow; });
-    m_seen = std::make_unique<KeyingRecorder>(*m_keyer);
-    auto port = std::make_unique<RecordingSerialPort>();
-    m_port = port.get();
-    m_keyer->setSerialPort(std::move(port));
-    s().keldoMode = Mode::HF;
 }
 
 void TestPtt::cleanup()
 {
-    QVERIFY(m_seen->openFailures.isEmpty());
-    m_seen.reset();
-    m_keyer.reset();
+    stopKeyer();
     m_journal.reset();
-    m_settings.reset();
 }
 
 void TestPtt::useCat(int rig, const QString& baud)
@@ -752,6 +736,62 @@ void TestPtt::useCatOnAbsentDevice()
     m_journal->clear();
 }
 
+// The one place a method becomes a driver: each its own, and in FM (the
+// modem keys) none that keys anything.
+void TestPtt::factoryBuildsTheDriverOfEachMethod()
+{
+    auto port = std::make_unique<RecordingSerialPort>();
+    port->busyDevices.insert(AbsentDevice);
+    const PttDriverShared shared{std::make_shared<SerialLine>(std::move(port)), std::make_shared<RigctldLinks>()};
+    struct Expected
+    {
+        PttMethod method;
+        QByteArray name;
+        bool serial;
+        bool confirmsLater;
+        bool keysItself;
+    };
+    const Expected all[] = {{PttMethod::Cat, "CAT", true, false, false},
+                            {PttMethod::Com, "COM", true, false, false},
+                            {PttMethod::Vox, "VOX", false, false, true},
+                            {PttMethod::Rigctld, "rigctld", false, true, false},
+                            {PttMethod::Other, "none", false, false, true}};
+    for (const Expected& e : all) {
+        KeyingConfig c = KeyingConfigOf(s());
+        c.method = e.method;
+        for (const bool terminalKeys : {true, false}) {
+            c.terminalKeys = terminalKeys;
+            const std::shared_ptr<PttDriver> d = PttDriverFactory::create(c, shared);
+            KeyingTraceLine line(TraceNow, "setup");
+            d->describeTo(line);
+            const QByteArray where = e.name + (terminalKeys ? "" : " in FM");
+            QVERIFY2(line.text().contains(" driver=" + (terminalKeys ? e.name : QByteArray("none"))), where);
+            QVERIFY2(d->usesSerialPort() == (terminalKeys && e.serial), where);
+            QVERIFY2(d->confirmsLater() == (terminalKeys && e.confirmsLater), where);
+            QVERIFY2(d->radioKeysItself() == (!terminalKeys || e.keysItself), where);
+        }
+    }
+
+    // A serial driver's failure is signalled as well as returned.
+    s().portDevices.insert(3, AbsentDevice);
+    s().catPort = s().pttPort = QStringLiteral("COM3");
+    s().rig = 128;
+    s().pin = 1;
+    for (const PttMethod method : {PttMethod::Cat, PttMethod::Com}) {
+        s().via = method;
+        const std::shared_ptr<PttDriver> d = PttDriverFactory::create(KeyingConfigOf(s()), shared);
+        QSignalSpy errors(d.get(), &PttDriver::errorOccurred);
+        const std::optional<QString> failure = d->openPort();
+        QVERIFY(failure);
+        QCOMPARE(errors.size(), 1);
+        QCOMPARE(errors.first().first().toString(), *failure);
+        const KeyingResult key = d->key();
+        QVERIFY(!key.ok);
+        QCOMPARE(errors.size(), 2);
+        QCOMPARE(errors.last().first().toString(), key.problem);
+    }
+}
+
 void TestPtt::traceTimeAndValues()
 {
     QCOMPARE(UtcTimeText(TraceNow), QByteArray("2026-12-08T03:41:07.123Z"));
@@ -801,7 +841,20 @@ void TestPtt::traceTellsTheOver()
 {
     QFETCH(QString, over);
     QFETCH(QByteArrayList, events);
+    // keldo.ptt, when asked for, tells the same lines.
+    static QByteArrayList logged;
+    QLoggingCategory::setFilterRules(QStringLiteral("keldo.ptt.debug=true"));
+    const QtMessageHandler previous =
+        qInstallMessageHandler([](QtMsgType, const QMessageLogContext& context, const QString& text) {
+            if (qstrcmp(context.category, "keldo.ptt") == 0)
+                logged.append(text.toUtf8() + '\n');
+        });
+    const auto restore = qScopeGuard([previous] {
+        qInstallMessageHandler(previous);
+        QLoggingCategory::setFilterRules(QString());
+    });
     useCatOnAbsentDevice();
+    logged.clear();
     m_keyer->setPortRetryInterval(10);
     if (over == QLatin1String("time-out"))
         m_keyer->setTimeoutOverride(50);
@@ -832,6 +885,7 @@ void TestPtt::traceTellsTheOver()
                  line.constData());
     // Nothing is left marked keyed once the radio was released.
     QVERIFY(m_journal->keyedEntries().isEmpty());
+    QCOMPARE(logged, m_journal->lines());
 }
 
 void TestPtt::stateMarksTheKeyedRadio()

@@ -9,6 +9,7 @@
 #include "support/FakePortEnumerator.h"
 #include "support/MessageBoxRecorder.h"
 #include "support/RadioEnds.h"
+#include "support/RequireTool.h"
 #include "support/SimProcess.h"
 
 #include <QComboBox>
@@ -95,8 +96,7 @@ PttKeyer& TestPttEndToEnd::newKeyer()
 void TestPttEndToEnd::catBytesReachTheTty()
 {
     PtyPair pty;
-    if (!PtyPair::available())
-        QSKIP("socat is not installed");
+    REQUIRE_TOOL("socat");
     QVERIFY(pty.start());
     PttKeyer& keyer = newKeyer();
     Settings& s = m_store->s();
@@ -131,8 +131,7 @@ void TestPttEndToEnd::catBytesReachTheTty()
 void TestPttEndToEnd::comMethodNeedsModemLines()
 {
     PtyPair pty;
-    if (!PtyPair::available())
-        QSKIP("socat is not installed");
+    REQUIRE_TOOL("socat");
     QVERIFY(pty.start());
     PttKeyer& keyer = newKeyer();
     Settings& s = m_store->s();
@@ -163,8 +162,7 @@ void TestPttEndToEnd::comMethodNeedsModemLines()
 void TestPttEndToEnd::deviceChosenByPathKeysCat()
 {
     PtyPair pty;
-    if (!PtyPair::available())
-        QSKIP("socat is not installed");
+    REQUIRE_TOOL("socat");
     QVERIFY(pty.start());
     DesktopStation station(m_dir->path());
     Settings& s = station.s();
@@ -232,8 +230,8 @@ void TestPttEndToEnd::rigctldRadioByModelNumber()
     // answers, so rigctld reports time-outs; the frames go out all the same.
     PtyPair pty;
     Rigctld rig;
-    if (!PtyPair::available() || !Rigctld::available())
-        QSKIP("socat or rigctld is not installed");
+    REQUIRE_TOOL("socat");
+    REQUIRE_TOOL("rigctld");
     QVERIFY(pty.start());
     QVERIFY(rig.start({QStringLiteral("-m"), QStringLiteral("3073"), QStringLiteral("-r"), pty.a(),
                        QStringLiteral("-s"), QStringLiteral("19200")},
@@ -274,8 +272,8 @@ void TestPttEndToEnd::rigctldLineRecipes()
     QFETCH(QByteArray, unkeyed);
     PtyPair pty;
     Rigctld rig;
-    if (!PtyPair::available() || !Rigctld::available())
-        QSKIP("socat or rigctld is not installed");
+    REQUIRE_TOOL("socat");
+    REQUIRE_TOOL("rigctld");
     QVERIFY(pty.start());
     const bool cm108 = type == QLatin1String("CM108");
     // Line changes are logged to one file; a CM108's reports are written to another.
@@ -323,8 +321,10 @@ void TestPttEndToEnd::modemKeysTheRadio()
     QFETCH(PttMethod, via);
     PtyPair pty;
     Rigctld rig;
-    if (via == PttMethod::Cat ? !PtyPair::available() : !Rigctld::available())
-        QSKIP("socat or rigctld is not installed");
+    if (via == PttMethod::Cat)
+        REQUIRE_TOOL("socat");
+    else
+        REQUIRE_TOOL("rigctld");
     QVERIFY(via == PttMethod::Cat ? pty.start() : rig.start());
 
     SimProcess sim({QStringLiteral("--step"), QStringLiteral("--reply"), QStringLiteral("none")});
@@ -374,8 +374,7 @@ void TestPttEndToEnd::modemKeysTheRadio()
 void TestPttEndToEnd::closingWhileKeyedUnkeys()
 {
     PtyPair pty;
-    if (!PtyPair::available())
-        QSKIP("socat is not installed");
+    REQUIRE_TOOL("socat");
     QVERIFY(pty.start());
     SimProcess sim({QStringLiteral("--step"), QStringLiteral("--reply"), QStringLiteral("none")});
     QVERIFY2(sim.start(), qPrintable(sim.errorString()));

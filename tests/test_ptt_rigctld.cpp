@@ -1,11 +1,11 @@
 #include "logbook/RigFrequency.h"
+#include "ptt/PttDriverFactory.h"
 #include "ptt/PttKeyer.h"
 #include "ptt/RigctldClient.h"
 #include "settings/Settings.h"
 #include "support/FakeRigctld.h"
-#include "support/KeyingRecorder.h"
+#include "support/KeyerFixture.h"
 #include "support/MemoryKeyingJournal.h"
-#include "support/RecordingSerialPort.h"
 
 #include <QPointer>
 #include <QTcpServer>
@@ -14,7 +14,7 @@
 
 #include <memory>
 
-class TestPttRigctld : public QObject
+class TestPttRigctld : public KeyerFixture
 {
     Q_OBJECT
 private slots:
@@ -37,34 +37,21 @@ private slots:
     void pendingStateGoesOutOnConnecting();
     void junkAndOverlongReplies();
     void failedFrequencyIsUnknown();
+    void eachDriverHearsItsOwnAddress();
     void leftKeyedRadioReleasedAtStart();
 
 private:
-    Settings& s() { return *m_settings; }
-    // The settings as the PTT dialog applies them, and as the Setup dialog does.
-    void open() { m_keyer->OpenPttPort(KeyingConfigOf(s())); }
-    void configure() { m_keyer->configure(KeyingConfigOf(s())); }
     RigctldClient* client() { return m_keyer->rigctld().find(s().rigctldHost, s().rigctldPort); }
 
-    std::unique_ptr<Settings> m_settings;
-    std::unique_ptr<PttKeyer> m_keyer;
-    std::unique_ptr<KeyingRecorder> m_seen;
     std::unique_ptr<FakeRigctld> m_rig;
-    RecordingSerialPort* m_port = nullptr;
 };
 
 void TestPttRigctld::init()
 {
-    m_settings = std::make_unique<Settings>();
-    m_keyer = std::make_unique<PttKeyer>();
-    m_seen = std::make_unique<KeyingRecorder>(*m_keyer);
-    auto port = std::make_unique<RecordingSerialPort>();
-    m_port = port.get();
-    m_keyer->setSerialPort(std::move(port));
+    startKeyer();
     m_keyer->setRigctldRetryInterval(50);
     m_rig = std::make_unique<FakeRigctld>();
     QVERIFY(m_rig->listen());
-    s().keldoMode = Mode::HF;
     s().via = PttMethod::Rigctld;
     s().rigctldHost = QStringLiteral("127.0.0.1");
     s().rigctldPort = m_rig->port();
@@ -73,11 +60,8 @@ void TestPttRigctld::init()
 
 void TestPttRigctld::cleanup()
 {
-    QVERIFY(m_seen->openFailures.isEmpty());
-    m_seen.reset();
-    m_keyer.reset();
+    stopKeyer();
     m_rig.reset();
-    m_settings.reset();
 }
 
 void TestPttRigctld::firstKeyUpIsNotLost()
@@ -358,6 +342,37 @@ void TestPttRigctld::junkAndOverlongReplies()
 
 // An absurd or refused answer must not reach the tooltip, <FREQ> or the
 // logger, nor leave the last good value standing for a retuned rig.
+// Drivers share the connections; each reports what its own address said.
+void TestPttRigctld::eachDriverHearsItsOwnAddress()
+{
+    QTcpServer gone;
+    QVERIFY(gone.listen(QHostAddress::LocalHost));
+    const quint16 deadPort = gone.serverPort();
+    gone.close();
+    const PttDriverShared shared{nullptr, std::make_shared<RigctldLinks>()};
+    shared.links->setRetryInterval(50);
+    KeyingConfig c = KeyingConfigOf(s());
+    const std::shared_ptr<PttDriver> live = PttDriverFactory::create(c, shared);
+    c.rigctld.port = deadPort;
+    const std::shared_ptr<PttDriver> dead = PttDriverFactory::create(c, shared);
+    QSignalSpy liveErrors(live.get(), &PttDriver::errorOccurred);
+    QSignalSpy liveConfirmed(live.get(), &PttDriver::confirmed);
+    QSignalSpy deadErrors(dead.get(), &PttDriver::errorOccurred);
+    QSignalSpy deadConfirmed(dead.get(), &PttDriver::confirmed);
+    QVERIFY(live->key().ok);
+    QVERIFY(dead->key().ok);
+    QTRY_COMPARE(liveConfirmed.size(), 1);
+    QVERIFY(liveConfirmed.first().first().toBool());
+    QTRY_VERIFY(!deadErrors.isEmpty());
+    QVERIFY(deadErrors.first().first().toString().contains(QStringLiteral(":%1: ").arg(deadPort)));
+    QVERIFY(liveErrors.isEmpty());
+    QVERIFY(deadConfirmed.isEmpty());
+    live->unkey();
+    QTRY_COMPARE(m_rig->received, QByteArray("T 1\nT 0\n"));
+    QVERIFY(!live->unkeyPending());
+    shared.links->closeAll();
+}
+
 void TestPttRigctld::failedFrequencyIsUnknown()
 {
     RigFrequency rig;

@@ -7,6 +7,7 @@
 #include "support/FakeModem.h"
 #include "support/MessageBoxRecorder.h"
 #include "support/RadioEnds.h"
+#include "support/RequireTool.h"
 #include "support/TerminalFixture.h"
 #include "support/TerminalProcess.h"
 
@@ -93,8 +94,7 @@ private:
 
 void TestPttSafety::initTestCase()
 {
-    if (!Rigctld::available())
-        QSKIP("rigctld is not installed");
+    REQUIRE_TOOL("rigctld");
     QVERIFY(m_rig.start());
 }
 
@@ -332,8 +332,7 @@ void TestPttSafety::useCat(const PtyPair& pty)
 
 void TestPttSafety::hungUpPortNeitherSpinsNorStaysLost()
 {
-    if (!PtyPair::available())
-        QSKIP("socat is not installed");
+    REQUIRE_TOOL("socat");
     PtyPair pty;
     QVERIFY(pty.start());
     link(m_rig.port());
@@ -373,8 +372,7 @@ void TestPttSafety::unkeyOwedToAResetCableArrives_data()
 void TestPttSafety::unkeyOwedToAResetCableArrives()
 {
     QFETCH(bool, timeOut);
-    if (!PtyPair::available())
-        QSKIP("socat is not installed");
+    REQUIRE_TOOL("socat");
     PtyPair pty;
     QVERIFY(pty.start());
     link(m_rig.port());

@@ -1,5 +1,6 @@
 #include "files/FileWriter.h"
 #include "settings/IniDocument.h"
+#include "settings/Language.h"
 #include "settings/Settings.h"
 #include "settings/SettingsLocation.h"
 #include "settings/SettingsTable.h"
@@ -13,6 +14,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTranslator>
 
 #include <atomic>
 #include <csignal>
@@ -132,6 +134,10 @@ private slots:
     void callSignRuleAtLoad();
     void everySettingRoundTrips();
     void newerKeysWrittenOnlyWhenSet();
+    void languageOfSettingAndSystem_data();
+    void languageOfSettingAndSystem();
+    void languageOfSystemUnderC();
+    void savedTheSameUnderAnyLanguage();
     void unusualStoredValuesWrittenBackAsRead();
     void saveMergesWithOtherWriters();
     void queuedSavesJoinAndOnlyAFileIsWritten();
@@ -563,6 +569,7 @@ void TestSettings::everySettingRoundTrips()
     s.logFolder = "/var/log/keldo";
     s.myLocator = "IN80DJ";
     s.txPower = "100";
+    s.language = "pt_BR";
 
     const NoSaveFailure watch(a);
     QVERIFY(a.SaveSettings());
@@ -571,8 +578,8 @@ void TestSettings::everySettingRoundTrips()
     QCOMPARE(differences(b.s(), a.s()), QStringList());
 }
 
-// "My Locator" and "TX Power": a file saved before they existed keeps its
-// bytes until they are set; once in the file they stay, even emptied.
+// "My Locator", "TX Power" and "Language": a file saved before they existed
+// keeps its bytes until they are set; once in the file they stay, even emptied.
 void TestSettings::newerKeysWrittenOnlyWhenSet()
 {
     QTemporaryDir dir;
@@ -580,9 +587,9 @@ void TestSettings::newerKeysWrittenOnlyWhenSet()
     const NoSaveFailure watch(store);
     QVERIFY(store.SaveSettings());
     const QByteArray old = readAll(store.filePath());
-    QVERIFY(!old.contains("My Locator") && !old.contains("TX Power"));
+    QVERIFY(!old.contains("My Locator") && !old.contains("TX Power") && !old.contains("Language"));
     store.LoadSettings();
-    QVERIFY(store.s().myLocator.isEmpty() && store.s().txPower.isEmpty());
+    QVERIFY(store.s().myLocator.isEmpty() && store.s().txPower.isEmpty() && store.s().language.isEmpty());
     QVERIFY(store.SaveSettings());
     QCOMPARE(readAll(store.filePath()), old);
 
@@ -597,6 +604,101 @@ void TestSettings::newerKeysWrittenOnlyWhenSet()
     again.LoadSettings();
     QCOMPARE(again.s().myLocator, QString("JN11CK"));
     QCOMPARE(again.s().txPower, QString());
+
+    again.s().language = "de";
+    QVERIFY(again.SaveSettings());
+    QCOMPARE(readAll(store.filePath()), old + "TX Power=\r\nMy Locator=JN11CK\r\nLanguage=de\r\n");
+    // Read before anything else at start-up, from the seed while there is no file.
+    QCOMPARE(Language::StoredSetting(store.filePath(), QString()), QString("de"));
+    QCOMPARE(Language::StoredSetting(QDir(dir.path()).filePath("none.ini"), store.filePath()), QString("de"));
+    QCOMPARE(Language::StoredSetting(QDir(dir.path()).filePath("none.ini"), QString()), QString());
+}
+
+void TestSettings::languageOfSettingAndSystem_data()
+{
+    QTest::addColumn<QString>("setting");
+    QTest::addColumn<QStringList>("system");
+    QTest::addColumn<QString>("loaded");
+    const QStringList german{"de-AT", "en-US"};
+    QTest::newRow("system's") << "" << german << "de";
+    QTest::newRow("system's region") << "" << QStringList{"pt-BR"} << "pt_BR";
+    QTest::newRow("system's second") << "" << QStringList{"ru-RU", "fr-CA", "de"} << "fr";
+    QTest::newRow("system English first") << "" << QStringList{"en-GB", "de-DE"} << "";
+    QTest::newRow("LANG=C") << "" << QStringList{"C"} << "";
+    QTest::newRow("none translated") << "" << QStringList{"ru-RU", "zh-CN"} << "";
+    QTest::newRow("no system language") << "" << QStringList() << "";
+    QTest::newRow("English over the system's") << "en" << german << "";
+    QTest::newRow("chosen over the system's") << "ja" << german << "ja";
+    QTest::newRow("chosen, written by hand") << "pt-br" << german << "pt_BR";
+    QTest::newRow("chosen, no translation") << "ru" << german << "";
+    QTest::newRow("chosen, nonsense") << "../../etc/passwd" << german << "";
+}
+
+// Which translation loads: a language without one is English, never another.
+void TestSettings::languageOfSettingAndSystem()
+{
+    QFETCH(QString, setting);
+    QFETCH(QStringList, system);
+    QFETCH(QString, loaded);
+    QCOMPARE(Language::Resolve(setting, system), loaded);
+}
+
+// The C library's rule: under the C locale LANGUAGE is not read.
+void TestSettings::languageOfSystemUnderC()
+{
+    const char* const names[] = {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"};
+    QByteArrayList saved;
+    for (const char* name : names)
+        saved << qgetenv(name);
+    const auto restore = qScopeGuard([&] {
+        for (int i = 0; i < 4; ++i)
+            saved[i].isNull() ? qunsetenv(names[i]) : qputenv(names[i], saved[i]);
+    });
+    qputenv("LANGUAGE", "de:fr");
+    qunsetenv("LC_ALL");
+    qunsetenv("LC_MESSAGES");
+    for (const char* c : {"C", "C.UTF-8", "POSIX", ""}) {
+        qputenv("LANG", c);
+        QCOMPARE(Language::Resolve(QString(), Language::SystemLanguages()), QString());
+    }
+    qputenv("LANG", "de_DE.UTF-8");
+    qputenv("LC_ALL", "C");
+    QCOMPARE(Language::Resolve(QString(), Language::SystemLanguages()), QString());
+    // Chosen in the settings, it is that language all the same.
+    QCOMPARE(Language::Resolve("de", Language::SystemLanguages()), QString("de"));
+}
+
+// Translations change what is shown, never the file: sections, keys and
+// bytes are the same whatever the language.
+void TestSettings::savedTheSameUnderAnyLanguage()
+{
+    auto save = [] {
+        QTemporaryDir dir;
+        SettingsStore store(dir.path());
+        store.LoadSettings();
+        store.s().myLocator = "JN11CK";
+        store.s().txPower = "12.5";
+        store.s().pttTimeoutSeconds = 86400; // "86.400" in German
+        const NoSaveFailure watch(store);
+        [&] { QVERIFY(store.SaveSettings()); }();
+        return readAll(store.filePath());
+    };
+    const QByteArray english = save();
+    const QLocale before;
+    QLocale::setDefault(QLocale(QStringLiteral("de_DE")));
+    const QString loaded = Language::InstallTranslations(*QCoreApplication::instance(), "de");
+    const QByteArray german = save();
+    QLocale::setDefault(before);
+    for (QTranslator* t : QCoreApplication::instance()->findChildren<QTranslator*>()) {
+        QCoreApplication::removeTranslator(t);
+        delete t;
+    }
+    QCOMPARE(loaded, QString("de"));
+    const IniDocument a(english), b(german);
+    QCOMPARE(b.sections(), a.sections());
+    for (const QString& section : a.sections())
+        QCOMPARE(b.keys(section), a.keys(section));
+    QCOMPARE(german, english);
 }
 
 void TestSettings::unusualStoredValuesWrittenBackAsRead()

@@ -1,5 +1,7 @@
 #include "KillProc.h"
 
+#include "files/LogCategories.h"
+
 #include <QtGlobal>
 
 QString FileNameOfPath(const QString& path)
@@ -126,6 +128,8 @@ void KillProcessByName(const QString& name)
         if (FileNameOfPath(exe).compare(name, Qt::CaseInsensitive) != 0)
             continue;
         HANDLE process = ::OpenProcess(PROCESS_TERMINATE, FALSE, entry.th32ProcessID);
+        qCInfo(lcProcess) << "ending" << exe << "pid" << quint64(entry.th32ProcessID)
+                          << (process ? "" : "(cannot open it)");
         if (process) {
             ::TerminateProcess(process, 0);
             ::CloseHandle(process);

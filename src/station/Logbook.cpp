@@ -3,7 +3,9 @@
 #include "Station.h"
 
 #include "files/FileWriter.h"
+#include "files/LogCategories.h"
 #include "files/RegularFile.h"
+#include "ptt/PttDriverFactory.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -25,7 +27,7 @@ void Logbook::applySettings()
 {
     const Settings& s = m_station.s();
     // Keying by rigctld: the same rigctld, on a connection of its own.
-    if (s.via == PttMethod::Rigctld)
+    if (NeedsOf(s.via.value()).rigctldAddress)
         m_station.rig.setAddress(s.rigctldHost, s.rigctldPort);
     else
         m_station.rig.setAddress(s.rigControlHost, s.rigControlPort);
@@ -50,6 +52,7 @@ bool Logbook::write(const QsoRecord& qso, QString*)
 {
     const QByteArray record = Adif::Record(qso);
     m_waiting << Waiting{m_nextId++, record};
+    qCDebug(lcLogbook) << "QSO with" << qso.call << "to the logbook," << m_waiting.size() << "record(s) waiting";
     keepWaiting();
     send();
     m_station.loggers.sendQso(qso, Adif::Header(m_station.terminal.utcNow()) + record);
@@ -72,6 +75,7 @@ void Logbook::loadWaiting()
             m_waiting << Waiting{m_nextId++, record + "\r\n"};
     }
     if (!m_waiting.isEmpty()) {
+        qCInfo(lcLogbook) << m_waiting.size() << "QSO record(s) left waiting in" << spoolPath();
         m_failing = true;
         emit waitingChanged(waiting());
     }
@@ -80,6 +84,7 @@ void Logbook::loadWaiting()
 
 void Logbook::retryWaiting()
 {
+    qCDebug(lcLogbook) << "retrying" << m_waiting.size() << "QSO record(s) waiting";
     send();
 }
 
@@ -111,6 +116,7 @@ void Logbook::send()
 void Logbook::sent(const QList<quint64>& ids, bool ok, const QString& why)
 {
     if (ok) {
+        qCInfo(lcLogbook) << ids.size() << "QSO record(s) written to" << filePath();
         m_waiting.removeIf([&ids](const Waiting& w) { return ids.contains(w.id); });
         keepWaiting();
         if (m_waiting.isEmpty() && std::exchange(m_failing, false)) {
@@ -119,6 +125,8 @@ void Logbook::sent(const QList<quint64>& ids, bool ok, const QString& why)
         }
         return;
     }
+    qCWarning(lcLogbook) << ids.size() << "QSO record(s) not written to" << filePath() << "(" << why << "), kept in"
+                         << spoolPath();
     for (Waiting& w : m_waiting)
         if (ids.contains(w.id))
             w.sending = false;
@@ -155,7 +163,9 @@ void Logbook::keepWaiting()
                 return true;
             return !QFileInfo::exists(path) || QFile::remove(path);
         },
-        [path](bool ok, const QString& why) {
+        [path, records = m_waiting.size()](bool ok, const QString& why) {
+            if (ok)
+                qCDebug(lcLogbook) << records << "QSO record(s) spooled in" << path;
             if (!ok)
                 qWarning("QSO records waiting cannot be kept in %s: %s", qPrintable(QDir::toNativeSeparators(path)),
                          qPrintable(why));

@@ -2,6 +2,7 @@
 
 #include "KillProc.h"
 #include "ProcessLauncher.h"
+#include "files/LogCategories.h"
 #include "settings/Settings.h"
 
 #include <QDir>
@@ -79,6 +80,12 @@ ModemProcesses::Launch ModemProcesses::launch(const QString& keyText, QString* p
         result = Launch::WineMissing;
     else
         result = start(p, arguments, reason);
+    if (result == Launch::NotFound)
+        qCWarning(lcProcess) << "modem program" << keyText << "not found at" << p.path;
+    else if (result == Launch::WineMissing)
+        qCWarning(lcProcess) << "modem program" << p.path << "needs wine, which is not on the PATH";
+    else if (result == Launch::Failed)
+        qCWarning(lcProcess) << "modem program" << p.path << "cannot be started:" << reason;
     if (problem) {
         switch (result) {
         case Launch::Started:
@@ -233,6 +240,7 @@ void killIfNamed(qint64 pid, const QString& name)
     if (pidfd < 0 && errno == ESRCH)
         return;
     if (ProcessHasName(pid, name)) {
+        qCInfo(lcProcess) << "killing" << name << "pid" << pid << "serving the link";
         if (pidfd >= 0)
             ::syscall(SYS_pidfd_send_signal, pidfd, SIGKILL, nullptr, 0);
         else
@@ -337,6 +345,7 @@ ModemProcesses::Launch ModemProcesses::start(const ModemProgramPlan& p, const QS
         return LaunchModemProgram(p.path) ? Launch::Opened : Launch::Failed;
     }
     argv << arguments;
+    qCInfo(lcProcess) << "launching" << argv << "in" << folder;
 
     // Everything the child needs is made before the fork: after it, only
     // calls that are safe in a copy of a threaded process.
@@ -409,6 +418,7 @@ ModemProcesses::Launch ModemProcesses::start(const ModemProgramPlan& p, const QS
         return Launch::Failed;
     }
     m_children.append({qint64(pid), FileNameOfPath(p.keyText), false});
+    qCInfo(lcProcess) << "modem program started, pid" << pid;
     return Launch::Started;
 }
 
@@ -429,6 +439,7 @@ void ModemProcesses::end(const QString& fileName, const ModemLinkEnds& link)
         if (c.ended || c.fileName.compare(fileName, Qt::CaseInsensitive) != 0)
             continue;
         // Unreaped, the numbers are still ours: no other process can hold them.
+        qCInfo(lcProcess) << "killing" << c.fileName << "pid" << c.pid << "and its group";
         ::kill(pid_t(-c.pid), SIGKILL);
         ::kill(pid_t(c.pid), SIGKILL);
         c.ended = true;
@@ -447,8 +458,10 @@ void ModemProcesses::reapEnded()
         if (!c.ended)
             continue;
         const pid_t r = ::waitpid(pid_t(c.pid), nullptr, WNOHANG);
-        if (r == pid_t(c.pid) || (r < 0 && errno == ECHILD))
+        if (r == pid_t(c.pid) || (r < 0 && errno == ECHILD)) {
+            qCDebug(lcProcess) << "modem program pid" << c.pid << "has ended";
             m_children.removeAt(i);
+        }
     }
 }
 

@@ -1,5 +1,7 @@
 #include "ProcessLauncher.h"
 
+#include "files/LogCategories.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QProcess>
@@ -25,9 +27,17 @@ bool LaunchModemProgram(const QString& path)
         return false;
     const QFileInfo info(path);
     // Absolute, so that a bare name is never looked up in PATH.
-    if (info.isFile() && info.isExecutable())
-        return QProcess::startDetached(info.absoluteFilePath(), QStringList(), QDir::currentPath());
-    return opener() && opener()(info.absoluteFilePath());
+    bool launched = false;
+    if (info.isFile() && info.isExecutable()) {
+        qCInfo(lcProcess) << "starting detached" << info.absoluteFilePath();
+        launched = QProcess::startDetached(info.absoluteFilePath(), QStringList(), QDir::currentPath());
+    } else {
+        qCInfo(lcProcess) << "opening with the desktop" << info.absoluteFilePath();
+        launched = opener() && opener()(info.absoluteFilePath());
+    }
+    if (!launched)
+        qCWarning(lcProcess) << "cannot launch" << info.absoluteFilePath();
+    return launched;
 }
 
 void SetDocumentOpener(DocumentOpener open)

@@ -236,6 +236,11 @@ void SettingsController::setNotifyIncomingCall(bool on)
     choose(m_station.s().notifyIncomingCall, on);
 }
 
+void SettingsController::setLanguage(const QString& code)
+{
+    choose(m_station.s().language, code);
+}
+
 void SettingsController::setShowMacroBar(bool on)
 {
     choose(m_station.s().showMacroBar, on);

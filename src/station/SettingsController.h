@@ -58,6 +58,8 @@ public:
     void setTimeStamps(bool on);
     void setLogConversations(bool on);
     void setShowMacroBar(bool on);
+    // "[Options] Language": empty for the system's; read at the next start.
+    void setLanguage(const QString& code);
     // A folder chosen by the operator; the default one stays "the default".
     void setLogFolder(const QString& chosen);
     // The window's state and size, written with every save; its position at shutdown.

@@ -104,6 +104,42 @@ Station::Station(const QString& folder, QObject* parent, const FirstListener& fi
     });
 }
 
+QString ControlSideName(ControlSide side)
+{
+    switch (side) {
+    case ControlSide::Desktop:
+        return QCoreApplication::translate("Station", "the desktop");
+    case ControlSide::Console:
+        return QCoreApplication::translate("Station", "the console");
+    case ControlSide::Browser:
+        break;
+    }
+    return QCoreApplication::translate("Station", "a browser");
+}
+
+void Station::takeControl(ControlSide side, const QString& name)
+{
+    const QString who = side == ControlSide::Browser ? name : QString();
+    if (side == m_control && who == m_controllerName)
+        return;
+    m_control = side;
+    m_controllerName = who;
+    emit controlChanged(side, who);
+}
+
+void Station::controlLinkLost(const QString& browser)
+{
+    terminal.appendNotice(
+        QCoreApplication::translate("Station", "Control link to %1 lost: stopped, the unsent text kept").arg(browser));
+    keying.runWaiting([browser](PttKeyer& k) { k.note("control-link-lost", browser); }, 0);
+}
+
+void Station::setRemoteAccess(const RemoteAccessState& state)
+{
+    m_remoteAccess = state;
+    emit remoteAccessChanged(state);
+}
+
 void Station::tell(const Attention& attention)
 {
     if (answered() && !m_unattended) {

@@ -43,6 +43,21 @@ struct Attention
     bool serious = false; // a stop rather than a warning
 };
 
+// Who may send, call and stop: the front end the station runs with (the
+// desktop or the console), or a browser that took control.
+enum class ControlSide { Desktop, Console, Browser };
+// "the desktop", "the console", "a browser", for the operator.
+QString ControlSideName(ControlSide side);
+
+// What the web front end reports of itself, for the other front ends to show.
+struct RemoteAccessState
+{
+    bool listening = false;
+    QString reason; // what it does, or why it does not serve
+    QString fingerprint; // the certificate's SHA-256, when serving
+    QStringList clients; // the browsers connected, by address
+};
+
 // "Unable to open radio serial port COM3. ...", and the reason below it.
 QString PortOpenFailureText(const QString& port, const QString& detail = QString());
 
@@ -92,6 +107,29 @@ public:
     bool answered() const { return m_answerers > 0; }
     // Logs a QSO an answerer was asked about (false: not kept).
     bool logQso(const QsoRecord& qso, QString* error = nullptr) { return logbook.write(qso, error); }
+
+    // Control: one front end at a time sends, calls and stops; the others
+    // watch. The front end the program runs with holds it at the start.
+    void setLocalSide(ControlSide side)
+    {
+        m_localSide = side;
+        m_control = side;
+    }
+    ControlSide localSide() const { return m_localSide; }
+    ControlSide control() const { return m_control; }
+    // Who holds it, when a browser does (its address).
+    QString controllerName() const { return m_controllerName; }
+    bool inControl(ControlSide side) const { return m_control == side; }
+    void takeControl(ControlSide side, const QString& name = QString());
+
+    // The web front end's state, and the operator's wish to end every
+    // browser's session (the web front end acts on it).
+    const RemoteAccessState& remoteAccess() const { return m_remoteAccess; }
+    void setRemoteAccess(const RemoteAccessState& state);
+    void disconnectRemote() { emit remoteDisconnectRequested(); }
+    // The browser in control stopped answering and the station was stopped:
+    // told on the RX screen and in the keying trace.
+    void controlLinkLost(const QString& browser);
 
     // Tells the operator: to the answerers, or with none (or no one there, at
     // the end) to standard error.
@@ -168,8 +206,15 @@ signals:
     void loggingChanged(bool on);
     // QSO records waiting for the logbook file (0: none).
     void qsosWaitingChanged(int count);
+    void controlChanged(ControlSide side, const QString& name);
+    void remoteAccessChanged(const RemoteAccessState& state);
+    void remoteDisconnectRequested();
 
 private:
+    ControlSide m_localSide = ControlSide::Desktop;
+    ControlSide m_control = ControlSide::Desktop;
+    QString m_controllerName;
+    RemoteAccessState m_remoteAccess;
     int m_answerers = 0;
     bool m_unattended = false;
     // Folders whose stall the operator was told of.

@@ -13,7 +13,7 @@ frmAbout::frmAbout(const QString& settingsFile, QWidget* parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(QStringLiteral("About KELDO Chat"));
+    setWindowTitle(tr("About KELDO Chat"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 
     auto* icon = new QLabel(this);
@@ -24,9 +24,10 @@ frmAbout::frmAbout(const QString& settingsFile, QWidget* parent)
     f.setPointSizeF(f.pointSizeF() * 1.5);
     f.setBold(true);
     product->setFont(f);
-    auto* version = new QLabel(QStringLiteral("Version " KELDO_VERSION "    "), this);
+    //: %1 is the version number; the blanks after it are kept.
+    auto* version = new QLabel(tr("Version %1    ").arg(QStringLiteral(KELDO_VERSION)), this);
     version->setObjectName(QStringLiteral("lblVersion"));
-    auto* blurb = new QLabel(QStringLiteral("Keyboard chat terminal for the KELDO modems."), this);
+    auto* blurb = new QLabel(tr("Keyboard chat terminal for the KELDO modems."), this);
     blurb->setObjectName(QStringLiteral("lblDescription"));
     // Which file holds the settings: beside the program, under ~/.config or
     // named by --settings. Long paths are cut in the middle; the tooltip
@@ -34,12 +35,11 @@ frmAbout::frmAbout(const QString& settingsFile, QWidget* parent)
     const QString nativeFile = QDir::toNativeSeparators(settingsFile);
     auto* settings = new QLabel(this);
     settings->setObjectName(QStringLiteral("lblSettingsFile"));
-    settings->setText(QStringLiteral("Settings: ")
-                      + settings->fontMetrics().elidedText(nativeFile, Qt::ElideMiddle, 360));
+    settings->setText(tr("Settings: %1").arg(settings->fontMetrics().elidedText(nativeFile, Qt::ElideMiddle, 360)));
     settings->setToolTip(nativeFile);
-    settings->setAccessibleDescription(QStringLiteral("Settings file: ") + nativeFile);
+    settings->setAccessibleDescription(tr("Settings file: %1").arg(nativeFile));
     settings->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    auto* ok = new QPushButton(QStringLiteral("Close"), this);
+    auto* ok = new QPushButton(tr("Close"), this);
     ok->setObjectName(QStringLiteral("cmdOK"));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);

@@ -5,6 +5,7 @@
 #include "app/IncomingCallAlert.h"
 #include "app/Links.h"
 #include "app/frmAbout.h"
+#include "settings/Language.h"
 #include "settings/SettingsLocation.h"
 #include "terminal/SpeakerColours.h"
 #include "widgets/ImageList.h"
@@ -127,6 +128,40 @@ QAction* frmKeldoTerminal::addAction(QMenu* menu, const QString& name, const QSt
     return a;
 }
 
+void frmKeldoTerminal::addLanguageMenu(QMenu* settings)
+{
+    QMenu* menu = settings->addMenu(tr("Language"));
+    menu->setObjectName(QStringLiteral("mnuLanguage"));
+    auto* group = new QActionGroup(this);
+    QStringList codes{QString()};
+    codes << Language::Shipped() << QLatin1String(Language::English);
+    for (const QString& code : codes) {
+        // Each language by its own name, so that it is found from any other.
+        QAction* a =
+            addAction(menu, QStringLiteral("mnuLanguage_") + (code.isEmpty() ? QStringLiteral("system") : code),
+                      code.isEmpty() ? tr("System language") : Language::NativeName(code));
+        a->setCheckable(true);
+        a->setData(code);
+        group->addAction(a);
+        connect(a, &QAction::triggered, this, [this, code] { mnuLanguage_Click(code); });
+    }
+    // The stored choice, read when the menu opens: the settings are loaded
+    // after the menus are made.
+    connect(menu, &QMenu::aboutToShow, this, [this, group] {
+        for (QAction* a : group->actions())
+            a->setChecked(a->data().toString() == m_session.s().language);
+    });
+}
+
+void frmKeldoTerminal::mnuLanguage_Click(const QString& code)
+{
+    if (code == m_session.s().language)
+        return;
+    m_session.controller.setLanguage(code);
+    MessageBox::show(this, tr("The language changes when KELDO Terminal is started again."),
+                     MessageBox::Icon::Information);
+}
+
 QAction* frmKeldoTerminal::action(const QString& objectName) const
 {
     return findChild<QAction*>(objectName);
@@ -194,6 +229,7 @@ void frmKeldoTerminal::buildMenus()
     QAction* macroBar = addAction(settings, QStringLiteral("mnuMacroBar"), QStringLiteral("Show Macro Bar"));
     macroBar->setCheckable(true);
     connect(macroBar, &QAction::triggered, this, &frmKeldoTerminal::mnuMacroBar_Click);
+    addLanguageMenu(settings);
     // F1 to F12 wherever the focus is in the window; a control that wants
     // one of them for itself (a find bar's F3) takes it by ShortcutOverride.
     for (int i = 0; i < MacroCount; ++i) {

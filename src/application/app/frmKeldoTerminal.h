@@ -77,6 +77,8 @@ public:
     void mnuOpenLogsFolder_Click();
     void mnuMacros_Click();
     void mnuMacroBar_Click(bool on);
+    // Settings -> Language: code is a shipped language, "en", or empty for the system's.
+    void mnuLanguage_Click(const QString& code);
     void cmdEnviar_Click();
     // Macro index (0 for F1) typed into the TX box at the caret, and sent
     // when it ends in <SEND>.
@@ -106,6 +108,7 @@ protected:
 
 private:
     void buildMenus();
+    void addLanguageMenu(QMenu* settings);
     void buildControls();
     void layoutControls();
     void refreshFromDisplay();

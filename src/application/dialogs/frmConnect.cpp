@@ -62,18 +62,18 @@ frmConnect::frmConnect(const Settings& shown, std::function<bool()> shuttingDown
     , m_shuttingDown(std::move(shuttingDown))
 {
     setObjectName(QStringLiteral("frmConnect"));
-    setWindowTitle(QStringLiteral("Connect"));
+    setWindowTitle(tr("Connect"));
     setModal(true);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     setFixedSize(Twips::ToPixels(ClientWidth), Twips::ToPixels(ClientHeight));
 
-    Label1 = label(this, "Label1", QStringLiteral("Connect with:"), 360, 240, 1215);
+    Label1 = label(this, "Label1", tr("Connect with:"), 360, 240, 1215);
     // The three targets lie on top of each other; the mode shows one.
     cboConnectHF = combo(this, "cboConnectHF", 360, 600, 1335);
     cboConnectFM = combo(this, "cboConnectFM", 360, 600, 1335);
     cboConnectSAT = combo(this, "cboConnectSAT", 360, 600, 1335);
-    lblVia1 = label(this, "lblVia1", QStringLiteral("Via1"), 360, 1080, 1215);
-    lblVia2 = label(this, "lblVia2", QStringLiteral("Via2"), 1680, 1080, 1215);
+    lblVia1 = label(this, "lblVia1", tr("Via1"), 360, 1080, 1215);
+    lblVia2 = label(this, "lblVia2", tr("Via2"), 1680, 1080, 1215);
     cboVia1 = combo(this, "cboVia1", 360, 1440, 1335);
     cboVia2 = combo(this, "cboVia2", 1800, 1440, 1335);
 
@@ -82,8 +82,8 @@ frmConnect::frmConnect(const Settings& shown, std::function<bool()> shuttingDown
     const QPixmap picture = ImageList::Picture(QStringLiteral("Conectar"));
     cmdConnect->setIcon(QIcon(picture.scaled(32, 32, Qt::KeepAspectRatio, Qt::SmoothTransformation)));
     cmdConnect->setIconSize(QSize(32, 32));
-    cmdConnect->setToolTip(QStringLiteral("Connect"));
-    cmdConnect->setAccessibleName(QStringLiteral("Connect"));
+    cmdConnect->setToolTip(tr("Connect"));
+    cmdConnect->setAccessibleName(tr("Connect"));
     cmdConnect->setDefault(true);
     connect(cmdConnect, &QPushButton::clicked, this, [this] { cmdConnect_Click(); });
 
@@ -185,7 +185,7 @@ void frmConnect::cmdConnect_Click()
     else if (fm && !valid(cboVia2))
         failing = cboVia2;
     if (failing) {
-        MessageBox::show(this, QStringLiteral("Invalid Call Sign"), MessageBox::Icon::Warning);
+        MessageBox::show(this, tr("Invalid Call Sign"), MessageBox::Icon::Warning);
         failing->setFocus();
         return;
     }

@@ -19,29 +19,28 @@ frmFirstRun::frmFirstRun(const FirstRunOffer& offer, QWidget* parent)
     , m_offer(offer)
 {
     setObjectName(QStringLiteral("frmFirstRun"));
-    setWindowTitle(QStringLiteral("KELDO Terminal: first start"));
+    setWindowTitle(tr("KELDO Terminal: first start"));
     setModal(true);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 
     auto* layout = new QVBoxLayout(this);
-    auto* intro = new QLabel(QStringLiteral("There are no settings yet. Your call sign and your modem, to begin "
-                                            "with (Settings → Terminal Setup... changes them later)."),
+    auto* intro = new QLabel(tr("There are no settings yet. Your call sign and your modem, to begin "
+                                "with (Settings → Terminal Setup... changes them later)."),
                              this);
     intro->setWordWrap(true);
     layout->addWidget(intro);
     auto* form = new QFormLayout;
     txtMyCallSign = new QLineEdit(this);
     txtMyCallSign->setObjectName(QStringLiteral("txtMyCallSign"));
-    form->addRow(QStringLiteral("&Call sign:"), txtMyCallSign);
+    form->addRow(tr("&Call sign:"), txtMyCallSign);
     layout->addLayout(form);
 
-    auto* where = new QGroupBox(QStringLiteral("Where the modem runs"), this);
+    auto* where = new QGroupBox(tr("Where the modem runs"), this);
     auto* whereLayout = new QFormLayout(where);
     optPractice = new QRadioButton(
-        QStringLiteral("The &practice modem (%1), to try the terminal").arg(QFileInfo(offer.practiceModem).fileName()),
-        where);
-    optProgram = new QRadioButton(QStringLiteral("A modem program on &this computer:"), where);
-    optRemote = new QRadioButton(QStringLiteral("A modem on &another computer:"), where);
+        tr("The &practice modem (%1), to try the terminal").arg(QFileInfo(offer.practiceModem).fileName()), where);
+    optProgram = new QRadioButton(tr("A modem program on &this computer:"), where);
+    optRemote = new QRadioButton(tr("A modem on &another computer:"), where);
     txtProgram = new QLineEdit(offer.programPath, where);
     txtHost = new QLineEdit(where);
     txtPort = new QLineEdit(QString::number(offer.port), where);
@@ -51,13 +50,13 @@ frmFirstRun::frmFirstRun(const FirstRunOffer& offer, QWidget* parent)
     txtProgram->setObjectName(QStringLiteral("txtProgram"));
     txtHost->setObjectName(QStringLiteral("txtHost"));
     txtPort->setObjectName(QStringLiteral("txtPort"));
-    txtProgram->setToolTip(QStringLiteral("A program whose name ends in .exe runs under Wine"));
+    txtProgram->setToolTip(tr("A program whose name ends in .exe runs under Wine"));
     whereLayout->addRow(optPractice);
     whereLayout->addRow(optProgram);
-    whereLayout->addRow(QStringLiteral("Program:"), txtProgram);
+    whereLayout->addRow(tr("Program:"), txtProgram);
     whereLayout->addRow(optRemote);
-    whereLayout->addRow(QStringLiteral("&Host:"), txtHost);
-    whereLayout->addRow(QStringLiteral("Command &port:"), txtPort);
+    whereLayout->addRow(tr("&Host:"), txtHost);
+    whereLayout->addRow(tr("Command &port:"), txtPort);
     layout->addWidget(where);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
@@ -105,7 +104,7 @@ void frmFirstRun::cmdOK_Click()
     txtMyCallSign->setText(call);
     // As in the setup: the modem needs a call to announce.
     if (!valid || CallSignBase(call).isEmpty())
-        return refuse(QStringLiteral("Invalid Call Sign"), txtMyCallSign);
+        return refuse(tr("Invalid Call Sign"), txtMyCallSign);
 
     FirstRunChoice c;
     c.callSign = call;
@@ -121,15 +120,15 @@ void frmFirstRun::cmdOK_Click()
     } else if (optProgram->isChecked()) {
         c.programPath = txtProgram->text().trimmed();
         if (c.programPath.isEmpty())
-            return refuse(QStringLiteral("Invalid modem program"), txtProgram);
+            return refuse(tr("Invalid modem program"), txtProgram);
     } else {
         c.autoLaunch = false;
         c.host = txtHost->text().trimmed();
         const qint64 port = PortValueOfText(txtPort->text());
         if (c.host.isEmpty() || c.host.contains(QLatin1Char(' ')))
-            return refuse(QStringLiteral("Invalid Host"), txtHost);
+            return refuse(tr("Invalid Host"), txtHost);
         if (!Ports::IsCommandPort(port))
-            return refuse(QStringLiteral("Invalid TCP port"), txtPort);
+            return refuse(tr("Invalid TCP port"), txtPort);
         c.port = int(port);
     }
     m_choice = c;

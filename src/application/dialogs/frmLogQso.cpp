@@ -49,38 +49,38 @@ frmLogQso::frmLogQso(Writer write, QWidget* parent)
     , m_write(std::move(write))
 {
     setObjectName(QStringLiteral("frmLogQso"));
-    setWindowTitle(QStringLiteral("Log QSO"));
+    setWindowTitle(tr("Log QSO"));
     setModal(false);
     lstQsos = new QListWidget;
     lstQsos->setObjectName(QStringLiteral("lstQsos"));
-    lstQsos->setAccessibleName(QStringLiteral("QSOs waiting to be logged"));
+    lstQsos->setAccessibleName(tr("QSOs waiting to be logged"));
     // However many wait, the list scrolls: the window keeps its size.
     lstQsos->setMinimumWidth(fontMetrics().horizontalAdvance(QLatin1Char('M')) * 16);
     lstQsos->setSizeAdjustPolicy(QAbstractScrollArea::AdjustIgnored);
     auto* form = new QFormLayout;
-    txtCall = Field(form, "txtCall", QStringLiteral("&Call:"));
-    dtOn = UtcField(form, "dtOn", QStringLiteral("Time o&n:"));
-    dtOff = UtcField(form, "dtOff", QStringLiteral("Time o&ff:"));
-    txtFreq = Field(form, "txtFreq", QStringLiteral("Freq&uency (MHz):"));
+    txtCall = Field(form, "txtCall", tr("&Call:"));
+    dtOn = UtcField(form, "dtOn", tr("Time o&n:"));
+    dtOff = UtcField(form, "dtOff", tr("Time o&ff:"));
+    txtFreq = Field(form, "txtFreq", tr("Freq&uency (MHz):"));
     lblBand = new QLabel;
     lblBand->setObjectName(QStringLiteral("lblBand"));
-    form->addRow(QStringLiteral("Band:"), lblBand);
-    txtMode = Field(form, "txtMode", QStringLiteral("&Mode:"));
-    txtSubmode = Field(form, "txtSubmode", QStringLiteral("&Submode:"));
-    txtRstSent = Field(form, "txtRstSent", QStringLiteral("RST s&ent:"));
-    txtRstRcvd = Field(form, "txtRstRcvd", QStringLiteral("RST &received:"));
-    txtName = Field(form, "txtName", QStringLiteral("N&ame:"));
-    txtQth = Field(form, "txtQth", QStringLiteral("&QTH:"));
-    txtGrid = Field(form, "txtGrid", QStringLiteral("&Locator:"));
-    txtComment = Field(form, "txtComment", QStringLiteral("C&omment:"));
+    form->addRow(tr("Band:"), lblBand);
+    txtMode = Field(form, "txtMode", tr("&Mode:"));
+    txtSubmode = Field(form, "txtSubmode", tr("&Submode:"));
+    txtRstSent = Field(form, "txtRstSent", tr("RST s&ent:"));
+    txtRstRcvd = Field(form, "txtRstRcvd", tr("RST &received:"));
+    txtName = Field(form, "txtName", tr("N&ame:"));
+    txtQth = Field(form, "txtQth", tr("&QTH:"));
+    txtGrid = Field(form, "txtGrid", tr("&Locator:"));
+    txtComment = Field(form, "txtComment", tr("C&omment:"));
     lblError = new QLabel;
     lblError->setObjectName(QStringLiteral("lblError"));
     lblError->setWordWrap(true);
     lblError->setVisible(false);
     buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Discard);
     buttons->setObjectName(QStringLiteral("buttons"));
-    buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("&Log"));
-    buttons->button(QDialogButtonBox::Discard)->setText(QStringLiteral("&Drop"));
+    buttons->button(QDialogButtonBox::Ok)->setText(tr("&Log"));
+    buttons->button(QDialogButtonBox::Discard)->setText(tr("&Drop"));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons->button(QDialogButtonBox::Discard), &QPushButton::clicked, this, &frmLogQso::drop);
     auto* right = new QVBoxLayout;
@@ -210,7 +210,7 @@ void frmLogQso::accept()
     }
     // Kept with what was typed, and why.
     keepFields();
-    m_entries[m_current].error = error.isEmpty() ? QStringLiteral("The QSO could not be written.") : error;
+    m_entries[m_current].error = error.isEmpty() ? tr("The QSO could not be written.") : error;
     lblError->setText(m_entries[m_current].error);
     lblError->setVisible(true);
 }
@@ -263,8 +263,7 @@ void frmLogQso::showBand()
 
 void frmLogQso::showCount()
 {
-    setWindowTitle(m_entries.size() > 1 ? QStringLiteral("Log QSO \u2013 %1 waiting").arg(m_entries.size())
-                                        : QStringLiteral("Log QSO"));
+    setWindowTitle(m_entries.size() > 1 ? tr("Log QSO – %n waiting", nullptr, int(m_entries.size())) : tr("Log QSO"));
 }
 
 void frmLogQso::fitScreen()

@@ -44,11 +44,11 @@ frmLogbook::frmLogbook(const LogbookChoice& shown, QWidget* parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmLogbook"));
-    setWindowTitle(QStringLiteral("Logbook"));
+    setWindowTitle(tr("Logbook"));
     setModal(true);
-    chkLogQsos = Check("chkLogQsos", QStringLiteral("&Log QSOs"), shown.logQsos);
-    chkWithoutAsking = Check("chkWithoutAsking", QStringLiteral("Log &without asking"), shown.withoutAsking);
-    lblAskMode = new QLabel(QStringLiteral("Which mode does your logbook use for these QSOs?"));
+    chkLogQsos = Check("chkLogQsos", tr("&Log QSOs"), shown.logQsos);
+    chkWithoutAsking = Check("chkWithoutAsking", tr("Log &without asking"), shown.withoutAsking);
+    lblAskMode = new QLabel(tr("Which mode does your logbook use for these QSOs?"));
     lblAskMode->setObjectName(QStringLiteral("lblAskMode"));
     lblAskMode->setVisible(false);
     cboMode = new QComboBox;
@@ -59,13 +59,13 @@ frmLogbook::frmLogbook(const LogbookChoice& shown, QWidget* parent)
                        QStringLiteral("PSK"), QStringLiteral("RTTY"), QStringLiteral("OLIVIA")});
     cboMode->setCurrentText(shown.mode);
     // The question shows only at the first tick: a screen reader hears it always.
-    cboMode->setAccessibleName(QStringLiteral("Log mode"));
+    cboMode->setAccessibleName(tr("Log mode"));
     cboMode->setAccessibleDescription(lblAskMode->text());
-    cboMode->lineEdit()->setAccessibleName(QStringLiteral("Log mode"));
+    cboMode->lineEdit()->setAccessibleName(tr("Log mode"));
     txtSubmode = Line("txtSubmode", shown.submode);
     txtRigHost = Line("txtRigHost", shown.rigHost);
     spnRigPort = PortBox("spnRigPort", shown.rigPort);
-    chkLoggers = Check("chkLoggers", QStringLiteral("&Send QSOs to loggers"), shown.sendToLoggers);
+    chkLoggers = Check("chkLoggers", tr("&Send QSOs to loggers"), shown.sendToLoggers);
     txtLoggerHost = Line("txtLoggerHost", shown.loggerHost);
     spnLoggerPort = PortBox("spnLoggerPort", shown.loggerPort);
 
@@ -81,19 +81,19 @@ frmLogbook::frmLogbook(const LogbookChoice& shown, QWidget* parent)
     form->addRow(chkLogQsos);
     form->addRow(chkWithoutAsking);
     form->addRow(lblAskMode);
-    form->addRow(QStringLiteral("Log &mode:"), cboMode);
-    form->addRow(QStringLiteral("Log s&ubmode:"), txtSubmode);
+    form->addRow(tr("Log &mode:"), cboMode);
+    form->addRow(tr("Log s&ubmode:"), txtSubmode);
     // Keying by rigctld, the frequency comes from that rigctld.
-    form->addRow(QStringLiteral("M&y locator:"), txtMyLocator);
-    form->addRow(QStringLiteral("&TX power (W):"), txtTxPower);
-    form->addRow(QStringLiteral("Rig control &host (rigctld, when PTT is not by rigctld):"), txtRigHost);
-    form->addRow(QStringLiteral("Rig control &port:"), spnRigPort);
+    form->addRow(tr("M&y locator:"), txtMyLocator);
+    form->addRow(tr("&TX power (W):"), txtTxPower);
+    form->addRow(tr("Rig control &host (rigctld, when PTT is not by rigctld):"), txtRigHost);
+    form->addRow(tr("Rig control &port:"), spnRigPort);
     for (QWidget* w : {static_cast<QWidget*>(txtRigHost), static_cast<QWidget*>(spnRigPort)})
-        w->setToolTip(QStringLiteral("Used for the frequency when PTT is not by rigctld; "
-                                     "keying by rigctld, that rigctld is asked."));
+        w->setToolTip(tr("Used for the frequency when PTT is not by rigctld; "
+                         "keying by rigctld, that rigctld is asked."));
     form->addRow(chkLoggers);
-    form->addRow(QStringLiteral("Logger h&ost:"), txtLoggerHost);
-    form->addRow(QStringLiteral("Logger po&rt:"), spnLoggerPort);
+    form->addRow(tr("Logger h&ost:"), txtLoggerHost);
+    form->addRow(tr("Logger po&rt:"), spnLoggerPort);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);

@@ -26,39 +26,39 @@ frmMacros::frmMacros(const MacroSet& macros, bool showBar, QWidget* parent)
     , m_macros(macros)
 {
     setObjectName(QStringLiteral("frmMacros"));
-    setWindowTitle(QStringLiteral("Macros"));
+    setWindowTitle(tr("Macros"));
     setModal(true);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 
     lstMacros = new QListWidget(this);
     lstMacros->setObjectName(QStringLiteral("lstMacros"));
-    lstMacros->setAccessibleName(QStringLiteral("Function keys"));
+    lstMacros->setAccessibleName(tr("Function keys"));
     for (int i = 0; i < MacroCount; ++i)
         lstMacros->addItem(EntryCaption(i, m_macros[size_t(i)]));
     lstMacros->setMaximumWidth(lstMacros->fontMetrics().horizontalAdvance(QLatin1Char('W')) * 18);
 
     txtLabel = new QLineEdit(this);
     txtLabel->setObjectName(QStringLiteral("txtLabel"));
-    txtLabel->setAccessibleName(QStringLiteral("Button label"));
+    txtLabel->setAccessibleName(tr("Button label"));
     // The settings file keeps no more than this of a value.
     txtLabel->setMaxLength(IniDocument::MaxValueLength);
     txtText = new QPlainTextEdit(this);
     txtText->setObjectName(QStringLiteral("txtText"));
-    txtText->setAccessibleName(QStringLiteral("Macro text"));
+    txtText->setAccessibleName(tr("Macro text"));
     txtText->setTabChangesFocus(true);
-    auto* hint = new QLabel(QStringLiteral("Variables: <MYCALL> <CALL> <UTC> <DATE> <MODE> <BW> <FREQ> <BAND>.\n"
-                                           "<SEND> at the end sends the text at once."),
+    auto* hint = new QLabel(tr("Variables: <MYCALL> <CALL> <UTC> <DATE> <MODE> <BW> <FREQ> <BAND>.\n"
+                               "<SEND> at the end sends the text at once."),
                             this);
     hint->setObjectName(QStringLiteral("lblVariables"));
     hint->setWordWrap(true);
     txtText->setAccessibleDescription(hint->text());
-    chkMacroBar = new QCheckBox(QStringLiteral("Show macro buttons under the TX box"), this);
+    chkMacroBar = new QCheckBox(tr("Show macro buttons under the TX box"), this);
     chkMacroBar->setObjectName(QStringLiteral("chkMacroBar"));
     chkMacroBar->setChecked(showBar);
 
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("&Label:"), txtLabel);
-    form->addRow(QStringLiteral("&Text:"), txtText);
+    form->addRow(tr("&Label:"), txtLabel);
+    form->addRow(tr("&Text:"), txtText);
     form->addRow(hint);
     auto* columns = new QHBoxLayout;
     columns->addWidget(lstMacros);

@@ -1,6 +1,7 @@
 #include "frmPTT.h"
 
-#include "ptt/PttDrivers.h"
+#include "ptt/CatPttDriver.h"
+#include "ptt/PttDriverFactory.h"
 #include "ptt/RadioCatalogue.h"
 #include "ptt/SerialPortDevice.h"
 #include "settings/IniDocument.h"
@@ -58,7 +59,7 @@ frmPTT::frmPTT(const Settings& shown, std::function<bool()> shuttingDown, const 
     m_devices = ports ? ports->devices() : CreateSystemPortEnumerator()->devices();
 
     setObjectName(QStringLiteral("frmPTT"));
-    setWindowTitle(QStringLiteral("PTT"));
+    setWindowTitle(tr("PTT"));
     setModal(true);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     setFixedSize(Twips::ToPixels(5535), Twips::ToPixels(5100));
@@ -66,22 +67,21 @@ frmPTT::frmPTT(const Settings& shown, std::function<bool()> shuttingDown, const 
     FraGlobal = DialogGeometry::Place<QGroupBox>(this, "FraGlobal", QString(), 0, 0, 5535, 4095);
     // Wider than the three original options need, to take the fourth; the
     // options move left so that the fourth ends inside the frame.
-    fraSeleccionarPTT = DialogGeometry::Place<QGroupBox>(FraGlobal, "fraSeleccionarPTT", QStringLiteral("PTT Via"), 600,
-                                                         360, 4815, 855);
+    fraSeleccionarPTT =
+        DialogGeometry::Place<QGroupBox>(FraGlobal, "fraSeleccionarPTT", tr("PTT Via"), 600, 360, 4815, 855);
     optCAT =
         DialogGeometry::Place<QRadioButton>(fraSeleccionarPTT, "optCAT", QStringLiteral("CAT"), 240, 240, 735, 495);
     optCOM =
         DialogGeometry::Place<QRadioButton>(fraSeleccionarPTT, "optCOM", QStringLiteral("COM"), 1200, 240, 735, 495);
-    optVOX = DialogGeometry::Place<QRadioButton>(fraSeleccionarPTT, "optVOX", QStringLiteral("VOX/ZK-Board"), 2160, 240,
-                                                 1455, 495);
+    optVOX = DialogGeometry::Place<QRadioButton>(fraSeleccionarPTT, "optVOX", tr("VOX/ZK-Board"), 2160, 240, 1455, 495);
     optRigctld = DialogGeometry::Place<QRadioButton>(fraSeleccionarPTT, "optRigctld", QStringLiteral("rigctld"), 3780,
                                                      240, 915, 495);
 
-    lblMarca = DialogGeometry::Place<QLabel>(FraGlobal, "lblMarca", QStringLiteral("Brand:"), 600, 1440, 1095, 255);
+    lblMarca = DialogGeometry::Place<QLabel>(FraGlobal, "lblMarca", tr("Brand:"), 600, 1440, 1095, 255);
     cboMarcas = DialogGeometry::Place<QComboBox>(FraGlobal, "cboMarcas", QString(), 600, 1650, 1575, 315);
-    lblModel = DialogGeometry::Place<QLabel>(FraGlobal, "lblModel", QStringLiteral("Model:"), 600, 2160, 1095, 255);
+    lblModel = DialogGeometry::Place<QLabel>(FraGlobal, "lblModel", tr("Model:"), 600, 2160, 1095, 255);
     cboModelos = DialogGeometry::Place<QComboBox>(FraGlobal, "cboModelos", QString(), 600, 2370, 1575, 315);
-    lblPuerto = DialogGeometry::Place<QLabel>(FraGlobal, "lblPuerto", QStringLiteral("Port:"), 2520, 1440, 975, 255);
+    lblPuerto = DialogGeometry::Place<QLabel>(FraGlobal, "lblPuerto", tr("Port:"), 2520, 1440, 975, 255);
     cboPTTCOM = DialogGeometry::Place<QComboBox>(FraGlobal, "cboPTTCOM", QString(), 2520, 1650, 1335, 315);
     cboCATCOM = DialogGeometry::Place<QComboBox>(FraGlobal, "cboCATCOM", QString(), 2520, 1200, 1335, 315);
     // A device that is not listed (a pty, one plugged in later) is typed.
@@ -90,24 +90,22 @@ frmPTT::frmPTT(const Settings& shown, std::function<bool()> shuttingDown, const 
         list->setInsertPolicy(QComboBox::NoInsert);
         list->lineEdit()->setMaxLength(IniDocument::MaxValueLength);
     }
-    lblBauds = DialogGeometry::Place<QLabel>(FraGlobal, "lblBauds", QStringLiteral("Bauds:"), 2520, 2160, 975, 255);
+    lblBauds = DialogGeometry::Place<QLabel>(FraGlobal, "lblBauds", tr("Bauds:"), 2520, 2160, 975, 255);
     cboBaudios = DialogGeometry::Place<QComboBox>(FraGlobal, "cboBaudios", QString(), 2520, 2370, 1335, 315);
-    fraPin = DialogGeometry::Place<QGroupBox>(FraGlobal, "fraPin", QStringLiteral("PTT Pin"), 2520, 2160, 1335, 1455);
+    fraPin = DialogGeometry::Place<QGroupBox>(FraGlobal, "fraPin", tr("PTT Pin"), 2520, 2160, 1335, 1455);
     optRTS = DialogGeometry::Place<QRadioButton>(fraPin, "optRTS", QStringLiteral("RTS"), 120, 240, 735, 375);
     optDTR = DialogGeometry::Place<QRadioButton>(fraPin, "optDTR", QStringLiteral("DTR"), 120, 600, 855, 375);
     optRTSDTR =
         DialogGeometry::Place<QRadioButton>(fraPin, "optRTSDTR", QStringLiteral("RTS+DTR"), 120, 960, 1070, 375);
     chkRTS = DialogGeometry::Place<QCheckBox>(FraGlobal, "chkRTS", QStringLiteral("RTS"), 600, 2760, 735, 495);
     chkDTR = DialogGeometry::Place<QCheckBox>(FraGlobal, "chkDTR", QStringLiteral("DTR"), 600, 3120, 735, 495);
-    lblIcomAddress = DialogGeometry::Place<QLabel>(FraGlobal, "lblIcomAddress", QStringLiteral("CI-V Address:"), 600,
-                                                   3600, 1080, 255);
+    lblIcomAddress =
+        DialogGeometry::Place<QLabel>(FraGlobal, "lblIcomAddress", tr("CI-V Address:"), 600, 3600, 1080, 255);
     txtIcomAddress = DialogGeometry::Place<QLineEdit>(FraGlobal, "txtIcomAddress", QString(), 1680, 3550, 375, 315);
     // The rigctld endpoint takes the place of the brand and port lists.
-    lblRigctldHost =
-        DialogGeometry::Place<QLabel>(FraGlobal, "lblRigctldHost", QStringLiteral("Host:"), 600, 1440, 1095, 255);
+    lblRigctldHost = DialogGeometry::Place<QLabel>(FraGlobal, "lblRigctldHost", tr("Host:"), 600, 1440, 1095, 255);
     txtRigctldHost = DialogGeometry::Place<QLineEdit>(FraGlobal, "txtRigctldHost", QString(), 600, 1650, 1575, 315);
-    lblRigctldPort =
-        DialogGeometry::Place<QLabel>(FraGlobal, "lblRigctldPort", QStringLiteral("Port:"), 2520, 1440, 975, 255);
+    lblRigctldPort = DialogGeometry::Place<QLabel>(FraGlobal, "lblRigctldPort", tr("Port:"), 2520, 1440, 975, 255);
     txtRigctldPort = DialogGeometry::Place<QLineEdit>(FraGlobal, "txtRigctldPort", QString(), 2520, 1650, 1335, 315);
     // Digits only; the range is checked on closing, so that a port out of
     // range is refused rather than cut to fit.
@@ -116,7 +114,7 @@ frmPTT::frmPTT(const Settings& shown, std::function<bool()> shuttingDown, const 
     // The settings file keeps no more than this of a value.
     for (QLineEdit* box : {txtIcomAddress, txtRigctldHost, txtRigctldPort})
         box->setMaxLength(IniDocument::MaxValueLength);
-    cmdOK = DialogGeometry::Place<QPushButton>(this, "cmdOK", QStringLiteral("Close"), 2280, 4440, 1260, 435);
+    cmdOK = DialogGeometry::Place<QPushButton>(this, "cmdOK", tr("Close"), 2280, 4440, 1260, 435);
 
     connect(cboMarcas, &QComboBox::currentIndexChanged, this, [this] { cboMarcas_Click(); });
     connect(cboModelos, &QComboBox::currentIndexChanged, this, [this] { cboModelos_Click(); });
@@ -126,9 +124,7 @@ frmPTT::frmPTT(const Settings& shown, std::function<bool()> shuttingDown, const 
     connect(cboCATCOM, &QComboBox::currentTextChanged, this, [this] { cboCATCOM_Click(); });
     connect(chkRTS, &QCheckBox::toggled, this, [this] { chkRTS_Click(); });
     connect(chkDTR, &QCheckBox::toggled, this, [this] { chkDTR_Click(); });
-    const std::pair<QRadioButton*, PttMethod> methods[] = {
-        {optCAT, PttMethod::Cat}, {optCOM, PttMethod::Com}, {optVOX, PttMethod::Vox}, {optRigctld, PttMethod::Rigctld}};
-    for (auto [button, method] : methods) {
+    for (auto [button, method] : methodOptions()) {
         connect(button, &QRadioButton::toggled, this, [this, method = method](bool on) {
             if (on)
                 optMethod_Click(method);
@@ -215,21 +211,9 @@ void frmPTT::Form_Load()
     }
 
     // Another "Via" leaves every option clear.
-    switch (s.via.value()) {
-    case PttMethod::Cat:
-        optCAT->setChecked(true);
-        break;
-    case PttMethod::Com:
-        optCOM->setChecked(true);
-        break;
-    case PttMethod::Vox:
-        optVOX->setChecked(true);
-        break;
-    case PttMethod::Rigctld:
-        optRigctld->setChecked(true);
-        break;
-    case PttMethod::Other:
-        break;
+    for (auto [button, method] : methodOptions()) {
+        if (s.via.value() == method)
+            button->setChecked(true);
     }
 
     cboCATCOM->move(cboPTTCOM->pos());
@@ -260,7 +244,8 @@ void frmPTT::fillPortList(QComboBox* list, const QString& setting)
         if (found < 0 && IsDevicePath(setting)) {
             list->addItem(setting);
             const bool present = QFileInfo::exists(setting); // a look-up, not an open
-            list->setItemData(list->count() - 1, present ? setting : setting + QStringLiteral("\nnot present"),
+            //: Tooltip of a serial device that is not plugged in; %1 is its path.
+            list->setItemData(list->count() - 1, present ? setting : tr("%1\nnot present").arg(setting),
                               Qt::ToolTipRole);
             found = list->count() - 1;
         }
@@ -376,12 +361,19 @@ void frmPTT::optPin_Click(int pin)
     m_value.pin = quint8(pin);
 }
 
+QList<std::pair<QRadioButton*, PttMethod>> frmPTT::methodOptions() const
+{
+    return {
+        {optCAT, PttMethod::Cat}, {optCOM, PttMethod::Com}, {optVOX, PttMethod::Vox}, {optRigctld, PttMethod::Rigctld}};
+}
+
 void frmPTT::optMethod_Click(PttMethod method)
 {
     m_value.via = method;
-    const bool cat = method == PttMethod::Cat;
-    const bool com = method == PttMethod::Com;
-    const bool rigctld = method == PttMethod::Rigctld;
+    const PttMethodNeeds needs = NeedsOf(method);
+    const bool cat = needs.radioModel;
+    const bool com = needs.linePort;
+    const bool rigctld = needs.rigctldAddress;
 
     for (QWidget* w : {static_cast<QWidget*>(lblMarca), static_cast<QWidget*>(cboMarcas),
                        static_cast<QWidget*>(lblModel), static_cast<QWidget*>(cboModelos)})
@@ -433,19 +425,19 @@ bool frmPTT::Form_Unload()
         return true;
 
     if (txtIcomAddress->isVisibleTo(this) && !IsValidIcomAddress(txtIcomAddress->text())) {
-        MessageBox::show(this, QStringLiteral("wrong Icom Address format"), MessageBox::Icon::Critical);
+        MessageBox::show(this, tr("wrong Icom Address format"), MessageBox::Icon::Critical);
         txtIcomAddress->setFocus();
         return false;
     }
     for (QComboBox* list : {cboCATCOM, cboPTTCOM}) {
         if (list->isVisibleTo(this) && PortTextOf(list->currentText()).isEmpty()) {
-            MessageBox::show(this, QStringLiteral("Invalid serial port"), MessageBox::Icon::Warning);
+            MessageBox::show(this, tr("Invalid serial port"), MessageBox::Icon::Warning);
             list->setFocus();
             return false;
         }
     }
     if (txtRigctldPort->isVisibleTo(this) && rigctldPortOfText(txtRigctldPort->text()) == 0) {
-        MessageBox::show(this, QStringLiteral("Invalid rigctld port"), MessageBox::Icon::Warning);
+        MessageBox::show(this, tr("Invalid rigctld port"), MessageBox::Icon::Warning);
         txtRigctldPort->setFocus();
         return false;
     }

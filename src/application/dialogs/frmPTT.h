@@ -9,6 +9,7 @@
 
 #include <functional>
 #include <optional>
+#include <utility>
 
 class QCheckBox;
 class QComboBox;
@@ -52,6 +53,8 @@ private:
     void chkRTS_Click();
     void chkDTR_Click();
     void optMethod_Click(PttMethod method);
+    // The option of each method.
+    QList<std::pair<QRadioButton*, PttMethod>> methodOptions() const;
     void optPin_Click(int pin);
     void txtRigctldHost_Change();
     void txtRigctldPort_Change();

@@ -42,7 +42,7 @@ frmSetup::frmSetup(const Settings& shown, SetupChecks checks, QWidget* parent)
     , m_checks(std::move(checks))
 {
     setObjectName(QStringLiteral("frmSetup"));
-    setWindowTitle(QStringLiteral("Setup"));
+    setWindowTitle(tr("Setup"));
     setModal(true);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     setFixedSize(Twips::ToPixels(ClientWidth), Twips::ToPixels(ClientHeight));
@@ -59,74 +59,68 @@ void frmSetup::buildControls()
     auto tcpFrame = [this](const char* frame, const QString& caption, const char* port, const char* data,
                            const char* host, QLineEdit*& portBox, QLineEdit*& dataBox, QLineEdit*& hostBox) {
         QGroupBox* f = DialogGeometry::Place<QGroupBox>(this, frame, caption, 240, 120, 2055, 2535);
-        DialogGeometry::Place<QLabel>(f, "lblPuertoComandos", QStringLiteral("Command Port"), 240, 300, 1575, 255);
+        DialogGeometry::Place<QLabel>(f, "lblPuertoComandos", tr("Command Port"), 240, 300, 1575, 255);
         portBox = DialogGeometry::Place<QLineEdit>(f, port, QStringLiteral("8300"), 240, 570, 1575, 315);
-        DialogGeometry::Place<QLabel>(f, "lblPuertoDatos", QStringLiteral("Data Port"), 240, 1020, 1575, 255);
+        DialogGeometry::Place<QLabel>(f, "lblPuertoDatos", tr("Data Port"), 240, 1020, 1575, 255);
         dataBox = DialogGeometry::Place<QLineEdit>(f, data, QString(), 240, 1290, 1575, 315);
         dataBox->setReadOnly(true);
         dataBox->setFocusPolicy(Qt::NoFocus);
-        DialogGeometry::Place<QLabel>(f, "lblHost", QStringLiteral("Host "), 240, 1740, 1575, 255);
+        DialogGeometry::Place<QLabel>(f, "lblHost", tr("Host "), 240, 1740, 1575, 255);
         hostBox = DialogGeometry::Place<QLineEdit>(f, host, QString(), 240, 2010, 1575, 315);
         return f;
     };
-    fraHFTCP = tcpFrame("fraHFTCP", QStringLiteral("KELDO HF TCP"), "txtPuertoComandosHF", "txtPuertoDatosHF",
-                        "txtHostHF", txtPuertoComandosHF, txtPuertoDatosHF, txtHostHF);
-    fraFMTCP = tcpFrame("fraFMTCP", QStringLiteral("KELDO FM TCP"), "txtPuertoComandosFM", "txtPuertoDatosFM",
-                        "txtHostFM", txtPuertoComandosFM, txtPuertoDatosFM, txtHostFM);
-    fraSATTCP = tcpFrame("fraSATTCP", QStringLiteral("KELDO SAT TCP"), "txtPuertoComandosSAT", "txtPuertoDatosSAT",
-                         "txtHostSAT", txtPuertoComandosSAT, txtPuertoDatosSAT, txtHostSAT);
+    fraHFTCP = tcpFrame("fraHFTCP", tr("KELDO HF TCP"), "txtPuertoComandosHF", "txtPuertoDatosHF", "txtHostHF",
+                        txtPuertoComandosHF, txtPuertoDatosHF, txtHostHF);
+    fraFMTCP = tcpFrame("fraFMTCP", tr("KELDO FM TCP"), "txtPuertoComandosFM", "txtPuertoDatosFM", "txtHostFM",
+                        txtPuertoComandosFM, txtPuertoDatosFM, txtHostFM);
+    fraSATTCP = tcpFrame("fraSATTCP", tr("KELDO SAT TCP"), "txtPuertoComandosSAT", "txtPuertoDatosSAT", "txtHostSAT",
+                         txtPuertoComandosSAT, txtPuertoDatosSAT, txtHostSAT);
 
-    fraSeleccionarPTT = DialogGeometry::Place<QGroupBox>(this, "fraSeleccionarPTT", QStringLiteral("KELDO Mode"), 2520,
-                                                         120, 2055, 1575);
-    optKELDOHF = DialogGeometry::Place<QRadioButton>(fraSeleccionarPTT, "optKELDOHF", QStringLiteral("KELDO HF"), 240,
-                                                     330, 1695, 315);
-    optKELDOFM1200 = DialogGeometry::Place<QRadioButton>(fraSeleccionarPTT, "optKELDOFM1200",
-                                                         QStringLiteral("KELDO FM"), 240, 720, 1695, 315);
-    optKELDOSAT = DialogGeometry::Place<QRadioButton>(fraSeleccionarPTT, "optKELDOSAT", QStringLiteral("KELDO SAT"),
-                                                      240, 1110, 1695, 315);
+    fraSeleccionarPTT =
+        DialogGeometry::Place<QGroupBox>(this, "fraSeleccionarPTT", tr("KELDO Mode"), 2520, 120, 2055, 1575);
+    optKELDOHF =
+        DialogGeometry::Place<QRadioButton>(fraSeleccionarPTT, "optKELDOHF", tr("KELDO HF"), 240, 330, 1695, 315);
+    optKELDOFM1200 =
+        DialogGeometry::Place<QRadioButton>(fraSeleccionarPTT, "optKELDOFM1200", tr("KELDO FM"), 240, 720, 1695, 315);
+    optKELDOSAT =
+        DialogGeometry::Place<QRadioButton>(fraSeleccionarPTT, "optKELDOSAT", tr("KELDO SAT"), 240, 1110, 1695, 315);
 
-    fraMyCallsign =
-        DialogGeometry::Place<QGroupBox>(this, "fraMyCallsign", QStringLiteral("My Call Sign"), 2520, 1800, 2055, 855);
+    fraMyCallsign = DialogGeometry::Place<QGroupBox>(this, "fraMyCallsign", tr("My Call Sign"), 2520, 1800, 2055, 855);
     txtMyCallSign = DialogGeometry::Place<QLineEdit>(fraMyCallsign, "txtMyCallSign", QString(), 240, 360, 1575, 315);
 
-    fraBW =
-        DialogGeometry::Place<QGroupBox>(this, "fraBW", QStringLiteral("KELDO HF Bandwitdh"), 4680, 120, 2055, 2535);
-    opt500 =
-        DialogGeometry::Place<QRadioButton>(fraBW, "opt500", QStringLiteral("500 Hz (Narrow)"), 240, 480, 1695, 375);
-    opt2300 = DialogGeometry::Place<QRadioButton>(fraBW, "opt2300", QStringLiteral("2300 Hz (Standard)"), 240, 1080,
-                                                  1695, 375);
-    opt2750 = DialogGeometry::Place<QRadioButton>(fraBW, "opt2750", QStringLiteral("2750 Hz (Tactical)"), 240, 1680,
-                                                  1695, 375);
+    fraBW = DialogGeometry::Place<QGroupBox>(this, "fraBW", tr("KELDO HF Bandwitdh"), 4680, 120, 2055, 2535);
+    opt500 = DialogGeometry::Place<QRadioButton>(fraBW, "opt500", tr("500 Hz (Narrow)"), 240, 480, 1695, 375);
+    opt2300 = DialogGeometry::Place<QRadioButton>(fraBW, "opt2300", tr("2300 Hz (Standard)"), 240, 1080, 1695, 375);
+    opt2750 = DialogGeometry::Place<QRadioButton>(fraBW, "opt2750", tr("2750 Hz (Tactical)"), 240, 1680, 1695, 375);
 
     auto pathFrame = [this](const char* frame, const QString& caption, const char* box, const char* browse,
                             QLineEdit*& pathBox, QPushButton*& browseButton) {
         QGroupBox* f = DialogGeometry::Place<QGroupBox>(this, frame, caption, 240, 2760, 6495, 975);
         pathBox = DialogGeometry::Place<QLineEdit>(f, box, QString(), 240, 420, 4935, 315);
-        browseButton = DialogGeometry::Place<QPushButton>(f, browse, QStringLiteral("Browse..."), 5280, 390, 1095, 375);
+        browseButton = DialogGeometry::Place<QPushButton>(f, browse, tr("Browse..."), 5280, 390, 1095, 375);
         browseButton->setAutoDefault(false);
         connect(browseButton, &QPushButton::clicked, this, [this, pathBox, caption] { browseFor(pathBox, caption); });
         return f;
     };
-    fraRutaKELDOHF = pathFrame("fraRutaKELDOHF", QStringLiteral("KELDO HF Modem location"), "txtKELDOHFPath",
-                               "cmdBrowseHF", txtKELDOHFPath, cmdBrowseHF);
-    fraRutaKELDOFM = pathFrame("fraRutaKELDOFM", QStringLiteral("KELDO FM Modem location"), "txtKELDOFMPath",
-                               "cmdBrowseFM", txtKELDOFMPath, cmdBrowseFM);
-    fraRutaKELDOSAT = pathFrame("fraRutaKELDOSAT", QStringLiteral("KELDO SAT Modem location"), "txtKELDOSATPath",
-                                "cmdBrowseSAT", txtKELDOSATPath, cmdBrowseSAT);
+    fraRutaKELDOHF = pathFrame("fraRutaKELDOHF", tr("KELDO HF Modem location"), "txtKELDOHFPath", "cmdBrowseHF",
+                               txtKELDOHFPath, cmdBrowseHF);
+    fraRutaKELDOFM = pathFrame("fraRutaKELDOFM", tr("KELDO FM Modem location"), "txtKELDOFMPath", "cmdBrowseFM",
+                               txtKELDOFMPath, cmdBrowseFM);
+    fraRutaKELDOSAT = pathFrame("fraRutaKELDOSAT", tr("KELDO SAT Modem location"), "txtKELDOSATPath", "cmdBrowseSAT",
+                                txtKELDOSATPath, cmdBrowseSAT);
 
     chkLaunch = DialogGeometry::Place<QCheckBox>(
-        this, "chkLaunch", QStringLiteral("Automatically launch KELDO TNC when KELDO Terminal is opened"), 240, 3840,
-        6495, 375);
-    chkAlertOwnCall = DialogGeometry::Place<QCheckBox>(this, "chkAlertOwnCall", QStringLiteral("Alert on My Call"), 240,
-                                                       4290, 2280, 375);
-    chkAlertOwnCall->setToolTip(QStringLiteral("Mark and announce received text holding your call sign"));
-    DialogGeometry::Place<QLabel>(this, "lblAlertWords", QStringLiteral("Alert Words"), 2640, 4350, 1095, 255);
+        this, "chkLaunch", tr("Automatically launch KELDO TNC when KELDO Terminal is opened"), 240, 3840, 6495, 375);
+    chkAlertOwnCall =
+        DialogGeometry::Place<QCheckBox>(this, "chkAlertOwnCall", tr("Alert on My Call"), 240, 4290, 2280, 375);
+    chkAlertOwnCall->setToolTip(tr("Mark and announce received text holding your call sign"));
+    DialogGeometry::Place<QLabel>(this, "lblAlertWords", tr("Alert Words"), 2640, 4350, 1095, 255);
     txtAlertWords = DialogGeometry::Place<QLineEdit>(this, "txtAlertWords", QString(), 3720, 4320, 3015, 315);
-    txtAlertWords->setToolTip(QStringLiteral("Words to mark and announce in received text, separated by commas"));
-    txtAlertWords->setAccessibleName(QStringLiteral("Alert Words"));
+    txtAlertWords->setToolTip(tr("Words to mark and announce in received text, separated by commas"));
+    txtAlertWords->setAccessibleName(tr("Alert Words"));
 
-    cmdOK = DialogGeometry::Place<QPushButton>(this, "cmdOK", QStringLiteral("Update"), 2040, 4800, 1260, 435);
-    cmdCancel = DialogGeometry::Place<QPushButton>(this, "cmdCancel", QStringLiteral("Cancel"), 3840, 4800, 1260, 435);
+    cmdOK = DialogGeometry::Place<QPushButton>(this, "cmdOK", tr("Update"), 2040, 4800, 1260, 435);
+    cmdCancel = DialogGeometry::Place<QPushButton>(this, "cmdCancel", tr("Cancel"), 3840, 4800, 1260, 435);
     cmdOK->setDefault(true);
     cmdCancel->setAutoDefault(false);
 
@@ -173,9 +167,9 @@ void frmSetup::Form_Load()
     m_cancelled = false;
     const Settings& s = m_shown;
     // 2.
-    txtPuertoComandosHF->setToolTip(QStringLiteral("TCP Command Port (default: 8300)"));
-    txtPuertoComandosFM->setToolTip(QStringLiteral("TCP Command Port (default: %1)").arg(Settings().fmTcpPort));
-    txtPuertoComandosSAT->setToolTip(QStringLiteral("TCP Command Port (default: 8300)"));
+    txtPuertoComandosHF->setToolTip(tr("TCP Command Port (default: 8300)"));
+    txtPuertoComandosFM->setToolTip(tr("TCP Command Port (default: %1)").arg(Settings().fmTcpPort));
+    txtPuertoComandosSAT->setToolTip(tr("TCP Command Port (default: 8300)"));
     setWindowIcon(QIcon(ImageList::Picture(QStringLiteral("Rueda"))));
     // 3. The data-port box is filled here too: the design text "8300" gives
     // no change signal when the setting is 8300.
@@ -350,15 +344,15 @@ bool frmSetup::Form_Unload()
 
     // 2. Only what the link and the modem program depend on waits for the connection to end.
     if (m_checks.connectionActive && m_checks.connectionActive() && touchesLink(readChoice()))
-        return refuse(QStringLiteral("No while a connection is is progress."), MessageBox::Icon::Warning, nullptr);
+        return refuse(tr("No while a connection is is progress."), MessageBox::Icon::Warning, nullptr);
 
     // 3. Only the fields of the selected mode (FM when none is selected).
     ModeFields& sel = fieldsOfSelectedMode();
     const qint64 selPort = PortValueOfText(sel.port->text());
     if (!Ports::IsCommandPort(selPort))
-        return refuse(QStringLiteral("Invalid TCP port"), MessageBox::Icon::Warning, sel.port);
+        return refuse(tr("Invalid TCP port"), MessageBox::Icon::Warning, sel.port);
     if (sel.host->text().isEmpty())
-        return refuse(QStringLiteral("Invalid Host"), MessageBox::Icon::Warning, sel.host);
+        return refuse(tr("Invalid Host"), MessageBox::Icon::Warning, sel.host);
 
     // 4. Upper-cased here as well: Enter or the close box may come without
     // the box ever losing the focus.
@@ -369,7 +363,7 @@ bool frmSetup::Form_Unload()
             txtMyCallSign->setText(call);
         // The modem needs a call to announce: no empty one, no bare SSID.
         if (!valid || CallSignBase(call).isEmpty())
-            return refuse(QStringLiteral("Invalid Call Sign"), MessageBox::Icon::Warning, txtMyCallSign);
+            return refuse(tr("Invalid Call Sign"), MessageBox::Icon::Warning, txtMyCallSign);
     }
 
     // 5. The new modem program is checked before anything is ended: a

@@ -1,6 +1,7 @@
 #include "CommandChannel.h"
 
 #include "encoding/AnsiCodec.h"
+#include "files/LogCategories.h"
 
 CommandChannel::CommandChannel(QObject* parent)
     : QObject(parent)
@@ -71,6 +72,8 @@ void CommandChannel::onReadyRead()
     // A modem that never ends its line is not waited for: the link is
     // dropped and made again, which also unkeys.
     m_assembler.reset();
+    qCWarning(lcLink) << "command line from the modem longer than" << LineAssembler::MaxLineBytes
+                      << "bytes: link dropped and made again";
     emit overlongLine();
     m_socket.abort();
     noteDown();

@@ -1,6 +1,7 @@
 #include "ModemLink.h"
 
 #include "encoding/AnsiCodec.h"
+#include "files/LogCategories.h"
 #include "link/CommandProtocol.h"
 #include "link/ConnectionState.h"
 #include "settings/Ports.h"
@@ -26,6 +27,7 @@ ModemLink::ModemLink(const LinkConfig& config, ConnectionState& conn, CommandCha
         // Low latency matters more than throughput for "PTT ON".
         m_data.setSocketOption(QAbstractSocket::LowDelayOption, 1);
         m_dataUp = true;
+        qCDebug(lcLink) << "data channel connected to" << m_dataHost << m_dataPort;
         onConnected();
     });
     const auto down = [this] {
@@ -123,6 +125,7 @@ void ModemLink::noteDown(bool isCommand)
     if (!up || stateOf(isCommand) == QAbstractSocket::ConnectedState)
         return;
     up = false;
+    qCInfo(lcLink) << (isCommand ? "command" : "data") << "channel down";
     if (isCommand)
         emit commandLinkLost();
     else
@@ -137,6 +140,7 @@ void ModemLink::onCommandReport(int attempt, bool connected, const SocketEnds& e
         m_cmdState = QAbstractSocket::ConnectedState;
         m_cmdEnds = ends;
         m_cmdUp = true;
+        qCDebug(lcLink) << "command channel connected to" << m_cmdHost << m_cmdPort;
         onConnected();
         return;
     }
@@ -224,11 +228,14 @@ void ModemLink::attempt(bool isCommand, PassKind kind)
         m_cmdEnds = SocketEnds{};
     }
     if (!Ports::IsPort(port) || host.isEmpty()) {
+        qCDebug(lcLink) << "no" << (isCommand ? "command" : "data") << "channel to try: host" << host << "port" << port;
         if (isCommand)
             toChannel([](CommandChannel& channel) { channel.close(); });
         return; // an impossible endpoint is skipped; the next pass tries again
     }
     ++m_attempts;
+    qCDebug(lcLink) << "connecting the" << (isCommand ? "command" : "data") << "channel to" << host << port << "attempt"
+                    << m_attempts;
     if (!isCommand) {
         m_data.connectToHost(host, quint16(port));
         return;
@@ -246,6 +253,7 @@ void ModemLink::onConnected()
     SendListenOn();
     SendCompressionFiles();
     SendBandwidth();
+    qCInfo(lcLink) << "link up to" << m_cmdHost << m_cmdPort;
     emit linkedUp();
 }
 
@@ -260,6 +268,7 @@ void ModemLink::onDataReadyRead()
 
 void ModemLink::HandleCommandLine(const QString& line)
 {
+    qCDebug(lcLink) << "command received:" << line;
     // The rules that split fields see the line as it came.
     switch (Protocol::KindOf(line)) {
     case Protocol::LineKind::Connected: {
@@ -296,8 +305,11 @@ void ModemLink::sendCommand(const QString& text)
 {
     // A command written while the link is down is lost; the next link-up
     // sends the standing commands again.
-    if (!commandConnected())
+    if (!commandConnected()) {
+        qCDebug(lcLink) << "command not sent, link down:" << text;
         return;
+    }
+    qCDebug(lcLink) << "command sent:" << text;
     QByteArray bytes = Ansi::fromUnicode(text);
     bytes.append('\r');
     toChannel([bytes](CommandChannel& channel) { channel.write(bytes); });

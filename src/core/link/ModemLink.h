@@ -61,7 +61,6 @@ public:
     // peer of a closed socket, so we remember it).
     QString commandRemoteHost() const { return m_cmdHost; }
     quint16 commandRemotePort() const { return m_cmdPort; }
-    QString dataRemoteHost() const { return m_dataHost; }
     quint16 dataRemotePort() const { return m_dataPort; }
 
     // The endpoint of the current mode.

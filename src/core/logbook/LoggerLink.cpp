@@ -1,6 +1,7 @@
 #include "LoggerLink.h"
 
 #include "Version.h"
+#include "files/LogCategories.h"
 #include "logbook/Adif.h"
 
 #include <QDataStream>
@@ -143,10 +144,15 @@ void LoggerLink::send(const QByteArray& datagram)
             m_waiting << datagram;
         return;
     }
-    if (m_socket.writeDatagram(datagram, m_address, m_port) < 0)
+    if (m_socket.writeDatagram(datagram, m_address, m_port) < 0) {
+        qCWarning(lcLogbook) << "logger datagram to" << m_address.toString() << m_port
+                             << "not sent:" << m_socket.errorString();
         fail(LoggerFailure::Kind::SendFailed, m_socket.errorString());
-    else
+    } else {
+        qCDebug(lcLogbook) << "logger datagram of" << datagram.size() << "bytes sent to" << m_address.toString()
+                           << m_port;
         clearFailure();
+    }
 }
 
 void LoggerLink::fail(LoggerFailure::Kind kind, const QString& detail)
@@ -154,6 +160,7 @@ void LoggerLink::fail(LoggerFailure::Kind kind, const QString& detail)
     // Told once, not at every heartbeat, until a datagram goes again.
     if (m_failure)
         return;
+    qCWarning(lcLogbook) << "logger at" << m_host << m_port << "unreachable:" << detail;
     m_failure = LoggerFailure{kind, m_host, m_port, detail};
     emit sendFailed(*m_failure);
 }

@@ -55,7 +55,6 @@ public:
 
     // Off: nothing is sent. An empty host is 127.0.0.1.
     void configure(bool on, const QString& host, int port);
-    void setHeartbeatInterval(int ms) { m_heartbeat.setInterval(ms); }
     void sendQso(const QsoRecord& qso, const QByteArray& adif);
     // The failure told last, while it lasts.
     const std::optional<LoggerFailure>& failure() const { return m_failure; }

@@ -1,5 +1,6 @@
 #include "QsoTracker.h"
 
+#include "files/LogCategories.h"
 #include "link/ConnectionState.h"
 #include "logbook/RigFrequency.h"
 #include "settings/CallSign.h"
@@ -123,5 +124,6 @@ void QsoTracker::closeOpen()
 void QsoTracker::finish(bool shuttingDown)
 {
     const QsoRecord q = *std::exchange(m_ending, std::nullopt);
+    qCDebug(lcLogbook) << "QSO with" << q.call << "ended, frequency" << q.frequencyHz.value_or(0) << "Hz";
     emit qsoEnded(q, shuttingDown);
 }

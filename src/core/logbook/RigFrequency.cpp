@@ -1,5 +1,6 @@
 #include "RigFrequency.h"
 
+#include "files/LogCategories.h"
 #include "logbook/Adif.h"
 
 RigFrequency::RigFrequency(QObject* parent)
@@ -64,6 +65,7 @@ void RigFrequency::writeQuestion()
         return;
     // Whatever came unasked is no answer to this question.
     m_socket.readAll();
+    qCDebug(lcLogbook) << "asking rigctld at" << m_host << m_port << "for the frequency, question" << m_asked;
     m_socket.write("f\n");
 }
 
@@ -91,6 +93,7 @@ void RigFrequency::onReadyRead()
         bool ok = false;
         const std::optional<qint64> hz = Adif::RadioHz(raw.trimmed().toDouble(&ok));
         // "RPRT -n", junk or an absurd value: the frequency is not known.
+        qCDebug(lcLogbook) << "rigctld answered" << raw.trimmed();
         if (ok && hz) {
             answer(hz);
         } else {
@@ -105,6 +108,7 @@ void RigFrequency::giveUp(RigAnswerFailure why)
 {
     // The answer to a question given up on must not pair with the next one.
     m_socket.abort();
+    qCDebug(lcLogbook) << "no frequency from rigctld at" << m_host << m_port << "reason" << int(why);
     if (!m_asking) {
         // A flood nobody asked for: the connection goes, the next question
         // opens a new one.

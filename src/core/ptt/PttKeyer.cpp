@@ -3,42 +3,19 @@
 #include "KeyingJournal.h"
 #include "KeyingState.h"
 #include "KeyingTrace.h"
-#include "RadioCatalogue.h"
-#include "RigctldClient.h"
-#include "SerialPortDevice.h"
+#include "RigctldLinks.h"
 #include "SerialPortList.h"
+#include "files/LogCategories.h"
 
 #include <QDateTime>
 #include <QDeadlineTimer>
 #include <QElapsedTimer>
-#include <QFileInfo>
 
 #include <algorithm>
-#include <cerrno>
-#include <cstring>
 #include <limits>
 #include <utility>
 
 namespace {
-
-bool isSerial(PttMethod m)
-{
-    return m == PttMethod::Cat || m == PttMethod::Com;
-}
-
-// The port text of the serial method in use.
-QString portTextOf(const KeyingConfig& c)
-{
-    return c.method == PttMethod::Cat ? c.cat.port : c.method == PttMethod::Com ? c.com.port : QString();
-}
-
-// The device that port text names.
-QString deviceOf(const KeyingConfig& c)
-{
-    if (c.method == PttMethod::Cat)
-        return c.cat.device;
-    return c.method == PttMethod::Com ? c.com.device : QString();
-}
 
 const char* ReasonName(KeyingReason why)
 {
@@ -63,20 +40,15 @@ const char* ReasonName(KeyingReason why)
     return "unknown";
 }
 
-const char* PinName(int pin)
-{
-    return pin == 1 ? "RTS" : pin == 2 ? "DTR" : pin == 3 ? "RTS+DTR" : "none";
-}
-
 } // namespace
 
 PttKeyer::PttKeyer(QObject* parent)
     : QObject(parent)
-    , m_rig(std::make_unique<RigctldPttDriver>())
+    , m_shared{std::make_shared<SerialLine>(nullptr), std::make_shared<RigctldLinks>()}
 {
-    setSerialPort(CreateSystemSerialPort());
-    m_cat = std::make_unique<CatPttDriver>(m_comPTT);
-    m_com = std::make_unique<ComPttDriver>(m_comPTT);
+    m_shared.line->port().setFailureHandler([this](const QString& reason) { onPortFailed(reason); });
+    m_driver = PttDriverFactory::create(m_config, m_shared);
+    m_target = targetOf(*m_driver);
 
     m_grace.setSingleShot(true);
     connect(&m_grace, &QTimer::timeout, this, [this] { releaseNow(m_graceWhy); });
@@ -90,158 +62,88 @@ PttKeyer::PttKeyer(QObject* parent)
     m_closeWait.setSingleShot(true);
     m_closeWait.setInterval(ShutdownWaitMs);
     connect(&m_closeWait, &QTimer::timeout, this, &PttKeyer::finishClose);
+    RigctldLinks* links = m_shared.links.get();
     // Queued: the client that answered is still at work when it says so.
     connect(
-        m_rig.get(), &RigctldPttDriver::confirmed, this,
+        links, &RigctldLinks::confirmed, this,
         [this] {
-            if (m_closePending && !m_rig->unkeyPending())
+            if (m_closePending && !m_shared.links->unkeyPending())
                 finishClose();
         },
         Qt::QueuedConnection);
+    // rigctld answers later, for this driver or one that is gone; the panel
+    // follows what it says.
+    connect(links, &RigctldLinks::problem, this, &PttKeyer::onRigctldProblem);
+    connect(links, &RigctldLinks::confirmed, this, &PttKeyer::onRigctldConfirmed);
+}
 
-    // rigctld answers later; the panel follows what it says.
-    connect(m_rig.get(), &RigctldPttDriver::problem, this, [this](const QString& text) {
-        const bool keyingThere = m_keyed && m_keyed->target.method == PttMethod::Rigctld;
-        if (keyingThere || m_rig->unkeyPending()) {
-            fail(KeyingFailure{QString(), text});
-            KeyingConfig c = keyingThere ? m_keyed->used : m_config;
-            if (!keyingThere && !m_rigUnconfirmed.isEmpty()) {
-                c.method = PttMethod::Rigctld;
-                c.rigctld = m_rigUnconfirmed.first();
-            }
-            traceFailure("rigctld-problem", targetOf(c), c, text);
-        }
-    });
-    // The state keeps a radio keyed until rigctld has taken its unkey.
-    connect(m_rig.get(), &RigctldPttDriver::confirmed, this, [this](bool transmit) {
-        if (transmit)
-            return;
+PttKeyer::~PttKeyer()
+{
+    m_shared.links->disconnect(this);
+    m_shared.line->port().setFailureHandler(nullptr);
+}
+
+void PttKeyer::setSerialPort(std::unique_ptr<SerialPortDevice> port)
+{
+    m_shared.line->replace(std::move(port));
+    m_shared.line->port().setFailureHandler([this](const QString& reason) { onPortFailed(reason); });
+}
+
+void PttKeyer::setRigctldRetryInterval(int ms)
+{
+    m_shared.links->setRetryInterval(ms);
+}
+
+void PttKeyer::onRigctldProblem(const QString& text)
+{
+    const bool keyingThere = m_keyed && m_keyed->driver->confirmsLater();
+    if (!keyingThere && !m_shared.links->unkeyPending())
+        return;
+    fail(KeyingFailure{QString(), text});
+    const PttDriver* driver = m_driver.get();
+    if (keyingThere)
+        driver = m_keyed->driver.get();
+    else if (!m_unconfirmed.isEmpty())
+        driver = m_unconfirmed.first().driver.get();
+    traceFailure("rigctld-problem", *driver, text);
+}
+
+// The state keeps a radio keyed until rigctld has taken its unkey.
+void PttKeyer::onRigctldConfirmed(bool transmit)
+{
+    if (!transmit) {
         bool taken = false;
-        for (qsizetype i = m_rigUnconfirmed.size() - 1; i >= 0; --i) {
-            const RigctldConfig rig = m_rigUnconfirmed[i];
-            const RigctldClient* client = m_rig->find(rig.host, rig.port);
-            if (!client || !client->unkeyConfirmed())
+        for (qsizetype i = m_unconfirmed.size() - 1; i >= 0; --i) {
+            const KeyRecord record = m_unconfirmed[i];
+            if (!record.driver->unkeyConfirmed())
                 continue;
-            m_rigUnconfirmed.removeAt(i);
+            m_unconfirmed.removeAt(i);
             taken = true;
-            KeyingConfig c;
-            c.method = PttMethod::Rigctld;
-            c.rigctld = rig;
             KeyingTraceLine line = traceEvent("unkey-confirmed");
-            describeTo(line, targetOf(c), c);
+            record.driver->describeTo(line);
             trace(line);
         }
         if (taken) {
             m_lastFailure.clear();
             saveState();
         }
-    });
-    connect(m_rig.get(), &RigctldPttDriver::confirmed, this, [this](bool transmit) {
-        if (!m_problemShown || m_timedOut || transmit != m_txShown || transmit != keyed())
-            return;
-        m_problemShown = false;
-        emit keyingConfirmed(transmit ? KeyingState::Transmitting : KeyingState::Receiving);
-    });
-}
-
-PttKeyer::~PttKeyer()
-{
-    m_rig->disconnect(this);
-    if (m_comPTT)
-        m_comPTT->setFailureHandler(nullptr);
-}
-
-void PttKeyer::setSerialPort(std::unique_ptr<SerialPortDevice> port)
-{
-    if (m_comPTT) {
-        m_comPTT->setFailureHandler(nullptr);
-        m_comPTT->close();
     }
-    m_comPTT = std::move(port);
-    if (!m_comPTT)
-        m_comPTT = CreateSystemSerialPort();
-    m_comPTT->setFailureHandler([this](const QString& reason) { onPortFailed(reason); });
+    if (!m_problemShown || m_timedOut || transmit != m_txShown || transmit != keyed())
+        return;
+    m_problemShown = false;
+    emit keyingConfirmed(transmit ? KeyingState::Transmitting : KeyingState::Receiving);
 }
 
-// VOX and any other method: the radio keys itself.
-bool PttKeyer::keysRadio(PttMethod method, const KeyingConfig& c)
+PttKeyer::Target PttKeyer::targetOf(const PttDriver& driver)
 {
-    switch (method) {
-    case PttMethod::Cat:
-        return CatPttDriver::keysRadio(c.cat);
-    case PttMethod::Com:
-        return ComPttDriver::keysRadio(c.com);
-    case PttMethod::Rigctld:
-        return true;
-    case PttMethod::Vox:
-    case PttMethod::Other:
-        break;
-    }
-    return false;
+    return Target{driver.method(), driver.where(), driver.how()};
 }
 
-KeyingResult PttKeyer::drive(PttMethod method, const KeyingConfig& c, bool transmit)
+PttKeyer::KeyRecord PttKeyer::recordOf(const KeyingConfig& c) const
 {
-    switch (method) {
-    case PttMethod::Cat:
-        return transmit ? m_cat->key(c.cat) : m_cat->unkey(c.cat);
-    case PttMethod::Com:
-        return transmit ? m_com->key(c.com) : m_com->unkey();
-    case PttMethod::Rigctld:
-        if (transmit)
-            m_rig->key(c.rigctld);
-        else
-            m_rig->unkey(c.rigctld);
-        break;
-    case PttMethod::Vox:
-    case PttMethod::Other:
-        break;
-    }
-    return {};
-}
-
-PttKeyer::Target PttKeyer::targetOf(const KeyingConfig& c) const
-{
-    Target t;
-    if (!c.terminalKeys)
-        return t;
-    t.method = c.method;
-    switch (t.method) {
-    case PttMethod::Cat:
-        t.where = c.cat.device;
-        t.name = c.cat.port;
-        if (const RadioModel* model = RadioModelAt(c.cat.rig))
-            t.how = CatCommand(c.cat, *model, false);
-        break;
-    case PttMethod::Com:
-        t.where = c.com.device;
-        t.name = c.com.port;
-        t.how = QByteArray::number(c.com.pin);
-        break;
-    case PttMethod::Rigctld:
-        t.where = QStringLiteral("%1:%2").arg(c.rigctld.host).arg(c.rigctld.port);
-        break;
-    case PttMethod::Vox:
-    case PttMethod::Other:
-        break;
-    }
-    return t;
-}
-
-// "COM3 (/dev/ttyUSB0)", "rigctld localhost:4532"
-QString PttKeyer::describe(const Target& t)
-{
-    switch (t.method) {
-    case PttMethod::Cat:
-    case PttMethod::Com:
-        return t.name == t.where || t.where.isEmpty() ? t.name : QStringLiteral("%1 (%2)").arg(t.name, t.where);
-    case PttMethod::Rigctld:
-        return QStringLiteral("rigctld ") + t.where;
-    case PttMethod::Vox:
-    case PttMethod::Other:
-        break;
-    }
-    return QString();
+    std::shared_ptr<PttDriver> driver = PttDriverFactory::create(c, m_shared);
+    const Target target = targetOf(*driver);
+    return KeyRecord{target, c, std::move(driver)};
 }
 
 // ---- Keying -------------------------------------------------------------------
@@ -262,16 +164,16 @@ void PttKeyer::fail(const KeyingFailure& failure)
     emit keyingFailed(failure);
 }
 
-void PttKeyer::showFailure(const Target& target, const QString& reason)
+void PttKeyer::showFailure(const PttDriver& driver, const QString& reason)
 {
-    fail(KeyingFailure{describe(target), reason});
+    fail(KeyingFailure{driver.describe(), reason});
 }
 
 void PttKeyer::PttOn()
 {
     m_grace.stop();
     const KeyingConfig& c = m_config;
-    const Target target = targetOf(c); // keys nothing in FM mode
+    const Target& target = m_target; // keys nothing in FM mode
     // After a time-out the modem must let go first, as a radio's own
     // time-out wants the key released; a new configuration starts afresh.
     if (m_held) {
@@ -279,7 +181,7 @@ void PttKeyer::PttOn()
             if (!std::exchange(m_lockoutTraced, true)) {
                 KeyingTraceLine line = traceEvent("lockout");
                 line.field("reason", ReasonName(KeyingReason::TimedOut));
-                describeTo(line, target, c);
+                m_driver->describeTo(line);
                 trace(line);
             }
             return;
@@ -290,12 +192,12 @@ void PttKeyer::PttOn()
     // Never two radios keyed at once: what was keyed elsewhere goes first.
     if (m_keyed && m_keyed->target != target)
         unkeyRecorded(KeyingReason::SettingsChanged);
-    if (!keysRadio(target.method, c)) {
+    if (!m_driver->keysRadio()) {
         traceSelfKeyed("key", KeyingReason::ModemAsked);
         return;
     }
     const bool wasKeyed = keyed();
-    m_keyed = KeyRecord{target, c};
+    m_keyed = KeyRecord{target, c, m_driver};
     if (!wasKeyed)
         startTimeout(c);
     // This key-up carries the owed unkey from here on.
@@ -306,23 +208,23 @@ void PttKeyer::PttOn()
 
     // A port lost or never opened is tried again, quietly.
     KeyingResult result;
-    if (isSerial(target.method) && !m_comPTT->isOpen()) {
-        if (const auto wanted = wantedPortParameters(c)) {
-            if (const auto failure = openSerial(*wanted, c))
+    if (m_driver->usesSerialPort() && !m_shared.line->isOpen()) {
+        if (m_driver->portParameters()) {
+            if (const auto failure = m_driver->openPort())
                 result = {false, *failure};
         }
     }
     if (result.ok)
-        result = drive(target.method, c, true);
+        result = m_driver->key();
     if (!result.ok)
-        showFailure(target, result.problem);
+        showFailure(*m_driver, result.problem);
     // Told once the key is out.
     KeyingTraceLine line = traceEvent("key");
     line.field("reason", ReasonName(KeyingReason::ModemAsked));
-    describeTo(line, target, c);
+    m_driver->describeTo(line);
     if (!result.ok)
         line.field("failed", result.problem);
-    trace(line);
+    trace(line, !result.ok);
     saveState();
 }
 
@@ -333,10 +235,10 @@ void PttKeyer::PttOff()
     const bool wasShown = m_txShown;
     announce(KeyingState::Receiving, KeyingReason::ModemAsked);
     if (m_keyed) {
-        const Target target = m_keyed->target;
+        const std::shared_ptr<PttDriver> driver = m_keyed->driver;
         const KeyingResult result = unkeyRecorded(KeyingReason::ModemAsked);
         if (!result.ok)
-            showFailure(target, result.problem);
+            showFailure(*driver, result.problem);
         return;
     }
     if (wasShown)
@@ -346,15 +248,14 @@ void PttKeyer::PttOff()
     // Nothing keyed by us. An exclusive serial port is unkeyed all the same
     // (start-up ends with this, which frees a radio left keyed by a crash);
     // a rigctld that other programs share is left alone.
-    const PttMethod method = m_config.method;
-    if (isSerial(method) && m_comPTT->isOpen()) {
-        const KeyingResult result = drive(method, m_config, false);
+    if (m_driver->usesSerialPort() && m_shared.line->isOpen()) {
+        const KeyingResult result = m_driver->unkey();
         KeyingTraceLine line = traceEvent("idle-unkey");
         line.field("reason", ReasonName(KeyingReason::ModemAsked));
-        describeTo(line, targetOf(m_config), m_config);
+        m_driver->describeTo(line);
         if (!result.ok)
             line.field("failed", result.problem);
-        trace(line);
+        trace(line, !result.ok);
     }
 }
 
@@ -365,34 +266,32 @@ KeyingResult PttKeyer::unkeyRecorded(KeyingReason why)
     const KeyRecord record = std::move(*m_keyed);
     m_keyed.reset();
     m_timeout.stop();
-    const KeyingResult result = drive(record.target.method, record.used, false);
+    PttDriver& driver = *record.driver;
+    const KeyingResult result = driver.unkey();
     // A CAT radio keeps transmitting until a command reaches it. A COM port
     // that vanished took its raised lines with it.
-    const bool owed = record.target.method == PttMethod::Cat && !result.ok;
-    if (record.target.method == PttMethod::Cat) {
+    const bool owed = driver.owesFailedUnkey() && !result.ok;
+    if (driver.owesFailedUnkey()) {
         if (result.ok)
             released(record.target);
         else
             owe(record);
     }
-    if (record.target.method == PttMethod::Rigctld) {
-        const RigctldClient* client = m_rig->find(record.used.rigctld.host, record.used.rigctld.port);
-        const auto same = [&](const RigctldConfig& r) {
-            return r.host == record.used.rigctld.host && r.port == record.used.rigctld.port;
-        };
-        if (client && client->unkeyPending() && std::none_of(m_rigUnconfirmed.begin(), m_rigUnconfirmed.end(), same))
-            m_rigUnconfirmed.append(record.used.rigctld);
+    if (driver.confirmsLater() && driver.unkeyPending()) {
+        const auto same = [&](const KeyRecord& r) { return r.target == record.target; };
+        if (std::none_of(m_unconfirmed.begin(), m_unconfirmed.end(), same))
+            m_unconfirmed.append(record);
     }
     KeyingTraceLine line = traceEvent(why == KeyingReason::TimedOut ? "timeout" : "unkey");
     line.field("reason", ReasonName(why));
-    describeTo(line, record.target, record.used);
+    driver.describeTo(line);
     if (why == KeyingReason::TimedOut)
         line.field("limit-ms", m_timeoutMs);
     if (!result.ok)
         line.field("failed", result.problem);
     if (owed)
         line.field("owed", "yes");
-    trace(line);
+    trace(line, !result.ok);
     saveState();
     return result;
 }
@@ -421,34 +320,6 @@ void PttKeyer::released(const Target& target)
     emit portBackAndReleased(target.where);
 }
 
-KeyingResult PttKeyer::unkeyCat(const KeyRecord& record)
-{
-    const KeyingConfig& c = record.used;
-    if (m_comPTT->isOpen() && m_openDevice != record.target.where) {
-        // Keying has moved to another port meanwhile: a port of its own.
-        std::unique_ptr<SerialPortDevice> spare = CreateSystemSerialPort();
-        const std::optional<LineSettings> line =
-            LineSettings::parse(wantedPortParameters(c).value_or(PortParameters{}).settings);
-        if (!line || !spare->open(record.target.where, *line))
-            return {false, deviceFailure(record.target.where, spare->errorString())};
-        spare->setRts(c.cat.rts == 1);
-        spare->setDtr(c.cat.dtr == 1);
-        CatPttDriver driver(spare);
-        const KeyingResult result = driver.unkey(c.cat);
-        spare->flush();
-        spare->close();
-        return result;
-    }
-    if (!m_comPTT->isOpen()) {
-        const std::optional<PortParameters> wanted = wantedPortParameters(c);
-        if (!wanted)
-            return {false, QStringLiteral("no radio model %1").arg(c.cat.rig)};
-        if (const auto failure = openSerial(*wanted, c))
-            return {false, *failure};
-    }
-    return m_cat->unkey(c.cat);
-}
-
 void PttKeyer::deliverOwedUnkey()
 {
     if (!m_owed) {
@@ -456,20 +327,20 @@ void PttKeyer::deliverOwedUnkey()
         return;
     }
     const KeyRecord record = *m_owed;
-    if (!RadioModelAt(record.used.cat.rig)) {
+    if (!record.driver->portParameters()) {
         // No radio model: there is no command to send.
         m_owed.reset();
         m_reopen.stop();
         KeyingTraceLine line = traceEvent("owed-unkey-dropped");
-        describeTo(line, record.target, record.used);
+        record.driver->describeTo(line);
         trace(line);
         saveState();
         return;
     }
-    const KeyingResult result = unkeyCat(record);
+    const KeyingResult result = record.driver->unkeyAnyway();
     if (!result.ok) {
-        showFailure(record.target, result.problem);
-        traceFailure("owed-unkey-failed", record.target, record.used, result.problem);
+        showFailure(*record.driver, result.problem);
+        traceFailure("owed-unkey-failed", *record.driver, result.problem);
         return;
     }
     m_owed.reset();
@@ -481,18 +352,9 @@ void PttKeyer::deliverOwedUnkey()
     released(record.target);
     m_lastFailure.clear();
     KeyingTraceLine line = traceEvent("owed-unkey-delivered");
-    describeTo(line, record.target, record.used);
+    record.driver->describeTo(line);
     trace(line);
     saveState();
-}
-
-QString PttKeyer::deviceFailure(const QString& device, const QString& reason)
-{
-    // Qt can blame permissions or a stale lock for a device that is simply
-    // gone; the system's own word for that is the true one.
-    if (device.startsWith(QLatin1Char('/')) && !QFileInfo::exists(device))
-        return device + QStringLiteral(": ") + QString::fromLocal8Bit(std::strerror(ENOENT));
-    return device + QStringLiteral(": ") + (reason.isEmpty() ? QStringLiteral("cannot be opened") : reason);
 }
 
 void PttKeyer::endTimeoutHold()
@@ -507,10 +369,10 @@ void PttKeyer::releaseNow(KeyingReason why)
         return;
     announce(KeyingState::Receiving, why);
     if (m_keyed) {
-        const Target target = m_keyed->target;
+        const std::shared_ptr<PttDriver> driver = m_keyed->driver;
         const KeyingResult result = unkeyRecorded(why);
         if (!result.ok)
-            showFailure(target, result.problem);
+            showFailure(*driver, result.problem);
     } else {
         traceSelfKeyed("unkey", why);
     }
@@ -527,7 +389,9 @@ void PttKeyer::releaseAfterGrace(KeyingReason why)
 void PttKeyer::configure(const KeyingConfig& config)
 {
     m_config = config;
-    const Target target = targetOf(m_config);
+    m_driver = PttDriverFactory::create(m_config, m_shared);
+    m_target = targetOf(*m_driver);
+    const Target& target = m_target;
     if (m_held && *m_held != target)
         m_held.reset();
     if (m_keyed && m_keyed->target != target)
@@ -535,7 +399,7 @@ void PttKeyer::configure(const KeyingConfig& config)
     if (m_setUp != target) {
         m_setUp = target;
         KeyingTraceLine line = traceEvent("setup");
-        describeTo(line, target, m_config);
+        m_driver->describeTo(line);
         trace(line);
     }
     saveState();
@@ -562,94 +426,38 @@ void PttKeyer::onTimeout()
     }
     m_grace.stop();
     const Target target = m_keyed->target;
+    const std::shared_ptr<PttDriver> driver = m_keyed->driver;
     const KeyingResult result = unkeyRecorded(KeyingReason::TimedOut);
     m_held = target;
     m_lockoutTraced = false;
     announce(KeyingState::Receiving, KeyingReason::TimedOut);
     if (!result.ok)
-        showFailure(target, result.problem);
+        showFailure(*driver, result.problem);
 }
 
 // ---- The serial port --------------------------------------------------------
 
-std::optional<PttKeyer::PortParameters> PttKeyer::wantedPortParameters(const KeyingConfig& c)
-{
-    PortParameters wanted;
-    wanted.portNumber = PortNumberOf(portTextOf(c));
-    wanted.port = PortIdentityOf(portTextOf(c));
-    if (c.method == PttMethod::Cat) {
-        const RadioModel* model = RadioModelAt(c.cat.rig);
-        if (!model)
-            return std::nullopt;
-        int stopBits = 1;
-        if (model->Dialect == DialectFiveByte)
-            stopBits = 2;
-        else if (model->Dialect == DialectSemicolon && c.cat.baud == QLatin1String("4800"))
-            stopBits = 2;
-        wanted.settings = (c.cat.baud + QStringLiteral(",N,8,") + QString::number(stopBits)).toLower();
-        wanted.rts = c.cat.rts == 1;
-        wanted.dtr = c.cat.dtr == 1;
-    } else if (c.method == PttMethod::Com) {
-        wanted.settings = QStringLiteral("4800,N,8,1");
-    }
-    return wanted;
-}
-
-std::optional<QString> PttKeyer::openSerial(const PortParameters& wanted, const KeyingConfig& c)
-{
-    if (m_comPTT->isOpen()) {
-        m_comPTT->flush();
-        m_comPTT->close();
-    }
-    const std::optional<LineSettings> line = LineSettings::parse(wanted.settings);
-    if (!line)
-        return QStringLiteral("line settings \"%1\" refused").arg(wanted.settings);
-    const QString device = deviceOf(c);
-    if (device.isEmpty())
-        return QStringLiteral("no such port");
-    if (!m_comPTT->open(device, *line))
-        return deviceFailure(device, m_comPTT->errorString());
-    m_openDevice = device;
-    m_openPort = portTextOf(c);
-    const bool rtsSet = m_comPTT->setRts(wanted.rts);
-    const bool dtrSet = m_comPTT->setDtr(wanted.dtr);
-    // A CAT port without modem-control lines (a pseudo-terminal, a virtual
-    // CAT port) still carries the commands; the COM method needs the lines.
-    if (c.method == PttMethod::Com && !(rtsSet && dtrSet)) {
-        m_comPTT->close();
-        return device + QStringLiteral(": no RTS/DTR lines");
-    }
-    m_last = wanted;
-    return std::nullopt;
-}
-
 void PttKeyer::OpenPttPort(const KeyingConfig& config)
 {
     configure(config);
-    const KeyingConfig& c = m_config;
+    m_driver->keepOnlyOwnLink(*m_shared.links);
 
-    const Target target = targetOf(c);
-    if (target.method == PttMethod::Rigctld)
-        m_rig->release(c.rigctld.host, c.rigctld.port);
-    else
-        m_rig->release();
-
-    if (c.method == PttMethod::Vox || c.method == PttMethod::Rigctld || !c.terminalKeys) {
-        closeSerial();
+    QString why;
+    const std::optional<PortParameters> wanted = m_driver->portParameters(&why);
+    if (!wanted && why.isEmpty()) {
+        m_shared.line->close();
         return;
     }
-
-    const std::optional<PortParameters> wanted = wantedPortParameters(c);
     if (!wanted) {
-        openFailed(PortIdentityOf(c.cat.port), QStringLiteral("no radio model %1").arg(c.cat.rig));
+        openFailed(PortIdentityOf(m_driver->portText()), why);
         return;
     }
-    if (m_comPTT->isOpen() && *wanted == m_last)
+    if (m_shared.line->isOpen() && *wanted == m_shared.line->last())
         return;
     // The port is about to close: nothing may stay keyed through it.
-    if (m_keyed && isSerial(m_keyed->target.method))
+    if (m_keyed && m_keyed->driver->usesSerialPort())
         releaseNow(KeyingReason::SettingsChanged);
-    if (const auto failure = openSerial(*wanted, c))
+    if (const auto failure = m_driver->openPort())
         openFailed(wanted->port, *failure);
 }
 
@@ -663,7 +471,7 @@ bool PttKeyer::beginClose()
     deliverOwedUnkey();
     m_reopen.stop();
     // An unkey to rigctld may still be on its way; give it a moment.
-    if (m_rig->unkeyPending()) {
+    if (m_shared.links->unkeyPending()) {
         m_closePending = true;
         m_closeWait.start();
         return false;
@@ -676,7 +484,7 @@ void PttKeyer::ClosePttPort()
 {
     if (beginClose())
         return;
-    m_rig->settleWithin(QDeadlineTimer(qMax(0, m_closeWait.remainingTime())));
+    m_shared.links->settleWithin(QDeadlineTimer(qMax(0, m_closeWait.remainingTime())));
     finishClose();
 }
 
@@ -684,39 +492,36 @@ void PttKeyer::finishClose()
 {
     const bool waited = std::exchange(m_closePending, false);
     m_closeWait.stop();
-    closeSerial();
-    m_rig->closeAll();
+    m_shared.line->close();
+    m_shared.links->closeAll();
     trace(traceEvent("closed"));
     saveState();
     if (waited)
         emit closed();
 }
 
-void PttKeyer::closeSerial()
-{
-    if (!m_comPTT->isOpen())
-        return;
-    m_comPTT->setRts(false);
-    m_comPTT->setDtr(false);
-    // The unkey command must reach the radio before the port goes.
-    m_comPTT->flush();
-    m_comPTT->close();
-}
-
 void PttKeyer::onPortFailed(const QString& reason)
 {
-    Target target = m_keyed ? m_keyed->target : targetOf(m_config);
-    if (!isSerial(target.method))
-        target = Target{PttMethod::Cat, m_openDevice, {}, m_openPort};
-    fail(KeyingFailure{describe(target), reason, true});
-    const bool keyedThere = m_keyed && m_keyed->target.method == PttMethod::Cat;
+    // The port failed under the driver keying through it, or, when keying
+    // is not serial now, under the CAT keying it was last opened for.
+    std::shared_ptr<PttDriver> driver = m_keyed ? m_keyed->driver : m_driver;
+    if (!driver->usesSerialPort()) {
+        KeyingConfig c = m_keyed ? m_keyed->used : m_config;
+        c.method = PttMethod::Cat;
+        c.terminalKeys = true;
+        c.cat.port = m_shared.line->portText();
+        c.cat.device = m_shared.line->device();
+        driver = PttDriverFactory::create(c, m_shared);
+    }
+    fail(KeyingFailure{driver->describe(), reason, true});
+    const bool keyedThere = m_keyed && m_keyed->driver->owesFailedUnkey();
     if (keyedThere)
         announceLost(m_keyed->target);
     KeyingTraceLine line = traceEvent("port-lost");
-    describeTo(line, target, m_keyed ? m_keyed->used : m_config);
+    driver->describeTo(line);
     line.field("keyed", keyedThere ? "yes" : "no");
     line.field("detail", reason);
-    trace(line);
+    trace(line, true);
 }
 
 void PttKeyer::openFailed(const QString& port, const QString& detail)
@@ -725,7 +530,7 @@ void PttKeyer::openFailed(const QString& port, const QString& detail)
     line.field("driver", DriverName(m_config.method, m_config.terminalKeys));
     line.field("port", port);
     line.field("detail", detail);
-    trace(line);
+    trace(line, true);
     emit portOpenFailed(port, detail);
 }
 
@@ -737,43 +542,33 @@ void PttKeyer::setJournal(KeyingJournal* journal)
     m_savedState.clear();
 }
 
+void PttKeyer::note(const char* event, const QString& reason)
+{
+    KeyingTraceLine line = traceEvent(event);
+    line.field("reason", reason);
+    trace(line);
+}
+
 KeyingTraceLine PttKeyer::traceEvent(const char* event) const
 {
     return KeyingTraceLine(m_clock ? m_clock() : QDateTime::currentMSecsSinceEpoch(), event);
 }
 
-void PttKeyer::describeTo(KeyingTraceLine& line, const Target& target, const KeyingConfig& c)
-{
-    line.field("driver", DriverName(target.method));
-    switch (target.method) {
-    case PttMethod::Cat: {
-        line.field("port", target.name).field("device", target.where);
-        const RadioModel* model = RadioModelAt(c.cat.rig);
-        line.field("radio", model ? model->Model : QStringLiteral("%1").arg(c.cat.rig));
-        break;
-    }
-    case PttMethod::Com:
-        line.field("port", target.name).field("device", target.where).field("pin", PinName(c.com.pin));
-        break;
-    case PttMethod::Rigctld:
-        line.field("address", target.where);
-        break;
-    case PttMethod::Vox:
-    case PttMethod::Other:
-        break;
-    }
-}
-
-void PttKeyer::trace(const KeyingTraceLine& line)
+// keldo.ptt carries the trace's events; a disabled category costs one test.
+void PttKeyer::trace(const KeyingTraceLine& line, bool failure)
 {
     if (m_journal)
         m_journal->traceLine(line.text());
+    if (failure)
+        qCWarning(lcPtt).noquote() << line.text().chopped(1);
+    else
+        qCDebug(lcPtt).noquote() << line.text().chopped(1);
 }
 
-void PttKeyer::traceFailure(const char* event, const Target& target, const KeyingConfig& c, const QString& detail)
+void PttKeyer::traceFailure(const char* event, const PttDriver& driver, const QString& detail)
 {
     KeyingTraceLine line = traceEvent(event);
-    describeTo(line, target, c);
+    driver.describeTo(line);
     line.field("detail", detail);
     // The same failure again (a retry each second) is not news.
     const QByteArray text = line.text();
@@ -781,17 +576,16 @@ void PttKeyer::traceFailure(const char* event, const Target& target, const Keyin
     if (what == m_lastFailure)
         return;
     m_lastFailure = what;
-    trace(line);
+    trace(line, true);
 }
 
 void PttKeyer::traceSelfKeyed(const char* event, KeyingReason why)
 {
-    const Target target = targetOf(m_config);
-    if (target.method != PttMethod::Vox && target.method != PttMethod::Other)
+    if (!m_driver->radioKeysItself())
         return;
     KeyingTraceLine line = traceEvent(event);
     line.field("reason", ReasonName(why));
-    describeTo(line, target, m_config);
+    m_driver->describeTo(line);
     trace(line);
 }
 
@@ -813,13 +607,9 @@ void PttKeyer::saveState()
         add(m_keyed->target, m_keyed->used, true);
     if (m_owed)
         add(m_owed->target, m_owed->used, true);
-    for (const RigctldConfig& rig : std::as_const(m_rigUnconfirmed)) {
-        KeyingConfig c;
-        c.method = PttMethod::Rigctld;
-        c.rigctld = rig;
-        add(targetOf(c), c, true);
-    }
-    add(targetOf(m_config), m_config, false);
+    for (const KeyRecord& record : std::as_const(m_unconfirmed))
+        add(record.target, record.used, true);
+    add(m_target, m_config, false);
     const QByteArray contents = FormatKeyingState(entries);
     if (contents == m_savedState)
         return;
@@ -835,67 +625,37 @@ int PttKeyer::releaseLeftKeyed(const QByteArray& state)
         if (!entry.keyed)
             continue;
         ++count;
-        const KeyingConfig& c = entry.config;
-        const Target target = targetOf(c);
+        const KeyRecord record = recordOf(entry.config);
+        PttDriver& driver = *record.driver;
         KeyingResult result;
-        switch (target.method) {
-        case PttMethod::Cat: {
-            const KeyRecord record{target, c};
-            result = unkeyCat(record);
+        if (driver.keysRadio() || driver.usesSerialPort())
+            result = driver.unkeyAnyway();
+        if (driver.owesFailedUnkey()) {
             // Not the port the set-up keys with: it is opened for that later.
-            if (result.ok && m_comPTT->isOpen())
-                closeSerial();
+            if (result.ok && m_shared.line->isOpen())
+                m_shared.line->close();
             if (!result.ok) {
-                showFailure(target, result.problem);
+                showFailure(driver, result.problem);
                 if (!m_owed)
                     owe(record);
             }
-            break;
         }
-        case PttMethod::Com:
-            result = releaseComLines(target.where);
-            break;
-        case PttMethod::Rigctld:
-            m_rig->unkeyAnyway(c.rigctld);
-            m_rigUnconfirmed.append(c.rigctld);
+        if (driver.confirmsLater()) {
+            m_unconfirmed.append(record);
             waitForRigctld = true;
-            break;
-        case PttMethod::Vox:
-        case PttMethod::Other:
-            break;
         }
         KeyingTraceLine line = traceEvent("startup-release");
         line.field("reason", "left-keyed");
-        describeTo(line, target, c);
+        driver.describeTo(line);
         if (!result.ok)
             line.field("failed", result.problem);
-        if (m_owed && m_owed->target == target)
+        if (m_owed && m_owed->target == record.target)
             line.field("owed", "yes");
-        trace(line);
+        trace(line, !result.ok);
     }
     saveState();
     // Before the first connection to the modem, so within a short bound.
     if (waitForRigctld)
-        m_rig->settleWithin(QDeadlineTimer(m_leftKeyedWaitMs));
+        m_shared.links->settleWithin(QDeadlineTimer(m_leftKeyedWaitMs));
     return count;
-}
-
-KeyingResult PttKeyer::releaseComLines(const QString& device)
-{
-    std::unique_ptr<SerialPortDevice> spare;
-    SerialPortDevice* port = m_comPTT.get();
-    if (port->isOpen()) {
-        spare = CreateSystemSerialPort();
-        port = spare.get();
-    }
-    const std::optional<LineSettings> line = LineSettings::parse(QStringLiteral("4800,N,8,1"));
-    if (!line || !port->open(device, *line))
-        return {false, deviceFailure(device, port->errorString())};
-    const bool rts = port->setRts(false);
-    const bool dtr = port->setDtr(false);
-    port->flush();
-    port->close();
-    if (!(rts && dtr))
-        return {false, port->errorString().isEmpty() ? QStringLiteral("line refused") : port->errorString()};
-    return {};
 }

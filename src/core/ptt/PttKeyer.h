@@ -1,7 +1,9 @@
 #pragma once
 
 #include "KeyingConfig.h"
-#include "PttDrivers.h"
+#include "PttDriver.h"
+#include "PttDriverFactory.h"
+#include "RigctldLinks.h"
 
 #include <QByteArray>
 #include <QElapsedTimer>
@@ -40,11 +42,12 @@ struct KeyingFailure
     bool portClosed = false; // the port failed by itself and closed
 };
 
-// modPTT: keys and unkeys the radio when the modem asks. The keying method
-// picks a driver; the keyer is handed its configuration whenever it changes.
+// modPTT: keys and unkeys the radio when the modem asks. The keyer is handed
+// the keying configuration whenever it changes, and PttDriverFactory makes
+// the driver of it; the keyer decides when, the driver how.
 //
-// The keyer remembers what it keyed (method, port or rigctld address, and
-// the configuration used) and every unkey goes through that record, so
+// The keyer remembers what it keyed (method, port or rigctld address, the
+// configuration used and the driver) and every unkey goes through that record, so
 // changing mode, method or port can never strand a keyed radio, and it only
 // ever unkeys what it keyed itself.
 //
@@ -56,21 +59,7 @@ class PttKeyer : public QObject
     Q_OBJECT
 public:
     // How comPTT was last opened successfully.
-    struct PortParameters
-    {
-        quint8 portNumber = 0;
-        // PortIdentityOf the port text: a device path stands apart from every COM name.
-        QString port;
-        bool rts = false;
-        bool dtr = false;
-        QString settings;
-        bool operator==(const PortParameters& o) const
-        {
-            return portNumber == o.portNumber && port == o.port && rts == o.rts && dtr == o.dtr
-                && settings == o.settings;
-        }
-        bool operator!=(const PortParameters& o) const { return !(*this == o); }
-    };
+    using PortParameters = SerialLine::Parameters;
 
     // The modem may still be sending its last frame after a DISCONNECTED,
     // an abort or a lost data link.
@@ -110,6 +99,9 @@ public:
 
     // Where the trace and the state go (not owned); null for nowhere.
     void setJournal(KeyingJournal* journal);
+    // An event of the station's that explains the keying (a remote control
+    // link lost), written in the trace with its reason.
+    void note(const char* event, const QString& reason);
     // At a start, before anything is keyed: sends the unkey of every radio
     // the state an earlier run left (ParseKeyingState) marks keyed, once.
     // Waits at most LeftKeyedWaitMs for rigctld. A CAT port that cannot be
@@ -147,7 +139,7 @@ public:
     void setGracePeriod(int ms) { m_graceMs = ms; }
     // Overrides "PTT Timeout" (milliseconds; negative: use the configuration's).
     void setTimeoutOverride(int ms) { m_timeoutOverrideMs = ms; }
-    void setRigctldRetryInterval(int ms) { m_rig->setRetryInterval(ms); }
+    void setRigctldRetryInterval(int ms);
     void setPortRetryInterval(int ms) { m_reopen.setInterval(ms); }
     void setShutdownWait(int ms) { m_closeWait.setInterval(ms); }
     void setLeftKeyedWait(int ms) { m_leftKeyedWaitMs = ms; }
@@ -156,8 +148,8 @@ public:
 
     // Replaces comPTT (tests hand in a recording port). Closes the old one.
     void setSerialPort(std::unique_ptr<SerialPortDevice> port);
-    SerialPortDevice& comPTT() { return *m_comPTT; }
-    RigctldPttDriver& rigctld() { return *m_rig; }
+    SerialPortDevice& comPTT() { return m_shared.line->port(); }
+    RigctldLinks& rigctld() { return *m_shared.links; }
 
 private:
     // Where keying goes: the method and the device or address.
@@ -166,7 +158,6 @@ private:
         PttMethod method = PttMethod::Other; // keys nothing
         QString where;
         QByteArray how; // what unkeys it there: the CAT command, or the COM lines
-        QString name; // the port text, for messages only
         bool operator==(const Target& o) const { return method == o.method && where == o.where && how == o.how; }
         bool operator!=(const Target& o) const { return !(*this == o); }
     };
@@ -174,52 +165,44 @@ private:
     {
         Target target;
         KeyingConfig used;
+        std::shared_ptr<PttDriver> driver; // kept until its unkey is delivered
     };
 
-    static bool keysRadio(PttMethod method, const KeyingConfig& c);
-    KeyingResult drive(PttMethod method, const KeyingConfig& c, bool transmit);
-    Target targetOf(const KeyingConfig& c) const;
-    static QString describe(const Target& t);
-    static std::optional<PortParameters> wantedPortParameters(const KeyingConfig& c);
-    // Opens comPTT; on failure returns the system's reason.
-    std::optional<QString> openSerial(const PortParameters& wanted, const KeyingConfig& c);
-    void closeSerial();
+    static Target targetOf(const PttDriver& driver);
+    KeyRecord recordOf(const KeyingConfig& c) const;
     void finishClose();
     KeyingResult unkeyRecorded(KeyingReason why);
-    // The unkey of a CAT radio on the port it was keyed through.
-    KeyingResult unkeyCat(const KeyRecord& record);
-    KeyingResult releaseComLines(const QString& device);
     void startTimeout(const KeyingConfig& c);
     void onTimeout();
     void onPortFailed(const QString& reason);
+    void onRigctldProblem(const QString& text);
+    void onRigctldConfirmed(bool transmit);
     // An unkey that a CAT port could not take is owed until it can.
     void owe(const KeyRecord& record);
     void deliverOwedUnkey();
     void announceLost(const Target& target);
     void released(const Target& target);
-    static QString deviceFailure(const QString& device, const QString& reason);
     void announce(KeyingState state, KeyingReason reason);
     void fail(const KeyingFailure& failure);
-    void showFailure(const Target& target, const QString& reason);
+    void showFailure(const PttDriver& driver, const QString& reason);
     void openFailed(const QString& port, const QString& detail);
 
     // ---- The journal
     KeyingTraceLine traceEvent(const char* event) const;
-    static void describeTo(KeyingTraceLine& line, const Target& target, const KeyingConfig& c);
-    void trace(const KeyingTraceLine& line);
+    void trace(const KeyingTraceLine& line, bool failure = false);
     // A failure told once until it changes or keying works again.
-    void traceFailure(const char* event, const Target& target, const KeyingConfig& c, const QString& detail);
+    void traceFailure(const char* event, const PttDriver& driver, const QString& detail);
     // Keying the terminal does not do itself (VOX, FM), as the modem asked.
     void traceSelfKeyed(const char* event, KeyingReason why);
     void saveState();
 
     KeyingConfig m_config;
 
-    std::unique_ptr<SerialPortDevice> m_comPTT;
-    std::unique_ptr<CatPttDriver> m_cat;
-    std::unique_ptr<ComPttDriver> m_com;
-    std::unique_ptr<RigctldPttDriver> m_rig;
-    PortParameters m_last;
+    // comPTT and the rigctld connections, shared with the drivers.
+    PttDriverShared m_shared;
+    // The driver of m_config, and where it keys.
+    std::shared_ptr<PttDriver> m_driver;
+    Target m_target;
 
     std::optional<KeyRecord> m_keyed;
     bool m_txShown = false; // the panel says "TX"
@@ -240,9 +223,6 @@ private:
     bool m_closePending = false; // closed() is owed
     // The device told of as lost, until an unkey reaches it.
     QString m_lostDevice;
-    // The device comPTT was last opened on, and the port text naming it.
-    QString m_openDevice;
-    QString m_openPort;
 
     KeyingJournal* m_journal = nullptr;
     std::function<qint64()> m_clock;
@@ -250,7 +230,7 @@ private:
     std::optional<Target> m_setUp; // the keying the last "setup" line told of
     bool m_lockoutTraced = false; // once per time-out hold
     QByteArray m_lastFailure;
-    // rigctld addresses sent an unkey they have not yet acknowledged.
-    QList<RigctldConfig> m_rigUnconfirmed;
+    // Unkeys sent that rigctld has not yet acknowledged.
+    QList<KeyRecord> m_unconfirmed;
     int m_leftKeyedWaitMs = LeftKeyedWaitMs;
 };

@@ -8,9 +8,10 @@
 
 #include <array>
 
-// The built-in radio catalogue: seven brands, their model lists, and the 134
-// model records. "Rig" in the settings is a position in RadioModels, so the
-// order of the records is part of the settings-file format.
+// The built-in radio catalogue: seven brands and one record per radio (134),
+// which also places the radio in its brand's list. "Rig" in the settings is
+// a position in RadioModels, so the order of the records is part of the
+// settings-file format.
 
 // CAT command families.
 enum RadioDialect : quint8 {
@@ -30,6 +31,7 @@ struct RadioModel
     QByteArray TxCommand;
     QByteArray RxCommand;
     QString CivAddress; // dialect 1 only
+    quint8 ListRow = 0; // place in its brand's list
 
     QStringList baudList() const;
 };
@@ -41,7 +43,8 @@ constexpr int RadioModelCount = RigCount;
 struct RadioCatalogue
 {
     std::array<QString, BrandCount> BrandNames;
-    // ModelNames[brand][row]; a column ends at its first empty entry.
+    // ModelNames[brand][row], drawn from the records; a column ends at its
+    // first empty entry.
     std::array<std::array<QString, ModelRows>, BrandCount> ModelNames;
     // Positions 1..134; entry 0 is unused.
     std::array<RadioModel, RadioModelCount + 1> RadioModels;

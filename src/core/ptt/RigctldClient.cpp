@@ -1,5 +1,7 @@
 #include "RigctldClient.h"
 
+#include "files/LogCategories.h"
+
 namespace {
 // rigctld's replies are short lines; a longer one is not rigctld: the
 // connection is dropped, so memory stays bounded whatever comes.
@@ -98,9 +100,11 @@ void RigctldClient::startConnecting()
     m_reply.clear();
     m_awaiting = 0;
     if (m_host.trimmed().isEmpty() || m_port < 1 || m_port > 65535) {
+        qCDebug(lcRigctld).noquote() << where() << "no such address";
         emit problem(where() + QStringLiteral(": no such address"));
         return;
     }
+    qCDebug(lcRigctld).noquote() << where() << "connecting";
     m_connecting.start();
     m_socket.connectToHost(m_host.trimmed(), quint16(m_port));
 }
@@ -146,6 +150,7 @@ void RigctldClient::settleWithin(QDeadlineTimer deadline)
 
 void RigctldClient::onConnected()
 {
+    qCDebug(lcRigctld).noquote() << where() << "connected";
     m_socket.setSocketOption(QAbstractSocket::LowDelayOption, 1);
     if (!settled())
         sendWanted();
@@ -193,6 +198,7 @@ bool RigctldClient::takeReplyLines()
     m_reply.squeeze();
     m_socket.abort();
     m_awaiting = 0;
+    qCWarning(lcRigctld).noquote() << where() << "reply line too long, connection dropped";
     emit problem(where() + QStringLiteral(": reply line too long, connection dropped"));
     return false;
 }
@@ -200,6 +206,7 @@ bool RigctldClient::takeReplyLines()
 void RigctldClient::onError(QAbstractSocket::SocketError)
 {
     m_awaiting = 0;
+    qCDebug(lcRigctld).noquote() << where() << "connection dropped:" << m_socket.errorString();
     // An idle connection that closes costs nothing: the next request makes
     // a new one. While a request is unacknowledged, the retry timer does.
     if (!settled())
@@ -220,6 +227,7 @@ void RigctldClient::onRetry()
     case QAbstractSocket::ConnectingState:
         if (m_connecting.elapsed() > m_connectTimeoutMs) {
             m_socket.abort();
+            qCDebug(lcRigctld).noquote() << where() << "no answer while connecting, dropped";
             emit problem(where() + QStringLiteral(": no answer"));
         }
         break;
@@ -229,6 +237,7 @@ void RigctldClient::onRetry()
         } else if (m_lastSent.elapsed() > m_connectTimeoutMs) {
             m_socket.abort();
             m_awaiting = 0;
+            qCDebug(lcRigctld).noquote() << where() << "no answer, connection dropped";
             emit problem(where() + QStringLiteral(": no answer"));
         }
         break;

@@ -131,6 +131,9 @@ struct Settings
     // empty: left out.
     QString myLocator;
     QString txPower;
+    // The language shown: empty for the system's, "en", or a code such as
+    // "de" or "pt_BR" (settings/Language.h); read at start-up.
+    QString language;
     // The row of macro buttons under the TX box.
     bool showMacroBar;
 

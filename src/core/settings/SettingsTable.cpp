@@ -324,6 +324,7 @@ const std::vector<SettingKey>& SettingKeys()
         {Options, "Alert Words", &Settings::alertWords, ""},
         {Options, "My Locator", &Settings::myLocator, "", R::WrittenWhenSet},
         {Options, "TX Power", &Settings::txPower, "", R::WrittenWhenSet},
+        {Options, "Language", &Settings::language, "", R::WrittenWhenSet},
 
         // COM1 to COM16.
         {"Ports", "COM", &Settings::portDevices, ""},

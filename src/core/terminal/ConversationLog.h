@@ -61,7 +61,6 @@ public:
     bool failing() const { return !m_error.isEmpty(); }
     // Why the last write failed; empty while writing works.
     QString error() const { return m_error; }
-    QString currentFile() const { return m_file; }
 
     static QString FileNameFor(const QDate& utcDate);
 

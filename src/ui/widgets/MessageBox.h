@@ -17,11 +17,8 @@ struct Shown
     Icon icon;
 };
 
-inline const QString& DefaultTitle()
-{
-    static const QString title = QStringLiteral("KELDO Terminal");
-    return title;
-}
+// The program's name, in the language shown.
+QString DefaultTitle();
 
 void show(QWidget* parent, const QString& text, Icon icon, const QString& title = DefaultTitle());
 

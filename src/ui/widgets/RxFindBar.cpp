@@ -45,7 +45,7 @@ RxFindBar::RxFindBar(RxScreenView& view, QWidget* parent)
     , m_view(view)
 {
     setObjectName(QStringLiteral("rxFindBar"));
-    setAccessibleName(QStringLiteral("Find"));
+    setAccessibleName(tr("Find"));
     setFrameShape(QFrame::StyledPanel);
     setAutoFillBackground(true);
     setCursor(Qt::ArrowCursor);
@@ -55,23 +55,22 @@ RxFindBar::RxFindBar(RxScreenView& view, QWidget* parent)
 
     m_text = new QLineEdit(this);
     m_text->setObjectName(QStringLiteral("rxFindText"));
-    m_text->setPlaceholderText(QStringLiteral("Find"));
-    m_text->setAccessibleName(QStringLiteral("Find in the received text"));
+    m_text->setPlaceholderText(tr("Find"));
+    m_text->setAccessibleName(tr("Find in the received text"));
     m_text->setClearButtonEnabled(true);
     row->addWidget(m_text);
     m_count = new QLabel(this);
     m_count->setObjectName(QStringLiteral("rxFindCount"));
     row->addWidget(m_count);
-    m_case = new QCheckBox(QStringLiteral("&Match case"), this);
+    m_case = new QCheckBox(tr("&Match case"), this);
     m_case->setObjectName(QStringLiteral("rxFindMatchCase"));
     row->addWidget(m_case);
-    connect(
-        AddButton(this, row, "rxFindPrevious", QStringLiteral("\u25B2"), QStringLiteral("Previous match (Shift+F3)")),
-        &QToolButton::clicked, this, [this] { next(true); });
-    connect(AddButton(this, row, "rxFindNext", QStringLiteral("\u25BC"), QStringLiteral("Next match (Enter, F3)")),
+    connect(AddButton(this, row, "rxFindPrevious", QStringLiteral("\u25B2"), tr("Previous match (Shift+F3)")),
+            &QToolButton::clicked, this, [this] { next(true); });
+    connect(AddButton(this, row, "rxFindNext", QStringLiteral("\u25BC"), tr("Next match (Enter, F3)")),
             &QToolButton::clicked, this, [this] { next(false); });
-    connect(AddButton(this, row, "rxFindClose", QStringLiteral("\u2715"), QStringLiteral("Close (Esc)")),
-            &QToolButton::clicked, this, &RxFindBar::close);
+    connect(AddButton(this, row, "rxFindClose", QStringLiteral("\u2715"), tr("Close (Esc)")), &QToolButton::clicked,
+            this, &RxFindBar::close);
 
     connect(m_text, &QLineEdit::textEdited, this, &RxFindBar::search);
     connect(m_case, &QCheckBox::toggled, this, &RxFindBar::search);
@@ -119,10 +118,10 @@ void RxFindBar::showCount()
     if (m_text->text().isEmpty())
         m_count->clear();
     else if (m_view.findMatchCount() == 0)
-        m_count->setText(QStringLiteral("No match"));
+        m_count->setText(tr("No match"));
     else
-        m_count->setText(m_view.findMatchCount() == 1 ? QStringLiteral("1 match")
-                                                      : QStringLiteral("%1 matches").arg(m_view.findMatchCount()));
+        m_count->setText(m_view.findMatchCount() == 1 ? tr("1 match")
+                                                      : tr("%n matches", nullptr, m_view.findMatchCount()));
     // A screen reader hears the count with the box it is in.
     m_text->setAccessibleDescription(m_count->text());
 }

@@ -25,7 +25,6 @@ public:
 
     QLineEdit* textBox() const { return m_text; }
     QCheckBox* matchCase() const { return m_case; }
-    QLabel* countLabel() const { return m_count; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -113,11 +113,11 @@ RxScreenView::RxScreenView(RxTextModel& model, QWidget* parent)
 
     m_notice = new QToolButton(this);
     m_notice->setObjectName(QStringLiteral("rxNewTextNotice"));
-    m_notice->setText(QStringLiteral("New text below"));
+    m_notice->setText(tr("New text below"));
     m_notice->setArrowType(Qt::DownArrow);
     m_notice->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-    m_notice->setToolTip(QStringLiteral("Show the newest text (Ctrl+End)"));
-    m_notice->setAccessibleName(QStringLiteral("New text below"));
+    m_notice->setToolTip(tr("Show the newest text (Ctrl+End)"));
+    m_notice->setAccessibleName(tr("New text below"));
     m_notice->setFocusPolicy(Qt::NoFocus);
     m_notice->setCursor(Qt::ArrowCursor);
     m_notice->setAutoRaise(false);
@@ -406,7 +406,6 @@ void RxScreenView::setFollowing(bool on)
     m_following = on;
     if (on)
         m_notice->hide();
-    emit followingChanged(on);
 }
 
 void RxScreenView::onScrolled(int value)

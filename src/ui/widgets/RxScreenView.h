@@ -83,7 +83,6 @@ public:
     static constexpr char16_t LoneCrMark = 0x240D; // SYMBOL FOR CARRIAGE RETURN
 
 signals:
-    void followingChanged(bool following);
     // Matches found or dropped, or another made current.
     void findMatchesChanged();
 

@@ -5,6 +5,7 @@
 #include "widgets/ImageList.h"
 #include "widgets/Twips.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QRegularExpression>
@@ -36,10 +37,13 @@ QString SpokenChain(const QString& chain)
     const QStringList calls = chain.split(QStringLiteral(" <-> "));
     if (calls.size() < 2)
         return chain;
-    QString out = calls.first() + QStringLiteral(" with ") + calls.last();
-    if (calls.size() > 2)
-        out += QStringLiteral(" via ") + calls.mid(1, calls.size() - 2).join(QStringLiteral(" and "));
-    return out;
+    // Spoken by screen readers; %1, %2 and %3 are call signs.
+    if (calls.size() == 2)
+        return QCoreApplication::translate("StatusPanels", "%1 with %2").arg(calls.first(), calls.last());
+    QString via = calls.at(1);
+    for (qsizetype i = 2; i < calls.size() - 1; ++i)
+        via = QCoreApplication::translate("StatusPanels", "%1 and %2").arg(via, calls.at(i));
+    return QCoreApplication::translate("StatusPanels", "%1 with %2 via %3").arg(calls.first(), calls.last(), via);
 }
 
 QString WithDetail(const QString& description, const QString& detail)
@@ -105,12 +109,14 @@ PanelSpeech PanelAccessibleText(Panel key, const PanelState& state)
 {
     static const QRegularExpression counter(QStringLiteral("^(\\d+) Bytes (Sent|Rcvd)$"));
     if (key == Panel::Ptt) {
-        const QString what = state.text == QLatin1String("TX") ? QStringLiteral("transmitting")
-            : state.text == QLatin1String("RX")                ? QStringLiteral("receiving")
-            : state.text.isEmpty()                             ? QStringLiteral("not keyed")
-                                                               : state.text;
-        return {QStringLiteral("Transmitter: ") + what,
-                WithDetail(QStringLiteral("Whether the radio is keyed to transmit"), state.toolTip)};
+        const QString what = state.text == QLatin1String("TX")
+            ? QCoreApplication::translate("StatusPanels", "transmitting")
+            : state.text == QLatin1String("RX") ? QCoreApplication::translate("StatusPanels", "receiving")
+            : state.text.isEmpty()              ? QCoreApplication::translate("StatusPanels", "not keyed")
+                                                : state.text;
+        return {QCoreApplication::translate("StatusPanels", "Transmitter: %1").arg(what),
+                WithDetail(QCoreApplication::translate("StatusPanels", "Whether the radio is keyed to transmit"),
+                           state.toolTip)};
     }
     if (key == Panel::Indicativos) {
         QString what;
@@ -118,43 +124,50 @@ PanelSpeech PanelAccessibleText(Panel key, const PanelState& state)
         if (state.picture == Picture::Connected)
             what = SpokenChain(state.text);
         else if (state.text.isEmpty() || state.text == QLatin1String("Disconnected"))
-            what = QStringLiteral("none");
+            what = QCoreApplication::translate("StatusPanels", "none");
         else if (state.text == QLatin1String("Disconnecting..."))
-            what = QStringLiteral("ending");
+            what = QCoreApplication::translate("StatusPanels", "ending");
         else if (state.text.startsWith(calling) && state.text.endsWith(QLatin1String(" ...")))
-            what = QStringLiteral("calling ") + state.text.mid(calling.size(), state.text.size() - calling.size() - 4);
+            what = QCoreApplication::translate("StatusPanels", "calling %1")
+                       .arg(state.text.mid(calling.size(), state.text.size() - calling.size() - 4));
         else
             what = state.text;
-        return {QStringLiteral("Connection: ") + what,
-                WithDetail(QStringLiteral("The radio connection and the stations in it"), state.toolTip)};
+        return {QCoreApplication::translate("StatusPanels", "Connection: %1").arg(what),
+                WithDetail(QCoreApplication::translate("StatusPanels", "The radio connection and the stations in it"),
+                           state.toolTip)};
     }
     if (key == Panel::Bytes) {
-        QString name = QStringLiteral("Bytes sent and received");
+        QString name = QCoreApplication::translate("StatusPanels", "Bytes sent and received");
         const QRegularExpressionMatch m = counter.match(state.text);
         if (m.hasMatch())
-            name += QStringLiteral(": ") + m.captured(1)
-                + (m.captured(2) == QLatin1String("Sent") ? QStringLiteral(" sent") : QStringLiteral(" received"));
+            name = m.captured(2) == QLatin1String("Sent")
+                ? QCoreApplication::translate("StatusPanels", "Bytes sent and received: %1 sent").arg(m.captured(1))
+                : QCoreApplication::translate("StatusPanels", "Bytes sent and received: %1 received")
+                      .arg(m.captured(1));
         else if (!state.text.isEmpty())
-            name += QStringLiteral(": ") + state.text;
+            name = QCoreApplication::translate("StatusPanels", "Bytes sent and received: %1").arg(state.text);
         return {name,
-                WithDetail(QStringLiteral("Bytes of the current text sent to or received from the other station"),
+                WithDetail(QCoreApplication::translate(
+                               "StatusPanels", "Bytes of the current text sent to or received from the other station"),
                            state.toolTip)};
     }
     if (key == Panel::Tcp) {
-        const QString what = state.picture == Picture::LedVerde ? QStringLiteral("up")
-            : state.picture == Picture::LedRojo                 ? QStringLiteral("down")
-                                                                : QStringLiteral("not connected yet");
-        return {QStringLiteral("Modem link: ") + what,
-                WithDetail(QStringLiteral("The network link to the modem program"), state.toolTip)};
+        const QString what = state.picture == Picture::LedVerde ? QCoreApplication::translate("StatusPanels", "up")
+            : state.picture == Picture::LedRojo                 ? QCoreApplication::translate("StatusPanels", "down")
+                                                : QCoreApplication::translate("StatusPanels", "not connected yet");
+        return {QCoreApplication::translate("StatusPanels", "Modem link: %1").arg(what),
+                WithDetail(QCoreApplication::translate("StatusPanels", "The network link to the modem program"),
+                           state.toolTip)};
     }
-    return {QStringLiteral("Status"), QStringLiteral("Start of the status bar")};
+    return {QCoreApplication::translate("StatusPanels", "Status"),
+            QCoreApplication::translate("StatusPanels", "Start of the status bar")};
 }
 
 StatusPanels::StatusPanels(QWidget* parent)
     : QFrame(parent)
 {
     setObjectName(QStringLiteral("stbStatus"));
-    setAccessibleName(QStringLiteral("Status bar"));
+    setAccessibleName(tr("Status bar"));
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 2, 0, 2);
     layout->setSpacing(2);
@@ -175,7 +188,7 @@ StatusPanels::StatusPanels(QWidget* parent)
     addPanel(::Panel::Ptt, QString(), 700, true, Qt::AlignLeft);
     addPanel(::Panel::Indicativos, QString(), 4250, true, Qt::AlignLeft);
     addPanel(::Panel::Bytes, QString(), BytesDesignTwips, true, Qt::AlignLeft);
-    addPanel(::Panel::Tcp, QStringLiteral("TCP"), 750, true, Qt::AlignRight);
+    addPanel(::Panel::Tcp, tr("TCP"), 750, true, Qt::AlignRight);
     layout->addStretch(1);
 }
 

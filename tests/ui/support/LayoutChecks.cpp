@@ -1,10 +1,13 @@
 #include "LayoutChecks.h"
 
 #include <QAbstractButton>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QStyle>
 #include <QStyleOptionComboBox>
 
@@ -43,6 +46,73 @@ QStringList clippedControls(QWidget* dialog)
         }
         if (!text.isEmpty() && w->fontMetrics().horizontalAdvance(text) > room)
             faults << name + QStringLiteral(" text \"") + text + QStringLiteral("\" cut");
+    }
+    return faults;
+}
+
+namespace {
+
+// A caption as drawn: "&&" is an ampersand, a lone "&" marks the shortcut.
+QString DrawnText(const QString& caption)
+{
+    QString out;
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        if (caption.at(i) == QLatin1Char('&') && i + 1 < caption.size())
+            ++i;
+        out += caption.at(i);
+    }
+    return out;
+}
+
+int WidestLine(const QFontMetrics& fm, const QString& text)
+{
+    int widest = 0;
+    for (const QString& line : text.split(QLatin1Char('\n')))
+        widest = qMax(widest, fm.horizontalAdvance(line));
+    return widest;
+}
+
+} // namespace
+
+QStringList textsWiderThanControls(QWidget* dialog)
+{
+    QStringList faults;
+    for (QWidget* w : dialog->findChildren<QWidget*>()) {
+        if (w->window() != dialog || !w->isVisibleTo(dialog))
+            continue;
+        const QFontMetrics fm = w->fontMetrics();
+        const QStyle* style = w->style();
+        QString text;
+        int need = 0;
+        int room = w->contentsRect().width();
+        if (auto* l = qobject_cast<QLabel*>(w)) {
+            if (l->wordWrap() || l->text().isEmpty() || Qt::mightBeRichText(l->text()))
+                continue;
+            text = DrawnText(l->text());
+            need = WidestLine(fm, text);
+            room -= 2 * l->margin() + qMax(0, l->indent());
+        } else if (auto* g = qobject_cast<QGroupBox*>(w)) {
+            text = DrawnText(g->title());
+            need = fm.horizontalAdvance(text);
+        } else if (auto* b = qobject_cast<QAbstractButton*>(w)) {
+            text = DrawnText(b->text());
+            need = WidestLine(fm, text);
+            if (qobject_cast<QCheckBox*>(b))
+                need += style->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, b)
+                    + style->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, b);
+            else if (qobject_cast<QRadioButton*>(b))
+                need += style->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, b)
+                    + style->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, nullptr, b);
+            else if (qobject_cast<QPushButton*>(b))
+                room -= 2 * style->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, b);
+            if (!text.isEmpty() && !b->icon().isNull())
+                need += b->iconSize().width() + 4;
+        }
+        if (!text.isEmpty() && need > room) {
+            const QString name =
+                w->objectName().isEmpty() ? QLatin1String(w->metaObject()->className()) : w->objectName();
+            faults << QStringLiteral("%1: \"%2\" needs %3 px, has %4").arg(name, text).arg(need).arg(room);
+        }
     }
     return faults;
 }

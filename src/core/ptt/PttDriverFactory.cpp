@@ -1,0 +1,46 @@
+#include "PttDriverFactory.h"
+
+#include "CatPttDriver.h"
+#include "ComPttDriver.h"
+#include "RigctldPttDriver.h"
+#include "UnknownPttDriver.h"
+#include "VoxPttDriver.h"
+
+std::shared_ptr<PttDriver> PttDriverFactory::create(const KeyingConfig& c, const PttDriverShared& shared)
+{
+    if (!c.terminalKeys)
+        return std::make_shared<VoxPttDriver>(PttMethod::Other);
+    switch (c.method) {
+    case PttMethod::Cat:
+        return std::make_shared<CatPttDriver>(c.cat, shared.line);
+    case PttMethod::Com:
+        return std::make_shared<ComPttDriver>(c.com, shared.line);
+    case PttMethod::Rigctld:
+        return std::make_shared<RigctldPttDriver>(c.rigctld, shared.links);
+    case PttMethod::Vox:
+        return std::make_shared<VoxPttDriver>();
+    case PttMethod::Other:
+        break;
+    }
+    return std::make_shared<UnknownPttDriver>(shared.line);
+}
+
+PttMethodNeeds NeedsOf(PttMethod method)
+{
+    PttMethodNeeds needs;
+    switch (method) {
+    case PttMethod::Cat:
+        needs.radioModel = needs.catPort = true;
+        break;
+    case PttMethod::Com:
+        needs.linePort = true;
+        break;
+    case PttMethod::Rigctld:
+        needs.rigctldAddress = true;
+        break;
+    case PttMethod::Vox:
+    case PttMethod::Other:
+        break;
+    }
+    return needs;
+}

@@ -1,0 +1,687 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es">
+<context>
+    <name>MessageBox</name>
+    <message>
+        <source>KELDO Terminal</source>
+        <translation>KELDO Terminal</translation>
+    </message>
+</context>
+<context>
+    <name>RxFindBar</name>
+    <message>
+        <source>Find</source>
+        <translation>Buscar</translation>
+    </message>
+    <message>
+        <source>Find in the received text</source>
+        <translation>Buscar en el texto recibido</translation>
+    </message>
+    <message>
+        <source>&amp;Match case</source>
+        <translation>Distinguir &amp;mayúsculas</translation>
+    </message>
+    <message>
+        <source>Previous match (Shift+F3)</source>
+        <translation>Coincidencia anterior (Shift+F3)</translation>
+    </message>
+    <message>
+        <source>Next match (Enter, F3)</source>
+        <translation>Coincidencia siguiente (Enter, F3)</translation>
+    </message>
+    <message>
+        <source>Close (Esc)</source>
+        <translation>Cerrar (Esc)</translation>
+    </message>
+    <message>
+        <source>No match</source>
+        <translation>Sin coincidencias</translation>
+    </message>
+    <message>
+        <source>1 match</source>
+        <translation>1 coincidencia</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n matches</source>
+        <translation>
+            <numerusform>%n coincidencia</numerusform>
+            <numerusform>%n coincidencias</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>RxScreenView</name>
+    <message>
+        <source>New text below</source>
+        <translation>Texto nuevo abajo</translation>
+    </message>
+    <message>
+        <source>Show the newest text (Ctrl+End)</source>
+        <translation>Mostrar el texto más reciente (Ctrl+End)</translation>
+    </message>
+</context>
+<context>
+    <name>StatusPanels</name>
+    <message>
+        <source>%1 with %2</source>
+        <translation>%1 con %2</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 y %2</translation>
+    </message>
+    <message>
+        <source>%1 with %2 via %3</source>
+        <translation>%1 con %2 vía %3</translation>
+    </message>
+    <message>
+        <source>transmitting</source>
+        <translation>transmitiendo</translation>
+    </message>
+    <message>
+        <source>receiving</source>
+        <translation>recibiendo</translation>
+    </message>
+    <message>
+        <source>not keyed</source>
+        <translation>sin activar</translation>
+    </message>
+    <message>
+        <source>Transmitter: %1</source>
+        <translation>Transmisor: %1</translation>
+    </message>
+    <message>
+        <source>Whether the radio is keyed to transmit</source>
+        <translation>Indica si el equipo está activado para transmitir</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>ninguna</translation>
+    </message>
+    <message>
+        <source>ending</source>
+        <translation>finalizando</translation>
+    </message>
+    <message>
+        <source>calling %1</source>
+        <translation>llamando a %1</translation>
+    </message>
+    <message>
+        <source>Connection: %1</source>
+        <translation>Conexión: %1</translation>
+    </message>
+    <message>
+        <source>The radio connection and the stations in it</source>
+        <translation>La conexión por radio y las estaciones que participan en ella</translation>
+    </message>
+    <message>
+        <source>Bytes sent and received</source>
+        <translation>Bytes enviados y recibidos</translation>
+    </message>
+    <message>
+        <source>Bytes sent and received: %1 sent</source>
+        <translation>Bytes enviados y recibidos: %1 enviados</translation>
+    </message>
+    <message>
+        <source>Bytes sent and received: %1 received</source>
+        <translation>Bytes enviados y recibidos: %1 recibidos</translation>
+    </message>
+    <message>
+        <source>Bytes sent and received: %1</source>
+        <translation>Bytes enviados y recibidos: %1</translation>
+    </message>
+    <message>
+        <source>Bytes of the current text sent to or received from the other station</source>
+        <translation>Bytes del texto actual enviados a la otra estación o recibidos de ella</translation>
+    </message>
+    <message>
+        <source>up</source>
+        <translation>activo</translation>
+    </message>
+    <message>
+        <source>down</source>
+        <translation>caído</translation>
+    </message>
+    <message>
+        <source>not connected yet</source>
+        <translation>aún no conectado</translation>
+    </message>
+    <message>
+        <source>Modem link: %1</source>
+        <translation>Enlace con el módem: %1</translation>
+    </message>
+    <message>
+        <source>The network link to the modem program</source>
+        <translation>El enlace de red con el programa del módem</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Estado</translation>
+    </message>
+    <message>
+        <source>Start of the status bar</source>
+        <translation>Inicio de la barra de estado</translation>
+    </message>
+    <message>
+        <source>Status bar</source>
+        <translation>Barra de estado</translation>
+    </message>
+    <message>
+        <source>TCP</source>
+        <translation>TCP</translation>
+    </message>
+</context>
+<context>
+    <name>frmAbout</name>
+    <message>
+        <source>About KELDO Chat</source>
+        <translation>Acerca de KELDO Chat</translation>
+    </message>
+    <message>
+        <source>Version %1    </source>
+        <extracomment>%1 is the version number; the blanks after it are kept.</extracomment>
+        <translation>Versión %1    </translation>
+    </message>
+    <message>
+        <source>Keyboard chat terminal for the KELDO modems.</source>
+        <translation>Terminal de chat por teclado para los módems KELDO.</translation>
+    </message>
+    <message>
+        <source>Settings: %1</source>
+        <translation>Configuración: %1</translation>
+    </message>
+    <message>
+        <source>Settings file: %1</source>
+        <translation>Archivo de configuración: %1</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+</context>
+<context>
+    <name>frmConnect</name>
+    <message>
+        <source>Connect</source>
+        <translation>Conectar</translation>
+    </message>
+    <message>
+        <source>Connect with:</source>
+        <translation>Conectar con:</translation>
+    </message>
+    <message>
+        <source>Via1</source>
+        <translation>Vía 1</translation>
+    </message>
+    <message>
+        <source>Via2</source>
+        <translation>Vía 2</translation>
+    </message>
+    <message>
+        <source>Invalid Call Sign</source>
+        <translation>Indicativo no válido</translation>
+    </message>
+</context>
+<context>
+    <name>frmFirstRun</name>
+    <message>
+        <source>KELDO Terminal: first start</source>
+        <translation>KELDO Terminal: primer inicio</translation>
+    </message>
+    <message>
+        <source>There are no settings yet. Your call sign and your modem, to begin with (Settings → Terminal Setup... changes them later).</source>
+        <translation>Aún no hay configuración. Para empezar, su indicativo y su módem (Settings → Terminal Setup... los cambia más adelante).</translation>
+    </message>
+    <message>
+        <source>&amp;Call sign:</source>
+        <translation>&amp;Indicativo:</translation>
+    </message>
+    <message>
+        <source>Where the modem runs</source>
+        <translation>Dónde se ejecuta el módem</translation>
+    </message>
+    <message>
+        <source>The &amp;practice modem (%1), to try the terminal</source>
+        <translation>El módem de &amp;prácticas (%1), para probar el terminal</translation>
+    </message>
+    <message>
+        <source>A modem program on &amp;this computer:</source>
+        <translation>Un programa de módem en &amp;este PC:</translation>
+    </message>
+    <message>
+        <source>A modem on &amp;another computer:</source>
+        <translation>Un módem en &amp;otro PC:</translation>
+    </message>
+    <message>
+        <source>A program whose name ends in .exe runs under Wine</source>
+        <translation>Un programa cuyo nombre termina en .exe se ejecuta con Wine</translation>
+    </message>
+    <message>
+        <source>Program:</source>
+        <translation>Programa:</translation>
+    </message>
+    <message>
+        <source>&amp;Host:</source>
+        <translation>&amp;Host:</translation>
+    </message>
+    <message>
+        <source>Command &amp;port:</source>
+        <translation>&amp;Puerto de comandos:</translation>
+    </message>
+    <message>
+        <source>Invalid Call Sign</source>
+        <translation>Indicativo no válido</translation>
+    </message>
+    <message>
+        <source>Invalid modem program</source>
+        <translation>Programa de módem no válido</translation>
+    </message>
+    <message>
+        <source>Invalid Host</source>
+        <translation>Host no válido</translation>
+    </message>
+    <message>
+        <source>Invalid TCP port</source>
+        <translation>Puerto TCP no válido</translation>
+    </message>
+</context>
+<context>
+    <name>frmKeldoTerminal</name>
+    <message>
+        <source>Language</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>System language</source>
+        <translation>Idioma del sistema</translation>
+    </message>
+    <message>
+        <source>The language changes when KELDO Terminal is started again.</source>
+        <translation>El idioma cambiará la próxima vez que se inicie KELDO Terminal.</translation>
+    </message>
+</context>
+<context>
+    <name>frmLogQso</name>
+    <message>
+        <source>Log QSO</source>
+        <translation>Registrar QSO</translation>
+    </message>
+    <message>
+        <source>QSOs waiting to be logged</source>
+        <translation>QSO pendientes de registrar</translation>
+    </message>
+    <message>
+        <source>&amp;Call:</source>
+        <translation>&amp;Indicativo:</translation>
+    </message>
+    <message>
+        <source>Time o&amp;n:</source>
+        <translation>Hora de i&amp;nicio:</translation>
+    </message>
+    <message>
+        <source>Time o&amp;ff:</source>
+        <translation>Hora de &amp;fin:</translation>
+    </message>
+    <message>
+        <source>Freq&amp;uency (MHz):</source>
+        <translation>Frec&amp;uencia (MHz):</translation>
+    </message>
+    <message>
+        <source>Band:</source>
+        <translation>Banda:</translation>
+    </message>
+    <message>
+        <source>&amp;Mode:</source>
+        <translation>&amp;Modo:</translation>
+    </message>
+    <message>
+        <source>&amp;Submode:</source>
+        <translation>&amp;Submodo:</translation>
+    </message>
+    <message>
+        <source>RST s&amp;ent:</source>
+        <translation>RST &amp;enviado:</translation>
+    </message>
+    <message>
+        <source>RST &amp;received:</source>
+        <translation>RST &amp;recibido:</translation>
+    </message>
+    <message>
+        <source>N&amp;ame:</source>
+        <translation>N&amp;ombre:</translation>
+    </message>
+    <message>
+        <source>&amp;QTH:</source>
+        <translation>&amp;QTH:</translation>
+    </message>
+    <message>
+        <source>&amp;Locator:</source>
+        <translation>&amp;Localizador:</translation>
+    </message>
+    <message>
+        <source>C&amp;omment:</source>
+        <translation>&amp;Comentario:</translation>
+    </message>
+    <message>
+        <source>&amp;Log</source>
+        <translation>Re&amp;gistrar</translation>
+    </message>
+    <message>
+        <source>&amp;Drop</source>
+        <translation>&amp;Descartar</translation>
+    </message>
+    <message>
+        <source>The QSO could not be written.</source>
+        <translation>No se pudo escribir el QSO.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Log QSO – %n waiting</source>
+        <translation>
+            <numerusform>Registrar QSO – %n pendiente</numerusform>
+            <numerusform>Registrar QSO – %n pendientes</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>frmLogbook</name>
+    <message>
+        <source>Logbook</source>
+        <translation>Libro de guardia</translation>
+    </message>
+    <message>
+        <source>&amp;Log QSOs</source>
+        <translation>&amp;Registrar los QSO</translation>
+    </message>
+    <message>
+        <source>Log &amp;without asking</source>
+        <translation>Registrar &amp;sin preguntar</translation>
+    </message>
+    <message>
+        <source>Which mode does your logbook use for these QSOs?</source>
+        <translation>¿Qué modo usa su libro de guardia para estos QSO?</translation>
+    </message>
+    <message>
+        <source>Log mode</source>
+        <translation>Modo en el log</translation>
+    </message>
+    <message>
+        <source>&amp;Send QSOs to loggers</source>
+        <translation>&amp;Enviar los QSO a programas de log</translation>
+    </message>
+    <message>
+        <source>Log &amp;mode:</source>
+        <translation>&amp;Modo en el log:</translation>
+    </message>
+    <message>
+        <source>Log s&amp;ubmode:</source>
+        <translation>S&amp;ubmodo en el log:</translation>
+    </message>
+    <message>
+        <source>M&amp;y locator:</source>
+        <translation>Mi &amp;localizador:</translation>
+    </message>
+    <message>
+        <source>&amp;TX power (W):</source>
+        <translation>Potencia de &amp;TX (W):</translation>
+    </message>
+    <message>
+        <source>Rig control &amp;host (rigctld, when PTT is not by rigctld):</source>
+        <translation>&amp;Host de control del equipo (rigctld, si el PTT no es por rigctld):</translation>
+    </message>
+    <message>
+        <source>Rig control &amp;port:</source>
+        <translation>&amp;Puerto de control del equipo:</translation>
+    </message>
+    <message>
+        <source>Used for the frequency when PTT is not by rigctld; keying by rigctld, that rigctld is asked.</source>
+        <translation>Da la frecuencia cuando el PTT no es por rigctld; con PTT por rigctld, se consulta ese rigctld.</translation>
+    </message>
+    <message>
+        <source>Logger h&amp;ost:</source>
+        <translation>H&amp;ost del programa de log:</translation>
+    </message>
+    <message>
+        <source>Logger po&amp;rt:</source>
+        <translation>Puerto del programa de lo&amp;g:</translation>
+    </message>
+</context>
+<context>
+    <name>frmMacros</name>
+    <message>
+        <source>Macros</source>
+        <translation>Macros</translation>
+    </message>
+    <message>
+        <source>Function keys</source>
+        <translation>Teclas de función</translation>
+    </message>
+    <message>
+        <source>Button label</source>
+        <translation>Etiqueta del botón</translation>
+    </message>
+    <message>
+        <source>Macro text</source>
+        <translation>Texto de la macro</translation>
+    </message>
+    <message>
+        <source>Variables: &lt;MYCALL&gt; &lt;CALL&gt; &lt;UTC&gt; &lt;DATE&gt; &lt;MODE&gt; &lt;BW&gt; &lt;FREQ&gt; &lt;BAND&gt;.
+&lt;SEND&gt; at the end sends the text at once.</source>
+        <translation>Variables: &lt;MYCALL&gt; &lt;CALL&gt; &lt;UTC&gt; &lt;DATE&gt; &lt;MODE&gt; &lt;BW&gt; &lt;FREQ&gt; &lt;BAND&gt;.
+&lt;SEND&gt; al final envía el texto de inmediato.</translation>
+    </message>
+    <message>
+        <source>Show macro buttons under the TX box</source>
+        <translation>Mostrar botones de macro bajo el cuadro de TX</translation>
+    </message>
+    <message>
+        <source>&amp;Label:</source>
+        <translation>&amp;Etiqueta:</translation>
+    </message>
+    <message>
+        <source>&amp;Text:</source>
+        <translation>&amp;Texto:</translation>
+    </message>
+</context>
+<context>
+    <name>frmPTT</name>
+    <message>
+        <source>PTT</source>
+        <translation>PTT</translation>
+    </message>
+    <message>
+        <source>PTT Via</source>
+        <translation>PTT por</translation>
+    </message>
+    <message>
+        <source>VOX/ZK-Board</source>
+        <translation>VOX/ZK-Board</translation>
+    </message>
+    <message>
+        <source>Brand:</source>
+        <translation>Marca:</translation>
+    </message>
+    <message>
+        <source>Model:</source>
+        <translation>Modelo:</translation>
+    </message>
+    <message>
+        <source>Port:</source>
+        <translation>Puerto:</translation>
+    </message>
+    <message>
+        <source>Bauds:</source>
+        <translation>Baudios:</translation>
+    </message>
+    <message>
+        <source>PTT Pin</source>
+        <translation>Pin de PTT</translation>
+    </message>
+    <message>
+        <source>CI-V Address:</source>
+        <translation>Dirección CI-V:</translation>
+    </message>
+    <message>
+        <source>Host:</source>
+        <translation>Host:</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>%1
+not present</source>
+        <extracomment>Tooltip of a serial device that is not plugged in; %1 is its path.</extracomment>
+        <translation>%1
+no conectado</translation>
+    </message>
+    <message>
+        <source>wrong Icom Address format</source>
+        <translation>Formato de dirección CI-V de Icom incorrecto</translation>
+    </message>
+    <message>
+        <source>Invalid serial port</source>
+        <translation>Puerto serie no válido</translation>
+    </message>
+    <message>
+        <source>Invalid rigctld port</source>
+        <translation>Puerto de rigctld no válido</translation>
+    </message>
+</context>
+<context>
+    <name>frmSetup</name>
+    <message>
+        <source>Setup</source>
+        <translation>Configuración</translation>
+    </message>
+    <message>
+        <source>Command Port</source>
+        <translation>Puerto de comandos</translation>
+    </message>
+    <message>
+        <source>Data Port</source>
+        <translation>Puerto de datos</translation>
+    </message>
+    <message>
+        <source>Host </source>
+        <translation>Host </translation>
+    </message>
+    <message>
+        <source>KELDO HF TCP</source>
+        <translation>KELDO HF TCP</translation>
+    </message>
+    <message>
+        <source>KELDO FM TCP</source>
+        <translation>KELDO FM TCP</translation>
+    </message>
+    <message>
+        <source>KELDO SAT TCP</source>
+        <translation>KELDO SAT TCP</translation>
+    </message>
+    <message>
+        <source>KELDO Mode</source>
+        <translation>Modo KELDO</translation>
+    </message>
+    <message>
+        <source>KELDO HF</source>
+        <translation>KELDO HF</translation>
+    </message>
+    <message>
+        <source>KELDO FM</source>
+        <translation>KELDO FM</translation>
+    </message>
+    <message>
+        <source>KELDO SAT</source>
+        <translation>KELDO SAT</translation>
+    </message>
+    <message>
+        <source>My Call Sign</source>
+        <translation>Mi indicativo</translation>
+    </message>
+    <message>
+        <source>KELDO HF Bandwitdh</source>
+        <translation>Ancho de banda KELDO HF</translation>
+    </message>
+    <message>
+        <source>500 Hz (Narrow)</source>
+        <translation>500 Hz (estrecho)</translation>
+    </message>
+    <message>
+        <source>2300 Hz (Standard)</source>
+        <translation>2300 Hz (estándar)</translation>
+    </message>
+    <message>
+        <source>2750 Hz (Tactical)</source>
+        <translation>2750 Hz (táctico)</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Examinar...</translation>
+    </message>
+    <message>
+        <source>KELDO HF Modem location</source>
+        <translation>Ubicación del módem KELDO HF</translation>
+    </message>
+    <message>
+        <source>KELDO FM Modem location</source>
+        <translation>Ubicación del módem KELDO FM</translation>
+    </message>
+    <message>
+        <source>KELDO SAT Modem location</source>
+        <translation>Ubicación del módem KELDO SAT</translation>
+    </message>
+    <message>
+        <source>Automatically launch KELDO TNC when KELDO Terminal is opened</source>
+        <translation>Iniciar automáticamente el KELDO TNC al abrir KELDO Terminal</translation>
+    </message>
+    <message>
+        <source>Alert on My Call</source>
+        <translation>Avisar con mi indicativo</translation>
+    </message>
+    <message>
+        <source>Mark and announce received text holding your call sign</source>
+        <translation>Marcar y anunciar el texto recibido que contenga su indicativo</translation>
+    </message>
+    <message>
+        <source>Alert Words</source>
+        <translation>Palabras de aviso</translation>
+    </message>
+    <message>
+        <source>Words to mark and announce in received text, separated by commas</source>
+        <translation>Palabras que marcar y anunciar en el texto recibido, separadas por comas</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Actualizar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>TCP Command Port (default: 8300)</source>
+        <translation>Puerto TCP de comandos (por defecto: 8300)</translation>
+    </message>
+    <message>
+        <source>TCP Command Port (default: %1)</source>
+        <translation>Puerto TCP de comandos (por defecto: %1)</translation>
+    </message>
+    <message>
+        <source>No while a connection is is progress.</source>
+        <translation>No es posible mientras haya una conexión en curso.</translation>
+    </message>
+    <message>
+        <source>Invalid TCP port</source>
+        <translation>Puerto TCP no válido</translation>
+    </message>
+    <message>
+        <source>Invalid Host</source>
+        <translation>Host no válido</translation>
+    </message>
+    <message>
+        <source>Invalid Call Sign</source>
+        <translation>Indicativo no válido</translation>
+    </message>
+</context>
+</TS>

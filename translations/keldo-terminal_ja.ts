@@ -1,0 +1,685 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ja">
+<context>
+    <name>MessageBox</name>
+    <message>
+        <source>KELDO Terminal</source>
+        <translation>KELDO Terminal</translation>
+    </message>
+</context>
+<context>
+    <name>RxFindBar</name>
+    <message>
+        <source>Find</source>
+        <translation>検索</translation>
+    </message>
+    <message>
+        <source>Find in the received text</source>
+        <translation>受信テキストを検索</translation>
+    </message>
+    <message>
+        <source>&amp;Match case</source>
+        <translation>大文字と小文字を区別(&amp;M)</translation>
+    </message>
+    <message>
+        <source>Previous match (Shift+F3)</source>
+        <translation>前を検索 (Shift+F3)</translation>
+    </message>
+    <message>
+        <source>Next match (Enter, F3)</source>
+        <translation>次を検索 (Enter, F3)</translation>
+    </message>
+    <message>
+        <source>Close (Esc)</source>
+        <translation>閉じる (Esc)</translation>
+    </message>
+    <message>
+        <source>No match</source>
+        <translation>見つかりません</translation>
+    </message>
+    <message>
+        <source>1 match</source>
+        <translation>1 件</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n matches</source>
+        <translation>
+            <numerusform>%n 件</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>RxScreenView</name>
+    <message>
+        <source>New text below</source>
+        <translation>下に新しいテキストがあります</translation>
+    </message>
+    <message>
+        <source>Show the newest text (Ctrl+End)</source>
+        <translation>最新のテキストを表示 (Ctrl+End)</translation>
+    </message>
+</context>
+<context>
+    <name>StatusPanels</name>
+    <message>
+        <source>%1 with %2</source>
+        <translation>%1 と %2</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1、%2</translation>
+    </message>
+    <message>
+        <source>%1 with %2 via %3</source>
+        <translation>%1 と %2 (%3 経由)</translation>
+    </message>
+    <message>
+        <source>transmitting</source>
+        <translation>送信中</translation>
+    </message>
+    <message>
+        <source>receiving</source>
+        <translation>受信中</translation>
+    </message>
+    <message>
+        <source>not keyed</source>
+        <translation>PTT オフ</translation>
+    </message>
+    <message>
+        <source>Transmitter: %1</source>
+        <translation>送信機: %1</translation>
+    </message>
+    <message>
+        <source>Whether the radio is keyed to transmit</source>
+        <translation>無線機が送信状態かどうか</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>なし</translation>
+    </message>
+    <message>
+        <source>ending</source>
+        <translation>切断中</translation>
+    </message>
+    <message>
+        <source>calling %1</source>
+        <translation>%1 を呼び出し中</translation>
+    </message>
+    <message>
+        <source>Connection: %1</source>
+        <translation>接続: %1</translation>
+    </message>
+    <message>
+        <source>The radio connection and the stations in it</source>
+        <translation>無線の接続と、その接続に参加している局</translation>
+    </message>
+    <message>
+        <source>Bytes sent and received</source>
+        <translation>送受信バイト数</translation>
+    </message>
+    <message>
+        <source>Bytes sent and received: %1 sent</source>
+        <translation>送受信バイト数: 送信 %1</translation>
+    </message>
+    <message>
+        <source>Bytes sent and received: %1 received</source>
+        <translation>送受信バイト数: 受信 %1</translation>
+    </message>
+    <message>
+        <source>Bytes sent and received: %1</source>
+        <translation>送受信バイト数: %1</translation>
+    </message>
+    <message>
+        <source>Bytes of the current text sent to or received from the other station</source>
+        <translation>現在のテキストについて相手局と送受信したバイト数</translation>
+    </message>
+    <message>
+        <source>up</source>
+        <translation>接続中</translation>
+    </message>
+    <message>
+        <source>down</source>
+        <translation>切断</translation>
+    </message>
+    <message>
+        <source>not connected yet</source>
+        <translation>未接続</translation>
+    </message>
+    <message>
+        <source>Modem link: %1</source>
+        <translation>モデムとのリンク: %1</translation>
+    </message>
+    <message>
+        <source>The network link to the modem program</source>
+        <translation>モデムプログラムとのネットワーク接続</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>ステータス</translation>
+    </message>
+    <message>
+        <source>Start of the status bar</source>
+        <translation>ステータスバーの先頭</translation>
+    </message>
+    <message>
+        <source>Status bar</source>
+        <translation>ステータスバー</translation>
+    </message>
+    <message>
+        <source>TCP</source>
+        <translation>TCP</translation>
+    </message>
+</context>
+<context>
+    <name>frmAbout</name>
+    <message>
+        <source>About KELDO Chat</source>
+        <translation>KELDO Chat について</translation>
+    </message>
+    <message>
+        <source>Version %1    </source>
+        <extracomment>%1 is the version number; the blanks after it are kept.</extracomment>
+        <translation>バージョン %1    </translation>
+    </message>
+    <message>
+        <source>Keyboard chat terminal for the KELDO modems.</source>
+        <translation>KELDO モデム用のキーボードチャット端末です。</translation>
+    </message>
+    <message>
+        <source>Settings: %1</source>
+        <translation>設定: %1</translation>
+    </message>
+    <message>
+        <source>Settings file: %1</source>
+        <translation>設定ファイル: %1</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+</context>
+<context>
+    <name>frmConnect</name>
+    <message>
+        <source>Connect</source>
+        <translation>接続</translation>
+    </message>
+    <message>
+        <source>Connect with:</source>
+        <translation>接続先:</translation>
+    </message>
+    <message>
+        <source>Via1</source>
+        <translation>経由1</translation>
+    </message>
+    <message>
+        <source>Via2</source>
+        <translation>経由2</translation>
+    </message>
+    <message>
+        <source>Invalid Call Sign</source>
+        <translation>コールサインが正しくありません</translation>
+    </message>
+</context>
+<context>
+    <name>frmFirstRun</name>
+    <message>
+        <source>KELDO Terminal: first start</source>
+        <translation>KELDO Terminal: 初回起動</translation>
+    </message>
+    <message>
+        <source>There are no settings yet. Your call sign and your modem, to begin with (Settings → Terminal Setup... changes them later).</source>
+        <translation>まだ設定がありません。まずコールサインとモデムを設定してください (後から Settings → Terminal Setup... で変更できます)。</translation>
+    </message>
+    <message>
+        <source>&amp;Call sign:</source>
+        <translation>コールサイン(&amp;C):</translation>
+    </message>
+    <message>
+        <source>Where the modem runs</source>
+        <translation>モデムの実行場所</translation>
+    </message>
+    <message>
+        <source>The &amp;practice modem (%1), to try the terminal</source>
+        <translation>練習用モデム (%1) で端末を試す(&amp;P)</translation>
+    </message>
+    <message>
+        <source>A modem program on &amp;this computer:</source>
+        <translation>このコンピューター上のモデムプログラム(&amp;T):</translation>
+    </message>
+    <message>
+        <source>A modem on &amp;another computer:</source>
+        <translation>別のコンピューター上のモデム(&amp;A):</translation>
+    </message>
+    <message>
+        <source>A program whose name ends in .exe runs under Wine</source>
+        <translation>名前が .exe で終わるプログラムは Wine で実行されます</translation>
+    </message>
+    <message>
+        <source>Program:</source>
+        <translation>プログラム:</translation>
+    </message>
+    <message>
+        <source>&amp;Host:</source>
+        <translation>ホスト(&amp;H):</translation>
+    </message>
+    <message>
+        <source>Command &amp;port:</source>
+        <translation>コマンドポート(&amp;P):</translation>
+    </message>
+    <message>
+        <source>Invalid Call Sign</source>
+        <translation>コールサインが正しくありません</translation>
+    </message>
+    <message>
+        <source>Invalid modem program</source>
+        <translation>モデムプログラムが正しくありません</translation>
+    </message>
+    <message>
+        <source>Invalid Host</source>
+        <translation>ホストが正しくありません</translation>
+    </message>
+    <message>
+        <source>Invalid TCP port</source>
+        <translation>TCP ポートが正しくありません</translation>
+    </message>
+</context>
+<context>
+    <name>frmKeldoTerminal</name>
+    <message>
+        <source>Language</source>
+        <translation>言語</translation>
+    </message>
+    <message>
+        <source>System language</source>
+        <translation>システムの言語</translation>
+    </message>
+    <message>
+        <source>The language changes when KELDO Terminal is started again.</source>
+        <translation>言語の変更は KELDO Terminal の次回起動時に反映されます。</translation>
+    </message>
+</context>
+<context>
+    <name>frmLogQso</name>
+    <message>
+        <source>Log QSO</source>
+        <translation>QSO の記録</translation>
+    </message>
+    <message>
+        <source>QSOs waiting to be logged</source>
+        <translation>記録待ちの QSO</translation>
+    </message>
+    <message>
+        <source>&amp;Call:</source>
+        <translation>コールサイン(&amp;C):</translation>
+    </message>
+    <message>
+        <source>Time o&amp;n:</source>
+        <translation>開始時刻(&amp;N):</translation>
+    </message>
+    <message>
+        <source>Time o&amp;ff:</source>
+        <translation>終了時刻(&amp;F):</translation>
+    </message>
+    <message>
+        <source>Freq&amp;uency (MHz):</source>
+        <translation>周波数 (MHz)(&amp;U):</translation>
+    </message>
+    <message>
+        <source>Band:</source>
+        <translation>バンド:</translation>
+    </message>
+    <message>
+        <source>&amp;Mode:</source>
+        <translation>モード(&amp;M):</translation>
+    </message>
+    <message>
+        <source>&amp;Submode:</source>
+        <translation>サブモード(&amp;S):</translation>
+    </message>
+    <message>
+        <source>RST s&amp;ent:</source>
+        <translation>送信 RST(&amp;E):</translation>
+    </message>
+    <message>
+        <source>RST &amp;received:</source>
+        <translation>受信 RST(&amp;R):</translation>
+    </message>
+    <message>
+        <source>N&amp;ame:</source>
+        <translation>名前(&amp;A):</translation>
+    </message>
+    <message>
+        <source>&amp;QTH:</source>
+        <translation>QTH(&amp;Q):</translation>
+    </message>
+    <message>
+        <source>&amp;Locator:</source>
+        <translation>グリッドロケーター(&amp;L):</translation>
+    </message>
+    <message>
+        <source>C&amp;omment:</source>
+        <translation>コメント(&amp;O):</translation>
+    </message>
+    <message>
+        <source>&amp;Log</source>
+        <translation>記録(&amp;L)</translation>
+    </message>
+    <message>
+        <source>&amp;Drop</source>
+        <translation>破棄(&amp;D)</translation>
+    </message>
+    <message>
+        <source>The QSO could not be written.</source>
+        <translation>QSO を書き込めませんでした。</translation>
+    </message>
+    <message numerus="yes">
+        <source>Log QSO – %n waiting</source>
+        <translation>
+            <numerusform>QSO の記録 – %n 件待ち</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>frmLogbook</name>
+    <message>
+        <source>Logbook</source>
+        <translation>ログブック</translation>
+    </message>
+    <message>
+        <source>&amp;Log QSOs</source>
+        <translation>QSO を記録する(&amp;L)</translation>
+    </message>
+    <message>
+        <source>Log &amp;without asking</source>
+        <translation>確認せずに記録(&amp;W)</translation>
+    </message>
+    <message>
+        <source>Which mode does your logbook use for these QSOs?</source>
+        <translation>これらの QSO はログブックでどのモードとして記録しますか？</translation>
+    </message>
+    <message>
+        <source>Log mode</source>
+        <translation>ログのモード</translation>
+    </message>
+    <message>
+        <source>&amp;Send QSOs to loggers</source>
+        <translation>QSO をロガーに送信(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Log &amp;mode:</source>
+        <translation>ログのモード(&amp;M):</translation>
+    </message>
+    <message>
+        <source>Log s&amp;ubmode:</source>
+        <translation>ログのサブモード(&amp;U):</translation>
+    </message>
+    <message>
+        <source>M&amp;y locator:</source>
+        <translation>自局グリッドロケーター(&amp;Y):</translation>
+    </message>
+    <message>
+        <source>&amp;TX power (W):</source>
+        <translation>送信出力 (W)(&amp;T):</translation>
+    </message>
+    <message>
+        <source>Rig control &amp;host (rigctld, when PTT is not by rigctld):</source>
+        <translation>リグ制御のホスト (rigctld、PTT が rigctld 以外のとき)(&amp;H):</translation>
+    </message>
+    <message>
+        <source>Rig control &amp;port:</source>
+        <translation>リグ制御のポート(&amp;P):</translation>
+    </message>
+    <message>
+        <source>Used for the frequency when PTT is not by rigctld; keying by rigctld, that rigctld is asked.</source>
+        <translation>PTT が rigctld 以外のとき、周波数の取得に使います。rigctld で送信を制御する場合は、その rigctld に問い合わせます。</translation>
+    </message>
+    <message>
+        <source>Logger h&amp;ost:</source>
+        <translation>ロガーのホスト(&amp;O):</translation>
+    </message>
+    <message>
+        <source>Logger po&amp;rt:</source>
+        <translation>ロガーのポート(&amp;R):</translation>
+    </message>
+</context>
+<context>
+    <name>frmMacros</name>
+    <message>
+        <source>Macros</source>
+        <translation>マクロ</translation>
+    </message>
+    <message>
+        <source>Function keys</source>
+        <translation>ファンクションキー</translation>
+    </message>
+    <message>
+        <source>Button label</source>
+        <translation>ボタンのラベル</translation>
+    </message>
+    <message>
+        <source>Macro text</source>
+        <translation>マクロのテキスト</translation>
+    </message>
+    <message>
+        <source>Variables: &lt;MYCALL&gt; &lt;CALL&gt; &lt;UTC&gt; &lt;DATE&gt; &lt;MODE&gt; &lt;BW&gt; &lt;FREQ&gt; &lt;BAND&gt;.
+&lt;SEND&gt; at the end sends the text at once.</source>
+        <translation>変数: &lt;MYCALL&gt; &lt;CALL&gt; &lt;UTC&gt; &lt;DATE&gt; &lt;MODE&gt; &lt;BW&gt; &lt;FREQ&gt; &lt;BAND&gt;。
+末尾に &lt;SEND&gt; を置くと、テキストをすぐに送信します。</translation>
+    </message>
+    <message>
+        <source>Show macro buttons under the TX box</source>
+        <translation>送信欄の下にマクロボタンを表示</translation>
+    </message>
+    <message>
+        <source>&amp;Label:</source>
+        <translation>ラベル(&amp;L):</translation>
+    </message>
+    <message>
+        <source>&amp;Text:</source>
+        <translation>テキスト(&amp;T):</translation>
+    </message>
+</context>
+<context>
+    <name>frmPTT</name>
+    <message>
+        <source>PTT</source>
+        <translation>PTT</translation>
+    </message>
+    <message>
+        <source>PTT Via</source>
+        <translation>PTT 方式</translation>
+    </message>
+    <message>
+        <source>VOX/ZK-Board</source>
+        <translation>VOX/ZK-Board</translation>
+    </message>
+    <message>
+        <source>Brand:</source>
+        <translation>メーカー:</translation>
+    </message>
+    <message>
+        <source>Model:</source>
+        <translation>機種:</translation>
+    </message>
+    <message>
+        <source>Port:</source>
+        <translation>ポート:</translation>
+    </message>
+    <message>
+        <source>Bauds:</source>
+        <translation>ボーレート:</translation>
+    </message>
+    <message>
+        <source>PTT Pin</source>
+        <translation>PTT ピン</translation>
+    </message>
+    <message>
+        <source>CI-V Address:</source>
+        <translation>CI-V アドレス:</translation>
+    </message>
+    <message>
+        <source>Host:</source>
+        <translation>ホスト:</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>%1
+not present</source>
+        <extracomment>Tooltip of a serial device that is not plugged in; %1 is its path.</extracomment>
+        <translation>%1
+未接続</translation>
+    </message>
+    <message>
+        <source>wrong Icom Address format</source>
+        <translation>Icom アドレスの形式が正しくありません</translation>
+    </message>
+    <message>
+        <source>Invalid serial port</source>
+        <translation>シリアルポートが正しくありません</translation>
+    </message>
+    <message>
+        <source>Invalid rigctld port</source>
+        <translation>rigctld のポートが正しくありません</translation>
+    </message>
+</context>
+<context>
+    <name>frmSetup</name>
+    <message>
+        <source>Setup</source>
+        <translation>設定</translation>
+    </message>
+    <message>
+        <source>Command Port</source>
+        <translation>コマンドポート</translation>
+    </message>
+    <message>
+        <source>Data Port</source>
+        <translation>データポート</translation>
+    </message>
+    <message>
+        <source>Host </source>
+        <translation>ホスト </translation>
+    </message>
+    <message>
+        <source>KELDO HF TCP</source>
+        <translation>KELDO HF TCP</translation>
+    </message>
+    <message>
+        <source>KELDO FM TCP</source>
+        <translation>KELDO FM TCP</translation>
+    </message>
+    <message>
+        <source>KELDO SAT TCP</source>
+        <translation>KELDO SAT TCP</translation>
+    </message>
+    <message>
+        <source>KELDO Mode</source>
+        <translation>KELDO モード</translation>
+    </message>
+    <message>
+        <source>KELDO HF</source>
+        <translation>KELDO HF</translation>
+    </message>
+    <message>
+        <source>KELDO FM</source>
+        <translation>KELDO FM</translation>
+    </message>
+    <message>
+        <source>KELDO SAT</source>
+        <translation>KELDO SAT</translation>
+    </message>
+    <message>
+        <source>My Call Sign</source>
+        <translation>自局コールサイン</translation>
+    </message>
+    <message>
+        <source>KELDO HF Bandwitdh</source>
+        <translation>KELDO HF 帯域幅</translation>
+    </message>
+    <message>
+        <source>500 Hz (Narrow)</source>
+        <translation>500 Hz (ナロー)</translation>
+    </message>
+    <message>
+        <source>2300 Hz (Standard)</source>
+        <translation>2300 Hz (標準)</translation>
+    </message>
+    <message>
+        <source>2750 Hz (Tactical)</source>
+        <translation>2750 Hz (タクティカル)</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>参照...</translation>
+    </message>
+    <message>
+        <source>KELDO HF Modem location</source>
+        <translation>KELDO HF モデムの場所</translation>
+    </message>
+    <message>
+        <source>KELDO FM Modem location</source>
+        <translation>KELDO FM モデムの場所</translation>
+    </message>
+    <message>
+        <source>KELDO SAT Modem location</source>
+        <translation>KELDO SAT モデムの場所</translation>
+    </message>
+    <message>
+        <source>Automatically launch KELDO TNC when KELDO Terminal is opened</source>
+        <translation>KELDO Terminal の起動時に KELDO TNC を自動的に起動</translation>
+    </message>
+    <message>
+        <source>Alert on My Call</source>
+        <translation>自局コールで通知</translation>
+    </message>
+    <message>
+        <source>Mark and announce received text holding your call sign</source>
+        <translation>自局のコールサインを含む受信テキストを強調表示して通知します</translation>
+    </message>
+    <message>
+        <source>Alert Words</source>
+        <translation>通知ワード</translation>
+    </message>
+    <message>
+        <source>Words to mark and announce in received text, separated by commas</source>
+        <translation>受信テキストで強調表示して通知する語 (カンマ区切り)</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>更新</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>TCP Command Port (default: 8300)</source>
+        <translation>TCP コマンドポート (既定: 8300)</translation>
+    </message>
+    <message>
+        <source>TCP Command Port (default: %1)</source>
+        <translation>TCP コマンドポート (既定: %1)</translation>
+    </message>
+    <message>
+        <source>No while a connection is is progress.</source>
+        <translation>接続中は変更できません。</translation>
+    </message>
+    <message>
+        <source>Invalid TCP port</source>
+        <translation>TCP ポートが正しくありません</translation>
+    </message>
+    <message>
+        <source>Invalid Host</source>
+        <translation>ホストが正しくありません</translation>
+    </message>
+    <message>
+        <source>Invalid Call Sign</source>
+        <translation>コールサインが正しくありません</translation>
+    </message>
+</context>
+</TS>

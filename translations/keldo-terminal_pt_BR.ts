@@ -1,0 +1,687 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pt_BR">
+<context>
+    <name>MessageBox</name>
+    <message>
+        <source>KELDO Terminal</source>
+        <translation>KELDO Terminal</translation>
+    </message>
+</context>
+<context>
+    <name>RxFindBar</name>
+    <message>
+        <source>Find</source>
+        <translation>Localizar</translation>
+    </message>
+    <message>
+        <source>Find in the received text</source>
+        <translation>Localizar no texto recebido</translation>
+    </message>
+    <message>
+        <source>&amp;Match case</source>
+        <translation>Diferenciar &amp;maiúsculas</translation>
+    </message>
+    <message>
+        <source>Previous match (Shift+F3)</source>
+        <translation>Ocorrência anterior (Shift+F3)</translation>
+    </message>
+    <message>
+        <source>Next match (Enter, F3)</source>
+        <translation>Próxima ocorrência (Enter, F3)</translation>
+    </message>
+    <message>
+        <source>Close (Esc)</source>
+        <translation>Fechar (Esc)</translation>
+    </message>
+    <message>
+        <source>No match</source>
+        <translation>Nenhuma ocorrência</translation>
+    </message>
+    <message>
+        <source>1 match</source>
+        <translation>1 ocorrência</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n matches</source>
+        <translation>
+            <numerusform>%n ocorrência</numerusform>
+            <numerusform>%n ocorrências</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>RxScreenView</name>
+    <message>
+        <source>New text below</source>
+        <translation>Texto novo abaixo</translation>
+    </message>
+    <message>
+        <source>Show the newest text (Ctrl+End)</source>
+        <translation>Mostrar o texto mais recente (Ctrl+End)</translation>
+    </message>
+</context>
+<context>
+    <name>StatusPanels</name>
+    <message>
+        <source>%1 with %2</source>
+        <translation>%1 com %2</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 e %2</translation>
+    </message>
+    <message>
+        <source>%1 with %2 via %3</source>
+        <translation>%1 com %2 via %3</translation>
+    </message>
+    <message>
+        <source>transmitting</source>
+        <translation>transmitindo</translation>
+    </message>
+    <message>
+        <source>receiving</source>
+        <translation>recebendo</translation>
+    </message>
+    <message>
+        <source>not keyed</source>
+        <translation>não acionado</translation>
+    </message>
+    <message>
+        <source>Transmitter: %1</source>
+        <translation>Transmissor: %1</translation>
+    </message>
+    <message>
+        <source>Whether the radio is keyed to transmit</source>
+        <translation>Indica se o rádio está acionado para transmitir</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>nenhuma</translation>
+    </message>
+    <message>
+        <source>ending</source>
+        <translation>encerrando</translation>
+    </message>
+    <message>
+        <source>calling %1</source>
+        <translation>chamando %1</translation>
+    </message>
+    <message>
+        <source>Connection: %1</source>
+        <translation>Conexão: %1</translation>
+    </message>
+    <message>
+        <source>The radio connection and the stations in it</source>
+        <translation>A conexão via rádio e as estações que participam dela</translation>
+    </message>
+    <message>
+        <source>Bytes sent and received</source>
+        <translation>Bytes enviados e recebidos</translation>
+    </message>
+    <message>
+        <source>Bytes sent and received: %1 sent</source>
+        <translation>Bytes enviados e recebidos: %1 enviados</translation>
+    </message>
+    <message>
+        <source>Bytes sent and received: %1 received</source>
+        <translation>Bytes enviados e recebidos: %1 recebidos</translation>
+    </message>
+    <message>
+        <source>Bytes sent and received: %1</source>
+        <translation>Bytes enviados e recebidos: %1</translation>
+    </message>
+    <message>
+        <source>Bytes of the current text sent to or received from the other station</source>
+        <translation>Bytes do texto atual enviados à outra estação ou recebidos dela</translation>
+    </message>
+    <message>
+        <source>up</source>
+        <translation>ativo</translation>
+    </message>
+    <message>
+        <source>down</source>
+        <translation>interrompido</translation>
+    </message>
+    <message>
+        <source>not connected yet</source>
+        <translation>ainda não conectado</translation>
+    </message>
+    <message>
+        <source>Modem link: %1</source>
+        <translation>Link com o modem: %1</translation>
+    </message>
+    <message>
+        <source>The network link to the modem program</source>
+        <translation>O link de rede com o programa do modem</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Start of the status bar</source>
+        <translation>Início da barra de status</translation>
+    </message>
+    <message>
+        <source>Status bar</source>
+        <translation>Barra de status</translation>
+    </message>
+    <message>
+        <source>TCP</source>
+        <translation>TCP</translation>
+    </message>
+</context>
+<context>
+    <name>frmAbout</name>
+    <message>
+        <source>About KELDO Chat</source>
+        <translation>Sobre o KELDO Chat</translation>
+    </message>
+    <message>
+        <source>Version %1    </source>
+        <extracomment>%1 is the version number; the blanks after it are kept.</extracomment>
+        <translation>Versão %1    </translation>
+    </message>
+    <message>
+        <source>Keyboard chat terminal for the KELDO modems.</source>
+        <translation>Terminal de chat por teclado para os modems KELDO.</translation>
+    </message>
+    <message>
+        <source>Settings: %1</source>
+        <translation>Configurações: %1</translation>
+    </message>
+    <message>
+        <source>Settings file: %1</source>
+        <translation>Arquivo de configurações: %1</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+</context>
+<context>
+    <name>frmConnect</name>
+    <message>
+        <source>Connect</source>
+        <translation>Conectar</translation>
+    </message>
+    <message>
+        <source>Connect with:</source>
+        <translation>Conectar com:</translation>
+    </message>
+    <message>
+        <source>Via1</source>
+        <translation>Via 1</translation>
+    </message>
+    <message>
+        <source>Via2</source>
+        <translation>Via 2</translation>
+    </message>
+    <message>
+        <source>Invalid Call Sign</source>
+        <translation>Indicativo inválido</translation>
+    </message>
+</context>
+<context>
+    <name>frmFirstRun</name>
+    <message>
+        <source>KELDO Terminal: first start</source>
+        <translation>KELDO Terminal: primeira execução</translation>
+    </message>
+    <message>
+        <source>There are no settings yet. Your call sign and your modem, to begin with (Settings → Terminal Setup... changes them later).</source>
+        <translation>Ainda não há configurações. Para começar, seu indicativo e seu modem (Settings → Terminal Setup... permite alterá-los depois).</translation>
+    </message>
+    <message>
+        <source>&amp;Call sign:</source>
+        <translation>&amp;Indicativo:</translation>
+    </message>
+    <message>
+        <source>Where the modem runs</source>
+        <translation>Onde o modem é executado</translation>
+    </message>
+    <message>
+        <source>The &amp;practice modem (%1), to try the terminal</source>
+        <translation>O modem de &amp;treino (%1), para experimentar o terminal</translation>
+    </message>
+    <message>
+        <source>A modem program on &amp;this computer:</source>
+        <translation>Um programa de modem &amp;neste computador:</translation>
+    </message>
+    <message>
+        <source>A modem on &amp;another computer:</source>
+        <translation>Um modem em &amp;outro computador:</translation>
+    </message>
+    <message>
+        <source>A program whose name ends in .exe runs under Wine</source>
+        <translation>Um programa cujo nome termina em .exe é executado pelo Wine</translation>
+    </message>
+    <message>
+        <source>Program:</source>
+        <translation>Programa:</translation>
+    </message>
+    <message>
+        <source>&amp;Host:</source>
+        <translation>&amp;Host:</translation>
+    </message>
+    <message>
+        <source>Command &amp;port:</source>
+        <translation>&amp;Porta de comando:</translation>
+    </message>
+    <message>
+        <source>Invalid Call Sign</source>
+        <translation>Indicativo inválido</translation>
+    </message>
+    <message>
+        <source>Invalid modem program</source>
+        <translation>Programa de modem inválido</translation>
+    </message>
+    <message>
+        <source>Invalid Host</source>
+        <translation>Host inválido</translation>
+    </message>
+    <message>
+        <source>Invalid TCP port</source>
+        <translation>Porta TCP inválida</translation>
+    </message>
+</context>
+<context>
+    <name>frmKeldoTerminal</name>
+    <message>
+        <source>Language</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>System language</source>
+        <translation>Idioma do sistema</translation>
+    </message>
+    <message>
+        <source>The language changes when KELDO Terminal is started again.</source>
+        <translation>O idioma muda quando o KELDO Terminal for iniciado novamente.</translation>
+    </message>
+</context>
+<context>
+    <name>frmLogQso</name>
+    <message>
+        <source>Log QSO</source>
+        <translation>Registrar QSO</translation>
+    </message>
+    <message>
+        <source>QSOs waiting to be logged</source>
+        <translation>QSOs aguardando registro</translation>
+    </message>
+    <message>
+        <source>&amp;Call:</source>
+        <translation>&amp;Indicativo:</translation>
+    </message>
+    <message>
+        <source>Time o&amp;n:</source>
+        <translation>Hora i&amp;nicial:</translation>
+    </message>
+    <message>
+        <source>Time o&amp;ff:</source>
+        <translation>Hora &amp;final:</translation>
+    </message>
+    <message>
+        <source>Freq&amp;uency (MHz):</source>
+        <translation>Freq&amp;uência (MHz):</translation>
+    </message>
+    <message>
+        <source>Band:</source>
+        <translation>Banda:</translation>
+    </message>
+    <message>
+        <source>&amp;Mode:</source>
+        <translation>&amp;Modo:</translation>
+    </message>
+    <message>
+        <source>&amp;Submode:</source>
+        <translation>&amp;Submodo:</translation>
+    </message>
+    <message>
+        <source>RST s&amp;ent:</source>
+        <translation>RST &amp;enviado:</translation>
+    </message>
+    <message>
+        <source>RST &amp;received:</source>
+        <translation>RST &amp;recebido:</translation>
+    </message>
+    <message>
+        <source>N&amp;ame:</source>
+        <translation>N&amp;ome:</translation>
+    </message>
+    <message>
+        <source>&amp;QTH:</source>
+        <translation>&amp;QTH:</translation>
+    </message>
+    <message>
+        <source>&amp;Locator:</source>
+        <translation>&amp;Locator:</translation>
+    </message>
+    <message>
+        <source>C&amp;omment:</source>
+        <translation>&amp;Comentário:</translation>
+    </message>
+    <message>
+        <source>&amp;Log</source>
+        <translation>Re&amp;gistrar</translation>
+    </message>
+    <message>
+        <source>&amp;Drop</source>
+        <translation>&amp;Descartar</translation>
+    </message>
+    <message>
+        <source>The QSO could not be written.</source>
+        <translation>Não foi possível gravar o QSO.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Log QSO – %n waiting</source>
+        <translation>
+            <numerusform>Registrar QSO – %n pendente</numerusform>
+            <numerusform>Registrar QSO – %n pendentes</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>frmLogbook</name>
+    <message>
+        <source>Logbook</source>
+        <translation>Logbook</translation>
+    </message>
+    <message>
+        <source>&amp;Log QSOs</source>
+        <translation>&amp;Registrar QSOs</translation>
+    </message>
+    <message>
+        <source>Log &amp;without asking</source>
+        <translation>Registrar &amp;sem perguntar</translation>
+    </message>
+    <message>
+        <source>Which mode does your logbook use for these QSOs?</source>
+        <translation>Qual modo o seu logbook usa para estes QSOs?</translation>
+    </message>
+    <message>
+        <source>Log mode</source>
+        <translation>Modo no log</translation>
+    </message>
+    <message>
+        <source>&amp;Send QSOs to loggers</source>
+        <translation>&amp;Enviar QSOs aos programas de log</translation>
+    </message>
+    <message>
+        <source>Log &amp;mode:</source>
+        <translation>&amp;Modo no log:</translation>
+    </message>
+    <message>
+        <source>Log s&amp;ubmode:</source>
+        <translation>S&amp;ubmodo no log:</translation>
+    </message>
+    <message>
+        <source>M&amp;y locator:</source>
+        <translation>Meu &amp;locator:</translation>
+    </message>
+    <message>
+        <source>&amp;TX power (W):</source>
+        <translation>Potência de &amp;TX (W):</translation>
+    </message>
+    <message>
+        <source>Rig control &amp;host (rigctld, when PTT is not by rigctld):</source>
+        <translation>&amp;Host de controle do rádio (rigctld, se o PTT não for via rigctld):</translation>
+    </message>
+    <message>
+        <source>Rig control &amp;port:</source>
+        <translation>&amp;Porta de controle do rádio:</translation>
+    </message>
+    <message>
+        <source>Used for the frequency when PTT is not by rigctld; keying by rigctld, that rigctld is asked.</source>
+        <translation>Fornece a frequência quando o PTT não é via rigctld; com PTT via rigctld, consulta-se esse rigctld.</translation>
+    </message>
+    <message>
+        <source>Logger h&amp;ost:</source>
+        <translation>H&amp;ost do programa de log:</translation>
+    </message>
+    <message>
+        <source>Logger po&amp;rt:</source>
+        <translation>Porta do programa de lo&amp;g:</translation>
+    </message>
+</context>
+<context>
+    <name>frmMacros</name>
+    <message>
+        <source>Macros</source>
+        <translation>Macros</translation>
+    </message>
+    <message>
+        <source>Function keys</source>
+        <translation>Teclas de função</translation>
+    </message>
+    <message>
+        <source>Button label</source>
+        <translation>Rótulo do botão</translation>
+    </message>
+    <message>
+        <source>Macro text</source>
+        <translation>Texto da macro</translation>
+    </message>
+    <message>
+        <source>Variables: &lt;MYCALL&gt; &lt;CALL&gt; &lt;UTC&gt; &lt;DATE&gt; &lt;MODE&gt; &lt;BW&gt; &lt;FREQ&gt; &lt;BAND&gt;.
+&lt;SEND&gt; at the end sends the text at once.</source>
+        <translation>Variáveis: &lt;MYCALL&gt; &lt;CALL&gt; &lt;UTC&gt; &lt;DATE&gt; &lt;MODE&gt; &lt;BW&gt; &lt;FREQ&gt; &lt;BAND&gt;.
+&lt;SEND&gt; no final envia o texto imediatamente.</translation>
+    </message>
+    <message>
+        <source>Show macro buttons under the TX box</source>
+        <translation>Mostrar botões de macro abaixo da caixa de TX</translation>
+    </message>
+    <message>
+        <source>&amp;Label:</source>
+        <translation>&amp;Rótulo:</translation>
+    </message>
+    <message>
+        <source>&amp;Text:</source>
+        <translation>&amp;Texto:</translation>
+    </message>
+</context>
+<context>
+    <name>frmPTT</name>
+    <message>
+        <source>PTT</source>
+        <translation>PTT</translation>
+    </message>
+    <message>
+        <source>PTT Via</source>
+        <translation>PTT via</translation>
+    </message>
+    <message>
+        <source>VOX/ZK-Board</source>
+        <translation>VOX/ZK-Board</translation>
+    </message>
+    <message>
+        <source>Brand:</source>
+        <translation>Marca:</translation>
+    </message>
+    <message>
+        <source>Model:</source>
+        <translation>Modelo:</translation>
+    </message>
+    <message>
+        <source>Port:</source>
+        <translation>Porta:</translation>
+    </message>
+    <message>
+        <source>Bauds:</source>
+        <translation>Baud:</translation>
+    </message>
+    <message>
+        <source>PTT Pin</source>
+        <translation>Pino de PTT</translation>
+    </message>
+    <message>
+        <source>CI-V Address:</source>
+        <translation>Endereço CI-V:</translation>
+    </message>
+    <message>
+        <source>Host:</source>
+        <translation>Host:</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+    <message>
+        <source>%1
+not present</source>
+        <extracomment>Tooltip of a serial device that is not plugged in; %1 is its path.</extracomment>
+        <translation>%1
+não conectado</translation>
+    </message>
+    <message>
+        <source>wrong Icom Address format</source>
+        <translation>Formato de endereço CI-V da Icom incorreto</translation>
+    </message>
+    <message>
+        <source>Invalid serial port</source>
+        <translation>Porta serial inválida</translation>
+    </message>
+    <message>
+        <source>Invalid rigctld port</source>
+        <translation>Porta do rigctld inválida</translation>
+    </message>
+</context>
+<context>
+    <name>frmSetup</name>
+    <message>
+        <source>Setup</source>
+        <translation>Configuração</translation>
+    </message>
+    <message>
+        <source>Command Port</source>
+        <translation>Porta de comando</translation>
+    </message>
+    <message>
+        <source>Data Port</source>
+        <translation>Porta de dados</translation>
+    </message>
+    <message>
+        <source>Host </source>
+        <translation>Host </translation>
+    </message>
+    <message>
+        <source>KELDO HF TCP</source>
+        <translation>KELDO HF TCP</translation>
+    </message>
+    <message>
+        <source>KELDO FM TCP</source>
+        <translation>KELDO FM TCP</translation>
+    </message>
+    <message>
+        <source>KELDO SAT TCP</source>
+        <translation>KELDO SAT TCP</translation>
+    </message>
+    <message>
+        <source>KELDO Mode</source>
+        <translation>Modo KELDO</translation>
+    </message>
+    <message>
+        <source>KELDO HF</source>
+        <translation>KELDO HF</translation>
+    </message>
+    <message>
+        <source>KELDO FM</source>
+        <translation>KELDO FM</translation>
+    </message>
+    <message>
+        <source>KELDO SAT</source>
+        <translation>KELDO SAT</translation>
+    </message>
+    <message>
+        <source>My Call Sign</source>
+        <translation>Meu indicativo</translation>
+    </message>
+    <message>
+        <source>KELDO HF Bandwitdh</source>
+        <translation>Largura de banda KELDO HF</translation>
+    </message>
+    <message>
+        <source>500 Hz (Narrow)</source>
+        <translation>500 Hz (estreita)</translation>
+    </message>
+    <message>
+        <source>2300 Hz (Standard)</source>
+        <translation>2300 Hz (padrão)</translation>
+    </message>
+    <message>
+        <source>2750 Hz (Tactical)</source>
+        <translation>2750 Hz (tática)</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Procurar...</translation>
+    </message>
+    <message>
+        <source>KELDO HF Modem location</source>
+        <translation>Local do modem KELDO HF</translation>
+    </message>
+    <message>
+        <source>KELDO FM Modem location</source>
+        <translation>Local do modem KELDO FM</translation>
+    </message>
+    <message>
+        <source>KELDO SAT Modem location</source>
+        <translation>Local do modem KELDO SAT</translation>
+    </message>
+    <message>
+        <source>Automatically launch KELDO TNC when KELDO Terminal is opened</source>
+        <translation>Iniciar automaticamente o KELDO TNC ao abrir o KELDO Terminal</translation>
+    </message>
+    <message>
+        <source>Alert on My Call</source>
+        <translation>Alertar com meu indicativo</translation>
+    </message>
+    <message>
+        <source>Mark and announce received text holding your call sign</source>
+        <translation>Marcar e anunciar o texto recebido que contenha seu indicativo</translation>
+    </message>
+    <message>
+        <source>Alert Words</source>
+        <translation>Palavras de alerta</translation>
+    </message>
+    <message>
+        <source>Words to mark and announce in received text, separated by commas</source>
+        <translation>Palavras a marcar e anunciar no texto recebido, separadas por vírgulas</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Atualizar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>TCP Command Port (default: 8300)</source>
+        <translation>Porta TCP de comando (padrão: 8300)</translation>
+    </message>
+    <message>
+        <source>TCP Command Port (default: %1)</source>
+        <translation>Porta TCP de comando (padrão: %1)</translation>
+    </message>
+    <message>
+        <source>No while a connection is is progress.</source>
+        <translation>Não é possível enquanto há uma conexão em andamento.</translation>
+    </message>
+    <message>
+        <source>Invalid TCP port</source>
+        <translation>Porta TCP inválida</translation>
+    </message>
+    <message>
+        <source>Invalid Host</source>
+        <translation>Host inválido</translation>
+    </message>
+    <message>
+        <source>Invalid Call Sign</source>
+        <translation>Indicativo inválido</translation>
+    </message>
+</context>
+</TS>
