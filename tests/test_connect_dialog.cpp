@@ -1,5 +1,6 @@
 #include "app/DesktopStation.h"
 #include "dialogs/frmConnect.h"
+#include "support/DialogParts.h"
 #include "support/FakeModem.h"
 #include "support/LayoutChecks.h"
 #include "support/MessageBoxRecorder.h"
@@ -77,13 +78,6 @@ char* toString(const ConnectValues& v)
                             entriesOf(v.fmList).join(QLatin1Char(',')), entriesOf(v.satList).join(QLatin1Char(',')),
                             entriesOf(v.via1List).join(QLatin1Char(',')))
                        .arg(entriesOf(v.via2List).join(QLatin1Char(',')))));
-}
-
-// A part of the dialog, by its object name.
-template <typename Widget = QComboBox>
-Widget* part(QWidget& dialog, const char* name)
-{
-    return dialog.findChild<Widget*>(QLatin1String(name));
 }
 
 } // namespace
