@@ -198,8 +198,9 @@ private slots:
             // F2 looked at, not edited: its no-break space stays.
             dialog->selectMacro(1);
             dialog->selectMacro(0);
-            dialog->txtLabel->setText("Reply");
-            dialog->txtText->setPlainText("<CALL> DE <MYCALL> <MODE> <BW>\nUTC <UTC> <DATE> <FRQ><BAND> K<SEND>");
+            dialog->findChild<QLineEdit*>("txtLabel")->setText("Reply");
+            dialog->findChild<QPlainTextEdit*>("txtText")->setPlainText(
+                "<CALL> DE <MYCALL> <MODE> <BW>\nUTC <UTC> <DATE> <FRQ><BAND> K<SEND>");
             dialog->accept();
         });
         f.station->s().macros[1].text = QString::fromUtf8("73\u00a0TU");

@@ -54,8 +54,8 @@ private slots:
         f.window->lifecycle().offerFirstRun(&frmFirstRun::ask);
         // Taken as preselected: otherwise the program's default is written.
         answer([](frmFirstRun& d) {
-            d.txtMyCallSign->setText("ea4xyz-2");
-            d.cmdOK->click();
+            d.findChild<QLineEdit*>("txtMyCallSign")->setText("ea4xyz-2");
+            d.findChild<QPushButton*>("cmdOK")->click();
         });
         QVERIFY(f.window->Form_Load(f.programPath()));
         const QByteArray ini = f.readIni();
@@ -81,7 +81,7 @@ private slots:
     {
         for (const auto& [offered, chosen] : {std::pair{8320, 8320}, std::pair{80, 8300}}) {
             frmFirstRun d({"/opt/keldo/keldo-modem-sim", "C:\\KELDO\\KELDO.exe", "localhost", offered});
-            d.txtMyCallSign->setText("EA4XYZ");
+            d.findChild<QLineEdit*>("txtMyCallSign")->setText("EA4XYZ");
             d.cmdOK_Click();
             QVERIFY(d.choice());
             QCOMPARE(d.choice()->port, chosen);
@@ -98,10 +98,10 @@ private slots:
         f.create();
         f.window->lifecycle().offerFirstRun(&frmFirstRun::ask);
         answer([](frmFirstRun& d) {
-            d.txtMyCallSign->setText("EA4XYZ");
-            d.optRemote->click();
-            d.txtHost->setText("10.0.0.9");
-            d.cmdOK->click();
+            d.findChild<QLineEdit*>("txtMyCallSign")->setText("EA4XYZ");
+            d.findChild<QRadioButton*>("optRemote")->click();
+            d.findChild<QLineEdit*>("txtHost")->setText("10.0.0.9");
+            d.findChild<QPushButton*>("cmdOK")->click();
         });
         QVERIFY(f.window->Form_Load(f.programPath()));
         const QByteArray ini = f.readIni();
@@ -146,8 +146,8 @@ private slots:
             if (run == &f) {
                 f.window->lifecycle().offerFirstRun(&frmFirstRun::ask);
                 answer([](frmFirstRun& d) {
-                    d.txtMyCallSign->setText("EA4XYZ");
-                    d.cmdCancel->click();
+                    d.findChild<QLineEdit*>("txtMyCallSign")->setText("EA4XYZ");
+                    d.findChild<QPushButton*>("cmdCancel")->click();
                 });
             }
             QVERIFY(run->window->Form_Load(run->programPath()));

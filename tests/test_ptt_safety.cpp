@@ -4,6 +4,7 @@
 #include "app/DesktopStation.h"
 #include "dialogs/frmSetup.h"
 #include "ptt/SerialPortDevice.h"
+#include "support/DialogParts.h"
 #include "support/FakeModem.h"
 #include "support/MessageBoxRecorder.h"
 #include "support/RadioEnds.h"
@@ -200,8 +201,8 @@ void TestPttSafety::modeSwitchToFmUnkeys()
     keyUp();
     {
         auto dialog = m_station->setupDialog();
-        dialog->optKELDOFM1200->click();
-        dialog->cmdOK->click();
+        part<QRadioButton>(*dialog, "optKELDOFM1200")->click();
+        part<QPushButton>(*dialog, "cmdOK")->click();
     }
     QCOMPARE(s().keldoMode.value(), Mode::FM);
     // The FM modem is the same one: the link stays, yet the radio is free.

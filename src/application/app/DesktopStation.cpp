@@ -109,7 +109,7 @@ std::unique_ptr<frmConnect> DesktopStation::connectDialog(QWidget* parent)
 
 std::unique_ptr<frmMacros> DesktopStation::macrosDialog(QWidget* parent)
 {
-    auto dialog = std::make_unique<frmMacros>(s().macros, s().showMacroBar, parent);
+    auto dialog = std::make_unique<frmMacros>(MacrosChoice{s().macros, s().showMacroBar}, parent);
     frmMacros* d = dialog.get();
     QObject::connect(d, &QDialog::finished, this, [this, d] {
         if (d->choice() && !controller.shuttingDown())

@@ -31,6 +31,10 @@ public:
     // Every way of closing ends here; it never keeps the dialog open.
     void done(int result) override;
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
     QLabel* Label1;
     QComboBox* cboConnectHF;
     QComboBox* cboConnectFM;
@@ -41,10 +45,6 @@ public:
     QComboBox* cboVia2;
     QPushButton* cmdConnect;
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
-private:
     void Form_Load();
     void Form_Unload();
     void upperCaseAll();

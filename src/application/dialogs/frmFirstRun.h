@@ -28,6 +28,7 @@ public:
 
     void cmdOK_Click();
 
+private:
     QLineEdit* txtMyCallSign;
     QRadioButton* optPractice;
     QRadioButton* optProgram;
@@ -38,7 +39,6 @@ public:
     QPushButton* cmdOK;
     QPushButton* cmdCancel;
 
-private:
     void showFieldsOfChoice();
 
     const FirstRunOffer m_offer;

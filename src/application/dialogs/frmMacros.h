@@ -18,19 +18,19 @@ class frmMacros : public QDialog
 {
     Q_OBJECT
 public:
-    frmMacros(const MacroSet& macros, bool showBar, QWidget* parent = nullptr);
+    explicit frmMacros(const MacrosChoice& shown, QWidget* parent = nullptr);
 
     const std::optional<MacrosChoice>& choice() const { return m_choice; }
     // Shows macro index (0 for F1) in the boxes.
     void selectMacro(int index);
     void done(int result) override;
 
+private:
     QListWidget* lstMacros;
     QLineEdit* txtLabel;
     QPlainTextEdit* txtText;
     QCheckBox* chkMacroBar;
 
-private:
     void keepEdits();
     void showEntry(int index);
 

@@ -98,7 +98,7 @@ private:
     bool m_cancelled = false;
     std::optional<SetupChoice> m_choice;
 
-public:
+private:
     QGroupBox* fraHFTCP;
     QGroupBox* fraFMTCP;
     QGroupBox* fraSATTCP;
@@ -136,7 +136,6 @@ public:
     QPushButton* cmdOK;
     QPushButton* cmdCancel;
 
-private:
     QButtonGroup* m_modeGroup;
     QButtonGroup* m_bwGroup;
     ModeFields m_hf;
