@@ -67,7 +67,8 @@ for lib in keldo_core keldo_station; do
 done
 
 # The running station is the Station; the word Session names nothing.
-hits=$(grep -rnwE 'Session' "$src" "$root/tests" --include='*.h' --include='*.cpp' || true)
+# (Quoted texts, such as the [Remote] key "Session Minutes", are not names.)
+hits=$(grep -rnwE 'Session' "$src" "$root/tests" --include='*.h' --include='*.cpp' | grep -vE '"[^"]*\bSession\b[^"]*"' || true)
 if [ -n "$hits" ]; then
   echo "an identifier Session (the running station is the Station):"
   echo "$hits" | sed "s#^$root/#  #"
@@ -81,7 +82,7 @@ edges=$(grep -rnoE '^[[:space:]]*#[[:space:]]*include[[:space:]]*"[^"]+"' "$src"
     path=${inc#*\"}
     path=${path%\"}
     from=$(dirname "$file")
-    for base in "$from" "$src/core" "$src/station" "$src/ui" "$src/application"; do
+    for base in "$from" "$src/core" "$src/station" "$src/ui" "$src/application" "$src/web" "$src"; do
       if [ -f "$base/$path" ]; then
         to=$(dirname "$(realpath -m "$base/$path")")
         [ "$to" != "$from" ] && echo "${from#"$src"/} ${to#"$src"/} ${file#"$src"/}:$line:$path"
@@ -97,6 +98,27 @@ while read -r a b; do
     status=1
   fi
 done <<<"$pairs"
+
+# Front ends attach to the station, never to each other: the desktop
+# (application/, ui/), the console and the web page. Only the program's
+# entry (main/) knows them all.
+frontend_of() {
+  case "$1" in
+    application/* | ui/*) echo desktop ;;
+    console | console/*) echo console ;;
+    web | web/*) echo web ;;
+  esac
+}
+while read -r a b where; do
+  [ -z "$a" ] && continue
+  fa=$(frontend_of "$a")
+  fb=$(frontend_of "$b")
+  if [ -n "$fa" ] && [ -n "$fb" ] && [ "$fa" != "$fb" ]; then
+    echo "the $fa front end includes the $fb front end:"
+    echo "  src/$where"
+    status=1
+  fi
+done <<<"$edges"
 
 # Core tests stay in the core: their sources and helpers include nothing
 # above it, and neither CMake nor the link line brings in the widgets or the

@@ -20,8 +20,9 @@ ConsoleFrontEnd::ConsoleFrontEnd(Station& station, ConsoleOutput& out, ConsoleIn
     connect(m_feed.get(), &RxFeed::appended, this, [this](const QString& text, Speaker) { printReceived(text); });
     connect(m_feed.get(), &RxFeed::cleared, this, [this] { say(QLatin1Char('*'), tr("Screen cleared")); });
 
-    connect(&station, &Station::attentionRequested, this,
-            [this](const Attention& a) { say(QLatin1Char('!'), QString(a.text).replace(QLatin1Char('\n'), QLatin1Char(' '))); });
+    connect(&station, &Station::attentionRequested, this, [this](const Attention& a) {
+        say(QLatin1Char('!'), QString(a.text).replace(QLatin1Char('\n'), QLatin1Char(' ')));
+    });
     // Nobody here to ask: a QSO is logged as it stands.
     connect(&station, &Station::qsoToLog, this, [this](const QsoRecord& qso) {
         QString error;
@@ -47,8 +48,7 @@ ConsoleFrontEnd::ConsoleFrontEnd(Station& station, ConsoleOutput& out, ConsoleIn
     });
 
     connect(&in, &ConsoleInput::lineRead, this, &ConsoleFrontEnd::lineTyped);
-    connect(&in, &ConsoleInput::lineTooLong, this,
-            [this] { say(QLatin1Char('!'), tr("Line too long: not sent")); });
+    connect(&in, &ConsoleInput::lineTooLong, this, [this] { say(QLatin1Char('!'), tr("Line too long: not sent")); });
     // With its input gone the console can no longer answer: the station
     // takes the safe choices, and runs on until a signal ends it.
     connect(&in, &ConsoleInput::inputEnded, this, [this] {
@@ -92,8 +92,8 @@ void ConsoleFrontEnd::lineTyped(const QString& line)
     const ConsoleCommand c = ConsoleCommand::parse(line);
     // While a browser is in control this console watches: it may look, ask
     // for help, take control back or end, but not send, call or stop.
-    const bool acts = c.kind == Kind::Text || c.kind == Kind::Connect || c.kind == Kind::Stop
-        || c.kind == Kind::Clear || c.kind == Kind::Macro;
+    const bool acts = c.kind == Kind::Text || c.kind == Kind::Connect || c.kind == Kind::Stop || c.kind == Kind::Clear
+        || c.kind == Kind::Macro;
     if (acts && !m_station.inControl(ControlSide::Console)) {
         say(QLatin1Char('!'), tr("%1 is in control: /control takes it back").arg(ControlSideName(m_station.control())));
         return;
@@ -147,11 +147,11 @@ void ConsoleFrontEnd::printStatus()
     const Settings& s = m_station.s();
     say(QLatin1Char('*'), tr("Modem link: %1").arg(m_station.link.bothConnected() ? tr("up") : tr("down")));
     if (conn.ConnectionActive)
-        say(QLatin1Char('*'), tr("Connected with %1, %2 bytes received").arg(conn.OtherStation()).arg(conn.BytesReceived));
+        say(QLatin1Char('*'),
+            tr("Connected with %1, %2 bytes received").arg(conn.OtherStation()).arg(conn.BytesReceived));
     else
         say(QLatin1Char('*'), tr("Not connected"));
-    say(QLatin1Char('*'), tr("My call sign: %1; QSO logging %2")
-                              .arg(s.myCallsign, s.logQsos ? tr("on") : tr("off")));
+    say(QLatin1Char('*'), tr("My call sign: %1; QSO logging %2").arg(s.myCallsign, s.logQsos ? tr("on") : tr("off")));
     say(QLatin1Char('*'), tr("In control: %1").arg(ControlSideName(m_station.control())));
 }
 

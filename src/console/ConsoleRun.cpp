@@ -44,8 +44,9 @@ int RunConsole(int argc, char* argv[], const StationRun& run)
         lifecycle.shutDown();
         return 0;
     }
-    console.say(QLatin1Char('*'), QCoreApplication::translate("Console", "KELDO Terminal %1, settings %2. /help lists the commands.")
-                                      .arg(QStringLiteral(KELDO_VERSION), QDir::toNativeSeparators(station.settings.filePath())));
+    console.say(QLatin1Char('*'),
+                QCoreApplication::translate("Console", "KELDO Terminal %1, settings %2. /help lists the commands.")
+                    .arg(QStringLiteral(KELDO_VERSION), QDir::toNativeSeparators(station.settings.filePath())));
     const std::unique_ptr<QObject> others = run.attachOthers ? run.attachOthers(station) : nullptr;
     const int code = app.exec();
     lifecycle.shutDown();

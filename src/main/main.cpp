@@ -1,5 +1,5 @@
-#include "StationRun.h"
 #include "StationRemote.h"
+#include "StationRun.h"
 #include "Version.h"
 #include "app/DesktopRun.h"
 #include "console/ConsoleRun.h"

@@ -40,9 +40,8 @@ StationRemote::StationRemote(Station& station, QObject* parent)
     , m_station(station)
     , m_feed(std::make_unique<RxFeed>(station.rx))
 {
-    connect(m_feed.get(), &RxFeed::appended, this, [this](const QString& text, Speaker speaker) {
-        emit rxAppended(ChunkOf(text, speaker, m_station.s()));
-    });
+    connect(m_feed.get(), &RxFeed::appended, this,
+            [this](const QString& text, Speaker speaker) { emit rxAppended(ChunkOf(text, speaker, m_station.s())); });
     connect(m_feed.get(), &RxFeed::cleared, this, &RemoteStation::rxCleared);
 
     Terminal& t = station.terminal;

@@ -104,4 +104,3 @@ int RunDesktop(int argc, char* argv[], const StationRun& run)
     }
     return app.exec();
 }
-

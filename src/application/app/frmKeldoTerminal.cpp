@@ -149,15 +149,15 @@ void frmKeldoTerminal::addLanguageMenu(QMenu* settings)
     // after the menus are made.
     connect(menu, &QMenu::aboutToShow, this, [this, group] {
         for (QAction* a : group->actions())
-            a->setChecked(a->data().toString() == m_session.s().language);
+            a->setChecked(a->data().toString() == m_station.s().language);
     });
 }
 
 void frmKeldoTerminal::mnuLanguage_Click(const QString& code)
 {
-    if (code == m_session.s().language)
+    if (code == m_station.s().language)
         return;
-    m_session.controller.setLanguage(code);
+    m_station.controller.setLanguage(code);
     MessageBox::show(this, tr("The language changes when KELDO Terminal is started again."),
                      MessageBox::Icon::Information);
 }
