@@ -25,6 +25,8 @@ ConsoleFrontEnd::ConsoleFrontEnd(Station& station, ConsoleOutput& out, ConsoleIn
     });
     // Nobody here to ask: a QSO is logged as it stands.
     connect(&station, &Station::qsoToLog, this, [this](const QsoRecord& qso) {
+        if (!m_station.inControl(ControlSide::Console))
+            return; // the browser in control is asked
         QString error;
         if (m_station.logQso(qso, &error))
             say(QLatin1Char('*'), tr("QSO with %1 logged").arg(qso.call));
@@ -46,6 +48,16 @@ ConsoleFrontEnd::ConsoleFrontEnd(Station& station, ConsoleOutput& out, ConsoleIn
         if (!text.isEmpty())
             say(QLatin1Char('!'), tr("Not sent: %1").arg(ConsoleTextFilter().feed(text)));
     });
+
+    // Remote operation: what the web front end does, and who holds control.
+    connect(&station, &Station::remoteAccessChanged, this, [this](const RemoteAccessState& access) {
+        if (access.reason != m_remoteReason) {
+            m_remoteReason = access.reason;
+            say(QLatin1Char('*'), tr("Remote access: %1").arg(access.reason));
+        }
+    });
+    connect(&station, &Station::controlChanged, this,
+            [this](ControlSide side) { say(QLatin1Char('*'), tr("In control: %1").arg(ControlSideName(side))); });
 
     connect(&in, &ConsoleInput::lineRead, this, &ConsoleFrontEnd::lineTyped);
     connect(&in, &ConsoleInput::lineTooLong, this, [this] { say(QLatin1Char('!'), tr("Line too long: not sent")); });

@@ -50,6 +50,7 @@ private:
     std::unique_ptr<Lifecycle> m_lifecycle;
     std::unique_ptr<RxFeed> m_feed;
     ConsoleTextFilter m_filter;
+    QString m_remoteReason;
     bool m_answering = false;
     bool m_closed = false;
 };

@@ -81,5 +81,5 @@ ConsoleCommand ConsoleCommand::parse(const QString& line)
         }
     }
     return invalid(QCoreApplication::translate("Console", "Unknown command %1: /help lists the commands.")
-                       .arg(words.value(0, line)));
+                       .arg(line.section(QLatin1Char(' '), 0, 0)));
 }

@@ -13,7 +13,11 @@ DesktopStation::DesktopStation(const QString& folder, QObject* parent)
 {
     attachAnswerer();
     connect(this, &Station::attentionRequested, this, &DesktopStation::answer);
-    connect(this, &Station::qsoToLog, this, &DesktopStation::askToLog);
+    // The browser in control is asked instead.
+    connect(this, &Station::qsoToLog, this, [this](const QsoRecord& qso) {
+        if (inControl(ControlSide::Desktop))
+            askToLog(qso);
+    });
     connect(this, &Station::requestsWithdrawn, this, &DesktopStation::writeWaiting);
 }
 
