@@ -16,7 +16,7 @@
 //
 //   bench_ptt_latency [key-ups] [flood-MB]      (default 2000 and 20; needs socat)
 
-#include "app/Session.h"
+#include "app/DesktopStation.h"
 #include "app/frmKeldoTerminal.h"
 #include "ptt/PttKeyer.h"
 #include "ptt/SerialPortDevice.h"
@@ -181,8 +181,8 @@ int main(int argc, char** argv)
         return 2;
     }
 
-    Session session(dir.path());
-    Settings& s = session.s();
+    DesktopStation station(dir.path());
+    Settings& s = station.s();
     s.keldoMode = Mode::HF;
     s.hfHost = QStringLiteral("127.0.0.1");
     s.hfTcpPort = portOf(cmdListen);
@@ -191,18 +191,18 @@ int main(int argc, char** argv)
     s.baud = QStringLiteral("115200");
     s.catPort = QStringLiteral("COM3");
     s.portDevices.insert(3, ttyA);
-    session.keying.OpenPttPort(KeyingConfigOf(s));
-    if (!session.keying.call([](PttKeyer& k) { return k.comPTT().isOpen(); })) {
+    station.keying.OpenPttPort(KeyingConfigOf(s));
+    if (!station.keying.call([](PttKeyer& k) { return k.comPTT().isOpen(); })) {
         std::fprintf(stderr, "the CAT port did not open\n");
         return 2;
     }
 
-    frmKeldoTerminal window(session);
+    frmKeldoTerminal window(station);
     window.show();
     std::atomic<bool> connected{false};
     std::atomic<qint64> received{0};
-    QObject::connect(&session.link, &ModemLink::connected, &session, [&] { connected = true; });
-    QObject::connect(&session.link, &ModemLink::dataReceived, &session,
+    QObject::connect(&station.link, &ModemLink::connected, &station, [&] { connected = true; });
+    QObject::connect(&station.link, &ModemLink::dataReceived, &station,
                      [&](const QByteArray& bytes) { received += bytes.size(); });
 
     std::vector<double> keyUs, unkeyUs, blockedKeyUs, blockedUnkeyUs, floodKeyUs, floodUnkeyUs;
@@ -256,10 +256,10 @@ int main(int argc, char** argv)
         QMetaObject::invokeMethod(
             qApp,
             [&] {
-                session.s().logConversations = true;
-                session.s().logFolder = dir.filePath(QStringLiteral("logs"));
-                QDir().mkpath(session.s().logFolder);
-                session.applyLogSettings();
+                station.s().logConversations = true;
+                station.s().logFolder = dir.filePath(QStringLiteral("logs"));
+                QDir().mkpath(station.s().logFolder);
+                station.applyLogSettings();
                 window.mnuSpeakerColours_Click(true);
             },
             Qt::BlockingQueuedConnection);
@@ -291,10 +291,11 @@ int main(int argc, char** argv)
         QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
     });
 
-    QTimer::singleShot(0, &session, [&] { session.link.CheckSockets(); });
+    station.configureCore();
+    QTimer::singleShot(0, &station, [&] { station.link.CheckSockets(); });
     app.exec();
     modem.join();
-    session.keying.ClosePttPort();
+    station.keying.ClosePttPort();
     ::close(radio);
     ::close(cmdListen);
     ::close(dataListen);
@@ -320,9 +321,9 @@ int main(int argc, char** argv)
 
     const Stats fon = statsOf(floodKeyUs);
     const Stats foff = statsOf(floodUnkeyUs);
-    session.files.flush(10000);
+    station.files.flush(10000);
     const QString logFile =
-        QDir(session.logFolder()).filePath(ConversationLog::FileNameFor(session.terminal.utcNow().date()));
+        QDir(station.logFolder()).filePath(ConversationLog::FileNameFor(station.terminal.utcNow().date()));
     std::printf("While %d x %.0f MB of CR arrive back to back (taken in %.2f s; logging on, %.1f MB logged; speaker "
                 "colours on): %d key-ups\n",
                 Rounds, double(floodBytes) / 1e6, floodSeconds, double(QFileInfo(logFile).size()) / 1e6,
@@ -331,8 +332,8 @@ int main(int argc, char** argv)
                 fon.max / 1000);
     std::printf("  PTT OFF: median %8.2f ms   p99 %8.2f ms   max %8.2f ms\n", foff.median / 1000, foff.p99 / 1000,
                 foff.max / 1000);
-    if (session.log.failing())
-        std::printf("  the log failed: %s\n", qPrintable(session.log.error()));
+    if (station.log.failing())
+        std::printf("  the log failed: %s\n", qPrintable(station.log.error()));
     const bool floodMet = !floodKeyUs.empty() && fon.p99 < 10000.0 && foff.p99 < 10000.0;
     std::printf("  target : p99 < 10 ms: %s\n", floodMet ? "met" : "MISSED");
     if (errors > 0)

@@ -42,7 +42,7 @@
 // conversation at a pace of one arrival every 25 ms, still far more than any
 // radio modem delivers: every arrival must be on screen within 20 ms.
 
-#include "app/Session.h"
+#include "app/DesktopStation.h"
 #include "app/frmKeldoTerminal.h"
 #include "encoding/AnsiCodec.h"
 #include "support/BenchSupport.h"
@@ -243,22 +243,22 @@ std::vector<Fragment> conversation(const QByteArray& text, std::mt19937& rng)
 
 // One arrival through the real path: received bytes, or a step of an own
 // block: typed and sent, then the modem's buffer reports.
-void deliver(Session& session, const QByteArray& text, const Fragment& f)
+void deliver(DesktopStation& station, const QByteArray& text, const Fragment& f)
 {
     switch (f.step) {
     case Fragment::Received:
-        session.terminal.ReceiveDataBytes(QByteArray(text.constData() + f.offset, f.size));
+        station.terminal.ReceiveDataBytes(QByteArray(text.constData() + f.offset, f.size));
         return;
     case Fragment::Sent:
-        session.terminal.SendTypedText(f.typed);
+        station.terminal.SendTypedText(f.typed);
         // The link is never started: as if the socket took the block.
-        session.conn.BytesToSend = qint32(f.size + 1);
+        station.conn.BytesToSend = qint32(f.size + 1);
         return;
     case Fragment::HalfOut:
-        session.terminal.UpdateTransmitProgress((f.size + 1) / 2);
+        station.terminal.UpdateTransmitProgress((f.size + 1) / 2);
         return;
     case Fragment::AllOut:
-        session.terminal.UpdateTransmitProgress(0);
+        station.terminal.UpdateTransmitProgress(0);
         return;
     }
 }
@@ -329,22 +329,22 @@ int main(int argc, char* argv[])
 
     // The real window on settings of its own, shown; the link is never started.
     QTemporaryDir dir;
-    Session session(dir.path());
-    session.conn.ConnectedCall1 = QStringLiteral("N0CALL");
-    session.conn.ConnectedCall2 = QStringLiteral("W1AW");
-    session.conn.OutgoingCall = true;
-    frmKeldoTerminal window(session);
+    DesktopStation station(dir.path());
+    station.conn.ConnectedCall1 = QStringLiteral("N0CALL");
+    station.conn.ConnectedCall2 = QStringLiteral("W1AW");
+    station.conn.OutgoingCall = true;
+    frmKeldoTerminal window(station);
     window.show();
     settle();
     RxScreenView* view = window.txtMainChat();
 
     // The screen at its cap before the clock starts.
     for (qsizetype at = 0; at < prefill.size(); at += MaxFragment)
-        session.terminal.ReceiveDataBytes(prefill.mid(at, MaxFragment));
+        station.terminal.ReceiveDataBytes(prefill.mid(at, MaxFragment));
     view->syncNow();
     settle();
-    if (session.rx.length() != RxTextModel::Cap) {
-        std::fprintf(stderr, "the screen is not at its cap: %lld characters\n", (long long)session.rx.length());
+    if (station.rx.length() != RxTextModel::Cap) {
+        std::fprintf(stderr, "the screen is not at its cap: %lld characters\n", (long long)station.rx.length());
         return 1;
     }
 
@@ -388,7 +388,7 @@ int main(int argc, char* argv[])
             }
             const qint64 t0 = clock.nsecsElapsed();
             real.arrived(i, t0);
-            deliver(session, feed, arrivals[i]);
+            deliver(station, feed, arrivals[i]);
             const qint64 t1 = clock.nsecsElapsed();
             run.receiveNs += t1 - t0;
             synced = false;
@@ -441,16 +441,17 @@ int main(int argc, char* argv[])
     rssMax = std::max(rssMax, rssEnd);
     // What the screen shows must be the model's text.
     const bool faithful =
-        view->toPlainText() == RxScreenView::ToDisplay(session.rx.text(), session.rx.charBeforeText());
+        view->toPlainText() == RxScreenView::ToDisplay(station.rx.text(), station.rx.charBeforeText());
 
     // ---- Speaker colours on, a conversation -------------------------------------
     const QByteArray talk = makeText(total, rng);
     const std::vector<Fragment> turns = conversation(talk, rng);
     window.mnuSpeakerColours_Click(true);
     // Alert words too: single letters and the own call, marked thousands of times.
-    session.s().alertOnOwnCall = true;
-    session.s().alertWords = QStringLiteral("E, ta, N0CALL");
-    const quint64 marksBefore = session.rx.marksAddedTotal();
+    station.s().alertOnOwnCall = true;
+    station.s().alertWords = QStringLiteral("E, ta, N0CALL");
+    station.configureCore();
+    const quint64 marksBefore = station.rx.marksAddedTotal();
     view->syncNow();
     settle();
     const RealRun colourRun = runReal(talk, turns, false);
@@ -459,19 +460,19 @@ int main(int argc, char* argv[])
     const std::vector<Fragment> paced(turns.begin(), turns.begin() + std::min<size_t>(turns.size(), 200));
     const RealRun colourPaced = runReal(talk, paced, false, PaceMs);
     const bool colourFaithful =
-        view->toPlainText() == RxScreenView::ToDisplay(session.rx.text(), session.rx.charBeforeText())
-        && coloursMatch(*view, session.rx, ColoursOf(ColourScheme::Black));
-    const quint64 alertMarks = session.rx.marksAddedTotal() - marksBefore;
+        view->toPlainText() == RxScreenView::ToDisplay(station.rx.text(), station.rx.charBeforeText())
+        && coloursMatch(*view, station.rx, ColoursOf(ColourScheme::Black));
+    const quint64 alertMarks = station.rx.marksAddedTotal() - marksBefore;
     size_t ownBlocks = 0;
     for (const Fragment& f : turns)
         ownBlocks += f.step == Fragment::Sent ? 1 : 0;
 
     // ---- The whole-rewrite approach -------------------------------------------
-    // Same conversion and cap (a second session's receive path, no window), and
+    // Same conversion and cap (a second station's receive path, no window), and
     // a plain widget of the same size and font whose text is set every time.
     QTemporaryDir dir2;
-    Session plainSession(dir2.path());
-    plainSession.conn = session.conn;
+    DesktopStation plainStation(dir2.path());
+    plainStation.conn = station.conn;
     QPlainTextEdit plain;
     plain.setReadOnly(true);
     plain.setUndoRedoEnabled(false);
@@ -481,14 +482,14 @@ int main(int argc, char* argv[])
     plain.resize(view->size());
     plain.show();
     auto rewrite = [&] {
-        plain.setPlainText(RxScreenView::ToDisplay(plainSession.rx.text(), plainSession.rx.charBeforeText()));
+        plain.setPlainText(RxScreenView::ToDisplay(plainStation.rx.text(), plainStation.rx.charBeforeText()));
         QTextCursor end = plain.textCursor();
         end.movePosition(QTextCursor::End);
         plain.setTextCursor(end);
         plain.verticalScrollBar()->setValue(plain.verticalScrollBar()->maximum());
     };
     for (qsizetype at = 0; at < prefill.size(); at += MaxFragment)
-        plainSession.terminal.ReceiveDataBytes(prefill.mid(at, MaxFragment));
+        plainStation.terminal.ReceiveDataBytes(prefill.mid(at, MaxFragment));
     rewrite();
     settle();
     PaintWatch plainPaints;
@@ -501,7 +502,7 @@ int main(int argc, char* argv[])
     for (size_t i = 0; i < fragments.size() && rewriteBytes < rewriteTotal; ++i) {
         const Fragment f = fragments[i];
         whole.arrived(i, clock.nsecsElapsed());
-        plainSession.terminal.ReceiveDataBytes(QByteArray(text.constData() + f.offset, f.size));
+        plainStation.terminal.ReceiveDataBytes(QByteArray(text.constData() + f.offset, f.size));
         rewrite();
         plainPaints.painted = false;
         QCoreApplication::processEvents();

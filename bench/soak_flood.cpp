@@ -1,4 +1,4 @@
-// A modem gone mad: a scripted modem (FakeModem) linked to a Session sends
+// A modem gone mad: a scripted modem (FakeModem) linked to a DesktopStation sends
 //  - 100 MB on the command channel without a line end (past the line limit
 //    the terminal drops the link and makes it again, each time),
 //  - a CONNECTED line of 1 MB (dropped with the link; and one just under the
@@ -17,7 +17,7 @@
 // Defaults: 100 MB without a CR, 20 MB of every byte value on the data
 // channel, a 1024 KB CONNECTED line, at most 64 MB of growth.
 
-#include "app/Session.h"
+#include "app/DesktopStation.h"
 #include "support/BenchSupport.h"
 #include "support/FakeModem.h"
 
@@ -67,7 +67,7 @@ int main(int argc, char** argv)
         return 2;
     }
     writeTerminalIni(dir.path(), soakIni(modem.commandPort()));
-    Session se(dir.path());
+    DesktopStation se(dir.path());
     se.settings.LoadSettings();
 
     // Memory over time, and the longest RX text ever seen.
@@ -122,6 +122,7 @@ int main(int argc, char** argv)
     };
     const qint64 startKb = statusKb("VmRSS");
 
+    se.configureCore();
     se.link.CheckSockets();
     se.link.armSupervision();
     if (!waitFor([&] {

@@ -1,5 +1,5 @@
 // The practice modem killed (SIGKILL) and restarted while a conversation runs.
-// The terminal (a Session with its real supervision) talks to keldo-modem-sim:
+// The terminal (a DesktopStation with its real supervision) talks to keldo-modem-sim:
 // it connects, sends one line at a time and waits for the remote station's
 // answer before the next. At a random moment the modem is killed, left down
 // for a random while and started again on the same ports.
@@ -20,7 +20,7 @@
 // at 50 times its normal pace, up to 1500 ms of conversation and up to 300 ms
 // of downtime per round.
 
-#include "app/Session.h"
+#include "app/DesktopStation.h"
 #include "support/BenchSupport.h"
 #include "support/SimProcess.h"
 
@@ -165,7 +165,7 @@ int main(int argc, char** argv)
             listeningAt = clock.elapsed();
     });
 
-    Session se(dir.path());
+    DesktopStation se(dir.path());
     se.settings.LoadSettings();
     PanelState indicativosAtLinkUp;
     QObject::connect(&se.link, &ModemLink::linkedUp, &app, [&] {
@@ -218,6 +218,7 @@ int main(int argc, char** argv)
         return 2;
     }
     se.link.setSupervisionInterval(period);
+    se.configureCore();
     se.link.CheckSockets();
     se.link.armSupervision();
     pump.start();

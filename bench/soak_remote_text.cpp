@@ -15,7 +15,7 @@
 // Defaults: 50 MB in writes of 1 byte to 16 KB (8 KB on average); fails on a stall over 250 ms or more than
 // 16 MB of growth after the first tenth.
 
-#include "app/Session.h"
+#include "app/DesktopStation.h"
 #include "app/frmKeldoTerminal.h"
 #include "support/BenchSupport.h"
 #include "support/FakeModem.h"
@@ -84,7 +84,7 @@ int main(int argc, char** argv)
         return 2;
     }
     writeTerminalIni(dir.path(), soakIni(modem.commandPort()));
-    Session se(dir.path());
+    DesktopStation se(dir.path());
     frmKeldoTerminal w(se);
     if (!w.Form_Load(QDir(dir.path()).filePath(QStringLiteral("keldo-terminal")))) {
         std::fprintf(stderr, "the main window did not load\n");

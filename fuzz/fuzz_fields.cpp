@@ -26,15 +26,15 @@ struct Rig
     SettingsStore settings{QStringLiteral("/nonexistent-keldo-fuzz")};
     ConnectionState conn;
     RxTextModel rx;
-    ModemLink link{settings, conn};
-    Terminal terminal{settings, conn, rx, link};
+    ModemLink link{LinkConfigOf(settings.s()), conn};
+    Terminal terminal{ConversationConfigOf(settings.s()), conn, rx, link};
     // The BUFFER counts the link reported, as numbers.
     std::vector<qint64> reported;
     // What the terminal announced of the block going out.
     int percent = 0;
     qint64 sent = 0;
     bool finished = false;
-    // As the session wires them.
+    // As the station wires them.
     Rig()
     {
         QObject::connect(&terminal, &Terminal::sendProgress, [this](qint64 bytes, qint64 total) {

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # The layers include one way only: application (app/, dialogs/) -> ui
-# (widgets/) -> core. Inside the core, the modem link knows nothing of the
-# terminal, and settings and encoding know nothing of the layers above them.
+# (widgets/, presenter/) -> station -> core. The core and the station
+# include and link nothing of Qt Gui or Qt Widgets. Inside the core, the
+# modem link knows nothing of the terminal, and settings and encoding know
+# nothing of the layers above them. No identifier Session anywhere.
 # No two source folders include each other. A test declared core in
 # tests/CMakeLists.txt includes and links nothing above the core; given the
 # build folder, its link line in build.ninja is read too, helpers and all.
@@ -24,13 +26,24 @@ forbid() { # folder or file under src/, pattern of include paths it must not use
 }
 
 widgets='Q(Widget|Dialog|MainWindow|MessageBox|Application|PushButton|Label|LineEdit|ComboBox|CheckBox|Menu|Action|StatusBar|ProgressBar|PlainTextEdit|TextEdit|GroupBox|RadioButton|Frame|Layout|[A-Z][A-Za-z]*Layout)>|QtWidgets'
-forbid src/core "(\\.\\./)*(app|dialogs|widgets)/|$widgets" "the core includes a widget or a higher layer"
+gui='Q(Color|Font|FontMetrics|Gui[A-Za-z]*|Pixmap|Image|Icon|TextDocument|TextCursor|TextCharFormat|Palette|Brush|Painter|DesktopServices|Clipboard|KeySequence|Screen|Window|Rgb)>|QtGui|QtWidgets'
+forbid src/core "(\\.\\./)*(app|dialogs|widgets|presenter|station)/|$widgets|$gui" "the core includes Qt Gui, a widget or a higher layer"
+forbid src/station "(\\.\\./)*(app|application|dialogs|widgets|presenter|ui)/|$widgets|$gui" "the station includes Qt Gui, a widget or a front end"
 forbid src/ui "(\\.\\./)*(app|dialogs)/" "a widget helper includes the application"
 forbid src/application/dialogs "(\\.\\./)*app/" "a dialog includes the application (dialogs take and return values)"
 forbid src/core/link "(\\.\\./)*terminal/" "the modem link includes the terminal"
 forbid src/core/settings "(\\.\\./)*(link|terminal|ptt)/" "settings include a layer above them"
 forbid src/core/encoding "(\\.\\./)*(settings|link|terminal|ptt)/" "the encoding includes a layer above it"
 forbid src/core "(\\.\\./)*presenter/" "the core includes the presenter"
+
+# The link, the conversation and the logbook are handed their settings as
+# values (LinkConfig, ConversationConfig, LogbookConfig); none reads the store.
+hits=$(grep -rnw 'SettingsStore' "$src/core/link" "$src/core/terminal" "$src/core/logbook" || true)
+if [ -n "$hits" ]; then
+  echo "a part of the core reads the settings store instead of being handed values:"
+  echo "$hits" | sed "s#^$src/#  src/#"
+  status=1
+fi
 
 # The core announces what happened; what the window shows is the presenter's.
 shown='\b(DisplayState|Panel::|Picture::)|"[^"]*(Bytes Sent|Bytes Rcvd|Connecting with|Modem Connected|Modem Disconnected|TCP link|Disconnecting\.\.\.)'
@@ -41,6 +54,27 @@ if [ -n "$hits" ]; then
   status=1
 fi
 
+# The core and the station link no Qt Gui or Widgets.
+srccmake=$(tr '\n' ' ' <"$src/CMakeLists.txt")
+for lib in keldo_core keldo_station; do
+  hits=$(grep -oE "target_link_libraries\([[:space:]]*$lib[[:space:]][^)]*" <<<"$srccmake" |
+    grep -E '\b(Qt6::(Gui|Widgets|OpenGL)|keldo_(ui|app))\b' || true)
+  if [ -n "$hits" ]; then
+    echo "$lib links Qt Gui, widgets or a front end in src/CMakeLists.txt:"
+    echo "  $hits"
+    status=1
+  fi
+done
+
+# The running station is the Station; the word Session names nothing.
+# (Quoted texts, such as the [Remote] key "Session Minutes", are not names.)
+hits=$(grep -rnwE 'Session' "$src" "$root/tests" --include='*.h' --include='*.cpp' | grep -vE '"[^"]*\bSession\b[^"]*"' || true)
+if [ -n "$hits" ]; then
+  echo "an identifier Session (the running station is the Station):"
+  echo "$hits" | sed "s#^$root/#  #"
+  status=1
+fi
+
 # No two source folders include each other: every quoted include is resolved
 # as the compiler would (beside the file, then the layers' include roots).
 edges=$(grep -rnoE '^[[:space:]]*#[[:space:]]*include[[:space:]]*"[^"]+"' "$src" --include='*.h' --include='*.cpp' |
@@ -48,7 +82,7 @@ edges=$(grep -rnoE '^[[:space:]]*#[[:space:]]*include[[:space:]]*"[^"]+"' "$src"
     path=${inc#*\"}
     path=${path%\"}
     from=$(dirname "$file")
-    for base in "$from" "$src/core" "$src/ui" "$src/application"; do
+    for base in "$from" "$src/core" "$src/station" "$src/ui" "$src/application" "$src/web" "$src"; do
       if [ -f "$base/$path" ]; then
         to=$(dirname "$(realpath -m "$base/$path")")
         [ "$to" != "$from" ] && echo "${from#"$src"/} ${to#"$src"/} ${file#"$src"/}:$line:$path"
@@ -64,6 +98,27 @@ while read -r a b; do
     status=1
   fi
 done <<<"$pairs"
+
+# Front ends attach to the station, never to each other: the desktop
+# (application/, ui/), the console and the web page. Only the program's
+# entry (main/) knows them all.
+frontend_of() {
+  case "$1" in
+    application/* | ui/*) echo desktop ;;
+    console | console/*) echo console ;;
+    web | web/*) echo web ;;
+  esac
+}
+while read -r a b where; do
+  [ -z "$a" ] && continue
+  fa=$(frontend_of "$a")
+  fb=$(frontend_of "$b")
+  if [ -n "$fa" ] && [ -n "$fb" ] && [ "$fa" != "$fb" ]; then
+    echo "the $fa front end includes the $fb front end:"
+    echo "  src/$where"
+    status=1
+  fi
+done <<<"$edges"
 
 # Core tests stay in the core: their sources and helpers include nothing
 # above it, and neither CMake nor the link line brings in the widgets or the
@@ -89,6 +144,24 @@ for t in $core_tests; do
       grep -oE 'lib(keldo_(test_)?(ui|app)|Qt6Widgets)[^ ]*' || true)
     if [ -n "$hits" ]; then
       echo "the core test $t is linked above the core (build.ninja):"
+      echo "$hits" | sed 's/^/  /'
+      status=1
+    fi
+  fi
+done
+
+# Station tests run the station as a console would: no widgets, no display,
+# nothing of the desktop front end.
+station_tests=$(grep -oE 'keldo_add_test\([[:space:]]*[A-Za-z0-9_]+[[:space:]]+LAYER[[:space:]]+station[[:space:]]*\)' \
+  "$root/tests/CMakeLists.txt" | sed -E 's/keldo_add_test\([[:space:]]*([A-Za-z0-9_]+).*/\1/')
+for t in $station_tests; do
+  forbid "tests/$t.cpp" "$above|$gui" "the station test $t includes a front end or Qt Gui"
+  if [ -n "$build" ] && [ -f "$build/build.ninja" ]; then
+    hits=$(awk -v t="tests/$t:" '$1 == "build" && $2 == t {f = 1; next}
+      f && $1 == "LINK_LIBRARIES" {print; exit} f && /^build / {exit}' "$build/build.ninja" |
+      grep -oE 'lib(keldo_(test_)?(ui|app)|Qt6Widgets|Qt6Gui)[^ ]*' || true)
+    if [ -n "$hits" ]; then
+      echo "the station test $t is linked above the station (build.ninja):"
       echo "$hits" | sed 's/^/  /'
       status=1
     fi

@@ -176,7 +176,7 @@ private slots:
         QFrame* bytes = f.panel(Panel::Bytes);
         QFrame* ptt = f.panel(Panel::Ptt);
 
-        f.session->terminal.ShowConnecting();
+        f.station->terminal.ShowConnecting();
         QTRY_COMPARE(spoken(connection), QString("Connection: calling N0CALL-2"));
         f.modem.sendLine("CONNECTED N0CALL-1 N0CALL-2 2300");
         QTRY_COMPARE(spoken(connection), QString("Connection: N0CALL-1 with N0CALL-2"));

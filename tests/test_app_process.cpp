@@ -1,4 +1,4 @@
-#include "app/SingleInstance.h"
+#include "SingleInstance.h"
 #include "support/MessageBoxRecorder.h"
 #include "support/SimProcess.h"
 #include "support/TerminalFixture.h"
@@ -102,8 +102,8 @@ private slots:
         // A second copy started from the same program file is refused.
         {
             TerminalFixture second;
-            second.session = std::make_unique<Session>(dir.path());
-            second.window = std::make_unique<frmKeldoTerminal>(*second.session);
+            second.station = std::make_unique<DesktopStation>(dir.path());
+            second.window = std::make_unique<frmKeldoTerminal>(*second.station);
             MessageBoxRecorder boxes;
             boxes.expectContaining("Another copy of KELDO Terminal is running from this folder",
                                    MessageBox::Icon::Warning);

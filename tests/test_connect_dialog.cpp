@@ -1,5 +1,6 @@
-#include "app/Session.h"
+#include "app/DesktopStation.h"
 #include "dialogs/frmConnect.h"
+#include "support/DialogParts.h"
 #include "support/FakeModem.h"
 #include "support/LayoutChecks.h"
 #include "support/MessageBoxRecorder.h"
@@ -107,12 +108,12 @@ private slots:
     void everyModeFitsThePlatformFont();
 
 private:
-    struct Rig : SessionFixture
+    struct Rig : StationFixture
     {
         Rig()
         {
-            createSession();
-            Settings& s = session->s();
+            createStation();
+            Settings& s = station->s();
             s.myCallsign = QStringLiteral("N0CALL-1");
             s.keldoMode = HF;
             s.connectWithHf = QStringLiteral("N0CALL-2");
@@ -123,7 +124,7 @@ private:
             s.connectSatList = listOf({QStringLiteral("N0SAT-3")});
             s.via1List = listOf({QStringLiteral("DIGI1")});
             s.via2List = listOf({QStringLiteral("DIGI2")});
-            session->link.setRetryThrottle(20);
+            station->link.setRetryThrottle(20);
         }
         Settings reread() const
         {
@@ -154,7 +155,7 @@ void TestConnectDialog::cleanup()
 
 std::unique_ptr<frmConnect> TestConnectDialog::open(Rig& rig)
 {
-    auto dialog = rig.session->controller.connectDialog();
+    auto dialog = rig.station->connectDialog();
     dialog->show();
     dialog->activateWindow();
     if (!QTest::qWaitForWindowActive(dialog.get()))
@@ -167,9 +168,10 @@ void TestConnectDialog::linkTo(Rig& rig, FakeModem& modem)
     Settings& s = rig.s();
     s.hfHost = s.fmHost = s.satHost = modem.host();
     s.hfTcpPort = s.fmTcpPort = s.satTcpPort = modem.commandPort();
-    QSignalSpy written(&rig.session->link, &ModemLink::commandWritten);
-    rig.session->link.CheckSockets();
-    QTRY_VERIFY(rig.session->link.bothConnected());
+    QSignalSpy written(&rig.station->link, &ModemLink::commandWritten);
+    rig.station->configureCore();
+    rig.station->link.CheckSockets();
+    QTRY_VERIFY(rig.station->link.bothConnected());
     QTRY_VERIFY(modem.linked());
     QTRY_COMPARE(modem.commands().size(), written.size());
     modem.clearCommands();
@@ -211,21 +213,22 @@ void TestConnectDialog::showsTheModesBoxesAndStoredValues()
     rig.s().via1 = QStringLiteral("DIGI9");
     auto dialog = open(rig);
     frmConnect& d = *dialog;
-    for (QComboBox* c : {d.cboConnectHF, d.cboConnectFM, d.cboConnectSAT})
+    for (QComboBox* c : {part(d, "cboConnectHF"), part(d, "cboConnectFM"), part(d, "cboConnectSAT")})
         QCOMPARE(c->isVisible(), target.isEmpty() || c->objectName() == target);
-    for (QWidget* w : {static_cast<QWidget*>(d.lblVia1), static_cast<QWidget*>(d.cboVia1),
-                       static_cast<QWidget*>(d.lblVia2), static_cast<QWidget*>(d.cboVia2)})
+    for (QWidget* w : {static_cast<QWidget*>(part<QLabel>(d, "lblVia1")), static_cast<QWidget*>(part(d, "cboVia1")),
+                       static_cast<QWidget*>(part<QLabel>(d, "lblVia2")), static_cast<QWidget*>(part(d, "cboVia2"))})
         QCOMPARE(w->isVisible(), digipeaters);
 
-    QCOMPARE(d.cboConnectHF->currentText(), QStringLiteral("N0CALL-2"));
-    QCOMPARE(d.cboConnectFM->currentText(), QStringLiteral("N0FM-2"));
-    QCOMPARE(d.cboConnectSAT->currentText(), QStringLiteral("N0SAT-2"));
-    QCOMPARE(d.cboVia1->currentText(), QStringLiteral("DIGI9"));
-    QCOMPARE(d.cboVia2->currentText(), QString());
+    QCOMPARE(part(d, "cboConnectHF")->currentText(), QStringLiteral("N0CALL-2"));
+    QCOMPARE(part(d, "cboConnectFM")->currentText(), QStringLiteral("N0FM-2"));
+    QCOMPARE(part(d, "cboConnectSAT")->currentText(), QStringLiteral("N0SAT-2"));
+    QCOMPARE(part(d, "cboVia1")->currentText(), QStringLiteral("DIGI9"));
+    QCOMPARE(part(d, "cboVia2")->currentText(), QString());
     QCOMPARE(d.windowTitle(), QStringLiteral("Connect"));
-    QCOMPARE(d.Label1->text(), QStringLiteral("Connect with:"));
+    QCOMPARE(part<QLabel>(d, "Label1")->text(), QStringLiteral("Connect with:"));
     // No box takes more than the settings file keeps.
-    for (QComboBox* c : {d.cboConnectHF, d.cboConnectFM, d.cboConnectSAT, d.cboVia1, d.cboVia2})
+    for (QComboBox* c : {part(d, "cboConnectHF"), part(d, "cboConnectFM"), part(d, "cboConnectSAT"), part(d, "cboVia1"),
+                         part(d, "cboVia2")})
         QCOMPARE(c->lineEdit()->maxLength(), 255);
 }
 
@@ -243,12 +246,13 @@ void TestConnectDialog::historyOfferedUpToFirstEmpty()
     rig.s().via2List = CallSignList{};
 
     auto dialog = open(rig);
-    QCOMPARE(itemsOf(dialog->cboConnectHF), (QStringList{QStringLiteral("N0CALL-1"), QStringLiteral("N0CALL-2")}));
-    QCOMPARE(itemsOf(dialog->cboConnectSAT), entriesOf(full));
-    QCOMPARE(itemsOf(dialog->cboVia1), QStringList{QStringLiteral("DIGI1")});
-    QCOMPARE(dialog->cboVia2->count(), 0);
+    QCOMPARE(itemsOf(part(*dialog, "cboConnectHF")),
+             (QStringList{QStringLiteral("N0CALL-1"), QStringLiteral("N0CALL-2")}));
+    QCOMPARE(itemsOf(part(*dialog, "cboConnectSAT")), entriesOf(full));
+    QCOMPARE(itemsOf(part(*dialog, "cboVia1")), QStringList{QStringLiteral("DIGI1")});
+    QCOMPARE(part(*dialog, "cboVia2")->count(), 0);
     // The edit text is the stored value, not the first entry.
-    QCOMPARE(dialog->cboConnectSAT->currentText(), QStringLiteral("N0SAT-2"));
+    QCOMPARE(part(*dialog, "cboConnectSAT")->currentText(), QStringLiteral("N0SAT-2"));
 }
 
 // ---- Placing the call ---------------------------------------------------------
@@ -270,11 +274,11 @@ void TestConnectDialog::lowerCaseCallIsStoredPushedSavedAndCalled()
     linkTo(rig, modem);
 
     auto dialog = open(rig);
-    type(dialog->cboConnectHF, QStringLiteral("n0call-5"));
+    type(part(*dialog, "cboConnectHF"), QStringLiteral("n0call-5"));
     if (byEnter)
-        QTest::keyClick(dialog->cboConnectHF, Qt::Key_Return);
+        QTest::keyClick(part(*dialog, "cboConnectHF"), Qt::Key_Return);
     else
-        QTest::mouseClick(dialog->cmdConnect, Qt::LeftButton);
+        QTest::mouseClick(part<QPushButton>(*dialog, "cmdConnect"), Qt::LeftButton);
     QVERIFY(!dialog->isVisible());
     QCOMPARE(dialog->result(), int(QDialog::Accepted));
 
@@ -286,7 +290,7 @@ void TestConnectDialog::lowerCaseCallIsStoredPushedSavedAndCalled()
     QCOMPARE(saved.connectWithHf, call);
     QCOMPARE(saved.connectHfList[0], call);
     QTRY_COMPARE(modem.commands(), QStringList{QStringLiteral("CONNECT N0CALL-1 N0CALL-5")});
-    QVERIFY(rig.session->conn.OutgoingCall);
+    QVERIFY(rig.station->conn.OutgoingCall);
 }
 
 void TestConnectDialog::fmCallWithAndWithoutDigipeaters_data()
@@ -315,9 +319,9 @@ void TestConnectDialog::fmCallWithAndWithoutDigipeaters()
     linkTo(rig, modem);
 
     auto dialog = open(rig);
-    type(dialog->cboVia1, via1);
-    type(dialog->cboVia2, via2);
-    dialog->cmdConnect->click();
+    type(part(*dialog, "cboVia1"), via1);
+    type(part(*dialog, "cboVia2"), via2);
+    part<QPushButton>(*dialog, "cmdConnect")->click();
     QVERIFY(!dialog->isVisible());
     QCOMPARE(rig.s().via1, via1.toUpper());
     QCOMPARE(rig.s().via2, via2.toUpper());
@@ -352,7 +356,7 @@ void TestConnectDialog::invalidCallSignRefusedWithFocus()
     rig.s().keldoMode = mode;
     linkTo(rig, modem);
     const ConnectValues before = ConnectValues::of(rig.s());
-    QSignalSpy written(&rig.session->link, &ModemLink::commandWritten);
+    QSignalSpy written(&rig.station->link, &ModemLink::commandWritten);
 
     auto dialog = open(rig);
     QComboBox* failing = dialog->findChild<QComboBox*>(box);
@@ -360,14 +364,14 @@ void TestConnectDialog::invalidCallSignRefusedWithFocus()
     type(failing, text);
     m_boxes->expect(QStringLiteral("Invalid Call Sign"), MessageBox::Icon::Warning);
     // A mouse click takes the focus to the button first.
-    QTest::mouseClick(dialog->cmdConnect, Qt::LeftButton);
+    QTest::mouseClick(part<QPushButton>(*dialog, "cmdConnect"), Qt::LeftButton);
     QVERIFY(m_boxes->verify());
     QVERIFY(dialog->isVisible());
     QCOMPARE(dialog->focusWidget(), failing);
     QCOMPARE(ConnectValues::of(rig.s()), before);
     QVERIFY(!rig.iniExists());
     QCOMPARE(written.size(), 0);
-    QVERIFY(!rig.session->conn.OutgoingCall);
+    QVERIFY(!rig.station->conn.OutgoingCall);
 }
 
 void TestConnectDialog::emptyTargetRefusedButCloseBoxStoresIt()
@@ -375,9 +379,9 @@ void TestConnectDialog::emptyTargetRefusedButCloseBoxStoresIt()
     Rig rig;
     const ConnectValues before = ConnectValues::of(rig.s());
     auto dialog = open(rig);
-    type(dialog->cboConnectHF, QString());
+    type(part(*dialog, "cboConnectHF"), QString());
     m_boxes->expect(QStringLiteral("Invalid Call Sign"), MessageBox::Icon::Warning);
-    dialog->cmdConnect->click();
+    part<QPushButton>(*dialog, "cmdConnect")->click();
     QVERIFY(m_boxes->verify());
     QVERIFY(dialog->isVisible());
 
@@ -396,7 +400,7 @@ void TestConnectDialog::callPushesTheOtherModesValues()
     rig.s().via1.clear();
     rig.s().via2 = QStringLiteral("DIGI7");
     auto dialog = open(rig);
-    dialog->cmdConnect->click();
+    part<QPushButton>(*dialog, "cmdConnect")->click();
     QVERIFY(!dialog->isVisible());
 
     const Settings& s = rig.s();
@@ -425,8 +429,8 @@ void TestConnectDialog::closeBoxStoresOnlyWhenEveryBoxIsValid()
     {
         // A hidden box of another mode holds an invalid text: nothing is stored.
         auto dialog = open(rig);
-        type(dialog->cboConnectFM, QStringLiteral("N0FM-9"));
-        dialog->cboConnectSAT->setEditText(QStringLiteral("TOOLONGCALL"));
+        type(part(*dialog, "cboConnectFM"), QStringLiteral("N0FM-9"));
+        part(*dialog, "cboConnectSAT")->setEditText(QStringLiteral("TOOLONGCALL"));
         dialog->close();
         QVERIFY(!dialog->isVisible());
         QCOMPARE(ConnectValues::of(rig.s()), before);
@@ -435,9 +439,9 @@ void TestConnectDialog::closeBoxStoresOnlyWhenEveryBoxIsValid()
     {
         // All valid: the mode's boxes are stored, upper-cased, and saved.
         auto dialog = open(rig);
-        type(dialog->cboConnectFM, QStringLiteral("n0fm-9"));
-        type(dialog->cboVia2, QStringLiteral("digi5"));
-        dialog->cboConnectHF->setEditText(QStringLiteral("N0HF-9"));
+        type(part(*dialog, "cboConnectFM"), QStringLiteral("n0fm-9"));
+        type(part(*dialog, "cboVia2"), QStringLiteral("digi5"));
+        part(*dialog, "cboConnectHF")->setEditText(QStringLiteral("N0HF-9"));
         QTest::keyClick(dialog.get(), Qt::Key_Escape);
         QVERIFY(!dialog->isVisible());
         ConnectValues expected = before;
@@ -453,12 +457,12 @@ void TestConnectDialog::focusOutUpperCases()
     Rig rig;
     rig.s().keldoMode = FM;
     auto dialog = open(rig);
-    type(dialog->cboConnectFM, QStringLiteral("n0abc-t"));
-    QCOMPARE(dialog->cboConnectFM->currentText(), QStringLiteral("n0abc-t"));
-    type(dialog->cboVia1, QStringLiteral("digi1"));
-    QCOMPARE(dialog->cboConnectFM->currentText(), QStringLiteral("N0ABC-T"));
-    dialog->cboVia2->setFocus();
-    QCOMPARE(dialog->cboVia1->currentText(), QStringLiteral("DIGI1"));
+    type(part(*dialog, "cboConnectFM"), QStringLiteral("n0abc-t"));
+    QCOMPARE(part(*dialog, "cboConnectFM")->currentText(), QStringLiteral("n0abc-t"));
+    type(part(*dialog, "cboVia1"), QStringLiteral("digi1"));
+    QCOMPARE(part(*dialog, "cboConnectFM")->currentText(), QStringLiteral("N0ABC-T"));
+    part(*dialog, "cboVia2")->setFocus();
+    QCOMPARE(part(*dialog, "cboVia1")->currentText(), QStringLiteral("DIGI1"));
     // Nothing is stored by leaving a box.
     QCOMPARE(rig.s().connectWithFm, QStringLiteral("N0FM-2"));
 }
@@ -468,8 +472,8 @@ void TestConnectDialog::shutdownClosesWithoutStoring()
     Rig rig;
     const ConnectValues before = ConnectValues::of(rig.s());
     auto dialog = open(rig);
-    type(dialog->cboConnectHF, QStringLiteral("N0CALL-9"));
-    rig.session->TerminarAplicacion = true;
+    type(part(*dialog, "cboConnectHF"), QStringLiteral("N0CALL-9"));
+    rig.station->TerminarAplicacion = true;
     dialog->close();
     QVERIFY(!dialog->isVisible());
     QCOMPARE(ConnectValues::of(rig.s()), before);
@@ -501,7 +505,7 @@ void TestConnectDialog::everyModeFitsThePlatformFont()
     const double scale = DialogGeometry::ScaleOf(dialog.get());
     QVERIFY(scale >= DialogGeometry::FontScale(dialog->font()));
     QCOMPARE(dialog->size(), DialogGeometry::Scaled(QSize(224, 136), scale));
-    QCOMPARE(dialog->cboVia2->geometry(), DialogGeometry::Scaled(QRect(120, 96, 89, 21), scale));
+    QCOMPARE(part(*dialog, "cboVia2")->geometry(), DialogGeometry::Scaled(QRect(120, 96, 89, 21), scale));
 }
 
 QTEST_MAIN(TestConnectDialog)

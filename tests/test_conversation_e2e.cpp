@@ -1,3 +1,4 @@
+#include "dialogs/frmLogQso.h"
 #include "dialogs/frmLogbook.h"
 #include "dialogs/frmMacros.h"
 #include "support/FakeRigctld.h"
@@ -75,7 +76,7 @@ class TestConversationE2E : public QObject
             return false;
         f.window->show();
         return sim.waitForOutput("<- LISTEN ON")
-            && QTest::qWaitFor([&] { return f.session->display.panel(Panel::Tcp).picture == Picture::LedVerde; },
+            && QTest::qWaitFor([&] { return f.station->display.panel(Panel::Tcp).picture == Picture::LedVerde; },
                                20000);
     }
 
@@ -126,7 +127,7 @@ private slots:
         QVERIFY(sim.waitForOutput("<- LISTEN ON"));
         QVERIFY(sim.waitForOutput("<- COMPRESSION FILES"));
         QVERIFY(sim.waitForOutput("<- BW2300"));
-        QTRY_COMPARE(f.session->display.panel(Panel::Tcp).picture, Picture::LedVerde);
+        QTRY_COMPARE(f.station->display.panel(Panel::Tcp).picture, Picture::LedVerde);
         QTRY_VERIFY(w.action("mnuConnect")->isEnabled());
 
         // Connect through the dialog, typed in lower case and confirmed at once.
@@ -142,14 +143,14 @@ private slots:
         });
         w.action("mnuConnect")->trigger();
         QVERIFY(dialogSeen);
-        QCOMPARE(f.session->display.panel(Panel::Indicativos).text, QString("Connecting with EA1ABC ..."));
-        QCOMPARE(f.session->s().connectWithHf, QString("EA1ABC"));
-        QCOMPARE(f.session->s().connectHfList[0], QString("EA1ABC"));
+        QCOMPARE(f.station->display.panel(Panel::Indicativos).text, QString("Connecting with EA1ABC ..."));
+        QCOMPARE(f.station->s().connectWithHf, QString("EA1ABC"));
+        QCOMPARE(f.station->s().connectHfList[0], QString("EA1ABC"));
         QVERIFY(f.readIni().contains("Connect With HF=EA1ABC"));
         QVERIFY(sim.waitForOutput("<- CONNECT N0CALL-1 EA1ABC"));
         QVERIFY(stepTo(sim, "-> CONNECTED N0CALL-1 EA1ABC 2300"));
-        QTRY_COMPARE(f.session->display.panel(Panel::Indicativos).text, QString("N0CALL-1 <-> EA1ABC"));
-        QVERIFY(f.session->rx.text().contains("******* N0CALL-1 <-> EA1ABC *******  "));
+        QTRY_COMPARE(f.station->display.panel(Panel::Indicativos).text, QString("N0CALL-1 <-> EA1ABC"));
+        QVERIFY(f.station->rx.text().contains("******* N0CALL-1 <-> EA1ABC *******  "));
         QTRY_VERIFY(w.cmdEnviar()->isVisible());
         QTRY_VERIFY(w.action("mnuStop")->isEnabled());
         QTRY_VERIFY(!w.action("mnuConnect")->isEnabled());
@@ -160,35 +161,35 @@ private slots:
         QTRY_VERIFY(w.progressBar()->isVisible());
         QVERIFY(sim.waitForOutputMatch(QRegularExpression("^<= 13 bytes")).size());
         QVERIFY(stepTo(sim, "-> PTT ON"));
-        QTRY_COMPARE(f.session->display.panel(Panel::Ptt).text, QString("TX"));
+        QTRY_COMPARE(f.station->display.panel(Panel::Ptt).text, QString("TX"));
         QVERIFY(stepTo(sim, "-> BUFFER 13"));
-        QTRY_COMPARE(f.session->display.panel(Panel::Bytes).text, QString("0 Bytes Sent"));
+        QTRY_COMPARE(f.station->display.panel(Panel::Bytes).text, QString("0 Bytes Sent"));
         QTRY_COMPARE(w.progressBar()->value(), 0);
         // Shown at once, and once only.
-        QCOMPARE(f.session->rx.text().count("GOOD MORNING"), 1);
+        QCOMPARE(f.station->rx.text().count("GOOD MORNING"), 1);
         QVERIFY(stepTo(sim, "-> BUFFER 0"));
-        QTRY_VERIFY(f.session->rx.text().endsWith(">N0CALL-1\r\nGOOD MORNING\r\n"));
+        QTRY_VERIFY(f.station->rx.text().endsWith(">N0CALL-1\r\nGOOD MORNING\r\n"));
         QTRY_VERIFY(w.cmdEnviar()->isVisible());
         QTRY_VERIFY(!w.progressBar()->isVisible());
         QVERIFY(stepTo(sim, "-> PTT OFF"));
-        QTRY_COMPARE(f.session->display.panel(Panel::Ptt).text, QString("RX"));
+        QTRY_COMPARE(f.station->display.panel(Panel::Ptt).text, QString("RX"));
 
         typeLine(w, "HOW ARE YOU");
         QVERIFY(sim.waitForOutputMatch(QRegularExpression("^<= 12 bytes")).size());
         QVERIFY(stepTo(sim, "-> BUFFER 0"));
-        QTRY_VERIFY(f.session->rx.text().endsWith("GOOD MORNING\r\nHOW ARE YOU\r\n"));
-        QCOMPARE(f.session->rx.text().count(">N0CALL-1"), 1);
+        QTRY_VERIFY(f.station->rx.text().endsWith("GOOD MORNING\r\nHOW ARE YOU\r\n"));
+        QCOMPARE(f.station->rx.text().count(">N0CALL-1"), 1);
 
         // The reply, under the other station's header, with its counter.
         QVERIFY(stepTo(sim, "-> PTT OFF"));
         sim.writeControl("say 73 DE EA1ABC");
-        QTRY_VERIFY(f.session->rx.text().contains("<EA1ABC\r\n73 DE EA1ABC"));
-        QVERIFY(f.session->display.panel(Panel::Bytes).text.endsWith(" Bytes Rcvd"));
+        QTRY_VERIFY(f.station->rx.text().contains("<EA1ABC\r\n73 DE EA1ABC"));
+        QVERIFY(f.station->display.panel(Panel::Bytes).text.endsWith(" Bytes Rcvd"));
         w.txtMainChat()->syncNow();
         QVERIFY(w.txtMainChat()->toPlainText().contains("<EA1ABC\n73 DE EA1ABC"));
 
         // F1, set in the Macros dialog (Ctrl+Shift+M), pressed while reading the RX screen.
-        f.session->terminal.setClock([] { return QDateTime(QDate(2026, 12, 7), QTime(17, 41, 59), Qt::UTC); });
+        f.station->terminal.setClock([] { return QDateTime(QDate(2026, 12, 7), QTime(17, 41, 59), Qt::UTC); });
         w.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&w));
         QTimer::singleShot(0, this, [&] {
@@ -197,14 +198,15 @@ private slots:
             // F2 looked at, not edited: its no-break space stays.
             dialog->selectMacro(1);
             dialog->selectMacro(0);
-            dialog->txtLabel->setText("Reply");
-            dialog->txtText->setPlainText("<CALL> DE <MYCALL> <MODE> <BW>\nUTC <UTC> <DATE> <FRQ><BAND> K<SEND>");
+            dialog->findChild<QLineEdit*>("txtLabel")->setText("Reply");
+            dialog->findChild<QPlainTextEdit*>("txtText")->setPlainText(
+                "<CALL> DE <MYCALL> <MODE> <BW>\nUTC <UTC> <DATE> <FRQ><BAND> K<SEND>");
             dialog->accept();
         });
-        f.session->s().macros[1].text = QString::fromUtf8("73\u00a0TU");
+        f.station->s().macros[1].text = QString::fromUtf8("73\u00a0TU");
         QTest::keyClick(&w, Qt::Key_M, Qt::ControlModifier | Qt::ShiftModifier);
-        QCOMPARE(f.session->s().macros[0].label, QString("Reply"));
-        QCOMPARE(f.session->s().macros[1].text, QString::fromUtf8("73\u00a0TU"));
+        QCOMPARE(f.station->s().macros[0].label, QString("Reply"));
+        QCOMPARE(f.station->s().macros[1].text, QString::fromUtf8("73\u00a0TU"));
         QVERIFY(f.readIni().contains("\r\n[Macros]\r\nF1 Label=Reply\r\nF1 Text=<CALL> DE <MYCALL> <MODE> <BW>\\nUTC"));
         w.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&w));
@@ -215,7 +217,7 @@ private slots:
                         R"(^<= \d+ bytes: EA1ABC DE N0CALL-1 HF 2300\\r\\nUTC 17:41 2026-12-07 <FRQ> K\\r$)"))
                     .size());
         QVERIFY(stepTo(sim, "-> BUFFER 0"));
-        QTRY_VERIFY(f.session->rx.text().endsWith("UTC 17:41 2026-12-07 <FRQ> K\r\n"));
+        QTRY_VERIFY(f.station->rx.text().endsWith("UTC 17:41 2026-12-07 <FRQ> K\r\n"));
 
         // Up recalls what was sent, newest first; Down goes back to the draft.
         QPlainTextEdit* tx = w.txtTXChat();
@@ -232,19 +234,19 @@ private slots:
 
         // Stop: Disconnecting... until DISCONNECTED.
         w.action("mnuStop")->trigger();
-        QCOMPARE(f.session->display.panel(Panel::Indicativos).text, QString("Disconnecting..."));
+        QCOMPARE(f.station->display.panel(Panel::Indicativos).text, QString("Disconnecting..."));
         QTRY_VERIFY(!w.action("mnuStop")->isEnabled());
         QVERIFY(sim.waitForOutput("<- ABORT"));
         QVERIFY(stepTo(sim, "-> DISCONNECTED"));
-        QTRY_COMPARE(f.session->display.panel(Panel::Indicativos).text, QString("Disconnected"));
+        QTRY_COMPARE(f.station->display.panel(Panel::Indicativos).text, QString("Disconnected"));
         QTRY_VERIFY(w.action("mnuConnect")->isEnabled());
         QTRY_VERIFY(!w.cmdEnviar()->isVisible());
 
         // An incoming call: the header shows the caller.
         sim.writeControl("callin EB2XYZ");
-        QTRY_COMPARE(f.session->display.panel(Panel::Indicativos).text, QString("EB2XYZ <-> N0CALL-1"));
+        QTRY_COMPARE(f.station->display.panel(Panel::Indicativos).text, QString("EB2XYZ <-> N0CALL-1"));
         sim.writeControl("say HELLO N0CALL");
-        QTRY_VERIFY(f.session->rx.text().contains("<EB2XYZ\r\nHELLO N0CALL\r\n"));
+        QTRY_VERIFY(f.station->rx.text().contains("<EB2XYZ\r\nHELLO N0CALL\r\n"));
         QVERIFY(boxes.verify());
     }
 
@@ -259,7 +261,7 @@ private slots:
         QVERIFY(
             linkUp(f, sim,
                    "\r\n[Macros]\r\nF1 Label=Call\r\nF1 Text=<CALL> DE <MYCALL> <MODE> <BW> <DATE> <UTC> K<SEND>\r\n"));
-        f.session->terminal.setClock([] { return QDateTime(QDate(2026, 12, 7), QTime(17, 41, 7), Qt::UTC); });
+        f.station->terminal.setClock([] { return QDateTime(QDate(2026, 12, 7), QTime(17, 41, 7), Qt::UTC); });
         frmKeldoTerminal& w = *f.window;
         RxScreenView* rx = w.txtMainChat();
         QPlainTextEdit* tx = w.txtTXChat();
@@ -271,7 +273,7 @@ private slots:
         };
         // The model and the view both end with text (in the model's CR LF form).
         const auto shows = [&](const QString& text) {
-            return f.session->rx.text().endsWith(text) && rx->toPlainText().endsWith(RxScreenView::ToDisplay(text));
+            return f.station->rx.text().endsWith(text) && rx->toPlainText().endsWith(RxScreenView::ToDisplay(text));
         };
         const auto italic = [&](const QString& text) { return rx->document()->find(text).charFormat().fontItalic(); };
         // A step, then the bytes it lets go out (logged after the step's line, perhaps read with it).
@@ -321,7 +323,7 @@ private slots:
         QVERIFY(stepTo(sim, "-> BUFFER 0"));
         QVERIFY(stepTo(sim, "-> PTT OFF"));
         QTRY_VERIFY(!italic("NAME IS JOE"));
-        QCOMPARE(f.session->rx.text().count("NAME IS JOE"), 1);
+        QCOMPARE(f.station->rx.text().count("NAME IS JOE"), 1);
 
         // The answer fills more than a screen; Ctrl+Home reads from the top,
         // and the view holds while text arrives.
@@ -384,11 +386,11 @@ private slots:
         QVERIFY(stepThenData("-> BUFFER 0", "<= 31 bytes: TNX FOR QSO, JOE. 73 ES GUD DX\\r"));
         QVERIFY(stepTo(sim, "-> BUFFER 31"));
         QVERIFY(stepTo(sim, "-> BUFFER 11"));
-        QTRY_COMPARE(f.session->display.panel(Panel::Bytes).text, QString("20 Bytes Sent"));
+        QTRY_COMPARE(f.station->display.panel(Panel::Bytes).text, QString("20 Bytes Sent"));
         QTest::keyClick(tx, Qt::Key_X, Qt::ControlModifier | Qt::ShiftModifier);
         QVERIFY(sim.waitForOutput("<- ABORT"));
         QVERIFY(stepTo(sim, "-> DISCONNECTED"));
-        QTRY_COMPARE(f.session->display.panel(Panel::Indicativos).text, QString("Disconnected"));
+        QTRY_COMPARE(f.station->display.panel(Panel::Indicativos).text, QString("Disconnected"));
         QCOMPARE(tx->toPlainText(), QString(" ES GUD DX\nBYE"));
         QCOMPARE(tx->textCursor().selectedText(), QString(" ES GUD DX\u2029BYE"));
         QVERIFY(!sim.outputText().contains("BYE"));
@@ -423,14 +425,14 @@ void TestConversationE2E::conversationLogged()
     frmKeldoTerminal& w = *f.window;
     QVERIFY(w.action("mnuLog")->isChecked());
     QDateTime now(QDate(2026, 12, 7), QTime(10, 20, 30), Qt::UTC);
-    f.session->terminal.setClock([&] { return now; });
+    f.station->terminal.setClock([&] { return now; });
     const QString log = QDir(f.dir.path()).filePath("KELDO Terminal logs/2026-12-07.log");
 
     sim.writeControl("callin EB2XYZ");
-    QTRY_COMPARE(f.session->display.panel(Panel::Indicativos).text, QString("EB2XYZ <-> N0CALL-1"));
+    QTRY_COMPARE(f.station->display.panel(Panel::Indicativos).text, QString("EB2XYZ <-> N0CALL-1"));
     now = now.addSecs(5);
     sim.writeControl("say HELLO N0CALL");
-    QTRY_VERIFY(f.session->rx.text().endsWith("HELLO N0CALL\r\n"));
+    QTRY_VERIFY(f.station->rx.text().endsWith("HELLO N0CALL\r\n"));
     sim.writeControl("rawdata \\xC4RGER");
     // Written through at once, the partial line too.
     QTRY_VERIFY(readFile(log).endsWith("HELLO N0CALL\n\xC3\x84RGER"));
@@ -439,11 +441,11 @@ void TestConversationE2E::conversationLogged()
     typeLine(w, "GOOD DAY");
     QVERIFY(sim.waitForOutputMatch(QRegularExpression("^<= 9 bytes")).size());
     QVERIFY(stepTo(sim, "-> BUFFER 0"));
-    QTRY_VERIFY(f.session->rx.text().endsWith("GOOD DAY\r\n"));
+    QTRY_VERIFY(f.station->rx.text().endsWith("GOOD DAY\r\n"));
     QVERIFY(stepTo(sim, "-> PTT OFF"));
     now = now.addSecs(60);
     sim.writeControl("disconnect");
-    QTRY_COMPARE(f.session->display.panel(Panel::Indicativos).text, QString("Disconnected"));
+    QTRY_COMPARE(f.station->display.panel(Panel::Indicativos).text, QString("Disconnected"));
 
     QVERIFY(f.settleFiles());
     QCOMPARE(QString::fromUtf8(readFile(log)),
@@ -457,14 +459,14 @@ void TestConversationE2E::conversationLogged()
 
     // The next conversation follows after a blank line; switched off, nothing more is written.
     sim.writeControl("callin EA1ABC");
-    QTRY_COMPARE(f.session->display.panel(Panel::Indicativos).text, QString("EA1ABC <-> N0CALL-1"));
+    QTRY_COMPARE(f.station->display.panel(Panel::Indicativos).text, QString("EA1ABC <-> N0CALL-1"));
     sim.writeControl("say 73");
     QTRY_VERIFY(readFile(log).endsWith("\n\n******* EA1ABC <-> N0CALL-1 *******  2026-12-07 10:22:00 UTC\n"
                                        "<EA1ABC  10:22:00 UTC\n73\n"));
     w.action("mnuLog")->trigger();
-    QVERIFY(!f.session->s().logConversations);
+    QVERIFY(!f.station->s().logConversations);
     sim.writeControl("say NOT LOGGED");
-    QTRY_VERIFY(f.session->rx.text().endsWith("NOT LOGGED\r\n"));
+    QTRY_VERIFY(f.station->rx.text().endsWith("NOT LOGGED\r\n"));
     QVERIFY(f.settleFiles());
     QVERIFY(readFile(log).endsWith("73\n******* Logging switched off  10:22:00 UTC\n"));
     // Switched on again mid-connection, the record starts there.
@@ -492,38 +494,38 @@ void TestConversationE2E::callEventsTold()
     TerminalFixture f;
     QVERIFY(linkUp(f, sim, QString("Log Conversations=1\r\nShow Call Events=%1\r\n").arg(int(shown)),
                    "KELDO Mode=KELDOFM\r\nConnect With FM=EA4XYZ\r\nVia1=EB3DIG\r\nVia2=EB4DIG\r\n"));
-    f.session->terminal.setClock([] { return QDateTime(QDate(2026, 12, 7), QTime(17, 41, 7), Qt::UTC); });
+    f.station->terminal.setClock([] { return QDateTime(QDate(2026, 12, 7), QTime(17, 41, 7), Qt::UTC); });
     const QString log = QDir(f.dir.path()).filePath("KELDO Terminal logs/2026-12-07.log");
-    const auto panel = [&] { return f.session->display.panel(Panel::Indicativos); };
+    const auto panel = [&] { return f.station->display.panel(Panel::Indicativos); };
 
-    f.session->link.SendConnect();
+    f.station->link.SendConnect();
     QCOMPARE(panel().toolTip, shown ? QString("Via EB3DIG, EB4DIG") : QString());
     // The keying thread writes the command: the sim has it before it steps.
     QVERIFY(sim.waitForOutput("<- CONNECT N0CALL-1 EA4XYZ VIA EB3DIG EB4DIG"));
     QVERIFY(stepTo(sim, "-> DISCONNECTED"));
     QTRY_COMPARE(panel().text, QString("Disconnected"));
     const QString failed = "******* No connection with EA4XYZ via EB3DIG, EB4DIG  17:41:07";
-    QCOMPARE(f.session->rx.text(), shown ? failed + "\r\n" : QString());
+    QCOMPARE(f.station->rx.text(), shown ? failed + "\r\n" : QString());
 
     // 20 of the 24 bytes are on the air when Stop is pressed.
     sim.writeControl("unreachable");
     // Heard before the call, which the sim reads on another channel.
     QVERIFY(sim.waitForOutput("# unreachable: "));
-    f.session->link.SendConnect();
+    f.station->link.SendConnect();
     QVERIFY(sim.waitForOutput("<- CONNECT N0CALL-1 EA4XYZ VIA EB3DIG EB4DIG"));
     QVERIFY(stepTo(sim, "-> CONNECTED N0CALL-1 EA4XYZ 1200 EB3DIG EB4DIG"));
     QTRY_COMPARE(panel().text, QString("N0CALL-1 <-> EB3DIG <-> EB4DIG <-> EA4XYZ"));
     typeLine(*f.window, "HELLO EA4XYZ, HOW COPY?");
     QVERIFY(sim.waitForOutputMatch(QRegularExpression("^<= 24 bytes")).size());
     QVERIFY(stepTo(sim, "-> BUFFER 4"));
-    QTRY_COMPARE(f.session->display.panel(Panel::Bytes).text, QString("20 Bytes Sent"));
+    QTRY_COMPARE(f.station->display.panel(Panel::Bytes).text, QString("20 Bytes Sent"));
     f.window->action("mnuStop")->trigger();
     QVERIFY(sim.waitForOutput("<- ABORT"));
     QVERIFY(stepTo(sim, "-> DISCONNECTED"));
     QTRY_COMPARE(panel().text, QString("Disconnected"));
     QCOMPARE(f.window->txtTXChat()->toPlainText(), QString("PY?"));
     const QString banner = "******* N0CALL-1 <-> EB3DIG <-> EB4DIG <-> EA4XYZ *******  ";
-    QCOMPARE(f.session->rx.text().section(banner, 1),
+    QCOMPARE(f.station->rx.text().section(banner, 1),
              shown ? QString("17:41:07\r\n\r\n>N0CALL-1\r\nHELLO EA4XYZ, HOW CO\r\n"
                              "******* Connection ended  17:41:07\r\n")
                    : QString("17:41:07\r\n\r\n"));
@@ -546,14 +548,14 @@ void TestConversationE2E::unwritableLogReportedOnce()
     blocker.close();
     MessageBoxRecorder boxes;
     QVERIFY(linkUp(f, sim, QString("Log Conversations=1\r\nLog Folder=%1\r\n").arg(folder)));
-    f.session->terminal.setClock([] { return QDateTime(QDate(2026, 12, 7), QTime(8, 0), Qt::UTC); });
-    const auto tooltip = [&] { return f.session->display.panel(Panel::Bytes).toolTip; };
+    f.station->terminal.setClock([] { return QDateTime(QDate(2026, 12, 7), QTime(8, 0), Qt::UTC); });
+    const auto tooltip = [&] { return f.station->display.panel(Panel::Bytes).toolTip; };
 
     sim.writeControl("callin EB2XYZ");
-    QTRY_COMPARE(f.session->display.panel(Panel::Indicativos).text, QString("EB2XYZ <-> N0CALL-1"));
+    QTRY_COMPARE(f.station->display.panel(Panel::Indicativos).text, QString("EB2XYZ <-> N0CALL-1"));
     for (int i = 1; i <= 3; ++i)
         sim.writeControl(QString("say LINE %1").arg(i));
-    QTRY_VERIFY(f.session->rx.text().endsWith("LINE 3\r\n"));
+    QTRY_VERIFY(f.station->rx.text().endsWith("LINE 3\r\n"));
     QTRY_COMPARE(boxes.count(), 1);
     QVERIFY(boxes.shown().first().text.contains(folder));
     QCOMPARE(boxes.shown().first().icon, MessageBox::Icon::Warning);
@@ -573,14 +575,14 @@ void TestConversationE2E::unwritableLogReportedOnce()
     QVERIFY(blocker.open(QIODevice::WriteOnly));
     blocker.close();
     sim.writeControl("say LINE 5");
-    QTRY_VERIFY(f.session->rx.text().endsWith("LINE 5\r\n"));
+    QTRY_VERIFY(f.station->rx.text().endsWith("LINE 5\r\n"));
     QTRY_VERIFY(!tooltip().isEmpty());
     sim.writeControl("disconnect");
-    QTRY_COMPARE(f.session->display.panel(Panel::Indicativos).text, QString("Disconnected"));
+    QTRY_COMPARE(f.station->display.panel(Panel::Indicativos).text, QString("Disconnected"));
     QCOMPARE(boxes.count(), 1);
     sim.writeControl("callin EA1ABC");
     QTRY_COMPARE(boxes.count(), 2);
-    QVERIFY(f.session->link.bothConnected());
+    QVERIFY(f.station->link.bothConnected());
     boxes.take();
 
     // Another folder chosen from the menu takes the conversation from there on.
@@ -588,7 +590,7 @@ void TestConversationE2E::unwritableLogReportedOnce()
     QVERIFY(QDir().mkdir(other));
     f.shell.folderAnswer = [&](const QString& current) { return current == folder ? other : QString(); };
     f.window->action("mnuLogFolder")->trigger();
-    QCOMPARE(f.session->s().logFolder, other);
+    QCOMPARE(f.station->s().logFolder, other);
     // What could not be written before goes there too.
     QVERIFY(f.settleFiles());
     QCOMPARE(readFile(QDir(other).filePath("2026-12-07.log")),
@@ -627,14 +629,14 @@ void TestConversationE2E::qsoLoggedWithFrequencyAndSent()
                        .arg(logger.localPort())
                        .arg(rig->port())));
     QDateTime now(QDate(2026, 12, 7), QTime(23, 59, 0), Qt::UTC);
-    f.session->terminal.setClock([&] { return now; });
+    f.station->terminal.setClock([&] { return now; });
 
     sim.writeControl("callin EA4XYZ-7");
-    QTRY_VERIFY(f.session->display.panel(Panel::Indicativos).toolTip.endsWith("14.105 MHz"));
+    QTRY_VERIFY(f.station->display.panel(Panel::Indicativos).toolTip.endsWith("14.105 MHz"));
     now = now.addSecs(95);
     sim.writeControl("disconnect");
 
-    const QString adi = f.session->logbook.filePath();
+    const QString adi = f.station->logbook.filePath();
     QTRY_VERIFY(readFile(adi).endsWith("<EOR>\r\n"));
     const QList<QMap<QString, QString>> records = readAdif(readFile(adi));
     QCOMPARE(records.size(), 1);
@@ -690,16 +692,16 @@ void TestConversationE2E::qsoLoggedWithFrequencyAndSent()
 
     // Retuned, then stopped mid-QSO: the record keeps this QSO's last answer;
     // the next QSO, with no rig answering, gets no frequency at all.
-    f.session->rig.setMinInterval(0);
+    f.station->rig.setMinInterval(0);
     QCOMPARE(rig->command("F 7074000"), QString("RPRT 0"));
-    const auto tooltip = [&] { return f.session->display.panel(Panel::Indicativos).toolTip; };
+    const auto tooltip = [&] { return f.station->display.panel(Panel::Indicativos).toolTip; };
     sim.writeControl("callin EB2XYZ");
     QTRY_COMPARE(tooltip(), QString("Modem Connected, 7.074 MHz"));
     // A macro naming the frequency asks the retuned rig; the key pressed
     // while it waits comes after it.
     QCOMPARE(rig->command("F 3573000"), QString("RPRT 0"));
-    f.session->s().macros[0].text = "<FREQ> <BAND> ";
-    f.session->s().macros[1].text = "K";
+    f.station->s().macros[0].text = "<FREQ> <BAND> ";
+    f.station->s().macros[1].text = "K";
     f.window->runMacro(0);
     f.window->runMacro(1);
     QTRY_COMPARE(f.window->txtTXChat()->toPlainText(), QString("3.573 80m K"));
@@ -707,7 +709,7 @@ void TestConversationE2E::qsoLoggedWithFrequencyAndSent()
     sim.writeControl("disconnect");
     QTRY_COMPARE(readAdif(readFile(adi)).size(), 2);
     sim.writeControl("callin EA1ABC");
-    QTRY_COMPARE(f.session->display.panel(Panel::Indicativos).text, QString("EA1ABC <-> N0CALL-1"));
+    QTRY_COMPARE(f.station->display.panel(Panel::Indicativos).text, QString("EA1ABC <-> N0CALL-1"));
     QCOMPARE(tooltip(), QString("Modem Connected"));
     sim.writeControl("disconnect");
     QTRY_COMPARE(readAdif(readFile(adi)).size(), 3);
@@ -726,8 +728,8 @@ void TestConversationE2E::halfRecordSetAside()
     TerminalFixture f;
     QVERIFY(linkUp(f, sim, "Log QSOs=1\r\nLog Without Asking=1\r\n"));
     QDateTime now(QDate(2026, 12, 7), QTime(10, 0, 0), Qt::UTC);
-    f.session->terminal.setClock([&] { return now; });
-    const QString adi = f.session->logbook.filePath();
+    f.station->terminal.setClock([&] { return now; });
+    const QString adi = f.station->logbook.filePath();
     QVERIFY(QDir().mkpath(QFileInfo(adi).path()));
     QFile file(adi);
     QVERIFY(file.open(QIODevice::WriteOnly));
@@ -736,11 +738,11 @@ void TestConversationE2E::halfRecordSetAside()
     file.close();
 
     sim.writeControl("callin EA4XYZ");
-    QTRY_COMPARE(f.session->display.panel(Panel::Indicativos).text, QString("EA4XYZ <-> N0CALL-1"));
+    QTRY_COMPARE(f.station->display.panel(Panel::Indicativos).text, QString("EA4XYZ <-> N0CALL-1"));
     now = now.addSecs(95);
     // CONNECTED again with no end between: the first QSO ends there; the same station goes on.
     sim.writeControl("respond CONNECTED EB3XYZ N0CALL-1 2300");
-    QTRY_COMPARE(f.session->display.panel(Panel::Indicativos).text, QString("EB3XYZ <-> N0CALL-1"));
+    QTRY_COMPARE(f.station->display.panel(Panel::Indicativos).text, QString("EB3XYZ <-> N0CALL-1"));
     now = now.addSecs(60);
     sim.writeControl("respond CONNECTED EB3XYZ N0CALL-1 2300");
     sim.writeControl("disconnect");
@@ -757,9 +759,9 @@ void TestConversationE2E::halfRecordSetAside()
 }
 
 // Asked: each QSO's end joins the one Log QSO window's list while the
-// terminal goes on; Log writes the selected one, Drop drops it; closing the
-// terminal writes the ones still waiting and the QSO under way as they
-// stand, asking nobody.
+// terminal goes on; Log writes the selected one, Drop drops it; with nobody
+// to ask, and on closing the terminal, the ones still waiting and the QSO
+// under way are written as they stand.
 void TestConversationE2E::qsoWindowsThenShutdown()
 {
     SimProcess sim({"--step", "--reply", "none"});
@@ -767,8 +769,8 @@ void TestConversationE2E::qsoWindowsThenShutdown()
     TerminalFixture f;
     MessageBoxRecorder boxes;
     QVERIFY(linkUp(f, sim, "Log QSOs=1\r\n"));
-    f.session->terminal.setClock([] { return QDateTime(QDate(2026, 12, 7), QTime(10, 0), Qt::UTC); });
-    const auto window = [&] { return f.session->logbook.window(); };
+    f.station->terminal.setClock([] { return QDateTime(QDate(2026, 12, 7), QTime(10, 0), Qt::UTC); });
+    const auto window = [&] { return f.station->logQsoWindow(); };
     const auto field = [&](const char* name) { return window()->findChild<QLineEdit*>(name); };
     const auto listed = [&] {
         QStringList calls;
@@ -779,7 +781,7 @@ void TestConversationE2E::qsoWindowsThenShutdown()
     // The next QSOs run while the first one waits: one window, its list grows.
     for (const QString& call : {QString("EA4XYZ-7"), QString("EB2XYZ"), QString("EC3ZZZ")}) {
         sim.writeControl("callin " + call);
-        QTRY_COMPARE(f.session->display.panel(Panel::Indicativos).text, call + " <-> N0CALL-1");
+        QTRY_COMPARE(f.station->display.panel(Panel::Indicativos).text, call + " <-> N0CALL-1");
         sim.writeControl("disconnect");
         QTRY_VERIFY(window() && listed().contains(call.section('-', 0, 0)));
         QVERIFY(window()->isVisible());
@@ -801,37 +803,37 @@ void TestConversationE2E::qsoWindowsThenShutdown()
     QCOMPARE(field("txtName")->text(), QString("JOSE"));
     // Enter meant for the TX box, should it reach the window, logs nothing.
     QTest::keyClick(field("txtName"), Qt::Key_Return);
-    QVERIFY(window()->isVisible() && !QFile::exists(f.session->logbook.filePath()));
+    QVERIFY(window()->isVisible() && !QFile::exists(f.station->logbook.filePath()));
     QCOMPARE(window()->count(), 3);
     QPushButton* log = window()->findChild<QDialogButtonBox*>("buttons")->button(QDialogButtonBox::Ok);
     const auto logged = [&] {
         QStringList calls;
-        for (auto& r : readAdif(readFile(f.session->logbook.filePath())))
+        for (auto& r : readAdif(readFile(f.station->logbook.filePath())))
             calls << r["CALL"] + ' ' + r["NAME"];
         return calls;
     };
     // A logbook that cannot take the record: the record waits beside the
     // settings, the operator is told once, and Settings > Logbook... tries again.
-    const QString spool = f.session->logbook.spoolPath();
+    const QString spool = f.station->logbook.spoolPath();
     QCOMPARE(QFileInfo(spool).dir(), QFileInfo(f.iniPath()).dir());
-    QVERIFY(QDir().mkpath(f.session->logbook.filePath()));
+    QVERIFY(QDir().mkpath(f.station->logbook.filePath()));
     log->click();
     QTRY_COMPARE(boxes.count(), 1);
     QVERIFY(boxes.take().first().text.contains(QDir::toNativeSeparators(spool)));
     QCOMPARE(window()->count(), 2);
-    QCOMPARE(f.session->logbook.waiting(), 1);
-    QVERIFY(f.session->display.panel(Panel::Bytes).toolTip.contains("QSO records waiting for the logbook: 1"));
+    QCOMPARE(f.station->logbook.waiting(), 1);
+    QVERIFY(f.station->display.panel(Panel::Bytes).toolTip.contains("QSO records waiting for the logbook: 1"));
     QVERIFY(f.settleFiles());
     QVERIFY(readFile(spool).startsWith("<CALL:6>EA4XYZ "));
-    QVERIFY(QDir(f.session->logbook.filePath()).removeRecursively());
-    f.session->controller.logbookDialog(f.window.get());
+    QVERIFY(QDir(f.station->logbook.filePath()).removeRecursively());
+    f.station->logbookDialog(f.window.get());
     QTRY_COMPARE(logged(), QStringList("EA4XYZ JOSE"));
-    QTRY_COMPARE(f.session->logbook.waiting(), 0);
+    QTRY_COMPARE(f.station->logbook.waiting(), 0);
     QVERIFY(f.settleFiles());
     QVERIFY(!QFile::exists(spool));
-    QCOMPARE(f.session->display.panel(Panel::Bytes).toolTip, QString());
+    QCOMPARE(f.station->display.panel(Panel::Bytes).toolTip, QString());
     // The window's times are UTC, whatever this machine's time zone.
-    const QMap<QString, QString> first = readAdif(readFile(f.session->logbook.filePath())).first();
+    const QMap<QString, QString> first = readAdif(readFile(f.station->logbook.filePath())).first();
     QCOMPARE(first["QSO_DATE"] + first["TIME_ON"] + first["TIME_OFF"], QString("20261207100000100000"));
     QCOMPARE(listed(), (QStringList{"EB2XYZ", "EC3ZZZ"}));
     QCOMPARE(field("txtName")->text(), QString("ANA"));
@@ -850,11 +852,20 @@ void TestConversationE2E::qsoWindowsThenShutdown()
         window()->findChild<QDialogButtonBox*>("buttons")->button(QDialogButtonBox::Discard)->click();
     }
 
+    // With no front end to ask, a QSO is written as it stands, never dropped.
+    f.station->detachAnswerer();
+    sim.writeControl("callin EC9ZZZ");
+    QTRY_COMPARE(f.station->display.panel(Panel::Indicativos).text, QString("EC9ZZZ <-> N0CALL-1"));
+    sim.writeControl("disconnect");
+    QTRY_COMPARE(logged(), (QStringList{"EA4XYZ JOSE", "EC9ZZZ "}));
+    QCOMPARE(listed(), QStringList("EB2XYZ"));
+    f.station->attachAnswerer();
+
     sim.writeControl("callin EA1ABC");
-    QTRY_COMPARE(f.session->display.panel(Panel::Indicativos).text, QString("EA1ABC <-> N0CALL-1"));
+    QTRY_COMPARE(f.station->display.panel(Panel::Indicativos).text, QString("EA1ABC <-> N0CALL-1"));
     f.window->close();
     QVERIFY(f.window->isShutDown());
-    QCOMPARE(logged(), (QStringList{"EA4XYZ JOSE", "EB2XYZ ANA", "EA1ABC "}));
+    QCOMPARE(logged(), (QStringList{"EA4XYZ JOSE", "EC9ZZZ ", "EB2XYZ ANA", "EA1ABC "}));
     QVERIFY(!window() || !window()->isVisible());
 }
 
@@ -870,18 +881,18 @@ void TestConversationE2E::logQsosTickedDuringQso()
                    "Log Without Asking=1\r\nLog Mode=DYNAMIC\r\nMy Locator=IN80dj\r\nTX Power=50\r\n"
                    "Send QSOs to Loggers=1\r\nLogger Host=logger..invalid\r\n"));
     QDateTime now(QDate(2026, 12, 7), QTime(10, 0, 0), Qt::UTC);
-    f.session->terminal.setClock([&] { return now; });
-    const QString adi = f.session->logbook.filePath();
+    f.station->terminal.setClock([&] { return now; });
+    const QString adi = f.station->logbook.filePath();
     const auto tick = [&](bool on) {
-        LogbookChoice choice = LogbookChoice::of(f.session->s());
+        LogbookChoice choice = LogbookChoice::of(f.station->s());
         choice.logQsos = on;
-        f.session->controller.apply(choice);
+        f.station->controller.apply(choice);
     };
-    const auto tooltip = [&] { return f.session->display.panel(Panel::Indicativos).toolTip; };
+    const auto tooltip = [&] { return f.station->display.panel(Panel::Indicativos).toolTip; };
     const QString unreachable = "Logger logger..invalid:2237 cannot be reached";
 
     sim.writeControl("callin EA4XYZ");
-    QTRY_COMPARE(f.session->display.panel(Panel::Indicativos).text, QString("EA4XYZ <-> N0CALL-1"));
+    QTRY_COMPARE(f.station->display.panel(Panel::Indicativos).text, QString("EA4XYZ <-> N0CALL-1"));
     now = now.addSecs(60);
     tick(true);
     now = now.addSecs(60);
@@ -895,12 +906,12 @@ void TestConversationE2E::logQsosTickedDuringQso()
 
     // Unticked before the end: not logged.
     sim.writeControl("callin EB2XYZ");
-    QTRY_COMPARE(f.session->display.panel(Panel::Indicativos).text, QString("EB2XYZ <-> N0CALL-1"));
+    QTRY_COMPARE(f.station->display.panel(Panel::Indicativos).text, QString("EB2XYZ <-> N0CALL-1"));
     tick(false);
     sim.writeControl("disconnect");
-    QTRY_COMPARE(f.session->display.panel(Panel::Indicativos).text, QString("Disconnected"));
+    QTRY_COMPARE(f.station->display.panel(Panel::Indicativos).text, QString("Disconnected"));
     sim.writeControl("callin EC3XYZ");
-    QTRY_COMPARE(f.session->display.panel(Panel::Indicativos).text, QString("EC3XYZ <-> N0CALL-1"));
+    QTRY_COMPARE(f.station->display.panel(Panel::Indicativos).text, QString("EC3XYZ <-> N0CALL-1"));
     tick(true);
     sim.writeControl("disconnect");
     QTRY_COMPARE(readAdif(readFile(adi)).size(), 2);
@@ -926,11 +937,11 @@ void TestConversationE2E::rigJunkAndLateAnswersGiveNoFrequency()
                    QString("Log QSOs=1\r\nLog Without Asking=1\r\nRig Control Host=127.0.0.1\r\n"
                            "Rig Control Port=%1\r\n")
                        .arg(rig.port())));
-    f.session->rig.setMinInterval(0);
+    f.station->rig.setMinInterval(0);
     f.window->setMacroRigWait(100);
-    const auto tooltip = [&] { return f.session->display.panel(Panel::Indicativos).toolTip; };
+    const auto tooltip = [&] { return f.station->display.panel(Panel::Indicativos).toolTip; };
     QPlainTextEdit* tx = f.window->txtTXChat();
-    f.session->s().macros[0].text = "[<FREQ>|<BAND>]";
+    f.station->s().macros[0].text = "[<FREQ>|<BAND>]";
 
     sim.writeControl("callin EA4XYZ");
     QTRY_COMPARE(tooltip(), QString("Modem Connected, 14.105 MHz"));
@@ -941,7 +952,7 @@ void TestConversationE2E::rigJunkAndLateAnswersGiveNoFrequency()
     // Retuned, and the answer comes after the macro stopped waiting: the
     // macro's fields are empty, not the frequency asked for before.
     rig.hold = true;
-    f.session->rig.setAnswerTimeout(5000);
+    f.station->rig.setAnswerTimeout(5000);
     f.window->runMacro(0);
     QTRY_COMPARE(tx->toPlainText(), QString("[|]"));
     tx->clear();
@@ -957,12 +968,12 @@ void TestConversationE2E::rigJunkAndLateAnswersGiveNoFrequency()
         QCOMPARE(tooltip(), QString("Modem Connected"));
     }
     sim.writeControl("disconnect");
-    const QString adi = f.session->logbook.filePath();
+    const QString adi = f.station->logbook.filePath();
     QTRY_COMPARE(readAdif(readFile(adi)).size(), 1);
 
     // A QSO the rig answered only with junk: no FREQ, no BAND.
     sim.writeControl("callin EB2XYZ");
-    QTRY_COMPARE(f.session->display.panel(Panel::Indicativos).text, QString("EB2XYZ <-> N0CALL-1"));
+    QTRY_COMPARE(f.station->display.panel(Panel::Indicativos).text, QString("EB2XYZ <-> N0CALL-1"));
     rig.reply = "-14105000\n";
     sim.writeControl("disconnect");
     QTRY_COMPARE(readAdif(readFile(adi)).size(), 2);
@@ -989,16 +1000,16 @@ void TestConversationE2E::pipesAtTheLogPathsBlockNothing()
         QVERIFY(::mkfifo(QFile::encodeName(pipe).constData(), 0600) == 0);
     QVERIFY(linkUp(f, sim, "Log Conversations=1\r\nLog QSOs=1\r\nLog Without Asking=1\r\n"));
     QDateTime now(QDate(2026, 12, 7), QTime(10, 0), Qt::UTC);
-    f.session->terminal.setClock([&] { return now; });
+    f.station->terminal.setClock([&] { return now; });
     int ticks = 0;
     QTimer ticker;
     connect(&ticker, &QTimer::timeout, this, [&] { ++ticks; });
     ticker.start(10);
 
     sim.writeControl("callin EA4XYZ");
-    QTRY_COMPARE(f.session->display.panel(Panel::Indicativos).text, QString("EA4XYZ <-> N0CALL-1"));
+    QTRY_COMPARE(f.station->display.panel(Panel::Indicativos).text, QString("EA4XYZ <-> N0CALL-1"));
     sim.writeControl("say HELLO");
-    QTRY_VERIFY(f.session->rx.text().endsWith("HELLO\r\n"));
+    QTRY_VERIFY(f.station->rx.text().endsWith("HELLO\r\n"));
     now = now.addSecs(60);
     sim.writeControl("disconnect");
     QTRY_COMPARE(boxes.count(), 2);
@@ -1006,10 +1017,10 @@ void TestConversationE2E::pipesAtTheLogPathsBlockNothing()
     for (const MessageBox::Shown& box : boxes.take())
         texts << box.text;
     texts.sort();
-    QVERIFY2(texts[0].contains(QDir::toNativeSeparators(f.session->logbook.spoolPath())), qPrintable(texts[0]));
+    QVERIFY2(texts[0].contains(QDir::toNativeSeparators(f.station->logbook.spoolPath())), qPrintable(texts[0]));
     QVERIFY2(texts[1].contains(QDir::toNativeSeparators(log)) && texts[1].contains("not a regular file"),
              qPrintable(texts[1]));
-    QCOMPARE(f.session->logbook.waiting(), 1);
+    QCOMPARE(f.station->logbook.waiting(), 1);
     const int ticked = ticks;
     QTRY_VERIFY(ticks > ticked + 5);
     QVERIFY(f.settleFiles());
@@ -1020,14 +1031,14 @@ void TestConversationE2E::pipesAtTheLogPathsBlockNothing()
     // what it kept.
     QVERIFY(QFile::remove(adi) && QFile::remove(log));
     sim.writeControl("callin EB2XYZ");
-    QTRY_COMPARE(f.session->display.panel(Panel::Indicativos).text, QString("EB2XYZ <-> N0CALL-1"));
+    QTRY_COMPARE(f.station->display.panel(Panel::Indicativos).text, QString("EB2XYZ <-> N0CALL-1"));
     sim.writeControl("disconnect");
     QTRY_COMPARE(readAdif(readFile(adi)).size(), 2);
     const QList<QMap<QString, QString>> records = readAdif(readFile(adi));
     QCOMPARE(records[0]["CALL"] + ' ' + records[1]["CALL"], QString("EA4XYZ EB2XYZ"));
-    QTRY_COMPARE(f.session->logbook.waiting(), 0);
+    QTRY_COMPARE(f.station->logbook.waiting(), 0);
     QVERIFY(f.settleFiles());
-    QVERIFY(!QFile::exists(f.session->logbook.spoolPath()));
+    QVERIFY(!QFile::exists(f.station->logbook.spoolPath()));
     QTRY_VERIFY(readFile(log).endsWith("******* Connection ended  10:01:00 UTC\n"));
     QVERIFY(readFile(log).startsWith("******* EA4XYZ <-> N0CALL-1 *******  2026-12-07 10:00:00 UTC\n"
                                      "<EA4XYZ  10:00:00 UTC\nHELLO\n******* Connection ended  10:01:00 UTC\n\n"
@@ -1048,16 +1059,16 @@ void TestConversationE2E::recordsLeftWaitingWrittenAtStartAndStallsTold()
                "<CALL:6>EB2XYZ <QSO_DATE:8>20261207 <TIME_ON:6>101000 <EOR>\r\n");
     file.close();
     QVERIFY(f.loadWithoutProgram());
-    QCOMPARE(f.session->logbook.spoolPath(), spool);
-    const QString adi = f.session->logbook.filePath();
+    QCOMPARE(f.station->logbook.spoolPath(), spool);
+    const QString adi = f.station->logbook.filePath();
     QTRY_COMPARE(readAdif(readFile(adi)).size(), 2);
     QCOMPARE(readAdif(readFile(adi))[1]["CALL"], QString("EB2XYZ"));
-    QTRY_COMPARE(f.session->logbook.waiting(), 0);
+    QTRY_COMPARE(f.station->logbook.waiting(), 0);
     QVERIFY(f.settleFiles());
     QVERIFY(!QFile::exists(spool));
     QCOMPARE(boxes.count(), 0);
 
-    FileWriter& files = f.session->files;
+    FileWriter& files = f.station->files;
     files.setStallBound(100);
     auto hold = std::make_shared<std::atomic<bool>>(true);
     const auto hang = [hold](QString*) {

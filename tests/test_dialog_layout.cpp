@@ -69,7 +69,9 @@ QList<Variant> Dialogs()
                         return std::unique_ptr<QDialog>(std::make_unique<frmPTT>(s, nullptr, &ports));
                     }});
     }
-    out.append({"macros", [] { return std::unique_ptr<QDialog>(std::make_unique<frmMacros>(MacroSet(), true)); }});
+    out.append({"macros", [] {
+                    return std::unique_ptr<QDialog>(std::make_unique<frmMacros>(MacrosChoice{MacroSet(), true}));
+                }});
     out.append({"logbook",
                 [] { return std::unique_ptr<QDialog>(std::make_unique<frmLogbook>(LogbookChoice::of(Settings()))); }});
     out.append({"log QSO", [] {

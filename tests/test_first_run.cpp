@@ -1,4 +1,4 @@
-#include "app/ModemProcess.h"
+#include "ModemProcess.h"
 #include "dialogs/frmFirstRun.h"
 #include "support/MessageBoxRecorder.h"
 #include "support/SimProcess.h"
@@ -49,13 +49,13 @@ private slots:
         QVERIFY(QFile::link(SimProcess::program(), sim));
         f.create();
         MessageBoxRecorder boxes;
-        LaunchingShell shell(f.session->modem, [&f] { return f.session->modemLinkEnds(); });
+        LaunchingShell shell(f.station->modem, [&f] { return f.station->modemLinkEnds(); });
         Shell::install(&shell);
         f.window->lifecycle().offerFirstRun(&frmFirstRun::ask);
         // Taken as preselected: otherwise the program's default is written.
         answer([](frmFirstRun& d) {
-            d.txtMyCallSign->setText("ea4xyz-2");
-            d.cmdOK->click();
+            d.findChild<QLineEdit*>("txtMyCallSign")->setText("ea4xyz-2");
+            d.findChild<QPushButton*>("cmdOK")->click();
         });
         QVERIFY(f.window->Form_Load(f.programPath()));
         const QByteArray ini = f.readIni();
@@ -70,7 +70,7 @@ private slots:
             QVERIFY2(ini.contains(key + "\r\n"), key);
         QCOMPARE(f.window->findChild<QToolButton*>("cmdMacro1")->text(), QString("F1 CQ"));
         QVERIFY(f.window->findChild<QWidget*>("macroBar")->isVisibleTo(f.window.get()));
-        QTRY_VERIFY_WITH_TIMEOUT(f.session->link.bothConnected(), 30000);
+        QTRY_VERIFY_WITH_TIMEOUT(f.station->link.bothConnected(), 30000);
         f.window->Form_Unload();
         QVERIFY(boxes.verify());
     }
@@ -81,7 +81,7 @@ private slots:
     {
         for (const auto& [offered, chosen] : {std::pair{8320, 8320}, std::pair{80, 8300}}) {
             frmFirstRun d({"/opt/keldo/keldo-modem-sim", "C:\\KELDO\\KELDO.exe", "localhost", offered});
-            d.txtMyCallSign->setText("EA4XYZ");
+            d.findChild<QLineEdit*>("txtMyCallSign")->setText("EA4XYZ");
             d.cmdOK_Click();
             QVERIFY(d.choice());
             QCOMPARE(d.choice()->port, chosen);
@@ -98,10 +98,10 @@ private slots:
         f.create();
         f.window->lifecycle().offerFirstRun(&frmFirstRun::ask);
         answer([](frmFirstRun& d) {
-            d.txtMyCallSign->setText("EA4XYZ");
-            d.optRemote->click();
-            d.txtHost->setText("10.0.0.9");
-            d.cmdOK->click();
+            d.findChild<QLineEdit*>("txtMyCallSign")->setText("EA4XYZ");
+            d.findChild<QRadioButton*>("optRemote")->click();
+            d.findChild<QLineEdit*>("txtHost")->setText("10.0.0.9");
+            d.findChild<QPushButton*>("cmdOK")->click();
         });
         QVERIFY(f.window->Form_Load(f.programPath()));
         const QByteArray ini = f.readIni();
@@ -123,15 +123,15 @@ private slots:
                    + "\r\nHF Host=127.0.0.1\r\nHF TCP Port=" + QByteArray::number(port) + "\r\n");
         f.create();
         MessageBoxRecorder boxes;
-        LaunchingShell shell(f.session->modem, [&f] { return f.session->modemLinkEnds(); });
+        LaunchingShell shell(f.station->modem, [&f] { return f.station->modemLinkEnds(); });
         Shell::install(&shell);
-        f.session->link.setRetryThrottle(20);
+        f.station->link.setRetryThrottle(20);
         QVERIFY(f.window->Form_Load(f.programPath()));
-        QCOMPARE(f.session->modem.started().size(), 1);
-        QTRY_VERIFY_WITH_TIMEOUT(f.session->link.bothConnected(), 30000);
-        QCOMPARE(f.session->link.commandRemotePort(), port);
+        QCOMPARE(f.station->modem.started().size(), 1);
+        QTRY_VERIFY_WITH_TIMEOUT(f.station->link.bothConnected(), 30000);
+        QCOMPARE(f.station->link.commandRemotePort(), port);
         f.window->Form_Unload();
-        QVERIFY(f.session->modem.started().isEmpty());
+        QVERIFY(f.station->modem.started().isEmpty());
         QVERIFY(boxes.verify());
     }
 
@@ -146,8 +146,8 @@ private slots:
             if (run == &f) {
                 f.window->lifecycle().offerFirstRun(&frmFirstRun::ask);
                 answer([](frmFirstRun& d) {
-                    d.txtMyCallSign->setText("EA4XYZ");
-                    d.cmdCancel->click();
+                    d.findChild<QLineEdit*>("txtMyCallSign")->setText("EA4XYZ");
+                    d.findChild<QPushButton*>("cmdCancel")->click();
                 });
             }
             QVERIFY(run->window->Form_Load(run->programPath()));

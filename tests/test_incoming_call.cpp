@@ -28,7 +28,7 @@ class TestIncomingCall : public QObject
             window->incomingCallAlert().playSound = [this] { ++sounds; };
             return true;
         }
-        void line(const QString& text) { session->link.HandleCommandLine(text); }
+        void line(const QString& text) { station->link.HandleCommandLine(text); }
     };
 
 private slots:
@@ -102,7 +102,7 @@ private slots:
         Window w;
         QVERIFY(w.start(true));
         // Our own call answered: nothing at all.
-        w.session->terminal.ShowConnecting();
+        w.station->terminal.ShowConnecting();
         w.line("CONNECTED N0CALL-1 N0CALL-2 2300");
         QCOMPARE(w.alerts, 0);
         w.line("DISCONNECTED");
@@ -121,7 +121,7 @@ private slots:
         // Switched off from the menu: no more notifications.
         w.line("DISCONNECTED");
         w.window->action("mnuNotify")->trigger();
-        QVERIFY(!w.session->s().notifyIncomingCall);
+        QVERIFY(!w.station->s().notifyIncomingCall);
         w.line("CONNECTED N0CALL-3 N0CALL-1 2300");
         QCOMPARE(w.alerts, 2);
         w.window->action("mnuNotify")->trigger();

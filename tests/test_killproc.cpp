@@ -1,4 +1,4 @@
-#include "app/KillProc.h"
+#include "KillProc.h"
 
 #include <QCoreApplication>
 #include <QFile>

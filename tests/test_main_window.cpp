@@ -1,4 +1,4 @@
-#include "app/SingleInstance.h"
+#include "SingleInstance.h"
 #include "app/frmAbout.h"
 #include "dialogs/frmPTT.h"
 #include "support/FakeModem.h"
@@ -91,8 +91,8 @@ private slots:
         QCOMPARE(panelNames, QStringList({"Margen1", "PTT", "Indicativos", "Bytes", "TCP"}));
         QTRY_COMPARE(f.window->stbStatus()->panelText(Panel::Tcp)->text(), QString("TCP"));
         QTRY_COMPARE(f.window->stbStatus()->panelText(Panel::Ptt)->text(), QString("RX"));
-        QCOMPARE(f.session->display.panel(Panel::Ptt).toolTip, QString("PTT OFF"));
-        QCOMPARE(f.session->display.panel(Panel::Tcp).picture, Picture::LedRojo);
+        QCOMPARE(f.station->display.panel(Panel::Ptt).toolTip, QString("PTT OFF"));
+        QCOMPARE(f.station->display.panel(Panel::Tcp).picture, Picture::LedRojo);
         QTRY_COMPARE(f.window->stbStatus()->panelText(Panel::Indicativos)->text(), QString("Disconnected"));
         QVERIFY(!f.window->cmdEnviar()->isVisible()); // no link, no sending
         // Menus: the whole bar, PTT... shown in HF, mode ticked, font 10 and Black ticked.
@@ -141,8 +141,8 @@ private slots:
         QCOMPARE(bar->panel(Panel::Bytes)->width(), int(std::lround(120 * bar->scale())));
 
         // A 10-digit counter with its picture is not cut.
-        f.session->display.setPanelPicture(Panel::Bytes, Picture::Descargando);
-        f.session->display.setPanelText(Panel::Bytes, "4294967295 Bytes Rcvd");
+        f.station->display.setPanelPicture(Panel::Bytes, Picture::Descargando);
+        f.station->display.setPanelText(Panel::Bytes, "4294967295 Bytes Rcvd");
         f.window->syncStatusPanels();
         QLabel* bytes = bar->panelText(Panel::Bytes);
         QTRY_VERIFY(bar->panelPicture(Panel::Bytes)->isVisible());
@@ -168,7 +168,7 @@ private slots:
         QVERIFY(!f.window->action("mnuSize10")->isChecked());
         QCOMPARE(f.window->txtMainChat()->font().pointSize(), 16);
         QCOMPARE(f.window->txtTXChat()->font().pointSize(), 16);
-        QCOMPARE(f.session->s().fontSize, quint8(16));
+        QCOMPARE(f.station->s().fontSize, quint8(16));
         f.window->action("mnuSize16")->trigger();
         QVERIFY(f.window->action("mnuSize16")->isChecked());
 
@@ -176,7 +176,7 @@ private slots:
         QCOMPARE(f.window->txtMainChat()->palette().color(QPalette::Base), QColor(Qt::white));
         QCOMPARE(f.window->txtTXChat()->palette().color(QPalette::Text), QColor(Qt::black));
         QVERIFY(!f.window->action("mnuColorNegro")->isChecked());
-        QCOMPARE(f.session->s().colour, QString("White"));
+        QCOMPARE(f.station->s().colour, QString("White"));
     }
 
     // Each menu choice is on file as soon as it is made (a crash loses
@@ -250,7 +250,7 @@ private slots:
         QCOMPARE(speakers->text(), QString("Speaker Colours"));
         QVERIFY(speakers->isCheckable() && !speakers->isChecked());
 
-        Session& se = *f.session;
+        DesktopStation& se = *f.station;
         RxScreenView* rx = f.window->txtMainChat();
         se.conn.ConnectedCall1 = "EA1ABC";
         se.terminal.ReceiveDataBytes("their words\r");
@@ -267,13 +267,13 @@ private slots:
         speakers->trigger();
         QVERIFY(speakers->isChecked());
         QVERIFY(se.s().speakerColours);
-        QCOMPARE(colourOf("own words"), ColoursOf(ColourScheme::White).own);
-        QCOMPARE(colourOf(">N0CALL-1"), ColoursOf(ColourScheme::White).own);
+        QCOMPARE(colourOf("own words"), QColor(ColoursOf(ColourScheme::White).own));
+        QCOMPARE(colourOf(">N0CALL-1"), QColor(ColoursOf(ColourScheme::White).own));
         QCOMPARE(colourOf("their words"), QColor());
         // The scheme changes the colours of what is already shown.
         f.window->action("mnuColorNegro")->trigger();
-        QCOMPARE(colourOf("own words"), ColoursOf(ColourScheme::Black).own);
-        QCOMPARE(rx->palette().color(QPalette::Text), ColoursOf(ColourScheme::Black).text);
+        QCOMPARE(colourOf("own words"), QColor(ColoursOf(ColourScheme::Black).own));
+        QCOMPARE(rx->palette().color(QPalette::Text), QColor(ColoursOf(ColourScheme::Black).text));
         speakers->trigger();
         QCOMPARE(colourOf("own words"), QColor());
         QVERIFY(!se.s().speakerColours);
@@ -295,7 +295,7 @@ private slots:
     {
         TerminalFixture f;
         QVERIFY(loadShown(f));
-        Session& se = *f.session;
+        DesktopStation& se = *f.station;
         RxScreenView* rx = f.window->txtMainChat();
         QScrollBar* bar = rx->verticalScrollBar();
         int next = 0;
@@ -352,7 +352,7 @@ private slots:
     {
         TerminalFixture f;
         QVERIFY(loadShown(f));
-        Session& se = *f.session;
+        DesktopStation& se = *f.station;
         se.conn.ConnectedCall1 = "EA1ABC";
         RxScreenView* rx = f.window->txtMainChat();
         QScrollBar* bar = rx->verticalScrollBar();
@@ -413,7 +413,7 @@ private slots:
     {
         TerminalFixture f;
         QVERIFY(loadShown(f));
-        Session& se = *f.session;
+        DesktopStation& se = *f.station;
         RxScreenView* rx = f.window->txtMainChat();
         int next = 0;
         auto lines = [&](int n) { // every 40th line holds the word
@@ -486,7 +486,7 @@ private slots:
     {
         TerminalFixture f;
         QVERIFY(loadShown(f));
-        Session& se = *f.session;
+        DesktopStation& se = *f.station;
         RxScreenView* rx = f.window->txtMainChat();
         QScrollBar* scroll = rx->verticalScrollBar();
         auto lines = [&](const QByteArray& line, int n) {
@@ -532,7 +532,7 @@ private slots:
     {
         TerminalFixture f;
         QVERIFY(loadShown(f));
-        Session& se = *f.session;
+        DesktopStation& se = *f.station;
         RxScreenView* rx = f.window->txtMainChat();
         QPlainTextEdit* tx = f.window->txtTXChat();
         QScrollBar* bar = rx->verticalScrollBar();
@@ -594,7 +594,7 @@ private slots:
         TerminalFixture f;
         QVERIFY(f.loadWithModemAt(modem.commandPort()));
         f.window->show();
-        QTRY_VERIFY(f.session->link.bothConnected());
+        QTRY_VERIFY(f.station->link.bothConnected());
         QPlainTextEdit* tx = f.window->txtTXChat();
         tx->setFocus();
 
@@ -605,7 +605,7 @@ private slots:
         QVERIFY(modem.dataReceived().isEmpty());
 
         modem.sendLine("CONNECTED N0CALL-1 EA1ABC 2300");
-        QTRY_VERIFY(f.session->display.sendVisible());
+        QTRY_VERIFY(f.station->display.sendVisible());
         QTest::keyClick(tx, Qt::Key_Enter);
         QCOMPARE(tx->toPlainText(), QString());
         QTRY_COMPARE(modem.dataReceived(), QByteArray("hello\r"));
@@ -627,7 +627,7 @@ private slots:
         QVERIFY(f.window->txtMainChat()->toPlainText().endsWith(">N0CALL-1\nhello\nagain\n"));
 
         f.window->action("mnuClear")->trigger();
-        QCOMPARE(f.session->rx.text(), QString());
+        QCOMPARE(f.station->rx.text(), QString());
     }
 
     void connectRefusedWhileLinkDown()
@@ -637,7 +637,7 @@ private slots:
         modem.setRefuseData(true);
         TerminalFixture f;
         QVERIFY(f.loadWithModemAt(modem.commandPort()));
-        QTRY_VERIFY(f.session->link.commandConnected());
+        QTRY_VERIFY(f.station->link.commandConnected());
         MessageBoxRecorder boxes;
         boxes.expect("KELDO Terminal is not connected with KELDO Modem", MessageBox::Icon::Warning);
         f.window->action("mnuConnect")->trigger();
@@ -684,7 +684,7 @@ private slots:
         f.shell.opens = false;
         MessageBoxRecorder boxes;
         boxes.expect("The logs folder could not be opened: no program to open folders was found.\nThe logs are in "
-                         + QDir::toNativeSeparators(f.session->logFolder()),
+                         + QDir::toNativeSeparators(f.station->logFolder()),
                      MessageBox::Icon::Information);
         f.window->action("mnuOpenLogsFolder")->trigger();
         QVERIFY(boxes.verify());
@@ -696,9 +696,9 @@ private slots:
         QVERIFY(modem.listen());
         TerminalFixture f;
         QVERIFY(f.loadWithModemAt(modem.commandPort()));
-        f.session->link.setRetryThrottle(20);
+        f.station->link.setRetryThrottle(20);
         f.window->show();
-        QTRY_VERIFY(f.session->link.bothConnected());
+        QTRY_VERIFY(f.station->link.bothConnected());
         QPlainTextEdit* tx = f.window->txtTXChat();
         tx->setFocus();
         auto rxShown = [&f] {
@@ -709,12 +709,12 @@ private slots:
         // Stop during a block the modem has partly sent: "hello" CR LF "world" CR is
         // 13 bytes, 8 still held, so the break and "world" come back.
         modem.sendLine("CONNECTED N0CALL-1 EA1ABC 2300");
-        QTRY_VERIFY(f.session->display.sendVisible());
+        QTRY_VERIFY(f.station->display.sendVisible());
         tx->setPlainText("hello\nworld");
         QTest::keyClick(tx, Qt::Key_Return);
         QTRY_COMPARE(modem.dataReceived(), QByteArray("hello\r\nworld\r"));
         modem.sendLine("BUFFER 8");
-        QTRY_COMPARE(f.session->display.progressValue(), 38);
+        QTRY_COMPARE(f.station->display.progressValue(), 38);
         QTest::keyClicks(tx, "later");
         QTRY_VERIFY(f.window->action("mnuStop")->isEnabled());
         f.window->action("mnuStop")->trigger();
@@ -727,7 +727,7 @@ private slots:
         // Enter on the next connection sends it with what was typed since.
         modem.clearData();
         modem.sendLine("CONNECTED N0CALL-1 EA1ABC 2300");
-        QTRY_VERIFY(f.session->display.sendVisible());
+        QTRY_VERIFY(f.station->display.sendVisible());
         QTest::keyClick(tx, Qt::Key_Return);
         QTRY_COMPARE(modem.dataReceived(), QByteArray("\r\nworldlater\r"));
 
@@ -754,11 +754,11 @@ private slots:
         QVERIFY(!f.window->isMaximized() && !f.window->isMinimized()); // unknown state: normal
         f.window->show();
         QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
-        f.session->s().keldoMode = Mode::HF; // the mode at shutdown decides
+        f.station->s().keldoMode = Mode::HF; // the mode at shutdown decides
         f.window->close();
         QCOMPARE(f.killed, QStringList({"KELDO.exe"}));
-        QVERIFY(f.session->TerminarAplicacion);
-        QVERIFY(!f.session->link.tmrComprobarSocket().isActive());
+        QVERIFY(f.station->TerminarAplicacion);
+        QVERIFY(!f.station->link.tmrComprobarSocket().isActive());
         const QByteArray ini = f.readIni();
         for (const char* key : {"Rig=52", "Via=3", "My Callsign=N0CALL-1", "Window State=0",
                                 "9Via2 List=", "Terminal Width=", "Top Position=", "Load Path File="})
@@ -795,7 +795,7 @@ private slots:
         QVERIFY(f.load());
         f.window->show();
         QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
-        QTRY_VERIFY(f.session->link.bothConnected() && modem.linked());
+        QTRY_VERIFY(f.station->link.bothConnected() && modem.linked());
         QTRY_VERIFY(modem.commands().contains("LISTEN ON"));
         modem.sendLine("CONNECTED EA1ABC N0CALL-1");
         // Connected, as the operator sees it: Connect greyed, the calls shown.
@@ -815,7 +815,7 @@ private slots:
         QTRY_COMPARE(modem.commands(), QStringList({"ABORT"}));
         QVERIFY(f.window->waitingToClose() && !f.window->isShutDown());
         QVERIFY(f.killed.isEmpty());
-        QCOMPARE(f.session->display.panel(Panel::Indicativos).text, QString("Disconnecting..."));
+        QCOMPARE(f.station->display.panel(Panel::Indicativos).text, QString("Disconnecting..."));
 
         // The QSO is logged as it stands: no Log QSO window, not even for a moment.
         LogWindowCounter logWindows;
@@ -826,10 +826,10 @@ private slots:
             f.window->close();
         QTRY_VERIFY(f.window->isShutDown());
         QCOMPARE(logWindows.shown, 0);
-        QVERIFY(QFile::exists(f.session->logbook.filePath()));
+        QVERIFY(QFile::exists(f.station->logbook.filePath()));
         QCOMPARE(f.killed, QStringList({"keldo-idle"}));
         QVERIFY(!f.window->isVisible());
-        QVERIFY(f.session->TerminarAplicacion);
+        QVERIFY(f.station->TerminarAplicacion);
         // Once only, whatever comes later.
         f.window->Form_Unload();
         f.window->close();
@@ -844,7 +844,7 @@ private slots:
             QVERIFY(g.loadWithoutProgram("[Position]\r\nTerminal Width=9000\r\n"));
             g.window->showMaximized();
             QTRY_VERIFY(g.window->isMaximized());
-            auto ptt = g.session->controller.pttDialog(g.window.get());
+            auto ptt = g.station->pttDialog(g.window.get());
             ptt->show();
             QVERIFY(ptt->close());
             const QByteArray ini = g.readIni();
@@ -896,19 +896,19 @@ private slots:
         TerminalFixture f;
         QVERIFY(f.loadWithoutProgram(
             "My Callsign=ZX9QQQ-7\r\nHF TCP Port=9000\r\nFM TCP Port=9100\r\nSAT TCP Port=9200\r\n"));
-        QCOMPARE(f.session->s().hfTcpPort, 8300);
-        QCOMPARE(f.session->s().fmTcpPort, 8300);
-        QCOMPARE(f.session->s().satTcpPort, 9200);
+        QCOMPARE(f.station->s().hfTcpPort, 8300);
+        QCOMPARE(f.station->s().fmTcpPort, 8300);
+        QCOMPARE(f.station->s().satTcpPort, 9200);
         // A further copy on the same settings file is allowed and moves to 8320.
         TerminalFixture g;
-        g.session = std::make_unique<Session>(f.dir.path());
-        g.window = std::make_unique<frmKeldoTerminal>(*g.session);
+        g.station = std::make_unique<DesktopStation>(f.dir.path());
+        g.window = std::make_unique<frmKeldoTerminal>(*g.station);
         QVERIFY(g.window->Form_Load(f.programPath()));
-        QCOMPARE(g.session->s().hfTcpPort, 8320);
-        QCOMPARE(g.session->s().fmTcpPort, 8320);
+        QCOMPARE(g.station->s().hfTcpPort, 8320);
+        QCOMPARE(g.station->s().fmTcpPort, 8320);
         // The keying trace and state are the first copy's alone.
-        QVERIFY(f.session->keyingJournal);
-        QVERIFY(!g.session->keyingJournal);
+        QVERIFY(f.station->keyingJournal);
+        QVERIFY(!g.station->keyingJournal);
         g.window->close();
         QVERIFY(f.readIni().contains("HF TCP Port=8320"));
     }

@@ -1,4 +1,4 @@
-#include "app/Session.h"
+#include "app/DesktopStation.h"
 #include "support/FakeModem.h"
 
 #include <QElapsedTimer>
@@ -6,20 +6,24 @@
 #include <QtTest>
 
 // The link against a scripted modem on loopback. Each test starts with the
-// session linked to a fresh modem in KELDOHF mode.
+// station linked to a fresh modem in KELDOHF mode.
 class TestModemLink : public QObject
 {
     Q_OBJECT
 
     QTemporaryDir m_dir;
     std::unique_ptr<FakeModem> m_modem;
-    std::unique_ptr<Session> m_s;
+    std::unique_ptr<DesktopStation> m_s;
 
-    // Points the session at a modem, without touching the link.
+    // Hands the settings as they stand to the link and the terminal, as the controller does.
+    void configure() { m_s->configureCore(); }
+
+    // Points the station at a modem, without touching the sockets.
     void aimAt(const FakeModem& modem)
     {
         m_s->s().hfHost = m_s->s().fmHost = m_s->s().satHost = modem.host();
         m_s->s().hfTcpPort = m_s->s().fmTcpPort = m_s->s().satTcpPort = modem.commandPort();
+        configure();
     }
 
     bool linkUp(FakeModem& m) const { return m_s->link.bothConnected() && m.linked() && m.commands().size() >= 3; }
@@ -51,7 +55,7 @@ private slots:
     {
         m_modem = std::make_unique<FakeModem>();
         QVERIFY(m_modem->listen());
-        m_s = std::make_unique<Session>(m_dir.path());
+        m_s = std::make_unique<DesktopStation>(m_dir.path());
         m_s->s().keldoMode = Mode::HF;
         aimAt(*m_modem);
         m_s->link.setRetryThrottle(50);
@@ -110,6 +114,7 @@ private slots:
         modem.clearCommands();
         m_s->s().keldoMode = mode;
         m_s->s().keldoHfBw = bw;
+        configure();
         m_s->link.closeSockets();
         QTRY_VERIFY(linkUp(modem));
         QVERIFY(settled(modem));
@@ -173,7 +178,7 @@ private slots:
         const QByteArray flood(1 << 20, 'x');
         QByteArray got;
         qsizetype atPtt = -1, atLost = -1, largest = 0;
-        // The watchers go with this function's locals, before the session closes its sockets.
+        // The watchers go with this function's locals, before the station closes its sockets.
         QObject watch;
         connect(&m_s->link, &ModemLink::dataReceived, &watch, [&](const QByteArray& bytes) {
             got += bytes;
@@ -236,6 +241,7 @@ private slots:
         QVERIFY(sat.listen());
         m_s->s().satTcpPort = sat.commandPort();
         m_s->s().keldoMode = Mode::SAT;
+        configure();
         m_s->link.closeSockets();
         QTRY_VERIFY(linkUp(sat));
         QCOMPARE(m_s->link.commandRemotePort(), sat.commandPort());
@@ -278,6 +284,7 @@ private slots:
         // Outgoing call, two digipeaters, then Stop. The operator sees the
         // call going out before the modem gets it.
         m_s->s().connectWithHf = "EA1ABC";
+        configure();
         QString panelWhenSent;
         connect(&m_s->link, &ModemLink::commandWritten, this, [&](const QString& command) {
             if (command.startsWith("CONNECT "))
@@ -347,15 +354,25 @@ private slots:
         m_s->s().connectWithFm = "EB2XYZ";
         m_s->s().via1.clear();
         m_s->s().via2 = "D2";
+        configure();
         m_s->link.SendConnect();
         QTRY_COMPARE(modem.commands().last(), QString("CONNECT N0CALL-1 EB2XYZ"));
         m_s->s().via1 = "D1";
         m_s->s().via2.clear();
+        configure();
         m_s->link.SendConnect();
         QTRY_COMPARE(modem.commands().last(), QString("CONNECT N0CALL-1 EB2XYZ VIA D1"));
         m_s->s().via2 = "D2";
+        configure();
         m_s->link.SendConnect();
         QTRY_COMPARE(modem.commands().last(), QString("CONNECT N0CALL-1 EB2XYZ VIA D1 D2"));
+        // The link calls with the values it was handed, never the store's.
+        m_s->s().via1.clear();
+        m_s->s().connectWithFm = "EC3ZZZ";
+        const qsizetype before = modem.commands().size();
+        m_s->link.SendConnect();
+        QTRY_COMPARE(modem.commands().size(), before + 1);
+        QCOMPARE(modem.commands().last(), QString("CONNECT N0CALL-1 EB2XYZ VIA D1 D2"));
     }
 
     void shutdownClosesWithoutReconnect()

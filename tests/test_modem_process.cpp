@@ -1,7 +1,7 @@
-#include "app/KillProc.h"
-#include "app/ModemProcess.h"
-#include "app/ProcessLauncher.h"
-#include "app/WinePath.h"
+#include "KillProc.h"
+#include "ModemProcess.h"
+#include "ProcessLauncher.h"
+#include "WinePath.h"
 #include "support/MessageBoxRecorder.h"
 #include "support/RequireTool.h"
 #include "support/SimProcess.h"
@@ -221,7 +221,7 @@ private slots:
         {
             using DesktopShell::DesktopShell;
             void showMessage(QWidget*, const MessageBox::Shown& box) override { MessageBoxRecorder::deliver(box); }
-        } real(f.session->modem, [&] { return f.session->modemLinkEnds(); });
+        } real(f.station->modem, [&] { return f.station->modemLinkEnds(); });
         Shell::install(&real);
         boxes.expect(problem, MessageBox::Icon::Critical);
         QVERIFY(f.window->Form_Load(f.programPath()));
@@ -329,7 +329,7 @@ private slots:
         QProcessEnvironment env;
         env.insert("PATH", "/nonexistent");
         env.insert("WINEPREFIX", prefix.path());
-        f.session->modem.setEnvironment(env);
+        f.station->modem.setEnvironment(env);
         MessageBoxRecorder boxes;
         boxes.expectContaining("C:\\KELDO\\KELDO.exe cannot be started", MessageBox::Icon::Critical);
         QVERIFY(f.window->Form_Load(f.programPath()));

@@ -1,4 +1,4 @@
-#include "app/Session.h"
+#include "app/DesktopStation.h"
 #include "dialogs/frmPTT.h"
 #include "ptt/SerialPortList.h"
 #include "support/FakePortEnumerator.h"
@@ -88,18 +88,18 @@ private:
     void open();
     QStringList visibleControls() const;
     QString iniText() const;
-    Settings& s() { return m_session->s(); }
+    Settings& s() { return m_station->s(); }
     // The dialog's choice as it stands; the settings take it on closing.
     const PttChoice& v() const { return m_dialog->value(); }
 
     std::unique_ptr<MessageBoxRecorder> m_boxes;
     std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<Session> m_session;
+    std::unique_ptr<DesktopStation> m_station;
     std::unique_ptr<frmPTT> m_dialog;
     // The recording port, once the keying thread has done what was asked of it.
     RecordingSerialPort& port()
     {
-        m_session->keying.call([](PttKeyer&) {});
+        m_station->keying.call([](PttKeyer&) {});
         return *m_port;
     }
 
@@ -111,10 +111,10 @@ void TestPttDialog::init()
 {
     m_boxes = std::make_unique<MessageBoxRecorder>();
     m_dir = std::make_unique<QTemporaryDir>();
-    m_session = std::make_unique<Session>(m_dir->path());
+    m_station = std::make_unique<DesktopStation>(m_dir->path());
     auto port = std::make_unique<RecordingSerialPort>();
     m_port = port.get();
-    m_session->keying.call([&port](PttKeyer& k) { k.setSerialPort(std::move(port)); });
+    m_station->keying.call([&port](PttKeyer& k) { k.setSerialPort(std::move(port)); });
 }
 
 void TestPttDialog::cleanup()
@@ -122,11 +122,11 @@ void TestPttDialog::cleanup()
     m_boxes->verifyNoUnexpected();
     if (m_dialog) {
         // Closing at the end of a test applies nothing.
-        m_session->TerminarAplicacion = true;
+        m_station->TerminarAplicacion = true;
         m_dialog->close();
     }
     m_dialog.reset();
-    m_session.reset();
+    m_station.reset();
     m_dir.reset();
     m_boxes.reset();
     m_ports.list.clear();
@@ -134,7 +134,7 @@ void TestPttDialog::cleanup()
 
 void TestPttDialog::open()
 {
-    m_dialog = m_session->controller.pttDialog(nullptr, &m_ports);
+    m_dialog = m_station->pttDialog(nullptr, &m_ports);
     m_dialog->show();
 }
 
@@ -151,8 +151,8 @@ QStringList TestPttDialog::visibleControls() const
 QString TestPttDialog::iniText() const
 {
     // Saves are written off the GUI thread.
-    if (m_session)
-        m_session->files.flush(10000);
+    if (m_station)
+        m_station->files.flush(10000);
     QFile f(m_dir->filePath(QStringLiteral("KELDO Terminal.ini")));
     if (!f.open(QIODevice::ReadOnly))
         return QString();
@@ -335,7 +335,7 @@ void TestPttDialog::choicesTakeEffectOnClosing()
     s().via = PttMethod::Cat;
     s().catPort = QStringLiteral("COM4");
     const Settings before = s();
-    m_session->keying.OpenPttPort(KeyingConfigOf(s()));
+    m_station->keying.OpenPttPort(KeyingConfigOf(s()));
     QVERIFY(port().isOpen());
     port().clearLog();
     open();
@@ -358,12 +358,12 @@ void TestPttDialog::choicesTakeEffectOnClosing()
     QCOMPARE(s().catPort, QStringLiteral("COM4"));
     QCOMPARE(int(s().dtr), 0);
     QVERIFY(port().log.isEmpty());
-    m_session->keying.call([](PttKeyer& k) { k.PttOn(); });
+    m_station->keying.call([](PttKeyer& k) { k.PttOn(); });
     QCOMPARE(port().device, PortDeviceOf(QStringLiteral("COM4"), s().portDevices));
     QCOMPARE(port().log.size(), 1);
     QVERIFY(port().log.first().startsWith(QStringLiteral("write ")));
     QVERIFY(!port().dtr);
-    m_session->keying.call([](PttKeyer& k) { k.PttOff(); });
+    m_station->keying.call([](PttKeyer& k) { k.PttOff(); });
     QVERIFY(iniText().isEmpty());
 
     QVERIFY(m_dialog->close());
@@ -551,7 +551,7 @@ void TestPttDialog::shutdownClosesWithoutApplying()
     open();
     w<QLineEdit>("txtIcomAddress")->setText(QStringLiteral("ZZ"));
     w<QRadioButton>("optVOX")->click();
-    m_session->TerminarAplicacion = true;
+    m_station->TerminarAplicacion = true;
     QVERIFY(m_dialog->close());
     QVERIFY(port().log.isEmpty());
     QVERIFY(iniText().isEmpty());

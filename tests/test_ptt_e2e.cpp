@@ -1,4 +1,4 @@
-#include "app/Session.h"
+#include "app/DesktopStation.h"
 #include "app/frmKeldoTerminal.h"
 #include "dialogs/frmPTT.h"
 #include "presenter/DisplayState.h"
@@ -164,8 +164,8 @@ void TestPttEndToEnd::deviceChosenByPathKeysCat()
     PtyPair pty;
     REQUIRE_TOOL("socat");
     QVERIFY(pty.start());
-    Session session(m_dir->path());
-    Settings& s = session.s();
+    DesktopStation station(m_dir->path());
+    Settings& s = station.s();
     s.via = PttMethod::Cat;
     s.rig = 128;
     s.baud = QStringLiteral("19200");
@@ -175,7 +175,7 @@ void TestPttEndToEnd::deviceChosenByPathKeysCat()
     QVERIFY(typed.startsWith(QStringLiteral("/dev/pts/")));
     FakePortEnumerator ports;
     {
-        auto dialog = session.controller.pttDialog(nullptr, &ports);
+        auto dialog = station.pttDialog(nullptr, &ports);
         dialog->show();
         auto* list = dialog->findChild<QComboBox*>(QStringLiteral("cboCATCOM"));
         QVERIFY(list);
@@ -184,12 +184,12 @@ void TestPttEndToEnd::deviceChosenByPathKeysCat()
     }
     QVERIFY(m_boxes->verify());
     QCOMPARE(s.catPort, typed);
-    QVERIFY(session.keying.call([](PttKeyer& k) { return k.comPTT().isOpen(); }));
+    QVERIFY(station.keying.call([](PttKeyer& k) { return k.comPTT().isOpen(); }));
 
-    session.keying.call([](PttKeyer& k) { k.PttOn(); });
+    station.keying.call([](PttKeyer& k) { k.PttOn(); });
     QTRY_COMPARE(pty.received(), Ic7300On);
-    session.keying.call([](PttKeyer& k) { k.PttOff(); });
-    session.keying.ClosePttPort();
+    station.keying.call([](PttKeyer& k) { k.PttOff(); });
+    station.keying.ClosePttPort();
     QTRY_COMPARE(pty.received(), Ic7300On + Ic7300Off);
 }
 
@@ -208,8 +208,8 @@ void TestPttEndToEnd::absentDeviceAtStartUpIsNamed()
                             "AutoLaunch=0\r\n")
                  .arg(unplugged)
                  .arg(nobody));
-    Session session(m_dir->path());
-    frmKeldoTerminal window(session);
+    DesktopStation station(m_dir->path());
+    frmKeldoTerminal window(station);
     m_boxes->expectContaining(
         QStringLiteral("Unable to open radio serial port %1. May be in use by another application.").arg(unplugged),
         MessageBox::Icon::Warning, "KELDO Terminal");
@@ -217,9 +217,9 @@ void TestPttEndToEnd::absentDeviceAtStartUpIsNamed()
     // The keying thread tells of the port; the box follows on this thread.
     QTRY_COMPARE(m_boxes->count(), 1);
     QVERIFY(m_boxes->verify());
-    QVERIFY(!session.keying.call([](PttKeyer& k) { return k.comPTT().isOpen(); }));
+    QVERIFY(!station.keying.call([](PttKeyer& k) { return k.comPTT().isOpen(); }));
     // The setting is kept for when the cable is back.
-    QCOMPARE(session.s().catPort, unplugged);
+    QCOMPARE(station.s().catPort, unplugged);
     window.close();
 }
 
@@ -329,8 +329,8 @@ void TestPttEndToEnd::modemKeysTheRadio()
 
     SimProcess sim({QStringLiteral("--step"), QStringLiteral("--reply"), QStringLiteral("none")});
     QVERIFY2(sim.start(), qPrintable(sim.errorString()));
-    Session session(m_dir->path());
-    Settings& s = session.s();
+    DesktopStation station(m_dir->path());
+    Settings& s = station.s();
     s.hfHost = sim.host();
     s.hfTcpPort = sim.port();
     s.via = via;
@@ -340,20 +340,21 @@ void TestPttEndToEnd::modemKeysTheRadio()
     s.portDevices.insert(3, pty.a());
     s.rigctldHost = QStringLiteral("127.0.0.1");
     s.rigctldPort = rig.port();
-    session.keying.OpenPttPort(KeyingConfigOf(s));
+    station.keying.OpenPttPort(KeyingConfigOf(s));
     QVERIFY(m_boxes->verify());
 
-    session.link.CheckSockets();
-    QTRY_VERIFY(session.link.bothConnected());
+    station.configureCore();
+    station.link.CheckSockets();
+    QTRY_VERIFY(station.link.bothConnected());
     QVERIFY(sim.waitForOutput(QStringLiteral("<- LISTEN ON")));
     sim.writeControl(QStringLiteral("callin N0CALL-2"));
     QVERIFY(!sim.waitForOutputMatch(QRegularExpression(QStringLiteral("^-> CONNECTED "))).isEmpty());
 
-    session.link.writeData("HELLO\r");
+    station.link.writeData("HELLO\r");
     QVERIFY(!sim.waitForOutputMatch(QRegularExpression(QStringLiteral("^<= 6 bytes"))).isEmpty());
     sim.writeControl(QStringLiteral("step"));
     QVERIFY(sim.waitForOutput(QStringLiteral("-> PTT ON")));
-    QTRY_COMPARE(session.display.panel(Panel::Ptt).text, QStringLiteral("TX"));
+    QTRY_COMPARE(station.display.panel(Panel::Ptt).text, QStringLiteral("TX"));
     if (via == PttMethod::Cat)
         QTRY_COMPARE(pty.received(), Ic7300On);
     else
@@ -362,12 +363,12 @@ void TestPttEndToEnd::modemKeysTheRadio()
     // The rest of the transmission, up to and including PTT OFF.
     sim.writeControl(QStringLiteral("run"));
     QVERIFY(sim.waitForOutput(QStringLiteral("-> PTT OFF")));
-    QTRY_COMPARE(session.display.panel(Panel::Ptt).text, QStringLiteral("RX"));
+    QTRY_COMPARE(station.display.panel(Panel::Ptt).text, QStringLiteral("RX"));
     if (via == PttMethod::Cat)
         QTRY_COMPARE(pty.received(), Ic7300On + Ic7300Off);
     else
         QTRY_COMPARE(rig.ptt(), QStringLiteral("0"));
-    session.keying.ClosePttPort();
+    station.keying.ClosePttPort();
 }
 
 void TestPttEndToEnd::closingWhileKeyedUnkeys()
@@ -384,19 +385,19 @@ void TestPttEndToEnd::closingWhileKeyedUnkeys()
                  .arg(sim.host())
                  .arg(sim.port())
                  .arg(pty.a()));
-    Session session(m_dir->path());
+    DesktopStation station(m_dir->path());
     {
-        frmKeldoTerminal window(session);
+        frmKeldoTerminal window(station);
         QVERIFY(window.Form_Load(m_dir->filePath(QStringLiteral("keldo-terminal"))));
         QVERIFY(m_boxes->verify());
-        QVERIFY(session.keying.call([](PttKeyer& k) { return k.comPTT().isOpen(); }));
+        QVERIFY(station.keying.call([](PttKeyer& k) { return k.comPTT().isOpen(); }));
         window.show();
 
-        QTRY_VERIFY(session.link.bothConnected());
+        QTRY_VERIFY(station.link.bothConnected());
         QVERIFY(sim.waitForOutput(QStringLiteral("<- LISTEN ON")));
         sim.writeControl(QStringLiteral("callin N0CALL-2"));
         QVERIFY(!sim.waitForOutputMatch(QRegularExpression(QStringLiteral("^-> CONNECTED "))).isEmpty());
-        session.link.writeData("HELLO\r");
+        station.link.writeData("HELLO\r");
         QVERIFY(!sim.waitForOutputMatch(QRegularExpression(QStringLiteral("^<= 6 bytes"))).isEmpty());
         sim.writeControl(QStringLiteral("step"));
         QVERIFY(sim.waitForOutput(QStringLiteral("-> PTT ON")));
@@ -405,7 +406,7 @@ void TestPttEndToEnd::closingWhileKeyedUnkeys()
 
         window.close();
         QVERIFY(window.isShutDown());
-        QVERIFY(!session.keying.call([](PttKeyer& k) { return k.comPTT().isOpen(); }));
+        QVERIFY(!station.keying.call([](PttKeyer& k) { return k.comPTT().isOpen(); }));
     }
     QTRY_COMPARE(pty.received(), Ic7300Off + Ic7300On + Ic7300Off);
 }

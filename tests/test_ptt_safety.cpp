@@ -1,9 +1,10 @@
 // The transmitter is never left keyed: every way the modem can lose control
 // of it, against one real rigctld (Hamlib's dummy radio) and a pty.
-#include "app/Session.h"
-#include "app/SignalBridge.h"
+#include "SignalBridge.h"
+#include "app/DesktopStation.h"
 #include "dialogs/frmSetup.h"
 #include "ptt/SerialPortDevice.h"
+#include "support/DialogParts.h"
 #include "support/FakeModem.h"
 #include "support/MessageBoxRecorder.h"
 #include "support/RadioEnds.h"
@@ -69,12 +70,12 @@ private slots:
     void pipesAtTheLogPathsHoldNoKeying();
 
 private:
-    // A session linked to the scripted modem, keying through rigctld.
+    // A station linked to the scripted modem, keying through rigctld.
     void link(quint16 rigctldPort);
     void keyUp();
     // The whole terminal on a settings file, linked and keyed through rigctld.
     void keyUpInWindow(TerminalFixture& t, const QByteArray& more = QByteArray());
-    // A session linked to a modem on its own thread, keying through rigctld,
+    // A station linked to a modem on its own thread, keying through rigctld,
     // with a time-out of 1 s.
     void linkThreaded(ThreadedFakeModem& modem);
     // Runs checks on a thread of their own while a slot holds the GUI
@@ -83,13 +84,13 @@ private:
     // Keys an IC-7300 by CAT on the pty's terminal end.
     void useCat(const PtyPair& pty);
     QString rig() { return m_rig.ptt(); }
-    Settings& s() { return m_session->s(); }
+    Settings& s() { return m_station->s(); }
 
     Rigctld m_rig;
     std::unique_ptr<MessageBoxRecorder> m_boxes;
     std::unique_ptr<FakeModem> m_modem;
     std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<Session> m_session;
+    std::unique_ptr<DesktopStation> m_station;
 };
 
 void TestPttSafety::initTestCase()
@@ -110,7 +111,7 @@ void TestPttSafety::init()
 
 void TestPttSafety::cleanup()
 {
-    m_session.reset();
+    m_station.reset();
     m_modem.reset();
     m_dir.reset();
     m_boxes.reset();
@@ -119,7 +120,7 @@ void TestPttSafety::cleanup()
 
 void TestPttSafety::link(quint16 rigctldPort)
 {
-    m_session = std::make_unique<Session>(m_dir->path());
+    m_station = std::make_unique<DesktopStation>(m_dir->path());
     s().keldoMode = Mode::HF;
     s().hfHost = s().fmHost = m_modem->host();
     s().hfTcpPort = s().fmTcpPort = m_modem->commandPort();
@@ -127,21 +128,22 @@ void TestPttSafety::link(quint16 rigctldPort)
     s().via = PttMethod::Rigctld;
     s().rigctldHost = QStringLiteral("127.0.0.1");
     s().rigctldPort = rigctldPort;
-    m_session->keying.call([](PttKeyer& k) {
+    m_station->keying.call([](PttKeyer& k) {
         k.setGracePeriod(300);
         k.setRigctldRetryInterval(100);
         k.setPortRetryInterval(100);
     });
-    m_session->keying.OpenPttPort(KeyingConfigOf(s()));
-    m_session->link.CheckSockets();
-    QTRY_VERIFY(m_modem->linked() && m_session->link.bothConnected());
+    m_station->keying.OpenPttPort(KeyingConfigOf(s()));
+    m_station->configureCore();
+    m_station->link.CheckSockets();
+    QTRY_VERIFY(m_modem->linked() && m_station->link.bothConnected());
 }
 
 void TestPttSafety::keyUp()
 {
     m_modem->sendLine(QStringLiteral("PTT ON"));
     QTRY_COMPARE(rig(), QStringLiteral("1"));
-    QVERIFY(m_session->keying.call([](PttKeyer& k) { return k.keyed(); }));
+    QVERIFY(m_station->keying.call([](PttKeyer& k) { return k.keyed(); }));
 }
 
 void TestPttSafety::unkeyedWhenTheModemCannot_data()
@@ -171,21 +173,21 @@ void TestPttSafety::unkeyedWhenTheModemCannot()
     else if (event == QLatin1String("DISCONNECTED"))
         m_modem->sendLine(event);
     else
-        m_session->link.SendAbort();
+        m_station->link.SendAbort();
 
     if (afterGrace) {
         // The modem may still be sending its last frame: keyed until the grace ends.
-        QTRY_VERIFY(m_session->keying.call([](PttKeyer& k) { return k.gracePending(); }));
+        QTRY_VERIFY(m_station->keying.call([](PttKeyer& k) { return k.gracePending(); }));
         QCOMPARE(rig(), QStringLiteral("1"));
     }
     QTRY_COMPARE_WITH_TIMEOUT(rig(), QStringLiteral("0"), 3000);
     // The panel follows the keying thread.
-    QTRY_COMPARE(m_session->display.panel(Panel::Ptt).text, QStringLiteral("RX"));
-    QTRY_VERIFY(m_session->display.panel(Panel::Ptt).toolTip.startsWith(QStringLiteral("Unkeyed: ")));
+    QTRY_COMPARE(m_station->display.panel(Panel::Ptt).text, QStringLiteral("RX"));
+    QTRY_VERIFY(m_station->display.panel(Panel::Ptt).toolTip.startsWith(QStringLiteral("Unkeyed: ")));
 
     // A modem that is (or comes) back keys again.
     if (m_modem) {
-        QTRY_VERIFY(m_modem->linked() && m_session->link.bothConnected());
+        QTRY_VERIFY(m_modem->linked() && m_station->link.bothConnected());
         m_modem->sendLine(QStringLiteral("PTT ON"));
         QTRY_COMPARE(rig(), QStringLiteral("1"));
         m_modem->sendLine(QStringLiteral("PTT OFF"));
@@ -198,19 +200,19 @@ void TestPttSafety::modeSwitchToFmUnkeys()
     link(m_rig.port());
     keyUp();
     {
-        auto dialog = m_session->controller.setupDialog();
-        dialog->optKELDOFM1200->click();
-        dialog->cmdOK->click();
+        auto dialog = m_station->setupDialog();
+        part<QRadioButton>(*dialog, "optKELDOFM1200")->click();
+        part<QPushButton>(*dialog, "cmdOK")->click();
     }
     QCOMPARE(s().keldoMode.value(), Mode::FM);
     // The FM modem is the same one: the link stays, yet the radio is free.
-    QVERIFY(m_session->link.bothConnected());
+    QVERIFY(m_station->link.bothConnected());
     QTRY_COMPARE_WITH_TIMEOUT(rig(), QStringLiteral("0"), 3000);
     // FM keys nothing, and the modem's late PTT OFF harms nothing.
     m_modem->sendLine(QStringLiteral("PTT ON"));
-    QTRY_COMPARE(m_session->display.panel(Panel::Ptt).text, QStringLiteral("TX"));
+    QTRY_COMPARE(m_station->display.panel(Panel::Ptt).text, QStringLiteral("TX"));
     m_modem->sendLine(QStringLiteral("PTT OFF"));
-    QTRY_COMPARE(m_session->display.panel(Panel::Ptt).text, QStringLiteral("RX"));
+    QTRY_COMPARE(m_station->display.panel(Panel::Ptt).text, QStringLiteral("RX"));
     QCOMPARE(rig(), QStringLiteral("0"));
 }
 
@@ -235,8 +237,8 @@ void TestPttSafety::shutdownInFmUnkeysWhatHfKeyed()
     keyUpInWindow(t);
 
     // The keyer hears of FM without the port being reopened; the radio must still be freed.
-    t.session->s().keldoMode = Mode::FM;
-    t.session->keying.configure(KeyingConfigOf(t.session->s()));
+    t.station->s().keldoMode = Mode::FM;
+    t.station->keying.configure(KeyingConfigOf(t.station->s()));
     t.window->close();
     // The window stays until rigctld took the unkey, or the wait ran out.
     QTRY_VERIFY(t.window->isShutDown());
@@ -262,9 +264,9 @@ void TestPttSafety::silentSessionBusHoldsUpNoKeying()
     QTRY_COMPARE(rig(), QStringLiteral("0"));
 
     // The time-out still fires meanwhile.
-    t.session->keying.call([](PttKeyer& k) { k.setTimeoutOverride(300); });
+    t.station->keying.call([](PttKeyer& k) { k.setTimeoutOverride(300); });
     m_modem->sendLine(QStringLiteral("PTT ON"));
-    QTRY_VERIFY(t.session->keying.call([](PttKeyer& k) { return k.timeoutHolding(); }));
+    QTRY_VERIFY(t.station->keying.call([](PttKeyer& k) { return k.timeoutHolding(); }));
     QTRY_COMPARE(rig(), QStringLiteral("0"));
 }
 
@@ -278,41 +280,41 @@ void TestPttSafety::unkeyReachesRigctldWhenItIsBack()
     relay.cut();
     m_modem->sendLine(QStringLiteral("PTT OFF"));
     // The unkey cannot go out: the panel says so.
-    QTRY_COMPARE(m_session->display.panel(Panel::Ptt).picture, Picture::LedAmarillo);
-    QVERIFY(m_session->display.panel(Panel::Ptt).toolTip.contains(QString::number(relay.port())));
+    QTRY_COMPARE(m_station->display.panel(Panel::Ptt).picture, Picture::LedAmarillo);
+    QVERIFY(m_station->display.panel(Panel::Ptt).toolTip.contains(QString::number(relay.port())));
     QCOMPARE(rig(), QStringLiteral("1"));
 
     QVERIFY(relay.restore());
     QTRY_COMPARE_WITH_TIMEOUT(rig(), QStringLiteral("0"), 5000);
-    QTRY_COMPARE(m_session->display.panel(Panel::Ptt).picture, Picture::LedVerde);
+    QTRY_COMPARE(m_station->display.panel(Panel::Ptt).picture, Picture::LedVerde);
 }
 
 void TestPttSafety::timeOutHoldsUntilPttOff()
 {
     link(m_rig.port());
-    m_session->keying.call([](PttKeyer& k) { k.setTimeoutOverride(300); });
+    m_station->keying.call([](PttKeyer& k) { k.setTimeoutOverride(300); });
     // Keyed once, never repeated: the time-out still comes.
     keyUp();
     QTRY_COMPARE_WITH_TIMEOUT(rig(), QStringLiteral("0"), 3000);
-    QVERIFY(!m_session->keying.call([](PttKeyer& k) { return k.keyed(); }));
-    QTRY_VERIFY(m_session->rx.text().contains(
+    QVERIFY(!m_station->keying.call([](PttKeyer& k) { return k.keyed(); }));
+    QTRY_VERIFY(m_station->rx.text().contains(
         QStringLiteral("******* Transmit time-out: transmitter released until the modem sends PTT OFF  ")));
     // The reason stays, also once rigctld has acknowledged the unkey.
-    QTRY_VERIFY(!m_session->keying.call([](PttKeyer& k) { return k.rigctld().unkeyPending(); }));
-    QVERIFY(m_session->display.panel(Panel::Ptt).toolTip.startsWith(QStringLiteral("PTT time-out")));
+    QTRY_VERIFY(!m_station->keying.call([](PttKeyer& k) { return k.rigctld().unkeyPending(); }));
+    QVERIFY(m_station->display.panel(Panel::Ptt).toolTip.startsWith(QStringLiteral("PTT time-out")));
 
     // A modem that keeps asking is not obeyed until it lets go.
-    QSignalSpy asked(&m_session->link, &ModemLink::pttRequested);
+    QSignalSpy asked(&m_station->link, &ModemLink::pttRequested);
     for (int i = 0; i < 3; ++i) {
         m_modem->sendLine(QStringLiteral("PTT ON"));
         QTRY_COMPARE(asked.count(), i + 1);
-        QVERIFY(!m_session->keying.call([](PttKeyer& k) { return k.keyed(); }));
-        QCOMPARE(m_session->display.panel(Panel::Ptt).text, QStringLiteral("RX"));
+        QVERIFY(!m_station->keying.call([](PttKeyer& k) { return k.keyed(); }));
+        QCOMPARE(m_station->display.panel(Panel::Ptt).text, QStringLiteral("RX"));
     }
     QCOMPARE(rig(), QStringLiteral("0"));
 
     m_modem->sendLine(QStringLiteral("PTT OFF"));
-    QTRY_COMPARE(m_session->display.panel(Panel::Ptt).toolTip, QStringLiteral("PTT OFF"));
+    QTRY_COMPARE(m_station->display.panel(Panel::Ptt).toolTip, QStringLiteral("PTT OFF"));
     keyUp();
     m_modem->sendLine(QStringLiteral("PTT OFF"));
     QTRY_COMPARE(rig(), QStringLiteral("0"));
@@ -325,7 +327,7 @@ void TestPttSafety::useCat(const PtyPair& pty)
     s().baud = QStringLiteral("19200");
     s().catPort = QStringLiteral("COM3");
     s().portDevices.insert(3, pty.a());
-    m_session->keying.OpenPttPort(KeyingConfigOf(s()));
+    m_station->keying.OpenPttPort(KeyingConfigOf(s()));
     QVERIFY(m_boxes->verify());
 }
 
@@ -341,9 +343,9 @@ void TestPttSafety::hungUpPortNeitherSpinsNorStaysLost()
 
     // The cable is pulled: the port closes and says why, naming the device.
     pty.kill();
-    QTRY_VERIFY(!m_session->keying.call([](PttKeyer& k) { return k.comPTT().isOpen(); }));
-    QTRY_COMPARE(m_session->display.panel(Panel::Ptt).picture, Picture::LedAmarillo);
-    const PanelState panel = m_session->display.panel(Panel::Ptt);
+    QTRY_VERIFY(!m_station->keying.call([](PttKeyer& k) { return k.comPTT().isOpen(); }));
+    QTRY_COMPARE(m_station->display.panel(Panel::Ptt).picture, Picture::LedAmarillo);
+    const PanelState panel = m_station->display.panel(Panel::Ptt);
     QVERIFY2(panel.toolTip.contains(pty.a()), qPrintable(panel.toolTip));
 
     // Nothing spins while it is gone (2 s of the event loop).
@@ -357,7 +359,7 @@ void TestPttSafety::hungUpPortNeitherSpinsNorStaysLost()
     const qsizetype mark = pty.received().size();
     m_modem->sendLine(QStringLiteral("PTT ON"));
     QTRY_COMPARE(pty.received().mid(mark), Ic7300On);
-    QTRY_COMPARE(m_session->display.panel(Panel::Ptt).picture, Picture::LedRojo);
+    QTRY_COMPARE(m_station->display.panel(Panel::Ptt).picture, Picture::LedRojo);
     QVERIFY(m_boxes->verify());
 }
 
@@ -377,13 +379,13 @@ void TestPttSafety::unkeyOwedToAResetCableArrives()
     link(m_rig.port());
     useCat(pty);
     if (timeOut)
-        m_session->keying.call([](PttKeyer& k) { k.setTimeoutOverride(1000); });
+        m_station->keying.call([](PttKeyer& k) { k.setTimeoutOverride(1000); });
     m_modem->sendLine(QStringLiteral("PTT ON"));
     QTRY_VERIFY(pty.received().endsWith(Ic7300On));
 
     // RF resets the USB adapter: the device goes and comes back on its path.
     pty.kill();
-    QTRY_VERIFY(m_session->rx.text().contains(
+    QTRY_VERIFY(m_station->rx.text().contains(
         QStringLiteral("******* PTT port %1 lost while transmitting: the radio may still be on the air  ")
             .arg(pty.a())));
     QVERIFY(pty.start());
@@ -393,8 +395,8 @@ void TestPttSafety::unkeyOwedToAResetCableArrives()
         m_modem->sendLine(QStringLiteral("PTT OFF"));
     QTRY_COMPARE_WITH_TIMEOUT(pty.received().mid(mark), Ic7300Off, 5000);
     QTRY_VERIFY(
-        m_session->rx.text().contains(QStringLiteral("******* PTT port %1 back: transmitter released  ").arg(pty.a())));
-    QVERIFY(!m_session->keying.call([](PttKeyer& k) { return k.unkeyOwed(); }));
+        m_station->rx.text().contains(QStringLiteral("******* PTT port %1 back: transmitter released  ").arg(pty.a())));
+    QVERIFY(!m_station->keying.call([](PttKeyer& k) { return k.unkeyOwed(); }));
     QVERIFY(m_boxes->verify());
 }
 
@@ -441,20 +443,21 @@ private:
 
 void TestPttSafety::linkThreaded(ThreadedFakeModem& modem)
 {
-    m_session = std::make_unique<Session>(m_dir->path());
+    m_station = std::make_unique<DesktopStation>(m_dir->path());
     s().keldoMode = Mode::HF;
     s().hfHost = modem.host();
     s().hfTcpPort = modem.commandPort();
     s().via = PttMethod::Rigctld;
     s().rigctldHost = QStringLiteral("127.0.0.1");
     s().rigctldPort = m_rig.port();
-    m_session->keying.call([](PttKeyer& k) {
+    m_station->keying.call([](PttKeyer& k) {
         k.setRigctldRetryInterval(100);
         k.setTimeoutOverride(1000);
     });
-    m_session->keying.OpenPttPort(KeyingConfigOf(s()));
-    m_session->link.CheckSockets();
-    QTRY_VERIFY(modem.linked() && m_session->link.bothConnected());
+    m_station->keying.OpenPttPort(KeyingConfigOf(s()));
+    m_station->configureCore();
+    m_station->link.CheckSockets();
+    QTRY_VERIFY(modem.linked() && m_station->link.bothConnected());
 }
 
 QString TestPttSafety::whileGuiThreadHeld(int holdMs, const std::function<QString(RigProbe&)>& checks)
@@ -465,7 +468,7 @@ QString TestPttSafety::whileGuiThreadHeld(int holdMs, const std::function<QStrin
     std::atomic<bool> held{false};
     QElapsedTimer heldFor;
     QMetaObject::invokeMethod(
-        m_session.get(),
+        m_station.get(),
         [&] {
             heldFor.start();
             held = true;
@@ -501,7 +504,7 @@ void TestPttSafety::keyingGoesOnWhileTheGuiThreadIsHeld()
     QVERIFY(modem.listen());
     linkThreaded(modem);
     // The command socket and the keyer belong to the keying thread.
-    KeyingThread& keying = m_session->keying;
+    KeyingThread& keying = m_station->keying;
     QVERIFY(keying.keyingThread() != QThread::currentThread());
     QCOMPARE(keying.keyer().thread(), keying.keyingThread());
     QCOMPARE(keying.channel().socket().thread(), keying.keyingThread());
@@ -526,9 +529,9 @@ void TestPttSafety::keyingGoesOnWhileTheGuiThreadIsHeld()
     QVERIFY2(unkeyMs < 1000, qPrintable(QString::number(unkeyMs)));
     QVERIFY2(timeoutMs > 300, qPrintable(QString::number(timeoutMs)));
     // Once free, the GUI thread catches up with what the keyer did.
-    QTRY_VERIFY(m_session->rx.text().contains(
+    QTRY_VERIFY(m_station->rx.text().contains(
         QStringLiteral("******* Transmit time-out: transmitter released until the modem sends PTT OFF  ")));
-    QTRY_COMPARE(m_session->display.panel(Panel::Ptt).text, QStringLiteral("RX"));
+    QTRY_COMPARE(m_station->display.panel(Panel::Ptt).text, QStringLiteral("RX"));
 }
 
 void TestPttSafety::terminationSignalUnkeysWhileTheGuiThreadIsHeld()
@@ -537,9 +540,9 @@ void TestPttSafety::terminationSignalUnkeysWhileTheGuiThreadIsHeld()
     QVERIFY(modem.listen());
     linkThreaded(modem);
     // No time-out to free the radio meanwhile.
-    m_session->keying.call([](PttKeyer& k) { k.setTimeoutOverride(0); });
+    m_station->keying.call([](PttKeyer& k) { k.setTimeoutOverride(0); });
     SignalBridge bridge;
-    m_session->keying.watchTermination(bridge.keyingFd());
+    m_station->keying.watchTermination(bridge.keyingFd());
     QSignalSpy terminated(&bridge, &SignalBridge::terminationRequested);
     const QString failure = whileGuiThreadHeld(1000, [&](RigProbe& rig) {
         modem.sendLine(QStringLiteral("PTT ON"));
@@ -633,7 +636,7 @@ void TestPttSafety::traceFollowsTheLogFolder()
         QFile f(path);
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     };
-    t.session->keying.call([](PttKeyer& k) {
+    t.station->keying.call([](PttKeyer& k) {
         k.PttOn();
         k.PttOff();
     });
@@ -646,8 +649,8 @@ void TestPttSafety::traceFollowsTheLogFolder()
     // Another log folder takes the trace from then on.
     const QString other = t.dir.filePath(QStringLiteral("station logs"));
     t.s().logFolder = other;
-    t.session->applyLogSettings();
-    t.session->keying.call([](PttKeyer& k) { k.PttOn(); });
+    t.station->applyLogSettings();
+    t.station->keying.call([](PttKeyer& k) { k.PttOn(); });
     QTRY_VERIFY(readFile(other + QStringLiteral("/keying.log")).endsWith(" key reason=modem-asked driver=VOX\n"));
     QCOMPARE(readFile(first).count(" key "), 1);
 }
@@ -668,12 +671,12 @@ void TestPttSafety::pipesAtTheLogPathsHoldNoKeying()
     keyUpInWindow(t, "[Options]\r\nLog Conversations=1\r\nLog QSOs=1\r\nLog Without Asking=1\r\n");
     m_modem->sendLine(QStringLiteral("CONNECTED N0CALL-1 EA4XYZ 500"));
     m_modem->sendData("HELLO\r");
-    QTRY_VERIFY(t.session->rx.text().contains(QStringLiteral("HELLO")));
+    QTRY_VERIFY(t.station->rx.text().contains(QStringLiteral("HELLO")));
     m_modem->sendLine(QStringLiteral("PTT OFF"));
     QTRY_COMPARE(rig(), QStringLiteral("0"));
 
     // No PTT OFF this time: the time-out lets go.
-    t.session->keying.call([](PttKeyer& k) { k.setTimeoutOverride(300); });
+    t.station->keying.call([](PttKeyer& k) { k.setTimeoutOverride(300); });
     m_modem->sendLine(QStringLiteral("PTT ON"));
     QTRY_COMPARE(rig(), QStringLiteral("1"));
     QTRY_COMPARE_WITH_TIMEOUT(rig(), QStringLiteral("0"), 3000);
@@ -681,7 +684,7 @@ void TestPttSafety::pipesAtTheLogPathsHoldNoKeying()
 
     // The QSO ends into the pipe: it waits, and the keyer still answers.
     m_modem->sendLine(QStringLiteral("DISCONNECTED"));
-    QTRY_COMPARE(t.session->logbook.waiting(), 1);
+    QTRY_COMPARE(t.station->logbook.waiting(), 1);
     m_modem->sendLine(QStringLiteral("PTT ON"));
     QTRY_COMPARE(rig(), QStringLiteral("1"));
     m_modem->sendLine(QStringLiteral("PTT OFF"));

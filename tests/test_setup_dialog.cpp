@@ -1,6 +1,7 @@
-#include "app/ModemProcess.h"
-#include "app/Session.h"
+#include "ModemProcess.h"
+#include "app/DesktopStation.h"
 #include "dialogs/frmSetup.h"
+#include "support/DialogParts.h"
 #include "support/FakeModem.h"
 #include "support/LayoutChecks.h"
 #include "support/MessageBoxRecorder.h"
@@ -111,12 +112,12 @@ private slots:
     void everyModeFitsThePlatformFont();
 
 private:
-    struct Rig : SessionFixture
+    struct Rig : StationFixture
     {
         Rig()
         {
-            createSession();
-            Settings& s = session->s();
+            createStation();
+            Settings& s = station->s();
             s.autoLaunch = AutoLaunch::Off;
             s.hfHost = s.fmHost = s.satHost = QStringLiteral("127.0.0.1");
             s.hfTcpPort = 8300;
@@ -129,7 +130,7 @@ private:
             s.keldoFmPath = QStringLiteral("/opt/keldo fm/KELDOFM.exe");
             s.keldoSatPath = QStringLiteral("/opt/keldo/KELDOSAT.exe");
             // Refused connections are retried quickly, never in a spin.
-            session->link.setRetryThrottle(20);
+            station->link.setRetryThrottle(20);
             // Wine is there to start the Windows programs with.
             const QString wine = dir.filePath(QStringLiteral("wine"));
             QFile script(wine);
@@ -139,13 +140,13 @@ private:
             script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
             QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
             env.insert(QStringLiteral("PATH"), dir.path() + QLatin1Char(':') + env.value(QStringLiteral("PATH")));
-            session->modem.setEnvironment(env);
+            station->modem.setEnvironment(env);
         }
     };
 
     // Opens the dialog as the menu does (shown, active).
     std::unique_ptr<frmSetup> open(Rig& rig);
-    // Links the session to modem in the current mode, with the link-up done.
+    // Links the station to modem in the current mode, with the link-up done.
     void linkTo(Rig& rig, FakeModem& modem);
     static bool refusedAndOpen(frmSetup& dialog) { return dialog.isVisible(); }
 
@@ -179,7 +180,7 @@ void TestSetupDialog::cleanup()
 
 std::unique_ptr<frmSetup> TestSetupDialog::open(Rig& rig)
 {
-    auto dialog = rig.session->controller.setupDialog();
+    auto dialog = rig.station->setupDialog();
     dialog->show();
     dialog->activateWindow();
     if (!QTest::qWaitForWindowActive(dialog.get()))
@@ -189,9 +190,10 @@ std::unique_ptr<frmSetup> TestSetupDialog::open(Rig& rig)
 
 void TestSetupDialog::linkTo(Rig& rig, FakeModem& modem)
 {
-    QSignalSpy written(&rig.session->link, &ModemLink::commandWritten);
-    rig.session->link.CheckSockets();
-    QTRY_VERIFY(rig.session->link.bothConnected());
+    QSignalSpy written(&rig.station->link, &ModemLink::commandWritten);
+    rig.station->configureCore();
+    rig.station->link.CheckSockets();
+    QTRY_VERIFY(rig.station->link.bothConnected());
     QTRY_VERIFY(modem.linked());
     // Every standing command of the link-up(s) has arrived.
     QTRY_COMPARE(modem.commands().size(), written.size());
@@ -207,50 +209,57 @@ void TestSetupDialog::framesAndMenusFollowTheOptions()
     rig.s().autoLaunch = AutoLaunch::On;
     auto dialog = open(rig);
     frmSetup& d = *dialog;
-    DisplayState& menus = rig.session->display;
+    DisplayState& menus = rig.station->display;
 
-    QVERIFY(d.optKELDOHF->isChecked());
-    QVERIFY(d.opt2300->isChecked());
-    QVERIFY(d.chkLaunch->isChecked());
+    QVERIFY(part<QRadioButton>(d, "optKELDOHF")->isChecked());
+    QVERIFY(part<QRadioButton>(d, "opt2300")->isChecked());
+    QVERIFY(part<QCheckBox>(d, "chkLaunch")->isChecked());
     auto shown = [&d](QWidget* w) { return w->isVisibleTo(&d); };
-    QVERIFY(shown(d.fraHFTCP) && shown(d.fraBW) && shown(d.fraRutaKELDOHF));
-    QVERIFY(!shown(d.fraFMTCP) && !shown(d.fraSATTCP) && !shown(d.fraRutaKELDOFM) && !shown(d.fraRutaKELDOSAT));
+    QVERIFY(shown(part<QGroupBox>(d, "fraHFTCP")) && shown(part<QGroupBox>(d, "fraBW"))
+            && shown(part<QGroupBox>(d, "fraRutaKELDOHF")));
+    QVERIFY(!shown(part<QGroupBox>(d, "fraFMTCP")) && !shown(part<QGroupBox>(d, "fraSATTCP"))
+            && !shown(part<QGroupBox>(d, "fraRutaKELDOFM")) && !shown(part<QGroupBox>(d, "fraRutaKELDOSAT")));
 
-    d.optKELDOFM1200->click();
-    QVERIFY(shown(d.fraFMTCP) && shown(d.fraRutaKELDOFM));
-    QVERIFY(!shown(d.fraHFTCP) && !shown(d.fraSATTCP) && !shown(d.fraBW) && !shown(d.fraRutaKELDOHF));
+    part<QRadioButton>(d, "optKELDOFM1200")->click();
+    QVERIFY(shown(part<QGroupBox>(d, "fraFMTCP")) && shown(part<QGroupBox>(d, "fraRutaKELDOFM")));
+    QVERIFY(!shown(part<QGroupBox>(d, "fraHFTCP")) && !shown(part<QGroupBox>(d, "fraSATTCP"))
+            && !shown(part<QGroupBox>(d, "fraBW")) && !shown(part<QGroupBox>(d, "fraRutaKELDOHF")));
     QVERIFY(!menus.pttMenuVisible());
     QVERIFY(menus.modeChecked(FM) && !menus.modeChecked(HF) && !menus.modeChecked(SAT));
 
-    d.optKELDOSAT->click();
-    QVERIFY(shown(d.fraSATTCP) && shown(d.fraRutaKELDOSAT) && !shown(d.fraBW));
+    part<QRadioButton>(d, "optKELDOSAT")->click();
+    QVERIFY(shown(part<QGroupBox>(d, "fraSATTCP")) && shown(part<QGroupBox>(d, "fraRutaKELDOSAT"))
+            && !shown(part<QGroupBox>(d, "fraBW")));
     QVERIFY(menus.pttMenuVisible());
     QVERIFY(menus.modeChecked(SAT) && !menus.modeChecked(FM));
 
     // Unticking the launch box hides every modem location; ticking shows the mode's.
-    d.chkLaunch->click();
-    QVERIFY(!shown(d.fraRutaKELDOHF) && !shown(d.fraRutaKELDOFM) && !shown(d.fraRutaKELDOSAT));
-    d.chkLaunch->click();
-    QVERIFY(shown(d.fraRutaKELDOSAT) && !shown(d.fraRutaKELDOHF) && !shown(d.fraRutaKELDOFM));
+    part<QCheckBox>(d, "chkLaunch")->click();
+    QVERIFY(!shown(part<QGroupBox>(d, "fraRutaKELDOHF")) && !shown(part<QGroupBox>(d, "fraRutaKELDOFM"))
+            && !shown(part<QGroupBox>(d, "fraRutaKELDOSAT")));
+    part<QCheckBox>(d, "chkLaunch")->click();
+    QVERIFY(shown(part<QGroupBox>(d, "fraRutaKELDOSAT")) && !shown(part<QGroupBox>(d, "fraRutaKELDOHF"))
+            && !shown(part<QGroupBox>(d, "fraRutaKELDOFM")));
 
     // Arrow keys between the options choose a mode as well.
-    d.optKELDOHF->click();
-    d.optKELDOHF->setFocus();
-    QTest::keyClick(d.optKELDOHF, Qt::Key_Down);
-    QVERIFY(d.optKELDOFM1200->isChecked());
-    QVERIFY(shown(d.fraFMTCP) && !shown(d.fraHFTCP));
+    part<QRadioButton>(d, "optKELDOHF")->click();
+    part<QRadioButton>(d, "optKELDOHF")->setFocus();
+    QTest::keyClick(part<QRadioButton>(d, "optKELDOHF"), Qt::Key_Down);
+    QVERIFY(part<QRadioButton>(d, "optKELDOFM1200")->isChecked());
+    QVERIFY(shown(part<QGroupBox>(d, "fraFMTCP")) && !shown(part<QGroupBox>(d, "fraHFTCP")));
     QVERIFY(menus.modeChecked(FM) && !menus.pttMenuVisible());
 
     // Each location frame can browse for the program; the box stays editable.
-    QVERIFY(d.cmdBrowseSAT->parentWidget() == d.fraRutaKELDOSAT);
-    QVERIFY(!d.txtKELDOSATPath->isReadOnly());
+    QVERIFY(part<QPushButton>(d, "cmdBrowseSAT")->parentWidget() == part<QGroupBox>(d, "fraRutaKELDOSAT"));
+    QVERIFY(!part<QLineEdit>(d, "txtKELDOSATPath")->isReadOnly());
     QCOMPARE(d.windowTitle(), QStringLiteral("Setup"));
-    QCOMPARE(d.fraBW->title(), QStringLiteral("KELDO HF Bandwitdh"));
+    QCOMPARE(part<QGroupBox>(d, "fraBW")->title(), QStringLiteral("KELDO HF Bandwitdh"));
     // The FM tooltip names the default the settings use.
-    QCOMPARE(d.txtPuertoComandosFM->toolTip(),
+    QCOMPARE(part<QLineEdit>(d, "txtPuertoComandosFM")->toolTip(),
              QStringLiteral("TCP Command Port (default: %1)").arg(Settings().fmTcpPort));
     // No box takes more than the settings file keeps.
-    for (QLineEdit* box : {d.txtHostHF, d.txtPuertoComandosSAT, d.txtMyCallSign, d.txtKELDOFMPath})
+    for (QLineEdit* box : {part<QLineEdit>(d, "txtHostHF"), part<QLineEdit>(d, "txtPuertoComandosSAT"),
+                           part<QLineEdit>(d, "txtMyCallSign"), part<QLineEdit>(d, "txtKELDOFMPath")})
         QCOMPARE(box->maxLength(), 255);
 }
 
@@ -258,19 +267,19 @@ void TestSetupDialog::dataPortShowsCommandPortPlusOne()
 {
     Rig rig;
     auto dialog = open(rig);
-    QCOMPARE(dialog->txtPuertoDatosHF->text(), QStringLiteral("8301"));
-    QCOMPARE(dialog->txtPuertoDatosFM->text(), QStringLiteral("8311"));
-    QCOMPARE(dialog->txtPuertoDatosSAT->text(), QStringLiteral("8321"));
-    QVERIFY(dialog->txtPuertoDatosHF->isReadOnly());
+    QCOMPARE(part<QLineEdit>(*dialog, "txtPuertoDatosHF")->text(), QStringLiteral("8301"));
+    QCOMPARE(part<QLineEdit>(*dialog, "txtPuertoDatosFM")->text(), QStringLiteral("8311"));
+    QCOMPARE(part<QLineEdit>(*dialog, "txtPuertoDatosSAT")->text(), QStringLiteral("8321"));
+    QVERIFY(part<QLineEdit>(*dialog, "txtPuertoDatosHF")->isReadOnly());
 
-    QLineEdit* port = dialog->txtPuertoComandosFM;
+    QLineEdit* port = part<QLineEdit>(*dialog, "txtPuertoComandosFM");
     port->clear();
     QTest::keyClicks(port, QStringLiteral("8400abc"));
-    QCOMPARE(dialog->txtPuertoDatosFM->text(), QStringLiteral("8401"));
+    QCOMPARE(part<QLineEdit>(*dialog, "txtPuertoDatosFM")->text(), QStringLiteral("8401"));
     port->clear();
-    QCOMPARE(dialog->txtPuertoDatosFM->text(), QStringLiteral("1"));
+    QCOMPARE(part<QLineEdit>(*dialog, "txtPuertoDatosFM")->text(), QStringLiteral("1"));
     port->setText(QStringLiteral("xyz"));
-    QCOMPARE(dialog->txtPuertoDatosFM->text(), QStringLiteral("1"));
+    QCOMPARE(part<QLineEdit>(*dialog, "txtPuertoDatosFM")->text(), QStringLiteral("1"));
 }
 
 // ---- Checks -------------------------------------------------------------------
@@ -298,11 +307,11 @@ void TestSetupDialog::selectedModePortLimits()
     Rig rig;
     const SetupValues before = SetupValues::of(rig.s());
     auto dialog = open(rig);
-    dialog->txtPuertoComandosHF->setText(text);
+    part<QLineEdit>(*dialog, "txtPuertoComandosHF")->setText(text);
     if (!accepted)
         m_boxes->expect(QStringLiteral("Invalid TCP port"), MessageBox::Icon::Warning);
     // A mouse click takes the focus to the button first.
-    QTest::mouseClick(dialog->cmdOK, Qt::LeftButton);
+    QTest::mouseClick(part<QPushButton>(*dialog, "cmdOK"), Qt::LeftButton);
     QVERIFY(m_boxes->verify());
 
     if (accepted) {
@@ -311,7 +320,7 @@ void TestSetupDialog::selectedModePortLimits()
         QVERIFY(rig.iniExists());
     } else {
         QVERIFY(refusedAndOpen(*dialog));
-        QCOMPARE(dialog->focusWidget(), dialog->txtPuertoComandosHF);
+        QCOMPARE(dialog->focusWidget(), part<QLineEdit>(*dialog, "txtPuertoComandosHF"));
         QCOMPARE(SetupValues::of(rig.s()), before);
         QVERIFY(!rig.iniExists());
     }
@@ -323,30 +332,30 @@ void TestSetupDialog::onlySelectedModeFieldsAreTested()
     {
         // Another mode's empty host and unusable port pass.
         auto dialog = open(rig);
-        dialog->txtHostFM->clear();
-        dialog->txtPuertoComandosSAT->setText(QStringLiteral("12"));
-        dialog->cmdOK->click();
+        part<QLineEdit>(*dialog, "txtHostFM")->clear();
+        part<QLineEdit>(*dialog, "txtPuertoComandosSAT")->setText(QStringLiteral("12"));
+        part<QPushButton>(*dialog, "cmdOK")->click();
         QVERIFY(!dialog->isVisible());
         QCOMPARE(rig.s().fmHost, QString());
     }
     {
         // The selected mode's empty host is refused.
         auto dialog = open(rig);
-        dialog->optKELDOSAT->click();
-        dialog->txtHostSAT->clear();
+        part<QRadioButton>(*dialog, "optKELDOSAT")->click();
+        part<QLineEdit>(*dialog, "txtHostSAT")->clear();
         m_boxes->expect(QStringLiteral("Invalid Host"), MessageBox::Icon::Warning);
-        dialog->cmdOK->click();
+        part<QPushButton>(*dialog, "cmdOK")->click();
         QVERIFY(m_boxes->verify());
         QVERIFY(refusedAndOpen(*dialog));
-        QCOMPARE(dialog->focusWidget(), dialog->txtHostSAT);
+        QCOMPARE(dialog->focusWidget(), part<QLineEdit>(*dialog, "txtHostSAT"));
         QCOMPARE(rig.s().keldoMode.value(), HF);
         // The port is tested before the host.
-        dialog->txtPuertoComandosSAT->setText(QStringLiteral("80"));
+        part<QLineEdit>(*dialog, "txtPuertoComandosSAT")->setText(QStringLiteral("80"));
         m_boxes->expect(QStringLiteral("Invalid TCP port"), MessageBox::Icon::Warning);
-        dialog->cmdOK->click();
+        part<QPushButton>(*dialog, "cmdOK")->click();
         QVERIFY(m_boxes->verify());
-        QCOMPARE(dialog->focusWidget(), dialog->txtPuertoComandosSAT);
-        dialog->cmdCancel->click();
+        QCOMPARE(dialog->focusWidget(), part<QLineEdit>(*dialog, "txtPuertoComandosSAT"));
+        part<QPushButton>(*dialog, "cmdCancel")->click();
         QVERIFY(!dialog->isVisible());
     }
     {
@@ -354,17 +363,17 @@ void TestSetupDialog::onlySelectedModeFieldsAreTested()
         // one that leaves the modem no call to announce (empty, bare SSID).
         auto dialog = open(rig);
         for (const QString& bad : {QStringLiteral("N0CALL-99"), QString(), QStringLiteral("-5")}) {
-            dialog->txtMyCallSign->setText(bad);
-            dialog->cmdCancel->setFocus();
+            part<QLineEdit>(*dialog, "txtMyCallSign")->setText(bad);
+            part<QPushButton>(*dialog, "cmdCancel")->setFocus();
             m_boxes->expect(QStringLiteral("Invalid Call Sign"), MessageBox::Icon::Warning);
-            dialog->cmdOK->click();
+            part<QPushButton>(*dialog, "cmdOK")->click();
             QVERIFY2(m_boxes->verify(), qPrintable(bad));
             QVERIFY(refusedAndOpen(*dialog));
-            QCOMPARE(dialog->focusWidget(), dialog->txtMyCallSign);
+            QCOMPARE(dialog->focusWidget(), part<QLineEdit>(*dialog, "txtMyCallSign"));
             QCOMPARE(rig.s().myCallsign, QStringLiteral("N0CALL-1"));
         }
-        dialog->txtMyCallSign->setText(QStringLiteral("n0new-5"));
-        dialog->cmdOK->click();
+        part<QLineEdit>(*dialog, "txtMyCallSign")->setText(QStringLiteral("n0new-5"));
+        part<QPushButton>(*dialog, "cmdOK")->click();
         QVERIFY(!dialog->isVisible());
         QCOMPARE(rig.s().myCallsign, QStringLiteral("N0NEW-5"));
     }
@@ -374,10 +383,10 @@ void TestSetupDialog::otherModesKeepTheirPortUnlessUsable()
 {
     Rig rig;
     auto dialog = open(rig);
-    dialog->txtPuertoComandosFM->setText(QStringLiteral("0"));
-    dialog->txtPuertoComandosSAT->setText(QStringLiteral("9100xyz"));
-    dialog->txtHostSAT->setText(QStringLiteral("sat.example"));
-    dialog->cmdOK->click();
+    part<QLineEdit>(*dialog, "txtPuertoComandosFM")->setText(QStringLiteral("0"));
+    part<QLineEdit>(*dialog, "txtPuertoComandosSAT")->setText(QStringLiteral("9100xyz"));
+    part<QLineEdit>(*dialog, "txtHostSAT")->setText(QStringLiteral("sat.example"));
+    part<QPushButton>(*dialog, "cmdOK")->click();
     QVERIFY(!dialog->isVisible());
     QCOMPARE(rig.s().fmTcpPort, 8310);
     QCOMPARE(rig.s().satTcpPort, 9100);
@@ -398,25 +407,25 @@ void TestSetupDialog::callSignUpperCasedOnFocusOutAndOnEnter()
     Rig rig;
     {
         auto dialog = open(rig);
-        dialog->txtMyCallSign->setFocus();
-        dialog->txtMyCallSign->selectAll();
-        QTest::keyClicks(dialog->txtMyCallSign, QStringLiteral("ab1cd-7"));
-        QCOMPARE(dialog->txtMyCallSign->text(), QStringLiteral("ab1cd-7"));
-        dialog->txtHostHF->setFocus();
-        QCOMPARE(dialog->txtMyCallSign->text(), QStringLiteral("AB1CD-7"));
-        dialog->cmdCancel->click();
+        part<QLineEdit>(*dialog, "txtMyCallSign")->setFocus();
+        part<QLineEdit>(*dialog, "txtMyCallSign")->selectAll();
+        QTest::keyClicks(part<QLineEdit>(*dialog, "txtMyCallSign"), QStringLiteral("ab1cd-7"));
+        QCOMPARE(part<QLineEdit>(*dialog, "txtMyCallSign")->text(), QStringLiteral("ab1cd-7"));
+        part<QLineEdit>(*dialog, "txtHostHF")->setFocus();
+        QCOMPARE(part<QLineEdit>(*dialog, "txtMyCallSign")->text(), QStringLiteral("AB1CD-7"));
+        part<QPushButton>(*dialog, "cmdCancel")->click();
     }
     {
         // Enter while the box still has the focus: no focus-out happens.
         auto dialog = open(rig);
-        dialog->txtMyCallSign->setFocus();
-        dialog->txtMyCallSign->selectAll();
-        QTest::keyClicks(dialog->txtMyCallSign, QStringLiteral("ab1cd-7"));
-        QTest::keyClick(dialog->txtMyCallSign, Qt::Key_Return);
+        part<QLineEdit>(*dialog, "txtMyCallSign")->setFocus();
+        part<QLineEdit>(*dialog, "txtMyCallSign")->selectAll();
+        QTest::keyClicks(part<QLineEdit>(*dialog, "txtMyCallSign"), QStringLiteral("ab1cd-7"));
+        QTest::keyClick(part<QLineEdit>(*dialog, "txtMyCallSign"), Qt::Key_Return);
         QVERIFY(!dialog->isVisible());
         QCOMPARE(dialog->result(), int(QDialog::Accepted));
         QCOMPARE(rig.s().myCallsign, QStringLiteral("AB1CD-7"));
-        QCOMPARE(rig.session->display.caption(), CaptionPrefix() + QStringLiteral("AB1CD-7"));
+        QCOMPARE(rig.station->display.caption(), CaptionPrefix() + QStringLiteral("AB1CD-7"));
     }
 }
 
@@ -427,24 +436,25 @@ void TestSetupDialog::changedCallSignReachesModemAndCaption()
     QVERIFY(modem.listen());
     rig.s().hfTcpPort = modem.commandPort();
     linkTo(rig, modem);
-    QSignalSpy written(&rig.session->link, &ModemLink::commandWritten);
+    QSignalSpy written(&rig.station->link, &ModemLink::commandWritten);
 
     auto dialog = open(rig);
-    dialog->txtMyCallSign->setText(QStringLiteral("n0new-3"));
+    part<QLineEdit>(*dialog, "txtMyCallSign")->setText(QStringLiteral("n0new-3"));
     // The alert choices go with the same Update.
-    QVERIFY(!dialog->chkAlertOwnCall->isChecked() && dialog->txtAlertWords->text().isEmpty());
-    dialog->chkAlertOwnCall->setChecked(true);
-    dialog->txtAlertWords->setText(QStringLiteral(" sked, qrz "));
-    dialog->cmdOK->click();
+    QVERIFY(!part<QCheckBox>(*dialog, "chkAlertOwnCall")->isChecked()
+            && part<QLineEdit>(*dialog, "txtAlertWords")->text().isEmpty());
+    part<QCheckBox>(*dialog, "chkAlertOwnCall")->setChecked(true);
+    part<QLineEdit>(*dialog, "txtAlertWords")->setText(QStringLiteral(" sked, qrz "));
+    part<QPushButton>(*dialog, "cmdOK")->click();
     QVERIFY(!dialog->isVisible());
     QVERIFY(rig.s().alertOnOwnCall);
     QCOMPARE(rig.s().alertWords, QStringLiteral("sked, qrz"));
 
     QCOMPARE(rig.s().myCallsign, QStringLiteral("N0NEW-3"));
-    QCOMPARE(rig.session->display.caption(), QStringLiteral("KELDO Terminal v1.2.0      N0NEW-3"));
+    QCOMPARE(rig.station->display.caption(), QStringLiteral("KELDO Terminal v1.2.0      N0NEW-3"));
     QTRY_COMPARE(modem.commands(), (QStringList{QStringLiteral("MYCALL N0NEW-3"), QStringLiteral("BW2300")}));
     QCOMPARE(written.size(), 2);
-    QVERIFY(rig.session->link.bothConnected());
+    QVERIFY(rig.station->link.bothConnected());
 }
 
 void TestSetupDialog::unchangedSettingsSendOnlyTheBandwidth()
@@ -457,12 +467,12 @@ void TestSetupDialog::unchangedSettingsSendOnlyTheBandwidth()
     QVERIFY(modem.listen());
     rig.s().hfTcpPort = modem.commandPort();
     linkTo(rig, modem);
-    const int attempts = rig.session->link.connectAttempts();
+    const int attempts = rig.station->link.connectAttempts();
     const SetupValues before = SetupValues::of(rig.s());
-    QSignalSpy written(&rig.session->link, &ModemLink::commandWritten);
+    QSignalSpy written(&rig.station->link, &ModemLink::commandWritten);
 
     auto dialog = open(rig);
-    dialog->cmdOK->click();
+    part<QPushButton>(*dialog, "cmdOK")->click();
     QVERIFY(!dialog->isVisible());
 
     QCOMPARE(written.size(), 1);
@@ -470,8 +480,8 @@ void TestSetupDialog::unchangedSettingsSendOnlyTheBandwidth()
     QTRY_COMPARE(modem.commands(), QStringList{QStringLiteral("BW500")});
     QVERIFY(m_killed.isEmpty());
     QVERIFY(m_launched.isEmpty());
-    QVERIFY(rig.session->link.bothConnected());
-    QCOMPARE(rig.session->link.connectAttempts(), attempts);
+    QVERIFY(rig.station->link.bothConnected());
+    QCOMPARE(rig.station->link.connectAttempts(), attempts);
     QCOMPARE(modem.commandAccepts(), 1);
     QCOMPARE(modem.dataAccepts(), 1);
     QCOMPARE(SetupValues::of(rig.s()), before);
@@ -484,7 +494,7 @@ void TestSetupDialog::unchangedSettingsSendOnlyTheBandwidth()
     m_boxes->expectContaining(QStringLiteral("The settings could not be saved to ")
                                   + QDir::toNativeSeparators(rig.iniPath()),
                               MessageBox::Icon::Warning);
-    again->cmdOK->click();
+    part<QPushButton>(*again, "cmdOK")->click();
     // The save is written off the GUI thread; its failure comes after.
     QTRY_COMPARE(m_boxes->count(), 1);
     QVERIFY(m_boxes->verify());
@@ -543,16 +553,18 @@ void TestSetupDialog::modeOrPathChangeSwitchesPrograms()
     if (ticked)
         m_existing << rig.s().keldoHfPath << rig.s().keldoFmPath << rig.s().keldoSatPath << newPath;
     auto dialog = open(rig);
-    QRadioButton* option = to == HF ? dialog->optKELDOHF : to == FM ? dialog->optKELDOFM1200 : dialog->optKELDOSAT;
+    QRadioButton* option = to == HF ? part<QRadioButton>(*dialog, "optKELDOHF")
+        : to == FM                  ? part<QRadioButton>(*dialog, "optKELDOFM1200")
+                                    : part<QRadioButton>(*dialog, "optKELDOSAT");
     option->click();
-    if (dialog->chkLaunch->isChecked() != ticked)
-        dialog->chkLaunch->click();
-    QLineEdit* pathBox = to == HF ? dialog->txtKELDOHFPath
-        : to == FM                ? dialog->txtKELDOFMPath
-                                  : dialog->txtKELDOSATPath;
+    if (part<QCheckBox>(*dialog, "chkLaunch")->isChecked() != ticked)
+        part<QCheckBox>(*dialog, "chkLaunch")->click();
+    QLineEdit* pathBox = to == HF ? part<QLineEdit>(*dialog, "txtKELDOHFPath")
+        : to == FM                ? part<QLineEdit>(*dialog, "txtKELDOFMPath")
+                                  : part<QLineEdit>(*dialog, "txtKELDOSATPath");
     if (!newPath.isEmpty())
         pathBox->setText(newPath);
-    dialog->cmdOK->click();
+    part<QPushButton>(*dialog, "cmdOK")->click();
     QVERIFY(!dialog->isVisible());
     QCOMPARE(m_killed, killed);
     QCOMPARE(m_launched, launched);
@@ -581,30 +593,30 @@ void TestSetupDialog::practiceModemFollowsItsAddress()
         arguments.clear();
         auto dialog = open(rig);
         change(*dialog);
-        dialog->cmdOK->click();
+        part<QPushButton>(*dialog, "cmdOK")->click();
         QVERIFY(!dialog->isVisible());
     };
 
     // Chosen as the program of the mode.
-    update([&](frmSetup& d) { d.txtKELDOHFPath->setText(sim); });
+    update([&](frmSetup& d) { part<QLineEdit>(d, "txtKELDOHFPath")->setText(sim); });
     QCOMPARE(m_killed, QStringList{QStringLiteral("KELDO.exe")});
     QCOMPARE(m_launched, QStringList{sim});
     QCOMPARE(arguments, (QList<QStringList>{{"--host", "127.0.0.1", "--port", "8300"}}));
     // Moved: ended and started where the link goes.
     update([&](frmSetup& d) {
-        d.txtPuertoComandosHF->setText(QStringLiteral("8350"));
-        d.txtHostHF->setText(QStringLiteral("localhost"));
+        part<QLineEdit>(d, "txtPuertoComandosHF")->setText(QStringLiteral("8350"));
+        part<QLineEdit>(d, "txtHostHF")->setText(QStringLiteral("localhost"));
     });
     QCOMPARE(m_killed, QStringList{QStringLiteral("keldo-modem-sim")});
     QCOMPARE(arguments, (QList<QStringList>{{"--host", "localhost", "--port", "8350"}}));
     // Unchanged, or another mode's port: left running.
     update([](frmSetup&) {});
-    update([](frmSetup& d) { d.txtPuertoComandosFM->setText(QStringLiteral("8360")); });
+    update([](frmSetup& d) { part<QLineEdit>(d, "txtPuertoComandosFM")->setText(QStringLiteral("8360")); });
     QVERIFY(m_killed.isEmpty() && m_launched.isEmpty());
     // Moved with the launch unticked: the terminal no longer runs it.
     update([](frmSetup& d) {
-        d.txtPuertoComandosHF->setText(QStringLiteral("8370"));
-        d.chkLaunch->click();
+        part<QLineEdit>(d, "txtPuertoComandosHF")->setText(QStringLiteral("8370"));
+        part<QCheckBox>(d, "chkLaunch")->click();
     });
     QVERIFY(m_killed.isEmpty() && m_launched.isEmpty());
     QCOMPARE(rig.s().hfTcpPort, 8370);
@@ -655,22 +667,22 @@ void TestSetupDialog::modeSwitchEndsAndStartsRealPrograms()
     rig.s().keldoHfPath = hfPath;
     rig.s().keldoSatPath = satPath;
     rig.s().keldoFmPath = fmPath;
-    QCOMPARE(rig.session->modem.launch(hfPath), ModemProcesses::Launch::Started);
-    const QList<qint64> own = rig.session->modem.started();
+    QCOMPARE(rig.station->modem.launch(hfPath), ModemProcesses::Launch::Started);
+    const QList<qint64> own = rig.station->modem.started();
     QCOMPARE(own.size(), 1);
     // The program's own shell, its boxes recorded.
     struct RealPrograms : DesktopShell
     {
         using DesktopShell::DesktopShell;
         void showMessage(QWidget*, const MessageBox::Shown& box) override { MessageBoxRecorder::deliver(box); }
-    } real(rig.session->modem, [&] { return rig.session->modemLinkEnds(); });
+    } real(rig.station->modem, [&] { return rig.station->modemLinkEnds(); });
     Shell::install(&real);
     auto dialog = open(rig);
-    dialog->optKELDOFM1200->click();
-    dialog->cmdOK->click();
+    part<QRadioButton>(*dialog, "optKELDOFM1200")->click();
+    part<QPushButton>(*dialog, "cmdOK")->click();
     QVERIFY(!dialog->isVisible());
 
-    QTRY_VERIFY(!rig.session->modem.isRunning(own.first()));
+    QTRY_VERIFY(!rig.station->modem.isRunning(own.first()));
     QTRY_VERIFY(QFile::exists(marker));
     QCOMPARE(sat.state(), QProcess::Running);
     QCOMPARE(otherHf.state(), QProcess::Running);
@@ -690,10 +702,10 @@ void TestSetupDialog::missingProgramRefusesAndCancelRestores()
     linkTo(rig, modem);
     const SetupValues before = SetupValues::of(rig.s());
     auto dialog = open(rig);
-    dialog->optKELDOFM1200->click();
-    dialog->txtKELDOFMPath->setText(QStringLiteral("/nowhere/FMX.exe"));
+    part<QRadioButton>(*dialog, "optKELDOFM1200")->click();
+    part<QLineEdit>(*dialog, "txtKELDOFMPath")->setText(QStringLiteral("/nowhere/FMX.exe"));
     m_boxes->expect(QStringLiteral("/nowhere/FMX.exe file not found"), MessageBox::Icon::Critical);
-    dialog->cmdOK->click();
+    part<QPushButton>(*dialog, "cmdOK")->click();
     QVERIFY(m_boxes->verify());
     QVERIFY(refusedAndOpen(*dialog));
     // Checked before anything is ended: the running modem stays.
@@ -702,24 +714,24 @@ void TestSetupDialog::missingProgramRefusesAndCancelRestores()
     // A refused Update leaves the settings as they were (a shutdown may save them now).
     QCOMPARE(SetupValues::of(rig.s()), before);
     // The menus follow the stored mode while the dialog stays open.
-    QVERIFY(rig.session->display.modeChecked(HF));
-    QVERIFY(!rig.session->display.modeChecked(FM));
-    QVERIFY(rig.session->display.pttMenuVisible());
+    QVERIFY(rig.station->display.modeChecked(HF));
+    QVERIFY(!rig.station->display.modeChecked(FM));
+    QVERIFY(rig.station->display.pttMenuVisible());
 
-    dialog->cmdCancel->click();
+    part<QPushButton>(*dialog, "cmdCancel")->click();
     QVERIFY(!dialog->isVisible());
     QCOMPARE(SetupValues::of(rig.s()), before);
     QVERIFY(m_killed.isEmpty());
     QVERIFY(!rig.iniExists());
     // The link was never touched.
-    QVERIFY(rig.session->link.bothConnected());
+    QVERIFY(rig.station->link.bothConnected());
     QCOMPARE(modem.commandAccepts(), 1);
     QCOMPARE(modem.dataAccepts(), 1);
 
     // The next opening shows the stored values again.
     auto again = open(rig);
-    QVERIFY(again->optKELDOHF->isChecked());
-    QCOMPARE(again->txtKELDOFMPath->text(), before.fmPath);
+    QVERIFY(part<QRadioButton>(*again, "optKELDOHF")->isChecked());
+    QCOMPARE(part<QLineEdit>(*again, "txtKELDOFMPath")->text(), before.fmPath);
 }
 
 void TestSetupDialog::cancelRestoresEverything()
@@ -730,56 +742,56 @@ void TestSetupDialog::cancelRestoresEverything()
     rig.s().hfTcpPort = modem.commandPort();
     linkTo(rig, modem);
     const SetupValues before = SetupValues::of(rig.s());
-    QSignalSpy written(&rig.session->link, &ModemLink::commandWritten);
+    QSignalSpy written(&rig.station->link, &ModemLink::commandWritten);
 
     for (bool byEscape : {false, true}) {
         auto dialog = open(rig);
-        dialog->optKELDOSAT->click();
-        dialog->opt2750->click();
-        dialog->txtPuertoComandosHF->setText(QStringLiteral("9000"));
-        dialog->txtPuertoComandosSAT->setText(QStringLiteral("9002"));
-        dialog->txtHostSAT->setText(QStringLiteral("127.0.0.9"));
-        dialog->txtMyCallSign->setText(QStringLiteral("N0NEW"));
-        dialog->txtKELDOSATPath->setText(QStringLiteral("/x/SAT2.exe"));
-        dialog->chkLaunch->click();
-        QVERIFY(!rig.session->display.modeChecked(HF));
+        part<QRadioButton>(*dialog, "optKELDOSAT")->click();
+        part<QRadioButton>(*dialog, "opt2750")->click();
+        part<QLineEdit>(*dialog, "txtPuertoComandosHF")->setText(QStringLiteral("9000"));
+        part<QLineEdit>(*dialog, "txtPuertoComandosSAT")->setText(QStringLiteral("9002"));
+        part<QLineEdit>(*dialog, "txtHostSAT")->setText(QStringLiteral("127.0.0.9"));
+        part<QLineEdit>(*dialog, "txtMyCallSign")->setText(QStringLiteral("N0NEW"));
+        part<QLineEdit>(*dialog, "txtKELDOSATPath")->setText(QStringLiteral("/x/SAT2.exe"));
+        part<QCheckBox>(*dialog, "chkLaunch")->click();
+        QVERIFY(!rig.station->display.modeChecked(HF));
         if (byEscape)
             QTest::keyClick(dialog.get(), Qt::Key_Escape);
         else
-            dialog->cmdCancel->click();
+            part<QPushButton>(*dialog, "cmdCancel")->click();
         QVERIFY(!dialog->isVisible());
         QCOMPARE(SetupValues::of(rig.s()), before);
-        QVERIFY(rig.session->display.modeChecked(HF));
-        QVERIFY(!rig.session->display.modeChecked(SAT));
-        QVERIFY(rig.session->display.pttMenuVisible());
+        QVERIFY(rig.station->display.modeChecked(HF));
+        QVERIFY(!rig.station->display.modeChecked(SAT));
+        QVERIFY(rig.station->display.pttMenuVisible());
     }
     QCOMPARE(written.size(), 0);
     QVERIFY(m_killed.isEmpty() && m_launched.isEmpty());
-    QVERIFY(rig.session->link.bothConnected());
+    QVERIFY(rig.station->link.bothConnected());
     QVERIFY(!rig.iniExists());
 }
 
 void TestSetupDialog::refusedWhileConnectedRestoresMenus()
 {
     Rig rig;
-    rig.session->conn.ConnectionActive = true;
+    rig.station->conn.ConnectionActive = true;
     const SetupValues before = SetupValues::of(rig.s());
     auto dialog = open(rig);
-    dialog->optKELDOFM1200->click();
-    QVERIFY(!rig.session->display.pttMenuVisible());
+    part<QRadioButton>(*dialog, "optKELDOFM1200")->click();
+    QVERIFY(!rig.station->display.pttMenuVisible());
     m_boxes->expect(QStringLiteral("No while a connection is is progress."), MessageBox::Icon::Warning);
-    dialog->cmdOK->click();
+    part<QPushButton>(*dialog, "cmdOK")->click();
     QVERIFY(m_boxes->verify());
     QVERIFY(refusedAndOpen(*dialog));
-    QVERIFY(rig.session->display.pttMenuVisible());
-    QVERIFY(rig.session->display.modeChecked(HF));
+    QVERIFY(rig.station->display.pttMenuVisible());
+    QVERIFY(rig.station->display.modeChecked(HF));
 
     // The close box is refused the same way; only Cancel closes.
     m_boxes->expect(QStringLiteral("No while a connection is is progress."), MessageBox::Icon::Warning);
     dialog->close();
     QVERIFY(m_boxes->verify());
     QVERIFY(dialog->isVisible());
-    dialog->cmdCancel->click();
+    part<QPushButton>(*dialog, "cmdCancel")->click();
     QVERIFY(!dialog->isVisible());
     QCOMPARE(SetupValues::of(rig.s()), before);
 }
@@ -795,16 +807,16 @@ void TestSetupDialog::alertWordsApplyDuringConnection()
     QVERIFY(modem.listen());
     rig.s().hfTcpPort = modem.commandPort();
     linkTo(rig, modem);
-    rig.session->conn.ConnectionActive = true;
+    rig.station->conn.ConnectionActive = true;
     const SetupValues before = SetupValues::of(rig.s());
-    QSignalSpy written(&rig.session->link, &ModemLink::commandWritten);
+    QSignalSpy written(&rig.station->link, &ModemLink::commandWritten);
 
     auto dialog = open(rig);
-    dialog->chkAlertOwnCall->click();
-    dialog->txtAlertWords->setText(QStringLiteral("QRZ, CONTEST"));
+    part<QCheckBox>(*dialog, "chkAlertOwnCall")->click();
+    part<QLineEdit>(*dialog, "txtAlertWords")->setText(QStringLiteral("QRZ, CONTEST"));
     // The call sign as typed in small letters is the same call.
-    dialog->txtMyCallSign->setText(QStringLiteral("n0call-1"));
-    dialog->cmdOK->click();
+    part<QLineEdit>(*dialog, "txtMyCallSign")->setText(QStringLiteral("n0call-1"));
+    part<QPushButton>(*dialog, "cmdOK")->click();
     QVERIFY(!dialog->isVisible());
     QCOMPARE(rig.s().alertWords, QStringLiteral("QRZ, CONTEST"));
     QVERIFY(rig.s().alertOnOwnCall);
@@ -814,23 +826,23 @@ void TestSetupDialog::alertWordsApplyDuringConnection()
     QCOMPARE(SetupValues::of(rig.s()), before);
 
     const std::function<void(frmSetup&)> linkChanges[] = {
-        [](frmSetup& d) { d.txtPuertoComandosHF->setText(QStringLiteral("8350")); },
-        [](frmSetup& d) { d.txtHostSAT->setText(QStringLiteral("10.0.0.9")); },
-        [](frmSetup& d) { d.txtMyCallSign->setText(QStringLiteral("N0NEW")); },
-        [](frmSetup& d) { d.opt500->click(); },
-        [](frmSetup& d) { d.txtKELDOFMPath->setText(QStringLiteral("/srv/fm2/FM2.exe")); },
-        [](frmSetup& d) { d.chkLaunch->click(); },
-        [](frmSetup& d) { d.optKELDOSAT->click(); },
+        [](frmSetup& d) { part<QLineEdit>(d, "txtPuertoComandosHF")->setText(QStringLiteral("8350")); },
+        [](frmSetup& d) { part<QLineEdit>(d, "txtHostSAT")->setText(QStringLiteral("10.0.0.9")); },
+        [](frmSetup& d) { part<QLineEdit>(d, "txtMyCallSign")->setText(QStringLiteral("N0NEW")); },
+        [](frmSetup& d) { part<QRadioButton>(d, "opt500")->click(); },
+        [](frmSetup& d) { part<QLineEdit>(d, "txtKELDOFMPath")->setText(QStringLiteral("/srv/fm2/FM2.exe")); },
+        [](frmSetup& d) { part<QCheckBox>(d, "chkLaunch")->click(); },
+        [](frmSetup& d) { part<QRadioButton>(d, "optKELDOSAT")->click(); },
     };
     for (const auto& change : linkChanges) {
         auto refused = open(rig);
         change(*refused);
-        refused->txtAlertWords->setText(QStringLiteral("DX"));
+        part<QLineEdit>(*refused, "txtAlertWords")->setText(QStringLiteral("DX"));
         m_boxes->expect(QStringLiteral("No while a connection is is progress."), MessageBox::Icon::Warning);
-        refused->cmdOK->click();
+        part<QPushButton>(*refused, "cmdOK")->click();
         QVERIFY(m_boxes->verify());
         QVERIFY(refusedAndOpen(*refused));
-        refused->cmdCancel->click();
+        part<QPushButton>(*refused, "cmdCancel")->click();
     }
     QCOMPARE(rig.s().alertWords, QStringLiteral("QRZ, CONTEST"));
     QCOMPARE(SetupValues::of(rig.s()), before);
@@ -854,18 +866,19 @@ void TestSetupDialog::hostChangeReconnectsToNewModem()
     rig.s().hfHost = QStringLiteral("127.0.0.1");
     rig.s().hfTcpPort = first.commandPort();
     const int period = 3000;
-    rig.session->link.setSupervisionInterval(period);
-    rig.session->link.armSupervision();
+    rig.station->link.setSupervisionInterval(period);
+    rig.station->configureCore();
+    rig.station->link.armSupervision();
     linkTo(rig, first);
 
     auto dialog = open(rig);
-    dialog->txtHostHF->setText(QStringLiteral("127.0.0.2"));
-    dialog->cmdOK->click();
+    part<QLineEdit>(*dialog, "txtHostHF")->setText(QStringLiteral("127.0.0.2"));
+    part<QPushButton>(*dialog, "cmdOK")->click();
     QVERIFY(!dialog->isVisible());
 
-    QTRY_VERIFY_WITH_TIMEOUT(second.linked() && rig.session->link.bothConnected(), period);
-    QCOMPARE(rig.session->link.commandRemoteHost(), QStringLiteral("127.0.0.2"));
-    QCOMPARE(rig.session->link.dataRemotePort(), quint16(first.commandPort() + 1));
+    QTRY_VERIFY_WITH_TIMEOUT(second.linked() && rig.station->link.bothConnected(), period);
+    QCOMPARE(rig.station->link.commandRemoteHost(), QStringLiteral("127.0.0.2"));
+    QCOMPARE(rig.station->link.dataRemotePort(), quint16(first.commandPort() + 1));
     QTRY_VERIFY(second.commands().contains(QStringLiteral("MYCALL N0CALL-1")));
     QTRY_VERIFY(!first.commandConnected() && !first.dataConnected());
     QCOMPARE(first.commandAccepts(), 1);
@@ -880,17 +893,18 @@ void TestSetupDialog::portChangeReconnectsToNewModem()
     Rig rig;
     rig.s().hfTcpPort = first.commandPort();
     const int period = 3000;
-    rig.session->link.setSupervisionInterval(period);
-    rig.session->link.armSupervision();
+    rig.station->link.setSupervisionInterval(period);
+    rig.station->configureCore();
+    rig.station->link.armSupervision();
     linkTo(rig, first);
 
     auto dialog = open(rig);
-    dialog->txtPuertoComandosHF->setText(QString::number(second.commandPort()));
-    dialog->cmdOK->click();
+    part<QLineEdit>(*dialog, "txtPuertoComandosHF")->setText(QString::number(second.commandPort()));
+    part<QPushButton>(*dialog, "cmdOK")->click();
     QVERIFY(!dialog->isVisible());
 
-    QTRY_VERIFY_WITH_TIMEOUT(second.linked() && rig.session->link.bothConnected(), period);
-    QCOMPARE(rig.session->link.commandRemotePort(), second.commandPort());
+    QTRY_VERIFY_WITH_TIMEOUT(second.linked() && rig.station->link.bothConnected(), period);
+    QCOMPARE(rig.station->link.commandRemotePort(), second.commandPort());
     QTRY_VERIFY(!first.commandConnected() && !first.dataConnected());
     QCOMPARE(rig.s().hfTcpPort, int(second.commandPort()));
 }
@@ -902,15 +916,15 @@ void TestSetupDialog::otherModeAddressChangeKeepsTheLink()
     Rig rig;
     rig.s().hfTcpPort = modem.commandPort();
     linkTo(rig, modem);
-    const int attempts = rig.session->link.connectAttempts();
+    const int attempts = rig.station->link.connectAttempts();
 
     auto dialog = open(rig);
-    dialog->txtHostFM->setText(QStringLiteral("127.0.0.7"));
-    dialog->txtPuertoComandosSAT->setText(QStringLiteral("9500"));
-    dialog->cmdOK->click();
+    part<QLineEdit>(*dialog, "txtHostFM")->setText(QStringLiteral("127.0.0.7"));
+    part<QLineEdit>(*dialog, "txtPuertoComandosSAT")->setText(QStringLiteral("9500"));
+    part<QPushButton>(*dialog, "cmdOK")->click();
     QVERIFY(!dialog->isVisible());
-    QVERIFY(rig.session->link.bothConnected());
-    QCOMPARE(rig.session->link.connectAttempts(), attempts);
+    QVERIFY(rig.station->link.bothConnected());
+    QCOMPARE(rig.station->link.connectAttempts(), attempts);
     QCOMPARE(modem.commandAccepts(), 1);
     QCOMPARE(rig.s().fmHost, QStringLiteral("127.0.0.7"));
     QCOMPARE(rig.s().satTcpPort, 9500);
@@ -928,20 +942,23 @@ void TestSetupDialog::unknownStoredModeAndBandwidthStayUnchanged()
     auto dialog = open(rig);
     frmSetup& d = *dialog;
 
-    QVERIFY(!d.optKELDOHF->isChecked() && !d.optKELDOFM1200->isChecked() && !d.optKELDOSAT->isChecked());
-    QVERIFY(!d.opt500->isChecked() && !d.opt2300->isChecked() && !d.opt2750->isChecked());
-    QVERIFY(d.fraFMTCP->isVisibleTo(&d) && !d.fraHFTCP->isVisibleTo(&d) && !d.fraBW->isVisibleTo(&d));
-    QVERIFY(!rig.session->display.pttMenuVisible());
-    QVERIFY(!rig.session->display.modeChecked(FM) && !rig.session->display.modeChecked(HF));
+    QVERIFY(!part<QRadioButton>(d, "optKELDOHF")->isChecked() && !part<QRadioButton>(d, "optKELDOFM1200")->isChecked()
+            && !part<QRadioButton>(d, "optKELDOSAT")->isChecked());
+    QVERIFY(!part<QRadioButton>(d, "opt500")->isChecked() && !part<QRadioButton>(d, "opt2300")->isChecked()
+            && !part<QRadioButton>(d, "opt2750")->isChecked());
+    QVERIFY(part<QGroupBox>(d, "fraFMTCP")->isVisibleTo(&d) && !part<QGroupBox>(d, "fraHFTCP")->isVisibleTo(&d)
+            && !part<QGroupBox>(d, "fraBW")->isVisibleTo(&d));
+    QVERIFY(!rig.station->display.pttMenuVisible());
+    QVERIFY(!rig.station->display.modeChecked(FM) && !rig.station->display.modeChecked(HF));
 
     // The FM fields are the ones tested.
-    d.txtPuertoComandosFM->setText(QStringLiteral("80"));
+    part<QLineEdit>(d, "txtPuertoComandosFM")->setText(QStringLiteral("80"));
     m_boxes->expect(QStringLiteral("Invalid TCP port"), MessageBox::Icon::Warning);
-    QTest::mouseClick(d.cmdOK, Qt::LeftButton);
+    QTest::mouseClick(part<QPushButton>(d, "cmdOK"), Qt::LeftButton);
     QVERIFY(m_boxes->verify());
-    QCOMPARE(d.focusWidget(), d.txtPuertoComandosFM);
-    d.txtPuertoComandosFM->setText(QStringLiteral("8311"));
-    d.cmdOK->click();
+    QCOMPARE(d.focusWidget(), part<QLineEdit>(d, "txtPuertoComandosFM"));
+    part<QLineEdit>(d, "txtPuertoComandosFM")->setText(QStringLiteral("8311"));
+    part<QPushButton>(d, "cmdOK")->click();
     QVERIFY(!d.isVisible());
 
     QCOMPARE(rig.s().keldoMode, ModeSetting::other(QStringLiteral("KELDOXX")));
@@ -962,9 +979,9 @@ void TestSetupDialog::shutdownClosesWithoutApplying()
     Rig rig;
     const SetupValues before = SetupValues::of(rig.s());
     auto dialog = open(rig);
-    dialog->txtPuertoComandosHF->setText(QStringLiteral("1"));
-    dialog->txtMyCallSign->setText(QStringLiteral("N0NEW"));
-    rig.session->TerminarAplicacion = true;
+    part<QLineEdit>(*dialog, "txtPuertoComandosHF")->setText(QStringLiteral("1"));
+    part<QLineEdit>(*dialog, "txtMyCallSign")->setText(QStringLiteral("N0NEW"));
+    rig.station->TerminarAplicacion = true;
     dialog->close();
     QVERIFY(!dialog->isVisible());
     QCOMPARE(SetupValues::of(rig.s()), before);
@@ -976,15 +993,15 @@ void TestSetupDialog::closeBoxAppliesLikeUpdate()
     Rig rig;
     m_existing << rig.s().keldoSatPath;
     auto dialog = open(rig);
-    dialog->optKELDOSAT->click();
-    dialog->txtMyCallSign->setText(QStringLiteral("n0new"));
-    dialog->chkLaunch->click();
+    part<QRadioButton>(*dialog, "optKELDOSAT")->click();
+    part<QLineEdit>(*dialog, "txtMyCallSign")->setText(QStringLiteral("n0new"));
+    part<QCheckBox>(*dialog, "chkLaunch")->click();
     dialog->close();
     QVERIFY(!dialog->isVisible());
     QCOMPARE(rig.s().keldoMode.value(), SAT);
     QCOMPARE(rig.s().myCallsign, QStringLiteral("N0NEW"));
     QCOMPARE(rig.s().autoLaunch.value(), AutoLaunch::On);
-    QVERIFY(rig.session->display.modeChecked(SAT));
+    QVERIFY(rig.station->display.modeChecked(SAT));
     QVERIFY(rig.iniExists());
 }
 
@@ -1000,25 +1017,26 @@ void TestSetupDialog::switchToSatAgainstPracticeModem()
     rig.s().hfTcpPort = hfModem.port();
     rig.s().satTcpPort = 8399;
     // The terminal's own supervision period.
-    rig.session->link.armSupervision();
-    rig.session->link.CheckSockets();
+    rig.station->configureCore();
+    rig.station->link.armSupervision();
+    rig.station->link.CheckSockets();
     QVERIFY(hfModem.waitForOutput(QStringLiteral("<- BW2300")));
-    QTRY_VERIFY(rig.session->link.bothConnected());
+    QTRY_VERIFY(rig.station->link.bothConnected());
 
-    QSignalSpy written(&rig.session->link, &ModemLink::commandWritten);
-    QSignalSpy linkedUp(&rig.session->link, &ModemLink::linkedUp);
+    QSignalSpy written(&rig.station->link, &ModemLink::commandWritten);
+    QSignalSpy linkedUp(&rig.station->link, &ModemLink::linkedUp);
     auto dialog = open(rig);
-    dialog->optKELDOSAT->click();
-    dialog->txtPuertoComandosSAT->setText(QString::number(satModem.port()));
-    dialog->cmdOK->click();
+    part<QRadioButton>(*dialog, "optKELDOSAT")->click();
+    part<QLineEdit>(*dialog, "txtPuertoComandosSAT")->setText(QString::number(satModem.port()));
+    part<QPushButton>(*dialog, "cmdOK")->click();
     QVERIFY(!dialog->isVisible());
 
     QVERIFY(satModem.waitForOutput(QStringLiteral("<- MYCALL N0CALL-1"), ModemLink::SupervisionIntervalMs));
     QVERIFY(satModem.waitForOutput(QStringLiteral("<- COMPRESSION FILES")));
     QVERIFY(!linkedUp.isEmpty());
-    QVERIFY(rig.session->link.bothConnected());
-    QCOMPARE(rig.session->link.commandRemotePort(), satModem.port());
-    QCOMPARE(rig.session->link.dataRemotePort(), quint16(satModem.port() + 1));
+    QVERIFY(rig.station->link.bothConnected());
+    QCOMPARE(rig.station->link.commandRemotePort(), satModem.port());
+    QCOMPARE(rig.station->link.dataRemotePort(), quint16(satModem.port() + 1));
     // Neither the dialog nor the link-up in SAT mode sends a bandwidth.
     for (const QList<QVariant>& command : written)
         QVERIFY2(!command.at(0).toString().startsWith(QStringLiteral("BW")), qPrintable(command.at(0).toString()));

@@ -1,4 +1,4 @@
-#include "app/Session.h"
+#include "app/DesktopStation.h"
 #include "support/FakeModem.h"
 #include "terminal/ConversationLog.h"
 #include "widgets/RxScreenView.h"
@@ -112,12 +112,13 @@ class TestTerminalText : public QObject
 
     QTemporaryDir m_dir;
 
-    std::unique_ptr<Session> linkedSession(FakeModem& modem)
+    std::unique_ptr<DesktopStation> linkedStation(FakeModem& modem)
     {
-        auto s = std::make_unique<Session>(m_dir.path());
+        auto s = std::make_unique<DesktopStation>(m_dir.path());
         s->s().hfHost = modem.host();
         s->s().hfTcpPort = modem.commandPort();
         s->link.setRetryThrottle(20);
+        s->configureCore();
         s->link.CheckSockets();
         return s;
     }
@@ -134,7 +135,7 @@ private slots:
         QCOMPARE(RxTextModel::ConvertReceived("\xe9\x80\x81"), QString::fromUtf8("é€\u0081"));
 
         // A CR ending one arrival and an LF starting the next: a break, then an LF character.
-        Session s(m_dir.path());
+        DesktopStation s(m_dir.path());
         s.terminal.ReceiveDataBytes("x\r");
         s.terminal.ReceiveDataBytes("\ny");
         QVERIFY(s.rx.text().endsWith("x\r\n\ny"));
@@ -142,7 +143,7 @@ private slots:
 
     void headersFollowTheSpeaker()
     {
-        Session s(m_dir.path());
+        DesktopStation s(m_dir.path());
         s.conn.ConnectedCall1 = "CALLER";
         s.conn.ConnectedCall2 = "CALLED";
         // Incoming connection: the other station is field 1.
@@ -168,7 +169,7 @@ private slots:
 
     void capAtItsEdge()
     {
-        Session s(m_dir.path());
+        DesktopStation s(m_dir.path());
         s.conn.LastSpeaker = Talker::OtherStation;
         s.rx.appendUncapped(QString(RxTextModel::Cap - 10, 'a'));
         s.terminal.ReceiveDataBytes(QByteArray(20, 'b'));
@@ -213,7 +214,7 @@ private slots:
     {
         FakeModem modem;
         QVERIFY(modem.listen());
-        auto s = linkedSession(modem);
+        auto s = linkedStation(modem);
         QTRY_VERIFY(s->link.bothConnected());
         modem.sendLine("CONNECTED N0CALL-1 EA1ABC 2300");
         QTRY_VERIFY(s->display.sendVisible());
@@ -339,7 +340,7 @@ private slots:
     {
         FakeModem modem;
         QVERIFY(modem.listen());
-        auto s = linkedSession(modem);
+        auto s = linkedStation(modem);
         QTRY_VERIFY(s->link.bothConnected());
         modem.sendLine("CONNECTED N0CALL-1 EA1ABC 2300");
         QTRY_VERIFY(s->display.sendVisible());
@@ -365,7 +366,7 @@ private slots:
 
     void bannerAndTime()
     {
-        Session s(m_dir.path());
+        DesktopStation s(m_dir.path());
         s.terminal.setClock([] { return QDateTime(QDate(2026, 1, 2), QTime(7, 5, 9), Qt::UTC); });
         QCOMPARE(s.terminal.UtcTimeStamp(), QString("07:05:09"));
         s.conn.ConnectedCall1 = "A1";
@@ -377,6 +378,7 @@ private slots:
         // Time stamps: the time on each header, the date when it changes.
         s.rx.clear();
         s.s().timeStamps = true;
+        s.configureCore();
         QDateTime now(QDate(2026, 1, 2), QTime(23, 59, 58), Qt::UTC);
         s.terminal.setClock([&] { return now; });
         s.terminal.ReceiveDataBytes("a\r");
@@ -392,10 +394,11 @@ private slots:
 
     void alertWordsMarkedAndAnnouncedOncePerOver()
     {
-        Session s(m_dir.path());
+        DesktopStation s(m_dir.path());
         s.s().myCallsign = "EA4XYZ-1";
         s.s().alertOnOwnCall = true;
         s.s().alertWords = " sked ,QRZ";
+        s.configureCore();
         s.conn.ConnectedCall1 = "EB2ABC";
         RxScreenView view(s.rx);
         QSignalSpy alerts(&s.terminal, &Terminal::alertWordReceived);
@@ -422,6 +425,7 @@ private slots:
         QCOMPARE(marked(), QStringList({"ea4xyz", "SKED", "qrz"}));
         QCOMPARE(alerts.count(), 2);
         s.s().alertOnOwnCall = false;
+        s.configureCore();
         s.terminal.ReceiveDataBytes("ea4xyz\r");
         QCOMPARE(s.rx.marks().size(), size_t(3));
         // Unsent own text taken out after the marked words leaves the marks on them.
@@ -452,28 +456,30 @@ private slots:
     void unsentOwnTextTakenOut()
     {
         // No modem: what went to the socket is set by hand.
-        auto session = [&](bool callEvents) {
-            auto s = std::make_unique<Session>(m_dir.path());
+        auto station = [&](bool callEvents) {
+            auto s = std::make_unique<DesktopStation>(m_dir.path());
             s->s().myCallsign = "EA4XYZ";
             s->s().showCallEvents = callEvents;
+            s->configureCore();
             s->conn.ConnectedCall1 = "EB2ABC";
             s->conn.ConnectionActive = true;
             return s;
         };
-        auto send = [](Session& s, const QString& text) {
+        auto send = [](DesktopStation& s, const QString& text) {
             const bool ahead = s.terminal.takesTypeAhead();
             QVERIFY(s.terminal.SendTypedText(text));
             if (!ahead)
                 s.conn.BytesToSend = qint32(Terminal::ToWireLineBreaks(text).size() + 1);
         };
-        auto stop = [](Session& s) {
+        auto stop = [](DesktopStation& s) {
             s.conn.ConnectionActive = false;
             s.terminal.UpdateConnectionDisplay();
         };
         // Stop without call events: the other station's text below stays
         // whole, and so does the date line that came with the own header.
-        auto s = session(false);
+        auto s = station(false);
         s->s().timeStamps = true;
+        s->configureCore();
         QDateTime now(QDate(2026, 1, 2), QTime(23, 59, 50), Qt::UTC);
         s->terminal.setClock([&] { return now; });
         s->terminal.ReceiveDataBytes("a\r");
@@ -486,7 +492,7 @@ private slots:
                  QString("******* 2026-01-02 UTC\r\n<EB2ABC  23:59:50\r\na\r\n******* 2026-01-03 UTC\r\n"
                          "<EB2ABC  00:00:10\r\nremote text\r\n"));
         // Stop after the CR of a line break: the line's CR LF stays one pair.
-        s = session(true);
+        s = station(true);
         send(*s, "AB\nCD");
         s->terminal.UpdateTransmitProgress(4);
         const QString before = s->rx.text();
@@ -496,16 +502,19 @@ private slots:
         QVERIFY(cut.removed && before.mid(cut.from - 1, 2) != "\r\n"
                 && before.mid(cut.from + cut.length - 1, 2) != "\r\n");
         // Switched on during an over, then off: blocks keep their order, turns their headers.
-        s = session(false);
+        s = station(false);
         s->s().showOwnTextAtOnce = false;
+        s->configureCore();
         send(*s, "first");
         s->s().showOwnTextAtOnce = true;
+        s->configureCore();
         send(*s, "second");
         s->terminal.UpdateTransmitProgress(0);
         s->conn.BytesToSend = 7;
         s->terminal.ReceiveDataBytes("r1\r");
         s->terminal.UpdateTransmitProgress(0);
         s->s().showOwnTextAtOnce = false;
+        s->configureCore();
         send(*s, "third");
         s->terminal.UpdateTransmitProgress(0);
         s->terminal.ReceiveDataBytes("r2\r");
@@ -513,7 +522,7 @@ private slots:
                  QString(">EA4XYZ\r\nfirst\r\nsecond\r\n<EB2ABC\r\nr1\r\n>EA4XYZ\r\nthird\r\n"
                          "<EB2ABC\r\nr2\r\n"));
         // Cleared during an over: each block is shown as it goes on.
-        s = session(false);
+        s = station(false);
         send(*s, "one");
         send(*s, "two");
         s->terminal.ClearScreen();
@@ -525,7 +534,7 @@ private slots:
 
     void receivedCounterNeverWraps()
     {
-        Session s(m_dir.path());
+        DesktopStation s(m_dir.path());
         s.conn.BytesReceived = std::numeric_limits<qint32>::max();
         s.terminal.ReceiveDataBytes("abc");
         QCOMPARE(s.conn.BytesReceived, qint64(std::numeric_limits<qint32>::max()) + 3);
@@ -603,7 +612,7 @@ private slots:
     {
         // Banner, the other station, an own block, the other station again:
         // each with its header in its speaker's colour, also once the cap cuts the front.
-        Session s(m_dir.path());
+        DesktopStation s(m_dir.path());
         RxScreenView view(s.rx);
         const SchemeColours colours = ColoursOf(ColourScheme::Black);
         view.setSchemeColours(colours);
@@ -673,8 +682,8 @@ private slots:
             }
         }
         // The scheme colours the panes take.
-        QCOMPARE(ColoursOf(ColourScheme::Black).text, QColor(0, 255, 0));
-        QCOMPARE(ColoursOf(ColourScheme::White).background, QColor(Qt::white));
+        QCOMPARE(QColor(ColoursOf(ColourScheme::Black).text), QColor(0, 255, 0));
+        QCOMPARE(QColor(ColoursOf(ColourScheme::White).background), QColor(Qt::white));
     }
 
     void viewUpdatesWithinAFrame()
@@ -703,7 +712,7 @@ private slots:
 void TestTerminalText::logJoinsLineBreakSplitAcrossArrivals()
 {
     QTemporaryDir dir;
-    Session s(dir.path());
+    DesktopStation s(dir.path());
     s.s().logConversations = true;
     s.applyLogSettings();
     s.conn.ConnectedCall1 = "N0CALL-2";

@@ -77,7 +77,7 @@ signals:
     void stateChanged(RemoteServer::State state, const QString& reason);
 
 private:
-    struct Session
+    struct LoginSession
     {
         QDateTime lastUsed;
         QHostAddress address;
@@ -150,7 +150,7 @@ private:
     quint16 m_port = 0;
     QString m_fingerprint;
 
-    QHash<QByteArray, Session> m_sessions;
+    QHash<QByteArray, LoginSession> m_sessions;
     QHash<QString, Throttle> m_throttles;
     std::map<QString, Client> m_clients;
     QTimer m_ping;

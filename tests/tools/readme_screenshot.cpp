@@ -4,7 +4,7 @@
 //   xvfb-run -a build/tests/readme-screenshot OUT.png     (the conversation only)
 // The folder gets conversation.png, speaker-colours-black.png,
 // speaker-colours-white.png, reading-back.png and keyboard.png.
-#include "app/Session.h"
+#include "app/DesktopStation.h"
 #include "app/frmKeldoTerminal.h"
 #include "support/SimProcess.h"
 #include "support/TestShell.h"
@@ -52,28 +52,28 @@ int main(int argc, char* argv[])
 
     // Nothing is launched, ended or opened.
     TestShell shell;
-    Session session(dir.path());
-    frmKeldoTerminal window(session);
+    DesktopStation station(dir.path());
+    frmKeldoTerminal window(station);
     if (!window.Form_Load(QDir(dir.path()).filePath("keldo-terminal")))
         return 1;
     window.resize(680, 460);
     window.show();
-    if (!waitFor([&] { return session.link.bothConnected(); }))
+    if (!waitFor([&] { return station.link.bothConnected(); }))
         return 2;
 
-    session.link.SendConnect();
-    if (!waitFor([&] { return session.conn.ConnectionActive; }))
+    station.link.SendConnect();
+    if (!waitFor([&] { return station.conn.ConnectionActive; }))
         return 3;
     auto say = [&](const QString& text) {
         window.txtTXChat()->setPlainText(text);
         window.cmdEnviar_Click();
     };
     say("GOOD MORNING PACO, THANKS FOR THE CALL.");
-    if (!waitFor([&] { return session.rx.text().contains("HW?"); }, 60000))
+    if (!waitFor([&] { return station.rx.text().contains("HW?"); }, 60000))
         return 4;
     say("RST 579 IN LEON. ANTENNA IS A DIPOLE AT 10 M.");
     // Show the progress bar mid-block.
-    waitFor([&] { return session.display.progressValue() >= 40; }, 30000);
+    waitFor([&] { return station.display.progressValue() >= 40; }, 30000);
     window.txtTXChat()->setPlainText("73 AND GOOD DX");
     window.txtMainChat()->syncNow();
     QTest::qWait(100);
@@ -99,7 +99,7 @@ int main(int argc, char* argv[])
     }
 
     // Speaker colours over a few more turns, in both schemes.
-    auto replies = [&] { return session.rx.text().count("HW?"); };
+    auto replies = [&] { return station.rx.text().count("HW?"); };
     auto turn = [&](const QString& text) {
         const int before = replies();
         say(text);
@@ -127,7 +127,7 @@ int main(int argc, char* argv[])
             return 9;
     const int before = replies();
     say("HOW COPY?");
-    if (!waitFor([&] { return session.rx.text().endsWith("HOW COPY?\r\n"); }, 30000))
+    if (!waitFor([&] { return station.rx.text().endsWith("HOW COPY?\r\n"); }, 30000))
         return 10;
     window.txtMainChat()->syncNow();
     QScrollBar* bar = window.txtMainChat()->verticalScrollBar();
@@ -141,19 +141,20 @@ int main(int argc, char* argv[])
     // The keyboard: the macro bar, time stamps, an alert word, a text typed
     // ahead during an over and the find bar.
     window.txtMainChat()->followEnd();
-    MacroSet& macros = session.s().macros;
+    MacroSet& macros = station.s().macros;
     macros[0] = {"CQ", "CQ CQ DE <MYCALL> K<SEND>"};
     macros[1] = {"Call", "<CALL> DE <MYCALL>"};
     macros[2] = {"Rig", "RIG IS 100 W TO A DIPOLE"};
     macros[3] = {"73", "73 <CALL> DE <MYCALL> SK<SEND>"};
-    session.s().alertWords = QStringLiteral("PACO");
+    station.s().alertWords = QStringLiteral("PACO");
+    station.configureCore();
     window.mnuMacroBar_Click(true);
     window.showStoredOptions(); // the buttons' labels
     window.mnuTimeStamps_Click(true);
     if (!turn("NAME HERE IS JUAN"))
         return 13;
     say("QSL PACO, I WILL SEND MY QSL VIA THE BURO.");
-    waitFor([&] { return session.display.progressValue() >= 30; }, 30000);
+    waitFor([&] { return station.display.progressValue() >= 30; }, 30000);
     say("73 ES GOOD DX");
     window.txtMainChat()->openFind();
     QTest::keyClicks(window.txtMainChat()->findBar()->textBox(), "QSL");

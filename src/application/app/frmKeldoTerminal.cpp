@@ -1,9 +1,9 @@
 #include "frmKeldoTerminal.h"
 
+#include "Lifecycle.h"
+#include "app/DesktopStation.h"
 #include "app/IncomingCallAlert.h"
-#include "app/Lifecycle.h"
 #include "app/Links.h"
-#include "app/Session.h"
 #include "app/frmAbout.h"
 #include "settings/Language.h"
 #include "settings/SettingsLocation.h"
@@ -76,10 +76,10 @@ void Announce(QAction* a, const QKeySequence& keys, const QString& what)
 
 } // namespace
 
-frmKeldoTerminal::frmKeldoTerminal(Session& session, QWidget* parent)
+frmKeldoTerminal::frmKeldoTerminal(DesktopStation& station, QWidget* parent)
     : QMainWindow(parent)
-    , m_session(session)
-    , m_lifecycle(std::make_unique<Lifecycle>(session, *this))
+    , m_station(station)
+    , m_lifecycle(std::make_unique<Lifecycle>(station, *this))
 {
     setObjectName(QStringLiteral("frmKeldoTerminal"));
     setWindowIcon(QIcon(ImageList::Picture(QStringLiteral("Terminal"))));
@@ -92,39 +92,29 @@ frmKeldoTerminal::frmKeldoTerminal(Session& session, QWidget* parent)
     m_macroRigWait.setSingleShot(true);
     m_macroRigWait.setInterval(1000);
     connect(&m_macroRigWait, &QTimer::timeout, this, &frmKeldoTerminal::runWaitingMacros);
-    connect(&m_session.rig, &RigFrequency::settled, this, [this] {
-        if (m_macroRigWait.isActive() && m_session.rig.answered(m_macroQuestion))
+    connect(&m_station.rig, &RigFrequency::settled, this, [this] {
+        if (m_macroRigWait.isActive() && m_station.rig.answered(m_macroQuestion))
             runWaitingMacros();
     });
-    connect(&m_session.display, &DisplayState::changed, this, &frmKeldoTerminal::refreshFromDisplay);
-    connect(&m_session.display, &DisplayState::txFocusRequested, this, [this] { m_tx->setFocus(); });
-    connect(&m_session.display, &DisplayState::txTextReturned, this, &frmKeldoTerminal::putBackUnsentText);
-    m_session.setMessageParent(this);
-    m_session.logbook.setWindowParent(this);
+    connect(&m_station.display, &DisplayState::changed, this, &frmKeldoTerminal::refreshFromDisplay);
+    connect(&m_station.display, &DisplayState::txFocusRequested, this, [this] { m_tx->setFocus(); });
+    connect(&m_station.display, &DisplayState::txTextReturned, this, &frmKeldoTerminal::putBackUnsentText);
+    m_station.setMessageParent(this);
 
     m_alert = new IncomingCallAlert(this, this);
-    connect(&m_session.terminal, &Terminal::incomingCall, this,
-            [this](const QString& caller) { m_alert->announce(caller, m_session.s().notifyIncomingCall); });
-    connect(&m_session.terminal, &Terminal::alertWordReceived, this, [this](const QString& word) {
-        if (m_session.s().notifyIncomingCall)
-            m_alert->announceAlertWord(m_session.conn.OtherStation(), word);
+    connect(&m_station, &Station::incomingCall, this,
+            [this](const QString& caller) { m_alert->announce(caller, m_station.s().notifyIncomingCall); });
+    connect(&m_station, &Station::alertWordReceived, this, [this](const QString& other, const QString& word) {
+        if (m_station.s().notifyIncomingCall)
+            m_alert->announceAlertWord(other, word);
     });
-    // Queued: the box must not open inside the arrival that failed to log.
-    connect(
-        &m_session.log, &ConversationLog::failed, this,
-        [this](const QString& text) {
-            // Not once shutdown has begun: a box then would keep the program alive.
-            if (!m_session.TerminarAplicacion)
-                MessageBox::show(this, text, MessageBox::Icon::Warning);
-        },
-        Qt::QueuedConnection);
     refreshFromDisplay();
     syncStatusPanels();
 }
 
 frmKeldoTerminal::~frmKeldoTerminal()
 {
-    m_session.setMessageParent(nullptr);
+    m_station.setMessageParent(nullptr);
 }
 
 QAction* frmKeldoTerminal::addAction(QMenu* menu, const QString& name, const QString& caption)
@@ -159,15 +149,15 @@ void frmKeldoTerminal::addLanguageMenu(QMenu* settings)
     // after the menus are made.
     connect(menu, &QMenu::aboutToShow, this, [this, group] {
         for (QAction* a : group->actions())
-            a->setChecked(a->data().toString() == m_session.s().language);
+            a->setChecked(a->data().toString() == m_station.s().language);
     });
 }
 
 void frmKeldoTerminal::mnuLanguage_Click(const QString& code)
 {
-    if (code == m_session.s().language)
+    if (code == m_station.s().language)
         return;
-    m_session.controller.setLanguage(code);
+    m_station.controller.setLanguage(code);
     MessageBox::show(this, tr("The language changes when KELDO Terminal is started again."),
                      MessageBox::Icon::Information);
 }
@@ -229,7 +219,7 @@ void frmKeldoTerminal::buildMenus()
     connect(addAction(settings, QStringLiteral("mnuLogFolder"), QStringLiteral("Log Folder...")), &QAction::triggered,
             this, &frmKeldoTerminal::mnuLogFolder_Click);
     connect(addAction(settings, QStringLiteral("mnuLogbook"), QStringLiteral("Logbook...")), &QAction::triggered, this,
-            [this] { m_session.controller.logbookDialog(this)->exec(); });
+            [this] { m_station.logbookDialog(this)->exec(); });
     connect(addAction(settings, QStringLiteral("mnuOpenLogsFolder"), QStringLiteral("Open Logs Folder")),
             &QAction::triggered, this, &frmKeldoTerminal::mnuOpenLogsFolder_Click);
     settings->addSeparator();
@@ -300,7 +290,7 @@ void frmKeldoTerminal::buildControls()
     setCentralWidget(m_client);
 
     const QFont font = DesignFont();
-    m_rx = new RxScreenView(m_session.rx, m_client);
+    m_rx = new RxScreenView(m_station.rx, m_client);
     m_rx->setObjectName(QStringLiteral("txtMainChat"));
     m_rx->setFont(font);
     m_rx->setToolTip(QStringLiteral("RX Screen"));
@@ -433,7 +423,7 @@ void frmKeldoTerminal::changeEvent(QEvent* event)
 void frmKeldoTerminal::syncStatusPanels()
 {
     m_panelFrame.stop();
-    const DisplayState& d = m_session.display;
+    const DisplayState& d = m_station.display;
     for (Panel key : StatusPanels::keys())
         m_status->setPanel(key, d.panel(key));
     action(QStringLiteral("mnuConnect"))->setEnabled(d.connectEnabled());
@@ -494,7 +484,7 @@ void frmKeldoTerminal::sendFromKeyboard()
 {
     // Sends only while sending is allowed, or queues the text during an
     // over ("Type Ahead").
-    if (m_session.display.sendVisible() || m_session.terminal.takesTypeAhead())
+    if (m_station.display.sendVisible() || m_station.terminal.takesTypeAhead())
         cmdEnviar_Click();
 }
 
@@ -516,7 +506,7 @@ bool frmKeldoTerminal::recallSent(bool older)
 
 void frmKeldoTerminal::runMacro(int index)
 {
-    const QString text = m_session.s().macros[size_t(index)].text;
+    const QString text = m_station.s().macros[size_t(index)].text;
     if (text.isEmpty())
         return;
     m_waitingMacros << text;
@@ -527,9 +517,9 @@ void frmKeldoTerminal::runMacro(int index)
     // give an old <FREQ>. Its answer is waited for briefly, never blocking;
     // none in time leaves <FREQ> empty, never an older answer.
     m_macroQuestion = 0;
-    if (MacroUsesFrequency(text) && m_session.rig.configured()) {
-        m_macroQuestion = m_session.rig.ask();
-        if (!m_session.rig.answered(m_macroQuestion)) {
+    if (MacroUsesFrequency(text) && m_station.rig.configured()) {
+        m_macroQuestion = m_station.rig.ask();
+        if (!m_station.rig.answered(m_macroQuestion)) {
             m_macroRigWait.start();
             return;
         }
@@ -542,7 +532,7 @@ void frmKeldoTerminal::runWaitingMacros()
     m_macroRigWait.stop();
     const RigFrequency::Question question = std::exchange(m_macroQuestion, 0);
     for (const QString& text : std::exchange(m_waitingMacros, {})) {
-        const ExpandedMacro expanded = ExpandMacro(text, m_session.macroContext(question));
+        const ExpandedMacro expanded = ExpandMacro(text, m_station.macroContext(question));
         m_tx->insertPlainText(expanded.text);
         m_tx->setFocus();
         if (expanded.send)
@@ -552,7 +542,7 @@ void frmKeldoTerminal::runWaitingMacros()
 
 void frmKeldoTerminal::showMacroLabels()
 {
-    const MacroSet& macros = m_session.s().macros;
+    const MacroSet& macros = m_station.s().macros;
     for (int i = 0; i < MacroCount; ++i) {
         const Macro& m = macros[size_t(i)];
         QToolButton* b = m_macroButtons[i];
@@ -598,7 +588,7 @@ void frmKeldoTerminal::putBackUnsentText(const QString& text)
 void frmKeldoTerminal::cmdEnviar_Click()
 {
     const QString text = m_tx->toPlainText();
-    if (m_session.terminal.SendTypedText(text)) {
+    if (m_station.sendText(text)) {
         // A draft put aside to recall this text comes back.
         m_tx->setPlainText(m_sent.add(text));
         // Sending ends reading back: the echo and the answer are what matter now.
@@ -652,7 +642,7 @@ bool frmKeldoTerminal::Form_Load(const QString& programPath)
 
 void frmKeldoTerminal::showStoredOptions()
 {
-    const Settings& s = m_session.s();
+    const Settings& s = m_station.s();
     action(QStringLiteral("mnuNotify"))->setChecked(s.notifyIncomingCall);
     action(QStringLiteral("mnuLog"))->setChecked(s.logConversations);
     showMacroLabels();
@@ -667,7 +657,7 @@ void frmKeldoTerminal::setProgramFolderFrom(const QString& programPath)
 
 void frmKeldoTerminal::restoreStoredWindow()
 {
-    const Settings& s = m_session.s();
+    const Settings& s = m_station.s();
     // State and size.
     const int state = (s.windowState == 1 || s.windowState == 2) ? s.windowState : 0;
     if (state == 0) {
@@ -707,7 +697,7 @@ void frmKeldoTerminal::handPlacement()
         p.width = Twips::FromPixels(frame.width());
         p.height = Twips::FromPixels(frame.height());
     }
-    m_session.controller.setWindowPlacement(p);
+    m_station.controller.setWindowPlacement(p);
 }
 
 void frmKeldoTerminal::Form_Unload()
@@ -726,7 +716,16 @@ void frmKeldoTerminal::recordPositionForSave()
     if (isMinimized())
         return;
     const QPoint pos = frameGeometry().topLeft();
-    m_session.controller.setWindowPosition(Twips::FromPixels(pos.y()), Twips::FromPixels(pos.x()));
+    m_station.controller.setWindowPosition(Twips::FromPixels(pos.y()), Twips::FromPixels(pos.x()));
+}
+
+void frmKeldoTerminal::closeBoxes()
+{
+    while (QWidget* modal = QApplication::activeModalWidget()) {
+        modal->close();
+        if (QApplication::activeModalWidget() == modal)
+            break;
+    }
 }
 
 void frmKeldoTerminal::closeOtherWindows()
@@ -760,46 +759,46 @@ bool frmKeldoTerminal::waitingToClose() const
 
 void frmKeldoTerminal::mnuSetup_Click()
 {
-    m_session.controller.setupDialog(this)->exec();
+    m_station.setupDialog(this)->exec();
 }
 
 void frmKeldoTerminal::mnuMacros_Click()
 {
-    m_session.controller.macrosDialog(this)->exec();
+    m_station.macrosDialog(this)->exec();
     showMacroLabels();
-    showMacroBar(m_session.s().showMacroBar, true);
+    showMacroBar(m_station.s().showMacroBar, true);
 }
 
 void frmKeldoTerminal::mnuMacroBar_Click(bool on)
 {
-    m_session.controller.setShowMacroBar(on);
+    m_station.controller.setShowMacroBar(on);
     showMacroBar(on, true);
 }
 
 void frmKeldoTerminal::mnuPTT_Click()
 {
-    m_session.controller.pttDialog(this)->exec();
+    m_station.pttDialog(this)->exec();
 }
 
 void frmKeldoTerminal::mnuConnect_Click()
 {
-    if (!m_session.link.bothConnected()) {
+    if (!m_station.link.bothConnected()) {
         MessageBox::show(this, QStringLiteral("KELDO Terminal is not connected with KELDO Modem"),
                          MessageBox::Icon::Warning);
         return;
     }
     m_tx->setFocus();
-    m_session.controller.connectDialog(this)->exec();
+    m_station.connectDialog(this)->exec();
 }
 
 void frmKeldoTerminal::mnuStop_Click()
 {
-    m_session.link.SendAbort();
+    m_station.stop();
 }
 
 void frmKeldoTerminal::mnuClear_Click()
 {
-    m_session.terminal.ClearScreen();
+    m_station.clear();
 }
 
 void frmKeldoTerminal::mnuGroup_Click()
@@ -816,7 +815,7 @@ void frmKeldoTerminal::mnuChangeLog_Click()
 {
     const QString name = QStringLiteral("KELDOTerminalChangeLog.txt");
     // Beside the program, or in the documentation folder of an installed one.
-    const QString folder = m_programFolder.isEmpty() ? Session::ProgramFolder() : m_programFolder;
+    const QString folder = m_programFolder.isEmpty() ? Station::ProgramFolder() : m_programFolder;
     for (const QString& path : ChangeLogCandidates(folder)) {
         Shell& shell = Shell::current();
         if (!shell.fileExists(path))
@@ -838,7 +837,7 @@ void frmKeldoTerminal::mnuChangeLog_Click()
 
 void frmKeldoTerminal::mnuAbout_Click()
 {
-    frmAbout about(m_session.settings.filePath(), this);
+    frmAbout about(m_station.settings.filePath(), this);
     about.exec();
 }
 
@@ -846,7 +845,7 @@ void frmKeldoTerminal::mnuSize_Click(int points)
 {
     for (int i = 0; i < m_sizeActions.size(); ++i)
         m_sizeActions[i]->setChecked(FontSizes[i] == points);
-    m_session.controller.setFontSize(points);
+    m_station.controller.setFontSize(points);
     for (QWidget* pane : {static_cast<QWidget*>(m_rx), static_cast<QWidget*>(m_tx)}) {
         QFont f = pane->font();
         f.setPointSize(points);
@@ -859,7 +858,7 @@ void frmKeldoTerminal::mnuColor_Click(const QString& scheme)
     const bool white = scheme == QLatin1String("White");
     m_colourActions[0]->setChecked(!white);
     m_colourActions[1]->setChecked(white);
-    m_session.controller.setColour(scheme);
+    m_station.controller.setColour(scheme);
     const SchemeColours colours = ColoursOf(white ? ColourScheme::White : ColourScheme::Black);
     for (QPlainTextEdit* pane : {static_cast<QPlainTextEdit*>(m_rx), m_tx}) {
         QPalette pal = pane->palette();
@@ -873,31 +872,31 @@ void frmKeldoTerminal::mnuColor_Click(const QString& scheme)
 void frmKeldoTerminal::mnuSpeakerColours_Click(bool on)
 {
     action(QStringLiteral("mnuSpeakerColours"))->setChecked(on);
-    m_session.controller.setSpeakerColours(on);
+    m_station.controller.setSpeakerColours(on);
     m_rx->setSpeakerColours(on);
 }
 
 void frmKeldoTerminal::mnuNotify_Click(bool on)
 {
     action(QStringLiteral("mnuNotify"))->setChecked(on);
-    m_session.controller.setNotifyIncomingCall(on);
+    m_station.controller.setNotifyIncomingCall(on);
 }
 
 void frmKeldoTerminal::mnuTimeStamps_Click(bool on)
 {
     action(QStringLiteral("mnuTimeStamps"))->setChecked(on);
-    m_session.controller.setTimeStamps(on);
+    m_station.controller.setTimeStamps(on);
 }
 
 void frmKeldoTerminal::mnuLog_Click(bool on)
 {
     action(QStringLiteral("mnuLog"))->setChecked(on);
-    m_session.controller.setLogConversations(on);
+    m_station.controller.setLogConversations(on);
 }
 
 void frmKeldoTerminal::mnuOpenLogsFolder_Click()
 {
-    const QString folder = m_session.logFolder();
+    const QString folder = m_station.logFolder();
     // A folder not made yet opens too: nothing was logged, but the operator sees where it will be.
     QDir().mkpath(folder);
     // With no opener on the desktop nothing would happen: say where it is.
@@ -911,7 +910,7 @@ void frmKeldoTerminal::mnuOpenLogsFolder_Click()
 
 void frmKeldoTerminal::mnuLogFolder_Click()
 {
-    const QString chosen = Shell::current().chooseFolder(this, QStringLiteral("Log Folder"), m_session.logFolder());
+    const QString chosen = Shell::current().chooseFolder(this, QStringLiteral("Log Folder"), m_station.logFolder());
     if (!chosen.isEmpty())
-        m_session.controller.setLogFolder(chosen);
+        m_station.controller.setLogFolder(chosen);
 }

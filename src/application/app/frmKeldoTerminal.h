@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Lifecycle.h"
+#include "Lifecycle.h"
 #include "logbook/RigFrequency.h"
 #include "terminal/SentHistory.h"
 
@@ -14,12 +14,12 @@ class QPlainTextEdit;
 class QProgressBar;
 class QToolButton;
 class RxScreenView;
-class Session;
+class DesktopStation;
 class StatusPanels;
 class IncomingCallAlert;
 
 // The main window: owns its controls and wires their events to the logic.
-class frmKeldoTerminal : public QMainWindow, public LifecycleWindow
+class frmKeldoTerminal : public QMainWindow, public LifecycleFrontEnd
 {
     Q_OBJECT
 public:
@@ -29,7 +29,7 @@ public:
     // What the row of macro buttons adds below the TX box, in twips.
     static constexpr int MacroBarHeight = 405;
 
-    explicit frmKeldoTerminal(Session& session, QWidget* parent = nullptr);
+    explicit frmKeldoTerminal(DesktopStation& station, QWidget* parent = nullptr);
     ~frmKeldoTerminal() override;
 
     // The start-up sequence (see Lifecycle). Returns false when the program
@@ -42,7 +42,7 @@ public:
     void setCloseWaitInterval(int ms);
     bool waitingToClose() const;
 
-    Session& session() { return m_session; }
+    DesktopStation& station() { return m_station; }
     Lifecycle& lifecycle() { return *m_lifecycle; }
 
     // Controls, for the dialogs and the tests.
@@ -95,6 +95,7 @@ public:
     void closeOtherWindows() override;
     void setWaitingToClose() override { setEnabled(false); }
     void closeWindow() override { close(); }
+    void closeBoxes() override;
 
     IncomingCallAlert& incomingCallAlert() { return *m_alert; }
 
@@ -126,7 +127,7 @@ private:
     void applyPendingOuterSize();
     QAction* addAction(QMenu* menu, const QString& name, const QString& caption);
 
-    Session& m_session;
+    DesktopStation& m_station;
     std::unique_ptr<Lifecycle> m_lifecycle;
     QString m_programFolder;
     QWidget* m_client = nullptr;

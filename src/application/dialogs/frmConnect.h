@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Choices.h"
 #include "settings/Settings.h"
 
 #include <QDialog>
@@ -10,14 +11,6 @@
 class QComboBox;
 class QLabel;
 class QPushButton;
-
-// The boxes of the connect dialog, upper-cased; call: the operator asked
-// for the call (every box checked, the target not empty).
-struct ConnectChoice
-{
-    QString hf, fm, sat, via1, via2;
-    bool call = false;
-};
 
 // "Connect": the station to call (and in FM mode up to two digipeaters),
 // offered from the history lists of a copy of the settings. Closing yields
@@ -38,6 +31,10 @@ public:
     // Every way of closing ends here; it never keeps the dialog open.
     void done(int result) override;
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
     QLabel* Label1;
     QComboBox* cboConnectHF;
     QComboBox* cboConnectFM;
@@ -48,10 +45,6 @@ public:
     QComboBox* cboVia2;
     QPushButton* cmdConnect;
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
-private:
     void Form_Load();
     void Form_Unload();
     void upperCaseAll();

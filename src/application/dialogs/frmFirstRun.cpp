@@ -116,9 +116,7 @@ void frmFirstRun::cmdOK_Click()
         c.host = QStringLiteral("127.0.0.1");
         // It is started on the port the settings give (another for a second
         // developer copy); its own default when they give none usable.
-        c.port = m_offer.port >= SetupChoice::PortMin && m_offer.port <= SetupChoice::PortMax
-            ? m_offer.port
-            : FirstRunChoice::PracticeModemPort;
+        c.port = Ports::IsCommandPort(m_offer.port) ? m_offer.port : FirstRunChoice::PracticeModemPort;
     } else if (optProgram->isChecked()) {
         c.programPath = txtProgram->text().trimmed();
         if (c.programPath.isEmpty())
@@ -129,7 +127,7 @@ void frmFirstRun::cmdOK_Click()
         const qint64 port = PortValueOfText(txtPort->text());
         if (c.host.isEmpty() || c.host.contains(QLatin1Char(' ')))
             return refuse(tr("Invalid Host"), txtHost);
-        if (port < SetupChoice::PortMin || port > SetupChoice::PortMax)
+        if (!Ports::IsCommandPort(port))
             return refuse(tr("Invalid TCP port"), txtPort);
         c.port = int(port);
     }

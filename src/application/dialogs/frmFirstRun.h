@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Choices.h"
+
 #include <QDialog>
 #include <QString>
 
@@ -8,30 +10,6 @@
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
-
-// What the first-run dialog starts from.
-struct FirstRunOffer
-{
-    QString practiceModem; // the practice modem program; empty when none was found
-    QString programPath; // the mode's modem program as the settings have it
-    QString host;
-    int port = 0;
-};
-
-// The operator's first settings: the mode's modem program, whether the
-// terminal starts it, and where its command port is.
-struct FirstRunChoice
-{
-    // Where the practice modem listens when started without options (it is
-    // given the settings' port, when usable).
-    static constexpr int PracticeModemPort = 8300;
-
-    QString callSign; // checked and upper-cased
-    QString programPath;
-    bool autoLaunch = true;
-    QString host;
-    int port = 0;
-};
 
 // With no settings file yet: the call sign and where the modem runs (the
 // practice modem, a modem program on this computer, or a modem on another
@@ -50,6 +28,7 @@ public:
 
     void cmdOK_Click();
 
+private:
     QLineEdit* txtMyCallSign;
     QRadioButton* optPractice;
     QRadioButton* optProgram;
@@ -60,7 +39,6 @@ public:
     QPushButton* cmdOK;
     QPushButton* cmdCancel;
 
-private:
     void showFieldsOfChoice();
 
     const FirstRunOffer m_offer;

@@ -18,7 +18,7 @@ QSpinBox* PortBox(const char* name, int value)
 {
     auto* s = new QSpinBox;
     s->setObjectName(QLatin1String(name));
-    s->setRange(1, 65535);
+    s->setRange(Ports::Min, Ports::Max);
     s->setValue(value);
     return s;
 }
@@ -39,27 +39,6 @@ QCheckBox* Check(const char* name, const QString& caption, bool on)
 }
 
 } // namespace
-
-LogbookChoice LogbookChoice::of(const Settings& s)
-{
-    return {s.logQsos,           s.logWithoutAsking, s.logMode,    s.logSubmode, s.rigControlHost, s.rigControlPort,
-            s.sendQsosToLoggers, s.loggerHost,       s.loggerPort, s.myLocator,  s.txPower};
-}
-
-void LogbookChoice::applyTo(Settings& s) const
-{
-    s.logQsos = logQsos;
-    s.logWithoutAsking = withoutAsking;
-    s.logMode = mode;
-    s.logSubmode = submode;
-    s.rigControlHost = rigHost;
-    s.rigControlPort = rigPort;
-    s.sendQsosToLoggers = sendToLoggers;
-    s.loggerHost = loggerHost;
-    s.loggerPort = loggerPort;
-    s.myLocator = myLocator;
-    s.txPower = txPower;
-}
 
 frmLogbook::frmLogbook(const LogbookChoice& shown, QWidget* parent)
     : QDialog(parent)

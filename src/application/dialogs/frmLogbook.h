@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Choices.h"
 #include "settings/Settings.h"
 
 #include <QDialog>
@@ -11,25 +12,6 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QSpinBox;
-
-// The logbook's settings as the dialog edits them.
-struct LogbookChoice
-{
-    bool logQsos = false;
-    bool withoutAsking = false;
-    QString mode;
-    QString submode;
-    QString rigHost;
-    int rigPort = 4532;
-    bool sendToLoggers = false;
-    QString loggerHost;
-    int loggerPort = 2237;
-    QString myLocator;
-    QString txPower;
-
-    static LogbookChoice of(const Settings& s);
-    void applyTo(Settings& s) const;
-};
 
 // Settings -> "Logbook...". Ticking "Log QSOs" with no mode set asks for the
 // mode the operator's logbook uses.

@@ -21,9 +21,9 @@ QString EntryCaption(int index, const Macro& m)
 
 } // namespace
 
-frmMacros::frmMacros(const MacroSet& macros, bool showBar, QWidget* parent)
+frmMacros::frmMacros(const MacrosChoice& shown, QWidget* parent)
     : QDialog(parent)
-    , m_macros(macros)
+    , m_macros(shown.macros)
 {
     setObjectName(QStringLiteral("frmMacros"));
     setWindowTitle(tr("Macros"));
@@ -54,7 +54,7 @@ frmMacros::frmMacros(const MacroSet& macros, bool showBar, QWidget* parent)
     txtText->setAccessibleDescription(hint->text());
     chkMacroBar = new QCheckBox(tr("Show macro buttons under the TX box"), this);
     chkMacroBar->setObjectName(QStringLiteral("chkMacroBar"));
-    chkMacroBar->setChecked(showBar);
+    chkMacroBar->setChecked(shown.showBar);
 
     auto* form = new QFormLayout;
     form->addRow(tr("&Label:"), txtLabel);

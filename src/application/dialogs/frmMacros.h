@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Choices.h"
 #include "settings/MacroSet.h"
 
 #include <QDialog>
@@ -11,31 +12,25 @@ class QLineEdit;
 class QListWidget;
 class QPlainTextEdit;
 
-struct MacrosChoice
-{
-    MacroSet macros;
-    bool showBar = false;
-};
-
 // "Macros": the label and text of F1 to F12, and whether their buttons are
 // shown under the TX box. OK yields the twelve as edited; Cancel nothing.
 class frmMacros : public QDialog
 {
     Q_OBJECT
 public:
-    frmMacros(const MacroSet& macros, bool showBar, QWidget* parent = nullptr);
+    explicit frmMacros(const MacrosChoice& shown, QWidget* parent = nullptr);
 
     const std::optional<MacrosChoice>& choice() const { return m_choice; }
     // Shows macro index (0 for F1) in the boxes.
     void selectMacro(int index);
     void done(int result) override;
 
+private:
     QListWidget* lstMacros;
     QLineEdit* txtLabel;
     QPlainTextEdit* txtText;
     QCheckBox* chkMacroBar;
 
-private:
     void keepEdits();
     void showEntry(int index);
 

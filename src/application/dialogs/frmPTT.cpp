@@ -47,27 +47,6 @@ QString PortTextOf(const QString& typed)
 
 } // namespace
 
-PttChoice PttChoice::of(const Settings& s)
-{
-    return {s.via, s.rig, s.baud,        s.pttPort,     s.catPort,    s.pin,
-            s.rts, s.dtr, s.icomAddress, s.rigctldHost, s.rigctldPort};
-}
-
-void PttChoice::applyTo(Settings& s) const
-{
-    s.via = via;
-    s.rig = rig;
-    s.baud = baud;
-    s.pttPort = pttPort;
-    s.catPort = catPort;
-    s.pin = pin;
-    s.rts = rts;
-    s.dtr = dtr;
-    s.icomAddress = icomAddress;
-    s.rigctldHost = rigctldHost;
-    s.rigctldPort = rigctldPort;
-}
-
 frmPTT::frmPTT(const Settings& shown, std::function<bool()> shuttingDown, const SerialPortEnumerator* ports,
                QWidget* parent)
     : QDialog(parent)
@@ -430,7 +409,7 @@ int frmPTT::rigctldPortOfText(const QString& text)
 {
     bool ok = false;
     const int port = text.trimmed().toInt(&ok);
-    return ok && port >= 1 && port <= 65535 ? port : 0;
+    return ok && Ports::IsPort(port) ? port : 0;
 }
 
 void frmPTT::txtRigctldPort_Change()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Choices.h"
 #include "ptt/SerialPortList.h"
 #include "settings/Settings.h"
 
@@ -17,25 +18,6 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
-
-// How the transmitter is keyed: the PTT settings the dialog edits.
-struct PttChoice
-{
-    PttMethodSetting via = PttMethod::Vox;
-    quint8 rig = DefaultRig;
-    QString baud;
-    QString pttPort;
-    QString catPort;
-    quint8 pin = 1;
-    quint8 rts = 0;
-    quint8 dtr = 0;
-    QString icomAddress;
-    QString rigctldHost;
-    int rigctldPort = 4532;
-
-    static PttChoice of(const Settings& s);
-    void applyTo(Settings& s) const;
-};
 
 // The "PTT" dialog: keying method, radio brand and model, ports, baud rate,
 // line states and CI-V address. It edits a copy: the keyer keeps what it

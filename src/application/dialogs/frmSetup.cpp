@@ -349,7 +349,7 @@ bool frmSetup::Form_Unload()
     // 3. Only the fields of the selected mode (FM when none is selected).
     ModeFields& sel = fieldsOfSelectedMode();
     const qint64 selPort = PortValueOfText(sel.port->text());
-    if (selPort <= 1024 || selPort > SetupChoice::PortMax)
+    if (!Ports::IsCommandPort(selPort))
         return refuse(tr("Invalid TCP port"), MessageBox::Icon::Warning, sel.port);
     if (sel.host->text().isEmpty())
         return refuse(tr("Invalid Host"), MessageBox::Icon::Warning, sel.host);

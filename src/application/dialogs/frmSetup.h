@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Choices.h"
 #include "settings/Settings.h"
 
 #include <QDialog>
@@ -15,27 +16,6 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
-
-// What the operator chose in the setup dialog, read from its boxes.
-struct SetupChoice
-{
-    static constexpr int PortMin = 1025;
-    static constexpr int PortMax = 65534;
-
-    struct Modem
-    {
-        qint64 port = 0; // the leading number of the command port box
-        QString host;
-        QString path; // the modem program's key text
-    };
-    Modem hf, fm, sat;
-    Mode mode = Mode::Other; // the selected mode; Other when none is selected
-    QString bandwidth; // "500", "2300" or "2750"; empty when none is selected
-    QString callSign; // checked and upper-cased
-    bool autoLaunch = false;
-    bool alertOnOwnCall = false;
-    QString alertWords; // comma separated, as typed
-};
 
 // What the dialog asks of the running terminal when it closes.
 struct SetupChecks
@@ -118,7 +98,7 @@ private:
     bool m_cancelled = false;
     std::optional<SetupChoice> m_choice;
 
-public:
+private:
     QGroupBox* fraHFTCP;
     QGroupBox* fraFMTCP;
     QGroupBox* fraSATTCP;
@@ -156,7 +136,6 @@ public:
     QPushButton* cmdOK;
     QPushButton* cmdCancel;
 
-private:
     QButtonGroup* m_modeGroup;
     QButtonGroup* m_bwGroup;
     ModeFields m_hf;

@@ -4,13 +4,13 @@
 #include "files/LogCategories.h"
 #include "link/CommandProtocol.h"
 #include "link/ConnectionState.h"
-#include "settings/Settings.h"
+#include "settings/Ports.h"
 
 #include <QThread>
 
-ModemLink::ModemLink(SettingsStore& settings, ConnectionState& conn, CommandChannel* channel, QObject* parent)
+ModemLink::ModemLink(const LinkConfig& config, ConnectionState& conn, CommandChannel* channel, QObject* parent)
     : QObject(parent)
-    , m_settings(settings)
+    , m_config(config)
     , m_conn(conn)
     , m_ownChannel(channel ? nullptr : std::make_unique<CommandChannel>())
     , m_channel(channel ? channel : m_ownChannel.get())
@@ -50,23 +50,14 @@ ModemLink::~ModemLink()
     closeSockets();
 }
 
-// Another mode text links to the FM modem.
-static const ModeProfile& linkProfile(const Settings& s)
-{
-    const ModeProfile* profile = s.profile();
-    return profile ? *profile : *ProfileOf(Mode::FM);
-}
-
 QString ModemLink::modeHost() const
 {
-    const Settings& s = m_settings.s();
-    return s.*linkProfile(s).host;
+    return m_config.host;
 }
 
 int ModemLink::modeCommandPort() const
 {
-    const Settings& s = m_settings.s();
-    return s.*linkProfile(s).commandPort;
+    return m_config.commandPort;
 }
 
 // ---- Supervision ----------------------------------------------------------
@@ -236,7 +227,7 @@ void ModemLink::attempt(bool isCommand, PassKind kind)
         m_cmdState = QAbstractSocket::UnconnectedState;
         m_cmdEnds = SocketEnds{};
     }
-    if (port <= 0 || port > 65535 || host.isEmpty()) {
+    if (!Ports::IsPort(port) || host.isEmpty()) {
         qCDebug(lcLink) << "no" << (isCommand ? "command" : "data") << "channel to try: host" << host << "port" << port;
         if (isCommand)
             toChannel([](CommandChannel& channel) { channel.close(); });
@@ -335,7 +326,7 @@ qint64 ModemLink::writeData(const QByteArray& bytes)
 
 void ModemLink::SendMyCall()
 {
-    sendCommand(QStringLiteral("MYCALL ") + m_settings.s().myCallsign);
+    sendCommand(QStringLiteral("MYCALL ") + m_config.myCall);
 }
 
 void ModemLink::SendListenOn()
@@ -365,33 +356,31 @@ void ModemLink::SendBW2750()
 
 void ModemLink::SendBandwidth()
 {
-    const Settings& s = m_settings.s();
-    if (!s.profile() || !s.profile()->hasBandwidth)
-        return;
-    if (s.keldoHfBw == QLatin1String("500"))
+    // Only a mode with a bandwidth has one set.
+    const QString& bw = m_config.bandwidth;
+    if (bw == QLatin1String("500"))
         SendBW500();
-    else if (s.keldoHfBw == QLatin1String("2300"))
+    else if (bw == QLatin1String("2300"))
         SendBW2300();
-    else if (s.keldoHfBw == QLatin1String("2750"))
+    else if (bw == QLatin1String("2750"))
         SendBW2750();
 }
 
 void ModemLink::SendConnect()
 {
     emit callingOut();
-    const Settings& s = m_settings.s();
-    const QString prefix = QStringLiteral("CONNECT ") + s.myCallsign + QLatin1Char(' ');
+    const LinkConfig& c = m_config;
+    const QString prefix = QStringLiteral("CONNECT ") + c.myCall + QLatin1Char(' ');
     // Another mode text calls no one.
-    const ModeProfile* profile = s.profile();
-    if (!profile)
+    if (!c.callsOut)
         return;
-    const QString target = s.*profile->connectWith;
-    if (profile->connectsVia && !s.via1.isEmpty() && !s.via2.isEmpty())
-        sendCommand(prefix + target + QStringLiteral(" VIA ") + s.via1 + QLatin1Char(' ') + s.via2);
-    else if (profile->connectsVia && !s.via1.isEmpty())
-        sendCommand(prefix + target + QStringLiteral(" VIA ") + s.via1);
+    // The digipeaters are set only for a mode that calls through them.
+    if (!c.via1.isEmpty() && !c.via2.isEmpty())
+        sendCommand(prefix + c.target + QStringLiteral(" VIA ") + c.via1 + QLatin1Char(' ') + c.via2);
+    else if (!c.via1.isEmpty())
+        sendCommand(prefix + c.target + QStringLiteral(" VIA ") + c.via1);
     else
-        sendCommand(prefix + target);
+        sendCommand(prefix + c.target);
 }
 
 void ModemLink::SendAbort()

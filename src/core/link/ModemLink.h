@@ -3,6 +3,7 @@
 #include "link/CommandChannel.h"
 #include "link/CommandProtocol.h"
 #include "link/DataChannel.h"
+#include "link/LinkConfig.h"
 
 #include <QElapsedTimer>
 #include <QObject>
@@ -13,12 +14,11 @@
 #include <functional>
 #include <memory>
 
-class SettingsStore;
 struct ConnectionState;
 
 // modInterfaceZNP: the two TCP channels to the modem, their supervision, and
 // the command protocol. Data flows one way: socket bytes -> LineAssembler ->
-// HandleCommandLine -> connection variables -> signals, which the session
+// HandleCommandLine -> connection variables -> signals, which the station
 // hands to the terminal.
 //
 // The command socket is a CommandChannel that may live on another thread
@@ -38,9 +38,14 @@ public:
 
     // channel: the command socket's owner, living on any thread; without
     // one the link makes its own on this thread.
-    ModemLink(SettingsStore& settings, ConnectionState& conn, CommandChannel* channel = nullptr,
+    ModemLink(const LinkConfig& config, ConnectionState& conn, CommandChannel* channel = nullptr,
               QObject* parent = nullptr);
     ~ModemLink() override;
+
+    // What the settings ask of the link from now on; the sockets follow at
+    // the next supervision pass.
+    void configure(const LinkConfig& config) { m_config = config; }
+    const LinkConfig& config() const { return m_config; }
 
     QTcpSocket& winsockZNPDatos() { return m_data; }
     QTimer& tmrComprobarSocket() { return m_timer; }
@@ -139,7 +144,7 @@ private:
     void onDataReadyRead();
     void sendCommand(const QString& text);
 
-    SettingsStore& m_settings;
+    LinkConfig m_config;
     ConnectionState& m_conn;
 
     std::unique_ptr<CommandChannel> m_ownChannel;

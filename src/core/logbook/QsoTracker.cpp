@@ -4,13 +4,12 @@
 #include "link/ConnectionState.h"
 #include "logbook/RigFrequency.h"
 #include "settings/CallSign.h"
-#include "settings/Settings.h"
 #include "terminal/Terminal.h"
 
-QsoTracker::QsoTracker(SettingsStore& settings, ConnectionState& conn, Terminal& terminal, RigFrequency& rig,
+QsoTracker::QsoTracker(const LogbookConfig& config, ConnectionState& conn, Terminal& terminal, RigFrequency& rig,
                        QObject* parent)
     : QObject(parent)
-    , m_settings(settings)
+    , m_config(config)
     , m_conn(conn)
     , m_terminal(terminal)
     , m_rig(rig)
@@ -30,12 +29,11 @@ QsoTracker::QsoTracker(SettingsStore& settings, ConnectionState& conn, Terminal&
 
 bool QsoTracker::logging() const
 {
-    return m_settings.s().logQsos;
+    return m_config.logQsos;
 }
 
 void QsoTracker::begin()
 {
-    const Settings& s = m_settings.s();
     // A connection ending while the last one waits for the rig: that one goes as it is.
     if (m_ending)
         finish(false);
@@ -52,7 +50,7 @@ void QsoTracker::begin()
     // logs it; the record is made at its end.
     QsoRecord q;
     q.call = call;
-    q.stationCallsign = CallSignBase(s.myCallsign);
+    q.stationCallsign = CallSignBase(m_config.myCall);
     q.comment = Terminal::CallChain(m_conn);
     q.timeOn = m_terminal.utcNow().toUTC();
     m_open = q;
@@ -113,12 +111,11 @@ void QsoTracker::closeOpen()
     // Not logged when Log QSOs is off as the QSO ends.
     if (!logging())
         return;
-    const Settings& s = m_settings.s();
     q.timeOff = m_terminal.utcNow().toUTC();
-    q.mode = s.logMode;
-    q.submode = s.logSubmode;
-    q.myGridSquare = s.myLocator;
-    q.txPower = s.txPower;
+    q.mode = m_config.mode;
+    q.submode = m_config.submode;
+    q.myGridSquare = m_config.myLocator;
+    q.txPower = m_config.txPower;
     m_ending = q;
     // An answer to a question asked during the QSO ends its wait too.
     m_endQuestion = m_openQuestion != 0 ? m_openQuestion : m_rig.lastAsked() + 1;

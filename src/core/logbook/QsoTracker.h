@@ -1,5 +1,6 @@
 #pragma once
 
+#include "logbook/LogbookConfig.h"
 #include "logbook/QsoRecord.h"
 #include "logbook/RigFrequency.h"
 
@@ -7,7 +8,6 @@
 
 #include <optional>
 
-class SettingsStore;
 class Terminal;
 struct ConnectionInfo;
 struct ConnectionState;
@@ -21,8 +21,11 @@ class QsoTracker : public QObject
 {
     Q_OBJECT
 public:
-    QsoTracker(SettingsStore& settings, ConnectionState& conn, Terminal& terminal, RigFrequency& rig,
+    QsoTracker(const LogbookConfig& config, ConnectionState& conn, Terminal& terminal, RigFrequency& rig,
                QObject* parent = nullptr);
+
+    // What the settings ask of the logbook from now on; then loggingChanged().
+    void configure(const LogbookConfig& config) { m_config = config; }
 
     // Shutdown: a connection still open ends now, with what is known.
     void endNow();
@@ -44,7 +47,7 @@ private:
     void settleEnding();
     void finish(bool shuttingDown);
 
-    SettingsStore& m_settings;
+    LogbookConfig m_config;
     ConnectionState& m_conn;
     Terminal& m_terminal;
     RigFrequency& m_rig;

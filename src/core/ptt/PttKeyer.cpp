@@ -542,6 +542,13 @@ void PttKeyer::setJournal(KeyingJournal* journal)
     m_savedState.clear();
 }
 
+void PttKeyer::note(const char* event, const QString& reason)
+{
+    KeyingTraceLine line = traceEvent(event);
+    line.field("reason", reason);
+    trace(line);
+}
+
 KeyingTraceLine PttKeyer::traceEvent(const char* event) const
 {
     return KeyingTraceLine(m_clock ? m_clock() : QDateTime::currentMSecsSinceEpoch(), event);

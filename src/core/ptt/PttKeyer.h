@@ -99,6 +99,9 @@ public:
 
     // Where the trace and the state go (not owned); null for nowhere.
     void setJournal(KeyingJournal* journal);
+    // An event of the station's that explains the keying (a remote control
+    // link lost), written in the trace with its reason.
+    void note(const char* event, const QString& reason);
     // At a start, before anything is keyed: sends the unkey of every radio
     // the state an earlier run left (ParseKeyingState) marks keyed, once.
     // Waits at most LeftKeyedWaitMs for rigctld. A CAT port that cannot be

@@ -2,8 +2,17 @@
 
 #include "terminal/RxTextModel.h"
 
-#include <QColor>
 #include <QString>
+#include <QtGlobal>
+
+// A colour as 0xAARRGGBB, the layout of QRgb: the core draws nothing, the
+// desktop makes a QColor of it.
+using Rgb = quint32;
+
+constexpr Rgb RgbOf(int red, int green, int blue)
+{
+    return 0xff000000u | (quint32(red & 0xff) << 16) | (quint32(green & 0xff) << 8) | quint32(blue & 0xff);
+}
 
 // The two colour schemes of the text panes.
 enum class ColourScheme { Black, White };
@@ -15,12 +24,12 @@ enum class ColourScheme { Black, White };
 // blindness.
 struct SchemeColours
 {
-    QColor background;
-    QColor text;
-    QColor own;
-    QColor banner;
+    Rgb background;
+    Rgb text;
+    Rgb own;
+    Rgb banner;
 
-    QColor of(Speaker speaker) const
+    Rgb of(Speaker speaker) const
     {
         switch (speaker) {
         case Speaker::Own:

@@ -3,16 +3,15 @@
 #include "encoding/AnsiCodec.h"
 #include "link/ConnectionState.h"
 #include "link/DataChannel.h"
-#include "settings/Settings.h"
 #include "terminal/ConversationLog.h"
 #include "terminal/RxTextModel.h"
 
 static const QString CrLf = QStringLiteral("\r\n");
 
-Terminal::Terminal(SettingsStore& settings, ConnectionState& conn, RxTextModel& rx, DataChannel& channel,
+Terminal::Terminal(const ConversationConfig& config, ConnectionState& conn, RxTextModel& rx, DataChannel& channel,
                    QObject* parent)
     : QObject(parent)
-    , m_settings(settings)
+    , m_config(config)
     , m_conn(conn)
     , m_rx(rx)
     , m_channel(channel)
@@ -94,12 +93,12 @@ QString Terminal::EchoOf(const QByteArray& block)
 
 bool Terminal::ownTextAtOnce() const
 {
-    return m_settings.s().showOwnTextAtOnce;
+    return m_config.ownTextAtOnce;
 }
 
 bool Terminal::takesTypeAhead() const
 {
-    return m_settings.s().typeAhead && m_outstandingSize > 0 && m_conn.ConnectionActive && !m_conn.AbortRequested;
+    return m_config.typeAhead && m_outstandingSize > 0 && m_conn.ConnectionActive && !m_conn.AbortRequested;
 }
 
 bool Terminal::SendTypedText(const QString& txText)
@@ -252,7 +251,7 @@ void Terminal::UpdateTransmitProgress(qint64 unsentBytes)
 
 qsizetype Terminal::appendOwnHeader(bool logged)
 {
-    const qsizetype size = showHeader(QLatin1Char('>'), m_settings.s().myCallsign, Speaker::Own);
+    const qsizetype size = showHeader(QLatin1Char('>'), m_config.myCall, Speaker::Own);
     if (logged)
         logOwnHeader();
     m_ownHeaderLast = true;
@@ -263,7 +262,7 @@ qsizetype Terminal::appendOwnHeader(bool logged)
 qsizetype Terminal::showHeader(QChar mark, const QString& call, Speaker speaker)
 {
     QString header = mark + call;
-    if (m_settings.s().timeStamps) {
+    if (m_config.timeStamps) {
         const QDateTime now = m_clock().toUTC();
         if (now.date() != m_stampedDate) {
             m_stampedDate = now.date();
@@ -281,7 +280,7 @@ qsizetype Terminal::showHeader(QChar mark, const QString& call, Speaker speaker)
 void Terminal::logOwnHeader()
 {
     if (m_log)
-        m_log->speaker(QLatin1Char('>'), m_settings.s().myCallsign, m_clock());
+        m_log->speaker(QLatin1Char('>'), m_config.myCall, m_clock());
 }
 
 // ---- Incoming text ---------------------------------------------------------------
@@ -334,12 +333,12 @@ void Terminal::ReceiveDataBytes(const QByteArray& bytes)
 
 void Terminal::markAlertWords(const QString& text, quint64 at)
 {
-    const Settings& s = m_settings.s();
-    const QString ownCall = s.alertOnOwnCall ? s.myCallsign : QString();
-    if (ownCall != m_alertOwnCall || s.alertWords != m_alertWordList) {
+    const ConversationConfig& c = m_config;
+    const QString ownCall = c.alertOnOwnCall ? c.myCall : QString();
+    if (ownCall != m_alertOwnCall || c.alertWords != m_alertWordList) {
         m_alertOwnCall = ownCall;
-        m_alertWordList = s.alertWords;
-        m_alertWords.setWords(s.alertWords, ownCall);
+        m_alertWordList = c.alertWords;
+        m_alertWords.setWords(c.alertWords, ownCall);
     }
     QString first; // the over's first match is announced
     m_alertWords.scan(text, at, [&](quint64 from, quint64 to) {
@@ -401,7 +400,7 @@ void Terminal::appendNotice(const QString& what)
 
 bool Terminal::showsCallEvents() const
 {
-    return m_settings.s().showCallEvents;
+    return m_config.showCallEvents;
 }
 
 void Terminal::ShowConnected()
@@ -517,17 +516,10 @@ void Terminal::tellEnd()
 void Terminal::ShowConnecting()
 {
     m_conn.callingOut();
-    const Settings& s = m_settings.s();
-    const ModeProfile* profile = s.profile();
     // Another mode text calls no one.
-    m_calling = profile != nullptr;
-    m_calledStation = profile ? s.*profile->connectWith : QString();
-    m_calledVia.clear();
+    m_calling = m_config.callsOut;
+    m_calledStation = m_config.target;
     // The digipeaters as the CONNECT line names them: a second only after a first.
-    if (profile && profile->connectsVia && !s.via1.isEmpty()) {
-        m_calledVia << s.via1;
-        if (!s.via2.isEmpty())
-            m_calledVia << s.via2;
-    }
+    m_calledVia = m_config.via;
     emit callStarted(m_calledStation, m_calling, m_calledVia);
 }

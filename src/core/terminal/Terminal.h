@@ -1,6 +1,7 @@
 #pragma once
 
 #include "terminal/AlertWords.h"
+#include "terminal/ConversationConfig.h"
 #include "terminal/RxTextModel.h"
 
 #include <QDateTime>
@@ -9,7 +10,6 @@
 #include <deque>
 #include <functional>
 
-class SettingsStore;
 class DataChannel;
 class ConversationLog;
 struct ConnectionState;
@@ -29,8 +29,12 @@ class Terminal : public QObject
 {
     Q_OBJECT
 public:
-    Terminal(SettingsStore& settings, ConnectionState& conn, RxTextModel& rx, DataChannel& channel,
+    Terminal(const ConversationConfig& config, ConnectionState& conn, RxTextModel& rx, DataChannel& channel,
              QObject* parent = nullptr);
+
+    // What the settings ask of the conversation from now on.
+    void configure(const ConversationConfig& config) { m_config = config; }
+    const ConversationConfig& config() const { return m_config; }
 
     // Sends the TX box's text (line breaks as the widget gives them: LF or
     // CR LF); during an over, with "Type Ahead", queues it for when the
@@ -139,7 +143,7 @@ private:
     // What became of the call or the connection that just ended.
     void tellEnd();
 
-    SettingsStore& m_settings;
+    ConversationConfig m_config;
     ConnectionState& m_conn;
     RxTextModel& m_rx;
     DataChannel& m_channel;

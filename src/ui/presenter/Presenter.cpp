@@ -1,5 +1,6 @@
 #include "Presenter.h"
 
+#include "Station.h"
 #include "link/ModemLink.h"
 #include "logbook/Adif.h"
 #include "logbook/LoggerLink.h"
@@ -78,13 +79,23 @@ void Presenter::showMode(Mode mode)
     m_display.setModeChecked(Mode::FM, mode == Mode::FM);
 }
 
+void Presenter::watch(Station& station)
+{
+    watch(station.link);
+    watch(station.terminal);
+    watch(station.keying.keyer());
+    watch(station.log);
+    watch(station.rig);
+    watch(station.loggers);
+    connect(&station, &Station::qsosWaitingChanged, this, &Presenter::showQsosWaiting);
+    connect(&station, &Station::callSignChanged, this, &Presenter::showCallSign);
+    connect(&station, &Station::modeShown, this, &Presenter::showMode);
+    connect(&station, &Station::loggingChanged, this, &Presenter::showFrequencyWith);
+}
+
 QString Presenter::PortOpenFailureText(const QString& port, const QString& detail)
 {
-    QString text =
-        QStringLiteral("Unable to open radio serial port %1. May be in use by another application.").arg(port);
-    if (!detail.isEmpty())
-        text += QLatin1Char('\n') + detail;
-    return text;
+    return ::PortOpenFailureText(port, detail);
 }
 
 QString Presenter::KeyingReasonText(KeyingReason reason, qint64 timeoutMs)

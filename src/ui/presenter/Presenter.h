@@ -11,6 +11,7 @@
 class LoggerLink;
 class ModemLink;
 class RigFrequency;
+class Station;
 struct LoggerFailure;
 
 inline const QString& CaptionPrefix()
@@ -30,6 +31,9 @@ class Presenter : public QObject
 public:
     explicit Presenter(DisplayState& display, QObject* parent = nullptr);
 
+    // The station's parts and its own announcements, before the station
+    // wires its parts together.
+    void watch(Station& station);
     // Each part is watched once, before anyone else hears of its changes,
     // so the window shows a change before it is acted on.
     void watch(ModemLink& link);

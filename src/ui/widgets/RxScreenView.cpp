@@ -175,19 +175,19 @@ void RxScreenView::setSchemeColours(const SchemeColours& colours)
         for (int i = 0; i < SpeakerCount; ++i)
             f[i] = QTextCharFormat();
         if (coloured) {
-            f[int(Speaker::Own)].setForeground(colours.own);
-            f[int(Speaker::Banner)].setForeground(colours.banner);
+            f[int(Speaker::Own)].setForeground(QColor(colours.own));
+            f[int(Speaker::Banner)].setForeground(QColor(colours.banner));
         }
         // Halfway to the background: plainly not yet said, still readable.
-        const QColor base = coloured ? colours.own : colours.text;
-        const QColor& back = colours.background;
+        const QColor base(coloured ? colours.own : colours.text);
+        const QColor back(colours.background);
         f[int(Speaker::Pending)].setForeground(
             QColor((base.red() + back.red()) / 2, (base.green() + back.green()) / 2, (base.blue() + back.blue()) / 2));
         f[int(Speaker::Queued)] = f[int(Speaker::Pending)];
         f[int(Speaker::Queued)].setFontItalic(true);
     }
     // Amber behind the text: the scheme's text colours all stay readable on it.
-    const bool dark = colours.background.lightness() < 128;
+    const bool dark = QColor(colours.background).lightness() < 128;
     m_markFormat.setBackground(dark ? QColor(0x6b, 0x4f, 0x00) : QColor(0xff, 0xe0, 0x7a));
     if (m_findBar)
         showMatches(true);
@@ -706,11 +706,11 @@ void RxScreenView::showMatches(bool force)
         return;
     }
     QTextCharFormat match;
-    const bool dark = m_scheme.background.lightness() < 128;
+    const bool dark = QColor(m_scheme.background).lightness() < 128;
     match.setBackground(dark ? QColor(0x1f, 0x4e, 0x8c) : QColor(0xa8, 0xc8, 0xff));
     QTextCharFormat current;
-    current.setBackground(m_scheme.text);
-    current.setForeground(m_scheme.background);
+    current.setBackground(QColor(m_scheme.text));
+    current.setForeground(QColor(m_scheme.background));
     const qint64 from = topLinePosition() - length + m_matchOrigin;
     const qint64 to = cursorForPosition(QPoint(viewport()->width(), viewport()->height())).position() + m_matchOrigin;
     std::vector<int> wanted;

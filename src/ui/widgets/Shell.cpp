@@ -33,28 +33,13 @@ void Shell::install(Shell* shell)
 {
     remove(shell);
     installed().append(shell);
+    ProgramShell::install(shell);
 }
 
 void Shell::remove(Shell* shell)
 {
     installed().removeAll(shell);
-}
-
-// This layer knows nothing of modem programs; the application's shell does.
-QString Shell::launchProgram(const QString& keyText, const QStringList&)
-{
-    qWarning("No shell to start %s", qPrintable(keyText));
-    return QString();
-}
-
-void Shell::killProcessByName(const QString& fileName)
-{
-    qWarning("No shell to end %s", qPrintable(fileName));
-}
-
-bool Shell::fileExists(const QString& path)
-{
-    return !path.isEmpty() && QFileInfo::exists(path);
+    ProgramShell::remove(shell);
 }
 
 bool Shell::openDocument(const QString& pathOrUrl)

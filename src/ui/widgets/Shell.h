@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ProgramShell.h"
 #include "widgets/MessageBox.h"
 
 #include <QString>
@@ -7,25 +8,16 @@
 
 class QWidget;
 
-// What the program asks of the desktop and of the operator: start and end
-// programs, look for files, open documents, ask for a folder, show a box.
-// One shell answers for the whole program: the one installed last. The
-// program installs the real one; tests install one that records instead.
-class Shell
+// What the desktop program asks of the desktop and of the operator, beside
+// the station's programs and files: open documents, ask for a folder, show a
+// box. One shell answers for the whole program: the one installed last (it
+// is the station's program shell too). The program installs the real one;
+// tests install one that records instead.
+class Shell : public ProgramShell
 {
 public:
     Shell() = default;
-    virtual ~Shell();
-    Shell(const Shell&) = delete;
-    Shell& operator=(const Shell&) = delete;
-
-    // Starts the modem program a settings key names, not waited for, with
-    // these arguments. What went wrong, for the operator; empty when it started.
-    virtual QString launchProgram(const QString& keyText, const QStringList& arguments = {});
-    // Ends the program of that file name that serves this terminal.
-    virtual void killProcessByName(const QString& fileName);
-    // Something (a file or a folder) exists at path, taken as given.
-    virtual bool fileExists(const QString& path);
+    ~Shell() override;
     // A web page, a local file or a folder, with the desktop's associated
     // application; false when the desktop could not open it.
     virtual bool openDocument(const QString& pathOrUrl);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Session.h"
+#include "app/DesktopStation.h"
 #include "app/frmKeldoTerminal.h"
 #include "support/TestShell.h"
 
@@ -9,14 +9,14 @@
 #include <QTemporaryDir>
 #include <memory>
 
-// A session on its own settings folder, for the dialogs.
-struct SessionFixture
+// A station on its own settings folder, for the dialogs.
+struct StationFixture
 {
     QTemporaryDir dir;
-    std::unique_ptr<Session> session;
+    std::unique_ptr<DesktopStation> station;
 
-    void createSession() { session = std::make_unique<Session>(dir.path()); }
-    Settings& s() { return session->s(); }
+    void createStation() { station = std::make_unique<DesktopStation>(dir.path()); }
+    Settings& s() { return station->s(); }
 
     QString iniPath() const { return QDir(dir.path()).filePath(QStringLiteral("KELDO Terminal.ini")); }
     void writeIni(const QByteArray& text)
@@ -25,8 +25,8 @@ struct SessionFixture
         f.open(QIODevice::WriteOnly);
         f.write(text);
     }
-    // The files the session handed to its writer are on the disk.
-    bool settleFiles() const { return !session || session->files.flush(10000); }
+    // The files the station handed to its writer are on the disk.
+    bool settleFiles() const { return !station || station->files.flush(10000); }
     bool iniExists() const
     {
         settleFiles();
@@ -44,7 +44,7 @@ struct SessionFixture
 // A main window on its own settings folder, as the program builds it, with
 // the shell's actions recorded instead of carried out (the fixture's shell
 // answers while the fixture lives).
-struct TerminalFixture : SessionFixture
+struct TerminalFixture : StationFixture
 {
     TestShell shell;
     QStringList& opened = shell.opened;
@@ -58,8 +58,8 @@ struct TerminalFixture : SessionFixture
 
     void create()
     {
-        createSession();
-        window = std::make_unique<frmKeldoTerminal>(*session);
+        createStation();
+        window = std::make_unique<frmKeldoTerminal>(*station);
     }
 
     // Creates the window and runs the start-up sequence.

@@ -38,6 +38,7 @@ bool TerminalProcess::start(const QString& program, const QStringList& args, con
     env.insert(QStringLiteral("KELDO_STARTUP_PROBE"), QStringLiteral("1"));
     if (!m_boxesWait)
         env.insert(QStringLiteral("KELDO_MESSAGE_PROBE"), QStringLiteral("1"));
+    env.insert(m_variables);
     m_process.setProcessEnvironment(env);
     m_process.setWorkingDirectory(home);
     if (switchUser) {

@@ -13,6 +13,7 @@
 // setpriv), for the cases where root's rights would hide a read-only file or
 // folder. The destructor kills a program still running.
 #include <QProcess>
+#include <QProcessEnvironment>
 #include <QStringList>
 
 class TerminalProcess
@@ -41,6 +42,11 @@ public:
     // Ended by itself (for instance refused at start-up) within the wait.
     bool waitForExit(int ms = 30000);
     int exitCode() const;
+    // An environment variable for the program, over the ones set here.
+    void setVariable(const QString& name, const QString& value) { m_variables.insert(name, value); }
+    // Standard input: bytes written to it, and its end.
+    void write(const QByteArray& bytes) { m_process.write(bytes); }
+    void closeInput() { m_process.closeWriteChannel(); }
     // SIGTERM, then true when the program ended normally with code 0.
     bool stop();
     // SIGKILL: ended at once, nothing of its shutdown run.
@@ -55,4 +61,5 @@ private:
     int m_uid = -1;
     bool m_boxesWait = false;
     bool m_noDisplay = false;
+    QProcessEnvironment m_variables;
 };

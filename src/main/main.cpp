@@ -1,20 +1,16 @@
+#include "StationRemote.h"
+#include "StationRun.h"
 #include "Version.h"
-#include "app/Lifecycle.h"
-#include "app/ModemProcess.h"
-#include "app/Session.h"
-#include "app/frmKeldoTerminal.h"
-#include "dialogs/frmFirstRun.h"
+#include "app/DesktopRun.h"
+#include "console/ConsoleRun.h"
 #include "files/Diagnostics.h"
 #include "files/LogCategories.h"
 
 #include "RemoteSettings.h"
-#include "settings/Language.h"
-#include "settings/SettingsLocation.h"
 
-#include <QApplication>
 #include <QCommandLineParser>
-#include <QStandardPaths>
-#include <QTimer>
+#include <QCoreApplication>
+#include <QTextStream>
 
 #include <algorithm>
 #include <cstdio>
@@ -40,6 +36,14 @@ const QCommandLineOption& SetRemotePasswordOption()
     return option;
 }
 
+const QCommandLineOption& ConsoleOption()
+{
+    static const QCommandLineOption option(
+        {QStringLiteral("console")},
+        QStringLiteral("Run on standard input and output, without a window or a display."));
+    return option;
+}
+
 const QCommandLineOption& DebugOption()
 {
     static const QCommandLineOption option({QStringLiteral("debug")},
@@ -60,6 +64,7 @@ void DescribeOptions(QCommandLineParser& parser)
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addOption(SettingsOption());
+    parser.addOption(ConsoleOption());
     parser.addOption(SetRemotePasswordOption());
     parser.addOption(DebugOption());
 }
@@ -124,20 +129,6 @@ std::optional<int> ReadCommandLine(int argc, char* argv[], QCommandLineParser& p
     parser.showHelp(0);
 }
 
-// For process tests only: message boxes are written to standard output
-// and answered at once instead of waiting for a click.
-class MessageProbeShell : public DesktopShell
-{
-public:
-    using DesktopShell::DesktopShell;
-    void showMessage(QWidget*, const MessageBox::Shown& box) override
-    {
-        std::printf("message-box: %s\n",
-                    qPrintable(QString(box.text).replace(QLatin1Char('\n'), QLatin1String("\\n"))));
-        std::fflush(stdout);
-    }
-};
-
 } // namespace
 
 int main(int argc, char* argv[])
@@ -154,76 +145,17 @@ int main(int argc, char* argv[])
     if (const std::optional<int> exitCode = ReadCommandLine(argc, argv, parser))
         return *exitCode;
 
+    StationRun run;
+    run.settingsOption = parser.value(SettingsOption());
     if (parser.isSet(SetRemotePasswordOption())) {
-        QCoreApplication console(argc, argv);
-        const SettingsLocation location = LocateSettings(
-            Session::ProgramFolder(), QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation),
-            parser.value(SettingsOption()), IsInstalledProgramFolder(Session::ProgramFolder()));
+        QCoreApplication app(argc, argv);
         QTextStream in(stdin);
         QTextStream err(stderr);
-        return SetRemotePassword(in, location.file, err);
+        return SetRemotePassword(in, LocateStationSettings(run.settingsOption).file, err);
     }
-
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("KELDO Terminal"));
-    QApplication::setApplicationVersion(QStringLiteral(KELDO_VERSION));
-    QApplication::setQuitOnLastWindowClosed(true);
-    // Ties the window to its desktop entry (its icon and name in the task bar).
-    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.keldo.terminal"));
-
-    const SettingsLocation location = LocateSettings(
-        Session::ProgramFolder(), QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation),
-        parser.value(SettingsOption()), IsInstalledProgramFolder(Session::ProgramFolder()));
-    // Before any window or message: every shown text is translated when made.
-    Language::InstallTranslations(app, Language::StoredSetting(location.file, location.seed));
-    Session session(Session::ProgramFolder());
-    session.settings.useFile(location.file, location.seed);
-    std::unique_ptr<Shell> shell;
-    const auto linkEnds = [&session] { return session.modemLinkEnds(); };
-    const bool probe = qEnvironmentVariableIsSet("KELDO_MESSAGE_PROBE");
-    if (probe)
-        shell = std::make_unique<MessageProbeShell>(session.modem, linkEnds);
-    else
-        shell = std::make_unique<DesktopShell>(session.modem, linkEnds);
-    Shell::install(shell.get());
-    frmKeldoTerminal window(session);
-    Lifecycle& lifecycle = window.lifecycle();
-    lifecycle.attachTo(app);
-    if (location.nothingToRead()) {
-        // Under the message probe the dialog is told on standard output and
-        // cancelled at once, like a box answered: the start goes on as without it.
-        if (probe)
-            lifecycle.offerFirstRun([](const FirstRunOffer&) -> std::optional<FirstRunChoice> {
-                std::printf("first-run: cancelled\n");
-                std::fflush(stdout);
-                return std::nullopt;
-            });
-        else
-            lifecycle.offerFirstRun([](const FirstRunOffer& offer) {
-                // For process tests: say when the dialog is up.
-                if (qEnvironmentVariableIsSet("KELDO_STARTUP_PROBE")) {
-                    QTimer::singleShot(0, [] {
-                        std::printf("first-run-shown\n");
-                        std::fflush(stdout);
-                    });
-                }
-                return frmFirstRun::ask(offer);
-            });
-    }
-
-    if (!window.Form_Load(QCoreApplication::applicationFilePath()))
-        return 0;
-    if (lifecycle.terminationRequested()) {
-        window.Form_Unload();
-        return 0;
-    }
-    window.show();
-    // For the start-up benchmark only: say when the window is up.
-    if (qEnvironmentVariableIsSet("KELDO_STARTUP_PROBE")) {
-        QTimer::singleShot(0, [] {
-            std::printf("startup-shown\n");
-            std::fflush(stdout);
-        });
-    }
-    return app.exec();
+    // Whichever front end runs, the web front end serves the same station when enabled.
+    run.attachOthers = [](Station& station) { return AttachWebFrontEnd(station); };
+    if (parser.isSet(ConsoleOption()))
+        return RunConsole(argc, argv, run);
+    return RunDesktop(argc, argv, run);
 }

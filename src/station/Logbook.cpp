@@ -1,8 +1,6 @@
 #include "Logbook.h"
 
-#include "app/Session.h"
-#include "dialogs/frmLogQso.h"
-#include "widgets/MessageBox.h"
+#include "Station.h"
 
 #include "files/FileWriter.h"
 #include "files/LogCategories.h"
@@ -19,33 +17,34 @@ constexpr qint64 MaxSpoolBytes = 16 << 20;
 
 } // namespace
 
-Logbook::Logbook(Session& session)
-    : m_session(session)
+Logbook::Logbook(Station& station)
+    : m_station(station)
 {
-    connect(&session.qsos, &QsoTracker::qsoEnded, this, &Logbook::qsoEnded);
+    connect(&station.qsos, &QsoTracker::qsoEnded, this, &Logbook::qsoEnded);
 }
 
 void Logbook::applySettings()
 {
-    const Settings& s = m_session.s();
+    const Settings& s = m_station.s();
     // Keying by rigctld: the same rigctld, on a connection of its own.
     if (NeedsOf(s.via.value()).rigctldAddress)
-        m_session.rig.setAddress(s.rigctldHost, s.rigctldPort);
+        m_station.rig.setAddress(s.rigctldHost, s.rigctldPort);
     else
-        m_session.rig.setAddress(s.rigControlHost, s.rigControlPort);
-    m_session.loggers.configure(s.sendQsosToLoggers, s.loggerHost, s.loggerPort);
-    m_session.presenter.showFrequencyWith(s.logQsos);
-    m_session.qsos.loggingChanged();
+        m_station.rig.setAddress(s.rigControlHost, s.rigControlPort);
+    m_station.loggers.configure(s.sendQsosToLoggers, s.loggerHost, s.loggerPort);
+    emit m_station.loggingChanged(s.logQsos);
+    m_station.qsos.configure(LogbookConfigOf(s));
+    m_station.qsos.loggingChanged();
 }
 
 QString Logbook::filePath() const
 {
-    return QDir(m_session.logFolder()).filePath(QLatin1String(Adif::FileName));
+    return QDir(m_station.logFolder()).filePath(QLatin1String(Adif::FileName));
 }
 
 QString Logbook::spoolPath() const
 {
-    const QFileInfo ini(m_session.settings.filePath());
+    const QFileInfo ini(m_station.settings.filePath());
     return ini.absoluteDir().filePath(ini.completeBaseName() + QStringLiteral(".adi.pending"));
 }
 
@@ -56,7 +55,7 @@ bool Logbook::write(const QsoRecord& qso, QString*)
     qCDebug(lcLogbook) << "QSO with" << qso.call << "to the logbook," << m_waiting.size() << "record(s) waiting";
     keepWaiting();
     send();
-    m_session.loggers.sendQso(qso, Adif::Header(m_session.terminal.utcNow()) + record);
+    m_station.loggers.sendQso(qso, Adif::Header(m_station.terminal.utcNow()) + record);
     return true;
 }
 
@@ -103,8 +102,8 @@ void Logbook::send()
     if (records.isEmpty())
         return;
     const AdifFile file(filePath());
-    const QDateTime now = m_session.terminal.utcNow();
-    const bool queued = m_session.files.run(
+    const QDateTime now = m_station.terminal.utcNow();
+    const bool queued = m_station.files.run(
         file.path(), [file, records, now](QString* why) { return file.append(records, now, why); },
         [self = QPointer<Logbook>(this), ids](bool ok, const QString& why) {
             if (self)
@@ -144,7 +143,7 @@ void Logbook::sent(const QList<quint64>& ids, bool ok, const QString& why)
     if (closing())
         qWarning("%s", qPrintable(text));
     else
-        MessageBox::show(m_parent, text, MessageBox::Icon::Warning);
+        m_station.tell({Attention::Kind::LogbookFailed, text, {}});
 }
 
 // The spool follows the records waiting: rewritten whole (atomically) while
@@ -155,7 +154,7 @@ void Logbook::keepWaiting()
     QByteArray bytes;
     for (const Waiting& w : m_waiting)
         bytes += w.record;
-    const bool queued = m_session.files.run(
+    const bool queued = m_station.files.run(
         path,
         [path, bytes](QString* why) {
             if (!bytes.isEmpty())
@@ -177,31 +176,22 @@ void Logbook::keepWaiting()
 
 void Logbook::qsoEnded(const QsoRecord& qso, bool shuttingDown)
 {
-    const Settings& s = m_session.s();
-    if (shuttingDown || closing() || s.logWithoutAsking) {
+    const Settings& s = m_station.s();
+    // Nobody to ask: the safe choice is the record as it stands, never none.
+    if (shuttingDown || closing() || s.logWithoutAsking || !m_station.answered()) {
         write(qso);
         return;
     }
-    if (!m_window) {
-        m_window = new frmLogQso([this](const QsoRecord& q, QString* error) { return write(q, error); }, m_parent);
-        // The operator is typing in the terminal: the keyboard stays there.
-        m_window->setAttribute(Qt::WA_ShowWithoutActivating);
-    }
-    m_window->add(qso);
+    emit m_station.qsoToLog(qso);
 }
 
 void Logbook::writeOpenWindows()
 {
-    if (!m_window)
-        return;
-    const QList<QsoRecord> waiting = m_window->pending();
-    m_window->clear();
-    for (const QsoRecord& q : waiting)
-        write(q);
-    m_window->close();
+    // The answerers hand back what waits, through Station::logQso.
+    emit m_station.requestsWithdrawn();
 }
 
 bool Logbook::closing() const
 {
-    return m_closing || m_session.TerminarAplicacion;
+    return m_closing || m_station.TerminarAplicacion;
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "dialogs/frmFirstRun.h"
+#include "Choices.h"
 
 #include <QObject>
 #include <QTimer>
@@ -8,16 +8,17 @@
 #include <memory>
 #include <optional>
 
-class QApplication;
-class Session;
+class QCoreApplication;
+class Station;
 class SignalBridge;
 class SingleInstance;
 
-// What start-up and shutdown ask of the main window, and no more.
-class LifecycleWindow
+// What start-up and shutdown ask of the front end (the desktop's main
+// window), and no more.
+class LifecycleFrontEnd
 {
 public:
-    virtual ~LifecycleWindow() = default;
+    virtual ~LifecycleFrontEnd() = default;
     virtual void showStoredOptions() = 0;
     virtual void setProgramFolderFrom(const QString& programPath) = 0;
     virtual void placeWindow(int topTwips, int leftTwips) = 0;
@@ -29,12 +30,16 @@ public:
     // Shown but refusing input while shutdown waits.
     virtual void setWaitingToClose() = 0;
     virtual void closeWindow() = 0;
+    // A termination signal came: whatever waits for the operator (a box of
+    // the start-up) is closed.
+    virtual void closeBoxes() { }
 };
 
-// Start-up and shutdown of the program, in order: the single-instance rule,
+// Start-up and shutdown of a station, in order: the single-instance rule,
 // the modem program launched at start-up and ended at shutdown, the ending
 // of a connection before closing, and the application's own ends
-// (termination signals, the desktop session ending, quitting).
+// (termination signals, quitting). No widgets: any front end runs the same
+// sequence.
 class Lifecycle : public QObject
 {
     Q_OBJECT
@@ -45,7 +50,7 @@ public:
     // How long shutdown waits for the files still being written.
     static constexpr int ShutdownFilesMs = 3000;
 
-    Lifecycle(Session& session, LifecycleWindow& window);
+    Lifecycle(Station& station, LifecycleFrontEnd& window);
     ~Lifecycle() override;
 
     // The start-up sequence. False when the program must end at once
@@ -69,9 +74,11 @@ public:
     void setCloseWaitInterval(int ms) { m_closeWait.setInterval(ms); }
 
     // Ties the shutdown to the application's ends: a termination signal
-    // (closing any box of the start-up first), the desktop session ending,
-    // and the event loop stopping.
-    void attachTo(QApplication& app);
+    // (closing any box of the start-up first) and the event loop stopping.
+    void attachTo(QCoreApplication& app);
+    // Ending with nobody there to answer (the desktop session ending): the
+    // whole shutdown, now.
+    void endUnattended();
     bool terminationRequested() const { return m_terminationRequested; }
 
 private:
@@ -85,8 +92,8 @@ private:
     void finishShutDown();
     void keyerClosed();
 
-    Session& m_session;
-    LifecycleWindow& m_window;
+    Station& m_station;
+    LifecycleFrontEnd& m_window;
     std::unique_ptr<SingleInstance> m_instance;
     std::unique_ptr<SignalBridge> m_signals;
     FirstRunAsk m_firstRun;

@@ -1,28 +1,32 @@
-#include "Session.h"
+#include "Station.h"
 
+#include "files/Diagnostics.h"
 #include "ptt/FileKeyingJournal.h"
 #include "ptt/KeyingState.h"
-#include "widgets/MessageBox.h"
+#include "settings/CallSign.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
-Session::Session(const QString& folder, QObject* parent)
+QString PortOpenFailureText(const QString& port, const QString& detail)
+{
+    QString text =
+        QStringLiteral("Unable to open radio serial port %1. May be in use by another application.").arg(port);
+    if (!detail.isEmpty())
+        text += QLatin1Char('\n') + detail;
+    return text;
+}
+
+Station::Station(const QString& folder, QObject* parent, const FirstListener& firstListener)
     : QObject(parent)
     , settings(folder.isEmpty() ? ProgramFolder() : folder)
-    , presenter(display)
-    , link(settings, conn, &keying.channel())
-    , terminal(settings, conn, rx, link)
+    , link(LinkConfigOf(settings.s()), conn, &keying.channel())
+    , terminal(ConversationConfigOf(settings.s()), conn, rx, link)
 {
-    // The presenter hears of every change first: the window shows it before
-    // anyone acts on it.
-    presenter.watch(link);
-    presenter.watch(terminal);
-    presenter.watch(keying.keyer());
-    presenter.watch(log);
-    presenter.watch(rig);
-    presenter.watch(loggers);
+    // Whoever must hear of every change first (the desktop's presenter).
+    if (firstListener)
+        firstListener(*this);
 
     // The one place the link reaches the terminal and the keyer.
     connect(&link, &ModemLink::dataReceived, &terminal, &Terminal::ReceiveDataBytes);
@@ -33,6 +37,9 @@ Session::Session(const QString& folder, QObject* parent)
     connect(&link, &ModemLink::linkDown, &terminal, &Terminal::UpdateConnectionDisplay);
     connect(&link, &ModemLink::disconnected, &terminal, &Terminal::UpdateConnectionDisplay);
     connect(&terminal, &Terminal::connectionStarted, this, [this] { m_lastOtherStation = conn.OtherStation(); });
+    connect(&terminal, &Terminal::incomingCall, this, &Station::incomingCall);
+    connect(&terminal, &Terminal::alertWordReceived, this,
+            [this](const QString& word) { emit alertWordReceived(conn.OtherStation(), word); });
 
     // The keyer follows the modem's PTT lines, DISCONNECTED and a lost
     // command link on its own thread; what starts here reaches it queued.
@@ -56,18 +63,28 @@ Session::Session(const QString& folder, QObject* parent)
     connect(&link, &ModemLink::abortSent, this, [this] { keying.releaseAfterGrace(KeyingReason::Stopped); });
     connect(&link, &ModemLink::commandLineTooLong, this,
             [] { qWarning("the modem sent a command line past the limit: link dropped"); });
-    // The core reports; the operator is told here.
-    connect(&settings, &SettingsStore::saveFailed, this,
-            [](const QString& text) { MessageBox::show(nullptr, text, MessageBox::Icon::Warning); });
-    connect(&ptt, &PttKeyer::portOpenFailed, this, [this](const QString& port, const QString& detail) {
-        MessageBox::show(m_messageParent, Presenter::PortOpenFailureText(port, detail), MessageBox::Icon::Warning);
+    // The core reports; the operator is told through the front ends.
+    connect(&settings, &SettingsStore::saveFailed, this, [this](const QString& text) {
+        tell({Attention::Kind::SaveFailed, text, {}});
     });
+    connect(&ptt, &PttKeyer::portOpenFailed, this, [this](const QString& port, const QString& detail) {
+        tell({Attention::Kind::PortOpenFailed, PortOpenFailureText(port, detail), port});
+    });
+    // Queued: the operator is not told inside the arrival that failed to log;
+    // not once shutdown has begun either (that would keep the program alive).
+    connect(
+        &log, &ConversationLog::failed, this,
+        [this](const QString& text) {
+            if (!TerminarAplicacion)
+                tell({Attention::Kind::LogFailed, text, {}});
+        },
+        Qt::QueuedConnection);
 
     terminal.setLog(&log);
 
     settings.setWriter(&files);
     log.setWriter(&files);
-    connect(&logbook, &Logbook::waitingChanged, &presenter, &Presenter::showQsosWaiting);
+    connect(&logbook, &Logbook::waitingChanged, this, &Station::qsosWaitingChanged);
     // A folder that stops answering is told once; everything else goes on.
     connect(&files, &FileWriter::stalled, this, [this](const QString& path, const QString&) {
         const QString stalledFolder = QFileInfo(path).absolutePath();
@@ -83,17 +100,106 @@ Session::Session(const QString& folder, QObject* parent)
         if (TerminarAplicacion)
             qWarning("%s", qPrintable(text));
         else
-            MessageBox::show(m_messageParent, text, MessageBox::Icon::Warning);
+            tell({Attention::Kind::FolderStalled, text, {}});
     });
 }
 
-QString Session::logFolder() const
+QString ControlSideName(ControlSide side)
+{
+    switch (side) {
+    case ControlSide::Desktop:
+        return QCoreApplication::translate("Station", "the desktop");
+    case ControlSide::Console:
+        return QCoreApplication::translate("Station", "the console");
+    case ControlSide::Browser:
+        break;
+    }
+    return QCoreApplication::translate("Station", "a browser");
+}
+
+void Station::takeControl(ControlSide side, const QString& name)
+{
+    const QString who = side == ControlSide::Browser ? name : QString();
+    if (side == m_control && who == m_controllerName)
+        return;
+    m_control = side;
+    m_controllerName = who;
+    emit controlChanged(side, who);
+}
+
+void Station::controlLinkLost(const QString& browser)
+{
+    terminal.appendNotice(
+        QCoreApplication::translate("Station", "Control link to %1 lost: stopped, the unsent text kept").arg(browser));
+    keying.runWaiting([browser](PttKeyer& k) { k.note("control-link-lost", browser); }, 0);
+}
+
+void Station::setRemoteAccess(const RemoteAccessState& state)
+{
+    m_remoteAccess = state;
+    emit remoteAccessChanged(state);
+}
+
+void Station::tell(const Attention& attention)
+{
+    if (answered() && !m_unattended) {
+        emit attentionRequested(attention);
+        return;
+    }
+    // A box would hold up a logout, and nobody reads a console that is gone.
+    QString text = attention.text;
+    Diagnostics::Write("keldo-terminal: " + text.replace(QLatin1Char('\n'), QLatin1String(": ")).toLocal8Bit());
+}
+
+bool Station::connectTo(const QString& call, const QString& via1, const QString& via2)
+{
+    ConnectChoice choice;
+    choice.hf = choice.fm = choice.sat = call.trimmed().toUpper();
+    choice.via1 = via1.trimmed().toUpper();
+    choice.via2 = via2.trimmed().toUpper();
+    QString target = choice.hf;
+    if (!link.bothConnected() || target.isEmpty() || !IsValidCallSign(target))
+        return false;
+    for (QString* via : {&choice.via1, &choice.via2})
+        if (!via->isEmpty() && !IsValidCallSign(*via))
+            return false;
+    choice.call = true;
+    controller.apply(choice);
+    return true;
+}
+
+void Station::stop()
+{
+    link.SendAbort();
+}
+
+bool Station::sendText(const QString& text)
+{
+    return terminal.SendTypedText(text);
+}
+
+ExpandedMacro Station::sendMacro(int index)
+{
+    if (index < 0 || index >= int(s().macros.size()))
+        return {};
+    ExpandedMacro expanded = ExpandMacro(s().macros[size_t(index)].text, macroContext(rig.lastAsked()));
+    if (expanded.send && !expanded.text.isEmpty())
+        terminal.SendTypedText(expanded.text);
+    return expanded;
+}
+
+void Station::clear()
+{
+    terminal.ClearScreen();
+}
+
+QString Station::logFolder() const
 {
     const Settings& s = settings.s();
     return s.logFolder.isEmpty() ? defaultLogFolder() : s.logFolder;
 }
 
-QString Session::defaultLogFolder() const
+QString Station::defaultLogFolder() const
 {
     // Beside the settings file; a second station (--settings other.ini in
     // the same folder) gets a folder of its own so conversations never mix.
@@ -104,7 +210,15 @@ QString Session::defaultLogFolder() const
     return ini.absoluteDir().filePath(name);
 }
 
-void Session::applyLogSettings()
+void Station::configureCore()
+{
+    const Settings& st = settings.s();
+    link.configure(LinkConfigOf(st));
+    terminal.configure(ConversationConfigOf(st));
+    qsos.configure(LogbookConfigOf(st));
+}
+
+void Station::applyLogSettings()
 {
     log.setFolder(logFolder(), settings.s().logFolder.isEmpty());
     log.setEnabled(settings.s().logConversations, terminal.utcNow());
@@ -113,17 +227,17 @@ void Session::applyLogSettings()
         startKeyingJournal();
 }
 
-QString Session::keyingTracePath() const
+QString Station::keyingTracePath() const
 {
     return QDir(logFolder()).filePath(QStringLiteral("keying.log"));
 }
 
-QString Session::keyingStatePath() const
+QString Station::keyingStatePath() const
 {
     return KeyingStatePathFor(settings.filePath());
 }
 
-void Session::startKeyingJournal()
+void Station::startKeyingJournal()
 {
     m_keyingTrace = keyingTracePath();
     auto journal = JournalThrough(files, m_keyingTrace, keyingStatePath());
@@ -136,12 +250,12 @@ void Session::startKeyingJournal()
     keyingJournal = std::move(journal);
 }
 
-Session::~Session()
+Station::~Station()
 {
     link.closeSockets();
 }
 
-ModemLinkEnds Session::modemLinkEnds()
+ModemLinkEnds Station::modemLinkEnds()
 {
     // Unlinked: the endpoint last tried, which is the one the settings give.
     const bool up = link.commandConnected();
@@ -150,12 +264,12 @@ ModemLinkEnds Session::modemLinkEnds()
     return ModemLinkEnds::of(up, link.commandEnds(), link.modeHost(), quint16(link.modeCommandPort()));
 }
 
-QString Session::ProgramFolder()
+QString Station::ProgramFolder()
 {
     return QCoreApplication::applicationDirPath();
 }
 
-MacroContext Session::macroContext(RigFrequency::Question question) const
+MacroContext Station::macroContext(RigFrequency::Question question) const
 {
     const Settings& s = settings.s();
     MacroContext c;

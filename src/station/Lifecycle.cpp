@@ -1,19 +1,16 @@
 #include "Lifecycle.h"
 
-#include "app/ModemProcess.h"
-#include "app/Session.h"
-#include "app/SignalBridge.h"
-#include "app/SingleInstance.h"
-#include "files/Diagnostics.h"
+#include "ModemProcess.h"
+#include "ProgramShell.h"
+#include "SignalBridge.h"
+#include "SingleInstance.h"
+#include "Station.h"
 #include "ptt/KeyingState.h"
 #include "ptt/RadioCatalogue.h"
-#include "widgets/MessageBox.h"
-#include "widgets/Shell.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QFileInfo>
-#include <QSessionManager>
 #include <QStandardPaths>
 
 #include <cstdio>
@@ -24,36 +21,6 @@ namespace {
 const QString DeveloperCallSign = QStringLiteral("ZX9QQQ-7");
 constexpr int DeveloperFirstPort = 8300;
 constexpr int DeveloperFurtherPort = 8320;
-
-// While the program ends with nobody there to click (a termination signal,
-// the desktop session ending), what would be a box goes to standard error:
-// a box would hold up the logout. Everything else is the shell's below.
-class UnattendedShell : public Shell
-{
-public:
-    UnattendedShell()
-        : m_below(Shell::current())
-    {
-        Shell::install(this);
-    }
-    QString launchProgram(const QString& keyText, const QStringList& arguments) override
-    {
-        return m_below.launchProgram(keyText, arguments);
-    }
-    void killProcessByName(const QString& fileName) override { m_below.killProcessByName(fileName); }
-    bool fileExists(const QString& path) override { return m_below.fileExists(path); }
-    bool openDocument(const QString& pathOrUrl) override { return m_below.openDocument(pathOrUrl); }
-    bool documentViewerAvailable() override { return m_below.documentViewerAvailable(); }
-    QString chooseFolder(QWidget*, const QString&, const QString&) override { return QString(); }
-    void showMessage(QWidget*, const MessageBox::Shown& box) override
-    {
-        Diagnostics::Write("keldo-terminal: "
-                           + QString(box.text).replace(QLatin1Char('\n'), QLatin1String(": ")).toLocal8Bit());
-    }
-
-private:
-    Shell& m_below;
-};
 
 // The practice modem beside the program, else on the PATH; empty when neither.
 QString PracticeModemFor(const QString& programPath)
@@ -73,37 +40,49 @@ MacroSet StarterMacros()
     return m;
 }
 
+// While the program ends with nobody there to click (a termination signal,
+// the desktop session ending), what would be a box goes to standard error:
+// a box would hold up the logout.
 struct UnattendedWhile
 {
-    std::optional<UnattendedShell> shell;
-    explicit UnattendedWhile(bool on)
+    Station& station;
+    bool on;
+    UnattendedWhile(Station& s, bool unattended)
+        : station(s)
+        , on(unattended)
     {
         if (on)
-            shell.emplace();
+            station.setUnattended(true);
+    }
+    ~UnattendedWhile()
+    {
+        if (on)
+            station.setUnattended(false);
     }
 };
 
 } // namespace
 
-Lifecycle::Lifecycle(Session& session, LifecycleWindow& window)
-    : m_session(session)
+Lifecycle::Lifecycle(Station& station, LifecycleFrontEnd& window)
+    : m_station(station)
     , m_window(window)
 {
     m_closeWait.setSingleShot(true);
     m_closeWait.setInterval(CloseWaitMs);
     connect(&m_closeWait, &QTimer::timeout, this, &Lifecycle::goOnClosing);
-    connect(&m_session.keying.keyer(), &PttKeyer::closed, this, &Lifecycle::keyerClosed);
+    connect(&m_station.keying.keyer(), &PttKeyer::closed, this, &Lifecycle::keyerClosed);
 }
 
 Lifecycle::~Lifecycle() = default;
 
 bool Lifecycle::startUp(const QString& programPath)
 {
-    Session& se = m_session;
+    Station& se = m_station;
     Settings& s = se.s();
 
     // 1. Settings.
     se.settings.LoadSettings();
+    se.configureCore();
     m_window.showStoredOptions();
     se.applyLogSettings();
     se.logbook.applySettings();
@@ -115,11 +94,10 @@ bool Lifecycle::startUp(const QString& programPath)
     const bool first = m_instance->tryAcquire();
     if (s.myCallsign != DeveloperCallSign) {
         if (!first) {
-            MessageBox::show(
-                nullptr,
-                QStringLiteral("Error: Another copy of KELDO Terminal is running from this folder. Only one "
-                               "copy can be run at a time from the same folder"),
-                MessageBox::Icon::Warning);
+            se.tell({Attention::Kind::AnotherCopy,
+                     QStringLiteral("Error: Another copy of KELDO Terminal is running from this folder. Only one "
+                                    "copy can be run at a time from the same folder"),
+                     {}});
             return false;
         }
     } else {
@@ -144,12 +122,14 @@ bool Lifecycle::startUp(const QString& programPath)
     // QSO records the last run could not get into the logbook; only the
     // copy that owns the settings file takes them.
     se.logbook.loadWaiting();
+    // The settings as they stand now (a developer copy's port, the first run's answers).
+    se.configureCore();
 
     // 3. The radio catalogue (constant tables, built once).
     LoadRadioCatalogue();
     // 4. The status bar exists since construction.
     // 5. Caption without call sign.
-    se.presenter.showCallSign(QString());
+    emit se.callSignChanged(QString());
     // 6. Position.
     m_window.placeWindow(s.topPosition, s.leftPosition);
     // A radio an earlier run left keyed (it ended without unkeying) is
@@ -160,7 +140,7 @@ bool Lifecycle::startUp(const QString& programPath)
     // 7. The PTT serial port.
     se.keying.OpenPttPort(KeyingConfigOf(s));
     // 8. Caption with call sign.
-    se.presenter.showCallSign(s.myCallsign);
+    emit se.callSignChanged(s.myCallsign);
     // 9. First supervision pass.
     se.link.CheckSockets();
     // 10. Supervision timer.
@@ -169,7 +149,7 @@ bool Lifecycle::startUp(const QString& programPath)
     if (s.autoLaunch == AutoLaunch::On)
         launchModemOfMode();
     // 12. Menus follow the stored mode.
-    se.presenter.showMode(s.keldoMode.value());
+    emit se.modeShown(s.keldoMode.value());
     // 13 to 15. Window state and size, font size and colours.
     m_window.restoreStoredWindow();
     // 16. Unkeyed.
@@ -180,7 +160,7 @@ bool Lifecycle::startUp(const QString& programPath)
 
 void Lifecycle::askFirstSettings(const QString& programPath)
 {
-    Settings& s = m_session.s();
+    Settings& s = m_station.s();
     const ModeProfile* profile = s.profile();
     if (!profile)
         return;
@@ -200,36 +180,38 @@ void Lifecycle::askFirstSettings(const QString& programPath)
         s.showMacroBar = true;
         m_window.showStoredOptions();
     }
-    m_session.controller.save();
+    m_station.controller.save();
 }
 
 void Lifecycle::launchModemOfMode()
 {
-    const Settings& s = m_session.s();
+    const Settings& s = m_station.s();
     // Another mode text starts nothing.
     const ModeProfile* profile = s.profile();
     if (!profile)
         return;
     const QString path = s.*profile->programPath;
     // A Windows path is looked for in the Wine prefix; the setting keeps its text.
-    const ModemProgramPlan plan = m_session.modem.plan(path);
-    if (!Shell::current().fileExists(plan.path))
-        MessageBox::show(nullptr, ModemProgramNotFoundText(plan), MessageBox::Icon::Critical);
+    const ModemProgramPlan plan = m_station.modem.plan(path);
+    QString problem;
+    if (!ProgramShell::current().fileExists(plan.path))
+        problem = ModemProgramNotFoundText(plan);
     else if (plan.wineMissing())
-        MessageBox::show(nullptr, WineMissingText(plan), MessageBox::Icon::Critical);
-    else if (const QString problem = Shell::current().launchProgram(
-                 path, ModemProgramArguments(path, s.*profile->host, s.*profile->commandPort));
-             !problem.isEmpty())
-        MessageBox::show(nullptr, problem, MessageBox::Icon::Critical);
+        problem = WineMissingText(plan);
+    else
+        problem = ProgramShell::current().launchProgram(
+            path, ModemProgramArguments(path, s.*profile->host, s.*profile->commandPort));
+    if (!problem.isEmpty())
+        m_station.tell({Attention::Kind::ProgramProblem, problem, {}, true});
 }
 
 void Lifecycle::shutDown()
 {
     if (!m_loaded || m_finished)
         return;
-    const UnattendedWhile unattended(m_unattended);
+    const UnattendedWhile unattended(m_station, m_unattended);
     beginShutDown();
-    m_session.keying.ClosePttPort();
+    m_station.keying.ClosePttPort();
     finishShutDown();
 }
 
@@ -241,7 +223,7 @@ void Lifecycle::beginShutDown()
     m_closeStep = CloseStep::GoOn;
     m_closeWait.stop();
     disconnect(m_closeWatch);
-    Session& se = m_session;
+    Station& se = m_station;
 
     // 1. End the modem program of the mode at this moment.
     if (se.s().autoLaunch == AutoLaunch::On)
@@ -268,8 +250,8 @@ void Lifecycle::finishShutDown()
         return;
     m_finished = true;
     // The keyer has closed (or not answered in time): its thread ends.
-    m_session.keying.stop();
-    m_session.controller.save();
+    m_station.keying.stop();
+    m_station.controller.save();
     // The settings, the log's last lines and the records written now reach
     // their files; a folder that does not answer is not waited for beyond
     // the bound (its thread is left behind, and the records stay spooled).
@@ -278,8 +260,8 @@ void Lifecycle::finishShutDown()
     QDeadlineTimer deadline(ShutdownFilesMs);
     bool written = false;
     for (int round = 0; round < 3 && !written; ++round) {
-        written = m_session.files.flush(int(deadline.remainingTime()));
-        QCoreApplication::sendPostedEvents(&m_session.files, QEvent::MetaCall);
+        written = m_station.files.flush(int(deadline.remainingTime()));
+        QCoreApplication::sendPostedEvents(&m_station.files, QEvent::MetaCall);
     }
     if (!written)
         qWarning("Some files were not written before the terminal closed");
@@ -294,12 +276,12 @@ bool Lifecycle::closeRequested()
     if (!m_loaded || m_finished)
         return true;
     if (!m_shutDown) {
-        const UnattendedWhile unattended(m_unattended);
+        const UnattendedWhile unattended(m_station, m_unattended);
         beginShutDown();
         // 7. rigctld may take a moment to take the unkey: wait on the
         // normal loop, the window still and deaf meanwhile.
         // A keying thread that does not answer in time holds up nothing.
-        if (m_session.keying.beginClose().value_or(true)) {
+        if (m_station.keying.beginClose().value_or(true)) {
             finishShutDown();
         } else {
             m_closeStep = CloseStep::Unkeying;
@@ -314,12 +296,12 @@ void Lifecycle::keyerClosed()
     if (!m_shutDown || m_finished)
         return;
     {
-        const UnattendedWhile unattended(m_unattended);
+        const UnattendedWhile unattended(m_station, m_unattended);
         finishShutDown();
     }
     m_window.closeWindow();
     if (m_terminationRequested)
-        QApplication::quit();
+        QCoreApplication::quit();
 }
 
 // The modem program is about to be ended in the middle of a connection: let
@@ -327,7 +309,7 @@ void Lifecycle::keyerClosed()
 // into silence. A second close request does not wait.
 bool Lifecycle::disconnectBeforeClosing()
 {
-    Session& se = m_session;
+    Station& se = m_station;
     if (m_shutDown || !m_loaded || se.s().autoLaunch != AutoLaunch::On || !se.conn.ConnectionActive
         || !se.link.commandConnected())
         return false;
@@ -336,7 +318,7 @@ bool Lifecycle::disconnectBeforeClosing()
     se.logbook.setClosing();
     // DISCONNECTED, or the link lost, clears the connection.
     m_closeWatch = connect(&se.terminal, &Terminal::connectionChanged, this, [this] {
-        if (!m_session.conn.ConnectionActive)
+        if (!m_station.conn.ConnectionActive)
             QMetaObject::invokeMethod(this, &Lifecycle::goOnClosing, Qt::QueuedConnection);
     });
     m_closeWait.start();
@@ -354,34 +336,31 @@ void Lifecycle::goOnClosing()
     m_window.closeWindow();
 }
 
-void Lifecycle::attachTo(QApplication& app)
+void Lifecycle::attachTo(QCoreApplication& app)
 {
     // A termination signal may come while a message box of the start-up is
     // open (before the event loop runs): close the box, then end as for a
     // closed window.
     m_signals = std::make_unique<SignalBridge>();
     // The transmitter is let go at once, even if this thread is held up.
-    m_session.keying.watchTermination(m_signals->keyingFd());
+    m_station.keying.watchTermination(m_signals->keyingFd());
     connect(m_signals.get(), &SignalBridge::terminationRequested, this, [this](int) {
         m_terminationRequested = true;
         m_unattended = true;
-        while (QWidget* modal = QApplication::activeModalWidget()) {
-            modal->close();
-            if (QApplication::activeModalWidget() == modal)
-                break;
-        }
+        m_window.closeBoxes();
         // During a connection the window may first wait for the modem to end
         // it (a further signal goes on at once); it then quits by closing.
         m_window.closeWindow();
         if (!waitingToClose())
-            QApplication::quit();
+            QCoreApplication::quit();
     });
-    // The desktop session ending: settings are written before the event loop
-    // stops. A close from the window has shut down before the loop stops.
-    auto endUnattended = [this] {
-        m_unattended = true;
-        shutDown();
-    };
-    connect(&app, &QGuiApplication::commitDataRequest, this, endUnattended);
-    connect(&app, &QCoreApplication::aboutToQuit, this, endUnattended);
+    // Settings are written before the event loop stops. A close from the
+    // window has shut down before the loop stops.
+    connect(&app, &QCoreApplication::aboutToQuit, this, &Lifecycle::endUnattended);
+}
+
+void Lifecycle::endUnattended()
+{
+    m_unattended = true;
+    shutDown();
 }

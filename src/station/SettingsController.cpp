@@ -1,14 +1,8 @@
 #include "SettingsController.h"
 
-#include "app/ModemProcess.h"
-#include "app/Session.h"
-#include "dialogs/frmConnect.h"
-#include "dialogs/frmLogbook.h"
-#include "dialogs/frmMacros.h"
-#include "dialogs/frmPTT.h"
-#include "dialogs/frmSetup.h"
-#include "widgets/MessageBox.h"
-#include "widgets/Shell.h"
+#include "ModemProcess.h"
+#include "ProgramShell.h"
+#include "Station.h"
 
 #include <QDir>
 
@@ -16,7 +10,7 @@ namespace {
 
 bool isUsablePort(qint64 value)
 {
-    return value >= SetupChoice::PortMin && value <= SetupChoice::PortMax;
+    return Ports::IsCommandPort(value);
 }
 
 struct Slot
@@ -57,82 +51,18 @@ bool programChanges(Settings& s, const SetupChoice& choice)
 
 bool SettingsController::shuttingDown() const
 {
-    return m_session.TerminarAplicacion;
-}
-
-std::unique_ptr<frmSetup> SettingsController::setupDialog(QWidget* parent)
-{
-    SetupChecks checks{[this] { return shuttingDown(); }, [this] { return m_session.conn.ConnectionActive; },
-                       [this](const SetupChoice& choice) { return programProblem(choice); }};
-    auto dialog = std::make_unique<frmSetup>(m_session.s(), std::move(checks), parent);
-    frmSetup* d = dialog.get();
-    QObject::connect(d, &frmSetup::modeShown, &m_session, [this](Mode mode) { m_session.presenter.showMode(mode); });
-    m_session.presenter.showMode(d->selectedMode());
-    QObject::connect(d, &QDialog::finished, &m_session, [this, d] {
-        if (d->choice() && !shuttingDown())
-            apply(*d->choice());
-    });
-    return dialog;
-}
-
-std::unique_ptr<frmPTT> SettingsController::pttDialog(QWidget* parent, const SerialPortEnumerator* ports)
-{
-    auto dialog = std::make_unique<frmPTT>(
-        m_session.s(), [this] { return shuttingDown(); }, ports, parent);
-    frmPTT* d = dialog.get();
-    QObject::connect(d, &QDialog::finished, &m_session, [this, d] {
-        if (d->choice() && !shuttingDown())
-            apply(*d->choice());
-    });
-    return dialog;
-}
-
-std::unique_ptr<frmLogbook> SettingsController::logbookDialog(QWidget* parent)
-{
-    // Records waiting for the logbook file get another try, now and when
-    // the dialog's choice is applied (it may name a folder that works).
-    m_session.logbook.retryWaiting();
-    auto dialog = std::make_unique<frmLogbook>(LogbookChoice::of(m_session.s()), parent);
-    frmLogbook* d = dialog.get();
-    QObject::connect(d, &QDialog::finished, &m_session, [this, d] {
-        if (d->choice() && !shuttingDown())
-            apply(*d->choice());
-    });
-    return dialog;
-}
-
-std::unique_ptr<frmConnect> SettingsController::connectDialog(QWidget* parent)
-{
-    auto dialog = std::make_unique<frmConnect>(
-        m_session.s(), [this] { return shuttingDown(); }, parent);
-    frmConnect* d = dialog.get();
-    QObject::connect(d, &QDialog::finished, &m_session, [this, d] {
-        if (d->choice() && !shuttingDown())
-            apply(*d->choice());
-    });
-    return dialog;
-}
-
-std::unique_ptr<frmMacros> SettingsController::macrosDialog(QWidget* parent)
-{
-    auto dialog = std::make_unique<frmMacros>(m_session.s().macros, m_session.s().showMacroBar, parent);
-    frmMacros* d = dialog.get();
-    QObject::connect(d, &QDialog::finished, &m_session, [this, d] {
-        if (d->choice() && !shuttingDown())
-            apply(*d->choice());
-    });
-    return dialog;
+    return m_station.TerminarAplicacion;
 }
 
 QString SettingsController::programProblem(const SetupChoice& choice) const
 {
-    Settings& s = m_session.s();
+    Settings& s = m_station.s();
     // The launch box as ticked now: with it unticked nothing is started, so
     // there is nothing to find (the path box is hidden then, too).
     if (!choice.autoLaunch || !programChanges(s, choice))
         return QString();
-    const ModemProgramPlan plan = m_session.modem.plan(slotOf(s, choice, choice.mode).chosen->path);
-    if (!Shell::current().fileExists(plan.path))
+    const ModemProgramPlan plan = m_station.modem.plan(slotOf(s, choice, choice.mode).chosen->path);
+    if (!ProgramShell::current().fileExists(plan.path))
         return ModemProgramNotFoundText(plan);
     if (plan.wineMissing())
         return WineMissingText(plan);
@@ -141,7 +71,7 @@ QString SettingsController::programProblem(const SetupChoice& choice) const
 
 void SettingsController::apply(const SetupChoice& choice)
 {
-    Session& se = m_session;
+    Station& se = m_station;
     Settings& s = se.s();
 
     // During a connection the dialog lets through only what leaves the link
@@ -149,6 +79,7 @@ void SettingsController::apply(const SetupChoice& choice)
     if (se.conn.ConnectionActive) {
         s.alertOnOwnCall = choice.alertOnOwnCall;
         s.alertWords = choice.alertWords;
+        se.configureCore();
         save();
         return;
     }
@@ -170,8 +101,8 @@ void SettingsController::apply(const SetupChoice& choice)
             EndModemProgramOf(s, m.mode);
         *m.path = path;
         if (choice.autoLaunch)
-            launchProblem =
-                Shell::current().launchProgram(path, ModemProgramArguments(path, m.chosen->host, m.chosen->port));
+            launchProblem = ProgramShell::current().launchProgram(
+                path, ModemProgramArguments(path, m.chosen->host, m.chosen->port));
     }
 
     // The selected modem moved: drop the link; it is reopened below.
@@ -190,24 +121,26 @@ void SettingsController::apply(const SetupChoice& choice)
         *f.host = f.chosen->host;
     }
 
-    if (choice.callSign != s.myCallsign) {
-        s.myCallsign = choice.callSign;
-        se.presenter.showCallSign(choice.callSign);
-        se.link.SendMyCall();
-    }
-
+    const bool newCall = choice.callSign != s.myCallsign;
+    s.myCallsign = choice.callSign;
     // With no option selected the stored mode stays.
     if (choice.mode != Mode::Other)
         s.keldoMode = choice.mode;
-    // Keying of the old mode must not outlive it (FM keys nothing).
-    se.keying.configure(KeyingConfigOf(s));
     if (!choice.bandwidth.isEmpty())
         s.keldoHfBw = choice.bandwidth;
+    se.configureCore();
+    if (newCall) {
+        emit se.callSignChanged(choice.callSign);
+        se.link.SendMyCall();
+    }
+    // Keying of the old mode must not outlive it (FM keys nothing).
+    se.keying.configure(KeyingConfigOf(s));
     se.link.SendBandwidth();
 
     s.autoLaunch = choice.autoLaunch ? AutoLaunch::On : AutoLaunch::Off;
     s.alertOnOwnCall = choice.alertOnOwnCall;
     s.alertWords = choice.alertWords;
+    se.configureCore();
     save();
 
     // Reconnect at once rather than at the next supervision tick, now that
@@ -216,28 +149,28 @@ void SettingsController::apply(const SetupChoice& choice)
         se.link.CheckSockets();
     // Told once everything is applied: the box runs the event loop.
     if (!launchProblem.isEmpty())
-        MessageBox::show(nullptr, launchProblem, MessageBox::Icon::Critical);
+        se.tell({Attention::Kind::ProgramProblem, launchProblem, {}, true});
 }
 
 void SettingsController::apply(const PttChoice& choice)
 {
-    choice.applyTo(m_session.s());
-    m_session.keying.OpenPttPort(KeyingConfigOf(m_session.s()));
-    m_session.logbook.applySettings();
+    choice.applyTo(m_station.s());
+    m_station.keying.OpenPttPort(KeyingConfigOf(m_station.s()));
+    m_station.logbook.applySettings();
     save();
 }
 
 void SettingsController::apply(const LogbookChoice& choice)
 {
-    choice.applyTo(m_session.s());
-    m_session.logbook.applySettings();
+    choice.applyTo(m_station.s());
+    m_station.logbook.applySettings();
     save();
-    m_session.logbook.retryWaiting();
+    m_station.logbook.retryWaiting();
 }
 
 void SettingsController::apply(const ConnectChoice& choice)
 {
-    Settings& s = m_session.s();
+    Settings& s = m_station.s();
     if (s.keldoMode == Mode::HF) {
         s.connectWithHf = choice.hf;
     } else if (s.keldoMode == Mode::FM) {
@@ -254,15 +187,16 @@ void SettingsController::apply(const ConnectChoice& choice)
         PushCallSignHistory(s.via1List, s.via1);
         PushCallSignHistory(s.via2List, s.via2);
     }
+    m_station.configureCore();
     save();
     if (choice.call)
-        m_session.link.SendConnect();
+        m_station.link.SendConnect();
 }
 
 void SettingsController::apply(const MacrosChoice& choice)
 {
-    m_session.s().macros = choice.macros;
-    m_session.s().showMacroBar = choice.showBar;
+    m_station.s().macros = choice.macros;
+    m_station.s().showMacroBar = choice.showBar;
     save();
 }
 
@@ -273,47 +207,48 @@ void SettingsController::choose(T& setting, const T& value)
     if (setting == value)
         return;
     setting = value;
+    m_station.configureCore();
     save();
 }
 
 void SettingsController::setFontSize(int points)
 {
-    choose(m_session.s().fontSize, quint8(points));
+    choose(m_station.s().fontSize, quint8(points));
 }
 
 void SettingsController::setColour(const QString& scheme)
 {
-    choose(m_session.s().colour, scheme);
+    choose(m_station.s().colour, scheme);
 }
 
 void SettingsController::setSpeakerColours(bool on)
 {
-    choose(m_session.s().speakerColours, on);
+    choose(m_station.s().speakerColours, on);
 }
 
 void SettingsController::setTimeStamps(bool on)
 {
-    choose(m_session.s().timeStamps, on);
+    choose(m_station.s().timeStamps, on);
 }
 
 void SettingsController::setNotifyIncomingCall(bool on)
 {
-    choose(m_session.s().notifyIncomingCall, on);
+    choose(m_station.s().notifyIncomingCall, on);
 }
 
 void SettingsController::setLanguage(const QString& code)
 {
-    choose(m_session.s().language, code);
+    choose(m_station.s().language, code);
 }
 
 void SettingsController::setShowMacroBar(bool on)
 {
-    choose(m_session.s().showMacroBar, on);
+    choose(m_station.s().showMacroBar, on);
 }
 
 void SettingsController::setLogConversations(bool on)
 {
-    Session& se = m_session;
+    Station& se = m_station;
     choose(se.s().logConversations, on);
     se.applyLogSettings();
     // Switched on during a connection: its record starts now.
@@ -323,26 +258,26 @@ void SettingsController::setLogConversations(bool on)
 
 void SettingsController::setLogFolder(const QString& chosen)
 {
-    Settings& s = m_session.s();
+    Settings& s = m_station.s();
     QString folder = QDir::cleanPath(chosen);
     // Choosing the default folder keeps it the default (it moves with the settings file).
-    if (folder == QDir::cleanPath(m_session.defaultLogFolder()))
+    if (folder == QDir::cleanPath(m_station.defaultLogFolder()))
         folder.clear();
     if (folder == s.logFolder)
         return;
     choose(s.logFolder, folder);
-    m_session.applyLogSettings();
+    m_station.applyLogSettings();
 }
 
 void SettingsController::setWindowPosition(qint32 topTwips, qint32 leftTwips)
 {
-    m_session.s().topPosition = topTwips;
-    m_session.s().leftPosition = leftTwips;
+    m_station.s().topPosition = topTwips;
+    m_station.s().leftPosition = leftTwips;
 }
 
 bool SettingsController::save()
 {
-    Settings& s = m_session.s();
+    Settings& s = m_station.s();
     if (m_placement) {
         s.windowState = m_placement->state;
         if (m_placement->state == 0) {
@@ -350,5 +285,5 @@ bool SettingsController::save()
             s.terminalHeight = m_placement->height;
         }
     }
-    return m_session.settings.SaveSettings();
+    return m_station.settings.SaveSettings();
 }

@@ -1,18 +1,16 @@
 #pragma once
 
-#include "dialogs/frmLogQso.h"
 #include "logbook/Adif.h"
 #include "logbook/QsoRecord.h"
 
 #include <QObject>
-#include <QPointer>
 
-class QWidget;
-class Session;
+class Station;
 
-// What becomes of a finished QSO: an entry in the "Log QSO" window, or, without asking or
-// at shutdown, the record written as it stands; records also go to the
-// loggers on the network at once.
+// What becomes of a finished QSO: a request to the operator (the desktop's
+// "Log QSO" window) or, without asking, at shutdown or with no front end to
+// ask, the record written as it stands; records also go to the loggers on
+// the network at once.
 //
 // No record is lost: each is first kept in a spool beside the settings file
 // ("<settings name>.adi.pending") and leaves it once the logbook file has
@@ -23,7 +21,7 @@ class Logbook : public QObject
 {
     Q_OBJECT
 public:
-    explicit Logbook(Session& session);
+    explicit Logbook(Station& station);
 
     // The rig to ask and the loggers to tell, as the settings say now.
     void applySettings();
@@ -39,15 +37,11 @@ public:
     void retryWaiting();
     // Records the logbook file has not taken after a failed try.
     int waiting() const { return m_failing ? int(m_waiting.size()) : 0; }
-    // Shutdown: every QSO waiting in the window is written as it stands, and
-    // the window closed.
+    // Shutdown: every QSO waiting for an answer is written as it stands.
     void writeOpenWindows();
-    void setWindowParent(QWidget* parent) { m_parent = parent; }
     // The terminal is closing (the connection may still be ending): records
-    // are written as they stand, no window opens.
+    // are written as they stand, nobody is asked.
     void setClosing() { m_closing = true; }
-    // The "Log QSO" window, once a QSO has waited in it.
-    frmLogQso* window() const { return m_window; }
 
 signals:
     // waiting() changed.
@@ -60,8 +54,7 @@ private:
     void sent(const QList<quint64>& ids, bool ok, const QString& why);
     void keepWaiting();
 
-    Session& m_session;
-    QPointer<QWidget> m_parent;
+    Station& m_station;
     // Records (Adif::Record's bytes) not yet confirmed in the logbook file;
     // those handed to the writer are not handed again until it answers.
     struct Waiting
@@ -74,6 +67,5 @@ private:
     quint64 m_nextId = 0;
     bool m_failing = false;
     bool m_told = false;
-    QPointer<frmLogQso> m_window;
     bool m_closing = false;
 };

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "app/WinePath.h"
+#include "ProgramShell.h"
+#include "WinePath.h"
 #include "link/CommandChannel.h"
 #include "settings/Mode.h"
-#include "widgets/Shell.h"
 
 #include <QHostAddress>
 #include <QList>
@@ -87,13 +87,13 @@ private:
     QList<Child> m_children;
 };
 
-// The program's shell: modem programs are started and ended through the
-// record of what was started here; the rest is the desktop's.
-class DesktopShell : public Shell
+// The program shell of a running station: modem programs are started and
+// ended through the record of what was started here.
+class ModemShell : public ProgramShell
 {
 public:
     // linkEnds: the command connection as it stands when a program is ended.
-    DesktopShell(ModemProcesses& modem, std::function<ModemLinkEnds()> linkEnds)
+    ModemShell(ModemProcesses& modem, std::function<ModemLinkEnds()> linkEnds)
         : m_modem(modem)
         , m_linkEnds(std::move(linkEnds))
     { }

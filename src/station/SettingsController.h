@@ -2,25 +2,11 @@
 
 #include <QString>
 
-#include <memory>
 #include <optional>
 
-class QWidget;
-class Session;
-class SerialPortEnumerator;
-class frmConnect;
-class frmLogbook;
-class frmPTT;
-class frmSetup;
-struct ConnectChoice;
-struct LogbookChoice;
-class frmMacros;
-class frmPTT;
-class frmSetup;
-struct ConnectChoice;
-struct MacrosChoice;
-struct PttChoice;
-struct SetupChoice;
+#include "Choices.h"
+
+class Station;
 
 // The window's state and outer size in twips, as the settings keep them.
 struct WindowPlacement
@@ -30,24 +16,19 @@ struct WindowPlacement
     qint32 height = 0;
 };
 
-// The one way into the settings: the dialogs are built from a copy of them
-// and hand back the operator's choice, the main window hands over its menu
-// choices and its placement, and this applies each to the running terminal
-// and is the only one to write the file.
+// The one way into the settings: a front end hands over the operator's
+// choices (the desktop's dialogs, built from a copy of the settings, hand
+// back one each), its menu choices and its placement, and this applies each
+// to the running station and is the only one to write the file.
 class SettingsController
 {
 public:
-    explicit SettingsController(Session& session)
-        : m_session(session)
+    explicit SettingsController(Station& station)
+        : m_station(station)
     { }
 
-    // Each dialog shows the settings as they stand; its choice is applied
-    // when it closes (never at shutdown).
-    std::unique_ptr<frmSetup> setupDialog(QWidget* parent = nullptr);
-    std::unique_ptr<frmPTT> pttDialog(QWidget* parent = nullptr, const SerialPortEnumerator* ports = nullptr);
-    std::unique_ptr<frmConnect> connectDialog(QWidget* parent = nullptr);
-    std::unique_ptr<frmLogbook> logbookDialog(QWidget* parent = nullptr);
-    std::unique_ptr<frmMacros> macrosDialog(QWidget* parent = nullptr);
+    // Shutdown has begun: choices are no longer applied.
+    bool shuttingDown() const;
 
     // Why the modem program the choice switches to cannot be started (the
     // operator's text); empty when it can or nothing is to be started.
@@ -89,11 +70,10 @@ public:
     bool save();
 
 private:
-    bool shuttingDown() const;
     // Takes a choice, and saves when it changes the setting.
     template <typename T>
     void choose(T& setting, const T& value);
 
-    Session& m_session;
+    Station& m_station;
     std::optional<WindowPlacement> m_placement;
 };

@@ -1,9 +1,9 @@
 #include "ModemProcess.h"
 
-#include "app/KillProc.h"
-#include "app/ProcessLauncher.h"
-#include "app/Session.h"
+#include "KillProc.h"
+#include "ProcessLauncher.h"
 #include "files/LogCategories.h"
+#include "settings/Settings.h"
 
 #include <QDir>
 #include <QFile>
@@ -107,7 +107,7 @@ ModemProcesses::Launch ModemProcesses::launch(const QString& keyText, QString* p
     return result;
 }
 
-QString DesktopShell::launchProgram(const QString& keyText, const QStringList& arguments)
+QString ModemShell::launchProgram(const QString& keyText, const QStringList& arguments)
 {
     QString problem;
     m_modem.launch(keyText, &problem, arguments);
@@ -130,7 +130,7 @@ QStringList ModemProgramArguments(const QString& keyText, const QString& host, q
     return arguments;
 }
 
-void DesktopShell::killProcessByName(const QString& fileName)
+void ModemShell::killProcessByName(const QString& fileName)
 {
     m_modem.end(fileName, m_linkEnds());
 }
@@ -138,7 +138,8 @@ void DesktopShell::killProcessByName(const QString& fileName)
 void EndModemProgramOf(const Settings& s, Mode mode)
 {
     const ModeProfile* profile = ProfileOf(mode);
-    Shell::current().killProcessByName(FileNameOfPath(s.*(profile ? profile : ProfileOf(Mode::FM))->programPath));
+    ProgramShell::current().killProcessByName(
+        FileNameOfPath(s.*(profile ? profile : ProfileOf(Mode::FM))->programPath));
 }
 
 #if defined(Q_OS_LINUX)

@@ -2,11 +2,19 @@
 
 #include "files/LogCategories.h"
 
-#include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
 #include <QProcess>
-#include <QUrl>
+
+namespace {
+
+DocumentOpener& opener()
+{
+    static DocumentOpener open;
+    return open;
+}
+
+} // namespace
 
 bool FileExistsAtPath(const QString& path)
 {
@@ -25,9 +33,14 @@ bool LaunchModemProgram(const QString& path)
         launched = QProcess::startDetached(info.absoluteFilePath(), QStringList(), QDir::currentPath());
     } else {
         qCInfo(lcProcess) << "opening with the desktop" << info.absoluteFilePath();
-        launched = QDesktopServices::openUrl(QUrl::fromLocalFile(info.absoluteFilePath()));
+        launched = opener() && opener()(info.absoluteFilePath());
     }
     if (!launched)
         qCWarning(lcProcess) << "cannot launch" << info.absoluteFilePath();
     return launched;
+}
+
+void SetDocumentOpener(DocumentOpener open)
+{
+    opener() = std::move(open);
 }

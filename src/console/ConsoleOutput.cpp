@@ -1,0 +1,135 @@
+#include "ConsoleOutput.h"
+
+#include <QCoreApplication>
+
+#include <chrono>
+#include <condition_variable>
+#include <deque>
+#include <mutex>
+#include <thread>
+
+#ifdef Q_OS_UNIX
+#include <cerrno>
+#include <unistd.h>
+#else
+#include <io.h>
+#endif
+
+struct ConsoleOutput::State
+{
+    std::mutex mutex;
+    std::condition_variable changed;
+    std::deque<QByteArray> queue;
+    qint64 bytes = 0;
+    qint64 maxBytes = 0;
+    quint64 droppedUntold = 0;
+    quint64 dropped = 0;
+    bool writing = false;
+    bool ending = false;
+    int fd = 1;
+};
+
+namespace {
+
+// False once the other end is gone for good.
+bool WriteAll(int fd, const QByteArray& bytes)
+{
+    const char* data = bytes.constData();
+    qsizetype left = bytes.size();
+    while (left > 0) {
+#ifdef Q_OS_UNIX
+        const ssize_t n = ::write(fd, data, size_t(left));
+        if (n < 0 && errno == EINTR)
+            continue;
+#else
+        const int n = ::_write(fd, data, unsigned(left));
+#endif
+        if (n <= 0)
+            return false;
+        data += n;
+        left -= n;
+    }
+    return true;
+}
+
+} // namespace
+
+ConsoleOutput::ConsoleOutput(int fd, qint64 maxBytes)
+    : m_state(std::make_shared<State>())
+{
+    m_state->fd = fd;
+    m_state->maxBytes = maxBytes;
+    // The thread keeps the state alive: it may outlive this object.
+    std::thread([state = m_state] {
+        std::unique_lock lock(state->mutex);
+        for (;;) {
+            state->changed.wait(lock,
+                                [&] { return !state->queue.empty() || state->droppedUntold > 0 || state->ending; });
+            if (state->queue.empty() && state->droppedUntold == 0)
+                return;
+            QByteArray out;
+            while (!state->queue.empty()) {
+                out += state->queue.front();
+                state->bytes -= state->queue.front().size();
+                state->queue.pop_front();
+            }
+            // Lines are dropped only behind a full queue: the count follows it.
+            if (state->droppedUntold > 0) {
+                out += QCoreApplication::translate("ConsoleOutput", "[%n line(s) dropped: the output did not keep up]",
+                                                   nullptr, int(qMin<quint64>(state->droppedUntold, INT_MAX)))
+                           .toLocal8Bit()
+                    + '\n';
+                state->droppedUntold = 0;
+            }
+            state->writing = true;
+            lock.unlock();
+            const bool open = WriteAll(state->fd, out);
+            lock.lock();
+            state->writing = false;
+            state->changed.notify_all();
+            if (!open)
+                state->ending = true; // nobody reads any more: the rest is dropped
+        }
+    }).detach();
+}
+
+ConsoleOutput::~ConsoleOutput()
+{
+    {
+        std::lock_guard lock(m_state->mutex);
+        m_state->ending = true;
+    }
+    m_state->changed.notify_all();
+}
+
+void ConsoleOutput::write(const QByteArray& bytes)
+{
+    if (bytes.isEmpty())
+        return;
+    {
+        std::lock_guard lock(m_state->mutex);
+        if (m_state->ending || m_state->bytes + bytes.size() > m_state->maxBytes) {
+            ++m_state->dropped;
+            if (!m_state->ending)
+                ++m_state->droppedUntold;
+            return;
+        }
+        m_state->bytes += bytes.size();
+        m_state->queue.push_back(bytes);
+    }
+    m_state->changed.notify_all();
+}
+
+bool ConsoleOutput::flush(int ms)
+{
+    std::unique_lock lock(m_state->mutex);
+    return m_state->changed.wait_for(lock, std::chrono::milliseconds(qMax(0, ms)), [this] {
+        return (m_state->queue.empty() && m_state->droppedUntold == 0 && !m_state->writing) || m_state->ending;
+    });
+}
+
+quint64 ConsoleOutput::dropped() const
+{
+    std::lock_guard lock(m_state->mutex);
+    return m_state->dropped;
+}
