@@ -47,7 +47,8 @@ private slots:
         QTRY_VERIFY(console.output().contains("N0CALL-1 <-> EA4XYZ"));
         // Received escapes reach the operator's terminal as pictures only.
         modem.sendData("HI \x1b[2J\a OM\r");
-        QTRY_VERIFY2(console.output().contains(QString::fromUtf8("HI ␛[2J␇ OM\n").toUtf8()), console.output().constData());
+        QTRY_VERIFY2(console.output().contains(QString::fromUtf8("HI ␛[2J␇ OM\n").toUtf8()),
+                     console.output().constData());
         QVERIFY(!console.output().contains('\x1b'));
         console.write("hello there\n");
         QTRY_COMPARE(modem.dataReceived(), QByteArray("hello there\r"));

@@ -46,9 +46,9 @@ struct Client
     QByteArray cookie;
     QByteArray origin;
 
-    Client(const QSslCertificate& ca, quint16 port)
-        : port(port)
-        , origin("https://127.0.0.1:" + QByteArray::number(port))
+    Client(const QSslCertificate& ca, quint16 serverPort)
+        : port(serverPort)
+        , origin("https://127.0.0.1:" + QByteArray::number(serverPort))
     {
         tls = QSslConfiguration::defaultConfiguration();
         tls.setCaCertificates({ca});

@@ -6,7 +6,7 @@
 #include "files/Diagnostics.h"
 #include "files/LogCategories.h"
 
-#include "RemoteSettings.h"
+#include "settings/RemoteSettings.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

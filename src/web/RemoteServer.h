@@ -2,9 +2,9 @@
 
 #include "Certificate.h"
 #include "RemoteLog.h"
-#include "RemoteSettings.h"
 #include "RemoteStation.h"
 #include "WebClock.h"
+#include "settings/RemoteSettings.h"
 
 #include <QHash>
 #include <QHostAddress>

@@ -81,9 +81,9 @@ RemoteSettings RemoteSettings::load(const QString& settingsFile)
 void RemoteSettings::write(IniDocument& doc) const
 {
     const RemoteSettings def;
-    const auto put = [&doc](const char* key, const QString& value, const QString& defValue) {
-        if (value != defValue || doc.contains(Section, QLatin1String(key)))
-            doc.setValue(Section, QLatin1String(key), value);
+    const auto put = [&doc](const char* name, const QString& value, const QString& defValue) {
+        if (value != defValue || doc.contains(Section, QLatin1String(name)))
+            doc.setValue(Section, QLatin1String(name), value);
     };
     put("Enabled", enabled ? QStringLiteral("1") : QStringLiteral("0"), QStringLiteral("0"));
     put("Listen Address", listenAddress, def.listenAddress);
