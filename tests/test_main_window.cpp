@@ -630,6 +630,54 @@ private slots:
         QCOMPARE(f.station->rx.text(), QString());
     }
 
+    // While a browser holds control the window watches: nothing it offers
+    // sends, calls, stops or clears; one step takes control back.
+    void browserInControlRefusedUntilTakenBack()
+    {
+        FakeModem modem;
+        QVERIFY(modem.listen());
+        TerminalFixture f;
+        QVERIFY(f.loadWithModemAt(modem.commandPort(), "[Macros]\r\nF1 Text=CQ<SEND>\r\n"));
+        f.window->show();
+        QTRY_VERIFY(f.station->link.bothConnected());
+        modem.sendLine("CONNECTED N0CALL-1 EA1ABC 2300");
+        QTRY_VERIFY(f.station->display.sendVisible());
+        QPlainTextEdit* tx = f.window->txtTXChat();
+        QAction* take = f.window->action("mnuTakeControl");
+        QVERIFY(!take->isVisible());
+
+        f.station->takeControl(ControlSide::Browser, QStringLiteral("192.0.2.7"));
+        f.window->syncStatusPanels();
+        QVERIFY(take->isVisible());
+        QVERIFY(!f.window->cmdEnviar()->isEnabled());
+        QVERIFY(f.window->cmdEnviar()->toolTip().contains("192.0.2.7"));
+        for (const char* name : {"mnuConnect", "mnuStop", "mnuClear", "mnuF1"})
+            QVERIFY2(!f.window->action(name)->isEnabled(), name);
+        tx->setFocus();
+        QTest::keyClicks(tx, "hello");
+        QTest::keyClick(tx, Qt::Key_Return);
+        f.window->cmdEnviar_Click();
+        f.window->mnuStop_Click();
+        f.window->mnuClear_Click();
+        f.window->runMacro(0);
+        QCOMPARE(tx->toPlainText(), QString("hello"));
+        QVERIFY(!f.station->rx.text().isEmpty());
+
+        take->trigger();
+        QVERIFY(f.station->inControl(ControlSide::Desktop));
+        f.window->syncStatusPanels();
+        QVERIFY(!take->isVisible());
+        QVERIFY(f.window->cmdEnviar()->isEnabled());
+        for (const char* name : {"mnuStop", "mnuClear", "mnuF1"})
+            QVERIFY2(f.window->action(name)->isEnabled(), name);
+        QTest::keyClick(tx, Qt::Key_Return);
+        QTRY_COMPARE(modem.dataReceived(), QByteArray("hello\r"));
+        // Nothing refused above reached the modem.
+        QVERIFY(!modem.commands().contains("ABORT"));
+        f.window->mnuStop_Click();
+        QTRY_VERIFY(modem.commands().contains("ABORT"));
+    }
+
     void connectRefusedWhileLinkDown()
     {
         FakeModem modem;

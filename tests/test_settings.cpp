@@ -749,6 +749,10 @@ void TestSettings::saveMergesWithOtherWriters()
     theirs.setValue("Elsewhere", "Key", "also kept");
     QByteArray edited = theirs.toBytes();
     edited.replace("[Position]\r\n", "; hand-written note\r\n[Position]\r\n");
+    // The web front end's section, as a person may write it: none of ours.
+    const QByteArray remote = "[Remote]\r\nEnabled = 1\r\n; the hash, never the password\r\n"
+                              "Password Hash=pbkdf2-sha256$100000$c2FsdA==$aGFzaA==\r\nPort=08446\r\n";
+    edited += remote;
     QVERIFY(writeAll(mine.filePath(), edited));
 
     mine.s().myCallsign = QStringLiteral("EA4ZZZ");
@@ -761,7 +765,8 @@ void TestSettings::saveMergesWithOtherWriters()
     // Every key of ours is written on every save: the last writer wins.
     QCOMPARE(after.value("Setup", "HF Host"), QStringLiteral("localhost"));
     QCOMPARE(after.value("Setup", "My Callsign"), QStringLiteral("EA4ZZZ"));
-    QCOMPARE(after.sections(), (QStringList{"PTT", "Setup", "Position", "Path", "Options", "Elsewhere"}));
+    QCOMPARE(after.sections(), (QStringList{"PTT", "Setup", "Position", "Path", "Options", "Elsewhere", "Remote"}));
+    QVERIFY(readAll(mine.filePath()).endsWith(remote));
 }
 
 // Through the writer: saves asked for while one waits become that one, and

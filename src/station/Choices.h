@@ -106,3 +106,17 @@ struct FirstRunChoice
     QString host;
     int port = 0;
 };
+
+// Remote access, as the operator sets it: whether browsers may operate the
+// station, where the web front end listens, and a new password's hash
+// (empty: the stored one is kept). Never the password itself.
+struct RemoteChoice
+{
+    static constexpr int PortMin = Ports::Min;
+    static constexpr int PortMax = Ports::Max;
+
+    bool enabled = false;
+    QString listenAddress;
+    int port = 0;
+    QString passwordHash;
+};

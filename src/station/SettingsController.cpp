@@ -4,7 +4,11 @@
 #include "ProgramShell.h"
 #include "Station.h"
 
+#include "settings/RemoteSettings.h"
+
+#include <QCoreApplication>
 #include <QDir>
+#include <QPointer>
 
 namespace {
 
@@ -198,6 +202,49 @@ void SettingsController::apply(const MacrosChoice& choice)
     m_station.s().macros = choice.macros;
     m_station.s().showMacroBar = choice.showBar;
     save();
+}
+
+void SettingsController::apply(const RemoteChoice& choice)
+{
+    save();
+    // In the settings file's queue, behind the save above: a new file is
+    // made by it first, and both edit the file under the same lock.
+    const QString path = m_station.settings.filePath();
+    const bool queued = m_station.files.run(
+        path,
+        [path, choice](QString* why) {
+            return StoreRemoteSettings(
+                path,
+                [&choice](RemoteSettings& r) {
+                    r.enabled = choice.enabled;
+                    r.listenAddress = choice.listenAddress;
+                    r.port = choice.port;
+                    if (!choice.passwordHash.isEmpty())
+                        r.passwordHash = choice.passwordHash;
+                },
+                why);
+        },
+        [station = QPointer<Station>(&m_station), path](bool ok, const QString& why) {
+            if (!station)
+                return;
+            if (!ok)
+                station->tell({Attention::Kind::SaveFailed,
+                               QCoreApplication::translate("SettingsController",
+                                                           "The remote access settings could not be saved to %1\n%2")
+                                   .arg(QDir::toNativeSeparators(path), why),
+                               {},
+                               false});
+            emit station->remoteSettingsChanged();
+        });
+    if (!queued)
+        m_station.tell(
+            {Attention::Kind::SaveFailed,
+             QCoreApplication::translate("SettingsController",
+                                         "The remote access settings could not be saved to %1\n%2")
+                 .arg(QDir::toNativeSeparators(path),
+                      QCoreApplication::translate("SettingsController", "the settings folder does not answer")),
+             {},
+             false});
 }
 
 template <typename T>

@@ -49,6 +49,10 @@ public:
     void apply(const LogbookChoice& choice);
     // Macros: the twelve and the bar's switch are stored and saved.
     void apply(const MacrosChoice& choice);
+    // Remote access: the settings are saved, then the [Remote] keys the
+    // choice changes are written (each only once set), and
+    // remoteSettingsChanged follows when they are in the file.
+    void apply(const RemoteChoice& choice);
 
     // The main window's menu choices, each saved as it is made.
     void setFontSize(int points);

@@ -209,6 +209,8 @@ signals:
     void controlChanged(ControlSide side, const QString& name);
     void remoteAccessChanged(const RemoteAccessState& state);
     void remoteDisconnectRequested();
+    // The [Remote] settings were saved: the web front end serves with them.
+    void remoteSettingsChanged();
 
 private:
     ControlSide m_localSide = ControlSide::Desktop;

@@ -267,13 +267,16 @@ std::unique_ptr<QObject> AttachWebFrontEnd(Station& station)
         station.setRemoteAccess(access);
     };
     QObject::connect(server, &RemoteServer::stateChanged, server, tell);
-    QObject::connect(&station, &Station::remoteDisconnectRequested, server, [server, &station] {
+    const auto restart = [server, &station] {
         server->stopServing();
         // Control comes home with them.
         if (station.control() == ControlSide::Browser)
             station.takeControl(station.localSide());
         server->start(station.settings.filePath());
-    });
+    };
+    QObject::connect(&station, &Station::remoteDisconnectRequested, server, restart);
+    // New settings: served from now on (the browsers log in again).
+    QObject::connect(&station, &Station::remoteSettingsChanged, server, restart);
     server->start(station.settings.filePath());
     tell(server->state(), server->reason());
     return owner;

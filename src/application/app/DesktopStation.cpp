@@ -5,7 +5,9 @@
 #include "dialogs/frmLogbook.h"
 #include "dialogs/frmMacros.h"
 #include "dialogs/frmPTT.h"
+#include "dialogs/frmRemote.h"
 #include "dialogs/frmSetup.h"
+#include "settings/RemoteSettings.h"
 #include "widgets/MessageBox.h"
 
 DesktopStation::DesktopStation(const QString& folder, QObject* parent)
@@ -115,6 +117,28 @@ std::unique_ptr<frmMacros> DesktopStation::macrosDialog(QWidget* parent)
 {
     auto dialog = std::make_unique<frmMacros>(MacrosChoice{s().macros, s().showMacroBar}, parent);
     frmMacros* d = dialog.get();
+    QObject::connect(d, &QDialog::finished, this, [this, d] {
+        if (d->choice() && !controller.shuttingDown())
+            controller.apply(*d->choice());
+    });
+    return dialog;
+}
+
+std::unique_ptr<frmRemote> DesktopStation::remoteDialog(QWidget* parent)
+{
+    const RemoteSettings r = RemoteSettings::load(settings.filePath());
+    RemoteChoice shown;
+    shown.enabled = r.enabled;
+    shown.listenAddress = r.listenAddress;
+    shown.port = r.port;
+    auto dialog = std::make_unique<frmRemote>(shown, PasswordHash::usable(r.passwordHash), parent);
+    frmRemote* d = dialog.get();
+    d->showAccess(remoteAccess());
+    d->showControl(control(), controllerName());
+    QObject::connect(this, &Station::remoteAccessChanged, d, &frmRemote::showAccess);
+    QObject::connect(this, &Station::controlChanged, d, &frmRemote::showControl);
+    QObject::connect(d, &frmRemote::takeControlRequested, this, [this] { takeControl(ControlSide::Desktop); });
+    QObject::connect(d, &frmRemote::disconnectAllRequested, this, [this] { disconnectRemote(); });
     QObject::connect(d, &QDialog::finished, this, [this, d] {
         if (d->choice() && !controller.shuttingDown())
             controller.apply(*d->choice());

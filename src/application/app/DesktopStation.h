@@ -16,6 +16,7 @@ class frmLogQso;
 class frmLogbook;
 class frmMacros;
 class frmPTT;
+class frmRemote;
 class frmSetup;
 
 // What the window shows, made before the station so that it hears of every
@@ -42,6 +43,8 @@ public:
     std::unique_ptr<frmConnect> connectDialog(QWidget* parent = nullptr);
     std::unique_ptr<frmLogbook> logbookDialog(QWidget* parent = nullptr);
     std::unique_ptr<frmMacros> macrosDialog(QWidget* parent = nullptr);
+    // Follows the web front end and control while open; its buttons act at once.
+    std::unique_ptr<frmRemote> remoteDialog(QWidget* parent = nullptr);
 
     // Parent of the boxes and of the Log QSO window.
     void setMessageParent(QWidget* parent) { m_messageParent = parent; }

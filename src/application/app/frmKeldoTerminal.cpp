@@ -19,6 +19,7 @@
 #include "dialogs/frmLogbook.h"
 #include "dialogs/frmMacros.h"
 #include "dialogs/frmPTT.h"
+#include "dialogs/frmRemote.h"
 #include "dialogs/frmSetup.h"
 
 #include <QActionGroup>
@@ -108,6 +109,7 @@ frmKeldoTerminal::frmKeldoTerminal(DesktopStation& station, QWidget* parent)
         if (m_station.s().notifyIncomingCall)
             m_alert->announceAlertWord(other, word);
     });
+    connect(&m_station, &Station::controlChanged, this, &frmKeldoTerminal::showControl);
     refreshFromDisplay();
     syncStatusPanels();
 }
@@ -172,15 +174,15 @@ void frmKeldoTerminal::buildMenus()
     QMenuBar* bar = menuBar();
     bar->setNativeMenuBar(false);
 
-    QMenu* settings = bar->addMenu(QStringLiteral("&Settings"));
+    QMenu* settings = bar->addMenu(tr("&Settings"));
     settings->setObjectName(QStringLiteral("mnuSettings"));
-    QAction* setup = addAction(settings, QStringLiteral("mnuSetup"), QStringLiteral("Terminal Setup..."));
+    QAction* setup = addAction(settings, QStringLiteral("mnuSetup"), tr("Terminal Setup..."));
     setup->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     connect(setup, &QAction::triggered, this, &frmKeldoTerminal::mnuSetup_Click);
-    QAction* ptt = addAction(settings, QStringLiteral("mnuPTT"), QStringLiteral("PTT..."));
+    QAction* ptt = addAction(settings, QStringLiteral("mnuPTT"), tr("PTT..."));
     connect(ptt, &QAction::triggered, this, &frmKeldoTerminal::mnuPTT_Click);
 
-    QMenu* size = settings->addMenu(QStringLiteral("Font Size"));
+    QMenu* size = settings->addMenu(tr("Font Size"));
     size->setObjectName(QStringLiteral("mnuSize"));
     auto* sizeGroup = new QActionGroup(this);
     sizeGroup->setExclusionPolicy(QActionGroup::ExclusionPolicy::None);
@@ -191,10 +193,10 @@ void frmKeldoTerminal::buildMenus()
         m_sizeActions << a;
         connect(a, &QAction::triggered, this, [this, points] { mnuSize_Click(points); });
     }
-    QMenu* colour = settings->addMenu(QStringLiteral("Colour"));
+    QMenu* colour = settings->addMenu(tr("Colour"));
     colour->setObjectName(QStringLiteral("mnuColor"));
-    QAction* black = addAction(colour, QStringLiteral("mnuColorNegro"), QStringLiteral("Black"));
-    QAction* white = addAction(colour, QStringLiteral("mnuColorBlanco"), QStringLiteral("White"));
+    QAction* black = addAction(colour, QStringLiteral("mnuColorNegro"), tr("Black"));
+    QAction* white = addAction(colour, QStringLiteral("mnuColorBlanco"), tr("White"));
     for (QAction* a : {black, white}) {
         a->setCheckable(true);
         m_colourActions << a;
@@ -202,31 +204,33 @@ void frmKeldoTerminal::buildMenus()
     connect(black, &QAction::triggered, this, [this] { mnuColor_Click(QStringLiteral("Black")); });
     connect(white, &QAction::triggered, this, [this] { mnuColor_Click(QStringLiteral("White")); });
     colour->addSeparator();
-    QAction* speakers = addAction(colour, QStringLiteral("mnuSpeakerColours"), QStringLiteral("Speaker Colours"));
+    QAction* speakers = addAction(colour, QStringLiteral("mnuSpeakerColours"), tr("Speaker Colours"));
     speakers->setCheckable(true);
     connect(speakers, &QAction::triggered, this, &frmKeldoTerminal::mnuSpeakerColours_Click);
-    QAction* stamps = addAction(settings, QStringLiteral("mnuTimeStamps"), QStringLiteral("Time Stamps"));
+    QAction* stamps = addAction(settings, QStringLiteral("mnuTimeStamps"), tr("Time Stamps"));
     stamps->setCheckable(true);
     connect(stamps, &QAction::triggered, this, &frmKeldoTerminal::mnuTimeStamps_Click);
 
     settings->addSeparator();
-    QAction* notify = addAction(settings, QStringLiteral("mnuNotify"), QStringLiteral("Notify on Incoming Call"));
+    QAction* notify = addAction(settings, QStringLiteral("mnuNotify"), tr("Notify on Incoming Call"));
     notify->setCheckable(true);
     connect(notify, &QAction::triggered, this, &frmKeldoTerminal::mnuNotify_Click);
-    QAction* log = addAction(settings, QStringLiteral("mnuLog"), QStringLiteral("Log Conversations"));
+    QAction* log = addAction(settings, QStringLiteral("mnuLog"), tr("Log Conversations"));
     log->setCheckable(true);
     connect(log, &QAction::triggered, this, &frmKeldoTerminal::mnuLog_Click);
-    connect(addAction(settings, QStringLiteral("mnuLogFolder"), QStringLiteral("Log Folder...")), &QAction::triggered,
-            this, &frmKeldoTerminal::mnuLogFolder_Click);
-    connect(addAction(settings, QStringLiteral("mnuLogbook"), QStringLiteral("Logbook...")), &QAction::triggered, this,
+    connect(addAction(settings, QStringLiteral("mnuLogFolder"), tr("Log Folder...")), &QAction::triggered, this,
+            &frmKeldoTerminal::mnuLogFolder_Click);
+    connect(addAction(settings, QStringLiteral("mnuLogbook"), tr("Logbook...")), &QAction::triggered, this,
             [this] { m_station.logbookDialog(this)->exec(); });
-    connect(addAction(settings, QStringLiteral("mnuOpenLogsFolder"), QStringLiteral("Open Logs Folder")),
-            &QAction::triggered, this, &frmKeldoTerminal::mnuOpenLogsFolder_Click);
+    connect(addAction(settings, QStringLiteral("mnuOpenLogsFolder"), tr("Open Logs Folder")), &QAction::triggered, this,
+            &frmKeldoTerminal::mnuOpenLogsFolder_Click);
+    connect(addAction(settings, QStringLiteral("mnuRemote"), tr("Remote Access...")), &QAction::triggered, this,
+            &frmKeldoTerminal::mnuRemote_Click);
     settings->addSeparator();
-    QAction* macros = addAction(settings, QStringLiteral("mnuMacros"), QStringLiteral("Macros..."));
+    QAction* macros = addAction(settings, QStringLiteral("mnuMacros"), tr("Macros..."));
     macros->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_M));
     connect(macros, &QAction::triggered, this, &frmKeldoTerminal::mnuMacros_Click);
-    QAction* macroBar = addAction(settings, QStringLiteral("mnuMacroBar"), QStringLiteral("Show Macro Bar"));
+    QAction* macroBar = addAction(settings, QStringLiteral("mnuMacroBar"), tr("Show Macro Bar"));
     macroBar->setCheckable(true);
     connect(macroBar, &QAction::triggered, this, &frmKeldoTerminal::mnuMacroBar_Click);
     addLanguageMenu(settings);
@@ -242,43 +246,49 @@ void frmKeldoTerminal::buildMenus()
     }
 
     // Ctrl+F: find in the RX screen, from anywhere in the window; the menu shows the key.
-    QMenu* edit = bar->addMenu(QStringLiteral("&Edit"));
+    QMenu* edit = bar->addMenu(tr("&Edit"));
     edit->setObjectName(QStringLiteral("mnuEdit"));
-    QAction* find = addAction(edit, QStringLiteral("mnuFind"), QStringLiteral("&Find..."));
+    QAction* find = addAction(edit, QStringLiteral("mnuFind"), tr("&Find..."));
     find->setShortcut(QKeySequence::Find);
     connect(find, &QAction::triggered, this, [this] { m_rx->openFind(); });
 
     // The mode menu only carries check marks; the mode is chosen in the setup dialog.
-    m_menuMode = bar->addMenu(QStringLiteral("Mode"));
+    m_menuMode = bar->addMenu(tr("Mode"));
     m_menuMode->setObjectName(QStringLiteral("menuMode"));
     m_menuMode->menuAction()->setVisible(false);
-    for (const auto& [name, caption] : {std::pair{"mnuKELDOHF", "KELDO HF"}, std::pair{"mnuKELDOFM1200", "KELDO FM"},
-                                        std::pair{"mnuKELDOSAT", "KELDO SAT"}}) {
-        QAction* a = addAction(m_menuMode, QLatin1String(name), QLatin1String(caption));
+    for (const auto& [name, caption] :
+         {std::pair{"mnuKELDOHF", QT_TR_NOOP("KELDO HF")}, std::pair{"mnuKELDOFM1200", QT_TR_NOOP("KELDO FM")},
+          std::pair{"mnuKELDOSAT", QT_TR_NOOP("KELDO SAT")}}) {
+        QAction* a = addAction(m_menuMode, QLatin1String(name), tr(caption));
         a->setCheckable(true);
         a->setEnabled(false);
     }
 
     // Mnemonics clear of Alt+S (Settings), Alt+E (Edit) and Alt+H (Help).
-    QAction* connectCmd = addAction(nullptr, QStringLiteral("mnuConnect"), QStringLiteral("&Connect"));
-    Announce(connectCmd, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), QStringLiteral("Call a station"));
+    QAction* connectCmd = addAction(nullptr, QStringLiteral("mnuConnect"), tr("&Connect"));
+    Announce(connectCmd, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), tr("Call a station"));
     connect(connectCmd, &QAction::triggered, this, &frmKeldoTerminal::mnuConnect_Click);
-    QAction* stop = addAction(nullptr, QStringLiteral("mnuStop"), QStringLiteral("S&top"));
-    Announce(stop, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_X), QStringLiteral("End the connection"));
+    QAction* stop = addAction(nullptr, QStringLiteral("mnuStop"), tr("S&top"));
+    Announce(stop, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_X), tr("End the connection"));
     connect(stop, &QAction::triggered, this, &frmKeldoTerminal::mnuStop_Click);
-    QAction* clear = addAction(nullptr, QStringLiteral("mnuClear"), QStringLiteral("C&lear"));
-    Announce(clear, QKeySequence(Qt::CTRL | Qt::Key_L), QStringLiteral("Empty the RX screen"));
+    QAction* clear = addAction(nullptr, QStringLiteral("mnuClear"), tr("C&lear"));
+    Announce(clear, QKeySequence(Qt::CTRL | Qt::Key_L), tr("Empty the RX screen"));
     connect(clear, &QAction::triggered, this, &frmKeldoTerminal::mnuClear_Click);
+    // Only while a browser holds control.
+    QAction* take = addAction(nullptr, QStringLiteral("mnuTakeControl"), tr("T&ake Control"));
+    Announce(take, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_T), tr("Operate the station from here again"));
+    take->setVisible(false);
+    connect(take, &QAction::triggered, this, &frmKeldoTerminal::mnuTakeControl_Click);
 
-    QMenu* help = bar->addMenu(QStringLiteral("&Help"));
+    QMenu* help = bar->addMenu(tr("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
-    connect(addAction(help, QStringLiteral("mnuGroup"), QStringLiteral("KELDO Google Group")), &QAction::triggered,
-            this, &frmKeldoTerminal::mnuGroup_Click);
-    connect(addAction(help, QStringLiteral("mnuSite"), QStringLiteral("KELDO download site")), &QAction::triggered,
-            this, &frmKeldoTerminal::mnuSite_Click);
-    connect(addAction(help, QStringLiteral("mnuChangeLog"), QStringLiteral("ChangeLog")), &QAction::triggered, this,
+    connect(addAction(help, QStringLiteral("mnuGroup"), tr("KELDO Google Group")), &QAction::triggered, this,
+            &frmKeldoTerminal::mnuGroup_Click);
+    connect(addAction(help, QStringLiteral("mnuSite"), tr("KELDO download site")), &QAction::triggered, this,
+            &frmKeldoTerminal::mnuSite_Click);
+    connect(addAction(help, QStringLiteral("mnuChangeLog"), tr("ChangeLog")), &QAction::triggered, this,
             &frmKeldoTerminal::mnuChangeLog_Click);
-    connect(addAction(help, QStringLiteral("mnuAbout"), QStringLiteral("About...")), &QAction::triggered, this,
+    connect(addAction(help, QStringLiteral("mnuAbout"), tr("About...")), &QAction::triggered, this,
             &frmKeldoTerminal::mnuAbout_Click);
 }
 
@@ -293,9 +303,9 @@ void frmKeldoTerminal::buildControls()
     m_rx = new RxScreenView(m_station.rx, m_client);
     m_rx->setObjectName(QStringLiteral("txtMainChat"));
     m_rx->setFont(font);
-    m_rx->setToolTip(QStringLiteral("RX Screen"));
-    m_rx->setAccessibleName(QStringLiteral("Received text"));
-    m_rx->setAccessibleDescription(QStringLiteral("The conversation: what the other station sent and what you sent"));
+    m_rx->setToolTip(tr("RX Screen"));
+    m_rx->setAccessibleName(tr("Received text"));
+    m_rx->setAccessibleDescription(tr("The conversation: what the other station sent and what you sent"));
     // Read-only, but reachable by keyboard to read back and select.
     m_rx->setFocusPolicy(Qt::StrongFocus);
 
@@ -304,15 +314,15 @@ void frmKeldoTerminal::buildControls()
     m_progress->setRange(0, 100);
     m_progress->setTextVisible(false);
     m_progress->hide();
-    m_progress->setAccessibleName(QStringLiteral("Sending progress"));
-    m_progress->setAccessibleDescription(QStringLiteral("How much of the text being sent the modem has transmitted"));
+    m_progress->setAccessibleName(tr("Sending progress"));
+    m_progress->setAccessibleDescription(tr("How much of the text being sent the modem has transmitted"));
 
     m_tx = new QPlainTextEdit(m_client);
     m_tx->setObjectName(QStringLiteral("txtTXChat"));
     m_tx->setFont(font);
-    m_tx->setToolTip(QStringLiteral("TX Screen"));
-    m_tx->setAccessibleName(QStringLiteral("Text to send"));
-    m_tx->setAccessibleDescription(QStringLiteral("Type your text here; Enter sends it"));
+    m_tx->setToolTip(tr("TX Screen"));
+    m_tx->setAccessibleName(tr("Text to send"));
+    m_tx->setAccessibleDescription(tr("Type your text here; Enter sends it"));
     m_tx->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_tx->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_tx->setTabChangesFocus(true);
@@ -323,15 +333,15 @@ void frmKeldoTerminal::buildControls()
     m_send->setObjectName(QStringLiteral("cmdEnviar"));
     m_send->setIcon(QIcon(SendPicture()));
     m_send->setIconSize(QSize(28, 28));
-    m_send->setToolTip(QStringLiteral("Send text (ENTER key)"));
-    m_send->setAccessibleName(QStringLiteral("Send"));
-    m_send->setAccessibleDescription(QStringLiteral("Sends the typed text to the other station (Enter key)"));
+    m_send->setToolTip(tr("Send text (ENTER key)"));
+    m_send->setAccessibleName(tr("Send"));
+    m_send->setAccessibleDescription(tr("Sends the typed text to the other station (Enter key)"));
     m_send->setFocusPolicy(Qt::StrongFocus);
     connect(m_send, &QToolButton::clicked, this, &frmKeldoTerminal::cmdEnviar_Click);
 
     m_macroBar = new QWidget(m_client);
     m_macroBar->setObjectName(QStringLiteral("macroBar"));
-    m_macroBar->setAccessibleName(QStringLiteral("Macros"));
+    m_macroBar->setAccessibleName(tr("Macros"));
     auto* row = new QHBoxLayout(m_macroBar);
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(2);
@@ -426,9 +436,10 @@ void frmKeldoTerminal::syncStatusPanels()
     const DisplayState& d = m_station.display;
     for (Panel key : StatusPanels::keys())
         m_status->setPanel(key, d.panel(key));
-    action(QStringLiteral("mnuConnect"))->setEnabled(d.connectEnabled());
-    action(QStringLiteral("mnuStop"))->setEnabled(d.stopEnabled());
-    action(QStringLiteral("mnuClear"))->setEnabled(d.clearEnabled());
+    const bool here = inControl();
+    action(QStringLiteral("mnuConnect"))->setEnabled(here && d.connectEnabled());
+    action(QStringLiteral("mnuStop"))->setEnabled(here && d.stopEnabled());
+    action(QStringLiteral("mnuClear"))->setEnabled(here && d.clearEnabled());
     action(QStringLiteral("mnuPTT"))->setVisible(d.pttMenuVisible());
     action(QStringLiteral("mnuKELDOHF"))->setChecked(d.modeChecked(Mode::HF));
     action(QStringLiteral("mnuKELDOFM1200"))->setChecked(d.modeChecked(Mode::FM));
@@ -480,8 +491,38 @@ bool frmKeldoTerminal::eventFilter(QObject* watched, QEvent* event)
     return QMainWindow::eventFilter(watched, event);
 }
 
+bool frmKeldoTerminal::inControl() const
+{
+    return m_station.inControl(m_station.localSide());
+}
+
+void frmKeldoTerminal::showControl()
+{
+    const bool here = inControl();
+    QString watching;
+    if (!here) {
+        const QString who = m_station.controllerName().isEmpty()
+            ? ControlSideName(m_station.control())
+            : tr("%1 (%2)").arg(ControlSideName(m_station.control()), m_station.controllerName());
+        watching =
+            tr("In control: %1. This window only watches; Take Control (Ctrl+Shift+T) operates from here.").arg(who);
+    }
+    action(QStringLiteral("mnuTakeControl"))->setVisible(!here);
+    m_send->setEnabled(here);
+    m_send->setToolTip(here ? tr("Send text (ENTER key)") : watching);
+    m_tx->setToolTip(here ? tr("TX Screen") : watching);
+    m_macroBar->setToolTip(watching);
+    m_status->setToolTip(watching);
+    for (int i = 0; i < MacroCount; ++i)
+        action(QStringLiteral("mnuF%1").arg(i + 1))->setEnabled(here);
+    showMacroLabels();
+    syncStatusPanels();
+}
+
 void frmKeldoTerminal::sendFromKeyboard()
 {
+    if (!inControl())
+        return;
     // Sends only while sending is allowed, or queues the text during an
     // over ("Type Ahead").
     if (m_station.display.sendVisible() || m_station.terminal.takesTypeAhead())
@@ -506,6 +547,8 @@ bool frmKeldoTerminal::recallSent(bool older)
 
 void frmKeldoTerminal::runMacro(int index)
 {
+    if (!inControl())
+        return;
     const QString text = m_station.s().macros[size_t(index)].text;
     if (text.isEmpty())
         return;
@@ -552,7 +595,7 @@ void frmKeldoTerminal::showMacroLabels()
         b->setText(m.label.isEmpty()
                        ? key
                        : key + QLatin1Char(' ') + QString(m.label).replace(QLatin1Char('&'), QLatin1String("&&")));
-        b->setEnabled(!m.text.isEmpty());
+        b->setEnabled(!m.text.isEmpty() && inControl());
         b->setToolTip(QStringLiteral("%1: %2").arg(key, m.text));
         b->setAccessibleName(QStringLiteral("%1 %2").arg(key, m.label).trimmed());
     }
@@ -587,6 +630,8 @@ void frmKeldoTerminal::putBackUnsentText(const QString& text)
 
 void frmKeldoTerminal::cmdEnviar_Click()
 {
+    if (!inControl())
+        return;
     const QString text = m_tx->toPlainText();
     if (m_station.sendText(text)) {
         // A draft put aside to recall this text comes back.
@@ -769,6 +814,16 @@ void frmKeldoTerminal::mnuMacros_Click()
     showMacroBar(m_station.s().showMacroBar, true);
 }
 
+void frmKeldoTerminal::mnuRemote_Click()
+{
+    m_station.remoteDialog(this)->exec();
+}
+
+void frmKeldoTerminal::mnuTakeControl_Click()
+{
+    m_station.takeControl(ControlSide::Desktop);
+}
+
 void frmKeldoTerminal::mnuMacroBar_Click(bool on)
 {
     m_station.controller.setShowMacroBar(on);
@@ -782,9 +837,10 @@ void frmKeldoTerminal::mnuPTT_Click()
 
 void frmKeldoTerminal::mnuConnect_Click()
 {
+    if (!inControl())
+        return;
     if (!m_station.link.bothConnected()) {
-        MessageBox::show(this, QStringLiteral("KELDO Terminal is not connected with KELDO Modem"),
-                         MessageBox::Icon::Warning);
+        MessageBox::show(this, tr("KELDO Terminal is not connected with KELDO Modem"), MessageBox::Icon::Warning);
         return;
     }
     m_tx->setFocus();
@@ -793,11 +849,15 @@ void frmKeldoTerminal::mnuConnect_Click()
 
 void frmKeldoTerminal::mnuStop_Click()
 {
+    if (!inControl())
+        return;
     m_station.stop();
 }
 
 void frmKeldoTerminal::mnuClear_Click()
 {
+    if (!inControl())
+        return;
     m_station.clear();
 }
 
@@ -823,16 +883,16 @@ void frmKeldoTerminal::mnuChangeLog_Click()
         if (!shell.documentViewerAvailable()) {
             // Opening would fail without a word.
             MessageBox::show(this,
-                             QStringLiteral("No program to show text files was found (such as xdg-open).\n"
-                                            "The change log is the file ")
-                                 + QDir::toNativeSeparators(path),
+                             tr("No program to show text files was found (such as xdg-open).\n"
+                                "The change log is the file %1")
+                                 .arg(QDir::toNativeSeparators(path)),
                              MessageBox::Icon::Information);
         } else {
             shell.openDocument(path);
         }
         return;
     }
-    MessageBox::show(this, name + QStringLiteral(" not found"), MessageBox::Icon::Information);
+    MessageBox::show(this, tr("%1 not found").arg(name), MessageBox::Icon::Information);
 }
 
 void frmKeldoTerminal::mnuAbout_Click()
@@ -902,15 +962,15 @@ void frmKeldoTerminal::mnuOpenLogsFolder_Click()
     // With no opener on the desktop nothing would happen: say where it is.
     if (!Shell::current().openDocument(folder))
         MessageBox::show(this,
-                         QStringLiteral("The logs folder could not be opened: no program to open folders was found.\n"
-                                        "The logs are in ")
-                             + QDir::toNativeSeparators(folder),
+                         tr("The logs folder could not be opened: no program to open folders was found.\n"
+                            "The logs are in %1")
+                             .arg(QDir::toNativeSeparators(folder)),
                          MessageBox::Icon::Information);
 }
 
 void frmKeldoTerminal::mnuLogFolder_Click()
 {
-    const QString chosen = Shell::current().chooseFolder(this, QStringLiteral("Log Folder"), m_station.logFolder());
+    const QString chosen = Shell::current().chooseFolder(this, tr("Log Folder"), m_station.logFolder());
     if (!chosen.isEmpty())
         m_station.controller.setLogFolder(chosen);
 }

@@ -77,6 +77,9 @@ public:
     void mnuOpenLogsFolder_Click();
     void mnuMacros_Click();
     void mnuMacroBar_Click(bool on);
+    void mnuRemote_Click();
+    // The desktop takes control back from a browser.
+    void mnuTakeControl_Click();
     // Settings -> Language: code is a shipped language, "en", or empty for the system's.
     void mnuLanguage_Click(const QString& code);
     void cmdEnviar_Click();
@@ -120,6 +123,9 @@ private:
     // Macros held for the rig's answer, typed in the order their keys came.
     void runWaitingMacros();
     void showMacroLabels();
+    // Whether the desktop sends, calls and stops, or watches a browser do it.
+    bool inControl() const;
+    void showControl();
     // grow: the window grows or shrinks by the row (the operator's switch).
     void showMacroBar(bool on, bool grow);
     // Tells the settings controller the window's state and size.

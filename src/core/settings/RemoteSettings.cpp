@@ -13,6 +13,7 @@
 #include <QPasswordDigestor>
 #include <QRandomGenerator>
 
+#include <functional>
 #include <optional>
 
 namespace {
@@ -78,21 +79,31 @@ RemoteSettings RemoteSettings::load(const QString& settingsFile)
     return read(doc);
 }
 
-void RemoteSettings::write(IniDocument& doc) const
+void RemoteSettings::write(IniDocument& doc, const RemoteSettings* before) const
 {
     const RemoteSettings def;
-    const auto put = [&doc](const char* name, const QString& value, const QString& defValue) {
+    const auto put = [&doc](const char* name, const QString& value, const QString& defValue, const QString* was) {
+        if (was && *was == value)
+            return;
         if (value != defValue || doc.contains(Section, QLatin1String(name)))
             doc.setValue(Section, QLatin1String(name), value);
     };
-    put("Enabled", enabled ? QStringLiteral("1") : QStringLiteral("0"), QStringLiteral("0"));
-    put("Listen Address", listenAddress, def.listenAddress);
-    put("Port", QString::number(port), QString::number(def.port));
-    put("Certificate", certificate, def.certificate);
-    put("Key", key, def.key);
-    put("Password Hash", passwordHash, def.passwordHash);
-    put("Session Minutes", QString::number(sessionMinutes), QString::number(def.sessionMinutes));
-    put("Control Link Timeout", QString::number(controlLinkTimeout), QString::number(def.controlLinkTimeout));
+    const auto number = [](int n) { return QString::number(n); };
+    const auto flag = [](bool on) { return on ? QStringLiteral("1") : QStringLiteral("0"); };
+    // What the other settings had, for comparing: only changed keys are put.
+    const QString wasEnabled = before ? flag(before->enabled) : QString();
+    const QString wasPort = before ? number(before->port) : QString();
+    const QString wasSession = before ? number(before->sessionMinutes) : QString();
+    const QString wasTimeout = before ? number(before->controlLinkTimeout) : QString();
+    put("Enabled", flag(enabled), flag(false), before ? &wasEnabled : nullptr);
+    put("Listen Address", listenAddress, def.listenAddress, before ? &before->listenAddress : nullptr);
+    put("Port", number(port), number(def.port), before ? &wasPort : nullptr);
+    put("Certificate", certificate, def.certificate, before ? &before->certificate : nullptr);
+    put("Key", key, def.key, before ? &before->key : nullptr);
+    put("Password Hash", passwordHash, def.passwordHash, before ? &before->passwordHash : nullptr);
+    put("Session Minutes", number(sessionMinutes), number(def.sessionMinutes), before ? &wasSession : nullptr);
+    put("Control Link Timeout", number(controlLinkTimeout), number(def.controlLinkTimeout),
+        before ? &wasTimeout : nullptr);
 }
 
 QString PasswordHash::make(const QString& password, int iterations)
@@ -143,7 +154,11 @@ bool PasswordHash::verify(const QString& password, const QString& stored)
     return s && SameBytes(Derive(password, s->salt, s->iterations), s->hash);
 }
 
-bool StoreRemotePasswordHash(const QString& settingsFile, const QString& hash, QString* why)
+namespace {
+
+// Reads the file whole under the saves' lock, edits it and writes it back
+// atomically: every byte the edit does not touch is kept.
+bool EditSettingsFile(const QString& settingsFile, const std::function<void(IniDocument&)>& edit, QString* why)
 {
     QDir().mkpath(QFileInfo(settingsFile).absolutePath());
     const QString target = SaveTarget(settingsFile, why);
@@ -160,8 +175,29 @@ bool StoreRemotePasswordHash(const QString& settingsFile, const QString& hash, Q
         return false;
     }
     IniDocument doc(current.bytes);
-    doc.setValue(Section, QStringLiteral("Password Hash"), hash);
+    edit(doc);
     return WriteFileAtomically(target, doc.toBytes(), why);
+}
+
+} // namespace
+
+bool StoreRemotePasswordHash(const QString& settingsFile, const QString& hash, QString* why)
+{
+    return EditSettingsFile(
+        settingsFile, [&hash](IniDocument& doc) { doc.setValue(Section, QStringLiteral("Password Hash"), hash); }, why);
+}
+
+bool StoreRemoteSettings(const QString& settingsFile, const std::function<void(RemoteSettings&)>& change, QString* why)
+{
+    return EditSettingsFile(
+        settingsFile,
+        [&change](IniDocument& doc) {
+            const RemoteSettings before = RemoteSettings::read(doc);
+            RemoteSettings r = before;
+            change(r);
+            r.write(doc, &before);
+        },
+        why);
 }
 
 int SetRemotePassword(QTextStream& in, const QString& settingsFile, QTextStream& err)

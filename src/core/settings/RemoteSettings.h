@@ -3,6 +3,8 @@
 #include <QString>
 #include <QTextStream>
 
+#include <functional>
+
 class IniDocument;
 
 // The [Remote] section: the web front end's settings. Each key is written
@@ -25,7 +27,8 @@ struct RemoteSettings
     static RemoteSettings read(const IniDocument& doc);
     // A missing or unreadable file reads as the defaults.
     static RemoteSettings load(const QString& settingsFile);
-    void write(IniDocument& doc) const;
+    // before: what doc held; keys whose value it already has are left as written.
+    void write(IniDocument& doc, const RemoteSettings* before = nullptr) const;
 };
 
 // PBKDF2-HMAC-SHA256, stored as "pbkdf2-sha256$<iterations>$<salt>$<hash>"
@@ -42,6 +45,9 @@ bool usable(const QString& stored);
 
 // Replaces "Password Hash" in the settings file, every other byte kept.
 bool StoreRemotePasswordHash(const QString& settingsFile, const QString& hash, QString* why);
+// Reads [Remote] from the settings file, lets change edit it and writes it
+// back: only the keys it changed, each only once set; every other byte kept.
+bool StoreRemoteSettings(const QString& settingsFile, const std::function<void(RemoteSettings&)>& change, QString* why);
 
 // keldo-terminal --set-remote-password: one line from in is the password.
 // 0 when stored; 2 when refused (too short); 1 when the file could not be
