@@ -112,7 +112,8 @@ private slots:
         QVERIFY(changed.wait(10000));
         const QByteArray after = f.readIni();
         QVERIFY(after.startsWith(plain));
-        QCOMPARE(after.mid(plain.size()), "[Remote]\r\nEnabled=1\r\nPassword Hash=" + on.passwordHash.toLatin1() + "\r\n");
+        QCOMPARE(after.mid(plain.size()),
+                 "[Remote]\r\nEnabled=1\r\nPassword Hash=" + on.passwordHash.toLatin1() + "\r\n");
         QVERIFY(!after.contains("correct horse"));
 
         // Moved, and with no new password: the stored hash stays.

@@ -1,4 +1,6 @@
 #include "RemoteServer.h"
+#include "Station.h"
+#include "StationRemote.h"
 #include "files/FileWriter.h"
 #include "settings/IniDocument.h"
 #include "support/FakeRemoteStation.h"
@@ -372,6 +374,40 @@ private slots:
         QCOMPARE(m_server->port(), port);
         QVERIFY(QFile::exists(folder.filePath(QStringLiteral("remote-certificate.pem"))));
         QVERIFY(m_server->reason().contains(m_server->fingerprint()));
+    }
+
+    // The station's web front end serves anew whenever the operator's
+    // remote settings are saved; the browsers' control comes home.
+    void attachedServerFollowsSavedSettings()
+    {
+        QTemporaryDir folder;
+        Station station(folder.path());
+        station.settings.LoadSettings();
+        const std::unique_ptr<QObject> web = AttachWebFrontEnd(station);
+        QVERIFY(!station.remoteAccess().listening);
+        QCOMPARE(station.remoteAccess().reason, QString("Remote operation is off."));
+        station.takeControl(ControlSide::Browser, QStringLiteral("192.0.2.7"));
+
+        QSignalSpy saved(&station, &Station::remoteSettingsChanged);
+        QTcpServer free;
+        QVERIFY(free.listen(QHostAddress::LocalHost));
+        RemoteChoice choice;
+        choice.enabled = true;
+        choice.listenAddress = QStringLiteral("127.0.0.1");
+        choice.port = free.serverPort();
+        free.close();
+        station.controller.apply(choice);
+        QVERIFY(saved.wait(10000));
+        QVERIFY(!station.remoteAccess().listening);
+        QVERIFY2(station.remoteAccess().reason.contains("password"), qPrintable(station.remoteAccess().reason));
+        QVERIFY(station.inControl(ControlSide::Desktop));
+
+        choice.passwordHash = m_hash;
+        station.controller.apply(choice);
+        QVERIFY(saved.wait(10000));
+        QVERIFY2(station.remoteAccess().listening, qPrintable(station.remoteAccess().reason));
+        QVERIFY(!station.remoteAccess().fingerprint.isEmpty());
+        QVERIFY(station.remoteAccess().reason.contains(QString::number(choice.port)));
     }
 
     // Everyone sees; only the front end in control acts.
