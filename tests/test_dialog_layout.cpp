@@ -10,6 +10,7 @@
 #include "dialogs/frmLogbook.h"
 #include "dialogs/frmMacros.h"
 #include "dialogs/frmPTT.h"
+#include "dialogs/frmRemote.h"
 #include "dialogs/frmSetup.h"
 #include "settings/Language.h"
 #include "support/FakePortEnumerator.h"
@@ -81,6 +82,19 @@ QList<Variant> Dialogs()
                     q.frequencyHz = 14105000;
                     d->add(q);
                     d->add(q);
+                    return std::unique_ptr<QDialog>(std::move(d));
+                }});
+    out.append({"remote access", [] {
+                    auto d = std::make_unique<frmRemote>(RemoteChoice{true, QStringLiteral("0.0.0.0"), 8446, {}}, true);
+                    RemoteAccessState serving;
+                    serving.listening = true;
+                    serving.reason = QStringLiteral("Serving on https://0.0.0.0:8446/ (certificate SHA-256 ...).");
+                    serving.fingerprint =
+                        QStringLiteral("AB:CD:EF:01:23:45:67:89:AB:CD:EF:01:23:45:67:89:AB:CD:EF:01:23:"
+                                       "45:67:89:AB:CD:EF:01:23:45:67:89");
+                    serving.clients = QStringList{QStringLiteral("192.0.2.7"), QStringLiteral("2001:db8::7")};
+                    d->showAccess(serving);
+                    d->showControl(ControlSide::Browser, QStringLiteral("192.0.2.7"));
                     return std::unique_ptr<QDialog>(std::move(d));
                 }});
     out.append({"first run", [] {
