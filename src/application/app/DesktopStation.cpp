@@ -107,8 +107,14 @@ std::unique_ptr<frmConnect> DesktopStation::connectDialog(QWidget* parent)
         s(), [this] { return controller.shuttingDown(); }, parent);
     frmConnect* d = dialog.get();
     QObject::connect(d, &QDialog::finished, this, [this, d] {
-        if (d->choice() && !controller.shuttingDown())
-            controller.apply(*d->choice());
+        if (!d->choice() || controller.shuttingDown())
+            return;
+        ConnectChoice choice = *d->choice();
+        // A browser took control while the dialog was open: the boxes are
+        // kept, the call is not placed from here.
+        if (!inControl(localSide()))
+            choice.call = false;
+        controller.apply(choice);
     });
     return dialog;
 }
