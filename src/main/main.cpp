@@ -143,6 +143,10 @@ std::optional<int> ReadCommandLine(int argc, char* argv[], QCommandLineParser& p
     DescribeOptions(shown);
     shown.parse(arguments);
     if (wrong) {
+        // Asked again, now that the answer can be translated.
+        for (const QString& list : debugAreas)
+            if (!EnableDebugAreas(list, &debugError))
+                break;
         QString error = debugError;
         if (!parsed)
             error = shown.errorText();
