@@ -8,6 +8,7 @@
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTextBlock>
+#include <QTranslator>
 #include <QtTest>
 
 #include <array>
@@ -362,6 +363,34 @@ private slots:
         QCOMPARE(returned.count(), 1);
         QCOMPARE(returned.at(0).at(0).toString(), QString("hoed"));
         QCOMPARE(s->conn.BytesToSend, 0);
+    }
+
+    // A notice speaks the operator's language on the screen; the
+    // conversation log keeps it in English, whatever the language.
+    void noticeTranslatedOnTheScreenOnly()
+    {
+        struct Shouting : QTranslator
+        {
+            QString translate(const char*, const char* source, const char*, int) const override
+            {
+                return QString::fromUtf8(source).toUpper();
+            }
+            bool isEmpty() const override { return false; }
+        } shouting;
+        QVERIFY(QCoreApplication::installTranslator(&shouting));
+        QTemporaryDir dir;
+        DesktopStation s(dir.path());
+        s.s().logConversations = true;
+        s.s().keyerLines = true;
+        s.applyLogSettings();
+        s.terminal.setClock([] { return QDateTime(QDate(2026, 1, 2), QTime(7, 5, 9), Qt::UTC); });
+        emit s.keying.keyer().portBackAndReleased("/dev/ttyUSB0");
+        QCoreApplication::removeTranslator(&shouting);
+        QCOMPARE(s.rx.text(), QString("******* PTT PORT /dev/ttyUSB0 BACK: TRANSMITTER RELEASED  07:05:09\r\n"));
+        QVERIFY(s.files.flush(5000));
+        QFile log(QDir(s.logFolder()).filePath("2026-01-02.log"));
+        QVERIFY(log.open(QIODevice::ReadOnly));
+        QCOMPARE(log.readAll(), QByteArray("******* PTT port /dev/ttyUSB0 back: transmitter released  07:05:09 UTC\n"));
     }
 
     void bannerAndTime()

@@ -2,10 +2,605 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Empty debug area in &apos;%1&apos; (known: %2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unknown debug area &apos;%1&apos; (known: %2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Use FILE as the settings file (created on the first save). One copy runs per settings file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>FILE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read the remote operation password from standard input, store its hash and exit.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Run on standard input and output, without a window or a display.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write every diagnostic of the areas to standard error: %1 (comma-separated).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>AREA[,AREA]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keyboard chat terminal for the KELDO modems.
+
+Settings: $XDG_CONFIG_HOME/KELDO Terminal/KELDO Terminal.ini (default
+~/.config/...) when installed, or when the program&apos;s folder cannot be written;
+otherwise &quot;KELDO Terminal.ini&quot; beside the program.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Try &apos;keldo-terminal --help&apos; for more information.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Console</name>
+    <message>
+        <source>KELDO Terminal %1, settings %2. /help lists the commands.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>/%1 takes nothing after it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Usage: /connect CALL [VIA1 [VIA2]]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unknown command %1: /help lists the commands.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ConsoleFrontEnd</name>
+    <message>
+        <source>Screen cleared</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>QSO with %1 logged</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>QSO with %1 not logged: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is calling</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Alert word from %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PTT: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PTT %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not sent: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remote access: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>In control: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Line too long: not sent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is in control: /control takes it back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not sent: no connection</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot call %1: not a call sign, or the modem is not linked</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>F%1 has no macro</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>F%1 does not end in &lt;SEND&gt;; type it to send it: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Modem link: %1</source>
+        <translation type="unfinished">Liaison modem&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>up</source>
+        <translation type="unfinished">établie</translation>
+    </message>
+    <message>
+        <source>down</source>
+        <translation type="unfinished">coupée</translation>
+    </message>
+    <message>
+        <source>Connected with %1, %2 bytes received</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not connected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>My call sign: %1; QSO logging %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>on</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A line is sent as typed (start it with // to send a /).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>/connect CALL [VIA1 [VIA2]]  call a station</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>/stop                        end the connection or the call</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>/clear                       clear the screen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>/f1 ... /f12                 the macros</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>/status                      the link, the connection, who is in control</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>/control                     take control back from a browser</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>/quit                        end, as closing the window does</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Waiting for the modem to end the connection...</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ConsoleOutput</name>
+    <message numerus="yes">
+        <source>[%n line(s) dropped: the output did not keep up]</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ConversationLog</name>
+    <message>
+        <source>the folder does not answer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The conversation log cannot be written to %1: %2.
+The conversation goes on; logging resumes as soon as the file can be written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Files</name>
+    <message>
+        <source>Too many levels of symbolic links</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file is read-only.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a link, not a file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>larger than %1 bytes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the file does not read as an ADIF logbook; it is left as it is</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Lifecycle</name>
+    <message>
+        <source>Error: Another copy of KELDO Terminal is running from this folder. Only one copy can be run at a time from the same folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Logbook</name>
+    <message>
+        <source>the folder does not answer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n QSO record(s) could not be written to the logbook %1:
+%2
+
+They are kept in %3 and written as soon as the logbook can take them: at the next QSO, when the logbook settings are opened, or at the next start.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>MessageBox</name>
     <message>
         <source>KELDO Terminal</source>
         <translation>KELDO Terminal</translation>
+    </message>
+</context>
+<context>
+    <name>Presenter</name>
+    <message>
+        <source>Conversation log cannot be written: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>QSO records waiting for the logbook: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unkeyed: the link to the modem was lost</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unkeyed: the modem&apos;s data link was lost and no PTT OFF came</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unkeyed: the connection ended and no PTT OFF came</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unkeyed: the connection was stopped and no PTT OFF came</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unkeyed: the keying settings changed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PTT time-out: keyed for more than %1 s without PTT OFF. Released until the modem sends PTT OFF.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PTT OFF</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TCP link disconnected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disconnecting...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disconnected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Modem Disconnected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>rigctld sent a line too long for a frequency: connection dropped</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Modem Connected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Modem Connected, %1 MHz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Logger %1 cannot be reached: host not found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Logger %1 cannot be reached</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <comment>a failure and its detail</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Connecting with %1 ...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Via %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 Bytes Sent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 Bytes Rcvd</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PTT ON</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 closed: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>where keying failed, and why</comment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RemoteCertificate</name>
+    <message>
+        <source>The certificate or its key cannot be read (%1, %2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The certificate or its key is not in PEM form (%1, %2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The key file cannot be made in %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No certificate could be made: the openssl command failed or is missing (%1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The certificate cannot be kept in %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RemotePage</name>
+    <message>
+        <source>KELDO Terminal</source>
+        <translation type="unfinished">KELDO Terminal</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Log in</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Log out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Received text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Text to send (Enter sends)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Call</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Via</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation type="unfinished">Connecter</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation type="unfinished">Rechercher</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Take control</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>In control:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>you</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Link</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bytes sent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bytes received</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PTT ON</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PTT OFF</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Macros</source>
+        <translation type="unfinished">Macros</translation>
+    </message>
+    <message>
+        <source>Log this QSO</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Do not log</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Connection to the station lost; trying again...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TCP link up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TCP link waiting</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TCP link down</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>matches</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RemotePassword</name>
+    <message>
+        <source>The password could not be stored in %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RemoteServer</name>
+    <message>
+        <source>Remote operation is off.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remote operation needs a password: set one with keldo-terminal --set-remote-password.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The stored remote password cannot be used: set it again with keldo-terminal --set-remote-password.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The listen address %1 is not an address.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot listen on %1 (in use, or not this machine&apos;s).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Serving on https://%1:%2/ (certificate SHA-256 %3).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wrong password.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the desktop</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the console</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a browser</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a browser at %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Another front end is in control. Take control first.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -62,6 +657,97 @@
     </message>
 </context>
 <context>
+    <name>SerialPortList</name>
+    <message>
+        <source>%1, serial %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SettingsStore</name>
+    <message>
+        <source>the settings folder does not answer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The settings could not be saved to %1
+%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Station</name>
+    <message>
+        <source>%1 cannot be started</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be started: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to open radio serial port %1. May be in use by another application.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PTT port %1 lost while transmitting: the radio may still be on the air</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PTT port %1 back: transmitter released</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transmit time-out: transmitter released until the modem sends PTT OFF</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The folder %1 does not answer: writing %2 did not finish within %3 s.
+The terminal goes on without it; what could not be written is kept where it can be and written when the folder answers again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the desktop</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the console</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a browser</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Control link to %1 lost: stopped, the unsent text kept</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 file not found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Linux path tried: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be started: it is a Windows program, and &quot;wine&quot; was not found on the PATH.
+Install Wine to run it, or choose a modem program for Linux.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>StationRemote</name>
+    <message>
+        <source>Calling %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Log the QSO with %1?</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>StatusPanels</name>
     <message>
         <source>%1 with %2</source>
@@ -89,7 +775,7 @@
     </message>
     <message>
         <source>Transmitter: %1</source>
-        <translation>Émetteur : %1</translation>
+        <translation>Émetteur&#xa0;: %1</translation>
     </message>
     <message>
         <source>Whether the radio is keyed to transmit</source>
@@ -109,7 +795,7 @@
     </message>
     <message>
         <source>Connection: %1</source>
-        <translation>Connexion : %1</translation>
+        <translation>Connexion&#xa0;: %1</translation>
     </message>
     <message>
         <source>The radio connection and the stations in it</source>
@@ -121,15 +807,15 @@
     </message>
     <message>
         <source>Bytes sent and received: %1 sent</source>
-        <translation>Octets envoyés et reçus : %1 envoyés</translation>
+        <translation>Octets envoyés et reçus&#xa0;: %1 envoyés</translation>
     </message>
     <message>
         <source>Bytes sent and received: %1 received</source>
-        <translation>Octets envoyés et reçus : %1 reçus</translation>
+        <translation>Octets envoyés et reçus&#xa0;: %1 reçus</translation>
     </message>
     <message>
         <source>Bytes sent and received: %1</source>
-        <translation>Octets envoyés et reçus : %1</translation>
+        <translation>Octets envoyés et reçus&#xa0;: %1</translation>
     </message>
     <message>
         <source>Bytes of the current text sent to or received from the other station</source>
@@ -149,7 +835,7 @@
     </message>
     <message>
         <source>Modem link: %1</source>
-        <translation>Liaison modem : %1</translation>
+        <translation>Liaison modem&#xa0;: %1</translation>
     </message>
     <message>
         <source>The network link to the modem program</source>
@@ -161,15 +847,30 @@
     </message>
     <message>
         <source>Start of the status bar</source>
-        <translation>Début de la barre d'état</translation>
+        <translation>Début de la barre d&apos;état</translation>
     </message>
     <message>
         <source>Status bar</source>
-        <translation>Barre d'état</translation>
+        <translation>Barre d&apos;état</translation>
     </message>
     <message>
         <source>TCP</source>
         <translation>TCP</translation>
+    </message>
+</context>
+<context>
+    <name>Terminal</name>
+    <message>
+        <source>No connection with %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No connection with %1 via %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Connection ended</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -189,11 +890,11 @@
     </message>
     <message>
         <source>Settings: %1</source>
-        <translation>Paramètres : %1</translation>
+        <translation>Paramètres&#xa0;: %1</translation>
     </message>
     <message>
         <source>Settings file: %1</source>
-        <translation>Fichier de paramètres : %1</translation>
+        <translation>Fichier de paramètres&#xa0;: %1</translation>
     </message>
     <message>
         <source>Close</source>
@@ -208,7 +909,7 @@
     </message>
     <message>
         <source>Connect with:</source>
-        <translation>Se connecter à :</translation>
+        <translation>Se connecter à&#xa0;:</translation>
     </message>
     <message>
         <source>Via1</source>
@@ -227,15 +928,15 @@
     <name>frmFirstRun</name>
     <message>
         <source>KELDO Terminal: first start</source>
-        <translation>KELDO Terminal : premier démarrage</translation>
+        <translation>KELDO Terminal&#xa0;: premier démarrage</translation>
     </message>
     <message>
         <source>There are no settings yet. Your call sign and your modem, to begin with (Settings → Terminal Setup... changes them later).</source>
-        <translation>Aucun paramètre pour l'instant. Pour commencer, votre indicatif et votre modem (modifiables plus tard via Settings → Terminal Setup...).</translation>
+        <translation>Aucun paramètre pour l&apos;instant. Pour commencer, votre indicatif et votre modem (modifiables plus tard via Settings → Terminal Setup...).</translation>
     </message>
     <message>
         <source>&amp;Call sign:</source>
-        <translation>&amp;Indicatif :</translation>
+        <translation>&amp;Indicatif&#xa0;:</translation>
     </message>
     <message>
         <source>Where the modem runs</source>
@@ -243,15 +944,15 @@
     </message>
     <message>
         <source>The &amp;practice modem (%1), to try the terminal</source>
-        <translation>Le modem d'&amp;entraînement (%1), pour essayer le terminal</translation>
+        <translation>Le modem d&apos;&amp;entraînement (%1), pour essayer le terminal</translation>
     </message>
     <message>
         <source>A modem program on &amp;this computer:</source>
-        <translation>Un programme modem sur &amp;cet ordinateur :</translation>
+        <translation>Un programme modem sur &amp;cet ordinateur&#xa0;:</translation>
     </message>
     <message>
         <source>A modem on &amp;another computer:</source>
-        <translation>Un modem sur un &amp;autre ordinateur :</translation>
+        <translation>Un modem sur un &amp;autre ordinateur&#xa0;:</translation>
     </message>
     <message>
         <source>A program whose name ends in .exe runs under Wine</source>
@@ -259,15 +960,15 @@
     </message>
     <message>
         <source>Program:</source>
-        <translation>Programme :</translation>
+        <translation>Programme&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Host:</source>
-        <translation>&amp;Hôte :</translation>
+        <translation>&amp;Hôte&#xa0;:</translation>
     </message>
     <message>
         <source>Command &amp;port:</source>
-        <translation>&amp;Port de commande :</translation>
+        <translation>&amp;Port de commande&#xa0;:</translation>
     </message>
     <message>
         <source>Invalid Call Sign</source>
@@ -309,59 +1010,59 @@
     </message>
     <message>
         <source>QSOs waiting to be logged</source>
-        <translation>QSO en attente d'enregistrement</translation>
+        <translation>QSO en attente d&apos;enregistrement</translation>
     </message>
     <message>
         <source>&amp;Call:</source>
-        <translation>&amp;Indicatif :</translation>
+        <translation>&amp;Indicatif&#xa0;:</translation>
     </message>
     <message>
         <source>Time o&amp;n:</source>
-        <translation>&amp;Début :</translation>
+        <translation>&amp;Début&#xa0;:</translation>
     </message>
     <message>
         <source>Time o&amp;ff:</source>
-        <translation>&amp;Fin :</translation>
+        <translation>&amp;Fin&#xa0;:</translation>
     </message>
     <message>
         <source>Freq&amp;uency (MHz):</source>
-        <translation>Fréq&amp;uence (MHz) :</translation>
+        <translation>Fréq&amp;uence (MHz)&#xa0;:</translation>
     </message>
     <message>
         <source>Band:</source>
-        <translation>Bande :</translation>
+        <translation>Bande&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Mode:</source>
-        <translation>&amp;Mode :</translation>
+        <translation>&amp;Mode&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Submode:</source>
-        <translation>&amp;Sous-mode :</translation>
+        <translation>&amp;Sous-mode&#xa0;:</translation>
     </message>
     <message>
         <source>RST s&amp;ent:</source>
-        <translation>RST en&amp;voyé :</translation>
+        <translation>RST en&amp;voyé&#xa0;:</translation>
     </message>
     <message>
         <source>RST &amp;received:</source>
-        <translation>RST &amp;reçu :</translation>
+        <translation>RST &amp;reçu&#xa0;:</translation>
     </message>
     <message>
         <source>N&amp;ame:</source>
-        <translation>&amp;Nom :</translation>
+        <translation>&amp;Nom&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;QTH:</source>
-        <translation>&amp;QTH :</translation>
+        <translation>&amp;QTH&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Locator:</source>
-        <translation>&amp;Locator :</translation>
+        <translation>&amp;Locator&#xa0;:</translation>
     </message>
     <message>
         <source>C&amp;omment:</source>
-        <translation>&amp;Commentaire :</translation>
+        <translation>&amp;Commentaire&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Log</source>
@@ -373,7 +1074,7 @@
     </message>
     <message>
         <source>The QSO could not be written.</source>
-        <translation>Le QSO n'a pas pu être enregistré.</translation>
+        <translation>Le QSO n&apos;a pas pu être enregistré.</translation>
     </message>
     <message numerus="yes">
         <source>Log QSO – %n waiting</source>
@@ -399,7 +1100,7 @@
     </message>
     <message>
         <source>Which mode does your logbook use for these QSOs?</source>
-        <translation>Quel mode votre carnet de trafic utilise-t-il pour ces QSO ?</translation>
+        <translation>Quel mode votre carnet de trafic utilise-t-il pour ces QSO&#xa0;?</translation>
     </message>
     <message>
         <source>Log mode</source>
@@ -411,39 +1112,39 @@
     </message>
     <message>
         <source>Log &amp;mode:</source>
-        <translation>&amp;Mode dans le carnet :</translation>
+        <translation>&amp;Mode dans le carnet&#xa0;:</translation>
     </message>
     <message>
         <source>Log s&amp;ubmode:</source>
-        <translation>S&amp;ous-mode dans le carnet :</translation>
+        <translation>S&amp;ous-mode dans le carnet&#xa0;:</translation>
     </message>
     <message>
         <source>M&amp;y locator:</source>
-        <translation>Mon &amp;locator :</translation>
+        <translation>Mon &amp;locator&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;TX power (W):</source>
-        <translation>&amp;Puissance d'émission (W) :</translation>
+        <translation>&amp;Puissance d&apos;émission (W)&#xa0;:</translation>
     </message>
     <message>
         <source>Rig control &amp;host (rigctld, when PTT is not by rigctld):</source>
-        <translation>&amp;Hôte de pilotage du poste (rigctld, si le PTT ne passe pas par rigctld) :</translation>
+        <translation>&amp;Hôte de pilotage du poste (rigctld, si le PTT ne passe pas par rigctld)&#xa0;:</translation>
     </message>
     <message>
         <source>Rig control &amp;port:</source>
-        <translation>Po&amp;rt de pilotage du poste :</translation>
+        <translation>Po&amp;rt de pilotage du poste&#xa0;:</translation>
     </message>
     <message>
         <source>Used for the frequency when PTT is not by rigctld; keying by rigctld, that rigctld is asked.</source>
-        <translation>Sert à lire la fréquence quand le PTT ne passe pas par rigctld ; si le PTT passe par rigctld, c'est ce rigctld qui est interrogé.</translation>
+        <translation>Sert à lire la fréquence quand le PTT ne passe pas par rigctld ; si le PTT passe par rigctld, c&apos;est ce rigctld qui est interrogé.</translation>
     </message>
     <message>
         <source>Logger h&amp;ost:</source>
-        <translation>Hôte du logiciel de lo&amp;g :</translation>
+        <translation>Hôte du logiciel de lo&amp;g&#xa0;:</translation>
     </message>
     <message>
         <source>Logger po&amp;rt:</source>
-        <translation>Por&amp;t du logiciel de log :</translation>
+        <translation>Por&amp;t du logiciel de log&#xa0;:</translation>
     </message>
 </context>
 <context>
@@ -467,20 +1168,20 @@
     <message>
         <source>Variables: &lt;MYCALL&gt; &lt;CALL&gt; &lt;UTC&gt; &lt;DATE&gt; &lt;MODE&gt; &lt;BW&gt; &lt;FREQ&gt; &lt;BAND&gt;.
 &lt;SEND&gt; at the end sends the text at once.</source>
-        <translation>Variables : &lt;MYCALL&gt; &lt;CALL&gt; &lt;UTC&gt; &lt;DATE&gt; &lt;MODE&gt; &lt;BW&gt; &lt;FREQ&gt; &lt;BAND&gt;.
+        <translation>Variables&#xa0;: &lt;MYCALL&gt; &lt;CALL&gt; &lt;UTC&gt; &lt;DATE&gt; &lt;MODE&gt; &lt;BW&gt; &lt;FREQ&gt; &lt;BAND&gt;.
 &lt;SEND&gt; à la fin envoie le texte immédiatement.</translation>
     </message>
     <message>
         <source>Show macro buttons under the TX box</source>
-        <translation>Afficher les boutons de macro sous la zone d'émission</translation>
+        <translation>Afficher les boutons de macro sous la zone d&apos;émission</translation>
     </message>
     <message>
         <source>&amp;Label:</source>
-        <translation>&amp;Libellé :</translation>
+        <translation>&amp;Libellé&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Text:</source>
-        <translation>&amp;Texte :</translation>
+        <translation>&amp;Texte&#xa0;:</translation>
     </message>
 </context>
 <context>
@@ -499,19 +1200,19 @@
     </message>
     <message>
         <source>Brand:</source>
-        <translation>Marque :</translation>
+        <translation>Marque&#xa0;:</translation>
     </message>
     <message>
         <source>Model:</source>
-        <translation>Modèle :</translation>
+        <translation>Modèle&#xa0;:</translation>
     </message>
     <message>
         <source>Port:</source>
-        <translation>Port :</translation>
+        <translation>Port&#xa0;:</translation>
     </message>
     <message>
         <source>Bauds:</source>
-        <translation>Bauds :</translation>
+        <translation>Bauds&#xa0;:</translation>
     </message>
     <message>
         <source>PTT Pin</source>
@@ -519,11 +1220,11 @@
     </message>
     <message>
         <source>CI-V Address:</source>
-        <translation>Adresse CI-V :</translation>
+        <translation>Adresse CI-V&#xa0;:</translation>
     </message>
     <message>
         <source>Host:</source>
-        <translation>Hôte :</translation>
+        <translation>Hôte&#xa0;:</translation>
     </message>
     <message>
         <source>Close</source>
@@ -538,7 +1239,7 @@ absent</translation>
     </message>
     <message>
         <source>wrong Icom Address format</source>
-        <translation>Format d'adresse Icom incorrect</translation>
+        <translation>Format d&apos;adresse Icom incorrect</translation>
     </message>
     <message>
         <source>Invalid serial port</source>
@@ -633,7 +1334,7 @@ absent</translation>
     </message>
     <message>
         <source>Automatically launch KELDO TNC when KELDO Terminal is opened</source>
-        <translation>Lancer KELDO TNC automatiquement à l'ouverture de KELDO Terminal</translation>
+        <translation>Lancer KELDO TNC automatiquement à l&apos;ouverture de KELDO Terminal</translation>
     </message>
     <message>
         <source>Alert on My Call</source>
@@ -645,7 +1346,7 @@ absent</translation>
     </message>
     <message>
         <source>Alert Words</source>
-        <translation>Mots d'alerte</translation>
+        <translation>Mots d&apos;alerte</translation>
     </message>
     <message>
         <source>Words to mark and announce in received text, separated by commas</source>
@@ -661,11 +1362,11 @@ absent</translation>
     </message>
     <message>
         <source>TCP Command Port (default: 8300)</source>
-        <translation>Port de commande TCP (par défaut : 8300)</translation>
+        <translation>Port de commande TCP (par défaut&#xa0;: 8300)</translation>
     </message>
     <message>
         <source>TCP Command Port (default: %1)</source>
-        <translation>Port de commande TCP (par défaut : %1)</translation>
+        <translation>Port de commande TCP (par défaut&#xa0;: %1)</translation>
     </message>
     <message>
         <source>No while a connection is is progress.</source>

@@ -2,10 +2,603 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Empty debug area in &apos;%1&apos; (known: %2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unknown debug area &apos;%1&apos; (known: %2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Use FILE as the settings file (created on the first save). One copy runs per settings file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>FILE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read the remote operation password from standard input, store its hash and exit.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Run on standard input and output, without a window or a display.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write every diagnostic of the areas to standard error: %1 (comma-separated).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>AREA[,AREA]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keyboard chat terminal for the KELDO modems.
+
+Settings: $XDG_CONFIG_HOME/KELDO Terminal/KELDO Terminal.ini (default
+~/.config/...) when installed, or when the program&apos;s folder cannot be written;
+otherwise &quot;KELDO Terminal.ini&quot; beside the program.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Try &apos;keldo-terminal --help&apos; for more information.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Console</name>
+    <message>
+        <source>KELDO Terminal %1, settings %2. /help lists the commands.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>/%1 takes nothing after it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Usage: /connect CALL [VIA1 [VIA2]]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unknown command %1: /help lists the commands.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ConsoleFrontEnd</name>
+    <message>
+        <source>Screen cleared</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>QSO with %1 logged</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>QSO with %1 not logged: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is calling</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Alert word from %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PTT: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PTT %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not sent: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remote access: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>In control: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Line too long: not sent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is in control: /control takes it back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not sent: no connection</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot call %1: not a call sign, or the modem is not linked</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>F%1 has no macro</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>F%1 does not end in &lt;SEND&gt;; type it to send it: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Modem link: %1</source>
+        <translation type="unfinished">モデムとのリンク: %1</translation>
+    </message>
+    <message>
+        <source>up</source>
+        <translation type="unfinished">接続中</translation>
+    </message>
+    <message>
+        <source>down</source>
+        <translation type="unfinished">切断</translation>
+    </message>
+    <message>
+        <source>Connected with %1, %2 bytes received</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not connected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>My call sign: %1; QSO logging %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>on</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A line is sent as typed (start it with // to send a /).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>/connect CALL [VIA1 [VIA2]]  call a station</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>/stop                        end the connection or the call</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>/clear                       clear the screen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>/f1 ... /f12                 the macros</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>/status                      the link, the connection, who is in control</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>/control                     take control back from a browser</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>/quit                        end, as closing the window does</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Waiting for the modem to end the connection...</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ConsoleOutput</name>
+    <message numerus="yes">
+        <source>[%n line(s) dropped: the output did not keep up]</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ConversationLog</name>
+    <message>
+        <source>the folder does not answer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The conversation log cannot be written to %1: %2.
+The conversation goes on; logging resumes as soon as the file can be written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Files</name>
+    <message>
+        <source>Too many levels of symbolic links</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file is read-only.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a link, not a file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>larger than %1 bytes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the file does not read as an ADIF logbook; it is left as it is</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Lifecycle</name>
+    <message>
+        <source>Error: Another copy of KELDO Terminal is running from this folder. Only one copy can be run at a time from the same folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Logbook</name>
+    <message>
+        <source>the folder does not answer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n QSO record(s) could not be written to the logbook %1:
+%2
+
+They are kept in %3 and written as soon as the logbook can take them: at the next QSO, when the logbook settings are opened, or at the next start.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>MessageBox</name>
     <message>
         <source>KELDO Terminal</source>
         <translation>KELDO Terminal</translation>
+    </message>
+</context>
+<context>
+    <name>Presenter</name>
+    <message>
+        <source>Conversation log cannot be written: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>QSO records waiting for the logbook: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unkeyed: the link to the modem was lost</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unkeyed: the modem&apos;s data link was lost and no PTT OFF came</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unkeyed: the connection ended and no PTT OFF came</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unkeyed: the connection was stopped and no PTT OFF came</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unkeyed: the keying settings changed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PTT time-out: keyed for more than %1 s without PTT OFF. Released until the modem sends PTT OFF.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PTT OFF</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TCP link disconnected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disconnecting...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disconnected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Modem Disconnected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>rigctld sent a line too long for a frequency: connection dropped</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Modem Connected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Modem Connected, %1 MHz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Logger %1 cannot be reached: host not found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Logger %1 cannot be reached</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <comment>a failure and its detail</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Connecting with %1 ...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Via %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 Bytes Sent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 Bytes Rcvd</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PTT ON</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 closed: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>where keying failed, and why</comment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RemoteCertificate</name>
+    <message>
+        <source>The certificate or its key cannot be read (%1, %2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The certificate or its key is not in PEM form (%1, %2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The key file cannot be made in %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No certificate could be made: the openssl command failed or is missing (%1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The certificate cannot be kept in %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RemotePage</name>
+    <message>
+        <source>KELDO Terminal</source>
+        <translation type="unfinished">KELDO Terminal</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Log in</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Log out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Received text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Text to send (Enter sends)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Call</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Via</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation type="unfinished">接続</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation type="unfinished">検索</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Take control</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>In control:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>you</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Link</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bytes sent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bytes received</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PTT ON</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PTT OFF</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Macros</source>
+        <translation type="unfinished">マクロ</translation>
+    </message>
+    <message>
+        <source>Log this QSO</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Do not log</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Connection to the station lost; trying again...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TCP link up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TCP link waiting</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TCP link down</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>matches</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RemotePassword</name>
+    <message>
+        <source>The password could not be stored in %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RemoteServer</name>
+    <message>
+        <source>Remote operation is off.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remote operation needs a password: set one with keldo-terminal --set-remote-password.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The stored remote password cannot be used: set it again with keldo-terminal --set-remote-password.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The listen address %1 is not an address.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot listen on %1 (in use, or not this machine&apos;s).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Serving on https://%1:%2/ (certificate SHA-256 %3).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wrong password.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the desktop</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the console</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a browser</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a browser at %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Another front end is in control. Take control first.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -58,6 +651,97 @@
     <message>
         <source>Show the newest text (Ctrl+End)</source>
         <translation>最新のテキストを表示 (Ctrl+End)</translation>
+    </message>
+</context>
+<context>
+    <name>SerialPortList</name>
+    <message>
+        <source>%1, serial %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SettingsStore</name>
+    <message>
+        <source>the settings folder does not answer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The settings could not be saved to %1
+%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Station</name>
+    <message>
+        <source>%1 cannot be started</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be started: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to open radio serial port %1. May be in use by another application.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PTT port %1 lost while transmitting: the radio may still be on the air</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PTT port %1 back: transmitter released</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transmit time-out: transmitter released until the modem sends PTT OFF</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The folder %1 does not answer: writing %2 did not finish within %3 s.
+The terminal goes on without it; what could not be written is kept where it can be and written when the folder answers again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the desktop</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the console</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a browser</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Control link to %1 lost: stopped, the unsent text kept</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 file not found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Linux path tried: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be started: it is a Windows program, and &quot;wine&quot; was not found on the PATH.
+Install Wine to run it, or choose a modem program for Linux.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>StationRemote</name>
+    <message>
+        <source>Calling %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Log the QSO with %1?</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -169,6 +853,21 @@
     <message>
         <source>TCP</source>
         <translation>TCP</translation>
+    </message>
+</context>
+<context>
+    <name>Terminal</name>
+    <message>
+        <source>No connection with %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No connection with %1 via %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Connection ended</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

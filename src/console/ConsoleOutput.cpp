@@ -75,8 +75,10 @@ ConsoleOutput::ConsoleOutput(int fd, qint64 maxBytes)
             }
             // Lines are dropped only behind a full queue: the count follows it.
             if (state->droppedUntold > 0) {
+                // Counted apart: the translation tools lose their way in a template call inside the arguments.
+                const int count = int(qMin(state->droppedUntold, quint64(INT_MAX)));
                 out += QCoreApplication::translate("ConsoleOutput", "[%n line(s) dropped: the output did not keep up]",
-                                                   nullptr, int(qMin<quint64>(state->droppedUntold, INT_MAX)))
+                                                   nullptr, count)
                            .toLocal8Bit()
                     + '\n';
                 state->droppedUntold = 0;

@@ -6,6 +6,7 @@
 #include "files/Diagnostics.h"
 #include "files/LogCategories.h"
 
+#include "settings/Language.h"
 #include "settings/RemoteSettings.h"
 
 #include <QCommandLineParser>
@@ -19,48 +20,50 @@
 
 namespace {
 
-const QCommandLineOption& SettingsOption()
+// Built when asked, so that --help speaks the language the translator installed.
+QCommandLineOption SettingsOption()
 {
-    static const QCommandLineOption option(
+    return QCommandLineOption(
         {QStringLiteral("settings")},
-        QStringLiteral("Use FILE as the settings file (created on the first save). One copy runs per settings file."),
-        QStringLiteral("FILE"));
-    return option;
+        QCoreApplication::translate(
+            "CommandLine",
+            "Use FILE as the settings file (created on the first save). One copy runs per settings file."),
+        QCoreApplication::translate("CommandLine", "FILE"));
 }
 
-const QCommandLineOption& SetRemotePasswordOption()
+QCommandLineOption SetRemotePasswordOption()
 {
-    static const QCommandLineOption option(
+    return QCommandLineOption(
         {QStringLiteral("set-remote-password")},
-        QStringLiteral("Read the remote operation password from standard input, store its hash and exit."));
-    return option;
+        QCoreApplication::translate(
+            "CommandLine", "Read the remote operation password from standard input, store its hash and exit."));
 }
 
-const QCommandLineOption& ConsoleOption()
+QCommandLineOption ConsoleOption()
 {
-    static const QCommandLineOption option(
+    return QCommandLineOption(
         {QStringLiteral("console")},
-        QStringLiteral("Run on standard input and output, without a window or a display."));
-    return option;
+        QCoreApplication::translate("CommandLine", "Run on standard input and output, without a window or a display."));
 }
 
-const QCommandLineOption& DebugOption()
+QCommandLineOption DebugOption()
 {
-    static const QCommandLineOption option({QStringLiteral("debug")},
-                                           QStringLiteral("Write every diagnostic of the areas to standard error: ")
-                                               + DebugAreaNames().join(QLatin1Char(','))
-                                               + QStringLiteral(" (comma-separated)."),
-                                           QStringLiteral("AREA[,AREA]"));
-    return option;
+    return QCommandLineOption(
+        {QStringLiteral("debug")},
+        QCoreApplication::translate("CommandLine",
+                                    "Write every diagnostic of the areas to standard error: %1 (comma-separated).")
+            .arg(DebugAreaNames().join(QLatin1Char(','))),
+        QCoreApplication::translate("CommandLine", "AREA[,AREA]"));
 }
 
 void DescribeOptions(QCommandLineParser& parser)
 {
     parser.setApplicationDescription(
-        QStringLiteral("Keyboard chat terminal for the KELDO modems.\n\n"
-                       "Settings: $XDG_CONFIG_HOME/KELDO Terminal/KELDO Terminal.ini (default\n"
-                       "~/.config/...) when installed, or when the program's folder cannot be written;\n"
-                       "otherwise \"KELDO Terminal.ini\" beside the program."));
+        QCoreApplication::translate("CommandLine",
+                                    "Keyboard chat terminal for the KELDO modems.\n\n"
+                                    "Settings: $XDG_CONFIG_HOME/KELDO Terminal/KELDO Terminal.ini (default\n"
+                                    "~/.config/...) when installed, or when the program's folder cannot be written;\n"
+                                    "otherwise \"KELDO Terminal.ini\" beside the program."));
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addOption(SettingsOption());
@@ -86,6 +89,22 @@ int QtOptionLength(const QString& argument)
     return withValue.contains(name) ? 2 : 0;
 }
 
+// The --settings FILE of the arguments (the last one wins, as the parser has it).
+QString SettingsFileOf(const QStringList& arguments)
+{
+    QString file;
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const QString& argument = arguments.at(i);
+        if (argument == QLatin1String("--"))
+            break;
+        if (argument == QLatin1String("--settings") && i + 1 < arguments.size())
+            file = arguments.at(++i);
+        else if (argument.startsWith(QLatin1String("--settings=")))
+            file = argument.mid(int(sizeof("--settings=")) - 1);
+    }
+    return file;
+}
+
 // Everything the command line asks that needs no display: reading it, its
 // errors (exit 2, as command-line programs do), --help and --version.
 // Returns the exit code when the program should end here.
@@ -104,29 +123,44 @@ std::optional<int> ReadCommandLine(int argc, char* argv[], QCommandLineParser& p
     DescribeOptions(parser);
     const bool parsed = parser.parse(arguments);
     QString debugError;
-    const QStringList debugAreas = parsed ? parser.values(DebugOption()) : QStringList();
+    const QStringList debugAreas = parsed ? parser.values(QStringLiteral("debug")) : QStringList();
     const bool debugKnown = std::all_of(debugAreas.cbegin(), debugAreas.cend(), [&debugError](const QString& list) {
         return EnableDebugAreas(list, &debugError);
     });
-    if (!parsed || !debugKnown || !parser.positionalArguments().isEmpty()) {
-        QString error = debugError;
-        if (!parsed)
-            error = parser.errorText();
-        else if (debugKnown)
-            error = QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments().first());
-        std::fprintf(stderr, "keldo-terminal: %s\nTry 'keldo-terminal --help' for more information.\n",
-                     qPrintable(error));
-        return 2;
-    }
-    if (!parser.isSet(QStringLiteral("help")) && !parser.isSet(QStringLiteral("help-all"))
+    const bool wrong = !parsed || !debugKnown || !parser.positionalArguments().isEmpty();
+    if (!wrong && !parser.isSet(QStringLiteral("help")) && !parser.isSet(QStringLiteral("help-all"))
         && !parser.isSet(QStringLiteral("version")))
         return std::nullopt;
+
+    // What is printed now speaks the operator's language: the translator is
+    // installed first, from the settings file that this run would use.
     QCoreApplication text(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("KELDO Terminal"));
     QCoreApplication::setApplicationVersion(QStringLiteral(KELDO_VERSION));
-    if (parser.isSet(QStringLiteral("version")))
-        parser.showVersion();
-    parser.showHelp(0);
+    const SettingsLocation location = LocateStationSettings(SettingsFileOf(arguments));
+    Language::InstallTranslations(text, Language::StoredSetting(location.file, location.seed));
+    QCommandLineParser shown;
+    DescribeOptions(shown);
+    shown.parse(arguments);
+    if (wrong) {
+        // Asked again, now that the answer can be translated.
+        for (const QString& list : debugAreas)
+            if (!EnableDebugAreas(list, &debugError))
+                break;
+        QString error = debugError;
+        if (!parsed)
+            error = shown.errorText();
+        else if (debugKnown)
+            error = QCoreApplication::translate("CommandLine", "Unexpected argument '%1'.")
+                        .arg(parser.positionalArguments().first());
+        std::fprintf(stderr, "keldo-terminal: %s\n%s\n", qPrintable(error),
+                     qPrintable(QCoreApplication::translate("CommandLine",
+                                                            "Try 'keldo-terminal --help' for more information.")));
+        return 2;
+    }
+    if (shown.isSet(QStringLiteral("version")))
+        shown.showVersion();
+    shown.showHelp(0);
 }
 
 } // namespace

@@ -95,8 +95,8 @@ bool Lifecycle::startUp(const QString& programPath)
     if (s.myCallsign != DeveloperCallSign) {
         if (!first) {
             se.tell({Attention::Kind::AnotherCopy,
-                     QStringLiteral("Error: Another copy of KELDO Terminal is running from this folder. Only one "
-                                    "copy can be run at a time from the same folder"),
+                     tr("Error: Another copy of KELDO Terminal is running from this folder. Only one "
+                        "copy can be run at a time from the same folder"),
                      {}});
             return false;
         }

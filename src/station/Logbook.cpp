@@ -110,7 +110,7 @@ void Logbook::send()
                 self->sent(ids, ok, why);
         });
     if (!queued)
-        sent(ids, false, QStringLiteral("the folder does not answer"));
+        sent(ids, false, tr("the folder does not answer"));
 }
 
 void Logbook::sent(const QList<quint64>& ids, bool ok, const QString& why)
@@ -134,12 +134,11 @@ void Logbook::sent(const QList<quint64>& ids, bool ok, const QString& why)
     emit waitingChanged(waiting());
     if (std::exchange(m_told, true))
         return;
-    const QString text =
-        QStringLiteral("%1 QSO record(s) could not be written to the logbook %2:\n%3\n\nThey are kept in %4 and "
-                       "written as soon as the logbook can take them: at the next QSO, when the logbook "
-                       "settings are opened, or at the next start.")
-            .arg(m_waiting.size())
-            .arg(QDir::toNativeSeparators(filePath()), why, QDir::toNativeSeparators(spoolPath()));
+    const QString text = tr("%n QSO record(s) could not be written to the logbook %1:\n%2\n\nThey are kept in %3 and "
+                            "written as soon as the logbook can take them: at the next QSO, when the logbook "
+                            "settings are opened, or at the next start.",
+                            nullptr, int(m_waiting.size()))
+                             .arg(QDir::toNativeSeparators(filePath()), why, QDir::toNativeSeparators(spoolPath()));
     if (closing())
         qWarning("%s", qPrintable(text));
     else

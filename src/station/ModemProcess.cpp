@@ -5,6 +5,7 @@
 #include "files/LogCategories.h"
 #include "settings/Settings.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -99,8 +100,9 @@ ModemProcesses::Launch ModemProcesses::launch(const QString& keyText, QString* p
             *problem = WineMissingText(p);
             break;
         case Launch::Failed:
-            *problem = keyText + QStringLiteral(" cannot be started")
-                + (reason.isEmpty() ? QString() : QStringLiteral(": ") + reason);
+            *problem = reason.isEmpty()
+                ? QCoreApplication::translate("Station", "%1 cannot be started").arg(keyText)
+                : QCoreApplication::translate("Station", "%1 cannot be started: %2").arg(keyText, reason);
             break;
         }
     }

@@ -9,10 +9,27 @@
 #include <QDir>
 #include <QFileInfo>
 
+namespace {
+
+// The operator reads the notice in his language; the conversation log keeps it in English.
+void NoticeOnScreenAndLog(Terminal& terminal, const char* source, const QString& arg = QString())
+{
+    QString shown = QCoreApplication::translate("Station", source);
+    QString logged = QString::fromUtf8(source);
+    if (!arg.isNull()) {
+        shown = shown.arg(arg);
+        logged = logged.arg(arg);
+    }
+    terminal.appendNotice(shown, logged);
+}
+
+} // namespace
+
 QString PortOpenFailureText(const QString& port, const QString& detail)
 {
-    QString text =
-        QStringLiteral("Unable to open radio serial port %1. May be in use by another application.").arg(port);
+    QString text = QCoreApplication::translate(
+                       "Station", "Unable to open radio serial port %1. May be in use by another application.")
+                       .arg(port);
     if (!detail.isEmpty())
         text += QLatin1Char('\n') + detail;
     return text;
@@ -47,17 +64,22 @@ Station::Station(const QString& folder, QObject* parent, const FirstListener& fi
     // What the keyer did by itself is told in words, not only by the lamp.
     connect(&ptt, &PttKeyer::portLostWhileKeyed, this, [this](const QString& device) {
         if (settings.s().keyerLines)
-            terminal.appendNotice(
-                QStringLiteral("PTT port %1 lost while transmitting: the radio may still be on the air").arg(device));
+            NoticeOnScreenAndLog(terminal,
+                                 QT_TRANSLATE_NOOP("Station",
+                                                   "PTT port %1 lost while transmitting: the radio may "
+                                                   "still be on the air"),
+                                 device);
     });
     connect(&ptt, &PttKeyer::portBackAndReleased, this, [this](const QString& device) {
         if (settings.s().keyerLines)
-            terminal.appendNotice(QStringLiteral("PTT port %1 back: transmitter released").arg(device));
+            NoticeOnScreenAndLog(terminal, QT_TRANSLATE_NOOP("Station", "PTT port %1 back: transmitter released"),
+                                 device);
     });
     connect(&ptt, &PttKeyer::keyingChanged, this, [this](KeyingState, KeyingReason reason) {
         if (reason == KeyingReason::TimedOut && settings.s().keyerLines)
-            terminal.appendNotice(
-                QStringLiteral("Transmit time-out: transmitter released until the modem sends PTT OFF"));
+            NoticeOnScreenAndLog(
+                terminal,
+                QT_TRANSLATE_NOOP("Station", "Transmit time-out: transmitter released until the modem sends PTT OFF"));
     });
     connect(&link, &ModemLink::dataLinkLost, this, [this] { keying.releaseAfterGrace(KeyingReason::DataLinkLost); });
     connect(&link, &ModemLink::abortSent, this, [this] { keying.releaseAfterGrace(KeyingReason::Stopped); });
@@ -92,9 +114,9 @@ Station::Station(const QString& folder, QObject* parent, const FirstListener& fi
             return;
         m_stallsTold << stalledFolder;
         const QString text =
-            QStringLiteral("The folder %1 does not answer: writing %2 did not finish within %3 s.\nThe terminal goes "
-                           "on without it; what could not be written is kept where it can be and written when the "
-                           "folder answers again.")
+            tr("The folder %1 does not answer: writing %2 did not finish within %3 s.\nThe terminal goes "
+               "on without it; what could not be written is kept where it can be and written when the "
+               "folder answers again.")
                 .arg(QDir::toNativeSeparators(stalledFolder), QFileInfo(path).fileName())
                 .arg(files.stallBound() / 1000.0);
         if (TerminarAplicacion)
@@ -129,8 +151,8 @@ void Station::takeControl(ControlSide side, const QString& name)
 
 void Station::controlLinkLost(const QString& browser)
 {
-    terminal.appendNotice(
-        QCoreApplication::translate("Station", "Control link to %1 lost: stopped, the unsent text kept").arg(browser));
+    NoticeOnScreenAndLog(
+        terminal, QT_TRANSLATE_NOOP("Station", "Control link to %1 lost: stopped, the unsent text kept"), browser);
     keying.runWaiting([browser](PttKeyer& k) { k.note("control-link-lost", browser); }, 0);
 }
 

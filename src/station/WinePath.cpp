@@ -1,5 +1,6 @@
 #include "WinePath.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -96,15 +97,16 @@ ModemProgramPlan PlanModemProgram(const QString& keyText, const QProcessEnvironm
 
 QString ModemProgramNotFoundText(const ModemProgramPlan& plan)
 {
-    QString text = plan.keyText + QStringLiteral(" file not found");
+    QString text = QCoreApplication::translate("Station", "%1 file not found").arg(plan.keyText);
     if (plan.resolved())
-        text += QStringLiteral("\nLinux path tried: ") + plan.path;
+        text += QLatin1Char('\n') + QCoreApplication::translate("Station", "Linux path tried: %1").arg(plan.path);
     return text;
 }
 
 QString WineMissingText(const ModemProgramPlan& plan)
 {
-    return plan.keyText
-        + QStringLiteral(" cannot be started: it is a Windows program, and \"wine\" was not found on the PATH.\n"
-                         "Install Wine to run it, or choose a modem program for Linux.");
+    return QCoreApplication::translate("Station",
+                                       "%1 cannot be started: it is a Windows program, and \"wine\" was not found "
+                                       "on the PATH.\nInstall Wine to run it, or choose a modem program for Linux.")
+        .arg(plan.keyText);
 }

@@ -2,6 +2,7 @@
 
 #include "files/RegularFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -85,7 +86,7 @@ QString SaveTarget(const QString& path, QString* why)
         current = info.symLinkTarget();
     }
     if (why)
-        *why = QStringLiteral("Too many levels of symbolic links");
+        *why = QCoreApplication::translate("Files", "Too many levels of symbolic links");
     return QString();
 #endif
 }
@@ -106,7 +107,7 @@ bool WriteFileAtomically(const QString& path, const QByteArray& bytes, QString* 
     const QString target = SaveTarget(path, &why);
     if (target.isEmpty() || IsReadOnly(target)) {
         if (error)
-            *error = target.isEmpty() ? why : QStringLiteral("The file is read-only.");
+            *error = target.isEmpty() ? why : QCoreApplication::translate("Files", "The file is read-only.");
         return false;
     }
     // A pipe, a device or a folder there is not ours to replace.

@@ -1,5 +1,6 @@
 #include "LogCategories.h"
 
+#include <QCoreApplication>
 #include <QMutex>
 
 Q_LOGGING_CATEGORY(lcLink, "keldo.link", QtWarningMsg)
@@ -23,8 +24,9 @@ bool EnableDebugAreas(const QString& list, QString* error)
         if (!known.contains(area)) {
             if (error)
                 *error = area.isEmpty()
-                    ? QStringLiteral("Empty debug area in '%1' (known: %2).").arg(list, known.join(QLatin1String(", ")))
-                    : QStringLiteral("Unknown debug area '%1' (known: %2).")
+                    ? QCoreApplication::translate("CommandLine", "Empty debug area in '%1' (known: %2).")
+                          .arg(list, known.join(QLatin1String(", ")))
+                    : QCoreApplication::translate("CommandLine", "Unknown debug area '%1' (known: %2).")
                           .arg(part.trimmed(), known.join(QLatin1String(", ")));
             return false;
         }

@@ -1,5 +1,6 @@
 #include "RegularFile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -14,7 +15,7 @@ namespace {
 
 QString NotRegular()
 {
-    return QStringLiteral("not a regular file");
+    return QCoreApplication::translate("Files", "not a regular file");
 }
 
 void Say(QString* why, const QString& text)
@@ -45,7 +46,7 @@ int OpenRegular(const QString& path, int flags, RegularFile::Links links, QStrin
         struct stat st;
         if ((error == ENXIO || error == ELOOP) && ::lstat(name.constData(), &st) == 0
             && (error == ENXIO || S_ISLNK(st.st_mode)))
-            Say(why, error == ENXIO ? NotRegular() : QStringLiteral("a link, not a file"));
+            Say(why, error == ENXIO ? NotRegular() : QCoreApplication::translate("Files", "a link, not a file"));
         else
             Say(why, qt_error_string(error));
         return -1;
@@ -68,7 +69,7 @@ bool WriteAll(int fd, const char* data, qint64 size, QString* why)
         if (n < 0 && errno == EINTR)
             continue;
         if (n <= 0) {
-            Say(why, n < 0 ? qt_error_string(errno) : QStringLiteral("the disk is full"));
+            Say(why, n < 0 ? qt_error_string(errno) : QCoreApplication::translate("Files", "the disk is full"));
             return false;
         }
         data += n;
@@ -89,7 +90,7 @@ QString RegularFile::Problem(const QString& path, Links links)
         return QString();
     if (S_ISLNK(st.st_mode)) {
         if (links == Links::Refuse)
-            return QStringLiteral("a link, not a file");
+            return QCoreApplication::translate("Files", "a link, not a file");
         if (::stat(name.constData(), &st) != 0)
             return QString();
     }
@@ -99,7 +100,7 @@ QString RegularFile::Problem(const QString& path, Links links)
     if (!info.exists())
         return QString();
     if (info.isSymLink() && links == Links::Refuse)
-        return QStringLiteral("a link, not a file");
+        return QCoreApplication::translate("Files", "a link, not a file");
     return info.isFile() ? QString() : NotRegular();
 #endif
 }
@@ -129,7 +130,9 @@ bool RegularFile::Append(const QString& path, const QByteArray& bytes, Links lin
     }
     const qint64 before = file.size();
     if (file.write(bytes) != bytes.size()) {
-        Say(why, file.errorString().isEmpty() ? QStringLiteral("the disk is full") : file.errorString());
+        Say(why,
+            file.errorString().isEmpty() ? QCoreApplication::translate("Files", "the disk is full")
+                                         : file.errorString());
         file.resize(before);
         return false;
     }
@@ -163,7 +166,7 @@ RegularFile::Read RegularFile::ReadFile(const QString& path, qint64 maxBytes, Li
     if (r.size > maxBytes) {
         if (part == Part::Whole) {
             r.tooLarge = true;
-            r.why = QStringLiteral("larger than %1 bytes").arg(maxBytes);
+            r.why = QCoreApplication::translate("Files", "larger than %1 bytes").arg(maxBytes);
             ::close(fd);
             return r;
         }
@@ -210,7 +213,7 @@ RegularFile::Read RegularFile::ReadFile(const QString& path, qint64 maxBytes, Li
     if (r.size > maxBytes) {
         if (part == Part::Whole) {
             r.tooLarge = true;
-            r.why = QStringLiteral("larger than %1 bytes").arg(maxBytes);
+            r.why = QCoreApplication::translate("Files", "larger than %1 bytes").arg(maxBytes);
             return r;
         }
         if (part == Part::Tail)

@@ -3,6 +3,7 @@
 #include "Version.h"
 #include "files/RegularFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -248,7 +249,8 @@ bool AdifFile::append(const QList<QByteArray>& records, const QDateTime& nowUtc,
     if (!head.ok)
         return fail(head.why);
     if (!ReadsAsAdif(head.bytes))
-        return fail(QStringLiteral("the file does not read as an ADIF logbook; it is left as it is"));
+        return fail(
+            QCoreApplication::translate("Files", "the file does not read as an ADIF logbook; it is left as it is"));
 
     // The tail after the last whole record, read as ADIF is read from its
     // start when the file is small; in a large one, from the first <EOR> of

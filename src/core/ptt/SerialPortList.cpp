@@ -2,6 +2,7 @@
 
 #include "SerialPortDevice.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -75,7 +76,7 @@ QString SerialDeviceToolTip(const SerialDevice& device)
                           .arg(device.vendorId, 4, 16, QLatin1Char('0'))
                           .arg(device.productId, 4, 16, QLatin1Char('0'));
         if (!device.serialNumber.isEmpty())
-            ids += QStringLiteral(", serial ") + device.serialNumber;
+            ids = QCoreApplication::translate("SerialPortList", "%1, serial %2").arg(ids, device.serialNumber);
         lines << ids;
     }
     return lines.join(QLatin1Char('\n'));

@@ -138,7 +138,7 @@ bool SettingsStore::SaveSettings()
             std::lock_guard lock(m_next->mutex);
             m_next->settings.reset();
         }
-        emit saveFailed(FailureText(path, QStringLiteral("the settings folder does not answer")));
+        emit saveFailed(FailureText(path, tr("the settings folder does not answer")));
         emit saveFinished(false);
     }
     return queued;
@@ -146,7 +146,7 @@ bool SettingsStore::SaveSettings()
 
 QString SettingsStore::FailureText(const QString& path, const QString& why)
 {
-    return QStringLiteral("The settings could not be saved to %1\n%2").arg(QDir::toNativeSeparators(path), why);
+    return tr("The settings could not be saved to %1\n%2").arg(QDir::toNativeSeparators(path), why);
 }
 
 bool SettingsStore::SaveNow(const Settings& settings, const QString& path, const QString& seed, bool makeFolder,

@@ -350,7 +350,7 @@ void ConversationLog::flush()
             box.active = false;
             KeepNewest(box.bytes, box.head, MaxPending);
         }
-        written(false, QStringLiteral("the folder does not answer"));
+        written(false, tr("the folder does not answer"));
     }
 }
 
@@ -365,7 +365,7 @@ void ConversationLog::written(bool ok, const QString& why)
         std::lock_guard lock(m_outbox->mutex);
         m_outbox->active = false;
     }
-    setError(why.isEmpty() ? QStringLiteral("the disk is full") : why);
+    setError(why.isEmpty() ? tr("the disk is full") : why);
 }
 
 void ConversationLog::setError(const QString& error)
@@ -377,8 +377,8 @@ void ConversationLog::setError(const QString& error)
     if (!error.isEmpty() && !m_reported) {
         m_reported = true;
         emit failed(
-            QStringLiteral("The conversation log cannot be written to ") + QDir::toNativeSeparators(m_file)
-            + QStringLiteral(": ") + error
-            + QStringLiteral(".\nThe conversation goes on; logging resumes as soon as the file can be written."));
+            tr("The conversation log cannot be written to %1: %2.\nThe conversation goes on; logging resumes as "
+               "soon as the file can be written.")
+                .arg(QDir::toNativeSeparators(m_file), error));
     }
 }

@@ -8,6 +8,13 @@
 
 static const QString CrLf = QStringLiteral("\r\n");
 
+// "******* <what>  <UTC time>": the same frame on the screen and in the log.
+static QString NoticeLine(const QString& what, const QDateTime& now)
+{
+    return QStringLiteral("******* ") + what + QStringLiteral("  ")
+        + now.toUTC().time().toString(QStringLiteral("HH:mm:ss"));
+}
+
 Terminal::Terminal(const ConversationConfig& config, ConnectionState& conn, RxTextModel& rx, DataChannel& channel,
                    QObject* parent)
     : QObject(parent)
@@ -381,9 +388,9 @@ void Terminal::AppendConnectBanner()
         emit incomingCall(m_conn.ConnectedCall1);
 }
 
-QString Terminal::showNotice(const QString& what)
+QString Terminal::showNotice(const QString& what, const QDateTime& now)
 {
-    const QString line = QStringLiteral("******* ") + what + QStringLiteral("  ") + UtcTimeStamp();
+    const QString line = NoticeLine(what, now);
     const QString& shown = m_rx.text();
     const bool lineStart = shown.isEmpty() || shown.endsWith(QLatin1Char('\n')) || shown.endsWith(QLatin1Char('\r'));
     m_rx.appendUncapped((lineStart ? QString() : CrLf) + line + CrLf, Speaker::Banner);
@@ -392,10 +399,15 @@ QString Terminal::showNotice(const QString& what)
 
 void Terminal::appendNotice(const QString& what)
 {
+    appendNotice(what, what);
+}
+
+void Terminal::appendNotice(const QString& shown, const QString& logged)
+{
     const QDateTime now = m_clock();
-    const QString line = showNotice(what);
+    showNotice(shown, now);
     if (m_log)
-        m_log->notice(line + QStringLiteral(" UTC"), now);
+        m_log->notice(NoticeLine(logged, now) + QStringLiteral(" UTC"), now);
 }
 
 bool Terminal::showsCallEvents() const
@@ -502,14 +514,17 @@ void Terminal::tellEnd()
 {
     const bool tell = showsCallEvents();
     if (m_calling && tell) {
-        QString what = QStringLiteral("No connection with ") + m_calledStation;
-        if (!m_calledVia.isEmpty())
-            what += QStringLiteral(" via ") + m_calledVia.join(QStringLiteral(", "));
-        appendNotice(what);
+        const QString via = m_calledVia.join(QStringLiteral(", "));
+        if (m_calledVia.isEmpty())
+            appendNotice(tr("No connection with %1").arg(m_calledStation),
+                         QStringLiteral("No connection with ") + m_calledStation);
+        else
+            appendNotice(tr("No connection with %1 via %2").arg(m_calledStation, via),
+                         QStringLiteral("No connection with ") + m_calledStation + QStringLiteral(" via ") + via);
     }
     // The log closes its record by itself.
     if (m_connectionShown && tell)
-        showNotice(QStringLiteral("Connection ended"));
+        showNotice(tr("Connection ended"), m_clock());
     m_calling = m_connectionShown = false;
 }
 

@@ -55,6 +55,8 @@ public:
     // A line of the terminal's own on the RX screen and in the log, such as
     // what the keyer did by itself: "******* <what>  <UTC time>".
     void appendNotice(const QString& what);
+    // The screen shows the operator's language; the log keeps its English.
+    void appendNotice(const QString& shown, const QString& logged);
     QString UtcTimeStamp() const;
     // Failed calls, a connection's end and what went out of a cut-off block
     // are told on the RX screen ("Show Call Events").
@@ -139,7 +141,7 @@ private:
     void unshow(Shown& shown, qsizetype keep, qsizetype keptEnd);
     static QString EchoOf(const QByteArray& block);
     // The line on the RX screen only; returns it as shown.
-    QString showNotice(const QString& what);
+    QString showNotice(const QString& what, const QDateTime& now);
     // What became of the call or the connection that just ended.
     void tellEnd();
 

@@ -44,7 +44,7 @@ void Presenter::watch(ConversationLog& log)
 {
     // A log that cannot be written shows in the byte counter's tooltip.
     connect(&log, &ConversationLog::failureChanged, this, [this, &log] {
-        m_logTrouble = log.failing() ? QStringLiteral("Conversation log cannot be written: ") + log.error() : QString();
+        m_logTrouble = log.failing() ? tr("Conversation log cannot be written: %1").arg(log.error()) : QString();
         showFileTrouble();
     });
 }
@@ -61,7 +61,7 @@ void Presenter::showFileTrouble()
     if (!m_logTrouble.isEmpty())
         lines << m_logTrouble;
     if (m_qsosWaiting > 0)
-        lines << QStringLiteral("QSO records waiting for the logbook: %1").arg(m_qsosWaiting);
+        lines << tr("QSO records waiting for the logbook: %1").arg(m_qsosWaiting);
     m_display.setPanelToolTip(Panel::Bytes, lines.join(QLatin1Char('\n')));
 }
 
@@ -102,24 +102,24 @@ QString Presenter::KeyingReasonText(KeyingReason reason, qint64 timeoutMs)
 {
     switch (reason) {
     case KeyingReason::LinkLost:
-        return QStringLiteral("Unkeyed: the link to the modem was lost");
+        return tr("Unkeyed: the link to the modem was lost");
     case KeyingReason::DataLinkLost:
-        return QStringLiteral("Unkeyed: the modem's data link was lost and no PTT OFF came");
+        return tr("Unkeyed: the modem's data link was lost and no PTT OFF came");
     case KeyingReason::ConnectionEnded:
-        return QStringLiteral("Unkeyed: the connection ended and no PTT OFF came");
+        return tr("Unkeyed: the connection ended and no PTT OFF came");
     case KeyingReason::Stopped:
-        return QStringLiteral("Unkeyed: the connection was stopped and no PTT OFF came");
+        return tr("Unkeyed: the connection was stopped and no PTT OFF came");
     case KeyingReason::SettingsChanged:
-        return QStringLiteral("Unkeyed: the keying settings changed");
+        return tr("Unkeyed: the keying settings changed");
     case KeyingReason::TimedOut:
-        return QStringLiteral("PTT time-out: keyed for more than %1 s without PTT OFF. "
-                              "Released until the modem sends PTT OFF.")
+        return tr("PTT time-out: keyed for more than %1 s without PTT OFF. "
+                  "Released until the modem sends PTT OFF.")
             .arg(QString::number(timeoutMs / 1000.0));
     case KeyingReason::ModemAsked:
     case KeyingReason::Shutdown:
         break;
     }
-    return QStringLiteral("PTT OFF");
+    return tr("PTT OFF");
 }
 
 // ---- The modem link --------------------------------------------------------------
@@ -127,7 +127,7 @@ QString Presenter::KeyingReasonText(KeyingReason reason, qint64 timeoutMs)
 void Presenter::showLinkDown()
 {
     m_display.setPanelPicture(Panel::Tcp, Picture::LedRojo);
-    m_display.setPanelToolTip(Panel::Tcp, QStringLiteral("TCP link disconnected"));
+    m_display.setPanelToolTip(Panel::Tcp, tr("TCP link disconnected"));
 }
 
 void Presenter::showLinkUp()
@@ -139,7 +139,7 @@ void Presenter::showLinkUp()
 void Presenter::showStopping()
 {
     m_display.setStopEnabled(false);
-    m_display.setPanelText(Panel::Indicativos, QStringLiteral("Disconnecting..."));
+    m_display.setPanelText(Panel::Indicativos, tr("Disconnecting..."));
 }
 
 // ---- The connection ----------------------------------------------------------------
@@ -175,9 +175,9 @@ void Presenter::showConnection(const ConnectionInfo& info)
         m_connectedShown = false;
         m_display.setStopEnabled(false);
         m_display.setSendVisible(false);
-        m_display.setPanelText(Panel::Indicativos, QStringLiteral("Disconnected"));
+        m_display.setPanelText(Panel::Indicativos, tr("Disconnected"));
         m_display.setPanelPicture(Panel::Indicativos, Picture::None);
-        setConnectionToolTip(QStringLiteral("Modem Disconnected"));
+        setConnectionToolTip(tr("Modem Disconnected"));
         showBytesCleared();
         break;
     case ConnectionPhase::Idle:
@@ -186,9 +186,9 @@ void Presenter::showConnection(const ConnectionInfo& info)
         m_display.setConnectEnabled(true);
         m_display.setStopEnabled(false);
         m_display.setSendVisible(false);
-        m_display.setPanelText(Panel::Indicativos, QStringLiteral("Disconnected"));
+        m_display.setPanelText(Panel::Indicativos, tr("Disconnected"));
         m_display.setPanelPicture(Panel::Indicativos, Picture::None);
-        setConnectionToolTip(QStringLiteral("Modem Disconnected"));
+        setConnectionToolTip(tr("Modem Disconnected"));
         break;
     }
     // A block cut off by the end never completes: Clear works again.
@@ -206,7 +206,7 @@ void Presenter::watch(RigFrequency& rig)
     connect(&rig, &RigFrequency::answerFailed, this, [this](RigAnswerFailure why) {
         if (why != RigAnswerFailure::TooLong)
             return;
-        m_rigTrouble = QStringLiteral("rigctld sent a line too long for a frequency: connection dropped");
+        m_rigTrouble = tr("rigctld sent a line too long for a frequency: connection dropped");
         setConnectionToolTip(m_connectionTip);
     });
     connect(&rig, &RigFrequency::settled, this, [this] {
@@ -226,9 +226,9 @@ void Presenter::showFrequencyWith(bool logging)
 
 void Presenter::showConnectedToolTip()
 {
-    QString tip = QStringLiteral("Modem Connected");
+    QString tip = tr("Modem Connected");
     if (m_showFrequency && m_rig && m_rig->lastHz())
-        tip += QStringLiteral(", ") + Adif::MegahertzText(*m_rig->lastHz()) + QStringLiteral(" MHz");
+        tip = tr("Modem Connected, %1 MHz").arg(Adif::MegahertzText(*m_rig->lastHz()));
     setConnectionToolTip(tip);
 }
 
@@ -248,10 +248,10 @@ QString Presenter::LoggerFailureText(const LoggerFailure& failure)
 {
     const QString where = failure.host + QLatin1Char(':') + QString::number(failure.port);
     QString text = failure.kind == LoggerFailure::Kind::LookupFailed
-        ? QStringLiteral("Logger %1 cannot be reached: host not found").arg(where)
-        : QStringLiteral("Logger %1 cannot be reached").arg(where);
+        ? tr("Logger %1 cannot be reached: host not found").arg(where)
+        : tr("Logger %1 cannot be reached").arg(where);
     if (!failure.detail.isEmpty())
-        text += QStringLiteral(" (") + failure.detail + QLatin1Char(')');
+        text = tr("%1 (%2)", "a failure and its detail").arg(text, failure.detail);
     return text;
 }
 
@@ -271,11 +271,10 @@ void Presenter::showCalling(const QString& station, bool named, const QStringLis
     m_display.setStopEnabled(true);
     // A mode that names no station leaves the panel's text as it was.
     if (named)
-        m_display.setPanelText(Panel::Indicativos,
-                               QStringLiteral("Connecting with ") + station + QStringLiteral(" ..."));
+        m_display.setPanelText(Panel::Indicativos, tr("Connecting with %1 ...").arg(station));
     m_display.setPanelPicture(Panel::Indicativos, Picture::None);
     const bool via = named && !digipeaters.isEmpty() && m_terminal && m_terminal->showsCallEvents();
-    setConnectionToolTip(via ? QStringLiteral("Via ") + digipeaters.join(QStringLiteral(", ")) : QString());
+    setConnectionToolTip(via ? tr("Via %1").arg(digipeaters.join(QStringLiteral(", "))) : QString());
     m_display.setConnectEnabled(false);
 }
 
@@ -293,7 +292,7 @@ void Presenter::showSendProgress(qint64 sent, qint64 total)
 {
     m_display.setProgressValue(Terminal::ProgressPercent(total, total - sent));
     m_display.setPanelPicture(Panel::Bytes, Picture::Subiendo);
-    m_display.setPanelText(Panel::Bytes, QString::number(sent) + QStringLiteral(" Bytes Sent"));
+    m_display.setPanelText(Panel::Bytes, tr("%1 Bytes Sent").arg(sent));
 }
 
 void Presenter::showSendFinished()
@@ -309,7 +308,7 @@ void Presenter::showSendFinished()
 void Presenter::showReceived(qint64 total)
 {
     m_display.setPanelPicture(Panel::Bytes, Picture::Descargando);
-    m_display.setPanelText(Panel::Bytes, QString::number(total) + QStringLiteral(" Bytes Rcvd"));
+    m_display.setPanelText(Panel::Bytes, tr("%1 Bytes Rcvd").arg(total));
 }
 
 // ---- Keying ------------------------------------------------------------------------
@@ -322,8 +321,8 @@ void Presenter::showKeying(KeyingState state, KeyingReason reason)
                               tx                                     ? Picture::LedRojo
                                   : reason == KeyingReason::TimedOut ? Picture::LedAmarillo
                                                                      : Picture::LedVerde);
-    m_display.setPanelToolTip(
-        Panel::Ptt, tx ? QStringLiteral("PTT ON") : KeyingReasonText(reason, m_keyer ? m_keyer->timeoutMs() : 0));
+    m_display.setPanelToolTip(Panel::Ptt,
+                              tx ? tr("PTT ON") : KeyingReasonText(reason, m_keyer ? m_keyer->timeoutMs() : 0));
 }
 
 void Presenter::showKeyingFailure(const KeyingFailure& failure)
@@ -334,12 +333,13 @@ void Presenter::showKeyingFailure(const KeyingFailure& failure)
     else
         m_display.setPanelToolTip(
             Panel::Ptt,
-            failure.where + (failure.portClosed ? QStringLiteral(" closed: ") : QStringLiteral(": ")) + failure.why);
+            (failure.portClosed ? tr("%1 closed: %2") : tr("%1: %2", "where keying failed, and why"))
+                .arg(failure.where, failure.why));
 }
 
 void Presenter::showKeyingConfirmed(KeyingState state)
 {
     const bool tx = state == KeyingState::Transmitting;
     m_display.setPanelPicture(Panel::Ptt, tx ? Picture::LedRojo : Picture::LedVerde);
-    m_display.setPanelToolTip(Panel::Ptt, tx ? QStringLiteral("PTT ON") : QStringLiteral("PTT OFF"));
+    m_display.setPanelToolTip(Panel::Ptt, tx ? tr("PTT ON") : tr("PTT OFF"));
 }
