@@ -661,6 +661,18 @@ They are kept in %3 and written as soon as the logbook can take them: at the nex
     </message>
 </context>
 <context>
+    <name>SettingsController</name>
+    <message>
+        <source>The remote access settings could not be saved to %1
+%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the settings folder does not answer</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>SettingsStore</name>
     <message>
         <source>the settings folder does not answer</source>
@@ -998,6 +1010,228 @@ Install Wine to run it, or choose a modem program for Linux.</source>
         <source>The language changes when KELDO Terminal is started again.</source>
         <translation>言語の変更は KELDO Terminal の次回起動時に反映されます。</translation>
     </message>
+    <message>
+        <source>&amp;Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Terminal Setup...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PTT...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Font Size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Colour</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Speaker Colours</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time Stamps</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Notify on Incoming Call</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Log Conversations</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Log Folder...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Logbook...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open Logs Folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remote Access...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Macros...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show Macro Bar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Find...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>KELDO HF</source>
+        <translation type="unfinished">KELDO HF</translation>
+    </message>
+    <message>
+        <source>KELDO FM</source>
+        <translation type="unfinished">KELDO FM</translation>
+    </message>
+    <message>
+        <source>KELDO SAT</source>
+        <translation type="unfinished">KELDO SAT</translation>
+    </message>
+    <message>
+        <source>&amp;Connect</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Call a station</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>S&amp;top</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>End the connection</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>C&amp;lear</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Empty the RX screen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>T&amp;ake Control</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Operate the station from here again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>KELDO Google Group</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>KELDO download site</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ChangeLog</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>About...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>RX Screen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Received text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The conversation: what the other station sent and what you sent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sending progress</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How much of the text being sent the modem has transmitted</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TX Screen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Text to send</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type your text here; Enter sends it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Send text (ENTER key)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sends the typed text to the other station (Enter key)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Macros</source>
+        <translation type="unfinished">マクロ</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>In control: %1. This window only watches; Take Control (Ctrl+Shift+T) operates from here.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>KELDO Terminal is not connected with KELDO Modem</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No program to show text files was found (such as xdg-open).
+The change log is the file %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 not found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The logs folder could not be opened: no program to open folders was found.
+The logs are in %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Log Folder</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>frmLogQso</name>
@@ -1244,6 +1478,127 @@ not present</source>
     <message>
         <source>Invalid rigctld port</source>
         <translation>rigctld のポートが正しくありません</translation>
+    </message>
+</context>
+<context>
+    <name>frmRemote</name>
+    <message>
+        <source>Remote Access</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Let browsers operate this station</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Listen address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>127.0.0.1: this computer only; 0.0.0.0: every network</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New password</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New password again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A password is set; leave both boxes empty to keep it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No password is set: browsers cannot log in until one is.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Listen &amp;address:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Port:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;New password:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Repeat it:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Browsers connected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Take control</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Disconnect all</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Certificate SHA-256:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Connected:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>In control:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Serving.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not serving.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The listen address must be an IP address, such as 127.0.0.1 or 0.0.0.0.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The port must be a number from %1 to %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The two passwords differ: type the same one twice.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>The password is too short: at least %n characters, please.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>
