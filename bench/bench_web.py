@@ -169,7 +169,8 @@ def main():
               const now = performance.timeOrigin + performance.now();
               const text = document.getElementById('rx').textContent;
               for (const m of text.matchAll(/LAT(\\d+)Z/g)) if (!(m[1] in window.__seen)) window.__seen[m[1]] = now;
-            }).observe(document.getElementById('rx'), {childList: true, subtree: true, characterData: true});""")
+            });
+            window.__observer.observe(document.getElementById('rx'), {childList: true, subtree: true, characterData: true});""")
         sent = {}
         start = time.time()
         for n in range(args.lines):
