@@ -280,7 +280,11 @@ bool RemoteServer::start(const RemoteSettings& settings, const ServerIdentity& i
     m_status = snap.status;
     m_pendingQso = snap.pendingQso;
     m_ping.start();
-    m_log.write(QStringLiteral("serving on %1:%2").arg(settings.listenAddress).arg(m_port));
+    // The desktop shows no console line: the log is where its operator reads the fingerprint.
+    m_log.write(QStringLiteral("serving on %1:%2, certificate SHA-256 %3")
+                    .arg(settings.listenAddress)
+                    .arg(m_port)
+                    .arg(m_fingerprint));
     setState(State::Listening,
              tr("Serving on https://%1:%2/ (certificate SHA-256 %3).")
                  .arg(address.protocol() == QAbstractSocket::IPv6Protocol
