@@ -7,7 +7,9 @@ type and send, Stop, log out. Received markup must stay text.
   browser_qso.py --terminal path/to/keldo-terminal --modem path/to/keldo-modem-sim
       the real station: the console on a fresh settings file, with the
       practice modem; then the watchdog: the browser in control stopped
-      (SIGSTOP), cut off silently, or killed while text waits [--screenshot PNG]
+      (SIGSTOP), cut off silently, or killed while text waits (ABORT once the
+      control link's time-out has passed), or its page left (ABORT at once)
+      [--screenshot PNG]
 
 KELDO_WEB_URL and KELDO_WEB_PASSWORD may stand for --url and --password.
 Without Chromium, chromedriver or Selenium it skips (exit 77), unless CI=true:
@@ -224,7 +226,8 @@ def markup_stays_text(d):
 def phone_screenshot(d, path):
     d.execute_cdp_cmd("Emulation.setDeviceMetricsOverride",
                       {"width": 390, "height": 844, "deviceScaleFactor": 2, "mobile": True})
-    time.sleep(0.3)  # one frame laid out at the new size before the picture; not a test wait
+    WebDriverWait(d, 10).until(lambda _: d.execute_script(
+        "return new Promise(done => requestAnimationFrame(() => done(innerWidth)))") == 390)
     d.save_screenshot(path)
     d.execute_cdp_cmd("Emulation.clearDeviceMetricsOverride", {})
 
@@ -298,15 +301,20 @@ def watchdog(d, station, args, how, proxy=None):
         os.killpg(d.group, signal.SIGSTOP)
     elif how == "silent":
         proxy.silence()
+    elif how == "left":
+        d.get("about:blank")  # the page says it is going away
     else:
         os.killpg(d.group, signal.SIGKILL)
     gone = time.monotonic()
     _, aborted, _ = modem.wait(lambda l: l == "<- ABORT", since=mark, timeout=station.link_timeout * 3 + 10)
     waited = aborted - gone
     print(f"browser_qso: {how}: ABORT {waited:.2f} s after the browser went (time-out {station.link_timeout} s)")
-    # The page answered the last ping before it went; the server pings every
-    # few seconds, so the silence it measures is at least the time since then.
-    assert waited >= station.link_timeout - 0.5, f"ABORT after {waited:.2f} s, before the time-out"
+    if how == "left":
+        assert waited < station.link_timeout - 1, f"ABORT only {waited:.2f} s after the page left"
+    else:
+        # The page answered the last ping before it went; the server pings every
+        # few seconds, so the silence it measures is at least the time since then.
+        assert waited >= station.link_timeout - 0.5, f"ABORT after {waited:.2f} s, before the time-out"
     station.tell_modem("run")
     modem.wait(lambda l: l == "-> DISCONNECTED", since=mark)
     station.tell_modem("auto")
@@ -395,6 +403,11 @@ def station_main(args, chromium, driver_path):
         take_control(d)
         watchdog(d, station, args, "killed")
         del browsers[-1]
+        d = start_browser(chromium, driver_path)
+        browsers.append(d)
+        log_in(d, station.url, station.password)
+        take_control(d)
+        watchdog(d, station, args, "left")
     finally:
         for b in browsers:
             try:
