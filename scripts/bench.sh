@@ -7,6 +7,9 @@
 #   bench_ptt_latency    "PTT ON"/"PTT OFF" to the CAT bytes: idle, with the GUI thread held
 #                        up, and under a flood of received text (needs socat)
 #   bench_keying_trace   the keying journal's cost to a key-up and unkey, files or a stalled disk
+#   bench_web            received text into a browser page's DOM, and a 10 MB flood to five
+#                        pages with the PTT latency and the terminal's memory under it
+#                        (headless Chromium, chromedriver and python3-selenium; skipped without)
 #
 #   scripts/bench.sh [--xvfb]
 #
@@ -44,6 +47,15 @@ run bench_rx_throughput "$build/bench/bench_rx_throughput"
 run bench_startup "$build/bench/bench_startup"
 run bench_ptt_latency "$build/bench/bench_ptt_latency"
 run bench_keying_trace "$build/bench/bench_keying_trace"
+echo "== bench_web"
+status=0
+python3 "$root/bench/bench_web.py" --terminal "$build/keldo-terminal" || status=$?
+if [ "$status" = 77 ]; then
+  echo "(skipped)"
+elif [ "$status" != 0 ]; then
+  failed+=(bench_web)
+fi
+echo
 if [ "$xvfb" = 1 ]; then
   if command -v xvfb-run >/dev/null; then
     run "bench_startup (xcb under Xvfb)" env QT_QPA_PLATFORM=xcb xvfb-run -a "$build/bench/bench_startup"

@@ -525,8 +525,8 @@ private slots:
                      (QStringList{"stop", QStringLiteral("lost ") + m_station->controller().browser}));
         QVERIFY(log().contains("no answer for 30 s): stopped"));
 
-        // A page closed while in control counts as lost at once; nothing
-        // to stop when idle.
+        // A page closed while in control (the browser says it is going
+        // away) counts as lost at once; nothing to stop when idle.
         for (const RemoteConnection connection : {RemoteConnection::Calling, RemoteConnection::Idle}) {
             m_station->calls.clear();
             m_station->setConnection(connection, QString());
@@ -536,13 +536,38 @@ private slots:
             Say(*ws, {{"t", "hello"}, {"last", -1}});
             Say(*ws, {{"t", "take-control"}});
             QTRY_COMPARE(Count(heard, "control"), 1);
-            ws->close();
+            ws->close(QWebSocketProtocol::CloseCodeGoingAway);
             if (connection == RemoteConnection::Calling)
                 QTRY_COMPARE(m_station->calls.size(), 2);
             else
                 QTRY_VERIFY(log().contains("page closed): nothing to stop"));
         }
         QCOMPARE(m_station->calls, QStringList());
+
+        // A browser killed, or a connection reset, says nothing: the time-out
+        // runs from when it was last heard, as for a silent one.
+        m_station->setConnection(RemoteConnection::Calling, QString());
+        heard.clear();
+        ws = c->socket(&heard);
+        QTRY_VERIFY(ws->isValid());
+        Say(*ws, {{"t", "hello"}, {"last", -1}});
+        Say(*ws, {{"t", "take-control"}});
+        QTRY_COMPARE(Count(heard, "control"), 1);
+        const QString broken = m_station->controller().browser;
+        m_clock.advance(10000);
+        ws->abort();
+        QTRY_VERIFY(log().contains("control link broken (" + broken.toUtf8()));
+        m_clock.advance(19000);
+        ws = c->socket(&heard); // to count the server's rounds by
+        QTRY_VERIFY(ws->isValid());
+        const int rounds = Count(heard, "ping");
+        QTRY_VERIFY(Count(heard, "ping") > rounds + 3);
+        QVERIFY(m_station->calls.isEmpty());
+        m_clock.advance(1000);
+        QTRY_COMPARE(m_station->calls, (QStringList{"stop", "lost " + broken}));
+        QVERIFY(log().contains("(" + broken.toUtf8() + ", no answer for 30 s): stopped"));
+        m_station->calls.clear();
+        m_station->setConnection(RemoteConnection::Idle, QString());
 
         // A socket that never asks for the screen gives its place up.
         heard.clear();

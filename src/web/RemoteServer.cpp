@@ -20,6 +20,8 @@
 #include <QUrlQuery>
 #include <QWebSocket>
 
+#include <utility>
+
 namespace {
 
 const QByteArray CookieName = "keldo_session";
@@ -278,7 +280,11 @@ bool RemoteServer::start(const RemoteSettings& settings, const ServerIdentity& i
     m_status = snap.status;
     m_pendingQso = snap.pendingQso;
     m_ping.start();
-    m_log.write(QStringLiteral("serving on %1:%2").arg(settings.listenAddress).arg(m_port));
+    // The desktop shows no console line: the log is where its operator reads the fingerprint.
+    m_log.write(QStringLiteral("serving on %1:%2, certificate SHA-256 %3")
+                    .arg(settings.listenAddress)
+                    .arg(m_port)
+                    .arg(m_fingerprint));
     setState(State::Listening,
              tr("Serving on https://%1:%2/ (certificate SHA-256 %3).")
                  .arg(address.protocol() == QAbstractSocket::IPv6Protocol
@@ -292,6 +298,7 @@ bool RemoteServer::start(const RemoteSettings& settings, const ServerIdentity& i
 void RemoteServer::stopServing()
 {
     m_ping.stop();
+    m_brokenController.reset();
     auto clients = std::move(m_clients);
     m_clients.clear();
     for (auto& [id, client] : clients) {
@@ -575,7 +582,12 @@ void RemoteServer::acceptSockets()
         connect(
             socket, &QWebSocket::disconnected, this,
             [this, id, socket = QPointer<QWebSocket>(socket)] {
-                clientGone(id, QStringLiteral("page closed"));
+                // A page closed or left says so (going away); a browser killed,
+                // or a connection reset, only breaks: that waits out the time-out.
+                if (socket && socket->closeCode() == QWebSocketProtocol::CloseCodeGoingAway)
+                    clientGone(id, QStringLiteral("page closed"));
+                else
+                    clientGone(id, QStringLiteral("connection broken"), true);
                 if (socket)
                     socket->deleteLater();
             },
@@ -584,7 +596,7 @@ void RemoteServer::acceptSockets()
     }
 }
 
-void RemoteServer::clientGone(const QString& id, const QString& why)
+void RemoteServer::clientGone(const QString& id, const QString& why, bool waitOut)
 {
     const auto it = m_clients.find(id);
     if (it == m_clients.end())
@@ -592,8 +604,18 @@ void RemoteServer::clientGone(const QString& id, const QString& why)
     Client client = it->second;
     m_clients.erase(it);
     client.socket->disconnect(this);
-    if (m_station.controller() == ControllerId{ControllerId::Kind::Browser, id})
-        controlLost(client, why);
+    if (m_station.controller() != ControllerId{ControllerId::Kind::Browser, id})
+        return;
+    if (waitOut && NeedsWatching(m_status)) {
+        m_log.write(client.address,
+                    QStringLiteral("control link broken (%1): stopping unless heard from within %2 s")
+                        .arg(id)
+                        .arg(m_settings.controlLinkTimeout));
+        client.socket = nullptr;
+        m_brokenController = client;
+        return;
+    }
+    controlLost(client, why);
 }
 
 void RemoteServer::controlLost(const Client& client, const QString& why)
@@ -613,6 +635,14 @@ void RemoteServer::tick()
     const ControllerId controller = m_station.controller();
     const qint64 timeoutMs = qint64(m_settings.controlLinkTimeout) * 1000;
     std::vector<std::pair<QString, QString>> dead; // id, why
+    if (m_brokenController) {
+        if (controller != ControllerId{ControllerId::Kind::Browser, m_brokenController->id}) {
+            m_brokenController.reset(); // control moved on meanwhile
+        } else if (m_brokenController->lastHeard.msecsTo(t) >= timeoutMs) {
+            const Client client = *std::exchange(m_brokenController, std::nullopt);
+            controlLost(client, QStringLiteral("no answer for %1 s").arg(m_settings.controlLinkTimeout));
+        }
+    }
     for (auto& [id, client] : m_clients) {
         if (!sessionAlive(client.session)) {
             dead.emplace_back(id, QStringLiteral("session ended"));

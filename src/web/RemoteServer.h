@@ -123,7 +123,7 @@ private:
     void acceptSockets();
     void handleMessage(Client& client, const QString& text);
     // A controlling browser gone counts as its control link lost.
-    void clientGone(const QString& id, const QString& why);
+    void clientGone(const QString& id, const QString& why, bool waitOut = false);
     void dropClient(const QString& id, const QString& why, QWebSocketProtocol::CloseCode code);
     void command(Client& client, const QJsonObject& message);
     void sendTo(Client& client, const QJsonObject& message);
@@ -153,6 +153,9 @@ private:
     QHash<QByteArray, LoginSession> m_sessions;
     QHash<QString, Throttle> m_throttles;
     std::map<QString, Client> m_clients;
+    // The browser in control whose connection broke without a word: still
+    // in control until its silence reaches the control-link time-out.
+    std::optional<Client> m_brokenController;
     QTimer m_ping;
     quint64 m_pingCount = 0;
 
