@@ -46,7 +46,7 @@ QList<Variant> Dialogs()
                         Settings s;
                         s.keldoMode = mode;
                         s.autoLaunch = AutoLaunch::On;
-                        return std::unique_ptr<QDialog>(std::make_unique<frmSetup>(s, SetupChecks{}));
+                        return std::unique_ptr<QDialog>(std::make_unique<frmSetup>(SetupShown::of(s), SetupChecks{}));
                     }});
         out.append({mode == Mode::HF       ? "connect HF"
                         : mode == Mode::FM ? "connect FM"
@@ -54,7 +54,7 @@ QList<Variant> Dialogs()
                     [mode] {
                         Settings s;
                         s.keldoMode = mode;
-                        return std::unique_ptr<QDialog>(std::make_unique<frmConnect>(s, nullptr));
+                        return std::unique_ptr<QDialog>(std::make_unique<frmConnect>(ConnectShown::of(s), nullptr));
                     }});
     }
     for (PttMethod via : {PttMethod::Cat, PttMethod::Com, PttMethod::Vox, PttMethod::Rigctld}) {
@@ -67,7 +67,7 @@ QList<Variant> Dialogs()
                         Settings s;
                         s.via = via;
                         s.rig = 128;
-                        return std::unique_ptr<QDialog>(std::make_unique<frmPTT>(s, nullptr, &ports));
+                        return std::unique_ptr<QDialog>(std::make_unique<frmPTT>(PttShown::of(s), nullptr, &ports));
                     }});
     }
     out.append({"macros", [] {

@@ -21,6 +21,44 @@ void PttChoice::applyTo(Settings& s) const
     s.rigctldPort = rigctldPort;
 }
 
+PttShown PttShown::of(const Settings& s)
+{
+    return {PttChoice::of(s), s.portDevices};
+}
+
+SetupShown SetupShown::of(const Settings& s)
+{
+    SetupShown shown;
+    SetupChoice& c = shown.stored;
+    c.hf = {s.hfTcpPort, s.hfHost, s.keldoHfPath};
+    c.fm = {s.fmTcpPort, s.fmHost, s.keldoFmPath};
+    c.sat = {s.satTcpPort, s.satHost, s.keldoSatPath};
+    c.mode = s.keldoMode.value();
+    const QString& bw = s.keldoHfBw;
+    if (bw == QLatin1String("500") || bw == QLatin1String("2300") || bw == QLatin1String("2750"))
+        c.bandwidth = bw;
+    c.callSign = s.myCallsign;
+    c.autoLaunch = s.autoLaunch == AutoLaunch::On;
+    c.alertOnOwnCall = s.alertOnOwnCall;
+    c.alertWords = s.alertWords;
+    shown.fmDefaultPort = Settings().fmTcpPort;
+    return shown;
+}
+
+ConnectShown ConnectShown::of(const Settings& s)
+{
+    ConnectShown shown;
+    shown.mode = s.keldoMode.value();
+    shown.modeHasBoxes = s.profile() != nullptr;
+    shown.stored = {s.connectWithHf, s.connectWithFm, s.connectWithSat, s.via1, s.via2};
+    shown.hfHistory = s.connectHfList;
+    shown.fmHistory = s.connectFmList;
+    shown.satHistory = s.connectSatList;
+    shown.via1History = s.via1List;
+    shown.via2History = s.via2List;
+    return shown;
+}
+
 LogbookChoice LogbookChoice::of(const Settings& s)
 {
     return {s.logQsos,           s.logWithoutAsking, s.logMode,    s.logSubmode, s.rigControlHost, s.rigControlPort,

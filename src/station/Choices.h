@@ -30,6 +30,17 @@ struct SetupChoice
     QString alertWords; // comma separated, as typed
 };
 
+// What the setup dialog opens with: the settings as stored (the call sign
+// unchecked, the bandwidth empty when it is none of the three), and the FM
+// command port's default for its tip.
+struct SetupShown
+{
+    SetupChoice stored;
+    int fmDefaultPort = 0;
+
+    static SetupShown of(const Settings& s);
+};
+
 // How the transmitter is keyed: the PTT settings the dialog edits.
 struct PttChoice
 {
@@ -47,6 +58,16 @@ struct PttChoice
 
     static PttChoice of(const Settings& s);
     void applyTo(Settings& s) const;
+};
+
+// What the PTT dialog opens with: the stored choice, and the devices the
+// COM names stand for on this system ([Ports]).
+struct PttShown
+{
+    PttChoice stored;
+    QMap<int, QString> portDevices;
+
+    static PttShown of(const Settings& s);
 };
 
 // The logbook's settings as the dialog edits them.
@@ -74,6 +95,18 @@ struct ConnectChoice
 {
     QString hf, fm, sat, via1, via2;
     bool call = false;
+};
+
+// What the connect dialog opens with: the mode, the boxes as stored and
+// their histories.
+struct ConnectShown
+{
+    Mode mode = Mode::Other;
+    bool modeHasBoxes = false; // HF, FM or SAT: only that mode's boxes show
+    ConnectChoice stored;
+    CallSignList hfHistory, fmHistory, satHistory, via1History, via2History;
+
+    static ConnectShown of(const Settings& s);
 };
 
 // Macros: the twelve and whether their buttons are shown.

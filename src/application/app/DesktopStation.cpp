@@ -64,7 +64,7 @@ std::unique_ptr<frmSetup> DesktopStation::setupDialog(QWidget* parent)
 {
     SetupChecks checks{[this] { return controller.shuttingDown(); }, [this] { return conn.ConnectionActive; },
                        [this](const SetupChoice& choice) { return controller.programProblem(choice); }};
-    auto dialog = std::make_unique<frmSetup>(s(), std::move(checks), parent);
+    auto dialog = std::make_unique<frmSetup>(SetupShown::of(s()), std::move(checks), parent);
     frmSetup* d = dialog.get();
     QObject::connect(d, &frmSetup::modeShown, this, [this](Mode mode) { presenter.showMode(mode); });
     presenter.showMode(d->selectedMode());
@@ -78,7 +78,7 @@ std::unique_ptr<frmSetup> DesktopStation::setupDialog(QWidget* parent)
 std::unique_ptr<frmPTT> DesktopStation::pttDialog(QWidget* parent, const SerialPortEnumerator* ports)
 {
     auto dialog = std::make_unique<frmPTT>(
-        s(), [this] { return controller.shuttingDown(); }, ports, parent);
+        PttShown::of(s()), [this] { return controller.shuttingDown(); }, ports, parent);
     frmPTT* d = dialog.get();
     QObject::connect(d, &QDialog::finished, this, [this, d] {
         if (d->choice() && !controller.shuttingDown())
@@ -104,7 +104,7 @@ std::unique_ptr<frmLogbook> DesktopStation::logbookDialog(QWidget* parent)
 std::unique_ptr<frmConnect> DesktopStation::connectDialog(QWidget* parent)
 {
     auto dialog = std::make_unique<frmConnect>(
-        s(), [this] { return controller.shuttingDown(); }, parent);
+        ConnectShown::of(s()), [this] { return controller.shuttingDown(); }, parent);
     frmConnect* d = dialog.get();
     QObject::connect(d, &QDialog::finished, this, [this, d] {
         if (!d->choice() || controller.shuttingDown())

@@ -56,7 +56,7 @@ QString upper(const QString& text)
 
 } // namespace
 
-frmConnect::frmConnect(const Settings& shown, std::function<bool()> shuttingDown, QWidget* parent)
+frmConnect::frmConnect(const ConnectShown& shown, std::function<bool()> shuttingDown, QWidget* parent)
     : QDialog(parent)
     , m_shown(shown)
     , m_shuttingDown(std::move(shuttingDown))
@@ -98,12 +98,12 @@ frmConnect::~frmConnect() = default;
 
 void frmConnect::Form_Load()
 {
-    const Settings& s = m_shown;
+    const ConnectShown& s = m_shown;
     // 1. Another mode text leaves every control as designed.
-    const bool hf = s.keldoMode == Mode::HF;
-    const bool fm = s.keldoMode == Mode::FM;
-    const bool sat = s.keldoMode == Mode::SAT;
-    if (s.profile()) {
+    const bool hf = s.mode == Mode::HF;
+    const bool fm = s.mode == Mode::FM;
+    const bool sat = s.mode == Mode::SAT;
+    if (s.modeHasBoxes) {
         cboConnectHF->setVisible(hf);
         cboConnectFM->setVisible(fm);
         cboConnectSAT->setVisible(sat);
@@ -112,17 +112,17 @@ void frmConnect::Form_Load()
             w->setVisible(fm);
     }
     // 2.
-    cboConnectHF->addItems(VisibleHistory(s.connectHfList));
-    cboConnectFM->addItems(VisibleHistory(s.connectFmList));
-    cboConnectSAT->addItems(VisibleHistory(s.connectSatList));
-    cboVia1->addItems(VisibleHistory(s.via1List));
-    cboVia2->addItems(VisibleHistory(s.via2List));
+    cboConnectHF->addItems(VisibleHistory(s.hfHistory));
+    cboConnectFM->addItems(VisibleHistory(s.fmHistory));
+    cboConnectSAT->addItems(VisibleHistory(s.satHistory));
+    cboVia1->addItems(VisibleHistory(s.via1History));
+    cboVia2->addItems(VisibleHistory(s.via2History));
     // 3.
-    cboConnectHF->setEditText(s.connectWithHf);
-    cboConnectFM->setEditText(s.connectWithFm);
-    cboVia1->setEditText(s.via1);
-    cboVia2->setEditText(s.via2);
-    cboConnectSAT->setEditText(s.connectWithSat);
+    cboConnectHF->setEditText(s.stored.hf);
+    cboConnectFM->setEditText(s.stored.fm);
+    cboVia1->setEditText(s.stored.via1);
+    cboVia2->setEditText(s.stored.via2);
+    cboConnectSAT->setEditText(s.stored.sat);
 }
 
 bool frmConnect::eventFilter(QObject* watched, QEvent* event)
@@ -164,7 +164,7 @@ ConnectChoice frmConnect::readChoice() const
 void frmConnect::cmdConnect_Click()
 {
     upperCaseAll();
-    const Mode mode = m_shown.keldoMode.value();
+    const Mode mode = m_shown.mode;
     const bool fm = mode == Mode::FM;
 
     auto valid = [](const QComboBox* c) {

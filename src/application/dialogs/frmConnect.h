@@ -1,7 +1,6 @@
 #pragma once
 
 #include "Choices.h"
-#include "settings/Settings.h"
 
 #include <QDialog>
 
@@ -22,7 +21,7 @@ class frmConnect : public QDialog
 public:
     // shuttingDown: true once shutdown has begun; the dialog then closes
     // without choosing anything.
-    frmConnect(const Settings& shown, std::function<bool()> shuttingDown, QWidget* parent = nullptr);
+    frmConnect(const ConnectShown& shown, std::function<bool()> shuttingDown, QWidget* parent = nullptr);
     ~frmConnect() override;
 
     const std::optional<ConnectChoice>& choice() const { return m_choice; }
@@ -50,7 +49,7 @@ private:
     void upperCaseAll();
     ConnectChoice readChoice() const;
 
-    const Settings m_shown;
+    const ConnectShown m_shown;
     const std::function<bool()> m_shuttingDown;
     std::optional<ConnectChoice> m_choice;
     bool m_unloaded = false;

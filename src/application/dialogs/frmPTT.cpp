@@ -47,11 +47,11 @@ QString PortTextOf(const QString& typed)
 
 } // namespace
 
-frmPTT::frmPTT(const Settings& shown, std::function<bool()> shuttingDown, const SerialPortEnumerator* ports,
+frmPTT::frmPTT(const PttShown& shown, std::function<bool()> shuttingDown, const SerialPortEnumerator* ports,
                QWidget* parent)
     : QDialog(parent)
-    , m_value(PttChoice::of(shown))
-    , m_storedAddress(shown.icomAddress)
+    , m_value(shown.stored)
+    , m_storedAddress(shown.stored.icomAddress)
     , m_portDevices(shown.portDevices)
     , m_shuttingDown(std::move(shuttingDown))
 {

@@ -2,7 +2,6 @@
 
 #include "Choices.h"
 #include "ptt/SerialPortList.h"
-#include "settings/Settings.h"
 
 #include <QDialog>
 #include <QList>
@@ -29,7 +28,7 @@ public:
     // ports: the serial devices to offer besides COM1 to COM16; the system's
     // when none is given. shuttingDown: true once shutdown has begun; the
     // dialog then closes without checking or choosing anything.
-    frmPTT(const Settings& shown, std::function<bool()> shuttingDown, const SerialPortEnumerator* ports = nullptr,
+    frmPTT(const PttShown& shown, std::function<bool()> shuttingDown, const SerialPortEnumerator* ports = nullptr,
            QWidget* parent = nullptr);
     ~frmPTT() override;
 

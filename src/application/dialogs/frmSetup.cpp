@@ -36,7 +36,7 @@ qint64 PortValueOfText(const QString& text)
     return qMin<qint64>(Protocol::LeadingNumber(text), 1000000000);
 }
 
-frmSetup::frmSetup(const Settings& shown, SetupChecks checks, QWidget* parent)
+frmSetup::frmSetup(const SetupShown& shown, SetupChecks checks, QWidget* parent)
     : QDialog(parent)
     , m_shown(shown)
     , m_checks(std::move(checks))
@@ -133,13 +133,10 @@ void frmSetup::buildControls()
     for (QRadioButton* b : {opt500, opt2300, opt2750})
         m_bwGroup->addButton(b);
 
-    const Settings& s = m_shown;
-    m_hf = {Mode::HF,       optKELDOHF,   txtPuertoComandosHF, txtPuertoDatosHF, txtHostHF,
-            txtKELDOHFPath, &s.hfTcpPort, &s.hfHost,           &s.keldoHfPath};
-    m_fm = {Mode::FM,       optKELDOFM1200, txtPuertoComandosFM, txtPuertoDatosFM, txtHostFM,
-            txtKELDOFMPath, &s.fmTcpPort,   &s.fmHost,           &s.keldoFmPath};
-    m_sat = {Mode::SAT,       optKELDOSAT,   txtPuertoComandosSAT, txtPuertoDatosSAT, txtHostSAT,
-             txtKELDOSATPath, &s.satTcpPort, &s.satHost,           &s.keldoSatPath};
+    const SetupChoice& s = m_shown.stored;
+    m_hf = {Mode::HF, optKELDOHF, txtPuertoComandosHF, txtPuertoDatosHF, txtHostHF, txtKELDOHFPath, &s.hf};
+    m_fm = {Mode::FM, optKELDOFM1200, txtPuertoComandosFM, txtPuertoDatosFM, txtHostFM, txtKELDOFMPath, &s.fm};
+    m_sat = {Mode::SAT, optKELDOSAT, txtPuertoComandosSAT, txtPuertoDatosSAT, txtHostSAT, txtKELDOSATPath, &s.sat};
 
     for (ModeFields* m : {&m_hf, &m_fm, &m_sat}) {
         QLineEdit* dataBox = m->dataPort;
@@ -165,33 +162,33 @@ void frmSetup::Form_Load()
 {
     // 1.
     m_cancelled = false;
-    const Settings& s = m_shown;
+    const SetupChoice& s = m_shown.stored;
     // 2.
     txtPuertoComandosHF->setToolTip(tr("TCP Command Port (default: 8300)"));
-    txtPuertoComandosFM->setToolTip(tr("TCP Command Port (default: %1)").arg(Settings().fmTcpPort));
+    txtPuertoComandosFM->setToolTip(tr("TCP Command Port (default: %1)").arg(m_shown.fmDefaultPort));
     txtPuertoComandosSAT->setToolTip(tr("TCP Command Port (default: 8300)"));
     setWindowIcon(QIcon(ImageList::Picture(QStringLiteral("Rueda"))));
     // 3. The data-port box is filled here too: the design text "8300" gives
     // no change signal when the setting is 8300.
     for (ModeFields* m : {&m_hf, &m_fm, &m_sat}) {
-        m->port->setText(QString::number(*m->portSetting));
-        m->dataPort->setText(QString::number(qint64(*m->portSetting) + 1));
-        m->host->setText(*m->hostSetting);
-        m->path->setText(*m->pathSetting);
+        m->port->setText(QString::number(m->stored->port));
+        m->dataPort->setText(QString::number(m->stored->port + 1));
+        m->host->setText(m->stored->host);
+        m->path->setText(m->stored->path);
     }
-    txtMyCallSign->setText(s.myCallsign);
+    txtMyCallSign->setText(s.callSign);
     // 4.
     for (ModeFields* m : {&m_hf, &m_fm, &m_sat})
-        if (s.keldoMode == m->mode)
+        if (s.mode == m->mode)
             m->option->setChecked(true);
-    if (s.keldoHfBw == QLatin1String("500"))
+    if (s.bandwidth == QLatin1String("500"))
         opt500->setChecked(true);
-    else if (s.keldoHfBw == QLatin1String("2300"))
+    else if (s.bandwidth == QLatin1String("2300"))
         opt2300->setChecked(true);
-    else if (s.keldoHfBw == QLatin1String("2750"))
+    else if (s.bandwidth == QLatin1String("2750"))
         opt2750->setChecked(true);
     // 5, 6.
-    chkLaunch->setChecked(s.autoLaunch == AutoLaunch::On);
+    chkLaunch->setChecked(s.autoLaunch);
     chkAlertOwnCall->setChecked(s.alertOnOwnCall);
     txtAlertWords->setText(s.alertWords);
     GestionarModo();
@@ -309,19 +306,16 @@ SetupChoice frmSetup::readChoice() const
 
 bool frmSetup::touchesLink(const SetupChoice& c) const
 {
-    const Settings& s = m_shown;
+    const SetupChoice& s = m_shown.stored;
     for (auto [fields, modem] : {std::pair{&m_hf, &c.hf}, std::pair{&m_fm, &c.fm}, std::pair{&m_sat, &c.sat}}) {
-        if (modem->port != qint64(*fields->portSetting) || modem->host != *fields->hostSetting
-            || modem->path != *fields->pathSetting)
+        if (modem->port != fields->stored->port || modem->host != fields->stored->host
+            || modem->path != fields->stored->path)
             return true;
     }
-    // A stored value no option shows is kept when none is selected.
-    const bool knownBw = s.keldoHfBw == QLatin1String("500") || s.keldoHfBw == QLatin1String("2300")
-        || s.keldoHfBw == QLatin1String("2750");
+    // A stored bandwidth no option shows is kept when none is selected (it is shown as none).
     QString call = c.callSign;
     IsValidCallSign(call);
-    return c.mode != s.keldoMode.value() || c.bandwidth != (knownBw ? s.keldoHfBw : QString()) || call != s.myCallsign
-        || c.autoLaunch != (s.autoLaunch == AutoLaunch::On);
+    return c.mode != s.mode || c.bandwidth != s.bandwidth || call != s.callSign || c.autoLaunch != s.autoLaunch;
 }
 
 bool frmSetup::Form_Unload()
@@ -331,14 +325,14 @@ bool frmSetup::Form_Unload()
         return true;
     if (m_cancelled) {
         // The menus follow "KELDO Mode" again, not the option last clicked.
-        emit modeShown(m_shown.keldoMode.value());
+        emit modeShown(m_shown.stored.mode);
         return true;
     }
     auto refuse = [this](const QString& text, MessageBox::Icon icon, QWidget* focus) {
         MessageBox::show(this, text, icon);
         if (focus)
             focus->setFocus();
-        emit modeShown(m_shown.keldoMode.value());
+        emit modeShown(m_shown.stored.mode);
         return false;
     };
 

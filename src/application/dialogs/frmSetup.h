@@ -1,7 +1,6 @@
 #pragma once
 
 #include "Choices.h"
-#include "settings/Settings.h"
 
 #include <QDialog>
 #include <QString>
@@ -32,13 +31,13 @@ struct SetupChecks
 qint64 PortValueOfText(const QString& text);
 
 // "Setup": mode, modem addresses, call sign, HF bandwidth, modem programs.
-// Shows a copy of the settings; closing without "Cancel" yields the
+// Shows the settings as stored; closing without "Cancel" yields the
 // operator's checked choice, which the caller applies.
 class frmSetup : public QDialog
 {
     Q_OBJECT
 public:
-    frmSetup(const Settings& shown, SetupChecks checks, QWidget* parent = nullptr);
+    frmSetup(const SetupShown& shown, SetupChecks checks, QWidget* parent = nullptr);
     ~frmSetup() override;
 
     // Frames by the selected mode and the launch box; modeShown tells the
@@ -73,9 +72,7 @@ private:
         QLineEdit* dataPort;
         QLineEdit* host;
         QLineEdit* path;
-        const int* portSetting;
-        const QString* hostSetting;
-        const QString* pathSetting;
+        const SetupChoice::Modem* stored;
     };
 
     void buildControls();
@@ -93,7 +90,7 @@ private:
     // the alert words, which apply during a connection too).
     bool touchesLink(const SetupChoice& choice) const;
 
-    const Settings m_shown;
+    const SetupShown m_shown;
     const SetupChecks m_checks;
     bool m_cancelled = false;
     std::optional<SetupChoice> m_choice;

@@ -169,3 +169,42 @@ KeyingResult CatPttDriver::unkeyOnAnyPort()
     }
     return send(false);
 }
+
+void CatPttDriver::writeState(const KeyingConfig& config, KeyingStateOut& out)
+{
+    const CatConfig& c = config.cat;
+    out.field("port", c.port);
+    out.field("device", c.device);
+    out.field("model", c.rig);
+    out.field("baud", c.baud);
+    out.field("rts", c.rts);
+    out.field("dtr", c.dtr);
+    out.field("icom-address", c.icomAddress);
+}
+
+void CatPttDriver::readState(KeyingConfig& config, KeyingStateIn& line)
+{
+    CatConfig& c = config.cat;
+    if (line.key == "port")
+        c.port = line.text();
+    else if (line.key == "device")
+        c.device = line.text();
+    else if (line.key == "model")
+        line.number(c.rig, 1, RadioModelCount);
+    else if (line.key == "baud") {
+        int baud = 0;
+        line.number(baud, 1, 4000000);
+        c.baud = QString::number(baud);
+    } else if (line.key == "rts")
+        line.number(c.rts, 0, 1);
+    else if (line.key == "dtr")
+        line.number(c.dtr, 0, 1);
+    else if (line.key == "icom-address")
+        c.icomAddress = line.text().left(2);
+}
+
+bool CatPttDriver::stateUsable(const KeyingConfig& config, bool)
+{
+    const CatConfig& c = config.cat;
+    return !c.device.isEmpty() && !c.baud.isEmpty() && RadioModelAt(c.rig);
+}

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "KeyingConfig.h"
+#include "KeyingStateFields.h"
 #include "PttDriver.h"
 
 #include <QByteArray>
@@ -15,6 +16,12 @@ class CatPttDriver : public PttDriver
     Q_OBJECT
 public:
     CatPttDriver(const CatConfig& config, std::shared_ptr<SerialLine> line);
+
+    // Its lines of the keying state file, and whether an entry read back
+    // names a radio it can unkey.
+    static void writeState(const KeyingConfig& config, KeyingStateOut& out);
+    static void readState(KeyingConfig& config, KeyingStateIn& line);
+    static bool stateUsable(const KeyingConfig& config, bool keyed);
 
     bool keysRadio() const override;
     KeyingResult key() override { return reported(send(true)); }

@@ -104,3 +104,28 @@ std::optional<QString> ComPttDriver::openPort()
 {
     return reported(m_line->open(*portParameters(), m_config.device, m_config.port, true));
 }
+
+void ComPttDriver::writeState(const KeyingConfig& config, KeyingStateOut& out)
+{
+    const ComConfig& c = config.com;
+    out.field("port", c.port);
+    out.field("device", c.device);
+    out.field("pin", c.pin);
+}
+
+void ComPttDriver::readState(KeyingConfig& config, KeyingStateIn& line)
+{
+    ComConfig& c = config.com;
+    if (line.key == "port")
+        c.port = line.text();
+    else if (line.key == "device")
+        c.device = line.text();
+    else if (line.key == "pin")
+        line.number(c.pin, 1, 3);
+}
+
+bool ComPttDriver::stateUsable(const KeyingConfig& config, bool)
+{
+    const ComConfig& c = config.com;
+    return !c.device.isEmpty() && c.pin >= 1 && c.pin <= 3;
+}

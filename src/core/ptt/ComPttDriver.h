@@ -1,6 +1,7 @@
 #pragma once
 
 #include "KeyingConfig.h"
+#include "KeyingStateFields.h"
 #include "PttDriver.h"
 
 #include <memory>
@@ -11,6 +12,12 @@ class ComPttDriver : public PttDriver
     Q_OBJECT
 public:
     ComPttDriver(const ComConfig& config, std::shared_ptr<SerialLine> line);
+
+    // Its lines of the keying state file, and whether an entry read back
+    // names a radio it can unkey.
+    static void writeState(const KeyingConfig& config, KeyingStateOut& out);
+    static void readState(KeyingConfig& config, KeyingStateIn& line);
+    static bool stateUsable(const KeyingConfig& config, bool keyed);
 
     bool keysRadio() const override { return m_config.pin >= 1 && m_config.pin <= 3; }
     KeyingResult key() override { return reported(raise()); }

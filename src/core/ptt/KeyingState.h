@@ -25,6 +25,7 @@
 //   keyed=1
 //
 // COM entries have port, device and pin; rigctld entries host and tcp-port.
+// Each driver writes and reads its own lines (PttDriverFactory's StateParts).
 struct KeyingStateEntry
 {
     KeyingConfig config; // the method, and that method's part alone

@@ -6,6 +6,41 @@
 #include "UnknownPttDriver.h"
 #include "VoxPttDriver.h"
 
+namespace {
+
+// One line per method; "none" last, for anything the terminal does not key.
+const KeyingStatePart StateParts[] = {
+    {PttMethod::Cat, true, "CAT", &CatPttDriver::writeState, &CatPttDriver::readState, &CatPttDriver::stateUsable},
+    {PttMethod::Com, true, "COM", &ComPttDriver::writeState, &ComPttDriver::readState, &ComPttDriver::stateUsable},
+    {PttMethod::Vox, true, "VOX", &VoxPttDriver::writeState, &VoxPttDriver::readState, &VoxPttDriver::stateUsable},
+    {PttMethod::Rigctld, true, "rigctld", &RigctldPttDriver::writeState, &RigctldPttDriver::readState,
+     &RigctldPttDriver::stateUsable},
+    {PttMethod::Other, false, "none", &VoxPttDriver::writeState, &VoxPttDriver::readState, &VoxPttDriver::stateUsable},
+};
+
+} // namespace
+
+const KeyingStatePart& PttDriverFactory::statePart(PttMethod method, bool terminalKeys)
+{
+    const KeyingStatePart& none = std::end(StateParts)[-1];
+    if (!terminalKeys)
+        return none;
+    for (const KeyingStatePart& part : StateParts) {
+        if (part.method == method)
+            return part;
+    }
+    return none;
+}
+
+const KeyingStatePart* PttDriverFactory::statePartNamed(const QByteArray& name)
+{
+    for (const KeyingStatePart& part : StateParts) {
+        if (name == part.name)
+            return &part;
+    }
+    return nullptr;
+}
+
 std::shared_ptr<PttDriver> PttDriverFactory::create(const KeyingConfig& c, const PttDriverShared& shared)
 {
     if (!c.terminalKeys)

@@ -76,3 +76,24 @@ void RigctldPttDriver::keepOnlyOwnLink(RigctldLinks& links) const
 {
     links.release(m_config.host, m_config.port);
 }
+
+void RigctldPttDriver::writeState(const KeyingConfig& config, KeyingStateOut& out)
+{
+    out.field("host", config.rigctld.host);
+    out.field("tcp-port", config.rigctld.port);
+}
+
+void RigctldPttDriver::readState(KeyingConfig& config, KeyingStateIn& line)
+{
+    RigctldConfig& c = config.rigctld;
+    if (line.key == "host")
+        c.host = line.text().left(255);
+    else if (line.key == "tcp-port")
+        line.number(c.port, 1, 65535);
+}
+
+bool RigctldPttDriver::stateUsable(const KeyingConfig& config, bool)
+{
+    const RigctldConfig& c = config.rigctld;
+    return !c.host.trimmed().isEmpty() && c.port >= 1 && c.port <= 65535;
+}

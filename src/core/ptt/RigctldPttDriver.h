@@ -1,6 +1,7 @@
 #pragma once
 
 #include "KeyingConfig.h"
+#include "KeyingStateFields.h"
 #include "PttDriver.h"
 
 #include <QPointer>
@@ -16,6 +17,12 @@ class RigctldPttDriver : public PttDriver
     Q_OBJECT
 public:
     RigctldPttDriver(const RigctldConfig& config, std::shared_ptr<RigctldLinks> links);
+
+    // Its lines of the keying state file, and whether an entry read back
+    // names a radio it can unkey.
+    static void writeState(const KeyingConfig& config, KeyingStateOut& out);
+    static void readState(KeyingConfig& config, KeyingStateIn& line);
+    static bool stateUsable(const KeyingConfig& config, bool keyed);
 
     bool keysRadio() const override { return true; }
     KeyingResult key() override;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "KeyingConfig.h"
+#include "KeyingStateFields.h"
 #include "PttDriver.h"
 
 // VOX, and any keying the terminal does not do itself (the modem keys in
@@ -13,4 +15,10 @@ public:
     { }
 
     bool radioKeysItself() const override { return true; }
+
+    // No lines of its own in the keying state file; an entry left keyed
+    // does not come from it.
+    static void writeState(const KeyingConfig&, KeyingStateOut&) { }
+    static void readState(KeyingConfig&, KeyingStateIn&) { }
+    static bool stateUsable(const KeyingConfig&, bool keyed) { return !keyed; }
 };
