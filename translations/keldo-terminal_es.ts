@@ -5,35 +5,35 @@
     <name>CommandLine</name>
     <message>
         <source>Empty debug area in &apos;%1&apos; (known: %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Área de depuración vacía en '%1' (conocidas: %2).</translation>
     </message>
     <message>
         <source>Unknown debug area &apos;%1&apos; (known: %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Área de depuración desconocida '%1' (conocidas: %2).</translation>
     </message>
     <message>
         <source>Use FILE as the settings file (created on the first save). One copy runs per settings file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Usar ARCHIVO como archivo de configuración (se crea al guardar por primera vez). Se ejecuta una copia por archivo de configuración.</translation>
     </message>
     <message>
         <source>FILE</source>
-        <translation type="unfinished"></translation>
+        <translation>ARCHIVO</translation>
     </message>
     <message>
         <source>Read the remote operation password from standard input, store its hash and exit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Leer la contraseña de operación remota de la entrada estándar, guardar su hash y salir.</translation>
     </message>
     <message>
         <source>Run on standard input and output, without a window or a display.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ejecutarse en la entrada y la salida estándar, sin ventana ni pantalla.</translation>
     </message>
     <message>
         <source>Write every diagnostic of the areas to standard error: %1 (comma-separated).</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribir todos los diagnósticos de las áreas en la salida de error estándar: %1 (separadas por comas).</translation>
     </message>
     <message>
         <source>AREA[,AREA]</source>
-        <translation type="unfinished"></translation>
+        <translation>ÁREA[,ÁREA]</translation>
     </message>
     <message>
         <source>Keyboard chat terminal for the KELDO modems.
@@ -41,178 +41,182 @@
 Settings: $XDG_CONFIG_HOME/KELDO Terminal/KELDO Terminal.ini (default
 ~/.config/...) when installed, or when the program&apos;s folder cannot be written;
 otherwise &quot;KELDO Terminal.ini&quot; beside the program.</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminal de chat por teclado para los módems KELDO.
+
+Configuración: $XDG_CONFIG_HOME/KELDO Terminal/KELDO Terminal.ini (por defecto
+~/.config/...) si está instalado o si no se puede escribir en la carpeta del programa;
+si no, "KELDO Terminal.ini" junto al programa.</translation>
     </message>
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Argumento inesperado '%1'.</translation>
     </message>
     <message>
         <source>Try &apos;keldo-terminal --help&apos; for more information.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pruebe 'keldo-terminal --help' para más información.</translation>
     </message>
 </context>
 <context>
     <name>Console</name>
     <message>
         <source>KELDO Terminal %1, settings %2. /help lists the commands.</source>
-        <translation type="unfinished"></translation>
+        <translation>KELDO Terminal %1, configuración %2. /help muestra los comandos.</translation>
     </message>
     <message>
         <source>/%1 takes nothing after it.</source>
-        <translation type="unfinished"></translation>
+        <translation>/%1 no admite nada detrás.</translation>
     </message>
     <message>
         <source>Usage: /connect CALL [VIA1 [VIA2]]</source>
-        <translation type="unfinished"></translation>
+        <translation>Uso: /connect CALL [VIA1 [VIA2]]</translation>
     </message>
     <message>
         <source>Unknown command %1: /help lists the commands.</source>
-        <translation type="unfinished"></translation>
+        <translation>Comando desconocido %1: /help muestra los comandos.</translation>
     </message>
 </context>
 <context>
     <name>ConsoleFrontEnd</name>
     <message>
         <source>Screen cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>Pantalla borrada</translation>
     </message>
     <message>
         <source>QSO with %1 logged</source>
-        <translation type="unfinished"></translation>
+        <translation>QSO con %1 registrado</translation>
     </message>
     <message>
         <source>QSO with %1 not logged: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>QSO con %1 no registrado: %2</translation>
     </message>
     <message>
         <source>%1 is calling</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 está llamando</translation>
     </message>
     <message>
         <source>Alert word from %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Palabra de aviso de %1: %2</translation>
     </message>
     <message>
         <source>PTT: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>PTT: %1</translation>
     </message>
     <message>
         <source>PTT %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>PTT %1: %2</translation>
     </message>
     <message>
         <source>Not sent: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No enviado: %1</translation>
     </message>
     <message>
         <source>Remote access: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Acceso remoto: %1</translation>
     </message>
     <message>
         <source>In control: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiene el control: %1</translation>
     </message>
     <message>
         <source>Line too long: not sent</source>
-        <translation type="unfinished"></translation>
+        <translation>Línea demasiado larga: no enviada</translation>
     </message>
     <message>
         <source>%1 is in control: /control takes it back</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 tiene el control: /control lo recupera</translation>
     </message>
     <message>
         <source>Not sent: no connection</source>
-        <translation type="unfinished"></translation>
+        <translation>No enviado: no hay conexión</translation>
     </message>
     <message>
         <source>Cannot call %1: not a call sign, or the modem is not linked</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede llamar a %1: no es un indicativo o el módem no está enlazado</translation>
     </message>
     <message>
         <source>F%1 has no macro</source>
-        <translation type="unfinished"></translation>
+        <translation>F%1 no tiene macro</translation>
     </message>
     <message>
         <source>F%1 does not end in &lt;SEND&gt;; type it to send it: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>F%1 no termina en &lt;SEND&gt;; escríbala para enviarla: %2</translation>
     </message>
     <message>
         <source>Modem link: %1</source>
-        <translation type="unfinished">Enlace con el módem: %1</translation>
+        <translation>Enlace con el módem: %1</translation>
     </message>
     <message>
         <source>up</source>
-        <translation type="unfinished">activo</translation>
+        <translation>activo</translation>
     </message>
     <message>
         <source>down</source>
-        <translation type="unfinished">caído</translation>
+        <translation>caído</translation>
     </message>
     <message>
         <source>Connected with %1, %2 bytes received</source>
-        <translation type="unfinished"></translation>
+        <translation>Conectado con %1, %2 bytes recibidos</translation>
     </message>
     <message>
         <source>Not connected</source>
-        <translation type="unfinished"></translation>
+        <translation>No conectado</translation>
     </message>
     <message>
         <source>My call sign: %1; QSO logging %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Mi indicativo: %1; registro de QSO %2</translation>
     </message>
     <message>
         <source>on</source>
-        <translation type="unfinished"></translation>
+        <translation>activado</translation>
     </message>
     <message>
         <source>off</source>
-        <translation type="unfinished"></translation>
+        <translation>desactivado</translation>
     </message>
     <message>
         <source>A line is sent as typed (start it with // to send a /).</source>
-        <translation type="unfinished"></translation>
+        <translation>Cada línea se envía tal como se escribe (empiécela con // para enviar una /).</translation>
     </message>
     <message>
         <source>/connect CALL [VIA1 [VIA2]]  call a station</source>
-        <translation type="unfinished"></translation>
+        <translation>/connect CALL [VIA1 [VIA2]]  llamar a una estación</translation>
     </message>
     <message>
         <source>/stop                        end the connection or the call</source>
-        <translation type="unfinished"></translation>
+        <translation>/stop                        terminar la conexión o la llamada</translation>
     </message>
     <message>
         <source>/clear                       clear the screen</source>
-        <translation type="unfinished"></translation>
+        <translation>/clear                       borrar la pantalla</translation>
     </message>
     <message>
         <source>/f1 ... /f12                 the macros</source>
-        <translation type="unfinished"></translation>
+        <translation>/f1 ... /f12                 las macros</translation>
     </message>
     <message>
         <source>/status                      the link, the connection, who is in control</source>
-        <translation type="unfinished"></translation>
+        <translation>/status                      el enlace, la conexión, quién tiene el control</translation>
     </message>
     <message>
         <source>/control                     take control back from a browser</source>
-        <translation type="unfinished"></translation>
+        <translation>/control                     recuperar el control que tiene un navegador</translation>
     </message>
     <message>
         <source>/quit                        end, as closing the window does</source>
-        <translation type="unfinished"></translation>
+        <translation>/quit                        salir, como al cerrar la ventana</translation>
     </message>
     <message>
         <source>Waiting for the modem to end the connection...</source>
-        <translation type="unfinished"></translation>
+        <translation>Esperando a que el módem termine la conexión...</translation>
     </message>
 </context>
 <context>
     <name>ConsoleOutput</name>
     <message numerus="yes">
         <source>[%n line(s) dropped: the output did not keep up]</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>[%n línea descartada: la salida no daba abasto]</numerusform>
+            <numerusform>[%n líneas descartadas: la salida no daba abasto]</numerusform>
         </translation>
     </message>
 </context>
@@ -220,70 +224,77 @@ otherwise &quot;KELDO Terminal.ini&quot; beside the program.</source>
     <name>ConversationLog</name>
     <message>
         <source>the folder does not answer</source>
-        <translation type="unfinished"></translation>
+        <translation>la carpeta no responde</translation>
     </message>
     <message>
         <source>the disk is full</source>
-        <translation type="unfinished"></translation>
+        <translation>el disco está lleno</translation>
     </message>
     <message>
         <source>The conversation log cannot be written to %1: %2.
 The conversation goes on; logging resumes as soon as the file can be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede escribir el registro de la conversación en %1: %2.
+La conversación continúa; el registro se reanuda en cuanto se pueda escribir el archivo.</translation>
     </message>
 </context>
 <context>
     <name>Files</name>
     <message>
         <source>Too many levels of symbolic links</source>
-        <translation type="unfinished"></translation>
+        <translation>Demasiados niveles de enlaces simbólicos</translation>
     </message>
     <message>
         <source>The file is read-only.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo es de solo lectura.</translation>
     </message>
     <message>
         <source>not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>no es un archivo normal</translation>
     </message>
     <message>
         <source>a link, not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>un enlace, no un archivo</translation>
     </message>
     <message>
         <source>the disk is full</source>
-        <translation type="unfinished"></translation>
+        <translation>el disco está lleno</translation>
     </message>
     <message>
         <source>larger than %1 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>mayor de %1 bytes</translation>
     </message>
     <message>
         <source>the file does not read as an ADIF logbook; it is left as it is</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo no se lee como un libro de guardia ADIF; se deja tal como está</translation>
     </message>
 </context>
 <context>
     <name>Lifecycle</name>
     <message>
         <source>Error: Another copy of KELDO Terminal is running from this folder. Only one copy can be run at a time from the same folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Error: ya se está ejecutando otra copia de KELDO Terminal desde esta carpeta. Solo se puede ejecutar una copia a la vez desde la misma carpeta</translation>
     </message>
 </context>
 <context>
     <name>Logbook</name>
     <message>
         <source>the folder does not answer</source>
-        <translation type="unfinished"></translation>
+        <translation>la carpeta no responde</translation>
     </message>
     <message numerus="yes">
         <source>%n QSO record(s) could not be written to the logbook %1:
 %2
 
 They are kept in %3 and written as soon as the logbook can take them: at the next QSO, when the logbook settings are opened, or at the next start.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>No se pudo escribir %n registro de QSO en el libro de guardia %1:
+%2
+
+Se guarda en %3 y se escribirá en cuanto el libro de guardia lo admita: en el próximo QSO, al abrir la configuración del libro de guardia o en el próximo inicio.</numerusform>
+            <numerusform>No se pudieron escribir %n registros de QSO en el libro de guardia %1:
+%2
+
+Se guardan en %3 y se escribirán en cuanto el libro de guardia los admita: en el próximo QSO, al abrir la configuración del libro de guardia o en el próximo inicio.</numerusform>
         </translation>
     </message>
 </context>
@@ -298,309 +309,309 @@ They are kept in %3 and written as soon as the logbook can take them: at the nex
     <name>Presenter</name>
     <message>
         <source>Conversation log cannot be written: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede escribir el registro de la conversación: %1</translation>
     </message>
     <message>
         <source>QSO records waiting for the logbook: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Registros de QSO pendientes del libro de guardia: %1</translation>
     </message>
     <message>
         <source>Unkeyed: the link to the modem was lost</source>
-        <translation type="unfinished"></translation>
+        <translation>PTT liberado: se perdió el enlace con el módem</translation>
     </message>
     <message>
         <source>Unkeyed: the modem&apos;s data link was lost and no PTT OFF came</source>
-        <translation type="unfinished"></translation>
+        <translation>PTT liberado: se perdió el enlace de datos del módem y no llegó PTT OFF</translation>
     </message>
     <message>
         <source>Unkeyed: the connection ended and no PTT OFF came</source>
-        <translation type="unfinished"></translation>
+        <translation>PTT liberado: la conexión terminó y no llegó PTT OFF</translation>
     </message>
     <message>
         <source>Unkeyed: the connection was stopped and no PTT OFF came</source>
-        <translation type="unfinished"></translation>
+        <translation>PTT liberado: la conexión se detuvo y no llegó PTT OFF</translation>
     </message>
     <message>
         <source>Unkeyed: the keying settings changed</source>
-        <translation type="unfinished"></translation>
+        <translation>PTT liberado: cambió la configuración del PTT</translation>
     </message>
     <message>
         <source>PTT time-out: keyed for more than %1 s without PTT OFF. Released until the modem sends PTT OFF.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo límite de PTT: activado más de %1 s sin PTT OFF. Liberado hasta que el módem envíe PTT OFF.</translation>
     </message>
     <message>
         <source>PTT OFF</source>
-        <translation type="unfinished"></translation>
+        <translation>PTT OFF</translation>
     </message>
     <message>
         <source>TCP link disconnected</source>
-        <translation type="unfinished"></translation>
+        <translation>Enlace TCP desconectado</translation>
     </message>
     <message>
         <source>Disconnecting...</source>
-        <translation type="unfinished"></translation>
+        <translation>Desconectando...</translation>
     </message>
     <message>
         <source>Disconnected</source>
-        <translation type="unfinished"></translation>
+        <translation>Desconectado</translation>
     </message>
     <message>
         <source>Modem Disconnected</source>
-        <translation type="unfinished"></translation>
+        <translation>Módem desconectado</translation>
     </message>
     <message>
         <source>rigctld sent a line too long for a frequency: connection dropped</source>
-        <translation type="unfinished"></translation>
+        <translation>rigctld envió una línea demasiado larga para una frecuencia: conexión cortada</translation>
     </message>
     <message>
         <source>Modem Connected</source>
-        <translation type="unfinished"></translation>
+        <translation>Módem conectado</translation>
     </message>
     <message>
         <source>Modem Connected, %1 MHz</source>
-        <translation type="unfinished"></translation>
+        <translation>Módem conectado, %1 MHz</translation>
     </message>
     <message>
         <source>Logger %1 cannot be reached: host not found</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede contactar con el programa de log %1: host no encontrado</translation>
     </message>
     <message>
         <source>Logger %1 cannot be reached</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede contactar con el programa de log %1</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
         <comment>a failure and its detail</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>Connecting with %1 ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Conectando con %1 ...</translation>
     </message>
     <message>
         <source>Via %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Vía %1</translation>
     </message>
     <message>
         <source>%1 Bytes Sent</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bytes enviados</translation>
     </message>
     <message>
         <source>%1 Bytes Rcvd</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bytes recibidos</translation>
     </message>
     <message>
         <source>PTT ON</source>
-        <translation type="unfinished"></translation>
+        <translation>PTT ON</translation>
     </message>
     <message>
         <source>%1 closed: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 cerrado: %2</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <comment>where keying failed, and why</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
     <name>RemoteCertificate</name>
     <message>
         <source>The certificate or its key cannot be read (%1, %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer el certificado o su clave (%1, %2).</translation>
     </message>
     <message>
         <source>The certificate or its key is not in PEM form (%1, %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>El certificado o su clave no están en formato PEM (%1, %2).</translation>
     </message>
     <message>
         <source>The key file cannot be made in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede crear el archivo de la clave en %1.</translation>
     </message>
     <message>
         <source>No certificate could be made: the openssl command failed or is missing (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo crear ningún certificado: el comando openssl falló o no está instalado (%1).</translation>
     </message>
     <message>
         <source>The certificate cannot be kept in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede guardar el certificado en %1.</translation>
     </message>
 </context>
 <context>
     <name>RemotePage</name>
     <message>
         <source>KELDO Terminal</source>
-        <translation type="unfinished">KELDO Terminal</translation>
+        <translation>KELDO Terminal</translation>
     </message>
     <message>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Contraseña</translation>
     </message>
     <message>
         <source>Log in</source>
-        <translation type="unfinished"></translation>
+        <translation>Iniciar sesión</translation>
     </message>
     <message>
         <source>Log out</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar sesión</translation>
     </message>
     <message>
         <source>Received text</source>
-        <translation type="unfinished"></translation>
+        <translation>Texto recibido</translation>
     </message>
     <message>
         <source>Text to send (Enter sends)</source>
-        <translation type="unfinished"></translation>
+        <translation>Texto para enviar (Enter envía)</translation>
     </message>
     <message>
         <source>Call</source>
-        <translation type="unfinished"></translation>
+        <translation>Indicativo</translation>
     </message>
     <message>
         <source>Via</source>
-        <translation type="unfinished"></translation>
+        <translation>Vía</translation>
     </message>
     <message>
         <source>Connect</source>
-        <translation type="unfinished">Conectar</translation>
+        <translation>Conectar</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Detener</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Limpiar</translation>
     </message>
     <message>
         <source>Find</source>
-        <translation type="unfinished">Buscar</translation>
+        <translation>Buscar</translation>
     </message>
     <message>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Siguiente</translation>
     </message>
     <message>
         <source>Take control</source>
-        <translation type="unfinished"></translation>
+        <translation>Tomar el control</translation>
     </message>
     <message>
         <source>In control:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiene el control:</translation>
     </message>
     <message>
         <source>you</source>
-        <translation type="unfinished"></translation>
+        <translation>usted</translation>
     </message>
     <message>
         <source>Link</source>
-        <translation type="unfinished"></translation>
+        <translation>Enlace</translation>
     </message>
     <message>
         <source>Bytes sent</source>
-        <translation type="unfinished"></translation>
+        <translation>Bytes enviados</translation>
     </message>
     <message>
         <source>Bytes received</source>
-        <translation type="unfinished"></translation>
+        <translation>Bytes recibidos</translation>
     </message>
     <message>
         <source>PTT ON</source>
-        <translation type="unfinished"></translation>
+        <translation>PTT ON</translation>
     </message>
     <message>
         <source>PTT OFF</source>
-        <translation type="unfinished"></translation>
+        <translation>PTT OFF</translation>
     </message>
     <message>
         <source>Macros</source>
-        <translation type="unfinished">Macros</translation>
+        <translation>Macros</translation>
     </message>
     <message>
         <source>Log this QSO</source>
-        <translation type="unfinished"></translation>
+        <translation>Registrar este QSO</translation>
     </message>
     <message>
         <source>Do not log</source>
-        <translation type="unfinished"></translation>
+        <translation>No registrar</translation>
     </message>
     <message>
         <source>Connection to the station lost; trying again...</source>
-        <translation type="unfinished"></translation>
+        <translation>Se perdió la conexión con la estación; reintentando...</translation>
     </message>
     <message>
         <source>TCP link up</source>
-        <translation type="unfinished"></translation>
+        <translation>Enlace TCP activo</translation>
     </message>
     <message>
         <source>TCP link waiting</source>
-        <translation type="unfinished"></translation>
+        <translation>Enlace TCP en espera</translation>
     </message>
     <message>
         <source>TCP link down</source>
-        <translation type="unfinished"></translation>
+        <translation>Enlace TCP caído</translation>
     </message>
     <message>
         <source>matches</source>
-        <translation type="unfinished"></translation>
+        <translation>coincidencias</translation>
     </message>
 </context>
 <context>
     <name>RemotePassword</name>
     <message>
         <source>The password could not be stored in %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar la contraseña en %1: %2</translation>
     </message>
 </context>
 <context>
     <name>RemoteServer</name>
     <message>
         <source>Remote operation is off.</source>
-        <translation type="unfinished"></translation>
+        <translation>La operación remota está desactivada.</translation>
     </message>
     <message>
         <source>Remote operation needs a password: set one with keldo-terminal --set-remote-password.</source>
-        <translation type="unfinished"></translation>
+        <translation>La operación remota necesita una contraseña: establézcala con keldo-terminal --set-remote-password.</translation>
     </message>
     <message>
         <source>The stored remote password cannot be used: set it again with keldo-terminal --set-remote-password.</source>
-        <translation type="unfinished"></translation>
+        <translation>La contraseña remota guardada no se puede usar: vuelva a establecerla con keldo-terminal --set-remote-password.</translation>
     </message>
     <message>
         <source>The listen address %1 is not an address.</source>
-        <translation type="unfinished"></translation>
+        <translation>La dirección de escucha %1 no es una dirección válida.</translation>
     </message>
     <message>
         <source>Cannot listen on %1 (in use, or not this machine&apos;s).</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede escuchar en %1 (está en uso o no es de este equipo).</translation>
     </message>
     <message>
         <source>Serving on https://%1:%2/ (certificate SHA-256 %3).</source>
-        <translation type="unfinished"></translation>
+        <translation>Servidor activo en https://%1:%2/ (certificado SHA-256 %3).</translation>
     </message>
     <message>
         <source>Wrong password.</source>
-        <translation type="unfinished"></translation>
+        <translation>Contraseña incorrecta.</translation>
     </message>
     <message>
         <source>the desktop</source>
-        <translation type="unfinished"></translation>
+        <translation>el escritorio</translation>
     </message>
     <message>
         <source>the console</source>
-        <translation type="unfinished"></translation>
+        <translation>la consola</translation>
     </message>
     <message>
         <source>a browser</source>
-        <translation type="unfinished"></translation>
+        <translation>un navegador</translation>
     </message>
     <message>
         <source>a browser at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>un navegador en %1</translation>
     </message>
     <message>
         <source>Another front end is in control. Take control first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Otra interfaz tiene el control. Tome el control primero.</translation>
     </message>
 </context>
 <context>
@@ -660,7 +671,7 @@ They are kept in %3 and written as soon as the logbook can take them: at the nex
     <name>SerialPortList</name>
     <message>
         <source>%1, serial %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, n.º de serie %2</translation>
     </message>
 </context>
 <context>
@@ -668,95 +679,99 @@ They are kept in %3 and written as soon as the logbook can take them: at the nex
     <message>
         <source>The remote access settings could not be saved to %1
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar la configuración del acceso remoto en %1
+%2</translation>
     </message>
     <message>
         <source>the settings folder does not answer</source>
-        <translation type="unfinished"></translation>
+        <translation>la carpeta de configuración no responde</translation>
     </message>
 </context>
 <context>
     <name>SettingsStore</name>
     <message>
         <source>the settings folder does not answer</source>
-        <translation type="unfinished"></translation>
+        <translation>la carpeta de configuración no responde</translation>
     </message>
     <message>
         <source>The settings could not be saved to %1
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar la configuración en %1
+%2</translation>
     </message>
 </context>
 <context>
     <name>Station</name>
     <message>
         <source>%1 cannot be started</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede iniciar %1</translation>
     </message>
     <message>
         <source>%1 cannot be started: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede iniciar %1: %2</translation>
     </message>
     <message>
         <source>Unable to open radio serial port %1. May be in use by another application.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede abrir el puerto serie del equipo %1. Puede que lo esté usando otra aplicación.</translation>
     </message>
     <message>
         <source>PTT port %1 lost while transmitting: the radio may still be on the air</source>
-        <translation type="unfinished"></translation>
+        <translation>Se perdió el puerto de PTT %1 durante la transmisión: puede que el equipo siga en el aire</translation>
     </message>
     <message>
         <source>PTT port %1 back: transmitter released</source>
-        <translation type="unfinished"></translation>
+        <translation>Puerto de PTT %1 recuperado: transmisor liberado</translation>
     </message>
     <message>
         <source>Transmit time-out: transmitter released until the modem sends PTT OFF</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo límite de transmisión: transmisor liberado hasta que el módem envíe PTT OFF</translation>
     </message>
     <message>
         <source>The folder %1 does not answer: writing %2 did not finish within %3 s.
 The terminal goes on without it; what could not be written is kept where it can be and written when the folder answers again.</source>
-        <translation type="unfinished"></translation>
+        <translation>La carpeta %1 no responde: la escritura de %2 no terminó en %3 s.
+El terminal continúa sin ella; lo que no se pudo escribir se guarda donde es posible y se escribirá cuando la carpeta vuelva a responder.</translation>
     </message>
     <message>
         <source>the desktop</source>
-        <translation type="unfinished"></translation>
+        <translation>el escritorio</translation>
     </message>
     <message>
         <source>the console</source>
-        <translation type="unfinished"></translation>
+        <translation>la consola</translation>
     </message>
     <message>
         <source>a browser</source>
-        <translation type="unfinished"></translation>
+        <translation>un navegador</translation>
     </message>
     <message>
         <source>Control link to %1 lost: stopped, the unsent text kept</source>
-        <translation type="unfinished"></translation>
+        <translation>Se perdió el enlace de control con %1: detenido, se conserva el texto no enviado</translation>
     </message>
     <message>
         <source>%1 file not found</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encuentra el archivo %1</translation>
     </message>
     <message>
         <source>Linux path tried: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruta de Linux probada: %1</translation>
     </message>
     <message>
         <source>%1 cannot be started: it is a Windows program, and &quot;wine&quot; was not found on the PATH.
 Install Wine to run it, or choose a modem program for Linux.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede iniciar %1: es un programa de Windows y no se encontró "wine" en el PATH.
+Instale Wine para ejecutarlo o elija un programa de módem para Linux.</translation>
     </message>
 </context>
 <context>
     <name>StationRemote</name>
     <message>
         <source>Calling %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Llamando a %1</translation>
     </message>
     <message>
         <source>Log the QSO with %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Registrar el QSO con %1?</translation>
     </message>
 </context>
 <context>
@@ -874,15 +889,15 @@ Install Wine to run it, or choose a modem program for Linux.</source>
     <name>Terminal</name>
     <message>
         <source>No connection with %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin conexión con %1</translation>
     </message>
     <message>
         <source>No connection with %1 via %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin conexión con %1 vía %2</translation>
     </message>
     <message>
         <source>Connection ended</source>
-        <translation type="unfinished"></translation>
+        <translation>Conexión terminada</translation>
     </message>
 </context>
 <context>
@@ -944,7 +959,7 @@ Install Wine to run it, or choose a modem program for Linux.</source>
     </message>
     <message>
         <source>There are no settings yet. Your call sign and your modem, to begin with (Settings → Terminal Setup... changes them later).</source>
-        <translation>Aún no hay configuración. Para empezar, su indicativo y su módem (Settings → Terminal Setup... los cambia más adelante).</translation>
+        <translation>Aún no hay configuración. Para empezar, su indicativo y su módem (Ajustes → Configuración del terminal... los cambia más adelante).</translation>
     </message>
     <message>
         <source>&amp;Call sign:</source>
@@ -1015,225 +1030,227 @@ Install Wine to run it, or choose a modem program for Linux.</source>
     </message>
     <message>
         <source>&amp;Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ajustes</translation>
     </message>
     <message>
         <source>Terminal Setup...</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuración del terminal...</translation>
     </message>
     <message>
         <source>PTT...</source>
-        <translation type="unfinished"></translation>
+        <translation>PTT...</translation>
     </message>
     <message>
         <source>Font Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamaño de letra</translation>
     </message>
     <message>
         <source>Colour</source>
-        <translation type="unfinished"></translation>
+        <translation>Color</translation>
     </message>
     <message>
         <source>Black</source>
-        <translation type="unfinished"></translation>
+        <translation>Negro</translation>
     </message>
     <message>
         <source>White</source>
-        <translation type="unfinished"></translation>
+        <translation>Blanco</translation>
     </message>
     <message>
         <source>Speaker Colours</source>
-        <translation type="unfinished"></translation>
+        <translation>Colores por interlocutor</translation>
     </message>
     <message>
         <source>Time Stamps</source>
-        <translation type="unfinished"></translation>
+        <translation>Marcas de hora</translation>
     </message>
     <message>
         <source>Notify on Incoming Call</source>
-        <translation type="unfinished"></translation>
+        <translation>Avisar de llamadas entrantes</translation>
     </message>
     <message>
         <source>Log Conversations</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar las conversaciones</translation>
     </message>
     <message>
         <source>Log Folder...</source>
-        <translation type="unfinished"></translation>
+        <translation>Carpeta de registros...</translation>
     </message>
     <message>
         <source>Logbook...</source>
-        <translation type="unfinished"></translation>
+        <translation>Libro de guardia...</translation>
     </message>
     <message>
         <source>Open Logs Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir carpeta de registros</translation>
     </message>
     <message>
         <source>Remote Access...</source>
-        <translation type="unfinished"></translation>
+        <translation>Acceso remoto...</translation>
     </message>
     <message>
         <source>Macros...</source>
-        <translation type="unfinished"></translation>
+        <translation>Macros...</translation>
     </message>
     <message>
         <source>Show Macro Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar barra de macros</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Edición</translation>
     </message>
     <message>
         <source>&amp;Find...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Buscar...</translation>
     </message>
     <message>
         <source>Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo</translation>
     </message>
     <message>
         <source>KELDO HF</source>
-        <translation type="unfinished">KELDO HF</translation>
+        <translation>KELDO HF</translation>
     </message>
     <message>
         <source>KELDO FM</source>
-        <translation type="unfinished">KELDO FM</translation>
+        <translation>KELDO FM</translation>
     </message>
     <message>
         <source>KELDO SAT</source>
-        <translation type="unfinished">KELDO SAT</translation>
+        <translation>KELDO SAT</translation>
     </message>
     <message>
         <source>&amp;Connect</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Conectar</translation>
     </message>
     <message>
         <source>Call a station</source>
-        <translation type="unfinished"></translation>
+        <translation>Llamar a una estación</translation>
     </message>
     <message>
         <source>S&amp;top</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Detener</translation>
     </message>
     <message>
         <source>End the connection</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminar la conexión</translation>
     </message>
     <message>
         <source>C&amp;lear</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Limpiar</translation>
     </message>
     <message>
         <source>Empty the RX screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Vaciar la pantalla de RX</translation>
     </message>
     <message>
         <source>T&amp;ake Control</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tomar el control</translation>
     </message>
     <message>
         <source>Operate the station from here again</source>
-        <translation type="unfinished"></translation>
+        <translation>Volver a operar la estación desde aquí</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ay&amp;uda</translation>
     </message>
     <message>
         <source>KELDO Google Group</source>
-        <translation type="unfinished"></translation>
+        <translation>Grupo de Google de KELDO</translation>
     </message>
     <message>
         <source>KELDO download site</source>
-        <translation type="unfinished"></translation>
+        <translation>Sitio de descargas de KELDO</translation>
     </message>
     <message>
         <source>ChangeLog</source>
-        <translation type="unfinished"></translation>
+        <translation>Registro de cambios</translation>
     </message>
     <message>
         <source>About...</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de...</translation>
     </message>
     <message>
         <source>RX Screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Pantalla de RX</translation>
     </message>
     <message>
         <source>Received text</source>
-        <translation type="unfinished"></translation>
+        <translation>Texto recibido</translation>
     </message>
     <message>
         <source>The conversation: what the other station sent and what you sent</source>
-        <translation type="unfinished"></translation>
+        <translation>La conversación: lo que envió la otra estación y lo que envió usted</translation>
     </message>
     <message>
         <source>Sending progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Progreso del envío</translation>
     </message>
     <message>
         <source>How much of the text being sent the modem has transmitted</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuánto del texto en envío ha transmitido ya el módem</translation>
     </message>
     <message>
         <source>TX Screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Pantalla de TX</translation>
     </message>
     <message>
         <source>Text to send</source>
-        <translation type="unfinished"></translation>
+        <translation>Texto para enviar</translation>
     </message>
     <message>
         <source>Type your text here; Enter sends it</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriba aquí su texto; Enter lo envía</translation>
     </message>
     <message>
         <source>Send text (ENTER key)</source>
-        <translation type="unfinished"></translation>
+        <translation>Enviar texto (tecla ENTER)</translation>
     </message>
     <message>
         <source>Send</source>
-        <translation type="unfinished"></translation>
+        <translation>Enviar</translation>
     </message>
     <message>
         <source>Sends the typed text to the other station (Enter key)</source>
-        <translation type="unfinished"></translation>
+        <translation>Envía el texto escrito a la otra estación (tecla Enter)</translation>
     </message>
     <message>
         <source>Macros</source>
-        <translation type="unfinished">Macros</translation>
+        <translation>Macros</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>In control: %1. This window only watches; Take Control (Ctrl+Shift+T) operates from here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiene el control: %1. Esta ventana solo observa; Tomar el control (Ctrl+Shift+T) permite operar desde aquí.</translation>
     </message>
     <message>
         <source>KELDO Terminal is not connected with KELDO Modem</source>
-        <translation type="unfinished"></translation>
+        <translation>KELDO Terminal no está conectado con KELDO Modem</translation>
     </message>
     <message>
         <source>No program to show text files was found (such as xdg-open).
 The change log is the file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encontró ningún programa para mostrar archivos de texto (como xdg-open).
+El registro de cambios es el archivo %1</translation>
     </message>
     <message>
         <source>%1 not found</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encuentra %1</translation>
     </message>
     <message>
         <source>The logs folder could not be opened: no program to open folders was found.
 The logs are in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo abrir la carpeta de registros: no se encontró ningún programa para abrir carpetas.
+Los registros están en %1</translation>
     </message>
     <message>
         <source>Log Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Carpeta de registros</translation>
     </message>
 </context>
 <context>
@@ -1488,121 +1505,121 @@ no conectado</translation>
     <name>frmRemote</name>
     <message>
         <source>Remote Access</source>
-        <translation type="unfinished"></translation>
+        <translation>Acceso remoto</translation>
     </message>
     <message>
         <source>&amp;Let browsers operate this station</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Permitir que los navegadores operen esta estación</translation>
     </message>
     <message>
         <source>Listen address</source>
-        <translation type="unfinished"></translation>
+        <translation>Dirección de escucha</translation>
     </message>
     <message>
         <source>127.0.0.1: this computer only; 0.0.0.0: every network</source>
-        <translation type="unfinished"></translation>
+        <translation>127.0.0.1: solo este equipo; 0.0.0.0: todas las redes</translation>
     </message>
     <message>
         <source>Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Puerto</translation>
     </message>
     <message>
         <source>New password</source>
-        <translation type="unfinished"></translation>
+        <translation>Contraseña nueva</translation>
     </message>
     <message>
         <source>New password again</source>
-        <translation type="unfinished"></translation>
+        <translation>Repetir la contraseña nueva</translation>
     </message>
     <message>
         <source>A password is set; leave both boxes empty to keep it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hay una contraseña establecida; deje ambos cuadros vacíos para conservarla.</translation>
     </message>
     <message>
         <source>No password is set: browsers cannot log in until one is.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay contraseña: los navegadores no pueden iniciar sesión hasta que se establezca una.</translation>
     </message>
     <message>
         <source>Listen &amp;address:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Dirección de escucha:</translation>
     </message>
     <message>
         <source>&amp;Port:</source>
-        <translation type="unfinished"></translation>
+        <translation>P&amp;uerto:</translation>
     </message>
     <message>
         <source>&amp;New password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Contraseña &amp;nueva:</translation>
     </message>
     <message>
         <source>&amp;Repeat it:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Repítala:</translation>
     </message>
     <message>
         <source>Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Ahora</translation>
     </message>
     <message>
         <source>Browsers connected</source>
-        <translation type="unfinished"></translation>
+        <translation>Navegadores conectados</translation>
     </message>
     <message>
         <source>&amp;Take control</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tomar el control</translation>
     </message>
     <message>
         <source>&amp;Disconnect all</source>
-        <translation type="unfinished"></translation>
+        <translation>Desconectar a t&amp;odos</translation>
     </message>
     <message>
         <source>Open:</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir:</translation>
     </message>
     <message>
         <source>Certificate SHA-256:</source>
-        <translation type="unfinished"></translation>
+        <translation>Certificado SHA-256:</translation>
     </message>
     <message>
         <source>Connected:</source>
-        <translation type="unfinished"></translation>
+        <translation>Conectados:</translation>
     </message>
     <message>
         <source>In control:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiene el control:</translation>
     </message>
     <message>
         <source>Serving.</source>
-        <translation type="unfinished"></translation>
+        <translation>Servidor activo.</translation>
     </message>
     <message>
         <source>Not serving.</source>
-        <translation type="unfinished"></translation>
+        <translation>Servidor inactivo.</translation>
     </message>
     <message>
         <source>(none)</source>
-        <translation type="unfinished"></translation>
+        <translation>(ninguno)</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>The listen address must be an IP address, such as 127.0.0.1 or 0.0.0.0.</source>
-        <translation type="unfinished"></translation>
+        <translation>La dirección de escucha debe ser una dirección IP, como 127.0.0.1 o 0.0.0.0.</translation>
     </message>
     <message>
         <source>The port must be a number from %1 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>El puerto debe ser un número de %1 a %2.</translation>
     </message>
     <message>
         <source>The two passwords differ: type the same one twice.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las dos contraseñas no coinciden: escriba la misma dos veces.</translation>
     </message>
     <message numerus="yes">
         <source>The password is too short: at least %n characters, please.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>La contraseña es demasiado corta: al menos %n carácter, por favor.</numerusform>
+            <numerusform>La contraseña es demasiado corta: al menos %n caracteres, por favor.</numerusform>
         </translation>
     </message>
 </context>
