@@ -5,35 +5,35 @@
     <name>CommandLine</name>
     <message>
         <source>Empty debug area in &apos;%1&apos; (known: %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Leerer Debug-Bereich in „%1“ (bekannt: %2).</translation>
     </message>
     <message>
         <source>Unknown debug area &apos;%1&apos; (known: %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbekannter Debug-Bereich „%1“ (bekannt: %2).</translation>
     </message>
     <message>
         <source>Use FILE as the settings file (created on the first save). One copy runs per settings file.</source>
-        <translation type="unfinished"></translation>
+        <translation>DATEI als Einstellungsdatei verwenden (wird beim ersten Speichern angelegt). Pro Einstellungsdatei läuft eine Instanz.</translation>
     </message>
     <message>
         <source>FILE</source>
-        <translation type="unfinished"></translation>
+        <translation>DATEI</translation>
     </message>
     <message>
         <source>Read the remote operation password from standard input, store its hash and exit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Passwort für den Fernbetrieb von der Standardeingabe lesen, seinen Hash speichern und beenden.</translation>
     </message>
     <message>
         <source>Run on standard input and output, without a window or a display.</source>
-        <translation type="unfinished"></translation>
+        <translation>Über Standardein- und -ausgabe laufen, ohne Fenster und ohne grafische Oberfläche.</translation>
     </message>
     <message>
         <source>Write every diagnostic of the areas to standard error: %1 (comma-separated).</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Diagnosemeldungen der Bereiche auf die Standardfehlerausgabe schreiben: %1 (durch Kommas getrennt).</translation>
     </message>
     <message>
         <source>AREA[,AREA]</source>
-        <translation type="unfinished"></translation>
+        <translation>BEREICH[,BEREICH]</translation>
     </message>
     <message>
         <source>Keyboard chat terminal for the KELDO modems.
@@ -41,178 +41,182 @@
 Settings: $XDG_CONFIG_HOME/KELDO Terminal/KELDO Terminal.ini (default
 ~/.config/...) when installed, or when the program&apos;s folder cannot be written;
 otherwise &quot;KELDO Terminal.ini&quot; beside the program.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tastatur-Chat-Terminal für die KELDO-Modems.
+
+Einstellungen: $XDG_CONFIG_HOME/KELDO Terminal/KELDO Terminal.ini (Standard
+~/.config/...) bei Installation oder wenn der Programmordner nicht beschreibbar ist;
+sonst „KELDO Terminal.ini“ neben dem Programm.</translation>
     </message>
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Unerwartetes Argument „%1“.</translation>
     </message>
     <message>
         <source>Try &apos;keldo-terminal --help&apos; for more information.</source>
-        <translation type="unfinished"></translation>
+        <translation>Weitere Informationen mit „keldo-terminal --help“.</translation>
     </message>
 </context>
 <context>
     <name>Console</name>
     <message>
         <source>KELDO Terminal %1, settings %2. /help lists the commands.</source>
-        <translation type="unfinished"></translation>
+        <translation>KELDO Terminal %1, Einstellungen %2. /help zeigt die Befehle.</translation>
     </message>
     <message>
         <source>/%1 takes nothing after it.</source>
-        <translation type="unfinished"></translation>
+        <translation>/%1 erwartet keine Argumente.</translation>
     </message>
     <message>
         <source>Usage: /connect CALL [VIA1 [VIA2]]</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: /connect CALL [VIA1 [VIA2]]</translation>
     </message>
     <message>
         <source>Unknown command %1: /help lists the commands.</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbekannter Befehl %1: /help zeigt die Befehle.</translation>
     </message>
 </context>
 <context>
     <name>ConsoleFrontEnd</name>
     <message>
         <source>Screen cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>Bildschirm gelöscht</translation>
     </message>
     <message>
         <source>QSO with %1 logged</source>
-        <translation type="unfinished"></translation>
+        <translation>QSO mit %1 geloggt</translation>
     </message>
     <message>
         <source>QSO with %1 not logged: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>QSO mit %1 nicht geloggt: %2</translation>
     </message>
     <message>
         <source>%1 is calling</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ruft</translation>
     </message>
     <message>
         <source>Alert word from %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarmwort von %1: %2</translation>
     </message>
     <message>
         <source>PTT: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>PTT: %1</translation>
     </message>
     <message>
         <source>PTT %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>PTT %1: %2</translation>
     </message>
     <message>
         <source>Not sent: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht gesendet: %1</translation>
     </message>
     <message>
         <source>Remote access: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Fernzugriff: %1</translation>
     </message>
     <message>
         <source>In control: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Steuerung: %1</translation>
     </message>
     <message>
         <source>Line too long: not sent</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile zu lang: nicht gesendet</translation>
     </message>
     <message>
         <source>%1 is in control: /control takes it back</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat die Steuerung: /control holt sie zurück</translation>
     </message>
     <message>
         <source>Not sent: no connection</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht gesendet: keine Verbindung</translation>
     </message>
     <message>
         <source>Cannot call %1: not a call sign, or the modem is not linked</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht gerufen werden: kein Rufzeichen, oder das Modem ist nicht verbunden</translation>
     </message>
     <message>
         <source>F%1 has no macro</source>
-        <translation type="unfinished"></translation>
+        <translation>F%1 hat kein Makro</translation>
     </message>
     <message>
         <source>F%1 does not end in &lt;SEND&gt;; type it to send it: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>F%1 endet nicht auf &lt;SEND&gt;; zum Senden eintippen: %2</translation>
     </message>
     <message>
         <source>Modem link: %1</source>
-        <translation type="unfinished">Modemverbindung: %1</translation>
+        <translation>Modemverbindung: %1</translation>
     </message>
     <message>
         <source>up</source>
-        <translation type="unfinished">steht</translation>
+        <translation>steht</translation>
     </message>
     <message>
         <source>down</source>
-        <translation type="unfinished">unterbrochen</translation>
+        <translation>unterbrochen</translation>
     </message>
     <message>
         <source>Connected with %1, %2 bytes received</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbunden mit %1, %2 Bytes empfangen</translation>
     </message>
     <message>
         <source>Not connected</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht verbunden</translation>
     </message>
     <message>
         <source>My call sign: %1; QSO logging %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Mein Rufzeichen: %1; QSO-Logging %2</translation>
     </message>
     <message>
         <source>on</source>
-        <translation type="unfinished"></translation>
+        <translation>ein</translation>
     </message>
     <message>
         <source>off</source>
-        <translation type="unfinished"></translation>
+        <translation>aus</translation>
     </message>
     <message>
         <source>A line is sent as typed (start it with // to send a /).</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Zeile wird so gesendet, wie sie getippt wurde (mit // beginnen, um ein / zu senden).</translation>
     </message>
     <message>
         <source>/connect CALL [VIA1 [VIA2]]  call a station</source>
-        <translation type="unfinished"></translation>
+        <translation>/connect CALL [VIA1 [VIA2]]  eine Station rufen</translation>
     </message>
     <message>
         <source>/stop                        end the connection or the call</source>
-        <translation type="unfinished"></translation>
+        <translation>/stop                        Verbindung oder Anruf beenden</translation>
     </message>
     <message>
         <source>/clear                       clear the screen</source>
-        <translation type="unfinished"></translation>
+        <translation>/clear                       Bildschirm löschen</translation>
     </message>
     <message>
         <source>/f1 ... /f12                 the macros</source>
-        <translation type="unfinished"></translation>
+        <translation>/f1 ... /f12                 die Makros</translation>
     </message>
     <message>
         <source>/status                      the link, the connection, who is in control</source>
-        <translation type="unfinished"></translation>
+        <translation>/status                      Modemverbindung, Funkverbindung, wer steuert</translation>
     </message>
     <message>
         <source>/control                     take control back from a browser</source>
-        <translation type="unfinished"></translation>
+        <translation>/control                     Steuerung von einem Browser zurückholen</translation>
     </message>
     <message>
         <source>/quit                        end, as closing the window does</source>
-        <translation type="unfinished"></translation>
+        <translation>/quit                        beenden, wie beim Schließen des Fensters</translation>
     </message>
     <message>
         <source>Waiting for the modem to end the connection...</source>
-        <translation type="unfinished"></translation>
+        <translation>Warte, bis das Modem die Verbindung beendet...</translation>
     </message>
 </context>
 <context>
     <name>ConsoleOutput</name>
     <message numerus="yes">
         <source>[%n line(s) dropped: the output did not keep up]</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>[%n Zeile verworfen: die Ausgabe kam nicht hinterher]</numerusform>
+            <numerusform>[%n Zeilen verworfen: die Ausgabe kam nicht hinterher]</numerusform>
         </translation>
     </message>
 </context>
@@ -220,70 +224,77 @@ otherwise &quot;KELDO Terminal.ini&quot; beside the program.</source>
     <name>ConversationLog</name>
     <message>
         <source>the folder does not answer</source>
-        <translation type="unfinished"></translation>
+        <translation>der Ordner antwortet nicht</translation>
     </message>
     <message>
         <source>the disk is full</source>
-        <translation type="unfinished"></translation>
+        <translation>der Datenträger ist voll</translation>
     </message>
     <message>
         <source>The conversation log cannot be written to %1: %2.
 The conversation goes on; logging resumes as soon as the file can be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Gesprächsprotokoll kann nicht in %1 geschrieben werden: %2.
+Das Gespräch läuft weiter; die Protokollierung wird fortgesetzt, sobald die Datei wieder beschreibbar ist.</translation>
     </message>
 </context>
 <context>
     <name>Files</name>
     <message>
         <source>Too many levels of symbolic links</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu viele Ebenen symbolischer Links</translation>
     </message>
     <message>
         <source>The file is read-only.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei ist schreibgeschützt.</translation>
     </message>
     <message>
         <source>not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>keine reguläre Datei</translation>
     </message>
     <message>
         <source>a link, not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Link, keine Datei</translation>
     </message>
     <message>
         <source>the disk is full</source>
-        <translation type="unfinished"></translation>
+        <translation>der Datenträger ist voll</translation>
     </message>
     <message>
         <source>larger than %1 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>größer als %1 Bytes</translation>
     </message>
     <message>
         <source>the file does not read as an ADIF logbook; it is left as it is</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei ist kein lesbares ADIF-Logbuch; sie bleibt unverändert</translation>
     </message>
 </context>
 <context>
     <name>Lifecycle</name>
     <message>
         <source>Error: Another copy of KELDO Terminal is running from this folder. Only one copy can be run at a time from the same folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler: Aus diesem Ordner läuft bereits eine andere Instanz von KELDO Terminal. Aus demselben Ordner kann jeweils nur eine Instanz laufen</translation>
     </message>
 </context>
 <context>
     <name>Logbook</name>
     <message>
         <source>the folder does not answer</source>
-        <translation type="unfinished"></translation>
+        <translation>der Ordner antwortet nicht</translation>
     </message>
     <message numerus="yes">
         <source>%n QSO record(s) could not be written to the logbook %1:
 %2
 
 They are kept in %3 and written as soon as the logbook can take them: at the next QSO, when the logbook settings are opened, or at the next start.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n QSO konnte nicht ins Logbuch %1 geschrieben werden:
+%2
+
+Es wird in %3 aufbewahrt und geschrieben, sobald das Logbuch es aufnehmen kann: beim nächsten QSO, beim Öffnen der Logbuch-Einstellungen oder beim nächsten Start.</numerusform>
+            <numerusform>%n QSOs konnten nicht ins Logbuch %1 geschrieben werden:
+%2
+
+Sie werden in %3 aufbewahrt und geschrieben, sobald das Logbuch sie aufnehmen kann: beim nächsten QSO, beim Öffnen der Logbuch-Einstellungen oder beim nächsten Start.</numerusform>
         </translation>
     </message>
 </context>
@@ -298,309 +309,309 @@ They are kept in %3 and written as soon as the logbook can take them: at the nex
     <name>Presenter</name>
     <message>
         <source>Conversation log cannot be written: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Gesprächsprotokoll nicht schreibbar: %1</translation>
     </message>
     <message>
         <source>QSO records waiting for the logbook: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>QSOs warten auf das Logbuch: %1</translation>
     </message>
     <message>
         <source>Unkeyed: the link to the modem was lost</source>
-        <translation type="unfinished"></translation>
+        <translation>PTT aus: Verbindung zum Modem verloren</translation>
     </message>
     <message>
         <source>Unkeyed: the modem&apos;s data link was lost and no PTT OFF came</source>
-        <translation type="unfinished"></translation>
+        <translation>PTT aus: Datenverbindung des Modems verloren, kein PTT OFF erhalten</translation>
     </message>
     <message>
         <source>Unkeyed: the connection ended and no PTT OFF came</source>
-        <translation type="unfinished"></translation>
+        <translation>PTT aus: Verbindung beendet, kein PTT OFF erhalten</translation>
     </message>
     <message>
         <source>Unkeyed: the connection was stopped and no PTT OFF came</source>
-        <translation type="unfinished"></translation>
+        <translation>PTT aus: Verbindung abgebrochen, kein PTT OFF erhalten</translation>
     </message>
     <message>
         <source>Unkeyed: the keying settings changed</source>
-        <translation type="unfinished"></translation>
+        <translation>PTT aus: PTT-Einstellungen geändert</translation>
     </message>
     <message>
         <source>PTT time-out: keyed for more than %1 s without PTT OFF. Released until the modem sends PTT OFF.</source>
-        <translation type="unfinished"></translation>
+        <translation>PTT-Zeitüberschreitung: über %1 s getastet ohne PTT OFF. Freigegeben, bis das Modem PTT OFF sendet.</translation>
     </message>
     <message>
         <source>PTT OFF</source>
-        <translation type="unfinished"></translation>
+        <translation>PTT aus</translation>
     </message>
     <message>
         <source>TCP link disconnected</source>
-        <translation type="unfinished"></translation>
+        <translation>TCP-Verbindung getrennt</translation>
     </message>
     <message>
         <source>Disconnecting...</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird getrennt...</translation>
     </message>
     <message>
         <source>Disconnected</source>
-        <translation type="unfinished"></translation>
+        <translation>Getrennt</translation>
     </message>
     <message>
         <source>Modem Disconnected</source>
-        <translation type="unfinished"></translation>
+        <translation>Modem getrennt</translation>
     </message>
     <message>
         <source>rigctld sent a line too long for a frequency: connection dropped</source>
-        <translation type="unfinished"></translation>
+        <translation>rigctld sandte eine für eine Frequenz zu lange Zeile: Verbindung getrennt</translation>
     </message>
     <message>
         <source>Modem Connected</source>
-        <translation type="unfinished"></translation>
+        <translation>Modem verbunden</translation>
     </message>
     <message>
         <source>Modem Connected, %1 MHz</source>
-        <translation type="unfinished"></translation>
+        <translation>Modem verbunden, %1 MHz</translation>
     </message>
     <message>
         <source>Logger %1 cannot be reached: host not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Logprogramm %1 nicht erreichbar: Host nicht gefunden</translation>
     </message>
     <message>
         <source>Logger %1 cannot be reached</source>
-        <translation type="unfinished"></translation>
+        <translation>Logprogramm %1 nicht erreichbar</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
         <comment>a failure and its detail</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>Connecting with %1 ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbinde mit %1 ...</translation>
     </message>
     <message>
         <source>Via %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Via %1</translation>
     </message>
     <message>
         <source>%1 Bytes Sent</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Bytes TX</translation>
     </message>
     <message>
         <source>%1 Bytes Rcvd</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Bytes RX</translation>
     </message>
     <message>
         <source>PTT ON</source>
-        <translation type="unfinished"></translation>
+        <translation>PTT ein</translation>
     </message>
     <message>
         <source>%1 closed: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 geschlossen: %2</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <comment>where keying failed, and why</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
     <name>RemoteCertificate</name>
     <message>
         <source>The certificate or its key cannot be read (%1, %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Zertifikat oder sein Schlüssel ist nicht lesbar (%1, %2).</translation>
     </message>
     <message>
         <source>The certificate or its key is not in PEM form (%1, %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Zertifikat oder sein Schlüssel liegt nicht im PEM-Format vor (%1, %2).</translation>
     </message>
     <message>
         <source>The key file cannot be made in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Schlüsseldatei kann in %1 nicht angelegt werden.</translation>
     </message>
     <message>
         <source>No certificate could be made: the openssl command failed or is missing (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Es konnte kein Zertifikat erstellt werden: der Befehl openssl schlug fehl oder fehlt (%1).</translation>
     </message>
     <message>
         <source>The certificate cannot be kept in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Zertifikat kann nicht in %1 gespeichert werden.</translation>
     </message>
 </context>
 <context>
     <name>RemotePage</name>
     <message>
         <source>KELDO Terminal</source>
-        <translation type="unfinished">KELDO Terminal</translation>
+        <translation>KELDO Terminal</translation>
     </message>
     <message>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Passwort</translation>
     </message>
     <message>
         <source>Log in</source>
-        <translation type="unfinished"></translation>
+        <translation>Anmelden</translation>
     </message>
     <message>
         <source>Log out</source>
-        <translation type="unfinished"></translation>
+        <translation>Abmelden</translation>
     </message>
     <message>
         <source>Received text</source>
-        <translation type="unfinished"></translation>
+        <translation>Empfangener Text</translation>
     </message>
     <message>
         <source>Text to send (Enter sends)</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu sendender Text (Enter sendet)</translation>
     </message>
     <message>
         <source>Call</source>
-        <translation type="unfinished"></translation>
+        <translation>Rufzeichen</translation>
     </message>
     <message>
         <source>Via</source>
-        <translation type="unfinished"></translation>
+        <translation>Via</translation>
     </message>
     <message>
         <source>Connect</source>
-        <translation type="unfinished">Verbinden</translation>
+        <translation>Verbinden</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Stopp</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Löschen</translation>
     </message>
     <message>
         <source>Find</source>
-        <translation type="unfinished">Suchen</translation>
+        <translation>Suchen</translation>
     </message>
     <message>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Weitersuchen</translation>
     </message>
     <message>
         <source>Take control</source>
-        <translation type="unfinished"></translation>
+        <translation>Steuerung übernehmen</translation>
     </message>
     <message>
         <source>In control:</source>
-        <translation type="unfinished"></translation>
+        <translation>Steuerung:</translation>
     </message>
     <message>
         <source>you</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie</translation>
     </message>
     <message>
         <source>Link</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbindung</translation>
     </message>
     <message>
         <source>Bytes sent</source>
-        <translation type="unfinished"></translation>
+        <translation>Bytes gesendet</translation>
     </message>
     <message>
         <source>Bytes received</source>
-        <translation type="unfinished"></translation>
+        <translation>Bytes empfangen</translation>
     </message>
     <message>
         <source>PTT ON</source>
-        <translation type="unfinished"></translation>
+        <translation>PTT ein</translation>
     </message>
     <message>
         <source>PTT OFF</source>
-        <translation type="unfinished"></translation>
+        <translation>PTT aus</translation>
     </message>
     <message>
         <source>Macros</source>
-        <translation type="unfinished">Makros</translation>
+        <translation>Makros</translation>
     </message>
     <message>
         <source>Log this QSO</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses QSO loggen</translation>
     </message>
     <message>
         <source>Do not log</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht loggen</translation>
     </message>
     <message>
         <source>Connection to the station lost; trying again...</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbindung zur Station verloren; neuer Versuch...</translation>
     </message>
     <message>
         <source>TCP link up</source>
-        <translation type="unfinished"></translation>
+        <translation>TCP-Verbindung steht</translation>
     </message>
     <message>
         <source>TCP link waiting</source>
-        <translation type="unfinished"></translation>
+        <translation>TCP-Verbindung wartet</translation>
     </message>
     <message>
         <source>TCP link down</source>
-        <translation type="unfinished"></translation>
+        <translation>TCP-Verbindung unterbrochen</translation>
     </message>
     <message>
         <source>matches</source>
-        <translation type="unfinished"></translation>
+        <translation>Treffer</translation>
     </message>
 </context>
 <context>
     <name>RemotePassword</name>
     <message>
         <source>The password could not be stored in %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Passwort konnte nicht in %1 gespeichert werden: %2</translation>
     </message>
 </context>
 <context>
     <name>RemoteServer</name>
     <message>
         <source>Remote operation is off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Fernbetrieb ist ausgeschaltet.</translation>
     </message>
     <message>
         <source>Remote operation needs a password: set one with keldo-terminal --set-remote-password.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Fernbetrieb braucht ein Passwort: mit keldo-terminal --set-remote-password festlegen.</translation>
     </message>
     <message>
         <source>The stored remote password cannot be used: set it again with keldo-terminal --set-remote-password.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das gespeicherte Passwort für den Fernbetrieb ist unbrauchbar: mit keldo-terminal --set-remote-password neu festlegen.</translation>
     </message>
     <message>
         <source>The listen address %1 is not an address.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Server-Adresse %1 ist keine Adresse.</translation>
     </message>
     <message>
         <source>Cannot listen on %1 (in use, or not this machine&apos;s).</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Server kann nicht auf %1 lauschen (belegt oder keine Adresse dieses Rechners).</translation>
     </message>
     <message>
         <source>Serving on https://%1:%2/ (certificate SHA-256 %3).</source>
-        <translation type="unfinished"></translation>
+        <translation>Bereit unter https://%1:%2/ (Zertifikat SHA-256 %3).</translation>
     </message>
     <message>
         <source>Wrong password.</source>
-        <translation type="unfinished"></translation>
+        <translation>Falsches Passwort.</translation>
     </message>
     <message>
         <source>the desktop</source>
-        <translation type="unfinished"></translation>
+        <translation>Desktop</translation>
     </message>
     <message>
         <source>the console</source>
-        <translation type="unfinished"></translation>
+        <translation>Konsole</translation>
     </message>
     <message>
         <source>a browser</source>
-        <translation type="unfinished"></translation>
+        <translation>Browser</translation>
     </message>
     <message>
         <source>a browser at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Browser unter %1</translation>
     </message>
     <message>
         <source>Another front end is in control. Take control first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine andere Oberfläche hat die Steuerung. Zuerst die Steuerung übernehmen.</translation>
     </message>
 </context>
 <context>
@@ -660,7 +671,7 @@ They are kept in %3 and written as soon as the logbook can take them: at the nex
     <name>SerialPortList</name>
     <message>
         <source>%1, serial %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, Seriennummer %2</translation>
     </message>
 </context>
 <context>
@@ -668,95 +679,99 @@ They are kept in %3 and written as soon as the logbook can take them: at the nex
     <message>
         <source>The remote access settings could not be saved to %1
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Einstellungen für den Fernzugriff konnten nicht in %1 gespeichert werden
+%2</translation>
     </message>
     <message>
         <source>the settings folder does not answer</source>
-        <translation type="unfinished"></translation>
+        <translation>der Einstellungsordner antwortet nicht</translation>
     </message>
 </context>
 <context>
     <name>SettingsStore</name>
     <message>
         <source>the settings folder does not answer</source>
-        <translation type="unfinished"></translation>
+        <translation>der Einstellungsordner antwortet nicht</translation>
     </message>
     <message>
         <source>The settings could not be saved to %1
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Einstellungen konnten nicht in %1 gespeichert werden
+%2</translation>
     </message>
 </context>
 <context>
     <name>Station</name>
     <message>
         <source>%1 cannot be started</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht gestartet werden</translation>
     </message>
     <message>
         <source>%1 cannot be started: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht gestartet werden: %2</translation>
     </message>
     <message>
         <source>Unable to open radio serial port %1. May be in use by another application.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die serielle Schnittstelle %1 des Funkgeräts lässt sich nicht öffnen. Vielleicht wird sie von einem anderen Programm verwendet.</translation>
     </message>
     <message>
         <source>PTT port %1 lost while transmitting: the radio may still be on the air</source>
-        <translation type="unfinished"></translation>
+        <translation>PTT-Port %1 beim Senden verloren: das Funkgerät sendet womöglich noch</translation>
     </message>
     <message>
         <source>PTT port %1 back: transmitter released</source>
-        <translation type="unfinished"></translation>
+        <translation>PTT-Port %1 wieder da: Sender freigegeben</translation>
     </message>
     <message>
         <source>Transmit time-out: transmitter released until the modem sends PTT OFF</source>
-        <translation type="unfinished"></translation>
+        <translation>Sendezeit überschritten: Sender freigegeben, bis das Modem PTT OFF sendet</translation>
     </message>
     <message>
         <source>The folder %1 does not answer: writing %2 did not finish within %3 s.
 The terminal goes on without it; what could not be written is kept where it can be and written when the folder answers again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ordner %1 antwortet nicht: das Schreiben von %2 wurde nicht innerhalb von %3 s fertig.
+Das Terminal arbeitet ohne ihn weiter; was nicht geschrieben werden konnte, wird nach Möglichkeit aufbewahrt und geschrieben, sobald der Ordner wieder antwortet.</translation>
     </message>
     <message>
         <source>the desktop</source>
-        <translation type="unfinished"></translation>
+        <translation>Desktop</translation>
     </message>
     <message>
         <source>the console</source>
-        <translation type="unfinished"></translation>
+        <translation>Konsole</translation>
     </message>
     <message>
         <source>a browser</source>
-        <translation type="unfinished"></translation>
+        <translation>Browser</translation>
     </message>
     <message>
         <source>Control link to %1 lost: stopped, the unsent text kept</source>
-        <translation type="unfinished"></translation>
+        <translation>Steuerverbindung zu %1 verloren: gestoppt, ungesendeter Text bleibt erhalten</translation>
     </message>
     <message>
         <source>%1 file not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei %1 nicht gefunden</translation>
     </message>
     <message>
         <source>Linux path tried: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Versuchter Linux-Pfad: %1</translation>
     </message>
     <message>
         <source>%1 cannot be started: it is a Windows program, and &quot;wine&quot; was not found on the PATH.
 Install Wine to run it, or choose a modem program for Linux.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht gestartet werden: es ist ein Windows-Programm, und „wine“ wurde im PATH nicht gefunden.
+Installieren Sie Wine, um es auszuführen, oder wählen Sie ein Modemprogramm für Linux.</translation>
     </message>
 </context>
 <context>
     <name>StationRemote</name>
     <message>
         <source>Calling %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wird gerufen</translation>
     </message>
     <message>
         <source>Log the QSO with %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>QSO mit %1 loggen?</translation>
     </message>
 </context>
 <context>
@@ -874,15 +889,15 @@ Install Wine to run it, or choose a modem program for Linux.</source>
     <name>Terminal</name>
     <message>
         <source>No connection with %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Verbindung mit %1</translation>
     </message>
     <message>
         <source>No connection with %1 via %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Verbindung mit %1 via %2</translation>
     </message>
     <message>
         <source>Connection ended</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbindung beendet</translation>
     </message>
 </context>
 <context>
@@ -944,7 +959,7 @@ Install Wine to run it, or choose a modem program for Linux.</source>
     </message>
     <message>
         <source>There are no settings yet. Your call sign and your modem, to begin with (Settings → Terminal Setup... changes them later).</source>
-        <translation>Noch keine Einstellungen vorhanden. Zu Beginn Ihr Rufzeichen und Ihr Modem (später änderbar unter Settings → Terminal Setup...).</translation>
+        <translation>Noch keine Einstellungen vorhanden. Zu Beginn Ihr Rufzeichen und Ihr Modem (später änderbar unter Einstellungen → Terminal einrichten...).</translation>
     </message>
     <message>
         <source>&amp;Call sign:</source>
@@ -1015,225 +1030,227 @@ Install Wine to run it, or choose a modem program for Linux.</source>
     </message>
     <message>
         <source>&amp;Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Einstellungen</translation>
     </message>
     <message>
         <source>Terminal Setup...</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminal einrichten...</translation>
     </message>
     <message>
         <source>PTT...</source>
-        <translation type="unfinished"></translation>
+        <translation>PTT...</translation>
     </message>
     <message>
         <source>Font Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Schriftgröße</translation>
     </message>
     <message>
         <source>Colour</source>
-        <translation type="unfinished"></translation>
+        <translation>Farbe</translation>
     </message>
     <message>
         <source>Black</source>
-        <translation type="unfinished"></translation>
+        <translation>Schwarz</translation>
     </message>
     <message>
         <source>White</source>
-        <translation type="unfinished"></translation>
+        <translation>Weiß</translation>
     </message>
     <message>
         <source>Speaker Colours</source>
-        <translation type="unfinished"></translation>
+        <translation>Farben je Sprecher</translation>
     </message>
     <message>
         <source>Time Stamps</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitstempel</translation>
     </message>
     <message>
         <source>Notify on Incoming Call</source>
-        <translation type="unfinished"></translation>
+        <translation>Bei eingehendem Anruf benachrichtigen</translation>
     </message>
     <message>
         <source>Log Conversations</source>
-        <translation type="unfinished"></translation>
+        <translation>Gespräche protokollieren</translation>
     </message>
     <message>
         <source>Log Folder...</source>
-        <translation type="unfinished"></translation>
+        <translation>Protokollordner...</translation>
     </message>
     <message>
         <source>Logbook...</source>
-        <translation type="unfinished"></translation>
+        <translation>Logbuch...</translation>
     </message>
     <message>
         <source>Open Logs Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Protokollordner öffnen</translation>
     </message>
     <message>
         <source>Remote Access...</source>
-        <translation type="unfinished"></translation>
+        <translation>Fernzugriff...</translation>
     </message>
     <message>
         <source>Macros...</source>
-        <translation type="unfinished"></translation>
+        <translation>Makros...</translation>
     </message>
     <message>
         <source>Show Macro Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Makroleiste anzeigen</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bearbeiten</translation>
     </message>
     <message>
         <source>&amp;Find...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Suchen...</translation>
     </message>
     <message>
         <source>Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modus</translation>
     </message>
     <message>
         <source>KELDO HF</source>
-        <translation type="unfinished">KELDO HF</translation>
+        <translation>KELDO HF</translation>
     </message>
     <message>
         <source>KELDO FM</source>
-        <translation type="unfinished">KELDO FM</translation>
+        <translation>KELDO FM</translation>
     </message>
     <message>
         <source>KELDO SAT</source>
-        <translation type="unfinished">KELDO SAT</translation>
+        <translation>KELDO SAT</translation>
     </message>
     <message>
         <source>&amp;Connect</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Verbinden</translation>
     </message>
     <message>
         <source>Call a station</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Station rufen</translation>
     </message>
     <message>
         <source>S&amp;top</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Stopp</translation>
     </message>
     <message>
         <source>End the connection</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbindung beenden</translation>
     </message>
     <message>
         <source>C&amp;lear</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Löschen</translation>
     </message>
     <message>
         <source>Empty the RX screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Empfangsfeld leeren</translation>
     </message>
     <message>
         <source>T&amp;ake Control</source>
-        <translation type="unfinished"></translation>
+        <translation>Steuerung über&amp;nehmen</translation>
     </message>
     <message>
         <source>Operate the station from here again</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Station wieder von hier aus bedienen</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <source>KELDO Google Group</source>
-        <translation type="unfinished"></translation>
+        <translation>KELDO-Google-Gruppe</translation>
     </message>
     <message>
         <source>KELDO download site</source>
-        <translation type="unfinished"></translation>
+        <translation>KELDO-Downloadseite</translation>
     </message>
     <message>
         <source>ChangeLog</source>
-        <translation type="unfinished"></translation>
+        <translation>Änderungsprotokoll</translation>
     </message>
     <message>
         <source>About...</source>
-        <translation type="unfinished"></translation>
+        <translation>Über...</translation>
     </message>
     <message>
         <source>RX Screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Empfangsfeld</translation>
     </message>
     <message>
         <source>Received text</source>
-        <translation type="unfinished"></translation>
+        <translation>Empfangener Text</translation>
     </message>
     <message>
         <source>The conversation: what the other station sent and what you sent</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Gespräch: was die Gegenstation gesendet hat und was Sie gesendet haben</translation>
     </message>
     <message>
         <source>Sending progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Sendefortschritt</translation>
     </message>
     <message>
         <source>How much of the text being sent the modem has transmitted</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie viel vom zu sendenden Text das Modem schon ausgesendet hat</translation>
     </message>
     <message>
         <source>TX Screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Sendefeld</translation>
     </message>
     <message>
         <source>Text to send</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu sendender Text</translation>
     </message>
     <message>
         <source>Type your text here; Enter sends it</source>
-        <translation type="unfinished"></translation>
+        <translation>Text hier eingeben; Enter sendet ihn</translation>
     </message>
     <message>
         <source>Send text (ENTER key)</source>
-        <translation type="unfinished"></translation>
+        <translation>Text senden (ENTER-Taste)</translation>
     </message>
     <message>
         <source>Send</source>
-        <translation type="unfinished"></translation>
+        <translation>Senden</translation>
     </message>
     <message>
         <source>Sends the typed text to the other station (Enter key)</source>
-        <translation type="unfinished"></translation>
+        <translation>Sendet den eingegebenen Text an die Gegenstation (Enter-Taste)</translation>
     </message>
     <message>
         <source>Macros</source>
-        <translation type="unfinished">Makros</translation>
+        <translation>Makros</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>In control: %1. This window only watches; Take Control (Ctrl+Shift+T) operates from here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Steuerung: %1. Dieses Fenster schaut nur zu; Steuerung übernehmen (Ctrl+Shift+T) bedient von hier aus.</translation>
     </message>
     <message>
         <source>KELDO Terminal is not connected with KELDO Modem</source>
-        <translation type="unfinished"></translation>
+        <translation>KELDO Terminal ist nicht mit KELDO Modem verbunden</translation>
     </message>
     <message>
         <source>No program to show text files was found (such as xdg-open).
 The change log is the file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurde kein Programm zum Anzeigen von Textdateien gefunden (etwa xdg-open).
+Das Änderungsprotokoll ist die Datei %1</translation>
     </message>
     <message>
         <source>%1 not found</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 nicht gefunden</translation>
     </message>
     <message>
         <source>The logs folder could not be opened: no program to open folders was found.
 The logs are in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Protokollordner konnte nicht geöffnet werden: kein Programm zum Öffnen von Ordnern gefunden.
+Die Protokolle liegen in %1</translation>
     </message>
     <message>
         <source>Log Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Protokollordner</translation>
     </message>
 </context>
 <context>
@@ -1488,121 +1505,121 @@ nicht vorhanden</translation>
     <name>frmRemote</name>
     <message>
         <source>Remote Access</source>
-        <translation type="unfinished"></translation>
+        <translation>Fernzugriff</translation>
     </message>
     <message>
         <source>&amp;Let browsers operate this station</source>
-        <translation type="unfinished"></translation>
+        <translation>Bedienung per &amp;Browser erlauben</translation>
     </message>
     <message>
         <source>Listen address</source>
-        <translation type="unfinished"></translation>
+        <translation>Server-Adresse</translation>
     </message>
     <message>
         <source>127.0.0.1: this computer only; 0.0.0.0: every network</source>
-        <translation type="unfinished"></translation>
+        <translation>127.0.0.1: nur dieser Rechner; 0.0.0.0: alle Netzwerke</translation>
     </message>
     <message>
         <source>Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Port</translation>
     </message>
     <message>
         <source>New password</source>
-        <translation type="unfinished"></translation>
+        <translation>Neues Passwort</translation>
     </message>
     <message>
         <source>New password again</source>
-        <translation type="unfinished"></translation>
+        <translation>Neues Passwort wiederholen</translation>
     </message>
     <message>
         <source>A password is set; leave both boxes empty to keep it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Passwort ist gesetzt; beide Felder leer lassen, um es zu behalten.</translation>
     </message>
     <message>
         <source>No password is set: browsers cannot log in until one is.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Passwort gesetzt: Browser können sich erst anmelden, wenn eines gesetzt ist.</translation>
     </message>
     <message>
         <source>Listen &amp;address:</source>
-        <translation type="unfinished"></translation>
+        <translation>Server-&amp;Adresse:</translation>
     </message>
     <message>
         <source>&amp;Port:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Port:</translation>
     </message>
     <message>
         <source>&amp;New password:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Neues Passwort:</translation>
     </message>
     <message>
         <source>&amp;Repeat it:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wiederholen:</translation>
     </message>
     <message>
         <source>Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktuell</translation>
     </message>
     <message>
         <source>Browsers connected</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbundene Browser</translation>
     </message>
     <message>
         <source>&amp;Take control</source>
-        <translation type="unfinished"></translation>
+        <translation>Steuerung &amp;übernehmen</translation>
     </message>
     <message>
         <source>&amp;Disconnect all</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle &amp;trennen</translation>
     </message>
     <message>
         <source>Open:</source>
-        <translation type="unfinished"></translation>
+        <translation>Adressen:</translation>
     </message>
     <message>
         <source>Certificate SHA-256:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zertifikat SHA-256:</translation>
     </message>
     <message>
         <source>Connected:</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbunden:</translation>
     </message>
     <message>
         <source>In control:</source>
-        <translation type="unfinished"></translation>
+        <translation>Steuerung:</translation>
     </message>
     <message>
         <source>Serving.</source>
-        <translation type="unfinished"></translation>
+        <translation>Server läuft.</translation>
     </message>
     <message>
         <source>Not serving.</source>
-        <translation type="unfinished"></translation>
+        <translation>Server läuft nicht.</translation>
     </message>
     <message>
         <source>(none)</source>
-        <translation type="unfinished"></translation>
+        <translation>(keine)</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>The listen address must be an IP address, such as 127.0.0.1 or 0.0.0.0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Server-Adresse muss eine IP-Adresse sein, etwa 127.0.0.1 oder 0.0.0.0.</translation>
     </message>
     <message>
         <source>The port must be a number from %1 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Port muss eine Zahl von %1 bis %2 sein.</translation>
     </message>
     <message>
         <source>The two passwords differ: type the same one twice.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die beiden Passwörter unterscheiden sich: zweimal dasselbe eingeben.</translation>
     </message>
     <message numerus="yes">
         <source>The password is too short: at least %n characters, please.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Das Passwort ist zu kurz: bitte mindestens %n Zeichen.</numerusform>
+            <numerusform>Das Passwort ist zu kurz: bitte mindestens %n Zeichen.</numerusform>
         </translation>
     </message>
 </context>

@@ -5,35 +5,35 @@
     <name>CommandLine</name>
     <message>
         <source>Empty debug area in &apos;%1&apos; (known: %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Domaine de débogage vide dans « %1 » (connus : %2).</translation>
     </message>
     <message>
         <source>Unknown debug area &apos;%1&apos; (known: %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Domaine de débogage inconnu « %1 » (connus : %2).</translation>
     </message>
     <message>
         <source>Use FILE as the settings file (created on the first save). One copy runs per settings file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Utiliser FICHIER comme fichier de paramètres (créé au premier enregistrement). Une seule instance par fichier de paramètres.</translation>
     </message>
     <message>
         <source>FILE</source>
-        <translation type="unfinished"></translation>
+        <translation>FICHIER</translation>
     </message>
     <message>
         <source>Read the remote operation password from standard input, store its hash and exit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lire le mot de passe d'accès à distance sur l'entrée standard, enregistrer son empreinte et quitter.</translation>
     </message>
     <message>
         <source>Run on standard input and output, without a window or a display.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fonctionner sur l'entrée et la sortie standard, sans fenêtre ni affichage graphique.</translation>
     </message>
     <message>
         <source>Write every diagnostic of the areas to standard error: %1 (comma-separated).</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrire tous les diagnostics des domaines sur la sortie d'erreur standard : %1 (séparés par des virgules).</translation>
     </message>
     <message>
         <source>AREA[,AREA]</source>
-        <translation type="unfinished"></translation>
+        <translation>DOMAINE[,DOMAINE]</translation>
     </message>
     <message>
         <source>Keyboard chat terminal for the KELDO modems.
@@ -41,178 +41,182 @@
 Settings: $XDG_CONFIG_HOME/KELDO Terminal/KELDO Terminal.ini (default
 ~/.config/...) when installed, or when the program&apos;s folder cannot be written;
 otherwise &quot;KELDO Terminal.ini&quot; beside the program.</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminal de conversation au clavier pour les modems KELDO.
+
+Paramètres : $XDG_CONFIG_HOME/KELDO Terminal/KELDO Terminal.ini (par défaut
+~/.config/...) si le programme est installé, ou si son dossier n'est pas accessible en écriture ;
+sinon « KELDO Terminal.ini » à côté du programme.</translation>
     </message>
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Argument inattendu « %1 ».</translation>
     </message>
     <message>
         <source>Try &apos;keldo-terminal --help&apos; for more information.</source>
-        <translation type="unfinished"></translation>
+        <translation>Essayez « keldo-terminal --help » pour plus d'informations.</translation>
     </message>
 </context>
 <context>
     <name>Console</name>
     <message>
         <source>KELDO Terminal %1, settings %2. /help lists the commands.</source>
-        <translation type="unfinished"></translation>
+        <translation>KELDO Terminal %1, paramètres %2. /help liste les commandes.</translation>
     </message>
     <message>
         <source>/%1 takes nothing after it.</source>
-        <translation type="unfinished"></translation>
+        <translation>/%1 ne prend aucun argument.</translation>
     </message>
     <message>
         <source>Usage: /connect CALL [VIA1 [VIA2]]</source>
-        <translation type="unfinished"></translation>
+        <translation>Usage : /connect CALL [VIA1 [VIA2]]</translation>
     </message>
     <message>
         <source>Unknown command %1: /help lists the commands.</source>
-        <translation type="unfinished"></translation>
+        <translation>Commande inconnue %1 : /help liste les commandes.</translation>
     </message>
 </context>
 <context>
     <name>ConsoleFrontEnd</name>
     <message>
         <source>Screen cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>Écran effacé</translation>
     </message>
     <message>
         <source>QSO with %1 logged</source>
-        <translation type="unfinished"></translation>
+        <translation>QSO avec %1 enregistré</translation>
     </message>
     <message>
         <source>QSO with %1 not logged: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>QSO avec %1 non enregistré : %2</translation>
     </message>
     <message>
         <source>%1 is calling</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 appelle</translation>
     </message>
     <message>
         <source>Alert word from %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Mot d'alerte de %1 : %2</translation>
     </message>
     <message>
         <source>PTT: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>PTT : %1</translation>
     </message>
     <message>
         <source>PTT %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>PTT %1 : %2</translation>
     </message>
     <message>
         <source>Not sent: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Non envoyé : %1</translation>
     </message>
     <message>
         <source>Remote access: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Accès à distance : %1</translation>
     </message>
     <message>
         <source>In control: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Contrôle : %1</translation>
     </message>
     <message>
         <source>Line too long: not sent</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligne trop longue : non envoyée</translation>
     </message>
     <message>
         <source>%1 is in control: /control takes it back</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 a le contrôle : /control le reprend</translation>
     </message>
     <message>
         <source>Not sent: no connection</source>
-        <translation type="unfinished"></translation>
+        <translation>Non envoyé : aucune connexion</translation>
     </message>
     <message>
         <source>Cannot call %1: not a call sign, or the modem is not linked</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d'appeler %1 : ce n'est pas un indicatif, ou le modem n'est pas relié</translation>
     </message>
     <message>
         <source>F%1 has no macro</source>
-        <translation type="unfinished"></translation>
+        <translation>F%1 n'a pas de macro</translation>
     </message>
     <message>
         <source>F%1 does not end in &lt;SEND&gt;; type it to send it: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>F%1 ne se termine pas par &lt;SEND&gt; ; tapez-le pour l'envoyer : %2</translation>
     </message>
     <message>
         <source>Modem link: %1</source>
-        <translation type="unfinished">Liaison modem&#xa0;: %1</translation>
+        <translation>Liaison modem : %1</translation>
     </message>
     <message>
         <source>up</source>
-        <translation type="unfinished">établie</translation>
+        <translation>établie</translation>
     </message>
     <message>
         <source>down</source>
-        <translation type="unfinished">coupée</translation>
+        <translation>coupée</translation>
     </message>
     <message>
         <source>Connected with %1, %2 bytes received</source>
-        <translation type="unfinished"></translation>
+        <translation>Connecté avec %1, %2 octets reçus</translation>
     </message>
     <message>
         <source>Not connected</source>
-        <translation type="unfinished"></translation>
+        <translation>Non connecté</translation>
     </message>
     <message>
         <source>My call sign: %1; QSO logging %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Mon indicatif : %1 ; enregistrement des QSO %2</translation>
     </message>
     <message>
         <source>on</source>
-        <translation type="unfinished"></translation>
+        <translation>activé</translation>
     </message>
     <message>
         <source>off</source>
-        <translation type="unfinished"></translation>
+        <translation>désactivé</translation>
     </message>
     <message>
         <source>A line is sent as typed (start it with // to send a /).</source>
-        <translation type="unfinished"></translation>
+        <translation>Une ligne est envoyée telle que tapée (commencez-la par // pour envoyer un /).</translation>
     </message>
     <message>
         <source>/connect CALL [VIA1 [VIA2]]  call a station</source>
-        <translation type="unfinished"></translation>
+        <translation>/connect CALL [VIA1 [VIA2]]  appeler une station</translation>
     </message>
     <message>
         <source>/stop                        end the connection or the call</source>
-        <translation type="unfinished"></translation>
+        <translation>/stop                        terminer la connexion ou l'appel</translation>
     </message>
     <message>
         <source>/clear                       clear the screen</source>
-        <translation type="unfinished"></translation>
+        <translation>/clear                       effacer l'écran</translation>
     </message>
     <message>
         <source>/f1 ... /f12                 the macros</source>
-        <translation type="unfinished"></translation>
+        <translation>/f1 ... /f12                 les macros</translation>
     </message>
     <message>
         <source>/status                      the link, the connection, who is in control</source>
-        <translation type="unfinished"></translation>
+        <translation>/status                      la liaison, la connexion, qui a le contrôle</translation>
     </message>
     <message>
         <source>/control                     take control back from a browser</source>
-        <translation type="unfinished"></translation>
+        <translation>/control                     reprendre le contrôle à un navigateur</translation>
     </message>
     <message>
         <source>/quit                        end, as closing the window does</source>
-        <translation type="unfinished"></translation>
+        <translation>/quit                        quitter, comme en fermant la fenêtre</translation>
     </message>
     <message>
         <source>Waiting for the modem to end the connection...</source>
-        <translation type="unfinished"></translation>
+        <translation>En attente de la fin de la connexion par le modem...</translation>
     </message>
 </context>
 <context>
     <name>ConsoleOutput</name>
     <message numerus="yes">
         <source>[%n line(s) dropped: the output did not keep up]</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>[%n ligne perdue : la sortie n'a pas suivi]</numerusform>
+            <numerusform>[%n lignes perdues : la sortie n'a pas suivi]</numerusform>
         </translation>
     </message>
 </context>
@@ -220,70 +224,77 @@ otherwise &quot;KELDO Terminal.ini&quot; beside the program.</source>
     <name>ConversationLog</name>
     <message>
         <source>the folder does not answer</source>
-        <translation type="unfinished"></translation>
+        <translation>le dossier ne répond pas</translation>
     </message>
     <message>
         <source>the disk is full</source>
-        <translation type="unfinished"></translation>
+        <translation>le disque est plein</translation>
     </message>
     <message>
         <source>The conversation log cannot be written to %1: %2.
 The conversation goes on; logging resumes as soon as the file can be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le journal des conversations ne peut pas être écrit dans %1 : %2.
+La conversation continue ; la journalisation reprendra dès que le fichier pourra être écrit.</translation>
     </message>
 </context>
 <context>
     <name>Files</name>
     <message>
         <source>Too many levels of symbolic links</source>
-        <translation type="unfinished"></translation>
+        <translation>Trop de niveaux de liens symboliques</translation>
     </message>
     <message>
         <source>The file is read-only.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier est en lecture seule.</translation>
     </message>
     <message>
         <source>not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>pas un fichier ordinaire</translation>
     </message>
     <message>
         <source>a link, not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>un lien, pas un fichier</translation>
     </message>
     <message>
         <source>the disk is full</source>
-        <translation type="unfinished"></translation>
+        <translation>le disque est plein</translation>
     </message>
     <message>
         <source>larger than %1 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>plus de %1 octets</translation>
     </message>
     <message>
         <source>the file does not read as an ADIF logbook; it is left as it is</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier ne se lit pas comme un carnet de trafic ADIF ; il est laissé tel quel</translation>
     </message>
 </context>
 <context>
     <name>Lifecycle</name>
     <message>
         <source>Error: Another copy of KELDO Terminal is running from this folder. Only one copy can be run at a time from the same folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur : une autre instance de KELDO Terminal tourne déjà depuis ce dossier. Une seule instance à la fois peut tourner depuis le même dossier</translation>
     </message>
 </context>
 <context>
     <name>Logbook</name>
     <message>
         <source>the folder does not answer</source>
-        <translation type="unfinished"></translation>
+        <translation>le dossier ne répond pas</translation>
     </message>
     <message numerus="yes">
         <source>%n QSO record(s) could not be written to the logbook %1:
 %2
 
 They are kept in %3 and written as soon as the logbook can take them: at the next QSO, when the logbook settings are opened, or at the next start.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n enregistrement de QSO n'a pas pu être écrit dans le carnet de trafic %1 :
+%2
+
+Il est conservé dans %3 et sera écrit dès que le carnet pourra le recevoir : au prochain QSO, à l'ouverture des paramètres du carnet ou au prochain démarrage.</numerusform>
+            <numerusform>%n enregistrements de QSO n'ont pas pu être écrits dans le carnet de trafic %1 :
+%2
+
+Ils sont conservés dans %3 et seront écrits dès que le carnet pourra les recevoir : au prochain QSO, à l'ouverture des paramètres du carnet ou au prochain démarrage.</numerusform>
         </translation>
     </message>
 </context>
@@ -298,309 +309,309 @@ They are kept in %3 and written as soon as the logbook can take them: at the nex
     <name>Presenter</name>
     <message>
         <source>Conversation log cannot be written: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d'écrire le journal des conversations : %1</translation>
     </message>
     <message>
         <source>QSO records waiting for the logbook: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>QSO en attente du carnet de trafic : %1</translation>
     </message>
     <message>
         <source>Unkeyed: the link to the modem was lost</source>
-        <translation type="unfinished"></translation>
+        <translation>PTT relâché : liaison avec le modem perdue</translation>
     </message>
     <message>
         <source>Unkeyed: the modem&apos;s data link was lost and no PTT OFF came</source>
-        <translation type="unfinished"></translation>
+        <translation>PTT relâché : liaison de données du modem perdue, sans PTT OFF</translation>
     </message>
     <message>
         <source>Unkeyed: the connection ended and no PTT OFF came</source>
-        <translation type="unfinished"></translation>
+        <translation>PTT relâché : connexion terminée, sans PTT OFF</translation>
     </message>
     <message>
         <source>Unkeyed: the connection was stopped and no PTT OFF came</source>
-        <translation type="unfinished"></translation>
+        <translation>PTT relâché : connexion arrêtée, sans PTT OFF</translation>
     </message>
     <message>
         <source>Unkeyed: the keying settings changed</source>
-        <translation type="unfinished"></translation>
+        <translation>PTT relâché : paramètres PTT modifiés</translation>
     </message>
     <message>
         <source>PTT time-out: keyed for more than %1 s without PTT OFF. Released until the modem sends PTT OFF.</source>
-        <translation type="unfinished"></translation>
+        <translation>Délai PTT dépassé : en émission depuis plus de %1 s sans PTT OFF. Relâché jusqu'à ce que le modem envoie PTT OFF.</translation>
     </message>
     <message>
         <source>PTT OFF</source>
-        <translation type="unfinished"></translation>
+        <translation>PTT relâché</translation>
     </message>
     <message>
         <source>TCP link disconnected</source>
-        <translation type="unfinished"></translation>
+        <translation>Liaison TCP coupée</translation>
     </message>
     <message>
         <source>Disconnecting...</source>
-        <translation type="unfinished"></translation>
+        <translation>Déconnexion...</translation>
     </message>
     <message>
         <source>Disconnected</source>
-        <translation type="unfinished"></translation>
+        <translation>Déconnecté</translation>
     </message>
     <message>
         <source>Modem Disconnected</source>
-        <translation type="unfinished"></translation>
+        <translation>Modem déconnecté</translation>
     </message>
     <message>
         <source>rigctld sent a line too long for a frequency: connection dropped</source>
-        <translation type="unfinished"></translation>
+        <translation>rigctld a envoyé une ligne trop longue pour une fréquence : connexion coupée</translation>
     </message>
     <message>
         <source>Modem Connected</source>
-        <translation type="unfinished"></translation>
+        <translation>Modem connecté</translation>
     </message>
     <message>
         <source>Modem Connected, %1 MHz</source>
-        <translation type="unfinished"></translation>
+        <translation>Modem connecté, %1 MHz</translation>
     </message>
     <message>
         <source>Logger %1 cannot be reached: host not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Logiciel de log %1 injoignable : hôte introuvable</translation>
     </message>
     <message>
         <source>Logger %1 cannot be reached</source>
-        <translation type="unfinished"></translation>
+        <translation>Logiciel de log %1 injoignable</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
         <comment>a failure and its detail</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>Connecting with %1 ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Connexion avec %1 ...</translation>
     </message>
     <message>
         <source>Via %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Via %1</translation>
     </message>
     <message>
         <source>%1 Bytes Sent</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 octets émis</translation>
     </message>
     <message>
         <source>%1 Bytes Rcvd</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 octets reçus</translation>
     </message>
     <message>
         <source>PTT ON</source>
-        <translation type="unfinished"></translation>
+        <translation>PTT actif</translation>
     </message>
     <message>
         <source>%1 closed: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 fermé : %2</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <comment>where keying failed, and why</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 : %2</translation>
     </message>
 </context>
 <context>
     <name>RemoteCertificate</name>
     <message>
         <source>The certificate or its key cannot be read (%1, %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Le certificat ou sa clé ne peut pas être lu (%1, %2).</translation>
     </message>
     <message>
         <source>The certificate or its key is not in PEM form (%1, %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Le certificat ou sa clé n'est pas au format PEM (%1, %2).</translation>
     </message>
     <message>
         <source>The key file cannot be made in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de clé ne peut pas être créé dans %1.</translation>
     </message>
     <message>
         <source>No certificate could be made: the openssl command failed or is missing (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun certificat n'a pu être créé : la commande openssl a échoué ou est absente (%1).</translation>
     </message>
     <message>
         <source>The certificate cannot be kept in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le certificat ne peut pas être conservé dans %1.</translation>
     </message>
 </context>
 <context>
     <name>RemotePage</name>
     <message>
         <source>KELDO Terminal</source>
-        <translation type="unfinished">KELDO Terminal</translation>
+        <translation>KELDO Terminal</translation>
     </message>
     <message>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Mot de passe</translation>
     </message>
     <message>
         <source>Log in</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir la session</translation>
     </message>
     <message>
         <source>Log out</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer la session</translation>
     </message>
     <message>
         <source>Received text</source>
-        <translation type="unfinished"></translation>
+        <translation>Texte reçu</translation>
     </message>
     <message>
         <source>Text to send (Enter sends)</source>
-        <translation type="unfinished"></translation>
+        <translation>Texte à envoyer (Enter pour envoyer)</translation>
     </message>
     <message>
         <source>Call</source>
-        <translation type="unfinished"></translation>
+        <translation>Indicatif</translation>
     </message>
     <message>
         <source>Via</source>
-        <translation type="unfinished"></translation>
+        <translation>Via</translation>
     </message>
     <message>
         <source>Connect</source>
-        <translation type="unfinished">Connecter</translation>
+        <translation>Connecter</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêter</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Effacer</translation>
     </message>
     <message>
         <source>Find</source>
-        <translation type="unfinished">Rechercher</translation>
+        <translation>Rechercher</translation>
     </message>
     <message>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Suivant</translation>
     </message>
     <message>
         <source>Take control</source>
-        <translation type="unfinished"></translation>
+        <translation>Prendre le contrôle</translation>
     </message>
     <message>
         <source>In control:</source>
-        <translation type="unfinished"></translation>
+        <translation>Contrôle :</translation>
     </message>
     <message>
         <source>you</source>
-        <translation type="unfinished"></translation>
+        <translation>vous</translation>
     </message>
     <message>
         <source>Link</source>
-        <translation type="unfinished"></translation>
+        <translation>Liaison</translation>
     </message>
     <message>
         <source>Bytes sent</source>
-        <translation type="unfinished"></translation>
+        <translation>Octets envoyés</translation>
     </message>
     <message>
         <source>Bytes received</source>
-        <translation type="unfinished"></translation>
+        <translation>Octets reçus</translation>
     </message>
     <message>
         <source>PTT ON</source>
-        <translation type="unfinished"></translation>
+        <translation>PTT actif</translation>
     </message>
     <message>
         <source>PTT OFF</source>
-        <translation type="unfinished"></translation>
+        <translation>PTT relâché</translation>
     </message>
     <message>
         <source>Macros</source>
-        <translation type="unfinished">Macros</translation>
+        <translation>Macros</translation>
     </message>
     <message>
         <source>Log this QSO</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer ce QSO</translation>
     </message>
     <message>
         <source>Do not log</source>
-        <translation type="unfinished"></translation>
+        <translation>Ne pas enregistrer</translation>
     </message>
     <message>
         <source>Connection to the station lost; trying again...</source>
-        <translation type="unfinished"></translation>
+        <translation>Connexion à la station perdue ; nouvelle tentative...</translation>
     </message>
     <message>
         <source>TCP link up</source>
-        <translation type="unfinished"></translation>
+        <translation>Liaison TCP établie</translation>
     </message>
     <message>
         <source>TCP link waiting</source>
-        <translation type="unfinished"></translation>
+        <translation>Liaison TCP en attente</translation>
     </message>
     <message>
         <source>TCP link down</source>
-        <translation type="unfinished"></translation>
+        <translation>Liaison TCP coupée</translation>
     </message>
     <message>
         <source>matches</source>
-        <translation type="unfinished"></translation>
+        <translation>occurrences</translation>
     </message>
 </context>
 <context>
     <name>RemotePassword</name>
     <message>
         <source>The password could not be stored in %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Le mot de passe n'a pas pu être enregistré dans %1 : %2</translation>
     </message>
 </context>
 <context>
     <name>RemoteServer</name>
     <message>
         <source>Remote operation is off.</source>
-        <translation type="unfinished"></translation>
+        <translation>L'accès à distance est désactivé.</translation>
     </message>
     <message>
         <source>Remote operation needs a password: set one with keldo-terminal --set-remote-password.</source>
-        <translation type="unfinished"></translation>
+        <translation>L'accès à distance nécessite un mot de passe : définissez-le avec keldo-terminal --set-remote-password.</translation>
     </message>
     <message>
         <source>The stored remote password cannot be used: set it again with keldo-terminal --set-remote-password.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le mot de passe d'accès à distance enregistré est inutilisable : redéfinissez-le avec keldo-terminal --set-remote-password.</translation>
     </message>
     <message>
         <source>The listen address %1 is not an address.</source>
-        <translation type="unfinished"></translation>
+        <translation>L'adresse d'écoute %1 n'est pas une adresse.</translation>
     </message>
     <message>
         <source>Cannot listen on %1 (in use, or not this machine&apos;s).</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d'écouter sur %1 (adresse déjà utilisée, ou qui n'est pas celle de cette machine).</translation>
     </message>
     <message>
         <source>Serving on https://%1:%2/ (certificate SHA-256 %3).</source>
-        <translation type="unfinished"></translation>
+        <translation>En service sur https://%1:%2/ (certificat SHA-256 %3).</translation>
     </message>
     <message>
         <source>Wrong password.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mot de passe incorrect.</translation>
     </message>
     <message>
         <source>the desktop</source>
-        <translation type="unfinished"></translation>
+        <translation>l'application de bureau</translation>
     </message>
     <message>
         <source>the console</source>
-        <translation type="unfinished"></translation>
+        <translation>la console</translation>
     </message>
     <message>
         <source>a browser</source>
-        <translation type="unfinished"></translation>
+        <translation>un navigateur</translation>
     </message>
     <message>
         <source>a browser at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>un navigateur sur %1</translation>
     </message>
     <message>
         <source>Another front end is in control. Take control first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une autre interface a le contrôle. Prenez d'abord le contrôle.</translation>
     </message>
 </context>
 <context>
@@ -660,7 +671,7 @@ They are kept in %3 and written as soon as the logbook can take them: at the nex
     <name>SerialPortList</name>
     <message>
         <source>%1, serial %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, n° de série %2</translation>
     </message>
 </context>
 <context>
@@ -668,95 +679,99 @@ They are kept in %3 and written as soon as the logbook can take them: at the nex
     <message>
         <source>The remote access settings could not be saved to %1
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Les paramètres d'accès à distance n'ont pas pu être enregistrés dans %1
+%2</translation>
     </message>
     <message>
         <source>the settings folder does not answer</source>
-        <translation type="unfinished"></translation>
+        <translation>le dossier des paramètres ne répond pas</translation>
     </message>
 </context>
 <context>
     <name>SettingsStore</name>
     <message>
         <source>the settings folder does not answer</source>
-        <translation type="unfinished"></translation>
+        <translation>le dossier des paramètres ne répond pas</translation>
     </message>
     <message>
         <source>The settings could not be saved to %1
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Les paramètres n'ont pas pu être enregistrés dans %1
+%2</translation>
     </message>
 </context>
 <context>
     <name>Station</name>
     <message>
         <source>%1 cannot be started</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ne peut pas être démarré</translation>
     </message>
     <message>
         <source>%1 cannot be started: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ne peut pas être démarré : %2</translation>
     </message>
     <message>
         <source>Unable to open radio serial port %1. May be in use by another application.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d'ouvrir le port série %1 du poste. Il est peut-être utilisé par une autre application.</translation>
     </message>
     <message>
         <source>PTT port %1 lost while transmitting: the radio may still be on the air</source>
-        <translation type="unfinished"></translation>
+        <translation>Port PTT %1 perdu en cours d'émission : le poste est peut-être encore en émission</translation>
     </message>
     <message>
         <source>PTT port %1 back: transmitter released</source>
-        <translation type="unfinished"></translation>
+        <translation>Port PTT %1 revenu : émetteur relâché</translation>
     </message>
     <message>
         <source>Transmit time-out: transmitter released until the modem sends PTT OFF</source>
-        <translation type="unfinished"></translation>
+        <translation>Délai d'émission dépassé : émetteur relâché jusqu'à ce que le modem envoie PTT OFF</translation>
     </message>
     <message>
         <source>The folder %1 does not answer: writing %2 did not finish within %3 s.
 The terminal goes on without it; what could not be written is kept where it can be and written when the folder answers again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier %1 ne répond pas : l'écriture de %2 ne s'est pas terminée en %3 s.
+Le terminal continue sans lui ; ce qui n'a pas pu être écrit est conservé là où c'est possible et sera écrit quand le dossier répondra de nouveau.</translation>
     </message>
     <message>
         <source>the desktop</source>
-        <translation type="unfinished"></translation>
+        <translation>l'application de bureau</translation>
     </message>
     <message>
         <source>the console</source>
-        <translation type="unfinished"></translation>
+        <translation>la console</translation>
     </message>
     <message>
         <source>a browser</source>
-        <translation type="unfinished"></translation>
+        <translation>un navigateur</translation>
     </message>
     <message>
         <source>Control link to %1 lost: stopped, the unsent text kept</source>
-        <translation type="unfinished"></translation>
+        <translation>Liaison de contrôle avec %1 perdue : arrêt, le texte non envoyé est conservé</translation>
     </message>
     <message>
         <source>%1 file not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier %1 introuvable</translation>
     </message>
     <message>
         <source>Linux path tried: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Chemin Linux essayé : %1</translation>
     </message>
     <message>
         <source>%1 cannot be started: it is a Windows program, and &quot;wine&quot; was not found on the PATH.
 Install Wine to run it, or choose a modem program for Linux.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ne peut pas être démarré : c'est un programme Windows, et « wine » est introuvable dans le PATH.
+Installez Wine pour le lancer, ou choisissez un programme modem pour Linux.</translation>
     </message>
 </context>
 <context>
     <name>StationRemote</name>
     <message>
         <source>Calling %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Appel de %1</translation>
     </message>
     <message>
         <source>Log the QSO with %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le QSO avec %1 ?</translation>
     </message>
 </context>
 <context>
@@ -874,15 +889,15 @@ Install Wine to run it, or choose a modem program for Linux.</source>
     <name>Terminal</name>
     <message>
         <source>No connection with %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas de connexion avec %1</translation>
     </message>
     <message>
         <source>No connection with %1 via %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas de connexion avec %1 via %2</translation>
     </message>
     <message>
         <source>Connection ended</source>
-        <translation type="unfinished"></translation>
+        <translation>Connexion terminée</translation>
     </message>
 </context>
 <context>
@@ -944,7 +959,7 @@ Install Wine to run it, or choose a modem program for Linux.</source>
     </message>
     <message>
         <source>There are no settings yet. Your call sign and your modem, to begin with (Settings → Terminal Setup... changes them later).</source>
-        <translation>Aucun paramètre pour l&apos;instant. Pour commencer, votre indicatif et votre modem (modifiables plus tard via Settings → Terminal Setup...).</translation>
+        <translation>Aucun paramètre pour l'instant. Pour commencer, votre indicatif et votre modem (modifiables plus tard via Paramètres → Configuration du terminal...).</translation>
     </message>
     <message>
         <source>&amp;Call sign:</source>
@@ -1015,225 +1030,227 @@ Install Wine to run it, or choose a modem program for Linux.</source>
     </message>
     <message>
         <source>&amp;Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Paramètres</translation>
     </message>
     <message>
         <source>Terminal Setup...</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuration du terminal...</translation>
     </message>
     <message>
         <source>PTT...</source>
-        <translation type="unfinished"></translation>
+        <translation>PTT...</translation>
     </message>
     <message>
         <source>Font Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille de police</translation>
     </message>
     <message>
         <source>Colour</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleur</translation>
     </message>
     <message>
         <source>Black</source>
-        <translation type="unfinished"></translation>
+        <translation>Noir</translation>
     </message>
     <message>
         <source>White</source>
-        <translation type="unfinished"></translation>
+        <translation>Blanc</translation>
     </message>
     <message>
         <source>Speaker Colours</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleurs par interlocuteur</translation>
     </message>
     <message>
         <source>Time Stamps</source>
-        <translation type="unfinished"></translation>
+        <translation>Horodatage</translation>
     </message>
     <message>
         <source>Notify on Incoming Call</source>
-        <translation type="unfinished"></translation>
+        <translation>Signaler les appels entrants</translation>
     </message>
     <message>
         <source>Log Conversations</source>
-        <translation type="unfinished"></translation>
+        <translation>Journaliser les conversations</translation>
     </message>
     <message>
         <source>Log Folder...</source>
-        <translation type="unfinished"></translation>
+        <translation>Dossier des journaux...</translation>
     </message>
     <message>
         <source>Logbook...</source>
-        <translation type="unfinished"></translation>
+        <translation>Carnet de trafic...</translation>
     </message>
     <message>
         <source>Open Logs Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir le dossier des journaux</translation>
     </message>
     <message>
         <source>Remote Access...</source>
-        <translation type="unfinished"></translation>
+        <translation>Accès à distance...</translation>
     </message>
     <message>
         <source>Macros...</source>
-        <translation type="unfinished"></translation>
+        <translation>Macros...</translation>
     </message>
     <message>
         <source>Show Macro Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher la barre de macros</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>É&amp;dition</translation>
     </message>
     <message>
         <source>&amp;Find...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rechercher...</translation>
     </message>
     <message>
         <source>Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode</translation>
     </message>
     <message>
         <source>KELDO HF</source>
-        <translation type="unfinished">KELDO HF</translation>
+        <translation>KELDO HF</translation>
     </message>
     <message>
         <source>KELDO FM</source>
-        <translation type="unfinished">KELDO FM</translation>
+        <translation>KELDO FM</translation>
     </message>
     <message>
         <source>KELDO SAT</source>
-        <translation type="unfinished">KELDO SAT</translation>
+        <translation>KELDO SAT</translation>
     </message>
     <message>
         <source>&amp;Connect</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Connecter</translation>
     </message>
     <message>
         <source>Call a station</source>
-        <translation type="unfinished"></translation>
+        <translation>Appeler une station</translation>
     </message>
     <message>
         <source>S&amp;top</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrê&amp;ter</translation>
     </message>
     <message>
         <source>End the connection</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminer la connexion</translation>
     </message>
     <message>
         <source>C&amp;lear</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Effacer</translation>
     </message>
     <message>
         <source>Empty the RX screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Vider la zone de réception</translation>
     </message>
     <message>
         <source>T&amp;ake Control</source>
-        <translation type="unfinished"></translation>
+        <translation>Prendre le c&amp;ontrôle</translation>
     </message>
     <message>
         <source>Operate the station from here again</source>
-        <translation type="unfinished"></translation>
+        <translation>Reprendre la conduite de la station depuis ici</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aide</translation>
     </message>
     <message>
         <source>KELDO Google Group</source>
-        <translation type="unfinished"></translation>
+        <translation>Groupe Google KELDO</translation>
     </message>
     <message>
         <source>KELDO download site</source>
-        <translation type="unfinished"></translation>
+        <translation>Site de téléchargement KELDO</translation>
     </message>
     <message>
         <source>ChangeLog</source>
-        <translation type="unfinished"></translation>
+        <translation>Historique des versions</translation>
     </message>
     <message>
         <source>About...</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos...</translation>
     </message>
     <message>
         <source>RX Screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Zone de réception</translation>
     </message>
     <message>
         <source>Received text</source>
-        <translation type="unfinished"></translation>
+        <translation>Texte reçu</translation>
     </message>
     <message>
         <source>The conversation: what the other station sent and what you sent</source>
-        <translation type="unfinished"></translation>
+        <translation>La conversation : ce que le correspondant a envoyé et ce que vous avez envoyé</translation>
     </message>
     <message>
         <source>Sending progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Progression de l'envoi</translation>
     </message>
     <message>
         <source>How much of the text being sent the modem has transmitted</source>
-        <translation type="unfinished"></translation>
+        <translation>Part du texte en cours d'envoi que le modem a déjà émise</translation>
     </message>
     <message>
         <source>TX Screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Zone d'émission</translation>
     </message>
     <message>
         <source>Text to send</source>
-        <translation type="unfinished"></translation>
+        <translation>Texte à envoyer</translation>
     </message>
     <message>
         <source>Type your text here; Enter sends it</source>
-        <translation type="unfinished"></translation>
+        <translation>Tapez votre texte ici ; Enter l'envoie</translation>
     </message>
     <message>
         <source>Send text (ENTER key)</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoyer le texte (touche ENTER)</translation>
     </message>
     <message>
         <source>Send</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoyer</translation>
     </message>
     <message>
         <source>Sends the typed text to the other station (Enter key)</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoie le texte tapé au correspondant (touche Enter)</translation>
     </message>
     <message>
         <source>Macros</source>
-        <translation type="unfinished">Macros</translation>
+        <translation>Macros</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>In control: %1. This window only watches; Take Control (Ctrl+Shift+T) operates from here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Contrôle : %1. Cette fenêtre ne fait qu'observer ; Prendre le contrôle (Ctrl+Shift+T) permet d'opérer d'ici.</translation>
     </message>
     <message>
         <source>KELDO Terminal is not connected with KELDO Modem</source>
-        <translation type="unfinished"></translation>
+        <translation>KELDO Terminal n'est pas connecté à KELDO Modem</translation>
     </message>
     <message>
         <source>No program to show text files was found (such as xdg-open).
 The change log is the file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun programme pour afficher les fichiers texte n'a été trouvé (comme xdg-open).
+L'historique des versions est le fichier %1</translation>
     </message>
     <message>
         <source>%1 not found</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 introuvable</translation>
     </message>
     <message>
         <source>The logs folder could not be opened: no program to open folders was found.
 The logs are in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier des journaux n'a pas pu être ouvert : aucun programme pour ouvrir les dossiers n'a été trouvé.
+Les journaux sont dans %1</translation>
     </message>
     <message>
         <source>Log Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Dossier des journaux</translation>
     </message>
 </context>
 <context>
@@ -1488,121 +1505,121 @@ absent</translation>
     <name>frmRemote</name>
     <message>
         <source>Remote Access</source>
-        <translation type="unfinished"></translation>
+        <translation>Accès à distance</translation>
     </message>
     <message>
         <source>&amp;Let browsers operate this station</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Autoriser les navigateurs à piloter cette station</translation>
     </message>
     <message>
         <source>Listen address</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse d'écoute</translation>
     </message>
     <message>
         <source>127.0.0.1: this computer only; 0.0.0.0: every network</source>
-        <translation type="unfinished"></translation>
+        <translation>127.0.0.1 : cet ordinateur seulement ; 0.0.0.0 : tous les réseaux</translation>
     </message>
     <message>
         <source>Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Port</translation>
     </message>
     <message>
         <source>New password</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau mot de passe</translation>
     </message>
     <message>
         <source>New password again</source>
-        <translation type="unfinished"></translation>
+        <translation>Confirmer le nouveau mot de passe</translation>
     </message>
     <message>
         <source>A password is set; leave both boxes empty to keep it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un mot de passe est défini ; laissez les deux champs vides pour le conserver.</translation>
     </message>
     <message>
         <source>No password is set: browsers cannot log in until one is.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun mot de passe défini : les navigateurs ne peuvent pas ouvrir de session tant qu'il n'y en a pas.</translation>
     </message>
     <message>
         <source>Listen &amp;address:</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;dresse d'écoute :</translation>
     </message>
     <message>
         <source>&amp;Port:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Port :</translation>
     </message>
     <message>
         <source>&amp;New password:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nouveau mot de passe :</translation>
     </message>
     <message>
         <source>&amp;Repeat it:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Répéter :</translation>
     </message>
     <message>
         <source>Now</source>
-        <translation type="unfinished"></translation>
+        <translation>État actuel</translation>
     </message>
     <message>
         <source>Browsers connected</source>
-        <translation type="unfinished"></translation>
+        <translation>Navigateurs connectés</translation>
     </message>
     <message>
         <source>&amp;Take control</source>
-        <translation type="unfinished"></translation>
+        <translation>Prendre le &amp;contrôle</translation>
     </message>
     <message>
         <source>&amp;Disconnect all</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tout déconnecter</translation>
     </message>
     <message>
         <source>Open:</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresses :</translation>
     </message>
     <message>
         <source>Certificate SHA-256:</source>
-        <translation type="unfinished"></translation>
+        <translation>Certificat SHA-256 :</translation>
     </message>
     <message>
         <source>Connected:</source>
-        <translation type="unfinished"></translation>
+        <translation>Connectés :</translation>
     </message>
     <message>
         <source>In control:</source>
-        <translation type="unfinished"></translation>
+        <translation>Contrôle :</translation>
     </message>
     <message>
         <source>Serving.</source>
-        <translation type="unfinished"></translation>
+        <translation>Serveur actif.</translation>
     </message>
     <message>
         <source>Not serving.</source>
-        <translation type="unfinished"></translation>
+        <translation>Serveur inactif.</translation>
     </message>
     <message>
         <source>(none)</source>
-        <translation type="unfinished"></translation>
+        <translation>(aucun)</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>The listen address must be an IP address, such as 127.0.0.1 or 0.0.0.0.</source>
-        <translation type="unfinished"></translation>
+        <translation>L'adresse d'écoute doit être une adresse IP, comme 127.0.0.1 ou 0.0.0.0.</translation>
     </message>
     <message>
         <source>The port must be a number from %1 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le port doit être un nombre de %1 à %2.</translation>
     </message>
     <message>
         <source>The two passwords differ: type the same one twice.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les deux mots de passe diffèrent : tapez deux fois le même.</translation>
     </message>
     <message numerus="yes">
         <source>The password is too short: at least %n characters, please.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Le mot de passe est trop court : au moins %n caractère, s'il vous plaît.</numerusform>
+            <numerusform>Le mot de passe est trop court : au moins %n caractères, s'il vous plaît.</numerusform>
         </translation>
     </message>
 </context>
