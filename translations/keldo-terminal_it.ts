@@ -5,35 +5,35 @@
     <name>CommandLine</name>
     <message>
         <source>Empty debug area in &apos;%1&apos; (known: %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Area di debug vuota in &apos;%1&apos; (disponibili: %2).</translation>
     </message>
     <message>
         <source>Unknown debug area &apos;%1&apos; (known: %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Area di debug sconosciuta &apos;%1&apos; (disponibili: %2).</translation>
     </message>
     <message>
         <source>Use FILE as the settings file (created on the first save). One copy runs per settings file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Usa FILE come file delle impostazioni (creato al primo salvataggio). Per ogni file delle impostazioni si avvia una sola copia.</translation>
     </message>
     <message>
         <source>FILE</source>
-        <translation type="unfinished"></translation>
+        <translation>FILE</translation>
     </message>
     <message>
         <source>Read the remote operation password from standard input, store its hash and exit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Legge dallo standard input la password per l&apos;uso da remoto, ne salva l&apos;hash ed esce.</translation>
     </message>
     <message>
         <source>Run on standard input and output, without a window or a display.</source>
-        <translation type="unfinished"></translation>
+        <translation>Funziona su standard input e output, senza finestra né display.</translation>
     </message>
     <message>
         <source>Write every diagnostic of the areas to standard error: %1 (comma-separated).</source>
-        <translation type="unfinished"></translation>
+        <translation>Scrive su standard error tutti i messaggi diagnostici delle aree: %1 (separate da virgole).</translation>
     </message>
     <message>
         <source>AREA[,AREA]</source>
-        <translation type="unfinished"></translation>
+        <translation>AREA[,AREA]</translation>
     </message>
     <message>
         <source>Keyboard chat terminal for the KELDO modems.
@@ -41,178 +41,182 @@
 Settings: $XDG_CONFIG_HOME/KELDO Terminal/KELDO Terminal.ini (default
 ~/.config/...) when installed, or when the program&apos;s folder cannot be written;
 otherwise &quot;KELDO Terminal.ini&quot; beside the program.</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminale di chat da tastiera per i modem KELDO.
+
+Impostazioni: $XDG_CONFIG_HOME/KELDO Terminal/KELDO Terminal.ini (predefinito
+~/.config/...) se il programma è installato o se la sua cartella non è scrivibile;
+altrimenti &quot;KELDO Terminal.ini&quot; accanto al programma.</translation>
     </message>
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Argomento inatteso &apos;%1&apos;.</translation>
     </message>
     <message>
         <source>Try &apos;keldo-terminal --help&apos; for more information.</source>
-        <translation type="unfinished"></translation>
+        <translation>Usa &apos;keldo-terminal --help&apos; per maggiori informazioni.</translation>
     </message>
 </context>
 <context>
     <name>Console</name>
     <message>
         <source>KELDO Terminal %1, settings %2. /help lists the commands.</source>
-        <translation type="unfinished"></translation>
+        <translation>KELDO Terminal %1, impostazioni %2. /help elenca i comandi.</translation>
     </message>
     <message>
         <source>/%1 takes nothing after it.</source>
-        <translation type="unfinished"></translation>
+        <translation>/%1 non accetta argomenti.</translation>
     </message>
     <message>
         <source>Usage: /connect CALL [VIA1 [VIA2]]</source>
-        <translation type="unfinished"></translation>
+        <translation>Uso: /connect CALL [VIA1 [VIA2]]</translation>
     </message>
     <message>
         <source>Unknown command %1: /help lists the commands.</source>
-        <translation type="unfinished"></translation>
+        <translation>Comando sconosciuto %1: /help elenca i comandi.</translation>
     </message>
 </context>
 <context>
     <name>ConsoleFrontEnd</name>
     <message>
         <source>Screen cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>Schermo pulito</translation>
     </message>
     <message>
         <source>QSO with %1 logged</source>
-        <translation type="unfinished"></translation>
+        <translation>QSO con %1 registrato</translation>
     </message>
     <message>
         <source>QSO with %1 not logged: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>QSO con %1 non registrato: %2</translation>
     </message>
     <message>
         <source>%1 is calling</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 sta chiamando</translation>
     </message>
     <message>
         <source>Alert word from %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Parola di avviso da %1: %2</translation>
     </message>
     <message>
         <source>PTT: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>PTT: %1</translation>
     </message>
     <message>
         <source>PTT %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>PTT %1: %2</translation>
     </message>
     <message>
         <source>Not sent: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Non inviato: %1</translation>
     </message>
     <message>
         <source>Remote access: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Accesso remoto: %1</translation>
     </message>
     <message>
         <source>In control: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ha il controllo: %1</translation>
     </message>
     <message>
         <source>Line too long: not sent</source>
-        <translation type="unfinished"></translation>
+        <translation>Riga troppo lunga: non inviata</translation>
     </message>
     <message>
         <source>%1 is in control: /control takes it back</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ha il controllo: /control lo riprende</translation>
     </message>
     <message>
         <source>Not sent: no connection</source>
-        <translation type="unfinished"></translation>
+        <translation>Non inviato: nessuna connessione</translation>
     </message>
     <message>
         <source>Cannot call %1: not a call sign, or the modem is not linked</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile chiamare %1: non è un nominativo, o il modem non è collegato</translation>
     </message>
     <message>
         <source>F%1 has no macro</source>
-        <translation type="unfinished"></translation>
+        <translation>F%1 non ha una macro</translation>
     </message>
     <message>
         <source>F%1 does not end in &lt;SEND&gt;; type it to send it: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>F%1 non termina con &lt;SEND&gt;; digitala per inviarla: %2</translation>
     </message>
     <message>
         <source>Modem link: %1</source>
-        <translation type="unfinished">Collegamento al modem: %1</translation>
+        <translation>Collegamento al modem: %1</translation>
     </message>
     <message>
         <source>up</source>
-        <translation type="unfinished">attivo</translation>
+        <translation>attivo</translation>
     </message>
     <message>
         <source>down</source>
-        <translation type="unfinished">interrotto</translation>
+        <translation>interrotto</translation>
     </message>
     <message>
         <source>Connected with %1, %2 bytes received</source>
-        <translation type="unfinished"></translation>
+        <translation>Connesso con %1, %2 byte ricevuti</translation>
     </message>
     <message>
         <source>Not connected</source>
-        <translation type="unfinished"></translation>
+        <translation>Non connesso</translation>
     </message>
     <message>
         <source>My call sign: %1; QSO logging %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Il mio nominativo: %1; registrazione dei QSO %2</translation>
     </message>
     <message>
         <source>on</source>
-        <translation type="unfinished"></translation>
+        <translation>attiva</translation>
     </message>
     <message>
         <source>off</source>
-        <translation type="unfinished"></translation>
+        <translation>disattivata</translation>
     </message>
     <message>
         <source>A line is sent as typed (start it with // to send a /).</source>
-        <translation type="unfinished"></translation>
+        <translation>Ogni riga viene inviata così come è scritta (iniziala con // per inviare una /).</translation>
     </message>
     <message>
         <source>/connect CALL [VIA1 [VIA2]]  call a station</source>
-        <translation type="unfinished"></translation>
+        <translation>/connect CALL [VIA1 [VIA2]]  chiama una stazione</translation>
     </message>
     <message>
         <source>/stop                        end the connection or the call</source>
-        <translation type="unfinished"></translation>
+        <translation>/stop                        termina la connessione o la chiamata</translation>
     </message>
     <message>
         <source>/clear                       clear the screen</source>
-        <translation type="unfinished"></translation>
+        <translation>/clear                       pulisce lo schermo</translation>
     </message>
     <message>
         <source>/f1 ... /f12                 the macros</source>
-        <translation type="unfinished"></translation>
+        <translation>/f1 ... /f12                 le macro</translation>
     </message>
     <message>
         <source>/status                      the link, the connection, who is in control</source>
-        <translation type="unfinished"></translation>
+        <translation>/status                      il collegamento, la connessione, chi ha il controllo</translation>
     </message>
     <message>
         <source>/control                     take control back from a browser</source>
-        <translation type="unfinished"></translation>
+        <translation>/control                     riprende il controllo da un browser</translation>
     </message>
     <message>
         <source>/quit                        end, as closing the window does</source>
-        <translation type="unfinished"></translation>
+        <translation>/quit                        esce, come chiudendo la finestra</translation>
     </message>
     <message>
         <source>Waiting for the modem to end the connection...</source>
-        <translation type="unfinished"></translation>
+        <translation>In attesa che il modem termini la connessione...</translation>
     </message>
 </context>
 <context>
     <name>ConsoleOutput</name>
     <message numerus="yes">
         <source>[%n line(s) dropped: the output did not keep up]</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>[%n riga scartata: l&apos;output non ha tenuto il passo]</numerusform>
+            <numerusform>[%n righe scartate: l&apos;output non ha tenuto il passo]</numerusform>
         </translation>
     </message>
 </context>
@@ -220,70 +224,77 @@ otherwise &quot;KELDO Terminal.ini&quot; beside the program.</source>
     <name>ConversationLog</name>
     <message>
         <source>the folder does not answer</source>
-        <translation type="unfinished"></translation>
+        <translation>la cartella non risponde</translation>
     </message>
     <message>
         <source>the disk is full</source>
-        <translation type="unfinished"></translation>
+        <translation>il disco è pieno</translation>
     </message>
     <message>
         <source>The conversation log cannot be written to %1: %2.
 The conversation goes on; logging resumes as soon as the file can be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile scrivere il registro della conversazione in %1: %2.
+La conversazione continua; la registrazione riprende appena il file sarà scrivibile.</translation>
     </message>
 </context>
 <context>
     <name>Files</name>
     <message>
         <source>Too many levels of symbolic links</source>
-        <translation type="unfinished"></translation>
+        <translation>Troppi livelli di collegamenti simbolici</translation>
     </message>
     <message>
         <source>The file is read-only.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file è di sola lettura.</translation>
     </message>
     <message>
         <source>not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>non è un file regolare</translation>
     </message>
     <message>
         <source>a link, not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>è un collegamento, non un file</translation>
     </message>
     <message>
         <source>the disk is full</source>
-        <translation type="unfinished"></translation>
+        <translation>il disco è pieno</translation>
     </message>
     <message>
         <source>larger than %1 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>più grande di %1 byte</translation>
     </message>
     <message>
         <source>the file does not read as an ADIF logbook; it is left as it is</source>
-        <translation type="unfinished"></translation>
+        <translation>il file non risulta un logbook ADIF; viene lasciato com&apos;è</translation>
     </message>
 </context>
 <context>
     <name>Lifecycle</name>
     <message>
         <source>Error: Another copy of KELDO Terminal is running from this folder. Only one copy can be run at a time from the same folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore: un&apos;altra copia di KELDO Terminal è in esecuzione da questa cartella. Dalla stessa cartella si può eseguire una sola copia alla volta</translation>
     </message>
 </context>
 <context>
     <name>Logbook</name>
     <message>
         <source>the folder does not answer</source>
-        <translation type="unfinished"></translation>
+        <translation>la cartella non risponde</translation>
     </message>
     <message numerus="yes">
         <source>%n QSO record(s) could not be written to the logbook %1:
 %2
 
 They are kept in %3 and written as soon as the logbook can take them: at the next QSO, when the logbook settings are opened, or at the next start.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Impossibile scrivere %n QSO nel logbook %1:
+%2
+
+Viene conservato in %3 e scritto appena il logbook potrà riceverlo: al prossimo QSO, all&apos;apertura delle impostazioni del logbook o al prossimo avvio.</numerusform>
+            <numerusform>Impossibile scrivere %n QSO nel logbook %1:
+%2
+
+Vengono conservati in %3 e scritti appena il logbook potrà riceverli: al prossimo QSO, all&apos;apertura delle impostazioni del logbook o al prossimo avvio.</numerusform>
         </translation>
     </message>
 </context>
@@ -298,309 +309,309 @@ They are kept in %3 and written as soon as the logbook can take them: at the nex
     <name>Presenter</name>
     <message>
         <source>Conversation log cannot be written: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile scrivere il registro della conversazione: %1</translation>
     </message>
     <message>
         <source>QSO records waiting for the logbook: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>QSO in attesa del logbook: %1</translation>
     </message>
     <message>
         <source>Unkeyed: the link to the modem was lost</source>
-        <translation type="unfinished"></translation>
+        <translation>PTT rilasciato: perso il collegamento al modem</translation>
     </message>
     <message>
         <source>Unkeyed: the modem&apos;s data link was lost and no PTT OFF came</source>
-        <translation type="unfinished"></translation>
+        <translation>PTT rilasciato: perso il collegamento dati del modem senza PTT OFF</translation>
     </message>
     <message>
         <source>Unkeyed: the connection ended and no PTT OFF came</source>
-        <translation type="unfinished"></translation>
+        <translation>PTT rilasciato: connessione terminata senza PTT OFF</translation>
     </message>
     <message>
         <source>Unkeyed: the connection was stopped and no PTT OFF came</source>
-        <translation type="unfinished"></translation>
+        <translation>PTT rilasciato: connessione interrotta senza PTT OFF</translation>
     </message>
     <message>
         <source>Unkeyed: the keying settings changed</source>
-        <translation type="unfinished"></translation>
+        <translation>PTT rilasciato: impostazioni del PTT cambiate</translation>
     </message>
     <message>
         <source>PTT time-out: keyed for more than %1 s without PTT OFF. Released until the modem sends PTT OFF.</source>
-        <translation type="unfinished"></translation>
+        <translation>Timeout PTT: in trasmissione da più di %1 s senza PTT OFF. Rilasciato finché il modem non invia PTT OFF.</translation>
     </message>
     <message>
         <source>PTT OFF</source>
-        <translation type="unfinished"></translation>
+        <translation>PTT OFF</translation>
     </message>
     <message>
         <source>TCP link disconnected</source>
-        <translation type="unfinished"></translation>
+        <translation>Collegamento TCP disconnesso</translation>
     </message>
     <message>
         <source>Disconnecting...</source>
-        <translation type="unfinished"></translation>
+        <translation>Disconnessione...</translation>
     </message>
     <message>
         <source>Disconnected</source>
-        <translation type="unfinished"></translation>
+        <translation>Disconnesso</translation>
     </message>
     <message>
         <source>Modem Disconnected</source>
-        <translation type="unfinished"></translation>
+        <translation>Modem disconnesso</translation>
     </message>
     <message>
         <source>rigctld sent a line too long for a frequency: connection dropped</source>
-        <translation type="unfinished"></translation>
+        <translation>rigctld ha inviato una riga troppo lunga per una frequenza: connessione chiusa</translation>
     </message>
     <message>
         <source>Modem Connected</source>
-        <translation type="unfinished"></translation>
+        <translation>Modem connesso</translation>
     </message>
     <message>
         <source>Modem Connected, %1 MHz</source>
-        <translation type="unfinished"></translation>
+        <translation>Modem connesso, %1 MHz</translation>
     </message>
     <message>
         <source>Logger %1 cannot be reached: host not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Programma di log %1 non raggiungibile: host non trovato</translation>
     </message>
     <message>
         <source>Logger %1 cannot be reached</source>
-        <translation type="unfinished"></translation>
+        <translation>Programma di log %1 non raggiungibile</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
         <comment>a failure and its detail</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>Connecting with %1 ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Connessione con %1 ...</translation>
     </message>
     <message>
         <source>Via %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Via %1</translation>
     </message>
     <message>
         <source>%1 Bytes Sent</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 byte inv.</translation>
     </message>
     <message>
         <source>%1 Bytes Rcvd</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 byte ric.</translation>
     </message>
     <message>
         <source>PTT ON</source>
-        <translation type="unfinished"></translation>
+        <translation>PTT ON</translation>
     </message>
     <message>
         <source>%1 closed: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 chiusa: %2</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <comment>where keying failed, and why</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
     <name>RemoteCertificate</name>
     <message>
         <source>The certificate or its key cannot be read (%1, %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile leggere il certificato o la sua chiave (%1, %2).</translation>
     </message>
     <message>
         <source>The certificate or its key is not in PEM form (%1, %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Il certificato o la sua chiave non è in formato PEM (%1, %2).</translation>
     </message>
     <message>
         <source>The key file cannot be made in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile creare il file della chiave in %1.</translation>
     </message>
     <message>
         <source>No certificate could be made: the openssl command failed or is missing (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile creare un certificato: il comando openssl non è riuscito o manca (%1).</translation>
     </message>
     <message>
         <source>The certificate cannot be kept in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile salvare il certificato in %1.</translation>
     </message>
 </context>
 <context>
     <name>RemotePage</name>
     <message>
         <source>KELDO Terminal</source>
-        <translation type="unfinished">KELDO Terminal</translation>
+        <translation>KELDO Terminal</translation>
     </message>
     <message>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Password</translation>
     </message>
     <message>
         <source>Log in</source>
-        <translation type="unfinished"></translation>
+        <translation>Accedi</translation>
     </message>
     <message>
         <source>Log out</source>
-        <translation type="unfinished"></translation>
+        <translation>Esci</translation>
     </message>
     <message>
         <source>Received text</source>
-        <translation type="unfinished"></translation>
+        <translation>Testo ricevuto</translation>
     </message>
     <message>
         <source>Text to send (Enter sends)</source>
-        <translation type="unfinished"></translation>
+        <translation>Testo da inviare (Enter invia)</translation>
     </message>
     <message>
         <source>Call</source>
-        <translation type="unfinished"></translation>
+        <translation>Nominativo</translation>
     </message>
     <message>
         <source>Via</source>
-        <translation type="unfinished"></translation>
+        <translation>Via</translation>
     </message>
     <message>
         <source>Connect</source>
-        <translation type="unfinished">Connetti</translation>
+        <translation>Connetti</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Stop</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulisci</translation>
     </message>
     <message>
         <source>Find</source>
-        <translation type="unfinished">Trova</translation>
+        <translation>Trova</translation>
     </message>
     <message>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Successivo</translation>
     </message>
     <message>
         <source>Take control</source>
-        <translation type="unfinished"></translation>
+        <translation>Prendi il controllo</translation>
     </message>
     <message>
         <source>In control:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ha il controllo:</translation>
     </message>
     <message>
         <source>you</source>
-        <translation type="unfinished"></translation>
+        <translation>tu</translation>
     </message>
     <message>
         <source>Link</source>
-        <translation type="unfinished"></translation>
+        <translation>Collegamento</translation>
     </message>
     <message>
         <source>Bytes sent</source>
-        <translation type="unfinished"></translation>
+        <translation>Byte inviati</translation>
     </message>
     <message>
         <source>Bytes received</source>
-        <translation type="unfinished"></translation>
+        <translation>Byte ricevuti</translation>
     </message>
     <message>
         <source>PTT ON</source>
-        <translation type="unfinished"></translation>
+        <translation>PTT ON</translation>
     </message>
     <message>
         <source>PTT OFF</source>
-        <translation type="unfinished"></translation>
+        <translation>PTT OFF</translation>
     </message>
     <message>
         <source>Macros</source>
-        <translation type="unfinished">Macro</translation>
+        <translation>Macro</translation>
     </message>
     <message>
         <source>Log this QSO</source>
-        <translation type="unfinished"></translation>
+        <translation>Registra questo QSO</translation>
     </message>
     <message>
         <source>Do not log</source>
-        <translation type="unfinished"></translation>
+        <translation>Non registrare</translation>
     </message>
     <message>
         <source>Connection to the station lost; trying again...</source>
-        <translation type="unfinished"></translation>
+        <translation>Connessione con la stazione persa; nuovo tentativo...</translation>
     </message>
     <message>
         <source>TCP link up</source>
-        <translation type="unfinished"></translation>
+        <translation>Collegamento TCP attivo</translation>
     </message>
     <message>
         <source>TCP link waiting</source>
-        <translation type="unfinished"></translation>
+        <translation>Collegamento TCP in attesa</translation>
     </message>
     <message>
         <source>TCP link down</source>
-        <translation type="unfinished"></translation>
+        <translation>Collegamento TCP interrotto</translation>
     </message>
     <message>
         <source>matches</source>
-        <translation type="unfinished"></translation>
+        <translation>risultati</translation>
     </message>
 </context>
 <context>
     <name>RemotePassword</name>
     <message>
         <source>The password could not be stored in %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile salvare la password in %1: %2</translation>
     </message>
 </context>
 <context>
     <name>RemoteServer</name>
     <message>
         <source>Remote operation is off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il funzionamento da remoto è disattivato.</translation>
     </message>
     <message>
         <source>Remote operation needs a password: set one with keldo-terminal --set-remote-password.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il funzionamento da remoto richiede una password: impostala con keldo-terminal --set-remote-password.</translation>
     </message>
     <message>
         <source>The stored remote password cannot be used: set it again with keldo-terminal --set-remote-password.</source>
-        <translation type="unfinished"></translation>
+        <translation>La password remota salvata non è utilizzabile: impostala di nuovo con keldo-terminal --set-remote-password.</translation>
     </message>
     <message>
         <source>The listen address %1 is not an address.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;indirizzo di ascolto %1 non è un indirizzo.</translation>
     </message>
     <message>
         <source>Cannot listen on %1 (in use, or not this machine&apos;s).</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile ascoltare su %1 (è in uso, o non appartiene a questo computer).</translation>
     </message>
     <message>
         <source>Serving on https://%1:%2/ (certificate SHA-256 %3).</source>
-        <translation type="unfinished"></translation>
+        <translation>Attivo su https://%1:%2/ (certificato SHA-256 %3).</translation>
     </message>
     <message>
         <source>Wrong password.</source>
-        <translation type="unfinished"></translation>
+        <translation>Password errata.</translation>
     </message>
     <message>
         <source>the desktop</source>
-        <translation type="unfinished"></translation>
+        <translation>il desktop</translation>
     </message>
     <message>
         <source>the console</source>
-        <translation type="unfinished"></translation>
+        <translation>la console</translation>
     </message>
     <message>
         <source>a browser</source>
-        <translation type="unfinished"></translation>
+        <translation>un browser</translation>
     </message>
     <message>
         <source>a browser at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>un browser da %1</translation>
     </message>
     <message>
         <source>Another front end is in control. Take control first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il controllo è di un&apos;altra interfaccia. Prendi prima il controllo.</translation>
     </message>
 </context>
 <context>
@@ -660,7 +671,7 @@ They are kept in %3 and written as soon as the logbook can take them: at the nex
     <name>SerialPortList</name>
     <message>
         <source>%1, serial %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, numero di serie %2</translation>
     </message>
 </context>
 <context>
@@ -668,95 +679,99 @@ They are kept in %3 and written as soon as the logbook can take them: at the nex
     <message>
         <source>The remote access settings could not be saved to %1
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile salvare le impostazioni dell&apos;accesso remoto in %1
+%2</translation>
     </message>
     <message>
         <source>the settings folder does not answer</source>
-        <translation type="unfinished"></translation>
+        <translation>la cartella delle impostazioni non risponde</translation>
     </message>
 </context>
 <context>
     <name>SettingsStore</name>
     <message>
         <source>the settings folder does not answer</source>
-        <translation type="unfinished"></translation>
+        <translation>la cartella delle impostazioni non risponde</translation>
     </message>
     <message>
         <source>The settings could not be saved to %1
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile salvare le impostazioni in %1
+%2</translation>
     </message>
 </context>
 <context>
     <name>Station</name>
     <message>
         <source>%1 cannot be started</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile avviare %1</translation>
     </message>
     <message>
         <source>%1 cannot be started: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile avviare %1: %2</translation>
     </message>
     <message>
         <source>Unable to open radio serial port %1. May be in use by another application.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile aprire la porta seriale della radio %1. Potrebbe essere in uso da un&apos;altra applicazione.</translation>
     </message>
     <message>
         <source>PTT port %1 lost while transmitting: the radio may still be on the air</source>
-        <translation type="unfinished"></translation>
+        <translation>Porta PTT %1 persa durante la trasmissione: la radio potrebbe essere ancora in trasmissione</translation>
     </message>
     <message>
         <source>PTT port %1 back: transmitter released</source>
-        <translation type="unfinished"></translation>
+        <translation>Porta PTT %1 di nuovo presente: trasmettitore rilasciato</translation>
     </message>
     <message>
         <source>Transmit time-out: transmitter released until the modem sends PTT OFF</source>
-        <translation type="unfinished"></translation>
+        <translation>Timeout di trasmissione: trasmettitore rilasciato finché il modem non invia PTT OFF</translation>
     </message>
     <message>
         <source>The folder %1 does not answer: writing %2 did not finish within %3 s.
 The terminal goes on without it; what could not be written is kept where it can be and written when the folder answers again.</source>
-        <translation type="unfinished"></translation>
+        <translation>La cartella %1 non risponde: la scrittura di %2 non è terminata entro %3 s.
+Il terminale prosegue senza; ciò che non è stato scritto viene conservato dove possibile e scritto quando la cartella risponderà di nuovo.</translation>
     </message>
     <message>
         <source>the desktop</source>
-        <translation type="unfinished"></translation>
+        <translation>il desktop</translation>
     </message>
     <message>
         <source>the console</source>
-        <translation type="unfinished"></translation>
+        <translation>la console</translation>
     </message>
     <message>
         <source>a browser</source>
-        <translation type="unfinished"></translation>
+        <translation>un browser</translation>
     </message>
     <message>
         <source>Control link to %1 lost: stopped, the unsent text kept</source>
-        <translation type="unfinished"></translation>
+        <translation>Collegamento di controllo con %1 perso: interrotto, testo non inviato conservato</translation>
     </message>
     <message>
         <source>%1 file not found</source>
-        <translation type="unfinished"></translation>
+        <translation>File %1 non trovato</translation>
     </message>
     <message>
         <source>Linux path tried: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Percorso Linux provato: %1</translation>
     </message>
     <message>
         <source>%1 cannot be started: it is a Windows program, and &quot;wine&quot; was not found on the PATH.
 Install Wine to run it, or choose a modem program for Linux.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile avviare %1: è un programma Windows e &quot;wine&quot; non è stato trovato nel PATH.
+Installa Wine per eseguirlo, o scegli un programma modem per Linux.</translation>
     </message>
 </context>
 <context>
     <name>StationRemote</name>
     <message>
         <source>Calling %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiamata a %1</translation>
     </message>
     <message>
         <source>Log the QSO with %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Registrare il QSO con %1?</translation>
     </message>
 </context>
 <context>
@@ -874,15 +889,15 @@ Install Wine to run it, or choose a modem program for Linux.</source>
     <name>Terminal</name>
     <message>
         <source>No connection with %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna connessione con %1</translation>
     </message>
     <message>
         <source>No connection with %1 via %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna connessione con %1 via %2</translation>
     </message>
     <message>
         <source>Connection ended</source>
-        <translation type="unfinished"></translation>
+        <translation>Connessione terminata</translation>
     </message>
 </context>
 <context>
@@ -944,7 +959,7 @@ Install Wine to run it, or choose a modem program for Linux.</source>
     </message>
     <message>
         <source>There are no settings yet. Your call sign and your modem, to begin with (Settings → Terminal Setup... changes them later).</source>
-        <translation>Non ci sono ancora impostazioni. Per cominciare, il tuo nominativo e il tuo modem (potrai cambiarli in seguito da Settings → Terminal Setup...).</translation>
+        <translation>Non ci sono ancora impostazioni. Per cominciare, il tuo nominativo e il tuo modem (potrai cambiarli in seguito da Impostazioni → Configurazione terminale...).</translation>
     </message>
     <message>
         <source>&amp;Call sign:</source>
@@ -1015,225 +1030,227 @@ Install Wine to run it, or choose a modem program for Linux.</source>
     </message>
     <message>
         <source>&amp;Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Impostazioni</translation>
     </message>
     <message>
         <source>Terminal Setup...</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurazione terminale...</translation>
     </message>
     <message>
         <source>PTT...</source>
-        <translation type="unfinished"></translation>
+        <translation>PTT...</translation>
     </message>
     <message>
         <source>Font Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Dimensione carattere</translation>
     </message>
     <message>
         <source>Colour</source>
-        <translation type="unfinished"></translation>
+        <translation>Colore</translation>
     </message>
     <message>
         <source>Black</source>
-        <translation type="unfinished"></translation>
+        <translation>Nero</translation>
     </message>
     <message>
         <source>White</source>
-        <translation type="unfinished"></translation>
+        <translation>Bianco</translation>
     </message>
     <message>
         <source>Speaker Colours</source>
-        <translation type="unfinished"></translation>
+        <translation>Colori per interlocutore</translation>
     </message>
     <message>
         <source>Time Stamps</source>
-        <translation type="unfinished"></translation>
+        <translation>Orario dei messaggi</translation>
     </message>
     <message>
         <source>Notify on Incoming Call</source>
-        <translation type="unfinished"></translation>
+        <translation>Notifica le chiamate in arrivo</translation>
     </message>
     <message>
         <source>Log Conversations</source>
-        <translation type="unfinished"></translation>
+        <translation>Registra le conversazioni</translation>
     </message>
     <message>
         <source>Log Folder...</source>
-        <translation type="unfinished"></translation>
+        <translation>Cartella dei registri...</translation>
     </message>
     <message>
         <source>Logbook...</source>
-        <translation type="unfinished"></translation>
+        <translation>Logbook...</translation>
     </message>
     <message>
         <source>Open Logs Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Apri la cartella dei registri</translation>
     </message>
     <message>
         <source>Remote Access...</source>
-        <translation type="unfinished"></translation>
+        <translation>Accesso remoto...</translation>
     </message>
     <message>
         <source>Macros...</source>
-        <translation type="unfinished"></translation>
+        <translation>Macro...</translation>
     </message>
     <message>
         <source>Show Macro Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra la barra delle macro</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Modifica</translation>
     </message>
     <message>
         <source>&amp;Find...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Trova...</translation>
     </message>
     <message>
         <source>Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo</translation>
     </message>
     <message>
         <source>KELDO HF</source>
-        <translation type="unfinished">KELDO HF</translation>
+        <translation>KELDO HF</translation>
     </message>
     <message>
         <source>KELDO FM</source>
-        <translation type="unfinished">KELDO FM</translation>
+        <translation>KELDO FM</translation>
     </message>
     <message>
         <source>KELDO SAT</source>
-        <translation type="unfinished">KELDO SAT</translation>
+        <translation>KELDO SAT</translation>
     </message>
     <message>
         <source>&amp;Connect</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Connetti</translation>
     </message>
     <message>
         <source>Call a station</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiama una stazione</translation>
     </message>
     <message>
         <source>S&amp;top</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;top</translation>
     </message>
     <message>
         <source>End the connection</source>
-        <translation type="unfinished"></translation>
+        <translation>Termina la connessione</translation>
     </message>
     <message>
         <source>C&amp;lear</source>
-        <translation type="unfinished"></translation>
+        <translation>Pu&amp;lisci</translation>
     </message>
     <message>
         <source>Empty the RX screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Svuota lo schermo RX</translation>
     </message>
     <message>
         <source>T&amp;ake Control</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Riprendi il controllo</translation>
     </message>
     <message>
         <source>Operate the station from here again</source>
-        <translation type="unfinished"></translation>
+        <translation>Torna a gestire la stazione da qui</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aiuto</translation>
     </message>
     <message>
         <source>KELDO Google Group</source>
-        <translation type="unfinished"></translation>
+        <translation>Gruppo Google KELDO</translation>
     </message>
     <message>
         <source>KELDO download site</source>
-        <translation type="unfinished"></translation>
+        <translation>Sito di download KELDO</translation>
     </message>
     <message>
         <source>ChangeLog</source>
-        <translation type="unfinished"></translation>
+        <translation>Registro delle modifiche</translation>
     </message>
     <message>
         <source>About...</source>
-        <translation type="unfinished"></translation>
+        <translation>Informazioni...</translation>
     </message>
     <message>
         <source>RX Screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Schermo RX</translation>
     </message>
     <message>
         <source>Received text</source>
-        <translation type="unfinished"></translation>
+        <translation>Testo ricevuto</translation>
     </message>
     <message>
         <source>The conversation: what the other station sent and what you sent</source>
-        <translation type="unfinished"></translation>
+        <translation>La conversazione: ciò che ha inviato l&apos;altra stazione e ciò che hai inviato tu</translation>
     </message>
     <message>
         <source>Sending progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Avanzamento dell&apos;invio</translation>
     </message>
     <message>
         <source>How much of the text being sent the modem has transmitted</source>
-        <translation type="unfinished"></translation>
+        <translation>Quanta parte del testo in invio il modem ha già trasmesso</translation>
     </message>
     <message>
         <source>TX Screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Schermo TX</translation>
     </message>
     <message>
         <source>Text to send</source>
-        <translation type="unfinished"></translation>
+        <translation>Testo da inviare</translation>
     </message>
     <message>
         <source>Type your text here; Enter sends it</source>
-        <translation type="unfinished"></translation>
+        <translation>Scrivi qui il testo; Enter lo invia</translation>
     </message>
     <message>
         <source>Send text (ENTER key)</source>
-        <translation type="unfinished"></translation>
+        <translation>Invia il testo (tasto ENTER)</translation>
     </message>
     <message>
         <source>Send</source>
-        <translation type="unfinished"></translation>
+        <translation>Invia</translation>
     </message>
     <message>
         <source>Sends the typed text to the other station (Enter key)</source>
-        <translation type="unfinished"></translation>
+        <translation>Invia il testo scritto all&apos;altra stazione (tasto Enter)</translation>
     </message>
     <message>
         <source>Macros</source>
-        <translation type="unfinished">Macro</translation>
+        <translation>Macro</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>In control: %1. This window only watches; Take Control (Ctrl+Shift+T) operates from here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ha il controllo: %1. Questa finestra osserva soltanto; Riprendi il controllo (Ctrl+Shift+T) per operare da qui.</translation>
     </message>
     <message>
         <source>KELDO Terminal is not connected with KELDO Modem</source>
-        <translation type="unfinished"></translation>
+        <translation>KELDO Terminal non è connesso al modem KELDO</translation>
     </message>
     <message>
         <source>No program to show text files was found (such as xdg-open).
 The change log is the file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun programma trovato per mostrare file di testo (come xdg-open).
+Il registro delle modifiche è il file %1</translation>
     </message>
     <message>
         <source>%1 not found</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 non trovato</translation>
     </message>
     <message>
         <source>The logs folder could not be opened: no program to open folders was found.
 The logs are in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile aprire la cartella dei registri: nessun programma trovato per aprire cartelle.
+I registri sono in %1</translation>
     </message>
     <message>
         <source>Log Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Cartella dei registri</translation>
     </message>
 </context>
 <context>
@@ -1488,121 +1505,121 @@ non presente</translation>
     <name>frmRemote</name>
     <message>
         <source>Remote Access</source>
-        <translation type="unfinished"></translation>
+        <translation>Accesso remoto</translation>
     </message>
     <message>
         <source>&amp;Let browsers operate this station</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Consenti ai browser di gestire questa stazione</translation>
     </message>
     <message>
         <source>Listen address</source>
-        <translation type="unfinished"></translation>
+        <translation>Indirizzo di ascolto</translation>
     </message>
     <message>
         <source>127.0.0.1: this computer only; 0.0.0.0: every network</source>
-        <translation type="unfinished"></translation>
+        <translation>127.0.0.1: solo questo computer; 0.0.0.0: tutte le reti</translation>
     </message>
     <message>
         <source>Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Porta</translation>
     </message>
     <message>
         <source>New password</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuova password</translation>
     </message>
     <message>
         <source>New password again</source>
-        <translation type="unfinished"></translation>
+        <translation>Ripeti la nuova password</translation>
     </message>
     <message>
         <source>A password is set; leave both boxes empty to keep it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una password è impostata; lascia vuoti entrambi i campi per mantenerla.</translation>
     </message>
     <message>
         <source>No password is set: browsers cannot log in until one is.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna password impostata: i browser non possono accedere finché non ne imposti una.</translation>
     </message>
     <message>
         <source>Listen &amp;address:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Indirizzo di ascolto:</translation>
     </message>
     <message>
         <source>&amp;Port:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Porta:</translation>
     </message>
     <message>
         <source>&amp;New password:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nuova password:</translation>
     </message>
     <message>
         <source>&amp;Repeat it:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ripetila:</translation>
     </message>
     <message>
         <source>Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Stato attuale</translation>
     </message>
     <message>
         <source>Browsers connected</source>
-        <translation type="unfinished"></translation>
+        <translation>Browser connessi</translation>
     </message>
     <message>
         <source>&amp;Take control</source>
-        <translation type="unfinished"></translation>
+        <translation>Prendi il con&amp;trollo</translation>
     </message>
     <message>
         <source>&amp;Disconnect all</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Disconnetti tutti</translation>
     </message>
     <message>
         <source>Open:</source>
-        <translation type="unfinished"></translation>
+        <translation>Aperto su:</translation>
     </message>
     <message>
         <source>Certificate SHA-256:</source>
-        <translation type="unfinished"></translation>
+        <translation>Certificato SHA-256:</translation>
     </message>
     <message>
         <source>Connected:</source>
-        <translation type="unfinished"></translation>
+        <translation>Connessi:</translation>
     </message>
     <message>
         <source>In control:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ha il controllo:</translation>
     </message>
     <message>
         <source>Serving.</source>
-        <translation type="unfinished"></translation>
+        <translation>Attivo.</translation>
     </message>
     <message>
         <source>Not serving.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non attivo.</translation>
     </message>
     <message>
         <source>(none)</source>
-        <translation type="unfinished"></translation>
+        <translation>(nessuno)</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>The listen address must be an IP address, such as 127.0.0.1 or 0.0.0.0.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;indirizzo di ascolto deve essere un indirizzo IP, come 127.0.0.1 o 0.0.0.0.</translation>
     </message>
     <message>
         <source>The port must be a number from %1 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>La porta deve essere un numero da %1 a %2.</translation>
     </message>
     <message>
         <source>The two passwords differ: type the same one twice.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le due password sono diverse: digita due volte la stessa.</translation>
     </message>
     <message numerus="yes">
         <source>The password is too short: at least %n characters, please.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>La password è troppo corta: usa almeno %n carattere.</numerusform>
+            <numerusform>La password è troppo corta: usa almeno %n caratteri.</numerusform>
         </translation>
     </message>
 </context>

@@ -5,35 +5,35 @@
     <name>CommandLine</name>
     <message>
         <source>Empty debug area in &apos;%1&apos; (known: %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; に空のデバッグ領域があります (指定可能: %2)。</translation>
     </message>
     <message>
         <source>Unknown debug area &apos;%1&apos; (known: %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>不明なデバッグ領域 &apos;%1&apos; です (指定可能: %2)。</translation>
     </message>
     <message>
         <source>Use FILE as the settings file (created on the first save). One copy runs per settings file.</source>
-        <translation type="unfinished"></translation>
+        <translation>FILE を設定ファイルとして使用します (最初の保存時に作成されます)。1 つの設定ファイルにつき 1 つだけ実行できます。</translation>
     </message>
     <message>
         <source>FILE</source>
-        <translation type="unfinished"></translation>
+        <translation>FILE</translation>
     </message>
     <message>
         <source>Read the remote operation password from standard input, store its hash and exit.</source>
-        <translation type="unfinished"></translation>
+        <translation>リモート操作用のパスワードを標準入力から読み取り、そのハッシュを保存して終了します。</translation>
     </message>
     <message>
         <source>Run on standard input and output, without a window or a display.</source>
-        <translation type="unfinished"></translation>
+        <translation>ウィンドウやディスプレイを使わず、標準入出力で動作します。</translation>
     </message>
     <message>
         <source>Write every diagnostic of the areas to standard error: %1 (comma-separated).</source>
-        <translation type="unfinished"></translation>
+        <translation>指定した領域の診断メッセージをすべて標準エラー出力に書き出します: %1 (カンマ区切り)。</translation>
     </message>
     <message>
         <source>AREA[,AREA]</source>
-        <translation type="unfinished"></translation>
+        <translation>AREA[,AREA]</translation>
     </message>
     <message>
         <source>Keyboard chat terminal for the KELDO modems.
@@ -41,177 +41,181 @@
 Settings: $XDG_CONFIG_HOME/KELDO Terminal/KELDO Terminal.ini (default
 ~/.config/...) when installed, or when the program&apos;s folder cannot be written;
 otherwise &quot;KELDO Terminal.ini&quot; beside the program.</source>
-        <translation type="unfinished"></translation>
+        <translation>KELDO モデム用のキーボードチャット端末です。
+
+設定: インストールされている場合、またはプログラムのフォルダーに書き込めない場合は
+$XDG_CONFIG_HOME/KELDO Terminal/KELDO Terminal.ini (既定は ~/.config/...)、
+それ以外の場合はプログラムと同じ場所の &quot;KELDO Terminal.ini&quot;。</translation>
     </message>
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>予期しない引数 &apos;%1&apos; です。</translation>
     </message>
     <message>
         <source>Try &apos;keldo-terminal --help&apos; for more information.</source>
-        <translation type="unfinished"></translation>
+        <translation>詳しくは &apos;keldo-terminal --help&apos; を実行してください。</translation>
     </message>
 </context>
 <context>
     <name>Console</name>
     <message>
         <source>KELDO Terminal %1, settings %2. /help lists the commands.</source>
-        <translation type="unfinished"></translation>
+        <translation>KELDO Terminal %1、設定 %2。/help でコマンドの一覧を表示します。</translation>
     </message>
     <message>
         <source>/%1 takes nothing after it.</source>
-        <translation type="unfinished"></translation>
+        <translation>/%1 の後には何も指定できません。</translation>
     </message>
     <message>
         <source>Usage: /connect CALL [VIA1 [VIA2]]</source>
-        <translation type="unfinished"></translation>
+        <translation>使い方: /connect CALL [VIA1 [VIA2]]</translation>
     </message>
     <message>
         <source>Unknown command %1: /help lists the commands.</source>
-        <translation type="unfinished"></translation>
+        <translation>不明なコマンド %1 です。/help でコマンドの一覧を表示します。</translation>
     </message>
 </context>
 <context>
     <name>ConsoleFrontEnd</name>
     <message>
         <source>Screen cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>画面をクリアしました</translation>
     </message>
     <message>
         <source>QSO with %1 logged</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 との QSO を記録しました</translation>
     </message>
     <message>
         <source>QSO with %1 not logged: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 との QSO を記録できませんでした: %2</translation>
     </message>
     <message>
         <source>%1 is calling</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 が呼び出しています</translation>
     </message>
     <message>
         <source>Alert word from %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 からの通知ワード: %2</translation>
     </message>
     <message>
         <source>PTT: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>PTT: %1</translation>
     </message>
     <message>
         <source>PTT %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>PTT %1: %2</translation>
     </message>
     <message>
         <source>Not sent: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>未送信: %1</translation>
     </message>
     <message>
         <source>Remote access: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>リモートアクセス: %1</translation>
     </message>
     <message>
         <source>In control: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>操作権: %1</translation>
     </message>
     <message>
         <source>Line too long: not sent</source>
-        <translation type="unfinished"></translation>
+        <translation>行が長すぎるため送信しませんでした</translation>
     </message>
     <message>
         <source>%1 is in control: /control takes it back</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 が操作権を持っています。/control で取り戻せます</translation>
     </message>
     <message>
         <source>Not sent: no connection</source>
-        <translation type="unfinished"></translation>
+        <translation>未送信: 接続していません</translation>
     </message>
     <message>
         <source>Cannot call %1: not a call sign, or the modem is not linked</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 を呼び出せません: コールサインではないか、モデムとのリンクがありません</translation>
     </message>
     <message>
         <source>F%1 has no macro</source>
-        <translation type="unfinished"></translation>
+        <translation>F%1 にはマクロがありません</translation>
     </message>
     <message>
         <source>F%1 does not end in &lt;SEND&gt;; type it to send it: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>F%1 は &lt;SEND&gt; で終わっていません。送信するには入力してください: %2</translation>
     </message>
     <message>
         <source>Modem link: %1</source>
-        <translation type="unfinished">モデムとのリンク: %1</translation>
+        <translation>モデムとのリンク: %1</translation>
     </message>
     <message>
         <source>up</source>
-        <translation type="unfinished">接続中</translation>
+        <translation>接続中</translation>
     </message>
     <message>
         <source>down</source>
-        <translation type="unfinished">切断</translation>
+        <translation>切断</translation>
     </message>
     <message>
         <source>Connected with %1, %2 bytes received</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 と接続中、受信 %2 バイト</translation>
     </message>
     <message>
         <source>Not connected</source>
-        <translation type="unfinished"></translation>
+        <translation>未接続</translation>
     </message>
     <message>
         <source>My call sign: %1; QSO logging %2</source>
-        <translation type="unfinished"></translation>
+        <translation>自局コールサイン: %1、QSO の記録: %2</translation>
     </message>
     <message>
         <source>on</source>
-        <translation type="unfinished"></translation>
+        <translation>オン</translation>
     </message>
     <message>
         <source>off</source>
-        <translation type="unfinished"></translation>
+        <translation>オフ</translation>
     </message>
     <message>
         <source>A line is sent as typed (start it with // to send a /).</source>
-        <translation type="unfinished"></translation>
+        <translation>入力した行はそのまま送信されます (/ を送るには // で始めてください)。</translation>
     </message>
     <message>
         <source>/connect CALL [VIA1 [VIA2]]  call a station</source>
-        <translation type="unfinished"></translation>
+        <translation>/connect CALL [VIA1 [VIA2]]  局を呼び出す</translation>
     </message>
     <message>
         <source>/stop                        end the connection or the call</source>
-        <translation type="unfinished"></translation>
+        <translation>/stop                        接続または呼び出しを終了する</translation>
     </message>
     <message>
         <source>/clear                       clear the screen</source>
-        <translation type="unfinished"></translation>
+        <translation>/clear                       画面をクリアする</translation>
     </message>
     <message>
         <source>/f1 ... /f12                 the macros</source>
-        <translation type="unfinished"></translation>
+        <translation>/f1 ... /f12                 マクロ</translation>
     </message>
     <message>
         <source>/status                      the link, the connection, who is in control</source>
-        <translation type="unfinished"></translation>
+        <translation>/status                      リンク、接続、操作権の状態</translation>
     </message>
     <message>
         <source>/control                     take control back from a browser</source>
-        <translation type="unfinished"></translation>
+        <translation>/control                     ブラウザーから操作権を取り戻す</translation>
     </message>
     <message>
         <source>/quit                        end, as closing the window does</source>
-        <translation type="unfinished"></translation>
+        <translation>/quit                        終了する (ウィンドウを閉じるのと同じ)</translation>
     </message>
     <message>
         <source>Waiting for the modem to end the connection...</source>
-        <translation type="unfinished"></translation>
+        <translation>モデムが接続を終了するのを待っています...</translation>
     </message>
 </context>
 <context>
     <name>ConsoleOutput</name>
     <message numerus="yes">
         <source>[%n line(s) dropped: the output did not keep up]</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>[%n 行を破棄しました: 出力が追いつきませんでした]</numerusform>
         </translation>
     </message>
 </context>
@@ -219,69 +223,73 @@ otherwise &quot;KELDO Terminal.ini&quot; beside the program.</source>
     <name>ConversationLog</name>
     <message>
         <source>the folder does not answer</source>
-        <translation type="unfinished"></translation>
+        <translation>フォルダーが応答しません</translation>
     </message>
     <message>
         <source>the disk is full</source>
-        <translation type="unfinished"></translation>
+        <translation>ディスクがいっぱいです</translation>
     </message>
     <message>
         <source>The conversation log cannot be written to %1: %2.
 The conversation goes on; logging resumes as soon as the file can be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>会話ログを %1 に書き込めません: %2。
+会話は続行します。ファイルに書き込めるようになり次第、記録を再開します。</translation>
     </message>
 </context>
 <context>
     <name>Files</name>
     <message>
         <source>Too many levels of symbolic links</source>
-        <translation type="unfinished"></translation>
+        <translation>シンボリックリンクの階層が深すぎます</translation>
     </message>
     <message>
         <source>The file is read-only.</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルは読み取り専用です。</translation>
     </message>
     <message>
         <source>not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>通常のファイルではありません</translation>
     </message>
     <message>
         <source>a link, not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルではなくリンクです</translation>
     </message>
     <message>
         <source>the disk is full</source>
-        <translation type="unfinished"></translation>
+        <translation>ディスクがいっぱいです</translation>
     </message>
     <message>
         <source>larger than %1 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 バイトを超えています</translation>
     </message>
     <message>
         <source>the file does not read as an ADIF logbook; it is left as it is</source>
-        <translation type="unfinished"></translation>
+        <translation>ADIF ログブックとして読み取れないファイルです。変更せずにそのままにします</translation>
     </message>
 </context>
 <context>
     <name>Lifecycle</name>
     <message>
         <source>Error: Another copy of KELDO Terminal is running from this folder. Only one copy can be run at a time from the same folder</source>
-        <translation type="unfinished"></translation>
+        <translation>エラー: このフォルダーから KELDO Terminal がすでに実行されています。同じフォルダーから同時に実行できるのは 1 つだけです</translation>
     </message>
 </context>
 <context>
     <name>Logbook</name>
     <message>
         <source>the folder does not answer</source>
-        <translation type="unfinished"></translation>
+        <translation>フォルダーが応答しません</translation>
     </message>
     <message numerus="yes">
         <source>%n QSO record(s) could not be written to the logbook %1:
 %2
 
 They are kept in %3 and written as soon as the logbook can take them: at the next QSO, when the logbook settings are opened, or at the next start.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n 件の QSO レコードをログブック %1 に書き込めませんでした:
+%2
+
+これらは %3 に保管され、ログブックが受け付けられるようになり次第書き込まれます (次の QSO のとき、ログブックの設定を開いたとき、または次回起動時)。</numerusform>
         </translation>
     </message>
 </context>
@@ -296,309 +304,309 @@ They are kept in %3 and written as soon as the logbook can take them: at the nex
     <name>Presenter</name>
     <message>
         <source>Conversation log cannot be written: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>会話ログに書き込めません: %1</translation>
     </message>
     <message>
         <source>QSO records waiting for the logbook: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ログブックへの記録待ち QSO: %1</translation>
     </message>
     <message>
         <source>Unkeyed: the link to the modem was lost</source>
-        <translation type="unfinished"></translation>
+        <translation>送信解除: モデムとのリンクが切れました</translation>
     </message>
     <message>
         <source>Unkeyed: the modem&apos;s data link was lost and no PTT OFF came</source>
-        <translation type="unfinished"></translation>
+        <translation>送信解除: モデムのデータリンクが切れ、PTT OFF が届きませんでした</translation>
     </message>
     <message>
         <source>Unkeyed: the connection ended and no PTT OFF came</source>
-        <translation type="unfinished"></translation>
+        <translation>送信解除: 接続が終了し、PTT OFF が届きませんでした</translation>
     </message>
     <message>
         <source>Unkeyed: the connection was stopped and no PTT OFF came</source>
-        <translation type="unfinished"></translation>
+        <translation>送信解除: 接続が停止され、PTT OFF が届きませんでした</translation>
     </message>
     <message>
         <source>Unkeyed: the keying settings changed</source>
-        <translation type="unfinished"></translation>
+        <translation>送信解除: PTT の設定が変更されました</translation>
     </message>
     <message>
         <source>PTT time-out: keyed for more than %1 s without PTT OFF. Released until the modem sends PTT OFF.</source>
-        <translation type="unfinished"></translation>
+        <translation>PTT タイムアウト: PTT OFF がないまま %1 秒を超えて送信しました。モデムが PTT OFF を送るまで送信を解除します。</translation>
     </message>
     <message>
         <source>PTT OFF</source>
-        <translation type="unfinished"></translation>
+        <translation>PTT OFF</translation>
     </message>
     <message>
         <source>TCP link disconnected</source>
-        <translation type="unfinished"></translation>
+        <translation>TCP リンクが切断されました</translation>
     </message>
     <message>
         <source>Disconnecting...</source>
-        <translation type="unfinished"></translation>
+        <translation>切断中...</translation>
     </message>
     <message>
         <source>Disconnected</source>
-        <translation type="unfinished"></translation>
+        <translation>切断しました</translation>
     </message>
     <message>
         <source>Modem Disconnected</source>
-        <translation type="unfinished"></translation>
+        <translation>モデム切断</translation>
     </message>
     <message>
         <source>rigctld sent a line too long for a frequency: connection dropped</source>
-        <translation type="unfinished"></translation>
+        <translation>rigctld から周波数としては長すぎる行が届いたため、接続を切断しました</translation>
     </message>
     <message>
         <source>Modem Connected</source>
-        <translation type="unfinished"></translation>
+        <translation>モデム接続</translation>
     </message>
     <message>
         <source>Modem Connected, %1 MHz</source>
-        <translation type="unfinished"></translation>
+        <translation>モデム接続、%1 MHz</translation>
     </message>
     <message>
         <source>Logger %1 cannot be reached: host not found</source>
-        <translation type="unfinished"></translation>
+        <translation>ロガー %1 に接続できません: ホストが見つかりません</translation>
     </message>
     <message>
         <source>Logger %1 cannot be reached</source>
-        <translation type="unfinished"></translation>
+        <translation>ロガー %1 に接続できません</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
         <comment>a failure and its detail</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>Connecting with %1 ...</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 に接続中...</translation>
     </message>
     <message>
         <source>Via %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 経由</translation>
     </message>
     <message>
         <source>%1 Bytes Sent</source>
-        <translation type="unfinished"></translation>
+        <translation>送信 %1 バイト</translation>
     </message>
     <message>
         <source>%1 Bytes Rcvd</source>
-        <translation type="unfinished"></translation>
+        <translation>受信 %1 バイト</translation>
     </message>
     <message>
         <source>PTT ON</source>
-        <translation type="unfinished"></translation>
+        <translation>PTT ON</translation>
     </message>
     <message>
         <source>%1 closed: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 が閉じられました: %2</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <comment>where keying failed, and why</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
     <name>RemoteCertificate</name>
     <message>
         <source>The certificate or its key cannot be read (%1, %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>証明書またはその鍵を読み取れません (%1, %2)。</translation>
     </message>
     <message>
         <source>The certificate or its key is not in PEM form (%1, %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>証明書またはその鍵が PEM 形式ではありません (%1, %2)。</translation>
     </message>
     <message>
         <source>The key file cannot be made in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 に鍵ファイルを作成できません。</translation>
     </message>
     <message>
         <source>No certificate could be made: the openssl command failed or is missing (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>証明書を作成できませんでした: openssl コマンドが失敗したか、見つかりません (%1)。</translation>
     </message>
     <message>
         <source>The certificate cannot be kept in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 に証明書を保存できません。</translation>
     </message>
 </context>
 <context>
     <name>RemotePage</name>
     <message>
         <source>KELDO Terminal</source>
-        <translation type="unfinished">KELDO Terminal</translation>
+        <translation>KELDO Terminal</translation>
     </message>
     <message>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>パスワード</translation>
     </message>
     <message>
         <source>Log in</source>
-        <translation type="unfinished"></translation>
+        <translation>ログイン</translation>
     </message>
     <message>
         <source>Log out</source>
-        <translation type="unfinished"></translation>
+        <translation>ログアウト</translation>
     </message>
     <message>
         <source>Received text</source>
-        <translation type="unfinished"></translation>
+        <translation>受信テキスト</translation>
     </message>
     <message>
         <source>Text to send (Enter sends)</source>
-        <translation type="unfinished"></translation>
+        <translation>送信するテキスト (Enter で送信)</translation>
     </message>
     <message>
         <source>Call</source>
-        <translation type="unfinished"></translation>
+        <translation>コールサイン</translation>
     </message>
     <message>
         <source>Via</source>
-        <translation type="unfinished"></translation>
+        <translation>経由</translation>
     </message>
     <message>
         <source>Connect</source>
-        <translation type="unfinished">接続</translation>
+        <translation>接続</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>停止</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>クリア</translation>
     </message>
     <message>
         <source>Find</source>
-        <translation type="unfinished">検索</translation>
+        <translation>検索</translation>
     </message>
     <message>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>次へ</translation>
     </message>
     <message>
         <source>Take control</source>
-        <translation type="unfinished"></translation>
+        <translation>操作権を取得</translation>
     </message>
     <message>
         <source>In control:</source>
-        <translation type="unfinished"></translation>
+        <translation>操作権:</translation>
     </message>
     <message>
         <source>you</source>
-        <translation type="unfinished"></translation>
+        <translation>あなた</translation>
     </message>
     <message>
         <source>Link</source>
-        <translation type="unfinished"></translation>
+        <translation>リンク</translation>
     </message>
     <message>
         <source>Bytes sent</source>
-        <translation type="unfinished"></translation>
+        <translation>送信バイト数</translation>
     </message>
     <message>
         <source>Bytes received</source>
-        <translation type="unfinished"></translation>
+        <translation>受信バイト数</translation>
     </message>
     <message>
         <source>PTT ON</source>
-        <translation type="unfinished"></translation>
+        <translation>PTT ON</translation>
     </message>
     <message>
         <source>PTT OFF</source>
-        <translation type="unfinished"></translation>
+        <translation>PTT OFF</translation>
     </message>
     <message>
         <source>Macros</source>
-        <translation type="unfinished">マクロ</translation>
+        <translation>マクロ</translation>
     </message>
     <message>
         <source>Log this QSO</source>
-        <translation type="unfinished"></translation>
+        <translation>この QSO を記録</translation>
     </message>
     <message>
         <source>Do not log</source>
-        <translation type="unfinished"></translation>
+        <translation>記録しない</translation>
     </message>
     <message>
         <source>Connection to the station lost; trying again...</source>
-        <translation type="unfinished"></translation>
+        <translation>局との接続が切れました。再接続しています...</translation>
     </message>
     <message>
         <source>TCP link up</source>
-        <translation type="unfinished"></translation>
+        <translation>TCP リンク接続中</translation>
     </message>
     <message>
         <source>TCP link waiting</source>
-        <translation type="unfinished"></translation>
+        <translation>TCP リンク待機中</translation>
     </message>
     <message>
         <source>TCP link down</source>
-        <translation type="unfinished"></translation>
+        <translation>TCP リンク切断</translation>
     </message>
     <message>
         <source>matches</source>
-        <translation type="unfinished"></translation>
+        <translation>件</translation>
     </message>
 </context>
 <context>
     <name>RemotePassword</name>
     <message>
         <source>The password could not be stored in %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>パスワードを %1 に保存できませんでした: %2</translation>
     </message>
 </context>
 <context>
     <name>RemoteServer</name>
     <message>
         <source>Remote operation is off.</source>
-        <translation type="unfinished"></translation>
+        <translation>リモート操作はオフです。</translation>
     </message>
     <message>
         <source>Remote operation needs a password: set one with keldo-terminal --set-remote-password.</source>
-        <translation type="unfinished"></translation>
+        <translation>リモート操作にはパスワードが必要です。keldo-terminal --set-remote-password で設定してください。</translation>
     </message>
     <message>
         <source>The stored remote password cannot be used: set it again with keldo-terminal --set-remote-password.</source>
-        <translation type="unfinished"></translation>
+        <translation>保存されているリモート操作用パスワードは使用できません。keldo-terminal --set-remote-password で設定し直してください。</translation>
     </message>
     <message>
         <source>The listen address %1 is not an address.</source>
-        <translation type="unfinished"></translation>
+        <translation>待ち受けアドレス %1 はアドレスではありません。</translation>
     </message>
     <message>
         <source>Cannot listen on %1 (in use, or not this machine&apos;s).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 で待ち受けできません (使用中か、このマシンのアドレスではありません)。</translation>
     </message>
     <message>
         <source>Serving on https://%1:%2/ (certificate SHA-256 %3).</source>
-        <translation type="unfinished"></translation>
+        <translation>https://%1:%2/ で公開中 (証明書 SHA-256 %3)。</translation>
     </message>
     <message>
         <source>Wrong password.</source>
-        <translation type="unfinished"></translation>
+        <translation>パスワードが違います。</translation>
     </message>
     <message>
         <source>the desktop</source>
-        <translation type="unfinished"></translation>
+        <translation>デスクトップ</translation>
     </message>
     <message>
         <source>the console</source>
-        <translation type="unfinished"></translation>
+        <translation>コンソール</translation>
     </message>
     <message>
         <source>a browser</source>
-        <translation type="unfinished"></translation>
+        <translation>ブラウザー</translation>
     </message>
     <message>
         <source>a browser at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 のブラウザー</translation>
     </message>
     <message>
         <source>Another front end is in control. Take control first.</source>
-        <translation type="unfinished"></translation>
+        <translation>別の操作画面が操作権を持っています。先に操作権を取得してください。</translation>
     </message>
 </context>
 <context>
@@ -657,7 +665,7 @@ They are kept in %3 and written as soon as the logbook can take them: at the nex
     <name>SerialPortList</name>
     <message>
         <source>%1, serial %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1、シリアル番号 %2</translation>
     </message>
 </context>
 <context>
@@ -665,95 +673,99 @@ They are kept in %3 and written as soon as the logbook can take them: at the nex
     <message>
         <source>The remote access settings could not be saved to %1
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>リモートアクセスの設定を %1 に保存できませんでした
+%2</translation>
     </message>
     <message>
         <source>the settings folder does not answer</source>
-        <translation type="unfinished"></translation>
+        <translation>設定フォルダーが応答しません</translation>
     </message>
 </context>
 <context>
     <name>SettingsStore</name>
     <message>
         <source>the settings folder does not answer</source>
-        <translation type="unfinished"></translation>
+        <translation>設定フォルダーが応答しません</translation>
     </message>
     <message>
         <source>The settings could not be saved to %1
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>設定を %1 に保存できませんでした
+%2</translation>
     </message>
 </context>
 <context>
     <name>Station</name>
     <message>
         <source>%1 cannot be started</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 を起動できません</translation>
     </message>
     <message>
         <source>%1 cannot be started: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 を起動できません: %2</translation>
     </message>
     <message>
         <source>Unable to open radio serial port %1. May be in use by another application.</source>
-        <translation type="unfinished"></translation>
+        <translation>無線機のシリアルポート %1 を開けません。別のアプリケーションが使用している可能性があります。</translation>
     </message>
     <message>
         <source>PTT port %1 lost while transmitting: the radio may still be on the air</source>
-        <translation type="unfinished"></translation>
+        <translation>送信中に PTT ポート %1 が失われました: 無線機がまだ送信している可能性があります</translation>
     </message>
     <message>
         <source>PTT port %1 back: transmitter released</source>
-        <translation type="unfinished"></translation>
+        <translation>PTT ポート %1 が復帰しました: 送信を解除しました</translation>
     </message>
     <message>
         <source>Transmit time-out: transmitter released until the modem sends PTT OFF</source>
-        <translation type="unfinished"></translation>
+        <translation>送信タイムアウト: モデムが PTT OFF を送るまで送信を解除します</translation>
     </message>
     <message>
         <source>The folder %1 does not answer: writing %2 did not finish within %3 s.
 The terminal goes on without it; what could not be written is kept where it can be and written when the folder answers again.</source>
-        <translation type="unfinished"></translation>
+        <translation>フォルダー %1 が応答しません: %2 の書き込みが %3 秒以内に終わりませんでした。
+端末はそのまま動作を続けます。書き込めなかった内容は保管できる場所に保管し、フォルダーが再び応答したときに書き込みます。</translation>
     </message>
     <message>
         <source>the desktop</source>
-        <translation type="unfinished"></translation>
+        <translation>デスクトップ</translation>
     </message>
     <message>
         <source>the console</source>
-        <translation type="unfinished"></translation>
+        <translation>コンソール</translation>
     </message>
     <message>
         <source>a browser</source>
-        <translation type="unfinished"></translation>
+        <translation>ブラウザー</translation>
     </message>
     <message>
         <source>Control link to %1 lost: stopped, the unsent text kept</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 との操作用リンクが切れました: 停止しました。未送信のテキストは残してあります</translation>
     </message>
     <message>
         <source>%1 file not found</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ファイルが見つかりません</translation>
     </message>
     <message>
         <source>Linux path tried: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>試した Linux のパス: %1</translation>
     </message>
     <message>
         <source>%1 cannot be started: it is a Windows program, and &quot;wine&quot; was not found on the PATH.
 Install Wine to run it, or choose a modem program for Linux.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 を起動できません: Windows のプログラムですが、PATH に &quot;wine&quot; が見つかりません。
+実行するには Wine をインストールするか、Linux 用のモデムプログラムを選んでください。</translation>
     </message>
 </context>
 <context>
     <name>StationRemote</name>
     <message>
         <source>Calling %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 を呼び出し中</translation>
     </message>
     <message>
         <source>Log the QSO with %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 との QSO を記録しますか？</translation>
     </message>
 </context>
 <context>
@@ -871,15 +883,15 @@ Install Wine to run it, or choose a modem program for Linux.</source>
     <name>Terminal</name>
     <message>
         <source>No connection with %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 と接続できませんでした</translation>
     </message>
     <message>
         <source>No connection with %1 via %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 と接続できませんでした (%2 経由)</translation>
     </message>
     <message>
         <source>Connection ended</source>
-        <translation type="unfinished"></translation>
+        <translation>接続が終了しました</translation>
     </message>
 </context>
 <context>
@@ -941,7 +953,7 @@ Install Wine to run it, or choose a modem program for Linux.</source>
     </message>
     <message>
         <source>There are no settings yet. Your call sign and your modem, to begin with (Settings → Terminal Setup... changes them later).</source>
-        <translation>まだ設定がありません。まずコールサインとモデムを設定してください (後から Settings → Terminal Setup... で変更できます)。</translation>
+        <translation>まだ設定がありません。まずコールサインとモデムを設定してください (後から「設定」→「端末の設定...」で変更できます)。</translation>
     </message>
     <message>
         <source>&amp;Call sign:</source>
@@ -1012,225 +1024,227 @@ Install Wine to run it, or choose a modem program for Linux.</source>
     </message>
     <message>
         <source>&amp;Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>設定(&amp;S)</translation>
     </message>
     <message>
         <source>Terminal Setup...</source>
-        <translation type="unfinished"></translation>
+        <translation>端末の設定...</translation>
     </message>
     <message>
         <source>PTT...</source>
-        <translation type="unfinished"></translation>
+        <translation>PTT...</translation>
     </message>
     <message>
         <source>Font Size</source>
-        <translation type="unfinished"></translation>
+        <translation>文字サイズ</translation>
     </message>
     <message>
         <source>Colour</source>
-        <translation type="unfinished"></translation>
+        <translation>色</translation>
     </message>
     <message>
         <source>Black</source>
-        <translation type="unfinished"></translation>
+        <translation>黒</translation>
     </message>
     <message>
         <source>White</source>
-        <translation type="unfinished"></translation>
+        <translation>白</translation>
     </message>
     <message>
         <source>Speaker Colours</source>
-        <translation type="unfinished"></translation>
+        <translation>話者ごとの色</translation>
     </message>
     <message>
         <source>Time Stamps</source>
-        <translation type="unfinished"></translation>
+        <translation>タイムスタンプ</translation>
     </message>
     <message>
         <source>Notify on Incoming Call</source>
-        <translation type="unfinished"></translation>
+        <translation>着信時に通知</translation>
     </message>
     <message>
         <source>Log Conversations</source>
-        <translation type="unfinished"></translation>
+        <translation>会話を記録</translation>
     </message>
     <message>
         <source>Log Folder...</source>
-        <translation type="unfinished"></translation>
+        <translation>ログフォルダー...</translation>
     </message>
     <message>
         <source>Logbook...</source>
-        <translation type="unfinished"></translation>
+        <translation>ログブック...</translation>
     </message>
     <message>
         <source>Open Logs Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>ログフォルダーを開く</translation>
     </message>
     <message>
         <source>Remote Access...</source>
-        <translation type="unfinished"></translation>
+        <translation>リモートアクセス...</translation>
     </message>
     <message>
         <source>Macros...</source>
-        <translation type="unfinished"></translation>
+        <translation>マクロ...</translation>
     </message>
     <message>
         <source>Show Macro Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>マクロバーを表示</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>編集(&amp;E)</translation>
     </message>
     <message>
         <source>&amp;Find...</source>
-        <translation type="unfinished"></translation>
+        <translation>検索(&amp;F)...</translation>
     </message>
     <message>
         <source>Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>モード</translation>
     </message>
     <message>
         <source>KELDO HF</source>
-        <translation type="unfinished">KELDO HF</translation>
+        <translation>KELDO HF</translation>
     </message>
     <message>
         <source>KELDO FM</source>
-        <translation type="unfinished">KELDO FM</translation>
+        <translation>KELDO FM</translation>
     </message>
     <message>
         <source>KELDO SAT</source>
-        <translation type="unfinished">KELDO SAT</translation>
+        <translation>KELDO SAT</translation>
     </message>
     <message>
         <source>&amp;Connect</source>
-        <translation type="unfinished"></translation>
+        <translation>接続(&amp;C)</translation>
     </message>
     <message>
         <source>Call a station</source>
-        <translation type="unfinished"></translation>
+        <translation>局を呼び出す</translation>
     </message>
     <message>
         <source>S&amp;top</source>
-        <translation type="unfinished"></translation>
+        <translation>停止(&amp;T)</translation>
     </message>
     <message>
         <source>End the connection</source>
-        <translation type="unfinished"></translation>
+        <translation>接続を終了</translation>
     </message>
     <message>
         <source>C&amp;lear</source>
-        <translation type="unfinished"></translation>
+        <translation>クリア(&amp;L)</translation>
     </message>
     <message>
         <source>Empty the RX screen</source>
-        <translation type="unfinished"></translation>
+        <translation>受信画面を消去</translation>
     </message>
     <message>
         <source>T&amp;ake Control</source>
-        <translation type="unfinished"></translation>
+        <translation>操作権を取り戻す(&amp;A)</translation>
     </message>
     <message>
         <source>Operate the station from here again</source>
-        <translation type="unfinished"></translation>
+        <translation>再びここから局を操作する</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>ヘルプ(&amp;H)</translation>
     </message>
     <message>
         <source>KELDO Google Group</source>
-        <translation type="unfinished"></translation>
+        <translation>KELDO Google グループ</translation>
     </message>
     <message>
         <source>KELDO download site</source>
-        <translation type="unfinished"></translation>
+        <translation>KELDO ダウンロードサイト</translation>
     </message>
     <message>
         <source>ChangeLog</source>
-        <translation type="unfinished"></translation>
+        <translation>変更履歴</translation>
     </message>
     <message>
         <source>About...</source>
-        <translation type="unfinished"></translation>
+        <translation>バージョン情報...</translation>
     </message>
     <message>
         <source>RX Screen</source>
-        <translation type="unfinished"></translation>
+        <translation>受信画面</translation>
     </message>
     <message>
         <source>Received text</source>
-        <translation type="unfinished"></translation>
+        <translation>受信テキスト</translation>
     </message>
     <message>
         <source>The conversation: what the other station sent and what you sent</source>
-        <translation type="unfinished"></translation>
+        <translation>会話: 相手局が送信した内容と自局が送信した内容</translation>
     </message>
     <message>
         <source>Sending progress</source>
-        <translation type="unfinished"></translation>
+        <translation>送信の進行状況</translation>
     </message>
     <message>
         <source>How much of the text being sent the modem has transmitted</source>
-        <translation type="unfinished"></translation>
+        <translation>送信中のテキストのうちモデムが送信し終えた量</translation>
     </message>
     <message>
         <source>TX Screen</source>
-        <translation type="unfinished"></translation>
+        <translation>送信画面</translation>
     </message>
     <message>
         <source>Text to send</source>
-        <translation type="unfinished"></translation>
+        <translation>送信するテキスト</translation>
     </message>
     <message>
         <source>Type your text here; Enter sends it</source>
-        <translation type="unfinished"></translation>
+        <translation>ここにテキストを入力します。Enter で送信します</translation>
     </message>
     <message>
         <source>Send text (ENTER key)</source>
-        <translation type="unfinished"></translation>
+        <translation>テキストを送信 (ENTER キー)</translation>
     </message>
     <message>
         <source>Send</source>
-        <translation type="unfinished"></translation>
+        <translation>送信</translation>
     </message>
     <message>
         <source>Sends the typed text to the other station (Enter key)</source>
-        <translation type="unfinished"></translation>
+        <translation>入力したテキストを相手局に送信します (Enter キー)</translation>
     </message>
     <message>
         <source>Macros</source>
-        <translation type="unfinished">マクロ</translation>
+        <translation>マクロ</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>In control: %1. This window only watches; Take Control (Ctrl+Shift+T) operates from here.</source>
-        <translation type="unfinished"></translation>
+        <translation>操作権: %1。このウィンドウは表示のみです。ここから操作するには「操作権を取り戻す」(Ctrl+Shift+T)。</translation>
     </message>
     <message>
         <source>KELDO Terminal is not connected with KELDO Modem</source>
-        <translation type="unfinished"></translation>
+        <translation>KELDO Terminal は KELDO モデムに接続されていません</translation>
     </message>
     <message>
         <source>No program to show text files was found (such as xdg-open).
 The change log is the file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>テキストファイルを表示するプログラム (xdg-open など) が見つかりませんでした。
+変更履歴はファイル %1 にあります</translation>
     </message>
     <message>
         <source>%1 not found</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 が見つかりません</translation>
     </message>
     <message>
         <source>The logs folder could not be opened: no program to open folders was found.
 The logs are in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ログフォルダーを開けませんでした: フォルダーを開くプログラムが見つかりません。
+ログは %1 にあります</translation>
     </message>
     <message>
         <source>Log Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>ログフォルダー</translation>
     </message>
 </context>
 <context>
@@ -1484,120 +1498,120 @@ not present</source>
     <name>frmRemote</name>
     <message>
         <source>Remote Access</source>
-        <translation type="unfinished"></translation>
+        <translation>リモートアクセス</translation>
     </message>
     <message>
         <source>&amp;Let browsers operate this station</source>
-        <translation type="unfinished"></translation>
+        <translation>ブラウザーからこの局を操作できるようにする(&amp;L)</translation>
     </message>
     <message>
         <source>Listen address</source>
-        <translation type="unfinished"></translation>
+        <translation>待ち受けアドレス</translation>
     </message>
     <message>
         <source>127.0.0.1: this computer only; 0.0.0.0: every network</source>
-        <translation type="unfinished"></translation>
+        <translation>127.0.0.1: このコンピューターのみ、0.0.0.0: すべてのネットワーク</translation>
     </message>
     <message>
         <source>Port</source>
-        <translation type="unfinished"></translation>
+        <translation>ポート</translation>
     </message>
     <message>
         <source>New password</source>
-        <translation type="unfinished"></translation>
+        <translation>新しいパスワード</translation>
     </message>
     <message>
         <source>New password again</source>
-        <translation type="unfinished"></translation>
+        <translation>新しいパスワード (確認)</translation>
     </message>
     <message>
         <source>A password is set; leave both boxes empty to keep it.</source>
-        <translation type="unfinished"></translation>
+        <translation>パスワードは設定済みです。変更しない場合は両方の欄を空のままにしてください。</translation>
     </message>
     <message>
         <source>No password is set: browsers cannot log in until one is.</source>
-        <translation type="unfinished"></translation>
+        <translation>パスワードが設定されていません。設定するまでブラウザーからはログインできません。</translation>
     </message>
     <message>
         <source>Listen &amp;address:</source>
-        <translation type="unfinished"></translation>
+        <translation>待ち受けアドレス(&amp;A):</translation>
     </message>
     <message>
         <source>&amp;Port:</source>
-        <translation type="unfinished"></translation>
+        <translation>ポート(&amp;P):</translation>
     </message>
     <message>
         <source>&amp;New password:</source>
-        <translation type="unfinished"></translation>
+        <translation>新しいパスワード(&amp;N):</translation>
     </message>
     <message>
         <source>&amp;Repeat it:</source>
-        <translation type="unfinished"></translation>
+        <translation>もう一度入力(&amp;R):</translation>
     </message>
     <message>
         <source>Now</source>
-        <translation type="unfinished"></translation>
+        <translation>現在の状態</translation>
     </message>
     <message>
         <source>Browsers connected</source>
-        <translation type="unfinished"></translation>
+        <translation>接続中のブラウザー</translation>
     </message>
     <message>
         <source>&amp;Take control</source>
-        <translation type="unfinished"></translation>
+        <translation>操作権を取得(&amp;T)</translation>
     </message>
     <message>
         <source>&amp;Disconnect all</source>
-        <translation type="unfinished"></translation>
+        <translation>すべて切断(&amp;D)</translation>
     </message>
     <message>
         <source>Open:</source>
-        <translation type="unfinished"></translation>
+        <translation>公開先:</translation>
     </message>
     <message>
         <source>Certificate SHA-256:</source>
-        <translation type="unfinished"></translation>
+        <translation>証明書 SHA-256:</translation>
     </message>
     <message>
         <source>Connected:</source>
-        <translation type="unfinished"></translation>
+        <translation>接続中:</translation>
     </message>
     <message>
         <source>In control:</source>
-        <translation type="unfinished"></translation>
+        <translation>操作権:</translation>
     </message>
     <message>
         <source>Serving.</source>
-        <translation type="unfinished"></translation>
+        <translation>公開中。</translation>
     </message>
     <message>
         <source>Not serving.</source>
-        <translation type="unfinished"></translation>
+        <translation>停止中。</translation>
     </message>
     <message>
         <source>(none)</source>
-        <translation type="unfinished"></translation>
+        <translation>(なし)</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>The listen address must be an IP address, such as 127.0.0.1 or 0.0.0.0.</source>
-        <translation type="unfinished"></translation>
+        <translation>待ち受けアドレスには 127.0.0.1 や 0.0.0.0 のような IP アドレスを指定してください。</translation>
     </message>
     <message>
         <source>The port must be a number from %1 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>ポートには %1 から %2 までの数値を指定してください。</translation>
     </message>
     <message>
         <source>The two passwords differ: type the same one twice.</source>
-        <translation type="unfinished"></translation>
+        <translation>2 つのパスワードが一致しません。同じパスワードを 2 回入力してください。</translation>
     </message>
     <message numerus="yes">
         <source>The password is too short: at least %n characters, please.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>パスワードが短すぎます。%n 文字以上にしてください。</numerusform>
         </translation>
     </message>
 </context>
