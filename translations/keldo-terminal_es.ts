@@ -5,11 +5,11 @@
     <name>CommandLine</name>
     <message>
         <source>Empty debug area in &apos;%1&apos; (known: %2).</source>
-        <translation>Área de depuración vacía en '%1' (conocidas: %2).</translation>
+        <translation>Área de depuración vacía en &apos;%1&apos; (conocidas: %2).</translation>
     </message>
     <message>
         <source>Unknown debug area &apos;%1&apos; (known: %2).</source>
-        <translation>Área de depuración desconocida '%1' (conocidas: %2).</translation>
+        <translation>Área de depuración desconocida &apos;%1&apos; (conocidas: %2).</translation>
     </message>
     <message>
         <source>Use FILE as the settings file (created on the first save). One copy runs per settings file.</source>
@@ -45,15 +45,15 @@ otherwise &quot;KELDO Terminal.ini&quot; beside the program.</source>
 
 Configuración: $XDG_CONFIG_HOME/KELDO Terminal/KELDO Terminal.ini (por defecto
 ~/.config/...) si está instalado o si no se puede escribir en la carpeta del programa;
-si no, "KELDO Terminal.ini" junto al programa.</translation>
+si no, &quot;KELDO Terminal.ini&quot; junto al programa.</translation>
     </message>
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
-        <translation>Argumento inesperado '%1'.</translation>
+        <translation>Argumento inesperado &apos;%1&apos;.</translation>
     </message>
     <message>
         <source>Try &apos;keldo-terminal --help&apos; for more information.</source>
-        <translation>Pruebe 'keldo-terminal --help' para más información.</translation>
+        <translation>Pruebe &apos;keldo-terminal --help&apos; para más información.</translation>
     </message>
 </context>
 <context>
@@ -759,7 +759,7 @@ El terminal continúa sin ella; lo que no se pudo escribir se guarda donde es po
     <message>
         <source>%1 cannot be started: it is a Windows program, and &quot;wine&quot; was not found on the PATH.
 Install Wine to run it, or choose a modem program for Linux.</source>
-        <translation>No se puede iniciar %1: es un programa de Windows y no se encontró "wine" en el PATH.
+        <translation>No se puede iniciar %1: es un programa de Windows y no se encontró &quot;wine&quot; en el PATH.
 Instale Wine para ejecutarlo o elija un programa de módem para Linux.</translation>
     </message>
 </context>

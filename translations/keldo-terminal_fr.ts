@@ -5,11 +5,11 @@
     <name>CommandLine</name>
     <message>
         <source>Empty debug area in &apos;%1&apos; (known: %2).</source>
-        <translation>Domaine de débogage vide dans « %1 » (connus : %2).</translation>
+        <translation>Domaine de débogage vide dans «&#xa0;%1&#xa0;» (connus&#xa0;: %2).</translation>
     </message>
     <message>
         <source>Unknown debug area &apos;%1&apos; (known: %2).</source>
-        <translation>Domaine de débogage inconnu « %1 » (connus : %2).</translation>
+        <translation>Domaine de débogage inconnu «&#xa0;%1&#xa0;» (connus&#xa0;: %2).</translation>
     </message>
     <message>
         <source>Use FILE as the settings file (created on the first save). One copy runs per settings file.</source>
@@ -21,15 +21,15 @@
     </message>
     <message>
         <source>Read the remote operation password from standard input, store its hash and exit.</source>
-        <translation>Lire le mot de passe d'accès à distance sur l'entrée standard, enregistrer son empreinte et quitter.</translation>
+        <translation>Lire le mot de passe d&apos;accès à distance sur l&apos;entrée standard, enregistrer son empreinte et quitter.</translation>
     </message>
     <message>
         <source>Run on standard input and output, without a window or a display.</source>
-        <translation>Fonctionner sur l'entrée et la sortie standard, sans fenêtre ni affichage graphique.</translation>
+        <translation>Fonctionner sur l&apos;entrée et la sortie standard, sans fenêtre ni affichage graphique.</translation>
     </message>
     <message>
         <source>Write every diagnostic of the areas to standard error: %1 (comma-separated).</source>
-        <translation>Écrire tous les diagnostics des domaines sur la sortie d'erreur standard : %1 (séparés par des virgules).</translation>
+        <translation>Écrire tous les diagnostics des domaines sur la sortie d&apos;erreur standard&#xa0;: %1 (séparés par des virgules).</translation>
     </message>
     <message>
         <source>AREA[,AREA]</source>
@@ -43,17 +43,17 @@ Settings: $XDG_CONFIG_HOME/KELDO Terminal/KELDO Terminal.ini (default
 otherwise &quot;KELDO Terminal.ini&quot; beside the program.</source>
         <translation>Terminal de conversation au clavier pour les modems KELDO.
 
-Paramètres : $XDG_CONFIG_HOME/KELDO Terminal/KELDO Terminal.ini (par défaut
-~/.config/...) si le programme est installé, ou si son dossier n'est pas accessible en écriture ;
-sinon « KELDO Terminal.ini » à côté du programme.</translation>
+Paramètres&#xa0;: $XDG_CONFIG_HOME/KELDO Terminal/KELDO Terminal.ini (par défaut
+~/.config/...) si le programme est installé, ou si son dossier n&apos;est pas accessible en écriture&#xa0;;
+sinon «&#xa0;KELDO Terminal.ini&#xa0;» à côté du programme.</translation>
     </message>
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
-        <translation>Argument inattendu « %1 ».</translation>
+        <translation>Argument inattendu «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <source>Try &apos;keldo-terminal --help&apos; for more information.</source>
-        <translation>Essayez « keldo-terminal --help » pour plus d'informations.</translation>
+        <translation>Essayez «&#xa0;keldo-terminal --help&#xa0;» pour plus d&apos;informations.</translation>
     </message>
 </context>
 <context>
@@ -68,11 +68,11 @@ sinon « KELDO Terminal.ini » à côté du programme.</translation>
     </message>
     <message>
         <source>Usage: /connect CALL [VIA1 [VIA2]]</source>
-        <translation>Usage : /connect CALL [VIA1 [VIA2]]</translation>
+        <translation>Usage&#xa0;: /connect CALL [VIA1 [VIA2]]</translation>
     </message>
     <message>
         <source>Unknown command %1: /help lists the commands.</source>
-        <translation>Commande inconnue %1 : /help liste les commandes.</translation>
+        <translation>Commande inconnue %1&#xa0;: /help liste les commandes.</translation>
     </message>
 </context>
 <context>
@@ -87,7 +87,7 @@ sinon « KELDO Terminal.ini » à côté du programme.</translation>
     </message>
     <message>
         <source>QSO with %1 not logged: %2</source>
-        <translation>QSO avec %1 non enregistré : %2</translation>
+        <translation>QSO avec %1 non enregistré&#xa0;: %2</translation>
     </message>
     <message>
         <source>%1 is calling</source>
@@ -95,55 +95,55 @@ sinon « KELDO Terminal.ini » à côté du programme.</translation>
     </message>
     <message>
         <source>Alert word from %1: %2</source>
-        <translation>Mot d'alerte de %1 : %2</translation>
+        <translation>Mot d&apos;alerte de %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>PTT: %1</source>
-        <translation>PTT : %1</translation>
+        <translation>PTT&#xa0;: %1</translation>
     </message>
     <message>
         <source>PTT %1: %2</source>
-        <translation>PTT %1 : %2</translation>
+        <translation>PTT %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Not sent: %1</source>
-        <translation>Non envoyé : %1</translation>
+        <translation>Non envoyé&#xa0;: %1</translation>
     </message>
     <message>
         <source>Remote access: %1</source>
-        <translation>Accès à distance : %1</translation>
+        <translation>Accès à distance&#xa0;: %1</translation>
     </message>
     <message>
         <source>In control: %1</source>
-        <translation>Contrôle : %1</translation>
+        <translation>Contrôle&#xa0;: %1</translation>
     </message>
     <message>
         <source>Line too long: not sent</source>
-        <translation>Ligne trop longue : non envoyée</translation>
+        <translation>Ligne trop longue&#xa0;: non envoyée</translation>
     </message>
     <message>
         <source>%1 is in control: /control takes it back</source>
-        <translation>%1 a le contrôle : /control le reprend</translation>
+        <translation>%1 a le contrôle&#xa0;: /control le reprend</translation>
     </message>
     <message>
         <source>Not sent: no connection</source>
-        <translation>Non envoyé : aucune connexion</translation>
+        <translation>Non envoyé&#xa0;: aucune connexion</translation>
     </message>
     <message>
         <source>Cannot call %1: not a call sign, or the modem is not linked</source>
-        <translation>Impossible d'appeler %1 : ce n'est pas un indicatif, ou le modem n'est pas relié</translation>
+        <translation>Impossible d&apos;appeler %1&#xa0;: ce n&apos;est pas un indicatif, ou le modem n&apos;est pas relié</translation>
     </message>
     <message>
         <source>F%1 has no macro</source>
-        <translation>F%1 n'a pas de macro</translation>
+        <translation>F%1 n&apos;a pas de macro</translation>
     </message>
     <message>
         <source>F%1 does not end in &lt;SEND&gt;; type it to send it: %2</source>
-        <translation>F%1 ne se termine pas par &lt;SEND&gt; ; tapez-le pour l'envoyer : %2</translation>
+        <translation>F%1 ne se termine pas par &lt;SEND&gt;&#xa0;; tapez-le pour l&apos;envoyer&#xa0;: %2</translation>
     </message>
     <message>
         <source>Modem link: %1</source>
-        <translation>Liaison modem : %1</translation>
+        <translation>Liaison modem&#xa0;: %1</translation>
     </message>
     <message>
         <source>up</source>
@@ -163,7 +163,7 @@ sinon « KELDO Terminal.ini » à côté du programme.</translation>
     </message>
     <message>
         <source>My call sign: %1; QSO logging %2</source>
-        <translation>Mon indicatif : %1 ; enregistrement des QSO %2</translation>
+        <translation>Mon indicatif&#xa0;: %1&#xa0;; enregistrement des QSO %2</translation>
     </message>
     <message>
         <source>on</source>
@@ -183,11 +183,11 @@ sinon « KELDO Terminal.ini » à côté du programme.</translation>
     </message>
     <message>
         <source>/stop                        end the connection or the call</source>
-        <translation>/stop                        terminer la connexion ou l'appel</translation>
+        <translation>/stop                        terminer la connexion ou l&apos;appel</translation>
     </message>
     <message>
         <source>/clear                       clear the screen</source>
-        <translation>/clear                       effacer l'écran</translation>
+        <translation>/clear                       effacer l&apos;écran</translation>
     </message>
     <message>
         <source>/f1 ... /f12                 the macros</source>
@@ -215,8 +215,8 @@ sinon « KELDO Terminal.ini » à côté du programme.</translation>
     <message numerus="yes">
         <source>[%n line(s) dropped: the output did not keep up]</source>
         <translation>
-            <numerusform>[%n ligne perdue : la sortie n'a pas suivi]</numerusform>
-            <numerusform>[%n lignes perdues : la sortie n'a pas suivi]</numerusform>
+            <numerusform>[%n ligne perdue&#xa0;: la sortie n&apos;a pas suivi]</numerusform>
+            <numerusform>[%n lignes perdues&#xa0;: la sortie n&apos;a pas suivi]</numerusform>
         </translation>
     </message>
 </context>
@@ -233,8 +233,8 @@ sinon « KELDO Terminal.ini » à côté du programme.</translation>
     <message>
         <source>The conversation log cannot be written to %1: %2.
 The conversation goes on; logging resumes as soon as the file can be written.</source>
-        <translation>Le journal des conversations ne peut pas être écrit dans %1 : %2.
-La conversation continue ; la journalisation reprendra dès que le fichier pourra être écrit.</translation>
+        <translation>Le journal des conversations ne peut pas être écrit dans %1&#xa0;: %2.
+La conversation continue&#xa0;; la journalisation reprendra dès que le fichier pourra être écrit.</translation>
     </message>
 </context>
 <context>
@@ -265,14 +265,14 @@ La conversation continue ; la journalisation reprendra dès que le fichier pour
     </message>
     <message>
         <source>the file does not read as an ADIF logbook; it is left as it is</source>
-        <translation>le fichier ne se lit pas comme un carnet de trafic ADIF ; il est laissé tel quel</translation>
+        <translation>le fichier ne se lit pas comme un carnet de trafic ADIF&#xa0;; il est laissé tel quel</translation>
     </message>
 </context>
 <context>
     <name>Lifecycle</name>
     <message>
         <source>Error: Another copy of KELDO Terminal is running from this folder. Only one copy can be run at a time from the same folder</source>
-        <translation>Erreur : une autre instance de KELDO Terminal tourne déjà depuis ce dossier. Une seule instance à la fois peut tourner depuis le même dossier</translation>
+        <translation>Erreur&#xa0;: une autre instance de KELDO Terminal tourne déjà depuis ce dossier. Une seule instance à la fois peut tourner depuis le même dossier</translation>
     </message>
 </context>
 <context>
@@ -287,14 +287,14 @@ La conversation continue ; la journalisation reprendra dès que le fichier pour
 
 They are kept in %3 and written as soon as the logbook can take them: at the next QSO, when the logbook settings are opened, or at the next start.</source>
         <translation>
-            <numerusform>%n enregistrement de QSO n'a pas pu être écrit dans le carnet de trafic %1 :
+            <numerusform>%n enregistrement de QSO n&apos;a pas pu être écrit dans le carnet de trafic %1&#xa0;:
 %2
 
-Il est conservé dans %3 et sera écrit dès que le carnet pourra le recevoir : au prochain QSO, à l'ouverture des paramètres du carnet ou au prochain démarrage.</numerusform>
-            <numerusform>%n enregistrements de QSO n'ont pas pu être écrits dans le carnet de trafic %1 :
+Il est conservé dans %3 et sera écrit dès que le carnet pourra le recevoir&#xa0;: au prochain QSO, à l&apos;ouverture des paramètres du carnet ou au prochain démarrage.</numerusform>
+            <numerusform>%n enregistrements de QSO n&apos;ont pas pu être écrits dans le carnet de trafic %1&#xa0;:
 %2
 
-Ils sont conservés dans %3 et seront écrits dès que le carnet pourra les recevoir : au prochain QSO, à l'ouverture des paramètres du carnet ou au prochain démarrage.</numerusform>
+Ils sont conservés dans %3 et seront écrits dès que le carnet pourra les recevoir&#xa0;: au prochain QSO, à l&apos;ouverture des paramètres du carnet ou au prochain démarrage.</numerusform>
         </translation>
     </message>
 </context>
@@ -309,35 +309,35 @@ Ils sont conservés dans %3 et seront écrits dès que le carnet pourra les rece
     <name>Presenter</name>
     <message>
         <source>Conversation log cannot be written: %1</source>
-        <translation>Impossible d'écrire le journal des conversations : %1</translation>
+        <translation>Impossible d&apos;écrire le journal des conversations&#xa0;: %1</translation>
     </message>
     <message>
         <source>QSO records waiting for the logbook: %1</source>
-        <translation>QSO en attente du carnet de trafic : %1</translation>
+        <translation>QSO en attente du carnet de trafic&#xa0;: %1</translation>
     </message>
     <message>
         <source>Unkeyed: the link to the modem was lost</source>
-        <translation>PTT relâché : liaison avec le modem perdue</translation>
+        <translation>PTT relâché&#xa0;: liaison avec le modem perdue</translation>
     </message>
     <message>
         <source>Unkeyed: the modem&apos;s data link was lost and no PTT OFF came</source>
-        <translation>PTT relâché : liaison de données du modem perdue, sans PTT OFF</translation>
+        <translation>PTT relâché&#xa0;: liaison de données du modem perdue, sans PTT OFF</translation>
     </message>
     <message>
         <source>Unkeyed: the connection ended and no PTT OFF came</source>
-        <translation>PTT relâché : connexion terminée, sans PTT OFF</translation>
+        <translation>PTT relâché&#xa0;: connexion terminée, sans PTT OFF</translation>
     </message>
     <message>
         <source>Unkeyed: the connection was stopped and no PTT OFF came</source>
-        <translation>PTT relâché : connexion arrêtée, sans PTT OFF</translation>
+        <translation>PTT relâché&#xa0;: connexion arrêtée, sans PTT OFF</translation>
     </message>
     <message>
         <source>Unkeyed: the keying settings changed</source>
-        <translation>PTT relâché : paramètres PTT modifiés</translation>
+        <translation>PTT relâché&#xa0;: paramètres PTT modifiés</translation>
     </message>
     <message>
         <source>PTT time-out: keyed for more than %1 s without PTT OFF. Released until the modem sends PTT OFF.</source>
-        <translation>Délai PTT dépassé : en émission depuis plus de %1 s sans PTT OFF. Relâché jusqu'à ce que le modem envoie PTT OFF.</translation>
+        <translation>Délai PTT dépassé&#xa0;: en émission depuis plus de %1 s sans PTT OFF. Relâché jusqu&apos;à ce que le modem envoie PTT OFF.</translation>
     </message>
     <message>
         <source>PTT OFF</source>
@@ -361,7 +361,7 @@ Ils sont conservés dans %3 et seront écrits dès que le carnet pourra les rece
     </message>
     <message>
         <source>rigctld sent a line too long for a frequency: connection dropped</source>
-        <translation>rigctld a envoyé une ligne trop longue pour une fréquence : connexion coupée</translation>
+        <translation>rigctld a envoyé une ligne trop longue pour une fréquence&#xa0;: connexion coupée</translation>
     </message>
     <message>
         <source>Modem Connected</source>
@@ -373,7 +373,7 @@ Ils sont conservés dans %3 et seront écrits dès que le carnet pourra les rece
     </message>
     <message>
         <source>Logger %1 cannot be reached: host not found</source>
-        <translation>Logiciel de log %1 injoignable : hôte introuvable</translation>
+        <translation>Logiciel de log %1 injoignable&#xa0;: hôte introuvable</translation>
     </message>
     <message>
         <source>Logger %1 cannot be reached</source>
@@ -406,12 +406,12 @@ Ils sont conservés dans %3 et seront écrits dès que le carnet pourra les rece
     </message>
     <message>
         <source>%1 closed: %2</source>
-        <translation>%1 fermé : %2</translation>
+        <translation>%1 fermé&#xa0;: %2</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <comment>where keying failed, and why</comment>
-        <translation>%1 : %2</translation>
+        <translation>%1&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -422,7 +422,7 @@ Ils sont conservés dans %3 et seront écrits dès que le carnet pourra les rece
     </message>
     <message>
         <source>The certificate or its key is not in PEM form (%1, %2).</source>
-        <translation>Le certificat ou sa clé n'est pas au format PEM (%1, %2).</translation>
+        <translation>Le certificat ou sa clé n&apos;est pas au format PEM (%1, %2).</translation>
     </message>
     <message>
         <source>The key file cannot be made in %1.</source>
@@ -430,7 +430,7 @@ Ils sont conservés dans %3 et seront écrits dès que le carnet pourra les rece
     </message>
     <message>
         <source>No certificate could be made: the openssl command failed or is missing (%1).</source>
-        <translation>Aucun certificat n'a pu être créé : la commande openssl a échoué ou est absente (%1).</translation>
+        <translation>Aucun certificat n&apos;a pu être créé&#xa0;: la commande openssl a échoué ou est absente (%1).</translation>
     </message>
     <message>
         <source>The certificate cannot be kept in %1.</source>
@@ -497,7 +497,7 @@ Ils sont conservés dans %3 et seront écrits dès que le carnet pourra les rece
     </message>
     <message>
         <source>In control:</source>
-        <translation>Contrôle :</translation>
+        <translation>Contrôle&#xa0;:</translation>
     </message>
     <message>
         <source>you</source>
@@ -537,7 +537,7 @@ Ils sont conservés dans %3 et seront écrits dès que le carnet pourra les rece
     </message>
     <message>
         <source>Connection to the station lost; trying again...</source>
-        <translation>Connexion à la station perdue ; nouvelle tentative...</translation>
+        <translation>Connexion à la station perdue&#xa0;; nouvelle tentative...</translation>
     </message>
     <message>
         <source>TCP link up</source>
@@ -560,30 +560,30 @@ Ils sont conservés dans %3 et seront écrits dès que le carnet pourra les rece
     <name>RemotePassword</name>
     <message>
         <source>The password could not be stored in %1: %2</source>
-        <translation>Le mot de passe n'a pas pu être enregistré dans %1 : %2</translation>
+        <translation>Le mot de passe n&apos;a pas pu être enregistré dans %1&#xa0;: %2</translation>
     </message>
 </context>
 <context>
     <name>RemoteServer</name>
     <message>
         <source>Remote operation is off.</source>
-        <translation>L'accès à distance est désactivé.</translation>
+        <translation>L&apos;accès à distance est désactivé.</translation>
     </message>
     <message>
         <source>Remote operation needs a password: set one with keldo-terminal --set-remote-password.</source>
-        <translation>L'accès à distance nécessite un mot de passe : définissez-le avec keldo-terminal --set-remote-password.</translation>
+        <translation>L&apos;accès à distance nécessite un mot de passe&#xa0;: définissez-le avec keldo-terminal --set-remote-password.</translation>
     </message>
     <message>
         <source>The stored remote password cannot be used: set it again with keldo-terminal --set-remote-password.</source>
-        <translation>Le mot de passe d'accès à distance enregistré est inutilisable : redéfinissez-le avec keldo-terminal --set-remote-password.</translation>
+        <translation>Le mot de passe d&apos;accès à distance enregistré est inutilisable&#xa0;: redéfinissez-le avec keldo-terminal --set-remote-password.</translation>
     </message>
     <message>
         <source>The listen address %1 is not an address.</source>
-        <translation>L'adresse d'écoute %1 n'est pas une adresse.</translation>
+        <translation>L&apos;adresse d&apos;écoute %1 n&apos;est pas une adresse.</translation>
     </message>
     <message>
         <source>Cannot listen on %1 (in use, or not this machine&apos;s).</source>
-        <translation>Impossible d'écouter sur %1 (adresse déjà utilisée, ou qui n'est pas celle de cette machine).</translation>
+        <translation>Impossible d&apos;écouter sur %1 (adresse déjà utilisée, ou qui n&apos;est pas celle de cette machine).</translation>
     </message>
     <message>
         <source>Serving on https://%1:%2/ (certificate SHA-256 %3).</source>
@@ -595,7 +595,7 @@ Ils sont conservés dans %3 et seront écrits dès que le carnet pourra les rece
     </message>
     <message>
         <source>the desktop</source>
-        <translation>l'application de bureau</translation>
+        <translation>l&apos;application de bureau</translation>
     </message>
     <message>
         <source>the console</source>
@@ -611,7 +611,7 @@ Ils sont conservés dans %3 et seront écrits dès que le carnet pourra les rece
     </message>
     <message>
         <source>Another front end is in control. Take control first.</source>
-        <translation>Une autre interface a le contrôle. Prenez d'abord le contrôle.</translation>
+        <translation>Une autre interface a le contrôle. Prenez d&apos;abord le contrôle.</translation>
     </message>
 </context>
 <context>
@@ -679,7 +679,7 @@ Ils sont conservés dans %3 et seront écrits dès que le carnet pourra les rece
     <message>
         <source>The remote access settings could not be saved to %1
 %2</source>
-        <translation>Les paramètres d'accès à distance n'ont pas pu être enregistrés dans %1
+        <translation>Les paramètres d&apos;accès à distance n&apos;ont pas pu être enregistrés dans %1
 %2</translation>
     </message>
     <message>
@@ -696,7 +696,7 @@ Ils sont conservés dans %3 et seront écrits dès que le carnet pourra les rece
     <message>
         <source>The settings could not be saved to %1
 %2</source>
-        <translation>Les paramètres n'ont pas pu être enregistrés dans %1
+        <translation>Les paramètres n&apos;ont pas pu être enregistrés dans %1
 %2</translation>
     </message>
 </context>
@@ -708,33 +708,33 @@ Ils sont conservés dans %3 et seront écrits dès que le carnet pourra les rece
     </message>
     <message>
         <source>%1 cannot be started: %2</source>
-        <translation>%1 ne peut pas être démarré : %2</translation>
+        <translation>%1 ne peut pas être démarré&#xa0;: %2</translation>
     </message>
     <message>
         <source>Unable to open radio serial port %1. May be in use by another application.</source>
-        <translation>Impossible d'ouvrir le port série %1 du poste. Il est peut-être utilisé par une autre application.</translation>
+        <translation>Impossible d&apos;ouvrir le port série %1 du poste. Il est peut-être utilisé par une autre application.</translation>
     </message>
     <message>
         <source>PTT port %1 lost while transmitting: the radio may still be on the air</source>
-        <translation>Port PTT %1 perdu en cours d'émission : le poste est peut-être encore en émission</translation>
+        <translation>Port PTT %1 perdu en cours d&apos;émission&#xa0;: le poste est peut-être encore en émission</translation>
     </message>
     <message>
         <source>PTT port %1 back: transmitter released</source>
-        <translation>Port PTT %1 revenu : émetteur relâché</translation>
+        <translation>Port PTT %1 revenu&#xa0;: émetteur relâché</translation>
     </message>
     <message>
         <source>Transmit time-out: transmitter released until the modem sends PTT OFF</source>
-        <translation>Délai d'émission dépassé : émetteur relâché jusqu'à ce que le modem envoie PTT OFF</translation>
+        <translation>Délai d&apos;émission dépassé&#xa0;: émetteur relâché jusqu&apos;à ce que le modem envoie PTT OFF</translation>
     </message>
     <message>
         <source>The folder %1 does not answer: writing %2 did not finish within %3 s.
 The terminal goes on without it; what could not be written is kept where it can be and written when the folder answers again.</source>
-        <translation>Le dossier %1 ne répond pas : l'écriture de %2 ne s'est pas terminée en %3 s.
-Le terminal continue sans lui ; ce qui n'a pas pu être écrit est conservé là où c'est possible et sera écrit quand le dossier répondra de nouveau.</translation>
+        <translation>Le dossier %1 ne répond pas&#xa0;: l&apos;écriture de %2 ne s&apos;est pas terminée en %3 s.
+Le terminal continue sans lui&#xa0;; ce qui n&apos;a pas pu être écrit est conservé là où c&apos;est possible et sera écrit quand le dossier répondra de nouveau.</translation>
     </message>
     <message>
         <source>the desktop</source>
-        <translation>l'application de bureau</translation>
+        <translation>l&apos;application de bureau</translation>
     </message>
     <message>
         <source>the console</source>
@@ -746,7 +746,7 @@ Le terminal continue sans lui ; ce qui n'a pas pu être écrit est conservé l�
     </message>
     <message>
         <source>Control link to %1 lost: stopped, the unsent text kept</source>
-        <translation>Liaison de contrôle avec %1 perdue : arrêt, le texte non envoyé est conservé</translation>
+        <translation>Liaison de contrôle avec %1 perdue&#xa0;: arrêt, le texte non envoyé est conservé</translation>
     </message>
     <message>
         <source>%1 file not found</source>
@@ -754,12 +754,12 @@ Le terminal continue sans lui ; ce qui n'a pas pu être écrit est conservé l�
     </message>
     <message>
         <source>Linux path tried: %1</source>
-        <translation>Chemin Linux essayé : %1</translation>
+        <translation>Chemin Linux essayé&#xa0;: %1</translation>
     </message>
     <message>
         <source>%1 cannot be started: it is a Windows program, and &quot;wine&quot; was not found on the PATH.
 Install Wine to run it, or choose a modem program for Linux.</source>
-        <translation>%1 ne peut pas être démarré : c'est un programme Windows, et « wine » est introuvable dans le PATH.
+        <translation>%1 ne peut pas être démarré&#xa0;: c&apos;est un programme Windows, et «&#xa0;wine&#xa0;» est introuvable dans le PATH.
 Installez Wine pour le lancer, ou choisissez un programme modem pour Linux.</translation>
     </message>
 </context>
@@ -771,7 +771,7 @@ Installez Wine pour le lancer, ou choisissez un programme modem pour Linux.</tra
     </message>
     <message>
         <source>Log the QSO with %1?</source>
-        <translation>Enregistrer le QSO avec %1 ?</translation>
+        <translation>Enregistrer le QSO avec %1&#xa0;?</translation>
     </message>
 </context>
 <context>
@@ -959,7 +959,7 @@ Installez Wine pour le lancer, ou choisissez un programme modem pour Linux.</tra
     </message>
     <message>
         <source>There are no settings yet. Your call sign and your modem, to begin with (Settings → Terminal Setup... changes them later).</source>
-        <translation>Aucun paramètre pour l'instant. Pour commencer, votre indicatif et votre modem (modifiables plus tard via Paramètres → Configuration du terminal...).</translation>
+        <translation>Aucun paramètre pour l&apos;instant. Pour commencer, votre indicatif et votre modem (modifiables plus tard via Paramètres → Configuration du terminal...).</translation>
     </message>
     <message>
         <source>&amp;Call sign:</source>
@@ -1182,19 +1182,19 @@ Installez Wine pour le lancer, ou choisissez un programme modem pour Linux.</tra
     </message>
     <message>
         <source>The conversation: what the other station sent and what you sent</source>
-        <translation>La conversation : ce que le correspondant a envoyé et ce que vous avez envoyé</translation>
+        <translation>La conversation&#xa0;: ce que le correspondant a envoyé et ce que vous avez envoyé</translation>
     </message>
     <message>
         <source>Sending progress</source>
-        <translation>Progression de l'envoi</translation>
+        <translation>Progression de l&apos;envoi</translation>
     </message>
     <message>
         <source>How much of the text being sent the modem has transmitted</source>
-        <translation>Part du texte en cours d'envoi que le modem a déjà émise</translation>
+        <translation>Part du texte en cours d&apos;envoi que le modem a déjà émise</translation>
     </message>
     <message>
         <source>TX Screen</source>
-        <translation>Zone d'émission</translation>
+        <translation>Zone d&apos;émission</translation>
     </message>
     <message>
         <source>Text to send</source>
@@ -1202,7 +1202,7 @@ Installez Wine pour le lancer, ou choisissez un programme modem pour Linux.</tra
     </message>
     <message>
         <source>Type your text here; Enter sends it</source>
-        <translation>Tapez votre texte ici ; Enter l'envoie</translation>
+        <translation>Tapez votre texte ici&#xa0;; Enter l&apos;envoie</translation>
     </message>
     <message>
         <source>Send text (ENTER key)</source>
@@ -1226,17 +1226,17 @@ Installez Wine pour le lancer, ou choisissez un programme modem pour Linux.</tra
     </message>
     <message>
         <source>In control: %1. This window only watches; Take Control (Ctrl+Shift+T) operates from here.</source>
-        <translation>Contrôle : %1. Cette fenêtre ne fait qu'observer ; Prendre le contrôle (Ctrl+Shift+T) permet d'opérer d'ici.</translation>
+        <translation>Contrôle&#xa0;: %1. Cette fenêtre ne fait qu&apos;observer&#xa0;; Prendre le contrôle (Ctrl+Shift+T) permet d&apos;opérer d&apos;ici.</translation>
     </message>
     <message>
         <source>KELDO Terminal is not connected with KELDO Modem</source>
-        <translation>KELDO Terminal n'est pas connecté à KELDO Modem</translation>
+        <translation>KELDO Terminal n&apos;est pas connecté à KELDO Modem</translation>
     </message>
     <message>
         <source>No program to show text files was found (such as xdg-open).
 The change log is the file %1</source>
-        <translation>Aucun programme pour afficher les fichiers texte n'a été trouvé (comme xdg-open).
-L'historique des versions est le fichier %1</translation>
+        <translation>Aucun programme pour afficher les fichiers texte n&apos;a été trouvé (comme xdg-open).
+L&apos;historique des versions est le fichier %1</translation>
     </message>
     <message>
         <source>%1 not found</source>
@@ -1245,7 +1245,7 @@ L'historique des versions est le fichier %1</translation>
     <message>
         <source>The logs folder could not be opened: no program to open folders was found.
 The logs are in %1</source>
-        <translation>Le dossier des journaux n'a pas pu être ouvert : aucun programme pour ouvrir les dossiers n'a été trouvé.
+        <translation>Le dossier des journaux n&apos;a pas pu être ouvert&#xa0;: aucun programme pour ouvrir les dossiers n&apos;a été trouvé.
 Les journaux sont dans %1</translation>
     </message>
     <message>
@@ -1513,11 +1513,11 @@ absent</translation>
     </message>
     <message>
         <source>Listen address</source>
-        <translation>Adresse d'écoute</translation>
+        <translation>Adresse d&apos;écoute</translation>
     </message>
     <message>
         <source>127.0.0.1: this computer only; 0.0.0.0: every network</source>
-        <translation>127.0.0.1 : cet ordinateur seulement ; 0.0.0.0 : tous les réseaux</translation>
+        <translation>127.0.0.1&#xa0;: cet ordinateur seulement&#xa0;; 0.0.0.0&#xa0;: tous les réseaux</translation>
     </message>
     <message>
         <source>Port</source>
@@ -1533,27 +1533,27 @@ absent</translation>
     </message>
     <message>
         <source>A password is set; leave both boxes empty to keep it.</source>
-        <translation>Un mot de passe est défini ; laissez les deux champs vides pour le conserver.</translation>
+        <translation>Un mot de passe est défini&#xa0;; laissez les deux champs vides pour le conserver.</translation>
     </message>
     <message>
         <source>No password is set: browsers cannot log in until one is.</source>
-        <translation>Aucun mot de passe défini : les navigateurs ne peuvent pas ouvrir de session tant qu'il n'y en a pas.</translation>
+        <translation>Aucun mot de passe défini&#xa0;: les navigateurs ne peuvent pas ouvrir de session tant qu&apos;il n&apos;y en a pas.</translation>
     </message>
     <message>
         <source>Listen &amp;address:</source>
-        <translation>A&amp;dresse d'écoute :</translation>
+        <translation>A&amp;dresse d&apos;écoute&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Port:</source>
-        <translation>&amp;Port :</translation>
+        <translation>&amp;Port&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;New password:</source>
-        <translation>&amp;Nouveau mot de passe :</translation>
+        <translation>&amp;Nouveau mot de passe&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Repeat it:</source>
-        <translation>&amp;Répéter :</translation>
+        <translation>&amp;Répéter&#xa0;:</translation>
     </message>
     <message>
         <source>Now</source>
@@ -1573,19 +1573,19 @@ absent</translation>
     </message>
     <message>
         <source>Open:</source>
-        <translation>Adresses :</translation>
+        <translation>Adresses&#xa0;:</translation>
     </message>
     <message>
         <source>Certificate SHA-256:</source>
-        <translation>Certificat SHA-256 :</translation>
+        <translation>Certificat SHA-256&#xa0;:</translation>
     </message>
     <message>
         <source>Connected:</source>
-        <translation>Connectés :</translation>
+        <translation>Connectés&#xa0;:</translation>
     </message>
     <message>
         <source>In control:</source>
-        <translation>Contrôle :</translation>
+        <translation>Contrôle&#xa0;:</translation>
     </message>
     <message>
         <source>Serving.</source>
@@ -1605,7 +1605,7 @@ absent</translation>
     </message>
     <message>
         <source>The listen address must be an IP address, such as 127.0.0.1 or 0.0.0.0.</source>
-        <translation>L'adresse d'écoute doit être une adresse IP, comme 127.0.0.1 ou 0.0.0.0.</translation>
+        <translation>L&apos;adresse d&apos;écoute doit être une adresse IP, comme 127.0.0.1 ou 0.0.0.0.</translation>
     </message>
     <message>
         <source>The port must be a number from %1 to %2.</source>
@@ -1613,13 +1613,13 @@ absent</translation>
     </message>
     <message>
         <source>The two passwords differ: type the same one twice.</source>
-        <translation>Les deux mots de passe diffèrent : tapez deux fois le même.</translation>
+        <translation>Les deux mots de passe diffèrent&#xa0;: tapez deux fois le même.</translation>
     </message>
     <message numerus="yes">
         <source>The password is too short: at least %n characters, please.</source>
         <translation>
-            <numerusform>Le mot de passe est trop court : au moins %n caractère, s'il vous plaît.</numerusform>
-            <numerusform>Le mot de passe est trop court : au moins %n caractères, s'il vous plaît.</numerusform>
+            <numerusform>Le mot de passe est trop court&#xa0;: au moins %n caractère, s&apos;il vous plaît.</numerusform>
+            <numerusform>Le mot de passe est trop court&#xa0;: au moins %n caractères, s&apos;il vous plaît.</numerusform>
         </translation>
     </message>
 </context>

@@ -5,11 +5,11 @@
     <name>CommandLine</name>
     <message>
         <source>Empty debug area in &apos;%1&apos; (known: %2).</source>
-        <translation>Área de depuração vazia em '%1' (conhecidas: %2).</translation>
+        <translation>Área de depuração vazia em &apos;%1&apos; (conhecidas: %2).</translation>
     </message>
     <message>
         <source>Unknown debug area &apos;%1&apos; (known: %2).</source>
-        <translation>Área de depuração desconhecida '%1' (conhecidas: %2).</translation>
+        <translation>Área de depuração desconhecida &apos;%1&apos; (conhecidas: %2).</translation>
     </message>
     <message>
         <source>Use FILE as the settings file (created on the first save). One copy runs per settings file.</source>
@@ -45,15 +45,15 @@ otherwise &quot;KELDO Terminal.ini&quot; beside the program.</source>
 
 Configurações: $XDG_CONFIG_HOME/KELDO Terminal/KELDO Terminal.ini (padrão
 ~/.config/...) quando instalado ou quando não é possível gravar na pasta do programa;
-caso contrário, "KELDO Terminal.ini" ao lado do programa.</translation>
+caso contrário, &quot;KELDO Terminal.ini&quot; ao lado do programa.</translation>
     </message>
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
-        <translation>Argumento inesperado '%1'.</translation>
+        <translation>Argumento inesperado &apos;%1&apos;.</translation>
     </message>
     <message>
         <source>Try &apos;keldo-terminal --help&apos; for more information.</source>
-        <translation>Tente 'keldo-terminal --help' para mais informações.</translation>
+        <translation>Tente &apos;keldo-terminal --help&apos; para mais informações.</translation>
     </message>
 </context>
 <context>
@@ -759,7 +759,7 @@ O terminal continua sem ela; o que não pôde ser gravado fica guardado onde for
     <message>
         <source>%1 cannot be started: it is a Windows program, and &quot;wine&quot; was not found on the PATH.
 Install Wine to run it, or choose a modem program for Linux.</source>
-        <translation>Não é possível iniciar %1: é um programa do Windows e o "wine" não foi encontrado no PATH.
+        <translation>Não é possível iniciar %1: é um programa do Windows e o &quot;wine&quot; não foi encontrado no PATH.
 Instale o Wine para executá-lo ou escolha um programa de modem para Linux.</translation>
     </message>
 </context>
