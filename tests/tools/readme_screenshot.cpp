@@ -2,10 +2,12 @@
 // the practice modem. Run it under Xvfb:
 //   xvfb-run -a build/tests/readme-screenshot docs        (all of them into docs/)
 //   xvfb-run -a build/tests/readme-screenshot OUT.png     (the conversation only)
+//   LANG=de_DE.UTF-8 xvfb-run -a build/tests/readme-screenshot docs/conversation-de.png
 // The folder gets conversation.png, speaker-colours-black.png,
 // speaker-colours-white.png, reading-back.png and keyboard.png.
 #include "app/DesktopStation.h"
 #include "app/frmKeldoTerminal.h"
+#include "settings/Language.h"
 #include "support/SimProcess.h"
 #include "support/TestShell.h"
 #include "widgets/RxFindBar.h"
@@ -31,6 +33,8 @@ static bool waitFor(const std::function<bool()>& condition, int ms = 20000)
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
+    // The system's language, as the program takes it (LANG=de_DE.UTF-8 for German).
+    Language::InstallTranslations(app, QString());
     const QString arg = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("conversation.png");
     const bool all = !arg.endsWith(QLatin1String(".png"));
     const QDir folder(all ? arg : QString());
