@@ -555,6 +555,10 @@ Sie werden in %3 aufbewahrt und geschrieben, sobald das Logbuch sie aufnehmen ka
         <source>matches</source>
         <translation>Treffer</translation>
     </message>
+    <message>
+        <source>1 match</source>
+        <translation>1 Treffer</translation>
+    </message>
 </context>
 <context>
     <name>RemotePassword</name>

@@ -555,6 +555,10 @@ Se guardan en %3 y se escribirán en cuanto el libro de guardia los admita: en e
         <source>matches</source>
         <translation>coincidencias</translation>
     </message>
+    <message>
+        <source>1 match</source>
+        <translation>1 coincidencia</translation>
+    </message>
 </context>
 <context>
     <name>RemotePassword</name>

@@ -555,6 +555,10 @@ Ils sont conservés dans %3 et seront écrits dès que le carnet pourra les rece
         <source>matches</source>
         <translation>occurrences</translation>
     </message>
+    <message>
+        <source>1 match</source>
+        <translation>1 occurrence</translation>
+    </message>
 </context>
 <context>
     <name>RemotePassword</name>

@@ -555,6 +555,10 @@ Vengono conservati in %3 e scritti appena il logbook potrà riceverli: al prossi
         <source>matches</source>
         <translation>risultati</translation>
     </message>
+    <message>
+        <source>1 match</source>
+        <translation>1 risultato</translation>
+    </message>
 </context>
 <context>
     <name>RemotePassword</name>

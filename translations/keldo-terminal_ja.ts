@@ -550,6 +550,10 @@ They are kept in %3 and written as soon as the logbook can take them: at the nex
         <source>matches</source>
         <translation>件</translation>
     </message>
+    <message>
+        <source>1 match</source>
+        <translation>1 件</translation>
+    </message>
 </context>
 <context>
     <name>RemotePassword</name>

@@ -555,6 +555,10 @@ Eles ficam guardados em %3 e serão gravados assim que o logbook puder recebê-l
         <source>matches</source>
         <translation>ocorrências</translation>
     </message>
+    <message>
+        <source>1 match</source>
+        <translation>1 ocorrência</translation>
+    </message>
 </context>
 <context>
     <name>RemotePassword</name>

@@ -36,6 +36,7 @@ namespace {
     QT_TRANSLATE_NOOP("RemotePage", "TCP link waiting"),
     QT_TRANSLATE_NOOP("RemotePage", "TCP link down"),
     QT_TRANSLATE_NOOP("RemotePage", "matches"),
+    QT_TRANSLATE_NOOP("RemotePage", "1 match"),
 };
 
 QString Escaped(const QString& text)

@@ -148,7 +148,8 @@
         if (s.textContent.toLowerCase().includes(what)) { s.classList.add('hit'); hits.push(s); }
       });
     }
-    $('find-count').textContent = what ? hits.length + ' ' + texts.matches : '';
+    const count = hits.length === 1 ? texts['one-match'] : hits.length + ' ' + texts.matches;
+    $('find-count').textContent = what ? count : '';
   }
   function findNext() {
     if (!hits.length) return;
