@@ -67,7 +67,8 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER "KELDO developers <keldo@example.org>")
 set(CPACK_DEBIAN_PACKAGE_SECTION hamradio)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
-# Qt's own texts (standard buttons, the file dialog) in the operator's language.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
+# Qt's own texts (standard buttons, the file dialog) in the operator's
+# language; openssl makes the web front end's certificate when none is given.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n, openssl")
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://keldo.example.org/")
 include(CPack)
