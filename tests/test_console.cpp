@@ -23,17 +23,7 @@ private slots:
         QTemporaryDir dir;
         FakeModem modem;
         QVERIFY(modem.listen());
-        const QString ini = dir.filePath("station.ini");
-        QFile f(ini);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(QStringLiteral("[PTT]\r\nVia=5\r\nRigctld Host=127.0.0.1\r\nRigctld Port=%1\r\n"
-                               "[Setup]\r\nHF Host=%2\r\nHF TCP Port=%3\r\nKELDO Mode=KELDOHF\r\nAutoLaunch=0\r\n"
-                               "My Callsign=N0CALL-1\r\n[Options]\r\nLog QSOs=1\r\n")
-                    .arg(m_rig.port())
-                    .arg(modem.host())
-                    .arg(modem.commandPort())
-                    .toLatin1());
-        f.close();
+        const QString ini = writeSettings(dir, modem, "My Callsign=N0CALL-1\r\n[Options]\r\nLog QSOs=1\r\n");
         const QStringList args{"--console", "--settings", ini};
         TerminalProcess console;
         console.setNoDisplay();
@@ -88,16 +78,7 @@ private slots:
         QTemporaryDir dir;
         FakeModem modem;
         QVERIFY(modem.listen());
-        const QString ini = dir.filePath("station.ini");
-        QFile f(ini);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(QStringLiteral("[PTT]\r\nVia=5\r\nRigctld Host=127.0.0.1\r\nRigctld Port=%1\r\n"
-                               "[Setup]\r\nHF Host=%2\r\nHF TCP Port=%3\r\nKELDO Mode=KELDOHF\r\nAutoLaunch=0\r\n")
-                    .arg(m_rig.port())
-                    .arg(modem.host())
-                    .arg(modem.commandPort())
-                    .toLatin1());
-        f.close();
+        const QString ini = writeSettings(dir, modem);
         TerminalProcess console;
         console.setNoDisplay();
         console.setVariable("QT_LOGGING_RULES", "keldo.ptt.debug=true");
@@ -123,6 +104,23 @@ private slots:
     }
 
 private:
+    // A station on the scripted modem, keying through the test's rigctld.
+    QString writeSettings(const QTemporaryDir& dir, const FakeModem& modem, const QString& more = QString())
+    {
+        const QString ini = dir.filePath("station.ini");
+        QFile f(ini);
+        if (f.open(QIODevice::WriteOnly))
+            f.write(
+                QStringLiteral("[PTT]\r\nVia=5\r\nRigctld Host=127.0.0.1\r\nRigctld Port=%1\r\n"
+                               "[Setup]\r\nHF Host=%2\r\nHF TCP Port=%3\r\nKELDO Mode=KELDOHF\r\nAutoLaunch=0\r\n%4")
+                    .arg(m_rig.port())
+                    .arg(modem.host())
+                    .arg(modem.commandPort())
+                    .arg(more)
+                    .toLatin1());
+        return ini;
+    }
+
     Rigctld m_rig;
 };
 

@@ -1,5 +1,7 @@
 #include "ConsoleOutput.h"
 
+#include "files/Diagnostics.h"
+
 #include <QCoreApplication>
 
 #include <chrono>
@@ -7,13 +9,6 @@
 #include <deque>
 #include <mutex>
 #include <thread>
-
-#ifdef Q_OS_UNIX
-#include <cerrno>
-#include <unistd.h>
-#else
-#include <io.h>
-#endif
 
 struct ConsoleOutput::State
 {
@@ -28,31 +23,6 @@ struct ConsoleOutput::State
     bool ending = false;
     int fd = 1;
 };
-
-namespace {
-
-// False once the other end is gone for good.
-bool WriteAll(int fd, const QByteArray& bytes)
-{
-    const char* data = bytes.constData();
-    qsizetype left = bytes.size();
-    while (left > 0) {
-#ifdef Q_OS_UNIX
-        const ssize_t n = ::write(fd, data, size_t(left));
-        if (n < 0 && errno == EINTR)
-            continue;
-#else
-        const int n = ::_write(fd, data, unsigned(left));
-#endif
-        if (n <= 0)
-            return false;
-        data += n;
-        left -= n;
-    }
-    return true;
-}
-
-} // namespace
 
 ConsoleOutput::ConsoleOutput(int fd, qint64 maxBytes)
     : m_state(std::make_shared<State>())
@@ -85,7 +55,7 @@ ConsoleOutput::ConsoleOutput(int fd, qint64 maxBytes)
             }
             state->writing = true;
             lock.unlock();
-            const bool open = WriteAll(state->fd, out);
+            const bool open = Diagnostics::WriteAll(state->fd, out);
             lock.lock();
             state->writing = false;
             state->changed.notify_all();

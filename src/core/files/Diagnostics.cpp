@@ -42,25 +42,6 @@ Queue& TheQueue()
     return *queue;
 }
 
-void WriteAll(int fd, const QByteArray& bytes)
-{
-    const char* data = bytes.constData();
-    qsizetype left = bytes.size();
-    while (left > 0) {
-#ifdef Q_OS_UNIX
-        const ssize_t n = ::write(fd, data, size_t(left));
-        if (n < 0 && errno == EINTR)
-            continue;
-#else
-        const int n = ::_write(fd, data, unsigned(left));
-#endif
-        if (n <= 0)
-            return;
-        data += n;
-        left -= n;
-    }
-}
-
 void WriteLoop()
 {
     Queue& q = TheQueue();
@@ -81,7 +62,7 @@ void WriteLoop()
         const int fd = q.fd;
         q.writing = true;
         lock.unlock();
-        WriteAll(fd, out);
+        Diagnostics::WriteAll(fd, out);
         lock.lock();
         q.writing = false;
         q.changed.notify_all();
@@ -109,7 +90,7 @@ void Handler(QtMsgType type, const QMessageLogContext& context, const QString& m
     QByteArray line = qFormatLogMessage(type, context, message).toLocal8Bit() + '\n';
     if (type == QtFatalMsg) {
         // The program ends next: said where it surely arrives.
-        WriteAll(TheQueue().fd, line);
+        Diagnostics::WriteAll(TheQueue().fd, line);
         return;
     }
     Enqueue(std::move(line));
@@ -176,6 +157,26 @@ bool Diagnostics::Flush(int ms)
     std::unique_lock lock(q.mutex);
     return q.changed.wait_for(lock, std::chrono::milliseconds(qMax(0, ms)),
                               [&q] { return q.lines.empty() && q.droppedUntold == 0 && !q.writing; });
+}
+
+bool Diagnostics::WriteAll(int fd, const QByteArray& bytes)
+{
+    const char* data = bytes.constData();
+    qsizetype left = bytes.size();
+    while (left > 0) {
+#ifdef Q_OS_UNIX
+        const ssize_t n = ::write(fd, data, size_t(left));
+        if (n < 0 && errno == EINTR)
+            continue;
+#else
+        const int n = ::_write(fd, data, unsigned(left));
+#endif
+        if (n <= 0)
+            return false;
+        data += n;
+        left -= n;
+    }
+    return true;
 }
 
 quint64 Diagnostics::Dropped()

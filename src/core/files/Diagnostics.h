@@ -24,5 +24,8 @@ void Write(const QByteArray& line);
 bool Flush(int ms);
 // Lines dropped since installing.
 quint64 Dropped();
+// Writes all of bytes to fd, as the system takes them; false once the other
+// end is gone (or the write fails for good).
+bool WriteAll(int fd, const QByteArray& bytes);
 
 } // namespace Diagnostics
