@@ -1,4 +1,5 @@
 #include "files/FileWriter.h"
+#include "files/RegularFile.h"
 #include "ptt/FileKeyingJournal.h"
 #include "ptt/KeyingState.h"
 #include "ptt/KeyingTrace.h"
@@ -992,21 +993,25 @@ void TestPtt::stateFileReadDefensively()
     QCOMPARE(KeyingStatePathFor(QStringLiteral("/a/x.keying")), QStringLiteral("/a/x.keying.keying"));
 
     // Only a small regular file is read: a pipe would hold the start up.
+    const auto readState = [](const QString& path, qint64 maxBytes) -> std::optional<QByteArray> {
+        const RegularFile::Read r = RegularFile::ReadFile(path, maxBytes, RegularFile::Links::Follow);
+        return r.ok && r.exists ? std::optional<QByteArray>(r.bytes) : std::nullopt;
+    };
     QTemporaryDir dir;
     const QString file = dir.filePath(QStringLiteral("a.keying"));
     writeFile(file, "keyed=0\n");
-    QCOMPARE(ReadSmallRegularFile(file, MaxKeyingStateBytes), std::optional<QByteArray>("keyed=0\n"));
+    QCOMPARE(readState(file, MaxKeyingStateBytes), std::optional<QByteArray>("keyed=0\n"));
     writeFile(file, QByteArray(int(MaxKeyingStateBytes) + 1, 'x'));
-    QVERIFY(!ReadSmallRegularFile(file, MaxKeyingStateBytes));
-    QVERIFY(!ReadSmallRegularFile(dir.filePath(QStringLiteral("missing")), MaxKeyingStateBytes));
-    QVERIFY(!ReadSmallRegularFile(dir.path(), MaxKeyingStateBytes));
+    QVERIFY(!readState(file, MaxKeyingStateBytes));
+    QVERIFY(!readState(dir.filePath(QStringLiteral("missing")), MaxKeyingStateBytes));
+    QVERIFY(!readState(dir.path(), MaxKeyingStateBytes));
 #ifdef Q_OS_UNIX
     const QString fifo = dir.filePath(QStringLiteral("fifo.keying"));
     QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
-    QVERIFY(!ReadSmallRegularFile(fifo, MaxKeyingStateBytes));
+    QVERIFY(!readState(fifo, MaxKeyingStateBytes));
     const QString zero = dir.filePath(QStringLiteral("zero.keying"));
     makeLink(QStringLiteral("/dev/zero"), zero);
-    QVERIFY(!ReadSmallRegularFile(zero, MaxKeyingStateBytes));
+    QVERIFY(!readState(zero, MaxKeyingStateBytes));
 #endif
 }
 

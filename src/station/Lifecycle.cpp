@@ -5,6 +5,7 @@
 #include "SignalBridge.h"
 #include "SingleInstance.h"
 #include "Station.h"
+#include "files/RegularFile.h"
 #include "ptt/KeyingState.h"
 #include "ptt/RadioCatalogue.h"
 
@@ -109,7 +110,11 @@ bool Lifecycle::startUp(const QString& programPath)
     // left is read before this run writes anything.
     std::optional<QByteArray> leftKeying;
     if (first) {
-        leftKeying = ReadSmallRegularFile(se.keyingStatePath(), MaxKeyingStateBytes);
+        // Read only when regular: a pipe there would hold the start up.
+        const RegularFile::Read state =
+            RegularFile::ReadFile(se.keyingStatePath(), MaxKeyingStateBytes, RegularFile::Links::Follow);
+        if (state.ok && state.exists)
+            leftKeying = state.bytes;
         se.startKeyingJournal();
     }
 

@@ -4,7 +4,6 @@
 #include "PttDriverFactory.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 
 const char* DriverName(PttMethod method, bool terminalKeys)
@@ -80,19 +79,4 @@ QString KeyingStatePathFor(const QString& settingsPath)
     const QString name =
         ini.suffix().compare(QLatin1String("ini"), Qt::CaseInsensitive) == 0 ? ini.completeBaseName() : ini.fileName();
     return ini.dir().filePath(name + QStringLiteral(".keying"));
-}
-
-std::optional<QByteArray> ReadSmallRegularFile(const QString& path, qint64 maxBytes)
-{
-    // Never opened unless regular: a pipe would hold the start up.
-    const QFileInfo info(path);
-    if (!info.isFile() || info.size() > maxBytes)
-        return std::nullopt;
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    const QByteArray bytes = f.read(maxBytes + 1);
-    if (bytes.size() > maxBytes)
-        return std::nullopt;
-    return bytes;
 }

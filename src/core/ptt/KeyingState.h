@@ -46,9 +46,5 @@ QList<KeyingStateEntry> ParseKeyingState(const QByteArray& text);
 // ending keeps its whole name ("station" -> "station.keying").
 QString KeyingStatePathFor(const QString& settingsPath);
 
-// The contents of a regular file of at most maxBytes; nothing for anything
-// else (missing, a folder, a device, a pipe, larger, unreadable).
-std::optional<QByteArray> ReadSmallRegularFile(const QString& path, qint64 maxBytes);
-
 // "CAT", "COM", "VOX", "rigctld", or "none" (keys nothing).
 const char* DriverName(PttMethod method, bool terminalKeys = true);
