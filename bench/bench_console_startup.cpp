@@ -14,7 +14,6 @@
 #include <QString>
 #include <QTemporaryDir>
 
-#include <poll.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -35,27 +34,6 @@ struct Sample
     std::string error;
 };
 
-// Whether a line holding marker came within timeoutS (the console's line
-// begins with its own mark and the version).
-bool waitForText(const ChildProcess& c, const char* marker, double timeoutS)
-{
-    std::string buf;
-    const auto start = Clock::now();
-    while (secondsSince(start) < timeoutS) {
-        pollfd p{c.out, POLLIN, 0};
-        if (::poll(&p, 1, 100) <= 0)
-            continue;
-        char chunk[512];
-        const ssize_t n = ::read(c.out, chunk, sizeof chunk);
-        if (n <= 0)
-            return false;
-        buf.append(chunk, size_t(n));
-        if (buf.find(marker) != std::string::npos)
-            return true;
-    }
-    return false;
-}
-
 Sample runOnce(const std::string& exe, const std::vector<std::string>& args, const char* marker,
                const std::string& workDir)
 {
@@ -67,7 +45,7 @@ Sample runOnce(const std::string& exe, const std::vector<std::string>& args, con
         s.error = "pipe or fork failed";
         return s;
     }
-    const bool shown = waitForText(c, marker, 30);
+    const bool shown = waitForLine(c, marker, 30, true);
     if (shown) {
         s.ms = secondsSince(t0) * 1000.0;
         s.rssKb = double(statusKb("VmRSS", c.pid));
@@ -78,23 +56,6 @@ Sample runOnce(const std::string& exe, const std::vector<std::string>& args, con
         s.error =
             std::string("no \"") + marker + "\" line: " + readTextFile(QString::fromStdString(errFile)).toStdString();
     return s;
-}
-
-double median(std::vector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    const size_t n = v.size();
-    return n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2.0;
-}
-
-std::string ownFolder()
-{
-    char path[4096];
-    const ssize_t n = ::readlink("/proc/self/exe", path, sizeof path - 1);
-    if (n <= 0)
-        return ".";
-    std::string p(path, size_t(n));
-    return p.substr(0, p.rfind('/'));
 }
 
 } // namespace

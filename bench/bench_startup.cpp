@@ -66,25 +66,6 @@ Sample runOnce(const std::string& exe, const char* arg, const std::string& workD
     return s;
 }
 
-double median(std::vector<double> v)
-{
-    if (v.empty())
-        return 0;
-    std::sort(v.begin(), v.end());
-    const size_t n = v.size();
-    return n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2.0;
-}
-
-std::string ownFolder()
-{
-    char path[4096];
-    const ssize_t n = ::readlink("/proc/self/exe", path, sizeof path - 1);
-    if (n <= 0)
-        return ".";
-    std::string p(path, size_t(n));
-    return p.substr(0, p.rfind('/'));
-}
-
 } // namespace
 
 int main(int argc, char* argv[])

@@ -18,8 +18,10 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <string_view>
 #include <thread>
 
 namespace bench {
@@ -160,7 +162,7 @@ ChildProcess spawn(const std::string& program, const std::vector<std::string>& a
     return c;
 }
 
-bool waitForLine(const ChildProcess& c, const char* marker, double timeoutS)
+bool waitForLine(const ChildProcess& c, const char* marker, double timeoutS, bool within)
 {
     std::string buf;
     const auto start = Clock::now();
@@ -175,12 +177,32 @@ bool waitForLine(const ChildProcess& c, const char* marker, double timeoutS)
         buf.append(chunk, size_t(n));
         size_t nl;
         while ((nl = buf.find('\n')) != std::string::npos) {
-            if (buf.compare(0, nl, marker) == 0)
+            const std::string_view line(buf.data(), nl);
+            if (within ? line.find(marker) != std::string_view::npos : line == marker)
                 return true;
             buf.erase(0, nl + 1);
         }
     }
     return false;
+}
+
+double median(std::vector<double> v)
+{
+    if (v.empty())
+        return 0;
+    std::sort(v.begin(), v.end());
+    const size_t n = v.size();
+    return n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2.0;
+}
+
+std::string ownFolder()
+{
+    char path[4096];
+    const ssize_t n = ::readlink("/proc/self/exe", path, sizeof path - 1);
+    if (n <= 0)
+        return ".";
+    std::string p(path, size_t(n));
+    return p.substr(0, p.rfind('/'));
 }
 
 bool terminate(ChildProcess& c, double* lifeCpu)

@@ -67,8 +67,13 @@ struct ChildProcess
 // to a pipe (or to outFile if one is named), stderr to errFile.
 ChildProcess spawn(const std::string& program, const std::vector<std::string>& args, const std::string& workDir,
                    const std::vector<std::string>& env, const std::string& outFile, const std::string& errFile);
-// Reads the child's stdout until a line equal to marker; false on timeout or EOF.
-bool waitForLine(const ChildProcess& c, const char* marker, double timeoutS);
+// Reads the child's stdout until a line equal to marker (within: holding it);
+// false on timeout or EOF.
+bool waitForLine(const ChildProcess& c, const char* marker, double timeoutS, bool within = false);
+// The middle value (0 for none).
+double median(std::vector<double> v);
+// The folder of this benchmark's own program.
+std::string ownFolder();
 // Ends a child with SIGTERM (SIGKILL after 10 s); returns true if it ended on
 // SIGTERM. lifeCpu: its CPU time over its whole life, from wait4.
 bool terminate(ChildProcess& c, double* lifeCpu = nullptr);
