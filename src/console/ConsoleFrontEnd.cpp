@@ -20,6 +20,7 @@ ConsoleFrontEnd::ConsoleFrontEnd(Station& station, ConsoleOutput& out, ConsoleIn
     connect(m_feed.get(), &RxFeed::appended, this, [this](const QString& text, Speaker) { printReceived(text); });
     connect(m_feed.get(), &RxFeed::cleared, this, [this] { say(QLatin1Char('*'), tr("Screen cleared")); });
 
+    // Every request for the operator (a port that will not open included).
     connect(&station, &Station::attentionRequested, this, [this](const Attention& a) {
         say(QLatin1Char('!'), QString(a.text).replace(QLatin1Char('\n'), QLatin1Char(' ')));
     });
@@ -40,9 +41,6 @@ ConsoleFrontEnd::ConsoleFrontEnd(Station& station, ConsoleOutput& out, ConsoleIn
     });
     connect(&station.keying.keyer(), &PttKeyer::keyingFailed, this, [this](const KeyingFailure& f) {
         say(QLatin1Char('!'), f.where.isEmpty() ? tr("PTT: %1").arg(f.why) : tr("PTT %1: %2").arg(f.where, f.why));
-    });
-    connect(&station.keying.keyer(), &PttKeyer::portOpenFailed, this, [this](const QString& port, const QString& why) {
-        say(QLatin1Char('!'), QString(PortOpenFailureText(port, why)).replace(QLatin1Char('\n'), QLatin1Char(' ')));
     });
     connect(&station.terminal, &Terminal::unsentReturned, this, [this](const QString& text) {
         if (!text.isEmpty())
