@@ -204,18 +204,22 @@ void RemoteServer::setState(State state, const QString& reason)
 bool RemoteServer::start(const QString& settingsFile)
 {
     const RemoteSettings settings = RemoteSettings::load(settingsFile);
-    ServerIdentity identity;
-    // Nothing is made for a server that will not listen.
-    if (settings.enabled && !settings.passwordHash.isEmpty()) {
-        if (settings.certificate.isEmpty() || settings.key.isEmpty())
-            identity = SelfSignedIdentity(QFileInfo(settingsFile).absolutePath());
-        else
-            identity = LoadIdentity(settings.certificate, settings.key);
-    }
-    return start(settings, identity);
+    // Nothing is made for a server that will not listen, and TLS is not even
+    // loaded: a station that serves no browser starts as fast as before.
+    if (!mayServe(settings))
+        return false;
+    const ServerIdentity identity = settings.certificate.isEmpty() || settings.key.isEmpty()
+        ? SelfSignedIdentity(QFileInfo(settingsFile).absolutePath())
+        : LoadIdentity(settings.certificate, settings.key);
+    return serve(settings, identity);
 }
 
 bool RemoteServer::start(const RemoteSettings& settings, const ServerIdentity& identity)
+{
+    return mayServe(settings) && serve(settings, identity);
+}
+
+bool RemoteServer::mayServe(const RemoteSettings& settings)
 {
     stopServing();
     m_settings = settings;
@@ -237,6 +241,12 @@ bool RemoteServer::start(const RemoteSettings& settings, const ServerIdentity& i
                     "keldo-terminal --set-remote-password."));
         return false;
     }
+    return true;
+}
+
+bool RemoteServer::serve(const RemoteSettings& settings, const ServerIdentity& identity)
+{
+    const QString where = QStringLiteral("%1:%2").arg(settings.listenAddress).arg(settings.port);
     if (!identity.ok()) {
         m_log.write(QStringLiteral("not serving on %1: no certificate").arg(where));
         setState(State::Refused, identity.error);

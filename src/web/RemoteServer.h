@@ -77,6 +77,9 @@ signals:
     void stateChanged(RemoteServer::State state, const QString& reason);
 
 private:
+    // Off, or no usable password: says so and returns false. Needs no certificate.
+    bool mayServe(const RemoteSettings& settings);
+    bool serve(const RemoteSettings& settings, const ServerIdentity& identity);
     struct LoginSession
     {
         QDateTime lastUsed;
