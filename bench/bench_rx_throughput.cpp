@@ -273,7 +273,7 @@ bool coloursMatch(const RxScreenView& view, const RxTextModel& model, const Sche
         const QChar prev = at > 0 ? text.at(at - 1) : model.charBeforeText();
         const QChar next = at + run.length < text.size() ? text.at(at + run.length) : QChar();
         const QChar mark = QLatin1Char("ROBPQ"[int(run.speaker)]);
-        for (QChar c : RxScreenView::ToDisplay(QStringView(text).mid(at, run.length), prev, next))
+        for (QChar c : RxDocument::ToDisplay(QStringView(text).mid(at, run.length), prev, next))
             if (c != QLatin1Char('\n'))
                 want += mark;
         at += run.length;
@@ -440,8 +440,7 @@ int main(int argc, char* argv[])
     rssMin = std::min(rssMin, rssEnd);
     rssMax = std::max(rssMax, rssEnd);
     // What the screen shows must be the model's text.
-    const bool faithful =
-        view->toPlainText() == RxScreenView::ToDisplay(station.rx.text(), station.rx.charBeforeText());
+    const bool faithful = view->toPlainText() == RxDocument::ToDisplay(station.rx.text(), station.rx.charBeforeText());
 
     // ---- Speaker colours on, a conversation -------------------------------------
     const QByteArray talk = makeText(total, rng);
@@ -460,7 +459,7 @@ int main(int argc, char* argv[])
     const std::vector<Fragment> paced(turns.begin(), turns.begin() + std::min<size_t>(turns.size(), 200));
     const RealRun colourPaced = runReal(talk, paced, false, PaceMs);
     const bool colourFaithful =
-        view->toPlainText() == RxScreenView::ToDisplay(station.rx.text(), station.rx.charBeforeText())
+        view->toPlainText() == RxDocument::ToDisplay(station.rx.text(), station.rx.charBeforeText())
         && coloursMatch(*view, station.rx, ColoursOf(ColourScheme::Black));
     const quint64 alertMarks = station.rx.marksAddedTotal() - marksBefore;
     size_t ownBlocks = 0;
@@ -482,7 +481,7 @@ int main(int argc, char* argv[])
     plain.resize(view->size());
     plain.show();
     auto rewrite = [&] {
-        plain.setPlainText(RxScreenView::ToDisplay(plainStation.rx.text(), plainStation.rx.charBeforeText()));
+        plain.setPlainText(RxDocument::ToDisplay(plainStation.rx.text(), plainStation.rx.charBeforeText()));
         QTextCursor end = plain.textCursor();
         end.movePosition(QTextCursor::End);
         plain.setTextCursor(end);

@@ -199,7 +199,7 @@ int main(int argc, char** argv)
     RxScreenView* view = w.txtMainChat();
     view->syncNow();
     const QString shown = view->toPlainText();
-    const QString want = RxScreenView::ToDisplay(se.rx.text(), se.rx.charBeforeText());
+    const QString want = RxDocument::ToDisplay(se.rx.text(), se.rx.charBeforeText());
     if (shown != want)
         fail(QStringLiteral("the RX screen widget shows %1 characters, not the model's %2")
                  .arg(shown.size())

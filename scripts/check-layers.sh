@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The layers include one way only: application (app/, dialogs/) -> ui
-# (widgets/, presenter/) -> station -> core. The core and the station
+# (widgets/ -> presenter/, which has no widgets) -> station -> core. The core and the station
 # include and link nothing of Qt Gui or Qt Widgets. Inside the core, the
 # modem link knows nothing of the terminal, and settings and encoding know
 # nothing of the layers above them. No identifier Session anywhere.
@@ -30,6 +30,7 @@ gui='Q(Color|Font|FontMetrics|Gui[A-Za-z]*|Pixmap|Image|Icon|TextDocument|TextCu
 forbid src/core "(\\.\\./)*(app|dialogs|widgets|presenter|station)/|$widgets|$gui" "the core includes Qt Gui, a widget or a higher layer"
 forbid src/station "(\\.\\./)*(app|application|dialogs|widgets|presenter|ui)/|$widgets|$gui" "the station includes Qt Gui, a widget or a front end"
 forbid src/ui "(\\.\\./)*(app|dialogs)/" "a widget helper includes the application"
+forbid src/ui/presenter "(\\.\\./)*widgets/|$widgets" "the presenter (and the RX document) includes a widget"
 forbid src/application/dialogs "(\\.\\./)*app/" "a dialog includes the application (dialogs take and return values)"
 forbid src/core/link "(\\.\\./)*terminal/" "the modem link includes the terminal"
 forbid src/core/settings "(\\.\\./)*(link|terminal|ptt)/" "settings include a layer above them"

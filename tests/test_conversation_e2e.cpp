@@ -273,7 +273,7 @@ private slots:
         };
         // The model and the view both end with text (in the model's CR LF form).
         const auto shows = [&](const QString& text) {
-            return f.station->rx.text().endsWith(text) && rx->toPlainText().endsWith(RxScreenView::ToDisplay(text));
+            return f.station->rx.text().endsWith(text) && rx->toPlainText().endsWith(RxDocument::ToDisplay(text));
         };
         const auto italic = [&](const QString& text) { return rx->document()->find(text).charFormat().fontItalic(); };
         // A step, then the bytes it lets go out (logged after the step's line, perhaps read with it).
