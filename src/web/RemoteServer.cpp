@@ -205,7 +205,7 @@ bool RemoteServer::start(const QString& settingsFile)
 {
     const RemoteSettings settings = RemoteSettings::load(settingsFile);
     // Nothing is made for a server that will not listen, and TLS is not even
-    // loaded: a station that serves no browser starts as fast as before.
+    // loaded: a station that serves no browser does not pay for it at start-up.
     if (!mayServe(settings))
         return false;
     const ServerIdentity identity = settings.certificate.isEmpty() || settings.key.isEmpty()
