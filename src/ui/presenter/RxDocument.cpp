@@ -8,7 +8,6 @@
 #include <algorithm>
 #include <vector>
 
-
 namespace {
 
 // The longest q such that the last q characters of a are the first q of b

@@ -39,8 +39,8 @@ public:
     struct Synced
     {
         bool reset = false; // the model was cleared: nothing to read back
-        bool grew = false;  // new text at the end
-        int removed = 0;    // characters cut from the front; -1 when all of it was replaced
+        bool grew = false; // new text at the end
+        int removed = 0; // characters cut from the front; -1 when all of it was replaced
         std::vector<Change> changes;
     };
 
