@@ -103,35 +103,23 @@ void TestConversationParts::macroVariables_data()
     QTest::addColumn<QString>("macro");
     QTest::addColumn<QString>("text");
     QTest::addColumn<bool>("send");
-    QTest::newRow("calls") << "<CALL> de <MYCALL> k"
-                           << "EA1ABC de N0CALL-1 k" << false;
-    // The UTC day began while it is morning here.
-    QTest::newRow("UTC time and date") << "<UTC> <DATE>"
-                                       << "23:42 2026-12-07" << false;
-    QTest::newRow("mode, bandwidth") << "<MODE>/<BW>"
-                                     << "HF/2300" << false;
-    QTest::newRow("rig") << "<FREQ> MHz <BAND>"
-                         << "14.105 MHz 20m" << false;
-    QTest::newRow("repeated") << "<MYCALL><MYCALL>"
-                              << "N0CALL-1N0CALL-1" << false;
-    QTest::newRow("lines kept") << "<CALL>\r\nde\n<MYCALL>"
-                                << "EA1ABC\r\nde\nN0CALL-1" << false;
-    QTest::newRow("unknown and lower case stay") << "<FRQ> <call> <> <NAME>"
-                                                 << "<FRQ> <call> <> <NAME>" << false;
-    QTest::newRow("stray brackets") << "<<CALL>> a<b <MYCALL"
-                                    << "<EA1ABC> a<b <MYCALL" << false;
-    QTest::newRow("send at the end") << "73 <CALL><SEND>"
-                                     << "73 EA1ABC" << true;
-    QTest::newRow("blanks after send") << "73 <SEND> \r\n\t"
-                                       << "73 " << true;
-    QTest::newRow("send alone") << "<SEND>"
-                                << "" << true;
-    QTest::newRow("send not at the end") << "<SEND> 73"
-                                         << "<SEND> 73" << false;
-    QTest::newRow("lower-case send") << "73<send>"
-                                     << "73<send>" << false;
-    QTest::newRow("empty") << ""
-                           << "" << false;
+    const auto row = [](const char* name, const char* macro, const char* text, bool send = false) {
+        QTest::newRow(name) << QString(macro) << QString(text) << send;
+    };
+    row("calls", "<CALL> de <MYCALL> k", "EA1ABC de N0CALL-1 k");
+    row("UTC time and date", "<UTC> <DATE>", "23:42 2026-12-07"); // morning here, yesterday in UTC
+    row("mode, bandwidth", "<MODE>/<BW>", "HF/2300");
+    row("rig", "<FREQ> MHz <BAND>", "14.105 MHz 20m");
+    row("repeated", "<MYCALL><MYCALL>", "N0CALL-1N0CALL-1");
+    row("lines kept", "<CALL>\r\nde\n<MYCALL>", "EA1ABC\r\nde\nN0CALL-1");
+    row("unknown and lower case stay", "<FRQ> <call> <> <NAME>", "<FRQ> <call> <> <NAME>");
+    row("stray brackets", "<<CALL>> a<b <MYCALL", "<EA1ABC> a<b <MYCALL");
+    row("send at the end", "73 <CALL><SEND>", "73 EA1ABC", true);
+    row("blanks after send", "73 <SEND> \r\n\t", "73 ", true);
+    row("send alone", "<SEND>", "", true);
+    row("send not at the end", "<SEND> 73", "<SEND> 73");
+    row("lower-case send", "73<send>", "73<send>");
+    row("empty", "", "");
 }
 
 // Each variable filled in from the moment's values, anything else as typed.
