@@ -98,6 +98,8 @@ void QsoTracker::end(const ConnectionInfo& info)
 
 void QsoTracker::endNow()
 {
+    if (m_ending)
+        finish(true);
     closeOpen();
     if (m_ending)
         finish(true);
@@ -111,6 +113,9 @@ void QsoTracker::closeOpen()
     // Not logged when Log QSOs is off as the QSO ends.
     if (!logging())
         return;
+    // One still waiting for the rig goes as it is, never replaced.
+    if (m_ending)
+        finish(false);
     q.timeOff = m_terminal.utcNow().toUTC();
     q.mode = m_config.mode;
     q.submode = m_config.submode;
