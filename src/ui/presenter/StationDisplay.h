@@ -4,8 +4,8 @@
 #include "presenter/Presenter.h"
 
 // What the window shows, made before the station so that it hears of every
-// change first: a station deriving from this one first, then from Station,
-// hands Station the hook [this](Station& s) { presenter.watch(s); }.
+// change first: derive from this before Station, and hand Station the hook
+// [this](Station& s) { presenter.watch(s); }.
 struct StationDisplay
 {
     DisplayState display;

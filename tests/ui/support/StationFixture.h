@@ -17,7 +17,8 @@ void aimAt(Settings& s, const FakeModem& modem);
 bool linkTo(Station& station, FakeModem& modem);
 
 // The station with the presenter watching it, as the desktop runs it, but
-// with no window and nothing answering its requests.
+// with no window; with no one to answer them, its requests take their safe
+// choice.
 class WatchedStation : public StationDisplay, public Station
 {
 public:
