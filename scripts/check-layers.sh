@@ -5,7 +5,8 @@
 # modem link knows nothing of the terminal, and settings and encoding know
 # nothing of the layers above them. No identifier Session anywhere.
 # No two source folders include each other. A test declared core in
-# tests/CMakeLists.txt includes and links nothing above the core; given the
+# tests/CMakeLists.txt includes and links nothing above the core, a station
+# test nothing of a front end, a ui test nothing of the application; given the
 # build folder, its link line in build.ninja is read too, helpers and all.
 # Prints every line that breaks this and exits non-zero if any does.
 #   scripts/check-layers.sh [BUILD_DIR]
@@ -163,6 +164,23 @@ for t in $station_tests; do
       grep -oE 'lib(keldo_(test_)?(ui|app)|Qt6Widgets|Qt6Gui)[^ ]*' || true)
     if [ -n "$hits" ]; then
       echo "the station test $t is linked above the station (build.ninja):"
+      echo "$hits" | sed 's/^/  /'
+      status=1
+    fi
+  fi
+done
+# UI tests run the station with the presenter watching it, and widgets, but
+# nothing of the application: no window, no dialog, no DesktopStation.
+ui_tests=$(grep -oE 'keldo_add_test\([[:space:]]*[A-Za-z0-9_]+[[:space:]]+LAYER[[:space:]]+ui[[:space:]]*\)' \
+  "$root/tests/CMakeLists.txt" | sed -E 's/keldo_add_test\([[:space:]]*([A-Za-z0-9_]+).*/\1/')
+for t in $ui_tests; do
+  forbid "tests/$t.cpp" "(\\.\\./)*(app|application|dialogs)/" "the ui test $t includes the application"
+  if [ -n "$build" ] && [ -f "$build/build.ninja" ]; then
+    hits=$(awk -v t="tests/$t:" '$1 == "build" && $2 == t {f = 1; next}
+      f && $1 == "LINK_LIBRARIES" {print; exit} f && /^build / {exit}' "$build/build.ninja" |
+      grep -oE 'lib(keldo_(test_)?app)[^ ]*' || true)
+    if [ -n "$hits" ]; then
+      echo "the ui test $t is linked to the application (build.ninja):"
       echo "$hits" | sed 's/^/  /'
       status=1
     fi

@@ -136,7 +136,6 @@ private:
     };
 
     std::unique_ptr<frmConnect> open(Rig& rig);
-    void linkTo(Rig& rig, FakeModem& modem);
     static void type(QComboBox* combo, const QString& text);
 
     std::unique_ptr<MessageBoxRecorder> m_boxes;
@@ -161,20 +160,6 @@ std::unique_ptr<frmConnect> TestConnectDialog::open(Rig& rig)
     if (!QTest::qWaitForWindowActive(dialog.get()))
         qWarning("connect dialog did not become active");
     return dialog;
-}
-
-void TestConnectDialog::linkTo(Rig& rig, FakeModem& modem)
-{
-    Settings& s = rig.s();
-    s.hfHost = s.fmHost = s.satHost = modem.host();
-    s.hfTcpPort = s.fmTcpPort = s.satTcpPort = modem.commandPort();
-    QSignalSpy written(&rig.station->link, &ModemLink::commandWritten);
-    rig.station->configureCore();
-    rig.station->link.CheckSockets();
-    QTRY_VERIFY(rig.station->link.bothConnected());
-    QTRY_VERIFY(modem.linked());
-    QTRY_COMPARE(modem.commands().size(), written.size());
-    modem.clearCommands();
 }
 
 // Types into the box as the operator does, replacing what it holds.
@@ -271,7 +256,9 @@ void TestConnectDialog::lowerCaseCallIsStoredPushedSavedAndCalled()
     FakeModem modem;
     QVERIFY(modem.listen());
     Rig rig;
-    linkTo(rig, modem);
+    aimAt(rig.s(), modem);
+    QVERIFY(rig.linkTo(modem));
+    modem.clearCommands();
 
     auto dialog = open(rig);
     type(part(*dialog, "cboConnectHF"), QStringLiteral("n0call-5"));
@@ -316,7 +303,9 @@ void TestConnectDialog::fmCallWithAndWithoutDigipeaters()
     QVERIFY(modem.listen());
     Rig rig;
     rig.s().keldoMode = FM;
-    linkTo(rig, modem);
+    aimAt(rig.s(), modem);
+    QVERIFY(rig.linkTo(modem));
+    modem.clearCommands();
 
     auto dialog = open(rig);
     type(part(*dialog, "cboVia1"), via1);
@@ -354,7 +343,9 @@ void TestConnectDialog::invalidCallSignRefusedWithFocus()
     QVERIFY(modem.listen());
     Rig rig;
     rig.s().keldoMode = mode;
-    linkTo(rig, modem);
+    aimAt(rig.s(), modem);
+    QVERIFY(rig.linkTo(modem));
+    modem.clearCommands();
     const ConnectValues before = ConnectValues::of(rig.s());
     QSignalSpy written(&rig.station->link, &ModemLink::commandWritten);
 

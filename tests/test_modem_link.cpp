@@ -1,8 +1,7 @@
-#include "app/DesktopStation.h"
 #include "support/FakeModem.h"
+#include "support/StationFixture.h"
 
 #include <QElapsedTimer>
-#include <QTemporaryDir>
 #include <QtTest>
 
 // The link against a scripted modem on loopback. Each test starts with the
@@ -11,20 +10,12 @@ class TestModemLink : public QObject
 {
     Q_OBJECT
 
-    QTemporaryDir m_dir;
     std::unique_ptr<FakeModem> m_modem;
-    std::unique_ptr<DesktopStation> m_s;
+    WatchedStationFixture m_rig;
+    WatchedStation* m_s = nullptr; // m_rig's station
 
     // Hands the settings as they stand to the link and the terminal, as the controller does.
     void configure() { m_s->configureCore(); }
-
-    // Points the station at a modem, without touching the sockets.
-    void aimAt(const FakeModem& modem)
-    {
-        m_s->s().hfHost = m_s->s().fmHost = m_s->s().satHost = modem.host();
-        m_s->s().hfTcpPort = m_s->s().fmTcpPort = m_s->s().satTcpPort = modem.commandPort();
-        configure();
-    }
 
     bool linkUp(FakeModem& m) const { return m_s->link.bothConnected() && m.linked() && m.commands().size() >= 3; }
 
@@ -55,19 +46,21 @@ private slots:
     {
         m_modem = std::make_unique<FakeModem>();
         QVERIFY(m_modem->listen());
-        m_s = std::make_unique<DesktopStation>(m_dir.path());
+        m_rig.createStation();
+        m_s = m_rig.station.get();
         m_s->s().keldoMode = Mode::HF;
-        aimAt(*m_modem);
+        aimAt(m_s->s(), *m_modem);
         m_s->link.setRetryThrottle(50);
         m_s->link.setSupervisionInterval(300);
-        m_s->link.CheckSockets();
         m_s->link.armSupervision();
+        QVERIFY(m_rig.linkTo(*m_modem));
         QTRY_VERIFY(linkUp(*m_modem));
     }
 
     void cleanup()
     {
-        m_s.reset();
+        m_s = nullptr;
+        m_rig.station.reset();
         m_modem.reset();
     }
 

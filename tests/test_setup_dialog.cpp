@@ -146,8 +146,6 @@ private:
 
     // Opens the dialog as the menu does (shown, active).
     std::unique_ptr<frmSetup> open(Rig& rig);
-    // Links the station to modem in the current mode, with the link-up done.
-    void linkTo(Rig& rig, FakeModem& modem);
     static bool refusedAndOpen(frmSetup& dialog) { return dialog.isVisible(); }
 
     // No test ends or starts a real program unless it says so; a program
@@ -186,19 +184,6 @@ std::unique_ptr<frmSetup> TestSetupDialog::open(Rig& rig)
     if (!QTest::qWaitForWindowActive(dialog.get()))
         qWarning("setup dialog did not become active");
     return dialog;
-}
-
-void TestSetupDialog::linkTo(Rig& rig, FakeModem& modem)
-{
-    QSignalSpy written(&rig.station->link, &ModemLink::commandWritten);
-    rig.station->configureCore();
-    rig.station->link.CheckSockets();
-    QTRY_VERIFY(rig.station->link.bothConnected());
-    QTRY_VERIFY(modem.linked());
-    // Every standing command of the link-up(s) has arrived.
-    QTRY_COMPARE(modem.commands().size(), written.size());
-    QVERIFY(modem.commands().contains(QStringLiteral("LISTEN ON")));
-    modem.clearCommands();
 }
 
 // ---- Frames, menus, display ---------------------------------------------------
@@ -435,7 +420,9 @@ void TestSetupDialog::changedCallSignReachesModemAndCaption()
     FakeModem modem;
     QVERIFY(modem.listen());
     rig.s().hfTcpPort = modem.commandPort();
-    linkTo(rig, modem);
+    QVERIFY(rig.linkTo(modem));
+    QVERIFY(modem.commands().contains(QStringLiteral("LISTEN ON")));
+    modem.clearCommands();
     QSignalSpy written(&rig.station->link, &ModemLink::commandWritten);
 
     auto dialog = open(rig);
@@ -466,7 +453,9 @@ void TestSetupDialog::unchangedSettingsSendOnlyTheBandwidth()
     FakeModem modem;
     QVERIFY(modem.listen());
     rig.s().hfTcpPort = modem.commandPort();
-    linkTo(rig, modem);
+    QVERIFY(rig.linkTo(modem));
+    QVERIFY(modem.commands().contains(QStringLiteral("LISTEN ON")));
+    modem.clearCommands();
     const int attempts = rig.station->link.connectAttempts();
     const SetupValues before = SetupValues::of(rig.s());
     QSignalSpy written(&rig.station->link, &ModemLink::commandWritten);
@@ -699,7 +688,9 @@ void TestSetupDialog::missingProgramRefusesAndCancelRestores()
     QVERIFY(modem.listen());
     rig.s().hfTcpPort = modem.commandPort();
     rig.s().autoLaunch = AutoLaunch::On;
-    linkTo(rig, modem);
+    QVERIFY(rig.linkTo(modem));
+    QVERIFY(modem.commands().contains(QStringLiteral("LISTEN ON")));
+    modem.clearCommands();
     const SetupValues before = SetupValues::of(rig.s());
     auto dialog = open(rig);
     part<QRadioButton>(*dialog, "optKELDOFM1200")->click();
@@ -740,7 +731,9 @@ void TestSetupDialog::cancelRestoresEverything()
     FakeModem modem;
     QVERIFY(modem.listen());
     rig.s().hfTcpPort = modem.commandPort();
-    linkTo(rig, modem);
+    QVERIFY(rig.linkTo(modem));
+    QVERIFY(modem.commands().contains(QStringLiteral("LISTEN ON")));
+    modem.clearCommands();
     const SetupValues before = SetupValues::of(rig.s());
     QSignalSpy written(&rig.station->link, &ModemLink::commandWritten);
 
@@ -806,7 +799,9 @@ void TestSetupDialog::alertWordsApplyDuringConnection()
     FakeModem modem;
     QVERIFY(modem.listen());
     rig.s().hfTcpPort = modem.commandPort();
-    linkTo(rig, modem);
+    QVERIFY(rig.linkTo(modem));
+    QVERIFY(modem.commands().contains(QStringLiteral("LISTEN ON")));
+    modem.clearCommands();
     rig.station->conn.ConnectionActive = true;
     const SetupValues before = SetupValues::of(rig.s());
     QSignalSpy written(&rig.station->link, &ModemLink::commandWritten);
@@ -869,7 +864,9 @@ void TestSetupDialog::hostChangeReconnectsToNewModem()
     rig.station->link.setSupervisionInterval(period);
     rig.station->configureCore();
     rig.station->link.armSupervision();
-    linkTo(rig, first);
+    QVERIFY(rig.linkTo(first));
+    QVERIFY(first.commands().contains(QStringLiteral("LISTEN ON")));
+    first.clearCommands();
 
     auto dialog = open(rig);
     part<QLineEdit>(*dialog, "txtHostHF")->setText(QStringLiteral("127.0.0.2"));
@@ -896,7 +893,9 @@ void TestSetupDialog::portChangeReconnectsToNewModem()
     rig.station->link.setSupervisionInterval(period);
     rig.station->configureCore();
     rig.station->link.armSupervision();
-    linkTo(rig, first);
+    QVERIFY(rig.linkTo(first));
+    QVERIFY(first.commands().contains(QStringLiteral("LISTEN ON")));
+    first.clearCommands();
 
     auto dialog = open(rig);
     part<QLineEdit>(*dialog, "txtPuertoComandosHF")->setText(QString::number(second.commandPort()));
@@ -915,7 +914,9 @@ void TestSetupDialog::otherModeAddressChangeKeepsTheLink()
     QVERIFY(modem.listen());
     Rig rig;
     rig.s().hfTcpPort = modem.commandPort();
-    linkTo(rig, modem);
+    QVERIFY(rig.linkTo(modem));
+    QVERIFY(modem.commands().contains(QStringLiteral("LISTEN ON")));
+    modem.clearCommands();
     const int attempts = rig.station->link.connectAttempts();
 
     auto dialog = open(rig);

@@ -1,5 +1,5 @@
-#include "app/DesktopStation.h"
 #include "support/FakeModem.h"
+#include "support/StationFixture.h"
 #include "terminal/ConversationLog.h"
 #include "widgets/RxScreenView.h"
 
@@ -113,17 +113,6 @@ class TestTerminalText : public QObject
 
     QTemporaryDir m_dir;
 
-    std::unique_ptr<DesktopStation> linkedStation(FakeModem& modem)
-    {
-        auto s = std::make_unique<DesktopStation>(m_dir.path());
-        s->s().hfHost = modem.host();
-        s->s().hfTcpPort = modem.commandPort();
-        s->link.setRetryThrottle(20);
-        s->configureCore();
-        s->link.CheckSockets();
-        return s;
-    }
-
 private slots:
     void logOnFullDisk();
     void logJoinsLineBreakSplitAcrossArrivals();
@@ -136,7 +125,7 @@ private slots:
         QCOMPARE(RxTextModel::ConvertReceived("\xe9\x80\x81"), QString::fromUtf8("é€\u0081"));
 
         // A CR ending one arrival and an LF starting the next: a break, then an LF character.
-        DesktopStation s(m_dir.path());
+        WatchedStation s(m_dir.path());
         s.terminal.ReceiveDataBytes("x\r");
         s.terminal.ReceiveDataBytes("\ny");
         QVERIFY(s.rx.text().endsWith("x\r\n\ny"));
@@ -144,7 +133,7 @@ private slots:
 
     void headersFollowTheSpeaker()
     {
-        DesktopStation s(m_dir.path());
+        WatchedStation s(m_dir.path());
         s.conn.ConnectedCall1 = "CALLER";
         s.conn.ConnectedCall2 = "CALLED";
         // Incoming connection: the other station is field 1.
@@ -170,7 +159,7 @@ private slots:
 
     void capAtItsEdge()
     {
-        DesktopStation s(m_dir.path());
+        WatchedStation s(m_dir.path());
         s.conn.LastSpeaker = Talker::OtherStation;
         s.rx.appendUncapped(QString(RxTextModel::Cap - 10, 'a'));
         s.terminal.ReceiveDataBytes(QByteArray(20, 'b'));
@@ -215,7 +204,9 @@ private slots:
     {
         FakeModem modem;
         QVERIFY(modem.listen());
-        auto s = linkedStation(modem);
+        WatchedStationFixture rig;
+        QVERIFY(rig.createLinkedTo(modem));
+        WatchedStation* s = rig.station.get();
         QTRY_VERIFY(s->link.bothConnected());
         modem.sendLine("CONNECTED N0CALL-1 EA1ABC 2300");
         QTRY_VERIFY(s->display.sendVisible());
@@ -341,7 +332,9 @@ private slots:
     {
         FakeModem modem;
         QVERIFY(modem.listen());
-        auto s = linkedStation(modem);
+        WatchedStationFixture rig;
+        QVERIFY(rig.createLinkedTo(modem));
+        WatchedStation* s = rig.station.get();
         QTRY_VERIFY(s->link.bothConnected());
         modem.sendLine("CONNECTED N0CALL-1 EA1ABC 2300");
         QTRY_VERIFY(s->display.sendVisible());
@@ -379,7 +372,7 @@ private slots:
         } shouting;
         QVERIFY(QCoreApplication::installTranslator(&shouting));
         QTemporaryDir dir;
-        DesktopStation s(dir.path());
+        WatchedStation s(dir.path());
         s.s().logConversations = true;
         s.s().keyerLines = true;
         s.applyLogSettings();
@@ -395,7 +388,7 @@ private slots:
 
     void bannerAndTime()
     {
-        DesktopStation s(m_dir.path());
+        WatchedStation s(m_dir.path());
         s.terminal.setClock([] { return QDateTime(QDate(2026, 1, 2), QTime(7, 5, 9), Qt::UTC); });
         QCOMPARE(s.terminal.UtcTimeStamp(), QString("07:05:09"));
         s.conn.ConnectedCall1 = "A1";
@@ -423,7 +416,7 @@ private slots:
 
     void alertWordsMarkedAndAnnouncedOncePerOver()
     {
-        DesktopStation s(m_dir.path());
+        WatchedStation s(m_dir.path());
         s.s().myCallsign = "EA4XYZ-1";
         s.s().alertOnOwnCall = true;
         s.s().alertWords = " sked ,QRZ";
@@ -486,7 +479,7 @@ private slots:
     {
         // No modem: what went to the socket is set by hand.
         auto station = [&](bool callEvents) {
-            auto s = std::make_unique<DesktopStation>(m_dir.path());
+            auto s = std::make_unique<WatchedStation>(m_dir.path());
             s->s().myCallsign = "EA4XYZ";
             s->s().showCallEvents = callEvents;
             s->configureCore();
@@ -494,13 +487,13 @@ private slots:
             s->conn.ConnectionActive = true;
             return s;
         };
-        auto send = [](DesktopStation& s, const QString& text) {
+        auto send = [](WatchedStation& s, const QString& text) {
             const bool ahead = s.terminal.takesTypeAhead();
             QVERIFY(s.terminal.SendTypedText(text));
             if (!ahead)
                 s.conn.BytesToSend = qint32(Terminal::ToWireLineBreaks(text).size() + 1);
         };
-        auto stop = [](DesktopStation& s) {
+        auto stop = [](WatchedStation& s) {
             s.conn.ConnectionActive = false;
             s.terminal.UpdateConnectionDisplay();
         };
@@ -563,7 +556,7 @@ private slots:
 
     void receivedCounterNeverWraps()
     {
-        DesktopStation s(m_dir.path());
+        WatchedStation s(m_dir.path());
         s.conn.BytesReceived = std::numeric_limits<qint32>::max();
         s.terminal.ReceiveDataBytes("abc");
         QCOMPARE(s.conn.BytesReceived, qint64(std::numeric_limits<qint32>::max()) + 3);
@@ -643,7 +636,7 @@ private slots:
     {
         // Banner, the other station, an own block, the other station again:
         // each with its header in its speaker's colour, also once the cap cuts the front.
-        DesktopStation s(m_dir.path());
+        WatchedStation s(m_dir.path());
         RxScreenView view(s.rx);
         const SchemeColours colours = ColoursOf(ColourScheme::Black);
         view.setSchemeColours(colours);
@@ -743,7 +736,7 @@ private slots:
 void TestTerminalText::logJoinsLineBreakSplitAcrossArrivals()
 {
     QTemporaryDir dir;
-    DesktopStation s(dir.path());
+    WatchedStation s(dir.path());
     s.s().logConversations = true;
     s.applyLogSettings();
     s.conn.ConnectedCall1 = "N0CALL-2";

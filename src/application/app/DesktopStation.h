@@ -1,8 +1,7 @@
 #pragma once
 
 #include "Station.h"
-#include "presenter/DisplayState.h"
-#include "presenter/Presenter.h"
+#include "presenter/StationDisplay.h"
 #include "widgets/Shell.h"
 
 #include <QPointer>
@@ -18,14 +17,6 @@ class frmMacros;
 class frmPTT;
 class frmRemote;
 class frmSetup;
-
-// What the window shows, made before the station so that it hears of every
-// change first.
-struct StationDisplay
-{
-    DisplayState display;
-    Presenter presenter{display};
-};
 
 // The station as the desktop runs it: the presenter watching it, the
 // dialogs built from a copy of its settings, and its requests answered with

@@ -2,44 +2,14 @@
 
 #include "app/DesktopStation.h"
 #include "app/frmKeldoTerminal.h"
+#include "support/StationFixture.h"
 #include "support/TestShell.h"
 
 #include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
 #include <memory>
 
-// A station on its own settings folder, for the dialogs.
-struct StationFixture
-{
-    QTemporaryDir dir;
-    std::unique_ptr<DesktopStation> station;
-
-    void createStation() { station = std::make_unique<DesktopStation>(dir.path()); }
-    Settings& s() { return station->s(); }
-
-    QString iniPath() const { return QDir(dir.path()).filePath(QStringLiteral("KELDO Terminal.ini")); }
-    void writeIni(const QByteArray& text)
-    {
-        QFile f(iniPath());
-        f.open(QIODevice::WriteOnly);
-        f.write(text);
-    }
-    // The files the station handed to its writer are on the disk.
-    bool settleFiles() const { return !station || station->files.flush(10000); }
-    bool iniExists() const
-    {
-        settleFiles();
-        return QFile::exists(iniPath());
-    }
-    QByteArray readIni() const
-    {
-        settleFiles();
-        QFile f(iniPath());
-        f.open(QIODevice::ReadOnly);
-        return f.readAll();
-    }
-};
+// The desktop's station on its own settings folder, for the dialogs.
+using StationFixture = StationFixtureOf<DesktopStation>;
 
 // A main window on its own settings folder, as the program builds it, with
 // the shell's actions recorded instead of carried out (the fixture's shell
