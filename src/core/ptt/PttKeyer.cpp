@@ -150,10 +150,15 @@ PttKeyer::KeyRecord PttKeyer::recordOf(const KeyingConfig& c) const
 
 void PttKeyer::announce(KeyingState state, KeyingReason reason)
 {
+    setShown(state, reason);
+    emit keyingChanged(state, reason);
+}
+
+void PttKeyer::setShown(KeyingState state, KeyingReason reason)
+{
     m_txShown = state == KeyingState::Transmitting;
     m_problemShown = reason == KeyingReason::TimedOut;
     m_timedOut = reason == KeyingReason::TimedOut;
-    emit keyingChanged(state, reason);
 }
 
 // A keying that was meant to happen and did not; told until the next
@@ -188,11 +193,15 @@ void PttKeyer::PttOn()
         }
         m_held.reset();
     }
-    announce(KeyingState::Transmitting, KeyingReason::ModemAsked);
+    // The radio first: the other threads hear of it once the bytes are out,
+    // as waking them costs the key-up time.
+    setShown(KeyingState::Transmitting, KeyingReason::ModemAsked);
+    const auto tell = [this] { emit keyingChanged(KeyingState::Transmitting, KeyingReason::ModemAsked); };
     // Never two radios keyed at once: what was keyed elsewhere goes first.
     if (m_keyed && m_keyed->target != target)
         unkeyRecorded(KeyingReason::SettingsChanged);
     if (!m_driver->keysRadio()) {
+        tell();
         traceSelfKeyed("key", KeyingReason::ModemAsked);
         return;
     }
@@ -216,6 +225,7 @@ void PttKeyer::PttOn()
     }
     if (result.ok)
         result = m_driver->key();
+    tell();
     if (!result.ok)
         showFailure(*m_driver, result.problem);
     // Told once the key is out.
@@ -233,14 +243,16 @@ void PttKeyer::PttOff()
     m_grace.stop();
     m_held.reset();
     const bool wasShown = m_txShown;
-    announce(KeyingState::Receiving, KeyingReason::ModemAsked);
+    setShown(KeyingState::Receiving, KeyingReason::ModemAsked);
     if (m_keyed) {
         const std::shared_ptr<PttDriver> driver = m_keyed->driver;
         const KeyingResult result = unkeyRecorded(KeyingReason::ModemAsked);
+        emit keyingChanged(KeyingState::Receiving, KeyingReason::ModemAsked);
         if (!result.ok)
             showFailure(*driver, result.problem);
         return;
     }
+    emit keyingChanged(KeyingState::Receiving, KeyingReason::ModemAsked);
     if (wasShown)
         traceSelfKeyed("unkey", KeyingReason::ModemAsked);
     if (!m_config.terminalKeys)

@@ -183,6 +183,8 @@ private:
     void announceLost(const Target& target);
     void released(const Target& target);
     void announce(KeyingState state, KeyingReason reason);
+    // The state announce() gives, not yet told.
+    void setShown(KeyingState state, KeyingReason reason);
     void fail(const KeyingFailure& failure);
     void showFailure(const PttDriver& driver, const QString& reason);
     void openFailed(const QString& port, const QString& detail);
