@@ -130,6 +130,7 @@ void PttKeyer::onRigctldConfirmed(bool transmit)
     }
     if (!m_problemShown || m_timedOut || transmit != m_txShown || transmit != keyed())
         return;
+    tellUntold();
     m_problemShown = false;
     emit keyingConfirmed(transmit ? KeyingState::Transmitting : KeyingState::Receiving);
 }
@@ -150,7 +151,26 @@ PttKeyer::KeyRecord PttKeyer::recordOf(const KeyingConfig& c) const
 
 void PttKeyer::announce(KeyingState state, KeyingReason reason)
 {
+    tellUntold();
     setShown(state, reason);
+    emit keyingChanged(state, reason);
+}
+
+// The radio first: the other threads hear of a key-up or unkey once its
+// bytes are out, as waking them costs the radio time. Whatever the keyer
+// says meanwhile still comes after it.
+void PttKeyer::announceAfterKeying(KeyingState state, KeyingReason reason)
+{
+    tellUntold();
+    setShown(state, reason);
+    m_untold = std::make_pair(state, reason);
+}
+
+void PttKeyer::tellUntold()
+{
+    if (!m_untold)
+        return;
+    const auto [state, reason] = *std::exchange(m_untold, std::nullopt);
     emit keyingChanged(state, reason);
 }
 
@@ -165,6 +185,7 @@ void PttKeyer::setShown(KeyingState state, KeyingReason reason)
 // key-up that works.
 void PttKeyer::fail(const KeyingFailure& failure)
 {
+    tellUntold();
     m_problemShown = true;
     emit keyingFailed(failure);
 }
@@ -193,15 +214,12 @@ void PttKeyer::PttOn()
         }
         m_held.reset();
     }
-    // The radio first: the other threads hear of it once the bytes are out,
-    // as waking them costs the key-up time.
-    setShown(KeyingState::Transmitting, KeyingReason::ModemAsked);
-    const auto tell = [this] { emit keyingChanged(KeyingState::Transmitting, KeyingReason::ModemAsked); };
+    announceAfterKeying(KeyingState::Transmitting, KeyingReason::ModemAsked);
     // Never two radios keyed at once: what was keyed elsewhere goes first.
     if (m_keyed && m_keyed->target != target)
         unkeyRecorded(KeyingReason::SettingsChanged);
     if (!m_driver->keysRadio()) {
-        tell();
+        tellUntold();
         traceSelfKeyed("key", KeyingReason::ModemAsked);
         return;
     }
@@ -225,7 +243,7 @@ void PttKeyer::PttOn()
     }
     if (result.ok)
         result = m_driver->key();
-    tell();
+    tellUntold();
     if (!result.ok)
         showFailure(*m_driver, result.problem);
     // Told once the key is out.
@@ -243,16 +261,16 @@ void PttKeyer::PttOff()
     m_grace.stop();
     m_held.reset();
     const bool wasShown = m_txShown;
-    setShown(KeyingState::Receiving, KeyingReason::ModemAsked);
+    announceAfterKeying(KeyingState::Receiving, KeyingReason::ModemAsked);
     if (m_keyed) {
         const std::shared_ptr<PttDriver> driver = m_keyed->driver;
         const KeyingResult result = unkeyRecorded(KeyingReason::ModemAsked);
-        emit keyingChanged(KeyingState::Receiving, KeyingReason::ModemAsked);
+        tellUntold();
         if (!result.ok)
             showFailure(*driver, result.problem);
         return;
     }
-    emit keyingChanged(KeyingState::Receiving, KeyingReason::ModemAsked);
+    tellUntold();
     if (wasShown)
         traceSelfKeyed("unkey", KeyingReason::ModemAsked);
     if (!m_config.terminalKeys)
@@ -321,6 +339,7 @@ void PttKeyer::announceLost(const Target& target)
     if (m_lostDevice == target.where)
         return;
     m_lostDevice = target.where;
+    tellUntold();
     emit portLostWhileKeyed(target.where);
 }
 
@@ -329,6 +348,7 @@ void PttKeyer::released(const Target& target)
     if (m_lostDevice.isEmpty() || m_lostDevice != target.where)
         return;
     m_lostDevice.clear();
+    tellUntold();
     emit portBackAndReleased(target.where);
 }
 
@@ -358,6 +378,7 @@ void PttKeyer::deliverOwedUnkey()
     m_owed.reset();
     m_reopen.stop();
     if (!m_keyed && !m_timedOut) {
+        tellUntold();
         m_problemShown = false;
         emit keyingConfirmed(KeyingState::Receiving);
     }
@@ -508,6 +529,7 @@ void PttKeyer::finishClose()
     m_shared.links->closeAll();
     trace(traceEvent("closed"));
     saveState();
+    tellUntold();
     if (waited)
         emit closed();
 }
@@ -543,6 +565,7 @@ void PttKeyer::openFailed(const QString& port, const QString& detail)
     line.field("port", port);
     line.field("detail", detail);
     trace(line, true);
+    tellUntold();
     emit portOpenFailed(port, detail);
 }
 

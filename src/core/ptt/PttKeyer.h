@@ -185,6 +185,8 @@ private:
     void announce(KeyingState state, KeyingReason reason);
     // The state announce() gives, not yet told.
     void setShown(KeyingState state, KeyingReason reason);
+    void announceAfterKeying(KeyingState state, KeyingReason reason);
+    void tellUntold();
     void fail(const KeyingFailure& failure);
     void showFailure(const PttDriver& driver, const QString& reason);
     void openFailed(const QString& port, const QString& detail);
@@ -208,6 +210,8 @@ private:
 
     std::optional<KeyRecord> m_keyed;
     bool m_txShown = false; // the panel says "TX"
+    // A key-up or unkey done and not yet told (see announceAfterKeying).
+    std::optional<std::pair<KeyingState, KeyingReason>> m_untold;
     bool m_problemShown = false; // the panel shows a keying failure
     bool m_timedOut = false; // the panel tells of the time-out
     QTimer m_grace;
