@@ -915,7 +915,7 @@ void TestConversationE2E::rigJunkAndLateAnswersGiveNoFrequency()
                            "Rig Control Port=%1\r\n")
                        .arg(rig.port())));
     f.station->rig.setMinInterval(0);
-    f.window->setMacroRigWait(100);
+    f.station->setMacroRigWait(100);
     const auto tooltip = [&] { return f.station->display.panel(Panel::Indicativos).toolTip; };
     QPlainTextEdit* tx = f.window->txtTXChat();
     f.station->s().macros[0].text = "[<FREQ>|<BAND>]";

@@ -1,6 +1,7 @@
 #include "Lifecycle.h"
 #include "Station.h"
 #include "support/FakeModem.h"
+#include "support/FakeRigctld.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
@@ -67,6 +68,39 @@ private slots:
         lifecycle.shutDown();
         QVERIFY(lifecycle.isShutDown());
         QVERIFY(!station.link.bothConnected());
+    }
+
+    void macrosWaitForTheRigInTurn()
+    {
+        // Whichever front end runs a macro naming the frequency, the rig is
+        // asked afresh; a macro run meanwhile comes after it, and one whose
+        // front end has gone is dropped.
+        QTemporaryDir dir;
+        FakeRigctld rig;
+        QVERIFY(rig.listen());
+        rig.reply = "3573000\n";
+        rig.hold = true;
+        Station station(dir.path());
+        station.s().rigControlHost = "127.0.0.1";
+        station.s().rigControlPort = rig.port();
+        station.s().macros[0].text = "<FREQ> <BAND> ";
+        station.s().macros[1].text = "K<SEND>";
+        station.logbook.applySettings();
+        station.rig.setMinInterval(0);
+        station.setMacroRigWait(60000);
+        QObject frontEnd;
+        auto gone = std::make_unique<QObject>();
+        QStringList done;
+        const auto keep = [&done](const ExpandedMacro& m) { done << m.text + (m.send ? "|send" : ""); };
+        QVERIFY(!station.runMacro(2, &frontEnd, keep)); // no such macro
+        QVERIFY(station.runMacro(0, &frontEnd, keep));
+        QVERIFY(station.runMacro(1, gone.get(), keep));
+        QVERIFY(station.runMacro(1, &frontEnd, keep));
+        gone.reset();
+        QTRY_VERIFY(!rig.received.isEmpty());
+        QVERIFY(done.isEmpty());
+        rig.answer("3573000\n");
+        QTRY_COMPARE(done, QStringList({"3.573 80m ", "K|send"}));
     }
 };
 

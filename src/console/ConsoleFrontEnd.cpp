@@ -126,11 +126,15 @@ void ConsoleFrontEnd::lineTyped(const QString& line)
         m_station.clear();
         return;
     case Kind::Macro: {
-        const ExpandedMacro m = m_station.sendMacro(c.macro - 1);
-        if (m.text.isEmpty() && !m.send)
-            say(QLatin1Char('!'), tr("F%1 has no macro").arg(c.macro));
-        else if (!m.send)
-            say(QLatin1Char('*'), tr("F%1 does not end in <SEND>; type it to send it: %2").arg(c.macro).arg(m.text));
+        const int n = c.macro;
+        const bool known = m_station.runMacro(n - 1, this, [this, n](const ExpandedMacro& m) {
+            if (!m.send)
+                say(QLatin1Char('*'), tr("F%1 does not end in <SEND>; type it to send it: %2").arg(n).arg(m.text));
+            else if (!m.text.isEmpty() && m_station.inControl(ControlSide::Console) && !m_station.sendText(m.text))
+                say(QLatin1Char('!'), tr("Not sent: no connection"));
+        });
+        if (!known)
+            say(QLatin1Char('!'), tr("F%1 has no macro").arg(n));
         return;
     }
     case Kind::Status:

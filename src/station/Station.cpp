@@ -9,6 +9,8 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <utility>
+
 namespace {
 
 // The operator reads the notice in his language; the conversation log keeps it in English.
@@ -44,6 +46,14 @@ Station::Station(const QString& folder, QObject* parent, const FirstListener& fi
     // Whoever must hear of every change first (the desktop's presenter).
     if (firstListener)
         firstListener(*this);
+
+    m_macroRigWait.setSingleShot(true);
+    m_macroRigWait.setInterval(1000);
+    connect(&m_macroRigWait, &QTimer::timeout, this, &Station::runWaitingMacros);
+    connect(&rig, &RigFrequency::settled, this, [this] {
+        if (m_macroRigWait.isActive() && rig.answered(m_macroQuestion))
+            runWaitingMacros();
+    });
 
     // The one place the link reaches the terminal and the keyer.
     connect(&link, &ModemLink::dataReceived, &terminal, &Terminal::ReceiveDataBytes);
@@ -200,14 +210,35 @@ bool Station::sendText(const QString& text)
     return terminal.SendTypedText(text);
 }
 
-ExpandedMacro Station::sendMacro(int index)
+bool Station::runMacro(int index, QObject* context, std::function<void(const ExpandedMacro&)> done)
 {
-    if (index < 0 || index >= int(s().macros.size()))
-        return {};
-    ExpandedMacro expanded = ExpandMacro(s().macros[size_t(index)].text, macroContext(rig.lastAsked()));
-    if (expanded.send && !expanded.text.isEmpty())
-        terminal.SendTypedText(expanded.text);
-    return expanded;
+    if (index < 0 || index >= int(s().macros.size()) || s().macros[size_t(index)].text.isEmpty())
+        return false;
+    const QString text = s().macros[size_t(index)].text;
+    m_waitingMacros.push_back({text, context, std::move(done)});
+    // Behind one that waits for the rig: its turn comes after it.
+    if (m_macroRigWait.isActive())
+        return true;
+    // A retuned rig would give an old <FREQ>: it is asked now, never blocking.
+    m_macroQuestion = 0;
+    if (MacroUsesFrequency(text) && rig.configured()) {
+        m_macroQuestion = rig.ask();
+        if (!rig.answered(m_macroQuestion)) {
+            m_macroRigWait.start();
+            return true;
+        }
+    }
+    runWaitingMacros();
+    return true;
+}
+
+void Station::runWaitingMacros()
+{
+    m_macroRigWait.stop();
+    const RigFrequency::Question question = std::exchange(m_macroQuestion, 0);
+    for (const WaitingMacro& m : std::exchange(m_waitingMacros, {}))
+        if (m.context)
+            m.done(ExpandMacro(m.text, macroContext(question)));
 }
 
 void Station::clear()

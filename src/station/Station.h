@@ -20,9 +20,12 @@
 #include "terminal/Terminal.h"
 
 #include <QObject>
+#include <QPointer>
+#include <QTimer>
 
 #include <functional>
 #include <memory>
+#include <vector>
 
 // Something the operator must be told of. A front end shows it (the desktop
 // in a box); with none to answer it goes to standard error.
@@ -93,10 +96,14 @@ public:
     void stop();
     // Sends text as typed; false when it cannot go now.
     bool sendText(const QString& text);
-    // Macro F1..F12 (index 0..11), its variables filled in as they stand now
-    // (the frequency as last answered); sent when it ends in <SEND>, else
-    // returned for the front end to place in its TX text. Empty: no macro.
-    ExpandedMacro sendMacro(int index);
+    // Macro F1..F12 (index 0..11), its variables filled in and handed to
+    // done, which places or sends it. One naming the rig's frequency or band
+    // asks the rig first and waits for the answer at most macroRigWait ms
+    // (none in time leaves them empty, never an older answer); macros run
+    // while one waits come after it, in order. done is not called once
+    // context is gone. False when there is no such macro.
+    bool runMacro(int index, QObject* context, std::function<void(const ExpandedMacro&)> done);
+    void setMacroRigWait(int ms) { m_macroRigWait.setInterval(ms); }
     void clear();
 
     // Request answerers: front ends that can ask the operator (the desktop's
@@ -213,6 +220,17 @@ signals:
     void remoteSettingsChanged();
 
 private:
+    void runWaitingMacros();
+
+    struct WaitingMacro
+    {
+        QString text;
+        QPointer<QObject> context;
+        std::function<void(const ExpandedMacro&)> done;
+    };
+    std::vector<WaitingMacro> m_waitingMacros;
+    QTimer m_macroRigWait;
+    RigFrequency::Question m_macroQuestion = 0; // the waiting macros' <FREQ> answers it
     ControlSide m_localSide = ControlSide::Desktop;
     ControlSide m_control = ControlSide::Desktop;
     QString m_controllerName;

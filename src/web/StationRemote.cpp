@@ -207,8 +207,12 @@ void StationRemote::clear()
 
 void StationRemote::sendMacro(int n)
 {
+    // One that does not end in <SEND> has no TX text to go to on the page: it is not sent.
     if (browserInControl())
-        m_station.sendMacro(n - 1);
+        m_station.runMacro(n - 1, this, [this](const ExpandedMacro& m) {
+            if (m.send && !m.text.isEmpty() && browserInControl())
+                m_station.sendText(m.text);
+        });
 }
 
 void StationRemote::answerQso(quint64 id, bool log)

@@ -90,13 +90,6 @@ frmKeldoTerminal::frmKeldoTerminal(DesktopStation& station, QWidget* parent)
     m_panelFrame.setSingleShot(true);
     m_panelFrame.setInterval(RxScreenView::FrameMs);
     connect(&m_panelFrame, &QTimer::timeout, this, &frmKeldoTerminal::syncStatusPanels);
-    m_macroRigWait.setSingleShot(true);
-    m_macroRigWait.setInterval(1000);
-    connect(&m_macroRigWait, &QTimer::timeout, this, &frmKeldoTerminal::runWaitingMacros);
-    connect(&m_station.rig, &RigFrequency::settled, this, [this] {
-        if (m_macroRigWait.isActive() && m_station.rig.answered(m_macroQuestion))
-            runWaitingMacros();
-    });
     connect(&m_station.display, &DisplayState::changed, this, &frmKeldoTerminal::refreshFromDisplay);
     connect(&m_station.display, &DisplayState::txFocusRequested, this, [this] { m_tx->setFocus(); });
     connect(&m_station.display, &DisplayState::txTextReturned, this, &frmKeldoTerminal::putBackUnsentText);
@@ -549,38 +542,12 @@ void frmKeldoTerminal::runMacro(int index)
 {
     if (!inControl())
         return;
-    const QString text = m_station.s().macros[size_t(index)].text;
-    if (text.isEmpty())
-        return;
-    m_waitingMacros << text;
-    // Behind one that waits for the rig: its turn comes after it.
-    if (m_macroRigWait.isActive())
-        return;
-    // The rig is asked only at the ends of a connection: a retuned rig would
-    // give an old <FREQ>. Its answer is waited for briefly, never blocking;
-    // none in time leaves <FREQ> empty, never an older answer.
-    m_macroQuestion = 0;
-    if (MacroUsesFrequency(text) && m_station.rig.configured()) {
-        m_macroQuestion = m_station.rig.ask();
-        if (!m_station.rig.answered(m_macroQuestion)) {
-            m_macroRigWait.start();
-            return;
-        }
-    }
-    runWaitingMacros();
-}
-
-void frmKeldoTerminal::runWaitingMacros()
-{
-    m_macroRigWait.stop();
-    const RigFrequency::Question question = std::exchange(m_macroQuestion, 0);
-    for (const QString& text : std::exchange(m_waitingMacros, {})) {
-        const ExpandedMacro expanded = ExpandMacro(text, m_station.macroContext(question));
+    m_station.runMacro(index, this, [this](const ExpandedMacro& expanded) {
         m_tx->insertPlainText(expanded.text);
         m_tx->setFocus();
         if (expanded.send)
             sendFromKeyboard();
-    }
+    });
 }
 
 void frmKeldoTerminal::showMacroLabels()

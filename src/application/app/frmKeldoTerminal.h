@@ -1,7 +1,6 @@
 #pragma once
 
 #include "Lifecycle.h"
-#include "logbook/RigFrequency.h"
 #include "terminal/SentHistory.h"
 
 #include <QMainWindow>
@@ -86,8 +85,6 @@ public:
     // Macro index (0 for F1) typed into the TX box at the caret, and sent
     // when it ends in <SEND>.
     void runMacro(int index);
-    // How long a macro naming the frequency waits for the rig's answer.
-    void setMacroRigWait(int ms) { m_macroRigWait.setInterval(ms); }
 
     // The window's steps of start-up and shutdown.
     void showStoredOptions() override;
@@ -121,7 +118,6 @@ private:
     // Up and Down at the TX box's first or last line; true when handled.
     bool recallSent(bool older);
     // Macros held for the rig's answer, typed in the order their keys came.
-    void runWaitingMacros();
     void showMacroLabels();
     // Whether the desktop sends, calls and stops, or watches a browser do it.
     bool inControl() const;
@@ -151,7 +147,4 @@ private:
     QWidget* m_macroBar = nullptr;
     QList<QToolButton*> m_macroButtons;
     SentHistory m_sent;
-    QStringList m_waitingMacros;
-    QTimer m_macroRigWait;
-    RigFrequency::Question m_macroQuestion = 0; // the waiting macros' <FREQ> answers it
 };
