@@ -159,7 +159,7 @@ void ConsoleFrontEnd::printStatus()
 {
     const ConnectionState& conn = m_station.conn;
     const Settings& s = m_station.s();
-    say(QLatin1Char('*'), tr("Modem link: %1").arg(m_station.link.bothConnected() ? tr("up") : tr("down")));
+    say(QLatin1Char('*'), tr("Modem link: %1").arg(m_station.modemLinked() ? tr("up") : tr("down")));
     if (conn.ConnectionActive)
         say(QLatin1Char('*'),
             tr("Connected with %1, %2 bytes received").arg(conn.OtherStation()).arg(conn.BytesReceived));

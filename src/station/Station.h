@@ -96,6 +96,10 @@ public:
     void stop();
     // Sends text as typed; false when it cannot go now.
     bool sendText(const QString& text);
+    // Text typed now would wait behind the block going out ("Type Ahead").
+    bool takesTypeAhead() const { return terminal.takesTypeAhead(); }
+    // Both channels to the modem are up: a call can be placed.
+    bool modemLinked() const { return link.bothConnected(); }
     // Macro F1..F12 (index 0..11), its variables filled in and handed to
     // done, which places or sends it. One naming the rig's frequency or band
     // asks the rig first and waits for the answer at most macroRigWait ms

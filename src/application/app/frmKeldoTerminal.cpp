@@ -518,7 +518,7 @@ void frmKeldoTerminal::sendFromKeyboard()
         return;
     // Sends only while sending is allowed, or queues the text during an
     // over ("Type Ahead").
-    if (m_station.display.sendVisible() || m_station.terminal.takesTypeAhead())
+    if (m_station.display.sendVisible() || m_station.takesTypeAhead())
         cmdEnviar_Click();
 }
 
@@ -806,7 +806,7 @@ void frmKeldoTerminal::mnuConnect_Click()
 {
     if (!inControl())
         return;
-    if (!m_station.link.bothConnected()) {
+    if (!m_station.modemLinked()) {
         MessageBox::show(this, tr("KELDO Terminal is not connected with KELDO Modem"), MessageBox::Icon::Warning);
         return;
     }
