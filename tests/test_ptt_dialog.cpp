@@ -126,6 +126,8 @@ void TestPttDialog::cleanup()
         m_dialog->close();
     }
     m_dialog.reset();
+    // Saves still under way finish before their folder goes.
+    m_station->files.flush(2000);
     m_station.reset();
     m_dir.reset();
     m_boxes.reset();

@@ -34,6 +34,13 @@ struct StationFixtureOf
     QTemporaryDir dir;
     std::unique_ptr<S> station;
 
+    // Saves still under way finish before their folder goes.
+    ~StationFixtureOf()
+    {
+        if (station)
+            station->files.flush(2000);
+    }
+
     void createStation() { station = std::make_unique<S>(dir.path()); }
     Settings& s() { return station->s(); }
 
