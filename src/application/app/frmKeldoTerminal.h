@@ -117,7 +117,6 @@ private:
     void sendFromKeyboard();
     // Up and Down at the TX box's first or last line; true when handled.
     bool recallSent(bool older);
-    // Macros held for the rig's answer, typed in the order their keys came.
     void showMacroLabels();
     // Whether the desktop sends, calls and stops, or watches a browser do it.
     bool inControl() const;
