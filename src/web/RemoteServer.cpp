@@ -16,6 +16,7 @@
 #include <QRandomGenerator>
 #include <QSslConfiguration>
 #include <QSslServer>
+#include <QSslSocket>
 #include <QTcpServer>
 #include <QUrlQuery>
 #include <QWebSocket>
@@ -134,6 +135,16 @@ bool CleanPath(const QHttpServerRequest& request)
     const QString path = request.url().path();
     return !raw.contains("..") && !raw.toLower().contains("%2e") && !raw.contains('\\')
         && !path.contains(QLatin1String("..")) && !path.contains(QLatin1String("//"));
+}
+
+// The TLS connection under a WebSocket the server took over.
+QSslSocket* WireOf(const QObject& http, const QWebSocket& socket)
+{
+    for (QSslSocket* wire : http.findChildren<QSslSocket*>())
+        if (wire->peerPort() == socket.peerPort() && wire->localPort() == socket.localPort()
+            && wire->peerAddress() == socket.peerAddress())
+            return wire;
+    return nullptr;
 }
 
 } // namespace
@@ -259,7 +270,7 @@ bool RemoteServer::serve(const RemoteSettings& settings, const ServerIdentity& i
         return false;
     }
 
-    m_http = std::make_unique<QHttpServer>();
+    m_http = std::make_unique<QHttpServer>(this);
     QSslConfiguration tls = QSslConfiguration::defaultConfiguration();
     tls.setLocalCertificate(identity.certificate);
     tls.setPrivateKey(identity.key);
@@ -313,6 +324,8 @@ void RemoteServer::stopServing()
     m_clients.clear();
     for (auto& [id, client] : clients) {
         client.socket->disconnect(this);
+        if (client.wire)
+            client.wire->disconnect(this);
         client.socket->abort();
         client.socket->deleteLater();
     }
@@ -575,18 +588,22 @@ void RemoteServer::acceptSockets()
         client.session = token;
         client.address = from;
         client.lastHeard = now();
+        client.wire = WireOf(*m_http, *socket);
         connect(socket, &QWebSocket::textMessageReceived, this, [this, id](const QString& text) {
             const auto it = m_clients.find(id);
             if (it != m_clients.end())
                 handleMessage(it->second, text);
         });
-        connect(socket, &QWebSocket::bytesWritten, this, [this, id] {
+        const auto caughtUp = [this, id] {
             const auto it = m_clients.find(id);
-            if (it != m_clients.end() && it->second.behind && it->second.socket->bytesToWrite() == 0) {
+            if (it != m_clients.end() && it->second.behind && queued(it->second) == 0) {
                 it->second.behind = false;
-                sendTo(it->second, snapshotMessage(it->second));
+                sendScreen(it->second, it->second.lastSeq, m_epoch);
             }
-        });
+        };
+        connect(socket, &QWebSocket::bytesWritten, this, caughtUp);
+        if (client.wire)
+            connect(client.wire, &QSslSocket::encryptedBytesWritten, this, caughtUp);
         // Queued: a socket failing while the clients are gone through must
         // not leave them.
         connect(
@@ -614,6 +631,8 @@ void RemoteServer::clientGone(const QString& id, const QString& why, bool waitOu
     Client client = it->second;
     m_clients.erase(it);
     client.socket->disconnect(this);
+    if (client.wire)
+        client.wire->disconnect(this);
     if (m_station.controller() != ControllerId{ControllerId::Kind::Browser, id})
         return;
     if (waitOut && NeedsWatching(m_status)) {
@@ -681,8 +700,13 @@ void RemoteServer::dropClient(const QString& id, const QString& why, QWebSocketP
         return;
     QWebSocket* socket = it->second.socket;
     m_log.write(it->second.address, QStringLiteral("websocket dropped (%1): %2").arg(id, why));
+    const bool behind = it->second.behind;
     clientGone(id, why);
-    socket->close(code, why);
+    // A close would wait behind all it does not read: it would never go.
+    if (behind)
+        socket->abort();
+    else
+        socket->close(code, why);
     socket->deleteLater();
 }
 
@@ -690,13 +714,26 @@ void RemoteServer::sendTo(Client& client, const QJsonObject& message)
 {
     if (client.behind || !client.socket->isValid())
         return;
-    if (client.socket->bytesToWrite() > m_options.maxSendBuffer) {
-        // Brought back in step with a fresh screen once it has caught up.
+    if (queued(client) > m_options.maxSendBuffer) {
+        // Brought back in step once it has caught up.
         client.behind = true;
         client.behindSince = now();
         return;
     }
     client.socket->sendTextMessage(QString::fromUtf8(QJsonDocument(message).toJson(QJsonDocument::Compact)));
+    const QString type = message.value(QLatin1String("t")).toString();
+    if (type == QLatin1String("chunk"))
+        client.lastSeq = message.value(QLatin1String("chunk")).toObject().value(QLatin1String("s")).toInteger();
+    else if (type == QLatin1String("cleared"))
+        client.lastSeq = message.value(QLatin1String("s")).toInteger();
+    else if (type == QLatin1String("snapshot") || type == QLatin1String("resume"))
+        client.lastSeq = message.value(QLatin1String("seq")).toInteger();
+}
+
+qint64 RemoteServer::queued(const Client& client)
+{
+    // A QWebSocket counts only what is not encrypted yet.
+    return client.socket->bytesToWrite() + (client.wire ? client.wire->encryptedBytesToWrite() : 0);
 }
 
 void RemoteServer::broadcast(const QJsonObject& message)

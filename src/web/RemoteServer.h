@@ -9,6 +9,7 @@
 #include <QHash>
 #include <QHostAddress>
 #include <QObject>
+#include <QPointer>
 #include <QTimer>
 #include <QWebSocketProtocol>
 
@@ -20,6 +21,7 @@ class FileWriter;
 class QHttpServer;
 class QHttpServerRequest;
 class QHttpServerResponse;
+class QSslSocket;
 class QWebSocket;
 
 // The web front end: pages and a WebSocket over TLS, for the holders of the
@@ -94,13 +96,15 @@ private:
     struct Client
     {
         QWebSocket* socket = nullptr;
+        QPointer<QSslSocket> wire; // the connection under it, where most of what waits is
         QString id;
         QByteArray session;
         QHostAddress address;
         QDateTime lastHeard;
         bool greeted = false; // has asked for its screen
-        bool behind = false; // its buffer was full; a snapshot follows when it drains
+        bool behind = false; // its buffer was full; what it missed follows when it drains
         QDateTime behindSince;
+        qint64 lastSeq = -1; // the last chunk its page shows once what was sent is in
     };
     struct Kept
     {
@@ -130,6 +134,8 @@ private:
     void dropClient(const QString& id, const QString& why, QWebSocketProtocol::CloseCode code);
     void command(Client& client, const QJsonObject& message);
     void sendTo(Client& client, const QJsonObject& message);
+    // Bytes waiting to go to it, encrypted or not.
+    static qint64 queued(const Client& client);
     void broadcast(const QJsonObject& message);
     void sendScreen(Client& client, qint64 last, const QString& epoch);
     QJsonObject snapshotMessage(const Client& client) const;
