@@ -448,6 +448,53 @@ private slots:
         QCOMPARE(c->send("GET", QStringLiteral("/api/status")).status, 401);
     }
 
+    // Logins past the cap are let in, whoever else holds a session: the one
+    // idle longest makes way, and its page goes back to the login page. A
+    // session logged out or ended idle gives its place up.
+    void sessionsAreCapped()
+    {
+        RemoteServer::Options o = options();
+        o.maxSessions = 3;
+        serve(o);
+        const auto use = [this](Client& c) {
+            m_clock.advance(1000);
+            return c.send("GET", QStringLiteral("/api/status")).status;
+        };
+        auto a = loggedIn(), b = loggedIn(), c = loggedIn();
+        QList<QJsonObject> heard;
+        auto ws = b->socket(&heard);
+        QTRY_VERIFY(ws->isValid());
+        Say(*ws, {{"t", "hello"}, {"last", -1}});
+        QTRY_COMPARE(Count(heard, "snapshot"), 1);
+        QSignalSpy closed(ws.get(), &QWebSocket::disconnected);
+        QCOMPARE(use(*c), 200);
+        QCOMPARE(use(*a), 200); // b, only watching, is now the one idle longest
+
+        auto d = client();
+        QCOMPARE(d->login(Password).status, 303);
+        QTRY_COMPARE(closed.count(), 1);
+        QCOMPARE(ws->closeCode(), QWebSocketProtocol::CloseCodePolicyViolated);
+        QCOMPARE(use(*b), 401);
+        for (Client* x : {a.get(), c.get(), d.get()})
+            QCOMPARE(use(*x), 200);
+        QVERIFY(log().contains("127.0.0.1 session ended: made way for a new login"));
+
+        // c, used last, logs out: nobody else has to leave for e.
+        QCOMPARE(c->send("POST", QStringLiteral("/logout")).status, 303);
+        auto e = client();
+        QCOMPARE(e->login(Password).status, 303);
+        for (Client* x : {a.get(), d.get(), e.get()})
+            QCOMPARE(use(*x), 200);
+
+        // All idle past the session time: the next ones start afresh.
+        m_clock.advance(60 * 60000);
+        auto f = loggedIn(), g = loggedIn();
+        for (Client* x : {f.get(), g.get()})
+            QCOMPARE(use(*x), 200);
+        for (Client* x : {a.get(), d.get(), e.get()})
+            QCOMPARE(use(*x), 401);
+    }
+
     void failedLoginsAreThrottled()
     {
         auto c = client();

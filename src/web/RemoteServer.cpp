@@ -493,12 +493,15 @@ QHttpServerResponse RemoteServer::handleLogin(const QHttpServerRequest& request)
     if (password.size() <= MaxPasswordLength && PasswordHash::verify(password, m_settings.passwordHash)) {
         throttle.failures.clear();
         throttle.nextWaitMs = 0;
-        if (m_sessions.size() >= m_options.maxSessions) {
-            // The longest idle makes way.
+        if (!m_sessions.isEmpty() && m_sessions.size() >= m_options.maxSessions) {
+            // The longest idle makes way: whoever holds the password is
+            // never shut out by sessions left open. Its pages go at the
+            // next round.
             auto oldest = m_sessions.begin();
             for (auto it = m_sessions.begin(); it != m_sessions.end(); ++it)
                 if (it->lastUsed < oldest->lastUsed)
                     oldest = it;
+            m_log.write(oldest->address, QStringLiteral("session ended: made way for a new login"));
             m_sessions.erase(oldest);
         }
         const QByteArray token = RandomHex(32);
