@@ -6,6 +6,7 @@
 #include "support/FakeRemoteStation.h"
 
 #include <QDeadlineTimer>
+#include <QDir>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -282,6 +283,26 @@ qint64 QueuedFor(const QObject& server, quint16 port)
     return -1;
 }
 
+const auto OwnerOnly = QFileDevice::ReadGroup | QFileDevice::WriteGroup | QFileDevice::ExeGroup | QFileDevice::ReadOther
+    | QFileDevice::WriteOther | QFileDevice::ExeOther;
+
+// The names of this process's children still there (reaped ones are gone).
+QStringList ChildCommands()
+{
+    QStringList names;
+    for (const QString& task : QDir(QStringLiteral("/proc/self/task")).entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        QFile children(QStringLiteral("/proc/self/task/%1/children").arg(task));
+        if (!children.open(QIODevice::ReadOnly))
+            continue;
+        for (const QByteArray& pid : children.readAll().split(' ')) {
+            QFile comm(QStringLiteral("/proc/%1/comm").arg(QString::fromLatin1(pid.trimmed())));
+            if (!pid.trimmed().isEmpty() && comm.open(QIODevice::ReadOnly))
+                names << QString::fromLatin1(comm.readAll().trimmed());
+        }
+    }
+    return names;
+}
+
 QByteArray ReadFile(const QString& path)
 {
     QFile file(path);
@@ -355,9 +376,7 @@ private slots:
         QVERIFY(m_dir.isValid());
         m_identity = SelfSignedIdentity(m_dir.filePath(QStringLiteral("cert")));
         QVERIFY2(m_identity.ok(), qPrintable(m_identity.error));
-        const auto others = QFileDevice::ReadGroup | QFileDevice::WriteGroup | QFileDevice::ExeGroup
-            | QFileDevice::ReadOther | QFileDevice::WriteOther | QFileDevice::ExeOther;
-        QCOMPARE(QFile::permissions(m_dir.filePath(QStringLiteral("cert/remote-key.pem"))) & others, 0);
+        QCOMPARE(QFile::permissions(m_dir.filePath(QStringLiteral("cert/remote-key.pem"))) & OwnerOnly, 0);
         QCOMPARE(m_identity.fingerprint().count(QLatin1Char(':')), 31);
         m_hash = PasswordHash::make(Password);
         QVERIFY(PasswordHash::verify(Password, m_hash));
@@ -589,10 +608,55 @@ private slots:
 
         QString why;
         QVERIFY(StoreRemotePasswordHash(file, m_hash, &why));
-        QVERIFY2(m_server->start(file), qPrintable(m_server->reason()));
+        // openssl makes the pair meanwhile; nothing waits for it.
+        QSignalSpy changed(m_server.get(), &RemoteServer::stateChanged);
+        QVERIFY(!m_server->start(file));
+        QCOMPARE(m_server->state(), RemoteServer::State::Starting);
+        QCOMPARE(m_server->reason(), QStringLiteral("Making the certificate..."));
+        QTRY_COMPARE_WITH_TIMEOUT(m_server->state(), RemoteServer::State::Listening, 30000);
+        QCOMPARE(changed.size(), 2);
         QCOMPARE(m_server->port(), port);
-        QVERIFY(QFile::exists(folder.filePath(QStringLiteral("remote-certificate.pem"))));
         QVERIFY(m_server->reason().contains(m_server->fingerprint()));
+        QCOMPARE(QFile::permissions(folder.filePath(QStringLiteral("remote-key.pem"))) & OwnerOnly, 0);
+        const QByteArray certificate = ReadFile(folder.filePath(QStringLiteral("remote-certificate.pem")));
+        QVERIFY(certificate.startsWith("-----BEGIN CERTIFICATE-----"));
+        QCOMPARE(QDir(folder.path()).entryList({QStringLiteral("*.new")}, QDir::Files), QStringList());
+
+        // Made once: served at once from then on.
+        QVERIFY(m_server->start(file));
+        QCOMPARE(ReadFile(folder.filePath(QStringLiteral("remote-certificate.pem"))), certificate);
+
+        // An openssl that hangs: stopped or restarted meanwhile, or out of
+        // time, it is ended and leaves nothing behind.
+        QTemporaryDir bin;
+        QFile hang(bin.filePath(QStringLiteral("openssl")));
+        QVERIFY(hang.open(QIODevice::WriteOnly));
+        hang.write("#!/bin/sh\nexec sleep 600\n");
+        hang.close();
+        QVERIFY(hang.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner));
+        const QByteArray path = qgetenv("PATH");
+        qputenv("PATH", QFile::encodeName(bin.path()) + ':' + path);
+        QFile::remove(folder.filePath(QStringLiteral("remote-certificate.pem")));
+        RemoteServer::Options o = options();
+        o.certificateWaitMs = 300;
+        serve(o);
+        const auto hung = [] { return ChildCommands().count(QStringLiteral("sleep")); };
+        QVERIFY(!m_server->start(file));
+        QTRY_COMPARE(hung(), 1);
+        QVERIFY(!m_server->start(file)); // the settings saved again
+        QTRY_COMPARE(hung(), 1);
+        m_server->stopServing();
+        QCOMPARE(m_server->state(), RemoteServer::State::Off);
+        QCOMPARE(hung(), 0);
+        QCOMPARE(QDir(folder.path()).entryList({QStringLiteral("*.new")}, QDir::Files), QStringList());
+        QSignalSpy refused(m_server.get(), &RemoteServer::stateChanged);
+        QVERIFY(!m_server->start(file));
+        QTRY_COMPARE(m_server->state(), RemoteServer::State::Refused);
+        qputenv("PATH", path);
+        QVERIFY2(m_server->reason().contains(QLatin1String("openssl")), qPrintable(m_server->reason()));
+        QCOMPARE(hung(), 0);
+        QCOMPARE(QDir(folder.path()).entryList({QStringLiteral("*.new")}, QDir::Files), QStringList());
+        QCOMPARE(refused.size(), 2);
     }
 
     // The station's web front end serves anew whenever the operator's
@@ -622,9 +686,15 @@ private slots:
         QVERIFY(station.inControl(ControlSide::Desktop));
 
         choice.passwordHash = m_hash;
+        QStringList told;
+        const QObject listening; // gone before told
+        connect(&station, &Station::remoteAccessChanged, &listening,
+                [&told](const RemoteAccessState& access) { told << access.reason; });
         station.controller.apply(choice);
         QVERIFY(saved.wait(10000));
-        QVERIFY2(station.remoteAccess().listening, qPrintable(station.remoteAccess().reason));
+        // The certificate is made first; the station says so meanwhile.
+        QTRY_VERIFY_WITH_TIMEOUT(station.remoteAccess().listening, 30000);
+        QVERIFY2(told.contains(QStringLiteral("Making the certificate...")), qPrintable(told.join('|')));
         QVERIFY(!station.remoteAccess().fingerprint.isEmpty());
         QVERIFY(station.remoteAccess().reason.contains(QString::number(choice.port)));
     }

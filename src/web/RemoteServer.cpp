@@ -219,10 +219,21 @@ bool RemoteServer::start(const QString& settingsFile)
     // loaded: a station that serves no browser does not pay for it at start-up.
     if (!mayServe(settings))
         return false;
-    const ServerIdentity identity = settings.certificate.isEmpty() || settings.key.isEmpty()
-        ? SelfSignedIdentity(QFileInfo(settingsFile).absolutePath())
-        : LoadIdentity(settings.certificate, settings.key);
-    return serve(settings, identity);
+    if (!settings.certificate.isEmpty() && !settings.key.isEmpty())
+        return serve(settings, LoadIdentity(settings.certificate, settings.key));
+    const QString folder = QFileInfo(settingsFile).absolutePath();
+    if (const std::optional<ServerIdentity> made = MadeSelfSignedIdentity(folder))
+        return serve(settings, *made);
+    // openssl may take seconds: the caller's thread (the window's) goes on.
+    m_maker = new SelfSignedMaker(folder, m_options.certificateWaitMs, this);
+    connect(m_maker, &SelfSignedMaker::done, this, [this, settings](const ServerIdentity& identity) {
+        std::exchange(m_maker, nullptr)->deleteLater();
+        serve(settings, identity);
+    });
+    m_log.write(QStringLiteral("making the certificate in %1").arg(folder));
+    setState(State::Starting, tr("Making the certificate..."));
+    m_maker->start();
+    return false;
 }
 
 bool RemoteServer::start(const RemoteSettings& settings, const ServerIdentity& identity)
@@ -318,6 +329,11 @@ bool RemoteServer::serve(const RemoteSettings& settings, const ServerIdentity& i
 
 void RemoteServer::stopServing()
 {
+    if (m_maker) {
+        // Ends openssl; what it was making is made again next time.
+        delete std::exchange(m_maker, nullptr);
+        setState(State::Off, tr("Remote operation is off."));
+    }
     m_ping.stop();
     m_brokenController.reset();
     auto clients = std::move(m_clients);

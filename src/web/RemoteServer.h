@@ -51,9 +51,11 @@ public:
         qint64 maxSendBuffer = 4 << 20; // to one browser, before it is brought back in step
         qint64 maxHistoryBytes = 1 << 20; // the conversation kept for new browsers
         qint64 throttleWaitMs = 60000; // the first wait after too many failed logins
+        int certificateWaitMs = 20000; // for openssl making the self-signed pair
     };
 
-    enum class State { Off, Refused, Listening };
+    // Starting: the certificate is being made; Listening or Refused follows.
+    enum class State { Off, Refused, Starting, Listening };
 
     // logPath: remote.log (empty: no audit). files must outlive the server.
     RemoteServer(RemoteStation& station, FileWriter* files, const QString& logPath, Options options,
@@ -63,7 +65,8 @@ public:
 
     // Reads [Remote] from the settings file and listens when enabled and a
     // password is set; the certificate is made beside the file when none is
-    // named. True when listening.
+    // named. True when listening; while that certificate is being made
+    // (openssl, seconds at worst) the state is Starting and nothing waits.
     bool start(const QString& settingsFile);
     // The same with the settings and identity given.
     bool start(const RemoteSettings& settings, const ServerIdentity& identity);
@@ -158,6 +161,7 @@ private:
     QString m_reason;
     quint16 m_port = 0;
     QString m_fingerprint;
+    SelfSignedMaker* m_maker = nullptr; // while the certificate is being made
 
     QHash<QByteArray, LoginSession> m_sessions;
     QHash<QString, Throttle> m_throttles;
