@@ -486,6 +486,7 @@ private slots:
         Say(*ws, {{"t", "hello"}, {"last", -1}});
         QTRY_COMPARE(Count(heard, "snapshot"), 1);
         QSignalSpy closed(ws.get(), &QWebSocket::disconnected);
+        const quint16 wsPort = ws->localPort();
         QCOMPARE(use(*c), 200);
         QCOMPARE(use(*a), 200); // b, only watching, is now the one idle longest
 
@@ -493,10 +494,21 @@ private slots:
         QCOMPARE(d->login(Password).status, 303);
         QTRY_COMPARE(closed.count(), 1);
         QCOMPARE(ws->closeCode(), QWebSocketProtocol::CloseCodePolicyViolated);
+        QTRY_COMPARE(QueuedFor(*m_server, wsPort), -1);
         QCOMPARE(use(*b), 401);
         for (Client* x : {a.get(), c.get(), d.get()})
             QCOMPARE(use(*x), 200);
         QVERIFY(log().contains("127.0.0.1 session ended: made way for a new login"));
+
+        // A page that has stopped reading is not waited for to go.
+        {
+            HeldBrowser held(*d);
+            QTRY_VERIFY(held.screen().last >= 0);
+            held.hold();
+            QCOMPARE(d->send("POST", QStringLiteral("/logout")).status, 303);
+            QTRY_COMPARE(QueuedFor(*m_server, held.port()), -1);
+            d = loggedIn();
+        }
 
         // c, used last, logs out: nobody else has to leave for e.
         QCOMPARE(c->send("POST", QStringLiteral("/logout")).status, 303);

@@ -720,12 +720,17 @@ void RemoteServer::dropClient(const QString& id, const QString& why, QWebSocketP
     QWebSocket* socket = it->second.socket;
     m_log.write(it->second.address, QStringLiteral("websocket dropped (%1): %2").arg(id, why));
     const bool behind = it->second.behind;
+    const QPointer<QSslSocket> wire = it->second.wire;
     clientGone(id, why);
     // A close would wait behind all it does not read: it would never go.
-    if (behind)
+    if (behind) {
         socket->abort();
-    else
+    } else {
         socket->close(code, why);
+        // Nor is one that reads nothing more waited for.
+        if (wire)
+            QTimer::singleShot(HandshakeTimeoutMs, wire, [wire] { wire->abort(); });
+    }
     socket->deleteLater();
 }
 
