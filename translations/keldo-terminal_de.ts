@@ -617,6 +617,10 @@ Sie werden in %3 aufbewahrt und geschrieben, sobald das Logbuch sie aufnehmen ka
         <source>Another front end is in control. Take control first.</source>
         <translation>Eine andere Oberfläche hat die Steuerung. Zuerst die Steuerung übernehmen.</translation>
     </message>
+    <message>
+        <source>Making the certificate...</source>
+        <translation>Zertifikat wird erstellt...</translation>
+    </message>
 </context>
 <context>
     <name>RxFindBar</name>

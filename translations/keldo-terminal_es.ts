@@ -617,6 +617,10 @@ Se guardan en %3 y se escribirán en cuanto el libro de guardia los admita: en e
         <source>Another front end is in control. Take control first.</source>
         <translation>Otra interfaz tiene el control. Tome el control primero.</translation>
     </message>
+    <message>
+        <source>Making the certificate...</source>
+        <translation>Creando el certificado...</translation>
+    </message>
 </context>
 <context>
     <name>RxFindBar</name>

@@ -617,6 +617,10 @@ Ils sont conservés dans %3 et seront écrits dès que le carnet pourra les rece
         <source>Another front end is in control. Take control first.</source>
         <translation>Une autre interface a le contrôle. Prenez d&apos;abord le contrôle.</translation>
     </message>
+    <message>
+        <source>Making the certificate...</source>
+        <translation>Création du certificat...</translation>
+    </message>
 </context>
 <context>
     <name>RxFindBar</name>

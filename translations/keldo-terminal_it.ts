@@ -617,6 +617,10 @@ Vengono conservati in %3 e scritti appena il logbook potrà riceverli: al prossi
         <source>Another front end is in control. Take control first.</source>
         <translation>Il controllo è di un&apos;altra interfaccia. Prendi prima il controllo.</translation>
     </message>
+    <message>
+        <source>Making the certificate...</source>
+        <translation>Creazione del certificato...</translation>
+    </message>
 </context>
 <context>
     <name>RxFindBar</name>

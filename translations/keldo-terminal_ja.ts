@@ -612,6 +612,10 @@ They are kept in %3 and written as soon as the logbook can take them: at the nex
         <source>Another front end is in control. Take control first.</source>
         <translation>別の操作画面が操作権を持っています。先に操作権を取得してください。</translation>
     </message>
+    <message>
+        <source>Making the certificate...</source>
+        <translation>証明書を作成中...</translation>
+    </message>
 </context>
 <context>
     <name>RxFindBar</name>

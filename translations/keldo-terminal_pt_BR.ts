@@ -617,6 +617,10 @@ Eles ficam guardados em %3 e serão gravados assim que o logbook puder recebê-l
         <source>Another front end is in control. Take control first.</source>
         <translation>Outra interface está com o controle. Assuma o controle primeiro.</translation>
     </message>
+    <message>
+        <source>Making the certificate...</source>
+        <translation>Criando o certificado...</translation>
+    </message>
 </context>
 <context>
     <name>RxFindBar</name>

@@ -16,6 +16,7 @@
 #include <QRandomGenerator>
 #include <QSslConfiguration>
 #include <QSslServer>
+#include <QSslSocket>
 #include <QTcpServer>
 #include <QUrlQuery>
 #include <QWebSocket>
@@ -136,6 +137,16 @@ bool CleanPath(const QHttpServerRequest& request)
         && !path.contains(QLatin1String("..")) && !path.contains(QLatin1String("//"));
 }
 
+// The TLS connection under a WebSocket the server took over.
+QSslSocket* WireOf(const QObject& http, const QWebSocket& socket)
+{
+    for (QSslSocket* wire : http.findChildren<QSslSocket*>())
+        if (wire->peerPort() == socket.peerPort() && wire->localPort() == socket.localPort()
+            && wire->peerAddress() == socket.peerAddress())
+            return wire;
+    return nullptr;
+}
+
 } // namespace
 
 RemoteServer::RemoteServer(RemoteStation& station, FileWriter* files, const QString& logPath, Options options,
@@ -208,10 +219,21 @@ bool RemoteServer::start(const QString& settingsFile)
     // loaded: a station that serves no browser does not pay for it at start-up.
     if (!mayServe(settings))
         return false;
-    const ServerIdentity identity = settings.certificate.isEmpty() || settings.key.isEmpty()
-        ? SelfSignedIdentity(QFileInfo(settingsFile).absolutePath())
-        : LoadIdentity(settings.certificate, settings.key);
-    return serve(settings, identity);
+    if (!settings.certificate.isEmpty() && !settings.key.isEmpty())
+        return serve(settings, LoadIdentity(settings.certificate, settings.key));
+    const QString folder = QFileInfo(settingsFile).absolutePath();
+    if (const std::optional<ServerIdentity> made = MadeSelfSignedIdentity(folder))
+        return serve(settings, *made);
+    // openssl may take seconds: the caller's thread (the window's) goes on.
+    m_maker = new SelfSignedMaker(folder, m_options.certificateWaitMs, this);
+    connect(m_maker, &SelfSignedMaker::done, this, [this, settings](const ServerIdentity& identity) {
+        std::exchange(m_maker, nullptr)->deleteLater();
+        serve(settings, identity);
+    });
+    m_log.write(QStringLiteral("making the certificate in %1").arg(folder));
+    setState(State::Starting, tr("Making the certificate..."));
+    m_maker->start();
+    return false;
 }
 
 bool RemoteServer::start(const RemoteSettings& settings, const ServerIdentity& identity)
@@ -259,7 +281,7 @@ bool RemoteServer::serve(const RemoteSettings& settings, const ServerIdentity& i
         return false;
     }
 
-    m_http = std::make_unique<QHttpServer>();
+    m_http = std::make_unique<QHttpServer>(this);
     QSslConfiguration tls = QSslConfiguration::defaultConfiguration();
     tls.setLocalCertificate(identity.certificate);
     tls.setPrivateKey(identity.key);
@@ -307,12 +329,19 @@ bool RemoteServer::serve(const RemoteSettings& settings, const ServerIdentity& i
 
 void RemoteServer::stopServing()
 {
+    if (m_maker) {
+        // Ends openssl; what it was making is made again next time.
+        delete std::exchange(m_maker, nullptr);
+        setState(State::Off, tr("Remote operation is off."));
+    }
     m_ping.stop();
     m_brokenController.reset();
     auto clients = std::move(m_clients);
     m_clients.clear();
     for (auto& [id, client] : clients) {
         client.socket->disconnect(this);
+        if (client.wire)
+            client.wire->disconnect(this);
         client.socket->abort();
         client.socket->deleteLater();
     }
@@ -480,12 +509,15 @@ QHttpServerResponse RemoteServer::handleLogin(const QHttpServerRequest& request)
     if (password.size() <= MaxPasswordLength && PasswordHash::verify(password, m_settings.passwordHash)) {
         throttle.failures.clear();
         throttle.nextWaitMs = 0;
-        if (m_sessions.size() >= m_options.maxSessions) {
-            // The longest idle makes way.
+        if (!m_sessions.isEmpty() && m_sessions.size() >= m_options.maxSessions) {
+            // The longest idle makes way: whoever holds the password is
+            // never shut out by sessions left open. Its pages go at the
+            // next round.
             auto oldest = m_sessions.begin();
             for (auto it = m_sessions.begin(); it != m_sessions.end(); ++it)
                 if (it->lastUsed < oldest->lastUsed)
                     oldest = it;
+            m_log.write(oldest->address, QStringLiteral("session ended: made way for a new login"));
             m_sessions.erase(oldest);
         }
         const QByteArray token = RandomHex(32);
@@ -575,18 +607,22 @@ void RemoteServer::acceptSockets()
         client.session = token;
         client.address = from;
         client.lastHeard = now();
+        client.wire = WireOf(*m_http, *socket);
         connect(socket, &QWebSocket::textMessageReceived, this, [this, id](const QString& text) {
             const auto it = m_clients.find(id);
             if (it != m_clients.end())
                 handleMessage(it->second, text);
         });
-        connect(socket, &QWebSocket::bytesWritten, this, [this, id] {
+        const auto caughtUp = [this, id] {
             const auto it = m_clients.find(id);
-            if (it != m_clients.end() && it->second.behind && it->second.socket->bytesToWrite() == 0) {
+            if (it != m_clients.end() && it->second.behind && queued(it->second) == 0) {
                 it->second.behind = false;
-                sendTo(it->second, snapshotMessage(it->second));
+                sendScreen(it->second, it->second.lastSeq, m_epoch);
             }
-        });
+        };
+        connect(socket, &QWebSocket::bytesWritten, this, caughtUp);
+        if (client.wire)
+            connect(client.wire, &QSslSocket::encryptedBytesWritten, this, caughtUp);
         // Queued: a socket failing while the clients are gone through must
         // not leave them.
         connect(
@@ -614,6 +650,8 @@ void RemoteServer::clientGone(const QString& id, const QString& why, bool waitOu
     Client client = it->second;
     m_clients.erase(it);
     client.socket->disconnect(this);
+    if (client.wire)
+        client.wire->disconnect(this);
     if (m_station.controller() != ControllerId{ControllerId::Kind::Browser, id})
         return;
     if (waitOut && NeedsWatching(m_status)) {
@@ -681,8 +719,18 @@ void RemoteServer::dropClient(const QString& id, const QString& why, QWebSocketP
         return;
     QWebSocket* socket = it->second.socket;
     m_log.write(it->second.address, QStringLiteral("websocket dropped (%1): %2").arg(id, why));
+    const bool behind = it->second.behind;
+    const QPointer<QSslSocket> wire = it->second.wire;
     clientGone(id, why);
-    socket->close(code, why);
+    // A close would wait behind all it does not read: it would never go.
+    if (behind) {
+        socket->abort();
+    } else {
+        socket->close(code, why);
+        // Nor is one that reads nothing more waited for.
+        if (wire)
+            QTimer::singleShot(HandshakeTimeoutMs, wire, [wire] { wire->abort(); });
+    }
     socket->deleteLater();
 }
 
@@ -690,13 +738,26 @@ void RemoteServer::sendTo(Client& client, const QJsonObject& message)
 {
     if (client.behind || !client.socket->isValid())
         return;
-    if (client.socket->bytesToWrite() > m_options.maxSendBuffer) {
-        // Brought back in step with a fresh screen once it has caught up.
+    if (queued(client) > m_options.maxSendBuffer) {
+        // Brought back in step once it has caught up.
         client.behind = true;
         client.behindSince = now();
         return;
     }
     client.socket->sendTextMessage(QString::fromUtf8(QJsonDocument(message).toJson(QJsonDocument::Compact)));
+    const QString type = message.value(QLatin1String("t")).toString();
+    if (type == QLatin1String("chunk"))
+        client.lastSeq = message.value(QLatin1String("chunk")).toObject().value(QLatin1String("s")).toInteger();
+    else if (type == QLatin1String("cleared"))
+        client.lastSeq = message.value(QLatin1String("s")).toInteger();
+    else if (type == QLatin1String("snapshot") || type == QLatin1String("resume"))
+        client.lastSeq = message.value(QLatin1String("seq")).toInteger();
+}
+
+qint64 RemoteServer::queued(const Client& client)
+{
+    // A QWebSocket counts only what is not encrypted yet.
+    return client.socket->bytesToWrite() + (client.wire ? client.wire->encryptedBytesToWrite() : 0);
 }
 
 void RemoteServer::broadcast(const QJsonObject& message)

@@ -9,6 +9,7 @@
 #include <QHash>
 #include <QHostAddress>
 #include <QObject>
+#include <QPointer>
 #include <QTimer>
 #include <QWebSocketProtocol>
 
@@ -20,6 +21,7 @@ class FileWriter;
 class QHttpServer;
 class QHttpServerRequest;
 class QHttpServerResponse;
+class QSslSocket;
 class QWebSocket;
 
 // The web front end: pages and a WebSocket over TLS, for the holders of the
@@ -49,9 +51,11 @@ public:
         qint64 maxSendBuffer = 4 << 20; // to one browser, before it is brought back in step
         qint64 maxHistoryBytes = 1 << 20; // the conversation kept for new browsers
         qint64 throttleWaitMs = 60000; // the first wait after too many failed logins
+        int certificateWaitMs = 20000; // for openssl making the self-signed pair
     };
 
-    enum class State { Off, Refused, Listening };
+    // Starting: the certificate is being made; Listening or Refused follows.
+    enum class State { Off, Refused, Starting, Listening };
 
     // logPath: remote.log (empty: no audit). files must outlive the server.
     RemoteServer(RemoteStation& station, FileWriter* files, const QString& logPath, Options options,
@@ -61,7 +65,8 @@ public:
 
     // Reads [Remote] from the settings file and listens when enabled and a
     // password is set; the certificate is made beside the file when none is
-    // named. True when listening.
+    // named. True when listening; while that certificate is being made
+    // (openssl, seconds at worst) the state is Starting and nothing waits.
     bool start(const QString& settingsFile);
     // The same with the settings and identity given.
     bool start(const RemoteSettings& settings, const ServerIdentity& identity);
@@ -94,13 +99,15 @@ private:
     struct Client
     {
         QWebSocket* socket = nullptr;
+        QPointer<QSslSocket> wire; // the connection under it, where most of what waits is
         QString id;
         QByteArray session;
         QHostAddress address;
         QDateTime lastHeard;
         bool greeted = false; // has asked for its screen
-        bool behind = false; // its buffer was full; a snapshot follows when it drains
+        bool behind = false; // its buffer was full; what it missed follows when it drains
         QDateTime behindSince;
+        qint64 lastSeq = -1; // the last chunk its page shows once what was sent is in
     };
     struct Kept
     {
@@ -130,6 +137,8 @@ private:
     void dropClient(const QString& id, const QString& why, QWebSocketProtocol::CloseCode code);
     void command(Client& client, const QJsonObject& message);
     void sendTo(Client& client, const QJsonObject& message);
+    // Bytes waiting to go to it, encrypted or not.
+    static qint64 queued(const Client& client);
     void broadcast(const QJsonObject& message);
     void sendScreen(Client& client, qint64 last, const QString& epoch);
     QJsonObject snapshotMessage(const Client& client) const;
@@ -152,6 +161,7 @@ private:
     QString m_reason;
     quint16 m_port = 0;
     QString m_fingerprint;
+    SelfSignedMaker* m_maker = nullptr; // while the certificate is being made
 
     QHash<QByteArray, LoginSession> m_sessions;
     QHash<QString, Throttle> m_throttles;
