@@ -85,7 +85,8 @@
   }
 
   function screen(m, whole) {
-    if (whole) { clearScreen(); epoch = m.epoch; }
+    // A whole screen starts afresh: its numbers may start low again (a restarted server).
+    if (whole) { clearScreen(); epoch = m.epoch; lastSeq = -1; }
     m.chunks.forEach((c) => { if (c.s > lastSeq) addChunk(c); });
     lastSeq = m.seq;
     showStatus(m.status);
