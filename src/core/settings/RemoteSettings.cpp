@@ -9,7 +9,6 @@
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFileInfo>
-#include <QLockFile>
 #include <QPasswordDigestor>
 #include <QRandomGenerator>
 
@@ -154,43 +153,17 @@ bool PasswordHash::verify(const QString& password, const QString& stored)
     return s && SameBytes(Derive(password, s->salt, s->iterations), s->hash);
 }
 
-namespace {
-
-// Reads the file whole under the saves' lock, edits it and writes it back
-// atomically: every byte the edit does not touch is kept.
-bool EditSettingsFile(const QString& settingsFile, const std::function<void(IniDocument&)>& edit, QString* why)
-{
-    QDir().mkpath(QFileInfo(settingsFile).absolutePath());
-    const QString target = SaveTarget(settingsFile, why);
-    if (target.isEmpty())
-        return false;
-    // Take turns with a running terminal's save, as its copies do.
-    QLockFile lock(target + QLatin1String(".lock"));
-    lock.setStaleLockTime(1000);
-    lock.tryLock(2000);
-    const RegularFile::Read current =
-        RegularFile::ReadFile(target, SettingsStore::MaxFileBytes, RegularFile::Links::Follow);
-    if (!current.ok) {
-        *why = current.why;
-        return false;
-    }
-    IniDocument doc(current.bytes);
-    edit(doc);
-    return WriteFileAtomically(target, doc.toBytes(), why);
-}
-
-} // namespace
-
 bool StoreRemotePasswordHash(const QString& settingsFile, const QString& hash, QString* why)
 {
-    return EditSettingsFile(
-        settingsFile, [&hash](IniDocument& doc) { doc.setValue(Section, QStringLiteral("Password Hash"), hash); }, why);
+    return SettingsStore::EditFile(
+        settingsFile, QString(), true,
+        [&hash](IniDocument& doc) { doc.setValue(Section, QStringLiteral("Password Hash"), hash); }, why);
 }
 
 bool StoreRemoteSettings(const QString& settingsFile, const std::function<void(RemoteSettings&)>& change, QString* why)
 {
-    return EditSettingsFile(
-        settingsFile,
+    return SettingsStore::EditFile(
+        settingsFile, QString(), true,
         [&change](IniDocument& doc) {
             const RemoteSettings before = RemoteSettings::read(doc);
             RemoteSettings r = before;

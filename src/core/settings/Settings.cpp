@@ -152,6 +152,13 @@ QString SettingsStore::FailureText(const QString& path, const QString& why)
 bool SettingsStore::SaveNow(const Settings& settings, const QString& path, const QString& seed, bool makeFolder,
                             QString* why)
 {
+    return EditFile(
+        path, seed, makeFolder, [&settings](IniDocument& doc) { WriteSettings(settings, doc); }, why);
+}
+
+bool SettingsStore::EditFile(const QString& path, const QString& seed, bool makeFolder,
+                             const std::function<void(IniDocument&)>& edit, QString* why)
+{
     // A settings folder chosen by useFile (under ~/.config, say) is made on
     // the first save; the program's own folder is never made.
     if (makeFolder)
@@ -189,6 +196,6 @@ bool SettingsStore::SaveNow(const Settings& settings, const QString& path, const
         return false;
     }
     doc.parse(current.bytes);
-    WriteSettings(settings, doc);
+    edit(doc);
     return WriteFileAtomically(target, doc.toBytes(), why);
 }

@@ -15,6 +15,8 @@
 #include <mutex>
 #include <optional>
 
+class IniDocument;
+
 // Whether the modem program of the mode is started with the terminal and
 // ended with it ("AutoLaunch"). Other is any other stored number: it
 // launches nothing.
@@ -186,6 +188,12 @@ public:
     // Applies every setting to an INI document (for the save and for tests).
     void writeTo(class IniDocument& doc) const;
     void readFrom(const class IniDocument& doc);
+
+    // Reads the settings file whole (a new one from its seed) under the
+    // lock the saves of every copy take turns by, lets edit change it and
+    // replaces it atomically: every byte edit does not touch is kept.
+    static bool EditFile(const QString& path, const QString& seed, bool makeFolder,
+                         const std::function<void(IniDocument&)>& edit, QString* why);
 
 signals:
     // A save failed; text says where and why, for the operator.
