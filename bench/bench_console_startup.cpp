@@ -24,42 +24,6 @@
 
 using namespace bench;
 
-namespace {
-
-struct Sample
-{
-    bool ok = false;
-    double ms = 0;
-    double rssKb = 0;
-    std::string error;
-};
-
-Sample runOnce(const std::string& exe, const std::vector<std::string>& args, const char* marker,
-               const std::string& workDir)
-{
-    Sample s;
-    const std::string errFile = workDir + "/last-run.err";
-    const auto t0 = Clock::now();
-    ChildProcess c = spawn(exe, args, workDir, {"QT_QPA_PLATFORM=offscreen"}, {}, errFile);
-    if (c.pid <= 0) {
-        s.error = "pipe or fork failed";
-        return s;
-    }
-    const bool shown = waitForLine(c, marker, 30, true);
-    if (shown) {
-        s.ms = secondsSince(t0) * 1000.0;
-        s.rssKb = double(statusKb("VmRSS", c.pid));
-        s.ok = s.rssKb > 0;
-    }
-    terminate(c);
-    if (!shown)
-        s.error =
-            std::string("no \"") + marker + "\" line: " + readTextFile(QString::fromStdString(errFile)).toStdString();
-    return s;
-}
-
-} // namespace
-
 int main(int argc, char* argv[])
 {
     const int runs = argc > 1 ? std::atoi(argv[1]) : 10;
@@ -117,7 +81,7 @@ int main(int argc, char* argv[])
             if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(ini) != ini.size())
                 return 1;
             f.close();
-            const Sample s = runOnce(p.exe, p.args, p.marker, p.dir);
+            const StartupSample s = measureStartup(p.exe, p.args, {"QT_QPA_PLATFORM=offscreen"}, p.marker, p.dir, true);
             if (!s.ok) {
                 std::fprintf(stderr, "%s, run %d failed: %s\n", p.name, i + 1, s.error.c_str());
                 return 1;

@@ -29,45 +29,6 @@
 
 using namespace bench;
 
-namespace {
-
-struct Sample
-{
-    bool ok = false;
-    double ms = 0;
-    double rssKb = 0;
-    std::string error;
-};
-
-// One run: start, wait for the marker, read VmRSS, SIGTERM, reap.
-Sample runOnce(const std::string& exe, const char* arg, const std::string& workDir, const std::string& platform)
-{
-    Sample s;
-    const std::string errFile = workDir + "/last-run.err";
-    std::vector<std::string> args;
-    if (arg)
-        args.push_back(arg);
-    const std::vector<std::string> env = {"QT_QPA_PLATFORM=" + platform, "KELDO_STARTUP_PROBE=1"};
-    const auto t0 = Clock::now();
-    ChildProcess c = spawn(exe, args, workDir, env, {}, errFile);
-    if (c.pid <= 0) {
-        s.error = "pipe or fork failed";
-        return s;
-    }
-    const bool shown = waitForLine(c, "startup-shown", 30);
-    if (shown) {
-        s.ms = secondsSince(t0) * 1000.0;
-        s.rssKb = double(statusKb("VmRSS", c.pid));
-        s.ok = s.rssKb > 0;
-    }
-    terminate(c);
-    if (!shown)
-        s.error = "no startup-shown line: " + readTextFile(QString::fromStdString(errFile)).toStdString();
-    return s;
-}
-
-} // namespace
-
 int main(int argc, char* argv[])
 {
     const int runs = argc > 1 ? std::atoi(argv[1]) : 10;
@@ -119,7 +80,9 @@ int main(int argc, char* argv[])
         for (Program& p : programs) {
             if (!writeIni())
                 return 1;
-            const Sample s = runOnce(p.exe, p.arg, p.dir, platform);
+            const StartupSample s =
+                measureStartup(p.exe, p.arg ? std::vector<std::string>{p.arg} : std::vector<std::string>{},
+                               {"QT_QPA_PLATFORM=" + platform, "KELDO_STARTUP_PROBE=1"}, "startup-shown", p.dir);
             if (!s.ok) {
                 std::fprintf(stderr, "%s, run %d failed: %s\n", p.name, i + 1, s.error.c_str());
                 return 1;

@@ -186,6 +186,31 @@ bool waitForLine(const ChildProcess& c, const char* marker, double timeoutS, boo
     return false;
 }
 
+StartupSample measureStartup(const std::string& exe, const std::vector<std::string>& args,
+                             const std::vector<std::string>& env, const char* marker, const std::string& workDir,
+                             bool within)
+{
+    StartupSample s;
+    const std::string errFile = workDir + "/last-run.err";
+    const auto t0 = Clock::now();
+    ChildProcess c = spawn(exe, args, workDir, env, {}, errFile);
+    if (c.pid <= 0) {
+        s.error = "pipe or fork failed";
+        return s;
+    }
+    const bool shown = waitForLine(c, marker, 30, within);
+    if (shown) {
+        s.ms = secondsSince(t0) * 1000.0;
+        s.rssKb = double(statusKb("VmRSS", c.pid));
+        s.ok = s.rssKb > 0;
+    }
+    terminate(c);
+    if (!shown)
+        s.error =
+            std::string("no \"") + marker + "\" line: " + readTextFile(QString::fromStdString(errFile)).toStdString();
+    return s;
+}
+
 double median(std::vector<double> v)
 {
     if (v.empty())

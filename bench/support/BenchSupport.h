@@ -70,6 +70,18 @@ ChildProcess spawn(const std::string& program, const std::vector<std::string>& a
 // Reads the child's stdout until a line equal to marker (within: holding it);
 // false on timeout or EOF.
 bool waitForLine(const ChildProcess& c, const char* marker, double timeoutS, bool within = false);
+// One start of a program: from its fork to the marker line (as
+// waitForLine), and its VmRSS right then; it is ended with SIGTERM after.
+struct StartupSample
+{
+    bool ok = false;
+    double ms = 0;
+    double rssKb = 0;
+    std::string error;
+};
+StartupSample measureStartup(const std::string& exe, const std::vector<std::string>& args,
+                             const std::vector<std::string>& env, const char* marker, const std::string& workDir,
+                             bool within = false);
 // The middle value (0 for none).
 double median(std::vector<double> v);
 // The folder of this benchmark's own program.
