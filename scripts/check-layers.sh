@@ -129,9 +129,26 @@ above="(\\.\\./)*(app|application|dialogs|presenter|ui|widgets)/|$widgets"
 forbid tests/core "$above" "a core test helper includes a layer above the core"
 forbid tests/ui "(\\.\\./)*(app|application|dialogs)/" "a ui test helper includes the application"
 cmake=$(tr '\n' ' ' <"$root/tests/CMakeLists.txt")
-core_tests=$(grep -oE 'keldo_add_test\([[:space:]]*[A-Za-z0-9_]+[[:space:]]+LAYER[[:space:]]+core[[:space:]]*\)' \
-  "$root/tests/CMakeLists.txt" | sed -E 's/keldo_add_test\([[:space:]]*([A-Za-z0-9_]+).*/\1/')
-for t in $core_tests; do
+# The tests tests/CMakeLists.txt declares in a layer.
+tests_of() {
+  grep -oE "keldo_add_test\([[:space:]]*[A-Za-z0-9_]+[[:space:]]+LAYER[[:space:]]+$1[[:space:]]*\)" \
+    "$root/tests/CMakeLists.txt" | sed -E 's/keldo_add_test\([[:space:]]*([A-Za-z0-9_]+).*/\1/'
+}
+# Given the build folder, a test's link line in build.ninja, helpers and
+# all, names none of the libraries (a pattern of names after "lib").
+linked() { # test, libraries, what is wrong
+  local hits
+  [ -n "$build" ] && [ -f "$build/build.ninja" ] || return 0
+  hits=$(awk -v t="tests/$1:" '$1 == "build" && $2 == t {f = 1; next}
+    f && $1 == "LINK_LIBRARIES" {print; exit} f && /^build / {exit}' "$build/build.ninja" |
+    grep -oE "lib($2)[^ ]*" || true)
+  if [ -n "$hits" ]; then
+    echo "$3 (build.ninja):"
+    echo "$hits" | sed 's/^/  /'
+    status=1
+  fi
+}
+for t in $(tests_of core); do
   forbid "tests/$t.cpp" "$above" "the core test $t includes a layer above the core"
   hits=$(grep -oE "target_link_libraries\([[:space:]]*$t[[:space:]][^)]*" <<<"$cmake" |
     grep -E '\b(keldo_(test_)?(ui|app)|Qt6::Widgets)\b' || true)
@@ -140,51 +157,20 @@ for t in $core_tests; do
     echo "  $hits"
     status=1
   fi
-  if [ -n "$build" ] && [ -f "$build/build.ninja" ]; then
-    hits=$(awk -v t="tests/$t:" '$1 == "build" && $2 == t {f = 1; next}
-      f && $1 == "LINK_LIBRARIES" {print; exit} f && /^build / {exit}' "$build/build.ninja" |
-      grep -oE 'lib(keldo_(test_)?(ui|app)|Qt6Widgets)[^ ]*' || true)
-    if [ -n "$hits" ]; then
-      echo "the core test $t is linked above the core (build.ninja):"
-      echo "$hits" | sed 's/^/  /'
-      status=1
-    fi
-  fi
+  linked "$t" 'keldo_(test_)?(ui|app)|Qt6Widgets' "the core test $t is linked above the core"
 done
 
 # Station tests run the station as a console would: no widgets, no display,
 # nothing of the desktop front end.
-station_tests=$(grep -oE 'keldo_add_test\([[:space:]]*[A-Za-z0-9_]+[[:space:]]+LAYER[[:space:]]+station[[:space:]]*\)' \
-  "$root/tests/CMakeLists.txt" | sed -E 's/keldo_add_test\([[:space:]]*([A-Za-z0-9_]+).*/\1/')
-for t in $station_tests; do
+for t in $(tests_of station); do
   forbid "tests/$t.cpp" "$above|$gui" "the station test $t includes a front end or Qt Gui"
-  if [ -n "$build" ] && [ -f "$build/build.ninja" ]; then
-    hits=$(awk -v t="tests/$t:" '$1 == "build" && $2 == t {f = 1; next}
-      f && $1 == "LINK_LIBRARIES" {print; exit} f && /^build / {exit}' "$build/build.ninja" |
-      grep -oE 'lib(keldo_(test_)?(ui|app)|Qt6Widgets|Qt6Gui)[^ ]*' || true)
-    if [ -n "$hits" ]; then
-      echo "the station test $t is linked above the station (build.ninja):"
-      echo "$hits" | sed 's/^/  /'
-      status=1
-    fi
-  fi
+  linked "$t" 'keldo_(test_)?(ui|app)|Qt6Widgets|Qt6Gui' "the station test $t is linked above the station"
 done
 # UI tests run the station with the presenter watching it, and widgets, but
 # nothing of the application: no window, no dialog, no DesktopStation.
-ui_tests=$(grep -oE 'keldo_add_test\([[:space:]]*[A-Za-z0-9_]+[[:space:]]+LAYER[[:space:]]+ui[[:space:]]*\)' \
-  "$root/tests/CMakeLists.txt" | sed -E 's/keldo_add_test\([[:space:]]*([A-Za-z0-9_]+).*/\1/')
-for t in $ui_tests; do
+for t in $(tests_of ui); do
   forbid "tests/$t.cpp" "(\\.\\./)*(app|application|dialogs)/" "the ui test $t includes the application"
-  if [ -n "$build" ] && [ -f "$build/build.ninja" ]; then
-    hits=$(awk -v t="tests/$t:" '$1 == "build" && $2 == t {f = 1; next}
-      f && $1 == "LINK_LIBRARIES" {print; exit} f && /^build / {exit}' "$build/build.ninja" |
-      grep -oE 'lib(keldo_(test_)?app)[^ ]*' || true)
-    if [ -n "$hits" ]; then
-      echo "the ui test $t is linked to the application (build.ninja):"
-      echo "$hits" | sed 's/^/  /'
-      status=1
-    fi
-  fi
+  linked "$t" 'keldo_(test_)?app' "the ui test $t is linked to the application"
 done
 # ---- Keying methods: chosen in one place ----
 # Only the driver factory turns a keying method into behaviour; the settings
